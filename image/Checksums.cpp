@@ -1,0 +1,48 @@
+#include "image/Checksums.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<WORD, 256> MakeCrcTable() {
+    std::array<WORD, 256> table{};
+    for (unsigned i = 0; i < 256; ++i) {
+        unsigned crc = i << 8;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? (crc << 1) ^ 0x1021 : crc << 1;
+        table[i] = static_cast<WORD>(crc);
+    }
+    return table;
+}
+
+constexpr auto kCrcTable = MakeCrcTable();
+
+} // namespace
+
+WORD SectorChecksum(std::span<const BYTE> sector) {
+    unsigned sum = 1;
+    for (BYTE b : sector)
+        sum += b;
+    return static_cast<WORD>(sum);
+}
+
+void StampSectorChecksum(std::span<BYTE> sector) {
+    const std::size_t z = sector.size();
+    sector[z - 2] = sector[z - 1] = 0;
+    WriteWORD(&sector[z - 2], SectorChecksum(sector), 1);
+}
+
+DWORD SingleBlockChecksum(std::span<const BYTE> block, std::size_t words) {
+    DWORD sum = 1;
+    for (std::size_t i = 0; i < words && 4 * i + 4 <= block.size(); ++i)
+        sum += ReadDWORD(&block[4 * i], 0);
+    return sum;
+}
+
+WORD Crc16Xmodem(std::span<const BYTE> data, WORD crc) {
+    for (BYTE b : data) {
+        const unsigned index = ((crc >> 8) ^ b) & 0xFF;
+        crc = static_cast<WORD>(((crc & 0xFF) << 8) ^ kCrcTable[index]);
+    }
+    return crc;
+}

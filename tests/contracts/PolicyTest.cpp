@@ -1,0 +1,70 @@
+// The product policy hands back what was set and answers its own values.
+#include "contracts/Policy.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class Policy : public ::testing::Test {
+protected:
+    void TearDown() override { velmar::policy_profile::Reset(); }
+};
+
+} // namespace
+
+TEST_F(Policy, SettersAreReadBack) {
+    SetProductList(9);
+    SetProductType(0x44);
+    SetFlashByteOrder(1);
+    EXPECT_EQ(GetProductList(), 9);
+    EXPECT_EQ(GetProductType(), 0x44u);
+    EXPECT_EQ(GetFlashByteOrder(), 1);
+
+    SetFlashMMIBlockInfo(0, 1, 20, 8);
+    SetFlashSatBlockInfo(4096, 1, 32);
+    SetFlashBrdBlockInfo(8192, 2, 20);
+    SetFlashTPBlockInfo(16384, 8, 20);
+    SetFlashCHBlockInfo(49152, 64, 56, 28);
+    int a = -1, b = -1, c = -1, d = -1;
+    GetFlashMMIBlockInfo(&a, &b, &c, &d);
+    EXPECT_EQ((std::array{a, b, c, d}), (std::array{0, 1, 20, 8}));
+    GetFlashSatBlockInfo(&a, &b, &c);
+    EXPECT_EQ((std::array{a, b, c}), (std::array{4096, 1, 32}));
+    GetFlashBrdBlockInfo(&a, &b, &c);
+    EXPECT_EQ((std::array{a, b, c}), (std::array{8192, 2, 20}));
+    GetFlashTPBlockInfo(&a, &b, &c);
+    EXPECT_EQ((std::array{a, b, c}), (std::array{16384, 8, 20}));
+    GetFlashCHBlockInfo(&a, &b, &c, &d);
+    EXPECT_EQ((std::array{a, b, c, d}), (std::array{49152, 64, 56, 28}));
+    GetFlashCHBlockInfo(nullptr, nullptr, &c, nullptr); // null pointers are skipped
+    EXPECT_EQ(c, 56);
+}
+
+TEST_F(Policy, OwnValuesAndProfileOverrides) {
+    EXPECT_EQ(GetFlashOneSectorSize(), 4096);
+    EXPECT_EQ(GetGridColumn(), 0);
+    EXPECT_EQ(GetFlashMaxMuxCount(), 64);
+    velmar::policy_profile::SetFlashOneSectorSize(512);
+    velmar::policy_profile::SetFlashMaxMuxCount(4);
+    EXPECT_EQ(GetFlashOneSectorSize(), 512);
+    EXPECT_EQ(GetFlashMaxMuxCount(), 4);
+    velmar::policy_profile::Reset();
+    EXPECT_EQ(GetFlashOneSectorSize(), 4096);
+}
+
+TEST_F(Policy, MuxNamesAndFrequenciesFollowTheUhfRaster) {
+    char name[kMuxNameMax];
+    GetMuxName(0, name);
+    EXPECT_EQ(std::string(name), "UHF 21");
+    GetMuxName(48, name);
+    EXPECT_EQ(std::string(name), "UHF 69");
+    GetMuxName(200, name);
+    EXPECT_EQ(std::string(name), "MUX 200");
+    EXPECT_EQ(GetMuxFrequency(0, 0, 0), 474000);
+    EXPECT_EQ(GetMuxFrequency(1, 0, 0), 482000);
+    EXPECT_EQ(GetMuxFrequency(0, 1, 0), 474166);
+    EXPECT_EQ(GetMuxFrequency(0, 2, 0), 473834);
+    EXPECT_EQ(GetMuxFrequency(-1, 0, 0), 0) << "TPID 0 minus 1";
+}
