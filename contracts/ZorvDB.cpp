@@ -1,5 +1,6 @@
 #include "contracts/ZorvDB.h"
 
+#include <cstring>
 #include <limits>
 
 CZorvDB::Table* CZorvDB::Find(std::uint8_t table) {
@@ -15,6 +16,9 @@ int CZorvDB::Add(std::uint8_t table, std::uint32_t key, void* row) {
     Table* t = Find(table);
     if (!t || !owned || key == 0 || t->byKey.contains(key))
         return 0;
+    // Every record starts with its key; keeping that true here means no walk
+    // over a table (Next from each row's Index) can ever loop.
+    std::memcpy(owned.get(), &key, sizeof key);
     t->rows.push_back(Row{key, std::move(owned)});
     t->byKey.emplace(key, std::prev(t->rows.end()));
     if (key > t->highestKey)

@@ -28,7 +28,8 @@ public:
     CZorvDB(const CZorvDB&) = delete;
     CZorvDB& operator=(const CZorvDB&) = delete;
 
-    // Inserts `row` under `key` at the end of the table; 1 on success. The
+    // Inserts `row` under `key` at the end of the table and writes `key` into
+    // the row's first field (a u32 in every record); 1 on success. The
     // store takes the row in every case: on failure (key 0, key present, bad
     // table, null row) it is freed at once and 0 is returned.
     int Add(std::uint8_t table, std::uint32_t key, void* row);
@@ -37,11 +38,13 @@ public:
     // the row's first field.
     int Add(std::uint8_t table, void* row);
 
-    template <class T> int Add(std::uint8_t table, std::uint32_t key, RecordPtr<T> row) {
+    // Takes the row by reference so that `Add(t, row->Index, std::move(row))`
+    // reads the key before ownership moves.
+    template <class T> int Add(std::uint8_t table, std::uint32_t key, RecordPtr<T>&& row) {
         return Add(table, key, static_cast<void*>(row.release()));
     }
     // Keyless add that also stores the new key in the record's Index.
-    template <class T> int AddIndexed(std::uint8_t table, RecordPtr<T> row) {
+    template <class T> int AddIndexed(std::uint8_t table, RecordPtr<T>&& row) {
         T* raw = row.get();
         const int key = Add(table, static_cast<void*>(row.release()));
         if (key != 0)

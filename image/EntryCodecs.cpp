@@ -248,7 +248,8 @@ void DecodeCableMux(const EntryReader& e, CableMux_Info_Tag& m) {
     m.Mark = e.U8(9);
     m.Invert = e.U8(10);
     m.TPID = e.U8(11);
-    const std::size_t tail = e.Raw().size() - kCableMuxEntryBase;
+    const std::size_t size = e.Raw().size();
+    const std::size_t tail = size > kCableMuxEntryBase ? size - kCableMuxEntryBase : 0;
     e.Bytes(12, m.Tail, tail < sizeof m.Tail ? tail : sizeof m.Tail);
 }
 

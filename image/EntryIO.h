@@ -21,11 +21,14 @@ public:
         for (std::size_t i = 0; i < n; ++i)
             out[i] = U8(off + i);
     }
-    // A text field of n bytes into a buffer of dstSize; always terminated.
+    // A text field of n bytes into a buffer of dstSize, up to its first zero
+    // byte; the rest of the buffer is zeroed, so it is always terminated.
     void Text(std::size_t off, char* dst, std::size_t n, std::size_t dstSize) const {
         const std::size_t len = n < dstSize ? n : dstSize - 1;
-        Bytes(off, dst, len);
-        dst[len] = '\0';
+        std::size_t i = 0;
+        for (; i < len && U8(off + i) != 0; ++i)
+            dst[i] = static_cast<char>(U8(off + i));
+        std::memset(dst + i, 0, dstSize - i);
     }
     std::span<const BYTE> Raw() const { return m_e; }
 

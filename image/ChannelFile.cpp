@@ -1,0 +1,153 @@
+// CChannelFile: construction, header, the shared block read, Load and Save.
+#include "image/ChannelFile.h"
+
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr BYTE kMagic[4] = {'V', 'X', ' ', ' '};
+constexpr BYTE kZorvTag[4] = {'Z', 'O', 'R', 'V'};
+// Sectors smaller than the largest trailer, or absurdly large, come from a
+// broken profile; the codec refuses them instead of guessing.
+constexpr int kMinSectorSize = 16;
+constexpr int kMaxSectorSize = 1 << 24;
+
+} // namespace
+
+CChannelFile::CChannelFile() {
+    m_nSectorSize = GetFlashOneSectorSize();
+    m_bByteOrder = GetFlashByteOrder() != 0 ? 1 : 0;
+    GetFlashMMIBlockInfo(&m_mmi.start, &m_mmi.sectors, &m_mmi.entrySize, &m_mmi.fourth);
+    GetFlashSatBlockInfo(&m_sat.start, &m_sat.sectors, &m_sat.entrySize);
+    GetFlashBrdBlockInfo(&m_brd.start, &m_brd.sectors, &m_brd.entrySize);
+    GetFlashTPBlockInfo(&m_tp.start, &m_tp.sectors, &m_tp.entrySize);
+    GetFlashCHBlockInfo(&m_ch.start, &m_ch.sectors, &m_ch.entrySize, &m_ch.fourth);
+}
+
+CChannelFile::~CChannelFile() {
+    Close();
+}
+
+bool CChannelFile::Open(CImageFile::Mode mode) {
+    Close();
+    if (!m_file.Open(m_strPath, mode))
+        return false;
+    m_nProductList = GetProductList();
+    m_nProductType = GetProductType();
+    return true;
+}
+
+void CChannelFile::Close() {
+    m_file.Close();
+}
+
+bool CChannelFile::GeometryValid() const {
+    if (m_nSectorSize < kMinSectorSize || m_nSectorSize > kMaxSectorSize)
+        return false;
+    for (const Block* b : {&m_mmi, &m_sat, &m_brd, &m_tp, &m_ch})
+        if (b->start < 0 || b->sectors < 0 || b->entrySize < 0)
+            return false;
+    return true;
+}
+
+void CChannelFile::ShiftBlocks(int shift) {
+    for (Block* b : {&m_mmi, &m_sat, &m_brd, &m_tp, &m_ch})
+        b->start += shift;
+}
+
+bool CChannelFile::ReadBlock(std::int64_t start, std::int64_t bytes, std::vector<BYTE>& out) {
+    out.clear();
+    const std::int64_t length = m_file.Length();
+    if (start < 0 || bytes < 0 || length < 0 || start > length || bytes > length - start)
+        return false;
+    out.assign(static_cast<std::size_t>(bytes), 0);
+    return m_file.Seek(start) && m_file.Read(out) == out.size();
+}
+
+bool CChannelFile::ReadHeader() {
+    BYTE magic[4] = {}, length[2] = {}, text[kHeaderTextSize] = {};
+    if (!m_file.Seek(0) || m_file.Read(magic) != sizeof magic ||
+        std::memcmp(magic, kMagic, sizeof magic) != 0)
+        return false;
+    if (m_file.Read(length) != sizeof length || ReadWORD(length, 0) != kHeaderTextSize)
+        return false;
+    if (m_file.Read(text) != sizeof text)
+        return false;
+    std::memcpy(g_HeaderText, text, sizeof text);
+    g_bZorvImage = std::memcmp(g_HeaderText + kZorvTagOffset, kZorvTag, sizeof kZorvTag) == 0;
+    return true;
+}
+
+bool CChannelFile::WriteHeader(bool zorvImage) {
+    if (!m_file.Seek(0))
+        return false;
+    if (zorvImage)
+        return true; // the 64-byte header is already in the file
+    BYTE header[kWorkingHeaderSize] = {};
+    std::memcpy(header, kMagic, sizeof kMagic);
+    WriteWORD(header + 4, kHeaderTextSize, 0);
+    std::memcpy(header + 6, g_HeaderText, kHeaderTextSize);
+    return m_file.Write(header) && m_file.Flush();
+}
+
+int CChannelFile::Load(const char* path) {
+    if (path)
+        m_strPath = path;
+    if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Read))
+        return 0;
+
+    int shift = kWorkingHeaderSize;
+    if (!ReadHeader()) {
+        if (!m_pPrompt || !m_pPrompt->AskYesNo(kHeaderQuestion)) {
+            Close();
+            return 0;
+        }
+        shift = 0;
+    }
+    ShiftBlocks(shift);
+
+    bool ok = ReadFavorites();
+    const std::uint32_t type = m_nProductType;
+    if (ok && (type & 0x04) && m_nProductList == 10) {
+        ok = ReadSingleBlock();
+    } else if (ok) {
+        const bool satAndTerrestrial = (type & 0x03) == 0x03;
+        ok = (!(type & 0x01) || ReadSatellites()) && ReadBroadcasts() &&
+             (!(type & 0x01) || ReadTransponders()) &&
+             (!(type & 0x02) || satAndTerrestrial || ReadTerrestrialMuxBlock()) &&
+             (!(type & 0x04) || ReadCableMuxBlock()) && ReadChannelBlock();
+    }
+    Close();
+    return ok ? 1 : 0;
+}
+
+int CChannelFile::Save(const char* path, bool zorvImage) {
+    if (path)
+        m_strPath = path;
+    if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Update))
+        return 0;
+
+    ShiftBlocks(zorvImage ? kZorvHeaderSize : kWorkingHeaderSize);
+    bool ok = WriteHeader(zorvImage) && WriteFavorites();
+    const std::uint32_t type = m_nProductType;
+    if (ok && (type & 0x04) && m_nProductList == 10) {
+        ok = WriteSingleBlock();
+    } else if (ok) {
+        const bool twin = m_nProductList == 5 || m_nProductList == 6;
+        // The terrestrial multiplex block has no writer: its bytes stay as they are.
+        ok = (!(type & 0x01) || WriteSatellites()) && WriteBroadcasts() &&
+             (!(type & 0x01) || WriteTransponders()) && (!(type & 0x04) || WriteCableMuxBlock()) &&
+             (twin ? WriteTwinTunerChannelBlock() : WriteChannelBlock());
+    }
+    Close();
+    if (!ok) {
+        std::remove(m_strPath.c_str());
+        return 0;
+    }
+    return 1;
+}

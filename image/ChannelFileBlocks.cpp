@@ -1,0 +1,369 @@
+// Favourite, satellite, broadcast, transponder and multiplex blocks.
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ChannelFile.h"
+#include "image/EntryCodecs.h"
+#include "image/ImageState.h"
+#include "image/SectorWriter.h"
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+std::int64_t BlockBytes(const CChannelFile::Block& b, int sectorSize) {
+    return std::int64_t{b.sectors} * sectorSize;
+}
+
+std::span<const BYTE> EntryAt(const std::vector<BYTE>& block, std::int64_t offset, int size) {
+    return std::span<const BYTE>(block).subspan(static_cast<std::size_t>(offset),
+                                                static_cast<std::size_t>(size));
+}
+
+// Entries a sector really holds before its trailer of `trailer` bytes: a
+// larger count in the trailer is clamped to it. An erased trailer (0xFFFF)
+// means the sector holds nothing.
+int ClampedCount(int count, int sectorSize, int trailer, int entrySize) {
+    if (count == 0xFFFF || entrySize <= 0)
+        return 0;
+    const int capacity = (sectorSize - trailer) / entrySize;
+    return count < capacity ? count : capacity;
+}
+
+void RaiseMaxTPID(BYTE tpid) {
+    if (tpid > g_nMaxTPID)
+        g_nMaxTPID = tpid;
+}
+
+template <class T> void AddOrDrop(std::uint8_t table, RecordPtr<T> row, bool keep) {
+    if (keep)
+        TheZorvDB().Add(table, row->Index, std::move(row));
+}
+
+} // namespace
+
+// ---- Favourite (MMI) block --------------------------------------------------
+
+bool CChannelFile::ReadFavorites() {
+    std::vector<BYTE> block;
+    const std::int64_t size = BlockBytes(m_mmi, m_nSectorSize);
+    if (!ReadBlock(m_mmi.start, size, block))
+        return false;
+    g_wFavHeader = size >= 2 ? ReadWORD(block.data(), m_bByteOrder) : 0;
+    const int E = m_mmi.entrySize;
+    for (int i = 0; E > 0 && i < m_mmi.fourth && i < m_nSectorSize / E; ++i) {
+        const std::int64_t at = 2 + std::int64_t{i} * E;
+        if (at + E > size)
+            break;
+        auto fav = NewRecord<FavoriteList>();
+        fav->Index = static_cast<DWORD>(i + 1);
+        DecodeFavorite(EntryReader(EntryAt(block, at, E), m_bByteOrder), *fav);
+        if (fav->Name[0] == '\0')
+            std::snprintf(fav->Name, sizeof fav->Name, "Favorite %d", i + 1);
+        AddOrDrop(kTableFavorite, std::move(fav), true);
+    }
+    return true;
+}
+
+bool CChannelFile::WriteFavorites() {
+    const int Z = m_nSectorSize;
+    const int E = m_mmi.entrySize;
+    if (E < kFavoriteEntryMin)
+        return false;
+    // Bytes Z-4 and Z-3 belong to the receiver: keep what each sector has.
+    std::vector<BYTE> old;
+    const std::int64_t length = m_file.Length();
+    if (length >= m_mmi.start + BlockBytes(m_mmi, Z))
+        ReadBlock(m_mmi.start, BlockBytes(m_mmi, Z), old);
+    int sector = 0;
+    CSectorWriter writer(
+        m_file, m_mmi.start, Z, m_mmi.sectors, E, [=](int p) { return p + E <= Z - 2; },
+        [&](std::span<BYTE> s) {
+            const std::size_t at = static_cast<std::size_t>(sector) * Z + Z - 4;
+            if (at + 2 <= old.size()) {
+                s[Z - 4] = old[at];
+                s[Z - 3] = old[at + 1];
+            }
+            ++sector;
+        });
+    WriteWORD(writer.Sector().data(), g_wFavHeader, m_bByteOrder);
+    writer.SetFirstOffset(2);
+    if (!writer.Fit(TheZorvDB().Size(kTableFavorite)))
+        return false;
+    for (auto* f = TheZorvDB().NextAs<FavoriteList>(kTableFavorite, 0); f;
+         f = TheZorvDB().NextAs<FavoriteList>(kTableFavorite, f->Index)) {
+        EntryWriter e(writer.Place(), m_bByteOrder);
+        EncodeFavorite(*f, e);
+    }
+    // Lists 7 to 10 write only the first 170 bytes of the last sector.
+    const bool shortWrite = m_nProductList >= 7 && m_nProductList <= 10;
+    return writer.End(true, shortWrite ? 170 : 0);
+}
+
+// ---- Satellite block --------------------------------------------------------
+
+bool CChannelFile::ReadSatellites() {
+    std::vector<BYTE> block;
+    const std::int64_t size = BlockBytes(m_sat, m_nSectorSize);
+    if (!ReadBlock(m_sat.start, size, block))
+        return false;
+    if (size < 7 || m_sat.entrySize <= 0)
+        return true;
+    // The writer can only fill the first sector, so its trailer is the one
+    // that counts (for one sector it is also the end of the block).
+    const std::int64_t trailerEnd = m_sat.sectors > 1 ? m_nSectorSize : size;
+    const BYTE* t = block.data() + trailerEnd - 7;
+    g_byPreservedA = t[0];
+    g_byPreservedB = t[1];
+    g_byPreservedC = t[3];
+    g_byPreservedD = t[4];
+    m_sat.fourth = t[2] == 0 ? 120 : t[2];
+    const int E = m_sat.entrySize;
+    const bool longForm = (m_nProductType & 0x08) != 0;
+    for (int i = 0; i < m_sat.fourth && std::int64_t{i + 1} * E <= trailerEnd - 7; ++i) {
+        auto sat = NewRecord<Satellite_Info_Tag>();
+        sat->Index = static_cast<DWORD>(i + 1);
+        const EntryReader e(EntryAt(block, std::int64_t{i} * E, E), m_bByteOrder);
+        if (longForm)
+            DecodeSatelliteLong(e, *sat);
+        else
+            DecodeSatelliteShort(e, *sat);
+        const bool keep = sat->Name[0] != '\0';
+        AddOrDrop(kTableSatellite, std::move(sat), keep);
+    }
+    return true;
+}
+
+bool CChannelFile::WriteSatellites() {
+    const int Z = m_nSectorSize;
+    const int E = m_sat.entrySize;
+    const bool longForm = (m_nProductType & 0x08) != 0;
+    if (E < (longForm ? kSatLongEntry : kSatShortEntry))
+        return false;
+    m_sat.fourth = 0;
+    CSectorWriter writer(
+        m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return p + E < Z - 7; },
+        [&](std::span<BYTE> s) {
+            s[Z - 7] = g_byPreservedA;
+            s[Z - 6] = g_byPreservedB;
+            s[Z - 5] = static_cast<BYTE>(writer.EntriesInSector());
+            s[Z - 4] = g_byPreservedC;
+            s[Z - 3] = g_byPreservedD;
+        });
+    // The reader takes one trailer, so every satellite must fit the first sector.
+    if (m_sat.sectors < 1 || writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
+        return false;
+    for (auto* s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
+         s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index)) {
+        EntryWriter e(writer.Place(), m_bByteOrder);
+        if (longForm)
+            EncodeSatelliteLong(*s, e);
+        else
+            EncodeSatelliteShort(*s, e);
+    }
+    return writer.End();
+}
+
+// ---- Broadcast block --------------------------------------------------------
+
+bool CChannelFile::ReadBroadcasts() {
+    std::vector<BYTE> block;
+    if (!ReadBlock(m_brd.start, BlockBytes(m_brd, m_nSectorSize), block))
+        return false;
+    const int Z = m_nSectorSize;
+    const int E = m_brd.entrySize;
+    DWORD key = 1;
+    for (int s = 0; s < m_brd.sectors; ++s) {
+        const std::int64_t base = std::int64_t{s} * Z;
+        m_brd.fourth = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, E);
+        for (int j = 0; j < m_brd.fourth; ++j, ++key) {
+            auto b = NewRecord<Broadcast_Info_Tag>();
+            b->Index = key;
+            DecodeBroadcast(
+                EntryReader(EntryAt(block, base + std::int64_t{j} * E, E), m_bByteOrder), *b);
+            const bool keep = b->Name[0] != '\0';
+            AddOrDrop(kTableBroadcast, std::move(b), keep);
+        }
+    }
+    return true;
+}
+
+bool CChannelFile::WriteBroadcasts() {
+    const int Z = m_nSectorSize;
+    const int E = m_brd.entrySize;
+    if (E < kBroadcastEntryMin)
+        return false;
+    m_brd.fourth = 0;
+    CSectorWriter writer(
+        m_file, m_brd.start, Z, m_brd.sectors, E, [=](int p) { return p + E < Z - 4; },
+        [&](std::span<BYTE> s) {
+            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+        });
+    if (!writer.Fit(TheZorvDB().Size(kTableBroadcast)))
+        return false;
+    for (auto* b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); b;
+         b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, b->Index)) {
+        EntryWriter e(writer.Place(), m_bByteOrder);
+        EncodeBroadcast(*b, e);
+    }
+    return writer.End(false, 0, m_brd.sectors);
+}
+
+// ---- Transponder block ------------------------------------------------------
+
+bool CChannelFile::ReadTransponders() {
+    std::vector<BYTE> block;
+    if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
+        return false;
+    const int Z = m_nSectorSize;
+    const int E = m_tp.entrySize;
+    const bool extension = m_nProductList == 7 || m_nProductList == 8;
+    const bool terrestrial = (m_nProductType & 0x02) != 0;
+    DWORD key = 1;
+    for (int s = 0; s < m_tp.sectors; ++s) {
+        const std::int64_t base = std::int64_t{s} * Z;
+        m_tp.fourth = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, E);
+        for (int j = 0; j < m_tp.fourth; ++j, ++key) {
+            auto t = NewRecord<Transponder_Info_Tag>();
+            t->Index = key;
+            const EntryReader e(EntryAt(block, base + std::int64_t{j} * E, E), m_bByteOrder);
+            DecodeTransponderStandard(e, extension, *t);
+            if (terrestrial && t->SatID == 1)
+                DecodeTransponderTerrestrial(e, m_bByteOrder, *t);
+            const bool keep = t->SatID != 0;
+            if (keep)
+                RaiseMaxTPID(t->TPID);
+            AddOrDrop(kTableTransponder, std::move(t), keep);
+        }
+    }
+    return true;
+}
+
+bool CChannelFile::WriteTransponders() {
+    const int Z = m_nSectorSize;
+    const int E = m_tp.entrySize;
+    if (E < kTransponderEntryBase)
+        return false;
+    // The writer asks the policy itself, as the receiver's tools did.
+    const bool extension = GetProductList() == 7 || GetProductList() == 8;
+    const bool terrestrial = (GetProductType() & 0x02) != 0;
+    m_tp.fourth = 0;
+    CSectorWriter writer(
+        m_file, m_tp.start, Z, m_tp.sectors, E, [=](int p) { return p + 2 * E < Z - 4; },
+        [&](std::span<BYTE> s) {
+            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+        });
+    if (!writer.Fit(TheZorvDB().Size(kTableTransponder)))
+        return false;
+    for (auto* t = TheZorvDB().NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
+         t = TheZorvDB().NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index)) {
+        EntryWriter e(writer.Place(), m_bByteOrder);
+        if (terrestrial && t->SatID == 1)
+            EncodeTransponderTerrestrial(*t, extension, m_bByteOrder, e);
+        else
+            EncodeTransponderStandard(*t, extension, e);
+    }
+    return writer.End(false, 0, m_tp.sectors);
+}
+
+// ---- Terrestrial multiplex block (read only) -------------------------------
+
+bool CChannelFile::ReadTerrestrialMuxBlock() {
+    std::vector<BYTE> block;
+    if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
+        return false;
+    const int Z = m_nSectorSize;
+    const int S = m_tp.entrySize;
+    const int B = m_brd.entrySize;
+    // Broadcasters repeat per sector and may repeat the broadcast block's:
+    // an identical one is dropped, a new one under a taken key gets a fresh key.
+    std::set<std::pair<WORD, std::string>> known;
+    for (auto* b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); b;
+         b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, b->Index))
+        known.emplace(b->BroadcastID, b->Name);
+
+    DWORD muxKey = 1;
+    for (int s = 0; s < m_tp.sectors; ++s) {
+        const std::int64_t base = std::int64_t{s} * Z;
+        const int M = GetFlashMaxMuxCount();
+        for (int k = 0; k < M; ++k, ++muxKey) {
+            const std::int64_t at = std::int64_t{k} * S;
+            if (S <= 0 || at + S > Z)
+                continue; // a slot that does not lie inside the sector
+            auto m = NewRecord<SMux_Info_Tag>();
+            m->Index = muxKey;
+            DecodeTerrestrialMux(EntryReader(EntryAt(block, base + at, S), m_bByteOrder),
+                                 m_bByteOrder, *m);
+            const bool keep = m->TPID != 0;
+            if (keep)
+                RaiseMaxTPID(m->TPID);
+            AddOrDrop(kTableTerrestrialMux, std::move(m), keep);
+        }
+        const int M2 = GetFlashMaxMuxCount();
+        DWORD brdKey = 1;
+        for (int k = 0; k < M2; ++k, ++brdKey) {
+            const std::int64_t at = std::int64_t{M} * S + std::int64_t{k} * B;
+            if (B <= 0 || S < 0 || at + B > Z)
+                continue;
+            auto b = NewRecord<Broadcast_Info_Tag>();
+            b->Index = brdKey;
+            DecodeTerrestrialBroadcaster(EntryReader(EntryAt(block, base + at, B), m_bByteOrder),
+                                         *b);
+            if (b->Name[0] == '\0' || !known.emplace(b->BroadcastID, b->Name).second)
+                continue;
+            if (TheZorvDB().GetRow(kTableBroadcast, brdKey))
+                TheZorvDB().AddIndexed(kTableBroadcast, std::move(b));
+            else
+                TheZorvDB().Add(kTableBroadcast, brdKey, std::move(b));
+        }
+    }
+    return true;
+}
+
+// ---- Cable multiplex block ----------------------------------------------------
+
+bool CChannelFile::ReadCableMuxBlock() {
+    std::vector<BYTE> block;
+    if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
+        return false;
+    const int Z = m_nSectorSize;
+    const int S = m_tp.entrySize;
+    DWORD key = 1;
+    for (int s = 0; s < m_tp.sectors; ++s) {
+        const std::int64_t base = std::int64_t{s} * Z;
+        const int count = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, S);
+        for (int j = 0; j < count; ++j, ++key) {
+            auto m = NewRecord<CableMux_Info_Tag>();
+            m->Index = key;
+            DecodeCableMux(EntryReader(EntryAt(block, base + std::int64_t{j} * S, S), m_bByteOrder),
+                           *m);
+            const bool keep = m->TPID != 0;
+            if (keep)
+                RaiseMaxTPID(m->TPID);
+            AddOrDrop(kTableCableMux, std::move(m), keep);
+        }
+    }
+    return true;
+}
+
+bool CChannelFile::WriteCableMuxBlock() {
+    const int Z = m_nSectorSize;
+    const int S = m_tp.entrySize;
+    if (S < kCableMuxEntryBase)
+        return false;
+    CSectorWriter writer(
+        m_file, m_tp.start, Z, m_tp.sectors, S, [=](int off) { return Z - off - 4 > 2 * S; },
+        [&](std::span<BYTE> s) {
+            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+        });
+    if (!writer.Fit(TheZorvDB().Size(kTableCableMux)))
+        return false;
+    for (auto* m = TheZorvDB().NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
+         m = TheZorvDB().NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index)) {
+        EntryWriter e(writer.Place(), m_bByteOrder);
+        EncodeCableMux(*m, e);
+    }
+    return writer.End(false, 0, m_tp.sectors);
+}

@@ -1,0 +1,146 @@
+// The channel block: three entry layouts, the TV/radio trailer, and the
+// twin-tuner writer that stores every channel once per tuner.
+#include "contracts/ZorvDB.h"
+#include "image/ChannelEntryCodecs.h"
+#include "image/ChannelFile.h"
+#include "image/SectorWriter.h"
+
+namespace {
+
+constexpr int kStandard = 0, kCompact = 1, kNetwork = 2;
+constexpr int kMaxNameLength = 254; // the record's Name stays terminated
+constexpr int kChannelTrailer = 6;
+
+bool TunerDropped(std::uint32_t type) {
+    return (type & 0x06) != 0 && (type & 0x03) != 0x03;
+}
+
+} // namespace
+
+int CChannelFile::ChannelLayout() const {
+    switch (m_nProductList) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 64:
+        return kStandard;
+    case 7:
+    case 8:
+        return kCompact;
+    case 9:
+        return kNetwork;
+    default:
+        return -1; // list 10 without the cable bit, or an unknown model
+    }
+}
+
+bool CChannelFile::ReadChannelBlock() {
+    const int Z = m_nSectorSize;
+    const int S = m_ch.entrySize;
+    const int L = m_ch.fourth;
+    const int layout = ChannelLayout();
+    // A product we have no layout for must not silently load as empty.
+    if (layout < 0 || S <= 0 || L < 1 || L > kMaxNameLength)
+        return false;
+    std::vector<BYTE> block;
+    if (!ReadBlock(m_ch.start, std::int64_t{m_ch.sectors} * Z, block))
+        return false;
+    const int capacity = (Z - kChannelTrailer) / S;
+    DWORD key = 1;
+    for (int s = 0; s < m_ch.sectors; ++s) {
+        const BYTE* sector = block.data() + std::int64_t{s} * Z;
+        int a = ReadWORD(sector + Z - 6, 1);
+        int b = ReadWORD(sector + Z - 4, 1);
+        // Erased flash ends the block, whole or half.
+        if (a == 0xFFFF || b == 0xFFFF)
+            break;
+        if (layout == kNetwork) {
+            a = sector[Z - 3];
+            b = 0;
+        }
+        if (a == 0 && b == 0)
+            break;
+        m_nTVCount = a;
+        m_nRadioCount = b;
+        const int slots = a + b < capacity ? a + b : capacity;
+        for (int j = 0; j < slots; ++j, ++key) {
+            auto c = NewRecord<Channel_Info_Tag>();
+            c->Index = key;
+            const EntryReader e(
+                std::span<const BYTE>(sector + std::int64_t{j} * S, static_cast<std::size_t>(S)),
+                m_bByteOrder);
+            if (layout == kStandard) {
+                DecodeChannelStandard(e, L, m_nProductType, *c);
+                if (c->Tuner != 0 && TunerDropped(m_nProductType))
+                    c->Name[0] = '\0';
+            } else if (layout == kCompact) {
+                DecodeChannelCompact(e, L, m_nProductType, m_nProductList, *c);
+            } else {
+                DecodeChannelNetwork(e, L, m_nProductType, *c);
+            }
+            if (c->Name[0] != '\0' && c->SatID != 0)
+                TheZorvDB().Add(kTableChannel, c->Index, std::move(c));
+        }
+    }
+    return true;
+}
+
+bool CChannelFile::WriteChannelBlock() {
+    return WriteChannels(false);
+}
+
+bool CChannelFile::WriteTwinTunerChannelBlock() {
+    return WriteChannels(true);
+}
+
+bool CChannelFile::WriteChannels(bool twinTuner) {
+    const int Z = m_nSectorSize;
+    const int S = m_ch.entrySize;
+    const int L = m_ch.fourth;
+    const int layout = twinTuner ? kStandard : ChannelLayout();
+    if (layout < 0 || S <= 0 || L < 1 || L > kMaxNameLength)
+        return false;
+    const bool network = layout == kNetwork;
+    m_nTVCount = m_nRadioCount = 0;
+    CSectorWriter writer(
+        m_file, m_ch.start, Z, m_ch.sectors, S,
+        [=](int off) {
+            // The network trailer keeps one byte of count: at most 255 a sector.
+            return Z - off - 49 > S && !(network && off / S >= 255);
+        },
+        [&](std::span<BYTE> s) {
+            if (network) {
+                WriteWORD(&s[Z - 4], static_cast<WORD>(m_nTVCount + m_nRadioCount), 1);
+            } else {
+                WriteWORD(&s[Z - 6], static_cast<WORD>(m_nTVCount), 1);
+                WriteWORD(&s[Z - 4], static_cast<WORD>(m_nRadioCount), 1);
+            }
+            m_nTVCount = m_nRadioCount = 0;
+        });
+    const std::int64_t entries =
+        std::int64_t{TheZorvDB().Size(kTableChannel)} * (twinTuner ? 2 : 1);
+    if (!writer.Fit(entries))
+        return false;
+    for (auto* c = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+        for (int copy = 0; copy < (twinTuner ? 2 : 1); ++copy) {
+            EntryWriter e(writer.Place(), m_bByteOrder);
+            if (layout == kStandard)
+                EncodeChannelStandard(*c, L, m_nProductType, twinTuner ? copy : -1, e);
+            else if (layout == kCompact)
+                EncodeChannelCompact(*c, L, m_nProductType, m_nProductList, e);
+            else
+                EncodeChannelNetwork(*c, L, m_nProductType, e);
+            // Every written entry is counted, so the reader finds every slot:
+            // a row that is neither TV nor radio counts with the radio entries.
+            if (c->Attributes & kAttrTV)
+                ++m_nTVCount;
+            else
+                ++m_nRadioCount;
+        }
+    }
+    return writer.End(false, 0, m_ch.sectors);
+}

@@ -1,0 +1,14 @@
+// The channel table as a C source fragment: an initialised array of the
+// default channel data, one line per channel of table 5 in store order.
+#pragma once
+
+#include "model/ChannelRecords.h"
+
+#include <string>
+
+// One "\t{ ... },\r\n" line for a channel.
+std::string FormatDefaultChannelLine(const Channel_Info_Tag& c);
+// The whole fragment: opening line, one line per channel, closing count.
+std::string FormatDefaultChannelTable();
+// Writes FormatDefaultChannelTable to `path`; false when it cannot be written.
+bool WriteDefaultChannelTable(const std::string& path);

@@ -1,0 +1,209 @@
+// The file container: working header, ZORV form and its CRC, the bare dump,
+// the header question, and what a failed save leaves behind.
+#include "image/Checksums.h"
+#include "image/WorkingCopy.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+
+using namespace velmar::test;
+
+namespace {
+
+class Container : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        const std::string work = Path("ZOwork.tmp").string();
+        std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
+        WriteFile(work, {});
+    }
+    void TearDown() override {
+        g_szWorkImagePath[0] = '\0';
+        CodecTest::TearDown();
+    }
+    static std::vector<BYTE> Flash(int size) {
+        std::vector<BYTE> flash(static_cast<std::size_t>(size), 0);
+        return flash;
+    }
+    static void PutName(std::vector<BYTE>& flash, int at, const char* name) {
+        std::memcpy(flash.data() + at, name, std::strlen(name));
+    }
+};
+
+// Bit by bit, straight from the polynomial: an independent check of the table.
+WORD SlowCrc(const std::vector<BYTE>& data) {
+    unsigned crc = 0;
+    for (BYTE b : data) {
+        crc ^= unsigned{b} << 8;
+        for (int i = 0; i < 8; ++i)
+            crc = (crc & 0x8000) ? ((crc << 1) ^ 0x1021) & 0xFFFF : (crc << 1) & 0xFFFF;
+    }
+    return static_cast<WORD>(crc);
+}
+
+} // namespace
+
+TEST(Checksums, KnownValues) {
+    const std::string check = "123456789";
+    const std::vector<BYTE> bytes(check.begin(), check.end());
+    EXPECT_EQ(Crc16Xmodem(bytes), 0x31C3) << "the published XMODEM check value";
+    EXPECT_EQ(SlowCrc(bytes), 0x31C3);
+    std::vector<BYTE> sector(16, 0);
+    sector[0] = 0xFF;
+    sector[5] = 0x10;
+    sector[14] = 0xAA; // the checksum bytes count as zero
+    StampSectorChecksum(sector);
+    EXPECT_EQ(sector[14], 0x01); // 1 + 0xFF + 0x10 = 0x0110
+    EXPECT_EQ(sector[15], 0x10);
+    std::vector<BYTE> block = {0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 9};
+    EXPECT_EQ(SingleBlockChecksum(block, 1), 0x01020305u);
+    EXPECT_EQ(SingleBlockChecksum(block, 2), 0x01020304u) << "wraps modulo 2^32";
+}
+
+TEST_F(Container, WorkingHeaderShiftsEveryBlockBy86) {
+    Image img(Profile{}.FlashSize());
+    img.PutText(2, "Sports");    // favourite 1 at block offset 2
+    img.SetHeaderText(0, "HDR"); // header text is carried
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "Sports");
+    EXPECT_EQ(std::memcmp(g_HeaderText, "HDR", 3), 0);
+    EXPECT_FALSE(g_bZorvImage);
+    EXPECT_TRUE(prompt.Asked().empty());
+}
+
+TEST_F(Container, MalformedHeaderAsksAndYesReadsUnshifted) {
+    Image img(Profile{}.FlashSize());
+    img.Bytes()[4] = 81; // length field not 80
+    ASSERT_EQ(Load(img.Bytes()), 0) << "No is the default answer";
+    ASSERT_EQ(prompt.Asked().size(), 1u);
+    EXPECT_EQ(prompt.Asked()[0], "Cannot read file header. Continue?");
+
+    db.ClearAll();
+    prompt.ExpectAnswer(true);
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    // Unshifted: the favourite block is the file's first bytes, so the header
+    // word is "VX" and list 1's name starts with the two blanks and 81.
+    EXPECT_EQ(g_wFavHeader, 0x5856);
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "  Q");
+}
+
+TEST_F(Container, ZorvImageConvertsBothWaysWithAFreshCrc) {
+    const int flashSize = Profile{}.FlashSize();
+    std::vector<BYTE> zorv(64, 0);
+    std::memcpy(zorv.data(), "ZORV", 4);
+    for (int i = 4; i < 61; ++i)
+        zorv[i] = static_cast<BYTE>(i);
+    zorv[63] = 0x5A;
+    auto flash = Flash(flashSize);
+    PutName(flash, 2, "Kids");
+    flash[4096 + 4096 - 5] = 1;            // one satellite
+    PutName(flash, 4096 + 15, "Hot Bird"); // its name
+    flash[4096 + 14] = 2;                  // ID 2
+    zorv.insert(zorv.end(), flash.begin(), flash.end());
+    WriteFile(Path("in.zorv"), zorv);
+
+    ASSERT_EQ(ImportToWorkingCopy(Path("in.zorv").string(), &prompt), 1);
+    EXPECT_TRUE(g_bZorvImage);
+    const auto work = ReadFile(g_szWorkImagePath);
+    ASSERT_EQ(work.size(), zorv.size() + 22);
+    EXPECT_EQ(std::memcmp(work.data(), "VX  \x50\x00", 6), 0);
+    for (int i = 6; i < 22; ++i)
+        EXPECT_EQ(work[i], 0) << i;
+    EXPECT_EQ(std::memcmp(work.data() + 22, zorv.data(), zorv.size()), 0);
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "Kids");
+    EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 1)->Name, "Hot Bird");
+
+    ASSERT_EQ(ExportWorkingCopy(Path("out.zorv").string()), 1);
+    const auto out = ReadFile(Path("out.zorv"));
+    ASSERT_EQ(out.size(), zorv.size());
+    EXPECT_EQ(std::memcmp(out.data(), zorv.data(), 61), 0);
+    EXPECT_EQ(out[63], 0x5A);
+    std::vector<BYTE> range(out.begin() + 64, out.end());
+    range.resize((range.size() + 1023) / 1024 * 1024, 0);
+    const WORD crc = SlowCrc(range);
+    EXPECT_EQ(out[61], crc & 0xFF);
+    EXPECT_EQ(out[62], crc >> 8);
+    // The satellite entry went back where it came from.
+    EXPECT_EQ(std::memcmp(out.data() + 64 + 4096, zorv.data() + 64 + 4096, 32), 0);
+}
+
+TEST_F(Container, CrcPadsTheRangeToMultiplesOf1024) {
+    for (std::size_t range : {1024u, 1025u, 1u, 0u}) {
+        std::vector<BYTE> file(64 + range);
+        for (std::size_t i = 0; i < file.size(); ++i)
+            file[i] = static_cast<BYTE>(i * 7 + 3);
+        WriteFile(Path("crc.bin"), file);
+        std::vector<BYTE> padded(file.begin() + 64, file.end());
+        padded.resize((range + 1023) / 1024 * 1024, 0);
+        EXPECT_EQ(ComputeImageCRC(Path("crc.bin").string()), SlowCrc(padded)) << range;
+    }
+    EXPECT_EQ(ComputeImageCRC(Path("missing.bin").string()), 0);
+}
+
+TEST_F(Container, BareDumpTakesThePreviousHeaderText) {
+    const int flashSize = Profile{}.FlashSize();
+    auto bare = Flash(flashSize);
+    PutName(bare, 2, "Bare");
+    WriteFile(Path("bare.bin"), bare);
+    ASSERT_EQ(ImportToWorkingCopy(Path("bare.bin").string(), &prompt), 1);
+    auto work = ReadFile(g_szWorkImagePath);
+    ASSERT_EQ(work.size(), bare.size() + 86);
+    for (int i = 6; i < 86; ++i)
+        ASSERT_EQ(work[i], 0) << "no image loaded before: zero header text";
+
+    Image img(flashSize);
+    img.SetHeaderText(0, "previous header");
+    WriteFile(Path("vx.bin"), img.Bytes());
+    ASSERT_EQ(ImportToWorkingCopy(Path("vx.bin").string(), &prompt), 1);
+    ASSERT_EQ(ImportToWorkingCopy(Path("bare.bin").string(), &prompt), 1);
+    work = ReadFile(g_szWorkImagePath);
+    EXPECT_EQ(std::memcmp(work.data() + 6, "previous header", 15), 0);
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "Bare");
+}
+
+TEST_F(Container, ImportFailuresAreReportedDistinctly) {
+    EXPECT_EQ(ImportToWorkingCopy(Path("nope.bin").string(), &prompt), kImportFileError);
+    WriteFile(Path("empty.bin"), {});
+    EXPECT_EQ(ImportToWorkingCopy(Path("empty.bin").string(), &prompt), 0);
+    EXPECT_EQ(ReadFile(g_szWorkImagePath).size(), 0u) << "an empty source, an empty copy";
+    EXPECT_EQ(prompt.Asked().size(), 1u);
+}
+
+TEST_F(Container, FailedSaveLeavesNoTarget) {
+    // 409 broadcasts need a third sector; the block has two.
+    for (int i = 0; i < 409; ++i) {
+        auto b = NewRecord<Broadcast_Info_Tag>();
+        std::snprintf(b->Name, sizeof b->Name, "B%d", i);
+        db.AddIndexed(kTableBroadcast, std::move(b));
+    }
+    WriteFile(g_szWorkImagePath, Image(Profile{}.FlashSize()).Bytes());
+    EXPECT_EQ(ExportWorkingCopy(Path("target.bin").string()), 0);
+    EXPECT_FALSE(std::filesystem::exists(Path("target.bin")));
+    db.Delete(kTableBroadcast, 1);
+    EXPECT_EQ(ExportWorkingCopy(Path("target.bin").string()), 1) << "408 fit exactly";
+}
+
+TEST_F(Container, SavingANeverLoadedCopyWritesHeaderAndBlocks) {
+    auto f = NewRecord<FavoriteList>();
+    std::strcpy(f->Name, "Only");
+    db.Add(kTableFavorite, 1, std::move(f));
+    ASSERT_EQ(ExportWorkingCopy(Path("fresh.bin").string()), 1);
+    const auto out = ReadFile(Path("fresh.bin"));
+    // Header, then blocks up to the end of the channel block.
+    ASSERT_EQ(out.size(), 86u + 49152 + 64 * 4096);
+    EXPECT_EQ(std::memcmp(out.data(), "VX  \x50\x00", 6), 0);
+    EXPECT_EQ(std::memcmp(out.data() + 86 + 2, "Only", 4), 0);
+}
+
+TEST_F(Container, WorkingCopyIsCreatedWithItsPrefixAndDeleted) {
+    g_szWorkImagePath[0] = '\0';
+    ASSERT_TRUE(CreateWorkingCopy());
+    const std::filesystem::path path(g_szWorkImagePath);
+    EXPECT_EQ(path.filename().string().rfind("ZO", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    DeleteWorkingCopy();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(g_szWorkImagePath[0], '\0');
+}

@@ -1,0 +1,93 @@
+// Builds flash images in memory for the codec tests: a working-form header,
+// then entries, counts and trailers placed at chosen offsets, so a malformed
+// case is one line. Also applies receiver profiles to the policy and runs
+// loads and saves through temporary files.
+#pragma once
+
+#include "contracts/Policy.h"
+#include "contracts/Prompt.h"
+#include "contracts/ZorvDB.h"
+#include "image/ChannelFile.h"
+#include "image/ImageState.h"
+#include "model/ChannelRecords.h"
+#include "model/SatelliteRecords.h"
+#include "platform/ByteOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace velmar::test {
+
+struct Geometry {
+    int start, sectors, entrySize, fourth;
+};
+
+struct Profile {
+    int list = 7;
+    std::uint32_t type = 1;
+    int order = 0;
+    int sectorSize = 4096;
+    Geometry mmi{0, 1, 20, 8};
+    Geometry sat{4096, 1, 32, 0};
+    Geometry brd{8192, 2, 20, 0};
+    Geometry tp{16384, 8, 20, 0};
+    Geometry ch{49152, 64, 56, 28};
+    int maxMux = 64;
+
+    // End of the last block, relative to the image proper.
+    int FlashSize() const;
+    void Apply() const;
+};
+
+inline constexpr int kShift = 86; // the working header
+
+class Image {
+public:
+    // A working-form image: "VX  ", length 80, header text, `flash` zero bytes.
+    explicit Image(int flashSize, BYTE fill = 0);
+    std::vector<BYTE>& Bytes() { return m_bytes; }
+    BYTE& operator[](int flashOffset) {
+        return m_bytes.at(static_cast<std::size_t>(flashOffset + kShift));
+    }
+    void Put8(int at, BYTE v) { (*this)[at] = v; }
+    void Put16(int at, WORD v, int order);
+    void Put32(int at, DWORD v, int order);
+    void PutText(int at, const std::string& text);
+    void SetHeaderText(int at, const std::string& text);
+
+private:
+    std::vector<BYTE> m_bytes;
+};
+
+std::vector<BYTE> ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::vector<BYTE>& bytes);
+WORD Word(const std::vector<BYTE>& bytes, std::size_t at, int order);
+
+// Clean store, module state and policy for every codec test; a scratch
+// folder for its files.
+class CodecTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::filesystem::path Path(const std::string& name) const { return m_dir / name; }
+
+    // Writes `bytes` to a file and loads it with CChannelFile; 1 or 0.
+    int Load(const std::vector<BYTE>& bytes, const std::string& name = "in.bin");
+    // Writes `base` to a file, saves the store into it and returns the file's
+    // bytes; `ok` receives Save's result.
+    std::vector<BYTE> Save(const std::vector<BYTE>& base, int* ok = nullptr,
+                           const std::string& name = "out.bin");
+
+    CZorvDB& db = TheZorvDB();
+    CScriptedPrompt prompt;
+
+private:
+    std::filesystem::path m_dir;
+};
+
+} // namespace velmar::test

@@ -1,0 +1,126 @@
+// Bad images fail cleanly or load clamped: truncation at every block
+// boundary, erased flash, absurd counts and geometry, empty files.
+#include "image/WorkingCopy.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+
+using namespace velmar::test;
+
+namespace {
+
+class Malformed : public CodecTest {};
+
+struct Cut {
+    const char* name;
+    Profile profile;
+};
+
+Profile Cable() {
+    Profile p;
+    p.list = 2;
+    p.type = 0x04;
+    return p;
+}
+
+Profile Terrestrial() {
+    Profile p;
+    p.list = 1;
+    p.type = 0x02;
+    return p;
+}
+
+Profile Single() {
+    Profile p;
+    p.list = 10;
+    p.type = 0x04;
+    p.tp = {4096, 4, 16, 0};
+    p.brd = {8192, 4, 20, 0};
+    p.ch = {12288, 8, 64, 28};
+    return p;
+}
+
+} // namespace
+
+TEST_F(Malformed, TruncatedAtEveryBlockBoundaryFails) {
+    for (const Profile& p : {Profile{}, Cable(), Terrestrial(), Single()}) {
+        p.Apply();
+        // The channel block (or the single block up to its preserved bytes)
+        // is always read, so any cut before its end must fail the load.
+        const int required = p.list == 10 ? 86 + 4096 + 4 * 16 + 4 * 20 + 8 * 64 + 14
+                                          : 86 + p.ch.start + p.ch.sectors * p.sectorSize;
+        std::vector<int> cuts = {0, 3, 5, 85, 86, required - 1};
+        for (const Geometry* g : {&p.mmi, &p.sat, &p.brd, &p.tp, &p.ch}) {
+            cuts.push_back(86 + g->start);
+            cuts.push_back(86 + g->start + 1);
+            cuts.push_back(86 + g->start + g->sectors * p.sectorSize - 1);
+        }
+        for (int cut : cuts) {
+            auto bytes = Image(p.FlashSize()).Bytes();
+            if (cut >= static_cast<int>(bytes.size()))
+                continue;
+            bytes.resize(static_cast<std::size_t>(cut));
+            db.ClearAll();
+            const int result = Load(bytes);
+            if (cut < required) {
+                EXPECT_EQ(result, 0) << "list " << p.list << ", cut at " << cut;
+            }
+        }
+        EXPECT_EQ(Load(Image(p.FlashSize()).Bytes()), 1);
+    }
+}
+
+TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
+    for (const Profile& p : {Profile{}, Cable(), Terrestrial(), Single()}) {
+        p.Apply();
+        db.ClearAll();
+        ASSERT_EQ(Load(Image(p.FlashSize(), 0xFF).Bytes()), 1);
+        EXPECT_EQ(db.Size(kTableChannel), 0u) << "erased trailers end the channel block";
+        EXPECT_EQ(db.Size(kTableTransponder), 0u);
+        EXPECT_EQ(db.Size(kTableCableMux), 0u) << "erased counts count nothing";
+        EXPECT_LE(db.Size(kTableSatellite), 127u);
+    }
+}
+
+TEST_F(Malformed, AbsurdGeometryIsRefusedNotAllocated) {
+    Profile p;
+    p.ch = {49152, 1 << 30, 56, 28}; // a block of 4 TB
+    p.Apply();
+    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
+    Profile q;
+    q.sectorSize = 8; // smaller than any trailer
+    q.Apply();
+    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
+    Profile r;
+    r.ch.fourth = 255; // the record's name could not stay terminated
+    r.Apply();
+    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
+    Profile s = Single();
+    s.ch = {12288, 1 << 28, 64, 28};
+    s.Apply();
+    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
+    int ok = 1;
+    Save(Image(Profile{}.FlashSize()).Bytes(), &ok);
+    EXPECT_EQ(ok, 0);
+    Profile t;
+    t.mmi.entrySize = 0;
+    t.sat.entrySize = 0;
+    t.brd.entrySize = 0;
+    t.tp.entrySize = 0;
+    t.Apply();
+    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 1)
+        << "nothing to decode, nothing divided by zero";
+}
+
+TEST_F(Malformed, EmptyAndTinyFilesFailCleanly) {
+    EXPECT_EQ(Load({}), 0);
+    prompt.ExpectAnswer(true);
+    EXPECT_EQ(Load({'V', 'X'}), 0) << "bare and far too short";
+    EXPECT_EQ(Load({'V', 'X', ' ', ' ', 80, 0}), 0);
+    CChannelFile file;
+    EXPECT_EQ(file.Load(""), 0) << "empty path";
+    EXPECT_EQ(file.Load(Path("missing").c_str()), 0);
+    CChannelFile saver;
+    EXPECT_EQ(saver.Save(Path("missing").c_str(), false), 0) << "Save never creates a file";
+    EXPECT_FALSE(std::filesystem::exists(Path("missing")));
+}

@@ -1,0 +1,395 @@
+// Favourite, satellite, transponder and broadcast blocks: exact bytes at
+// exact offsets, worked out by hand from the layout tables.
+#include "image/EntryCodecs.h"
+#include "model/MuxParams.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+
+using namespace velmar::test;
+
+namespace {
+
+constexpr int Z = 4096;
+constexpr int kFav = 86, kSat = 86 + 4096, kBrd = 86 + 8192, kTp = 86 + 16384;
+
+class Blocks : public CodecTest {
+protected:
+    std::vector<BYTE> Blank() { return Image(Profile{}.FlashSize()).Bytes(); }
+};
+
+void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
+    auto f = NewRecord<FavoriteList>();
+    f->Index = key;
+    std::strncpy(f->Name, name, sizeof f->Name - 1);
+    f->Tail = tail;
+    db.Add(kTableFavorite, key, std::move(f));
+}
+
+void AddBroadcast(CZorvDB& db, WORD id, const char* name) {
+    auto b = NewRecord<Broadcast_Info_Tag>();
+    b->BroadcastID = id;
+    std::strncpy(b->Name, name, sizeof b->Name - 1);
+    db.AddIndexed(kTableBroadcast, std::move(b));
+}
+
+Transponder_Info_Tag SampleTransponder() {
+    Transponder_Info_Tag t{};
+    t.Frequency = 11494;  // 0x2CE6
+    t.SymbolRate = 22000; // 0x55F0
+    t.TSID = 1091;        // 0x0443
+    t.Word4 = 0x0102;
+    t.PolFEC = 0x31;
+    t.Byte5 = 0x05;
+    t.SatID = 2;
+    t.TPID = 7;
+    t.ExtByte1 = 1;
+    t.ExtByte2 = 1;
+    t.ExtWord1 = 0x1234;
+    t.ExtWord2 = 0x5678;
+    t.ExtByte3 = 9;
+    t.ExtByte4 = 10;
+    return t;
+}
+
+void AddTransponder(CZorvDB& db, const Transponder_Info_Tag& t) {
+    db.AddIndexed(kTableTransponder, CopyRecord(t));
+}
+
+} // namespace
+
+// ---- Favourite block ----------------------------------------------------------
+
+TEST_F(Blocks, FavoriteSectorOnAFullWriteProduct) {
+    Profile p;
+    p.list = 1;
+    p.Apply();
+    auto base = Blank();
+    base[kFav + Z - 4] = 0x77; // the receiver's word at Z-4 is kept
+    base[kFav + Z - 3] = 0x66;
+    base[kFav + 500] = 0x99; // inside the sector but past the entries: rewritten
+    g_wFavHeader = 0x1234;
+    AddFavorite(db, 1, "AB", 5);
+    const auto out = Save(base);
+    EXPECT_EQ(out[kFav + 0], 0x34);
+    EXPECT_EQ(out[kFav + 1], 0x12);
+    EXPECT_EQ(out[kFav + 2], 'A');
+    EXPECT_EQ(out[kFav + 3], 'B');
+    EXPECT_EQ(out[kFav + 4], 0);
+    EXPECT_EQ(out[kFav + 21], 5); // Tail at entry byte 19
+    EXPECT_EQ(out[kFav + 22], 0);
+    EXPECT_EQ(out[kFav + 500], 0);
+    EXPECT_EQ(out[kFav + Z - 4], 0x77);
+    EXPECT_EQ(out[kFav + Z - 3], 0x66);
+    // 1 + 0x34 + 0x12 + 'A' + 'B' + 5 + 0x77 + 0x66 = 428 = 0x01AC
+    EXPECT_EQ(out[kFav + Z - 2], 0x01);
+    EXPECT_EQ(out[kFav + Z - 1], 0xAC);
+}
+
+TEST_F(Blocks, FavoriteSectorOnList7WritesOnly170Bytes) {
+    auto base = Blank();
+    for (int i = 170; i < Z; ++i)
+        base[kFav + i] = static_cast<BYTE>(i);
+    for (int k = 1; k <= 8; ++k)
+        AddFavorite(db, static_cast<DWORD>(k), "Twenty characters!!!"); // 20: one too many
+    const auto out = Save(base);
+    for (int i = 170; i < Z; ++i)
+        ASSERT_EQ(out[kFav + i], static_cast<BYTE>(i)) << "offset " << i;
+    EXPECT_EQ(std::memcmp(&out[kFav + 2], "Twenty characters!!", 19), 0);
+    EXPECT_EQ(out[kFav + 2 + 19], 0) << "Tail, not the 20th character";
+    EXPECT_EQ(out.size(), base.size());
+}
+
+TEST_F(Blocks, FavoriteHeaderWordSurvivesInBothOrders) {
+    for (int order : {0, 1}) {
+        Profile p;
+        p.order = order;
+        p.Apply();
+        auto base = Blank();
+        base[kFav] = 0x12;
+        base[kFav + 1] = 0x34;
+        db.ClearAll();
+        ASSERT_EQ(Load(base), 1);
+        EXPECT_EQ(g_wFavHeader, order ? 0x1234 : 0x3412);
+        const auto out = Save(base);
+        EXPECT_EQ(out[kFav], 0x12) << order;
+        EXPECT_EQ(out[kFav + 1], 0x34) << order;
+    }
+}
+
+TEST_F(Blocks, EmptyFavoriteSlotsLoadWithDefaultNames) {
+    ASSERT_EQ(Load(Blank()), 1);
+    ASSERT_EQ(db.Size(kTableFavorite), 8u);
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 3)->Name, "Favorite 3");
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 8)->Name, "Favorite 8");
+    const auto out = Save(Blank());
+    EXPECT_EQ(std::memcmp(&out[kFav + 2 + 2 * 20], "Favorite 3", 10), 0);
+}
+
+// ---- Satellite block ----------------------------------------------------------
+
+TEST_F(Blocks, SatelliteShortEntryAndTrailer) {
+    auto s = NewRecord<Satellite_Info_Tag>();
+    s->Group1 = {0x0102, 0x0304, 0x0506, 7, 8, 9, 0x0A, 0x0B, 0x0C};
+    s->Group2.w1 = 0xFFFF; // the short form has no second group
+    s->Degree = 192;
+    s->Flag = 1;
+    s->ID = 3;
+    std::strcpy(s->Name, "Astra");
+    s->Tail = 0xEE;
+    db.AddIndexed(kTableSatellite, std::move(s));
+    g_byPreservedA = 0x11;
+    g_byPreservedB = 0x22;
+    g_byPreservedC = 0x33;
+    g_byPreservedD = 0x44;
+    const auto out = Save(Blank());
+    const std::vector<BYTE> entry = {0x02, 0x01, 0x04, 0x03, 0xC0, 0x00, 0x06, 0x05,
+                                     0x07, 0x08, 0x09, 0x0A, 0x0B, 0x01, 0x03, 'A',
+                                     's',  't',  'r',  'a',  0,    0,    0,    0,
+                                     0,    0,    0,    0,    0,    0,    0,    0xEE};
+    EXPECT_EQ(std::vector<BYTE>(out.begin() + kSat, out.begin() + kSat + 32), entry);
+    EXPECT_EQ(out[kSat + Z - 7], 0x11);
+    EXPECT_EQ(out[kSat + Z - 6], 0x22);
+    EXPECT_EQ(out[kSat + Z - 5], 1); // count
+    EXPECT_EQ(out[kSat + Z - 4], 0x33);
+    EXPECT_EQ(out[kSat + Z - 3], 0x44);
+    // entry bytes 1007 + trailer 171 + 1 = 1179 = 0x049B
+    EXPECT_EQ(out[kSat + Z - 2], 0x04);
+    EXPECT_EQ(out[kSat + Z - 1], 0x9B);
+
+    db.ClearAll();
+    ResetImageState();
+    ASSERT_EQ(Load(out), 1);
+    const auto* back = db.Get<Satellite_Info_Tag>(kTableSatellite, 1);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Group1.b4, 0x0B);
+    EXPECT_EQ(back->Group1.b5, 0) << "not carried by the short form";
+    EXPECT_EQ(back->Group2.w1, 0);
+    EXPECT_EQ(back->Degree, 192);
+    EXPECT_EQ(g_byPreservedA, 0x11);
+    EXPECT_EQ(g_byPreservedD, 0x44);
+}
+
+TEST_F(Blocks, SatelliteLongFormKeepsBothGroups) {
+    Profile p;
+    p.type = 0x09;
+    p.sat.entrySize = 44;
+    p.Apply();
+    auto s = NewRecord<Satellite_Info_Tag>();
+    s->Group1 = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    s->Group2 = {0x1011, 0x1213, 0x1415, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B};
+    s->Degree = 3400; // 20.0W
+    s->ID = 9;
+    std::strcpy(s->Name, "Fifteen chars!!");
+    db.AddIndexed(kTableSatellite, std::move(s));
+    const auto out = Save(Blank());
+    EXPECT_EQ(out[kSat + 11], 9);    // group 1 b5
+    EXPECT_EQ(out[kSat + 12], 0x11); // group 2 w1, order 0
+    EXPECT_EQ(out[kSat + 13], 0x10);
+    EXPECT_EQ(out[kSat + 21], 0x19); // group 2 w4, one byte
+    EXPECT_EQ(out[kSat + 23], 0x1B);
+    EXPECT_EQ(out[kSat + 24], 3400 & 0xFF);
+    EXPECT_EQ(out[kSat + 25], 3400 >> 8);
+    EXPECT_EQ(out[kSat + 27], 9);
+    EXPECT_EQ(std::memcmp(&out[kSat + 28], "Fifteen chars!!", 15), 0);
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    const auto* back = db.Get<Satellite_Info_Tag>(kTableSatellite, 1);
+    EXPECT_EQ(back->Group2.b5, 0x1B);
+    EXPECT_EQ(back->Group2.w3, 0x1415);
+    EXPECT_STREQ(back->Name, "Fifteen chars!!");
+}
+
+TEST_F(Blocks, SatelliteCountZeroMeans120AndEmptySlotsKeepTheirKeys) {
+    Image img(Profile{}.FlashSize());
+    img.Put8(4096 + Z - 5, 0);
+    img.PutText(4096 + 0 * 32 + 15, "First");
+    img.PutText(4096 + 2 * 32 + 15, "Third");
+    img.PutText(4096 + 119 * 32 + 15, "Last");
+    img.PutText(4096 + 120 * 32 + 15, "Beyond");
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    EXPECT_EQ(db.Size(kTableSatellite), 3u);
+    EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 3)->Name, "Third");
+    EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 120)->Name, "Last");
+    EXPECT_EQ(db.GetRow(kTableSatellite, 2), nullptr);
+}
+
+TEST_F(Blocks, SatelliteSectorTakes127AndThe128thFailsTheSave) {
+    for (int i = 0; i < 127; ++i) {
+        auto s = NewRecord<Satellite_Info_Tag>();
+        std::snprintf(s->Name, sizeof s->Name, "S%d", i);
+        s->ID = static_cast<BYTE>(i + 1);
+        db.AddIndexed(kTableSatellite, std::move(s));
+    }
+    int ok = 0;
+    auto out = Save(Blank(), &ok);
+    ASSERT_EQ(ok, 1);
+    EXPECT_EQ(out[kSat + Z - 5], 127);
+    EXPECT_EQ(out[kSat + 126 * 32 + 15], 'S');
+    auto s = NewRecord<Satellite_Info_Tag>();
+    std::strcpy(s->Name, "one too many");
+    db.AddIndexed(kTableSatellite, std::move(s));
+    Save(Blank(), &ok);
+    EXPECT_EQ(ok, 0);
+    EXPECT_FALSE(std::filesystem::exists(Path("out.bin")));
+}
+
+TEST_F(Blocks, EmptySatelliteTableLeavesTheBlockAlone) {
+    auto base = Blank();
+    for (int i = 0; i < Z; ++i)
+        base[kSat + i] = 0xA5;
+    const auto out = Save(base);
+    EXPECT_TRUE(std::equal(out.begin() + kSat, out.begin() + kSat + Z, base.begin() + kSat));
+}
+
+// ---- Transponder block ----------------------------------------------------------
+
+TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
+    Profile p;
+    p.order = 1;
+    p.Apply();
+    AddTransponder(db, SampleTransponder());
+    const auto out = Save(Blank());
+    const std::vector<BYTE> entry = {0x2C, 0xE6, 0x55, 0xF0, 0x04, 0x43, 0x01, 0x02, 0x31, 0x05,
+                                     0x02, 0x07, 0x01, 0x01, 0x12, 0x34, 0x56, 0x78, 0x09, 0x0A};
+    EXPECT_EQ(std::vector<BYTE>(out.begin() + kTp, out.begin() + kTp + 20), entry);
+    EXPECT_EQ(out[kTp + Z - 4], 0x00);
+    EXPECT_EQ(out[kTp + Z - 3], 0x01);
+    // 1 + entry bytes (1033) + count (1) = 1035 = 0x040B
+    EXPECT_EQ(out[kTp + Z - 2], 0x04);
+    EXPECT_EQ(out[kTp + Z - 1], 0x0B);
+    for (int i = Z; i < 8 * Z; ++i)
+        ASSERT_EQ(out[kTp + i], 0) << "padding sectors are all zero, offset " << i;
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->ExtWord2, 0x5678);
+    EXPECT_EQ(g_nMaxTPID, 7u);
+}
+
+TEST_F(Blocks, TransponderExtensionOnlyOnLists7And8) {
+    Profile p;
+    p.list = 1;
+    p.Apply();
+    AddTransponder(db, SampleTransponder());
+    const auto out = Save(Blank());
+    for (int i = 12; i < 20; ++i)
+        EXPECT_EQ(out[kTp + i], 0) << i;
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
+    EXPECT_EQ(t->ExtByte1 | t->ExtByte2 | t->ExtWord1 | t->ExtWord2 | t->ExtByte3 | t->ExtByte4, 0);
+}
+
+TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
+    MuxParams mp{};
+    mp.TransMode = 2;
+    mp.Constellation = 3;
+    mp.CodeRate = 3;
+    mp.GuardInterval = 1;
+    mp.Priority = 1;
+    Transponder_Info_Tag t{};
+    SetTpParams(t, mp.Pack());
+    t.TSID = 0x0203;
+    SetTpTerrestrialBytes(t, 0x44, 5);
+    t.SatID = 1;
+    t.TPID = 3;
+    for (std::uint32_t type : {0x03u, 0x01u}) {
+        Profile p;
+        p.list = 1;
+        p.type = type;
+        p.order = 1;
+        p.Apply();
+        db.ClearAll();
+        AddTransponder(db, t);
+        const auto out = Save(Blank());
+        const std::vector<BYTE> got(out.begin() + kTp, out.begin() + kTp + 12);
+        if (type == 0x03)
+            EXPECT_EQ(got, (std::vector<BYTE>{0x43, 0x61, 0x40, 0x00, 0x02, 0x03, 0x44, 0x05, 0, 0,
+                                              1, 3}));
+        else // the same bytes of the record, as Frequency, SymbolRate and Word4
+            EXPECT_EQ(got, (std::vector<BYTE>{0x0B, 0xC4, 0x00, 0x01, 0x02, 0x03, 0x05, 0x44, 0, 0,
+                                              1, 3}));
+        db.ClearAll();
+        ASSERT_EQ(Load(out), 1);
+        const auto* back = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
+        EXPECT_EQ(TpParams(*back), mp.Pack()) << type;
+        EXPECT_EQ(TpNameIndex(*back), 5) << type;
+    }
+}
+
+TEST_F(Blocks, TransponderSectorsTake203AndEmptySlotsAdvanceKeys) {
+    for (int i = 0; i < 204; ++i) {
+        Transponder_Info_Tag t = SampleTransponder();
+        t.TPID = static_cast<BYTE>(i % 250 + 1);
+        AddTransponder(db, t);
+    }
+    auto out = Save(Blank());
+    EXPECT_EQ(Word(out, kTp + Z - 4, 1), 203);
+    EXPECT_EQ(Word(out, kTp + 2 * Z - 4, 1), 1);
+    EXPECT_EQ(out[kTp + Z + 10], 2) << "the 204th starts the second sector";
+    // A slot with SatID 0 is dropped but still takes its key.
+    out[kTp + 1 * 20 + 10] = 0;
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(db.Size(kTableTransponder), 203u);
+    EXPECT_EQ(db.GetRow(kTableTransponder, 2), nullptr);
+    EXPECT_NE(db.GetRow(kTableTransponder, 204), nullptr);
+}
+
+TEST_F(Blocks, EmptyTransponderTableZeroesTheBlock) {
+    auto base = Blank();
+    std::fill(base.begin() + kTp, base.begin() + kTp + 8 * Z, BYTE{0xA5});
+    const auto out = Save(base);
+    EXPECT_TRUE(
+        std::all_of(out.begin() + kTp, out.begin() + kTp + 8 * Z, [](BYTE b) { return b == 0; }));
+}
+
+// ---- Broadcast block ------------------------------------------------------------
+
+TEST_F(Blocks, BroadcastEntriesAndTwoSectorsOf204) {
+    for (int i = 0; i < 205; ++i)
+        AddBroadcast(db, static_cast<WORD>(0x100 + i), i == 0 ? "Sixteen chars!!!" : "BBC");
+    const auto out = Save(Blank());
+    EXPECT_EQ(out[kBrd + 0], 0x00);
+    EXPECT_EQ(out[kBrd + 1], 0x01);
+    EXPECT_EQ(std::memcmp(&out[kBrd + 2], "Sixteen chars!!!", 16), 0);
+    EXPECT_EQ(out[kBrd + 18], 0);
+    EXPECT_EQ(Word(out, kBrd + Z - 4, 1), 204);
+    EXPECT_EQ(Word(out, kBrd + 2 * Z - 4, 1), 1);
+    EXPECT_EQ(Word(out, kBrd + Z, 0), 0x100 + 204);
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(db.Size(kTableBroadcast), 205u);
+    EXPECT_STREQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, 1)->Name, "Sixteen chars!!!");
+    EXPECT_EQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, 205)->BroadcastID, 0x100 + 204);
+}
+
+TEST_F(Blocks, BroadcastNameFillingSeventeenBytesIsCut) {
+    Image img(Profile{}.FlashSize());
+    img.Put16(8192 + Z - 4, 2, 1);
+    img.PutText(8192 + 2, "ABCDEFGHIJKLMNOPQ"); // bytes 2-18 all used
+    img.Put8(8192 + 19, 0x7E);
+    img.PutText(8192 + 20 + 2, ""); // second slot empty: dropped, key 2 skipped
+    img.Put16(8192 + Z + Z - 4, 0, 1);
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    ASSERT_EQ(db.Size(kTableBroadcast), 1u);
+    const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, 1);
+    EXPECT_STREQ(b->Name, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(b->Tail, 0x7E);
+}
+
+TEST_F(Blocks, OversizedAndErasedCountsNeverReadPastTheSector) {
+    Image img(Profile{}.FlashSize());
+    img.Put16(8192 + Z - 4, 0x1000, 1); // more than a sector holds: clamped to 204
+    for (int j = 0; j < 205; ++j)
+        img.PutText(8192 + j * 20 + 2, "X");
+    img.Put16(8192 + 2 * Z - 4, 0xFFFF, 1); // erased: nothing in that sector
+    img.PutText(8192 + Z + 2, "Y");
+    img.Put16(16384 + Z - 4, 0xFFFF, 1);
+    img.Put8(16384 + 10, 1);
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    EXPECT_EQ(db.Size(kTableBroadcast), 204u);
+    EXPECT_EQ(db.Size(kTableTransponder), 0u);
+}
