@@ -1,0 +1,140 @@
+#include "cli/ReceiverOptions.h"
+
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+// Decimal, or hexadecimal after 0x.
+bool ParseNumber(const std::string& text, long long& value) {
+    int base = 10;
+    std::size_t skip = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        skip = 2;
+    }
+    const char* first = text.data() + skip;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value, base);
+    return ec == std::errc{} && end == last && first != last;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    long long v = 0;
+    if (!ParseNumber(text, v) || v < 0 || v > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool ParseList(const std::string& text, std::size_t count, std::vector<int>& out) {
+    out.clear();
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        int v = 0;
+        if (!ParseInt(text.substr(start, comma - start), v))
+            return false;
+        out.push_back(v);
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return out.size() == count;
+}
+
+} // namespace
+
+void ReceiverOptions::Apply() const {
+    ConfigureStartupPolicy();
+    if (productList)
+        SetProductList(*productList);
+    if (productType)
+        SetProductType(*productType);
+    if (byteOrder)
+        SetFlashByteOrder(*byteOrder);
+    if (sectorSize)
+        velmar::policy_profile::SetFlashOneSectorSize(*sectorSize);
+    if (maxMux)
+        velmar::policy_profile::SetFlashMaxMuxCount(*maxMux);
+    if (mmi)
+        SetFlashMMIBlockInfo((*mmi)[0], (*mmi)[1], (*mmi)[2], (*mmi)[3]);
+    if (sat)
+        SetFlashSatBlockInfo((*sat)[0], (*sat)[1], (*sat)[2]);
+    if (brd)
+        SetFlashBrdBlockInfo((*brd)[0], (*brd)[1], (*brd)[2]);
+    if (tp)
+        SetFlashTPBlockInfo((*tp)[0], (*tp)[1], (*tp)[2]);
+    if (ch)
+        SetFlashCHBlockInfo((*ch)[0], (*ch)[1], (*ch)[2], (*ch)[3]);
+}
+
+bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& index,
+                          ReceiverOptions& out, std::string& error) {
+    struct Number {
+        const char* name;
+        std::optional<int>* target;
+    };
+    const Number numbers[] = {{"--product-list", &out.productList},
+                              {"--byte-order", &out.byteOrder},
+                              {"--sector-size", &out.sectorSize},
+                              {"--max-mux", &out.maxMux}};
+    struct Geometry {
+        const char* name;
+        std::size_t count;
+        std::optional<std::vector<int>>* target;
+    };
+    const Geometry geometries[] = {{"--mmi", 4, &out.mmi},
+                                   {"--sat", 3, &out.sat},
+                                   {"--brd", 3, &out.brd},
+                                   {"--tp", 3, &out.tp},
+                                   {"--ch", 4, &out.ch}};
+
+    for (; index < args.size() && args[index].rfind("--", 0) == 0; ++index) {
+        const std::string& option = args[index];
+        if (option == "--yes") {
+            out.yes = true;
+            continue;
+        }
+        if (index + 1 >= args.size()) {
+            error = option + " needs a value";
+            return false;
+        }
+        const std::string& value = args[++index];
+        bool known = false, ok = false;
+        for (const Number& n : numbers) {
+            if (option == n.name) {
+                int v = 0;
+                known = true;
+                ok = ParseInt(value, v) && (option != "--byte-order" || v <= 1);
+                *n.target = v;
+            }
+        }
+        if (option == "--product-type") {
+            long long v = 0;
+            known = true;
+            ok = ParseNumber(value, v) && v >= 0 && v <= 0xFFFFFFFFLL;
+            out.productType = static_cast<unsigned>(v);
+        }
+        for (const Geometry& g : geometries) {
+            if (option == g.name) {
+                std::vector<int> list;
+                known = true;
+                ok = ParseList(value, g.count, list);
+                *g.target = list;
+            }
+        }
+        if (!known) {
+            error = "unknown option " + option;
+            return false;
+        }
+        if (!ok) {
+            error = "bad value for " + option + ": " + value;
+            return false;
+        }
+    }
+    return true;
+}

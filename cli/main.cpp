@@ -1,0 +1,163 @@
+// velmar-cli: loads and saves receiver images the way the editor does, for
+// scripts and batch work.
+#include "cli/JsonDump.h"
+#include "cli/ReceiverOptions.h"
+#include "contracts/Policy.h"
+#include "contracts/Prompt.h"
+#include "contracts/ZorvDB.h"
+#include "image/DefaultTableExport.h"
+#include "image/ImageState.h"
+#include "image/WorkingCopy.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage = R"(usage: velmar-cli [options] COMMAND ...
+
+commands:
+  info IMAGE            summary of the image: header form, product, table sizes
+  dump IMAGE            every table and the header state as JSON on stdout
+  save IMAGE OUT        open IMAGE and save it to OUT as the editor does
+  export-h IMAGE OUT.h  the channel table as a C source fragment
+
+receiver options (default: the editor's start-up configuration):
+  --product-list N      model number (7)
+  --product-type T      type bits, decimal or 0x hex (1)
+  --byte-order 0|1      entry byte order (0)
+  --sector-size Z       flash sector size in bytes (4096)
+  --max-mux M           terrestrial multiplexes per sector (64)
+  --mmi START,SECTORS,ENTRY,MAX     favourite block (0,1,20,8)
+  --sat START,SECTORS,ENTRY         satellite block (4096,1,32)
+  --brd START,SECTORS,ENTRY         broadcast block (8192,2,20)
+  --tp START,SECTORS,ENTRY          transponder block (16384,8,20)
+  --ch START,SECTORS,ENTRY,NAMELEN  channel block (49152,64,56,28)
+  --yes                 answer Yes to "Cannot read file header. Continue?"
+)";
+
+constexpr const char* kLoadFailed = "Cannot open or invalid version file";
+constexpr const char* kSaveFailed = "Cannot save channel file";
+
+int Usage(const std::string& problem) {
+    if (!problem.empty())
+        std::cerr << "velmar-cli: " << problem << "\n";
+    std::cerr << kUsage;
+    return 2;
+}
+
+// The working copy lives as long as one command.
+class WorkingCopyScope {
+public:
+    WorkingCopyScope() : m_bOk(CreateWorkingCopy()) {}
+    ~WorkingCopyScope() { DeleteWorkingCopy(); }
+    WorkingCopyScope(const WorkingCopyScope&) = delete;
+    WorkingCopyScope& operator=(const WorkingCopyScope&) = delete;
+    bool Ok() const { return m_bOk; }
+
+private:
+    bool m_bOk;
+};
+
+// Answers the header question from --yes and says on stderr what it answered.
+class FlagPrompt final : public IUserPrompt {
+public:
+    explicit FlagPrompt(bool yes) : m_bYes(yes) {}
+    bool AskYesNo(std::string_view text) override {
+        std::cerr << text << " " << (m_bYes ? "Yes (--yes)" : "No (pass --yes to continue)")
+                  << "\n";
+        return m_bYes;
+    }
+
+private:
+    bool m_bYes;
+};
+
+bool Open(const std::string& image, bool yes) {
+    FlagPrompt prompt(yes);
+    const int result = ImportToWorkingCopy(image, &prompt);
+    if (result == 1)
+        return true;
+    if (result == kImportFileError)
+        std::cerr << "velmar-cli: cannot read " << image << "\n";
+    std::cerr << kLoadFailed << "\n";
+    return false;
+}
+
+void PrintInfo(const std::string& image) {
+    const CZorvDB& db = TheZorvDB();
+    std::printf("%s\n", image.c_str());
+    std::printf("  header form   %s\n",
+                g_bZorvImage ? "ZORV (64-byte header, CRC)" : "working (VX)");
+    std::printf("  product       list %d, type 0x%02X, byte order %d\n", GetProductList(),
+                static_cast<unsigned>(GetProductType()), GetFlashByteOrder());
+    const struct {
+        const char* name;
+        std::uint8_t table;
+    } rows[] = {{"favourites", kTableFavorite},
+                {"satellites", kTableSatellite},
+                {"transponders", kTableTransponder},
+                {"broadcasts", kTableBroadcast},
+                {"terrestrial muxes", kTableTerrestrialMux},
+                {"cable muxes", kTableCableMux},
+                {"channels", kTableChannel}};
+    for (const auto& row : rows)
+        std::printf("  %-17s %u\n", row.name, static_cast<unsigned>(db.Size(row.table)));
+    unsigned tv = 0, radio = 0, locked = 0;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+        tv += IsTV(*c) ? 1 : 0;
+        radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
+        locked += (c->Attributes & kAttrLocked) ? 1 : 0;
+    }
+    std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
+    std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::size_t index = 0;
+    ReceiverOptions options;
+    std::string error;
+    if (!ParseReceiverOptions(args, index, options, error))
+        return Usage(error);
+    if (index >= args.size())
+        return Usage("no command");
+    const std::string command = args[index++];
+    const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    const std::size_t wanted = command == "info" || command == "dump"       ? 1
+                               : command == "save" || command == "export-h" ? 2
+                                                                            : 0;
+    if (wanted == 0)
+        return Usage("unknown command " + command);
+    if (operands.size() != wanted)
+        return Usage(command + " takes " + std::to_string(wanted) + " file name(s)");
+
+    options.Apply();
+    WorkingCopyScope work;
+    if (!work.Ok()) {
+        std::cerr << "velmar-cli: cannot create the working copy in the temporary directory\n";
+        return 1;
+    }
+    if (!Open(operands[0], options.yes))
+        return 1;
+
+    if (command == "info") {
+        PrintInfo(operands[0]);
+    } else if (command == "dump") {
+        std::cout << DumpJson(GetProductType());
+    } else if (command == "save") {
+        if (ExportWorkingCopy(operands[1]) != 1) {
+            std::cerr << kSaveFailed << "\n";
+            return 1;
+        }
+    } else if (!WriteDefaultChannelTable(operands[1])) {
+        std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
