@@ -27,7 +27,8 @@ protected:
         return flash;
     }
     static void PutName(std::vector<BYTE>& flash, int at, const char* name) {
-        std::memcpy(flash.data() + at, name, std::strlen(name));
+        for (std::size_t i = 0; name[i] != '\0'; ++i)
+            flash.at(static_cast<std::size_t>(at) + i) = static_cast<BYTE>(name[i]);
     }
 };
 

@@ -27,11 +27,12 @@ void Profile::Apply() const {
     velmar::policy_profile::SetFlashMaxMuxCount(maxMux);
 }
 
-Image::Image(int flashSize, BYTE fill)
-    : m_bytes(static_cast<std::size_t>(kShift + flashSize), fill) {
-    std::fill(m_bytes.begin(), m_bytes.begin() + kShift, BYTE{0});
-    std::memcpy(m_bytes.data(), "VX  ", 4);
-    m_bytes[4] = 80;
+Image::Image(int flashSize, BYTE fill) : m_bytes(static_cast<std::size_t>(kShift + flashSize), 0) {
+    for (std::size_t i = kShift; i < m_bytes.size(); ++i)
+        m_bytes[i] = fill;
+    const BYTE header[] = {'V', 'X', ' ', ' ', 80, 0};
+    for (std::size_t i = 0; i < sizeof header; ++i)
+        m_bytes.at(i) = header[i];
 }
 
 void Image::Put16(int at, WORD v, int order) {

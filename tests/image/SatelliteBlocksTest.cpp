@@ -18,10 +18,18 @@ protected:
     std::vector<BYTE> Blank() { return Image(Profile{}.FlashSize()).Bytes(); }
 };
 
+// Copies as much of `name` as fits, always terminated (names may be cut on purpose).
+template <std::size_t N> void CopyName(char (&dst)[N], const char* name) {
+    std::size_t i = 0;
+    for (; i + 1 < N && name[i] != '\0'; ++i)
+        dst[i] = name[i];
+    dst[i] = '\0';
+}
+
 void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
     auto f = NewRecord<FavoriteList>();
     f->Index = key;
-    std::strncpy(f->Name, name, sizeof f->Name - 1);
+    CopyName(f->Name, name);
     f->Tail = tail;
     db.Add(kTableFavorite, key, std::move(f));
 }
@@ -29,7 +37,7 @@ void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
 void AddBroadcast(CZorvDB& db, WORD id, const char* name) {
     auto b = NewRecord<Broadcast_Info_Tag>();
     b->BroadcastID = id;
-    std::strncpy(b->Name, name, sizeof b->Name - 1);
+    CopyName(b->Name, name);
     db.AddIndexed(kTableBroadcast, std::move(b));
 }
 

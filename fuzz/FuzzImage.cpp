@@ -1,0 +1,77 @@
+// libFuzzer target: arbitrary bytes as an image file, opened the way the
+// editor opens one, under one of several receiver profiles (the first byte
+// picks it), then saved and opened again. Small sectors keep inputs small.
+#include "contracts/Policy.h"
+#include "contracts/Prompt.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageFile.h"
+#include "image/ImageState.h"
+#include "image/WorkingCopy.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+struct Profile {
+    int list;
+    std::uint32_t type;
+};
+
+constexpr Profile kProfiles[] = {{7, 0x01}, {8, 0x19}, {1, 0x21}, {64, 0x49}, {5, 0x04},
+                                 {9, 0x12}, {1, 0x02}, {2, 0x04}, {3, 0x03},  {10, 0x14}};
+
+void Apply(const Profile& p, int order, int maxMux) {
+    SetProductList(p.list);
+    SetProductType(p.type);
+    SetFlashByteOrder(order);
+    velmar::policy_profile::SetFlashOneSectorSize(256);
+    velmar::policy_profile::SetFlashMaxMuxCount(maxMux);
+    SetFlashMMIBlockInfo(0, 1, 20, 8);
+    if (p.list == 10) { // counts of slots, not sectors
+        SetFlashSatBlockInfo(0, 0, 32);
+        SetFlashTPBlockInfo(256, 4, 16);
+        SetFlashBrdBlockInfo(0, 4, 20);
+        SetFlashCHBlockInfo(0, 6, 64, 10);
+    } else {
+        SetFlashSatBlockInfo(256, 1, 32);
+        SetFlashBrdBlockInfo(512, 1, 20);
+        SetFlashTPBlockInfo(768, 2, 20);
+        SetFlashCHBlockInfo(1280, 3, 64, 10);
+    }
+}
+
+std::string Scratch(const char* name) {
+    return (std::filesystem::temp_directory_path() /
+            ("velmar-fuzz-" + std::to_string(::getpid()) + "-" + name))
+        .string();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string input = Scratch("in.bin");
+    static const std::string output = Scratch("out.bin");
+    static const std::string work = Scratch("work.bin");
+    if (size < 1)
+        return 0;
+    std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
+    const Profile& profile = kProfiles[data[0] % std::size(kProfiles)];
+    Apply(profile, (data[0] >> 4) & 1, 1 + ((data[0] >> 5) & 7));
+    ResetImageState();
+    TheZorvDB().ClearAll();
+
+    WriteWholeFile(input, {data + 1, size - 1});
+    CFixedAnswerPrompt prompt((data[0] & 0x80) != 0);
+    if (ImportToWorkingCopy(input, &prompt) == 1 && ExportWorkingCopy(output) == 1) {
+        // What we saved must open again.
+        if (ImportToWorkingCopy(output, &prompt) != 1)
+            __builtin_trap();
+    }
+    TheZorvDB().ClearAll();
+    return 0;
+}
