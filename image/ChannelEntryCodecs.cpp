@@ -21,6 +21,35 @@ void EncodeShortName(const Channel_Info_Tag& c, std::size_t at, std::size_t name
     e.U8(at + nameLength - 1, 0);
 }
 
+// Bytes 0-23, the same in the network and the single-block entries.
+void DecodeServiceHead(const EntryReader& e, Channel_Info_Tag& c) {
+    c.CAS = e.U32(0);
+    c.ProgramNum = e.U16(4);
+    c.LogicalNumber = e.U16(6);
+    c.OrgNetID = e.U16(8);
+    c.BroadcastID = e.U16(10);
+    c.TSID = e.U16(12);
+    c.ServiceID = e.U16(14);
+    c.VideoPID = e.U16(16);
+    c.AudioPID = e.U16(18);
+    c.PCRPID = e.U16(20);
+    c.Attributes = e.U16(22);
+}
+
+void EncodeServiceHead(const Channel_Info_Tag& c, EntryWriter& e) {
+    e.U32(0, c.CAS);
+    e.U16(4, c.ProgramNum);
+    e.U16(6, c.LogicalNumber);
+    e.U16(8, c.OrgNetID);
+    e.U16(10, c.BroadcastID);
+    e.U16(12, c.TSID);
+    e.U16(14, c.ServiceID);
+    e.U16(16, c.VideoPID);
+    e.U16(18, c.AudioPID);
+    e.U16(20, c.PCRPID);
+    e.U16(22, c.Attributes);
+}
+
 } // namespace
 
 int StandardFavoriteWords(std::uint32_t productType) {
@@ -145,17 +174,7 @@ void EncodeChannelCompact(const Channel_Info_Tag& c, int nameLength, std::uint32
 void DecodeChannelNetwork(const EntryReader& e, int nameLength, std::uint32_t productType,
                           Channel_Info_Tag& c) {
     const auto L = static_cast<std::size_t>(nameLength);
-    c.CAS = e.U32(0);
-    c.ProgramNum = e.U16(4);
-    c.LogicalNumber = e.U16(6);
-    c.OrgNetID = e.U16(8);
-    c.BroadcastID = e.U16(10);
-    c.TSID = e.U16(12);
-    c.ServiceID = e.U16(14);
-    c.VideoPID = e.U16(16);
-    c.AudioPID = e.U16(18);
-    c.PCRPID = e.U16(20);
-    c.Attributes = e.U16(22);
+    DecodeServiceHead(e, c); // 0-23
     c.Favorite = e.U8(24);
     c.VolOffset = e.U8(25);
     c.TPID = e.U8(26);
@@ -174,17 +193,7 @@ void DecodeChannelNetwork(const EntryReader& e, int nameLength, std::uint32_t pr
 void EncodeChannelNetwork(const Channel_Info_Tag& c, int nameLength, std::uint32_t productType,
                           EntryWriter& e) {
     const auto L = static_cast<std::size_t>(nameLength);
-    e.U32(0, c.CAS);
-    e.U16(4, c.ProgramNum);
-    e.U16(6, c.LogicalNumber);
-    e.U16(8, c.OrgNetID);
-    e.U16(10, c.BroadcastID);
-    e.U16(12, c.TSID);
-    e.U16(14, c.ServiceID);
-    e.U16(16, c.VideoPID);
-    e.U16(18, c.AudioPID);
-    e.U16(20, c.PCRPID);
-    e.U16(22, c.Attributes);
+    EncodeServiceHead(c, e); // 0-23
     e.U8(24, static_cast<BYTE>(c.Favorite));
     e.U8(25, c.VolOffset);
     e.U8(26, c.TPID);
@@ -204,17 +213,7 @@ void EncodeChannelNetwork(const Channel_Info_Tag& c, int nameLength, std::uint32
 void DecodeChannelSingle(const EntryReader& e, int nameLength, std::uint32_t productType,
                          Channel_Info_Tag& c) {
     const auto L = static_cast<std::size_t>(nameLength);
-    c.CAS = e.U32(0);
-    c.ProgramNum = e.U16(4);
-    c.LogicalNumber = e.U16(6);
-    c.OrgNetID = e.U16(8);
-    c.BroadcastID = e.U16(10);
-    c.TSID = e.U16(12);
-    c.ServiceID = e.U16(14);
-    c.VideoPID = e.U16(16);
-    c.AudioPID = e.U16(18);
-    c.PCRPID = e.U16(20);
-    c.Attributes = e.U16(22);
+    DecodeServiceHead(e, c); // 0-23
     c.TPID = e.U8(24);
     c.ParentRate = e.U8(25);
     c.NumOfAudio = e.U8(26);
@@ -230,17 +229,7 @@ void DecodeChannelSingle(const EntryReader& e, int nameLength, std::uint32_t pro
 void EncodeChannelSingle(const Channel_Info_Tag& c, int nameLength, std::uint32_t productType,
                          EntryWriter& e) {
     const auto L = static_cast<std::size_t>(nameLength);
-    e.U32(0, c.CAS);
-    e.U16(4, c.ProgramNum);
-    e.U16(6, c.LogicalNumber);
-    e.U16(8, c.OrgNetID);
-    e.U16(10, c.BroadcastID);
-    e.U16(12, c.TSID);
-    e.U16(14, c.ServiceID);
-    e.U16(16, c.VideoPID);
-    e.U16(18, c.AudioPID);
-    e.U16(20, c.PCRPID);
-    e.U16(22, c.Attributes);
+    EncodeServiceHead(c, e); // 0-23
     e.U8(24, c.TPID);
     e.U8(25, c.ParentRate);
     e.U8(26, c.NumOfAudio);
