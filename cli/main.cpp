@@ -70,6 +70,7 @@ public:
                   << "\n";
         return m_bYes;
     }
+    void Inform(std::string_view text) override { std::cerr << text << "\n"; }
 
 private:
     bool m_bYes;

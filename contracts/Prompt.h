@@ -13,6 +13,8 @@ public:
     virtual ~IUserPrompt() = default;
     // A Yes/No question with a stop icon; true means Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
+    // A message with an OK button; nothing to answer.
+    virtual void Inform(std::string_view text) = 0;
 };
 
 // Gives the same answer to every question.
@@ -20,6 +22,7 @@ class CFixedAnswerPrompt final : public IUserPrompt {
 public:
     explicit CFixedAnswerPrompt(bool answer) : m_bAnswer(answer) {}
     bool AskYesNo(std::string_view) override { return m_bAnswer; }
+    void Inform(std::string_view) override {}
 
 private:
     bool m_bAnswer;
@@ -38,9 +41,12 @@ public:
         m_answers.pop_front();
         return answer;
     }
+    void Inform(std::string_view text) override { m_informed.emplace_back(text); }
     const std::vector<std::string>& Asked() const { return m_asked; }
+    const std::vector<std::string>& Informed() const { return m_informed; }
 
 private:
+    std::vector<std::string> m_informed;
     std::deque<bool> m_answers;
     std::vector<std::string> m_asked;
 };
