@@ -1,0 +1,61 @@
+// The OLE compound file container ([MS-CFB]) around a workbook: a reader that
+// finds a stream of the root storage by name, and a writer that builds a
+// version 3 file holding one stream. Both work on memory buffers; every chain
+// walk and allocation is bounded by the real size of the file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cfb {
+
+inline constexpr std::uint32_t kFreeSector = 0xFFFFFFFF;
+inline constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
+inline constexpr std::uint32_t kFatSector = 0xFFFFFFFD;
+inline constexpr std::uint32_t kDifatSector = 0xFFFFFFFC;
+inline constexpr std::uint32_t kMiniStreamCutoff = 4096;
+
+class CCompoundFileReader {
+public:
+    // Checks the signature and reads the allocation tables and the
+    // directory; false when the file is not a compound file or is broken.
+    bool Open(std::span<const std::uint8_t> file);
+    // A stream directly under the root storage, its name compared without
+    // regard to ASCII case as the format says. False when missing or broken.
+    bool ReadStream(std::u16string_view name, std::vector<std::uint8_t>& out) const;
+
+private:
+    struct Entry {
+        std::u16string name;
+        std::uint8_t type = 0;
+        std::uint32_t left = kFreeSector, right = kFreeSector, child = kFreeSector;
+        std::uint32_t start = kEndOfChain;
+        std::uint64_t size = 0;
+    };
+
+    std::span<const std::uint8_t> Sector(std::uint32_t index) const;
+    // The sectors of a chain, or false on a loop, a bad number or a chain
+    // longer than `limit`.
+    bool Chain(const std::vector<std::uint32_t>& table, std::uint32_t start, std::size_t limit,
+               std::vector<std::uint32_t>& out) const;
+    bool ReadChain(std::uint32_t start, std::uint64_t size, std::vector<std::uint8_t>& out) const;
+
+    std::span<const std::uint8_t> m_file;
+    std::uint32_t m_nSectorSize = 512;
+    std::uint32_t m_nSectorCount = 0;
+    std::vector<std::uint32_t> m_fat;
+    std::vector<std::uint32_t> m_miniFat;
+    std::vector<std::uint8_t> m_miniStream;
+    std::vector<Entry> m_entries;
+};
+
+// A version 3 compound file whose root holds one stream `name` with `data`:
+// regular sectors from 4096 bytes on, the mini stream below. Empty when the
+// data is too large for a file without extension tables (about 7 MB).
+std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
+                                            std::span<const std::uint8_t> data);
+
+} // namespace cfb
