@@ -30,11 +30,16 @@ bool CImageFile::Seek(std::int64_t offset) {
 }
 
 std::size_t CImageFile::Read(std::span<BYTE> out) {
-    return m_fp ? std::fread(out.data(), 1, out.size(), m_fp) : 0;
+    // An empty span may carry a null pointer, which fread must not get.
+    if (!m_fp || out.empty())
+        return 0;
+    return std::fread(out.data(), 1, out.size(), m_fp);
 }
 
 bool CImageFile::Write(std::span<const BYTE> data) {
-    return m_fp && std::fwrite(data.data(), 1, data.size(), m_fp) == data.size();
+    if (!m_fp)
+        return false;
+    return data.empty() || std::fwrite(data.data(), 1, data.size(), m_fp) == data.size();
 }
 
 bool CImageFile::Flush() {
