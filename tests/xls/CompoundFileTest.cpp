@@ -140,7 +140,7 @@ TEST(CompoundFile, FatExtensionSectorsAreFollowed) {
     // A DIFAT chain pointing at itself ends: the FAT count bounds the walk.
     Put32(f, 44, 129);
     Put32(f, at(kDifat) + 508, kDifat);
-    Read(f, back); // returns at all: that is the check
+    Read(f, back);                  // returns at all: that is the check
     Put32(f, at(kDifat) + 4, 4000); // a FAT sector beyond the file
     EXPECT_FALSE(Read(f, back));
 }

@@ -1,0 +1,152 @@
+// The "Channel" sheet: export then import gives back every field.
+#include "xls/ChannelWorkbook.h"
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+#include "xls/CodePage.h"
+#include "xls/ExcelBook.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+class ChannelSheet : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_path = (std::filesystem::temp_directory_path() /
+                  ("velmar-xls-" + std::to_string(::getpid()) + ".xls"))
+                     .string();
+        std::filesystem::remove(m_path);
+        db.ClearAll();
+    }
+    void TearDown() override {
+        std::filesystem::remove(m_path);
+        db.ClearAll();
+    }
+    std::string m_path;
+    CZorvDB& db = TheZorvDB();
+};
+
+Channel_Info_Tag Full(int i) {
+    Channel_Info_Tag c{};
+    auto* bytes = reinterpret_cast<unsigned char*>(&c);
+    for (std::size_t k = 0; k < sizeof c; ++k)
+        bytes[k] = static_cast<unsigned char>(k * 7 + static_cast<std::size_t>(i));
+    std::memset(c.Name, 0, sizeof c.Name);
+    // The padding after the last field is no field: zero, as a new record has it.
+    const std::size_t end = offsetof(Channel_Info_Tag, ServiceType) + 1;
+    std::memset(bytes + end, 0, sizeof c - end);
+    std::snprintf(c.Name, sizeof c.Name, "Cha\xEEne %d \x80 \xE9", i);
+    return c;
+}
+
+} // namespace
+
+TEST_F(ChannelSheet, ExportThenImportKeepsEveryField) {
+    std::vector<Channel_Info_Tag> rows;
+    for (int i = 0; i < 40; ++i) {
+        Channel_Info_Tag c = Full(i);
+        if (i == 0) {
+            c.CAS = 0xFFFFFFFF;
+            c.Favorite = 0x80000000;
+        }
+        if (i == 1) {
+            c.CAS = 0x20000000; // just past the RK integer range
+            c.Favorite = 0xE0000000;
+        }
+        rows.push_back(c);
+        db.AddIndexed(kTableChannel, CopyRecord(c));
+    }
+    ExportChannelWorkbook(m_path);
+    db.ClearAll();
+    ImportChannelWorkbook(m_path);
+    ASSERT_EQ(db.Size(kTableChannel), rows.size());
+    std::size_t i = 0;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++i) {
+        Channel_Info_Tag expect = rows[i];
+        expect.Index = c->Index; // keys are the store's
+        std::memset(expect.Name + std::strlen(expect.Name), 0,
+                    sizeof expect.Name - std::strlen(expect.Name));
+        EXPECT_EQ(std::memcmp(c, &expect, sizeof expect), 0) << "row " << i << " name " << c->Name;
+    }
+}
+
+TEST_F(ChannelSheet, EmptyTableHeaderRowAndOtherSheetsKept) {
+    CExcelBook book;
+    book.New(1);
+    book.GetWorksheet("Sheet1")->Cell(0, 0)->SetString("keep me");
+    book.AddWorksheet("Channel")->Cell(5, 5)->SetInteger(1);
+    ASSERT_TRUE(book.SaveAs(m_path));
+    ExportChannelWorkbook(m_path);
+    CExcelBook back;
+    ASSERT_TRUE(back.Load(m_path));
+    ASSERT_EQ(back.SheetCount(), 2u);
+    EXPECT_EQ(back.Sheet(0)->Name(), "Sheet1");
+    EXPECT_STREQ(back.Sheet(0)->At(0, 0).GetString(), "keep me");
+    CExcelSheet* sheet = back.Sheet(1);
+    EXPECT_EQ(sheet->Name(), "Channel");
+    EXPECT_EQ(sheet->GetTotalRows(), 1u);
+    EXPECT_STREQ(sheet->At(0, 0).GetString(), "ProgramNum");
+    EXPECT_STREQ(sheet->At(0, 18).GetString(), "F0");
+    EXPECT_STREQ(sheet->At(0, 49).GetString(), "F31");
+    EXPECT_STREQ(sheet->At(0, 54).GetString(), "TSID");
+    EXPECT_STREQ(sheet->At(0, 58).GetString(), "NetworkID");
+    EXPECT_STREQ(sheet->At(0, 59).GetString(), "ServiceType");
+}
+
+TEST_F(ChannelSheet, ImportRulesByColumnPosition) {
+    CExcelBook book;
+    book.New(1);
+    book.RenameWorksheet("Sheet1", "Channel");
+    CExcelSheet* s = book.GetWorksheet("Channel");
+    s->Cell(0, 0)->SetString("whatever");
+    s->Cell(1, 0)->SetDouble(12.9);
+    s->Cell(1, 3)->SetInteger(300);
+    s->Cell(1, 5)->SetString(" 42abc");
+    s->Cell(1, 6)->SetString("-1");
+    s->Cell(1, 13)->SetString("Plain \xE9");
+    s->Cell(2, 13)->SetWString(u"\u4e2d\u20ac");
+    ASSERT_TRUE(book.SaveAs(m_path));
+    auto old = NewRecord<Channel_Info_Tag>();
+    db.AddIndexed(kTableChannel, std::move(old));
+    ImportChannelWorkbook(m_path);
+    ASSERT_EQ(db.Size(kTableChannel), 2u);
+    const auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    EXPECT_EQ(c->ProgramNum, 12);
+    EXPECT_EQ(c->SatID, 44) << "300 keeps its low 8 bits";
+    EXPECT_EQ(c->BroadcastID, 42);
+    EXPECT_EQ(c->ServiceID, 0xFFFF);
+    EXPECT_STREQ(c->Name, "Plain \xE9");
+    const auto* d = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index);
+    EXPECT_STREQ(d->Name, "?\x80") << "unmappable characters become '?'";
+}
+
+TEST_F(ChannelSheet, MissingSheetClearsAndForeignFileChangesNothing) {
+    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+    std::ofstream(m_path) << "not a workbook";
+    ImportChannelWorkbook(m_path);
+    EXPECT_EQ(db.Size(kTableChannel), 1u);
+    CExcelBook book;
+    book.New(1);
+    ASSERT_TRUE(book.SaveAs(m_path));
+    ImportChannelWorkbook(m_path);
+    EXPECT_EQ(db.Size(kTableChannel), 0u);
+    // A foreign target becomes a workbook holding only "Channel".
+    std::ofstream(m_path, std::ios::trunc) << "VX  flash image";
+    ExportChannelWorkbook(m_path);
+    CExcelBook back;
+    ASSERT_TRUE(back.Load(m_path));
+    ASSERT_EQ(back.SheetCount(), 1u);
+    EXPECT_EQ(back.Sheet(0)->Name(), "Channel");
+}
+
+TEST(CodePage, Windows1252BothWays) {
+    EXPECT_EQ(AnsiToUtf16("A\x80\xE9\x9F"), u"A\u20ac\u00e9\u0178");
+    EXPECT_EQ(Utf16ToAnsi(u"A\u20ac\u00e9\u0178\u4e2d"), "A\x80\xE9\x9F?");
+}

@@ -1,0 +1,164 @@
+#include "xls/BiffRecords.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace biff {
+
+bool Reader::Next(Record& out) {
+    auto header = [&](std::size_t at, std::uint16_t& type, std::uint16_t& length) {
+        if (at + 4 > m_stream.size())
+            return false;
+        type = static_cast<std::uint16_t>(m_stream[at] | m_stream[at + 1] << 8);
+        length = static_cast<std::uint16_t>(m_stream[at + 2] | m_stream[at + 3] << 8);
+        return at + 4 + length <= m_stream.size();
+    };
+    std::uint16_t type = 0, length = 0;
+    if (!header(m_pos, type, length))
+        return false;
+    out.type = type;
+    out.offset = m_pos;
+    out.data.assign(m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4),
+                    m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4 + length));
+    out.pieces.clear();
+    m_pos += 4u + length;
+    std::uint16_t nextType = 0, nextLength = 0;
+    while (header(m_pos, nextType, nextLength) && nextType == kContinue) {
+        out.pieces.push_back(out.data.size());
+        out.data.insert(out.data.end(), m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4),
+                        m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4 + nextLength));
+        m_pos += 4u + nextLength;
+    }
+    return true;
+}
+
+std::uint8_t Cursor::U8() {
+    if (!Has(1)) {
+        m_pos = m_r.data.size() + 1;
+        return 0;
+    }
+    return m_r.data[m_pos++];
+}
+
+std::uint16_t Cursor::U16() {
+    const std::uint8_t lo = U8();
+    return static_cast<std::uint16_t>(lo | U8() << 8);
+}
+
+std::uint32_t Cursor::U32() {
+    const std::uint16_t lo = U16();
+    return lo | static_cast<std::uint32_t>(U16()) << 16;
+}
+
+double Cursor::F64() {
+    const std::uint64_t lo = U32();
+    const std::uint64_t bits = lo | static_cast<std::uint64_t>(U32()) << 32;
+    return std::bit_cast<double>(bits);
+}
+
+std::size_t Cursor::LeftInPiece() const {
+    const auto next = std::upper_bound(m_r.pieces.begin(), m_r.pieces.end(), m_pos);
+    const std::size_t end = next == m_r.pieces.end() ? m_r.data.size() : *next;
+    return end > m_pos ? end - m_pos : 0;
+}
+
+bool Cursor::AtPieceStart() const {
+    return std::binary_search(m_r.pieces.begin(), m_r.pieces.end(), m_pos);
+}
+
+bool ReadSst(const Record& sst, std::vector<SstString>& out) {
+    out.clear();
+    Cursor c(sst);
+    c.U32(); // total references
+    const std::uint32_t unique = c.U32();
+    if (!c.Ok())
+        return false;
+    // Every string takes at least three bytes: no more can be in the record.
+    out.reserve(std::min<std::size_t>(unique, sst.data.size() / 3));
+    for (std::uint32_t i = 0; i < unique; ++i) {
+        SstString s;
+        const std::uint16_t cch = c.U16();
+        std::uint8_t grbit = c.U8();
+        const std::uint16_t runs = (grbit & 0x08) ? c.U16() : 0;
+        const std::uint32_t ext = (grbit & 0x04) ? c.U32() : 0;
+        if (!c.Ok())
+            return false;
+        s.text.reserve(cch);
+        while (s.text.size() < cch) {
+            // Characters that go on in a CONTINUE piece: it restates the width.
+            if (c.AtPieceStart())
+                grbit = c.U8();
+            const bool high = grbit & 1;
+            s.wide = s.wide || high;
+            const std::size_t width = high ? 2 : 1;
+            const std::size_t fit =
+                std::min<std::size_t>(cch - s.text.size(), c.LeftInPiece() / width);
+            if (fit == 0 || !c.Ok())
+                return false;
+            for (std::size_t k = 0; k < fit; ++k)
+                s.text += high ? static_cast<char16_t>(c.U16()) : static_cast<char16_t>(c.U8());
+        }
+        c.Skip(4u * runs);
+        c.Skip(ext);
+        if (!c.Ok())
+            return false;
+        out.push_back(std::move(s));
+    }
+    return true;
+}
+
+void Writer::Begin(std::uint16_t type) {
+    m_nStart = m_out.size();
+    U16(type);
+    U16(0);
+}
+
+void Writer::End() {
+    const std::size_t length = m_out.size() - m_nStart - 4;
+    m_out[m_nStart + 2] = static_cast<std::uint8_t>(length);
+    m_out[m_nStart + 3] = static_cast<std::uint8_t>(length >> 8);
+}
+
+void Writer::U16(std::uint16_t v) {
+    m_out.push_back(static_cast<std::uint8_t>(v));
+    m_out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void Writer::U32(std::uint32_t v) {
+    U16(static_cast<std::uint16_t>(v));
+    U16(static_cast<std::uint16_t>(v >> 16));
+}
+
+void Writer::F64(double v) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    U32(static_cast<std::uint32_t>(bits));
+    U32(static_cast<std::uint32_t>(bits >> 32));
+}
+
+void Writer::Patch32(std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        m_out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+RkValue DecodeRk(std::uint32_t rk) {
+    const bool x100 = rk & 1;
+    if (rk & 2) {
+        const std::int32_t v = static_cast<std::int32_t>(rk) >> 2;
+        // x100 with an integer: the value times 0.01, truncated toward zero.
+        return {true, x100 ? v / 100 : v, 0};
+    }
+    double d = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
+    if (x100)
+        d *= 0.01;
+    return {false, 0, d};
+}
+
+bool EncodeRkInteger(std::int32_t value, std::uint32_t& rk) {
+    if (value < -(1 << 29) || value > (1 << 29) - 1)
+        return false;
+    rk = (static_cast<std::uint32_t>(value) << 2) | 2;
+    return true;
+}
+
+} // namespace biff

@@ -1,0 +1,186 @@
+#include "xls/ChannelWorkbook.h"
+
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+#include "xls/CodePage.h"
+#include "xls/ExcelBook.h"
+
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// One numeric column: its name and the field it carries, widened to 32 bits.
+struct Column {
+    const char* name;
+    std::uint32_t (*get)(const Channel_Info_Tag&);
+    void (*set)(Channel_Info_Tag&, std::uint32_t);
+};
+
+#define VELMAR_FIELD(F)                                                                            \
+    Column {                                                                                       \
+#F, [](const Channel_Info_Tag& c)                                                          \
+                 -> std::uint32_t { return c.F; },                                                 \
+                                                [](Channel_Info_Tag & c,                           \
+                                                   std::uint32_t                                   \
+                                                       v) { c.F = static_cast<decltype(c.F)>(v); } \
+    }
+#define VELMAR_FAV(K)                                                                              \
+    Column {                                                                                       \
+        "F" #K, [](const Channel_Info_Tag& c) -> std::uint32_t { return c.F[K]; },                 \
+            [](Channel_Info_Tag& c, std::uint32_t v) { c.F[K] = static_cast<WORD>(v); }            \
+    }
+
+constexpr int kNameColumn = 13;
+
+// Column order of the sheet; column 13 (Name) is text and handled apart.
+const std::array<Column, kChannelColumns> kColumns = {VELMAR_FIELD(ProgramNum),
+                                                      VELMAR_FIELD(CAS),
+                                                      VELMAR_FIELD(Favorite),
+                                                      VELMAR_FIELD(SatID),
+                                                      VELMAR_FIELD(TPID),
+                                                      VELMAR_FIELD(BroadcastID),
+                                                      VELMAR_FIELD(ServiceID),
+                                                      VELMAR_FIELD(VideoPID),
+                                                      VELMAR_FIELD(AudioPID),
+                                                      VELMAR_FIELD(PCRPID),
+                                                      VELMAR_FIELD(Attributes),
+                                                      VELMAR_FIELD(NumOfAudio),
+                                                      VELMAR_FIELD(NumOfSubTTX),
+                                                      Column{"Name", nullptr, nullptr},
+                                                      VELMAR_FIELD(CodeTable),
+                                                      VELMAR_FIELD(Tuner),
+                                                      VELMAR_FIELD(Record),
+                                                      VELMAR_FIELD(LogicalNumber),
+                                                      VELMAR_FAV(0),
+                                                      VELMAR_FAV(1),
+                                                      VELMAR_FAV(2),
+                                                      VELMAR_FAV(3),
+                                                      VELMAR_FAV(4),
+                                                      VELMAR_FAV(5),
+                                                      VELMAR_FAV(6),
+                                                      VELMAR_FAV(7),
+                                                      VELMAR_FAV(8),
+                                                      VELMAR_FAV(9),
+                                                      VELMAR_FAV(10),
+                                                      VELMAR_FAV(11),
+                                                      VELMAR_FAV(12),
+                                                      VELMAR_FAV(13),
+                                                      VELMAR_FAV(14),
+                                                      VELMAR_FAV(15),
+                                                      VELMAR_FAV(16),
+                                                      VELMAR_FAV(17),
+                                                      VELMAR_FAV(18),
+                                                      VELMAR_FAV(19),
+                                                      VELMAR_FAV(20),
+                                                      VELMAR_FAV(21),
+                                                      VELMAR_FAV(22),
+                                                      VELMAR_FAV(23),
+                                                      VELMAR_FAV(24),
+                                                      VELMAR_FAV(25),
+                                                      VELMAR_FAV(26),
+                                                      VELMAR_FAV(27),
+                                                      VELMAR_FAV(28),
+                                                      VELMAR_FAV(29),
+                                                      VELMAR_FAV(30),
+                                                      VELMAR_FAV(31),
+                                                      VELMAR_FIELD(ShowNum),
+                                                      VELMAR_FIELD(ParentRate),
+                                                      VELMAR_FIELD(StreamType),
+                                                      VELMAR_FIELD(OrgNetID),
+                                                      VELMAR_FIELD(TSID),
+                                                      VELMAR_FIELD(VolOffset),
+                                                      VELMAR_FIELD(OrgMuxID),
+                                                      VELMAR_FIELD(NetNameID),
+                                                      VELMAR_FIELD(NetworkID),
+                                                      VELMAR_FIELD(ServiceType)};
+
+#undef VELMAR_FIELD
+#undef VELMAR_FAV
+
+// Decimal text: leading blanks, an optional sign, digits up to the first
+// non-digit; 0 without digits. Wraps like the 32-bit field it feeds.
+std::uint32_t DecimalText(const char* text) {
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    bool negative = false;
+    if (*text == '+' || *text == '-')
+        negative = *text++ == '-';
+    std::uint32_t value = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*text)); ++text)
+        value = value * 10 + static_cast<std::uint32_t>(*text - '0');
+    return negative ? 0u - value : value;
+}
+
+std::uint32_t NumericValue(const CExcelCell& cell) {
+    if (cell.Type() == CExcelCell::kString)
+        return DecimalText(cell.GetString());
+    return static_cast<std::uint32_t>(cell.GetInteger());
+}
+
+} // namespace
+
+const char* ChannelColumnName(int column) {
+    return kColumns.at(static_cast<std::size_t>(column)).name;
+}
+
+void ImportChannelWorkbook(const std::string& path) {
+    CExcelBook book;
+    if (!book.Load(path))
+        return;
+    CZorvDB& db = TheZorvDB();
+    db.Clear(kTableChannel);
+    const CExcelSheet* sheet = book.GetWorksheet("Channel");
+    if (!sheet)
+        return;
+    for (unsigned row = 1; row < sheet->GetTotalRows(); ++row) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        for (int col = 0; col < kChannelColumns; ++col)
+            if (col != kNameColumn)
+                kColumns[static_cast<std::size_t>(col)].set(
+                    *c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
+        const CExcelCell& name = sheet->At(row, kNameColumn);
+        std::string text;
+        if (name.Type() == CExcelCell::kWString)
+            text = Utf16ToAnsi(name.GetWString());
+        else if (name.GetString())
+            text = name.GetString();
+        std::strncpy(c->Name, text.c_str(), sizeof c->Name - 1);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+}
+
+void ExportChannelWorkbook(const std::string& path) {
+    CExcelBook book;
+    if (book.Load(path)) {
+        if (book.GetWorksheet("Channel"))
+            book.DeleteWorksheet("Channel");
+        book.AddWorksheet("Channel");
+    } else {
+        book.New(1);
+        book.RenameWorksheet("Sheet1", "Channel");
+    }
+    CExcelSheet* sheet = book.GetWorksheet("Channel");
+    if (!sheet)
+        return;
+    for (int col = 0; col < kChannelColumns; ++col)
+        sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
+    unsigned row = 1;
+    const CZorvDB& db = TheZorvDB();
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
+        if (row >= 65536)
+            break; // a sheet ends there; the export cannot hold more
+        for (int col = 0; col < kChannelColumns; ++col) {
+            CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
+            if (col == kNameColumn)
+                cell->SetWString(AnsiToUtf16(c->Name).c_str());
+            else
+                cell->SetInteger(
+                    static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
+        }
+    }
+    book.SaveAs(path);
+}

@@ -1,0 +1,352 @@
+// Cells, sheets, the workbook's sheet operations and the BIFF8 reader.
+#include "xls/ExcelBook.h"
+
+#include "xls/BiffRecords.h"
+#include "xls/CompoundFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+constexpr unsigned kMaxRows = 65536;
+constexpr unsigned kMaxCols = 256;
+
+} // namespace
+
+// ---- Cell -----------------------------------------------------------------------
+
+std::int32_t CExcelCell::GetInteger() const {
+    if (const auto* i = std::get_if<std::int32_t>(&m_value))
+        return *i;
+    if (const auto* d = std::get_if<double>(&m_value)) {
+        // Truncated toward zero; out-of-range values saturate rather than overflow.
+        const double t = std::trunc(*d);
+        if (std::isnan(t))
+            return 0;
+        if (t <= std::numeric_limits<std::int32_t>::min())
+            return std::numeric_limits<std::int32_t>::min();
+        if (t >= std::numeric_limits<std::int32_t>::max())
+            return std::numeric_limits<std::int32_t>::max();
+        return static_cast<std::int32_t>(t);
+    }
+    return 0;
+}
+
+double CExcelCell::GetDouble() const {
+    if (const auto* d = std::get_if<double>(&m_value))
+        return *d;
+    if (const auto* i = std::get_if<std::int32_t>(&m_value))
+        return *i;
+    return 0;
+}
+
+const char* CExcelCell::GetString() const {
+    const auto* s = std::get_if<std::string>(&m_value);
+    return s ? s->c_str() : nullptr;
+}
+
+const char16_t* CExcelCell::GetWString() const {
+    const auto* s = std::get_if<std::u16string>(&m_value);
+    return s ? s->c_str() : nullptr;
+}
+
+void CExcelCell::SetString(const char* text) {
+    if (!text || !*text)
+        m_value = std::monostate{};
+    else
+        m_value = std::string(text);
+}
+
+void CExcelCell::SetWString(const char16_t* text) {
+    if (!text || !*text)
+        m_value = std::monostate{};
+    else
+        m_value = std::u16string(text);
+}
+
+// ---- Sheet ----------------------------------------------------------------------
+
+CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
+    if (row >= kMaxRows || col >= kMaxCols)
+        return nullptr;
+    m_nRows = std::max(m_nRows, row + 1);
+    m_nCols = std::max(m_nCols, col + 1);
+    if (m_rows.size() <= row)
+        m_rows.resize(row + 1);
+    Row& r = m_rows[row];
+    const auto key = static_cast<std::uint16_t>(col);
+    auto it = std::lower_bound(r.begin(), r.end(), key,
+                               [](const auto& cell, std::uint16_t c) { return cell.first < c; });
+    if (it == r.end() || it->first != key)
+        it = r.emplace(it, key, CExcelCell{});
+    return &it->second;
+}
+
+const CExcelCell& CExcelSheet::At(unsigned row, unsigned col) const {
+    static const CExcelCell kEmptyCell;
+    if (row >= m_rows.size())
+        return kEmptyCell;
+    const Row& r = m_rows[row];
+    const auto it = std::lower_bound(r.begin(), r.end(), col,
+                                     [](const auto& cell, unsigned c) { return cell.first < c; });
+    return it != r.end() && it->first == col ? it->second : kEmptyCell;
+}
+
+void CExcelSheet::SetDimensions(std::uint32_t rows, std::uint32_t cols) {
+    m_nRows = std::min<std::uint32_t>(rows, kMaxRows);
+    m_nCols = std::min<std::uint32_t>(cols, kMaxCols);
+}
+
+// ---- Book: sheet operations -------------------------------------------------------
+
+CExcelBook::~CExcelBook() = default;
+
+void CExcelBook::Reset() {
+    m_bHolds = false;
+    m_fonts.clear();
+    m_xfs.clear();
+    m_styles.clear();
+    m_sheets.clear();
+}
+
+CExcelSheet* CExcelBook::GetWorksheet(const char* name) {
+    if (!name)
+        return nullptr;
+    for (const auto& sheet : m_sheets)
+        if (!sheet->WideName() && sheet->Name() == name)
+            return sheet.get();
+    return nullptr;
+}
+
+CExcelSheet* CExcelBook::AddWorksheet(const char* name) {
+    if (!name || GetWorksheet(name))
+        return nullptr;
+    m_sheets.push_back(std::make_unique<CExcelSheet>(name, false));
+    return m_sheets.back().get();
+}
+
+CExcelSheet* CExcelBook::AddWorksheet() {
+    for (std::size_t n = m_sheets.size() + 1;; ++n) {
+        const std::string name = "Sheet" + std::to_string(n);
+        if (!GetWorksheet(name.c_str()))
+            return AddWorksheet(name.c_str());
+    }
+}
+
+bool CExcelBook::DeleteWorksheet(const char* name) {
+    const auto it = std::find_if(m_sheets.begin(), m_sheets.end(), [&](const auto& s) {
+        return name && !s->WideName() && s->Name() == name;
+    });
+    if (it == m_sheets.end())
+        return false;
+    m_sheets.erase(it);
+    return true;
+}
+
+bool CExcelBook::RenameWorksheet(const char* from, const char* to) {
+    CExcelSheet* sheet = GetWorksheet(from);
+    if (!sheet || !to || GetWorksheet(to))
+        return false;
+    sheet->Rename(to);
+    return true;
+}
+
+void CExcelBook::New(unsigned sheetCount) {
+    Reset();
+    m_bHolds = true;
+    DefaultGlobals();
+    AddWorksheet("Sheet1");
+    for (unsigned i = 1; i < sheetCount; ++i)
+        AddWorksheet();
+}
+
+// ---- Book: reading ------------------------------------------------------------------
+
+bool CExcelBook::Load(const std::string& path) {
+    Reset();
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
+    return LoadFromMemory(file);
+}
+
+bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
+    Reset();
+    cfb::CCompoundFileReader reader;
+    if (!reader.Open(file))
+        return false;
+    m_bHolds = true;
+    std::vector<std::uint8_t> stream;
+    if (reader.ReadStream(u"Workbook", stream))
+        ParseWorkbook(stream);
+    if (m_fonts.empty() || m_xfs.size() < 16)
+        DefaultGlobals(); // a workbook must have them to be written back
+    return true;
+}
+
+namespace {
+
+std::string SheetName(biff::Cursor& c) {
+    const std::uint8_t cch = c.U8();
+    const bool wide = c.U8() & 1;
+    std::string name;
+    for (unsigned i = 0; i < cch && c.Ok(); ++i) {
+        name += static_cast<char>(c.U8());
+        if (wide)
+            name += static_cast<char>(c.U8());
+    }
+    return name;
+}
+
+void StoreCell(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, std::int32_t i) {
+    if (CExcelCell* cell = sheet.Cell(row, col))
+        cell->SetInteger(i);
+}
+
+void StoreRk(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, std::uint32_t rk) {
+    const biff::RkValue v = biff::DecodeRk(rk);
+    if (CExcelCell* cell = sheet.Cell(row, col)) {
+        if (v.integer)
+            cell->SetInteger(v.i);
+        else
+            cell->SetDouble(v.d);
+    }
+}
+
+} // namespace
+
+void CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
+    biff::Reader reader(stream);
+    biff::Record r;
+    if (!reader.Next(r) || r.type != biff::kBof)
+        return;
+    std::vector<biff::SstString> sst;
+    // Global substream.
+    while (reader.Next(r) && r.type != biff::kEof) {
+        biff::Cursor c(r);
+        switch (r.type) {
+        case biff::kBoundSheet: {
+            c.U32(); // position of the sheet's BOF: substreams are taken in order
+            c.U16(); // visibility and type
+            const bool wide = r.data.size() > 7 && (r.data[7] & 1);
+            std::string name = SheetName(c);
+            m_sheets.push_back(std::make_unique<CExcelSheet>(std::move(name), wide));
+            break;
+        }
+        case biff::kSst:
+            if (!biff::ReadSst(r, sst))
+                sst.clear();
+            break;
+        case biff::kFont:
+            m_fonts.push_back(r.data);
+            break;
+        case biff::kXf:
+            m_xfs.push_back(r.data);
+            break;
+        case biff::kStyle:
+            m_styles.push_back(r.data);
+            break;
+        default:
+            break;
+        }
+    }
+    // One substream per sheet, in directory order.
+    for (const auto& sheet : m_sheets) {
+        if (!reader.Next(r) || r.type != biff::kBof)
+            return;
+        int depth = 1; // an embedded object brings its own BOF/EOF pair
+        while (depth > 0 && reader.Next(r)) {
+            biff::Cursor c(r);
+            if (r.type == biff::kBof) {
+                ++depth;
+                continue;
+            }
+            if (r.type == biff::kEof) {
+                --depth;
+                continue;
+            }
+            if (depth > 1)
+                continue;
+            switch (r.type) {
+            case biff::kDimensions: {
+                c.U32();
+                const std::uint32_t rows = c.U32();
+                c.U16();
+                const std::uint16_t cols = c.U16();
+                if (c.Ok())
+                    sheet->SetDimensions(rows, cols);
+                break;
+            }
+            case biff::kNumber: {
+                const std::uint16_t row = c.U16(), col = c.U16();
+                c.U16();
+                const double d = c.F64();
+                if (c.Ok())
+                    if (CExcelCell* cell = sheet->Cell(row, col))
+                        cell->SetDouble(d);
+                break;
+            }
+            case biff::kRk: {
+                const std::uint16_t row = c.U16(), col = c.U16();
+                c.U16();
+                const std::uint32_t rk = c.U32();
+                if (c.Ok())
+                    StoreRk(*sheet, row, col, rk);
+                break;
+            }
+            case biff::kMulRk: {
+                const std::uint16_t row = c.U16(), first = c.U16();
+                // colLast closes the record; the cells lie in between, six bytes each.
+                if (r.data.size() < 6)
+                    break;
+                const std::size_t count = (r.data.size() - 6) / 6;
+                for (std::size_t k = 0; k < count; ++k) {
+                    c.U16();
+                    const std::uint32_t rk = c.U32();
+                    if (c.Ok())
+                        StoreRk(*sheet, row, static_cast<std::uint16_t>(first + k), rk);
+                }
+                break;
+            }
+            case biff::kBoolErr: {
+                const std::uint16_t row = c.U16(), col = c.U16();
+                c.U16();
+                const std::uint8_t value = c.U8();
+                const std::uint8_t isError = c.U8();
+                if (c.Ok() && isError == 0)
+                    StoreCell(*sheet, row, col, value ? 1 : 0);
+                break;
+            }
+            case biff::kLabelSst: {
+                const std::uint16_t row = c.U16(), col = c.U16();
+                c.U16();
+                const std::uint32_t index = c.U32();
+                if (!c.Ok() || index >= sst.size())
+                    break;
+                CExcelCell* cell = sheet->Cell(row, col);
+                if (!cell)
+                    break;
+                const biff::SstString& s = sst[index];
+                if (s.wide) {
+                    cell->SetWString(s.text.c_str());
+                } else {
+                    std::string bytes;
+                    for (char16_t u : s.text) // 8-bit entries: every unit fits a byte
+                        bytes += static_cast<char>(u);
+                    cell->SetString(bytes.c_str());
+                }
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+}

@@ -1,0 +1,105 @@
+// An Excel 97-2003 workbook (BIFF8 in a compound file) as typed cell tables
+// per worksheet: read from a file, built in memory, written back.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+class CExcelCell {
+public:
+    enum Type : int { kEmpty = 0, kInteger = 1, kDouble = 2, kString = 3, kWString = 4 };
+
+    int Type() const { return static_cast<int>(m_value.index()); }
+    // An integer's value, a double truncated toward zero, 0 otherwise.
+    std::int32_t GetInteger() const;
+    double GetDouble() const;
+    // The text of a type-3 (8-bit) or type-4 (16-bit) cell; null for other types.
+    const char* GetString() const;
+    const char16_t* GetWString() const;
+
+    void SetInteger(std::int32_t value) { m_value = value; }
+    void SetDouble(double value) { m_value = value; }
+    // An empty text makes the cell empty.
+    void SetString(const char* text);
+    void SetWString(const char16_t* text);
+    void Clear() { m_value = std::monostate{}; }
+
+private:
+    std::variant<std::monostate, std::int32_t, double, std::string, std::u16string> m_value;
+};
+
+class CExcelSheet {
+public:
+    CExcelSheet(std::string name, bool wideName) : m_name(std::move(name)), m_bWideName(wideName) {}
+
+    unsigned GetTotalRows() const { return m_nRows; }
+    unsigned GetTotalCols() const { return m_nCols; }
+    // The cell, growing the table when row or col lie beyond it; null for
+    // row >= 65536 or col >= 256. The pointer stays valid until the next
+    // Cell call on the same row.
+    CExcelCell* Cell(unsigned row, unsigned col);
+    // Reading without growing: an empty cell where nothing is stored.
+    const CExcelCell& At(unsigned row, unsigned col) const;
+
+    // The name's bytes; for a name stored with 16-bit characters, its UTF-16
+    // code units as little-endian pairs.
+    const std::string& Name() const { return m_name; }
+    bool WideName() const { return m_bWideName; }
+    void Rename(std::string name) {
+        m_name = std::move(name);
+        m_bWideName = false;
+    }
+
+    // Sets the size a read DIMENSIONS record gives (clamped to the format).
+    void SetDimensions(std::uint32_t rows, std::uint32_t cols);
+    // Rows in order, each with its stored cells in column order.
+    using Row = std::vector<std::pair<std::uint16_t, CExcelCell>>;
+    const std::vector<Row>& Rows() const { return m_rows; }
+
+private:
+    std::string m_name;
+    bool m_bWideName;
+    unsigned m_nRows = 0, m_nCols = 0;
+    // Sparse: a row holds only cells that were stored or asked for, so a
+    // hostile DIMENSIONS record costs nothing.
+    std::vector<Row> m_rows;
+};
+
+class CExcelBook {
+public:
+    CExcelBook() = default;
+    ~CExcelBook();
+    CExcelBook(const CExcelBook&) = delete;
+    CExcelBook& operator=(const CExcelBook&) = delete;
+
+    // False only when the file cannot be opened as a compound file.
+    bool Load(const std::string& path);
+    bool LoadFromMemory(std::span<const std::uint8_t> file);
+    void New(unsigned sheetCount);
+    bool SaveAs(const std::string& path);
+    // The complete file as SaveAs would write it; empty without a workbook.
+    std::vector<std::uint8_t> SaveToMemory() const;
+
+    bool Holds() const { return m_bHolds; }
+    std::size_t SheetCount() const { return m_sheets.size(); }
+    CExcelSheet* Sheet(std::size_t index) { return m_sheets.at(index).get(); }
+
+    CExcelSheet* AddWorksheet(const char* name);
+    CExcelSheet* AddWorksheet();
+    bool DeleteWorksheet(const char* name);
+    bool RenameWorksheet(const char* from, const char* to);
+    CExcelSheet* GetWorksheet(const char* name);
+
+private:
+    void Reset();
+    void DefaultGlobals();
+    void ParseWorkbook(std::span<const std::uint8_t> stream);
+
+    bool m_bHolds = false;
+    std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
+    std::vector<std::unique_ptr<CExcelSheet>> m_sheets;
+};
