@@ -100,5 +100,3 @@ BENCHMARK_CAPTURE(BM_Load, startup_4608_channels, kStartup)->Unit(benchmark::kMi
 BENCHMARK_CAPTURE(BM_Save, startup_4608_channels, kStartup)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Load, standard_32fav_longsat, kLongFav32)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Save, standard_32fav_longsat, kLongFav32)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

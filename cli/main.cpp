@@ -8,6 +8,8 @@
 #include "image/DefaultTableExport.h"
 #include "image/ImageState.h"
 #include "image/WorkingCopy.h"
+#include "xls/ChannelWorkbook.h"
+#include "xls/ExcelBook.h"
 
 #include <cstdio>
 #include <iostream>
@@ -23,6 +25,9 @@ commands:
   dump IMAGE            every table and the header state as JSON on stdout
   save IMAGE OUT        open IMAGE and save it to OUT as the editor does
   export-h IMAGE OUT.h  the channel table as a C source fragment
+  export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
+  import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
+  dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
 
 receiver options (default: the editor's start-up configuration):
   --product-list N      model number (7)
@@ -130,14 +135,28 @@ int main(int argc, char** argv) {
         return Usage("no command");
     const std::string command = args[index++];
     const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
-    const std::size_t wanted = command == "info" || command == "dump"       ? 1
-                               : command == "save" || command == "export-h" ? 2
-                                                                            : 0;
+    const std::size_t wanted =
+        command == "info" || command == "dump" || command == "dump-xls"         ? 1
+        : command == "save" || command == "export-h" || command == "export-xls" ? 2
+        : command == "import-xls"                                               ? 3
+                                                                                : 0;
     if (wanted == 0)
         return Usage("unknown command " + command);
     if (operands.size() != wanted)
         return Usage(command + " takes " + std::to_string(wanted) + " file name(s)");
 
+    if (command == "dump-xls") {
+        // A workbook alone: its channel table into an empty store.
+        CExcelBook book;
+        if (!book.Load(operands[0])) {
+            std::cerr << kLoadFailed << "\n";
+            return 1;
+        }
+        TheZorvDB().ClearAll();
+        ImportChannelWorkbook(operands[0]);
+        std::cout << DumpChannelsJson() << "\n";
+        return 0;
+    }
     options.Apply();
     WorkingCopyScope work;
     if (!work.Ok()) {
@@ -153,6 +172,24 @@ int main(int argc, char** argv) {
         std::cout << DumpJson(GetProductType());
     } else if (command == "save") {
         if (ExportWorkingCopy(operands[1]) != 1) {
+            std::cerr << kSaveFailed << "\n";
+            return 1;
+        }
+    } else if (command == "export-xls") {
+        ExportChannelWorkbook(operands[1]);
+        CExcelBook check; // the export reports nothing itself: look at what it wrote
+        if (!check.Load(operands[1]) || !check.GetWorksheet("Channel")) {
+            std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
+            return 1;
+        }
+    } else if (command == "import-xls") {
+        CExcelBook book;
+        if (!book.Load(operands[1])) {
+            std::cerr << kLoadFailed << "\n";
+            return 1;
+        }
+        ImportChannelWorkbook(operands[1]);
+        if (ExportWorkingCopy(operands[2]) != 1) {
             std::cerr << kSaveFailed << "\n";
             return 1;
         }

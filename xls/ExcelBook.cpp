@@ -21,52 +21,57 @@ constexpr unsigned kMaxCols = 256;
 // ---- Cell -----------------------------------------------------------------------
 
 std::int32_t CExcelCell::GetInteger() const {
-    if (const auto* i = std::get_if<std::int32_t>(&m_value))
-        return *i;
-    if (const auto* d = std::get_if<double>(&m_value)) {
-        // Truncated toward zero; out-of-range values saturate rather than overflow.
-        const double t = std::trunc(*d);
-        if (std::isnan(t))
-            return 0;
-        if (t <= std::numeric_limits<std::int32_t>::min())
-            return std::numeric_limits<std::int32_t>::min();
-        if (t >= std::numeric_limits<std::int32_t>::max())
-            return std::numeric_limits<std::int32_t>::max();
-        return static_cast<std::int32_t>(t);
+    if (m_nType == kInteger)
+        return m_nValue;
+    if (m_nType == kDouble) {
+        // Truncated toward zero, then wrapped to 32 bits like the fields it
+        // feeds: 4294967295 typed into a CAS cell is 0xFFFFFFFF, not a clamp.
+        const double t = std::trunc(m_dValue);
+        if (!(t > -9.2e18 && t < 9.2e18))
+            return 0; // NaN, infinities and numbers no field could mean
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(t)));
     }
     return 0;
 }
 
 double CExcelCell::GetDouble() const {
-    if (const auto* d = std::get_if<double>(&m_value))
-        return *d;
-    if (const auto* i = std::get_if<std::int32_t>(&m_value))
-        return *i;
-    return 0;
+    if (m_nType == kDouble)
+        return m_dValue;
+    return m_nType == kInteger ? m_nValue : 0;
 }
 
-const char* CExcelCell::GetString() const {
-    const auto* s = std::get_if<std::string>(&m_value);
-    return s ? s->c_str() : nullptr;
+void CExcelCell::Clear() {
+    m_nType = kEmpty;
+    m_strText.clear();
+    m_wstrText.clear();
 }
 
-const char16_t* CExcelCell::GetWString() const {
-    const auto* s = std::get_if<std::u16string>(&m_value);
-    return s ? s->c_str() : nullptr;
+void CExcelCell::SetInteger(std::int32_t value) {
+    Clear();
+    m_nType = kInteger;
+    m_nValue = value;
+}
+
+void CExcelCell::SetDouble(double value) {
+    Clear();
+    m_nType = kDouble;
+    m_dValue = value;
 }
 
 void CExcelCell::SetString(const char* text) {
-    if (!text || !*text)
-        m_value = std::monostate{};
-    else
-        m_value = std::string(text);
+    Clear();
+    if (text && *text) {
+        m_nType = kString;
+        m_strText = text;
+    }
 }
 
 void CExcelCell::SetWString(const char16_t* text) {
-    if (!text || !*text)
-        m_value = std::monostate{};
-    else
-        m_value = std::u16string(text);
+    Clear();
+    if (text && *text) {
+        m_nType = kWString;
+        m_wstrText = text;
+    }
 }
 
 // ---- Sheet ----------------------------------------------------------------------
@@ -83,7 +88,7 @@ CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
     auto it = std::lower_bound(r.begin(), r.end(), key,
                                [](const auto& cell, std::uint16_t c) { return cell.first < c; });
     if (it == r.end() || it->first != key)
-        it = r.emplace(it, key, CExcelCell{});
+        it = r.insert(it, Row::value_type(key, CExcelCell()));
     return &it->second;
 }
 

@@ -6,30 +6,35 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
 class CExcelCell {
 public:
     enum Type : int { kEmpty = 0, kInteger = 1, kDouble = 2, kString = 3, kWString = 4 };
 
-    int Type() const { return static_cast<int>(m_value.index()); }
+    int Type() const { return m_nType; }
     // An integer's value, a double truncated toward zero, 0 otherwise.
     std::int32_t GetInteger() const;
     double GetDouble() const;
     // The text of a type-3 (8-bit) or type-4 (16-bit) cell; null for other types.
-    const char* GetString() const;
-    const char16_t* GetWString() const;
+    const char* GetString() const { return m_nType == kString ? m_strText.c_str() : nullptr; }
+    const char16_t* GetWString() const {
+        return m_nType == kWString ? m_wstrText.c_str() : nullptr;
+    }
 
-    void SetInteger(std::int32_t value) { m_value = value; }
-    void SetDouble(double value) { m_value = value; }
+    void SetInteger(std::int32_t value);
+    void SetDouble(double value);
     // An empty text makes the cell empty.
     void SetString(const char* text);
     void SetWString(const char16_t* text);
-    void Clear() { m_value = std::monostate{}; }
+    void Clear();
 
 private:
-    std::variant<std::monostate, std::int32_t, double, std::string, std::u16string> m_value;
+    int m_nType = kEmpty;
+    std::int32_t m_nValue = 0;
+    double m_dValue = 0;
+    std::string m_strText;
+    std::u16string m_wstrText;
 };
 
 class CExcelSheet {

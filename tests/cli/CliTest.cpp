@@ -162,3 +162,26 @@ TEST(JsonDump, NamesAreLatin1AndTerrestrialTranspondersUseTheirForm) {
         << satellite;
     db.ClearAll();
 }
+
+TEST(Cli, WorkbookExportImportAndDump) {
+    const std::string xls = Scratch("channels.xls");
+    const std::string bin = Scratch("from-xls.bin");
+    std::filesystem::remove(xls);
+    Outcome run = Cli("export-xls " + Example() + " " + xls);
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Cli("dump-xls " + xls);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string image = Cli("dump " + Example()).out;
+    // The channel objects match, keys aside (both number from 1 here).
+    const std::size_t from = image.find("\"channels\": ") + 12;
+    const std::size_t to = image.rfind("]}}");
+    EXPECT_EQ(run.out.substr(0, run.out.size() - 1), image.substr(from, to - from + 1));
+    run = Cli("import-xls " + Example() + " " + xls + " " + bin);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadText(bin), ReadText(Example())) << "same channels, same image";
+    run = Cli("dump-xls " + Example());
+    EXPECT_EQ(run.status, 1) << "an image is no workbook";
+    EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    std::filesystem::remove(xls);
+    std::filesystem::remove(bin);
+}

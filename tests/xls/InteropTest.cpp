@@ -1,0 +1,115 @@
+// Interoperability with real spreadsheet software: LibreOffice converts a
+// CSV into .xls for our reader, and converts our .xls back into CSV.
+// Skipped where LibreOffice is not installed (CI installs it).
+#include "xls/ExcelBook.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class LibreOffice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "soffice not installed";
+        m_dir = fs::temp_directory_path() / ("velmar-interop-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    // Runs a headless conversion with a private profile; true on success.
+    bool Convert(const fs::path& input, const std::string& filter, const std::string& target) {
+        const std::string command = "timeout 180 soffice -env:UserInstallation=file://" +
+                                    (m_dir / "profile").string() + " --headless " + filter +
+                                    " --convert-to '" + target + "' --outdir " + m_dir.string() +
+                                    " " + input.string() + " >/dev/null 2>&1";
+        return std::system(command.c_str()) == 0;
+    }
+    static std::string ReadText(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(LibreOffice, ReadsWhatLibreOfficeWrites) {
+    const fs::path csv = m_dir / "values.csv";
+    std::ofstream(csv) << "n,text\n"
+                          "0,plain\n"
+                          "-17,caf\xC3\xA9\n"
+                          "536870912,\xC3\x85ngstr\xC3\xB6m\n"
+                          "-2147483648,\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n"
+                          "4294967295,\xE4\xB8\xAD\xE6\x96\x87\n"
+                          "12.75,\"with, comma\"\n"
+                          "3.14159,\"\"\n";
+    ASSERT_TRUE(Convert(csv, "--infilter=CSV:44,34,76", "xls"));
+    CExcelBook book;
+    ASSERT_TRUE(book.Load((m_dir / "values.xls").string()));
+    CExcelSheet* s = book.Sheet(0);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->GetTotalRows(), 8u);
+    EXPECT_EQ(s->At(7, 0).Type(), CExcelCell::kDouble) << "3.14159 has no RK form";
+    EXPECT_DOUBLE_EQ(s->At(7, 0).GetDouble(), 3.14159);
+    EXPECT_EQ(s->At(1, 0).GetInteger(), 0);
+    EXPECT_EQ(s->At(2, 0).GetInteger(), -17);
+    EXPECT_EQ(s->At(3, 0).GetInteger(), 536870912);
+    EXPECT_EQ(s->At(4, 0).GetInteger(), INT32_MIN);
+    EXPECT_EQ(static_cast<std::uint32_t>(s->At(5, 0).GetInteger()), 4294967295u);
+    EXPECT_EQ(s->At(6, 0).GetInteger(), 12) << "RK 1275 with the x100 flag, truncated";
+    EXPECT_STREQ(s->At(1, 1).GetString(), "plain");
+    EXPECT_STREQ(s->At(2, 1).GetString(), "caf\xE9");
+    EXPECT_STREQ(s->At(3, 1).GetString(), "\xC5ngstr\xF6m");
+    EXPECT_EQ(std::u16string(s->At(4, 1).GetWString()), u"\u041f\u0440\u0438\u0432\u0435\u0442");
+    EXPECT_EQ(std::u16string(s->At(5, 1).GetWString()), u"\u4e2d\u6587");
+    EXPECT_STREQ(s->At(6, 1).GetString(), "with, comma");
+}
+
+TEST_F(LibreOffice, ReadsWhatWeWrite) {
+    CExcelBook book;
+    book.New(1);
+    CExcelSheet* s = book.GetWorksheet("Sheet1");
+    const std::int32_t ints[] = {0, 1, -1, 536870911, 536870912, -536870913, INT32_MIN, INT32_MAX};
+    for (unsigned i = 0; i < std::size(ints); ++i)
+        s->Cell(0, i)->SetInteger(ints[i]);
+    s->Cell(1, 0)->SetString("Latin \xE9\xFC");
+    s->Cell(1, 1)->SetWString(u"\u041c\u0438\u0440 \u4e16\u754c");
+    s->Cell(1, 3)->SetDouble(-2.5);
+    // Enough rows for several row blocks and a long shared string table.
+    for (unsigned r = 2; r < 300; ++r) {
+        s->Cell(r, 0)->SetInteger(static_cast<std::int32_t>(r * 1000));
+        s->Cell(r, 1)->SetWString(
+            (u"row " + std::u16string(1, static_cast<char16_t>(0x400 + r))).c_str());
+    }
+    const fs::path xls = m_dir / "ours.xls";
+    ASSERT_TRUE(book.SaveAs(xls.string()));
+    ASSERT_TRUE(Convert(xls, "", "csv:Text - txt - csv (StarCalc):44,34,76"));
+    std::istringstream csv(ReadText(m_dir / "ours.csv"));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "0,1,-1,536870911,536870912,-536870913,-2147483648,2147483647");
+    std::getline(csv, line);
+    EXPECT_EQ(line,
+              "Latin \xC3\xA9\xC3\xBC,\xD0\x9C\xD0\xB8\xD1\x80 \xE4\xB8\x96\xE7\x95\x8C,,-2.5,,,,");
+    for (unsigned r = 2; r < 300; ++r) {
+        ASSERT_TRUE(std::getline(csv, line)) << r;
+        const char16_t c = static_cast<char16_t>(0x400 + r);
+        std::string utf8 = {static_cast<char>(0xC0 | (c >> 6)),
+                            static_cast<char>(0x80 | (c & 0x3F))};
+        ASSERT_EQ(line, std::to_string(r * 1000) + ",row " + utf8 + ",,,,,,") << r;
+    }
+}
