@@ -98,6 +98,9 @@ TEST_F(ChannelSheet, EmptyTableHeaderRowAndOtherSheetsKept) {
     EXPECT_STREQ(sheet->At(0, 54).GetString(), "TSID");
     EXPECT_STREQ(sheet->At(0, 58).GetString(), "NetworkID");
     EXPECT_STREQ(sheet->At(0, 59).GetString(), "ServiceType");
+    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+    ImportChannelWorkbook(m_path);
+    EXPECT_EQ(db.Size(kTableChannel), 0u) << "an empty table comes back empty";
 }
 
 TEST_F(ChannelSheet, ImportRulesByColumnPosition) {
