@@ -1,0 +1,84 @@
+#include "model/ChannelTable.h"
+
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+template <class Visit> void ForEachChannel(Visit visit) {
+    CZorvDB& db = TheZorvDB();
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+        visit(*c);
+}
+
+// Replaces table 5 by copies of `order` (keys of table 7), each under a new key.
+void RefillFromScratch(const std::vector<std::uint32_t>& order) {
+    CZorvDB& db = TheZorvDB();
+    db.Clear(kTableChannel);
+    for (std::uint32_t key : order)
+        if (auto* c = db.Get<Channel_Info_Tag>(kTableScratch, key))
+            db.AddIndexed(kTableChannel, CopyRecord(*c));
+    db.Clear(kTableScratch);
+}
+
+// Copies table 5 into table 7 and returns the scratch keys in table order.
+std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch() {
+    CZorvDB& db = TheZorvDB();
+    db.Clear(kTableScratch);
+    std::vector<std::pair<std::uint32_t, std::uint16_t>> pairs;
+    ForEachChannel([&](const Channel_Info_Tag& c) {
+        const int key = db.AddIndexed(kTableScratch, CopyRecord(c));
+        pairs.emplace_back(static_cast<std::uint32_t>(key), c.ProgramNum);
+    });
+    return pairs;
+}
+
+} // namespace
+
+std::uint16_t GetMaxProgramNum(bool tv) {
+    std::uint16_t highest = 0;
+    ForEachChannel([&](const Channel_Info_Tag& c) {
+        if (IsTV(c) == tv)
+            highest = std::max(highest, c.ProgramNum);
+    });
+    return highest;
+}
+
+void SortChannelsByNumber() {
+    auto pairs = CopyToScratch();
+    // Stable, so equal numbers keep their table order: a predictable result
+    // where any order would do.
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
+    std::vector<std::uint32_t> order;
+    order.reserve(pairs.size());
+    for (const auto& p : pairs)
+        order.push_back(p.first);
+    RefillFromScratch(order);
+}
+
+void RegroupChannels() {
+    SortChannelsByNumber();
+    CZorvDB& db = TheZorvDB();
+    const auto pairs = CopyToScratch();
+    std::vector<std::uint32_t> tv, other;
+    // A record with both bits or neither stays exactly once: TV first when it
+    // has 0x400, with the others otherwise.
+    for (const auto& [key, number] : pairs) {
+        const auto* c = db.Get<Channel_Info_Tag>(kTableScratch, key);
+        (IsTV(*c) ? tv : other).push_back(key);
+    }
+    tv.insert(tv.end(), other.begin(), other.end());
+    RefillFromScratch(tv);
+}
+
+void RenumberChannels() {
+    SortChannelsByNumber();
+    std::uint16_t tv = 0, other = 0;
+    ForEachChannel([&](Channel_Info_Tag& c) { c.ProgramNum = IsTV(c) ? ++tv : ++other; });
+}
