@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# A picture of the editor with the example image opened through the Open
+# command, taken under a virtual X display: docs/screenshot.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+app="build/${PRESET:-release}/app/velmar"
+out="${1:-docs/screenshot.png}"
+mkdir -p "$(dirname "$out")"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$app" --open examples/demo-satellite.bin --screenshot "$out"
+echo "wrote $out"

@@ -1,0 +1,313 @@
+// The editor driven as a user drives it: open through the scripted dialog,
+// read captions and cells, choose sources, sort, drop, save.
+#include "app/MainFrame.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "model/ChannelRecords.h"
+#include "model/SatelliteRecords.h"
+#include "platform/PaneWidgets.h"
+#include "platform/UiSeam.h"
+#include "views/Panes.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString kExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class Editor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+    }
+    void TearDown() override {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        velmar::policy_profile::Reset();
+    }
+    void Start() {
+        frame = std::make_unique<CMainFrame>(ui, false);
+        frame->show();
+    }
+    void OpenExample() {
+        ui.NextFileName(kExample);
+        frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
+    }
+    CTVGridCtrl& TV() { return *frame->m_pRightView->m_pTVGrid; }
+    CRadioGridCtrl& Radio() { return *frame->m_pRightView->m_pRadioGrid; }
+    std::string Scratch(const char* name) {
+        return (std::filesystem::temp_directory_path() /
+                ("velmar-gui-" + std::to_string(::getpid()) + "-" + name))
+            .string();
+    }
+
+    CScriptedUiSeam ui;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST(FileKindRule, ExtensionsCompareCaseSensitivelyAfterIndex2) {
+    EXPECT_TRUE(IsWorkbookPath("/tmp/list.xls"));
+    EXPECT_TRUE(IsWorkbookPath("/tmp/list.cvs"));
+    EXPECT_FALSE(IsWorkbookPath("/tmp/list.XLS"));
+    EXPECT_FALSE(IsWorkbookPath("/tmp/list.csv"));
+    EXPECT_FALSE(IsWorkbookPath("a.xls")) << "the dot at index 1";
+    EXPECT_TRUE(IsWorkbookPath("ab.xls"));
+    EXPECT_FALSE(IsWorkbookPath("/tmp/list."));
+    EXPECT_FALSE(IsWorkbookPath("/tmp/list"));
+}
+
+TEST_F(Editor, WindowToolbarAndCaptions) {
+    Start();
+    EXPECT_EQ(frame->size(), QSize(1024, 768));
+    EXPECT_EQ(frame->windowTitle().toStdString(), kCaption);
+    EXPECT_TRUE(frame->windowTitle().endsWith(" - 8FAV"));
+    auto* open = frame->findChild<QAction*>("ID_FILE_OPEN");
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->toolTip(), "Open file");
+    EXPECT_EQ(open->statusTip(), "Open existing database");
+    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(frame->findChild<QAction*>("ID_SAVE_TO_FILE")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(frame->findChild<QAction*>("ID_RECEIVE_DB")->toolTip(), "Receive");
+    EXPECT_EQ(frame->findChild<QAction*>("ID_REFRESH_ALL")->statusTip(), "Refresh all");
+    EXPECT_EQ(frame->m_pLeftTopView->m_pCaption->text(), " Satellite");
+    EXPECT_TRUE(frame->m_pLeftTopView->m_pTabs->isHidden()) << "no tab strip on satellite-only";
+    EXPECT_EQ(frame->m_pLeftBottomView->m_pProviderCaption->text(), " Provider");
+    EXPECT_EQ(frame->m_pLeftBottomView->m_pFavoriteCaption->text(), " Favorite");
+    EXPECT_EQ(frame->m_pRightView->m_pCaption->text(), " Channels");
+    frame->findChild<QAction*>("ID_APP_ABOUT")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "About Velmar");
+    EXPECT_TRUE(ui.messages[0].text.startsWith("Velmar Version 1.4.6.10 (build:20090929)"));
+}
+
+TEST_F(Editor, OpenShowsEveryPane) {
+    Start();
+    QAbstractItemModelTester tester(TV().model());
+    OpenExample();
+    ASSERT_EQ(ui.dialogTitles.size(), 1u);
+    EXPECT_EQ(ui.dialogTitles[0], "Load Channel Data");
+    EXPECT_EQ(ui.dialogFilters[0],
+              "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
+    EXPECT_TRUE(ui.messages.empty());
+    auto& sat = *frame->m_pLeftTopView->m_pSatGrid;
+    EXPECT_EQ(sat.GetRowCount(), 7) << "header and six satellites";
+    EXPECT_EQ(sat.GetItemText(1, 3), "Astra 1");
+    EXPECT_EQ(sat.GetItemText(1, 4), "19.2E");
+    EXPECT_EQ(sat.GetItemText(4, 4), "0.8W");
+    EXPECT_TRUE(sat.IsColHidden(1));
+    EXPECT_TRUE(sat.IsColHidden(2));
+    auto& tp = *frame->m_pLeftTopView->m_pTPGrid;
+    EXPECT_EQ(tp.GetItemText(1, 5), "11,494");
+    EXPECT_EQ(tp.GetItemText(1, 6), "22,000");
+    EXPECT_EQ(tp.GetItemText(1, 7), "HOR");
+    EXPECT_EQ(tp.GetItemText(1, 8), "S2 8PSK 2/3");
+    EXPECT_TRUE(tp.IsColHidden(3));
+    EXPECT_EQ(TV().GetItemText(0, 5), "CH#");
+    EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
+    EXPECT_EQ(TV().GetItemText(1, 5), "1");
+    EXPECT_EQ(TV().GetItemText(1, 0), "1");
+    EXPECT_TRUE(TV().IsColHidden(2));
+    for (int c : {1, 3, 4, 7, 8, 9})
+        EXPECT_TRUE(TV().IsColHidden(c)) << c;
+    EXPECT_FALSE(TV().IsColHidden(14));
+    EXPECT_EQ(TV().GetItemText(1, 14), "Tuner 1");
+    EXPECT_EQ(Radio().GetItemText(1, 6), "Bayern 1");
+    auto& brd = *frame->m_pLeftBottomView->m_pBroadcastGrid;
+    EXPECT_EQ(brd.GetItemText(1, 3), "ASTRA 19.2E");
+    EXPECT_EQ(brd.GetItemText(1, 4), "162/75");
+    auto* tree = frame->m_pLeftBottomView->m_pTree;
+    EXPECT_EQ(tree->FavoriteRoot()->childCount(), 8);
+    EXPECT_EQ(tree->FavoriteRoot()->child(0)->text(0), "News");
+    EXPECT_EQ(tree->GenreRoot()->childCount(), 16);
+    EXPECT_EQ(tree->GenreRoot()->child(5)->text(0), "Children's");
+}
+
+TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
+    Start();
+    OpenExample();
+    const int allTV = TV().GetRowCount();
+    // Hot Bird is the second satellite row.
+    auto& sat = *frame->m_pLeftTopView->m_pSatGrid;
+    emit sat.CellClicked(2, 3);
+    EXPECT_EQ(frame->m_pLeftTopView->m_pTPGrid->GetRowCount(), 6) << "five Hot Bird transponders";
+    EXPECT_LT(TV().GetRowCount(), allTV);
+    for (int r = 1; r < TV().GetRowCount(); ++r)
+        EXPECT_EQ(TV().GetItemText(r, 3), "2");
+    EXPECT_EQ(TV().GetItemText(1, 6), "Rai 1");
+    EXPECT_EQ(Radio().GetItemText(1, 6), "Rai Radio 1");
+    // A transponder narrows further.
+    auto& tp = *frame->m_pLeftTopView->m_pTPGrid;
+    emit tp.CellClicked(1, 5);
+    EXPECT_EQ(TV().GetRowCount(), 5) << "Rai 1, 2, 3 and Rai News 24";
+    // A broadcaster, a favourite list and a genre.
+    frame->SendMessage(WM_BROADCAST_SELECTED, 0, 4); // Telenor
+    EXPECT_EQ(TV().GetRowCount(), 6);
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 1); // Sport
+    for (int r = 1; r < TV().GetRowCount(); ++r)
+        EXPECT_EQ(TV().GetItemText(r, 10), "Sport") << TV().GetItemText(r, 6).toStdString();
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 1, 5); // Children's
+    EXPECT_EQ(TV().GetRowCount(), 10) << "nine children's channels";
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255);
+    EXPECT_EQ(TV().GetRowCount(), allTV) << "the Favorite root shows everything";
+}
+
+TEST_F(Editor, ChooserAndHeaderSorting) {
+    Start();
+    OpenExample();
+    auto* chooser = frame->m_pRightView->m_pChooser;
+    chooser->setCurrentIndex(1);
+    EXPECT_TRUE(Radio().isHidden());
+    EXPECT_FALSE(TV().isHidden());
+    chooser->setCurrentIndex(0);
+    EXPECT_FALSE(Radio().isHidden());
+    EXPECT_EQ(TV().x() < Radio().x(), true) << "side by side";
+    emit TV().CellClicked(0, 6); // first click: descending
+    const QString first = TV().GetItemText(1, 6);
+    EXPECT_EQ(first, "tagesschau24 HD") << "text order: lower case after upper case";
+    EXPECT_EQ(TV().GetItemText(1, 0), "1");
+    emit Radio().CellClicked(0, 6); // the flag is the view's: ascending now
+    EXPECT_EQ(Radio().GetItemText(1, 6), "1LIVE");
+    emit TV().CellClicked(0, 0); // column 0 never sorts
+    EXPECT_EQ(TV().GetItemText(1, 6), first);
+}
+
+TEST_F(Editor, DropsChangeRecords) {
+    Start();
+    OpenExample();
+    // A drop without a drag begin does nothing.
+    TV().SetRowSelected(1, true);
+    frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
+    auto* c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(1));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->BroadcastID, 1);
+    const std::uint32_t key = c->Index;
+
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    EXPECT_EQ(frame->DragSource(), kDragTV);
+    frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
+    EXPECT_EQ(frame->DragSource(), 0);
+    EXPECT_EQ(TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key)->BroadcastID, 4);
+    EXPECT_EQ(frame->m_pLeftBottomView->m_pBroadcastGrid->GetItemText(4, 4), "6/2")
+        << "the counts follow";
+
+    TV().SetRowSelected(TV().FindRow(key), true);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragFavoriteNode, 1); // Sport
+    c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
+    EXPECT_TRUE(c->Favorite & 2);
+    EXPECT_GT(c->F[1], 0);
+
+    TV().SetRowSelected(TV().FindRow(key), true);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragGenreNode, 9);
+    EXPECT_EQ(c->Attributes & 15, 9);
+
+    TV().SetRowSelected(TV().FindRow(key), true);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragSatellite, 3);
+    EXPECT_EQ(c->SatID, 3);
+
+    // Dropping TV channels on the radio list does nothing; within the list moves.
+    TV().ClearSelectionRange();
+    TV().SetRowSelected(TV().FindRow(key), true);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragRadio, Radio().GetRowKey(3));
+    EXPECT_EQ(c->ProgramNum, 1);
+    const std::uint32_t target = TV().GetRowKey(5);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragTV, target);
+    EXPECT_EQ(c->ProgramNum, 4) << "moved before channel 5";
+    EXPECT_EQ(TV().GetItemText(4, 6), "Das Erste HD");
+}
+
+TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
+    Start();
+    OpenExample();
+    const int rows = TV().GetRowCount();
+    const std::string bad = Scratch("bad.bin");
+    std::ofstream(bad) << "VX  not an image";
+    ui.NextFileName(QString::fromStdString(bad));
+    frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
+    ASSERT_EQ(ui.messages.size(), 2u) << "the header question, then the error";
+    EXPECT_EQ(ui.messages[0].text, "Cannot read file header. Continue?");
+    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
+    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(ui.messages[1].text, "Cannot open or invalid version file");
+    EXPECT_EQ(TV().GetRowCount(), rows);
+
+    OpenExample();
+    const std::string out = Scratch("saved.bin");
+    ui.NextFileName(QString::fromStdString(out));
+    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    EXPECT_EQ(ui.dialogTitles.back(), "Save Channel Data");
+    EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
+    ui.NextFileName("/nonexistent-dir/x.bin");
+    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    EXPECT_EQ(ui.messages.back().text, "Cannot save channel file");
+    std::filesystem::remove(bad);
+    std::filesystem::remove(out);
+}
+
+TEST_F(Editor, FavoriteRenameRules) {
+    Start();
+    OpenExample();
+    auto* tree = frame->m_pLeftBottomView->m_pTree;
+    QTreeWidgetItem* node = tree->FavoriteRoot()->child(2);
+    tree->RenameFavorite(node, "Nineteen characters");
+    EXPECT_STREQ(TheZorvDB().Get<FavoriteList>(kTableFavorite, 3)->Name, "Nineteen characters");
+    tree->RenameFavorite(node, "Twenty characters!!!");
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text, "Cannot change Favorite name. mismatch string size");
+    EXPECT_STREQ(TheZorvDB().Get<FavoriteList>(kTableFavorite, 3)->Name, "Nineteen characters");
+    const auto shown = ui.messages.size();
+    tree->RenameFavorite(node, "");
+    EXPECT_EQ(ui.messages.size(), shown) << "an empty name is ignored silently";
+}
+
+TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
+    SetProductType(0x03);
+    Start();
+    EXPECT_FALSE(frame->m_pLeftTopView->m_pTabs->isHidden()) << "satellite and terrestrial: tabs";
+    EXPECT_EQ(frame->m_pLeftTopView->m_pTabs->tabText(1), "Terrestrial");
+    frame->m_pLeftTopView->m_pTabs->setCurrentIndex(1);
+    EXPECT_FALSE(frame->m_pLeftTopView->m_pTerMuxGrid->isHidden());
+    EXPECT_TRUE(frame->m_pLeftTopView->m_pSatGrid->isHidden());
+    frame.reset();
+
+    SetProductType(0x04);
+    SetProductList(2);
+    auto m = NewRecord<CableMux_Info_Tag>();
+    m->Frequency = 474000;
+    m->Modulation = 0x0D;
+    m->TPID = 1;
+    TheZorvDB().AddIndexed(kTableCableMux, std::move(m));
+    Start();
+    EXPECT_EQ(frame->m_pLeftTopView->m_pCaption->text(), " Mux information");
+    auto& cable = *frame->m_pLeftTopView->m_pCableMuxGrid;
+    EXPECT_FALSE(cable.isHidden());
+    EXPECT_TRUE(frame->m_pLeftTopView->m_pSatGrid->isHidden());
+    EXPECT_EQ(cable.GetItemText(1, 3), "474.000 MHz");
+    EXPECT_EQ(cable.GetItemText(1, 8), "64 QAM");
+    EXPECT_EQ(cable.GetItemText(1, 9), "1");
+    EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on cable products";
+}

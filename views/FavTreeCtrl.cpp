@@ -1,0 +1,127 @@
+#include "views/FavTreeCtrl.h"
+
+#include "contracts/ZorvDB.h"
+#include "model/SatelliteRecords.h"
+#include "platform/UiSeam.h"
+#include "views/Icons.h"
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+
+#include <cstring>
+
+CFAVTreeCtrl::CFAVTreeCtrl(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
+    : QTreeWidget(parent), m_frame(frame), m_ui(ui) {
+    setHeaderHidden(true);
+    setAcceptDrops(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* now, QTreeWidgetItem*) {
+                if (!m_bDragOver && !m_bFilling && now)
+                    NodeChosen(now);
+            });
+    connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
+        if (!m_bFilling)
+            RenameFavorite(item, item->text(0));
+    });
+}
+
+void CFAVTreeCtrl::Fill() {
+    m_bFilling = true;
+    clear();
+    const QIcon closed = Icons::FolderClosed(), open = Icons::FolderOpen();
+    auto node = [&](QTreeWidgetItem* parent, const QString& text, int itemData) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        item->setText(0, text);
+        item->setData(0, Qt::UserRole, itemData);
+        item->setIcon(0, closed);
+        return item;
+    };
+    QTreeWidgetItem* favorites = node(nullptr, "Favorite", 0);
+    CZorvDB& db = TheZorvDB();
+    for (auto* f = db.NextAs<FavoriteList>(kTableFavorite, 0); f;
+         f = db.NextAs<FavoriteList>(kTableFavorite, f->Index)) {
+        QTreeWidgetItem* item =
+            node(favorites, QString::fromLatin1(f->Name), static_cast<int>(f->Index) - 1);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    QTreeWidgetItem* genres = node(nullptr, "Genre", 0);
+    for (int g = 0; g < 16; ++g)
+        node(genres, kGenreNames[g], g);
+    expandAll();
+    (void)open;
+    m_bFilling = false;
+}
+
+void CFAVTreeCtrl::NodeChosen(QTreeWidgetItem* item) {
+    if (QTreeWidgetItem* parent = item->parent()) {
+        const bool genre = parent->text(0) == "Genre";
+        m_frame.SendMessage(WM_FAV_NODE_SELECTED, genre ? 1 : 0,
+                            item->data(0, Qt::UserRole).toInt());
+    } else if (item->text(0) == "Favorite") {
+        m_frame.SendMessage(WM_FAV_NODE_SELECTED, 0, 255);
+    } else {
+        m_frame.SendMessage(WM_FAV_NODE_SELECTED, 1, 0);
+    }
+}
+
+void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
+    if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
+        return;
+    const int number = node->data(0, Qt::UserRole).toInt() + 1;
+    auto* f = TheZorvDB().Get<FavoriteList>(kTableFavorite, static_cast<std::uint32_t>(number));
+    const QByteArray bytes = text.toLatin1();
+    m_bFilling = true; // our own text changes are no user edits
+    if (bytes.size() >= 20) {
+        m_ui.MessageBox(this, "Cannot change Favorite name. mismatch string size", "Velmar",
+                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
+        node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
+    } else if (bytes.isEmpty() || !f) {
+        node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
+    } else {
+        std::memset(f->Name, 0, sizeof f->Name);
+        std::memcpy(f->Name, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        node->setText(0, text);
+    }
+    m_bFilling = false;
+}
+
+void CFAVTreeCtrl::DropOn(QTreeWidgetItem* node) {
+    m_bDragOver = false;
+    if (!node || !node->parent())
+        return;
+    const bool genre = node->parent()->text(0) == "Genre";
+    m_frame.SendMessage(WM_GRID_DROP, genre ? kDragGenreNode : kDragFavoriteNode,
+                        node->data(0, Qt::UserRole).toInt());
+}
+
+bool CFAVTreeCtrl::AcceptsDrag() const {
+    return m_frame.DragSource() == kDragTV || m_frame.DragSource() == kDragRadio;
+}
+
+void CFAVTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    if (!AcceptsDrag())
+        return event->ignore();
+    m_bDragOver = true;
+    event->acceptProposedAction();
+}
+
+void CFAVTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    if (!AcceptsDrag())
+        return event->ignore();
+    m_bDragOver = true;
+    if (QTreeWidgetItem* item = itemAt(event->position().toPoint()))
+        setCurrentItem(item); // ignored by the selection handler while dragging
+    event->acceptProposedAction();
+}
+
+void CFAVTreeCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
+    m_bDragOver = false;
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
+    DropOn(itemAt(event->position().toPoint()));
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+}

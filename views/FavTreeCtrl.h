@@ -1,0 +1,43 @@
+// The favourite lists and genres as a tree: choosing a node filters the
+// channel lists; channels dropped on a node join the list or take the genre;
+// favourite lists are renamed in place.
+#pragma once
+
+#include "views/Messages.h"
+
+#include <QTreeWidget>
+
+class CFAVTreeCtrl final : public QTreeWidget {
+    Q_OBJECT
+public:
+    CFAVTreeCtrl(IMessageSink& frame, class IUiSeam& ui, QWidget* parent = nullptr);
+
+    void Fill();
+    QTreeWidgetItem* FavoriteRoot() const { return topLevelItem(0); }
+    QTreeWidgetItem* GenreRoot() const { return topLevelItem(1); }
+    // The in-place rename's end: the rules for the favourite list's name.
+    void RenameFavorite(QTreeWidgetItem* node, const QString& text);
+    // A drop of channels on `node`.
+    void DropOn(QTreeWidgetItem* node);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void NodeChosen(QTreeWidgetItem* item);
+    bool AcceptsDrag() const;
+
+    IMessageSink& m_frame;
+    IUiSeam& m_ui;
+    bool m_bDragOver = false;
+    bool m_bFilling = false;
+};
+
+inline constexpr const char* kGenreNames[16] = {
+    "None",       "Movie",   "News and Factual", "Entertainment", "Sport",
+    "Children's", "Factual", "Education",        "Lifestyle",     "Drama",
+    "Music",      "Arts",    "Current Affairs",  "Special",       "Comedy",
+    "Documentary"};

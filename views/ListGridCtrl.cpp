@@ -1,0 +1,83 @@
+#include "views/ListGridCtrl.h"
+
+#include <QHeaderView>
+
+CListGridCtrl::CListGridCtrl(IMessageSink& frame, int dragId, QWidget* parent)
+    : CGridCtrl(parent), m_frame(frame), m_nDragId(dragId) {}
+
+void CListGridCtrl::SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection) {
+    SetColumnCount(static_cast<int>(columns.size()));
+    SetRowCount(1);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    SetSingleRowSelection(singleRowSelection);
+    EnableDragAndDrop(true);
+    const QFontMetrics metrics(small);
+    for (int c = 0; c < GetColumnCount(); ++c) {
+        const auto& column = columns[static_cast<std::size_t>(c)];
+        SetItemText(0, c, column.header);
+        setColumnWidth(c, metrics.horizontalAdvance(column.widthTemplate) + 5 + 12);
+    }
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+void CListGridCtrl::ClearRows() {
+    const bool hide = GetRowCount() > 50 && isVisible();
+    if (hide)
+        setUpdatesEnabled(false);
+    SetRowCount(1);
+    if (hide)
+        setUpdatesEnabled(true);
+    ClearSelectionRange();
+    Refresh();
+}
+
+void CListGridCtrl::RenumberIndexColumn() {
+    for (int r = 1; r < GetRowCount(); ++r)
+        SetItemText(r, 0, QString::number(r));
+}
+
+std::uint32_t CListGridCtrl::GetRowKey(int row) const {
+    if (row < 1 || row >= GetRowCount())
+        return 0;
+    return static_cast<std::uint32_t>(std::atoi(GetItemText(row, 1).toLatin1().constData()));
+}
+
+void CListGridCtrl::SetRowSelected(int row, bool on) {
+    for (int c = 1; c < GetColumnCount(); ++c)
+        SetItemState(row, c, on ? GVIS_SELECTED : 0);
+    RedrawRow(row);
+}
+
+void CListGridCtrl::RemoveRow(int row) {
+    if (row > 0 && row < GetRowCount())
+        DeleteRow(row);
+    RenumberIndexColumn();
+    Refresh();
+}
+
+int CListGridCtrl::AppendRow(const QStringList& cells) {
+    const int row = GetRowCount();
+    SetRowCount(row + 1);
+    for (int c = 0; c < cells.size() && c < GetColumnCount(); ++c)
+        SetItemText(row, c, cells[c]);
+    return row;
+}
+
+int CListGridCtrl::FindRow(std::uint32_t key) const {
+    for (int r = 1; r < GetRowCount(); ++r)
+        if (GetRowKey(r) == key)
+            return r;
+    return 0;
+}
+
+void CListGridCtrl::OnBeginDrag() {
+    m_frame.SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(m_nDragId), 0);
+}
+
+void CListGridCtrl::OnDrop(const QPoint& point) {
+    const CCellID cell = GetCellFromPt(point);
+    m_frame.SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(m_nDragId),
+                        static_cast<std::intptr_t>(GetRowKey(cell.row)));
+}

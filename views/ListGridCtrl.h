@@ -1,0 +1,48 @@
+// The base of every list grid: set-up from a column table, the row-to-record
+// binding through column 1, and the shared row operations.
+#pragma once
+
+#include "platform/GridCtrl.h"
+#include "views/Messages.h"
+
+#include <QStringList>
+
+#include <cstdint>
+
+struct GridColumn {
+    const char* header;
+    const char* widthTemplate;
+};
+
+class CListGridCtrl : public CGridCtrl {
+    Q_OBJECT
+public:
+    CListGridCtrl(IMessageSink& frame, int dragId, QWidget* parent = nullptr);
+
+    virtual void SetupGrid() = 0;
+    virtual void FillGrid() = 0;
+
+    void ClearRows();
+    void RenumberIndexColumn();
+    std::uint32_t GetRowKey(int row) const;
+    void SetRowSelected(int row, bool on);
+    void RemoveRow(int row);
+    // Appends a row with these cell texts; returns its grid row number.
+    int AppendRow(const QStringList& cells);
+    // The grid row that shows `key`, or 0.
+    int FindRow(std::uint32_t key) const;
+    int DragId() const { return m_nDragId; }
+
+    void OnBeginDrag() override;
+    void OnDrop(const QPoint& point) override;
+
+protected:
+    // Columns, widths from the templates, single selection (not for the
+    // channel lists), drag and drop on.
+    void SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection);
+
+    IMessageSink& m_frame;
+
+private:
+    int m_nDragId;
+};

@@ -1,0 +1,259 @@
+#include "views/Panes.h"
+
+#include "contracts/Policy.h"
+#include "platform/PaneWidgets.h"
+#include "views/Icons.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+// Header click: invert the view's flag, sort by text, renumber column 0.
+void SortByHeader(CListGridCtrl* grid, int col, int& flag, bool renumber) {
+    if (col == 0)
+        return;
+    flag = !flag;
+    grid->SortItems(CGridCtrl::Compare::Text, col, flag != 0);
+    if (renumber)
+        grid->RenumberIndexColumn();
+    grid->Refresh();
+}
+
+// A click on a data row (or a selection change) sends the row's key on.
+void Forward(CListGridCtrl* grid, IMessageSink& frame, unsigned message, int row) {
+    if (row < 1 || row >= grid->GetRowCount())
+        return;
+    frame.SendMessage(message, 0, static_cast<std::intptr_t>(grid->GetRowKey(row)));
+}
+
+} // namespace
+
+// ---- Upper left -------------------------------------------------------------------
+
+CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    const std::uint32_t type = GetProductType();
+    m_pCaption = new CColorStatic(type & 1                                   ? " Satellite"
+                                  : ((type & 0xF) == 2 || (type & 0xF) == 4) ? " Mux information"
+                                                                             : "",
+                                  this);
+    m_pTabs = new QTabBar(this);
+    m_pTabs->addTab("Satellite");
+    m_pTabs->addTab("Terrestrial");
+    m_pSatGrid = new CSatGridCtrl(frame, this);
+    m_pTPGrid = new CTPGridCtrl(frame, this);
+    m_pTerMuxGrid = new CTerMuxGridCtrl(frame, this);
+    m_pCableMuxGrid = new CCableMuxGridCtrl(frame, this);
+    for (CListGridCtrl* g :
+         {static_cast<CListGridCtrl*>(m_pSatGrid), static_cast<CListGridCtrl*>(m_pTPGrid),
+          static_cast<CListGridCtrl*>(m_pTerMuxGrid), static_cast<CListGridCtrl*>(m_pCableMuxGrid)})
+        g->SetupGrid();
+    m_pSatGrid->SetHeaderImage(0, Icons::Satellite());
+    m_pTPGrid->SetHeaderImage(0, Icons::Transponder());
+    m_pTerMuxGrid->SetHeaderImage(0, Icons::Multiplex());
+    m_pCableMuxGrid->SetHeaderImage(0, Icons::Multiplex());
+
+    connect(m_pSatGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
+        if (row == 0)
+            HeaderSort(m_pSatGrid, col, true);
+        else
+            Forward(m_pSatGrid, m_frame, WM_SATELLITE_SELECTED, row);
+    });
+    connect(m_pSatGrid, &CGridCtrl::SelectionChanged, this,
+            [this](int row) { Forward(m_pSatGrid, m_frame, WM_SATELLITE_SELECTED, row); });
+    connect(m_pTPGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
+        if (row == 0)
+            HeaderSort(m_pTPGrid, col, true);
+        else
+            Forward(m_pTPGrid, m_frame, WM_TRANSPONDER_SELECTED, row);
+    });
+    connect(m_pTPGrid, &CGridCtrl::SelectionChanged, this,
+            [this](int row) { Forward(m_pTPGrid, m_frame, WM_TRANSPONDER_SELECTED, row); });
+    connect(m_pTerMuxGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
+        if (row == 0)
+            HeaderSort(m_pTerMuxGrid, col, false); // column 0 holds names
+        else
+            Forward(m_pTerMuxGrid, m_frame, WM_TRANSPONDER_SELECTED, row);
+    });
+    connect(m_pTerMuxGrid, &CGridCtrl::SelectionChanged, this,
+            [this](int row) { Forward(m_pTerMuxGrid, m_frame, WM_TRANSPONDER_SELECTED, row); });
+    connect(m_pCableMuxGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
+        if (row == 0)
+            HeaderSort(m_pCableMuxGrid, col, true);
+        else
+            Forward(m_pCableMuxGrid, m_frame, WM_MUX_CLICKED, row);
+    });
+    connect(m_pCableMuxGrid, &CGridCtrl::SelectionChanged, this,
+            [this](int row) { Forward(m_pCableMuxGrid, m_frame, WM_TRANSPONDER_SELECTED, row); });
+    connect(m_pTabs, &QTabBar::currentChanged, this, [this](int tab) {
+        Layout();
+        m_frame.SendMessage(tab == 1 ? WM_TERRESTRIAL_TAB_SELECTED : WM_SATELLITE_SELECTED, 0, 0);
+    });
+    Layout();
+}
+
+void CLeftTopView::HeaderSort(CListGridCtrl* grid, int col, bool renumber) {
+    SortByHeader(grid, col, m_nSortFlag, renumber);
+}
+
+void CLeftTopView::Layout() {
+    const QRect r = rect();
+    const int band = 23;
+    const std::uint32_t type = GetProductType();
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_pTabs), static_cast<QWidget*>(m_pCaption),
+          static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTPGrid),
+          static_cast<QWidget*>(m_pTerMuxGrid), static_cast<QWidget*>(m_pCableMuxGrid)})
+        w->hide();
+    auto place = [](QWidget* w, int left, int top, int right, int bottom) {
+        w->setGeometry(left, top, right - left, bottom - top);
+        w->show();
+    };
+    place((type & 3) == 3 ? static_cast<QWidget*>(m_pTabs) : m_pCaption, r.left(), r.top(),
+          r.right() + 1, r.top() + band);
+    const int mid = (r.right() + 1) / 2;
+    if ((type & 1) && m_pTabs->currentIndex() == 0) {
+        place(m_pSatGrid, r.left(), r.top() + band, mid, r.bottom() + 1);
+        place(m_pTPGrid, mid, r.top() + band, r.right() + 1, r.bottom() + 1);
+    } else if (type & 4) {
+        place(m_pCableMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
+    } else {
+        place(m_pTerMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
+    }
+}
+
+void CLeftTopView::resizeEvent(QResizeEvent*) {
+    Layout();
+}
+
+void CLeftTopView::RefreshView() {
+    const std::uint32_t type = GetProductType();
+    if (type & 2)
+        m_pTerMuxGrid->FillGrid();
+    if (type & 4)
+        m_pCableMuxGrid->FillGrid();
+    if (type & 1) {
+        m_pSatGrid->FillGrid();
+        m_pTPGrid->FillGrid();
+    }
+    {
+        const QSignalBlocker quiet(m_pTabs);
+        m_pTabs->setCurrentIndex(0);
+    }
+    Layout();
+    m_pSatGrid->ExpandColumnsToFit();
+    m_pTPGrid->ExpandColumnsToFit();
+    m_pCableMuxGrid->ExpandColumnsToFit();
+}
+
+void CLeftTopView::ShowSatelliteTransponders(std::uint32_t satelliteKey) {
+    m_pTPGrid->FilterBySatellite(satelliteKey);
+}
+
+// ---- Lower left ---------------------------------------------------------------------
+
+CLeftBottomView::CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
+    : QWidget(parent), m_frame(frame) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    m_pProviderCaption = new CColorStatic(" Provider", this);
+    m_pFavoriteCaption = new CColorStatic(" Favorite", this);
+    m_pTree = new CFAVTreeCtrl(frame, ui, this);
+    m_pBroadcastGrid = new CBroadcastGridCtrl(frame, this);
+    m_pBroadcastGrid->SetupGrid();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(m_pProviderCaption, 0, 0);
+    grid->addWidget(m_pFavoriteCaption, 0, 1);
+    grid->addWidget(m_pBroadcastGrid, 1, 0);
+    grid->addWidget(m_pTree, 1, 1);
+    connect(m_pBroadcastGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
+        if (row == 0)
+            SortByHeader(m_pBroadcastGrid, col, m_nSortFlag, true);
+        else
+            Forward(m_pBroadcastGrid, m_frame, WM_BROADCAST_SELECTED, row);
+    });
+    connect(m_pBroadcastGrid, &CGridCtrl::SelectionChanged, this,
+            [this](int row) { Forward(m_pBroadcastGrid, m_frame, WM_BROADCAST_SELECTED, row); });
+}
+
+void CLeftBottomView::RefreshView() {
+    m_pBroadcastGrid->FillGrid();
+    m_pBroadcastGrid->ExpandColumnsToFit();
+    m_pTree->Fill();
+}
+
+// ---- Right ----------------------------------------------------------------------------
+
+CRightView::CRightView(IMessageSink& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    m_pCaption = new CColorStatic(" Channels", this);
+    m_pChooser = new QComboBox(this);
+    m_pChooser->addItems({"All", "TV Only", "Radio Only"});
+    m_pTVGrid = new CTVGridCtrl(frame, this);
+    m_pRadioGrid = new CRadioGridCtrl(frame, this);
+    Both([](CChannelGridCtrl& g) { g.SetupGrid(); });
+    m_pTVGrid->SetHeaderImage(0, Icons::TV());
+    m_pRadioGrid->SetHeaderImage(0, Icons::Radio());
+    Both([](CChannelGridCtrl& g) {
+        g.SetHeaderImage(11, Icons::Scrambled());
+        g.SetHeaderImage(12, Icons::Locked());
+        g.SetHeaderImage(13, Icons::Skipped());
+        g.SetHeaderImage(14, Icons::Tuner());
+    });
+    for (CChannelGridCtrl* g :
+         {static_cast<CChannelGridCtrl*>(m_pTVGrid), static_cast<CChannelGridCtrl*>(m_pRadioGrid)})
+        connect(g, &CGridCtrl::CellClicked, this, [this, g](int row, int col) {
+            if (row == 0)
+                SortByHeader(g, col, m_nSortFlag, true);
+        });
+    connect(m_pChooser, &QComboBox::currentIndexChanged, this, [this] { Layout(); });
+    Layout();
+}
+
+void CRightView::Layout() {
+    const QRect r = rect();
+    const int band = 22, mid = (r.right() + 1) / 2;
+    m_pCaption->setGeometry(r.left(), r.top(), mid, band);
+    m_pChooser->setGeometry(r.right() + 1 - 100, r.top(), 100, band);
+    const int choice = m_pChooser->currentIndex();
+    m_pTVGrid->setVisible(choice != 2);
+    m_pRadioGrid->setVisible(choice != 1);
+    const int h = r.bottom() + 1 - band;
+    if (choice == 0) {
+        m_pTVGrid->setGeometry(r.left(), band, mid, h);
+        m_pRadioGrid->setGeometry(mid, band, r.right() + 1 - mid, h);
+    } else {
+        (choice == 1 ? static_cast<QWidget*>(m_pTVGrid) : m_pRadioGrid)
+            ->setGeometry(r.left(), band, r.width(), h);
+    }
+}
+
+void CRightView::RefreshView() {
+    Both([](CChannelGridCtrl& g) { g.FillGrid(); });
+}
+void CRightView::FilterByFavorite(int kind, int value) {
+    Both([&](CChannelGridCtrl& g) { g.FilterByFavorite(kind, value); });
+}
+void CRightView::FilterBySatellite(std::uint32_t key) {
+    Both([&](CChannelGridCtrl& g) { g.FilterBySatellite(key); });
+}
+void CRightView::FilterByTransponder(std::uint32_t key) {
+    Both([&](CChannelGridCtrl& g) { g.FilterByTransponder(key); });
+}
+void CRightView::FilterByMux(std::uint32_t key) {
+    Both([&](CChannelGridCtrl& g) { g.FilterByMux(key); });
+}
+void CRightView::FilterByBroadcast(std::uint32_t key) {
+    Both([&](CChannelGridCtrl& g) { g.FilterByBroadcast(key); });
+}
+void CRightView::ClearLists() {
+    Both([](CChannelGridCtrl& g) { g.ClearRows(); });
+}
+void CRightView::RefillLists() {
+    Both([](CChannelGridCtrl& g) { g.Rebuild(); });
+}

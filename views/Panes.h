@@ -1,0 +1,85 @@
+// The three panes of the main window: sources (satellites, transponders,
+// multiplexes), providers and favourites, and the channel lists.
+#pragma once
+
+#include "views/ChannelGridCtrl.h"
+#include "views/FavTreeCtrl.h"
+#include "views/SourceGrids.h"
+
+#include <QComboBox>
+#include <QTabBar>
+#include <QWidget>
+
+class CColorStatic;
+class IUiSeam;
+
+class CLeftTopView final : public QWidget {
+    Q_OBJECT
+public:
+    CLeftTopView(IMessageSink& frame, QWidget* parent = nullptr);
+    void RefreshView();
+    void ShowSatelliteTransponders(std::uint32_t satelliteKey);
+    void Layout();
+
+    CColorStatic* m_pCaption;
+    QTabBar* m_pTabs;
+    CSatGridCtrl* m_pSatGrid;
+    CTPGridCtrl* m_pTPGrid;
+    CTerMuxGridCtrl* m_pTerMuxGrid;
+    CCableMuxGridCtrl* m_pCableMuxGrid;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void HeaderSort(CListGridCtrl* grid, int col, bool renumber);
+    IMessageSink& m_frame;
+    int m_nSortFlag = 1;
+};
+
+class CLeftBottomView final : public QWidget {
+    Q_OBJECT
+public:
+    CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent = nullptr);
+    void RefreshView();
+
+    CColorStatic* m_pProviderCaption;
+    CColorStatic* m_pFavoriteCaption;
+    CFAVTreeCtrl* m_pTree;
+    CBroadcastGridCtrl* m_pBroadcastGrid;
+
+private:
+    IMessageSink& m_frame;
+    int m_nSortFlag = 1;
+};
+
+class CRightView final : public QWidget {
+    Q_OBJECT
+public:
+    CRightView(IMessageSink& frame, QWidget* parent = nullptr);
+    void RefreshView();
+    void FilterByFavorite(int kind, int value);
+    void FilterBySatellite(std::uint32_t key);
+    void FilterByTransponder(std::uint32_t key);
+    void FilterByMux(std::uint32_t key);
+    void FilterByBroadcast(std::uint32_t key);
+    void ClearLists();
+    void RefillLists();
+    void Layout();
+
+    CColorStatic* m_pCaption;
+    QComboBox* m_pChooser;
+    CTVGridCtrl* m_pTVGrid;
+    CRadioGridCtrl* m_pRadioGrid;
+
+protected:
+    void resizeEvent(QResizeEvent*) override { Layout(); }
+
+private:
+    template <class F> void Both(F f) {
+        f(*m_pTVGrid);
+        f(*m_pRadioGrid);
+    }
+    IMessageSink& m_frame;
+    int m_nSortFlag = 1;
+};

@@ -1,0 +1,237 @@
+#include "views/SourceGrids.h"
+
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+#include "model/MuxParams.h"
+#include "model/RecordTexts.h"
+#include "model/SatelliteRecords.h"
+#include "platform/DisplayTexts.h"
+
+namespace {
+
+CZorvDB& Db() {
+    return TheZorvDB();
+}
+
+template <class T, class Visit> void ForEach(std::uint8_t table, Visit visit) {
+    for (auto* r = Db().NextAs<T>(table, 0); r; r = Db().NextAs<T>(table, r->Index))
+        visit(*r);
+}
+
+QString Commas(int value) {
+    char text[kDisplayTextMax];
+    std::snprintf(text, sizeof text, "%d", value);
+    MakeCommaDigitString(text);
+    return text;
+}
+
+QString N(long long v) {
+    return QString::number(v);
+}
+
+} // namespace
+
+// ---- Satellites -------------------------------------------------------------------
+
+CSatGridCtrl::CSatGridCtrl(IMessageSink& frame, QWidget* parent)
+    : CListGridCtrl(frame, kDragSatellite, parent) {}
+
+void CSatGridCtrl::SetupGrid() {
+    SetupColumns({{"", "000"},
+                  {"Index", "00"},
+                  {"ID", "ID"},
+                  {"Name", "0000000000000000"},
+                  {"Degree", "0000.0 E"}},
+                 true);
+    SetColumnAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+    if (GetGridColumn() == 0) {
+        SetColHidden(1, true);
+        SetColHidden(2, true);
+    }
+}
+
+void CSatGridCtrl::FillGrid() {
+    ClearRows();
+    const bool terrestrial = GetProductType() & 0x2;
+    ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
+        if (terrestrial && s.Index == 1)
+            return; // the terrestrial network's pseudo-satellite
+        AppendRow({N(GetRowCount()), N(s.Index), N(s.ID), QString::fromLatin1(s.Name),
+                   QString::fromStdString(DegreeText(s.Degree))});
+    });
+}
+
+// ---- Transponders -------------------------------------------------------------------
+
+CTPGridCtrl::CTPGridCtrl(IMessageSink& frame, QWidget* parent)
+    : CListGridCtrl(frame, kDragTransponder, parent) {}
+
+void CTPGridCtrl::SetupGrid() {
+    SetupColumns({{"", "000"},
+                  {"Index", "00"},
+                  {"TPID", "00"},
+                  {"TS ID", "00000"},
+                  {"Sat ID", "00"},
+                  {"Freq", "000MHz"},
+                  {"Symbol", "000000"},
+                  {"Polarity", " H O R "},
+                  {"FEC", "0000"}},
+                 true);
+    SetColHidden(3, true);
+    if (GetGridColumn() == 0)
+        for (int c : {1, 2, 4})
+            SetColHidden(c, true);
+}
+
+void CTPGridCtrl::Fill() {
+    ClearRows();
+    const bool terrestrial = GetProductType() & 0x2;
+    const bool extension = GetProductList() == 7 || GetProductList() == 8;
+    ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
+        if (terrestrial && t.SatID == 1)
+            return;
+        if (m_nSatellite != 0 && t.SatID != m_nSatellite)
+            return;
+        char fec[kDisplayTextMax];
+        GetFECName(extension ? (t.ExtByte1 & 0x0F) : 0, extension ? t.ExtByte2 : 0, t.PolFEC & 0xF0,
+                   fec);
+        AppendRow({N(GetRowCount()), N(t.Index), N(t.TPID), N(t.TSID), N(t.SatID),
+                   Commas(t.Frequency), Commas(t.SymbolRate),
+                   QString::fromStdString(PolarityText(t.PolFEC)), fec});
+    });
+}
+
+void CTPGridCtrl::FillGrid() {
+    m_nSatellite = 0;
+    Fill();
+}
+
+void CTPGridCtrl::FilterBySatellite(std::uint32_t satelliteKey) {
+    if (const auto* s = Db().Get<Satellite_Info_Tag>(kTableSatellite, satelliteKey))
+        m_nSatellite = s->ID;
+    Fill();
+}
+
+void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
+    for (int row : GetSelectedRows())
+        if (auto* t = Db().Get<Transponder_Info_Tag>(kTableTransponder, GetRowKey(row)))
+            t->SatID = static_cast<BYTE>(satKey);
+}
+
+// ---- Broadcasters -------------------------------------------------------------------
+
+CBroadcastGridCtrl::CBroadcastGridCtrl(IMessageSink& frame, QWidget* parent)
+    : CListGridCtrl(frame, kDragBroadcast, parent) {}
+
+void CBroadcastGridCtrl::SetupGrid() {
+    SetupColumns({{"NO", "0000"},
+                  {"Index", "00"},
+                  {"Broadcast ID", "00"},
+                  {"Name", "00000000000000000"},
+                  {"Count", "000000"}},
+                 true);
+    SetColumnAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+    SetColHidden(1, true);
+    SetColHidden(2, true);
+}
+
+void CBroadcastGridCtrl::FillGrid() {
+    ClearRows();
+    ForEach<Broadcast_Info_Tag>(kTableBroadcast, [&](const Broadcast_Info_Tag& b) {
+        int tv = 0, radio = 0;
+        ForEach<Channel_Info_Tag>(kTableChannel, [&](const Channel_Info_Tag& c) {
+            if (c.BroadcastID != b.BroadcastID)
+                return;
+            tv += (c.Attributes & kAttrTV) ? 1 : 0;
+            radio += (c.Attributes & kAttrRadio) ? 1 : 0;
+        });
+        AppendRow({N(GetRowCount()), N(b.Index), N(b.BroadcastID), QString::fromLatin1(b.Name),
+                   QString("%1/%2").arg(tv).arg(radio)});
+    });
+}
+
+bool CBroadcastGridCtrl::AcceptsChannels() const {
+    return m_frame.DragSource() == kDragTV || m_frame.DragSource() == kDragRadio;
+}
+
+// ---- Cable multiplexes ----------------------------------------------------------------
+
+CCableMuxGridCtrl::CCableMuxGridCtrl(IMessageSink& frame, QWidget* parent)
+    : CListGridCtrl(frame, kDragMux, parent) {}
+
+void CCableMuxGridCtrl::SetupGrid() {
+    SetupColumns({{"", "000"},
+                  {"Index", "00"},
+                  {"MUX", "0000"},
+                  {"Freq.(MHz)", "000.0 (MHz)"},
+                  {"Symbol", "0000000"},
+                  {"TS ID", "00000"},
+                  {"NET ID", "000000"},
+                  {"ORG NID", "000000"},
+                  {"Const", "00000"},
+                  {"Invert", "0000"},
+                  {"Mark", "0000"}},
+                 true);
+    for (int c : {1, 5, 6, 7})
+        SetColHidden(c, true);
+}
+
+void CCableMuxGridCtrl::FillGrid() {
+    ClearRows();
+    if (!(GetProductType() & 0x4))
+        return;
+    const int list = GetProductList();
+    ForEach<CableMux_Info_Tag>(kTableCableMux, [&](const CableMux_Info_Tag& m) {
+        AppendRow({N(GetRowCount()), N(m.Index), N(m.TPID),
+                   QString::fromStdString(CableFrequencyText(m.Frequency)),
+                   QString::fromStdString(SymbolRateText(m.SymbolRate)), N(m.TSID), N(m.NetworkID),
+                   N(m.OrgNetID), QString::fromStdString(QamText(CableQamCode(m.Modulation, list))),
+                   N(CableInvertValue(m.Modulation, m.Invert, list)), N(m.Mark)});
+    });
+}
+
+// ---- Terrestrial multiplexes -----------------------------------------------------------
+
+CTerMuxGridCtrl::CTerMuxGridCtrl(IMessageSink& frame, QWidget* parent)
+    : CListGridCtrl(frame, kDragMux, parent) {}
+
+void CTerMuxGridCtrl::SetupGrid() {
+    SetupColumns({{"", "0000"},
+                  {"Index", "00"},
+                  {"Freq.(MHz)", "000.0 (MHz)"},
+                  {"TX Mod", "0000000"},
+                  {"C.R.", "00000"},
+                  {"Const.", "64 QAM "},
+                  {"G.I.", "00000"},
+                  {"Priority", "A u t o "}},
+                 true);
+    SetColHidden(1, true);
+}
+
+void CTerMuxGridCtrl::FillGrid() {
+    ClearRows();
+    auto row = [&](DWORD params, BYTE nameIndex, BYTE tpid) {
+        char name[kMuxNameMax] = {};
+        GetMuxName(nameIndex, name);
+        const MuxParams p = MuxParams::Unpack(params);
+        AppendRow(
+            {name, N(tpid),
+             QString::fromStdString(MuxFrequencyText(GetMuxFrequency(tpid - 1, p.FreqTable, 0))),
+             QString::fromStdString(TransModeText(p.TransMode)),
+             QString::fromStdString(CodeRateText(p.CodeRate)),
+             QString::fromStdString(ConstellationText(p.Constellation)),
+             QString::fromStdString(GuardIntervalText(p.GuardInterval)),
+             QString::fromStdString(PriorityText(p.Priority))});
+    };
+    const std::uint32_t type = GetProductType();
+    if ((type & 3) == 3) {
+        ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
+            if (t.SatID == 1)
+                row(TpParams(t), TpNameIndex(t), t.TPID);
+        });
+    } else if (type & 0x2) {
+        ForEach<SMux_Info_Tag>(kTableTerrestrialMux,
+                               [&](const SMux_Info_Tag& m) { row(m.Params, m.NameIndex, m.TPID); });
+    }
+}
