@@ -49,7 +49,8 @@ TEST_F(ChannelTable, SortRegroupRenumber) {
     SortChannelsByNumber();
     EXPECT_EQ(Order(), "u1 s1 r2 t7 ");
     EXPECT_EQ(db.Size(kTableScratch), 0u);
-    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Name, "u") << "keys were handed out anew";
+    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Name, "u")
+        << "keys were handed out anew";
     RegroupChannels();
     EXPECT_EQ(Order(), "u1 t7 s1 r2 ");
     RenumberChannels();
