@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <numeric>
 
+const char* const kGridRowsMime = "application/x-velmar-grid-rows";
+
 namespace {
-constexpr const char* kRowsMime = "application/x-velmar-grid-rows";
+const char* const kRowsMime = kGridRowsMime;
 
 // The leading integer of a text, as atoi reads it.
 long Number(const QString& text) {
@@ -238,22 +240,29 @@ void CGridCtrl::startDrag(Qt::DropActions) {
 }
 
 void CGridCtrl::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasFormat(kRowsMime) && OnDragEnter(event->position().toPoint()))
+    if (!event->mimeData()->hasFormat(kRowsMime))
+        return event->ignore();
+    // Rows of a grid always enter, so that moves over the grid are reported;
+    // whether entering already allows a drop is the grid's word.
+    event->accept();
+    if (OnDragEnter(event->position().toPoint()))
         event->acceptProposedAction();
     else
-        event->ignore();
+        event->setDropAction(Qt::IgnoreAction);
 }
 
 void CGridCtrl::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasFormat(kRowsMime) && OnDragOver(event->position().toPoint()))
+    if (event->mimeData()->hasFormat(kRowsMime) && OnDragOver(event->position().toPoint())) {
         event->acceptProposedAction();
-    else
+    } else {
+        event->setDropAction(Qt::IgnoreAction);
         event->ignore();
+    }
 }
 
 void CGridCtrl::dropEvent(QDropEvent* event) {
-    if (!event->mimeData()->hasFormat(kRowsMime))
-        return;
+    if (!event->mimeData()->hasFormat(kRowsMime) || !OnDragOver(event->position().toPoint()))
+        return event->ignore();
     OnDrop(event->position().toPoint());
     event->setDropAction(Qt::IgnoreAction); // records move, not rows: the grids refill
     event->accept();

@@ -12,6 +12,8 @@
 #include <vector>
 
 inline constexpr unsigned GVIS_SELECTED = 0x0002;
+// The drag data of grid rows.
+extern const char* const kGridRowsMime;
 
 struct CCellID {
     int row = -1;

@@ -269,7 +269,40 @@ void CChannelGridCtrl::SetGenreOfSelected(int genre) {
     Rebuild();
 }
 
+void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
+    // The selected rows (A) go in among the others (B) after as many rows of
+    // B as stand up to and including the drop row; then positions 1, 2, 3...
+    std::vector<std::uint32_t> a, b;
+    std::size_t unselectedThroughDrop = 0;
+    bool dropReached = false, dropSelected = false;
+    for (int row = 1; row < GetRowCount(); ++row) {
+        const std::uint32_t key = GetRowKey(row);
+        const bool selected = GetItemState(row, 1) & GVIS_SELECTED;
+        (selected ? a : b).push_back(key);
+        if (dropReached)
+            continue;
+        unselectedThroughDrop += selected ? 0 : 1;
+        if (key == dropKey) {
+            dropReached = true;
+            dropSelected = selected;
+        }
+    }
+    const std::size_t insertAt = dropReached && !dropSelected ? unselectedThroughDrop : b.size();
+    b.insert(b.begin() + static_cast<std::ptrdiff_t>(insertAt), a.begin(), a.end());
+    const int list = m_nFavorite - 1;
+    WORD position = 0;
+    for (std::uint32_t key : b)
+        if (auto* c = Db().Get<Channel_Info_Tag>(kTableChannel, key))
+            c->F[list] = ++position;
+    Rebuild();
+    for (std::uint32_t key : a)
+        if (int row = FindRow(key))
+            SetRowSelected(row, true);
+}
+
 void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
+    if (m_nFilterKind == kFavorite && m_nFavorite >= 1 && m_nFavorite <= 32)
+        return ReorderFavorite(targetKey);
     const auto* target = Db().Get<Channel_Info_Tag>(kTableChannel, targetKey);
     const auto moved = SelectedRecords();
     if (!target || moved.empty())

@@ -47,6 +47,7 @@ public:
     bool OnDragOver(const QPoint& point) override;
 
 private:
+    void ReorderFavorite(std::uint32_t dropKey);
     bool Passes(const Channel_Info_Tag& c) const;
     QStringList Cells(const Channel_Info_Tag& c) const;
     std::vector<Channel_Info_Tag*> SelectedRecords() const;

@@ -20,6 +20,11 @@ CFAVTreeCtrl::CFAVTreeCtrl(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
                 if (!m_bDragOver && !m_bFilling && now)
                     NodeChosen(now);
             });
+    // A press on a node filters again even when it is already the current one.
+    connect(this, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item, int) {
+        if (!m_bDragOver && item && item->parent())
+            NodeChosen(item);
+    });
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
         if (!m_bFilling)
             RenameFavorite(item, item->text(0));
@@ -29,7 +34,10 @@ CFAVTreeCtrl::CFAVTreeCtrl(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
 void CFAVTreeCtrl::Fill() {
     m_bFilling = true;
     clear();
-    const QIcon closed = Icons::FolderClosed(), open = Icons::FolderOpen();
+    // Image 0 normally, image 1 when selected.
+    QIcon closed = Icons::FolderClosed();
+    for (const QSize& size : Icons::FolderOpen().availableSizes())
+        closed.addPixmap(Icons::FolderOpen().pixmap(size), QIcon::Selected);
     auto node = [&](QTreeWidgetItem* parent, const QString& text, int itemData) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
         item->setText(0, text);
@@ -49,7 +57,6 @@ void CFAVTreeCtrl::Fill() {
     for (int g = 0; g < 16; ++g)
         node(genres, kGenreNames[g], g);
     expandAll();
-    (void)open;
     m_bFilling = false;
 }
 

@@ -13,6 +13,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
 
 #include <gtest/gtest.h>
 
@@ -310,4 +313,44 @@ TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
     EXPECT_EQ(cable.GetItemText(1, 8), "64 QAM");
     EXPECT_EQ(cable.GetItemText(1, 9), "1");
     EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on cable products";
+}
+
+TEST_F(Editor, FavoriteModeDragReordersPositions) {
+    Start();
+    OpenExample();
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 6); // "Public", list 7
+    auto& tv = TV();
+    ASSERT_GE(tv.GetRowCount(), 5);
+    // Positions in list 7 follow the rows after a reorder: move row 1 after row 3.
+    const std::uint32_t moved = tv.GetRowKey(1), drop = tv.GetRowKey(3);
+    tv.ClearSelectionRange();
+    tv.SetRowSelected(1, true);
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    frame->SendMessage(WM_GRID_DROP, kDragTV, drop);
+    const auto* c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, moved);
+    EXPECT_EQ(c->F[6], 3) << "after the two rows up to the drop row";
+    EXPECT_EQ(TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, drop)->F[6], 2);
+}
+
+TEST_F(Editor, ChannelListsRefuseForeignDrags) {
+    Start();
+    OpenExample();
+    QMimeData rows;
+    rows.setData(kGridRowsMime, "1");
+    auto dragMove = [&](QWidget* target) {
+        QDragEnterEvent enter(QPoint(20, 40), Qt::MoveAction, &rows, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(QPoint(20, 40), Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        return move.isAccepted();
+    };
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+    EXPECT_FALSE(dragMove(Radio().viewport())) << "TV rows over the radio list";
+    EXPECT_TRUE(dragMove(TV().viewport()));
+    EXPECT_TRUE(dragMove(frame->m_pLeftBottomView->m_pBroadcastGrid->viewport()));
+    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragSatellite, 0);
+    EXPECT_FALSE(dragMove(frame->m_pLeftBottomView->m_pBroadcastGrid->viewport()))
+        << "the broadcast grid takes channels only";
+    EXPECT_TRUE(dragMove(frame->m_pLeftTopView->m_pTPGrid->viewport()));
 }
