@@ -32,7 +32,7 @@ int CGridModel::columnCount(const QModelIndex& parent) const {
 QVariant CGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size()))
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && m_bToolTips))
         return m_rows[static_cast<std::size_t>(index.row())]
                      [static_cast<std::size_t>(index.column())];
     if (role == Qt::TextAlignmentRole)
@@ -159,6 +159,31 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
                 if (now.isValid())
                     emit SelectionChanged(now.row() + 1);
             });
+}
+
+void CGridCtrl::SetFontSize(int points) {
+    QFont f = font();
+    f.setPointSize(points);
+    setFont(f);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+}
+
+void CGridCtrl::SetListMode(bool rows) {
+    setSelectionBehavior(rows ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+void CGridCtrl::SetEditable(bool editable) {
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked
+                             : QAbstractItemView::NoEditTriggers);
+}
+
+void CGridCtrl::SetAlwaysShowScroll(bool horizontal, bool vertical) {
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
+void CGridCtrl::SetRowResize(bool resize) {
+    verticalHeader()->setSectionResizeMode(resize ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
 
 void CGridCtrl::SetItemState(int row, int, unsigned state) {

@@ -38,6 +38,7 @@ public:
     QString Text(int row, int col) const;
     void SetHeaderIcon(int col, const QIcon& icon);
     void SetAlignment(int col, Qt::Alignment alignment);
+    void SetToolTips(bool show) { m_bToolTips = show; }
     void DeleteRow(int row);
     void InsertRows(int count); // appends empty data rows
     // Stable sort of the data rows by one column.
@@ -45,6 +46,7 @@ public:
 
 private:
     int m_nColumns = 0;
+    bool m_bToolTips = false;
     std::vector<QString> m_header;
     std::vector<QIcon> m_headerIcons;
     std::vector<Qt::Alignment> m_alignment;
@@ -72,6 +74,21 @@ public:
     void SetColumnAlignment(int col, Qt::Alignment a) { m_model.SetAlignment(col, a); }
     void SetSingleRowSelection(bool single);
     void EnableDragAndDrop(bool enable);
+    // The set-up calls of the grid options.
+    void SetFontSize(int points);
+    void SetListMode(bool rows);
+    void SetShowToolTipText(bool show) {
+        m_bToolTips = show;
+        m_model.SetToolTips(show);
+    }
+    void SetEditable(bool editable);
+    void SetFixedRowCount(int rows) { m_nFixedRows = rows; }
+    void SetFixedColumnCount(int cols) { m_nFixedCols = cols; }
+    void SetFixedColumnSelection(bool select) { m_bFixedColumnSelection = select; }
+    void EnableHiddenColUnhide(bool unhide) { m_bHiddenColUnhide = unhide; }
+    void SetAlwaysShowScroll(bool horizontal, bool vertical);
+    void SetRowResize(bool resize);
+    bool ShowsToolTips() const { return m_bToolTips; }
     void SortItems(Compare compare, int col, bool ascending);
     void DeleteRow(int row) { m_model.DeleteRow(row); }
     void Refresh() { viewport()->update(); }
@@ -103,4 +120,19 @@ protected:
 
 private:
     CGridModel m_model;
+    bool m_bToolTips = false;
+    int m_nFixedRows = 1, m_nFixedCols = 1;
+    bool m_bFixedColumnSelection = false, m_bHiddenColUnhide = false;
+};
+
+// Registers a grid as a target for row drops (the grid control already
+// takes drops once drag and drop is on; this names the registration).
+class CGridDropTarget {
+public:
+    bool Register(CGridCtrl* grid) {
+        if (!grid)
+            return false;
+        grid->setAcceptDrops(true);
+        return true;
+    }
 };

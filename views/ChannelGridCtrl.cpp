@@ -57,6 +57,7 @@ void CChannelGridCtrl::SetupGrid() {
             SetColHidden(c, true);
     if (m_nProductType & 0x06)
         SetColHidden(14, true);
+    m_dropTarget.Register(this);
 }
 
 QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {

@@ -8,15 +8,25 @@ CListGridCtrl::CListGridCtrl(IMessageSink& frame, int dragId, QWidget* parent)
 void CListGridCtrl::SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection) {
     SetColumnCount(static_cast<int>(columns.size()));
     SetRowCount(1);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    SetSingleRowSelection(singleRowSelection);
+    SetFontSize(8);
+    SetListMode(true);
+    SetShowToolTipText(true);
+    SetEditable(false); // every edit goes through a dialog
+    SetFixedColumnCount(1);
+    SetFixedRowCount(1);
+    SetFixedColumnSelection(false);
+    if (singleRowSelection)
+        SetSingleRowSelection(true);
+    EnableHiddenColUnhide(false);
     EnableDragAndDrop(true);
-    const QFontMetrics metrics(small);
+    if (singleRowSelection)
+        SetAlwaysShowScroll(true, true);
+    SetRowResize(false);
+    const QFontMetrics metrics(font());
     for (int c = 0; c < GetColumnCount(); ++c) {
         const auto& column = columns[static_cast<std::size_t>(c)];
         SetItemText(0, c, column.header);
+        // The template's width plus 5, and room for the header's sort margin.
         setColumnWidth(c, metrics.horizontalAdvance(column.widthTemplate) + 5 + 12);
     }
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);

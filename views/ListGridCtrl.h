@@ -42,6 +42,7 @@ protected:
     void SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection);
 
     IMessageSink& m_frame;
+    CGridDropTarget m_dropTarget;
 
 private:
     int m_nDragId;

@@ -49,6 +49,7 @@ void CSatGridCtrl::SetupGrid() {
         SetColHidden(1, true);
         SetColHidden(2, true);
     }
+    m_dropTarget.Register(this);
 }
 
 void CSatGridCtrl::FillGrid() {
@@ -82,6 +83,7 @@ void CTPGridCtrl::SetupGrid() {
     if (GetGridColumn() == 0)
         for (int c : {1, 2, 4})
             SetColHidden(c, true);
+    m_dropTarget.Register(this);
 }
 
 void CTPGridCtrl::Fill() {
@@ -134,6 +136,7 @@ void CBroadcastGridCtrl::SetupGrid() {
     SetColumnAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     SetColHidden(1, true);
     SetColHidden(2, true);
+    m_dropTarget.Register(this);
 }
 
 void CBroadcastGridCtrl::FillGrid() {
