@@ -42,6 +42,39 @@ template <class T> void AddOrDrop(std::uint8_t table, RecordPtr<T> row, bool kee
         TheZorvDB().Add(table, row->Index, std::move(row));
 }
 
+// The counted sectors of the broadcast, transponder and cable blocks: each
+// sector's entry count at Z-4 (order 1, clamped), slots from offset 0, one
+// running key over the block. Returns the last sector's count.
+template <class Visit>
+int ForEachCountedSlot(const std::vector<BYTE>& block, int sectors, int Z, int E, Visit visit) {
+    DWORD key = 1;
+    int count = 0;
+    for (int s = 0; s < sectors; ++s) {
+        const std::int64_t base = std::int64_t{s} * Z;
+        count = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, E);
+        for (int j = 0; j < count; ++j, ++key)
+            visit(key, EntryAt(block, base + std::int64_t{j} * E, E));
+    }
+    return count;
+}
+
+// Writes a table into counted sectors (count at Z-4, order 1), then zero
+// sectors to the end of the block; fails before writing when it does not fit.
+template <class T, class Encode>
+bool WriteCountedBlock(CImageFile& file, const CChannelFile::Block& b, int Z, std::uint8_t table,
+                       const CSectorWriter::Fits& fits, Encode encode) {
+    CSectorWriter writer(file, b.start, Z, b.sectors, b.entrySize, fits, [&](std::span<BYTE> s) {
+        WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+    });
+    if (!writer.Fit(TheZorvDB().Size(table)))
+        return false;
+    for (auto* r = TheZorvDB().NextAs<T>(table, 0); r; r = TheZorvDB().NextAs<T>(table, r->Index)) {
+        const std::span<BYTE> entry = writer.Place();
+        encode(*r, entry);
+    }
+    return writer.End(false, 0, b.sectors);
+}
+
 } // namespace
 
 // ---- Favourite (MMI) block --------------------------------------------------
@@ -172,21 +205,14 @@ bool CChannelFile::ReadBroadcasts() {
     std::vector<BYTE> block;
     if (!ReadBlock(m_brd.start, BlockBytes(m_brd, m_nSectorSize), block))
         return false;
-    const int Z = m_nSectorSize;
-    const int E = m_brd.entrySize;
-    DWORD key = 1;
-    for (int s = 0; s < m_brd.sectors; ++s) {
-        const std::int64_t base = std::int64_t{s} * Z;
-        m_brd.fourth = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, E);
-        for (int j = 0; j < m_brd.fourth; ++j, ++key) {
-            auto b = NewRecord<Broadcast_Info_Tag>();
-            b->Index = key;
-            DecodeBroadcast(
-                EntryReader(EntryAt(block, base + std::int64_t{j} * E, E), m_bByteOrder), *b);
-            const bool keep = b->Name[0] != '\0';
-            AddOrDrop(kTableBroadcast, std::move(b), keep);
-        }
-    }
+    m_brd.fourth = ForEachCountedSlot(block, m_brd.sectors, m_nSectorSize, m_brd.entrySize,
+                                      [&](DWORD key, std::span<const BYTE> entry) {
+                                          auto b = NewRecord<Broadcast_Info_Tag>();
+                                          b->Index = key;
+                                          DecodeBroadcast(EntryReader(entry, m_bByteOrder), *b);
+                                          const bool keep = b->Name[0] != '\0';
+                                          AddOrDrop(kTableBroadcast, std::move(b), keep);
+                                      });
     return true;
 }
 
@@ -196,19 +222,12 @@ bool CChannelFile::WriteBroadcasts() {
     if (E < kBroadcastEntryMin)
         return false;
     m_brd.fourth = 0;
-    CSectorWriter writer(
-        m_file, m_brd.start, Z, m_brd.sectors, E, [=](int p) { return p + E < Z - 4; },
-        [&](std::span<BYTE> s) {
-            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+    return WriteCountedBlock<Broadcast_Info_Tag>(
+        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return p + E < Z - 4; },
+        [&](const Broadcast_Info_Tag& b, std::span<BYTE> entry) {
+            EntryWriter e(entry, m_bByteOrder);
+            EncodeBroadcast(b, e);
         });
-    if (!writer.Fit(TheZorvDB().Size(kTableBroadcast)))
-        return false;
-    for (auto* b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); b;
-         b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, b->Index)) {
-        EntryWriter e(writer.Place(), m_bByteOrder);
-        EncodeBroadcast(*b, e);
-    }
-    return writer.End(false, 0, m_brd.sectors);
 }
 
 // ---- Transponder block ------------------------------------------------------
@@ -217,27 +236,21 @@ bool CChannelFile::ReadTransponders() {
     std::vector<BYTE> block;
     if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
         return false;
-    const int Z = m_nSectorSize;
-    const int E = m_tp.entrySize;
     const bool extension = m_nProductList == 7 || m_nProductList == 8;
     const bool terrestrial = (m_nProductType & 0x02) != 0;
-    DWORD key = 1;
-    for (int s = 0; s < m_tp.sectors; ++s) {
-        const std::int64_t base = std::int64_t{s} * Z;
-        m_tp.fourth = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, E);
-        for (int j = 0; j < m_tp.fourth; ++j, ++key) {
-            auto t = NewRecord<Transponder_Info_Tag>();
-            t->Index = key;
-            const EntryReader e(EntryAt(block, base + std::int64_t{j} * E, E), m_bByteOrder);
-            DecodeTransponderStandard(e, extension, *t);
-            if (terrestrial && t->SatID == 1)
-                DecodeTransponderTerrestrial(e, m_bByteOrder, *t);
-            const bool keep = t->SatID != 0;
-            if (keep)
-                RaiseMaxTPID(t->TPID);
-            AddOrDrop(kTableTransponder, std::move(t), keep);
-        }
-    }
+    m_tp.fourth = ForEachCountedSlot(block, m_tp.sectors, m_nSectorSize, m_tp.entrySize,
+                                     [&](DWORD key, std::span<const BYTE> entry) {
+                                         auto t = NewRecord<Transponder_Info_Tag>();
+                                         t->Index = key;
+                                         const EntryReader e(entry, m_bByteOrder);
+                                         DecodeTransponderStandard(e, extension, *t);
+                                         if (terrestrial && t->SatID == 1)
+                                             DecodeTransponderTerrestrial(e, m_bByteOrder, *t);
+                                         const bool keep = t->SatID != 0;
+                                         if (keep)
+                                             RaiseMaxTPID(t->TPID);
+                                         AddOrDrop(kTableTransponder, std::move(t), keep);
+                                     });
     return true;
 }
 
@@ -250,22 +263,15 @@ bool CChannelFile::WriteTransponders() {
     const bool extension = GetProductList() == 7 || GetProductList() == 8;
     const bool terrestrial = (GetProductType() & 0x02) != 0;
     m_tp.fourth = 0;
-    CSectorWriter writer(
-        m_file, m_tp.start, Z, m_tp.sectors, E, [=](int p) { return p + 2 * E < Z - 4; },
-        [&](std::span<BYTE> s) {
-            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+    return WriteCountedBlock<Transponder_Info_Tag>(
+        m_file, m_tp, Z, kTableTransponder, [=](int p) { return p + 2 * E < Z - 4; },
+        [&](const Transponder_Info_Tag& t, std::span<BYTE> entry) {
+            EntryWriter e(entry, m_bByteOrder);
+            if (terrestrial && t.SatID == 1)
+                EncodeTransponderTerrestrial(t, extension, m_bByteOrder, e);
+            else
+                EncodeTransponderStandard(t, extension, e);
         });
-    if (!writer.Fit(TheZorvDB().Size(kTableTransponder)))
-        return false;
-    for (auto* t = TheZorvDB().NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
-         t = TheZorvDB().NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index)) {
-        EntryWriter e(writer.Place(), m_bByteOrder);
-        if (terrestrial && t->SatID == 1)
-            EncodeTransponderTerrestrial(*t, extension, m_bByteOrder, e);
-        else
-            EncodeTransponderStandard(*t, extension, e);
-    }
-    return writer.End(false, 0, m_tp.sectors);
 }
 
 // ---- Terrestrial multiplex block (read only) -------------------------------
@@ -328,23 +334,16 @@ bool CChannelFile::ReadCableMuxBlock() {
     std::vector<BYTE> block;
     if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
         return false;
-    const int Z = m_nSectorSize;
-    const int S = m_tp.entrySize;
-    DWORD key = 1;
-    for (int s = 0; s < m_tp.sectors; ++s) {
-        const std::int64_t base = std::int64_t{s} * Z;
-        const int count = ClampedCount(ReadWORD(&block[base + Z - 4], 1), Z, 4, S);
-        for (int j = 0; j < count; ++j, ++key) {
-            auto m = NewRecord<CableMux_Info_Tag>();
-            m->Index = key;
-            DecodeCableMux(EntryReader(EntryAt(block, base + std::int64_t{j} * S, S), m_bByteOrder),
-                           *m);
-            const bool keep = m->TPID != 0;
-            if (keep)
-                RaiseMaxTPID(m->TPID);
-            AddOrDrop(kTableCableMux, std::move(m), keep);
-        }
-    }
+    ForEachCountedSlot(block, m_tp.sectors, m_nSectorSize, m_tp.entrySize,
+                       [&](DWORD key, std::span<const BYTE> entry) {
+                           auto m = NewRecord<CableMux_Info_Tag>();
+                           m->Index = key;
+                           DecodeCableMux(EntryReader(entry, m_bByteOrder), *m);
+                           const bool keep = m->TPID != 0;
+                           if (keep)
+                               RaiseMaxTPID(m->TPID);
+                           AddOrDrop(kTableCableMux, std::move(m), keep);
+                       });
     return true;
 }
 
@@ -353,17 +352,10 @@ bool CChannelFile::WriteCableMuxBlock() {
     const int S = m_tp.entrySize;
     if (S < kCableMuxEntryBase)
         return false;
-    CSectorWriter writer(
-        m_file, m_tp.start, Z, m_tp.sectors, S, [=](int off) { return Z - off - 4 > 2 * S; },
-        [&](std::span<BYTE> s) {
-            WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
+    return WriteCountedBlock<CableMux_Info_Tag>(
+        m_file, m_tp, Z, kTableCableMux, [=](int off) { return Z - off - 4 > 2 * S; },
+        [&](const CableMux_Info_Tag& m, std::span<BYTE> entry) {
+            EntryWriter e(entry, m_bByteOrder);
+            EncodeCableMux(m, e);
         });
-    if (!writer.Fit(TheZorvDB().Size(kTableCableMux)))
-        return false;
-    for (auto* m = TheZorvDB().NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
-         m = TheZorvDB().NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index)) {
-        EntryWriter e(writer.Place(), m_bByteOrder);
-        EncodeCableMux(*m, e);
-    }
-    return writer.End(false, 0, m_tp.sectors);
 }
