@@ -294,8 +294,11 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    OpenDroppedFiles(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
     if (!urls.isEmpty() && !urls.first().toLocalFile().isEmpty())
         OpenPath(urls.first().toLocalFile().left(260)); // later files are ignored
-    event->acceptProposedAction();
 }

@@ -6,6 +6,7 @@
 #include "views/Messages.h"
 
 #include <QMainWindow>
+#include <QUrl>
 
 class CLeftTopView;
 class CLeftBottomView;
@@ -38,6 +39,8 @@ public:
     void OnAbout();
     // Steps 2 to 5 of Open, for a chosen or dropped path.
     void OpenPath(const QString& path);
+    // Files dropped from the desktop: the first is opened, the rest ignored.
+    void OpenDroppedFiles(const QList<QUrl>& urls);
 
     CLeftTopView* m_pLeftTopView = nullptr;
     CLeftBottomView* m_pLeftBottomView = nullptr;

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -353,4 +354,35 @@ TEST_F(Editor, ChannelListsRefuseForeignDrags) {
     EXPECT_FALSE(dragMove(frame->m_pLeftBottomView->m_pBroadcastGrid->viewport()))
         << "the broadcast grid takes channels only";
     EXPECT_TRUE(dragMove(frame->m_pLeftTopView->m_pTPGrid->viewport()));
+}
+
+TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
+    Start();
+    EXPECT_TRUE(frame->acceptDrops());
+    frame->OpenDroppedFiles(
+        {QUrl::fromLocalFile(kExample), QUrl::fromLocalFile("/nonexistent/second.bin")});
+    EXPECT_TRUE(ui.messages.empty()) << "the second file is ignored";
+    EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
+    EXPECT_EQ(ui.m_cursorChanges, (std::vector<bool>{true, false})) << "wait cursor, then arrow";
+
+    // A workbook with one channel replaces the channel table only.
+    CZorvDB& db = TheZorvDB();
+    const auto satellites = db.Size(kTableSatellite);
+    const std::string xls = Scratch("one.xls");
+    std::filesystem::remove(xls);
+    db.Clear(kTableChannel);
+    auto c = NewRecord<Channel_Info_Tag>();
+    std::snprintf(c->Name, sizeof c->Name, "Only one");
+    c->Attributes = kAttrTV;
+    c->SatID = 1;
+    db.AddIndexed(kTableChannel, std::move(c));
+    ui.NextFileName(QString::fromStdString(xls));
+    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    frame->OpenPath(kExample);
+    ASSERT_GT(TV().GetRowCount(), 2);
+    frame->OpenPath(QString::fromStdString(xls));
+    EXPECT_EQ(TV().GetRowCount(), 2);
+    EXPECT_EQ(TV().GetItemText(1, 6), "Only one");
+    EXPECT_EQ(db.Size(kTableSatellite), satellites);
+    std::filesystem::remove(xls);
 }
