@@ -13,3 +13,8 @@ if(VELMAR_SANITIZE)
                                                      -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(velmar_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(VELMAR_TSAN)
+    target_compile_options(velmar_settings INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(velmar_settings INTERFACE -fsanitize=thread)
+endif()
