@@ -2,7 +2,6 @@
 #include "image/ChannelFile.h"
 
 #include "contracts/Policy.h"
-#include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 
 #include <cstdio>

@@ -11,11 +11,8 @@ inline constexpr int kFavoriteEntryMin = 20;
 inline constexpr int kSatShortEntry = 32;
 inline constexpr int kSatLongEntry = 44;
 inline constexpr int kTransponderEntryBase = 12;
-inline constexpr int kTransponderEntryExt = 20;
 inline constexpr int kBroadcastEntryMin = 20;
-inline constexpr int kTerrestrialMuxEntryMin = 16;
 inline constexpr int kCableMuxEntryBase = 12;
-inline constexpr int kSingleMuxEntryMin = 16;
 
 void DecodeFavorite(const EntryReader& e, FavoriteList& f);
 void EncodeFavorite(const FavoriteList& f, EntryWriter& e);

@@ -77,10 +77,7 @@ public:
     // The set-up calls of the grid options.
     void SetFontSize(int points);
     void SetListMode(bool rows);
-    void SetShowToolTipText(bool show) {
-        m_bToolTips = show;
-        m_model.SetToolTips(show);
-    }
+    void SetShowToolTipText(bool show) { m_model.SetToolTips(show); }
     void SetEditable(bool editable);
     void SetFixedRowCount(int rows) { m_nFixedRows = rows; }
     void SetFixedColumnCount(int cols) { m_nFixedCols = cols; }
@@ -88,7 +85,6 @@ public:
     void EnableHiddenColUnhide(bool unhide) { m_bHiddenColUnhide = unhide; }
     void SetAlwaysShowScroll(bool horizontal, bool vertical);
     void SetRowResize(bool resize);
-    bool ShowsToolTips() const { return m_bToolTips; }
     void SortItems(Compare compare, int col, bool ascending);
     void DeleteRow(int row) { m_model.DeleteRow(row); }
     void Refresh() { viewport()->update(); }
@@ -120,7 +116,6 @@ protected:
 
 private:
     CGridModel m_model;
-    bool m_bToolTips = false;
     int m_nFixedRows = 1, m_nFixedCols = 1;
     bool m_bFixedColumnSelection = false, m_bHiddenColUnhide = false;
 };

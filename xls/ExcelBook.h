@@ -89,7 +89,6 @@ public:
     // The complete file as SaveAs would write it; empty without a workbook.
     std::vector<std::uint8_t> SaveToMemory() const;
 
-    bool Holds() const { return m_bHolds; }
     std::size_t SheetCount() const { return m_sheets.size(); }
     CExcelSheet* Sheet(std::size_t index) { return m_sheets.at(index).get(); }
 
