@@ -9,13 +9,6 @@
 
 namespace {
 
-template <class Visit> void ForEachChannel(Visit visit) {
-    CZorvDB& db = TheZorvDB();
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        visit(*c);
-}
-
 // Replaces table 5 by copies of `order` (keys of table 7), each under a new key.
 void RefillFromScratch(const std::vector<std::uint32_t>& order) {
     CZorvDB& db = TheZorvDB();
@@ -31,10 +24,11 @@ std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch() {
     CZorvDB& db = TheZorvDB();
     db.Clear(kTableScratch);
     std::vector<std::pair<std::uint32_t, std::uint16_t>> pairs;
-    ForEachChannel([&](const Channel_Info_Tag& c) {
+    pairs.reserve(db.Size(kTableChannel));
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel)) {
         const int key = db.AddIndexed(kTableScratch, CopyRecord(c));
         pairs.emplace_back(static_cast<std::uint32_t>(key), c.ProgramNum);
-    });
+    }
     return pairs;
 }
 
@@ -42,10 +36,10 @@ std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch() {
 
 std::uint16_t GetMaxProgramNum(bool tv) {
     std::uint16_t highest = 0;
-    ForEachChannel([&](const Channel_Info_Tag& c) {
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
         if (IsTV(c) == tv)
             highest = std::max(highest, c.ProgramNum);
-    });
     return highest;
 }
 
@@ -80,5 +74,6 @@ void RegroupChannels() {
 void RenumberChannels() {
     SortChannelsByNumber();
     std::uint16_t tv = 0, other = 0;
-    ForEachChannel([&](Channel_Info_Tag& c) { c.ProgramNum = IsTV(c) ? ++tv : ++other; });
+    for (Channel_Info_Tag& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+        c.ProgramNum = IsTV(c) ? ++tv : ++other;
 }
