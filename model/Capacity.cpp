@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "model/Product.h"
 
 #include <algorithm>
 
@@ -26,7 +27,7 @@ struct Geometry {
     int start = 0, sectors = 0, entrySize = 0, fourth = 0;
 };
 
-struct Product {
+struct Flash {
     int list = 0;
     std::uint32_t type = 0;
     int sectorSize = 0;
@@ -40,12 +41,10 @@ struct Product {
                 return false;
         return true;
     }
-    bool SingleBlock() const { return (type & 0x04) != 0 && list == 10; }
-    bool TwinTuner() const { return list == 5 || list == 6; }
 };
 
-Product CurrentProduct() {
-    Product p;
+Flash CurrentFlash() {
+    Flash p;
     p.list = GetProductList();
     p.type = GetProductType();
     p.sectorSize = GetFlashOneSectorSize();
@@ -81,7 +80,7 @@ std::int64_t CountedBlock(const Geometry& g, int Z, int minEntry, int entriesAhe
     return Sectors(g, std::min(EntriesUpTo(0, last, E), kMaxCountWord));
 }
 
-std::int64_t Favorites(const Product& p) {
+std::int64_t Favorites(const Flash& p) {
     const int E = p.mmi.entrySize;
     if (E < kFavoriteEntryMin || p.mmi.sectors < 1)
         return 0;
@@ -92,9 +91,9 @@ std::int64_t Favorites(const Product& p) {
     return std::max<std::int64_t>(0, std::min<std::int64_t>(firstSector, p.mmi.fourth));
 }
 
-std::int64_t Satellites(const Product& p) {
+std::int64_t Satellites(const Flash& p) {
     const int E = p.sat.entrySize;
-    const bool longForm = (p.type & 0x08) != 0;
+    const bool longForm = HasLongSatelliteEntries(p.type);
     if (E < (longForm ? kSatLongEntry : kSatShortEntry) || p.sat.sectors < 1)
         return 0;
     // One sector only (the reader takes one trailer), p + E < Z - 7, and the
@@ -102,22 +101,23 @@ std::int64_t Satellites(const Product& p) {
     return std::min<std::int64_t>(EntriesUpTo(0, std::int64_t{p.sectorSize} - 8 - E, E), 255);
 }
 
-std::int64_t Channels(const Product& p) {
+std::int64_t Channels(const Flash& p) {
     const int S = p.ch.entrySize;
     const int L = p.ch.fourth;
-    const bool twin = p.TwinTuner();
-    const bool known = twin || (p.list >= 1 && p.list <= 9) || p.list == 64;
-    if (!known || S <= 0 || L < 1 || L > kMaxNameLength)
+    const bool twin = UsesTwinTunerWriter(p.list);
+    if (ChannelLayoutOf(p.list) == ChannelEntryLayout::None || S <= 0 || L < 1 ||
+        L > kMaxNameLength)
         return 0;
-    // p + S < Z - 49; the network layout (list 9) keeps a one-byte count.
+    // p + S < Z - 49; the network layout keeps a one-byte count.
     std::int64_t perSector = EntriesUpTo(0, std::int64_t{p.sectorSize} - 50 - S, S);
-    perSector = std::min(perSector, p.list == 9 ? std::int64_t{255} : kMaxCountWord);
+    perSector =
+        std::min(perSector, HasCombinedChannelCount(p.list) ? std::int64_t{255} : kMaxCountWord);
     return Sectors(p.ch, perSector) / (twin ? 2 : 1);
 }
 
 // The single block's areas hold as many entries as the blocks' sector values
 // say, if the whole block stays within the writer's bound.
-std::optional<std::int64_t> SingleBlock(const Product& p, std::uint8_t table) {
+std::optional<std::int64_t> SingleBlock(const Flash& p, std::uint8_t table) {
     if (table != kTableCableMux && table != kTableBroadcast && table != kTableChannel)
         return std::nullopt;
     const int L = p.ch.fourth;
@@ -136,12 +136,12 @@ std::optional<std::int64_t> SingleBlock(const Product& p, std::uint8_t table) {
 } // namespace
 
 std::optional<std::int64_t> TableCapacity(std::uint8_t table) {
-    const Product p = CurrentProduct();
-    const bool satellite = (p.type & 0x01) != 0;
+    const Flash p = CurrentFlash();
+    const bool satellite = IsSatellite(p.type);
     std::optional<std::int64_t> capacity;
     if (table == kTableFavorite)
         capacity = Favorites(p);
-    else if (p.SingleBlock())
+    else if (IsSingleBlockImage(p.type, p.list))
         capacity = SingleBlock(p, table);
     else if (table == kTableSatellite && satellite)
         capacity = Satellites(p);
@@ -149,7 +149,7 @@ std::optional<std::int64_t> TableCapacity(std::uint8_t table) {
         capacity = CountedBlock(p.brd, p.sectorSize, kBroadcastEntryMin, 1);
     else if (table == kTableTransponder && satellite)
         capacity = CountedBlock(p.tp, p.sectorSize, kTransponderEntryBase, 2);
-    else if (table == kTableCableMux && (p.type & 0x04) != 0)
+    else if (table == kTableCableMux && IsCable(p.type))
         capacity = CountedBlock(p.tp, p.sectorSize, kCableMuxEntryBase, 2);
     else if (table == kTableChannel)
         capacity = Channels(p);
@@ -159,7 +159,6 @@ std::optional<std::int64_t> TableCapacity(std::uint8_t table) {
 }
 
 int EntriesPerChannel() {
-    const int list = GetProductList();
-    const bool single = (GetProductType() & 0x04) != 0 && list == 10;
-    return !single && (list == 5 || list == 6) ? 2 : 1;
+    const Product p = Product::Current();
+    return !IsSingleBlockImage(p.type, p.list) && UsesTwinTunerWriter(p.list) ? 2 : 1;
 }

@@ -8,14 +8,16 @@
 #include <cstring>
 #include <string_view>
 
-enum class ChannelKind : std::uint8_t { None, TV, Radio };
+// Which list a channel counts in when channels are compared: unlike the two
+// lists' own tests, a channel with both bits counts once.
+enum class ServiceKind : std::uint8_t { None, TV, Radio };
 
 // TV when 0x0400 is set (tested first, as the image writers do), radio when
 // 0x0800 is, otherwise neither list shows the channel.
-inline ChannelKind KindOf(const Channel_Info_Tag& c) {
+inline ServiceKind ServiceKindOf(const Channel_Info_Tag& c) {
     if (IsTV(c))
-        return ChannelKind::TV;
-    return IsRadio(c) ? ChannelKind::Radio : ChannelKind::None;
+        return ServiceKind::TV;
+    return IsRadio(c) ? ServiceKind::Radio : ServiceKind::None;
 }
 
 // (OrgNetID, TSID, ServiceID) in one number, 0 when all three are zero:

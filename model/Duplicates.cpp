@@ -11,7 +11,7 @@ namespace {
 
 struct Row {
     std::uint32_t key;
-    ChannelKind kind;
+    ServiceKind kind;
     std::uint64_t ids;
     BYTE satId, tpId;
     std::string_view name;
@@ -63,11 +63,10 @@ void JoinEqual(const std::vector<Row>& rows, Sets& sets, Take take, Key key) {
 std::vector<std::vector<std::uint32_t>> FindDuplicateGroups(const CZorvDB& db) {
     std::vector<Row> rows;
     rows.reserve(db.Size(kTableChannel));
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        const ChannelKind kind = KindOf(*c);
-        if (kind != ChannelKind::None)
-            rows.push_back({c->Index, kind, ServiceIds(*c), c->SatID, c->TPID, NameOf(*c)});
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        const ServiceKind kind = ServiceKindOf(c);
+        if (kind != ServiceKind::None)
+            rows.push_back({c.Index, kind, ServiceIds(c), c.SatID, c.TPID, NameOf(c)});
     }
     Sets sets(rows.size());
     JoinEqual(
@@ -101,9 +100,8 @@ std::vector<std::uint32_t> DuplicateChannelKeys(const CZorvDB& db) {
     std::vector<std::uint32_t> ordered;
     ordered.reserve(keys.size());
     std::sort(keys.begin(), keys.end());
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        if (std::binary_search(keys.begin(), keys.end(), c->Index))
-            ordered.push_back(c->Index);
+    for (const std::uint32_t key : db.Keys(kTableChannel))
+        if (std::binary_search(keys.begin(), keys.end(), key))
+            ordered.push_back(key);
     return ordered;
 }

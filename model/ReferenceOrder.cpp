@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "model/ChannelIdentity.h"
+#include "model/Product.h"
 
 #include <algorithm>
 #include <array>
@@ -87,8 +88,8 @@ private:
     std::vector<std::size_t> m_next;
 };
 
-using IdKey = std::tuple<ChannelKind, std::uint64_t>;
-using NameKey = std::tuple<ChannelKind, std::string_view>;
+using IdKey = std::tuple<ServiceKind, std::uint64_t>;
+using NameKey = std::tuple<ServiceKind, std::string_view>;
 
 } // namespace
 
@@ -98,7 +99,8 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
         report.error = "The reference list holds no channels. Nothing was changed.";
         return report;
     }
-    const bool showNum = GetProductList() == 8;
+    const int productList = GetProductList();
+    const bool showNum = ShowsShowNum(productList);
 
     std::vector<const Channel_Info_Tag*> ref;
     ref.reserve(reference.size());
@@ -106,9 +108,8 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
         ref.push_back(&r);
     std::vector<Channel_Info_Tag*> list;
     list.reserve(db.Size(kTableChannel));
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        list.push_back(c);
+    for (auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        list.push_back(&c);
 
     const std::vector<std::size_t> refOrder = NumberOrder(ref, showNum);
     const std::vector<std::size_t> listOrder = NumberOrder(list, showNum);
@@ -117,21 +118,23 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
     std::vector<std::size_t> match(list.size(), kNone);
 
     Pool<IdKey> byIds(
-        ref, refOrder, [](const Channel_Info_Tag& r) { return IdKey(KindOf(r), ServiceIds(r)); },
+        ref, refOrder,
+        [](const Channel_Info_Tag& r) { return IdKey(ServiceKindOf(r), ServiceIds(r)); },
         [](const Channel_Info_Tag& r) { return ServiceIds(r) != 0; });
     for (const std::size_t i : listOrder) {
         if (ServiceIds(*list[i]) == 0)
             continue;
-        match[i] = byIds.Take(IdKey(KindOf(*list[i]), ServiceIds(*list[i])), taken);
+        match[i] = byIds.Take(IdKey(ServiceKindOf(*list[i]), ServiceIds(*list[i])), taken);
         report.matchedByIds += match[i] != kNone ? 1 : 0;
     }
     Pool<NameKey> byName(
-        ref, refOrder, [](const Channel_Info_Tag& r) { return NameKey(KindOf(r), NameOf(r)); },
+        ref, refOrder,
+        [](const Channel_Info_Tag& r) { return NameKey(ServiceKindOf(r), NameOf(r)); },
         [](const Channel_Info_Tag& r) { return !NameOf(r).empty(); });
     for (const std::size_t i : listOrder) {
         if (match[i] != kNone || NameOf(*list[i]).empty())
             continue;
-        match[i] = byName.Take(NameKey(KindOf(*list[i]), NameOf(*list[i])), taken);
+        match[i] = byName.Take(NameKey(ServiceKindOf(*list[i]), NameOf(*list[i])), taken);
         report.matchedByName += match[i] != kNone ? 1 : 0;
     }
     report.notMatched =
@@ -200,10 +203,13 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
             std::copy(std::begin(r.F), std::end(r.F), std::begin(c.F));
             continue;
         }
+        // The other numbers follow as they do when the lists renumber.
         const WORD n = static_cast<WORD>(++nextNumber[static_cast<std::size_t>(NumberGroup(c))]);
         c.ProgramNum = n;
-        if (showNum)
+        if (ShowNumFollowsProgramNum(productList))
             c.ShowNum = n;
+        if (LogicalNumberFollowsProgramNum(productList))
+            c.LogicalNumber = n;
     }
     return report;
 }

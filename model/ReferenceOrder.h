@@ -30,7 +30,9 @@ struct ReferenceOrderReport {
 // ShowNum, Favorite and F0..F31. The others keep their favourite lists and
 // follow, in their current order: TV channels after the highest TV number of
 // the reference, the rest after its highest other number, and in each
-// favourite list after the reference's highest position in that list.
+// favourite list after the reference's highest position in that list. Their
+// ShowNum and LogicalNumber follow the new number where renumbering makes
+// them follow it.
 //
 // Only fields of table 5 change; keys and table order stay. An empty
 // reference, or numbers that would pass 65535, change nothing and say so in

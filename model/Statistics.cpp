@@ -4,6 +4,7 @@
 #include "model/Capacity.h"
 #include "model/ChannelRecords.h"
 #include "model/Duplicates.h"
+#include "model/Product.h"
 #include "model/SatelliteRecords.h"
 
 #include <array>
@@ -20,11 +21,11 @@ bool ProductHasTable(std::uint8_t table, std::uint32_t type) {
     switch (table) {
     case kTableSatellite:
     case kTableTransponder:
-        return (type & 0x01) != 0;
+        return IsSatellite(type);
     case kTableTerrestrialMux:
-        return (type & 0x03) == 0x02; // with the satellite bit they are transponders
+        return HasTerrestrialMuxBlock(type);
     case kTableCableMux:
-        return (type & 0x04) != 0;
+        return IsCable(type);
     default:
         return true;
     }
@@ -78,26 +79,23 @@ Statistics ComputeStatistics(const CZorvDB& db, bool zorvImage) {
 
     // The first record of an id names it, as the lists' lookups do.
     std::map<std::uint32_t, std::string> satNames, brdNames;
-    for (auto* r = db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); r;
-         r = db.NextAs<Satellite_Info_Tag>(kTableSatellite, r->Index))
-        satNames.emplace(r->ID, std::string(r->Name, strnlen(r->Name, sizeof r->Name)));
-    for (auto* r = db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); r;
-         r = db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, r->Index))
-        brdNames.emplace(r->BroadcastID, std::string(r->Name, strnlen(r->Name, sizeof r->Name)));
+    for (const auto& r : db.Rows<Satellite_Info_Tag>(kTableSatellite))
+        satNames.emplace(r.ID, std::string(r.Name, strnlen(r.Name, sizeof r.Name)));
+    for (const auto& r : db.Rows<Broadcast_Info_Tag>(kTableBroadcast))
+        brdNames.emplace(r.BroadcastID, std::string(r.Name, strnlen(r.Name, sizeof r.Name)));
 
     std::map<std::uint32_t, std::uint32_t> perSat, perBrd;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        s.tv += IsTV(*c) ? 1 : 0;
-        s.radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
-        s.locked += (c->Attributes & kAttrLocked) ? 1 : 0;
-        s.skipped += (c->Attributes & kAttrSkipped) ? 1 : 0;
-        s.scrambled += (c->Attributes & kAttrScrambled) ? 1 : 0;
-        ++perSat[c->SatID];
-        ++perBrd[c->BroadcastID];
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        s.tv += IsTV(c) ? 1 : 0;
+        s.radio += !IsTV(c) && IsRadio(c) ? 1 : 0;
+        s.locked += (c.Attributes & kAttrLocked) ? 1 : 0;
+        s.skipped += (c.Attributes & kAttrSkipped) ? 1 : 0;
+        s.scrambled += (c.Attributes & kAttrScrambled) ? 1 : 0;
+        ++perSat[c.SatID];
+        ++perBrd[c.BroadcastID];
     }
     // Cable and terrestrial-only receivers do not tell channels apart by satellite.
-    if (s.productType & 0x01)
+    if (IsSatellite(s.productType))
         s.perSatellite = Counted(perSat, satNames);
     s.perBroadcaster = Counted(perBrd, brdNames);
 

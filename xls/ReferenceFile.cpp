@@ -157,9 +157,8 @@ bool LoadReferenceChannels(const std::string& path, std::vector<Channel_Info_Tag
         return false;
     const CZorvDB& db = TheZorvDB();
     channels.reserve(db.Size(kTableChannel));
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        channels.push_back(*c);
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        channels.push_back(c);
     if (channels.empty()) {
         error = "The reference list holds no channels";
         return false;

@@ -209,6 +209,24 @@ TEST_F(ReferenceOrder, ProductList8NumbersByShowNum) {
     EXPECT_EQ(Row(a).ShowNum, 30);
     EXPECT_EQ(Row(b).ShowNum, 31) << "after the highest shown number, not ProgramNum 3";
     EXPECT_EQ(Row(b).ProgramNum, 31);
+    EXPECT_EQ(Row(b).LogicalNumber, 0) << "list 8 keeps LogicalNumber apart";
+}
+
+TEST_F(ReferenceOrder, UnmatchedNumbersCarryShowNumAndLogicalNumberAsRenumberingDoes) {
+    const auto a = Add(Ch{"A"}.Num(1));
+    Row(a).ShowNum = Row(a).LogicalNumber = 1;
+    Ref(Ch{"Z"}.Ids(1, 1, 1).Num(4));
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(a).ProgramNum, 5);
+    EXPECT_EQ(Row(a).ShowNum, 5);
+    EXPECT_EQ(Row(a).LogicalNumber, 5);
+
+    SetProductList(9); // the network models keep both apart
+    reference.front().ProgramNum = 10;
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(a).ProgramNum, 11);
+    EXPECT_EQ(Row(a).ShowNum, 5);
+    EXPECT_EQ(Row(a).LogicalNumber, 5);
 }
 
 TEST_F(ReferenceOrder, KeysAndTableOrderStay) {
