@@ -1,5 +1,6 @@
 #include "model/QuickNameFilter.h"
 
+#include "contracts/ZorvDB.h"
 #include "model/ChannelIdentity.h"
 
 #include <algorithm>
@@ -47,4 +48,16 @@ bool QuickNameFilter::Matches(std::string_view name) const {
 
 bool QuickNameFilter::Matches(const Channel_Info_Tag& c) const {
     return Matches(NameOf(c));
+}
+
+std::vector<const Channel_Info_Tag*> FilteredChannels(const CZorvDB& db,
+                                                      const ChannelFilter& filter,
+                                                      const QuickNameFilter& quick,
+                                                      ChannelKind kind, std::uint32_t productType) {
+    std::vector<const Channel_Info_Tag*> out;
+    // The name test first: it is the cheaper one and rejects the most rows.
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        if (IsOfKind(c, kind) && quick.Matches(c) && filter.Passes(db, c, productType))
+            out.push_back(&c);
+    return out;
 }

@@ -1,5 +1,8 @@
 // The quick name filter: contains, whatever the case, in Windows-1252.
 #include "model/QuickNameFilter.h"
+#include "contracts/ZorvDB.h"
+#include "model/Product.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -45,4 +48,29 @@ TEST(QuickNameFilter, ChannelNameIsReadUpToItsTerminator) {
     std::memcpy(c.Name, "Arte\0HIDDEN", 11);
     EXPECT_TRUE(QuickNameFilter("ART").Matches(c));
     EXPECT_FALSE(QuickNameFilter("hidden").Matches(c));
+}
+
+TEST(QuickNameFilter, NarrowsTheListFilterNeverWidensIt) {
+    using velmar::test::AddChannel;
+    using velmar::test::Ch;
+    CZorvDB db;
+    const auto a = AddChannel(db, Ch{"WDR Lokalzeit Köln"}.On(1, 1));
+    AddChannel(db, Ch{"WDR Lokalzeit Bonn"}.On(2, 1)); // another satellite
+    const auto c = AddChannel(db, Ch{"wdr lokalzeit Aachen"}.On(1, 1));
+    AddChannel(db, Ch{"Das Erste"}.On(1, 1));
+    AddChannel(db, Ch{"WDR 2 Lokalzeit"}.Radio().On(1, 1)); // the other list
+    ChannelFilter bySat1;
+    bySat1.kind = ChannelFilterKind::Satellite;
+    bySat1.satellite = 1;
+    auto keys = [&](const ChannelFilter& f, const QuickNameFilter& q) {
+        std::vector<std::uint32_t> out;
+        for (const Channel_Info_Tag* ch :
+             FilteredChannels(db, f, q, ChannelKind::TV, kProductSatellite))
+            out.push_back(ch->Index);
+        return out;
+    };
+    EXPECT_EQ(keys(bySat1, QuickNameFilter("LOKALZEIT")), (std::vector<std::uint32_t>{a, c}));
+    EXPECT_EQ(keys(bySat1, QuickNameFilter()).size(), 3u) << "no text: the list filter alone";
+    EXPECT_EQ(keys(ChannelFilter::All(), QuickNameFilter("lokalzeit")).size(), 3u);
+    EXPECT_TRUE(keys(bySat1, QuickNameFilter("Bonn")).empty());
 }

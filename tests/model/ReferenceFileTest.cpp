@@ -6,7 +6,9 @@
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
 #include "image/ImageState.h"
+#include "model/EditSession.h"
 #include "model/ReferenceOrder.h"
+#include "model/ReferenceOrderEdit.h"
 #include "model/SatelliteRecords.h"
 #include "tests/model/ChannelMaker.h"
 #include "xls/ChannelWorkbook.h"
@@ -206,4 +208,41 @@ TEST_F(ReferenceFile, AppliedToTheOpenList) {
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum, 11);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13)
         << "after Ref Two's 12, the highest TV number of the reference";
+}
+
+TEST_F(ReferenceFile, OneUndoableEditThroughTheSession) {
+    const std::string path = MakeReferenceImage("ref.bin");
+    OpenDocument();
+    EditSession session(db);
+    session.StartFresh();
+
+    ReferenceOrderReport report = ApplyReferenceOrderFile(session, Path("missing.bin"));
+    EXPECT_EQ(report.error, "Cannot read " + Path("missing.bin"));
+    EXPECT_FALSE(session.CanUndo());
+
+    report = ApplyReferenceOrderFile(session, path);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.matchedByIds, 1u);
+    EXPECT_EQ(session.UndoName(), "Apply Order");
+    EXPECT_EQ(session.UndoCount(), 1u);
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13);
+
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum, 1);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 3);
+    EXPECT_FALSE(session.IsModified());
+    ASSERT_TRUE(session.Redo());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13);
+
+    // Applying the same order again changes nothing and records nothing.
+    report = ApplyReferenceOrderFile(session, path);
+    EXPECT_TRUE(report.Applied());
+    EXPECT_EQ(session.UndoCount(), 1u);
+
+    // A refusal records nothing either.
+    const std::vector<Channel_Info_Tag> none;
+    report = RunApplyReferenceOrder(session, none);
+    EXPECT_FALSE(report.Applied());
+    EXPECT_EQ(session.UndoCount(), 1u);
 }
