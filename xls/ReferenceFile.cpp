@@ -8,7 +8,6 @@
 #include "xls/ExcelBook.h"
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -24,38 +23,17 @@ constexpr std::uintmax_t kMaxReferenceBytes = std::uintmax_t{64} << 20;
 // can read another file. The document comes back on destruction.
 class DocumentAside {
 public:
-    DocumentAside() {
-        TheZorvDB().Swap(m_document);
-        std::memcpy(m_headerText, g_HeaderText, sizeof m_headerText);
-        m_zorv = g_bZorvImage;
-        m_favHeader = g_wFavHeader;
-        m_maxTPID = g_nMaxTPID;
-        m_preserved[0] = g_byPreservedA;
-        m_preserved[1] = g_byPreservedB;
-        m_preserved[2] = g_byPreservedC;
-        m_preserved[3] = g_byPreservedD;
-    }
+    DocumentAside() : m_values(ImageStateValues::Capture()) { TheZorvDB().Swap(m_document); }
     ~DocumentAside() {
         TheZorvDB().Swap(m_document);
-        std::memcpy(g_HeaderText, m_headerText, sizeof m_headerText);
-        g_bZorvImage = m_zorv;
-        g_wFavHeader = m_favHeader;
-        g_nMaxTPID = m_maxTPID;
-        g_byPreservedA = m_preserved[0];
-        g_byPreservedB = m_preserved[1];
-        g_byPreservedC = m_preserved[2];
-        g_byPreservedD = m_preserved[3];
+        m_values.Apply();
     }
     DocumentAside(const DocumentAside&) = delete;
     DocumentAside& operator=(const DocumentAside&) = delete;
 
 private:
     CZorvDB m_document;
-    BYTE m_headerText[kHeaderTextSize] = {};
-    bool m_zorv = false;
-    WORD m_favHeader = 0;
-    DWORD m_maxTPID = 0;
-    BYTE m_preserved[4] = {};
+    ImageStateValues m_values;
 };
 
 // A new file in the temporary directory, removed with the object.
