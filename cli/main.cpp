@@ -5,6 +5,7 @@
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "image/ImageState.h"
@@ -45,8 +46,8 @@ receiver options (default: the editor's start-up configuration):
   --yes                 answer Yes to "Cannot read file header. Continue?"
 )";
 
-constexpr const char* kLoadFailed = "Cannot open or invalid version file";
-constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kLoadFailed = texts::kCannotOpenImage;
+constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
@@ -72,12 +73,15 @@ private:
 class FlagPrompt final : public IUserPrompt {
 public:
     explicit FlagPrompt(bool yes) : m_bYes(yes) {}
-    bool AskYesNo(std::string_view text) override {
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon) override {
+        if (buttons == PromptButtons::Ok) {
+            std::cerr << text << "\n";
+            return PromptAnswer::Ok;
+        }
         std::cerr << text << " " << (m_bYes ? "Yes (--yes)" : "No (pass --yes to continue)")
                   << "\n";
-        return m_bYes;
+        return m_bYes ? PromptAnswer::Yes : PromptAnswer::No;
     }
-    void Inform(std::string_view text) override { std::cerr << text << "\n"; }
 
 private:
     bool m_bYes;
@@ -114,11 +118,10 @@ void PrintInfo(const std::string& image) {
     for (const auto& row : rows)
         std::printf("  %-17s %u\n", row.name, static_cast<unsigned>(db.Size(row.table)));
     unsigned tv = 0, radio = 0, locked = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        tv += IsTV(*c) ? 1 : 0;
-        radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
-        locked += (c->Attributes & kAttrLocked) ? 1 : 0;
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        tv += IsTV(c) ? 1 : 0;
+        radio += !IsTV(c) && IsRadio(c) ? 1 : 0;
+        locked += (c.Attributes & kAttrLocked) ? 1 : 0;
     }
     std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));

@@ -1,5 +1,6 @@
 #include "xls/ReferenceFile.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kLoadFailed = "Cannot open or invalid version file";
 // No receiver's database comes near this; anything larger is not one.
 constexpr std::uintmax_t kMaxReferenceBytes = std::uintmax_t{64} << 20;
 
@@ -98,7 +98,7 @@ bool ReadImage(const std::string& path, std::string& error) {
     }
     CChannelFile file; // without a prompt a damaged header is answered No
     if (file.Load(scratch.Path().c_str()) != 1) {
-        error = kLoadFailed;
+        error = texts::kCannotOpenImage;
         return false;
     }
     return true;
@@ -107,7 +107,7 @@ bool ReadImage(const std::string& path, std::string& error) {
 bool ReadWorkbook(const std::string& path, std::string& error) {
     CExcelBook book;
     if (!book.Load(path)) {
-        error = kLoadFailed;
+        error = texts::kCannotOpenImage;
         return false;
     }
     ImportChannelWorkbook(path);
