@@ -1,5 +1,6 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
+#include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
@@ -23,6 +24,7 @@ constexpr const char* kUsage = R"(usage: velmar-cli [options] COMMAND ...
 
 commands:
   info IMAGE            summary of the image: header form, product, table sizes
+  info --json IMAGE     the Information figures as JSON: capacities, counts, duplicates
   dump IMAGE            every table and the header state as JSON on stdout
   save IMAGE OUT        open IMAGE and save it to OUT as the editor does
   export-h IMAGE OUT.h  the channel table as a C source fragment
@@ -137,7 +139,10 @@ int main(int argc, char** argv) {
     if (index >= args.size())
         return Usage("no command");
     const std::string command = args[index++];
-    const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
+    if (json)
+        operands.erase(operands.begin());
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2
@@ -169,7 +174,9 @@ int main(int argc, char** argv) {
     if (!Open(operands[0], options.yes))
         return 1;
 
-    if (command == "info") {
+    if (command == "info" && json) {
+        std::cout << InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+    } else if (command == "info") {
         PrintInfo(operands[0]);
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());

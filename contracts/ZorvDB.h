@@ -120,6 +120,10 @@ public:
     std::uint32_t Size(std::uint8_t table) const;
     void Clear(std::uint8_t table);
     void ClearAll();
+    // Exchanges every table with `other`, keys and order included: a file
+    // can be read into the program's store and moved out without touching
+    // the document the store held.
+    void Swap(CZorvDB& other) noexcept { m_tables.swap(other.m_tables); }
 
     template <class T> T* Get(std::uint8_t table, std::uint32_t key) {
         return static_cast<T*>(GetRow(table, key));

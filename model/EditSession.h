@@ -9,6 +9,7 @@
 
 #include "contracts/TableSnapshot.h"
 #include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
 #include "model/ChannelClipboard.h"
 
 #include <array>
@@ -107,17 +108,7 @@ private:
 
     // The image codec's module-wide values that outlive a load: what an edit
     // may change besides the tables (a new transponder raises g_nMaxTPID).
-    struct ModuleValues {
-        std::array<std::uint8_t, 80> headerText{};
-        bool zorvImage = false;
-        std::uint16_t favHeader = 0;
-        std::uint32_t maxTPID = 0;
-        std::array<std::uint8_t, 4> preserved{};
-
-        static ModuleValues Capture();
-        void Apply() const;
-        bool operator==(const ModuleValues&) const = default;
-    };
+    using ModuleValues = ImageStateValues;
     struct TableChange {
         SnapshotPtr before, after;
     };

@@ -156,6 +156,26 @@ TEST(ZorvDB, FiveThousandRowReorderStaysFast) {
     EXPECT_EQ(db.Size(kTableChannel), static_cast<std::uint32_t>(kRows - (kRows + 2) / 3));
 }
 
+TEST(ZorvDB, SwapExchangesRowsKeysOrderAndFreshKeys) {
+    CZorvDB a, b;
+    for (std::uint32_t key : {9u, 3u})
+        a.Add(kTableChannel, key, MakeRow(static_cast<int>(key)));
+    a.Delete(kTableChannel, 9);
+    a.AddIndexed(kTableSatellite, MakeRow(1));
+    b.Add(kTableChannel, 1, MakeRow(100));
+
+    a.Swap(b);
+    EXPECT_EQ(Values(a, kTableChannel), (std::vector<int>{100}));
+    EXPECT_EQ(a.Size(kTableSatellite), 0u);
+    EXPECT_EQ(Values(b, kTableChannel), (std::vector<int>{3}));
+    EXPECT_EQ(b.Size(kTableSatellite), 1u);
+    EXPECT_EQ(b.Get<Row>(kTableChannel, 3)->value, 3) << "lookup by key follows the rows";
+    EXPECT_EQ(b.Next(kTableChannel, 3), nullptr);
+    // The highest key handed out travels too: 9 was deleted, 10 comes next.
+    EXPECT_EQ(b.AddIndexed(kTableChannel, MakeRow(4)), 10);
+    EXPECT_EQ(a.AddIndexed(kTableChannel, MakeRow(101)), 2);
+}
+
 // ---- Typed access, sizes, snapshots ------------------------------------------------------
 
 TEST(ZorvDB, RowsKnowTheirSize) {
