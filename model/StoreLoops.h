@@ -1,0 +1,38 @@
+// Walks over one table of the store in table order, and key collection for
+// loops that delete: collect first, then change, so no walk sees a freed row.
+#pragma once
+
+#include "contracts/ZorvDB.h"
+
+#include <cstdint>
+#include <vector>
+
+template <class T, class Visit> void ForEachRow(std::uint8_t table, Visit visit) {
+    CZorvDB& db = TheZorvDB();
+    for (T* r = db.NextAs<T>(table, 0); r; r = db.NextAs<T>(table, r->Index))
+        visit(*r);
+}
+
+// Keys of the rows of `table` for which `pick` is true, in table order.
+template <class T, class Pick> std::vector<std::uint32_t> KeysWhere(std::uint8_t table, Pick pick) {
+    std::vector<std::uint32_t> keys;
+    ForEachRow<T>(table, [&](const T& r) {
+        if (pick(r))
+            keys.push_back(r.Index);
+    });
+    return keys;
+}
+
+inline void DeleteRows(std::uint8_t table, const std::vector<std::uint32_t>& keys) {
+    CZorvDB& db = TheZorvDB();
+    for (std::uint32_t key : keys)
+        db.Delete(table, key);
+}
+
+// Deletes the rows `gone` picks, then runs `close` over the rows that stay
+// (the cascades move the references above a deleted ID down by one).
+template <class T, class Gone, class Close>
+void DeleteAndClose(std::uint8_t table, Gone gone, Close close) {
+    DeleteRows(table, KeysWhere<T>(table, gone));
+    ForEachRow<T>(table, close);
+}
