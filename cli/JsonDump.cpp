@@ -3,6 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
+#include "model/Product.h"
 #include "model/SatelliteRecords.h"
 
 #include <cstdio>
@@ -228,10 +229,9 @@ std::string DumpChannelsJson() {
 }
 
 std::string DumpJson(std::uint32_t productType) {
-    const bool terrestrial = (productType & 0x02) != 0;
     const std::string transponders =
         Table<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-            return Record(t, terrestrial && t.SatID == 1);
+            return Record(t, IsTerrestrialPseudoSatellite(productType, t.SatID));
         });
     const std::string tables =
         Object()

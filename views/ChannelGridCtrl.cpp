@@ -3,6 +3,7 @@
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "model/Product.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
 
@@ -55,20 +56,20 @@ void CChannelGridCtrl::SetupGrid() {
     if (GetGridColumn() == 0)
         for (int c : {1, 3, 4, 7, 8, 9})
             SetColHidden(c, true);
-    if (m_nProductType & 0x06)
+    if (IsTerrestrialOrCable(m_nProductType))
         SetColHidden(14, true);
     m_dropTarget.Register(this);
 }
 
 QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {
     const bool favorite = m_nFilterKind == kFavorite && m_nFavorite >= 1 && m_nFavorite <= 32;
-    const int tuner = m_nProductList == 8 ? (c.SatID == 1 ? 18 : 17) : c.Tuner;
+    const int tuner = TunerNameCode(m_nProductList, c.SatID, c.Tuner);
     return {QString(),
             QString::number(c.Index),
             favorite ? QString::number(c.F[m_nFavorite - 1]) : QString(),
             QString::number(c.SatID),
             QString::number(c.TPID),
-            QString::number(m_nProductList == 8 ? c.ShowNum : c.ProgramNum),
+            QString::number(ShowsShowNum(m_nProductList) ? c.ShowNum : c.ProgramNum),
             QString::fromLatin1(c.Name),
             QString::number(c.VideoPID),
             QString::number(c.AudioPID),

@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "model/MuxParams.h"
+#include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
@@ -54,9 +55,9 @@ void CSatGridCtrl::SetupGrid() {
 
 void CSatGridCtrl::FillGrid() {
     ClearRows();
-    const bool terrestrial = GetProductType() & 0x2;
+    const std::uint32_t type = GetProductType();
     ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
-        if (terrestrial && s.Index == 1)
+        if (IsTerrestrialPseudoSatellite(type, s.Index))
             return; // the terrestrial network's pseudo-satellite
         AppendRow({N(GetRowCount()), N(s.Index), N(s.ID), QString::fromLatin1(s.Name),
                    QString::fromStdString(DegreeText(s.Degree))});
@@ -88,10 +89,10 @@ void CTPGridCtrl::SetupGrid() {
 
 void CTPGridCtrl::Fill() {
     ClearRows();
-    const bool terrestrial = GetProductType() & 0x2;
-    const bool extension = GetProductList() == 7 || GetProductList() == 8;
+    const std::uint32_t type = GetProductType();
+    const bool extension = HasTransponderExtension(GetProductList());
     ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-        if (terrestrial && t.SatID == 1)
+        if (IsTerrestrialPseudoSatellite(type, t.SatID))
             return;
         if (m_nSatellite != 0 && t.SatID != m_nSatellite)
             return;
@@ -182,7 +183,7 @@ void CCableMuxGridCtrl::SetupGrid() {
 
 void CCableMuxGridCtrl::FillGrid() {
     ClearRows();
-    if (!(GetProductType() & 0x4))
+    if (!IsCable(GetProductType()))
         return;
     const int list = GetProductList();
     ForEach<CableMux_Info_Tag>(kTableCableMux, [&](const CableMux_Info_Tag& m) {
@@ -228,12 +229,12 @@ void CTerMuxGridCtrl::FillGrid() {
              QString::fromStdString(PriorityText(p.Priority))});
     };
     const std::uint32_t type = GetProductType();
-    if ((type & 3) == 3) {
+    if (IsSatelliteAndTerrestrial(type)) {
         ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-            if (t.SatID == 1)
+            if (t.SatID == kTerrestrialSatelliteId)
                 row(TpParams(t), TpNameIndex(t), t.TPID);
         });
-    } else if (type & 0x2) {
+    } else if (IsTerrestrial(type)) {
         ForEach<SMux_Info_Tag>(kTableTerrestrialMux,
                                [&](const SMux_Info_Tag& m) { row(m.Params, m.NameIndex, m.TPID); });
     }
