@@ -2,6 +2,7 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "model/Product.h"
 #include "model/StoreLoops.h"
 
 #include <algorithm>
@@ -15,7 +16,8 @@ CZorvDB& Db() {
 } // namespace
 
 SatelliteDialogKind SatelliteDialogFor(std::uint32_t productType) {
-    return (productType & 0x8) ? SatelliteDialogKind::Sat2 : SatelliteDialogKind::Sat;
+    return HasLongSatelliteEntries(productType) ? SatelliteDialogKind::Sat2
+                                                : SatelliteDialogKind::Sat;
 }
 
 BYTE NextSatelliteID() {
@@ -85,7 +87,7 @@ int DeleteSatellites(std::span<const std::uint32_t> keys) {
 std::vector<const Satellite_Info_Tag*> DialogSatelliteList(std::uint32_t productType) {
     std::vector<const Satellite_Info_Tag*> list;
     ForEachRow<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
-        if (!((productType & 0x2) && s.ID == 1))
+        if (!IsTerrestrialPseudoSatellite(productType, s.ID))
             list.push_back(&s);
     });
     return list;
