@@ -10,10 +10,6 @@
 
 namespace {
 
-CZorvDB& Db() {
-    return TheZorvDB();
-}
-
 void SetName(Broadcast_Info_Tag& b, std::string_view name) {
     std::memset(b.Name, 0, sizeof b.Name);
     std::memcpy(b.Name, name.data(), std::min(name.size(), kBroadcastNameMax));
@@ -21,37 +17,37 @@ void SetName(Broadcast_Info_Tag& b, std::string_view name) {
 
 } // namespace
 
-WORD LastBroadcastID() {
+WORD LastBroadcastID(const CZorvDB& db) {
     WORD last = 0;
-    ForEachRow<Broadcast_Info_Tag>(kTableBroadcast,
+    ForEachRow<Broadcast_Info_Tag>(db, kTableBroadcast,
                                    [&](const Broadcast_Info_Tag& b) { last = b.BroadcastID; });
     return last;
 }
 
-std::uint32_t NewBroadcast(WORD lastRowId, std::string_view name) {
+std::uint32_t NewBroadcast(CZorvDB& db, WORD lastRowId, std::string_view name) {
     auto b = NewRecord<Broadcast_Info_Tag>();
     b->BroadcastID = static_cast<WORD>(lastRowId + 1);
     SetName(*b, name);
-    return static_cast<std::uint32_t>(Db().AddIndexed(kTableBroadcast, std::move(b)));
+    return static_cast<std::uint32_t>(db.AddIndexed(kTableBroadcast, std::move(b)));
 }
 
-bool RenameBroadcast(std::uint32_t key, std::string_view name) {
-    auto* b = Db().Get<Broadcast_Info_Tag>(kTableBroadcast, key);
+bool RenameBroadcast(CZorvDB& db, std::uint32_t key, std::string_view name) {
+    auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
     if (!b)
         return false;
     SetName(*b, name);
     return true;
 }
 
-int DeleteBroadcasts(std::span<const std::uint32_t> keys) {
+int DeleteBroadcasts(CZorvDB& db, std::span<const std::uint32_t> keys) {
     int deleted = 0;
     for (std::uint32_t key : keys)
-        deleted += Db().Delete(kTableBroadcast, key);
+        deleted += db.Delete(kTableBroadcast, key);
     return deleted;
 }
 
-std::string BroadcastDescriptionText(std::uint32_t key) {
-    const auto* b = Db().Get<Broadcast_Info_Tag>(kTableBroadcast, key);
+std::string BroadcastDescriptionText(const CZorvDB& db, std::uint32_t key) {
+    const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
     if (!b)
         return {};
     char text[80];

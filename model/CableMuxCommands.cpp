@@ -7,27 +7,23 @@
 
 namespace {
 
-CZorvDB& Db() {
-    return TheZorvDB();
-}
-
-bool CableMuxIdTaken(int id) {
+bool CableMuxIdTaken(const CZorvDB& db, int id) {
     bool taken = false;
-    ForEachRow<CableMux_Info_Tag>(kTableCableMux,
+    ForEachRow<CableMux_Info_Tag>(db, kTableCableMux,
                                   [&](const CableMux_Info_Tag& m) { taken |= m.TPID == id; });
     return taken;
 }
 
 } // namespace
 
-BYTE NextCableMuxID(DWORD maxTpid) {
+BYTE NextCableMuxID(const CZorvDB& db, DWORD maxTpid) {
     const BYTE id = static_cast<BYTE>((maxTpid & 0xFF) + 1);
-    if (id != 0 && !CableMuxIdTaken(id))
+    if (id != 0 && !CableMuxIdTaken(db, id))
         return id;
     // ID 0 marks an empty slot and a taken ID would merge two multiplexes'
     // channels: both would lose channels on the next save or delete.
     std::array<bool, 256> used{};
-    ForEachRow<CableMux_Info_Tag>(kTableCableMux,
+    ForEachRow<CableMux_Info_Tag>(db, kTableCableMux,
                                   [&](const CableMux_Info_Tag& m) { used[m.TPID] = true; });
     for (int free = 1; free < 256; ++free)
         if (!used[static_cast<std::size_t>(free)])
@@ -35,20 +31,20 @@ BYTE NextCableMuxID(DWORD maxTpid) {
     return 0;
 }
 
-std::uint32_t NewCableMux(const CableMux_Info_Tag& fromDialog, DWORD& maxTpid) {
-    const BYTE id = NextCableMuxID(maxTpid);
+std::uint32_t NewCableMux(CZorvDB& db, const CableMux_Info_Tag& fromDialog, DWORD& maxTpid) {
+    const BYTE id = NextCableMuxID(db, maxTpid);
     if (id == 0)
         return 0;
     auto m = CopyRecord(fromDialog);
     m->TPID = id;
-    const int key = Db().AddIndexed(kTableCableMux, std::move(m));
+    const int key = db.AddIndexed(kTableCableMux, std::move(m));
     if (key != 0)
         ++maxTpid;
     return static_cast<std::uint32_t>(key);
 }
 
-bool UpdateCableMux(std::uint32_t key, const CableMux_Info_Tag& fromDialog) {
-    auto* m = Db().Get<CableMux_Info_Tag>(kTableCableMux, key);
+bool UpdateCableMux(CZorvDB& db, std::uint32_t key, const CableMux_Info_Tag& fromDialog) {
+    auto* m = db.Get<CableMux_Info_Tag>(kTableCableMux, key);
     if (!m)
         return false;
     *m = fromDialog;
@@ -56,10 +52,10 @@ bool UpdateCableMux(std::uint32_t key, const CableMux_Info_Tag& fromDialog) {
     return true;
 }
 
-int DeleteCableMuxes(std::span<const std::uint32_t> keys) {
+int DeleteCableMuxes(CZorvDB& db, std::span<const std::uint32_t> keys) {
     int deleted = 0;
     for (std::uint32_t key : keys) {
-        const auto* m = Db().Get<CableMux_Info_Tag>(kTableCableMux, key);
+        const auto* m = db.Get<CableMux_Info_Tag>(kTableCableMux, key);
         if (!m)
             continue;
         const int d = m->TPID;
@@ -68,13 +64,13 @@ int DeleteCableMuxes(std::span<const std::uint32_t> keys) {
         // would move onto the wrong one.
         const int above = d == 0 ? 256 : d;
         DeleteAndClose<Channel_Info_Tag>(
-            kTableChannel, [&](const Channel_Info_Tag& c) { return c.TPID == d; },
+            db, kTableChannel, [&](const Channel_Info_Tag& c) { return c.TPID == d; },
             [&](Channel_Info_Tag& c) {
                 if (c.TPID > above)
                     --c.TPID;
             });
         DeleteAndClose<CableMux_Info_Tag>(
-            kTableCableMux, [&](const CableMux_Info_Tag& other) { return other.TPID == d; },
+            db, kTableCableMux, [&](const CableMux_Info_Tag& other) { return other.TPID == d; },
             [&](CableMux_Info_Tag& other) {
                 if (other.TPID > above)
                     --other.TPID;

@@ -43,7 +43,7 @@ std::string CheckChannel(const Channel_Info_Tag& c, const Product& product, int 
     return {};
 }
 
-std::string CheckSatellite(const Satellite_Info_Tag& s, std::uint32_t key) {
+std::string CheckSatellite(const CZorvDB& db, const Satellite_Info_Tag& s, std::uint32_t key) {
     const std::size_t length = strnlen(s.Name, sizeof s.Name);
     if (length == 0)
         return "Name must not be empty.";
@@ -56,19 +56,19 @@ std::string CheckSatellite(const Satellite_Info_Tag& s, std::uint32_t key) {
     if (s.ID == 0)
         return "ID must not be 0.";
     bool taken = false;
-    ForEachRow<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& other) {
+    ForEachRow<Satellite_Info_Tag>(db, kTableSatellite, [&](const Satellite_Info_Tag& other) {
         taken |= other.Index != key && other.ID == s.ID;
     });
     return taken ? "ID " + std::to_string(s.ID) + " belongs to another satellite." : std::string();
 }
 
-std::string CheckTransponder(const Transponder_Info_Tag& t, std::uint32_t key) {
+std::string CheckTransponder(const CZorvDB& db, const Transponder_Info_Tag& t, std::uint32_t key) {
     if (t.SatID == 0)
         return "SatID must not be 0: the receiver reads it as an empty slot.";
     if (key == 0)
         return {};
     bool taken = false;
-    ForEachRow<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& other) {
+    ForEachRow<Transponder_Info_Tag>(db, kTableTransponder, [&](const Transponder_Info_Tag& other) {
         taken |= other.Index != key && other.SatID == t.SatID && other.TPID == t.TPID;
     });
     return taken
@@ -77,13 +77,13 @@ std::string CheckTransponder(const Transponder_Info_Tag& t, std::uint32_t key) {
                : std::string();
 }
 
-std::string CheckCableMux(const CableMux_Info_Tag& m, std::uint32_t key) {
+std::string CheckCableMux(const CZorvDB& db, const CableMux_Info_Tag& m, std::uint32_t key) {
     if (key == 0)
         return {};
     if (m.TPID == 0)
         return "TPID must not be 0: the receiver reads it as an empty slot.";
     bool taken = false;
-    ForEachRow<CableMux_Info_Tag>(kTableCableMux, [&](const CableMux_Info_Tag& other) {
+    ForEachRow<CableMux_Info_Tag>(db, kTableCableMux, [&](const CableMux_Info_Tag& other) {
         taken |= other.Index != key && other.TPID == m.TPID;
     });
     return taken ? "TPID " + std::to_string(m.TPID) + " belongs to another multiplex."

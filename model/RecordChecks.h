@@ -11,11 +11,13 @@
 #include <cstdint>
 #include <string>
 
+class CZorvDB;
+
 // `nameLength` is the policy's channel name length (0: the record's size).
 std::string CheckChannel(const Channel_Info_Tag& c, const Product& product, int nameLength);
 // `key` is the satellite being updated (0 for a new one, whose ID the
 // command chooses): another satellite must not have the same ID.
-std::string CheckSatellite(const Satellite_Info_Tag& s, std::uint32_t key);
+std::string CheckSatellite(const CZorvDB& db, const Satellite_Info_Tag& s, std::uint32_t key);
 // `key` as above: no other transponder of the satellite may have the TPID.
-std::string CheckTransponder(const Transponder_Info_Tag& t, std::uint32_t key);
-std::string CheckCableMux(const CableMux_Info_Tag& m, std::uint32_t key);
+std::string CheckTransponder(const CZorvDB& db, const Transponder_Info_Tag& t, std::uint32_t key);
+std::string CheckCableMux(const CZorvDB& db, const CableMux_Info_Tag& m, std::uint32_t key);

@@ -7,40 +7,34 @@
 
 #include <algorithm>
 
-namespace {
-
-CZorvDB& Db() {
-    return TheZorvDB();
-}
-
-} // namespace
+namespace {} // namespace
 
 SatelliteDialogKind SatelliteDialogFor(std::uint32_t productType) {
     return HasLongSatelliteEntries(productType) ? SatelliteDialogKind::Sat2
                                                 : SatelliteDialogKind::Sat;
 }
 
-BYTE NextSatelliteID() {
+BYTE NextSatelliteID(const CZorvDB& db) {
     int highest = 0;
-    ForEachRow<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
+    ForEachRow<Satellite_Info_Tag>(db, kTableSatellite, [&](const Satellite_Info_Tag& s) {
         highest = std::max<int>(highest, s.ID);
     });
     return highest >= 255 ? 0 : static_cast<BYTE>(highest + 1);
 }
 
-std::uint32_t NewSatellite(const Satellite_Info_Tag& fromDialog) {
-    const BYTE id = NextSatelliteID();
+std::uint32_t NewSatellite(CZorvDB& db, const Satellite_Info_Tag& fromDialog) {
+    const BYTE id = NextSatelliteID(db);
     if (id == 0)
         return 0;
     auto s = CopyRecord(fromDialog);
     s->ID = id;
     s->Flag = 1;
-    const int key = Db().AddIndexed(kTableSatellite, std::move(s));
+    const int key = db.AddIndexed(kTableSatellite, std::move(s));
     return static_cast<std::uint32_t>(key);
 }
 
-bool UpdateSatellite(std::uint32_t key, const Satellite_Info_Tag& fromDialog) {
-    auto* s = Db().Get<Satellite_Info_Tag>(kTableSatellite, key);
+bool UpdateSatellite(CZorvDB& db, std::uint32_t key, const Satellite_Info_Tag& fromDialog) {
+    auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
     if (!s)
         return false;
     *s = fromDialog;
@@ -48,10 +42,10 @@ bool UpdateSatellite(std::uint32_t key, const Satellite_Info_Tag& fromDialog) {
     return true;
 }
 
-int DeleteSatellites(std::span<const std::uint32_t> keys) {
+int DeleteSatellites(CZorvDB& db, std::span<const std::uint32_t> keys) {
     int deleted = 0;
     for (std::uint32_t key : keys) {
-        const auto* s = Db().Get<Satellite_Info_Tag>(kTableSatellite, key);
+        const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
         if (!s)
             continue;
         const int d = s->ID;
@@ -59,23 +53,23 @@ int DeleteSatellites(std::span<const std::uint32_t> keys) {
         if (d == 0) {
             // Nothing refers to ID 0 (it marks an empty slot); moving every
             // higher ID down would put satellite 1's channels on no satellite.
-            Db().Delete(kTableSatellite, key);
+            db.Delete(kTableSatellite, key);
             continue;
         }
         DeleteAndClose<Channel_Info_Tag>(
-            kTableChannel, [&](const Channel_Info_Tag& c) { return c.SatID == d; },
+            db, kTableChannel, [&](const Channel_Info_Tag& c) { return c.SatID == d; },
             [&](Channel_Info_Tag& c) {
                 if (c.SatID > d)
                     --c.SatID;
             });
         DeleteAndClose<Transponder_Info_Tag>(
-            kTableTransponder, [&](const Transponder_Info_Tag& t) { return t.SatID == d; },
+            db, kTableTransponder, [&](const Transponder_Info_Tag& t) { return t.SatID == d; },
             [&](Transponder_Info_Tag& t) {
                 if (t.SatID > d)
                     --t.SatID;
             });
         DeleteAndClose<Satellite_Info_Tag>(
-            kTableSatellite, [&](const Satellite_Info_Tag& other) { return other.ID == d; },
+            db, kTableSatellite, [&](const Satellite_Info_Tag& other) { return other.ID == d; },
             [&](Satellite_Info_Tag& other) {
                 if (other.ID > d)
                     --other.ID;
@@ -84,9 +78,10 @@ int DeleteSatellites(std::span<const std::uint32_t> keys) {
     return deleted;
 }
 
-std::vector<const Satellite_Info_Tag*> DialogSatelliteList(std::uint32_t productType) {
+std::vector<const Satellite_Info_Tag*> DialogSatelliteList(const CZorvDB& db,
+                                                           std::uint32_t productType) {
     std::vector<const Satellite_Info_Tag*> list;
-    ForEachRow<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
+    ForEachRow<Satellite_Info_Tag>(db, kTableSatellite, [&](const Satellite_Info_Tag& s) {
         if (!IsTerrestrialPseudoSatellite(productType, s.ID))
             list.push_back(&s);
     });
@@ -99,32 +94,32 @@ Transponder_Info_Tag PresetTransponder(BYTE satelliteFilter) {
     return t;
 }
 
-BYTE NextTransponderID(BYTE satID) {
+BYTE NextTransponderID(const CZorvDB& db, BYTE satID) {
     int highest = 0;
-    ForEachRow<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
+    ForEachRow<Transponder_Info_Tag>(db, kTableTransponder, [&](const Transponder_Info_Tag& t) {
         if (t.SatID == satID)
             highest = std::max<int>(highest, t.TPID);
     });
     return highest >= 255 ? 0 : static_cast<BYTE>(highest + 1);
 }
 
-std::uint32_t NewTransponder(const Transponder_Info_Tag& fromDialog, DWORD& maxTpid) {
+std::uint32_t NewTransponder(CZorvDB& db, const Transponder_Info_Tag& fromDialog, DWORD& maxTpid) {
     // SatID 0 marks an empty slot: such a transponder would vanish on save.
     if (fromDialog.SatID == 0)
         return 0;
-    const BYTE tpid = NextTransponderID(fromDialog.SatID);
+    const BYTE tpid = NextTransponderID(db, fromDialog.SatID);
     if (tpid == 0)
         return 0;
     auto t = CopyRecord(fromDialog);
     t->TPID = tpid;
-    const int key = Db().AddIndexed(kTableTransponder, std::move(t));
+    const int key = db.AddIndexed(kTableTransponder, std::move(t));
     if (key != 0)
         ++maxTpid;
     return static_cast<std::uint32_t>(key);
 }
 
-bool UpdateTransponder(std::uint32_t key, const Transponder_Info_Tag& fromDialog) {
-    auto* t = Db().Get<Transponder_Info_Tag>(kTableTransponder, key);
+bool UpdateTransponder(CZorvDB& db, std::uint32_t key, const Transponder_Info_Tag& fromDialog) {
+    auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
     if (!t)
         return false;
     *t = fromDialog;
@@ -132,10 +127,10 @@ bool UpdateTransponder(std::uint32_t key, const Transponder_Info_Tag& fromDialog
     return true;
 }
 
-int DeleteTransponders(std::span<const std::uint32_t> keys) {
+int DeleteTransponders(CZorvDB& db, std::span<const std::uint32_t> keys) {
     int deleted = 0;
     for (std::uint32_t key : keys) {
-        const auto* t = Db().Get<Transponder_Info_Tag>(kTableTransponder, key);
+        const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
         if (!t)
             continue;
         const int s = t->SatID, d = t->TPID;
@@ -144,13 +139,14 @@ int DeleteTransponders(std::span<const std::uint32_t> keys) {
         // other transponders down would put their channels on wrong ones.
         const int above = d == 0 ? 256 : d;
         DeleteAndClose<Channel_Info_Tag>(
-            kTableChannel, [&](const Channel_Info_Tag& c) { return c.SatID == s && c.TPID == d; },
+            db, kTableChannel,
+            [&](const Channel_Info_Tag& c) { return c.SatID == s && c.TPID == d; },
             [&](Channel_Info_Tag& c) {
                 if (c.SatID == s && c.TPID > above)
                     --c.TPID;
             });
         DeleteAndClose<Transponder_Info_Tag>(
-            kTableTransponder,
+            db, kTableTransponder,
             [&](const Transponder_Info_Tag& other) { return other.SatID == s && other.TPID == d; },
             [&](Transponder_Info_Tag& other) {
                 if (other.SatID == s && other.TPID > above)
@@ -160,12 +156,12 @@ int DeleteTransponders(std::span<const std::uint32_t> keys) {
     return deleted;
 }
 
-TransponderDescription DescribeTransponder(std::uint32_t key) {
+TransponderDescription DescribeTransponder(const CZorvDB& db, std::uint32_t key) {
     TransponderDescription d;
-    d.transponder = Db().Get<Transponder_Info_Tag>(kTableTransponder, key);
+    d.transponder = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
     if (!d.transponder)
         return d;
-    ForEachRow<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
+    ForEachRow<Satellite_Info_Tag>(db, kTableSatellite, [&](const Satellite_Info_Tag& s) {
         if (!d.satellite && s.ID == d.transponder->SatID)
             d.satellite = &s;
     });

@@ -7,24 +7,24 @@
 #include <cstdint>
 #include <vector>
 
-template <class T, class Visit> void ForEachRow(std::uint8_t table, Visit visit) {
-    CZorvDB& db = TheZorvDB();
-    for (T* r = db.NextAs<T>(table, 0); r; r = db.NextAs<T>(table, r->Index))
+// `db` may be const; the rows are then const too.
+template <class T, class Db, class Visit> void ForEachRow(Db& db, std::uint8_t table, Visit visit) {
+    for (auto* r = db.template NextAs<T>(table, 0); r; r = db.template NextAs<T>(table, r->Index))
         visit(*r);
 }
 
 // Keys of the rows of `table` for which `pick` is true, in table order.
-template <class T, class Pick> std::vector<std::uint32_t> KeysWhere(std::uint8_t table, Pick pick) {
+template <class T, class Pick>
+std::vector<std::uint32_t> KeysWhere(const CZorvDB& db, std::uint8_t table, Pick pick) {
     std::vector<std::uint32_t> keys;
-    ForEachRow<T>(table, [&](const T& r) {
+    ForEachRow<T>(db, table, [&](const T& r) {
         if (pick(r))
             keys.push_back(r.Index);
     });
     return keys;
 }
 
-inline void DeleteRows(std::uint8_t table, const std::vector<std::uint32_t>& keys) {
-    CZorvDB& db = TheZorvDB();
+inline void DeleteRows(CZorvDB& db, std::uint8_t table, const std::vector<std::uint32_t>& keys) {
     for (std::uint32_t key : keys)
         db.Delete(table, key);
 }
@@ -32,7 +32,7 @@ inline void DeleteRows(std::uint8_t table, const std::vector<std::uint32_t>& key
 // Deletes the rows `gone` picks, then runs `close` over the rows that stay
 // (the cascades move the references above a deleted ID down by one).
 template <class T, class Gone, class Close>
-void DeleteAndClose(std::uint8_t table, Gone gone, Close close) {
-    DeleteRows(table, KeysWhere<T>(table, gone));
-    ForEachRow<T>(table, close);
+void DeleteAndClose(CZorvDB& db, std::uint8_t table, Gone gone, Close close) {
+    DeleteRows(db, table, KeysWhere<T>(db, table, gone));
+    ForEachRow<T>(db, table, close);
 }

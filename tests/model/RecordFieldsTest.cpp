@@ -121,38 +121,38 @@ TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {
     Satellite_Info_Tag s{};
     std::strcpy(s.Name, "Hotbird");
     s.ID = 4;
-    EXPECT_EQ(CheckSatellite(s, 0), "");      // a new one gets its ID from the command
-    EXPECT_EQ(CheckSatellite(s, satKey), ""); // itself
-    EXPECT_EQ(CheckSatellite(s, satKey + 1), "ID 4 belongs to another satellite.");
+    EXPECT_EQ(CheckSatellite(db, s, 0), "");      // a new one gets its ID from the command
+    EXPECT_EQ(CheckSatellite(db, s, satKey), ""); // itself
+    EXPECT_EQ(CheckSatellite(db, s, satKey + 1), "ID 4 belongs to another satellite.");
     s.Degree = 3600;
-    EXPECT_EQ(CheckSatellite(s, satKey), "Degree must be below 3600 (tenths of a degree).");
+    EXPECT_EQ(CheckSatellite(db, s, satKey), "Degree must be below 3600 (tenths of a degree).");
     s.Degree = 0;
     s.Name[0] = 0;
-    EXPECT_EQ(CheckSatellite(s, 0), "Name must not be empty.");
+    EXPECT_EQ(CheckSatellite(db, s, 0), "Name must not be empty.");
 
     auto tp = NewRecord<Transponder_Info_Tag>();
     tp->SatID = 4;
     tp->TPID = 2;
     const auto tpKey = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(tp)));
     Transponder_Info_Tag t{};
-    EXPECT_EQ(CheckTransponder(t, 0).rfind("SatID", 0), 0u);
+    EXPECT_EQ(CheckTransponder(db, t, 0).rfind("SatID", 0), 0u);
     t.SatID = 4;
     t.TPID = 2;
-    EXPECT_EQ(CheckTransponder(t, tpKey), "");
-    EXPECT_EQ(CheckTransponder(t, tpKey + 1),
+    EXPECT_EQ(CheckTransponder(db, t, tpKey), "");
+    EXPECT_EQ(CheckTransponder(db, t, tpKey + 1),
               "TPID 2 belongs to another transponder of satellite 4.");
     t.SatID = 5;
-    EXPECT_EQ(CheckTransponder(t, tpKey + 1), "");
+    EXPECT_EQ(CheckTransponder(db, t, tpKey + 1), "");
 
     auto mux = NewRecord<CableMux_Info_Tag>();
     mux->TPID = 3;
     const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
     CableMux_Info_Tag m{};
-    EXPECT_EQ(CheckCableMux(m, 0), "");
-    EXPECT_EQ(CheckCableMux(m, muxKey).rfind("TPID must not be 0", 0), 0u);
+    EXPECT_EQ(CheckCableMux(db, m, 0), "");
+    EXPECT_EQ(CheckCableMux(db, m, muxKey).rfind("TPID must not be 0", 0), 0u);
     m.TPID = 3;
-    EXPECT_EQ(CheckCableMux(m, muxKey), "");
-    EXPECT_EQ(CheckCableMux(m, muxKey + 1), "TPID 3 belongs to another multiplex.");
+    EXPECT_EQ(CheckCableMux(db, m, muxKey), "");
+    EXPECT_EQ(CheckCableMux(db, m, muxKey + 1), "TPID 3 belongs to another multiplex.");
     db.ClearAll();
 }
 

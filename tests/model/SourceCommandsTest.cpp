@@ -119,7 +119,7 @@ protected:
 
 TEST_F(SatelliteCommands, DeletingTheMiddleSatelliteMovesTheLastOneDownWithEverythingOnIt) {
     const std::uint32_t keys[] = {SatelliteKey(2)};
-    EXPECT_EQ(DeleteSatellites(keys), 1);
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
 
     EXPECT_EQ(Satellites(), (std::map<int, std::string>{{1, "Sat 1"}, {2, "Sat 3"}}));
     EXPECT_EQ(Transponders(),
@@ -144,7 +144,7 @@ TEST_F(SatelliteCommands, DeletingTheMiddleSatelliteMovesTheLastOneDownWithEvery
 TEST_F(SatelliteCommands, DeletingTheLastSatelliteTouchesNoOtherReference) {
     const auto before = Channels();
     const std::uint32_t keys[] = {SatelliteKey(3)};
-    EXPECT_EQ(DeleteSatellites(keys), 1);
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
     std::vector<ChannelRef> expected;
     for (const auto& c : before)
         if (c.satId != 3)
@@ -156,7 +156,7 @@ TEST_F(SatelliteCommands, DeletingTheLastSatelliteTouchesNoOtherReference) {
 TEST_F(SatelliteCommands, DeletingTwoSatellitesAtOnceFollowsTheShiftedIds) {
     // Deleting 1 first moves 3 to 2; the second key still names old 3.
     const std::uint32_t keys[] = {SatelliteKey(1), SatelliteKey(3), 999};
-    EXPECT_EQ(DeleteSatellites(keys), 2);
+    EXPECT_EQ(DeleteSatellites(db, keys), 2);
     EXPECT_EQ(Satellites(), (std::map<int, std::string>{{1, "Sat 2"}}));
     for (const auto& c : Channels()) {
         EXPECT_EQ(c.satId, 1);
@@ -170,7 +170,7 @@ TEST_F(SatelliteCommands, ASatelliteWithIdZeroGoesAloneWithoutMovingOtherIds) {
     const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(zero)));
     const auto before = Channels();
     const std::uint32_t keys[] = {key};
-    EXPECT_EQ(DeleteSatellites(keys), 1);
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
     EXPECT_EQ(Channels(), before);
     EXPECT_EQ(Satellites().size(), 3u);
 }
@@ -193,7 +193,7 @@ TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {
     dialog.Degree = 192;
     dialog.Group1.w1 = 0x1234;
     std::snprintf(dialog.Name, sizeof dialog.Name, "Astra");
-    const std::uint32_t key = NewSatellite(dialog);
+    const std::uint32_t key = NewSatellite(db, dialog);
     ASSERT_NE(key, 0u);
     const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
     EXPECT_EQ(s->Index, key);
@@ -206,13 +206,13 @@ TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {
 
 TEST_F(SatelliteCommands, NewSatelliteIsRefusedWhenId255IsTaken) {
     db.Clear(kTableSatellite);
-    EXPECT_EQ(NextSatelliteID(), 1);
+    EXPECT_EQ(NextSatelliteID(db), 1);
     auto top = NewRecord<Satellite_Info_Tag>();
     top->ID = 255;
     std::snprintf(top->Name, sizeof top->Name, "Top");
     db.AddIndexed(kTableSatellite, std::move(top));
-    EXPECT_EQ(NextSatelliteID(), 0);
-    EXPECT_EQ(NewSatellite(Satellite_Info_Tag{}), 0u);
+    EXPECT_EQ(NextSatelliteID(db), 0);
+    EXPECT_EQ(NewSatellite(db, Satellite_Info_Tag{}), 0u);
     EXPECT_EQ(db.Size(kTableSatellite), 1u);
 }
 
@@ -223,13 +223,13 @@ TEST_F(SatelliteCommands, UpdateReplacesTheWholeRecordButKeepsTheKey) {
     dialog.Degree = 3599;
     dialog.Group2.b5 = 7;
     std::snprintf(dialog.Name, sizeof dialog.Name, "Renamed");
-    EXPECT_TRUE(UpdateSatellite(key, dialog));
+    EXPECT_TRUE(UpdateSatellite(db, key, dialog));
     const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
     EXPECT_EQ(s->Index, key);
     EXPECT_EQ(s->Degree, 3599);
     EXPECT_EQ(s->Group2.b5, 7);
     EXPECT_STREQ(s->Name, "Renamed");
-    EXPECT_FALSE(UpdateSatellite(999, dialog));
+    EXPECT_FALSE(UpdateSatellite(db, 999, dialog));
 }
 
 TEST_F(SatelliteCommands, NewTransponderTakesTheNextTpidOfItsSatelliteAndCountsUp) {
@@ -239,7 +239,7 @@ TEST_F(SatelliteCommands, NewTransponderTakesTheNextTpidOfItsSatelliteAndCountsU
     dialog.Frequency = 11778;
     dialog.TPID = 50; // the rule decides, not the dialog
     DWORD counter = 3;
-    const std::uint32_t key = NewTransponder(dialog, counter);
+    const std::uint32_t key = NewTransponder(db, dialog, counter);
     ASSERT_NE(key, 0u);
     const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
     EXPECT_EQ(t->TPID, 4);
@@ -250,21 +250,21 @@ TEST_F(SatelliteCommands, NewTransponderTakesTheNextTpidOfItsSatelliteAndCountsU
 
     // A satellite without transponders starts at 1; the counter still counts.
     dialog.SatID = 7;
-    const std::uint32_t first = NewTransponder(dialog, counter);
+    const std::uint32_t first = NewTransponder(db, dialog, counter);
     EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, first)->TPID, 1);
     EXPECT_EQ(counter, 5u);
 }
 
 TEST_F(SatelliteCommands, NewTransponderWithoutSatelliteIsRefused) {
     DWORD counter = 3;
-    EXPECT_EQ(NewTransponder(PresetTransponder(0), counter), 0u);
+    EXPECT_EQ(NewTransponder(db, PresetTransponder(0), counter), 0u);
     EXPECT_EQ(counter, 3u);
     EXPECT_EQ(db.Size(kTableTransponder), 9u);
 }
 
 TEST_F(SatelliteCommands, DeletingATransponderClosesUpItsSatelliteOnly) {
     const std::uint32_t keys[] = {TransponderKey(2, 2)};
-    EXPECT_EQ(DeleteTransponders(keys), 1);
+    EXPECT_EQ(DeleteTransponders(db, keys), 1);
     EXPECT_EQ(Transponders(), (std::vector<std::pair<int, int>>{
                                   {1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {3, 3}}));
     EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, TransponderKey(2, 2))->Frequency,
@@ -286,15 +286,15 @@ TEST_F(SatelliteCommands, DeletingATransponderClosesUpItsSatelliteOnly) {
 }
 
 TEST_F(SatelliteCommands, DescriptionOfATransponderFindsItsSatellite) {
-    const auto d = DescribeTransponder(TransponderKey(3, 1));
+    const auto d = DescribeTransponder(db, TransponderKey(3, 1));
     ASSERT_TRUE(d.transponder && d.satellite);
     EXPECT_STREQ(d.satellite->Name, "Sat 3");
     auto orphan = NewRecord<Transponder_Info_Tag>();
     orphan->SatID = 40;
     const auto key =
         static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(orphan)));
-    EXPECT_EQ(DescribeTransponder(key).satellite, nullptr);
-    EXPECT_EQ(DescribeTransponder(9999).transponder, nullptr);
+    EXPECT_EQ(DescribeTransponder(db, key).satellite, nullptr);
+    EXPECT_EQ(DescribeTransponder(db, 9999).transponder, nullptr);
 }
 
 TEST(SatelliteDialogs, LongEntriesHaveTheirOwnDialogAndTerrestrialHidesSatelliteOne) {
@@ -307,9 +307,9 @@ TEST(SatelliteDialogs, LongEntriesHaveTheirOwnDialogAndTerrestrialHidesSatellite
         s->ID = static_cast<BYTE>(id);
         db.AddIndexed(kTableSatellite, std::move(s));
     }
-    EXPECT_EQ(DialogSatelliteList(0x01).size(), 2u);
-    ASSERT_EQ(DialogSatelliteList(0x03).size(), 1u);
-    EXPECT_EQ(DialogSatelliteList(0x03)[0]->ID, 2);
+    EXPECT_EQ(DialogSatelliteList(db, 0x01).size(), 2u);
+    ASSERT_EQ(DialogSatelliteList(db, 0x03).size(), 1u);
+    EXPECT_EQ(DialogSatelliteList(db, 0x03)[0]->ID, 2);
     db.ClearAll();
 }
 
@@ -357,7 +357,7 @@ protected:
 
 TEST_F(CableMuxCommands, DeletingMultiplexThreeOfFiveMovesFourAndFiveDown) {
     const std::uint32_t keys[] = {MuxKey(3)};
-    EXPECT_EQ(DeleteCableMuxes(keys), 1);
+    EXPECT_EQ(DeleteCableMuxes(db, keys), 1);
     EXPECT_EQ(MuxIds(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, MuxKey(3))->Frequency, 338000u);
     // Channels of any satellite ID follow their multiplex.
@@ -385,7 +385,7 @@ TEST_F(CableMuxCommands, NewMultiplexTakesTheCounterPlusOneAndCountsUp) {
     CableMux_Info_Tag dialog{};
     dialog.Frequency = 474000;
     dialog.TPID = 99;
-    const std::uint32_t key = NewCableMux(dialog, counter);
+    const std::uint32_t key = NewCableMux(db, dialog, counter);
     ASSERT_NE(key, 0u);
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->TPID, 6);
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Frequency, 474000u);
@@ -393,21 +393,21 @@ TEST_F(CableMuxCommands, NewMultiplexTakesTheCounterPlusOneAndCountsUp) {
 
     // After a delete the counter stays above every ID: no reuse.
     const std::uint32_t keys[] = {MuxKey(2)};
-    DeleteCableMuxes(keys);
-    EXPECT_EQ(NextCableMuxID(counter), 7);
+    DeleteCableMuxes(db, keys);
+    EXPECT_EQ(NextCableMuxID(db, counter), 7);
     // Only the low byte of the counter counts.
-    EXPECT_EQ(NextCableMuxID(0x107), 8);
+    EXPECT_EQ(NextCableMuxID(db, 0x107), 8);
 }
 
 TEST_F(CableMuxCommands, NewMultiplexNeverGetsIdZeroOrAnIdInUse) {
     // The low byte 255 would give 0, the empty-slot mark: the lowest free ID.
-    EXPECT_EQ(NextCableMuxID(255), 6);
+    EXPECT_EQ(NextCableMuxID(db, 255), 6);
     // 2 is taken (the counter fell behind the table): again the lowest free.
     const std::uint32_t keys[] = {MuxKey(1)};
-    DeleteCableMuxes(keys); // IDs now 1-4
-    EXPECT_EQ(NextCableMuxID(1), 5);
+    DeleteCableMuxes(db, keys); // IDs now 1-4
+    EXPECT_EQ(NextCableMuxID(db, 1), 5);
     DWORD counter = 1;
-    const std::uint32_t key = NewCableMux(CableMux_Info_Tag{}, counter);
+    const std::uint32_t key = NewCableMux(db, CableMux_Info_Tag{}, counter);
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->TPID, 5);
     EXPECT_EQ(counter, 2u);
 }
@@ -418,7 +418,7 @@ TEST_F(CableMuxCommands, UpdateKeepsTheKey) {
     dialog.Index = 1;
     dialog.Modulation = 0x0D;
     dialog.Tail[127] = 9;
-    EXPECT_TRUE(UpdateCableMux(key, dialog));
+    EXPECT_TRUE(UpdateCableMux(db, key, dialog));
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Index, key);
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Modulation, 0x0D);
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Tail[127], 9);
@@ -430,15 +430,15 @@ TEST_F(CableMuxCommands, UpdateKeepsTheKey) {
 class BroadcastCommands : public CodecTest {};
 
 TEST_F(BroadcastCommands, NewTakesOneAboveTheLastRowAndCutsTheNameAt16) {
-    EXPECT_EQ(LastBroadcastID(), 0);
-    const std::uint32_t first = NewBroadcast(LastBroadcastID(), "Canal");
+    EXPECT_EQ(LastBroadcastID(db), 0);
+    const std::uint32_t first = NewBroadcast(db, LastBroadcastID(db), "Canal");
     EXPECT_EQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, first)->BroadcastID, 1);
     // The grid sorted by a header click: its last row shows ID 1 although 7 exists.
     auto seven = NewRecord<Broadcast_Info_Tag>();
     seven->BroadcastID = 7;
     db.AddIndexed(kTableBroadcast, std::move(seven));
-    EXPECT_EQ(LastBroadcastID(), 7);
-    const std::uint32_t key = NewBroadcast(1, "ABCDEFGHIJKLMNOPQRSTU");
+    EXPECT_EQ(LastBroadcastID(db), 7);
+    const std::uint32_t key = NewBroadcast(db, 1, "ABCDEFGHIJKLMNOPQRSTU");
     const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
     EXPECT_EQ(b->BroadcastID, 2);
     EXPECT_STREQ(b->Name, "ABCDEFGHIJKLMNOP");
@@ -446,23 +446,23 @@ TEST_F(BroadcastCommands, NewTakesOneAboveTheLastRowAndCutsTheNameAt16) {
 }
 
 TEST_F(BroadcastCommands, RenameDeleteAndDescription) {
-    const std::uint32_t key = NewBroadcast(41, "Old name");
-    EXPECT_EQ(BroadcastDescriptionText(key), "Broadcast Name : Old name (ID : 42)");
-    EXPECT_TRUE(RenameBroadcast(key, "A name of exactly16"));
-    EXPECT_EQ(BroadcastDescriptionText(key), "Broadcast Name : A name of exactl (ID : 42)");
-    EXPECT_FALSE(RenameBroadcast(key + 1, "x"));
-    EXPECT_EQ(BroadcastDescriptionText(key + 1), "");
+    const std::uint32_t key = NewBroadcast(db, 41, "Old name");
+    EXPECT_EQ(BroadcastDescriptionText(db, key), "Broadcast Name : Old name (ID : 42)");
+    EXPECT_TRUE(RenameBroadcast(db, key, "A name of exactly16"));
+    EXPECT_EQ(BroadcastDescriptionText(db, key), "Broadcast Name : A name of exactl (ID : 42)");
+    EXPECT_FALSE(RenameBroadcast(db, key + 1, "x"));
+    EXPECT_EQ(BroadcastDescriptionText(db, key + 1), "");
 
     AddChannel(1, 1, "Provided", 1);
     db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->BroadcastID = 42;
     const std::uint32_t keys[] = {key, key + 5};
-    EXPECT_EQ(DeleteBroadcasts(keys), 1);
+    EXPECT_EQ(DeleteBroadcasts(db, keys), 1);
     EXPECT_EQ(db.Size(kTableBroadcast), 0u);
     EXPECT_EQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->BroadcastID, 42);
 }
 
 TEST_F(BroadcastCommands, ANameOfSixteenCharactersSurvivesASaveAndReload) {
-    NewBroadcast(0, "Sixteen chars ok");
+    NewBroadcast(db, 0, "Sixteen chars ok");
     const Profile p;
     int ok = 0;
     const auto bytes = Save(Image(p.FlashSize()).Bytes(), &ok);
