@@ -89,3 +89,7 @@ std::string CheckCableMux(const CZorvDB& db, const CableMux_Info_Tag& m, std::ui
     return taken ? "TPID " + std::to_string(m.TPID) + " belongs to another multiplex."
                  : std::string();
 }
+
+std::string CheckBroadcastName(std::string_view name) {
+    return name.empty() ? "Name must not be empty." : std::string();
+}

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CZorvDB;
 
@@ -21,3 +22,5 @@ std::string CheckSatellite(const CZorvDB& db, const Satellite_Info_Tag& s, std::
 // `key` as above: no other transponder of the satellite may have the TPID.
 std::string CheckTransponder(const CZorvDB& db, const Transponder_Info_Tag& t, std::uint32_t key);
 std::string CheckCableMux(const CZorvDB& db, const CableMux_Info_Tag& m, std::uint32_t key);
+// A broadcaster's name: not empty (the image drops nameless broadcasters).
+std::string CheckBroadcastName(std::string_view name);
