@@ -78,6 +78,9 @@ private:
     bool m_bTranspondersCleared = false;
 };
 
+// The script language, for the tool's usage text.
+const char* EditScriptHelp();
+
 // Runs the script from `script` (lines numbered from 1): 0 when every line
 // ran; 2 after the first line that stops it, whose number and message go to
 // `err`.

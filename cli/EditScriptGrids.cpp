@@ -263,6 +263,42 @@ std::string CEditScript::DropTransponder(const Args& a) {
     return {};
 }
 
+const char* EditScriptHelp() {
+    return R"(
+edit scripts: one command a line, '#' starts a comment, "double quotes" keep blanks.
+Each line acts on the current channel list as the editor's grid shows it (its
+filter, rows and selection); rows are 1-based as the list numbers them.
+  list tv|radio                     the list the next lines act on (tv at the start)
+  filter all|satellite KEY|transponder KEY|mux KEY|broadcast KEY|favorite N|genre G
+                                    both lists' filter; KEY is a record's store key,
+                                    N a favourite list (1-32), G a genre (0-15)
+  select all|none|locked|cas|tuner1|tuner2|invert|rows R[,R...]|search TEXT
+                                    "rows" also puts the focus on the first row named
+  new FIELD=VALUE ...               New, the dialog answering OK with the prepared
+                                    record and these fields (Name=..., VideoPID=...,
+                                    Attributes=0x0411, F0..F31 ...)
+  update FIELD=VALUE ...            Update of the focus row's channel
+  delete                            Delete answered Yes; in a favourite list, the removal
+  copy | paste | move-here | lock on|off | skip on|off
+  drop satellite KEY|mux KEY|transponder KEY|broadcast KEY|favorite N|genre G|row R
+                                    the selected rows dropped there
+  undo | redo
+  show                              the list's rows, tab-separated, under the headers
+  satellite new FIELD=VALUE ...|update R FIELD=VALUE ...|delete R|description R
+  transponders satellite KEY|all    the transponder grid's filter
+  transponder new FIELD=VALUE ...|update R FIELD=VALUE ...|delete R
+  cablemux new FIELD=VALUE ...|update R FIELD=VALUE ...|delete R
+  broadcast new NAME|update R NAME|delete R|description R
+  favorite rename N NAME
+  drop-transponder R satellite KEY  transponder row R dropped on that satellite
+Messages the editor would show go to stderr in its words. An unknown command,
+a bad field name or value, a row out of range or an editor error stops the
+script with exit status 2 and the line number; nothing is saved then. OUT is
+a workbook when its name ends in .xls or .cvs, otherwise an image built from
+IMAGE with the edited tables.
+)";
+}
+
 int RunEditCommand(const std::string& scriptPath, const std::string& outPath) {
     std::ifstream file;
     if (scriptPath != "-") {
