@@ -252,9 +252,8 @@ std::string CEditScript::Select(const Args& a) {
     if ((which == ChannelSelect::Tuner1 || which == ChannelSelect::Tuner2) &&
         !ChannelMenuHasTuners(m_product.type))
         return "select " + what + ": the menu has no tuner items on this receiver";
-    list.SelectWhere(db, [&](const Channel_Info_Tag& c) {
-        return SelectsChannel(which, c, productList);
-    });
+    list.SelectWhere(
+        db, [&](const Channel_Info_Tag& c) { return SelectsChannel(which, c, productList); });
     return {};
 }
 
@@ -278,9 +277,9 @@ std::string Unavailable(const ChannelListModel& list, const ChannelClipboard& cl
             return name + ": the clipboard is empty";
         return {};
     }
-    const ChannelMenuState menu = ChannelMenuRule(static_cast<int>(list.Filter().kind),
-                                                  static_cast<int>(list.SelectedCount()),
-                                                  StateOf(clipboard), list.IsTV());
+    const ChannelMenuState menu =
+        ChannelMenuRule(static_cast<int>(list.Filter().kind),
+                        static_cast<int>(list.SelectedCount()), StateOf(clipboard), list.IsTV());
     if (menu.Enabled(id))
         return {};
     if (!selected && id != kChannelNew)

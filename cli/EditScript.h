@@ -3,8 +3,8 @@
 // command one edit of an edit session (so `undo` and `redo` work as there).
 #pragma once
 
-#include "model/ChannelListModel.h"
 #include "cli/ScriptWords.h"
+#include "model/ChannelListModel.h"
 #include "model/EditSession.h"
 
 #include <iosfwd>
@@ -61,7 +61,8 @@ private:
     // Both lists again from the tables with their filters.
     void RebuildLists();
     // After a channel command: the lists it asks to rebuild, then its selection.
-    void AfterChannelCommand(bool changed, bool bothLists, const std::vector<std::uint32_t>& select);
+    void AfterChannelCommand(bool changed, bool bothLists,
+                             const std::vector<std::uint32_t>& select);
     // The channel lists and (for a satellite) the transponder grid are
     // emptied after a delete that cascades, as the editor's panes are.
     void ClearAfterCascade(bool transponderGrid);

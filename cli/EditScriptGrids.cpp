@@ -35,15 +35,15 @@ void PrintLines(std::ostream& out, const DescriptionLines& lines) {
 } // namespace
 
 std::string CEditScript::Satellite(const Args& a) {
-    const char* form = "satellite new FIELD=VALUE...|update R FIELD=VALUE...|delete R|description R";
+    const char* form =
+        "satellite new FIELD=VALUE...|update R FIELD=VALUE...|delete R|description R";
     if (a.size() < 2)
         return Expected(form);
     CZorvDB& db = m_session.Db();
     const std::string& verb = a[1];
     if (verb == "new") {
         Satellite_Info_Tag record{};
-        if (auto problem = SetFields(record, a, 2);
-            !problem.empty())
+        if (auto problem = SetFields(record, a, 2); !problem.empty())
             return problem;
         if (auto problem = CheckSatellite(db, record, 0); !problem.empty())
             return problem;
@@ -70,7 +70,8 @@ std::string CEditScript::Satellite(const Args& a) {
         RunDeleteSatellites(m_session, keys);
         ClearAfterCascade(true);
     } else if (verb == "description") {
-        PrintLines(m_out, SatelliteDescriptionLines(*db.Get<Satellite_Info_Tag>(kTableSatellite, key)));
+        PrintLines(m_out,
+                   SatelliteDescriptionLines(*db.Get<Satellite_Info_Tag>(kTableSatellite, key)));
     } else {
         return Expected(form);
     }
@@ -100,8 +101,7 @@ std::string CEditScript::Transponder(const Args& a) {
     const std::string& verb = a[1];
     if (verb == "new") {
         Transponder_Info_Tag record = PresetTransponder(static_cast<BYTE>(m_nTransponderFilter));
-        if (auto problem = SetFields(record, a, 2);
-            !problem.empty())
+        if (auto problem = SetFields(record, a, 2); !problem.empty())
             return problem;
         if (auto problem = CheckTransponder(db, record, 0); !problem.empty())
             return problem;
@@ -143,8 +143,7 @@ std::string CEditScript::CableMux(const Args& a) {
     const std::string& verb = a[1];
     if (verb == "new") {
         CableMux_Info_Tag record{};
-        if (auto problem = SetFields(record, a, 2);
-            !problem.empty())
+        if (auto problem = SetFields(record, a, 2); !problem.empty())
             return problem;
         if (RunNewCableMux(m_session, record) == 0)
             return "no multiplex ID is free: all 255 are in use";
@@ -189,7 +188,8 @@ std::string CEditScript::Broadcast(const Args& a) {
         // 1 + the ID in the grid's last row, as the editor's grid stands
         // unsorted in table order.
         const WORD lastRowId =
-            rows.empty() ? 0 : db.Get<Broadcast_Info_Tag>(kTableBroadcast, rows.back())->BroadcastID;
+            rows.empty() ? 0
+                         : db.Get<Broadcast_Info_Tag>(kTableBroadcast, rows.back())->BroadcastID;
         RunNewBroadcast(m_session, lastRowId, name);
         return {};
     }

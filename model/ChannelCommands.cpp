@@ -85,6 +85,10 @@ ChannelCommandResult RegroupAndRenumber(CZorvDB& db, bool tv, std::size_t added,
                                         ChannelClipboard& clipboard) {
     RegroupChannels();
     RenumberChannels();
+    // Renumbering sorts the whole table by number, which mixes TV and radio
+    // channels of equal numbers again; the table is left TV first, then
+    // radio, each in number order, as after New and Paste it should be.
+    RegroupChannels();
     clipboard.Empty();
     ChannelCommandResult result;
     result.changed = true;
@@ -94,8 +98,8 @@ ChannelCommandResult RegroupAndRenumber(CZorvDB& db, bool tv, std::size_t added,
     return result;
 }
 
-ChannelCommandResult SetAttributeBit(CZorvDB& db, std::span<const std::uint32_t> selected,
-                                     WORD bit, bool on) {
+ChannelCommandResult SetAttributeBit(CZorvDB& db, std::span<const std::uint32_t> selected, WORD bit,
+                                     bool on) {
     ChannelCommandResult result;
     for (std::uint32_t key : selected) {
         auto* c = db.Get<Channel_Info_Tag>(kTableChannel, key);

@@ -81,9 +81,8 @@ ChannelDialogSetup NewChannelDialog(const CZorvDB& db, const ChannelListState& l
     return s;
 }
 
-std::optional<ChannelDialogSetup> UpdateChannelDialog(const CZorvDB& db,
-                                                      const ChannelListState& list,
-                                                      std::uint32_t focusKey) {
+std::optional<ChannelDialogSetup>
+UpdateChannelDialog(const CZorvDB& db, const ChannelListState& list, std::uint32_t focusKey) {
     const auto* c = db.Get<Channel_Info_Tag>(kTableChannel, focusKey);
     if (!c)
         return std::nullopt;

@@ -58,9 +58,8 @@ Channel_Info_Tag PrepareNewChannel(const CZorvDB& db, const ChannelListState& li
 // New: the dialog, its channel mode and the prepared record.
 ChannelDialogSetup NewChannelDialog(const CZorvDB& db, const ChannelListState& list);
 // Update: the dialog with the focus row's record; none when it has no record.
-std::optional<ChannelDialogSetup> UpdateChannelDialog(const CZorvDB& db,
-                                                      const ChannelListState& list,
-                                                      std::uint32_t focusKey);
+std::optional<ChannelDialogSetup>
+UpdateChannelDialog(const CZorvDB& db, const ChannelListState& list, std::uint32_t focusKey);
 
 // What the description dialog shows of a channel: the channel, the first
 // satellite with its SatID as ID, the first transponder with its SatID and

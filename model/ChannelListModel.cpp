@@ -30,21 +30,22 @@ int SortValue(const Channel_Info_Tag& c, const ChannelListState& list, int colum
 } // namespace
 
 const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns() {
-    static const std::array<ChannelColumn, kChannelColumnCount> columns = {{{"", "0000"},
-                                                                            {"Index", "Index"},
-                                                                            {"Fav", "Fav"},
-                                                                            {"SatID", "SatID"},
-                                                                            {"TPID", "TPID"},
-                                                                            {"CH#", "CH #"},
-                                                                            {"Name", "000000000000"},
-                                                                            {"VPID", "0000"},
-                                                                            {"APID", "0000"},
-                                                                            {"PCR-PID", "0000"},
-                                                                            {"Genre", "0000000"},
-                                                                            {"", "0000"},
-                                                                            {"", "0000"},
-                                                                            {"", "0000"},
-                                                                            {"", "Tuner1"}}};
+    static const std::array<ChannelColumn, kChannelColumnCount> columns = {
+        {{"", "0000"},
+         {"Index", "Index"},
+         {"Fav", "Fav"},
+         {"SatID", "SatID"},
+         {"TPID", "TPID"},
+         {"CH#", "CH #"},
+         {"Name", "000000000000"},
+         {"VPID", "0000"},
+         {"APID", "0000"},
+         {"PCR-PID", "0000"},
+         {"Genre", "0000000"},
+         {"", "0000"},
+         {"", "0000"},
+         {"", "0000"},
+         {"", "Tuner1"}}};
     return columns;
 }
 

@@ -59,8 +59,8 @@ ChannelCommandResult RunDeleteChannels(EditSession& session, const ChannelListSt
 }
 
 ChannelCommandResult RunPasteChannels(EditSession& session, const ChannelListState& list) {
-    return RunChannelCommand(session, "Paste",
-                             [&] { return PasteChannels(session.Db(), list, session.Clipboard()); });
+    return RunChannelCommand(
+        session, "Paste", [&] { return PasteChannels(session.Db(), list, session.Clipboard()); });
 }
 
 ChannelCommandResult RunMoveChannelsHere(EditSession& session, const ChannelListState& list,
