@@ -294,7 +294,10 @@ std::string CEditScript::New(const Args& a) {
     if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelNew, "new");
         !problem.empty())
         return problem;
-    Channel_Info_Tag record = NewChannelDialog(m_session.Db(), list.State()).record;
+    const ChannelDialogSetup setup = NewChannelDialog(m_session.Db(), list.State());
+    // The dialog in its channel mode hands back a channel of the list's kind.
+    Channel_Info_Tag record = setup.record;
+    record.Attributes = static_cast<WORD>(record.Attributes | KindBit(list.Kind()));
     if (auto problem = SetFields(record, a, 1); !problem.empty())
         return problem;
     if (auto problem = CheckChannel(record, m_product, ChannelNameLength()); !problem.empty())
