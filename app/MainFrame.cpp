@@ -202,13 +202,6 @@ void CMainFrame::DropDispatch(std::uintptr_t target, std::intptr_t value) {
 
 // ---- File commands -------------------------------------------------------------------
 
-namespace {
-constexpr const char* kOpenFilter =
-    "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-constexpr const char* kSaveFilter =
-    "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-} // namespace
-
 void CMainFrame::RefreshAllViews() {
     m_pLeftTopView->RefreshView();
     m_pLeftBottomView->RefreshView();
@@ -216,7 +209,7 @@ void CMainFrame::RefreshAllViews() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = m_ui.OpenFileName(this, "Load Channel Data", kOpenFilter);
+    const QString path = m_ui.OpenFileName(this, texts::kOpenTitle, texts::kOpenFilter);
     if (!path.isEmpty())
         OpenPath(path);
 }
@@ -233,8 +226,8 @@ void CMainFrame::OpenPath(const QString& path) {
     const int result = ImportToWorkingCopy(native, this);
     if (result == kImportFileError) {
         m_ui.SetWaitCursor(false);
-        m_ui.MessageBox(this, "Cannot open file " + path + ".", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
+        m_ui.MessageBox(this, QString(texts::kCannotOpenFile).replace("%s", path),
+                        texts::kProgramName, IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
         return;
     }
     if (result != 0) {
@@ -243,12 +236,13 @@ void CMainFrame::OpenPath(const QString& path) {
         return;
     }
     m_ui.SetWaitCursor(false);
-    m_ui.MessageBox(this, "Cannot open or invalid version file", "Velmar", IUiSeam::Buttons::Ok,
+    m_ui.MessageBox(this, texts::kCannotOpenImage, texts::kProgramName, IUiSeam::Buttons::Ok,
                     IUiSeam::Icon::Stop);
 }
 
 void CMainFrame::OnSaveToFile() {
-    const QString path = m_ui.SaveFileName(this, "Save Channel Data", kSaveFilter, "*.bin");
+    const QString path =
+        m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
     if (path.isEmpty())
         return;
     const std::string native = path.toLocal8Bit().toStdString();
@@ -259,7 +253,7 @@ void CMainFrame::OnSaveToFile() {
         return;
     }
     if (ExportWorkingCopy(native) == 0)
-        m_ui.MessageBox(this, "Cannot save channel file", "Velmar", IUiSeam::Buttons::Ok,
+        m_ui.MessageBox(this, texts::kCannotSaveImage, texts::kProgramName, IUiSeam::Buttons::Ok,
                         IUiSeam::Icon::Stop);
     m_ui.SetWaitCursor(false);
 }
@@ -271,21 +265,34 @@ void CMainFrame::OnRefreshAll() {
 }
 
 void CMainFrame::OnAbout() {
-    m_ui.MessageBox(this,
-                    "Velmar Version 1.4.6.10 (build:20090929)\n"
-                    "Channel database editor for digital-TV receivers",
-                    "About Velmar", IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
+    m_ui.MessageBox(this, QString("%1\n%2").arg(texts::kAboutVersion, texts::kAboutLine),
+                    texts::kAboutCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
 }
 
-bool CMainFrame::AskYesNo(std::string_view text) {
-    return m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())),
-                           "Velmar", IUiSeam::Buttons::YesNo,
-                           IUiSeam::Icon::Stop) == IUiSeam::IDYES;
-}
-
-void CMainFrame::Inform(std::string_view text) {
-    m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())), "Velmar",
-                    IUiSeam::Buttons::Ok, IUiSeam::Icon::None);
+PromptAnswer CMainFrame::Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) {
+    const IUiSeam::Buttons shown = buttons == PromptButtons::YesNo ? IUiSeam::Buttons::YesNo
+                                   : buttons == PromptButtons::YesNoCancel
+                                       ? IUiSeam::Buttons::YesNoCancel
+                                       : IUiSeam::Buttons::Ok;
+    const IUiSeam::Icon drawn = icon == PromptIcon::Stop          ? IUiSeam::Icon::Stop
+                                : icon == PromptIcon::Question    ? IUiSeam::Icon::Question
+                                : icon == PromptIcon::Information ? IUiSeam::Icon::Information
+                                                                  : IUiSeam::Icon::None;
+    const int answer =
+        m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                        texts::kProgramName, shown, drawn);
+    switch (answer) {
+    case IUiSeam::IDYES:
+        return PromptAnswer::Yes;
+    case IUiSeam::IDNO:
+        return PromptAnswer::No;
+    case IUiSeam::IDCANCEL:
+        return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
+    default:
+        return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
+               : buttons == PromptButtons::YesNo ? PromptAnswer::No
+                                                 : PromptAnswer::Cancel;
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "contracts/Prompt.h"
+#include "contracts/Texts.h"
 #include "views/Messages.h"
 
 #include <QMainWindow>
@@ -30,8 +31,7 @@ public:
     long SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     int DragSource() const override { return m_nDragSource; }
 
-    bool AskYesNo(std::string_view text) override;
-    void Inform(std::string_view text) override;
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) override;
 
     void OnFileOpen();
     void OnSaveToFile();
@@ -62,4 +62,4 @@ private:
     CColorSplitWnd* m_pInnerSplitter = nullptr;
 };
 
-inline constexpr const char* kCaption = "Velmar for VX-7 and VX-8 satellite receivers - 8FAV";
+inline constexpr const char* kCaption = texts::kWindowCaption;

@@ -5,6 +5,7 @@
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "image/ImageState.h"
@@ -46,8 +47,8 @@ receiver options (default: the editor's start-up configuration):
   --yes                 answer Yes to "Cannot read file header. Continue?"
 )";
 
-constexpr const char* kLoadFailed = "Cannot open or invalid version file";
-constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kLoadFailed = texts::kCannotOpenImage;
+constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
@@ -73,12 +74,15 @@ private:
 class FlagPrompt final : public IUserPrompt {
 public:
     explicit FlagPrompt(bool yes) : m_bYes(yes) {}
-    bool AskYesNo(std::string_view text) override {
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon) override {
+        if (buttons == PromptButtons::Ok) {
+            std::cerr << text << "\n";
+            return PromptAnswer::Ok;
+        }
         std::cerr << text << " " << (m_bYes ? "Yes (--yes)" : "No (pass --yes to continue)")
                   << "\n";
-        return m_bYes;
+        return m_bYes ? PromptAnswer::Yes : PromptAnswer::No;
     }
-    void Inform(std::string_view text) override { std::cerr << text << "\n"; }
 
 private:
     bool m_bYes;

@@ -17,6 +17,12 @@ int CQtUiSeam::MessageBox(QWidget* owner, const QString& text, const QString& ca
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
     }
+    if (buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int chosen = box.exec();
+        return chosen == QMessageBox::Yes ? IDYES : chosen == QMessageBox::No ? IDNO : IDCANCEL;
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return IDOK;
@@ -42,7 +48,7 @@ int CScriptedUiSeam::MessageBox(QWidget*, const QString& text, const QString& ca
                                 Buttons buttons, Icon icon) {
     messages.push_back({text, caption, buttons, icon});
     if (m_answers.empty())
-        return buttons == Buttons::YesNo ? IDNO : IDOK;
+        return buttons == Buttons::YesNo ? IDNO : buttons == Buttons::YesNoCancel ? IDCANCEL : IDOK;
     const int answer = m_answers.front();
     m_answers.pop_front();
     return answer;

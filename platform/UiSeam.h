@@ -14,7 +14,7 @@ class QWidget;
 class IUiSeam {
 public:
     enum class Icon { None, Stop, Question, Information };
-    enum class Buttons { Ok, YesNo };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
     enum Answer { IDOK = 1, IDYES = 6, IDNO = 7, IDCANCEL = 2 };
 
     virtual ~IUiSeam() = default;

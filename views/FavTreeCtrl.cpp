@@ -1,5 +1,6 @@
 #include "views/FavTreeCtrl.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "model/SatelliteRecords.h"
 #include "platform/UiSeam.h"
@@ -80,8 +81,8 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     const QByteArray bytes = text.toLatin1();
     m_bFilling = true; // our own text changes are no user edits
     if (bytes.size() >= 20) {
-        m_ui.MessageBox(this, "Cannot change Favorite name. mismatch string size", "Velmar",
-                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
+        m_ui.MessageBox(this, texts::kFavoriteNameSize, texts::kProgramName, IUiSeam::Buttons::Ok,
+                        IUiSeam::Icon::Stop);
         node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
     } else if (bytes.isEmpty() || !f) {
         node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
