@@ -5,6 +5,7 @@
 
 #include "cli/ScriptWords.h"
 #include "cli/TextCodec.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
 #include "model/BroadcastCommands.h"
@@ -23,9 +24,6 @@
 #include <iostream>
 
 namespace {
-
-constexpr const char* kSaveFailed = "Cannot save channel file";
-constexpr const char* kFavoriteNameSize = "Cannot change Favorite name. mismatch string size";
 
 void PrintLines(std::ostream& out, const DescriptionLines& lines) {
     for (const auto& line : lines)
@@ -231,7 +229,7 @@ std::string CEditScript::Favorite(const Args& a) {
         return result == FavoriteRename::Renamed;
     });
     if (result == FavoriteRename::WrongSize)
-        return kFavoriteNameSize;
+        return texts::kFavoriteNameSize;
     if (result == FavoriteRename::NoSuchList)
         return "there is no favourite list " + a[2];
     return {};
@@ -318,13 +316,13 @@ int RunEditCommand(const std::string& scriptPath, const std::string& outPath) {
         ExportChannelWorkbook(outPath);
         CExcelBook check; // the export reports nothing itself: look at what it wrote
         if (!check.Load(outPath) || !check.GetWorksheet("Channel")) {
-            std::cerr << kSaveFailed << "\n";
+            std::cerr << texts::kCannotSaveImage << "\n";
             return 1;
         }
         return 0;
     }
     if (ExportWorkingCopy(outPath) != 1) {
-        std::cerr << kSaveFailed << "\n";
+        std::cerr << texts::kCannotSaveImage << "\n";
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "model/BroadcastCommands.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "model/SatelliteRecords.h"
 #include "model/StoreLoops.h"
@@ -50,7 +51,8 @@ std::string BroadcastDescriptionText(const CZorvDB& db, std::uint32_t key) {
     const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
     if (!b)
         return {};
+    const std::string name(b->Name, strnlen(b->Name, sizeof b->Name));
     char text[80];
-    std::snprintf(text, sizeof text, "Broadcast Name : %.17s (ID : %d)", b->Name, b->BroadcastID);
+    std::snprintf(text, sizeof text, texts::kBroadcastDescription, name.c_str(), b->BroadcastID);
     return text;
 }

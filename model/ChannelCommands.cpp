@@ -1,5 +1,6 @@
 #include "model/ChannelCommands.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelTable.h"
@@ -9,11 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr std::string_view kPasteRadioIntoTV = "Cannot copy from Radio channels to TV channels";
-constexpr std::string_view kPasteTVIntoRadio = "Cannot copy from TV channels to Radio channels";
-constexpr std::string_view kMoveRadioIntoTV = "Cannot Move from Radio channels to TV channels";
-constexpr std::string_view kMoveTVIntoRadio = "Cannot move from TV channels to Radio channels";
 
 // The last `count` channels of the list's kind in table order: after a
 // regroup and renumber, the ones just added with the highest numbers.
@@ -194,7 +190,7 @@ ChannelCommandResult PasteChannels(CZorvDB& db, const ChannelListState& list,
     if (clipboard.IsEmpty())
         return result;
     if (clipboard.IsTV() != tv) {
-        result.error = tv ? kPasteRadioIntoTV : kPasteTVIntoRadio;
+        result.error = tv ? texts::kCannotCopyRadioToTV : texts::kCannotCopyTVToRadio;
         return result;
     }
     std::size_t added = 0;
@@ -225,7 +221,7 @@ ChannelCommandResult MoveChannelsHere(CZorvDB& db, const ChannelListState& list,
     if (clipboard.IsEmpty())
         return result;
     if (clipboard.IsTV() != tv) {
-        result.error = tv ? kMoveRadioIntoTV : kMoveTVIntoRadio;
+        result.error = tv ? texts::kCannotMoveRadioToTV : texts::kCannotMoveTVToRadio;
         return result;
     }
     const EditedRows rows =
