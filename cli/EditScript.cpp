@@ -76,21 +76,6 @@ void CEditScript::ClearAfterCascade(bool transponderGrid) {
     m_radio->ClearRows();
 }
 
-std::uint32_t CEditScript::RowKey(const std::vector<std::uint32_t>& keys, const std::string& row,
-                                  std::string& problem) const {
-    std::uint32_t number = 0;
-    if (!ParseNumber(row, number) || number == 0) {
-        problem = "bad row " + Quoted(row);
-        return 0;
-    }
-    if (number > keys.size()) {
-        problem = "row " + row + " is out of range: the grid shows " + std::to_string(keys.size()) +
-                  " rows";
-        return 0;
-    }
-    return keys[number - 1];
-}
-
 std::string CEditScript::RunLine(std::string_view line) {
     Args args;
     if (!SplitWords(line, args))

@@ -66,9 +66,8 @@ private:
     // The channel lists and (for a satellite) the transponder grid are
     // emptied after a delete that cascades, as the editor's panes are.
     void ClearAfterCascade(bool transponderGrid);
-    // The key in 1-based `row` of `keys`; 0 and a message when out of range.
-    std::uint32_t RowKey(const std::vector<std::uint32_t>& keys, const std::string& row,
-                         std::string& problem) const;
+    // The transponder grid's rows: none after a satellite's delete emptied it.
+    std::vector<std::uint32_t> TransponderRows() const;
 
     std::ostream& m_out;
     EditSession m_session;

@@ -21,7 +21,9 @@
 #include "xls/ExcelBook.h"
 
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <span>
 
 namespace {
 
@@ -30,60 +32,104 @@ void PrintLines(std::ostream& out, const DescriptionLines& lines) {
         out << line.label << ": " << AnsiToUtf8(line.value) << "\n";
 }
 
-} // namespace
+// How one of the record grids runs its `new`, `update R` and `delete R`
+// lines: the dialog's preset, its check, and the commands.
+template <class R> struct RecordGrid {
+    const char* form = "";
+    std::uint8_t table = 0;
+    std::vector<std::uint32_t> rows{};
+    R preset{};
+    std::function<std::string(const R&, std::uint32_t key)> check{};
+    std::function<std::uint32_t(const R&)> add{};    // 0: nothing added
+    std::function<std::string(const R&)> noneFree{}; // why `add` added nothing
+    std::function<void(std::uint32_t key, const R&)> update{};
+    std::function<void(std::uint32_t key)> erase{};
+};
 
-std::string CEditScript::Satellite(const Args& a) {
-    const char* form =
-        "satellite new FIELD=VALUE...|update R FIELD=VALUE...|delete R|description R";
-    if (a.size() < 2)
-        return Expected(form);
-    CZorvDB& db = m_session.Db();
-    const std::string& verb = a[1];
+template <class R>
+std::string RunRecordGrid(const ScriptArgs& a, CZorvDB& db, const RecordGrid<R>& grid) {
+    const std::string verb = a.size() > 1 ? a[1] : std::string();
     if (verb == "new") {
-        Satellite_Info_Tag record{};
+        R record = grid.preset;
         if (auto problem = SetFields(record, a, 2); !problem.empty())
             return problem;
-        if (auto problem = CheckSatellite(db, record, 0); !problem.empty())
+        if (auto problem = grid.check(record, 0); !problem.empty())
             return problem;
-        if (RunNewSatellite(m_session, record) == 0)
-            return "no satellite ID is free: the highest ID is already 255";
-        return {};
+        return grid.add(record) == 0 ? grid.noneFree(record) : std::string();
     }
-    if (a.size() < 3 || (verb != "update" && a.size() != 3))
-        return Expected(form);
+    if ((verb != "update" && verb != "delete") || a.size() < 3 ||
+        (verb == "delete" && a.size() != 3))
+        return Expected(grid.form);
     std::string problem;
-    const std::uint32_t key = RowKey(SatelliteGridKeys(db, m_product.type), a[2], problem);
+    const std::uint32_t key = RowKey(grid.rows, a[2], problem);
     if (!problem.empty())
         return problem;
-    if (verb == "update") {
-        Satellite_Info_Tag record = *db.Get<Satellite_Info_Tag>(kTableSatellite, key);
-        if (auto bad = SetFields(record, a, 3); !bad.empty())
-            return bad;
-        if (auto bad = CheckSatellite(db, record, key); !bad.empty())
-            return bad;
-        RunUpdateSatellite(m_session, key, record);
-    } else if (verb == "delete") {
+    if (verb == "delete") {
         // "Would you like to delete selected item?" is answered Yes.
-        const std::uint32_t keys[] = {key};
-        RunDeleteSatellites(m_session, keys);
-        ClearAfterCascade(true);
-    } else if (verb == "description") {
+        grid.erase(key);
+        return {};
+    }
+    R record = *db.Get<R>(grid.table, key);
+    if (auto bad = SetFields(record, a, 3); !bad.empty())
+        return bad;
+    if (auto bad = grid.check(record, key); !bad.empty())
+        return bad;
+    grid.update(key, record);
+    return {};
+}
+
+std::span<const std::uint32_t> One(const std::uint32_t& key) {
+    return {&key, 1};
+}
+
+} // namespace
+
+std::vector<std::uint32_t> CEditScript::TransponderRows() const {
+    if (m_bTranspondersCleared)
+        return {};
+    return TransponderGridKeys(m_session.Db(), m_product.type, m_nTransponderFilter);
+}
+
+std::string CEditScript::Satellite(const Args& a) {
+    CZorvDB& db = m_session.Db();
+    const auto rows = SatelliteGridKeys(db, m_product.type);
+    if (a.size() == 3 && a[1] == "description") {
+        std::string problem;
+        const std::uint32_t key = RowKey(rows, a[2], problem);
+        if (!problem.empty())
+            return problem;
         PrintLines(m_out,
                    SatelliteDescriptionLines(*db.Get<Satellite_Info_Tag>(kTableSatellite, key)));
-    } else {
-        return Expected(form);
+        return {};
     }
-    return {};
+    RecordGrid<Satellite_Info_Tag> grid{
+        "satellite new FIELD=VALUE...|update R FIELD=VALUE...|delete R|description R",
+        kTableSatellite, rows};
+    grid.check = [&](const Satellite_Info_Tag& s, std::uint32_t key) {
+        return CheckSatellite(db, s, key);
+    };
+    grid.add = [&](const Satellite_Info_Tag& s) { return RunNewSatellite(m_session, s); };
+    grid.noneFree = [](const Satellite_Info_Tag&) {
+        return "no satellite ID is free: the highest ID is already 255";
+    };
+    grid.update = [&](std::uint32_t key, const Satellite_Info_Tag& s) {
+        RunUpdateSatellite(m_session, key, s);
+    };
+    grid.erase = [&](std::uint32_t key) {
+        RunDeleteSatellites(m_session, One(key));
+        ClearAfterCascade(true);
+    };
+    return RunRecordGrid(a, db, grid);
 }
 
 std::string CEditScript::Transponders(const Args& a) {
     if (a.size() == 2 && a[1] == "all") {
         m_nTransponderFilter = 0;
     } else if (a.size() == 3 && a[1] == "satellite") {
-        const auto key = ParseFieldNumber(a[2], 32);
-        if (!key)
+        std::uint32_t key = 0;
+        if (!ParseNumber(a[2], key))
             return "bad value " + Quoted(a[2]) + " for satellite";
-        m_nTransponderFilter = TransponderFilterFor(m_session.Db(), *key, m_nTransponderFilter);
+        m_nTransponderFilter = TransponderFilterFor(m_session.Db(), key, m_nTransponderFilter);
     } else {
         return Expected("transponders satellite KEY|all");
     }
@@ -92,82 +138,47 @@ std::string CEditScript::Transponders(const Args& a) {
 }
 
 std::string CEditScript::Transponder(const Args& a) {
-    const char* form = "transponder new FIELD=VALUE...|update R FIELD=VALUE...|delete R";
-    if (a.size() < 2)
-        return Expected(form);
     CZorvDB& db = m_session.Db();
-    const std::string& verb = a[1];
-    if (verb == "new") {
-        Transponder_Info_Tag record = PresetTransponder(static_cast<BYTE>(m_nTransponderFilter));
-        if (auto problem = SetFields(record, a, 2); !problem.empty())
-            return problem;
-        if (auto problem = CheckTransponder(db, record, 0); !problem.empty())
-            return problem;
-        if (RunNewTransponder(m_session, record) == 0)
-            return "no TPID is free on satellite " + std::to_string(record.SatID);
-        return {};
-    }
-    if (a.size() < 3 || (verb == "delete" && a.size() != 3))
-        return Expected(form);
-    std::string problem;
-    const auto rows = m_bTranspondersCleared
-                          ? std::vector<std::uint32_t>()
-                          : TransponderGridKeys(db, m_product.type, m_nTransponderFilter);
-    const std::uint32_t key = RowKey(rows, a[2], problem);
-    if (!problem.empty())
-        return problem;
-    if (verb == "update") {
-        Transponder_Info_Tag record = *db.Get<Transponder_Info_Tag>(kTableTransponder, key);
-        if (auto bad = SetFields(record, a, 3); !bad.empty())
-            return bad;
-        if (auto bad = CheckTransponder(db, record, key); !bad.empty())
-            return bad;
-        RunUpdateTransponder(m_session, key, record);
-    } else if (verb == "delete") {
-        const std::uint32_t keys[] = {key};
-        RunDeleteTransponders(m_session, keys);
+    RecordGrid<Transponder_Info_Tag> grid{
+        "transponder new FIELD=VALUE...|update R FIELD=VALUE...|delete R", kTableTransponder,
+        TransponderRows(), PresetTransponder(static_cast<BYTE>(m_nTransponderFilter))};
+    grid.check = [&](const Transponder_Info_Tag& t, std::uint32_t key) {
+        return CheckTransponder(db, t, key);
+    };
+    grid.add = [&](const Transponder_Info_Tag& t) { return RunNewTransponder(m_session, t); };
+    grid.noneFree = [](const Transponder_Info_Tag& t) {
+        return "no TPID is free on satellite " + std::to_string(t.SatID);
+    };
+    grid.update = [&](std::uint32_t key, const Transponder_Info_Tag& t) {
+        RunUpdateTransponder(m_session, key, t);
+    };
+    grid.erase = [&](std::uint32_t key) {
+        RunDeleteTransponders(m_session, One(key));
         ClearAfterCascade(false);
-    } else {
-        return Expected(form);
-    }
-    return {};
+    };
+    return RunRecordGrid(a, db, grid);
 }
 
 std::string CEditScript::CableMux(const Args& a) {
-    const char* form = "cablemux new FIELD=VALUE...|update R FIELD=VALUE...|delete R";
-    if (a.size() < 2)
-        return Expected(form);
     CZorvDB& db = m_session.Db();
-    const std::string& verb = a[1];
-    if (verb == "new") {
-        CableMux_Info_Tag record{};
-        if (auto problem = SetFields(record, a, 2); !problem.empty())
-            return problem;
-        if (RunNewCableMux(m_session, record) == 0)
-            return "no multiplex ID is free: all 255 are in use";
-        return {};
-    }
-    if (a.size() < 3 || (verb == "delete" && a.size() != 3))
-        return Expected(form);
-    std::string problem;
-    const std::uint32_t key = RowKey(CableMuxGridKeys(db, m_product.type), a[2], problem);
-    if (!problem.empty())
-        return problem;
-    if (verb == "update") {
-        CableMux_Info_Tag record = *db.Get<CableMux_Info_Tag>(kTableCableMux, key);
-        if (auto bad = SetFields(record, a, 3); !bad.empty())
-            return bad;
-        if (auto bad = CheckCableMux(db, record, key); !bad.empty())
-            return bad;
-        RunUpdateCableMux(m_session, key, record);
-    } else if (verb == "delete") {
-        const std::uint32_t keys[] = {key};
-        RunDeleteCableMuxes(m_session, keys);
+    RecordGrid<CableMux_Info_Tag> grid{
+        "cablemux new FIELD=VALUE...|update R FIELD=VALUE...|delete R", kTableCableMux,
+        CableMuxGridKeys(db, m_product.type)};
+    grid.check = [&](const CableMux_Info_Tag& m, std::uint32_t key) {
+        return CheckCableMux(db, m, key);
+    };
+    grid.add = [&](const CableMux_Info_Tag& m) { return RunNewCableMux(m_session, m); };
+    grid.noneFree = [](const CableMux_Info_Tag&) {
+        return "no multiplex ID is free: all 255 are in use";
+    };
+    grid.update = [&](std::uint32_t key, const CableMux_Info_Tag& m) {
+        RunUpdateCableMux(m_session, key, m);
+    };
+    grid.erase = [&](std::uint32_t key) {
+        RunDeleteCableMuxes(m_session, One(key));
         ClearAfterCascade(false);
-    } else {
-        return Expected(form);
-    }
-    return {};
+    };
+    return RunRecordGrid(a, db, grid);
 }
 
 std::string CEditScript::Broadcast(const Args& a) {
@@ -240,10 +251,7 @@ std::string CEditScript::DropTransponder(const Args& a) {
         return Expected("drop-transponder R satellite KEY");
     CZorvDB& db = m_session.Db();
     std::string problem;
-    const auto rows = m_bTranspondersCleared
-                          ? std::vector<std::uint32_t>()
-                          : TransponderGridKeys(db, m_product.type, m_nTransponderFilter);
-    const std::uint32_t key = RowKey(rows, a[1], problem);
+    const std::uint32_t key = RowKey(TransponderRows(), a[1], problem);
     if (!problem.empty())
         return problem;
     const auto satellite = ParseFieldNumber(a[3], 32);

@@ -92,6 +92,21 @@ bool ParseNumber(const std::string& text, std::uint32_t& value, int bits) {
     return parsed.has_value();
 }
 
+std::uint32_t RowKey(const std::vector<std::uint32_t>& keys, const std::string& row,
+                     std::string& problem) {
+    std::uint32_t number = 0;
+    if (!ParseNumber(row, number) || number == 0) {
+        problem = "bad row " + Quoted(row);
+        return 0;
+    }
+    if (number > keys.size()) {
+        problem = "row " + row + " is out of range: the grid shows " + std::to_string(keys.size()) +
+                  " rows";
+        return 0;
+    }
+    return keys[number - 1];
+}
+
 std::string ToAnsi(const std::string& text, std::string& ansi) {
     const auto converted = Utf8ToAnsi(text);
     if (!converted)

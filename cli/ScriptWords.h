@@ -22,6 +22,10 @@ std::string Quoted(const std::string& text);
 std::string Expected(const char* form);
 // A decimal or 0x number of at most `bits` bits.
 bool ParseNumber(const std::string& text, std::uint32_t& value, int bits = 32);
+// The key in 1-based `row` of `keys` (a grid's rows); 0 and a message in
+// `problem` when the row is not a number or out of range.
+std::uint32_t RowKey(const std::vector<std::uint32_t>& keys, const std::string& row,
+                     std::string& problem);
 // Script text (UTF-8) as record text (Windows-1252); a message when it
 // cannot be.
 std::string ToAnsi(const std::string& text, std::string& ansi);

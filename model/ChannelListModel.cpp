@@ -1,7 +1,7 @@
 #include "model/ChannelListModel.h"
 
 #include "contracts/ZorvDB.h"
-#include "platform/DisplayTexts.h"
+#include "model/RecordTexts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,12 +9,6 @@
 #include <utility>
 
 namespace {
-
-std::string Text(void (*name)(int, char*), int code) {
-    char buffer[kDisplayTextMax] = {};
-    name(code, buffer);
-    return buffer;
-}
 
 std::string YesNo(bool on) {
     return on ? "Y" : "N";
@@ -81,11 +75,11 @@ ChannelCells ChannelRowCells(const Channel_Info_Tag& c, std::size_t rowNumber,
             std::to_string(c.VideoPID),
             std::to_string(c.AudioPID),
             std::to_string(c.PCRPID),
-            Text(GetGenreName, c.Attributes & kAttrGenreMask),
+            GenreText(c.Attributes & kAttrGenreMask),
             YesNo(c.Attributes & kAttrScrambled),
             YesNo(c.Attributes & kAttrLocked),
             YesNo(c.Attributes & kAttrSkipped),
-            Text(GetTunerName, TunerNameCode(productList, c.SatID, c.Tuner))};
+            TunerText(TunerNameCode(productList, c.SatID, c.Tuner))};
 }
 
 std::vector<std::uint32_t> ChannelListKeys(const CZorvDB& db, const ChannelListState& list) {

@@ -1,16 +1,14 @@
 #include "model/ChannelSelection.h"
 
 #include "model/Product.h"
-#include "platform/DisplayTexts.h"
+#include "model/RecordTexts.h"
 
 #include <cstring>
 
 namespace {
 
 bool TunerReads(const Channel_Info_Tag& c, int productList, std::string_view text) {
-    char name[kDisplayTextMax] = {};
-    GetTunerName(TunerNameCode(productList, c.SatID, c.Tuner), name);
-    return text == name;
+    return TunerText(TunerNameCode(productList, c.SatID, c.Tuner)) == text;
 }
 
 unsigned char Upper(unsigned char ch) {

@@ -20,12 +20,6 @@ std::string Commas(int value) {
     return text;
 }
 
-std::string Coded(void (*name)(int, char*), int code) {
-    char text[kDisplayTextMax] = {};
-    name(code, text);
-    return text;
-}
-
 std::string YesNo(bool on) {
     return on ? "Yes" : "No";
 }
@@ -63,11 +57,11 @@ DescriptionLines ChannelDescriptionLines(const ChannelDescription& d, int produc
              {"Video PID", std::to_string(c.VideoPID)},
              {"Audio PID", std::to_string(c.AudioPID)},
              {"PCR PID", std::to_string(c.PCRPID)},
-             {"Genre", Coded(GetGenreName, c.Attributes & kAttrGenreMask)},
+             {"Genre", GenreText(c.Attributes & kAttrGenreMask)},
              {"Locked", YesNo(c.Attributes & kAttrLocked)},
              {"Scrambled", YesNo(c.Attributes & kAttrScrambled)},
              {"Skipped", YesNo(c.Attributes & kAttrSkipped)},
-             {"Tuner", Coded(GetTunerName, TunerNameCode(productList, c.SatID, c.Tuner))}};
+             {"Tuner", TunerText(TunerNameCode(productList, c.SatID, c.Tuner))}};
     if (d.satellite)
         for (auto& line : SatelliteDescriptionLines(*d.satellite))
             lines.push_back(std::move(line));
