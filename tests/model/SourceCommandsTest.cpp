@@ -427,7 +427,8 @@ TEST_F(CableMuxCommands, UpdateKeepsTheKey) {
 
 // ---- Broadcasters -------------------------------------------------------------------
 
-class BroadcastCommands : public CodecTest {};
+// The satellites' fixture: broadcasters beside satellites and channels.
+class BroadcastCommands : public SatelliteCommands {};
 
 TEST_F(BroadcastCommands, NewTakesOneAboveTheLastRowAndCutsTheNameAt16) {
     EXPECT_EQ(LastBroadcastID(db), 0);
@@ -463,12 +464,7 @@ TEST_F(BroadcastCommands, RenameDeleteAndDescription) {
 
 TEST_F(BroadcastCommands, ANameOfSixteenCharactersSurvivesASaveAndReload) {
     NewBroadcast(db, 0, "Sixteen chars ok");
-    const Profile p;
-    int ok = 0;
-    const auto bytes = Save(Image(p.FlashSize()).Bytes(), &ok);
-    ASSERT_EQ(ok, 1);
-    db.ClearAll();
-    ASSERT_EQ(Load(bytes), 1);
+    SaveAndReload();
     ASSERT_EQ(db.Size(kTableBroadcast), 1u);
     EXPECT_STREQ(db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0)->Name, "Sixteen chars ok");
 }
