@@ -192,8 +192,8 @@ std::string Record(const Channel_Info_Tag& c) {
 template <class T, class Format> std::string Table(std::uint8_t table, Format format) {
     const CZorvDB& db = TheZorvDB();
     std::string out = "[";
-    for (auto* r = db.NextAs<T>(table, 0); r; r = db.NextAs<T>(table, r->Index))
-        out += (out.size() > 1 ? ",\n    " : "\n    ") + format(*r);
+    for (const T& r : db.Rows<T>(table))
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + format(r);
     return out + (out.size() > 1 ? "\n  ]" : "]");
 }
 

@@ -119,11 +119,10 @@ void PrintInfo(const std::string& image) {
     for (const auto& row : rows)
         std::printf("  %-17s %u\n", row.name, static_cast<unsigned>(db.Size(row.table)));
     unsigned tv = 0, radio = 0, locked = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        tv += IsTV(*c) ? 1 : 0;
-        radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
-        locked += (c->Attributes & kAttrLocked) ? 1 : 0;
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        tv += IsTV(c) ? 1 : 0;
+        radio += !IsTV(c) && IsRadio(c) ? 1 : 0;
+        locked += (c.Attributes & kAttrLocked) ? 1 : 0;
     }
     std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));

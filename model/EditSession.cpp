@@ -3,6 +3,7 @@
 #include "image/ImageState.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <utility>
 
@@ -81,6 +82,16 @@ bool EditSession::Run(std::string_view name, TableMask touched,
             if (touched & TableBit(t))
                 step.change[t].before = Current(t);
         step.valuesBefore = ModuleValues::Capture();
+#ifndef NDEBUG
+        // An edit that adds to, deletes from or rebuilds a table it did not
+        // name escapes the history (a cheap check, for debug builds).
+        const auto mark = [this](std::uint8_t t) {
+            return std::pair(m_db.KeyGeneration(t), m_db.Size(t));
+        };
+        std::pair<std::uint64_t, std::uint32_t> untouched[CZorvDB::kTableCount];
+        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
+            untouched[t] = mark(t);
+#endif
 
         bool ok = false;
         try {
@@ -94,6 +105,10 @@ bool EditSession::Run(std::string_view name, TableMask touched,
             throw;
         }
 
+#ifndef NDEBUG
+        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
+            assert((touched & TableBit(t)) || t == kTableScratch || untouched[t] == mark(t));
+#endif
         for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
             TableChange& c = step.change[t];
             if (!c.before)

@@ -2,12 +2,15 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
 #include "model/MuxParams.h"
 #include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
+
+#include <utility>
 
 namespace {
 
@@ -16,8 +19,8 @@ CZorvDB& Db() {
 }
 
 template <class T, class Visit> void ForEach(std::uint8_t table, Visit visit) {
-    for (auto* r = Db().NextAs<T>(table, 0); r; r = Db().NextAs<T>(table, r->Index))
-        visit(*r);
+    for (const T& r : std::as_const(Db()).Rows<T>(table))
+        visit(r);
 }
 
 QString Commas(int value) {
@@ -117,9 +120,10 @@ void CTPGridCtrl::FilterBySatellite(std::uint32_t satelliteKey) {
 }
 
 void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
+    std::vector<std::uint32_t> keys;
     for (int row : GetSelectedRows())
-        if (auto* t = Db().Get<Transponder_Info_Tag>(kTableTransponder, GetRowKey(row)))
-            t->SatID = static_cast<BYTE>(satKey);
+        keys.push_back(GetRowKey(row));
+    MoveTranspondersToSatellite(Db(), keys, satKey);
 }
 
 // ---- Broadcasters -------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "model/ChannelEdits.h"
 #include "model/ChannelFilter.h"
 #include "model/ChannelTable.h"
+#include "model/TableRecords.h"
 #include "tests/image/ImageBuilder.h"
 #include "xls/ChannelWorkbook.h"
 
@@ -197,6 +198,7 @@ TEST_F(Session, EveryEditUndoneSavesTheImageItHadBefore) {
         EXPECT_TRUE(session.IsModified());
     }
     ASSERT_EQ(session.UndoCount(), edits.size());
+    EXPECT_TRUE(RowSizesMatchTables(db));
 
     for (std::size_t i = edits.size(); i-- > 0;) {
         SCOPED_TRACE("undo " + edits[i].name);
@@ -208,6 +210,7 @@ TEST_F(Session, EveryEditUndoneSavesTheImageItHadBefore) {
     }
     EXPECT_FALSE(session.CanUndo());
     EXPECT_FALSE(session.IsModified()) << "back at the loaded state";
+    EXPECT_TRUE(RowSizesMatchTables(db)) << "restored rows keep their record sizes";
 
     for (std::size_t i = 0; i < edits.size(); ++i) {
         SCOPED_TRACE("redo " + edits[i].name);
@@ -410,6 +413,14 @@ TEST_F(Session, ObserversHearEveryChangeWithItsTables) {
     EXPECT_EQ(chained, 1);
     EXPECT_EQ(session.UndoCount(), 2u);
     EXPECT_EQ(heard.size(), 6u);
+}
+
+class LoadedImage : public CodecTest {};
+
+TEST_F(LoadedImage, RowsOfALoadedImageHaveTheirTablesRecordSize) {
+    ASSERT_EQ(Load(ReadFile(std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin")), 1);
+    EXPECT_GT(db.Size(kTableChannel), 200u);
+    EXPECT_TRUE(RowSizesMatchTables(db));
 }
 
 // ---- Memory bound ---------------------------------------------------------------------
