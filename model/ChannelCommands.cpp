@@ -79,12 +79,12 @@ void PlaceByFilter(const CZorvDB& db, const ChannelListState& list, Channel_Info
 
 ChannelCommandResult RegroupAndRenumber(CZorvDB& db, bool tv, std::size_t added,
                                         ChannelClipboard& clipboard) {
-    RegroupChannels();
-    RenumberChannels();
+    RegroupChannels(db);
+    RenumberChannels(db);
     // Renumbering sorts the whole table by number, which mixes TV and radio
     // channels of equal numbers again; the table is left TV first, then
     // radio, each in number order, as after New and Paste it should be.
-    RegroupChannels();
+    RegroupChannels(db);
     clipboard.Empty();
     ChannelCommandResult result;
     result.changed = true;
@@ -117,7 +117,7 @@ bool DeleteAsks(const ChannelListState& list) {
 ChannelCommandResult NewChannel(CZorvDB& db, const ChannelListState& list,
                                 const Channel_Info_Tag& fromDialog, ChannelClipboard& clipboard) {
     const bool tv = list.IsTV();
-    const WORD n = GetMaxProgramNum(tv);
+    const WORD n = GetMaxProgramNum(tv, db);
     auto record = CopyRecord(fromDialog);
     if (list.filter.kind == ChannelFilterKind::Favorite && list.filter.favorite != 0)
         JoinFavorite(db, *record, list.filter.favorite, list.kind, FavoriteJoin::New,
@@ -168,7 +168,7 @@ ChannelCommandResult DeleteChannels(CZorvDB& db, const ChannelListState& list,
         result.changed |= db.Delete(kTableChannel, key) != 0;
     if (!result.changed)
         return result;
-    RenumberChannels();
+    RenumberChannels(db);
     clipboard.Empty();
     result.keysRenewed = true;
     return result;
@@ -198,7 +198,7 @@ ChannelCommandResult PasteChannels(CZorvDB& db, const ChannelListState& list,
         const auto* source = db.Get<Channel_Info_Tag>(kTableChannel, key);
         if (!source)
             continue;
-        const WORD n = GetMaxProgramNum(tv);
+        const WORD n = GetMaxProgramNum(tv, db);
         auto copy = CopyRecord(*source);
         PlaceByFilter(db, list, *copy);
         copy->Attributes = static_cast<WORD>(copy->Attributes & ~kAttrGenreMask);
