@@ -462,6 +462,23 @@ TEST_F(BroadcastCommands, RenameDeleteAndDescription) {
     EXPECT_EQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->BroadcastID, 42);
 }
 
+TEST_F(BroadcastCommands, ChannelsOfADeletedBroadcasterKeepItsIdThroughASave) {
+    const std::uint32_t key = NewBroadcast(db, 0, "Gone");
+    NewBroadcast(db, 1, "Stays");
+    for (auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        c.BroadcastID = c.SatID == 2 ? 1 : 2;
+    const auto before = Channels();
+    const std::uint32_t keys[] = {key};
+    EXPECT_EQ(DeleteBroadcasts(db, keys), 1);
+    SaveAndReload();
+    EXPECT_EQ(Channels(), before);
+    ASSERT_EQ(db.Size(kTableBroadcast), 1u);
+    int orphans = 0;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        orphans += c.BroadcastID == 1 ? 1 : 0;
+    EXPECT_EQ(orphans, 6);
+}
+
 TEST_F(BroadcastCommands, ANameOfSixteenCharactersSurvivesASaveAndReload) {
     NewBroadcast(db, 0, "Sixteen chars ok");
     SaveAndReload();
