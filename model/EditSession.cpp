@@ -77,7 +77,7 @@ bool EditSession::Run(std::string_view name, TableMask touched,
         BusyScope busy(m_bBusy);
         Step step;
         step.name = std::string(name);
-        std::uint64_t generation = m_db.KeyGeneration(kTableChannel);
+        const std::uint64_t generation = m_db.KeyGeneration(kTableChannel);
         for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
             if (touched & TableBit(t))
                 step.change[t].before = Current(t);
@@ -228,6 +228,8 @@ void EditSession::MarkSaved() {
 }
 
 void EditSession::StartFresh() {
+    if (m_bBusy)
+        return; // a load is no part of an edit
     m_steps.clear();
     m_nApplied = 0;
     m_savedAt = 0;

@@ -82,7 +82,7 @@ public:
     // The tables were just saved.
     void MarkSaved();
     // The tables were just loaded or received: no history, not modified,
-    // clipboard empty.
+    // clipboard empty. Ignored from inside an edit.
     void StartFresh();
 
     ChannelClipboard& Clipboard() { return m_clipboard; }
