@@ -9,8 +9,8 @@
 
 // `db` may be const; the rows are then const too.
 template <class T, class Db, class Visit> void ForEachRow(Db& db, std::uint8_t table, Visit visit) {
-    for (auto* r = db.template NextAs<T>(table, 0); r; r = db.template NextAs<T>(table, r->Index))
-        visit(*r);
+    for (auto& row : db.template Rows<T>(table))
+        visit(row);
 }
 
 // Keys of the rows of `table` for which `pick` is true, in table order.
