@@ -276,9 +276,12 @@ void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     std::vector<std::uint32_t> a, b;
     std::size_t unselectedThroughDrop = 0;
     bool dropReached = false, dropSelected = false;
+    std::vector<char> isSelected(static_cast<std::size_t>(GetRowCount()), 0);
+    for (int row : GetSelectedRows())
+        isSelected[static_cast<std::size_t>(row)] = 1;
     for (int row = 1; row < GetRowCount(); ++row) {
         const std::uint32_t key = GetRowKey(row);
-        const bool selected = GetItemState(row, 1) & GVIS_SELECTED;
+        const bool selected = isSelected[static_cast<std::size_t>(row)] != 0;
         (selected ? a : b).push_back(key);
         if (dropReached)
             continue;
@@ -296,9 +299,7 @@ void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
         if (auto* c = Db().Get<Channel_Info_Tag>(kTableChannel, key))
             c->F[list] = ++position;
     Rebuild();
-    for (std::uint32_t key : a)
-        if (int row = FindRow(key))
-            SetRowSelected(row, true);
+    SelectRowsByKey(a);
 }
 
 void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
@@ -338,7 +339,5 @@ void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     for (auto* s : moved)
         keys.push_back(s->Index);
     Rebuild();
-    for (std::uint32_t key : keys)
-        if (int row = FindRow(key))
-            SetRowSelected(row, true);
+    SelectRowsByKey(keys);
 }

@@ -214,26 +214,26 @@ TEST_F(Editor, DropsChangeRecords) {
     EXPECT_EQ(frame->m_pLeftBottomView->m_pBroadcastGrid->GetItemText(4, 4), "6/2")
         << "the counts follow";
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragFavoriteNode, 1); // Sport
     c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
     EXPECT_TRUE(c->Favorite & 2);
     EXPECT_GT(c->F[1], 0);
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragGenreNode, 9);
     EXPECT_EQ(c->Attributes & 15, 9);
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragSatellite, 3);
     EXPECT_EQ(c->SatID, 3);
 
     // Dropping TV channels on the radio list does nothing; within the list moves.
     TV().ClearSelectionRange();
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragRadio, Radio().GetRowKey(3));
     EXPECT_EQ(c->ProgramNum, 1);
