@@ -108,92 +108,93 @@ QAction* CMainFrame::AddCommand(const char* name, const QString& text, const QSt
 // ---- Switchboard ---------------------------------------------------------------------
 
 long CMainFrame::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto key = static_cast<std::uint32_t>(lParam);
-    switch (message) {
-    case WM_FAV_NODE_SELECTED:
-        if (wParam == 0 && lParam == 255)
-            m_pRightView->RefreshView();
-        else
-            m_pRightView->FilterByFavorite(static_cast<int>(wParam), static_cast<int>(lParam));
-        break;
-    case WM_SATELLITE_SELECTED:
-        m_pLeftTopView->ShowSatelliteTransponders(key);
-        m_pRightView->FilterBySatellite(key);
-        break;
-    case WM_TRANSPONDER_SELECTED:
-        m_pRightView->FilterByTransponder(key);
-        break;
-    case WM_TERRESTRIAL_TAB_SELECTED:
-    case WM_MUX_CLICKED:
-        m_pRightView->FilterByMux(key);
-        break;
-    case WM_BROADCAST_SELECTED:
-        m_pRightView->FilterByBroadcast(key);
-        break;
-    case WM_CLEAR_TRANSPONDER_GRID:
-        m_pLeftTopView->m_pTPGrid->ClearRows();
-        break;
-    case WM_CLEAR_CHANNEL_GRIDS:
-        m_pRightView->ClearLists();
-        break;
-    case WM_REFRESH_ALL:
-        m_pRightView->RefillLists();
-        break;
-    case WM_GRID_DRAG_BEGIN:
-        m_nDragSource = static_cast<int>(wParam);
-        break;
-    case WM_GRID_DROP:
-        DropDispatch(wParam, lParam);
-        m_nDragSource = 0;
-        break;
-    default:
-        return 0;
-    }
-    return 1;
+    return DispatchFrameMessage(*this, message, wParam, lParam);
 }
 
-void CMainFrame::DropDispatch(std::uintptr_t target, std::intptr_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    if (m_nDragSource == kDragTransponder) {
+void CMainFrame::OnAllChannelsChosen() {
+    m_pRightView->RefreshView();
+}
+
+void CMainFrame::OnFavoriteChosen(bool genre, int value) {
+    m_pRightView->FilterByFavorite(genre ? 1 : 0, value);
+}
+
+void CMainFrame::OnSatelliteSelected(std::uint32_t key) {
+    m_pLeftTopView->ShowSatelliteTransponders(key);
+    m_pRightView->FilterBySatellite(key);
+}
+
+void CMainFrame::OnTransponderSelected(std::uint32_t key) {
+    m_pRightView->FilterByTransponder(key);
+}
+
+void CMainFrame::OnMuxSelected(std::uint32_t key) {
+    m_pRightView->FilterByMux(key);
+}
+
+void CMainFrame::OnBroadcastSelected(std::uint32_t key) {
+    m_pRightView->FilterByBroadcast(key);
+}
+
+void CMainFrame::OnClearTransponderGrid() {
+    m_pLeftTopView->ClearTransponderGrid();
+}
+
+void CMainFrame::OnClearChannelGrids() {
+    m_pRightView->ClearLists();
+}
+
+void CMainFrame::OnRefillChannelLists() {
+    m_pRightView->RefillLists();
+}
+
+void CMainFrame::OnGridDragBegin(int source) {
+    m_nDragSource = source;
+}
+
+void CMainFrame::OnGridDrop(int target, std::uint32_t value) {
+    const int source = m_nDragSource;
+    m_nDragSource = 0; // whatever the drop does
+    if (source == kDragTransponder) {
         if (target == kDragSatellite) {
-            m_pLeftTopView->m_pTPGrid->MoveSelectedToSatellite(v);
-            m_pLeftTopView->ShowSatelliteTransponders(v);
-            m_pRightView->FilterBySatellite(v);
+            m_pLeftTopView->MoveTranspondersToSatellite(value);
+            m_pLeftTopView->ShowSatelliteTransponders(value);
+            m_pRightView->FilterBySatellite(value);
         }
         return;
     }
-    if (m_nDragSource != kDragTV && m_nDragSource != kDragRadio)
-        return;
-    CChannelGridCtrl* source = m_nDragSource == kDragTV
-                                   ? static_cast<CChannelGridCtrl*>(m_pRightView->m_pTVGrid)
-                                   : static_cast<CChannelGridCtrl*>(m_pRightView->m_pRadioGrid);
+    if (CChannelGridCtrl* list = m_pRightView->ChannelList(source))
+        DropChannels(*list, target, value);
+}
+
+void CMainFrame::DropChannels(CChannelGridCtrl& source, int target, std::uint32_t value) {
     switch (target) {
     case kDragSatellite:
-        source->SetSatelliteOfSelected(v);
+        source.SetSatelliteOfSelected(value);
         break;
     case kDragMux:
     case 3: // routed like 2
-        source->SetMuxOfSelected(v);
+        source.SetMuxOfSelected(value);
         break;
     case kDragTransponder:
-        source->SetTransponderOfSelected(v);
+        source.SetTransponderOfSelected(value);
         break;
     case kDragBroadcast:
-        source->SetBroadcastOfSelected(v);
+        source.SetBroadcastOfSelected(value);
         m_pLeftBottomView->RefreshView();
         break;
     case kDragFavoriteNode:
-        source->AddSelectedToFavorite(static_cast<int>(value));
-        m_pLeftBottomView->m_pTree->setCurrentItem(nullptr);
+        source.AddSelectedToFavorite(static_cast<int>(value));
+        m_pLeftBottomView->ClearTreeSelection();
         break;
     case kDragGenreNode:
-        source->SetGenreOfSelected(static_cast<int>(value));
-        m_pLeftBottomView->m_pTree->setCurrentItem(nullptr);
+        source.SetGenreOfSelected(static_cast<int>(value));
+        m_pLeftBottomView->ClearTreeSelection();
         break;
     case kDragTV:
     case kDragRadio:
-        if (static_cast<int>(target) == m_nDragSource)
-            source->MoveSelectedTo(v);
+        if (target == source.DragId())
+            source.MoveSelectedTo(value);
         break;
     default:
         break;

@@ -246,6 +246,9 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
     // Right button presses and releases reach the grid itself (its menu
     // opens on release), not a context-menu event.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Tab moves to the next control: the grid is a tab stop, and a hidden
+    // grid passing its focus on must not move its own current row.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& i) { emit CellClicked(i.row() + 1, i.column()); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,

@@ -123,6 +123,7 @@ bool CChannelGridCtrl::Passes(const Channel_Info_Tag& c) const {
 }
 
 void CChannelGridCtrl::Rebuild() {
+    ++m_nFills;
     ClearRows();
     std::vector<QStringList> rows;
     for (auto* c = Db().NextAs<Channel_Info_Tag>(kTableChannel, 0); c;

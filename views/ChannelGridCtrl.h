@@ -33,6 +33,9 @@ public:
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
     int Filter() const { return m_nFilterKind; }
+    // How many times the rows were built, so tests can tell a rebuild that
+    // should happen once from one that happens as a side effect.
+    int FillCount() const { return m_nFills; }
 
     // Drop operations on the selected rows, with the drop's value.
     void SetSatelliteOfSelected(std::uint32_t satKey);
@@ -54,6 +57,7 @@ private:
     void KeepFilterSatelliteForSource();
 
     bool m_bTV;
+    int m_nFills = 0;
     int m_nFilterKind = kAll;
     int m_nSatellite = 0;
     std::uint32_t m_nTransponder = 0, m_nBroadcast = 0;

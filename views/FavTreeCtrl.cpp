@@ -132,3 +132,10 @@ void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
 }
+
+void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first node current on gaining focus,
+    // and a current node filters the channel lists: only the user chooses.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
