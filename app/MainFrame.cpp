@@ -3,8 +3,9 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PaneWidgets.h"
-#include "platform/UiSeam.h"
+#include "platform/WaitCursor.h"
 #include "views/Panes.h"
 #include "xls/ChannelWorkbook.h"
 
@@ -24,7 +25,7 @@ bool IsWorkbookPath(const QString& path) {
     return extension == "xls" || extension == "cvs";
 }
 
-CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui) {
+CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui), m_prompt(ui, this) {
     resize(1024, 768);
     setObjectName("MainFrame");
 
@@ -224,28 +225,24 @@ void CMainFrame::OnFileOpen() {
 
 void CMainFrame::OpenPath(const QString& path) {
     const std::string native = path.toLocal8Bit().toStdString();
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     if (IsWorkbookPath(path)) {
         ImportChannelWorkbook(native);
         RefreshAllViews();
-        m_ui.SetWaitCursor(false);
         return;
     }
-    const int result = ImportToWorkingCopy(native, this);
+    const int result = ImportToWorkingCopy(native, &m_prompt);
     if (result == kImportFileError) {
-        m_ui.SetWaitCursor(false);
-        m_ui.MessageBox(this, "Cannot open file " + path + ".", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
+        wait.End();
+        ShowStop(m_ui, this, "Cannot open file " + path + ".");
         return;
     }
     if (result != 0) {
         RefreshAllViews();
-        m_ui.SetWaitCursor(false);
         return;
     }
-    m_ui.SetWaitCursor(false);
-    m_ui.MessageBox(this, "Cannot open or invalid version file", "Velmar", IUiSeam::Buttons::Ok,
-                    IUiSeam::Icon::Stop);
+    wait.End();
+    ShowStop(m_ui, this, "Cannot open or invalid version file");
 }
 
 void CMainFrame::OnSaveToFile() {
@@ -253,22 +250,18 @@ void CMainFrame::OnSaveToFile() {
     if (path.isEmpty())
         return;
     const std::string native = path.toLocal8Bit().toStdString();
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     if (IsWorkbookPath(path)) {
         ExportChannelWorkbook(native);
-        m_ui.SetWaitCursor(false);
         return;
     }
     if (ExportWorkingCopy(native) == 0)
-        m_ui.MessageBox(this, "Cannot save channel file", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
-    m_ui.SetWaitCursor(false);
+        ShowStop(m_ui, this, "Cannot save channel file");
 }
 
 void CMainFrame::OnRefreshAll() {
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     RefreshAllViews();
-    m_ui.SetWaitCursor(false);
 }
 
 void CMainFrame::OnAbout() {
@@ -276,17 +269,6 @@ void CMainFrame::OnAbout() {
                     "Velmar Version 1.4.6.10 (build:20090929)\n"
                     "Channel database editor for digital-TV receivers",
                     "About Velmar", IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
-}
-
-bool CMainFrame::AskYesNo(std::string_view text) {
-    return m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())),
-                           "Velmar", IUiSeam::Buttons::YesNo,
-                           IUiSeam::Icon::Stop) == IUiSeam::IDYES;
-}
-
-void CMainFrame::Inform(std::string_view text) {
-    m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())), "Velmar",
-                    IUiSeam::Buttons::Ok, IUiSeam::Icon::None);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -2,7 +2,7 @@
 // commands, and the switchboard through which the panes talk to each other.
 #pragma once
 
-#include "contracts/Prompt.h"
+#include "platform/SeamPrompt.h"
 #include "views/Messages.h"
 #include "views/Switchboard.h"
 
@@ -21,10 +21,7 @@ class QAction;
 // or later, compared case-sensitively, makes a workbook.
 bool IsWorkbookPath(const QString& path);
 
-class CMainFrame final : public QMainWindow,
-                         public IMessageSink,
-                         public IUserPrompt,
-                         private IFrameOperations {
+class CMainFrame final : public QMainWindow, public IMessageSink, private IFrameOperations {
     Q_OBJECT
 public:
     // `configurePolicy` false leaves the product policy as the caller set it
@@ -35,9 +32,6 @@ public:
     // The panes' one entry: dispatched to the typed operations below.
     long SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     int DragSource() const override { return m_nDragSource; }
-
-    bool AskYesNo(std::string_view text) override;
-    void Inform(std::string_view text) override;
 
     void OnFileOpen();
     void OnSaveToFile();
@@ -71,6 +65,7 @@ private:
                         const QString& tip, const QKeySequence& key);
 
     IUiSeam& m_ui;
+    CSeamPrompt m_prompt;  // the core's questions, answered through m_ui
     int m_nDragSource = 0; // g_nDragSource: the grid a drag started in
     CLeftTopView* m_pLeftTopView = nullptr;
     CLeftBottomView* m_pLeftBottomView = nullptr;

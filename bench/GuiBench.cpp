@@ -9,7 +9,7 @@
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
-#include "platform/UiSeam.h"
+#include "platform/ScriptedUiSeam.h"
 #include "views/Panes.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/SatelliteRecords.h"
-#include "platform/UiSeam.h"
+#include "platform/MessageBoxes.h"
 #include "views/Icons.h"
 
 #include <QDragEnterEvent>
@@ -80,8 +80,7 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     const QByteArray bytes = text.toLatin1();
     m_bFilling = true; // our own text changes are no user edits
     if (bytes.size() >= 20) {
-        m_ui.MessageBox(this, "Cannot change Favorite name. mismatch string size", "Velmar",
-                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
+        ShowStop(m_ui, this, "Cannot change Favorite name. mismatch string size");
         node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
     } else if (bytes.isEmpty() || !f) {
         node->setText(0, f ? QString::fromLatin1(f->Name) : QString());

@@ -8,7 +8,8 @@
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "platform/PaneWidgets.h"
-#include "platform/UiSeam.h"
+#include "platform/ScriptedUiSeam.h"
+#include "tests/gui/QtPrinters.h"
 #include "views/Panes.h"
 
 #include <QComboBox>
@@ -58,7 +59,7 @@ protected:
         frame->show();
     }
     void OpenExample() {
-        ui.NextFileName(kExample);
+        ui.NextOpenFileName(kExample);
         frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
     }
     // A control of the window, by its object name.
@@ -123,9 +124,10 @@ TEST_F(Editor, OpenShowsEveryPane) {
     Start();
     QAbstractItemModelTester tester(TV().model());
     OpenExample();
-    ASSERT_EQ(ui.dialogTitles.size(), 1u);
-    EXPECT_EQ(ui.dialogTitles[0], "Load Channel Data");
-    EXPECT_EQ(ui.dialogFilters[0],
+    ASSERT_EQ(ui.openDialogs.size(), 1u);
+    EXPECT_TRUE(ui.saveDialogs.empty());
+    EXPECT_EQ(ui.openDialogs[0].title, "Load Channel Data");
+    EXPECT_EQ(ui.openDialogs[0].filter,
               "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
     EXPECT_TRUE(ui.messages.empty());
     auto& sat = Grid("SatGrid");
@@ -264,7 +266,7 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
     const int rows = TV().GetRowCount();
     const std::string bad = Scratch("bad.bin");
     std::ofstream(bad) << "VX  not an image";
-    ui.NextFileName(QString::fromStdString(bad));
+    ui.NextOpenFileName(QString::fromStdString(bad));
     frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
     ASSERT_EQ(ui.messages.size(), 2u) << "the header question, then the error";
     EXPECT_EQ(ui.messages[0].text, "Cannot read file header. Continue?");
@@ -275,11 +277,15 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
 
     OpenExample();
     const std::string out = Scratch("saved.bin");
-    ui.NextFileName(QString::fromStdString(out));
+    ui.NextSaveFileName(QString::fromStdString(out));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
-    EXPECT_EQ(ui.dialogTitles.back(), "Save Channel Data");
+    ASSERT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_EQ(ui.saveDialogs[0].title, "Save Channel Data");
+    EXPECT_EQ(ui.saveDialogs[0].initialName, "*.bin");
+    EXPECT_EQ(ui.saveDialogs[0].filter,
+              "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
     EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
-    ui.NextFileName("/nonexistent-dir/x.bin");
+    ui.NextSaveFileName("/nonexistent-dir/x.bin");
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
     EXPECT_EQ(ui.messages.back().text, "Cannot save channel file");
     std::filesystem::remove(bad);
@@ -390,7 +396,7 @@ TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
     c->Attributes = kAttrTV;
     c->SatID = 1;
     db.AddIndexed(kTableChannel, std::move(c));
-    ui.NextFileName(QString::fromStdString(xls));
+    ui.NextSaveFileName(QString::fromStdString(xls));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
     frame->OpenPath(kExample);
     ASSERT_GT(TV().GetRowCount(), 2);
