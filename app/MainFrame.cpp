@@ -204,13 +204,6 @@ void CMainFrame::DropChannels(CChannelGridCtrl& source, int target, std::uint32_
 
 // ---- File commands -------------------------------------------------------------------
 
-namespace {
-constexpr const char* kOpenFilter =
-    "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-constexpr const char* kSaveFilter =
-    "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-} // namespace
-
 void CMainFrame::RefreshAllViews() {
     m_pLeftTopView->RefreshView();
     m_pLeftBottomView->RefreshView();
@@ -218,7 +211,7 @@ void CMainFrame::RefreshAllViews() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = m_ui.OpenFileName(this, "Load Channel Data", kOpenFilter);
+    const QString path = m_ui.OpenFileName(this, texts::kOpenTitle, texts::kOpenFilter);
     if (!path.isEmpty())
         OpenPath(path);
 }
@@ -234,7 +227,7 @@ void CMainFrame::OpenPath(const QString& path) {
     const int result = ImportToWorkingCopy(native, &m_prompt);
     if (result == kImportFileError) {
         wait.End();
-        ShowStop(m_ui, this, "Cannot open file " + path + ".");
+        ShowStop(m_ui, this, QString(texts::kCannotOpenFile).replace("%s", path));
         return;
     }
     if (result != 0) {
@@ -242,11 +235,12 @@ void CMainFrame::OpenPath(const QString& path) {
         return;
     }
     wait.End();
-    ShowStop(m_ui, this, "Cannot open or invalid version file");
+    ShowStop(m_ui, this, texts::kCannotOpenImage);
 }
 
 void CMainFrame::OnSaveToFile() {
-    const QString path = m_ui.SaveFileName(this, "Save Channel Data", kSaveFilter, "*.bin");
+    const QString path =
+        m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
     if (path.isEmpty())
         return;
     const std::string native = path.toLocal8Bit().toStdString();
@@ -256,7 +250,7 @@ void CMainFrame::OnSaveToFile() {
         return;
     }
     if (ExportWorkingCopy(native) == 0)
-        ShowStop(m_ui, this, "Cannot save channel file");
+        ShowStop(m_ui, this, texts::kCannotSaveImage);
 }
 
 void CMainFrame::OnRefreshAll() {
@@ -265,10 +259,8 @@ void CMainFrame::OnRefreshAll() {
 }
 
 void CMainFrame::OnAbout() {
-    m_ui.MessageBox(this,
-                    "Velmar Version 1.4.6.10 (build:20090929)\n"
-                    "Channel database editor for digital-TV receivers",
-                    "About Velmar", IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
+    m_ui.MessageBox(this, QString("%1\n%2").arg(texts::kAboutVersion, texts::kAboutLine),
+                    texts::kAboutCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

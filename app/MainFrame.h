@@ -2,6 +2,7 @@
 // commands, and the switchboard through which the panes talk to each other.
 #pragma once
 
+#include "contracts/Texts.h"
 #include "platform/SeamPrompt.h"
 #include "views/Messages.h"
 #include "views/Switchboard.h"
@@ -74,4 +75,4 @@ private:
     CColorSplitWnd* m_pInnerSplitter = nullptr;
 };
 
-inline constexpr const char* kCaption = "Velmar for VX-7 and VX-8 satellite receivers - 8FAV";
+inline constexpr const char* kCaption = texts::kWindowCaption;

@@ -1,9 +1,11 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
+#include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "image/ImageState.h"
@@ -22,6 +24,7 @@ constexpr const char* kUsage = R"(usage: velmar-cli [options] COMMAND ...
 
 commands:
   info IMAGE            summary of the image: header form, product, table sizes
+  info --json IMAGE     the Information figures as JSON: capacities, counts, duplicates
   dump IMAGE            every table and the header state as JSON on stdout
   save IMAGE OUT        open IMAGE and save it to OUT as the editor does
   export-h IMAGE OUT.h  the channel table as a C source fragment
@@ -43,8 +46,8 @@ receiver options (default: the editor's start-up configuration):
   --yes                 answer Yes to "Cannot read file header. Continue?"
 )";
 
-constexpr const char* kLoadFailed = "Cannot open or invalid version file";
-constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kLoadFailed = texts::kCannotOpenImage;
+constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
@@ -70,12 +73,15 @@ private:
 class FlagPrompt final : public IUserPrompt {
 public:
     explicit FlagPrompt(bool yes) : m_bYes(yes) {}
-    bool AskYesNo(std::string_view text) override {
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon) override {
+        if (buttons == PromptButtons::Ok) {
+            std::cerr << text << "\n";
+            return PromptAnswer::Ok;
+        }
         std::cerr << text << " " << (m_bYes ? "Yes (--yes)" : "No (pass --yes to continue)")
                   << "\n";
-        return m_bYes;
+        return m_bYes ? PromptAnswer::Yes : PromptAnswer::No;
     }
-    void Inform(std::string_view text) override { std::cerr << text << "\n"; }
 
 private:
     bool m_bYes;
@@ -112,11 +118,10 @@ void PrintInfo(const std::string& image) {
     for (const auto& row : rows)
         std::printf("  %-17s %u\n", row.name, static_cast<unsigned>(db.Size(row.table)));
     unsigned tv = 0, radio = 0, locked = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        tv += IsTV(*c) ? 1 : 0;
-        radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
-        locked += (c->Attributes & kAttrLocked) ? 1 : 0;
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        tv += IsTV(c) ? 1 : 0;
+        radio += !IsTV(c) && IsRadio(c) ? 1 : 0;
+        locked += (c.Attributes & kAttrLocked) ? 1 : 0;
     }
     std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
@@ -134,7 +139,10 @@ int main(int argc, char** argv) {
     if (index >= args.size())
         return Usage("no command");
     const std::string command = args[index++];
-    const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
+    if (json)
+        operands.erase(operands.begin());
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2
@@ -166,7 +174,9 @@ int main(int argc, char** argv) {
     if (!Open(operands[0], options.yes))
         return 1;
 
-    if (command == "info") {
+    if (command == "info" && json) {
+        std::cout << InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+    } else if (command == "info") {
         PrintInfo(operands[0]);
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());

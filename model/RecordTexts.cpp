@@ -1,5 +1,7 @@
 #include "model/RecordTexts.h"
 
+#include "model/Product.h"
+
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -49,10 +51,10 @@ std::string QamText(int code) {
 }
 
 int CableQamCode(BYTE modulation, int productList) {
-    return productList == 10 ? modulation : modulation >> 2;
+    return HasWholeByteModulation(productList) ? modulation : modulation >> 2;
 }
 int CableInvertValue(BYTE modulation, BYTE invert, int productList) {
-    return productList == 10 ? invert : (modulation & 0x03);
+    return HasWholeByteModulation(productList) ? invert : (modulation & 0x03);
 }
 
 std::string CableFrequencyText(DWORD kHz) {

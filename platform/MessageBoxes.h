@@ -1,9 +1,10 @@
 // The editor's message boxes, all under the program's caption.
 #pragma once
 
+#include "contracts/Texts.h"
 #include "platform/UiSeam.h"
 
-inline constexpr const char* kMessageCaption = "Velmar";
+inline constexpr const char* kMessageCaption = texts::kProgramName;
 
 // An error: stop icon, OK button.
 void ShowStop(IUiSeam& ui, QWidget* owner, const QString& text);

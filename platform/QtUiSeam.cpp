@@ -74,6 +74,7 @@ int CQtUiSeam::MessageBox(QWidget* owner, const QString& text, const QString& ca
     case Buttons::YesNoCancel: {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
         const int pressed = box.exec();
         return pressed == QMessageBox::Yes ? IDYES : pressed == QMessageBox::No ? IDNO : IDCANCEL;
     }

@@ -9,9 +9,7 @@
 class CSeamPrompt final : public IUserPrompt {
 public:
     CSeamPrompt(IUiSeam& ui, QWidget* owner) : m_ui(ui), m_pOwner(owner) {}
-    // Stop icon, as the image codec's questions are warnings about the file.
-    bool AskYesNo(std::string_view text) override;
-    void Inform(std::string_view text) override;
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) override;
 
 private:
     IUiSeam& m_ui;

@@ -1,6 +1,7 @@
 #include "views/Panes.h"
 
 #include "contracts/Policy.h"
+#include "model/Product.h"
 #include "platform/PaneWidgets.h"
 #include "views/Icons.h"
 
@@ -39,10 +40,11 @@ CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(paren
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     const std::uint32_t type = GetProductType();
-    m_pCaption = new CColorStatic(type & 1                                   ? " Satellite"
-                                  : ((type & 0xF) == 2 || (type & 0xF) == 4) ? " Mux information"
-                                                                             : "",
-                                  this);
+    m_pCaption =
+        new CColorStatic(IsSatellite(type)                              ? " Satellite"
+                         : IsTerrestrialOnly(type) || IsCableOnly(type) ? " Mux information"
+                                                                        : "",
+                         this);
     m_pTabs = new QTabBar(this);
     m_pTabs->addTab("Satellite");
     m_pTabs->addTab("Terrestrial");
@@ -120,13 +122,13 @@ void CLeftTopView::Layout() {
     auto place = [&](QWidget* w, int left, int top, int right, int bottom) {
         placed.emplace_back(w, QRect(left, top, right - left, bottom - top));
     };
-    place((type & 3) == 3 ? static_cast<QWidget*>(m_pTabs) : m_pCaption, r.left(), r.top(),
-          r.right() + 1, r.top() + band);
+    place(IsSatelliteAndTerrestrial(type) ? static_cast<QWidget*>(m_pTabs) : m_pCaption, r.left(),
+          r.top(), r.right() + 1, r.top() + band);
     const int mid = (r.right() + 1) / 2;
-    if ((type & 1) && m_pTabs->currentIndex() == 0) {
+    if (IsSatellite(type) && m_pTabs->currentIndex() == 0) {
         place(m_pSatGrid, r.left(), r.top() + band, mid, r.bottom() + 1);
         place(m_pTPGrid, mid, r.top() + band, r.right() + 1, r.bottom() + 1);
-    } else if (type & 4) {
+    } else if (IsCable(type)) {
         place(m_pCableMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
     } else {
         place(m_pTerMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
@@ -149,11 +151,11 @@ void CLeftTopView::resizeEvent(QResizeEvent*) {
 
 void CLeftTopView::RefreshView() {
     const std::uint32_t type = GetProductType();
-    if (type & 2)
+    if (IsTerrestrial(type))
         m_pTerMuxGrid->FillGrid();
-    if (type & 4)
+    if (IsCable(type))
         m_pCableMuxGrid->FillGrid();
-    if (type & 1) {
+    if (IsSatellite(type)) {
         m_pSatGrid->FillGrid();
         m_pTPGrid->FillGrid();
     }

@@ -431,7 +431,7 @@ TEST_F(Editor, OpenFillsEachListOnceAndUnfiltered) {
         ASSERT_GT(tv, 0);
         EXPECT_EQ(TV().FillCount(), tvFills + 1) << "round " << round;
         EXPECT_EQ(Radio().FillCount(), radioFills + 1) << "round " << round;
-        EXPECT_EQ(TV().Filter(), CChannelGridCtrl::kAll);
+        EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All);
         EXPECT_EQ(TV().GetRowCount() - 1, tv) << "every TV channel";
         EXPECT_EQ(Radio().GetRowCount() - 1, radio) << "every radio channel";
         EXPECT_FALSE(Grid("SatGrid").GetFocusCell().IsValid()) << "no satellite chosen";
@@ -458,5 +458,5 @@ TEST_F(Editor, SwitchingToTheTerrestrialTabChoosesNoSatellite) {
     EXPECT_TRUE(sat.isHidden());
     EXPECT_FALSE(sat.GetFocusCell().IsValid());
     EXPECT_EQ(TV().FillCount(), fills + 1) << "only the multiplex filter rebuilt the list";
-    EXPECT_EQ(TV().Filter(), CChannelGridCtrl::kMux);
+    EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::Mux);
 }
