@@ -80,6 +80,7 @@ QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {
 }
 
 void CChannelGridCtrl::Rebuild() {
+    ++m_nFills;
     ClearRows();
     std::vector<QStringList> rows;
     for (const Channel_Info_Tag* c : FilteredChannels(Db(), m_filter, Kind(), m_nProductType))
@@ -130,9 +131,7 @@ std::vector<std::uint32_t> CChannelGridCtrl::SelectedKeys() const {
 }
 
 void CChannelGridCtrl::Select(const std::vector<std::uint32_t>& keys) {
-    for (std::uint32_t key : keys)
-        if (int row = FindRow(key))
-            SetRowSelected(row, true);
+    SelectRowsByKey(keys);
 }
 
 bool CChannelGridCtrl::OnDragOver(const QPoint& point) {

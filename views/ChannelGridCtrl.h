@@ -22,6 +22,9 @@ public:
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
     const ChannelFilter& Filter() const { return m_filter; }
+    // How many times the rows were built, so tests can tell a rebuild that
+    // should happen once from one that happens as a side effect.
+    int FillCount() const { return m_nFills; }
 
     // Drop operations on the selected rows, with the drop's value.
     void SetSatelliteOfSelected(std::uint32_t satKey);
@@ -44,6 +47,7 @@ private:
     ChannelKind Kind() const { return m_bTV ? ChannelKind::TV : ChannelKind::Radio; }
 
     bool m_bTV;
+    int m_nFills = 0;
     ChannelFilter m_filter;
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;

@@ -4,7 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelEdits.h"
 #include "model/SatelliteRecords.h"
-#include "platform/UiSeam.h"
+#include "platform/MessageBoxes.h"
 #include "views/Icons.h"
 
 #include <QDragEnterEvent>
@@ -84,8 +84,7 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     const auto* f = std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, number);
     m_bFilling = true; // our own text changes are no user edits
     if (result == FavoriteRename::WrongSize)
-        m_ui.MessageBox(this, texts::kFavoriteNameSize, texts::kProgramName, IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
+        ShowStop(m_ui, this, texts::kFavoriteNameSize);
     node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
     m_bFilling = false;
 }
@@ -128,4 +127,11 @@ void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
     DropOn(itemAt(event->position().toPoint()));
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+}
+
+void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first node current on gaining focus,
+    // and a current node filters the channel lists: only the user chooses.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
 }
