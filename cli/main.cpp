@@ -1,5 +1,6 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
+#include "cli/EditScript.h"
 #include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/ReceiverOptions.h"
@@ -31,6 +32,8 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
+  edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
+                        input) and save to OUT as the editor's Save does (see below)
 
 receiver options (default: the editor's start-up configuration):
   --product-list N      model number (7)
@@ -52,7 +55,7 @@ constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 int Usage(const std::string& problem) {
     if (!problem.empty())
         std::cerr << "velmar-cli: " << problem << "\n";
-    std::cerr << kUsage;
+    std::cerr << kUsage << EditScriptHelp();
     return 2;
 }
 
@@ -131,6 +134,10 @@ void PrintInfo(const std::string& image) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage << EditScriptHelp();
+        return 0;
+    }
     std::size_t index = 0;
     ReceiverOptions options;
     std::string error;
@@ -146,7 +153,7 @@ int main(int argc, char** argv) {
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2
-        : command == "import-xls"                                               ? 3
+        : command == "import-xls" || command == "edit"                          ? 3
                                                                                 : 0;
     if (wanted == 0)
         return Usage("unknown command " + command);
@@ -174,6 +181,8 @@ int main(int argc, char** argv) {
     if (!Open(operands[0], options.yes))
         return 1;
 
+    if (command == "edit")
+        return RunEditCommand(operands[1], operands[2]);
     if (command == "info" && json) {
         std::cout << InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
     } else if (command == "info") {

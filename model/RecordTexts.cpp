@@ -2,6 +2,8 @@
 
 #include "model/Product.h"
 
+#include "platform/DisplayTexts.h"
+
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -69,4 +71,16 @@ std::string SymbolRateText(WORD rate) {
 }
 std::string PolarityText(BYTE polFec) {
     return (polFec & 1) ? "HOR" : "VER";
+}
+
+std::string GenreText(int code) {
+    char buffer[kDisplayTextMax] = {};
+    GetGenreName(code, buffer);
+    return buffer;
+}
+
+std::string TunerText(int code) {
+    char buffer[kDisplayTextMax] = {};
+    GetTunerName(code, buffer);
+    return buffer;
 }
