@@ -28,8 +28,10 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
+  receivers             the receiver profiles that --receiver names
 
 receiver options (default: the editor's start-up configuration):
+  --receiver NAME       a receiver profile's geometry; the options below change it
   --product-list N      model number (7)
   --product-type T      type bits, decimal or 0x hex (1)
   --byte-order 0|1      entry byte order (0)
@@ -135,6 +137,12 @@ int main(int argc, char** argv) {
         return Usage("no command");
     const std::string command = args[index++];
     const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    if (command == "receivers") {
+        if (!operands.empty())
+            return Usage("receivers takes no file name");
+        PrintReceiverProfiles(std::cout);
+        return 0;
+    }
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2
