@@ -1,6 +1,6 @@
 #include "app/MainFrame.h"
 
-#include "contracts/StartupPolicy.h"
+#include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
 #include "platform/PaneWidgets.h"
@@ -24,7 +24,8 @@ bool IsWorkbookPath(const QString& path) {
     return extension == "xls" || extension == "cvs";
 }
 
-CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui) {
+CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile* profile)
+    : m_ui(ui) {
     resize(1024, 768);
     setObjectName("MainFrame");
 
@@ -66,9 +67,10 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui) {
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used
+    const ReceiverProfile& receiver = profile ? *profile : DefaultReceiverProfile();
     if (configurePolicy)
-        ConfigureStartupPolicy();
-    setWindowTitle(kCaption);
+        ConfigurePolicy(receiver);
+    setWindowTitle(QString::fromStdString(ReceiverCaption(receiver)));
 
     m_pOuterSplitter = new CColorSplitWnd(Qt::Horizontal, this);
     m_pInnerSplitter = new CColorSplitWnd(Qt::Vertical, m_pOuterSplitter);

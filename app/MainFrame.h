@@ -14,6 +14,7 @@ class CRightView;
 class CColorSplitWnd;
 class IUiSeam;
 class QAction;
+struct ReceiverProfile;
 
 // Extension rule of the file commands: "xls" or "cvs" after a dot at index 2
 // or later, compared case-sensitively, makes a workbook.
@@ -23,8 +24,10 @@ class CMainFrame final : public QMainWindow, public IMessageSink, public IUserPr
     Q_OBJECT
 public:
     // `configurePolicy` false leaves the product policy as the caller set it
-    // (tests open other receiver families).
-    explicit CMainFrame(IUiSeam& ui, bool configurePolicy = true);
+    // (tests open other receiver families). `profile` (null: the start-up
+    // receiver) is what the policy is configured with and names the caption.
+    explicit CMainFrame(IUiSeam& ui, bool configurePolicy = true,
+                        const ReceiverProfile* profile = nullptr);
     ~CMainFrame() override;
 
     long SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;

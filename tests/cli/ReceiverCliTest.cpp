@@ -135,3 +135,14 @@ TEST(ReceiverCli, CableExampleOpensAsACableReceiverAndSavesUnchanged) {
     run = Cli("info " + kCable);
     EXPECT_EQ(run.out.find("cable muxes       14"), std::string::npos);
 }
+
+TEST(ReceiverCli, ManualPageNamesEveryProfile) {
+    const std::string page = ReadAll(std::string(VELMAR_SOURCE_DIR) + "/docs/man/velmar-cli.1");
+    ASSERT_FALSE(page.empty());
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        std::string roff; // hyphens are written \- in roff
+        for (char c : p.name)
+            roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(page.find(roff), std::string::npos) << p.name;
+    }
+}
