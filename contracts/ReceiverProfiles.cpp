@@ -182,6 +182,15 @@ const ReceiverProfile* FindReceiverProfile(std::string_view name) {
     return it == std::end(kProfiles) ? nullptr : it;
 }
 
+ReceiverProfile ChooseReceiver(const ReceiverProfile* commandLine, std::string_view savedName,
+                               std::optional<int> savedGridColumn) {
+    const ReceiverProfile* saved = FindReceiverProfile(savedName);
+    ReceiverProfile chosen = commandLine ? *commandLine : saved ? *saved : DefaultReceiverProfile();
+    if (savedGridColumn)
+        chosen.gridColumn = *savedGridColumn != 0 ? 1 : 0;
+    return chosen;
+}
+
 std::string ReceiverCaption(const ReceiverProfile& profile) {
     return "Velmar for " + std::string(profile.models) + " - 8FAV";
 }

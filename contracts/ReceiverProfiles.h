@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,6 +40,13 @@ std::span<const ReceiverProfile> ReceiverProfiles();
 const ReceiverProfile& DefaultReceiverProfile();
 // Null when no profile has that short name.
 const ReceiverProfile* FindReceiverProfile(std::string_view name);
+
+// The receiver of one run: the command line's choice, else the one the
+// configuration dialog saved (a name no profile has is ignored), else the
+// start-up receiver. A saved choice of the technical columns applies to
+// whichever it is.
+ReceiverProfile ChooseReceiver(const ReceiverProfile* commandLine, std::string_view savedName,
+                               std::optional<int> savedGridColumn);
 
 // "Velmar for <models> - 8FAV".
 std::string ReceiverCaption(const ReceiverProfile& profile);

@@ -213,3 +213,18 @@ TEST_F(Profiles, FlashBytesWorkedOutByHand) {
     EXPECT_EQ(ReceiverFlashBytes(*FindReceiverProfile("cable-single-block")),
               4096 + 1024 + 640 + 80000 + 20);
 }
+
+TEST_F(Profiles, CommandLineThenSavedChoiceThenStartup) {
+    const ReceiverProfile* cable = FindReceiverProfile("cable");
+    const ReceiverProfile* terrestrial = FindReceiverProfile("terrestrial");
+    EXPECT_EQ(PolicySteps(ChooseReceiver(nullptr, "", std::nullopt)),
+              PolicySteps(DefaultReceiverProfile()));
+    EXPECT_EQ(ChooseReceiver(nullptr, "", std::nullopt).gridColumn, 0);
+    EXPECT_EQ(ChooseReceiver(nullptr, "cable", std::nullopt).name, "cable");
+    EXPECT_EQ(ChooseReceiver(terrestrial, "cable", std::nullopt).name, "terrestrial")
+        << "the command line wins for its run";
+    EXPECT_EQ(ChooseReceiver(nullptr, "no-such-receiver", std::nullopt).name, "satellite");
+    EXPECT_EQ(ChooseReceiver(cable, "", 1).gridColumn, 1);
+    EXPECT_EQ(ChooseReceiver(nullptr, "", 7).gridColumn, 1) << "any non-zero shows the columns";
+    EXPECT_EQ(ChooseReceiver(nullptr, "cable", 0).productList, 2);
+}
