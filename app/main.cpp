@@ -4,7 +4,7 @@
 // for this run; `--screenshot PNG` then saves a picture of the window and quits.
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
-#include "platform/UiSeam.h"
+#include "platform/QtUiSeam.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -8,16 +8,18 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "platform/PaneWidgets.h"
-#include "platform/UiSeam.h"
+#include "platform/ScriptedUiSeam.h"
 #include "views/Panes.h"
 
 #include <QAction>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -51,8 +53,17 @@ protected:
         if (!parsed.open.isEmpty())
             frame->OpenPath(parsed.open);
     }
-    CLeftTopView& Top() { return *frame->m_pLeftTopView; }
-    CTVGridCtrl& TV() { return *frame->m_pRightView->m_pTVGrid; }
+    // A control of the window, by its object name.
+    template <class T> T& Find(const char* name) {
+        T* found = frame->findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *found;
+    }
+    CListGridCtrl& Grid(const char* name) { return Find<CListGridCtrl>(name); }
+    CListGridCtrl& TV() { return Grid("TVGrid"); }
+    QString SourceCaption() { return Find<CColorStatic>("SourceCaption").text(); }
+    QTabBar& Tabs() { return Find<QTabBar>("SourceTabs"); }
 
     CScriptedUiSeam ui;
     std::unique_ptr<CMainFrame> frame;
@@ -88,7 +99,7 @@ TEST_F(Profile, NoChoiceIsTheStartupReceiverAndCaption) {
     int a = 0, b = 0, c = 0, d = 0;
     GetFlashCHBlockInfo(&a, &b, &c, &d);
     EXPECT_EQ((std::array{a, b, c, d}), (std::array{49152, 64, 56, 28}));
-    EXPECT_EQ(Top().m_pCaption->text(), " Satellite");
+    EXPECT_EQ(SourceCaption(), " Satellite");
 }
 
 TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactly) {
@@ -96,12 +107,12 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     EXPECT_EQ(frame->windowTitle(), "Velmar for VX-2 cable receivers - 8FAV");
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text.toStdString();
 
-    EXPECT_EQ(Top().m_pCaption->text(), " Mux information");
-    EXPECT_FALSE(Top().m_pCaption->isHidden());
-    EXPECT_TRUE(Top().m_pTabs->isHidden());
-    EXPECT_TRUE(Top().m_pSatGrid->isHidden());
-    EXPECT_TRUE(Top().m_pTerMuxGrid->isHidden());
-    auto& mux = *Top().m_pCableMuxGrid;
+    EXPECT_EQ(SourceCaption(), " Mux information");
+    EXPECT_FALSE(Find<CColorStatic>("SourceCaption").isHidden());
+    EXPECT_TRUE(Tabs().isHidden());
+    EXPECT_TRUE(Grid("SatGrid").isHidden());
+    EXPECT_TRUE(Grid("TerMuxGrid").isHidden());
+    auto& mux = Grid("CableMuxGrid");
     ASSERT_FALSE(mux.isHidden());
     ASSERT_EQ(mux.GetRowCount(), 15) << "header and fourteen multiplexes";
     EXPECT_EQ(mux.GetItemText(0, 3), "Freq.(MHz)");
@@ -114,7 +125,7 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     EXPECT_TRUE(mux.IsColHidden(5)) << "technical columns hidden";
     EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on a cable receiver";
     EXPECT_EQ(TV().GetRowCount(), 37) << "header and 36 TV channels";
-    EXPECT_EQ(frame->m_pRightView->m_pRadioGrid->GetRowCount(), 13);
+    EXPECT_EQ(Grid("RadioGrid").GetRowCount(), 13);
 
     // A multiplex row narrows the channel lists to its channels.
     emit mux.CellClicked(4, 3);
@@ -125,7 +136,7 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     const std::string out = (std::filesystem::temp_directory_path() /
                              ("velmar-gui-cable-" + std::to_string(::getpid()) + ".bin"))
                                 .string();
-    ui.NextFileName(QString::fromStdString(out));
+    ui.NextSaveFileName(QString::fromStdString(out));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ReadAll(out), ReadAll(kCableExample.toStdString()));
@@ -140,16 +151,15 @@ TEST_F(Profile, EveryFamilyGetsThePanesItsTypeBitsCallFor) {
         EXPECT_EQ(frame->windowTitle().toStdString(), ReceiverCaption(p));
         EXPECT_EQ(GetProductList(), p.productList);
         const bool tabs = (t & 3) == 3;
-        EXPECT_EQ(Top().m_pTabs->isHidden(), !tabs);
+        EXPECT_EQ(Tabs().isHidden(), !tabs);
         if (!tabs) {
-            EXPECT_EQ(Top().m_pCaption->text(), (t & 1) ? " Satellite"
-                                                : ((t & 0xF) == 2 || (t & 0xF) == 4)
-                                                    ? " Mux information"
-                                                    : "");
+            EXPECT_EQ(SourceCaption(), (t & 1)                              ? " Satellite"
+                                       : ((t & 0xF) == 2 || (t & 0xF) == 4) ? " Mux information"
+                                                                            : "");
         }
-        EXPECT_EQ(Top().m_pSatGrid->isHidden(), !(t & 1));
-        EXPECT_EQ(Top().m_pCableMuxGrid->isHidden(), (t & 1) || !(t & 4));
-        EXPECT_EQ(Top().m_pTerMuxGrid->isHidden(), (t & 1) || (t & 4) || !(t & 2));
+        EXPECT_EQ(Grid("SatGrid").isHidden(), !(t & 1));
+        EXPECT_EQ(Grid("CableMuxGrid").isHidden(), (t & 1) || !(t & 4));
+        EXPECT_EQ(Grid("TerMuxGrid").isHidden(), (t & 1) || (t & 4) || !(t & 2));
         EXPECT_EQ(TV().IsColHidden(14), (t & 6) != 0) << "the tuner column";
         EXPECT_TRUE(TV().IsColHidden(3)) << "technical columns hidden by default";
         frame.reset();
