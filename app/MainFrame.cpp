@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/CaptionEntries.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     connect(findChild<QAction*>("ID_REFRESH_ALL"), &QAction::triggered, this,
             &CMainFrame::OnRefreshAll);
     connect(findChild<QAction*>("ID_APP_ABOUT"), &QAction::triggered, this, &CMainFrame::OnAbout);
+    new CCaptionEntries(*this, *bar, m_ui); // the hidden entries; owned by the frame
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used

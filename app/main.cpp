@@ -4,7 +4,9 @@
 // for this run; `--screenshot PNG` then saves a picture of the window and quits.
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
+#include "contracts/ReceiverProfiles.h"
 #include "platform/QtUiSeam.h"
+#include "platform/vxui/VxuiSettings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,8 +25,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmar: %s", qUtf8Printable(args.error));
         return 2;
     }
+    // The configuration dialog's choice from an earlier run, unless the
+    // command line names a receiver for this one.
+    const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
+    const ReceiverProfile receiver = ChooseReceiver(args.profile, saved.receiver, saved.gridColumn);
     CQtUiSeam ui;
-    CMainFrame frame(ui, true, args.profile);
+    CMainFrame frame(ui, true, &receiver);
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
         if (!open.isEmpty())
