@@ -41,13 +41,13 @@ int CScriptedUiSeam::MessageBox(QWidget*, const QString& text, const QString& ca
 }
 
 QString CScriptedUiSeam::OpenFileName(QWidget*, const QString& title, const QString& filter) {
-    openDialogs.push_back({title, filter, {}});
+    openDialogs.push_back({title, filter, {}, {}});
     return PopOr(m_openFiles, QString());
 }
 
 QString CScriptedUiSeam::SaveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString& initialName) {
-    saveDialogs.push_back({title, filter, initialName});
+                                      const QString& initialName, const QString& defaultExtension) {
+    saveDialogs.push_back({title, filter, initialName, defaultExtension});
     return PopOr(m_saveFiles, QString());
 }
 

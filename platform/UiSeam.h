@@ -28,8 +28,11 @@ public:
     // when the dialog was cancelled. `filter` is in the framework's
     // "Description|pattern|...||" form.
     virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // `defaultExtension`, when given, is added to a name typed without one
+    // whatever file type is chosen; otherwise the chosen type's extension is.
     virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                                 const QString& initialName) = 0;
+                                 const QString& initialName,
+                                 const QString& defaultExtension = QString()) = 0;
     virtual void SetWaitCursor(bool wait) = 0;
     // Runs a maker dialog modally (CVxDialog::DoModal comes here); the
     // button that closed it, IDOK or IDCANCEL.
