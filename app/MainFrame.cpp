@@ -230,10 +230,11 @@ void CMainFrame::OpenPath(const QString& path) {
         m_ui.SetWaitCursor(false);
         return;
     }
-    const int result = ImportToWorkingCopy(native, this);
+    std::string error;
+    const int result = ImportToWorkingCopy(native, this, &error);
     if (result == kImportFileError) {
         m_ui.SetWaitCursor(false);
-        m_ui.MessageBox(this, "Cannot open file " + path + ".", "Velmar", IUiSeam::Buttons::Ok,
+        m_ui.MessageBox(this, QString::fromLocal8Bit(error), "Velmar", IUiSeam::Buttons::Ok,
                         IUiSeam::Icon::Stop);
         return;
     }
@@ -254,13 +255,18 @@ void CMainFrame::OnSaveToFile() {
     const std::string native = path.toLocal8Bit().toStdString();
     m_ui.SetWaitCursor(true);
     if (IsWorkbookPath(path)) {
-        ExportChannelWorkbook(native);
+        std::string message;
+        const bool saved = ExportChannelWorkbook(native, &message);
         m_ui.SetWaitCursor(false);
+        if (!saved)
+            m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
+                            IUiSeam::Icon::Stop);
         return;
     }
-    if (ExportWorkingCopy(native) == 0)
-        m_ui.MessageBox(this, "Cannot save channel file", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
+    SaveReport report;
+    if (ExportWorkingCopy(native, &report) == 0)
+        m_ui.MessageBox(this, QString::fromLocal8Bit(report.message), "Velmar",
+                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
     m_ui.SetWaitCursor(false);
 }
 

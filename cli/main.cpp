@@ -11,6 +11,7 @@
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -83,13 +84,21 @@ private:
 
 bool Open(const std::string& image, bool yes) {
     FlagPrompt prompt(yes);
-    const int result = ImportToWorkingCopy(image, &prompt);
+    std::string error;
+    const int result = ImportToWorkingCopy(image, &prompt, &error);
     if (result == 1)
         return true;
     if (result == kImportFileError)
-        std::cerr << "velmar-cli: cannot read " << image << "\n";
+        std::cerr << "velmar-cli: " << error << "\n";
     std::cerr << kLoadFailed << "\n";
     return false;
+}
+
+int SaveFailed(const SaveReport& report) {
+    std::cerr << report.message << "\n";
+    if (!report.detail.empty())
+        std::cerr << "velmar-cli: " << report.detail << "\n";
+    return 1;
 }
 
 void PrintInfo(const std::string& image) {
@@ -125,6 +134,8 @@ void PrintInfo(const std::string& image) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit should fail a write, which is reported, not kill the tool.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::size_t index = 0;
     ReceiverOptions options;
@@ -171,15 +182,13 @@ int main(int argc, char** argv) {
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());
     } else if (command == "save") {
-        if (ExportWorkingCopy(operands[1]) != 1) {
-            std::cerr << kSaveFailed << "\n";
-            return 1;
-        }
+        SaveReport report;
+        if (ExportWorkingCopy(operands[1], &report) != 1)
+            return SaveFailed(report);
     } else if (command == "export-xls") {
-        ExportChannelWorkbook(operands[1]);
-        CExcelBook check; // the export reports nothing itself: look at what it wrote
-        if (!check.Load(operands[1]) || !check.GetWorksheet("Channel")) {
-            std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
+        std::string message;
+        if (!ExportChannelWorkbook(operands[1], &message)) {
+            std::cerr << message << "\n";
             return 1;
         }
     } else if (command == "import-xls") {
@@ -189,13 +198,15 @@ int main(int argc, char** argv) {
             return 1;
         }
         ImportChannelWorkbook(operands[1]);
-        if (ExportWorkingCopy(operands[2]) != 1) {
-            std::cerr << kSaveFailed << "\n";
+        SaveReport report;
+        if (ExportWorkingCopy(operands[2], &report) != 1)
+            return SaveFailed(report);
+    } else {
+        std::string why;
+        if (!WriteDefaultChannelTable(operands[1], &why)) {
+            std::cerr << kSaveFailed << "\nvelmar-cli: " << why << "\n";
             return 1;
         }
-    } else if (!WriteDefaultChannelTable(operands[1])) {
-        std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
-        return 1;
     }
     return 0;
 }

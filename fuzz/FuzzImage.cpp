@@ -56,10 +56,9 @@ std::string Scratch(const char* name) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string input = Scratch("in.bin");
     static const std::string output = Scratch("out.bin");
-    static const std::string work = Scratch("work.bin");
-    if (size < 1)
+    static const bool working = CreateWorkingCopy();
+    if (size < 1 || !working)
         return 0;
-    std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
     const Profile& profile = kProfiles[data[0] % std::size(kProfiles)];
     Apply(profile, (data[0] >> 4) & 1, 1 + ((data[0] >> 5) & 7));
     ResetImageState();

@@ -36,9 +36,13 @@ bool CChannelFile::Open(CImageFile::Mode mode) {
     Close();
     if (!m_file.Open(m_strPath, mode))
         return false;
+    FetchProduct();
+    return true;
+}
+
+void CChannelFile::FetchProduct() {
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
-    return true;
 }
 
 void CChannelFile::Close() {
@@ -99,7 +103,17 @@ int CChannelFile::Load(const char* path) {
         m_strPath = path;
     if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Read))
         return 0;
+    return LoadOpened();
+}
 
+int CChannelFile::LoadDescriptor(int fd) {
+    if (!GeometryValid() || !m_file.OpenDescriptor(fd))
+        return 0;
+    FetchProduct();
+    return LoadOpened();
+}
+
+int CChannelFile::LoadOpened() {
     int shift = kWorkingHeaderSize;
     if (!ReadHeader()) {
         if (!m_pPrompt || !m_pPrompt->AskYesNo(kHeaderQuestion)) {
@@ -143,7 +157,8 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
              (!(type & 0x01) || WriteTransponders()) && (!(type & 0x04) || WriteCableMuxBlock()) &&
              (twin ? WriteTwinTunerChannelBlock() : WriteChannelBlock());
     }
-    Close();
+    // A close that fails may have lost written data: that is a failed save.
+    ok = m_file.Close() && ok;
     if (!ok) {
         std::remove(m_strPath.c_str());
         return 0;

@@ -41,6 +41,8 @@ public:
 
     // 1 on success, 0 on failure. A null path keeps m_strPath.
     int Load(const char* path);
+    // Load from an open descriptor the caller keeps (the held working copy).
+    int LoadDescriptor(int fd);
     int Save(const char* path, bool zorvImage);
 
     bool ReadFavorites();
@@ -62,6 +64,8 @@ public:
 
 private:
     void ShiftBlocks(int shift);
+    void FetchProduct();
+    int LoadOpened();
     bool GeometryValid() const;
     // The shared block read: the whole block, or false when the file is
     // shorter (checked before anything is allocated).

@@ -34,6 +34,7 @@ struct Column {
     }
 
 constexpr int kNameColumn = 13;
+constexpr const char* kSaveFailed = "Cannot save channel file";
 
 // Column order of the sheet; column 13 (Name) is text and handled apart.
 const std::array<Column, kChannelColumns> kColumns = {VELMAR_FIELD(ProgramNum),
@@ -152,7 +153,7 @@ void ImportChannelWorkbook(const std::string& path) {
     }
 }
 
-void ExportChannelWorkbook(const std::string& path) {
+bool ExportChannelWorkbook(const std::string& path, std::string* message) {
     CExcelBook book;
     if (book.Load(path)) {
         if (book.GetWorksheet("Channel"))
@@ -163,8 +164,11 @@ void ExportChannelWorkbook(const std::string& path) {
         book.RenameWorksheet("Sheet1", "Channel");
     }
     CExcelSheet* sheet = book.GetWorksheet("Channel");
-    if (!sheet)
-        return;
+    if (!sheet) {
+        if (message)
+            *message = kSaveFailed;
+        return false;
+    }
     for (int col = 0; col < kChannelColumns; ++col)
         sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
     unsigned row = 1;
@@ -182,5 +186,9 @@ void ExportChannelWorkbook(const std::string& path) {
                     static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
         }
     }
-    book.SaveAs(path);
+    if (book.SaveAs(path))
+        return true;
+    if (message)
+        *message = kSaveFailed;
+    return false;
 }

@@ -8,8 +8,9 @@
 // is not a compound file changes nothing.
 void ImportChannelWorkbook(const std::string& path);
 // Writes table 5 into the "Channel" sheet of the workbook at `path`, keeping
-// its other sheets; a missing or foreign file becomes a new workbook.
-void ExportChannelWorkbook(const std::string& path);
+// its other sheets; a missing or foreign file becomes a new workbook. False,
+// with what the user should be told in `message`, when nothing was written.
+bool ExportChannelWorkbook(const std::string& path, std::string* message = nullptr);
 
 // The 60 column names in order.
 const char* ChannelColumnName(int column);

@@ -85,7 +85,10 @@ public:
     bool Load(const std::string& path);
     bool LoadFromMemory(std::span<const std::uint8_t> file);
     void New(unsigned sheetCount);
+    // Replaces the file at `path` atomically; on failure Error() says why and
+    // an existing file is left as it was.
     bool SaveAs(const std::string& path);
+    const std::string& Error() const { return m_strError; }
     // The complete file as SaveAs would write it; empty without a workbook.
     std::vector<std::uint8_t> SaveToMemory() const;
 
@@ -104,6 +107,7 @@ private:
     void ParseWorkbook(std::span<const std::uint8_t> stream);
 
     bool m_bHolds = false;
+    std::string m_strError;
     std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
     std::vector<std::unique_ptr<CExcelSheet>> m_sheets;
 };

@@ -1,11 +1,11 @@
 // The BIFF8 writer: default global records, the shared string table with
 // its CONTINUE records and EXTSST, worksheet substreams with row blocks,
 // INDEX and DBCELL, all in one "Workbook" stream of a compound file.
+#include "platform/AtomicFile.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 #include "xls/ExcelBook.h"
 
-#include <fstream>
 #include <map>
 
 namespace {
@@ -360,10 +360,5 @@ bool CExcelBook::SaveAs(const std::string& path) {
     const std::vector<std::uint8_t> file = SaveToMemory();
     if (file.empty())
         return false;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out.flush());
+    return WriteFileAtomically(path, file, &m_strError);
 }

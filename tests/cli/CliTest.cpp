@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -23,11 +24,13 @@ struct Outcome {
     std::string out, err;
 };
 
-// Runs the tool with `args` (already shell-quoted where needed).
-Outcome Cli(const std::string& args) {
+// Runs the tool with `args` (already shell-quoted where needed), with the
+// environment assignments `env` in front.
+Outcome Cli(const std::string& args, const std::string& env = {}) {
     const auto dir = std::filesystem::temp_directory_path();
     const auto errPath = dir / ("velmar-cli-err-" + std::to_string(::getpid()));
-    const std::string command = std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
+    const std::string command =
+        env + std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
     Outcome run{};
     if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -184,4 +187,64 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
     std::filesystem::remove(xls);
     std::filesystem::remove(bin);
+}
+
+namespace {
+
+// Runs the tool with writes into `dir` failing as `failure` says
+// ("after=N", "sync", "close" or "rename").
+Outcome CliFailing(const std::string& args, const std::string& dir, const std::string& failure) {
+    std::string env = "LD_PRELOAD=" + std::string(VELMAR_FAILING_IO) +
+                      " ASAN_OPTIONS=verify_asan_link_order=0 VELMAR_FAIL_DIR=" + dir + " ";
+    if (failure.rfind("after=", 0) == 0)
+        env += "VELMAR_FAIL_AFTER=" + failure.substr(6) + " ";
+    else
+        env += "VELMAR_FAIL_AT=" + failure + " ";
+    return Cli(args, env);
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
+    const std::string dir = Scratch("failing");
+    std::filesystem::create_directories(dir);
+    const std::string xls = dir + "/channels.xls";
+    ASSERT_EQ(Cli("export-xls " + Example() + " " + xls).status, 0);
+    const std::string workbook = ReadText(xls);
+    struct Output {
+        std::string command, target, old;
+    };
+    const std::vector<Output> outputs = {
+        {"save " + Example(), dir + "/list.bin", "an older image"},
+        {"export-h " + Example(), dir + "/table.h", "/* hand-edited table */"},
+        {"export-xls " + Example(), dir + "/channels.xls", workbook},
+        {"import-xls " + Example() + " " + xls, dir + "/list.bin", "an older image"},
+    };
+    for (const Output& o : outputs) {
+        std::ofstream(o.target, std::ios::binary) << o.old;
+        const auto before = Listing(dir);
+        for (const std::string failure :
+             {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
+            const Outcome run = CliFailing(o.command + " " + o.target, dir, failure);
+            EXPECT_EQ(run.status, 1) << o.command << " " << failure;
+            EXPECT_NE(run.err.find("Cannot save channel file"), std::string::npos)
+                << o.command << " " << failure << ": " << run.err;
+            EXPECT_TRUE(ReadText(o.target) == o.old) << o.command << " " << failure;
+            EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
+        }
+        // Unhindered, the same command writes.
+        std::filesystem::remove(o.target);
+        EXPECT_EQ(Cli(o.command + " " + o.target).status, 0) << o.command;
+        EXPECT_TRUE(std::filesystem::exists(o.target)) << o.command;
+        std::filesystem::remove(o.target + ".bak");
+    }
+    std::filesystem::remove_all(dir);
 }

@@ -14,12 +14,10 @@ class Container : public CodecTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
-        const std::string work = Path("ZOwork.tmp").string();
-        std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
-        WriteFile(work, {});
+        ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
     }
     void TearDown() override {
-        g_szWorkImagePath[0] = '\0';
+        DeleteWorkingCopy();
         CodecTest::TearDown();
     }
     static std::vector<BYTE> Flash(int size) {
@@ -198,7 +196,6 @@ TEST_F(Container, SavingANeverLoadedCopyWritesHeaderAndBlocks) {
 }
 
 TEST_F(Container, WorkingCopyIsCreatedWithItsPrefixAndDeleted) {
-    g_szWorkImagePath[0] = '\0';
     ASSERT_TRUE(CreateWorkingCopy());
     const std::filesystem::path path(g_szWorkImagePath);
     EXPECT_EQ(path.filename().string().rfind("ZO", 0), 0u);
