@@ -6,6 +6,7 @@
 #include "contracts/Prompt.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
+#include "image/FlashGeometry.h"
 #include "image/ImageState.h"
 #include "image/WorkingCopy.h"
 #include "xls/ChannelWorkbook.h"
@@ -169,6 +170,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     options.Apply();
+    std::string layoutProblem;
+    if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
+        return Usage(layoutProblem);
     WorkingCopyScope work;
     if (!work.Ok()) {
         std::cerr << "velmar-cli: cannot create the working copy in the temporary directory\n";

@@ -11,10 +11,6 @@ namespace {
 
 constexpr BYTE kMagic[4] = {'V', 'X', ' ', ' '};
 constexpr BYTE kZorvTag[4] = {'Z', 'O', 'R', 'V'};
-// Sectors smaller than the largest trailer, or absurdly large, come from a
-// broken profile; the codec refuses them instead of guessing.
-constexpr int kMinSectorSize = 16;
-constexpr int kMaxSectorSize = 1 << 24;
 
 } // namespace
 
@@ -50,12 +46,16 @@ void CChannelFile::Close() {
 }
 
 bool CChannelFile::GeometryValid() const {
-    if (m_nSectorSize < kMinSectorSize || m_nSectorSize > kMaxSectorSize)
-        return false;
-    for (const Block* b : {&m_mmi, &m_sat, &m_brd, &m_tp, &m_ch})
-        if (b->start < 0 || b->sectors < 0 || b->entrySize < 0)
-            return false;
-    return true;
+    FlashGeometry g;
+    g.productList = GetProductList();
+    g.productType = GetProductType();
+    g.sectorSize = m_nSectorSize;
+    g.mmi = m_mmi;
+    g.sat = m_sat;
+    g.brd = m_brd;
+    g.tp = m_tp;
+    g.ch = m_ch;
+    return g.Valid();
 }
 
 void CChannelFile::ShiftBlocks(int shift) {

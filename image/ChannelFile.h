@@ -4,6 +4,7 @@
 #pragma once
 
 #include "contracts/Prompt.h"
+#include "image/FlashGeometry.h"
 #include "image/ImageFile.h"
 
 #include <cstdint>
@@ -18,12 +19,7 @@ class CChannelFile {
 public:
     // One block's geometry as the policy reports it; `fourth` is the
     // favourite maximum, a running count, or the channel name length.
-    struct Block {
-        int start = 0;
-        int sectors = 0;
-        int entrySize = 0;
-        int fourth = 0;
-    };
+    using Block = BlockGeometry;
 
     CChannelFile();
     ~CChannelFile();

@@ -1,6 +1,7 @@
 // Favourite, satellite, broadcast, transponder and multiplex blocks.
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "image/BlockRules.h"
 #include "image/ChannelFile.h"
 #include "image/EntryCodecs.h"
 #include "image/ImageState.h"
@@ -112,7 +113,7 @@ bool CChannelFile::WriteFavorites() {
         ReadBlock(m_mmi.start, BlockBytes(m_mmi, Z), old);
     int sector = 0;
     CSectorWriter writer(
-        m_file, m_mmi.start, Z, m_mmi.sectors, E, [=](int p) { return p + E <= Z - 2; },
+        m_file, m_mmi.start, Z, m_mmi.sectors, E, [=](int p) { return fit::Favorite(Z, E, p); },
         [&](std::span<BYTE> s) {
             const std::size_t at = static_cast<std::size_t>(sector) * Z + Z - 4;
             if (at + 2 <= old.size()) {
@@ -177,7 +178,7 @@ bool CChannelFile::WriteSatellites() {
         return false;
     m_sat.fourth = 0;
     CSectorWriter writer(
-        m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return p + E < Z - 7; },
+        m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return fit::Satellite(Z, E, p); },
         [&](std::span<BYTE> s) {
             s[Z - 7] = g_byPreservedA;
             s[Z - 6] = g_byPreservedB;
@@ -186,7 +187,9 @@ bool CChannelFile::WriteSatellites() {
             s[Z - 3] = g_byPreservedD;
         });
     // The reader takes one trailer, so every satellite must fit the first sector.
-    if (m_sat.sectors < 1 || writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
+    // ... and their count is one byte.
+    if (m_sat.sectors < 1 || TheZorvDB().Size(kTableSatellite) > 255 ||
+        writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
         return false;
     for (auto* s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
          s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index)) {
@@ -223,7 +226,7 @@ bool CChannelFile::WriteBroadcasts() {
         return false;
     m_brd.fourth = 0;
     return WriteCountedBlock<Broadcast_Info_Tag>(
-        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return p + E < Z - 4; },
+        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return fit::Broadcast(Z, E, p); },
         [&](const Broadcast_Info_Tag& b, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeBroadcast(b, e);
@@ -264,7 +267,7 @@ bool CChannelFile::WriteTransponders() {
     const bool terrestrial = (GetProductType() & 0x02) != 0;
     m_tp.fourth = 0;
     return WriteCountedBlock<Transponder_Info_Tag>(
-        m_file, m_tp, Z, kTableTransponder, [=](int p) { return p + 2 * E < Z - 4; },
+        m_file, m_tp, Z, kTableTransponder, [=](int p) { return fit::Transponder(Z, E, p); },
         [&](const Transponder_Info_Tag& t, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             if (terrestrial && t.SatID == 1)
@@ -353,7 +356,7 @@ bool CChannelFile::WriteCableMuxBlock() {
     if (S < kCableMuxEntryBase)
         return false;
     return WriteCountedBlock<CableMux_Info_Tag>(
-        m_file, m_tp, Z, kTableCableMux, [=](int off) { return Z - off - 4 > 2 * S; },
+        m_file, m_tp, Z, kTableCableMux, [=](int off) { return fit::CableMux(Z, S, off); },
         [&](const CableMux_Info_Tag& m, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeCableMux(m, e);

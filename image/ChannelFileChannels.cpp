@@ -1,6 +1,7 @@
 // The channel block: three entry layouts, the TV/radio trailer, and the
 // twin-tuner writer that stores every channel once per tuner.
 #include "contracts/ZorvDB.h"
+#include "image/BlockRules.h"
 #include "image/ChannelEntryCodecs.h"
 #include "image/ChannelFile.h"
 #include "image/SectorWriter.h"
@@ -107,10 +108,7 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
     m_nTVCount = m_nRadioCount = 0;
     CSectorWriter writer(
         m_file, m_ch.start, Z, m_ch.sectors, S,
-        [=](int off) {
-            // The network trailer keeps one byte of count: at most 255 a sector.
-            return Z - off - 49 > S && !(network && off / S >= 255);
-        },
+        [=](int off) { return fit::Channel(Z, S, off, network); },
         [&](std::span<BYTE> s) {
             if (network) {
                 WriteWORD(&s[Z - 4], static_cast<WORD>(m_nTVCount + m_nRadioCount), 1);

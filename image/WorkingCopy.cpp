@@ -1,6 +1,7 @@
 #include "image/WorkingCopy.h"
 
 #include "contracts/ZorvDB.h"
+#include "image/Capacity.h"
 #include "image/ChannelFile.h"
 #include "image/Checksums.h"
 #include "image/ImageFile.h"
@@ -151,7 +152,14 @@ int SaveThroughTemporary(CAtomicFile& out, const std::string& work, bool zorv, b
     return 1;
 }
 
+// Everything a save needs before it may write: the tables fit the receiver,
+// and the working copy can be read.
 bool WorkingCopyForSave(std::string& work, SaveReport* report) {
+    const auto problems = CheckCapacity(TheZorvDB(), FlashGeometry::FromPolicy());
+    if (!problems.empty()) {
+        Report(report, CapacityMessage(problems), "");
+        return false;
+    }
     std::string error;
     if (ReadWorkingCopy(work, &error))
         return true;

@@ -51,12 +51,14 @@ struct SaveReport {
 };
 
 // Writes the working copy to `target` in its on-disk form and saves the store
-// into it; a ZORV image then gets a fresh CRC. Everything happens in a
+// into it; a ZORV image then gets a fresh CRC. Nothing is written when a
+// table does not fit the receiver (the report then says which, and by how
+// many). Everything happens in a
 // temporary file that replaces the target only when all of it succeeded; a
 // replaced target is kept as target + ".bak". Save's result (0 or 1).
 int ExportWorkingCopy(const std::string& target, SaveReport* report = nullptr);
 // Send's save into the working copy itself (always the working form), with
-// the same all-or-nothing replacement. 1 or 0.
+// the same capacity check first and the same all-or-nothing replacement. 1 or 0.
 int SaveIntoWorkingCopy(SaveReport* report = nullptr);
 
 // CRC-16/XMODEM over bytes 64 to the end of a ZORV image, zero-padded to a

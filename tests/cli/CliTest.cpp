@@ -5,6 +5,7 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/SatelliteRecords.h"
+#include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
 
@@ -247,4 +248,41 @@ TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
         std::filesystem::remove(o.target + ".bak");
     }
     std::filesystem::remove_all(dir);
+}
+
+TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
+    // A workbook with one channel more than the start-up receiver holds.
+    const std::string xls = Scratch("too-many.xls");
+    const std::string out = Scratch("too-many.bin");
+    CExcelBook book;
+    book.New(1);
+    book.RenameWorksheet("Sheet1", "Channel");
+    CExcelSheet* sheet = book.GetWorksheet("Channel");
+    sheet->Cell(0, 0)->SetString("ProgramNum");
+    for (unsigned row = 1; row <= 4609; ++row) {
+        sheet->Cell(row, 0)->SetInteger(static_cast<std::int32_t>(row));
+        sheet->Cell(row, 3)->SetInteger(1);
+        sheet->Cell(row, 10)->SetInteger(0x0400);
+        sheet->Cell(row, 13)->SetString("Channel");
+    }
+    ASSERT_TRUE(book.SaveAs(xls));
+    std::ofstream(out, std::ios::binary) << "keep me";
+    const Outcome run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The channel list has 4,609 channels, but this receiver holds at most "
+                           "4,608. Remove 1 channel and save again."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadText(out), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
+    std::filesystem::remove(xls);
+    std::filesystem::remove(out);
+}
+
+TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
+    const Outcome run = Cli("--ch 49152,1000000,56,28 info " + Example());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("the channel block reaches beyond any receiver's image"),
+              std::string::npos)
+        << run.err;
 }
