@@ -225,9 +225,15 @@ void CMainFrame::OpenPath(const QString& path) {
     const std::string native = path.toLocal8Bit().toStdString();
     m_ui.SetWaitCursor(true);
     if (IsWorkbookPath(path)) {
-        ImportChannelWorkbook(native);
-        RefreshAllViews();
+        // The channel list changes only when the whole workbook was read.
+        std::string message;
+        const bool imported = ImportChannelWorkbook(native, &message);
+        if (imported)
+            RefreshAllViews();
         m_ui.SetWaitCursor(false);
+        if (!imported)
+            m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
+                            IUiSeam::Icon::Stop);
         return;
     }
     std::string error;

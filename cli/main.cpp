@@ -159,13 +159,14 @@ int main(int argc, char** argv) {
 
     if (command == "dump-xls") {
         // A workbook alone: its channel table into an empty store.
-        CExcelBook book;
-        if (!book.Load(operands[0])) {
-            std::cerr << kLoadFailed << "\n";
+        std::string problem;
+        const auto channels = ReadChannelWorkbook(operands[0], problem);
+        if (!channels) {
+            std::cerr << problem << "\n";
             return 1;
         }
         TheZorvDB().ClearAll();
-        ImportChannelWorkbook(operands[0]);
+        ReplaceChannelTable(*channels);
         std::cout << DumpChannelsJson() << "\n";
         return 0;
     }
@@ -196,12 +197,11 @@ int main(int argc, char** argv) {
             return 1;
         }
     } else if (command == "import-xls") {
-        CExcelBook book;
-        if (!book.Load(operands[1])) {
-            std::cerr << kLoadFailed << "\n";
+        std::string problem;
+        if (!ImportChannelWorkbook(operands[1], &problem)) {
+            std::cerr << problem << "\n";
             return 1;
         }
-        ImportChannelWorkbook(operands[1]);
         SaveReport report;
         if (ExportWorkingCopy(operands[2], &report) != 1)
             return SaveFailed(report);

@@ -67,6 +67,24 @@ bool Cursor::AtPieceStart() const {
     return std::binary_search(m_r.pieces.begin(), m_r.pieces.end(), m_pos);
 }
 
+bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s) {
+    s.text.reserve(std::min<std::size_t>(cch, c.LeftInPiece() + 1));
+    while (s.text.size() < cch) {
+        // Characters that go on in a CONTINUE piece: it restates the width.
+        if (c.AtPieceStart())
+            grbit = c.U8();
+        const bool high = grbit & 1;
+        s.wide = s.wide || high;
+        const std::size_t width = high ? 2 : 1;
+        const std::size_t fit = std::min<std::size_t>(cch - s.text.size(), c.LeftInPiece() / width);
+        if (fit == 0 || !c.Ok())
+            return false;
+        for (std::size_t k = 0; k < fit; ++k)
+            s.text += high ? static_cast<char16_t>(c.U16()) : static_cast<char16_t>(c.U8());
+    }
+    return c.Ok();
+}
+
 bool ReadSst(const Record& sst, std::vector<SstString>& out) {
     out.clear();
     Cursor c(sst);
@@ -78,27 +96,13 @@ bool ReadSst(const Record& sst, std::vector<SstString>& out) {
     out.reserve(std::min<std::size_t>(unique, sst.data.size() / 3));
     for (std::uint32_t i = 0; i < unique; ++i) {
         SstString s;
+        // A string that starts a CONTINUE piece has its header there.
         const std::uint16_t cch = c.U16();
-        std::uint8_t grbit = c.U8();
+        const std::uint8_t grbit = c.U8();
         const std::uint16_t runs = (grbit & 0x08) ? c.U16() : 0;
         const std::uint32_t ext = (grbit & 0x04) ? c.U32() : 0;
-        if (!c.Ok())
+        if (!c.Ok() || !ReadCharacters(c, cch, grbit, s))
             return false;
-        s.text.reserve(cch);
-        while (s.text.size() < cch) {
-            // Characters that go on in a CONTINUE piece: it restates the width.
-            if (c.AtPieceStart())
-                grbit = c.U8();
-            const bool high = grbit & 1;
-            s.wide = s.wide || high;
-            const std::size_t width = high ? 2 : 1;
-            const std::size_t fit =
-                std::min<std::size_t>(cch - s.text.size(), c.LeftInPiece() / width);
-            if (fit == 0 || !c.Ok())
-                return false;
-            for (std::size_t k = 0; k < fit; ++k)
-                s.text += high ? static_cast<char16_t>(c.U16()) : static_cast<char16_t>(c.U8());
-        }
         c.Skip(4u * runs);
         c.Skip(ext);
         if (!c.Ok())
@@ -106,6 +110,17 @@ bool ReadSst(const Record& sst, std::vector<SstString>& out) {
         out.push_back(std::move(s));
     }
     return true;
+}
+
+bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstString& text) {
+    Cursor c(label);
+    row = c.U16();
+    col = c.U16();
+    c.U16(); // format
+    const std::uint16_t cch = c.U16();
+    const std::uint8_t grbit = c.U8();
+    text = SstString{};
+    return c.Ok() && ReadCharacters(c, cch, grbit, text);
 }
 
 void Writer::Begin(std::uint16_t type) {

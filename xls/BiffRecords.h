@@ -28,6 +28,8 @@ enum RecordType : std::uint16_t {
     kMulRk = 0x00BD,
     kBoolErr = 0x0205,
     kLabelSst = 0x00FD,
+    kLabel = 0x0204,
+    kRString = 0x00D6,
     kIndex = 0x020B,
     kDbCell = 0x00D7,
     kWindow2 = 0x023E,
@@ -83,6 +85,12 @@ struct SstString {
 // Reads a whole SST record (with its CONTINUE pieces); false when broken.
 // Reads at most the strings the record really holds.
 bool ReadSst(const Record& sst, std::vector<SstString>& out);
+// The characters of one string whose header (count `cch`, flags `grbit`)
+// was just read; a CONTINUE piece restates the width. False when broken.
+bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s);
+// A LABEL or RSTRING cell: its row, column and text (the formatting runs of
+// RSTRING after the text are not needed).
+bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstString& text);
 
 // Builds a stream of records.
 class Writer {

@@ -5,6 +5,7 @@
 #include "xls/CodePage.h"
 #include "xls/ExcelBook.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
@@ -35,6 +36,7 @@ struct Column {
 
 constexpr int kNameColumn = 13;
 constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kUnchanged = " The channel list was not changed.";
 
 // Column order of the sheet; column 13 (Name) is text and handled apart.
 const std::array<Column, kChannelColumns> kColumns = {VELMAR_FIELD(ProgramNum),
@@ -127,30 +129,72 @@ const char* ChannelColumnName(int column) {
     return kColumns.at(static_cast<std::size_t>(column)).name;
 }
 
-void ImportChannelWorkbook(const std::string& path) {
-    CExcelBook book;
-    if (!book.Load(path))
-        return;
-    CZorvDB& db = TheZorvDB();
-    db.Clear(kTableChannel);
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error) {
+    if (book.Problem() != WorkbookProblem::None) {
+        error = book.Error() + kUnchanged;
+        return std::nullopt;
+    }
     const CExcelSheet* sheet = book.GetWorksheet("Channel");
-    if (!sheet)
-        return;
-    for (unsigned row = 1; row < sheet->GetTotalRows(); ++row) {
-        auto c = NewRecord<Channel_Info_Tag>();
+    if (!sheet) {
+        error = std::string("The workbook has no sheet named \"Channel\".") + kUnchanged;
+        return std::nullopt;
+    }
+    ChannelList channels;
+    for (const auto& [row, cells] : sheet->Rows()) {
+        // Row 0 holds the column names; a row without a stored value is no
+        // channel, whatever the sheet's dimensions claim.
+        if (row == 0 || std::none_of(cells.begin(), cells.end(), [](const auto& cell) {
+                return cell.second.Type() != CExcelCell::kEmpty;
+            }))
+            continue;
+        Channel_Info_Tag c{};
         for (int col = 0; col < kChannelColumns; ++col)
             if (col != kNameColumn)
                 kColumns[static_cast<std::size_t>(col)].set(
-                    *c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
+                    c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
         const CExcelCell& name = sheet->At(row, kNameColumn);
         std::string text;
         if (name.Type() == CExcelCell::kWString)
             text = Utf16ToAnsi(name.GetWString());
         else if (name.GetString())
             text = name.GetString();
-        std::strncpy(c->Name, text.c_str(), sizeof c->Name - 1);
-        db.AddIndexed(kTableChannel, std::move(c));
+        std::strncpy(c.Name, text.c_str(), sizeof c.Name - 1);
+        channels.push_back(c);
     }
+    return channels;
+}
+
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error) {
+    try {
+        CExcelBook book;
+        if (!book.Load(path)) {
+            error = book.Error() + kUnchanged;
+            return std::nullopt;
+        }
+        return ChannelsFromBook(book, error);
+    } catch (const std::bad_alloc&) {
+        error = std::string("There is not enough memory to read the workbook.") + kUnchanged;
+        return std::nullopt;
+    }
+}
+
+void ReplaceChannelTable(const ChannelList& channels) {
+    CZorvDB& db = TheZorvDB();
+    db.Clear(kTableChannel);
+    for (const Channel_Info_Tag& c : channels)
+        db.AddIndexed(kTableChannel, CopyRecord(c));
+}
+
+bool ImportChannelWorkbook(const std::string& path, std::string* error) {
+    std::string why;
+    const auto channels = ReadChannelWorkbook(path, why);
+    if (!channels) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    ReplaceChannelTable(*channels);
+    return true;
 }
 
 bool ExportChannelWorkbook(const std::string& path, std::string* message) {

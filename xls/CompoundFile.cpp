@@ -86,6 +86,14 @@ bool CCompoundFileReader::Open(std::span<const std::uint8_t> file) {
     *this = CCompoundFileReader{};
     if (file.size() < 512 || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
         return false;
+    if (ReadStructure(file))
+        return true;
+    *this = CCompoundFileReader{};
+    m_bDamaged = true;
+    return false;
+}
+
+bool CCompoundFileReader::ReadStructure(std::span<const std::uint8_t> file) {
     m_file = file;
     const std::uint16_t shift = U16(file, 30);
     if (shift != 9 && shift != 12)
@@ -171,11 +179,11 @@ bool CCompoundFileReader::Open(std::span<const std::uint8_t> file) {
     return true;
 }
 
-bool CCompoundFileReader::ReadStream(std::u16string_view name,
-                                     std::vector<std::uint8_t>& out) const {
+CCompoundFileReader::Stream CCompoundFileReader::FindStream(std::u16string_view name,
+                                                            std::vector<std::uint8_t>& out) const {
     out.clear();
     if (m_entries.empty())
-        return false;
+        return Stream::Missing;
     // The root's children form one tree of siblings; walk it once.
     std::vector<bool> seen(m_entries.size(), false);
     std::vector<std::uint32_t> todo = {m_entries[0].child};
@@ -193,25 +201,25 @@ bool CCompoundFileReader::ReadStream(std::u16string_view name,
         todo.push_back(e.right);
     }
     if (!found)
-        return false;
+        return Stream::Missing;
     if (found->size >= kMiniStreamCutoff)
-        return ReadChain(found->start, found->size, out);
+        return ReadChain(found->start, found->size, out) ? Stream::Ok : Stream::Broken;
     // A small stream: 64-byte mini sectors along the mini FAT.
     const std::size_t sectors =
         static_cast<std::size_t>((found->size + kMiniSectorSize - 1) / kMiniSectorSize);
     std::vector<std::uint32_t> chain;
     if (!Chain(m_miniFat, found->start, sectors + 1, chain) || chain.size() < sectors)
-        return false;
+        return Stream::Broken;
     for (std::size_t i = 0; i < sectors; ++i) {
         const std::size_t at = std::size_t{chain[i]} * kMiniSectorSize;
         if (at + kMiniSectorSize > m_miniStream.size())
-            return false;
+            return Stream::Broken;
         const std::size_t n = std::min<std::size_t>(
             kMiniSectorSize, static_cast<std::size_t>(found->size) - out.size());
         out.insert(out.end(), m_miniStream.begin() + static_cast<std::ptrdiff_t>(at),
                    m_miniStream.begin() + static_cast<std::ptrdiff_t>(at + n));
     }
-    return true;
+    return Stream::Ok;
 }
 
 std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,

@@ -23,9 +23,17 @@ public:
     // Checks the signature and reads the allocation tables and the
     // directory; false when the file is not a compound file or is broken.
     bool Open(std::span<const std::uint8_t> file);
+    // After a failed Open: the file is a compound file (it has the
+    // signature) whose allocation tables or directory are broken.
+    bool Damaged() const { return m_bDamaged; }
+    enum class Stream { Ok, Missing, Broken };
     // A stream directly under the root storage, its name compared without
-    // regard to ASCII case as the format says. False when missing or broken.
-    bool ReadStream(std::u16string_view name, std::vector<std::uint8_t>& out) const;
+    // regard to ASCII case as the format says: Missing when there is no such
+    // stream, Broken when its sectors end early or chain wrongly.
+    Stream FindStream(std::u16string_view name, std::vector<std::uint8_t>& out) const;
+    bool ReadStream(std::u16string_view name, std::vector<std::uint8_t>& out) const {
+        return FindStream(name, out) == Stream::Ok;
+    }
 
 private:
     struct Entry {
@@ -36,6 +44,7 @@ private:
         std::uint64_t size = 0;
     };
 
+    bool ReadStructure(std::span<const std::uint8_t> file);
     std::span<const std::uint8_t> Sector(std::uint32_t index) const;
     // The sectors of a chain, or false on a loop, a bad number or a chain
     // longer than `limit`.
@@ -50,6 +59,7 @@ private:
     std::vector<std::uint32_t> m_miniFat;
     std::vector<std::uint8_t> m_miniStream;
     std::vector<Entry> m_entries;
+    bool m_bDamaged = false;
 };
 
 // A version 3 compound file whose root holds one stream `name` with `data`:

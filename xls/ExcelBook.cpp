@@ -1,20 +1,24 @@
 // Cells, sheets, the workbook's sheet operations and the BIFF8 reader.
 #include "xls/ExcelBook.h"
 
+#include "platform/InputFile.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace {
 
 constexpr unsigned kMaxRows = 65536;
 constexpr unsigned kMaxCols = 256;
+// What the reader keeps of a workbook: enough for a full channel sheet of
+// 65,535 rows and 60 columns besides other sheets, and bounded however the
+// file is made.
+constexpr std::size_t kMaxCells = 5'000'000;
+constexpr std::size_t kMaxSheets = 10'000;
 
 } // namespace
 
@@ -81,8 +85,6 @@ CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
         return nullptr;
     m_nRows = std::max(m_nRows, row + 1);
     m_nCols = std::max(m_nCols, col + 1);
-    if (m_rows.size() <= row)
-        m_rows.resize(row + 1);
     Row& r = m_rows[row];
     const auto key = static_cast<std::uint16_t>(col);
     auto it = std::lower_bound(r.begin(), r.end(), key,
@@ -94,17 +96,19 @@ CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
 
 const CExcelCell& CExcelSheet::At(unsigned row, unsigned col) const {
     static const CExcelCell kEmptyCell;
-    if (row >= m_rows.size())
+    const auto found = m_rows.find(row);
+    if (found == m_rows.end())
         return kEmptyCell;
-    const Row& r = m_rows[row];
+    const Row& r = found->second;
     const auto it = std::lower_bound(r.begin(), r.end(), col,
                                      [](const auto& cell, unsigned c) { return cell.first < c; });
     return it != r.end() && it->first == col ? it->second : kEmptyCell;
 }
 
 void CExcelSheet::SetDimensions(std::uint32_t rows, std::uint32_t cols) {
-    m_nRows = std::min<std::uint32_t>(rows, kMaxRows);
-    m_nCols = std::min<std::uint32_t>(cols, kMaxCols);
+    // A DIMENSIONS record after the cells cannot take away rows they hold.
+    m_nRows = std::max(m_nRows, std::min<std::uint32_t>(rows, kMaxRows));
+    m_nCols = std::max(m_nCols, std::min<std::uint32_t>(cols, kMaxCols));
 }
 
 // ---- Book: sheet operations -------------------------------------------------------
@@ -113,6 +117,8 @@ CExcelBook::~CExcelBook() = default;
 
 void CExcelBook::Reset() {
     m_bHolds = false;
+    m_problem = WorkbookProblem::None;
+    m_strError.clear();
     m_fonts.clear();
     m_xfs.clear();
     m_styles.clear();
@@ -172,25 +178,64 @@ void CExcelBook::New(unsigned sheetCount) {
 
 // ---- Book: reading ------------------------------------------------------------------
 
+void CExcelBook::SetProblem(WorkbookProblem problem) {
+    m_problem = problem;
+    switch (problem) {
+    case WorkbookProblem::None:
+    case WorkbookProblem::Unreadable:
+        break; // the caller says why
+    case WorkbookProblem::NotCompound:
+        m_strError = "The file is not an Excel 97-2003 workbook (.xls).";
+        break;
+    case WorkbookProblem::DamagedContainer:
+        m_strError = "The workbook is damaged: its sector tables or its directory cannot be read.";
+        break;
+    case WorkbookProblem::NoWorkbookStream:
+        m_strError = "The file holds no \"Workbook\" stream, so it is not an Excel 97-2003 "
+                     "workbook.";
+        break;
+    case WorkbookProblem::BrokenStream:
+        m_strError = "The workbook is damaged: its \"Workbook\" stream ends early or its "
+                     "sectors are chained wrongly.";
+        break;
+    case WorkbookProblem::BrokenSst:
+        m_strError = "The workbook is damaged: its table of shared strings cannot be read.";
+        break;
+    case WorkbookProblem::TooLarge:
+        m_strError = "The workbook holds more cells or sheets than this program reads.";
+        break;
+    }
+}
+
 bool CExcelBook::Load(const std::string& path) {
     Reset();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string contents, error;
+    if (!ReadInputFile(path, kMaxWorkbookFileBytes, "an Excel workbook", contents, error)) {
+        m_problem = WorkbookProblem::Unreadable;
+        m_strError = error;
         return false;
-    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in),
-                                         std::istreambuf_iterator<char>()};
-    return LoadFromMemory(file);
+    }
+    return LoadFromMemory(std::span<const std::uint8_t>(
+        reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
 }
 
 bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
     Reset();
     cfb::CCompoundFileReader reader;
-    if (!reader.Open(file))
+    if (!reader.Open(file)) {
+        SetProblem(reader.Damaged() ? WorkbookProblem::DamagedContainer
+                                    : WorkbookProblem::NotCompound);
         return false;
+    }
     m_bHolds = true;
     std::vector<std::uint8_t> stream;
-    if (reader.ReadStream(u"Workbook", stream))
-        ParseWorkbook(stream);
+    const auto found = reader.FindStream(u"Workbook", stream);
+    if (found == cfb::CCompoundFileReader::Stream::Ok)
+        SetProblem(ParseWorkbook(stream));
+    else
+        SetProblem(found == cfb::CCompoundFileReader::Stream::Missing
+                       ? WorkbookProblem::NoWorkbookStream
+                       : WorkbookProblem::BrokenStream);
     if (m_fonts.empty() || m_xfs.size() < 16)
         DefaultGlobals(); // a workbook must have them to be written back
     return true;
@@ -225,19 +270,118 @@ void StoreRk(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, std::uint
     }
 }
 
+void StoreText(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, const biff::SstString& s) {
+    CExcelCell* cell = sheet.Cell(row, col);
+    if (!cell)
+        return;
+    if (s.wide) {
+        cell->SetWString(s.text.c_str());
+    } else {
+        std::string bytes;
+        for (char16_t u : s.text) // 8-bit strings: every unit fits a byte
+            bytes += static_cast<char>(u);
+        cell->SetString(bytes.c_str());
+    }
+}
+
+// One record of a worksheet substream into its cells; false once the
+// workbook holds more cells than the reader keeps.
+bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
+                    const std::vector<biff::SstString>& sst, std::size_t& cells) {
+    biff::Cursor c(r);
+    switch (r.type) {
+    case biff::kDimensions: {
+        c.U32();
+        const std::uint32_t rows = c.U32();
+        c.U16();
+        const std::uint16_t cols = c.U16();
+        if (c.Ok())
+            sheet.SetDimensions(rows, cols);
+        return true;
+    }
+    case biff::kNumber: {
+        const std::uint16_t row = c.U16(), col = c.U16();
+        c.U16();
+        const double d = c.F64();
+        if (c.Ok())
+            if (CExcelCell* cell = sheet.Cell(row, col))
+                cell->SetDouble(d);
+        return ++cells <= kMaxCells;
+    }
+    case biff::kRk: {
+        const std::uint16_t row = c.U16(), col = c.U16();
+        c.U16();
+        const std::uint32_t rk = c.U32();
+        if (c.Ok())
+            StoreRk(sheet, row, col, rk);
+        return ++cells <= kMaxCells;
+    }
+    case biff::kMulRk: {
+        const std::uint16_t row = c.U16(), first = c.U16();
+        // colLast closes the record; the cells lie in between, six bytes each.
+        if (r.data.size() < 6)
+            return true;
+        const std::size_t count = (r.data.size() - 6) / 6;
+        for (std::size_t k = 0; k < count; ++k) {
+            c.U16();
+            const std::uint32_t rk = c.U32();
+            if (c.Ok())
+                StoreRk(sheet, row, static_cast<std::uint16_t>(first + k), rk);
+            if (++cells > kMaxCells)
+                return false;
+        }
+        return true;
+    }
+    case biff::kBoolErr: {
+        const std::uint16_t row = c.U16(), col = c.U16();
+        c.U16();
+        const std::uint8_t value = c.U8();
+        const std::uint8_t isError = c.U8();
+        if (c.Ok() && isError == 0)
+            StoreCell(sheet, row, col, value ? 1 : 0);
+        return ++cells <= kMaxCells;
+    }
+    case biff::kLabelSst: {
+        const std::uint16_t row = c.U16(), col = c.U16();
+        c.U16();
+        const std::uint32_t index = c.U32();
+        if (c.Ok() && index < sst.size())
+            StoreText(sheet, row, col, sst[index]);
+        return ++cells <= kMaxCells;
+    }
+    case biff::kLabel:
+    case biff::kRString: {
+        std::uint16_t row = 0, col = 0;
+        biff::SstString text;
+        if (biff::ReadLabel(r, row, col, text))
+            StoreText(sheet, row, col, text);
+        return ++cells <= kMaxCells;
+    }
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
-void CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
+WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
     biff::Reader reader(stream);
     biff::Record r;
     if (!reader.Next(r) || r.type != biff::kBof)
-        return;
+        return WorkbookProblem::BrokenStream;
     std::vector<biff::SstString> sst;
-    // Global substream.
-    while (reader.Next(r) && r.type != biff::kEof) {
+    bool sstBroken = false;
+    // Global substream, up to its EOF.
+    bool ended = false;
+    while (!ended && reader.Next(r)) {
         biff::Cursor c(r);
         switch (r.type) {
+        case biff::kEof:
+            ended = true;
+            break;
         case biff::kBoundSheet: {
+            if (m_sheets.size() >= kMaxSheets)
+                return WorkbookProblem::TooLarge;
             c.U32(); // position of the sheet's BOF: substreams are taken in order
             c.U16(); // visibility and type
             const bool wide = r.data.size() > 7 && (r.data[7] & 1);
@@ -246,8 +390,7 @@ void CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
             break;
         }
         case biff::kSst:
-            if (!biff::ReadSst(r, sst))
-                sst.clear();
+            sstBroken = !biff::ReadSst(r, sst);
             break;
         case biff::kFont:
             m_fonts.push_back(r.data);
@@ -262,13 +405,17 @@ void CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
             break;
         }
     }
+    if (!ended)
+        return WorkbookProblem::BrokenStream;
+    if (sstBroken)
+        return WorkbookProblem::BrokenSst;
+    std::size_t cells = 0;
     // One substream per sheet, in directory order.
     for (const auto& sheet : m_sheets) {
         if (!reader.Next(r) || r.type != biff::kBof)
-            return;
+            return WorkbookProblem::BrokenStream;
         int depth = 1; // an embedded object brings its own BOF/EOF pair
         while (depth > 0 && reader.Next(r)) {
-            biff::Cursor c(r);
             if (r.type == biff::kBof) {
                 ++depth;
                 continue;
@@ -277,81 +424,11 @@ void CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
                 --depth;
                 continue;
             }
-            if (depth > 1)
-                continue;
-            switch (r.type) {
-            case biff::kDimensions: {
-                c.U32();
-                const std::uint32_t rows = c.U32();
-                c.U16();
-                const std::uint16_t cols = c.U16();
-                if (c.Ok())
-                    sheet->SetDimensions(rows, cols);
-                break;
-            }
-            case biff::kNumber: {
-                const std::uint16_t row = c.U16(), col = c.U16();
-                c.U16();
-                const double d = c.F64();
-                if (c.Ok())
-                    if (CExcelCell* cell = sheet->Cell(row, col))
-                        cell->SetDouble(d);
-                break;
-            }
-            case biff::kRk: {
-                const std::uint16_t row = c.U16(), col = c.U16();
-                c.U16();
-                const std::uint32_t rk = c.U32();
-                if (c.Ok())
-                    StoreRk(*sheet, row, col, rk);
-                break;
-            }
-            case biff::kMulRk: {
-                const std::uint16_t row = c.U16(), first = c.U16();
-                // colLast closes the record; the cells lie in between, six bytes each.
-                if (r.data.size() < 6)
-                    break;
-                const std::size_t count = (r.data.size() - 6) / 6;
-                for (std::size_t k = 0; k < count; ++k) {
-                    c.U16();
-                    const std::uint32_t rk = c.U32();
-                    if (c.Ok())
-                        StoreRk(*sheet, row, static_cast<std::uint16_t>(first + k), rk);
-                }
-                break;
-            }
-            case biff::kBoolErr: {
-                const std::uint16_t row = c.U16(), col = c.U16();
-                c.U16();
-                const std::uint8_t value = c.U8();
-                const std::uint8_t isError = c.U8();
-                if (c.Ok() && isError == 0)
-                    StoreCell(*sheet, row, col, value ? 1 : 0);
-                break;
-            }
-            case biff::kLabelSst: {
-                const std::uint16_t row = c.U16(), col = c.U16();
-                c.U16();
-                const std::uint32_t index = c.U32();
-                if (!c.Ok() || index >= sst.size())
-                    break;
-                CExcelCell* cell = sheet->Cell(row, col);
-                if (!cell)
-                    break;
-                const biff::SstString& s = sst[index];
-                if (s.wide) {
-                    cell->SetWString(s.text.c_str());
-                } else {
-                    std::string bytes;
-                    for (char16_t u : s.text) // 8-bit entries: every unit fits a byte
-                        bytes += static_cast<char>(u);
-                    cell->SetString(bytes.c_str());
-                }
-                break;
-            }
-            default:
-                break;
-            }
+            if (depth == 1 && !ReadCellRecord(*sheet, r, sst, cells))
+                return WorkbookProblem::TooLarge;
         }
+        if (depth > 0)
+            return WorkbookProblem::BrokenStream; // the stream ended inside the sheet
     }
+    return WorkbookProblem::None;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -61,18 +62,35 @@ public:
 
     // Sets the size a read DIMENSIONS record gives (clamped to the format).
     void SetDimensions(std::uint32_t rows, std::uint32_t cols);
-    // Rows in order, each with its stored cells in column order.
+    // The rows that hold a cell, in order, each with its stored cells in
+    // column order.
     using Row = std::vector<std::pair<std::uint16_t, CExcelCell>>;
-    const std::vector<Row>& Rows() const { return m_rows; }
+    const std::map<std::uint32_t, Row>& Rows() const { return m_rows; }
 
 private:
     std::string m_name;
     bool m_bWideName;
     unsigned m_nRows = 0, m_nCols = 0;
-    // Sparse: a row holds only cells that were stored or asked for, so a
-    // hostile DIMENSIONS record costs nothing.
-    std::vector<Row> m_rows;
+    // Sparse: only rows and cells that were stored or asked for exist, so a
+    // hostile DIMENSIONS record, or one cell far down, costs nothing.
+    std::map<std::uint32_t, Row> m_rows;
 };
+
+// Why a workbook could not be read whole.
+enum class WorkbookProblem {
+    None,
+    Unreadable,       // missing, not a regular file, too large, or a read error
+    NotCompound,      // no compound-file signature: not an .xls at all
+    DamagedContainer, // the compound file's tables or directory are broken
+    NoWorkbookStream, // a compound file without a "Workbook" stream
+    BrokenStream,     // the stream ends early or its sectors chain wrongly
+    BrokenSst,        // the shared string table does not parse
+    TooLarge,         // more cells or sheets than the reader keeps
+};
+
+// No workbook the program writes comes near this; a larger file is refused
+// before it is read.
+inline constexpr std::uint64_t kMaxWorkbookFileBytes = std::uint64_t{64} << 20;
 
 class CExcelBook {
 public:
@@ -81,9 +99,12 @@ public:
     CExcelBook(const CExcelBook&) = delete;
     CExcelBook& operator=(const CExcelBook&) = delete;
 
-    // False only when the file cannot be opened as a compound file.
+    // False only when the file cannot be opened as a compound file. A
+    // workbook that loads only in part still loads; Problem() then says what
+    // is wrong and Error() says it in words.
     bool Load(const std::string& path);
     bool LoadFromMemory(std::span<const std::uint8_t> file);
+    WorkbookProblem Problem() const { return m_problem; }
     void New(unsigned sheetCount);
     // Replaces the file at `path` atomically; on failure Error() says why and
     // an existing file is left as it was.
@@ -104,9 +125,11 @@ public:
 private:
     void Reset();
     void DefaultGlobals();
-    void ParseWorkbook(std::span<const std::uint8_t> stream);
+    WorkbookProblem ParseWorkbook(std::span<const std::uint8_t> stream);
+    void SetProblem(WorkbookProblem problem);
 
     bool m_bHolds = false;
+    WorkbookProblem m_problem = WorkbookProblem::None;
     std::string m_strError;
     std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
     std::vector<std::unique_ptr<CExcelSheet>> m_sheets;

@@ -218,17 +218,16 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
 void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint32_t>& sstIndex,
                 std::size_t& sstNext) {
     WriteBof(w, 0x0010);
-    const auto& rows = sheet.Rows();
-    std::vector<unsigned> used; // rows that hold a cell
-    for (unsigned r = 0; r < rows.size(); ++r)
-        if (!rows[r].empty())
-            used.push_back(r);
+    std::vector<std::pair<unsigned, const CExcelSheet::Row*>> used; // rows that hold a cell
+    for (const auto& [r, cells] : sheet.Rows())
+        if (!cells.empty())
+            used.emplace_back(r, &cells);
     const std::size_t blocks = (used.size() + kRowsPerBlock - 1) / kRowsPerBlock;
 
     w.Begin(biff::kIndex);
     w.U32(0);
-    w.U32(used.empty() ? 0 : used.front());
-    w.U32(used.empty() ? 0 : used.back() + 1);
+    w.U32(used.empty() ? 0 : used.front().first);
+    w.U32(used.empty() ? 0 : used.back().first + 1);
     w.U32(0);
     const std::size_t indexTable = w.Size();
     for (std::size_t b = 0; b < blocks; ++b)
@@ -248,9 +247,9 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint
         const std::size_t last = std::min(used.size(), first + kRowsPerBlock);
         const std::size_t firstRow = w.Size();
         for (std::size_t k = first; k < last; ++k) {
-            const auto& cells = rows[used[k]];
+            const auto& cells = *used[k].second;
             w.Begin(biff::kRow);
-            w.U16(static_cast<std::uint16_t>(used[k]));
+            w.U16(static_cast<std::uint16_t>(used[k].first));
             w.U16(cells.front().first);
             w.U16(static_cast<std::uint16_t>(cells.back().first + 1));
             w.U16(0x00FF);
@@ -262,7 +261,8 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint
         std::vector<std::size_t> cellStarts;
         for (std::size_t k = first; k < last; ++k) {
             cellStarts.push_back(w.Size());
-            WriteRowCells(w, static_cast<std::uint16_t>(used[k]), rows[used[k]], sstIndex, sstNext);
+            WriteRowCells(w, static_cast<std::uint16_t>(used[k].first), *used[k].second, sstIndex,
+                          sstNext);
         }
         const std::size_t dbcell = w.Size();
         w.Patch32(indexTable + 4 * b, static_cast<std::uint32_t>(dbcell));
@@ -307,7 +307,7 @@ std::vector<std::uint8_t> CExcelBook::SaveToMemory() const {
     SstTable sst;
     std::vector<std::uint32_t> sstIndex;
     for (const auto& sheet : m_sheets)
-        for (const auto& row : sheet->Rows())
+        for (const auto& [r, row] : sheet->Rows())
             for (const auto& [col, cell] : row) {
                 if (cell.Type() == CExcelCell::kString)
                     sstIndex.push_back(sst.Add(false, Widen(cell.GetString())));

@@ -185,7 +185,7 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_EQ(ReadText(bin), ReadText(Example())) << "same channels, same image";
     run = Cli("dump-xls " + Example());
     EXPECT_EQ(run.status, 1) << "an image is no workbook";
-    EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    EXPECT_NE(run.err.find("The file is not an Excel 97-2003 workbook"), std::string::npos);
     std::filesystem::remove(xls);
     std::filesystem::remove(bin);
 }
@@ -285,4 +285,29 @@ TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
     EXPECT_NE(run.err.find("the channel block reaches beyond any receiver's image"),
               std::string::npos)
         << run.err;
+}
+
+TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
+    const std::string xls = Scratch("no-channel.xls");
+    const std::string out = Scratch("from-bad.bin");
+    CExcelBook book;
+    book.New(1); // a workbook without a "Channel" sheet
+    ASSERT_TRUE(book.SaveAs(xls));
+    std::filesystem::remove(out);
+    Outcome run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The workbook has no sheet named \"Channel\"."), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out)) << "no image of 0 channels";
+    std::ofstream(xls, std::ios::binary | std::ios::trunc) << "plain text";
+    run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    run = Cli("dump-xls " + std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(run.status, 1) << "a folder";
+    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    run = Cli("info " + std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(run.status, 1) << "a folder is no image either";
+    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    std::filesystem::remove(xls);
 }
