@@ -30,6 +30,7 @@ bool Reader::Next(Record& out) {
                         m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4 + nextLength));
         m_pos += 4u + nextLength;
     }
+    out.end = m_pos;
     return true;
 }
 
@@ -85,29 +86,34 @@ bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s
     return c.Ok();
 }
 
-bool ReadSst(const Record& sst, std::vector<SstString>& out) {
-    out.clear();
+bool ReadSst(const Record& sst, SstTable& out) {
+    out = SstTable{};
     Cursor c(sst);
     c.U32(); // total references
     const std::uint32_t unique = c.U32();
     if (!c.Ok())
         return false;
     // Every string takes at least three bytes: no more can be in the record.
-    out.reserve(std::min<std::size_t>(unique, sst.data.size() / 3));
+    const std::size_t most = std::min<std::size_t>(unique, sst.data.size() / 3);
+    out.ends.reserve(most);
+    out.wide.reserve(most);
+    SstString s;
     for (std::uint32_t i = 0; i < unique; ++i) {
-        SstString s;
-        // A string that starts a CONTINUE piece has its header there.
         const std::uint16_t cch = c.U16();
         const std::uint8_t grbit = c.U8();
         const std::uint16_t runs = (grbit & 0x08) ? c.U16() : 0;
         const std::uint32_t ext = (grbit & 0x04) ? c.U32() : 0;
+        s.text.clear();
+        s.wide = false;
         if (!c.Ok() || !ReadCharacters(c, cch, grbit, s))
             return false;
         c.Skip(4u * runs);
         c.Skip(ext);
         if (!c.Ok())
             return false;
-        out.push_back(std::move(s));
+        out.chars.insert(out.chars.end(), s.text.begin(), s.text.end());
+        out.ends.push_back(static_cast<std::uint32_t>(out.chars.size()));
+        out.wide.push_back(s.wide);
     }
     return true;
 }

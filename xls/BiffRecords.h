@@ -33,6 +33,9 @@ enum RecordType : std::uint16_t {
     kIndex = 0x020B,
     kDbCell = 0x00D7,
     kWindow2 = 0x023E,
+    kFilePass = 0x002F,
+    kSupBook = 0x01AE,
+    kTabId = 0x013D,
 };
 
 inline constexpr std::size_t kMaxRecordData = 8224;
@@ -40,6 +43,7 @@ inline constexpr std::size_t kMaxRecordData = 8224;
 struct Record {
     std::uint16_t type = 0;
     std::size_t offset = 0;          // stream position of the record header
+    std::size_t end = 0;             // stream position after its last CONTINUE record
     std::vector<std::uint8_t> data;  // with CONTINUE data appended
     std::vector<std::size_t> pieces; // where each CONTINUE piece starts in data
 };
@@ -82,9 +86,23 @@ struct SstString {
     std::u16string text; // the characters, 8-bit ones widened
 };
 
+// The shared string table, packed: all characters in one buffer, so a
+// table of millions of short strings costs a few bytes per string.
+struct SstTable {
+    std::vector<char16_t> chars;
+    std::vector<std::uint32_t> ends; // string i ends at ends[i] in chars
+    std::vector<bool> wide;          // any of its characters stored with 16 bits
+
+    std::size_t Size() const { return ends.size(); }
+    std::u16string_view Text(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return {chars.data() + begin, ends[i] - begin};
+    }
+};
+
 // Reads a whole SST record (with its CONTINUE pieces); false when broken.
 // Reads at most the strings the record really holds.
-bool ReadSst(const Record& sst, std::vector<SstString>& out);
+bool ReadSst(const Record& sst, SstTable& out);
 // The characters of one string whose header (count `cch`, flags `grbit`)
 // was just read; a CONTINUE piece restates the width. False when broken.
 bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s);

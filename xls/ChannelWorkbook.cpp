@@ -2,6 +2,7 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "platform/InputFile.h"
 #include "xls/CodePage.h"
 #include "xls/ExcelBook.h"
 
@@ -9,6 +10,8 @@
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
+#include <new>
 #include <string>
 
 namespace {
@@ -198,41 +201,62 @@ bool ImportChannelWorkbook(const std::string& path, std::string* error) {
 }
 
 bool ExportChannelWorkbook(const std::string& path, std::string* message) {
-    CExcelBook book;
-    if (book.Load(path)) {
-        if (book.GetWorksheet("Channel"))
-            book.DeleteWorksheet("Channel");
-        book.AddWorksheet("Channel");
-    } else {
-        book.New(1);
-        book.RenameWorksheet("Sheet1", "Channel");
-    }
-    CExcelSheet* sheet = book.GetWorksheet("Channel");
-    if (!sheet) {
+    auto fail = [&](const std::string& text) {
         if (message)
-            *message = kSaveFailed;
+            *message = text;
         return false;
-    }
-    for (int col = 0; col < kChannelColumns; ++col)
-        sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
-    unsigned row = 1;
-    const CZorvDB& db = TheZorvDB();
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
-        if (row >= 65536)
-            break; // a sheet ends there; the export cannot hold more
-        for (int col = 0; col < kChannelColumns; ++col) {
-            CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
-            if (col == kNameColumn)
-                cell->SetWString(AnsiToUtf16(c->Name).c_str());
-            else
-                cell->SetInteger(
-                    static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
+    };
+    try {
+        const CZorvDB& db = TheZorvDB();
+        const std::uint64_t count = db.Size(kTableChannel);
+        if (count > kMaxSheetChannels)
+            return fail("The channel list has " + GroupedNumber(count) +
+                        " channels, but a workbook sheet holds at most " +
+                        GroupedNumber(kMaxSheetChannels) + ". Remove " +
+                        GroupedNumber(count - kMaxSheetChannels) + " channels and save again.");
+        CExcelBook book;
+        CExcelSheet* sheet = nullptr;
+        std::error_code ec;
+        const bool exists = std::filesystem::symlink_status(path, ec).type() !=
+                            std::filesystem::file_type::not_found;
+        if (book.Load(path)) {
+            // Everything else in the workbook is written back as it was; where
+            // that cannot be done, nothing is written at all.
+            std::string why;
+            if (!book.KeepsEverything(&why))
+                return fail(why + " Its other contents could not be kept, so nothing was "
+                                  "written. Save the channels under another name.");
+            // In place, so that the other sheets' references by position stay right.
+            sheet = book.GetWorksheet("Channel") ? book.ReplaceWorksheet("Channel")
+                                                 : book.AddWorksheet("Channel");
+        } else if (!exists || book.Problem() == WorkbookProblem::NotCompound) {
+            book.New(1);
+            book.RenameWorksheet("Sheet1", "Channel");
+            sheet = book.GetWorksheet("Channel");
+        } else {
+            return fail(book.Error() + " Nothing was written. Save the channels under another "
+                                       "name.");
         }
+        if (!sheet)
+            return fail(kSaveFailed);
+        for (int col = 0; col < kChannelColumns; ++col)
+            sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
+        unsigned row = 1;
+        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
+            for (int col = 0; col < kChannelColumns; ++col) {
+                CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
+                if (col == kNameColumn)
+                    cell->SetWString(AnsiToUtf16(c->Name).c_str());
+                else
+                    cell->SetInteger(
+                        static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
+            }
+        }
+        if (book.SaveAs(path))
+            return true;
+        return fail(kSaveFailed);
+    } catch (const std::bad_alloc&) {
+        return fail(kSaveFailed);
     }
-    if (book.SaveAs(path))
-        return true;
-    if (message)
-        *message = kSaveFailed;
-    return false;
 }

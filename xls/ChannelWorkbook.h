@@ -4,6 +4,7 @@
 
 #include "model/ChannelRecords.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,10 +28,16 @@ void ReplaceChannelTable(const ChannelList& channels);
 // its "Channel" rows. False, with the message in `error`, leaves the channels
 // as they were.
 bool ImportChannelWorkbook(const std::string& path, std::string* error = nullptr);
-// Writes table 5 into the "Channel" sheet of the workbook at `path`, keeping
-// its other sheets; a missing or foreign file becomes a new workbook. False,
-// with what the user should be told in `message`, when nothing was written.
+// Writes table 5 into the "Channel" sheet of the workbook at `path` (in place
+// of an existing one), keeping everything else in the workbook as it was; a
+// missing file, or one that is no compound file, becomes a new workbook.
+// False, with what the user should be told in `message`, when nothing was
+// written: a write failure, more channels than a sheet holds, or a workbook
+// that cannot be kept whole (damaged, encrypted, unreadable).
 bool ExportChannelWorkbook(const std::string& path, std::string* message = nullptr);
+
+// Rows of a sheet below its header row.
+inline constexpr std::uint64_t kMaxSheetChannels = 65535;
 
 // The 60 column names in order.
 const char* ChannelColumnName(int column);

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
+#include <unordered_map>
 
 namespace {
 
@@ -25,12 +25,12 @@ constexpr std::size_t kMaxSheets = 10'000;
 // ---- Cell -----------------------------------------------------------------------
 
 std::int32_t CExcelCell::GetInteger() const {
-    if (m_nType == kInteger)
-        return m_nValue;
-    if (m_nType == kDouble) {
+    if (const auto* i = std::get_if<std::int32_t>(&m_value))
+        return *i;
+    if (const auto* d = std::get_if<double>(&m_value)) {
         // Truncated toward zero, then wrapped to 32 bits like the fields it
         // feeds: 4294967295 typed into a CAS cell is 0xFFFFFFFF, not a clamp.
-        const double t = std::trunc(m_dValue);
+        const double t = std::trunc(*d);
         if (!(t > -9.2e18 && t < 9.2e18))
             return 0; // NaN, infinities and numbers no field could mean
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(t)));
@@ -39,48 +39,61 @@ std::int32_t CExcelCell::GetInteger() const {
 }
 
 double CExcelCell::GetDouble() const {
-    if (m_nType == kDouble)
-        return m_dValue;
-    return m_nType == kInteger ? m_nValue : 0;
+    if (const auto* d = std::get_if<double>(&m_value))
+        return *d;
+    if (const auto* i = std::get_if<std::int32_t>(&m_value))
+        return *i;
+    return 0;
 }
 
-void CExcelCell::Clear() {
-    m_nType = kEmpty;
-    m_strText.clear();
-    m_wstrText.clear();
+const char* CExcelCell::GetString() const {
+    const auto* t = std::get_if<Text>(&m_value);
+    return t ? (*t)->c_str() : nullptr;
 }
 
-void CExcelCell::SetInteger(std::int32_t value) {
-    Clear();
-    m_nType = kInteger;
-    m_nValue = value;
-}
-
-void CExcelCell::SetDouble(double value) {
-    Clear();
-    m_nType = kDouble;
-    m_dValue = value;
+const char16_t* CExcelCell::GetWString() const {
+    const auto* t = std::get_if<WText>(&m_value);
+    return t ? (*t)->c_str() : nullptr;
 }
 
 void CExcelCell::SetString(const char* text) {
-    Clear();
-    if (text && *text) {
-        m_nType = kString;
-        m_strText = text;
-    }
+    if (text && *text)
+        m_value = std::make_shared<const std::string>(text);
+    else
+        Clear();
 }
 
 void CExcelCell::SetWString(const char16_t* text) {
-    Clear();
-    if (text && *text) {
-        m_nType = kWString;
-        m_wstrText = text;
-    }
+    if (text && *text)
+        m_value = std::make_shared<const std::u16string>(text);
+    else
+        Clear();
+}
+
+void CExcelCell::SetShared(Text text) {
+    if (text && !text->empty())
+        m_value = std::move(text);
+    else
+        Clear();
+}
+
+void CExcelCell::SetShared(WText text) {
+    if (text && !text->empty())
+        m_value = std::move(text);
+    else
+        Clear();
 }
 
 // ---- Sheet ----------------------------------------------------------------------
 
 CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
+    CExcelCell* cell = Store(row, col);
+    if (cell)
+        m_bChanged = true;
+    return cell;
+}
+
+CExcelCell* CExcelSheet::Store(unsigned row, unsigned col) {
     if (row >= kMaxRows || col >= kMaxCols)
         return nullptr;
     m_nRows = std::max(m_nRows, row + 1);
@@ -123,6 +136,7 @@ void CExcelBook::Reset() {
     m_xfs.clear();
     m_styles.clear();
     m_sheets.clear();
+    m_source.reset();
 }
 
 CExcelSheet* CExcelBook::GetWorksheet(const char* name) {
@@ -167,6 +181,20 @@ bool CExcelBook::RenameWorksheet(const char* from, const char* to) {
     return true;
 }
 
+CExcelSheet* CExcelBook::ReplaceWorksheet(const char* name) {
+    for (auto& sheet : m_sheets) {
+        if (name && !sheet->WideName() && sheet->Name() == name) {
+            // Written anew, but in the old one's directory record and tab id.
+            auto fresh = std::make_unique<CExcelSheet>(name, false);
+            fresh->m_nSource = sheet->m_nSource;
+            fresh->m_bChanged = true;
+            sheet = std::move(fresh);
+            return sheet.get();
+        }
+    }
+    return nullptr;
+}
+
 void CExcelBook::New(unsigned sheetCount) {
     Reset();
     m_bHolds = true;
@@ -174,6 +202,21 @@ void CExcelBook::New(unsigned sheetCount) {
     AddWorksheet("Sheet1");
     for (unsigned i = 1; i < sheetCount; ++i)
         AddWorksheet();
+}
+
+bool CExcelBook::KeepsEverything(std::string* why) const {
+    std::string reason;
+    if (!m_bHolds)
+        reason = "No workbook was read.";
+    else if (m_problem != WorkbookProblem::None)
+        reason = m_strError;
+    else if (!m_source)
+        reason = "The workbook was not read from a file.";
+    else if (!m_source->whole)
+        reason = "The workbook is damaged: a stream of its compound file cannot be read.";
+    if (why)
+        *why = reason;
+    return reason.empty();
 }
 
 // ---- Book: reading ------------------------------------------------------------------
@@ -200,6 +243,9 @@ void CExcelBook::SetProblem(WorkbookProblem problem) {
         break;
     case WorkbookProblem::BrokenSst:
         m_strError = "The workbook is damaged: its table of shared strings cannot be read.";
+        break;
+    case WorkbookProblem::Encrypted:
+        m_strError = "The workbook is protected with a password, so it cannot be read.";
         break;
     case WorkbookProblem::TooLarge:
         m_strError = "The workbook holds more cells or sheets than this program reads.";
@@ -228,14 +274,23 @@ bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
         return false;
     }
     m_bHolds = true;
-    std::vector<std::uint8_t> stream;
-    const auto found = reader.FindStream(u"Workbook", stream);
+    m_source = std::make_unique<Source>();
+    const auto found = reader.FindStream(u"Workbook", m_source->stream);
     if (found == cfb::CCompoundFileReader::Stream::Ok)
-        SetProblem(ParseWorkbook(stream));
+        SetProblem(ParseWorkbook(m_source->stream));
     else
         SetProblem(found == cfb::CCompoundFileReader::Stream::Missing
                        ? WorkbookProblem::NoWorkbookStream
                        : WorkbookProblem::BrokenStream);
+    if (m_problem == WorkbookProblem::None) {
+        // Everything else of the compound file, to be written back as it is.
+        m_source->whole = reader.ReadAll(m_source->container);
+        m_source->workbookEntry = static_cast<std::size_t>(reader.StreamIndex(u"Workbook"));
+        if (m_source->whole)
+            m_source->container[m_source->workbookEntry].data.clear(); // kept in `stream`
+    } else {
+        m_source.reset();
+    }
     if (m_fonts.empty() || m_xfs.size() < 16)
         DefaultGlobals(); // a workbook must have them to be written back
     return true;
@@ -255,23 +310,38 @@ std::string SheetName(biff::Cursor& c) {
     return name;
 }
 
-void StoreCell(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, std::int32_t i) {
-    if (CExcelCell* cell = sheet.Cell(row, col))
-        cell->SetInteger(i);
-}
-
-void StoreRk(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, std::uint32_t rk) {
-    const biff::RkValue v = biff::DecodeRk(rk);
-    if (CExcelCell* cell = sheet.Cell(row, col)) {
-        if (v.integer)
-            cell->SetInteger(v.i);
-        else
-            cell->SetDouble(v.d);
+// Shared strings become cell texts once, when a cell first refers to them;
+// every further cell shares that text.
+class SharedStrings {
+public:
+    explicit SharedStrings(const biff::SstTable& sst) : m_sst(sst) {}
+    std::size_t Size() const { return m_sst.Size(); }
+    bool Set(CExcelCell& cell, std::uint32_t index) {
+        if (index >= m_sst.Size())
+            return false;
+        auto [it, fresh] = m_made.try_emplace(index);
+        if (fresh) {
+            const std::u16string_view text = m_sst.Text(index);
+            if (m_sst.wide[index]) {
+                it->second = std::make_shared<const std::u16string>(text);
+            } else {
+                std::string bytes; // 8-bit strings: every unit fits a byte
+                bytes.reserve(text.size());
+                for (char16_t u : text)
+                    bytes += static_cast<char>(u);
+                it->second = std::make_shared<const std::string>(std::move(bytes));
+            }
+        }
+        std::visit([&](const auto& t) { cell.SetShared(t); }, it->second);
+        return true;
     }
-}
 
-void StoreText(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, const biff::SstString& s) {
-    CExcelCell* cell = sheet.Cell(row, col);
+private:
+    const biff::SstTable& m_sst;
+    std::unordered_map<std::uint32_t, std::variant<CExcelCell::Text, CExcelCell::WText>> m_made;
+};
+
+void StoreText(CExcelCell* cell, const biff::SstString& s) {
     if (!cell)
         return;
     if (s.wide) {
@@ -284,11 +354,22 @@ void StoreText(CExcelSheet& sheet, std::uint16_t row, std::uint16_t col, const b
     }
 }
 
+void StoreRk(CExcelCell* cell, std::uint32_t rk) {
+    const biff::RkValue v = biff::DecodeRk(rk);
+    if (!cell)
+        return;
+    if (v.integer)
+        cell->SetInteger(v.i);
+    else
+        cell->SetDouble(v.d);
+}
+
 // One record of a worksheet substream into its cells; false once the
 // workbook holds more cells than the reader keeps.
-bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
-                    const std::vector<biff::SstString>& sst, std::size_t& cells) {
+bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r, SharedStrings& sst,
+                    std::size_t& cells) {
     biff::Cursor c(r);
+    auto store = [&](unsigned row, unsigned col) { return sheet.Cell(row, col); };
     switch (r.type) {
     case biff::kDimensions: {
         c.U32();
@@ -304,7 +385,7 @@ bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
         c.U16();
         const double d = c.F64();
         if (c.Ok())
-            if (CExcelCell* cell = sheet.Cell(row, col))
+            if (CExcelCell* cell = store(row, col))
                 cell->SetDouble(d);
         return ++cells <= kMaxCells;
     }
@@ -313,7 +394,7 @@ bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
         c.U16();
         const std::uint32_t rk = c.U32();
         if (c.Ok())
-            StoreRk(sheet, row, col, rk);
+            StoreRk(store(row, col), rk);
         return ++cells <= kMaxCells;
     }
     case biff::kMulRk: {
@@ -326,7 +407,7 @@ bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
             c.U16();
             const std::uint32_t rk = c.U32();
             if (c.Ok())
-                StoreRk(sheet, row, static_cast<std::uint16_t>(first + k), rk);
+                StoreRk(store(row, static_cast<unsigned>(first + k)), rk);
             if (++cells > kMaxCells)
                 return false;
         }
@@ -338,15 +419,17 @@ bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
         const std::uint8_t value = c.U8();
         const std::uint8_t isError = c.U8();
         if (c.Ok() && isError == 0)
-            StoreCell(sheet, row, col, value ? 1 : 0);
+            if (CExcelCell* cell = store(row, col))
+                cell->SetInteger(value ? 1 : 0);
         return ++cells <= kMaxCells;
     }
     case biff::kLabelSst: {
         const std::uint16_t row = c.U16(), col = c.U16();
         c.U16();
         const std::uint32_t index = c.U32();
-        if (c.Ok() && index < sst.size())
-            StoreText(sheet, row, col, sst[index]);
+        if (c.Ok() && index < sst.Size())
+            if (CExcelCell* cell = store(row, col))
+                sst.Set(*cell, index);
         return ++cells <= kMaxCells;
     }
     case biff::kLabel:
@@ -354,7 +437,7 @@ bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r,
         std::uint16_t row = 0, col = 0;
         biff::SstString text;
         if (biff::ReadLabel(r, row, col, text))
-            StoreText(sheet, row, col, text);
+            StoreText(store(row, col), text);
         return ++cells <= kMaxCells;
     }
     default:
@@ -369,14 +452,21 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
     biff::Record r;
     if (!reader.Next(r) || r.type != biff::kBof)
         return WorkbookProblem::BrokenStream;
-    std::vector<biff::SstString> sst;
-    bool sstBroken = false;
+    Source& source = *m_source;
+    source.globals.push_back({r.type, r.offset, r.end});
+    biff::SstTable sst;
+    bool sstBroken = false, encrypted = false;
     // Global substream, up to its EOF.
     bool ended = false;
     while (!ended && reader.Next(r)) {
+        source.globals.push_back({r.type, r.offset, r.end});
         biff::Cursor c(r);
         switch (r.type) {
         case biff::kEof:
+            ended = true;
+            break;
+        case biff::kFilePass:
+            encrypted = true; // everything after it is ciphertext
             ended = true;
             break;
         case biff::kBoundSheet: {
@@ -387,6 +477,7 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
             const bool wide = r.data.size() > 7 && (r.data[7] & 1);
             std::string name = SheetName(c);
             m_sheets.push_back(std::make_unique<CExcelSheet>(std::move(name), wide));
+            source.boundSheets.push_back(r.data);
             break;
         }
         case biff::kSst:
@@ -405,15 +496,21 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
             break;
         }
     }
+    if (encrypted)
+        return WorkbookProblem::Encrypted;
     if (!ended)
         return WorkbookProblem::BrokenStream;
     if (sstBroken)
         return WorkbookProblem::BrokenSst;
+    SharedStrings strings(sst);
     std::size_t cells = 0;
+    source.tail = r.end;
     // One substream per sheet, in directory order.
-    for (const auto& sheet : m_sheets) {
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        CExcelSheet& sheet = *m_sheets[i];
         if (!reader.Next(r) || r.type != biff::kBof)
             return WorkbookProblem::BrokenStream;
+        const std::size_t begin = r.offset;
         int depth = 1; // an embedded object brings its own BOF/EOF pair
         while (depth > 0 && reader.Next(r)) {
             if (r.type == biff::kBof) {
@@ -424,11 +521,15 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
                 --depth;
                 continue;
             }
-            if (depth == 1 && !ReadCellRecord(*sheet, r, sst, cells))
+            if (depth == 1 && !ReadCellRecord(sheet, r, strings, cells))
                 return WorkbookProblem::TooLarge;
         }
         if (depth > 0)
             return WorkbookProblem::BrokenStream; // the stream ended inside the sheet
+        source.sheets.push_back({biff::kBof, begin, r.end});
+        source.tail = r.end;
+        sheet.m_nSource = static_cast<int>(i);
+        sheet.m_bChanged = false; // read, not changed
     }
     return WorkbookProblem::None;
 }
