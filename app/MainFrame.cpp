@@ -221,37 +221,49 @@ void CMainFrame::OnFileOpen() {
         OpenPath(path);
 }
 
+namespace {
+
+// The work of a file command; whatever it throws ends the command with a
+// message instead of ending the program.
+template <class Work> std::string Guarded(Work work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to finish the command. Nothing was changed.";
+    } catch (const std::exception& e) {
+        return std::string("The command failed: ") + e.what();
+    } catch (...) {
+        return "The command failed.";
+    }
+}
+
+} // namespace
+
 void CMainFrame::OpenPath(const QString& path) {
     const std::string native = path.toLocal8Bit().toStdString();
     m_ui.SetWaitCursor(true);
-    if (IsWorkbookPath(path)) {
-        // The channel list changes only when the whole workbook was read.
-        std::string message;
-        const bool imported = ImportChannelWorkbook(native, &message);
-        if (imported)
+    const std::string message = Guarded([&]() -> std::string {
+        if (IsWorkbookPath(path)) {
+            // The channel list changes only when the whole workbook was read.
+            std::string why;
+            if (!ImportChannelWorkbook(native, &why))
+                return why;
             RefreshAllViews();
-        m_ui.SetWaitCursor(false);
-        if (!imported)
-            m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
-                            IUiSeam::Icon::Stop);
-        return;
-    }
-    std::string error;
-    const int result = ImportToWorkingCopy(native, this, &error);
-    if (result == kImportFileError) {
-        m_ui.SetWaitCursor(false);
-        m_ui.MessageBox(this, QString::fromLocal8Bit(error), "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
-        return;
-    }
-    if (result != 0) {
+            return {};
+        }
+        std::string error;
+        const int result = ImportToWorkingCopy(native, this, &error);
+        if (result == kImportFileError)
+            return error;
+        if (result == 0)
+            return "Cannot open or invalid version file";
         RefreshAllViews();
-        m_ui.SetWaitCursor(false);
-        return;
-    }
+        return {};
+    });
     m_ui.SetWaitCursor(false);
-    m_ui.MessageBox(this, "Cannot open or invalid version file", "Velmar", IUiSeam::Buttons::Ok,
-                    IUiSeam::Icon::Stop);
+    if (!message.empty())
+        m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
+                        IUiSeam::Icon::Stop);
 }
 
 void CMainFrame::OnSaveToFile() {
@@ -260,19 +272,17 @@ void CMainFrame::OnSaveToFile() {
         return;
     const std::string native = path.toLocal8Bit().toStdString();
     m_ui.SetWaitCursor(true);
-    if (IsWorkbookPath(path)) {
-        std::string message;
-        const bool saved = ExportChannelWorkbook(native, &message);
-        m_ui.SetWaitCursor(false);
-        if (!saved)
-            m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
-                            IUiSeam::Icon::Stop);
-        return;
-    }
-    SaveReport report;
-    if (ExportWorkingCopy(native, &report) == 0)
-        m_ui.MessageBox(this, QString::fromLocal8Bit(report.message), "Velmar",
-                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
+    const std::string message = Guarded([&]() -> std::string {
+        if (IsWorkbookPath(path)) {
+            std::string why;
+            return ExportChannelWorkbook(native, &why) ? std::string() : why;
+        }
+        SaveReport report;
+        return ExportWorkingCopy(native, &report) == 1 ? std::string() : report.message;
+    });
+    if (!message.empty())
+        m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
+                        IUiSeam::Icon::Stop);
     m_ui.SetWaitCursor(false);
 }
 

@@ -132,12 +132,7 @@ void PrintInfo(const std::string& image) {
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    // A file-size limit should fail a write, which is reported, not kill the tool.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
     std::size_t index = 0;
     ReceiverOptions options;
     std::string error;
@@ -213,4 +208,22 @@ int main(int argc, char** argv) {
         }
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A file-size limit should fail a write, which is reported, not kill the tool.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Nothing the tool does may end it with an uncaught exception.
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "velmar-cli: not enough memory\n";
+    } catch (const std::exception& e) {
+        std::cerr << "velmar-cli: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "velmar-cli: an unexpected error ended the command\n";
+    }
+    return 1;
 }

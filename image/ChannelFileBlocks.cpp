@@ -7,6 +7,7 @@
 #include "image/ImageState.h"
 #include "image/SectorWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -297,10 +298,10 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
     for (int s = 0; s < m_tp.sectors; ++s) {
         const std::int64_t base = std::int64_t{s} * Z;
         const int M = GetFlashMaxMuxCount();
-        for (int k = 0; k < M; ++k, ++muxKey) {
+        // Only slots inside the sector are visited; the key still counts all M.
+        const int inside = S > 0 ? std::min(M, Z / S) : 0;
+        for (int k = 0; k < inside; ++k, ++muxKey) {
             const std::int64_t at = std::int64_t{k} * S;
-            if (S <= 0 || at + S > Z)
-                continue; // a slot that does not lie inside the sector
             auto m = NewRecord<SMux_Info_Tag>();
             m->Index = muxKey;
             DecodeTerrestrialMux(EntryReader(EntryAt(block, base + at, S), m_bByteOrder),
@@ -310,12 +311,15 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
                 RaiseMaxTPID(m->TPID);
             AddOrDrop(kTableTerrestrialMux, std::move(m), keep);
         }
+        if (M > inside)
+            muxKey += static_cast<DWORD>(M - inside);
         const int M2 = GetFlashMaxMuxCount();
+        const std::int64_t first = std::int64_t{M} * std::max(S, 0);
+        const int brdInside =
+            B > 0 && first < Z ? static_cast<int>(std::min<std::int64_t>(M2, (Z - first) / B)) : 0;
         DWORD brdKey = 1;
-        for (int k = 0; k < M2; ++k, ++brdKey) {
-            const std::int64_t at = std::int64_t{M} * S + std::int64_t{k} * B;
-            if (B <= 0 || S < 0 || at + B > Z)
-                continue;
+        for (int k = 0; k < brdInside; ++k, ++brdKey) {
+            const std::int64_t at = first + std::int64_t{k} * B;
             auto b = NewRecord<Broadcast_Info_Tag>();
             b->Index = brdKey;
             DecodeTerrestrialBroadcaster(EntryReader(EntryAt(block, base + at, B), m_bByteOrder),

@@ -157,8 +157,8 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error
                     c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
         const CExcelCell& name = sheet->At(row, kNameColumn);
         std::string text;
-        if (name.Type() == CExcelCell::kWString)
-            text = Utf16ToAnsi(name.GetWString());
+        if (name.Type() == CExcelCell::kWString) // one byte a character: convert what fits
+            text = Utf16ToAnsi(std::u16string_view(name.GetWString()).substr(0, sizeof c.Name - 1));
         else if (name.GetString())
             text = name.GetString();
         std::strncpy(c.Name, text.c_str(), sizeof c.Name - 1);

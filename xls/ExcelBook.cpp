@@ -287,7 +287,8 @@ bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
         m_source->whole = reader.ReadAll(m_source->container);
         m_source->workbookEntry = static_cast<std::size_t>(reader.StreamIndex(u"Workbook"));
         if (m_source->whole)
-            m_source->container[m_source->workbookEntry].data.clear(); // kept in `stream`
+            std::vector<std::uint8_t>().swap(
+                m_source->container[m_source->workbookEntry].data); // kept in `stream`
     } else {
         m_source.reset();
     }

@@ -279,6 +279,14 @@ TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
     std::filesystem::remove(out);
 }
 
+TEST(Cli, HugeOptionValuesAreBoundedByTheBlocks) {
+    // Two billion multiplexes a sector on a terrestrial receiver: the reader
+    // visits only the slots that lie inside the sector.
+    const Outcome run =
+        Cli("--product-type 0x02 --max-mux 2000000000 --yes info " + Example(), "timeout 20 ");
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
 TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
     const Outcome run = Cli("--ch 49152,1000000,56,28 info " + Example());
     EXPECT_EQ(run.status, 2);
