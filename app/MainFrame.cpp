@@ -266,6 +266,20 @@ void CMainFrame::OpenPath(const QString& path) {
                         IUiSeam::Icon::Stop);
 }
 
+void CMainFrame::OfferWorkingCopyRecovery() {
+    const std::string message = Guarded([&]() -> std::string {
+        const int result = ::OfferWorkingCopyRecovery(*this);
+        if (result == 0)
+            return "Cannot open or invalid version file";
+        if (result == 1)
+            RefreshAllViews();
+        return {};
+    });
+    if (!message.empty())
+        m_ui.MessageBox(this, QString::fromLocal8Bit(message), "Velmar", IUiSeam::Buttons::Ok,
+                        IUiSeam::Icon::Stop);
+}
+
 void CMainFrame::OnSaveToFile() {
     const QString path = m_ui.SaveFileName(this, "Save Channel Data", kSaveFilter, "*.bin");
     if (path.isEmpty())

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     const QString open = Option(args, "--open");
     const QString shot = Option(args, "--screenshot");
     QTimer::singleShot(0, &frame, [&frame, open, shot] {
+        frame.OfferWorkingCopyRecovery();
         if (!open.isEmpty())
             frame.OpenPath(open);
         if (!shot.isEmpty())
