@@ -70,20 +70,6 @@ void CExcelCell::SetWString(const char16_t* text) {
         Clear();
 }
 
-void CExcelCell::SetShared(Text text) {
-    if (text && !text->empty())
-        m_value = std::move(text);
-    else
-        Clear();
-}
-
-void CExcelCell::SetShared(WText text) {
-    if (text && !text->empty())
-        m_value = std::move(text);
-    else
-        Clear();
-}
-
 // ---- Sheet ----------------------------------------------------------------------
 
 CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {

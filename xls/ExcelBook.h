@@ -34,9 +34,14 @@ public:
     // An empty text makes the cell empty.
     void SetString(const char* text);
     void SetWString(const char16_t* text);
-    // Text shared with other cells (one shared string, many cells).
-    void SetShared(Text text);
-    void SetShared(WText text);
+    // Text shared with other cells (one shared string, many cells); an empty
+    // text makes the cell empty.
+    template <class T> void SetShared(std::shared_ptr<const T> text) {
+        if (text && !text->empty())
+            m_value = std::move(text);
+        else
+            Clear();
+    }
     void Clear() { m_value = std::monostate{}; }
 
 private:

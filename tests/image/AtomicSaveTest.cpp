@@ -24,6 +24,15 @@ std::set<std::string> Listing(const fs::path& dir) {
     return names;
 }
 
+// Sync, close or rename failing.
+CFailingFileOps FailingAt(int step) {
+    CFailingFileOps failing;
+    failing.failSync = step == 0;
+    failing.failClose = step == 1;
+    failing.failRename = step == 2;
+    return failing;
+}
+
 std::vector<BYTE> Text(const std::string& s) {
     return {s.begin(), s.end()};
 }
@@ -98,10 +107,7 @@ TEST_F(AtomicSave, SyncCloseAndRenameFailuresKeepTheOldFile) {
     const auto old = Text("old contents");
     WriteFile(target, old);
     for (int step = 0; step < 3; ++step) {
-        CFailingFileOps failing;
-        failing.failSync = step == 0;
-        failing.failClose = step == 1;
-        failing.failRename = step == 2;
+        CFailingFileOps failing = FailingAt(step);
         CScopedFileOps scope(failing);
         std::string error;
         EXPECT_FALSE(WriteFileAtomically(target.string(), Text("new"), &error)) << step;
@@ -181,10 +187,7 @@ TEST_F(AtomicSave, ImageSaveFailingAnywhereKeepsTheTargetAndLeavesNoFile) {
         ASSERT_EQ(Listing(m_out), before) << "failed at byte " << n;
     }
     for (int step = 0; step < 3; ++step) {
-        CFailingFileOps failing;
-        failing.failSync = step == 0;
-        failing.failClose = step == 1;
-        failing.failRename = step == 2;
+        CFailingFileOps failing = FailingAt(step);
         CScopedFileOps scope(failing);
         SaveReport report;
         EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << step;

@@ -14,16 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Capacity : public CodecTest {
+class Capacity : public WorkingCopyTest {
 protected:
-    void SetUp() override {
-        CodecTest::SetUp();
-        ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
-    }
-    void TearDown() override {
-        DeleteWorkingCopy();
-        CodecTest::TearDown();
-    }
     void AddChannels(int n) {
         for (int i = 0; i < n; ++i) {
             auto c = NewRecord<Channel_Info_Tag>();

@@ -10,16 +10,8 @@ using namespace velmar::test;
 
 namespace {
 
-class Container : public CodecTest {
+class Container : public WorkingCopyTest {
 protected:
-    void SetUp() override {
-        CodecTest::SetUp();
-        ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
-    }
-    void TearDown() override {
-        DeleteWorkingCopy();
-        CodecTest::TearDown();
-    }
     static std::vector<BYTE> Flash(int size) {
         std::vector<BYTE> flash(static_cast<std::size_t>(size), 0);
         return flash;

@@ -10,16 +10,8 @@ using namespace velmar::test;
 
 namespace {
 
-class InputLimits : public CodecTest {
+class InputLimits : public WorkingCopyTest {
 protected:
-    void SetUp() override {
-        CodecTest::SetUp();
-        ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
-    }
-    void TearDown() override {
-        DeleteWorkingCopy();
-        CodecTest::TearDown();
-    }
     std::string ImageError(const std::string& path) {
         std::string error;
         EXPECT_EQ(ImportToWorkingCopy(path, &prompt, &error), kImportFileError) << path;

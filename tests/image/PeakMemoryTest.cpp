@@ -12,16 +12,8 @@ namespace {
 
 constexpr std::size_t kImageBound = 64 * kMiB;
 
-class ImagePeak : public CodecTest {
+class ImagePeak : public WorkingCopyTest {
 protected:
-    void SetUp() override {
-        CodecTest::SetUp();
-        ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
-    }
-    void TearDown() override {
-        DeleteWorkingCopy();
-        CodecTest::TearDown();
-    }
     // Peak heap of opening `bytes` and saving what was opened.
     std::size_t PeakOfOpenAndSave(const std::vector<BYTE>& bytes) {
         WriteFile(Path("in.bin"), bytes);

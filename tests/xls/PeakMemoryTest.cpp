@@ -46,6 +46,19 @@ void BoundSheet(biff::Writer& w, const std::string& name) {
     w.End();
 }
 
+// A row of `cells` RK integers from column 0.
+void MulRk(biff::Writer& w, unsigned row, unsigned cells) {
+    w.Begin(biff::kMulRk);
+    w.U16(static_cast<std::uint16_t>(row));
+    w.U16(0);
+    for (unsigned col = 0; col < cells; ++col) {
+        w.U16(15);
+        w.U32((row + col) << 2 | 2);
+    }
+    w.U16(static_cast<std::uint16_t>(cells - 1));
+    w.End();
+}
+
 class PeakMemory : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -177,17 +190,8 @@ TEST_F(PeakMemory, TenMegabytesOfDenseCellsStayWithinTheBound) {
     Eof(w);
     Bof(w, 0x0010);
     unsigned row = 0;
-    while (w.Size() < 10 * kMiB - 120 * 1024) {
-        w.Begin(biff::kMulRk);
-        w.U16(static_cast<std::uint16_t>(++row));
-        w.U16(0);
-        for (unsigned col = 0; col < 256; ++col) {
-            w.U16(15);
-            w.U32((row + col) << 2 | 2);
-        }
-        w.U16(255);
-        w.End();
-    }
+    while (w.Size() < 10 * kMiB - 120 * 1024)
+        MulRk(w, ++row, 256);
     Eof(w);
     const auto file = cfb::WriteCompoundFile(u"Workbook", w.Bytes());
     ASSERT_LE(file.size(), 10 * kMiB);
@@ -240,17 +244,8 @@ TEST_F(PeakMemory, MoreCellsThanTheReaderKeepsIsAProblemNotAnAllocation) {
     BoundSheet(w, "Channel");
     Eof(w);
     Bof(w, 0x0010);
-    for (unsigned row = 0; row < 20000; ++row) {
-        w.Begin(biff::kMulRk);
-        w.U16(static_cast<std::uint16_t>(row));
-        w.U16(0);
-        for (unsigned col = 0; col < 256; ++col) {
-            w.U16(15);
-            w.U32(col << 2 | 2);
-        }
-        w.U16(255);
-        w.End();
-    }
+    for (unsigned row = 0; row < 20000; ++row)
+        MulRk(w, row, 256);
     Eof(w);
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
     const std::size_t load = PeakOfLoad(WorkbookProblem::TooLarge);
