@@ -157,6 +157,11 @@ void Writer::F64(double v) {
     U32(static_cast<std::uint32_t>(bits >> 32));
 }
 
+void Writer::Patch16(std::size_t at, std::uint16_t v) {
+    m_out[at] = static_cast<std::uint8_t>(v);
+    m_out[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
 void Writer::Patch32(std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)
         m_out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));

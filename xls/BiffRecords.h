@@ -127,6 +127,7 @@ public:
     }
     // Data bytes written into the open record so far.
     std::size_t InRecord() const { return m_out.size() - m_nStart - 4; }
+    void Patch16(std::size_t at, std::uint16_t v);
     void Patch32(std::size_t at, std::uint32_t v);
 
 private:

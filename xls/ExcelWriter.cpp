@@ -468,9 +468,7 @@ bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
             copy(g.begin, g.end);
             // The workbook's reference to itself counts its sheets.
             if (length == 8 && Get16(in, g.begin + 6) == 0x0401)
-                w.Bytes()[w.Size() - 4] = static_cast<std::uint8_t>(m_sheets.size()),
-                                     w.Bytes()[w.Size() - 3] =
-                                         static_cast<std::uint8_t>(m_sheets.size() >> 8);
+                w.Patch16(w.Size() - 4, static_cast<std::uint16_t>(m_sheets.size()));
             break;
         case biff::kTabId: {
             // One tab id per sheet: the kept sheets keep theirs, new ones get new ids.

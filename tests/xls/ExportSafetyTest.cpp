@@ -283,3 +283,41 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
                        "65,535. Remove 1 channels and save again.");
     EXPECT_EQ(fs::file_size(path, ec), size);
 }
+
+TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
+    // One sheet "Notes"; the workbook's reference to itself (SUPBOOK) says
+    // one sheet, the tab ids list one.
+    biff::Writer w;
+    auto record = [&](std::uint16_t type, const Bytes& data) {
+        w.Begin(type);
+        w.Raw(data);
+        w.End();
+    };
+    record(biff::kBof, Bytes{0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    record(biff::kTabId, Bytes{5, 0});
+    record(biff::kBoundSheet, Bytes{0, 0, 0, 0, 0, 0, 5, 0, 'N', 'o', 't', 'e', 's'});
+    record(biff::kSupBook, Bytes{1, 0, 1, 4});
+    record(biff::kEof, {});
+    const std::size_t sheet = w.Size();
+    record(biff::kBof, Bytes{0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    record(biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0});
+    record(biff::kEof, {});
+    w.Patch32(20 + 6 + 4, static_cast<std::uint32_t>(sheet)); // after BOF and TABID
+    const fs::path path = m_dir / "counted.xls";
+    WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
+    AddChannels(1);
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    const auto globals = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
+    std::map<std::uint16_t, Bytes> byType;
+    for (const auto& [type, data] : globals)
+        byType[type] = data;
+    EXPECT_EQ(byType[biff::kSupBook], (Bytes{2, 0, 1, 4})) << "two sheets now";
+    EXPECT_EQ(byType[biff::kTabId], (Bytes{5, 0, 6, 0})) << "the new sheet's tab id";
+    CExcelBook book;
+    ASSERT_TRUE(book.Load(path.string()));
+    ASSERT_EQ(book.SheetCount(), 2u);
+    EXPECT_EQ(book.Sheet(0)->Name(), "Notes");
+    EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "as it was";
+    EXPECT_EQ(book.Sheet(1)->Name(), "Channel") << "appended after it";
+}
