@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     CMainFrame frame(ui, true, &receiver);
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
+        frame.OfferWorkingCopyRecovery();
         if (!open.isEmpty())
             frame.OpenPath(open);
         if (!shot.isEmpty())
