@@ -31,6 +31,8 @@ public:
 protected:
     explicit CVxDialog(IUiSeam& ui) : m_pUi(&ui) {}
     CVxDialog(const CVxDialog&) = default;
+    // The seam the form's own messages go through.
+    IUiSeam& Ui() const { return *m_pUi; }
 
 private:
     IUiSeam* m_pUi;
