@@ -26,7 +26,7 @@ QMessageBox::Icon BoxIcon(IUiSeam::Icon icon) {
 }
 
 // A Qt progress dialog scaled to a thousand steps, whatever the total.
-class CQtProgress final : public IProgressView {
+class CQtProgress final : public IProgress {
 public:
     CQtProgress(QWidget* owner, const QString& title, const QString& label)
         : m_dialog(label, QObject::tr("Cancel"), 0, 1000, owner) {
@@ -112,8 +112,8 @@ int CQtUiSeam::RunDialog(CVxDialog& dialog) {
     return dialog.ShowForm(QApplication::activeWindow());
 }
 
-std::unique_ptr<IProgressView> CQtUiSeam::BeginProgress(QWidget* owner, const QString& title,
-                                                        const QString& label) {
+std::unique_ptr<IProgress> CQtUiSeam::BeginProgress(QWidget* owner, const QString& title,
+                                                    const QString& label) {
     return std::make_unique<CQtProgress>(owner, title, label);
 }
 

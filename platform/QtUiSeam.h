@@ -17,8 +17,8 @@ public:
                          const QString& initialName) override;
     void SetWaitCursor(bool wait) override;
     int RunDialog(CVxDialog& dialog) override;
-    std::unique_ptr<IProgressView> BeginProgress(QWidget* owner, const QString& title,
-                                                 const QString& label) override;
+    std::unique_ptr<IProgress> BeginProgress(QWidget* owner, const QString& title,
+                                             const QString& label) override;
 };
 
 // "Binary file (*.bin)|*.bin|...||" as Qt's name filters.

@@ -11,7 +11,7 @@ template <class T> T PopOr(std::deque<T>& queue, T otherwise) {
 } // namespace
 
 // One progress display: it writes its steps into the seam's record.
-class CScriptedUiSeam::ScriptedProgress final : public IProgressView {
+class CScriptedUiSeam::ScriptedProgress final : public IProgress {
 public:
     ScriptedProgress(CScriptedUiSeam& seam, std::size_t at, int cancelAt)
         : m_seam(seam), m_nAt(at), m_nCancelAt(cancelAt) {}
@@ -71,8 +71,8 @@ std::size_t CScriptedUiSeam::PendingDialogScripts() const {
     return n;
 }
 
-std::unique_ptr<IProgressView> CScriptedUiSeam::BeginProgress(QWidget*, const QString& title,
-                                                              const QString& label) {
+std::unique_ptr<IProgress> CScriptedUiSeam::BeginProgress(QWidget*, const QString& title,
+                                                          const QString& label) {
     progress.push_back({title, label, {}, false, false});
     return std::make_unique<ScriptedProgress>(*this, progress.size() - 1, PopOr(m_cancelAt, 0));
 }

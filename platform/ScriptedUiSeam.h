@@ -68,8 +68,8 @@ public:
                          const QString& initialName) override;
     void SetWaitCursor(bool wait) override { m_cursorChanges.push_back(wait); }
     int RunDialog(CVxDialog& dialog) override;
-    std::unique_ptr<IProgressView> BeginProgress(QWidget*, const QString& title,
-                                                 const QString& label) override;
+    std::unique_ptr<IProgress> BeginProgress(QWidget*, const QString& title,
+                                             const QString& label) override;
 
     // ---- What was shown ----
     // Every maker dialog run, as it was when DoModal was called.
