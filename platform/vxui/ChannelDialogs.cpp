@@ -48,3 +48,36 @@ ChannelFormInput CDlgMuxCHAddUpdate::FormInput(const Product& product, int nameL
             {Text(TerrestrialMuxChoiceText(TpNameIndex(t), TpParams(t), t.TPID)), t.TPID});
     return in;
 }
+
+std::unique_ptr<CChannelDialogBase> MakeChannelDialog(IUiSeam& ui,
+                                                      const ChannelDialogSetup& setup) {
+    std::unique_ptr<CChannelDialogBase> dialog;
+    if (setup.dialog == ChannelDialogKind::Mux) {
+        auto mux = std::make_unique<CDlgMuxCHAddUpdate>(ui);
+        if (setup.channelMode)
+            mux->SetChannelMode(*setup.channelMode);
+        for (const SMux_Info_Tag* m : setup.terrestrialMuxes)
+            mux->AddMuxList(m);
+        for (int tpid : setup.cableMuxIds)
+            mux->AddMuxList(tpid);
+        for (const Transponder_Info_Tag* t : setup.terrestrialTransponders)
+            mux->AddMuxList(t);
+        dialog = std::move(mux);
+    } else {
+        dialog = std::make_unique<CDlgCHAddUpdate>(ui);
+        if (setup.channelMode)
+            dialog->SetChannelMode(*setup.channelMode);
+        for (const Satellite_Info_Tag* s : setup.satellites)
+            dialog->AddSatList(s);
+        for (const Transponder_Info_Tag* t : setup.transponders)
+            dialog->AddTPList(t);
+    }
+    for (const Broadcast_Info_Tag* b : setup.broadcasts)
+        dialog->AddBroadcastList(b);
+    for (const Channel_Info_Tag* c : setup.channels)
+        dialog->AddChannelList(c);
+    for (const FavoriteChoice& f : setup.favorites)
+        dialog->AddFavoriteList(f);
+    dialog->SetChannelInfo(&setup.record);
+    return dialog;
+}

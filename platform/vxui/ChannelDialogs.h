@@ -11,6 +11,7 @@
 #include "platform/vxui/RecordForm.h"
 #include "platform/vxui/VxDialog.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -95,3 +96,10 @@ private:
     std::vector<int> m_cableMuxIds;
     std::vector<Transponder_Info_Tag> m_muxTransponders;
 };
+
+// The dialog a channel list opens for New or Update, filled with the calls
+// the set-up names in their order: the channel mode (New), the satellites,
+// transponders, broadcasters and channels (satellite dialog) or the
+// multiplexes and broadcasters (multiplex dialog), the favourite lists, and
+// the record.
+std::unique_ptr<CChannelDialogBase> MakeChannelDialog(IUiSeam& ui, const ChannelDialogSetup& setup);
