@@ -79,6 +79,14 @@ QString FieldOfMessage(const std::string& message) {
     return field == "Attributes" ? QString("Kind") : field;
 }
 
+// A labelled row; the label is named after the widget ("VideoPIDLabel").
+void AddRow(QFormLayout& form, const QString& text, QWidget* widget) {
+    auto* label = new QLabel(text);
+    label->setObjectName(widget->objectName() + "Label");
+    label->setBuddy(widget);
+    form.addRow(label, widget);
+}
+
 WORD KindBits(const Channel_Info_Tag& c) {
     return static_cast<WORD>(c.Attributes & (kAttrTV | kAttrRadio));
 }
@@ -169,10 +177,7 @@ QLineEdit* CChannelForm::AddNumber(QFormLayout* form, const NumberField& field) 
         edit->setEnabled(false);
         edit->setToolTip(tr("A new channel is numbered after the last channel of its list."));
     }
-    auto* label = new QLabel(tr(field.label));
-    label->setObjectName(QString(field.name) + "Label");
-    label->setBuddy(edit);
-    form->addRow(label, edit);
+    AddRow(*form, tr(field.label), edit);
     return edit;
 }
 
@@ -189,7 +194,7 @@ QWidget* CChannelForm::BuildChannelGroup() {
     m_pName->setMaxLength(std::max<int>(capacity, static_cast<int>(name.size())));
     m_pName->setText(name);
     m_pName->setToolTip(tr("At most %1 characters").arg(capacity));
-    form->addRow(tr("Name"), m_pName);
+    AddRow(*form, tr("Name"), m_pName);
 
     m_pKind = Combo("Kind", box);
     m_pKind->addItem(tr("TV"), kAttrTV);
@@ -202,7 +207,7 @@ QWidget* CChannelForm::BuildChannelGroup() {
         m_pKind->addItem(kind == 0 ? tr("Neither TV nor radio") : tr("Both TV and radio"), kind);
     }
     m_pKind->setCurrentIndex(m_pKind->findData(kind));
-    form->addRow(tr("Kind"), m_pKind);
+    AddRow(*form, tr("Kind"), m_pKind);
 
     for (const auto& field : NumberFields())
         if (field.group == static_cast<int>(Group::Channel))
@@ -216,13 +221,13 @@ QWidget* CChannelForm::BuildChannelGroup() {
         m_pGenre->setEnabled(false);
         m_pGenre->setToolTip(tr("A new channel takes the genre of the genre list it is made in."));
     }
-    form->addRow(tr("Genre"), m_pGenre);
+    AddRow(*form, tr("Genre"), m_pGenre);
 
     m_pTuner = Combo("Tuner", box);
     const std::vector<FormChoice> tuners = {{QString::fromStdString(TunerText(0)), 0},
                                             {QString::fromStdString(TunerText(1)), 1}};
     FillChoices(*m_pTuner, tuners, m_in.record.Tuner, tr("Tuner byte %1"));
-    form->addRow(tr("Tuner"), m_pTuner);
+    AddRow(*form, tr("Tuner"), m_pTuner);
 
     auto* flags = new QHBoxLayout;
     auto flag = [&](QCheckBox*& box_, const char* objectName, const QString& text, WORD bit) {
@@ -245,19 +250,19 @@ QWidget* CChannelForm::BuildReceptionGroup() {
     m_pTransponder = Combo("TPID", box);
     if (m_in.mux) {
         FillChoices(*m_pTransponder, m_in.muxes, m_in.record.TPID, tr("Multiplex %1"));
-        form->addRow(tr("Multiplex"), m_pTransponder);
+        AddRow(*form, tr("Multiplex"), m_pTransponder);
     } else {
         m_pSatellite = Combo("SatID", box);
         FillChoices(*m_pSatellite, m_in.satellites, m_in.record.SatID, tr("Satellite ID %1"));
-        form->addRow(tr("Satellite"), m_pSatellite);
+        AddRow(*form, tr("Satellite"), m_pSatellite);
         FillTransponders(m_in.record.SatID);
-        form->addRow(tr("Transponder"), m_pTransponder);
+        AddRow(*form, tr("Transponder"), m_pTransponder);
         connect(m_pSatellite, &QComboBox::currentIndexChanged, this,
                 [this] { FillTransponders(ChosenValue(m_pSatellite, 0)); });
     }
     m_pBroadcast = Combo("BroadcastID", box);
     FillChoices(*m_pBroadcast, m_in.broadcasts, m_in.record.BroadcastID, tr("Broadcaster ID %1"));
-    form->addRow(tr("Broadcaster"), m_pBroadcast);
+    AddRow(*form, tr("Broadcaster"), m_pBroadcast);
     for (const auto& field : NumberFields())
         if (field.group == static_cast<int>(Group::Reception))
             m_numbers.push_back(AddNumber(form, field));

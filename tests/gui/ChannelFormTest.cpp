@@ -186,8 +186,10 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     EXPECT_TRUE(Check(form, "Favorite1").isChecked());
     EXPECT_FALSE(Check(form, "Favorite2").isChecked());
     EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
+    EXPECT_EQ(Widget<QLabel>(form, "TPIDLabel").text(), "Transponder");
+    EXPECT_EQ(Widget<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
     for (QWidget* w : form.findChildren<QWidget*>()) {
-        if (w->inherits("QLineEdit") || w->inherits("QComboBox") ||
+        if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QLabel") ||
             w->inherits("QAbstractButton") || w->inherits("QGroupBox")) {
             EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
         }
