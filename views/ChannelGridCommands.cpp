@@ -11,10 +11,10 @@
 #include "model/EditSession.h"
 #include "model/GridMenus.h"
 #include "model/SessionCommands.h"
-#include "platform/AnsiText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/vxui/ChannelDialogs.h"
 #include "platform/vxui/DescriptionDialog.h"
+#include "platform/vxui/RecordFormDialog.h"
 #include "platform/vxui/SearchNameDialog.h"
 
 #include <QKeyEvent>
@@ -274,7 +274,7 @@ void CChannelGridCtrl::OnSearch() {
     if (dialog.DoModal() != IUiSeam::IDOK)
         return;
     // A character the names' code page cannot hold is in no name.
-    const auto text = ToAnsi(dialog.Text());
+    const auto text = AnsiBytes(dialog.Text());
     const std::string upper = text ? UpperCase1252(*text) : std::string();
     const CZorvDB& db = Db();
     int first = 0;

@@ -7,7 +7,7 @@
 #include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "platform/AnsiText.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <QScrollBar>
 
@@ -54,7 +54,8 @@ QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c, int row) const {
     for (int col = 0; col < kChannelColumnCount; ++col) {
         const std::string& text = cells[static_cast<std::size_t>(col)];
         // Names are Windows-1252 bytes; every other cell is ASCII.
-        out << (col == kChannelColumnName ? FromAnsi(text) : QString::fromStdString(text));
+        out << (col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
+                                          : QString::fromStdString(text));
     }
     return out;
 }

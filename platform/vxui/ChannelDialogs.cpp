@@ -2,11 +2,11 @@
 
 #include "model/DescriptionTexts.h"
 #include "model/RecordChecks.h"
-#include "platform/AnsiText.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 namespace {
 QString Text(const std::string& text) {
-    return FromAnsi(text);
+    return AnsiFieldText(text.data(), text.size());
 }
 } // namespace
 

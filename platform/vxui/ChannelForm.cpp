@@ -1,11 +1,12 @@
 #include "platform/vxui/ChannelForm.h"
 
 #include "model/DescriptionTexts.h"
+#include "model/EntryValues.h"
 #include "model/RecordChecks.h"
 #include "model/RecordFields.h"
 #include "model/RecordTexts.h"
-#include "platform/AnsiText.h"
 #include "platform/MessageBoxes.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,7 +187,7 @@ QWidget* CChannelForm::BuildChannelGroup() {
     box->setObjectName("ChannelGroup");
     auto* form = new QFormLayout(box);
 
-    const QString name = FromAnsiField(m_in.record.Name);
+    const QString name = AnsiFieldText(m_in.record.Name, sizeof m_in.record.Name);
     m_pName = new QLineEdit;
     m_pName->setObjectName("Name");
     // Never shorter than the name given: a longer name is refused at OK, not cut.
@@ -312,7 +313,9 @@ QWidget* CChannelForm::BuildFavoritesGroup() {
     int at = 0;
     for (const auto& choice : m_in.favorites) {
         auto* check =
-            new QCheckBox(QString("%1  %2").arg(choice.number).arg(FromAnsi(choice.name)));
+            new QCheckBox(QString("%1  %2")
+                              .arg(choice.number)
+                              .arg(AnsiFieldText(choice.name.data(), choice.name.size())));
         check->setObjectName(QString("Favorite%1").arg(choice.number));
         check->setChecked(m_in.record.Favorite & (DWORD{1} << (choice.number - 1)));
         grid->addWidget(check, at / kFavoriteColumns, at % kFavoriteColumns);
@@ -324,20 +327,15 @@ QWidget* CChannelForm::BuildFavoritesGroup() {
 
 bool CChannelForm::ReadRecord(Channel_Info_Tag& c, QString& problem, QString& widget) const {
     c = m_in.record;
-    const auto name = ToAnsi(m_pName->text());
-    if (!name) {
-        problem = tr("Name must use only characters of the Western European code page "
-                     "(Windows-1252).");
+    std::string name;
+    const auto capacity =
+        static_cast<std::size_t>(ChannelNameCapacity(m_in.product, m_in.nameLength));
+    if (const std::string bad = NameEntryProblem(m_pName->text(), capacity, name); !bad.empty()) {
+        problem = QString::fromStdString(bad);
         widget = "Name";
         return false;
     }
-    if (name->size() >= sizeof c.Name) {
-        problem = tr("Name must have at most %1 characters.").arg(sizeof c.Name - 1);
-        widget = "Name";
-        return false;
-    }
-    std::memset(c.Name, 0, sizeof c.Name);
-    std::memcpy(c.Name, name->data(), name->size());
+    SetAnsiField(c.Name, sizeof c.Name, name);
 
     const auto& fields = NumberFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -346,11 +344,10 @@ bool CChannelForm::ReadRecord(Channel_Info_Tag& c, QString& problem, QString& wi
             continue;
         const auto value = ParseNumber(m_numbers[i]->text(), f.hexDigits);
         if (!value || *value > f.max) {
-            problem = f.hexDigits > 0
-                          ? tr("%1 must be a hexadecimal number of at most %2 digits.")
-                                .arg(tr(f.label).remove(" (hex)"))
-                                .arg(f.hexDigits)
-                          : tr("%1 must be a number from 0 to %2.").arg(tr(f.label)).arg(f.max);
+            problem = f.hexDigits > 0 ? tr("%1 must be a hexadecimal number of at most %2 digits.")
+                                            .arg(tr(f.label).remove(" (hex)"))
+                                            .arg(f.hexDigits)
+                                      : QString::fromStdString(NumberRangeMessage(f.label, f.max));
             widget = f.name;
             return false;
         }

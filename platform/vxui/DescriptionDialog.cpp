@@ -2,7 +2,7 @@
 
 #include "model/DescriptionTexts.h"
 #include "model/Product.h"
-#include "platform/AnsiText.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -52,7 +52,8 @@ DescriptionLines CDescriptionDialogBase::Lines() const {
 QString CDescriptionDialogBase::DescriptionText() const {
     QStringList out;
     for (const auto& line : Lines())
-        out << QString::fromStdString(line.label) + ": " + FromAnsi(line.value);
+        out << QString::fromStdString(line.label) + ": " +
+                   AnsiFieldText(line.value.data(), line.value.size());
     return out.join('\n');
 }
 
@@ -63,7 +64,7 @@ int CDescriptionDialogBase::ShowForm(QWidget* owner) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     for (const auto& line : Lines()) {
-        auto* value = new QLabel(FromAnsi(line.value), &dialog);
+        auto* value = new QLabel(AnsiFieldText(line.value.data(), line.value.size()), &dialog);
         value->setObjectName(WidgetName(line.label));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* label = new QLabel(QString::fromStdString(line.label), &dialog);

@@ -287,7 +287,7 @@ TEST_F(ChannelFormTest, BadValuesAreRefusedWithAMessageNamingTheField) {
         {"StreamType", "100", "Stream type must be a hexadecimal number of at most 2 digits."},
         {"Name", "", "Name must not be empty."},
         {"Name", QString::fromUtf8("Check \u2713"),
-         "Name must use only characters of the Western European code page (Windows-1252)."},
+         "Name has characters that Windows-1252 cannot hold."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.widget);
