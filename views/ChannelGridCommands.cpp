@@ -34,26 +34,6 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A key-down as the rules read it.
-KeyPress KeyOf(const QKeyEvent& event) {
-    KeyPress key;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key.key = kKeyEnter;
-        break;
-    case Qt::Key_Delete:
-        key.key = kKeyDelete;
-        break;
-    default:
-        key.key = event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z ? event.key() : 0;
-        break;
-    }
-    key.ctrl = event.modifiers() & Qt::ControlModifier;
-    key.alt = event.modifiers() & Qt::AltModifier;
-    return key;
-}
-
 } // namespace
 
 // ---- Menu, keys, double click ----------------------------------------------------------
@@ -105,7 +85,7 @@ void CChannelGridCtrl::OnRButtonUp(const QPoint& point) {
 CGridCtrl::Key CChannelGridCtrl::OnKeyDown(const QKeyEvent& event) {
     const ChannelClipboard& clipboard = m_session.Clipboard();
     const KeyOutcome outcome =
-        ChannelKeyAction(KeyOf(event), {clipboard.Keys().size(), clipboard.IsTV()}, m_bTV);
+        ChannelKeyAction(GridKeyPress(event), {clipboard.Keys().size(), clipboard.IsTV()}, m_bTV);
     if (outcome.command != kChannelNone)
         RunCommand(outcome.command);
     return outcome.consumed ? Key::Consumed : Key::PassOn;
