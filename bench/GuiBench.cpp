@@ -4,12 +4,16 @@
 // make. Targets: open under 100 ms, sort under 20 ms, selecting all TV rows
 // under 20 ms, a search-style selection by name under 20 ms, a drag of 500
 // channels within the TV list under 50 ms. The one-row forms are kept, on
-// fewer rows, to show what bulk selection saves.
+// fewer rows, to show what bulk selection saves. The editing commands as the
+// TV list runs them (the edit, then both lists rebuilt): New and Paste of one
+// channel and Delete of 1,000, each undone between runs, outside the timing.
 #include "app/MainFrame.h"
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "model/GridMenus.h"
 #include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/ChannelDialogs.h"
 #include "views/Panes.h"
 
 #include <QApplication>
@@ -17,6 +21,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -155,6 +160,52 @@ void BM_DragGridPart(benchmark::State& state) {
     state.counters["selected_after"] = selected;
 }
 
+// Runs `command` in the TV list once per iteration after `prepare`, and
+// takes it back with Undo outside the timing.
+template <class Prepare> void RunTVCommand(benchmark::State& state, int command, Prepare prepare) {
+    OpenEditor& e = Editor();
+    auto& tv = e.TV();
+    tv.FillGrid();
+    EditSession& session = e.frame->Session();
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare(e, tv);
+        const std::size_t steps = session.UndoCount();
+        state.ResumeTiming();
+        tv.RunCommand(command);
+        state.PauseTiming();
+        if (session.UndoCount() != steps + 1)
+            state.SkipWithError("the command made no edit");
+        session.Undo();
+        state.ResumeTiming();
+    }
+    state.counters["tv_rows"] = tv.GetRowCount() - 1;
+}
+
+void BM_NewThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelNew, [](OpenEditor& e, CChannelGridCtrl&) {
+        e.ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
+            Channel_Info_Tag r = d.GetChannelInfo();
+            std::strcpy(r.Name, "Bench");
+            r.SatID = 1;
+            d.Answer(r);
+        });
+    });
+}
+
+void BM_PasteOneThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelPaste, [](OpenEditor& e, CChannelGridCtrl& tv) {
+        e.frame->Session().Clipboard().Set({tv.GetRowKey(10)}, true);
+    });
+}
+
+void BM_Delete1000ThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelDelete, [](OpenEditor& e, CChannelGridCtrl& tv) {
+        tv.SelectRowsWhere([](int row) { return row <= 1000; });
+        e.ui.NextAnswer(IUiSeam::IDYES);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_OpenAndRebuild)->Unit(benchmark::kMillisecond);
@@ -165,6 +216,9 @@ BENCHMARK(BM_SelectRowsOneByOne)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark:
 BENCHMARK(BM_SearchOneByOne)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragWithinTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragGridPart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewThroughTV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteOneThroughTV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Delete1000ThroughTV)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -21,6 +21,8 @@
 class CZorvDB;
 
 inline constexpr int kChannelColumnCount = 15;
+// The name column, the one cell whose text is the record's own bytes.
+inline constexpr int kChannelColumnName = 6;
 
 struct ChannelColumn {
     std::string_view header;

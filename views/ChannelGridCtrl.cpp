@@ -7,7 +7,7 @@
 #include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "platform/DisplayTexts.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <QScrollBar>
 
@@ -16,30 +16,12 @@
 
 namespace {
 
-const std::vector<GridColumn> kColumns = {{"", "0000"},
-                                          {"Index", "Index"},
-                                          {"Fav", "Fav"},
-                                          {"SatID", "SatID"},
-                                          {"TPID", "TPID"},
-                                          {"CH#", "CH #"},
-                                          {"Name", "000000000000"},
-                                          {"VPID", "0000"},
-                                          {"APID", "0000"},
-                                          {"PCR-PID", "0000"},
-                                          {"Genre", "0000000"},
-                                          {"", "0000"},
-                                          {"", "0000"},
-                                          {"", "0000"},
-                                          {"", "Tuner1"}};
-
-QString YesNo(bool on) {
-    return on ? "Y" : "N";
-}
-
-QString Text(void (*name)(int, char*), int code) {
-    char buffer[kDisplayTextMax] = {};
-    name(code, buffer);
-    return QString::fromLatin1(buffer);
+// The channel columns as the grid base takes them; the texts are literals.
+std::vector<GridColumn> Columns() {
+    std::vector<GridColumn> out;
+    for (const ChannelColumn& c : ChannelColumns())
+        out.push_back({c.header.data(), c.widthTemplate.data()});
+    return out;
 }
 
 CZorvDB& Db() {
@@ -52,49 +34,45 @@ CChannelGridCtrl::CChannelGridCtrl(const ViewContext& context, bool tv, QWidget*
     : CListGridCtrl(context, tv ? kDragTV : kDragRadio, parent), m_bTV(tv) {}
 
 void CChannelGridCtrl::SetupGrid() {
-    SetupColumns(kColumns, false);
+    SetupColumns(Columns(), false);
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
-    SetColHidden(2, true);
-    if (GetGridColumn() == 0)
-        for (int c : {1, 3, 4, 7, 8, 9})
+    const int gridColumn = GetGridColumn();
+    for (int c = 0; c < kChannelColumnCount; ++c)
+        if (IsChannelColumnHidden(c, m_nProductType, gridColumn))
             SetColHidden(c, true);
-    if (IsTerrestrialOrCable(m_nProductType))
-        SetColHidden(14, true);
     m_dropTarget.Register(this);
 }
 
-QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {
-    const int list = m_filter.FavoriteIndex();
-    return {QString(),
-            QString::number(c.Index),
-            list >= 0 ? QString::number(c.F[list]) : QString(),
-            QString::number(c.SatID),
-            QString::number(c.TPID),
-            QString::number(ShowsShowNum(m_nProductList) ? c.ShowNum : c.ProgramNum),
-            QString::fromLatin1(c.Name),
-            QString::number(c.VideoPID),
-            QString::number(c.AudioPID),
-            QString::number(c.PCRPID),
-            Text(GetGenreName, c.Attributes & kAttrGenreMask),
-            YesNo(c.Attributes & kAttrScrambled),
-            YesNo(c.Attributes & kAttrLocked),
-            YesNo(c.Attributes & kAttrSkipped),
-            Text(GetTunerName, TunerNameCode(m_nProductList, c.SatID, c.Tuner))};
+ChannelListState CChannelGridCtrl::ListState() const {
+    return {Kind(), m_filter, Product{m_nProductList, m_nProductType}};
+}
+
+QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c, int row) const {
+    const ChannelCells cells = ChannelRowCells(c, static_cast<std::size_t>(row), ListState());
+    QStringList out;
+    for (int col = 0; col < kChannelColumnCount; ++col) {
+        const std::string& text = cells[static_cast<std::size_t>(col)];
+        // Names are Windows-1252 bytes; every other cell is ASCII.
+        out << (col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
+                                          : QString::fromStdString(text));
+    }
+    return out;
 }
 
 void CChannelGridCtrl::Rebuild() {
     ++m_nFills;
     ClearRows();
-    std::vector<QStringList> rows;
-    for (const Channel_Info_Tag* c : FilteredChannels(Db(), m_filter, Kind(), m_nProductType))
-        rows.push_back(Cells(*c));
-    SetRowCount(static_cast<int>(rows.size()) + 1);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int col = 1; col < rows[r].size(); ++col)
-            SetItemText(static_cast<int>(r) + 1, col, rows[r][col]);
-    SortItems(Compare::Numeric, m_filter.SortColumn(m_nProductType), true);
-    RenumberIndexColumn();
+    const CZorvDB& db = std::as_const(Db());
+    const std::vector<std::uint32_t> keys = ChannelListKeys(db, ListState());
+    SetRowCount(static_cast<int>(keys.size()) + 1);
+    for (std::size_t r = 0; r < keys.size(); ++r) {
+        const auto* c = db.Get<Channel_Info_Tag>(kTableChannel, keys[r]);
+        const int row = static_cast<int>(r) + 1;
+        const QStringList cells = Cells(*c, row);
+        for (int col = 0; col < cells.size(); ++col)
+            SetItemText(row, col, cells[col]);
+    }
 }
 
 void CChannelGridCtrl::FillGrid() {
@@ -159,10 +137,14 @@ EditedRows CChannelGridCtrl::EditSelected(std::string_view name,
 
 void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
     RemoveRowsByKey(rows.leaving);
-    for (std::uint32_t key : rows.changed)
+    RewriteRows(rows.changed);
+}
+
+void CChannelGridCtrl::RewriteRows(std::span<const std::uint32_t> keys) {
+    for (std::uint32_t key : keys)
         if (const int row = FindRowByKey(key))
             if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
-                SetRowCells(row, Cells(*c));
+                SetRowCells(row, Cells(*c, row));
 }
 
 void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
@@ -227,9 +209,11 @@ void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     if (rows.changed.empty())
         return;
     Rebuild();
+    ShowMovedSet(moved);
+}
+
+void CChannelGridCtrl::ShowMovedSet(std::span<const std::uint32_t> moved) {
     const int selected = SelectRowsByKey(moved);
-    // Show the moved rows: scroll so the last of them stands a few rows
-    // below the top of their run.
     int last = 0;
     for (std::uint32_t key : moved)
         last = std::max(last, FindRowByKey(key));
