@@ -1,6 +1,7 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
 #include "cli/JsonDump.h"
+#include "cli/LinkCommands.h"
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
@@ -28,6 +29,8 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
+  receive LINK OUT.bin  an image from a receiver (YMODEM), in the working form
+  send LINK IMAGE       IMAGE to a receiver (YMODEM), byte for byte
 
 receiver options (default: the editor's start-up configuration):
   --product-list N      model number (7)
@@ -49,7 +52,7 @@ constexpr const char* kSaveFailed = "Cannot save channel file";
 int Usage(const std::string& problem) {
     if (!problem.empty())
         std::cerr << "velmar-cli: " << problem << "\n";
-    std::cerr << kUsage;
+    std::cerr << kUsage << "\n" << kLinkUsage;
     return 2;
 }
 
@@ -135,6 +138,8 @@ int main(int argc, char** argv) {
         return Usage("no command");
     const std::string command = args[index++];
     const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    if (IsLinkCommand(command))
+        return RunLinkCommand(command, operands);
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2

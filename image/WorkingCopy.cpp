@@ -53,25 +53,33 @@ void DeleteWorkingCopy() {
     g_szWorkImagePath[0] = '\0';
 }
 
+std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image) {
+    const auto startsWith = [&](const char* magic) {
+        return image.size() >= 4 && std::memcmp(image.data(), magic, 4) == 0;
+    };
+    if (image.empty() || startsWith("VX  "))
+        return {};
+    std::vector<BYTE> prefix(kWorkingHeaderSize, 0);
+    prefix[0] = 'V';
+    prefix[1] = 'X';
+    prefix[2] = ' ';
+    prefix[3] = ' ';
+    WriteWORD(prefix.data() + 4, kHeaderTextSize, 0);
+    if (startsWith("ZORV")) {
+        // 16 zero bytes, so the 64-byte header lands at header-text offset 16.
+        prefix.resize(6 + 16);
+    } else {
+        std::memcpy(prefix.data() + 6, g_HeaderText, kHeaderTextSize);
+    }
+    return prefix;
+}
+
 int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt) {
     std::string image;
     if (!ReadWholeFile(source, image))
         return kImportFileError;
-    BYTE header[kWorkingHeaderSize] = {'V', 'X', ' ', ' '};
-    WriteWORD(header + 4, kHeaderTextSize, 0);
-    bool ok = false;
-    if (image.empty()) {
-        ok = WriteWholeFile(g_szWorkImagePath, {});
-    } else if (image.compare(0, 4, "VX  ") == 0) {
-        ok = WriteWholeFile(g_szWorkImagePath, Bytes(image));
-    } else if (image.compare(0, 4, "ZORV") == 0) {
-        // 16 zero bytes, so the 64-byte header lands at header-text offset 16.
-        ok = WriteWholeFile(g_szWorkImagePath, std::span<const BYTE>(header, 6 + 16), Bytes(image));
-    } else {
-        std::memcpy(header + 6, g_HeaderText, kHeaderTextSize);
-        ok = WriteWholeFile(g_szWorkImagePath, header, Bytes(image));
-    }
-    if (!ok)
+    const std::vector<BYTE> prefix = WorkingFormPrefix(Bytes(image));
+    if (!WriteWholeFile(g_szWorkImagePath, prefix, Bytes(image)))
         return kImportFileError;
     CChannelFile file;
     file.SetPrompt(prompt);

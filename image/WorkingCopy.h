@@ -6,7 +6,9 @@
 #include "contracts/Prompt.h"
 #include "platform/ByteOrder.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
 inline constexpr int kMaxPath = 260;
 extern char g_szWorkImagePath[kMaxPath];
@@ -20,6 +22,12 @@ void DeleteWorkingCopy();
 // Result of ImportToWorkingCopy when the source cannot be read or the
 // working copy cannot be written: the file error the caller reports.
 inline constexpr int kImportFileError = -1;
+
+// What goes in front of `image` to put it in the working form, chosen by its
+// first four bytes: nothing for "VX  " (and for an empty file); "VX  ", the
+// length 80 and 16 zero bytes for "ZORV"; otherwise the full 86-byte header
+// with the header text as it stands now.
+std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image);
 
 // Converts `source` into the working copy by its first four bytes, clears
 // the store and loads the working copy: Load's result, or kImportFileError.
