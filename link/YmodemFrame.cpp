@@ -36,11 +36,11 @@ bool CheckFrame(std::span<const std::uint8_t> body) {
 
 std::vector<std::uint8_t> BuildHeaderPayload(const FileHeader& header) {
     std::vector<std::uint8_t> text(header.name.begin(), header.name.end());
-    if (!header.name.empty()) {
-        text.push_back(0);
+    text.push_back(0);
+    if (!header.name.empty() && header.size) {
         char fields[64];
         const int n = std::snprintf(fields, sizeof fields, "%llu %llo %o",
-                                    static_cast<unsigned long long>(header.size.value_or(0)),
+                                    static_cast<unsigned long long>(*header.size),
                                     static_cast<unsigned long long>(header.modified), header.mode);
         text.insert(text.end(), fields, fields + n);
     }

@@ -55,8 +55,9 @@ struct FileHeader {
 };
 
 // Block 0's payload: the name and a NUL, then "size modified mode" (decimal,
-// octal, octal) as sb writes them, then NULs to 128 bytes, or to 1024 when the
-// text does not fit. An empty name gives the 128 NULs that end the batch.
+// octal, octal) as sb writes them when the size is known, then NULs to 128
+// bytes, or to 1024 when the text does not fit. An empty name gives the 128
+// NULs that end the batch.
 std::vector<std::uint8_t> BuildHeaderPayload(const FileHeader& header);
 
 // Reads block 0's payload; nullopt when the name is not terminated within the

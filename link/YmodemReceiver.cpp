@@ -57,9 +57,10 @@ private:
     Phase m_phase = Phase::Header;
 
     Clock::time_point m_startDeadline;
-    int m_nFailures = 0;         // of the block now expected
-    bool m_bOnlyTimeouts = true; // every one of those failures was silence
-    std::uint64_t m_nBlock = 1;  // the block expected next, counted without wrapping
+    int m_nFailures = 0;        // of the block now expected
+    int m_nDamaged = 0;         // of those failures, damaged copies
+    int m_nSilences = 0;        // of those failures, the waits in a row with nothing
+    std::uint64_t m_nBlock = 1; // the block expected next, counted without wrapping
     bool m_bEotOnce = false;
     int m_nBatchEndTries = 0;
 };
@@ -139,12 +140,18 @@ bool CReceiver::FailOn(Arrival::Kind kind) {
 // A damaged block: drop what is left of it and ask again, unless this block
 // has failed too often.
 bool CReceiver::Damaged() {
-    m_bOnlyTimeouts = false;
-    if (++m_nFailures >= m_options.maxRetries)
-        return Fail(LinkStatus::TooManyErrors,
-                    "Block " + std::to_string(m_phase == Phase::Header ? 0 : m_nBlock) +
-                        " arrived damaged " + std::to_string(m_nFailures) +
-                        " times; transfer abandoned");
+    ++m_nDamaged;
+    m_nSilences = 0;
+    if (++m_nFailures >= m_options.maxRetries) {
+        const std::string block = std::to_string(m_phase == Phase::Header ? 0 : m_nBlock);
+        const std::string count = std::to_string(m_nFailures);
+        return Fail(LinkStatus::TooManyErrors, m_nDamaged == m_nFailures
+                                                   ? "Block " + block + " arrived damaged " +
+                                                         count + " times; transfer abandoned"
+                                                   : "Block " + block + " failed " + count +
+                                                         " times (" + std::to_string(m_nDamaged) +
+                                                         " damaged); transfer abandoned");
+    }
     const LineEvent purged = m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout);
     if (purged == LineEvent::Cancelled)
         return FailOn(Arrival::Cancelled);
@@ -210,8 +217,7 @@ bool CReceiver::HeaderStep() {
     if (!m_line.WriteByte(kWantCrc))
         return FailOn(Arrival::Closed);
     m_phase = Phase::Data;
-    m_nFailures = 0;
-    m_bOnlyTimeouts = true;
+    m_nFailures = m_nDamaged = m_nSilences = 0;
     return true;
 }
 
@@ -223,17 +229,13 @@ bool CReceiver::DataStep() {
     case Arrival::Damaged:
         return Damaged() && (m_line.WriteByte(kNAK) || FailOn(Arrival::Closed));
     case Arrival::Timeout:
-        if (++m_nFailures >= m_options.maxRetries) {
-            const std::string silence = m_bOnlyTimeouts
-                                            ? "The sender stopped sending"
-                                            : "Block " + std::to_string(m_nBlock) + " failed " +
-                                                  std::to_string(m_nFailures) + " times";
-            return Fail(m_bOnlyTimeouts ? LinkStatus::TimedOut : LinkStatus::TooManyErrors,
-                        silence + " (no block for " + SecondsText(m_options.replyTimeout) + ", " +
-                            std::to_string(m_nFailures) + " times) after " +
-                            std::to_string(m_result.bytes) + " of " +
-                            std::to_string(m_result.total) + " bytes");
-        }
+        ++m_nSilences;
+        if (++m_nFailures >= m_options.maxRetries)
+            return Fail(LinkStatus::TimedOut, "The sender stopped sending: no block for " +
+                                                  SecondsText(m_options.replyTimeout) + ", " +
+                                                  std::to_string(m_nSilences) + " times, after " +
+                                                  std::to_string(m_result.bytes) + " of " +
+                                                  std::to_string(m_result.total) + " bytes");
         return m_line.WriteByte(kNAK) || FailOn(Arrival::Closed);
     case Arrival::EndOfFile:
         if (!m_bEotOnce) {
@@ -281,8 +283,7 @@ bool CReceiver::DataStep() {
         return Fail(LinkStatus::FileError, why);
     m_result.bytes += take;
     ++m_nBlock;
-    m_nFailures = 0;
-    m_bOnlyTimeouts = true;
+    m_nFailures = m_nDamaged = m_nSilences = 0;
     if (!m_line.Report(m_result.bytes, m_result.total))
         return FailOn(Arrival::Cancelled);
     return m_line.WriteByte(kACK) || FailOn(Arrival::Closed);

@@ -130,7 +130,8 @@ bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* wha
 
 bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) {
     int failures = 0;
-    bool onlyTimeouts = true;
+    int refusals = 0;
+    int silences = 0; // unanswered copies in a row
     for (;;) {
         // Whatever came before this block cannot answer it.
         m_line.DropPending();
@@ -141,19 +142,23 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
             return true;
         if (reply != Reply::Nak && reply != Reply::Timeout)
             return FailOn(reply);
-        onlyTimeouts = onlyTimeouts && reply == Reply::Timeout;
-        if (++failures >= m_options.maxRetries) {
-            const std::string what = frame.size() == 1 ? std::string("the end of the file")
-                                                       : "block " + std::to_string(block);
-            if (onlyTimeouts)
-                return Fail(LinkStatus::TimedOut, "The receiver stopped answering: no reply to " +
-                                                      what + " within " +
-                                                      SecondsText(m_options.replyTimeout) + ", " +
-                                                      std::to_string(failures) + " times");
-            return Fail(LinkStatus::TooManyErrors, "The receiver refused " + what + " " +
-                                                       std::to_string(failures) +
-                                                       " times; transfer abandoned");
-        }
+        refusals += reply == Reply::Nak ? 1 : 0;
+        silences = reply == Reply::Timeout ? silences + 1 : 0;
+        if (++failures < m_options.maxRetries)
+            continue;
+        const std::string what = frame.size() == 1 ? std::string("the end of the file")
+                                                   : "block " + std::to_string(block);
+        if (silences > 0)
+            return Fail(LinkStatus::TimedOut, "The receiver stopped answering: no reply to " +
+                                                  what + " within " +
+                                                  SecondsText(m_options.replyTimeout) + ", " +
+                                                  std::to_string(silences) + " times");
+        return Fail(LinkStatus::TooManyErrors,
+                    refusals == failures
+                        ? "The receiver refused " + what + " " + std::to_string(failures) +
+                              " times; transfer abandoned"
+                        : "Sending " + what + " failed " + std::to_string(failures) + " times (" +
+                              std::to_string(refusals) + " refused); transfer abandoned");
     }
 }
 
