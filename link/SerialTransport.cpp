@@ -70,8 +70,8 @@ std::unique_ptr<CSerialTransport> CSerialTransport::Open(const std::string& devi
         error = SystemError("cannot set up " + device);
         return nullptr;
     }
-    // Nobody else writes into our transfer; what waited in the buffers is stale.
+    // Nobody else writes into our transfer. What already waits in the input
+    // is kept: a receiver that is asking for a file has sent its 'C' already.
     ::ioctl(fd, TIOCEXCL);
-    ::tcflush(fd, TCIOFLUSH);
     return port;
 }

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libqt6serialport6-dev
     xvfb xauth
+    lrzsz socat # the receiver link is tested against sb/rb over socat ptys
 )
 # LibreOffice is only needed by the spreadsheet interoperability tests.
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then

@@ -9,7 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <netinet/in.h>
+#include <poll.h>
 #include <random>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -236,6 +239,48 @@ int CChild::Wait(milliseconds timeout) {
             return -1;
         }
         std::this_thread::sleep_for(milliseconds{10});
+    }
+}
+
+CLoopbackServer::CLoopbackServer() {
+    m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof address;
+    if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), len) != 0 ||
+        ::listen(m_fd, 4) != 0 ||
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &len) != 0)
+        return;
+    m_nPort = ntohs(address.sin_port);
+}
+
+CLoopbackServer::~CLoopbackServer() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int CLoopbackServer::Accept(milliseconds timeout) {
+    pollfd p{m_fd, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(timeout.count())) != 1)
+        return -1;
+    return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
+CPtyPair::CPtyPair(const std::string& dir) : m_strDir(dir) {
+    const std::string socat = FindProgram("socat");
+    if (socat.empty())
+        return;
+    m_socat = std::make_unique<CChild>(
+        std::vector<std::string>{socat, "PTY,raw,echo=0,link=" + A(), "PTY,raw,echo=0,link=" + B()},
+        -1, -1);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (::access(A().c_str(), F_OK) == 0 && ::access(B().c_str(), F_OK) == 0) {
+            m_bReady = true;
+            return;
+        }
+        std::this_thread::sleep_for(milliseconds{20});
     }
 }
 

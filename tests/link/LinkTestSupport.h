@@ -168,4 +168,35 @@ private:
     int m_status = -1;
 };
 
+// A TCP server on 127.0.0.1 written with plain sockets, independent of the
+// link's own listener, for putting sb or rb behind a port.
+class CLoopbackServer {
+public:
+    CLoopbackServer();
+    ~CLoopbackServer();
+    CLoopbackServer(const CLoopbackServer&) = delete;
+    CLoopbackServer& operator=(const CLoopbackServer&) = delete;
+    std::uint16_t Port() const { return m_nPort; }
+    // The next connection's descriptor (blocking), or -1 after `timeout`.
+    int Accept(std::chrono::milliseconds timeout);
+
+private:
+    int m_fd = -1;
+    std::uint16_t m_nPort = 0;
+};
+
+// A socat pseudo-terminal pair: two linked devices in `dir`, "a" and "b".
+class CPtyPair {
+public:
+    explicit CPtyPair(const std::string& dir);
+    bool Ready() const { return m_bReady; }
+    std::string A() const { return m_strDir + "/a"; }
+    std::string B() const { return m_strDir + "/b"; }
+
+private:
+    std::string m_strDir;
+    std::unique_ptr<CChild> m_socat;
+    bool m_bReady = false;
+};
+
 } // namespace velmar::test
