@@ -3,8 +3,9 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
+#include "platform/MessageBoxes.h"
 #include "platform/PaneWidgets.h"
-#include "platform/UiSeam.h"
+#include "platform/WaitCursor.h"
 #include "views/Panes.h"
 #include "xls/ChannelWorkbook.h"
 
@@ -24,7 +25,7 @@ bool IsWorkbookPath(const QString& path) {
     return extension == "xls" || extension == "cvs";
 }
 
-CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui) {
+CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui), m_prompt(ui, this) {
     resize(1024, 768);
     setObjectName("MainFrame");
 
@@ -108,92 +109,93 @@ QAction* CMainFrame::AddCommand(const char* name, const QString& text, const QSt
 // ---- Switchboard ---------------------------------------------------------------------
 
 long CMainFrame::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto key = static_cast<std::uint32_t>(lParam);
-    switch (message) {
-    case WM_FAV_NODE_SELECTED:
-        if (wParam == 0 && lParam == 255)
-            m_pRightView->RefreshView();
-        else
-            m_pRightView->FilterByFavorite(static_cast<int>(wParam), static_cast<int>(lParam));
-        break;
-    case WM_SATELLITE_SELECTED:
-        m_pLeftTopView->ShowSatelliteTransponders(key);
-        m_pRightView->FilterBySatellite(key);
-        break;
-    case WM_TRANSPONDER_SELECTED:
-        m_pRightView->FilterByTransponder(key);
-        break;
-    case WM_TERRESTRIAL_TAB_SELECTED:
-    case WM_MUX_CLICKED:
-        m_pRightView->FilterByMux(key);
-        break;
-    case WM_BROADCAST_SELECTED:
-        m_pRightView->FilterByBroadcast(key);
-        break;
-    case WM_CLEAR_TRANSPONDER_GRID:
-        m_pLeftTopView->m_pTPGrid->ClearRows();
-        break;
-    case WM_CLEAR_CHANNEL_GRIDS:
-        m_pRightView->ClearLists();
-        break;
-    case WM_REFRESH_ALL:
-        m_pRightView->RefillLists();
-        break;
-    case WM_GRID_DRAG_BEGIN:
-        m_nDragSource = static_cast<int>(wParam);
-        break;
-    case WM_GRID_DROP:
-        DropDispatch(wParam, lParam);
-        m_nDragSource = 0;
-        break;
-    default:
-        return 0;
-    }
-    return 1;
+    return DispatchFrameMessage(*this, message, wParam, lParam);
 }
 
-void CMainFrame::DropDispatch(std::uintptr_t target, std::intptr_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    if (m_nDragSource == kDragTransponder) {
+void CMainFrame::OnAllChannelsChosen() {
+    m_pRightView->RefreshView();
+}
+
+void CMainFrame::OnFavoriteChosen(bool genre, int value) {
+    m_pRightView->FilterByFavorite(genre ? 1 : 0, value);
+}
+
+void CMainFrame::OnSatelliteSelected(std::uint32_t key) {
+    m_pLeftTopView->ShowSatelliteTransponders(key);
+    m_pRightView->FilterBySatellite(key);
+}
+
+void CMainFrame::OnTransponderSelected(std::uint32_t key) {
+    m_pRightView->FilterByTransponder(key);
+}
+
+void CMainFrame::OnMuxSelected(std::uint32_t key) {
+    m_pRightView->FilterByMux(key);
+}
+
+void CMainFrame::OnBroadcastSelected(std::uint32_t key) {
+    m_pRightView->FilterByBroadcast(key);
+}
+
+void CMainFrame::OnClearTransponderGrid() {
+    m_pLeftTopView->ClearTransponderGrid();
+}
+
+void CMainFrame::OnClearChannelGrids() {
+    m_pRightView->ClearLists();
+}
+
+void CMainFrame::OnRefillChannelLists() {
+    m_pRightView->RefillLists();
+}
+
+void CMainFrame::OnGridDragBegin(int source) {
+    m_nDragSource = source;
+}
+
+void CMainFrame::OnGridDrop(int target, std::uint32_t value) {
+    const int source = m_nDragSource;
+    m_nDragSource = 0; // whatever the drop does
+    if (source == kDragTransponder) {
         if (target == kDragSatellite) {
-            m_pLeftTopView->m_pTPGrid->MoveSelectedToSatellite(v);
-            m_pLeftTopView->ShowSatelliteTransponders(v);
-            m_pRightView->FilterBySatellite(v);
+            m_pLeftTopView->MoveTranspondersToSatellite(value);
+            m_pLeftTopView->ShowSatelliteTransponders(value);
+            m_pRightView->FilterBySatellite(value);
         }
         return;
     }
-    if (m_nDragSource != kDragTV && m_nDragSource != kDragRadio)
-        return;
-    CChannelGridCtrl* source = m_nDragSource == kDragTV
-                                   ? static_cast<CChannelGridCtrl*>(m_pRightView->m_pTVGrid)
-                                   : static_cast<CChannelGridCtrl*>(m_pRightView->m_pRadioGrid);
+    if (CChannelGridCtrl* list = m_pRightView->ChannelList(source))
+        DropChannels(*list, target, value);
+}
+
+void CMainFrame::DropChannels(CChannelGridCtrl& source, int target, std::uint32_t value) {
     switch (target) {
     case kDragSatellite:
-        source->SetSatelliteOfSelected(v);
+        source.SetSatelliteOfSelected(value);
         break;
     case kDragMux:
     case 3: // routed like 2
-        source->SetMuxOfSelected(v);
+        source.SetMuxOfSelected(value);
         break;
     case kDragTransponder:
-        source->SetTransponderOfSelected(v);
+        source.SetTransponderOfSelected(value);
         break;
     case kDragBroadcast:
-        source->SetBroadcastOfSelected(v);
+        source.SetBroadcastOfSelected(value);
         m_pLeftBottomView->RefreshView();
         break;
     case kDragFavoriteNode:
-        source->AddSelectedToFavorite(static_cast<int>(value));
-        m_pLeftBottomView->m_pTree->setCurrentItem(nullptr);
+        source.AddSelectedToFavorite(static_cast<int>(value));
+        m_pLeftBottomView->ClearTreeSelection();
         break;
     case kDragGenreNode:
-        source->SetGenreOfSelected(static_cast<int>(value));
-        m_pLeftBottomView->m_pTree->setCurrentItem(nullptr);
+        source.SetGenreOfSelected(static_cast<int>(value));
+        m_pLeftBottomView->ClearTreeSelection();
         break;
     case kDragTV:
     case kDragRadio:
-        if (static_cast<int>(target) == m_nDragSource)
-            source->MoveSelectedTo(v);
+        if (target == source.DragId())
+            source.MoveSelectedTo(value);
         break;
     default:
         break;
@@ -202,13 +204,6 @@ void CMainFrame::DropDispatch(std::uintptr_t target, std::intptr_t value) {
 
 // ---- File commands -------------------------------------------------------------------
 
-namespace {
-constexpr const char* kOpenFilter =
-    "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-constexpr const char* kSaveFilter =
-    "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-} // namespace
-
 void CMainFrame::RefreshAllViews() {
     m_pLeftTopView->RefreshView();
     m_pLeftBottomView->RefreshView();
@@ -216,76 +211,56 @@ void CMainFrame::RefreshAllViews() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = m_ui.OpenFileName(this, "Load Channel Data", kOpenFilter);
+    const QString path = m_ui.OpenFileName(this, texts::kOpenTitle, texts::kOpenFilter);
     if (!path.isEmpty())
         OpenPath(path);
 }
 
 void CMainFrame::OpenPath(const QString& path) {
     const std::string native = path.toLocal8Bit().toStdString();
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     if (IsWorkbookPath(path)) {
         ImportChannelWorkbook(native);
         RefreshAllViews();
-        m_ui.SetWaitCursor(false);
         return;
     }
-    const int result = ImportToWorkingCopy(native, this);
+    const int result = ImportToWorkingCopy(native, &m_prompt);
     if (result == kImportFileError) {
-        m_ui.SetWaitCursor(false);
-        m_ui.MessageBox(this, "Cannot open file " + path + ".", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
+        wait.End();
+        ShowStop(m_ui, this, QString(texts::kCannotOpenFile).replace("%s", path));
         return;
     }
     if (result != 0) {
         RefreshAllViews();
-        m_ui.SetWaitCursor(false);
         return;
     }
-    m_ui.SetWaitCursor(false);
-    m_ui.MessageBox(this, "Cannot open or invalid version file", "Velmar", IUiSeam::Buttons::Ok,
-                    IUiSeam::Icon::Stop);
+    wait.End();
+    ShowStop(m_ui, this, texts::kCannotOpenImage);
 }
 
 void CMainFrame::OnSaveToFile() {
-    const QString path = m_ui.SaveFileName(this, "Save Channel Data", kSaveFilter, "*.bin");
+    const QString path =
+        m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
     if (path.isEmpty())
         return;
     const std::string native = path.toLocal8Bit().toStdString();
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     if (IsWorkbookPath(path)) {
         ExportChannelWorkbook(native);
-        m_ui.SetWaitCursor(false);
         return;
     }
     if (ExportWorkingCopy(native) == 0)
-        m_ui.MessageBox(this, "Cannot save channel file", "Velmar", IUiSeam::Buttons::Ok,
-                        IUiSeam::Icon::Stop);
-    m_ui.SetWaitCursor(false);
+        ShowStop(m_ui, this, texts::kCannotSaveImage);
 }
 
 void CMainFrame::OnRefreshAll() {
-    m_ui.SetWaitCursor(true);
+    CWaitCursor wait(m_ui);
     RefreshAllViews();
-    m_ui.SetWaitCursor(false);
 }
 
 void CMainFrame::OnAbout() {
-    m_ui.MessageBox(this,
-                    "Velmar Version 1.4.6.10 (build:20090929)\n"
-                    "Channel database editor for digital-TV receivers",
-                    "About Velmar", IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
-}
-
-bool CMainFrame::AskYesNo(std::string_view text) {
-    return m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())),
-                           "Velmar", IUiSeam::Buttons::YesNo,
-                           IUiSeam::Icon::Stop) == IUiSeam::IDYES;
-}
-
-void CMainFrame::Inform(std::string_view text) {
-    m_ui.MessageBox(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())), "Velmar",
-                    IUiSeam::Buttons::Ok, IUiSeam::Icon::None);
+    m_ui.MessageBox(this, QString("%1\n%2").arg(texts::kAboutVersion, texts::kAboutLine),
+                    texts::kAboutCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

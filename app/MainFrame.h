@@ -2,8 +2,10 @@
 // commands, and the switchboard through which the panes talk to each other.
 #pragma once
 
-#include "contracts/Prompt.h"
+#include "contracts/Texts.h"
+#include "platform/SeamPrompt.h"
 #include "views/Messages.h"
+#include "views/Switchboard.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -11,6 +13,7 @@
 class CLeftTopView;
 class CLeftBottomView;
 class CRightView;
+class CChannelGridCtrl;
 class CColorSplitWnd;
 class IUiSeam;
 class QAction;
@@ -19,7 +22,7 @@ class QAction;
 // or later, compared case-sensitively, makes a workbook.
 bool IsWorkbookPath(const QString& path);
 
-class CMainFrame final : public QMainWindow, public IMessageSink, public IUserPrompt {
+class CMainFrame final : public QMainWindow, public IMessageSink, private IFrameOperations {
     Q_OBJECT
 public:
     // `configurePolicy` false leaves the product policy as the caller set it
@@ -27,11 +30,9 @@ public:
     explicit CMainFrame(IUiSeam& ui, bool configurePolicy = true);
     ~CMainFrame() override;
 
+    // The panes' one entry: dispatched to the typed operations below.
     long SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     int DragSource() const override { return m_nDragSource; }
-
-    bool AskYesNo(std::string_view text) override;
-    void Inform(std::string_view text) override;
 
     void OnFileOpen();
     void OnSaveToFile();
@@ -42,24 +43,36 @@ public:
     // Files dropped from the desktop: the first is opened, the rest ignored.
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
-    CLeftTopView* m_pLeftTopView = nullptr;
-    CLeftBottomView* m_pLeftBottomView = nullptr;
-    CRightView* m_pRightView = nullptr;
-
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void DropDispatch(std::uintptr_t target, std::intptr_t value);
+    // What the private messages ask of the frame.
+    void OnAllChannelsChosen() override;
+    void OnFavoriteChosen(bool genre, int value) override;
+    void OnSatelliteSelected(std::uint32_t key) override;
+    void OnTransponderSelected(std::uint32_t key) override;
+    void OnMuxSelected(std::uint32_t key) override;
+    void OnBroadcastSelected(std::uint32_t key) override;
+    void OnClearTransponderGrid() override;
+    void OnClearChannelGrids() override;
+    void OnRefillChannelLists() override;
+    void OnGridDragBegin(int source) override;
+    void OnGridDrop(int target, std::uint32_t value) override;
+    void DropChannels(CChannelGridCtrl& source, int target, std::uint32_t value);
     void RefreshAllViews();
     QAction* AddCommand(const char* name, const QString& text, const QString& status,
                         const QString& tip, const QKeySequence& key);
 
     IUiSeam& m_ui;
+    CSeamPrompt m_prompt;  // the core's questions, answered through m_ui
     int m_nDragSource = 0; // g_nDragSource: the grid a drag started in
+    CLeftTopView* m_pLeftTopView = nullptr;
+    CLeftBottomView* m_pLeftBottomView = nullptr;
+    CRightView* m_pRightView = nullptr;
     CColorSplitWnd* m_pOuterSplitter = nullptr;
     CColorSplitWnd* m_pInnerSplitter = nullptr;
 };
 
-inline constexpr const char* kCaption = "Velmar for VX-7 and VX-8 satellite receivers - 8FAV";
+inline constexpr const char* kCaption = texts::kWindowCaption;

@@ -2,7 +2,7 @@
 // once the window is up (a plain file name on the command line is not
 // loaded); `--screenshot PNG` then saves a picture of the window and quits.
 #include "app/MainFrame.h"
-#include "platform/UiSeam.h"
+#include "platform/QtUiSeam.h"
 
 #include <QApplication>
 #include <QPixmap>

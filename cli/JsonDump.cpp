@@ -3,6 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
+#include "model/Product.h"
 #include "model/SatelliteRecords.h"
 
 #include <cstdio>
@@ -191,8 +192,8 @@ std::string Record(const Channel_Info_Tag& c) {
 template <class T, class Format> std::string Table(std::uint8_t table, Format format) {
     const CZorvDB& db = TheZorvDB();
     std::string out = "[";
-    for (auto* r = db.NextAs<T>(table, 0); r; r = db.NextAs<T>(table, r->Index))
-        out += (out.size() > 1 ? ",\n    " : "\n    ") + format(*r);
+    for (const T& r : db.Rows<T>(table))
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + format(r);
     return out + (out.size() > 1 ? "\n  ]" : "]");
 }
 
@@ -228,10 +229,9 @@ std::string DumpChannelsJson() {
 }
 
 std::string DumpJson(std::uint32_t productType) {
-    const bool terrestrial = (productType & 0x02) != 0;
     const std::string transponders =
         Table<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-            return Record(t, terrestrial && t.SatID == 1);
+            return Record(t, IsTerrestrialPseudoSatellite(productType, t.SatID));
         });
     const std::string tables =
         Object()

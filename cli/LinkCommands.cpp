@@ -55,7 +55,7 @@ private:
 
 // Progress on a terminal, at most ten lines a second, overwriting itself;
 // nothing when stderr is not a terminal.
-class TerminalProgress final : public ILinkProgress {
+class TerminalProgress final : public IProgress {
 public:
     explicit TerminalProgress(const char* verb)
         : m_verb(verb), m_bShow(::isatty(STDERR_FILENO) == 1), m_start(Clock::now()) {}

@@ -1,10 +1,13 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
+#include "cli/EditScript.h"
+#include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/LinkCommands.h"
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "image/ImageState.h"
@@ -23,12 +26,15 @@ constexpr const char* kUsage = R"(usage: velmar-cli [options] COMMAND ...
 
 commands:
   info IMAGE            summary of the image: header form, product, table sizes
+  info --json IMAGE     the Information figures as JSON: capacities, counts, duplicates
   dump IMAGE            every table and the header state as JSON on stdout
   save IMAGE OUT        open IMAGE and save it to OUT as the editor does
   export-h IMAGE OUT.h  the channel table as a C source fragment
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
+  edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
+                        input) and save to OUT as the editor's Save does (see below)
   receive LINK OUT.bin  an image from a receiver (YMODEM), in the working form
   send LINK IMAGE       IMAGE to a receiver (YMODEM), byte for byte
 
@@ -46,13 +52,13 @@ receiver options (default: the editor's start-up configuration):
   --yes                 answer Yes to "Cannot read file header. Continue?"
 )";
 
-constexpr const char* kLoadFailed = "Cannot open or invalid version file";
-constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kLoadFailed = texts::kCannotOpenImage;
+constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
         std::cerr << "velmar-cli: " << problem << "\n";
-    std::cerr << kUsage << "\n" << kLinkUsage;
+    std::cerr << kUsage << EditScriptHelp() << "\n" << kLinkUsage;
     return 2;
 }
 
@@ -73,12 +79,15 @@ private:
 class FlagPrompt final : public IUserPrompt {
 public:
     explicit FlagPrompt(bool yes) : m_bYes(yes) {}
-    bool AskYesNo(std::string_view text) override {
+    PromptAnswer Ask(std::string_view text, PromptButtons buttons, PromptIcon) override {
+        if (buttons == PromptButtons::Ok) {
+            std::cerr << text << "\n";
+            return PromptAnswer::Ok;
+        }
         std::cerr << text << " " << (m_bYes ? "Yes (--yes)" : "No (pass --yes to continue)")
                   << "\n";
-        return m_bYes;
+        return m_bYes ? PromptAnswer::Yes : PromptAnswer::No;
     }
-    void Inform(std::string_view text) override { std::cerr << text << "\n"; }
 
 private:
     bool m_bYes;
@@ -115,11 +124,10 @@ void PrintInfo(const std::string& image) {
     for (const auto& row : rows)
         std::printf("  %-17s %u\n", row.name, static_cast<unsigned>(db.Size(row.table)));
     unsigned tv = 0, radio = 0, locked = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        tv += IsTV(*c) ? 1 : 0;
-        radio += !IsTV(*c) && IsRadio(*c) ? 1 : 0;
-        locked += (c->Attributes & kAttrLocked) ? 1 : 0;
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        tv += IsTV(c) ? 1 : 0;
+        radio += !IsTV(c) && IsRadio(c) ? 1 : 0;
+        locked += (c.Attributes & kAttrLocked) ? 1 : 0;
     }
     std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
@@ -129,6 +137,10 @@ void PrintInfo(const std::string& image) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage << EditScriptHelp();
+        return 0;
+    }
     std::size_t index = 0;
     ReceiverOptions options;
     std::string error;
@@ -137,13 +149,16 @@ int main(int argc, char** argv) {
     if (index >= args.size())
         return Usage("no command");
     const std::string command = args[index++];
-    const std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
     if (IsLinkCommand(command))
         return RunLinkCommand(command, operands);
+    const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
+    if (json)
+        operands.erase(operands.begin());
     const std::size_t wanted =
         command == "info" || command == "dump" || command == "dump-xls"         ? 1
         : command == "save" || command == "export-h" || command == "export-xls" ? 2
-        : command == "import-xls"                                               ? 3
+        : command == "import-xls" || command == "edit"                          ? 3
                                                                                 : 0;
     if (wanted == 0)
         return Usage("unknown command " + command);
@@ -171,7 +186,11 @@ int main(int argc, char** argv) {
     if (!Open(operands[0], options.yes))
         return 1;
 
-    if (command == "info") {
+    if (command == "edit")
+        return RunEditCommand(operands[1], operands[2]);
+    if (command == "info" && json) {
+        std::cout << InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+    } else if (command == "info") {
         PrintInfo(operands[0]);
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());

@@ -2,12 +2,35 @@
 
 #include <cstring>
 
+namespace {
+
+// The size sits in front of the record, padded so the record keeps the
+// strictest alignment operator new[] gives.
+constexpr std::size_t kPrefix = alignof(std::max_align_t);
+static_assert(kPrefix >= sizeof(std::size_t));
+
+std::byte* Base(const void* record) {
+    return static_cast<std::byte*>(const_cast<void*>(record)) - kPrefix;
+}
+
+} // namespace
+
 void* AllocRecordBytes(std::size_t size) {
-    void* memory = ::operator new[](size);
-    std::memset(memory, 0, size);
-    return memory;
+    auto* base = static_cast<std::byte*>(::operator new[](kPrefix + size));
+    std::memcpy(base, &size, sizeof size);
+    std::memset(base + kPrefix, 0, size);
+    return base + kPrefix;
 }
 
 void FreeRecordBytes(void* record) noexcept {
-    ::operator delete[](record);
+    if (record)
+        ::operator delete[](Base(record));
+}
+
+std::size_t RecordBytes(const void* record) noexcept {
+    if (!record)
+        return 0;
+    std::size_t size = 0;
+    std::memcpy(&size, Base(record), sizeof size);
+    return size;
 }

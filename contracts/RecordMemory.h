@@ -1,6 +1,8 @@
 // Record allocation for the table store. Records are allocated at their exact
 // size with the array form of new, zero-filled, and freed by the store once
-// handed over. RecordPtr holds a record that has not been handed over yet.
+// handed over. Each allocation remembers its size, so a row in the store
+// knows how many bytes it has (snapshots copy rows without knowing types).
+// RecordPtr holds a record that has not been handed over yet.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +10,11 @@
 #include <new>
 #include <type_traits>
 
+// `size` zero bytes; free with FreeRecordBytes.
 void* AllocRecordBytes(std::size_t size);
 void FreeRecordBytes(void* record) noexcept;
+// The size AllocRecordBytes was given for `record`; 0 for null.
+std::size_t RecordBytes(const void* record) noexcept;
 
 struct RecordDeleter {
     void operator()(void* record) const noexcept { FreeRecordBytes(record); }

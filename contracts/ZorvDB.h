@@ -1,13 +1,19 @@
 // The keyed table store: eight tables of records, each kept in insertion
 // order and looked up by a 32-bit key. The store owns every row handed to Add.
+// Beyond the record-pointer contract it offers typed ranges over a table,
+// const access, and snapshots of a table for undo.
 #pragma once
 
 #include "contracts/RecordMemory.h"
+#include "contracts/TableSnapshot.h"
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <list>
+#include <type_traits>
 #include <unordered_map>
+#include <vector>
 
 enum ZorvTable : std::uint8_t {
     kTableSatellite = 0,
@@ -20,9 +26,60 @@ enum ZorvTable : std::uint8_t {
     kTableScratch = 7,
 };
 
+// A set of tables, bit t for table t.
+using TableMask = std::uint8_t;
+constexpr TableMask TableBit(std::uint8_t table) {
+    return static_cast<TableMask>(1u << table);
+}
+inline constexpr TableMask kAllTables = 0xFF;
+
 class CZorvDB {
+    struct Row;
+
 public:
     static constexpr int kTableCount = 8;
+
+    // The rows of one table in order as records of type T. Adding rows while
+    // iterating is fine; deleting the row under the iterator is not (collect
+    // keys first, or use the Next idiom).
+    template <class T, class ListIt> class RowRange {
+    public:
+        class iterator {
+        public:
+            using iterator_category = std::forward_iterator_tag;
+            using value_type = std::remove_const_t<T>;
+            using difference_type = std::ptrdiff_t;
+            using pointer = T*;
+            using reference = T&;
+
+            iterator() = default;
+            explicit iterator(ListIt it) : m_it(it) {}
+            T& operator*() const { return *static_cast<T*>(m_it->record.get()); }
+            T* operator->() const { return static_cast<T*>(m_it->record.get()); }
+            iterator& operator++() {
+                ++m_it;
+                return *this;
+            }
+            iterator operator++(int) {
+                iterator was = *this;
+                ++m_it;
+                return was;
+            }
+            bool operator==(const iterator&) const = default;
+
+        private:
+            ListIt m_it{};
+        };
+
+        RowRange() = default;
+        RowRange(ListIt first, ListIt last) : m_first(first), m_last(last) {}
+        iterator begin() const { return iterator(m_first); }
+        iterator end() const { return iterator(m_last); }
+        bool empty() const { return m_first == m_last; }
+
+    private:
+        ListIt m_first{}, m_last{};
+    };
 
     CZorvDB() = default;
     CZorvDB(const CZorvDB&) = delete;
@@ -52,22 +109,67 @@ public:
         return key;
     }
 
-    void* GetRow(std::uint8_t table, std::uint32_t key) const;
+    void* GetRow(std::uint8_t table, std::uint32_t key);
+    const void* GetRow(std::uint8_t table, std::uint32_t key) const;
     // The row after the row with `key`; the first row for key 0; null after
     // the last row or when `key` is not in the table.
-    void* Next(std::uint8_t table, std::uint32_t key) const;
+    void* Next(std::uint8_t table, std::uint32_t key);
+    const void* Next(std::uint8_t table, std::uint32_t key) const;
     // Removes and frees one row; 1 when it was there, 0 otherwise.
     int Delete(std::uint8_t table, std::uint32_t key);
     std::uint32_t Size(std::uint8_t table) const;
     void Clear(std::uint8_t table);
     void ClearAll();
+    // Exchanges every table with `other`, keys and order included: a file
+    // can be read into the program's store and moved out without touching
+    // the document the store held.
+    void Swap(CZorvDB& other) noexcept { m_tables.swap(other.m_tables); }
 
-    template <class T> T* Get(std::uint8_t table, std::uint32_t key) const {
+    template <class T> T* Get(std::uint8_t table, std::uint32_t key) {
         return static_cast<T*>(GetRow(table, key));
     }
-    template <class T> T* NextAs(std::uint8_t table, std::uint32_t key) const {
+    template <class T> const T* Get(std::uint8_t table, std::uint32_t key) const {
+        return static_cast<const T*>(GetRow(table, key));
+    }
+    template <class T> T* NextAs(std::uint8_t table, std::uint32_t key) {
         return static_cast<T*>(Next(table, key));
     }
+    template <class T> const T* NextAs(std::uint8_t table, std::uint32_t key) const {
+        return static_cast<const T*>(Next(table, key));
+    }
+
+    template <class T> RowRange<T, std::list<Row>::iterator> Rows(std::uint8_t table) {
+        Table* t = Find(table);
+        return t ? RowRange<T, std::list<Row>::iterator>(t->rows.begin(), t->rows.end())
+                 : RowRange<T, std::list<Row>::iterator>();
+    }
+    template <class T>
+    RowRange<const T, std::list<Row>::const_iterator> Rows(std::uint8_t table) const {
+        const Table* t = Find(table);
+        return t ? RowRange<const T, std::list<Row>::const_iterator>(t->rows.cbegin(),
+                                                                     t->rows.cend())
+                 : RowRange<const T, std::list<Row>::const_iterator>();
+    }
+
+    // The keys of a table in row order.
+    std::vector<std::uint32_t> Keys(std::uint8_t table) const;
+    // The size the row was allocated with; 0 when there is no such row.
+    std::size_t RowBytes(std::uint8_t table, std::uint32_t key) const;
+    // The highest key the table has handed out or taken since it was last
+    // cleared; a keyless Add answers the next one.
+    std::uint32_t HighestKey(std::uint8_t table) const;
+    // Changes whenever the table's keys may have come to name other rows:
+    // Clear, ClearAll, Restore, and a keyed Add below the key counter. Keys
+    // held from before a change (a clipboard, a grid row) are stale after it.
+    std::uint64_t KeyGeneration(std::uint8_t table) const;
+
+    // A copy of one table. Taken against `basis`, rows whose bytes equal a
+    // row of the basis share its copy instead of copying again.
+    CTableSnapshot Snapshot(std::uint8_t table) const;
+    CTableSnapshot Snapshot(std::uint8_t table, const CTableSnapshot& basis) const;
+    // Replaces the snapshot's table by fresh copies of its rows, with the same
+    // keys, order and key counter. False (and nothing changed) for a bad table.
+    bool Restore(const CTableSnapshot& snapshot);
 
 private:
     struct Row {
@@ -78,13 +180,16 @@ private:
         std::list<Row> rows;
         std::unordered_map<std::uint32_t, std::list<Row>::iterator> byKey;
         std::uint32_t highestKey = 0;
+        std::uint64_t generation = 0;
     };
 
     Table* Find(std::uint8_t table);
     const Table* Find(std::uint8_t table) const;
     static std::uint32_t FreshKey(const Table& t);
+    void Renew(Table& t) { t.generation = ++m_nGenerations; }
 
     std::array<Table, kTableCount> m_tables;
+    std::uint64_t m_nGenerations = 0;
 };
 
 // The program's one store, created on first use and destroyed at exit.

@@ -18,3 +18,24 @@ void ResetImageState() {
     g_nMaxTPID = 0;
     g_byPreservedA = g_byPreservedB = g_byPreservedC = g_byPreservedD = 0;
 }
+
+ImageStateValues ImageStateValues::Capture() {
+    ImageStateValues v;
+    std::memcpy(v.headerText.data(), g_HeaderText, sizeof g_HeaderText);
+    v.zorvImage = g_bZorvImage;
+    v.favHeader = g_wFavHeader;
+    v.maxTPID = g_nMaxTPID;
+    v.preserved = {g_byPreservedA, g_byPreservedB, g_byPreservedC, g_byPreservedD};
+    return v;
+}
+
+void ImageStateValues::Apply() const {
+    std::memcpy(g_HeaderText, headerText.data(), sizeof g_HeaderText);
+    g_bZorvImage = zorvImage;
+    g_wFavHeader = favHeader;
+    g_nMaxTPID = maxTPID;
+    g_byPreservedA = preserved[0];
+    g_byPreservedB = preserved[1];
+    g_byPreservedC = preserved[2];
+    g_byPreservedD = preserved[3];
+}

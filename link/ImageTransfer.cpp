@@ -80,7 +80,7 @@ LinkResult FileFailure(LinkResult result, std::string message) {
 } // namespace
 
 LinkResult ReceiveImage(ITransport& line, const std::string& destination,
-                        const ymodem::Options& options, ILinkProgress* progress) {
+                        const ymodem::Options& options, IProgress* progress) {
     CTempFileSink sink(destination);
     LinkResult result = ymodem::Receive(line, sink, options, progress);
     if (!result.Ok())
@@ -96,7 +96,7 @@ LinkResult ReceiveImage(ITransport& line, const std::string& destination,
 }
 
 LinkResult SendImage(ITransport& line, const std::string& source, const ymodem::Options& options,
-                     ILinkProgress* progress, const std::string& nameOnLine) {
+                     IProgress* progress, const std::string& nameOnLine) {
     std::string image;
     if (!ReadWholeFile(source, image))
         return FileFailure({}, "cannot read " + source);

@@ -1,8 +1,13 @@
 // Receiving an image into a file and sending a file, over any line. This is
 // what the receive and send commands of the editor and of velmar-cli run.
+//
+// Progress: Step(bytes done, file size; 0 until block 0 has told the size).
+// While the transfer waits for the other side, Step is called again with the
+// same numbers at least every 50 ms, so a cancel (Step returning false) ends
+// the transfer at once: the other side is sent the cancel sequence.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/LinkResult.h"
 #include "link/Transport.h"
 #include "link/YmodemOptions.h"
@@ -15,9 +20,9 @@
 // then replaces `destination` in one rename. Any other ending leaves
 // `destination` exactly as it was and says why.
 LinkResult ReceiveImage(ITransport& line, const std::string& destination,
-                        const ymodem::Options& options, ILinkProgress* progress = nullptr);
+                        const ymodem::Options& options, IProgress* progress = nullptr);
 
 // Sends the file at `source` byte for byte. The name in the batch header is
 // `nameOnLine`, or the file's own name when that is empty.
 LinkResult SendImage(ITransport& line, const std::string& source, const ymodem::Options& options,
-                     ILinkProgress* progress = nullptr, const std::string& nameOnLine = {});
+                     IProgress* progress = nullptr, const std::string& nameOnLine = {});

@@ -16,7 +16,7 @@ std::string LinkEndpoint::Describe() const {
 }
 
 std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
-                                     std::chrono::milliseconds timeout, ILinkProgress* progress,
+                                     std::chrono::milliseconds timeout, IProgress* progress,
                                      std::string& error,
                                      const std::function<void(std::uint16_t)>& listening) {
     switch (endpoint.kind) {

@@ -2,7 +2,7 @@
 // its rate, a TCP address to connect to, or a TCP port to wait on.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/Transport.h"
 
 #include <chrono>
@@ -28,6 +28,6 @@ struct LinkEndpoint {
 // told the port once it is open). `progress` is asked between short waits so
 // a cancel stops the attempt. Null on failure, with the reason in `error`.
 std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
-                                     std::chrono::milliseconds timeout, ILinkProgress* progress,
+                                     std::chrono::milliseconds timeout, IProgress* progress,
                                      std::string& error,
                                      const std::function<void(std::uint16_t)>& listening = {});

@@ -29,7 +29,7 @@ void NoDelay(int fd) {
 
 // Waits for `events` on `fd` until `deadline`, in slices that ask `progress`.
 // 1 ready, 0 timed out, -1 cancelled, -2 poll failed.
-int WaitFor(int fd, short events, Clock::time_point deadline, ILinkProgress* progress) {
+int WaitFor(int fd, short events, Clock::time_point deadline, IProgress* progress) {
     for (;;) {
         if (progress && !progress->Step(0, 0))
             return -1;
@@ -83,7 +83,7 @@ CTcpTransport::CTcpTransport(int fd) : CFdTransport(fd, true) {
 }
 
 std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, std::uint16_t port,
-                                                      milliseconds timeout, ILinkProgress* progress,
+                                                      milliseconds timeout, IProgress* progress,
                                                       std::string& error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -176,7 +176,7 @@ bool CTcpListener::Listen(const std::string& host, std::uint16_t port, std::stri
     return false;
 }
 
-std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, ILinkProgress* progress,
+std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, IProgress* progress,
                                                     std::string& error) {
     if (m_fd < 0) {
         error = "not listening";

@@ -2,8 +2,8 @@
 // adapter), and a listener that waits for one to connect to us.
 #pragma once
 
+#include "contracts/Progress.h"
 #include "link/FdTransport.h"
-#include "link/LinkProgress.h"
 
 #include <chrono>
 #include <cstdint>
@@ -20,7 +20,7 @@ public:
     // with the reason in `error`.
     static std::unique_ptr<CTcpTransport> Connect(const std::string& host, std::uint16_t port,
                                                   std::chrono::milliseconds timeout,
-                                                  ILinkProgress* progress, std::string& error);
+                                                  IProgress* progress, std::string& error);
 };
 
 class CTcpListener {
@@ -36,8 +36,8 @@ public:
     std::uint16_t Port() const { return m_nPort; }
     // Waits for one connection within `timeout`, asking `progress` between
     // short waits. Null on failure, with the reason in `error`.
-    std::unique_ptr<CTcpTransport> Accept(std::chrono::milliseconds timeout,
-                                          ILinkProgress* progress, std::string& error);
+    std::unique_ptr<CTcpTransport> Accept(std::chrono::milliseconds timeout, IProgress* progress,
+                                          std::string& error);
 
 private:
     int m_fd = -1;

@@ -4,7 +4,7 @@
 // short slices that ask the progress callback whether to go on.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/Transport.h"
 
 #include <array>
@@ -24,7 +24,7 @@ enum class LineEvent {
 
 class CLine {
 public:
-    CLine(ITransport& transport, ILinkProgress* progress)
+    CLine(ITransport& transport, IProgress* progress)
         : m_transport(transport), m_progress(progress) {}
 
     // One byte within `timeout`.
@@ -55,7 +55,7 @@ private:
     LineEvent Fill(std::chrono::milliseconds timeout);
 
     ITransport& m_transport;
-    ILinkProgress* m_progress;
+    IProgress* m_progress;
     std::uint64_t m_nDone = 0;
     std::uint64_t m_nTotal = 0;
     bool m_bCancelled = false;

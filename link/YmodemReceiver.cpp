@@ -31,7 +31,7 @@ struct Arrival {
 class CReceiver {
 public:
     CReceiver(ITransport& transport, IReceiveSink& sink, const Options& options,
-              ILinkProgress* progress)
+              IProgress* progress)
         : m_line(transport, progress), m_sink(sink), m_options(options) {}
 
     LinkResult Run();
@@ -364,7 +364,7 @@ LinkResult CReceiver::Run() {
 } // namespace
 
 LinkResult Receive(ITransport& transport, IReceiveSink& sink, const Options& options,
-                   ILinkProgress* progress) {
+                   IProgress* progress) {
     return CReceiver(transport, sink, options, progress).Run();
 }
 

@@ -3,7 +3,7 @@
 // the padding, to a sink. One file per transfer.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/LinkResult.h"
 #include "link/Transport.h"
 #include "link/YmodemFrame.h"
@@ -29,6 +29,6 @@ public:
 // to the sink and the sender ended the file; on any failure the other side is
 // sent the cancel sequence (unless it cancelled itself or the line is gone).
 LinkResult Receive(ITransport& transport, IReceiveSink& sink, const Options& options,
-                   ILinkProgress* progress = nullptr);
+                   IProgress* progress = nullptr);
 
 } // namespace ymodem

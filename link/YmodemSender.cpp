@@ -21,7 +21,7 @@ constexpr std::uint32_t kRegularFileMode = 0100644;
 
 class CSender {
 public:
-    CSender(ITransport& transport, const Options& options, ILinkProgress* progress,
+    CSender(ITransport& transport, const Options& options, IProgress* progress,
             std::span<const std::uint8_t> data)
         : m_line(transport, progress), m_options(options), m_data(data) {}
 
@@ -239,7 +239,7 @@ std::string WireName(const std::string& name) {
 } // namespace
 
 LinkResult Send(ITransport& transport, const std::string& name, std::span<const std::uint8_t> data,
-                const Options& options, ILinkProgress* progress, std::uint64_t modified) {
+                const Options& options, IProgress* progress, std::uint64_t modified) {
     FileHeader header;
     header.name = WireName(name);
     header.size = data.size();

@@ -3,7 +3,7 @@
 // a short block), EOT, and the empty block 0 that ends the batch.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/LinkResult.h"
 #include "link/Transport.h"
 #include "link/YmodemFrame.h"
@@ -19,7 +19,6 @@ namespace ymodem {
 // `modified` (seconds since 1970) goes into block 0 as sb writes it. Ok when
 // the receiver acknowledged every block and the end of the file.
 LinkResult Send(ITransport& transport, const std::string& name, std::span<const std::uint8_t> data,
-                const Options& options, ILinkProgress* progress = nullptr,
-                std::uint64_t modified = 0);
+                const Options& options, IProgress* progress = nullptr, std::uint64_t modified = 0);
 
 } // namespace ymodem

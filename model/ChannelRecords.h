@@ -61,6 +61,16 @@ inline bool IsRadio(const Channel_Info_Tag& c) {
     return (c.Attributes & kAttrRadio) != 0;
 }
 
+// The two channel lists: TV channels (0x0400) and radio channels (0x0800).
+enum class ChannelKind : BYTE { TV, Radio };
+
+constexpr WORD KindBit(ChannelKind kind) {
+    return kind == ChannelKind::TV ? kAttrTV : kAttrRadio;
+}
+inline bool IsOfKind(const Channel_Info_Tag& c, ChannelKind kind) {
+    return (c.Attributes & KindBit(kind)) != 0;
+}
+
 struct SMux_Info_Tag {
     DWORD Index;
     DWORD Params;

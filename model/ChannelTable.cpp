@@ -9,16 +9,8 @@
 
 namespace {
 
-template <class Visit> void ForEachChannel(Visit visit) {
-    CZorvDB& db = TheZorvDB();
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        visit(*c);
-}
-
 // Replaces table 5 by copies of `order` (keys of table 7), each under a new key.
-void RefillFromScratch(const std::vector<std::uint32_t>& order) {
-    CZorvDB& db = TheZorvDB();
+void RefillFromScratch(CZorvDB& db, const std::vector<std::uint32_t>& order) {
     db.Clear(kTableChannel);
     for (std::uint32_t key : order)
         if (auto* c = db.Get<Channel_Info_Tag>(kTableScratch, key))
@@ -27,30 +19,29 @@ void RefillFromScratch(const std::vector<std::uint32_t>& order) {
 }
 
 // Copies table 5 into table 7 and returns the scratch keys in table order.
-std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch() {
-    CZorvDB& db = TheZorvDB();
+std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch(CZorvDB& db) {
     db.Clear(kTableScratch);
     std::vector<std::pair<std::uint32_t, std::uint16_t>> pairs;
-    ForEachChannel([&](const Channel_Info_Tag& c) {
+    pairs.reserve(db.Size(kTableChannel));
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel)) {
         const int key = db.AddIndexed(kTableScratch, CopyRecord(c));
         pairs.emplace_back(static_cast<std::uint32_t>(key), c.ProgramNum);
-    });
+    }
     return pairs;
 }
 
 } // namespace
 
-std::uint16_t GetMaxProgramNum(bool tv) {
+std::uint16_t GetMaxProgramNum(bool tv, const CZorvDB& db) {
     std::uint16_t highest = 0;
-    ForEachChannel([&](const Channel_Info_Tag& c) {
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
         if (IsTV(c) == tv)
             highest = std::max(highest, c.ProgramNum);
-    });
     return highest;
 }
 
-void SortChannelsByNumber() {
-    auto pairs = CopyToScratch();
+void SortChannelsByNumber(CZorvDB& db) {
+    auto pairs = CopyToScratch(db);
     // Stable, so equal numbers keep their table order: a predictable result
     // where any order would do.
     std::stable_sort(pairs.begin(), pairs.end(),
@@ -59,13 +50,12 @@ void SortChannelsByNumber() {
     order.reserve(pairs.size());
     for (const auto& p : pairs)
         order.push_back(p.first);
-    RefillFromScratch(order);
+    RefillFromScratch(db, order);
 }
 
-void RegroupChannels() {
-    SortChannelsByNumber();
-    CZorvDB& db = TheZorvDB();
-    const auto pairs = CopyToScratch();
+void RegroupChannels(CZorvDB& db) {
+    SortChannelsByNumber(db);
+    const auto pairs = CopyToScratch(db);
     std::vector<std::uint32_t> tv, other;
     // A record with both bits or neither stays exactly once: TV first when it
     // has 0x400, with the others otherwise.
@@ -74,11 +64,12 @@ void RegroupChannels() {
         (IsTV(*c) ? tv : other).push_back(key);
     }
     tv.insert(tv.end(), other.begin(), other.end());
-    RefillFromScratch(tv);
+    RefillFromScratch(db, tv);
 }
 
-void RenumberChannels() {
-    SortChannelsByNumber();
+void RenumberChannels(CZorvDB& db) {
+    SortChannelsByNumber(db);
     std::uint16_t tv = 0, other = 0;
-    ForEachChannel([&](Channel_Info_Tag& c) { c.ProgramNum = IsTV(c) ? ++tv : ++other; });
+    for (Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        c.ProgramNum = IsTV(c) ? ++tv : ++other;
 }

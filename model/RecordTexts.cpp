@@ -1,5 +1,9 @@
 #include "model/RecordTexts.h"
 
+#include "model/Product.h"
+
+#include "platform/DisplayTexts.h"
+
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -49,10 +53,10 @@ std::string QamText(int code) {
 }
 
 int CableQamCode(BYTE modulation, int productList) {
-    return productList == 10 ? modulation : modulation >> 2;
+    return HasWholeByteModulation(productList) ? modulation : modulation >> 2;
 }
 int CableInvertValue(BYTE modulation, BYTE invert, int productList) {
-    return productList == 10 ? invert : (modulation & 0x03);
+    return HasWholeByteModulation(productList) ? invert : (modulation & 0x03);
 }
 
 std::string CableFrequencyText(DWORD kHz) {
@@ -67,4 +71,16 @@ std::string SymbolRateText(WORD rate) {
 }
 std::string PolarityText(BYTE polFec) {
     return (polFec & 1) ? "HOR" : "VER";
+}
+
+std::string GenreText(int code) {
+    char buffer[kDisplayTextMax] = {};
+    GetGenreName(code, buffer);
+    return buffer;
+}
+
+std::string TunerText(int code) {
+    char buffer[kDisplayTextMax] = {};
+    GetTunerName(code, buffer);
+    return buffer;
 }

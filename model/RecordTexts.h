@@ -30,3 +30,8 @@ std::string MuxFrequencyText(int kHz);
 std::string SymbolRateText(WORD rate);
 // Polarisation from PolFEC bit 0: "HOR" or "VER".
 std::string PolarityText(BYTE polFec);
+
+// The genre name of a genre code and the tuner name of a tuner code, as the
+// channel lists show them.
+std::string GenreText(int code);
+std::string TunerText(int code);

@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <numeric>
@@ -13,11 +14,26 @@ const char* const kGridRowsMime = "application/x-velmar-grid-rows";
 namespace {
 const char* const kRowsMime = kGridRowsMime;
 
-// The leading integer of a text, as atoi reads it.
+// The leading integer of a text, as atoi reads it: blanks, a sign, digits.
 long Number(const QString& text) {
-    return std::strtol(text.toLatin1().constData(), nullptr, 10);
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    long value = 0;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        if (value < 100'000'000'000L) // longer numbers saturate instead of overflowing
+            value = value * 10 + (text[i].unicode() - u'0');
+    return negative ? -value : value;
 }
 } // namespace
+
+std::uint32_t ParseRowKey(const QString& text) {
+    return static_cast<std::uint32_t>(static_cast<int>(Number(text)));
+}
 
 // ---- Model ------------------------------------------------------------------------
 
@@ -30,11 +46,12 @@ int CGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size()))
+    if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size()) ||
+        index.column() >= m_nColumns)
         return {};
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && m_bToolTips))
         return m_rows[static_cast<std::size_t>(index.row())]
-                     [static_cast<std::size_t>(index.column())];
+            .cells[static_cast<std::size_t>(index.column())];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_alignment[static_cast<std::size_t>(index.column())]);
     return {};
@@ -57,32 +74,42 @@ Qt::ItemFlags CGridModel::flags(const QModelIndex& index) const {
 
 void CGridModel::SetColumnCount(int n) {
     beginResetModel();
-    m_nColumns = n;
-    m_header.assign(static_cast<std::size_t>(n), {});
-    m_headerIcons.assign(static_cast<std::size_t>(n), {});
-    m_alignment.assign(static_cast<std::size_t>(n), Qt::AlignLeft | Qt::AlignVCenter);
-    for (auto& row : m_rows)
-        row.resize(static_cast<std::size_t>(n));
+    m_nColumns = std::max(0, n);
+    const auto columns = static_cast<std::size_t>(m_nColumns);
+    m_header.assign(columns, {});
+    m_headerIcons.assign(columns, {});
+    m_alignment.assign(columns, Qt::AlignLeft | Qt::AlignVCenter);
+    for (auto& row : m_rows) {
+        row.cells.resize(columns);
+        row.key = columns > 1 ? ParseRowKey(row.cells[1]) : 0;
+    }
+    RebuildKeyIndex();
     endResetModel();
 }
 
 void CGridModel::SetRowCount(int n) {
     const int data = std::max(0, n - 1);
     const int now = static_cast<int>(m_rows.size());
-    if (data > now)
+    if (data > now) {
         InsertRows(data - now);
-    else if (data < now) {
+    } else if (data < now) {
         beginRemoveRows({}, data, now - 1);
         m_rows.resize(static_cast<std::size_t>(data));
+        if (data == 0)
+            m_keyIndex.clear();
+        else
+            RebuildKeyIndex();
         endRemoveRows();
     }
 }
 
 void CGridModel::InsertRows(int count) {
+    if (count <= 0)
+        return;
     const int now = static_cast<int>(m_rows.size());
     beginInsertRows({}, now, now + count - 1);
     m_rows.resize(static_cast<std::size_t>(now + count),
-                  std::vector<QString>(static_cast<std::size_t>(m_nColumns)));
+                  Row{0, std::vector<QString>(static_cast<std::size_t>(m_nColumns))});
     endInsertRows();
 }
 
@@ -94,16 +121,52 @@ void CGridModel::SetText(int row, int col, const QString& text) {
         emit headerDataChanged(Qt::Horizontal, col, col);
         return;
     }
-    m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)] = text;
-    const QModelIndex at = index(row - 1, col);
-    emit dataChanged(at, at, {Qt::DisplayRole});
+    const int at = row - 1;
+    Row& r = m_rows[static_cast<std::size_t>(at)];
+    r.cells[static_cast<std::size_t>(col)] = text;
+    if (col == 1) {
+        const std::uint32_t key = ParseRowKey(text);
+        if (key != r.key) {
+            const auto old = m_keyIndex.find(r.key);
+            if (old != m_keyIndex.end() && old->second == at) {
+                m_keyIndex.erase(old);
+                m_bKeyIndexStale = true; // another row may carry the old key
+            }
+            r.key = key;
+            const auto [it, added] = m_keyIndex.try_emplace(key, at);
+            if (!added && it->second > at)
+                it->second = at; // the first row with a key wins
+        }
+    }
+    const QModelIndex changed = index(at, col);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
 QString CGridModel::Text(int row, int col) const {
     if (col < 0 || col >= m_nColumns || row < 0 || row >= RowCount())
         return {};
-    return row == 0 ? m_header[static_cast<std::size_t>(col)]
-                    : m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col)];
+    return row == 0
+               ? m_header[static_cast<std::size_t>(col)]
+               : m_rows[static_cast<std::size_t>(row - 1)].cells[static_cast<std::size_t>(col)];
+}
+
+std::uint32_t CGridModel::Key(int row) const {
+    return row < 1 || row >= RowCount() ? 0 : m_rows[static_cast<std::size_t>(row - 1)].key;
+}
+
+int CGridModel::FindRowByKey(std::uint32_t key) const {
+    if (m_bKeyIndexStale)
+        const_cast<CGridModel*>(this)->RebuildKeyIndex();
+    const auto it = m_keyIndex.find(key);
+    return it == m_keyIndex.end() ? 0 : it->second + 1;
+}
+
+void CGridModel::RebuildKeyIndex() {
+    m_keyIndex.clear();
+    m_keyIndex.reserve(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        m_keyIndex.try_emplace(m_rows[i].key, static_cast<int>(i));
+    m_bKeyIndexStale = false;
 }
 
 void CGridModel::SetHeaderIcon(int col, const QIcon& icon) {
@@ -123,20 +186,50 @@ void CGridModel::DeleteRow(int row) {
         return;
     beginRemoveRows({}, row - 1, row - 1);
     m_rows.erase(m_rows.begin() + (row - 1));
+    RebuildKeyIndex();
     endRemoveRows();
 }
 
 void CGridModel::Sort(int col, bool numeric, bool ascending) {
-    if (col < 0 || col >= m_nColumns)
+    if (col < 0 || col >= m_nColumns || m_rows.size() < 2)
         return;
     const auto c = static_cast<std::size_t>(col);
-    emit layoutAboutToBeChanged();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const auto& a, const auto& b) {
-        const bool less = numeric ? Number(a[c]) < Number(b[c]) : a[c].compare(b[c]) < 0;
-        const bool greater = numeric ? Number(b[c]) < Number(a[c]) : b[c].compare(a[c]) < 0;
-        return ascending ? less : greater;
-    });
-    emit layoutChanged();
+    // Order a permutation; numbers are read once per row, not per comparison.
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (numeric) {
+        std::vector<long> numbers(m_rows.size());
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            numbers[i] = Number(m_rows[i].cells[c]);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const long x = numbers[static_cast<std::size_t>(a)];
+            const long y = numbers[static_cast<std::size_t>(b)];
+            return ascending ? x < y : y < x;
+        });
+    } else {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const QString& x = m_rows[static_cast<std::size_t>(a)].cells[c];
+            const QString& y = m_rows[static_cast<std::size_t>(b)].cells[c];
+            return ascending ? x.compare(y) < 0 : y.compare(x) < 0;
+        });
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<Row> sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newRowOf(m_rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(m_rows[static_cast<std::size_t>(order[i])]));
+        newRowOf[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    }
+    m_rows = std::move(sorted);
+    RebuildKeyIndex();
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& i : from)
+        to.push_back(index(newRowOf[static_cast<std::size_t>(i.row())], i.column()));
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 // ---- View -------------------------------------------------------------------------
@@ -150,6 +243,12 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // Right button presses and releases reach the grid itself (its menu
+    // opens on release), not a context-menu event.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    // Tab moves to the next control: the grid is a tab stop, and a hidden
+    // grid passing its focus on must not move its own current row.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& i) { emit CellClicked(i.row() + 1, i.column()); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -197,7 +296,9 @@ void CGridCtrl::SetItemState(int row, int, unsigned state) {
 unsigned CGridCtrl::GetItemState(int row, int) const {
     if (row < 1 || row >= GetRowCount())
         return 0;
-    return selectionModel()->isRowSelected(row - 1, {}) ? GVIS_SELECTED : 0;
+    return selectionModel()->isSelected(m_model.index(row - 1, 1 < GetColumnCount() ? 1 : 0))
+               ? GVIS_SELECTED
+               : 0;
 }
 
 void CGridCtrl::SetColHidden(int col, bool hidden) {
@@ -248,11 +349,81 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
 }
 
 std::vector<int> CGridCtrl::GetSelectedRows() const {
+    // A row counts as selected when its first non-fixed cell is, read from
+    // the selection's ranges rather than asked row by row.
+    const int rows = GetRowCount() - 1;
+    const int probe = GetColumnCount() > 1 ? 1 : 0;
+    std::vector<char> selected(static_cast<std::size_t>(std::max(rows, 0)), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.left() <= probe && probe <= range.right())
+            for (int r = range.top(); r <= range.bottom() && r < rows; ++r)
+                selected[static_cast<std::size_t>(r)] = 1;
+    std::vector<int> out;
+    for (int r = 0; r < rows; ++r)
+        if (selected[static_cast<std::size_t>(r)])
+            out.push_back(r + 1);
+    return out;
+}
+
+void CGridCtrl::SelectModelRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    const int last = GetColumnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j; // one range per run of adjacent rows
+        selection.append(
+            QItemSelectionRange(m_model.index(rows[i], 0), m_model.index(rows[j], last)));
+        i = j + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int CGridCtrl::SelectRowsWhere(const std::function<bool(int row)>& pick) {
     std::vector<int> rows;
-    for (const QModelIndex& i : selectionModel()->selectedRows())
-        rows.push_back(i.row() + 1);
+    for (int r = 1; r < GetRowCount(); ++r)
+        if (pick(r))
+            rows.push_back(r - 1);
+    SelectModelRows(rows);
+    return static_cast<int>(rows.size());
+}
+
+int CGridCtrl::SelectRowsByKey(std::span<const std::uint32_t> keys) {
+    std::vector<int> rows;
+    rows.reserve(keys.size());
+    for (std::uint32_t key : keys)
+        if (const int row = FindRowByKey(key))
+            rows.push_back(row - 1);
     std::sort(rows.begin(), rows.end());
-    return rows;
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    SelectModelRows(rows);
+    return static_cast<int>(rows.size());
+}
+
+void CGridCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton)
+        OnRButtonUp(event->position().toPoint());
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(event->position().toPoint());
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void CGridCtrl::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyDown(*event) == Key::Consumed)
+        return event->accept();
+    QTableView::keyPressEvent(event);
+}
+
+void CGridCtrl::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first row current when it gains focus
+    // without one; a current row is a choice the user makes (it filters the
+    // other panes), so gaining focus leaves it alone.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
 }
 
 void CGridCtrl::startDrag(Qt::DropActions) {

@@ -2,13 +2,20 @@
 // the header row and whose column 0 is the fixed ordinal column, with cell
 // texts, a "selected" cell state, hidden columns, text or numeric sorting,
 // header images and row drag and drop. One model holds the texts in rows,
-// so thousands of rows fill and sort fast.
+// so thousands of rows fill and sort fast. Column 1 of every data row holds
+// the record key as decimal text; the model keeps the parsed key beside the
+// texts and an index from key to row, so the link from a record to its row
+// costs no text parsing.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QTableView>
 
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 inline constexpr unsigned GVIS_SELECTED = 0x0002;
@@ -20,6 +27,9 @@ struct CCellID {
     int col = -1;
     bool IsValid() const { return row >= 0 && col >= 0; }
 };
+
+// The key that column 1's text stands for, read as atoi reads it.
+std::uint32_t ParseRowKey(const QString& text);
 
 class CGridModel final : public QAbstractTableModel {
 public:
@@ -41,22 +51,41 @@ public:
     void SetToolTips(bool show) { m_bToolTips = show; }
     void DeleteRow(int row);
     void InsertRows(int count); // appends empty data rows
-    // Stable sort of the data rows by one column.
+    // Stable sort of the data rows by one column; persistent indexes follow
+    // their rows.
     void Sort(int col, bool numeric, bool ascending);
 
+    // The key of a data row (0 for the header row or a row past the end),
+    // and the first data row with a key (0 when none has it).
+    std::uint32_t Key(int row) const;
+    int FindRowByKey(std::uint32_t key) const;
+
 private:
+    struct Row {
+        std::uint32_t key = 0;
+        std::vector<QString> cells;
+    };
+    void RebuildKeyIndex();
+
     int m_nColumns = 0;
     bool m_bToolTips = false;
     std::vector<QString> m_header;
     std::vector<QIcon> m_headerIcons;
     std::vector<Qt::Alignment> m_alignment;
-    std::vector<std::vector<QString>> m_rows;
+    std::vector<Row> m_rows;
+    // Key -> model row (grid row - 1) of the first row with that key.
+    std::unordered_map<std::uint32_t, int> m_keyIndex;
+    // Set when a key was overwritten that another row might also carry; the
+    // next lookup rebuilds the index from the stored keys.
+    mutable bool m_bKeyIndexStale = false;
 };
 
 class CGridCtrl : public QTableView {
     Q_OBJECT
 public:
     enum class Compare { Text, Numeric };
+    // What a key-down hook did with the key.
+    enum class Key { PassOn, Consumed };
 
     explicit CGridCtrl(QWidget* parent = nullptr);
 
@@ -66,6 +95,7 @@ public:
     int GetRowCount() const { return m_model.RowCount(); }
     void SetItemText(int row, int col, const QString& text) { m_model.SetText(row, col, text); }
     QString GetItemText(int row, int col) const { return m_model.Text(row, col); }
+    // The selected state is kept per row: any column sets or reads the row's.
     void SetItemState(int row, int col, unsigned state);
     unsigned GetItemState(int row, int col) const;
     void SetColHidden(int col, bool hidden);
@@ -74,15 +104,14 @@ public:
     void SetColumnAlignment(int col, Qt::Alignment a) { m_model.SetAlignment(col, a); }
     void SetSingleRowSelection(bool single);
     void EnableDragAndDrop(bool enable);
-    // The set-up calls of the grid options.
+    // The set-up calls of the grid options. The stand-in always has exactly
+    // one fixed row and one fixed column, the fixed column never selects and
+    // a hidden column never comes back by dragging, so those options have
+    // no calls here.
     void SetFontSize(int points);
     void SetListMode(bool rows);
     void SetShowToolTipText(bool show) { m_model.SetToolTips(show); }
     void SetEditable(bool editable);
-    void SetFixedRowCount(int rows) { m_nFixedRows = rows; }
-    void SetFixedColumnCount(int cols) { m_nFixedCols = cols; }
-    void SetFixedColumnSelection(bool select) { m_bFixedColumnSelection = select; }
-    void EnableHiddenColUnhide(bool unhide) { m_bHiddenColUnhide = unhide; }
     void SetAlwaysShowScroll(bool horizontal, bool vertical);
     void SetRowResize(bool resize);
     void SortItems(Compare compare, int col, bool ascending);
@@ -96,6 +125,19 @@ public:
     std::vector<int> GetSelectedRows() const;
     void ClearSelectionRange() { clearSelection(); }
 
+    // Record keys: column 1 of a data row as an integer; 0 for the header
+    // row and rows past the end. The row of a key is found without a scan.
+    std::uint32_t GetRowKey(int row) const { return m_model.Key(row); }
+    int FindRowByKey(std::uint32_t key) const { return m_model.FindRowByKey(key); }
+
+    // Bulk selection, as one selection change: every data row for which
+    // `pick` (grid row) is true becomes selected, every other one
+    // unselected. Returns the number of rows selected.
+    int SelectRowsWhere(const std::function<bool(int row)>& pick);
+    // The same for the rows whose keys are in `keys` (keys without a row
+    // are skipped). Returns the number of rows selected.
+    int SelectRowsByKey(std::span<const std::uint32_t> keys);
+
     // Row drag and drop. A drag starts with OnBeginDrag; while a drag of
     // rows is over this grid OnDragOver tells whether it may drop here.
     virtual void OnBeginDrag() {}
@@ -103,8 +145,16 @@ public:
     virtual bool OnDragOver(const QPoint&) { return true; }
     virtual void OnDrop(const QPoint&) {}
 
+    // Hooks for the grids' own commands, points in viewport coordinates.
+    // The right button was released (after the control's own handling).
+    virtual void OnRButtonUp(const QPoint&) {}
+    // A key went down; PassOn lets the control handle it as usual.
+    virtual Key OnKeyDown(const QKeyEvent&) { return Key::PassOn; }
+    // A double click, before the control's own handling.
+    virtual void OnLButtonDblClk(const QPoint&) {}
+
 signals:
-    // A click on a cell (row 0 = header), and a changed selection.
+    // A click on a cell (row 0 = header), and a changed current row.
     void CellClicked(int row, int col);
     void SelectionChanged(int row);
 
@@ -113,11 +163,16 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // Replaces the selection by these model rows (ascending), one change.
+    void SelectModelRows(const std::vector<int>& rows);
+
     CGridModel m_model;
-    int m_nFixedRows = 1, m_nFixedCols = 1;
-    bool m_bFixedColumnSelection = false, m_bHiddenColUnhide = false;
 };
 
 // Registers a grid as a target for row drops (the grid control already

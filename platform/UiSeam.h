@@ -1,70 +1,48 @@
-// Every message box, file dialog and wait cursor of the editor goes through
-// this seam: the application shows real ones, tests script the answers and
-// read back what the user would have seen.
+// Every message box, file dialog, wait cursor, progress display and maker
+// dialog (DoModal) of the editor goes through this seam: the application
+// shows real ones (CQtUiSeam), tests script the answers and read back what
+// the user would have seen (CScriptedUiSeam).
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-#include <deque>
-#include <vector>
+#include <cstdint>
+#include <memory>
 
 class QWidget;
+class CVxDialog;
+
+// A long piece of work reports here; the display lasts as long as the object.
+class IProgressView {
+public:
+    virtual ~IProgressView() = default;
+    // `done` of `total` units are finished; false when the user asked to
+    // stop. The same contract as the core's progress interface, so an
+    // adapter passes the calls straight through.
+    virtual bool Step(std::uint64_t done, std::uint64_t total) = 0;
+};
 
 class IUiSeam {
 public:
-    enum class Icon { None, Stop, Question, Information };
-    enum class Buttons { Ok, YesNo };
-    enum Answer { IDOK = 1, IDYES = 6, IDNO = 7, IDCANCEL = 2 };
+    enum class Icon { None, Stop, Question, Information, Warning };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    // Results of message boxes and dialogs, with the framework's numbers.
+    enum Answer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
     virtual ~IUiSeam() = default;
     virtual int MessageBox(QWidget* owner, const QString& text, const QString& caption,
                            Buttons buttons, Icon icon) = 0;
-    // The chosen path, or empty when the dialog was cancelled. `filter` is in
-    // the framework's "Description|pattern|...||" form.
+    // The chosen path (the first one when several were chosen), or empty
+    // when the dialog was cancelled. `filter` is in the framework's
+    // "Description|pattern|...||" form.
     virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& initialName) = 0;
     virtual void SetWaitCursor(bool wait) = 0;
+    // Runs a maker dialog modally (CVxDialog::DoModal comes here); the
+    // button that closed it, IDOK or IDCANCEL.
+    virtual int RunDialog(CVxDialog& dialog) = 0;
+    // Shows progress with a way to cancel until the returned object ends.
+    virtual std::unique_ptr<IProgressView> BeginProgress(QWidget* owner, const QString& title,
+                                                         const QString& label) = 0;
 };
-
-// Real dialogs and cursors.
-class CQtUiSeam final : public IUiSeam {
-public:
-    int MessageBox(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
-                   Icon icon) override;
-    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                         const QString& initialName) override;
-    void SetWaitCursor(bool wait) override;
-};
-
-// Scripted answers for tests; records everything shown.
-class CScriptedUiSeam final : public IUiSeam {
-public:
-    struct Shown {
-        QString text, caption;
-        Buttons buttons;
-        Icon icon;
-    };
-    void NextAnswer(int answer) { m_answers.push_back(answer); }
-    void NextFileName(const QString& path) { m_files.push_back(path); }
-
-    int MessageBox(QWidget*, const QString& text, const QString& caption, Buttons buttons,
-                   Icon icon) override;
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString&) override;
-    void SetWaitCursor(bool wait) override { m_cursorChanges.push_back(wait); }
-
-    std::vector<Shown> messages;
-    std::vector<QString> dialogTitles, dialogFilters;
-    std::vector<bool> m_cursorChanges;
-
-private:
-    std::deque<int> m_answers;
-    std::deque<QString> m_files;
-};
-
-// "Binary file (*.bin)|*.bin|...||" as Qt's "Binary file (*.bin);;...".
-QString QtFilter(const QString& framework);

@@ -2,26 +2,15 @@
 // that drops of their selected rows make.
 #pragma once
 
+#include "model/ChannelFilter.h"
 #include "views/ListGridCtrl.h"
 
 #include <cstdint>
 #include <vector>
 
-struct Channel_Info_Tag;
-
 class CChannelGridCtrl : public CListGridCtrl {
     Q_OBJECT
 public:
-    enum FilterKind {
-        kAll = 0,
-        kSatellite = 1,
-        kTransponder = 2,
-        kMux = 3,
-        kBroadcast = 5,
-        kFavorite = 7,
-        kGenre = 8
-    };
-
     CChannelGridCtrl(IMessageSink& frame, bool tv, QWidget* parent = nullptr);
 
     void SetupGrid() override;
@@ -32,7 +21,10 @@ public:
     void FilterByBroadcast(std::uint32_t key);
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
-    int Filter() const { return m_nFilterKind; }
+    const ChannelFilter& Filter() const { return m_filter; }
+    // How many times the rows were built, so tests can tell a rebuild that
+    // should happen once from one that happens as a side effect.
+    int FillCount() const { return m_nFills; }
 
     // Drop operations on the selected rows, with the drop's value.
     void SetSatelliteOfSelected(std::uint32_t satKey);
@@ -48,16 +40,15 @@ public:
 
 private:
     void ReorderFavorite(std::uint32_t dropKey);
-    bool Passes(const Channel_Info_Tag& c) const;
     QStringList Cells(const Channel_Info_Tag& c) const;
-    std::vector<Channel_Info_Tag*> SelectedRecords() const;
-    void KeepFilterSatelliteForSource();
+    // Keys of the selected rows, top to bottom.
+    std::vector<std::uint32_t> SelectedKeys() const;
+    void Select(const std::vector<std::uint32_t>& keys);
+    ChannelKind Kind() const { return m_bTV ? ChannelKind::TV : ChannelKind::Radio; }
 
     bool m_bTV;
-    int m_nFilterKind = kAll;
-    int m_nSatellite = 0;
-    std::uint32_t m_nTransponder = 0, m_nBroadcast = 0;
-    int m_nFavorite = 0, m_nGenre = 0;
+    int m_nFills = 0;
+    ChannelFilter m_filter;
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;
 };

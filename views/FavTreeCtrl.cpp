@@ -1,14 +1,17 @@
 #include "views/FavTreeCtrl.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "model/ChannelEdits.h"
 #include "model/SatelliteRecords.h"
-#include "platform/UiSeam.h"
+#include "platform/MessageBoxes.h"
 #include "views/Icons.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
 
-#include <cstring>
+#include <string_view>
+#include <utility>
 
 CFAVTreeCtrl::CFAVTreeCtrl(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
     : QTreeWidget(parent), m_frame(frame), m_ui(ui) {
@@ -46,11 +49,9 @@ void CFAVTreeCtrl::Fill() {
         return item;
     };
     QTreeWidgetItem* favorites = node(nullptr, "Favorite", 0);
-    CZorvDB& db = TheZorvDB();
-    for (auto* f = db.NextAs<FavoriteList>(kTableFavorite, 0); f;
-         f = db.NextAs<FavoriteList>(kTableFavorite, f->Index)) {
+    for (const FavoriteList& f : std::as_const(TheZorvDB()).Rows<FavoriteList>(kTableFavorite)) {
         QTreeWidgetItem* item =
-            node(favorites, QString::fromLatin1(f->Name), static_cast<int>(f->Index) - 1);
+            node(favorites, QString::fromLatin1(f.Name), static_cast<int>(f.Index) - 1);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     QTreeWidgetItem* genres = node(nullptr, "Genre", 0);
@@ -75,21 +76,16 @@ void CFAVTreeCtrl::NodeChosen(QTreeWidgetItem* item) {
 void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
         return;
-    const int number = node->data(0, Qt::UserRole).toInt() + 1;
-    auto* f = TheZorvDB().Get<FavoriteList>(kTableFavorite, static_cast<std::uint32_t>(number));
+    const auto number = static_cast<std::uint32_t>(node->data(0, Qt::UserRole).toInt() + 1);
     const QByteArray bytes = text.toLatin1();
+    const FavoriteRename result = RenameFavoriteList(
+        TheZorvDB(), number,
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto* f = std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, number);
     m_bFilling = true; // our own text changes are no user edits
-    if (bytes.size() >= 20) {
-        m_ui.MessageBox(this, "Cannot change Favorite name. mismatch string size", "Velmar",
-                        IUiSeam::Buttons::Ok, IUiSeam::Icon::Stop);
-        node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
-    } else if (bytes.isEmpty() || !f) {
-        node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
-    } else {
-        std::memset(f->Name, 0, sizeof f->Name);
-        std::memcpy(f->Name, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        node->setText(0, text);
-    }
+    if (result == FavoriteRename::WrongSize)
+        ShowStop(m_ui, this, texts::kFavoriteNameSize);
+    node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
     m_bFilling = false;
 }
 
@@ -131,4 +127,11 @@ void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
     DropOn(itemAt(event->position().toPoint()));
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+}
+
+void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first node current on gaining focus,
+    // and a current node filters the channel lists: only the user chooses.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
 }

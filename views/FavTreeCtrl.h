@@ -25,6 +25,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void NodeChosen(QTreeWidgetItem* item);

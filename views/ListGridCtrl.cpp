@@ -12,12 +12,10 @@ void CListGridCtrl::SetupColumns(const std::vector<GridColumn>& columns, bool si
     SetListMode(true);
     SetShowToolTipText(true);
     SetEditable(false); // every edit goes through a dialog
-    SetFixedColumnCount(1);
-    SetFixedRowCount(1);
-    SetFixedColumnSelection(false);
+    // One fixed row and one fixed column, which never selects, and no
+    // unhiding of hidden columns are how the grid control always is.
     if (singleRowSelection)
         SetSingleRowSelection(true);
-    EnableHiddenColUnhide(false);
     EnableDragAndDrop(true);
     if (singleRowSelection)
         SetAlwaysShowScroll(true, true);
@@ -48,15 +46,9 @@ void CListGridCtrl::RenumberIndexColumn() {
         SetItemText(r, 0, QString::number(r));
 }
 
-std::uint32_t CListGridCtrl::GetRowKey(int row) const {
-    if (row < 1 || row >= GetRowCount())
-        return 0;
-    return static_cast<std::uint32_t>(std::atoi(GetItemText(row, 1).toLatin1().constData()));
-}
-
 void CListGridCtrl::SetRowSelected(int row, bool on) {
-    for (int c = 1; c < GetColumnCount(); ++c)
-        SetItemState(row, c, on ? GVIS_SELECTED : 0);
+    // The state is the row's, so one cell sets it for every non-fixed column.
+    SetItemState(row, 1, on ? GVIS_SELECTED : 0);
     RedrawRow(row);
 }
 
@@ -73,13 +65,6 @@ int CListGridCtrl::AppendRow(const QStringList& cells) {
     for (int c = 0; c < cells.size() && c < GetColumnCount(); ++c)
         SetItemText(row, c, cells[c]);
     return row;
-}
-
-int CListGridCtrl::FindRow(std::uint32_t key) const {
-    for (int r = 1; r < GetRowCount(); ++r)
-        if (GetRowKey(r) == key)
-            return r;
-    return 0;
 }
 
 void CListGridCtrl::OnBeginDrag() {

@@ -24,13 +24,12 @@ public:
 
     void ClearRows();
     void RenumberIndexColumn();
-    std::uint32_t GetRowKey(int row) const;
+    // The one-row form of selecting by content; bulk selections use
+    // SelectRowsWhere / SelectRowsByKey.
     void SetRowSelected(int row, bool on);
     void RemoveRow(int row);
     // Appends a row with these cell texts; returns its grid row number.
     int AppendRow(const QStringList& cells);
-    // The grid row that shows `key`, or 0.
-    int FindRow(std::uint32_t key) const;
     int DragId() const { return m_nDragId; }
 
     void OnBeginDrag() override;

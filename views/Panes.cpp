@@ -1,11 +1,16 @@
 #include "views/Panes.h"
 
 #include "contracts/Policy.h"
+#include "model/Product.h"
 #include "platform/PaneWidgets.h"
 #include "views/Icons.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,10 +40,11 @@ CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(paren
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     const std::uint32_t type = GetProductType();
-    m_pCaption = new CColorStatic(type & 1                                   ? " Satellite"
-                                  : ((type & 0xF) == 2 || (type & 0xF) == 4) ? " Mux information"
-                                                                             : "",
-                                  this);
+    m_pCaption =
+        new CColorStatic(IsSatellite(type)                              ? " Satellite"
+                         : IsTerrestrialOnly(type) || IsCableOnly(type) ? " Mux information"
+                                                                        : "",
+                         this);
     m_pTabs = new QTabBar(this);
     m_pTabs->addTab("Satellite");
     m_pTabs->addTab("Terrestrial");
@@ -46,6 +52,13 @@ CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(paren
     m_pTPGrid = new CTPGridCtrl(frame, this);
     m_pTerMuxGrid = new CTerMuxGridCtrl(frame, this);
     m_pCableMuxGrid = new CCableMuxGridCtrl(frame, this);
+    setObjectName("LeftTopView");
+    m_pCaption->setObjectName("SourceCaption");
+    m_pTabs->setObjectName("SourceTabs");
+    m_pSatGrid->setObjectName("SatGrid");
+    m_pTPGrid->setObjectName("TPGrid");
+    m_pTerMuxGrid->setObjectName("TerMuxGrid");
+    m_pCableMuxGrid->setObjectName("CableMuxGrid");
     for (CListGridCtrl* g :
          {static_cast<CListGridCtrl*>(m_pSatGrid), static_cast<CListGridCtrl*>(m_pTPGrid),
           static_cast<CListGridCtrl*>(m_pTerMuxGrid), static_cast<CListGridCtrl*>(m_pCableMuxGrid)})
@@ -102,25 +115,33 @@ void CLeftTopView::Layout() {
     const QRect r = rect();
     const int band = 23;
     const std::uint32_t type = GetProductType();
+    // Every window not placed below ends hidden. A window that is placed is
+    // never hidden on the way: hiding the focused grid would pass the focus
+    // on, and the grid with it its current row, which filters the lists.
+    std::vector<std::pair<QWidget*, QRect>> placed;
+    auto place = [&](QWidget* w, int left, int top, int right, int bottom) {
+        placed.emplace_back(w, QRect(left, top, right - left, bottom - top));
+    };
+    place(IsSatelliteAndTerrestrial(type) ? static_cast<QWidget*>(m_pTabs) : m_pCaption, r.left(),
+          r.top(), r.right() + 1, r.top() + band);
+    const int mid = (r.right() + 1) / 2;
+    if (IsSatellite(type) && m_pTabs->currentIndex() == 0) {
+        place(m_pSatGrid, r.left(), r.top() + band, mid, r.bottom() + 1);
+        place(m_pTPGrid, mid, r.top() + band, r.right() + 1, r.bottom() + 1);
+    } else if (IsCable(type)) {
+        place(m_pCableMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
+    } else {
+        place(m_pTerMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
+    }
     for (QWidget* w :
          {static_cast<QWidget*>(m_pTabs), static_cast<QWidget*>(m_pCaption),
           static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTPGrid),
           static_cast<QWidget*>(m_pTerMuxGrid), static_cast<QWidget*>(m_pCableMuxGrid)})
-        w->hide();
-    auto place = [](QWidget* w, int left, int top, int right, int bottom) {
-        w->setGeometry(left, top, right - left, bottom - top);
+        if (std::none_of(placed.begin(), placed.end(), [w](const auto& p) { return p.first == w; }))
+            w->hide();
+    for (const auto& [w, at] : placed) {
+        w->setGeometry(at);
         w->show();
-    };
-    place((type & 3) == 3 ? static_cast<QWidget*>(m_pTabs) : m_pCaption, r.left(), r.top(),
-          r.right() + 1, r.top() + band);
-    const int mid = (r.right() + 1) / 2;
-    if ((type & 1) && m_pTabs->currentIndex() == 0) {
-        place(m_pSatGrid, r.left(), r.top() + band, mid, r.bottom() + 1);
-        place(m_pTPGrid, mid, r.top() + band, r.right() + 1, r.bottom() + 1);
-    } else if (type & 4) {
-        place(m_pCableMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
-    } else {
-        place(m_pTerMuxGrid, r.left(), r.top() + band, r.right() + 1, r.bottom() + 1);
     }
 }
 
@@ -130,11 +151,11 @@ void CLeftTopView::resizeEvent(QResizeEvent*) {
 
 void CLeftTopView::RefreshView() {
     const std::uint32_t type = GetProductType();
-    if (type & 2)
+    if (IsTerrestrial(type))
         m_pTerMuxGrid->FillGrid();
-    if (type & 4)
+    if (IsCable(type))
         m_pCableMuxGrid->FillGrid();
-    if (type & 1) {
+    if (IsSatellite(type)) {
         m_pSatGrid->FillGrid();
         m_pTPGrid->FillGrid();
     }
@@ -152,6 +173,14 @@ void CLeftTopView::ShowSatelliteTransponders(std::uint32_t satelliteKey) {
     m_pTPGrid->FilterBySatellite(satelliteKey);
 }
 
+void CLeftTopView::ClearTransponderGrid() {
+    m_pTPGrid->ClearRows();
+}
+
+void CLeftTopView::MoveTranspondersToSatellite(std::uint32_t satelliteKey) {
+    m_pTPGrid->MoveSelectedToSatellite(satelliteKey);
+}
+
 // ---- Lower left ---------------------------------------------------------------------
 
 CLeftBottomView::CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
@@ -163,6 +192,11 @@ CLeftBottomView::CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* pare
     m_pTree = new CFAVTreeCtrl(frame, ui, this);
     m_pBroadcastGrid = new CBroadcastGridCtrl(frame, this);
     m_pBroadcastGrid->SetupGrid();
+    setObjectName("LeftBottomView");
+    m_pProviderCaption->setObjectName("ProviderCaption");
+    m_pFavoriteCaption->setObjectName("FavoriteCaption");
+    m_pTree->setObjectName("FavTree");
+    m_pBroadcastGrid->setObjectName("BroadcastGrid");
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
@@ -186,6 +220,10 @@ void CLeftBottomView::RefreshView() {
     m_pTree->Fill();
 }
 
+void CLeftBottomView::ClearTreeSelection() {
+    m_pTree->setCurrentItem(nullptr);
+}
+
 // ---- Right ----------------------------------------------------------------------------
 
 CRightView::CRightView(IMessageSink& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
@@ -196,6 +234,11 @@ CRightView::CRightView(IMessageSink& frame, QWidget* parent) : QWidget(parent), 
     m_pChooser->addItems({"All", "TV Only", "Radio Only"});
     m_pTVGrid = new CTVGridCtrl(frame, this);
     m_pRadioGrid = new CRadioGridCtrl(frame, this);
+    setObjectName("RightView");
+    m_pCaption->setObjectName("ChannelsCaption");
+    m_pChooser->setObjectName("ListChooser");
+    m_pTVGrid->setObjectName("TVGrid");
+    m_pRadioGrid->setObjectName("RadioGrid");
     Both([](CChannelGridCtrl& g) { g.SetupGrid(); });
     m_pTVGrid->SetHeaderImage(0, Icons::TV());
     m_pRadioGrid->SetHeaderImage(0, Icons::Radio());
@@ -231,6 +274,14 @@ void CRightView::Layout() {
         (choice == 1 ? static_cast<QWidget*>(m_pTVGrid) : m_pRadioGrid)
             ->setGeometry(r.left(), band, r.width(), h);
     }
+}
+
+CChannelGridCtrl* CRightView::ChannelList(int dragId) const {
+    if (dragId == kDragTV)
+        return m_pTVGrid;
+    if (dragId == kDragRadio)
+        return m_pRadioGrid;
+    return nullptr;
 }
 
 void CRightView::RefreshView() {

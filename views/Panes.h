@@ -1,5 +1,7 @@
 // The three panes of the main window: sources (satellites, transponders,
-// multiplexes), providers and favourites, and the channel lists.
+// multiplexes), providers and favourites, and the channel lists. Their
+// controls are their own; the frame calls the operations below, and tests
+// find the controls by object name.
 #pragma once
 
 #include "views/ChannelGridCtrl.h"
@@ -19,14 +21,10 @@ public:
     CLeftTopView(IMessageSink& frame, QWidget* parent = nullptr);
     void RefreshView();
     void ShowSatelliteTransponders(std::uint32_t satelliteKey);
+    void ClearTransponderGrid();
+    // The selected transponders move to satellite `satelliteKey`.
+    void MoveTranspondersToSatellite(std::uint32_t satelliteKey);
     void Layout();
-
-    CColorStatic* m_pCaption;
-    QTabBar* m_pTabs;
-    CSatGridCtrl* m_pSatGrid;
-    CTPGridCtrl* m_pTPGrid;
-    CTerMuxGridCtrl* m_pTerMuxGrid;
-    CCableMuxGridCtrl* m_pCableMuxGrid;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -35,6 +33,12 @@ private:
     void HeaderSort(CListGridCtrl* grid, int col, bool renumber);
     IMessageSink& m_frame;
     int m_nSortFlag = 1;
+    CColorStatic* m_pCaption;
+    QTabBar* m_pTabs;
+    CSatGridCtrl* m_pSatGrid;
+    CTPGridCtrl* m_pTPGrid;
+    CTerMuxGridCtrl* m_pTerMuxGrid;
+    CCableMuxGridCtrl* m_pCableMuxGrid;
 };
 
 class CLeftBottomView final : public QWidget {
@@ -42,15 +46,16 @@ class CLeftBottomView final : public QWidget {
 public:
     CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent = nullptr);
     void RefreshView();
-
-    CColorStatic* m_pProviderCaption;
-    CColorStatic* m_pFavoriteCaption;
-    CFAVTreeCtrl* m_pTree;
-    CBroadcastGridCtrl* m_pBroadcastGrid;
+    // After a drop on the tree: no node stays chosen.
+    void ClearTreeSelection();
 
 private:
     IMessageSink& m_frame;
     int m_nSortFlag = 1;
+    CColorStatic* m_pProviderCaption;
+    CColorStatic* m_pFavoriteCaption;
+    CFAVTreeCtrl* m_pTree;
+    CBroadcastGridCtrl* m_pBroadcastGrid;
 };
 
 class CRightView final : public QWidget {
@@ -66,11 +71,8 @@ public:
     void ClearLists();
     void RefillLists();
     void Layout();
-
-    CColorStatic* m_pCaption;
-    QComboBox* m_pChooser;
-    CTVGridCtrl* m_pTVGrid;
-    CRadioGridCtrl* m_pRadioGrid;
+    // The list a drag id names (TV 8, radio 9), or null.
+    CChannelGridCtrl* ChannelList(int dragId) const;
 
 protected:
     void resizeEvent(QResizeEvent*) override { Layout(); }
@@ -82,4 +84,8 @@ private:
     }
     IMessageSink& m_frame;
     int m_nSortFlag = 1;
+    CColorStatic* m_pCaption;
+    QComboBox* m_pChooser;
+    CTVGridCtrl* m_pTVGrid;
+    CRadioGridCtrl* m_pRadioGrid;
 };

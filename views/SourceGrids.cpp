@@ -2,11 +2,15 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
 #include "model/MuxParams.h"
+#include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
+
+#include <utility>
 
 namespace {
 
@@ -15,8 +19,8 @@ CZorvDB& Db() {
 }
 
 template <class T, class Visit> void ForEach(std::uint8_t table, Visit visit) {
-    for (auto* r = Db().NextAs<T>(table, 0); r; r = Db().NextAs<T>(table, r->Index))
-        visit(*r);
+    for (const T& r : std::as_const(Db()).Rows<T>(table))
+        visit(r);
 }
 
 QString Commas(int value) {
@@ -54,9 +58,9 @@ void CSatGridCtrl::SetupGrid() {
 
 void CSatGridCtrl::FillGrid() {
     ClearRows();
-    const bool terrestrial = GetProductType() & 0x2;
+    const std::uint32_t type = GetProductType();
     ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
-        if (terrestrial && s.Index == 1)
+        if (IsTerrestrialPseudoSatellite(type, s.Index))
             return; // the terrestrial network's pseudo-satellite
         AppendRow({N(GetRowCount()), N(s.Index), N(s.ID), QString::fromLatin1(s.Name),
                    QString::fromStdString(DegreeText(s.Degree))});
@@ -88,10 +92,10 @@ void CTPGridCtrl::SetupGrid() {
 
 void CTPGridCtrl::Fill() {
     ClearRows();
-    const bool terrestrial = GetProductType() & 0x2;
-    const bool extension = GetProductList() == 7 || GetProductList() == 8;
+    const std::uint32_t type = GetProductType();
+    const bool extension = HasTransponderExtension(GetProductList());
     ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-        if (terrestrial && t.SatID == 1)
+        if (IsTerrestrialPseudoSatellite(type, t.SatID))
             return;
         if (m_nSatellite != 0 && t.SatID != m_nSatellite)
             return;
@@ -116,9 +120,10 @@ void CTPGridCtrl::FilterBySatellite(std::uint32_t satelliteKey) {
 }
 
 void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
+    std::vector<std::uint32_t> keys;
     for (int row : GetSelectedRows())
-        if (auto* t = Db().Get<Transponder_Info_Tag>(kTableTransponder, GetRowKey(row)))
-            t->SatID = static_cast<BYTE>(satKey);
+        keys.push_back(GetRowKey(row));
+    MoveTranspondersToSatellite(Db(), keys, satKey);
 }
 
 // ---- Broadcasters -------------------------------------------------------------------
@@ -182,7 +187,7 @@ void CCableMuxGridCtrl::SetupGrid() {
 
 void CCableMuxGridCtrl::FillGrid() {
     ClearRows();
-    if (!(GetProductType() & 0x4))
+    if (!IsCable(GetProductType()))
         return;
     const int list = GetProductList();
     ForEach<CableMux_Info_Tag>(kTableCableMux, [&](const CableMux_Info_Tag& m) {
@@ -228,12 +233,12 @@ void CTerMuxGridCtrl::FillGrid() {
              QString::fromStdString(PriorityText(p.Priority))});
     };
     const std::uint32_t type = GetProductType();
-    if ((type & 3) == 3) {
+    if (IsSatelliteAndTerrestrial(type)) {
         ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
-            if (t.SatID == 1)
+            if (t.SatID == kTerrestrialSatelliteId)
                 row(TpParams(t), TpNameIndex(t), t.TPID);
         });
-    } else if (type & 0x2) {
+    } else if (IsTerrestrial(type)) {
         ForEach<SMux_Info_Tag>(kTableTerrestrialMux,
                                [&](const SMux_Info_Tag& m) { row(m.Params, m.NameIndex, m.TPID); });
     }

@@ -4,7 +4,9 @@
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
+#include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "xls/ChannelWorkbook.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +184,68 @@ TEST(Cli, WorkbookExportImportAndDump) {
     run = Cli("dump-xls " + Example());
     EXPECT_EQ(run.status, 1) << "an image is no workbook";
     EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    std::filesystem::remove(xls);
+    std::filesystem::remove(bin);
+}
+
+TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
+    Outcome run = Cli("info --json " + Example());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string& out = run.out;
+    EXPECT_EQ(out.rfind("{\"header_form\": \"working\", \"product\": {\"list\": 7, \"type\": 1, "
+                        "\"type_hex\": \"0x01\", \"byte_order\": 0}",
+                        0),
+              0u)
+        << out;
+    EXPECT_NE(out.find("{\"name\": \"channels\", \"table\": 5, \"count\": 293, \"capacity\": 4608, "
+                       "\"free\": 4315}"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("{\"name\": \"favourites\", \"table\": 6, \"count\": 8, \"capacity\": 8, "
+                       "\"free\": 0}"),
+              std::string::npos);
+    EXPECT_NE(out.find("\"channels\": {\"tv\": 204, \"radio\": 89, \"locked\": 2"),
+              std::string::npos);
+    EXPECT_NE(out.find("{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}"), std::string::npos);
+    EXPECT_NE(out.find("\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"),
+              std::string::npos);
+    // Without the switch the summary stays as it was.
+    run = Cli("info " + Example());
+    EXPECT_EQ(run.out.find('{'), std::string::npos);
+    EXPECT_NE(run.out.find("  channels          293\n"), std::string::npos);
+    EXPECT_EQ(Cli("info --json").status, 2);
+
+    // An image with one pair by ids and one by name on a transponder.
+    CZorvDB& db = TheZorvDB();
+    db.ClearAll();
+    auto add = [&](const char* name, BYTE sat, WORD sid) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        std::snprintf(c->Name, sizeof c->Name, "%s", name);
+        c->SatID = sat;
+        c->TPID = 1;
+        c->ServiceID = sid;
+        c->Attributes = kAttrTV;
+        db.AddIndexed(kTableChannel, std::move(c));
+    };
+    add("Dup A", 1, 500);
+    add("Solo", 1, 501);
+    add("Same", 2, 0);
+    add("Dup B", 2, 500);
+    add("Same", 2, 0);
+    const std::string xls = Scratch("dups.xls");
+    const std::string bin = Scratch("dups.bin");
+    std::filesystem::remove(xls);
+    ExportChannelWorkbook(xls);
+    db.ClearAll();
+    ASSERT_EQ(Cli("import-xls " + Example() + " " + xls + " " + bin).status, 0);
+    run = Cli("info --json " + bin);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(
+        run.out.find("\"duplicates\": {\"groups\": 2, \"channels\": 4, \"members\": "
+                     "[[{\"key\": 1, \"name\": \"Dup A\"}, {\"key\": 4, \"name\": \"Dup B\"}], "
+                     "[{\"key\": 3, \"name\": \"Same\"}, {\"key\": 5, \"name\": \"Same\"}]]}"),
+        std::string::npos)
+        << run.out;
     std::filesystem::remove(xls);
     std::filesystem::remove(bin);
 }

@@ -1,4 +1,7 @@
 #include "contracts/Prompt.h"
+#include "contracts/Progress.h"
+#include "contracts/Texts.h"
+#include "image/ChannelFile.h"
 
 #include <gtest/gtest.h>
 
@@ -14,4 +17,56 @@ TEST(Prompt, ScriptedAnswersInOrderAndRecordsQuestions) {
     EXPECT_EQ(prompt.Informed(), (std::vector<std::string>{"done"}));
     EXPECT_TRUE(prompt.Asked().size() == 3) << "messages are not questions";
     EXPECT_TRUE(CFixedAnswerPrompt(true).AskYesNo("x"));
+}
+
+TEST(Prompt, OneAskCoversEveryBoxTheCoreShows) {
+    CScriptedPrompt prompt;
+    prompt.ExpectAnswer(PromptAnswer::Cancel);
+    prompt.ExpectAnswer(PromptAnswer::Yes);
+    prompt.ExpectAnswer(PromptAnswer::Cancel); // not a button of a Yes/No box
+    EXPECT_EQ(prompt.AskYesNoCancel("save?"), PromptAnswer::Cancel);
+    EXPECT_TRUE(prompt.Confirm("delete?"));
+    EXPECT_FALSE(prompt.AskYesNo("continue?")) << "Cancel on Yes/No reads as No";
+    EXPECT_EQ(prompt.AskYesNoCancel("again?"), PromptAnswer::Cancel)
+        << "an unscripted Yes/No/Cancel is cancelled";
+    prompt.Error("failed");
+    prompt.Inform("note", PromptIcon::Information);
+    const auto& shown = prompt.AllShown();
+    ASSERT_EQ(shown.size(), 6u);
+    EXPECT_EQ(shown[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(shown[0].icon, PromptIcon::Question);
+    EXPECT_EQ(shown[1].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(shown[1].icon, PromptIcon::Question);
+    EXPECT_EQ(shown[2].icon, PromptIcon::Stop) << "the header question has a stop icon";
+    EXPECT_EQ(shown[4].text, "failed");
+    EXPECT_EQ(shown[4].buttons, PromptButtons::Ok);
+    EXPECT_EQ(shown[4].icon, PromptIcon::Stop);
+    EXPECT_EQ(shown[5].icon, PromptIcon::Information);
+    EXPECT_EQ(prompt.Informed(), (std::vector<std::string>{"failed", "note"}));
+    EXPECT_EQ(prompt.Asked().size(), 4u);
+
+    CFixedAnswerPrompt yes(true), no(false);
+    EXPECT_EQ(yes.AskYesNoCancel("x"), PromptAnswer::Yes);
+    EXPECT_EQ(no.AskYesNoCancel("x"), PromptAnswer::No);
+    EXPECT_EQ(no.Ask("x", PromptButtons::Ok, PromptIcon::None), PromptAnswer::Ok);
+}
+
+TEST(Progress, ScriptedProgressRecordsStepsAndCancelsWhereTold) {
+    CScriptedProgress never;
+    for (std::uint64_t i = 0; i <= 100; i += 25)
+        EXPECT_TRUE(never.Step(i, 100));
+    EXPECT_EQ(never.Steps().size(), 5u);
+    EXPECT_EQ(never.Steps().back(), (std::pair<std::uint64_t, std::uint64_t>{100, 100}));
+    CScriptedProgress third(2);
+    EXPECT_TRUE(third.Step(1, 9));
+    EXPECT_TRUE(third.Step(2, 9));
+    EXPECT_FALSE(third.Step(3, 9));
+    EXPECT_FALSE(third.Step(4, 9)) << "a cancel stays a cancel";
+    EXPECT_TRUE(CNoProgress().Step(5, 1));
+}
+
+TEST(Texts, TheCodecAsksWithTheSharedWording) {
+    EXPECT_EQ(std::string_view(kHeaderQuestion), std::string_view(texts::kHeaderQuestion));
+    EXPECT_EQ(std::string_view(texts::kFavoriteNameSize),
+              "Cannot change Favorite name. mismatch string size");
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -151,4 +154,161 @@ TEST(ZorvDB, FiveThousandRowReorderStaysFast) {
     }
     EXPECT_EQ(visited, kRows);
     EXPECT_EQ(db.Size(kTableChannel), static_cast<std::uint32_t>(kRows - (kRows + 2) / 3));
+}
+
+TEST(ZorvDB, SwapExchangesRowsKeysOrderAndFreshKeys) {
+    CZorvDB a, b;
+    for (std::uint32_t key : {9u, 3u})
+        a.Add(kTableChannel, key, MakeRow(static_cast<int>(key)));
+    a.Delete(kTableChannel, 9);
+    a.AddIndexed(kTableSatellite, MakeRow(1));
+    b.Add(kTableChannel, 1, MakeRow(100));
+
+    a.Swap(b);
+    EXPECT_EQ(Values(a, kTableChannel), (std::vector<int>{100}));
+    EXPECT_EQ(a.Size(kTableSatellite), 0u);
+    EXPECT_EQ(Values(b, kTableChannel), (std::vector<int>{3}));
+    EXPECT_EQ(b.Size(kTableSatellite), 1u);
+    EXPECT_EQ(b.Get<Row>(kTableChannel, 3)->value, 3) << "lookup by key follows the rows";
+    EXPECT_EQ(b.Next(kTableChannel, 3), nullptr);
+    // The highest key handed out travels too: 9 was deleted, 10 comes next.
+    EXPECT_EQ(b.AddIndexed(kTableChannel, MakeRow(4)), 10);
+    EXPECT_EQ(a.AddIndexed(kTableChannel, MakeRow(101)), 2);
+}
+
+// ---- Typed access, sizes, snapshots ------------------------------------------------------
+
+TEST(ZorvDB, RowsKnowTheirSize) {
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+    db.AddIndexed(kTableBroadcast, MakeRow(1));
+    EXPECT_EQ(db.RowBytes(kTableChannel, 1), sizeof(Channel_Info_Tag));
+    EXPECT_EQ(db.RowBytes(kTableBroadcast, 1), sizeof(Row));
+    EXPECT_EQ(db.RowBytes(kTableBroadcast, 2), 0u) << "no such row";
+    EXPECT_EQ(RecordBytes(nullptr), 0u);
+}
+
+TEST(ZorvDB, ConstStoreHandsOutConstRecords) {
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, MakeRow(5));
+    const CZorvDB& view = db;
+    static_assert(std::is_same_v<decltype(view.Get<Row>(kTableChannel, 1)), const Row*>);
+    static_assert(std::is_same_v<decltype(view.NextAs<Row>(kTableChannel, 0)), const Row*>);
+    static_assert(std::is_same_v<decltype(view.GetRow(kTableChannel, 1)), const void*>);
+    static_assert(std::is_same_v<decltype(*view.Rows<Row>(kTableChannel).begin()), const Row&>);
+    static_assert(std::is_same_v<decltype(db.Get<Row>(kTableChannel, 1)), Row*>);
+    EXPECT_EQ(view.Get<Row>(kTableChannel, 1)->value, 5);
+}
+
+TEST(ZorvDB, TypedRangeWalksInTableOrderAndWritesThrough) {
+    CZorvDB db;
+    for (std::uint32_t key : {30u, 10u, 20u})
+        db.Add(kTableChannel, key, MakeRow(static_cast<int>(key)));
+    std::vector<int> seen;
+    for (Row& r : db.Rows<Row>(kTableChannel)) {
+        seen.push_back(r.value);
+        r.value += 1;
+    }
+    EXPECT_EQ(seen, (std::vector<int>{30, 10, 20}));
+    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{31, 11, 21}));
+    EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{30, 10, 20}));
+    EXPECT_TRUE(db.Rows<Row>(kTableSatellite).empty());
+    EXPECT_TRUE(db.Rows<Row>(200).empty()) << "a bad table is an empty range";
+    EXPECT_EQ(std::as_const(db).Rows<Row>(200).begin(), std::as_const(db).Rows<Row>(200).end());
+}
+
+TEST(ZorvDB, RestoreGivesBackKeysOrderBytesAndTheKeyCounter) {
+    CZorvDB db;
+    for (int v : {1, 2, 3, 4})
+        db.AddIndexed(kTableChannel, MakeRow(v));
+    db.Delete(kTableChannel, 4); // the counter stays at 4
+    db.Delete(kTableChannel, 2);
+    const CTableSnapshot before = db.Snapshot(kTableChannel);
+    EXPECT_TRUE(before.IsValid());
+    EXPECT_EQ(before.RowCount(), 2u);
+    EXPECT_EQ(before.HighestKey(), 4u);
+
+    // Renumber the table the way sorting does, then change a field.
+    db.Clear(kTableChannel);
+    for (int v : {30, 10, 20})
+        db.AddIndexed(kTableChannel, MakeRow(v));
+    ASSERT_TRUE(db.Restore(before));
+    EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{1, 3}));
+    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{1, 3}));
+    EXPECT_EQ(db.Get<Row>(kTableChannel, 3)->Index, 3u);
+    EXPECT_EQ(db.AddIndexed(kTableChannel, MakeRow(9)), 5) << "the counter came back too";
+    EXPECT_EQ(db.Size(kTableSatellite), 0u) << "other tables untouched";
+
+    EXPECT_FALSE(db.Restore(CTableSnapshot{})) << "an empty snapshot names no table";
+    EXPECT_EQ(db.Size(kTableChannel), 3u);
+}
+
+TEST(ZorvDB, SnapshotIsACopyNotAView) {
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, MakeRow(1));
+    const CTableSnapshot s = db.Snapshot(kTableChannel);
+    db.Get<Row>(kTableChannel, 1)->value = 99;
+    Row copy;
+    std::memcpy(&copy, s.Bytes(0).data(), sizeof copy);
+    EXPECT_EQ(copy.value, 1);
+    EXPECT_FALSE(s.SameAs(db.Snapshot(kTableChannel)));
+    db.Get<Row>(kTableChannel, 1)->value = 1;
+    EXPECT_TRUE(s.SameAs(db.Snapshot(kTableChannel)));
+}
+
+TEST(ZorvDB, SnapshotsAgainstABasisShareUnchangedAndMovedRows) {
+    CZorvDB db;
+    for (int v = 0; v < 100; ++v) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = static_cast<WORD>(v);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+    const CTableSnapshot base = db.Snapshot(kTableChannel);
+    const std::size_t row = sizeof(Channel_Info_Tag) + CTableSnapshot::kRowOverhead;
+    EXPECT_EQ(base.FreshBytes(), 100 * row);
+
+    const CTableSnapshot same = db.Snapshot(kTableChannel, base);
+    EXPECT_EQ(same.FreshBytes(), 0u);
+    EXPECT_TRUE(same.SameAs(base));
+
+    db.Get<Channel_Info_Tag>(kTableChannel, 50)->SatID = 7;
+    const CTableSnapshot one = db.Snapshot(kTableChannel, base);
+    EXPECT_EQ(one.FreshBytes(), row) << "only the changed row is copied";
+    EXPECT_FALSE(one.SameAs(base));
+
+    // Reverse the table under new keys: every row is found again by content.
+    std::vector<Channel_Info_Tag> copies;
+    for (const auto& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+        copies.push_back(c);
+    db.Clear(kTableChannel);
+    for (auto it = copies.rbegin(); it != copies.rend(); ++it)
+        db.AddIndexed(kTableChannel, CopyRecord(*it));
+    const CTableSnapshot reversed = db.Snapshot(kTableChannel, one);
+    EXPECT_EQ(reversed.FreshBytes(), 0u);
+    EXPECT_FALSE(reversed.SameAs(one)) << "keys and order differ";
+    ASSERT_TRUE(db.Restore(one));
+    EXPECT_TRUE(db.Snapshot(kTableChannel).SameAs(one));
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 50)->SatID, 7);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 50)->ProgramNum, 49);
+}
+
+TEST(ZorvDB, KeyGenerationMarksKeysThatMayNameOtherRows) {
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, MakeRow(1));
+    db.AddIndexed(kTableChannel, MakeRow(2));
+    const auto g0 = db.KeyGeneration(kTableChannel);
+    db.Get<Row>(kTableChannel, 1)->value = 5;
+    db.Delete(kTableChannel, 2);
+    db.AddIndexed(kTableChannel, MakeRow(3));
+    EXPECT_EQ(db.KeyGeneration(kTableChannel), g0) << "edits, deletes and fresh keys keep keys";
+    db.Add(kTableChannel, 2, MakeRow(4));
+    const auto g1 = db.KeyGeneration(kTableChannel);
+    EXPECT_NE(g1, g0) << "a key below the counter may be a reused one";
+    const auto other = db.KeyGeneration(kTableSatellite);
+    db.Clear(kTableChannel);
+    const auto g2 = db.KeyGeneration(kTableChannel);
+    EXPECT_NE(g2, g1);
+    EXPECT_EQ(db.KeyGeneration(kTableSatellite), other);
+    db.Restore(db.Snapshot(kTableChannel));
+    EXPECT_NE(db.KeyGeneration(kTableChannel), g2);
 }

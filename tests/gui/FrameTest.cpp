@@ -8,14 +8,21 @@
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "platform/PaneWidgets.h"
-#include "platform/UiSeam.h"
+#include "platform/ScriptedUiSeam.h"
+#include "tests/gui/QtPrinters.h"
 #include "views/Panes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTabBar>
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -52,11 +59,20 @@ protected:
         frame->show();
     }
     void OpenExample() {
-        ui.NextFileName(kExample);
+        ui.NextOpenFileName(kExample);
         frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
     }
-    CTVGridCtrl& TV() { return *frame->m_pRightView->m_pTVGrid; }
-    CRadioGridCtrl& Radio() { return *frame->m_pRightView->m_pRadioGrid; }
+    // A control of the window, by its object name.
+    template <class T> T& Find(const char* name) {
+        T* found = frame->findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *found;
+    }
+    CChannelGridCtrl& TV() { return Find<CChannelGridCtrl>("TVGrid"); }
+    CChannelGridCtrl& Radio() { return Find<CChannelGridCtrl>("RadioGrid"); }
+    CListGridCtrl& Grid(const char* name) { return Find<CListGridCtrl>(name); }
+    CFAVTreeCtrl& Tree() { return Find<CFAVTreeCtrl>("FavTree"); }
     std::string Scratch(const char* name) {
         return (std::filesystem::temp_directory_path() /
                 ("velmar-gui-" + std::to_string(::getpid()) + "-" + name))
@@ -93,11 +109,11 @@ TEST_F(Editor, WindowToolbarAndCaptions) {
     EXPECT_EQ(frame->findChild<QAction*>("ID_SAVE_TO_FILE")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(frame->findChild<QAction*>("ID_RECEIVE_DB")->toolTip(), "Receive");
     EXPECT_EQ(frame->findChild<QAction*>("ID_REFRESH_ALL")->statusTip(), "Refresh all");
-    EXPECT_EQ(frame->m_pLeftTopView->m_pCaption->text(), " Satellite");
-    EXPECT_TRUE(frame->m_pLeftTopView->m_pTabs->isHidden()) << "no tab strip on satellite-only";
-    EXPECT_EQ(frame->m_pLeftBottomView->m_pProviderCaption->text(), " Provider");
-    EXPECT_EQ(frame->m_pLeftBottomView->m_pFavoriteCaption->text(), " Favorite");
-    EXPECT_EQ(frame->m_pRightView->m_pCaption->text(), " Channels");
+    EXPECT_EQ(Find<QLabel>("SourceCaption").text(), " Satellite");
+    EXPECT_TRUE(Find<QTabBar>("SourceTabs").isHidden()) << "no tab strip on satellite-only";
+    EXPECT_EQ(Find<QLabel>("ProviderCaption").text(), " Provider");
+    EXPECT_EQ(Find<QLabel>("FavoriteCaption").text(), " Favorite");
+    EXPECT_EQ(Find<QLabel>("ChannelsCaption").text(), " Channels");
     frame->findChild<QAction*>("ID_APP_ABOUT")->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "About Velmar");
@@ -108,19 +124,20 @@ TEST_F(Editor, OpenShowsEveryPane) {
     Start();
     QAbstractItemModelTester tester(TV().model());
     OpenExample();
-    ASSERT_EQ(ui.dialogTitles.size(), 1u);
-    EXPECT_EQ(ui.dialogTitles[0], "Load Channel Data");
-    EXPECT_EQ(ui.dialogFilters[0],
+    ASSERT_EQ(ui.openDialogs.size(), 1u);
+    EXPECT_TRUE(ui.saveDialogs.empty());
+    EXPECT_EQ(ui.openDialogs[0].title, "Load Channel Data");
+    EXPECT_EQ(ui.openDialogs[0].filter,
               "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
     EXPECT_TRUE(ui.messages.empty());
-    auto& sat = *frame->m_pLeftTopView->m_pSatGrid;
+    auto& sat = Grid("SatGrid");
     EXPECT_EQ(sat.GetRowCount(), 7) << "header and six satellites";
     EXPECT_EQ(sat.GetItemText(1, 3), "Astra 1");
     EXPECT_EQ(sat.GetItemText(1, 4), "19.2E");
     EXPECT_EQ(sat.GetItemText(4, 4), "0.8W");
     EXPECT_TRUE(sat.IsColHidden(1));
     EXPECT_TRUE(sat.IsColHidden(2));
-    auto& tp = *frame->m_pLeftTopView->m_pTPGrid;
+    auto& tp = Grid("TPGrid");
     EXPECT_EQ(tp.GetItemText(1, 5), "11,494");
     EXPECT_EQ(tp.GetItemText(1, 6), "22,000");
     EXPECT_EQ(tp.GetItemText(1, 7), "HOR");
@@ -136,10 +153,10 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_FALSE(TV().IsColHidden(14));
     EXPECT_EQ(TV().GetItemText(1, 14), "Tuner 1");
     EXPECT_EQ(Radio().GetItemText(1, 6), "Bayern 1");
-    auto& brd = *frame->m_pLeftBottomView->m_pBroadcastGrid;
+    auto& brd = Grid("BroadcastGrid");
     EXPECT_EQ(brd.GetItemText(1, 3), "ASTRA 19.2E");
     EXPECT_EQ(brd.GetItemText(1, 4), "162/75");
-    auto* tree = frame->m_pLeftBottomView->m_pTree;
+    auto* tree = &Tree();
     EXPECT_EQ(tree->FavoriteRoot()->childCount(), 8);
     EXPECT_EQ(tree->FavoriteRoot()->child(0)->text(0), "News");
     EXPECT_EQ(tree->GenreRoot()->childCount(), 16);
@@ -151,16 +168,16 @@ TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
     OpenExample();
     const int allTV = TV().GetRowCount();
     // Hot Bird is the second satellite row.
-    auto& sat = *frame->m_pLeftTopView->m_pSatGrid;
+    auto& sat = Grid("SatGrid");
     emit sat.CellClicked(2, 3);
-    EXPECT_EQ(frame->m_pLeftTopView->m_pTPGrid->GetRowCount(), 6) << "five Hot Bird transponders";
+    EXPECT_EQ(Grid("TPGrid").GetRowCount(), 6) << "five Hot Bird transponders";
     EXPECT_LT(TV().GetRowCount(), allTV);
     for (int r = 1; r < TV().GetRowCount(); ++r)
         EXPECT_EQ(TV().GetItemText(r, 3), "2");
     EXPECT_EQ(TV().GetItemText(1, 6), "Rai 1");
     EXPECT_EQ(Radio().GetItemText(1, 6), "Rai Radio 1");
     // A transponder narrows further.
-    auto& tp = *frame->m_pLeftTopView->m_pTPGrid;
+    auto& tp = Grid("TPGrid");
     emit tp.CellClicked(1, 5);
     EXPECT_EQ(TV().GetRowCount(), 5) << "Rai 1, 2, 3 and Rai News 24";
     // A broadcaster, a favourite list and a genre.
@@ -178,7 +195,7 @@ TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
 TEST_F(Editor, ChooserAndHeaderSorting) {
     Start();
     OpenExample();
-    auto* chooser = frame->m_pRightView->m_pChooser;
+    auto* chooser = &Find<QComboBox>("ListChooser");
     chooser->setCurrentIndex(1);
     EXPECT_TRUE(Radio().isHidden());
     EXPECT_FALSE(TV().isHidden());
@@ -211,29 +228,28 @@ TEST_F(Editor, DropsChangeRecords) {
     frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
     EXPECT_EQ(frame->DragSource(), 0);
     EXPECT_EQ(TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key)->BroadcastID, 4);
-    EXPECT_EQ(frame->m_pLeftBottomView->m_pBroadcastGrid->GetItemText(4, 4), "6/2")
-        << "the counts follow";
+    EXPECT_EQ(Grid("BroadcastGrid").GetItemText(4, 4), "6/2") << "the counts follow";
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragFavoriteNode, 1); // Sport
     c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
     EXPECT_TRUE(c->Favorite & 2);
     EXPECT_GT(c->F[1], 0);
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragGenreNode, 9);
     EXPECT_EQ(c->Attributes & 15, 9);
 
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragSatellite, 3);
     EXPECT_EQ(c->SatID, 3);
 
     // Dropping TV channels on the radio list does nothing; within the list moves.
     TV().ClearSelectionRange();
-    TV().SetRowSelected(TV().FindRow(key), true);
+    TV().SetRowSelected(TV().FindRowByKey(key), true);
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     frame->SendMessage(WM_GRID_DROP, kDragRadio, Radio().GetRowKey(3));
     EXPECT_EQ(c->ProgramNum, 1);
@@ -250,7 +266,7 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
     const int rows = TV().GetRowCount();
     const std::string bad = Scratch("bad.bin");
     std::ofstream(bad) << "VX  not an image";
-    ui.NextFileName(QString::fromStdString(bad));
+    ui.NextOpenFileName(QString::fromStdString(bad));
     frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
     ASSERT_EQ(ui.messages.size(), 2u) << "the header question, then the error";
     EXPECT_EQ(ui.messages[0].text, "Cannot read file header. Continue?");
@@ -261,11 +277,15 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
 
     OpenExample();
     const std::string out = Scratch("saved.bin");
-    ui.NextFileName(QString::fromStdString(out));
+    ui.NextSaveFileName(QString::fromStdString(out));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
-    EXPECT_EQ(ui.dialogTitles.back(), "Save Channel Data");
+    ASSERT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_EQ(ui.saveDialogs[0].title, "Save Channel Data");
+    EXPECT_EQ(ui.saveDialogs[0].initialName, "*.bin");
+    EXPECT_EQ(ui.saveDialogs[0].filter,
+              "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
     EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
-    ui.NextFileName("/nonexistent-dir/x.bin");
+    ui.NextSaveFileName("/nonexistent-dir/x.bin");
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
     EXPECT_EQ(ui.messages.back().text, "Cannot save channel file");
     std::filesystem::remove(bad);
@@ -275,7 +295,7 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
 TEST_F(Editor, FavoriteRenameRules) {
     Start();
     OpenExample();
-    auto* tree = frame->m_pLeftBottomView->m_pTree;
+    auto* tree = &Tree();
     QTreeWidgetItem* node = tree->FavoriteRoot()->child(2);
     tree->RenameFavorite(node, "Nineteen characters");
     EXPECT_STREQ(TheZorvDB().Get<FavoriteList>(kTableFavorite, 3)->Name, "Nineteen characters");
@@ -291,11 +311,11 @@ TEST_F(Editor, FavoriteRenameRules) {
 TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
     SetProductType(0x03);
     Start();
-    EXPECT_FALSE(frame->m_pLeftTopView->m_pTabs->isHidden()) << "satellite and terrestrial: tabs";
-    EXPECT_EQ(frame->m_pLeftTopView->m_pTabs->tabText(1), "Terrestrial");
-    frame->m_pLeftTopView->m_pTabs->setCurrentIndex(1);
-    EXPECT_FALSE(frame->m_pLeftTopView->m_pTerMuxGrid->isHidden());
-    EXPECT_TRUE(frame->m_pLeftTopView->m_pSatGrid->isHidden());
+    EXPECT_FALSE(Find<QTabBar>("SourceTabs").isHidden()) << "satellite and terrestrial: tabs";
+    EXPECT_EQ(Find<QTabBar>("SourceTabs").tabText(1), "Terrestrial");
+    Find<QTabBar>("SourceTabs").setCurrentIndex(1);
+    EXPECT_FALSE(Grid("TerMuxGrid").isHidden());
+    EXPECT_TRUE(Grid("SatGrid").isHidden());
     frame.reset();
 
     SetProductType(0x04);
@@ -306,10 +326,10 @@ TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
     m->TPID = 1;
     TheZorvDB().AddIndexed(kTableCableMux, std::move(m));
     Start();
-    EXPECT_EQ(frame->m_pLeftTopView->m_pCaption->text(), " Mux information");
-    auto& cable = *frame->m_pLeftTopView->m_pCableMuxGrid;
+    EXPECT_EQ(Find<QLabel>("SourceCaption").text(), " Mux information");
+    auto& cable = Grid("CableMuxGrid");
     EXPECT_FALSE(cable.isHidden());
-    EXPECT_TRUE(frame->m_pLeftTopView->m_pSatGrid->isHidden());
+    EXPECT_TRUE(Grid("SatGrid").isHidden());
     EXPECT_EQ(cable.GetItemText(1, 3), "474.000 MHz");
     EXPECT_EQ(cable.GetItemText(1, 8), "64 QAM");
     EXPECT_EQ(cable.GetItemText(1, 9), "1");
@@ -349,11 +369,11 @@ TEST_F(Editor, ChannelListsRefuseForeignDrags) {
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
     EXPECT_FALSE(dragMove(Radio().viewport())) << "TV rows over the radio list";
     EXPECT_TRUE(dragMove(TV().viewport()));
-    EXPECT_TRUE(dragMove(frame->m_pLeftBottomView->m_pBroadcastGrid->viewport()));
+    EXPECT_TRUE(dragMove(Grid("BroadcastGrid").viewport()));
     frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragSatellite, 0);
-    EXPECT_FALSE(dragMove(frame->m_pLeftBottomView->m_pBroadcastGrid->viewport()))
+    EXPECT_FALSE(dragMove(Grid("BroadcastGrid").viewport()))
         << "the broadcast grid takes channels only";
-    EXPECT_TRUE(dragMove(frame->m_pLeftTopView->m_pTPGrid->viewport()));
+    EXPECT_TRUE(dragMove(Grid("TPGrid").viewport()));
 }
 
 TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
@@ -376,7 +396,7 @@ TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
     c->Attributes = kAttrTV;
     c->SatID = 1;
     db.AddIndexed(kTableChannel, std::move(c));
-    ui.NextFileName(QString::fromStdString(xls));
+    ui.NextSaveFileName(QString::fromStdString(xls));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
     frame->OpenPath(kExample);
     ASSERT_GT(TV().GetRowCount(), 2);
@@ -385,4 +405,58 @@ TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
     EXPECT_EQ(TV().GetItemText(1, 6), "Only one");
     EXPECT_EQ(db.Size(kTableSatellite), satellites);
     std::filesystem::remove(xls);
+}
+
+TEST_F(Editor, OpenFillsEachListOnceAndUnfiltered) {
+    Start();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    auto count = [] {
+        int tv = 0, radio = 0;
+        CZorvDB& db = TheZorvDB();
+        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+            tv += IsTV(*c) ? 1 : 0;
+            radio += IsRadio(*c) ? 1 : 0;
+        }
+        return std::pair{tv, radio};
+    };
+    for (int round = 0; round < 2; ++round) {
+        Grid("SatGrid").setFocus(Qt::OtherFocusReason); // where the focus is at start-up
+        QCoreApplication::processEvents();
+        const int tvFills = TV().FillCount(), radioFills = Radio().FillCount();
+        OpenExample();
+        QCoreApplication::processEvents();
+        const auto [tv, radio] = count();
+        ASSERT_GT(tv, 0);
+        EXPECT_EQ(TV().FillCount(), tvFills + 1) << "round " << round;
+        EXPECT_EQ(Radio().FillCount(), radioFills + 1) << "round " << round;
+        EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All);
+        EXPECT_EQ(TV().GetRowCount() - 1, tv) << "every TV channel";
+        EXPECT_EQ(Radio().GetRowCount() - 1, radio) << "every radio channel";
+        EXPECT_FALSE(Grid("SatGrid").GetFocusCell().IsValid()) << "no satellite chosen";
+    }
+}
+
+TEST_F(Editor, SwitchingToTheTerrestrialTabChoosesNoSatellite) {
+    SetProductType(0x03);
+    CZorvDB& db = TheZorvDB();
+    for (int id = 1; id <= 3; ++id) {
+        auto s = NewRecord<Satellite_Info_Tag>();
+        s->ID = static_cast<BYTE>(id);
+        db.AddIndexed(kTableSatellite, std::move(s));
+    }
+    Start();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    auto& sat = Grid("SatGrid");
+    ASSERT_EQ(sat.GetRowCount(), 3) << "the terrestrial pseudo-satellite 1 is not listed";
+    sat.setFocus(Qt::OtherFocusReason);
+    const int fills = TV().FillCount();
+    Find<QTabBar>("SourceTabs").setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sat.isHidden());
+    EXPECT_FALSE(sat.GetFocusCell().IsValid());
+    EXPECT_EQ(TV().FillCount(), fills + 1) << "only the multiplex filter rebuilt the list";
+    EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::Mux);
 }

@@ -2,7 +2,7 @@
 // the traffic on purpose, child processes with a deadline, scratch folders.
 #pragma once
 
-#include "link/LinkProgress.h"
+#include "contracts/Progress.h"
 #include "link/Transport.h"
 #include "link/YmodemOptions.h"
 
@@ -104,7 +104,7 @@ private:
 ymodem::Options FastOptions();
 
 // Records progress; says stop once `cancelAt` bytes are done.
-class CRecordingProgress final : public ILinkProgress {
+class CRecordingProgress final : public IProgress {
 public:
     explicit CRecordingProgress(std::uint64_t cancelAt = ~std::uint64_t{0})
         : m_nCancelAt(cancelAt) {}

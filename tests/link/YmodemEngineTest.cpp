@@ -67,7 +67,7 @@ const Bytes kCancelSequence = {0x18, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18,
                                8,    8,    8,    8,    8,    8,    8,    8};
 
 // A Cancel button: pressed from the test's thread while the transfer waits.
-struct CStopSwitch final : ILinkProgress {
+struct CStopSwitch final : IProgress {
     std::atomic<bool> stop{false};
     bool Step(std::uint64_t, std::uint64_t) override { return !stop; }
 };

@@ -68,3 +68,22 @@ TEST_F(ChannelTable, RecordsWithBothOrNeitherBitStayOnce) {
     RegroupChannels();
     EXPECT_EQ(Order(), "both2 tv3 none1 ");
 }
+
+TEST_F(ChannelTable, WorksOnTheStoreItIsGiven) {
+    Add("global", 4, kAttrTV);
+    CZorvDB other;
+    for (int n : {9, 3}) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = static_cast<WORD>(n);
+        c->Attributes = kAttrRadio;
+        other.AddIndexed(kTableChannel, std::move(c));
+    }
+    EXPECT_EQ(GetMaxProgramNum(false, other), 9);
+    RenumberChannels(other);
+    std::vector<int> numbers;
+    for (const Channel_Info_Tag& c : std::as_const(other).Rows<Channel_Info_Tag>(kTableChannel))
+        numbers.push_back(c.ProgramNum);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
+    EXPECT_EQ(Order(), "global4 ") << "the program's store is untouched";
+    EXPECT_EQ(other.Size(kTableScratch), 0u);
+}

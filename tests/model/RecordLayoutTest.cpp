@@ -2,6 +2,7 @@
 #include "model/ChannelRecords.h"
 #include "model/MuxParams.h"
 #include "model/SatelliteRecords.h"
+#include "model/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -54,4 +55,23 @@ TEST(RecordLayout, TerrestrialTransponderSharesTheStandardBytes) {
     EXPECT_EQ(TpNameIndex(t), 0x22);
     EXPECT_EQ(t.Frequency, 0x0C0D);
     EXPECT_EQ(t.SymbolRate, 0x0A0B);
+}
+
+TEST(TableRecords, EachTableHoldsOneRecordSize) {
+    EXPECT_EQ(RecordSizeOf(kTableSatellite), 68u);
+    EXPECT_EQ(RecordSizeOf(kTableTerrestrialMux), 24u);
+    EXPECT_EQ(RecordSizeOf(kTableCableMux), 148u);
+    EXPECT_EQ(RecordSizeOf(kTableBroadcast), 24u);
+    EXPECT_EQ(RecordSizeOf(kTableTransponder), 24u);
+    EXPECT_EQ(RecordSizeOf(kTableChannel), 372u);
+    EXPECT_EQ(RecordSizeOf(kTableFavorite), 28u);
+    EXPECT_EQ(RecordSizeOf(kTableScratch), 372u);
+    EXPECT_EQ(RecordSizeOf(8), 0u);
+
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+    db.AddIndexed(kTableFavorite, NewRecord<FavoriteList>());
+    EXPECT_TRUE(RowSizesMatchTables(db));
+    db.AddIndexed(kTableBroadcast, NewRecord<Channel_Info_Tag>());
+    EXPECT_FALSE(RowSizesMatchTables(db)) << "a channel in the broadcast table";
 }

@@ -1,0 +1,124 @@
+#include "model/GridMenus.h"
+
+namespace {
+
+constexpr int kFavoriteMode = 7;
+constexpr int kGenreMode = 8;
+
+MenuItem Separator() {
+    return {};
+}
+
+} // namespace
+
+bool ChannelMenuHasTuners(std::uint32_t productType) {
+    return productType == 8;
+}
+
+std::vector<MenuItem> ChannelMenuItems(bool withTuners) {
+    std::vector<MenuItem> select = {{kChannelSelectAll, "Select All      Ctrl+A", {}},
+                                    {kChannelSelectLocked, "Locked", {}},
+                                    {kChannelSelectCAS, "CAS", {}}};
+    if (withTuners) {
+        select.push_back({kChannelSelectTuner1, "Tuner 1", {}});
+        select.push_back({kChannelSelectTuner2, "Tuner 2", {}});
+    }
+    return {{kChannelNew, "New...        \tCtrl+N", {}},
+            {kChannelUpdate, "Update...", {}},
+            {kChannelDelete, kDeleteItemText, {}},
+            Separator(),
+            {kChannelCopy, "Copy          \tCtrl+C", {}},
+            {kChannelPaste, "Paste         \tCtrl+V", {}},
+            {kChannelMoveHere, "Move here", {}},
+            Separator(),
+            {0, "Lock...", {{kChannelLockOn, "On", {}}, {kChannelLockOff, "Off", {}}}},
+            {0, "Skip...", {{kChannelSkipOn, "On", {}}, {kChannelSkipOff, "Off", {}}}},
+            Separator(),
+            {0, "Select...", select},
+            {kChannelInvertSelection, "Invert selection", {}},
+            Separator(),
+            {kChannelSearch, "Search...", {}},
+            Separator(),
+            {kChannelDescription, "Description...\tEnter", {}}};
+}
+
+bool ClipboardMatches(ClipboardState clipboard, bool tvGrid) {
+    return clipboard.keys > 0 && clipboard.tv == tvGrid;
+}
+
+ChannelMenuState ChannelMenuRule(int filterKind, int selectedRows, ClipboardState clipboard,
+                                 bool tvGrid) {
+    ChannelMenuState state;
+    state.enabled.fill(true);
+    state.enabled[kChannelNone] = false;
+    state.enabled[4] = false; // no item has id 4
+    auto set = [&](int id, bool on) { state.enabled[static_cast<std::size_t>(id)] = on; };
+    if (filterKind == kFavoriteMode || filterKind == kGenreMode) {
+        for (int id : {kChannelNew, kChannelCopy, kChannelPaste, kChannelMoveHere})
+            set(id, false);
+        state.deleteText = filterKind == kFavoriteMode ? kRemoveFromFavText : kDeleteItemText;
+    } else {
+        const bool paste = ClipboardMatches(clipboard, tvGrid);
+        set(kChannelPaste, paste);
+        set(kChannelMoveHere, paste);
+    }
+    // Last, whatever the mode: so Copy comes back in favourite and genre mode.
+    for (int id : {kChannelUpdate, kChannelDelete, kChannelCopy, kChannelDescription})
+        set(id, selectedRows > 0);
+    return state;
+}
+
+KeyOutcome ChannelKeyAction(KeyPress key, ClipboardState clipboard, bool tvGrid) {
+    if (key.alt)
+        return {};
+    if (key.key == kKeyEnter)
+        return {kChannelDescription, true};
+    if (key.key == kKeyDelete)
+        return {kChannelDelete, true};
+    if (!key.ctrl)
+        return {};
+    switch (key.key) {
+    case 'N':
+        return {kChannelNew, true};
+    case 'F':
+        return {kChannelSearch, true};
+    case 'C':
+        return {kChannelCopy, false};
+    case 'V':
+        return {ClipboardMatches(clipboard, tvGrid) ? kChannelPaste : kChannelNone, true};
+    default:
+        return {};
+    }
+}
+
+std::vector<MenuItem> SourceMenuItems(SourceGrid grid) {
+    switch (grid) {
+    case SourceGrid::TerrestrialMux:
+        return {};
+    case SourceGrid::CableMux:
+        return {{kSourceNew, "New...            Ctrl+N", {}},
+                {kSourceUpdate, "Update...", {}},
+                {kSourceDelete, "Delete             Delete", {}}};
+    default:
+        return {{kSourceNew, "New...            Ctrl+N", {}},
+                {kSourceUpdate, "Update...", {}},
+                {kSourceDelete, "Delete             Delete", {}},
+                Separator(),
+                {kSourceDescription, "Description...   Enter", {}}};
+    }
+}
+
+bool SourceMenuItemEnabled(int id, int selectedRows) {
+    return id == kSourceNew ||
+           (id >= kSourceUpdate && id <= kSourceDescription && selectedRows > 0);
+}
+
+KeyOutcome SourceKeyAction(SourceGrid grid, KeyPress key) {
+    if (key.alt || grid == SourceGrid::TerrestrialMux)
+        return {};
+    if (key.key == kKeyDelete)
+        return {kSourceDelete, true};
+    if (key.key == kKeyEnter && grid != SourceGrid::CableMux)
+        return {kSourceDescription, true};
+    return {};
+}

@@ -1,0 +1,26 @@
+// The checks a record passes before an add/update dialog returns it, shared
+// by the editor's dialogs and `velmar-cli edit`: each refuses what the image
+// cannot hold or would drop on the next load. Empty when the record may be
+// stored; otherwise one message that names the field.
+#pragma once
+
+#include "model/ChannelRecords.h"
+#include "model/Product.h"
+#include "model/SatelliteRecords.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class CZorvDB;
+
+// `nameLength` is the policy's channel name length (0: the record's size).
+std::string CheckChannel(const Channel_Info_Tag& c, const Product& product, int nameLength);
+// `key` is the satellite being updated (0 for a new one, whose ID the
+// command chooses): another satellite must not have the same ID.
+std::string CheckSatellite(const CZorvDB& db, const Satellite_Info_Tag& s, std::uint32_t key);
+// `key` as above: no other transponder of the satellite may have the TPID.
+std::string CheckTransponder(const CZorvDB& db, const Transponder_Info_Tag& t, std::uint32_t key);
+std::string CheckCableMux(const CZorvDB& db, const CableMux_Info_Tag& m, std::uint32_t key);
+// A broadcaster's name: not empty (the image drops nameless broadcasters).
+std::string CheckBroadcastName(std::string_view name);

@@ -1,0 +1,44 @@
+// Applying the order of a reference list: channels that the reference also
+// holds take its numbers and favourite places, the others follow after it.
+#pragma once
+
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+struct ReferenceOrderReport {
+    std::uint32_t matchedByIds = 0;
+    std::uint32_t matchedByName = 0;
+    std::uint32_t notMatched = 0;
+    std::uint32_t referenceUnused = 0; // reference channels no channel took
+    // Empty when the order was applied; otherwise why not, and nothing changed.
+    std::string error;
+
+    bool Applied() const { return error.empty(); }
+};
+
+// Matches the channels of `db` with `reference`, within the same kind (TV,
+// radio, neither): first by (OrgNetID, TSID, ServiceID) when one of them is
+// non-zero, then the rest by exact name. Both sides go in their number order
+// (CH#: ProgramNum, ShowNum on product list 8), and each reference channel is
+// taken at most once, so duplicates pair off in that order.
+//
+// A matched channel takes the reference channel's ProgramNum, LogicalNumber,
+// ShowNum, Favorite and F0..F31. The others keep their favourite lists and
+// follow, in their current order: TV channels after the highest TV number of
+// the reference, the rest after its highest other number, and in each
+// favourite list after the reference's highest position in that list. Their
+// ShowNum and LogicalNumber follow the new number where renumbering makes
+// them follow it.
+//
+// Only fields of table 5 change; keys and table order stay. An empty
+// reference, or numbers that would pass 65535, change nothing and say so in
+// `error`. Runs as one edit: the caller wraps it in its edit session.
+ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_Info_Tag> reference);
+
+// The report as one line for the user, for example
+// "Matched 812 channels by ids and 23 by name; 41 not matched."
+std::string ReferenceOrderSummary(const ReferenceOrderReport& report);

@@ -1,0 +1,45 @@
+// The receiver link's dialogs and the configuration dialog. The transfer
+// dialogs get the working copy's path and, on OK, have received the image
+// into it or sent it; the configuration dialog is known by its result only.
+#pragma once
+
+#include "platform/vxui/VxDialog.h"
+
+#include <string>
+
+class CLinkDialogBase : public CVxDialog {
+public:
+    void Initialize(const char* path) { m_strPath = path ? path : ""; }
+    const std::string& Path() const { return m_strPath; }
+
+protected:
+    using CVxDialog::CVxDialog;
+
+private:
+    std::string m_strPath;
+};
+
+class CDlgRecvDataFromSTB final : public CVxDialogOf<CDlgRecvDataFromSTB, CLinkDialogBase> {
+public:
+    static constexpr const char* kClassName = "CDlgRecvDataFromSTB";
+    explicit CDlgRecvDataFromSTB(IUiSeam& ui) : CVxDialogOf(ui) {}
+};
+
+// The receive dialog of product lists 7 to 10.
+class CDlgRecvDataFromSTBEx final : public CVxDialogOf<CDlgRecvDataFromSTBEx, CLinkDialogBase> {
+public:
+    static constexpr const char* kClassName = "CDlgRecvDataFromSTBEx";
+    explicit CDlgRecvDataFromSTBEx(IUiSeam& ui) : CVxDialogOf(ui) {}
+};
+
+class CDlgSendDataToSTB final : public CVxDialogOf<CDlgSendDataToSTB, CLinkDialogBase> {
+public:
+    static constexpr const char* kClassName = "CDlgSendDataToSTB";
+    explicit CDlgSendDataToSTB(IUiSeam& ui) : CVxDialogOf(ui) {}
+};
+
+class CDlgConfiguration final : public CVxDialogOf<CDlgConfiguration, CVxDialog> {
+public:
+    static constexpr const char* kClassName = "CDlgConfiguration";
+    explicit CDlgConfiguration(IUiSeam& ui) : CVxDialogOf(ui) {}
+};

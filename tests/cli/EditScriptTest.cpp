@@ -1,0 +1,404 @@
+// `velmar-cli edit`: the script language on the example image, in process
+// (what each line does to the lists and tables) and through the tool
+// (exit status, messages, what is saved and that nothing is on a stop).
+#include "cli/EditScript.h"
+#include "cli/TextCodec.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "image/WorkingCopy.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Example() {
+    return std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+}
+
+fs::path Scratch(const std::string& name) {
+    return fs::temp_directory_path() / ("velmar-edit-" + std::to_string(::getpid()) + "-" + name);
+}
+
+std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::string cell;
+    std::istringstream in(line);
+    while (std::getline(in, cell, '\t'))
+        cells.push_back(cell);
+    if (!line.empty() && line.back() == '\t')
+        cells.emplace_back();
+    return cells;
+}
+
+// ---- In process --------------------------------------------------------------------------
+
+class EditScript : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ConfigureStartupPolicy();
+        ResetImageState();
+        ASSERT_TRUE(CreateWorkingCopy());
+        ASSERT_EQ(ImportToWorkingCopy(Example()), 1);
+        editor = std::make_unique<CEditScript>(out);
+    }
+    void TearDown() override {
+        editor.reset();
+        DeleteWorkingCopy();
+        TheZorvDB().ClearAll();
+        ResetImageState();
+    }
+
+    // Runs the lines; the status, with the stop message in `err`.
+    int Run(const std::string& script) {
+        std::istringstream in(script);
+        err.str({});
+        out.str({});
+        return RunEditScript(*editor, in, err);
+    }
+    std::vector<std::string> Shown() {
+        EXPECT_EQ(Run("show\n"), 0) << err.str();
+        auto lines = Lines(out.str());
+        lines.erase(lines.begin());
+        return lines;
+    }
+    std::vector<std::string> Column(int column) {
+        std::vector<std::string> values;
+        for (const auto& line : Shown())
+            values.push_back(Cells(line).at(static_cast<std::size_t>(column)));
+        return values;
+    }
+
+    std::ostringstream out, err;
+    std::unique_ptr<CEditScript> editor;
+};
+
+TEST_F(EditScript, ShowPrintsTheHeadersAndTheRowsAsTheGridShowsThem) {
+    ASSERT_EQ(Run("show\n"), 0);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 205u);
+    EXPECT_EQ(lines[0], "\tIndex\tFav\tSatID\tTPID\tCH#\tName\tVPID\tAPID\tPCR-PID\tGenre\t\t\t\t");
+    EXPECT_EQ(Cells(lines[1]).size(), 15u);
+    EXPECT_EQ(lines[1].substr(0, 2), "1\t");
+    EXPECT_EQ(Cells(lines[1])[6], "Das Erste HD");
+    EXPECT_EQ(Cells(lines[204])[0], "204");
+    ASSERT_EQ(Run("list radio\nshow\n"), 0);
+    EXPECT_EQ(Lines(out.str()).size(), 90u);
+    EXPECT_EQ(Cells(Lines(out.str())[1])[6], "Bayern 1");
+}
+
+TEST_F(EditScript, FiltersAndSelectionsActOnTheShownRows) {
+    ASSERT_EQ(Run("filter satellite 2  # Hot Bird\n"), 0);
+    const auto names = Column(6);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names[0], "Rai 1");
+    for (const auto& sat : Column(3))
+        EXPECT_EQ(sat, "2");
+    // Lock rows 1 and 3 and select the locked ones back.
+    ASSERT_EQ(
+        Run("select rows 1,3\nlock on\nselect none\nselect locked\nlock off\nselect locked\n"), 0)
+        << err.str();
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
+    ASSERT_EQ(Run("select search rai\n"), 0);
+    const std::size_t rai = editor->CurrentList().SelectedCount();
+    EXPECT_GE(rai, 3u);
+    ASSERT_EQ(Run("select invert\n"), 0);
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), names.size() - rai);
+    ASSERT_EQ(Run("filter all\nselect all\n"), 0);
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 204u);
+}
+
+TEST_F(EditScript, NewUpdateDeleteAndUndo) {
+    ASSERT_EQ(Run("new Name=\"Velmar TV\" SatID=1 TPID=2 VideoPID=0x100 AudioPID=257\n"), 0)
+        << err.str();
+    auto rows = Shown();
+    ASSERT_EQ(rows.size(), 205u);
+    EXPECT_EQ(Cells(rows.back())[6], "Velmar TV");
+    EXPECT_EQ(Cells(rows.back())[5], "205");
+    EXPECT_EQ(Cells(rows.back())[7], "256");
+
+    ASSERT_EQ(Run("select rows 205\nupdate Name=Renamed Attributes=0x0413\n"), 0) << err.str();
+    rows = Shown();
+    EXPECT_EQ(Cells(rows.back())[6], "Renamed");
+    EXPECT_EQ(Cells(rows.back())[10], "Entertainment");
+    EXPECT_EQ(Cells(rows.back())[12], "Y");
+
+    ASSERT_EQ(Run("select rows 1,2\ndelete\n"), 0);
+    rows = Shown();
+    EXPECT_EQ(rows.size(), 203u);
+    EXPECT_EQ(Cells(rows[0])[5], "1");
+    EXPECT_EQ(Cells(rows[0])[6], "3sat HD");
+    ASSERT_EQ(Run("undo\nundo\n"), 0);
+    EXPECT_EQ(Cells(Shown().back())[6], "Velmar TV");
+    ASSERT_EQ(Run("redo\n"), 0);
+    EXPECT_EQ(Cells(Shown().back())[6], "Renamed");
+}
+
+TEST_F(EditScript, CopyPasteAndMoveHere) {
+    ASSERT_EQ(Run("select rows 2\ncopy\nfilter satellite 3\npaste\n"), 0) << err.str();
+    const auto rows = Shown();
+    EXPECT_EQ(Cells(rows.back())[6], "ZDF HD");
+    EXPECT_EQ(Cells(rows.back())[3], "3");
+    // The clipboard was emptied by the paste.
+    EXPECT_EQ(Run("paste\n"), 2);
+    EXPECT_EQ(err.str(), "velmar-cli: line 1: paste: the clipboard is empty\n");
+    // Channel 3 moved before channel 7 takes 6.
+    ASSERT_EQ(Run("filter all\nselect rows 3\ncopy\nselect rows 7\nmove-here\n"), 0) << err.str();
+    const auto numbers = Column(5);
+    const auto names = Column(6);
+    EXPECT_EQ(names[5], "3sat HD") << "row 6 after the move";
+    EXPECT_EQ(numbers[5], "6");
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 1u);
+}
+
+TEST_F(EditScript, EditorErrorsStopInTheEditorsWords) {
+    EXPECT_EQ(Run("list radio\nselect rows 1\ncopy\nlist tv\npaste\n"), 2);
+    EXPECT_EQ(err.str(), "velmar-cli: line 5: Cannot copy from Radio channels to TV channels\n");
+    EXPECT_EQ(Run("select rows 1\nmove-here\n"), 2);
+    EXPECT_EQ(err.str(), "velmar-cli: line 2: Cannot Move from Radio channels to TV channels\n");
+    EXPECT_EQ(Run("favorite rename 2 \"twenty characters!!\"\n"), 0);
+    EXPECT_EQ(Run("favorite rename 2 \"twenty characters!!!\"\n"), 2);
+    EXPECT_EQ(err.str(), "velmar-cli: line 1: Cannot change Favorite name. mismatch string size\n");
+}
+
+TEST_F(EditScript, ScriptMistakesStopWithTheLineNumber) {
+    const struct {
+        const char* script;
+        const char* message;
+    } cases[] = {
+        {"show\nfrobnicate\n", "line 2: unknown command \"frobnicate\""},
+        {"new Colour=1\n", "line 1: unknown field \"Colour\" of a channel"},
+        {"new VideoPID=65536\n", "line 1: bad value \"65536\" for VideoPID"},
+        {"new Name=X SatID=1 VideoPID=8192\n", "line 1: VideoPID must be between 0 and 8191."},
+        {"new Name=X\n", "line 1: SatID must not be 0"},
+        {"select rows 205\n", "line 1: row 205 is out of range: the grid shows 204 rows"},
+        {"select rows 0\n", "line 1: bad row \"0\""},
+        {"\n# comment\nselect rows 1,x\n", "line 3: bad row \"x\""},
+        {"update Name=Y\n", "line 1: update needs a selected row"},
+        {"select all\nupdate Name=Y\n", "line 2: update needs a focus row"},
+        {"filter favorite 1\nnew Name=X SatID=1\n",
+         "line 2: new is not offered while a favourite list or a genre is shown"},
+        {"filter genre 16\n", "line 1: bad value \"16\" for genre"},
+        {"select tuner1\n", "line 1: select tuner1: the menu has no tuner items"},
+        {"filter all\nnew Name=\"Caf\xC3\xA9\xE2\x82\xAC\xE2\x84\xA2\xE2\x9C\x93\" SatID=1\n",
+         "has characters that Windows-1252 cannot hold"},
+        {"new Name=\"open\n", "line 1: a quote is not closed"},
+        {"undo\n", "line 1: nothing to undo"},
+        {"satellite update 7 Name=X\n", "line 1: row 7 is out of range: the grid shows 6 rows"},
+        {"satellite update 1 Degree=3600\n",
+         "line 1: Degree must be below 3600 (tenths of a degree)."},
+        {"broadcast new\n", "line 1: Name must not be empty."},
+        {"cablemux update 1 Mark=1\n", "line 1: row 1 is out of range: the grid shows 0 rows"},
+        {"drop satellite 2\n", "line 1: drop needs selected rows"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.script), 2) << c.script;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << c.script << "\n" << err.str();
+    }
+    EXPECT_FALSE(editor->Session().IsModified());
+}
+
+TEST_F(EditScript, DropsOnTheOtherPanesAndWithinTheList) {
+    ASSERT_EQ(Run("select rows 1,2\ndrop satellite 4\nfilter satellite 4\n"), 0) << err.str();
+    const auto names = Column(6);
+    ASSERT_GE(names.size(), 2u);
+    EXPECT_EQ(names[0], "Das Erste HD");
+    ASSERT_EQ(Run("select rows 1\ndrop favorite 3\nfilter favorite 3\nshow\n"), 0);
+    EXPECT_NE(out.str().find("Das Erste HD"), std::string::npos);
+    ASSERT_EQ(Run("filter all\n"), 0);
+    const std::string fifth = Column(6)[4];
+    ASSERT_EQ(Run("select rows 5\ndrop row 2\n"), 0) << err.str();
+    EXPECT_EQ(Column(6)[1], fifth);
+    EXPECT_EQ(Column(5)[1], "2");
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 1u);
+    ASSERT_EQ(Run("select rows 1\ndrop genre 4\nfilter genre 4\nshow\n"), 0);
+    EXPECT_NE(out.str().find("\tSport\t"), std::string::npos);
+}
+
+TEST_F(EditScript, SatelliteDeleteCascadesAndEmptiesTheLists) {
+    ASSERT_EQ(Run("satellite description 2\n"), 0);
+    EXPECT_EQ(out.str(), "Satellite: Hot Bird\nID: 2\nPosition: 13.0E\n");
+    ASSERT_EQ(Run("filter satellite 2\n"), 0);
+    const std::size_t hotBird = Shown().size();
+    ASSERT_EQ(Run("satellite delete 2\n"), 0) << err.str();
+    EXPECT_TRUE(Shown().empty()) << "the channel lists are emptied";
+    ASSERT_EQ(Run("filter all\n"), 0);
+    EXPECT_EQ(Shown().size(), 204u - hotBird);
+    for (const auto& sat : Column(3))
+        EXPECT_NE(sat, "6") << "the highest ID moved down";
+    ASSERT_EQ(Run("satellite description 2\n"), 0);
+    EXPECT_EQ(Lines(out.str())[0], "Satellite: Astra 2");
+    ASSERT_EQ(Run("undo\nsatellite description 2\n"), 0);
+    EXPECT_EQ(Lines(out.str())[0], "Satellite: Hot Bird");
+}
+
+TEST_F(EditScript, SourceGridCommands) {
+    ASSERT_EQ(Run("satellite new Name=\"Eutelsat 7E\" Degree=70\nsatellite description 7\n"), 0)
+        << err.str();
+    EXPECT_EQ(out.str(), "Satellite: Eutelsat 7E\nID: 7\nPosition: 7.0E\n");
+    const DWORD counter = g_nMaxTPID;
+    ASSERT_EQ(Run("transponders satellite 7\ntransponder new Frequency=11000 SymbolRate=27500\n"
+                  "transponder update 1 PolFEC=0x31\n"),
+              0)
+        << err.str();
+    EXPECT_EQ(g_nMaxTPID, counter + 1);
+    ASSERT_EQ(Run("transponders all\ndrop-transponder 1 satellite 7\ntransponders satellite 7\n"
+                  "transponder delete 2\n"),
+              0)
+        << err.str();
+    ASSERT_EQ(Run("broadcast new Velmar Networks\nbroadcast description 7\n"), 0) << err.str();
+    EXPECT_EQ(out.str(), "Broadcast Name : Velmar Networks (ID : 7)\n");
+    ASSERT_EQ(Run("broadcast update 7 \"Velmar\"\nbroadcast description 7\nbroadcast delete 7\n"),
+              0);
+    EXPECT_EQ(out.str(), "Broadcast Name : Velmar (ID : 7)\n");
+    EXPECT_EQ(Run("broadcast description 7\n"), 2);
+}
+
+// ---- Through the tool ---------------------------------------------------------------------
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+Outcome Edit(const std::string& script, const fs::path& output,
+             const std::string& image = Example()) {
+    const fs::path scriptPath = Scratch("script.txt"), errPath = Scratch("stderr.txt");
+    std::ofstream(scriptPath, std::ios::binary) << script;
+    const std::string command = std::string(VELMAR_CLI) + " edit " + image + " - " +
+                                output.string() + " <" + scriptPath.string() + " 2>" +
+                                errPath.string();
+    Outcome run;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            run.out.append(buffer, n);
+        const int raw = ::pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    run.err = Bytes(errPath);
+    fs::remove(scriptPath);
+    fs::remove(errPath);
+    return run;
+}
+
+TEST(EditCommand, SavesTheEditedImageAndNothingOnAStop) {
+    const fs::path out = Scratch("out.bin");
+    fs::remove(out);
+    Outcome run = Edit("select rows 1\ndelete\nshow\nfrobnicate\n", out);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "velmar-cli: line 4: unknown command \"frobnicate\"\nvelmar-cli: nothing saved\n");
+    EXPECT_FALSE(fs::exists(out));
+
+    // Delete and undo: the saved image is the opened one, byte for byte.
+    run = Edit("select rows 1,2\ndelete\nundo\n", out);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Bytes(out), Bytes(Example()));
+
+    run = Edit("select rows 1\ndelete\nsatellite delete 3\n", out);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The saved image loads with the remaining channels.
+    run = Edit("show\nlist radio\nshow\n", Scratch("again.bin"), out.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("Das Erste HD"), std::string::npos);
+    EXPECT_NE(run.out.find("ZDF HD"), std::string::npos);
+    fs::remove(out);
+    fs::remove(Scratch("again.bin"));
+}
+
+TEST(EditCommand, AWorkbookNameSavesTheChannelSheet) {
+    const fs::path xls = Scratch("channels.xls");
+    fs::remove(xls);
+    const Outcome run = Edit("new Name=Workbook SatID=1\n", xls);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string dump = std::string(VELMAR_CLI) + " dump-xls " + xls.string();
+    std::string text;
+    if (std::FILE* pipe = ::popen(dump.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        ::pclose(pipe);
+    }
+    EXPECT_NE(text.find("\"Name\": \"Workbook\""), std::string::npos);
+    fs::remove(xls);
+}
+
+TEST(EditCommand, HelpDescribesTheScript) {
+    const std::string command = std::string(VELMAR_CLI) + " --help";
+    std::string text;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
+    for (const char* part :
+         {"edit IMAGE SCRIPT OUT", "move-here", "drop-transponder R satellite KEY",
+          "favorite rename N NAME", "exit status 2"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+}
+
+TEST(TextCodec, Windows1252BothWays) {
+    EXPECT_EQ(Utf8ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC"), std::optional<std::string>("Caf\xE9 \x80"));
+    EXPECT_EQ(Utf8ToAnsi("\xE2\x9C\x93"), std::nullopt);
+    EXPECT_EQ(Utf8ToAnsi("\xC3"), std::nullopt);
+    EXPECT_EQ(Utf8ToAnsi("?"), std::optional<std::string>("?"));
+    EXPECT_EQ(AnsiToUtf8("Caf\xE9 \x80"), "Caf\xC3\xA9 \xE2\x82\xAC");
+}
+
+} // namespace
+
+TEST_F(EditScript, SelectDuplicatesFindsAPastedCopyAndItsOriginal) {
+    ASSERT_EQ(Run("select duplicates\n"), 0) << err.str();
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
+    const std::string first = Column(6)[0];
+    ASSERT_EQ(Run("select rows 1\ncopy\npaste\nselect duplicates\n"), 0) << err.str();
+    const ChannelListModel& list = editor->CurrentList();
+    ASSERT_EQ(list.SelectedCount(), 2u);
+    const auto names = Column(6);
+    for (std::size_t row = 0; row < list.RowCount(); ++row)
+        EXPECT_EQ(list.IsSelected(row), names[row] == first) << "row " << row + 1;
+    // The radio list has no duplicate of a TV channel.
+    ASSERT_EQ(Run("list radio\nselect duplicates\n"), 0);
+    EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
+}
+
+TEST_F(EditScript, ApplyOrderRestoresTheReferenceNumbersAsOneUndoableEdit) {
+    const auto original = Column(6);
+    ASSERT_EQ(Run("select rows 5\ndrop row 2\n"), 0) << err.str();
+    ASSERT_NE(Column(6), original);
+    ASSERT_EQ(Run("apply-order " + Example() + "\n"), 0) << err.str();
+    EXPECT_NE(out.str().find("Matched "), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("0 not matched"), std::string::npos) << out.str();
+    EXPECT_EQ(Column(6), original);
+    ASSERT_EQ(Run("undo\n"), 0) << err.str();
+    EXPECT_NE(Column(6), original);
+    EXPECT_EQ(Run("apply-order /nonexistent/reference.bin\n"), 2);
+    EXPECT_NE(Column(6), original);
+}

@@ -1,0 +1,169 @@
+// Every table's capacity against the real codec: that many rows save and all
+// come back; one row more fails the save or does not come back.
+#include "model/Capacity.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstdio>
+#include <string>
+
+namespace velmar::test {
+namespace {
+
+struct FitCase {
+    const char* name;
+    Profile profile;
+    std::uint8_t table;
+    std::int64_t capacity; // worked out by hand
+};
+
+Profile Startup() {
+    return Profile{};
+}
+Profile LongSatellites() {
+    Profile p;
+    p.list = 64;
+    p.type = 0x49;
+    p.sat = {4096, 1, 44, 0};
+    p.ch = {49152, 64, 124, 28};
+    return p;
+}
+Profile TwinTuner() {
+    // List 5 on a cable receiver: the reader drops the second tuner's copies,
+    // which it tells by the tuner byte at 28 + L, so the entry must hold it.
+    Profile p;
+    p.list = 5;
+    p.type = 0x04;
+    p.ch = {49152, 64, 60, 28};
+    return p;
+}
+// 16 KiB sectors: the one-byte counts of satellites and network channels bind.
+Profile BigSectors(int list) {
+    Profile p;
+    p.list = list;
+    p.sectorSize = 16384;
+    p.mmi = {0, 1, 20, 8};
+    p.sat = {16384, 1, 32, 0};
+    p.brd = {32768, 2, 20, 0};
+    p.tp = {65536, 8, 20, 0};
+    p.ch = {196608, 2, 40, 4};
+    return p;
+}
+Profile ManyFavorites() {
+    Profile p; // more lists allowed than the first sector holds; a second sector
+    p.mmi = {0, 2, 20, 300};
+    p.sat = {8192, 1, 32, 0};
+    p.brd = {12288, 1, 20, 0};
+    return p;
+}
+Profile SingleBlock() {
+    Profile p;
+    p.list = 10;
+    p.type = 0x04;
+    p.tp = {16384, 10, 20, 0};
+    p.brd = {0, 5, 20, 0};
+    p.ch = {16384, 300, 56, 28};
+    return p;
+}
+
+const FitCase kCases[] = {
+    {"startup_favorites", Startup(), kTableFavorite, 8},
+    {"startup_satellites", Startup(), kTableSatellite, 127},
+    {"startup_broadcasts", Startup(), kTableBroadcast, 408},
+    {"startup_transponders", Startup(), kTableTransponder, 1624},
+    {"startup_channels", Startup(), kTableChannel, 4608},
+    {"long_satellites", LongSatellites(), kTableSatellite, 92},
+    {"long_channels", LongSatellites(), kTableChannel, 2048},
+    {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},
+    {"cable_muxes", TwinTuner(), kTableCableMux, 1624},
+    {"big_sector_satellites", BigSectors(7), kTableSatellite, 255},
+    {"big_sector_broadcasts", BigSectors(7), kTableBroadcast, 1636},
+    {"big_sector_channels", BigSectors(7), kTableChannel, 816},
+    {"network_channels", BigSectors(9), kTableChannel, 510},
+    {"favorites_first_sector", ManyFavorites(), kTableFavorite, 204},
+    {"single_block_muxes", SingleBlock(), kTableCableMux, 10},
+    {"single_block_broadcasts", SingleBlock(), kTableBroadcast, 5},
+    {"single_block_channels", SingleBlock(), kTableChannel, 300},
+};
+
+class CapacityFit : public CodecTest, public ::testing::WithParamInterface<FitCase> {
+protected:
+    void Fill(std::uint8_t table, std::int64_t rows) {
+        db.ClearAll();
+        for (std::int64_t i = 0; i < rows; ++i) {
+            const auto n = static_cast<int>(i);
+            switch (table) {
+            case kTableFavorite: {
+                auto f = NewRecord<FavoriteList>();
+                std::snprintf(f->Name, sizeof f->Name, "F%d", n);
+                db.AddIndexed(table, std::move(f));
+                break;
+            }
+            case kTableSatellite: {
+                auto s = NewRecord<Satellite_Info_Tag>();
+                s->ID = static_cast<BYTE>(n % 255 + 1);
+                std::snprintf(s->Name, sizeof s->Name, "S%d", n);
+                db.AddIndexed(table, std::move(s));
+                break;
+            }
+            case kTableBroadcast: {
+                auto b = NewRecord<Broadcast_Info_Tag>();
+                b->BroadcastID = static_cast<WORD>(n + 1);
+                std::snprintf(b->Name, sizeof b->Name, "B%d", n);
+                db.AddIndexed(table, std::move(b));
+                break;
+            }
+            case kTableTransponder: {
+                auto t = NewRecord<Transponder_Info_Tag>();
+                t->SatID = 2;
+                t->TPID = static_cast<BYTE>(n % 255 + 1);
+                db.AddIndexed(table, std::move(t));
+                break;
+            }
+            case kTableCableMux: {
+                auto m = NewRecord<CableMux_Info_Tag>();
+                m->TPID = static_cast<BYTE>(n % 255 + 1);
+                db.AddIndexed(table, std::move(m));
+                break;
+            }
+            default: {
+                auto c = NewRecord<Channel_Info_Tag>();
+                std::snprintf(c->Name, sizeof c->Name, "%04d", static_cast<unsigned>(n) % 10000u);
+                c->SatID = 2;
+                c->TPID = 1;
+                c->Attributes = n % 3 ? kAttrTV : kAttrRadio;
+                db.AddIndexed(kTableChannel, std::move(c));
+            }
+            }
+        }
+    }
+    // Saves `rows` rows of the table into a blank image and reads it back:
+    // the rows that came back, or -1 when the save failed.
+    std::int64_t SaveAndReload(std::uint8_t table, std::int64_t rows) {
+        Fill(table, rows);
+        const Profile& p = GetParam().profile;
+        int ok = 0;
+        const std::vector<BYTE> saved = Save(Image(p.FlashSize() + (1 << 20)).Bytes(), &ok);
+        if (ok != 1)
+            return -1;
+        db.ClearAll();
+        if (Load(saved) != 1)
+            return -2;
+        return db.Size(table);
+    }
+};
+
+} // namespace
+
+TEST_P(CapacityFit, CapacityRowsSurviveOneMoreDoesNot) {
+    const FitCase& c = GetParam();
+    c.profile.Apply();
+    ASSERT_EQ(TableCapacity(c.table), c.capacity);
+    EXPECT_EQ(SaveAndReload(c.table, c.capacity), c.capacity);
+    const std::int64_t over = SaveAndReload(c.table, c.capacity + 1);
+    EXPECT_NE(over, c.capacity + 1) << "one more row than the capacity came back";
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, CapacityFit, ::testing::ValuesIn(kCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace velmar::test

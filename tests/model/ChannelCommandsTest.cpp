@@ -1,0 +1,581 @@
+// The channel lists' commands and the list model they act on: rows in
+// display order and their cells, selection by content, the dialogs' set-up,
+// and the store after New, Update, Delete, Copy, Paste, Move here, Lock and
+// Skip (numbers, keys renewed, clipboard emptied).
+#include "model/ChannelCommands.h"
+#include "model/ChannelDialogs.h"
+#include "model/ChannelListModel.h"
+#include "model/ChannelSelection.h"
+#include "model/DescriptionTexts.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace velmar::test;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A receiver whose channels carry all 32 favourite positions.
+Profile FavoriteProfile() {
+    Profile p;
+    p.list = 64;
+    p.type = 0x49;
+    p.order = 1;
+    p.ch.entrySize = 124;
+    p.sat.entrySize = 44;
+    return p;
+}
+
+class ChannelCommands : public CodecTest {
+protected:
+    Product product{64, 0x49};
+    ChannelClipboard clipboard;
+
+    void SetUp() override {
+        CodecTest::SetUp();
+        FavoriteProfile().Apply();
+        for (int id : {1, 2}) {
+            auto s = NewRecord<Satellite_Info_Tag>();
+            s->ID = static_cast<BYTE>(id);
+            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
+            db.AddIndexed(kTableSatellite, std::move(s));
+        }
+        for (auto [sat, tp] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}}) {
+            auto t = NewRecord<Transponder_Info_Tag>();
+            t->SatID = static_cast<BYTE>(sat);
+            t->TPID = static_cast<BYTE>(tp);
+            t->Frequency = static_cast<WORD>(11000 + 10 * sat + tp);
+            db.AddIndexed(kTableTransponder, std::move(t));
+        }
+        for (int id : {100, 101}) {
+            auto b = NewRecord<Broadcast_Info_Tag>();
+            b->BroadcastID = static_cast<WORD>(id);
+            std::snprintf(b->Name, sizeof b->Name, "Provider %d", id);
+            db.AddIndexed(kTableBroadcast, std::move(b));
+        }
+        // Table order mixes kinds and numbers, as a workbook import leaves it.
+        Add("TV3", 3, true, 1, 1);
+        Add("R2", 2, false, 1, 1);
+        Add("TV1", 1, true, 1, 2);
+        Add("TV5", 5, true, 2, 1);
+        Add("R1", 1, false, 2, 1);
+        Add("TV2", 2, true, 1, 1);
+        Add("TV6", 6, true, 2, 1);
+        Add("TV4", 4, true, 1, 2);
+        Add("R3", 3, false, 1, 2);
+    }
+
+    Channel_Info_Tag* Add(const std::string& name, WORD number, bool tv, int sat, int tp) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        std::snprintf(c->Name, 28, "%s", name.c_str());
+        c->ProgramNum = c->LogicalNumber = c->ShowNum = number;
+        c->Attributes = tv ? kAttrTV : kAttrRadio;
+        c->SatID = static_cast<BYTE>(sat);
+        c->TPID = static_cast<BYTE>(tp);
+        const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableChannel, std::move(c)));
+        return db.Get<Channel_Info_Tag>(kTableChannel, key);
+    }
+
+    Channel_Info_Tag* Find(const std::string& name) {
+        for (auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            if (name == c.Name)
+                return &c;
+        return nullptr;
+    }
+    std::uint32_t Key(const std::string& name) {
+        const auto* c = Find(name);
+        return c ? c->Index : 0;
+    }
+
+    ChannelListState State(bool tv, ChannelFilter filter = {}) const {
+        return {tv ? ChannelKind::TV : ChannelKind::Radio, filter, product};
+    }
+
+    Names Shown(const ChannelListState& list) {
+        Names names;
+        for (std::uint32_t key : ChannelListKeys(db, list))
+            names.emplace_back(db.Get<Channel_Info_Tag>(kTableChannel, key)->Name);
+        return names;
+    }
+
+    // "name:number" of every channel in table order.
+    Names Table() {
+        Names out;
+        for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            out.push_back(std::string(c.Name) + ":" + std::to_string(c.ProgramNum));
+        return out;
+    }
+
+    static ChannelFilter Favorite(int number) {
+        ChannelFilter f;
+        f.kind = ChannelFilterKind::Favorite;
+        f.favorite = number;
+        return f;
+    }
+    static ChannelFilter Genre(int genre) {
+        ChannelFilter f;
+        f.kind = ChannelFilterKind::Genre;
+        f.genre = genre;
+        return f;
+    }
+
+    // Puts channels in favourite list `number` at the given positions.
+    void Join(int number, std::initializer_list<std::pair<const char*, WORD>> members) {
+        for (auto [name, position] : members) {
+            Channel_Info_Tag* c = Find(name);
+            c->Favorite |= DWORD{1} << (number - 1);
+            c->F[number - 1] = position;
+        }
+    }
+
+    Channel_Info_Tag DialogRecord(const char* name) {
+        Channel_Info_Tag r{};
+        std::snprintf(r.Name, sizeof r.Name, "%s", name);
+        r.SatID = 2;
+        r.TPID = 1;
+        r.VideoPID = 512;
+        return r;
+    }
+};
+
+// ---- The list model -----------------------------------------------------------------------
+
+TEST_F(ChannelCommands, RowsAreTheFilteredChannelsInNumberOrder) {
+    EXPECT_EQ(Shown(State(true)), (Names{"TV1", "TV2", "TV3", "TV4", "TV5", "TV6"}));
+    EXPECT_EQ(Shown(State(false)), (Names{"R1", "R2", "R3"}));
+    EXPECT_EQ(Shown(State(true, ChannelFilter::BySatellite(db, 2))), (Names{"TV5", "TV6"}));
+    // Transponder key 2 is satellite 1, TPID 2.
+    EXPECT_EQ(Shown(State(true, ChannelFilter::ByTransponder({}, 2))), (Names{"TV1", "TV4"}));
+}
+
+TEST_F(ChannelCommands, FavouriteModeSortsByPositionAndShowsIt) {
+    Join(3, {{"TV5", 1}, {"TV1", 3}, {"TV4", 2}});
+    const ChannelListState list = State(true, Favorite(3));
+    EXPECT_EQ(Shown(list), (Names{"TV5", "TV4", "TV1"}));
+    ChannelListModel model(ChannelKind::TV, product);
+    model.SetFilter(db, Favorite(3));
+    EXPECT_EQ(model.Cells(db, 1)[2], "2");
+    EXPECT_EQ(model.Cells(db, 1)[0], "2");
+    // Without position words the same list follows the channel numbers.
+    ChannelListState plain = list;
+    plain.product.type = 0x01;
+    EXPECT_EQ(Shown(plain), (Names{"TV1", "TV4", "TV5"}));
+    // The column is empty outside favourite mode.
+    model.SetFilter(db, ChannelFilter::All());
+    EXPECT_EQ(model.Cells(db, 0)[2], "");
+}
+
+TEST_F(ChannelCommands, CellsReadAsTheGridShowsThem) {
+    Channel_Info_Tag* c = Find("TV4");
+    c->VideoPID = 101;
+    c->AudioPID = 102;
+    c->PCRPID = 8191;
+    c->Attributes = kAttrTV | kAttrLocked | kAttrSkipped | 4;
+    c->ShowNum = 44;
+    c->Tuner = 1;
+    ChannelListModel model(ChannelKind::TV, product);
+    model.Rebuild(db);
+    const ChannelCells cells = model.Cells(db, 3);
+    EXPECT_EQ(cells, (ChannelCells{"4", std::to_string(c->Index), "", "1", "2", "4", "TV4", "101",
+                                   "102", "8191", "Sport", "N", "Y", "Y", "Tuner 2"}));
+    // List 8 shows ShowNum as CH#, sorts by it, and names the tuner by source.
+    ChannelListModel list8(ChannelKind::TV, Product{8, 0x19});
+    list8.Rebuild(db);
+    EXPECT_EQ(list8.Key(5), c->Index);
+    EXPECT_EQ(list8.Cells(db, 5)[5], "44");
+    EXPECT_EQ(list8.Cells(db, 5)[14], "Tuner 2"); // SatID 1: code 18
+    EXPECT_EQ(list8.Cells(db, 0)[14], "Tuner 2");
+    EXPECT_EQ(ChannelColumns()[5].header, "CH#");
+    EXPECT_EQ(ChannelColumns()[9].header, "PCR-PID");
+    EXPECT_TRUE(IsChannelColumnHidden(2, 0x01, 1));
+    EXPECT_TRUE(IsChannelColumnHidden(7, 0x01, 0));
+    EXPECT_FALSE(IsChannelColumnHidden(7, 0x01, 1));
+    EXPECT_TRUE(IsChannelColumnHidden(14, 0x04, 1));
+    EXPECT_FALSE(IsChannelColumnHidden(14, 0x01, 1));
+}
+
+TEST_F(ChannelCommands, SelectionFocusAndClearedRows) {
+    ChannelListModel model(ChannelKind::TV, product);
+    model.Rebuild(db);
+    const std::uint32_t keys[] = {Key("TV5"), Key("TV2"), Key("R1")};
+    model.SelectKeys(keys);
+    EXPECT_EQ(model.SelectedKeys(), (std::vector<std::uint32_t>{Key("TV2"), Key("TV5")}));
+    model.InvertSelection();
+    EXPECT_EQ(model.SelectedCount(), 4u);
+    EXPECT_FALSE(model.IsSelected(1));
+    model.SetFocusRow(2);
+    EXPECT_EQ(model.FocusKey(), Key("TV3"));
+    model.SetFocusRow(6);
+    EXPECT_EQ(model.FocusKey(), 0u);
+    EXPECT_EQ(model.RowOf(Key("TV6")), 5u);
+    EXPECT_EQ(model.RowOf(Key("R1")), std::nullopt);
+    EXPECT_EQ(model.Key(99), 0u);
+    model.ClearRows();
+    EXPECT_EQ(model.RowCount(), 0u);
+    EXPECT_EQ(model.Filter(), ChannelFilter::All());
+}
+
+TEST_F(ChannelCommands, SelectItemsAndSearchReadTheCells) {
+    Find("TV1")->Attributes |= kAttrLocked;
+    Find("TV3")->Attributes |= kAttrScrambled;
+    Find("TV5")->Tuner = 1;
+    std::strcpy(Find("TV6")->Name, "Caf\xE9 TV");
+    ChannelListModel model(ChannelKind::TV, product);
+    model.Rebuild(db);
+    auto selected = [&](ChannelSelect which) {
+        model.SelectWhere(
+            db, [&](const Channel_Info_Tag& c) { return SelectsChannel(which, c, product.list); });
+        Names names;
+        for (std::uint32_t key : model.SelectedKeys())
+            names.emplace_back(db.Get<Channel_Info_Tag>(kTableChannel, key)->Name);
+        return names;
+    };
+    EXPECT_EQ(selected(ChannelSelect::Locked), (Names{"TV1"}));
+    EXPECT_EQ(selected(ChannelSelect::CAS), (Names{"TV3"}));
+    EXPECT_EQ(selected(ChannelSelect::Tuner2), (Names{"TV5"}));
+    EXPECT_EQ(selected(ChannelSelect::Tuner1).size(), 5u);
+    EXPECT_EQ(selected(ChannelSelect::All).size(), 6u);
+
+    EXPECT_EQ(UpperCase1252("caf\xE9 \xFF\x9A\xF7x"), "CAF\xC9 \x9F\x8A\xF7X");
+    const std::string upper = UpperCase1252("\xE9 t");
+    model.SelectWhere(db, [&](const Channel_Info_Tag& c) { return NameContains(c, upper); });
+    EXPECT_EQ(model.SelectedKeys(), (std::vector<std::uint32_t>{Key("Caf\xE9 TV")}));
+    model.SelectWhere(db, [&](const Channel_Info_Tag& c) { return NameContains(c, "TV"); });
+    EXPECT_EQ(model.SelectedCount(), 6u);
+}
+
+// ---- Dialogs and description ----------------------------------------------------------------
+
+TEST_F(ChannelCommands, DialogKindFollowsTheProductAndTheSource) {
+    ChannelListState list = State(true);
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Satellite);
+    list.product.type = 0x02;
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Mux);
+    list.product.type = 0x14;
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Mux);
+    list.product.type = 0x06; // terrestrial and cable: neither form's test
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Satellite);
+    list.product.type = 0x03;
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Satellite);
+    list.filter = ChannelFilter::ByMux(1);
+    EXPECT_EQ(ChannelDialogFor(list), ChannelDialogKind::Mux);
+}
+
+TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
+    // Satellite 2 chosen, then its transponder (key 3, TPID 1).
+    const ChannelFilter bySat = ChannelFilter::BySatellite(db, 2);
+    ChannelDialogSetup setup =
+        NewChannelDialog(db, State(true, ChannelFilter::ByTransponder(bySat, 3)));
+    EXPECT_EQ(setup.dialog, ChannelDialogKind::Satellite);
+    EXPECT_EQ(setup.channelMode, true);
+    EXPECT_EQ(setup.record.SatID, 2);
+    EXPECT_EQ(setup.record.TPID, 1);
+    EXPECT_EQ(setup.record.Name[0], 0);
+    EXPECT_EQ(setup.satellites.size(), 2u);
+    EXPECT_EQ(setup.transponders.size(), 3u);
+    EXPECT_EQ(setup.channels.size(), 9u);
+    EXPECT_EQ(setup.broadcasts.size(), 2u);
+    EXPECT_EQ(NewChannelDialog(db, State(false)).channelMode, false);
+    EXPECT_EQ(NewChannelDialog(db, State(false)).record.SatID, 0);
+
+    // Satellite and terrestrial, terrestrial source: the multiplexes of
+    // satellite 1 and a record on the terrestrial network.
+    ChannelListState terrestrial = State(true, ChannelFilter::ByMux(2));
+    terrestrial.product.type = 0x03;
+    setup = NewChannelDialog(db, terrestrial);
+    EXPECT_EQ(setup.dialog, ChannelDialogKind::Mux);
+    EXPECT_EQ(setup.muxList, MuxListKind::Transponders);
+    EXPECT_EQ(setup.terrestrialTransponders.size(), 2u);
+    EXPECT_EQ(setup.record.TPID, 2);
+    EXPECT_EQ(setup.record.SatID, 1);
+    // The same product lists no terrestrial satellite or transponders to the satellite dialog.
+    terrestrial.filter = ChannelFilter::All();
+    setup = NewChannelDialog(db, terrestrial);
+    EXPECT_EQ(setup.satellites.size(), 1u);
+    EXPECT_EQ(setup.transponders.size(), 1u);
+
+    // Cable only: the IDs of the cable multiplexes; the filter key names one.
+    auto mux = NewRecord<CableMux_Info_Tag>();
+    mux->TPID = 7;
+    const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
+    ChannelListState cable = State(true, ChannelFilter::ByTransponder({}, muxKey));
+    cable.product = {2, 0x04};
+    setup = NewChannelDialog(db, cable);
+    EXPECT_EQ(setup.muxList, MuxListKind::CableIds);
+    EXPECT_EQ(setup.cableMuxIds, (std::vector<int>{7}));
+    EXPECT_EQ(setup.record.TPID, 7);
+    EXPECT_EQ(setup.record.SatID, 1);
+
+    // Terrestrial only: the SMux with the filter's key.
+    auto smux = NewRecord<SMux_Info_Tag>();
+    smux->TPID = 9;
+    db.Add(kTableTerrestrialMux, 4, std::move(smux));
+    ChannelListState ter = State(true, ChannelFilter::ByTransponder({}, 4));
+    ter.product = {1, 0x02};
+    setup = NewChannelDialog(db, ter);
+    EXPECT_EQ(setup.muxList, MuxListKind::Terrestrial);
+    EXPECT_EQ(setup.terrestrialMuxes.size(), 1u);
+    EXPECT_EQ(setup.record.TPID, 9);
+}
+
+TEST_F(ChannelCommands, UpdateStartsFromTheFocusRecord) {
+    EXPECT_FALSE(UpdateChannelDialog(db, State(true), 0).has_value());
+    const auto setup = UpdateChannelDialog(db, State(true), Key("TV4"));
+    ASSERT_TRUE(setup.has_value());
+    EXPECT_STREQ(setup->record.Name, "TV4");
+    EXPECT_FALSE(setup->channelMode.has_value());
+}
+
+TEST_F(ChannelCommands, DescriptionFindsSatelliteTransponderAndBroadcaster) {
+    Channel_Info_Tag* c = Find("TV5");
+    c->BroadcastID = 101;
+    ChannelDescription d = DescribeChannel(db, c->Index);
+    ASSERT_TRUE(d.channel && d.satellite && d.transponder && d.broadcast);
+    EXPECT_STREQ(d.satellite->Name, "Sat 2");
+    EXPECT_EQ(d.transponder->Frequency, 11021);
+    EXPECT_STREQ(d.broadcast->Name, "Provider 101");
+    const DescriptionLines lines = ChannelDescriptionLines(d, product.list);
+    EXPECT_EQ(lines.front().value, "TV5");
+    EXPECT_EQ(lines.back().label, "Broadcast ID");
+    c->SatID = 9;
+    c->BroadcastID = 0;
+    d = DescribeChannel(db, c->Index);
+    EXPECT_TRUE(d.channel);
+    EXPECT_FALSE(d.satellite || d.transponder || d.broadcast);
+    EXPECT_FALSE(DescribeChannel(db, 999).channel);
+}
+
+// ---- New, Update, Delete ------------------------------------------------------------------
+
+TEST_F(ChannelCommands, NewNumbersOnRegroupsRenumbersAndEmptiesTheClipboard) {
+    const std::uint64_t generation = db.KeyGeneration(kTableChannel);
+    const std::uint32_t oldTV3 = Key("TV3");
+    clipboard.Set({Key("TV1")}, true);
+    Channel_Info_Tag dialog = DialogRecord("Fresh");
+    dialog.Attributes = kAttrRadio | 3; // the dialog's genre and kind do not stay
+    const ChannelCommandResult result = NewChannel(db, State(true), dialog, clipboard);
+    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.keysRenewed);
+    EXPECT_TRUE(result.refreshBoth);
+    EXPECT_TRUE(clipboard.IsEmpty());
+    EXPECT_EQ(Table(), (Names{"TV1:1", "TV2:2", "TV3:3", "TV4:4", "TV5:5", "TV6:6", "Fresh:7",
+                              "R1:1", "R2:2", "R3:3"}));
+    const Channel_Info_Tag* fresh = Find("Fresh");
+    ASSERT_EQ(result.added, (std::vector<std::uint32_t>{fresh->Index}));
+    EXPECT_EQ(fresh->Attributes, kAttrTV);
+    EXPECT_EQ(fresh->LogicalNumber, 7);
+    EXPECT_EQ(fresh->ShowNum, 7);
+    EXPECT_EQ(fresh->VideoPID, 512);
+    EXPECT_EQ(fresh->Favorite, 0u);
+    // Every channel was added again: a key held from before names another row now.
+    EXPECT_NE(db.KeyGeneration(kTableChannel), generation);
+    EXPECT_STRNE(db.Get<Channel_Info_Tag>(kTableChannel, oldTV3)->Name, "TV3");
+}
+
+TEST_F(ChannelCommands, NewInARadioListAfterGapsTakesTheNextNumberThenCompacts) {
+    Find("R3")->ProgramNum = 40;
+    NewChannel(db, State(false), DialogRecord("Radio new"), clipboard);
+    EXPECT_EQ(Find("Radio new")->ProgramNum, 4);
+    EXPECT_EQ(Find("Radio new")->Attributes, kAttrRadio);
+    EXPECT_EQ(Find("R3")->ProgramNum, 3);
+    EXPECT_EQ(Table().back(), "Radio new:4");
+}
+
+TEST_F(ChannelCommands, NewInAFavouriteListJoinsItAtTheEnd) {
+    Join(2, {{"TV2", 5}, {"TV6", 9}});
+    NewChannel(db, State(true, Favorite(2)), DialogRecord("Fav new"), clipboard);
+    const Channel_Info_Tag* c = Find("Fav new");
+    EXPECT_EQ(c->Favorite, 0x2u);
+    EXPECT_EQ(Shown(State(true, Favorite(2))), (Names{"TV2", "TV6", "Fav new"}));
+    // Positions renumbered down the list: 1, 2, 3.
+    EXPECT_EQ(Find("TV2")->F[1], 1);
+    EXPECT_EQ(Find("TV6")->F[1], 2);
+    EXPECT_EQ(c->F[1], 3);
+}
+
+TEST_F(ChannelCommands, NewInAGenreTakesTheGenre) {
+    NewChannel(db, State(true, Genre(5)), DialogRecord("Sporty"), clipboard);
+    EXPECT_EQ(Find("Sporty")->Attributes, kAttrTV | 5);
+}
+
+TEST_F(ChannelCommands, DeletingEveryChannelAndAddingOneGivesNumberOne) {
+    std::vector<std::uint32_t> all;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        all.push_back(c.Index);
+    DeleteChannels(db, State(true), all, clipboard);
+    EXPECT_EQ(db.Size(kTableChannel), 0u);
+    NewChannel(db, State(true), DialogRecord("Only"), clipboard);
+    EXPECT_EQ(Table(), (Names{"Only:1"}));
+}
+
+TEST_F(ChannelCommands, UpdateReplacesTheWholeRecordWithoutRenumbering) {
+    const std::uint32_t key = Key("TV4");
+    Channel_Info_Tag dialog = *Find("TV4");
+    std::strcpy(dialog.Name, "TV4 HD");
+    dialog.ProgramNum = 40;
+    dialog.CAS = 0x0B00;
+    dialog.Index = 1234;
+    const auto table = Table();
+    EXPECT_TRUE(UpdateChannel(db, key, dialog).changed);
+    const Channel_Info_Tag* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
+    EXPECT_EQ(c->Index, key);
+    EXPECT_STREQ(c->Name, "TV4 HD");
+    EXPECT_EQ(c->ProgramNum, 40);
+    EXPECT_EQ(c->CAS, 0x0B00u);
+    EXPECT_EQ(Find("TV5")->ProgramNum, 5);
+    EXPECT_FALSE(UpdateChannel(db, 999, dialog).changed);
+}
+
+TEST_F(ChannelCommands, DeleteRemovesAndRenumbersBothKinds) {
+    clipboard.Set({Key("TV6")}, true);
+    const std::uint32_t keys[] = {Key("TV2"), Key("R1"), 999};
+    const ChannelCommandResult result = DeleteChannels(db, State(true), keys, clipboard);
+    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.keysRenewed);
+    EXPECT_TRUE(clipboard.IsEmpty());
+    // Table in number order, each kind numbered from 1 again.
+    EXPECT_EQ(Table(), (Names{"TV1:1", "R2:1", "TV3:2", "R3:2", "TV4:3", "TV5:4", "TV6:5"}));
+    EXPECT_TRUE(DeleteAsks(State(true)));
+    EXPECT_FALSE(DeleteAsks(State(true, Favorite(1))));
+}
+
+TEST_F(ChannelCommands, DeleteInAFavouriteListOnlyRemovesFromTheList) {
+    Join(4, {{"TV1", 1}, {"TV3", 2}, {"TV5", 3}, {"TV6", 4}});
+    Find("TV3")->Favorite |= 0x1;
+    clipboard.Set({Key("TV1")}, true);
+    const auto table = Table();
+    const std::uint32_t keys[] = {Key("TV3"), Key("TV1")};
+    const ChannelCommandResult result =
+        DeleteChannels(db, State(true, Favorite(4)), keys, clipboard);
+    EXPECT_TRUE(result.changed);
+    EXPECT_FALSE(result.keysRenewed);
+    EXPECT_EQ(Table(), table);
+    EXPECT_FALSE(clipboard.IsEmpty());
+    EXPECT_EQ(Find("TV3")->Favorite, 0x1u);
+    EXPECT_EQ(Find("TV3")->F[3], 0);
+    EXPECT_EQ(Find("TV5")->F[3], 1);
+    EXPECT_EQ(Find("TV6")->F[3], 2);
+    EXPECT_EQ(Shown(State(true, Favorite(4))), (Names{"TV5", "TV6"}));
+}
+
+// ---- Copy, Paste, Move here -------------------------------------------------------------
+
+TEST_F(ChannelCommands, CopyKeepsTheKeysWithRecordsAndTheKind) {
+    const std::uint32_t keys[] = {Key("TV2"), 999, Key("TV5")};
+    CopyChannels(db, State(true), keys, clipboard);
+    EXPECT_EQ(clipboard.Keys(), (std::vector<std::uint32_t>{Key("TV2"), Key("TV5")}));
+    EXPECT_TRUE(clipboard.IsTV());
+    const std::uint32_t none[] = {999};
+    CopyChannels(db, State(false), none, clipboard);
+    EXPECT_TRUE(clipboard.IsEmpty());
+    EXPECT_FALSE(clipboard.IsTV());
+}
+
+TEST_F(ChannelCommands, PastePlacesCopiesByTheFilterAndResetsGenreFavouritesNumbers) {
+    Channel_Info_Tag* source = Find("TV2");
+    source->Attributes |= kAttrLocked | 7;
+    source->Favorite = 0x5;
+    source->F[0] = 3;
+    source->BroadcastID = 100;
+    const std::uint32_t keys[] = {Key("TV2"), Key("TV1")};
+    CopyChannels(db, State(true), keys, clipboard);
+    const ChannelCommandResult result =
+        PasteChannels(db, State(true, ChannelFilter::BySatellite(db, 2)), clipboard);
+    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(clipboard.IsEmpty());
+    EXPECT_EQ(result.added.size(), 2u);
+    EXPECT_EQ(Table(), (Names{"TV1:1", "TV2:2", "TV3:3", "TV4:4", "TV5:5", "TV6:6", "TV2:7",
+                              "TV1:8", "R1:1", "R2:2", "R3:3"}));
+    const auto* copy = db.Get<Channel_Info_Tag>(kTableChannel, result.added[0]);
+    EXPECT_STREQ(copy->Name, "TV2");
+    EXPECT_EQ(copy->SatID, 2);
+    EXPECT_EQ(copy->TPID, 1);
+    EXPECT_EQ(copy->Attributes, kAttrTV | kAttrLocked);
+    EXPECT_EQ(copy->Favorite, 0u);
+    EXPECT_EQ(copy->F[0], 0);
+    EXPECT_EQ(copy->LogicalNumber, 7);
+    EXPECT_EQ(copy->BroadcastID, 100);
+    // The clipboard was emptied: a second paste adds nothing.
+    EXPECT_FALSE(PasteChannels(db, State(true), clipboard).changed);
+    EXPECT_EQ(db.Size(kTableChannel), 11u);
+}
+
+TEST_F(ChannelCommands, PasteOnATransponderOrBroadcasterTakesItsIds) {
+    const std::uint32_t keys[] = {Key("R1")};
+    CopyChannels(db, State(false), keys, clipboard);
+    // Transponder key 2: satellite 1, TPID 2.
+    auto result = PasteChannels(db, State(false, ChannelFilter::ByTransponder({}, 2)), clipboard);
+    const auto* copy = db.Get<Channel_Info_Tag>(kTableChannel, result.added.at(0));
+    EXPECT_EQ(copy->SatID, 1);
+    EXPECT_EQ(copy->TPID, 2);
+    EXPECT_EQ(copy->ProgramNum, 4);
+
+    CopyChannels(db, State(false), std::vector<std::uint32_t>{copy->Index}, clipboard);
+    // Broadcaster key 2 has ID 101: the copy refers to it by its ID.
+    result =
+        PasteChannels(db, State(false, ChannelFilter::ByBroadcast({}, 2, product.type)), clipboard);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, result.added.at(0))->BroadcastID, 101);
+}
+
+TEST_F(ChannelCommands, PasteAndMoveOfTheOtherKindSayWhy) {
+    const std::uint32_t radio[] = {Key("R1")};
+    const std::uint32_t tv[] = {Key("TV1")};
+    CopyChannels(db, State(false), radio, clipboard);
+    const auto table = Table();
+    EXPECT_EQ(PasteChannels(db, State(true), clipboard).error,
+              "Cannot copy from Radio channels to TV channels");
+    EXPECT_EQ(MoveChannelsHere(db, State(true), clipboard, Key("TV3")).error,
+              "Cannot Move from Radio channels to TV channels");
+    CopyChannels(db, State(true), tv, clipboard);
+    EXPECT_EQ(PasteChannels(db, State(false), clipboard).error,
+              "Cannot copy from TV channels to Radio channels");
+    EXPECT_EQ(MoveChannelsHere(db, State(false), clipboard, Key("R2")).error,
+              "Cannot move from TV channels to Radio channels");
+    EXPECT_EQ(Table(), table);
+    EXPECT_FALSE(clipboard.IsEmpty());
+}
+
+TEST_F(ChannelCommands, MoveHereRenumbersTheMovedSetAndKeepsTheClipboard) {
+    Add("TV7", 7, true, 1, 1);
+    Add("TV8", 8, true, 1, 1);
+    const std::uint32_t three[] = {Key("TV3")};
+    CopyChannels(db, State(true), three, clipboard);
+    ChannelCommandResult result = MoveChannelsHere(db, State(true), clipboard, Key("TV7"));
+    EXPECT_TRUE(result.changed);
+    EXPECT_EQ(result.select, (std::vector<std::uint32_t>{Key("TV3")}));
+    EXPECT_EQ(clipboard.Keys().size(), 1u);
+    std::map<std::string, int> numbers;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        if (IsTV(c))
+            numbers[c.Name] = c.ProgramNum;
+    EXPECT_EQ(numbers, (std::map<std::string, int>{{"TV1", 1},
+                                                   {"TV2", 2},
+                                                   {"TV3", 6},
+                                                   {"TV4", 3},
+                                                   {"TV5", 4},
+                                                   {"TV6", 5},
+                                                   {"TV7", 7},
+                                                   {"TV8", 8}}));
+    EXPECT_EQ(Find("TV4")->LogicalNumber, 3);
+    EXPECT_EQ(Find("TV4")->ShowNum, 3);
+}
+
+TEST_F(ChannelCommands, LockAndSkipSetAndClearTheirBits) {
+    const std::uint32_t keys[] = {Key("TV1"), Key("R1"), 999};
+    EXPECT_TRUE(SetChannelsLocked(db, keys, true).changed);
+    EXPECT_FALSE(SetChannelsLocked(db, keys, true).changed);
+    EXPECT_EQ(Find("R1")->Attributes, kAttrRadio | kAttrLocked);
+    EXPECT_TRUE(SetChannelsSkipped(db, keys, true).changed);
+    EXPECT_EQ(Find("TV1")->Attributes, kAttrTV | kAttrLocked | kAttrSkipped);
+    EXPECT_TRUE(SetChannelsLocked(db, keys, false).changed);
+    EXPECT_TRUE(SetChannelsSkipped(db, keys, false).changed);
+    EXPECT_EQ(Find("TV1")->Attributes, kAttrTV);
+}
+
+} // namespace

@@ -1,0 +1,322 @@
+// The channel edit operations over a hand-built store: drops, favourite
+// membership and positions, renumbering a moved set, rename, and moving
+// transponders.
+#include "model/ChannelEdits.h"
+#include "contracts/ZorvDB.h"
+#include "model/SatelliteRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Keys = std::vector<std::uint32_t>;
+
+class Edits : public ::testing::Test {
+protected:
+    std::uint32_t Channel(WORD number, bool radio = false) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = c->LogicalNumber = c->ShowNum = number;
+        c->SatID = 1;
+        c->TPID = 1;
+        c->Attributes = radio ? kAttrRadio : kAttrTV;
+        std::snprintf(c->Name, sizeof c->Name, "%s%d", radio ? "R" : "T", number);
+        return static_cast<std::uint32_t>(db.AddIndexed(kTableChannel, std::move(c)));
+    }
+    Channel_Info_Tag& C(std::uint32_t key) { return *db.Get<Channel_Info_Tag>(kTableChannel, key); }
+    // ProgramNum of each key, in the given order.
+    std::vector<int> Numbers(const Keys& keys) {
+        std::vector<int> out;
+        for (auto k : keys)
+            out.push_back(C(k).ProgramNum);
+        return out;
+    }
+
+    CZorvDB db;
+};
+
+} // namespace
+
+// ---- Drops on source rows ---------------------------------------------------------------
+
+TEST_F(Edits, SatelliteDropTakesTheSatellitesIdAndTheRowsLeave) {
+    auto s = NewRecord<Satellite_Info_Tag>();
+    s->ID = 3;
+    db.Add(kTableSatellite, 7, std::move(s)); // key 7, ID 3
+    const auto a = Channel(1), b = Channel(2), c = Channel(3);
+    C(b).SatID = 3;
+    const EditedRows r = SetChannelsSatellite(db, Keys{a, b, 99}, 7);
+    EXPECT_EQ(C(a).SatID, 3);
+    EXPECT_EQ(C(c).SatID, 1) << "not dropped";
+    EXPECT_EQ(r.changed, Keys{a}) << "b was on 3 already; 99 has no record";
+    EXPECT_EQ(r.leaving, (Keys{a, b})) << "every dropped row leaves the list";
+}
+
+TEST_F(Edits, DropsWithoutARowUnderThePointerDoNothing) {
+    auto s = NewRecord<Satellite_Info_Tag>();
+    s->ID = 2;
+    db.AddIndexed(kTableSatellite, std::move(s));
+    auto b = NewRecord<Broadcast_Info_Tag>();
+    b->BroadcastID = 9;
+    db.AddIndexed(kTableBroadcast, std::move(b));
+    const auto a = Channel(1);
+    C(a).BroadcastID = 5;
+    C(a).Attributes |= 6;
+    const Channel_Info_Tag before = C(a);
+    const Keys keys{a};
+    for (const EditedRows& r :
+         {SetChannelsSatellite(db, keys, 0), SetChannelsMux(db, keys, 0, 0x02),
+          SetChannelsMux(db, keys, 0, 0x04), SetChannelsTransponder(db, keys, 0),
+          SetChannelsBroadcast(db, keys, 0), RenumberMovedSet(db, keys, 0, ChannelKind::TV, 7),
+          MoveTranspondersToSatellite(db, keys, 0)}) {
+        EXPECT_TRUE(r.changed.empty());
+        EXPECT_TRUE(r.leaving.empty());
+    }
+    EXPECT_EQ(std::memcmp(&before, &C(a), sizeof before), 0)
+        << "SatID 0 would drop the channel from the saved image";
+    // Values that would truncate to 0 are refused as well.
+    EXPECT_TRUE(SetChannelsMux(db, keys, 256, 0x02).changed.empty());
+    EXPECT_EQ(C(a).TPID, 1);
+}
+
+TEST_F(Edits, MuxDropOnTerrestrialTakesTheTpidOnCableTheMultiplexes) {
+    auto m = NewRecord<CableMux_Info_Tag>();
+    m->TPID = 6;
+    db.Add(kTableCableMux, 4, std::move(m)); // key 4, TPID 6
+    const auto a = Channel(1);
+    SetChannelsMux(db, Keys{a}, 9, 0x02);
+    EXPECT_EQ(C(a).TPID, 9) << "the terrestrial grid reports the TPID";
+    const EditedRows r = SetChannelsMux(db, Keys{a}, 4, 0x04);
+    EXPECT_EQ(C(a).TPID, 6) << "the cable grid reports the store key";
+    EXPECT_EQ(r.leaving, Keys{a});
+    EXPECT_TRUE(SetChannelsMux(db, Keys{a}, 5, 0x04).leaving.empty()) << "no such multiplex";
+}
+
+TEST_F(Edits, TransponderDropTakesBothIds) {
+    auto t = NewRecord<Transponder_Info_Tag>();
+    t->SatID = 4;
+    t->TPID = 12;
+    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t)));
+    const auto a = Channel(1), b = Channel(2);
+    const EditedRows r = SetChannelsTransponder(db, Keys{a, b}, key);
+    EXPECT_EQ(C(a).SatID, 4);
+    EXPECT_EQ(C(b).TPID, 12);
+    EXPECT_EQ(r.changed, (Keys{a, b}));
+    EXPECT_TRUE(SetChannelsTransponder(db, Keys{a}, key + 1).changed.empty());
+}
+
+TEST_F(Edits, BroadcastDropTakesTheBroadcastId) {
+    auto b = NewRecord<Broadcast_Info_Tag>();
+    b->BroadcastID = 300;
+    db.Add(kTableBroadcast, 2, std::move(b));
+    const auto a = Channel(1);
+    const EditedRows r = SetChannelsBroadcast(db, Keys{a}, 2);
+    EXPECT_EQ(C(a).BroadcastID, 300);
+    EXPECT_EQ(r.leaving, Keys{a});
+}
+
+TEST_F(Edits, GenreDropKeepsTheFlagsAndLeavesOnlyInGenreMode) {
+    const auto a = Channel(1);
+    C(a).Attributes |= kAttrLocked | kAttrSkipped | 3;
+    EditedRows r = SetChannelsGenre(db, Keys{a}, 9, false);
+    EXPECT_EQ(C(a).Attributes, kAttrTV | kAttrLocked | kAttrSkipped | 9);
+    EXPECT_EQ(r.changed, Keys{a});
+    EXPECT_TRUE(r.leaving.empty()) << "outside genre mode the row is rewritten";
+    r = SetChannelsGenre(db, Keys{a}, 9, true);
+    EXPECT_TRUE(r.changed.empty());
+    EXPECT_EQ(r.leaving, Keys{a});
+    EXPECT_TRUE(SetChannelsGenre(db, Keys{a}, 16, false).changed.empty());
+}
+
+// ---- Favourites --------------------------------------------------------------------------
+
+TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
+    const auto a = Channel(1), b = Channel(2), c = Channel(3), r = Channel(1, true);
+    C(a).Favorite = 0x4; // list 3
+    C(a).F[2] = 5;
+    C(r).F[2] = 40; // radio positions do not count for TV channels
+    const EditedRows out = JoinFavoriteList(db, Keys{b, c}, 2, ChannelKind::TV);
+    EXPECT_EQ(C(b).F[2], 6);
+    EXPECT_EQ(C(c).F[2], 7);
+    EXPECT_TRUE(C(b).Favorite & 0x4);
+    EXPECT_TRUE(out.leaving.empty()) << "the rows stay";
+    EXPECT_EQ(out.changed, (Keys{b, c}));
+    // A member dropped again takes a new position too.
+    JoinFavoriteList(db, Keys{a}, 2, ChannelKind::TV);
+    EXPECT_EQ(C(a).F[2], 8);
+    EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, 32, ChannelKind::TV).changed.empty());
+    EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, -1, ChannelKind::TV).changed.empty());
+}
+
+TEST_F(Edits, NewGivesAPositionOnlyOnProductsWithPositions) {
+    Channel(1);
+    EXPECT_EQ(FavoritePositionOnJoin(db, 1, ChannelKind::TV), 1) << "1 when nobody has one";
+    EXPECT_TRUE(JoiningGetsPosition(FavoriteJoin::Drop, 1, 0x01));
+    EXPECT_FALSE(JoiningGetsPosition(FavoriteJoin::New, 1, 0x01));
+    EXPECT_TRUE(JoiningGetsPosition(FavoriteJoin::New, 1, 0x21));
+    EXPECT_FALSE(JoiningGetsPosition(FavoriteJoin::Drop, 0, 0x21)) << "f must be 1 or more";
+
+    Channel_Info_Tag fresh{};
+    JoinFavorite(db, fresh, 4, ChannelKind::TV, FavoriteJoin::New, 0x01);
+    EXPECT_EQ(fresh.Favorite, 0x8u);
+    EXPECT_EQ(fresh.F[3], 0);
+    JoinFavorite(db, fresh, 4, ChannelKind::TV, FavoriteJoin::New, 0x41);
+    EXPECT_EQ(fresh.F[3], 1);
+}
+
+TEST_F(Edits, FavoritePositionsFollowTheOrderGiven) {
+    const auto a = Channel(1), b = Channel(2), c = Channel(3);
+    const EditedRows r = SetFavoritePositions(db, Keys{c, 77, a, b}, 2);
+    EXPECT_EQ(C(c).F[1], 1);
+    EXPECT_EQ(C(a).F[1], 2);
+    EXPECT_EQ(C(b).F[1], 3);
+    EXPECT_EQ(r.changed, (Keys{c, a, b}));
+}
+
+TEST_F(Edits, FavoriteReorderPutsTheSelectionAfterTheUnselectedRowsUpToTheDrop) {
+    Keys rows;
+    for (WORD n = 1; n <= 6; ++n)
+        rows.push_back(Channel(n));
+    auto order = [&](const Keys& selected, std::uint32_t drop) {
+        return ReorderFavoriteList(db, rows, selected, drop, 7).order;
+    };
+    // Rows 1..6; move row 1 onto row 3: after the two unselected rows 2, 3.
+    EXPECT_EQ(order({rows[0]}, rows[2]),
+              (Keys{rows[1], rows[2], rows[0], rows[3], rows[4], rows[5]}));
+    EXPECT_EQ(C(rows[0]).F[6], 3);
+    EXPECT_EQ(C(rows[2]).F[6], 2);
+    // Rows 2 and 5 onto row 1: one unselected row up to the drop.
+    EXPECT_EQ(order({rows[1], rows[4]}, rows[0]),
+              (Keys{rows[0], rows[1], rows[4], rows[2], rows[3], rows[5]}));
+    // Dropped on a selected row: after all unselected rows.
+    EXPECT_EQ(order({rows[1], rows[4]}, rows[4]),
+              (Keys{rows[0], rows[2], rows[3], rows[5], rows[1], rows[4]}));
+    EXPECT_EQ(C(rows[4]).F[6], 6);
+    // Below the last row (key 0), or on a row not in the list: nothing.
+    const WORD kept = C(rows[1]).F[6];
+    EXPECT_EQ(order({rows[1]}, 0), rows);
+    EXPECT_EQ(order({rows[1]}, 999), rows);
+    EXPECT_EQ(C(rows[1]).F[6], kept);
+    EXPECT_TRUE(ReorderFavoriteList(db, rows, Keys{rows[1]}, 0, 7).rows.changed.empty());
+}
+
+TEST_F(Edits, RenameFavoriteListAcceptsOneToNineteenCharacters) {
+    auto f = NewRecord<FavoriteList>();
+    std::snprintf(f->Name, sizeof f->Name, "Old");
+    f->Tail = 0x5A;
+    db.Add(kTableFavorite, 3, std::move(f));
+    const auto* list = db.Get<FavoriteList>(kTableFavorite, 3);
+    EXPECT_EQ(RenameFavoriteList(db, 3, "Nineteen characters"), FavoriteRename::Renamed);
+    EXPECT_STREQ(list->Name, "Nineteen characters");
+    EXPECT_EQ(RenameFavoriteList(db, 3, "Twenty characters!!!"), FavoriteRename::WrongSize);
+    EXPECT_STREQ(list->Name, "Nineteen characters");
+    EXPECT_EQ(RenameFavoriteList(db, 3, ""), FavoriteRename::Ignored);
+    EXPECT_EQ(RenameFavoriteList(db, 3, "A"), FavoriteRename::Renamed);
+    EXPECT_STREQ(list->Name, "A");
+    for (std::size_t i = 1; i < sizeof list->Name; ++i)
+        EXPECT_EQ(list->Name[i], 0) << "no rest of the old name at " << i;
+    EXPECT_EQ(list->Tail, 0x5A);
+    EXPECT_EQ(RenameFavoriteList(db, 4, "New"), FavoriteRename::NoSuchList);
+}
+
+// ---- Renumbering -------------------------------------------------------------------------
+
+TEST_F(Edits, MovingDownThreeBeforeSevenGivesSix) {
+    Keys k;
+    for (WORD n = 1; n <= 8; ++n)
+        k.push_back(Channel(n));
+    const auto radio = Channel(4, true);
+    const EditedRows r = RenumberMovedSet(db, Keys{k[2]}, k[6], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
+    EXPECT_EQ(C(radio).ProgramNum, 4) << "the other kind keeps its numbers";
+    EXPECT_EQ(C(k[2]).LogicalNumber, 6);
+    EXPECT_EQ(C(k[3]).ShowNum, 3);
+    EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
+}
+
+TEST_F(Edits, MovingUpSevenToThreeGivesThree) {
+    Keys k;
+    for (WORD n = 1; n <= 8; ++n)
+        k.push_back(Channel(n));
+    RenumberMovedSet(db, Keys{k[6]}, k[2], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 4, 5, 6, 7, 3, 8}));
+    EXPECT_EQ(db.Keys(kTableChannel), k) << "the table order stays";
+}
+
+TEST_F(Edits, MovingASetKeepsItsOrder) {
+    Keys k;
+    for (WORD n = 1; n <= 8; ++n)
+        k.push_back(Channel(n));
+    // 2 and 3 up before 6, then 7 and 8 up before 2.
+    RenumberMovedSet(db, Keys{k[1], k[2]}, k[5], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 4, 5, 2, 3, 6, 7, 8}));
+    RenumberMovedSet(db, Keys{k[6], k[7]}, k[3], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 6, 7, 4, 5, 8, 2, 3}));
+}
+
+TEST_F(Edits, RenumberCopiesNumbersByProductList) {
+    auto setUp = [&] {
+        db.ClearAll();
+        Keys k;
+        for (WORD n = 1; n <= 4; ++n)
+            k.push_back(Channel(n));
+        for (auto key : k)
+            C(key).LogicalNumber = C(key).ShowNum = static_cast<WORD>(100 + C(key).ProgramNum);
+        return k;
+    };
+    Keys k = setUp();
+    RenumberMovedSet(db, Keys{k[0]}, k[3], ChannelKind::TV, 9);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{3, 1, 2, 4}));
+    EXPECT_EQ(C(k[0]).LogicalNumber, 101) << "list 9 copies nothing";
+    EXPECT_EQ(C(k[0]).ShowNum, 101);
+
+    k = setUp();
+    // List 8 moves to the target's ShowNum (104): before it means 103.
+    RenumberMovedSet(db, Keys{k[0]}, k[3], ChannelKind::TV, 8);
+    EXPECT_EQ(C(k[0]).ProgramNum, 103);
+    EXPECT_EQ(C(k[0]).ShowNum, 103);
+    EXPECT_EQ(C(k[0]).LogicalNumber, 101) << "list 8 copies ShowNum only";
+    EXPECT_EQ(C(k[1]).ProgramNum, 1);
+    EXPECT_EQ(C(k[1]).ShowNum, 1) << "every channel of the kind gets ShowNum = ProgramNum";
+
+    k = setUp();
+    RenumberMovedSet(db, Keys{k[1]}, k[1], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 3, 4})) << "onto itself: numbers stay";
+    EXPECT_EQ(C(k[0]).LogicalNumber, 1) << "but the copies are made";
+}
+
+TEST_F(Edits, MovedKeysOfTheOtherKindOrWithoutRecordAreSkipped) {
+    Keys k;
+    for (WORD n = 1; n <= 4; ++n)
+        k.push_back(Channel(n));
+    const auto radio = Channel(1, true);
+    RenumberMovedSet(db, Keys{radio, 4242}, k[2], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(C(radio).ProgramNum, 1);
+}
+
+// ---- Transponders ------------------------------------------------------------------------
+
+TEST_F(Edits, TranspondersMoveToTheSatellitesIdAndChannelsStay) {
+    auto s = NewRecord<Satellite_Info_Tag>();
+    s->ID = 6;
+    db.Add(kTableSatellite, 2, std::move(s));
+    Keys tps;
+    for (BYTE i = 1; i <= 3; ++i) {
+        auto t = NewRecord<Transponder_Info_Tag>();
+        t->SatID = i == 3 ? 6 : 1;
+        t->TPID = i;
+        tps.push_back(static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t))));
+    }
+    const auto a = Channel(1);
+    const EditedRows r = MoveTranspondersToSatellite(db, Keys{tps[0], tps[2], 50}, 2);
+    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, tps[0])->SatID, 6);
+    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, tps[1])->SatID, 1);
+    EXPECT_EQ(r.changed, Keys{tps[0]}) << "the third was there already";
+    EXPECT_EQ(C(a).SatID, 1);
+    EXPECT_TRUE(MoveTranspondersToSatellite(db, Keys{tps[1]}, 3).changed.empty())
+        << "no satellite with key 3";
+}

@@ -1,0 +1,212 @@
+// The channel lists' filters: which channels each kind lets through on each
+// receiver family, and what a change of filter carries over.
+#include "model/ChannelFilter.h"
+#include "contracts/ZorvDB.h"
+#include "model/Product.h"
+#include "model/SatelliteRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+class Filter : public ::testing::Test {
+protected:
+    void TearDown() override { db.ClearAll(); }
+
+    std::uint32_t Satellite(BYTE id) {
+        auto s = NewRecord<Satellite_Info_Tag>();
+        s->ID = id;
+        return static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(s)));
+    }
+    std::uint32_t Transponder(BYTE sat, BYTE tpid) {
+        auto t = NewRecord<Transponder_Info_Tag>();
+        t->SatID = sat;
+        t->TPID = tpid;
+        return static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t)));
+    }
+    std::uint32_t Cable(BYTE tpid) {
+        auto m = NewRecord<CableMux_Info_Tag>();
+        m->TPID = tpid;
+        return static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(m)));
+    }
+    std::uint32_t Broadcast(WORD id) {
+        auto b = NewRecord<Broadcast_Info_Tag>();
+        b->BroadcastID = id;
+        return static_cast<std::uint32_t>(db.AddIndexed(kTableBroadcast, std::move(b)));
+    }
+    // A channel named `name`: TV unless radio, on (sat, tpid), broadcaster,
+    // favourite mask and genre.
+    void Channel(const char* name, BYTE sat, BYTE tpid, WORD broadcast = 0, DWORD favorite = 0,
+                 int genre = 0, bool radio = false) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        std::snprintf(c->Name, sizeof c->Name, "%s", name);
+        c->SatID = sat;
+        c->TPID = tpid;
+        c->BroadcastID = broadcast;
+        c->Favorite = favorite;
+        c->Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | genre);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+    // The names that pass, in table order.
+    std::string Shown(const ChannelFilter& f, std::uint32_t type,
+                      ChannelKind kind = ChannelKind::TV) {
+        std::string out;
+        for (const Channel_Info_Tag* c : FilteredChannels(db, f, kind, type))
+            out += std::string(out.empty() ? "" : " ") + c->Name;
+        return out;
+    }
+
+    CZorvDB db;
+};
+
+} // namespace
+
+TEST_F(Filter, AllListsEveryChannelOfTheKindOnly) {
+    Channel("a", 1, 1);
+    Channel("r", 1, 1, 0, 0, 0, true);
+    Channel("b", 2, 1);
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01), "a b");
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01, ChannelKind::Radio), "r");
+    EXPECT_EQ(ChannelFilter::All().kind, ChannelFilterKind::All);
+}
+
+TEST_F(Filter, SatelliteMatchesTheRecordsIdNotItsKey) {
+    Satellite(5); // key 1
+    const std::uint32_t second = Satellite(2);
+    Channel("on5", 5, 1);
+    Channel("on2", 2, 1);
+    Channel("on1", 1, 1);
+    const ChannelFilter f = ChannelFilter::BySatellite(db, second);
+    EXPECT_EQ(f.satellite, 2);
+    EXPECT_EQ(Shown(f, 0x01), "on2");
+    EXPECT_EQ(Shown(ChannelFilter::BySatellite(db, 1), 0x01), "on5");
+    // A key no record has: satellite 0, which lists every channel ...
+    const ChannelFilter none = ChannelFilter::BySatellite(db, 99);
+    EXPECT_EQ(none.satellite, 0);
+    EXPECT_EQ(Shown(none, 0x01), "on5 on2 on1");
+    // ... except the terrestrial ones on a satellite-and-terrestrial product.
+    EXPECT_EQ(Shown(none, 0x03), "on5 on2");
+}
+
+TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpid) {
+    const std::uint32_t tp = Transponder(2, 3);
+    Channel("hit", 2, 3);
+    Channel("otherSat", 1, 3);
+    Channel("otherTp", 2, 4);
+    ChannelFilter f = ChannelFilter::ByTransponder(ChannelFilter::BySatellite(db, 0), tp);
+    EXPECT_EQ(f.kind, ChannelFilterKind::Transponder);
+    EXPECT_EQ(Shown(f, 0x01), "hit");
+    EXPECT_EQ(Shown(ChannelFilter::ByTransponder({}, 77), 0x01), "hit otherSat otherTp")
+        << "an unknown transponder filters nothing out";
+}
+
+TEST_F(Filter, TransponderCarriesTheSatelliteValueOn) {
+    ChannelFilter sat;
+    sat.kind = ChannelFilterKind::Satellite;
+    sat.satellite = 4;
+    const ChannelFilter f = ChannelFilter::ByTransponder(sat, 9);
+    EXPECT_EQ(f.satellite, 4);
+    EXPECT_EQ(f.transponder, 9u);
+    EXPECT_EQ(f.broadcast, 0u);
+}
+
+TEST_F(Filter, MuxOnTerrestrialOnlyComparesTheTpidItself) {
+    Channel("m3", 1, 3);
+    Channel("m4", 1, 4);
+    const ChannelFilter f = ChannelFilter::ByMux(3);
+    EXPECT_EQ(f.satellite, 1);
+    EXPECT_EQ(Shown(f, 0x02), "m3");
+    EXPECT_EQ(Shown(ChannelFilter::ByTransponder({}, 4), 0x12), "m4");
+}
+
+TEST_F(Filter, MuxOnCableOnlyLooksUpTheCableMultiplex) {
+    Cable(7);                           // key 1
+    const std::uint32_t key = Cable(9); // key 2
+    Channel("c7", 0, 7);
+    Channel("c9", 0, 9);
+    EXPECT_EQ(Shown(ChannelFilter::ByMux(key), 0x04), "c9");
+    EXPECT_EQ(Shown(ChannelFilter::ByMux(1), 0x14), "c7");
+    EXPECT_EQ(Shown(ChannelFilter::ByMux(55), 0x04), "c7 c9") << "unknown multiplex";
+}
+
+TEST_F(Filter, MuxOnSatelliteAndTerrestrialShowsOnlyThePseudoSatellite) {
+    const std::uint32_t ter = Transponder(1, 2);
+    Transponder(3, 2);
+    Channel("ter", 1, 2);
+    Channel("sat", 3, 2);
+    Channel("terOther", 1, 5);
+    EXPECT_EQ(Shown(ChannelFilter::ByMux(ter), 0x03), "ter");
+    // The Terrestrial tab sends key 0: every terrestrial channel.
+    EXPECT_EQ(Shown(ChannelFilter::ByMux(0), 0x03), "ter terOther");
+    // A satellite choice leaves the terrestrial channels out.
+    Satellite(3);
+    EXPECT_EQ(Shown(ChannelFilter::BySatellite(db, 1), 0x03), "sat");
+}
+
+TEST_F(Filter, BroadcastMatchesTheRecordsBroadcastId) {
+    Broadcast(40);
+    const std::uint32_t key = Broadcast(41);
+    Channel("b40", 2, 1, 40);
+    Channel("b41", 2, 1, 41);
+    EXPECT_EQ(Shown(ChannelFilter::ByBroadcast({}, key, 0x01), 0x01), "b41");
+    EXPECT_EQ(Shown(ChannelFilter::ByBroadcast({}, 99, 0x01), 0x01), "b40 b41");
+}
+
+TEST_F(Filter, TheTerrestrialSourceSurvivesOnlyOnTerrestrialProducts) {
+    const ChannelFilter terrestrial = ChannelFilter::ByMux(0);
+    EXPECT_EQ(ChannelFilter::ByBroadcast(terrestrial, 1, 0x03).satellite, 1);
+    EXPECT_EQ(ChannelFilter::ByBroadcast(terrestrial, 1, 0x01).satellite, 0);
+    ChannelFilter sat;
+    sat.satellite = 4;
+    EXPECT_EQ(ChannelFilter::ByBroadcast(sat, 1, 0x03).satellite, 0);
+    EXPECT_EQ(ChannelFilter::ByFavoriteOrGenre(terrestrial, 0, 2, 0x02).satellite, 1);
+    EXPECT_EQ(ChannelFilter::ByFavoriteOrGenre(terrestrial, 1, 2, 0x04).satellite, 0);
+    // On a satellite-and-terrestrial product a broadcaster choice made with
+    // the terrestrial source chosen keeps to it: the kind is not 1 or 3, so
+    // the source is no longer a test.
+    Broadcast(5);
+    Channel("ter", 1, 1, 5);
+    Channel("sat", 2, 1, 5);
+    EXPECT_EQ(Shown(ChannelFilter::ByBroadcast(terrestrial, 1, 0x03), 0x03), "ter sat");
+}
+
+TEST_F(Filter, FavoriteListsAndGenres) {
+    Channel("f1", 1, 1, 0, 0x1);
+    Channel("f2", 1, 1, 0, 0x2, 4);
+    Channel("f12", 1, 1, 0, 0x3, 4);
+    Channel("f32", 1, 1, 0, 0x80000000u);
+    const ChannelFilter list2 = ChannelFilter::ByFavoriteOrGenre({}, 0, 1, 0x01);
+    EXPECT_EQ(list2.kind, ChannelFilterKind::Favorite);
+    EXPECT_EQ(list2.favorite, 2);
+    EXPECT_TRUE(list2.IsFavoriteMode());
+    EXPECT_EQ(list2.FavoriteIndex(), 1);
+    EXPECT_EQ(Shown(list2, 0x01), "f2 f12");
+    EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 31, 0x01), 0x01), "f32");
+    ChannelFilter zero;
+    zero.kind = ChannelFilterKind::Favorite;
+    EXPECT_EQ(Shown(zero, 0x01), "f1 f2 f12 f32") << "favourite number 0 matches every channel";
+    EXPECT_FALSE(zero.IsFavoriteMode());
+    EXPECT_EQ(zero.FavoriteIndex(), -1);
+    EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 40, 0x01), 0x01), "")
+        << "channels carry lists 1 to 32 only";
+
+    const ChannelFilter genre = ChannelFilter::ByFavoriteOrGenre(list2, 1, 4, 0x01);
+    EXPECT_EQ(genre.kind, ChannelFilterKind::Genre);
+    EXPECT_TRUE(genre.IsGenreMode());
+    EXPECT_EQ(genre.favorite, 0);
+    EXPECT_EQ(Shown(genre, 0x01), "f2 f12");
+    EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 1, 0, 0x01), 0x01), "f1 f32");
+}
+
+TEST_F(Filter, SortColumnFollowsFavoriteModeAndProduct) {
+    const ChannelFilter list = ChannelFilter::ByFavoriteOrGenre({}, 0, 0, 0x01);
+    EXPECT_EQ(list.SortColumn(0x01), kChannelColumnNumber) << "no positions on this product";
+    EXPECT_EQ(list.SortColumn(0x11), kChannelColumnFavorite);
+    EXPECT_EQ(list.SortColumn(0x49), kChannelColumnFavorite);
+    EXPECT_EQ(ChannelFilter::All().SortColumn(0x49), kChannelColumnNumber);
+    EXPECT_EQ(ChannelFilter::ByFavoriteOrGenre({}, 1, 3, 0x49).SortColumn(0x49),
+              kChannelColumnNumber);
+}

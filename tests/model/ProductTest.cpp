@@ -1,0 +1,110 @@
+// The named product rules against the receiver families the program knows.
+#include "model/Product.h"
+#include "contracts/Policy.h"
+
+#include <gtest/gtest.h>
+
+TEST(Product, ReceptionOfEachFamily) {
+    struct Case {
+        std::uint32_t type;
+        bool sat, ter, cab, satTer, terOnly, cabOnly, pseudo, muxBlock;
+    };
+    const Case cases[] = {
+        // type  sat    ter    cab    sat+ter terOnly cabOnly pseudo muxBlock
+        {0x01, true, false, false, false, false, false, false, false},
+        {0x19, true, false, false, false, false, false, false, false},
+        {0x02, false, true, false, false, true, false, true, true},
+        {0x12, false, true, false, false, true, false, true, true},
+        {0x04, false, false, true, false, false, true, false, false},
+        {0x14, false, false, true, false, false, true, false, false},
+        {0x03, true, true, false, true, false, false, true, false},
+        {0x0A, false, true, false, false, false, false, true, true},
+        {0x05, true, false, true, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        EXPECT_EQ(IsSatellite(c.type), c.sat);
+        EXPECT_EQ(IsTerrestrial(c.type), c.ter);
+        EXPECT_EQ(IsCable(c.type), c.cab);
+        EXPECT_EQ(IsSatelliteAndTerrestrial(c.type), c.satTer);
+        EXPECT_EQ(IsTerrestrialOnly(c.type), c.terOnly);
+        EXPECT_EQ(IsCableOnly(c.type), c.cabOnly);
+        EXPECT_EQ(IsTerrestrialPseudoSatellite(c.type, 1), c.pseudo);
+        EXPECT_FALSE(IsTerrestrialPseudoSatellite(c.type, 2));
+        EXPECT_EQ(HasTerrestrialMuxBlock(c.type), c.muxBlock);
+    }
+    // The long-entry bit is not part of "only": 0x0A is terrestrial with
+    // long satellite entries, not terrestrial only.
+    EXPECT_TRUE(HasLongSatelliteEntries(0x0A));
+    EXPECT_FALSE(HasLongSatelliteEntries(0x01));
+}
+
+TEST(Product, TunerEntriesAndColumn) {
+    EXPECT_FALSE(DropsTunerEntries(0x01));
+    EXPECT_TRUE(DropsTunerEntries(0x02));
+    EXPECT_TRUE(DropsTunerEntries(0x04));
+    EXPECT_FALSE(DropsTunerEntries(0x03)) << "satellite and terrestrial keep both tuners";
+    EXPECT_TRUE(DropsTunerEntries(0x06));
+    EXPECT_FALSE(IsTerrestrialOrCable(0x01));
+    EXPECT_TRUE(IsTerrestrialOrCable(0x03));
+    EXPECT_TRUE(IsTerrestrialOrCable(0x04));
+}
+
+TEST(Product, FavoritePositionWordsFollowTheEntryLayout) {
+    EXPECT_FALSE(HasFavoritePositions(0x0F));
+    for (std::uint32_t bit : {0x10u, 0x20u, 0x40u})
+        EXPECT_TRUE(HasFavoritePositions(0x01 | bit));
+    EXPECT_EQ(StandardEntryFavoriteWords(0x21), 24);
+    EXPECT_EQ(StandardEntryFavoriteWords(0x41), 32);
+    EXPECT_EQ(StandardEntryFavoriteWords(0x61), 24) << "0x20 is tested first";
+    EXPECT_EQ(StandardEntryFavoriteWords(0x11), 0) << "standard entries ignore 0x10";
+    EXPECT_EQ(ShortEntryFavoriteWords(0x11), 8);
+    EXPECT_EQ(ShortEntryFavoriteWords(0x61), 0);
+
+    EXPECT_EQ(FavoritePositionWords(0x49, 64), 32);
+    EXPECT_EQ(FavoritePositionWords(0x21, 1), 24);
+    EXPECT_EQ(FavoritePositionWords(0x19, 8), 8);
+    EXPECT_EQ(FavoritePositionWords(0x12, 9), 8);
+    EXPECT_EQ(FavoritePositionWords(0x41, 7), 0) << "compact entries carry only the 8";
+}
+
+TEST(Product, ModelNumbers) {
+    EXPECT_EQ(ChannelLayoutOf(1), ChannelEntryLayout::Standard);
+    EXPECT_EQ(ChannelLayoutOf(6), ChannelEntryLayout::Standard);
+    EXPECT_EQ(ChannelLayoutOf(64), ChannelEntryLayout::Standard);
+    EXPECT_EQ(ChannelLayoutOf(7), ChannelEntryLayout::Compact);
+    EXPECT_EQ(ChannelLayoutOf(8), ChannelEntryLayout::Compact);
+    EXPECT_EQ(ChannelLayoutOf(9), ChannelEntryLayout::Network);
+    EXPECT_EQ(ChannelLayoutOf(10), ChannelEntryLayout::None);
+    EXPECT_EQ(ChannelLayoutOf(0), ChannelEntryLayout::None);
+
+    for (int list = 0; list <= 11; ++list) {
+        SCOPED_TRACE(list);
+        EXPECT_EQ(HasTransponderExtension(list), list == 7 || list == 8);
+        EXPECT_EQ(ShowsShowNum(list), list == 8);
+        EXPECT_EQ(LogicalNumberFollowsProgramNum(list), list != 8 && list != 9);
+        EXPECT_EQ(ShowNumFollowsProgramNum(list), list != 9);
+        EXPECT_EQ(HasShortFavoriteSector(list), list >= 7 && list <= 10);
+        EXPECT_EQ(UsesTwinTunerWriter(list), list == 5 || list == 6);
+        EXPECT_EQ(HasCombinedChannelCount(list), list == 9);
+        EXPECT_EQ(HasWholeByteModulation(list), list == 10);
+        EXPECT_EQ(UsesExtendedReceiveDialog(list), list >= 7 && list <= 10);
+    }
+    EXPECT_TRUE(IsSingleBlockImage(0x14, 10));
+    EXPECT_FALSE(IsSingleBlockImage(0x12, 10));
+    EXPECT_FALSE(IsSingleBlockImage(0x04, 5));
+
+    EXPECT_EQ(TunerNameCode(8, 1, 0), 18) << "list 8: terrestrial source";
+    EXPECT_EQ(TunerNameCode(8, 2, 1), 17);
+    EXPECT_EQ(TunerNameCode(7, 1, 2), 2) << "other lists show the tuner byte";
+}
+
+TEST(Product, CurrentReadsThePolicy) {
+    SetProductList(9);
+    SetProductType(0x12);
+    const Product p = Product::Current();
+    EXPECT_EQ(p.list, 9);
+    EXPECT_EQ(p.type, 0x12u);
+    SetProductList(7);
+    SetProductType(1);
+}

@@ -1,0 +1,76 @@
+// The quick name filter: contains, whatever the case, in Windows-1252.
+#include "model/QuickNameFilter.h"
+#include "contracts/ZorvDB.h"
+#include "model/Product.h"
+#include "tests/model/ChannelMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(QuickNameFilter, ContainsIgnoringCase) {
+    const QuickNameFilter f("lokal");
+    EXPECT_TRUE(f.Matches("WDR Lokalzeit Köln"));
+    EXPECT_TRUE(f.Matches("LOKAL"));
+    EXPECT_TRUE(f.Matches("Mein lokal"));
+    EXPECT_FALSE(f.Matches("Loka l"));
+    EXPECT_FALSE(f.Matches("lokA")) << "shorter than the text";
+    EXPECT_FALSE(f.Matches(""));
+    EXPECT_EQ(f.Text(), "lokal");
+    EXPECT_FALSE(f.Empty());
+}
+
+TEST(QuickNameFilter, EmptyTextPassesEverything) {
+    const QuickNameFilter f;
+    EXPECT_TRUE(f.Empty());
+    EXPECT_TRUE(f.Matches(""));
+    EXPECT_TRUE(f.Matches("anything"));
+    EXPECT_TRUE(QuickNameFilter("").Matches("x"));
+}
+
+TEST(QuickNameFilter, Windows1252LettersFoldToo) {
+    // "ÉCOLE" finds "école"; Š, Œ, Ž and Ÿ pair with š, œ, ž and ÿ.
+    EXPECT_TRUE(QuickNameFilter("\xE9"
+                                "cole")
+                    .Matches("\xC9"
+                             "COLE"));
+    EXPECT_TRUE(QuickNameFilter("\x8A\x8C\x8E\x9F").Matches("x\x9A\x9C\x9E\xFF"));
+    // The multiplication and division signs are not a pair, nor is ß a case.
+    EXPECT_FALSE(QuickNameFilter("\xD7").Matches("\xF7"));
+    EXPECT_EQ(FoldCase1252('\xDF'), '\xDF');
+    EXPECT_EQ(FoldCase1252('Z'), 'z');
+    EXPECT_EQ(FoldCase1252('['), '[');
+    EXPECT_EQ(FoldCase1252('\xDE'), '\xFE');
+}
+
+TEST(QuickNameFilter, ChannelNameIsReadUpToItsTerminator) {
+    Channel_Info_Tag c{};
+    std::memcpy(c.Name, "Arte\0HIDDEN", 11);
+    EXPECT_TRUE(QuickNameFilter("ART").Matches(c));
+    EXPECT_FALSE(QuickNameFilter("hidden").Matches(c));
+}
+
+TEST(QuickNameFilter, NarrowsTheListFilterNeverWidensIt) {
+    using velmar::test::AddChannel;
+    using velmar::test::Ch;
+    CZorvDB db;
+    const auto a = AddChannel(db, Ch{"WDR Lokalzeit Köln"}.On(1, 1));
+    AddChannel(db, Ch{"WDR Lokalzeit Bonn"}.On(2, 1)); // another satellite
+    const auto c = AddChannel(db, Ch{"wdr lokalzeit Aachen"}.On(1, 1));
+    AddChannel(db, Ch{"Das Erste"}.On(1, 1));
+    AddChannel(db, Ch{"WDR 2 Lokalzeit"}.Radio().On(1, 1)); // the other list
+    ChannelFilter bySat1;
+    bySat1.kind = ChannelFilterKind::Satellite;
+    bySat1.satellite = 1;
+    auto keys = [&](const ChannelFilter& f, const QuickNameFilter& q) {
+        std::vector<std::uint32_t> out;
+        for (const Channel_Info_Tag* ch :
+             FilteredChannels(db, f, q, ChannelKind::TV, kProductSatellite))
+            out.push_back(ch->Index);
+        return out;
+    };
+    EXPECT_EQ(keys(bySat1, QuickNameFilter("LOKALZEIT")), (std::vector<std::uint32_t>{a, c}));
+    EXPECT_EQ(keys(bySat1, QuickNameFilter()).size(), 3u) << "no text: the list filter alone";
+    EXPECT_EQ(keys(ChannelFilter::All(), QuickNameFilter("lokalzeit")).size(), 3u);
+    EXPECT_TRUE(keys(bySat1, QuickNameFilter("Bonn")).empty());
+}

@@ -1,0 +1,159 @@
+// Records set field by field from text, and the checks the dialogs and the
+// command-line tool apply before a record is stored.
+#include "model/RecordFields.h"
+#include "contracts/ZorvDB.h"
+#include "model/RecordChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(RecordFields, NumbersInDecimalOrHexWithinTheFieldWidth) {
+    EXPECT_EQ(ParseFieldNumber("0", 8), 0u);
+    EXPECT_EQ(ParseFieldNumber("255", 8), 255u);
+    EXPECT_EQ(ParseFieldNumber("256", 8), std::nullopt);
+    EXPECT_EQ(ParseFieldNumber("0x0410", 16), 0x410u);
+    EXPECT_EQ(ParseFieldNumber("0XfFfF", 16), 0xFFFFu);
+    EXPECT_EQ(ParseFieldNumber("4294967295", 32), 0xFFFFFFFFu);
+    for (const char* bad : {"", "0x", "-1", "+1", "12a", "0x1G", " 1", "4294967296", "1.5"})
+        EXPECT_EQ(ParseFieldNumber(bad, 32), std::nullopt) << bad;
+}
+
+TEST(RecordFields, ChannelFieldsByTheirRecordNames) {
+    Channel_Info_Tag c{};
+    EXPECT_EQ(SetChannelField(c, "VideoPID", "101"), FieldSetResult::Ok);
+    EXPECT_EQ(c.VideoPID, 101);
+    EXPECT_EQ(SetChannelField(c, "Attributes", "0x0411"), FieldSetResult::Ok);
+    EXPECT_EQ(c.Attributes, 0x411);
+    EXPECT_EQ(SetChannelField(c, "CAS", "0x0B000000"), FieldSetResult::Ok);
+    EXPECT_EQ(c.CAS, 0x0B000000u);
+    EXPECT_EQ(SetChannelField(c, "F31", "7"), FieldSetResult::Ok);
+    EXPECT_EQ(c.F[31], 7);
+    EXPECT_EQ(c.ShowNum, 0); // the word after F31 untouched
+    EXPECT_EQ(SetChannelField(c, "SatID", "256"), FieldSetResult::BadValue);
+    EXPECT_EQ(c.SatID, 0);
+    EXPECT_EQ(SetChannelField(c, "ServiceType", "9"), FieldSetResult::Ok);
+    EXPECT_EQ(c.ServiceType, 9);
+    EXPECT_EQ(SetChannelField(c, "Name", "Das Erste HD"), FieldSetResult::Ok);
+    EXPECT_STREQ(c.Name, "Das Erste HD");
+    EXPECT_EQ(SetChannelField(c, "Name", std::string(255, 'x')), FieldSetResult::NameTooLong);
+    EXPECT_STREQ(c.Name, "Das Erste HD");
+    for (const char* unknown : {"Index", "F32", "F", "videopid", "Nam"})
+        EXPECT_EQ(SetChannelField(c, unknown, "1"), FieldSetResult::UnknownField) << unknown;
+}
+
+TEST(RecordFields, SatelliteTransponderAndCableFields) {
+    Satellite_Info_Tag s{};
+    EXPECT_EQ(SetSatelliteField(s, "Group2.b5", "9"), FieldSetResult::Ok);
+    EXPECT_EQ(s.Group2.b5, 9);
+    EXPECT_EQ(SetSatelliteField(s, "Group1.w4", "0x1234"), FieldSetResult::Ok);
+    EXPECT_EQ(s.Group1.w4, 0x1234);
+    EXPECT_EQ(SetSatelliteField(s, "Degree", "192"), FieldSetResult::Ok);
+    EXPECT_EQ(SetSatelliteField(s, "Name", "Fifteen chars!!"), FieldSetResult::Ok);
+    EXPECT_EQ(SetSatelliteField(s, "Name", "Sixteen chars!!!"), FieldSetResult::NameTooLong);
+    EXPECT_EQ(SetSatelliteField(s, "Group3.b1", "1"), FieldSetResult::UnknownField);
+
+    Transponder_Info_Tag t{};
+    EXPECT_EQ(SetTransponderField(t, "PolFEC", "0x31"), FieldSetResult::Ok);
+    EXPECT_EQ(t.PolFEC, 0x31);
+    EXPECT_EQ(SetTransponderField(t, "ExtWord2", "65535"), FieldSetResult::Ok);
+    EXPECT_EQ(t.ExtWord2, 0xFFFF);
+    EXPECT_EQ(SetTransponderField(t, "Name", "x"), FieldSetResult::UnknownField);
+
+    CableMux_Info_Tag m{};
+    EXPECT_EQ(SetCableMuxField(m, "Frequency", "474000"), FieldSetResult::Ok);
+    EXPECT_EQ(m.Frequency, 474000u);
+    EXPECT_EQ(SetCableMuxField(m, "Modulation", "0x0D"), FieldSetResult::Ok);
+    EXPECT_EQ(SetCableMuxField(m, "Tail", "1"), FieldSetResult::UnknownField);
+}
+
+Channel_Info_Tag GoodChannel() {
+    Channel_Info_Tag c{};
+    std::strcpy(c.Name, "Arte");
+    c.SatID = 1;
+    c.Attributes = kAttrTV;
+    c.VideoPID = 8191;
+    return c;
+}
+
+TEST(RecordChecks, ChannelsTheImageCanHoldAndKeep) {
+    const Product sat{7, 0x01};
+    EXPECT_EQ(CheckChannel(GoodChannel(), sat, 28), "");
+    Channel_Info_Tag c = GoodChannel();
+    c.AudioPID = 8192;
+    EXPECT_EQ(CheckChannel(c, sat, 28), "AudioPID must be between 0 and 8191.");
+    c = GoodChannel();
+    c.Name[0] = 0;
+    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must not be empty.");
+    c = GoodChannel();
+    std::strcpy(c.Name, "A name that has twenty-nine c");
+    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 28 characters.");
+    c.Name[28] = 0;
+    EXPECT_EQ(CheckChannel(c, sat, 28), "");
+    c = GoodChannel();
+    c.Attributes = kAttrTV | kAttrRadio;
+    EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);
+    c.Attributes = 0x0011;
+    EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);
+    c = GoodChannel();
+    c.SatID = 0;
+    EXPECT_EQ(CheckChannel(c, sat, 28).rfind("SatID", 0), 0u);
+    // The network entry carries no satellite; the single block marks empty by TPID.
+    EXPECT_EQ(CheckChannel(c, Product{9, 0x12}, 28), "");
+    EXPECT_EQ(CheckChannel(c, Product{10, 0x14}, 28).rfind("TPID", 0), 0u);
+    c.TPID = 3;
+    EXPECT_EQ(CheckChannel(c, Product{10, 0x14}, 28), "");
+    // A tuner byte marks the second copy on cable standard entries.
+    c = GoodChannel();
+    c.Tuner = 1;
+    EXPECT_EQ(CheckChannel(c, Product{2, 0x04}, 28).rfind("Tuner", 0), 0u);
+    EXPECT_EQ(CheckChannel(c, Product{3, 0x03}, 28), "");
+}
+
+TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {
+    CZorvDB& db = TheZorvDB();
+    db.ClearAll();
+    auto sat = NewRecord<Satellite_Info_Tag>();
+    sat->ID = 4;
+    const auto satKey = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(sat)));
+    Satellite_Info_Tag s{};
+    std::strcpy(s.Name, "Hotbird");
+    s.ID = 4;
+    EXPECT_EQ(CheckSatellite(db, s, 0), "");      // a new one gets its ID from the command
+    EXPECT_EQ(CheckSatellite(db, s, satKey), ""); // itself
+    EXPECT_EQ(CheckSatellite(db, s, satKey + 1), "ID 4 belongs to another satellite.");
+    s.Degree = 3600;
+    EXPECT_EQ(CheckSatellite(db, s, satKey), "Degree must be below 3600 (tenths of a degree).");
+    s.Degree = 0;
+    s.Name[0] = 0;
+    EXPECT_EQ(CheckSatellite(db, s, 0), "Name must not be empty.");
+
+    auto tp = NewRecord<Transponder_Info_Tag>();
+    tp->SatID = 4;
+    tp->TPID = 2;
+    const auto tpKey = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(tp)));
+    Transponder_Info_Tag t{};
+    EXPECT_EQ(CheckTransponder(db, t, 0).rfind("SatID", 0), 0u);
+    t.SatID = 4;
+    t.TPID = 2;
+    EXPECT_EQ(CheckTransponder(db, t, tpKey), "");
+    EXPECT_EQ(CheckTransponder(db, t, tpKey + 1),
+              "TPID 2 belongs to another transponder of satellite 4.");
+    t.SatID = 5;
+    EXPECT_EQ(CheckTransponder(db, t, tpKey + 1), "");
+
+    auto mux = NewRecord<CableMux_Info_Tag>();
+    mux->TPID = 3;
+    const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
+    CableMux_Info_Tag m{};
+    EXPECT_EQ(CheckCableMux(db, m, 0), "");
+    EXPECT_EQ(CheckCableMux(db, m, muxKey).rfind("TPID must not be 0", 0), 0u);
+    m.TPID = 3;
+    EXPECT_EQ(CheckCableMux(db, m, muxKey), "");
+    EXPECT_EQ(CheckCableMux(db, m, muxKey + 1), "TPID 3 belongs to another multiplex.");
+    db.ClearAll();
+}
+
+} // namespace

@@ -1,0 +1,248 @@
+// Reading a reference list from an image or a workbook leaves the open
+// document as it was: tables, keys, next key and the last load's image state.
+#include "xls/ReferenceFile.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "image/ChannelFile.h"
+#include "image/ImageFile.h"
+#include "image/ImageState.h"
+#include "model/EditSession.h"
+#include "model/ReferenceOrder.h"
+#include "model/ReferenceOrderEdit.h"
+#include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
+#include "xls/ChannelWorkbook.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
+namespace {
+
+constexpr int kFlashSize = 49152 + 64 * 4096; // end of the start-up channel block
+
+class ReferenceFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        m_dir = std::filesystem::temp_directory_path() /
+                ("velmar-reference-test-" + std::to_string(::getpid()) + "-" +
+                 std::to_string(counter++));
+        std::filesystem::create_directories(m_dir);
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        ResetImageState();
+        db.ClearAll();
+    }
+    void TearDown() override {
+        db.ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+    // The reference: three channels, saved as a working-form image.
+    std::string MakeReferenceImage(const std::string& name, bool withChannels = true) {
+        db.ClearAll();
+        if (withChannels) {
+            AddChannel(db, Ch{"Ref One"}.Ids(1, 2, 3).Num(11));
+            AddChannel(db, Ch{"Ref Two"}.Num(12));
+            AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(1, 2, 4).Num(13));
+        }
+        std::vector<BYTE> blank(86 + kFlashSize, 0);
+        std::memcpy(blank.data(), "VX  \x50\0", 6);
+        std::memcpy(blank.data() + 6 + 16, "REFERENCE", 9);
+        const std::string path = Path(name);
+        WriteWholeFile(path, blank);
+        CChannelFile file;
+        EXPECT_EQ(file.Save(path.c_str(), false), 1);
+        db.ClearAll();
+        return path;
+    }
+
+    // The open document the reference must not disturb.
+    void OpenDocument() {
+        ResetImageState();
+        std::memcpy(g_HeaderText, "DOCUMENT", 8);
+        g_bZorvImage = true;
+        g_wFavHeader = 0x1234;
+        g_nMaxTPID = 77;
+        g_byPreservedA = 1;
+        g_byPreservedD = 4;
+        db.Clear(kTableChannel);
+        AddChannel(db, Ch{"Mine A"}.Ids(0, 0, 3).Num(1));
+        const auto gone = AddChannel(db, Ch{"Mine gone"}.Num(2));
+        AddChannel(db, Ch{"Mine B"}.Num(3));
+        db.Delete(kTableChannel, gone); // the next fresh key stays above it
+        auto sat = NewRecord<Satellite_Info_Tag>();
+        sat->ID = 9;
+        db.AddIndexed(kTableSatellite, std::move(sat));
+    }
+    void ExpectDocumentUnchanged() {
+        std::string rows;
+        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+            rows += std::to_string(c->Index) + ":" + c->Name + " ";
+        EXPECT_EQ(rows, "1:Mine A 3:Mine B ");
+        EXPECT_EQ(db.Size(kTableSatellite), 1u);
+        EXPECT_EQ(db.Size(kTableFavorite), 0u);
+        EXPECT_EQ(std::memcmp(g_HeaderText, "DOCUMENT\0", 9), 0);
+        EXPECT_TRUE(g_bZorvImage);
+        EXPECT_EQ(g_wFavHeader, 0x1234);
+        EXPECT_EQ(g_nMaxTPID, 77u);
+        EXPECT_EQ(g_byPreservedA, 1);
+        EXPECT_EQ(g_byPreservedD, 4);
+        // Each check takes one key, so the next check expects the one after.
+        const int next = db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+        EXPECT_EQ(next, m_nextKey++) << "the store's next key is the document's";
+        db.Delete(kTableChannel, static_cast<std::uint32_t>(next));
+    }
+    void ExpectReference(const std::vector<Channel_Info_Tag>& ref) {
+        ASSERT_EQ(ref.size(), 3u);
+        EXPECT_STREQ(ref[0].Name, "Ref One");
+        EXPECT_EQ(ref[0].ServiceID, 3);
+        EXPECT_EQ(ref[0].TSID, 0) << "the start-up entry carries the service id alone";
+        EXPECT_EQ(ref[0].ProgramNum, 11);
+        EXPECT_STREQ(ref[2].Name, "Ref Radio");
+        EXPECT_TRUE(IsRadio(ref[2]));
+    }
+
+    CZorvDB& db = TheZorvDB();
+
+private:
+    std::filesystem::path m_dir;
+    int m_nextKey = 4;
+};
+
+} // namespace
+
+TEST_F(ReferenceFile, WorkingFormImage) {
+    const std::string path = MakeReferenceImage("ref.bin");
+    OpenDocument();
+    std::vector<Channel_Info_Tag> ref;
+    std::string error;
+    ASSERT_TRUE(LoadReferenceChannels(path, ref, error)) << error;
+    ExpectReference(ref);
+    ExpectDocumentUnchanged();
+}
+
+TEST_F(ReferenceFile, ZorvAndBareImages) {
+    std::string working;
+    ASSERT_TRUE(ReadWholeFile(MakeReferenceImage("ref.bin"), working));
+    const std::string flash = working.substr(86);
+    std::string zorv(64, '\0');
+    zorv.replace(0, 4, "ZORV");
+    zorv += flash;
+    WriteWholeFile(Path("ref-zorv.bin"), {reinterpret_cast<const BYTE*>(zorv.data()), zorv.size()});
+    WriteWholeFile(Path("ref-bare.bin"),
+                   {reinterpret_cast<const BYTE*>(flash.data()), flash.size()});
+    OpenDocument();
+    for (const char* name : {"ref-zorv.bin", "ref-bare.bin"}) {
+        std::vector<Channel_Info_Tag> ref;
+        std::string error;
+        ASSERT_TRUE(LoadReferenceChannels(Path(name), ref, error)) << name << ": " << error;
+        ExpectReference(ref);
+        ExpectDocumentUnchanged();
+    }
+}
+
+TEST_F(ReferenceFile, Workbook) {
+    MakeReferenceImage("unused.bin");
+    AddChannel(db, Ch{"Ref One"}.Ids(0, 0, 3).Num(11));
+    AddChannel(db, Ch{"Ref Two"}.Num(12));
+    AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(0, 0, 4).Num(13));
+    ExportChannelWorkbook(Path("ref.xls"));
+    OpenDocument();
+    std::vector<Channel_Info_Tag> ref;
+    std::string error;
+    ASSERT_TRUE(LoadReferenceChannels(Path("ref.xls"), ref, error)) << error;
+    ExpectReference(ref);
+    ExpectDocumentUnchanged();
+}
+
+TEST_F(ReferenceFile, FailuresSayWhyAndLeaveTheDocument) {
+    MakeReferenceImage("empty.bin", false);
+    WriteWholeFile(Path("short.bin"), std::vector<BYTE>(10, 0x55));
+    WriteWholeFile(Path("image.xls"), std::vector<BYTE>(600, 0x55));
+    std::filesystem::create_directories(Path("folder.bin"));
+    OpenDocument();
+    const struct {
+        std::string path;
+        std::string error;
+    } cases[] = {
+        {Path("missing.bin"), "Cannot read " + Path("missing.bin")},
+        {Path("folder.bin"), "Cannot read " + Path("folder.bin")},
+        {Path("short.bin"), "Cannot open or invalid version file"},
+        {Path("image.xls"), "Cannot open or invalid version file"},
+        {Path("empty.bin"), "The reference list holds no channels"},
+    };
+    for (const auto& c : cases) {
+        std::vector<Channel_Info_Tag> ref(1);
+        std::string error;
+        EXPECT_FALSE(LoadReferenceChannels(c.path, ref, error)) << c.path;
+        EXPECT_EQ(error, c.error);
+        EXPECT_TRUE(ref.empty());
+        ExpectDocumentUnchanged();
+    }
+}
+
+TEST_F(ReferenceFile, AppliedToTheOpenList) {
+    const std::string path = MakeReferenceImage("ref.bin");
+    OpenDocument();
+    std::vector<Channel_Info_Tag> ref;
+    std::string error;
+    ASSERT_TRUE(LoadReferenceChannels(path, ref, error)) << error;
+    const ReferenceOrderReport report = ApplyReferenceOrder(db, ref);
+    EXPECT_EQ(ReferenceOrderSummary(report),
+              "Matched 1 channels by ids and 0 by name; 1 not matched.");
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum, 11);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13)
+        << "after Ref Two's 12, the highest TV number of the reference";
+}
+
+TEST_F(ReferenceFile, OneUndoableEditThroughTheSession) {
+    const std::string path = MakeReferenceImage("ref.bin");
+    OpenDocument();
+    EditSession session(db);
+    session.StartFresh();
+
+    ReferenceOrderReport report = ApplyReferenceOrderFile(session, Path("missing.bin"));
+    EXPECT_EQ(report.error, "Cannot read " + Path("missing.bin"));
+    EXPECT_FALSE(session.CanUndo());
+
+    report = ApplyReferenceOrderFile(session, path);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.matchedByIds, 1u);
+    EXPECT_EQ(session.UndoName(), "Apply Order");
+    EXPECT_EQ(session.UndoCount(), 1u);
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13);
+
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum, 1);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 3);
+    EXPECT_FALSE(session.IsModified());
+    ASSERT_TRUE(session.Redo());
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13);
+
+    // Applying the same order again changes nothing and records nothing.
+    report = ApplyReferenceOrderFile(session, path);
+    EXPECT_TRUE(report.Applied());
+    EXPECT_EQ(session.UndoCount(), 1u);
+
+    // A refusal records nothing either.
+    const std::vector<Channel_Info_Tag> none;
+    report = RunApplyReferenceOrder(session, none);
+    EXPECT_FALSE(report.Applied());
+    EXPECT_EQ(session.UndoCount(), 1u);
+}

@@ -1,0 +1,314 @@
+// Applying a reference list's order: matching by ids, then by name, within one
+// kind; numbers and favourite places for the matched, the rest after them.
+#include "model/ReferenceOrder.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "tests/model/ChannelMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <vector>
+
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
+namespace {
+
+class ReferenceOrder : public ::testing::Test {
+protected:
+    void SetUp() override { ConfigureStartupPolicy(); }
+    void TearDown() override { velmar::policy_profile::Reset(); }
+
+    std::uint32_t Add(const Ch& c) { return AddChannel(db, c); }
+    void Ref(const Ch& c) { reference.push_back(c.Record()); }
+    Channel_Info_Tag& Row(std::uint32_t key) {
+        return *db.Get<Channel_Info_Tag>(kTableChannel, key);
+    }
+    ReferenceOrderReport Apply() { return ApplyReferenceOrder(db, reference); }
+    // Every channel's name with its number, in table order.
+    std::string Numbers() {
+        std::string out;
+        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+            out += std::string(c->Name) + "=" + std::to_string(c->ProgramNum) + " ";
+        return out;
+    }
+
+    CZorvDB db;
+    std::vector<Channel_Info_Tag> reference;
+};
+
+} // namespace
+
+TEST_F(ReferenceOrder, IdsMatchWhateverTheNameAndBringEveryOrderField) {
+    const auto a = Add(Ch{"Das Erste HD"}.Ids(1, 1019, 10301).Num(40));
+    Ch r{"ARD"};
+    r.Ids(1, 1019, 10301).Num(1);
+    Channel_Info_Tag ref = r.Record();
+    ref.LogicalNumber = 101;
+    ref.ShowNum = 7;
+    ref.Favorite = 0b101;
+    ref.F[0] = 3;
+    ref.F[2] = 9;
+    ref.F[5] = 44; // carried as it is, even outside the memberships
+    reference.push_back(ref);
+    Row(a).Favorite = 0b010; // not in the reference's lists: leaves list 2
+    Row(a).F[1] = 5;
+
+    const auto report = Apply();
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.matchedByIds, 1u);
+    EXPECT_EQ(report.matchedByName, 0u);
+    EXPECT_EQ(report.notMatched, 0u);
+    const Channel_Info_Tag& c = Row(a);
+    EXPECT_EQ(c.ProgramNum, 1);
+    EXPECT_EQ(c.LogicalNumber, 101);
+    EXPECT_EQ(c.ShowNum, 7);
+    EXPECT_EQ(c.Favorite, 0b101u);
+    EXPECT_EQ(c.F[0], 3);
+    EXPECT_EQ(c.F[1], 0);
+    EXPECT_EQ(c.F[2], 9);
+    EXPECT_EQ(c.F[5], 44);
+    EXPECT_STREQ(c.Name, "Das Erste HD") << "only the order fields change";
+    EXPECT_EQ(c.ServiceID, 10301);
+}
+
+TEST_F(ReferenceOrder, NamesMatchExactlyWithinTheKindWhenIdsDoNot) {
+    Add(Ch{"Arte"}.Num(5));                     // no ids
+    Add(Ch{"Phoenix"}.Ids(1, 1, 28725).Num(6)); // ids the reference lacks
+    Add(Ch{"arte"}.Num(7));                     // case differs
+    Add(Ch{"Arte"}.Radio().Num(8));             // another kind
+    Ref(Ch{"Arte"}.Ids(1, 1, 28724).Num(20));
+    Ref(Ch{"Phoenix"}.Ids(1, 1, 99).Num(21));
+
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 0u);
+    EXPECT_EQ(report.matchedByName, 2u);
+    EXPECT_EQ(report.notMatched, 2u);
+    EXPECT_EQ(Numbers(), "Arte=20 Phoenix=21 arte=22 Arte=1 ");
+}
+
+TEST_F(ReferenceOrder, IdsComeFirstAndATakenReferenceIsNotOfferedToNames) {
+    const auto a = Add(Ch{"Sky"}.Ids(1, 2, 3).Num(1));
+    const auto b = Add(Ch{"Sky News"}.Num(2));
+    const auto c = Add(Ch{"Sky"}.Num(3));
+    Ref(Ch{"Sky News"}.Ids(1, 2, 3).Num(10)); // a takes it by ids
+    Ref(Ch{"Sky"}.Ids(4, 5, 6).Num(11));      // c takes it by name
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 1u);
+    EXPECT_EQ(report.matchedByName, 1u);
+    EXPECT_EQ(report.notMatched, 1u);
+    EXPECT_EQ(Row(a).ProgramNum, 10);
+    EXPECT_EQ(Row(c).ProgramNum, 11);
+    EXPECT_EQ(Row(b).ProgramNum, 12) << "Sky News was taken by ids: b follows";
+}
+
+TEST_F(ReferenceOrder, UnmatchedFollowTheHighestReferenceNumberInTheirCurrentOrder) {
+    // Table order differs from number order: the current order is by number.
+    Add(Ch{"New C"}.Num(30));
+    Add(Ch{"Known"}.Ids(1, 1, 1).Num(1));
+    Add(Ch{"New A"}.Num(10));
+    Add(Ch{"New B"}.Num(20));
+    Add(Ch{"Radio new"}.Radio().Num(1));
+    Add(Ch{"Radio known"}.Radio().Ids(1, 1, 9).Num(2));
+    Ref(Ch{"Known"}.Ids(1, 1, 1).Num(5));
+    Ref(Ch{"Radio known"}.Radio().Ids(1, 1, 9).Num(3));
+    const auto report = Apply();
+    EXPECT_EQ(report.notMatched, 4u);
+    // TV and radio are numbered apart, as the lists number them.
+    EXPECT_EQ(Numbers(), "New C=8 Known=5 New A=6 New B=7 Radio new=4 Radio known=3 ");
+}
+
+TEST_F(ReferenceOrder, AReferenceHoldingChannelsTheListLacksLeavesTheirNumbersFree) {
+    Add(Ch{"B"}.Ids(0, 0, 2).Num(1));
+    Add(Ch{"New"}.Num(2));
+    Ref(Ch{"A"}.Ids(0, 0, 1).Num(1));
+    Ref(Ch{"B"}.Ids(0, 0, 2).Num(2));
+    Ref(Ch{"C"}.Ids(0, 0, 3).Num(3));
+    Ref(Ch{"Radio only"}.Radio().Ids(0, 0, 4).Num(900)); // another group's numbers
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 1u);
+    EXPECT_EQ(report.referenceUnused, 3u);
+    EXPECT_EQ(Numbers(), "B=2 New=4 ");
+}
+
+TEST_F(ReferenceOrder, DuplicatesOnEitherSidePairOffInNumberOrder) {
+    // The reference lists one service twice; the list has it three times.
+    const auto x1 = Add(Ch{"X"}.Ids(1, 1, 1).Num(3));
+    const auto x2 = Add(Ch{"X"}.Ids(1, 1, 1).Num(1));
+    const auto x3 = Add(Ch{"X"}.Ids(1, 1, 1).Num(2));
+    Ref(Ch{"X"}.Ids(1, 1, 1).Num(50));
+    Ref(Ch{"X"}.Ids(1, 1, 1).Num(40));
+    Ref(Ch{"X"}.Ids(7, 7, 7).Num(60)); // same name, other ids: the third by name
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 2u);
+    EXPECT_EQ(report.matchedByName, 1u);
+    EXPECT_EQ(Row(x2).ProgramNum, 40) << "lowest current number takes the lowest reference";
+    EXPECT_EQ(Row(x3).ProgramNum, 50);
+    EXPECT_EQ(Row(x1).ProgramNum, 60);
+
+    // One channel against a doubled reference: the lower number; the other stays unused.
+    CZorvDB single;
+    const auto only = AddChannel(single, Ch{"Y"}.Ids(2, 2, 2).Num(9));
+    const std::vector<Channel_Info_Tag> doubled{Ch{"Y"}.Ids(2, 2, 2).Num(12).Record(),
+                                                Ch{"Y"}.Ids(2, 2, 2).Num(11).Record()};
+    const auto r2 = ApplyReferenceOrder(single, doubled);
+    EXPECT_EQ(r2.referenceUnused, 1u);
+    EXPECT_EQ(single.Get<Channel_Info_Tag>(kTableChannel, only)->ProgramNum, 11);
+}
+
+TEST_F(ReferenceOrder, AllZeroIdsNeverMatchByIds) {
+    const auto a = Add(Ch{"Local"}.Num(1));
+    Ref(Ch{"Other"}.Num(8)); // ids 0, 0, 0 too
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 0u);
+    EXPECT_EQ(report.notMatched, 1u);
+    EXPECT_EQ(Row(a).ProgramNum, 9);
+}
+
+TEST_F(ReferenceOrder, UnmatchedFavouritesStayInTheirListsAfterTheReferencePositions) {
+    const auto known = Add(Ch{"Known"}.Ids(1, 1, 1).Num(1));
+    const auto late = Add(Ch{"Late"}.Num(2));
+    const auto early = Add(Ch{"Early"}.Num(3));
+    Row(late).Favorite = Row(early).Favorite = 1u << 3; // list 4
+    Row(late).F[3] = 9;
+    Row(early).F[3] = 2;
+    Row(known).Favorite = 1u << 3;
+    Row(known).F[3] = 1;
+    Channel_Info_Tag r = Ch{"Known"}.Ids(1, 1, 1).Num(1).Record();
+    r.Favorite = (1u << 3) | (1u << 31);
+    r.F[3] = 5;
+    r.F[31] = 2;
+    reference.push_back(r);
+    Channel_Info_Tag other = Ch{"Gone"}.Ids(9, 9, 9).Num(2).Record();
+    other.Favorite = 1u << 3;
+    other.F[3] = 6; // the list's highest position in the reference
+    reference.push_back(other);
+
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(known).F[3], 5);
+    EXPECT_EQ(Row(known).F[31], 2);
+    EXPECT_EQ(Row(early).F[3], 7) << "current position order: early (2) before late (9)";
+    EXPECT_EQ(Row(late).F[3], 8);
+    EXPECT_EQ(Row(late).Favorite, 1u << 3);
+}
+
+TEST_F(ReferenceOrder, ProductList8NumbersByShowNum) {
+    SetProductList(8);
+    const auto a = Add(Ch{"A"}.Ids(1, 1, 1));
+    const auto b = Add(Ch{"B"});
+    Row(a).ShowNum = 1;
+    Row(b).ShowNum = 2;
+    Channel_Info_Tag r = Ch{"A"}.Ids(1, 1, 1).Num(3).Record();
+    r.ShowNum = 30;
+    reference.push_back(r);
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(a).ShowNum, 30);
+    EXPECT_EQ(Row(b).ShowNum, 31) << "after the highest shown number, not ProgramNum 3";
+    EXPECT_EQ(Row(b).ProgramNum, 31);
+    EXPECT_EQ(Row(b).LogicalNumber, 0) << "list 8 keeps LogicalNumber apart";
+}
+
+TEST_F(ReferenceOrder, UnmatchedNumbersCarryShowNumAndLogicalNumberAsRenumberingDoes) {
+    const auto a = Add(Ch{"A"}.Num(1));
+    Row(a).ShowNum = Row(a).LogicalNumber = 1;
+    Ref(Ch{"Z"}.Ids(1, 1, 1).Num(4));
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(a).ProgramNum, 5);
+    EXPECT_EQ(Row(a).ShowNum, 5);
+    EXPECT_EQ(Row(a).LogicalNumber, 5);
+
+    SetProductList(9); // the network models keep both apart
+    reference.front().ProgramNum = 10;
+    ASSERT_TRUE(Apply().Applied());
+    EXPECT_EQ(Row(a).ProgramNum, 11);
+    EXPECT_EQ(Row(a).ShowNum, 5);
+    EXPECT_EQ(Row(a).LogicalNumber, 5);
+}
+
+TEST_F(ReferenceOrder, KeysAndTableOrderStay) {
+    for (WORD i = 1; i <= 20; ++i)
+        Add(Ch{"C" + std::to_string(i)}.Ids(1, 1, i).Num(i));
+    for (WORD i = 20; i >= 1; --i)
+        Ref(Ch{"C" + std::to_string(i)}.Ids(1, 1, i).Num(static_cast<WORD>(21 - i)));
+    std::vector<std::uint32_t> before;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+        before.push_back(c->Index);
+    ASSERT_TRUE(Apply().Applied());
+    std::vector<std::uint32_t> after;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+        after.push_back(c->Index);
+        EXPECT_EQ(c->ProgramNum, 21 - c->ServiceID);
+    }
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(ReferenceOrder, RefusalsChangeNothing) {
+    const auto a = Add(Ch{"A"}.Num(4));
+    Add(Ch{"B"}.Num(5));
+    const std::string before = Numbers();
+
+    auto report = Apply(); // empty reference
+    EXPECT_FALSE(report.Applied());
+    EXPECT_EQ(report.error, "The reference list holds no channels. Nothing was changed.");
+    EXPECT_EQ(Numbers(), before);
+
+    // Two unmatched channels after 65534 would need 65536.
+    Ref(Ch{"Z"}.Ids(3, 3, 3).Num(65534));
+    report = Apply();
+    EXPECT_FALSE(report.Applied());
+    EXPECT_NE(report.error.find("65534"), std::string::npos) << report.error;
+    EXPECT_EQ(Numbers(), before);
+    EXPECT_EQ(ReferenceOrderSummary(report), report.error);
+
+    // One favourite list full to the last position.
+    reference.clear();
+    Channel_Info_Tag full = Ch{"Z"}.Ids(3, 3, 3).Num(1).Record();
+    full.Favorite = 1;
+    full.F[0] = 65535;
+    reference.push_back(full);
+    Row(a).Favorite = 1;
+    Row(a).F[0] = 1;
+    report = Apply();
+    EXPECT_EQ(report.error, "Favourite list 1 has no room after the reference's positions. "
+                            "Nothing was changed.");
+    EXPECT_EQ(Numbers(), before);
+    EXPECT_EQ(Row(a).F[0], 1);
+}
+
+TEST_F(ReferenceOrder, SummaryNamesTheThreeCounts) {
+    ReferenceOrderReport r;
+    r.matchedByIds = 812;
+    r.matchedByName = 23;
+    r.notMatched = 41;
+    EXPECT_EQ(ReferenceOrderSummary(r),
+              "Matched 812 channels by ids and 23 by name; 41 not matched.");
+}
+
+TEST_F(ReferenceOrder, ThousandsOfChannelsMatchAgainstAShuffledReference) {
+    // 3,000 channels, the reference holds every second one by ids (numbers
+    // reversed) and every third of the rest by name only.
+    for (WORD i = 0; i < 3000; ++i)
+        Add(Ch{"N" + std::to_string(i)}.Ids(1, static_cast<WORD>(i / 100), i).Num(i + 1));
+    for (WORD i = 0; i < 3000; ++i) {
+        if (i % 2 == 0)
+            Ref(Ch{"other"}.Ids(1, static_cast<WORD>(i / 100), i).Num(static_cast<WORD>(3000 - i)));
+        else if (i % 3 == 0)
+            Ref(Ch{"N" + std::to_string(i)}.Num(static_cast<WORD>(5000 + i)));
+    }
+    const auto report = Apply();
+    EXPECT_EQ(report.matchedByIds, 1500u);
+    EXPECT_EQ(report.matchedByName, 500u);
+    EXPECT_EQ(report.notMatched, 1000u);
+    std::map<WORD, int> seen;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+        ++seen[c->ProgramNum];
+    EXPECT_EQ(seen.size(), 3000u) << "no number given twice";
+    EXPECT_EQ(seen.rbegin()->first, 5000 + 2997 + 1000);
+}

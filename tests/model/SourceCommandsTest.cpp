@@ -1,0 +1,489 @@
+// The satellite, transponder, cable multiplex and broadcaster commands: the
+// ID rules, the delete cascades, and that a save and reload after a delete
+// keeps every channel the cascade did not delete.
+#include "model/BroadcastCommands.h"
+#include "model/CableMuxCommands.h"
+#include "model/SatelliteCommands.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace velmar::test;
+
+namespace {
+
+struct ChannelRef {
+    int satId, tpid;
+    std::string name;
+    bool operator<(const ChannelRef& o) const {
+        return std::tie(name, satId, tpid) < std::tie(o.name, o.satId, o.tpid);
+    }
+    bool operator==(const ChannelRef& o) const = default;
+};
+
+std::vector<ChannelRef> Channels() {
+    std::vector<ChannelRef> out;
+    CZorvDB& db = TheZorvDB();
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+        out.push_back({c->SatID, c->TPID, c->Name});
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// (SatID, TPID) of every transponder in table order.
+std::vector<std::pair<int, int>> Transponders() {
+    std::vector<std::pair<int, int>> out;
+    CZorvDB& db = TheZorvDB();
+    for (auto* t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
+         t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index))
+        out.emplace_back(t->SatID, t->TPID);
+    return out;
+}
+
+// Satellite names by ID.
+std::map<int, std::string> Satellites() {
+    std::map<int, std::string> out;
+    CZorvDB& db = TheZorvDB();
+    for (auto* s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
+         s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index))
+        out[s->ID] = s->Name;
+    return out;
+}
+
+void AddChannel(int satId, int tpid, const std::string& name, WORD number, bool tv = true) {
+    auto c = NewRecord<Channel_Info_Tag>();
+    c->SatID = static_cast<BYTE>(satId);
+    c->TPID = static_cast<BYTE>(tpid);
+    c->ProgramNum = c->LogicalNumber = c->ShowNum = number;
+    c->Attributes = tv ? kAttrTV : kAttrRadio;
+    std::snprintf(c->Name, 28, "%s", name.c_str());
+    TheZorvDB().AddIndexed(kTableChannel, std::move(c));
+}
+
+// Three satellites with three transponders each and two channels on each
+// transponder ("S2T3b": satellite 2, transponder 3, second channel).
+class SatelliteCommands : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        WORD number = 0;
+        for (int s = 1; s <= 3; ++s) {
+            auto sat = NewRecord<Satellite_Info_Tag>();
+            sat->ID = static_cast<BYTE>(s);
+            sat->Degree = static_cast<WORD>(100 * s);
+            std::snprintf(sat->Name, sizeof sat->Name, "Sat %d", s);
+            db.AddIndexed(kTableSatellite, std::move(sat));
+            for (int t = 1; t <= 3; ++t) {
+                auto tp = NewRecord<Transponder_Info_Tag>();
+                tp->SatID = static_cast<BYTE>(s);
+                tp->TPID = static_cast<BYTE>(t);
+                tp->Frequency = static_cast<WORD>(10000 + 100 * s + t);
+                db.AddIndexed(kTableTransponder, std::move(tp));
+                for (char which : {'a', 'b'})
+                    AddChannel(s, t, "S" + std::to_string(s) + "T" + std::to_string(t) + which,
+                               ++number, which == 'a');
+            }
+        }
+        g_nMaxTPID = 3;
+    }
+
+    // Saves the store into an empty image and loads it back.
+    void SaveAndReload() {
+        const Profile p;
+        int ok = 0;
+        const auto bytes = Save(Image(p.FlashSize()).Bytes(), &ok);
+        ASSERT_EQ(ok, 1);
+        db.ClearAll();
+        ASSERT_EQ(Load(bytes), 1);
+    }
+
+    std::uint32_t SatelliteKey(int id) {
+        for (auto* s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
+             s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index))
+            if (s->ID == id)
+                return s->Index;
+        return 0;
+    }
+    std::uint32_t TransponderKey(int satId, int tpid) {
+        for (auto* t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
+             t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index))
+            if (t->SatID == satId && t->TPID == tpid)
+                return t->Index;
+        return 0;
+    }
+};
+
+TEST_F(SatelliteCommands, DeletingTheMiddleSatelliteMovesTheLastOneDownWithEverythingOnIt) {
+    const std::uint32_t keys[] = {SatelliteKey(2)};
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
+
+    EXPECT_EQ(Satellites(), (std::map<int, std::string>{{1, "Sat 1"}, {2, "Sat 3"}}));
+    EXPECT_EQ(Transponders(),
+              (std::vector<std::pair<int, int>>{{1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}}));
+    // The old satellite 3's transponders keep their frequencies under ID 2.
+    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, TransponderKey(2, 1))->Frequency,
+              10301);
+    std::vector<ChannelRef> expected;
+    for (int t = 1; t <= 3; ++t)
+        for (char which : {'a', 'b'}) {
+            expected.push_back({1, t, "S1T" + std::to_string(t) + which});
+            expected.push_back({2, t, "S3T" + std::to_string(t) + which});
+        }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Channels(), expected);
+
+    SaveAndReload();
+    EXPECT_EQ(Channels(), expected);
+    EXPECT_EQ(Satellites(), (std::map<int, std::string>{{1, "Sat 1"}, {2, "Sat 3"}}));
+}
+
+TEST_F(SatelliteCommands, DeletingTheLastSatelliteTouchesNoOtherReference) {
+    const auto before = Channels();
+    const std::uint32_t keys[] = {SatelliteKey(3)};
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
+    std::vector<ChannelRef> expected;
+    for (const auto& c : before)
+        if (c.satId != 3)
+            expected.push_back(c);
+    EXPECT_EQ(Channels(), expected);
+    EXPECT_EQ(Transponders().size(), 6u);
+}
+
+TEST_F(SatelliteCommands, DeletingTwoSatellitesAtOnceFollowsTheShiftedIds) {
+    // Deleting 1 first moves 3 to 2; the second key still names old 3.
+    const std::uint32_t keys[] = {SatelliteKey(1), SatelliteKey(3), 999};
+    EXPECT_EQ(DeleteSatellites(db, keys), 2);
+    EXPECT_EQ(Satellites(), (std::map<int, std::string>{{1, "Sat 2"}}));
+    for (const auto& c : Channels()) {
+        EXPECT_EQ(c.satId, 1);
+        EXPECT_EQ(c.name.substr(0, 2), "S2");
+    }
+}
+
+TEST_F(SatelliteCommands, ASatelliteWithIdZeroGoesAloneWithoutMovingOtherIds) {
+    auto zero = NewRecord<Satellite_Info_Tag>();
+    std::snprintf(zero->Name, sizeof zero->Name, "Nameless");
+    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(zero)));
+    const auto before = Channels();
+    const std::uint32_t keys[] = {key};
+    EXPECT_EQ(DeleteSatellites(db, keys), 1);
+    EXPECT_EQ(Channels(), before);
+    EXPECT_EQ(Satellites().size(), 3u);
+}
+
+TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {
+    // A satellite read with ID 9 in the middle of the table.
+    auto high = NewRecord<Satellite_Info_Tag>();
+    high->ID = 9;
+    std::snprintf(high->Name, sizeof high->Name, "Far");
+    db.AddIndexed(kTableSatellite, std::move(high));
+    auto low = NewRecord<Satellite_Info_Tag>();
+    low->ID = 4;
+    std::snprintf(low->Name, sizeof low->Name, "Last row");
+    db.AddIndexed(kTableSatellite, std::move(low));
+
+    Satellite_Info_Tag dialog{};
+    dialog.Index = 77; // whatever the dialog returns, the store decides the key
+    dialog.ID = 2;
+    dialog.Flag = 0;
+    dialog.Degree = 192;
+    dialog.Group1.w1 = 0x1234;
+    std::snprintf(dialog.Name, sizeof dialog.Name, "Astra");
+    const std::uint32_t key = NewSatellite(db, dialog);
+    ASSERT_NE(key, 0u);
+    const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
+    EXPECT_EQ(s->Index, key);
+    EXPECT_EQ(s->ID, 10); // not 5, which the last row would give
+    EXPECT_EQ(s->Flag, 1);
+    EXPECT_EQ(s->Degree, 192);
+    EXPECT_EQ(s->Group1.w1, 0x1234);
+    EXPECT_STREQ(s->Name, "Astra");
+}
+
+TEST_F(SatelliteCommands, NewSatelliteIsRefusedWhenId255IsTaken) {
+    db.Clear(kTableSatellite);
+    EXPECT_EQ(NextSatelliteID(db), 1);
+    auto top = NewRecord<Satellite_Info_Tag>();
+    top->ID = 255;
+    std::snprintf(top->Name, sizeof top->Name, "Top");
+    db.AddIndexed(kTableSatellite, std::move(top));
+    EXPECT_EQ(NextSatelliteID(db), 0);
+    EXPECT_EQ(NewSatellite(db, Satellite_Info_Tag{}), 0u);
+    EXPECT_EQ(db.Size(kTableSatellite), 1u);
+}
+
+TEST_F(SatelliteCommands, UpdateReplacesTheWholeRecordButKeepsTheKey) {
+    const std::uint32_t key = SatelliteKey(2);
+    Satellite_Info_Tag dialog = *db.Get<Satellite_Info_Tag>(kTableSatellite, key);
+    dialog.Index = 0;
+    dialog.Degree = 3599;
+    dialog.Group2.b5 = 7;
+    std::snprintf(dialog.Name, sizeof dialog.Name, "Renamed");
+    EXPECT_TRUE(UpdateSatellite(db, key, dialog));
+    const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
+    EXPECT_EQ(s->Index, key);
+    EXPECT_EQ(s->Degree, 3599);
+    EXPECT_EQ(s->Group2.b5, 7);
+    EXPECT_STREQ(s->Name, "Renamed");
+    EXPECT_FALSE(UpdateSatellite(db, 999, dialog));
+}
+
+TEST_F(SatelliteCommands, NewTransponderTakesTheNextTpidOfItsSatelliteAndCountsUp) {
+    Transponder_Info_Tag dialog = PresetTransponder(2);
+    EXPECT_EQ(dialog.SatID, 2);
+    EXPECT_EQ(dialog.Frequency, 0);
+    dialog.Frequency = 11778;
+    dialog.TPID = 50; // the rule decides, not the dialog
+    DWORD counter = 3;
+    const std::uint32_t key = NewTransponder(db, dialog, counter);
+    ASSERT_NE(key, 0u);
+    const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
+    EXPECT_EQ(t->TPID, 4);
+    EXPECT_EQ(t->SatID, 2);
+    EXPECT_EQ(t->Frequency, 11778);
+    EXPECT_EQ(t->Index, key);
+    EXPECT_EQ(counter, 4u);
+
+    // A satellite without transponders starts at 1; the counter still counts.
+    dialog.SatID = 7;
+    const std::uint32_t first = NewTransponder(db, dialog, counter);
+    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, first)->TPID, 1);
+    EXPECT_EQ(counter, 5u);
+}
+
+TEST_F(SatelliteCommands, NewTransponderWithoutSatelliteIsRefused) {
+    DWORD counter = 3;
+    EXPECT_EQ(NewTransponder(db, PresetTransponder(0), counter), 0u);
+    EXPECT_EQ(counter, 3u);
+    EXPECT_EQ(db.Size(kTableTransponder), 9u);
+}
+
+TEST_F(SatelliteCommands, DeletingATransponderClosesUpItsSatelliteOnly) {
+    const std::uint32_t keys[] = {TransponderKey(2, 2)};
+    EXPECT_EQ(DeleteTransponders(db, keys), 1);
+    EXPECT_EQ(Transponders(), (std::vector<std::pair<int, int>>{
+                                  {1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {3, 3}}));
+    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, TransponderKey(2, 2))->Frequency,
+              10203);
+    std::vector<ChannelRef> expected;
+    for (int s = 1; s <= 3; ++s)
+        for (int t = 1; t <= 3; ++t)
+            for (char which : {'a', 'b'}) {
+                if (s == 2 && t == 2)
+                    continue;
+                const int now = s == 2 && t == 3 ? 2 : t;
+                expected.push_back(
+                    {s, now, "S" + std::to_string(s) + "T" + std::to_string(t) + which});
+            }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Channels(), expected);
+    SaveAndReload();
+    EXPECT_EQ(Channels(), expected);
+}
+
+TEST_F(SatelliteCommands, DescriptionOfATransponderFindsItsSatellite) {
+    const auto d = DescribeTransponder(db, TransponderKey(3, 1));
+    ASSERT_TRUE(d.transponder && d.satellite);
+    EXPECT_STREQ(d.satellite->Name, "Sat 3");
+    auto orphan = NewRecord<Transponder_Info_Tag>();
+    orphan->SatID = 40;
+    const auto key =
+        static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(orphan)));
+    EXPECT_EQ(DescribeTransponder(db, key).satellite, nullptr);
+    EXPECT_EQ(DescribeTransponder(db, 9999).transponder, nullptr);
+}
+
+TEST(SatelliteDialogs, LongEntriesHaveTheirOwnDialogAndTerrestrialHidesSatelliteOne) {
+    EXPECT_EQ(SatelliteDialogFor(0x01), SatelliteDialogKind::Sat);
+    EXPECT_EQ(SatelliteDialogFor(0x49), SatelliteDialogKind::Sat2);
+    CZorvDB& db = TheZorvDB();
+    db.ClearAll();
+    for (int id : {1, 2}) {
+        auto s = NewRecord<Satellite_Info_Tag>();
+        s->ID = static_cast<BYTE>(id);
+        db.AddIndexed(kTableSatellite, std::move(s));
+    }
+    EXPECT_EQ(DialogSatelliteList(db, 0x01).size(), 2u);
+    ASSERT_EQ(DialogSatelliteList(db, 0x03).size(), 1u);
+    EXPECT_EQ(DialogSatelliteList(db, 0x03)[0]->ID, 2);
+    db.ClearAll();
+}
+
+// ---- Cable multiplexes ------------------------------------------------------------
+
+class CableMuxCommands : public CodecTest {
+protected:
+    Profile profile;
+
+    void SetUp() override {
+        CodecTest::SetUp();
+        profile.list = 2;
+        profile.type = 0x04;
+        profile.order = 1;
+        profile.ch.entrySize = 64;
+        profile.Apply();
+        WORD number = 0;
+        for (int m = 1; m <= 5; ++m) {
+            auto mux = NewRecord<CableMux_Info_Tag>();
+            mux->TPID = static_cast<BYTE>(m);
+            mux->Frequency = static_cast<DWORD>(306000 + 8000 * m);
+            mux->SymbolRate = 6900;
+            db.AddIndexed(kTableCableMux, std::move(mux));
+            for (char which : {'a', 'b'})
+                AddChannel(which == 'a' ? 1 : 4, m, "M" + std::to_string(m) + which, ++number);
+        }
+        g_nMaxTPID = 5;
+    }
+
+    std::vector<int> MuxIds() {
+        std::vector<int> out;
+        for (auto* m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
+             m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index))
+            out.push_back(m->TPID);
+        return out;
+    }
+    std::uint32_t MuxKey(int id) {
+        for (auto* m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
+             m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index))
+            if (m->TPID == id)
+                return m->Index;
+        return 0;
+    }
+};
+
+TEST_F(CableMuxCommands, DeletingMultiplexThreeOfFiveMovesFourAndFiveDown) {
+    const std::uint32_t keys[] = {MuxKey(3)};
+    EXPECT_EQ(DeleteCableMuxes(db, keys), 1);
+    EXPECT_EQ(MuxIds(), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, MuxKey(3))->Frequency, 338000u);
+    // Channels of any satellite ID follow their multiplex.
+    std::vector<ChannelRef> expected = {{1, 1, "M1a"}, {4, 1, "M1b"}, {1, 2, "M2a"}, {4, 2, "M2b"},
+                                        {1, 3, "M4a"}, {4, 3, "M4b"}, {1, 4, "M5a"}, {4, 4, "M5b"}};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Channels(), expected);
+
+    int ok = 0;
+    const auto bytes = Save(Image(profile.FlashSize()).Bytes(), &ok);
+    ASSERT_EQ(ok, 1);
+    db.ClearAll();
+    ASSERT_EQ(Load(bytes), 1);
+    EXPECT_EQ(MuxIds(), (std::vector<int>{1, 2, 3, 4}));
+    const auto reloaded = Channels();
+    ASSERT_EQ(reloaded.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(reloaded[i].name, expected[i].name);
+        EXPECT_EQ(reloaded[i].tpid, expected[i].tpid) << expected[i].name;
+    }
+}
+
+TEST_F(CableMuxCommands, NewMultiplexTakesTheCounterPlusOneAndCountsUp) {
+    DWORD counter = 5;
+    CableMux_Info_Tag dialog{};
+    dialog.Frequency = 474000;
+    dialog.TPID = 99;
+    const std::uint32_t key = NewCableMux(db, dialog, counter);
+    ASSERT_NE(key, 0u);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->TPID, 6);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Frequency, 474000u);
+    EXPECT_EQ(counter, 6u);
+
+    // After a delete the counter stays above every ID: no reuse.
+    const std::uint32_t keys[] = {MuxKey(2)};
+    DeleteCableMuxes(db, keys);
+    EXPECT_EQ(NextCableMuxID(db, counter), 7);
+    // Only the low byte of the counter counts.
+    EXPECT_EQ(NextCableMuxID(db, 0x107), 8);
+}
+
+TEST_F(CableMuxCommands, NewMultiplexNeverGetsIdZeroOrAnIdInUse) {
+    // The low byte 255 would give 0, the empty-slot mark: the lowest free ID.
+    EXPECT_EQ(NextCableMuxID(db, 255), 6);
+    // 2 is taken (the counter fell behind the table): again the lowest free.
+    const std::uint32_t keys[] = {MuxKey(1)};
+    DeleteCableMuxes(db, keys); // IDs now 1-4
+    EXPECT_EQ(NextCableMuxID(db, 1), 5);
+    DWORD counter = 1;
+    const std::uint32_t key = NewCableMux(db, CableMux_Info_Tag{}, counter);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->TPID, 5);
+    EXPECT_EQ(counter, 2u);
+}
+
+TEST_F(CableMuxCommands, UpdateKeepsTheKey) {
+    const std::uint32_t key = MuxKey(4);
+    CableMux_Info_Tag dialog = *db.Get<CableMux_Info_Tag>(kTableCableMux, key);
+    dialog.Index = 1;
+    dialog.Modulation = 0x0D;
+    dialog.Tail[127] = 9;
+    EXPECT_TRUE(UpdateCableMux(db, key, dialog));
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Index, key);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Modulation, 0x0D);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Tail[127], 9);
+    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, 1)->TPID, 1);
+}
+
+// ---- Broadcasters -------------------------------------------------------------------
+
+// The satellites' fixture: broadcasters beside satellites and channels.
+class BroadcastCommands : public SatelliteCommands {};
+
+TEST_F(BroadcastCommands, NewTakesOneAboveTheLastRowAndCutsTheNameAt16) {
+    EXPECT_EQ(LastBroadcastID(db), 0);
+    const std::uint32_t first = NewBroadcast(db, LastBroadcastID(db), "Canal");
+    EXPECT_EQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, first)->BroadcastID, 1);
+    // The grid sorted by a header click: its last row shows ID 1 although 7 exists.
+    auto seven = NewRecord<Broadcast_Info_Tag>();
+    seven->BroadcastID = 7;
+    db.AddIndexed(kTableBroadcast, std::move(seven));
+    EXPECT_EQ(LastBroadcastID(db), 7);
+    const std::uint32_t key = NewBroadcast(db, 1, "ABCDEFGHIJKLMNOPQRSTU");
+    const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
+    EXPECT_EQ(b->BroadcastID, 2);
+    EXPECT_STREQ(b->Name, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(b->Index, key);
+}
+
+TEST_F(BroadcastCommands, RenameDeleteAndDescription) {
+    const std::uint32_t key = NewBroadcast(db, 41, "Old name");
+    EXPECT_EQ(BroadcastDescriptionText(db, key), "Broadcast Name : Old name (ID : 42)");
+    EXPECT_TRUE(RenameBroadcast(db, key, "A name of exactly16"));
+    EXPECT_EQ(BroadcastDescriptionText(db, key), "Broadcast Name : A name of exactl (ID : 42)");
+    EXPECT_FALSE(RenameBroadcast(db, key + 1, "x"));
+    EXPECT_EQ(BroadcastDescriptionText(db, key + 1), "");
+
+    AddChannel(1, 1, "Provided", 1);
+    db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->BroadcastID = 42;
+    const std::uint32_t keys[] = {key, key + 5};
+    EXPECT_EQ(DeleteBroadcasts(db, keys), 1);
+    EXPECT_EQ(db.Size(kTableBroadcast), 0u);
+    EXPECT_EQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->BroadcastID, 42);
+}
+
+TEST_F(BroadcastCommands, ChannelsOfADeletedBroadcasterKeepItsIdThroughASave) {
+    const std::uint32_t key = NewBroadcast(db, 0, "Gone");
+    NewBroadcast(db, 1, "Stays");
+    for (auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        c.BroadcastID = c.SatID == 2 ? 1 : 2;
+    const auto before = Channels();
+    const std::uint32_t keys[] = {key};
+    EXPECT_EQ(DeleteBroadcasts(db, keys), 1);
+    SaveAndReload();
+    EXPECT_EQ(Channels(), before);
+    ASSERT_EQ(db.Size(kTableBroadcast), 1u);
+    int orphans = 0;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        orphans += c.BroadcastID == 1 ? 1 : 0;
+    EXPECT_EQ(orphans, 6);
+}
+
+TEST_F(BroadcastCommands, ANameOfSixteenCharactersSurvivesASaveAndReload) {
+    NewBroadcast(db, 0, "Sixteen chars ok");
+    SaveAndReload();
+    ASSERT_EQ(db.Size(kTableBroadcast), 1u);
+    EXPECT_STREQ(db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0)->Name, "Sixteen chars ok");
+}
+
+} // namespace
