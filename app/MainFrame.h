@@ -38,6 +38,10 @@ public:
     void OnSaveToFile();
     void OnRefreshAll();
     void OnAbout();
+    // The receiver link (FrameLink.cpp): receive into the working copy and
+    // load it; save the tables into the working copy and send it.
+    void OnReceiveDb();
+    void OnSendDb();
     // Steps 2 to 5 of Open, for a chosen or dropped path.
     void OpenPath(const QString& path);
     // Files dropped from the desktop: the first is opened, the rest ignored.
