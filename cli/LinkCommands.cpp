@@ -191,6 +191,11 @@ int RunLinkCommand(const std::string& command, const std::vector<std::string>& a
         return 2;
     }
     const bool receive = command == "receive";
+    if (!receive && ::access(line.file.c_str(), R_OK) != 0) {
+        // Said before anyone waits on the line for it.
+        std::cerr << "velmar-cli: send: cannot read " << line.file << "\n";
+        return 1;
+    }
     InterruptScope interrupts;
     TerminalProgress progress(receive ? "receiving" : "sending");
     const bool announcePort = line.endpoint.kind == LinkEndpoint::Kind::TcpListen &&
