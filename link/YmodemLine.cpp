@@ -46,6 +46,28 @@ LineEvent CLine::ReadByte(std::uint8_t& out, milliseconds timeout) {
     return LineEvent::Data;
 }
 
+LineEvent CLine::ReadSignal(std::uint8_t& out, milliseconds timeout, milliseconds gap) {
+    const auto deadline = Clock::now() + timeout;
+    bool lastWasCancel = false;
+    for (;;) {
+        const auto left = std::max(
+            milliseconds{0}, std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
+        const LineEvent event = ReadByte(out, lastWasCancel ? std::max(left, gap) : left);
+        if (event != LineEvent::Data)
+            return event;
+        if (out != kCAN)
+            return LineEvent::Data;
+        if (lastWasCancel)
+            return LineEvent::PeerCancel;
+        lastWasCancel = true;
+    }
+}
+
+LineEvent CLine::ReadSignalBefore(std::uint8_t& out, Clock::time_point deadline, milliseconds gap) {
+    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+    return ReadSignal(out, std::max(milliseconds{0}, left), gap);
+}
+
 LineEvent CLine::ReadExact(std::span<std::uint8_t> out, milliseconds gap) {
     std::size_t have = 0;
     while (have < out.size()) {

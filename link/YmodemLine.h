@@ -16,10 +16,11 @@
 namespace ymodem {
 
 enum class LineEvent {
-    Data,      // the bytes asked for arrived
-    Timeout,   // not within the time-out
-    Cancelled, // the progress callback said stop
-    Closed,    // the line closed or failed
+    Data,       // the bytes asked for arrived
+    Timeout,    // not within the time-out
+    Cancelled,  // the progress callback said stop
+    Closed,     // the line closed or failed
+    PeerCancel, // two CANs in a row: the other side stopped the transfer
 };
 
 class CLine {
@@ -29,6 +30,14 @@ public:
 
     // One byte within `timeout`.
     LineEvent ReadByte(std::uint8_t& out, std::chrono::milliseconds timeout);
+    // One byte of the other side's signals within `timeout`. Two CANs in a
+    // row, the second within `gap` of the first, are PeerCancel; a lone CAN
+    // is dropped.
+    LineEvent ReadSignal(std::uint8_t& out, std::chrono::milliseconds timeout,
+                         std::chrono::milliseconds gap);
+    // The same, waiting until `deadline` at most.
+    LineEvent ReadSignalBefore(std::uint8_t& out, std::chrono::steady_clock::time_point deadline,
+                               std::chrono::milliseconds gap);
     // Exactly out.size() bytes, each within `gap` of the one before.
     LineEvent ReadExact(std::span<std::uint8_t> out, std::chrono::milliseconds gap);
     // Drops input until the line has been quiet for `quiet` (what is left of

@@ -68,35 +68,24 @@ private:
 Arrival CReceiver::Await(milliseconds timeout) {
     Arrival arrival;
     const auto deadline = Clock::now() + timeout;
-    bool lastWasCancel = false;
     for (;;) {
-        const auto left = std::max(
-            milliseconds{0}, std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
         std::uint8_t byte = 0;
-        // A second CAN must follow the first closely.
-        const LineEvent event =
-            m_line.ReadByte(byte, lastWasCancel ? std::max(left, m_options.byteGap) : left);
-        if (event == LineEvent::Cancelled) {
+        switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
+        case LineEvent::Data:
+            break;
+        case LineEvent::Cancelled:
             arrival.kind = Arrival::Cancelled;
             return arrival;
-        }
-        if (event == LineEvent::Closed) {
+        case LineEvent::Closed:
             arrival.kind = Arrival::Closed;
             return arrival;
-        }
-        if (event == LineEvent::Timeout) {
+        case LineEvent::Timeout:
             arrival.kind = Arrival::Timeout;
             return arrival;
+        case LineEvent::PeerCancel:
+            arrival.kind = Arrival::PeerCancelled;
+            return arrival;
         }
-        if (byte == kCAN) {
-            if (lastWasCancel) {
-                arrival.kind = Arrival::PeerCancelled;
-                return arrival;
-            }
-            lastWasCancel = true;
-            continue;
-        }
-        lastWasCancel = false;
         if (byte == kEOT) {
             arrival.kind = Arrival::EndOfFile;
             return arrival;

@@ -48,26 +48,20 @@ private:
 
 Reply CSender::AwaitReply(milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
-    bool lastWasCancel = false;
     for (;;) {
-        const auto left = std::max(
-            milliseconds{0}, std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
         std::uint8_t byte = 0;
-        const LineEvent event =
-            m_line.ReadByte(byte, lastWasCancel ? std::max(left, m_options.byteGap) : left);
-        if (event == LineEvent::Timeout)
+        switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
+        case LineEvent::Data:
+            break;
+        case LineEvent::Timeout:
             return Reply::Timeout;
-        if (event == LineEvent::Cancelled)
+        case LineEvent::Cancelled:
             return Reply::Cancelled;
-        if (event == LineEvent::Closed)
+        case LineEvent::Closed:
             return Reply::Closed;
-        if (byte == kCAN) {
-            if (lastWasCancel)
-                return Reply::PeerCancelled;
-            lastWasCancel = true;
-            continue;
+        case LineEvent::PeerCancel:
+            return Reply::PeerCancelled;
         }
-        lastWasCancel = false;
         if (byte == kACK)
             return Reply::Ack;
         if (byte == kNAK || byte == kWantCrc)
@@ -97,22 +91,20 @@ bool CSender::FailOn(Reply reply) {
 bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* what) {
     const auto deadline = Clock::now() + timeout;
     bool sawNak = false;
-    bool lastWasCancel = false;
     for (;;) {
         const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
         if (left <= milliseconds{0})
             break;
         std::uint8_t byte = 0;
-        const LineEvent event = m_line.ReadByte(byte, left);
+        const LineEvent event = m_line.ReadSignal(byte, left, m_options.byteGap);
         if (event == LineEvent::Timeout)
             break;
         if (event == LineEvent::Cancelled)
             return FailOn(Reply::Cancelled);
         if (event == LineEvent::Closed)
             return FailOn(Reply::Closed);
-        if (byte == kCAN && lastWasCancel)
+        if (event == LineEvent::PeerCancel)
             return FailOn(Reply::PeerCancelled);
-        lastWasCancel = byte == kCAN;
         if (byte == kWantCrc || (acceptNak && byte == kNAK)) {
             // Requests that piled up while we were not listening would each
             // be taken for a NAK of the block we are about to send.

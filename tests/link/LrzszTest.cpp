@@ -81,50 +81,51 @@ LinkResult LineFailure(const std::string& why) {
     return result;
 }
 
-// Receives from sb behind a TCP port, through our TCP client.
-LinkResult ReceiveOverTcp(const std::string& image, const std::string& dest) {
+// Our side through our TCP client, to `launch`'s peer on the accepted
+// socket; the peer must finish cleanly too.
+LinkResult OverTcp(const std::function<LinkResult(ITransport&)>& ours,
+                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
     CLoopbackServer server;
-    auto ours = std::async(std::launch::async, [&] {
+    auto running = std::async(std::launch::async, [&] {
         std::string error;
         auto line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
-        if (!line)
-            return LineFailure(error);
-        return ReceiveImage(*line, dest, PeerOptions());
+        return line ? ours(*line) : LineFailure(error);
     });
     const int fd = server.Accept(seconds(10));
-    std::unique_ptr<CChild> sb;
+    std::unique_ptr<CChild> peer;
     if (fd >= 0) {
-        sb = Sb(image, fd);
+        peer = launch(fd);
         ::close(fd);
     }
-    const LinkResult result = ours.get();
-    EXPECT_TRUE(sb && sb->Wait(kPeerDeadline) == 0) << "sb did not finish cleanly";
-    return result;
-}
-
-LinkResult SendOverTcp(const std::string& image, const std::string& folder) {
-    CLoopbackServer server;
-    auto ours = std::async(std::launch::async, [&] {
-        std::string error;
-        auto line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
-        if (!line)
-            return LineFailure(error);
-        return SendImage(*line, image, PeerOptions());
-    });
-    const int fd = server.Accept(seconds(10));
-    std::unique_ptr<CChild> rb;
-    if (fd >= 0) {
-        rb = Rb(folder, fd);
-        ::close(fd);
-    }
-    const LinkResult result = ours.get();
-    EXPECT_TRUE(rb && rb->Wait(kPeerDeadline) == 0) << "rb did not finish cleanly";
+    const LinkResult result = running.get();
+    EXPECT_TRUE(peer && peer->Wait(kPeerDeadline) == 0) << "the peer did not finish cleanly";
     return result;
 }
 
 // Our end on device "a" of a socat pair, the peer on "b".
 int OpenPeerEnd(const CPtyPair& pty) {
     return ::open(pty.B().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+// Our side on device "a" of a socat pair in `dir` through the serial
+// transport, `launch`'s peer on device "b"; the peer must finish cleanly too.
+LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
+                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
+    CPtyPair pty(dir.Path());
+    if (!pty.Ready())
+        return LineFailure("no socat pty pair");
+    std::string error;
+    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
+    if (!line)
+        return LineFailure(error);
+    const int fd = OpenPeerEnd(pty);
+    if (fd < 0)
+        return LineFailure("cannot open " + pty.B());
+    auto peer = launch(fd);
+    ::close(fd);
+    const LinkResult result = ours(*line);
+    EXPECT_EQ(peer->Wait(kPeerDeadline), 0) << "the peer did not finish cleanly";
+    return result;
 }
 
 class LrzszImages : public ::testing::TestWithParam<std::string> {};
@@ -137,7 +138,9 @@ TEST_P(LrzszImages, ReceiveFromSbOverTcp) {
     const std::string image = ImageFor(GetParam(), dir);
     const std::string dest = dir / "work.bin";
     WriteBytes(dest, kOldContents);
-    const LinkResult r = ReceiveOverTcp(image, dest);
+    const LinkResult r =
+        OverTcp([&](ITransport& line) { return ReceiveImage(line, dest, PeerOptions()); },
+                [&](int fd) { return Sb(image, fd); });
     ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(r.fileName, BaseName(image));
     EXPECT_EQ(ReadBytes(dest), ReadBytes(image));
@@ -147,7 +150,9 @@ TEST_P(LrzszImages, SendToRbOverTcp) {
     REQUIRE_LRZSZ();
     CTempDir dir, rx;
     const std::string image = ImageFor(GetParam(), dir);
-    const LinkResult s = SendOverTcp(image, rx.Path());
+    const LinkResult s =
+        OverTcp([&](ITransport& line) { return SendImage(line, image, PeerOptions()); },
+                [&](int fd) { return Rb(rx.Path(), fd); });
     ASSERT_TRUE(s.Ok()) << s.message;
     EXPECT_EQ(rx.List(), std::vector<std::string>{BaseName(image)});
     EXPECT_EQ(ReadBytes(rx / BaseName(image)), ReadBytes(image));
@@ -159,37 +164,21 @@ TEST_P(LrzszImages, ReceiveFromSbOverPty) {
     const std::string image = ImageFor(GetParam(), dir);
     const std::string dest = dir / "work.bin";
     WriteBytes(dest, kOldContents);
-    CPtyPair pty(dir.Path());
-    ASSERT_TRUE(pty.Ready());
-    std::string error;
-    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
-    ASSERT_TRUE(line) << error;
-    const int fd = OpenPeerEnd(pty);
-    ASSERT_GE(fd, 0);
-    auto sb = Sb(image, fd);
-    ::close(fd);
-    const LinkResult r = ReceiveImage(*line, dest, PeerOptions());
+    const LinkResult r = OverPty(
+        dir, [&](ITransport& line) { return ReceiveImage(line, dest, PeerOptions()); },
+        [&](int fd) { return Sb(image, fd); });
     ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(ReadBytes(dest), ReadBytes(image));
-    EXPECT_EQ(sb->Wait(kPeerDeadline), 0);
 }
 
 TEST_P(LrzszImages, SendToRbOverPty) {
     REQUIRE_LRZSZ();
     CTempDir dir, rx;
     const std::string image = ImageFor(GetParam(), dir);
-    CPtyPair pty(dir.Path());
-    ASSERT_TRUE(pty.Ready());
-    std::string error;
-    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
-    ASSERT_TRUE(line) << error;
-    const int fd = OpenPeerEnd(pty);
-    ASSERT_GE(fd, 0);
-    auto rb = Rb(rx.Path(), fd);
-    ::close(fd);
-    const LinkResult s = SendImage(*line, image, PeerOptions());
+    const LinkResult s = OverPty(
+        dir, [&](ITransport& line) { return SendImage(line, image, PeerOptions()); },
+        [&](int fd) { return Rb(rx.Path(), fd); });
     ASSERT_TRUE(s.Ok()) << s.message;
-    EXPECT_EQ(rb->Wait(kPeerDeadline), 0);
     EXPECT_EQ(ReadBytes(rx / BaseName(image)), ReadBytes(image));
 }
 

@@ -78,6 +78,43 @@ bool EndsWith(const Bytes& bytes, const Bytes& tail) {
                       bytes.end() - static_cast<std::ptrdiff_t>(tail.size()));
 }
 
+// Our receiver on one end of a pipe; the test is the sender on the other.
+struct CReceiverRun {
+    std::unique_ptr<CPipeEnd> peer, ours;
+    CMemorySink sink;
+    std::future<LinkResult> result;
+
+    explicit CReceiverRun(ymodem::Options options = FastOptions(), IProgress* progress = nullptr) {
+        auto [a, b] = MakePipe();
+        peer = std::move(a);
+        ours = std::move(b);
+        result = std::async(std::launch::async, [this, options, progress] {
+            return Receive(*ours, sink, options, progress);
+        });
+    }
+    ~CReceiverRun() {
+        if (result.valid()) {
+            peer->Close();
+            result.wait();
+        }
+    }
+    // The first 'C', then block 0 for the file, answered with ACK and 'C'.
+    void Announce(const std::string& name, std::uint64_t size) {
+        ReadN(*peer, 1);
+        Put(*peer, Header(name, size));
+        ReadN(*peer, 2);
+    }
+    // EOT (NAK), EOT (ACK, 'C'), and the empty block 0 that ends the batch.
+    void EndFile() {
+        Put(*peer, {0x04});
+        ReadN(*peer, 1);
+        Put(*peer, {0x04});
+        ReadN(*peer, 2);
+        Put(*peer, NullHeader());
+    }
+    LinkResult Result() { return result.get(); }
+};
+
 } // namespace
 
 class YmodemBothSides : public ::testing::TestWithParam<std::size_t> {};
@@ -118,85 +155,66 @@ INSTANTIATE_TEST_SUITE_P(Sizes, YmodemBothSides,
                                            3 * 1024 + 129, 256 * 1024 + 5, 311382));
 
 TEST(YmodemReceiver, AnswersEachStepOfTheBatch) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{'C'});
-    Put(*peer, Header("x.bin", 1100));
-    EXPECT_EQ(ReadN(*peer, 2), (Bytes{0x06, 'C'}));
+    CReceiverRun run;
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{'C'});
+    Put(*run.peer, Header("x.bin", 1100));
+    EXPECT_EQ(ReadN(*run.peer, 2), (Bytes{0x06, 'C'}));
     const Bytes data = SampleBytes(1100);
-    Put(*peer, BuildFrame(1, std::span(data).first(1024), kLargePayload));
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, BuildFrame(2, std::span(data).subspan(1024), kSmallPayload));
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, {0x04});
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x15}) << "the first EOT is answered with NAK";
-    Put(*peer, {0x04});
-    EXPECT_EQ(ReadN(*peer, 2), (Bytes{0x06, 'C'}));
-    Put(*peer, NullHeader());
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    const LinkResult r = receiving.get();
+    Put(*run.peer, BuildFrame(1, std::span(data).first(1024), kLargePayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, BuildFrame(2, std::span(data).subspan(1024), kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, {0x04});
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x15}) << "the first EOT is answered with NAK";
+    Put(*run.peer, {0x04});
+    EXPECT_EQ(ReadN(*run.peer, 2), (Bytes{0x06, 'C'}));
+    Put(*run.peer, NullHeader());
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    const LinkResult r = run.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
-    EXPECT_EQ(sink.m_data, data) << "the padding of the last block is not kept";
+    EXPECT_EQ(run.sink.m_data, data) << "the padding of the last block is not kept";
 }
 
 TEST(YmodemReceiver, RepeatedBlockIsAcknowledgedAndKeptOnce) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 256));
-    ReadN(*peer, 2);
+    CReceiverRun run;
+    run.Announce("x.bin", 256);
     const Bytes data = SampleBytes(256);
     const auto one = BuildFrame(1, std::span(data).first(128), kSmallPayload);
-    Put(*peer, one);
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, one); // as if our ACK had been lost
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, BuildFrame(2, std::span(data).subspan(128), kSmallPayload));
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, {0x04});
-    ReadN(*peer, 1);
-    Put(*peer, {0x04});
-    ReadN(*peer, 2);
-    Put(*peer, NullHeader());
-    ASSERT_TRUE(receiving.get().Ok());
-    EXPECT_EQ(sink.m_data, data);
+    Put(*run.peer, one);
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, one); // as if our ACK had been lost
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, BuildFrame(2, std::span(data).subspan(128), kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    run.EndFile();
+    ASSERT_TRUE(run.Result().Ok());
+    EXPECT_EQ(run.sink.m_data, data);
 }
 
 // A sender started after several of our requests answers each waiting 'C'
 // with another block 0 (sb does). Only one of them may be answered.
 TEST(YmodemReceiver, CopiesOfTheHeaderFromWaitingRequestsAreNotAnswered) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
+    CReceiverRun run;
+    ReadN(*run.peer, 1);
     std::this_thread::sleep_for(milliseconds{700}); // two more 'C's pile up
     const Bytes header = Header("x.bin", 100);
-    Put(*peer, header);
-    Put(*peer, header);
-    Put(*peer, header);
+    Put(*run.peer, header);
+    Put(*run.peer, header);
+    Put(*run.peer, header);
     // Whatever 'C's arrived before the header, then exactly one ACK and one 'C'.
     std::this_thread::sleep_for(milliseconds{300});
-    Bytes answers = ReadN(*peer, 64, milliseconds{100});
+    Bytes answers = ReadN(*run.peer, 64, milliseconds{100});
     while (!answers.empty() && answers.front() == 'C')
         answers.erase(answers.begin());
     EXPECT_EQ(answers, (Bytes{0x06, 'C'}));
     const Bytes data = SampleBytes(100);
-    Put(*peer, BuildFrame(1, data, kSmallPayload));
-    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x06});
-    Put(*peer, {0x04});
-    ReadN(*peer, 1);
-    Put(*peer, {0x04});
-    ReadN(*peer, 2);
-    Put(*peer, NullHeader());
-    const LinkResult r = receiving.get();
+    Put(*run.peer, BuildFrame(1, data, kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    run.EndFile();
+    const LinkResult r = run.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
-    EXPECT_EQ(sink.m_data, data);
-    EXPECT_EQ(sink.m_nBegun, 1);
+    EXPECT_EQ(run.sink.m_data, data);
+    EXPECT_EQ(run.sink.m_nBegun, 1);
 }
 
 TEST(YmodemReceiver, RefusesWhatItCannotCheck) {
@@ -215,75 +233,57 @@ TEST(YmodemReceiver, RefusesWhatItCannotCheck) {
          "The sender sent data without a file header (a YMODEM batch was expected)"},
     };
     for (const Case& c : cases) {
-        auto [peer, ours] = MakePipe();
-        CMemorySink sink;
-        auto receiving = std::async(
-            std::launch::async, [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-        ReadN(*peer, 1);
-        Put(*peer, c.header);
-        const LinkResult r = receiving.get();
+        CReceiverRun run;
+        ReadN(*run.peer, 1);
+        Put(*run.peer, c.header);
+        const LinkResult r = run.Result();
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.message, c.message);
-        EXPECT_TRUE(sink.m_data.empty());
+        EXPECT_TRUE(run.sink.m_data.empty());
     }
 }
 
 TEST(YmodemReceiver, FileEndingEarlyIsAShortTransfer) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 5000));
-    ReadN(*peer, 2);
-    Put(*peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
-    ReadN(*peer, 1);
-    Put(*peer, BuildFrame(2, SampleBytes(1024), kLargePayload));
-    ReadN(*peer, 1);
-    Put(*peer, {0x04});
-    ReadN(*peer, 1);
-    Put(*peer, {0x04});
-    const LinkResult r = receiving.get();
+    CReceiverRun run;
+    run.Announce("x.bin", 5000);
+    Put(*run.peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    Put(*run.peer, BuildFrame(2, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    Put(*run.peer, {0x04});
+    ReadN(*run.peer, 1);
+    Put(*run.peer, {0x04});
+    const LinkResult r = run.Result();
     EXPECT_EQ(r.status, LinkStatus::ShortTransfer);
     EXPECT_EQ(r.message, "The transfer ended after 2048 of 5000 bytes");
-    EXPECT_TRUE(EndsWith(ours->Written(), kCancelSequence));
+    EXPECT_TRUE(EndsWith(run.ours->Written(), kCancelSequence));
 }
 
 TEST(YmodemReceiver, LostSequenceEndsTheTransfer) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 5000));
-    ReadN(*peer, 2);
-    Put(*peer, BuildFrame(3, SampleBytes(1024), kLargePayload));
-    const LinkResult r = receiving.get();
+    CReceiverRun run;
+    run.Announce("x.bin", 5000);
+    Put(*run.peer, BuildFrame(3, SampleBytes(1024), kLargePayload));
+    const LinkResult r = run.Result();
     EXPECT_EQ(r.status, LinkStatus::ProtocolError);
     EXPECT_EQ(r.message, "Block sequence lost: expected block 1, got block 3");
-    EXPECT_TRUE(EndsWith(ours->Written(), kCancelSequence));
+    EXPECT_TRUE(EndsWith(run.ours->Written(), kCancelSequence));
 }
 
 TEST(YmodemReceiver, TenDamagedCopiesOfOneBlockAbort) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 3000));
-    ReadN(*peer, 2);
+    CReceiverRun run;
+    run.Announce("x.bin", 3000);
     auto damaged = BuildFrame(1, SampleBytes(1024), kLargePayload);
     damaged[500] ^= 1;
     for (int i = 0; i < 9; ++i) {
-        Put(*peer, damaged);
-        EXPECT_EQ(ReadN(*peer, 1), Bytes{0x15}) << "copy " << i + 1;
+        Put(*run.peer, damaged);
+        EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x15}) << "copy " << i + 1;
     }
-    Put(*peer, damaged);
-    const LinkResult r = receiving.get();
+    Put(*run.peer, damaged);
+    const LinkResult r = run.Result();
     EXPECT_EQ(r.status, LinkStatus::TooManyErrors);
     EXPECT_EQ(r.message, "Block 1 arrived damaged 10 times; transfer abandoned");
-    EXPECT_EQ(ReadN(*peer, 16), kCancelSequence);
-    EXPECT_TRUE(sink.m_data.empty());
+    EXPECT_EQ(ReadN(*run.peer, 16), kCancelSequence);
+    EXPECT_TRUE(run.sink.m_data.empty());
 }
 
 TEST(YmodemReceiver, SilentSenderTimesOut) {
@@ -307,61 +307,46 @@ TEST(YmodemReceiver, SilentSenderTimesOut) {
 }
 
 TEST(YmodemReceiver, SenderThatFallsSilentMidwayTimesOut) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
     ymodem::Options options = FastOptions();
     options.replyTimeout = milliseconds{300};
-    auto receiving =
-        std::async(std::launch::async, [&, &end = *ours] { return Receive(end, sink, options); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 3000));
-    ReadN(*peer, 2);
-    Put(*peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
-    ReadN(*peer, 1);
-    const LinkResult r = receiving.get(); // ten waits of 0.3 s
+    CReceiverRun run(options);
+    run.Announce("x.bin", 3000);
+    Put(*run.peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    const LinkResult r = run.Result(); // ten waits of 0.3 s
     EXPECT_EQ(r.status, LinkStatus::TimedOut);
     EXPECT_EQ(r.message,
               "The sender stopped sending: no block for 0.3 s, 10 times, after 1024 of 3000 bytes");
     // Each wait ended with a NAK, then the transfer was cancelled.
-    const Bytes written = ours->Written();
+    const Bytes written = run.ours->Written();
     EXPECT_EQ(std::count(written.begin(), written.end(), 0x15), 9);
     EXPECT_TRUE(EndsWith(written, kCancelSequence));
 }
 
 TEST(YmodemReceiver, CancelReturnsAtOnceAndTellsTheSender) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
     CStopSwitch progress;
     ymodem::Options options = FastOptions();
     options.replyTimeout = milliseconds{5000}; // a cancel must not wait for this
-    auto receiving = std::async(
-        std::launch::async, [&, &end = *ours] { return Receive(end, sink, options, &progress); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 3000));
-    ReadN(*peer, 2);
+    CReceiverRun run(options, &progress);
+    run.Announce("x.bin", 3000);
     std::this_thread::sleep_for(milliseconds{100});
     const auto pressed = std::chrono::steady_clock::now();
     progress.stop = true;
-    const LinkResult r = receiving.get();
+    const LinkResult r = run.Result();
     EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
     EXPECT_EQ(r.status, LinkStatus::Cancelled);
     EXPECT_EQ(r.message, "Transfer cancelled");
-    EXPECT_EQ(ReadN(*peer, 16), kCancelSequence);
+    EXPECT_EQ(ReadN(*run.peer, 16), kCancelSequence);
 }
 
 TEST(YmodemReceiver, SenderCancelling) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    auto receiving = std::async(std::launch::async,
-                                [&, &end = *ours] { return Receive(end, sink, FastOptions()); });
-    ReadN(*peer, 1);
-    Put(*peer, Header("x.bin", 3000));
-    ReadN(*peer, 2);
-    Put(*peer, {0x18, 0x18});
-    const LinkResult r = receiving.get();
+    CReceiverRun run;
+    run.Announce("x.bin", 3000);
+    Put(*run.peer, {0x18, 0x18});
+    const LinkResult r = run.Result();
     EXPECT_EQ(r.status, LinkStatus::PeerCancelled);
     EXPECT_EQ(r.message, "The sender cancelled the transfer");
-    EXPECT_FALSE(EndsWith(ours->Written(), kCancelSequence)) << "no cancel back to a cancel";
+    EXPECT_FALSE(EndsWith(run.ours->Written(), kCancelSequence)) << "no cancel back to a cancel";
 }
 
 TEST(YmodemSender, SpeaksEachStepOfTheBatch) {
