@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +60,14 @@ void WhenModal(const QString& name, std::function<void(QDialog&)> act) {
         timer->stop();
         timer->deleteLater();
         act(*dialog);
+        // A form that never closes would hang the test: close it, and fail.
+        QPointer<QDialog> guarded(dialog);
+        QTimer::singleShot(60000, [guarded] {
+            if (guarded && guarded->isVisible()) {
+                ADD_FAILURE() << "the form did not close";
+                guarded->done(QDialog::Rejected);
+            }
+        });
     });
     timer->start(10);
 }
