@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
     CMainFrame frame(ui, true, &receiver);
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
-        frame.OfferWorkingCopyRecovery();
+        // A picture taken by a script has nobody to answer the question.
+        if (shot.isEmpty())
+            frame.OfferWorkingCopyRecovery();
         if (!open.isEmpty())
             frame.OpenPath(open);
         if (!shot.isEmpty())

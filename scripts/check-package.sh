@@ -31,7 +31,7 @@ for page in velmar velmar-cli; do
 done
 # The installed editor starts with the libraries the package depends on.
 shot=$(mktemp --suffix=.png)
-QT_QPA_PLATFORM=offscreen timeout 60 /usr/bin/velmar --receiver cable --open examples/demo-cable.bin \
+TMPDIR=$(mktemp -d) QT_QPA_PLATFORM=offscreen timeout 60 /usr/bin/velmar --receiver cable --open examples/demo-cable.bin \
     --screenshot "$shot"
 [[ -s $shot ]]
 rm -f "$shot"
