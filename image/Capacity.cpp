@@ -33,10 +33,10 @@ std::int64_t Sectors(const BlockGeometry& b, std::int64_t perSector) {
 std::int64_t ChannelCapacity(const FlashGeometry& g) {
     const int Z = g.sectorSize, S = g.ch.entrySize;
     const int list = g.productList;
-    const bool known = (list >= 1 && list <= 9) || list == 64;
-    if (!known || g.ch.fourth < 1 || g.ch.fourth > kMaxNameLength)
+    if (ChannelLayoutOf(list) == ChannelEntryLayout::None || g.ch.fourth < 1 ||
+        g.ch.fourth > kMaxNameLength)
         return 0; // no layout to write channels with
-    const bool network = list == 9 && !g.TwinTuner();
+    const bool network = HasCombinedChannelCount(list) && !g.TwinTuner();
     const std::int64_t slots = Sectors(
         g.ch, fit::PerSector(Z, S, 0, [=](int off) { return fit::Channel(Z, S, off, network); }));
     // The twin-tuner writer stores every channel once per tuner.
@@ -75,13 +75,13 @@ std::int64_t TableCapacity(const FlashGeometry& g, std::uint8_t table) {
             return 0;
         }
     }
-    const bool satellite = (g.productType & 0x01) != 0;
+    const bool satellite = IsSatellite(g.productType);
     switch (table) {
     case kTableSatellite: {
         if (!satellite)
             return 0;
         const int E = g.sat.entrySize;
-        if (E < ((g.productType & 0x08) ? 44 : 32) || g.sat.sectors < 1)
+        if (E < (HasLongSatelliteEntries(g.productType) ? 44 : 32) || g.sat.sectors < 1)
             return 0;
         // All satellites share the first sector, counted in one byte.
         return std::min<std::int64_t>(
@@ -103,7 +103,7 @@ std::int64_t TableCapacity(const FlashGeometry& g, std::uint8_t table) {
     }
     case kTableCableMux: {
         const int E = g.tp.entrySize;
-        if (!(g.productType & 0x04) || E < 12)
+        if (!IsCable(g.productType) || E < 12)
             return 0;
         return Sectors(g.tp,
                        fit::PerSector(Z, E, 0, [=](int off) { return fit::CableMux(Z, E, off); }));
