@@ -14,6 +14,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The cable single block with 40 multiplex, 20 broadcaster and 300 channel
+// slots; broadcaster slots of `broadcastBytes`.
+Profile SingleBlockProfile(int broadcastBytes) {
+    Profile p;
+    p.list = 10;
+    p.type = 0x14;
+    p.tp = {4096, 40, 16, 0};
+    p.brd = {8192, 20, broadcastBytes, 0};
+    p.ch = {12288, 300, 80, 28};
+    return p;
+}
+
 class Capacity : public WorkingCopyTest {
 protected:
     void AddChannels(int n) {
@@ -147,13 +159,7 @@ TEST_F(Capacity, OtherFamilies) {
     cable.Apply(); // Z - off - 4 > 40: 203 a sector
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableCableMux), 203 * 8);
 
-    Profile single;
-    single.list = 10;
-    single.type = 0x14;
-    single.tp = {4096, 40, 16, 0};
-    single.brd = {8192, 20, 20, 0};
-    single.ch = {12288, 300, 80, 28};
-    single.Apply();
+    SingleBlockProfile(20).Apply();
     const FlashGeometry g = FlashGeometry::FromPolicy();
     EXPECT_EQ(TableCapacity(g, kTableCableMux), 40);
     EXPECT_EQ(TableCapacity(g, kTableBroadcast), 20);
@@ -202,13 +208,7 @@ TEST_F(Capacity, CountWordsAndTheSingleBlockWriterBound) {
 
     // The single block's writer stores nothing when an area has no entry
     // size: no area holds a row then.
-    Profile single;
-    single.list = 10;
-    single.type = 0x04;
-    single.tp = {4096, 40, 16, 0};
-    single.brd = {8192, 20, 0, 0};
-    single.ch = {12288, 300, 80, 28};
-    single.Apply();
+    SingleBlockProfile(0).Apply();
     const FlashGeometry s = FlashGeometry::FromPolicy();
     EXPECT_EQ(TableCapacity(s, kTableCableMux), 0);
     EXPECT_EQ(TableCapacity(s, kTableChannel), 0);
