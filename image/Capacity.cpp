@@ -1,6 +1,7 @@
 #include "image/Capacity.h"
 
 #include "image/BlockRules.h"
+#include "model/Product.h"
 #include "platform/InputFile.h"
 
 #include <algorithm>
@@ -25,18 +26,27 @@ constexpr TableWords kTables[] = {
 };
 
 constexpr int kMaxNameLength = 254;
+// A counted sector stores its count in a word, and 0xFFFF reads as erased.
+constexpr std::int64_t kMaxCountWord = 0xFFFE;
 
 std::int64_t Sectors(const BlockGeometry& b, std::int64_t perSector) {
-    return std::int64_t{b.sectors} * perSector;
+    return std::int64_t{b.sectors} * std::min(perSector, kMaxCountWord);
+}
+
+// The single block's writer refuses an area without entries or a name length
+// it cannot store: then nothing is saved.
+bool SingleBlockWritable(const FlashGeometry& g) {
+    return g.tp.entrySize > 0 && g.brd.entrySize > 0 && g.ch.entrySize > 0 && g.ch.fourth >= 1 &&
+           g.ch.fourth <= kMaxNameLength;
 }
 
 std::int64_t ChannelCapacity(const FlashGeometry& g) {
     const int Z = g.sectorSize, S = g.ch.entrySize;
     const int list = g.productList;
-    const bool known = (list >= 1 && list <= 9) || list == 64;
-    if (!known || g.ch.fourth < 1 || g.ch.fourth > kMaxNameLength)
+    if (ChannelLayoutOf(list) == ChannelEntryLayout::None || g.ch.fourth < 1 ||
+        g.ch.fourth > kMaxNameLength)
         return 0; // no layout to write channels with
-    const bool network = list == 9 && !g.TwinTuner();
+    const bool network = HasCombinedChannelCount(list) && !g.TwinTuner();
     const std::int64_t slots = Sectors(
         g.ch, fit::PerSector(Z, S, 0, [=](int off) { return fit::Channel(Z, S, off, network); }));
     // The twin-tuner writer stores every channel once per tuner.
@@ -59,29 +69,45 @@ std::int64_t FavoriteCapacity(const FlashGeometry& g) {
 
 } // namespace
 
+bool WritesTable(const FlashGeometry& g, std::uint8_t table) {
+    switch (table) {
+    case kTableFavorite:
+    case kTableBroadcast:
+    case kTableChannel:
+        return true;
+    case kTableCableMux:
+        return g.SingleBlock() || IsCable(g.productType);
+    case kTableSatellite:
+    case kTableTransponder:
+        return !g.SingleBlock() && IsSatellite(g.productType);
+    default:
+        return false;
+    }
+}
+
 std::int64_t TableCapacity(const FlashGeometry& g, std::uint8_t table) {
     const int Z = g.sectorSize;
+    if (!WritesTable(g, table)) {
+        // A block this product leaves out holds none; terrestrial multiplexes
+        // and scratch rows are never written (the single block has no room
+        // for anything but its areas).
+        const bool block =
+            table == kTableSatellite || table == kTableTransponder || table == kTableCableMux;
+        return block || g.SingleBlock() ? 0 : -1;
+    }
     if (table == kTableFavorite)
         return FavoriteCapacity(g);
     if (g.SingleBlock()) {
-        switch (table) {
-        case kTableCableMux:
-            return g.tp.sectors;
-        case kTableBroadcast:
-            return g.brd.sectors;
-        case kTableChannel:
-            return g.ch.fourth >= 1 && g.ch.fourth <= kMaxNameLength ? g.ch.sectors : 0;
-        default:
+        if (!SingleBlockWritable(g))
             return 0;
-        }
+        return table == kTableCableMux    ? g.tp.sectors
+               : table == kTableBroadcast ? g.brd.sectors
+                                          : g.ch.sectors;
     }
-    const bool satellite = (g.productType & 0x01) != 0;
     switch (table) {
     case kTableSatellite: {
-        if (!satellite)
-            return 0;
         const int E = g.sat.entrySize;
-        if (E < ((g.productType & 0x08) ? 44 : 32) || g.sat.sectors < 1)
+        if (E < (HasLongSatelliteEntries(g.productType) ? 44 : 32) || g.sat.sectors < 1)
             return 0;
         // All satellites share the first sector, counted in one byte.
         return std::min<std::int64_t>(
@@ -96,22 +122,20 @@ std::int64_t TableCapacity(const FlashGeometry& g, std::uint8_t table) {
     }
     case kTableTransponder: {
         const int E = g.tp.entrySize;
-        if (!satellite || E < 12)
+        if (E < 12)
             return 0;
         return Sectors(
             g.tp, fit::PerSector(Z, E, 0, [=](int off) { return fit::Transponder(Z, E, off); }));
     }
     case kTableCableMux: {
         const int E = g.tp.entrySize;
-        if (!(g.productType & 0x04) || E < 12)
+        if (E < 12)
             return 0;
         return Sectors(g.tp,
                        fit::PerSector(Z, E, 0, [=](int off) { return fit::CableMux(Z, E, off); }));
     }
-    case kTableChannel:
-        return ChannelCapacity(g);
     default:
-        return -1; // terrestrial multiplexes and scratch rows are not written
+        return ChannelCapacity(g);
     }
 }
 

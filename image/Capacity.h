@@ -21,6 +21,9 @@ struct CapacityProblem {
     std::string message;
 };
 
+// Whether a save of `g`'s product writes the rows of `table`.
+bool WritesTable(const FlashGeometry& g, std::uint8_t table);
+
 // How many rows of `table` the blocks of `g` take, as the writers place them
 // and the readers find them again; 0 for a table the product does not write,
 // -1 for a table whose rows are not written at all (their bytes stay).

@@ -1,5 +1,7 @@
 #include "image/ChannelEntryCodecs.h"
 
+#include "model/Product.h"
+
 namespace {
 
 constexpr std::size_t kNameSize = sizeof(Channel_Info_Tag::Name);
@@ -52,18 +54,6 @@ void EncodeServiceHead(const Channel_Info_Tag& c, EntryWriter& e) {
 
 } // namespace
 
-int StandardFavoriteWords(std::uint32_t productType) {
-    if (productType & 0x20)
-        return 24;
-    if (productType & 0x40)
-        return 32;
-    return 0;
-}
-
-int ShortFavoriteWords(std::uint32_t productType) {
-    return (productType & 0x10) ? 8 : 0;
-}
-
 // ---- Standard entry ---------------------------------------------------------
 
 void DecodeChannelStandard(const EntryReader& e, int nameLength, std::uint32_t productType,
@@ -86,7 +76,7 @@ void DecodeChannelStandard(const EntryReader& e, int nameLength, std::uint32_t p
     c.CodeTable = e.U8(27 + L);
     c.Tuner = e.U8(28 + L);
     c.Record = e.U8(29 + L);
-    DecodeFavoriteWords(e, 30 + L, StandardFavoriteWords(productType), c);
+    DecodeFavoriteWords(e, 30 + L, StandardEntryFavoriteWords(productType), c);
 }
 
 void EncodeChannelStandard(const Channel_Info_Tag& c, int nameLength, std::uint32_t productType,
@@ -110,7 +100,7 @@ void EncodeChannelStandard(const Channel_Info_Tag& c, int nameLength, std::uint3
     e.U8(27 + L, c.CodeTable);
     e.U8(28 + L, tuner < 0 ? c.Tuner : static_cast<BYTE>(tuner));
     e.U8(29 + L, c.Record);
-    EncodeFavoriteWords(c, 30 + L, StandardFavoriteWords(productType), e);
+    EncodeFavoriteWords(c, 30 + L, StandardEntryFavoriteWords(productType), e);
 }
 
 // ---- Compact entry (lists 7 and 8) -------------------------------------------
@@ -118,9 +108,9 @@ void EncodeChannelStandard(const Channel_Info_Tag& c, int nameLength, std::uint3
 void DecodeChannelCompact(const EntryReader& e, int nameLength, std::uint32_t productType,
                           int productList, Channel_Info_Tag& c) {
     const auto L = static_cast<std::size_t>(nameLength);
-    const std::size_t x = productList == 8 ? 8 : 6; // e of the layout
+    const std::size_t x = ShowsShowNum(productList) ? 8 : 6; // e of the layout
     c.CAS = e.U32(0);
-    if (productList == 8) {
+    if (ShowsShowNum(productList)) {
         // The receiver numbers list-8 channels by their displayed number.
         c.ShowNum = e.U16(6);
         c.ProgramNum = c.ShowNum;
@@ -141,16 +131,16 @@ void DecodeChannelCompact(const EntryReader& e, int nameLength, std::uint32_t pr
     c.CodeTable = e.U8(x + 16 + L);
     c.Favorite = e.U8(x + 17 + L);
     c.StreamType = e.U8(x + 18 + L);
-    DecodeFavoriteWords(e, x + 19 + L, ShortFavoriteWords(productType), c);
+    DecodeFavoriteWords(e, x + 19 + L, ShortEntryFavoriteWords(productType), c);
 }
 
 void EncodeChannelCompact(const Channel_Info_Tag& c, int nameLength, std::uint32_t productType,
                           int productList, EntryWriter& e) {
     const auto L = static_cast<std::size_t>(nameLength);
-    const std::size_t x = productList == 8 ? 8 : 6;
+    const std::size_t x = ShowsShowNum(productList) ? 8 : 6;
     e.U32(0, c.CAS);
     e.U16(4, c.ProgramNum);
-    if (productList == 8)
+    if (ShowsShowNum(productList))
         e.U16(6, c.ShowNum);
     e.U8(x, c.SatID);
     e.U8(x + 1, c.TPID);
@@ -166,7 +156,7 @@ void EncodeChannelCompact(const Channel_Info_Tag& c, int nameLength, std::uint32
     e.U8(x + 16 + L, c.CodeTable);
     e.U8(x + 17 + L, static_cast<BYTE>(c.Favorite));
     e.U8(x + 18 + L, c.StreamType);
-    EncodeFavoriteWords(c, x + 19 + L, ShortFavoriteWords(productType), e);
+    EncodeFavoriteWords(c, x + 19 + L, ShortEntryFavoriteWords(productType), e);
 }
 
 // ---- Network entry (list 9) ----------------------------------------------------
@@ -186,7 +176,7 @@ void DecodeChannelNetwork(const EntryReader& e, int nameLength, std::uint32_t pr
     e.Text(32, c.Name, L, kNameSize);
     c.OrgMuxID = e.U8(32 + L);
     c.NetNameID = e.U16(33 + L);
-    DecodeFavoriteWords(e, 35 + L, ShortFavoriteWords(productType), c);
+    DecodeFavoriteWords(e, 35 + L, ShortEntryFavoriteWords(productType), c);
     c.SatID = 1; // the network entry carries no satellite
 }
 
@@ -205,7 +195,7 @@ void EncodeChannelNetwork(const Channel_Info_Tag& c, int nameLength, std::uint32
     EncodeShortName(c, 32, L, e);
     e.U8(32 + L, c.OrgMuxID);
     e.U16(33 + L, c.NetNameID);
-    EncodeFavoriteWords(c, 35 + L, ShortFavoriteWords(productType), e);
+    EncodeFavoriteWords(c, 35 + L, ShortEntryFavoriteWords(productType), e);
 }
 
 // ---- Single-block entry (list 10) ------------------------------------------------
@@ -223,7 +213,7 @@ void DecodeChannelSingle(const EntryReader& e, int nameLength, std::uint32_t pro
     c.Favorite = e.U8(29 + L);
     c.VolOffset = e.U8(30 + L);
     c.StreamType = e.U8(31 + L);
-    DecodeFavoriteWords(e, 32 + L, ShortFavoriteWords(productType), c);
+    DecodeFavoriteWords(e, 32 + L, ShortEntryFavoriteWords(productType), c);
 }
 
 void EncodeChannelSingle(const Channel_Info_Tag& c, int nameLength, std::uint32_t productType,
@@ -239,5 +229,5 @@ void EncodeChannelSingle(const Channel_Info_Tag& c, int nameLength, std::uint32_
     e.U8(29 + L, static_cast<BYTE>(c.Favorite));
     e.U8(30 + L, c.VolOffset);
     e.U8(31 + L, c.StreamType);
-    EncodeFavoriteWords(c, 32 + L, ShortFavoriteWords(productType), e);
+    EncodeFavoriteWords(c, 32 + L, ShortEntryFavoriteWords(productType), e);
 }

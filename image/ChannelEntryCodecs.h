@@ -7,10 +7,6 @@
 
 #include <cstdint>
 
-// How many favourite-position words an entry carries, by product type bits.
-int StandardFavoriteWords(std::uint32_t productType); // 24 (0x20), 32 (0x40) or 0
-int ShortFavoriteWords(std::uint32_t productType);    // 8 (0x10) or 0
-
 // Product lists 1-6 and 64.
 void DecodeChannelStandard(const EntryReader& e, int nameLength, std::uint32_t productType,
                            Channel_Info_Tag& c);

@@ -3,6 +3,7 @@
 
 #include "contracts/Policy.h"
 #include "image/ImageState.h"
+#include "model/Product.h"
 
 #include <cstdio>
 #include <cstring>
@@ -126,14 +127,13 @@ int CChannelFile::LoadOpened() {
 
     bool ok = ReadFavorites();
     const std::uint32_t type = m_nProductType;
-    if (ok && (type & 0x04) && m_nProductList == 10) {
+    if (ok && IsSingleBlockImage(type, m_nProductList)) {
         ok = ReadSingleBlock();
     } else if (ok) {
-        const bool satAndTerrestrial = (type & 0x03) == 0x03;
-        ok = (!(type & 0x01) || ReadSatellites()) && ReadBroadcasts() &&
-             (!(type & 0x01) || ReadTransponders()) &&
-             (!(type & 0x02) || satAndTerrestrial || ReadTerrestrialMuxBlock()) &&
-             (!(type & 0x04) || ReadCableMuxBlock()) && ReadChannelBlock();
+        ok = (!IsSatellite(type) || ReadSatellites()) && ReadBroadcasts() &&
+             (!IsSatellite(type) || ReadTransponders()) &&
+             (!HasTerrestrialMuxBlock(type) || ReadTerrestrialMuxBlock()) &&
+             (!IsCable(type) || ReadCableMuxBlock()) && ReadChannelBlock();
     }
     Close();
     return ok ? 1 : 0;
@@ -148,13 +148,14 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
     ShiftBlocks(zorvImage ? kZorvHeaderSize : kWorkingHeaderSize);
     bool ok = WriteHeader(zorvImage) && WriteFavorites();
     const std::uint32_t type = m_nProductType;
-    if (ok && (type & 0x04) && m_nProductList == 10) {
+    if (ok && IsSingleBlockImage(type, m_nProductList)) {
         ok = WriteSingleBlock();
     } else if (ok) {
-        const bool twin = m_nProductList == 5 || m_nProductList == 6;
+        const bool twin = UsesTwinTunerWriter(m_nProductList);
         // The terrestrial multiplex block has no writer: its bytes stay as they are.
-        ok = (!(type & 0x01) || WriteSatellites()) && WriteBroadcasts() &&
-             (!(type & 0x01) || WriteTransponders()) && (!(type & 0x04) || WriteCableMuxBlock()) &&
+        ok = (!IsSatellite(type) || WriteSatellites()) && WriteBroadcasts() &&
+             (!IsSatellite(type) || WriteTransponders()) &&
+             (!IsCable(type) || WriteCableMuxBlock()) &&
              (twin ? WriteTwinTunerChannelBlock() : WriteChannelBlock());
     }
     // A close that fails may have lost written data: that is a failed save.

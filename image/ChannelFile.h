@@ -67,8 +67,6 @@ private:
     // shorter (checked before anything is allocated).
     bool ReadBlock(std::int64_t start, std::int64_t bytes, std::vector<BYTE>& out);
     bool WriteChannels(bool twinTuner);
-    // The channel layout of this product: 0 standard, 1 compact, 2 network, -1 none.
-    int ChannelLayout() const;
 
     std::string m_strPath;
     CImageFile m_file;

@@ -6,6 +6,7 @@
 #include "image/EntryCodecs.h"
 #include "image/ImageState.h"
 #include "image/SectorWriter.h"
+#include "model/Product.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -133,7 +134,7 @@ bool CChannelFile::WriteFavorites() {
         EncodeFavorite(*f, e);
     }
     // Lists 7 to 10 write only the first 170 bytes of the last sector.
-    const bool shortWrite = m_nProductList >= 7 && m_nProductList <= 10;
+    const bool shortWrite = HasShortFavoriteSector(m_nProductList);
     return writer.End(true, shortWrite ? 170 : 0);
 }
 
@@ -156,7 +157,7 @@ bool CChannelFile::ReadSatellites() {
     g_byPreservedD = t[4];
     m_sat.fourth = t[2] == 0 ? 120 : t[2];
     const int E = m_sat.entrySize;
-    const bool longForm = (m_nProductType & 0x08) != 0;
+    const bool longForm = HasLongSatelliteEntries(m_nProductType);
     for (int i = 0; i < m_sat.fourth && std::int64_t{i + 1} * E <= trailerEnd - 7; ++i) {
         auto sat = NewRecord<Satellite_Info_Tag>();
         sat->Index = static_cast<DWORD>(i + 1);
@@ -174,7 +175,7 @@ bool CChannelFile::ReadSatellites() {
 bool CChannelFile::WriteSatellites() {
     const int Z = m_nSectorSize;
     const int E = m_sat.entrySize;
-    const bool longForm = (m_nProductType & 0x08) != 0;
+    const bool longForm = HasLongSatelliteEntries(m_nProductType);
     if (E < (longForm ? kSatLongEntry : kSatShortEntry))
         return false;
     m_sat.fourth = 0;
@@ -240,15 +241,15 @@ bool CChannelFile::ReadTransponders() {
     std::vector<BYTE> block;
     if (!ReadBlock(m_tp.start, BlockBytes(m_tp, m_nSectorSize), block))
         return false;
-    const bool extension = m_nProductList == 7 || m_nProductList == 8;
-    const bool terrestrial = (m_nProductType & 0x02) != 0;
+    const bool extension = HasTransponderExtension(m_nProductList);
+    const std::uint32_t type = m_nProductType;
     m_tp.fourth = ForEachCountedSlot(block, m_tp.sectors, m_nSectorSize, m_tp.entrySize,
                                      [&](DWORD key, std::span<const BYTE> entry) {
                                          auto t = NewRecord<Transponder_Info_Tag>();
                                          t->Index = key;
                                          const EntryReader e(entry, m_bByteOrder);
                                          DecodeTransponderStandard(e, extension, *t);
-                                         if (terrestrial && t->SatID == 1)
+                                         if (IsTerrestrialPseudoSatellite(type, t->SatID))
                                              DecodeTransponderTerrestrial(e, m_bByteOrder, *t);
                                          const bool keep = t->SatID != 0;
                                          if (keep)
@@ -264,14 +265,14 @@ bool CChannelFile::WriteTransponders() {
     if (E < kTransponderEntryBase)
         return false;
     // The writer asks the policy itself, as the receiver's tools did.
-    const bool extension = GetProductList() == 7 || GetProductList() == 8;
-    const bool terrestrial = (GetProductType() & 0x02) != 0;
+    const bool extension = HasTransponderExtension(GetProductList());
+    const std::uint32_t type = GetProductType();
     m_tp.fourth = 0;
     return WriteCountedBlock<Transponder_Info_Tag>(
         m_file, m_tp, Z, kTableTransponder, [=](int p) { return fit::Transponder(Z, E, p); },
         [&](const Transponder_Info_Tag& t, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
-            if (terrestrial && t.SatID == 1)
+            if (IsTerrestrialPseudoSatellite(type, t.SatID))
                 EncodeTransponderTerrestrial(t, extension, m_bByteOrder, e);
             else
                 EncodeTransponderStandard(t, extension, e);

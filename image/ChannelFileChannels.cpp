@@ -5,18 +5,15 @@
 #include "image/ChannelEntryCodecs.h"
 #include "image/ChannelFile.h"
 #include "image/SectorWriter.h"
+#include "model/Product.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kStandard = 0, kCompact = 1, kNetwork = 2;
+using enum ChannelEntryLayout;
 constexpr int kMaxNameLength = 254; // the record's Name stays terminated
 constexpr int kChannelTrailer = 6;
-
-bool TunerDropped(std::uint32_t type) {
-    return (type & 0x06) != 0 && (type & 0x03) != 0x03;
-}
 
 // `entry` is the tuner-1 copy the twin-tuner writer put right after `first`.
 bool IsSecondCopy(std::span<const BYTE> first, std::span<const BYTE> entry, std::size_t tunerAt) {
@@ -30,33 +27,13 @@ bool IsSecondCopy(std::span<const BYTE> first, std::span<const BYTE> entry, std:
 
 } // namespace
 
-int CChannelFile::ChannelLayout() const {
-    switch (m_nProductList) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 64:
-        return kStandard;
-    case 7:
-    case 8:
-        return kCompact;
-    case 9:
-        return kNetwork;
-    default:
-        return -1; // list 10 without the cable bit, or an unknown model
-    }
-}
-
 bool CChannelFile::ReadChannelBlock() {
     const int Z = m_nSectorSize;
     const int S = m_ch.entrySize;
     const int L = m_ch.fourth;
-    const int layout = ChannelLayout();
+    const ChannelEntryLayout layout = ChannelLayoutOf(m_nProductList);
     // A product we have no layout for must not silently load as empty.
-    if (layout < 0 || S <= 0 || L < 1 || L > kMaxNameLength)
+    if (layout == None || S <= 0 || L < 1 || L > kMaxNameLength)
         return false;
     std::vector<BYTE> block;
     if (!ReadBlock(m_ch.start, std::int64_t{m_ch.sectors} * Z, block))
@@ -66,8 +43,8 @@ bool CChannelFile::ReadChannelBlock() {
     // Where the keep rule would keep both, an entry identical to the slot
     // before it but for Tuner 1 after 0 is that second copy: it folds back
     // into the row of the first, so load and save are stable.
-    const bool foldTwins = (m_nProductList == 5 || m_nProductList == 6) && layout == kStandard &&
-                           !TunerDropped(m_nProductType);
+    const bool foldTwins = UsesTwinTunerWriter(m_nProductList) && layout == Standard &&
+                           !DropsTunerEntries(m_nProductType);
     const std::size_t tunerAt = static_cast<std::size_t>(28 + L);
     std::span<const BYTE> firstCopy; // the last slot read, when it was a Tuner-0 entry
     DWORD key = 1;
@@ -80,7 +57,7 @@ bool CChannelFile::ReadChannelBlock() {
         // rule drops the empty ones.
         if (a == 0xFFFF && b == 0xFFFF)
             break;
-        if (layout == kNetwork) {
+        if (layout == Network) {
             a = sector[Z - 3];
             b = 0;
         }
@@ -104,11 +81,11 @@ bool CChannelFile::ReadChannelBlock() {
             auto c = NewRecord<Channel_Info_Tag>();
             c->Index = key;
             const EntryReader e(raw, m_bByteOrder);
-            if (layout == kStandard) {
+            if (layout == Standard) {
                 DecodeChannelStandard(e, L, m_nProductType, *c);
-                if (c->Tuner != 0 && TunerDropped(m_nProductType))
+                if (c->Tuner != 0 && DropsTunerEntries(m_nProductType))
                     c->Name[0] = '\0';
-            } else if (layout == kCompact) {
+            } else if (layout == Compact) {
                 DecodeChannelCompact(e, L, m_nProductType, m_nProductList, *c);
             } else {
                 DecodeChannelNetwork(e, L, m_nProductType, *c);
@@ -132,10 +109,10 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
     const int Z = m_nSectorSize;
     const int S = m_ch.entrySize;
     const int L = m_ch.fourth;
-    const int layout = twinTuner ? kStandard : ChannelLayout();
-    if (layout < 0 || S <= 0 || L < 1 || L > kMaxNameLength)
+    const ChannelEntryLayout layout = twinTuner ? Standard : ChannelLayoutOf(m_nProductList);
+    if (layout == None || S <= 0 || L < 1 || L > kMaxNameLength)
         return false;
-    const bool network = layout == kNetwork;
+    const bool network = layout == Network;
     m_nTVCount = m_nRadioCount = 0;
     CSectorWriter writer(
         m_file, m_ch.start, Z, m_ch.sectors, S,
@@ -157,9 +134,9 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
          c = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
         for (int copy = 0; copy < (twinTuner ? 2 : 1); ++copy) {
             EntryWriter e(writer.Place(), m_bByteOrder);
-            if (layout == kStandard)
+            if (layout == Standard)
                 EncodeChannelStandard(*c, L, m_nProductType, twinTuner ? copy : -1, e);
-            else if (layout == kCompact)
+            else if (layout == Compact)
                 EncodeChannelCompact(*c, L, m_nProductType, m_nProductList, e);
             else
                 EncodeChannelNetwork(*c, L, m_nProductType, e);

@@ -3,6 +3,8 @@
 // check and the command-line options all read and check the same way.
 #pragma once
 
+#include "model/Product.h"
+
 #include <cstdint>
 #include <string>
 
@@ -26,8 +28,8 @@ struct FlashGeometry {
     static FlashGeometry FromPolicy();
 
     // The cable single-block variant: product list 10 with the cable bit.
-    bool SingleBlock() const { return (productType & 0x04) != 0 && productList == 10; }
-    bool TwinTuner() const { return productList == 5 || productList == 6; }
+    bool SingleBlock() const { return IsSingleBlockImage(productType, productList); }
+    bool TwinTuner() const { return UsesTwinTunerWriter(productList); }
 
     // Whether every block lies inside the largest image the program accepts,
     // so that no offset or size sum can overflow; `why` says what is wrong.

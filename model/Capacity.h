@@ -1,6 +1,7 @@
-// How many rows of each table one image save can hold: the fit rules of the
-// block writers worked out from the policy's product and geometry. A table
-// with more rows than its capacity does not survive a save and a reload.
+// How many rows of each table one image save can hold under the policy's
+// product and geometry, for the Information figures: the capacity check of
+// image/Capacity.h read for the current policy. A table with more rows than
+// its capacity does not survive a save and a reload.
 #pragma once
 
 #include "contracts/ZorvDB.h"

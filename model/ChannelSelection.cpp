@@ -1,8 +1,10 @@
 #include "model/ChannelSelection.h"
 
 #include "model/Product.h"
+#include "model/QuickNameFilter.h"
 #include "model/RecordTexts.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -11,21 +13,18 @@ bool TunerReads(const Channel_Info_Tag& c, int productList, std::string_view tex
     return TunerText(TunerNameCode(productList, c.SatID, c.Tuner)) == text;
 }
 
-unsigned char Upper(unsigned char ch) {
-    if ((ch >= 'a' && ch <= 'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7))
-        return static_cast<unsigned char>(ch - 0x20);
-    switch (ch) {
-    case 0x9A: // s caron
-        return 0x8A;
-    case 0x9C: // oe
-        return 0x8C;
-    case 0x9E: // z caron
-        return 0x8E;
-    case 0xFF: // y diaeresis
-        return 0x9F;
-    default:
-        return ch;
+// Each letter's upper-case partner: the reverse of the quick filter's fold,
+// so both searches pair the same letters.
+std::array<char, 256> UpperTable() {
+    std::array<char, 256> upper{};
+    for (int i = 0; i < 256; ++i)
+        upper[static_cast<std::size_t>(i)] = static_cast<char>(i);
+    for (int i = 0; i < 256; ++i) {
+        const auto lower = static_cast<unsigned char>(FoldCase1252(static_cast<char>(i)));
+        if (lower != i)
+            upper[lower] = static_cast<char>(i);
     }
+    return upper;
 }
 
 } // namespace
@@ -47,9 +46,10 @@ bool SelectsChannel(ChannelSelect which, const Channel_Info_Tag& c, int productL
 }
 
 std::string UpperCase1252(std::string_view text) {
+    const std::array<char, 256> upper = UpperTable();
     std::string out(text);
     for (char& ch : out)
-        ch = static_cast<char>(Upper(static_cast<unsigned char>(ch)));
+        ch = upper[static_cast<unsigned char>(ch)];
     return out;
 }
 

@@ -14,6 +14,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The cable single block with 40 multiplex, 20 broadcaster and 300 channel
+// slots; broadcaster slots of `broadcastBytes`.
+Profile SingleBlockProfile(int broadcastBytes) {
+    Profile p;
+    p.list = 10;
+    p.type = 0x14;
+    p.tp = {4096, 40, 16, 0};
+    p.brd = {8192, 20, broadcastBytes, 0};
+    p.ch = {12288, 300, 80, 28};
+    return p;
+}
+
 class Capacity : public WorkingCopyTest {
 protected:
     void AddChannels(int n) {
@@ -147,13 +159,7 @@ TEST_F(Capacity, OtherFamilies) {
     cable.Apply(); // Z - off - 4 > 40: 203 a sector
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableCableMux), 203 * 8);
 
-    Profile single;
-    single.list = 10;
-    single.type = 0x14;
-    single.tp = {4096, 40, 16, 0};
-    single.brd = {8192, 20, 20, 0};
-    single.ch = {12288, 300, 80, 28};
-    single.Apply();
+    SingleBlockProfile(20).Apply();
     const FlashGeometry g = FlashGeometry::FromPolicy();
     EXPECT_EQ(TableCapacity(g, kTableCableMux), 40);
     EXPECT_EQ(TableCapacity(g, kTableBroadcast), 20);
@@ -186,4 +192,28 @@ TEST_F(Capacity, ABrokenLayoutIsReportedInsteadOfCounted) {
     EXPECT_EQ(ExportWorkingCopy(Path("x.bin").string(), &report), 0);
     EXPECT_EQ(report.message, problems[0].message);
     EXPECT_FALSE(fs::exists(Path("x.bin")));
+}
+
+TEST_F(Capacity, CountWordsAndTheSingleBlockWriterBound) {
+    FlashGeometry g = FlashGeometry::FromPolicy();
+    // 1 MiB sectors of 12-byte transponders would place 87,380 a sector, but
+    // a count of 0xFFFF reads back as erased: 65,534 a sector at most.
+    g.sectorSize = 1 << 20;
+    g.tp = {0, 2, 12, 0};
+    g.brd = {0, 1, 12, 0};
+    EXPECT_EQ(TableCapacity(g, kTableTransponder), 2 * 0xFFFE);
+    EXPECT_EQ(TableCapacity(g, kTableBroadcast), 0) << "broadcasts need 20 bytes";
+    g.brd.entrySize = 20;
+    EXPECT_EQ(TableCapacity(g, kTableBroadcast), 52428); // (2^20 - 5 - 20) / 20 + 1
+
+    // The single block's writer stores nothing when an area has no entry
+    // size: no area holds a row then.
+    SingleBlockProfile(0).Apply();
+    const FlashGeometry s = FlashGeometry::FromPolicy();
+    EXPECT_EQ(TableCapacity(s, kTableCableMux), 0);
+    EXPECT_EQ(TableCapacity(s, kTableChannel), 0);
+    EXPECT_EQ(TableCapacity(s, kTableSatellite), 0);
+    EXPECT_EQ(TableCapacity(s, kTableTerrestrialMux), 0);
+    EXPECT_FALSE(WritesTable(s, kTableSatellite));
+    EXPECT_TRUE(WritesTable(s, kTableCableMux));
 }
