@@ -3,11 +3,8 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
-#include "platform/MessageBoxes.h"
 #include "platform/PaneWidgets.h"
-#include "platform/WaitCursor.h"
 #include "views/Panes.h"
-#include "xls/ChannelWorkbook.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -17,15 +14,8 @@
 #include <QStyle>
 #include <QToolBar>
 
-bool IsWorkbookPath(const QString& path) {
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot < 2 || dot + 1 >= path.size())
-        return false;
-    const QString extension = path.mid(dot + 1);
-    return extension == "xls" || extension == "cvs";
-}
-
-CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui), m_prompt(ui, this) {
+CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy)
+    : m_ui(ui), m_prompt(ui, this), m_session(TheZorvDB()) {
     resize(1024, 768);
     setObjectName("MainFrame");
 
@@ -64,6 +54,19 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui), m_prompt(u
     connect(findChild<QAction*>("ID_REFRESH_ALL"), &QAction::triggered, this,
             &CMainFrame::OnRefreshAll);
     connect(findChild<QAction*>("ID_APP_ABOUT"), &QAction::triggered, this, &CMainFrame::OnAbout);
+    // Undo and redo come after the fixed buttons.
+    bar->addSeparator();
+    m_pUndo =
+        AddCommand("ID_EDIT_UNDO", "Undo", "Undo the last edit", "Undo", QKeySequence("Ctrl+Z"));
+    m_pRedo = AddCommand("ID_EDIT_REDO", "Redo", "Redo the edit undone last", "Redo",
+                         QKeySequence("Ctrl+Shift+Z"));
+    m_pRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+    add(m_pUndo, QStyle::SP_ArrowBack);
+    add(m_pRedo, QStyle::SP_ArrowForward);
+    connect(m_pUndo, &QAction::triggered, this, &CMainFrame::OnUndo);
+    connect(m_pRedo, &QAction::triggered, this, &CMainFrame::OnRedo);
+    m_session.AddObserver([this](const EditEvent& event) { OnSessionEvent(event); });
+    UpdateHistoryCommands();
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used
@@ -73,9 +76,9 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy) : m_ui(ui), m_prompt(u
 
     m_pOuterSplitter = new CColorSplitWnd(Qt::Horizontal, this);
     m_pInnerSplitter = new CColorSplitWnd(Qt::Vertical, m_pOuterSplitter);
-    m_pLeftTopView = new CLeftTopView(*this, m_pInnerSplitter);
-    m_pLeftBottomView = new CLeftBottomView(*this, m_ui, m_pInnerSplitter);
-    m_pRightView = new CRightView(*this, m_pOuterSplitter);
+    m_pLeftTopView = new CLeftTopView(m_context, m_pInnerSplitter);
+    m_pLeftBottomView = new CLeftBottomView(m_context, m_pInnerSplitter);
+    m_pRightView = new CRightView(m_context, m_pOuterSplitter);
     m_pInnerSplitter->addWidget(m_pLeftTopView);
     m_pInnerSplitter->addWidget(m_pLeftBottomView);
     m_pOuterSplitter->addWidget(m_pInnerSplitter);
@@ -156,6 +159,11 @@ void CMainFrame::OnGridDragBegin(int source) {
 void CMainFrame::OnGridDrop(int target, std::uint32_t value) {
     const int source = m_nDragSource;
     m_nDragSource = 0; // whatever the drop does
+    // On a grid, key 0 means no row under the pointer: nothing to drop on.
+    // (On the favourite tree the value is a node number, and 0 is the first.)
+    const bool onTree = target == kDragFavoriteNode || target == kDragGenreNode;
+    if (value == 0 && !onTree)
+        return;
     if (source == kDragTransponder) {
         if (target == kDragSatellite) {
             m_pLeftTopView->MoveTranspondersToSatellite(value);
@@ -202,65 +210,37 @@ void CMainFrame::DropChannels(CChannelGridCtrl& source, int target, std::uint32_
     }
 }
 
-// ---- File commands -------------------------------------------------------------------
+// ---- Undo and redo -------------------------------------------------------------------
 
-void CMainFrame::RefreshAllViews() {
-    m_pLeftTopView->RefreshView();
-    m_pLeftBottomView->RefreshView();
-    m_pRightView->RefreshView();
+void CMainFrame::OnUndo() {
+    m_session.Undo();
 }
 
-void CMainFrame::OnFileOpen() {
-    const QString path = m_ui.OpenFileName(this, texts::kOpenTitle, texts::kOpenFilter);
-    if (!path.isEmpty())
-        OpenPath(path);
+void CMainFrame::OnRedo() {
+    m_session.Redo();
 }
 
-void CMainFrame::OpenPath(const QString& path) {
-    const std::string native = path.toLocal8Bit().toStdString();
-    CWaitCursor wait(m_ui);
-    if (IsWorkbookPath(path)) {
-        ImportChannelWorkbook(native);
-        RefreshAllViews();
-        return;
+void CMainFrame::OnSessionEvent(const EditEvent& event) {
+    // An edit has already shown itself where it was made; undo and redo
+    // change tables behind the panes, which rebuild what shows them and
+    // keep their filters.
+    if (event.kind == EditEventKind::Undo || event.kind == EditEventKind::Redo) {
+        m_pLeftTopView->Refill(event.tables);
+        m_pLeftBottomView->Refill(event.tables);
+        m_pRightView->Refill(event.tables);
     }
-    const int result = ImportToWorkingCopy(native, &m_prompt);
-    if (result == kImportFileError) {
-        wait.End();
-        ShowStop(m_ui, this, QString(texts::kCannotOpenFile).replace("%s", path));
-        return;
-    }
-    if (result != 0) {
-        RefreshAllViews();
-        return;
-    }
-    wait.End();
-    ShowStop(m_ui, this, texts::kCannotOpenImage);
+    UpdateHistoryCommands();
 }
 
-void CMainFrame::OnSaveToFile() {
-    const QString path =
-        m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
-    if (path.isEmpty())
-        return;
-    const std::string native = path.toLocal8Bit().toStdString();
-    CWaitCursor wait(m_ui);
-    if (IsWorkbookPath(path)) {
-        ExportChannelWorkbook(native);
-        return;
-    }
-    if (ExportWorkingCopy(native) == 0)
-        ShowStop(m_ui, this, texts::kCannotSaveImage);
-}
-
-void CMainFrame::OnRefreshAll() {
-    CWaitCursor wait(m_ui);
-    RefreshAllViews();
-}
-
-void CMainFrame::OnAbout() {
-    m_ui.MessageBox(this, QString("%1\n%2").arg(texts::kAboutVersion, texts::kAboutLine),
-                    texts::kAboutCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
+void CMainFrame::UpdateHistoryCommands() {
+    const auto name = [](const char* verb, const std::string& edit) {
+        return edit.empty() ? QString(verb)
+                            : QString("%1 %2").arg(verb, QString::fromStdString(edit));
+    };
+    m_pUndo->setEnabled(m_session.CanUndo());
+    m_pUndo->setToolTip(name("Undo", m_session.UndoName()));
+    m_pRedo->setEnabled(m_session.CanRedo());
+    m_pRedo->setToolTip(name("Redo", m_session.RedoName()));
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -271,9 +251,4 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 void CMainFrame::dropEvent(QDropEvent* event) {
     OpenDroppedFiles(event->mimeData()->urls());
     event->acceptProposedAction();
-}
-
-void CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
-    if (!urls.isEmpty() && !urls.first().toLocalFile().isEmpty())
-        OpenPath(urls.first().toLocalFile().left(260)); // later files are ignored
 }

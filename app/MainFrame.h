@@ -1,11 +1,14 @@
 // The main window: toolbar and accelerators, the three panes, the file
-// commands, and the switchboard through which the panes talk to each other.
+// commands, undo and redo, and the switchboard through which the panes talk
+// to each other. The frame owns the edit session every change runs through.
 #pragma once
 
 #include "contracts/Texts.h"
+#include "model/EditSession.h"
 #include "platform/SeamPrompt.h"
 #include "views/Messages.h"
 #include "views/Switchboard.h"
+#include "views/ViewContext.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -38,14 +41,20 @@ public:
     void OnSaveToFile();
     void OnRefreshAll();
     void OnAbout();
+    void OnUndo();
+    void OnRedo();
     // Steps 2 to 5 of Open, for a chosen or dropped path.
     void OpenPath(const QString& path);
     // Files dropped from the desktop: the first is opened, the rest ignored.
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
+    EditSession& Session() { return m_session; }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Unsaved edits are saved, dropped or kept as the user answers.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // What the private messages ask of the frame.
@@ -62,12 +71,25 @@ private:
     void OnGridDrop(int target, std::uint32_t value) override;
     void DropChannels(CChannelGridCtrl& source, int target, std::uint32_t value);
     void RefreshAllViews();
+    // The save command; true when the tables went to a file.
+    bool SaveToFile();
+    // Before the tables are replaced or the window closes with unsaved
+    // edits: asks whether to save them first. False when the user cancelled
+    // or the save did not happen: the caller stops.
+    bool SaveModifiedFirst();
+    // After every edit, undo, redo, load and save.
+    void OnSessionEvent(const EditEvent& event);
+    void UpdateHistoryCommands();
     QAction* AddCommand(const char* name, const QString& text, const QString& status,
                         const QString& tip, const QKeySequence& key);
 
     IUiSeam& m_ui;
-    CSeamPrompt m_prompt;  // the core's questions, answered through m_ui
+    CSeamPrompt m_prompt; // the core's questions, answered through m_ui
+    EditSession m_session;
+    ViewContext m_context{*this, m_ui, m_session};
     int m_nDragSource = 0; // g_nDragSource: the grid a drag started in
+    QAction* m_pUndo = nullptr;
+    QAction* m_pRedo = nullptr;
     CLeftTopView* m_pLeftTopView = nullptr;
     CLeftBottomView* m_pLeftBottomView = nullptr;
     CRightView* m_pRightView = nullptr;

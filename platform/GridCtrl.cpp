@@ -190,6 +190,26 @@ void CGridModel::DeleteRow(int row) {
     endRemoveRows();
 }
 
+void CGridModel::DeleteRows(std::vector<int> rows) {
+    std::erase_if(rows, [this](int row) { return row < 1 || row >= RowCount(); });
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // From the bottom up, so the rows still to go keep their numbers.
+    for (std::size_t end = rows.size(); end > 0;) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
+            --begin;
+        const int first = rows[begin] - 1, last = rows[end - 1] - 1; // model rows
+        beginRemoveRows({}, first, last);
+        m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+        m_bKeyIndexStale = true; // a lookup meanwhile rebuilds the index
+        endRemoveRows();
+        end = begin;
+    }
+    if (!rows.empty())
+        RebuildKeyIndex();
+}
+
 void CGridModel::Sort(int col, bool numeric, bool ascending) {
     if (col < 0 || col >= m_nColumns || m_rows.size() < 2)
         return;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <span>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 inline constexpr unsigned GVIS_SELECTED = 0x0002;
@@ -50,6 +51,9 @@ public:
     void SetAlignment(int col, Qt::Alignment alignment);
     void SetToolTips(bool show) { m_bToolTips = show; }
     void DeleteRow(int row);
+    // Deletes these data rows (any order, repeats allowed), one removal per
+    // run of adjacent rows.
+    void DeleteRows(std::vector<int> rows);
     void InsertRows(int count); // appends empty data rows
     // Stable sort of the data rows by one column; persistent indexes follow
     // their rows.
@@ -116,6 +120,7 @@ public:
     void SetRowResize(bool resize);
     void SortItems(Compare compare, int col, bool ascending);
     void DeleteRow(int row) { m_model.DeleteRow(row); }
+    void DeleteRows(std::vector<int> rows) { m_model.DeleteRows(std::move(rows)); }
     void Refresh() { viewport()->update(); }
     void RedrawRow(int) { viewport()->update(); }
     void ExpandColumnsToFit();

@@ -17,4 +17,4 @@ bool AskYesNo(IUiSeam& ui, QWidget* owner, const QString& text,
               IUiSeam::Icon icon = IUiSeam::Icon::Question);
 // A Yes / No / Cancel question: IUiSeam::IDYES, IDNO or IDCANCEL.
 int AskYesNoCancel(IUiSeam& ui, QWidget* owner, const QString& text,
-                   IUiSeam::Icon icon = IUiSeam::Icon::Warning);
+                   IUiSeam::Icon icon = IUiSeam::Icon::Question);

@@ -4,11 +4,15 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
+#include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
 
 #include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -44,8 +48,8 @@ CZorvDB& Db() {
 
 } // namespace
 
-CChannelGridCtrl::CChannelGridCtrl(IMessageSink& frame, bool tv, QWidget* parent)
-    : CListGridCtrl(frame, tv ? kDragTV : kDragRadio, parent), m_bTV(tv) {}
+CChannelGridCtrl::CChannelGridCtrl(const ViewContext& context, bool tv, QWidget* parent)
+    : CListGridCtrl(context, tv ? kDragTV : kDragRadio, parent), m_bTV(tv) {}
 
 void CChannelGridCtrl::SetupGrid() {
     SetupColumns(kColumns, false);
@@ -130,10 +134,6 @@ std::vector<std::uint32_t> CChannelGridCtrl::SelectedKeys() const {
     return out;
 }
 
-void CChannelGridCtrl::Select(const std::vector<std::uint32_t>& keys) {
-    SelectRowsByKey(keys);
-}
-
 bool CChannelGridCtrl::OnDragOver(const QPoint& point) {
     if (m_frame.DragSource() != DragId())
         return false;
@@ -146,34 +146,58 @@ bool CChannelGridCtrl::OnDragOver(const QPoint& point) {
     return true;
 }
 
-void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
-    SetChannelsSatellite(Db(), SelectedKeys(), satKey);
-    Rebuild();
+EditedRows CChannelGridCtrl::EditSelected(std::string_view name,
+                                          const std::function<EditedRows(KeySpan)>& edit) {
+    const std::vector<std::uint32_t> keys = SelectedKeys();
+    EditedRows rows;
+    m_session.Run(name, TableBit(kTableChannel), [&] {
+        rows = edit(keys);
+        return true;
+    });
+    return rows;
 }
 
-void CChannelGridCtrl::SetMuxOfSelected(std::uint32_t tpid) {
-    SetChannelsMux(Db(), SelectedKeys(), tpid, m_nProductType);
-    Rebuild();
+void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
+    RemoveRowsByKey(rows.leaving);
+    for (std::uint32_t key : rows.changed)
+        if (const int row = FindRowByKey(key))
+            if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
+                SetRowCells(row, Cells(*c));
+}
+
+void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
+    ShowEdited(EditSelected(
+        "Set satellite", [&](KeySpan keys) { return SetChannelsSatellite(Db(), keys, satKey); }));
+}
+
+void CChannelGridCtrl::SetMuxOfSelected(std::uint32_t muxValue) {
+    ShowEdited(EditSelected("Set multiplex", [&](KeySpan keys) {
+        return SetChannelsMux(Db(), keys, muxValue, m_nProductType);
+    }));
 }
 
 void CChannelGridCtrl::SetTransponderOfSelected(std::uint32_t tpKey) {
-    SetChannelsTransponder(Db(), SelectedKeys(), tpKey);
-    Rebuild();
+    ShowEdited(EditSelected("Set transponder", [&](KeySpan keys) {
+        return SetChannelsTransponder(Db(), keys, tpKey);
+    }));
 }
 
 void CChannelGridCtrl::SetBroadcastOfSelected(std::uint32_t broadcastKey) {
-    SetChannelsBroadcast(Db(), SelectedKeys(), broadcastKey);
-    Rebuild();
+    ShowEdited(EditSelected("Set provider", [&](KeySpan keys) {
+        return SetChannelsBroadcast(Db(), keys, broadcastKey);
+    }));
 }
 
 void CChannelGridCtrl::AddSelectedToFavorite(int list0) {
-    JoinFavoriteList(Db(), SelectedKeys(), list0, Kind());
-    Rebuild();
+    ShowEdited(EditSelected("Add to favourite list", [&](KeySpan keys) {
+        return JoinFavoriteList(Db(), keys, list0, Kind());
+    }));
 }
 
 void CChannelGridCtrl::SetGenreOfSelected(int genre) {
-    SetChannelsGenre(Db(), SelectedKeys(), genre, m_filter.IsGenreMode());
-    Rebuild();
+    ShowEdited(EditSelected("Set genre", [&](KeySpan keys) {
+        return SetChannelsGenre(Db(), keys, genre, m_filter.IsGenreMode());
+    }));
 }
 
 void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
@@ -181,17 +205,34 @@ void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     for (int row = 1; row < GetRowCount(); ++row)
         rows.push_back(GetRowKey(row));
     const std::vector<std::uint32_t> selected = SelectedKeys();
-    ReorderFavoriteList(Db(), rows, selected, dropKey, m_filter.favorite);
+    bool changed = false;
+    m_session.Run("Reorder favourite list", TableBit(kTableChannel), [&] {
+        changed = !ReorderFavoriteList(Db(), rows, selected, dropKey, m_filter.favorite)
+                       .rows.changed.empty();
+        return true;
+    });
+    if (!changed)
+        return;
     Rebuild();
-    Select(selected);
+    SelectRowsByKey(selected);
 }
 
 void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     if (m_filter.IsFavoriteMode())
         return ReorderFavorite(targetKey);
     const std::vector<std::uint32_t> moved = SelectedKeys();
-    if (RenumberMovedSet(Db(), moved, targetKey, Kind(), m_nProductList).changed.empty())
+    const EditedRows rows = EditSelected("Move channels", [&](KeySpan keys) {
+        return RenumberMovedSet(Db(), keys, targetKey, Kind(), m_nProductList);
+    });
+    if (rows.changed.empty())
         return;
     Rebuild();
-    Select(moved);
+    const int selected = SelectRowsByKey(moved);
+    // Show the moved rows: scroll so the last of them stands a few rows
+    // below the top of their run.
+    int last = 0;
+    for (std::uint32_t key : moved)
+        last = std::max(last, FindRowByKey(key));
+    verticalScrollBar()->setValue(std::max(0, last - selected - 5));
+    Refresh();
 }

@@ -2,16 +2,20 @@
 // that drops of their selected rows make.
 #pragma once
 
+#include "model/ChannelEdits.h"
 #include "model/ChannelFilter.h"
 #include "views/ListGridCtrl.h"
 
 #include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 class CChannelGridCtrl : public CListGridCtrl {
     Q_OBJECT
 public:
-    CChannelGridCtrl(IMessageSink& frame, bool tv, QWidget* parent = nullptr);
+    CChannelGridCtrl(const ViewContext& context, bool tv, QWidget* parent = nullptr);
 
     void SetupGrid() override;
     void FillGrid() override;
@@ -26,9 +30,11 @@ public:
     // should happen once from one that happens as a side effect.
     int FillCount() const { return m_nFills; }
 
-    // Drop operations on the selected rows, with the drop's value.
+    // Drop operations on the selected rows, with the drop's value; each is
+    // one edit. Rows that leave the list go, the other changed rows are
+    // rewritten; a drop with no row under the pointer changes nothing.
     void SetSatelliteOfSelected(std::uint32_t satKey);
-    void SetMuxOfSelected(std::uint32_t tpid);
+    void SetMuxOfSelected(std::uint32_t muxValue);
     void SetTransponderOfSelected(std::uint32_t tpKey);
     void SetBroadcastOfSelected(std::uint32_t broadcastKey);
     void AddSelectedToFavorite(int list0);
@@ -41,9 +47,12 @@ public:
 private:
     void ReorderFavorite(std::uint32_t dropKey);
     QStringList Cells(const Channel_Info_Tag& c) const;
+    using KeySpan = std::span<const std::uint32_t>;
     // Keys of the selected rows, top to bottom.
     std::vector<std::uint32_t> SelectedKeys() const;
-    void Select(const std::vector<std::uint32_t>& keys);
+    // Runs `edit` on the selected keys as the edit `name`.
+    EditedRows EditSelected(std::string_view name, const std::function<EditedRows(KeySpan)>& edit);
+    void ShowEdited(const EditedRows& rows);
     ChannelKind Kind() const { return m_bTV ? ChannelKind::TV : ChannelKind::Radio; }
 
     bool m_bTV;
@@ -55,12 +64,12 @@ private:
 
 class CTVGridCtrl final : public CChannelGridCtrl {
 public:
-    explicit CTVGridCtrl(IMessageSink& frame, QWidget* parent = nullptr)
-        : CChannelGridCtrl(frame, true, parent) {}
+    explicit CTVGridCtrl(const ViewContext& context, QWidget* parent = nullptr)
+        : CChannelGridCtrl(context, true, parent) {}
 };
 
 class CRadioGridCtrl final : public CChannelGridCtrl {
 public:
-    explicit CRadioGridCtrl(IMessageSink& frame, QWidget* parent = nullptr)
-        : CChannelGridCtrl(frame, false, parent) {}
+    explicit CRadioGridCtrl(const ViewContext& context, QWidget* parent = nullptr)
+        : CChannelGridCtrl(context, false, parent) {}
 };

@@ -3,6 +3,7 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelEdits.h"
+#include "model/EditSession.h"
 #include "model/SatelliteRecords.h"
 #include "platform/MessageBoxes.h"
 #include "views/Icons.h"
@@ -13,8 +14,8 @@
 #include <string_view>
 #include <utility>
 
-CFAVTreeCtrl::CFAVTreeCtrl(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
-    : QTreeWidget(parent), m_frame(frame), m_ui(ui) {
+CFAVTreeCtrl::CFAVTreeCtrl(const ViewContext& context, QWidget* parent)
+    : QTreeWidget(parent), m_frame(context.frame), m_ui(context.ui), m_session(context.session) {
     setHeaderHidden(true);
     setAcceptDrops(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -78,9 +79,13 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
         return;
     const auto number = static_cast<std::uint32_t>(node->data(0, Qt::UserRole).toInt() + 1);
     const QByteArray bytes = text.toLatin1();
-    const FavoriteRename result = RenameFavoriteList(
-        TheZorvDB(), number,
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    FavoriteRename result = FavoriteRename::Ignored;
+    m_session.Run("Rename favourite list", TableBit(kTableFavorite), [&] {
+        result = RenameFavoriteList(
+            TheZorvDB(), number,
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return true;
+    });
     const auto* f = std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, number);
     m_bFilling = true; // our own text changes are no user edits
     if (result == FavoriteRename::WrongSize)

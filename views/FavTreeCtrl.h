@@ -4,13 +4,14 @@
 #pragma once
 
 #include "views/Messages.h"
+#include "views/ViewContext.h"
 
 #include <QTreeWidget>
 
 class CFAVTreeCtrl final : public QTreeWidget {
     Q_OBJECT
 public:
-    CFAVTreeCtrl(IMessageSink& frame, class IUiSeam& ui, QWidget* parent = nullptr);
+    explicit CFAVTreeCtrl(const ViewContext& context, QWidget* parent = nullptr);
 
     void Fill();
     QTreeWidgetItem* FavoriteRoot() const { return topLevelItem(0); }
@@ -33,6 +34,7 @@ private:
 
     IMessageSink& m_frame;
     IUiSeam& m_ui;
+    EditSession& m_session;
     bool m_bDragOver = false;
     bool m_bFilling = false;
 };

@@ -2,8 +2,11 @@
 
 #include <QHeaderView>
 
-CListGridCtrl::CListGridCtrl(IMessageSink& frame, int dragId, QWidget* parent)
-    : CGridCtrl(parent), m_frame(frame), m_nDragId(dragId) {}
+#include <vector>
+
+CListGridCtrl::CListGridCtrl(const ViewContext& context, int dragId, QWidget* parent)
+    : CGridCtrl(parent), m_frame(context.frame), m_ui(context.ui), m_session(context.session),
+      m_nDragId(dragId) {}
 
 void CListGridCtrl::SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection) {
     SetColumnCount(static_cast<int>(columns.size()));
@@ -55,6 +58,26 @@ void CListGridCtrl::SetRowSelected(int row, bool on) {
 void CListGridCtrl::RemoveRow(int row) {
     if (row > 0 && row < GetRowCount())
         DeleteRow(row);
+    RenumberIndexColumn();
+    Refresh();
+}
+
+void CListGridCtrl::SetRowCells(int row, const QStringList& cells) {
+    if (row < 1 || row >= GetRowCount())
+        return;
+    for (int c = 1; c < cells.size() && c < GetColumnCount(); ++c)
+        SetItemText(row, c, cells[c]);
+    RedrawRow(row);
+}
+
+void CListGridCtrl::RemoveRowsByKey(std::span<const std::uint32_t> keys) {
+    std::vector<int> rows;
+    for (std::uint32_t key : keys)
+        if (const int row = FindRowByKey(key))
+            rows.push_back(row);
+    if (rows.empty())
+        return;
+    DeleteRows(rows);
     RenumberIndexColumn();
     Refresh();
 }

@@ -4,10 +4,12 @@
 
 #include "platform/GridCtrl.h"
 #include "views/Messages.h"
+#include "views/ViewContext.h"
 
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
 
 struct GridColumn {
     const char* header;
@@ -17,7 +19,7 @@ struct GridColumn {
 class CListGridCtrl : public CGridCtrl {
     Q_OBJECT
 public:
-    CListGridCtrl(IMessageSink& frame, int dragId, QWidget* parent = nullptr);
+    CListGridCtrl(const ViewContext& context, int dragId, QWidget* parent = nullptr);
 
     virtual void SetupGrid() = 0;
     virtual void FillGrid() = 0;
@@ -30,6 +32,11 @@ public:
     void RemoveRow(int row);
     // Appends a row with these cell texts; returns its grid row number.
     int AppendRow(const QStringList& cells);
+    // Rewrites the cells of a row (column 0, the row number, stays).
+    void SetRowCells(int row, const QStringList& cells);
+    // Removes the rows of these keys (keys without a row are skipped), then
+    // renumbers column 0 once.
+    void RemoveRowsByKey(std::span<const std::uint32_t> keys);
     int DragId() const { return m_nDragId; }
 
     void OnBeginDrag() override;
@@ -41,6 +48,8 @@ protected:
     void SetupColumns(const std::vector<GridColumn>& columns, bool singleRowSelection);
 
     IMessageSink& m_frame;
+    IUiSeam& m_ui;
+    EditSession& m_session;
     CGridDropTarget m_dropTarget;
 
 private:

@@ -36,7 +36,8 @@ void Forward(CListGridCtrl* grid, IMessageSink& frame, unsigned message, int row
 
 // ---- Upper left -------------------------------------------------------------------
 
-CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
+CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_frame(context.frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     const std::uint32_t type = GetProductType();
@@ -48,10 +49,10 @@ CLeftTopView::CLeftTopView(IMessageSink& frame, QWidget* parent) : QWidget(paren
     m_pTabs = new QTabBar(this);
     m_pTabs->addTab("Satellite");
     m_pTabs->addTab("Terrestrial");
-    m_pSatGrid = new CSatGridCtrl(frame, this);
-    m_pTPGrid = new CTPGridCtrl(frame, this);
-    m_pTerMuxGrid = new CTerMuxGridCtrl(frame, this);
-    m_pCableMuxGrid = new CCableMuxGridCtrl(frame, this);
+    m_pSatGrid = new CSatGridCtrl(context, this);
+    m_pTPGrid = new CTPGridCtrl(context, this);
+    m_pTerMuxGrid = new CTerMuxGridCtrl(context, this);
+    m_pCableMuxGrid = new CCableMuxGridCtrl(context, this);
     setObjectName("LeftTopView");
     m_pCaption->setObjectName("SourceCaption");
     m_pTabs->setObjectName("SourceTabs");
@@ -173,6 +174,17 @@ void CLeftTopView::ShowSatelliteTransponders(std::uint32_t satelliteKey) {
     m_pTPGrid->FilterBySatellite(satelliteKey);
 }
 
+void CLeftTopView::Refill(TableMask tables) {
+    if (tables & TableBit(kTableSatellite))
+        m_pSatGrid->FillGrid();
+    if (tables & (TableBit(kTableSatellite) | TableBit(kTableTransponder)))
+        m_pTPGrid->Refill();
+    if (tables & (TableBit(kTableTerrestrialMux) | TableBit(kTableTransponder)))
+        m_pTerMuxGrid->FillGrid();
+    if (tables & TableBit(kTableCableMux))
+        m_pCableMuxGrid->FillGrid();
+}
+
 void CLeftTopView::ClearTransponderGrid() {
     m_pTPGrid->ClearRows();
 }
@@ -183,14 +195,14 @@ void CLeftTopView::MoveTranspondersToSatellite(std::uint32_t satelliteKey) {
 
 // ---- Lower left ---------------------------------------------------------------------
 
-CLeftBottomView::CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent)
-    : QWidget(parent), m_frame(frame) {
+CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_frame(context.frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     m_pProviderCaption = new CColorStatic(" Provider", this);
     m_pFavoriteCaption = new CColorStatic(" Favorite", this);
-    m_pTree = new CFAVTreeCtrl(frame, ui, this);
-    m_pBroadcastGrid = new CBroadcastGridCtrl(frame, this);
+    m_pTree = new CFAVTreeCtrl(context, this);
+    m_pBroadcastGrid = new CBroadcastGridCtrl(context, this);
     m_pBroadcastGrid->SetupGrid();
     setObjectName("LeftBottomView");
     m_pProviderCaption->setObjectName("ProviderCaption");
@@ -220,20 +232,28 @@ void CLeftBottomView::RefreshView() {
     m_pTree->Fill();
 }
 
+void CLeftBottomView::Refill(TableMask tables) {
+    if (tables & (TableBit(kTableBroadcast) | TableBit(kTableChannel)))
+        m_pBroadcastGrid->FillGrid(); // the counts are of channels
+    if (tables & TableBit(kTableFavorite))
+        m_pTree->Fill();
+}
+
 void CLeftBottomView::ClearTreeSelection() {
     m_pTree->setCurrentItem(nullptr);
 }
 
 // ---- Right ----------------------------------------------------------------------------
 
-CRightView::CRightView(IMessageSink& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
+CRightView::CRightView(const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_frame(context.frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     m_pCaption = new CColorStatic(" Channels", this);
     m_pChooser = new QComboBox(this);
     m_pChooser->addItems({"All", "TV Only", "Radio Only"});
-    m_pTVGrid = new CTVGridCtrl(frame, this);
-    m_pRadioGrid = new CRadioGridCtrl(frame, this);
+    m_pTVGrid = new CTVGridCtrl(context, this);
+    m_pRadioGrid = new CRadioGridCtrl(context, this);
     setObjectName("RightView");
     m_pCaption->setObjectName("ChannelsCaption");
     m_pChooser->setObjectName("ListChooser");
@@ -305,6 +325,11 @@ void CRightView::FilterByBroadcast(std::uint32_t key) {
 void CRightView::ClearLists() {
     Both([](CChannelGridCtrl& g) { g.ClearRows(); });
 }
+void CRightView::Refill(TableMask tables) {
+    if (tables & ~(TableBit(kTableFavorite) | TableBit(kTableScratch)))
+        RefillLists();
+}
+
 void CRightView::RefillLists() {
     Both([](CChannelGridCtrl& g) { g.Rebuild(); });
 }

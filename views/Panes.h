@@ -8,6 +8,8 @@
 #include "views/FavTreeCtrl.h"
 #include "views/SourceGrids.h"
 
+#include "contracts/ZorvDB.h"
+
 #include <QComboBox>
 #include <QTabBar>
 #include <QWidget>
@@ -18,10 +20,13 @@ class IUiSeam;
 class CLeftTopView final : public QWidget {
     Q_OBJECT
 public:
-    CLeftTopView(IMessageSink& frame, QWidget* parent = nullptr);
+    CLeftTopView(const ViewContext& context, QWidget* parent = nullptr);
     void RefreshView();
     void ShowSatelliteTransponders(std::uint32_t satelliteKey);
     void ClearTransponderGrid();
+    // After an undo or redo changed `tables`: the grids that show them
+    // rebuild; the transponder grid keeps its satellite.
+    void Refill(TableMask tables);
     // The selected transponders move to satellite `satelliteKey`.
     void MoveTranspondersToSatellite(std::uint32_t satelliteKey);
     void Layout();
@@ -44,10 +49,13 @@ private:
 class CLeftBottomView final : public QWidget {
     Q_OBJECT
 public:
-    CLeftBottomView(IMessageSink& frame, IUiSeam& ui, QWidget* parent = nullptr);
+    CLeftBottomView(const ViewContext& context, QWidget* parent = nullptr);
     void RefreshView();
     // After a drop on the tree: no node stays chosen.
     void ClearTreeSelection();
+    // After an undo or redo changed `tables`: the provider counts and the
+    // favourite names follow.
+    void Refill(TableMask tables);
 
 private:
     IMessageSink& m_frame;
@@ -61,7 +69,7 @@ private:
 class CRightView final : public QWidget {
     Q_OBJECT
 public:
-    CRightView(IMessageSink& frame, QWidget* parent = nullptr);
+    CRightView(const ViewContext& context, QWidget* parent = nullptr);
     void RefreshView();
     void FilterByFavorite(int kind, int value);
     void FilterBySatellite(std::uint32_t key);
@@ -70,6 +78,9 @@ public:
     void FilterByBroadcast(std::uint32_t key);
     void ClearLists();
     void RefillLists();
+    // After an undo or redo changed `tables`: both lists rebuild with their
+    // filters when anything they show or filter by changed.
+    void Refill(TableMask tables);
     void Layout();
     // The list a drag id names (TV 8, radio 9), or null.
     CChannelGridCtrl* ChannelList(int dragId) const;

@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
+#include "model/EditSession.h"
 #include "model/MuxParams.h"
 #include "model/Product.h"
 #include "model/RecordTexts.h"
@@ -38,8 +39,8 @@ QString N(long long v) {
 
 // ---- Satellites -------------------------------------------------------------------
 
-CSatGridCtrl::CSatGridCtrl(IMessageSink& frame, QWidget* parent)
-    : CListGridCtrl(frame, kDragSatellite, parent) {}
+CSatGridCtrl::CSatGridCtrl(const ViewContext& context, QWidget* parent)
+    : CListGridCtrl(context, kDragSatellite, parent) {}
 
 void CSatGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -69,8 +70,8 @@ void CSatGridCtrl::FillGrid() {
 
 // ---- Transponders -------------------------------------------------------------------
 
-CTPGridCtrl::CTPGridCtrl(IMessageSink& frame, QWidget* parent)
-    : CListGridCtrl(frame, kDragTransponder, parent) {}
+CTPGridCtrl::CTPGridCtrl(const ViewContext& context, QWidget* parent)
+    : CListGridCtrl(context, kDragTransponder, parent) {}
 
 void CTPGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -123,13 +124,16 @@ void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
     std::vector<std::uint32_t> keys;
     for (int row : GetSelectedRows())
         keys.push_back(GetRowKey(row));
-    MoveTranspondersToSatellite(Db(), keys, satKey);
+    m_session.Run("Move transponders", TableBit(kTableTransponder), [&] {
+        MoveTranspondersToSatellite(Db(), keys, satKey);
+        return true;
+    });
 }
 
 // ---- Broadcasters -------------------------------------------------------------------
 
-CBroadcastGridCtrl::CBroadcastGridCtrl(IMessageSink& frame, QWidget* parent)
-    : CListGridCtrl(frame, kDragBroadcast, parent) {}
+CBroadcastGridCtrl::CBroadcastGridCtrl(const ViewContext& context, QWidget* parent)
+    : CListGridCtrl(context, kDragBroadcast, parent) {}
 
 void CBroadcastGridCtrl::SetupGrid() {
     SetupColumns({{"NO", "0000"},
@@ -165,8 +169,8 @@ bool CBroadcastGridCtrl::AcceptsChannels() const {
 
 // ---- Cable multiplexes ----------------------------------------------------------------
 
-CCableMuxGridCtrl::CCableMuxGridCtrl(IMessageSink& frame, QWidget* parent)
-    : CListGridCtrl(frame, kDragMux, parent) {}
+CCableMuxGridCtrl::CCableMuxGridCtrl(const ViewContext& context, QWidget* parent)
+    : CListGridCtrl(context, kDragMux, parent) {}
 
 void CCableMuxGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -201,8 +205,8 @@ void CCableMuxGridCtrl::FillGrid() {
 
 // ---- Terrestrial multiplexes -----------------------------------------------------------
 
-CTerMuxGridCtrl::CTerMuxGridCtrl(IMessageSink& frame, QWidget* parent)
-    : CListGridCtrl(frame, kDragMux, parent) {}
+CTerMuxGridCtrl::CTerMuxGridCtrl(const ViewContext& context, QWidget* parent)
+    : CListGridCtrl(context, kDragMux, parent) {}
 
 void CTerMuxGridCtrl::SetupGrid() {
     SetupColumns({{"", "0000"},

@@ -7,7 +7,7 @@
 class CSatGridCtrl final : public CListGridCtrl {
     Q_OBJECT
 public:
-    explicit CSatGridCtrl(IMessageSink& frame, QWidget* parent = nullptr);
+    explicit CSatGridCtrl(const ViewContext& context, QWidget* parent = nullptr);
     void SetupGrid() override;
     void FillGrid() override;
 };
@@ -15,10 +15,12 @@ public:
 class CTPGridCtrl final : public CListGridCtrl {
     Q_OBJECT
 public:
-    explicit CTPGridCtrl(IMessageSink& frame, QWidget* parent = nullptr);
+    explicit CTPGridCtrl(const ViewContext& context, QWidget* parent = nullptr);
     void SetupGrid() override;
     void FillGrid() override;
     void FilterBySatellite(std::uint32_t satelliteKey);
+    // Rebuilds the rows for the satellite shown now.
+    void Refill() { Fill(); }
     // The dragged transponders move to satellite `satKey` (its key, 8 bits).
     void MoveSelectedToSatellite(std::uint32_t satKey);
 
@@ -30,7 +32,7 @@ private:
 class CBroadcastGridCtrl final : public CListGridCtrl {
     Q_OBJECT
 public:
-    explicit CBroadcastGridCtrl(IMessageSink& frame, QWidget* parent = nullptr);
+    explicit CBroadcastGridCtrl(const ViewContext& context, QWidget* parent = nullptr);
     void SetupGrid() override;
     void FillGrid() override;
     bool OnDragEnter(const QPoint&) override { return AcceptsChannels(); }
@@ -43,7 +45,7 @@ private:
 class CCableMuxGridCtrl final : public CListGridCtrl {
     Q_OBJECT
 public:
-    explicit CCableMuxGridCtrl(IMessageSink& frame, QWidget* parent = nullptr);
+    explicit CCableMuxGridCtrl(const ViewContext& context, QWidget* parent = nullptr);
     void SetupGrid() override;
     void FillGrid() override;
 };
@@ -51,7 +53,7 @@ public:
 class CTerMuxGridCtrl final : public CListGridCtrl {
     Q_OBJECT
 public:
-    explicit CTerMuxGridCtrl(IMessageSink& frame, QWidget* parent = nullptr);
+    explicit CTerMuxGridCtrl(const ViewContext& context, QWidget* parent = nullptr);
     void SetupGrid() override;
     void FillGrid() override;
 };

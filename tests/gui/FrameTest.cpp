@@ -1,5 +1,7 @@
 // The editor driven as a user drives it: open through the scripted dialog,
 // read captions and cells, choose sources, sort, drop, save.
+#include "tests/gui/EditorFixture.h"
+
 #include "app/MainFrame.h"
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
@@ -31,59 +33,6 @@
 #include <fstream>
 #include <memory>
 #include <unistd.h>
-
-namespace {
-
-const QString kExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class Editor : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        ConfigureStartupPolicy();
-    }
-    void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        velmar::policy_profile::Reset();
-    }
-    void Start() {
-        frame = std::make_unique<CMainFrame>(ui, false);
-        frame->show();
-    }
-    void OpenExample() {
-        ui.NextOpenFileName(kExample);
-        frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
-    }
-    // A control of the window, by its object name.
-    template <class T> T& Find(const char* name) {
-        T* found = frame->findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no control named ") + name);
-        return *found;
-    }
-    CChannelGridCtrl& TV() { return Find<CChannelGridCtrl>("TVGrid"); }
-    CChannelGridCtrl& Radio() { return Find<CChannelGridCtrl>("RadioGrid"); }
-    CListGridCtrl& Grid(const char* name) { return Find<CListGridCtrl>(name); }
-    CFAVTreeCtrl& Tree() { return Find<CFAVTreeCtrl>("FavTree"); }
-    std::string Scratch(const char* name) {
-        return (std::filesystem::temp_directory_path() /
-                ("velmar-gui-" + std::to_string(::getpid()) + "-" + name))
-            .string();
-    }
-
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
-};
-
-} // namespace
 
 TEST(FileKindRule, ExtensionsCompareCaseSensitivelyAfterIndex2) {
     EXPECT_TRUE(IsWorkbookPath("/tmp/list.xls"));
@@ -210,54 +159,6 @@ TEST_F(Editor, ChooserAndHeaderSorting) {
     EXPECT_EQ(Radio().GetItemText(1, 6), "1LIVE");
     emit TV().CellClicked(0, 0); // column 0 never sorts
     EXPECT_EQ(TV().GetItemText(1, 6), first);
-}
-
-TEST_F(Editor, DropsChangeRecords) {
-    Start();
-    OpenExample();
-    // A drop without a drag begin does nothing.
-    TV().SetRowSelected(1, true);
-    frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
-    auto* c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(1));
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->BroadcastID, 1);
-    const std::uint32_t key = c->Index;
-
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    EXPECT_EQ(frame->DragSource(), kDragTV);
-    frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
-    EXPECT_EQ(frame->DragSource(), 0);
-    EXPECT_EQ(TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key)->BroadcastID, 4);
-    EXPECT_EQ(Grid("BroadcastGrid").GetItemText(4, 4), "6/2") << "the counts follow";
-
-    TV().SetRowSelected(TV().FindRowByKey(key), true);
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    frame->SendMessage(WM_GRID_DROP, kDragFavoriteNode, 1); // Sport
-    c = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
-    EXPECT_TRUE(c->Favorite & 2);
-    EXPECT_GT(c->F[1], 0);
-
-    TV().SetRowSelected(TV().FindRowByKey(key), true);
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    frame->SendMessage(WM_GRID_DROP, kDragGenreNode, 9);
-    EXPECT_EQ(c->Attributes & 15, 9);
-
-    TV().SetRowSelected(TV().FindRowByKey(key), true);
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    frame->SendMessage(WM_GRID_DROP, kDragSatellite, 3);
-    EXPECT_EQ(c->SatID, 3);
-
-    // Dropping TV channels on the radio list does nothing; within the list moves.
-    TV().ClearSelectionRange();
-    TV().SetRowSelected(TV().FindRowByKey(key), true);
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    frame->SendMessage(WM_GRID_DROP, kDragRadio, Radio().GetRowKey(3));
-    EXPECT_EQ(c->ProgramNum, 1);
-    const std::uint32_t target = TV().GetRowKey(5);
-    frame->SendMessage(WM_GRID_DRAG_BEGIN, kDragTV, 0);
-    frame->SendMessage(WM_GRID_DROP, kDragTV, target);
-    EXPECT_EQ(c->ProgramNum, 4) << "moved before channel 5";
-    EXPECT_EQ(TV().GetItemText(4, 6), "Das Erste HD");
 }
 
 TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {

@@ -1,5 +1,7 @@
 // The grid control and the list-grid row operations on their own.
 #include "platform/GridCtrl.h"
+#include "model/EditSession.h"
+#include "platform/ScriptedUiSeam.h"
 #include "views/ListGridCtrl.h"
 
 #include <QAbstractItemModelTester>
@@ -27,9 +29,17 @@ public:
     } last{};
 };
 
+// The seam and session a grid is given; these grids edit nothing.
+ViewContext ContextFor(IMessageSink& sink) {
+    static CScriptedUiSeam ui;
+    static CZorvDB db;
+    static EditSession session(db);
+    return {sink, ui, session};
+}
+
 class TestGrid final : public CListGridCtrl {
 public:
-    explicit TestGrid(IMessageSink& sink) : CListGridCtrl(sink, 4) {}
+    explicit TestGrid(IMessageSink& sink) : CListGridCtrl(ContextFor(sink), 4) {}
     void SetupGrid() override {
         SetupColumns({{"", "000"}, {"Index", "00"}, {"Name", "0000"}}, false);
     }

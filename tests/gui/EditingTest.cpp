@@ -1,0 +1,442 @@
+// Editing in the window as a user does it: drops as edits, undo and redo
+// from the toolbar and the keyboard, the question before unsaved edits are
+// dropped, and a failed open that leaves the document alone.
+#include "tests/gui/EditorFixture.h"
+
+#include "contracts/Texts.h"
+#include "image/WorkingCopy.h"
+#include "model/ChannelRecords.h"
+#include "model/SatelliteRecords.h"
+
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidgetItem>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+class Editing : public Editor {
+protected:
+    void Open() {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        const std::size_t shown = ui.messages.size();
+        OpenExample();
+        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
+    }
+    // The selected rows of `list` dragged onto drop target `target`, with
+    // the key (or node number) under the pointer.
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
+    static void Select(CListGridCtrl& grid, std::initializer_list<std::uint32_t> keys) {
+        grid.SelectRowsByKey(std::vector<std::uint32_t>(keys));
+    }
+    static const Channel_Info_Tag& Channel(std::uint32_t key) {
+        const auto* c = std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
+        if (!c)
+            throw std::runtime_error("no channel " + std::to_string(key));
+        return *c;
+    }
+    void ShowAllChannels() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
+    // A drop that edits: the first TV row onto a satellite. Returns its key.
+    std::uint32_t EditOneChannel(BYTE satellite = 3) {
+        const std::uint32_t key = TV().GetRowKey(1);
+        EXPECT_NE(Channel(key).SatID, satellite);
+        Select(TV(), {key});
+        Drop(kDragTV, kDragSatellite, satellite);
+        EXPECT_EQ(Channel(key).SatID, satellite);
+        return key;
+    }
+    bool Modified() { return frame->Session().IsModified(); }
+    void PressKeys(const QKeySequence& keys) {
+        QTest::keySequence(frame.get(), keys);
+        QCoreApplication::processEvents();
+    }
+};
+
+int CountTV(std::uint16_t broadcastId) {
+    int n = 0;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        n += IsTV(c) && c.BroadcastID == broadcastId ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST_F(Editing, ToolbarKeepsItsButtonsAndEndsWithUndoAndRedo) {
+    Open();
+    std::vector<QString> order;
+    for (QAction* a : Find<QToolBar>("Toolbar").actions())
+        order.push_back(a->isSeparator() ? QString("|") : a->objectName());
+    EXPECT_EQ(order, (std::vector<QString>{"ID_FILE_OPEN", "ID_SAVE_TO_FILE", "|", "ID_RECEIVE_DB",
+                                           "|", "ID_REFRESH_ALL", "ID_APP_ABOUT", "|",
+                                           "ID_EDIT_UNDO", "ID_EDIT_REDO"}));
+    QAction& undo = Action("ID_EDIT_UNDO");
+    QAction& redo = Action("ID_EDIT_REDO");
+    EXPECT_EQ(undo.shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(redo.shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    EXPECT_FALSE(undo.isEnabled()) << "a fresh document has nothing to undo";
+    EXPECT_FALSE(redo.isEnabled());
+    EXPECT_EQ(undo.toolTip(), "Undo");
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(Editing, DropsAreEditsThatLeaveOrRewriteTheSourceRows) {
+    Open();
+    auto& tv = TV();
+    const int rows = tv.GetRowCount();
+    const std::uint32_t first = tv.GetRowKey(1), second = tv.GetRowKey(2);
+
+    // A drop that no drag began does nothing.
+    Select(tv, {first});
+    frame->SendMessage(WM_GRID_DROP, kDragBroadcast, 4);
+    EXPECT_EQ(Channel(first).BroadcastID, 1);
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+
+    // On a broadcaster row: the channels take it and leave the list; the
+    // counts follow.
+    const int telenor = CountTV(4);
+    Select(tv, {first, second});
+    Drop(kDragTV, kDragBroadcast, 4);
+    EXPECT_EQ(Channel(first).BroadcastID, 4);
+    EXPECT_EQ(Channel(second).BroadcastID, 4);
+    EXPECT_EQ(tv.GetRowCount(), rows - 2);
+    EXPECT_EQ(tv.FindRowByKey(first), 0);
+    EXPECT_EQ(tv.FindRowByKey(second), 0);
+    EXPECT_EQ(tv.GetItemText(1, 0), "1") << "rows renumbered";
+    EXPECT_EQ(tv.GetItemText(rows - 3, 0), QString::number(rows - 3));
+    EXPECT_EQ(Grid("BroadcastGrid").GetItemText(4, 4).section('/', 0, 0),
+              QString::number(telenor + 2));
+    EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Set provider");
+    EXPECT_TRUE(Modified());
+
+    // On a satellite row: the satellite's ID, and the row leaves.
+    ShowAllChannels();
+    Select(tv, {first});
+    Drop(kDragTV, kDragSatellite, 3);
+    EXPECT_EQ(Channel(first).SatID, 3);
+    EXPECT_EQ(tv.FindRowByKey(first), 0);
+
+    // On a transponder row: its satellite and TPID.
+    ShowAllChannels();
+    auto& tp = Grid("TPGrid");
+    const auto* t =
+        std::as_const(TheZorvDB()).Get<Transponder_Info_Tag>(kTableTransponder, tp.GetRowKey(3));
+    ASSERT_NE(t, nullptr);
+    Select(tv, {second});
+    Drop(kDragTV, kDragTransponder, t->Index);
+    EXPECT_EQ(Channel(second).SatID, t->SatID);
+    EXPECT_EQ(Channel(second).TPID, t->TPID);
+    EXPECT_EQ(tv.FindRowByKey(second), 0);
+
+    // On a favourite node: every channel, member already or not, takes the
+    // next position in the list, and the rows stay.
+    ShowAllChannels();
+    std::uint32_t member = 0;
+    WORD highest = 0;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel)) {
+        if (!IsTV(c))
+            continue;
+        highest = std::max(highest, c.F[1]);
+        if ((c.Favorite & 2) && member == 0)
+            member = c.Index;
+    }
+    ASSERT_NE(member, 0u) << "a member of list 2";
+    Select(tv, {member, first});
+    Drop(kDragTV, kDragFavoriteNode, 1);
+    EXPECT_TRUE(Channel(first).Favorite & 2);
+    const std::vector<WORD> positions = {Channel(member).F[1], Channel(first).F[1]};
+    EXPECT_EQ(std::min(positions[0], positions[1]), highest + 1);
+    EXPECT_EQ(std::max(positions[0], positions[1]), highest + 2);
+    EXPECT_NE(tv.FindRowByKey(member), 0);
+    EXPECT_NE(tv.FindRowByKey(first), 0);
+
+    // On a genre node: the row is rewritten, and in genre mode it leaves.
+    const int genreBefore = Channel(first).Attributes & kAttrGenreMask;
+    const int genre = genreBefore == 9 ? 8 : 9;
+    const QString textBefore = tv.GetItemText(tv.FindRowByKey(first), 10);
+    Select(tv, {first});
+    Drop(kDragTV, kDragGenreNode, static_cast<std::uint32_t>(genre));
+    EXPECT_EQ(Channel(first).Attributes & kAttrGenreMask, genre);
+    const int row = tv.FindRowByKey(first);
+    ASSERT_NE(row, 0);
+    const QString textAfter = tv.GetItemText(row, 10);
+    EXPECT_NE(textAfter, textBefore);
+    ShowAllChannels();
+    EXPECT_EQ(tv.GetItemText(tv.FindRowByKey(first), 10), textAfter) << "as a fresh fill shows it";
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 1, static_cast<std::intptr_t>(genre));
+    Select(tv, {first});
+    Drop(kDragTV, kDragGenreNode, static_cast<std::uint32_t>(genreBefore));
+    EXPECT_EQ(tv.FindRowByKey(first), 0) << "it is no longer of the genre shown";
+
+    // TV channels on the radio list: nothing.
+    ShowAllChannels();
+    const WORD number = Channel(second).ProgramNum;
+    Select(tv, {second});
+    Drop(kDragTV, kDragRadio, Radio().GetRowKey(3));
+    EXPECT_EQ(Channel(second).ProgramNum, number);
+}
+
+TEST_F(Editing, ADropWithNoRowUnderThePointerDoesNothing) {
+    Open();
+    auto& tv = TV();
+    const int rows = tv.GetRowCount();
+    const std::vector<std::uint32_t> keys = {tv.GetRowKey(2), tv.GetRowKey(5), tv.GetRowKey(9)};
+    const CTableSnapshot channels = TheZorvDB().Snapshot(kTableChannel);
+    for (int target : {int(kDragSatellite), int(kDragMux), 3, int(kDragTransponder),
+                       int(kDragBroadcast), int(kDragTV)}) {
+        tv.SelectRowsByKey(keys);
+        Drop(kDragTV, target, 0);
+        EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(channels)) << "target " << target;
+        EXPECT_EQ(tv.GetRowCount(), rows) << "target " << target;
+        EXPECT_EQ(tv.GetSelectedRows().size(), keys.size()) << "target " << target;
+        EXPECT_EQ(frame->DragSource(), 0);
+    }
+    // A transponder dropped below the last satellite row.
+    const CTableSnapshot transponders = TheZorvDB().Snapshot(kTableTransponder);
+    auto& tp = Grid("TPGrid");
+    tp.SetRowSelected(1, true);
+    Drop(kDragTransponder, kDragSatellite, 0);
+    EXPECT_TRUE(TheZorvDB().Snapshot(kTableTransponder).SameAs(transponders));
+    EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All) << "the lists keep showing everything";
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()) << "nothing to undo";
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
+    Open();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 1); // Astra 1
+    auto& tv = TV();
+    const int rows = tv.GetRowCount();
+    const std::uint32_t a = tv.GetRowKey(1), b = tv.GetRowKey(2);
+    Select(tv, {a, b});
+    Drop(kDragTV, kDragSatellite, 2);
+    EXPECT_EQ(tv.GetRowCount(), rows - 2);
+    QAction& undo = Action("ID_EDIT_UNDO");
+    QAction& redo = Action("ID_EDIT_REDO");
+    EXPECT_EQ(undo.toolTip(), "Undo Set satellite");
+    EXPECT_FALSE(redo.isEnabled());
+
+    PressKeys(QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(Channel(a).SatID, 1);
+    EXPECT_EQ(Channel(b).SatID, 1);
+    EXPECT_EQ(tv.GetRowCount(), rows) << "the rows are back";
+    EXPECT_NE(tv.FindRowByKey(a), 0);
+    EXPECT_EQ(tv.Filter().kind, ChannelFilterKind::Satellite) << "the filter stays";
+    EXPECT_FALSE(undo.isEnabled());
+    EXPECT_TRUE(redo.isEnabled());
+    EXPECT_EQ(redo.toolTip(), "Redo Set satellite");
+    EXPECT_FALSE(Modified()) << "back where the file was loaded";
+
+    PressKeys(QKeySequence("Ctrl+Y"));
+    EXPECT_EQ(Channel(a).SatID, 2);
+    EXPECT_EQ(tv.GetRowCount(), rows - 2);
+    EXPECT_TRUE(Modified());
+    undo.trigger(); // the toolbar button
+    EXPECT_EQ(tv.GetRowCount(), rows);
+    PressKeys(QKeySequence("Ctrl+Shift+Z"));
+    EXPECT_EQ(Channel(b).SatID, 2);
+    EXPECT_EQ(tv.GetRowCount(), rows - 2);
+    undo.trigger();
+
+    // After the undo, saving writes the bytes of the file as it was read.
+    const std::string out = Scratch("undone.bin");
+    ui.NextSaveFileName(QString::fromStdString(out));
+    Action("ID_SAVE_TO_FILE").trigger();
+    EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
+    std::filesystem::remove(out);
+}
+
+TEST_F(Editing, UndoAndRedoOfAFavouriteRename) {
+    Open();
+    auto& tree = Tree();
+    QTreeWidgetItem* sport = tree.FavoriteRoot()->child(1);
+    ASSERT_EQ(sport->text(0), "Sport");
+    sport->setText(0, "Football"); // the end of an in-place edit
+    auto name = [] {
+        return std::string(std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, 2)->Name);
+    };
+    EXPECT_EQ(name(), "Football");
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Rename favourite list");
+
+    PressKeys(QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(name(), "Sport");
+    EXPECT_EQ(tree.FavoriteRoot()->child(1)->text(0), "Sport") << "the tree shows the name again";
+    PressKeys(QKeySequence("Ctrl+Y"));
+    EXPECT_EQ(name(), "Football");
+    EXPECT_EQ(tree.FavoriteRoot()->child(1)->text(0), "Football");
+
+    // A refused name is no edit.
+    tree.FavoriteRoot()->child(1)->setText(0, "Twenty characters!!!");
+    EXPECT_EQ(ui.messages.back().text, texts::kFavoriteNameSize);
+    EXPECT_EQ(name(), "Football");
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Rename favourite list");
+    frame->Session().Undo();
+    EXPECT_EQ(name(), "Sport");
+    EXPECT_FALSE(frame->Session().CanUndo());
+}
+
+TEST_F(Editing, ClosingWithUnsavedEditsAsksFirst) {
+    Open();
+    EXPECT_TRUE(frame->close()) << "nothing to save, nothing asked";
+    EXPECT_TRUE(ui.messages.empty());
+    frame->show();
+    const std::uint32_t key = EditOneChannel();
+
+    ui.NextAnswer(IUiSeam::IDCANCEL);
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, texts::kAskSaveChanges);
+    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNoCancel);
+    EXPECT_EQ(ui.messages[0].caption, "Velmar");
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(ui.saveDialogs.empty());
+
+    ui.NextAnswer(IUiSeam::IDYES); // then the save dialog is cancelled
+    EXPECT_FALSE(frame->close()) << "not saved: the window stays";
+    EXPECT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_TRUE(Modified());
+
+    ui.NextAnswer(IUiSeam::IDNO);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(ui.saveDialogs.size(), 1u) << "No saves nothing";
+
+    // Yes: the save dialog, the file, then the window closes.
+    frame.reset();
+    Open();
+    EditOneChannel();
+    const std::string out = Scratch("on-close.bin");
+    ui.NextAnswer(IUiSeam::IDYES);
+    ui.NextSaveFileName(QString::fromStdString(out));
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(Modified());
+    frame->OpenPath(QString::fromStdString(out));
+    EXPECT_EQ(Channel(key).SatID, 3) << "the edit is in the saved file";
+    std::filesystem::remove(out);
+}
+
+TEST_F(Editing, OpeningAnImageOverUnsavedEditsAsksFirst) {
+    Open();
+    const std::uint32_t key = EditOneChannel();
+    const std::size_t asked = ui.messages.size();
+
+    // Cancel: nothing is opened and the edit stays.
+    ui.NextAnswer(IUiSeam::IDCANCEL);
+    OpenExample();
+    ASSERT_EQ(ui.messages.size(), asked + 1);
+    EXPECT_EQ(ui.messages.back().text, texts::kAskSaveChanges);
+    EXPECT_EQ(Channel(key).SatID, 3);
+    EXPECT_TRUE(Modified());
+    EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
+
+    // Yes, with the save dialog cancelled: nothing is opened either.
+    ui.NextAnswer(IUiSeam::IDYES);
+    OpenExample();
+    EXPECT_EQ(Channel(key).SatID, 3);
+
+    // No: the file is opened, the edit is gone with its history.
+    ui.NextAnswer(IUiSeam::IDNO);
+    OpenExample();
+    EXPECT_EQ(Channel(key).SatID, 1);
+    EXPECT_FALSE(Modified());
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+
+    // Yes: saved first, then opened.
+    EditOneChannel();
+    const std::string out = Scratch("on-open.bin");
+    ui.NextAnswer(IUiSeam::IDYES);
+    ui.NextSaveFileName(QString::fromStdString(out));
+    OpenExample();
+    EXPECT_EQ(Channel(key).SatID, 1) << "the example again";
+    EXPECT_FALSE(Modified());
+    ui.NextOpenFileName(QString::fromStdString(out));
+    Action("ID_FILE_OPEN").trigger();
+    EXPECT_EQ(Channel(key).SatID, 3) << "the saved file has the edit";
+
+    // A file dropped on the window asks the same.
+    EditOneChannel(4);
+    const std::size_t before = ui.messages.size();
+    ui.NextAnswer(IUiSeam::IDCANCEL);
+    frame->OpenDroppedFiles({QUrl::fromLocalFile(kExample)});
+    EXPECT_EQ(ui.messages.size(), before + 1);
+    EXPECT_EQ(ui.messages.back().text, texts::kAskSaveChanges);
+    EXPECT_TRUE(Modified());
+    std::filesystem::remove(out);
+}
+
+TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
+    Open();
+    const std::uint32_t key = EditOneChannel();
+    const std::string saved = Scratch("before.bin"), after = Scratch("after.bin");
+    ui.NextSaveFileName(QString::fromStdString(saved));
+    Action("ID_SAVE_TO_FILE").trigger();
+    EXPECT_FALSE(Modified());
+    const int rows = TV().GetRowCount();
+    const std::string workingCopy = g_szWorkImagePath;
+
+    // Not an image: the header question (No), then the error; nothing else changes.
+    const std::string bad = Scratch("bad.bin");
+    std::ofstream(bad) << "VX  not an image";
+    ui.NextOpenFileName(QString::fromStdString(bad));
+    Action("ID_FILE_OPEN").trigger();
+    ASSERT_GE(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[ui.messages.size() - 2].text, texts::kHeaderQuestion);
+    EXPECT_EQ(ui.messages.back().text, texts::kCannotOpenImage);
+    EXPECT_EQ(TV().GetRowCount(), rows);
+    EXPECT_EQ(Channel(key).SatID, 3);
+    EXPECT_EQ(std::string(g_szWorkImagePath), workingCopy);
+    EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled()) << "the history stays too";
+
+    // A file that cannot be read at all.
+    ui.NextOpenFileName("/nonexistent-dir/none.bin");
+    Action("ID_FILE_OPEN").trigger();
+    EXPECT_EQ(ui.messages.back().text, "Cannot open file /nonexistent-dir/none.bin.");
+    EXPECT_EQ(Channel(key).SatID, 3);
+
+    ui.NextSaveFileName(QString::fromStdString(after));
+    Action("ID_SAVE_TO_FILE").trigger();
+    EXPECT_EQ(ReadAll(after), ReadAll(saved)) << "the document as it was";
+    for (const std::string& path : {saved, after, bad})
+        std::filesystem::remove(path);
+}
+
+TEST_F(Editing, AWorkbookImportIsOneUndoableEdit) {
+    Open();
+    const int rows = TV().GetRowCount();
+    const std::uint32_t firstKey = TV().GetRowKey(1);
+    // A workbook with the first TV channel only.
+    const std::string xls = Scratch("one.xls");
+    std::filesystem::remove(xls);
+    {
+        CZorvDB& db = TheZorvDB();
+        CZorvDB aside;
+        db.Swap(aside);
+        db.Add(kTableChannel, firstKey,
+               CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, firstKey)));
+        ui.NextSaveFileName(QString::fromStdString(xls));
+        Action("ID_SAVE_TO_FILE").trigger();
+        db.Swap(aside);
+    }
+    ui.NextOpenFileName(QString::fromStdString(xls));
+    Action("ID_FILE_OPEN").trigger();
+    EXPECT_EQ(TV().GetRowCount(), 2);
+    EXPECT_EQ(Radio().GetRowCount(), 1);
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Import workbook");
+    EXPECT_TRUE(Modified());
+    Action("ID_EDIT_UNDO").trigger();
+    EXPECT_EQ(TV().GetRowCount(), rows);
+    EXPECT_NE(TV().FindRowByKey(firstKey), 0);
+    EXPECT_FALSE(Modified());
+    std::filesystem::remove(xls);
+}
