@@ -53,6 +53,7 @@ CChannelGridCtrl::CChannelGridCtrl(const ViewContext& context, bool tv, QWidget*
 
 void CChannelGridCtrl::SetupGrid() {
     SetupColumns(kColumns, false);
+    SetRowSource(this);
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
     SetColHidden(2, true);
@@ -64,35 +65,87 @@ void CChannelGridCtrl::SetupGrid() {
     m_dropTarget.Register(this);
 }
 
+QString CChannelGridCtrl::CellText(const Channel_Info_Tag& c, int col) const {
+    switch (col) {
+    case 1:
+        return QString::number(c.Index);
+    case 2: {
+        const int list = m_filter.FavoriteIndex();
+        return list >= 0 ? QString::number(c.F[list]) : QString();
+    }
+    case 3:
+        return QString::number(c.SatID);
+    case 4:
+        return QString::number(c.TPID);
+    case 5:
+        return QString::number(ShownNumber(c));
+    case 6:
+        return QString::fromLatin1(c.Name);
+    case 7:
+        return QString::number(c.VideoPID);
+    case 8:
+        return QString::number(c.AudioPID);
+    case 9:
+        return QString::number(c.PCRPID);
+    case 10:
+        return Text(GetGenreName, c.Attributes & kAttrGenreMask);
+    case 11:
+        return YesNo(c.Attributes & kAttrScrambled);
+    case 12:
+        return YesNo(c.Attributes & kAttrLocked);
+    case 13:
+        return YesNo(c.Attributes & kAttrSkipped);
+    case 14:
+        return Text(GetTunerName, TunerNameCode(m_nProductList, c.SatID, c.Tuner));
+    default:
+        return {};
+    }
+}
+
+int CChannelGridCtrl::ShownNumber(const Channel_Info_Tag& c) const {
+    return ShowsShowNum(m_nProductList) ? c.ShowNum : c.ProgramNum;
+}
+
 QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {
-    const int list = m_filter.FavoriteIndex();
-    return {QString(),
-            QString::number(c.Index),
-            list >= 0 ? QString::number(c.F[list]) : QString(),
-            QString::number(c.SatID),
-            QString::number(c.TPID),
-            QString::number(ShowsShowNum(m_nProductList) ? c.ShowNum : c.ProgramNum),
-            QString::fromLatin1(c.Name),
-            QString::number(c.VideoPID),
-            QString::number(c.AudioPID),
-            QString::number(c.PCRPID),
-            Text(GetGenreName, c.Attributes & kAttrGenreMask),
-            YesNo(c.Attributes & kAttrScrambled),
-            YesNo(c.Attributes & kAttrLocked),
-            YesNo(c.Attributes & kAttrSkipped),
-            Text(GetTunerName, TunerNameCode(m_nProductList, c.SatID, c.Tuner))};
+    QStringList cells;
+    cells.reserve(GetColumnCount());
+    for (int col = 0; col < GetColumnCount(); ++col)
+        cells.push_back(CellText(c, col));
+    return cells;
+}
+
+QString CChannelGridCtrl::CellText(std::uint32_t key, int col) const {
+    const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key);
+    return c ? CellText(*c, col) : QString();
+}
+
+long CChannelGridCtrl::CellNumber(std::uint32_t key, int col) const {
+    const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key);
+    if (!c)
+        return 0;
+    // The sort columns as numbers straight from the record: no text per row.
+    switch (col) {
+    case 2: {
+        const int list = m_filter.FavoriteIndex();
+        return list >= 0 ? c->F[list] : 0;
+    }
+    case 5:
+        return ShownNumber(*c);
+    default:
+        return ParseCellNumber(CellText(*c, col));
+    }
 }
 
 void CChannelGridCtrl::Rebuild() {
     ++m_nFills;
-    ClearRows();
-    std::vector<QStringList> rows;
+    // The rows are the keys of the channels that pass; their cells are read
+    // from the records when shown, so the rebuild makes no text.
+    std::vector<std::uint32_t> keys;
     for (const Channel_Info_Tag* c : FilteredChannels(Db(), m_filter, Kind(), m_nProductType))
-        rows.push_back(Cells(*c));
-    SetRowCount(static_cast<int>(rows.size()) + 1);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int col = 1; col < rows[r].size(); ++col)
-            SetItemText(static_cast<int>(r) + 1, col, rows[r][col]);
+        keys.push_back(c->Index);
+    ClearSelectionRange();
+    const auto bulk = Bulk();
+    SetKeyedRows(keys);
     SortItems(Compare::Numeric, m_filter.SortColumn(m_nProductType), true);
     RenumberIndexColumn();
 }
@@ -160,9 +213,12 @@ EditedRows CChannelGridCtrl::EditSelected(std::string_view name,
 void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
     RemoveRowsByKey(rows.leaving);
     for (std::uint32_t key : rows.changed)
-        if (const int row = FindRowByKey(key))
-            if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
+        if (const int row = FindRowByKey(key)) {
+            if (IsKeyedRow(row))
+                UpdateRow(row); // its cells are read from the record
+            else if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
                 SetRowCells(row, Cells(*c));
+        }
 }
 
 void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-class CChannelGridCtrl : public CListGridCtrl {
+class CChannelGridCtrl : public CListGridCtrl, private IGridRowSource {
     Q_OBJECT
 public:
     CChannelGridCtrl(const ViewContext& context, bool tv, QWidget* parent = nullptr);
@@ -46,7 +46,13 @@ public:
 
 private:
     void ReorderFavorite(std::uint32_t dropKey);
+    // The cells of a channel's row, as the column table says.
     QStringList Cells(const Channel_Info_Tag& c) const;
+    QString CellText(const Channel_Info_Tag& c, int col) const;
+    int ShownNumber(const Channel_Info_Tag& c) const; // CH#
+    // The rows are keyed: their cells come from the records.
+    QString CellText(std::uint32_t key, int col) const override;
+    long CellNumber(std::uint32_t key, int col) const override;
     using KeySpan = std::span<const std::uint32_t>;
     // Keys of the selected rows, top to bottom.
     std::vector<std::uint32_t> SelectedKeys() const;

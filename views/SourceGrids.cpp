@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "model/BroadcastCounts.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
 #include "model/EditSession.h"
@@ -58,6 +59,7 @@ void CSatGridCtrl::SetupGrid() {
 }
 
 void CSatGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     const std::uint32_t type = GetProductType();
     ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
@@ -92,6 +94,7 @@ void CTPGridCtrl::SetupGrid() {
 }
 
 void CTPGridCtrl::Fill() {
+    const auto bulk = Bulk();
     ClearRows();
     const std::uint32_t type = GetProductType();
     const bool extension = HasTransponderExtension(GetProductList());
@@ -149,17 +152,13 @@ void CBroadcastGridCtrl::SetupGrid() {
 }
 
 void CBroadcastGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
+    const BroadcastCounts counts(Db());
     ForEach<Broadcast_Info_Tag>(kTableBroadcast, [&](const Broadcast_Info_Tag& b) {
-        int tv = 0, radio = 0;
-        ForEach<Channel_Info_Tag>(kTableChannel, [&](const Channel_Info_Tag& c) {
-            if (c.BroadcastID != b.BroadcastID)
-                return;
-            tv += (c.Attributes & kAttrTV) ? 1 : 0;
-            radio += (c.Attributes & kAttrRadio) ? 1 : 0;
-        });
+        const BroadcastCount n = counts.Of(b.BroadcastID);
         AppendRow({N(GetRowCount()), N(b.Index), N(b.BroadcastID), QString::fromLatin1(b.Name),
-                   QString("%1/%2").arg(tv).arg(radio)});
+                   QString("%1/%2").arg(n.tv).arg(n.radio)});
     });
 }
 
@@ -190,6 +189,7 @@ void CCableMuxGridCtrl::SetupGrid() {
 }
 
 void CCableMuxGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     if (!IsCable(GetProductType()))
         return;
@@ -222,6 +222,7 @@ void CTerMuxGridCtrl::SetupGrid() {
 }
 
 void CTerMuxGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     auto row = [&](DWORD params, BYTE nameIndex, BYTE tpid) {
         char name[kMuxNameMax] = {};

@@ -27,7 +27,7 @@ namespace {
 
 const QString kExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
 
-std::string ReadAll(const std::string& path) {
+inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
