@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
-#include "contracts/StartupPolicy.h"
+#include "app/CaptionEntries.h"
+#include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
 #include "platform/PaneWidgets.h"
@@ -14,7 +15,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy)
+CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile* profile)
     : m_ui(ui), m_prompt(ui, this), m_session(TheZorvDB()) {
     resize(1024, 768);
     setObjectName("MainFrame");
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy)
     connect(findChild<QAction*>("ID_REFRESH_ALL"), &QAction::triggered, this,
             &CMainFrame::OnRefreshAll);
     connect(findChild<QAction*>("ID_APP_ABOUT"), &QAction::triggered, this, &CMainFrame::OnAbout);
+    new CCaptionEntries(*this, *bar, m_ui); // the hidden entries; owned by the frame
     // Undo and redo come after the fixed buttons.
     bar->addSeparator();
     m_pUndo =
@@ -70,9 +72,10 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy)
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used
+    const ReceiverProfile& receiver = profile ? *profile : DefaultReceiverProfile();
     if (configurePolicy)
-        ConfigureStartupPolicy();
-    setWindowTitle(kCaption);
+        ConfigurePolicy(receiver);
+    setWindowTitle(QString::fromStdString(ReceiverCaption(receiver)));
 
     m_pOuterSplitter = new CColorSplitWnd(Qt::Horizontal, this);
     m_pInnerSplitter = new CColorSplitWnd(Qt::Vertical, m_pOuterSplitter);

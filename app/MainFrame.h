@@ -20,6 +20,7 @@ class CChannelGridCtrl;
 class CColorSplitWnd;
 class IUiSeam;
 class QAction;
+struct ReceiverProfile;
 
 // Extension rule of the file commands: "xls" or "cvs" after a dot at index 2
 // or later, compared case-sensitively, makes a workbook.
@@ -29,8 +30,10 @@ class CMainFrame final : public QMainWindow, public IMessageSink, private IFrame
     Q_OBJECT
 public:
     // `configurePolicy` false leaves the product policy as the caller set it
-    // (tests open other receiver families).
-    explicit CMainFrame(IUiSeam& ui, bool configurePolicy = true);
+    // (tests open other receiver families). `profile` (null: the start-up
+    // receiver) is what the policy is configured with and names the caption.
+    explicit CMainFrame(IUiSeam& ui, bool configurePolicy = true,
+                        const ReceiverProfile* profile = nullptr);
     ~CMainFrame() override;
 
     // The panes' one entry: dispatched to the typed operations below.

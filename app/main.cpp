@@ -1,24 +1,24 @@
 // velmar: the channel editor. `--open FILE` runs the Open command on FILE
 // once the window is up (a plain file name on the command line is not
-// loaded); `--screenshot PNG` then saves a picture of the window and quits.
+// loaded); `--receiver NAME` sets the editor up for another receiver family
+// for this run; `--screenshot PNG` then saves a picture of the window and quits.
 // `--quit-after-first-paint` writes a line to the standard output when the
 // TV list first paints rows and quits, so start-up can be timed from outside.
+#include "app/CommandLine.h"
 #include "app/MainFrame.h"
+#include "contracts/ReceiverProfiles.h"
 #include "platform/QtUiSeam.h"
+#include "platform/vxui/VxuiSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
-QString Option(const QStringList& args, const char* name) {
-    const auto at = args.indexOf(name);
-    return at > 0 && at + 1 < args.size() ? args[at + 1] : QString();
-}
-
 // Reports the first paint of a list that shows rows, then quits.
 class FirstPaintReporter final : public QObject {
 public:
@@ -46,16 +46,24 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmar");
+    QApplication::setDesktopFileName("org.velmar.Velmar");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.velmar.Velmar"));
+    const EditorArguments args = ParseEditorArguments(QApplication::arguments());
+    if (!args.error.isEmpty()) {
+        std::fprintf(stderr, "velmar: %s", qUtf8Printable(args.error));
+        return 2;
+    }
+    // The configuration dialog's choice from an earlier run, unless the
+    // command line names a receiver for this one.
+    const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
+    const ReceiverProfile receiver = ChooseReceiver(args.profile, saved.receiver, saved.gridColumn);
     CQtUiSeam ui;
-    CMainFrame frame(ui);
-    const QStringList args = QApplication::arguments();
-    if (args.contains("--quit-after-first-paint"))
+    CMainFrame frame(ui, true, &receiver);
+    if (QApplication::arguments().contains("--quit-after-first-paint"))
         if (auto* list = frame.findChild<QAbstractItemView*>("TVGrid"))
             new FirstPaintReporter(list); // owned by the list
     frame.show();
-    const QString open = Option(args, "--open");
-    const QString shot = Option(args, "--screenshot");
-    QTimer::singleShot(0, &frame, [&frame, open, shot] {
+    QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
         if (!open.isEmpty())
             frame.OpenPath(open);
         if (!shot.isEmpty())

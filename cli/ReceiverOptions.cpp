@@ -1,10 +1,12 @@
 #include "cli/ReceiverOptions.h"
 
 #include "contracts/Policy.h"
-#include "contracts/StartupPolicy.h"
+#include "contracts/ReceiverProfiles.h"
 
 #include <charconv>
+#include <cstdio>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -49,7 +51,7 @@ bool ParseList(const std::string& text, std::size_t count, std::vector<int>& out
 } // namespace
 
 void ReceiverOptions::Apply() const {
-    ConfigureStartupPolicy();
+    ConfigurePolicy(profile ? *profile : DefaultReceiverProfile());
     if (productList)
         SetProductList(*productList);
     if (productType)
@@ -104,6 +106,14 @@ bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& ind
             return false;
         }
         const std::string& value = args[++index];
+        if (option == "--receiver") {
+            out.profile = FindReceiverProfile(value);
+            if (!out.profile) {
+                error = "unknown receiver " + value + " (velmar-cli receivers lists them)";
+                return false;
+            }
+            continue;
+        }
         bool known = false, ok = false;
         for (const Number& n : numbers) {
             if (option == n.name) {
@@ -137,4 +147,27 @@ bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& ind
         }
     }
     return true;
+}
+
+std::string ReceiverProfileOptions(const ReceiverProfile& p) {
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "--product-list %d --product-type 0x%02X --byte-order %d --sector-size %d "
+                  "--max-mux %d --mmi %d,%d,%d,%d --sat %d,%d,%d --brd %d,%d,%d --tp %d,%d,%d "
+                  "--ch %d,%d,%d,%d",
+                  p.productList, static_cast<unsigned>(p.productType), p.byteOrder, p.sectorSize,
+                  p.maxMuxCount, p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth,
+                  p.sat.start, p.sat.sectors, p.sat.entrySize, p.brd.start, p.brd.sectors,
+                  p.brd.entrySize, p.tp.start, p.tp.sectors, p.tp.entrySize, p.ch.start,
+                  p.ch.sectors, p.ch.entrySize, p.ch.fourth);
+    return text;
+}
+
+void PrintReceiverProfiles(std::ostream& out) {
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        out << p.name << (&p == &DefaultReceiverProfile() ? " (default)" : "") << "\n"
+            << "    " << p.description << ".\n"
+            << "    Caption: " << ReceiverCaption(p) << "\n"
+            << "    Same as: " << ReceiverProfileOptions(p) << "\n";
+    }
 }

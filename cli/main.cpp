@@ -34,8 +34,10 @@ commands:
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
   edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
                         input) and save to OUT as the editor's Save does (see below)
+  receivers             the receiver profiles that --receiver names
 
 receiver options (default: the editor's start-up configuration):
+  --receiver NAME       a receiver profile's geometry; the options below change it
   --product-list N      model number (7)
   --product-type T      type bits, decimal or 0x hex (1)
   --byte-order 0|1      entry byte order (0)
@@ -147,6 +149,12 @@ int main(int argc, char** argv) {
         return Usage("no command");
     const std::string command = args[index++];
     std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    if (command == "receivers") {
+        if (!operands.empty())
+            return Usage("receivers takes no file name");
+        PrintReceiverProfiles(std::cout);
+        return 0;
+    }
     const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
     if (json)
         operands.erase(operands.begin());

@@ -25,6 +25,13 @@ inline constexpr char kAskSaveChanges[] =
 inline constexpr char kOpenTitle[] = "Load Channel Data";
 inline constexpr char kSaveTitle[] = "Save Channel Data";
 inline constexpr char kSaveDefaultTitle[] = "Save Default Channel Data";
+// The first entry's pattern is *.bin although its text says *.h: as the
+// receiver's tools have always shown it.
+inline constexpr char kSaveDefaultFilter[] = "Local file (*.h)|*.bin|All Files(*.*)|*.*||";
+inline constexpr char kSaveDefaultInitialName[] = "*.h";
+inline constexpr char kSaveDefaultExtension[] = "BIN";
+// After the configuration dialog's OK.
+inline constexpr char kRestartNow[] = "You have to restart this program now.";
 inline constexpr char kOpenFilter[] =
     "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
 inline constexpr char kSaveFilter[] =

@@ -14,7 +14,12 @@ class CZorvDB;
 struct BroadcastCount {
     std::uint32_t tv = 0;    // channels with the TV bit
     std::uint32_t radio = 0; // channels with the radio bit (one with both counts twice)
+
+    void Add(WORD attributes);
 };
+
+// The count of one BroadcastID (one walk, for one row).
+BroadcastCount CountBroadcastChannels(const CZorvDB& db, WORD broadcastId);
 
 class BroadcastCounts {
 public:

@@ -26,7 +26,7 @@ QMessageBox::Icon BoxIcon(IUiSeam::Icon icon) {
 }
 
 // A Qt progress dialog scaled to a thousand steps, whatever the total.
-class CQtProgress final : public IProgressView {
+class CQtProgress final : public IProgress {
 public:
     CQtProgress(QWidget* owner, const QString& title, const QString& label)
         : m_dialog(label, QObject::tr("Cancel"), 0, 1000, owner) {
@@ -54,9 +54,11 @@ class CFileDialog final : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
     void accept() override {
-        setDefaultSuffix(DefaultSuffixFor(selectedNameFilter()));
+        const QString fixed = property(kDefaultExtension).toString();
+        setDefaultSuffix(fixed.isEmpty() ? DefaultSuffixFor(selectedNameFilter()) : fixed);
         QFileDialog::accept();
     }
+    static constexpr const char* kDefaultExtension = "defaultExtension";
 };
 
 } // namespace
@@ -94,8 +96,12 @@ QString CQtUiSeam::OpenFileName(QWidget* owner, const QString& title, const QStr
 }
 
 QString CQtUiSeam::SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                                const QString& initialName) {
+                                const QString& initialName, const QString& defaultExtension) {
     const auto dialog = MakeFileDialog(owner, FileDialogKind::Save, title, filter, initialName);
+    if (!defaultExtension.isEmpty()) {
+        dialog->setProperty(CFileDialog::kDefaultExtension, defaultExtension);
+        dialog->setDefaultSuffix(defaultExtension);
+    }
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().first();
@@ -112,8 +118,8 @@ int CQtUiSeam::RunDialog(CVxDialog& dialog) {
     return dialog.ShowForm(QApplication::activeWindow());
 }
 
-std::unique_ptr<IProgressView> CQtUiSeam::BeginProgress(QWidget* owner, const QString& title,
-                                                        const QString& label) {
+std::unique_ptr<IProgress> CQtUiSeam::BeginProgress(QWidget* owner, const QString& title,
+                                                    const QString& label) {
     return std::make_unique<CQtProgress>(owner, title, label);
 }
 

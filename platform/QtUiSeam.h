@@ -14,11 +14,12 @@ public:
                    Icon icon) override;
     QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                         const QString& initialName) override;
+                         const QString& initialName,
+                         const QString& defaultExtension = QString()) override;
     void SetWaitCursor(bool wait) override;
     int RunDialog(CVxDialog& dialog) override;
-    std::unique_ptr<IProgressView> BeginProgress(QWidget* owner, const QString& title,
-                                                 const QString& label) override;
+    std::unique_ptr<IProgress> BeginProgress(QWidget* owner, const QString& title,
+                                             const QString& label) override;
 };
 
 // "Binary file (*.bin)|*.bin|...||" as Qt's name filters.

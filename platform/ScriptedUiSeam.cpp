@@ -11,7 +11,7 @@ template <class T> T PopOr(std::deque<T>& queue, T otherwise) {
 } // namespace
 
 // One progress display: it writes its steps into the seam's record.
-class CScriptedUiSeam::ScriptedProgress final : public IProgressView {
+class CScriptedUiSeam::ScriptedProgress final : public IProgress {
 public:
     ScriptedProgress(CScriptedUiSeam& seam, std::size_t at, int cancelAt)
         : m_seam(seam), m_nAt(at), m_nCancelAt(cancelAt) {}
@@ -41,13 +41,13 @@ int CScriptedUiSeam::MessageBox(QWidget*, const QString& text, const QString& ca
 }
 
 QString CScriptedUiSeam::OpenFileName(QWidget*, const QString& title, const QString& filter) {
-    openDialogs.push_back({title, filter, {}});
+    openDialogs.push_back({title, filter, {}, {}});
     return PopOr(m_openFiles, QString());
 }
 
 QString CScriptedUiSeam::SaveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString& initialName) {
-    saveDialogs.push_back({title, filter, initialName});
+                                      const QString& initialName, const QString& defaultExtension) {
+    saveDialogs.push_back({title, filter, initialName, defaultExtension});
     return PopOr(m_saveFiles, QString());
 }
 
@@ -71,8 +71,8 @@ std::size_t CScriptedUiSeam::PendingDialogScripts() const {
     return n;
 }
 
-std::unique_ptr<IProgressView> CScriptedUiSeam::BeginProgress(QWidget*, const QString& title,
-                                                              const QString& label) {
+std::unique_ptr<IProgress> CScriptedUiSeam::BeginProgress(QWidget*, const QString& title,
+                                                          const QString& label) {
     progress.push_back({title, label, {}, false, false});
     return std::make_unique<ScriptedProgress>(*this, progress.size() - 1, PopOr(m_cancelAt, 0));
 }

@@ -32,7 +32,7 @@ public:
         Icon icon;
     };
     struct FileDialog {
-        QString title, filter, initialName;
+        QString title, filter, initialName, defaultExtension;
     };
     struct Progress {
         QString title, label;
@@ -65,11 +65,12 @@ public:
                    Icon icon) override;
     QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
     QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString& initialName) override;
+                         const QString& initialName,
+                         const QString& defaultExtension = QString()) override;
     void SetWaitCursor(bool wait) override { m_cursorChanges.push_back(wait); }
     int RunDialog(CVxDialog& dialog) override;
-    std::unique_ptr<IProgressView> BeginProgress(QWidget*, const QString& title,
-                                                 const QString& label) override;
+    std::unique_ptr<IProgress> BeginProgress(QWidget*, const QString& title,
+                                             const QString& label) override;
 
     // ---- What was shown ----
     // Every maker dialog run, as it was when DoModal was called.

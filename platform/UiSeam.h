@@ -4,6 +4,8 @@
 // the user would have seen (CScriptedUiSeam).
 #pragma once
 
+#include "contracts/Progress.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -11,16 +13,6 @@
 
 class QWidget;
 class CVxDialog;
-
-// A long piece of work reports here; the display lasts as long as the object.
-class IProgressView {
-public:
-    virtual ~IProgressView() = default;
-    // `done` of `total` units are finished; false when the user asked to
-    // stop. The same contract as the core's progress interface, so an
-    // adapter passes the calls straight through.
-    virtual bool Step(std::uint64_t done, std::uint64_t total) = 0;
-};
 
 class IUiSeam {
 public:
@@ -36,13 +28,18 @@ public:
     // when the dialog was cancelled. `filter` is in the framework's
     // "Description|pattern|...||" form.
     virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // `defaultExtension`, when given, is added to a name typed without one
+    // whatever file type is chosen; otherwise the chosen type's extension is.
     virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                                 const QString& initialName) = 0;
+                                 const QString& initialName,
+                                 const QString& defaultExtension = QString()) = 0;
     virtual void SetWaitCursor(bool wait) = 0;
     // Runs a maker dialog modally (CVxDialog::DoModal comes here); the
     // button that closed it, IDOK or IDCANCEL.
     virtual int RunDialog(CVxDialog& dialog) = 0;
-    // Shows progress with a way to cancel until the returned object ends.
-    virtual std::unique_ptr<IProgressView> BeginProgress(QWidget* owner, const QString& title,
-                                                         const QString& label) = 0;
+    // Shows progress with a way to cancel for as long as the returned object
+    // lives; the core's long work reports to it (Step returns false once
+    // the user has cancelled).
+    virtual std::unique_ptr<IProgress> BeginProgress(QWidget* owner, const QString& title,
+                                                     const QString& label) = 0;
 };

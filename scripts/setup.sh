@@ -8,6 +8,10 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libqt6serialport6-dev
     xvfb xauth
+    # the desktop files: icons drawn from the SVG, validators, manual-page check
+    librsvg2-bin desktop-file-utils appstream groff-base
+    # the Debian package: dpkg-shlibdeps computes its dependencies
+    dpkg-dev
 )
 # LibreOffice is only needed by the spreadsheet interoperability tests.
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then

@@ -6,12 +6,15 @@
 #include "model/EditSession.h"
 #include "model/SatelliteRecords.h"
 #include "platform/MessageBoxes.h"
+#include "platform/vxui/RecordFormDialog.h"
+#include "platform/vxui/SearchNameDialog.h"
 #include "views/Icons.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
 
-#include <string_view>
+#include <optional>
+#include <string>
 #include <utility>
 
 CFAVTreeCtrl::CFAVTreeCtrl(const ViewContext& context, QWidget* parent)
@@ -33,6 +36,8 @@ CFAVTreeCtrl::CFAVTreeCtrl(const ViewContext& context, QWidget* parent)
         if (!m_bFilling)
             RenameFavorite(item, item->text(0));
     });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int) { RenameWithDialog(item); });
 }
 
 void CFAVTreeCtrl::Fill() {
@@ -52,7 +57,7 @@ void CFAVTreeCtrl::Fill() {
     QTreeWidgetItem* favorites = node(nullptr, "Favorite", 0);
     for (const FavoriteList& f : std::as_const(TheZorvDB()).Rows<FavoriteList>(kTableFavorite)) {
         QTreeWidgetItem* item =
-            node(favorites, QString::fromLatin1(f.Name), static_cast<int>(f.Index) - 1);
+            node(favorites, AnsiFieldText(f.Name, sizeof f.Name), static_cast<int>(f.Index) - 1);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     QTreeWidgetItem* genres = node(nullptr, "Genre", 0);
@@ -78,19 +83,21 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
         return;
     const auto number = static_cast<std::uint32_t>(node->data(0, Qt::UserRole).toInt() + 1);
-    const QByteArray bytes = text.toLatin1();
+    // Names are kept in the receiver's code page, as the edit script keeps them.
+    const std::optional<std::string> bytes = AnsiBytes(text);
     FavoriteRename result = FavoriteRename::Ignored;
-    m_session.Run("Rename favourite list", TableBit(kTableFavorite), [&] {
-        result = RenameFavoriteList(
-            TheZorvDB(), number,
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        return true;
-    });
+    if (bytes)
+        m_session.Run("Rename favourite list", TableBit(kTableFavorite), [&] {
+            result = RenameFavoriteList(TheZorvDB(), number, *bytes);
+            return true;
+        });
     const auto* f = std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, number);
     m_bFilling = true; // our own text changes are no user edits
-    if (result == FavoriteRename::WrongSize)
+    if (!bytes)
+        ShowStop(m_ui, this, "Name has characters that Windows-1252 cannot hold.");
+    else if (result == FavoriteRename::WrongSize)
         ShowStop(m_ui, this, texts::kFavoriteNameSize);
-    node->setText(0, f ? QString::fromLatin1(f->Name) : QString());
+    node->setText(0, f ? AnsiFieldText(f->Name, sizeof f->Name) : QString());
     m_bFilling = false;
 }
 
@@ -139,4 +146,14 @@ void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
     // and a current node filters the channel lists: only the user chooses.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void CFAVTreeCtrl::RenameWithDialog(QTreeWidgetItem* node) {
+    if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
+        return;
+    CDlgSearchName dialog(m_ui);
+    dialog.SetCaption("Update");
+    dialog.SetText(node->text(0));
+    if (dialog.DoModal() == IUiSeam::IDOK)
+        RenameFavorite(node, dialog.Text());
 }

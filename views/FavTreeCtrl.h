@@ -18,6 +18,9 @@ public:
     QTreeWidgetItem* GenreRoot() const { return topLevelItem(1); }
     // The in-place rename's end: the rules for the favourite list's name.
     void RenameFavorite(QTreeWidgetItem* node, const QString& text);
+    // A double click on a favourite node: the name dialog captioned
+    // "Update", then the same rules.
+    void RenameWithDialog(QTreeWidgetItem* node);
     // A drop of channels on `node`.
     void DropOn(QTreeWidgetItem* node);
 

@@ -11,6 +11,7 @@
 #include "model/RecordTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <utility>
 
@@ -41,7 +42,7 @@ QString N(long long v) {
 // ---- Satellites -------------------------------------------------------------------
 
 CSatGridCtrl::CSatGridCtrl(const ViewContext& context, QWidget* parent)
-    : CListGridCtrl(context, kDragSatellite, parent) {}
+    : CSourceGridCtrl(context, kDragSatellite, SourceGrid::Satellite, parent) {}
 
 void CSatGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -65,15 +66,19 @@ void CSatGridCtrl::FillGrid() {
     ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
         if (IsTerrestrialPseudoSatellite(type, s.Index))
             return; // the terrestrial network's pseudo-satellite
-        AppendRow({N(GetRowCount()), N(s.Index), N(s.ID), QString::fromLatin1(s.Name),
-                   QString::fromStdString(DegreeText(s.Degree))});
+        AppendRow(Cells(s));
     });
+}
+
+QStringList CSatGridCtrl::Cells(const Satellite_Info_Tag& s) const {
+    return {N(GetRowCount()), N(s.Index), N(s.ID), AnsiFieldText(s.Name, sizeof s.Name),
+            QString::fromStdString(DegreeText(s.Degree))};
 }
 
 // ---- Transponders -------------------------------------------------------------------
 
 CTPGridCtrl::CTPGridCtrl(const ViewContext& context, QWidget* parent)
-    : CListGridCtrl(context, kDragTransponder, parent) {}
+    : CSourceGridCtrl(context, kDragTransponder, SourceGrid::Transponder, parent) {}
 
 void CTPGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -97,19 +102,29 @@ void CTPGridCtrl::Fill() {
     const auto bulk = Bulk();
     ClearRows();
     const std::uint32_t type = GetProductType();
-    const bool extension = HasTransponderExtension(GetProductList());
     ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
         if (IsTerrestrialPseudoSatellite(type, t.SatID))
             return;
         if (m_nSatellite != 0 && t.SatID != m_nSatellite)
             return;
-        char fec[kDisplayTextMax];
-        GetFECName(extension ? (t.ExtByte1 & 0x0F) : 0, extension ? t.ExtByte2 : 0, t.PolFEC & 0xF0,
-                   fec);
-        AppendRow({N(GetRowCount()), N(t.Index), N(t.TPID), N(t.TSID), N(t.SatID),
-                   Commas(t.Frequency), Commas(t.SymbolRate),
-                   QString::fromStdString(PolarityText(t.PolFEC)), fec});
+        AppendRow(Cells(t));
     });
+}
+
+QStringList CTPGridCtrl::Cells(const Transponder_Info_Tag& t) const {
+    const bool extension = HasTransponderExtension(GetProductList());
+    char fec[kDisplayTextMax];
+    GetFECName(extension ? (t.ExtByte1 & 0x0F) : 0, extension ? t.ExtByte2 : 0, t.PolFEC & 0xF0,
+               fec);
+    return {N(GetRowCount()),
+            N(t.Index),
+            N(t.TPID),
+            N(t.TSID),
+            N(t.SatID),
+            Commas(t.Frequency),
+            Commas(t.SymbolRate),
+            QString::fromStdString(PolarityText(t.PolFEC)),
+            fec};
 }
 
 void CTPGridCtrl::FillGrid() {
@@ -136,7 +151,7 @@ void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
 // ---- Broadcasters -------------------------------------------------------------------
 
 CBroadcastGridCtrl::CBroadcastGridCtrl(const ViewContext& context, QWidget* parent)
-    : CListGridCtrl(context, kDragBroadcast, parent) {}
+    : CSourceGridCtrl(context, kDragBroadcast, SourceGrid::Broadcast, parent) {}
 
 void CBroadcastGridCtrl::SetupGrid() {
     SetupColumns({{"NO", "0000"},
@@ -154,12 +169,19 @@ void CBroadcastGridCtrl::SetupGrid() {
 void CBroadcastGridCtrl::FillGrid() {
     const auto bulk = Bulk();
     ClearRows();
-    const BroadcastCounts counts(Db());
+    const BroadcastCounts counts(Db()); // one walk of the channels for every row
     ForEach<Broadcast_Info_Tag>(kTableBroadcast, [&](const Broadcast_Info_Tag& b) {
-        const BroadcastCount n = counts.Of(b.BroadcastID);
-        AppendRow({N(GetRowCount()), N(b.Index), N(b.BroadcastID), QString::fromLatin1(b.Name),
-                   QString("%1/%2").arg(n.tv).arg(n.radio)});
+        AppendRow(Cells(b, counts.Of(b.BroadcastID)));
     });
+}
+
+QStringList CBroadcastGridCtrl::Cells(const Broadcast_Info_Tag& b) const {
+    return Cells(b, CountBroadcastChannels(Db(), b.BroadcastID));
+}
+
+QStringList CBroadcastGridCtrl::Cells(const Broadcast_Info_Tag& b, BroadcastCount n) const {
+    return {N(GetRowCount()), N(b.Index), N(b.BroadcastID), AnsiFieldText(b.Name, sizeof b.Name),
+            QString("%1/%2").arg(n.tv).arg(n.radio)};
 }
 
 bool CBroadcastGridCtrl::AcceptsChannels() const {
@@ -169,7 +191,7 @@ bool CBroadcastGridCtrl::AcceptsChannels() const {
 // ---- Cable multiplexes ----------------------------------------------------------------
 
 CCableMuxGridCtrl::CCableMuxGridCtrl(const ViewContext& context, QWidget* parent)
-    : CListGridCtrl(context, kDragMux, parent) {}
+    : CSourceGridCtrl(context, kDragMux, SourceGrid::CableMux, parent) {}
 
 void CCableMuxGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
@@ -193,14 +215,23 @@ void CCableMuxGridCtrl::FillGrid() {
     ClearRows();
     if (!IsCable(GetProductType()))
         return;
+    ForEach<CableMux_Info_Tag>(kTableCableMux,
+                               [&](const CableMux_Info_Tag& m) { AppendRow(Cells(m)); });
+}
+
+QStringList CCableMuxGridCtrl::Cells(const CableMux_Info_Tag& m) const {
     const int list = GetProductList();
-    ForEach<CableMux_Info_Tag>(kTableCableMux, [&](const CableMux_Info_Tag& m) {
-        AppendRow({N(GetRowCount()), N(m.Index), N(m.TPID),
-                   QString::fromStdString(CableFrequencyText(m.Frequency)),
-                   QString::fromStdString(SymbolRateText(m.SymbolRate)), N(m.TSID), N(m.NetworkID),
-                   N(m.OrgNetID), QString::fromStdString(QamText(CableQamCode(m.Modulation, list))),
-                   N(CableInvertValue(m.Modulation, m.Invert, list)), N(m.Mark)});
-    });
+    return {N(GetRowCount()),
+            N(m.Index),
+            N(m.TPID),
+            QString::fromStdString(CableFrequencyText(m.Frequency)),
+            QString::fromStdString(SymbolRateText(m.SymbolRate)),
+            N(m.TSID),
+            N(m.NetworkID),
+            N(m.OrgNetID),
+            QString::fromStdString(QamText(CableQamCode(m.Modulation, list))),
+            N(CableInvertValue(m.Modulation, m.Invert, list)),
+            N(m.Mark)};
 }
 
 // ---- Terrestrial multiplexes -----------------------------------------------------------

@@ -38,8 +38,27 @@ public:
     explicit CDlgSendDataToSTB(IUiSeam& ui) : CVxDialogOf(ui) {}
 };
 
+// Which receiver family the editor is set up for, and whether the grids show
+// their technical columns. The choice is kept in the library's own settings
+// (see VxuiSettings.h) and takes effect at the next start.
 class CDlgConfiguration final : public CVxDialogOf<CDlgConfiguration, CVxDialog> {
 public:
     static constexpr const char* kClassName = "CDlgConfiguration";
-    explicit CDlgConfiguration(IUiSeam& ui) : CVxDialogOf(ui) {}
+    // Starts from the saved choice.
+    explicit CDlgConfiguration(IUiSeam& ui);
+
+    // As CVxDialog::DoModal; on OK the choice is saved, as the library's own
+    // OK button does.
+    int DoModal();
+    int ShowForm(QWidget* owner) override;
+
+    // The profile's short name; empty when nothing was ever chosen.
+    const std::string& Receiver() const { return m_strReceiver; }
+    int GridColumn() const { return m_nGridColumn; }
+    // What the user sets on the form.
+    void Choose(const std::string& receiver, int gridColumn);
+
+private:
+    std::string m_strReceiver;
+    int m_nGridColumn = 0;
 };

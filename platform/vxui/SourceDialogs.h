@@ -17,9 +17,14 @@ public:
     Satellite_Info_Tag GetSatelliteInfo() const { return m_form.Current(); }
     void Answer(const Satellite_Info_Tag& satellite) { m_form.Answer(satellite); }
     const std::optional<Satellite_Info_Tag>& PresetSatellite() const { return m_form.Preset(); }
+    // The form: name, position, and the setting groups the entry form
+    // carries under "Advanced" (SatelliteForm.cpp).
+    int ShowForm(QWidget* owner) override;
 
 protected:
     using CVxDialog::CVxDialog;
+    // The long entry form carries the second setting group and b5.
+    virtual bool HasSecondGroup() const = 0;
 
 private:
     CRecordForm<Satellite_Info_Tag> m_form;
@@ -29,12 +34,18 @@ class CDlgSATAddUpdate final : public CVxDialogOf<CDlgSATAddUpdate, CSatelliteDi
 public:
     static constexpr const char* kClassName = "CDlgSATAddUpdate";
     explicit CDlgSATAddUpdate(IUiSeam& ui) : CVxDialogOf(ui) {}
+
+protected:
+    bool HasSecondGroup() const override { return false; }
 };
 
 class CDlgSAT2AddUpdate final : public CVxDialogOf<CDlgSAT2AddUpdate, CSatelliteDialogBase> {
 public:
     static constexpr const char* kClassName = "CDlgSAT2AddUpdate";
     explicit CDlgSAT2AddUpdate(IUiSeam& ui) : CVxDialogOf(ui) {}
+
+protected:
+    bool HasSecondGroup() const override { return true; }
 };
 
 class CTransponderDialogBase : public CVxDialog {
@@ -49,6 +60,9 @@ public:
     void Answer(const Transponder_Info_Tag& transponder) { m_form.Answer(transponder); }
     const std::vector<Satellite_Info_Tag>& SatList() const { return m_satellites; }
     const std::optional<Transponder_Info_Tag>& PresetTransponder() const { return m_form.Preset(); }
+    // The form: satellite, frequency, symbol rate, polarisation, FEC and TS
+    // ID (TransponderForm.cpp).
+    int ShowForm(QWidget* owner) override;
 
 protected:
     using CVxDialog::CVxDialog;
@@ -71,6 +85,9 @@ public:
     CableMux_Info_Tag GetCableInfo() const { return m_form.Current(); }
     void Answer(const CableMux_Info_Tag& mux) { m_form.Answer(mux); }
     const std::optional<CableMux_Info_Tag>& PresetCableMux() const { return m_form.Preset(); }
+    // The form: frequency, symbol rate, QAM, inversion and the stream and
+    // network ids (CableMuxForm.cpp).
+    int ShowForm(QWidget* owner) override;
 
 protected:
     using CVxDialog::CVxDialog;

@@ -31,6 +31,8 @@ public:
 protected:
     explicit CVxDialog(IUiSeam& ui) : m_pUi(&ui) {}
     CVxDialog(const CVxDialog&) = default;
+    // The seam the dialog runs through; its form shows messages there too.
+    IUiSeam& Ui() const { return *m_pUi; }
 
 private:
     IUiSeam* m_pUi;

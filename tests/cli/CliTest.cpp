@@ -6,6 +6,7 @@
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "tests/cli/CliRun.h"
 #include "xls/ChannelWorkbook.h"
 
 #include <gtest/gtest.h>
@@ -15,35 +16,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
+using velmar::test::Cli;
+using velmar::test::Outcome;
+
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-// Runs the tool with `args` (already shell-quoted where needed).
-Outcome Cli(const std::string& args) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto errPath = dir / ("velmar-cli-err-" + std::to_string(::getpid()));
-    const std::string command = std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
-    Outcome run{};
-    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::ifstream err(errPath);
-    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    std::filesystem::remove(errPath);
-    return run;
-}
 
 std::string Example() {
     return std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";

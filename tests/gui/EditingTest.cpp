@@ -8,6 +8,7 @@
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidgetItem>
@@ -93,6 +94,9 @@ TEST_F(Editing, ToolbarKeepsItsButtonsAndEndsWithUndoAndRedo) {
 TEST_F(Editing, DropsAreEditsThatLeaveOrRewriteTheSourceRows) {
     Open();
     auto& tv = TV();
+    // The tree is refilled after the drop on a broadcaster.
+    QAbstractItemModelTester treeChecked(Tree().model(),
+                                         QAbstractItemModelTester::FailureReportingMode::Fatal);
     const int rows = tv.GetRowCount();
     const std::uint32_t first = tv.GetRowKey(1), second = tv.GetRowKey(2);
 

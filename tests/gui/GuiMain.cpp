@@ -2,6 +2,8 @@
 // platform, a fixed locale.
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    // Settings the tests write stay out of the user's own.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

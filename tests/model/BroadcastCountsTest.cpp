@@ -31,4 +31,9 @@ TEST(BroadcastCounts, TVAndRadioPerBroadcastId) {
     EXPECT_EQ(counts.Of(7).radio, 0u);
     EXPECT_EQ(counts.Of(0xFFFF).radio, 1u);
     EXPECT_EQ(counts.Of(6).tv + counts.Of(6).radio, 0u) << "an id no channel has";
+    for (const WORD id : std::initializer_list<WORD>{5, 7, 6, 0xFFFF}) {
+        const BroadcastCount one = CountBroadcastChannels(db, id);
+        EXPECT_EQ(one.tv, counts.Of(id).tv) << id;
+        EXPECT_EQ(one.radio, counts.Of(id).radio) << id;
+    }
 }

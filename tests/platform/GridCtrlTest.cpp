@@ -301,3 +301,26 @@ TEST(GridCtrl, GainingFocusChoosesNoRow) {
     EXPECT_FALSE(grid.GetFocusCell().IsValid());
     EXPECT_EQ(current.count(), 0);
 }
+
+TEST(GridCtrl, RowsLeaveByKeyInRuns) {
+    NullSink sink;
+    TestGrid grid(sink);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy removed(grid.model(), &QAbstractItemModel::rowsRemoved);
+    grid.SetupGrid();
+    grid.Fill(10); // keys 1 .. 10
+    const std::vector<std::uint32_t> leaving = {9, 2, 3, 4, 7, 3, 99};
+    grid.RemoveRowsByKey(leaving);
+    EXPECT_EQ(removed.count(), 3) << "runs 2-4, 7 and 9, each removed at once";
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < grid.GetRowCount(); ++r) {
+        keys.push_back(grid.GetRowKey(r));
+        EXPECT_EQ(grid.GetItemText(r, 0), QString::number(r)) << "renumbered";
+    }
+    EXPECT_EQ(keys, (std::vector<std::uint32_t>{1, 5, 6, 8, 10}));
+    EXPECT_EQ(RowsOf(grid, {1, 5, 6, 8, 10}), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(grid.FindRowByKey(9), 0);
+    grid.RemoveRowsByKey(std::vector<std::uint32_t>{42});
+    EXPECT_EQ(grid.GetRowCount(), 6) << "keys without rows change nothing";
+}

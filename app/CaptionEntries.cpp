@@ -1,0 +1,77 @@
+#include "app/CaptionEntries.h"
+
+#include "contracts/Texts.h"
+#include "image/DefaultTableExport.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WaitCursor.h"
+#include "platform/vxui/LinkDialogs.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QToolBar>
+
+CCaptionEntries::CCaptionEntries(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui)
+    : QObject(&frame), m_frame(frame), m_toolbar(toolbar), m_ui(ui) {
+    // Key events go to whichever control has the focus; watch them all.
+    qApp->installEventFilter(this);
+}
+
+bool CCaptionEntries::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        m_keys.Track(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::ApplicationDeactivate:
+        m_keys.Forget();
+        break;
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
+        // The toolbar's own area (not its buttons) stands in for the caption
+        // bar; the frame gets the real non-client double click where the
+        // platform delivers one.
+        const bool caption = event->type() == QEvent::MouseButtonDblClick ? watched == &m_toolbar
+                                                                          : watched == &m_frame;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (caption && mouse->button() == Qt::LeftButton)
+            return DoubleClick(mouse->modifiers());
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+bool CCaptionEntries::DoubleClick(Qt::KeyboardModifiers modifiers) {
+    if (m_keys.LeftCtrl(modifiers)) {
+        ShowConfiguration();
+        return true;
+    }
+    if (m_keys.LeftShift(modifiers)) {
+        ExportDefaultChannelData();
+        return true;
+    }
+    return false;
+}
+
+void CCaptionEntries::ShowConfiguration() {
+    CDlgConfiguration dialog(m_ui);
+    if (dialog.DoModal() == IUiSeam::IDOK)
+        ShowPlain(m_ui, &m_frame, texts::kRestartNow);
+}
+
+void CCaptionEntries::ExportDefaultChannelData() {
+    const QString path =
+        m_ui.SaveFileName(&m_frame, texts::kSaveDefaultTitle, texts::kSaveDefaultFilter,
+                          texts::kSaveDefaultInitialName, texts::kSaveDefaultExtension);
+    if (path.isEmpty())
+        return;
+    CWaitCursor wait(m_ui);
+    if (!WriteDefaultChannelTable(path.toLocal8Bit().toStdString())) {
+        wait.End();
+        ShowStop(m_ui, &m_frame, QString(texts::kCannotOpenFile).replace("%s", path));
+    }
+}

@@ -1,0 +1,21 @@
+// The editor's command line: `--open FILE`, `--receiver NAME`,
+// `--screenshot PNG`. Anything else is left to Qt or ignored; a plain file
+// name is not opened.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct ReceiverProfile;
+
+struct EditorArguments {
+    QString open;                             // run the Open command on this file
+    QString screenshot;                       // save a picture of the window and quit
+    const ReceiverProfile* profile = nullptr; // null: the start-up receiver
+    QString error;                            // non-empty: a usage error to report
+};
+
+EditorArguments ParseEditorArguments(const QStringList& args);
+
+// The usage error's text, with the receiver names and what each one is.
+QString ReceiverChoices();

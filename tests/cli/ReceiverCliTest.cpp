@@ -1,0 +1,148 @@
+// --receiver NAME is a shorthand for the geometry options, and `receivers`
+// lists what it can name.
+#include "cli/ReceiverOptions.h"
+#include "contracts/Policy.h"
+#include "contracts/ReceiverProfiles.h"
+#include "tests/cli/CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using velmar::test::Cli;
+using velmar::test::Outcome;
+
+namespace {
+
+const std::string kSatellite = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+// Everything the policy answers, as one comparable list.
+std::vector<long long> PolicyState() {
+    std::vector<long long> v = {GetProductList(),        GetProductType(),      GetFlashByteOrder(),
+                                GetFlashOneSectorSize(), GetFlashMaxMuxCount(), GetGridColumn()};
+    int a = 0, b = 0, c = 0, d = 0;
+    GetFlashMMIBlockInfo(&a, &b, &c, &d);
+    v.insert(v.end(), {a, b, c, d});
+    GetFlashSatBlockInfo(&a, &b, &c);
+    v.insert(v.end(), {a, b, c});
+    GetFlashBrdBlockInfo(&a, &b, &c);
+    v.insert(v.end(), {a, b, c});
+    GetFlashTPBlockInfo(&a, &b, &c);
+    v.insert(v.end(), {a, b, c});
+    GetFlashCHBlockInfo(&a, &b, &c, &d);
+    v.insert(v.end(), {a, b, c, d});
+    return v;
+}
+
+std::vector<long long> Applied(std::vector<std::string> args) {
+    args.push_back("info");
+    std::size_t index = 0;
+    ReceiverOptions options;
+    std::string error;
+    EXPECT_TRUE(ParseReceiverOptions(args, index, options, error)) << error;
+    EXPECT_EQ(index, args.size() - 1);
+    velmar::policy_profile::Reset();
+    options.Apply();
+    auto state = PolicyState();
+    velmar::policy_profile::Reset();
+    return state;
+}
+
+} // namespace
+
+TEST(ReceiverCli, ReceiverNameEqualsItsGeometryOptions) {
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        SCOPED_TRACE(std::string(p.name));
+        const auto shorthand = Applied({"--receiver", std::string(p.name)});
+        EXPECT_EQ(shorthand, Applied(Words(ReceiverProfileOptions(p))));
+        ConfigurePolicy(p);
+        EXPECT_EQ(shorthand, PolicyState());
+        velmar::policy_profile::Reset();
+    }
+    EXPECT_EQ(Applied({}), Applied({"--receiver", "satellite"})) << "the default is the start-up";
+}
+
+TEST(ReceiverCli, LaterOptionsChangeTheNamedProfile) {
+    const auto state = Applied({"--receiver", "cable", "--byte-order", "0", "--ch", "1,2,3,4"});
+    ConfigurePolicy(*FindReceiverProfile("cable"));
+    auto expected = PolicyState();
+    velmar::policy_profile::Reset();
+    expected[2] = 0;
+    expected.resize(expected.size() - 4);
+    expected.insert(expected.end(), {1, 2, 3, 4});
+    EXPECT_EQ(state, expected);
+}
+
+TEST(ReceiverCli, ReceiversListsEveryProfile) {
+    const Outcome run = Cli("receivers");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("satellite (default)\n", 0), 0u) << run.out;
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        EXPECT_NE(run.out.find(std::string(p.description)), std::string::npos) << p.name;
+        if (&p != &DefaultReceiverProfile()) {
+            EXPECT_NE(run.out.find("\n" + std::string(p.name) + "\n"), std::string::npos) << p.name;
+        }
+        EXPECT_NE(run.out.find("Caption: " + ReceiverCaption(p) + "\n"), std::string::npos);
+    }
+    EXPECT_NE(run.out.find("Caption: Velmar for VX-7 and VX-8 satellite receivers - 8FAV\n"),
+              std::string::npos);
+    EXPECT_EQ(Cli("receivers extra").status, 2);
+}
+
+TEST(ReceiverCli, UnknownReceiverIsAUsageError) {
+    const Outcome run = Cli("--receiver nosuch info " + kSatellite);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("unknown receiver nosuch"), std::string::npos) << run.err;
+    EXPECT_EQ(Cli("--receiver").status, 2);
+}
+
+TEST(ReceiverCli, CableExampleOpensAsACableReceiverAndSavesUnchanged) {
+    Outcome run = Cli("--receiver cable info " + kCable);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("product       list 2, type 0x04, byte order 1"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("cable muxes       14"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("channels          48"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("TV / radio      36 / 12"), std::string::npos) << run.out;
+
+    const std::string out =
+        (std::filesystem::temp_directory_path() / ("velmar-cable-" + std::to_string(::getpid())))
+            .string();
+    ASSERT_EQ(Cli("--receiver cable save " + kCable + " " + out).status, 0);
+    EXPECT_EQ(ReadAll(out), ReadAll(kCable));
+    std::filesystem::remove(out);
+
+    // The start-up receiver reads the same bytes as something else.
+    run = Cli("info " + kCable);
+    EXPECT_EQ(run.out.find("cable muxes       14"), std::string::npos);
+}
+
+TEST(ReceiverCli, ManualPageNamesEveryProfile) {
+    const std::string page = ReadAll(std::string(VELMAR_SOURCE_DIR) + "/docs/man/velmar-cli.1");
+    ASSERT_FALSE(page.empty());
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        std::string roff; // hyphens are written \- in roff
+        for (char c : p.name)
+            roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(page.find(roff), std::string::npos) << p.name;
+    }
+}

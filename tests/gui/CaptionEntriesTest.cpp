@@ -1,0 +1,247 @@
+// The hidden entries as a user reaches them: a key held, then a double click
+// on the toolbar's empty area (the caption bar's stand-in). Keys carry the
+// native codes an X11 server gives them.
+#include "app/MainFrame.h"
+#include "contracts/Policy.h"
+#include "contracts/ReceiverProfiles.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "model/ChannelRecords.h"
+#include "platform/QtUiSeam.h"
+#include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/LinkDialogs.h"
+#include "platform/vxui/VxuiSettings.h"
+#include "views/ListGridCtrl.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+struct NativeKey {
+    int key;
+    quint32 keycode, keysym;
+};
+constexpr NativeKey kLeftShift{Qt::Key_Shift, 50, 0xFFE1};
+constexpr NativeKey kRightShift{Qt::Key_Shift, 62, 0xFFE2};
+constexpr NativeKey kLeftCtrl{Qt::Key_Control, 37, 0xFFE3};
+constexpr NativeKey kRightCtrl{Qt::Key_Control, 105, 0xFFE4};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class CaptionEntries : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        QSettings("Velmar", "Velmar").remove("VXUI");
+        frame = std::make_unique<CMainFrame>(ui, false);
+        frame->show();
+    }
+    void TearDown() override {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        velmar::policy_profile::Reset();
+        QSettings("Velmar", "Velmar").remove("VXUI");
+        std::error_code ec;
+        std::filesystem::remove(out, ec);
+    }
+
+    // The worked example of the export, and one more channel after it.
+    static void AddChannels() {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->CAS = 0x1F;
+        c->ProgramNum = 7;
+        c->SatID = 3;
+        c->TPID = 12;
+        c->Attributes = 0x0805;
+        c->StreamType = 0x1B;
+        std::strcpy(c->Name, "ABC");
+        TheZorvDB().AddIndexed(kTableChannel, std::move(c));
+        auto d = NewRecord<Channel_Info_Tag>();
+        d->ProgramNum = 12345;
+        d->SatID = 1;
+        d->Favorite = 0xFFFFFFFF;
+        d->StreamType = 5;
+        std::strcpy(d->Name, "Say \"hi\" \\ bye");
+        TheZorvDB().AddIndexed(kTableChannel, std::move(d));
+    }
+
+    void Key(QEvent::Type type, const NativeKey& k) {
+        QKeyEvent event(type, k.key, Qt::NoModifier, k.keycode, k.keysym, 0);
+        QApplication::sendEvent(
+            QApplication::focusWidget() ? QApplication::focusWidget() : frame.get(), &event);
+    }
+    // Holds `k` down for a double click on the toolbar's empty area.
+    void DoubleClickWith(const NativeKey* k, Qt::KeyboardModifiers modifiers) {
+        if (k)
+            Key(QEvent::KeyPress, *k);
+        auto* bar = frame->findChild<QToolBar*>("Toolbar");
+        ASSERT_NE(bar, nullptr);
+        const QPoint at(bar->width() - 4, bar->height() / 2);
+        ASSERT_EQ(qobject_cast<QToolButton*>(bar->childAt(at)), nullptr) << "not on a button";
+        QMouseEvent click(QEvent::MouseButtonDblClick, at, bar->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, modifiers);
+        QApplication::sendEvent(bar, &click);
+        if (k)
+            Key(QEvent::KeyRelease, *k);
+    }
+
+    CScriptedUiSeam ui;
+    std::unique_ptr<CMainFrame> frame;
+    const std::string out = (std::filesystem::temp_directory_path() /
+                             ("velmar-default-" + std::to_string(::getpid()) + ".h"))
+                                .string();
+};
+
+} // namespace
+
+TEST_F(CaptionEntries, LeftShiftWritesTheDefaultChannelDataByteForByte) {
+    AddChannels();
+    ui.NextSaveFileName(QString::fromStdString(out));
+    DoubleClickWith(&kLeftShift, Qt::ShiftModifier);
+
+    ASSERT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_EQ(ui.saveDialogs[0].title, "Save Default Channel Data");
+    EXPECT_EQ(ui.saveDialogs[0].filter, "Local file (*.h)|*.bin|All Files(*.*)|*.*||");
+    EXPECT_EQ(ui.saveDialogs[0].initialName, "*.h");
+    EXPECT_EQ(ui.saveDialogs[0].defaultExtension, "BIN");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.m_cursorChanges, (std::vector<bool>{true, false})) << "the wait cursor";
+    EXPECT_EQ(ReadAll(out),
+              "const SSVC_INFO virtual_flash_svc[] = {\r\n"
+              "\t{ 0x0000001F, 0007, 03, 0012, 0, 0, 0, 0, 0, 0x0805, 0, 0, \"ABC\", 0, 0, "
+              "0x1B},\r\n"
+              "\t{ 0x00000000, 12345, 01, 0000, 0, 0, 0, 0, 0, 0x0000, 0, 0, "
+              "\"Say \"hi\" \\ bye\", 0, -1, 0x 5},\r\n"
+              "};\r\n////Total Svc Channel Count = 2\r\n\r\n");
+}
+
+TEST_F(CaptionEntries, ExportCancelledOrUncreatableWritesNothing) {
+    AddChannels();
+    DoubleClickWith(&kLeftShift, Qt::ShiftModifier); // the dialog is cancelled
+    EXPECT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_TRUE(ui.m_cursorChanges.empty());
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    ui.NextSaveFileName("/nonexistent-dir/table.h");
+    DoubleClickWith(&kLeftShift, Qt::ShiftModifier);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Cannot open file /nonexistent-dir/table.h.");
+    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(ui.m_cursorChanges, (std::vector<bool>{true, false})) << "arrow before the message";
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir/table.h"));
+}
+
+TEST_F(CaptionEntries, RightHandKeysAndNoKeyLeaveTheDoubleClickAlone) {
+    AddChannels();
+    ui.NextSaveFileName(QString::fromStdString(out));
+    DoubleClickWith(&kRightShift, Qt::ShiftModifier);
+    DoubleClickWith(&kRightCtrl, Qt::ControlModifier);
+    DoubleClickWith(nullptr, Qt::NoModifier);
+    EXPECT_TRUE(ui.saveDialogs.empty());
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // Both Shift keys down: the left one counts.
+    Key(QEvent::KeyPress, kRightShift);
+    DoubleClickWith(&kLeftShift, Qt::ShiftModifier);
+    Key(QEvent::KeyRelease, kRightShift);
+    EXPECT_EQ(ui.saveDialogs.size(), 1u);
+}
+
+TEST_F(CaptionEntries, LeftCtrlOpensTheConfigurationThenAsksForARestart) {
+    ui.NextDialog<CDlgConfiguration>(IUiSeam::IDOK,
+                                     [](CDlgConfiguration& d) { d.Choose("cable", 1); });
+    DoubleClickWith(&kLeftCtrl, Qt::ControlModifier);
+    ASSERT_EQ(ui.Shown<CDlgConfiguration>().size(), 1u);
+    EXPECT_EQ(ui.Shown<CDlgConfiguration>()[0]->Receiver(), "") << "nothing chosen before";
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "You have to restart this program now.");
+    EXPECT_EQ(ui.messages[0].caption, "Velmar");
+    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::Ok);
+    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::None);
+    EXPECT_EQ(GetProductList(), 7) << "nothing changes in this run";
+    EXPECT_EQ(frame->windowTitle(), kCaption);
+
+    // The next start takes the choice.
+    const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
+    EXPECT_EQ(saved.receiver, "cable");
+    EXPECT_EQ(saved.gridColumn, 1);
+    frame.reset();
+    const ReceiverProfile next = ChooseReceiver(nullptr, saved.receiver, saved.gridColumn);
+    frame = std::make_unique<CMainFrame>(ui, true, &next);
+    EXPECT_EQ(frame->windowTitle(), "Velmar for VX-2 cable receivers - 8FAV");
+    EXPECT_EQ(GetProductList(), 2);
+    EXPECT_EQ(GetGridColumn(), 1);
+    EXPECT_FALSE(frame->findChild<CListGridCtrl*>("TVGrid")->IsColHidden(3))
+        << "the technical columns are shown";
+
+    // Cancel keeps the saved choice and asks nothing.
+    ui.NextDialog<CDlgConfiguration>(IUiSeam::IDCANCEL,
+                                     [](CDlgConfiguration& d) { d.Choose("terrestrial", 0); });
+    DoubleClickWith(&kLeftCtrl, Qt::ControlModifier);
+    EXPECT_EQ(ui.Shown<CDlgConfiguration>().back()->Receiver(), "cable") << "starts from the saved";
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(LoadVxuiReceiverChoice().receiver, "cable");
+}
+
+TEST(ConfigurationForm, ListsEveryFamilyInPlainWordsAndKeepsTheChoice) {
+    QSettings("Velmar", "Velmar").remove("VXUI");
+    CQtUiSeam qt;
+    CDlgConfiguration dialog(qt);
+    int rows = 0;
+    QString firstRow, chosen;
+    bool ticked = true;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->objectName(), "CDlgConfiguration");
+        auto* list = form->findChild<QListWidget*>("ReceiverList");
+        auto* columns = form->findChild<QCheckBox*>("TechnicalColumns");
+        ASSERT_TRUE(list && columns);
+        rows = list->count();
+        firstRow = list->item(0)->text();
+        chosen = list->currentItem()->data(Qt::UserRole).toString();
+        ticked = columns->isChecked();
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->data(Qt::UserRole).toString() == "terrestrial")
+                list->setCurrentRow(i);
+        columns->setChecked(true);
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
+    EXPECT_EQ(rows, static_cast<int>(ReceiverProfiles().size()));
+    EXPECT_EQ(firstRow.toStdString(), DefaultReceiverProfile().description);
+    EXPECT_EQ(chosen, "satellite") << "with nothing saved, the start-up receiver is current";
+    EXPECT_FALSE(ticked);
+    EXPECT_EQ(dialog.Receiver(), "terrestrial");
+    EXPECT_EQ(LoadVxuiReceiverChoice().receiver, "terrestrial");
+    EXPECT_EQ(LoadVxuiReceiverChoice().gridColumn, 1);
+    QSettings("Velmar", "Velmar").remove("VXUI");
+}

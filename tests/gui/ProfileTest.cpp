@@ -1,0 +1,167 @@
+// The editor set up for another receiver family from its command line: the
+// caption names the family, the panes show its grids, and its images open
+// and save back byte for byte.
+#include "app/CommandLine.h"
+#include "app/MainFrame.h"
+#include "contracts/Policy.h"
+#include "contracts/ReceiverProfiles.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "platform/PaneWidgets.h"
+#include "platform/ScriptedUiSeam.h"
+#include "views/Panes.h"
+
+#include <QAction>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class Profile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+    }
+    void TearDown() override {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+    }
+    // What main() does with its arguments.
+    void Launch(const QStringList& args) {
+        const EditorArguments parsed = ParseEditorArguments(QStringList{"velmar"} + args);
+        ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
+        frame = std::make_unique<CMainFrame>(ui, true, parsed.profile);
+        frame->show();
+        if (!parsed.open.isEmpty())
+            frame->OpenPath(parsed.open);
+    }
+    // A control of the window, by its object name.
+    template <class T> T& Find(const char* name) {
+        T* found = frame->findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *found;
+    }
+    CListGridCtrl& Grid(const char* name) { return Find<CListGridCtrl>(name); }
+    CListGridCtrl& TV() { return Grid("TVGrid"); }
+    QString SourceCaption() { return Find<CColorStatic>("SourceCaption").text(); }
+    QTabBar& Tabs() { return Find<QTabBar>("SourceTabs"); }
+
+    CScriptedUiSeam ui;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST(EditorArguments, ReceiverOpenAndScreenshot) {
+    EditorArguments a = ParseEditorArguments({"velmar", "--receiver", "cable", "--open", "x.bin"});
+    ASSERT_NE(a.profile, nullptr);
+    EXPECT_EQ(a.profile->name, "cable");
+    EXPECT_EQ(a.open, "x.bin");
+    EXPECT_TRUE(a.error.isEmpty());
+
+    a = ParseEditorArguments({"velmar", "x.bin"});
+    EXPECT_EQ(a.profile, nullptr) << "no choice: the start-up receiver";
+    EXPECT_TRUE(a.open.isEmpty()) << "a plain file name is not opened";
+
+    a = ParseEditorArguments({"velmar", "--receiver", "Cable"});
+    EXPECT_EQ(a.profile, nullptr);
+    EXPECT_TRUE(a.error.startsWith("unknown receiver \"Cable\"; one of:\n"));
+    EXPECT_TRUE(a.error.contains("  cable-single-block       Cable receiver that keeps"));
+    a = ParseEditorArguments({"velmar", "--receiver"});
+    EXPECT_FALSE(a.error.isEmpty()) << "the name is missing";
+}
+
+TEST_F(Profile, NoChoiceIsTheStartupReceiverAndCaption) {
+    Launch({});
+    EXPECT_EQ(frame->windowTitle(), kCaption);
+    EXPECT_EQ(frame->windowTitle(), "Velmar for VX-7 and VX-8 satellite receivers - 8FAV");
+    EXPECT_EQ(GetProductList(), 7);
+    EXPECT_EQ(GetProductType(), 1u);
+    int a = 0, b = 0, c = 0, d = 0;
+    GetFlashCHBlockInfo(&a, &b, &c, &d);
+    EXPECT_EQ((std::array{a, b, c, d}), (std::array{49152, 64, 56, 28}));
+    EXPECT_EQ(SourceCaption(), " Satellite");
+}
+
+TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactly) {
+    Launch({"--receiver", "cable", "--open", kCableExample});
+    EXPECT_EQ(frame->windowTitle(), "Velmar for VX-2 cable receivers - 8FAV");
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text.toStdString();
+
+    EXPECT_EQ(SourceCaption(), " Mux information");
+    EXPECT_FALSE(Find<CColorStatic>("SourceCaption").isHidden());
+    EXPECT_TRUE(Tabs().isHidden());
+    EXPECT_TRUE(Grid("SatGrid").isHidden());
+    EXPECT_TRUE(Grid("TerMuxGrid").isHidden());
+    auto& mux = Grid("CableMuxGrid");
+    ASSERT_FALSE(mux.isHidden());
+    ASSERT_EQ(mux.GetRowCount(), 15) << "header and fourteen multiplexes";
+    EXPECT_EQ(mux.GetItemText(0, 3), "Freq.(MHz)");
+    EXPECT_EQ(mux.GetItemText(1, 2), "1");
+    EXPECT_EQ(mux.GetItemText(1, 3), "306.000 MHz");
+    EXPECT_EQ(mux.GetItemText(1, 4), "6900 Ks/s");
+    EXPECT_EQ(mux.GetItemText(1, 8), "256 QAM");
+    EXPECT_EQ(mux.GetItemText(14, 3), "410.000 MHz");
+    EXPECT_EQ(mux.GetItemText(14, 8), "64 QAM");
+    EXPECT_TRUE(mux.IsColHidden(5)) << "technical columns hidden";
+    EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on a cable receiver";
+    EXPECT_EQ(TV().GetRowCount(), 37) << "header and 36 TV channels";
+    EXPECT_EQ(Grid("RadioGrid").GetRowCount(), 13);
+
+    // A multiplex row narrows the channel lists to its channels.
+    emit mux.CellClicked(4, 3);
+    ASSERT_EQ(TV().GetRowCount(), 5);
+    EXPECT_EQ(TV().GetItemText(1, 6), "RTL HD");
+    EXPECT_EQ(TV().GetItemText(4, 6), "VOX HD");
+
+    const std::string out = (std::filesystem::temp_directory_path() /
+                             ("velmar-gui-cable-" + std::to_string(::getpid()) + ".bin"))
+                                .string();
+    ui.NextSaveFileName(QString::fromStdString(out));
+    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ReadAll(out), ReadAll(kCableExample.toStdString()));
+    std::filesystem::remove(out);
+}
+
+TEST_F(Profile, EveryFamilyGetsThePanesItsTypeBitsCallFor) {
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        SCOPED_TRACE(std::string(p.name));
+        Launch({"--receiver", QString::fromUtf8(p.name.data(), static_cast<int>(p.name.size()))});
+        const std::uint32_t t = p.productType;
+        EXPECT_EQ(frame->windowTitle().toStdString(), ReceiverCaption(p));
+        EXPECT_EQ(GetProductList(), p.productList);
+        const bool tabs = (t & 3) == 3;
+        EXPECT_EQ(Tabs().isHidden(), !tabs);
+        if (!tabs) {
+            EXPECT_EQ(SourceCaption(), (t & 1)                              ? " Satellite"
+                                       : ((t & 0xF) == 2 || (t & 0xF) == 4) ? " Mux information"
+                                                                            : "");
+        }
+        EXPECT_EQ(Grid("SatGrid").isHidden(), !(t & 1));
+        EXPECT_EQ(Grid("CableMuxGrid").isHidden(), (t & 1) || !(t & 4));
+        EXPECT_EQ(Grid("TerMuxGrid").isHidden(), (t & 1) || (t & 4) || !(t & 2));
+        EXPECT_EQ(TV().IsColHidden(14), (t & 6) != 0) << "the tuner column";
+        EXPECT_TRUE(TV().IsColHidden(3)) << "technical columns hidden by default";
+        frame.reset();
+    }
+}

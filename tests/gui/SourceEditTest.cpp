@@ -1,0 +1,808 @@
+// The left panes edited as a user edits them: the context menus of the
+// satellite, transponder, broadcaster and cable grids with their enabling,
+// Enter, Delete and double clicks, New / Update / Delete through scripted
+// maker dialogs, the cascades of the deletes as the grids and a saved and
+// reloaded image show them, one Ctrl+Z for every command, and the favourite
+// rename by double click.
+#include "tests/gui/EditorFixture.h"
+
+#include "contracts/Texts.h"
+#include "model/ChannelRecords.h"
+#include "model/GridMenus.h"
+#include "model/SatelliteRecords.h"
+#include "platform/vxui/DescriptionDialog.h"
+#include "platform/vxui/SearchNameDialog.h"
+#include "platform/vxui/SourceDialogs.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <QAbstractItemModelTester>
+#include <QMenu>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// What a context menu showed: its items (a separator as "-") and which
+// were enabled.
+struct MenuSeen {
+    bool shown = false;
+    std::vector<QString> texts;
+    std::vector<bool> enabled;
+};
+
+const std::vector<QString> kFullMenu = {"New...            Ctrl+N", "Update...",
+                                        "Delete             Delete", "-", "Description...   Enter"};
+const std::vector<QString> kCableMenu = {"New...            Ctrl+N", "Update...",
+                                         "Delete             Delete"};
+
+// A channel as a reload must give it back.
+using ChannelFacts = std::tuple<std::string, int, int, int, int, int>;
+
+std::multiset<ChannelFacts> ChannelsNow() {
+    std::multiset<ChannelFacts> out;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        out.insert({std::string(c.Name, strnlen(c.Name, sizeof c.Name)), c.SatID, c.TPID,
+                    c.BroadcastID, c.ProgramNum, c.Attributes});
+    return out;
+}
+
+int CountChannels(const std::function<bool(const Channel_Info_Tag&)>& pick) {
+    int n = 0;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        n += pick(c) ? 1 : 0;
+    return n;
+}
+
+template <class T> int RowCount(std::uint8_t table) {
+    int n = 0;
+    for ([[maybe_unused]] const T& r : std::as_const(TheZorvDB()).Rows<T>(table))
+        ++n;
+    return n;
+}
+
+template <class T> const T& Record(std::uint8_t table, std::uint32_t key) {
+    const T* r = std::as_const(TheZorvDB()).Get<T>(table, key);
+    if (!r)
+        throw std::runtime_error("no record " + std::to_string(key));
+    return *r;
+}
+
+class SourceEditing : public Editor {
+protected:
+    void Open(const QString& path = kExample) {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        const std::size_t shown = ui.messages.size();
+        ui.NextOpenFileName(path);
+        Action("ID_FILE_OPEN").trigger();
+        ASSERT_EQ(ui.messages.size(), shown) << "the image opens without a word";
+    }
+
+    // The middle of grid row `row` (1-based) in the viewport.
+    static QPoint RowPoint(CListGridCtrl& grid, int row, int column) {
+        const QModelIndex index = grid.model()->index(row - 1, column);
+        grid.scrollTo(index);
+        return grid.visualRect(index).center();
+    }
+    // A point of the grid below its last row.
+    static QPoint BelowRows(CListGridCtrl& grid) {
+        const QPoint point(grid.viewport()->width() / 2, grid.viewport()->height() - 3);
+        const int rows = grid.GetRowCount();
+        if (rows > 1) {
+            EXPECT_LT(grid.visualRect(grid.model()->index(rows - 2, 0)).bottom(), point.y())
+                << "no room below the rows";
+        }
+        return point;
+    }
+
+    // Right-clicks `grid` at `point`, reads the menu that pops up, and
+    // chooses the item with command id `choose` with the mouse (0: closes
+    // the menu without a choice).
+    static MenuSeen RightClick(CListGridCtrl& grid, const QPoint& point, int choose = 0) {
+        MenuSeen seen;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            timer.stop();
+            seen.shown = true;
+            QAction* chosen = nullptr;
+            for (QAction* a : menu->actions()) {
+                seen.texts.push_back(a->isSeparator() ? QString("-") : a->text());
+                seen.enabled.push_back(a->isEnabled());
+                if (choose != 0 && !a->isSeparator() && a->data().toInt() == choose)
+                    chosen = a;
+            }
+            if (chosen && chosen->isEnabled())
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+            else
+                menu->close();
+        });
+        timer.start(10);
+        QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, point);
+        timer.stop();
+        return seen;
+    }
+    // Right-click on `row` (which selects it) and choose `command`.
+    static void Choose(CListGridCtrl& grid, int row, int column, int command) {
+        const MenuSeen seen = RightClick(grid, RowPoint(grid, row, column), command);
+        ASSERT_TRUE(seen.shown);
+    }
+    // A user's double click: a click, then the double-click event.
+    static void DoubleClick(QWidget* viewport, const QPoint& point) {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
+    }
+    static void Press(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(&widget, key, modifiers);
+        QCoreApplication::processEvents();
+    }
+    static void Select(CListGridCtrl& grid, std::uint32_t key) {
+        const std::uint32_t keys[] = {key};
+        ASSERT_EQ(grid.SelectRowsByKey(keys), 1);
+        grid.setCurrentIndex(grid.model()->index(grid.FindRowByKey(key) - 1, 3));
+    }
+    // The window takes keys again once a popup menu has closed.
+    void Activate() {
+        frame->activateWindow();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == frame.get(); }, 2000));
+    }
+    void Undo() {
+        Activate();
+        QTest::keySequence(frame.get(), QKeySequence("Ctrl+Z"));
+        QCoreApplication::processEvents();
+    }
+    void Redo() {
+        Activate();
+        QTest::keySequence(frame.get(), QKeySequence("Ctrl+Y"));
+        QCoreApplication::processEvents();
+    }
+    // The image the Save command writes now.
+    std::string Saved(const char* name) {
+        const std::string path = Scratch(name);
+        ui.NextSaveFileName(QString::fromStdString(path));
+        Action("ID_SAVE_TO_FILE").trigger();
+        std::string bytes = ReadAll(path);
+        std::filesystem::remove(path);
+        return bytes;
+    }
+    // Saves, opens the saved file again and expects every channel back as
+    // it was before the save.
+    void ExpectSaveAndReloadKeepChannels(const char* name) {
+        const auto before = ChannelsNow();
+        const std::string path = Scratch(name);
+        ui.NextSaveFileName(QString::fromStdString(path));
+        Action("ID_SAVE_TO_FILE").trigger();
+        const std::size_t shown = ui.messages.size();
+        ui.NextOpenFileName(QString::fromStdString(path));
+        Action("ID_FILE_OPEN").trigger();
+        EXPECT_EQ(ui.messages.size(), shown) << "the saved image opens";
+        EXPECT_EQ(ChannelsNow(), before);
+        std::filesystem::remove(path);
+    }
+    // One Ctrl+Z takes the last command back: the image saved then is the
+    // one saved before the command.
+    void ExpectOneUndoRestores(const std::string& before, const char* name) {
+        ASSERT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
+        Undo();
+        EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()) << "one step for the command";
+        ExpectSameImage(Saved(name), before);
+    }
+    // Images compared by size and the first byte that differs.
+    static void ExpectSameImage(const std::string& actual, const std::string& expected) {
+        EXPECT_EQ(actual.size(), expected.size());
+        const auto diff =
+            std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+        EXPECT_TRUE(diff.first == actual.end() && diff.second == expected.end())
+            << "first difference at offset " << (diff.first - actual.begin());
+    }
+    void ExpectNothingToUndo() { EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()); }
+    // The last message was the delete question.
+    void ExpectDeleteQuestion() {
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().text, texts::kAskDelete);
+        EXPECT_EQ(ui.messages.back().caption, "Velmar");
+        EXPECT_EQ(ui.messages.back().buttons, IUiSeam::Buttons::YesNo);
+        EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Question);
+    }
+
+    CSourceGridCtrl& SourceGrid(const char* name) { return Find<CSourceGridCtrl>(name); }
+    CSourceGridCtrl& Sat() { return SourceGrid("SatGrid"); }
+    CSourceGridCtrl& TP() { return SourceGrid("TPGrid"); }
+    CSourceGridCtrl& Providers() { return SourceGrid("BroadcastGrid"); }
+    CSourceGridCtrl& Cable() { return SourceGrid("CableMuxGrid"); }
+};
+
+Satellite_Info_Tag NamedSatellite(const char* name, WORD degree) {
+    Satellite_Info_Tag s{};
+    std::strcpy(s.Name, name);
+    s.Degree = degree;
+    s.ID = 99; // the command chooses the ID
+    s.Group1.w1 = 9750;
+    return s;
+}
+
+} // namespace
+
+// ---- Menus, keys and double clicks ------------------------------------------------------
+
+TEST_F(SourceEditing, MenusHaveTheirItemsAndNeedARowForAllButNew) {
+    Open();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2); // Hot Bird: five transponders
+    struct Case {
+        CSourceGridCtrl* grid;
+        int column; // a visible one
+    };
+    for (const Case& c : {Case{&Sat(), 3}, Case{&TP(), 5}, Case{&Providers(), 3}}) {
+        SCOPED_TRACE(c.grid->objectName().toStdString());
+        MenuSeen seen = RightClick(*c.grid, RowPoint(*c.grid, 2, c.column));
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.texts, kFullMenu);
+        EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true, true, true}));
+        EXPECT_EQ(c.grid->GetSelectedRows(), std::vector<int>{2}) << "the right click selects";
+
+        c.grid->ClearSelectionRange();
+        seen = RightClick(*c.grid, BelowRows(*c.grid));
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.texts, kFullMenu);
+        EXPECT_EQ(seen.enabled, (std::vector<bool>{true, false, false, true, false}));
+        EXPECT_EQ(c.grid->ContextMenu()->objectName(), c.grid->objectName() + "Menu");
+    }
+    EXPECT_TRUE(ui.ShownDialogs().empty()) << "looking at a menu runs nothing";
+    EXPECT_TRUE(ui.messages.empty());
+    ExpectNothingToUndo();
+}
+
+TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
+    Open();
+    auto& sat = Sat();
+    Select(sat, 2);
+    Press(sat, Qt::Key_Return);
+    const auto* described = ui.LastShown<CDlgDescription>();
+    ASSERT_NE(described, nullptr);
+    ASSERT_TRUE(described->SatelliteInfo().has_value());
+    EXPECT_STREQ(described->SatelliteInfo()->Name, "Hot Bird");
+    EXPECT_FALSE(described->TransponderInfo().has_value());
+
+    Press(sat, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.ShownDialogs().size(), 1u) << "no New on Ctrl+N";
+
+    ui.NextAnswer(IUiSeam::IDNO);
+    Press(sat, Qt::Key_Delete);
+    ExpectDeleteQuestion();
+    EXPECT_EQ(RowCount<Satellite_Info_Tag>(kTableSatellite), 6) << "No deletes nothing";
+    EXPECT_EQ(sat.GetRowCount(), 7);
+
+    // A double click describes the row under the pointer.
+    DoubleClick(sat.viewport(), RowPoint(sat, 4, 3));
+    ASSERT_EQ(ui.Shown<CDlgDescription>().size(), 2u);
+    EXPECT_STREQ(ui.LastShown<CDlgDescription>()->SatelliteInfo()->Name, "Thor");
+
+    // The transponder's description names its satellite.
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    auto& tp = TP();
+    DoubleClick(tp.viewport(), RowPoint(tp, 3, 5));
+    ASSERT_EQ(ui.Shown<CDlgDescription>().size(), 3u);
+    described = ui.LastShown<CDlgDescription>();
+    EXPECT_STREQ(described->SatelliteInfo()->Name, "Hot Bird");
+    ASSERT_TRUE(described->TransponderInfo().has_value());
+    EXPECT_EQ(described->TransponderInfo()->SatID, 2);
+    EXPECT_EQ(described->TransponderInfo()->TPID, 3);
+    Press(tp, Qt::Key_Return);
+    EXPECT_EQ(ui.Shown<CDlgDescription>().size(), 4u);
+
+    // The broadcaster grid describes in an information box and has no
+    // double-click command.
+    auto& providers = Providers();
+    Select(providers, 4);
+    const std::size_t dialogs = ui.ShownDialogs().size();
+    DoubleClick(providers.viewport(), RowPoint(providers, 4, 3));
+    EXPECT_EQ(ui.ShownDialogs().size(), dialogs);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    Press(providers, Qt::Key_Enter);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.back().text, "Broadcast Name : Telenor (ID : 4)");
+    EXPECT_EQ(ui.messages.back().caption, "Velmar");
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
+    EXPECT_EQ(ui.messages.back().buttons, IUiSeam::Buttons::Ok);
+    ExpectNothingToUndo();
+}
+
+// ---- Satellites ------------------------------------------------------------------------
+
+TEST_F(SourceEditing, NewSatelliteTakesTheNextIdAndFlagOne) {
+    Open();
+    auto& sat = Sat();
+    QAbstractItemModelTester checked(sat.model(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const std::string before = Saved("before.bin");
+
+    ui.NextDialog<CDlgSATAddUpdate>(IUiSeam::IDCANCEL);
+    Choose(sat, 1, 3, kSourceNew);
+    EXPECT_EQ(sat.GetRowCount(), 7) << "Cancel adds nothing";
+    ExpectNothingToUndo();
+
+    ui.NextDialogOk<CDlgSATAddUpdate>(NamedSatellite("Astra 3", 235));
+    Choose(sat, 1, 3, kSourceNew);
+    const auto* shown = ui.LastShown<CDlgSATAddUpdate>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->PresetSatellite().has_value()) << "New gives the dialog nothing";
+    ASSERT_EQ(sat.GetRowCount(), 8);
+    EXPECT_EQ(sat.GetItemText(7, 0), "7");
+    EXPECT_EQ(sat.GetItemText(7, 2), "7");
+    EXPECT_EQ(sat.GetItemText(7, 3), "Astra 3");
+    EXPECT_EQ(sat.GetItemText(7, 4), "23.5E");
+    const auto& added = Record<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(7));
+    EXPECT_EQ(added.ID, 7);
+    EXPECT_EQ(added.Flag, 1);
+    EXPECT_EQ(added.Group1.w1, 9750);
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().left(5), "Undo ");
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(sat.GetRowCount(), 7);
+
+    // Long satellite entries have their own form.
+    SetProductType(0x09);
+    ui.NextDialogOk<CDlgSAT2AddUpdate>(NamedSatellite("Astra 4", 50));
+    Choose(sat, 1, 3, kSourceNew);
+    ASSERT_NE(ui.LastShown<CDlgSAT2AddUpdate>(), nullptr);
+    EXPECT_EQ(sat.GetItemText(7, 3), "Astra 4");
+    SetProductType(0x01);
+    EXPECT_TRUE(ui.UnscriptedDialogs().empty());
+}
+
+TEST_F(SourceEditing, UpdateSatelliteRewritesItsRow) {
+    Open();
+    auto& sat = Sat();
+    const std::string before = Saved("before.bin");
+    Satellite_Info_Tag edited = Record<Satellite_Info_Tag>(kTableSatellite, 2);
+    std::strcpy(edited.Name, "Hotbird 13E");
+    edited.Degree = 3590; // 1.0W
+    ui.NextDialogOk<CDlgSATAddUpdate>(edited);
+    Choose(sat, 2, 3, kSourceUpdate);
+    const auto* shown = ui.LastShown<CDlgSATAddUpdate>();
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(shown->PresetSatellite().has_value());
+    EXPECT_STREQ(shown->PresetSatellite()->Name, "Hot Bird");
+    EXPECT_EQ(sat.GetItemText(2, 3), "Hotbird 13E");
+    EXPECT_EQ(sat.GetItemText(2, 4), "1.0W");
+    EXPECT_EQ(Record<Satellite_Info_Tag>(kTableSatellite, 2).Degree, 3590);
+    EXPECT_EQ(sat.GetRowCount(), 7);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(sat.GetItemText(2, 3), "Hot Bird") << "undo rebuilds the grid";
+}
+
+TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
+    Open();
+    auto& sat = Sat();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    ASSERT_EQ(TP().GetRowCount(), 6);
+    const std::string before = Saved("before.bin");
+    const int channels = CountChannels([](auto&) { return true; });
+    const int onHotBird = CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 2; });
+    const int onAstra2 = CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 3; });
+    ASSERT_EQ(onHotBird, 22);
+
+    ui.NextAnswer(IUiSeam::IDNO);
+    Choose(sat, 2, 3, kSourceDelete);
+    ExpectDeleteQuestion();
+    EXPECT_EQ(sat.GetRowCount(), 7);
+    EXPECT_EQ(TP().GetRowCount(), 6) << "No changes nothing";
+    ExpectNothingToUndo();
+
+    ui.NextAnswer(IUiSeam::IDYES);
+    Choose(sat, 2, 3, kSourceDelete);
+    ExpectDeleteQuestion();
+    ASSERT_EQ(sat.GetRowCount(), 6);
+    EXPECT_EQ(sat.GetItemText(2, 3), "Astra 2");
+    EXPECT_EQ(sat.GetItemText(2, 2), "2") << "the old 3 is now 2";
+    EXPECT_EQ(sat.GetItemText(5, 2), "5");
+    EXPECT_EQ(sat.GetItemText(5, 0), "5");
+    EXPECT_EQ(TP().GetRowCount(), 1) << "the transponder grid is emptied";
+    EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
+    EXPECT_EQ(Radio().GetRowCount(), 1);
+    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 24 - 5);
+    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - onHotBird);
+    EXPECT_EQ(CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 2; }), onAstra2);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(sat.GetRowCount(), 7);
+    Redo();
+    ExpectSaveAndReloadKeepChannels("deleted.bin");
+    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - onHotBird);
+}
+
+// ---- Transponders ----------------------------------------------------------------------
+
+TEST_F(SourceEditing, NewTransponderGetsTheNextTpidOfItsSatellite) {
+    Open();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    auto& tp = TP();
+    const std::string before = Saved("before.bin");
+    const DWORD counter = g_nMaxTPID;
+    ui.NextDialog<CDlgTPAddUpdate>(IUiSeam::IDOK, [](CDlgTPAddUpdate& d) {
+        Transponder_Info_Tag t = *d.PresetTransponder();
+        t.Frequency = 12111;
+        t.SymbolRate = 27500;
+        t.PolFEC = 0x31;
+        t.TPID = 77; // the command numbers it
+        d.Answer(t);
+    });
+    Choose(tp, 1, 5, kSourceNew);
+    const auto* shown = ui.LastShown<CDlgTPAddUpdate>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->SatList().size(), 6u) << "every satellite on a satellite-only product";
+    ASSERT_TRUE(shown->PresetTransponder().has_value());
+    EXPECT_EQ(shown->PresetTransponder()->SatID, 2) << "the satellite shown";
+    EXPECT_EQ(shown->PresetTransponder()->Frequency, 0);
+    ASSERT_EQ(tp.GetRowCount(), 7);
+    EXPECT_EQ(tp.GetItemText(6, 2), "6");
+    EXPECT_EQ(tp.GetItemText(6, 4), "2");
+    EXPECT_EQ(tp.GetItemText(6, 5), "12,111");
+    EXPECT_EQ(tp.GetItemText(6, 7), "HOR");
+    EXPECT_EQ(g_nMaxTPID, counter + 1);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(g_nMaxTPID, counter);
+    EXPECT_EQ(tp.GetRowCount(), 6) << "the grid keeps its satellite";
+}
+
+TEST_F(SourceEditing, UpdateTransponderRewritesItsRow) {
+    Open();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    auto& tp = TP();
+    const std::string before = Saved("before.bin");
+    const std::uint32_t key = tp.GetRowKey(2);
+    Transponder_Info_Tag edited = Record<Transponder_Info_Tag>(kTableTransponder, key);
+    edited.Frequency = 11767;
+    edited.PolFEC = static_cast<BYTE>(edited.PolFEC ^ 1);
+    const QString polarity = (edited.PolFEC & 1) ? "HOR" : "VER";
+    ui.NextDialogOk<CDlgTPAddUpdate>(edited);
+    Choose(tp, 2, 5, kSourceUpdate);
+    const auto* shown = ui.LastShown<CDlgTPAddUpdate>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->PresetTransponder()->Frequency, 11766);
+    EXPECT_EQ(shown->SatList().size(), 6u);
+    EXPECT_EQ(tp.GetItemText(2, 5), "11,767");
+    EXPECT_EQ(tp.GetItemText(2, 7), polarity);
+    EXPECT_EQ(Record<Transponder_Info_Tag>(kTableTransponder, key).Frequency, 11767);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(tp.GetItemText(2, 5), "11,766");
+}
+
+TEST_F(SourceEditing, DeleteTransponderCascadesOnItsSatellite) {
+    Open();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    auto& tp = TP();
+    const std::string before = Saved("before.bin");
+    auto on = [](int tpid) {
+        return CountChannels(
+            [tpid](const Channel_Info_Tag& c) { return c.SatID == 2 && c.TPID == tpid; });
+    };
+    const int channels = CountChannels([](auto&) { return true; });
+    const int second = on(2), third = on(3);
+    ASSERT_EQ(second, 5);
+
+    ui.NextAnswer(IUiSeam::IDNO);
+    Select(tp, tp.GetRowKey(2));
+    Press(tp, Qt::Key_Delete);
+    ExpectDeleteQuestion();
+    EXPECT_EQ(tp.GetRowCount(), 6);
+    ExpectNothingToUndo();
+
+    ui.NextAnswer(IUiSeam::IDYES);
+    Press(tp, Qt::Key_Delete);
+    ASSERT_EQ(tp.GetRowCount(), 5);
+    for (int row = 1; row < 5; ++row)
+        EXPECT_EQ(tp.GetItemText(row, 2), QString::number(row)) << "TPIDs close up";
+    EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
+    EXPECT_EQ(Radio().GetRowCount(), 1);
+    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - second);
+    EXPECT_EQ(on(2), third) << "the channels of TPID 3 are on 2 now";
+    EXPECT_EQ(Sat().GetRowCount(), 7);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(tp.GetRowCount(), 6);
+    Redo();
+    ExpectSaveAndReloadKeepChannels("deleted.bin");
+}
+
+// ---- Broadcasters ----------------------------------------------------------------------
+
+TEST_F(SourceEditing, BroadcasterNewUpdateAndTheirCaptions) {
+    Open();
+    auto& providers = Providers();
+    const std::string before = Saved("before.bin");
+
+    ui.NextDialogOk<CDlgSearchName>("");
+    Choose(providers, 1, 3, kSourceNew);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text, "Name must not be empty.");
+    EXPECT_EQ(providers.GetRowCount(), 7);
+    ExpectNothingToUndo();
+
+    ui.NextDialogOk<CDlgSearchName>("Canal Digital Nordic"); // 20 characters
+    Choose(providers, 1, 3, kSourceNew);
+    const auto* asked = ui.LastShown<CDlgSearchName>();
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->Caption(), "New");
+    EXPECT_EQ(asked->Text(), "");
+    ASSERT_EQ(providers.GetRowCount(), 8);
+    EXPECT_EQ(providers.GetItemText(7, 2), "7") << "one above the last row's ID";
+    EXPECT_EQ(providers.GetItemText(7, 3), "Canal Digital No") << "16 characters kept";
+    EXPECT_EQ(providers.GetItemText(7, 4), "0/0");
+    ExpectOneUndoRestores(before, "undone.bin");
+
+    // After a header click the last row decides the ID.
+    emit providers.CellClicked(0, 3);
+    const int lastShown = providers.GetItemText(providers.GetRowCount() - 1, 2).toInt();
+    ui.NextDialogOk<CDlgSearchName>("Viasat");
+    Choose(providers, 1, 3, kSourceNew);
+    EXPECT_EQ(providers.GetItemText(7, 2), QString::number(lastShown + 1));
+    Undo();
+
+    const int row = providers.FindRowByKey(4);
+    ui.NextDialogOk<CDlgSearchName>("Telenor Nordic");
+    Choose(providers, row, 3, kSourceUpdate);
+    asked = ui.LastShown<CDlgSearchName>();
+    EXPECT_EQ(asked->Caption(), "Update");
+    EXPECT_EQ(asked->Text(), "Telenor");
+    EXPECT_EQ(providers.GetItemText(row, 3), "Telenor Nordic");
+    EXPECT_STREQ(Record<Broadcast_Info_Tag>(kTableBroadcast, 4).Name, "Telenor Nordic");
+    ExpectOneUndoRestores(before, "undone.bin");
+
+    ui.NextDialog<CDlgSearchName>(IUiSeam::IDCANCEL);
+    Choose(providers, row, 3, kSourceUpdate);
+    EXPECT_STREQ(Record<Broadcast_Info_Tag>(kTableBroadcast, 4).Name, "Telenor");
+    ExpectNothingToUndo();
+}
+
+TEST_F(SourceEditing, DeletingABroadcasterKeepsItsChannelsReferences) {
+    Open();
+    auto& providers = Providers();
+    const std::string before = Saved("before.bin");
+    const int onTelenor =
+        CountChannels([](const Channel_Info_Tag& c) { return c.BroadcastID == 4; });
+    ASSERT_GT(onTelenor, 0);
+    const int row = providers.FindRowByKey(4);
+
+    ui.NextAnswer(IUiSeam::IDNO);
+    Choose(providers, row, 3, kSourceDelete);
+    ExpectDeleteQuestion();
+    EXPECT_EQ(providers.GetRowCount(), 7);
+    ExpectNothingToUndo();
+
+    ui.NextAnswer(IUiSeam::IDYES);
+    Choose(providers, row, 3, kSourceDelete);
+    ASSERT_EQ(providers.GetRowCount(), 6);
+    EXPECT_EQ(providers.FindRowByKey(4), 0);
+    EXPECT_EQ(providers.GetItemText(row, 0), QString::number(row)) << "rows renumbered";
+    EXPECT_EQ(CountChannels([](const Channel_Info_Tag& c) { return c.BroadcastID == 4; }),
+              onTelenor);
+
+    ExpectOneUndoRestores(before, "undone.bin");
+    Redo();
+    ExpectSaveAndReloadKeepChannels("deleted.bin");
+    EXPECT_EQ(RowCount<Broadcast_Info_Tag>(kTableBroadcast), 5);
+}
+
+// ---- Favourite lists -------------------------------------------------------------------
+
+TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
+    Open();
+    auto& tree = Tree();
+    const std::string before = Saved("before.bin");
+    QTreeWidgetItem* kids = tree.FavoriteRoot()->child(2);
+    ASSERT_EQ(kids->text(0), "Kids");
+    auto doubleClick = [&](QTreeWidgetItem* node) {
+        DoubleClick(tree.viewport(), tree.visualItemRect(node).center());
+    };
+
+    ui.NextDialogOk<CDlgSearchName>("Twenty characters!!!");
+    doubleClick(kids);
+    const auto* asked = ui.LastShown<CDlgSearchName>();
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->Caption(), "Update");
+    EXPECT_EQ(asked->Text(), "Kids");
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text, "Cannot change Favorite name. mismatch string size");
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(kids->text(0), "Kids");
+    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
+    ExpectNothingToUndo();
+
+    ui.NextDialogOk<CDlgSearchName>("Nineteen characters");
+    doubleClick(kids);
+    EXPECT_EQ(kids->text(0), "Nineteen characters");
+    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Nineteen characters");
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(tree.FavoriteRoot()->child(2)->text(0), "Kids");
+
+    // The roots and the genres are not renamed.
+    const std::size_t dialogs = ui.ShownDialogs().size();
+    doubleClick(tree.GenreRoot()->child(1));
+    doubleClick(tree.FavoriteRoot());
+    EXPECT_EQ(ui.ShownDialogs().size(), dialogs);
+}
+
+// ---- Multiplexes -----------------------------------------------------------------------
+
+namespace {
+
+// A cable-only receiver's image with five multiplexes and two channels on
+// each (one on satellite 1, one on 4, as cable images keep them).
+class CableEditing : public SourceEditing {
+protected:
+    void SetUp() override {
+        SourceEditing::SetUp();
+        m_profile.list = 2;
+        m_profile.type = 0x04;
+        m_profile.order = 1;
+        m_profile.ch.entrySize = 64;
+        m_profile.Apply();
+        CZorvDB& db = TheZorvDB();
+        WORD number = 0;
+        for (int m = 1; m <= 5; ++m) {
+            auto mux = NewRecord<CableMux_Info_Tag>();
+            mux->TPID = static_cast<BYTE>(m);
+            mux->Frequency = static_cast<DWORD>(306000 + 8000 * m);
+            mux->SymbolRate = 6900;
+            mux->Modulation = 0x0C;
+            db.AddIndexed(kTableCableMux, std::move(mux));
+            for (int sat : {1, 4}) {
+                auto c = NewRecord<Channel_Info_Tag>();
+                c->SatID = static_cast<BYTE>(sat);
+                c->TPID = static_cast<BYTE>(m);
+                c->ProgramNum = c->LogicalNumber = c->ShowNum = ++number;
+                c->Attributes = sat == 1 ? kAttrTV : kAttrRadio;
+                std::snprintf(c->Name, sizeof c->Name, "M%d-%d", m, sat);
+                db.AddIndexed(kTableChannel, std::move(c));
+            }
+        }
+        m_image = Scratch("cable.bin");
+        velmar::test::WriteFile(m_image, velmar::test::Image(m_profile.FlashSize()).Bytes());
+        CChannelFile file;
+        ASSERT_EQ(file.Save(m_image.c_str(), false), 1);
+        db.ClearAll();
+        ResetImageState();
+    }
+    void TearDown() override {
+        SourceEditing::TearDown();
+        std::filesystem::remove(m_image);
+    }
+    void OpenCable() {
+        Open(QString::fromStdString(m_image));
+        ASSERT_EQ(Cable().GetRowCount(), 6);
+    }
+    static int MuxOf(const Channel_Info_Tag& c) { return c.TPID; }
+
+    velmar::test::Profile m_profile;
+    std::string m_image;
+};
+
+} // namespace
+
+TEST_F(CableEditing, MenuHasNoDescriptionAndEnterDoesNothing) {
+    OpenCable();
+    auto& cable = Cable();
+    EXPECT_FALSE(cable.isHidden());
+    MenuSeen seen = RightClick(cable, RowPoint(cable, 2, 3));
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.texts, kCableMenu);
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, true, true}));
+    cable.ClearSelectionRange();
+    seen = RightClick(cable, BelowRows(cable));
+    EXPECT_EQ(seen.enabled, (std::vector<bool>{true, false, false}));
+
+    Select(cable, cable.GetRowKey(2));
+    Press(cable, Qt::Key_Return);
+    Press(cable, Qt::Key_N, Qt::ControlModifier);
+    DoubleClick(cable.viewport(), RowPoint(cable, 2, 3));
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_TRUE(ui.messages.empty());
+    ExpectNothingToUndo();
+}
+
+TEST_F(CableEditing, NewAndUpdateMultiplex) {
+    OpenCable();
+    auto& cable = Cable();
+    const std::string before = Saved("before.bin");
+    const DWORD counter = g_nMaxTPID;
+    CableMux_Info_Tag fresh{};
+    fresh.Frequency = 474250;
+    fresh.SymbolRate = 6875;
+    fresh.Modulation = (5 << 2) | 1;
+    ui.NextDialogOk<CDlgCableMuxAddUpdate>(fresh);
+    Choose(cable, 1, 3, kSourceNew);
+    ASSERT_NE(ui.LastShown<CDlgCableMuxAddUpdate>(), nullptr);
+    EXPECT_FALSE(ui.LastShown<CDlgCableMuxAddUpdate>()->PresetCableMux().has_value());
+    ASSERT_EQ(cable.GetRowCount(), 7);
+    EXPECT_EQ(cable.GetItemText(6, 2), QString::number((counter & 0xFF) + 1));
+    EXPECT_EQ(cable.GetItemText(6, 3), "474.250 MHz");
+    EXPECT_EQ(cable.GetItemText(6, 4), "6875 Ks/s");
+    EXPECT_EQ(cable.GetItemText(6, 8), "256 QAM");
+    EXPECT_EQ(cable.GetItemText(6, 9), "1");
+    EXPECT_EQ(g_nMaxTPID, counter + 1);
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(g_nMaxTPID, counter);
+    EXPECT_EQ(cable.GetRowCount(), 6);
+
+    const std::uint32_t key = cable.GetRowKey(2);
+    CableMux_Info_Tag edited = Record<CableMux_Info_Tag>(kTableCableMux, key);
+    edited.Frequency = 330000;
+    ui.NextDialogOk<CDlgCableMuxAddUpdate>(edited);
+    Choose(cable, 2, 3, kSourceUpdate);
+    EXPECT_EQ(ui.LastShown<CDlgCableMuxAddUpdate>()->PresetCableMux()->Frequency, 322000u);
+    EXPECT_EQ(cable.GetItemText(2, 3), "330.000 MHz");
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(cable.GetItemText(2, 3), "322.000 MHz");
+}
+
+TEST_F(CableEditing, DeleteMultiplexThreeMovesFourAndFiveDown) {
+    OpenCable();
+    auto& cable = Cable();
+    const std::string before = Saved("before.bin");
+    ui.NextAnswer(IUiSeam::IDNO);
+    Select(cable, cable.GetRowKey(3));
+    Press(cable, Qt::Key_Delete);
+    ExpectDeleteQuestion();
+    EXPECT_EQ(cable.GetRowCount(), 6);
+    ExpectNothingToUndo();
+
+    ui.NextAnswer(IUiSeam::IDYES);
+    Choose(cable, 3, 3, kSourceDelete);
+    ASSERT_EQ(cable.GetRowCount(), 5);
+    for (int row = 1; row < 5; ++row)
+        EXPECT_EQ(cable.GetItemText(row, 2), QString::number(row));
+    EXPECT_EQ(cable.GetItemText(3, 3), "338.000 MHz") << "the old 4 is 3 now";
+    EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
+    EXPECT_EQ(Radio().GetRowCount(), 1);
+    const auto names = ChannelsNow();
+    EXPECT_EQ(names.size(), 8u) << "both channels of multiplex 3 are gone";
+    for (const auto& [name, sat, tpid, broadcast, number, attributes] : names) {
+        const int was = name[1] - '0';
+        EXPECT_EQ(tpid, was > 3 ? was - 1 : was) << name;
+        EXPECT_NE(was, 3);
+    }
+    ExpectOneUndoRestores(before, "undone.bin");
+    Redo();
+    ExpectSaveAndReloadKeepChannels("deleted.bin");
+}
+
+TEST_F(SourceEditing, TerrestrialGridStaysReadOnly) {
+    SetProductType(0x03);
+    auto mux = NewRecord<Transponder_Info_Tag>();
+    mux->SatID = 1;
+    mux->TPID = 1;
+    TheZorvDB().AddIndexed(kTableTransponder, std::move(mux));
+    Start();
+    auto& ter = Grid("TerMuxGrid");
+    Find<QTabBar>("SourceTabs").setCurrentIndex(1);
+    ASSERT_EQ(ter.GetRowCount(), 2);
+    const MenuSeen seen = RightClick(ter, RowPoint(ter, 1, 2));
+    EXPECT_FALSE(seen.shown) << "no menu";
+    ter.SelectRowsWhere([](int row) { return row == 1; });
+    QTest::keyClick(&ter, Qt::Key_Delete);
+    QTest::keyClick(&ter, Qt::Key_Return);
+    DoubleClick(ter.viewport(), RowPoint(ter, 1, 2));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 1);
+    EXPECT_EQ(qobject_cast<CSourceGridCtrl*>(&ter), nullptr);
+}

@@ -1,0 +1,464 @@
+// The satellite, transponder and cable multiplex forms, driven on screen
+// (offscreen) as a user fills them: what each shows, what OK refuses with
+// which message, and the whole record each hands back, with every field it
+// does not show carried unchanged.
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/SourceDialogs.h"
+#include "tests/gui/QtPrinters.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// Runs `act` on the form once it is up, inside the form's modal loop.
+void WhenFormShows(const char* objectName, std::function<void(QDialog&)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, objectName, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != objectName)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+        QTimer::singleShot(3000, dialog, [dialog] {
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the form did not close";
+                dialog->reject();
+            }
+        });
+    });
+    timer->start(10);
+}
+
+template <class W> W& Child(QDialog& d, const char* name) {
+    W* w = d.findChild<W*>(name);
+    if (!w)
+        throw std::runtime_error(std::string("no field named ") + name);
+    return *w;
+}
+
+void Set(QDialog& d, const char* name, const QString& text) {
+    Child<QLineEdit>(d, name).setText(text);
+}
+
+QString Text(QDialog& d, const char* name) {
+    return Child<QLineEdit>(d, name).text();
+}
+
+void PressOk(QDialog& d) {
+    Child<QDialogButtonBox>(d, "Buttons").button(QDialogButtonBox::Ok)->click();
+}
+
+void PressCancel(QDialog& d) {
+    Child<QDialogButtonBox>(d, "Buttons").button(QDialogButtonBox::Cancel)->click();
+}
+
+// Presses OK and expects the form to refuse with exactly `message`, as an
+// error under the program's caption, and to stay open.
+void ExpectRefused(QDialog& d, CScriptedUiSeam& ui, const QString& message) {
+    const std::size_t before = ui.messages.size();
+    PressOk(d);
+    ASSERT_EQ(ui.messages.size(), before + 1) << "no message for " << message.toStdString();
+    EXPECT_EQ(ui.messages.back().text, message);
+    EXPECT_EQ(ui.messages.back().caption, "Velmar");
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    EXPECT_TRUE(d.isVisible()) << "the form closed on " << message.toStdString();
+}
+
+template <class T> void Fill(T& record, unsigned char seed) {
+    auto* bytes = reinterpret_cast<unsigned char*>(&record);
+    for (std::size_t i = 0; i < sizeof record; ++i)
+        bytes[i] = static_cast<unsigned char>(seed + 7 * i);
+}
+
+// Every byte of `after` equals `before` except where `expected` was changed
+// to say otherwise: compare with the fields the form set copied in.
+template <class T> void ExpectSameBytes(const T& after, const T& expected) {
+    const auto* a = reinterpret_cast<const unsigned char*>(&after);
+    const auto* e = reinterpret_cast<const unsigned char*>(&expected);
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        EXPECT_EQ(int{a[i]}, int{e[i]}) << "byte " << i;
+}
+
+class SourceForms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_list = GetProductList();
+        m_type = GetProductType();
+        TheZorvDB().ClearAll();
+        SetProductList(1);
+        SetProductType(0x01);
+    }
+    void TearDown() override {
+        TheZorvDB().ClearAll();
+        SetProductList(m_list);
+        SetProductType(m_type);
+    }
+
+    CScriptedUiSeam ui;
+
+private:
+    int m_list = 0;
+    std::uint32_t m_type = 0;
+};
+
+Satellite_Info_Tag StoredSatellite() {
+    Satellite_Info_Tag s;
+    Fill(s, 3);
+    s.Index = 4;
+    s.ID = 4;
+    s.Degree = 3592; // 0.8W
+    std::memset(s.Name, 0, sizeof s.Name);
+    std::strcpy(s.Name, "Thor");
+    s.Group1.w4 = 0x21;
+    s.Group2.w4 = 0x22;
+    return s;
+}
+
+} // namespace
+
+TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
+    const Satellite_Info_Tag stored = StoredSatellite();
+    CDlgSATAddUpdate dialog(ui);
+    dialog.SetSatelliteInfo(&stored);
+    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Update Satellite");
+        EXPECT_EQ(Text(d, "Name"), "Thor");
+        EXPECT_EQ(Text(d, "Degree"), "0.8");
+        EXPECT_TRUE(Child<QRadioButton>(d, "West").isChecked());
+        EXPECT_EQ(Child<QGroupBox>(d, "Advanced").title(), "Advanced");
+        EXPECT_EQ(Text(d, "Group1.w1"), QString::number(stored.Group1.w1));
+        EXPECT_EQ(Text(d, "Group1.w4"), "33");
+        EXPECT_EQ(Text(d, "Group1.b4"), QString::number(stored.Group1.b4));
+        EXPECT_EQ(d.findChild<QLineEdit*>("Group1.b5"), nullptr) << "the short entry has no b5";
+        EXPECT_EQ(d.findChild<QLineEdit*>("Group2.w1"), nullptr) << "nor a second group";
+
+        Set(d, "Name", QString::fromUtf8("Hot Bird \xE2\x82\xAC")); // the euro sign
+        Set(d, "Degree", "13");
+        Child<QRadioButton>(d, "East").setChecked(true);
+        Set(d, "Group1.w4", "256");
+        ExpectRefused(d, ui, "Group 1 w4 must be a number from 0 to 255.");
+        Set(d, "Group1.w4", "255");
+        Set(d, "Group1.w2", "0x1234");
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    Satellite_Info_Tag expected = stored;
+    std::memset(expected.Name, 0, sizeof expected.Name);
+    std::strcpy(expected.Name, "Hot Bird \x80"); // Windows-1252
+    expected.Degree = 130;
+    expected.Group1.w4 = 255;
+    expected.Group1.w2 = 0x1234;
+    ExpectSameBytes(dialog.GetSatelliteInfo(), expected);
+}
+
+TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
+    const Satellite_Info_Tag stored = StoredSatellite();
+    CDlgSAT2AddUpdate dialog(ui);
+    dialog.SetSatelliteInfo(&stored);
+    WhenFormShows("CDlgSAT2AddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(Text(d, "Group1.b5"), QString::number(stored.Group1.b5));
+        EXPECT_EQ(Text(d, "Group2.w3"), QString::number(stored.Group2.w3));
+        EXPECT_EQ(Text(d, "Group2.w4"), "34");
+        Set(d, "Group2.b5", "7");
+        Set(d, "Group2.w1", "65536");
+        ExpectRefused(d, ui, "Group 2 w1 must be a number from 0 to 65535.");
+        Set(d, "Group2.w1", "65535");
+        Set(d, "Degree", "180.0");
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    Satellite_Info_Tag expected = stored;
+    expected.Group2.b5 = 7;
+    expected.Group2.w1 = 65535;
+    expected.Degree = 1800; // 180 West is the same place as 180 East
+    ExpectSameBytes(dialog.GetSatelliteInfo(), expected);
+}
+
+TEST_F(SourceForms, SatelliteFormRefusesWhatTheImageCannotHold) {
+    CDlgSATAddUpdate dialog(ui);
+    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "New Satellite");
+        EXPECT_EQ(Text(d, "Degree"), "0.0");
+        EXPECT_TRUE(Child<QRadioButton>(d, "East").isChecked());
+        ExpectRefused(d, ui, "Name must not be empty.");
+        Set(d, "Name", "Sixteen chars ab");
+        ExpectRefused(d, ui, "Name must have at most 15 characters.");
+        Set(d, "Name", QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC")); // CJK
+        ExpectRefused(d, ui, "Name has characters that Windows-1252 cannot hold.");
+        Set(d, "Name", "Fifteen chars a");
+        for (const char* bad : {"180.1", "19.25", "-5", "east"}) {
+            Set(d, "Degree", bad);
+            ExpectRefused(d, ui,
+                          "Position must be from 0.0 to 180.0 degrees, with at most one decimal.");
+        }
+        PressCancel(d);
+    });
+    EXPECT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDCANCEL);
+    const Satellite_Info_Tag untouched{};
+    ExpectSameBytes(dialog.GetSatelliteInfo(), untouched);
+}
+
+namespace {
+
+Satellite_Info_Tag ListedSatellite(BYTE id, const char* name, WORD degree) {
+    Satellite_Info_Tag s{};
+    s.Index = id;
+    s.ID = id;
+    s.Degree = degree;
+    std::strcpy(s.Name, name);
+    return s;
+}
+
+Transponder_Info_Tag StoredTransponder() {
+    Transponder_Info_Tag t;
+    Fill(t, 11);
+    t.Index = 6;
+    t.SatID = 3;
+    t.TPID = 5;
+    t.Frequency = 11778;
+    t.SymbolRate = 27500;
+    t.TSID = 1020;
+    t.PolFEC = 0x3F; // 3/4, bits 1-3 set, horizontal
+    return t;
+}
+
+} // namespace
+
+TEST_F(SourceForms, TransponderFormEditsTheShownFieldsAndCarriesTheOthers) {
+    const Satellite_Info_Tag astra = ListedSatellite(2, "Astra 1", 192),
+                             hotbird = ListedSatellite(3, "Hotbird", 130);
+    const Transponder_Info_Tag stored = StoredTransponder();
+    CDlgTPAddUpdate dialog(ui);
+    dialog.AddSatList(&astra);
+    dialog.AddSatList(&hotbird);
+    dialog.SetTransponderInfo(&stored);
+    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Update Transponder");
+        auto& satellite = Child<QComboBox>(d, "Satellite");
+        EXPECT_EQ(satellite.count(), 2);
+        EXPECT_EQ(satellite.currentText(), "Hotbird (13.0E)");
+        EXPECT_EQ(Text(d, "Frequency"), "11778");
+        EXPECT_EQ(Text(d, "SymbolRate"), "27500");
+        EXPECT_EQ(Text(d, "TSID"), "1020");
+        EXPECT_EQ(Child<QComboBox>(d, "Polarisation").currentText(), "H (horizontal)");
+        EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "3/4");
+
+        satellite.setCurrentIndex(0);
+        Set(d, "Frequency", "70000");
+        ExpectRefused(d, ui, "Frequency must be a number from 0 to 65535.");
+        Set(d, "Frequency", "12603");
+        Set(d, "SymbolRate", "22000x");
+        ExpectRefused(d, ui, "Symbol rate must be a number from 0 to 65535.");
+        Set(d, "SymbolRate", "22000");
+        Set(d, "TSID", "");
+        ExpectRefused(d, ui, "TS ID must be a number from 0 to 65535.");
+        Set(d, "TSID", "1234");
+        Child<QComboBox>(d, "Polarisation").setCurrentIndex(1);
+        auto& fec = Child<QComboBox>(d, "FEC");
+        fec.setCurrentIndex(fec.findText("5/6"));
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    Transponder_Info_Tag expected = stored;
+    expected.SatID = 2;
+    expected.Frequency = 12603;
+    expected.SymbolRate = 22000;
+    expected.TSID = 1234;
+    expected.PolFEC = 0x4E; // 5/6, bits 1-3 kept, vertical
+    ExpectSameBytes(dialog.GetTransponderInfo(), expected);
+}
+
+TEST_F(SourceForms, TransponderFormNeedsASatelliteAndAFreeTPID) {
+    const Satellite_Info_Tag astra = ListedSatellite(2, "Astra 1", 192);
+    // Satellite 2 already has a transponder with TPID 5.
+    auto other = NewRecord<Transponder_Info_Tag>();
+    other->SatID = 2;
+    other->TPID = 5;
+    TheZorvDB().AddIndexed(kTableTransponder, std::move(other));
+    auto mine = NewRecord<Transponder_Info_Tag>();
+    *mine = StoredTransponder();
+    mine->SatID = 9; // a satellite the list does not have
+    const Transponder_Info_Tag stored = *mine;
+    const std::uint32_t key =
+        static_cast<std::uint32_t>(TheZorvDB().AddIndexed(kTableTransponder, std::move(mine)));
+    Transponder_Info_Tag preset = stored;
+    preset.Index = key;
+
+    CDlgTPAddUpdate update(ui);
+    update.AddSatList(&astra);
+    update.SetTransponderInfo(&preset);
+    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+        auto& satellite = Child<QComboBox>(d, "Satellite");
+        EXPECT_EQ(satellite.currentText(), "Satellite ID 9") << "kept unless changed";
+        satellite.setCurrentIndex(0);
+        ExpectRefused(d, ui, "TPID 5 belongs to another transponder of satellite 2.");
+        satellite.setCurrentIndex(1);
+        PressOk(d);
+    });
+    ASSERT_EQ(update.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_EQ(update.GetTransponderInfo().SatID, 9);
+
+    // A New from the "all satellites" filter starts with no satellite.
+    CDlgTPAddUpdate fresh(ui);
+    fresh.AddSatList(&astra);
+    const Transponder_Info_Tag zero{};
+    fresh.SetTransponderInfo(&zero);
+    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "New Transponder");
+        EXPECT_EQ(Child<QComboBox>(d, "Satellite").currentIndex(), -1);
+        ExpectRefused(d, ui, "Satellite must be chosen from the list.");
+        Child<QComboBox>(d, "Satellite").setCurrentIndex(0);
+        PressOk(d);
+    });
+    ASSERT_EQ(fresh.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_EQ(fresh.GetTransponderInfo().SatID, 2);
+    EXPECT_EQ(fresh.GetTransponderInfo().TPID, 0) << "the command numbers it";
+}
+
+TEST_F(SourceForms, TransponderFecNamesFollowTheExtensionOnList7) {
+    SetProductList(7);
+    const Satellite_Info_Tag astra = ListedSatellite(2, "Astra 1", 192);
+    Transponder_Info_Tag stored = StoredTransponder();
+    stored.SatID = 2;
+    stored.ExtByte1 = 0xF1; // DVB-S2 in the low bits
+    stored.ExtByte2 = 1;    // 8PSK
+    CDlgTPAddUpdate dialog(ui);
+    dialog.AddSatList(&astra);
+    dialog.SetTransponderInfo(&stored);
+    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "S2 8PSK 3/4");
+        EXPECT_EQ(Child<QComboBox>(d, "FEC").itemText(12), "S2 8PSK -- (code 12)");
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    ExpectSameBytes(dialog.GetTransponderInfo(), stored);
+}
+
+namespace {
+
+CableMux_Info_Tag StoredMux() {
+    CableMux_Info_Tag m;
+    Fill(m, 5);
+    m.Index = 3;
+    m.TPID = 4;
+    m.Frequency = 474000;
+    m.SymbolRate = 6900;
+    m.TSID = 11;
+    m.NetworkID = 12;
+    m.OrgNetID = 13;
+    m.Modulation = 0x0D; // 64 QAM, inversion 1
+    m.Invert = 0x55;
+    return m;
+}
+
+} // namespace
+
+TEST_F(SourceForms, CableFormInMHzWithThreeDecimalsAndModulationBits) {
+    const CableMux_Info_Tag stored = StoredMux();
+    CDlgCableMuxAddUpdate dialog(ui);
+    dialog.SetCableInfo(&stored);
+    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Update Multiplex");
+        EXPECT_EQ(Text(d, "Frequency"), "474.000");
+        EXPECT_EQ(Text(d, "SymbolRate"), "6900");
+        EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
+        EXPECT_EQ(Child<QComboBox>(d, "QAM").count(), 5);
+        EXPECT_EQ(Text(d, "Invert"), "1");
+        EXPECT_EQ(Text(d, "TSID"), "11");
+        EXPECT_EQ(Text(d, "NetworkID"), "12");
+        EXPECT_EQ(Text(d, "OrgNetID"), "13");
+
+        Set(d, "Frequency", "474.2505");
+        ExpectRefused(d, ui,
+                      "Frequency must be a number of MHz with at most three decimals, up to "
+                      "4294967.295.");
+        Set(d, "Frequency", "474.25");
+        Set(d, "Invert", "4");
+        ExpectRefused(d, ui, "Inversion must be a number from 0 to 3.");
+        Set(d, "Invert", "2");
+        Set(d, "OrgNetID", "65536");
+        ExpectRefused(d, ui, "Original network ID must be a number from 0 to 65535.");
+        Set(d, "OrgNetID", "8468");
+        Set(d, "NetworkID", "40");
+        Set(d, "TSID", "41");
+        Set(d, "SymbolRate", "6875");
+        auto& qam = Child<QComboBox>(d, "QAM");
+        qam.setCurrentIndex(qam.findText("256 QAM"));
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    CableMux_Info_Tag expected = stored;
+    expected.Frequency = 474250;
+    expected.SymbolRate = 6875;
+    expected.TSID = 41;
+    expected.NetworkID = 40;
+    expected.OrgNetID = 8468;
+    expected.Modulation = (5 << 2) | 2;
+    ExpectSameBytes(dialog.GetCableInfo(), expected);
+}
+
+TEST_F(SourceForms, CableFormOnList10UsesTheWholeBytes) {
+    SetProductList(10);
+    CableMux_Info_Tag stored = StoredMux();
+    stored.Modulation = 3;
+    stored.Invert = 200;
+    CDlgCableMuxAddUpdate dialog(ui);
+    dialog.SetCableInfo(&stored);
+    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
+        EXPECT_EQ(Text(d, "Invert"), "200");
+        Set(d, "Invert", "256");
+        ExpectRefused(d, ui, "Inversion must be a number from 0 to 255.");
+        Set(d, "Invert", "1");
+        auto& qam = Child<QComboBox>(d, "QAM");
+        qam.setCurrentIndex(qam.findText("16 QAM"));
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    CableMux_Info_Tag expected = stored;
+    expected.Modulation = 1;
+    expected.Invert = 1;
+    ExpectSameBytes(dialog.GetCableInfo(), expected);
+}
+
+TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
+    CableMux_Info_Tag stored = StoredMux();
+    stored.Modulation = (7 << 2) | 1; // code 7: no name
+    CDlgCableMuxAddUpdate dialog(ui);
+    dialog.SetCableInfo(&stored);
+    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "-- (code 7)");
+        PressOk(d);
+    });
+    ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    ExpectSameBytes(dialog.GetCableInfo(), stored);
+
+    CDlgCableMuxAddUpdate fresh(ui);
+    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "New Multiplex");
+        EXPECT_EQ(Text(d, "Frequency"), "0.000");
+        EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
+        Set(d, "Frequency", "306");
+        PressOk(d);
+    });
+    ASSERT_EQ(fresh.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_EQ(fresh.GetCableInfo().Frequency, 306000u);
+    EXPECT_EQ(fresh.GetCableInfo().Modulation, 3 << 2);
+    EXPECT_TRUE(ui.messages.empty());
+}
