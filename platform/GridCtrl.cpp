@@ -67,6 +67,8 @@ QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int ro
         return m_header[static_cast<std::size_t>(section)];
     if (role == Qt::DecorationRole && !m_headerIcons[static_cast<std::size_t>(section)].isNull())
         return m_headerIcons[static_cast<std::size_t>(section)];
+    if (role == Qt::ToolTipRole && !m_headerTips[static_cast<std::size_t>(section)].isEmpty())
+        return m_headerTips[static_cast<std::size_t>(section)];
     return {};
 }
 
@@ -81,6 +83,7 @@ void CGridModel::SetColumnCount(int n) {
     const auto columns = static_cast<std::size_t>(m_nColumns);
     m_header.assign(columns, {});
     m_headerIcons.assign(columns, {});
+    m_headerTips.assign(columns, {});
     m_alignment.assign(columns, Qt::AlignLeft | Qt::AlignVCenter);
     for (auto& row : m_rows) {
         if (row.keyed)
@@ -243,6 +246,14 @@ void CGridModel::RebuildKeyIndex() {
 void CGridModel::SetHeaderIcon(int col, const QIcon& icon) {
     if (col >= 0 && col < m_nColumns) {
         m_headerIcons[static_cast<std::size_t>(col)] = icon;
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+    }
+}
+
+void CGridModel::SetHeaderToolTip(int col, const QString& tip) {
+    if (col >= 0 && col < m_nColumns) {
+        m_headerTips[static_cast<std::size_t>(col)] = tip;
         if (!Quiet())
             emit headerDataChanged(Qt::Horizontal, col, col);
     }

@@ -64,6 +64,7 @@ public:
     void SetText(int row, int col, const QString& text);
     QString Text(int row, int col) const;
     void SetHeaderIcon(int col, const QIcon& icon);
+    void SetHeaderToolTip(int col, const QString& tip);
     void SetAlignment(int col, Qt::Alignment alignment);
     void SetToolTips(bool show) { m_bToolTips = show; }
     void DeleteRow(int row);
@@ -115,6 +116,7 @@ private:
     bool m_bToolTips = false;
     std::vector<QString> m_header;
     std::vector<QIcon> m_headerIcons;
+    std::vector<QString> m_headerTips;
     std::vector<Qt::Alignment> m_alignment;
     std::vector<Row> m_rows;
     // Key -> model row (grid row - 1) of the first row with that key.
@@ -147,6 +149,9 @@ public:
     void SetColHidden(int col, bool hidden);
     bool IsColHidden(int col) const { return isColumnHidden(col); }
     void SetHeaderImage(int col, const QIcon& icon) { m_model.SetHeaderIcon(col, icon); }
+    // What the header cell says when the pointer rests on it (the columns
+    // whose header is an image name themselves this way).
+    void SetHeaderToolTip(int col, const QString& tip) { m_model.SetHeaderToolTip(col, tip); }
     void SetColumnAlignment(int col, Qt::Alignment a) { m_model.SetAlignment(col, a); }
     void SetSingleRowSelection(bool single);
     void EnableDragAndDrop(bool enable);

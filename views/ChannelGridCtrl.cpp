@@ -141,8 +141,10 @@ void CChannelGridCtrl::Rebuild() {
     // The rows are the keys of the channels that pass; their cells are read
     // from the records when shown, so the rebuild makes no text.
     std::vector<std::uint32_t> keys;
-    for (const Channel_Info_Tag* c : FilteredChannels(Db(), m_filter, Kind(), m_nProductType))
-        keys.push_back(c->Index);
+    if (!m_bQuickMatchesNothing)
+        for (const Channel_Info_Tag* c :
+             FilteredChannels(Db(), m_filter, m_quick, Kind(), m_nProductType))
+            keys.push_back(c->Index);
     ClearSelectionRange();
     const auto bulk = Bulk();
     SetKeyedRows(keys);
@@ -256,10 +258,38 @@ void CChannelGridCtrl::SetGenreOfSelected(int genre) {
     }));
 }
 
+void CChannelGridCtrl::SetQuickFilter(const std::optional<std::string>& nameBytes) {
+    m_bQuickMatchesNothing = !nameBytes;
+    m_quick = QuickNameFilter(nameBytes ? *nameBytes : std::string());
+    Rebuild();
+}
+
+std::vector<std::uint32_t> CChannelGridCtrl::FavoriteOrder() const {
+    const int list = m_filter.FavoriteIndex();
+    std::vector<const Channel_Info_Tag*> members =
+        FilteredChannels(Db(), m_filter, Kind(), m_nProductType);
+    const bool byPosition = m_filter.SortsByFavoritePosition(m_nProductType);
+    std::stable_sort(members.begin(), members.end(), [&](const auto* a, const auto* b) {
+        return byPosition ? a->F[list] < b->F[list] : ShownNumber(*a) < ShownNumber(*b);
+    });
+    std::vector<std::uint32_t> keys;
+    keys.reserve(members.size());
+    for (const Channel_Info_Tag* c : members)
+        keys.push_back(c->Index);
+    return keys;
+}
+
 void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     std::vector<std::uint32_t> rows;
-    for (int row = 1; row < GetRowCount(); ++row)
-        rows.push_back(GetRowKey(row));
+    if (QuickFilterActive()) {
+        // The rows shown are part of the list only: the new positions are
+        // worked out over the whole list, or the members out of sight would
+        // keep positions that the shown ones take.
+        rows = FavoriteOrder();
+    } else {
+        for (int row = 1; row < GetRowCount(); ++row)
+            rows.push_back(GetRowKey(row));
+    }
     const std::vector<std::uint32_t> selected = SelectedKeys();
     bool changed = false;
     m_session.Run("Reorder favourite list", TableBit(kTableChannel), [&] {

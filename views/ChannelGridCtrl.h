@@ -4,11 +4,14 @@
 
 #include "model/ChannelEdits.h"
 #include "model/ChannelFilter.h"
+#include "model/QuickNameFilter.h"
 #include "views/ListGridCtrl.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +29,12 @@ public:
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
     const ChannelFilter& Filter() const { return m_filter; }
+    // The search field's text in the names' code page, on top of the filter;
+    // none when the text holds a character no name can hold (nothing
+    // passes). Rebuilds the rows: the channels that do not pass are not
+    // rows, so no command can select them.
+    void SetQuickFilter(const std::optional<std::string>& nameBytes);
+    bool QuickFilterActive() const { return m_bQuickMatchesNothing || !m_quick.Empty(); }
     // How many times the rows were built, so tests can tell a rebuild that
     // should happen once from one that happens as a side effect.
     int FillCount() const { return m_nFills; }
@@ -46,6 +55,9 @@ public:
 
 private:
     void ReorderFavorite(std::uint32_t dropKey);
+    // The shown favourite list's members of the kind in their list order,
+    // whatever the quick filter leaves on show.
+    std::vector<std::uint32_t> FavoriteOrder() const;
     // The cells of a channel's row, as the column table says.
     QStringList Cells(const Channel_Info_Tag& c) const;
     QString CellText(const Channel_Info_Tag& c, int col) const;
@@ -64,6 +76,8 @@ private:
     bool m_bTV;
     int m_nFills = 0;
     ChannelFilter m_filter;
+    QuickNameFilter m_quick;
+    bool m_bQuickMatchesNothing = false;
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;
 };
