@@ -16,12 +16,17 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
+#include "model/Statistics.h"
 #include "platform/ScriptedUiSeam.h"
+#include "views/InformationDialog.h"
 #include "views/Panes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 
 #include <benchmark/benchmark.h>
@@ -264,6 +269,56 @@ void BM_BroadcasterFill(benchmark::State& state) {
     state.counters["rows"] = grid.GetRowCount() - 1;
 }
 
+// ---- Beyond the lists ---------------------------------------------------------------
+
+// The Information dialog as its button opens it: the figures of the whole
+// list worked out, the form filled, shown and painted.
+void BM_InformationDialog(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    std::size_t groups = 0;
+    for (auto _ : state) {
+        CDlgInformation dialog(e.ui);
+        dialog.SetFigures(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+        const std::unique_ptr<QDialog> form = dialog.BuildForm(e.frame.get());
+        form->show();
+        e.Settle();
+        groups = dialog.Groups().size();
+        state.PauseTiming();
+        form->hide();
+        e.Settle();
+        state.ResumeTiming();
+    }
+    state.counters["duplicate_groups"] = static_cast<double>(groups);
+}
+
+// One keystroke in the quick name filter: both lists narrowed and painted.
+// The text typed is "lokalzeit", one letter per step, then cleared.
+void BM_QuickFilterKeystroke(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    auto& field = e.Find<QLineEdit>("QuickFilter");
+    const QString text = "lokalzeit";
+    int typed = 0, paints = 0;
+    for (auto _ : state) {
+        if (typed == text.size()) {
+            state.PauseTiming();
+            field.clear();
+            e.Settle();
+            typed = 0;
+            state.ResumeTiming();
+        }
+        const QString letter = text.mid(typed++, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter[0].unicode() - u'a'), Qt::NoModifier,
+                        letter);
+        QCoreApplication::sendEvent(&field, &press);
+        paints += e.Settle();
+    }
+    field.clear();
+    e.Settle();
+    state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+
 // ---- Start ----------------------------------------------------------------------------
 
 // From the frame's construction to the first paint of the channel lists
@@ -418,6 +473,8 @@ BENCHMARK(BM_FilterAll)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
 BENCHMARK(BM_HeaderSortName)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
 BENCHMARK(BM_FavoriteAddTenth)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
 BENCHMARK(BM_BroadcasterFill)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_InformationDialog)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_QuickFilterKeystroke)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
 BENCHMARK(BM_SelectAllTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectRowsOneByOne)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);

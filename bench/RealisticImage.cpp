@@ -101,6 +101,7 @@ void AddChannels(CZorvDB& db, int count) {
     std::shuffle(tvNumbers.begin(), tvNumbers.end(), Random());
     std::shuffle(radioNumbers.begin(), radioNumbers.end(), Random());
     std::array<std::array<WORD, kRealisticFavoriteLists>, 2> nextPosition{};
+    Channel_Info_Tag previous{}; // the last TV channel
     for (int i = 0; i < count; ++i) {
         auto c = NewRecord<Channel_Info_Tag>();
         const bool tv = i % 5 != 4;
@@ -120,6 +121,12 @@ void AddChannels(CZorvDB& db, int count) {
         c->OrgNetID = 1;
         c->TSID = static_cast<WORD>(1000 + c->TPID);
         c->ServiceID = static_cast<WORD>(10000 + i);
+        if (i % 97 == 95 && tv) { // a service found twice in the scan
+            c->SatID = previous.SatID;
+            c->TPID = previous.TPID;
+            c->TSID = previous.TSID;
+            c->ServiceID = previous.ServiceID;
+        }
         c->VideoPID = tv ? static_cast<WORD>(100 + i % 4000) : 0;
         c->AudioPID = static_cast<WORD>(200 + i % 4000);
         c->PCRPID = c->VideoPID ? c->VideoPID : c->AudioPID;
@@ -136,6 +143,8 @@ void AddChannels(CZorvDB& db, int count) {
                 c->Favorite |= DWORD{1} << f;
                 c->F[f] = ++nextPosition[tv ? 0 : 1][static_cast<std::size_t>(f)];
             }
+        if (tv)
+            previous = *c;
         db.AddIndexed(kTableChannel, std::move(c));
     }
 }
