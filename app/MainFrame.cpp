@@ -6,6 +6,7 @@
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
 #include "platform/PaneWidgets.h"
+#include "views/CaptionLine.h"
 #include "views/Panes.h"
 
 #include <QAction>
@@ -97,6 +98,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pInnerSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_pOuterSplitter);
     new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
+    AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -359,3 +359,22 @@ TEST_F(Beyond, NameColumnsTakeTheSpareWidthAndFlagHeadersHaveTooltips) {
     QCoreApplication::processEvents();
     EXPECT_EQ(tv.columnWidth(6), templateName);
 }
+
+TEST_F(Beyond, CaptionsKeepTheirTextsAndCountTheRowsBesideThem) {
+    Open();
+    EXPECT_EQ(Find<QLabel>("SourceCaption").text(), " Satellite");
+    EXPECT_EQ(Find<QLabel>("ProviderCaption").text(), " Provider");
+    EXPECT_EQ(Find<QLabel>("FavoriteCaption").text(), " Favorite");
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").text(), "6 satellites \u00B7 24 transponders");
+    EXPECT_EQ(Find<QLabel>("ProviderCaptionLine").text(), "6 providers");
+    EXPECT_EQ(Find<QLabel>("FavoriteCaptionLine").text(), "8 lists");
+    // Choosing Astra 1 shows its transponders and its channels.
+    Grid("SatGrid").setCurrentIndex(Grid("SatGrid").model()->index(0, 1));
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").text(), "6 satellites \u00B7 10 transponders");
+    EXPECT_EQ(Status(), "Satellite: Astra 1 \u2014 162 TV / 75 radio");
+    // The line starts after the caption's text, inside the caption.
+    auto& caption = Find<QLabel>("SourceCaption");
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").parentWidget(), &caption);
+    EXPECT_GT(Find<QLabel>("SourceCaptionLine").x(),
+              caption.fontMetrics().horizontalAdvance(caption.text()));
+}
