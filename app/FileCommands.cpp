@@ -10,6 +10,27 @@
 
 #include <QCloseEvent>
 
+#include <exception>
+#include <new>
+
+namespace {
+
+// The work of a file command; whatever it throws ends the command with a
+// message instead of ending the program.
+template <class Work> std::string Guarded(Work work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to finish the command. Nothing was changed.";
+    } catch (const std::exception& e) {
+        return std::string("The command failed: ") + e.what();
+    } catch (...) {
+        return "The command failed.";
+    }
+}
+
+} // namespace
+
 bool IsWorkbookPath(const QString& path) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot < 2 || dot + 1 >= path.size())
@@ -38,31 +59,67 @@ void CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
 void CMainFrame::OpenPath(const QString& path) {
     const std::string native = path.toLocal8Bit().toStdString();
     if (IsWorkbookPath(path)) {
-        // Replaces the channel table only: one edit, which Undo takes back.
+        // Replaces the channel table only, and only once the whole workbook
+        // was read: one edit, which Undo takes back.
         CWaitCursor wait(m_ui);
-        m_session.Run("Import workbook", TableBit(kTableChannel), [&] {
-            ImportChannelWorkbook(native);
-            return true;
+        const std::string problem = Guarded([&]() -> std::string {
+            std::string why;
+            const auto channels = ReadChannelWorkbook(native, why);
+            if (!channels)
+                return why;
+            m_session.Run("Import workbook", TableBit(kTableChannel), [&] {
+                ReplaceChannelTable(*channels);
+                return true;
+            });
+            RefreshAllViews();
+            return {};
         });
-        RefreshAllViews();
+        wait.End();
+        if (!problem.empty())
+            ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
         return;
     }
     // An image replaces the whole document.
     if (!SaveModifiedFirst())
         return;
     CWaitCursor wait(m_ui);
-    const int result = LoadImageAsDocument(native, &m_prompt);
-    if (result == 1) {
+    std::string error;
+    int result = kImportFileError;
+    const std::string problem = Guarded([&]() -> std::string {
+        result = LoadImageAsDocument(native, &m_prompt, &error);
+        return {};
+    });
+    if (problem.empty() && result == 1) {
         m_session.StartFresh();
         RefreshAllViews();
         return;
     }
     // The document the user had is still there, and so are its rows.
     wait.End();
-    if (result == kImportFileError)
-        ShowStop(m_ui, this, QString(texts::kCannotOpenFile).replace("%s", path));
+    if (!problem.empty())
+        ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
+    else if (result == kImportFileError)
+        ShowStop(m_ui, this,
+                 error.empty() ? QString(texts::kCannotOpenFile).replace("%s", path)
+                               : QString::fromLocal8Bit(error));
     else
         ShowStop(m_ui, this, texts::kCannotOpenImage);
+}
+
+void CMainFrame::OfferWorkingCopyRecovery() {
+    int result = -1;
+    const std::string problem = Guarded([&]() -> std::string {
+        result = ::OfferWorkingCopyRecovery(m_prompt);
+        return {};
+    });
+    if (!problem.empty())
+        ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
+    else if (result == 0)
+        ShowStop(m_ui, this, texts::kCannotOpenImage);
+    if (result == 1)
+        m_session.StartFresh();
+    if (result >= 0)
+        RefreshAllViews();
 }
 
 void CMainFrame::OnSaveToFile() {
@@ -76,18 +133,24 @@ bool CMainFrame::SaveToFile() {
         return false;
     const std::string native = path.toLocal8Bit().toStdString();
     CWaitCursor wait(m_ui);
-    if (IsWorkbookPath(path)) {
-        // A workbook holds the channels only: the other tables' edits are
-        // still unsaved, so the session stays modified.
-        ExportChannelWorkbook(native);
-        return true;
-    }
-    if (ExportWorkingCopy(native) == 0) {
+    const bool workbook = IsWorkbookPath(path);
+    const std::string problem = Guarded([&]() -> std::string {
+        if (workbook) {
+            std::string why;
+            return ExportChannelWorkbook(native, &why) ? std::string() : why;
+        }
+        SaveReport report;
+        return ExportWorkingCopy(native, &report) == 1 ? std::string() : report.message;
+    });
+    if (!problem.empty()) {
         wait.End();
-        ShowStop(m_ui, this, texts::kCannotSaveImage);
+        ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
         return false;
     }
-    m_session.MarkSaved();
+    // A workbook holds the channels only: the other tables' edits are still
+    // unsaved, so the session stays modified.
+    if (!workbook)
+        m_session.MarkSaved();
     return true;
 }
 

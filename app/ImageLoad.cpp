@@ -4,29 +4,29 @@
 #include "image/ImageState.h"
 #include "image/WorkingCopy.h"
 
-#include <cstdio>
-#include <cstring>
+#include <span>
 
-int LoadImageAsDocument(const std::string& source, IUserPrompt* prompt) {
-    // The document steps aside: its working copy, its tables and the values
-    // the next save writes back.
-    const std::string documentCopy = g_szWorkImagePath;
+int LoadImageAsDocument(const std::string& source, IUserPrompt* prompt, std::string* error) {
+    // The document steps aside: the bytes of its working copy (the base of
+    // the next save), its tables and the values the next save writes back.
+    std::string documentBytes;
+    if (!ReadWorkingCopy(documentBytes, error))
+        return kImportFileError;
     const ImageStateValues documentValues = ImageStateValues::Capture();
     CZorvDB document;
     TheZorvDB().Swap(document);
 
-    int result = kImportFileError;
-    if (CreateWorkingCopy()) // a new file under g_szWorkImagePath
-        result = ImportToWorkingCopy(source, prompt);
-    if (result == 1) {
-        if (!documentCopy.empty())
-            std::remove(documentCopy.c_str());
+    const int result = ImportToWorkingCopy(source, prompt, error);
+    if (result == 1)
         return result;
-    }
-    // Not loaded: whatever was read goes, the document comes back.
-    if (documentCopy != g_szWorkImagePath)
-        DeleteWorkingCopy();
-    std::memcpy(g_szWorkImagePath, documentCopy.c_str(), documentCopy.size() + 1);
+    // Not loaded: whatever was read goes, the document comes back. The
+    // working copy is replaced as a whole, so its held descriptor follows.
+    const auto* bytes = reinterpret_cast<const BYTE*>(documentBytes.data());
+    std::string restoreError;
+    if (!ReplaceWorkingCopy(std::span<const BYTE>(bytes, documentBytes.size()), {},
+                            &restoreError) &&
+        error)
+        *error += (error->empty() ? "" : "\n") + restoreError;
     TheZorvDB().Swap(document);
     documentValues.Apply();
     return result;

@@ -1,5 +1,5 @@
 // Opening an image without risking the document the user has: the image is
-// read into a new working copy and empty tables, and takes their place only
+// read into the working copy and empty tables, and takes their place only
 // when it loads. A failed load leaves the working copy, the tables and the
 // codec's module-wide values exactly as they were.
 #pragma once
@@ -9,6 +9,7 @@
 #include <string>
 
 // ImportToWorkingCopy's result: 1 loaded, 0 not an image (or the user
-// answered No to the header question), kImportFileError when the file or a
-// new working copy could not be opened.
-int LoadImageAsDocument(const std::string& source, IUserPrompt* prompt);
+// answered No to the header question), kImportFileError when the file or
+// the working copy could not be read or written, with the reason in `error`.
+int LoadImageAsDocument(const std::string& source, IUserPrompt* prompt,
+                        std::string* error = nullptr);

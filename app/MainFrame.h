@@ -48,6 +48,9 @@ public:
     void OnRedo();
     // Steps 2 to 5 of Open, for a chosen or dropped path.
     void OpenPath(const QString& path);
+    // At start: a working copy that an editor left behind when it did not end
+    // normally is offered, to open or to discard.
+    void OfferWorkingCopyRecovery();
     // Files dropped from the desktop: the first is opened, the rest ignored.
     void OpenDroppedFiles(const QList<QUrl>& urls);
 

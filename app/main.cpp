@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
             new FirstPaintReporter(list); // owned by the list
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
+        frame.OfferWorkingCopyRecovery();
         if (!open.isEmpty())
             frame.OpenPath(open);
         if (!shot.isEmpty())

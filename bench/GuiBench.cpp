@@ -16,8 +16,10 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
+#include "model/GridMenus.h"
 #include "model/Statistics.h"
 #include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/ChannelDialogs.h"
 #include "views/InformationDialog.h"
 #include "views/Panes.h"
 
@@ -31,6 +33,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sys/resource.h>
@@ -444,6 +447,56 @@ void BM_DragWithinTV(benchmark::State& state) {
     state.counters["selected_after"] = static_cast<double>(tv.GetSelectedRows().size());
 }
 
+// Runs `command` in the TV list once per iteration after `prepare`, lets
+// the window settle, and takes the edit back with Undo outside the timing.
+template <class Prepare> void RunTVCommand(benchmark::State& state, int command, Prepare prepare) {
+    Editor& e = TheEditor();
+    e.Hold(kSmall);
+    auto& tv = e.TV();
+    tv.FillGrid();
+    EditSession& session = e.frame->Session();
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepare(e, tv);
+        e.Settle();
+        const std::size_t steps = session.UndoCount();
+        state.ResumeTiming();
+        tv.RunCommand(command);
+        e.Settle();
+        state.PauseTiming();
+        if (session.UndoCount() != steps + 1)
+            state.SkipWithError("the command made no edit");
+        session.Undo();
+        e.Settle();
+        state.ResumeTiming();
+    }
+    state.counters["tv_rows"] = tv.GetRowCount() - 1;
+}
+
+void BM_NewThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelNew, [](Editor& e, CChannelGridCtrl&) {
+        e.ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
+            Channel_Info_Tag r = d.GetChannelInfo();
+            std::strcpy(r.Name, "Bench");
+            r.SatID = 1;
+            d.Answer(r);
+        });
+    });
+}
+
+void BM_PasteOneThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelPaste, [](Editor& e, CChannelGridCtrl& tv) {
+        e.frame->Session().Clipboard().Set({tv.GetRowKey(10)}, true);
+    });
+}
+
+void BM_Delete1000ThroughTV(benchmark::State& state) {
+    RunTVCommand(state, kChannelDelete, [](Editor& e, CChannelGridCtrl& tv) {
+        tv.SelectRowsWhere([](int row) { return row <= 1000; });
+        e.ui.NextAnswer(IUiSeam::IDYES);
+    });
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
     b->Arg(kSmall)->Arg(kLarge);
 }
@@ -479,6 +532,9 @@ BENCHMARK(BM_SelectAllTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectRowsOneByOne)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragWithinTV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewThroughTV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteOneThroughTV)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Delete1000ThroughTV)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -20,12 +20,6 @@
 
 namespace {
 
-int ChannelNameLength() {
-    int start = 0, sectors = 0, entry = 0, nameLength = 0;
-    GetFlashCHBlockInfo(&start, &sectors, &entry, &nameLength);
-    return nameLength;
-}
-
 ClipboardState StateOf(const ChannelClipboard& clipboard) {
     return {clipboard.Keys().size(), clipboard.IsTV()};
 }
@@ -294,7 +288,7 @@ std::string CEditScript::New(const Args& a) {
     record.Attributes = static_cast<WORD>(record.Attributes | KindBit(list.Kind()));
     if (auto problem = SetFields(record, a, 1); !problem.empty())
         return problem;
-    if (auto problem = CheckChannel(record, m_product, ChannelNameLength()); !problem.empty())
+    if (auto problem = CheckChannel(record, m_product, PolicyChannelNameLength()); !problem.empty())
         return problem;
     const auto result = RunNewChannel(m_session, list.State(), record);
     AfterChannelCommand(result.changed, true, {});
@@ -312,7 +306,7 @@ std::string CEditScript::Update(const Args& a) {
     Channel_Info_Tag record = setup->record;
     if (auto problem = SetFields(record, a, 1); !problem.empty())
         return problem;
-    if (auto problem = CheckChannel(record, m_product, ChannelNameLength()); !problem.empty())
+    if (auto problem = CheckChannel(record, m_product, PolicyChannelNameLength()); !problem.empty())
         return problem;
     const bool kindChanged = IsTV(record) != IsTV(setup->record);
     const auto result = RunUpdateChannel(m_session, list.FocusKey(), record);

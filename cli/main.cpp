@@ -9,11 +9,13 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
+#include "image/FlashGeometry.h"
 #include "image/ImageState.h"
 #include "image/WorkingCopy.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -94,13 +96,21 @@ private:
 
 bool Open(const std::string& image, bool yes) {
     FlagPrompt prompt(yes);
-    const int result = ImportToWorkingCopy(image, &prompt);
+    std::string error;
+    const int result = ImportToWorkingCopy(image, &prompt, &error);
     if (result == 1)
         return true;
     if (result == kImportFileError)
-        std::cerr << "velmar-cli: cannot read " << image << "\n";
+        std::cerr << "velmar-cli: " << error << "\n";
     std::cerr << kLoadFailed << "\n";
     return false;
+}
+
+int SaveFailed(const SaveReport& report) {
+    std::cerr << report.message << "\n";
+    if (!report.detail.empty())
+        std::cerr << "velmar-cli: " << report.detail << "\n";
+    return 1;
 }
 
 void PrintInfo(const std::string& image) {
@@ -132,10 +142,7 @@ void PrintInfo(const std::string& image) {
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage << EditScriptHelp();
         return 0;
@@ -170,17 +177,21 @@ int main(int argc, char** argv) {
 
     if (command == "dump-xls") {
         // A workbook alone: its channel table into an empty store.
-        CExcelBook book;
-        if (!book.Load(operands[0])) {
-            std::cerr << kLoadFailed << "\n";
+        std::string problem;
+        const auto channels = ReadChannelWorkbook(operands[0], problem);
+        if (!channels) {
+            std::cerr << problem << "\n";
             return 1;
         }
         TheZorvDB().ClearAll();
-        ImportChannelWorkbook(operands[0]);
+        ReplaceChannelTable(*channels);
         std::cout << DumpChannelsJson() << "\n";
         return 0;
     }
     options.Apply();
+    std::string layoutProblem;
+    if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
+        return Usage(layoutProblem);
     WorkingCopyScope work;
     if (!work.Ok()) {
         std::cerr << "velmar-cli: cannot create the working copy in the temporary directory\n";
@@ -198,31 +209,48 @@ int main(int argc, char** argv) {
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());
     } else if (command == "save") {
-        if (ExportWorkingCopy(operands[1]) != 1) {
-            std::cerr << kSaveFailed << "\n";
-            return 1;
-        }
+        SaveReport report;
+        if (ExportWorkingCopy(operands[1], &report) != 1)
+            return SaveFailed(report);
     } else if (command == "export-xls") {
-        ExportChannelWorkbook(operands[1]);
-        CExcelBook check; // the export reports nothing itself: look at what it wrote
-        if (!check.Load(operands[1]) || !check.GetWorksheet("Channel")) {
-            std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
+        std::string message;
+        if (!ExportChannelWorkbook(operands[1], &message)) {
+            std::cerr << message << "\n";
             return 1;
         }
     } else if (command == "import-xls") {
-        CExcelBook book;
-        if (!book.Load(operands[1])) {
-            std::cerr << kLoadFailed << "\n";
+        std::string problem;
+        if (!ImportChannelWorkbook(operands[1], &problem)) {
+            std::cerr << problem << "\n";
             return 1;
         }
-        ImportChannelWorkbook(operands[1]);
-        if (ExportWorkingCopy(operands[2]) != 1) {
-            std::cerr << kSaveFailed << "\n";
+        SaveReport report;
+        if (ExportWorkingCopy(operands[2], &report) != 1)
+            return SaveFailed(report);
+    } else {
+        std::string why;
+        if (!WriteDefaultChannelTable(operands[1], &why)) {
+            std::cerr << kSaveFailed << "\nvelmar-cli: " << why << "\n";
             return 1;
         }
-    } else if (!WriteDefaultChannelTable(operands[1])) {
-        std::cerr << "velmar-cli: cannot write " << operands[1] << "\n";
-        return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A file-size limit should fail a write, which is reported, not kill the tool.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Nothing the tool does may end it with an uncaught exception.
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "velmar-cli: not enough memory\n";
+    } catch (const std::exception& e) {
+        std::cerr << "velmar-cli: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "velmar-cli: an unexpected error ended the command\n";
+    }
+    return 1;
 }

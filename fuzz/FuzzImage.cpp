@@ -4,16 +4,12 @@
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
 #include "contracts/ZorvDB.h"
+#include "fuzz/FuzzSupport.h"
 #include "image/ImageFile.h"
 #include "image/ImageState.h"
-#include "image/WorkingCopy.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -22,8 +18,8 @@ struct Profile {
     std::uint32_t type;
 };
 
-constexpr Profile kProfiles[] = {{7, 0x01}, {8, 0x19}, {1, 0x21}, {64, 0x49}, {5, 0x04},
-                                 {9, 0x12}, {1, 0x02}, {2, 0x04}, {3, 0x03},  {10, 0x14}};
+constexpr Profile kProfiles[] = {{7, 0x01}, {8, 0x19}, {1, 0x21}, {64, 0x49}, {5, 0x04}, {9, 0x12},
+                                 {1, 0x02}, {2, 0x04}, {3, 0x03}, {10, 0x14}, {5, 0x01}, {6, 0x03}};
 
 void Apply(const Profile& p, int order, int maxMux) {
     SetProductList(p.list);
@@ -45,21 +41,13 @@ void Apply(const Profile& p, int order, int maxMux) {
     }
 }
 
-std::string Scratch(const char* name) {
-    return (std::filesystem::temp_directory_path() /
-            ("velmar-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string input = Scratch("in.bin");
-    static const std::string output = Scratch("out.bin");
-    static const std::string work = Scratch("work.bin");
-    if (size < 1)
+    static const std::string input = velmar::fuzz::Scratch("in.bin");
+    static const std::string output = velmar::fuzz::Scratch("out.bin");
+    if (size < 1 || !velmar::fuzz::Prepare())
         return 0;
-    std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
     const Profile& profile = kProfiles[data[0] % std::size(kProfiles)];
     Apply(profile, (data[0] >> 4) & 1, 1 + ((data[0] >> 5) & 7));
     ResetImageState();

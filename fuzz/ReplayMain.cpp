@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     int replayed = 0;
     for (int i = 1; i < argc; ++i) {
         std::vector<std::filesystem::path> files;
+        if (!std::filesystem::exists(argv[i]))
+            continue; // no crash found for this target yet
         if (std::filesystem::is_directory(argv[i])) {
             for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
                 files.push_back(entry.path());

@@ -11,10 +11,6 @@ namespace {
 
 constexpr BYTE kMagic[4] = {'V', 'X', ' ', ' '};
 constexpr BYTE kZorvTag[4] = {'Z', 'O', 'R', 'V'};
-// Sectors smaller than the largest trailer, or absurdly large, come from a
-// broken profile; the codec refuses them instead of guessing.
-constexpr int kMinSectorSize = 16;
-constexpr int kMaxSectorSize = 1 << 24;
 
 } // namespace
 
@@ -36,9 +32,13 @@ bool CChannelFile::Open(CImageFile::Mode mode) {
     Close();
     if (!m_file.Open(m_strPath, mode))
         return false;
+    FetchProduct();
+    return true;
+}
+
+void CChannelFile::FetchProduct() {
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
-    return true;
 }
 
 void CChannelFile::Close() {
@@ -46,12 +46,16 @@ void CChannelFile::Close() {
 }
 
 bool CChannelFile::GeometryValid() const {
-    if (m_nSectorSize < kMinSectorSize || m_nSectorSize > kMaxSectorSize)
-        return false;
-    for (const Block* b : {&m_mmi, &m_sat, &m_brd, &m_tp, &m_ch})
-        if (b->start < 0 || b->sectors < 0 || b->entrySize < 0)
-            return false;
-    return true;
+    FlashGeometry g;
+    g.productList = GetProductList();
+    g.productType = GetProductType();
+    g.sectorSize = m_nSectorSize;
+    g.mmi = m_mmi;
+    g.sat = m_sat;
+    g.brd = m_brd;
+    g.tp = m_tp;
+    g.ch = m_ch;
+    return g.Valid();
 }
 
 void CChannelFile::ShiftBlocks(int shift) {
@@ -99,7 +103,17 @@ int CChannelFile::Load(const char* path) {
         m_strPath = path;
     if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Read))
         return 0;
+    return LoadOpened();
+}
 
+int CChannelFile::LoadDescriptor(int fd) {
+    if (!GeometryValid() || !m_file.OpenDescriptor(fd))
+        return 0;
+    FetchProduct();
+    return LoadOpened();
+}
+
+int CChannelFile::LoadOpened() {
     int shift = kWorkingHeaderSize;
     if (!ReadHeader()) {
         if (!m_pPrompt || !m_pPrompt->AskYesNo(kHeaderQuestion)) {
@@ -143,7 +157,8 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
              (!(type & 0x01) || WriteTransponders()) && (!(type & 0x04) || WriteCableMuxBlock()) &&
              (twin ? WriteTwinTunerChannelBlock() : WriteChannelBlock());
     }
-    Close();
+    // A close that fails may have lost written data: that is a failed save.
+    ok = m_file.Close() && ok;
     if (!ok) {
         std::remove(m_strPath.c_str());
         return 0;

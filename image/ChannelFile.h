@@ -4,6 +4,7 @@
 #pragma once
 
 #include "contracts/Prompt.h"
+#include "image/FlashGeometry.h"
 #include "image/ImageFile.h"
 
 #include <cstdint>
@@ -18,12 +19,7 @@ class CChannelFile {
 public:
     // One block's geometry as the policy reports it; `fourth` is the
     // favourite maximum, a running count, or the channel name length.
-    struct Block {
-        int start = 0;
-        int sectors = 0;
-        int entrySize = 0;
-        int fourth = 0;
-    };
+    using Block = BlockGeometry;
 
     CChannelFile();
     ~CChannelFile();
@@ -41,6 +37,8 @@ public:
 
     // 1 on success, 0 on failure. A null path keeps m_strPath.
     int Load(const char* path);
+    // Load from an open descriptor the caller keeps (the held working copy).
+    int LoadDescriptor(int fd);
     int Save(const char* path, bool zorvImage);
 
     bool ReadFavorites();
@@ -62,6 +60,8 @@ public:
 
 private:
     void ShiftBlocks(int shift);
+    void FetchProduct();
+    int LoadOpened();
     bool GeometryValid() const;
     // The shared block read: the whole block, or false when the file is
     // shorter (checked before anything is allocated).

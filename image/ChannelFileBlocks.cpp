@@ -1,11 +1,13 @@
 // Favourite, satellite, broadcast, transponder and multiplex blocks.
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "image/BlockRules.h"
 #include "image/ChannelFile.h"
 #include "image/EntryCodecs.h"
 #include "image/ImageState.h"
 #include "image/SectorWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -112,7 +114,7 @@ bool CChannelFile::WriteFavorites() {
         ReadBlock(m_mmi.start, BlockBytes(m_mmi, Z), old);
     int sector = 0;
     CSectorWriter writer(
-        m_file, m_mmi.start, Z, m_mmi.sectors, E, [=](int p) { return p + E <= Z - 2; },
+        m_file, m_mmi.start, Z, m_mmi.sectors, E, [=](int p) { return fit::Favorite(Z, E, p); },
         [&](std::span<BYTE> s) {
             const std::size_t at = static_cast<std::size_t>(sector) * Z + Z - 4;
             if (at + 2 <= old.size()) {
@@ -177,7 +179,7 @@ bool CChannelFile::WriteSatellites() {
         return false;
     m_sat.fourth = 0;
     CSectorWriter writer(
-        m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return p + E < Z - 7; },
+        m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return fit::Satellite(Z, E, p); },
         [&](std::span<BYTE> s) {
             s[Z - 7] = g_byPreservedA;
             s[Z - 6] = g_byPreservedB;
@@ -186,7 +188,9 @@ bool CChannelFile::WriteSatellites() {
             s[Z - 3] = g_byPreservedD;
         });
     // The reader takes one trailer, so every satellite must fit the first sector.
-    if (m_sat.sectors < 1 || writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
+    // ... and their count is one byte.
+    if (m_sat.sectors < 1 || TheZorvDB().Size(kTableSatellite) > 255 ||
+        writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
         return false;
     for (auto* s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
          s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index)) {
@@ -223,7 +227,7 @@ bool CChannelFile::WriteBroadcasts() {
         return false;
     m_brd.fourth = 0;
     return WriteCountedBlock<Broadcast_Info_Tag>(
-        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return p + E < Z - 4; },
+        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return fit::Broadcast(Z, E, p); },
         [&](const Broadcast_Info_Tag& b, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeBroadcast(b, e);
@@ -264,7 +268,7 @@ bool CChannelFile::WriteTransponders() {
     const bool terrestrial = (GetProductType() & 0x02) != 0;
     m_tp.fourth = 0;
     return WriteCountedBlock<Transponder_Info_Tag>(
-        m_file, m_tp, Z, kTableTransponder, [=](int p) { return p + 2 * E < Z - 4; },
+        m_file, m_tp, Z, kTableTransponder, [=](int p) { return fit::Transponder(Z, E, p); },
         [&](const Transponder_Info_Tag& t, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             if (terrestrial && t.SatID == 1)
@@ -294,10 +298,10 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
     for (int s = 0; s < m_tp.sectors; ++s) {
         const std::int64_t base = std::int64_t{s} * Z;
         const int M = GetFlashMaxMuxCount();
-        for (int k = 0; k < M; ++k, ++muxKey) {
+        // Only slots inside the sector are visited; the key still counts all M.
+        const int inside = S > 0 ? std::min(M, Z / S) : 0;
+        for (int k = 0; k < inside; ++k, ++muxKey) {
             const std::int64_t at = std::int64_t{k} * S;
-            if (S <= 0 || at + S > Z)
-                continue; // a slot that does not lie inside the sector
             auto m = NewRecord<SMux_Info_Tag>();
             m->Index = muxKey;
             DecodeTerrestrialMux(EntryReader(EntryAt(block, base + at, S), m_bByteOrder),
@@ -307,12 +311,15 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
                 RaiseMaxTPID(m->TPID);
             AddOrDrop(kTableTerrestrialMux, std::move(m), keep);
         }
+        if (M > inside)
+            muxKey += static_cast<DWORD>(M - inside);
         const int M2 = GetFlashMaxMuxCount();
+        const std::int64_t first = std::int64_t{M} * std::max(S, 0);
+        const int brdInside =
+            B > 0 && first < Z ? static_cast<int>(std::min<std::int64_t>(M2, (Z - first) / B)) : 0;
         DWORD brdKey = 1;
-        for (int k = 0; k < M2; ++k, ++brdKey) {
-            const std::int64_t at = std::int64_t{M} * S + std::int64_t{k} * B;
-            if (B <= 0 || S < 0 || at + B > Z)
-                continue;
+        for (int k = 0; k < brdInside; ++k, ++brdKey) {
+            const std::int64_t at = first + std::int64_t{k} * B;
             auto b = NewRecord<Broadcast_Info_Tag>();
             b->Index = brdKey;
             DecodeTerrestrialBroadcaster(EntryReader(EntryAt(block, base + at, B), m_bByteOrder),
@@ -353,7 +360,7 @@ bool CChannelFile::WriteCableMuxBlock() {
     if (S < kCableMuxEntryBase)
         return false;
     return WriteCountedBlock<CableMux_Info_Tag>(
-        m_file, m_tp, Z, kTableCableMux, [=](int off) { return Z - off - 4 > 2 * S; },
+        m_file, m_tp, Z, kTableCableMux, [=](int off) { return fit::CableMux(Z, S, off); },
         [&](const CableMux_Info_Tag& m, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeCableMux(m, e);

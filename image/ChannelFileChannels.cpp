@@ -1,9 +1,12 @@
 // The channel block: three entry layouts, the TV/radio trailer, and the
 // twin-tuner writer that stores every channel once per tuner.
 #include "contracts/ZorvDB.h"
+#include "image/BlockRules.h"
 #include "image/ChannelEntryCodecs.h"
 #include "image/ChannelFile.h"
 #include "image/SectorWriter.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +16,16 @@ constexpr int kChannelTrailer = 6;
 
 bool TunerDropped(std::uint32_t type) {
     return (type & 0x06) != 0 && (type & 0x03) != 0x03;
+}
+
+// `entry` is the tuner-1 copy the twin-tuner writer put right after `first`.
+bool IsSecondCopy(std::span<const BYTE> first, std::span<const BYTE> entry, std::size_t tunerAt) {
+    if (first.size() != entry.size() || entry.size() <= tunerAt || entry[tunerAt] != 1)
+        return false;
+    return std::equal(first.begin(), first.begin() + static_cast<std::ptrdiff_t>(tunerAt),
+                      entry.begin()) &&
+           std::equal(first.begin() + static_cast<std::ptrdiff_t>(tunerAt) + 1, first.end(),
+                      entry.begin() + static_cast<std::ptrdiff_t>(tunerAt) + 1);
 }
 
 } // namespace
@@ -49,13 +62,23 @@ bool CChannelFile::ReadChannelBlock() {
     if (!ReadBlock(m_ch.start, std::int64_t{m_ch.sectors} * Z, block))
         return false;
     const int capacity = (Z - kChannelTrailer) / S;
+    // The twin-tuner writer stores every channel twice, with Tuner 0 and 1.
+    // Where the keep rule would keep both, an entry identical to the slot
+    // before it but for Tuner 1 after 0 is that second copy: it folds back
+    // into the row of the first, so load and save are stable.
+    const bool foldTwins = (m_nProductList == 5 || m_nProductList == 6) && layout == kStandard &&
+                           !TunerDropped(m_nProductType);
+    const std::size_t tunerAt = static_cast<std::size_t>(28 + L);
+    std::span<const BYTE> firstCopy; // the last slot read, when it was a Tuner-0 entry
     DWORD key = 1;
     for (int s = 0; s < m_ch.sectors; ++s) {
         const BYTE* sector = block.data() + std::int64_t{s} * Z;
         int a = ReadWORD(sector + Z - 6, 1);
         int b = ReadWORD(sector + Z - 4, 1);
-        // Erased flash ends the block, whole or half.
-        if (a == 0xFFFF || b == 0xFFFF)
+        // Erased flash ends the block. One erased count alone does not: the
+        // sector's slots are all read (the sum is clamped below) and the keep
+        // rule drops the empty ones.
+        if (a == 0xFFFF && b == 0xFFFF)
             break;
         if (layout == kNetwork) {
             a = sector[Z - 3];
@@ -67,11 +90,20 @@ bool CChannelFile::ReadChannelBlock() {
         m_nRadioCount = b;
         const int slots = a + b < capacity ? a + b : capacity;
         for (int j = 0; j < slots; ++j, ++key) {
+            const std::span<const BYTE> raw(sector + std::int64_t{j} * S,
+                                            static_cast<std::size_t>(S));
+            if (foldTwins) {
+                const bool second = IsSecondCopy(firstCopy, raw, tunerAt);
+                firstCopy =
+                    raw.size() > tunerAt && raw[tunerAt] == 0 ? raw : std::span<const BYTE>();
+                if (second) {
+                    firstCopy = {};
+                    continue;
+                }
+            }
             auto c = NewRecord<Channel_Info_Tag>();
             c->Index = key;
-            const EntryReader e(
-                std::span<const BYTE>(sector + std::int64_t{j} * S, static_cast<std::size_t>(S)),
-                m_bByteOrder);
+            const EntryReader e(raw, m_bByteOrder);
             if (layout == kStandard) {
                 DecodeChannelStandard(e, L, m_nProductType, *c);
                 if (c->Tuner != 0 && TunerDropped(m_nProductType))
@@ -107,10 +139,7 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
     m_nTVCount = m_nRadioCount = 0;
     CSectorWriter writer(
         m_file, m_ch.start, Z, m_ch.sectors, S,
-        [=](int off) {
-            // The network trailer keeps one byte of count: at most 255 a sector.
-            return Z - off - 49 > S && !(network && off / S >= 255);
-        },
+        [=](int off) { return fit::Channel(Z, S, off, network); },
         [&](std::span<BYTE> s) {
             if (network) {
                 WriteWORD(&s[Z - 4], static_cast<WORD>(m_nTVCount + m_nRadioCount), 1);

@@ -35,8 +35,9 @@ std::string FormatDefaultChannelTable() {
     return out + closing;
 }
 
-bool WriteDefaultChannelTable(const std::string& path) {
+bool WriteDefaultChannelTable(const std::string& path, std::string* error) {
     const std::string text = FormatDefaultChannelTable();
     return WriteWholeFile(
-        path, std::span<const BYTE>(reinterpret_cast<const BYTE*>(text.data()), text.size()));
+        path, std::span<const BYTE>(reinterpret_cast<const BYTE*>(text.data()), text.size()), {},
+        error);
 }

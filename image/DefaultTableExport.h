@@ -10,5 +10,7 @@
 std::string FormatDefaultChannelLine(const Channel_Info_Tag& c);
 // The whole fragment: opening line, one line per channel, closing count.
 std::string FormatDefaultChannelTable();
-// Writes FormatDefaultChannelTable to `path`; false when it cannot be written.
-bool WriteDefaultChannelTable(const std::string& path);
+// Writes FormatDefaultChannelTable to `path` atomically; false, with the
+// reason in `error`, when it cannot be written (an existing file is then
+// left as it was).
+bool WriteDefaultChannelTable(const std::string& path, std::string* error = nullptr);

@@ -1,66 +1,94 @@
 #include "image/ImageFile.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/FileOps.h"
+#include "platform/InputFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 bool CImageFile::Open(const std::string& path, Mode mode) {
     Close();
-    const char* flags = mode == Mode::Read ? "rb" : mode == Mode::Update ? "r+b" : "wb";
-    m_fp = std::fopen(path.c_str(), flags);
-    return m_fp != nullptr;
+    const int flags = (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false; // a folder, device or pipe is no image
+    }
+    m_fd = fd;
+    return true;
 }
 
-void CImageFile::Close() {
-    if (m_fp) {
-        std::fclose(m_fp);
-        m_fp = nullptr;
-    }
+bool CImageFile::OpenDescriptor(int fd) {
+    Close();
+    m_fd = fd >= 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : -1;
+    return m_fd >= 0;
+}
+
+bool CImageFile::Close() {
+    if (m_fd < 0)
+        return true;
+    const int fd = m_fd;
+    m_fd = -1;
+    return FileOps().Close(fd) == 0;
 }
 
 std::int64_t CImageFile::Length() {
-    if (!m_fp)
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         return -1;
-    const long here = std::ftell(m_fp);
-    if (here < 0 || std::fseek(m_fp, 0, SEEK_END) != 0)
-        return -1;
-    const long end = std::ftell(m_fp);
-    std::fseek(m_fp, here, SEEK_SET);
-    return end;
+    return st.st_size;
 }
 
 bool CImageFile::Seek(std::int64_t offset) {
-    return m_fp && offset >= 0 && std::fseek(m_fp, static_cast<long>(offset), SEEK_SET) == 0;
+    return m_fd >= 0 && offset >= 0 && ::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) >= 0;
 }
 
 std::size_t CImageFile::Read(std::span<BYTE> out) {
-    // An empty span may carry a null pointer, which fread must not get.
-    if (!m_fp || out.empty())
-        return 0;
-    return std::fread(out.data(), 1, out.size(), m_fp);
+    std::size_t done = 0;
+    while (m_fd >= 0 && done < out.size()) {
+        const ssize_t n = ::read(m_fd, out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
 }
 
 bool CImageFile::Write(std::span<const BYTE> data) {
-    if (!m_fp)
+    if (m_fd < 0)
         return false;
-    return data.empty() || std::fwrite(data.data(), 1, data.size(), m_fp) == data.size();
+    while (!data.empty()) {
+        const long n = FileOps().Write(m_fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data = data.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
-bool CImageFile::Flush() {
-    return m_fp && std::fflush(m_fp) == 0;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-    CImageFile file;
-    if (!file.Open(path, CImageFile::Mode::Read))
-        return false;
-    const std::int64_t length = file.Length();
-    if (length < 0)
-        return false;
-    contents.assign(static_cast<std::size_t>(length), '\0');
-    auto* bytes = reinterpret_cast<BYTE*>(contents.data());
-    return file.Read({bytes, contents.size()}) == contents.size();
+bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error) {
+    std::string why;
+    const bool ok = ReadInputFile(path, kMaxImageFileBytes, "a receiver image", contents, why);
+    if (!ok && error)
+        *error = why;
+    return ok;
 }
 
 bool WriteWholeFile(const std::string& path, std::span<const BYTE> first,
-                    std::span<const BYTE> second) {
-    CImageFile file;
-    return file.Open(path, CImageFile::Mode::Create) && file.Write(first) && file.Write(second) &&
-           file.Flush();
+                    std::span<const BYTE> second, std::string* error) {
+    CAtomicFile file(path);
+    const bool ok = file.Create() && file.Write(first) && file.Write(second) && file.Commit();
+    if (!ok && error)
+        *error = file.Error();
+    return ok;
 }

@@ -1,5 +1,6 @@
 #include "image/SectorWriter.h"
 
+#include "image/BlockRules.h"
 #include "image/Checksums.h"
 
 CSectorWriter::CSectorWriter(CImageFile& file, std::int64_t blockStart, int sectorSize,
@@ -16,15 +17,8 @@ std::int64_t CSectorWriter::SectorsNeeded(std::int64_t entries) const {
     if (m_nEntrySize <= 0)
         return -1;
     // Entries per sector: the first sector may start later than the rest.
-    auto perSector = [&](int first) {
-        std::int64_t n = 0;
-        for (std::int64_t off = first; off <= m_nSectorSize && m_fits(static_cast<int>(off));
-             off += m_nEntrySize)
-            ++n;
-        return n;
-    };
-    const std::int64_t first = perSector(m_nOffset);
-    const std::int64_t later = perSector(0);
+    const std::int64_t first = fit::PerSector(m_nSectorSize, m_nEntrySize, m_nOffset, m_fits);
+    const std::int64_t later = fit::PerSector(m_nSectorSize, m_nEntrySize, 0, m_fits);
     if (entries <= first)
         return 1;
     if (later == 0)

@@ -1,8 +1,11 @@
 #include "model/ChannelDialogs.h"
 
 #include "contracts/ZorvDB.h"
+#include "model/ChannelEdits.h"
 #include "model/Product.h"
 #include "model/SatelliteCommands.h"
+
+#include <cstring>
 
 ChannelDialogKind ChannelDialogFor(const ChannelListState& list) {
     const std::uint32_t type = list.product.type;
@@ -13,8 +16,23 @@ ChannelDialogKind ChannelDialogFor(const ChannelListState& list) {
     return ChannelDialogKind::Satellite;
 }
 
+namespace {
+
+// New in a genre or favourite list gives the channel that genre or that
+// membership whatever the dialog says; the record shows it from the start.
+void PresetShownList(const CZorvDB& db, const ChannelListState& list, Channel_Info_Tag& r) {
+    const ChannelFilter& f = list.filter;
+    if (f.kind == ChannelFilterKind::Genre)
+        r.Attributes = static_cast<WORD>(f.genre & kAttrGenreMask);
+    if (f.kind == ChannelFilterKind::Favorite && f.favorite != 0)
+        JoinFavorite(db, r, f.favorite, list.kind, FavoriteJoin::New, list.product.type);
+}
+
+} // namespace
+
 Channel_Info_Tag PrepareNewChannel(const CZorvDB& db, const ChannelListState& list) {
     Channel_Info_Tag r{};
+    PresetShownList(db, list, r);
     const std::uint32_t type = list.product.type;
     const std::uint32_t key = list.filter.transponder;
     const auto* transponder = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
@@ -72,12 +90,30 @@ ChannelDialogSetup Setup(const CZorvDB& db, const ChannelListState& list) {
     return s;
 }
 
+// The lists a channel of `kind` may join in the dialog; ticking a box joins
+// the list as New joins the shown one.
+void AddFavoriteChoices(const CZorvDB& db, const ChannelListState& list, ChannelKind kind,
+                        ChannelDialogSetup& s) {
+    for (const auto& f : db.Rows<FavoriteList>(kTableFavorite)) {
+        const int number = static_cast<int>(f.Index);
+        if (number < 1 || number > 32)
+            continue;
+        FavoriteChoice choice;
+        choice.number = number;
+        choice.name.assign(f.Name, strnlen(f.Name, sizeof f.Name));
+        if (JoiningGetsPosition(FavoriteJoin::New, number, list.product.type))
+            choice.joinPosition = FavoritePositionOnJoin(db, number, kind);
+        s.favorites.push_back(std::move(choice));
+    }
+}
+
 } // namespace
 
 ChannelDialogSetup NewChannelDialog(const CZorvDB& db, const ChannelListState& list) {
     ChannelDialogSetup s = Setup(db, list);
     s.channelMode = list.IsTV();
     s.record = PrepareNewChannel(db, list);
+    AddFavoriteChoices(db, list, list.kind, s);
     return s;
 }
 
@@ -88,6 +124,7 @@ UpdateChannelDialog(const CZorvDB& db, const ChannelListState& list, std::uint32
         return std::nullopt;
     ChannelDialogSetup s = Setup(db, list);
     s.record = *c;
+    AddFavoriteChoices(db, list, IsTV(*c) ? ChannelKind::TV : ChannelKind::Radio, s);
     return s;
 }
 

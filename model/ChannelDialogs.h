@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CZorvDB;
@@ -25,6 +26,16 @@ enum class MuxListKind {
     Terrestrial, // terrestrial-only: the SMux_Info_Tag records
     CableIds,    // cable-only: the TPID of each cable multiplex
     Transponders // satellite and terrestrial: the transponders of satellite 1
+};
+
+// A favourite list the dialogs offer as a check box: its number (1-based),
+// its name, and the position a channel takes in it when the box is ticked
+// (one above the highest of the channel's kind; 0 on products whose
+// channels carry no positions).
+struct FavoriteChoice {
+    int number = 0;
+    std::string name; // Windows-1252
+    WORD joinPosition = 0;
 };
 
 struct ChannelDialogSetup {
@@ -45,6 +56,8 @@ struct ChannelDialogSetup {
     std::vector<const Transponder_Info_Tag*> terrestrialTransponders;
     // both
     std::vector<const Broadcast_Info_Tag*> broadcasts;
+    // Every favourite list in table order, for the membership check boxes.
+    std::vector<FavoriteChoice> favorites;
 };
 
 // CDlgMuxCHAddUpdate on terrestrial-only and cable-only products, and on
@@ -53,7 +66,8 @@ struct ChannelDialogSetup {
 ChannelDialogKind ChannelDialogFor(const ChannelListState& list);
 
 // The record New starts from: all zero, placed where the list's filter
-// points (satellite and transponder, or multiplex).
+// points (satellite and transponder, or multiplex), with the genre or the
+// favourite membership New will give it when a genre or list is shown.
 Channel_Info_Tag PrepareNewChannel(const CZorvDB& db, const ChannelListState& list);
 // New: the dialog, its channel mode and the prepared record.
 ChannelDialogSetup NewChannelDialog(const CZorvDB& db, const ChannelListState& list);

@@ -1,5 +1,7 @@
 #include "model/DescriptionTexts.h"
 
+#include "contracts/Policy.h"
+#include "model/MuxParams.h"
 #include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "platform/DisplayTexts.h"
@@ -73,4 +75,24 @@ DescriptionLines ChannelDescriptionLines(const ChannelDescription& d, int produc
         lines.push_back({"Broadcast ID", std::to_string(d.broadcast->BroadcastID)});
     }
     return lines;
+}
+
+std::string SatelliteChoiceText(const Satellite_Info_Tag& s) {
+    return Name(s.Name, sizeof s.Name) + " (" + DegreeText(s.Degree) + ")";
+}
+
+std::string TransponderChoiceText(const Transponder_Info_Tag& t) {
+    return Commas(t.Frequency) + " MHz " + PolarityText(t.PolFEC) + " " + Commas(t.SymbolRate) +
+           " kS/s";
+}
+
+std::string TerrestrialMuxChoiceText(BYTE nameIndex, DWORD params, BYTE tpid) {
+    char name[kMuxNameMax] = {};
+    GetMuxName(nameIndex, name);
+    const int kHz = GetMuxFrequency(tpid - 1, MuxParams::Unpack(params).FreqTable, 0);
+    return std::string(name) + " " + MuxFrequencyText(kHz) + " MHz";
+}
+
+std::string BroadcastChoiceText(const Broadcast_Info_Tag& b) {
+    return Name(b.Name, sizeof b.Name) + " (ID " + std::to_string(b.BroadcastID) + ")";
 }

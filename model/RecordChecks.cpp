@@ -1,7 +1,9 @@
 #include "model/RecordChecks.h"
 
+#include "contracts/Policy.h"
 #include "model/StoreLoops.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,12 +18,25 @@ std::string PidCheck(const char* field, WORD pid) {
 
 } // namespace
 
+int PolicyChannelNameLength() {
+    int start = 0, sectors = 0, entry = 0, nameLength = 0;
+    GetFlashCHBlockInfo(&start, &sectors, &entry, &nameLength);
+    return nameLength;
+}
+
+int ChannelNameCapacity(const Product& product, int nameLength) {
+    if (nameLength <= 0 || nameLength >= kChannelNameSize)
+        return kChannelNameSize - 1;
+    if (ChannelLayoutOf(product.list) == ChannelEntryLayout::Standard)
+        return nameLength;
+    return std::max(nameLength - 1, 1);
+}
+
 std::string CheckChannel(const Channel_Info_Tag& c, const Product& product, int nameLength) {
     const std::size_t length = strnlen(c.Name, sizeof c.Name);
     if (length == 0)
         return "Name must not be empty.";
-    const int limit =
-        nameLength > 0 && nameLength < kChannelNameSize ? nameLength : kChannelNameSize - 1;
+    const int limit = ChannelNameCapacity(product, nameLength);
     if (length > static_cast<std::size_t>(limit))
         return "Name must have at most " + std::to_string(limit) + " characters.";
     for (auto [field, pid] : {std::pair{"VideoPID", c.VideoPID}, std::pair{"AudioPID", c.AudioPID},

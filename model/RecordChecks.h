@@ -14,6 +14,13 @@
 
 class CZorvDB;
 
+// The policy's channel name length L (GetFlashCHBlockInfo's fourth value).
+int PolicyChannelNameLength();
+// How many name characters a channel entry of this product keeps:
+// `nameLength` (the policy's L) in the standard entry, one less in the
+// others, which end the name with a zero inside those L bytes; the record's
+// size less its terminator when `nameLength` is 0.
+int ChannelNameCapacity(const Product& product, int nameLength);
 // `nameLength` is the policy's channel name length (0: the record's size).
 std::string CheckChannel(const Channel_Info_Tag& c, const Product& product, int nameLength);
 // `key` is the satellite being updated (0 for a new one, whose ID the

@@ -7,7 +7,7 @@
 #include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "platform/DisplayTexts.h"
+#include "platform/vxui/RecordFormDialog.h"
 
 #include <QScrollBar>
 
@@ -16,30 +16,12 @@
 
 namespace {
 
-const std::vector<GridColumn> kColumns = {{"", "0000"},
-                                          {"Index", "Index"},
-                                          {"Fav", "Fav"},
-                                          {"SatID", "SatID"},
-                                          {"TPID", "TPID"},
-                                          {"CH#", "CH #"},
-                                          {"Name", "000000000000"},
-                                          {"VPID", "0000"},
-                                          {"APID", "0000"},
-                                          {"PCR-PID", "0000"},
-                                          {"Genre", "0000000"},
-                                          {"", "0000"},
-                                          {"", "0000"},
-                                          {"", "0000"},
-                                          {"", "Tuner1"}};
-
-QString YesNo(bool on) {
-    return on ? "Y" : "N";
-}
-
-QString Text(void (*name)(int, char*), int code) {
-    char buffer[kDisplayTextMax] = {};
-    name(code, buffer);
-    return QString::fromLatin1(buffer);
+// The channel columns as the grid base takes them; the texts are literals.
+std::vector<GridColumn> Columns() {
+    std::vector<GridColumn> out;
+    for (const ChannelColumn& c : ChannelColumns())
+        out.push_back({c.header.data(), c.widthTemplate.data()});
+    return out;
 }
 
 CZorvDB& Db() {
@@ -52,71 +34,40 @@ CChannelGridCtrl::CChannelGridCtrl(const ViewContext& context, bool tv, QWidget*
     : CListGridCtrl(context, tv ? kDragTV : kDragRadio, parent), m_bTV(tv) {}
 
 void CChannelGridCtrl::SetupGrid() {
-    SetupColumns(kColumns, false);
+    SetupColumns(Columns(), false);
     SetRowSource(this);
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
-    SetColHidden(2, true);
-    if (GetGridColumn() == 0)
-        for (int c : {1, 3, 4, 7, 8, 9})
+    const int gridColumn = GetGridColumn();
+    for (int c = 0; c < kChannelColumnCount; ++c)
+        if (IsChannelColumnHidden(c, m_nProductType, gridColumn))
             SetColHidden(c, true);
-    if (IsTerrestrialOrCable(m_nProductType))
-        SetColHidden(14, true);
     m_dropTarget.Register(this);
 }
 
-QString CChannelGridCtrl::CellText(const Channel_Info_Tag& c, int col) const {
-    switch (col) {
-    case 1:
-        return QString::number(c.Index);
-    case 2: {
-        const int list = m_filter.FavoriteIndex();
-        return list >= 0 ? QString::number(c.F[list]) : QString();
-    }
-    case 3:
-        return QString::number(c.SatID);
-    case 4:
-        return QString::number(c.TPID);
-    case 5:
-        return QString::number(ShownNumber(c));
-    case 6:
-        return QString::fromLatin1(c.Name);
-    case 7:
-        return QString::number(c.VideoPID);
-    case 8:
-        return QString::number(c.AudioPID);
-    case 9:
-        return QString::number(c.PCRPID);
-    case 10:
-        return Text(GetGenreName, c.Attributes & kAttrGenreMask);
-    case 11:
-        return YesNo(c.Attributes & kAttrScrambled);
-    case 12:
-        return YesNo(c.Attributes & kAttrLocked);
-    case 13:
-        return YesNo(c.Attributes & kAttrSkipped);
-    case 14:
-        return Text(GetTunerName, TunerNameCode(m_nProductList, c.SatID, c.Tuner));
-    default:
-        return {};
-    }
+ChannelListState CChannelGridCtrl::ListState() const {
+    return {Kind(), m_filter, Product{m_nProductList, m_nProductType}};
 }
 
-int CChannelGridCtrl::ShownNumber(const Channel_Info_Tag& c) const {
-    return ShowsShowNum(m_nProductList) ? c.ShowNum : c.ProgramNum;
+namespace {
+// Names are Windows-1252 bytes; every other cell is ASCII.
+QString CellString(const std::string& text, int col) {
+    return col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
+                                     : QString::fromStdString(text);
 }
+} // namespace
 
-QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c) const {
-    QStringList cells;
-    cells.reserve(GetColumnCount());
-    for (int col = 0; col < GetColumnCount(); ++col)
-        cells.push_back(CellText(c, col));
-    return cells;
+QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c, int row) const {
+    const ChannelCells cells = ChannelRowCells(c, static_cast<std::size_t>(row), ListState());
+    QStringList out;
+    for (int col = 0; col < kChannelColumnCount; ++col)
+        out << CellString(cells[static_cast<std::size_t>(col)], col);
+    return out;
 }
 
 QString CChannelGridCtrl::CellText(std::uint32_t key, int col) const {
     const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key);
-    return c ? CellText(*c, col) : QString();
+    return c ? CellString(ChannelCellText(*c, col, ListState()), col) : QString();
 }
 
 long CChannelGridCtrl::CellNumber(std::uint32_t key, int col) const {
@@ -124,32 +75,29 @@ long CChannelGridCtrl::CellNumber(std::uint32_t key, int col) const {
     if (!c)
         return 0;
     // The sort columns as numbers straight from the record: no text per row.
-    switch (col) {
-    case 2: {
-        const int list = m_filter.FavoriteIndex();
-        return list >= 0 ? c->F[list] : 0;
-    }
-    case 5:
-        return ShownNumber(*c);
-    default:
-        return ParseCellNumber(CellText(*c, col));
-    }
+    if (col == kChannelColumnFavorite || col == kChannelColumnNumber)
+        return ChannelSortValue(*c, ListState(), col);
+    return ParseCellNumber(CellText(key, col));
 }
 
 void CChannelGridCtrl::Rebuild() {
     ++m_nFills;
-    // The rows are the keys of the channels that pass; their cells are read
-    // from the records when shown, so the rebuild makes no text.
-    std::vector<std::uint32_t> keys;
-    if (!m_bQuickMatchesNothing)
-        for (const Channel_Info_Tag* c :
-             FilteredChannels(Db(), m_filter, m_quick, Kind(), m_nProductType))
-            keys.push_back(c->Index);
+    // The rows are the keys of the channels on show, in display order; their
+    // cells are read from the records when drawn, so a rebuild makes no text
+    // and reaches the view as one reset.
+    const std::vector<std::uint32_t> keys =
+        m_bQuickMatchesNothing ? std::vector<std::uint32_t>()
+                               : ChannelListKeys(std::as_const(Db()), ListState(), m_quick);
     ClearSelectionRange();
     const auto bulk = Bulk();
     SetKeyedRows(keys);
-    SortItems(Compare::Numeric, m_filter.SortColumn(m_nProductType), true);
     RenumberIndexColumn();
+}
+
+void CChannelGridCtrl::SetQuickFilter(const std::optional<std::string>& nameBytes) {
+    m_bQuickMatchesNothing = !nameBytes;
+    m_quick = QuickNameFilter(nameBytes ? *nameBytes : std::string());
+    Rebuild();
 }
 
 void CChannelGridCtrl::FillGrid() {
@@ -214,12 +162,16 @@ EditedRows CChannelGridCtrl::EditSelected(std::string_view name,
 
 void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
     RemoveRowsByKey(rows.leaving);
-    for (std::uint32_t key : rows.changed)
+    RewriteRows(rows.changed);
+}
+
+void CChannelGridCtrl::RewriteRows(std::span<const std::uint32_t> keys) {
+    for (std::uint32_t key : keys)
         if (const int row = FindRowByKey(key)) {
             if (IsKeyedRow(row))
                 UpdateRow(row); // its cells are read from the record
             else if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
-                SetRowCells(row, Cells(*c));
+                SetRowCells(row, Cells(*c, row));
         }
 }
 
@@ -258,34 +210,13 @@ void CChannelGridCtrl::SetGenreOfSelected(int genre) {
     }));
 }
 
-void CChannelGridCtrl::SetQuickFilter(const std::optional<std::string>& nameBytes) {
-    m_bQuickMatchesNothing = !nameBytes;
-    m_quick = QuickNameFilter(nameBytes ? *nameBytes : std::string());
-    Rebuild();
-}
-
-std::vector<std::uint32_t> CChannelGridCtrl::FavoriteOrder() const {
-    const int list = m_filter.FavoriteIndex();
-    std::vector<const Channel_Info_Tag*> members =
-        FilteredChannels(Db(), m_filter, Kind(), m_nProductType);
-    const bool byPosition = m_filter.SortsByFavoritePosition(m_nProductType);
-    std::stable_sort(members.begin(), members.end(), [&](const auto* a, const auto* b) {
-        return byPosition ? a->F[list] < b->F[list] : ShownNumber(*a) < ShownNumber(*b);
-    });
-    std::vector<std::uint32_t> keys;
-    keys.reserve(members.size());
-    for (const Channel_Info_Tag* c : members)
-        keys.push_back(c->Index);
-    return keys;
-}
-
 void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     std::vector<std::uint32_t> rows;
     if (QuickFilterActive()) {
-        // The rows shown are part of the list only: the new positions are
+        // The rows on show are part of the list only: the new positions are
         // worked out over the whole list, or the members out of sight would
         // keep positions that the shown ones take.
-        rows = FavoriteOrder();
+        rows = ChannelListKeys(std::as_const(Db()), ListState());
     } else {
         for (int row = 1; row < GetRowCount(); ++row)
             rows.push_back(GetRowKey(row));
@@ -313,9 +244,11 @@ void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     if (rows.changed.empty())
         return;
     Rebuild();
+    ShowMovedSet(moved);
+}
+
+void CChannelGridCtrl::ShowMovedSet(std::span<const std::uint32_t> moved) {
     const int selected = SelectRowsByKey(moved);
-    // Show the moved rows: scroll so the last of them stands a few rows
-    // below the top of their run.
     int last = 0;
     for (std::uint32_t key : moved)
         last = std::max(last, FindRowByKey(key));

@@ -1,12 +1,18 @@
-// The TV and radio channel lists: columns, filters, and the record changes
-// that drops of their selected rows make.
+// The TV and radio channel lists: columns, filters, the record changes that
+// drops of their selected rows make, and their editing commands (context
+// menu, keys, double click; ChannelGridCommands.cpp). Rows, cells and the
+// commands' rules are the core's; every change is one edit of the session.
 #pragma once
 
+#include "model/ChannelCommands.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelFilter.h"
-#include "model/QuickNameFilter.h"
+#include "model/ChannelListModel.h"
+#include "model/ChannelSelection.h"
+#include "model/GridMenus.h"
 #include "views/ListGridCtrl.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +20,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QMenu;
+class QAction;
 
 class CChannelGridCtrl : public CListGridCtrl, private IGridRowSource {
     Q_OBJECT
@@ -53,16 +62,21 @@ public:
     bool OnDragEnter(const QPoint&) override { return false; }
     bool OnDragOver(const QPoint& point) override;
 
+    // ---- Editing commands -------------------------------------------------------
+    // Runs the menu command `id` (ChannelCommandId), as the menu and keys do.
+    void RunCommand(int id);
+    // The context menu: built on the first right click and kept; null before.
+    QMenu* ContextMenu() const { return m_pMenu; }
+    void OnRButtonUp(const QPoint& point) override;
+    Key OnKeyDown(const QKeyEvent& event) override;
+    void OnLButtonDblClk(const QPoint& point) override;
+    // What the commands need to know of this list.
+    ChannelListState ListState() const;
+
 private:
     void ReorderFavorite(std::uint32_t dropKey);
-    // The shown favourite list's members of the kind in their list order,
-    // whatever the quick filter leaves on show.
-    std::vector<std::uint32_t> FavoriteOrder() const;
-    // The cells of a channel's row, as the column table says.
-    QStringList Cells(const Channel_Info_Tag& c) const;
-    QString CellText(const Channel_Info_Tag& c, int col) const;
-    int ShownNumber(const Channel_Info_Tag& c) const; // CH#
-    // The rows are keyed: their cells come from the records.
+    QStringList Cells(const Channel_Info_Tag& c, int row) const;
+    // The rows are keyed: their cells come from the records when drawn.
     QString CellText(std::uint32_t key, int col) const override;
     long CellNumber(std::uint32_t key, int col) const override;
     using KeySpan = std::span<const std::uint32_t>;
@@ -71,7 +85,33 @@ private:
     // Runs `edit` on the selected keys as the edit `name`.
     EditedRows EditSelected(std::string_view name, const std::function<EditedRows(KeySpan)>& edit);
     void ShowEdited(const EditedRows& rows);
+    // Rewrites the rows of these keys from their records.
+    void RewriteRows(std::span<const std::uint32_t> keys);
     ChannelKind Kind() const { return m_bTV ? ChannelKind::TV : ChannelKind::Radio; }
+
+    // The commands (ChannelGridCommands.cpp).
+    void BuildMenu();
+    void UpdateMenu();
+    void OnNew();
+    void OnUpdate();
+    void OnDelete();
+    void OnCopy();
+    void OnPaste();
+    void OnMoveHere();
+    void OnLockOrSkip(bool lock, bool on);
+    void OnSelect(ChannelSelect which);
+    void OnInvertSelection();
+    void OnSearch();
+    void OnDescription();
+    // The focus row's key when at least one row is selected; 0 otherwise.
+    std::uint32_t FocusKeyOfSelection() const;
+    // After a command: this list, or both when keys were renewed or the
+    // command says so, rebuilt with their filters.
+    void ShowResult(const ChannelCommandResult& result);
+    void ScrollToKey(std::uint32_t key);
+    // After a moved set was renumbered: its rows selected, the last of them
+    // a few rows below the top of their run.
+    void ShowMovedSet(std::span<const std::uint32_t> moved);
 
     bool m_bTV;
     int m_nFills = 0;
@@ -80,6 +120,8 @@ private:
     bool m_bQuickMatchesNothing = false;
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;
+    QMenu* m_pMenu = nullptr; // owns its submenus
+    std::array<QAction*, kChannelDescription + 1> m_menuActions{};
 };
 
 class CTVGridCtrl final : public CChannelGridCtrl {

@@ -1,6 +1,7 @@
 #include "views/ListGridCtrl.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <vector>
 
@@ -97,4 +98,24 @@ void CListGridCtrl::OnDrop(const QPoint& point) {
     const CCellID cell = GetCellFromPt(point);
     m_frame.SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(m_nDragId),
                         static_cast<std::intptr_t>(GetRowKey(cell.row)));
+}
+
+KeyPress GridKeyPress(const QKeyEvent& event) {
+    KeyPress key;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        key.key = kKeyEnter;
+        break;
+    case Qt::Key_Delete:
+        key.key = kKeyDelete;
+        break;
+    default:
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            key.key = 'A' + (event.key() - Qt::Key_A);
+        break;
+    }
+    key.ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+    key.alt = event.modifiers().testFlag(Qt::AltModifier);
+    return key;
 }

@@ -2,6 +2,7 @@
 // binding through column 1, and the shared row operations.
 #pragma once
 
+#include "model/GridMenus.h"
 #include "platform/GridCtrl.h"
 #include "views/Messages.h"
 #include "views/ViewContext.h"
@@ -15,6 +16,10 @@ struct GridColumn {
     const char* header;
     const char* widthTemplate;
 };
+
+// A key-down as the grids' key rules (GridMenus) read it: Enter, Delete or an
+// upper-case letter, with Ctrl and Alt.
+KeyPress GridKeyPress(const QKeyEvent& event);
 
 class CListGridCtrl : public CGridCtrl {
     Q_OBJECT

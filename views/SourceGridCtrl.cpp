@@ -6,31 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-namespace {
-
-// A key-down as the grids' key rules read it.
-KeyPress ToKeyPress(const QKeyEvent& event) {
-    KeyPress key;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key.key = kKeyEnter;
-        break;
-    case Qt::Key_Delete:
-        key.key = kKeyDelete;
-        break;
-    default:
-        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-            key.key = 'A' + (event.key() - Qt::Key_A);
-        break;
-    }
-    key.ctrl = event.modifiers().testFlag(Qt::ControlModifier);
-    key.alt = event.modifiers().testFlag(Qt::AltModifier);
-    return key;
-}
-
-} // namespace
-
 CSourceGridCtrl::CSourceGridCtrl(const ViewContext& context, int dragId, SourceGrid kind,
                                  QWidget* parent)
     : CListGridCtrl(context, dragId, parent), m_kind(kind) {}
@@ -76,7 +51,7 @@ void CSourceGridCtrl::OnRButtonUp(const QPoint& point) {
 }
 
 CGridCtrl::Key CSourceGridCtrl::OnKeyDown(const QKeyEvent& event) {
-    const KeyOutcome outcome = SourceKeyAction(m_kind, ToKeyPress(event));
+    const KeyOutcome outcome = SourceKeyAction(m_kind, GridKeyPress(event));
     if (outcome.command != kSourceNone)
         RunCommand(outcome.command);
     return outcome.consumed ? Key::Consumed : Key::PassOn;

@@ -30,6 +30,7 @@ bool Reader::Next(Record& out) {
                         m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4 + nextLength));
         m_pos += 4u + nextLength;
     }
+    out.end = m_pos;
     return true;
 }
 
@@ -67,45 +68,65 @@ bool Cursor::AtPieceStart() const {
     return std::binary_search(m_r.pieces.begin(), m_r.pieces.end(), m_pos);
 }
 
-bool ReadSst(const Record& sst, std::vector<SstString>& out) {
-    out.clear();
+bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s) {
+    s.text.reserve(std::min<std::size_t>(cch, c.LeftInPiece() + 1));
+    while (s.text.size() < cch) {
+        // Characters that go on in a CONTINUE piece: it restates the width.
+        if (c.AtPieceStart())
+            grbit = c.U8();
+        const bool high = grbit & 1;
+        s.wide = s.wide || high;
+        const std::size_t width = high ? 2 : 1;
+        const std::size_t fit = std::min<std::size_t>(cch - s.text.size(), c.LeftInPiece() / width);
+        if (fit == 0 || !c.Ok())
+            return false;
+        for (std::size_t k = 0; k < fit; ++k)
+            s.text += high ? static_cast<char16_t>(c.U16()) : static_cast<char16_t>(c.U8());
+    }
+    return c.Ok();
+}
+
+bool ReadSst(const Record& sst, SstTable& out) {
+    out = SstTable{};
     Cursor c(sst);
     c.U32(); // total references
     const std::uint32_t unique = c.U32();
     if (!c.Ok())
         return false;
     // Every string takes at least three bytes: no more can be in the record.
-    out.reserve(std::min<std::size_t>(unique, sst.data.size() / 3));
+    const std::size_t most = std::min<std::size_t>(unique, sst.data.size() / 3);
+    out.ends.reserve(most);
+    out.wide.reserve(most);
+    SstString s;
     for (std::uint32_t i = 0; i < unique; ++i) {
-        SstString s;
         const std::uint16_t cch = c.U16();
-        std::uint8_t grbit = c.U8();
+        const std::uint8_t grbit = c.U8();
         const std::uint16_t runs = (grbit & 0x08) ? c.U16() : 0;
         const std::uint32_t ext = (grbit & 0x04) ? c.U32() : 0;
-        if (!c.Ok())
+        s.text.clear();
+        s.wide = false;
+        if (!c.Ok() || !ReadCharacters(c, cch, grbit, s))
             return false;
-        s.text.reserve(cch);
-        while (s.text.size() < cch) {
-            // Characters that go on in a CONTINUE piece: it restates the width.
-            if (c.AtPieceStart())
-                grbit = c.U8();
-            const bool high = grbit & 1;
-            s.wide = s.wide || high;
-            const std::size_t width = high ? 2 : 1;
-            const std::size_t fit =
-                std::min<std::size_t>(cch - s.text.size(), c.LeftInPiece() / width);
-            if (fit == 0 || !c.Ok())
-                return false;
-            for (std::size_t k = 0; k < fit; ++k)
-                s.text += high ? static_cast<char16_t>(c.U16()) : static_cast<char16_t>(c.U8());
-        }
         c.Skip(4u * runs);
         c.Skip(ext);
         if (!c.Ok())
             return false;
-        out.push_back(std::move(s));
+        out.chars.insert(out.chars.end(), s.text.begin(), s.text.end());
+        out.ends.push_back(static_cast<std::uint32_t>(out.chars.size()));
+        out.wide.push_back(s.wide);
     }
     return true;
+}
+
+bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstString& text) {
+    Cursor c(label);
+    row = c.U16();
+    col = c.U16();
+    c.U16(); // format
+    const std::uint16_t cch = c.U16();
+    const std::uint8_t grbit = c.U8();
+    text = SstString{};
+    return c.Ok() && ReadCharacters(c, cch, grbit, text);
 }
 
 void Writer::Begin(std::uint16_t type) {
@@ -134,6 +155,11 @@ void Writer::F64(double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
     U32(static_cast<std::uint32_t>(bits));
     U32(static_cast<std::uint32_t>(bits >> 32));
+}
+
+void Writer::Patch16(std::size_t at, std::uint16_t v) {
+    m_out[at] = static_cast<std::uint8_t>(v);
+    m_out[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
 void Writer::Patch32(std::size_t at, std::uint32_t v) {

@@ -28,9 +28,14 @@ enum RecordType : std::uint16_t {
     kMulRk = 0x00BD,
     kBoolErr = 0x0205,
     kLabelSst = 0x00FD,
+    kLabel = 0x0204,
+    kRString = 0x00D6,
     kIndex = 0x020B,
     kDbCell = 0x00D7,
     kWindow2 = 0x023E,
+    kFilePass = 0x002F,
+    kSupBook = 0x01AE,
+    kTabId = 0x013D,
 };
 
 inline constexpr std::size_t kMaxRecordData = 8224;
@@ -38,6 +43,7 @@ inline constexpr std::size_t kMaxRecordData = 8224;
 struct Record {
     std::uint16_t type = 0;
     std::size_t offset = 0;          // stream position of the record header
+    std::size_t end = 0;             // stream position after its last CONTINUE record
     std::vector<std::uint8_t> data;  // with CONTINUE data appended
     std::vector<std::size_t> pieces; // where each CONTINUE piece starts in data
 };
@@ -80,9 +86,29 @@ struct SstString {
     std::u16string text; // the characters, 8-bit ones widened
 };
 
+// The shared string table, packed: all characters in one buffer, so a
+// table of millions of short strings costs a few bytes per string.
+struct SstTable {
+    std::vector<char16_t> chars;
+    std::vector<std::uint32_t> ends; // string i ends at ends[i] in chars
+    std::vector<bool> wide;          // any of its characters stored with 16 bits
+
+    std::size_t Size() const { return ends.size(); }
+    std::u16string_view Text(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return {chars.data() + begin, ends[i] - begin};
+    }
+};
+
 // Reads a whole SST record (with its CONTINUE pieces); false when broken.
 // Reads at most the strings the record really holds.
-bool ReadSst(const Record& sst, std::vector<SstString>& out);
+bool ReadSst(const Record& sst, SstTable& out);
+// The characters of one string whose header (count `cch`, flags `grbit`)
+// was just read; a CONTINUE piece restates the width. False when broken.
+bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s);
+// A LABEL or RSTRING cell: its row, column and text (the formatting runs of
+// RSTRING after the text are not needed).
+bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstString& text);
 
 // Builds a stream of records.
 class Writer {
@@ -101,6 +127,7 @@ public:
     }
     // Data bytes written into the open record so far.
     std::size_t InRecord() const { return m_out.size() - m_nStart - 4; }
+    void Patch16(std::size_t at, std::uint16_t v);
     void Patch32(std::size_t at, std::uint32_t v);
 
 private:

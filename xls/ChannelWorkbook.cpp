@@ -2,12 +2,16 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "platform/InputFile.h"
 #include "xls/CodePage.h"
 #include "xls/ExcelBook.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
+#include <new>
 #include <string>
 
 namespace {
@@ -34,6 +38,8 @@ struct Column {
     }
 
 constexpr int kNameColumn = 13;
+constexpr const char* kSaveFailed = "Cannot save channel file";
+constexpr const char* kUnchanged = " The channel list was not changed.";
 
 // Column order of the sheet; column 13 (Name) is text and handled apart.
 const std::array<Column, kChannelColumns> kColumns = {VELMAR_FIELD(ProgramNum),
@@ -126,61 +132,131 @@ const char* ChannelColumnName(int column) {
     return kColumns.at(static_cast<std::size_t>(column)).name;
 }
 
-void ImportChannelWorkbook(const std::string& path) {
-    CExcelBook book;
-    if (!book.Load(path))
-        return;
-    CZorvDB& db = TheZorvDB();
-    db.Clear(kTableChannel);
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error) {
+    if (book.Problem() != WorkbookProblem::None) {
+        error = book.Error() + kUnchanged;
+        return std::nullopt;
+    }
     const CExcelSheet* sheet = book.GetWorksheet("Channel");
-    if (!sheet)
-        return;
-    for (unsigned row = 1; row < sheet->GetTotalRows(); ++row) {
-        auto c = NewRecord<Channel_Info_Tag>();
+    if (!sheet) {
+        error = std::string("The workbook has no sheet named \"Channel\".") + kUnchanged;
+        return std::nullopt;
+    }
+    ChannelList channels;
+    for (const auto& [row, cells] : sheet->Rows()) {
+        // Row 0 holds the column names; a row without a stored value is no
+        // channel, whatever the sheet's dimensions claim.
+        if (row == 0 || std::none_of(cells.begin(), cells.end(), [](const auto& cell) {
+                return cell.second.Type() != CExcelCell::kEmpty;
+            }))
+            continue;
+        Channel_Info_Tag c{};
         for (int col = 0; col < kChannelColumns; ++col)
             if (col != kNameColumn)
                 kColumns[static_cast<std::size_t>(col)].set(
-                    *c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
+                    c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
         const CExcelCell& name = sheet->At(row, kNameColumn);
         std::string text;
-        if (name.Type() == CExcelCell::kWString)
-            text = Utf16ToAnsi(name.GetWString());
+        if (name.Type() == CExcelCell::kWString) // one byte a character: convert what fits
+            text = Utf16ToAnsi(std::u16string_view(name.GetWString()).substr(0, sizeof c.Name - 1));
         else if (name.GetString())
             text = name.GetString();
-        std::strncpy(c->Name, text.c_str(), sizeof c->Name - 1);
-        db.AddIndexed(kTableChannel, std::move(c));
+        std::strncpy(c.Name, text.c_str(), sizeof c.Name - 1);
+        channels.push_back(c);
+    }
+    return channels;
+}
+
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error) {
+    try {
+        CExcelBook book;
+        if (!book.Load(path)) {
+            error = book.Error() + kUnchanged;
+            return std::nullopt;
+        }
+        return ChannelsFromBook(book, error);
+    } catch (const std::bad_alloc&) {
+        error = std::string("There is not enough memory to read the workbook.") + kUnchanged;
+        return std::nullopt;
     }
 }
 
-void ExportChannelWorkbook(const std::string& path) {
-    CExcelBook book;
-    if (book.Load(path)) {
-        if (book.GetWorksheet("Channel"))
-            book.DeleteWorksheet("Channel");
-        book.AddWorksheet("Channel");
-    } else {
-        book.New(1);
-        book.RenameWorksheet("Sheet1", "Channel");
+void ReplaceChannelTable(const ChannelList& channels) {
+    CZorvDB& db = TheZorvDB();
+    db.Clear(kTableChannel);
+    for (const Channel_Info_Tag& c : channels)
+        db.AddIndexed(kTableChannel, CopyRecord(c));
+}
+
+bool ImportChannelWorkbook(const std::string& path, std::string* error) {
+    std::string why;
+    const auto channels = ReadChannelWorkbook(path, why);
+    if (!channels) {
+        if (error)
+            *error = why;
+        return false;
     }
-    CExcelSheet* sheet = book.GetWorksheet("Channel");
-    if (!sheet)
-        return;
-    for (int col = 0; col < kChannelColumns; ++col)
-        sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
-    unsigned row = 1;
-    const CZorvDB& db = TheZorvDB();
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
-        if (row >= 65536)
-            break; // a sheet ends there; the export cannot hold more
-        for (int col = 0; col < kChannelColumns; ++col) {
-            CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
-            if (col == kNameColumn)
-                cell->SetWString(AnsiToUtf16(c->Name).c_str());
-            else
-                cell->SetInteger(
-                    static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
+    ReplaceChannelTable(*channels);
+    return true;
+}
+
+bool ExportChannelWorkbook(const std::string& path, std::string* message) {
+    auto fail = [&](const std::string& text) {
+        if (message)
+            *message = text;
+        return false;
+    };
+    try {
+        const CZorvDB& db = TheZorvDB();
+        const std::uint64_t count = db.Size(kTableChannel);
+        if (count > kMaxSheetChannels)
+            return fail("The channel list has " + GroupedNumber(count) +
+                        " channels, but a workbook sheet holds at most " +
+                        GroupedNumber(kMaxSheetChannels) + ". Remove " +
+                        GroupedNumber(count - kMaxSheetChannels) + " channels and save again.");
+        CExcelBook book;
+        CExcelSheet* sheet = nullptr;
+        std::error_code ec;
+        const bool exists = std::filesystem::symlink_status(path, ec).type() !=
+                            std::filesystem::file_type::not_found;
+        if (book.Load(path)) {
+            // Everything else in the workbook is written back as it was; where
+            // that cannot be done, nothing is written at all.
+            std::string why;
+            if (!book.KeepsEverything(&why))
+                return fail(why + " Its other contents could not be kept, so nothing was "
+                                  "written. Save the channels under another name.");
+            // In place, so that the other sheets' references by position stay right.
+            sheet = book.GetWorksheet("Channel") ? book.ReplaceWorksheet("Channel")
+                                                 : book.AddWorksheet("Channel");
+        } else if (!exists || book.Problem() == WorkbookProblem::NotCompound) {
+            book.New(1);
+            book.RenameWorksheet("Sheet1", "Channel");
+            sheet = book.GetWorksheet("Channel");
+        } else {
+            return fail(book.Error() + " Nothing was written. Save the channels under another "
+                                       "name.");
         }
+        if (!sheet)
+            return fail(kSaveFailed);
+        for (int col = 0; col < kChannelColumns; ++col)
+            sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
+        unsigned row = 1;
+        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
+            for (int col = 0; col < kChannelColumns; ++col) {
+                CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
+                if (col == kNameColumn)
+                    cell->SetWString(AnsiToUtf16(c->Name).c_str());
+                else
+                    cell->SetInteger(
+                        static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
+            }
+        }
+        if (book.SaveAs(path))
+            return true;
+        return fail(kSaveFailed);
+    } catch (const std::bad_alloc&) {
+        return fail(kSaveFailed);
     }
-    book.SaveAs(path);
 }

@@ -2,14 +2,42 @@
 // per channel, one column per field, row 0 the column names.
 #pragma once
 
-#include <string>
+#include "model/ChannelRecords.h"
 
-// Replaces table 5 by the rows of the workbook's "Channel" sheet. A file that
-// is not a compound file changes nothing.
-void ImportChannelWorkbook(const std::string& path);
-// Writes table 5 into the "Channel" sheet of the workbook at `path`, keeping
-// its other sheets; a missing or foreign file becomes a new workbook.
-void ExportChannelWorkbook(const std::string& path);
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CExcelBook;
+
+// The channels of a workbook, in sheet order, before they replace anything.
+using ChannelList = std::vector<Channel_Info_Tag>;
+
+// Reads the whole workbook at `path` and returns the rows of its "Channel"
+// sheet; nullopt, with the message for the user in `error`, when the file is
+// no workbook, is damaged, or has no such sheet. Rows without any stored cell
+// are no channels.
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error);
+// The same for a workbook already loaded.
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error);
+// Replaces table 5 by `channels`, with new keys in their order.
+void ReplaceChannelTable(const ChannelList& channels);
+
+// Reads the workbook and, only when all of it was read, replaces table 5 by
+// its "Channel" rows. False, with the message in `error`, leaves the channels
+// as they were.
+bool ImportChannelWorkbook(const std::string& path, std::string* error = nullptr);
+// Writes table 5 into the "Channel" sheet of the workbook at `path` (in place
+// of an existing one), keeping everything else in the workbook as it was; a
+// missing file, or one that is no compound file, becomes a new workbook.
+// False, with what the user should be told in `message`, when nothing was
+// written: a write failure, more channels than a sheet holds, or a workbook
+// that cannot be kept whole (damaged, encrypted, unreadable).
+bool ExportChannelWorkbook(const std::string& path, std::string* message = nullptr);
+
+// Rows of a sheet below its header row.
+inline constexpr std::uint64_t kMaxSheetChannels = 65535;
 
 // The 60 column names in order.
 const char* ChannelColumnName(int column);

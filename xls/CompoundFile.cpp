@@ -86,6 +86,14 @@ bool CCompoundFileReader::Open(std::span<const std::uint8_t> file) {
     *this = CCompoundFileReader{};
     if (file.size() < 512 || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
         return false;
+    if (ReadStructure(file))
+        return true;
+    *this = CCompoundFileReader{};
+    m_bDamaged = true;
+    return false;
+}
+
+bool CCompoundFileReader::ReadStructure(std::span<const std::uint8_t> file) {
     m_file = file;
     const std::uint16_t shift = U16(file, 30);
     if (shift != 9 && shift != 12)
@@ -134,6 +142,7 @@ bool CCompoundFileReader::Open(std::span<const std::uint8_t> file) {
     for (std::size_t at = 0; at + kEntrySize <= directory.size(); at += kEntrySize) {
         const std::span<const std::uint8_t> e(directory.data() + at, kEntrySize);
         Entry entry;
+        std::copy(e.begin(), e.end(), entry.raw.begin());
         const std::size_t nameBytes = std::min<std::size_t>(U16(e, 64), 64);
         for (std::size_t i = 0; i + 1 < nameBytes; i += 2) {
             const char16_t c = U16(e, i);
@@ -171,16 +180,13 @@ bool CCompoundFileReader::Open(std::span<const std::uint8_t> file) {
     return true;
 }
 
-bool CCompoundFileReader::ReadStream(std::u16string_view name,
-                                     std::vector<std::uint8_t>& out) const {
-    out.clear();
+std::int64_t CCompoundFileReader::StreamIndex(std::u16string_view name) const {
     if (m_entries.empty())
-        return false;
+        return -1;
     // The root's children form one tree of siblings; walk it once.
     std::vector<bool> seen(m_entries.size(), false);
     std::vector<std::uint32_t> todo = {m_entries[0].child};
-    const Entry* found = nullptr;
-    while (!todo.empty() && !found) {
+    while (!todo.empty()) {
         const std::uint32_t i = todo.back();
         todo.pop_back();
         if (i >= m_entries.size() || seen[i])
@@ -188,59 +194,234 @@ bool CCompoundFileReader::ReadStream(std::u16string_view name,
         seen[i] = true;
         const Entry& e = m_entries[i];
         if (e.type == 2 && SameName(e.name, name))
-            found = &e;
+            return i;
         todo.push_back(e.left);
         todo.push_back(e.right);
     }
-    if (!found)
-        return false;
-    if (found->size >= kMiniStreamCutoff)
-        return ReadChain(found->start, found->size, out);
+    return -1;
+}
+
+CCompoundFileReader::Stream CCompoundFileReader::FindStream(std::u16string_view name,
+                                                            std::vector<std::uint8_t>& out) const {
+    out.clear();
+    const std::int64_t found = StreamIndex(name);
+    if (found < 0)
+        return Stream::Missing;
+    return ReadEntry(m_entries[static_cast<std::size_t>(found)], out);
+}
+
+CCompoundFileReader::Stream CCompoundFileReader::ReadEntry(const Entry& e,
+                                                           std::vector<std::uint8_t>& out) const {
+    out.clear();
+    if (e.size >= kMiniStreamCutoff)
+        return ReadChain(e.start, e.size, out) ? Stream::Ok : Stream::Broken;
     // A small stream: 64-byte mini sectors along the mini FAT.
     const std::size_t sectors =
-        static_cast<std::size_t>((found->size + kMiniSectorSize - 1) / kMiniSectorSize);
+        static_cast<std::size_t>((e.size + kMiniSectorSize - 1) / kMiniSectorSize);
     std::vector<std::uint32_t> chain;
-    if (!Chain(m_miniFat, found->start, sectors + 1, chain) || chain.size() < sectors)
-        return false;
+    if (!Chain(m_miniFat, e.start, sectors + 1, chain) || chain.size() < sectors)
+        return Stream::Broken;
     for (std::size_t i = 0; i < sectors; ++i) {
         const std::size_t at = std::size_t{chain[i]} * kMiniSectorSize;
         if (at + kMiniSectorSize > m_miniStream.size())
-            return false;
-        const std::size_t n = std::min<std::size_t>(
-            kMiniSectorSize, static_cast<std::size_t>(found->size) - out.size());
+            return Stream::Broken;
+        const std::size_t n =
+            std::min<std::size_t>(kMiniSectorSize, static_cast<std::size_t>(e.size) - out.size());
         out.insert(out.end(), m_miniStream.begin() + static_cast<std::ptrdiff_t>(at),
                    m_miniStream.begin() + static_cast<std::ptrdiff_t>(at + n));
+    }
+    return Stream::Ok;
+}
+
+bool CCompoundFileReader::ReadAll(std::vector<DirectoryEntry>& out) const {
+    out.clear();
+    if (m_entries.empty())
+        return false;
+    // The entries in the tree: the root, and every sibling and child below it.
+    std::vector<bool> inTree(m_entries.size(), false);
+    std::vector<std::uint32_t> todo = {0};
+    while (!todo.empty()) {
+        const std::uint32_t i = todo.back();
+        todo.pop_back();
+        if (i >= m_entries.size() || inTree[i])
+            continue;
+        inTree[i] = true;
+        const Entry& e = m_entries[i];
+        todo.push_back(e.left);
+        todo.push_back(e.right);
+        if (e.type == 1 || e.type == 5)
+            todo.push_back(e.child);
+    }
+    out.resize(m_entries.size());
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& e = m_entries[i];
+        if (!inTree[i]) {
+            out[i] = DirectoryEntry::Make(u"", 0, kFreeSector);
+            continue;
+        }
+        out[i].raw = e.raw;
+        if (e.type == 2 && ReadEntry(e, out[i].data) != Stream::Ok)
+            return false;
     }
     return true;
 }
 
-std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
-                                            std::span<const std::uint8_t> data) {
-    constexpr std::uint32_t Z = 512;
-    const bool mini = data.size() < kMiniStreamCutoff;
-    const std::uint32_t dataSectors =
-        mini ? 0 : static_cast<std::uint32_t>((data.size() + Z - 1) / Z);
-    const std::uint32_t miniSectors =
-        mini ? static_cast<std::uint32_t>((data.size() + kMiniSectorSize - 1) / kMiniSectorSize)
-             : 0;
-    const std::uint32_t miniStreamSectors = (miniSectors * kMiniSectorSize + Z - 1) / Z;
-    const std::uint32_t miniFatSectors = (miniSectors * 4 + Z - 1) / Z;
-    const std::uint32_t others = 1 + miniFatSectors + miniStreamSectors + dataSectors;
-    std::uint32_t fatSectors = 1;
-    while (fatSectors * (Z / 4) < fatSectors + others)
-        ++fatSectors;
-    if (fatSectors > kHeaderDifat || name.size() > 31)
-        return {};
+std::u16string DirectoryEntry::Name() const {
+    std::u16string name;
+    const std::size_t bytes = std::min<std::size_t>(U16(raw, 64), 64);
+    for (std::size_t i = 0; i + 1 < bytes; i += 2) {
+        const char16_t c = U16(raw, i);
+        if (c == 0)
+            break;
+        name += c;
+    }
+    return name;
+}
 
-    // Sector order: FAT, directory, mini FAT, mini stream, stream data.
-    const std::uint32_t dirSector = fatSectors;
-    const std::uint32_t miniFatStart = dirSector + 1;
-    const std::uint32_t miniStreamStart = miniFatStart + miniFatSectors;
-    const std::uint32_t dataStart = miniStreamStart + miniStreamSectors;
-    const std::uint32_t total = dataStart + dataSectors;
+DirectoryEntry DirectoryEntry::Make(std::u16string_view name, std::uint8_t type,
+                                    std::uint32_t child) {
+    DirectoryEntry e;
+    std::uint8_t* p = e.raw.data();
+    for (std::size_t i = 0; i < name.size() && i < 31; ++i)
+        Put16(p + 2 * i, name[i]);
+    Put16(p + 64, static_cast<std::uint16_t>(name.empty() ? 0 : 2 * (name.size() + 1)));
+    p[66] = type;
+    p[67] = 1; // black
+    Put32(p + 68, kFreeSector);
+    Put32(p + 72, kFreeSector);
+    Put32(p + 76, child);
+    return e;
+}
+
+std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& entries) {
+    constexpr std::uint32_t Z = 512;
+    constexpr std::uint32_t kPerSector = Z / 4;
+    if (entries.empty())
+        return {};
+    auto sectorsFor = [](std::uint64_t bytes, std::uint64_t unit) {
+        return static_cast<std::uint32_t>((bytes + unit - 1) / unit);
+    };
+    // Where each stream goes: small ones into the mini stream, in entry order.
+    std::uint32_t miniSectors = 0, dataSectors = 0;
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        const DirectoryEntry& e = entries[i];
+        if (e.Type() != 2)
+            continue;
+        if (e.data.size() > 0xFFFFFFFFu)
+            return {};
+        if (e.data.size() < kMiniStreamCutoff)
+            miniSectors += sectorsFor(e.data.size(), kMiniSectorSize);
+        else
+            dataSectors += sectorsFor(e.data.size(), Z);
+    }
+    const std::uint32_t dirSectors =
+        std::max<std::uint32_t>(1, sectorsFor(entries.size() * kEntrySize, Z));
+    const std::uint32_t miniStreamSectors = sectorsFor(std::uint64_t{miniSectors} * 64, Z);
+    const std::uint32_t miniFatSectors = sectorsFor(std::uint64_t{miniSectors} * 4, Z);
+    const std::uint64_t others =
+        std::uint64_t{dirSectors} + miniFatSectors + miniStreamSectors + dataSectors;
+    // The FAT covers itself and the DIFAT sectors that list it.
+    std::uint32_t fatSectors = 1, difatSectors = 0;
+    for (;;) {
+        const std::uint64_t total = others + fatSectors + difatSectors;
+        const std::uint32_t fat = sectorsFor(total, kPerSector);
+        const std::uint32_t difat =
+            fat > kHeaderDifat ? sectorsFor(fat - kHeaderDifat, kPerSector - 1) : 0;
+        if (fat == fatSectors && difat == difatSectors)
+            break;
+        fatSectors = std::max(fat, fatSectors);
+        difatSectors = std::max(difat, difatSectors);
+    }
+
+    // Sector order: FAT 0, directory 0, the other FAT sectors, DIFAT, the
+    // rest of the directory, mini FAT, mini stream, then the streams.
+    std::vector<std::uint32_t> fatAt(fatSectors), difatAt(difatSectors), dirAt(dirSectors);
+    std::uint32_t next = 0;
+    fatAt[0] = next++;
+    dirAt[0] = next++;
+    for (std::uint32_t i = 1; i < fatSectors; ++i)
+        fatAt[i] = next++;
+    for (auto& s : difatAt)
+        s = next++;
+    for (std::uint32_t i = 1; i < dirSectors; ++i)
+        dirAt[i] = next++;
+    const std::uint32_t miniFatStart = next;
+    next += miniFatSectors;
+    const std::uint32_t miniStreamStart = next;
+    next += miniStreamSectors;
+    const std::uint32_t total = next + dataSectors;
 
     std::vector<std::uint8_t> file((std::size_t{total} + 1) * Z, 0);
     auto sector = [&](std::uint32_t s) { return file.data() + (std::size_t{s} + 1) * Z; };
+    std::vector<std::uint32_t> fat(std::size_t{fatSectors} * kPerSector, kFreeSector);
+    auto link = [&](const std::vector<std::uint32_t>& chain) {
+        for (std::size_t i = 0; i < chain.size(); ++i)
+            fat[chain[i]] = i + 1 < chain.size() ? chain[i + 1] : kEndOfChain;
+    };
+    auto run = [](std::uint32_t first, std::uint32_t count) {
+        std::vector<std::uint32_t> chain(count);
+        for (std::uint32_t i = 0; i < count; ++i)
+            chain[i] = first + i;
+        return chain;
+    };
+    for (std::uint32_t s : fatAt)
+        fat[s] = kFatSector;
+    for (std::uint32_t s : difatAt)
+        fat[s] = kDifatSector;
+    link(dirAt);
+    link(run(miniFatStart, miniFatSectors));
+    link(run(miniStreamStart, miniStreamSectors));
+
+    // The streams' data, and each entry's new start and size.
+    std::vector<std::uint32_t> miniFat(std::size_t{miniFatSectors} * kPerSector, kFreeSector);
+    std::vector<std::array<std::uint8_t, 128>> dir(entries.size());
+    std::uint32_t miniNext = 0, dataNext = next;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DirectoryEntry& e = entries[i];
+        dir[i] = e.raw;
+        std::uint32_t start = kEndOfChain;
+        const auto size = static_cast<std::uint32_t>(e.data.size());
+        if (i == 0) {
+            start = miniSectors ? miniStreamStart : kEndOfChain;
+            Put32(dir[i].data() + 120, miniSectors * kMiniSectorSize);
+        } else if (e.Type() == 2) {
+            if (size == 0) {
+                start = kEndOfChain;
+            } else if (size < kMiniStreamCutoff) {
+                const std::uint32_t n = sectorsFor(size, kMiniSectorSize);
+                start = miniNext;
+                for (std::uint32_t k = 0; k < n; ++k)
+                    miniFat[miniNext + k] = k + 1 < n ? miniNext + k + 1 : kEndOfChain;
+                std::memcpy(sector(miniStreamStart) + std::size_t{miniNext} * kMiniSectorSize,
+                            e.data.data(), size);
+                miniNext += n;
+            } else {
+                const std::uint32_t n = sectorsFor(size, Z);
+                start = dataNext;
+                link(run(dataNext, n));
+                std::memcpy(sector(dataNext), e.data.data(), size);
+                dataNext += n;
+            }
+            Put32(dir[i].data() + 120, size);
+        } else {
+            Put32(dir[i].data() + 120, 0);
+            start = e.Type() == 1 || e.Type() == 5 ? kEndOfChain : 0;
+        }
+        Put32(dir[i].data() + 116, start);
+        Put32(dir[i].data() + 124, 0); // version 3: sizes are 32 bits
+    }
+    for (std::size_t i = 0; i < dir.size(); ++i)
+        std::memcpy(sector(dirAt[i / (Z / kEntrySize)]) + (i % (Z / kEntrySize)) * kEntrySize,
+                    dir[i].data(), kEntrySize);
+    // Unused entries that fill the directory's last sector.
+    const auto unused = DirectoryEntry::Make(u"", 0, kFreeSector);
+    for (std::size_t i = dir.size(); i < std::size_t{dirSectors} * (Z / kEntrySize); ++i)
+        std::memcpy(sector(dirAt[i / (Z / kEntrySize)]) + (i % (Z / kEntrySize)) * kEntrySize,
+                    unused.raw.data(), kEntrySize);
+    for (std::size_t i = 0; i < fat.size(); ++i)
+        Put32(sector(fatAt[i / kPerSector]) + 4 * (i % kPerSector), fat[i]);
+    for (std::size_t i = 0; i < miniFat.size(); ++i)
+        Put32(sector(miniFatStart) + 4 * i, miniFat[i]);
 
     std::uint8_t* h = file.data();
     std::memcpy(h, kSignature, sizeof kSignature);
@@ -250,64 +431,44 @@ std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
     Put16(h + 30, 9);
     Put16(h + 32, 6);
     Put32(h + 44, fatSectors);
-    Put32(h + 48, dirSector);
+    Put32(h + 48, dirAt[0]);
     Put32(h + 56, kMiniStreamCutoff);
     Put32(h + 60, miniFatSectors ? miniFatStart : kEndOfChain);
     Put32(h + 64, miniFatSectors);
-    Put32(h + 68, kEndOfChain);
+    Put32(h + 68, difatSectors ? difatAt[0] : kEndOfChain);
+    Put32(h + 72, difatSectors);
     std::memset(h + 76, 0xFF, 4 * kHeaderDifat);
-    for (std::uint32_t i = 0; i < fatSectors; ++i)
-        Put32(h + 76 + 4 * i, i);
-
-    std::vector<std::uint32_t> fat(std::size_t{fatSectors} * (Z / 4), kFreeSector);
-    auto chain = [](std::vector<std::uint32_t>& table, std::uint32_t first, std::uint32_t count) {
-        for (std::uint32_t i = 0; i < count; ++i)
-            table[first + i] = i + 1 < count ? first + i + 1 : kEndOfChain;
-    };
-    for (std::uint32_t i = 0; i < fatSectors; ++i)
-        fat[i] = kFatSector;
-    chain(fat, dirSector, 1);
-    chain(fat, miniFatStart, miniFatSectors);
-    chain(fat, miniStreamStart, miniStreamSectors);
-    chain(fat, dataStart, dataSectors);
-    for (std::size_t i = 0; i < fat.size(); ++i)
-        Put32(sector(static_cast<std::uint32_t>(i / (Z / 4))) + 4 * (i % (Z / 4)), fat[i]);
-
-    if (mini) {
-        std::vector<std::uint32_t> miniFat(std::size_t{miniFatSectors} * (Z / 4), kFreeSector);
-        chain(miniFat, 0, miniSectors);
-        for (std::size_t i = 0; i < miniFat.size(); ++i)
-            Put32(sector(miniFatStart) + 4 * i, miniFat[i]);
-        if (!data.empty())
-            std::memcpy(sector(miniStreamStart), data.data(), data.size());
-    } else {
-        std::memcpy(sector(dataStart), data.data(), data.size());
+    for (std::uint32_t i = 0; i < fatSectors && i < kHeaderDifat; ++i)
+        Put32(h + 76 + 4 * i, fatAt[i]);
+    // The FAT sectors beyond the header's 109, 127 to a DIFAT sector, chained.
+    for (std::uint32_t d = 0; d < difatSectors; ++d) {
+        std::uint8_t* p = sector(difatAt[d]);
+        std::memset(p, 0xFF, Z);
+        for (std::uint32_t k = 0; k < kPerSector - 1; ++k) {
+            const std::size_t i = kHeaderDifat + std::size_t{d} * (kPerSector - 1) + k;
+            if (i < fatSectors)
+                Put32(p + 4 * k, fatAt[i]);
+        }
+        Put32(p + 4 * (kPerSector - 1), d + 1 < difatSectors ? difatAt[d + 1] : kEndOfChain);
     }
-
-    // Directory: the root (owner of the mini stream), the stream, two unused.
-    std::uint8_t* dir = sector(dirSector);
-    auto entry = [&](int index, std::u16string_view entryName, std::uint8_t type,
-                     std::uint32_t child, std::uint32_t start, std::uint32_t size) {
-        std::uint8_t* e = dir + index * kEntrySize;
-        for (std::size_t i = 0; i < entryName.size(); ++i)
-            Put16(e + 2 * i, entryName[i]);
-        Put16(e + 64,
-              static_cast<std::uint16_t>(entryName.empty() ? 0 : 2 * (entryName.size() + 1)));
-        e[66] = type;
-        e[67] = 1; // black
-        Put32(e + 68, kFreeSector);
-        Put32(e + 72, kFreeSector);
-        Put32(e + 76, child);
-        Put32(e + 116, start);
-        Put32(e + 120, size);
-    };
-    entry(0, u"Root Entry", 5, 1, miniSectors ? miniStreamStart : kEndOfChain,
-          miniSectors * kMiniSectorSize);
-    entry(1, name, 2, kFreeSector, mini ? (miniSectors ? 0 : kEndOfChain) : dataStart,
-          static_cast<std::uint32_t>(data.size()));
-    entry(2, u"", 0, kFreeSector, 0, 0);
-    entry(3, u"", 0, kFreeSector, 0, 0);
     return file;
+}
+
+std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
+                                            std::vector<std::uint8_t>&& data) {
+    if (name.size() > 31)
+        return {};
+    // The root (owner of the mini stream) and the stream.
+    std::vector<DirectoryEntry> entries;
+    entries.push_back(DirectoryEntry::Make(u"Root Entry", 5, 1));
+    entries.push_back(DirectoryEntry::Make(name, 2, kFreeSector));
+    entries.back().data = std::move(data);
+    return WriteCompoundFile(entries);
+}
+
+std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
+                                            std::span<const std::uint8_t> data) {
+    return WriteCompoundFile(name, std::vector<std::uint8_t>(data.begin(), data.end()));
 }
 
 } // namespace cfb

@@ -1,40 +1,52 @@
 // An Excel 97-2003 workbook (BIFF8 in a compound file) as typed cell tables
-// per worksheet: read from a file, built in memory, written back.
+// per worksheet: read from a file, built in memory, written back. A workbook
+// read whole keeps everything this program does not understand (the other
+// sheets' records, the global records, the other streams of the compound
+// file) and writes it back verbatim around what was changed.
 #pragma once
 
+#include "xls/CompoundFile.h"
+
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 class CExcelCell {
 public:
     enum Type : int { kEmpty = 0, kInteger = 1, kDouble = 2, kString = 3, kWString = 4 };
+    using Text = std::shared_ptr<const std::string>;
+    using WText = std::shared_ptr<const std::u16string>;
 
-    int Type() const { return m_nType; }
+    int Type() const { return static_cast<int>(m_value.index()); }
     // An integer's value, a double truncated toward zero, 0 otherwise.
     std::int32_t GetInteger() const;
     double GetDouble() const;
     // The text of a type-3 (8-bit) or type-4 (16-bit) cell; null for other types.
-    const char* GetString() const { return m_nType == kString ? m_strText.c_str() : nullptr; }
-    const char16_t* GetWString() const {
-        return m_nType == kWString ? m_wstrText.c_str() : nullptr;
-    }
+    const char* GetString() const;
+    const char16_t* GetWString() const;
 
-    void SetInteger(std::int32_t value);
-    void SetDouble(double value);
+    void SetInteger(std::int32_t value) { m_value = value; }
+    void SetDouble(double value) { m_value = value; }
     // An empty text makes the cell empty.
     void SetString(const char* text);
     void SetWString(const char16_t* text);
-    void Clear();
+    // Text shared with other cells (one shared string, many cells); an empty
+    // text makes the cell empty.
+    template <class T> void SetShared(std::shared_ptr<const T> text) {
+        if (text && !text->empty())
+            m_value = std::move(text);
+        else
+            Clear();
+    }
+    void Clear() { m_value = std::monostate{}; }
 
 private:
-    int m_nType = kEmpty;
-    std::int32_t m_nValue = 0;
-    double m_dValue = 0;
-    std::string m_strText;
-    std::u16string m_wstrText;
+    // The alternatives in the order of the type codes.
+    std::variant<std::monostate, std::int32_t, double, Text, WText> m_value;
 };
 
 class CExcelSheet {
@@ -45,7 +57,8 @@ public:
     unsigned GetTotalCols() const { return m_nCols; }
     // The cell, growing the table when row or col lie beyond it; null for
     // row >= 65536 or col >= 256. The pointer stays valid until the next
-    // Cell call on the same row.
+    // Cell call on the same row. A sheet read from a file whose cells are
+    // asked for this way is written anew, from its cells alone.
     CExcelCell* Cell(unsigned row, unsigned col);
     // Reading without growing: an empty cell where nothing is stored.
     const CExcelCell& At(unsigned row, unsigned col) const;
@@ -57,22 +70,50 @@ public:
     void Rename(std::string name) {
         m_name = std::move(name);
         m_bWideName = false;
+        m_bRenamed = true;
     }
 
-    // Sets the size a read DIMENSIONS record gives (clamped to the format).
+    // Sets the size a read DIMENSIONS record gives (clamped to the format;
+    // never below the cells already stored).
     void SetDimensions(std::uint32_t rows, std::uint32_t cols);
-    // Rows in order, each with its stored cells in column order.
+    // The rows that hold a cell, in order, each with its stored cells in
+    // column order.
     using Row = std::vector<std::pair<std::uint16_t, CExcelCell>>;
-    const std::vector<Row>& Rows() const { return m_rows; }
+    const std::map<std::uint32_t, Row>& Rows() const { return m_rows; }
 
 private:
+    friend class CExcelBook;
+    CExcelCell* Store(unsigned row, unsigned col);
+
     std::string m_name;
     bool m_bWideName;
     unsigned m_nRows = 0, m_nCols = 0;
-    // Sparse: a row holds only cells that were stored or asked for, so a
-    // hostile DIMENSIONS record costs nothing.
-    std::vector<Row> m_rows;
+    // Sparse: only rows and cells that were stored or asked for exist, so a
+    // hostile DIMENSIONS record, or one cell far down, costs nothing.
+    std::map<std::uint32_t, Row> m_rows;
+    // The substream this sheet was read from (-1: made here), and whether it
+    // was changed since, so it can be written back as it was.
+    int m_nSource = -1;
+    bool m_bChanged = false;
+    bool m_bRenamed = false;
 };
+
+// Why a workbook could not be read whole.
+enum class WorkbookProblem {
+    None,
+    Unreadable,       // missing, not a regular file, too large, or a read error
+    NotCompound,      // no compound-file signature: not an .xls at all
+    DamagedContainer, // the compound file's tables or directory are broken
+    NoWorkbookStream, // a compound file without a "Workbook" stream
+    BrokenStream,     // the stream ends early or its sectors chain wrongly
+    BrokenSst,        // the shared string table does not parse
+    Encrypted,        // protected with a password
+    TooLarge,         // more cells or sheets than the reader keeps
+};
+
+// No workbook the program writes comes near this; a larger file is refused
+// before it is read.
+inline constexpr std::uint64_t kMaxWorkbookFileBytes = std::uint64_t{64} << 20;
 
 class CExcelBook {
 public:
@@ -81,13 +122,23 @@ public:
     CExcelBook(const CExcelBook&) = delete;
     CExcelBook& operator=(const CExcelBook&) = delete;
 
-    // False only when the file cannot be opened as a compound file.
+    // False only when the file cannot be opened as a compound file. A
+    // workbook that loads only in part still loads; Problem() then says what
+    // is wrong and Error() says it in words.
     bool Load(const std::string& path);
     bool LoadFromMemory(std::span<const std::uint8_t> file);
+    WorkbookProblem Problem() const { return m_problem; }
+    // Whether a save writes back everything read (the workbook was read
+    // whole, with every stream of its compound file); `why` says why not.
+    bool KeepsEverything(std::string* why = nullptr) const;
     void New(unsigned sheetCount);
+    // Replaces the file at `path` atomically; on failure Error() says why and
+    // an existing file is left as it was.
     bool SaveAs(const std::string& path);
-    // The complete file as SaveAs would write it; empty without a workbook.
-    std::vector<std::uint8_t> SaveToMemory() const;
+    const std::string& Error() const { return m_strError; }
+    // The complete file as SaveAs would write it; empty without a workbook,
+    // or when it cannot be written (Error() then says why).
+    std::vector<std::uint8_t> SaveToMemory();
 
     std::size_t SheetCount() const { return m_sheets.size(); }
     CExcelSheet* Sheet(std::size_t index) { return m_sheets.at(index).get(); }
@@ -97,13 +148,41 @@ public:
     bool DeleteWorksheet(const char* name);
     bool RenameWorksheet(const char* from, const char* to);
     CExcelSheet* GetWorksheet(const char* name);
+    // An empty sheet in place of the sheet `name` (same position, so the
+    // other sheets' references by position stay right); null when none.
+    CExcelSheet* ReplaceWorksheet(const char* name);
 
 private:
+    // What was read, for writing it back: the "Workbook" stream, where each
+    // global record and each sheet's substream lie in it, and every entry
+    // of the compound file.
+    struct Source {
+        struct Span {
+            std::uint16_t type;
+            std::size_t begin, end; // stream positions, CONTINUE records included
+        };
+        std::vector<std::uint8_t> stream;
+        std::vector<Span> globals;
+        std::vector<Span> sheets; // substream of each sheet in directory order
+        std::vector<std::vector<std::uint8_t>> boundSheets; // their BOUNDSHEET data
+        std::size_t tail = 0;                               // bytes after the last substream
+        std::vector<cfb::DirectoryEntry> container;
+        std::size_t workbookEntry = 0;
+        bool whole = false; // every stream of the container was read
+    };
+
     void Reset();
     void DefaultGlobals();
-    void ParseWorkbook(std::span<const std::uint8_t> stream);
+    WorkbookProblem ParseWorkbook(std::span<const std::uint8_t> stream);
+    void SetProblem(WorkbookProblem problem);
+    std::vector<std::uint8_t> BuildStream() const;
+    bool BuildPatchedStream(std::vector<std::uint8_t>& out);
+    std::uint16_t CellFormat() const;
 
     bool m_bHolds = false;
+    WorkbookProblem m_problem = WorkbookProblem::None;
+    std::string m_strError;
     std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
     std::vector<std::unique_ptr<CExcelSheet>> m_sheets;
+    std::unique_ptr<Source> m_source;
 };

@@ -1,11 +1,12 @@
 // The BIFF8 writer: default global records, the shared string table with
 // its CONTINUE records and EXTSST, worksheet substreams with row blocks,
 // INDEX and DBCELL, all in one "Workbook" stream of a compound file.
+#include "platform/AtomicFile.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 #include "xls/ExcelBook.h"
 
-#include <fstream>
+#include <functional>
 #include <map>
 
 namespace {
@@ -14,7 +15,12 @@ using biff::Writer;
 
 constexpr std::uint16_t kCellXf = 15; // the default cell format
 constexpr unsigned kRowsPerBlock = 32;
-constexpr std::uint32_t kSstBucket = 8; // strings per EXTSST entry
+// Strings per EXTSST entry: at least 8, and so many that the entries (8
+// bytes each) stay inside one record.
+std::size_t SstBucket(std::size_t strings) {
+    constexpr std::size_t kMostEntries = (biff::kMaxRecordData - 2) / 8;
+    return std::max<std::size_t>(8, (strings + kMostEntries - 1) / kMostEntries);
+}
 
 std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
     std::vector<std::uint8_t> out;
@@ -102,6 +108,7 @@ std::u16string Widen(const char* text) {
 // eighth string starts.
 void WriteSst(Writer& w, const SstTable& sst) {
     std::vector<std::pair<std::uint32_t, std::uint16_t>> buckets; // stream pos, offset in record
+    const std::size_t bucket = SstBucket(sst.strings.size());
     w.Begin(biff::kSst);
     w.U32(sst.references);
     w.U32(static_cast<std::uint32_t>(sst.strings.size()));
@@ -116,7 +123,7 @@ void WriteSst(Writer& w, const SstTable& sst) {
         // A string's header (count and flags) never splits.
         if (w.InRecord() + 3 + (wide ? 2 : 1) > biff::kMaxRecordData)
             next();
-        if (i % kSstBucket == 0)
+        if (i % bucket == 0)
             buckets.emplace_back(static_cast<std::uint32_t>(w.Size()),
                                  static_cast<std::uint16_t>(w.Size() - recordStart));
         w.U16(static_cast<std::uint16_t>(text.size()));
@@ -135,7 +142,7 @@ void WriteSst(Writer& w, const SstTable& sst) {
     }
     w.End();
     w.Begin(biff::kExtSst);
-    w.U16(kSstBucket);
+    w.U16(static_cast<std::uint16_t>(bucket));
     for (const auto& [pos, offset] : buckets) {
         w.U32(pos);
         w.U16(offset);
@@ -155,19 +162,18 @@ void WriteBof(Writer& w, std::uint16_t kind) {
     w.End();
 }
 
-void WriteCell(Writer& w, std::uint16_t row, std::uint16_t col, std::uint32_t sstIndex) {
-    w.Begin(biff::kLabelSst);
-    w.U16(row);
-    w.U16(col);
-    w.U16(kCellXf);
-    w.U32(sstIndex);
-    w.End();
-}
+// How a sheet's cells are written: the cell format, and how a text cell
+// becomes a record (LABELSST into a shared string table of our own, or LABEL
+// where the workbook's own table is kept as it was).
+struct CellStyle {
+    std::uint16_t xf = kCellXf;
+    std::function<void(Writer&, std::uint16_t row, std::uint16_t col, const CExcelCell&)> text;
+};
 
 // The cells of one row: runs of integers in the RK form as MULRK (or RK when
-// alone), integers beyond it and doubles as NUMBER, texts as LABELSST.
+// alone), integers beyond it and doubles as NUMBER, texts as the style says.
 void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
-                   const std::vector<std::uint32_t>& sstIndex, std::size_t& sstNext) {
+                   const CellStyle& style) {
     for (std::size_t i = 0; i < cells.size();) {
         const auto& [col, cell] = cells[i];
         std::uint32_t rk = 0;
@@ -183,7 +189,7 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
                 w.Begin(biff::kRk);
                 w.U16(row);
                 w.U16(col);
-                w.U16(kCellXf);
+                w.U16(style.xf);
                 w.U32(rk);
                 w.End();
             } else {
@@ -192,7 +198,7 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
                 w.U16(col);
                 for (std::size_t k = i; k < end; ++k) {
                     biff::EncodeRkInteger(cells[k].second.GetInteger(), rk);
-                    w.U16(kCellXf);
+                    w.U16(style.xf);
                     w.U32(rk);
                 }
                 w.U16(cells[end - 1].first);
@@ -205,30 +211,28 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
             w.Begin(biff::kNumber);
             w.U16(row);
             w.U16(col);
-            w.U16(kCellXf);
+            w.U16(style.xf);
             w.F64(cell.GetDouble());
             w.End();
         } else if (cell.Type() == CExcelCell::kString || cell.Type() == CExcelCell::kWString) {
-            WriteCell(w, row, col, sstIndex[sstNext++]);
+            style.text(w, row, col, cell);
         }
         ++i;
     }
 }
 
-void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint32_t>& sstIndex,
-                std::size_t& sstNext) {
+void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style) {
     WriteBof(w, 0x0010);
-    const auto& rows = sheet.Rows();
-    std::vector<unsigned> used; // rows that hold a cell
-    for (unsigned r = 0; r < rows.size(); ++r)
-        if (!rows[r].empty())
-            used.push_back(r);
+    std::vector<std::pair<unsigned, const CExcelSheet::Row*>> used; // rows that hold a cell
+    for (const auto& [r, cells] : sheet.Rows())
+        if (!cells.empty())
+            used.emplace_back(r, &cells);
     const std::size_t blocks = (used.size() + kRowsPerBlock - 1) / kRowsPerBlock;
 
     w.Begin(biff::kIndex);
     w.U32(0);
-    w.U32(used.empty() ? 0 : used.front());
-    w.U32(used.empty() ? 0 : used.back() + 1);
+    w.U32(used.empty() ? 0 : used.front().first);
+    w.U32(used.empty() ? 0 : used.back().first + 1);
     w.U32(0);
     const std::size_t indexTable = w.Size();
     for (std::size_t b = 0; b < blocks; ++b)
@@ -248,9 +252,9 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint
         const std::size_t last = std::min(used.size(), first + kRowsPerBlock);
         const std::size_t firstRow = w.Size();
         for (std::size_t k = first; k < last; ++k) {
-            const auto& cells = rows[used[k]];
+            const auto& cells = *used[k].second;
             w.Begin(biff::kRow);
-            w.U16(static_cast<std::uint16_t>(used[k]));
+            w.U16(static_cast<std::uint16_t>(used[k].first));
             w.U16(cells.front().first);
             w.U16(static_cast<std::uint16_t>(cells.back().first + 1));
             w.U16(0x00FF);
@@ -262,7 +266,7 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint
         std::vector<std::size_t> cellStarts;
         for (std::size_t k = first; k < last; ++k) {
             cellStarts.push_back(w.Size());
-            WriteRowCells(w, static_cast<std::uint16_t>(used[k]), rows[used[k]], sstIndex, sstNext);
+            WriteRowCells(w, static_cast<std::uint16_t>(used[k].first), *used[k].second, style);
         }
         const std::size_t dbcell = w.Size();
         w.Patch32(indexTable + 4 * b, static_cast<std::uint32_t>(dbcell));
@@ -285,6 +289,47 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const std::vector<std::uint
     w.End();
 }
 
+std::uint16_t Get16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return Get16(b, at) | static_cast<std::uint32_t>(Get16(b, at + 2)) << 16;
+}
+
+// A sheet substream copied to a new place: its INDEX records hold stream
+// positions (of DefColWidth and of each DBCELL), which move with it.
+void MoveIndexRecords(Writer& w, std::size_t begin, std::int64_t delta) {
+    auto& b = w.Bytes();
+    int depth = 0;
+    for (std::size_t p = begin; p + 4 <= b.size();) {
+        const std::uint16_t type = Get16(b, p), length = Get16(b, p + 2);
+        if (type == biff::kBof)
+            ++depth;
+        else if (type == biff::kEof)
+            --depth;
+        else if (type == biff::kIndex && depth == 1 && length >= 16) {
+            for (std::size_t at = p + 4 + 12; at + 4 <= p + 4 + length; at += 4)
+                if (const std::uint32_t pos = Get32(b, at); pos != 0)
+                    w.Patch32(at, static_cast<std::uint32_t>(pos + delta));
+        }
+        p += 4u + length;
+    }
+}
+
+// A BOUNDSHEET record: the position is patched in later.
+std::size_t WriteBoundSheet(Writer& w, std::uint16_t flags, const std::string& name, bool wide) {
+    w.Begin(biff::kBoundSheet);
+    const std::size_t at = w.Size();
+    w.U32(0);
+    w.U16(flags);
+    w.U8(static_cast<std::uint8_t>(wide ? name.size() / 2 : name.size()));
+    w.U8(wide ? 1 : 0);
+    w.Raw({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()});
+    w.End();
+    return at;
+}
+
 } // namespace
 
 void CExcelBook::DefaultGlobals() {
@@ -300,14 +345,20 @@ void CExcelBook::DefaultGlobals() {
                 Bytes({0x00, 0x80, 0, 0xFF}), Bytes({0x14, 0x80, 5, 0xFF})};
 }
 
-std::vector<std::uint8_t> CExcelBook::SaveToMemory() const {
-    if (!m_bHolds)
-        return {};
+std::uint16_t CExcelBook::CellFormat() const {
+    // The first cell format (not a style format) of the workbook.
+    for (std::size_t i = 0; i < m_xfs.size() && i < 0xFFFF; ++i)
+        if (m_xfs[i].size() > 4 && !(m_xfs[i][4] & 0x04))
+            return static_cast<std::uint16_t>(i);
+    return kCellXf;
+}
+
+std::vector<std::uint8_t> CExcelBook::BuildStream() const {
     // The shared strings, in the order the sheets' cells will be written.
     SstTable sst;
     std::vector<std::uint32_t> sstIndex;
     for (const auto& sheet : m_sheets)
-        for (const auto& row : sheet->Rows())
+        for (const auto& [r, row] : sheet->Rows())
             for (const auto& [col, cell] : row) {
                 if (cell.Type() == CExcelCell::kString)
                     sstIndex.push_back(sst.Add(false, Widen(cell.GetString())));
@@ -330,40 +381,185 @@ std::vector<std::uint8_t> CExcelBook::SaveToMemory() const {
             w.End();
         }
     std::vector<std::size_t> sheetPositions;
-    for (const auto& sheet : m_sheets) {
-        w.Begin(biff::kBoundSheet);
-        sheetPositions.push_back(w.Size());
-        w.U32(0);
-        w.U16(0); // visible worksheet
-        const std::string& name = sheet->Name();
-        const bool wide = sheet->WideName();
-        w.U8(static_cast<std::uint8_t>(wide ? name.size() / 2 : name.size()));
-        w.U8(wide ? 1 : 0);
-        w.Raw({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()});
-        w.End();
-    }
+    for (const auto& sheet : m_sheets)
+        sheetPositions.push_back(WriteBoundSheet(w, 0, sheet->Name(), sheet->WideName()));
     WriteSst(w, sst);
     w.Begin(biff::kEof);
     w.End();
 
     std::size_t sstNext = 0;
+    CellStyle style;
+    style.text = [&](Writer& out, std::uint16_t row, std::uint16_t col, const CExcelCell&) {
+        out.Begin(biff::kLabelSst);
+        out.U16(row);
+        out.U16(col);
+        out.U16(kCellXf);
+        out.U32(sstIndex[sstNext++]);
+        out.End();
+    };
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
         w.Patch32(sheetPositions[i], static_cast<std::uint32_t>(w.Size()));
-        WriteSheet(w, *m_sheets[i], sstIndex, sstNext);
+        WriteSheet(w, *m_sheets[i], style);
     }
-    return cfb::WriteCompoundFile(u"Workbook", w.Bytes());
+    return std::move(w.Bytes());
+}
+
+bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
+    const Source& src = *m_source;
+    const std::vector<std::uint8_t>& in = src.stream;
+    Writer w;
+    auto copy = [&](std::size_t begin, std::size_t end) {
+        w.Raw({in.data() + begin, end - begin});
+    };
+
+    // Globals as they were, but for the sheet directory and what points into the stream.
+    std::vector<std::size_t> sheetPositions;
+    bool directoryWritten = false;
+    auto writeDirectory = [&] {
+        for (const auto& sheet : m_sheets) {
+            const int from = sheet->m_nSource;
+            if (from >= 0 && !sheet->m_bRenamed) {
+                // The original record, with its visibility, type and name bytes.
+                const auto& data = src.boundSheets[static_cast<std::size_t>(from)];
+                w.Begin(biff::kBoundSheet);
+                sheetPositions.push_back(w.Size());
+                w.Raw(data);
+                w.End();
+            } else {
+                const std::uint16_t flags =
+                    from >= 0 && src.boundSheets[static_cast<std::size_t>(from)].size() >= 6
+                        ? Get16(src.boundSheets[static_cast<std::size_t>(from)], 4)
+                        : 0;
+                sheetPositions.push_back(
+                    WriteBoundSheet(w, flags, sheet->Name(), sheet->WideName()));
+            }
+        }
+        directoryWritten = true;
+    };
+    std::int64_t sstMoved = 0;
+    bool sstSeen = false;
+    for (const Source::Span& g : src.globals) {
+        const std::size_t length = g.end - g.begin;
+        switch (g.type) {
+        case biff::kBoundSheet:
+            if (!directoryWritten)
+                writeDirectory();
+            break;
+        case biff::kEof:
+            if (!directoryWritten)
+                writeDirectory();
+            copy(g.begin, g.end);
+            break;
+        case biff::kSst:
+            sstMoved = static_cast<std::int64_t>(w.Size()) - static_cast<std::int64_t>(g.begin);
+            sstSeen = true;
+            copy(g.begin, g.end);
+            break;
+        case biff::kExtSst: {
+            // Stream positions of every n-th shared string: they moved with the table.
+            const std::size_t at = w.Size();
+            copy(g.begin, g.end);
+            const std::size_t data = Get16(in, g.begin + 2);
+            for (std::size_t p = at + 4 + 2; sstSeen && p + 4 <= at + 4 + data; p += 8)
+                w.Patch32(p, static_cast<std::uint32_t>(Get32(w.Bytes(), p) + sstMoved));
+            break;
+        }
+        case biff::kSupBook:
+            copy(g.begin, g.end);
+            // The workbook's reference to itself counts its sheets.
+            if (length == 8 && Get16(in, g.begin + 6) == 0x0401)
+                w.Patch16(w.Size() - 4, static_cast<std::uint16_t>(m_sheets.size()));
+            break;
+        case biff::kTabId: {
+            // One tab id per sheet: the kept sheets keep theirs, new ones get new ids.
+            const std::size_t count = Get16(in, g.begin + 2) / 2;
+            std::vector<std::uint16_t> ids(count);
+            std::uint16_t highest = 0;
+            for (std::size_t k = 0; k < count; ++k)
+                highest = std::max(highest, ids[k] = Get16(in, g.begin + 4 + 2 * k));
+            w.Begin(biff::kTabId);
+            for (const auto& sheet : m_sheets) {
+                const auto from = static_cast<std::size_t>(sheet->m_nSource);
+                w.U16(sheet->m_nSource >= 0 && from < count ? ids[from] : ++highest);
+            }
+            w.End();
+            break;
+        }
+        default:
+            copy(g.begin, g.end);
+            break;
+        }
+    }
+
+    // Sheets as they were where nothing changed them; the others anew, with
+    // their texts as LABEL records so the shared string table stays whole.
+    bool tooLong = false;
+    CellStyle style;
+    style.xf = CellFormat();
+    style.text = [&](Writer& o, std::uint16_t row, std::uint16_t col, const CExcelCell& cell) {
+        std::u16string text =
+            cell.Type() == CExcelCell::kWString ? cell.GetWString() : Widen(cell.GetString());
+        const bool wide = cell.Type() == CExcelCell::kWString;
+        if (text.size() > 255) {
+            tooLong = true; // a LABEL cell holds at most 255 characters
+            return;
+        }
+        o.Begin(biff::kLabel);
+        o.U16(row);
+        o.U16(col);
+        o.U16(style.xf);
+        o.U16(static_cast<std::uint16_t>(text.size()));
+        o.U8(wide ? 1 : 0);
+        for (char16_t c : text) {
+            if (wide)
+                o.U16(c);
+            else
+                o.U8(static_cast<std::uint8_t>(c));
+        }
+        o.End();
+    };
+    for (std::size_t i = 0; i < m_sheets.size(); ++i) {
+        const CExcelSheet& sheet = *m_sheets[i];
+        const std::size_t begin = w.Size();
+        w.Patch32(sheetPositions[i], static_cast<std::uint32_t>(begin));
+        if (sheet.m_nSource >= 0 && !sheet.m_bChanged) {
+            const Source::Span& from = src.sheets[static_cast<std::size_t>(sheet.m_nSource)];
+            copy(from.begin, from.end);
+            MoveIndexRecords(
+                w, begin, static_cast<std::int64_t>(begin) - static_cast<std::int64_t>(from.begin));
+        } else {
+            WriteSheet(w, sheet, style);
+        }
+    }
+    copy(src.tail, in.size());
+    if (tooLong) {
+        m_strError = "A text of more than 255 characters cannot be added to this workbook.";
+        return false;
+    }
+    out = std::move(w.Bytes());
+    return true;
+}
+
+std::vector<std::uint8_t> CExcelBook::SaveToMemory() {
+    if (!m_bHolds)
+        return {};
+    if (!KeepsEverything())
+        return cfb::WriteCompoundFile(u"Workbook", BuildStream());
+    // Every entry of the compound file as it was, with the new stream.
+    std::vector<cfb::DirectoryEntry> entries = m_source->container;
+    if (!BuildPatchedStream(entries[m_source->workbookEntry].data))
+        return {};
+    return cfb::WriteCompoundFile(entries);
 }
 
 bool CExcelBook::SaveAs(const std::string& path) {
     if (!m_bHolds)
         return false;
     const std::vector<std::uint8_t> file = SaveToMemory();
-    if (file.empty())
+    if (file.empty()) {
+        if (m_strError.empty())
+            m_strError = "The workbook is too large to be written.";
         return false;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out.flush());
+    }
+    return WriteFileAtomically(path, file, &m_strError);
 }

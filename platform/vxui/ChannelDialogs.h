@@ -4,11 +4,14 @@
 // record as the user left it.
 #pragma once
 
+#include "model/ChannelDialogs.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "platform/vxui/ChannelForm.h"
 #include "platform/vxui/RecordForm.h"
 #include "platform/vxui/VxDialog.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -23,6 +26,8 @@ public:
     void AddTPList(const Transponder_Info_Tag* transponder) { Add(m_transponders, transponder); }
     void AddBroadcastList(const Broadcast_Info_Tag* broadcast) { Add(m_broadcasts, broadcast); }
     void AddChannelList(const Channel_Info_Tag* channel) { Add(m_channels, channel); }
+    // One membership check box per favourite list.
+    void AddFavoriteList(const FavoriteChoice& list) { m_favorites.push_back(list); }
     void SetChannelInfo(const Channel_Info_Tag* channel) { m_form.Set(channel); }
     Channel_Info_Tag GetChannelInfo() const { return m_form.Current(); }
     void Answer(const Channel_Info_Tag& channel) { m_form.Answer(channel); }
@@ -33,7 +38,15 @@ public:
     const std::vector<Transponder_Info_Tag>& TPList() const { return m_transponders; }
     const std::vector<Broadcast_Info_Tag>& BroadcastList() const { return m_broadcasts; }
     const std::vector<Channel_Info_Tag>& ChannelList() const { return m_channels; }
+    const std::vector<FavoriteChoice>& FavoriteLists() const { return m_favorites; }
     const std::optional<Channel_Info_Tag>& PresetChannel() const { return m_form.Preset(); }
+
+    // What the form shows: the record and the lists, for this product with
+    // channel names of at most what its entries keep (`nameLength` is the
+    // policy's L).
+    virtual ChannelFormInput FormInput(const Product& product, int nameLength) const;
+    // The channel form for the product the policy names.
+    int ShowForm(QWidget* owner) override;
 
 protected:
     using CVxDialog::CVxDialog;
@@ -48,6 +61,7 @@ private:
     std::vector<Transponder_Info_Tag> m_transponders;
     std::vector<Broadcast_Info_Tag> m_broadcasts;
     std::vector<Channel_Info_Tag> m_channels;
+    std::vector<FavoriteChoice> m_favorites;
     CRecordForm<Channel_Info_Tag> m_form;
 };
 
@@ -74,9 +88,18 @@ public:
     const std::vector<Transponder_Info_Tag>& TransponderMuxList() const {
         return m_muxTransponders;
     }
+    // The multiplexes in place of the satellite and transponder.
+    ChannelFormInput FormInput(const Product& product, int nameLength) const override;
 
 private:
     std::vector<SMux_Info_Tag> m_muxes;
     std::vector<int> m_cableMuxIds;
     std::vector<Transponder_Info_Tag> m_muxTransponders;
 };
+
+// The dialog a channel list opens for New or Update, filled with the calls
+// the set-up names in their order: the channel mode (New), the satellites,
+// transponders, broadcasters and channels (satellite dialog) or the
+// multiplexes and broadcasters (multiplex dialog), the favourite lists, and
+// the record.
+std::unique_ptr<CChannelDialogBase> MakeChannelDialog(IUiSeam& ui, const ChannelDialogSetup& setup);

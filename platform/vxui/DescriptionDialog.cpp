@@ -1,51 +1,79 @@
 #include "platform/vxui/DescriptionDialog.h"
 
+#include "model/DescriptionTexts.h"
+#include "model/Product.h"
+#include "platform/vxui/RecordFormDialog.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-// A fixed-size name field as text: up to its first zero byte.
-template <std::size_t N> QString Name(const char (&name)[N]) {
-    std::size_t n = 0;
-    while (n < N && name[n] != '\0')
-        ++n;
-    return QString::fromLatin1(name, static_cast<qsizetype>(n));
+
+// The label as an object name: "Symbol rate" -> "SymbolRate".
+QString WidgetName(const std::string& label) {
+    QString name;
+    bool upper = true;
+    for (QChar ch : QString::fromStdString(label)) {
+        if (ch == ' ') {
+            upper = true;
+            continue;
+        }
+        name += upper ? ch.toUpper() : ch;
+        upper = false;
+    }
+    return name;
 }
+
 } // namespace
 
-QString CDescriptionDialogBase::DescriptionText() const {
-    QStringList lines;
-    if (m_channel)
-        lines << QString("Channel: %1 (CH# %2, service %3, video PID %4, audio PID %5)")
-                     .arg(Name(m_channel->Name))
-                     .arg(m_channel->ProgramNum)
-                     .arg(m_channel->ServiceID)
-                     .arg(m_channel->VideoPID)
-                     .arg(m_channel->AudioPID);
+DescriptionLines CDescriptionDialogBase::Lines() const {
+    const int list = Product::Current().list;
+    if (m_channel) {
+        ChannelDescription d;
+        d.channel = &*m_channel;
+        d.satellite = m_satellite ? &*m_satellite : nullptr;
+        d.transponder = m_transponder ? &*m_transponder : nullptr;
+        d.broadcast = m_broadcast ? &*m_broadcast : nullptr;
+        return ChannelDescriptionLines(d, list);
+    }
+    DescriptionLines lines;
     if (m_satellite)
-        lines << QString("Satellite: %1 (ID %2)").arg(Name(m_satellite->Name)).arg(m_satellite->ID);
+        lines = SatelliteDescriptionLines(*m_satellite);
     if (m_transponder)
-        lines << QString("Transponder: TPID %1, satellite %2")
-                     .arg(m_transponder->TPID)
-                     .arg(m_transponder->SatID);
-    if (m_broadcast)
-        lines << QString("Provider: %1 (ID %2)")
-                     .arg(Name(m_broadcast->Name))
-                     .arg(m_broadcast->BroadcastID);
-    return lines.join('\n');
+        for (auto& line : TransponderDescriptionLines(*m_transponder, list))
+            lines.push_back(std::move(line));
+    return lines;
+}
+
+QString CDescriptionDialogBase::DescriptionText() const {
+    QStringList out;
+    for (const auto& line : Lines())
+        out << QString::fromStdString(line.label) + ": " +
+                   AnsiFieldText(line.value.data(), line.value.size());
+    return out.join('\n');
 }
 
 int CDescriptionDialogBase::ShowForm(QWidget* owner) {
     QDialog dialog(owner);
     dialog.setObjectName(ClassName());
-    dialog.setWindowTitle("Description");
+    dialog.setWindowTitle(QObject::tr("Description"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* text = new QLabel(DescriptionText(), &dialog);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(text);
+    auto* form = new QFormLayout;
+    for (const auto& line : Lines()) {
+        auto* value = new QLabel(AnsiFieldText(line.value.data(), line.value.size()), &dialog);
+        value->setObjectName(WidgetName(line.label));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* label = new QLabel(QString::fromStdString(line.label), &dialog);
+        label->setObjectName(WidgetName(line.label) + "Label");
+        form->addRow(label, value);
+    }
+    layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
     dialog.exec();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/ChannelRecords.h"
+#include "model/DescriptionTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/vxui/VxDialog.h"
 
@@ -21,7 +22,10 @@ public:
     const std::optional<Transponder_Info_Tag>& TransponderInfo() const { return m_transponder; }
     const std::optional<Broadcast_Info_Tag>& BroadcastInfo() const { return m_broadcast; }
     const std::optional<Channel_Info_Tag>& ChannelInfo() const { return m_channel; }
-    // The lines the form shows.
+    // The lines the form shows: the channel with what was found of its
+    // satellite, transponder and broadcaster; or a satellite, a transponder.
+    DescriptionLines Lines() const;
+    // The same as "label: value" lines.
     QString DescriptionText() const;
     int ShowForm(QWidget* owner) override;
 

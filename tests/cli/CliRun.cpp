@@ -8,10 +8,11 @@
 
 namespace velmar::test {
 
-Outcome Cli(const std::string& args) {
+Outcome Cli(const std::string& args, const std::string& env) {
     const auto dir = std::filesystem::temp_directory_path();
     const auto errPath = dir / ("velmar-cli-err-" + std::to_string(::getpid()));
-    const std::string command = std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
+    const std::string command =
+        env + std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
     Outcome run{};
     if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];

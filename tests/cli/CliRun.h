@@ -10,7 +10,8 @@ struct Outcome {
     std::string out, err;
 };
 
-// Runs the tool with `args` (already shell-quoted where needed).
-Outcome Cli(const std::string& args);
+// Runs the tool with `args` (already shell-quoted where needed), with the
+// environment assignments `env` in front.
+Outcome Cli(const std::string& args, const std::string& env = {});
 
 } // namespace velmar::test

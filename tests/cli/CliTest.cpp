@@ -8,9 +8,11 @@
 #include "model/SatelliteRecords.h"
 #include "tests/cli/CliRun.h"
 #include "xls/ChannelWorkbook.h"
+#include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -161,7 +163,7 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_EQ(ReadText(bin), ReadText(Example())) << "same channels, same image";
     run = Cli("dump-xls " + Example());
     EXPECT_EQ(run.status, 1) << "an image is no workbook";
-    EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    EXPECT_NE(run.err.find("The file is not an Excel 97-2003 workbook"), std::string::npos);
     std::filesystem::remove(xls);
     std::filesystem::remove(bin);
 }
@@ -226,4 +228,134 @@ TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
         << run.out;
     std::filesystem::remove(xls);
     std::filesystem::remove(bin);
+}
+
+namespace {
+
+// Runs the tool with writes into `dir` failing as `failure` says
+// ("after=N", "sync", "close" or "rename").
+Outcome CliFailing(const std::string& args, const std::string& dir, const std::string& failure) {
+    std::string env = "LD_PRELOAD=" + std::string(VELMAR_FAILING_IO) +
+                      " ASAN_OPTIONS=verify_asan_link_order=0 VELMAR_FAIL_DIR=" + dir + " ";
+    if (failure.rfind("after=", 0) == 0)
+        env += "VELMAR_FAIL_AFTER=" + failure.substr(6) + " ";
+    else
+        env += "VELMAR_FAIL_AT=" + failure + " ";
+    return Cli(args, env);
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
+    const std::string dir = Scratch("failing");
+    std::filesystem::create_directories(dir);
+    const std::string xls = dir + "/channels.xls";
+    ASSERT_EQ(Cli("export-xls " + Example() + " " + xls).status, 0);
+    const std::string workbook = ReadText(xls);
+    struct Output {
+        std::string command, target, old;
+    };
+    const std::vector<Output> outputs = {
+        {"save " + Example(), dir + "/list.bin", "an older image"},
+        {"export-h " + Example(), dir + "/table.h", "/* hand-edited table */"},
+        {"export-xls " + Example(), dir + "/channels.xls", workbook},
+        {"import-xls " + Example() + " " + xls, dir + "/list.bin", "an older image"},
+    };
+    for (const Output& o : outputs) {
+        std::ofstream(o.target, std::ios::binary) << o.old;
+        const auto before = Listing(dir);
+        for (const std::string failure :
+             {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
+            const Outcome run = CliFailing(o.command + " " + o.target, dir, failure);
+            EXPECT_EQ(run.status, 1) << o.command << " " << failure;
+            EXPECT_NE(run.err.find("Cannot save channel file"), std::string::npos)
+                << o.command << " " << failure << ": " << run.err;
+            EXPECT_TRUE(ReadText(o.target) == o.old) << o.command << " " << failure;
+            EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
+        }
+        // Unhindered, the same command writes.
+        std::filesystem::remove(o.target);
+        EXPECT_EQ(Cli(o.command + " " + o.target).status, 0) << o.command;
+        EXPECT_TRUE(std::filesystem::exists(o.target)) << o.command;
+        std::filesystem::remove(o.target + ".bak");
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
+    // A workbook with one channel more than the start-up receiver holds.
+    const std::string xls = Scratch("too-many.xls");
+    const std::string out = Scratch("too-many.bin");
+    CExcelBook book;
+    book.New(1);
+    book.RenameWorksheet("Sheet1", "Channel");
+    CExcelSheet* sheet = book.GetWorksheet("Channel");
+    sheet->Cell(0, 0)->SetString("ProgramNum");
+    for (unsigned row = 1; row <= 4609; ++row) {
+        sheet->Cell(row, 0)->SetInteger(static_cast<std::int32_t>(row));
+        sheet->Cell(row, 3)->SetInteger(1);
+        sheet->Cell(row, 10)->SetInteger(0x0400);
+        sheet->Cell(row, 13)->SetString("Channel");
+    }
+    ASSERT_TRUE(book.SaveAs(xls));
+    std::ofstream(out, std::ios::binary) << "keep me";
+    const Outcome run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The channel list has 4,609 channels, but this receiver holds at most "
+                           "4,608. Remove 1 channel and save again."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadText(out), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
+    std::filesystem::remove(xls);
+    std::filesystem::remove(out);
+}
+
+TEST(Cli, HugeOptionValuesAreBoundedByTheBlocks) {
+    // Two billion multiplexes a sector on a terrestrial receiver: the reader
+    // visits only the slots that lie inside the sector.
+    const Outcome run =
+        Cli("--product-type 0x02 --max-mux 2000000000 --yes info " + Example(), "timeout 20 ");
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
+    const Outcome run = Cli("--ch 49152,1000000,56,28 info " + Example());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("the channel block reaches beyond any receiver's image"),
+              std::string::npos)
+        << run.err;
+}
+
+TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
+    const std::string xls = Scratch("no-channel.xls");
+    const std::string out = Scratch("from-bad.bin");
+    CExcelBook book;
+    book.New(1); // a workbook without a "Channel" sheet
+    ASSERT_TRUE(book.SaveAs(xls));
+    std::filesystem::remove(out);
+    Outcome run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The workbook has no sheet named \"Channel\"."), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out)) << "no image of 0 channels";
+    std::ofstream(xls, std::ios::binary | std::ios::trunc) << "plain text";
+    run = Cli("import-xls " + Example() + " " + xls + " " + out);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    run = Cli("dump-xls " + std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(run.status, 1) << "a folder";
+    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    run = Cli("info " + std::filesystem::temp_directory_path().string());
+    EXPECT_EQ(run.status, 1) << "a folder is no image either";
+    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    std::filesystem::remove(xls);
 }

@@ -406,7 +406,8 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     // A file that cannot be read at all.
     ui.NextOpenFileName("/nonexistent-dir/none.bin");
     Action("ID_FILE_OPEN").trigger();
-    EXPECT_EQ(ui.messages.back().text, "Cannot open file /nonexistent-dir/none.bin.");
+    EXPECT_EQ(ui.messages.back().text,
+              "Cannot open /nonexistent-dir/none.bin: No such file or directory.");
     EXPECT_EQ(Channel(key).SatID, 3);
 
     ui.NextSaveFileName(QString::fromStdString(after));

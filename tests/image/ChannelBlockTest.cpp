@@ -351,3 +351,91 @@ TEST_F(Channels, RowsThatAreNeitherTVNorRadioAreKept) {
     EXPECT_EQ(db.Size(kTableChannel), 2u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Attributes, 0x0003);
 }
+
+TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
+    Profile p;
+    p.list = 5;
+    p.type = 0x01; // the keep rule keeps entries of either tuner
+    p.ch.entrySize = 64;
+    p.Apply();
+    // 37 channels: 74 entries, 63 a sector, so the 32nd channel's copies
+    // lie in slot 62 of the first sector and slot 0 of the second.
+    for (int i = 0; i < 37; ++i) {
+        Channel_Info_Tag c = Sample();
+        c.ProgramNum = static_cast<WORD>(i + 1);
+        Add(c);
+    }
+    auto out = Save(Blank(p));
+    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 63);
+    EXPECT_EQ(Word(out, kCh + 2 * Z - 6, 1), 11);
+    EXPECT_EQ(out[kCh + 62 * 64 + 28 + 28], 0);
+    EXPECT_EQ(out[kCh + Z + 28 + 28], 1);
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    ASSERT_EQ(db.Size(kTableChannel), 37u) << "one row per channel, not two";
+    std::vector<DWORD> keys;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+        keys.push_back(c->Index);
+        EXPECT_EQ(c->Tuner, 0);
+    }
+    EXPECT_EQ(keys.front(), 1u);
+    EXPECT_EQ(keys[1], 3u) << "the second copy's slot number is skipped";
+    EXPECT_EQ(keys[31], 63u) << "the pair across the sector boundary folds too";
+    EXPECT_EQ(keys[32], 65u);
+
+    // Open/save cycles: the same bytes every time (the first save of a
+    // loaded image adds the default favourite names).
+    out = Save(out);
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        db.ClearAll();
+        ASSERT_EQ(Load(out), 1);
+        ASSERT_EQ(db.Size(kTableChannel), 37u);
+        const auto again = Save(out);
+        ASSERT_TRUE(std::equal(again.begin(), again.end(), out.begin(), out.end()))
+            << "cycle " << cycle << ", first difference at "
+            << std::mismatch(again.begin(), again.end(), out.begin()).first - again.begin();
+    }
+
+    // Entries that differ in anything but the tuner byte are two channels.
+    out[kCh + 64 + 26] = 'X';
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(db.Size(kTableChannel), 38u);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 2)->Tuner, 1);
+}
+
+TEST_F(Channels, OneErasedCountReadsTheWholeSectorAndGoesOn) {
+    Image img(Profile{}.FlashSize());
+    auto put = [&](int sector, int slot, const char* name) {
+        const int at = 49152 + sector * Z + slot * 56;
+        img.Put8(at + 6, 1);
+        img.PutText(at + 22, name);
+    };
+    // Sector 1: TV count 2, radio count erased; entries in slots 0, 1 and 70.
+    img.Put16(49152 + Z - 6, 2, 1);
+    img.Put16(49152 + Z - 4, 0xFFFF, 1);
+    put(0, 0, "A");
+    put(0, 1, "B");
+    put(0, 70, "C");
+    // Sector 2: TV count erased, radio count 1.
+    img.Put16(49152 + 2 * Z - 6, 0xFFFF, 1);
+    img.Put16(49152 + 2 * Z - 4, 1, 1);
+    put(1, 0, "D");
+    // Sector 3: both erased ends the block; sector 4 is not read.
+    img.Put16(49152 + 3 * Z - 6, 0xFFFF, 1);
+    img.Put16(49152 + 3 * Z - 4, 0xFFFF, 1);
+    img.Put16(49152 + 4 * Z - 6, 1, 1);
+    put(3, 0, "E");
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    std::vector<std::string> names;
+    std::vector<DWORD> keys;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+        names.emplace_back(c->Name);
+        keys.push_back(c->Index);
+    }
+    // (4096 - 6) / 56 = 73 slots a sector are read.
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(keys, (std::vector<DWORD>{1, 2, 71, 74}));
+}

@@ -10,18 +10,8 @@ using namespace velmar::test;
 
 namespace {
 
-class Container : public CodecTest {
+class Container : public WorkingCopyTest {
 protected:
-    void SetUp() override {
-        CodecTest::SetUp();
-        const std::string work = Path("ZOwork.tmp").string();
-        std::memcpy(g_szWorkImagePath, work.c_str(), work.size() + 1);
-        WriteFile(work, {});
-    }
-    void TearDown() override {
-        g_szWorkImagePath[0] = '\0';
-        CodecTest::TearDown();
-    }
     static std::vector<BYTE> Flash(int size) {
         std::vector<BYTE> flash(static_cast<std::size_t>(size), 0);
         return flash;
@@ -198,7 +188,6 @@ TEST_F(Container, SavingANeverLoadedCopyWritesHeaderAndBlocks) {
 }
 
 TEST_F(Container, WorkingCopyIsCreatedWithItsPrefixAndDeleted) {
-    g_szWorkImagePath[0] = '\0';
     ASSERT_TRUE(CreateWorkingCopy());
     const std::filesystem::path path(g_szWorkImagePath);
     EXPECT_EQ(path.filename().string().rfind("ZO", 0), 0u);

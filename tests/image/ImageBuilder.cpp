@@ -1,5 +1,7 @@
 #include "tests/image/ImageBuilder.h"
 
+#include "image/WorkingCopy.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
@@ -97,6 +99,16 @@ std::vector<BYTE> CodecTest::Save(const std::vector<BYTE>& base, int* ok, const 
     if (ok)
         *ok = result;
     return ReadFile(Path(name));
+}
+
+void WorkingCopyTest::SetUp() {
+    CodecTest::SetUp();
+    ASSERT_TRUE(CreateWorkingCopy(Path("").parent_path().string()));
+}
+
+void WorkingCopyTest::TearDown() {
+    DeleteWorkingCopy();
+    CodecTest::TearDown();
 }
 
 } // namespace velmar::test

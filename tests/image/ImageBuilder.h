@@ -90,4 +90,11 @@ private:
     std::filesystem::path m_dir;
 };
 
+// CodecTest with a working copy of its own in the scratch folder.
+class WorkingCopyTest : public CodecTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 } // namespace velmar::test

@@ -322,6 +322,14 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
     EXPECT_EQ(setup.muxList, MuxListKind::Terrestrial);
     EXPECT_EQ(setup.terrestrialMuxes.size(), 1u);
     EXPECT_EQ(setup.record.TPID, 9);
+
+    // A shown genre or favourite list: the record has what New will give it.
+    EXPECT_EQ(NewChannelDialog(db, State(true, Genre(6))).record.Attributes, 6);
+    Join(3, {{"TV1", 2}, {"R1", 5}});
+    setup = NewChannelDialog(db, State(false, Favorite(3)));
+    EXPECT_EQ(setup.record.Favorite, 4u);
+    EXPECT_EQ(setup.record.F[2], 6);
+    EXPECT_EQ(setup.record.Attributes, 0);
 }
 
 TEST_F(ChannelCommands, UpdateStartsFromTheFocusRecord) {
@@ -330,6 +338,50 @@ TEST_F(ChannelCommands, UpdateStartsFromTheFocusRecord) {
     ASSERT_TRUE(setup.has_value());
     EXPECT_STREQ(setup->record.Name, "TV4");
     EXPECT_FALSE(setup->channelMode.has_value());
+}
+
+TEST_F(ChannelCommands, DialogsOfferEveryFavouriteListWithItsNextPosition) {
+    for (int number : {1, 2}) {
+        auto f = NewRecord<FavoriteList>();
+        std::snprintf(f->Name, sizeof f->Name, "Fav %d", number);
+        db.Add(kTableFavorite, static_cast<std::uint32_t>(number), std::move(f));
+    }
+    Join(2, {{"TV3", 4}, {"TV1", 7}, {"R2", 9}});
+    const ChannelDialogSetup tv = NewChannelDialog(db, State(true));
+    ASSERT_EQ(tv.favorites.size(), 2u);
+    EXPECT_EQ(tv.favorites[0].number, 1);
+    EXPECT_EQ(tv.favorites[0].name, "Fav 1");
+    EXPECT_EQ(tv.favorites[0].joinPosition, 1) << "an empty list starts at 1";
+    EXPECT_EQ(tv.favorites[1].joinPosition, 8) << "after the highest TV position";
+    EXPECT_EQ(NewChannelDialog(db, State(false)).favorites[1].joinPosition, 10)
+        << "a radio channel counts the radio positions";
+    // Update counts the positions of the channel's own kind, whatever the list.
+    EXPECT_EQ(UpdateChannelDialog(db, State(true), Key("R1"))->favorites[1].joinPosition, 10);
+    // Without positions in the entries a tick gives none.
+    product = {7, 0x01};
+    EXPECT_EQ(NewChannelDialog(db, State(true)).favorites[1].joinPosition, 0);
+}
+
+TEST_F(ChannelCommands, ChoiceTextsNameWhatTheUserChoosesFrom) {
+    Satellite_Info_Tag s{};
+    std::strcpy(s.Name, "Astra 1");
+    s.Degree = 192;
+    EXPECT_EQ(SatelliteChoiceText(s), "Astra 1 (19.2E)");
+    s.Degree = 3550;
+    EXPECT_EQ(SatelliteChoiceText(s), "Astra 1 (5.0W)");
+    Transponder_Info_Tag t{};
+    t.Frequency = 11778;
+    t.SymbolRate = 27500;
+    t.PolFEC = 0x31;
+    EXPECT_EQ(TransponderChoiceText(t), "11,778 MHz HOR 27,500 kS/s");
+    t.PolFEC = 0x30;
+    EXPECT_EQ(TransponderChoiceText(t), "11,778 MHz VER 27,500 kS/s");
+    // UHF 21 is 474 MHz; frequency table 1 adds 166 kHz (bits 3-5 of the parameters).
+    EXPECT_EQ(TerrestrialMuxChoiceText(0, 1u << 3, 1), "UHF 21 474.166 MHz");
+    Broadcast_Info_Tag b{};
+    std::strcpy(b.Name, "Provider");
+    b.BroadcastID = 3;
+    EXPECT_EQ(BroadcastChoiceText(b), "Provider (ID 3)");
 }
 
 TEST_F(ChannelCommands, DescriptionFindsSatelliteTransponderAndBroadcaster) {

@@ -87,11 +87,22 @@ TEST(RecordChecks, ChannelsTheImageCanHoldAndKeep) {
     c = GoodChannel();
     c.Name[0] = 0;
     EXPECT_EQ(CheckChannel(c, sat, 28), "Name must not be empty.");
+    // The standard entry keeps L name bytes; the compact, network and single
+    // entries end the name with a zero inside them, so they keep L - 1.
+    const Product standard{3, 0x01};
     c = GoodChannel();
     std::strcpy(c.Name, "A name that has twenty-nine c");
-    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 28 characters.");
+    EXPECT_EQ(CheckChannel(c, standard, 28), "Name must have at most 28 characters.");
+    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 27 characters.");
     c.Name[28] = 0;
+    EXPECT_EQ(CheckChannel(c, standard, 28), "");
+    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 27 characters.");
+    c.Name[27] = 0;
     EXPECT_EQ(CheckChannel(c, sat, 28), "");
+    EXPECT_EQ(ChannelNameCapacity(standard, 28), 28);
+    EXPECT_EQ(ChannelNameCapacity(Product{9, 0x12}, 28), 27);
+    EXPECT_EQ(ChannelNameCapacity(Product{10, 0x14}, 28), 27);
+    EXPECT_EQ(ChannelNameCapacity(sat, 0), 254) << "no policy value: the record's size";
     c = GoodChannel();
     c.Attributes = kAttrTV | kAttrRadio;
     EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);

@@ -130,19 +130,24 @@ TEST_F(ChannelSheet, ImportRulesByColumnPosition) {
     EXPECT_STREQ(d->Name, "?\x80") << "unmappable characters become '?'";
 }
 
-TEST_F(ChannelSheet, MissingSheetClearsAndForeignFileChangesNothing) {
+TEST_F(ChannelSheet, MissingSheetOrForeignFileChangesNothingAndSaysWhy) {
     db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
     std::ofstream(m_path) << "not a workbook";
-    ImportChannelWorkbook(m_path);
+    std::string error;
+    EXPECT_FALSE(ImportChannelWorkbook(m_path, &error));
+    EXPECT_EQ(error, "The file is not an Excel 97-2003 workbook (.xls). The channel list was not "
+                     "changed.");
     EXPECT_EQ(db.Size(kTableChannel), 1u);
     CExcelBook book;
     book.New(1);
     ASSERT_TRUE(book.SaveAs(m_path));
-    ImportChannelWorkbook(m_path);
-    EXPECT_EQ(db.Size(kTableChannel), 0u);
+    EXPECT_FALSE(ImportChannelWorkbook(m_path, &error));
+    EXPECT_EQ(error, "The workbook has no sheet named \"Channel\". The channel list was not "
+                     "changed.");
+    EXPECT_EQ(db.Size(kTableChannel), 1u);
     // A foreign target becomes a workbook holding only "Channel".
     std::ofstream(m_path, std::ios::trunc) << "VX  flash image";
-    ExportChannelWorkbook(m_path);
+    EXPECT_TRUE(ExportChannelWorkbook(m_path));
     CExcelBook back;
     ASSERT_TRUE(back.Load(m_path));
     ASSERT_EQ(back.SheetCount(), 1u);

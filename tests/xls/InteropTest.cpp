@@ -1,6 +1,9 @@
 // Interoperability with real spreadsheet software: LibreOffice converts a
 // CSV into .xls for our reader, and converts our .xls back into CSV.
 // Skipped where LibreOffice is not installed (CI installs it).
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+#include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
@@ -112,4 +115,97 @@ TEST_F(LibreOffice, ReadsWhatWeWrite) {
                             static_cast<char>(0x80 | (c & 0x3F))};
         ASSERT_EQ(line, std::to_string(r * 1000) + ",row " + utf8 + ",,,,,,") << r;
     }
+}
+
+namespace {
+
+// The value of attribute `name` on the first element after `from` that has it.
+std::string Attribute(const std::string& xml, const std::string& name, std::size_t from = 0) {
+    const std::size_t at = xml.find(name + "=\"", from);
+    if (at == std::string::npos)
+        return {};
+    const std::size_t begin = at + name.size() + 2;
+    return xml.substr(begin, xml.find('"', begin) - begin);
+}
+
+// The width LibreOffice gives the first column of sheet `sheet`.
+std::string FirstColumnWidth(const std::string& xml, const std::string& sheet) {
+    const std::size_t table = xml.find("table:name=\"" + sheet + "\"");
+    const std::string style =
+        Attribute(xml, "table:style-name", xml.find("<table:table-column", table));
+    return Attribute(xml, "style:column-width", xml.find("style:name=\"" + style + "\""));
+}
+
+} // namespace
+
+TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
+    // LibreOffice writes a workbook with a "Channel" sheet and a sheet
+    // "Notes" holding 12.5, a merged range, a formula and a wide column.
+    const fs::path fods = m_dir / "notes.fods";
+    fs::copy_file(std::string(VELMAR_SOURCE_DIR) + "/tests/xls/fixtures/libreoffice-notes.fods",
+                  fods);
+    ASSERT_TRUE(Convert(fods, "", "xls"));
+    const fs::path xls = m_dir / "notes.xls";
+    ASSERT_TRUE(Convert(xls, "", "fods:OpenDocument Spreadsheet Flat XML"));
+    const std::string before = ReadText(m_dir / "notes.fods");
+    const std::string width = FirstColumnWidth(before, "Notes");
+    ASSERT_FALSE(width.empty());
+
+    CZorvDB& db = TheZorvDB();
+    db.ClearAll();
+    for (int i = 1; i <= 3; ++i) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = static_cast<WORD>(i);
+        c->SatID = 1;
+        std::snprintf(c->Name, sizeof c->Name, "Sender %d", i);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(xls.string(), &message)) << message;
+    db.ClearAll();
+
+    ASSERT_TRUE(Convert(xls, "", "fods:OpenDocument Spreadsheet Flat XML"));
+    const std::string after = ReadText(m_dir / "notes.fods");
+    const std::size_t channel = after.find("table:name=\"Channel\"");
+    const std::size_t notes = after.find("table:name=\"Notes\"");
+    ASSERT_NE(channel, std::string::npos);
+    ASSERT_NE(notes, std::string::npos);
+    EXPECT_LT(channel, notes) << "the Channel sheet stays first";
+    EXPECT_NE(after.find("<text:p>Sender 3</text:p>", channel), std::string::npos);
+    EXPECT_LT(after.find("<text:p>Sender 3</text:p>", channel), notes);
+    EXPECT_EQ(after.find("<text:p>old</text:p>"), std::string::npos) << "the old sheet is gone";
+    EXPECT_NE(after.find("office:value=\"12.5\"", notes), std::string::npos);
+    EXPECT_NE(after.find("table:formula=\"of:=[.A1]*2\"", notes), std::string::npos);
+    EXPECT_NE(after.find("table:number-columns-spanned=\"2\"", notes), std::string::npos);
+    EXPECT_NE(after.find("<text:p>merged</text:p>", notes), std::string::npos);
+    EXPECT_EQ(FirstColumnWidth(after, "Notes"), width);
+    EXPECT_NE(after.find("<dc:title>Keep me</dc:title>"), std::string::npos)
+        << "the document properties";
+}
+
+TEST_F(LibreOffice, ReadsAFullSheetWrittenWithExtensionSectors) {
+    CZorvDB& db = TheZorvDB();
+    db.ClearAll();
+    for (int i = 1; i <= 65535; ++i) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = static_cast<WORD>(i);
+        c->SatID = 1;
+        std::snprintf(c->Name, sizeof c->Name, "Channel %d", i);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+    const fs::path xls = m_dir / "full.xls";
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(xls.string(), &message)) << message;
+    db.ClearAll();
+    ASSERT_TRUE(Convert(xls, "", "csv:Text - txt - csv (StarCalc):44,34,76"));
+    std::istringstream csv(ReadText(m_dir / "full.csv"));
+    std::string line, last;
+    int lines = 0;
+    while (std::getline(csv, line)) {
+        ++lines;
+        last = line;
+    }
+    EXPECT_EQ(lines, 65536);
+    EXPECT_EQ(last.rfind("65535,0,0,1,", 0), 0u) << last.substr(0, 40);
+    EXPECT_NE(last.find(",Channel 65535,"), std::string::npos);
 }

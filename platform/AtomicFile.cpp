@@ -1,0 +1,189 @@
+#include "platform/AtomicFile.h"
+
+#include "platform/FileOps.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string Folder(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A new, hidden, uniquely named file beside `target`, open for writing.
+int CreateBeside(const std::string& target, const char* tag, std::string& path) {
+    std::string pattern = Folder(target) + "/." + BaseName(target) + tag + "XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0)
+        path.assign(name.data());
+    return fd;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+    while (!data.empty()) {
+        const long n = FileOps().Write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data = data.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& path) {
+    // The rename is durable once the folder is; a failure here cannot undo it.
+    const int dir = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        FileOps().Sync(dir);
+        ::close(dir);
+    }
+}
+
+} // namespace
+
+CAtomicFile::CAtomicFile(const std::string& target) : m_strTarget(target) {
+    // Replacing a symbolic link would cut it: write beside what it points to.
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        const auto resolved = std::filesystem::canonical(target, ec);
+        if (!ec)
+            m_strTarget = resolved.string();
+    }
+}
+
+CAtomicFile::~CAtomicFile() {
+    Discard();
+}
+
+bool CAtomicFile::Fail(const std::string& what, int error) {
+    m_strError = what + ": " + std::strerror(error);
+    Discard();
+    return false;
+}
+
+bool CAtomicFile::Create() {
+    Discard();
+    m_strError.clear();
+    m_bCommitted = false;
+    struct stat st {};
+    m_bTargetExists = ::stat(m_strTarget.c_str(), &st) == 0;
+    if (m_bTargetExists && !S_ISREG(st.st_mode)) {
+        m_strError = m_strTarget + " is not a regular file";
+        return false;
+    }
+    m_fd = CreateBeside(m_strTarget, ".", m_strTemp);
+    if (m_fd < 0)
+        return Fail("cannot create a file in " + Folder(m_strTarget), errno);
+    // mkostemp gives 0600; the result should look like any file the user saves.
+    mode_t mode = 0;
+    if (m_bTargetExists) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(m_fd, mode) != 0)
+        return Fail("cannot set the permissions of " + m_strTemp, errno);
+    return true;
+}
+
+bool CAtomicFile::Write(std::span<const std::uint8_t> data) {
+    if (m_fd < 0) {
+        if (m_strError.empty())
+            m_strError = "no file open for " + m_strTarget;
+        return false;
+    }
+    if (!WriteAll(m_fd, data))
+        return Fail("writing " + m_strTarget, errno);
+    return true;
+}
+
+bool CAtomicFile::KeepBackup() {
+    const std::string backup = m_strTarget + ".bak";
+    std::string staged;
+    // A hard link keeps the old file without copying it; where the file
+    // system has none, copy it.
+    const int probe = CreateBeside(backup, ".", staged);
+    if (probe < 0)
+        return Fail("cannot create " + backup, errno);
+    ::close(probe);
+    ::unlink(staged.c_str());
+    if (::link(m_strTarget.c_str(), staged.c_str()) != 0) {
+        std::error_code ec;
+        std::filesystem::copy_file(m_strTarget, staged, ec);
+        if (ec) {
+            ::unlink(staged.c_str());
+            return Fail("keeping the old file as " + backup, ec.value());
+        }
+    }
+    if (FileOps().Rename(staged.c_str(), backup.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(staged.c_str());
+        return Fail("keeping the old file as " + backup, error);
+    }
+    return true;
+}
+
+bool CAtomicFile::Commit(bool keepBackup) {
+    if (m_fd < 0) {
+        if (m_strError.empty())
+            m_strError = "no file open for " + m_strTarget;
+        return false;
+    }
+    if (FileOps().Sync(m_fd) != 0)
+        return Fail("writing " + m_strTarget + " to disk", errno);
+    const int fd = m_fd;
+    m_fd = -1;
+    if (FileOps().Close(fd) != 0)
+        return Fail("closing " + m_strTarget, errno);
+    struct stat st {};
+    if (keepBackup && ::stat(m_strTarget.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !KeepBackup())
+        return false;
+    if (FileOps().Rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
+        return Fail("replacing " + m_strTarget, errno);
+    m_bCommitted = true;
+    m_strTemp.clear();
+    SyncFolder(m_strTarget);
+    return true;
+}
+
+void CAtomicFile::Discard() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_bCommitted && !m_strTemp.empty())
+        ::unlink(m_strTemp.c_str());
+    m_strTemp.clear();
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         std::string* error) {
+    CAtomicFile file(path);
+    const bool ok = file.Create() && file.Write(data) && file.Commit();
+    if (!ok && error)
+        *error = file.Error();
+    return ok;
+}

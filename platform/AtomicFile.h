@@ -1,0 +1,56 @@
+// Replacing a file without ever truncating it: the new contents go into a
+// temporary file beside the target, every write, the sync and the close are
+// checked, and only then is the temporary file renamed over the target. A
+// failure at any step leaves an existing target byte for byte as it was and
+// leaves no new file behind.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+class CAtomicFile {
+public:
+    explicit CAtomicFile(const std::string& target);
+    // Removes the temporary file unless it was committed.
+    ~CAtomicFile();
+    CAtomicFile(const CAtomicFile&) = delete;
+    CAtomicFile& operator=(const CAtomicFile&) = delete;
+
+    // Creates the temporary file in the target's folder, with the target's
+    // permissions when it exists. False when the target exists but is not a
+    // regular file, or the folder cannot take a new file.
+    bool Create();
+    const std::string& TempPath() const { return m_strTemp; }
+    // The file the rename will replace (a symbolic link's destination).
+    const std::string& Target() const { return m_strTarget; }
+    bool TargetExists() const { return m_bTargetExists; }
+
+    // Appends to the temporary file.
+    bool Write(std::span<const std::uint8_t> data);
+    // Syncs and closes the temporary file, keeps the replaced target as
+    // Target() + ".bak" when asked (replacing an earlier backup), and renames
+    // the temporary file over the target.
+    bool Commit(bool keepBackup = false);
+    // Removes the temporary file; the target is untouched.
+    void Discard();
+
+    // What went wrong, in plain words with the system's reason.
+    const std::string& Error() const { return m_strError; }
+
+private:
+    bool Fail(const std::string& what, int error);
+    bool KeepBackup();
+
+    std::string m_strTarget;
+    std::string m_strTemp;
+    std::string m_strError;
+    int m_fd = -1;
+    bool m_bTargetExists = false;
+    bool m_bCommitted = false;
+};
+
+// The whole of `data` as the new contents of `path`, atomically. On failure
+// `error` (when given) says why.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         std::string* error = nullptr);

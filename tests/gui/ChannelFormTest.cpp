@@ -1,0 +1,492 @@
+// The maker's dialogs' real forms, driven as a user drives them: widgets
+// found by object name, filled, OK pressed; what comes back, what is
+// refused and the message that says why.
+#include "platform/vxui/ChannelForm.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/ChannelDialogs.h"
+#include "platform/vxui/DescriptionDialog.h"
+#include "platform/vxui/SearchNameDialog.h"
+#include "tests/gui/Modal.h"
+#include "tests/gui/QtPrinters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+Satellite_Info_Tag Satellite(BYTE id, const char* name, WORD degree) {
+    Satellite_Info_Tag s{};
+    s.ID = id;
+    std::strncpy(s.Name, name, sizeof s.Name - 1);
+    s.Degree = degree;
+    return s;
+}
+
+Transponder_Info_Tag Transponder(BYTE sat, BYTE tpid, WORD frequency, bool horizontal) {
+    Transponder_Info_Tag t{};
+    t.SatID = sat;
+    t.TPID = tpid;
+    t.Frequency = frequency;
+    t.SymbolRate = 27500;
+    t.PolFEC = horizontal ? 0x31 : 0x30;
+    return t;
+}
+
+Broadcast_Info_Tag Broadcaster(WORD id, const char* name) {
+    Broadcast_Info_Tag b{};
+    b.BroadcastID = id;
+    std::strncpy(b.Name, name, sizeof b.Name - 1);
+    return b;
+}
+
+// A channel with every field set, those the form does not show included.
+Channel_Info_Tag FullChannel() {
+    Channel_Info_Tag c{};
+    c.Index = 77;
+    c.CAS = 0x0B00;
+    c.Favorite = 0x80000001; // lists 1 and 32
+    c.ProgramNum = 12;
+    c.SatID = 2;
+    c.TPID = 1;
+    c.BroadcastID = 5;
+    c.ServiceID = 28006;
+    c.VideoPID = 101;
+    c.AudioPID = 102;
+    c.PCRPID = 101;
+    c.Attributes = 0x0400 | 0x0020 | 3 | 0x0100; // TV, scrambled, genre 3, a bit of no name
+    c.NumOfAudio = 2;
+    c.NumOfSubTTX = 1;
+    std::strcpy(c.Name, "Das Erste");
+    c.CodeTable = 5;
+    c.Tuner = 1;
+    c.Record = 9;
+    c.LogicalNumber = 13;
+    c.F[0] = 4;
+    c.F[31] = 6;
+    c.ShowNum = 14;
+    c.ParentRate = 7;
+    c.StreamType = 0x1B;
+    c.OrgNetID = 1;
+    c.NetworkID = 0x3001;
+    c.TSID = 1101;
+    c.VolOffset = 3;
+    c.OrgMuxID = 4;
+    c.NetNameID = 8;
+    c.ServiceType = 25;
+    return c;
+}
+
+class ChannelFormTest : public ::testing::Test {
+protected:
+    CScriptedUiSeam ui;
+    const Satellite_Info_Tag astra = Satellite(2, "Astra 1", 192);
+    const Satellite_Info_Tag hotbird = Satellite(3, "Hotbird", 130);
+    const Transponder_Info_Tag tps[3] = {Transponder(2, 1, 11494, true),
+                                         Transponder(2, 2, 11836, false),
+                                         Transponder(3, 1, 10992, false)};
+    const Broadcast_Info_Tag brds[2] = {Broadcaster(5, "ARD"), Broadcaster(6, "ZDFvision")};
+    // Compact entries with L = 28 keep 27 name characters.
+    const Product product{7, 0x01};
+
+    // The satellite dialog as the channel lists fill it.
+    void Fill(CChannelDialogBase& d, const Channel_Info_Tag& record) {
+        d.AddSatList(&astra);
+        d.AddSatList(&hotbird);
+        for (const auto& t : tps)
+            d.AddTPList(&t);
+        for (const auto& b : brds)
+            d.AddBroadcastList(&b);
+        d.AddFavoriteList({1, "Movies", 0});
+        d.AddFavoriteList({2, "News", 9});
+        d.SetChannelInfo(&record);
+    }
+
+    template <class T> static T& Widget(QWidget& form, const char* name) {
+        T* w = form.findChild<T*>(name);
+        if (!w)
+            throw std::runtime_error(std::string("no widget named ") + name);
+        return *w;
+    }
+    static QLineEdit& Edit(QWidget& form, const char* name) {
+        return Widget<QLineEdit>(form, name);
+    }
+    static QComboBox& Combo(QWidget& form, const char* name) {
+        return Widget<QComboBox>(form, name);
+    }
+    static QCheckBox& Check(QWidget& form, const char* name) {
+        return Widget<QCheckBox>(form, name);
+    }
+    static QStringList Items(QComboBox& combo) {
+        QStringList out;
+        for (int i = 0; i < combo.count(); ++i)
+            out << combo.itemText(i);
+        return out;
+    }
+    static void Choose(QComboBox& combo, const QString& text) {
+        const int at = combo.findText(text);
+        ASSERT_GE(at, 0) << text.toStdString();
+        combo.setCurrentIndex(at);
+    }
+    // OK as the user presses it.
+    static void PressOk(QWidget& form) {
+        QTest::mouseClick(&Widget<QPushButton>(form, "OK"), Qt::LeftButton);
+    }
+    // The message a refusal showed, and that it left the form open.
+    QString Refusal(CChannelForm& form) {
+        PressOk(form);
+        EXPECT_EQ(form.result(), 0) << "refused: the form stays open";
+        if (ui.messages.empty())
+            return {};
+        EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+        EXPECT_EQ(ui.messages.back().caption, "Velmar");
+        return ui.messages.back().text;
+    }
+};
+
+} // namespace
+
+TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges) {
+    CDlgCHAddUpdate dialog(ui);
+    const Channel_Info_Tag before = FullChannel();
+    Fill(dialog, before);
+    CChannelForm form(ui, dialog.FormInput(product, 28));
+    EXPECT_EQ(form.windowTitle(), "Update Channel");
+
+    // What the user sees first.
+    EXPECT_EQ(Edit(form, "Name").text(), "Das Erste");
+    EXPECT_EQ(Edit(form, "Name").maxLength(), 27);
+    EXPECT_EQ(Edit(form, "ProgramNum").text(), "12");
+    EXPECT_TRUE(Edit(form, "ProgramNum").isEnabled()) << "Update may renumber by hand";
+    EXPECT_EQ(Edit(form, "CAS").text(), "00000B00");
+    EXPECT_EQ(Edit(form, "StreamType").text(), "1B");
+    EXPECT_EQ(Items(Combo(form, "SatID")), (QStringList{"Astra 1 (19.2E)", "Hotbird (13.0E)"}));
+    EXPECT_EQ(Combo(form, "SatID").currentText(), "Astra 1 (19.2E)");
+    // Only the chosen satellite's transponders.
+    EXPECT_EQ(Items(Combo(form, "TPID")),
+              (QStringList{"11,494 MHz HOR 27,500 kS/s", "11,836 MHz VER 27,500 kS/s"}));
+    EXPECT_EQ(Combo(form, "TPID").currentIndex(), 0);
+    EXPECT_EQ(Combo(form, "BroadcastID").currentText(), "ARD (ID 5)");
+    EXPECT_EQ(Combo(form, "Genre").count(), 16);
+    EXPECT_EQ(Combo(form, "Genre").currentIndex(), 3);
+    EXPECT_EQ(Combo(form, "Tuner").currentText(), "Tuner 2");
+    EXPECT_EQ(Combo(form, "Kind").currentText(), "TV");
+    EXPECT_TRUE(Check(form, "Scrambled").isChecked());
+    EXPECT_FALSE(Check(form, "Locked").isChecked());
+    EXPECT_TRUE(Check(form, "Favorite1").isChecked());
+    EXPECT_FALSE(Check(form, "Favorite2").isChecked());
+    EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
+    EXPECT_EQ(Widget<QLabel>(form, "TPIDLabel").text(), "Transponder");
+    EXPECT_EQ(Widget<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QLabel") ||
+            w->inherits("QAbstractButton") || w->inherits("QGroupBox")) {
+            EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+        }
+    }
+
+    // The user's changes.
+    Edit(form, "Name").setText(QString::fromUtf8("Caf\u00e9 \u20ac"));
+    Edit(form, "VideoPID").setText("8191");
+    Edit(form, "CAS").setText("0x1801");
+    Edit(form, "StreamType").setText("2");
+    Edit(form, "ProgramNum").setText("40");
+    Choose(Combo(form, "SatID"), "Hotbird (13.0E)");
+    EXPECT_EQ(Items(Combo(form, "TPID")), QStringList{"10,992 MHz VER 27,500 kS/s"});
+    Choose(Combo(form, "BroadcastID"), "ZDFvision (ID 6)");
+    Combo(form, "Genre").setCurrentIndex(9);
+    Choose(Combo(form, "Tuner"), "Tuner 1");
+    Check(form, "Locked").setChecked(true);
+    Check(form, "Scrambled").setChecked(false);
+    Check(form, "Favorite1").setChecked(false);
+    Check(form, "Favorite2").setChecked(true);
+    PressOk(form);
+    ASSERT_EQ(form.result(), QDialog::Accepted)
+        << (ui.messages.empty() ? std::string() : ui.messages.back().text.toStdString());
+    EXPECT_TRUE(ui.messages.empty());
+
+    const Channel_Info_Tag& c = form.Record();
+    EXPECT_STREQ(c.Name, "Caf\xE9 \x80") << "Windows-1252 bytes";
+    EXPECT_EQ(c.VideoPID, 8191);
+    EXPECT_EQ(c.CAS, 0x1801u);
+    EXPECT_EQ(c.StreamType, 2);
+    EXPECT_EQ(c.ProgramNum, 40);
+    EXPECT_EQ(c.SatID, 3);
+    EXPECT_EQ(c.TPID, 1);
+    EXPECT_EQ(c.BroadcastID, 6);
+    EXPECT_EQ(c.Tuner, 0);
+    EXPECT_EQ(c.Attributes, 0x0400 | 0x0010 | 9 | 0x0100) << "the bit of no name is carried";
+    // Leaving list 1 clears its position; joining list 2 takes the offered one.
+    EXPECT_EQ(c.Favorite, 0x80000002u);
+    EXPECT_EQ(c.F[0], 0);
+    EXPECT_EQ(c.F[1], 9);
+    EXPECT_EQ(c.F[31], 6) << "a list the form does not offer keeps its membership";
+    // Carried: what the form does not show.
+    EXPECT_EQ(c.Index, before.Index);
+    EXPECT_EQ(c.Record, before.Record);
+    EXPECT_EQ(c.ParentRate, before.ParentRate);
+    EXPECT_EQ(c.NetworkID, before.NetworkID);
+    EXPECT_EQ(c.VolOffset, before.VolOffset);
+    EXPECT_EQ(c.OrgMuxID, before.OrgMuxID);
+    EXPECT_EQ(c.NetNameID, before.NetNameID);
+    EXPECT_EQ(c.ServiceType, before.ServiceType);
+    // Shown and left alone.
+    EXPECT_EQ(c.ServiceID, before.ServiceID);
+    EXPECT_EQ(c.LogicalNumber, before.LogicalNumber);
+    EXPECT_EQ(c.NumOfAudio, before.NumOfAudio);
+    EXPECT_EQ(c.CodeTable, before.CodeTable);
+}
+
+TEST_F(ChannelFormTest, OkWithoutChangesGivesTheRecordBackAsItWas) {
+    CDlgCHAddUpdate dialog(ui);
+    Channel_Info_Tag before = FullChannel();
+    before.TPID = 9;        // a transponder the satellite does not have
+    before.BroadcastID = 0; // no broadcaster
+    before.Tuner = 4;
+    Fill(dialog, before);
+    CChannelForm form(ui, dialog.FormInput(product, 28));
+    EXPECT_EQ(Combo(form, "TPID").currentText(), "Transponder 9");
+    EXPECT_EQ(Combo(form, "BroadcastID").currentText(), "(none)");
+    EXPECT_EQ(Combo(form, "Tuner").currentText(), "Tuner byte 4");
+    // Choosing another satellite and coming back brings the record's own pair back.
+    Choose(Combo(form, "SatID"), "Hotbird (13.0E)");
+    Choose(Combo(form, "SatID"), "Astra 1 (19.2E)");
+    EXPECT_EQ(Combo(form, "TPID").currentText(), "Transponder 9");
+    PressOk(form);
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(std::memcmp(&form.Record(), &before, sizeof before), 0);
+}
+
+TEST_F(ChannelFormTest, BadValuesAreRefusedWithAMessageNamingTheField) {
+    CDlgCHAddUpdate dialog(ui);
+    Fill(dialog, FullChannel());
+    CChannelForm form(ui, dialog.FormInput(product, 28));
+    struct Case {
+        const char* widget;
+        QString typed;
+        QString message;
+    };
+    const Case cases[] = {
+        {"VideoPID", "8192", "Video PID must be a number from 0 to 8191."},
+        {"AudioPID", "-1", "Audio PID must be a number from 0 to 8191."},
+        {"PCRPID", "", "PCR PID must be a number from 0 to 8191."},
+        {"ServiceID", "65536", "Service ID must be a number from 0 to 65535."},
+        {"NumOfAudio", "256", "Audio streams must be a number from 0 to 255."},
+        {"CAS", "XYZ", "CAS must be a hexadecimal number of at most 8 digits."},
+        {"CAS", "123456789", "CAS must be a hexadecimal number of at most 8 digits."},
+        {"StreamType", "100", "Stream type must be a hexadecimal number of at most 2 digits."},
+        {"Name", "", "Name must not be empty."},
+        {"Name", QString::fromUtf8("Check \u2713"),
+         "Name has characters that Windows-1252 cannot hold."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.widget);
+        QLineEdit& edit = Edit(form, c.widget);
+        const QString good = edit.text();
+        edit.setText(c.typed);
+        EXPECT_EQ(Refusal(form), c.message);
+        EXPECT_EQ(form.focusWidget(), &edit) << "the bad field has the focus";
+        edit.setText(good);
+    }
+    const std::size_t shown = ui.messages.size();
+    PressOk(form);
+    EXPECT_EQ(form.result(), QDialog::Accepted) << "every field good again";
+    EXPECT_EQ(ui.messages.size(), shown);
+}
+
+TEST_F(ChannelFormTest, TheRecordChecksRefuseWhatTheImageWouldDrop) {
+    // A new channel on a product whose only satellite list is empty: no
+    // satellite to choose, and SatID 0 is an empty slot on the receiver.
+    CDlgCHAddUpdate dialog(ui);
+    dialog.SetChannelMode(true);
+    Channel_Info_Tag preset{};
+    std::strcpy(preset.Name, "Fresh");
+    dialog.SetChannelInfo(&preset);
+    CChannelForm form(ui, dialog.FormInput(product, 28));
+    EXPECT_EQ(Combo(form, "SatID").currentText(), "(none)");
+    EXPECT_EQ(Refusal(form), "SatID must not be 0: the receiver reads it as an empty slot.");
+    EXPECT_EQ(form.focusWidget(), &Combo(form, "SatID"));
+
+    // A name longer than the entries keep (from a workbook) is shown whole
+    // and refused, never cut without a word.
+    CDlgCHAddUpdate longName(ui);
+    Channel_Info_Tag c = FullChannel();
+    std::strcpy(c.Name, "A name of twenty-eight chars");
+    Fill(longName, c);
+    CChannelForm longForm(ui, longName.FormInput(product, 28));
+    EXPECT_EQ(Edit(longForm, "Name").text(), "A name of twenty-eight chars");
+    EXPECT_EQ(Refusal(longForm), "Name must have at most 27 characters.");
+    Edit(longForm, "Name").setText("A name of twenty-seven char");
+    PressOk(longForm);
+    EXPECT_EQ(longForm.result(), QDialog::Accepted);
+
+    // A tuner byte on a cable receiver's standard entry marks a second copy.
+    CDlgMuxCHAddUpdate cable(ui);
+    cable.AddMuxList(4);
+    c = FullChannel();
+    c.TPID = 4;
+    cable.SetChannelInfo(&c);
+    CChannelForm cableForm(ui, cable.FormInput({2, 0x04}, 28));
+    EXPECT_EQ(Refusal(cableForm),
+              "Tuner must be 0 on this receiver: other values mark the second tuner's copy.");
+    Choose(Combo(cableForm, "Tuner"), "Tuner 1");
+    PressOk(cableForm);
+    EXPECT_EQ(cableForm.result(), QDialog::Accepted);
+
+    // A record of both kinds (from a workbook) must become one of them.
+    CDlgCHAddUpdate both(ui);
+    c = FullChannel();
+    c.Attributes |= kAttrRadio;
+    Fill(both, c);
+    CChannelForm bothForm(ui, both.FormInput(product, 28));
+    EXPECT_EQ(Combo(bothForm, "Kind").currentText(), "Both TV and radio");
+    EXPECT_TRUE(Refusal(bothForm).startsWith("Attributes must mark the channel"));
+    EXPECT_EQ(bothForm.focusWidget(), &Combo(bothForm, "Kind"));
+    Choose(Combo(bothForm, "Kind"), "Radio");
+    PressOk(bothForm);
+    ASSERT_EQ(bothForm.result(), QDialog::Accepted);
+    EXPECT_EQ(bothForm.Record().Attributes & (kAttrTV | kAttrRadio), kAttrRadio);
+}
+
+TEST_F(ChannelFormTest, NewMakesAChannelOfTheListsKindAndLeavesNumbersAndGenreToTheCommand) {
+    CDlgCHAddUpdate dialog(ui);
+    dialog.SetChannelMode(false);
+    Channel_Info_Tag preset{};
+    preset.SatID = 3;
+    preset.TPID = 1;
+    preset.Attributes = 6; // the shown genre list's genre
+    Fill(dialog, preset);
+    CChannelForm form(ui, dialog.FormInput(product, 28));
+    EXPECT_EQ(form.windowTitle(), "New Radio Channel");
+    EXPECT_EQ(Combo(form, "Kind").currentText(), "Radio");
+    EXPECT_FALSE(Combo(form, "Kind").isEnabled());
+    for (const char* number : {"ProgramNum", "LogicalNumber", "ShowNum"})
+        EXPECT_FALSE(Edit(form, number).isEnabled()) << number;
+    EXPECT_FALSE(Combo(form, "Genre").isEnabled());
+    EXPECT_EQ(Combo(form, "Genre").currentIndex(), 6);
+    EXPECT_EQ(Combo(form, "SatID").currentText(), "Hotbird (13.0E)");
+    EXPECT_EQ(Combo(form, "TPID").currentText(), "10,992 MHz VER 27,500 kS/s");
+    EXPECT_EQ(form.focusWidget(), &Edit(form, "Name"));
+
+    Edit(form, "Name").setText("Radio Eins");
+    Edit(form, "AudioPID").setText("0x100");
+    Check(form, "Favorite2").setChecked(true);
+    PressOk(form);
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    const Channel_Info_Tag& c = form.Record();
+    EXPECT_STREQ(c.Name, "Radio Eins");
+    EXPECT_EQ(c.Attributes, kAttrRadio | 6);
+    EXPECT_EQ(c.AudioPID, 0x100);
+    EXPECT_EQ(c.SatID, 3);
+    EXPECT_EQ(c.TPID, 1);
+    EXPECT_EQ(c.Favorite, 2u);
+    EXPECT_EQ(c.F[1], 9);
+}
+
+TEST_F(ChannelFormTest, TheMultiplexDialogChoosesAMultiplexInsteadOfASatellite) {
+    SMux_Info_Tag ter{};
+    ter.TPID = 3;
+    ter.NameIndex = 2;
+    CDlgMuxCHAddUpdate dialog(ui);
+    dialog.AddMuxList(&ter);
+    Transponder_Info_Tag pseudo{};
+    pseudo.SatID = 1;
+    pseudo.TPID = 5;
+    SetTpTerrestrialBytes(pseudo, 0, 4);
+    dialog.AddMuxList(&pseudo);
+    dialog.AddMuxList(7);
+    const Broadcast_Info_Tag b = Broadcaster(5, "ARD");
+    dialog.AddBroadcastList(&b);
+    Channel_Info_Tag c = FullChannel();
+    c.SatID = 1;
+    c.TPID = 3;
+    c.Tuner = 0;
+    dialog.SetChannelInfo(&c);
+    CChannelForm form(ui, dialog.FormInput({1, 0x02}, 28));
+    EXPECT_EQ(form.findChild<QComboBox*>("SatID"), nullptr);
+    EXPECT_EQ(Items(Combo(form, "TPID")),
+              (QStringList{"UHF 23 490.0 MHz", "Multiplex 7", "UHF 25 506.0 MHz"}));
+    EXPECT_EQ(Combo(form, "TPID").currentText(), "UHF 23 490.0 MHz");
+    Choose(Combo(form, "TPID"), "Multiplex 7");
+    PressOk(form);
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.Record().TPID, 7);
+    EXPECT_EQ(form.Record().SatID, 1) << "carried";
+}
+
+TEST_F(ChannelFormTest, EnterIsOkAndEscapeIsCancelThroughTheDialogsOwnRun) {
+    ConfigureStartupPolicy();
+    CDlgCHAddUpdate dialog(ui);
+    Fill(dialog, FullChannel());
+    WhenModal<QDialog>([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "CDlgCHAddUpdate");
+        auto* name = d.findChild<QLineEdit*>("Name");
+        name->setText("Typed");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_STREQ(dialog.GetChannelInfo().Name, "Typed");
+
+    WhenModal<QDialog>([](QDialog& d) {
+        d.findChild<QLineEdit*>("Name")->setText("Not kept");
+        QTest::keyClick(d.findChild<QLineEdit*>("VideoPID"), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDCANCEL);
+    EXPECT_STREQ(dialog.GetChannelInfo().Name, "Typed");
+
+    // The search dialog: Enter takes the text, Escape leaves it.
+    CDlgSearchName search(ui);
+    search.SetCaption("Search");
+    WhenModal<QDialog>([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Search");
+        auto* text = d.findChild<QLineEdit*>("Text");
+        text->setText("erste");
+        QTest::keyClick(text, Qt::Key_Return);
+    });
+    EXPECT_EQ(search.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_EQ(search.Text(), "erste");
+    WhenModal<QDialog>([](QDialog& d) {
+        d.findChild<QLineEdit*>("Text")->setText("gone");
+        QTest::keyClick(d.findChild<QLineEdit*>("Text"), Qt::Key_Escape);
+    });
+    EXPECT_EQ(search.ShowForm(nullptr), IUiSeam::IDCANCEL);
+    EXPECT_EQ(search.Text(), "erste");
+}
+
+TEST_F(ChannelFormTest, TheDescriptionShowsWhatWasFoundAndLeavesOutWhatWasNot) {
+    ConfigureStartupPolicy();
+    CDlgDescription description(ui);
+    const Channel_Info_Tag c = FullChannel();
+    description.SetChannelInfo(&c);
+    description.SetSatelliteInfo(&astra);
+    description.SetTransponderInfo(nullptr);
+    description.SetBroadcastInfo(&brds[0]);
+    WhenModal<QDialog>([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Description");
+        auto text = [&](const char* name) {
+            auto* label = d.findChild<QLabel*>(name);
+            return label ? label->text() : QString("(missing)");
+        };
+        EXPECT_EQ(text("Channel"), "Das Erste");
+        EXPECT_EQ(text("VideoPID"), "101");
+        EXPECT_EQ(text("Scrambled"), "Yes");
+        EXPECT_EQ(text("Satellite"), "Astra 1");
+        EXPECT_EQ(text("Position"), "19.2E");
+        EXPECT_EQ(text("Broadcaster"), "ARD");
+        EXPECT_EQ(d.findChild<QLabel*>("Frequency"), nullptr) << "no transponder found";
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(description.ShowForm(nullptr), IUiSeam::IDOK);
+    EXPECT_FALSE(description.DescriptionText().contains("Frequency"));
+    EXPECT_TRUE(description.DescriptionText().contains("Broadcaster: ARD"));
+}

@@ -1,0 +1,226 @@
+// The editor's file commands when things go wrong: a save that fails at any
+// point leaves the file as it was and says so; a damaged workbook leaves the
+// channel list as it was; a folder dropped on the window is refused; a working
+// copy left by a crashed session is offered at start.
+#include "app/MainFrame.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "model/ChannelRecords.h"
+#include "platform/FileOps.h"
+#include "platform/ScriptedUiSeam.h"
+#include "views/Panes.h"
+#include "xls/ExcelBook.h"
+
+#include <QAction>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string kNotes =
+    std::string(VELMAR_SOURCE_DIR) + "/tests/xls/fixtures/libreoffice-notes.xls";
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t Entries(const fs::path& dir) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+class SafeEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        m_dir = fs::temp_directory_path() / ("velmar-gui-safety-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir / "out");
+    }
+    void TearDown() override {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        velmar::policy_profile::Reset();
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    void Start() {
+        frame = std::make_unique<CMainFrame>(ui, false);
+        frame->show();
+    }
+    void Open(const QString& path) {
+        ui.NextOpenFileName(path);
+        frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
+    }
+    void SaveAs(const fs::path& path) {
+        ui.NextSaveFileName(QString::fromStdString(path.string()));
+        frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    }
+    int TVRows() { return frame->findChild<CChannelGridCtrl*>("TVGrid")->GetRowCount(); }
+
+    CScriptedUiSeam ui;
+    std::unique_ptr<CMainFrame> frame;
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(SafeEditor, AFailingImageSaveLeavesTheFileAsItWasAndSaysSo) {
+    Start();
+    Open(kExample);
+    const fs::path target = m_dir / "out" / "receiver.bin";
+    const std::string old(5000, 'o');
+    std::ofstream(target, std::ios::binary) << old;
+    for (const std::int64_t n : {0, 86, 4096, 100000, 311381}) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        ui.messages.clear();
+        SaveAs(target);
+        ASSERT_EQ(ui.messages.size(), 1u) << n;
+        EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
+        EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+        EXPECT_EQ(ReadAll(target), old) << "failed after " << n << " bytes";
+        EXPECT_EQ(Entries(m_dir / "out"), 1u) << "no new file beside it";
+    }
+    {
+        CFailingFileOps failing;
+        failing.failClose = true;
+        CScopedFileOps scope(failing);
+        SaveAs(target);
+        EXPECT_EQ(ui.messages.back().text, "Cannot save channel file");
+        EXPECT_EQ(ReadAll(target), old);
+    }
+    ui.messages.clear();
+    SaveAs(target);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ReadAll(target), ReadAll(kExample.toStdString()));
+    EXPECT_EQ(ReadAll(target.string() + ".bak"), old) << "the replaced file is kept";
+}
+
+TEST_F(SafeEditor, TooManyChannelsAreRefusedWithWhatToDo) {
+    Start();
+    Open(kExample);
+    const std::uint32_t loaded = TheZorvDB().Size(kTableChannel);
+    for (std::uint32_t i = loaded; i < 4609; ++i) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->SatID = 1;
+        c->Attributes = kAttrTV;
+        std::snprintf(c->Name, sizeof c->Name, "Extra %u", i);
+        TheZorvDB().AddIndexed(kTableChannel, std::move(c));
+    }
+    const fs::path target = m_dir / "out" / "full.bin";
+    SaveAs(target);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(),
+              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+              "Remove 1 channel and save again.");
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(SafeEditor, AFailingWorkbookExportLeavesTheWorkbookAsItWas) {
+    Start();
+    Open(kExample);
+    const fs::path target = m_dir / "out" / "channels.xls";
+    fs::copy_file(kNotes, target);
+    const std::string old = ReadAll(target);
+    for (const std::int64_t n : {0, 512, 30000}) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        ui.messages.clear();
+        SaveAs(target);
+        ASSERT_EQ(ui.messages.size(), 1u) << n;
+        EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
+        EXPECT_EQ(ReadAll(target), old) << n;
+        EXPECT_EQ(Entries(m_dir / "out"), 1u);
+    }
+    ui.messages.clear();
+    SaveAs(target);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_NE(ReadAll(target), old);
+}
+
+TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
+    Start();
+    Open(kExample);
+    const int rows = TVRows();
+    ASSERT_GT(rows, 100);
+    const fs::path bad = m_dir / "bad.xls";
+    std::string notes = ReadAll(kNotes);
+    notes.resize(notes.size() / 2);
+    std::ofstream(bad, std::ios::binary) << notes;
+    ui.messages.clear();
+    Open(QString::fromStdString(bad.string()));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.endsWith("The channel list was not changed."))
+        << ui.messages[0].text.toStdString();
+    EXPECT_EQ(TVRows(), rows);
+    EXPECT_EQ(ui.m_cursorChanges.back(), false) << "the arrow cursor is back";
+
+    CExcelBook sheets;
+    sheets.New(2);
+    ASSERT_TRUE(sheets.SaveAs((m_dir / "sheets.xls").string()));
+    Open(QString::fromStdString((m_dir / "sheets.xls").string()));
+    EXPECT_EQ(ui.messages.back().text.toStdString(),
+              "The workbook has no sheet named \"Channel\". The channel list was not changed.");
+    EXPECT_EQ(TVRows(), rows);
+}
+
+TEST_F(SafeEditor, AFolderDroppedOnTheWindowIsRefused) {
+    Start();
+    Open(kExample);
+    const int rows = TVRows();
+    fs::create_directories(m_dir / "folder.bin");
+    ui.messages.clear();
+    frame->OpenDroppedFiles(
+        {QUrl::fromLocalFile(QString::fromStdString((m_dir / "folder.bin").string()))});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.endsWith("is a folder, not a receiver image."))
+        << ui.messages[0].text.toStdString();
+    EXPECT_EQ(TVRows(), rows);
+    fs::create_directories(m_dir / "folder.xls");
+    frame->OpenDroppedFiles(
+        {QUrl::fromLocalFile(QString::fromStdString((m_dir / "folder.xls").string()))});
+    EXPECT_TRUE(ui.messages.back().text.contains("is a folder, not an Excel workbook."));
+    EXPECT_EQ(TVRows(), rows);
+}
+
+TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {
+    // The temporary directory of this test alone, holding a copy that an
+    // editor left (in the working form, held by nobody).
+    const fs::path tmp = m_dir / "tmp";
+    fs::create_directories(tmp);
+    fs::copy_file(kExample.toStdString(), tmp / "ZOcrash1.tmp");
+    const char* before = std::getenv("TMPDIR");
+    const std::string saved = before ? before : "";
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    Start();
+    ui.NextAnswer(IUiSeam::IDYES);
+    frame->OfferWorkingCopyRecovery();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
+    EXPECT_TRUE(ui.messages[0].text.contains("did not end normally"));
+    EXPECT_TRUE(ui.messages[0].text.contains("ZOcrash1.tmp"));
+    EXPECT_GT(TVRows(), 100) << "the recovered image is open";
+    EXPECT_FALSE(fs::exists(tmp / "ZOcrash1.tmp"));
+    frame.reset();
+    EXPECT_EQ(Entries(tmp), 0u) << "the session's own copy is deleted when it ends";
+    if (before)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+}

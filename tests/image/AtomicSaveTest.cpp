@@ -1,0 +1,315 @@
+// Saves that cannot destroy what they replace: every output goes through a
+// temporary file, and a failure at any byte, at the sync, the close or the
+// rename leaves an existing target byte for byte as it was and no new file.
+#include "image/DefaultTableExport.h"
+#include "image/WorkingCopy.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileOps.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+#include <set>
+#include <sys/stat.h>
+
+using namespace velmar::test;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> Listing(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+// Sync, close or rename failing.
+CFailingFileOps FailingAt(int step) {
+    CFailingFileOps failing;
+    failing.failSync = step == 0;
+    failing.failClose = step == 1;
+    failing.failRename = step == 2;
+    return failing;
+}
+
+std::vector<BYTE> Text(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+class AtomicSave : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        m_work = Path("work");
+        m_out = Path("out");
+        fs::create_directories(m_work);
+        fs::create_directories(m_out);
+        ASSERT_TRUE(CreateWorkingCopy(m_work.string()));
+    }
+    void TearDown() override {
+        DeleteWorkingCopy();
+        CodecTest::TearDown();
+    }
+    // A loaded image with channels, so a save really writes blocks.
+    void LoadExampleLike() {
+        Image img(Profile{}.FlashSize());
+        img.PutText(2, "Sport");
+        for (int i = 0; i < 40; ++i) {
+            // Compact entries of list 7: number, satellite, attributes, name.
+            const int at = 49152 + i * 56;
+            img.Put16(at + 4, static_cast<WORD>(i + 1), 0);
+            img.Put8(at + 6, 1);
+            img.Put16(at + 18, 0x0400, 0);
+            img.PutText(at + 22, "Channel " + std::to_string(i));
+        }
+        img.Put16(49152 + 4096 - 6, 40, 1);
+        WriteFile(Path("in.bin"), img.Bytes());
+        ASSERT_EQ(ImportToWorkingCopy(Path("in.bin").string(), &prompt), 1);
+        ASSERT_EQ(db.Size(kTableChannel), 40u);
+    }
+    // Bytes one successful save writes, counted through the seam.
+    std::int64_t BytesOfOneSave(const fs::path& target) {
+        CFailingFileOps counting;
+        CScopedFileOps scope(counting);
+        EXPECT_EQ(ExportWorkingCopy(target.string()), 1);
+        return counting.Written();
+    }
+
+    fs::path m_work, m_out;
+};
+
+} // namespace
+
+TEST_F(AtomicSave, WriterFailingAtAnyByteKeepsTheOldFile) {
+    const fs::path target = m_out / "list.txt";
+    const auto old = Text("the user's only copy\n");
+    WriteFile(target, old);
+    const auto fresh = Text(std::string(3000, 'n'));
+    const auto before = Listing(m_out);
+    for (std::int64_t n = 0; n < 3000; n += 97) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(target.string(), fresh, &error)) << n;
+        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+        ASSERT_EQ(ReadFile(target), old) << "after failing at byte " << n;
+        ASSERT_EQ(Listing(m_out), before) << "nothing left behind at byte " << n;
+    }
+    EXPECT_TRUE(WriteFileAtomically(target.string(), fresh));
+    EXPECT_EQ(ReadFile(target), fresh);
+    EXPECT_EQ(Listing(m_out), before);
+}
+
+TEST_F(AtomicSave, SyncCloseAndRenameFailuresKeepTheOldFile) {
+    const fs::path target = m_out / "list.txt";
+    const auto old = Text("old contents");
+    WriteFile(target, old);
+    for (int step = 0; step < 3; ++step) {
+        CFailingFileOps failing = FailingAt(step);
+        CScopedFileOps scope(failing);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(target.string(), Text("new"), &error)) << step;
+        EXPECT_NE(error.find("Input/output error"), std::string::npos) << error;
+        EXPECT_EQ(ReadFile(target), old) << step;
+        EXPECT_EQ(Listing(m_out), std::set<std::string>{"list.txt"}) << step;
+    }
+}
+
+TEST_F(AtomicSave, NewFilesAppearWholeOrNotAtAll) {
+    const fs::path target = m_out / "new.txt";
+    CFailingFileOps failing;
+    failing.failAfter = 5;
+    {
+        CScopedFileOps scope(failing);
+        EXPECT_FALSE(WriteFileAtomically(target.string(), Text("0123456789")));
+    }
+    EXPECT_TRUE(Listing(m_out).empty());
+    ASSERT_TRUE(WriteFileAtomically(target.string(), Text("0123456789")));
+    EXPECT_EQ(ReadFile(target), Text("0123456789"));
+}
+
+TEST_F(AtomicSave, PermissionsLinksAndFoldersAreRespected) {
+    const fs::path target = m_out / "private.txt";
+    WriteFile(target, Text("x"));
+    ::chmod(target.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(target.string(), Text("y")));
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "the replaced file's permissions";
+
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(WriteFileAtomically((m_out / "fresh.txt").string(), Text("z")));
+    ::umask(mask);
+    ASSERT_EQ(::stat((m_out / "fresh.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << "a new file as any other the user makes";
+
+    const fs::path link = m_out / "link.txt";
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(WriteFileAtomically(link.string(), Text("through the link")));
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link is not cut";
+    EXPECT_EQ(ReadFile(target), Text("through the link"));
+
+    fs::create_directories(m_out / "folder.txt");
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically((m_out / "folder.txt").string(), Text("no"), &error));
+    EXPECT_NE(error.find("is not a regular file"), std::string::npos) << error;
+}
+
+TEST_F(AtomicSave, ImageSaveFailingAnywhereKeepsTheTargetAndLeavesNoFile) {
+    LoadExampleLike();
+    const fs::path target = m_out / "list.bin";
+    const auto old = Image(Profile{}.FlashSize(), 0x5A).Bytes();
+    WriteFile(target, old);
+    WriteFile(m_out / "list.bin.bak", Text("earlier backup"));
+    const std::int64_t total = BytesOfOneSave(m_out / "probe.bin");
+    fs::remove(m_out / "probe.bin");
+    ASSERT_GT(total, 300000);
+    const auto before = Listing(m_out);
+    // Every sector boundary region and a stride through the whole image.
+    std::set<std::int64_t> points = {0, 1, 85, 86, 87, total - 1};
+    for (std::int64_t n = 0; n < total; n += 4096) {
+        points.insert(n);
+        points.insert(n + 1);
+    }
+    for (std::int64_t n = 0; n < total; n += 997)
+        points.insert(n);
+    for (const std::int64_t n : points) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        SaveReport report;
+        ASSERT_EQ(ExportWorkingCopy(target.string(), &report), 0) << n;
+        EXPECT_EQ(report.message, "Cannot save channel file");
+        ASSERT_EQ(ReadFile(target), old) << "failed at byte " << n;
+        ASSERT_EQ(ReadFile(m_out / "list.bin.bak"), Text("earlier backup"));
+        ASSERT_EQ(Listing(m_out), before) << "failed at byte " << n;
+    }
+    for (int step = 0; step < 3; ++step) {
+        CFailingFileOps failing = FailingAt(step);
+        CScopedFileOps scope(failing);
+        SaveReport report;
+        EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << step;
+        EXPECT_NE(report.detail.find("Input/output error"), std::string::npos) << report.detail;
+        EXPECT_EQ(ReadFile(target), old) << step;
+        EXPECT_EQ(Listing(m_out), before) << step;
+    }
+}
+
+TEST_F(AtomicSave, ImageSaveKeepsTheReplacedFileAsBak) {
+    LoadExampleLike();
+    const fs::path target = m_out / "list.bin";
+    const auto first = Image(Profile{}.FlashSize(), 0x11).Bytes();
+    WriteFile(target, first);
+    ASSERT_EQ(ExportWorkingCopy(target.string()), 1);
+    EXPECT_EQ(ReadFile(m_out / "list.bin.bak"), first);
+    const auto saved = ReadFile(target);
+    ASSERT_EQ(ExportWorkingCopy(target.string()), 1);
+    EXPECT_EQ(ReadFile(m_out / "list.bin.bak"), saved) << "the earlier backup is replaced";
+    EXPECT_EQ(Listing(m_out), (std::set<std::string>{"list.bin", "list.bin.bak"}));
+    ASSERT_EQ(ExportWorkingCopy((m_out / "other.bin").string()), 1);
+    EXPECT_FALSE(fs::exists(m_out / "other.bin.bak")) << "nothing was replaced";
+}
+
+TEST_F(AtomicSave, AFailedCrcStampIsAFailedSave) {
+    std::vector<BYTE> zorv(static_cast<std::size_t>(64 + Profile{}.FlashSize()), 0);
+    std::memcpy(zorv.data(), "ZORV", 4);
+    WriteFile(Path("in.zorv"), zorv);
+    ASSERT_EQ(ImportToWorkingCopy(Path("in.zorv").string(), &prompt), 1);
+    ASSERT_TRUE(g_bZorvImage);
+    const std::int64_t total = BytesOfOneSave(m_out / "probe.zorv");
+    fs::remove(m_out / "probe.zorv");
+    const fs::path target = m_out / "box.zorv";
+    const auto old = Text("previous image");
+    WriteFile(target, old);
+    // The CRC's two bytes are the last ones written.
+    for (const std::int64_t n : {total - 2, total - 1}) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        SaveReport report;
+        EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << n;
+        EXPECT_NE(report.detail.find("CRC"), std::string::npos) << report.detail;
+        EXPECT_EQ(ReadFile(target), old);
+        EXPECT_EQ(Listing(m_out), std::set<std::string>{"box.zorv"});
+    }
+}
+
+TEST_F(AtomicSave, CFragmentFailureKeepsTheOldFragment) {
+    LoadExampleLike();
+    const fs::path target = m_out / "table.h";
+    const auto old = Text("/* hand-edited */\n");
+    WriteFile(target, old);
+    const std::size_t size = FormatDefaultChannelTable().size();
+    for (std::size_t n = 0; n < size; n += 211) {
+        CFailingFileOps failing;
+        failing.failAfter = static_cast<std::int64_t>(n);
+        CScopedFileOps scope(failing);
+        std::string error;
+        ASSERT_FALSE(WriteDefaultChannelTable(target.string(), &error)) << n;
+        ASSERT_EQ(ReadFile(target), old) << n;
+        ASSERT_EQ(Listing(m_out), std::set<std::string>{"table.h"}) << n;
+    }
+    ASSERT_TRUE(WriteDefaultChannelTable(target.string()));
+    EXPECT_EQ(ReadFile(target).size(), size);
+}
+
+TEST_F(AtomicSave, TheWorkingCopyIsPrivateHeldAndReplacedWhole) {
+    struct stat st {};
+    ASSERT_EQ(::stat(g_szWorkImagePath, &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    LoadExampleLike();
+    const auto loaded = ReadFile(g_szWorkImagePath);
+    ASSERT_EQ(::stat(g_szWorkImagePath, &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << "still private after it was replaced";
+
+    // A failing replacement (an open of another image) leaves it whole.
+    Image other(Profile{}.FlashSize(), 0x77);
+    WriteFile(Path("other.bin"), other.Bytes());
+    for (const std::int64_t n : {0, 1, 86, 5000, 300000}) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        std::string error;
+        EXPECT_EQ(ImportToWorkingCopy(Path("other.bin").string(), &prompt, &error),
+                  kImportFileError);
+        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+        EXPECT_EQ(ReadFile(g_szWorkImagePath), loaded) << n;
+        EXPECT_EQ(Listing(m_work).size(), 1u) << "only the working copy";
+    }
+
+    // Removed by name, it is still what the next save starts from.
+    ASSERT_EQ(ExportWorkingCopy((m_out / "before.bin").string()), 1);
+    fs::remove(g_szWorkImagePath);
+    ASSERT_EQ(ExportWorkingCopy((m_out / "after.bin").string()), 1);
+    EXPECT_EQ(ReadFile(m_out / "after.bin"), ReadFile(m_out / "before.bin"));
+}
+
+TEST_F(AtomicSave, WithoutAWorkingCopyASaveFailsAndSaysWhy) {
+    DeleteWorkingCopy();
+    SaveReport report;
+    EXPECT_EQ(ExportWorkingCopy((m_out / "x.bin").string(), &report), 0);
+    EXPECT_NE(report.message.find("working copy"), std::string::npos) << report.message;
+    EXPECT_NE(report.message.find("Nothing was saved"), std::string::npos) << report.message;
+    EXPECT_TRUE(Listing(m_out).empty());
+}
+
+TEST_F(AtomicSave, SendSavesIntoTheWorkingCopyAllOrNothing) {
+    LoadExampleLike();
+    const auto loaded = ReadFile(g_szWorkImagePath);
+    db.Delete(kTableChannel, 1);
+    {
+        CFailingFileOps failing;
+        failing.failAfter = 100000;
+        CScopedFileOps scope(failing);
+        EXPECT_EQ(SaveIntoWorkingCopy(), 0);
+    }
+    EXPECT_EQ(ReadFile(g_szWorkImagePath), loaded);
+    EXPECT_EQ(Listing(m_work).size(), 1u);
+    ASSERT_EQ(SaveIntoWorkingCopy(), 1);
+    EXPECT_NE(ReadFile(g_szWorkImagePath), loaded);
+    db.ClearAll();
+    ASSERT_EQ(LoadWorkingCopy(&prompt), 1);
+    EXPECT_EQ(db.Size(kTableChannel), 39u);
+}

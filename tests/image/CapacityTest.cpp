@@ -1,0 +1,189 @@
+// The capacity check before a save: each table against its block, at the
+// exact boundary, with the message the user reads; a refused save writes
+// nothing.
+#include "image/Capacity.h"
+#include "image/WorkingCopy.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+#include <functional>
+
+using namespace velmar::test;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Capacity : public WorkingCopyTest {
+protected:
+    void AddChannels(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto c = NewRecord<Channel_Info_Tag>();
+            c->SatID = 1;
+            c->Attributes = kAttrTV;
+            std::snprintf(c->Name, sizeof c->Name, "C%d", i);
+            db.AddIndexed(kTableChannel, std::move(c));
+        }
+    }
+    void AddSatellites(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto s = NewRecord<Satellite_Info_Tag>();
+            std::snprintf(s->Name, sizeof s->Name, "S%d", i);
+            db.AddIndexed(kTableSatellite, std::move(s));
+        }
+    }
+    void AddFavorites(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto f = NewRecord<FavoriteList>();
+            std::snprintf(f->Name, sizeof f->Name, "F%d", i);
+            db.AddIndexed(kTableFavorite, std::move(f));
+        }
+    }
+    // N saves; one more is refused with `message` and the target stays as it was.
+    void ExpectBoundary(const std::function<void(int)>& add, int n, const std::string& message) {
+        const fs::path target = Path("target.bin");
+        const std::vector<BYTE> old(1000, 0xA5);
+        WriteFile(target, old);
+        add(n);
+        SaveReport report;
+        ASSERT_EQ(ExportWorkingCopy(target.string(), &report), 1) << report.message;
+        WriteFile(target, old);
+        fs::remove(Path("target.bin.bak"));
+        add(1);
+        ASSERT_EQ(ExportWorkingCopy(target.string(), &report), 0);
+        EXPECT_EQ(report.message, message);
+        EXPECT_EQ(ReadFile(target), old);
+        EXPECT_FALSE(fs::exists(Path("target.bin.bak")));
+        EXPECT_FALSE(fs::exists(Path("fresh.bin")));
+        EXPECT_EQ(ExportWorkingCopy(Path("fresh.bin").string()), 0);
+        EXPECT_FALSE(fs::exists(Path("fresh.bin"))) << "no new file either";
+    }
+};
+
+} // namespace
+
+TEST_F(Capacity, StartupGeometryByHand) {
+    const FlashGeometry g = FlashGeometry::FromPolicy();
+    // 4096-byte sectors; channel entries of 56 bytes end 50 bytes before the
+    // sector end: offsets 0..3990, 72 a sector, 64 sectors.
+    EXPECT_EQ(TableCapacity(g, kTableChannel), 4608);
+    EXPECT_EQ(TableCapacity(g, kTableSatellite), 127) << "127 x 32 + 7 < 4096";
+    EXPECT_EQ(TableCapacity(g, kTableBroadcast), 408) << "204 a sector, 2 sectors";
+    EXPECT_EQ(TableCapacity(g, kTableTransponder), 1624) << "203 a sector, 8 sectors";
+    EXPECT_EQ(TableCapacity(g, kTableFavorite), 8) << "the reader takes 8";
+    EXPECT_EQ(TableCapacity(g, kTableCableMux), 0) << "a satellite-only receiver";
+    EXPECT_EQ(TableCapacity(g, kTableTerrestrialMux), -1) << "never written";
+}
+
+TEST_F(Capacity, ChannelsAtTheBoundary) {
+    ExpectBoundary([&](int n) { AddChannels(n); }, 4608,
+                   "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+                   "Remove 1 channel and save again.");
+}
+
+TEST_F(Capacity, SatellitesAtTheBoundary) {
+    ExpectBoundary([&](int n) { AddSatellites(n); }, 127,
+                   "The satellite list has 128 satellites, but this receiver holds at most 127. "
+                   "Remove 1 satellite and save again.");
+}
+
+TEST_F(Capacity, FavouritesAtTheBoundary) {
+    ExpectBoundary(
+        [&](int n) { AddFavorites(n); }, 8,
+        "The favourite tree has 9 favourite lists, but this receiver holds at most 8. Remove 1 "
+        "favourite list and save again.");
+}
+
+TEST_F(Capacity, TwinTunerTakesTwoEntriesPerChannel) {
+    Profile p;
+    p.list = 5;
+    p.ch.entrySize = 64; // 3991 / 64: 63 entries a sector, 4032 in 64 sectors
+    p.Apply();
+    const FlashGeometry g = FlashGeometry::FromPolicy();
+    EXPECT_EQ(TableCapacity(g, kTableChannel), 2016);
+    AddChannels(2016 + 42);
+    const auto problems = CheckCapacity(db, g);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].table, kTableChannel);
+    EXPECT_EQ(problems[0].count, 2058u);
+    EXPECT_EQ(problems[0].capacity, 2016u);
+    EXPECT_EQ(problems[0].message, "The channel list has 2,058 channels, but this receiver holds "
+                                   "at most 2,016. Remove 42 channels and save again.");
+}
+
+TEST_F(Capacity, EveryTableThatDoesNotFitIsNamedInBlockOrder) {
+    AddChannels(4650);
+    AddSatellites(130);
+    AddFavorites(9);
+    for (int i = 0; i < 409; ++i) {
+        auto b = NewRecord<Broadcast_Info_Tag>();
+        std::strcpy(b->Name, "B");
+        db.AddIndexed(kTableBroadcast, std::move(b));
+    }
+    const auto problems = CheckCapacity(db, FlashGeometry::FromPolicy());
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0].table, kTableFavorite);
+    EXPECT_EQ(problems[1].table, kTableSatellite);
+    EXPECT_EQ(problems[2].table, kTableBroadcast);
+    EXPECT_EQ(problems[3].message,
+              "The channel list has 4,650 channels, but this receiver holds at most 4,608. "
+              "Remove 42 channels and save again.");
+    EXPECT_EQ(CapacityMessage(problems).find('\n'), problems[0].message.size());
+}
+
+TEST_F(Capacity, OtherFamilies) {
+    Profile network;
+    network.list = 9;
+    network.type = 0x12;
+    network.ch.entrySize = 12; // 340 would fit a sector; the count byte caps it at 255
+    network.Apply();
+    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableChannel), 255 * 64);
+    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableSatellite), 0);
+    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableTransponder), 0);
+
+    Profile cable;
+    cable.list = 2;
+    cable.type = 0x04;
+    cable.Apply(); // Z - off - 4 > 40: 203 a sector
+    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableCableMux), 203 * 8);
+
+    Profile single;
+    single.list = 10;
+    single.type = 0x14;
+    single.tp = {4096, 40, 16, 0};
+    single.brd = {8192, 20, 20, 0};
+    single.ch = {12288, 300, 80, 28};
+    single.Apply();
+    const FlashGeometry g = FlashGeometry::FromPolicy();
+    EXPECT_EQ(TableCapacity(g, kTableCableMux), 40);
+    EXPECT_EQ(TableCapacity(g, kTableBroadcast), 20);
+    EXPECT_EQ(TableCapacity(g, kTableChannel), 300);
+    AddChannels(301);
+    const auto problems = CheckCapacity(db, g);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].capacity, 300u);
+
+    Profile unknown;
+    unknown.list = 11; // no channel layout: no channel can be saved
+    unknown.Apply();
+    db.ClearAll();
+    AddChannels(1);
+    ASSERT_EQ(CheckCapacity(db, FlashGeometry::FromPolicy()).size(), 1u);
+    EXPECT_EQ(CheckCapacity(db, FlashGeometry::FromPolicy())[0].message,
+              "The channel list has 1 channel, but this receiver holds none. Remove 1 channel "
+              "and save again.");
+}
+
+TEST_F(Capacity, ABrokenLayoutIsReportedInsteadOfCounted) {
+    Profile p;
+    p.ch = {49152, 1 << 20, 56, 28}; // 4 GB of channel block
+    p.Apply();
+    const auto problems = CheckCapacity(db, FlashGeometry::FromPolicy());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].message, "This receiver's flash layout is not valid: the channel block "
+                                   "reaches beyond any receiver's image.");
+    SaveReport report;
+    EXPECT_EQ(ExportWorkingCopy(Path("x.bin").string(), &report), 0);
+    EXPECT_EQ(report.message, problems[0].message);
+    EXPECT_FALSE(fs::exists(Path("x.bin")));
+}

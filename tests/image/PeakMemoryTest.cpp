@@ -1,0 +1,84 @@
+// Images of the largest size accepted, and every receiver family's image with
+// every byte set, open and save within 64 MB of heap.
+#include "image/WorkingCopy.h"
+#include "tests/image/CountingAllocator.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <random>
+
+using namespace velmar::test;
+
+namespace {
+
+constexpr std::size_t kImageBound = 64 * kMiB;
+
+class ImagePeak : public WorkingCopyTest {
+protected:
+    // Peak heap of opening `bytes` and saving what was opened.
+    std::size_t PeakOfOpenAndSave(const std::vector<BYTE>& bytes) {
+        WriteFile(Path("in.bin"), bytes);
+        ResetHeapPeak();
+        const std::size_t base = HeapInUse();
+        prompt.ExpectAnswer(true);
+        const int opened = ImportToWorkingCopy(Path("in.bin").string(), &prompt);
+        EXPECT_NE(opened, kImportFileError);
+        if (opened == 1) {
+            SaveReport report;
+            ExportWorkingCopy(Path("out.bin").string(), &report);
+        }
+        return HeapPeak() - base;
+    }
+};
+
+Profile Family(int list, std::uint32_t type, int chEntry) {
+    Profile p;
+    p.list = list;
+    p.type = type;
+    p.ch.entrySize = chEntry;
+    p.maxMux = 64;
+    return p;
+}
+
+} // namespace
+
+TEST_F(ImagePeak, TheLargestImageAcceptedOpensAndSavesWithin64MB) {
+    std::vector<BYTE> image(static_cast<std::size_t>(kMaxImageFileBytes), 0xFF);
+    const std::size_t peak = PeakOfOpenAndSave(image);
+    std::printf("[ measured ] a %lld-byte image: open and save %.1f MB\n",
+                static_cast<long long>(kMaxImageFileBytes), static_cast<double>(peak) / kMiB);
+    EXPECT_LT(peak, kImageBound);
+    image.push_back(0);
+    WriteFile(Path("big.bin"), image);
+    std::string error;
+    EXPECT_EQ(ImportToWorkingCopy(Path("big.bin").string(), &prompt, &error), kImportFileError);
+    EXPECT_NE(error.find("more than a receiver image can have"), std::string::npos) << error;
+}
+
+TEST_F(ImagePeak, EveryFamilyWithEveryByteSet) {
+    Profile single = Family(10, 0x14, 64);
+    single.tp = {4096, 40, 16, 0};
+    single.brd = {8192, 20, 20, 0};
+    single.ch = {12288, 300, 80, 28};
+    const Profile families[] = {Profile{},
+                                Family(8, 0x19, 72),
+                                Family(1, 0x21, 108),
+                                Family(64, 0x49, 124),
+                                Family(5, 0x01, 64),
+                                Family(9, 0x12, 80),
+                                Family(1, 0x02, 64),
+                                Family(2, 0x04, 64),
+                                single};
+    std::mt19937 rng(5);
+    for (const Profile& p : families) {
+        p.Apply();
+        for (const BYTE fill : {BYTE{0xFF}, BYTE{0x01}}) {
+            Image img(p.FlashSize(), fill);
+            if (fill == 0x01)
+                for (int i = 0; i < p.FlashSize(); i += 7)
+                    img[i] = static_cast<BYTE>(rng());
+            db.ClearAll();
+            const std::size_t peak = PeakOfOpenAndSave(img.Bytes());
+            EXPECT_LT(peak, kImageBound) << "list " << p.list << " type " << p.type;
+        }
+    }
+}

@@ -1,0 +1,323 @@
+// Exporting into an existing workbook keeps everything else in it: the other
+// sheets' records, the global records, every other stream of the compound
+// file, byte for byte where nothing had to move. A workbook that cannot be
+// kept whole is refused and left as it was. Large exports use DIFAT sectors.
+#include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
+#include "platform/FileOps.h"
+#include "xls/BiffRecords.h"
+#include "xls/ChannelWorkbook.h"
+#include "xls/CompoundFile.h"
+#include "xls/ExcelBook.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::uint32_t At32(const Bytes& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+// Every stream of a compound file by name (the Workbook stream included).
+std::map<std::u16string, Bytes> Streams(const Bytes& file) {
+    cfb::CCompoundFileReader reader;
+    std::vector<cfb::DirectoryEntry> entries;
+    EXPECT_TRUE(reader.Open(file));
+    EXPECT_TRUE(reader.ReadAll(entries));
+    std::map<std::u16string, Bytes> streams;
+    for (const auto& e : entries)
+        if (e.Type() == 2)
+            streams[e.Name()] = e.data;
+    return streams;
+}
+
+struct Substream {
+    std::vector<std::pair<std::uint16_t, Bytes>> records; // type, data with CONTINUEs
+};
+
+// The workbook stream as its substreams: globals first, then each sheet.
+std::vector<Substream> Substreams(const Bytes& stream) {
+    std::vector<Substream> out;
+    biff::Reader reader(stream);
+    biff::Record r;
+    int depth = 0;
+    while (reader.Next(r)) {
+        if (r.type == biff::kBof && depth++ == 0)
+            out.emplace_back();
+        if (r.type == biff::kEof)
+            --depth;
+        if (!out.empty())
+            out.back().records.emplace_back(r.type, r.data);
+    }
+    return out;
+}
+
+const std::string kNotes =
+    std::string(VELMAR_SOURCE_DIR) + "/tests/xls/fixtures/libreoffice-notes.xls";
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("velmar-export-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        db.ClearAll();
+    }
+    void TearDown() override {
+        db.ClearAll();
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    void AddChannels(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto c = NewRecord<Channel_Info_Tag>();
+            c->ProgramNum = static_cast<WORD>(i + 1);
+            c->SatID = 1;
+            c->Attributes = kAttrTV;
+            std::snprintf(c->Name, sizeof c->Name, "Channel %d", i + 1);
+            db.AddIndexed(kTableChannel, std::move(c));
+        }
+    }
+    // The export is refused with a message naming the cause; the file is
+    // left byte for byte and nothing else appears.
+    void ExpectRefused(const fs::path& path, const std::string& cause) {
+        const Bytes before = fs::is_regular_file(path) ? ReadBytes(path) : Bytes{};
+        const auto entries = std::distance(fs::directory_iterator(m_dir), {});
+        std::string message;
+        EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message));
+        EXPECT_NE(message.find(cause), std::string::npos) << message;
+        if (fs::is_regular_file(path)) {
+            EXPECT_EQ(ReadBytes(path), before);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), entries);
+    }
+
+    CZorvDB& db = TheZorvDB();
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
+    const fs::path path = m_dir / "notes.xls";
+    fs::copy_file(kNotes, path);
+    const Bytes original = ReadBytes(path);
+    AddChannels(100);
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    const Bytes written = ReadBytes(path);
+
+    // Every other stream of the compound file, byte for byte.
+    auto before = Streams(original), after = Streams(written);
+    ASSERT_EQ(before.size(), 5u) << "Workbook, CompObj, Ole and the two property streams";
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, data] : before)
+        if (name != u"Workbook") {
+            EXPECT_EQ(after[name], data) << std::string(name.begin(), name.end());
+        }
+
+    // The global records in their order, unchanged but for the sheet
+    // directory (new positions) and the string table's index (it moved).
+    const auto old = Substreams(before[u"Workbook"]), now = Substreams(after[u"Workbook"]);
+    ASSERT_EQ(old.size(), 3u) << "globals, Channel, Notes";
+    ASSERT_EQ(now.size(), 3u);
+    ASSERT_EQ(now[0].records.size(), old[0].records.size());
+    for (std::size_t i = 0; i < old[0].records.size(); ++i) {
+        const auto& [type, data] = old[0].records[i];
+        EXPECT_EQ(now[0].records[i].first, type) << i;
+        if (type == biff::kBoundSheet) { // everything but the position
+            EXPECT_EQ(Bytes(now[0].records[i].second.begin() + 4, now[0].records[i].second.end()),
+                      Bytes(data.begin() + 4, data.end()));
+        } else if (type != biff::kExtSst) {
+            EXPECT_EQ(now[0].records[i].second, data) << "record " << i << " type " << type;
+        }
+    }
+    // The second sheet, record for record; its INDEX moved with it.
+    ASSERT_EQ(now[2].records.size(), old[2].records.size());
+    for (std::size_t i = 0; i < old[2].records.size(); ++i)
+        if (old[2].records[i].first != biff::kIndex) {
+            EXPECT_EQ(now[2].records[i], old[2].records[i]) << "Notes record " << i;
+        }
+
+    // And what our reader sees: the new channels in place of the old sheet.
+    CExcelBook book;
+    ASSERT_TRUE(book.Load(path.string()));
+    ASSERT_EQ(book.SheetCount(), 2u);
+    EXPECT_EQ(book.Sheet(0)->Name(), "Channel") << "replaced where it was";
+    EXPECT_EQ(book.Sheet(1)->Name(), "Notes");
+    // 12.5 stays in the file as LibreOffice wrote it (an RK value of 1250 with the x100
+    // flag, see the records above); the reader's RK rule reads it as the integer 12.
+    EXPECT_EQ(book.Sheet(1)->At(0, 0).GetInteger(), 12);
+    EXPECT_STREQ(book.Sheet(1)->At(0, 1).GetString(), "merged");
+    db.ClearAll();
+    ASSERT_TRUE(ImportChannelWorkbook(path.string(), &message)) << message;
+    EXPECT_EQ(db.Size(kTableChannel), 100u);
+    EXPECT_STREQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->Name, "Channel 1");
+
+    // Exporting again into what we wrote changes nothing but the channels.
+    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    EXPECT_EQ(ReadBytes(path), written);
+}
+
+TEST_F(Export, AWorkbookThatCannotBeKeptWholeIsRefused) {
+    AddChannels(3);
+    // A compound file without a "Workbook" stream (another program's document).
+    const fs::path doc = m_dir / "report.xls";
+    WriteBytes(doc, cfb::WriteCompoundFile(u"WordDocument", Bytes(5000, 7)));
+    ExpectRefused(doc, "holds no \"Workbook\" stream");
+    // A workbook cut short.
+    Bytes notes = ReadBytes(kNotes);
+    auto streams = Streams(notes);
+    Bytes stream = streams[u"Workbook"];
+    stream.resize(stream.size() - 30);
+    const fs::path cut = m_dir / "cut.xls";
+    WriteBytes(cut, cfb::WriteCompoundFile(u"Workbook", stream));
+    ExpectRefused(cut, "ends early");
+    // A workbook protected with a password.
+    biff::Writer w;
+    w.Begin(biff::kBof);
+    w.Raw(Bytes{0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    w.End();
+    w.Begin(biff::kFilePass);
+    w.Raw(Bytes(54, 1));
+    w.End();
+    const fs::path locked = m_dir / "locked.xls";
+    WriteBytes(locked, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
+    ExpectRefused(locked, "protected with a password");
+    // A compound file whose directory cannot be read.
+    Bytes broken = notes;
+    broken[48] = 0x70; // the directory in a sector beyond the file
+    const fs::path damaged = m_dir / "damaged.xls";
+    WriteBytes(damaged, broken);
+    ExpectRefused(damaged, "its sector tables or its directory cannot be read");
+    // A folder by that name.
+    fs::create_directories(m_dir / "folder.xls");
+    ExpectRefused(m_dir / "folder.xls", "is a folder");
+}
+
+TEST_F(Export, AFileThatIsNoWorkbookOrNoFileBecomesANewWorkbook) {
+    AddChannels(2);
+    const fs::path image = m_dir / "image.xls";
+    WriteBytes(image, Bytes{'V', 'X', ' ', ' ', 80, 0});
+    ASSERT_TRUE(ExportChannelWorkbook(image.string()));
+    CExcelBook book;
+    ASSERT_TRUE(book.Load(image.string()));
+    EXPECT_EQ(book.SheetCount(), 1u);
+    ASSERT_TRUE(ExportChannelWorkbook((m_dir / "new.xls").string()));
+    EXPECT_TRUE(fs::exists(m_dir / "new.xls"));
+}
+
+TEST_F(Export, AFailingWriterLeavesTheWorkbookAsItWas) {
+    const fs::path path = m_dir / "notes.xls";
+    fs::copy_file(kNotes, path);
+    const Bytes original = ReadBytes(path);
+    AddChannels(200);
+    for (const std::int64_t n : {0, 1, 511, 512, 4096, 20000, 50000}) {
+        CFailingFileOps failing;
+        failing.failAfter = n;
+        CScopedFileOps scope(failing);
+        std::string message;
+        EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message)) << n;
+        EXPECT_EQ(message, "Cannot save channel file");
+        ASSERT_EQ(ReadBytes(path), original) << n;
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 1) << n;
+    }
+    CFailingFileOps failing;
+    failing.failClose = true;
+    CScopedFileOps scope(failing);
+    EXPECT_FALSE(ExportChannelWorkbook(path.string()));
+    EXPECT_EQ(ReadBytes(path), original);
+}
+
+TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
+    AddChannels(65535);
+    const fs::path path = m_dir / "full.xls";
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    const Bytes file = ReadBytes(path);
+    // Far beyond 109 FAT sectors: the header names extension sectors, the
+    // directory still stands in sector 1 and the further FAT sectors follow it.
+    const std::uint32_t fatSectors = At32(file, 44);
+    EXPECT_GT(fatSectors, 109u);
+    EXPECT_EQ(At32(file, 48), 1u);
+    EXPECT_GT(At32(file, 72), 0u) << "DIFAT sectors";
+    EXPECT_NE(At32(file, 68), 0xFFFFFFFEu);
+    EXPECT_EQ(At32(file, 76), 0u);
+    for (std::uint32_t i = 1; i < 109; ++i)
+        ASSERT_EQ(At32(file, 76 + 4 * i), i + 1) << "FAT sector " << i;
+    db.ClearAll();
+    ASSERT_TRUE(ImportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_EQ(db.Size(kTableChannel), 65535u);
+    DWORD last = 0;
+    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+        last = c->Index;
+    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, last)->Name, "Channel 65535");
+
+    // One more than a sheet holds: refused, the file as it was.
+    AddChannels(1);
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message));
+    EXPECT_EQ(message, "The channel list has 65,536 channels, but a workbook sheet holds at most "
+                       "65,535. Remove 1 channels and save again.");
+    EXPECT_EQ(fs::file_size(path, ec), size);
+}
+
+TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
+    // One sheet "Notes"; the workbook's reference to itself (SUPBOOK) says
+    // one sheet, the tab ids list one.
+    biff::Writer w;
+    auto record = [&](std::uint16_t type, const Bytes& data) {
+        w.Begin(type);
+        w.Raw(data);
+        w.End();
+    };
+    record(biff::kBof, Bytes{0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    record(biff::kTabId, Bytes{5, 0});
+    record(biff::kBoundSheet, Bytes{0, 0, 0, 0, 0, 0, 5, 0, 'N', 'o', 't', 'e', 's'});
+    record(biff::kSupBook, Bytes{1, 0, 1, 4});
+    record(biff::kEof, {});
+    const std::size_t sheet = w.Size();
+    record(biff::kBof, Bytes{0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    record(biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0});
+    record(biff::kEof, {});
+    w.Patch32(20 + 6 + 4, static_cast<std::uint32_t>(sheet)); // after BOF and TABID
+    const fs::path path = m_dir / "counted.xls";
+    WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
+    AddChannels(1);
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    const auto globals = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
+    std::map<std::uint16_t, Bytes> byType;
+    for (const auto& [type, data] : globals)
+        byType[type] = data;
+    EXPECT_EQ(byType[biff::kSupBook], (Bytes{2, 0, 1, 4})) << "two sheets now";
+    EXPECT_EQ(byType[biff::kTabId], (Bytes{5, 0, 6, 0})) << "the new sheet's tab id";
+    CExcelBook book;
+    ASSERT_TRUE(book.Load(path.string()));
+    ASSERT_EQ(book.SheetCount(), 2u);
+    EXPECT_EQ(book.Sheet(0)->Name(), "Notes");
+    EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "as it was";
+    EXPECT_EQ(book.Sheet(1)->Name(), "Channel") << "appended after it";
+}
