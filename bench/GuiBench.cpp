@@ -30,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -116,6 +117,7 @@ public:
             ReplaceWithRealisticChannels(kLarge);
             frame->OnRefreshAll();
         }
+        m_nHeld = kLarge;
     }
     void OpenImage() {
         // The benchmarks' edits are not worth keeping: no question before the open.
@@ -357,10 +359,16 @@ void BM_StartToFirstPaint(benchmark::State& state) {
 void BM_StartProcessToFirstPaint(benchmark::State& state) {
     const QString editor = QCoreApplication::applicationDirPath() + "/../app/velmar";
     const QString image = QString::fromStdString(TheFiles().image);
+    // A temporary folder of its own: working copies that other runs left in
+    // the shared one would make the editor ask about them first.
+    const QTemporaryDir temp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temp.path());
     rusage before{};
     getrusage(RUSAGE_CHILDREN, &before);
     for (auto _ : state) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
         process.start(editor, {"--open", image, "--quit-after-first-paint"});
