@@ -39,11 +39,8 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     QAction* receive = AddCommand("ID_RECEIVE_DB", "Receive", "Receive DB from STB", "Receive",
                                   QKeySequence("Ctrl+R"));
     add(receive, QStyle::SP_ArrowDown);
-    QAction* send =
-        AddCommand("ID_SEND_DB", "Send", "Send DB to STB", "Send", QKeySequence("Ctrl+T"));
-    // The receiver link is not part of this build yet: its commands exist but are off.
-    receive->setEnabled(false);
-    send->setEnabled(false);
+    // Send has an accelerator but no button.
+    AddCommand("ID_SEND_DB", "Send", "Send DB to STB", "Send", QKeySequence("Ctrl+T"));
     bar->addSeparator();
     add(AddCommand("ID_REFRESH_ALL", "Refresh", "Refresh all", "Refresh", {}),
         QStyle::SP_BrowserReload);
@@ -57,6 +54,8 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     connect(findChild<QAction*>("ID_REFRESH_ALL"), &QAction::triggered, this,
             &CMainFrame::OnRefreshAll);
     connect(findChild<QAction*>("ID_APP_ABOUT"), &QAction::triggered, this, &CMainFrame::OnAbout);
+    connect(receive, &QAction::triggered, this, &CMainFrame::OnReceiveDb);
+    connect(findChild<QAction*>("ID_SEND_DB"), &QAction::triggered, this, &CMainFrame::OnSendDb);
     new CCaptionEntries(*this, *bar, m_ui); // the hidden entries; owned by the frame
     // Undo and redo come after the fixed buttons.
     bar->addSeparator();

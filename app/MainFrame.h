@@ -46,6 +46,10 @@ public:
     void OnAbout();
     void OnUndo();
     void OnRedo();
+    // The receiver link (FrameLink.cpp): receive into the working copy and
+    // load it; save the tables into the working copy and send it.
+    void OnReceiveDb();
+    void OnSendDb();
     // Steps 2 to 5 of Open, for a chosen or dropped path.
     void OpenPath(const QString& path);
     // At start: a working copy that an editor left behind when it did not end

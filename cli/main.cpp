@@ -3,6 +3,7 @@
 #include "cli/EditScript.h"
 #include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
+#include "cli/LinkCommands.h"
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
@@ -37,6 +38,8 @@ commands:
   edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
                         input) and save to OUT as the editor's Save does (see below)
   receivers             the receiver profiles that --receiver names
+  receive LINK OUT.bin  an image from a receiver (YMODEM), in the working form
+  send LINK IMAGE       IMAGE to a receiver (YMODEM), byte for byte
 
 receiver options (default: the editor's start-up configuration):
   --receiver NAME       a receiver profile's geometry; the options below change it
@@ -59,7 +62,7 @@ constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 int Usage(const std::string& problem) {
     if (!problem.empty())
         std::cerr << "velmar-cli: " << problem << "\n";
-    std::cerr << kUsage << EditScriptHelp();
+    std::cerr << kUsage << EditScriptHelp() << "\n" << kLinkUsage;
     return 2;
 }
 
@@ -162,6 +165,8 @@ int Run(const std::vector<std::string>& args) {
         PrintReceiverProfiles(std::cout);
         return 0;
     }
+    if (IsLinkCommand(command))
+        return RunLinkCommand(command, operands);
     const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
     if (json)
         operands.erase(operands.begin());

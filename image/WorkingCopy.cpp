@@ -247,6 +247,27 @@ int WorkingCopyDescriptor() {
     return g_nWorkFd;
 }
 
+std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image) {
+    const auto startsWith = [&](const char* magic) {
+        return image.size() >= 4 && std::memcmp(image.data(), magic, 4) == 0;
+    };
+    if (image.empty() || startsWith("VX  "))
+        return {};
+    std::vector<BYTE> prefix(kWorkingHeaderSize, 0);
+    prefix[0] = 'V';
+    prefix[1] = 'X';
+    prefix[2] = ' ';
+    prefix[3] = ' ';
+    WriteWORD(prefix.data() + 4, kHeaderTextSize, 0);
+    if (startsWith("ZORV")) {
+        // 16 zero bytes, so the 64-byte header lands at header-text offset 16.
+        prefix.resize(6 + 16);
+    } else {
+        std::memcpy(prefix.data() + 6, g_HeaderText, kHeaderTextSize);
+    }
+    return prefix;
+}
+
 bool ReadWorkingCopy(std::string& contents, std::string* error) {
     std::string why;
     if (g_nWorkFd < 0) {
@@ -276,21 +297,8 @@ int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, std::str
         std::string image;
         if (!ReadWholeFile(source, image, error))
             return kImportFileError;
-        BYTE header[kWorkingHeaderSize] = {'V', 'X', ' ', ' '};
-        WriteWORD(header + 4, kHeaderTextSize, 0);
-        bool ok = false;
-        if (image.empty()) {
-            ok = ReplaceWorkingCopy({}, {}, error);
-        } else if (image.compare(0, 4, "VX  ") == 0) {
-            ok = ReplaceWorkingCopy(Bytes(image), {}, error);
-        } else if (image.compare(0, 4, "ZORV") == 0) {
-            // 16 zero bytes, so the 64-byte header lands at header-text offset 16.
-            ok = ReplaceWorkingCopy(std::span<const BYTE>(header, 6 + 16), Bytes(image), error);
-        } else {
-            std::memcpy(header + 6, g_HeaderText, kHeaderTextSize);
-            ok = ReplaceWorkingCopy(header, Bytes(image), error);
-        }
-        if (!ok)
+        const std::vector<BYTE> prefix = WorkingFormPrefix(Bytes(image));
+        if (!ReplaceWorkingCopy(prefix, Bytes(image), error))
             return kImportFileError;
     } catch (const std::bad_alloc&) {
         if (error)

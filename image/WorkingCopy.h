@@ -38,6 +38,12 @@ int LoadWorkingCopy(IUserPrompt* prompt = nullptr);
 // working copy cannot be written: the file error the caller reports.
 inline constexpr int kImportFileError = -1;
 
+// What goes in front of `image` to put it in the working form, chosen by its
+// first four bytes: nothing for "VX  " (and for an empty file); "VX  ", the
+// length 80 and 16 zero bytes for "ZORV"; otherwise the full 86-byte header
+// with the header text as it stands now.
+std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image);
+
 // Converts `source` into the working copy by its first four bytes, clears
 // the store and loads the working copy: Load's result, or kImportFileError
 // with the reason in `error`.

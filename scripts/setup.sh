@@ -12,6 +12,7 @@ packages=(
     librsvg2-bin desktop-file-utils appstream groff-base
     # the Debian package: dpkg-shlibdeps computes its dependencies
     dpkg-dev
+    lrzsz socat # the receiver link is tested against sb/rb over socat ptys
 )
 # LibreOffice is only needed by the spreadsheet interoperability tests.
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then

@@ -11,9 +11,14 @@ class CLinkDialogBase : public CVxDialog {
 public:
     void Initialize(const char* path) { m_strPath = path ? path : ""; }
     const std::string& Path() const { return m_strPath; }
+    // The transfer form (LinkForm.h): a receive dialog closes with OK once a
+    // complete image has replaced the file at Path(), a send dialog once the
+    // receiver has taken all of it.
+    int ShowForm(QWidget* owner) override;
 
 protected:
     using CVxDialog::CVxDialog;
+    virtual bool Sends() const { return false; }
 
 private:
     std::string m_strPath;
@@ -36,6 +41,9 @@ class CDlgSendDataToSTB final : public CVxDialogOf<CDlgSendDataToSTB, CLinkDialo
 public:
     static constexpr const char* kClassName = "CDlgSendDataToSTB";
     explicit CDlgSendDataToSTB(IUiSeam& ui) : CVxDialogOf(ui) {}
+
+protected:
+    bool Sends() const override { return true; }
 };
 
 // Which receiver family the editor is set up for, and whether the grids show

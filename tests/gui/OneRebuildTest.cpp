@@ -1,8 +1,10 @@
-// Whole-document steps (Open, Refresh, a workbook import) rebuild each
+// Whole-document steps (Open, Refresh, Receive, a workbook import) rebuild each
 // channel list exactly once and leave it unfiltered, whatever control has
 // the focus and whatever satellite was chosen before: laying out the panes
 // must not move a grid's current row and so filter the lists on the way.
 #include "tests/gui/EditorFixture.h"
+
+#include "platform/vxui/LinkDialogs.h"
 
 #include <QApplication>
 #include <QTest>
@@ -45,6 +47,17 @@ TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
              OpenExample();
          }},
         {"refresh", [&] { Action("ID_REFRESH_ALL").trigger(); }},
+        {"receive",
+         [&] {
+             if (frame->Session().IsModified())
+                 ui.NextAnswer(IUiSeam::IDNO);
+             // The dialog leaves the received image in the working copy.
+             const std::string image = ReadAll(kExample.toStdString());
+             ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, [image](CDlgRecvDataFromSTBEx& d) {
+                 std::ofstream(d.Path(), std::ios::binary | std::ios::trunc) << image;
+             });
+             Action("ID_RECEIVE_DB").trigger();
+         }},
         {"import",
          [&] {
              ui.NextOpenFileName(QString::fromStdString(workbook));
@@ -74,5 +87,7 @@ TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
             EXPECT_EQ(Radio().GetRowCount() - 1, radio) << "every radio channel";
             EXPECT_FALSE(sat.GetFocusCell().IsValid()) << "no satellite chosen any more";
         }
+    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 5u) << "one receive per control";
+    EXPECT_TRUE(ui.messages.empty()) << "every step went through";
     std::filesystem::remove(workbook);
 }

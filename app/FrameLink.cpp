@@ -1,0 +1,74 @@
+// The frame's receiver-link commands: Receive (toolbar, Ctrl+R) and Send
+// (Ctrl+T). The transfer itself is the dialogs' business; the frame hands
+// them the working copy and loads what a receive left there.
+//
+// Beyond the letter of the commands, no failure loses data: Receive first
+// offers to save unsaved edits, and a received image that does not load
+// puts the previous document back and says so; Send checks that every table
+// fits the receiver and says why a save into the working copy failed, where
+// the commands would otherwise end silently.
+#include "app/ImageLoad.h"
+#include "app/MainFrame.h"
+
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "image/WorkingCopy.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WaitCursor.h"
+#include "platform/vxui/LinkDialogs.h"
+#include "views/Panes.h"
+
+#include <string>
+
+void CMainFrame::OnReceiveDb() {
+    if (!SaveModifiedFirst())
+        return;
+    const int productList = GetProductList();
+    CDlgRecvDataFromSTB plain(m_ui);
+    plain.Initialize(g_szWorkImagePath);
+    CDlgRecvDataFromSTBEx extended(m_ui);
+    extended.Initialize(g_szWorkImagePath);
+    const bool useEx = productList >= 7 && productList <= 10;
+    // The document's working copy as it is now: a dialog may write the
+    // received image under the same name in place.
+    std::string document, error;
+    if (!ReadWorkingCopy(document, &error)) {
+        ShowStop(m_ui, this, QString::fromLocal8Bit(error));
+        return;
+    }
+    const int result = useEx ? extended.DoModal() : plain.DoModal();
+    if (result != IUiSeam::IDOK)
+        return; // the dialogs replace the file only with a whole image
+    // The dialog left the image under the working copy's name; it becomes
+    // the held working copy and is loaded, or the document comes back.
+    CWaitCursor wait(m_ui);
+    const std::string received = g_szWorkImagePath;
+    const int loaded = LoadImageAsDocument(received, &m_prompt, &error, ImageForm::AsIs, &document);
+    if (loaded == 1) {
+        m_session.StartFresh();
+        RefreshAllViews();
+        return;
+    }
+    wait.End();
+    ShowStop(m_ui, this,
+             loaded == kImportFileError && !error.empty() ? QString::fromLocal8Bit(error)
+                                                          : QString(texts::kCannotOpenImage));
+}
+
+void CMainFrame::OnSendDb() {
+    const CZorvDB& db = TheZorvDB();
+    if (db.Size(kTableChannel) == 0 || db.Size(kTableFavorite) == 0) {
+        ShowStop(m_ui, this, texts::kUploadEmpty);
+        return;
+    }
+    RefreshAllViews();
+    SaveReport report;
+    if (SaveIntoWorkingCopy(&report) == 0) {
+        // Nothing was written: the working copy is as it was.
+        ShowStop(m_ui, this, QString::fromLocal8Bit(report.message));
+        return;
+    }
+    CDlgSendDataToSTB send(m_ui);
+    send.Initialize(g_szWorkImagePath);
+    send.DoModal(); // its result is not used
+}

@@ -1,0 +1,198 @@
+// The receiver link against lrzsz's own time: the start-up image received
+// from sb and sent to rb by our side, and moved from sb to rb, over loopback
+// TCP and over a socat pty pair, alternately in the same run. Each timing
+// ends when the receiving side has the whole file. Counters, as medians over
+// the iterations: ours_med_s, lrzsz_med_s (sb to rb over the same line) and
+// ratio_med (ours / lrzsz; the target is 1.2 or less).
+// Needs sb, rb and socat; a benchmark without them says so and is skipped.
+#include "bench/BenchImages.h"
+#include "link/ImageTransfer.h"
+#include "link/SerialTransport.h"
+#include "link/TcpTransport.h"
+#include "tests/link/LinkTestSupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <future>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace velmar::test;
+using Clock = std::chrono::steady_clock;
+using std::chrono::seconds;
+
+namespace {
+
+constexpr auto kDeadline = seconds(120);
+
+enum class Line { Tcp, Pty };
+enum class Direction { Receive, Send };
+
+bool HaveLrzsz() {
+    return !FindProgram("sb").empty() && !FindProgram("rb").empty() &&
+           !FindProgram("socat").empty();
+}
+
+// Two connected ends of the chosen line, as descriptors: ours and the peer's.
+struct LineEnds {
+    std::unique_ptr<CPtyPair> pty;
+    std::unique_ptr<CLoopbackServer> server;
+    int ours = -1;
+    int peer = -1;
+
+    // `ourFd`: open our end of a pty as a plain descriptor too (for sb);
+    // otherwise the serial transport opens it.
+    LineEnds(Line line, const CTempDir& dir, bool ourFd) {
+        if (line == Line::Pty) {
+            pty = std::make_unique<CPtyPair>(dir.Path());
+            if (!pty->Ready())
+                return;
+            if (ourFd)
+                ours = ::open(pty->A().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+            peer = ::open(pty->B().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+            return;
+        }
+        // Plain blocking sockets: sb and rb expect nothing else.
+        server = std::make_unique<CLoopbackServer>();
+        ours = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(server->Port());
+        if (::connect(ours, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            return;
+        peer = server->Accept(seconds(5));
+    }
+    ~LineEnds() {
+        if (ours >= 0)
+            ::close(ours);
+        if (peer >= 0)
+            ::close(peer);
+    }
+    LineEnds(const LineEnds&) = delete;
+    LineEnds& operator=(const LineEnds&) = delete;
+};
+
+// Our end as the transport the product uses on that line.
+std::unique_ptr<ITransport> OurTransport(Line line, LineEnds& ends) {
+    if (line == Line::Tcp) {
+        const int fd = ends.ours;
+        ends.ours = -1;
+        return fd >= 0 ? std::make_unique<CTcpTransport>(fd) : nullptr;
+    }
+    std::string error;
+    return ends.pty ? CSerialTransport::Open(ends.pty->A(), CSerialTransport::kDefaultBaud, error)
+                    : nullptr;
+}
+
+std::vector<std::string> SbArgs(const std::string& image) {
+    return {FindProgram("sb"), "-q", "-k", image};
+}
+
+std::vector<std::string> RbArgs() {
+    return {FindProgram("rb"), "-q"};
+}
+
+// sb to rb over the line; seconds until rb has the file.
+double LrzszSeconds(Line line, const std::string& image) {
+    CTempDir dir, rx;
+    LineEnds ends(line, dir, true);
+    if (ends.ours < 0 || ends.peer < 0)
+        return -1.0;
+    const auto start = Clock::now();
+    CChild rb(RbArgs(), ends.peer, ends.peer, rx.Path());
+    CChild sb(SbArgs(image), ends.ours, ends.ours);
+    ::close(ends.peer);
+    ::close(ends.ours);
+    ends.peer = ends.ours = -1;
+    const int status = rb.Wait(kDeadline);
+    const double took = std::chrono::duration<double>(Clock::now() - start).count();
+    // Over a pty sb may wait long for rb's last answer; the file is complete.
+    sb.Kill();
+    return status == 0 ? took : -1.0;
+}
+
+// Our side against sb or rb; seconds until the receiving side has the file.
+double OurSeconds(Line line, Direction direction, const std::string& image) {
+    CTempDir dir, rx;
+    LineEnds ends(line, dir, false);
+    auto ours = OurTransport(line, ends);
+    if (!ours || ends.peer < 0)
+        return -1.0;
+    const auto start = Clock::now();
+    if (direction == Direction::Receive) {
+        CChild sb(SbArgs(image), ends.peer, ends.peer);
+        ::close(ends.peer);
+        ends.peer = -1;
+        const LinkResult r = ReceiveImage(*ours, dir / "work.bin", ymodem::Options{});
+        const double took = std::chrono::duration<double>(Clock::now() - start).count();
+        return r.Ok() ? took : -1.0;
+    }
+    CChild rb(RbArgs(), ends.peer, ends.peer, rx.Path());
+    ::close(ends.peer);
+    ends.peer = -1;
+    auto sending =
+        std::async(std::launch::async, [&] { return SendImage(*ours, image, ymodem::Options{}); });
+    const int status = rb.Wait(kDeadline);
+    const double took = std::chrono::duration<double>(Clock::now() - start).count();
+    const bool sent = sending.get().Ok();
+    return status == 0 && sent ? took : -1.0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void BM_Link(benchmark::State& state, Line line, Direction direction) {
+    if (!HaveLrzsz()) {
+        state.SkipWithError("sb, rb or socat is not installed");
+        return;
+    }
+    CTempDir images;
+    const std::string image = images / "startup.bin";
+    MakeFullImage(kStartupProfile, image);
+    std::vector<double> lrzszTimes, ourTimes, ratios;
+    for (auto _ : state) {
+        const double lrzsz = LrzszSeconds(line, image);
+        const double ours = OurSeconds(line, direction, image);
+        if (lrzsz < 0 || ours < 0) {
+            state.SkipWithError("a transfer failed");
+            return;
+        }
+        state.SetIterationTime(ours);
+        lrzszTimes.push_back(lrzsz);
+        ourTimes.push_back(ours);
+        ratios.push_back(ours / lrzsz);
+    }
+    // Medians: a block lost to rb's input flush on a pty costs it seconds.
+    state.counters["ours_med_s"] = Median(ourTimes);
+    state.counters["lrzsz_med_s"] = Median(lrzszTimes);
+    state.counters["ratio_med"] = Median(ratios);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 311382);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_Link, ReceiveTcp, Line::Tcp, Direction::Receive)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_Link, SendTcp, Line::Tcp, Direction::Send)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_Link, ReceivePty, Line::Pty, Direction::Receive)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(BM_Link, SendPty, Line::Pty, Direction::Send)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+BENCHMARK_MAIN();

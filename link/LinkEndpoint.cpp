@@ -1,0 +1,37 @@
+#include "link/LinkEndpoint.h"
+
+#include "link/SerialTransport.h"
+#include "link/TcpTransport.h"
+
+std::string LinkEndpoint::Describe() const {
+    switch (kind) {
+    case Kind::Serial:
+        return "serial " + device + " at " + std::to_string(baud) + " baud";
+    case Kind::TcpConnect:
+        return "TCP " + host + ":" + std::to_string(port);
+    case Kind::TcpListen:
+        return "TCP port " + std::to_string(port) + (host.empty() ? "" : " on " + host);
+    }
+    return {};
+}
+
+std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
+                                     std::chrono::milliseconds timeout, IProgress* progress,
+                                     std::string& error,
+                                     const std::function<void(std::uint16_t)>& listening) {
+    switch (endpoint.kind) {
+    case LinkEndpoint::Kind::Serial:
+        return CSerialTransport::Open(endpoint.device, endpoint.baud, error);
+    case LinkEndpoint::Kind::TcpConnect:
+        return CTcpTransport::Connect(endpoint.host, endpoint.port, timeout, progress, error);
+    case LinkEndpoint::Kind::TcpListen: {
+        CTcpListener listener;
+        if (!listener.Listen(endpoint.host, endpoint.port, error))
+            return nullptr;
+        if (listening)
+            listening(listener.Port());
+        return listener.Accept(timeout, progress, error);
+    }
+    }
+    return nullptr;
+}

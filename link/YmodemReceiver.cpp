@@ -1,0 +1,360 @@
+#include "link/YmodemReceiver.h"
+
+#include "link/YmodemLine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace ymodem {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// What arrived where a block may start.
+struct Arrival {
+    enum Kind {
+        Block,         // a block whose number and CRC check out
+        Damaged,       // a block that was cut off or fails its checks
+        EndOfFile,     // EOT
+        PeerCancelled, // two CANs in a row
+        Timeout,
+        Cancelled,
+        Closed,
+    } kind = Timeout;
+    std::uint8_t number = 0;
+    std::vector<std::uint8_t> payload;
+};
+
+class CReceiver {
+public:
+    CReceiver(ITransport& transport, IReceiveSink& sink, const Options& options,
+              IProgress* progress)
+        : m_line(transport, progress), m_sink(sink), m_options(options) {}
+
+    LinkResult Run();
+
+private:
+    enum class Phase { Header, Data, BatchEnd, Done };
+
+    Arrival Await(milliseconds timeout);
+    // One step of each phase: returns false when the transfer ended (m_result says how).
+    bool HeaderStep();
+    bool DataStep();
+    bool BatchEndStep();
+
+    bool Fail(LinkStatus status, std::string message, bool tellPeer = true);
+    // The common endings of a wait that brought no block.
+    bool FailOn(Arrival::Kind kind);
+    bool Damaged();
+
+    CLine m_line;
+    IReceiveSink& m_sink;
+    const Options& m_options;
+    LinkResult m_result;
+    Phase m_phase = Phase::Header;
+
+    Clock::time_point m_startDeadline;
+    int m_nFailures = 0;        // of the block now expected
+    int m_nDamaged = 0;         // of those failures, damaged copies
+    int m_nSilences = 0;        // of those failures, the waits in a row with nothing
+    std::uint64_t m_nBlock = 1; // the block expected next, counted without wrapping
+    bool m_bEotOnce = false;
+    int m_nBatchEndTries = 0;
+};
+
+Arrival CReceiver::Await(milliseconds timeout) {
+    Arrival arrival;
+    const auto deadline = Clock::now() + timeout;
+    for (;;) {
+        std::uint8_t byte = 0;
+        switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
+        case LineEvent::Data:
+            break;
+        case LineEvent::Cancelled:
+            arrival.kind = Arrival::Cancelled;
+            return arrival;
+        case LineEvent::Closed:
+            arrival.kind = Arrival::Closed;
+            return arrival;
+        case LineEvent::Timeout:
+            arrival.kind = Arrival::Timeout;
+            return arrival;
+        case LineEvent::PeerCancel:
+            arrival.kind = Arrival::PeerCancelled;
+            return arrival;
+        }
+        if (byte == kEOT) {
+            arrival.kind = Arrival::EndOfFile;
+            return arrival;
+        }
+        const std::size_t size = PayloadSizeFor(byte);
+        if (size == 0)
+            continue; // noise between blocks
+        std::vector<std::uint8_t> body(size + kFrameOverhead - 1);
+        const LineEvent got = m_line.ReadExact(body, m_options.byteGap);
+        if (got == LineEvent::Cancelled || got == LineEvent::Closed) {
+            arrival.kind = got == LineEvent::Cancelled ? Arrival::Cancelled : Arrival::Closed;
+            return arrival;
+        }
+        if (got == LineEvent::Timeout || !CheckFrame(body)) {
+            arrival.kind = Arrival::Damaged;
+            return arrival;
+        }
+        arrival.kind = Arrival::Block;
+        arrival.number = body[0];
+        arrival.payload.assign(body.begin() + 2, body.end() - 2);
+        return arrival;
+    }
+}
+
+bool CReceiver::Fail(LinkStatus status, std::string message, bool tellPeer) {
+    if (tellPeer)
+        m_line.WriteCancel();
+    m_result.status = status;
+    m_result.message = std::move(message);
+    return false;
+}
+
+bool CReceiver::FailOn(Arrival::Kind kind) {
+    if (kind == Arrival::Cancelled)
+        return Fail(LinkStatus::Cancelled, "Transfer cancelled");
+    if (kind == Arrival::PeerCancelled)
+        return Fail(LinkStatus::PeerCancelled, "The sender cancelled the transfer", false);
+    return Fail(LinkStatus::LineError, "The line closed: " + m_line.Transport().Error(), false);
+}
+
+// A damaged block: drop what is left of it and ask again, unless this block
+// has failed too often.
+bool CReceiver::Damaged() {
+    ++m_nDamaged;
+    m_nSilences = 0;
+    if (++m_nFailures >= m_options.maxRetries) {
+        const std::string block = std::to_string(m_phase == Phase::Header ? 0 : m_nBlock);
+        const std::string count = std::to_string(m_nFailures);
+        return Fail(LinkStatus::TooManyErrors, m_nDamaged == m_nFailures
+                                                   ? "Block " + block + " arrived damaged " +
+                                                         count + " times; transfer abandoned"
+                                                   : "Block " + block + " failed " + count +
+                                                         " times (" + std::to_string(m_nDamaged) +
+                                                         " damaged); transfer abandoned");
+    }
+    const LineEvent purged = m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout);
+    if (purged == LineEvent::Cancelled)
+        return FailOn(Arrival::Cancelled);
+    if (purged == LineEvent::Closed)
+        return FailOn(Arrival::Closed);
+    return true;
+}
+
+bool CReceiver::HeaderStep() {
+    const auto left = m_startDeadline - Clock::now();
+    if (left <= Clock::duration::zero())
+        return Fail(LinkStatus::TimedOut, "Nothing arrived within " +
+                                              SecondsText(m_options.startTimeout) +
+                                              ": is the other side sending?");
+    if (!m_line.WriteByte(kWantCrc))
+        return FailOn(Arrival::Closed);
+    const auto wait =
+        std::min(m_options.startInterval, std::chrono::duration_cast<milliseconds>(left));
+    Arrival arrival = Await(wait);
+    switch (arrival.kind) {
+    case Arrival::Timeout:
+        return true;
+    case Arrival::Damaged:
+        return Damaged();
+    case Arrival::EndOfFile:
+        // The end of an earlier file whose acknowledgement was lost.
+        return m_line.WriteByte(kACK) || FailOn(Arrival::Closed);
+    case Arrival::Block:
+        break;
+    default:
+        return FailOn(arrival.kind);
+    }
+    if (arrival.number != 0)
+        return Fail(LinkStatus::ProtocolError,
+                    "The sender sent data without a file header (a YMODEM batch was expected)");
+    const auto header = ParseHeaderPayload(arrival.payload);
+    if (!header)
+        return Fail(LinkStatus::ProtocolError, "The sender's file header is not readable");
+    if (header->name.empty()) {
+        m_line.WriteByte(kACK);
+        return Fail(LinkStatus::ProtocolError, "The sender had no file to send", false);
+    }
+    m_result.fileName = header->name;
+    if (!header->size)
+        return Fail(LinkStatus::Refused, "The sender did not announce the size of " + header->name +
+                                             "; the transfer cannot be checked");
+    if (*header->size > m_options.maxFileSize)
+        return Fail(LinkStatus::Refused, header->name + " is too large (" +
+                                             std::to_string(*header->size) + " bytes; at most " +
+                                             std::to_string(m_options.maxFileSize) + ")");
+    std::string why;
+    if (!m_sink.Begin(*header, why))
+        return Fail(LinkStatus::FileError, why);
+    m_result.total = *header->size;
+    if (!m_line.WriteByte(kACK))
+        return FailOn(Arrival::Closed);
+    // A sender that started after several of our 'C's takes each waiting 'C'
+    // for a NAK and repeats block 0 at once. Those copies are dropped here; if
+    // any were answered, every later ACK would answer the wrong block.
+    const LineEvent purged = m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout);
+    if (purged != LineEvent::Data)
+        return FailOn(purged == LineEvent::Cancelled ? Arrival::Cancelled : Arrival::Closed);
+    if (!m_line.WriteByte(kWantCrc))
+        return FailOn(Arrival::Closed);
+    m_phase = Phase::Data;
+    m_nFailures = m_nDamaged = m_nSilences = 0;
+    return true;
+}
+
+bool CReceiver::DataStep() {
+    Arrival arrival = Await(m_options.replyTimeout);
+    switch (arrival.kind) {
+    case Arrival::Block:
+        break;
+    case Arrival::Damaged:
+        return Damaged() && (m_line.WriteByte(kNAK) || FailOn(Arrival::Closed));
+    case Arrival::Timeout:
+        ++m_nSilences;
+        if (++m_nFailures >= m_options.maxRetries)
+            return Fail(LinkStatus::TimedOut, "The sender stopped sending: no block for " +
+                                                  SecondsText(m_options.replyTimeout) + ", " +
+                                                  std::to_string(m_nSilences) + " times, after " +
+                                                  std::to_string(m_result.bytes) + " of " +
+                                                  std::to_string(m_result.total) + " bytes");
+        return m_line.WriteByte(kNAK) || FailOn(Arrival::Closed);
+    case Arrival::EndOfFile:
+        if (!m_bEotOnce) {
+            // The first EOT is answered with NAK: a damaged byte that looked
+            // like EOT then costs only a repeated block.
+            m_bEotOnce = true;
+            return m_line.WriteByte(kNAK) || FailOn(Arrival::Closed);
+        }
+        if (m_result.bytes < m_result.total)
+            return Fail(LinkStatus::ShortTransfer, "The transfer ended after " +
+                                                       std::to_string(m_result.bytes) + " of " +
+                                                       std::to_string(m_result.total) + " bytes");
+        if (!m_line.WriteByte(kACK))
+            return FailOn(Arrival::Closed);
+        m_phase = Phase::BatchEnd;
+        return true;
+    default:
+        if (arrival.kind == Arrival::Closed && m_result.bytes < m_result.total)
+            return Fail(LinkStatus::LineError,
+                        "The line closed after " + std::to_string(m_result.bytes) + " of " +
+                            std::to_string(m_result.total) +
+                            " bytes: " + m_line.Transport().Error(),
+                        false);
+        return FailOn(arrival.kind);
+    }
+    m_bEotOnce = false;
+    const auto expected = static_cast<std::uint8_t>(m_nBlock);
+    const auto previous = static_cast<std::uint8_t>(m_nBlock - 1);
+    if (arrival.number == previous) {
+        // Our acknowledgement was lost and the block came again. After a
+        // repeated block 0 the sender waits for a request before the data.
+        const bool header = m_nBlock == 1;
+        return (m_line.WriteByte(kACK) && (!header || m_line.WriteByte(kWantCrc))) ||
+               FailOn(Arrival::Closed);
+    }
+    if (arrival.number != expected)
+        return Fail(LinkStatus::ProtocolError, "Block sequence lost: expected block " +
+                                                   std::to_string(expected) + ", got block " +
+                                                   std::to_string(arrival.number));
+    const std::uint64_t room = m_result.total - m_result.bytes;
+    const auto take =
+        static_cast<std::size_t>(std::min<std::uint64_t>(room, arrival.payload.size()));
+    std::string why;
+    if (take > 0 && !m_sink.Write(std::span(arrival.payload).first(take), why))
+        return Fail(LinkStatus::FileError, why);
+    m_result.bytes += take;
+    ++m_nBlock;
+    m_nFailures = m_nDamaged = m_nSilences = 0;
+    if (!m_line.Report(m_result.bytes, m_result.total))
+        return FailOn(Arrival::Cancelled);
+    return m_line.WriteByte(kACK) || FailOn(Arrival::Closed);
+}
+
+// The file is complete; the sender still owes the empty header that ends the
+// batch. A sender that never sends it does not spoil the file.
+bool CReceiver::BatchEndStep() {
+    if (++m_nBatchEndTries > 2) {
+        m_phase = Phase::Done;
+        return true;
+    }
+    if (!m_line.WriteByte(kWantCrc)) {
+        m_phase = Phase::Done;
+        return true;
+    }
+    Arrival arrival = Await(m_options.replyTimeout);
+    switch (arrival.kind) {
+    case Arrival::Cancelled:
+        return FailOn(arrival.kind);
+    case Arrival::EndOfFile:
+        // The sender missed our ACK of its EOT.
+        m_line.WriteByte(kACK);
+        return true;
+    case Arrival::Damaged:
+        return m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout) != LineEvent::Cancelled ||
+               FailOn(Arrival::Cancelled);
+    case Arrival::Timeout:
+        return true;
+    case Arrival::Block:
+        if (arrival.number == 0) {
+            const auto header = ParseHeaderPayload(arrival.payload);
+            if (header && header->name.empty())
+                m_line.WriteByte(kACK);
+            else
+                m_line.WriteCancel(); // one file per transfer: refuse the rest
+            m_phase = Phase::Done;
+            return true;
+        }
+        // A repeated last data block: acknowledge it again.
+        m_line.WriteByte(kACK);
+        return true;
+    default:
+        m_phase = Phase::Done;
+        return true;
+    }
+}
+
+LinkResult CReceiver::Run() {
+    m_line.DropPending();
+    m_startDeadline = Clock::now() + m_options.startTimeout;
+    if (!m_line.Report(0, 0)) {
+        FailOn(Arrival::Cancelled);
+        return m_result;
+    }
+    for (;;) {
+        bool goOn = false;
+        switch (m_phase) {
+        case Phase::Header:
+            goOn = HeaderStep();
+            break;
+        case Phase::Data:
+            goOn = DataStep();
+            break;
+        case Phase::BatchEnd:
+            goOn = BatchEndStep();
+            break;
+        case Phase::Done:
+            m_result.status = LinkStatus::Ok;
+            m_result.message.clear();
+            return m_result;
+        }
+        if (!goOn)
+            return m_result;
+    }
+}
+
+} // namespace
+
+LinkResult Receive(ITransport& transport, IReceiveSink& sink, const Options& options,
+                   IProgress* progress) {
+    return CReceiver(transport, sink, options, progress).Run();
+}
+
+} // namespace ymodem

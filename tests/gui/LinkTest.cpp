@@ -1,0 +1,589 @@
+// The editor's Receive and Send: the frame's commands with scripted dialogs,
+// the dialogs' own forms moving real images over loopback TCP, and the two
+// commands against each other through a null-modem bridge.
+#include "app/MainFrame.h"
+#include "contracts/Policy.h"
+#include "contracts/RecordMemory.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
+#include "image/WorkingCopy.h"
+#include "link/ImageTransfer.h"
+#include "link/TcpTransport.h"
+#include "model/ChannelRecords.h"
+#include "platform/FileOps.h"
+#include "platform/QtUiSeam.h"
+#include "platform/ScriptedUiSeam.h"
+#include "platform/vxui/LinkDialogs.h"
+#include "platform/vxui/LinkForm.h"
+#include "tests/gui/QtPrinters.h"
+#include "tests/link/LinkTestSupport.h"
+#include "views/Panes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <future>
+#include <sys/socket.h>
+
+using namespace velmar::test;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+const std::string kExample = VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
+
+// Runs `act` on the modal dialog named `name` once it is up (the nested
+// event loop of exec() runs the timer).
+void WhenModal(const QString& name, std::function<void(QDialog&)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != name)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+        // A form that never closes would hang the test: close it, and fail.
+        QPointer<QDialog> guarded(dialog);
+        QTimer::singleShot(60000, [guarded] {
+            if (guarded && guarded->isVisible()) {
+                ADD_FAILURE() << "the form did not close";
+                guarded->done(QDialog::Rejected);
+            }
+        });
+    });
+    timer->start(10);
+}
+
+template <class T> T& Child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(name);
+    if (!found)
+        throw std::runtime_error(std::string("no control named ") + name);
+    return *found;
+}
+
+// Fills the form with a TCP line to 127.0.0.1:port and presses its button.
+void StartOverTcp(QDialog& form, std::uint16_t port) {
+    Child<QRadioButton>(form, "Tcp").setChecked(true);
+    Child<QLineEdit>(form, "Host").setText("127.0.0.1");
+    Child<QSpinBox>(form, "TcpPort").setValue(port);
+    Child<QPushButton>(form, "Start").click();
+}
+
+// The dialog library's settings in a scratch folder, so tests neither read
+// nor leave a user's choices.
+class SettingsScope {
+public:
+    SettingsScope() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(m_dir.Path()));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(m_dir.Path()));
+        QCoreApplication::setOrganizationName("VelmarLinkTest");
+        QCoreApplication::setApplicationName("velmar");
+        QSettings().clear();
+    }
+
+private:
+    CTempDir m_dir;
+};
+
+// A peer behind a loopback port: accepts one connection and runs `talk` on it.
+class CPeer {
+public:
+    explicit CPeer(std::function<LinkResult(ITransport&)> talk) {
+        std::string error;
+        m_listener.Listen("127.0.0.1", 0, error);
+        m_done = std::async(std::launch::async, [this, talk = std::move(talk)] {
+            std::string why;
+            auto line = m_listener.Accept(seconds(20), nullptr, why);
+            if (!line) {
+                LinkResult failed;
+                failed.status = LinkStatus::LineError;
+                failed.message = why;
+                return failed;
+            }
+            return talk(*line);
+        });
+    }
+    std::uint16_t Port() const { return m_listener.Port(); }
+    LinkResult Result() { return m_done.get(); }
+
+private:
+    CTcpListener m_listener;
+    std::future<LinkResult> m_done;
+};
+
+ymodem::Options PeerOptions() {
+    ymodem::Options options;
+    options.startTimeout = seconds(20);
+    return options;
+}
+
+class EditorLink : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+    }
+    void TearDown() override {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        velmar::policy_profile::Reset();
+    }
+    void Start(IUiSeam& seam) {
+        frame = std::make_unique<CMainFrame>(seam, false);
+        frame->show();
+    }
+    QAction& Command(const char* name) { return Child<QAction>(*frame, name); }
+    CChannelGridCtrl& TV() { return Child<CChannelGridCtrl>(*frame, "TVGrid"); }
+    Bytes WorkingCopy() const { return ReadBytes(g_szWorkImagePath); }
+
+    CScriptedUiSeam ui;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+// A received image as the dialog leaves it: written into the working copy.
+std::function<void(CDlgRecvDataFromSTBEx&)> Deliver(const Bytes& image) {
+    return [image](CDlgRecvDataFromSTBEx& d) { WriteBytes(d.Path(), image); };
+}
+
+} // namespace
+
+TEST(LinkForm, ProgressText) {
+    EXPECT_EQ(TransferProgressText(155691, 311382, 10752).toStdString(),
+              "155691 of 311382 bytes (50%), 10.5 KiB/s");
+    EXPECT_EQ(TransferProgressText(0, 0, 0).toStdString(), "0 of 0 bytes (0%), 0.0 KiB/s");
+}
+
+TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
+    Start(ui);
+    QAction& receive = Command("ID_RECEIVE_DB");
+    QAction& send = Command("ID_SEND_DB");
+    EXPECT_TRUE(receive.isEnabled());
+    EXPECT_TRUE(send.isEnabled());
+    EXPECT_EQ(receive.shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(send.shortcut(), QKeySequence("Ctrl+T"));
+    EXPECT_EQ(receive.statusTip(), "Receive DB from STB");
+    EXPECT_EQ(send.statusTip(), "Send DB to STB");
+    const auto toolbar = Child<QToolBar>(*frame, "Toolbar").actions();
+    EXPECT_TRUE(toolbar.contains(&receive));
+    EXPECT_FALSE(toolbar.contains(&send)) << "Send has no button";
+    // The keys reach the commands.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(frame.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 1u);
+    ASSERT_EQ(ui.messages.size(), 1u) << "an empty editor has nothing to send";
+    EXPECT_EQ(ui.messages[0].text, "Upload data is empty or invalid");
+}
+
+TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
+    Start(ui);
+    for (const int list : {1, 5, 6, 7, 8, 9, 10, 11, 64}) {
+        SetProductList(list);
+        Command("ID_RECEIVE_DB").trigger();
+        const bool ex = list >= 7 && list <= 10;
+        const CLinkDialogBase* shown =
+            ex ? static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTBEx>())
+               : static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTB>());
+        ASSERT_NE(shown, nullptr) << "list " << list;
+        EXPECT_EQ(shown->Path(), g_szWorkImagePath) << "list " << list;
+    }
+    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 4u);
+    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTB>().size(), 5u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EditorLink, ReceivedImageShowsItsChannels) {
+    Start(ui);
+    ASSERT_EQ(TV().GetRowCount(), 1) << "an empty list to begin with";
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(ReadBytes(kExample)));
+    Command("ID_RECEIVE_DB").trigger();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
+    EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
+    EXPECT_EQ(Child<CListGridCtrl>(*frame, "SatGrid").GetItemText(1, 3), "Astra 1");
+}
+
+TEST_F(EditorLink, CancelledReceiveChangesNothing) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    const int rows = TV().GetRowCount();
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDCANCEL);
+    Command("ID_RECEIVE_DB").trigger();
+    EXPECT_EQ(WorkingCopy(), before);
+    EXPECT_EQ(TV().GetRowCount(), rows);
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// Where the letter would leave cleared tables and say nothing, the editor
+// keeps what it had and says the image could not be read.
+TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    // Working form, but far too short for the blocks.
+    Bytes broken = {'V', 'X', ' ', ' ', 80, 0};
+    broken.resize(86 + 1000, 0x55);
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(broken));
+    Command("ID_RECEIVE_DB").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Cannot open or invalid version file");
+    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
+    EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
+    EXPECT_EQ(WorkingCopy(), before);
+
+    // A file without the working header: Load asks; No keeps everything too.
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(SampleBytes(5000)));
+    ui.NextAnswer(IUiSeam::IDNO);
+    Command("ID_RECEIVE_DB").trigger();
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[1].text, "Cannot read file header. Continue?");
+    EXPECT_EQ(ui.messages[2].text, "Cannot open or invalid version file");
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
+    EXPECT_EQ(WorkingCopy(), before);
+}
+
+TEST_F(EditorLink, SendNeedsChannelsAndFavouriteLists) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    TheZorvDB().Clear(kTableFavorite);
+    Command("ID_SEND_DB").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Upload data is empty or invalid");
+    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::Ok);
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
+}
+
+TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    ASSERT_NE(first, nullptr);
+    std::strcpy(first->Name, "Renamed");
+    Bytes seen;
+    ui.NextDialog<CDlgSendDataToSTB>(IUiSeam::IDCANCEL,
+                                     [&](CDlgSendDataToSTB& d) { seen = ReadBytes(d.Path()); });
+    Command("ID_SEND_DB").trigger();
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u);
+    EXPECT_EQ(ui.LastShown<CDlgSendDataToSTB>()->Path(), g_szWorkImagePath);
+    ASSERT_GT(seen.size(), 86u);
+    EXPECT_EQ(std::string(seen.begin(), seen.begin() + 4), "VX  ");
+    const std::string text(seen.begin(), seen.end());
+    EXPECT_NE(text.find("Renamed"), std::string::npos) << "the send dialog got the edit";
+    EXPECT_EQ(TV().GetItemText(1, 6), "Renamed") << "the panes were rebuilt first";
+}
+
+TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    CZorvDB& db = TheZorvDB();
+    const auto* model = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    const Channel_Info_Tag copy = *model;
+    while (db.Size(kTableChannel) <= 4608) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        *c = copy;
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
+    Command("ID_SEND_DB").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(),
+              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+              "Remove 1 channel and save again.");
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_EQ(WorkingCopy(), before);
+}
+
+TEST_F(EditorLink, FailedSaveBeforeSendSaysSo) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    {
+        CFailingFileOps failing; // the disk fills up part-way through the save
+        failing.failAfter = 4096;
+        CScopedFileOps scope(failing);
+        Command("ID_SEND_DB").trigger();
+    }
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+    EXPECT_EQ(WorkingCopy(), before) << "the working copy is as it was";
+}
+
+// ---- The forms themselves, over loopback TCP -----------------------------------------
+
+class LinkForms : public ::testing::Test {
+protected:
+    SettingsScope settings;
+    CQtUiSeam qt;
+    CTempDir dir;
+};
+
+TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, {'o', 'l', 'd'});
+    CPeer peer([](ITransport& line) { return SendImage(line, kExample, PeerOptions()); });
+    CDlgRecvDataFromSTBEx dialog(qt);
+    dialog.Initialize(dest.c_str());
+    QString title;
+    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+        title = form.windowTitle();
+        EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked()) << "serial by default";
+        EXPECT_EQ(Child<QComboBox>(form, "Baud").currentText(), "115200");
+        StartOverTcp(form, peer.Port());
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
+    EXPECT_EQ(title, "Receive DB from STB");
+    EXPECT_TRUE(peer.Result().Ok());
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(kExample));
+
+    // The same dialog class offers the last line again; the plain one has its own.
+    CDlgRecvDataFromSTBEx again(qt);
+    WhenModal("CDlgRecvDataFromSTBEx", [](QDialog& form) {
+        EXPECT_TRUE(Child<QRadioButton>(form, "Tcp").isChecked());
+        EXPECT_EQ(Child<QLineEdit>(form, "Host").text(), "127.0.0.1");
+        form.reject();
+    });
+    EXPECT_EQ(again.DoModal(), IUiSeam::IDCANCEL);
+    CDlgRecvDataFromSTB plain(qt);
+    WhenModal("CDlgRecvDataFromSTB", [](QDialog& form) {
+        EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked());
+        form.reject();
+    });
+    EXPECT_EQ(plain.DoModal(), IUiSeam::IDCANCEL);
+}
+
+TEST_F(LinkForms, CancelWhileWaitingLeavesTheFileAndTellsTheSender) {
+    const std::string dest = dir / "work.bin";
+    const Bytes old = {'k', 'e', 'p', 't'};
+    WriteBytes(dest, old);
+    Bytes heard;
+    CPeer peer([&](ITransport& line) {
+        // A sender that never starts: listen until the cancel arrives.
+        std::uint8_t buffer[256];
+        const auto deadline = std::chrono::steady_clock::now() + seconds(15);
+        while (std::chrono::steady_clock::now() < deadline &&
+               std::count(heard.begin(), heard.end(), 0x18) < 8) {
+            const auto got = line.Read(buffer, milliseconds{50});
+            if (got < 0)
+                break;
+            heard.insert(heard.end(), buffer, buffer + got);
+        }
+        return LinkResult{};
+    });
+    CDlgRecvDataFromSTBEx dialog(qt);
+    dialog.Initialize(dest.c_str());
+    std::chrono::steady_clock::time_point pressed;
+    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+        StartOverTcp(form, peer.Port());
+        auto& status = Child<QLabel>(form, "Status");
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return status.text().startsWith("Waiting for the receiver to send"); }, 5000))
+            << status.text().toStdString();
+        pressed = std::chrono::steady_clock::now();
+        Child<QPushButton>(form, "Cancel").click();
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDCANCEL);
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, seconds(2));
+    peer.Result();
+    EXPECT_EQ(ReadBytes(dest), old);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+    EXPECT_GE(std::count(heard.begin(), heard.end(), 0x18), 8) << "the sender was told";
+}
+
+TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
+    std::uint16_t closedPort = 0;
+    {
+        CTcpListener gone;
+        std::string error;
+        ASSERT_TRUE(gone.Listen("127.0.0.1", 0, error));
+        closedPort = gone.Port();
+    }
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, {'x'});
+    CDlgRecvDataFromSTB dialog(qt);
+    dialog.Initialize(dest.c_str());
+    QString failure;
+    bool startAgain = false;
+    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+        StartOverTcp(form, closedPort);
+        auto& status = Child<QLabel>(form, "Status");
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return status.text().startsWith("Transfer failed"); }, 5000));
+        failure = status.text();
+        startAgain = Child<QPushButton>(form, "Start").isEnabled();
+        form.reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDCANCEL);
+    EXPECT_EQ(failure.toStdString(), "Transfer failed: cannot connect to 127.0.0.1:" +
+                                         std::to_string(closedPort) + ": Connection refused");
+    EXPECT_TRUE(startAgain);
+    EXPECT_EQ(ReadBytes(dest), Bytes{'x'});
+}
+
+// A line that takes its time, so the form is seen at work.
+class CSlowLine final : public ITransport {
+public:
+    explicit CSlowLine(ITransport& line) : m_line(line) {}
+    std::ptrdiff_t Read(std::span<std::uint8_t> out, milliseconds timeout) override {
+        return m_line.Read(out, timeout);
+    }
+    bool Write(std::span<const std::uint8_t> data) override {
+        std::this_thread::sleep_for(milliseconds{40});
+        return m_line.Write(data);
+    }
+    std::string Error() const override { return m_line.Error(); }
+
+private:
+    ITransport& m_line;
+};
+
+TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
+    const std::string source = dir / "data.bin";
+    WriteBytes(source, SampleBytes(40 * 1024, 3));
+    CPeer peer([&](ITransport& line) {
+        CSlowLine slow(line);
+        return SendImage(slow, source, PeerOptions());
+    });
+    const std::string dest = dir / "work.bin";
+    CDlgRecvDataFromSTB dialog(qt);
+    dialog.Initialize(dest.c_str());
+    QStringList texts;
+    int midway = -1;
+    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+        StartOverTcp(form, peer.Port());
+        auto& status = Child<QLabel>(form, "Status");
+        auto& bar = Child<QProgressBar>(form, "Progress");
+        // The event loop keeps running: the label and the bar follow the data.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                if (!texts.contains(status.text()))
+                    texts << status.text();
+                if (bar.value() > 0 && bar.value() < 1000)
+                    midway = bar.value();
+                return midway > 0 && status.text().contains(" of 40960 bytes (");
+            },
+            10000));
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
+    EXPECT_GT(midway, 0);
+    EXPECT_TRUE(peer.Result().Ok());
+    EXPECT_EQ(ReadBytes(dest).size(), 40960u + 86) << "a bare file gets the working header";
+}
+
+TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
+    const std::string source = dir / "work.bin";
+    WriteBytes(source, ReadBytes(kExample));
+    const std::string received = dir / "far-end.bin";
+    CPeer peer([&](ITransport& line) { return ReceiveImage(line, received, PeerOptions()); });
+    CDlgSendDataToSTB dialog(qt);
+    dialog.Initialize(source.c_str());
+    QString title;
+    WhenModal("CDlgSendDataToSTB", [&](QDialog& form) {
+        title = form.windowTitle();
+        StartOverTcp(form, peer.Port());
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
+    EXPECT_EQ(title, "Send DB to STB");
+    const LinkResult r = peer.Result();
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(r.fileName, "velmar.bin");
+    EXPECT_EQ(ReadBytes(received), ReadBytes(kExample));
+}
+
+// ---- Editor to editor --------------------------------------------------------------
+
+// Two TCP ports joined back to back, like a null-modem cable.
+class CNullModem {
+public:
+    CNullModem() {
+        std::string error;
+        m_a.Listen("127.0.0.1", 0, error);
+        m_b.Listen("127.0.0.1", 0, error);
+        m_joining = std::async(std::launch::async, [this] {
+            std::string why;
+            m_lineA = m_a.Accept(seconds(20), nullptr, why);
+            m_lineB = m_b.Accept(seconds(20), nullptr, why);
+            if (m_lineA && m_lineB)
+                m_relay = std::make_unique<CRelay>(
+                    *m_lineA, *m_lineB, Faults{}, Faults{},
+                    [fd = m_lineA->Fd()] { ::shutdown(fd, SHUT_RDWR); },
+                    [fd = m_lineB->Fd()] { ::shutdown(fd, SHUT_RDWR); });
+        });
+    }
+    ~CNullModem() {
+        m_joining.wait();
+        m_relay.reset();
+    }
+    std::uint16_t PortA() const { return m_a.Port(); }
+    std::uint16_t PortB() const { return m_b.Port(); }
+
+private:
+    CTcpListener m_a, m_b;
+    std::unique_ptr<CTcpTransport> m_lineA, m_lineB;
+    std::unique_ptr<CRelay> m_relay;
+    std::future<void> m_joining;
+};
+
+// The editor's Send, with its real form, to the editor's Receive, with its
+// real form, while the send is still running: the sent tables come back in.
+TEST_F(EditorLink, EditorToEditor) {
+    SettingsScope settings;
+    CQtUiSeam qt;
+    Start(qt);
+    frame->OpenPath(QString::fromStdString(kExample));
+    auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    ASSERT_NE(first, nullptr);
+    std::strcpy(first->Name, "Sent over the wire");
+    CNullModem cable;
+    bool received = false;
+    WhenModal("CDlgSendDataToSTB", [&](QDialog& sendForm) {
+        StartOverTcp(sendForm, cable.PortA());
+        // The other editor: its Receive, from inside this one's send.
+        WhenModal("CDlgRecvDataFromSTBEx",
+                  [&](QDialog& receiveForm) { StartOverTcp(receiveForm, cable.PortB()); });
+        TheZorvDB().ClearAll(); // what arrives must come over the line
+        frame->OnReceiveDb();
+        received = true;
+    });
+    Command("ID_SEND_DB").trigger();
+    ASSERT_TRUE(received);
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
+    EXPECT_EQ(TV().GetItemText(1, 6), "Sent over the wire");
+}

@@ -1,0 +1,193 @@
+// Our sender and receiver through a relay that drops, damages, silences or
+// cuts the traffic. Damage within the retry budget is repaired; every other
+// fault ends the transfer with a reason and leaves the destination as it was.
+#include "link/ImageTransfer.h"
+#include "link/YmodemSender.h"
+#include "tests/link/LinkTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+using namespace velmar::test;
+using std::chrono::milliseconds;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+const Bytes kOldContents = {'k', 'e', 'e', 'p', ' ', 'm', 'e'};
+
+// Offsets in the sender's stream: block 0 takes 133 bytes, then 1029 a block.
+constexpr std::uint64_t Block(std::uint64_t n) {
+    return 133 + (n - 1) * 1029;
+}
+
+struct Outcome {
+    LinkResult sent, received;
+    Bytes destination;
+    std::vector<std::string> files;
+};
+
+// A working-form image of 100 KiB, so the destination shows it byte for byte.
+Bytes TestImage() {
+    Bytes image = SampleBytes(100 * 1024, 11);
+    const Bytes header = {'V', 'X', ' ', ' ', 80, 0};
+    std::copy(header.begin(), header.end(), image.begin());
+    return image;
+}
+
+Outcome Transfer(const Faults& toReceiver, const Faults& toSender, std::uint64_t receiverCancelAt,
+                 std::uint64_t senderCancelAt, const ymodem::Options& options = FastOptions()) {
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    auto [sender, relayA] = MakePipe();
+    auto [relayB, receiver] = MakePipe();
+    Outcome outcome;
+    {
+        CRelay relay(
+            *relayA, *relayB, toReceiver, toSender, [&, &a = *relayA] { a.Close(); },
+            [&, &b = *relayB] { b.Close(); });
+        const Bytes image = TestImage();
+        CRecordingProgress sendProgress(senderCancelAt), receiveProgress(receiverCancelAt);
+        auto sending = std::async(std::launch::async, [&, &end = *sender] {
+            return ymodem::Send(end, "image.bin", image, options, &sendProgress);
+        });
+        outcome.received = ReceiveImage(*receiver, dest, options, &receiveProgress);
+        outcome.sent = sending.get();
+    }
+    outcome.destination = ReadBytes(dest);
+    outcome.files = dir.List();
+    return outcome;
+}
+
+constexpr std::uint64_t kNever = ~std::uint64_t{0};
+
+// Four failures instead of ten keep the waits for silence short.
+ymodem::Options ImpatientOptions() {
+    ymodem::Options options = FastOptions();
+    options.maxRetries = 4;
+    return options;
+}
+
+Faults Drop(std::set<std::uint64_t> offsets) {
+    Faults f;
+    f.drop = std::move(offsets);
+    return f;
+}
+Faults Corrupt(std::set<std::uint64_t> offsets) {
+    Faults f;
+    f.corrupt = std::move(offsets);
+    return f;
+}
+Faults SilentAfter(std::uint64_t offset) {
+    Faults f;
+    f.silentAfter = offset;
+    return f;
+}
+Faults CutAfter(std::uint64_t offset) {
+    Faults f;
+    f.cutAfter = offset;
+    return f;
+}
+
+} // namespace
+
+// Each of these is within the retry budget: the image arrives intact.
+TEST(LinkFaults, DroppedAndDamagedBytesAreRepaired) {
+    struct Case {
+        const char* what;
+        Faults toReceiver, toSender;
+    };
+    const Case cases[] = {
+        {"damaged file name", Corrupt({5}), {}},
+        {"dropped byte in block 0", Drop({100}), {}},
+        {"damaged block numbers", Corrupt({Block(3) + 1, Block(7) + 2}), {}},
+        {"damaged payloads", Corrupt({Block(2) + 3, Block(50) + 900, Block(100) + 1027}), {}},
+        {"dropped bytes", Drop({Block(4), Block(20) + 512, Block(101) + 1028}), {}},
+        {"one block damaged nine times",
+         Corrupt({Block(9) + 10, Block(10) + 10, Block(11) + 10, Block(12) + 10, Block(13) + 10,
+                  Block(14) + 10, Block(15) + 10, Block(16) + 10, Block(17) + 10}),
+         {}},
+        {"damaged EOT", Corrupt({Block(101)}), {}},
+        {"damaged ACK of block 0", {}, Corrupt({1})},
+        {"lost request for the data", {}, Drop({2})},
+        {"lost and damaged ACKs",
+         {},
+         [] {
+             Faults f = Drop({20});
+             f.corrupt = {40, 60};
+             return f;
+         }()},
+    };
+    const Bytes image = TestImage();
+    for (const Case& c : cases) {
+        const Outcome o = Transfer(c.toReceiver, c.toSender, kNever, kNever);
+        EXPECT_TRUE(o.received.Ok()) << c.what << ": " << o.received.message;
+        EXPECT_TRUE(o.sent.Ok()) << c.what << ": " << o.sent.message;
+        EXPECT_EQ(o.destination, image) << c.what;
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << c.what;
+    }
+}
+
+TEST(LinkFaults, BlockDamagedTenTimesEndsTheTransfer) {
+    Faults toReceiver;
+    // Block 5 is sent ten times; each copy starts 1029 bytes after the last.
+    for (std::uint64_t i = 0; i < 10; ++i)
+        toReceiver.corrupt.insert(Block(5) + i * 1029 + 700);
+    const Outcome o = Transfer(toReceiver, {}, kNever, kNever);
+    EXPECT_EQ(o.received.status, LinkStatus::TooManyErrors);
+    EXPECT_EQ(o.received.message, "Block 5 arrived damaged 10 times; transfer abandoned");
+    EXPECT_EQ(o.sent.status, LinkStatus::PeerCancelled) << o.sent.message;
+    EXPECT_EQ(o.destination, kOldContents);
+    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
+}
+
+TEST(LinkFaults, SenderFallingSilentTimesOut) {
+    const Outcome o =
+        Transfer(SilentAfter(Block(30) + 400), {}, kNever, kNever, ImpatientOptions());
+    EXPECT_EQ(o.received.status, LinkStatus::TimedOut);
+    // The first copy of block 30 was cut off, then nothing came.
+    EXPECT_EQ(o.received.message, "The sender stopped sending: no block for 1 s, 3 times, "
+                                  "after 29696 of 102400 bytes");
+    EXPECT_NE(o.sent.status, LinkStatus::Ok);
+    EXPECT_EQ(o.destination, kOldContents);
+    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
+}
+
+TEST(LinkFaults, ReceiverFallingSilentTimesOut) {
+    const Outcome o = Transfer({}, SilentAfter(40), kNever, kNever, ImpatientOptions());
+    EXPECT_EQ(o.sent.status, LinkStatus::TimedOut);
+    EXPECT_NE(o.sent.message.find("The receiver stopped answering"), std::string::npos);
+    EXPECT_NE(o.received.status, LinkStatus::Ok);
+    EXPECT_EQ(o.destination, kOldContents);
+    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
+}
+
+TEST(LinkFaults, ReceiverCancelsPartWay) {
+    const Outcome o = Transfer({}, {}, 50 * 1024, kNever);
+    EXPECT_EQ(o.received.status, LinkStatus::Cancelled);
+    EXPECT_EQ(o.received.message, "Transfer cancelled");
+    EXPECT_EQ(o.sent.status, LinkStatus::PeerCancelled);
+    EXPECT_EQ(o.destination, kOldContents);
+    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
+}
+
+TEST(LinkFaults, SenderCancelsPartWay) {
+    const Outcome o = Transfer({}, {}, kNever, 60 * 1024);
+    EXPECT_EQ(o.sent.status, LinkStatus::Cancelled);
+    EXPECT_EQ(o.received.status, LinkStatus::PeerCancelled);
+    EXPECT_EQ(o.received.message, "The sender cancelled the transfer");
+    EXPECT_EQ(o.destination, kOldContents);
+    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
+}
+
+TEST(LinkFaults, LineCutShort) {
+    for (const std::uint64_t cut : {std::uint64_t{60}, Block(40) + 77, Block(101) + 1}) {
+        const Outcome o = Transfer(CutAfter(cut), {}, kNever, kNever);
+        EXPECT_EQ(o.received.status, LinkStatus::LineError) << "cut at " << cut;
+        EXPECT_EQ(o.sent.status, LinkStatus::LineError) << "cut at " << cut;
+        EXPECT_EQ(o.destination, kOldContents) << "cut at " << cut;
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << "cut at " << cut;
+    }
+}

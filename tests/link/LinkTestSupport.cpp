@@ -1,0 +1,287 @@
+#include "tests/link/LinkTestSupport.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <netinet/in.h>
+#include <poll.h>
+#include <random>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace velmar::test {
+
+using std::chrono::milliseconds;
+
+void CByteQueue::Push(std::span<const std::uint8_t> data) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_bytes.insert(m_bytes.end(), data.begin(), data.end());
+    }
+    m_cv.notify_all();
+}
+
+std::ptrdiff_t CByteQueue::Pop(std::span<std::uint8_t> out, milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    m_cv.wait_for(lock, timeout, [&] { return !m_bytes.empty() || m_bClosed; });
+    if (m_bytes.empty())
+        return m_bClosed ? ITransport::kLineClosed : 0;
+    const std::size_t n = std::min(out.size(), m_bytes.size());
+    std::copy_n(m_bytes.begin(), n, out.begin());
+    m_bytes.erase(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(n));
+    return static_cast<std::ptrdiff_t>(n);
+}
+
+void CByteQueue::Close() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_bClosed = true;
+    }
+    m_cv.notify_all();
+}
+
+bool CPipeEnd::Write(std::span<const std::uint8_t> data) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_written.insert(m_written.end(), data.begin(), data.end());
+    }
+    m_out->Push(data);
+    return true;
+}
+
+std::vector<std::uint8_t> CPipeEnd::Written() const {
+    std::lock_guard lock(m_mutex);
+    return m_written;
+}
+
+std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe() {
+    auto ab = std::make_shared<CByteQueue>();
+    auto ba = std::make_shared<CByteQueue>();
+    return {std::make_unique<CPipeEnd>(ba, ab), std::make_unique<CPipeEnd>(ab, ba)};
+}
+
+CRelay::CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
+               std::function<void()> closeB)
+    : m_a(a), m_b(b), m_aToB(std::move(aToB)), m_bToA(std::move(bToA)), m_closeA(std::move(closeA)),
+      m_closeB(std::move(closeB)) {
+    m_forward = std::thread([this] { Pump(m_a, m_b, m_aToB, m_nAtoB); });
+    m_backward = std::thread([this] { Pump(m_b, m_a, m_bToA, m_nBtoA); });
+}
+
+CRelay::~CRelay() {
+    m_bStop = true;
+    m_forward.join();
+    m_backward.join();
+}
+
+void CRelay::CutLine() {
+    std::call_once(m_cutOnce, [this] {
+        m_bCut = true;
+        if (m_closeA)
+            m_closeA();
+        if (m_closeB)
+            m_closeB();
+    });
+}
+
+void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
+                  std::atomic<std::uint64_t>& n) {
+    std::vector<std::uint8_t> buffer(4096);
+    std::vector<std::uint8_t> out;
+    while (!m_bStop && !m_bCut) {
+        const std::ptrdiff_t got = from.Read(buffer, milliseconds{20});
+        if (got < 0) {
+            CutLine(); // one side went away: so does the line
+            return;
+        }
+        out.clear();
+        for (std::ptrdiff_t i = 0; i < got; ++i) {
+            const std::uint64_t offset = n++;
+            if (offset >= faults.cutAfter) {
+                to.Write(out);
+                CutLine();
+                return;
+            }
+            if (offset >= faults.silentAfter || faults.drop.count(offset))
+                continue;
+            const std::uint8_t byte = buffer[static_cast<std::size_t>(i)];
+            out.push_back(faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte);
+        }
+        if (!out.empty() && !to.Write(out)) {
+            CutLine();
+            return;
+        }
+    }
+}
+
+ymodem::Options FastOptions() {
+    // Short enough for quick failures, long enough that a busy machine does
+    // not turn a pause between two halves of a block into damage.
+    ymodem::Options options;
+    options.startTimeout = milliseconds{5000};
+    options.startInterval = milliseconds{300};
+    options.replyTimeout = milliseconds{1000};
+    options.byteGap = milliseconds{300};
+    options.purgeQuiet = milliseconds{30};
+    return options;
+}
+
+CTempDir::CTempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "velmar-link-XXXXXX").string();
+    if (::mkdtemp(pattern.data()))
+        m_strPath = pattern;
+}
+
+CTempDir::~CTempDir() {
+    std::error_code ec;
+    if (!m_strPath.empty())
+        std::filesystem::remove_all(m_strPath, ec);
+}
+
+std::vector<std::string> CTempDir::List() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_strPath))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::vector<std::uint8_t> bytes(size);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(rng());
+    return bytes;
+}
+
+std::string FindProgram(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::string dirs = path ? path : "/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+        const std::string candidate = dirs.substr(start, end - start) + "/" + name;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+CChild::CChild(const std::vector<std::string>& argv, int stdinFd, int stdoutFd,
+               const std::string& cwd, int stderrFd) {
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        // Only async-signal-safe calls from here to exec.
+        ::dup2(stdinFd >= 0 ? stdinFd : devNull, 0);
+        ::dup2(stdoutFd >= 0 ? stdoutFd : devNull, 1);
+        ::dup2(stderrFd >= 0 ? stderrFd : devNull, 2);
+        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
+            ::_exit(126);
+        ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    if (devNull >= 0)
+        ::close(devNull);
+}
+
+CChild::~CChild() {
+    Kill();
+}
+
+void CChild::Kill() {
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGKILL);
+    int status = 0;
+    ::waitpid(m_pid, &status, 0);
+    m_pid = -1;
+}
+
+int CChild::Wait(milliseconds timeout) {
+    if (m_pid <= 0)
+        return m_status;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        int status = 0;
+        const int rc = ::waitpid(m_pid, &status, WNOHANG);
+        if (rc == m_pid) {
+            m_pid = -1;
+            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            return m_status;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            Kill();
+            m_status = -1;
+            return -1;
+        }
+        std::this_thread::sleep_for(milliseconds{10});
+    }
+}
+
+CLoopbackServer::CLoopbackServer() {
+    m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof address;
+    if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), len) != 0 ||
+        ::listen(m_fd, 4) != 0 ||
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &len) != 0)
+        return;
+    m_nPort = ntohs(address.sin_port);
+}
+
+CLoopbackServer::~CLoopbackServer() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int CLoopbackServer::Accept(milliseconds timeout) {
+    pollfd p{m_fd, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(timeout.count())) != 1)
+        return -1;
+    return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
+CPtyPair::CPtyPair(const std::string& dir) : m_strDir(dir) {
+    const std::string socat = FindProgram("socat");
+    if (socat.empty())
+        return;
+    m_socat = std::make_unique<CChild>(
+        std::vector<std::string>{socat, "PTY,raw,echo=0,link=" + A(), "PTY,raw,echo=0,link=" + B()},
+        -1, -1);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (::access(A().c_str(), F_OK) == 0 && ::access(B().c_str(), F_OK) == 0) {
+            m_bReady = true;
+            return;
+        }
+        std::this_thread::sleep_for(milliseconds{20});
+    }
+}
+
+} // namespace velmar::test

@@ -1,0 +1,202 @@
+// Test fixtures for the receiver link: in-memory lines, a relay that damages
+// the traffic on purpose, child processes with a deadline, scratch folders.
+#pragma once
+
+#include "contracts/Progress.h"
+#include "link/Transport.h"
+#include "link/YmodemOptions.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace velmar::test {
+
+// One direction of an in-memory line.
+class CByteQueue {
+public:
+    void Push(std::span<const std::uint8_t> data);
+    // As ITransport::Read.
+    std::ptrdiff_t Pop(std::span<std::uint8_t> out, std::chrono::milliseconds timeout);
+    void Close();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<std::uint8_t> m_bytes;
+    bool m_bClosed = false;
+};
+
+// One end of an in-memory line; Close() ends both directions.
+class CPipeEnd final : public ITransport {
+public:
+    CPipeEnd(std::shared_ptr<CByteQueue> in, std::shared_ptr<CByteQueue> out)
+        : m_in(std::move(in)), m_out(std::move(out)) {}
+    std::ptrdiff_t Read(std::span<std::uint8_t> out, std::chrono::milliseconds timeout) override {
+        return m_in->Pop(out, timeout);
+    }
+    bool Write(std::span<const std::uint8_t> data) override;
+    std::string Error() const override { return "closed by the other side"; }
+    void Close() {
+        m_in->Close();
+        m_out->Close();
+    }
+    // Everything this end has written, in order.
+    std::vector<std::uint8_t> Written() const;
+
+private:
+    std::shared_ptr<CByteQueue> m_in;
+    std::shared_ptr<CByteQueue> m_out;
+    mutable std::mutex m_mutex;
+    std::vector<std::uint8_t> m_written;
+};
+
+std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe();
+
+// What the relay does to one direction, by byte offset in that direction.
+struct Faults {
+    std::set<std::uint64_t> drop;                  // these bytes never arrive
+    std::set<std::uint64_t> corrupt;               // these arrive with their bits inverted
+    std::uint64_t silentAfter = ~std::uint64_t{0}; // from here on nothing arrives
+    std::uint64_t cutAfter = ~std::uint64_t{0};    // here the line closes
+};
+
+// Carries bytes between two lines, one thread per direction, applying faults.
+class CRelay {
+public:
+    // `closeA` / `closeB` close each side when the line is cut.
+    CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
+           std::function<void()> closeB);
+    ~CRelay();
+    CRelay(const CRelay&) = delete;
+    CRelay& operator=(const CRelay&) = delete;
+
+    std::uint64_t Carried(bool aToB) const { return aToB ? m_nAtoB : m_nBtoA; }
+    bool Cut() const { return m_bCut; }
+
+private:
+    void Pump(ITransport& from, ITransport& to, const Faults& faults,
+              std::atomic<std::uint64_t>& n);
+    void CutLine();
+
+    ITransport& m_a;
+    ITransport& m_b;
+    Faults m_aToB, m_bToA;
+    std::function<void()> m_closeA, m_closeB;
+    std::atomic<bool> m_bStop{false};
+    std::atomic<bool> m_bCut{false};
+    std::atomic<std::uint64_t> m_nAtoB{0}, m_nBtoA{0};
+    std::once_flag m_cutOnce;
+    std::thread m_forward, m_backward;
+};
+
+// Short time-outs so failure cases end in a second or two.
+ymodem::Options FastOptions();
+
+// Records progress; says stop once `cancelAt` bytes are done.
+class CRecordingProgress final : public IProgress {
+public:
+    explicit CRecordingProgress(std::uint64_t cancelAt = ~std::uint64_t{0})
+        : m_nCancelAt(cancelAt) {}
+    bool Step(std::uint64_t done, std::uint64_t total) override {
+        std::lock_guard lock(m_mutex);
+        if (m_steps.empty() || m_steps.back() != std::pair{done, total})
+            m_steps.emplace_back(done, total);
+        return done < m_nCancelAt;
+    }
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> Steps() const {
+        std::lock_guard lock(m_mutex);
+        return m_steps;
+    }
+
+private:
+    std::uint64_t m_nCancelAt;
+    mutable std::mutex m_mutex;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> m_steps;
+};
+
+// A scratch folder, removed with everything in it.
+class CTempDir {
+public:
+    CTempDir();
+    ~CTempDir();
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+    const std::string& Path() const { return m_strPath; }
+    std::string operator/(const std::string& name) const { return m_strPath + "/" + name; }
+    // Names of the files in the folder, sorted.
+    std::vector<std::string> List() const;
+
+private:
+    std::string m_strPath;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Deterministic pseudo-random bytes.
+std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed = 1);
+
+// The full path of a program on PATH, empty when it is not installed.
+std::string FindProgram(const std::string& name);
+
+// A child process with its standard input and output on given descriptors;
+// killed if it is still running when the object goes.
+class CChild {
+public:
+    CChild(const std::vector<std::string>& argv, int stdinFd, int stdoutFd,
+           const std::string& cwd = {}, int stderrFd = -1);
+    ~CChild();
+    CChild(const CChild&) = delete;
+    CChild& operator=(const CChild&) = delete;
+    bool Started() const { return m_pid > 0; }
+    // Waits at most `timeout`; the exit status, or -1 when it had to be killed.
+    int Wait(std::chrono::milliseconds timeout);
+    void Kill();
+
+private:
+    int m_pid = -1;
+    int m_status = -1;
+};
+
+// A TCP server on 127.0.0.1 written with plain sockets, independent of the
+// link's own listener, for putting sb or rb behind a port.
+class CLoopbackServer {
+public:
+    CLoopbackServer();
+    ~CLoopbackServer();
+    CLoopbackServer(const CLoopbackServer&) = delete;
+    CLoopbackServer& operator=(const CLoopbackServer&) = delete;
+    std::uint16_t Port() const { return m_nPort; }
+    // The next connection's descriptor (blocking), or -1 after `timeout`.
+    int Accept(std::chrono::milliseconds timeout);
+
+private:
+    int m_fd = -1;
+    std::uint16_t m_nPort = 0;
+};
+
+// A socat pseudo-terminal pair: two linked devices in `dir`, "a" and "b".
+class CPtyPair {
+public:
+    explicit CPtyPair(const std::string& dir);
+    bool Ready() const { return m_bReady; }
+    std::string A() const { return m_strDir + "/a"; }
+    std::string B() const { return m_strDir + "/b"; }
+
+private:
+    std::string m_strDir;
+    std::unique_ptr<CChild> m_socat;
+    bool m_bReady = false;
+};
+
+} // namespace velmar::test

@@ -1,0 +1,436 @@
+// Our side of the link against lrzsz, an independent YMODEM implementation:
+// sb sends to us and rb receives from us, over loopback TCP and over a socat
+// pseudo-terminal pair, byte for byte; then the same through a relay that
+// damages, silences, cancels and cuts; then velmar-cli itself. Skipped when
+// sb, rb or socat is missing. Label "link".
+#include "bench/BenchImages.h"
+#include "link/ImageTransfer.h"
+#include "link/SerialTransport.h"
+#include "link/TcpTransport.h"
+#include "tests/link/LinkTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <future>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace velmar::test;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+// lrzsz waits up to a minute in places; nothing here may hang longer.
+constexpr auto kPeerDeadline = seconds(90);
+
+const Bytes kOldContents = {'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'};
+
+#define REQUIRE_LRZSZ()                                                                            \
+    do {                                                                                           \
+        if (FindProgram("sb").empty() || FindProgram("rb").empty() ||                              \
+            FindProgram("socat").empty())                                                          \
+            GTEST_SKIP() << "sb, rb or socat is not installed";                                    \
+    } while (false)
+
+// The protocol's own time-outs, with a shorter wait for the start.
+ymodem::Options PeerOptions() {
+    ymodem::Options options;
+    options.startTimeout = seconds(30);
+    return options;
+}
+
+std::string DemoImage() {
+    return VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
+}
+
+// The start-up geometry with the channel block full: 4,608 channels.
+std::string FullImage(const CTempDir& dir) {
+    const std::string path = dir / "full-4608.bin";
+    MakeFullImage(kStartupProfile, path);
+    return path;
+}
+
+std::string ImageFor(const std::string& which, const CTempDir& dir) {
+    return which == "demo" ? DemoImage() : FullImage(dir);
+}
+
+std::string BaseName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+std::unique_ptr<CChild> Sb(const std::string& image, int fd, bool longBlocks = true) {
+    std::vector<std::string> argv = {FindProgram("sb"), "-q"};
+    if (longBlocks)
+        argv.push_back("-k");
+    argv.push_back(image);
+    return std::make_unique<CChild>(argv, fd, fd);
+}
+
+std::unique_ptr<CChild> Rb(const std::string& folder, int fd) {
+    return std::make_unique<CChild>(std::vector<std::string>{FindProgram("rb"), "-q"}, fd, fd,
+                                    folder);
+}
+
+LinkResult LineFailure(const std::string& why) {
+    LinkResult result;
+    result.status = LinkStatus::LineError;
+    result.message = why;
+    return result;
+}
+
+// Our side through our TCP client, to `launch`'s peer on the accepted
+// socket; the peer must finish cleanly too.
+LinkResult OverTcp(const std::function<LinkResult(ITransport&)>& ours,
+                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
+    CLoopbackServer server;
+    auto running = std::async(std::launch::async, [&] {
+        std::string error;
+        auto line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
+        return line ? ours(*line) : LineFailure(error);
+    });
+    const int fd = server.Accept(seconds(10));
+    std::unique_ptr<CChild> peer;
+    if (fd >= 0) {
+        peer = launch(fd);
+        ::close(fd);
+    }
+    const LinkResult result = running.get();
+    EXPECT_TRUE(peer && peer->Wait(kPeerDeadline) == 0) << "the peer did not finish cleanly";
+    return result;
+}
+
+// Our end on device "a" of a socat pair, the peer on "b".
+int OpenPeerEnd(const CPtyPair& pty) {
+    return ::open(pty.B().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+// Our side on device "a" of a socat pair in `dir` through the serial
+// transport, `launch`'s peer on device "b"; the peer must finish cleanly too.
+LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
+                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
+    CPtyPair pty(dir.Path());
+    if (!pty.Ready())
+        return LineFailure("no socat pty pair");
+    std::string error;
+    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
+    if (!line)
+        return LineFailure(error);
+    const int fd = OpenPeerEnd(pty);
+    if (fd < 0)
+        return LineFailure("cannot open " + pty.B());
+    auto peer = launch(fd);
+    ::close(fd);
+    const LinkResult result = ours(*line);
+    EXPECT_EQ(peer->Wait(kPeerDeadline), 0) << "the peer did not finish cleanly";
+    return result;
+}
+
+class LrzszImages : public ::testing::TestWithParam<std::string> {};
+
+} // namespace
+
+TEST_P(LrzszImages, ReceiveFromSbOverTcp) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string image = ImageFor(GetParam(), dir);
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    const LinkResult r =
+        OverTcp([&](ITransport& line) { return ReceiveImage(line, dest, PeerOptions()); },
+                [&](int fd) { return Sb(image, fd); });
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(r.fileName, BaseName(image));
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(image));
+}
+
+TEST_P(LrzszImages, SendToRbOverTcp) {
+    REQUIRE_LRZSZ();
+    CTempDir dir, rx;
+    const std::string image = ImageFor(GetParam(), dir);
+    const LinkResult s =
+        OverTcp([&](ITransport& line) { return SendImage(line, image, PeerOptions()); },
+                [&](int fd) { return Rb(rx.Path(), fd); });
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(rx.List(), std::vector<std::string>{BaseName(image)});
+    EXPECT_EQ(ReadBytes(rx / BaseName(image)), ReadBytes(image));
+}
+
+TEST_P(LrzszImages, ReceiveFromSbOverPty) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string image = ImageFor(GetParam(), dir);
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    const LinkResult r = OverPty(
+        dir, [&](ITransport& line) { return ReceiveImage(line, dest, PeerOptions()); },
+        [&](int fd) { return Sb(image, fd); });
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(image));
+}
+
+TEST_P(LrzszImages, SendToRbOverPty) {
+    REQUIRE_LRZSZ();
+    CTempDir dir, rx;
+    const std::string image = ImageFor(GetParam(), dir);
+    const LinkResult s = OverPty(
+        dir, [&](ITransport& line) { return SendImage(line, image, PeerOptions()); },
+        [&](int fd) { return Rb(rx.Path(), fd); });
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(ReadBytes(rx / BaseName(image)), ReadBytes(image));
+}
+
+INSTANTIATE_TEST_SUITE_P(Images, LrzszImages, ::testing::Values("demo", "full4608"));
+
+namespace {
+
+// sb or rb on one end of a socket pair, the relay between its other end and
+// an in-memory line whose far end is ours.
+struct RelayedPeer {
+    std::unique_ptr<CFdTransport> peerSide;
+    std::unique_ptr<CPipeEnd> relaySide, ours;
+    std::unique_ptr<CChild> peer;
+    std::unique_ptr<CRelay> relay;
+    int peerFd = -1;
+
+    void Start(std::function<std::unique_ptr<CChild>(int)> launch, const Faults& fromPeer,
+               const Faults& toPeer) {
+        int sv[2];
+        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sv), 0);
+        peerFd = sv[1];
+        peerSide = std::make_unique<CFdTransport>(sv[1], true);
+        auto [a, b] = MakePipe();
+        relaySide = std::move(a);
+        ours = std::move(b);
+        peer = launch(sv[0]);
+        ::close(sv[0]);
+        relay = std::make_unique<CRelay>(
+            *peerSide, *relaySide, fromPeer, toPeer, [fd = peerFd] { ::shutdown(fd, SHUT_RDWR); },
+            [end = relaySide.get()] { end->Close(); });
+    }
+    ~RelayedPeer() {
+        if (relaySide)
+            relaySide->Close();
+        if (peerFd >= 0)
+            ::shutdown(peerFd, SHUT_RDWR);
+        peer.reset(); // killed if still running
+        relay.reset();
+    }
+};
+
+constexpr std::uint64_t Block(std::uint64_t n) {
+    return 133 + (n - 1) * 1029;
+}
+
+} // namespace
+
+TEST(LrzszFaults, DamageFromSbIsRepaired) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    Faults fromSb;
+    fromSb.corrupt = {7, Block(2) + 3, Block(40) + 600, Block(41) + 1028};
+    fromSb.drop = {Block(10) + 100, Block(90)};
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, fromSb, {});
+    const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions());
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage()));
+    EXPECT_EQ(sb.peer->Wait(kPeerDeadline), 0);
+}
+
+TEST(LrzszFaults, ShortBlocksFromSb) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    RelayedPeer sb;
+    Faults fromSb;
+    fromSb.corrupt = {133 + 133 * 5 + 50}; // block 6 of 128 bytes
+    sb.Start([](int fd) { return Sb(DemoImage(), fd, false); }, fromSb, {});
+    const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions());
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszFaults, DamageToRbIsRepaired) {
+    REQUIRE_LRZSZ();
+    CTempDir rx;
+    Faults toRb;
+    toRb.corrupt = {9, Block(3) + 1, Block(60) + 500, Block(61) + 1028};
+    toRb.drop = {Block(20) + 300};
+    RelayedPeer rb;
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, toRb);
+    const LinkResult s = SendImage(*rb.ours, DemoImage(), PeerOptions());
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0);
+    EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszFaults, SilentSbTimesOut) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    Faults fromSb;
+    fromSb.silentAfter = Block(20);
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, fromSb, {});
+    ymodem::Options options = FastOptions();
+    options.maxRetries = 4;
+    const LinkResult r = ReceiveImage(*sb.ours, dest, options);
+    EXPECT_EQ(r.status, LinkStatus::TimedOut);
+    EXPECT_EQ(r.message,
+              "The sender stopped sending: no block for 1 s, 4 times, after 19456 of 311382 bytes");
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+}
+
+TEST(LrzszFaults, CancellingSbPartWay) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, {}, {});
+    CRecordingProgress progress(100 * 1024);
+    const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions(), &progress);
+    EXPECT_EQ(r.status, LinkStatus::Cancelled);
+    EXPECT_NE(sb.peer->Wait(kPeerDeadline), 0) << "sb saw the cancel";
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+}
+
+TEST(LrzszFaults, CancellingRbPartWay) {
+    REQUIRE_LRZSZ();
+    CTempDir rx;
+    RelayedPeer rb;
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, {});
+    CRecordingProgress progress(100 * 1024);
+    const LinkResult s = SendImage(*rb.ours, DemoImage(), PeerOptions(), &progress);
+    EXPECT_EQ(s.status, LinkStatus::Cancelled);
+    EXPECT_NE(rb.peer->Wait(kPeerDeadline), 0) << "rb saw the cancel";
+}
+
+TEST(LrzszFaults, LineFromSbCutShort) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    Faults fromSb;
+    fromSb.cutAfter = Block(50) + 10;
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, fromSb, {});
+    const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions());
+    EXPECT_EQ(r.status, LinkStatus::LineError);
+    EXPECT_NE(r.message.find("The line closed after 50176 of 311382 bytes"), std::string::npos)
+        << r.message;
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+}
+
+namespace {
+
+// velmar-cli with its standard error in a file; the exit status and that text.
+struct CliRun {
+    int status = -1;
+    std::string errors;
+};
+
+CliRun RunCli(const std::vector<std::string>& args, const CTempDir& dir,
+              std::function<void()> whileRunning = {}) {
+    std::vector<std::string> argv = {VELMAR_CLI};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const std::string errPath = dir / "cli-stderr.txt";
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    CChild cli(argv, -1, -1, {}, err);
+    ::close(err);
+    if (whileRunning)
+        whileRunning();
+    CliRun run;
+    run.status = cli.Wait(kPeerDeadline);
+    const Bytes text = ReadBytes(errPath);
+    run.errors.assign(text.begin(), text.end());
+    ::unlink(errPath.c_str());
+    return run;
+}
+
+} // namespace
+
+TEST(LrzszCli, ReceiveOverTcp) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "out.bin";
+    CLoopbackServer server;
+    std::unique_ptr<CChild> sb;
+    const CliRun run =
+        RunCli({"receive", "--tcp", "127.0.0.1:" + std::to_string(server.Port()), dest}, dir, [&] {
+            const int fd = server.Accept(seconds(10));
+            ASSERT_GE(fd, 0);
+            sb = Sb(DemoImage(), fd);
+            ::close(fd);
+        });
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "") << "quiet when not on a terminal";
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszCli, SendWhileListening) {
+    REQUIRE_LRZSZ();
+    CTempDir dir, rx;
+    // The tool tells the port it was given; socat then connects rb to it.
+    int errPipe[2];
+    ASSERT_EQ(::pipe2(errPipe, O_CLOEXEC), 0);
+    CChild cli({VELMAR_CLI, "send", "--listen", "127.0.0.1:0", DemoImage()}, -1, -1, {},
+               errPipe[1]);
+    ::close(errPipe[1]);
+    std::string said;
+    char c = 0;
+    while (said.find('\n') == std::string::npos && ::read(errPipe[0], &c, 1) == 1)
+        said += c;
+    ::close(errPipe[0]);
+    const std::string prefix = "velmar-cli: listening on port ";
+    ASSERT_EQ(said.rfind(prefix, 0), 0u) << said;
+    const std::string port = said.substr(prefix.size(), said.size() - prefix.size() - 1);
+    CChild socat({FindProgram("socat"), "TCP:127.0.0.1:" + port, "EXEC:rb -q"}, -1, -1, rx.Path());
+    EXPECT_EQ(cli.Wait(kPeerDeadline), 0);
+    EXPECT_EQ(socat.Wait(kPeerDeadline), 0);
+    EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszCli, ReceiveOverSerialPty) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "out.bin";
+    CPtyPair pty(dir.Path());
+    ASSERT_TRUE(pty.Ready());
+    std::unique_ptr<CChild> sb;
+    const CliRun run = RunCli({"receive", "--port", pty.A(), "--baud", "115200", dest}, dir, [&] {
+        const int fd = OpenPeerEnd(pty);
+        ASSERT_GE(fd, 0);
+        sb = Sb(DemoImage(), fd);
+        ::close(fd);
+    });
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszCli, SilentPeerFailsAndKeepsTheFile) {
+    CTempDir dir;
+    const std::string dest = dir / "out.bin";
+    WriteBytes(dest, kOldContents);
+    CLoopbackServer server;
+    int fd = -1;
+    const CliRun run = RunCli(
+        {"receive", "--tcp", "127.0.0.1:" + std::to_string(server.Port()), "--timeout", "1", dest},
+        dir, [&] { fd = server.Accept(seconds(10)); });
+    if (fd >= 0)
+        ::close(fd);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "velmar-cli: receive failed: Nothing arrived within 1 s: is the other "
+                          "side sending?\n");
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"});
+}

@@ -1,0 +1,509 @@
+// The YMODEM sender and receiver over an in-memory line: against each other,
+// and each against a scripted peer that checks every byte of the exchange.
+#include "link/YmodemReceiver.h"
+#include "link/YmodemSender.h"
+#include "tests/link/LinkTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+using namespace ymodem;
+using namespace velmar::test;
+using std::chrono::milliseconds;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class CMemorySink final : public IReceiveSink {
+public:
+    bool Begin(const FileHeader& header, std::string&) override {
+        m_header = header;
+        ++m_nBegun;
+        return true;
+    }
+    bool Write(std::span<const std::uint8_t> data, std::string&) override {
+        m_data.insert(m_data.end(), data.begin(), data.end());
+        return true;
+    }
+    FileHeader m_header;
+    int m_nBegun = 0;
+    Bytes m_data;
+};
+
+// Reads exactly n bytes or fails the test after `timeout`.
+Bytes ReadN(ITransport& line, std::size_t n, milliseconds timeout = milliseconds{3000}) {
+    Bytes out;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::uint8_t buffer[2048];
+    while (out.size() < n && std::chrono::steady_clock::now() < deadline) {
+        const std::ptrdiff_t got =
+            line.Read(std::span(buffer, std::min(sizeof buffer, n - out.size())), milliseconds{20});
+        if (got < 0)
+            break;
+        out.insert(out.end(), buffer, buffer + got);
+    }
+    return out;
+}
+
+void Put(ITransport& line, Bytes bytes) {
+    line.Write(bytes);
+}
+
+Bytes Header(const std::string& name, std::optional<std::uint64_t> size) {
+    FileHeader h;
+    h.name = name;
+    h.size = size;
+    const auto payload = BuildHeaderPayload(h);
+    return BuildFrame(0, payload, payload.size(), 0);
+}
+
+Bytes NullHeader() {
+    return BuildFrame(0, BuildHeaderPayload({}), kSmallPayload, 0);
+}
+
+const Bytes kCancelSequence = {0x18, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18, 0x18,
+                               8,    8,    8,    8,    8,    8,    8,    8};
+
+// A Cancel button: pressed from the test's thread while the transfer waits.
+struct CStopSwitch final : IProgress {
+    std::atomic<bool> stop{false};
+    bool Step(std::uint64_t, std::uint64_t) override { return !stop; }
+};
+
+bool EndsWith(const Bytes& bytes, const Bytes& tail) {
+    return bytes.size() >= tail.size() &&
+           std::equal(tail.begin(), tail.end(),
+                      bytes.end() - static_cast<std::ptrdiff_t>(tail.size()));
+}
+
+// Our receiver on one end of a pipe; the test is the sender on the other.
+struct CReceiverRun {
+    std::unique_ptr<CPipeEnd> peer, ours;
+    CMemorySink sink;
+    std::future<LinkResult> result;
+
+    explicit CReceiverRun(ymodem::Options options = FastOptions(), IProgress* progress = nullptr) {
+        auto [a, b] = MakePipe();
+        peer = std::move(a);
+        ours = std::move(b);
+        result = std::async(std::launch::async, [this, options, progress] {
+            return Receive(*ours, sink, options, progress);
+        });
+    }
+    ~CReceiverRun() {
+        if (result.valid()) {
+            peer->Close();
+            result.wait();
+        }
+    }
+    // The first 'C', then block 0 for the file, answered with ACK and 'C'.
+    void Announce(const std::string& name, std::uint64_t size) {
+        ReadN(*peer, 1);
+        Put(*peer, Header(name, size));
+        ReadN(*peer, 2);
+    }
+    // EOT (NAK), EOT (ACK, 'C'), and the empty block 0 that ends the batch.
+    void EndFile() {
+        Put(*peer, {0x04});
+        ReadN(*peer, 1);
+        Put(*peer, {0x04});
+        ReadN(*peer, 2);
+        Put(*peer, NullHeader());
+    }
+    LinkResult Result() { return result.get(); }
+};
+
+} // namespace
+
+class YmodemBothSides : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(YmodemBothSides, FileArrivesByteForByte) {
+    const Bytes data = SampleBytes(GetParam(), static_cast<std::uint32_t>(GetParam()));
+    auto [a, b] = MakePipe();
+    CMemorySink sink;
+    CRecordingProgress sent, received;
+    auto receiving = std::async(std::launch::async, [&, &end = *b] {
+        return Receive(end, sink, FastOptions(), &received);
+    });
+    const LinkResult s = Send(*a, "file.bin", data, FastOptions(), &sent, 1700000000);
+    const LinkResult r = receiving.get();
+    ASSERT_TRUE(s.Ok()) << s.message;
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(sink.m_data, data);
+    EXPECT_EQ(sink.m_header.name, "file.bin");
+    EXPECT_EQ(sink.m_header.size, data.size());
+    EXPECT_EQ(sink.m_header.modified, 1700000000u);
+    EXPECT_EQ(r.bytes, data.size());
+    EXPECT_EQ(r.total, data.size());
+    EXPECT_EQ(r.fileName, "file.bin");
+    EXPECT_EQ(s.bytes, data.size());
+    // Progress only grows and ends at the total on both sides.
+    for (const auto* p : {&sent, &received}) {
+        const auto steps = p->Steps();
+        ASSERT_FALSE(steps.empty());
+        EXPECT_EQ(steps.back(),
+                  std::make_pair(std::uint64_t{data.size()}, std::uint64_t{data.size()}));
+        for (std::size_t i = 1; i < steps.size(); ++i)
+            EXPECT_LE(steps[i - 1].first, steps[i].first);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, YmodemBothSides,
+                         ::testing::Values(1, 127, 128, 129, 1023, 1024, 1025, 3 * 1024 + 128,
+                                           3 * 1024 + 129, 256 * 1024 + 5, 311382));
+
+TEST(YmodemReceiver, AnswersEachStepOfTheBatch) {
+    CReceiverRun run;
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{'C'});
+    Put(*run.peer, Header("x.bin", 1100));
+    EXPECT_EQ(ReadN(*run.peer, 2), (Bytes{0x06, 'C'}));
+    const Bytes data = SampleBytes(1100);
+    Put(*run.peer, BuildFrame(1, std::span(data).first(1024), kLargePayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, BuildFrame(2, std::span(data).subspan(1024), kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, {0x04});
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x15}) << "the first EOT is answered with NAK";
+    Put(*run.peer, {0x04});
+    EXPECT_EQ(ReadN(*run.peer, 2), (Bytes{0x06, 'C'}));
+    Put(*run.peer, NullHeader());
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    const LinkResult r = run.Result();
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(run.sink.m_data, data) << "the padding of the last block is not kept";
+}
+
+TEST(YmodemReceiver, RepeatedBlockIsAcknowledgedAndKeptOnce) {
+    CReceiverRun run;
+    run.Announce("x.bin", 256);
+    const Bytes data = SampleBytes(256);
+    const auto one = BuildFrame(1, std::span(data).first(128), kSmallPayload);
+    Put(*run.peer, one);
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, one); // as if our ACK had been lost
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    Put(*run.peer, BuildFrame(2, std::span(data).subspan(128), kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    run.EndFile();
+    ASSERT_TRUE(run.Result().Ok());
+    EXPECT_EQ(run.sink.m_data, data);
+}
+
+// A sender started after several of our requests answers each waiting 'C'
+// with another block 0 (sb does). Only one of them may be answered.
+TEST(YmodemReceiver, CopiesOfTheHeaderFromWaitingRequestsAreNotAnswered) {
+    CReceiverRun run;
+    ReadN(*run.peer, 1);
+    std::this_thread::sleep_for(milliseconds{700}); // two more 'C's pile up
+    const Bytes header = Header("x.bin", 100);
+    Put(*run.peer, header);
+    Put(*run.peer, header);
+    Put(*run.peer, header);
+    // Whatever 'C's arrived before the header, then exactly one ACK and one 'C'.
+    std::this_thread::sleep_for(milliseconds{300});
+    Bytes answers = ReadN(*run.peer, 64, milliseconds{100});
+    while (!answers.empty() && answers.front() == 'C')
+        answers.erase(answers.begin());
+    EXPECT_EQ(answers, (Bytes{0x06, 'C'}));
+    const Bytes data = SampleBytes(100);
+    Put(*run.peer, BuildFrame(1, data, kSmallPayload));
+    EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x06});
+    run.EndFile();
+    const LinkResult r = run.Result();
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(run.sink.m_data, data);
+    EXPECT_EQ(run.sink.m_nBegun, 1);
+}
+
+TEST(YmodemReceiver, RefusesWhatItCannotCheck) {
+    struct Case {
+        Bytes header;
+        LinkStatus status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Header("nosize.bin", std::nullopt), LinkStatus::Refused,
+         "The sender did not announce the size of nosize.bin; the transfer cannot be checked"},
+        {Header("huge.bin", 65ull << 20), LinkStatus::Refused,
+         "huge.bin is too large (68157440 bytes; at most 67108864)"},
+        {NullHeader(), LinkStatus::ProtocolError, "The sender had no file to send"},
+        {BuildFrame(1, SampleBytes(128), kSmallPayload), LinkStatus::ProtocolError,
+         "The sender sent data without a file header (a YMODEM batch was expected)"},
+    };
+    for (const Case& c : cases) {
+        CReceiverRun run;
+        ReadN(*run.peer, 1);
+        Put(*run.peer, c.header);
+        const LinkResult r = run.Result();
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_TRUE(run.sink.m_data.empty());
+    }
+}
+
+TEST(YmodemReceiver, FileEndingEarlyIsAShortTransfer) {
+    CReceiverRun run;
+    run.Announce("x.bin", 5000);
+    Put(*run.peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    Put(*run.peer, BuildFrame(2, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    Put(*run.peer, {0x04});
+    ReadN(*run.peer, 1);
+    Put(*run.peer, {0x04});
+    const LinkResult r = run.Result();
+    EXPECT_EQ(r.status, LinkStatus::ShortTransfer);
+    EXPECT_EQ(r.message, "The transfer ended after 2048 of 5000 bytes");
+    EXPECT_TRUE(EndsWith(run.ours->Written(), kCancelSequence));
+}
+
+TEST(YmodemReceiver, LostSequenceEndsTheTransfer) {
+    CReceiverRun run;
+    run.Announce("x.bin", 5000);
+    Put(*run.peer, BuildFrame(3, SampleBytes(1024), kLargePayload));
+    const LinkResult r = run.Result();
+    EXPECT_EQ(r.status, LinkStatus::ProtocolError);
+    EXPECT_EQ(r.message, "Block sequence lost: expected block 1, got block 3");
+    EXPECT_TRUE(EndsWith(run.ours->Written(), kCancelSequence));
+}
+
+TEST(YmodemReceiver, TenDamagedCopiesOfOneBlockAbort) {
+    CReceiverRun run;
+    run.Announce("x.bin", 3000);
+    auto damaged = BuildFrame(1, SampleBytes(1024), kLargePayload);
+    damaged[500] ^= 1;
+    for (int i = 0; i < 9; ++i) {
+        Put(*run.peer, damaged);
+        EXPECT_EQ(ReadN(*run.peer, 1), Bytes{0x15}) << "copy " << i + 1;
+    }
+    Put(*run.peer, damaged);
+    const LinkResult r = run.Result();
+    EXPECT_EQ(r.status, LinkStatus::TooManyErrors);
+    EXPECT_EQ(r.message, "Block 1 arrived damaged 10 times; transfer abandoned");
+    EXPECT_EQ(ReadN(*run.peer, 16), kCancelSequence);
+    EXPECT_TRUE(run.sink.m_data.empty());
+}
+
+TEST(YmodemReceiver, SilentSenderTimesOut) {
+    auto [peer, ours] = MakePipe();
+    CMemorySink sink;
+    ymodem::Options options = FastOptions();
+    options.startTimeout = milliseconds{1000};
+    const auto start = std::chrono::steady_clock::now();
+    const LinkResult r = Receive(*ours, sink, options);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.status, LinkStatus::TimedOut);
+    EXPECT_EQ(r.message, "Nothing arrived within 1 s: is the other side sending?");
+    EXPECT_GE(took, milliseconds{1000});
+    EXPECT_LT(took, milliseconds{5000});
+    // It kept asking, a 'C' every 300 ms, and finally cancelled.
+    Bytes asked = ReadN(*peer, 64, milliseconds{200});
+    ASSERT_TRUE(EndsWith(asked, kCancelSequence));
+    asked.resize(asked.size() - kCancelSequence.size());
+    EXPECT_GE(asked.size(), 2u);
+    EXPECT_TRUE(std::all_of(asked.begin(), asked.end(), [](auto b) { return b == 'C'; }));
+}
+
+TEST(YmodemReceiver, SenderThatFallsSilentMidwayTimesOut) {
+    ymodem::Options options = FastOptions();
+    options.replyTimeout = milliseconds{300};
+    CReceiverRun run(options);
+    run.Announce("x.bin", 3000);
+    Put(*run.peer, BuildFrame(1, SampleBytes(1024), kLargePayload));
+    ReadN(*run.peer, 1);
+    const LinkResult r = run.Result(); // ten waits of 0.3 s
+    EXPECT_EQ(r.status, LinkStatus::TimedOut);
+    EXPECT_EQ(r.message,
+              "The sender stopped sending: no block for 0.3 s, 10 times, after 1024 of 3000 bytes");
+    // Each wait ended with a NAK, then the transfer was cancelled.
+    const Bytes written = run.ours->Written();
+    EXPECT_EQ(std::count(written.begin(), written.end(), 0x15), 9);
+    EXPECT_TRUE(EndsWith(written, kCancelSequence));
+}
+
+TEST(YmodemReceiver, CancelReturnsAtOnceAndTellsTheSender) {
+    CStopSwitch progress;
+    ymodem::Options options = FastOptions();
+    options.replyTimeout = milliseconds{5000}; // a cancel must not wait for this
+    CReceiverRun run(options, &progress);
+    run.Announce("x.bin", 3000);
+    std::this_thread::sleep_for(milliseconds{100});
+    const auto pressed = std::chrono::steady_clock::now();
+    progress.stop = true;
+    const LinkResult r = run.Result();
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
+    EXPECT_EQ(r.status, LinkStatus::Cancelled);
+    EXPECT_EQ(r.message, "Transfer cancelled");
+    EXPECT_EQ(ReadN(*run.peer, 16), kCancelSequence);
+}
+
+TEST(YmodemReceiver, SenderCancelling) {
+    CReceiverRun run;
+    run.Announce("x.bin", 3000);
+    Put(*run.peer, {0x18, 0x18});
+    const LinkResult r = run.Result();
+    EXPECT_EQ(r.status, LinkStatus::PeerCancelled);
+    EXPECT_EQ(r.message, "The sender cancelled the transfer");
+    EXPECT_FALSE(EndsWith(run.ours->Written(), kCancelSequence)) << "no cancel back to a cancel";
+}
+
+TEST(YmodemSender, SpeaksEachStepOfTheBatch) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(1024 + 100);
+    auto sending = std::async(std::launch::async, [&, &end = *ours] {
+        return Send(end, "dir/my image.bin", data, FastOptions(), nullptr, 1700000000);
+    });
+    Put(*peer, {'C'});
+    FileHeader h;
+    h.name = "my_image.bin"; // no directory, no blanks
+    h.size = data.size();
+    h.modified = 1700000000;
+    h.mode = 0100644;
+    EXPECT_EQ(ReadN(*peer, 133), BuildFrame(0, BuildHeaderPayload(h), 128, 0));
+    Put(*peer, {0x06, 'C'});
+    EXPECT_EQ(ReadN(*peer, 1029), BuildFrame(1, std::span(data).first(1024), 1024));
+    Put(*peer, {0x06});
+    // The last 100 bytes go in a short block, padded with 0x1A.
+    EXPECT_EQ(ReadN(*peer, 133), BuildFrame(2, std::span(data).subspan(1024), 128));
+    Put(*peer, {0x06});
+    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x04});
+    Put(*peer, {0x15});
+    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x04});
+    Put(*peer, {0x06, 'C'});
+    EXPECT_EQ(ReadN(*peer, 133), NullHeader());
+    Put(*peer, {0x06});
+    const LinkResult s = sending.get();
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(s.fileName, "my_image.bin");
+}
+
+TEST(YmodemSender, NakResendsTheSameBlock) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(2000);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    const Bytes first = ReadN(*peer, 1029);
+    Put(*peer, {0x15});
+    EXPECT_EQ(ReadN(*peer, 1029), first);
+    Put(*peer, {'C'}); // 'C' counts as NAK too
+    EXPECT_EQ(ReadN(*peer, 1029), first);
+    Put(*peer, {0x06});
+    EXPECT_EQ(ReadN(*peer, 1029), BuildFrame(2, std::span(data).subspan(1024), 1024));
+    Put(*peer, {0x18, 0x18});
+    const LinkResult s = sending.get();
+    EXPECT_EQ(s.status, LinkStatus::PeerCancelled);
+    EXPECT_EQ(s.message, "The receiver cancelled the transfer");
+    EXPECT_EQ(s.bytes, 1024u);
+}
+
+TEST(YmodemSender, TenRefusalsOfOneBlockAbort) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(3000);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06});
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(ReadN(*peer, 1029), BuildFrame(2, std::span(data).subspan(1024, 1024), 1024))
+            << "copy " << i + 1;
+        Put(*peer, {0x15});
+    }
+    const LinkResult s = sending.get();
+    EXPECT_EQ(s.status, LinkStatus::TooManyErrors);
+    EXPECT_EQ(s.message, "The receiver refused block 2 10 times; transfer abandoned");
+    EXPECT_EQ(ReadN(*peer, 16), kCancelSequence) << "no eleventh copy, only the cancel";
+}
+
+TEST(YmodemSender, SilentReceiverTimesOut) {
+    auto [ours, peer] = MakePipe();
+    ymodem::Options options = FastOptions();
+    options.startTimeout = milliseconds{800};
+    const LinkResult s = Send(*ours, "a.bin", SampleBytes(10), options);
+    EXPECT_EQ(s.status, LinkStatus::TimedOut);
+    EXPECT_EQ(s.message, "The receiver did not ask for the file within 0.8 s");
+}
+
+TEST(YmodemSender, ReceiverThatStopsAnsweringTimesOut) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(3000);
+    ymodem::Options options = FastOptions();
+    options.replyTimeout = milliseconds{300};
+    auto sending = std::async(std::launch::async,
+                              [&, &end = *ours] { return Send(end, "a.bin", data, options); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    const LinkResult s = sending.get(); // block 1 sent ten times, 0.3 s each
+    EXPECT_EQ(s.status, LinkStatus::TimedOut);
+    EXPECT_EQ(s.message,
+              "The receiver stopped answering: no reply to block 1 within 0.3 s, 10 times");
+    EXPECT_EQ(ReadN(*peer, 10 * 1029 + 16, milliseconds{500}).size(), 10 * 1029 + 16u);
+}
+
+TEST(YmodemSender, WaitingRequestsAreNotTakenForNaks) {
+    auto [ours, peer] = MakePipe();
+    Put(*peer, {'C', 'C', 'C'}); // the receiver has been asking for a while
+    const Bytes data = SampleBytes(100);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    const Bytes header = ReadN(*peer, 133);
+    EXPECT_EQ(header[0], 0x01);
+    EXPECT_TRUE(ReadN(*peer, 1, milliseconds{200}).empty()) << "block 0 went out once";
+    Put(*peer, {0x06, 'C'});
+    EXPECT_EQ(ReadN(*peer, 133), BuildFrame(1, data, 128));
+    Put(*peer, {0x06});
+    ReadN(*peer, 1);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06});
+    EXPECT_TRUE(sending.get().Ok());
+}
+
+TEST(YmodemSender, CancelReturnsAtOnceAndTellsTheReceiver) {
+    auto [ours, peer] = MakePipe();
+    CRecordingProgress progress(2048);
+    const Bytes data = SampleBytes(5000);
+    auto sending = std::async(std::launch::async, [&, &end = *ours] {
+        return Send(end, "a.bin", data, FastOptions(), &progress);
+    });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06}); // 2048 bytes done: the progress says stop
+    const LinkResult s = sending.get();
+    EXPECT_EQ(s.status, LinkStatus::Cancelled);
+    EXPECT_EQ(ReadN(*peer, 16), kCancelSequence);
+}
+
+TEST(YmodemSender, CancelWhileWaitingForAnAnswer) {
+    auto [ours, peer] = MakePipe();
+    CStopSwitch progress;
+    ymodem::Options options = FastOptions();
+    options.replyTimeout = milliseconds{5000}; // a cancel must not wait for this
+    const Bytes data = SampleBytes(5000);
+    auto sending = std::async(std::launch::async, [&, &end = *ours] {
+        return Send(end, "a.bin", data, options, &progress);
+    });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029); // block 1, never answered
+    const auto pressed = std::chrono::steady_clock::now();
+    progress.stop = true;
+    const LinkResult s = sending.get();
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
+    EXPECT_EQ(s.status, LinkStatus::Cancelled);
+    EXPECT_EQ(s.message, "Transfer cancelled");
+    EXPECT_EQ(ReadN(*peer, 16), kCancelSequence);
+}

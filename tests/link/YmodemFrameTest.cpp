@@ -1,0 +1,165 @@
+// YMODEM blocks and block 0, byte for byte. The CRC values were computed
+// independently (Python's binascii.crc_hqx, which is CRC-16/XMODEM).
+#include "link/YmodemFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <string>
+
+using namespace ymodem;
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(std::string_view s) {
+    return {s.begin(), s.end()};
+}
+
+} // namespace
+
+TEST(YmodemFrame, ShortBlockLayout) {
+    const auto frame = BuildFrame(1, Bytes("A"), kSmallPayload);
+    ASSERT_EQ(frame.size(), 133u);
+    EXPECT_EQ(frame[0], 0x01); // SOH
+    EXPECT_EQ(frame[1], 0x01);
+    EXPECT_EQ(frame[2], 0xFE);
+    EXPECT_EQ(frame[3], 'A');
+    for (std::size_t i = 4; i < 131; ++i)
+        ASSERT_EQ(frame[i], 0x1A) << "padding at " << i;
+    // CRC of "A" and 127 x 0x1A is 0xF2DD, most significant byte first.
+    EXPECT_EQ(frame[131], 0xF2);
+    EXPECT_EQ(frame[132], 0xDD);
+}
+
+TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
+    std::vector<std::uint8_t> data(1024);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<std::uint8_t>(i);
+    const auto frame = BuildFrame(static_cast<std::uint8_t>(256 + 3), data, kLargePayload);
+    ASSERT_EQ(frame.size(), 1029u);
+    EXPECT_EQ(frame[0], 0x02); // STX
+    EXPECT_EQ(frame[1], 0x03);
+    EXPECT_EQ(frame[2], 0xFC);
+    EXPECT_EQ(frame[3], 0x00);
+    EXPECT_EQ(frame[3 + 255], 0xFF);
+    EXPECT_EQ(frame[3 + 1023], 0xFF);
+    EXPECT_EQ(frame[1027], 0xC2);
+    EXPECT_EQ(frame[1028], 0xE0);
+}
+
+TEST(YmodemFrame, PayloadSizeComesFromTheStartByte) {
+    EXPECT_EQ(PayloadSizeFor(0x01), 128u);
+    EXPECT_EQ(PayloadSizeFor(0x02), 1024u);
+    EXPECT_EQ(PayloadSizeFor(0x04), 0u);
+    EXPECT_EQ(PayloadSizeFor('C'), 0u);
+}
+
+TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
+    const auto frame = BuildFrame(7, Bytes("channel data"), kSmallPayload);
+    const std::span<const std::uint8_t> body(frame.data() + 1, frame.size() - 1);
+    EXPECT_TRUE(CheckFrame(body));
+    for (std::size_t i = 1; i < frame.size(); ++i) {
+        auto damaged = frame;
+        damaged[i] ^= 0x10;
+        EXPECT_FALSE(CheckFrame(std::span<const std::uint8_t>(damaged).subspan(1)))
+            << "byte " << i << " damaged";
+    }
+    EXPECT_FALSE(CheckFrame(body.first(3)));
+}
+
+TEST(YmodemFrame, HeaderAsSbWritesIt) {
+    FileHeader header;
+    header.name = "demo.bin";
+    header.size = 311382;
+    header.modified = 1700000000;
+    header.mode = 0100644;
+    const auto payload = BuildHeaderPayload(header);
+    ASSERT_EQ(payload.size(), 128u);
+    const std::string text("demo.bin\0"
+                           "311382 14524770400 100644",
+                           34);
+    ASSERT_EQ(text.size(), 34u);
+    EXPECT_EQ(std::string(payload.begin(), payload.begin() + 34), text);
+    for (std::size_t i = 34; i < 128; ++i)
+        ASSERT_EQ(payload[i], 0) << "at " << i;
+    const auto frame = BuildFrame(0, payload, payload.size(), 0);
+    EXPECT_EQ(frame[0], 0x01);
+    EXPECT_EQ(frame[1], 0x00);
+    EXPECT_EQ(frame[2], 0xFF);
+    EXPECT_EQ(frame[131], 0x40);
+    EXPECT_EQ(frame[132], 0x0D);
+}
+
+TEST(YmodemFrame, EndOfBatchIsAllZero) {
+    const auto payload = BuildHeaderPayload({});
+    ASSERT_EQ(payload.size(), 128u);
+    EXPECT_TRUE(std::all_of(payload.begin(), payload.end(), [](auto b) { return b == 0; }));
+    const auto frame = BuildFrame(0, payload, payload.size(), 0);
+    EXPECT_EQ(frame[131], 0x00);
+    EXPECT_EQ(frame[132], 0x00);
+    const auto parsed = ParseHeaderPayload(payload);
+    ASSERT_TRUE(parsed);
+    EXPECT_TRUE(parsed->name.empty());
+}
+
+TEST(YmodemFrame, LongNamesTakeALongBlock) {
+    FileHeader header;
+    header.name = std::string(125, 'n'); // with "5 0 0" one byte too long
+    header.size = 5;
+    const auto payload = BuildHeaderPayload(header);
+    ASSERT_EQ(payload.size(), 1024u);
+    const auto parsed = ParseHeaderPayload(payload);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->name, header.name);
+    EXPECT_EQ(parsed->size, 5u);
+}
+
+TEST(YmodemFrame, ParsesWhatSendersWrite) {
+    struct Case {
+        std::string text;
+        bool ok;
+        std::string name;
+        std::optional<std::uint64_t> size;
+        std::uint64_t modified;
+        std::uint32_t mode;
+    };
+    const Case cases[] = {
+        // sb: size, mtime, mode, serial, files left, bytes left
+        {std::string("image.bin\0"
+                     "311382 14524770400 100644 0 1 311382",
+                     46),
+         true, "image.bin", 311382, 1700000000, 0100644},
+        {std::string("a\0"
+                     "12",
+                     4),
+         true, "a", 12, 0, 0},
+        {std::string("a\0", 2), true, "a", std::nullopt, 0, 0},
+        {std::string("a\0"
+                     "0",
+                     3),
+         true, "a", 0, 0, 0},
+        {std::string("a\0"
+                     "x12",
+                     5),
+         false, "", std::nullopt, 0, 0},
+        {std::string("a\0"
+                     "99999999999999999999999",
+                     25),
+         false, "", std::nullopt, 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> payload(c.text.begin(), c.text.end());
+        payload.resize(128, 0);
+        const auto parsed = ParseHeaderPayload(payload);
+        ASSERT_EQ(parsed.has_value(), c.ok) << c.text;
+        if (!c.ok)
+            continue;
+        EXPECT_EQ(parsed->name, c.name);
+        EXPECT_EQ(parsed->size, c.size);
+        EXPECT_EQ(parsed->modified, c.modified);
+        EXPECT_EQ(parsed->mode, c.mode);
+    }
+    // A name that fills the whole block has no terminator.
+    const std::vector<std::uint8_t> unterminated(128, 'x');
+    EXPECT_FALSE(ParseHeaderPayload(unterminated));
+}
