@@ -1,10 +1,12 @@
 #include "app/MainFrame.h"
 
 #include "app/CaptionEntries.h"
+#include "app/ListTools.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
 #include "platform/PaneWidgets.h"
+#include "views/CaptionLine.h"
 #include "views/Panes.h"
 
 #include <QAction>
@@ -87,7 +89,15 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pOuterSplitter->addWidget(m_pRightView);
     m_pOuterSplitter->setSizes({512, 512});
     m_pInnerSplitter->setSizes({360, 360});
+    // As in a static splitter, the first pane keeps its size and the last
+    // takes what the window gains: the channel lists grow with the window.
+    m_pOuterSplitter->setStretchFactor(0, 0);
+    m_pOuterSplitter->setStretchFactor(1, 1);
+    m_pInnerSplitter->setStretchFactor(0, 0);
+    m_pInnerSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_pOuterSplitter);
+    new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
+    AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

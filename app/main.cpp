@@ -2,18 +2,46 @@
 // once the window is up (a plain file name on the command line is not
 // loaded); `--receiver NAME` sets the editor up for another receiver family
 // for this run; `--screenshot PNG` then saves a picture of the window and quits.
+// `--quit-after-first-paint` writes a line to the standard output when the
+// TV list first paints rows and quits, so start-up can be timed from outside.
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "contracts/ReceiverProfiles.h"
 #include "platform/QtUiSeam.h"
 #include "platform/vxui/VxuiSettings.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
+
+namespace {
+// Reports the first paint of a list that shows rows, then quits.
+class FirstPaintReporter final : public QObject {
+public:
+    explicit FirstPaintReporter(QAbstractItemView* list) : QObject(list), m_pList(list) {
+        list->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_bReported && m_pList->model()->rowCount() > 0) {
+            m_bReported = true;
+            std::puts("first paint");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView* m_pList;
+    bool m_bReported = false;
+};
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,6 +59,9 @@ int main(int argc, char** argv) {
     const ReceiverProfile receiver = ChooseReceiver(args.profile, saved.receiver, saved.gridColumn);
     CQtUiSeam ui;
     CMainFrame frame(ui, true, &receiver);
+    if (QApplication::arguments().contains("--quit-after-first-paint"))
+        if (auto* list = frame.findChild<QAbstractItemView*>("TVGrid"))
+            new FirstPaintReporter(list); // owned by the list
     frame.show();
     QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
         // A picture taken by a script has nobody to answer the question.

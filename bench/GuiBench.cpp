@@ -1,74 +1,401 @@
-// The editor under the offscreen platform on the full start-up image (4,608
-// channels, 3,686 of them TV): opening and rebuilding all three panes, one
-// header-click sort of the TV list, and the bulk selections that commands
-// make. Targets: open under 100 ms, sort under 20 ms, selecting all TV rows
-// under 20 ms, a search-style selection by name under 20 ms, a drag of 500
-// channels within the TV list under 50 ms. The one-row forms are kept, on
-// fewer rows, to show what bulk selection saves. The editing commands as the
-// TV list runs them (the edit, then both lists rebuilt): New and Paste of one
-// channel and Delete of 1,000, each undone between runs, outside the timing.
+// The editor as the user meets it, under the offscreen platform: the window
+// is shown, and every measured step ends when the event loop has laid out
+// and painted what changed. Two lists: the realistic start-up image (4,608
+// channels with satellites, transponders, broadcasters and favourites) and
+// 60,000 channels of the same sources imported from a workbook, so each
+// operation's growth shows. Each figure is the median of 5 repetitions.
+//
+// Targets: Open + paint under 50 ms; any filter or header sort under 10 ms
+// at 4,608 channels and under 150 ms at 60,000; adding 10 % of the list to
+// a favourite list under 20 ms at 4,608; start to first paint under 80 ms;
+// nothing grows faster than n log n between the two sizes. The bulk
+// selections that commands make, and a drag of 500 channels, are kept with
+// their one-row forms on fewer rows, to show what bulk selection saves.
 #include "app/MainFrame.h"
-#include "bench/BenchImages.h"
+#include "bench/RealisticImage.h"
 #include "contracts/ZorvDB.h"
+#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
+#include "model/Statistics.h"
 #include "platform/ScriptedUiSeam.h"
 #include "platform/vxui/ChannelDialogs.h"
+#include "views/InformationDialog.h"
 #include "views/Panes.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
-// One window with the full start-up image open, shared by the benchmarks.
-struct OpenEditor {
-    OpenEditor() {
-        const std::string path = BenchPath("gui.bin");
-        MakeFullImage(kStartupProfile, path);
-        frame = std::make_unique<CMainFrame>(ui, false);
-        frame->show();
-        frame->OpenPath(QString::fromStdString(path));
-        std::filesystem::remove(path);
+constexpr int kSmall = kRealisticChannels;
+constexpr int kLarge = 60000;
+
+// Counts the paint events of a widget.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
     }
-    CChannelGridCtrl& TV() { return *frame->findChild<CChannelGridCtrl*>("TVGrid"); }
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
 };
 
-OpenEditor& Editor() {
-    static OpenEditor editor;
-    return editor;
+// The two lists on disk, made once.
+struct Files {
+    Files() {
+        image = BenchPath("gui.bin");
+        MakeRealisticImage(image);
+        workbook = BenchPath("gui-60000.xls");
+        haveWorkbook = MakeRealisticWorkbook(workbook, kLarge);
+    }
+    bool HaveWorkbook() const { return haveWorkbook; }
+    ~Files() {
+        std::filesystem::remove(image);
+        std::filesystem::remove(workbook);
+    }
+    static std::string BenchPath(const char* what) {
+        return (std::filesystem::temp_directory_path() /
+                ("velmar-bench-" + std::to_string(::getpid()) + "-" + what))
+            .string();
+    }
+    std::string image, workbook;
+    // The workbook writer may not hold 60,000 rows; the channels are then
+    // put in the store directly and the editor refreshed.
+    bool haveWorkbook = false;
+};
+
+Files& TheFiles() {
+    static Files files;
+    return files;
 }
 
-void BM_OpenAndRebuild(benchmark::State& state) {
-    const std::string path = BenchPath("gui-open.bin");
-    MakeFullImage(kStartupProfile, path);
+// One shown window, shared by the benchmarks, holding one of the two lists.
+class Editor {
+public:
+    Editor() {
+        (void)TheFiles();
+        frame = std::make_unique<CMainFrame>(ui, false);
+        frame->show();
+        for (const char* name : {"TVGrid", "RadioGrid"})
+            frame->findChild<CChannelGridCtrl*>(name)->viewport()->installEventFilter(&counter);
+        Settle();
+    }
+
+    // Opens the list of `channels` channels unless it is open already.
+    void Hold(int channels) {
+        if (channels == m_nHeld)
+            return;
+        OpenImage();
+        if (channels == kLarge)
+            ImportLarge();
+        Settle();
+        m_nHeld = channels;
+    }
+    void ImportLarge() {
+        if (TheFiles().HaveWorkbook()) {
+            frame->OpenPath(QString::fromStdString(TheFiles().workbook));
+        } else {
+            ReplaceWithRealisticChannels(kLarge);
+            frame->OnRefreshAll();
+        }
+        m_nHeld = kLarge;
+    }
+    void OpenImage() {
+        // The benchmarks' edits are not worth keeping: no question before the open.
+        frame->Session().MarkSaved();
+        frame->OpenPath(QString::fromStdString(TheFiles().image));
+        m_nHeld = kSmall;
+    }
+    // Lets the event loop lay out and paint; returns the channel lists' paints.
+    int Settle() {
+        const int before = counter.paints;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        // Delayed item layouts run on zero timers started by the first pass.
+        QCoreApplication::processEvents();
+        return counter.paints - before;
+    }
+    long Send(unsigned message, std::uintptr_t w, std::intptr_t l) {
+        return frame->SendMessage(message, w, l);
+    }
+    CChannelGridCtrl& TV() { return *frame->findChild<CChannelGridCtrl*>("TVGrid"); }
+    CChannelGridCtrl& Radio() { return *frame->findChild<CChannelGridCtrl*>("RadioGrid"); }
+    template <class T> T& Find(const char* name) { return *frame->findChild<T*>(name); }
+
     CScriptedUiSeam ui;
-    CMainFrame frame(ui, false);
-    frame.show();
-    for (auto _ : state)
-        frame.OpenPath(QString::fromStdString(path));
-    state.counters["tv_rows"] = frame.findChild<CChannelGridCtrl*>("TVGrid")->GetRowCount() - 1;
-    std::filesystem::remove(path);
+    std::unique_ptr<CMainFrame> frame;
+    PaintCounter counter;
+
+private:
+    int m_nHeld = 0;
+};
+
+// Made on first use, gone before the application object.
+std::unique_ptr<Editor> g_editor;
+
+Editor& TheEditor() {
+    if (!g_editor)
+        g_editor = std::make_unique<Editor>();
+    return *g_editor;
 }
 
-void BM_HeaderSortTV(benchmark::State& state) {
-    auto& tv = Editor().TV();
-    for (auto _ : state)
-        emit tv.CellClicked(0, 6);
+int Channels(benchmark::State& state) {
+    return static_cast<int>(state.range(0));
 }
+
+// Runs `step` per iteration and lets the window settle after it; reports
+// the rows shown and that the lists painted.
+template <class Step> void Measure(benchmark::State& state, Step step) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    int paints = 0;
+    for (auto _ : state) {
+        step(e);
+        paints += e.Settle();
+    }
+    state.counters["tv_rows"] = e.TV().GetRowCount() - 1;
+    state.counters["radio_rows"] = e.Radio().GetRowCount() - 1;
+    state.counters["paints"] =
+        benchmark::Counter(paints, benchmark::Counter::kAvgIterations); // > 0: painted
+}
+
+// ---- Whole-document steps ----------------------------------------------------------
+
+// Open: the image (4,608) or the workbook after the image (60,000), painted.
+void BM_OpenAndPaint(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(kSmall);
+    const bool workbook = Channels(state) == kLarge;
+    if (workbook && !TheFiles().HaveWorkbook())
+        return state.SkipWithError("the workbook writer cannot write 60,000 channels");
+    int paints = 0;
+    for (auto _ : state) {
+        if (workbook) {
+            state.PauseTiming();
+            e.OpenImage(); // a fresh document for the import to replace the channels of
+            e.Settle();
+            state.ResumeTiming();
+            e.ImportLarge();
+        } else {
+            e.OpenImage();
+        }
+        paints += e.Settle();
+    }
+    state.counters["tv_rows"] = e.TV().GetRowCount() - 1;
+    state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+
+void BM_Refresh(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.frame->OnRefreshAll(); });
+}
+
+// ---- Filters chosen in the other panes -----------------------------------------------
+
+void BM_FilterSatellite(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_SATELLITE_SELECTED, 0, 1); });
+}
+
+void BM_FilterTransponder(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_TRANSPONDER_SELECTED, 0, 1); });
+}
+
+void BM_FilterBroadcaster(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_BROADCAST_SELECTED, 0, 1); });
+}
+
+void BM_FilterFavorite(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_FAV_NODE_SELECTED, 0, 0); });
+}
+
+void BM_FilterGenre(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_FAV_NODE_SELECTED, 1, 3); });
+}
+
+// The "Favorite" root: every channel again.
+void BM_FilterAll(benchmark::State& state) {
+    Measure(state, [](Editor& e) { e.Send(WM_FAV_NODE_SELECTED, 0, 255); });
+}
+
+// A header click on the TV list's Name column (text order, direction flips).
+void BM_HeaderSortName(benchmark::State& state) {
+    Measure(state, [](Editor& e) { emit e.TV().CellClicked(0, 6); });
+}
+
+// ---- Edits and the broadcaster grid ---------------------------------------------------
+
+// Every tenth row of the TV list dropped on the first favourite list.
+void BM_FavoriteAddTenth(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    e.Send(WM_FAV_NODE_SELECTED, 0, 255);
+    e.Settle();
+    int paints = 0, selected = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        selected = e.TV().SelectRowsWhere([](int row) { return row % 10 == 1; });
+        e.Settle();
+        state.ResumeTiming();
+        e.Send(WM_GRID_DRAG_BEGIN, kDragTV, 0);
+        e.Send(WM_GRID_DROP, kDragFavoriteNode, 0);
+        paints += e.Settle();
+    }
+    state.counters["added"] = selected;
+    state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+
+// The broadcaster grid rebuilt with its counts, as after a drop on it.
+void BM_BroadcasterFill(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    auto& grid = e.Find<CListGridCtrl>("BroadcastGrid");
+    for (auto _ : state) {
+        grid.FillGrid();
+        e.Settle();
+    }
+    state.counters["rows"] = grid.GetRowCount() - 1;
+}
+
+// ---- Beyond the lists ---------------------------------------------------------------
+
+// The Information dialog as its button opens it: the figures of the whole
+// list worked out, the form filled, shown and painted.
+void BM_InformationDialog(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    std::size_t groups = 0;
+    for (auto _ : state) {
+        CDlgInformation dialog(e.ui);
+        dialog.SetFigures(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+        const std::unique_ptr<QDialog> form = dialog.BuildForm(e.frame.get());
+        form->show();
+        e.Settle();
+        groups = dialog.Groups().size();
+        state.PauseTiming();
+        form->hide();
+        e.Settle();
+        state.ResumeTiming();
+    }
+    state.counters["duplicate_groups"] = static_cast<double>(groups);
+}
+
+// One keystroke in the quick name filter: both lists narrowed and painted.
+// The text typed is "lokalzeit", one letter per step, then cleared.
+void BM_QuickFilterKeystroke(benchmark::State& state) {
+    Editor& e = TheEditor();
+    e.Hold(Channels(state));
+    auto& field = e.Find<QLineEdit>("QuickFilter");
+    const QString text = "lokalzeit";
+    int typed = 0, paints = 0;
+    for (auto _ : state) {
+        if (typed == text.size()) {
+            state.PauseTiming();
+            field.clear();
+            e.Settle();
+            typed = 0;
+            state.ResumeTiming();
+        }
+        const QString letter = text.mid(typed++, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (letter[0].unicode() - u'a'), Qt::NoModifier,
+                        letter);
+        QCoreApplication::sendEvent(&field, &press);
+        paints += e.Settle();
+    }
+    field.clear();
+    e.Settle();
+    state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+
+// ---- Start ----------------------------------------------------------------------------
+
+// From the frame's construction to the first paint of the channel lists
+// showing the full image, as `velmar --open` runs it.
+void BM_StartToFirstPaint(benchmark::State& state) {
+    const QString image = QString::fromStdString(TheFiles().image);
+    int rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        CScriptedUiSeam ui;
+        PaintCounter counter;
+        state.ResumeTiming();
+        auto frame = std::make_unique<CMainFrame>(ui, true);
+        auto* tv = frame->findChild<CChannelGridCtrl*>("TVGrid");
+        tv->viewport()->installEventFilter(&counter);
+        frame->show();
+        frame->OpenPath(image);
+        while (counter.paints == 0 || tv->GetRowCount() < 2)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        rows = tv->GetRowCount() - 1;
+        frame.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["tv_rows"] = rows;
+}
+
+// The same from exec: the editor started as a process with the image, timed
+// until it reports its first paint of the lists (it quits right after).
+void BM_StartProcessToFirstPaint(benchmark::State& state) {
+    const QString editor = QCoreApplication::applicationDirPath() + "/../app/velmar";
+    const QString image = QString::fromStdString(TheFiles().image);
+    // A temporary folder of its own: working copies that other runs left in
+    // the shared one would make the editor ask about them first.
+    const QTemporaryDir temp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temp.path());
+    rusage before{};
+    getrusage(RUSAGE_CHILDREN, &before);
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(editor, {"--open", image, "--quit-after-first-paint"});
+        if (!process.waitForReadyRead(10000)) {
+            state.SkipWithError("the editor did not report a first paint");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+        process.waitForFinished(10000);
+    }
+    // The children's own processor time, to the exit that follows the paint.
+    rusage after{};
+    getrusage(RUSAGE_CHILDREN, &after);
+    auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    state.counters["child_cpu_ms"] = benchmark::Counter(
+        ms(after.ru_utime) + ms(after.ru_stime) - ms(before.ru_utime) - ms(before.ru_stime),
+        benchmark::Counter::kAvgIterations);
+}
+
+// ---- Selections and drags (4,608 channels) -------------------------------------------
 
 // Select All: every TV row, as one selection change.
 void BM_SelectAllTV(benchmark::State& state) {
-    auto& tv = Editor().TV();
+    TheEditor().Hold(kSmall);
+    auto& tv = TheEditor().TV();
     int selected = 0;
     for (auto _ : state) {
         tv.ClearSelectionRange();
@@ -79,8 +406,9 @@ void BM_SelectAllTV(benchmark::State& state) {
 
 // Search: the rows whose name, upper-cased, contains the text, as one change.
 void BM_SearchByName(benchmark::State& state) {
-    auto& tv = Editor().TV();
-    const QString text = QString("7").toUpper();
+    TheEditor().Hold(kSmall);
+    auto& tv = TheEditor().TV();
+    const QString text = QString("lokal").toUpper();
     int selected = 0;
     for (auto _ : state) {
         tv.ClearSelectionRange();
@@ -92,7 +420,8 @@ void BM_SearchByName(benchmark::State& state) {
 
 // Select All as the one-row form does it, row by row over the first n rows.
 void BM_SelectRowsOneByOne(benchmark::State& state) {
-    auto& tv = Editor().TV();
+    TheEditor().Hold(kSmall);
+    auto& tv = TheEditor().TV();
     const int n = std::min(static_cast<int>(state.range(0)), tv.GetRowCount() - 1);
     for (auto _ : state) {
         tv.ClearSelectionRange();
@@ -102,21 +431,11 @@ void BM_SelectRowsOneByOne(benchmark::State& state) {
     state.counters["rows"] = n;
 }
 
-// Search as the one-row form does it: names containing "7" selected, others not.
-void BM_SearchOneByOne(benchmark::State& state) {
-    auto& tv = Editor().TV();
-    const int n = std::min(static_cast<int>(state.range(0)), tv.GetRowCount() - 1);
-    for (auto _ : state) {
-        tv.ClearSelectionRange();
-        for (int r = 1; r <= n; ++r)
-            tv.SetRowSelected(r, tv.GetItemText(r, 6).toUpper().contains("7"));
-    }
-    state.counters["rows"] = n;
-}
-
 // A drag of 500 channels, every seventh row, dropped on row 100 of the TV list.
 void BM_DragWithinTV(benchmark::State& state) {
-    auto& tv = Editor().TV();
+    Editor& e = TheEditor();
+    e.Hold(kSmall);
+    auto& tv = e.TV();
     for (auto _ : state) {
         state.PauseTiming();
         tv.FillGrid();
@@ -128,62 +447,42 @@ void BM_DragWithinTV(benchmark::State& state) {
         }
         tv.selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         const std::uint32_t target = tv.GetRowKey(100);
+        e.Settle();
         state.ResumeTiming();
         tv.MoveSelectedTo(target);
+        e.Settle();
     }
     state.counters["selected_after"] = static_cast<double>(tv.GetSelectedRows().size());
 }
 
-// The grid's share of that drag: the moved channels' new numbers written,
-// the list rebuilt and sorted by number, and the moved rows selected by key.
-void BM_DragGridPart(benchmark::State& state) {
-    auto& tv = Editor().TV();
-    tv.FillGrid();
-    std::vector<std::uint32_t> moved, others;
-    for (int row = 1; row < tv.GetRowCount(); ++row)
-        ((row - 1) % 7 == 0 && moved.size() < 500 ? moved : others).push_back(tv.GetRowKey(row));
-    // The order after the drop: the moved rows before the 100th of the others.
-    std::vector<std::uint32_t> order(others.begin(), others.begin() + 99);
-    order.insert(order.end(), moved.begin(), moved.end());
-    order.insert(order.end(), others.begin() + 99, others.end());
-    std::vector<Channel_Info_Tag*> records;
-    for (std::uint32_t key : order)
-        records.push_back(TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key));
-    int selected = 0;
-    for (auto _ : state) {
-        WORD number = 0;
-        for (Channel_Info_Tag* c : records)
-            c->ProgramNum = c->LogicalNumber = c->ShowNum = ++number;
-        tv.Rebuild();
-        selected = tv.SelectRowsByKey(moved);
-    }
-    state.counters["selected_after"] = selected;
-}
-
-// Runs `command` in the TV list once per iteration after `prepare`, and
-// takes it back with Undo outside the timing.
+// Runs `command` in the TV list once per iteration after `prepare`, lets
+// the window settle, and takes the edit back with Undo outside the timing.
 template <class Prepare> void RunTVCommand(benchmark::State& state, int command, Prepare prepare) {
-    OpenEditor& e = Editor();
+    Editor& e = TheEditor();
+    e.Hold(kSmall);
     auto& tv = e.TV();
     tv.FillGrid();
     EditSession& session = e.frame->Session();
     for (auto _ : state) {
         state.PauseTiming();
         prepare(e, tv);
+        e.Settle();
         const std::size_t steps = session.UndoCount();
         state.ResumeTiming();
         tv.RunCommand(command);
+        e.Settle();
         state.PauseTiming();
         if (session.UndoCount() != steps + 1)
             state.SkipWithError("the command made no edit");
         session.Undo();
+        e.Settle();
         state.ResumeTiming();
     }
     state.counters["tv_rows"] = tv.GetRowCount() - 1;
 }
 
 void BM_NewThroughTV(benchmark::State& state) {
-    RunTVCommand(state, kChannelNew, [](OpenEditor& e, CChannelGridCtrl&) {
+    RunTVCommand(state, kChannelNew, [](Editor& e, CChannelGridCtrl&) {
         e.ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
             Channel_Info_Tag r = d.GetChannelInfo();
             std::strcpy(r.Name, "Bench");
@@ -194,28 +493,53 @@ void BM_NewThroughTV(benchmark::State& state) {
 }
 
 void BM_PasteOneThroughTV(benchmark::State& state) {
-    RunTVCommand(state, kChannelPaste, [](OpenEditor& e, CChannelGridCtrl& tv) {
+    RunTVCommand(state, kChannelPaste, [](Editor& e, CChannelGridCtrl& tv) {
         e.frame->Session().Clipboard().Set({tv.GetRowKey(10)}, true);
     });
 }
 
 void BM_Delete1000ThroughTV(benchmark::State& state) {
-    RunTVCommand(state, kChannelDelete, [](OpenEditor& e, CChannelGridCtrl& tv) {
+    RunTVCommand(state, kChannelDelete, [](Editor& e, CChannelGridCtrl& tv) {
         tv.SelectRowsWhere([](int row) { return row <= 1000; });
         e.ui.NextAnswer(IUiSeam::IDYES);
     });
 }
 
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(kSmall)->Arg(kLarge);
+}
+
+// Median of 5, a few iterations each: the large list's steps take long.
+void Repeat(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+void RealTime(benchmark::internal::Benchmark* b) {
+    b->UseRealTime();
+}
+
 } // namespace
 
-BENCHMARK(BM_OpenAndRebuild)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_HeaderSortTV)->Unit(benchmark::kMillisecond);
+// The start benchmarks make their own windows: they run before the shared one exists.
+BENCHMARK(BM_StartToFirstPaint)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_StartProcessToFirstPaint)->Apply(Repeat)->UseManualTime();
+BENCHMARK(BM_OpenAndPaint)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_Refresh)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterSatellite)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterTransponder)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterBroadcaster)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterFavorite)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterGenre)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FilterAll)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_HeaderSortName)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_FavoriteAddTenth)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_BroadcasterFill)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_InformationDialog)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
+BENCHMARK(BM_QuickFilterKeystroke)->Apply(Sizes)->Apply(Repeat)->Apply(RealTime);
 BENCHMARK(BM_SelectAllTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchByName)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SelectRowsOneByOne)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SearchOneByOne)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectRowsOneByOne)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragWithinTV)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DragGridPart)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewThroughTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PasteOneThroughTV)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Delete1000ThroughTV)->Unit(benchmark::kMillisecond);
@@ -227,5 +551,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_editor.reset();
     return 0;
 }

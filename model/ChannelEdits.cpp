@@ -137,9 +137,19 @@ EditedRows JoinFavoriteList(CZorvDB& db, std::span<const std::uint32_t> keys, in
     const int list = listIndex + 1;
     if (!ValidList(list))
         return {};
-    // The product type does not matter to a drop: it always gives positions.
+    // Each channel in turn takes one above the highest position of its kind,
+    // which the channel before it has just become: the highest is found
+    // once, not once per channel. Only a position that wraps past 65535 can
+    // lower it (the channel that held it moved to 0); it is then found again.
+    const std::size_t f = static_cast<std::size_t>(list - 1);
+    WORD highest = static_cast<WORD>(FavoritePositionOnJoin(db, list, kind) - 1);
     return ForEachChannel(db, keys, false, [&](Channel_Info_Tag& c) {
-        JoinFavorite(db, c, list, kind, FavoriteJoin::Drop, 0);
+        c.Favorite |= DWORD{1} << f;
+        c.F[f] = static_cast<WORD>(highest + 1);
+        if (IsOfKind(c, kind))
+            highest = c.F[f];
+        if (c.F[f] == 0)
+            highest = static_cast<WORD>(FavoritePositionOnJoin(db, list, kind) - 1);
     });
 }
 

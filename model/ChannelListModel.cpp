@@ -14,14 +14,13 @@ std::string YesNo(bool on) {
     return on ? "Y" : "N";
 }
 
-// The value the grid's numeric sort reads from the sort column.
-int SortValue(const Channel_Info_Tag& c, const ChannelListState& list, int column) {
+} // namespace
+
+int ChannelSortValue(const Channel_Info_Tag& c, const ChannelListState& list, int column) {
     if (column == kChannelColumnFavorite)
         return list.filter.IsFavoriteMode() ? c.F[list.filter.FavoriteIndex()] : 0;
     return ShowsShowNum(list.product.list) ? c.ShowNum : c.ProgramNum;
 }
-
-} // namespace
 
 const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns() {
     static const std::array<ChannelColumn, kChannelColumnCount> columns = {
@@ -63,32 +62,62 @@ bool IsChannelColumnHidden(int column, std::uint32_t productType, int gridColumn
 
 ChannelCells ChannelRowCells(const Channel_Info_Tag& c, std::size_t rowNumber,
                              const ChannelListState& list) {
+    ChannelCells cells;
+    cells[0] = std::to_string(rowNumber);
+    for (int column = 1; column < kChannelColumnCount; ++column)
+        cells[static_cast<std::size_t>(column)] = ChannelCellText(c, column, list);
+    return cells;
+}
+
+std::string ChannelCellText(const Channel_Info_Tag& c, int column, const ChannelListState& list) {
     const int productList = list.product.list;
-    const bool favorite = list.filter.IsFavoriteMode();
-    return {std::to_string(rowNumber),
-            std::to_string(c.Index),
-            favorite ? std::to_string(c.F[list.filter.FavoriteIndex()]) : std::string(),
-            std::to_string(c.SatID),
-            std::to_string(c.TPID),
-            std::to_string(ShowsShowNum(productList) ? c.ShowNum : c.ProgramNum),
-            std::string(c.Name, strnlen(c.Name, sizeof c.Name)),
-            std::to_string(c.VideoPID),
-            std::to_string(c.AudioPID),
-            std::to_string(c.PCRPID),
-            GenreText(c.Attributes & kAttrGenreMask),
-            YesNo(c.Attributes & kAttrScrambled),
-            YesNo(c.Attributes & kAttrLocked),
-            YesNo(c.Attributes & kAttrSkipped),
-            TunerText(TunerNameCode(productList, c.SatID, c.Tuner))};
+    switch (column) {
+    case 1:
+        return std::to_string(c.Index);
+    case 2:
+        return list.filter.IsFavoriteMode() ? std::to_string(c.F[list.filter.FavoriteIndex()])
+                                            : std::string();
+    case 3:
+        return std::to_string(c.SatID);
+    case 4:
+        return std::to_string(c.TPID);
+    case 5:
+        return std::to_string(ShowsShowNum(productList) ? c.ShowNum : c.ProgramNum);
+    case 6:
+        return std::string(c.Name, strnlen(c.Name, sizeof c.Name));
+    case 7:
+        return std::to_string(c.VideoPID);
+    case 8:
+        return std::to_string(c.AudioPID);
+    case 9:
+        return std::to_string(c.PCRPID);
+    case 10:
+        return GenreText(c.Attributes & kAttrGenreMask);
+    case 11:
+        return YesNo(c.Attributes & kAttrScrambled);
+    case 12:
+        return YesNo(c.Attributes & kAttrLocked);
+    case 13:
+        return YesNo(c.Attributes & kAttrSkipped);
+    case 14:
+        return TunerText(TunerNameCode(productList, c.SatID, c.Tuner));
+    default:
+        return {};
+    }
 }
 
 std::vector<std::uint32_t> ChannelListKeys(const CZorvDB& db, const ChannelListState& list) {
-    const auto channels = FilteredChannels(db, list.filter, list.kind, list.product.type);
+    return ChannelListKeys(db, list, QuickNameFilter());
+}
+
+std::vector<std::uint32_t> ChannelListKeys(const CZorvDB& db, const ChannelListState& list,
+                                           const QuickNameFilter& quick) {
+    const auto channels = FilteredChannels(db, list.filter, quick, list.kind, list.product.type);
     const int column = list.filter.SortColumn(list.product.type);
     std::vector<std::pair<int, std::uint32_t>> rows;
     rows.reserve(channels.size());
     for (const Channel_Info_Tag* c : channels)
-        rows.emplace_back(SortValue(*c, list, column), c->Index);
+        rows.emplace_back(ChannelSortValue(*c, list, column), c->Index);
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::uint32_t> keys;

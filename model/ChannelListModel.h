@@ -7,6 +7,7 @@
 #include "model/ChannelFilter.h"
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
+#include "model/QuickNameFilter.h"
 
 #include <array>
 #include <cstddef>
@@ -48,10 +49,19 @@ using ChannelCells = std::array<std::string, kChannelColumnCount>;
 // The name is the record's Windows-1252 bytes.
 ChannelCells ChannelRowCells(const Channel_Info_Tag& c, std::size_t rowNumber,
                              const ChannelListState& list);
+// One of those cells, for columns 1 and up (a grid that draws its rows
+// from the records asks for one cell at a time).
+std::string ChannelCellText(const Channel_Info_Tag& c, int column, const ChannelListState& list);
+// The value the list's numeric sort reads from a sort column (favourite
+// position or channel number).
+int ChannelSortValue(const Channel_Info_Tag& c, const ChannelListState& list, int column);
 
 // The keys of the list's rows in display order: table order, then sorted
 // (stable, ascending) by favourite position or channel number.
 std::vector<std::uint32_t> ChannelListKeys(const CZorvDB& db, const ChannelListState& list);
+// The same with the quick name filter on top of the list's filter.
+std::vector<std::uint32_t> ChannelListKeys(const CZorvDB& db, const ChannelListState& list,
+                                           const QuickNameFilter& quick);
 
 class ChannelListModel {
 public:

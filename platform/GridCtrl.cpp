@@ -35,6 +35,10 @@ std::uint32_t ParseRowKey(const QString& text) {
     return static_cast<std::uint32_t>(static_cast<int>(Number(text)));
 }
 
+long ParseCellNumber(const QString& text) {
+    return Number(text);
+}
+
 // ---- Model ------------------------------------------------------------------------
 
 int CGridModel::rowCount(const QModelIndex& parent) const {
@@ -50,8 +54,7 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const {
         index.column() >= m_nColumns)
         return {};
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && m_bToolTips))
-        return m_rows[static_cast<std::size_t>(index.row())]
-            .cells[static_cast<std::size_t>(index.column())];
+        return CellOf(m_rows[static_cast<std::size_t>(index.row())], index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_alignment[static_cast<std::size_t>(index.column())]);
     return {};
@@ -64,6 +67,8 @@ QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int ro
         return m_header[static_cast<std::size_t>(section)];
     if (role == Qt::DecorationRole && !m_headerIcons[static_cast<std::size_t>(section)].isNull())
         return m_headerIcons[static_cast<std::size_t>(section)];
+    if (role == Qt::ToolTipRole && !m_headerTips[static_cast<std::size_t>(section)].isEmpty())
+        return m_headerTips[static_cast<std::size_t>(section)];
     return {};
 }
 
@@ -78,8 +83,11 @@ void CGridModel::SetColumnCount(int n) {
     const auto columns = static_cast<std::size_t>(m_nColumns);
     m_header.assign(columns, {});
     m_headerIcons.assign(columns, {});
+    m_headerTips.assign(columns, {});
     m_alignment.assign(columns, Qt::AlignLeft | Qt::AlignVCenter);
     for (auto& row : m_rows) {
+        if (row.keyed)
+            continue; // their texts come from the source, whatever the count
         row.cells.resize(columns);
         row.key = columns > 1 ? ParseRowKey(row.cells[1]) : 0;
     }
@@ -93,13 +101,15 @@ void CGridModel::SetRowCount(int n) {
     if (data > now) {
         InsertRows(data - now);
     } else if (data < now) {
-        beginRemoveRows({}, data, now - 1);
+        if (!Quiet())
+            beginRemoveRows({}, data, now - 1);
         m_rows.resize(static_cast<std::size_t>(data));
         if (data == 0)
             m_keyIndex.clear();
         else
             RebuildKeyIndex();
-        endRemoveRows();
+        if (!Quiet())
+            endRemoveRows();
     }
 }
 
@@ -107,10 +117,12 @@ void CGridModel::InsertRows(int count) {
     if (count <= 0)
         return;
     const int now = static_cast<int>(m_rows.size());
-    beginInsertRows({}, now, now + count - 1);
+    if (!Quiet())
+        beginInsertRows({}, now, now + count - 1);
     m_rows.resize(static_cast<std::size_t>(now + count),
-                  Row{0, std::vector<QString>(static_cast<std::size_t>(m_nColumns))});
-    endInsertRows();
+                  Row{0, false, 0, std::vector<QString>(static_cast<std::size_t>(m_nColumns))});
+    if (!Quiet())
+        endInsertRows();
 }
 
 void CGridModel::SetText(int row, int col, const QString& text) {
@@ -118,11 +130,13 @@ void CGridModel::SetText(int row, int col, const QString& text) {
         return;
     if (row == 0) {
         m_header[static_cast<std::size_t>(col)] = text;
-        emit headerDataChanged(Qt::Horizontal, col, col);
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
         return;
     }
     const int at = row - 1;
     Row& r = m_rows[static_cast<std::size_t>(at)];
+    Store(r);
     r.cells[static_cast<std::size_t>(col)] = text;
     if (col == 1) {
         const std::uint32_t key = ParseRowKey(text);
@@ -138,6 +152,8 @@ void CGridModel::SetText(int row, int col, const QString& text) {
                 it->second = at; // the first row with a key wins
         }
     }
+    if (Quiet())
+        return;
     const QModelIndex changed = index(at, col);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
@@ -145,9 +161,67 @@ void CGridModel::SetText(int row, int col, const QString& text) {
 QString CGridModel::Text(int row, int col) const {
     if (col < 0 || col >= m_nColumns || row < 0 || row >= RowCount())
         return {};
-    return row == 0
-               ? m_header[static_cast<std::size_t>(col)]
-               : m_rows[static_cast<std::size_t>(row - 1)].cells[static_cast<std::size_t>(col)];
+    return row == 0 ? m_header[static_cast<std::size_t>(col)]
+                    : CellOf(m_rows[static_cast<std::size_t>(row - 1)], col);
+}
+
+QString CGridModel::CellOf(const Row& row, int col) const {
+    if (!row.keyed)
+        return row.cells[static_cast<std::size_t>(col)];
+    if (col == 0)
+        return row.number ? QString::number(row.number) : QString();
+    if (col == 1)
+        return QString::number(row.key);
+    return m_pSource ? m_pSource->CellText(row.key, col) : QString();
+}
+
+void CGridModel::Store(Row& row) const {
+    if (!row.keyed)
+        return;
+    std::vector<QString> cells(static_cast<std::size_t>(m_nColumns));
+    for (int c = 0; c < m_nColumns; ++c)
+        cells[static_cast<std::size_t>(c)] = CellOf(row, c);
+    row.cells = std::move(cells);
+    row.keyed = false;
+}
+
+void CGridModel::SetKeyedRows(std::span<const std::uint32_t> keys) {
+    BeginBulk();
+    m_rows.clear();
+    m_rows.reserve(keys.size());
+    for (std::uint32_t key : keys)
+        m_rows.push_back(Row{key, true, 0, {}});
+    RebuildKeyIndex();
+    EndBulk();
+}
+
+void CGridModel::NumberRows() {
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        Row& r = m_rows[i];
+        if (r.keyed)
+            r.number = static_cast<int>(i) + 1;
+        else if (m_nColumns > 0)
+            r.cells[0] = QString::number(i + 1);
+    }
+    if (!Quiet() && !m_rows.empty())
+        emit dataChanged(index(0, 0), index(static_cast<int>(m_rows.size()) - 1, 0),
+                         {Qt::DisplayRole});
+}
+
+void CGridModel::RowChanged(int row) {
+    if (Quiet() || row < 1 || row >= RowCount() || m_nColumns == 0)
+        return;
+    emit dataChanged(index(row - 1, 0), index(row - 1, m_nColumns - 1), {Qt::DisplayRole});
+}
+
+void CGridModel::BeginBulk() {
+    if (m_nBulk++ == 0)
+        beginResetModel();
+}
+
+void CGridModel::EndBulk() {
+    if (m_nBulk > 0 && --m_nBulk == 0)
+        endResetModel();
 }
 
 std::uint32_t CGridModel::Key(int row) const {
@@ -172,7 +246,16 @@ void CGridModel::RebuildKeyIndex() {
 void CGridModel::SetHeaderIcon(int col, const QIcon& icon) {
     if (col >= 0 && col < m_nColumns) {
         m_headerIcons[static_cast<std::size_t>(col)] = icon;
-        emit headerDataChanged(Qt::Horizontal, col, col);
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+    }
+}
+
+void CGridModel::SetHeaderToolTip(int col, const QString& tip) {
+    if (col >= 0 && col < m_nColumns) {
+        m_headerTips[static_cast<std::size_t>(col)] = tip;
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
     }
 }
 
@@ -184,10 +267,12 @@ void CGridModel::SetAlignment(int col, Qt::Alignment alignment) {
 void CGridModel::DeleteRow(int row) {
     if (row < 1 || row >= RowCount())
         return;
-    beginRemoveRows({}, row - 1, row - 1);
+    if (!Quiet())
+        beginRemoveRows({}, row - 1, row - 1);
     m_rows.erase(m_rows.begin() + (row - 1));
     RebuildKeyIndex();
-    endRemoveRows();
+    if (!Quiet())
+        endRemoveRows();
 }
 
 void CGridModel::DeleteRows(std::vector<int> rows) {
@@ -200,10 +285,12 @@ void CGridModel::DeleteRows(std::vector<int> rows) {
         while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
             --begin;
         const int first = rows[begin] - 1, last = rows[end - 1] - 1; // model rows
-        beginRemoveRows({}, first, last);
+        if (!Quiet())
+            beginRemoveRows({}, first, last);
         m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
         m_bKeyIndexStale = true; // a lookup meanwhile rebuilds the index
-        endRemoveRows();
+        if (!Quiet())
+            endRemoveRows();
         end = begin;
     }
     if (!rows.empty())
@@ -213,27 +300,39 @@ void CGridModel::DeleteRows(std::vector<int> rows) {
 void CGridModel::Sort(int col, bool numeric, bool ascending) {
     if (col < 0 || col >= m_nColumns || m_rows.size() < 2)
         return;
-    const auto c = static_cast<std::size_t>(col);
-    // Order a permutation; numbers are read once per row, not per comparison.
+    // Order a permutation by values read once per row, not per comparison.
     std::vector<int> order(m_rows.size());
     std::iota(order.begin(), order.end(), 0);
     if (numeric) {
         std::vector<long> numbers(m_rows.size());
-        for (std::size_t i = 0; i < m_rows.size(); ++i)
-            numbers[i] = Number(m_rows[i].cells[c]);
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            const Row& r = m_rows[i];
+            if (r.keyed && col >= 2 && m_pSource)
+                numbers[i] = m_pSource->CellNumber(r.key, col);
+            else if (r.keyed && col == 1)
+                numbers[i] = static_cast<int>(r.key);
+            else if (r.keyed && col == 0)
+                numbers[i] = r.number;
+            else
+                numbers[i] = Number(CellOf(r, col));
+        }
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             const long x = numbers[static_cast<std::size_t>(a)];
             const long y = numbers[static_cast<std::size_t>(b)];
             return ascending ? x < y : y < x;
         });
     } else {
+        std::vector<QString> texts(m_rows.size());
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            texts[i] = CellOf(m_rows[i], col);
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const QString& x = m_rows[static_cast<std::size_t>(a)].cells[c];
-            const QString& y = m_rows[static_cast<std::size_t>(b)].cells[c];
+            const QString& x = texts[static_cast<std::size_t>(a)];
+            const QString& y = texts[static_cast<std::size_t>(b)];
             return ascending ? x.compare(y) < 0 : y.compare(x) < 0;
         });
     }
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    if (!Quiet())
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     std::vector<int> newRowOf(m_rows.size());
@@ -243,6 +342,8 @@ void CGridModel::Sort(int col, bool numeric, bool ascending) {
     }
     m_rows = std::move(sorted);
     RebuildKeyIndex();
+    if (Quiet())
+        return; // the reset at the end of the bulk update renews every index
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());

@@ -31,6 +31,22 @@ struct CCellID {
 
 // The key that column 1's text stands for, read as atoi reads it.
 std::uint32_t ParseRowKey(const QString& text);
+// The leading integer of a cell's text as the numeric sort reads it.
+long ParseCellNumber(const QString& text);
+
+// Where the cells of keyed rows come from. A grid whose rows each stand for
+// one record can keep only the keys and have the texts made when rows are
+// drawn, read or sorted, so a rebuild of thousands of rows makes no text.
+class IGridRowSource {
+public:
+    virtual ~IGridRowSource() = default;
+    // The text of column `col` (2 and up) in the row of record `key`.
+    virtual QString CellText(std::uint32_t key, int col) const = 0;
+    // The number the numeric sort reads from that text.
+    virtual long CellNumber(std::uint32_t key, int col) const {
+        return ParseCellNumber(CellText(key, col));
+    }
+};
 
 class CGridModel final : public QAbstractTableModel {
 public:
@@ -48,6 +64,7 @@ public:
     void SetText(int row, int col, const QString& text);
     QString Text(int row, int col) const;
     void SetHeaderIcon(int col, const QIcon& icon);
+    void SetHeaderToolTip(int col, const QString& tip);
     void SetAlignment(int col, Qt::Alignment alignment);
     void SetToolTips(bool show) { m_bToolTips = show; }
     void DeleteRow(int row);
@@ -55,9 +72,27 @@ public:
     // run of adjacent rows.
     void DeleteRows(std::vector<int> rows);
     void InsertRows(int count); // appends empty data rows
-    // Stable sort of the data rows by one column; persistent indexes follow
-    // their rows.
+    // Stable sort of the data rows by one column; each row's value is read
+    // once per sort; persistent indexes follow their rows.
     void Sort(int col, bool numeric, bool ascending);
+
+    // Keyed rows: every data row is replaced by one row per key, in this
+    // order, whose column 1 is the key, column 0 the number NumberRows
+    // gives it, and the other columns the row source's texts. A keyed row
+    // whose text is set becomes a row of stored texts.
+    void SetRowSource(const IGridRowSource* source) { m_pSource = source; }
+    void SetKeyedRows(std::span<const std::uint32_t> keys);
+    // Column 0 of every data row becomes its row number, as one change.
+    void NumberRows();
+    // The cells of a row changed (for a keyed row: its record did).
+    void RowChanged(int row);
+    bool IsKeyed(int row) const {
+        return row >= 1 && row < RowCount() && m_rows[static_cast<std::size_t>(row - 1)].keyed;
+    }
+    // Changes made between BeginBulk and EndBulk reach the views as one
+    // reset at the end instead of one signal per row and cell. Nests.
+    void BeginBulk();
+    void EndBulk();
 
     // The key of a data row (0 for the header row or a row past the end),
     // and the first data row with a key (0 when none has it).
@@ -67,14 +102,21 @@ public:
 private:
     struct Row {
         std::uint32_t key = 0;
+        bool keyed = false; // cells come from the row source
+        int number = 0;     // a keyed row's column 0; 0 shows nothing
         std::vector<QString> cells;
     };
     void RebuildKeyIndex();
+    QString CellOf(const Row& row, int col) const;
+    // A keyed row takes its texts as stored ones.
+    void Store(Row& row) const;
+    bool Quiet() const { return m_nBulk > 0; }
 
     int m_nColumns = 0;
     bool m_bToolTips = false;
     std::vector<QString> m_header;
     std::vector<QIcon> m_headerIcons;
+    std::vector<QString> m_headerTips;
     std::vector<Qt::Alignment> m_alignment;
     std::vector<Row> m_rows;
     // Key -> model row (grid row - 1) of the first row with that key.
@@ -82,6 +124,8 @@ private:
     // Set when a key was overwritten that another row might also carry; the
     // next lookup rebuilds the index from the stored keys.
     mutable bool m_bKeyIndexStale = false;
+    const IGridRowSource* m_pSource = nullptr;
+    int m_nBulk = 0;
 };
 
 class CGridCtrl : public QTableView {
@@ -105,6 +149,9 @@ public:
     void SetColHidden(int col, bool hidden);
     bool IsColHidden(int col) const { return isColumnHidden(col); }
     void SetHeaderImage(int col, const QIcon& icon) { m_model.SetHeaderIcon(col, icon); }
+    // What the header cell says when the pointer rests on it (the columns
+    // whose header is an image name themselves this way).
+    void SetHeaderToolTip(int col, const QString& tip) { m_model.SetHeaderToolTip(col, tip); }
     void SetColumnAlignment(int col, Qt::Alignment a) { m_model.SetAlignment(col, a); }
     void SetSingleRowSelection(bool single);
     void EnableDragAndDrop(bool enable);
@@ -119,6 +166,34 @@ public:
     void SetAlwaysShowScroll(bool horizontal, bool vertical);
     void SetRowResize(bool resize);
     void SortItems(Compare compare, int col, bool ascending);
+    // Keyed rows (see CGridModel): the grid's rows become these keys.
+    void SetRowSource(const IGridRowSource* source) { m_model.SetRowSource(source); }
+    void SetKeyedRows(std::span<const std::uint32_t> keys) { m_model.SetKeyedRows(keys); }
+    void NumberRows() { m_model.NumberRows(); }
+    // Redraws a row whose cells (or record) changed.
+    void UpdateRow(int row) { m_model.RowChanged(row); }
+    bool IsKeyedRow(int row) const { return m_model.IsKeyed(row); }
+
+    // Everything done to the rows while the guard lives reaches the view as
+    // one reset: a fill of many rows costs no signal per row or cell.
+    class BulkUpdate {
+    public:
+        explicit BulkUpdate(CGridModel& model) : m_pModel(&model) { model.BeginBulk(); }
+        BulkUpdate(BulkUpdate&& other) noexcept : m_pModel(other.m_pModel) {
+            other.m_pModel = nullptr;
+        }
+        BulkUpdate(const BulkUpdate&) = delete;
+        BulkUpdate& operator=(const BulkUpdate&) = delete;
+        BulkUpdate& operator=(BulkUpdate&&) = delete;
+        ~BulkUpdate() {
+            if (m_pModel)
+                m_pModel->EndBulk();
+        }
+
+    private:
+        CGridModel* m_pModel;
+    };
+    [[nodiscard]] BulkUpdate Bulk() { return BulkUpdate(m_model); }
     void DeleteRow(int row) { m_model.DeleteRow(row); }
     void DeleteRows(std::vector<int> rows) { m_model.DeleteRows(std::move(rows)); }
     void Refresh() { viewport()->update(); }

@@ -6,5 +6,7 @@ cd "$(dirname "$0")/.."
 app="build/${PRESET:-release}/app/velmar"
 out="${1:-docs/screenshot.png}"
 mkdir -p "$(dirname "$out")"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$app" --open examples/demo-satellite.bin --screenshot "$out"
+# A window wide enough for the channel lists' Name columns to show whole names.
+xvfb-run -a -s "-screen 0 1600x1000x24" "$app" --open examples/demo-satellite.bin \
+    --screenshot "$out" -geometry 1600x900+0+0
 echo "wrote $out"

@@ -35,6 +35,7 @@ CChannelGridCtrl::CChannelGridCtrl(const ViewContext& context, bool tv, QWidget*
 
 void CChannelGridCtrl::SetupGrid() {
     SetupColumns(Columns(), false);
+    SetRowSource(this);
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
     const int gridColumn = GetGridColumn();
@@ -48,31 +49,55 @@ ChannelListState CChannelGridCtrl::ListState() const {
     return {Kind(), m_filter, Product{m_nProductList, m_nProductType}};
 }
 
+namespace {
+// Names are Windows-1252 bytes; every other cell is ASCII.
+QString CellString(const std::string& text, int col) {
+    return col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
+                                     : QString::fromStdString(text);
+}
+} // namespace
+
 QStringList CChannelGridCtrl::Cells(const Channel_Info_Tag& c, int row) const {
     const ChannelCells cells = ChannelRowCells(c, static_cast<std::size_t>(row), ListState());
     QStringList out;
-    for (int col = 0; col < kChannelColumnCount; ++col) {
-        const std::string& text = cells[static_cast<std::size_t>(col)];
-        // Names are Windows-1252 bytes; every other cell is ASCII.
-        out << (col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
-                                          : QString::fromStdString(text));
-    }
+    for (int col = 0; col < kChannelColumnCount; ++col)
+        out << CellString(cells[static_cast<std::size_t>(col)], col);
     return out;
+}
+
+QString CChannelGridCtrl::CellText(std::uint32_t key, int col) const {
+    const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key);
+    return c ? CellString(ChannelCellText(*c, col, ListState()), col) : QString();
+}
+
+long CChannelGridCtrl::CellNumber(std::uint32_t key, int col) const {
+    const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key);
+    if (!c)
+        return 0;
+    // The sort columns as numbers straight from the record: no text per row.
+    if (col == kChannelColumnFavorite || col == kChannelColumnNumber)
+        return ChannelSortValue(*c, ListState(), col);
+    return ParseCellNumber(CellText(key, col));
 }
 
 void CChannelGridCtrl::Rebuild() {
     ++m_nFills;
-    ClearRows();
-    const CZorvDB& db = std::as_const(Db());
-    const std::vector<std::uint32_t> keys = ChannelListKeys(db, ListState());
-    SetRowCount(static_cast<int>(keys.size()) + 1);
-    for (std::size_t r = 0; r < keys.size(); ++r) {
-        const auto* c = db.Get<Channel_Info_Tag>(kTableChannel, keys[r]);
-        const int row = static_cast<int>(r) + 1;
-        const QStringList cells = Cells(*c, row);
-        for (int col = 0; col < cells.size(); ++col)
-            SetItemText(row, col, cells[col]);
-    }
+    // The rows are the keys of the channels on show, in display order; their
+    // cells are read from the records when drawn, so a rebuild makes no text
+    // and reaches the view as one reset.
+    const std::vector<std::uint32_t> keys =
+        m_bQuickMatchesNothing ? std::vector<std::uint32_t>()
+                               : ChannelListKeys(std::as_const(Db()), ListState(), m_quick);
+    ClearSelectionRange();
+    const auto bulk = Bulk();
+    SetKeyedRows(keys);
+    RenumberIndexColumn();
+}
+
+void CChannelGridCtrl::SetQuickFilter(const std::optional<std::string>& nameBytes) {
+    m_bQuickMatchesNothing = !nameBytes;
+    m_quick = QuickNameFilter(nameBytes ? *nameBytes : std::string());
+    Rebuild();
 }
 
 void CChannelGridCtrl::FillGrid() {
@@ -142,9 +167,12 @@ void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
 
 void CChannelGridCtrl::RewriteRows(std::span<const std::uint32_t> keys) {
     for (std::uint32_t key : keys)
-        if (const int row = FindRowByKey(key))
-            if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
+        if (const int row = FindRowByKey(key)) {
+            if (IsKeyedRow(row))
+                UpdateRow(row); // its cells are read from the record
+            else if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
                 SetRowCells(row, Cells(*c, row));
+        }
 }
 
 void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
@@ -184,8 +212,15 @@ void CChannelGridCtrl::SetGenreOfSelected(int genre) {
 
 void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     std::vector<std::uint32_t> rows;
-    for (int row = 1; row < GetRowCount(); ++row)
-        rows.push_back(GetRowKey(row));
+    if (QuickFilterActive()) {
+        // The rows on show are part of the list only: the new positions are
+        // worked out over the whole list, or the members out of sight would
+        // keep positions that the shown ones take.
+        rows = ChannelListKeys(std::as_const(Db()), ListState());
+    } else {
+        for (int row = 1; row < GetRowCount(); ++row)
+            rows.push_back(GetRowKey(row));
+    }
     const std::vector<std::uint32_t> selected = SelectedKeys();
     bool changed = false;
     m_session.Run("Reorder favourite list", TableBit(kTableChannel), [&] {

@@ -15,14 +15,16 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 class QMenu;
 class QAction;
 
-class CChannelGridCtrl : public CListGridCtrl {
+class CChannelGridCtrl : public CListGridCtrl, private IGridRowSource {
     Q_OBJECT
 public:
     CChannelGridCtrl(const ViewContext& context, bool tv, QWidget* parent = nullptr);
@@ -36,6 +38,12 @@ public:
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
     const ChannelFilter& Filter() const { return m_filter; }
+    // The search field's text in the names' code page, on top of the filter;
+    // none when the text holds a character no name can hold (nothing
+    // passes). Rebuilds the rows: the channels that do not pass are not
+    // rows, so no command can select them.
+    void SetQuickFilter(const std::optional<std::string>& nameBytes);
+    bool QuickFilterActive() const { return m_bQuickMatchesNothing || !m_quick.Empty(); }
     // How many times the rows were built, so tests can tell a rebuild that
     // should happen once from one that happens as a side effect.
     int FillCount() const { return m_nFills; }
@@ -68,6 +76,9 @@ public:
 private:
     void ReorderFavorite(std::uint32_t dropKey);
     QStringList Cells(const Channel_Info_Tag& c, int row) const;
+    // The rows are keyed: their cells come from the records when drawn.
+    QString CellText(std::uint32_t key, int col) const override;
+    long CellNumber(std::uint32_t key, int col) const override;
     using KeySpan = std::span<const std::uint32_t>;
     // Keys of the selected rows, top to bottom.
     std::vector<std::uint32_t> SelectedKeys() const;
@@ -105,6 +116,8 @@ private:
     bool m_bTV;
     int m_nFills = 0;
     ChannelFilter m_filter;
+    QuickNameFilter m_quick;
+    bool m_bQuickMatchesNothing = false;
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;
     QMenu* m_pMenu = nullptr; // owns its submenus

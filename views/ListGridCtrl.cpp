@@ -46,8 +46,7 @@ void CListGridCtrl::ClearRows() {
 }
 
 void CListGridCtrl::RenumberIndexColumn() {
-    for (int r = 1; r < GetRowCount(); ++r)
-        SetItemText(r, 0, QString::number(r));
+    NumberRows(); // "%d" of rows 1 to n-1, one change for the column
 }
 
 void CListGridCtrl::SetRowSelected(int row, bool on) {

@@ -268,6 +268,7 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
         g.SetHeaderImage(13, Icons::Skipped());
         g.SetHeaderImage(14, Icons::Tuner());
     });
+    AddListTools();
     for (CChannelGridCtrl* g :
          {static_cast<CChannelGridCtrl*>(m_pTVGrid), static_cast<CChannelGridCtrl*>(m_pRadioGrid)})
         connect(g, &CGridCtrl::CellClicked, this, [this, g](int row, int col) {
@@ -280,9 +281,10 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
 
 void CRightView::Layout() {
     const QRect r = rect();
-    const int band = 22, mid = (r.right() + 1) / 2;
-    m_pCaption->setGeometry(r.left(), r.top(), mid, band);
-    m_pChooser->setGeometry(r.right() + 1 - 100, r.top(), 100, band);
+    const int caption = 22, mid = (r.right() + 1) / 2;
+    m_pCaption->setGeometry(r.left(), r.top(), mid, caption);
+    m_pChooser->setGeometry(r.right() + 1 - 100, r.top(), 100, caption);
+    const int band = PlaceListTools(caption);
     const int choice = m_pChooser->currentIndex();
     m_pTVGrid->setVisible(choice != 2);
     m_pRadioGrid->setVisible(choice != 1);

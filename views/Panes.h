@@ -15,6 +15,7 @@
 #include <QWidget>
 
 class CColorStatic;
+class CChannelListBar;
 class IUiSeam;
 
 class CLeftTopView final : public QWidget {
@@ -88,15 +89,26 @@ public:
 protected:
     void resizeEvent(QResizeEvent*) override { Layout(); }
 
+    // The quick name filter and the line beside the caption.
+    CChannelListBar& ListBar() { return *m_pListBar; }
+
 private:
     template <class F> void Both(F f) {
         f(*m_pTVGrid);
         f(*m_pRadioGrid);
     }
+    // Additions to the lists (ChannelListTools.cpp): the quick filter and the
+    // status line, the Name columns that take the spare width, the flag
+    // columns' header tooltips.
+    void AddListTools();
+    // Places the status line beside the caption (band height `caption`) and
+    // the filter field below it; returns where the lists begin.
+    int PlaceListTools(int caption);
     IMessageSink& m_frame;
     int m_nSortFlag = 1;
     CColorStatic* m_pCaption;
     QComboBox* m_pChooser;
     CTVGridCtrl* m_pTVGrid;
     CRadioGridCtrl* m_pRadioGrid;
+    CChannelListBar* m_pListBar = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "model/BroadcastCounts.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
 #include "model/EditSession.h"
@@ -59,6 +60,7 @@ void CSatGridCtrl::SetupGrid() {
 }
 
 void CSatGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     const std::uint32_t type = GetProductType();
     ForEach<Satellite_Info_Tag>(kTableSatellite, [&](const Satellite_Info_Tag& s) {
@@ -97,6 +99,7 @@ void CTPGridCtrl::SetupGrid() {
 }
 
 void CTPGridCtrl::Fill() {
+    const auto bulk = Bulk();
     ClearRows();
     const std::uint32_t type = GetProductType();
     ForEach<Transponder_Info_Tag>(kTableTransponder, [&](const Transponder_Info_Tag& t) {
@@ -164,21 +167,21 @@ void CBroadcastGridCtrl::SetupGrid() {
 }
 
 void CBroadcastGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
-    ForEach<Broadcast_Info_Tag>(kTableBroadcast,
-                                [&](const Broadcast_Info_Tag& b) { AppendRow(Cells(b)); });
+    const BroadcastCounts counts(Db()); // one walk of the channels for every row
+    ForEach<Broadcast_Info_Tag>(kTableBroadcast, [&](const Broadcast_Info_Tag& b) {
+        AppendRow(Cells(b, counts.Of(b.BroadcastID)));
+    });
 }
 
 QStringList CBroadcastGridCtrl::Cells(const Broadcast_Info_Tag& b) const {
-    int tv = 0, radio = 0;
-    ForEach<Channel_Info_Tag>(kTableChannel, [&](const Channel_Info_Tag& c) {
-        if (c.BroadcastID != b.BroadcastID)
-            return;
-        tv += (c.Attributes & kAttrTV) ? 1 : 0;
-        radio += (c.Attributes & kAttrRadio) ? 1 : 0;
-    });
+    return Cells(b, CountBroadcastChannels(Db(), b.BroadcastID));
+}
+
+QStringList CBroadcastGridCtrl::Cells(const Broadcast_Info_Tag& b, BroadcastCount n) const {
     return {N(GetRowCount()), N(b.Index), N(b.BroadcastID), AnsiFieldText(b.Name, sizeof b.Name),
-            QString("%1/%2").arg(tv).arg(radio)};
+            QString("%1/%2").arg(n.tv).arg(n.radio)};
 }
 
 bool CBroadcastGridCtrl::AcceptsChannels() const {
@@ -208,6 +211,7 @@ void CCableMuxGridCtrl::SetupGrid() {
 }
 
 void CCableMuxGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     if (!IsCable(GetProductType()))
         return;
@@ -249,6 +253,7 @@ void CTerMuxGridCtrl::SetupGrid() {
 }
 
 void CTerMuxGridCtrl::FillGrid() {
+    const auto bulk = Bulk();
     ClearRows();
     auto row = [&](DWORD params, BYTE nameIndex, BYTE tpid) {
         char name[kMuxNameMax] = {};

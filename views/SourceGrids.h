@@ -3,6 +3,7 @@
 // and the commands of their menus and keys (SourceGridCommands.cpp).
 #pragma once
 
+#include "model/BroadcastCounts.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "views/SourceGridCtrl.h"
@@ -68,6 +69,7 @@ protected:
 private:
     bool AcceptsChannels() const;
     QStringList Cells(const Broadcast_Info_Tag& b) const;
+    QStringList Cells(const Broadcast_Info_Tag& b, BroadcastCount counts) const;
     // The name from the one-line name dialog captioned `caption`, preset to
     // `preset`; false when it was cancelled or refused.
     bool AskName(const QString& caption, const QString& preset, std::string& name);

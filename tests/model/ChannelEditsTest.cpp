@@ -151,6 +151,33 @@ TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, -1, ChannelKind::TV).changed.empty());
 }
 
+// The drop finds the highest position once; the positions must still be
+// those of joining one channel after the other, also when one wraps.
+TEST_F(Edits, JoiningManyChannelsGivesConsecutivePositionsAndSurvivesTheWrap) {
+    std::vector<std::uint32_t> keys;
+    for (int i = 0; i < 300; ++i)
+        keys.push_back(Channel(static_cast<WORD>(i + 1)));
+    const auto radio = Channel(1, true);
+    C(keys[7]).F[0] = 40;                   // the highest before the drop
+    keys.insert(keys.begin() + 150, radio); // another kind takes a position but does not count
+    JoinFavoriteList(db, keys, 0, ChannelKind::TV);
+    EXPECT_EQ(C(keys[0]).F[0], 41);
+    EXPECT_EQ(C(keys[149]).F[0], 190);
+    EXPECT_EQ(C(radio).F[0], 191);
+    EXPECT_EQ(C(keys[151]).F[0], 191) << "the radio channel's position is not among the TV's";
+    EXPECT_EQ(C(keys.back()).F[0], 340);
+
+    // 65535 wraps to 0; the next one follows the highest that is left.
+    const auto top = Channel(500), low = Channel(501), next = Channel(502);
+    for (std::uint32_t k : keys)
+        C(k).F[0] = 0;
+    C(top).F[0] = 0xFFFF;
+    C(low).F[0] = 12;
+    JoinFavoriteList(db, Keys{top, next}, 0, ChannelKind::TV);
+    EXPECT_EQ(C(top).F[0], 0);
+    EXPECT_EQ(C(next).F[0], 13);
+}
+
 TEST_F(Edits, NewGivesAPositionOnlyOnProductsWithPositions) {
     Channel(1);
     EXPECT_EQ(FavoritePositionOnJoin(db, 1, ChannelKind::TV), 1) << "1 when nobody has one";

@@ -1,0 +1,380 @@
+// What the editor offers beyond the receiver maker's: the Information dialog
+// on the start-up image, the quick name filter with the commands that act on
+// the selection, the order of a reference list with its undo, and lists that
+// read comfortably.
+#include "tests/gui/EditorFixture.h"
+
+#include "model/ChannelRecords.h"
+#include "model/Duplicates.h"
+#include "views/ChannelListBar.h"
+#include "views/InformationDialog.h"
+
+#include <QAbstractItemModelTester>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <vector>
+
+namespace {
+
+class Beyond : public Editor {
+protected:
+    void Open() {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        OpenExample();
+        ASSERT_TRUE(ui.messages.empty());
+    }
+    QLineEdit& Field() { return Find<QLineEdit>("QuickFilter"); }
+    QString Status() { return Find<QLabel>("ChannelsStatus").text(); }
+    static std::vector<std::uint32_t> Rows(const CGridCtrl& grid) {
+        std::vector<std::uint32_t> keys;
+        for (int r = 1; r < grid.GetRowCount(); ++r)
+            keys.push_back(grid.GetRowKey(r));
+        return keys;
+    }
+    static std::vector<std::uint32_t> Selected(const CGridCtrl& grid) {
+        std::vector<std::uint32_t> keys;
+        for (int r : grid.GetSelectedRows())
+            keys.push_back(grid.GetRowKey(r));
+        return keys;
+    }
+    // The channels of a kind whose names contain `text`, any case, and that
+    // pass `extra`, in key order.
+    template <class Pass>
+    static std::vector<std::uint32_t> Expected(bool tv, const QString& text, Pass extra) {
+        std::vector<std::uint32_t> keys;
+        for (const Channel_Info_Tag& c :
+             std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+            if ((tv ? IsTV(c) : IsRadio(c)) && extra(c) &&
+                QString::fromLatin1(c.Name).contains(text, Qt::CaseInsensitive))
+                keys.push_back(c.Index);
+        return keys;
+    }
+    static std::vector<std::uint32_t> Sorted(std::vector<std::uint32_t> keys) {
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    }
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
+    Channel_Info_Tag& Channel(std::uint32_t key) {
+        return *TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
+    }
+    // The Information dialog as the toolbar button runs it, answered with
+    // `result` (and, on IDOK, the wish to select the duplicates).
+    const CDlgInformation& ShowInformation(int result = IUiSeam::IDCANCEL) {
+        ui.NextDialog<CDlgInformation>(result, [result](CDlgInformation& d) {
+            if (result == IUiSeam::IDOK)
+                d.ChooseSelectDuplicates();
+        });
+        Action("ID_INFORMATION").trigger();
+        const auto* shown = ui.LastShown<CDlgInformation>();
+        if (!shown)
+            throw std::runtime_error("no Information dialog");
+        return *shown;
+    }
+    // The form the dialog shows, built from what it was given.
+    std::unique_ptr<QDialog> Form(const CDlgInformation& shown) {
+        m_form.reset(static_cast<CDlgInformation*>(shown.Clone().release()));
+        return m_form->BuildForm(frame.get());
+    }
+    template <class T> static T& In(QWidget& form, const char* name) {
+        T* found = form.findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no ") + name + " in the form");
+        return *found;
+    }
+    std::unique_ptr<CDlgInformation> m_form;
+};
+
+} // namespace
+
+// ---- Information ---------------------------------------------------------------------
+
+TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
+    Open();
+    const CDlgInformation& shown = ShowInformation();
+    const Statistics& s = shown.Figures();
+    EXPECT_EQ(s.tv, 204u);
+    EXPECT_EQ(s.radio, 89u);
+    EXPECT_EQ(s.locked, 2u);
+    EXPECT_EQ(s.scrambled, 11u);
+
+    const auto form = Form(shown);
+    EXPECT_EQ(form->windowTitle(), "Information");
+    EXPECT_EQ(In<QLabel>(*form, "HeaderForm").text(), "The working form (VX header)");
+    EXPECT_EQ(In<QLabel>(*form, "Product").text(), "Model 7, type 0x01 (satellite), byte order 0");
+    EXPECT_EQ(In<QLabel>(*form, "Usage_channels").text(), "293 of 4,608 used, 4,315 free");
+    EXPECT_EQ(In<QProgressBar>(*form, "Bar_channels").value(), 7) << "293 of 4,608, rounded up";
+    EXPECT_EQ(In<QLabel>(*form, "Usage_satellites").text(), "6 of 127 used, 121 free");
+    EXPECT_EQ(In<QLabel>(*form, "Usage_transponders").text(), "24 of 1,624 used, 1,600 free");
+    EXPECT_EQ(In<QLabel>(*form, "Usage_broadcasts").text(), "6 of 408 used, 402 free");
+    EXPECT_EQ(In<QLabel>(*form, "Usage_favourites").text(), "8 of 8 used, 0 free");
+    EXPECT_EQ(In<QProgressBar>(*form, "Bar_favourites").value(), 100);
+    EXPECT_EQ(form->findChild<QLabel*>("Usage_cable_muxes"), nullptr)
+        << "a satellite receiver has no cable block";
+    EXPECT_EQ(In<QLabel>(*form, "ChannelCounts").text(), "204 TV, 89 radio");
+    EXPECT_EQ(In<QLabel>(*form, "FlagCounts").text(), "2 locked, 0 skipped, 11 scrambled");
+    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "No duplicate channels");
+    EXPECT_FALSE(In<QPushButton>(*form, "SelectDuplicates").isEnabled());
+
+    auto& sats = In<QTableWidget>(*form, "PerSatellite");
+    ASSERT_EQ(sats.rowCount(), 6);
+    EXPECT_EQ(sats.item(0, 1)->text(), "Astra 1");
+    EXPECT_EQ(sats.item(0, 2)->text(), "237");
+    EXPECT_EQ(sats.item(5, 1)->text(), "Eutelsat 5WA");
+    auto& providers = In<QTableWidget>(*form, "PerProvider");
+    ASSERT_EQ(providers.rowCount(), 6);
+    EXPECT_EQ(providers.item(1, 1)->text(), "Eutelsat HB");
+    EXPECT_EQ(providers.item(1, 2)->text(), "22");
+    EXPECT_TRUE(ui.UnscriptedDialogs().empty());
+}
+
+TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
+    Open();
+    // Three channels become copies of others: two TV by ids, one radio by name.
+    const std::vector<std::uint32_t> tv = Rows(TV()), radio = Rows(Radio());
+    auto copyIds = [&](std::uint32_t from, std::uint32_t to) {
+        Channel(to).OrgNetID = Channel(from).OrgNetID;
+        Channel(to).TSID = Channel(from).TSID;
+        Channel(to).ServiceID = Channel(from).ServiceID;
+    };
+    copyIds(tv[0], tv[10]);
+    copyIds(tv[0], tv[20]);
+    std::memcpy(Channel(radio[5]).Name, Channel(radio[1]).Name, sizeof Channel(radio[5]).Name);
+    Channel(radio[5]).SatID = Channel(radio[1]).SatID;
+    Channel(radio[5]).TPID = Channel(radio[1]).TPID;
+    Channel(radio[5]).OrgNetID = Channel(radio[5]).TSID = Channel(radio[5]).ServiceID = 0;
+    Channel(radio[1]).OrgNetID = Channel(radio[1]).TSID = Channel(radio[1]).ServiceID = 0;
+
+    const CDlgInformation& shown = ShowInformation();
+    ASSERT_EQ(shown.Groups().size(), 2u);
+    const auto form = Form(shown);
+    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "5 duplicate channels in 2 groups");
+    auto& groups = In<QTreeWidget>(*form, "DuplicateGroups");
+    ASSERT_EQ(groups.topLevelItemCount(), 2);
+    EXPECT_EQ(groups.topLevelItem(0)->childCount(), 3);
+    EXPECT_TRUE(groups.topLevelItem(0)->text(0).startsWith("3 channels: CH# 1  Das Erste HD"))
+        << groups.topLevelItem(0)->text(0).toStdString();
+    // The form's button closes it with the wish to select.
+    auto& select = In<QPushButton>(*form, "SelectDuplicates");
+    ASSERT_TRUE(select.isEnabled());
+    select.click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_TRUE(m_form->SelectDuplicates());
+
+    // Through the toolbar: every duplicate on show is selected, nothing else.
+    ShowInformation(IUiSeam::IDOK);
+    EXPECT_EQ(Sorted(Selected(TV())), Sorted({tv[0], tv[10], tv[20]}));
+    EXPECT_EQ(Sorted(Selected(Radio())), Sorted({radio[1], radio[5]}));
+
+    // With a name filter that hides two of the TV copies, they stay unselected.
+    const QString first = QString::fromLatin1(Channel(tv[0]).Name);
+    std::snprintf(Channel(tv[10]).Name, 28, "Something else");
+    std::snprintf(Channel(tv[20]).Name, 28, "Another one");
+    QTest::keyClicks(&Field(), first);
+    ShowInformation(IUiSeam::IDOK);
+    EXPECT_EQ(Selected(TV()), std::vector<std::uint32_t>{tv[0]});
+    EXPECT_TRUE(Selected(Radio()).empty()) << "no radio name contains " << first.toStdString();
+}
+
+// ---- Quick name filter ---------------------------------------------------------------
+
+TEST_F(Beyond, QuickFilterNarrowsBothListsAndSelectionCommandsSeeOnlyItsRows) {
+    Open();
+    QAbstractItemModelTester tester(TV().model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(Status(), "All \u2014 204 TV / 89 radio");
+    const auto all = [](const Channel_Info_Tag&) { return true; };
+
+    QTest::keyClicks(&Field(), "bBc");
+    EXPECT_EQ(Sorted(Rows(TV())), Expected(true, "bbc", all));
+    EXPECT_EQ(Sorted(Rows(Radio())), Expected(false, "bbc", all));
+    EXPECT_EQ(Rows(TV()).size(), 6u);
+    EXPECT_EQ(Status(), "All, names with \u201CbBc\u201D \u2014 6 TV / 6 radio");
+    EXPECT_EQ(TV().GetItemText(1, 0), "1") << "the rows on show are numbered 1 to n";
+
+    // Select All (Ctrl+A in the list) and a drop on a favourite list reach
+    // only the rows on show.
+    TV().setFocus();
+    QTest::keyClick(&TV(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Sorted(Selected(TV())), Expected(true, "bbc", all));
+    std::vector<std::uint32_t> before;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        if (c.Favorite & 0x80)
+            before.push_back(c.Index);
+    Drop(kDragTV, kDragFavoriteNode, 7); // list 8
+    std::vector<std::uint32_t> joined;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        if ((c.Favorite & 0x80) && std::find(before.begin(), before.end(), c.Index) == before.end())
+            joined.push_back(c.Index);
+    std::vector<std::uint32_t> shownNotMembers;
+    for (std::uint32_t key : Expected(true, "bbc", all))
+        if (std::find(before.begin(), before.end(), key) == before.end())
+            shownNotMembers.push_back(key);
+    EXPECT_EQ(joined, shownNotMembers);
+
+    // On top of the filter chosen in the other panes.
+    Grid("SatGrid").setCurrentIndex(Grid("SatGrid").model()->index(0, 1)); // Astra 1
+    const auto onAstra = [](const Channel_Info_Tag& c) { return c.SatID == 1; };
+    EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::Satellite);
+    EXPECT_EQ(Sorted(Rows(TV())), Expected(true, "bbc", onAstra));
+    EXPECT_TRUE(Rows(TV()).empty()) << "no BBC on Astra 1 in the example";
+    EXPECT_EQ(Status(), "Satellite: Astra 1, names with \u201CbBc\u201D \u2014 0 TV / 0 radio");
+
+    // Esc clears the field; the satellite filter stays.
+    QTest::keyClick(&Field(), Qt::Key_Escape);
+    EXPECT_TRUE(Field().text().isEmpty());
+    EXPECT_EQ(Status(), "Satellite: Astra 1 \u2014 162 TV / 75 radio");
+    EXPECT_EQ(TV().GetRowCount() - 1, 162);
+
+    // A character no channel name can hold leaves nothing on show.
+    Field().setText(QString::fromUtf8("\u4E2D"));
+    EXPECT_EQ(TV().GetRowCount(), 1);
+    EXPECT_EQ(Radio().GetRowCount(), 1);
+}
+
+TEST_F(Beyond, FavoriteReorderUnderTheQuickFilterRenumbersTheWholeList) {
+    Open();
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 0); // favourite list 1
+    const std::vector<std::uint32_t> members = Rows(TV());
+    ASSERT_GE(members.size(), 4u);
+    // Show only some members, then drag the last one shown onto the first.
+    const QString part = QString::fromLatin1(Channel(members[1]).Name).left(3);
+    QTest::keyClicks(&Field(), part);
+    const std::vector<std::uint32_t> shown = Rows(TV());
+    ASSERT_GE(shown.size(), 1u);
+    ASSERT_LT(shown.size(), members.size());
+    TV().SelectRowsByKey(std::vector<std::uint32_t>{shown.back()});
+    Drop(kDragTV, kDragTV, shown.front());
+    // Every member still has a distinct position 1..n.
+    std::set<int> positions;
+    for (std::uint32_t key : members)
+        positions.insert(Channel(key).F[0]);
+    EXPECT_EQ(positions.size(), members.size());
+    EXPECT_EQ(*positions.begin(), 1);
+    EXPECT_EQ(*positions.rbegin(), static_cast<int>(members.size()));
+}
+
+// ---- Reference order -------------------------------------------------------------------
+
+TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
+    Open();
+    const std::vector<std::uint32_t> tv = Rows(TV()); // in CH# order
+    const int n = static_cast<int>(tv.size());
+    const QString firstName = TV().GetItemText(1, 6), lastName = TV().GetItemText(n, 6);
+
+    // The reference: the same list with the TV numbers reversed, as a workbook.
+    for (const std::uint32_t key : tv)
+        Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
+    const std::string reference = Scratch("reference.xls");
+    ui.NextSaveFileName(QString::fromStdString(reference));
+    Action("ID_SAVE_TO_FILE").trigger();
+    for (const std::uint32_t key : tv)
+        Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
+    ASSERT_FALSE(frame->Session().IsModified());
+
+    // Chosen in the open dialog; the report in a message; the lists follow.
+    ui.NextOpenFileName(QString::fromStdString(reference));
+    Action("ID_APPLY_ORDER").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages.back().text, "Matched 293 channels by ids and 0 by name; 0 not matched.");
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
+    EXPECT_EQ(TV().GetItemText(1, 6), lastName);
+    EXPECT_EQ(TV().GetItemText(n, 6), firstName);
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Apply Order");
+    EXPECT_TRUE(frame->Session().IsModified());
+
+    // One undo puts every number back.
+    Action("ID_EDIT_UNDO").trigger();
+    EXPECT_EQ(TV().GetItemText(1, 6), firstName);
+    EXPECT_EQ(Rows(TV()), tv);
+    EXPECT_FALSE(frame->Session().IsModified());
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+
+    // A file that is no list changes nothing and says why.
+    ui.NextOpenFileName(QString::fromStdString(Scratch("missing.bin")));
+    Action("ID_APPLY_ORDER").trigger();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+    EXPECT_EQ(Rows(TV()), tv);
+    // A cancelled file dialog does nothing at all.
+    Action("ID_APPLY_ORDER").trigger();
+    EXPECT_EQ(ui.messages.size(), 2u);
+    std::filesystem::remove(reference);
+}
+
+// ---- Lists that read comfortably --------------------------------------------------------
+
+TEST_F(Beyond, NameColumnsTakeTheSpareWidthAndFlagHeadersHaveTooltips) {
+    Open();
+    auto& tv = TV();
+    EXPECT_EQ(Find<QLabel>("ChannelsCaption").text(), " Channels") << "the caption keeps its text";
+    const QFontMetrics metrics(tv.font());
+    EXPECT_EQ(tv.columnWidth(5), metrics.horizontalAdvance("CH #") + 17) << "from the template";
+    const int templateName = metrics.horizontalAdvance("000000000000") + 17;
+    EXPECT_GE(tv.columnWidth(6), templateName);
+    const QStringList tips{"Scrambled", "Locked", "Skipped", "Tuner"};
+    for (int c = 11; c <= 14; ++c) {
+        EXPECT_EQ(tv.model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                  tips[c - 11]);
+        EXPECT_EQ(Radio().model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                  tips[c - 11]);
+    }
+
+    // A wider window: the Name column takes what the others leave.
+    frame->resize(1800, 900);
+    QCoreApplication::processEvents();
+    int others = 0;
+    for (int c = 0; c < tv.GetColumnCount(); ++c)
+        if (c != 6 && !tv.IsColHidden(c))
+            others += tv.columnWidth(c);
+    EXPECT_GT(tv.columnWidth(6), templateName);
+    EXPECT_EQ(tv.columnWidth(6), tv.viewport()->width() - others);
+    // The user widens CH#: Name gives the room back.
+    const int name = tv.columnWidth(6);
+    tv.horizontalHeader()->resizeSection(5, tv.columnWidth(5) + 30);
+    EXPECT_EQ(tv.columnWidth(6), name - 30);
+    for (int c = 0; c < tv.GetColumnCount(); ++c)
+        EXPECT_EQ(tv.horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
+    // A narrow window: never below the template.
+    frame->resize(700, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tv.columnWidth(6), templateName);
+}
+
+TEST_F(Beyond, CaptionsKeepTheirTextsAndCountTheRowsBesideThem) {
+    Open();
+    EXPECT_EQ(Find<QLabel>("SourceCaption").text(), " Satellite");
+    EXPECT_EQ(Find<QLabel>("ProviderCaption").text(), " Provider");
+    EXPECT_EQ(Find<QLabel>("FavoriteCaption").text(), " Favorite");
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").text(), "6 satellites \u00B7 24 transponders");
+    EXPECT_EQ(Find<QLabel>("ProviderCaptionLine").text(), "6 providers");
+    EXPECT_EQ(Find<QLabel>("FavoriteCaptionLine").text(), "8 lists");
+    // Choosing Astra 1 shows its transponders and its channels.
+    Grid("SatGrid").setCurrentIndex(Grid("SatGrid").model()->index(0, 1));
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").text(), "6 satellites \u00B7 10 transponders");
+    EXPECT_EQ(Status(), "Satellite: Astra 1 \u2014 162 TV / 75 radio");
+    // The line starts after the caption's text, inside the caption.
+    auto& caption = Find<QLabel>("SourceCaption");
+    EXPECT_EQ(Find<QLabel>("SourceCaptionLine").parentWidget(), &caption);
+    EXPECT_GT(Find<QLabel>("SourceCaptionLine").x(),
+              caption.fontMetrics().horizontalAdvance(caption.text()));
+}

@@ -1,0 +1,93 @@
+// Whole-document steps (Open, Refresh, Receive, a workbook import) rebuild each
+// channel list exactly once and leave it unfiltered, whatever control has
+// the focus and whatever satellite was chosen before: laying out the panes
+// must not move a grid's current row and so filter the lists on the way.
+#include "tests/gui/EditorFixture.h"
+
+#include "platform/vxui/LinkDialogs.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <utility>
+
+namespace {
+
+// TV and radio channels in the table.
+std::pair<int, int> ChannelCounts() {
+    int tv = 0, radio = 0;
+    for (const Channel_Info_Tag& c :
+         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel)) {
+        tv += IsTV(c) ? 1 : 0;
+        radio += IsRadio(c) ? 1 : 0;
+    }
+    return {tv, radio};
+}
+
+class OneRebuild : public Editor {};
+
+} // namespace
+
+TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
+    Start();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    OpenExample();
+    const std::string workbook = Scratch("one-rebuild.xls");
+    ui.NextSaveFileName(QString::fromStdString(workbook));
+    Action("ID_SAVE_TO_FILE").trigger();
+    ASSERT_TRUE(std::filesystem::exists(workbook));
+
+    auto& sat = Grid("SatGrid");
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"open",
+         [&] {
+             if (frame->Session().IsModified())
+                 ui.NextAnswer(IUiSeam::IDNO); // the import before is not kept
+             OpenExample();
+         }},
+        {"refresh", [&] { Action("ID_REFRESH_ALL").trigger(); }},
+        {"receive",
+         [&] {
+             if (frame->Session().IsModified())
+                 ui.NextAnswer(IUiSeam::IDNO);
+             // The dialog leaves the received image in the working copy.
+             const std::string image = ReadAll(kExample.toStdString());
+             ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, [image](CDlgRecvDataFromSTBEx& d) {
+                 std::ofstream(d.Path(), std::ios::binary | std::ios::trunc) << image;
+             });
+             Action("ID_RECEIVE_DB").trigger();
+         }},
+        {"import",
+         [&] {
+             ui.NextOpenFileName(QString::fromStdString(workbook));
+             Action("ID_FILE_OPEN").trigger();
+         }},
+    };
+    for (const char* focus : {"SatGrid", "TPGrid", "BroadcastGrid", "FavTree", "TVGrid"})
+        for (const auto& [name, step] : steps) {
+            SCOPED_TRACE(std::string(name) + " with the focus in " + focus);
+            // The user chose the second satellite: both lists show its channels.
+            sat.setCurrentIndex(sat.model()->index(1, 1));
+            QCoreApplication::processEvents();
+            ASSERT_EQ(TV().Filter().kind, ChannelFilterKind::Satellite);
+            Find<QWidget>(focus).setFocus(Qt::OtherFocusReason);
+            QCoreApplication::processEvents();
+
+            const int tvFills = TV().FillCount(), radioFills = Radio().FillCount();
+            step();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(TV().FillCount(), tvFills + 1);
+            EXPECT_EQ(Radio().FillCount(), radioFills + 1);
+            EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All);
+            EXPECT_EQ(Radio().Filter().kind, ChannelFilterKind::All);
+            const auto [tv, radio] = ChannelCounts();
+            ASSERT_GT(tv, 0);
+            EXPECT_EQ(TV().GetRowCount() - 1, tv) << "every TV channel";
+            EXPECT_EQ(Radio().GetRowCount() - 1, radio) << "every radio channel";
+            EXPECT_FALSE(sat.GetFocusCell().IsValid()) << "no satellite chosen any more";
+        }
+    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 5u) << "one receive per control";
+    EXPECT_TRUE(ui.messages.empty()) << "every step went through";
+    std::filesystem::remove(workbook);
+}
