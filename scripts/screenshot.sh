@@ -6,7 +6,11 @@ cd "$(dirname "$0")/.."
 app="build/${PRESET:-release}/app/velmar"
 out="${1:-docs/screenshot.png}"
 mkdir -p "$(dirname "$out")"
-# A window wide enough for the channel lists' Name columns to show whole names.
-xvfb-run -a -s "-screen 0 1600x1000x24" "$app" --open examples/demo-satellite.bin \
+# A temporary folder of its own, so that no working copy another run left
+# behind makes the editor ask about it; a window wide enough for the channel
+# lists' Name columns to show whole names.
+temp="$(mktemp -d)"
+trap 'rm -rf "$temp"' EXIT
+TMPDIR="$temp" xvfb-run -a -s "-screen 0 1600x1000x24" "$app" --open examples/demo-satellite.bin \
     --screenshot "$out" -geometry 1600x900+0+0
 echo "wrote $out"
