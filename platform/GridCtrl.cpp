@@ -209,9 +209,15 @@ void CGridModel::NumberRows() {
 }
 
 void CGridModel::RowChanged(int row) {
-    if (Quiet() || row < 1 || row >= RowCount() || m_nColumns == 0)
+    RowsChanged(row, row);
+}
+
+void CGridModel::RowsChanged(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min(last, RowCount() - 1);
+    if (Quiet() || first > last || m_nColumns == 0)
         return;
-    emit dataChanged(index(row - 1, 0), index(row - 1, m_nColumns - 1), {Qt::DisplayRole});
+    emit dataChanged(index(first - 1, 0), index(last - 1, m_nColumns - 1), {Qt::DisplayRole});
 }
 
 void CGridModel::BeginBulk() {

@@ -86,6 +86,8 @@ public:
     void NumberRows();
     // The cells of a row changed (for a keyed row: its record did).
     void RowChanged(int row);
+    // Rows first to last changed, as one change.
+    void RowsChanged(int first, int last);
     bool IsKeyed(int row) const {
         return row >= 1 && row < RowCount() && m_rows[static_cast<std::size_t>(row - 1)].keyed;
     }
@@ -172,6 +174,7 @@ public:
     void NumberRows() { m_model.NumberRows(); }
     // Redraws a row whose cells (or record) changed.
     void UpdateRow(int row) { m_model.RowChanged(row); }
+    void UpdateRows(int first, int last) { m_model.RowsChanged(first, last); }
     bool IsKeyedRow(int row) const { return m_model.IsKeyed(row); }
 
     // Everything done to the rows while the guard lives reaches the view as

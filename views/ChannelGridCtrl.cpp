@@ -166,13 +166,20 @@ void CChannelGridCtrl::ShowEdited(const EditedRows& rows) {
 }
 
 void CChannelGridCtrl::RewriteRows(std::span<const std::uint32_t> keys) {
+    // Keyed rows read their cells from the records: they are only redrawn,
+    // all of them as one change.
+    int first = GetRowCount(), last = 0;
     for (std::uint32_t key : keys)
         if (const int row = FindRowByKey(key)) {
-            if (IsKeyedRow(row))
-                UpdateRow(row); // its cells are read from the record
-            else if (const auto* c = std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key))
+            if (IsKeyedRow(row)) {
+                first = std::min(first, row);
+                last = std::max(last, row);
+            } else if (const auto* c =
+                           std::as_const(Db()).Get<Channel_Info_Tag>(kTableChannel, key)) {
                 SetRowCells(row, Cells(*c, row));
+            }
         }
+    UpdateRows(first, last);
 }
 
 void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
