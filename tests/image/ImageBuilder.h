@@ -44,6 +44,18 @@ struct Profile {
     void Apply() const;
 };
 
+// A receiver whose channel entries carry all 32 favourite positions and whose
+// satellites have the long form, so every field an edit touches is saved.
+inline Profile LongSatelliteProfile() {
+    Profile p;
+    p.list = 64;
+    p.type = 0x49;
+    p.order = 1;
+    p.sat.entrySize = 44;
+    p.ch.entrySize = 124;
+    return p;
+}
+
 inline constexpr int kShift = 86; // the working header
 
 class Image {

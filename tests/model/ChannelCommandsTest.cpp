@@ -21,17 +21,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// A receiver whose channels carry all 32 favourite positions.
-Profile FavoriteProfile() {
-    Profile p;
-    p.list = 64;
-    p.type = 0x49;
-    p.order = 1;
-    p.ch.entrySize = 124;
-    p.sat.entrySize = 44;
-    return p;
-}
-
 class ChannelCommands : public CodecTest {
 protected:
     Product product{64, 0x49};
@@ -39,7 +28,7 @@ protected:
 
     void SetUp() override {
         CodecTest::SetUp();
-        FavoriteProfile().Apply();
+        LongSatelliteProfile().Apply();
         for (int id : {1, 2}) {
             auto s = NewRecord<Satellite_Info_Tag>();
             s->ID = static_cast<BYTE>(id);

@@ -24,23 +24,11 @@ namespace {
 
 using Keys = std::vector<std::uint32_t>;
 
-// A receiver whose channel entries carry all 32 favourite positions and whose
-// satellites have the long form, so every field an edit touches is saved.
-Profile RichProfile() {
-    Profile p;
-    p.list = 64;
-    p.type = 0x49;
-    p.order = 1;
-    p.ch.entrySize = 124;
-    p.sat.entrySize = 44;
-    return p;
-}
-
 class Session : public CodecTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
-        m_profile = RichProfile();
+        m_profile = LongSatelliteProfile();
         m_profile.Apply();
         m_blank = Image(m_profile.FlashSize()).Bytes();
         Populate();
