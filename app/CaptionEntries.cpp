@@ -2,9 +2,9 @@
 
 #include "contracts/Texts.h"
 #include "image/DefaultTableExport.h"
-#include "platform/MessageBoxes.h"
-#include "platform/WaitCursor.h"
-#include "platform/vxui/LinkDialogs.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/WaitCursor.h"
+#include "qtkit/vxui/LinkDialogs.h"
 
 #include <QApplication>
 #include <QKeyEvent>

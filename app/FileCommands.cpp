@@ -3,8 +3,8 @@
 #include "app/ImageLoad.h"
 #include "app/MainFrame.h"
 #include "image/WorkingCopy.h"
-#include "platform/MessageBoxes.h"
-#include "platform/WaitCursor.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/WaitCursor.h"
 #include "views/Panes.h"
 #include "xls/ChannelWorkbook.h"
 

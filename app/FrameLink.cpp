@@ -13,9 +13,9 @@
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
-#include "platform/MessageBoxes.h"
-#include "platform/WaitCursor.h"
-#include "platform/vxui/LinkDialogs.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/WaitCursor.h"
+#include "qtkit/vxui/LinkDialogs.h"
 #include "views/Panes.h"
 
 #include <string>

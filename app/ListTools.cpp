@@ -1,13 +1,13 @@
 #include "app/ListTools.h"
 
 #include "contracts/Texts.h"
+#include "document/EditSession.h"
+#include "document/ReferenceOrderEdit.h"
+#include "document/Statistics.h"
 #include "image/ImageState.h"
 #include "model/Duplicates.h"
-#include "model/EditSession.h"
-#include "model/ReferenceOrderEdit.h"
-#include "model/Statistics.h"
-#include "platform/MessageBoxes.h"
-#include "platform/WaitCursor.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/WaitCursor.h"
 #include "views/InformationDialog.h"
 #include "views/Panes.h"
 

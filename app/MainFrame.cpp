@@ -5,7 +5,7 @@
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/WorkingCopy.h"
-#include "platform/PaneWidgets.h"
+#include "qtkit/PaneWidgets.h"
 #include "views/CaptionLine.h"
 #include "views/Panes.h"
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "contracts/Texts.h"
-#include "model/EditSession.h"
-#include "platform/SeamPrompt.h"
+#include "document/EditSession.h"
+#include "qtkit/SeamPrompt.h"
 #include "views/Messages.h"
 #include "views/Switchboard.h"
 #include "views/ViewContext.h"

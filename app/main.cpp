@@ -7,8 +7,8 @@
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "contracts/ReceiverProfiles.h"
-#include "platform/QtUiSeam.h"
-#include "platform/vxui/VxuiSettings.h"
+#include "qtkit/QtUiSeam.h"
+#include "qtkit/vxui/VxuiSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

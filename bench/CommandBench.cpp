@@ -4,11 +4,11 @@
 // Paste of one channel and Delete of 1,000 selected channels each under 30 ms.
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
+#include "document/SessionCommands.h"
 #include "image/ChannelFile.h"
 #include "image/ImageState.h"
 #include "model/ChannelListModel.h"
-#include "model/EditSession.h"
-#include "model/SessionCommands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,10 +4,10 @@
 // Target: a snapshot of the full channel table well under 10 ms.
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
 #include "image/ChannelFile.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelTable.h"
-#include "model/EditSession.h"
 
 #include <benchmark/benchmark.h>
 

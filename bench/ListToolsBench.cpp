@@ -4,15 +4,15 @@
 #include "bench/BenchImages.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
+#include "document/ReferenceOrderEdit.h"
+#include "document/Statistics.h"
 #include "image/ChannelFile.h"
 #include "image/ImageState.h"
 #include "model/Duplicates.h"
-#include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/QuickNameFilter.h"
 #include "model/ReferenceOrder.h"
-#include "model/ReferenceOrderEdit.h"
-#include "model/Statistics.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,6 +4,8 @@
 #include "cli/TextCodec.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/ReferenceOrderEdit.h"
+#include "document/SessionCommands.h"
 #include "model/ChannelDialogs.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelSelection.h"
@@ -11,8 +13,6 @@
 #include "model/GridMenus.h"
 #include "model/RecordChecks.h"
 #include "model/RecordFields.h"
-#include "model/ReferenceOrderEdit.h"
-#include "model/SessionCommands.h"
 
 #include <fstream>
 #include <iostream>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "cli/ScriptWords.h"
+#include "document/EditSession.h"
 #include "model/ChannelListModel.h"
-#include "model/EditSession.h"
 
 #include <iosfwd>
 #include <memory>

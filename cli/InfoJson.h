@@ -2,7 +2,7 @@
 #pragma once
 
 #include "contracts/ZorvDB.h"
-#include "model/Statistics.h"
+#include "document/Statistics.h"
 
 #include <string>
 

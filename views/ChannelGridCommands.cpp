@@ -7,15 +7,15 @@
 #include "contracts/Policy.h"
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
+#include "document/SessionCommands.h"
 #include "model/ChannelDialogs.h"
-#include "model/EditSession.h"
 #include "model/GridMenus.h"
-#include "model/SessionCommands.h"
-#include "platform/MessageBoxes.h"
-#include "platform/vxui/ChannelDialogs.h"
-#include "platform/vxui/DescriptionDialog.h"
-#include "platform/vxui/RecordFormDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/vxui/ChannelDialogs.h"
+#include "qtkit/vxui/DescriptionDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
 
 #include <QKeyEvent>
 #include <QMenu>

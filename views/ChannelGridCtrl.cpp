@@ -2,12 +2,12 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
-#include "model/EditSession.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "platform/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QScrollBar>
 

@@ -3,7 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelFilterText.h"
 #include "platform/DisplayTexts.h"
-#include "platform/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
 #include "views/ChannelGridCtrl.h"
 
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // filter above the lists, the line beside the caption, the Name columns that
 // take the spare width, and tooltips for the flag columns' header images.
 #include "contracts/Policy.h"
-#include "platform/PaneWidgets.h"
+#include "qtkit/PaneWidgets.h"
 #include "views/ChannelListBar.h"
 #include "views/Panes.h"
 #include "views/SpareWidthColumn.h"

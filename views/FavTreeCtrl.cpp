@@ -2,12 +2,12 @@
 
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
 #include "model/ChannelEdits.h"
-#include "model/EditSession.h"
 #include "model/SatelliteRecords.h"
-#include "platform/MessageBoxes.h"
-#include "platform/vxui/RecordFormDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
 #include "views/Icons.h"
 
 #include <QDragEnterEvent>

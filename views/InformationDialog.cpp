@@ -3,7 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
-#include "platform/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

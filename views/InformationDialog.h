@@ -7,8 +7,8 @@
 // maker's dialogs, so tests read what it was given and answer for the user.
 #pragma once
 
-#include "model/Statistics.h"
-#include "platform/vxui/VxDialog.h"
+#include "document/Statistics.h"
+#include "qtkit/vxui/VxDialog.h"
 
 #include <QString>
 

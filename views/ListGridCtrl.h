@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/GridMenus.h"
-#include "platform/GridCtrl.h"
+#include "qtkit/GridCtrl.h"
 #include "views/Messages.h"
 #include "views/ViewContext.h"
 

@@ -2,7 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "model/Product.h"
-#include "platform/PaneWidgets.h"
+#include "qtkit/PaneWidgets.h"
 #include "views/Icons.h"
 
 #include <QHBoxLayout>

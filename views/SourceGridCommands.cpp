@@ -6,16 +6,16 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
+#include "document/SessionCommands.h"
 #include "model/BroadcastCommands.h"
-#include "model/EditSession.h"
 #include "model/RecordChecks.h"
 #include "model/SatelliteCommands.h"
-#include "model/SessionCommands.h"
-#include "platform/MessageBoxes.h"
-#include "platform/vxui/DescriptionDialog.h"
-#include "platform/vxui/RecordFormDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
-#include "platform/vxui/SourceDialogs.h"
+#include "qtkit/MessageBoxes.h"
+#include "qtkit/vxui/DescriptionDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
+#include "qtkit/vxui/SourceDialogs.h"
 
 #include <memory>
 #include <optional>

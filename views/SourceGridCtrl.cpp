@@ -1,7 +1,7 @@
 #include "views/SourceGridCtrl.h"
 
 #include "contracts/Texts.h"
-#include "platform/MessageBoxes.h"
+#include "qtkit/MessageBoxes.h"
 
 #include <QKeyEvent>
 #include <QMenu>

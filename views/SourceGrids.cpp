@@ -2,16 +2,16 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditSession.h"
 #include "model/BroadcastCounts.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
-#include "model/EditSession.h"
 #include "model/MuxParams.h"
 #include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "model/SatelliteRecords.h"
 #include "platform/DisplayTexts.h"
-#include "platform/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/RecordFormDialog.h"
 
 #include <utility>
 

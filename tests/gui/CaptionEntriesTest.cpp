@@ -8,10 +8,10 @@
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
-#include "platform/QtUiSeam.h"
-#include "platform/ScriptedUiSeam.h"
-#include "platform/vxui/LinkDialogs.h"
-#include "platform/vxui/VxuiSettings.h"
+#include "qtkit/QtUiSeam.h"
+#include "qtkit/ScriptedUiSeam.h"
+#include "qtkit/vxui/LinkDialogs.h"
+#include "qtkit/vxui/VxuiSettings.h"
 #include "views/ListGridCtrl.h"
 
 #include <QApplication>

@@ -10,9 +10,9 @@
 #include "model/ChannelListModel.h"
 #include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
-#include "platform/vxui/ChannelDialogs.h"
-#include "platform/vxui/DescriptionDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
+#include "qtkit/vxui/ChannelDialogs.h"
+#include "qtkit/vxui/DescriptionDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
 // The maker's dialogs' real forms, driven as a user drives them: widgets
 // found by object name, filled, OK pressed; what comes back, what is
 // refused and the message that says why.
-#include "platform/vxui/ChannelForm.h"
+#include "qtkit/vxui/ChannelForm.h"
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
-#include "platform/ScriptedUiSeam.h"
-#include "platform/vxui/ChannelDialogs.h"
-#include "platform/vxui/DescriptionDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
+#include "qtkit/ScriptedUiSeam.h"
+#include "qtkit/vxui/ChannelDialogs.h"
+#include "qtkit/vxui/DescriptionDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
 #include "tests/gui/Modal.h"
 #include "tests/gui/QtPrinters.h"
 

@@ -9,7 +9,7 @@
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
-#include "platform/ScriptedUiSeam.h"
+#include "qtkit/ScriptedUiSeam.h"
 #include "views/Panes.h"
 #include "xls/ExcelBook.h"
 

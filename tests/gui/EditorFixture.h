@@ -8,7 +8,7 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
-#include "platform/ScriptedUiSeam.h"
+#include "qtkit/ScriptedUiSeam.h"
 #include "tests/gui/QtPrinters.h"
 #include "views/Panes.h"
 

@@ -9,8 +9,8 @@
 #include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
-#include "platform/PaneWidgets.h"
-#include "platform/ScriptedUiSeam.h"
+#include "qtkit/PaneWidgets.h"
+#include "qtkit/ScriptedUiSeam.h"
 #include "tests/gui/QtPrinters.h"
 #include "views/Panes.h"
 

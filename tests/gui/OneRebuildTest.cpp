@@ -4,7 +4,7 @@
 // must not move a grid's current row and so filter the lists on the way.
 #include "tests/gui/EditorFixture.h"
 
-#include "platform/vxui/LinkDialogs.h"
+#include "qtkit/vxui/LinkDialogs.h"
 
 #include <QApplication>
 #include <QTest>

@@ -7,8 +7,8 @@
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
-#include "platform/PaneWidgets.h"
-#include "platform/ScriptedUiSeam.h"
+#include "qtkit/PaneWidgets.h"
+#include "qtkit/ScriptedUiSeam.h"
 #include "views/Panes.h"
 
 #include <QAction>

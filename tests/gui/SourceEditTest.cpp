@@ -10,9 +10,9 @@
 #include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
-#include "platform/vxui/DescriptionDialog.h"
-#include "platform/vxui/SearchNameDialog.h"
-#include "platform/vxui/SourceDialogs.h"
+#include "qtkit/vxui/DescriptionDialog.h"
+#include "qtkit/vxui/SearchNameDialog.h"
+#include "qtkit/vxui/SourceDialogs.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <QAbstractItemModelTester>

@@ -4,8 +4,8 @@
 // does not show carried unchanged.
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
-#include "platform/ScriptedUiSeam.h"
-#include "platform/vxui/SourceDialogs.h"
+#include "qtkit/ScriptedUiSeam.h"
+#include "qtkit/vxui/SourceDialogs.h"
 #include "tests/gui/QtPrinters.h"
 
 #include <QApplication>

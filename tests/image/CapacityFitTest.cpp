@@ -1,6 +1,6 @@
 // Every table's capacity against the real codec: that many rows save and all
 // come back; one row more fails the save or does not come back.
-#include "model/Capacity.h"
+#include "document/Capacity.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <cstdio>

@@ -1,0 +1,592 @@
+#include "qtkit/GridCtrl.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <numeric>
+
+const char* const kGridRowsMime = "application/x-velmar-grid-rows";
+
+namespace {
+const char* const kRowsMime = kGridRowsMime;
+
+// The leading integer of a text, as atoi reads it: blanks, a sign, digits.
+long Number(const QString& text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    long value = 0;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        if (value < 100'000'000'000L) // longer numbers saturate instead of overflowing
+            value = value * 10 + (text[i].unicode() - u'0');
+    return negative ? -value : value;
+}
+} // namespace
+
+std::uint32_t ParseRowKey(const QString& text) {
+    return static_cast<std::uint32_t>(static_cast<int>(Number(text)));
+}
+
+long ParseCellNumber(const QString& text) {
+    return Number(text);
+}
+
+// ---- Model ------------------------------------------------------------------------
+
+int CGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_nColumns;
+}
+
+QVariant CGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size()) ||
+        index.column() >= m_nColumns)
+        return {};
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && m_bToolTips))
+        return CellOf(m_rows[static_cast<std::size_t>(index.row())], index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_alignment[static_cast<std::size_t>(index.column())]);
+    return {};
+}
+
+QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_nColumns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_header[static_cast<std::size_t>(section)];
+    if (role == Qt::DecorationRole && !m_headerIcons[static_cast<std::size_t>(section)].isNull())
+        return m_headerIcons[static_cast<std::size_t>(section)];
+    if (role == Qt::ToolTipRole && !m_headerTips[static_cast<std::size_t>(section)].isEmpty())
+        return m_headerTips[static_cast<std::size_t>(section)];
+    return {};
+}
+
+Qt::ItemFlags CGridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
+                           : Qt::ItemIsDropEnabled;
+}
+
+void CGridModel::SetColumnCount(int n) {
+    beginResetModel();
+    m_nColumns = std::max(0, n);
+    const auto columns = static_cast<std::size_t>(m_nColumns);
+    m_header.assign(columns, {});
+    m_headerIcons.assign(columns, {});
+    m_headerTips.assign(columns, {});
+    m_alignment.assign(columns, Qt::AlignLeft | Qt::AlignVCenter);
+    for (auto& row : m_rows) {
+        if (row.keyed)
+            continue; // their texts come from the source, whatever the count
+        row.cells.resize(columns);
+        row.key = columns > 1 ? ParseRowKey(row.cells[1]) : 0;
+    }
+    RebuildKeyIndex();
+    endResetModel();
+}
+
+void CGridModel::SetRowCount(int n) {
+    const int data = std::max(0, n - 1);
+    const int now = static_cast<int>(m_rows.size());
+    if (data > now) {
+        InsertRows(data - now);
+    } else if (data < now) {
+        if (!Quiet())
+            beginRemoveRows({}, data, now - 1);
+        m_rows.resize(static_cast<std::size_t>(data));
+        if (data == 0)
+            m_keyIndex.clear();
+        else
+            RebuildKeyIndex();
+        if (!Quiet())
+            endRemoveRows();
+    }
+}
+
+void CGridModel::InsertRows(int count) {
+    if (count <= 0)
+        return;
+    const int now = static_cast<int>(m_rows.size());
+    if (!Quiet())
+        beginInsertRows({}, now, now + count - 1);
+    m_rows.resize(static_cast<std::size_t>(now + count),
+                  Row{0, false, 0, std::vector<QString>(static_cast<std::size_t>(m_nColumns))});
+    if (!Quiet())
+        endInsertRows();
+}
+
+void CGridModel::SetText(int row, int col, const QString& text) {
+    if (col < 0 || col >= m_nColumns || row < 0 || row >= RowCount())
+        return;
+    if (row == 0) {
+        m_header[static_cast<std::size_t>(col)] = text;
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+        return;
+    }
+    const int at = row - 1;
+    Row& r = m_rows[static_cast<std::size_t>(at)];
+    Store(r);
+    r.cells[static_cast<std::size_t>(col)] = text;
+    if (col == 1) {
+        const std::uint32_t key = ParseRowKey(text);
+        if (key != r.key) {
+            const auto old = m_keyIndex.find(r.key);
+            if (old != m_keyIndex.end() && old->second == at) {
+                m_keyIndex.erase(old);
+                m_bKeyIndexStale = true; // another row may carry the old key
+            }
+            r.key = key;
+            const auto [it, added] = m_keyIndex.try_emplace(key, at);
+            if (!added && it->second > at)
+                it->second = at; // the first row with a key wins
+        }
+    }
+    if (Quiet())
+        return;
+    const QModelIndex changed = index(at, col);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+QString CGridModel::Text(int row, int col) const {
+    if (col < 0 || col >= m_nColumns || row < 0 || row >= RowCount())
+        return {};
+    return row == 0 ? m_header[static_cast<std::size_t>(col)]
+                    : CellOf(m_rows[static_cast<std::size_t>(row - 1)], col);
+}
+
+QString CGridModel::CellOf(const Row& row, int col) const {
+    if (!row.keyed)
+        return row.cells[static_cast<std::size_t>(col)];
+    if (col == 0)
+        return row.number ? QString::number(row.number) : QString();
+    if (col == 1)
+        return QString::number(row.key);
+    return m_pSource ? m_pSource->CellText(row.key, col) : QString();
+}
+
+void CGridModel::Store(Row& row) const {
+    if (!row.keyed)
+        return;
+    std::vector<QString> cells(static_cast<std::size_t>(m_nColumns));
+    for (int c = 0; c < m_nColumns; ++c)
+        cells[static_cast<std::size_t>(c)] = CellOf(row, c);
+    row.cells = std::move(cells);
+    row.keyed = false;
+}
+
+void CGridModel::SetKeyedRows(std::span<const std::uint32_t> keys) {
+    BeginBulk();
+    m_rows.clear();
+    m_rows.reserve(keys.size());
+    for (std::uint32_t key : keys)
+        m_rows.push_back(Row{key, true, 0, {}});
+    RebuildKeyIndex();
+    EndBulk();
+}
+
+void CGridModel::NumberRows() {
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        Row& r = m_rows[i];
+        if (r.keyed)
+            r.number = static_cast<int>(i) + 1;
+        else if (m_nColumns > 0)
+            r.cells[0] = QString::number(i + 1);
+    }
+    if (!Quiet() && !m_rows.empty())
+        emit dataChanged(index(0, 0), index(static_cast<int>(m_rows.size()) - 1, 0),
+                         {Qt::DisplayRole});
+}
+
+void CGridModel::RowChanged(int row) {
+    RowsChanged(row, row);
+}
+
+void CGridModel::RowsChanged(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min(last, RowCount() - 1);
+    if (Quiet() || first > last || m_nColumns == 0)
+        return;
+    emit dataChanged(index(first - 1, 0), index(last - 1, m_nColumns - 1), {Qt::DisplayRole});
+}
+
+void CGridModel::BeginBulk() {
+    if (m_nBulk++ == 0)
+        beginResetModel();
+}
+
+void CGridModel::EndBulk() {
+    if (m_nBulk > 0 && --m_nBulk == 0)
+        endResetModel();
+}
+
+std::uint32_t CGridModel::Key(int row) const {
+    return row < 1 || row >= RowCount() ? 0 : m_rows[static_cast<std::size_t>(row - 1)].key;
+}
+
+int CGridModel::FindRowByKey(std::uint32_t key) const {
+    if (m_bKeyIndexStale)
+        const_cast<CGridModel*>(this)->RebuildKeyIndex();
+    const auto it = m_keyIndex.find(key);
+    return it == m_keyIndex.end() ? 0 : it->second + 1;
+}
+
+void CGridModel::RebuildKeyIndex() {
+    m_keyIndex.clear();
+    m_keyIndex.reserve(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        m_keyIndex.try_emplace(m_rows[i].key, static_cast<int>(i));
+    m_bKeyIndexStale = false;
+}
+
+void CGridModel::SetHeaderIcon(int col, const QIcon& icon) {
+    if (col >= 0 && col < m_nColumns) {
+        m_headerIcons[static_cast<std::size_t>(col)] = icon;
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+    }
+}
+
+void CGridModel::SetHeaderToolTip(int col, const QString& tip) {
+    if (col >= 0 && col < m_nColumns) {
+        m_headerTips[static_cast<std::size_t>(col)] = tip;
+        if (!Quiet())
+            emit headerDataChanged(Qt::Horizontal, col, col);
+    }
+}
+
+void CGridModel::SetAlignment(int col, Qt::Alignment alignment) {
+    if (col >= 0 && col < m_nColumns)
+        m_alignment[static_cast<std::size_t>(col)] = alignment;
+}
+
+void CGridModel::DeleteRow(int row) {
+    if (row < 1 || row >= RowCount())
+        return;
+    if (!Quiet())
+        beginRemoveRows({}, row - 1, row - 1);
+    m_rows.erase(m_rows.begin() + (row - 1));
+    RebuildKeyIndex();
+    if (!Quiet())
+        endRemoveRows();
+}
+
+void CGridModel::DeleteRows(std::vector<int> rows) {
+    std::erase_if(rows, [this](int row) { return row < 1 || row >= RowCount(); });
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // From the bottom up, so the rows still to go keep their numbers.
+    for (std::size_t end = rows.size(); end > 0;) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
+            --begin;
+        const int first = rows[begin] - 1, last = rows[end - 1] - 1; // model rows
+        if (!Quiet())
+            beginRemoveRows({}, first, last);
+        m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+        m_bKeyIndexStale = true; // a lookup meanwhile rebuilds the index
+        if (!Quiet())
+            endRemoveRows();
+        end = begin;
+    }
+    if (!rows.empty())
+        RebuildKeyIndex();
+}
+
+void CGridModel::Sort(int col, bool numeric, bool ascending) {
+    if (col < 0 || col >= m_nColumns || m_rows.size() < 2)
+        return;
+    // Order a permutation by values read once per row, not per comparison.
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (numeric) {
+        std::vector<long> numbers(m_rows.size());
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            const Row& r = m_rows[i];
+            if (r.keyed && col >= 2 && m_pSource)
+                numbers[i] = m_pSource->CellNumber(r.key, col);
+            else if (r.keyed && col == 1)
+                numbers[i] = static_cast<int>(r.key);
+            else if (r.keyed && col == 0)
+                numbers[i] = r.number;
+            else
+                numbers[i] = Number(CellOf(r, col));
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const long x = numbers[static_cast<std::size_t>(a)];
+            const long y = numbers[static_cast<std::size_t>(b)];
+            return ascending ? x < y : y < x;
+        });
+    } else {
+        std::vector<QString> texts(m_rows.size());
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            texts[i] = CellOf(m_rows[i], col);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const QString& x = texts[static_cast<std::size_t>(a)];
+            const QString& y = texts[static_cast<std::size_t>(b)];
+            return ascending ? x.compare(y) < 0 : y.compare(x) < 0;
+        });
+    }
+    if (!Quiet())
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<Row> sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newRowOf(m_rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(m_rows[static_cast<std::size_t>(order[i])]));
+        newRowOf[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    }
+    m_rows = std::move(sorted);
+    RebuildKeyIndex();
+    if (Quiet())
+        return; // the reset at the end of the bulk update renews every index
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& i : from)
+        to.push_back(index(newRowOf[static_cast<std::size_t>(i.row())], i.column()));
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// ---- View -------------------------------------------------------------------------
+
+CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
+    setModel(&m_model);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    // Right button presses and releases reach the grid itself (its menu
+    // opens on release), not a context-menu event.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    // Tab moves to the next control: the grid is a tab stop, and a hidden
+    // grid passing its focus on must not move its own current row.
+    setTabKeyNavigation(false);
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& i) { emit CellClicked(i.row() + 1, i.column()); });
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int col) { emit CellClicked(0, col); });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now, const QModelIndex&) {
+                if (now.isValid())
+                    emit SelectionChanged(now.row() + 1);
+            });
+}
+
+void CGridCtrl::SetFontSize(int points) {
+    QFont f = font();
+    f.setPointSize(points);
+    setFont(f);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+}
+
+void CGridCtrl::SetListMode(bool rows) {
+    setSelectionBehavior(rows ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+void CGridCtrl::SetEditable(bool editable) {
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked
+                             : QAbstractItemView::NoEditTriggers);
+}
+
+void CGridCtrl::SetAlwaysShowScroll(bool horizontal, bool vertical) {
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
+void CGridCtrl::SetRowResize(bool resize) {
+    verticalHeader()->setSectionResizeMode(resize ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
+
+void CGridCtrl::SetItemState(int row, int, unsigned state) {
+    if (row < 1 || row >= GetRowCount())
+        return;
+    const QItemSelectionModel::SelectionFlags flags =
+        (state & GVIS_SELECTED) ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+    selectionModel()->select(m_model.index(row - 1, 0), flags | QItemSelectionModel::Rows);
+}
+
+unsigned CGridCtrl::GetItemState(int row, int) const {
+    if (row < 1 || row >= GetRowCount())
+        return 0;
+    return selectionModel()->isSelected(m_model.index(row - 1, 1 < GetColumnCount() ? 1 : 0))
+               ? GVIS_SELECTED
+               : 0;
+}
+
+void CGridCtrl::SetColHidden(int col, bool hidden) {
+    setColumnHidden(col, hidden);
+}
+
+void CGridCtrl::SetSingleRowSelection(bool single) {
+    setSelectionMode(single ? QAbstractItemView::SingleSelection
+                            : QAbstractItemView::ExtendedSelection);
+}
+
+void CGridCtrl::EnableDragAndDrop(bool enable) {
+    setDragEnabled(enable);
+    setAcceptDrops(enable);
+    setDragDropMode(enable ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    setDropIndicatorShown(false);
+}
+
+void CGridCtrl::SortItems(Compare compare, int col, bool ascending) {
+    clearSelection();
+    m_model.Sort(col, compare == Compare::Numeric, ascending);
+}
+
+void CGridCtrl::ExpandColumnsToFit() {
+    int used = 0;
+    for (int c = 0; c < GetColumnCount(); ++c)
+        if (!isColumnHidden(c))
+            used += columnWidth(c);
+    const int room = viewport()->width() - used;
+    if (room <= 0 || GetColumnCount() == 0)
+        return;
+    int visible = 0;
+    for (int c = 0; c < GetColumnCount(); ++c)
+        visible += isColumnHidden(c) ? 0 : 1;
+    for (int c = 0; c < GetColumnCount(); ++c)
+        if (!isColumnHidden(c))
+            setColumnWidth(c, columnWidth(c) + room / std::max(1, visible));
+}
+
+CCellID CGridCtrl::GetFocusCell() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? CCellID{i.row() + 1, i.column()} : CCellID{};
+}
+
+CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
+    const QModelIndex i = indexAt(viewportPoint);
+    return i.isValid() ? CCellID{i.row() + 1, i.column()} : CCellID{};
+}
+
+std::vector<int> CGridCtrl::GetSelectedRows() const {
+    // A row counts as selected when its first non-fixed cell is, read from
+    // the selection's ranges rather than asked row by row.
+    const int rows = GetRowCount() - 1;
+    const int probe = GetColumnCount() > 1 ? 1 : 0;
+    std::vector<char> selected(static_cast<std::size_t>(std::max(rows, 0)), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.left() <= probe && probe <= range.right())
+            for (int r = range.top(); r <= range.bottom() && r < rows; ++r)
+                selected[static_cast<std::size_t>(r)] = 1;
+    std::vector<int> out;
+    for (int r = 0; r < rows; ++r)
+        if (selected[static_cast<std::size_t>(r)])
+            out.push_back(r + 1);
+    return out;
+}
+
+void CGridCtrl::SelectModelRows(const std::vector<int>& rows) {
+    QItemSelection selection;
+    const int last = GetColumnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j; // one range per run of adjacent rows
+        selection.append(
+            QItemSelectionRange(m_model.index(rows[i], 0), m_model.index(rows[j], last)));
+        i = j + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int CGridCtrl::SelectRowsWhere(const std::function<bool(int row)>& pick) {
+    std::vector<int> rows;
+    for (int r = 1; r < GetRowCount(); ++r)
+        if (pick(r))
+            rows.push_back(r - 1);
+    SelectModelRows(rows);
+    return static_cast<int>(rows.size());
+}
+
+int CGridCtrl::SelectRowsByKey(std::span<const std::uint32_t> keys) {
+    std::vector<int> rows;
+    rows.reserve(keys.size());
+    for (std::uint32_t key : keys)
+        if (const int row = FindRowByKey(key))
+            rows.push_back(row - 1);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    SelectModelRows(rows);
+    return static_cast<int>(rows.size());
+}
+
+void CGridCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton)
+        OnRButtonUp(event->position().toPoint());
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDblClk(event->position().toPoint());
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void CGridCtrl::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyDown(*event) == Key::Consumed)
+        return event->accept();
+    QTableView::keyPressEvent(event);
+}
+
+void CGridCtrl::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first row current when it gains focus
+    // without one; a current row is a choice the user makes (it filters the
+    // other panes), so gaining focus leaves it alone.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CGridCtrl::startDrag(Qt::DropActions) {
+    OnBeginDrag();
+    auto* drag = new QDrag(this); // owned by Qt, deleted after exec
+    auto* mime = new QMimeData;
+    mime->setData(kRowsMime, QByteArray::number(static_cast<int>(GetSelectedRows().size())));
+    drag->setMimeData(mime);
+    drag->exec(Qt::MoveAction);
+}
+
+void CGridCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasFormat(kRowsMime))
+        return event->ignore();
+    // Rows of a grid always enter, so that moves over the grid are reported;
+    // whether entering already allows a drop is the grid's word.
+    event->accept();
+    if (OnDragEnter(event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->setDropAction(Qt::IgnoreAction);
+}
+
+void CGridCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasFormat(kRowsMime) && OnDragOver(event->position().toPoint())) {
+        event->acceptProposedAction();
+    } else {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    }
+}
+
+void CGridCtrl::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasFormat(kRowsMime) || !OnDragOver(event->position().toPoint()))
+        return event->ignore();
+    OnDrop(event->position().toPoint());
+    event->setDropAction(Qt::IgnoreAction); // records move, not rows: the grids refill
+    event->accept();
+}

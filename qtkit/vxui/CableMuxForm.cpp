@@ -1,0 +1,98 @@
+// The cable multiplex add / update form: frequency in MHz with three
+// decimals (kept in kHz), symbol rate, QAM, inversion, TS ID, network id and
+// original network id, as the cable grid reads them. TPID, Mark, the tail
+// and the modulation bits the QAM and inversion do not use are carried.
+#include "contracts/Policy.h"
+#include "contracts/ZorvDB.h"
+#include "model/EntryValues.h"
+#include "model/RecordChecks.h"
+#include "model/RecordTexts.h"
+#include "qtkit/vxui/RecordFormDialog.h"
+#include "qtkit/vxui/SourceDialogs.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+int CCableMuxDialogBase::ShowForm(QWidget* owner) {
+    const CableMux_Info_Tag start = m_form.Current();
+    const bool update = m_form.Preset().has_value();
+    const int list = GetProductList();
+    CRecordFormDialog dialog(owner, Ui(), ClassName(),
+                             update ? "Update Multiplex" : "New Multiplex");
+    auto* form = new QFormLayout;
+    dialog.Body().addLayout(form);
+
+    QLineEdit* frequency = dialog.AddEntry(*form, "Frequency (MHz)", "Frequency",
+                                           QString::fromStdString(KHzToMHzEntry(start.Frequency)));
+    frequency->setAlignment(Qt::AlignRight);
+    QLineEdit* symbolRate =
+        dialog.AddNumber(*form, "Symbol rate (kS/s)", "SymbolRate", start.SymbolRate);
+
+    QComboBox* qam = dialog.AddChoice(*form, "QAM", "QAM");
+    for (int code = kFirstQamCode; code <= kLastQamCode; ++code)
+        qam->addItem(QString::fromStdString(QamText(code)), code);
+    const int code = CableQamCode(start.Modulation, list);
+    int chosen = qam->findData(code);
+    if (!update) {
+        chosen = qam->findData(3); // 64 QAM, the common cable choice
+    } else if (chosen < 0) {
+        // A code the form does not name is kept unless the user chooses one.
+        qam->addItem(QString("-- (code %1)").arg(code), code);
+        chosen = qam->count() - 1;
+    }
+    qam->setCurrentIndex(chosen);
+
+    const int invertMax = CableInvertMax(list);
+    QLineEdit* invert = dialog.AddNumber(
+        *form, QString("Inversion (0-%1)").arg(invertMax), "Invert",
+        static_cast<std::uint32_t>(CableInvertValue(start.Modulation, start.Invert, list)));
+    QLineEdit* tsid = dialog.AddNumber(*form, "TS ID", "TSID", start.TSID);
+    QLineEdit* network = dialog.AddNumber(*form, "Network ID", "NetworkID", start.NetworkID);
+    QLineEdit* original =
+        dialog.AddNumber(*form, "Original network ID", "OrgNetID", start.OrgNetID);
+
+    CableMux_Info_Tag result = start;
+    const int answer = dialog.Run([&]() -> FormProblem {
+        CableMux_Info_Tag m = start;
+        const auto kHz = MHzEntryToKHz(frequency->text().toStdString());
+        if (!kHz)
+            return {"Frequency must be a number of MHz with at most three decimals, up to "
+                    "4294967.295.",
+                    frequency};
+        m.Frequency = *kHz;
+        std::string problem;
+        const auto rate = NumberEntry("Symbol rate", symbolRate->text().toStdString(), 16, problem);
+        if (!rate)
+            return {problem, symbolRate};
+        const auto inversion = NumberEntry("Inversion", invert->text().toStdString(), 8, problem);
+        if (!inversion || *inversion > static_cast<std::uint32_t>(invertMax))
+            return {NumberRangeMessage("Inversion", static_cast<std::uint32_t>(invertMax)), invert};
+        const auto ts = NumberEntry("TS ID", tsid->text().toStdString(), 16, problem);
+        if (!ts)
+            return {problem, tsid};
+        const auto net = NumberEntry("Network ID", network->text().toStdString(), 16, problem);
+        if (!net)
+            return {problem, network};
+        const auto org =
+            NumberEntry("Original network ID", original->text().toStdString(), 16, problem);
+        if (!org)
+            return {problem, original};
+        m.SymbolRate = static_cast<WORD>(*rate);
+        m.TSID = static_cast<WORD>(*ts);
+        m.NetworkID = static_cast<WORD>(*net);
+        m.OrgNetID = static_cast<WORD>(*org);
+        const CableModulation bytes =
+            ComposeCableModulation({start.Modulation, start.Invert}, qam->currentData().toInt(),
+                                   static_cast<int>(*inversion), list);
+        m.Modulation = bytes.modulation;
+        m.Invert = bytes.invert;
+        if (auto check = CheckCableMux(TheZorvDB(), m, update ? start.Index : 0); !check.empty())
+            return {check, nullptr};
+        result = m;
+        return {};
+    });
+    if (answer == IUiSeam::IDOK)
+        m_form.Answer(result);
+    return answer;
+}

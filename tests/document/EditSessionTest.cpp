@@ -1,0 +1,504 @@
+// The edit session: every edit undone gives back the image bytes saved before
+// it, redo gives back those saved after it; the modified flag, the clipboard,
+// observers and the memory bound of the history.
+#include "document/EditSession.h"
+
+#include "model/ChannelEdits.h"
+#include "model/ChannelFilter.h"
+#include "model/ChannelTable.h"
+#include "model/TableRecords.h"
+#include "tests/image/ImageBuilder.h"
+#include "xls/ChannelWorkbook.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace velmar::test;
+
+namespace {
+
+using Keys = std::vector<std::uint32_t>;
+
+class Session : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        m_profile = LongSatelliteProfile();
+        m_profile.Apply();
+        m_blank = Image(m_profile.FlashSize()).Bytes();
+        Populate();
+        g_nMaxTPID = 6;
+        session.StartFresh();
+    }
+
+    void Populate() {
+        std::mt19937 rng(11);
+        for (DWORD k = 1; k <= 8; ++k) {
+            auto f = NewRecord<FavoriteList>();
+            std::snprintf(f->Name, sizeof f->Name, "List %u", static_cast<unsigned>(k));
+            db.Add(kTableFavorite, k, std::move(f));
+        }
+        for (BYTE i = 1; i <= 5; ++i) {
+            auto s = NewRecord<Satellite_Info_Tag>();
+            s->ID = i;
+            s->Degree = static_cast<WORD>(rng() % 3600);
+            std::snprintf(s->Name, sizeof s->Name, "Sat %d", i);
+            db.AddIndexed(kTableSatellite, std::move(s));
+        }
+        for (WORD i = 1; i <= 12; ++i) {
+            auto b = NewRecord<Broadcast_Info_Tag>();
+            b->BroadcastID = static_cast<WORD>(100 + i);
+            std::snprintf(b->Name, sizeof b->Name, "Provider %d", i);
+            db.AddIndexed(kTableBroadcast, std::move(b));
+        }
+        for (int i = 0; i < 30; ++i) {
+            auto t = NewRecord<Transponder_Info_Tag>();
+            t->Frequency = static_cast<WORD>(10700 + rng() % 2000);
+            t->SymbolRate = 27500;
+            t->SatID = static_cast<BYTE>(i % 5 + 1);
+            t->TPID = static_cast<BYTE>(i / 5 + 1);
+            db.AddIndexed(kTableTransponder, std::move(t));
+        }
+        for (int i = 0; i < 300; ++i) {
+            auto c = NewRecord<Channel_Info_Tag>();
+            const bool radio = i % 4 == 0;
+            c->Favorite = static_cast<DWORD>(rng());
+            c->ProgramNum = c->LogicalNumber = c->ShowNum =
+                static_cast<WORD>(radio ? i / 4 + 1 : i - i / 4);
+            c->SatID = static_cast<BYTE>(i % 5 + 1);
+            c->TPID = static_cast<BYTE>(i % 6 + 1);
+            c->BroadcastID = static_cast<WORD>(101 + i % 12);
+            c->ServiceID = static_cast<WORD>(rng());
+            c->Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | (rng() & 0x7F));
+            std::snprintf(c->Name, sizeof c->Name, "Channel %03d", i);
+            for (auto& f : c->F)
+                f = static_cast<WORD>(rng() % 300);
+            db.AddIndexed(kTableChannel, std::move(c));
+        }
+    }
+
+    // The image the tables save to, on the same blank base every time.
+    std::vector<BYTE> Saved() { return Save(m_blank); }
+
+    // Keys of the first `n` channels of a kind in table order.
+    Keys First(std::size_t n, ChannelKind kind = ChannelKind::TV) {
+        Keys out;
+        for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            if (out.size() < n && IsOfKind(c, kind))
+                out.push_back(c.Index);
+        return out;
+    }
+
+    EditSession session{TheZorvDB()};
+    Profile m_profile;
+    std::vector<BYTE> m_blank;
+};
+
+struct NamedEdit {
+    std::string name;
+    TableMask tables;
+    std::function<bool()> apply;
+};
+
+} // namespace
+
+TEST_F(Session, EveryEditUndoneSavesTheImageItHadBefore) {
+    const std::string workbook = Path("channels.xls").string();
+    ExportChannelWorkbook(workbook); // the channels as loaded, for the import below
+    const std::uint32_t type = m_profile.type;
+    const int list = m_profile.list;
+    const TableMask channels = TableBit(kTableChannel);
+
+    const std::vector<NamedEdit> edits = {
+        {"Drop on satellite", channels,
+         [&] { return !SetChannelsSatellite(db, First(3), 2).changed.empty(); }},
+        {"Drop on multiplex", channels,
+         [&] { return !SetChannelsMux(db, First(2), 5, type).changed.empty(); }},
+        {"Drop on transponder", channels,
+         [&] { return !SetChannelsTransponder(db, First(4), 9).changed.empty(); }},
+        {"Drop on broadcaster", channels,
+         [&] { return !SetChannelsBroadcast(db, First(5), 12).changed.empty(); }},
+        {"Drop on genre", channels,
+         [&] { return !SetChannelsGenre(db, First(6), 11, false).changed.empty(); }},
+        {"Drop on favourite", channels,
+         [&] {
+             return !JoinFavoriteList(db, First(3, ChannelKind::Radio), 4, ChannelKind::Radio)
+                         .changed.empty();
+         }},
+        {"Move", channels,
+         [&] {
+             const Keys tv = First(40);
+             return !RenumberMovedSet(db, Keys{tv[3], tv[4]}, tv[30], ChannelKind::TV, list)
+                         .changed.empty();
+         }},
+        {"Reorder favourites", channels,
+         [&] {
+             ChannelFilter shown = ChannelFilter::ByFavoriteOrGenre({}, 0, 1, type);
+             Keys rows;
+             for (const Channel_Info_Tag* c : FilteredChannels(db, shown, ChannelKind::TV, type))
+                 rows.push_back(c->Index);
+             return !ReorderFavoriteList(db, rows, Keys{rows[0], rows[2]}, rows[7], 2)
+                         .rows.changed.empty();
+         }},
+        {"Rename favourite", TableBit(kTableFavorite),
+         [&] { return RenameFavoriteList(db, 3, "Films") == FavoriteRename::Renamed; }},
+        {"Move transponders", TableBit(kTableTransponder),
+         [&] {
+             return !MoveTranspondersToSatellite(db, Keys{1, 2}, 4).changed.empty();
+         }},
+        {"Renumber", channels,
+         [&] {
+             RenumberChannels();
+             return true;
+         }},
+        {"New transponder", TableBit(kTableTransponder),
+         [&] {
+             auto t = NewRecord<Transponder_Info_Tag>();
+             t->Frequency = 12000;
+             t->SatID = 3;
+             t->TPID = 7;
+             ++g_nMaxTPID;
+             return db.AddIndexed(kTableTransponder, std::move(t)) != 0;
+         }},
+        {"Import workbook", channels,
+         [&] {
+             ImportChannelWorkbook(workbook);
+             return true;
+         }},
+    };
+
+    std::vector<std::vector<BYTE>> images{Saved()};
+    std::vector<Keys> keys{db.Keys(kTableChannel)};
+    std::vector<DWORD> maxTPID{g_nMaxTPID};
+    for (const NamedEdit& e : edits) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(session.Run(e.name, e.tables, e.apply));
+        images.push_back(Saved());
+        keys.push_back(db.Keys(kTableChannel));
+        maxTPID.push_back(g_nMaxTPID);
+        EXPECT_NE(images.back(), images[images.size() - 2]) << "the edit shows in the image";
+        EXPECT_EQ(session.UndoName(), e.name);
+        EXPECT_TRUE(session.IsModified());
+    }
+    ASSERT_EQ(session.UndoCount(), edits.size());
+    EXPECT_TRUE(RowSizesMatchTables(db));
+
+    for (std::size_t i = edits.size(); i-- > 0;) {
+        SCOPED_TRACE("undo " + edits[i].name);
+        ASSERT_TRUE(session.Undo());
+        EXPECT_EQ(session.RedoName(), edits[i].name);
+        EXPECT_TRUE(Saved() == images[i]) << "undo gives the bytes saved before the edit";
+        EXPECT_EQ(db.Keys(kTableChannel), keys[i]) << "and the same keys in the same order";
+        EXPECT_EQ(g_nMaxTPID, maxTPID[i]);
+    }
+    EXPECT_FALSE(session.CanUndo());
+    EXPECT_FALSE(session.IsModified()) << "back at the loaded state";
+    EXPECT_TRUE(RowSizesMatchTables(db)) << "restored rows keep their record sizes";
+
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        SCOPED_TRACE("redo " + edits[i].name);
+        ASSERT_TRUE(session.Redo());
+        EXPECT_TRUE(Saved() == images[i + 1]);
+        EXPECT_EQ(db.Keys(kTableChannel), keys[i + 1]);
+        EXPECT_EQ(g_nMaxTPID, maxTPID[i + 1]);
+    }
+    EXPECT_FALSE(session.CanRedo());
+}
+
+TEST_F(Session, ModifiedFollowsEditsUndoSaveAndRedo) {
+    EXPECT_FALSE(session.IsModified()) << "a fresh load";
+    const Keys tv = First(2);
+    auto genre = [&](int g) {
+        return session.Run("Genre", TableBit(kTableChannel),
+                           [&] { return !SetChannelsGenre(db, tv, g, false).changed.empty(); });
+    };
+    ASSERT_TRUE(genre(1));
+    EXPECT_TRUE(session.IsModified());
+    session.Undo();
+    EXPECT_FALSE(session.IsModified()) << "undo back to the loaded state";
+    session.Redo();
+    EXPECT_TRUE(session.IsModified());
+    session.MarkSaved();
+    EXPECT_FALSE(session.IsModified()) << "saved";
+    session.Undo();
+    EXPECT_TRUE(session.IsModified()) << "the saved file has the edit, the tables not";
+    session.Redo();
+    EXPECT_FALSE(session.IsModified()) << "redo back to the saved state";
+    ASSERT_TRUE(genre(2));
+    session.Undo();
+    session.Undo();
+    ASSERT_TRUE(genre(3)); // drops the redo steps, among them the saved point
+    EXPECT_TRUE(session.IsModified());
+    session.Undo();
+    EXPECT_TRUE(session.IsModified()) << "this state was never saved";
+    session.StartFresh();
+    EXPECT_FALSE(session.IsModified());
+    EXPECT_FALSE(session.CanUndo());
+    EXPECT_FALSE(session.CanRedo());
+}
+
+TEST_F(Session, EditsThatChangeNothingOrFailLeaveNoStep) {
+    const std::vector<BYTE> before = Saved();
+    EXPECT_TRUE(session.Run("Nothing", kAllTables, [] { return true; }));
+    EXPECT_FALSE(session.CanUndo());
+    EXPECT_FALSE(session.IsModified());
+    // A drop on no row (key 0) changes nothing.
+    EXPECT_TRUE(session.Run("Drop", TableBit(kTableChannel), [&] {
+        SetChannelsSatellite(db, First(5), 0);
+        return true;
+    }));
+    EXPECT_FALSE(session.CanUndo());
+
+    // A failing edit is rolled back whole, the key counter too.
+    const std::uint32_t highest = db.HighestKey(kTableChannel);
+    EXPECT_FALSE(session.Run("Half", TableBit(kTableChannel) | TableBit(kTableFavorite), [&] {
+        RenameFavoriteList(db, 1, "Changed");
+        db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
+        ++g_nMaxTPID;
+        return false;
+    }));
+    EXPECT_FALSE(session.CanUndo());
+    EXPECT_EQ(db.HighestKey(kTableChannel), highest);
+    EXPECT_EQ(g_nMaxTPID, 6u);
+    EXPECT_TRUE(Saved() == before);
+
+    // So is one that throws.
+    EXPECT_THROW(session.Run("Throws", TableBit(kTableChannel),
+                             [&]() -> bool {
+                                 SetChannelsGenre(db, First(3), 5, false);
+                                 throw std::runtime_error("disk full");
+                             }),
+                 std::runtime_error);
+    EXPECT_TRUE(Saved() == before);
+    EXPECT_FALSE(session.IsModified());
+
+    // An edit may not start inside another.
+    bool inner = true;
+    session.Run("Outer", TableBit(kTableChannel), [&] {
+        inner = session.Run("Inner", TableBit(kTableChannel), [] { return true; });
+        EXPECT_FALSE(session.Undo());
+        return true;
+    });
+    EXPECT_FALSE(inner);
+}
+
+TEST_F(Session, ModuleValuesAloneMakeAStep) {
+    ASSERT_TRUE(session.Run("Counter", 0, [] {
+        g_nMaxTPID += 5;
+        return true;
+    }));
+    EXPECT_EQ(g_nMaxTPID, 11u);
+    session.Undo();
+    EXPECT_EQ(g_nMaxTPID, 6u);
+    session.Redo();
+    EXPECT_EQ(g_nMaxTPID, 11u);
+}
+
+TEST_F(Session, NewEditsDropTheRedoSteps) {
+    auto rename = [&](const char* name) {
+        return session.Run(std::string("Rename ") + name, TableBit(kTableFavorite), [&] {
+            return RenameFavoriteList(db, 1, name) == FavoriteRename::Renamed;
+        });
+    };
+    rename("A");
+    rename("B");
+    rename("C");
+    session.Undo();
+    session.Undo();
+    EXPECT_EQ(session.UndoName(), "Rename A");
+    EXPECT_EQ(session.RedoName(), "Rename B");
+    EXPECT_EQ(session.RedoCount(), 2u);
+    rename("D");
+    EXPECT_FALSE(session.CanRedo());
+    EXPECT_EQ(session.RedoName(), "");
+    session.Undo();
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "A");
+    session.Undo();
+    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 1)->Name, "List 1");
+    EXPECT_EQ(session.UndoName(), "");
+    EXPECT_FALSE(session.Undo());
+}
+
+TEST_F(Session, ClipboardEmptiesWhereverKeysAreRenewed) {
+    const Keys copied = First(3);
+    ChannelClipboard& clip = session.Clipboard();
+    clip.Set(copied, true);
+    EXPECT_TRUE(clip.Matches(true));
+    EXPECT_FALSE(clip.Matches(false));
+
+    // Field edits and moves keep keys: the clipboard stays, undo or not.
+    session.Run("Genre", TableBit(kTableChannel),
+                [&] { return !SetChannelsGenre(db, copied, 2, false).changed.empty(); });
+    session.Run("Move", TableBit(kTableChannel), [&] {
+        const Keys tv = First(20);
+        return !RenumberMovedSet(db, clip.Keys(), tv[15], ChannelKind::TV, 64).changed.empty();
+    });
+    session.Undo();
+    EXPECT_EQ(clip.Keys(), copied);
+
+    // A renumber rebuilds the table under new keys.
+    session.Run("Renumber", TableBit(kTableChannel), [] {
+        RenumberChannels();
+        return true;
+    });
+    EXPECT_TRUE(clip.IsEmpty());
+    // Keys copied now name the renumbered rows; undo brings the old keys back.
+    clip.Set(First(2), true);
+    session.Undo();
+    EXPECT_TRUE(clip.IsEmpty());
+    clip.Set(First(2), true);
+    session.Redo();
+    EXPECT_TRUE(clip.IsEmpty());
+    clip.Set(First(2), false);
+    session.StartFresh();
+    EXPECT_TRUE(clip.IsEmpty());
+}
+
+TEST_F(Session, ObserversHearEveryChangeWithItsTables) {
+    std::vector<EditEvent> heard;
+    const int id = session.AddObserver([&](const EditEvent& e) { heard.push_back(e); });
+    session.Run("Rename", TableBit(kTableFavorite) | TableBit(kTableChannel),
+                [&] { return RenameFavoriteList(db, 2, "Kids") == FavoriteRename::Renamed; });
+    session.Run("Same", TableBit(kTableChannel), [] { return true; });
+    session.Undo();
+    session.Redo();
+    session.MarkSaved();
+    session.Run("Renumber", TableBit(kTableChannel), [] {
+        RenumberChannels();
+        return true;
+    });
+    session.StartFresh();
+    ASSERT_EQ(heard.size(), 6u) << "no event for an edit that changed nothing";
+    EXPECT_EQ(heard[0].kind, EditEventKind::Edit);
+    EXPECT_EQ(heard[0].name, "Rename");
+    EXPECT_EQ(heard[0].tables, TableBit(kTableFavorite)) << "only the tables that changed";
+    EXPECT_FALSE(heard[0].keysRenewed);
+    EXPECT_EQ(heard[1].kind, EditEventKind::Undo);
+    EXPECT_EQ(heard[1].name, "Rename");
+    EXPECT_EQ(heard[2].kind, EditEventKind::Redo);
+    EXPECT_EQ(heard[3].kind, EditEventKind::Saved);
+    EXPECT_EQ(heard[4].tables, TableBit(kTableChannel));
+    EXPECT_TRUE(heard[4].keysRenewed);
+    EXPECT_EQ(heard[5].kind, EditEventKind::Fresh);
+    EXPECT_EQ(heard[5].tables, kAllTables);
+
+    // An observer may edit in turn; a removed one hears nothing more.
+    session.RemoveObserver(id);
+    int chained = 0;
+    session.AddObserver([&](const EditEvent& e) {
+        if (e.kind == EditEventKind::Edit && e.name == "First")
+            chained += session.Run("Second", TableBit(kTableFavorite), [&] {
+                return RenameFavoriteList(db, 5, "Second") == FavoriteRename::Renamed;
+            });
+    });
+    session.Run("First", TableBit(kTableFavorite),
+                [&] { return RenameFavoriteList(db, 4, "First") == FavoriteRename::Renamed; });
+    EXPECT_EQ(chained, 1);
+    EXPECT_EQ(session.UndoCount(), 2u);
+    EXPECT_EQ(heard.size(), 6u);
+}
+
+class LoadedImage : public CodecTest {};
+
+TEST_F(LoadedImage, RowsOfALoadedImageHaveTheirTablesRecordSize) {
+    ASSERT_EQ(Load(ReadFile(std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin")), 1);
+    EXPECT_GT(db.Size(kTableChannel), 200u);
+    EXPECT_TRUE(RowSizesMatchTables(db));
+}
+
+// ---- Memory bound ---------------------------------------------------------------------
+
+namespace {
+
+// The start-up receiver's full channel table: 4,608 channels.
+class FullTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.ClearAll();
+        for (int i = 0; i < 4608; ++i) {
+            auto c = NewRecord<Channel_Info_Tag>();
+            c->ProgramNum = static_cast<WORD>(i + 1);
+            c->SatID = static_cast<BYTE>(i % 4 + 1);
+            c->Attributes = static_cast<WORD>(i % 5 ? kAttrTV : kAttrRadio);
+            std::snprintf(c->Name, 28, "Channel number %d", i);
+            db.AddIndexed(kTableChannel, std::move(c));
+        }
+        session.StartFresh();
+    }
+    void TearDown() override { db.ClearAll(); }
+
+    // Changes every channel: the worst case for sharing rows between steps.
+    bool Rewrite(int step) {
+        return session.Run("Rewrite " + std::to_string(step), TableBit(kTableChannel), [&] {
+            for (Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+                c.ServiceID = static_cast<WORD>(step);
+            return true;
+        });
+    }
+
+    CZorvDB& db = TheZorvDB();
+    EditSession session{TheZorvDB()};
+};
+
+} // namespace
+
+TEST_F(FullTable, WholeTableEditsStayWithinTheByteBound) {
+    const std::size_t row = sizeof(Channel_Info_Tag) + CTableSnapshot::kRowOverhead;
+    for (int step = 1; step <= 40; ++step) {
+        ASSERT_TRUE(Rewrite(step));
+        ASSERT_LE(session.HistoryBytes(), EditSession::kDefaultMaxBytes) << "after step " << step;
+    }
+    // Each step holds a full table of new rows, about 2.2 MB with its row
+    // list, and the oldest state is held once more: some 30 fit.
+    const std::size_t kept = session.UndoCount();
+    EXPECT_LT(kept, 40u) << "the oldest steps went";
+    EXPECT_GE(kept, 28u);
+    EXPECT_GT(session.HistoryBytes() + 2 * 4608 * row, EditSession::kDefaultMaxBytes)
+        << "no more steps dropped than the bound needs";
+    EXPECT_EQ(session.UndoName(), "Rewrite 40");
+    EXPECT_TRUE(session.IsModified()) << "the loaded state can no longer be reached";
+    while (session.Undo()) {
+    }
+    const WORD oldest = static_cast<WORD>(40 - kept);
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+        ASSERT_EQ(c.ServiceID, oldest) << "undo reaches the oldest kept state exactly";
+    EXPECT_TRUE(session.IsModified());
+}
+
+TEST_F(FullTable, SmallEditsKeepAtLeastAHundredSteps) {
+    const Keys keys = db.Keys(kTableChannel);
+    for (int step = 1; step <= 150; ++step)
+        ASSERT_TRUE(session.Run("Genre", TableBit(kTableChannel), [&] {
+            const Keys one{keys[static_cast<std::size_t>(step)]};
+            return !SetChannelsGenre(db, one, step % 15 + 1, false).changed.empty();
+        }));
+    EXPECT_EQ(session.UndoCount(), 150u);
+    EXPECT_LE(session.HistoryBytes(), EditSession::kDefaultMaxBytes);
+    // A step that changes one row holds one row and the row list, not the table.
+    EXPECT_LT(session.HistoryBytes(), std::size_t{40} << 20);
+    for (int i = 0; i < 150; ++i)
+        ASSERT_TRUE(session.Undo());
+    EXPECT_FALSE(session.IsModified());
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+        ASSERT_EQ(c.Attributes & kAttrGenreMask, 0);
+}
+
+TEST_F(FullTable, TheStepCountIsBoundedToo) {
+    session.SetLimits(120, EditSession::kDefaultMaxBytes);
+    const Keys keys = db.Keys(kTableChannel);
+    for (int step = 1; step <= 130; ++step)
+        session.Run("Lock", TableBit(kTableChannel), [&] {
+            db.Get<Channel_Info_Tag>(kTableChannel, keys[static_cast<std::size_t>(step)])
+                ->Attributes |= kAttrLocked;
+            return true;
+        });
+    EXPECT_EQ(session.UndoCount(), 120u);
+    session.SetLimits(100, EditSession::kDefaultMaxBytes);
+    EXPECT_EQ(session.UndoCount(), 100u);
+    EXPECT_GE(EditSession::kDefaultMaxSteps, 100u);
+}

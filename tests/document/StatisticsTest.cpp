@@ -1,0 +1,125 @@
+// The Information figures over a small list, on the start-up receiver and on
+// a cable receiver.
+#include "document/Statistics.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
+namespace {
+
+class StatisticsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        for (const int id : {2, 1}) {
+            auto s = NewRecord<Satellite_Info_Tag>();
+            s->ID = static_cast<BYTE>(id);
+            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
+            db.AddIndexed(kTableSatellite, std::move(s));
+        }
+        auto b = NewRecord<Broadcast_Info_Tag>();
+        b->BroadcastID = 7;
+        std::snprintf(b->Name, sizeof b->Name, "ARD");
+        db.AddIndexed(kTableBroadcast, std::move(b));
+        for (int i = 0; i < 3; ++i)
+            db.AddIndexed(kTableFavorite, NewRecord<FavoriteList>());
+
+        Ch tv{"One"};
+        tv.broadcast = 7;
+        AddChannel(db, tv.Ids(1, 1, 1).On(1, 1));
+        const auto copy = AddChannel(db, Ch{"One again"}.Ids(1, 1, 1).On(2, 3));
+        db.Get<Channel_Info_Tag>(kTableChannel, copy)->Attributes |= kAttrLocked | kAttrSkipped;
+        const auto radio = AddChannel(db, Ch{"Radio"}.Radio().On(1, 1));
+        db.Get<Channel_Info_Tag>(kTableChannel, radio)->Attributes |= kAttrScrambled;
+        Ch both{"Both"};
+        both.attributes = kAttrTV | kAttrRadio | kAttrScrambled;
+        AddChannel(db, both.On(9, 1)); // satellite 9 has no record
+        Ch neither{"Neither"};
+        neither.attributes = 0;
+        AddChannel(db, neither.On(1, 1));
+    }
+    void TearDown() override { velmar::policy_profile::Reset(); }
+
+    CZorvDB db;
+};
+
+} // namespace
+
+TEST_F(StatisticsTest, StartUpReceiver) {
+    const Statistics s = ComputeStatistics(db, true);
+    EXPECT_TRUE(s.zorvImage);
+    EXPECT_EQ(s.productList, 7);
+    EXPECT_EQ(s.productType, 1u);
+    EXPECT_EQ(s.byteOrder, 0);
+
+    ASSERT_EQ(s.tables.size(), 5u) << "no multiplex tables on a satellite receiver";
+    const std::uint8_t order[] = {kTableFavorite, kTableSatellite, kTableTransponder,
+                                  kTableBroadcast, kTableChannel};
+    const std::uint32_t counts[] = {3, 2, 0, 1, 5};
+    const std::int64_t capacities[] = {8, 127, 1624, 408, 4608};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.tables[i].table, order[i]);
+        EXPECT_EQ(s.tables[i].count, counts[i]);
+        EXPECT_EQ(s.tables[i].capacity, capacities[i]);
+        EXPECT_EQ(s.tables[i].Free(), capacities[i] - counts[i]);
+    }
+    EXPECT_STREQ(TableName(s.tables[4].table), "channels");
+
+    EXPECT_EQ(s.tv, 3u);
+    EXPECT_EQ(s.radio, 1u);
+    EXPECT_EQ(s.locked, 1u);
+    EXPECT_EQ(s.skipped, 1u);
+    EXPECT_EQ(s.scrambled, 2u);
+
+    ASSERT_EQ(s.perSatellite.size(), 3u);
+    EXPECT_EQ(s.perSatellite[0].id, 1u);
+    EXPECT_EQ(s.perSatellite[0].name, "Sat 1");
+    EXPECT_EQ(s.perSatellite[0].channels, 3u);
+    EXPECT_EQ(s.perSatellite[1].name, "Sat 2");
+    EXPECT_EQ(s.perSatellite[1].channels, 1u);
+    EXPECT_EQ(s.perSatellite[2].id, 9u);
+    EXPECT_EQ(s.perSatellite[2].name, "");
+    ASSERT_EQ(s.perBroadcaster.size(), 2u);
+    EXPECT_EQ(s.perBroadcaster[0].id, 0u);
+    EXPECT_EQ(s.perBroadcaster[0].channels, 4u);
+    EXPECT_EQ(s.perBroadcaster[1].name, "ARD");
+    EXPECT_EQ(s.perBroadcaster[1].channels, 1u);
+
+    ASSERT_EQ(s.duplicates.size(), 1u);
+    EXPECT_EQ(s.duplicates[0], (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_EQ(s.DuplicateChannels(), 2u);
+}
+
+TEST_F(StatisticsTest, CableReceiverShowsItsOwnTables) {
+    SetProductType(0x04);
+    db.AddIndexed(kTableCableMux, NewRecord<CableMux_Info_Tag>());
+    const Statistics s = ComputeStatistics(db, false);
+    std::vector<std::uint8_t> tables;
+    for (const TableUsage& t : s.tables)
+        tables.push_back(t.table);
+    // Satellites stay because they hold rows; transponders are empty and go.
+    EXPECT_EQ(tables, (std::vector<std::uint8_t>{kTableFavorite, kTableSatellite, kTableBroadcast,
+                                                 kTableCableMux, kTableChannel}));
+    EXPECT_FALSE(s.tables[1].capacity.has_value()) << "a cable image has no satellite block";
+    EXPECT_FALSE(s.tables[1].Free().has_value());
+    EXPECT_EQ(s.tables[3].count, 1u);
+    EXPECT_EQ(s.tables[3].capacity, 1624);
+    EXPECT_TRUE(s.perSatellite.empty());
+    EXPECT_EQ(s.perBroadcaster.size(), 2u);
+}
+
+TEST_F(StatisticsTest, OverfullTableShowsNegativeFree) {
+    SetFlashMMIBlockInfo(0, 1, 20, 2);
+    const Statistics s = ComputeStatistics(db, false);
+    EXPECT_EQ(s.tables[0].table, kTableFavorite);
+    EXPECT_EQ(s.tables[0].Free(), -1);
+}

@@ -1,0 +1,326 @@
+// The grid control and the list-grid row operations on their own.
+#include "qtkit/GridCtrl.h"
+#include "document/EditSession.h"
+#include "qtkit/ScriptedUiSeam.h"
+#include "views/ListGridCtrl.h"
+
+#include <QAbstractItemModelTester>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unordered_set>
+
+namespace {
+
+class NullSink final : public IMessageSink {
+public:
+    long SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+        last = {message, wParam, lParam};
+        return 1;
+    }
+    int DragSource() const override { return 0; }
+    struct {
+        unsigned message;
+        std::uintptr_t w;
+        std::intptr_t l;
+    } last{};
+};
+
+// The seam and session a grid is given; these grids edit nothing.
+ViewContext ContextFor(IMessageSink& sink) {
+    static CScriptedUiSeam ui;
+    static CZorvDB db;
+    static EditSession session(db);
+    return {sink, ui, session};
+}
+
+class TestGrid final : public CListGridCtrl {
+public:
+    explicit TestGrid(IMessageSink& sink) : CListGridCtrl(ContextFor(sink), 4) {}
+    void SetupGrid() override {
+        SetupColumns({{"", "000"}, {"Index", "00"}, {"Name", "0000"}}, false);
+    }
+    void FillGrid() override {}
+
+    // Rows with keys first, first + 1, ... named "n<key>".
+    void Fill(int count, int first = 1) {
+        ClearRows();
+        SetRowCount(count + 1);
+        for (int r = 1; r <= count; ++r) {
+            SetItemText(r, 1, QString::number(first + r - 1));
+            SetItemText(r, 2, QString("n%1").arg(first + r - 1));
+        }
+        RenumberIndexColumn();
+    }
+
+    // What the hooks saw, in order.
+    std::vector<std::string> events;
+    Key answer = Key::PassOn;
+    void OnRButtonUp(const QPoint& p) override {
+        events.push_back("rbuttonup row " + std::to_string(GetCellFromPt(p).row));
+    }
+    Key OnKeyDown(const QKeyEvent& e) override {
+        events.push_back("key " + std::to_string(e.key()));
+        return answer;
+    }
+    void OnLButtonDblClk(const QPoint& p) override {
+        events.push_back("dblclk row " + std::to_string(GetCellFromPt(p).row) + " current " +
+                         std::to_string(GetFocusCell().row));
+    }
+};
+
+// The grid rows that show each key, in key order.
+std::vector<int> RowsOf(const TestGrid& grid, std::initializer_list<std::uint32_t> keys) {
+    std::vector<int> rows;
+    for (std::uint32_t k : keys)
+        rows.push_back(grid.FindRowByKey(k));
+    return rows;
+}
+
+} // namespace
+
+TEST(GridCtrl, HeaderRowTextsHiddenColumnsAndSorting) {
+    NullSink sink;
+    TestGrid grid(sink);
+    QAbstractItemModelTester tester(grid.model());
+    grid.SetupGrid();
+    EXPECT_EQ(grid.GetRowCount(), 1) << "the header row only";
+    EXPECT_EQ(grid.GetItemText(0, 1), "Index");
+    for (const char* row : {"9|b", "10|a", "2|c"}) {
+        const QStringList parts = QString(row).split('|');
+        grid.AppendRow({"", parts[0], parts[1]});
+    }
+    grid.RenumberIndexColumn();
+    EXPECT_EQ(grid.GetRowCount(), 4);
+    EXPECT_EQ(grid.GetItemText(3, 0), "3");
+    grid.SortItems(CGridCtrl::Compare::Text, 1, true);
+    EXPECT_EQ(grid.GetItemText(1, 1), "10") << "as text, 10 sorts before 2 and 9";
+    grid.SortItems(CGridCtrl::Compare::Numeric, 1, true);
+    EXPECT_EQ(grid.GetItemText(1, 1), "2");
+    EXPECT_EQ(grid.GetItemText(3, 1), "10");
+    grid.SortItems(CGridCtrl::Compare::Numeric, 1, false);
+    EXPECT_EQ(grid.GetItemText(1, 1), "10");
+    grid.SetColHidden(1, true);
+    EXPECT_TRUE(grid.IsColHidden(1));
+    EXPECT_EQ(grid.model()->data(grid.model()->index(0, 2), Qt::ToolTipRole).toString(), "a");
+}
+
+TEST(GridCtrl, RowKeysSelectionAndRemoval) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.AppendRow({"1", "40", "x"});
+    grid.AppendRow({"2", "41", "y"});
+    EXPECT_EQ(grid.GetRowKey(0), 0u) << "the header row has no record";
+    EXPECT_EQ(grid.GetRowKey(3), 0u) << "past the end";
+    EXPECT_EQ(grid.GetRowKey(2), 41u);
+    EXPECT_EQ(grid.FindRowByKey(41), 2);
+    grid.SetRowSelected(2, true);
+    EXPECT_EQ(grid.GetItemState(2, 1) & GVIS_SELECTED, GVIS_SELECTED);
+    EXPECT_EQ(grid.GetItemState(1, 1) & GVIS_SELECTED, 0u);
+    EXPECT_EQ(grid.GetSelectedRows(), std::vector<int>{2});
+    grid.SetRowSelected(2, false);
+    EXPECT_TRUE(grid.GetSelectedRows().empty());
+    grid.RemoveRow(1);
+    EXPECT_EQ(grid.GetRowCount(), 2);
+    EXPECT_EQ(grid.GetItemText(1, 0), "1") << "renumbered";
+    EXPECT_EQ(grid.GetRowKey(1), 41u);
+    grid.RemoveRow(0); // the header row stays
+    EXPECT_EQ(grid.GetRowCount(), 2);
+    grid.OnBeginDrag();
+    EXPECT_EQ(sink.last.message, WM_GRID_DRAG_BEGIN);
+    EXPECT_EQ(sink.last.w, 4u);
+    grid.ClearRows();
+    EXPECT_EQ(grid.GetRowCount(), 1);
+    EXPECT_FALSE(grid.GetFocusCell().IsValid());
+}
+
+TEST(GridCtrl, KeyIndexFollowsFillSortAndRemove) {
+    NullSink sink;
+    TestGrid grid(sink);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.SetupGrid();
+    grid.Fill(5, 10); // keys 10 .. 14 in rows 1 .. 5
+    EXPECT_EQ(RowsOf(grid, {10, 12, 14}), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(grid.FindRowByKey(9), 0) << "no row has it";
+    EXPECT_EQ(grid.FindRowByKey(0), 0) << "the header row is no record";
+
+    grid.SortItems(CGridCtrl::Compare::Numeric, 1, false); // 14, 13, 12, 11, 10
+    EXPECT_EQ(RowsOf(grid, {10, 12, 14}), (std::vector<int>{5, 3, 1}));
+    EXPECT_EQ(grid.GetRowKey(2), 13u);
+
+    grid.RemoveRow(2); // key 13 goes; the rows below move up
+    EXPECT_EQ(grid.FindRowByKey(13), 0);
+    EXPECT_EQ(RowsOf(grid, {10, 11, 12, 14}), (std::vector<int>{4, 3, 2, 1}));
+
+    grid.SetItemText(1, 1, "40"); // a row that gets another key
+    EXPECT_EQ(grid.FindRowByKey(14), 0);
+    EXPECT_EQ(grid.FindRowByKey(40), 1);
+    EXPECT_EQ(grid.GetRowKey(1), 40u);
+
+    // Two rows with one key: the first one is found, and after the first
+    // one changes its key, the other one.
+    grid.SetItemText(3, 1, "40");
+    EXPECT_EQ(grid.FindRowByKey(40), 1);
+    grid.SetItemText(1, 1, "41");
+    EXPECT_EQ(grid.FindRowByKey(40), 3);
+    EXPECT_EQ(grid.FindRowByKey(41), 1);
+
+    // Keys read as atoi reads column 1: leading blanks, trailing text.
+    grid.SetItemText(2, 1, "  77abc");
+    EXPECT_EQ(grid.GetRowKey(2), 77u);
+    EXPECT_EQ(grid.FindRowByKey(77), 2);
+    grid.SetItemText(2, 1, "x");
+    EXPECT_EQ(grid.GetRowKey(2), 0u);
+
+    grid.ClearRows();
+    EXPECT_EQ(grid.FindRowByKey(40), 0);
+    EXPECT_EQ(grid.FindRowByKey(10), 0);
+}
+
+TEST(GridCtrl, NumericAndTextSortsAreStableAndKeepTheCurrentRow) {
+    NullSink sink;
+    TestGrid grid(sink);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.SetupGrid();
+    grid.Fill(6);
+    const QStringList numbers = {"5", "10", "5", "-2", "x", "10 Mhz"};
+    for (int r = 1; r <= 6; ++r)
+        grid.SetItemText(r, 2, numbers[r - 1]);
+    grid.setCurrentIndex(grid.model()->index(2, 2)); // grid row 3, key 3
+    grid.SortItems(CGridCtrl::Compare::Numeric, 2, true);
+    // -2 (4), x = 0 (5), 5 (1), 5 (3), 10 (2), 10 Mhz (6): equal numbers keep their order.
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < grid.GetRowCount(); ++r)
+        keys.push_back(grid.GetRowKey(r));
+    EXPECT_EQ(keys, (std::vector<std::uint32_t>{4, 5, 1, 3, 2, 6}));
+    EXPECT_EQ(grid.GetFocusCell().row, 4) << "the current row moved with its record";
+    EXPECT_EQ(grid.GetRowKey(grid.GetFocusCell().row), 3u);
+    grid.SortItems(CGridCtrl::Compare::Numeric, 2, false);
+    keys.clear();
+    for (int r = 1; r < grid.GetRowCount(); ++r)
+        keys.push_back(grid.GetRowKey(r));
+    EXPECT_EQ(keys, (std::vector<std::uint32_t>{2, 6, 1, 3, 5, 4}));
+    grid.SortItems(CGridCtrl::Compare::Text, 2, true);
+    EXPECT_EQ(grid.GetItemText(1, 2), "-2");
+    EXPECT_EQ(grid.GetItemText(2, 2), "10") << "text order";
+    EXPECT_EQ(grid.GetItemText(6, 2), "x");
+}
+
+TEST(GridCtrl, BulkSelectionIsOneChange) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.Fill(1000);
+    QSignalSpy changes(grid.selectionModel(), &QItemSelectionModel::selectionChanged);
+    QSignalSpy current(&grid, &CGridCtrl::SelectionChanged);
+
+    EXPECT_EQ(grid.SelectRowsWhere([](int) { return true; }), 1000);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(grid.GetSelectedRows().size(), 1000u);
+    EXPECT_EQ(grid.GetItemState(1000, 2), GVIS_SELECTED);
+
+    // Every third row: the others become unselected in the same change.
+    EXPECT_EQ(grid.SelectRowsWhere([](int row) { return row % 3 == 0; }), 333);
+    EXPECT_EQ(changes.count(), 2);
+    const auto rows = grid.GetSelectedRows();
+    ASSERT_EQ(rows.size(), 333u);
+    EXPECT_EQ(rows.front(), 3);
+    EXPECT_EQ(rows.back(), 999);
+    EXPECT_EQ(grid.GetItemState(1, 1), 0u);
+    EXPECT_EQ(grid.GetItemState(3, 1), GVIS_SELECTED);
+
+    // By key after a sort: the rows that show the keys, wherever they are.
+    grid.SortItems(CGridCtrl::Compare::Numeric, 1, false);
+    changes.clear();
+    const std::vector<std::uint32_t> keys = {1, 2, 3, 500, 999999};
+    EXPECT_EQ(grid.SelectRowsByKey(keys), 4) << "the key without a row is skipped";
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{501, 998, 999, 1000}));
+    EXPECT_EQ(current.count(), 0) << "bulk selection does not move the current row";
+
+    EXPECT_EQ(grid.SelectRowsWhere([](int) { return false; }), 0);
+    EXPECT_TRUE(grid.GetSelectedRows().empty());
+
+    // The one-row form adds to the selection.
+    grid.SetRowSelected(7, true);
+    grid.SetRowSelected(9, true);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{7, 9}));
+    grid.SetRowSelected(7, false);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{9}));
+}
+
+TEST(GridCtrl, HooksForMenuKeysAndDoubleClick) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.Fill(20);
+    grid.resize(300, 400);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    const QPoint row2 = grid.visualRect(grid.model()->index(1, 2)).center();
+
+    QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, row2);
+    ASSERT_EQ(grid.events.size(), 1u);
+    EXPECT_EQ(grid.events[0], "rbuttonup row 2");
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, row2);
+    EXPECT_EQ(grid.events.size(), 1u) << "the left button opens no menu";
+
+    grid.setCurrentIndex(grid.model()->index(0, 2));
+    grid.answer = CGridCtrl::Key::Consumed;
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.events.back(), "key " + std::to_string(Qt::Key_Down));
+    EXPECT_EQ(grid.GetFocusCell().row, 1) << "a consumed key does not reach the control";
+    grid.answer = CGridCtrl::Key::PassOn;
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.GetFocusCell().row, 2) << "a key passed on moves the current row";
+
+    grid.setCurrentIndex(grid.model()->index(4, 2));
+    grid.events.clear();
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, row2);
+    ASSERT_FALSE(grid.events.empty());
+    EXPECT_EQ(grid.events.back().rfind("dblclk row 2", 0), 0u) << grid.events.back();
+}
+
+TEST(GridCtrl, GainingFocusChoosesNoRow) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.Fill(5);
+    QSignalSpy current(&grid, &CGridCtrl::SelectionChanged);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.activateWindow();
+    grid.setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(grid.GetFocusCell().IsValid());
+    EXPECT_EQ(current.count(), 0);
+}
+
+TEST(GridCtrl, RowsLeaveByKeyInRuns) {
+    NullSink sink;
+    TestGrid grid(sink);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy removed(grid.model(), &QAbstractItemModel::rowsRemoved);
+    grid.SetupGrid();
+    grid.Fill(10); // keys 1 .. 10
+    const std::vector<std::uint32_t> leaving = {9, 2, 3, 4, 7, 3, 99};
+    grid.RemoveRowsByKey(leaving);
+    EXPECT_EQ(removed.count(), 3) << "runs 2-4, 7 and 9, each removed at once";
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < grid.GetRowCount(); ++r) {
+        keys.push_back(grid.GetRowKey(r));
+        EXPECT_EQ(grid.GetItemText(r, 0), QString::number(r)) << "renumbered";
+    }
+    EXPECT_EQ(keys, (std::vector<std::uint32_t>{1, 5, 6, 8, 10}));
+    EXPECT_EQ(RowsOf(grid, {1, 5, 6, 8, 10}), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(grid.FindRowByKey(9), 0);
+    grid.RemoveRowsByKey(std::vector<std::uint32_t>{42});
+    EXPECT_EQ(grid.GetRowCount(), 6) << "keys without rows change nothing";
+}
