@@ -1,6 +1,7 @@
 #include "app/CaptionEntries.h"
 
 #include "contracts/Texts.h"
+#include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
@@ -70,7 +71,7 @@ void CCaptionEntries::ExportDefaultChannelData() {
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);
-    if (!WriteDefaultChannelTable(path.toLocal8Bit().toStdString())) {
+    if (!WriteDefaultChannelTable(TheZorvDB(), path.toLocal8Bit().toStdString())) {
         wait.End();
         ShowStop(m_ui, &m_frame, QString(texts::kCannotOpenFile).replace("%s", path));
     }

@@ -1,8 +1,8 @@
 // The frame's file commands: open (chosen or dropped), save, refresh, and
 // the question that keeps unsaved edits from being dropped silently.
-#include "app/ImageLoad.h"
 #include "app/MainFrame.h"
-#include "image/WorkingCopy.h"
+#include "contracts/ZorvDB.h"
+#include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
 #include "views/Panes.h"
@@ -68,7 +68,7 @@ void CMainFrame::OpenPath(const QString& path) {
             if (!channels)
                 return why;
             m_session.Run("Import workbook", TableBit(kTableChannel), [&] {
-                ReplaceChannelTable(*channels);
+                ReplaceChannelTable(m_session.Db(), *channels);
                 return true;
             });
             RefreshAllViews();
@@ -79,19 +79,24 @@ void CMainFrame::OpenPath(const QString& path) {
             ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
         return;
     }
-    // An image replaces the whole document.
+    // An image replaces the whole document, once all of it was read.
     if (!SaveModifiedFirst())
         return;
     CWaitCursor wait(m_ui);
-    std::string error;
+    std::string error, workingCopyProblem;
     int result = kImportFileError;
     const std::string problem = Guarded([&]() -> std::string {
-        result = LoadImageAsDocument(native, &m_prompt, &error);
+        result =
+            ImportToWorkingCopy(native, &m_prompt, &error, ImageForm::Convert, &workingCopyProblem);
         return {};
     });
     if (problem.empty() && result == 1) {
         m_session.StartFresh();
         RefreshAllViews();
+        if (!workingCopyProblem.empty()) {
+            wait.End();
+            ShowWorkingCopyProblem(workingCopyProblem);
+        }
         return;
     }
     // The document the user had is still there, and so are its rows.
@@ -122,6 +127,11 @@ void CMainFrame::OfferWorkingCopyRecovery() {
         RefreshAllViews();
 }
 
+void CMainFrame::ShowWorkingCopyProblem(const std::string& why) {
+    ShowStop(m_ui, this,
+             QString::fromLocal8Bit(std::string(texts::kWorkingCopyNotWritten) + "\n" + why));
+}
+
 void CMainFrame::OnSaveToFile() {
     SaveToFile();
 }
@@ -137,7 +147,7 @@ bool CMainFrame::SaveToFile() {
     const std::string problem = Guarded([&]() -> std::string {
         if (workbook) {
             std::string why;
-            return ExportChannelWorkbook(native, &why) ? std::string() : why;
+            return ExportChannelWorkbook(m_session.Db(), native, &why) ? std::string() : why;
         }
         SaveReport report;
         return ExportWorkingCopy(native, &report) == 1 ? std::string() : report.message;

@@ -7,12 +7,11 @@
 // puts the previous document back and says so; Send checks that every table
 // fits the receiver and says why a save into the working copy failed, where
 // the commands would otherwise end silently.
-#include "app/ImageLoad.h"
 #include "app/MainFrame.h"
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
 #include "qtkit/vxui/LinkDialogs.h"
@@ -29,21 +28,15 @@ void CMainFrame::OnReceiveDb() {
     CDlgRecvDataFromSTBEx extended(m_ui);
     extended.Initialize(g_szWorkImagePath);
     const bool useEx = productList >= 7 && productList <= 10;
-    // The document's working copy as it is now: a dialog may write the
-    // received image under the same name in place.
-    std::string document, error;
-    if (!ReadWorkingCopy(document, &error)) {
-        ShowStop(m_ui, this, QString::fromLocal8Bit(error));
-        return;
-    }
     const int result = useEx ? extended.DoModal() : plain.DoModal();
     if (result != IUiSeam::IDOK)
         return; // the dialogs replace the file only with a whole image
     // The dialog left the image under the working copy's name; it becomes
-    // the held working copy and is loaded, or the document comes back.
+    // the current document once all of it loaded. The document's own bytes
+    // are in memory, so a received image that does not load costs nothing.
     CWaitCursor wait(m_ui);
-    const std::string received = g_szWorkImagePath;
-    const int loaded = LoadImageAsDocument(received, &m_prompt, &error, ImageForm::AsIs, &document);
+    std::string error;
+    const int loaded = AdoptReceivedWorkingCopy(&m_prompt, &error);
     if (loaded == 1) {
         m_session.StartFresh();
         RefreshAllViews();

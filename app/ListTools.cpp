@@ -1,10 +1,10 @@
 #include "app/ListTools.h"
 
 #include "contracts/Texts.h"
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "document/ReferenceOrderEdit.h"
 #include "document/Statistics.h"
-#include "image/ImageState.h"
 #include "model/Duplicates.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"

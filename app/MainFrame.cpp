@@ -4,7 +4,7 @@
 #include "app/ListTools.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "qtkit/PaneWidgets.h"
 #include "views/CaptionLine.h"
 #include "views/Panes.h"

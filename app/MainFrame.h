@@ -83,6 +83,8 @@ private:
     void RefreshAllViews();
     // The save command; true when the tables went to a file.
     bool SaveToFile();
+    // A document that loaded but whose working copy could not be written.
+    void ShowWorkingCopyProblem(const std::string& why);
     // Before the tables are replaced or the window closes with unsaved
     // edits: asks whether to save them first. False when the user cancelled
     // or the save did not happen: the caller stops.

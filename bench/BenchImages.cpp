@@ -3,9 +3,9 @@
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 
@@ -48,7 +48,7 @@ std::size_t MakeFullImage(const BenchProfile& p, const std::string& path) {
     }
     const std::vector<BYTE> blank(86 + 49152 + 64 * 4096, 0);
     WriteWholeFile(path, blank);
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     file.Save(path.c_str(), false);
     return blank.size();
 }

@@ -4,10 +4,10 @@
 // Paste of one channel and Delete of 1,000 selected channels each under 30 ms.
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "document/SessionCommands.h"
 #include "image/ChannelFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelListModel.h"
 
 #include <benchmark/benchmark.h>
@@ -30,7 +30,7 @@ struct Loaded {
         MakeFullImage(kStartupProfile, path);
         TheZorvDB().ClearAll();
         ResetImageState();
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         file.Load(path.c_str());
         std::filesystem::remove(path);
         session.StartFresh();

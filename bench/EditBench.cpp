@@ -4,6 +4,7 @@
 // Target: a snapshot of the full channel table well under 10 ms.
 #include "bench/BenchImages.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "image/ChannelFile.h"
 #include "model/ChannelEdits.h"
@@ -23,7 +24,7 @@ public:
     StartupImage() : m_path(BenchPath("edit.bin")) {
         MakeFullImage(kStartupProfile, m_path);
         TheZorvDB().ClearAll();
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         file.Load(m_path.c_str());
     }
     ~StartupImage() { std::filesystem::remove(m_path); }

@@ -5,9 +5,9 @@
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +25,7 @@ void BM_Load(benchmark::State& state, BenchProfile s) {
     const std::size_t bytes = MakeFullImage(s, path);
     for (auto _ : state) {
         TheZorvDB().ClearAll();
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         benchmark::DoNotOptimize(file.Load(path.c_str()));
     }
     state.counters["channels"] = static_cast<double>(TheZorvDB().Size(kTableChannel));
@@ -37,7 +37,7 @@ void BM_Save(benchmark::State& state, BenchProfile s) {
     const std::string path = BenchPath("save.bin");
     const std::size_t bytes = MakeFullImage(s, path);
     for (auto _ : state) {
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         benchmark::DoNotOptimize(file.Save(path.c_str(), false));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));

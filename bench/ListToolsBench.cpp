@@ -4,11 +4,11 @@
 #include "bench/BenchImages.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "document/ReferenceOrderEdit.h"
 #include "document/Statistics.h"
 #include "image/ChannelFile.h"
-#include "image/ImageState.h"
 #include "model/Duplicates.h"
 #include "model/Product.h"
 #include "model/QuickNameFilter.h"
@@ -37,7 +37,7 @@ public:
 
     void Reload() const {
         TheZorvDB().ClearAll();
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         file.Load(m_path.c_str());
     }
     const std::string& Path() const { return m_path; }

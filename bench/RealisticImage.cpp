@@ -2,9 +2,9 @@
 
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "xls/ChannelWorkbook.h"
@@ -162,7 +162,7 @@ std::size_t MakeRealisticImage(const std::string& path) {
     // Favourite block, satellites, broadcasters and transponders, channels.
     const std::vector<BYTE> blank(86 + 49152 + 64 * 4096, 0);
     WriteWholeFile(path, blank);
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     file.Save(path.c_str(), false);
     return blank.size();
 }
@@ -177,7 +177,7 @@ void ReplaceWithRealisticChannels(int channels) {
 bool MakeRealisticWorkbook(const std::string& path, int channels) {
     std::filesystem::remove(path);
     ReplaceWithRealisticChannels(channels);
-    ExportChannelWorkbook(path);
+    ExportChannelWorkbook(TheZorvDB(), path);
     TheZorvDB().Clear(kTableChannel);
     return std::filesystem::exists(path);
 }

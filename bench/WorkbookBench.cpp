@@ -43,7 +43,7 @@ void BM_Export5000(benchmark::State& state) {
     Fill(5000);
     for (auto _ : state) {
         std::filesystem::remove(path);
-        ExportChannelWorkbook(path);
+        ExportChannelWorkbook(TheZorvDB(), path);
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
@@ -52,9 +52,9 @@ void BM_Export5000(benchmark::State& state) {
 void BM_Import5000(benchmark::State& state) {
     const std::string path = Path();
     Fill(5000);
-    ExportChannelWorkbook(path);
+    ExportChannelWorkbook(TheZorvDB(), path);
     for (auto _ : state)
-        ImportChannelWorkbook(path);
+        ImportChannelWorkbook(TheZorvDB(), path);
     state.counters["channels"] = static_cast<double>(TheZorvDB().Size(kTableChannel));
     std::filesystem::remove(path);
 }

@@ -8,7 +8,7 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/SessionCommands.h"
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "model/BroadcastCommands.h"
 #include "model/ChannelEdits.h"
 #include "model/DescriptionTexts.h"
@@ -323,7 +323,7 @@ int RunEditCommand(const std::string& scriptPath, const std::string& outPath) {
         return status;
     }
     if (IsWorkbookFileName(outPath)) {
-        ExportChannelWorkbook(outPath);
+        ExportChannelWorkbook(TheZorvDB(), outPath);
         CExcelBook check; // the export reports nothing itself: look at what it wrote
         if (!check.Load(outPath) || !check.GetWorksheet("Channel")) {
             std::cerr << texts::kCannotSaveImage << "\n";

@@ -1,7 +1,7 @@
 #include "cli/JsonDump.h"
 
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"

@@ -1,5 +1,7 @@
 #include "cli/LinkCommands.h"
 
+#include "document/CurrentDocument.h"
+
 #include "link/ImageTransfer.h"
 #include "link/SerialTransport.h"
 #include "link/TcpTransport.h"
@@ -210,8 +212,9 @@ int RunLinkCommand(const std::string& command, const std::vector<std::string>& a
         std::cerr << "velmar-cli: " << command << ": " << error << "\n";
         return 1;
     }
-    const LinkResult result = receive ? ReceiveImage(*transport, line.file, line.options, &progress)
-                                      : SendImage(*transport, line.file, line.options, &progress);
+    const LinkResult result =
+        receive ? ReceiveImage(*transport, line.file, line.options, &progress, CurrentHeaderText())
+                : SendImage(*transport, line.file, line.options, &progress);
     if (!result.Ok()) {
         std::cerr << "velmar-cli: " << command << " failed: " << result.message << "\n";
         return 1;

@@ -9,10 +9,10 @@
 #include "contracts/Prompt.h"
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
-#include "image/ImageState.h"
-#include "image/WorkingCopy.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
@@ -66,19 +66,6 @@ int Usage(const std::string& problem) {
     return 2;
 }
 
-// The working copy lives as long as one command.
-class WorkingCopyScope {
-public:
-    WorkingCopyScope() : m_bOk(CreateWorkingCopy()) {}
-    ~WorkingCopyScope() { DeleteWorkingCopy(); }
-    WorkingCopyScope(const WorkingCopyScope&) = delete;
-    WorkingCopyScope& operator=(const WorkingCopyScope&) = delete;
-    bool Ok() const { return m_bOk; }
-
-private:
-    bool m_bOk;
-};
-
 // Answers the header question from --yes and says on stderr what it answered.
 class FlagPrompt final : public IUserPrompt {
 public:
@@ -97,10 +84,12 @@ private:
     bool m_bYes;
 };
 
+// The image becomes the current document in memory; a command writes only
+// the file it produces, never a working copy.
 bool Open(const std::string& image, bool yes) {
     FlagPrompt prompt(yes);
     std::string error;
-    const int result = ImportToWorkingCopy(image, &prompt, &error);
+    const int result = OpenAsCurrent(image, ImageForm::Convert, &prompt, &error);
     if (result == 1)
         return true;
     if (result == kImportFileError)
@@ -189,7 +178,7 @@ int Run(const std::vector<std::string>& args) {
             return 1;
         }
         TheZorvDB().ClearAll();
-        ReplaceChannelTable(*channels);
+        ReplaceChannelTable(TheZorvDB(), *channels);
         std::cout << DumpChannelsJson() << "\n";
         return 0;
     }
@@ -197,11 +186,6 @@ int Run(const std::vector<std::string>& args) {
     std::string layoutProblem;
     if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
         return Usage(layoutProblem);
-    WorkingCopyScope work;
-    if (!work.Ok()) {
-        std::cerr << "velmar-cli: cannot create the working copy in the temporary directory\n";
-        return 1;
-    }
     if (!Open(operands[0], options.yes))
         return 1;
 
@@ -219,13 +203,13 @@ int Run(const std::vector<std::string>& args) {
             return SaveFailed(report);
     } else if (command == "export-xls") {
         std::string message;
-        if (!ExportChannelWorkbook(operands[1], &message)) {
+        if (!ExportChannelWorkbook(TheZorvDB(), operands[1], &message)) {
             std::cerr << message << "\n";
             return 1;
         }
     } else if (command == "import-xls") {
         std::string problem;
-        if (!ImportChannelWorkbook(operands[1], &problem)) {
+        if (!ImportChannelWorkbook(TheZorvDB(), operands[1], &problem)) {
             std::cerr << problem << "\n";
             return 1;
         }
@@ -234,7 +218,7 @@ int Run(const std::vector<std::string>& args) {
             return SaveFailed(report);
     } else {
         std::string why;
-        if (!WriteDefaultChannelTable(operands[1], &why)) {
+        if (!WriteDefaultChannelTable(TheZorvDB(), operands[1], &why)) {
             std::cerr << kSaveFailed << "\nvelmar-cli: " << why << "\n";
             return 1;
         }

@@ -21,6 +21,9 @@ inline constexpr char kCannotOpenFile[] = "Cannot open file %s.";
 // Before open, drop, receive or close over tables with unsaved edits.
 inline constexpr char kAskSaveChanges[] =
     "The channel data has changed since it was opened or saved. Save the changes?";
+inline constexpr char kWorkingCopyNotWritten[] =
+    "The image was opened, but its working copy in the temporary directory could not be "
+    "written. The channel list is complete in memory and saves as usual.";
 
 inline constexpr char kOpenTitle[] = "Load Channel Data";
 inline constexpr char kSaveTitle[] = "Save Channel Data";

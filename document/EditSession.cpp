@@ -1,6 +1,7 @@
 #include "document/EditSession.h"
 
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
+#include "document/Document.h"
 
 #include <algorithm>
 #include <cassert>
@@ -25,7 +26,11 @@ private:
 
 } // namespace
 
-EditSession::EditSession(CZorvDB& db) : m_db(db) {}
+EditSession::EditSession(CZorvDB& db, ImageStateValues& values) : m_db(db), m_values(values) {}
+
+EditSession::EditSession(CZorvDB& db) : EditSession(db, CurrentImageValues()) {}
+
+EditSession::EditSession(CDocument& document) : EditSession(document.Store(), document.Values()) {}
 
 EditSession::~EditSession() = default;
 
@@ -57,7 +62,7 @@ bool EditSession::Run(std::string_view name, TableMask touched,
         for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
             if (touched & TableBit(t))
                 step.change[t].before = Current(t);
-        step.valuesBefore = ModuleValues::Capture();
+        step.valuesBefore = m_values;
 #ifndef NDEBUG
         // An edit that adds to, deletes from or rebuilds a table it did not
         // name escapes the history (a cheap check, for debug builds).
@@ -77,7 +82,7 @@ bool EditSession::Run(std::string_view name, TableMask touched,
             for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
                 if (step.change[t].before)
                     m_db.Restore(*step.change[t].before);
-            step.valuesBefore.Apply();
+            m_values = step.valuesBefore;
             throw;
         }
 
@@ -97,7 +102,7 @@ bool EditSession::Run(std::string_view name, TableMask touched,
             c.after = std::make_shared<const CTableSnapshot>(std::move(after));
             step.tables |= TableBit(t);
         }
-        step.valuesAfter = ModuleValues::Capture();
+        step.valuesAfter = m_values;
         const bool valuesChanged = !(step.valuesAfter == step.valuesBefore);
 
         if (!ok) {
@@ -106,7 +111,7 @@ bool EditSession::Run(std::string_view name, TableMask touched,
                     m_db.Restore(*step.change[t].before);
                     m_current[t] = step.change[t].before;
                 }
-            step.valuesBefore.Apply();
+            m_values = step.valuesBefore;
             return false;
         }
         if (step.tables == 0 && !valuesChanged)
@@ -151,7 +156,7 @@ void EditSession::Restore(const Step& step, bool toBefore) {
         m_db.Restore(*target);
         m_current[t] = target;
     }
-    (toBefore ? step.valuesBefore : step.valuesAfter).Apply();
+    m_values = toBefore ? step.valuesBefore : step.valuesAfter;
     if (step.keysRenewed)
         m_clipboard.Empty();
 }

@@ -23,6 +23,8 @@
 #include <string_view>
 #include <vector>
 
+class CDocument;
+
 enum class EditEventKind {
     Edit,  // an edit changed the tables
     Undo,  // an edit was undone
@@ -47,7 +49,11 @@ public:
     static constexpr std::size_t kDefaultMaxSteps = 200;
     static constexpr std::size_t kDefaultMaxBytes = std::size_t{64} << 20;
 
+    // Edits `db` and `values` (a document's store and image values); the
+    // one-argument form edits `db` with the current document's values.
+    EditSession(CZorvDB& db, ImageStateValues& values);
     explicit EditSession(CZorvDB& db);
+    explicit EditSession(CDocument& document);
     ~EditSession();
     EditSession(const EditSession&) = delete;
     EditSession& operator=(const EditSession&) = delete;
@@ -127,6 +133,7 @@ private:
     void Notify(const EditEvent& event);
 
     CZorvDB& m_db;
+    ImageStateValues& m_values;
     std::deque<Step> m_steps;
     std::size_t m_nApplied = 0; // steps done; the rest can be redone
     // m_nApplied at the last load or save; none when that point is gone.

@@ -1,7 +1,7 @@
 #include "document/SessionCommands.h"
 
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
-#include "image/ImageState.h"
 #include "model/BroadcastCommands.h"
 #include "model/CableMuxCommands.h"
 #include "model/SatelliteCommands.h"

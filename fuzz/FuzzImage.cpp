@@ -4,9 +4,9 @@
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "fuzz/FuzzSupport.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,9 +7,9 @@
 #include "contracts/Prompt.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "fuzz/FuzzSupport.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // writes thousands of files a second; durability is not what it tests).
 #pragma once
 
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "platform/FileOps.h"
 
 #include <cstdlib>

@@ -2,6 +2,7 @@
 #include "image/ChannelFile.h"
 
 #include "contracts/Policy.h"
+#include "image/ImageFile.h"
 #include "image/ImageState.h"
 #include "model/Product.h"
 
@@ -15,7 +16,7 @@ constexpr BYTE kZorvTag[4] = {'Z', 'O', 'R', 'V'};
 
 } // namespace
 
-CChannelFile::CChannelFile() {
+CChannelFile::CChannelFile(CZorvDB& db, ImageStateValues& values) : m_db(db), m_values(values) {
     m_nSectorSize = GetFlashOneSectorSize();
     m_bByteOrder = GetFlashByteOrder() != 0 ? 1 : 0;
     GetFlashMMIBlockInfo(&m_mmi.start, &m_mmi.sectors, &m_mmi.entrySize, &m_mmi.fourth);
@@ -29,21 +30,13 @@ CChannelFile::~CChannelFile() {
     Close();
 }
 
-bool CChannelFile::Open(CImageFile::Mode mode) {
-    Close();
-    if (!m_file.Open(m_strPath, mode))
-        return false;
-    FetchProduct();
-    return true;
-}
-
 void CChannelFile::FetchProduct() {
     m_nProductList = GetProductList();
     m_nProductType = GetProductType();
 }
 
 void CChannelFile::Close() {
-    m_file.Close();
+    m_file.Release();
 }
 
 bool CChannelFile::GeometryValid() const {
@@ -82,8 +75,9 @@ bool CChannelFile::ReadHeader() {
         return false;
     if (m_file.Read(text) != sizeof text)
         return false;
-    std::memcpy(g_HeaderText, text, sizeof text);
-    g_bZorvImage = std::memcmp(g_HeaderText + kZorvTagOffset, kZorvTag, sizeof kZorvTag) == 0;
+    std::memcpy(m_values.headerText, text, sizeof text);
+    m_values.zorvImage =
+        std::memcmp(m_values.headerText + kZorvTagOffset, kZorvTag, sizeof kZorvTag) == 0;
     return true;
 }
 
@@ -95,21 +89,24 @@ bool CChannelFile::WriteHeader(bool zorvImage) {
     BYTE header[kWorkingHeaderSize] = {};
     std::memcpy(header, kMagic, sizeof kMagic);
     WriteWORD(header + 4, kHeaderTextSize, 0);
-    std::memcpy(header + 6, g_HeaderText, kHeaderTextSize);
+    std::memcpy(header + 6, m_values.headerText, kHeaderTextSize);
     return m_file.Write(header) && m_file.Flush();
 }
 
 int CChannelFile::Load(const char* path) {
     if (path)
         m_strPath = path;
-    if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Read))
+    std::string contents;
+    if (m_strPath.empty() || !GeometryValid() || !ReadWholeFile(m_strPath, contents))
         return 0;
-    return LoadOpened();
+    const auto* bytes = reinterpret_cast<const BYTE*>(contents.data());
+    return LoadBytes(std::span<const BYTE>(bytes, contents.size()));
 }
 
-int CChannelFile::LoadDescriptor(int fd) {
-    if (!GeometryValid() || !m_file.OpenDescriptor(fd))
+int CChannelFile::LoadBytes(std::span<const BYTE> image) {
+    if (!GeometryValid())
         return 0;
+    m_file.Borrow(image);
     FetchProduct();
     return LoadOpened();
 }
@@ -142,9 +139,31 @@ int CChannelFile::LoadOpened() {
 int CChannelFile::Save(const char* path, bool zorvImage) {
     if (path)
         m_strPath = path;
-    if (m_strPath.empty() || !GeometryValid() || !Open(CImageFile::Mode::Update))
+    std::string contents;
+    if (m_strPath.empty() || !GeometryValid() || !ReadWholeFile(m_strPath, contents))
         return 0;
+    std::vector<BYTE> image(contents.begin(), contents.end());
+    const bool ok =
+        SaveBytes(image, zorvImage) == 1 && WriteWholeFile(m_strPath, std::span<const BYTE>(image));
+    if (!ok) {
+        std::remove(m_strPath.c_str());
+        return 0;
+    }
+    return 1;
+}
 
+int CChannelFile::SaveBytes(std::vector<BYTE>& image, bool zorvImage) {
+    if (!GeometryValid())
+        return 0;
+    m_file.Own(image);
+    FetchProduct();
+    if (SaveOpened(zorvImage) != 1)
+        return 0;
+    image = m_file.Release();
+    return 1;
+}
+
+int CChannelFile::SaveOpened(bool zorvImage) {
     ShiftBlocks(zorvImage ? kZorvHeaderSize : kWorkingHeaderSize);
     bool ok = WriteHeader(zorvImage) && WriteFavorites();
     const std::uint32_t type = m_nProductType;
@@ -158,11 +177,5 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
              (!IsCable(type) || WriteCableMuxBlock()) &&
              (twin ? WriteTwinTunerChannelBlock() : WriteChannelBlock());
     }
-    // A close that fails may have lost written data: that is a failed save.
-    ok = m_file.Close() && ok;
-    if (!ok) {
-        std::remove(m_strPath.c_str());
-        return 0;
-    }
-    return 1;
+    return ok ? 1 : 0;
 }

@@ -1,19 +1,25 @@
-// The flash image codec: one CChannelFile reads a whole image into the table
-// store or writes the store back into an image, for one Load or one Save.
-// Saving is a patch: only the blocks the codec knows are overwritten.
+// The flash image codec: one CChannelFile reads a whole image into a table
+// store or writes a store back into an image, for one Load or one Save.
+// Saving is a patch: only the blocks the codec knows are overwritten. The
+// codec works on the store and the image values it is given (a document's),
+// and on the image's bytes in memory; the path forms read or write the
+// whole file around that.
 #pragma once
 
 #include "contracts/Prompt.h"
 #include "image/FlashGeometry.h"
-#include "image/ImageFile.h"
+#include "image/ImageBuffer.h"
+#include "image/ImageState.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 inline constexpr const char* kHeaderQuestion = "Cannot read file header. Continue?";
 
 class CSectorWriter;
+class CZorvDB;
 
 class CChannelFile {
 public:
@@ -21,7 +27,8 @@ public:
     // favourite maximum, a running count, or the channel name length.
     using Block = BlockGeometry;
 
-    CChannelFile();
+    // Loads fill `db` (cleared by the caller) and `values`; saves write them.
+    CChannelFile(CZorvDB& db, ImageStateValues& values);
     ~CChannelFile();
     CChannelFile(const CChannelFile&) = delete;
     CChannelFile& operator=(const CChannelFile&) = delete;
@@ -29,7 +36,6 @@ public:
     // Where the header question goes; without a prompt it is answered No.
     void SetPrompt(IUserPrompt* prompt) { m_pPrompt = prompt; }
 
-    bool Open(CImageFile::Mode mode);
     void Close();
 
     bool ReadHeader();
@@ -37,9 +43,14 @@ public:
 
     // 1 on success, 0 on failure. A null path keeps m_strPath.
     int Load(const char* path);
-    // Load from an open descriptor the caller keeps (the held working copy).
-    int LoadDescriptor(int fd);
+    // Load from the image's bytes in memory (the working form).
+    int LoadBytes(std::span<const BYTE> image);
+    // Patches the blocks into the file at `path` (which must exist); a failed
+    // save deletes it.
     int Save(const char* path, bool zorvImage);
+    // Patches the blocks into `image` in memory (the on-disk form for a ZORV
+    // image, otherwise the working form); on failure `image` is as it was.
+    int SaveBytes(std::vector<BYTE>& image, bool zorvImage);
 
     bool ReadFavorites();
     bool WriteFavorites();
@@ -62,6 +73,7 @@ private:
     void ShiftBlocks(int shift);
     void FetchProduct();
     int LoadOpened();
+    int SaveOpened(bool zorvImage);
     bool GeometryValid() const;
     // The shared block read: the whole block, or false when the file is
     // shorter (checked before anything is allocated).
@@ -69,7 +81,9 @@ private:
     bool WriteChannels(bool twinTuner);
 
     std::string m_strPath;
-    CImageFile m_file;
+    CZorvDB& m_db;
+    ImageStateValues& m_values;
+    CImageBuffer m_file; // the image being read or patched
     int m_nProductList = 0;
     std::uint32_t m_nProductType = 0;
     int m_nSectorSize = 0;

@@ -35,14 +35,14 @@ int ClampedCount(int count, int sectorSize, int trailer, int entrySize) {
     return count < capacity ? count : capacity;
 }
 
-void RaiseMaxTPID(BYTE tpid) {
-    if (tpid > g_nMaxTPID)
-        g_nMaxTPID = tpid;
+void RaiseMaxTPID(ImageStateValues& values, BYTE tpid) {
+    if (tpid > values.maxTPID)
+        values.maxTPID = tpid;
 }
 
-template <class T> void AddOrDrop(std::uint8_t table, RecordPtr<T> row, bool keep) {
+template <class T> void AddOrDrop(CZorvDB& db, std::uint8_t table, RecordPtr<T> row, bool keep) {
     if (keep)
-        TheZorvDB().Add(table, row->Index, std::move(row));
+        db.Add(table, row->Index, std::move(row));
 }
 
 // The counted sectors of the broadcast, transponder and cable blocks: each
@@ -64,16 +64,16 @@ int ForEachCountedSlot(const std::vector<BYTE>& block, int sectors, int Z, int E
 // Writes a table into counted sectors (count at Z-4, order 1), then zero
 // sectors to the end of the block; fails before writing when it does not fit.
 template <class T, class Encode>
-bool WriteCountedBlock(CImageFile& file, const CChannelFile::Block& b, int Z, std::uint8_t table,
-                       const CSectorWriter::Fits& fits, Encode encode) {
+bool WriteCountedBlock(CImageBuffer& file, const CZorvDB& db, const CChannelFile::Block& b, int Z,
+                       std::uint8_t table, const CSectorWriter::Fits& fits, Encode encode) {
     CSectorWriter writer(file, b.start, Z, b.sectors, b.entrySize, fits, [&](std::span<BYTE> s) {
         WriteWORD(&s[Z - 4], static_cast<WORD>(writer.EntriesInSector()), 1);
     });
-    if (!writer.Fit(TheZorvDB().Size(table)))
+    if (!writer.Fit(db.Size(table)))
         return false;
-    for (auto* r = TheZorvDB().NextAs<T>(table, 0); r; r = TheZorvDB().NextAs<T>(table, r->Index)) {
+    for (const T& r : db.Rows<T>(table)) {
         const std::span<BYTE> entry = writer.Place();
-        encode(*r, entry);
+        encode(r, entry);
     }
     return writer.End(false, 0, b.sectors);
 }
@@ -87,7 +87,7 @@ bool CChannelFile::ReadFavorites() {
     const std::int64_t size = BlockBytes(m_mmi, m_nSectorSize);
     if (!ReadBlock(m_mmi.start, size, block))
         return false;
-    g_wFavHeader = size >= 2 ? ReadWORD(block.data(), m_bByteOrder) : 0;
+    m_values.favHeader = size >= 2 ? ReadWORD(block.data(), m_bByteOrder) : 0;
     const int E = m_mmi.entrySize;
     for (int i = 0; E > 0 && i < m_mmi.fourth && i < m_nSectorSize / E; ++i) {
         const std::int64_t at = 2 + std::int64_t{i} * E;
@@ -98,7 +98,7 @@ bool CChannelFile::ReadFavorites() {
         DecodeFavorite(EntryReader(EntryAt(block, at, E), m_bByteOrder), *fav);
         if (fav->Name[0] == '\0')
             std::snprintf(fav->Name, sizeof fav->Name, "Favorite %d", i + 1);
-        AddOrDrop(kTableFavorite, std::move(fav), true);
+        AddOrDrop(m_db, kTableFavorite, std::move(fav), true);
     }
     return true;
 }
@@ -124,12 +124,12 @@ bool CChannelFile::WriteFavorites() {
             }
             ++sector;
         });
-    WriteWORD(writer.Sector().data(), g_wFavHeader, m_bByteOrder);
+    WriteWORD(writer.Sector().data(), m_values.favHeader, m_bByteOrder);
     writer.SetFirstOffset(2);
-    if (!writer.Fit(TheZorvDB().Size(kTableFavorite)))
+    if (!writer.Fit(m_db.Size(kTableFavorite)))
         return false;
-    for (auto* f = TheZorvDB().NextAs<FavoriteList>(kTableFavorite, 0); f;
-         f = TheZorvDB().NextAs<FavoriteList>(kTableFavorite, f->Index)) {
+    for (auto* f = m_db.NextAs<FavoriteList>(kTableFavorite, 0); f;
+         f = m_db.NextAs<FavoriteList>(kTableFavorite, f->Index)) {
         EntryWriter e(writer.Place(), m_bByteOrder);
         EncodeFavorite(*f, e);
     }
@@ -151,10 +151,10 @@ bool CChannelFile::ReadSatellites() {
     // that counts (for one sector it is also the end of the block).
     const std::int64_t trailerEnd = m_sat.sectors > 1 ? m_nSectorSize : size;
     const BYTE* t = block.data() + trailerEnd - 7;
-    g_byPreservedA = t[0];
-    g_byPreservedB = t[1];
-    g_byPreservedC = t[3];
-    g_byPreservedD = t[4];
+    m_values.preserved[0] = t[0];
+    m_values.preserved[1] = t[1];
+    m_values.preserved[2] = t[3];
+    m_values.preserved[3] = t[4];
     m_sat.fourth = t[2] == 0 ? 120 : t[2];
     const int E = m_sat.entrySize;
     const bool longForm = HasLongSatelliteEntries(m_nProductType);
@@ -167,7 +167,7 @@ bool CChannelFile::ReadSatellites() {
         else
             DecodeSatelliteShort(e, *sat);
         const bool keep = sat->Name[0] != '\0';
-        AddOrDrop(kTableSatellite, std::move(sat), keep);
+        AddOrDrop(m_db, kTableSatellite, std::move(sat), keep);
     }
     return true;
 }
@@ -182,19 +182,19 @@ bool CChannelFile::WriteSatellites() {
     CSectorWriter writer(
         m_file, m_sat.start, Z, m_sat.sectors, E, [=](int p) { return fit::Satellite(Z, E, p); },
         [&](std::span<BYTE> s) {
-            s[Z - 7] = g_byPreservedA;
-            s[Z - 6] = g_byPreservedB;
+            s[Z - 7] = m_values.preserved[0];
+            s[Z - 6] = m_values.preserved[1];
             s[Z - 5] = static_cast<BYTE>(writer.EntriesInSector());
-            s[Z - 4] = g_byPreservedC;
-            s[Z - 3] = g_byPreservedD;
+            s[Z - 4] = m_values.preserved[2];
+            s[Z - 3] = m_values.preserved[3];
         });
     // The reader takes one trailer, so every satellite must fit the first sector.
     // ... and their count is one byte.
-    if (m_sat.sectors < 1 || TheZorvDB().Size(kTableSatellite) > 255 ||
-        writer.SectorsNeeded(TheZorvDB().Size(kTableSatellite)) > 1)
+    if (m_sat.sectors < 1 || m_db.Size(kTableSatellite) > 255 ||
+        writer.SectorsNeeded(m_db.Size(kTableSatellite)) > 1)
         return false;
-    for (auto* s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
-         s = TheZorvDB().NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index)) {
+    for (auto* s = m_db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
+         s = m_db.NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index)) {
         EntryWriter e(writer.Place(), m_bByteOrder);
         if (longForm)
             EncodeSatelliteLong(*s, e);
@@ -216,7 +216,7 @@ bool CChannelFile::ReadBroadcasts() {
                                           b->Index = key;
                                           DecodeBroadcast(EntryReader(entry, m_bByteOrder), *b);
                                           const bool keep = b->Name[0] != '\0';
-                                          AddOrDrop(kTableBroadcast, std::move(b), keep);
+                                          AddOrDrop(m_db, kTableBroadcast, std::move(b), keep);
                                       });
     return true;
 }
@@ -228,7 +228,7 @@ bool CChannelFile::WriteBroadcasts() {
         return false;
     m_brd.fourth = 0;
     return WriteCountedBlock<Broadcast_Info_Tag>(
-        m_file, m_brd, Z, kTableBroadcast, [=](int p) { return fit::Broadcast(Z, E, p); },
+        m_file, m_db, m_brd, Z, kTableBroadcast, [=](int p) { return fit::Broadcast(Z, E, p); },
         [&](const Broadcast_Info_Tag& b, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeBroadcast(b, e);
@@ -253,8 +253,8 @@ bool CChannelFile::ReadTransponders() {
                                              DecodeTransponderTerrestrial(e, m_bByteOrder, *t);
                                          const bool keep = t->SatID != 0;
                                          if (keep)
-                                             RaiseMaxTPID(t->TPID);
-                                         AddOrDrop(kTableTransponder, std::move(t), keep);
+                                             RaiseMaxTPID(m_values, t->TPID);
+                                         AddOrDrop(m_db, kTableTransponder, std::move(t), keep);
                                      });
     return true;
 }
@@ -269,7 +269,7 @@ bool CChannelFile::WriteTransponders() {
     const std::uint32_t type = GetProductType();
     m_tp.fourth = 0;
     return WriteCountedBlock<Transponder_Info_Tag>(
-        m_file, m_tp, Z, kTableTransponder, [=](int p) { return fit::Transponder(Z, E, p); },
+        m_file, m_db, m_tp, Z, kTableTransponder, [=](int p) { return fit::Transponder(Z, E, p); },
         [&](const Transponder_Info_Tag& t, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             if (IsTerrestrialPseudoSatellite(type, t.SatID))
@@ -291,8 +291,8 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
     // Broadcasters repeat per sector and may repeat the broadcast block's:
     // an identical one is dropped, a new one under a taken key gets a fresh key.
     std::set<std::pair<WORD, std::string>> known;
-    for (auto* b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); b;
-         b = TheZorvDB().NextAs<Broadcast_Info_Tag>(kTableBroadcast, b->Index))
+    for (auto* b = m_db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0); b;
+         b = m_db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, b->Index))
         known.emplace(b->BroadcastID, b->Name);
 
     DWORD muxKey = 1;
@@ -309,8 +309,8 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
                                  m_bByteOrder, *m);
             const bool keep = m->TPID != 0;
             if (keep)
-                RaiseMaxTPID(m->TPID);
-            AddOrDrop(kTableTerrestrialMux, std::move(m), keep);
+                RaiseMaxTPID(m_values, m->TPID);
+            AddOrDrop(m_db, kTableTerrestrialMux, std::move(m), keep);
         }
         if (M > inside)
             muxKey += static_cast<DWORD>(M - inside);
@@ -327,10 +327,10 @@ bool CChannelFile::ReadTerrestrialMuxBlock() {
                                          *b);
             if (b->Name[0] == '\0' || !known.emplace(b->BroadcastID, b->Name).second)
                 continue;
-            if (TheZorvDB().GetRow(kTableBroadcast, brdKey))
-                TheZorvDB().AddIndexed(kTableBroadcast, std::move(b));
+            if (m_db.GetRow(kTableBroadcast, brdKey))
+                m_db.AddIndexed(kTableBroadcast, std::move(b));
             else
-                TheZorvDB().Add(kTableBroadcast, brdKey, std::move(b));
+                m_db.Add(kTableBroadcast, brdKey, std::move(b));
         }
     }
     return true;
@@ -349,8 +349,8 @@ bool CChannelFile::ReadCableMuxBlock() {
                            DecodeCableMux(EntryReader(entry, m_bByteOrder), *m);
                            const bool keep = m->TPID != 0;
                            if (keep)
-                               RaiseMaxTPID(m->TPID);
-                           AddOrDrop(kTableCableMux, std::move(m), keep);
+                               RaiseMaxTPID(m_values, m->TPID);
+                           AddOrDrop(m_db, kTableCableMux, std::move(m), keep);
                        });
     return true;
 }
@@ -361,7 +361,7 @@ bool CChannelFile::WriteCableMuxBlock() {
     if (S < kCableMuxEntryBase)
         return false;
     return WriteCountedBlock<CableMux_Info_Tag>(
-        m_file, m_tp, Z, kTableCableMux, [=](int off) { return fit::CableMux(Z, S, off); },
+        m_file, m_db, m_tp, Z, kTableCableMux, [=](int off) { return fit::CableMux(Z, S, off); },
         [&](const CableMux_Info_Tag& m, std::span<BYTE> entry) {
             EntryWriter e(entry, m_bByteOrder);
             EncodeCableMux(m, e);

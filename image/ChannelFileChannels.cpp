@@ -91,7 +91,7 @@ bool CChannelFile::ReadChannelBlock() {
                 DecodeChannelNetwork(e, L, m_nProductType, *c);
             }
             if (c->Name[0] != '\0' && c->SatID != 0)
-                TheZorvDB().Add(kTableChannel, c->Index, std::move(c));
+                m_db.Add(kTableChannel, c->Index, std::move(c));
         }
     }
     return true;
@@ -126,12 +126,11 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
             }
             m_nTVCount = m_nRadioCount = 0;
         });
-    const std::int64_t entries =
-        std::int64_t{TheZorvDB().Size(kTableChannel)} * (twinTuner ? 2 : 1);
+    const std::int64_t entries = std::int64_t{m_db.Size(kTableChannel)} * (twinTuner ? 2 : 1);
     if (!writer.Fit(entries))
         return false;
-    for (auto* c = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+    for (auto* c = m_db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
+         c = m_db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
         for (int copy = 0; copy < (twinTuner ? 2 : 1); ++copy) {
             EntryWriter e(writer.Place(), m_bByteOrder);
             if (layout == Standard)

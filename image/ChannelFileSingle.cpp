@@ -55,8 +55,8 @@ bool CChannelFile::ReadSingleBlock() {
     const int muxes = Clamp(ReadDWORD(t, m_bByteOrder), m_tp.sectors);
     const int brds = Clamp(ReadDWORD(t + 4, m_bByteOrder), m_brd.sectors);
     const int channels = Clamp(ReadDWORD(t + 8, m_bByteOrder), m_ch.sectors);
-    g_byPreservedC = t[12];
-    g_byPreservedD = t[13];
+    m_values.preserved[2] = t[12];
+    m_values.preserved[3] = t[13];
 
     DWORD key = 1;
     for (int i = 0; i < muxes; ++i, ++key) {
@@ -68,9 +68,9 @@ bool CChannelFile::ReadSingleBlock() {
             *m);
         if (m->TPID == 0)
             continue;
-        if (m->TPID > g_nMaxTPID)
-            g_nMaxTPID = m->TPID;
-        TheZorvDB().Add(kTableCableMux, m->Index, std::move(m));
+        if (m->TPID > m_values.maxTPID)
+            m_values.maxTPID = m->TPID;
+        m_db.Add(kTableCableMux, m->Index, std::move(m));
     }
     for (int i = 0; i < brds; ++i, ++key) {
         auto b = NewRecord<Broadcast_Info_Tag>();
@@ -80,7 +80,7 @@ bool CChannelFile::ReadSingleBlock() {
                         m_bByteOrder),
             *b);
         if (b->Name[0] != '\0')
-            TheZorvDB().Add(kTableBroadcast, b->Index, std::move(b));
+            m_db.Add(kTableBroadcast, b->Index, std::move(b));
     }
     for (int i = 0; i < channels; ++i, ++key) {
         auto c = NewRecord<Channel_Info_Tag>();
@@ -90,7 +90,7 @@ bool CChannelFile::ReadSingleBlock() {
                         m_bByteOrder),
             L, m_nProductType, *c);
         if (c->Name[0] != '\0' && c->TPID != 0)
-            TheZorvDB().Add(kTableChannel, c->Index, std::move(c));
+            m_db.Add(kTableChannel, c->Index, std::move(c));
     }
     return true;
 }
@@ -99,7 +99,7 @@ bool CChannelFile::WriteSingleBlock() {
     const int L = m_ch.fourth;
     if (m_tp.entrySize <= 0 || m_brd.entrySize <= 0 || m_ch.entrySize <= 0 || L < 1 || L > 254)
         return false;
-    CZorvDB& db = TheZorvDB();
+    CZorvDB& db = m_db;
     // A table larger than its area fails the save instead of losing rows.
     if (db.Size(kTableCableMux) > static_cast<std::uint32_t>(m_tp.sectors) ||
         db.Size(kTableBroadcast) > static_cast<std::uint32_t>(m_brd.sectors) ||
@@ -139,8 +139,8 @@ bool CChannelFile::WriteSingleBlock() {
     WriteDWORD(t, muxes, m_bByteOrder);
     WriteDWORD(t + 4, brds, m_bByteOrder);
     WriteDWORD(t + 8, channels, m_bByteOrder);
-    t[12] = g_byPreservedC;
-    t[13] = g_byPreservedD;
+    t[12] = m_values.preserved[2];
+    t[13] = m_values.preserved[3];
     const DWORD sum = SingleBlockChecksum(block, static_cast<std::size_t>((at.trailerAt + 16) / 4));
     WriteDWORD(t + 16, sum, 1);
     return m_file.Seek(m_tp.start) && m_file.Write(block) && m_file.Flush();

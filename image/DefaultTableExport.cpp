@@ -21,10 +21,9 @@ std::string FormatDefaultChannelLine(const Channel_Info_Tag& c) {
     return line;
 }
 
-std::string FormatDefaultChannelTable() {
+std::string FormatDefaultChannelTable(const CZorvDB& db) {
     std::string out = "const SSVC_INFO virtual_flash_svc[] = {\r\n";
     int count = 0;
-    const CZorvDB& db = TheZorvDB();
     for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
          c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
         out += FormatDefaultChannelLine(*c);
@@ -35,8 +34,8 @@ std::string FormatDefaultChannelTable() {
     return out + closing;
 }
 
-bool WriteDefaultChannelTable(const std::string& path, std::string* error) {
-    const std::string text = FormatDefaultChannelTable();
+bool WriteDefaultChannelTable(const CZorvDB& db, const std::string& path, std::string* error) {
+    const std::string text = FormatDefaultChannelTable(db);
     return WriteWholeFile(
         path, std::span<const BYTE>(reinterpret_cast<const BYTE*>(text.data()), text.size()), {},
         error);

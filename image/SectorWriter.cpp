@@ -3,7 +3,7 @@
 #include "image/BlockRules.h"
 #include "image/Checksums.h"
 
-CSectorWriter::CSectorWriter(CImageFile& file, std::int64_t blockStart, int sectorSize,
+CSectorWriter::CSectorWriter(CImageBuffer& file, std::int64_t blockStart, int sectorSize,
                              int blockSectors, int entrySize, Fits fits, Finish finish)
     : m_file(file), m_nBlockStart(blockStart), m_nSectorSize(sectorSize),
       m_nBlockSectors(blockSectors), m_nEntrySize(entrySize), m_fits(std::move(fits)),

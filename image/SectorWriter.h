@@ -5,7 +5,7 @@
 // writer never writes past the block's last sector.
 #pragma once
 
-#include "image/ImageFile.h"
+#include "image/ImageBuffer.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +19,7 @@ public:
     // Fills the trailer of a full sector (before its checksum is stamped).
     using Finish = std::function<void(std::span<BYTE> sector)>;
 
-    CSectorWriter(CImageFile& file, std::int64_t blockStart, int sectorSize, int blockSectors,
+    CSectorWriter(CImageBuffer& file, std::int64_t blockStart, int sectorSize, int blockSectors,
                   int entrySize, Fits fits, Finish finish);
 
     // Offset of the first entry in the first sector (the favourite block
@@ -47,7 +47,7 @@ public:
 private:
     bool WriteSector(int bytes, bool finish);
 
-    CImageFile& m_file;
+    CImageBuffer& m_file;
     std::int64_t m_nBlockStart;
     int m_nSectorSize;
     int m_nBlockSectors;

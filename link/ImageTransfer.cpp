@@ -1,7 +1,7 @@
 #include "link/ImageTransfer.h"
 
 #include "image/ImageFile.h"
-#include "image/WorkingCopy.h"
+#include "image/WorkingForm.h"
 #include "link/AtomicFile.h"
 #include "link/FdTransport.h"
 #include "link/YmodemReceiver.h"
@@ -80,7 +80,8 @@ LinkResult FileFailure(LinkResult result, std::string message) {
 } // namespace
 
 LinkResult ReceiveImage(ITransport& line, const std::string& destination,
-                        const ymodem::Options& options, IProgress* progress) {
+                        const ymodem::Options& options, IProgress* progress,
+                        const std::array<BYTE, kHeaderTextSize>& headerText) {
     CTempFileSink sink(destination);
     LinkResult result = ymodem::Receive(line, sink, options, progress);
     if (!result.Ok())
@@ -88,7 +89,7 @@ LinkResult ReceiveImage(ITransport& line, const std::string& destination,
     std::string image;
     if (!sink.Close() || !ReadWholeFile(sink.Path(), image) || image.size() != result.total)
         return FileFailure(result, "cannot read back the received file " + sink.Path());
-    const auto prefix = WorkingFormPrefix(Bytes(image));
+    const auto prefix = WorkingFormPrefix(Bytes(image), headerText);
     std::string error;
     if (!ReplaceFileAtomically(destination, prefix, Bytes(image), error))
         return FileFailure(result, error);

@@ -12,15 +12,20 @@
 #include "link/Transport.h"
 #include "link/YmodemOptions.h"
 
+#include "image/ImageState.h"
+
+#include <array>
 #include <string>
 
 // Receives one file into a temporary file beside `destination`. Only a
 // complete transfer of the announced, non-zero size is taken: it is put into
 // the working form by its first four bytes (as opening an image does) and
 // then replaces `destination` in one rename. Any other ending leaves
-// `destination` exactly as it was and says why.
+// `destination` exactly as it was and says why. A bare image gets
+// `headerText` in its working header (the open document's, in the editor).
 LinkResult ReceiveImage(ITransport& line, const std::string& destination,
-                        const ymodem::Options& options, IProgress* progress = nullptr);
+                        const ymodem::Options& options, IProgress* progress = nullptr,
+                        const std::array<BYTE, kHeaderTextSize>& headerText = {});
 
 // Sends the file at `source` byte for byte. The name in the batch header is
 // `nameOnLine`, or the file's own name when that is empty.

@@ -4,9 +4,9 @@
 // same bytes on every run.
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     const std::vector<BYTE> image(86 + static_cast<std::size_t>(ReceiverFlashBytes(cable)), 0);
     if (!WriteWholeFile(argv[1], image))
         return 1;
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     if (file.Save(argv[1], false) != 1) {
         std::fprintf(stderr, "Cannot save channel file\n");
         return 1;

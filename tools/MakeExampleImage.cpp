@@ -4,9 +4,9 @@
 // radio channels. Deterministic: the same bytes on every run.
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 
@@ -347,7 +347,7 @@ int main(int argc, char** argv) {
     std::vector<BYTE> image(86 + flash, 0);
     if (!WriteWholeFile(argv[1], image))
         return 1;
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     if (file.Save(argv[1], false) != 1) {
         std::fprintf(stderr, "Cannot save channel file\n");
         return 1;

@@ -181,14 +181,13 @@ std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::str
     }
 }
 
-void ReplaceChannelTable(const ChannelList& channels) {
-    CZorvDB& db = TheZorvDB();
+void ReplaceChannelTable(CZorvDB& db, const ChannelList& channels) {
     db.Clear(kTableChannel);
     for (const Channel_Info_Tag& c : channels)
         db.AddIndexed(kTableChannel, CopyRecord(c));
 }
 
-bool ImportChannelWorkbook(const std::string& path, std::string* error) {
+bool ImportChannelWorkbook(CZorvDB& db, const std::string& path, std::string* error) {
     std::string why;
     const auto channels = ReadChannelWorkbook(path, why);
     if (!channels) {
@@ -196,18 +195,17 @@ bool ImportChannelWorkbook(const std::string& path, std::string* error) {
             *error = why;
         return false;
     }
-    ReplaceChannelTable(*channels);
+    ReplaceChannelTable(db, *channels);
     return true;
 }
 
-bool ExportChannelWorkbook(const std::string& path, std::string* message) {
+bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::string* message) {
     auto fail = [&](const std::string& text) {
         if (message)
             *message = text;
         return false;
     };
     try {
-        const CZorvDB& db = TheZorvDB();
         const std::uint64_t count = db.Size(kTableChannel);
         if (count > kMaxSheetChannels)
             return fail("The channel list has " + GroupedNumber(count) +

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CExcelBook;
+class CZorvDB;
 
 // The channels of a workbook, in sheet order, before they replace anything.
 using ChannelList = std::vector<Channel_Info_Tag>;
@@ -21,20 +22,21 @@ using ChannelList = std::vector<Channel_Info_Tag>;
 std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error);
 // The same for a workbook already loaded.
 std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error);
-// Replaces table 5 by `channels`, with new keys in their order.
-void ReplaceChannelTable(const ChannelList& channels);
+// Replaces table 5 of `db` by `channels`, with new keys in their order.
+void ReplaceChannelTable(CZorvDB& db, const ChannelList& channels);
 
-// Reads the workbook and, only when all of it was read, replaces table 5 by
-// its "Channel" rows. False, with the message in `error`, leaves the channels
-// as they were.
-bool ImportChannelWorkbook(const std::string& path, std::string* error = nullptr);
-// Writes table 5 into the "Channel" sheet of the workbook at `path` (in place
+// Reads the workbook and, only when all of it was read, replaces table 5 of
+// `db` by its "Channel" rows. False, with the message in `error`, leaves the
+// channels as they were.
+bool ImportChannelWorkbook(CZorvDB& db, const std::string& path, std::string* error = nullptr);
+// Writes table 5 of `db` into the "Channel" sheet of the workbook at `path` (in place
 // of an existing one), keeping everything else in the workbook as it was; a
 // missing file, or one that is no compound file, becomes a new workbook.
 // False, with what the user should be told in `message`, when nothing was
 // written: a write failure, more channels than a sheet holds, or a workbook
 // that cannot be kept whole (damaged, encrypted, unreadable).
-bool ExportChannelWorkbook(const std::string& path, std::string* message = nullptr);
+bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path,
+                           std::string* message = nullptr);
 
 // Rows of a sheet below its header row.
 inline constexpr std::uint64_t kMaxSheetChannels = 65535;

@@ -1,6 +1,7 @@
 #include "qtkit/vxui/LinkForm.h"
 
 #include "contracts/Progress.h"
+#include "document/CurrentDocument.h"
 #include "link/ImageTransfer.h"
 #include "link/SerialTransport.h"
 
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
 #include <atomic>
 #include <mutex>
 
@@ -211,7 +213,10 @@ void CLinkForm::Start() {
     m_shared = std::make_shared<Shared>();
     m_started = Clock::now();
     const bool receive = m_direction == Direction::Receive;
-    m_worker = std::thread([shared = m_shared, endpoint, receive, path = m_strPath] {
+    // A bare image received gets the open document's header text, as an
+    // opened one does; taken here, on the thread that owns the document.
+    const std::array<BYTE, kHeaderTextSize> headerText = CurrentHeaderText();
+    m_worker = std::thread([shared = m_shared, endpoint, receive, path = m_strPath, headerText] {
         const ymodem::Options options;
         std::string error;
         auto line = OpenLink(endpoint, std::chrono::seconds(10), shared.get(), error);
@@ -221,7 +226,7 @@ void CLinkForm::Start() {
             result.message = shared->cancel ? "Transfer cancelled" : error;
         } else {
             shared->connected = true;
-            result = receive ? ReceiveImage(*line, path, options, shared.get())
+            result = receive ? ReceiveImage(*line, path, options, shared.get(), headerText)
                              : SendImage(*line, path, options, shared.get(), kNameOnLine);
         }
         {

@@ -3,7 +3,7 @@
 #include "cli/ReceiverOptions.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "tests/cli/CliRun.h"
@@ -215,7 +215,7 @@ TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
     const std::string xls = Scratch("dups.xls");
     const std::string bin = Scratch("dups.bin");
     std::filesystem::remove(xls);
-    ExportChannelWorkbook(xls);
+    ExportChannelWorkbook(TheZorvDB(), xls);
     db.ClearAll();
     ASSERT_EQ(Cli("import-xls " + Example() + " " + xls + " " + bin).status, 0);
     run = Cli("info --json " + bin);

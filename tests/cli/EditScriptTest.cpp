@@ -6,8 +6,8 @@
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
-#include "image/WorkingCopy.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -109,7 +109,7 @@ struct NamedEdit {
 
 TEST_F(Session, EveryEditUndoneSavesTheImageItHadBefore) {
     const std::string workbook = Path("channels.xls").string();
-    ExportChannelWorkbook(workbook); // the channels as loaded, for the import below
+    ExportChannelWorkbook(TheZorvDB(), workbook); // the channels as loaded, for the import below
     const std::uint32_t type = m_profile.type;
     const int list = m_profile.list;
     const TableMask channels = TableBit(kTableChannel);
@@ -167,7 +167,7 @@ TEST_F(Session, EveryEditUndoneSavesTheImageItHadBefore) {
          }},
         {"Import workbook", channels,
          [&] {
-             ImportChannelWorkbook(workbook);
+             ImportChannelWorkbook(TheZorvDB(), workbook);
              return true;
          }},
     };

@@ -6,7 +6,7 @@
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
 #include "qtkit/QtUiSeam.h"
 #include "qtkit/ScriptedUiSeam.h"

@@ -2,6 +2,8 @@
 // show in every filter mode, the keys and the double click, the commands
 // through scripted dialogs and answers, the clipboard's messages, search
 // and selection on the full start-up image, and one Ctrl+Z per command.
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
 
 #include "bench/BenchImages.h"
@@ -694,7 +696,7 @@ protected:
             if (c.Index % 11 == 0)
                 c.Attributes |= kAttrScrambled;
         }
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         ASSERT_TRUE(file.Save(path.c_str(), false));
         TheZorvDB().ClearAll();
         ConfigureStartupPolicy();

@@ -4,7 +4,7 @@
 #include "tests/gui/EditorFixture.h"
 
 #include "contracts/Texts.h"
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 

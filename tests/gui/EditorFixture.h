@@ -7,7 +7,7 @@
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "tests/gui/QtPrinters.h"
 #include "views/Panes.h"

@@ -6,7 +6,7 @@
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/PaneWidgets.h"

@@ -6,7 +6,7 @@
 #include "contracts/Policy.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
-#include "image/ImageState.h"
+#include "document/CurrentDocument.h"
 #include "qtkit/PaneWidgets.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "views/Panes.h"

@@ -4,6 +4,8 @@
 // maker dialogs, the cascades of the deletes as the grids and a saved and
 // reloaded image show them, one Ctrl+Z for every command, and the favourite
 // rename by double click.
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
 
 #include "contracts/Texts.h"
@@ -677,7 +679,7 @@ protected:
         }
         m_image = Scratch("cable.bin");
         velmar::test::WriteFile(m_image, velmar::test::Image(m_profile.FlashSize()).Bytes());
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         ASSERT_EQ(file.Save(m_image.c_str(), false), 1);
         db.ClearAll();
         ResetImageState();

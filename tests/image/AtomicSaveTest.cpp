@@ -1,8 +1,8 @@
 // Saves that cannot destroy what they replace: every output goes through a
 // temporary file, and a failure at any byte, at the sync, the close or the
 // rename leaves an existing target byte for byte as it was and no new file.
+#include "document/WorkingCopy.h"
 #include "image/DefaultTableExport.h"
-#include "image/WorkingCopy.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
 #include "tests/image/ImageBuilder.h"
@@ -212,7 +212,9 @@ TEST_F(AtomicSave, ImageSaveKeepsTheReplacedFileAsBak) {
     EXPECT_FALSE(fs::exists(m_out / "other.bin.bak")) << "nothing was replaced";
 }
 
-TEST_F(AtomicSave, AFailedCrcStampIsAFailedSave) {
+// The CRC is stamped into the bytes before they are written; a failure at
+// its two bytes, the last ones written, is a failed save like any other.
+TEST_F(AtomicSave, AFailedWriteOfTheCrcIsAFailedSave) {
     std::vector<BYTE> zorv(static_cast<std::size_t>(64 + Profile{}.FlashSize()), 0);
     std::memcpy(zorv.data(), "ZORV", 4);
     WriteFile(Path("in.zorv"), zorv);
@@ -230,7 +232,8 @@ TEST_F(AtomicSave, AFailedCrcStampIsAFailedSave) {
         CScopedFileOps scope(failing);
         SaveReport report;
         EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << n;
-        EXPECT_NE(report.detail.find("CRC"), std::string::npos) << report.detail;
+        EXPECT_NE(report.detail.find("No space left on device"), std::string::npos)
+            << report.detail;
         EXPECT_EQ(ReadFile(target), old);
         EXPECT_EQ(Listing(m_out), std::set<std::string>{"box.zorv"});
     }
@@ -241,17 +244,17 @@ TEST_F(AtomicSave, CFragmentFailureKeepsTheOldFragment) {
     const fs::path target = m_out / "table.h";
     const auto old = Text("/* hand-edited */\n");
     WriteFile(target, old);
-    const std::size_t size = FormatDefaultChannelTable().size();
+    const std::size_t size = FormatDefaultChannelTable(TheZorvDB()).size();
     for (std::size_t n = 0; n < size; n += 211) {
         CFailingFileOps failing;
         failing.failAfter = static_cast<std::int64_t>(n);
         CScopedFileOps scope(failing);
         std::string error;
-        ASSERT_FALSE(WriteDefaultChannelTable(target.string(), &error)) << n;
+        ASSERT_FALSE(WriteDefaultChannelTable(TheZorvDB(), target.string(), &error)) << n;
         ASSERT_EQ(ReadFile(target), old) << n;
         ASSERT_EQ(Listing(m_out), std::set<std::string>{"table.h"}) << n;
     }
-    ASSERT_TRUE(WriteDefaultChannelTable(target.string()));
+    ASSERT_TRUE(WriteDefaultChannelTable(TheZorvDB(), target.string()));
     EXPECT_EQ(ReadFile(target).size(), size);
 }
 
@@ -264,35 +267,41 @@ TEST_F(AtomicSave, TheWorkingCopyIsPrivateHeldAndReplacedWhole) {
     ASSERT_EQ(::stat(g_szWorkImagePath, &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u) << "still private after it was replaced";
 
-    // A failing replacement (an open of another image) leaves it whole.
+    // A failing replacement (after an open of another image) leaves it
+    // whole, and says so; the opened document is whole in memory.
     Image other(Profile{}.FlashSize(), 0x77);
     WriteFile(Path("other.bin"), other.Bytes());
     for (const std::int64_t n : {0, 1, 86, 5000, 300000}) {
+        LoadExampleLike();
         CFailingFileOps failing;
         failing.failAfter = n;
         CScopedFileOps scope(failing);
-        std::string error;
-        EXPECT_EQ(ImportToWorkingCopy(Path("other.bin").string(), &prompt, &error),
-                  kImportFileError);
-        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+        std::string error, problem;
+        EXPECT_EQ(ImportToWorkingCopy(Path("other.bin").string(), &prompt, &error,
+                                      ImageForm::Convert, &problem),
+                  1);
+        EXPECT_NE(problem.find("No space left on device"), std::string::npos) << problem;
         EXPECT_EQ(ReadFile(g_szWorkImagePath), loaded) << n;
         EXPECT_EQ(Listing(m_work).size(), 1u) << "only the working copy";
     }
 
     // Removed by name, it is still what the next save starts from.
+    LoadExampleLike();
     ASSERT_EQ(ExportWorkingCopy((m_out / "before.bin").string()), 1);
     fs::remove(g_szWorkImagePath);
     ASSERT_EQ(ExportWorkingCopy((m_out / "after.bin").string()), 1);
     EXPECT_EQ(ReadFile(m_out / "after.bin"), ReadFile(m_out / "before.bin"));
 }
 
-TEST_F(AtomicSave, WithoutAWorkingCopyASaveFailsAndSaysWhy) {
+// A save builds on the document's bytes in memory: without a working copy
+// it writes exactly what it would have written with one.
+TEST_F(AtomicSave, WithoutAWorkingCopyASaveWritesTheSameBytes) {
+    LoadExampleLike();
+    ASSERT_EQ(ExportWorkingCopy((m_out / "with.bin").string()), 1);
     DeleteWorkingCopy();
     SaveReport report;
-    EXPECT_EQ(ExportWorkingCopy((m_out / "x.bin").string(), &report), 0);
-    EXPECT_NE(report.message.find("working copy"), std::string::npos) << report.message;
-    EXPECT_NE(report.message.find("Nothing was saved"), std::string::npos) << report.message;
-    EXPECT_TRUE(Listing(m_out).empty());
+    ASSERT_EQ(ExportWorkingCopy((m_out / "without.bin").string(), &report), 1) << report.detail;
+    EXPECT_EQ(ReadFile(m_out / "without.bin"), ReadFile(m_out / "with.bin"));
 }
 
 TEST_F(AtomicSave, SendSavesIntoTheWorkingCopyAllOrNothing) {

@@ -2,7 +2,7 @@
 // exact boundary, with the message the user reads; a refused save writes
 // nothing.
 #include "image/Capacity.h"
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <cstring>

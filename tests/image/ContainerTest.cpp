@@ -1,7 +1,7 @@
 // The file container: working header, ZORV form and its CRC, the bare dump,
 // the header question, and what a failed save leaves behind.
+#include "document/WorkingCopy.h"
 #include "image/Checksums.h"
-#include "image/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <cstring>

@@ -31,7 +31,7 @@ TEST_F(DefaultTable, LineFormatWorkedByHand) {
 }
 
 TEST_F(DefaultTable, WholeFragmentInStoreOrder) {
-    EXPECT_EQ(FormatDefaultChannelTable(),
+    EXPECT_EQ(FormatDefaultChannelTable(TheZorvDB()),
               "const SSVC_INFO virtual_flash_svc[] = {\r\n};\r\n////Total Svc Channel Count = "
               "0\r\n\r\n");
     for (const char* name : {"Two", "One"}) {
@@ -39,11 +39,11 @@ TEST_F(DefaultTable, WholeFragmentInStoreOrder) {
         std::strcpy(c->Name, name);
         db.AddIndexed(kTableChannel, std::move(c));
     }
-    const std::string text = FormatDefaultChannelTable();
+    const std::string text = FormatDefaultChannelTable(TheZorvDB());
     EXPECT_LT(text.find("\"Two\""), text.find("\"One\""));
     EXPECT_NE(text.find("////Total Svc Channel Count = 2\r\n\r\n"), std::string::npos);
-    ASSERT_TRUE(WriteDefaultChannelTable(Path("out.h").string()));
+    ASSERT_TRUE(WriteDefaultChannelTable(TheZorvDB(), Path("out.h").string()));
     const auto bytes = ReadFile(Path("out.h"));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), text);
-    EXPECT_FALSE(WriteDefaultChannelTable(Path("no/such/dir/out.h").string()));
+    EXPECT_FALSE(WriteDefaultChannelTable(TheZorvDB(), Path("no/such/dir/out.h").string()));
 }

@@ -1,6 +1,8 @@
 #include "tests/image/ImageBuilder.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 
 #include <algorithm>
 #include <atomic>
@@ -87,14 +89,14 @@ void CodecTest::TearDown() {
 
 int CodecTest::Load(const std::vector<BYTE>& bytes, const std::string& name) {
     WriteFile(Path(name), bytes);
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     file.SetPrompt(&prompt);
     return file.Load(Path(name).c_str());
 }
 
 std::vector<BYTE> CodecTest::Save(const std::vector<BYTE>& base, int* ok, const std::string& name) {
     WriteFile(Path(name), base);
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     const int result = file.Save(Path(name).c_str(), false);
     if (ok)
         *ok = result;

@@ -1,6 +1,8 @@
 // What is refused before a byte is read: folders, devices, pipes, and files
 // larger than any receiver's image or any workbook the program accepts.
-#include "image/WorkingCopy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 #include "xls/ChannelWorkbook.h"
 
@@ -19,7 +21,7 @@ protected:
     }
     std::string WorkbookError(const std::string& path) {
         std::string error;
-        EXPECT_FALSE(ImportChannelWorkbook(path, &error)) << path;
+        EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), path, &error)) << path;
         return error;
     }
 };
@@ -41,7 +43,7 @@ TEST_F(InputLimits, FoldersDevicesAndPipesAreNoFiles) {
                      "was not changed.");
     EXPECT_EQ(WorkbookError("/dev/zero"), "/dev/zero is not a regular file, so it cannot be an "
                                           "Excel workbook. The channel list was not changed.");
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     EXPECT_EQ(file.Load(folder.c_str()), 0);
     EXPECT_EQ(file.Load("/dev/zero"), 0);
 }

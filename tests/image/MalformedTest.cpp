@@ -1,6 +1,8 @@
 // Bad images fail cleanly or load clamped: truncation at every block
 // boundary, erased flash, absurd counts and geometry, empty files.
-#include "image/WorkingCopy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <cstring>
@@ -117,10 +119,10 @@ TEST_F(Malformed, EmptyAndTinyFilesFailCleanly) {
     prompt.ExpectAnswer(true);
     EXPECT_EQ(Load({'V', 'X'}), 0) << "bare and far too short";
     EXPECT_EQ(Load({'V', 'X', ' ', ' ', 80, 0}), 0);
-    CChannelFile file;
+    CChannelFile file(TheZorvDB(), CurrentImageValues());
     EXPECT_EQ(file.Load(""), 0) << "empty path";
     EXPECT_EQ(file.Load(Path("missing").c_str()), 0);
-    CChannelFile saver;
+    CChannelFile saver(TheZorvDB(), CurrentImageValues());
     EXPECT_EQ(saver.Save(Path("missing").c_str(), false), 0) << "Save never creates a file";
     EXPECT_FALSE(std::filesystem::exists(Path("missing")));
 }

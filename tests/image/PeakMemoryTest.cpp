@@ -1,6 +1,7 @@
 // Images of the largest size accepted, and every receiver family's image with
 // every byte set, open and save within 64 MB of heap.
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
+#include "image/ImageFile.h"
 #include "tests/image/CountingAllocator.h"
 #include "tests/image/ImageBuilder.h"
 

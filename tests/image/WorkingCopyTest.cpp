@@ -1,7 +1,7 @@
 // The working copy across sessions: one left by an editor that ended without
 // deleting it is found at the next start and offered (open or discard); one
 // that a running editor holds is left alone.
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <csignal>

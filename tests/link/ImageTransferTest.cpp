@@ -2,8 +2,8 @@
 // the conversion into the working form, the atomic replace, and every way a
 // receive can fail without touching the destination.
 #include "link/ImageTransfer.h"
-#include "image/ImageState.h"
-#include "image/WorkingCopy.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
 #include "link/YmodemReceiver.h"
 #include "link/YmodemSender.h"
 #include "tests/link/LinkTestSupport.h"
@@ -29,7 +29,8 @@ LinkResult SendAndReceive(const Bytes& data, const std::string& destination,
     auto sending = std::async(std::launch::async, [&, &end = *a] {
         return ymodem::Send(end, "image.bin", data, FastOptions());
     });
-    const LinkResult received = ReceiveImage(*b, destination, FastOptions());
+    const LinkResult received =
+        ReceiveImage(*b, destination, FastOptions(), nullptr, CurrentHeaderText());
     const LinkResult s = sending.get();
     if (sent)
         *sent = s;
@@ -94,18 +95,18 @@ TEST(ImageReceive, BareImageGetsTheCurrentHeaderText) {
 TEST(ImageReceive, ConversionIsTheOneOpeningUses) {
     HeaderTextScope text('t');
     CTempDir dir;
-    ASSERT_TRUE(CreateWorkingCopy());
     for (const Bytes& image :
          {Concat({{'V', 'X', ' ', ' ', 80, 0}, SampleBytes(3000, 6)}),
           Concat({{'Z', 'O', 'R', 'V'}, SampleBytes(3000, 7)}), SampleBytes(3000, 8)}) {
         const std::string source = dir / "source.bin";
         WriteBytes(source, image);
-        ImportToWorkingCopy(source, nullptr); // the load's result does not matter here
+        // What opening the file decodes: its bytes in the working form.
+        CDocument opened;
+        ReadImageDocument(source, ImageForm::Convert, CurrentImageValues(), opened);
         const std::string dest = dir / "received.bin";
         ASSERT_TRUE(SendAndReceive(image, dest).Ok());
-        EXPECT_EQ(ReadBytes(dest), ReadBytes(g_szWorkImagePath));
+        EXPECT_EQ(ReadBytes(dest), opened.Image());
     }
-    DeleteWorkingCopy();
 }
 
 TEST(ImageReceive, ReplacedFileKeepsItsMode) {

@@ -3,11 +3,12 @@
 #include "xls/ReferenceFile.h"
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "document/ReferenceOrderEdit.h"
 #include "image/ChannelFile.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
 #include "model/ReferenceOrder.h"
 #include "model/SatelliteRecords.h"
 #include "tests/model/ChannelMaker.h"
@@ -64,7 +65,7 @@ protected:
         std::memcpy(blank.data() + 6 + 16, "REFERENCE", 9);
         const std::string path = Path(name);
         WriteWholeFile(path, blank);
-        CChannelFile file;
+        CChannelFile file(TheZorvDB(), CurrentImageValues());
         EXPECT_EQ(file.Save(path.c_str(), false), 1);
         db.ClearAll();
         return path;
@@ -161,7 +162,7 @@ TEST_F(ReferenceFile, Workbook) {
     AddChannel(db, Ch{"Ref One"}.Ids(0, 0, 3).Num(11));
     AddChannel(db, Ch{"Ref Two"}.Num(12));
     AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(0, 0, 4).Num(13));
-    ExportChannelWorkbook(Path("ref.xls"));
+    ExportChannelWorkbook(TheZorvDB(), Path("ref.xls"));
     OpenDocument();
     std::vector<Channel_Info_Tag> ref;
     std::string error;

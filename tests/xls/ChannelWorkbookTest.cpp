@@ -62,9 +62,9 @@ TEST_F(ChannelSheet, ExportThenImportKeepsEveryField) {
         rows.push_back(c);
         db.AddIndexed(kTableChannel, CopyRecord(c));
     }
-    ExportChannelWorkbook(m_path);
+    ExportChannelWorkbook(TheZorvDB(), m_path);
     db.ClearAll();
-    ImportChannelWorkbook(m_path);
+    ImportChannelWorkbook(TheZorvDB(), m_path);
     ASSERT_EQ(db.Size(kTableChannel), rows.size());
     std::size_t i = 0;
     for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
@@ -83,7 +83,7 @@ TEST_F(ChannelSheet, EmptyTableHeaderRowAndOtherSheetsKept) {
     book.GetWorksheet("Sheet1")->Cell(0, 0)->SetString("keep me");
     book.AddWorksheet("Channel")->Cell(5, 5)->SetInteger(1);
     ASSERT_TRUE(book.SaveAs(m_path));
-    ExportChannelWorkbook(m_path);
+    ExportChannelWorkbook(TheZorvDB(), m_path);
     CExcelBook back;
     ASSERT_TRUE(back.Load(m_path));
     ASSERT_EQ(back.SheetCount(), 2u);
@@ -99,7 +99,7 @@ TEST_F(ChannelSheet, EmptyTableHeaderRowAndOtherSheetsKept) {
     EXPECT_STREQ(sheet->At(0, 58).GetString(), "NetworkID");
     EXPECT_STREQ(sheet->At(0, 59).GetString(), "ServiceType");
     db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
-    ImportChannelWorkbook(m_path);
+    ImportChannelWorkbook(TheZorvDB(), m_path);
     EXPECT_EQ(db.Size(kTableChannel), 0u) << "an empty table comes back empty";
 }
 
@@ -118,7 +118,7 @@ TEST_F(ChannelSheet, ImportRulesByColumnPosition) {
     ASSERT_TRUE(book.SaveAs(m_path));
     auto old = NewRecord<Channel_Info_Tag>();
     db.AddIndexed(kTableChannel, std::move(old));
-    ImportChannelWorkbook(m_path);
+    ImportChannelWorkbook(TheZorvDB(), m_path);
     ASSERT_EQ(db.Size(kTableChannel), 2u);
     const auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
     EXPECT_EQ(c->ProgramNum, 12);
@@ -134,20 +134,20 @@ TEST_F(ChannelSheet, MissingSheetOrForeignFileChangesNothingAndSaysWhy) {
     db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
     std::ofstream(m_path) << "not a workbook";
     std::string error;
-    EXPECT_FALSE(ImportChannelWorkbook(m_path, &error));
+    EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), m_path, &error));
     EXPECT_EQ(error, "The file is not an Excel 97-2003 workbook (.xls). The channel list was not "
                      "changed.");
     EXPECT_EQ(db.Size(kTableChannel), 1u);
     CExcelBook book;
     book.New(1);
     ASSERT_TRUE(book.SaveAs(m_path));
-    EXPECT_FALSE(ImportChannelWorkbook(m_path, &error));
+    EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), m_path, &error));
     EXPECT_EQ(error, "The workbook has no sheet named \"Channel\". The channel list was not "
                      "changed.");
     EXPECT_EQ(db.Size(kTableChannel), 1u);
     // A foreign target becomes a workbook holding only "Channel".
     std::ofstream(m_path, std::ios::trunc) << "VX  flash image";
-    EXPECT_TRUE(ExportChannelWorkbook(m_path));
+    EXPECT_TRUE(ExportChannelWorkbook(TheZorvDB(), m_path));
     CExcelBook back;
     ASSERT_TRUE(back.Load(m_path));
     ASSERT_EQ(back.SheetCount(), 1u);

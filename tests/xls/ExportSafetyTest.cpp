@@ -104,7 +104,7 @@ protected:
         const Bytes before = fs::is_regular_file(path) ? ReadBytes(path) : Bytes{};
         const auto entries = std::distance(fs::directory_iterator(m_dir), {});
         std::string message;
-        EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message));
+        EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message));
         EXPECT_NE(message.find(cause), std::string::npos) << message;
         if (fs::is_regular_file(path)) {
             EXPECT_EQ(ReadBytes(path), before);
@@ -124,7 +124,7 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
     const Bytes original = ReadBytes(path);
     AddChannels(100);
     std::string message;
-    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const Bytes written = ReadBytes(path);
 
     // Every other stream of the compound file, byte for byte.
@@ -170,12 +170,12 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
     EXPECT_EQ(book.Sheet(1)->At(0, 0).GetInteger(), 12);
     EXPECT_STREQ(book.Sheet(1)->At(0, 1).GetString(), "merged");
     db.ClearAll();
-    ASSERT_TRUE(ImportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     EXPECT_EQ(db.Size(kTableChannel), 100u);
     EXPECT_STREQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->Name, "Channel 1");
 
     // Exporting again into what we wrote changes nothing but the channels.
-    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     EXPECT_EQ(ReadBytes(path), written);
 }
 
@@ -219,11 +219,11 @@ TEST_F(Export, AFileThatIsNoWorkbookOrNoFileBecomesANewWorkbook) {
     AddChannels(2);
     const fs::path image = m_dir / "image.xls";
     WriteBytes(image, Bytes{'V', 'X', ' ', ' ', 80, 0});
-    ASSERT_TRUE(ExportChannelWorkbook(image.string()));
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), image.string()));
     CExcelBook book;
     ASSERT_TRUE(book.Load(image.string()));
     EXPECT_EQ(book.SheetCount(), 1u);
-    ASSERT_TRUE(ExportChannelWorkbook((m_dir / "new.xls").string()));
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), (m_dir / "new.xls").string()));
     EXPECT_TRUE(fs::exists(m_dir / "new.xls"));
 }
 
@@ -237,7 +237,7 @@ TEST_F(Export, AFailingWriterLeavesTheWorkbookAsItWas) {
         failing.failAfter = n;
         CScopedFileOps scope(failing);
         std::string message;
-        EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message)) << n;
+        EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << n;
         EXPECT_EQ(message, "Cannot save channel file");
         ASSERT_EQ(ReadBytes(path), original) << n;
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 1) << n;
@@ -245,7 +245,7 @@ TEST_F(Export, AFailingWriterLeavesTheWorkbookAsItWas) {
     CFailingFileOps failing;
     failing.failClose = true;
     CScopedFileOps scope(failing);
-    EXPECT_FALSE(ExportChannelWorkbook(path.string()));
+    EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string()));
     EXPECT_EQ(ReadBytes(path), original);
 }
 
@@ -253,7 +253,7 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
     AddChannels(65535);
     const fs::path path = m_dir / "full.xls";
     std::string message;
-    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const Bytes file = ReadBytes(path);
     // Far beyond 109 FAT sectors: the header names extension sectors, the
     // directory still stands in sector 1 and the further FAT sectors follow it.
@@ -266,7 +266,7 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
     for (std::uint32_t i = 1; i < 109; ++i)
         ASSERT_EQ(At32(file, 76 + 4 * i), i + 1) << "FAT sector " << i;
     db.ClearAll();
-    ASSERT_TRUE(ImportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     ASSERT_EQ(db.Size(kTableChannel), 65535u);
     DWORD last = 0;
     for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
@@ -278,7 +278,7 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
     AddChannels(1);
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    EXPECT_FALSE(ExportChannelWorkbook(path.string(), &message));
+    EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message));
     EXPECT_EQ(message, "The channel list has 65,536 channels, but a workbook sheet holds at most "
                        "65,535. Remove 1 channels and save again.");
     EXPECT_EQ(fs::file_size(path, ec), size);
@@ -307,7 +307,7 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
     AddChannels(1);
     std::string message;
-    ASSERT_TRUE(ExportChannelWorkbook(path.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const auto globals = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
     std::map<std::uint16_t, Bytes> byType;
     for (const auto& [type, data] : globals)

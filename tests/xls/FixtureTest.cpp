@@ -42,7 +42,7 @@ TEST(LibreOfficeFixtures, MixedCellsFromACsv) {
 TEST(LibreOfficeFixtures, ChannelSheetImports) {
     CZorvDB& db = TheZorvDB();
     db.ClearAll();
-    ImportChannelWorkbook(Fixture("libreoffice-channel.xls"));
+    ImportChannelWorkbook(TheZorvDB(), Fixture("libreoffice-channel.xls"));
     ASSERT_EQ(db.Size(kTableChannel), 2u);
     const auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
     EXPECT_EQ(c->ProgramNum, 7);

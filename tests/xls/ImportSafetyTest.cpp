@@ -94,7 +94,7 @@ protected:
     // The import fails with `message` and the three channels are still there.
     void ExpectRefused(const std::string& path, const std::string& message) {
         std::string error;
-        EXPECT_FALSE(ImportChannelWorkbook(path, &error));
+        EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), path, &error));
         EXPECT_EQ(error, message);
         ASSERT_EQ(db.Size(kTableChannel), 3u);
         EXPECT_STREQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->Name, "Kept 0");
@@ -195,14 +195,14 @@ TEST_F(Import, FilesThatAreNoWorkbookAtAll) {
                   m_dir.string() + " is a folder, not an Excel workbook." + kUnchanged);
     fs::create_directories(m_dir / "folder.xls");
     std::string error;
-    EXPECT_FALSE(ImportChannelWorkbook((m_dir / "folder.xls").string(), &error));
+    EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), (m_dir / "folder.xls").string(), &error));
     EXPECT_EQ(db.Size(kTableChannel), 3u);
 }
 
 TEST_F(Import, EveryTruncationAndByteFlipEitherReadsAllOrChangesNothing) {
     const auto good = GoodWorkbook(40);
     const std::string path = Write(good, "good.xls");
-    ASSERT_TRUE(ImportChannelWorkbook(path));
+    ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path));
     ASSERT_EQ(db.Size(kTableChannel), 40u);
     int refused = 0, read = 0;
     auto check = [&](const std::vector<std::uint8_t>& file, const std::string& what) {
@@ -211,7 +211,7 @@ TEST_F(Import, EveryTruncationAndByteFlipEitherReadsAllOrChangesNothing) {
         std::strcpy(c->Name, "Mine");
         db.AddIndexed(kTableChannel, std::move(c));
         std::string error;
-        if (ImportChannelWorkbook(Write(file, "damaged.xls"), &error)) {
+        if (ImportChannelWorkbook(TheZorvDB(), Write(file, "damaged.xls"), &error)) {
             ++read;
             // A flipped row number may move a cell to a row of its own; no row is lost.
             EXPECT_GE(db.Size(kTableChannel), 40u) << what << ": a partial list was taken";
@@ -251,8 +251,8 @@ TEST_F(Import, RowsWithoutAStoredValueAreNoChannelsWhateverTheDimensionsSay) {
         {0x000A, {}},
     };
     std::string error;
-    ASSERT_TRUE(ImportChannelWorkbook(Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))),
-                                      &error))
+    ASSERT_TRUE(ImportChannelWorkbook(
+        TheZorvDB(), Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))), &error))
         << error;
     ASSERT_EQ(db.Size(kTableChannel), 2u);
     const auto* first = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
@@ -284,7 +284,7 @@ TEST_F(Import, LabelRecordsReadLikeSharedStrings) {
     EXPECT_EQ(sheet->At(2, 13).Type(), CExcelCell::kWString) << "16-bit text, type 4";
     EXPECT_EQ(std::u16string(sheet->At(2, 13).GetWString()), u"\u20ac News");
     std::string error;
-    ASSERT_TRUE(ImportChannelWorkbook(Write(file), &error)) << error;
+    ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), Write(file), &error)) << error;
     ASSERT_EQ(db.Size(kTableChannel), 3u);
     const auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
     EXPECT_EQ(c->ProgramNum, 42) << "a text cell in a numeric column reads as a number";
@@ -302,7 +302,7 @@ TEST_F(Import, ParsedChannelsAreAValueTheEditorCanApplyLater) {
     ASSERT_TRUE(channels.has_value()) << error;
     EXPECT_EQ(channels->size(), 5u);
     EXPECT_EQ(db.Size(kTableChannel), 3u) << "reading changes nothing";
-    ReplaceChannelTable(*channels);
+    ReplaceChannelTable(TheZorvDB(), *channels);
     EXPECT_EQ(db.Size(kTableChannel), 5u);
     EXPECT_STREQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->Name, "Channel 1");
 }

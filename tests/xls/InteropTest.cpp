@@ -161,7 +161,7 @@ TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
         db.AddIndexed(kTableChannel, std::move(c));
     }
     std::string message;
-    ASSERT_TRUE(ExportChannelWorkbook(xls.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), xls.string(), &message)) << message;
     db.ClearAll();
 
     ASSERT_TRUE(Convert(xls, "", "fods:OpenDocument Spreadsheet Flat XML"));
@@ -195,7 +195,7 @@ TEST_F(LibreOffice, ReadsAFullSheetWrittenWithExtensionSectors) {
     }
     const fs::path xls = m_dir / "full.xls";
     std::string message;
-    ASSERT_TRUE(ExportChannelWorkbook(xls.string(), &message)) << message;
+    ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), xls.string(), &message)) << message;
     db.ClearAll();
     ASSERT_TRUE(Convert(xls, "", "csv:Text - txt - csv (StarCalc):44,34,76"));
     std::istringstream csv(ReadText(m_dir / "full.csv"));

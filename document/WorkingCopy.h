@@ -7,6 +7,8 @@
 #pragma once
 
 #include "contracts/Prompt.h"
+#include "document/Document.h"
+#include "image/WorkingForm.h"
 #include "platform/ByteOrder.h"
 
 #include <span>
@@ -31,48 +33,38 @@ bool ReadWorkingCopy(std::string& contents, std::string* error = nullptr);
 // so a failure leaves the old contents whole; the held descriptor follows.
 bool ReplaceWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second = {},
                         std::string* error = nullptr);
-// Load (of CChannelFile) on the held working copy; 1 or 0.
+// The current document decoded afresh from the held working copy: Load's
+// result (1 or 0), or kImportFileError when the copy cannot be read. A copy
+// that does not load leaves the current document as it was.
 int LoadWorkingCopy(IUserPrompt* prompt = nullptr);
 
-// Result of ImportToWorkingCopy when the source cannot be read or the
-// working copy cannot be written: the file error the caller reports.
-inline constexpr int kImportFileError = -1;
-
-// What goes in front of `image` to put it in the working form, chosen by its
-// first four bytes: nothing for "VX  " (and for an empty file); "VX  ", the
-// length 80 and 16 zero bytes for "ZORV"; otherwise the full 86-byte header
-// with the header text as it stands now.
-std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image);
-
-// Converts `source` into the working copy by its first four bytes, clears
-// the store and loads the working copy: Load's result, or kImportFileError
-// with the reason in `error`.
+// Opens `source` as the current document: the file is read whole and decoded
+// into a document of its own (converted into the working form by its first
+// four bytes, or as it is), which becomes current only when all of it
+// loaded; then the working copy is written once from it. The result is
+// Load's (1 or 0), or kImportFileError when the file cannot be read, with the
+// reason in `error`; on anything but 1 nothing was changed or written. A
+// working copy that cannot be written after a load is reported in
+// `workingCopyProblem`: the document is whole in memory and saves as usual.
 int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt = nullptr,
-                        std::string* error = nullptr);
+                        std::string* error = nullptr, ImageForm form = ImageForm::Convert,
+                        std::string* workingCopyProblem = nullptr);
+// The image a receive left under the working copy's name, taken as it is, as
+// the current document; when it does not load the working copy gets the
+// current document's bytes back (a failure to write them is added to
+// `error`; the document itself is whole in memory either way).
+int AdoptReceivedWorkingCopy(IUserPrompt* prompt = nullptr, std::string* error = nullptr);
 
-// Why a save failed: what the user is shown, and the system's reason.
-struct SaveReport {
-    std::string message; // "Cannot save channel file", or what to do about it
-    std::string detail;  // e.g. "writing /x/list.bin: No space left on device"
-};
-
-// Writes the working copy to `target` in its on-disk form and saves the store
-// into it; a ZORV image then gets a fresh CRC. Nothing is written when a
-// table does not fit the receiver (the report then says which, and by how
-// many). Everything happens in a
-// temporary file that replaces the target only when all of it succeeded; a
+// Writes the current document to `target` in its on-disk form: its image
+// bytes patched with the tables, a ZORV image with a fresh CRC. Nothing is
+// written when a table does not fit the receiver (the report then says
+// which, and by how many). The bytes replace the target atomically; a
 // replaced target is kept as target + ".bak". Save's result (0 or 1).
 int ExportWorkingCopy(const std::string& target, SaveReport* report = nullptr);
 // Send's save into the working copy itself (always the working form), with
-// the same capacity check first and the same all-or-nothing replacement. 1 or 0.
+// the same capacity check first and the same all-or-nothing replacement;
+// the current document's image bytes then are the saved ones. 1 or 0.
 int SaveIntoWorkingCopy(SaveReport* report = nullptr);
-
-// CRC-16/XMODEM over bytes 64 to the end of a ZORV image, zero-padded to a
-// multiple of 1024; 0 when the file cannot be read.
-WORD ComputeImageCRC(const std::string& path);
-// Writes ComputeImageCRC at offsets 61-62, least significant byte first.
-// False when the file cannot be read or written.
-bool StampImageCRC(const std::string& path);
 
 // Working copies in `folder` (the temporary directory when empty) that a
 // session left behind: ours by name and owner, in the working form, and held

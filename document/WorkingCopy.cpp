@@ -1,12 +1,9 @@
-#include "image/WorkingCopy.h"
+#include "document/WorkingCopy.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
-#include "image/Capacity.h"
-#include "image/ChannelFile.h"
-#include "image/Checksums.h"
+#include "document/CurrentDocument.h"
 #include "image/ImageFile.h"
-#include "image/ImageState.h"
-#include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
 #include "platform/InputFile.h"
 
@@ -29,7 +26,6 @@ char g_szWorkImagePath[kMaxPath] = {};
 
 namespace {
 
-constexpr const char* kSaveFailed = "Cannot save channel file";
 constexpr const char* kNamePattern = "ZOXXXXXX.tmp";
 constexpr int kNameSuffix = 4; // ".tmp"
 constexpr const char* kNoWorkingCopy =
@@ -79,6 +75,11 @@ void Report(SaveReport* report, const std::string& message, const std::string& d
     }
 }
 
+// The current document's bytes as the working copy's new contents.
+bool WriteCurrentToWorkingCopy(std::string* error) {
+    return ReplaceWorkingCopy(CDocument::Current().Image(), {}, error);
+}
+
 bool WriteAllAt(int fd, std::span<const BYTE> data, std::string& error, const std::string& name) {
     while (!data.empty()) {
         const long n = FileOps().Write(fd, data.data(), data.size());
@@ -93,90 +94,11 @@ bool WriteAllAt(int fd, std::span<const BYTE> data, std::string& error, const st
     return true;
 }
 
-bool ImageCrc(const std::string& path, WORD& crc) {
-    std::string image;
-    if (!ReadWholeFile(path, image) || image.size() < kZorvHeaderSize)
-        return false;
-    const std::size_t range = image.size() - kZorvHeaderSize;
-    crc = Crc16Xmodem(Bytes(image).subspan(kZorvHeaderSize));
-    // The range is padded with zeros to a multiple of 1024.
-    const std::vector<BYTE> padding((1024 - range % 1024) % 1024, 0);
-    crc = Crc16Xmodem(padding, crc);
-    return true;
-}
-
-// The working copy as it goes to disk: a ZORV image gets its 64-byte header
-// back in place of the working header.
-void WriteOnDiskForm(CAtomicFile& out, const std::string& work, bool zorv) {
-    if (!zorv) {
-        out.Write(Bytes(work));
-        return;
-    }
-    const std::size_t skip = std::min<std::size_t>(work.size(), kWorkingHeaderSize);
-    out.Write(std::span<const BYTE>(g_HeaderText + kZorvTagOffset, kZorvHeaderSize)) &&
-        out.Write(Bytes(work).subspan(skip));
-}
-
-// The shared body of both saves: `work` into a temporary file beside
-// `target`, the store saved into it, the CRC stamped, then the rename.
-int SaveThroughTemporary(CAtomicFile& out, const std::string& work, bool zorv, bool keepBackup,
-                         SaveReport* report) {
-    if (!out.Create()) {
-        Report(report, kSaveFailed, out.Error());
-        return 0;
-    }
-    WriteOnDiskForm(out, work, zorv);
-    if (!out.Error().empty()) {
-        Report(report, kSaveFailed, out.Error());
-        return 0;
-    }
-    CChannelFile file;
-    errno = 0;
-    if (file.Save(out.TempPath().c_str(), zorv) != 1) {
-        const int error = errno;
-        out.Discard();
-        Report(report, kSaveFailed,
-               "the channel data could not be written into " + out.Target() + ": " +
-                   (error != 0 ? std::strerror(error) : "a table does not fit this receiver"));
-        return 0;
-    }
-    if (zorv && !StampImageCRC(out.TempPath())) {
-        out.Discard();
-        Report(report, kSaveFailed, "the image CRC could not be written into " + out.Target());
-        return 0;
-    }
-    if (!out.Commit(keepBackup)) {
-        Report(report, kSaveFailed, out.Error());
-        return 0;
-    }
-    return 1;
-}
-
-// Everything a save needs before it may write: the tables fit the receiver,
-// and the working copy can be read.
-bool WorkingCopyForSave(std::string& work, SaveReport* report) {
-    const auto problems = CheckCapacity(TheZorvDB(), FlashGeometry::FromPolicy());
-    if (!problems.empty()) {
-        Report(report, CapacityMessage(problems), "");
-        return false;
-    }
-    std::string error;
-    if (ReadWorkingCopy(work, &error))
-        return true;
-    Report(report,
-           "The working copy of the image (" + std::string(g_szWorkImagePath) +
-               ") cannot be read, so the parts of the image this program does not edit "
-               "would be lost. Nothing was saved. Open the image again, then save.",
-           error);
-    return false;
-}
-
 // New working-copy contents go into a new private, locked file beside it;
-// `patch` may then change that file (a save into it); only when all of that
-// worked is it synced and renamed over the working copy, and the held
-// descriptor moves to it.
+// only when all of it was written is it synced and renamed over the working
+// copy, and the held descriptor moves to it.
 bool SwapInWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second,
-                       const std::function<bool(const std::string&)>& patch, std::string* error) {
+                       std::string* error) {
     std::string why;
     if (g_nWorkFd < 0) {
         if (error)
@@ -190,10 +112,6 @@ bool SwapInWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second
         why = "cannot create a file beside " + std::string(g_szWorkImagePath) + ": " +
               std::strerror(errno);
     ok = ok && WriteAllAt(fd, first, why, staged) && WriteAllAt(fd, second, why, staged);
-    if (ok && patch && !patch(staged)) {
-        why = "the channel data could not be written into " + staged;
-        ok = false;
-    }
     if (ok && FileOps().Sync(fd) != 0) {
         why = "writing " + staged + " to disk: " + std::strerror(errno);
         ok = false;
@@ -247,27 +165,6 @@ int WorkingCopyDescriptor() {
     return g_nWorkFd;
 }
 
-std::vector<BYTE> WorkingFormPrefix(std::span<const BYTE> image) {
-    const auto startsWith = [&](const char* magic) {
-        return image.size() >= 4 && std::memcmp(image.data(), magic, 4) == 0;
-    };
-    if (image.empty() || startsWith("VX  "))
-        return {};
-    std::vector<BYTE> prefix(kWorkingHeaderSize, 0);
-    prefix[0] = 'V';
-    prefix[1] = 'X';
-    prefix[2] = ' ';
-    prefix[3] = ' ';
-    WriteWORD(prefix.data() + 4, kHeaderTextSize, 0);
-    if (startsWith("ZORV")) {
-        // 16 zero bytes, so the 64-byte header lands at header-text offset 16.
-        prefix.resize(6 + 16);
-    } else {
-        std::memcpy(prefix.data() + 6, g_HeaderText, kHeaderTextSize);
-    }
-    return prefix;
-}
-
 bool ReadWorkingCopy(std::string& contents, std::string* error) {
     std::string why;
     if (g_nWorkFd < 0) {
@@ -283,82 +180,77 @@ bool ReadWorkingCopy(std::string& contents, std::string* error) {
 
 bool ReplaceWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second,
                         std::string* error) {
-    return SwapInWorkingCopy(first, second, nullptr, error);
+    return SwapInWorkingCopy(first, second, error);
 }
 
 int LoadWorkingCopy(IUserPrompt* prompt) {
-    CChannelFile file;
-    file.SetPrompt(prompt);
-    return file.LoadDescriptor(g_nWorkFd);
+    std::string work;
+    if (!ReadWorkingCopy(work))
+        return kImportFileError;
+    CDocument loaded;
+    const int result =
+        DecodeImage(Bytes(work), ImageForm::AsIs, CurrentImageValues(), loaded, prompt);
+    if (result == 1) {
+        loaded.SetSource(CDocument::Current().Source());
+        CDocument::MakeCurrent(loaded);
+    }
+    return result;
 }
 
-int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, std::string* error) {
-    try {
-        std::string image;
-        if (!ReadWholeFile(source, image, error))
-            return kImportFileError;
-        const std::vector<BYTE> prefix = WorkingFormPrefix(Bytes(image));
-        if (!ReplaceWorkingCopy(prefix, Bytes(image), error))
-            return kImportFileError;
-    } catch (const std::bad_alloc&) {
-        if (error)
-            *error = "There is not enough memory to open " + source + ".";
-        return kImportFileError;
+int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, std::string* error,
+                        ImageForm form, std::string* workingCopyProblem) {
+    const int result = OpenAsCurrent(source, form, prompt, error);
+    if (result != 1)
+        return result;
+    std::string why;
+    if (!WriteCurrentToWorkingCopy(&why) && workingCopyProblem)
+        *workingCopyProblem = why;
+    return 1;
+}
+
+int AdoptReceivedWorkingCopy(IUserPrompt* prompt, std::string* error) {
+    std::string received;
+    int result = kImportFileError;
+    CDocument loaded;
+    if (ReadWholeFile(g_szWorkImagePath, received, error)) {
+        result =
+            DecodeImage(Bytes(received), ImageForm::AsIs, CurrentImageValues(), loaded, prompt);
+        loaded.SetSource(g_szWorkImagePath);
     }
-    TheZorvDB().ClearAll();
-    return LoadWorkingCopy(prompt);
+    if (result == 1) {
+        CDocument::MakeCurrent(loaded);
+        // The copy the dialog left becomes the held one.
+        std::string why;
+        WriteCurrentToWorkingCopy(&why);
+        return 1;
+    }
+    // What was received goes; the working copy gets the document's bytes back.
+    std::string why;
+    if (!WriteCurrentToWorkingCopy(&why) && error)
+        *error += (error->empty() ? "" : "\n") + why;
+    return result;
 }
 
 int ExportWorkingCopy(const std::string& target, SaveReport* report) {
-    try {
-        std::string work;
-        if (!WorkingCopyForSave(work, report))
-            return 0;
-        CAtomicFile out(target);
-        return SaveThroughTemporary(out, work, g_bZorvImage, true, report);
-    } catch (const std::bad_alloc&) {
-        Report(report, kSaveFailed, "not enough memory");
-        return 0;
-    }
+    return SaveImageDocument(CDocument::Current(), target, report, true);
 }
 
 int SaveIntoWorkingCopy(SaveReport* report) {
     try {
-        std::string work;
-        if (!WorkingCopyForSave(work, report))
+        std::vector<BYTE> image;
+        if (!EncodeImage(CDocument::Current(), true, image, report))
             return 0;
         std::string error;
-        const bool ok = SwapInWorkingCopy(
-            Bytes(work), {},
-            [](const std::string& staged) {
-                CChannelFile file;
-                return file.Save(staged.c_str(), false) == 1;
-            },
-            &error);
-        if (!ok)
-            Report(report, kSaveFailed, error);
-        return ok ? 1 : 0;
+        if (!ReplaceWorkingCopy(image, {}, &error)) {
+            Report(report, texts::kCannotSaveImage, error);
+            return 0;
+        }
+        CDocument::Current().Image() = std::move(image);
+        return 1;
     } catch (const std::bad_alloc&) {
-        Report(report, kSaveFailed, "not enough memory");
+        Report(report, texts::kCannotSaveImage, "not enough memory");
         return 0;
     }
-}
-
-WORD ComputeImageCRC(const std::string& path) {
-    WORD crc = 0;
-    return ImageCrc(path, crc) ? crc : WORD{0};
-}
-
-bool StampImageCRC(const std::string& path) {
-    WORD crc = 0;
-    if (!ImageCrc(path, crc))
-        return false;
-    CImageFile file;
-    BYTE bytes[2];
-    WriteWORD(bytes, crc, 0);
-    const bool written =
-        file.Open(path, CImageFile::Mode::Update) && file.Seek(61) && file.Write(bytes);
-    return file.Close() && written;
 }
 
 std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder) {
