@@ -149,6 +149,8 @@ bool CreateWorkingCopy(const std::string& folder) {
     }
     std::memcpy(g_szWorkImagePath, path.c_str(), path.size() + 1);
     g_nWorkFd = fd;
+    // A new working copy is empty, and so is the base of the next save.
+    CDocument::Current().Image().clear();
     return true;
 }
 

@@ -20,7 +20,8 @@ extern char g_szWorkImagePath[kMaxPath];
 
 // Creates a new, empty, uniquely named file "ZO??????.tmp" in `folder` (the
 // temporary directory when empty), keeps its path in g_szWorkImagePath and
-// holds it open and locked. Replaces any working copy held before.
+// holds it open and locked. Replaces any working copy held before; the
+// current document's image bytes start empty with it, as at start-up.
 bool CreateWorkingCopy(const std::string& folder = {});
 // Deletes the working copy, releases it and empties the path.
 void DeleteWorkingCopy();

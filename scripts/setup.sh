@@ -13,6 +13,7 @@ packages=(
     # the Debian package: dpkg-shlibdeps computes its dependencies
     dpkg-dev
     lrzsz socat # the receiver link is tested against sb/rb over socat ptys
+    strace      # the reading commands are traced to show that they write nothing
 )
 # LibreOffice is only needed by the spreadsheet interoperability tests.
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then

@@ -1,0 +1,38 @@
+#!/bin/sh
+# The reading commands open no file for writing, rename nothing and sync
+# nothing; the exporting ones write only beside their target. Traced with
+# strace; skipped (exit 77) where it is missing.
+set -u
+cli=$1
+image=$2
+command -v strace >/dev/null 2>&1 || exit 77
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+trace() {
+    strace -f -qq -y -e trace=openat,open,creat,rename,renameat,renameat2,fsync,fdatasync,unlink,unlinkat \
+        -o "$out/trace" "$cli" "$@" >/dev/null 2>"$out/stderr" || {
+        echo "velmar-cli $*: failed"; cat "$out/stderr"; exit 1; }
+}
+writes() {
+    grep -E 'O_WRONLY|O_RDWR|O_CREAT|creat\(|rename|fsync|fdatasync|unlink' "$out/trace" |
+        grep -v ' = -1 '
+}
+fail=0
+"$cli" export-xls "$image" "$out/list.xls" >/dev/null || exit 1
+for args in "info $image" "info --json $image" "dump $image" "dump-xls $out/list.xls"; do
+    # shellcheck disable=SC2086
+    trace $args
+    if writes >/dev/null; then
+        echo "velmar-cli $args writes:"; writes; fail=1
+    fi
+done
+mkdir "$out/target"
+for args in "export-h $image $out/target/t.h" "export-xls $image $out/target/t.xls" \
+            "save $image $out/target/t.bin"; do
+    # shellcheck disable=SC2086
+    trace $args
+    if writes | grep -v "$out/target[/>]" >/dev/null; then
+        echo "velmar-cli $args writes outside its target's folder:"; writes | grep -v "$out/target[/>]"; fail=1
+    fi
+done
+exit $fail

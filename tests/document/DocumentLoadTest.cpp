@@ -1,0 +1,273 @@
+// Documents as values: two lists decoded side by side without touching the
+// current one, and loads that fail at any step (the file cannot be read, it
+// does not decode, the working copy cannot be written, the disk is full)
+// after which the next save writes exactly what a fault-free run writes.
+#include "document/Document.h"
+#include "document/WorkingCopy.h"
+#include "platform/FileOps.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <cstring>
+#include <set>
+
+using namespace velmar::test;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A satellite image of the start-up receiver with `count` TV channels named
+// after `prefix`, and a header text that tells the images apart.
+Image ListImage(const std::string& prefix, int count, const std::string& header) {
+    Image img(Profile{}.FlashSize());
+    img.SetHeaderText(0, header);
+    img.PutText(2, "Sport");
+    for (int i = 0; i < count; ++i) {
+        // Compact entries of list 7: number, satellite, attributes, name.
+        const int at = 49152 + i * 56;
+        img.Put16(at + 4, static_cast<WORD>(i + 1), 0);
+        img.Put8(at + 6, 1);
+        img.Put16(at + 18, 0x0400, 0);
+        img.PutText(at + 22, prefix + " " + std::to_string(i));
+    }
+    img.Put16(49152 + 4096 - 6, static_cast<WORD>(count), 1);
+    // Bytes past the blocks, which no block owns: a save must carry them from
+    // the image it builds on.
+    const std::string settings = prefix + " settings";
+    img.Bytes().insert(img.Bytes().end(), settings.begin(), settings.end());
+    return img;
+}
+
+std::vector<std::string> ChannelNames(const CZorvDB& db) {
+    std::vector<std::string> names;
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        names.emplace_back(c.Name);
+    return names;
+}
+
+std::set<std::string> Listing(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+class DocumentLoad : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        m_work = Path("work");
+        fs::create_directories(m_work);
+        ASSERT_TRUE(CreateWorkingCopy(m_work.string()));
+        WriteFile(Path("first.bin"), ListImage("First", 12, "first header").Bytes());
+        WriteFile(Path("second.bin"), ListImage("Second", 30, "second header").Bytes());
+    }
+    void TearDown() override {
+        DeleteWorkingCopy();
+        CodecTest::TearDown();
+    }
+    // What the next save writes.
+    std::vector<BYTE> NextSave() {
+        const fs::path out = Path("saved-" + std::to_string(m_nSaves++) + ".bin");
+        SaveReport report;
+        EXPECT_EQ(ExportWorkingCopy(out.string(), &report), 1) << report.detail;
+        return ReadFile(out);
+    }
+    // The bytes a fault-free open of `name` followed by a save writes.
+    std::vector<BYTE> FaultFreeSaveOf(const std::string& name) {
+        EXPECT_EQ(ImportToWorkingCopy(Path(name).string(), &prompt), 1);
+        return NextSave();
+    }
+
+    fs::path m_work;
+    int m_nSaves = 0;
+};
+
+TEST_F(DocumentLoad, TwoDocumentsDecodeSideBySideWithNeitherCurrent) {
+    ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
+    const std::vector<std::string> currentNames = ChannelNames(TheZorvDB());
+    const ImageStateValues currentValues = CurrentImageValues();
+    const std::vector<BYTE> workingCopy = ReadFile(g_szWorkImagePath);
+
+    CDocument a, b;
+    EXPECT_FALSE(a.IsCurrent());
+    EXPECT_TRUE(CDocument::Current().IsCurrent());
+    const ImageStateValues zero{};
+    ASSERT_EQ(ReadImageDocument(Path("first.bin").string(), ImageForm::Convert, zero, a), 1);
+    ASSERT_EQ(ReadImageDocument(Path("second.bin").string(), ImageForm::Convert, zero, b), 1);
+
+    ASSERT_EQ(a.Store().Size(kTableChannel), 12u);
+    ASSERT_EQ(b.Store().Size(kTableChannel), 30u);
+    EXPECT_EQ(ChannelNames(a.Store()).front(), "First 0");
+    EXPECT_EQ(ChannelNames(b.Store()).back(), "Second 29");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.Values().headerText)), "second header");
+    EXPECT_NE(a.Values(), b.Values());
+    EXPECT_EQ(b.Source(), Path("second.bin").string());
+
+    // The current document saw none of it.
+    EXPECT_EQ(ChannelNames(TheZorvDB()), currentNames);
+    EXPECT_EQ(CurrentImageValues(), currentValues);
+    EXPECT_EQ(ReadFile(g_szWorkImagePath), workingCopy);
+
+    // A document encodes as the current one would: the same bytes as opening
+    // the file and saving it.
+    std::vector<BYTE> encoded;
+    ASSERT_TRUE(EncodeImage(b, false, encoded));
+    EXPECT_EQ(encoded, FaultFreeSaveOf("second.bin"));
+}
+
+TEST_F(DocumentLoad, MakeCurrentExchangesEverythingAndCannotFail) {
+    ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
+    const std::vector<BYTE> firstImage = CDocument::Current().Image();
+    CDocument other;
+    ASSERT_EQ(ReadImageDocument(Path("second.bin").string(), ImageForm::Convert,
+                                CurrentImageValues(), other),
+              1);
+    static_assert(noexcept(CDocument::MakeCurrent(other)));
+    CDocument::MakeCurrent(other);
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), 30u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(g_HeaderText)), "second header");
+    EXPECT_EQ(other.Store().Size(kTableChannel), 12u) << "the old current one, now aside";
+    EXPECT_EQ(other.Image(), firstImage);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(other.Values().headerText)),
+              "first header");
+}
+
+// Each way an open can fail leaves the document the user had, byte for byte
+// in the next save, and writes nothing.
+TEST_F(DocumentLoad, FailedOpensChangeNothingAndWriteNothing) {
+    const std::vector<BYTE> expected = FaultFreeSaveOf("first.bin");
+    const std::vector<BYTE> workingCopy = ReadFile(g_szWorkImagePath);
+
+    fs::create_directories(Path("folder.bin"));
+    std::vector<BYTE> shortImage = ListImage("Short", 3, "short").Bytes();
+    shortImage.resize(4000); // the header is fine, the blocks are missing
+    WriteFile(Path("short.bin"), shortImage);
+    std::vector<BYTE> badHeader = ListImage("Bad", 3, "bad").Bytes();
+    badHeader[4] = 81; // a header length that is not 80: the question, answered No
+    WriteFile(Path("badheader.bin"), badHeader);
+
+    const struct {
+        const char* file;
+        int result;
+    } cases[] = {{"missing.bin", kImportFileError},
+                 {"folder.bin", kImportFileError},
+                 {"short.bin", 0},
+                 {"badheader.bin", 0}};
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_EQ(ImportToWorkingCopy(Path(c.file).string(), &prompt, &error), c.result) << c.file;
+        EXPECT_EQ(c.result == kImportFileError, !error.empty()) << c.file << ": " << error;
+        EXPECT_EQ(ChannelNames(TheZorvDB()).size(), 12u) << c.file;
+        EXPECT_EQ(ReadFile(g_szWorkImagePath), workingCopy) << c.file;
+        EXPECT_EQ(Listing(m_work).size(), 1u) << c.file;
+        EXPECT_EQ(NextSave(), expected) << c.file;
+    }
+    EXPECT_EQ(prompt.Asked().size(), 1u) << "the header question, once";
+}
+
+// The working copy is written after the document is current; when that
+// write fails (at any byte, the sync or the rename) the open still
+// succeeded, says why the copy is stale, and the next save is the new
+// document's, exactly.
+TEST_F(DocumentLoad, AWorkingCopyThatCannotBeWrittenCostsTheSaveNothing) {
+    const std::vector<BYTE> expected = FaultFreeSaveOf("second.bin");
+    const std::int64_t size = static_cast<std::int64_t>(ReadFile(Path("second.bin")).size());
+    std::vector<CFailingFileOps> faults;
+    for (const std::int64_t n :
+         {std::int64_t{0}, std::int64_t{1}, std::int64_t{86}, size / 2, size - 1}) {
+        CFailingFileOps full;
+        full.failAfter = n;
+        faults.push_back(full);
+    }
+    CFailingFileOps sync, rename;
+    sync.failSync = true;
+    rename.failRename = true;
+    faults.push_back(sync);
+    faults.push_back(rename);
+
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
+        const std::vector<BYTE> firstCopy = ReadFile(g_szWorkImagePath);
+        std::string error, problem;
+        {
+            CScopedFileOps scope(faults[i]);
+            EXPECT_EQ(ImportToWorkingCopy(Path("second.bin").string(), &prompt, &error,
+                                          ImageForm::Convert, &problem),
+                      1)
+                << i;
+        }
+        EXPECT_FALSE(problem.empty()) << i;
+        EXPECT_EQ(ReadFile(g_szWorkImagePath), firstCopy) << i << ": the old copy is whole";
+        EXPECT_EQ(Listing(m_work).size(), 1u) << i << ": no staged file is left";
+        EXPECT_EQ(NextSave(), expected) << i;
+    }
+}
+
+// A receive leaves the received image under the working copy's name. One
+// that does not load puts the document's bytes back; when even that write
+// fails, the next save still builds on the document's own bytes, never on
+// what the receive left.
+TEST_F(DocumentLoad, AFailedReceiveNeverLendsItsBytesToTheNextSave) {
+    const std::vector<BYTE> expected = FaultFreeSaveOf("first.bin");
+    const std::vector<BYTE> firstCopy = ReadFile(g_szWorkImagePath);
+    std::vector<BYTE> received = ListImage("Received", 5, "received").Bytes();
+    received[4] = 81; // does not load (the question is answered No)
+
+    for (const bool restoreFails : {false, true}) {
+        WriteFile(g_szWorkImagePath, received);
+        std::string error;
+        CFailingFileOps failing;
+        failing.failAfter = restoreFails ? 0 : -1;
+        {
+            CScopedFileOps scope(failing);
+            EXPECT_EQ(AdoptReceivedWorkingCopy(&prompt, &error), 0) << restoreFails;
+        }
+        EXPECT_EQ(ChannelNames(TheZorvDB()).size(), 12u);
+        if (restoreFails) {
+            EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+            EXPECT_EQ(ReadFile(g_szWorkImagePath), received);
+        } else {
+            EXPECT_EQ(ReadFile(g_szWorkImagePath), firstCopy);
+        }
+        EXPECT_EQ(NextSave(), expected) << restoreFails;
+    }
+
+    // A good one becomes current, and the held copy is what was received.
+    const std::vector<BYTE> good = ListImage("Received", 5, "received").Bytes();
+    WriteFile(g_szWorkImagePath, good);
+    ASSERT_EQ(AdoptReceivedWorkingCopy(&prompt), 1);
+    EXPECT_EQ(ChannelNames(TheZorvDB()).front(), "Received 0");
+    EXPECT_EQ(ReadFile(g_szWorkImagePath), good);
+}
+
+// A working copy left by an editor that did not end normally: a damaged one
+// changes nothing; a good one opens even when its new working copy cannot
+// be written.
+TEST_F(DocumentLoad, RecoveryDecodesBeforeItCommits) {
+    const std::vector<BYTE> expected = FaultFreeSaveOf("first.bin");
+    const fs::path abandoned = m_work / "ZOabcdef.tmp";
+    std::vector<BYTE> damaged = ListImage("Left", 4, "left").Bytes();
+    damaged.resize(3000);
+    WriteFile(abandoned, damaged);
+    prompt.ExpectAnswer(true); // open it
+    EXPECT_EQ(OfferWorkingCopyRecovery(prompt, m_work.string()), 0);
+    EXPECT_EQ(ChannelNames(TheZorvDB()).size(), 12u);
+    EXPECT_EQ(NextSave(), expected);
+
+    WriteFile(abandoned, ListImage("Left", 4, "left").Bytes());
+    WriteFile(Path("left.bin"), ListImage("Left", 4, "left").Bytes());
+    const std::vector<BYTE> left = FaultFreeSaveOf("left.bin");
+    ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
+    prompt.ExpectAnswer(true);
+    CFailingFileOps failing;
+    failing.failAfter = 0;
+    {
+        CScopedFileOps scope(failing);
+        EXPECT_EQ(OfferWorkingCopyRecovery(prompt, m_work.string()), 1);
+    }
+    EXPECT_EQ(ChannelNames(TheZorvDB()).front(), "Left 0");
+    EXPECT_EQ(NextSave(), left);
+}
+
+} // namespace
