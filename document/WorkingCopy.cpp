@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "image/ImageFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
 #include "platform/InputFile.h"
 
@@ -46,11 +47,6 @@ std::string TempFolder(const std::string& folder) {
     return ec ? std::string("/tmp") : dir.string();
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-}
-
 // A new private file "ZO??????.tmp" in `folder`, open and locked.
 int CreateLocked(const std::string& folder, std::string& path) {
     std::string pattern = folder + "/" + kNamePattern;
@@ -80,57 +76,25 @@ bool WriteCurrentToWorkingCopy(std::string* error) {
     return ReplaceWorkingCopy(CDocument::Current().Image(), {}, error);
 }
 
-bool WriteAllAt(int fd, std::span<const BYTE> data, std::string& error, const std::string& name) {
-    while (!data.empty()) {
-        const long n = FileOps().Write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = "writing " + name + ": " + std::strerror(n == 0 ? ENOSPC : errno);
-            return false;
-        }
-        data = data.subspan(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// New working-copy contents go into a new private, locked file beside it;
-// only when all of it was written is it synced and renamed over the working
-// copy, and the held descriptor moves to it.
+// New working-copy contents go through the one atomic writer into a
+// private, locked file beside it, which replaces it only when all of it was
+// written; the held descriptor then moves to the new file.
 bool SwapInWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second,
                        std::string* error) {
-    std::string why;
     if (g_nWorkFd < 0) {
         if (error)
             *error = kNoWorkingCopy;
         return false;
     }
-    std::string staged;
-    const int fd = CreateLocked(FolderOf(g_szWorkImagePath), staged);
-    bool ok = fd >= 0;
-    if (!ok)
-        why = "cannot create a file beside " + std::string(g_szWorkImagePath) + ": " +
-              std::strerror(errno);
-    ok = ok && WriteAllAt(fd, first, why, staged) && WriteAllAt(fd, second, why, staged);
-    if (ok && FileOps().Sync(fd) != 0) {
-        why = "writing " + staged + " to disk: " + std::strerror(errno);
-        ok = false;
-    }
-    if (ok && FileOps().Rename(staged.c_str(), g_szWorkImagePath) != 0) {
-        why = "replacing " + std::string(g_szWorkImagePath) + ": " + std::strerror(errno);
-        ok = false;
-    }
-    if (!ok) {
-        if (fd >= 0) {
-            ::unlink(staged.c_str());
-            ::close(fd);
-        }
+    CAtomicFile out(g_szWorkImagePath);
+    out.HoldOpen();
+    if (!out.Create() || !out.Write(first) || !out.Write(second) || !out.Commit()) {
         if (error)
-            *error = why;
+            *error = out.Error();
         return false;
     }
     ::close(g_nWorkFd);
-    g_nWorkFd = fd;
+    g_nWorkFd = out.ReleaseDescriptor();
     return true;
 }
 

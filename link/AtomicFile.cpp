@@ -1,6 +1,7 @@
 #include "link/AtomicFile.h"
 
 #include "link/FdTransport.h"
+#include "platform/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,19 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool WriteAll(int fd, std::span<const std::uint8_t> data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 std::string DirectoryOf(const std::string& path) {
     const std::string dir = std::filesystem::path(path).parent_path().string();
@@ -57,34 +45,9 @@ int CreateSiblingTempFile(const std::string& target, const char* tag, std::strin
 
 bool ReplaceFileAtomically(const std::string& target, std::span<const std::uint8_t> first,
                            std::span<const std::uint8_t> second, std::string& error) {
-    std::string temp;
-    const int fd = CreateSiblingTempFile(target, "new", temp, error);
-    if (fd < 0)
-        return false;
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    bool ok = WriteAll(fd, first) && WriteAll(fd, second) && ::fsync(fd) == 0;
-    if (!ok)
-        error = SystemError("cannot write " + temp);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = SystemError("cannot write " + temp);
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        error = SystemError("cannot replace " + target);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the directory.
-    const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    CAtomicFile out(target);
+    if (out.Create() && out.Write(first) && out.Write(second) && out.Commit())
+        return true;
+    error = out.Error();
+    return false;
 }

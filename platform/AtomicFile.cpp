@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -74,6 +75,14 @@ CAtomicFile::CAtomicFile(const std::string& target) : m_strTarget(target) {
 
 CAtomicFile::~CAtomicFile() {
     Discard();
+    if (m_nHeld >= 0)
+        ::close(m_nHeld);
+}
+
+int CAtomicFile::ReleaseDescriptor() {
+    const int fd = m_nHeld;
+    m_nHeld = -1;
+    return fd;
 }
 
 bool CAtomicFile::Fail(const std::string& what, int error) {
@@ -95,6 +104,12 @@ bool CAtomicFile::Create() {
     m_fd = CreateBeside(m_strTarget, ".", m_strTemp);
     if (m_fd < 0)
         return Fail("cannot create a file in " + Folder(m_strTarget), errno);
+    if (m_bHold) {
+        // mkostemp's 0600 is what a held file keeps.
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
+            return Fail("cannot lock " + m_strTemp, errno);
+        return true;
+    }
     // mkostemp gives 0600; the result should look like any file the user saves.
     mode_t mode = 0;
     if (m_bTargetExists) {
@@ -154,15 +169,21 @@ bool CAtomicFile::Commit(bool keepBackup) {
     }
     if (FileOps().Sync(m_fd) != 0)
         return Fail("writing " + m_strTarget + " to disk", errno);
-    const int fd = m_fd;
-    m_fd = -1;
-    if (FileOps().Close(fd) != 0)
-        return Fail("closing " + m_strTarget, errno);
+    if (!m_bHold) {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (FileOps().Close(fd) != 0)
+            return Fail("closing " + m_strTarget, errno);
+    }
     struct stat st {};
     if (keepBackup && ::stat(m_strTarget.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !KeepBackup())
         return false;
     if (FileOps().Rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
         return Fail("replacing " + m_strTarget, errno);
+    if (m_bHold) {
+        m_nHeld = m_fd;
+        m_fd = -1;
+    }
     m_bCommitted = true;
     m_strTemp.clear();
     SyncFolder(m_strTarget);

@@ -1,8 +1,10 @@
 // Replacing a file without ever truncating it: the new contents go into a
 // temporary file beside the target, every write, the sync and the close are
-// checked, and only then is the temporary file renamed over the target. A
-// failure at any step leaves an existing target byte for byte as it was and
-// leaves no new file behind.
+// checked, and only then is the temporary file renamed over the target and
+// the folder synced. A failure at any step leaves an existing target byte for
+// byte as it was and leaves no new file behind. Every file the program writes
+// whole goes through this one writer, and so through the file-operations
+// seam the fault tests inject through.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +18,13 @@ public:
     ~CAtomicFile();
     CAtomicFile(const CAtomicFile&) = delete;
     CAtomicFile& operator=(const CAtomicFile&) = delete;
+
+    // The temporary file stays private to the user (mode 0600) and locked
+    // (flock), and a commit keeps it open: the working copy, whose
+    // descriptor the session holds. Call before Create.
+    void HoldOpen() { m_bHold = true; }
+    // After a held Commit: the descriptor, now the caller's to close.
+    int ReleaseDescriptor();
 
     // Creates the temporary file in the target's folder, with the target's
     // permissions when it exists. False when the target exists but is not a
@@ -46,6 +55,8 @@ private:
     std::string m_strTemp;
     std::string m_strError;
     int m_fd = -1;
+    int m_nHeld = -1; // a held commit's descriptor, until released
+    bool m_bHold = false;
     bool m_bTargetExists = false;
     bool m_bCommitted = false;
 };
