@@ -8,8 +8,8 @@
 
 // Writes `first` then `second` as the new contents of `target`, through the
 // program's one atomic writer. The file keeps the mode of the file it
-// replaces (new files get 0666 less the umask). On failure `target` is untouched, no temporary file is left, and
-// `error` says why.
+// replaces (new files get 0666 less the umask). On failure `target` is untouched, no temporary file
+// is left, and `error` says why.
 bool ReplaceFileAtomically(const std::string& target, std::span<const std::uint8_t> first,
                            std::span<const std::uint8_t> second, std::string& error);
 
