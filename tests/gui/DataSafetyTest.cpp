@@ -180,6 +180,55 @@ TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
     EXPECT_EQ(TVRows(), rows);
 }
 
+// The issue this guards against: an image dropped while the disk fails. A
+// damaged one changes nothing; a good one opens and says its working copy
+// is stale; either way the next save writes exactly what a fault-free run
+// writes.
+TEST_F(SafeEditor, DropsThatMeetAFailingDiskCostTheNextSaveNothing) {
+    Start();
+    Open(kExample);
+    const fs::path expected = m_dir / "out" / "expected.bin";
+    SaveAs(expected);
+    std::string damaged = ReadAll(kExample.toStdString());
+    damaged.resize(3000); // the header is whole, the blocks are missing
+    const fs::path bad = m_dir / "damaged.bin";
+    std::ofstream(bad, std::ios::binary) << damaged;
+    const auto drop = [&](const fs::path& path) {
+        frame->OpenDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(path.string()))});
+    };
+    {
+        CFailingFileOps failing;
+        failing.failAfter = 0;
+        CScopedFileOps scope(failing);
+        ui.messages.clear();
+        drop(bad);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "Cannot open or invalid version file");
+    }
+    SaveAs(m_dir / "out" / "after-damaged.bin");
+    EXPECT_EQ(ReadAll(m_dir / "out" / "after-damaged.bin"), ReadAll(expected));
+
+    // Another image: the example with bytes past its blocks, which only a
+    // save built on this image's own bytes carries.
+    const fs::path other = m_dir / "other.bin";
+    std::ofstream(other, std::ios::binary) << ReadAll(kExample.toStdString()) << "tail bytes";
+    {
+        CFailingFileOps failing;
+        failing.failAfter = 4096;
+        CScopedFileOps scope(failing);
+        ui.messages.clear();
+        drop(other);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(ui.messages[0].text.startsWith(
+            "The image was opened, but its working copy in the temporary directory could "
+            "not be written."))
+            << ui.messages[0].text.toStdString();
+        EXPECT_TRUE(ui.messages[0].text.contains("No space left on device"));
+    }
+    SaveAs(m_dir / "out" / "after-good.bin");
+    EXPECT_EQ(ReadAll(m_dir / "out" / "after-good.bin"), ReadAll(other));
+}
+
 TEST_F(SafeEditor, AFolderDroppedOnTheWindowIsRefused) {
     Start();
     Open(kExample);
