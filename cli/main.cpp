@@ -190,7 +190,8 @@ int Run(const std::vector<std::string>& args) {
         }
         TheZorvDB().ClearAll();
         ReplaceChannelTable(*channels);
-        std::cout << DumpChannelsJson() << "\n";
+        DumpChannelsJson(std::cout);
+        std::cout << "\n";
         return 0;
     }
     options.Apply();

@@ -52,8 +52,8 @@ bool Reader::Next(Record& out) {
     return true;
 }
 
-std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream,
-                                         const RecordSpan& r, Record& scratch) {
+std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream, const RecordSpan& r,
+                                         Record& scratch) {
     if (r.continued) {
         Reader reader(stream, r.offset);
         if (!reader.Next(scratch))

@@ -75,8 +75,8 @@ private:
 // The data of the record at `r`: a view into `stream`, or, when CONTINUE
 // records follow it, their data joined in `scratch` (which then also holds
 // the pieces). Empty when the stream does not hold it.
-std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream,
-                                         const RecordSpan& r, Record& scratch);
+std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream, const RecordSpan& r,
+                                         Record& scratch);
 
 // Bounds-checked little-endian reads inside one record's data.
 class Cursor {

@@ -143,6 +143,7 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error
         return std::nullopt;
     }
     ChannelList channels;
+    channels.reserve(sheet->RowsHeld());
     // Row by row, straight from the workbook's records into channels.
     std::array<const CExcelCell*, kChannelColumns> at{};
     static const CExcelCell kEmpty;

@@ -6,9 +6,9 @@
 #include "xls/CompoundFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
-#include <bit>
 #include <string_view>
 
 namespace {
@@ -212,8 +212,8 @@ std::size_t DecodeCellRecord(std::span<const std::uint8_t> stream, const biff::R
     switch (span.type) {
     case biff::kNumber:
         if (data.size() >= 14) {
-            cell.SetDouble(std::bit_cast<double>(std::uint64_t{f.U32(6)} |
-                                                 std::uint64_t{f.U32(10)} << 32));
+            cell.SetDouble(
+                std::bit_cast<double>(std::uint64_t{f.U32(6)} | std::uint64_t{f.U32(10)} << 32));
             store(f.U16(0), f.U16(2));
         }
         return 1;
@@ -277,6 +277,48 @@ std::size_t DecodeCellRecord(std::span<const std::uint8_t> stream, const biff::R
     }
     default:
         return 0;
+    }
+}
+
+// What DecodeCellRecord would store, without making the cells: put(row,
+// col) for the last column of the record that it stores (cells are stored
+// left to right), and the count against the cap.
+template <class Put>
+std::size_t IndexCellRecord(std::span<const std::uint8_t> stream, const biff::RecordSpan& span,
+                            const ExcelBookData& strings, biff::Record& scratch, Put&& put) {
+    const auto data = biff::RecordData(stream, span, scratch);
+    const Fields f{data};
+    auto store = [&](unsigned row, unsigned col) {
+        if (col < kMaxCols)
+            put(row, col);
+    };
+    switch (span.type) {
+    case biff::kNumber:
+        if (data.size() >= 14)
+            store(f.U16(0), f.U16(2));
+        return 1;
+    case biff::kRk:
+    case biff::kLabelSst:
+        if (data.size() >= 10 && (span.type == biff::kRk || f.U32(6) < strings.strings.size()))
+            store(f.U16(0), f.U16(2));
+        return 1;
+    case biff::kMulRk: {
+        if (data.size() < 6)
+            return 0;
+        const std::size_t count = (data.size() - 6) / 6;
+        const std::size_t first = f.U16(2);
+        if (count > 0 && first < kMaxCols)
+            store(f.U16(0),
+                  static_cast<unsigned>(std::min<std::size_t>(first + count, kMaxCols) - 1));
+        return count;
+    }
+    case biff::kBoolErr:
+        if (data.size() >= 8 && data[7] == 0)
+            store(f.U16(0), f.U16(2));
+        return 1;
+    default:
+        return DecodeCellRecord(stream, span, strings, scratch,
+                                [&](unsigned row, unsigned col, CExcelCell&&) { put(row, col); });
     }
 }
 
@@ -355,6 +397,10 @@ void CExcelSheet::ForEachRow(
         return;
     }
     Walk([&](std::uint32_t index, Row& row) { visit(index, row); });
+}
+
+std::size_t CExcelSheet::RowsHeld() const {
+    return m_pSource ? m_pSource->rows.size() : m_maker ? m_nMadeRows : m_rows.size();
 }
 
 void CExcelSheet::Materialize() const {
@@ -762,13 +808,13 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
                 continue;
             bool stored = false;
             std::uint32_t row = 0;
-            cells += DecodeCellRecord(stream, span, *m_data, scratch,
-                                      [&](unsigned at, unsigned col, CExcelCell&&) {
-                                          stored = true;
-                                          row = at;
-                                          sheet.m_nRows = std::max(sheet.m_nRows, at + 1);
-                                          sheet.m_nCols = std::max(sheet.m_nCols, col + 1);
-                                      });
+            cells +=
+                IndexCellRecord(stream, span, *m_data, scratch, [&](unsigned at, unsigned col) {
+                    stored = true;
+                    row = at;
+                    sheet.m_nRows = std::max(sheet.m_nRows, at + 1);
+                    sheet.m_nCols = std::max(sheet.m_nCols, col + 1);
+                });
             if (cells > kMaxCells)
                 return WorkbookProblem::TooLarge;
             if (!stored)

@@ -121,6 +121,8 @@ public:
     // The rows that hold a cell, in order, each with its stored cells in
     // column order (builds the table of cells, as At does).
     const std::vector<std::pair<std::uint32_t, Row>>& Rows() const;
+    // How many rows ForEachRow visits at most, without visiting them.
+    std::size_t RowsHeld() const;
     // The same rows one at a time, without building the table: a read sheet
     // is decoded row by row from the workbook's stream. `row` is valid for
     // the call only.
