@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <ostream>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -225,7 +227,20 @@ std::string Latin1ToJsonString(const char* text) {
 }
 
 std::string DumpChannelsJson() {
-    return Table<Channel_Info_Tag>(kTableChannel);
+    std::ostringstream out;
+    DumpChannelsJson(out);
+    return out.str();
+}
+
+void DumpChannelsJson(std::ostream& out) {
+    // As Table() lays a table out, one record at a time.
+    bool first = true;
+    out << "[";
+    for (const Channel_Info_Tag& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel)) {
+        out << (first ? "\n    " : ",\n    ") << Record(c);
+        first = false;
+    }
+    out << (first ? "]" : "\n  ]");
 }
 
 std::string DumpJson(std::uint32_t productType) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 // Names are decoded byte for byte as ISO-8859-1.
@@ -12,3 +13,5 @@ std::string Latin1ToJsonString(const char* text);
 std::string DumpJson(std::uint32_t productType);
 // Only the channel table, as the dump's "channels" array.
 std::string DumpChannelsJson();
+// The same written to `out` record by record, never whole in memory.
+void DumpChannelsJson(std::ostream& out);

@@ -179,7 +179,8 @@ int Run(const std::vector<std::string>& args) {
         }
         TheZorvDB().ClearAll();
         ReplaceChannelTable(TheZorvDB(), *channels);
-        std::cout << DumpChannelsJson() << "\n";
+        DumpChannelsJson(std::cout);
+        std::cout << "\n";
         return 0;
     }
     options.Apply();

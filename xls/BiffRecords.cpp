@@ -6,16 +6,34 @@
 
 namespace biff {
 
-bool Reader::Next(Record& out) {
-    auto header = [&](std::size_t at, std::uint16_t& type, std::uint16_t& length) {
-        if (at + 4 > m_stream.size())
-            return false;
-        type = static_cast<std::uint16_t>(m_stream[at] | m_stream[at + 1] << 8);
-        length = static_cast<std::uint16_t>(m_stream[at + 2] | m_stream[at + 3] << 8);
-        return at + 4 + length <= m_stream.size();
-    };
+bool Reader::Header(std::size_t at, std::uint16_t& type, std::uint16_t& length) const {
+    if (at + 4 > m_stream.size())
+        return false;
+    type = static_cast<std::uint16_t>(m_stream[at] | m_stream[at + 1] << 8);
+    length = static_cast<std::uint16_t>(m_stream[at + 2] | m_stream[at + 3] << 8);
+    return at + 4 + length <= m_stream.size();
+}
+
+bool Reader::Skim(RecordSpan& out) {
     std::uint16_t type = 0, length = 0;
-    if (!header(m_pos, type, length))
+    if (!Header(m_pos, type, length))
+        return false;
+    out.type = type;
+    out.offset = m_pos;
+    out.continued = false;
+    m_pos += 4u + length;
+    std::uint16_t nextType = 0, nextLength = 0;
+    while (Header(m_pos, nextType, nextLength) && nextType == kContinue) {
+        out.continued = true;
+        m_pos += 4u + nextLength;
+    }
+    out.end = m_pos;
+    return true;
+}
+
+bool Reader::Next(Record& out) {
+    std::uint16_t type = 0, length = 0;
+    if (!Header(m_pos, type, length))
         return false;
     out.type = type;
     out.offset = m_pos;
@@ -24,7 +42,7 @@ bool Reader::Next(Record& out) {
     out.pieces.clear();
     m_pos += 4u + length;
     std::uint16_t nextType = 0, nextLength = 0;
-    while (header(m_pos, nextType, nextLength) && nextType == kContinue) {
+    while (Header(m_pos, nextType, nextLength) && nextType == kContinue) {
         out.pieces.push_back(out.data.size());
         out.data.insert(out.data.end(), m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4),
                         m_stream.begin() + static_cast<std::ptrdiff_t>(m_pos + 4 + nextLength));
@@ -32,6 +50,19 @@ bool Reader::Next(Record& out) {
     }
     out.end = m_pos;
     return true;
+}
+
+std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream, const RecordSpan& r,
+                                         Record& scratch) {
+    if (r.continued) {
+        Reader reader(stream, r.offset);
+        if (!reader.Next(scratch))
+            return {};
+        return scratch.data;
+    }
+    if (r.offset + 4 > stream.size() || r.end > stream.size() || r.end < r.offset + 4)
+        return {};
+    return stream.subspan(r.offset + 4, r.end - r.offset - 4);
 }
 
 std::uint8_t Cursor::U8() {
@@ -129,42 +160,19 @@ bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstS
     return c.Ok() && ReadCharacters(c, cch, grbit, text);
 }
 
-void Writer::Begin(std::uint16_t type) {
-    m_nStart = m_out.size();
-    U16(type);
-    U16(0);
-}
-
-void Writer::End() {
-    const std::size_t length = m_out.size() - m_nStart - 4;
-    m_out[m_nStart + 2] = static_cast<std::uint8_t>(length);
-    m_out[m_nStart + 3] = static_cast<std::uint8_t>(length >> 8);
-}
-
-void Writer::U16(std::uint16_t v) {
-    m_out.push_back(static_cast<std::uint8_t>(v));
-    m_out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Writer::U32(std::uint32_t v) {
-    U16(static_cast<std::uint16_t>(v));
-    U16(static_cast<std::uint16_t>(v >> 16));
-}
-
 void Writer::F64(double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
-    U32(static_cast<std::uint32_t>(bits));
-    U32(static_cast<std::uint32_t>(bits >> 32));
+    Put(Room(8), bits, 8);
 }
 
-void Writer::Patch16(std::size_t at, std::uint16_t v) {
-    m_out[at] = static_cast<std::uint8_t>(v);
-    m_out[at + 1] = static_cast<std::uint8_t>(v >> 8);
+void Writer::Raw(std::span<const std::uint8_t> bytes) {
+    if (!bytes.empty())
+        std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
 }
 
-void Writer::Patch32(std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        m_out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+void Writer::Grow(std::size_t n) {
+    // Doubling keeps the copies of a large stream to a few.
+    m_out.resize(std::max<std::size_t>({m_size + n, 2 * m_out.size(), 4096}));
 }
 
 RkValue DecodeRk(std::uint32_t rk) {

@@ -48,16 +48,35 @@ struct Record {
     std::vector<std::size_t> pieces; // where each CONTINUE piece starts in data
 };
 
+// Where a record lies, without its data copied out.
+struct RecordSpan {
+    std::uint16_t type = 0;
+    std::size_t offset = 0; // stream position of the record header
+    std::size_t end = 0;    // stream position after its last CONTINUE record
+    bool continued = false; // CONTINUE records follow it
+};
+
 class Reader {
 public:
-    explicit Reader(std::span<const std::uint8_t> stream) : m_stream(stream) {}
+    explicit Reader(std::span<const std::uint8_t> stream, std::size_t pos = 0)
+        : m_stream(stream), m_pos(pos) {}
     // The next record; false at the end or when a record runs past the stream.
     bool Next(Record& out);
+    // The same walk, copying nothing.
+    bool Skim(RecordSpan& out);
 
 private:
+    bool Header(std::size_t at, std::uint16_t& type, std::uint16_t& length) const;
+
     std::span<const std::uint8_t> m_stream;
     std::size_t m_pos = 0;
 };
+
+// The data of the record at `r`: a view into `stream`, or, when CONTINUE
+// records follow it, their data joined in `scratch` (which then also holds
+// the pieces). Empty when the stream does not hold it.
+std::span<const std::uint8_t> RecordData(std::span<const std::uint8_t> stream, const RecordSpan& r,
+                                         Record& scratch);
 
 // Bounds-checked little-endian reads inside one record's data.
 class Cursor {
@@ -110,28 +129,56 @@ bool ReadCharacters(Cursor& c, std::size_t cch, std::uint8_t grbit, SstString& s
 // RSTRING after the text are not needed).
 bool ReadLabel(const Record& label, std::uint16_t& row, std::uint16_t& col, SstString& text);
 
-// Builds a stream of records.
+// Builds a stream of records in one growing buffer, written through a
+// pointer, so a large stream costs a few instructions a field.
 class Writer {
 public:
-    std::size_t Size() const { return m_out.size(); }
-    std::vector<std::uint8_t>& Bytes() { return m_out; }
-    // Starts a record; data goes in with the Put functions; End writes the length.
-    void Begin(std::uint16_t type);
-    void End();
-    void U8(std::uint8_t v) { m_out.push_back(v); }
-    void U16(std::uint16_t v);
-    void U32(std::uint32_t v);
-    void F64(double v);
-    void Raw(std::span<const std::uint8_t> bytes) {
-        m_out.insert(m_out.end(), bytes.begin(), bytes.end());
+    std::size_t Size() const { return m_size; }
+    // The bytes written so far (the buffer trimmed to them).
+    std::vector<std::uint8_t>& Bytes() {
+        m_out.resize(m_size);
+        return m_out;
     }
+    void Reserve(std::size_t bytes) {
+        if (bytes > m_out.size())
+            m_out.resize(bytes);
+    }
+    // Starts a record; data goes in with the Put functions; End writes the length.
+    void Begin(std::uint16_t type) {
+        m_nStart = m_size;
+        U32(type);
+    }
+    void End() {
+        const std::size_t length = m_size - m_nStart - 4;
+        m_out[m_nStart + 2] = static_cast<std::uint8_t>(length);
+        m_out[m_nStart + 3] = static_cast<std::uint8_t>(length >> 8);
+    }
+    void U8(std::uint8_t v) { *Room(1) = v; }
+    void U16(std::uint16_t v) { Put(Room(2), v, 2); }
+    void U32(std::uint32_t v) { Put(Room(4), v, 4); }
+    void F64(double v);
+    void Raw(std::span<const std::uint8_t> bytes);
     // Data bytes written into the open record so far.
-    std::size_t InRecord() const { return m_out.size() - m_nStart - 4; }
-    void Patch16(std::size_t at, std::uint16_t v);
-    void Patch32(std::size_t at, std::uint32_t v);
+    std::size_t InRecord() const { return m_size - m_nStart - 4; }
+    void Patch16(std::size_t at, std::uint16_t v) { Put(m_out.data() + at, v, 2); }
+    void Patch32(std::size_t at, std::uint32_t v) { Put(m_out.data() + at, v, 4); }
 
 private:
-    std::vector<std::uint8_t> m_out;
+    static void Put(std::uint8_t* p, std::uint64_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    std::uint8_t* Room(std::size_t n) {
+        if (m_out.size() - m_size < n)
+            Grow(n);
+        std::uint8_t* p = m_out.data() + m_size;
+        m_size += n;
+        return p;
+    }
+    void Grow(std::size_t n);
+
+    std::vector<std::uint8_t> m_out; // sized to what may be written; m_size in use
+    std::size_t m_size = 0;
     std::size_t m_nStart = 0;
 };
 

@@ -143,27 +143,35 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error
         return std::nullopt;
     }
     ChannelList channels;
-    for (const auto& [row, cells] : sheet->Rows()) {
+    channels.reserve(sheet->RowsHeld());
+    // Row by row, straight from the workbook's records into channels.
+    std::array<const CExcelCell*, kChannelColumns> at{};
+    static const CExcelCell kEmpty;
+    sheet->ForEachRow([&](std::uint32_t row, const CExcelSheet::Row& cells) {
         // Row 0 holds the column names; a row without a stored value is no
         // channel, whatever the sheet's dimensions claim.
         if (row == 0 || std::none_of(cells.begin(), cells.end(), [](const auto& cell) {
                 return cell.second.Type() != CExcelCell::kEmpty;
             }))
-            continue;
-        Channel_Info_Tag c{};
+            return;
+        at.fill(&kEmpty);
+        for (const auto& [col, cell] : cells)
+            if (col < kChannelColumns)
+                at[col] = &cell;
+        Channel_Info_Tag& c = channels.emplace_back();
         for (int col = 0; col < kChannelColumns; ++col)
             if (col != kNameColumn)
                 kColumns[static_cast<std::size_t>(col)].set(
-                    c, NumericValue(sheet->At(row, static_cast<unsigned>(col))));
-        const CExcelCell& name = sheet->At(row, kNameColumn);
-        std::string text;
-        if (name.Type() == CExcelCell::kWString) // one byte a character: convert what fits
-            text = Utf16ToAnsi(std::u16string_view(name.GetWString()).substr(0, sizeof c.Name - 1));
-        else if (name.GetString())
-            text = name.GetString();
-        std::strncpy(c.Name, text.c_str(), sizeof c.Name - 1);
-        channels.push_back(c);
-    }
+                    c, NumericValue(*at[static_cast<std::size_t>(col)]));
+        const CExcelCell& name = *at[kNameColumn];
+        if (name.Type() == CExcelCell::kWString) { // one byte a character: convert what fits
+            const std::string text =
+                Utf16ToAnsi(std::u16string_view(name.GetWString()).substr(0, sizeof c.Name - 1));
+            std::strncpy(c.Name, text.c_str(), sizeof c.Name - 1);
+        } else if (name.GetString()) {
+            std::strncpy(c.Name, name.GetString(), sizeof c.Name - 1);
+        }
+    });
     return channels;
 }
 
@@ -237,20 +245,34 @@ bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::stri
         }
         if (!sheet)
             return fail(kSaveFailed);
-        for (int col = 0; col < kChannelColumns; ++col)
-            sheet->Cell(0, static_cast<unsigned>(col))->SetString(ChannelColumnName(col));
-        unsigned row = 1;
+        // Rows made as the writer asks for them: a full sheet never holds all
+        // its cells at once.
+        std::vector<const Channel_Info_Tag*> rows;
+        rows.reserve(static_cast<std::size_t>(count));
         for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index), ++row) {
-            for (int col = 0; col < kChannelColumns; ++col) {
-                CExcelCell* cell = sheet->Cell(row, static_cast<unsigned>(col));
-                if (col == kNameColumn)
-                    cell->SetWString(AnsiToUtf16(c->Name).c_str());
-                else
-                    cell->SetInteger(
-                        static_cast<std::int32_t>(kColumns[static_cast<std::size_t>(col)].get(*c)));
-            }
-        }
+             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
+            rows.push_back(c);
+        sheet->SetRowMaker(
+            static_cast<std::uint32_t>(count + 1), kChannelColumns,
+            [rows = std::move(rows)](std::uint32_t row, CExcelSheet::Row& cells) {
+                cells.resize(kChannelColumns);
+                for (int col = 0; col < kChannelColumns; ++col)
+                    cells[static_cast<std::size_t>(col)].first = static_cast<std::uint16_t>(col);
+                if (row == 0) {
+                    for (int col = 0; col < kChannelColumns; ++col)
+                        cells[static_cast<std::size_t>(col)].second.View(ChannelColumnName(col));
+                    return;
+                }
+                const Channel_Info_Tag& c = *rows[row - 1];
+                for (int col = 0; col < kChannelColumns; ++col) {
+                    CExcelCell& cell = cells[static_cast<std::size_t>(col)].second;
+                    if (col == kNameColumn)
+                        cell.SetWString(AnsiToUtf16(c.Name).c_str());
+                    else
+                        cell.SetInteger(static_cast<std::int32_t>(
+                            kColumns[static_cast<std::size_t>(col)].get(c)));
+                }
+            });
         if (book.SaveAs(path))
             return true;
         return fail(kSaveFailed);

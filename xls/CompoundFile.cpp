@@ -210,6 +210,36 @@ CCompoundFileReader::Stream CCompoundFileReader::FindStream(std::u16string_view 
     return ReadEntry(m_entries[static_cast<std::size_t>(found)], out);
 }
 
+CCompoundFileReader::Stream
+CCompoundFileReader::FindStream(std::u16string_view name, std::span<const std::uint8_t>& view,
+                                std::vector<std::uint8_t>& storage) const {
+    view = {};
+    storage.clear();
+    const std::int64_t found = StreamIndex(name);
+    if (found < 0)
+        return Stream::Missing;
+    const Entry& e = m_entries[static_cast<std::size_t>(found)];
+    if (e.size >= kMiniStreamCutoff && e.size <= m_file.size()) {
+        const std::size_t sectors =
+            static_cast<std::size_t>((e.size + m_nSectorSize - 1) / m_nSectorSize);
+        std::vector<std::uint32_t> chain;
+        if (!Chain(m_fat, e.start, sectors + 1, chain) || chain.size() < sectors)
+            return Stream::Broken;
+        bool runs = true;
+        for (std::size_t i = 1; i < sectors && runs; ++i)
+            runs = chain[i] == chain[i - 1] + 1;
+        const std::uint64_t at = (std::uint64_t{chain[0]} + 1) * m_nSectorSize;
+        if (runs && chain[0] < m_nSectorCount && at + e.size <= m_file.size()) {
+            view = m_file.subspan(static_cast<std::size_t>(at), static_cast<std::size_t>(e.size));
+            return Stream::Ok;
+        }
+    }
+    const Stream read = ReadEntry(e, storage);
+    if (read == Stream::Ok)
+        view = storage;
+    return read;
+}
+
 CCompoundFileReader::Stream CCompoundFileReader::ReadEntry(const Entry& e,
                                                            std::vector<std::uint8_t>& out) const {
     out.clear();
@@ -233,7 +263,7 @@ CCompoundFileReader::Stream CCompoundFileReader::ReadEntry(const Entry& e,
     return Stream::Ok;
 }
 
-bool CCompoundFileReader::ReadAll(std::vector<DirectoryEntry>& out) const {
+bool CCompoundFileReader::ReadAll(std::vector<DirectoryEntry>& out, std::int64_t skip) const {
     out.clear();
     if (m_entries.empty())
         return false;
@@ -260,7 +290,8 @@ bool CCompoundFileReader::ReadAll(std::vector<DirectoryEntry>& out) const {
             continue;
         }
         out[i].raw = e.raw;
-        if (e.type == 2 && ReadEntry(e, out[i].data) != Stream::Ok)
+        if (e.type == 2 && static_cast<std::int64_t>(i) != skip &&
+            ReadEntry(e, out[i].data) != Stream::Ok)
             return false;
     }
     return true;

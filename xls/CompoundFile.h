@@ -45,13 +45,19 @@ public:
     // regard to ASCII case as the format says: Missing when there is no such
     // stream, Broken when its sectors end early or chain wrongly.
     Stream FindStream(std::u16string_view name, std::vector<std::uint8_t>& out) const;
+    // The same without a copy where the stream's sectors follow one another
+    // in the file: `view` then lies in the file given to Open; otherwise the
+    // stream is gathered into `storage` and `view` lies there.
+    Stream FindStream(std::u16string_view name, std::span<const std::uint8_t>& view,
+                      std::vector<std::uint8_t>& storage) const;
     bool ReadStream(std::u16string_view name, std::vector<std::uint8_t>& out) const {
         return FindStream(name, out) == Stream::Ok;
     }
     // Every directory entry in file order, with the contents of every stream
     // that hangs in the tree below the root; an entry outside the tree
     // becomes unused. False when one of those streams cannot be read.
-    bool ReadAll(std::vector<DirectoryEntry>& out) const;
+    // The entry `skip` (when given) is listed without its contents.
+    bool ReadAll(std::vector<DirectoryEntry>& out, std::int64_t skip = -1) const;
     // The directory index of the stream `name` under the root, -1 when none.
     std::int64_t StreamIndex(std::u16string_view name) const;
 

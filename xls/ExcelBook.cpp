@@ -6,9 +6,10 @@
 #include "xls/CompoundFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
+#include <string_view>
 
 namespace {
 
@@ -24,13 +25,64 @@ constexpr std::size_t kMaxSheets = 10'000;
 
 // ---- Cell -----------------------------------------------------------------------
 
+CExcelCell::CExcelCell(CExcelCell&& other) noexcept
+    : m_value(other.m_value), m_type(other.m_type), m_bOwned(other.m_bOwned) {
+    other.m_type = kEmpty;
+    other.m_bOwned = false;
+}
+
+CExcelCell& CExcelCell::operator=(const CExcelCell& other) {
+    if (this != &other) {
+        Clear();
+        CopyFrom(other);
+    }
+    return *this;
+}
+
+CExcelCell& CExcelCell::operator=(CExcelCell&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        m_value = other.m_value;
+        m_type = other.m_type;
+        m_bOwned = other.m_bOwned;
+        other.m_type = kEmpty;
+        other.m_bOwned = false;
+    }
+    return *this;
+}
+
+void CExcelCell::CopyFrom(const CExcelCell& other) {
+    m_value = other.m_value;
+    m_type = other.m_type;
+    m_bOwned = false;
+    if (other.m_bOwned) {
+        // An owned text is copied with the cell; a viewed one stays a view.
+        if (m_type == kString)
+            SetString(other.m_value.s);
+        else
+            SetWString(other.m_value.w);
+    }
+}
+
+void CExcelCell::Clear() {
+    if (m_bOwned) {
+        if (m_type == kString)
+            delete[] m_value.s;
+        else
+            delete[] m_value.w;
+    }
+    m_bOwned = false;
+    m_type = kEmpty;
+    m_value.d = 0;
+}
+
 std::int32_t CExcelCell::GetInteger() const {
-    if (const auto* i = std::get_if<std::int32_t>(&m_value))
-        return *i;
-    if (const auto* d = std::get_if<double>(&m_value)) {
+    if (m_type == kInteger)
+        return m_value.i;
+    if (m_type == kDouble) {
         // Truncated toward zero, then wrapped to 32 bits like the fields it
         // feeds: 4294967295 typed into a CAS cell is 0xFFFFFFFF, not a clamp.
-        const double t = std::trunc(*d);
+        const double t = std::trunc(m_value.d);
         if (!(t > -9.2e18 && t < 9.2e18))
             return 0; // NaN, infinities and numbers no field could mean
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(t)));
@@ -39,38 +91,342 @@ std::int32_t CExcelCell::GetInteger() const {
 }
 
 double CExcelCell::GetDouble() const {
-    if (const auto* d = std::get_if<double>(&m_value))
-        return *d;
-    if (const auto* i = std::get_if<std::int32_t>(&m_value))
-        return *i;
+    if (m_type == kDouble)
+        return m_value.d;
+    if (m_type == kInteger)
+        return m_value.i;
     return 0;
 }
 
-const char* CExcelCell::GetString() const {
-    const auto* t = std::get_if<Text>(&m_value);
-    return t ? (*t)->c_str() : nullptr;
-}
-
-const char16_t* CExcelCell::GetWString() const {
-    const auto* t = std::get_if<WText>(&m_value);
-    return t ? (*t)->c_str() : nullptr;
-}
-
 void CExcelCell::SetString(const char* text) {
-    if (text && *text)
-        m_value = std::make_shared<const std::string>(text);
-    else
+    if (!text || !*text) {
         Clear();
+        return;
+    }
+    const std::size_t n = std::strlen(text) + 1;
+    char* copy = new char[n]; // before Clear: `text` may be this cell's own
+    std::memcpy(copy, text, n);
+    Clear();
+    m_value.s = copy;
+    m_type = kString;
+    m_bOwned = true;
 }
 
 void CExcelCell::SetWString(const char16_t* text) {
-    if (text && *text)
-        m_value = std::make_shared<const std::u16string>(text);
-    else
+    if (!text || !*text) {
         Clear();
+        return;
+    }
+    const std::size_t n = std::char_traits<char16_t>::length(text) + 1;
+    char16_t* copy = new char16_t[n];
+    std::memcpy(copy, text, n * sizeof(char16_t));
+    Clear();
+    m_value.w = copy;
+    m_type = kWString;
+    m_bOwned = true;
 }
 
+void CExcelCell::View(const char* text) {
+    Clear();
+    if (text && *text) {
+        m_value.s = text;
+        m_type = kString;
+    }
+}
+
+void CExcelCell::View(const char16_t* text) {
+    Clear();
+    if (text && *text) {
+        m_value.w = text;
+        m_type = kWString;
+    }
+}
+
+// ---- Cells in the stream ----------------------------------------------------------
+
+struct ExcelBookData {
+    // Whichever holds the stream: the file read (its sectors in a run), or
+    // the stream gathered from its sectors.
+    std::string file;
+    std::vector<std::uint8_t> gathered;
+    std::span<const std::uint8_t> stream;
+    // The shared strings, zero-terminated, 8-bit ones as bytes.
+    std::vector<char> narrow;
+    std::vector<char16_t> wide;
+    struct Text {
+        std::uint32_t at;
+        bool wide;
+    };
+    std::vector<Text> strings;
+};
+
+namespace {
+
+// Reads the fixed fields of a cell record, as Cursor would, from a view.
+struct Fields {
+    std::span<const std::uint8_t> d;
+    std::uint16_t U16(std::size_t at) const {
+        return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
+    }
+    std::uint32_t U32(std::size_t at) const {
+        return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16;
+    }
+};
+
+bool IsCellRecord(std::uint16_t type) {
+    switch (type) {
+    case biff::kNumber:
+    case biff::kRk:
+    case biff::kMulRk:
+    case biff::kBoolErr:
+    case biff::kLabelSst:
+    case biff::kLabel:
+    case biff::kRString:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RkInto(CExcelCell& cell, std::uint32_t rk) {
+    const biff::RkValue v = biff::DecodeRk(rk);
+    if (v.integer)
+        cell.SetInteger(v.i);
+    else
+        cell.SetDouble(v.d);
+}
+
+// One cell record into the cells it stores: put(row, col, cell) for each,
+// columns beyond the format left out. Returns how many cells it counts
+// against the reader's cap (a record that stores nothing may still count).
+template <class Put>
+std::size_t DecodeCellRecord(std::span<const std::uint8_t> stream, const biff::RecordSpan& span,
+                             const ExcelBookData& strings, biff::Record& scratch, Put&& put) {
+    const auto data = biff::RecordData(stream, span, scratch);
+    const Fields f{data};
+    CExcelCell cell;
+    auto store = [&](unsigned row, unsigned col) {
+        if (col < kMaxCols)
+            put(row, col, std::move(cell));
+    };
+    switch (span.type) {
+    case biff::kNumber:
+        if (data.size() >= 14) {
+            cell.SetDouble(
+                std::bit_cast<double>(std::uint64_t{f.U32(6)} | std::uint64_t{f.U32(10)} << 32));
+            store(f.U16(0), f.U16(2));
+        }
+        return 1;
+    case biff::kRk:
+        if (data.size() >= 10) {
+            RkInto(cell, f.U32(6));
+            store(f.U16(0), f.U16(2));
+        }
+        return 1;
+    case biff::kMulRk: {
+        // colLast closes the record; the cells lie in between, six bytes each.
+        if (data.size() < 6)
+            return 0;
+        const std::size_t count = (data.size() - 6) / 6;
+        const unsigned row = f.U16(0), first = f.U16(2);
+        for (std::size_t k = 0; k < count; ++k) {
+            RkInto(cell, f.U32(4 + 6 * k + 2));
+            store(row, static_cast<unsigned>(first + k));
+        }
+        return count;
+    }
+    case biff::kBoolErr:
+        if (data.size() >= 8 && data[7] == 0) {
+            cell.SetInteger(data[6] ? 1 : 0);
+            store(f.U16(0), f.U16(2));
+        }
+        return 1;
+    case biff::kLabelSst:
+        if (data.size() >= 10) {
+            const std::uint32_t index = f.U32(6);
+            if (index < strings.strings.size()) {
+                const ExcelBookData::Text& t = strings.strings[index];
+                if (t.wide)
+                    cell.View(strings.wide.data() + t.at);
+                else
+                    cell.View(strings.narrow.data() + t.at);
+                store(f.U16(0), f.U16(2));
+            }
+        }
+        return 1;
+    case biff::kLabel:
+    case biff::kRString: {
+        if (!span.continued) {
+            scratch.data.assign(data.begin(), data.end());
+            scratch.pieces.clear();
+        }
+        std::uint16_t row = 0, col = 0;
+        biff::SstString text;
+        if (biff::ReadLabel(scratch, row, col, text)) {
+            if (text.wide) {
+                cell.SetWString(text.text.c_str());
+            } else {
+                std::string bytes; // 8-bit strings: every unit fits a byte
+                for (char16_t u : text.text)
+                    bytes += static_cast<char>(u);
+                cell.SetString(bytes.c_str());
+            }
+            store(row, col);
+        }
+        return 1;
+    }
+    default:
+        return 0;
+    }
+}
+
+// What DecodeCellRecord would store, without making the cells: put(row,
+// col) for the last column of the record that it stores (cells are stored
+// left to right), and the count against the cap.
+template <class Put>
+std::size_t IndexCellRecord(std::span<const std::uint8_t> stream, const biff::RecordSpan& span,
+                            const ExcelBookData& strings, biff::Record& scratch, Put&& put) {
+    const auto data = biff::RecordData(stream, span, scratch);
+    const Fields f{data};
+    auto store = [&](unsigned row, unsigned col) {
+        if (col < kMaxCols)
+            put(row, col);
+    };
+    switch (span.type) {
+    case biff::kNumber:
+        if (data.size() >= 14)
+            store(f.U16(0), f.U16(2));
+        return 1;
+    case biff::kRk:
+    case biff::kLabelSst:
+        if (data.size() >= 10 && (span.type == biff::kRk || f.U32(6) < strings.strings.size()))
+            store(f.U16(0), f.U16(2));
+        return 1;
+    case biff::kMulRk: {
+        if (data.size() < 6)
+            return 0;
+        const std::size_t count = (data.size() - 6) / 6;
+        const std::size_t first = f.U16(2);
+        if (count > 0 && first < kMaxCols)
+            store(f.U16(0),
+                  static_cast<unsigned>(std::min<std::size_t>(first + count, kMaxCols) - 1));
+        return count;
+    }
+    case biff::kBoolErr:
+        if (data.size() >= 8 && data[7] == 0)
+            store(f.U16(0), f.U16(2));
+        return 1;
+    default:
+        return DecodeCellRecord(stream, span, strings, scratch,
+                                [&](unsigned row, unsigned col, CExcelCell&&) { put(row, col); });
+    }
+}
+
+// Stores into a row kept in column order; a later record for the same
+// column wins, as it would in the spreadsheet.
+void PutInRow(CExcelSheet::Row& row, unsigned col, CExcelCell&& cell) {
+    const auto key = static_cast<std::uint16_t>(col);
+    if (row.empty() || row.back().first < key) {
+        row.emplace_back(key, std::move(cell));
+        return;
+    }
+    auto it = std::lower_bound(row.begin(), row.end(), key,
+                               [](const auto& c, std::uint16_t k) { return c.first < k; });
+    if (it != row.end() && it->first == key)
+        it->second = std::move(cell);
+    else
+        row.emplace(it, key, std::move(cell));
+}
+
+} // namespace
+
+// A read sheet's cells as an index of its cell records in the stream, by row.
+struct CExcelSheet::Source {
+    struct CellRecord {
+        biff::RecordSpan span;
+        std::uint32_t row;
+    };
+    struct RowRecords {
+        std::uint32_t row, begin, end; // into `records`
+    };
+    std::vector<CellRecord> records;
+    std::vector<RowRecords> rows;
+};
+
 // ---- Sheet ----------------------------------------------------------------------
+
+CExcelSheet::CExcelSheet(std::string name, bool wideName)
+    : m_name(std::move(name)), m_bWideName(wideName) {}
+
+CExcelSheet::~CExcelSheet() = default;
+
+void CExcelSheet::Walk(const std::function<void(std::uint32_t, Row&)>& visit) const {
+    Row row;
+    if (m_pSource) {
+        biff::Record scratch;
+        const auto stream = m_data->stream;
+        for (const Source::RowRecords& r : m_pSource->rows) {
+            row.clear();
+            for (std::uint32_t k = r.begin; k < r.end; ++k)
+                DecodeCellRecord(stream, m_pSource->records[k].span, *m_data, scratch,
+                                 [&](unsigned, unsigned col, CExcelCell&& cell) {
+                                     PutInRow(row, col, std::move(cell));
+                                 });
+            visit(r.row, row);
+        }
+    } else if (m_maker) {
+        for (std::uint32_t r = 0; r < m_nMadeRows; ++r) {
+            row.clear();
+            m_maker(r, row);
+            if (!row.empty())
+                visit(r, row);
+        }
+    } else {
+        for (auto& [index, cells] : m_rows) {
+            row = cells;
+            visit(index, row);
+        }
+    }
+}
+
+void CExcelSheet::ForEachRow(
+    const std::function<void(std::uint32_t index, const Row& row)>& visit) const {
+    if (!m_pSource && !m_maker) {
+        for (const auto& [index, cells] : m_rows)
+            visit(index, cells);
+        return;
+    }
+    Walk([&](std::uint32_t index, Row& row) { visit(index, row); });
+}
+
+std::size_t CExcelSheet::RowsHeld() const {
+    return m_pSource ? m_pSource->rows.size() : m_maker ? m_nMadeRows : m_rows.size();
+}
+
+void CExcelSheet::Materialize() const {
+    if (!m_pSource && !m_maker)
+        return;
+    std::vector<std::pair<std::uint32_t, Row>> rows;
+    Walk([&](std::uint32_t index, Row& row) { rows.emplace_back(index, std::move(row)); });
+    m_rows = std::move(rows);
+    m_pSource.reset();
+    m_maker = nullptr;
+}
+
+const std::vector<std::pair<std::uint32_t, CExcelSheet::Row>>& CExcelSheet::Rows() const {
+    Materialize();
+    return m_rows;
+}
+
+void CExcelSheet::SetRowMaker(std::uint32_t rows, std::uint32_t cols, RowMaker make) {
+    m_rows.clear();
+    m_pSource.reset();
+    m_nMadeRows = std::min<std::uint32_t>(rows, kMaxRows);
+    m_nRows = m_nMadeRows;
+    m_nCols = std::min<std::uint32_t>(cols, kMaxCols);
+    m_maker = std::move(make);
+    m_bChanged = true;
+}
 
 CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
     CExcelCell* cell = Store(row, col);
@@ -82,10 +438,23 @@ CExcelCell* CExcelSheet::Cell(unsigned row, unsigned col) {
 CExcelCell* CExcelSheet::Store(unsigned row, unsigned col) {
     if (row >= kMaxRows || col >= kMaxCols)
         return nullptr;
+    Materialize();
     m_nRows = std::max(m_nRows, row + 1);
     m_nCols = std::max(m_nCols, col + 1);
-    Row& r = m_rows[row];
+    auto found = m_rows.end();
+    if (m_rows.empty() || m_rows.back().first < row) {
+        m_rows.emplace_back(row, Row());
+        found = m_rows.end() - 1;
+    } else {
+        found = std::lower_bound(m_rows.begin(), m_rows.end(), row,
+                                 [](const auto& r, unsigned k) { return r.first < k; });
+        if (found == m_rows.end() || found->first != row)
+            found = m_rows.emplace(found, row, Row());
+    }
+    Row& r = found->second;
     const auto key = static_cast<std::uint16_t>(col);
+    if (!r.empty() && r.back().first < key)
+        return &r.emplace_back(key, CExcelCell()).second;
     auto it = std::lower_bound(r.begin(), r.end(), key,
                                [](const auto& cell, std::uint16_t c) { return cell.first < c; });
     if (it == r.end() || it->first != key)
@@ -95,8 +464,10 @@ CExcelCell* CExcelSheet::Store(unsigned row, unsigned col) {
 
 const CExcelCell& CExcelSheet::At(unsigned row, unsigned col) const {
     static const CExcelCell kEmptyCell;
-    const auto found = m_rows.find(row);
-    if (found == m_rows.end())
+    Materialize();
+    const auto found = std::lower_bound(m_rows.begin(), m_rows.end(), row,
+                                        [](const auto& r, unsigned k) { return r.first < k; });
+    if (found == m_rows.end() || found->first != row)
         return kEmptyCell;
     const Row& r = found->second;
     const auto it = std::lower_bound(r.begin(), r.end(), col,
@@ -123,6 +494,7 @@ void CExcelBook::Reset() {
     m_styles.clear();
     m_sheets.clear();
     m_source.reset();
+    m_data.reset();
 }
 
 CExcelSheet* CExcelBook::GetWorksheet(const char* name) {
@@ -247,12 +619,18 @@ bool CExcelBook::Load(const std::string& path) {
         m_strError = error;
         return false;
     }
-    return LoadFromMemory(std::span<const std::uint8_t>(
-        reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(contents.data()),
+                                             contents.size());
+    return Open(file, &contents);
 }
 
 bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
     Reset();
+    return Open(file, nullptr);
+}
+
+// `owner`, when given, holds `file` and may be kept instead of a copy of the stream.
+bool CExcelBook::Open(std::span<const std::uint8_t> file, std::string* owner) {
     cfb::CCompoundFileReader reader;
     if (!reader.Open(file)) {
         SetProblem(reader.Damaged() ? WorkbookProblem::DamagedContainer
@@ -261,22 +639,35 @@ bool CExcelBook::LoadFromMemory(std::span<const std::uint8_t> file) {
     }
     m_bHolds = true;
     m_source = std::make_unique<Source>();
-    const auto found = reader.FindStream(u"Workbook", m_source->stream);
-    if (found == cfb::CCompoundFileReader::Stream::Ok)
-        SetProblem(ParseWorkbook(m_source->stream));
-    else
+    m_data = std::make_shared<ExcelBookData>();
+    std::span<const std::uint8_t> stream;
+    const auto found = reader.FindStream(u"Workbook", stream, m_data->gathered);
+    if (found == cfb::CCompoundFileReader::Stream::Ok) {
+        const bool inFile = m_data->gathered.empty() && !stream.empty();
+        if (inFile && !owner) {
+            // Not ours to keep: one copy of the stream.
+            m_data->gathered.assign(stream.begin(), stream.end());
+            stream = m_data->gathered;
+        }
+        m_data->stream = stream;
+        m_source->stream = stream;
+        // Everything else of the compound file, to be written back as it is.
+        const std::int64_t entry = reader.StreamIndex(u"Workbook");
+        m_source->whole = reader.ReadAll(m_source->container, entry);
+        m_source->workbookEntry = static_cast<std::size_t>(entry);
+        if (inFile && owner)
+            m_data->file = std::move(*owner); // the same bytes: the view stays valid
+        else if (owner)
+            std::string().swap(*owner); // the stream was gathered: the file can go
+        SetProblem(ParseWorkbook(stream));
+    } else {
         SetProblem(found == cfb::CCompoundFileReader::Stream::Missing
                        ? WorkbookProblem::NoWorkbookStream
                        : WorkbookProblem::BrokenStream);
-    if (m_problem == WorkbookProblem::None) {
-        // Everything else of the compound file, to be written back as it is.
-        m_source->whole = reader.ReadAll(m_source->container);
-        m_source->workbookEntry = static_cast<std::size_t>(reader.StreamIndex(u"Workbook"));
-        if (m_source->whole)
-            std::vector<std::uint8_t>().swap(
-                m_source->container[m_source->workbookEntry].data); // kept in `stream`
-    } else {
-        m_source.reset();
+    }
+    if (m_problem != WorkbookProblem::None) {
+        m_source.reset(); // the sheets read so far stay, with what they hold
+        m_data.reset();
     }
     if (m_fonts.empty() || m_xfs.size() < 16)
         DefaultGlobals(); // a workbook must have them to be written back
@@ -297,138 +688,27 @@ std::string SheetName(biff::Cursor& c) {
     return name;
 }
 
-// Shared strings become cell texts once, when a cell first refers to them;
-// every further cell shares that text.
-class SharedStrings {
-public:
-    explicit SharedStrings(const biff::SstTable& sst) : m_sst(sst) {}
-    std::size_t Size() const { return m_sst.Size(); }
-    bool Set(CExcelCell& cell, std::uint32_t index) {
-        if (index >= m_sst.Size())
-            return false;
-        auto [it, fresh] = m_made.try_emplace(index);
-        if (fresh) {
-            const std::u16string_view text = m_sst.Text(index);
-            if (m_sst.wide[index]) {
-                it->second = std::make_shared<const std::u16string>(text);
-            } else {
-                std::string bytes; // 8-bit strings: every unit fits a byte
-                bytes.reserve(text.size());
-                for (char16_t u : text)
-                    bytes += static_cast<char>(u);
-                it->second = std::make_shared<const std::string>(std::move(bytes));
-            }
+// The shared strings into the book's buffers, zero-terminated, each in the
+// width it was stored with.
+void KeepStrings(const biff::SstTable& sst, ExcelBookData& data) {
+    std::size_t narrow = 0, wide = 0;
+    for (std::size_t i = 0; i < sst.Size(); ++i)
+        (sst.wide[i] ? wide : narrow) += sst.Text(i).size() + 1;
+    data.narrow.reserve(narrow);
+    data.wide.reserve(wide);
+    data.strings.reserve(sst.Size());
+    for (std::size_t i = 0; i < sst.Size(); ++i) {
+        const std::u16string_view text = sst.Text(i);
+        if (sst.wide[i]) {
+            data.strings.push_back({static_cast<std::uint32_t>(data.wide.size()), true});
+            data.wide.insert(data.wide.end(), text.begin(), text.end());
+            data.wide.push_back(0);
+        } else {
+            data.strings.push_back({static_cast<std::uint32_t>(data.narrow.size()), false});
+            for (char16_t u : text) // 8-bit strings: every unit fits a byte
+                data.narrow.push_back(static_cast<char>(u));
+            data.narrow.push_back(0);
         }
-        std::visit([&](const auto& t) { cell.SetShared(t); }, it->second);
-        return true;
-    }
-
-private:
-    const biff::SstTable& m_sst;
-    std::unordered_map<std::uint32_t, std::variant<CExcelCell::Text, CExcelCell::WText>> m_made;
-};
-
-void StoreText(CExcelCell* cell, const biff::SstString& s) {
-    if (!cell)
-        return;
-    if (s.wide) {
-        cell->SetWString(s.text.c_str());
-    } else {
-        std::string bytes;
-        for (char16_t u : s.text) // 8-bit strings: every unit fits a byte
-            bytes += static_cast<char>(u);
-        cell->SetString(bytes.c_str());
-    }
-}
-
-void StoreRk(CExcelCell* cell, std::uint32_t rk) {
-    const biff::RkValue v = biff::DecodeRk(rk);
-    if (!cell)
-        return;
-    if (v.integer)
-        cell->SetInteger(v.i);
-    else
-        cell->SetDouble(v.d);
-}
-
-// One record of a worksheet substream into its cells; false once the
-// workbook holds more cells than the reader keeps.
-bool ReadCellRecord(CExcelSheet& sheet, const biff::Record& r, SharedStrings& sst,
-                    std::size_t& cells) {
-    biff::Cursor c(r);
-    auto store = [&](unsigned row, unsigned col) { return sheet.Cell(row, col); };
-    switch (r.type) {
-    case biff::kDimensions: {
-        c.U32();
-        const std::uint32_t rows = c.U32();
-        c.U16();
-        const std::uint16_t cols = c.U16();
-        if (c.Ok())
-            sheet.SetDimensions(rows, cols);
-        return true;
-    }
-    case biff::kNumber: {
-        const std::uint16_t row = c.U16(), col = c.U16();
-        c.U16();
-        const double d = c.F64();
-        if (c.Ok())
-            if (CExcelCell* cell = store(row, col))
-                cell->SetDouble(d);
-        return ++cells <= kMaxCells;
-    }
-    case biff::kRk: {
-        const std::uint16_t row = c.U16(), col = c.U16();
-        c.U16();
-        const std::uint32_t rk = c.U32();
-        if (c.Ok())
-            StoreRk(store(row, col), rk);
-        return ++cells <= kMaxCells;
-    }
-    case biff::kMulRk: {
-        const std::uint16_t row = c.U16(), first = c.U16();
-        // colLast closes the record; the cells lie in between, six bytes each.
-        if (r.data.size() < 6)
-            return true;
-        const std::size_t count = (r.data.size() - 6) / 6;
-        for (std::size_t k = 0; k < count; ++k) {
-            c.U16();
-            const std::uint32_t rk = c.U32();
-            if (c.Ok())
-                StoreRk(store(row, static_cast<unsigned>(first + k)), rk);
-            if (++cells > kMaxCells)
-                return false;
-        }
-        return true;
-    }
-    case biff::kBoolErr: {
-        const std::uint16_t row = c.U16(), col = c.U16();
-        c.U16();
-        const std::uint8_t value = c.U8();
-        const std::uint8_t isError = c.U8();
-        if (c.Ok() && isError == 0)
-            if (CExcelCell* cell = store(row, col))
-                cell->SetInteger(value ? 1 : 0);
-        return ++cells <= kMaxCells;
-    }
-    case biff::kLabelSst: {
-        const std::uint16_t row = c.U16(), col = c.U16();
-        c.U16();
-        const std::uint32_t index = c.U32();
-        if (c.Ok() && index < sst.Size())
-            if (CExcelCell* cell = store(row, col))
-                sst.Set(*cell, index);
-        return ++cells <= kMaxCells;
-    }
-    case biff::kLabel:
-    case biff::kRString: {
-        std::uint16_t row = 0, col = 0;
-        biff::SstString text;
-        if (biff::ReadLabel(r, row, col, text))
-            StoreText(store(row, col), text);
-        return ++cells <= kMaxCells;
-    }
-    default:
-        return true;
     }
 }
 
@@ -489,32 +769,77 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
         return WorkbookProblem::BrokenStream;
     if (sstBroken)
         return WorkbookProblem::BrokenSst;
-    SharedStrings strings(sst);
+    KeepStrings(sst, *m_data);
+    biff::SstTable().chars.swap(sst.chars);
     std::size_t cells = 0;
     source.tail = r.end;
-    // One substream per sheet, in directory order.
+    biff::Record scratch;
+    biff::RecordSpan span;
+    // One substream per sheet, in directory order: its cell records indexed,
+    // their cells made when asked for.
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
         CExcelSheet& sheet = *m_sheets[i];
-        if (!reader.Next(r) || r.type != biff::kBof)
+        if (!reader.Skim(span) || span.type != biff::kBof)
             return WorkbookProblem::BrokenStream;
-        const std::size_t begin = r.offset;
+        const std::size_t begin = span.offset;
+        auto index = std::make_unique<CExcelSheet::Source>();
+        bool inOrder = true;
         int depth = 1; // an embedded object brings its own BOF/EOF pair
-        while (depth > 0 && reader.Next(r)) {
-            if (r.type == biff::kBof) {
+        while (depth > 0 && reader.Skim(span)) {
+            if (span.type == biff::kBof) {
                 ++depth;
                 continue;
             }
-            if (r.type == biff::kEof) {
+            if (span.type == biff::kEof) {
                 --depth;
                 continue;
             }
-            if (depth == 1 && !ReadCellRecord(sheet, r, strings, cells))
+            if (depth != 1)
+                continue;
+            if (span.type == biff::kDimensions) {
+                const auto data = biff::RecordData(stream, span, scratch);
+                if (data.size() >= 12) {
+                    const Fields f{data};
+                    sheet.SetDimensions(f.U32(4), f.U16(10));
+                }
+                continue;
+            }
+            if (!IsCellRecord(span.type))
+                continue;
+            bool stored = false;
+            std::uint32_t row = 0;
+            cells +=
+                IndexCellRecord(stream, span, *m_data, scratch, [&](unsigned at, unsigned col) {
+                    stored = true;
+                    row = at;
+                    sheet.m_nRows = std::max(sheet.m_nRows, at + 1);
+                    sheet.m_nCols = std::max(sheet.m_nCols, col + 1);
+                });
+            if (cells > kMaxCells)
                 return WorkbookProblem::TooLarge;
+            if (!stored)
+                continue;
+            inOrder = inOrder && (index->records.empty() || index->records.back().row <= row);
+            index->records.push_back({span, row});
         }
         if (depth > 0)
             return WorkbookProblem::BrokenStream; // the stream ended inside the sheet
-        source.sheets.push_back({biff::kBof, begin, r.end});
-        source.tail = r.end;
+        auto& records = index->records;
+        if (!inOrder) // cells of a row in the order the file gives them
+            std::stable_sort(records.begin(), records.end(),
+                             [](const auto& a, const auto& b) { return a.row < b.row; });
+        records.shrink_to_fit();
+        for (std::uint32_t k = 0; k < records.size(); ++k) {
+            if (index->rows.empty() || index->rows.back().row != records[k].row)
+                index->rows.push_back({records[k].row, k, k});
+            index->rows.back().end = k + 1;
+        }
+        if (!records.empty()) {
+            sheet.m_pSource = std::move(index);
+            sheet.m_data = m_data;
+        }
+        source.sheets.push_back({biff::kBof, begin, span.end});
+        source.tail = span.end;
         sheet.m_nSource = static_cast<int>(i);
         sheet.m_bChanged = false; // read, not changed
     }

@@ -8,12 +8,16 @@
 #include "xls/CompoundFile.h"
 
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
+
+// The shared strings and the stream of a workbook read from a file, shared
+// by its sheets: a read sheet's cells are found in the stream when asked for,
+// and their shared texts are views into one buffer.
+struct ExcelBookData;
 
 class CExcelCell {
 public:
@@ -21,37 +25,71 @@ public:
     using Text = std::shared_ptr<const std::string>;
     using WText = std::shared_ptr<const std::u16string>;
 
-    int Type() const { return static_cast<int>(m_value.index()); }
+    CExcelCell() = default;
+    CExcelCell(const CExcelCell& other) { CopyFrom(other); }
+    CExcelCell(CExcelCell&& other) noexcept;
+    CExcelCell& operator=(const CExcelCell& other);
+    CExcelCell& operator=(CExcelCell&& other) noexcept;
+    ~CExcelCell() { Clear(); }
+
+    int Type() const { return m_type; }
     // An integer's value, a double truncated toward zero, 0 otherwise.
     std::int32_t GetInteger() const;
     double GetDouble() const;
     // The text of a type-3 (8-bit) or type-4 (16-bit) cell; null for other types.
-    const char* GetString() const;
-    const char16_t* GetWString() const;
+    const char* GetString() const { return m_type == kString ? m_value.s : nullptr; }
+    const char16_t* GetWString() const { return m_type == kWString ? m_value.w : nullptr; }
 
-    void SetInteger(std::int32_t value) { m_value = value; }
-    void SetDouble(double value) { m_value = value; }
-    // An empty text makes the cell empty.
+    void SetInteger(std::int32_t value) {
+        Clear();
+        m_type = kInteger;
+        m_value.i = value;
+    }
+    void SetDouble(double value) {
+        Clear();
+        m_type = kDouble;
+        m_value.d = value;
+    }
+    // An empty text makes the cell empty; the cell holds a copy.
     void SetString(const char* text);
     void SetWString(const char16_t* text);
-    // Text shared with other cells (one shared string, many cells); an empty
-    // text makes the cell empty.
+    // The cell takes a copy of a shared text; an empty text makes it empty.
     template <class T> void SetShared(std::shared_ptr<const T> text) {
         if (text && !text->empty())
-            m_value = std::move(text);
+            Set(text->c_str());
         else
             Clear();
     }
-    void Clear() { m_value = std::monostate{}; }
+    void Clear();
+
+    // A text that lives elsewhere, at least as long as the cell (the
+    // zero-terminated texts of a read workbook's string buffer); empty text
+    // makes the cell empty.
+    void View(const char* text);
+    void View(const char16_t* text);
 
 private:
-    // The alternatives in the order of the type codes.
-    std::variant<std::monostate, std::int32_t, double, Text, WText> m_value;
+    void Set(const char* text) { SetString(text); }
+    void Set(const char16_t* text) { SetWString(text); }
+    void CopyFrom(const CExcelCell& other);
+
+    // Sixteen bytes, no allocation for numbers or viewed texts.
+    union Value {
+        std::int32_t i;
+        double d;
+        const char* s;
+        const char16_t* w;
+    } m_value{};
+    std::uint8_t m_type = kEmpty;
+    bool m_bOwned = false; // the text was copied in and is freed with the cell
 };
 
 class CExcelSheet {
 public:
-    CExcelSheet(std::string name, bool wideName) : m_name(std::move(name)), m_bWideName(wideName) {}
+    CExcelSheet(std::string name, bool wideName);
+    ~CExcelSheet();
+    CExcelSheet(const CExcelSheet&) = delete;
+    CExcelSheet& operator=(const CExcelSheet&) = delete;
 
     unsigned GetTotalRows() const { return m_nRows; }
     unsigned GetTotalCols() const { return m_nCols; }
@@ -60,7 +98,9 @@ public:
     // Cell call on the same row. A sheet read from a file whose cells are
     // asked for this way is written anew, from its cells alone.
     CExcelCell* Cell(unsigned row, unsigned col);
-    // Reading without growing: an empty cell where nothing is stored.
+    // Reading without growing: an empty cell where nothing is stored. The
+    // first call on a sheet read from a file (or made by a row maker) builds
+    // its table of cells: a sheet is not for use from two threads at once.
     const CExcelCell& At(unsigned row, unsigned col) const;
 
     // The name's bytes; for a name stored with 16-bit characters, its UTF-16
@@ -76,21 +116,50 @@ public:
     // Sets the size a read DIMENSIONS record gives (clamped to the format;
     // never below the cells already stored).
     void SetDimensions(std::uint32_t rows, std::uint32_t cols);
-    // The rows that hold a cell, in order, each with its stored cells in
-    // column order.
+    // The stored cells of one row, in column order.
     using Row = std::vector<std::pair<std::uint16_t, CExcelCell>>;
-    const std::map<std::uint32_t, Row>& Rows() const { return m_rows; }
+    // The rows that hold a cell, in order, each with its stored cells in
+    // column order (builds the table of cells, as At does).
+    const std::vector<std::pair<std::uint32_t, Row>>& Rows() const;
+    // How many rows ForEachRow visits at most, without visiting them.
+    std::size_t RowsHeld() const;
+    // The same rows one at a time, without building the table: a read sheet
+    // is decoded row by row from the workbook's stream. `row` is valid for
+    // the call only.
+    void ForEachRow(const std::function<void(std::uint32_t index, const Row& row)>& visit) const;
+
+    // ForEachRow with each row in a buffer of the visitor's to keep (swap
+    // it out): a stored row is copied into it.
+    void Walk(const std::function<void(std::uint32_t index, Row& row)>& visit) const;
+
+    // Rows 0 to rows - 1 made when they are read or written, by `make`
+    // (which fills the empty `row` given), in place of stored cells: a large
+    // sheet written once never holds all its cells. The maker must give the
+    // same cells each time it is asked. The sheet counts as changed.
+    using RowMaker = std::function<void(std::uint32_t index, Row& row)>;
+    void SetRowMaker(std::uint32_t rows, std::uint32_t cols, RowMaker make);
 
 private:
     friend class CExcelBook;
+    struct Source;
+    // Turns a read or made sheet into its table of cells.
+    void Materialize() const;
     CExcelCell* Store(unsigned row, unsigned col);
 
     std::string m_name;
     bool m_bWideName;
     unsigned m_nRows = 0, m_nCols = 0;
     // Sparse: only rows and cells that were stored or asked for exist, so a
-    // hostile DIMENSIONS record, or one cell far down, costs nothing.
-    std::map<std::uint32_t, Row> m_rows;
+    // hostile DIMENSIONS record, or one cell far down, costs nothing. Rows
+    // in order, each row's cells in one vector.
+    mutable std::vector<std::pair<std::uint32_t, Row>> m_rows;
+    // Where the cells still are: in the stream read (the record index), or
+    // with the row maker; null once the table holds them.
+    mutable std::unique_ptr<Source> m_pSource;
+    mutable RowMaker m_maker;
+    mutable std::uint32_t m_nMadeRows = 0;
+    // The read workbook's strings and stream, which read cells view.
+    std::shared_ptr<const ExcelBookData> m_data;
     // The substream this sheet was read from (-1: made here), and whether it
     // was changed since, so it can be written back as it was.
     int m_nSource = -1;
@@ -161,7 +230,7 @@ private:
             std::uint16_t type;
             std::size_t begin, end; // stream positions, CONTINUE records included
         };
-        std::vector<std::uint8_t> stream;
+        std::span<const std::uint8_t> stream; // held by `data`
         std::vector<Span> globals;
         std::vector<Span> sheets; // substream of each sheet in directory order
         std::vector<std::vector<std::uint8_t>> boundSheets; // their BOUNDSHEET data
@@ -172,6 +241,7 @@ private:
     };
 
     void Reset();
+    bool Open(std::span<const std::uint8_t> file, std::string* owner);
     void DefaultGlobals();
     WorkbookProblem ParseWorkbook(std::span<const std::uint8_t> stream);
     void SetProblem(WorkbookProblem problem);
@@ -185,4 +255,5 @@ private:
     std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
     std::vector<std::unique_ptr<CExcelSheet>> m_sheets;
     std::unique_ptr<Source> m_source;
+    std::shared_ptr<ExcelBookData> m_data;
 };

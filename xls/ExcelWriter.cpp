@@ -7,7 +7,7 @@
 #include "xls/ExcelBook.h"
 
 #include <functional>
-#include <map>
+#include <unordered_set>
 
 namespace {
 
@@ -79,22 +79,52 @@ std::vector<std::uint8_t> Xf(int font, int format, bool style) {
                   0x20});
 }
 
-struct SstTable {
-    std::vector<std::pair<bool, std::u16string>> strings; // wide?, text
-    std::map<std::pair<bool, std::u16string>, std::uint32_t> index;
+// The shared strings in the order first met, each once: the texts packed in
+// one buffer, found again through a hash set of their indexes.
+class SstTable {
+public:
+    SstTable() : m_index(64, Hash{this}, Same{this}) {}
+    SstTable(const SstTable&) = delete;
+    SstTable& operator=(const SstTable&) = delete;
+
+    template <class Char> std::uint32_t Add(bool wide, const Char* text) {
+        ++references;
+        // Appended as a candidate; taken back when the set has it already.
+        for (const Char* p = text; *p; ++p)
+            m_strings.chars.push_back(static_cast<char16_t>(
+                sizeof(Char) == 1 ? static_cast<unsigned char>(*p) : static_cast<char16_t>(*p)));
+        m_strings.ends.push_back(static_cast<std::uint32_t>(m_strings.chars.size()));
+        m_strings.wide.push_back(wide);
+        const auto candidate = static_cast<std::uint32_t>(m_strings.Size() - 1);
+        const auto [it, fresh] = m_index.insert(candidate);
+        if (!fresh) {
+            m_strings.chars.resize(candidate == 0 ? 0 : m_strings.ends[candidate - 1]);
+            m_strings.ends.pop_back();
+            m_strings.wide.pop_back();
+        }
+        return *it;
+    }
+    std::size_t Size() const { return m_strings.Size(); }
+    bool Wide(std::size_t i) const { return m_strings.wide[i]; }
+    std::u16string_view Text(std::size_t i) const { return m_strings.Text(i); }
+
     std::uint32_t references = 0;
 
-    std::uint32_t Add(bool wide, std::u16string text) {
-        ++references;
-        auto key = std::make_pair(wide, std::move(text));
-        const auto it = index.find(key);
-        if (it != index.end())
-            return it->second;
-        const auto i = static_cast<std::uint32_t>(strings.size());
-        index.emplace(key, i);
-        strings.push_back(std::move(key));
-        return i;
-    }
+private:
+    struct Hash {
+        const SstTable* table;
+        std::size_t operator()(std::uint32_t i) const {
+            return std::hash<std::u16string_view>()(table->Text(i)) ^ table->Wide(i);
+        }
+    };
+    struct Same {
+        const SstTable* table;
+        bool operator()(std::uint32_t a, std::uint32_t b) const {
+            return table->Wide(a) == table->Wide(b) && table->Text(a) == table->Text(b);
+        }
+    };
+    biff::SstTable m_strings;
+    std::unordered_set<std::uint32_t, Hash, Same> m_index;
 };
 
 std::u16string Widen(const char* text) {
@@ -108,18 +138,19 @@ std::u16string Widen(const char* text) {
 // eighth string starts.
 void WriteSst(Writer& w, const SstTable& sst) {
     std::vector<std::pair<std::uint32_t, std::uint16_t>> buckets; // stream pos, offset in record
-    const std::size_t bucket = SstBucket(sst.strings.size());
+    const std::size_t bucket = SstBucket(sst.Size());
     w.Begin(biff::kSst);
     w.U32(sst.references);
-    w.U32(static_cast<std::uint32_t>(sst.strings.size()));
+    w.U32(static_cast<std::uint32_t>(sst.Size()));
     std::size_t recordStart = w.Size() - 12;
     auto next = [&] {
         w.End();
         recordStart = w.Size();
         w.Begin(biff::kContinue);
     };
-    for (std::size_t i = 0; i < sst.strings.size(); ++i) {
-        const auto& [wide, text] = sst.strings[i];
+    for (std::size_t i = 0; i < sst.Size(); ++i) {
+        const bool wide = sst.Wide(i);
+        const std::u16string_view text = sst.Text(i);
         // A string's header (count and flags) never splits.
         if (w.InRecord() + 3 + (wide ? 2 : 1) > biff::kMaxRecordData)
             next();
@@ -221,18 +252,84 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
     }
 }
 
+// The cells of each block of rows: ROW records, the rows' cells, DBCELL.
+class BlockWriter {
+public:
+    BlockWriter(Writer& w, const CellStyle& style, std::size_t indexTable)
+        : m_w(w), m_style(style), m_indexTable(indexTable) {}
+    void Add(std::uint32_t index, CExcelSheet::Row& row) {
+        if (row.empty())
+            return; // no cell: no ROW record
+        if (m_count == m_rows.size())
+            m_rows.emplace_back();
+        m_rows[m_count].first = index;
+        m_rows[m_count].second.swap(row);
+        if (++m_count == kRowsPerBlock)
+            Flush();
+    }
+    void Flush() {
+        if (m_count == 0)
+            return;
+        Writer& w = m_w;
+        const std::size_t firstRow = w.Size();
+        for (std::size_t k = 0; k < m_count; ++k) {
+            const auto& cells = m_rows[k].second;
+            w.Begin(biff::kRow);
+            w.U16(static_cast<std::uint16_t>(m_rows[k].first));
+            w.U16(cells.front().first);
+            w.U16(static_cast<std::uint16_t>(cells.back().first + 1));
+            w.U16(0x00FF);
+            w.U16(0);
+            w.U16(0);
+            w.U32(0x000F0100); // default height, XF 15
+            w.End();
+        }
+        std::size_t cellStarts[kRowsPerBlock];
+        for (std::size_t k = 0; k < m_count; ++k) {
+            cellStarts[k] = w.Size();
+            WriteRowCells(w, static_cast<std::uint16_t>(m_rows[k].first), m_rows[k].second,
+                          m_style);
+        }
+        const std::size_t dbcell = w.Size();
+        w.Patch32(m_indexTable + 4 * m_block++, static_cast<std::uint32_t>(dbcell));
+        w.Begin(biff::kDbCell);
+        w.U32(static_cast<std::uint32_t>(dbcell - firstRow));
+        // First: from the second ROW record to the first cell; then row to row.
+        std::size_t from = firstRow + 20;
+        for (std::size_t k = 0; k < m_count; ++k) {
+            w.U16(static_cast<std::uint16_t>(cellStarts[k] - from));
+            from = cellStarts[k];
+        }
+        w.End();
+        m_count = 0;
+    }
+
+private:
+    Writer& m_w;
+    const CellStyle& m_style;
+    std::size_t m_indexTable;
+    std::size_t m_block = 0;
+    std::size_t m_count = 0;
+    std::vector<std::pair<std::uint32_t, CExcelSheet::Row>> m_rows;
+};
+
 void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style) {
     WriteBof(w, 0x0010);
-    std::vector<std::pair<unsigned, const CExcelSheet::Row*>> used; // rows that hold a cell
-    for (const auto& [r, cells] : sheet.Rows())
-        if (!cells.empty())
-            used.emplace_back(r, &cells);
-    const std::size_t blocks = (used.size() + kRowsPerBlock - 1) / kRowsPerBlock;
+    // The rows that hold a cell, for the INDEX record ahead of them.
+    std::uint32_t used = 0, first = 0, last = 0;
+    sheet.ForEachRow([&](std::uint32_t index, const CExcelSheet::Row& cells) {
+        if (cells.empty())
+            return;
+        if (used++ == 0)
+            first = index;
+        last = index;
+    });
+    const std::size_t blocks = (used + kRowsPerBlock - 1) / kRowsPerBlock;
 
     w.Begin(biff::kIndex);
     w.U32(0);
-    w.U32(used.empty() ? 0 : used.front().first);
-    w.U32(used.empty() ? 0 : used.back().first + 1);
+    w.U32(used == 0 ? 0 : first);
+    w.U32(used == 0 ? 0 : last + 1);
     w.U32(0);
     const std::size_t indexTable = w.Size();
     for (std::size_t b = 0; b < blocks; ++b)
@@ -247,39 +344,9 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style) {
     w.U16(0);
     w.End();
 
-    for (std::size_t b = 0; b < blocks; ++b) {
-        const std::size_t first = b * kRowsPerBlock;
-        const std::size_t last = std::min(used.size(), first + kRowsPerBlock);
-        const std::size_t firstRow = w.Size();
-        for (std::size_t k = first; k < last; ++k) {
-            const auto& cells = *used[k].second;
-            w.Begin(biff::kRow);
-            w.U16(static_cast<std::uint16_t>(used[k].first));
-            w.U16(cells.front().first);
-            w.U16(static_cast<std::uint16_t>(cells.back().first + 1));
-            w.U16(0x00FF);
-            w.U16(0);
-            w.U16(0);
-            w.U32(0x000F0100); // default height, XF 15
-            w.End();
-        }
-        std::vector<std::size_t> cellStarts;
-        for (std::size_t k = first; k < last; ++k) {
-            cellStarts.push_back(w.Size());
-            WriteRowCells(w, static_cast<std::uint16_t>(used[k].first), *used[k].second, style);
-        }
-        const std::size_t dbcell = w.Size();
-        w.Patch32(indexTable + 4 * b, static_cast<std::uint32_t>(dbcell));
-        w.Begin(biff::kDbCell);
-        w.U32(static_cast<std::uint32_t>(dbcell - firstRow));
-        // First: from the second ROW record to the first cell; then row to row.
-        std::size_t from = firstRow + 20;
-        for (std::size_t start : cellStarts) {
-            w.U16(static_cast<std::uint16_t>(start - from));
-            from = start;
-        }
-        w.End();
-    }
+    BlockWriter block(w, style, indexTable);
+    sheet.Walk([&](std::uint32_t index, CExcelSheet::Row& row) { block.Add(index, row); });
+    block.Flush();
 
     w.Begin(biff::kWindow2);
     for (int v : {0x06B6, 0, 0, 0x0040, 0, 0, 0, 0, 0})
@@ -289,11 +356,11 @@ void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style) {
     w.End();
 }
 
-std::uint16_t Get16(const std::vector<std::uint8_t>& b, std::size_t at) {
+std::uint16_t Get16(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at) {
+std::uint32_t Get32(std::span<const std::uint8_t> b, std::size_t at) {
     return Get16(b, at) | static_cast<std::uint32_t>(Get16(b, at + 2)) << 16;
 }
 
@@ -358,13 +425,14 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
     SstTable sst;
     std::vector<std::uint32_t> sstIndex;
     for (const auto& sheet : m_sheets)
-        for (const auto& [r, row] : sheet->Rows())
+        sheet->ForEachRow([&](std::uint32_t, const CExcelSheet::Row& row) {
             for (const auto& [col, cell] : row) {
                 if (cell.Type() == CExcelCell::kString)
-                    sstIndex.push_back(sst.Add(false, Widen(cell.GetString())));
+                    sstIndex.push_back(sst.Add(false, cell.GetString()));
                 else if (cell.Type() == CExcelCell::kWString)
                     sstIndex.push_back(sst.Add(true, cell.GetWString()));
             }
+        });
 
     Writer w;
     WriteBof(w, 0x0005);
@@ -406,7 +474,7 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
 
 bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
     const Source& src = *m_source;
-    const std::vector<std::uint8_t>& in = src.stream;
+    const std::span<const std::uint8_t> in = src.stream;
     Writer w;
     auto copy = [&](std::size_t begin, std::size_t end) {
         w.Raw({in.data() + begin, end - begin});
