@@ -2,6 +2,7 @@
 // the question that keeps unsaved edits from being dropped silently.
 #include "app/MainFrame.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
@@ -67,7 +68,7 @@ void CMainFrame::OpenPath(const QString& path) {
             const auto channels = ReadChannelWorkbook(native, why);
             if (!channels)
                 return why;
-            m_session.Run("Import workbook", TableBit(kTableChannel), [&] {
+            RunEdit(m_session, EditId::ImportWorkbook, [&] {
                 ReplaceChannelTable(m_session.Db(), *channels);
                 return true;
             });

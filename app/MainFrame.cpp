@@ -4,6 +4,7 @@
 #include "app/ListTools.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/PaneWidgets.h"
 #include "views/CaptionLine.h"
@@ -245,14 +246,10 @@ void CMainFrame::OnSessionEvent(const EditEvent& event) {
 }
 
 void CMainFrame::UpdateHistoryCommands() {
-    const auto name = [](const char* verb, const std::string& edit) {
-        return edit.empty() ? QString(verb)
-                            : QString("%1 %2").arg(verb, QString::fromStdString(edit));
-    };
     m_pUndo->setEnabled(m_session.CanUndo());
-    m_pUndo->setToolTip(name("Undo", m_session.UndoName()));
+    m_pUndo->setToolTip(QString::fromStdString(UndoCommandText(m_session)));
     m_pRedo->setEnabled(m_session.CanRedo());
-    m_pRedo->setToolTip(name("Redo", m_session.RedoName()));
+    m_pRedo->setToolTip(QString::fromStdString(RedoCommandText(m_session)));
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

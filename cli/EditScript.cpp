@@ -4,6 +4,7 @@
 #include "cli/TextCodec.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/ReferenceOrderEdit.h"
 #include "document/SessionCommands.h"
 #include "model/ChannelDialogs.h"
@@ -22,6 +23,11 @@ namespace {
 
 ClipboardState StateOf(const ChannelClipboard& clipboard) {
     return {clipboard.Keys().size(), clipboard.IsTV()};
+}
+
+// The script word of a command, as the messages about it name it.
+std::string Word(EditId id) {
+    return std::string(Catalogue(id).script);
 }
 
 } // namespace
@@ -251,7 +257,7 @@ namespace {
 // Move here on the other kind's clipboard are left to the command, which
 // says so in the editor's words.
 std::string Unavailable(const ChannelListModel& list, const ChannelClipboard& clipboard, int id,
-                        const char* command) {
+                        const std::string& command) {
     const bool selected = list.SelectedCount() > 0;
     const bool modeOff =
         list.Filter().kind == ChannelFilterKind::Favorite || list.Filter().IsGenreMode();
@@ -279,7 +285,8 @@ std::string Unavailable(const ChannelListModel& list, const ChannelClipboard& cl
 
 std::string CEditScript::New(const Args& a) {
     ChannelListModel& list = Current();
-    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelNew, "new");
+    if (auto problem =
+            Unavailable(list, m_session.Clipboard(), kChannelNew, Word(EditId::NewChannel));
         !problem.empty())
         return problem;
     const ChannelDialogSetup setup = NewChannelDialog(m_session.Db(), list.State());
@@ -297,7 +304,8 @@ std::string CEditScript::New(const Args& a) {
 
 std::string CEditScript::Update(const Args& a) {
     ChannelListModel& list = Current();
-    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelUpdate, "update");
+    if (auto problem =
+            Unavailable(list, m_session.Clipboard(), kChannelUpdate, Word(EditId::UpdateChannel));
         !problem.empty())
         return problem;
     const auto setup = UpdateChannelDialog(m_session.Db(), list.State(), list.FocusKey());
@@ -318,7 +326,8 @@ std::string CEditScript::Delete(const Args& a) {
     if (a.size() != 1)
         return Expected("delete");
     ChannelListModel& list = Current();
-    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelDelete, "delete");
+    if (auto problem =
+            Unavailable(list, m_session.Clipboard(), kChannelDelete, Word(EditId::DeleteChannels));
         !problem.empty())
         return problem;
     // The question "Would you like to delete selected item?" is answered Yes.
@@ -342,7 +351,8 @@ std::string CEditScript::Paste(const Args& a) {
     if (a.size() != 1)
         return Expected("paste");
     ChannelListModel& list = Current();
-    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelPaste, "paste");
+    if (auto problem =
+            Unavailable(list, m_session.Clipboard(), kChannelPaste, Word(EditId::PasteChannels));
         !problem.empty())
         return problem;
     const auto result = RunPasteChannels(m_session, list.State());
@@ -356,7 +366,8 @@ std::string CEditScript::MoveHere(const Args& a) {
     if (a.size() != 1)
         return Expected("move-here");
     ChannelListModel& list = Current();
-    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelMoveHere, "move-here");
+    if (auto problem = Unavailable(list, m_session.Clipboard(), kChannelMoveHere,
+                                   Word(EditId::MoveChannelsHere));
         !problem.empty())
         return problem;
     if (list.FocusKey() == 0)
@@ -399,13 +410,13 @@ std::string CEditScript::Drop(const Args& a) {
             return problem;
         const ChannelFilter& filter = list.Filter();
         if (filter.IsFavoriteMode()) {
-            m_session.Run("Reorder favourites", kChannelTables, [&] {
+            RunEdit(m_session, EditId::ReorderFavorite, [&] {
                 return !ReorderFavoriteList(m_session.Db(), rows, selected, dropKey,
                                             filter.favorite)
                             .rows.changed.empty();
             });
         } else {
-            m_session.Run("Move", kChannelTables, [&] {
+            RunEdit(m_session, EditId::MoveChannels, [&] {
                 return !RenumberMovedSet(m_session.Db(), selected, dropKey, list.Kind(),
                                          m_product.list)
                             .changed.empty();
@@ -415,41 +426,53 @@ std::string CEditScript::Drop(const Args& a) {
         list.SelectKeys(selected);
         return {};
     }
+    // The drop targets are the catalogue's `drop ...` words.
+    const EditEntry* edit = FindScriptEdit(std::string(a[0]) + " " + target);
+    if (!edit)
+        return Expected(form);
     std::uint32_t value = 0;
     if (!ParseNumber(a[2], value))
         return "bad value " + Quoted(a[2]) + " for " + target;
     CZorvDB& db = m_session.Db();
     EditedRows rows;
-    auto run = [&](const char* name, auto edit) {
-        m_session.Run(name, kChannelTables, [&] {
-            rows = edit();
+    auto run = [&](auto change) {
+        RunEdit(m_session, edit->id, [&] {
+            rows = change();
             return !rows.changed.empty();
         });
     };
     bool keepRows = false;
-    if (target == "satellite")
-        run("Drop on satellite", [&] { return SetChannelsSatellite(db, selected, value); });
-    else if (target == "mux")
-        run("Drop on multiplex",
-            [&] { return SetChannelsMux(db, selected, value, m_product.type); });
-    else if (target == "transponder")
-        run("Drop on transponder", [&] { return SetChannelsTransponder(db, selected, value); });
-    else if (target == "broadcast")
-        run("Drop on broadcaster", [&] { return SetChannelsBroadcast(db, selected, value); });
-    else if (target == "favorite" && value >= 1 && value <= kFavoritePositions) {
+    switch (edit->id) {
+    case EditId::SetSatellite:
+        run([&] { return SetChannelsSatellite(db, selected, value); });
+        break;
+    case EditId::SetMultiplex:
+        run([&] { return SetChannelsMux(db, selected, value, m_product.type); });
+        break;
+    case EditId::SetTransponder:
+        run([&] { return SetChannelsTransponder(db, selected, value); });
+        break;
+    case EditId::SetBroadcaster:
+        run([&] { return SetChannelsBroadcast(db, selected, value); });
+        break;
+    case EditId::AddToFavorite:
+        if (value < 1 || value > kFavoritePositions)
+            return "bad value " + Quoted(a[2]) + " for " + target;
         keepRows = true;
-        run("Add to favourites", [&] {
+        run([&] {
             return JoinFavoriteList(db, selected, static_cast<int>(value - 1), list.Kind());
         });
-    } else if (target == "genre" && value <= kAttrGenreMask) {
+        break;
+    case EditId::SetGenre:
+        if (value > kAttrGenreMask)
+            return "bad value " + Quoted(a[2]) + " for " + target;
         keepRows = !list.Filter().IsGenreMode();
-        run("Set genre", [&] {
+        run([&] {
             return SetChannelsGenre(db, selected, static_cast<int>(value),
                                     list.Filter().IsGenreMode());
         });
-    } else if (target == "favorite" || target == "genre") {
-        return "bad value " + Quoted(a[2]) + " for " + target;
-    } else {
+        break;
+    default:
         return Expected(form);
     }
     if (!keepRows)

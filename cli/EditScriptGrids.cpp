@@ -7,6 +7,7 @@
 #include "cli/TextCodec.h"
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/SessionCommands.h"
 #include "document/WorkingCopy.h"
 #include "model/BroadcastCommands.h"
@@ -235,7 +236,7 @@ std::string CEditScript::Favorite(const Args& a) {
     if (auto problem = ToAnsi(RestOfLine(a, 3), name); !problem.empty())
         return problem;
     FavoriteRename result = FavoriteRename::Ignored;
-    m_session.Run("Rename favourite list", TableBit(kTableFavorite), [&] {
+    RunEdit(m_session, EditId::RenameFavorite, [&] {
         result = RenameFavoriteList(m_session.Db(), *number, name);
         return result == FavoriteRename::Renamed;
     });
@@ -257,7 +258,7 @@ std::string CEditScript::DropTransponder(const Args& a) {
     const auto satellite = ParseFieldNumber(a[3], 32);
     if (!satellite)
         return "bad value " + Quoted(a[3]) + " for satellite";
-    m_session.Run("Move transponder", TableBit(kTableTransponder), [&] {
+    RunEdit(m_session, EditId::MoveTransponders, [&] {
         const std::uint32_t keys[] = {key};
         return !MoveTranspondersToSatellite(db, keys, *satellite).changed.empty();
     });

@@ -1,5 +1,6 @@
 #include "document/ReferenceOrderEdit.h"
 
+#include "document/EditCatalogue.h"
 #include "document/EditSession.h"
 #include "xls/ReferenceFile.h"
 
@@ -8,7 +9,7 @@
 ReferenceOrderReport RunApplyReferenceOrder(EditSession& session,
                                             std::span<const Channel_Info_Tag> reference) {
     ReferenceOrderReport report;
-    session.Run(kApplyOrderEditName, TableBit(kTableChannel), [&] {
+    RunEdit(session, EditId::ApplyOrder, [&] {
         report = ApplyReferenceOrder(session.Db(), reference);
         return report.Applied();
     });

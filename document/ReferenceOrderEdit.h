@@ -10,10 +10,8 @@
 
 class EditSession;
 
-inline constexpr const char* kApplyOrderEditName = "Apply Order";
-
-// ApplyReferenceOrder on the session's store as the edit "Apply Order" over
-// the channel table. A refusal (report.error) records nothing; an order that
+// ApplyReferenceOrder on the session's store as the catalogue's edit
+// ApplyOrder. A refusal (report.error) records nothing; an order that
 // changes no field records nothing either.
 ReferenceOrderReport RunApplyReferenceOrder(EditSession& session,
                                             std::span<const Channel_Info_Tag> reference);

@@ -1,6 +1,6 @@
 // The grids' commands as named edits of the edit session: each runs its
-// plain command inside one edit, with the tables it may touch, so that one
-// Undo takes the whole command back. The editor and `velmar-cli edit` call
+// plain command inside one edit of the catalogue (its name and tables), so
+// that one Undo takes the whole command back. The editor and `velmar-cli edit` call
 // these; the questions (delete) are the caller's, asked before.
 #pragma once
 
@@ -14,9 +14,6 @@
 #include <string_view>
 
 class EditSession;
-
-// The channel table, and the scratch table its regroup and renumber use.
-inline constexpr TableMask kChannelTables = TableBit(kTableChannel) | TableBit(kTableScratch);
 
 // ---- Channel lists (the clipboard is the session's) ---------------------------------
 

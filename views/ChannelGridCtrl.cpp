@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/EditSession.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelRecords.h"
@@ -149,11 +150,11 @@ bool CChannelGridCtrl::OnDragOver(const QPoint& point) {
     return true;
 }
 
-EditedRows CChannelGridCtrl::EditSelected(std::string_view name,
+EditedRows CChannelGridCtrl::EditSelected(EditId id,
                                           const std::function<EditedRows(KeySpan)>& edit) {
     const std::vector<std::uint32_t> keys = SelectedKeys();
     EditedRows rows;
-    m_session.Run(name, TableBit(kTableChannel), [&] {
+    RunEdit(m_session, id, [&] {
         rows = edit(keys);
         return true;
     });
@@ -183,36 +184,37 @@ void CChannelGridCtrl::RewriteRows(std::span<const std::uint32_t> keys) {
 }
 
 void CChannelGridCtrl::SetSatelliteOfSelected(std::uint32_t satKey) {
-    ShowEdited(EditSelected(
-        "Set satellite", [&](KeySpan keys) { return SetChannelsSatellite(Db(), keys, satKey); }));
+    ShowEdited(EditSelected(EditId::SetSatellite, [&](KeySpan keys) {
+        return SetChannelsSatellite(Db(), keys, satKey);
+    }));
 }
 
 void CChannelGridCtrl::SetMuxOfSelected(std::uint32_t muxValue) {
-    ShowEdited(EditSelected("Set multiplex", [&](KeySpan keys) {
+    ShowEdited(EditSelected(EditId::SetMultiplex, [&](KeySpan keys) {
         return SetChannelsMux(Db(), keys, muxValue, m_nProductType);
     }));
 }
 
 void CChannelGridCtrl::SetTransponderOfSelected(std::uint32_t tpKey) {
-    ShowEdited(EditSelected("Set transponder", [&](KeySpan keys) {
+    ShowEdited(EditSelected(EditId::SetTransponder, [&](KeySpan keys) {
         return SetChannelsTransponder(Db(), keys, tpKey);
     }));
 }
 
 void CChannelGridCtrl::SetBroadcastOfSelected(std::uint32_t broadcastKey) {
-    ShowEdited(EditSelected("Set provider", [&](KeySpan keys) {
+    ShowEdited(EditSelected(EditId::SetBroadcaster, [&](KeySpan keys) {
         return SetChannelsBroadcast(Db(), keys, broadcastKey);
     }));
 }
 
 void CChannelGridCtrl::AddSelectedToFavorite(int list0) {
-    ShowEdited(EditSelected("Add to favourite list", [&](KeySpan keys) {
+    ShowEdited(EditSelected(EditId::AddToFavorite, [&](KeySpan keys) {
         return JoinFavoriteList(Db(), keys, list0, Kind());
     }));
 }
 
 void CChannelGridCtrl::SetGenreOfSelected(int genre) {
-    ShowEdited(EditSelected("Set genre", [&](KeySpan keys) {
+    ShowEdited(EditSelected(EditId::SetGenre, [&](KeySpan keys) {
         return SetChannelsGenre(Db(), keys, genre, m_filter.IsGenreMode());
     }));
 }
@@ -230,7 +232,7 @@ void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
     }
     const std::vector<std::uint32_t> selected = SelectedKeys();
     bool changed = false;
-    m_session.Run("Reorder favourite list", TableBit(kTableChannel), [&] {
+    RunEdit(m_session, EditId::ReorderFavorite, [&] {
         changed = !ReorderFavoriteList(Db(), rows, selected, dropKey, m_filter.favorite)
                        .rows.changed.empty();
         return true;
@@ -245,7 +247,7 @@ void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     if (m_filter.IsFavoriteMode())
         return ReorderFavorite(targetKey);
     const std::vector<std::uint32_t> moved = SelectedKeys();
-    const EditedRows rows = EditSelected("Move channels", [&](KeySpan keys) {
+    const EditedRows rows = EditSelected(EditId::MoveChannels, [&](KeySpan keys) {
         return RenumberMovedSet(Db(), keys, targetKey, Kind(), m_nProductList);
     });
     if (rows.changed.empty())

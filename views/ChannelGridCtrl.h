@@ -4,6 +4,7 @@
 // commands' rules are the core's; every change is one edit of the session.
 #pragma once
 
+#include "document/EditCatalogue.h"
 #include "model/ChannelCommands.h"
 #include "model/ChannelEdits.h"
 #include "model/ChannelFilter.h"
@@ -83,7 +84,7 @@ private:
     // Keys of the selected rows, top to bottom.
     std::vector<std::uint32_t> SelectedKeys() const;
     // Runs `edit` on the selected keys as the edit `name`.
-    EditedRows EditSelected(std::string_view name, const std::function<EditedRows(KeySpan)>& edit);
+    EditedRows EditSelected(EditId id, const std::function<EditedRows(KeySpan)>& edit);
     void ShowEdited(const EditedRows& rows);
     // Rewrites the rows of these keys from their records.
     void RewriteRows(std::span<const std::uint32_t> keys);

@@ -2,6 +2,7 @@
 
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/EditSession.h"
 #include "model/ChannelEdits.h"
 #include "model/SatelliteRecords.h"
@@ -87,7 +88,7 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     const std::optional<std::string> bytes = AnsiBytes(text);
     FavoriteRename result = FavoriteRename::Ignored;
     if (bytes)
-        m_session.Run("Rename favourite list", TableBit(kTableFavorite), [&] {
+        RunEdit(m_session, EditId::RenameFavorite, [&] {
             result = RenameFavoriteList(TheZorvDB(), number, *bytes);
             return true;
         });

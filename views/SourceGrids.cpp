@@ -2,6 +2,7 @@
 
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/EditCatalogue.h"
 #include "document/EditSession.h"
 #include "model/BroadcastCounts.h"
 #include "model/ChannelEdits.h"
@@ -142,7 +143,7 @@ void CTPGridCtrl::MoveSelectedToSatellite(std::uint32_t satKey) {
     std::vector<std::uint32_t> keys;
     for (int row : GetSelectedRows())
         keys.push_back(GetRowKey(row));
-    m_session.Run("Move transponders", TableBit(kTableTransponder), [&] {
+    RunEdit(m_session, EditId::MoveTransponders, [&] {
         MoveTranspondersToSatellite(Db(), keys, satKey);
         return true;
     });

@@ -122,7 +122,7 @@ TEST_F(Editing, DropsAreEditsThatLeaveOrRewriteTheSourceRows) {
     EXPECT_EQ(Grid("BroadcastGrid").GetItemText(4, 4).section('/', 0, 0),
               QString::number(telenor + 2));
     EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
-    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Set provider");
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Set broadcaster");
     EXPECT_TRUE(Modified());
 
     // On a satellite row: the satellite's ID, and the row leaves.

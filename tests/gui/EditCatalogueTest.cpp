@@ -1,0 +1,377 @@
+// The catalogue of named edits against the editor: every entry is run the
+// way a user runs it (a grid's command as its menu and keys dispatch it, a
+// drop through the switchboard, the tree's rename, Open and Apply order from
+// the toolbar), on a fresh window with the example image, and the Undo
+// button then names it as the catalogue does, Redo after the undo too. An
+// entry the editor cannot reach must be listed here with the reason.
+#include "tests/gui/EditorFixture.h"
+
+#include "contracts/ReceiverProfiles.h"
+#include "document/EditCatalogue.h"
+#include "model/ChannelRecords.h"
+#include "model/GridMenus.h"
+#include "model/SatelliteRecords.h"
+#include "qtkit/vxui/ChannelDialogs.h"
+#include "qtkit/vxui/SearchNameDialog.h"
+#include "qtkit/vxui/SourceDialogs.h"
+
+#include <QTreeWidgetItem>
+
+#include <cstring>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+
+class CatalogueEditor : public Editor {
+public:
+    using Editor::Action;
+    using Editor::frame;
+    using Editor::Scratch;
+    using Editor::Tree;
+    using Editor::TV;
+    using Editor::ui;
+
+    void Open(bool cable) {
+        frame.reset();
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        frame =
+            std::make_unique<CMainFrame>(ui, true, cable ? FindReceiverProfile("cable") : nullptr);
+        frame->show();
+        const std::size_t shown = ui.messages.size();
+        ui.NextOpenFileName(cable ? kCableExample : kExample);
+        Action("ID_FILE_OPEN").trigger();
+        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
+    }
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
+    // Rows 1-based; the first is also the focus row.
+    static void SelectRows(CListGridCtrl& grid, std::vector<int> rows) {
+        std::vector<std::uint32_t> keys;
+        for (int row : rows)
+            keys.push_back(grid.GetRowKey(row));
+        grid.setCurrentIndex(grid.model()->index(rows.front() - 1, 3));
+        ASSERT_EQ(grid.SelectRowsByKey(keys), static_cast<int>(keys.size()));
+    }
+    void TVCommand(int id) { TV().RunCommand(id); }
+    CSourceGridCtrl& Source(const char* name) { return Find<CSourceGridCtrl>(name); }
+    void ShowFavorite(int list0) {
+        frame->SendMessage(WM_FAV_NODE_SELECTED, 0, static_cast<std::intptr_t>(list0));
+    }
+    template <class T> T Stored(std::uint8_t table, CListGridCtrl& grid, int row) {
+        const T* r = std::as_const(TheZorvDB()).Get<T>(table, grid.GetRowKey(row));
+        if (!r)
+            throw std::runtime_error("no record under the row");
+        return *r;
+    }
+    void SaveWorkbook(const std::string& path) {
+        std::filesystem::remove(path);
+        ui.NextSaveFileName(QString::fromStdString(path));
+        Action("ID_SAVE_TO_FILE").trigger();
+        ASSERT_TRUE(std::filesystem::exists(path));
+    }
+};
+
+struct EditorCase {
+    std::function<void(CatalogueEditor&)> before; // sets the window up
+    std::function<void(CatalogueEditor&)> run;    // the user's command
+    bool cable = false;
+};
+
+using C = CatalogueEditor;
+
+void Nothing(C&) {}
+
+// Three more members of favourite list 3 (node 2), which then shows.
+void FavoriteListOfThree(C& e) {
+    C::SelectRows(e.TV(), {1, 2, 3});
+    e.Drop(kDragTV, kDragFavoriteNode, 2);
+    e.ShowFavorite(2);
+    ASSERT_GE(e.TV().GetRowCount(), 4); // the header row and three members at least
+}
+
+const std::map<EditId, EditorCase>& Cases() {
+    static const std::map<EditId, EditorCase> cases = {
+        {EditId::NewChannel,
+         {Nothing,
+          [](C& e) {
+              e.ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
+                  Channel_Info_Tag r = d.GetChannelInfo();
+                  std::strcpy(r.Name, "Velmar TV");
+                  d.Answer(r);
+              });
+              e.TVCommand(kChannelNew);
+          }}},
+        {EditId::UpdateChannel,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) {
+              Channel_Info_Tag r = e.Stored<Channel_Info_Tag>(kTableChannel, e.TV(), 1);
+              r.VideoPID = static_cast<WORD>(r.VideoPID + 1);
+              e.ui.NextDialogOk<CDlgCHAddUpdate>(r);
+              e.TVCommand(kChannelUpdate);
+          }}},
+        {EditId::DeleteChannels,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) {
+              e.ui.NextAnswer(IUiSeam::IDYES);
+              e.TVCommand(kChannelDelete);
+          }}},
+        {EditId::RemoveFromFavorite,
+         {[](C& e) {
+              FavoriteListOfThree(e);
+              C::SelectRows(e.TV(), {1});
+          },
+          [](C& e) { e.TVCommand(kChannelDelete); }}},
+        {EditId::PasteChannels,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1});
+              e.TVCommand(kChannelCopy);
+          },
+          [](C& e) { e.TVCommand(kChannelPaste); }}},
+        {EditId::MoveChannelsHere,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {3});
+              e.TVCommand(kChannelCopy);
+              C::SelectRows(e.TV(), {1});
+          },
+          [](C& e) { e.TVCommand(kChannelMoveHere); }}},
+        {EditId::LockOn,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1});
+              e.TVCommand(kChannelLockOff);
+          },
+          [](C& e) { e.TVCommand(kChannelLockOn); }}},
+        {EditId::LockOff,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1});
+              e.TVCommand(kChannelLockOn);
+          },
+          [](C& e) { e.TVCommand(kChannelLockOff); }}},
+        {EditId::SkipOn,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1});
+              e.TVCommand(kChannelSkipOff);
+          },
+          [](C& e) { e.TVCommand(kChannelSkipOn); }}},
+        {EditId::SkipOff,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1});
+              e.TVCommand(kChannelSkipOn);
+          },
+          [](C& e) { e.TVCommand(kChannelSkipOff); }}},
+        {EditId::SetSatellite,
+         {[](C& e) {
+              C::SelectRows(e.TV(), {1, 2});
+          },
+          [](C& e) { e.Drop(kDragTV, kDragSatellite, 4); }}},
+        {EditId::SetMultiplex,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); }, [](C& e) { e.Drop(kDragTV, kDragMux, 9); }}},
+        {EditId::SetTransponder,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) { e.Drop(kDragTV, kDragTransponder, 3); }}},
+        {EditId::SetBroadcaster,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) { e.Drop(kDragTV, kDragBroadcast, 4); }}},
+        {EditId::AddToFavorite,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) { e.Drop(kDragTV, kDragFavoriteNode, 2); }}},
+        {EditId::SetGenre,
+         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+          [](C& e) { e.Drop(kDragTV, kDragGenreNode, 4); }}},
+        {EditId::MoveChannels,
+         {[](C& e) { C::SelectRows(e.TV(), {5}); },
+          [](C& e) { e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(2)); }}},
+        {EditId::ReorderFavorite,
+         {[](C& e) {
+              FavoriteListOfThree(e);
+              C::SelectRows(e.TV(), {3});
+          },
+          [](C& e) { e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(1)); }}},
+        {EditId::NewSatellite,
+         {Nothing,
+          [](C& e) {
+              Satellite_Info_Tag s{};
+              std::strcpy(s.Name, "Astra 3");
+              s.Degree = 235;
+              s.Group1.w1 = 9750;
+              e.ui.NextDialogOk<CDlgSATAddUpdate>(s);
+              e.Source("SatGrid").RunCommand(kSourceNew);
+          }}},
+        {EditId::UpdateSatellite,
+         {[](C& e) { C::SelectRows(e.Source("SatGrid"), {1}); },
+          [](C& e) {
+              auto s = e.Stored<Satellite_Info_Tag>(kTableSatellite, e.Source("SatGrid"), 1);
+              std::strcpy(s.Name, "Renamed");
+              e.ui.NextDialogOk<CDlgSATAddUpdate>(s);
+              e.Source("SatGrid").RunCommand(kSourceUpdate);
+          }}},
+        {EditId::DeleteSatellite,
+         {[](C& e) { C::SelectRows(e.Source("SatGrid"), {2}); },
+          [](C& e) {
+              e.ui.NextAnswer(IUiSeam::IDYES);
+              e.Source("SatGrid").RunCommand(kSourceDelete);
+          }}},
+        {EditId::NewTransponder,
+         {[](C& e) { e.frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2); },
+          [](C& e) {
+              e.ui.NextDialog<CDlgTPAddUpdate>(IUiSeam::IDOK, [](CDlgTPAddUpdate& d) {
+                  Transponder_Info_Tag t = *d.PresetTransponder();
+                  t.Frequency = 12111;
+                  t.SymbolRate = 27500;
+                  d.Answer(t);
+              });
+              e.Source("TPGrid").RunCommand(kSourceNew);
+          }}},
+        {EditId::UpdateTransponder,
+         {[](C& e) {
+              e.frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+              C::SelectRows(e.Source("TPGrid"), {2});
+          },
+          [](C& e) {
+              auto t = e.Stored<Transponder_Info_Tag>(kTableTransponder, e.Source("TPGrid"), 2);
+              t.Frequency = 11767;
+              e.ui.NextDialogOk<CDlgTPAddUpdate>(t);
+              e.Source("TPGrid").RunCommand(kSourceUpdate);
+          }}},
+        {EditId::DeleteTransponder,
+         {[](C& e) { C::SelectRows(e.Source("TPGrid"), {1}); },
+          [](C& e) {
+              e.ui.NextAnswer(IUiSeam::IDYES);
+              e.Source("TPGrid").RunCommand(kSourceDelete);
+          }}},
+        {EditId::MoveTransponders,
+         {[](C& e) {
+              e.frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+              C::SelectRows(e.Source("TPGrid"), {1});
+          },
+          [](C& e) { e.Drop(kDragTransponder, kDragSatellite, 4); }}},
+        {EditId::NewCableMux,
+         {Nothing,
+          [](C& e) {
+              CableMux_Info_Tag m{};
+              m.Frequency = 474250;
+              m.SymbolRate = 6875;
+              e.ui.NextDialogOk<CDlgCableMuxAddUpdate>(m);
+              e.Source("CableMuxGrid").RunCommand(kSourceNew);
+          },
+          true}},
+        {EditId::UpdateCableMux,
+         {[](C& e) { C::SelectRows(e.Source("CableMuxGrid"), {1}); },
+          [](C& e) {
+              auto m = e.Stored<CableMux_Info_Tag>(kTableCableMux, e.Source("CableMuxGrid"), 1);
+              m.Frequency += 8000;
+              e.ui.NextDialogOk<CDlgCableMuxAddUpdate>(m);
+              e.Source("CableMuxGrid").RunCommand(kSourceUpdate);
+          },
+          true}},
+        {EditId::DeleteCableMux,
+         {[](C& e) { C::SelectRows(e.Source("CableMuxGrid"), {1}); },
+          [](C& e) {
+              e.ui.NextAnswer(IUiSeam::IDYES);
+              e.Source("CableMuxGrid").RunCommand(kSourceDelete);
+          },
+          true}},
+        {EditId::NewBroadcaster,
+         {Nothing,
+          [](C& e) {
+              e.ui.NextDialogOk<CDlgSearchName>("Velmar");
+              e.Source("BroadcastGrid").RunCommand(kSourceNew);
+          }}},
+        {EditId::UpdateBroadcaster,
+         {[](C& e) { C::SelectRows(e.Source("BroadcastGrid"), {1}); },
+          [](C& e) {
+              e.ui.NextDialogOk<CDlgSearchName>("Renamed");
+              e.Source("BroadcastGrid").RunCommand(kSourceUpdate);
+          }}},
+        {EditId::DeleteBroadcaster,
+         {[](C& e) { C::SelectRows(e.Source("BroadcastGrid"), {1}); },
+          [](C& e) {
+              e.ui.NextAnswer(IUiSeam::IDYES);
+              e.Source("BroadcastGrid").RunCommand(kSourceDelete);
+          }}},
+        {EditId::RenameFavorite,
+         {Nothing,
+          [](C& e) {
+              // The end of an in-place edit of the node's label.
+              e.Tree().FavoriteRoot()->child(1)->setText(0, "Football");
+          }}},
+        {EditId::ImportWorkbook,
+         {[](C& e) {
+              // A workbook with the first TV channel only.
+              const std::uint32_t first = e.TV().GetRowKey(1);
+              CZorvDB& db = TheZorvDB();
+              CZorvDB aside;
+              db.Swap(aside);
+              db.Add(kTableChannel, first,
+                     CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, first)));
+              e.SaveWorkbook(e.Scratch("catalogue-import.xls"));
+              db.Swap(aside);
+          },
+          [](C& e) {
+              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-import.xls")));
+              e.Action("ID_FILE_OPEN").trigger();
+          }}},
+        {EditId::ApplyOrder,
+         {[](C& e) {
+              // The order as it is now is the reference; then one channel moves.
+              e.SaveWorkbook(e.Scratch("catalogue-order.xls"));
+              C::SelectRows(e.TV(), {5});
+              e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(2));
+          },
+          [](C& e) {
+              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-order.xls")));
+              e.Action("ID_APPLY_ORDER").trigger();
+          }}},
+    };
+    return cases;
+}
+
+// Entries with no way to them in the editor, and why. None today.
+const std::map<EditId, std::string>& NotInEditor() {
+    static const std::map<EditId, std::string> none = {};
+    return none;
+}
+
+} // namespace
+
+TEST_F(CatalogueEditor, EveryEntryIsACommandWhoseUndoNamesIt) {
+    for (const EditEntry& entry : EditCatalogue()) {
+        SCOPED_TRACE(std::string(entry.name));
+        const auto found = Cases().find(entry.id);
+        if (NotInEditor().contains(entry.id)) {
+            EXPECT_EQ(found, Cases().end());
+            continue;
+        }
+        ASSERT_NE(found, Cases().end()) << "no editor case and not listed as unreachable";
+        const EditorCase& c = found->second;
+        Open(c.cable);
+        c.before(*this);
+        ASSERT_FALSE(HasFatalFailure());
+        const std::size_t steps = frame->Session().UndoCount();
+        const std::size_t messages = ui.messages.size();
+        c.run(*this);
+
+        const std::string name(entry.name);
+        EXPECT_EQ(frame->Session().UndoCount(), steps + 1) << "one step for the command";
+        EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
+        EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().toStdString(), "Undo " + name);
+        // The deletes ask first and Apply order reports; nothing else says a word.
+        const bool speaks =
+            entry.id == EditId::DeleteChannels || entry.id == EditId::DeleteSatellite ||
+            entry.id == EditId::DeleteTransponder || entry.id == EditId::DeleteCableMux ||
+            entry.id == EditId::DeleteBroadcaster || entry.id == EditId::ApplyOrder;
+        EXPECT_EQ(ui.messages.size(), messages + (speaks ? 1 : 0));
+        Action("ID_EDIT_UNDO").trigger();
+        EXPECT_EQ(Action("ID_EDIT_REDO").toolTip().toStdString(), "Redo " + name);
+    }
+    for (const char* file : {"catalogue-import.xls", "catalogue-order.xls"})
+        std::filesystem::remove(Scratch(file));
+}
