@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 const char* const kGridRowsMime = "application/x-velmar-grid-rows";
@@ -359,10 +360,182 @@ void CGridModel::Sort(int col, bool numeric, bool ascending) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+// ---- Selection --------------------------------------------------------------------
+
+namespace {
+using Run = CGridSelectionModel::Run;
+using Runs = CGridSelectionModel::Runs;
+
+// Sorted, overlapping or adjacent runs merged.
+Runs Merged(Runs runs) {
+    std::sort(runs.begin(), runs.end(),
+              [](const Run& a, const Run& b) { return a.first < b.first; });
+    Runs out;
+    for (const Run& r : runs) {
+        if (!out.empty() && r.first <= out.back().last + 1)
+            out.back().last = std::max(out.back().last, r.last);
+        else
+            out.push_back(r);
+    }
+    return out;
+}
+
+Runs Union(const Runs& a, const Runs& b) {
+    Runs all;
+    all.reserve(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(all),
+               [](const Run& x, const Run& y) { return x.first < y.first; });
+    Runs out;
+    for (const Run& r : all) {
+        if (!out.empty() && r.first <= out.back().last + 1)
+            out.back().last = std::max(out.back().last, r.last);
+        else
+            out.push_back(r);
+    }
+    return out;
+}
+
+// The rows of `a` that are not in `b`.
+Runs Minus(const Runs& a, const Runs& b) {
+    Runs out;
+    std::size_t j = 0;
+    for (Run r : a) {
+        while (j < b.size() && b[j].last < r.first)
+            ++j;
+        for (std::size_t k = j; k < b.size() && b[k].first <= r.last; ++k) {
+            if (b[k].first > r.first)
+                out.push_back({r.first, b[k].first - 1});
+            r.first = b[k].last + 1;
+            if (r.first > r.last)
+                break;
+        }
+        if (r.first <= r.last)
+            out.push_back(r);
+    }
+    return out;
+}
+
+// `current` applied to `committed` as Qt merges a command's selection:
+// Deselect takes precedence over Toggle, Toggle over Select.
+Runs Applied(const Runs& committed, const Runs& current, QItemSelectionModel::SelectionFlags how) {
+    if (current.empty())
+        return committed;
+    if (how & QItemSelectionModel::Deselect)
+        return Minus(committed, current);
+    if (how & QItemSelectionModel::Toggle)
+        return Union(Minus(committed, current), Minus(current, committed));
+    if (how & QItemSelectionModel::Select)
+        return Union(committed, current);
+    return committed;
+}
+} // namespace
+
+CGridSelectionModel::CGridSelectionModel(QAbstractItemModel* model, QObject* parent)
+    : QItemSelectionModel(model, parent) {
+    // Qt itself moves the stored ranges when rows come, go or are sorted;
+    // the runs are read back from them before the next command.
+    const auto stale = [this] { m_bStale = true; };
+    connect(model, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(model, &QAbstractItemModel::rowsMoved, this, stale);
+    connect(model, &QAbstractItemModel::columnsInserted, this, stale);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, stale);
+    connect(model, &QAbstractItemModel::columnsMoved, this, stale);
+    connect(model, &QAbstractItemModel::layoutChanged, this, stale);
+    connect(model, &QAbstractItemModel::modelReset, this, stale);
+}
+
+void CGridSelectionModel::clear() {
+    QItemSelectionModel::clear();
+    m_bStale = true;
+}
+
+void CGridSelectionModel::reset() {
+    QItemSelectionModel::reset();
+    m_bStale = true;
+}
+
+bool CGridSelectionModel::Sync() {
+    if (!m_bStale)
+        return m_bRows;
+    m_bStale = false;
+    const int last = model()->columnCount() - 1;
+    Runs runs;
+    m_bRows = true;
+    for (const QItemSelectionRange& range : QItemSelectionModel::selection()) {
+        if (range.parent().isValid() || range.left() != 0 || range.right() != last) {
+            m_bRows = false;
+            break;
+        }
+        runs.push_back({range.top(), range.bottom()});
+    }
+    // Row changes end Qt's current part too: all of it is committed now.
+    m_committed = m_bRows ? Merged(std::move(runs)) : Runs();
+    m_current.clear();
+    m_currentCommand = NoUpdate;
+    m_selected = m_committed;
+    return m_bRows;
+}
+
+QItemSelection CGridSelectionModel::ToSelection(const Runs& runs) const {
+    QItemSelection out;
+    out.reserve(static_cast<qsizetype>(runs.size()));
+    const int last = model()->columnCount() - 1;
+    for (const Run& r : runs)
+        out.append(QItemSelectionRange(model()->index(r.first, 0), model()->index(r.last, last)));
+    return out;
+}
+
+void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags command) {
+    if (command == NoUpdate || !model())
+        return;
+    const int columns = model()->columnCount();
+    bool rows = Sync() && !(command & Columns) && columns > 0;
+    Runs incoming;
+    for (const QItemSelectionRange& range : selection) {
+        if (!rows)
+            break;
+        if (!range.isValid())
+            continue;
+        if (range.model() != model() || range.parent().isValid() ||
+            (!(command & Rows) && (range.left() != 0 || range.right() != columns - 1)))
+            rows = false;
+        else
+            incoming.push_back({range.top(), range.bottom()});
+    }
+    if (!rows) {
+        QItemSelectionModel::select(selection, command);
+        m_bStale = true;
+        return;
+    }
+    if (command & Clear) {
+        m_committed.clear();
+        m_current.clear();
+    }
+    if (!(command & Current)) {
+        m_committed = Applied(m_committed, m_current, m_currentCommand);
+        m_current.clear();
+    }
+    if (command & (Toggle | Select | Deselect)) {
+        m_current = Merged(std::move(incoming));
+        m_currentCommand = command;
+    }
+    Runs now = Applied(m_committed, m_current, m_currentCommand);
+    if (now == m_selected)
+        return;
+    m_selected = std::move(now);
+    // Stored as exactly these runs; Qt tells the views the difference.
+    QItemSelectionModel::select(ToSelection(m_selected), ClearAndSelect);
+    m_bStale = false; // the store change above was this class's own
+}
+
 // ---- View -------------------------------------------------------------------------
 
 CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
     setModel(&m_model);
+    QItemSelectionModel* const qtOwn = selectionModel();
+    setSelectionModel(new CGridSelectionModel(&m_model, this));
+    delete qtOwn;
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setHighlightSections(false);
@@ -477,18 +650,21 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
 
 std::vector<int> CGridCtrl::GetSelectedRows() const {
     // A row counts as selected when its first non-fixed cell is, read from
-    // the selection's ranges rather than asked row by row.
+    // the selection's ranges: the cost is the selected rows', not the grid's.
     const int rows = GetRowCount() - 1;
     const int probe = GetColumnCount() > 1 ? 1 : 0;
-    std::vector<char> selected(static_cast<std::size_t>(std::max(rows, 0)), 0);
+    std::vector<std::pair<int, int>> runs;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         if (range.left() <= probe && probe <= range.right())
-            for (int r = range.top(); r <= range.bottom() && r < rows; ++r)
-                selected[static_cast<std::size_t>(r)] = 1;
+            runs.emplace_back(std::max(range.top(), 0), std::min(range.bottom(), rows - 1));
+    std::sort(runs.begin(), runs.end());
     std::vector<int> out;
-    for (int r = 0; r < rows; ++r)
-        if (selected[static_cast<std::size_t>(r)])
+    int next = 0; // the first row not yet given out
+    for (const auto& [first, last] : runs) {
+        for (int r = std::max(first, next); r <= last; ++r)
             out.push_back(r + 1);
+        next = std::max(next, last + 1);
+    }
     return out;
 }
 
