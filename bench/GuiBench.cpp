@@ -534,7 +534,7 @@ void SendClick(QWidget* viewport, QPoint at, Qt::KeyboardModifiers modifiers) {
     QCoreApplication::sendEvent(viewport, &release);
 }
 
-// The TV list cut to its first n rows, then a mouse click on each row, top
+// The TV list made n rows long, then a mouse click on each row, top
 // to bottom, through the viewport as the pointer gives it: plain (one row
 // selected at a time), Ctrl (each row added) or Shift (the range from row 1
 // extended). A click is timed from the press until the list has repainted;
@@ -547,10 +547,15 @@ void ClickRows(benchmark::State& state, Click kind, const char* name) {
     e.Hold(kLarge);
     auto& tv = e.TV();
     tv.FillGrid();
-    const int n = std::min(Channels(state), tv.GetRowCount() - 1);
+    e.Radio().FillGrid();
+    // The TV channels, then the radio ones: the large list has 60,000 in all.
     std::vector<std::uint32_t> keys;
-    for (int row = 1; row <= n; ++row)
-        keys.push_back(tv.GetRowKey(row));
+    for (CChannelGridCtrl* grid : {&tv, &e.Radio()})
+        for (int row = 1;
+             row < grid->GetRowCount() && static_cast<std::int64_t>(keys.size()) < state.range(0);
+             ++row)
+            keys.push_back(grid->GetRowKey(row));
+    const int n = static_cast<int>(keys.size());
     {
         const auto bulk = tv.Bulk();
         tv.SetKeyedRows(keys);

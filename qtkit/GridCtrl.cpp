@@ -441,8 +441,69 @@ CGridSelectionModel::CGridSelectionModel(QAbstractItemModel* model, QObject* par
     connect(model, &QAbstractItemModel::columnsInserted, this, stale);
     connect(model, &QAbstractItemModel::columnsRemoved, this, stale);
     connect(model, &QAbstractItemModel::columnsMoved, this, stale);
-    connect(model, &QAbstractItemModel::layoutChanged, this, stale);
+    connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { SaveForLayout(); });
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] { RestoreAfterLayout(); });
     connect(model, &QAbstractItemModel::modelReset, this, stale);
+}
+
+namespace {
+std::vector<QPersistentModelIndex> RowsOf(const QAbstractItemModel& model, const Runs& runs) {
+    std::vector<QPersistentModelIndex> out;
+    for (const Run& r : runs)
+        for (int row = r.first; row <= r.last; ++row)
+            out.emplace_back(model.index(row, 0));
+    return out;
+}
+
+Runs RunsOf(const std::vector<QPersistentModelIndex>& rows) {
+    Runs out;
+    out.reserve(rows.size());
+    for (const QPersistentModelIndex& i : rows)
+        if (i.isValid())
+            out.push_back({i.row(), i.row()});
+    return Merged(std::move(out));
+}
+
+// The stored selection as runs of whole rows, merged; false when it is not
+// of whole rows.
+bool StoredRuns(const QItemSelectionModel& selection, Runs& out) {
+    const int last = selection.model()->columnCount() - 1;
+    out.clear();
+    for (const QItemSelectionRange& range : selection.selection()) {
+        if (range.parent().isValid() || range.left() != 0 || range.right() != last)
+            return false;
+        out.push_back({range.top(), range.bottom()});
+    }
+    out = Merged(std::move(out));
+    return true;
+}
+} // namespace
+
+void CGridSelectionModel::SaveForLayout() {
+    m_layoutCommitted.clear();
+    m_layoutCurrent.clear();
+    if (!Sync())
+        return;
+    m_layoutCommitted = RowsOf(*model(), m_committed);
+    m_layoutCurrent = RowsOf(*model(), m_current);
+}
+
+void CGridSelectionModel::RestoreAfterLayout() {
+    m_bStale = true;
+    if (!m_bRows)
+        return;
+    Runs committed = RunsOf(m_layoutCommitted), current = RunsOf(m_layoutCurrent);
+    m_layoutCommitted.clear();
+    m_layoutCurrent.clear();
+    Runs now = Applied(committed, current, m_currentCommand);
+    Runs stored;
+    if (!StoredRuns(*this, stored) || stored != now)
+        return; // not what Qt kept: read back what it did keep
+    m_committed = std::move(committed);
+    m_current = std::move(current);
+    m_selected = std::move(now);
+    m_bStored = false; // Qt's ranges after a sort are rarely these runs
+    m_bStale = false;
 }
 
 void CGridSelectionModel::clear() {
@@ -459,21 +520,15 @@ bool CGridSelectionModel::Sync() {
     if (!m_bStale)
         return m_bRows;
     m_bStale = false;
-    const int last = model()->columnCount() - 1;
     Runs runs;
-    m_bRows = true;
-    for (const QItemSelectionRange& range : QItemSelectionModel::selection()) {
-        if (range.parent().isValid() || range.left() != 0 || range.right() != last) {
-            m_bRows = false;
-            break;
-        }
-        runs.push_back({range.top(), range.bottom()});
-    }
-    // Row changes end Qt's current part too: all of it is committed now.
-    m_committed = m_bRows ? Merged(std::move(runs)) : Runs();
+    m_bRows = StoredRuns(*this, runs);
+    // Qt commits its current part when rows come or go; after a reset
+    // nothing is left of either.
+    m_committed = m_bRows ? std::move(runs) : Runs();
     m_current.clear();
     m_currentCommand = NoUpdate;
     m_selected = m_committed;
+    m_bStored = false;
     return m_bRows;
 }
 
@@ -521,11 +576,12 @@ void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags
         m_currentCommand = command;
     }
     Runs now = Applied(m_committed, m_current, m_currentCommand);
-    if (now == m_selected)
+    if (now == m_selected && m_bStored)
         return;
     m_selected = std::move(now);
     // Stored as exactly these runs; Qt tells the views the difference.
     QItemSelectionModel::select(ToSelection(m_selected), ClearAndSelect);
+    m_bStored = true;
     m_bStale = false; // the store change above was this class's own
 }
 

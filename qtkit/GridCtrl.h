@@ -163,15 +163,22 @@ private:
     // when the stored selection is not of whole rows.
     bool Sync();
     QItemSelection ToSelection(const Runs& runs) const;
+    // A sort keeps Qt's two parts apart (a Shift click after it replaces
+    // the current part only), so the rows of each part are followed through
+    // it one by one.
+    void SaveForLayout();
+    void RestoreAfterLayout();
 
     // Qt's two parts of a selection: what earlier commands left, and what
     // the last command selects (which a command with Current replaces),
     // applied with that command.
     Runs m_committed, m_current;
     SelectionFlags m_currentCommand = NoUpdate;
-    Runs m_selected; // the two applied: what is stored
+    Runs m_selected;       // the two applied
+    bool m_bStored = true; // the store holds exactly m_selected's runs
     bool m_bStale = true;
     bool m_bRows = true;
+    std::vector<QPersistentModelIndex> m_layoutCommitted, m_layoutCurrent;
 };
 
 class CGridCtrl : public QTableView {
