@@ -532,6 +532,11 @@ bool CGridSelectionModel::Sync() {
     return m_bRows;
 }
 
+bool CGridSelectionModel::AllRowsSelected() {
+    return Sync() && m_selected.size() == 1 && m_selected[0].first == 0 &&
+           m_selected[0].last == model()->rowCount() - 1;
+}
+
 QItemSelection CGridSelectionModel::ToSelection(const Runs& runs) const {
     QItemSelection out;
     out.reserve(static_cast<qsizetype>(runs.size()));
@@ -590,8 +595,27 @@ void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags
 CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
     setModel(&m_model);
     QItemSelectionModel* const qtOwn = selectionModel();
-    setSelectionModel(new CGridSelectionModel(&m_model, this));
+    auto* const selection = new CGridSelectionModel(&m_model, this);
+    setSelectionModel(selection);
     delete qtOwn;
+    // The column header asks its selection model whether each column is
+    // selected on every repaint, a walk over the selected rows. It is given
+    // a model of its own that holds every row exactly when the grid's does
+    // (a column of whole-row selections is selected only then).
+    auto* const header = new QItemSelectionModel(&m_model, this);
+    horizontalHeader()->setSelectionModel(header);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, [this, selection, header] {
+        const bool all = selection->AllRowsSelected();
+        if (all == header->hasSelection())
+            return;
+        if (all)
+            header->select(
+                QItemSelection(m_model.index(0, 0),
+                               m_model.index(m_model.rowCount() - 1, m_model.ColumnCount() - 1)),
+                QItemSelectionModel::ClearAndSelect);
+        else
+            header->clearSelection();
+    });
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setHighlightSections(false);

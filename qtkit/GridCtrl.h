@@ -148,6 +148,9 @@ public:
     void select(const QItemSelection& selection, SelectionFlags command) override;
     void clear() override;
     void reset() override;
+    // Every data row selected (so every column is), without a walk; false
+    // for a selection not of whole rows.
+    bool AllRowsSelected();
 
     // Model rows first..last, inclusive.
     struct Run {

@@ -338,3 +338,22 @@ TEST(GridSelection, MatchesQtsOwnSelectionWithDragAndDropOn) {
     for (unsigned seed : {4u, 5u})
         CompareWithStock(true, seed);
 }
+
+TEST(GridSelection, TheHeaderSeesAColumnSelectedOnlyWhenEveryRowIs) {
+    Shown s(30);
+    CGridCtrl& grid = s.grid;
+    const QItemSelectionModel* header = grid.horizontalHeader()->selectionModel();
+    ASSERT_NE(header, nullptr);
+    Click(grid, 1);
+    Click(grid, 29, Qt::ShiftModifier);
+    EXPECT_FALSE(header->isColumnSelected(2, {}));
+    Click(grid, 30, Qt::ShiftModifier);
+    EXPECT_TRUE(header->isColumnSelected(2, {}));
+    EXPECT_EQ(header->isColumnSelected(2, {}), grid.selectionModel()->isColumnSelected(2, {}));
+    Click(grid, 12, Qt::ControlModifier);
+    EXPECT_FALSE(header->isColumnSelected(2, {}));
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(header->isColumnSelected(0, {}));
+    grid.ClearSelectionRange();
+    EXPECT_FALSE(header->hasSelection());
+}
