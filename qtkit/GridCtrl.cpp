@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 const char* const kGridRowsMime = "application/x-velmar-grid-rows";
@@ -359,10 +360,262 @@ void CGridModel::Sort(int col, bool numeric, bool ascending) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+// ---- Selection --------------------------------------------------------------------
+
+namespace {
+using Run = CGridSelectionModel::Run;
+using Runs = CGridSelectionModel::Runs;
+
+// Sorted, overlapping or adjacent runs merged.
+Runs Merged(Runs runs) {
+    std::sort(runs.begin(), runs.end(),
+              [](const Run& a, const Run& b) { return a.first < b.first; });
+    Runs out;
+    for (const Run& r : runs) {
+        if (!out.empty() && r.first <= out.back().last + 1)
+            out.back().last = std::max(out.back().last, r.last);
+        else
+            out.push_back(r);
+    }
+    return out;
+}
+
+Runs Union(const Runs& a, const Runs& b) {
+    Runs all;
+    all.reserve(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(all),
+               [](const Run& x, const Run& y) { return x.first < y.first; });
+    Runs out;
+    for (const Run& r : all) {
+        if (!out.empty() && r.first <= out.back().last + 1)
+            out.back().last = std::max(out.back().last, r.last);
+        else
+            out.push_back(r);
+    }
+    return out;
+}
+
+// The rows of `a` that are not in `b`.
+Runs Minus(const Runs& a, const Runs& b) {
+    Runs out;
+    std::size_t j = 0;
+    for (Run r : a) {
+        while (j < b.size() && b[j].last < r.first)
+            ++j;
+        for (std::size_t k = j; k < b.size() && b[k].first <= r.last; ++k) {
+            if (b[k].first > r.first)
+                out.push_back({r.first, b[k].first - 1});
+            r.first = b[k].last + 1;
+            if (r.first > r.last)
+                break;
+        }
+        if (r.first <= r.last)
+            out.push_back(r);
+    }
+    return out;
+}
+
+// `current` applied to `committed` as Qt merges a command's selection:
+// Deselect takes precedence over Toggle, Toggle over Select.
+Runs Applied(const Runs& committed, const Runs& current, QItemSelectionModel::SelectionFlags how) {
+    if (current.empty())
+        return committed;
+    if (how & QItemSelectionModel::Deselect)
+        return Minus(committed, current);
+    if (how & QItemSelectionModel::Toggle)
+        return Union(Minus(committed, current), Minus(current, committed));
+    if (how & QItemSelectionModel::Select)
+        return Union(committed, current);
+    return committed;
+}
+} // namespace
+
+CGridSelectionModel::CGridSelectionModel(QAbstractItemModel* model, QObject* parent)
+    : QItemSelectionModel(model, parent) {
+    // Qt itself moves the stored ranges when rows come, go or are sorted;
+    // the runs are read back from them before the next command.
+    const auto stale = [this] { m_bStale = true; };
+    connect(model, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(model, &QAbstractItemModel::rowsMoved, this, stale);
+    connect(model, &QAbstractItemModel::columnsInserted, this, stale);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, stale);
+    connect(model, &QAbstractItemModel::columnsMoved, this, stale);
+    connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { SaveForLayout(); });
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] { RestoreAfterLayout(); });
+    connect(model, &QAbstractItemModel::modelReset, this, stale);
+}
+
+namespace {
+std::vector<QPersistentModelIndex> RowsOf(const QAbstractItemModel& model, const Runs& runs) {
+    std::vector<QPersistentModelIndex> out;
+    for (const Run& r : runs)
+        for (int row = r.first; row <= r.last; ++row)
+            out.emplace_back(model.index(row, 0));
+    return out;
+}
+
+Runs RunsOf(const std::vector<QPersistentModelIndex>& rows) {
+    Runs out;
+    out.reserve(rows.size());
+    for (const QPersistentModelIndex& i : rows)
+        if (i.isValid())
+            out.push_back({i.row(), i.row()});
+    return Merged(std::move(out));
+}
+
+// The stored selection as runs of whole rows, merged; false when it is not
+// of whole rows.
+bool StoredRuns(const QItemSelectionModel& selection, Runs& out) {
+    const int last = selection.model()->columnCount() - 1;
+    out.clear();
+    for (const QItemSelectionRange& range : selection.selection()) {
+        if (range.parent().isValid() || range.left() != 0 || range.right() != last)
+            return false;
+        out.push_back({range.top(), range.bottom()});
+    }
+    out = Merged(std::move(out));
+    return true;
+}
+} // namespace
+
+void CGridSelectionModel::SaveForLayout() {
+    m_layoutCommitted.clear();
+    m_layoutCurrent.clear();
+    if (!Sync())
+        return;
+    m_layoutCommitted = RowsOf(*model(), m_committed);
+    m_layoutCurrent = RowsOf(*model(), m_current);
+}
+
+void CGridSelectionModel::RestoreAfterLayout() {
+    m_bStale = true;
+    if (!m_bRows)
+        return;
+    Runs committed = RunsOf(m_layoutCommitted), current = RunsOf(m_layoutCurrent);
+    m_layoutCommitted.clear();
+    m_layoutCurrent.clear();
+    Runs now = Applied(committed, current, m_currentCommand);
+    Runs stored;
+    if (!StoredRuns(*this, stored) || stored != now)
+        return; // not what Qt kept: read back what it did keep
+    m_committed = std::move(committed);
+    m_current = std::move(current);
+    m_selected = std::move(now);
+    m_bStored = false; // Qt's ranges after a sort are rarely these runs
+    m_bStale = false;
+}
+
+void CGridSelectionModel::clear() {
+    QItemSelectionModel::clear();
+    m_bStale = true;
+}
+
+void CGridSelectionModel::reset() {
+    QItemSelectionModel::reset();
+    m_bStale = true;
+}
+
+bool CGridSelectionModel::Sync() {
+    if (!m_bStale)
+        return m_bRows;
+    m_bStale = false;
+    Runs runs;
+    m_bRows = StoredRuns(*this, runs);
+    // Qt commits its current part when rows come or go; after a reset
+    // nothing is left of either.
+    m_committed = m_bRows ? std::move(runs) : Runs();
+    m_current.clear();
+    m_currentCommand = NoUpdate;
+    m_selected = m_committed;
+    m_bStored = false;
+    return m_bRows;
+}
+
+bool CGridSelectionModel::AllRowsSelected() {
+    return Sync() && m_selected.size() == 1 && m_selected[0].first == 0 &&
+           m_selected[0].last == model()->rowCount() - 1;
+}
+
+QItemSelection CGridSelectionModel::ToSelection(const Runs& runs) const {
+    QItemSelection out;
+    out.reserve(static_cast<qsizetype>(runs.size()));
+    const int last = model()->columnCount() - 1;
+    for (const Run& r : runs)
+        out.append(QItemSelectionRange(model()->index(r.first, 0), model()->index(r.last, last)));
+    return out;
+}
+
+void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags command) {
+    if (command == NoUpdate || !model())
+        return;
+    const int columns = model()->columnCount();
+    bool rows = Sync() && !(command & Columns) && columns > 0;
+    Runs incoming;
+    for (const QItemSelectionRange& range : selection) {
+        if (!rows)
+            break;
+        if (!range.isValid())
+            continue;
+        if (range.model() != model() || range.parent().isValid() ||
+            (!(command & Rows) && (range.left() != 0 || range.right() != columns - 1)))
+            rows = false;
+        else
+            incoming.push_back({range.top(), range.bottom()});
+    }
+    if (!rows) {
+        QItemSelectionModel::select(selection, command);
+        m_bStale = true;
+        return;
+    }
+    if (command & Clear) {
+        m_committed.clear();
+        m_current.clear();
+    }
+    if (!(command & Current)) {
+        m_committed = Applied(m_committed, m_current, m_currentCommand);
+        m_current.clear();
+    }
+    if (command & (Toggle | Select | Deselect)) {
+        m_current = Merged(std::move(incoming));
+        m_currentCommand = command;
+    }
+    Runs now = Applied(m_committed, m_current, m_currentCommand);
+    if (now == m_selected && m_bStored)
+        return;
+    m_selected = std::move(now);
+    // Stored as exactly these runs; Qt tells the views the difference.
+    QItemSelectionModel::select(ToSelection(m_selected), ClearAndSelect);
+    m_bStored = true;
+    m_bStale = false; // the store change above was this class's own
+}
+
 // ---- View -------------------------------------------------------------------------
 
 CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent) {
     setModel(&m_model);
+    QItemSelectionModel* const qtOwn = selectionModel();
+    auto* const selection = new CGridSelectionModel(&m_model, this);
+    setSelectionModel(selection);
+    delete qtOwn;
+    // The column header asks its selection model whether each column is
+    // selected on every repaint, a walk over the selected rows. It is given
+    // a model of its own that holds every row exactly when the grid's does
+    // (a column of whole-row selections is selected only then).
+    auto* const header = new QItemSelectionModel(&m_model, this);
+    horizontalHeader()->setSelectionModel(header);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, [this, selection, header] {
+        const bool all = selection->AllRowsSelected();
+        if (all == header->hasSelection())
+            return;
+        if (all)
+            header->select(
+                QItemSelection(m_model.index(0, 0),
+                               m_model.index(m_model.rowCount() - 1, m_model.ColumnCount() - 1)),
+                QItemSelectionModel::ClearAndSelect);
+        else
+            header->clearSelection();
+    });
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setHighlightSections(false);
@@ -477,18 +730,21 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
 
 std::vector<int> CGridCtrl::GetSelectedRows() const {
     // A row counts as selected when its first non-fixed cell is, read from
-    // the selection's ranges rather than asked row by row.
+    // the selection's ranges: the cost is the selected rows', not the grid's.
     const int rows = GetRowCount() - 1;
     const int probe = GetColumnCount() > 1 ? 1 : 0;
-    std::vector<char> selected(static_cast<std::size_t>(std::max(rows, 0)), 0);
+    std::vector<std::pair<int, int>> runs;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         if (range.left() <= probe && probe <= range.right())
-            for (int r = range.top(); r <= range.bottom() && r < rows; ++r)
-                selected[static_cast<std::size_t>(r)] = 1;
+            runs.emplace_back(std::max(range.top(), 0), std::min(range.bottom(), rows - 1));
+    std::sort(runs.begin(), runs.end());
     std::vector<int> out;
-    for (int r = 0; r < rows; ++r)
-        if (selected[static_cast<std::size_t>(r)])
+    int next = 0; // the first row not yet given out
+    for (const auto& [first, last] : runs) {
+        for (int r = std::max(first, next); r <= last; ++r)
             out.push_back(r + 1);
+        next = std::max(next, last + 1);
+    }
     return out;
 }
 

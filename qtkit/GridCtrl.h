@@ -10,6 +10,7 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 #include <cstdint>
@@ -128,6 +129,59 @@ private:
     mutable bool m_bKeyIndexStale = false;
     const IGridRowSource* m_pSource = nullptr;
     int m_nBulk = 0;
+};
+
+// The grid's selection. Qt keeps a selection as the list of ranges it was
+// made of, unmerged, and compares the whole old list with the whole new one
+// on every change: clicking rows one at a time costs more with each row.
+// Here a selection of whole rows is kept as disjoint runs of rows, adjacent
+// rows merged, and the stored selection is always exactly those runs; a
+// click costs what the number of runs costs, not the number of rows, and
+// the views are told only of the rows that changed. The meaning of every
+// command (Clear, Select, Deselect, Toggle, Current, Rows) is Qt's; a
+// selection that is not of whole rows is left to Qt as it is.
+class CGridSelectionModel final : public QItemSelectionModel {
+public:
+    explicit CGridSelectionModel(QAbstractItemModel* model, QObject* parent = nullptr);
+
+    using QItemSelectionModel::select;
+    void select(const QItemSelection& selection, SelectionFlags command) override;
+    void clear() override;
+    void reset() override;
+    // Every data row selected (so every column is), without a walk; false
+    // for a selection not of whole rows.
+    bool AllRowsSelected();
+
+    // Model rows first..last, inclusive.
+    struct Run {
+        int first;
+        int last;
+        bool operator==(const Run&) const = default;
+    };
+    using Runs = std::vector<Run>;
+
+private:
+    // Reads the runs back from the stored selection after anything but this
+    // class changed it (rows inserted, removed or sorted, a reset); false
+    // when the stored selection is not of whole rows.
+    bool Sync();
+    QItemSelection ToSelection(const Runs& runs) const;
+    // A sort keeps Qt's two parts apart (a Shift click after it replaces
+    // the current part only), so the rows of each part are followed through
+    // it one by one.
+    void SaveForLayout();
+    void RestoreAfterLayout();
+
+    // Qt's two parts of a selection: what earlier commands left, and what
+    // the last command selects (which a command with Current replaces),
+    // applied with that command.
+    Runs m_committed, m_current;
+    SelectionFlags m_currentCommand = NoUpdate;
+    Runs m_selected;       // the two applied
+    bool m_bStored = true; // the store holds exactly m_selected's runs
+    bool m_bStale = true;
+    bool m_bRows = true;
+    std::vector<QPersistentModelIndex> m_layoutCommitted, m_layoutCurrent;
 };
 
 class CGridCtrl : public QTableView {

@@ -1,0 +1,359 @@
+// The grid's selection of whole rows: what mouse clicks, keys, sorts, row
+// changes and refills leave selected, row for row the same as Qt's own
+// selection model leaves on the same model, and kept as merged runs.
+#include "qtkit/GridCtrl.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A stock table view set up as the grid sets itself up, so the two differ
+// in their selection model only.
+class StockView final : public QTableView {
+public:
+    explicit StockView(const CGridCtrl& like) {
+        setModel(like.model());
+        verticalHeader()->hide();
+        verticalHeader()->setDefaultSectionSize(like.verticalHeader()->defaultSectionSize());
+        setSelectionBehavior(SelectRows);
+        setSelectionMode(ExtendedSelection);
+        setEditTriggers(NoEditTriggers);
+        setTabKeyNavigation(false);
+        setWordWrap(false);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override { // as the grid: no row chosen for the user
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
+};
+
+CGridModel& ModelOf(CGridCtrl& grid) {
+    return *static_cast<CGridModel*>(grid.model());
+}
+
+// Data rows 1..n, column 1 the key (100 + row), column 2 a name that sorts
+// in another order.
+void Fill(CGridCtrl& grid, int rows) {
+    grid.SetColumnCount(4);
+    grid.SetRowCount(rows + 1);
+    for (int r = 1; r <= rows; ++r) {
+        grid.SetItemText(r, 1, QString::number(100 + r));
+        grid.SetItemText(r, 2, QString("n%1").arg((r * 7) % rows, 3, 10, QChar('0')));
+        grid.SetItemText(r, 3, QString::number(r % 5));
+    }
+}
+
+// Grid rows (1-based) selected in a view, read cell by cell.
+std::vector<int> RowsSelectedIn(const QAbstractItemView& view) {
+    std::vector<int> out;
+    for (int r = 0; r < view.model()->rowCount(); ++r)
+        if (view.selectionModel()->isSelected(view.model()->index(r, 1)))
+            out.push_back(r + 1);
+    return out;
+}
+
+// How many runs of adjacent rows these ascending rows make.
+int RunsOf(const std::vector<int>& rows) {
+    int runs = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        runs += i == 0 || rows[i] != rows[i - 1] + 1;
+    return runs;
+}
+
+QPoint CenterOf(QAbstractItemView& view, int row) {
+    const QModelIndex index = view.model()->index(row - 1, 2);
+    view.scrollTo(index);
+    return view.visualRect(index).center();
+}
+
+void Mouse(QAbstractItemView& view, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+           Qt::KeyboardModifiers modifiers) {
+    QMouseEvent event(type, QPointF(at), QPointF(view.viewport()->mapToGlobal(at)), Qt::LeftButton,
+                      buttons, modifiers);
+    QCoreApplication::sendEvent(view.viewport(), &event);
+}
+
+void Click(QAbstractItemView& view, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPoint at = CenterOf(view, row);
+    Mouse(view, QEvent::MouseButtonPress, at, Qt::LeftButton, modifiers);
+    Mouse(view, QEvent::MouseButtonRelease, at, Qt::NoButton, modifiers);
+}
+
+// A press on one row, the pointer dragged over to another, released there.
+void DragSelect(QAbstractItemView& view, int from, int to, Qt::KeyboardModifiers modifiers) {
+    const QPoint start = CenterOf(view, from);
+    Mouse(view, QEvent::MouseButtonPress, start, Qt::LeftButton, modifiers);
+    const QPoint end = CenterOf(view, to);
+    Mouse(view, QEvent::MouseMove, end, Qt::LeftButton, modifiers);
+    Mouse(view, QEvent::MouseButtonRelease, end, Qt::NoButton, modifiers);
+}
+
+struct Shown {
+    explicit Shown(int rows) {
+        Fill(grid, rows);
+        grid.resize(320, 160);
+        grid.show();
+    }
+    CGridCtrl grid;
+};
+
+} // namespace
+
+TEST(GridSelection, CtrlClickInsideARangeSplitsItAndAgainJoinsIt) {
+    Shown s(30);
+    CGridCtrl& grid = s.grid;
+    Click(grid, 4);
+    Click(grid, 12, Qt::ShiftModifier);
+    ASSERT_EQ(grid.GetSelectedRows(), (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    Click(grid, 8, Qt::ControlModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{4, 5, 6, 7, 9, 10, 11, 12}));
+    EXPECT_EQ(grid.GetItemState(8, 1), 0u);
+    EXPECT_EQ(grid.GetItemState(9, 1), GVIS_SELECTED);
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 2) << "two runs, stored as two";
+    Click(grid, 8, Qt::ControlModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 1) << "joined again";
+    // Rows added one at a time next to a run join it.
+    for (int r = 13; r <= 20; ++r)
+        Click(grid, r, Qt::ControlModifier);
+    EXPECT_EQ(grid.GetSelectedRows().size(), 17u);
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 1);
+    for (int r = 1; r <= 3; ++r)
+        grid.SetItemState(r, 2, GVIS_SELECTED);
+    EXPECT_EQ(grid.GetSelectedRows().front(), 1);
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 1);
+}
+
+TEST(GridSelection, ShiftExtendsFromTheAnchorAndShrinksBack) {
+    Shown s(40);
+    CGridCtrl& grid = s.grid;
+    Click(grid, 10);
+    Click(grid, 15, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{10, 11, 12, 13, 14, 15}));
+    Click(grid, 12, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{10, 11, 12})) << "from the anchor, row 10";
+    Click(grid, 7, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{7, 8, 9, 10}));
+    // A Ctrl click keeps what is selected and moves the anchor: a Shift
+    // click then extends from there, on top of the rows already chosen.
+    Click(grid, 20, Qt::ControlModifier);
+    Click(grid, 25, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{7, 8, 9, 10, 20, 21, 22, 23, 24, 25}));
+    Click(grid, 22, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{7, 8, 9, 10, 20, 21, 22}));
+    Click(grid, 30);
+    EXPECT_EQ(grid.GetSelectedRows(), std::vector<int>{30});
+}
+
+TEST(GridSelection, AViewIsToldOnlyOfTheRowsThatChanged) {
+    Shown s(200);
+    CGridCtrl& grid = s.grid;
+    Click(grid, 1);
+    Click(grid, 150, Qt::ShiftModifier);
+    QSignalSpy changed(grid.selectionModel(), &QItemSelectionModel::selectionChanged);
+    Click(grid, 151, Qt::ControlModifier);
+    ASSERT_EQ(changed.size(), 1);
+    auto selected = changed[0][0].value<QItemSelection>();
+    auto deselected = changed[0][1].value<QItemSelection>();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].top(), 150) << "model row of grid row 151";
+    EXPECT_EQ(selected[0].bottom(), 150);
+    EXPECT_TRUE(deselected.isEmpty());
+    Click(grid, 75, Qt::ControlModifier);
+    ASSERT_EQ(changed.size(), 2);
+    selected = changed[1][0].value<QItemSelection>();
+    deselected = changed[1][1].value<QItemSelection>();
+    EXPECT_TRUE(selected.isEmpty());
+    ASSERT_EQ(deselected.size(), 1);
+    EXPECT_EQ(deselected[0].top(), 74);
+    EXPECT_EQ(deselected[0].bottom(), 74);
+    // A click that changes nothing says nothing.
+    grid.SetItemState(10, 1, GVIS_SELECTED);
+    EXPECT_EQ(changed.size(), 2);
+}
+
+TEST(GridSelection, SortsMoveTheSelectedRecordsAndRefillsGoByKey) {
+    Shown s(12);
+    CGridCtrl& grid = s.grid;
+    const std::vector<std::uint32_t> keys{102, 103, 104, 109};
+    EXPECT_EQ(grid.SelectRowsByKey(keys), 4);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{2, 3, 4, 9}));
+    // A sort of the rows themselves takes the selection with them ...
+    ModelOf(grid).Sort(1, true, false);
+    std::vector<std::uint32_t> after;
+    for (int row : grid.GetSelectedRows())
+        after.push_back(grid.GetRowKey(row));
+    EXPECT_EQ(after, (std::vector<std::uint32_t>{109, 104, 103, 102}));
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{4, 9, 10, 11}));
+    // ... and the next click works on the sorted rows: row 8 joins the run.
+    Click(grid, 8, Qt::ControlModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{4, 8, 9, 10, 11}));
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 2);
+    // A header sort starts with no selection.
+    grid.SortItems(CGridCtrl::Compare::Text, 2, true);
+    EXPECT_TRUE(grid.GetSelectedRows().empty());
+    // A refill (a filter) is a reset: nothing stays selected, and a
+    // selection by key finds the rows of the keys still shown.
+    EXPECT_EQ(grid.SelectRowsByKey(keys), 4);
+    {
+        const auto bulk = grid.Bulk();
+        grid.SetRowCount(1);
+        grid.SetRowCount(4);
+        for (int r = 1; r <= 3; ++r)
+            grid.SetItemText(r, 1, QString::number(std::vector<int>{109, 105, 102}[r - 1]));
+    }
+    EXPECT_TRUE(grid.GetSelectedRows().empty());
+    EXPECT_EQ(grid.SelectRowsByKey(keys), 2) << "103 and 104 are not shown";
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{1, 3}));
+    // As with Qt's own model, a Shift click replaces what the last command
+    // selected with the range from the anchor (row 1 since the refill).
+    Click(grid, 2, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{1, 2}));
+}
+
+TEST(GridSelection, RowsLeavingAndComingKeepTheOthersSelected) {
+    Shown s(20);
+    CGridCtrl& grid = s.grid;
+    Click(grid, 3);
+    Click(grid, 9, Qt::ShiftModifier);
+    grid.DeleteRows({5, 6, 15});
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{3, 4, 5, 6, 7}));
+    EXPECT_EQ(grid.GetRowKey(5), 107u);
+    grid.SetRowCount(grid.GetRowCount() + 3);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{3, 4, 5, 6, 7}));
+    Click(grid, 8, Qt::ControlModifier);
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(grid.selectionModel()->selection().size(), 1);
+}
+
+namespace {
+
+// Several hundred random clicks (plain, Ctrl, Shift, Ctrl+Shift, dragged),
+// keys and row changes, given to the grid and to a stock table view on the
+// same model: after every step both have the same rows selected and the
+// same current row, and after a click the grid stores its selection as
+// merged runs.
+void CompareWithStock(bool dragAndDrop, unsigned seed) {
+    Shown s(60);
+    CGridCtrl& grid = s.grid;
+    StockView stock(grid);
+    if (dragAndDrop) {
+        grid.EnableDragAndDrop(true);
+        stock.setDragEnabled(true);
+        stock.setDragDropMode(QAbstractItemView::DragDrop);
+    }
+    stock.resize(grid.size());
+    stock.show();
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ControlModifier,
+                                               Qt::ShiftModifier,
+                                               Qt::ControlModifier | Qt::ShiftModifier};
+    const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                            Qt::Key_Home, Qt::Key_End,  Qt::Key_Space,  Qt::Key_A};
+    std::string log;
+    for (int step = 0; step < 700; ++step) {
+        const int rows = grid.GetRowCount() - 1;
+        const int what = pick(20);
+        const Qt::KeyboardModifiers mod = modifiers[pick(4)];
+        bool clicked = true; // a click always reaches the selection model
+        if (what < 10 && rows > 0) {
+            const int row = 1 + pick(rows);
+            log += " click" + std::to_string(row) + "/" + std::to_string(mod.toInt());
+            Click(grid, row, mod);
+            Click(stock, row, mod);
+        } else if (what < 12 && rows > 0 && !dragAndDrop) {
+            const int from = 1 + pick(rows), to = 1 + pick(rows);
+            log += " drag" + std::to_string(from) + "-" + std::to_string(to);
+            DragSelect(grid, from, to, mod);
+            DragSelect(stock, from, to, mod);
+        } else if (what < 16) {
+            clicked = false;
+            const Qt::Key key = keys[pick(8)];
+            // Ctrl+A selects all; A alone does nothing either way.
+            log += " key" + std::to_string(key) + "/" + std::to_string(mod.toInt());
+            QTest::keyClick(&grid, key, mod);
+            QTest::keyClick(&stock, key, mod);
+        } else {
+            clicked = false;
+            CGridModel& model = ModelOf(grid);
+            switch (pick(4)) {
+            case 0:
+                log += " sort";
+                model.Sort(1 + pick(3), pick(2) == 0, pick(2) == 0);
+                break;
+            case 1:
+                if (rows > 20) {
+                    log += " delete";
+                    model.DeleteRows({1 + pick(rows), 1 + pick(rows), 1 + pick(rows)});
+                }
+                break;
+            case 2:
+                if (rows < 80) {
+                    log += " append";
+                    model.InsertRows(2);
+                    for (int r = rows + 1; r <= rows + 2; ++r)
+                        model.SetText(r, 1, QString::number(500 + step * 2 + r - rows));
+                }
+                break;
+            default:
+                log += " text";
+                if (rows > 0)
+                    model.SetText(1 + pick(rows), 2, QString("t%1").arg(step));
+                break;
+            }
+        }
+        const std::vector<int> mine = grid.GetSelectedRows();
+        ASSERT_EQ(mine, RowsSelectedIn(stock)) << "step " << step << ":" << log;
+        ASSERT_EQ(mine, RowsSelectedIn(grid)) << "step " << step;
+        ASSERT_EQ(grid.currentIndex().row(), stock.currentIndex().row()) << "step " << step;
+        if (clicked) {
+            ASSERT_EQ(grid.selectionModel()->selection().size(), RunsOf(mine))
+                << "step " << step << ":" << log;
+        }
+        if (log.size() > 400)
+            log.erase(0, log.size() - 400);
+    }
+}
+
+} // namespace
+
+TEST(GridSelection, MatchesQtsOwnSelectionStepForStep) {
+    for (unsigned seed : {1u, 2u, 3u})
+        CompareWithStock(false, seed);
+}
+
+TEST(GridSelection, MatchesQtsOwnSelectionWithDragAndDropOn) {
+    for (unsigned seed : {4u, 5u})
+        CompareWithStock(true, seed);
+}
+
+TEST(GridSelection, TheHeaderSeesAColumnSelectedOnlyWhenEveryRowIs) {
+    Shown s(30);
+    CGridCtrl& grid = s.grid;
+    const QItemSelectionModel* header = grid.horizontalHeader()->selectionModel();
+    ASSERT_NE(header, nullptr);
+    Click(grid, 1);
+    Click(grid, 29, Qt::ShiftModifier);
+    EXPECT_FALSE(header->isColumnSelected(2, {}));
+    Click(grid, 30, Qt::ShiftModifier);
+    EXPECT_TRUE(header->isColumnSelected(2, {}));
+    EXPECT_EQ(header->isColumnSelected(2, {}), grid.selectionModel()->isColumnSelected(2, {}));
+    Click(grid, 12, Qt::ControlModifier);
+    EXPECT_FALSE(header->isColumnSelected(2, {}));
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(header->isColumnSelected(0, {}));
+    grid.ClearSelectionRange();
+    EXPECT_FALSE(header->hasSelection());
+}
