@@ -22,8 +22,8 @@ _velmar_cli() {
     COMPREPLY=()
 
     local commands="info dump save export-h export-xls import-xls dump-xls edit receivers receive send"
-    local value_options="--receiver --product-list --product-type --byte-order --sector-size --max-mux
-                         --mmi --sat --brd --tp --ch"
+    local value_options="--receiver --product-list --product-type --byte-order --sector-size"
+    value_options+=" --max-mux --mmi --sat --brd --tp --ch"
     local link_value_options="--port --baud --tcp --listen --timeout"
 
     # The command is the first word that is neither an option nor its value.

@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 VELMAR_WITH_PACKAGING=1 ./scripts/setup.sh
+# debian/rules turns warnings into errors when VELMAR_WERROR=1 (CI sets it).
 if [[ "${CI:-}" == true ]]; then
     export VELMAR_WERROR=1
 fi
