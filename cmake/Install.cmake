@@ -1,6 +1,7 @@
-# What `cmake --install` puts on a system, and the Debian package CPack makes
-# of it: both programs, and with the editor its desktop entry, icons, MIME
-# type and AppStream metainfo; a manual page for each program.
+# What `cmake --install` puts on a system, and so what the Debian package
+# (debian/, built by scripts/package.sh) holds: both programs, and with the
+# editor its desktop entry, icons, MIME type and AppStream metainfo; a manual
+# page for each program; shell completions for velmar-cli.
 include(GNUInstallDirs)
 
 install(TARGETS velmar-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -28,21 +29,11 @@ if(VELMAR_GUI)
     add_subdirectory(desktop)
 endif()
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME velmar)
-set(CPACK_PACKAGE_VENDOR "Velmar project")
-set(CPACK_PACKAGE_CONTACT "Velmar maintainers <maintainers@velmar.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "channel editor for digital-TV receivers")
-string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Velmar edits the channel database of satellite, terrestrial and cable\n"
-       "set-top boxes. It opens a receiver's flash image or an Excel 97 workbook,\n"
-       "shows satellites, transponders, multiplexes, providers, channels and\n"
-       "favourite lists, and writes the result back into the original image.\n"
-       "velmar-cli does the same loads, saves and conversions from scripts.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION video)
-# dpkg-shlibdeps works out the library packages from the binaries.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-include(CPack)
+# Completions where each shell looks for a vendor's: bash-completion loads
+# them on demand, zsh and fish from their vendor directories.
+install(FILES ${PROJECT_SOURCE_DIR}/completions/velmar-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME velmar-cli)
+install(FILES ${PROJECT_SOURCE_DIR}/completions/_velmar-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES ${PROJECT_SOURCE_DIR}/completions/velmar-cli.fish
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs. Safe to run again: it only
-# calls apt-get when something is missing, and then quietly.
+# Installs every Debian package the project needs. Safe to run again: one
+# dpkg-query call finds what is missing, and only then does it call apt-get,
+# quietly. Names are real packages, not virtual ones: a virtual name never
+# shows as installed, so it would send every run to apt-get.
 set -euo pipefail
 
 packages=(
     g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libqt6serialport6-dev
+    qt6-base-dev qt6-serialport-dev
     xvfb xauth
     # the desktop files: icons drawn from the SVG, validators, manual-page check
     librsvg2-bin desktop-file-utils appstream groff-base
-    # the Debian package: dpkg-shlibdeps computes its dependencies
     dpkg-dev
     lrzsz socat # the receiver link is tested against sb/rb over socat ptys
     strace      # the reading commands are traced to show that they write nothing
@@ -19,10 +20,18 @@ packages=(
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then
     packages+=(libreoffice-calc)
 fi
+# Building and checking the Debian package (scripts/package.sh, CI).
+if [[ "${VELMAR_WITH_PACKAGING:-0}" == 1 ]]; then
+    packages+=(debhelper lintian)
+fi
 
+declare -A installed=()
+while read -r name state; do
+    [[ $state == "install ok installed" ]] && installed[$name]=1
+done < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    [[ -n ${installed[$p]:-} ]] || missing+=("$p")
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
