@@ -59,6 +59,7 @@ public:
     bool CancelSeen() const { return m_bCancelled; }
 
     ITransport& Transport() { return m_transport; }
+    std::chrono::steady_clock::time_point Now() const { return m_transport.Now(); }
 
 private:
     // Refills the buffer within `timeout`, asking the progress callback

@@ -76,7 +76,7 @@ private:
 
 Arrival CReceiver::Await(milliseconds timeout) {
     Arrival arrival;
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     for (;;) {
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
@@ -104,7 +104,7 @@ Arrival CReceiver::Await(milliseconds timeout) {
             continue; // noise between blocks
         std::vector<std::uint8_t> body(size + kFrameOverhead - 1);
         const LineEvent got = m_line.ReadExact(body, m_options.byteGap,
-                                               Clock::now() + BlockAllowance(size, m_options));
+                                               m_line.Now() + BlockAllowance(size, m_options));
         if (got == LineEvent::Cancelled || got == LineEvent::Closed) {
             arrival.kind = got == LineEvent::Cancelled ? Arrival::Cancelled : Arrival::Closed;
             return arrival;
@@ -179,7 +179,7 @@ bool CReceiver::CountFailure() {
 milliseconds CReceiver::Left() const {
     const auto deadline = m_phase == Phase::Header ? m_startDeadline : m_dataDeadline;
     return std::max(milliseconds{0},
-                    std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
+                    std::chrono::duration_cast<milliseconds>(deadline - m_line.Now()));
 }
 
 bool CReceiver::FailLate() {
@@ -191,7 +191,7 @@ bool CReceiver::FailLate() {
 }
 
 bool CReceiver::HeaderStep() {
-    const auto left = m_startDeadline - Clock::now();
+    const auto left = m_startDeadline - m_line.Now();
     if (left <= Clock::duration::zero())
         return Fail(LinkStatus::TimedOut, "Nothing arrived within " +
                                               SecondsText(m_options.startTimeout) +
@@ -237,7 +237,7 @@ bool CReceiver::HeaderStep() {
     if (!m_sink.Begin(*header, why))
         return Fail(LinkStatus::FileError, why);
     m_result.total = *header->size;
-    m_dataDeadline = Clock::now() + TransferAllowance(m_result.total, m_options);
+    m_dataDeadline = m_line.Now() + TransferAllowance(m_result.total, m_options);
     if (!m_line.WriteByte(kACK))
         return FailOn(Arrival::Closed);
     // A sender that started after several of our 'C's takes each waiting 'C'
@@ -391,7 +391,7 @@ bool CReceiver::BatchEndStep() {
 
 LinkResult CReceiver::Run() {
     m_line.DropPending();
-    m_startDeadline = Clock::now() + m_options.startTimeout;
+    m_startDeadline = m_line.Now() + m_options.startTimeout;
     if (!m_line.Report(0, 0)) {
         FailOn(Arrival::Cancelled);
         return m_result;

@@ -53,7 +53,7 @@ private:
 };
 
 Reply CSender::AwaitReply(milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     for (;;) {
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
@@ -103,10 +103,10 @@ bool CSender::FailOn(Reply reply) {
 }
 
 bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* what) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     bool sawNak = false;
     for (;;) {
-        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - m_line.Now());
         if (left <= milliseconds{0})
             break;
         std::uint8_t byte = 0;
@@ -139,7 +139,7 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
     int refusals = 0;
     int silences = 0; // unanswered copies in a row
     for (;;) {
-        const auto now = Clock::now();
+        const auto now = m_line.Now();
         if (now >= m_deadline)
             return FailLate();
         // Whatever came before this block cannot answer it.
@@ -181,10 +181,10 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
 // The file has been acknowledged; the empty header only closes the batch, and
 // a receiver that does not ask for it does not spoil the transfer.
 void CSender::EndBatch() {
-    const auto request = Clock::now() + m_options.replyTimeout;
+    const auto request = m_line.Now() + m_options.replyTimeout;
     std::uint8_t byte = 0;
     for (;;) {
-        const auto left = std::chrono::duration_cast<milliseconds>(request - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(request - m_line.Now());
         if (left <= milliseconds{0} || m_line.ReadByte(byte, left) != LineEvent::Data)
             return;
         if (byte == kWantCrc || byte == kNAK)
@@ -216,7 +216,7 @@ LinkResult CSender::Run(const FileHeader& header) {
     const std::vector<std::uint8_t> headerPayload = BuildHeaderPayload(header);
     if (!Deliver(BuildFrame(0, headerPayload, headerPayload.size(), 0), 0))
         return m_result;
-    m_deadline = Clock::now() + TransferAllowance(m_data.size(), m_options);
+    m_deadline = m_line.Now() + TransferAllowance(m_data.size(), m_options);
     // Once the header is taken, the receiver asks again before the data.
     if (!AwaitRequest(m_options.replyTimeout * m_options.maxRetries, true, "the data"))
         return m_result;
