@@ -12,12 +12,14 @@
 // | 0x60-0x7f | a data block: number, flags (bit 0: 1 KiB; bit 1: damage its  |
 // |           | CRC; bit 2: cut it short), payload made from the tag          |
 // | 0x80-0x9f | one signal: EOT, ACK, NAK, CAN, 'C', two CANs, the empty block |
-// |           | 0, NUL (tag&7)                                               |
+// |           | 0 (tag&7 from 0 to 6); 7: the step before repeats forever     |
 // | 0xa0-0xbf | the next step comes (tag&0x1f) x 100 ms later                |
 // | 0xc0-0xdf | the next step waits for our side to write first              |
 // | 0xe0-0xff | the next step comes (tag&0x1f) x 5 s later                   |
 //
 // After the last step the line stays silent, or closes (the harness says).
+// Each read that brings bytes takes 1 ms, so a peer that never stops
+// talking still lets the clock run.
 #pragma once
 
 #include "link/Transport.h"
@@ -56,11 +58,15 @@ public:
             m_now = std::max(m_now, *at);
             m_base = m_now;
             m_bWroteSinceBase = false;
-            m_pending.assign(m_events.front().bytes.begin(), m_events.front().bytes.end());
+            Event head = std::move(m_events.front());
             m_events.pop_front();
+            m_pending = head.bytes;
+            if (head.forever)
+                m_events.push_front(std::move(head));
             if (m_pending.empty())
                 return 0;
         }
+        m_now += milliseconds{1};
         const std::size_t n = std::min(out.size(), m_pending.size());
         std::copy_n(m_pending.begin(), n, out.begin());
         m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(n));
@@ -87,6 +93,7 @@ private:
         std::vector<std::uint8_t> bytes;
         milliseconds delay{0};
         bool gated = false;
+        bool forever = false;
     };
 
     std::optional<TimePoint> HeadArrival() const {
@@ -169,7 +176,8 @@ private:
                                            0));
                     break;
                 default:
-                    add({0});
+                    if (!m_events.empty() && !m_events.back().bytes.empty())
+                        m_events.back().forever = true;
                     break;
                 }
             } else if (tag < 0xC0) {

@@ -5,7 +5,7 @@ fuzz/corpus/ymodem_sender/. Run from the repository root."""
 import os
 
 GATE = 0xC0                  # the next step waits for our side to write
-EOT, ACK, NAK, CAN, C, CANCAN, NULLHDR = (0x80 + i for i in range(7))
+EOT, ACK, NAK, CAN, C, CANCAN, NULLHDR, FOREVER = (0x80 + i for i in range(8))
 
 
 def pause(tenths):
@@ -53,6 +53,10 @@ write(R, 'seed-repeated-header', [0x03], header(b'x.bin', 1000) +
       header(b'x.bin', 1000) + header(b'x.bin', 1000) + header(b'x.bin', 1000))
 write(R, 'seed-surplus-blocks', [0x03], header(b'x.bin', 100) +
       after_header(block(1), block(2), block(3), block(4), block(5)))
+write(R, 'seed-header-forever', [0x07], header(b'x.bin', 1000) + [FOREVER])
+write(R, 'seed-noise-forever', [0x07], header(b'x.bin', 1000) + [0x01, 7, 9, FOREVER])
+write(R, 'seed-block-forever', [0x27], header(b'x.bin', 300) +
+      after_header(block(1)) + gated(block(1)) + [FOREVER])
 write(R, 'seed-four-gigabytes', [0x07], header(b'big.bin', 4 << 30))
 write(R, 'seed-escape-name', [0x07], header(b'\x1b]0;t\x07\x1b[31m', 10))
 write(R, 'seed-cancel', [0x0F], header(b'x.bin', 300) + after_header(block(1), [CANCAN]))
@@ -69,6 +73,8 @@ write(S, 'seed-naks', [0x03, 0x00, 0x08],
       [C] + gated([ACK]) + [C] + gated([NAK], [NAK], [ACK], [NAK], [ACK]))
 write(S, 'seed-cancel', [0x07, 0x00, 0x04], [C] + gated([ACK]) + [C] + gated([CANCAN]))
 write(S, 'seed-silence', [0x0F, 0x00, 0x04], [C] + gated([ACK]))
+write(S, 'seed-nak-forever', [0x07, 0x00, 0x04], [C] + gated([ACK]) + [C] + gated([NAK]) +
+      [FOREVER])
 write(S, 'seed-old-checksum', [0x07, 0x10, 0x00], [NAK, NAK, NAK])
 write(S, 'seed-noise', [0x07, 0x80, 0x00], [0x03, 1, 2, 3, 4, C] + gated([0x01, 7, ACK]) + [C] +
       gated([ACK], [EOT], [ACK]))

@@ -78,6 +78,12 @@ Arrival CReceiver::Await(milliseconds timeout) {
     Arrival arrival;
     const auto deadline = m_line.Now() + timeout;
     for (;;) {
+        // Checked before every byte: noise that never stops would otherwise
+        // always find one waiting and keep the wait going for ever.
+        if (m_line.Now() >= deadline) {
+            arrival.kind = Arrival::Timeout;
+            return arrival;
+        }
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
         case LineEvent::Data:
@@ -198,8 +204,7 @@ bool CReceiver::HeaderStep() {
                                               ": is the other side sending?");
     if (!m_line.WriteByte(kWantCrc))
         return FailOn(Arrival::Closed);
-    const auto wait =
-        std::min(m_options.startInterval, std::chrono::duration_cast<milliseconds>(left));
+    const auto wait = std::min(m_options.startInterval, std::chrono::ceil<milliseconds>(left));
     Arrival arrival = Await(wait);
     switch (arrival.kind) {
     case Arrival::Timeout:

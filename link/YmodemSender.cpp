@@ -55,6 +55,9 @@ private:
 Reply CSender::AwaitReply(milliseconds timeout) {
     const auto deadline = m_line.Now() + timeout;
     for (;;) {
+        // Noise that never stops must not outlast the wait.
+        if (m_line.Now() >= deadline)
+            return Reply::Timeout;
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
         case LineEvent::Data:

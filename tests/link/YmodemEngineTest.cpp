@@ -826,3 +826,55 @@ TEST(PeerText, ControlsAndNonTextAreEscaped) {
     EXPECT_EQ(PeerText("\x7f\xc0\xaf"), "\\x7f\\xc0\\xaf") << "DEL, overlong '/'";
     EXPECT_EQ(PeerText(std::string(100, 'a')), std::string(80, 'a') + "...");
 }
+
+TEST(YmodemHostileSender, NoiseThatNeverStopsEndsEveryWait) {
+    // Bytes that start no block, without pause, before block 0 and after it.
+    for (const bool announced : {false, true}) {
+        ymodem::Options options = HostileOptions();
+        options.startTimeout = milliseconds{1000};
+        const HostileOutcome o = ReceiveFrom(
+            [&](CPipeEnd& peer) {
+                if (announced) {
+                    ReadN(peer, 1);
+                    Put(peer, Header("x.bin", 100000));
+                    ReadN(peer, 2);
+                }
+                const Bytes noise(64, 'x');
+                std::uint8_t byte = 0;
+                while (peer.Write(noise)) {
+                    const std::ptrdiff_t got = peer.Read({&byte, 1}, milliseconds{1});
+                    if (got < 0 || (got == 1 && byte == kCAN))
+                        return;
+                }
+            },
+            options);
+        EXPECT_EQ(o.result.status, LinkStatus::TimedOut) << o.result.message;
+        EXPECT_EQ(o.result.message,
+                  announced ? "The sender stopped sending: no block for 0.3 s, 4 times, after 0 "
+                              "of 100000 bytes"
+                            : "Nothing arrived within 1 s: is the other side sending?");
+        EXPECT_LT(o.took, milliseconds{3000});
+        ExpectUntouched(o);
+    }
+}
+
+TEST(YmodemHostileReceiver, NoiseThatNeverStopsEndsEveryWait) {
+    auto [ours, peer] = MakePipe();
+    const ymodem::Options options = HostileOptions();
+    const auto start = std::chrono::steady_clock::now();
+    auto sending = std::async(std::launch::async, [&, &end = *ours] {
+        return Send(end, "a.bin", SampleBytes(3000), options);
+    });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {kACK, 'C'});
+    ReadN(*peer, 1029);
+    const Bytes noise(64, 'x');
+    while (sending.wait_for(milliseconds{1}) != std::future_status::ready)
+        Put(*peer, noise);
+    const LinkResult s = sending.get();
+    EXPECT_EQ(s.status, LinkStatus::TimedOut);
+    EXPECT_EQ(s.message,
+              "The receiver stopped answering: no reply to block 1 within 0.3 s, 4 times");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds{3000});
+}
