@@ -23,7 +23,7 @@ struct LinkResult {
     std::string message;     // empty when Ok
     std::uint64_t bytes = 0; // bytes of the file moved
     std::uint64_t total = 0; // the file's size, 0 when not known
-    std::string fileName;    // the name in the batch header
+    std::string fileName;    // the name in the batch header, as sent: PeerText() to show it
 
     bool Ok() const { return status == LinkStatus::Ok; }
 };
