@@ -18,8 +18,9 @@
 // | 0xe0-0xff | the next step comes (tag&0x1f) x 5 s later                   |
 //
 // After the last step the line stays silent, or closes (the harness says).
-// Each read that brings bytes takes 1 ms and 1 ms for each 64 of them (a
-// fast line), so a peer that never stops talking still lets the clock run.
+// Each read that brings bytes takes 1 ms; a step repeated forever without a
+// pause or a wait is a flood of 64 bytes a millisecond, so a peer that never
+// stops talking still lets the clock run.
 #pragma once
 
 #include "link/Transport.h"
@@ -47,12 +48,15 @@ public:
     }
 
     std::ptrdiff_t Read(std::span<std::uint8_t> out, milliseconds timeout) override {
+        timeout = std::max(timeout, milliseconds{0});
+        if (!m_flood.empty() && m_pending.empty())
+            return ReadFlood(out, timeout);
         if (m_pending.empty()) {
             const std::optional<TimePoint> at = HeadArrival();
-            if (!at || *at > m_now + std::max(timeout, milliseconds{0})) {
+            if (!at || *at > m_now + timeout) {
                 if (m_events.empty() && m_bCloseAtEnd)
                     return kLineClosed;
-                m_now += std::max(timeout, milliseconds{0});
+                m_now += timeout;
                 return 0;
             }
             m_now = std::max(m_now, *at);
@@ -60,19 +64,24 @@ public:
             m_bWroteSinceBase = false;
             Event head = std::move(m_events.front());
             m_events.pop_front();
+            if (head.forever && !head.gated && head.delay == milliseconds{0}) {
+                // Without pauses: a flood that never ends, at the rate of a
+                // fast line; nothing after it ever comes.
+                m_flood = std::move(head.bytes);
+                m_floodStart = m_now;
+                m_events.clear();
+                return ReadFlood(out, timeout);
+            }
             m_pending = head.bytes;
-            // A flood without pauses comes a buffer at a time, as a fast
-            // line brings it, and not one copy per read.
-            if (head.forever && !head.gated && head.delay == milliseconds{0})
-                while (m_pending.size() + head.bytes.size() <= 4096)
-                    m_pending.insert(m_pending.end(), head.bytes.begin(), head.bytes.end());
             if (head.forever)
                 m_events.push_front(std::move(head));
             if (m_pending.empty())
                 return 0;
         }
+        // Each read that brings bytes takes a little time, so a loop of
+        // reads always lets the clock run.
+        m_now += milliseconds{1};
         const std::size_t n = std::min(out.size(), m_pending.size());
-        m_now += milliseconds{1 + static_cast<long>(n / 64)};
         std::copy_n(m_pending.begin(), n, out.begin());
         m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(n));
         return static_cast<std::ptrdiff_t>(n);
@@ -100,6 +109,26 @@ private:
         bool gated = false;
         bool forever = false;
     };
+
+    // The flood's bytes arrive at 64 a millisecond from its start.
+    std::ptrdiff_t ReadFlood(std::span<std::uint8_t> out, milliseconds timeout) {
+        constexpr std::uint64_t kPerMs = 64;
+        const auto arrived = [&] {
+            const auto ms = std::chrono::duration_cast<milliseconds>(m_now - m_floodStart).count();
+            return (static_cast<std::uint64_t>(ms) + 1) * kPerMs;
+        };
+        if (arrived() <= m_nFloodSent) {
+            if (timeout <= milliseconds{0})
+                return 0;
+            m_now += std::min(timeout, milliseconds{1});
+        }
+        const std::size_t n =
+            static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), arrived() - m_nFloodSent));
+        for (std::size_t k = 0; k < n; ++k)
+            out[k] = m_flood[(m_nFloodSent + k) % m_flood.size()];
+        m_nFloodSent += n;
+        return static_cast<std::ptrdiff_t>(n);
+    }
 
     std::optional<TimePoint> HeadArrival() const {
         if (m_events.empty())
@@ -198,6 +227,9 @@ private:
     bool m_bCloseAtEnd;
     std::deque<Event> m_events;
     std::vector<std::uint8_t> m_pending;
+    std::vector<std::uint8_t> m_flood;
+    TimePoint m_floodStart{};
+    std::uint64_t m_nFloodSent = 0;
     TimePoint m_now{};
     TimePoint m_base{};
     TimePoint m_lastWrite{};
