@@ -19,7 +19,7 @@
 //
 // After the last step the line stays silent, or closes (the harness says).
 // Each read that brings bytes takes 1 ms; a step repeated forever without a
-// pause or a wait is a flood of 64 bytes a millisecond, so a peer that never
+// pause or a wait is a flood at 115200 baud, so a peer that never
 // stops talking still lets the clock run.
 #pragma once
 
@@ -110,9 +110,9 @@ private:
         bool forever = false;
     };
 
-    // The flood's bytes arrive at 64 a millisecond from its start.
+    // The flood's bytes arrive at 12 a millisecond (115200 baud) from its start.
     std::ptrdiff_t ReadFlood(std::span<std::uint8_t> out, milliseconds timeout) {
-        constexpr std::uint64_t kPerMs = 64;
+        constexpr std::uint64_t kPerMs = 12; // 115200 baud
         const auto arrived = [&] {
             const auto ms = std::chrono::duration_cast<milliseconds>(m_now - m_floodStart).count();
             return (static_cast<std::uint64_t>(ms) + 1) * kPerMs;
