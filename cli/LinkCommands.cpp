@@ -18,8 +18,11 @@ const char* const kLinkUsage =
   --port DEV            serial device, e.g. /dev/ttyUSB0 (8N1, no flow control)
   --baud N              serial rate (115200)
   --tcp HOST:PORT       connect to a network-attached receiver or serial-over-IP adapter
-  --listen [HOST:]PORT  wait for the other side to connect (port 0: any free port, printed)
+  --listen [HOST:]PORT  take one connection on PORT (every interface; 127.0.0.1:PORT keeps
+                        it to this computer; port 0: any free port, printed)
   --timeout SECONDS     how long to wait for the other side to start (60)
+  --reply-timeout SECONDS
+                        how long to wait for each answer or block once under way (10)
 )";
 
 namespace {
@@ -104,6 +107,27 @@ bool ParseNumber(const std::string& text, std::uint64_t& value) {
     return ec == std::errc{} && end == text.data() + text.size() && !text.empty();
 }
 
+// "10", "2.5", "0.25": seconds to the millisecond, more than 0, at most `most`.
+bool ParseSeconds(const std::string& text, std::uint64_t most, std::chrono::milliseconds& out) {
+    const std::size_t point = text.find('.');
+    std::uint64_t whole = 0;
+    std::uint64_t millis = 0;
+    if (!ParseNumber(text.substr(0, point), whole) || whole > most)
+        return false;
+    if (point != std::string::npos) {
+        std::string fraction = text.substr(point + 1);
+        if (fraction.empty() || fraction.size() > 3 || !ParseNumber(fraction, millis))
+            return false;
+        for (std::size_t digits = fraction.size(); digits < 3; ++digits)
+            millis *= 10;
+    }
+    const std::uint64_t total = whole * 1000 + millis;
+    if (total == 0 || total > most * 1000)
+        return false;
+    out = std::chrono::milliseconds{static_cast<std::chrono::milliseconds::rep>(total)};
+    return true;
+}
+
 } // namespace
 
 bool IsLinkCommand(const std::string& command) {
@@ -118,7 +142,7 @@ bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine&
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--port" || arg == "--baud" || arg == "--tcp" ||
-                                arg == "--listen" || arg == "--timeout";
+                                arg == "--listen" || arg == "--timeout" || arg == "--reply-timeout";
         if (!takesValue) {
             if (arg.size() > 1 && arg[0] == '-') {
                 error = "unknown option " + arg;
@@ -161,12 +185,16 @@ bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine&
                 error = "--listen wants [HOST:]PORT, not " + value;
                 return false;
             }
-        } else {
-            if (!ParseNumber(value, number) || number == 0 || number > 24 * 3600) {
+        } else if (arg == "--timeout") {
+            if (!ParseSeconds(value, 24 * 3600, out.options.startTimeout)) {
                 error = "--timeout wants a number of seconds, not " + value;
                 return false;
             }
-            out.options.startTimeout = std::chrono::seconds(number);
+        } else {
+            if (!ParseSeconds(value, 3600, out.options.replyTimeout)) {
+                error = "--reply-timeout wants a number of seconds up to 3600, not " + value;
+                return false;
+            }
         }
     }
     if (lines != 1) {
@@ -182,6 +210,10 @@ bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine&
         return false;
     }
     out.file = operands[0];
+    // A serial line's own rate bounds each block and the whole file; any
+    // other line keeps the slow default.
+    if (out.endpoint.kind == LinkEndpoint::Kind::Serial)
+        out.options.bytesPerSecond = out.endpoint.baud / 10;
     return true;
 }
 
@@ -202,12 +234,18 @@ int RunLinkCommand(const std::string& command, const std::vector<std::string>& a
     TerminalProgress progress(receive ? "receiving" : "sending");
     const bool announcePort = line.endpoint.kind == LinkEndpoint::Kind::TcpListen &&
                               (line.endpoint.port == 0 || ::isatty(STDERR_FILENO) == 1);
-    auto transport = OpenLink(line.endpoint, line.options.startTimeout, &progress, error,
-                              [&](std::uint16_t port) {
-                                  if (announcePort)
-                                      std::fprintf(stderr, "velmar-cli: listening on port %u\n",
-                                                   static_cast<unsigned>(port));
-                              });
+    auto transport = OpenLink(
+        line.endpoint, line.options.startTimeout, &progress, error,
+        [&](std::uint16_t port) {
+            if (announcePort)
+                std::fprintf(stderr, "velmar-cli: listening on port %u\n",
+                             static_cast<unsigned>(port));
+        },
+        [&](const std::string& peer) {
+            // Anyone who can reach the port can connect; say who did.
+            std::fprintf(stderr, "velmar-cli: connection from %s\n", peer.c_str());
+            std::fflush(stderr);
+        });
     if (!transport) {
         std::cerr << "velmar-cli: " << command << ": " << error << "\n";
         return 1;

@@ -29,7 +29,7 @@ public:
 
     bool Begin(const ymodem::FileHeader& header, std::string& why) override {
         if (header.size.value_or(0) == 0) {
-            why = "The sender's file " + header.name + " is empty";
+            why = "The sender's file " + PeerText(header.name) + " is empty";
             return false;
         }
         m_fd = CreateSiblingTempFile(m_strDestination, "part", m_strPath, why);

@@ -18,7 +18,8 @@ std::string LinkEndpoint::Describe() const {
 std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
                                      std::chrono::milliseconds timeout, IProgress* progress,
                                      std::string& error,
-                                     const std::function<void(std::uint16_t)>& listening) {
+                                     const std::function<void(std::uint16_t)>& listening,
+                                     const std::function<void(const std::string&)>& connected) {
     switch (endpoint.kind) {
     case LinkEndpoint::Kind::Serial:
         return CSerialTransport::Open(endpoint.device, endpoint.baud, error);
@@ -30,7 +31,10 @@ std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
             return nullptr;
         if (listening)
             listening(listener.Port());
-        return listener.Accept(timeout, progress, error);
+        auto line = listener.Accept(timeout, progress, error);
+        if (line && connected)
+            connected(listener.Peer());
+        return line;
     }
     }
     return nullptr;

@@ -25,9 +25,11 @@ struct LinkEndpoint {
 
 // Opens the line: the serial port, the connection (within `timeout`), or the
 // first connection to the listening port (within `timeout`; `listening` is
-// told the port once it is open). `progress` is asked between short waits so
+// told the port once it is open, `connected` the address of the one peer
+// taken; the port is closed then). `progress` is asked between short waits so
 // a cancel stops the attempt. Null on failure, with the reason in `error`.
 std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
                                      std::chrono::milliseconds timeout, IProgress* progress,
                                      std::string& error,
-                                     const std::function<void(std::uint16_t)>& listening = {});
+                                     const std::function<void(std::uint16_t)>& listening = {},
+                                     const std::function<void(const std::string&)>& connected = {});

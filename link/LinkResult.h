@@ -23,10 +23,16 @@ struct LinkResult {
     std::string message;     // empty when Ok
     std::uint64_t bytes = 0; // bytes of the file moved
     std::uint64_t total = 0; // the file's size, 0 when not known
-    std::string fileName;    // the name in the batch header
+    std::string fileName;    // the name in the batch header, as sent: PeerText() to show it
 
     bool Ok() const { return status == LinkStatus::Ok; }
 };
 
 // "10 s", "2.5 s": a time-out as the messages show it.
 std::string SecondsText(std::chrono::milliseconds duration);
+
+// Text that came from the other side (a file name), safe to show: control
+// characters, bytes that are not UTF-8, direction overrides and backslashes
+// are written as escapes (\x1b, \\), and more than 80 bytes are cut to 80
+// and "...". A terminal shows it as text and never acts on it.
+std::string PeerText(const std::string& text);

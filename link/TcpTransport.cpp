@@ -192,10 +192,29 @@ std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, IProgr
                 SecondsText(timeout);
         return nullptr;
     }
-    const int fd = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC);
+    sockaddr_storage peer{};
+    socklen_t len = sizeof peer;
+    const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_CLOEXEC);
     if (fd < 0) {
         error = "accept: " + std::string(std::strerror(errno));
         return nullptr;
     }
+    char host[NI_MAXHOST] = {};
+    char service[NI_MAXSERV] = {};
+    if (::getnameinfo(reinterpret_cast<sockaddr*>(&peer), len, host, sizeof host, service,
+                      sizeof service, NI_NUMERICHOST | NI_NUMERICSERV) == 0) {
+        std::string address = host;
+        // An IPv4 peer on a dual-stack socket, as people write it.
+        if (address.rfind("::ffff:", 0) == 0 && address.find('.') != std::string::npos)
+            address = address.substr(7);
+        std::uint16_t port = 0;
+        std::from_chars(service, service + std::strlen(service), port);
+        m_strPeer = Endpoint(address, port);
+    } else {
+        m_strPeer = "an unknown address";
+    }
+    // One connection per transfer: nobody else may connect while it runs.
+    ::close(m_fd);
+    m_fd = -1;
     return std::make_unique<CTcpTransport>(fd);
 }

@@ -36,12 +36,16 @@ public:
     std::uint16_t Port() const { return m_nPort; }
     // Waits for one connection within `timeout`, asking `progress` between
     // short waits. Null on failure, with the reason in `error`.
+    // The listening socket is closed once a connection is taken.
     std::unique_ptr<CTcpTransport> Accept(std::chrono::milliseconds timeout, IProgress* progress,
                                           std::string& error);
+    // The address the accepted connection came from, "192.0.2.7:40312".
+    const std::string& Peer() const { return m_strPeer; }
 
 private:
     int m_fd = -1;
     std::uint16_t m_nPort = 0;
+    std::string m_strPeer;
 };
 
 // Splits "host:port" (also "[v6 address]:port"); false when the port is not

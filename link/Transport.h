@@ -21,6 +21,11 @@ public:
     virtual bool Write(std::span<const std::uint8_t> data) = 0;
     // Why the last Read or Write failed.
     virtual std::string Error() const = 0;
+    // The time every wait of the transfer is measured by. A line in memory
+    // can keep its own, so a test or a fuzzer never really waits.
+    virtual std::chrono::steady_clock::time_point Now() const {
+        return std::chrono::steady_clock::now();
+    }
 
     static constexpr std::ptrdiff_t kLineClosed = -1;
 };

@@ -1,6 +1,7 @@
 #include "link/YmodemLine.h"
 
 #include "link/YmodemFrame.h"
+#include "link/YmodemOptions.h"
 
 #include <algorithm>
 
@@ -14,14 +15,33 @@ using std::chrono::milliseconds;
 // Longest wait between two looks at the progress callback.
 constexpr milliseconds kPollSlice{50};
 
+milliseconds Millis(std::uint64_t n) {
+    return milliseconds{static_cast<milliseconds::rep>(n)};
+}
+
 } // namespace
 
+milliseconds BlockAllowance(std::size_t payload, const Options& options) {
+    const std::uint64_t rate = std::max<std::uint32_t>(options.bytesPerSecond, 1);
+    const std::uint64_t wire = payload + kFrameOverhead;
+    return options.byteGap + Millis((2000 * wire + rate - 1) / rate);
+}
+
+milliseconds TransferAllowance(std::uint64_t size, const Options& options) {
+    const std::uint64_t rate = std::max<std::uint32_t>(options.bytesPerSecond, 1);
+    const std::uint64_t blocks = (size + kSmallPayload - 1) / kSmallPayload;
+    const std::uint64_t wire = blocks * (kSmallPayload + kFrameOverhead);
+    const auto lineTime = Millis((2000 * wire + rate - 1) / rate);
+    const auto turnaround = Millis(10 * blocks);
+    return lineTime + turnaround + options.replyTimeout * std::max(options.maxRetries, 1);
+}
+
 LineEvent CLine::Fill(milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = Now() + timeout;
     for (;;) {
         if (!Report(m_nDone, m_nTotal))
             return LineEvent::Cancelled;
-        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Now());
         const milliseconds slice = std::clamp(left, milliseconds{0}, kPollSlice);
         const std::ptrdiff_t got = m_transport.Read(m_buffer, slice);
         if (got > 0) {
@@ -31,7 +51,7 @@ LineEvent CLine::Fill(milliseconds timeout) {
         }
         if (got < 0)
             return LineEvent::Closed;
-        if (Clock::now() >= deadline)
+        if (Now() >= deadline)
             return LineEvent::Timeout;
     }
 }
@@ -47,11 +67,11 @@ LineEvent CLine::ReadByte(std::uint8_t& out, milliseconds timeout) {
 }
 
 LineEvent CLine::ReadSignal(std::uint8_t& out, milliseconds timeout, milliseconds gap) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = Now() + timeout;
     bool lastWasCancel = false;
     for (;;) {
-        const auto left = std::max(
-            milliseconds{0}, std::chrono::duration_cast<milliseconds>(deadline - Clock::now()));
+        const auto left =
+            std::max(milliseconds{0}, std::chrono::duration_cast<milliseconds>(deadline - Now()));
         const LineEvent event = ReadByte(out, lastWasCancel ? std::max(left, gap) : left);
         if (event != LineEvent::Data)
             return event;
@@ -64,15 +84,21 @@ LineEvent CLine::ReadSignal(std::uint8_t& out, milliseconds timeout, millisecond
 }
 
 LineEvent CLine::ReadSignalBefore(std::uint8_t& out, Clock::time_point deadline, milliseconds gap) {
-    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Now());
     return ReadSignal(out, std::max(milliseconds{0}, left), gap);
 }
 
-LineEvent CLine::ReadExact(std::span<std::uint8_t> out, milliseconds gap) {
+LineEvent CLine::ReadExact(std::span<std::uint8_t> out, milliseconds gap,
+                           Clock::time_point deadline) {
     std::size_t have = 0;
     while (have < out.size()) {
         if (m_nBegin == m_nEnd) {
-            const LineEvent event = Fill(gap);
+            // A peer that trickles its bytes just within the gap still has
+            // to finish the block in time.
+            const auto left = std::chrono::duration_cast<milliseconds>(deadline - Now());
+            if (left <= milliseconds{0})
+                return LineEvent::Timeout;
+            const LineEvent event = Fill(std::min(gap, left));
             if (event != LineEvent::Data)
                 return event;
         }
@@ -86,9 +112,9 @@ LineEvent CLine::ReadExact(std::span<std::uint8_t> out, milliseconds gap) {
 }
 
 LineEvent CLine::Purge(milliseconds quiet, milliseconds limit) {
-    const auto deadline = Clock::now() + limit;
+    const auto deadline = Now() + limit;
     m_nBegin = m_nEnd = 0;
-    while (Clock::now() < deadline) {
+    while (Now() < deadline) {
         const LineEvent event = Fill(quiet);
         if (event != LineEvent::Data)
             return event == LineEvent::Timeout ? LineEvent::Data : event;

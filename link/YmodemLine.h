@@ -38,8 +38,10 @@ public:
     // The same, waiting until `deadline` at most.
     LineEvent ReadSignalBefore(std::uint8_t& out, std::chrono::steady_clock::time_point deadline,
                                std::chrono::milliseconds gap);
-    // Exactly out.size() bytes, each within `gap` of the one before.
-    LineEvent ReadExact(std::span<std::uint8_t> out, std::chrono::milliseconds gap);
+    // Exactly out.size() bytes, each within `gap` of the one before and all
+    // of them before `deadline`.
+    LineEvent ReadExact(std::span<std::uint8_t> out, std::chrono::milliseconds gap,
+                        std::chrono::steady_clock::time_point deadline);
     // Drops input until the line has been quiet for `quiet` (what is left of
     // a damaged block), at most for `limit`.
     LineEvent Purge(std::chrono::milliseconds quiet, std::chrono::milliseconds limit);
@@ -57,6 +59,7 @@ public:
     bool CancelSeen() const { return m_bCancelled; }
 
     ITransport& Transport() { return m_transport; }
+    std::chrono::steady_clock::time_point Now() const { return m_transport.Now(); }
 
 private:
     // Refills the buffer within `timeout`, asking the progress callback

@@ -49,6 +49,12 @@ private:
     // The common endings of a wait that brought no block.
     bool FailOn(Arrival::Kind kind);
     bool Damaged();
+    // One more failure of the block now expected; false (the transfer ends)
+    // when that was one too many.
+    bool CountFailure();
+    // What is left of the current phase's time: the start's, or the file's.
+    milliseconds Left() const;
+    bool FailLate();
 
     CLine m_line;
     IReceiveSink& m_sink;
@@ -57,18 +63,27 @@ private:
     Phase m_phase = Phase::Header;
 
     Clock::time_point m_startDeadline;
-    int m_nFailures = 0;        // of the block now expected
-    int m_nDamaged = 0;         // of those failures, damaged copies
-    int m_nSilences = 0;        // of those failures, the waits in a row with nothing
-    std::uint64_t m_nBlock = 1; // the block expected next, counted without wrapping
+    Clock::time_point m_dataDeadline; // set once block 0 tells the size
+    int m_nFailures = 0;              // of the block now expected
+    int m_nDamaged = 0;               // of those failures, damaged copies
+    int m_nSilences = 0;              // of those failures, the waits in a row with nothing
+    int m_nRepeats = 0;               // of those failures, copies of the block before
+    int m_nSurplus = 0;               // blocks past the announced size
+    std::uint64_t m_nBlock = 1;       // the block expected next, counted without wrapping
     bool m_bEotOnce = false;
     int m_nBatchEndTries = 0;
 };
 
 Arrival CReceiver::Await(milliseconds timeout) {
     Arrival arrival;
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     for (;;) {
+        // Checked before every byte: noise that never stops would otherwise
+        // always find one waiting and keep the wait going for ever.
+        if (m_line.Now() >= deadline) {
+            arrival.kind = Arrival::Timeout;
+            return arrival;
+        }
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
         case LineEvent::Data:
@@ -94,7 +109,8 @@ Arrival CReceiver::Await(milliseconds timeout) {
         if (size == 0)
             continue; // noise between blocks
         std::vector<std::uint8_t> body(size + kFrameOverhead - 1);
-        const LineEvent got = m_line.ReadExact(body, m_options.byteGap);
+        const LineEvent got = m_line.ReadExact(body, m_options.byteGap,
+                                               m_line.Now() + BlockAllowance(size, m_options));
         if (got == LineEvent::Cancelled || got == LineEvent::Closed) {
             arrival.kind = got == LineEvent::Cancelled ? Arrival::Cancelled : Arrival::Closed;
             return arrival;
@@ -131,17 +147,10 @@ bool CReceiver::FailOn(Arrival::Kind kind) {
 bool CReceiver::Damaged() {
     ++m_nDamaged;
     m_nSilences = 0;
-    if (++m_nFailures >= m_options.maxRetries) {
-        const std::string block = std::to_string(m_phase == Phase::Header ? 0 : m_nBlock);
-        const std::string count = std::to_string(m_nFailures);
-        return Fail(LinkStatus::TooManyErrors, m_nDamaged == m_nFailures
-                                                   ? "Block " + block + " arrived damaged " +
-                                                         count + " times; transfer abandoned"
-                                                   : "Block " + block + " failed " + count +
-                                                         " times (" + std::to_string(m_nDamaged) +
-                                                         " damaged); transfer abandoned");
-    }
-    const LineEvent purged = m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout);
+    if (!CountFailure())
+        return false;
+    const LineEvent purged =
+        m_line.Purge(m_options.purgeQuiet, std::min(m_options.replyTimeout, Left()));
     if (purged == LineEvent::Cancelled)
         return FailOn(Arrival::Cancelled);
     if (purged == LineEvent::Closed)
@@ -149,16 +158,53 @@ bool CReceiver::Damaged() {
     return true;
 }
 
+bool CReceiver::CountFailure() {
+    if (++m_nFailures < m_options.maxRetries)
+        return true;
+    if (m_nSurplus > 0)
+        return Fail(LinkStatus::ProtocolError,
+                    "The sender went on sending blocks after the announced " +
+                        std::to_string(m_result.total) + " bytes; transfer abandoned");
+    const std::string block = std::to_string(m_phase == Phase::Header ? 0 : m_nBlock);
+    const std::string before = std::to_string(m_nBlock - 1);
+    const std::string count = std::to_string(m_nFailures);
+    if (m_nDamaged == m_nFailures)
+        return Fail(LinkStatus::TooManyErrors,
+                    "Block " + block + " arrived damaged " + count + " times; transfer abandoned");
+    if (m_nRepeats == m_nFailures)
+        return Fail(LinkStatus::TooManyErrors, "Block " + block + " never came: block " + before +
+                                                   " came again " + count +
+                                                   " times; transfer abandoned");
+    std::string parts = std::to_string(m_nDamaged) + " damaged";
+    if (m_nRepeats > 0)
+        parts += ", " + std::to_string(m_nRepeats) + " repeats of block " + before;
+    return Fail(LinkStatus::TooManyErrors, "Block " + block + " failed " + count + " times (" +
+                                               parts + "); transfer abandoned");
+}
+
+milliseconds CReceiver::Left() const {
+    const auto deadline = m_phase == Phase::Header ? m_startDeadline : m_dataDeadline;
+    return std::max(milliseconds{0},
+                    std::chrono::duration_cast<milliseconds>(deadline - m_line.Now()));
+}
+
+bool CReceiver::FailLate() {
+    return Fail(LinkStatus::TimedOut,
+                "The transfer did not end within the " +
+                    SecondsText(TransferAllowance(m_result.total, m_options)) + " allowed for " +
+                    std::to_string(m_result.total) + " bytes: " + std::to_string(m_result.bytes) +
+                    " arrived");
+}
+
 bool CReceiver::HeaderStep() {
-    const auto left = m_startDeadline - Clock::now();
+    const auto left = m_startDeadline - m_line.Now();
     if (left <= Clock::duration::zero())
         return Fail(LinkStatus::TimedOut, "Nothing arrived within " +
                                               SecondsText(m_options.startTimeout) +
                                               ": is the other side sending?");
     if (!m_line.WriteByte(kWantCrc))
         return FailOn(Arrival::Closed);
-    const auto wait =
-        std::min(m_options.startInterval, std::chrono::duration_cast<milliseconds>(left));
+    const auto wait = std::min(m_options.startInterval, std::chrono::ceil<milliseconds>(left));
     Arrival arrival = Await(wait);
     switch (arrival.kind) {
     case Arrival::Timeout:
@@ -184,40 +230,50 @@ bool CReceiver::HeaderStep() {
         return Fail(LinkStatus::ProtocolError, "The sender had no file to send", false);
     }
     m_result.fileName = header->name;
+    const std::string shown = PeerText(header->name);
     if (!header->size)
-        return Fail(LinkStatus::Refused, "The sender did not announce the size of " + header->name +
+        return Fail(LinkStatus::Refused, "The sender did not announce the size of " + shown +
                                              "; the transfer cannot be checked");
     if (*header->size > m_options.maxFileSize)
-        return Fail(LinkStatus::Refused, header->name + " is too large (" +
-                                             std::to_string(*header->size) + " bytes; at most " +
+        return Fail(LinkStatus::Refused, shown + " is too large (" + std::to_string(*header->size) +
+                                             " bytes; at most " +
                                              std::to_string(m_options.maxFileSize) + ")");
     std::string why;
     if (!m_sink.Begin(*header, why))
         return Fail(LinkStatus::FileError, why);
     m_result.total = *header->size;
+    m_dataDeadline = m_line.Now() + TransferAllowance(m_result.total, m_options);
     if (!m_line.WriteByte(kACK))
         return FailOn(Arrival::Closed);
     // A sender that started after several of our 'C's takes each waiting 'C'
     // for a NAK and repeats block 0 at once. Those copies are dropped here; if
     // any were answered, every later ACK would answer the wrong block.
     const LineEvent purged = m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout);
+    m_phase = Phase::Data;
     if (purged != LineEvent::Data)
         return FailOn(purged == LineEvent::Cancelled ? Arrival::Cancelled : Arrival::Closed);
     if (!m_line.WriteByte(kWantCrc))
         return FailOn(Arrival::Closed);
-    m_phase = Phase::Data;
-    m_nFailures = m_nDamaged = m_nSilences = 0;
+    m_nFailures = m_nDamaged = m_nSilences = m_nRepeats = 0;
     return true;
 }
 
 bool CReceiver::DataStep() {
-    Arrival arrival = Await(m_options.replyTimeout);
+    const milliseconds left = Left();
+    if (left <= milliseconds{0})
+        return FailLate();
+    const milliseconds wait = std::min(m_options.replyTimeout, left);
+    Arrival arrival = Await(wait);
     switch (arrival.kind) {
     case Arrival::Block:
         break;
     case Arrival::Damaged:
         return Damaged() && (m_line.WriteByte(kNAK) || FailOn(Arrival::Closed));
     case Arrival::Timeout:
+        // A wait the file's deadline cut short ends the transfer; it is not
+        // one more silence.
+        if (wait < m_options.replyTimeout || Left() <= milliseconds{0})
+            return FailLate();
         ++m_nSilences;
         if (++m_nFailures >= m_options.maxRetries)
             return Fail(LinkStatus::TimedOut, "The sender stopped sending: no block for " +
@@ -254,8 +310,14 @@ bool CReceiver::DataStep() {
     const auto expected = static_cast<std::uint8_t>(m_nBlock);
     const auto previous = static_cast<std::uint8_t>(m_nBlock - 1);
     if (arrival.number == previous) {
-        // Our acknowledgement was lost and the block came again. After a
-        // repeated block 0 the sender waits for a request before the data.
+        // Our acknowledgement was lost and the block came again. It counts
+        // as a failure of the next block, so a sender that only repeats
+        // itself cannot keep us here. After a repeated block 0 the sender
+        // waits for a request before the data.
+        ++m_nRepeats;
+        m_nSilences = 0;
+        if (!CountFailure())
+            return false;
         const bool header = m_nBlock == 1;
         return (m_line.WriteByte(kACK) && (!header || m_line.WriteByte(kWantCrc))) ||
                FailOn(Arrival::Closed);
@@ -265,14 +327,24 @@ bool CReceiver::DataStep() {
                                                    std::to_string(expected) + ", got block " +
                                                    std::to_string(arrival.number));
     const std::uint64_t room = m_result.total - m_result.bytes;
+    if (room == 0) {
+        // The file is complete and the sender owes EOT. A block past the end
+        // brings nothing, so it is a failure, not progress.
+        ++m_nSurplus;
+        m_nSilences = 0;
+        if (!CountFailure())
+            return false;
+        ++m_nBlock;
+        return m_line.WriteByte(kACK) || FailOn(Arrival::Closed);
+    }
     const auto take =
         static_cast<std::size_t>(std::min<std::uint64_t>(room, arrival.payload.size()));
     std::string why;
-    if (take > 0 && !m_sink.Write(std::span(arrival.payload).first(take), why))
+    if (!m_sink.Write(std::span(arrival.payload).first(take), why))
         return Fail(LinkStatus::FileError, why);
     m_result.bytes += take;
     ++m_nBlock;
-    m_nFailures = m_nDamaged = m_nSilences = 0;
+    m_nFailures = m_nDamaged = m_nSilences = m_nRepeats = 0;
     if (!m_line.Report(m_result.bytes, m_result.total))
         return FailOn(Arrival::Cancelled);
     return m_line.WriteByte(kACK) || FailOn(Arrival::Closed);
@@ -298,7 +370,8 @@ bool CReceiver::BatchEndStep() {
         m_line.WriteByte(kACK);
         return true;
     case Arrival::Damaged:
-        return m_line.Purge(m_options.purgeQuiet, m_options.replyTimeout) != LineEvent::Cancelled ||
+        return m_line.Purge(m_options.purgeQuiet, std::min(m_options.replyTimeout, Left())) !=
+                   LineEvent::Cancelled ||
                FailOn(Arrival::Cancelled);
     case Arrival::Timeout:
         return true;
@@ -323,7 +396,7 @@ bool CReceiver::BatchEndStep() {
 
 LinkResult CReceiver::Run() {
     m_line.DropPending();
-    m_startDeadline = Clock::now() + m_options.startTimeout;
+    m_startDeadline = m_line.Now() + m_options.startTimeout;
     if (!m_line.Report(0, 0)) {
         FailOn(Arrival::Cancelled);
         return m_result;

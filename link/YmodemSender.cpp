@@ -38,17 +38,26 @@ private:
     // gone), records why, and returns false.
     bool Fail(LinkStatus status, std::string message, bool tellPeer = true);
     bool FailOn(Reply reply);
+    // The file's deadline has passed.
+    bool FailLate();
     void EndBatch();
 
     CLine m_line;
     const Options& m_options;
     std::span<const std::uint8_t> m_data;
     LinkResult m_result;
+    // Until block 0 is through, each block has only its retries; then the
+    // whole file has this long, so a receiver that refuses nine copies of
+    // every block cannot stretch the transfer tenfold.
+    Clock::time_point m_deadline = Clock::time_point::max();
 };
 
 Reply CSender::AwaitReply(milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     for (;;) {
+        // Noise that never stops must not outlast the wait.
+        if (m_line.Now() >= deadline)
+            return Reply::Timeout;
         std::uint8_t byte = 0;
         switch (m_line.ReadSignalBefore(byte, deadline, m_options.byteGap)) {
         case LineEvent::Data:
@@ -77,6 +86,14 @@ bool CSender::Fail(LinkStatus status, std::string message, bool tellPeer) {
     return false;
 }
 
+bool CSender::FailLate() {
+    return Fail(LinkStatus::TimedOut, "The transfer did not end within the " +
+                                          SecondsText(TransferAllowance(m_data.size(), m_options)) +
+                                          " allowed for " + std::to_string(m_data.size()) +
+                                          " bytes: " + std::to_string(m_result.bytes) +
+                                          " were acknowledged");
+}
+
 bool CSender::FailOn(Reply reply) {
     switch (reply) {
     case Reply::Cancelled:
@@ -89,10 +106,10 @@ bool CSender::FailOn(Reply reply) {
 }
 
 bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* what) {
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_line.Now() + timeout;
     bool sawNak = false;
     for (;;) {
-        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - m_line.Now());
         if (left <= milliseconds{0})
             break;
         std::uint8_t byte = 0;
@@ -125,11 +142,21 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
     int refusals = 0;
     int silences = 0; // unanswered copies in a row
     for (;;) {
+        const auto now = m_line.Now();
+        if (now >= m_deadline)
+            return FailLate();
         // Whatever came before this block cannot answer it.
         m_line.DropPending();
         if (!m_line.Write(frame))
             return FailOn(Reply::Closed);
-        const Reply reply = AwaitReply(m_options.replyTimeout);
+        const milliseconds wait =
+            m_deadline == Clock::time_point::max()
+                ? m_options.replyTimeout
+                : std::min(m_options.replyTimeout,
+                           std::chrono::duration_cast<milliseconds>(m_deadline - now));
+        const Reply reply = AwaitReply(wait);
+        if (reply == Reply::Timeout && wait < m_options.replyTimeout)
+            return FailLate(); // the file's deadline cut the wait short
         if (reply == Reply::Ack)
             return true;
         if (reply != Reply::Nak && reply != Reply::Timeout)
@@ -157,10 +184,10 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
 // The file has been acknowledged; the empty header only closes the batch, and
 // a receiver that does not ask for it does not spoil the transfer.
 void CSender::EndBatch() {
-    const auto request = Clock::now() + m_options.replyTimeout;
+    const auto request = m_line.Now() + m_options.replyTimeout;
     std::uint8_t byte = 0;
     for (;;) {
-        const auto left = std::chrono::duration_cast<milliseconds>(request - Clock::now());
+        const auto left = std::chrono::duration_cast<milliseconds>(request - m_line.Now());
         if (left <= milliseconds{0} || m_line.ReadByte(byte, left) != LineEvent::Data)
             return;
         if (byte == kWantCrc || byte == kNAK)
@@ -192,6 +219,7 @@ LinkResult CSender::Run(const FileHeader& header) {
     const std::vector<std::uint8_t> headerPayload = BuildHeaderPayload(header);
     if (!Deliver(BuildFrame(0, headerPayload, headerPayload.size(), 0), 0))
         return m_result;
+    m_deadline = m_line.Now() + TransferAllowance(m_data.size(), m_options);
     // Once the header is taken, the receiver asks again before the data.
     if (!AwaitRequest(m_options.replyTimeout * m_options.maxRetries, true, "the data"))
         return m_result;

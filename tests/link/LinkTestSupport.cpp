@@ -1,5 +1,7 @@
 #include "tests/link/LinkTestSupport.h"
 
+#include "link/YmodemFrame.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -111,14 +113,74 @@ void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
             }
             if (offset >= faults.silentAfter || faults.drop.count(offset))
                 continue;
+            // A pause: what came before goes out first, then the wait.
+            milliseconds pause{0};
+            if (const auto d = faults.delay.find(offset); d != faults.delay.end())
+                pause = d->second;
+            if (offset >= faults.trickleFrom)
+                pause = std::max(pause, faults.trickleGap);
+            if (pause > milliseconds{0}) {
+                if (!out.empty() && !to.Write(out)) {
+                    CutLine();
+                    return;
+                }
+                out.clear();
+                const auto until = std::chrono::steady_clock::now() + pause;
+                while (!m_bStop && !m_bCut && std::chrono::steady_clock::now() < until)
+                    std::this_thread::sleep_for(milliseconds{5});
+                if (m_bStop || m_bCut)
+                    return;
+            }
             const std::uint8_t byte = buffer[static_cast<std::size_t>(i)];
-            out.push_back(faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte);
+            const std::uint8_t sent =
+                faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte;
+            out.push_back(sent);
+            if (faults.duplicate.count(offset))
+                out.push_back(sent);
         }
         if (!out.empty() && !to.Write(out)) {
             CutLine();
             return;
         }
     }
+}
+
+void Respond(ITransport& peer, const Responder& respond) {
+    for (;;) {
+        std::uint8_t byte = 0;
+        const std::ptrdiff_t got = peer.Read({&byte, 1}, milliseconds{5000});
+        if (got <= 0 || byte == ymodem::kCAN)
+            return;
+        const std::vector<std::uint8_t> out = respond(byte);
+        if (!out.empty() && !peer.Write(out))
+            return;
+    }
+}
+
+Responder AfterHeader(std::vector<std::uint8_t> header,
+                      std::function<std::vector<std::uint8_t>()> next,
+                      std::function<std::vector<std::uint8_t>()> again) {
+    auto phase = std::make_shared<int>(0);
+    return [=](std::uint8_t b) -> std::vector<std::uint8_t> {
+        if (*phase < 2) {
+            if (b != ymodem::kWantCrc)
+                return {};
+            return ++*phase == 1 ? header : next();
+        }
+        if (b == ymodem::kACK)
+            return next();
+        if (b == ymodem::kNAK && again)
+            return again();
+        return {};
+    };
+}
+
+std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t size) {
+    ymodem::FileHeader header;
+    header.name = name;
+    header.size = size;
+    const auto payload = ymodem::BuildHeaderPayload(header);
+    return ymodem::BuildFrame(0, payload, payload.size(), 0);
 }
 
 ymodem::Options FastOptions() {

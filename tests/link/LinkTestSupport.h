@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -65,8 +66,12 @@ std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe();
 
 // What the relay does to one direction, by byte offset in that direction.
 struct Faults {
-    std::set<std::uint64_t> drop;                  // these bytes never arrive
-    std::set<std::uint64_t> corrupt;               // these arrive with their bits inverted
+    std::set<std::uint64_t> drop;      // these bytes never arrive
+    std::set<std::uint64_t> corrupt;   // these arrive with their bits inverted
+    std::set<std::uint64_t> duplicate; // these arrive twice in a row
+    std::map<std::uint64_t, std::chrono::milliseconds> delay; // a pause before these
+    std::uint64_t trickleFrom = ~std::uint64_t{0}; // from here on one byte per trickleGap
+    std::chrono::milliseconds trickleGap{0};
     std::uint64_t silentAfter = ~std::uint64_t{0}; // from here on nothing arrives
     std::uint64_t cutAfter = ~std::uint64_t{0};    // here the line closes
 };
@@ -99,6 +104,21 @@ private:
     std::once_flag m_cutOnce;
     std::thread m_forward, m_backward;
 };
+
+// A scripted peer: answers each byte the other side writes with what
+// `respond` returns, until that side cancels (CAN) or the line closes.
+using Responder = std::function<std::vector<std::uint8_t>(std::uint8_t answer)>;
+void Respond(ITransport& peer, const Responder& respond);
+
+// A sender's answers: `header` (a whole block 0) on the first request, then
+// `next` on the request after block 0 and on every ACK after that, `again` on
+// a NAK.
+Responder AfterHeader(std::vector<std::uint8_t> header,
+                      std::function<std::vector<std::uint8_t>()> next,
+                      std::function<std::vector<std::uint8_t>()> again = {});
+
+// Block 0 announcing `name` of `size` bytes.
+std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t size);
 
 // Short time-outs so failure cases end in a second or two.
 ymodem::Options FastOptions();

@@ -7,10 +7,12 @@
 #include "link/ImageTransfer.h"
 #include "link/SerialTransport.h"
 #include "link/TcpTransport.h"
+#include "link/YmodemFrame.h"
 #include "tests/link/LinkTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -402,14 +404,21 @@ TEST(LrzszCli, SendWhileListening) {
     char c = 0;
     while (said.find('\n') == std::string::npos && ::read(errPipe[0], &c, 1) == 1)
         said += c;
-    ::close(errPipe[0]);
     const std::string prefix = "velmar-cli: listening on port ";
     ASSERT_EQ(said.rfind(prefix, 0), 0u) << said;
     const std::string port = said.substr(prefix.size(), said.size() - prefix.size() - 1);
     CChild socat({FindProgram("socat"), "TCP:127.0.0.1:" + port, "EXEC:rb -q"}, -1, -1, rx.Path());
+    // The rest of what the tool says, to the end.
+    std::string rest;
+    while (::read(errPipe[0], &c, 1) == 1)
+        rest += c;
+    ::close(errPipe[0]);
     EXPECT_EQ(cli.Wait(kPeerDeadline), 0);
     EXPECT_EQ(socat.Wait(kPeerDeadline), 0);
     EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage()));
+    // It names the one peer it took: socat, from this computer.
+    EXPECT_EQ(rest.rfind("velmar-cli: connection from 127.0.0.1:", 0), 0u) << rest;
+    EXPECT_EQ(std::count(rest.begin(), rest.end(), '\n'), 1) << rest;
 }
 
 TEST(LrzszCli, ReceiveOverSerialPty) {
@@ -445,4 +454,240 @@ TEST(LrzszCli, SilentPeerFailsAndKeepsTheFile) {
                           "side sending?\n");
     EXPECT_EQ(ReadBytes(dest), kOldContents);
     EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"});
+}
+
+namespace {
+
+// velmar-cli receiving over TCP from a scripted sender on our side of the
+// port; the exit status, what it said, how long it took, and OUT after.
+struct HostileCliRun {
+    CliRun run;
+    milliseconds took{0};
+    Bytes out;
+    std::vector<std::string> files;
+};
+
+HostileCliRun CliAgainst(const std::string& command, const std::vector<std::string>& extra,
+                         const std::function<void(ITransport&)>& script) {
+    CTempDir dir;
+    const std::string out = dir / "out.bin";
+    if (command == "receive")
+        WriteBytes(out, kOldContents);
+    CLoopbackServer server;
+    std::vector<std::string> args = {command, "--tcp",
+                                     "127.0.0.1:" + std::to_string(server.Port())};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back(command == "receive" ? out : DemoImage());
+    HostileCliRun r;
+    const auto start = std::chrono::steady_clock::now();
+    r.run = RunCli(args, dir, [&] {
+        const int fd = server.Accept(seconds(10));
+        if (fd < 0)
+            return;
+        CFdTransport line(fd, true);
+        script(line);
+    });
+    r.took = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
+    if (command == "receive") {
+        r.out = ReadBytes(out);
+        r.files = dir.List();
+    }
+    return r;
+}
+
+std::vector<std::uint8_t> SmallBlock(std::uint8_t number) {
+    return ymodem::BuildFrame(number, SampleBytes(128, 5), ymodem::kSmallPayload);
+}
+
+void ExpectFailedAndUntouched(const HostileCliRun& r, const std::string& message) {
+    EXPECT_EQ(r.run.status, 1);
+    EXPECT_EQ(r.run.errors, "velmar-cli: receive failed: " + message + "\n");
+    EXPECT_EQ(r.out, kOldContents);
+    EXPECT_EQ(r.files, std::vector<std::string>{"out.bin"});
+}
+
+const std::vector<std::string> kShortWaits = {"--timeout", "8", "--reply-timeout", "0.2"};
+
+} // namespace
+
+TEST(LrzszCliHostile, SenderRepeatingBlockZero) {
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [](ITransport& line) {
+        Respond(line,
+                [](std::uint8_t b) { return b == 'C' ? HeaderBlock("x.bin", 100000) : Bytes{}; });
+    });
+    ExpectFailedAndUntouched(r, "Block 1 never came: block 0 came again 10 times; transfer "
+                                "abandoned");
+    EXPECT_LT(r.took, milliseconds{5000});
+}
+
+TEST(LrzszCliHostile, SenderGoingOnPastTheAnnouncedSize) {
+    std::uint8_t next = 1;
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [&](ITransport& line) {
+        Respond(line, AfterHeader(HeaderBlock("x.bin", 200), [&] {
+                    const std::uint8_t n = next++;
+                    return n <= 2 ? SmallBlock(n) : ymodem::BuildFrame(n, {}, 128);
+                }));
+    });
+    ExpectFailedAndUntouched(r, "The sender went on sending blocks after the announced 200 "
+                                "bytes; transfer abandoned");
+    EXPECT_LT(r.took, milliseconds{5000});
+}
+
+TEST(LrzszCliHostile, SenderTricklingOneByteEvery900Ms) {
+    // Each byte within the 1 s gap. On a TCP line (taken as 9600 baud) the
+    // file of 1000 bytes has 2 x 1064 bytes of line time (2.217 s), 8 x 10 ms
+    // and 10 x 0.2 s: 4.297 s from block 0.
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [](ITransport& line) {
+        std::uint8_t byte = 0;
+        line.Read({&byte, 1}, seconds(5));
+        const Bytes header = HeaderBlock("x.bin", 1000);
+        line.Write(header);
+        const Bytes block = SmallBlock(1);
+        std::size_t at = 0;
+        for (;;) {
+            const std::ptrdiff_t got = line.Read({&byte, 1}, milliseconds{900});
+            if (got < 0 || (got == 1 && byte == ymodem::kCAN))
+                return;
+            if (got == 1 && byte != ymodem::kNAK)
+                continue; // the ACK and request after block 0
+            if (got == 1)
+                at = 0; // a NAK: start the block again
+            if (!line.Write(std::span(block).subspan(at, 1)))
+                return;
+            at = (at + 1) % block.size();
+        }
+    });
+    ExpectFailedAndUntouched(r, "The transfer did not end within the 4.297 s allowed for 1000 "
+                                "bytes: 0 arrived");
+    EXPECT_LT(r.took, milliseconds{8000});
+}
+
+TEST(LrzszCliHostile, SenderFallingSilentAfterBlockZero) {
+    int requests = 0;
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [&](ITransport& line) {
+        Respond(line, [&](std::uint8_t b) {
+            return b == 'C' && ++requests == 1 ? HeaderBlock("x.bin", 1000) : Bytes{};
+        });
+    });
+    ExpectFailedAndUntouched(
+        r, "The sender stopped sending: no block for 0.2 s, 10 times, after 0 of 1000 bytes");
+    EXPECT_GE(r.took, milliseconds{2000});
+    EXPECT_LT(r.took, milliseconds{5000});
+}
+
+TEST(LrzszCliHostile, ReceiverFallingSilentAfterBlockZero) {
+    const HostileCliRun r = CliAgainst("send", kShortWaits, [](ITransport& line) {
+        line.Write(Bytes{'C'});
+        std::uint8_t block[133];
+        std::size_t have = 0;
+        while (have < sizeof block) {
+            const std::ptrdiff_t got = line.Read(std::span(block).subspan(have), seconds(5));
+            if (got <= 0)
+                return;
+            have += static_cast<std::size_t>(got);
+        }
+        line.Write(Bytes{ymodem::kACK});
+        Respond(line, [](std::uint8_t) { return Bytes{}; }); // until the cancel
+    });
+    EXPECT_EQ(r.run.status, 1);
+    EXPECT_EQ(r.run.errors,
+              "velmar-cli: send failed: The receiver did not ask for the data within 2 s\n");
+    EXPECT_GE(r.took, milliseconds{2000});
+    EXPECT_LT(r.took, milliseconds{5000});
+}
+
+TEST(LrzszCliHostile, EscapeSequencesInTheFileName) {
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [](ITransport& line) {
+        Respond(line, [](std::uint8_t b) {
+            return b == 'C' ? HeaderBlock("\x1b]0;owned\x07\x1b[2J\x9b"
+                                          "31m",
+                                          0)
+                            : Bytes{};
+        });
+    });
+    ExpectFailedAndUntouched(r, "The sender's file \\x1b]0;owned\\x07\\x1b[2J\\x9b31m is empty");
+    EXPECT_EQ(r.run.errors.find('\x1b'), std::string::npos);
+}
+
+TEST(LrzszCliHostile, FourGigabytesAreRefusedAtBlockZero) {
+    const HostileCliRun r = CliAgainst("receive", kShortWaits, [](ITransport& line) {
+        Respond(line, [](std::uint8_t b) {
+            return b == 'C' ? HeaderBlock("big.bin", std::uint64_t{4} << 30) : Bytes{};
+        });
+    });
+    ExpectFailedAndUntouched(r, "big.bin is too large (4294967296 bytes; at most 16777216)");
+    EXPECT_LT(r.took, milliseconds{3000});
+}
+
+// The relay's other faults between lrzsz and us: duplicated and delayed
+// bytes are repaired, a trickle and a cut end cleanly.
+TEST(LrzszFaults, DuplicatedAndDelayedBytesFromSbAreRepaired) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    Faults fromSb;
+    fromSb.duplicate = {Block(3) + 10, Block(30) + 1028, Block(31)};
+    fromSb.delay = {{Block(12) + 500, milliseconds{600}}, // longer than the byte gap
+                    {Block(20) + 3, milliseconds{150}},   // shorter: no harm
+                    {Block(40), milliseconds{700}}};      // between two blocks
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, fromSb, {});
+    const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions());
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage()));
+    EXPECT_EQ(sb.peer->Wait(kPeerDeadline), 0);
+}
+
+TEST(LrzszFaults, DuplicatedAndDelayedBytesToRbAreRepaired) {
+    REQUIRE_LRZSZ();
+    CTempDir rx;
+    Faults toRb, fromRb;
+    toRb.duplicate = {Block(5) + 100, Block(50) + 1028};
+    toRb.delay = {{Block(25), milliseconds{700}}, {Block(60) + 9, milliseconds{200}}};
+    fromRb.duplicate = {3, 10}; // answers twice
+    fromRb.delay = {{20, milliseconds{300}}};
+    RelayedPeer rb;
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, fromRb, toRb);
+    const LinkResult s = SendImage(*rb.ours, DemoImage(), PeerOptions());
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0);
+    EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage()));
+}
+
+TEST(LrzszFaults, TrickleFromSbEndsWithinTheBound) {
+    REQUIRE_LRZSZ();
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    Faults fromSb;
+    fromSb.trickleFrom = Block(5) + 1;
+    fromSb.trickleGap = milliseconds{200}; // within the 300 ms byte gap
+    RelayedPeer sb;
+    sb.Start([](int fd) { return Sb(DemoImage(), fd); }, fromSb, {});
+    ymodem::Options options = FastOptions();
+    options.maxRetries = 4;
+    options.bytesPerSecond = 100000;
+    const auto start = std::chrono::steady_clock::now();
+    const LinkResult r = ReceiveImage(*sb.ours, dest, options);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.bytes, 4096u);
+    // Four failures of at most a reply wait, a block and a purge each.
+    EXPECT_LT(took, seconds(8)) << r.message;
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+}
+
+TEST(LrzszFaults, LineToRbCutShort) {
+    REQUIRE_LRZSZ();
+    CTempDir rx;
+    Faults toRb;
+    toRb.cutAfter = Block(30) + 5;
+    RelayedPeer rb;
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, toRb);
+    const auto start = std::chrono::steady_clock::now();
+    const LinkResult s = SendImage(*rb.ours, DemoImage(), FastOptions());
+    EXPECT_EQ(s.status, LinkStatus::LineError) << s.message;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(5));
 }
