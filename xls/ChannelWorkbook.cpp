@@ -3,7 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "platform/InputFile.h"
-#include "xls/CodePage.h"
+#include "platform/CodePage.h"
 #include "xls/ExcelBook.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "model/EntryValues.h"
 #include "qtkit/MessageBoxes.h"
-#include "xls/CodePage.h"
+#include "platform/CodePage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
