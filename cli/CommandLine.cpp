@@ -1,12 +1,14 @@
 #include "cli/CommandLine.h"
 
 #include "cli/EditScript.h"
+#include "cli/StandardStreams.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -142,6 +144,25 @@ void PrintCommandHelp(const CommandSpec& spec, std::ostream& out) {
         out << EditScriptHelp();
     if (spec.extra == Extra::Link)
         out << "\n" << kLinkUsage;
+}
+
+// Help and version through the checked writer: all of it, or status 1.
+CliInvocation Printed(const std::string& text) {
+    CliInvocation done;
+    done.exitStatus = WriteStandardOutput(text) ? 0 : 1;
+    return done;
+}
+
+std::string UsageText() {
+    std::ostringstream text;
+    PrintUsage(text);
+    return text.str();
+}
+
+std::string CommandHelpText(const CommandSpec& spec) {
+    std::ostringstream text;
+    PrintCommandHelp(spec, text);
+    return text.str();
 }
 
 CliInvocation Exit(int status) {
@@ -296,31 +317,21 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
     }
     if (!p.unknown.empty())
         return UsageError(UnknownArgumentMessage(p.unknown.front(), p.spec != nullptr));
-    if (p.version) {
-        std::cout << CliVersion() << "\n";
-        return Exit(0);
-    }
+    if (p.version)
+        return Printed(CliVersion() + "\n");
     p.operands.insert(p.operands.end(), tail.begin(), tail.end());
     if (p.spec && std::string(p.spec->name) == "help" && !p.help) {
-        if (p.operands.empty()) {
-            PrintUsage(std::cout);
-            return Exit(0);
-        }
+        if (p.operands.empty())
+            return Printed(UsageText());
         const CommandSpec* about = FindSpec(p.operands[0]);
         if (!about)
             return UsageError("unknown command '" + p.operands[0] + "'");
         if (p.operands.size() > 1)
             return UsageError("help: extra operand '" + p.operands[1] + "'");
-        PrintCommandHelp(*about, std::cout);
-        return Exit(0);
+        return Printed(CommandHelpText(*about));
     }
-    if (p.help) {
-        if (p.spec)
-            PrintCommandHelp(*p.spec, std::cout);
-        else
-            PrintUsage(std::cout);
-        return Exit(0);
-    }
+    if (p.help)
+        return Printed(p.spec ? CommandHelpText(*p.spec) : UsageText());
     if (!p.spec)
         return UsageError("missing command");
 

@@ -22,6 +22,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -176,8 +177,9 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
     std::vector<std::string> operands = line.operands;
     const ReceiverOptions& options = line.receiver;
     if (command == "receivers") {
-        PrintReceiverProfiles(std::cout);
-        return 0;
+        std::ostringstream text;
+        PrintReceiverProfiles(text);
+        return WriteStandardOutput(text.str()) ? 0 : 1;
     }
     if (IsLinkCommand(command))
         return RunLinkCommand(command, line.link);
