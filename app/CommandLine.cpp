@@ -46,7 +46,9 @@ EditorArguments ParseEditorArguments(const QStringList& args) {
     }
     out.help = parser.isSet(help);
     out.version = parser.isSet(version);
-    out.helpText = parser.helpText();
+    // Without an application object Qt cannot name the program itself.
+    const QString text = parser.helpText();
+    out.helpText = "Usage: velmar [options]" + text.mid(text.indexOf('\n'));
     out.open = parser.value(open);
     out.screenshot = parser.value(screenshot);
     out.quitAfterFirstPaint = parser.isSet(firstPaint);

@@ -173,6 +173,10 @@ TEST(CliStreams, TemporaryFilesGoOnEveryPath) {
     EXPECT_TRUE(tmp.Empty());
     EXPECT_EQ(Cli("export-xls " + kSatellite + " - >/dev/full", env).status, 1);
     EXPECT_TRUE(tmp.Empty());
+    const Outcome failed = Cli("save " + (tmp / "missing.bin") + " -", env);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.empty()) << "a failed command writes nothing there";
+    EXPECT_TRUE(tmp.Empty());
 }
 
 TEST(CliStreams, StandardInputIsBoundedLikeAFile) {
@@ -342,6 +346,7 @@ TEST(OtherPrograms, TheEditorAnswersHelpAndVersionWithoutADisplay) {
     const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
     Outcome run = Shell(env + VELMAR_EDITOR " --help");
     EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Usage: velmar [options]\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("--receiver <NAME>"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("--open <FILE>"), std::string::npos);
     EXPECT_NE(run.out.find("--version"), std::string::npos);
