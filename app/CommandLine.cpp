@@ -2,12 +2,9 @@
 
 #include "contracts/ReceiverProfiles.h"
 
-namespace {
+#include <QCommandLineParser>
 
-QString Option(const QStringList& args, const char* name) {
-    const auto at = args.indexOf(name);
-    return at > 0 && at + 1 < args.size() ? args[at + 1] : QString();
-}
+namespace {
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -17,10 +14,46 @@ QString Text(std::string_view text) {
 
 EditorArguments ParseEditorArguments(const QStringList& args) {
     EditorArguments out;
-    out.open = Option(args, "--open");
-    out.screenshot = Option(args, "--screenshot");
-    if (args.indexOf("--receiver") > 0) {
-        const QString name = Option(args, "--receiver");
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Velmar: the channel editor for digital-TV receivers.");
+    // Qt's own options are single-dash words (-platform, -stylesheet): read
+    // as one name each, not as a run of letters that could spell -h.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({"h", "help"}, "Show this help and quit.");
+    const QCommandLineOption version("version", "Show the version and quit.");
+    const QCommandLineOption open("open", "Open FILE once the window is up.", "FILE");
+    const QCommandLineOption receiver(
+        "receiver",
+        "Set the editor up for receiver profile NAME (velmar-cli receivers lists them).", "NAME");
+    const QCommandLineOption screenshot(
+        "screenshot", "After start-up (and --open), save a picture of the window to PNG and quit.",
+        "PNG");
+    QCommandLineOption firstPaint("quit-after-first-paint",
+                                  "Print a line when the TV list first paints rows, and quit.");
+    firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, open, receiver, screenshot, firstPaint});
+    if (!parser.parse(args)) {
+        // Unknown options are Qt's or nobody's; a value missing is an error.
+        const bool missingValue =
+            parser.unknownOptionNames().isEmpty() ||
+            (!args.isEmpty() && QStringList({"--open", "--receiver", "--screenshot", "-open",
+                                             "-receiver", "-screenshot"})
+                                    .contains(args.last()));
+        if (missingValue) {
+            out.error = parser.errorText() + "\n";
+            return out;
+        }
+    }
+    out.help = parser.isSet(help);
+    out.version = parser.isSet(version);
+    // Without an application object Qt cannot name the program itself.
+    const QString text = parser.helpText();
+    out.helpText = "Usage: velmar [options]" + text.mid(text.indexOf('\n'));
+    out.open = parser.value(open);
+    out.screenshot = parser.value(screenshot);
+    out.quitAfterFirstPaint = parser.isSet(firstPaint);
+    if (parser.isSet(receiver)) {
+        const QString name = parser.value(receiver);
         out.profile = FindReceiverProfile(name.toStdString());
         if (!out.profile)
             out.error = QString("unknown receiver \"%1\"; one of:\n").arg(name) + ReceiverChoices();

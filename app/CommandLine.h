@@ -1,6 +1,8 @@
 // The editor's command line: `--open FILE`, `--receiver NAME`,
-// `--screenshot PNG`. Anything else is left to Qt or ignored; a plain file
-// name is not opened.
+// `--screenshot PNG`, `--help`, `--version`; `--opt=value` works too. Qt's own
+// options and anything else unknown are left to Qt or ignored; a plain file
+// name is not opened. Parsed before the application exists, so that --help
+// and --version need no display.
 #pragma once
 
 #include <QString>
@@ -12,7 +14,10 @@ struct EditorArguments {
     QString open;                             // run the Open command on this file
     QString screenshot;                       // save a picture of the window and quit
     const ReceiverProfile* profile = nullptr; // null: the start-up receiver
-    QString error;                            // non-empty: a usage error to report
+    bool quitAfterFirstPaint = false;
+    bool help = false, version = false; // print helpText or the version and quit
+    QString helpText;
+    QString error; // non-empty: a usage error to report
 };
 
 EditorArguments ParseEditorArguments(const QStringList& args);

@@ -4,6 +4,7 @@
 // for this run; `--screenshot PNG` then saves a picture of the window and quits.
 // `--quit-after-first-paint` writes a line to the standard output when the
 // TV list first paints rows and quits, so start-up can be timed from outside.
+// `--help` and `--version` answer before the application exists: no display.
 #include "app/CommandLine.h"
 #include "app/MainFrame.h"
 #include "contracts/ReceiverProfiles.h"
@@ -44,22 +45,42 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmar");
-    QApplication::setDesktopFileName("org.velmar.Velmar");
-    QApplication::setWindowIcon(QIcon::fromTheme("org.velmar.Velmar"));
-    const EditorArguments args = ParseEditorArguments(QApplication::arguments());
+    QStringList words;
+    for (int i = 0; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    EditorArguments args = ParseEditorArguments(words);
     if (!args.error.isEmpty()) {
         std::fprintf(stderr, "velmar: %s", qUtf8Printable(args.error));
         return 2;
     }
+    if (args.help || args.version) {
+        const QString text =
+            args.help ? args.helpText
+                      : QString("velmar (Velmar) %1%2\n")
+                            .arg(VELMAR_VERSION)
+                            .arg(*VELMAR_GIT_DESCRIBE ? " (" VELMAR_GIT_DESCRIBE ")" : "");
+        const QByteArray bytes = text.toLocal8Bit();
+        const bool written =
+            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+                static_cast<std::size_t>(bytes.size()) &&
+            std::fflush(stdout) == 0;
+        if (!written)
+            std::fprintf(stderr, "velmar: cannot write to standard output\n");
+        return written ? 0 : 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velmar");
+    QApplication::setDesktopFileName("org.velmar.Velmar");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.velmar.Velmar"));
+    // Qt has taken its own options out of the arguments by now.
+    args = ParseEditorArguments(QApplication::arguments());
     // The configuration dialog's choice from an earlier run, unless the
     // command line names a receiver for this one.
     const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
     const ReceiverProfile receiver = ChooseReceiver(args.profile, saved.receiver, saved.gridColumn);
     CQtUiSeam ui;
     CMainFrame frame(ui, true, &receiver);
-    if (QApplication::arguments().contains("--quit-after-first-paint"))
+    if (args.quitAfterFirstPaint)
         if (auto* list = frame.findChild<QAbstractItemView*>("TVGrid"))
             new FirstPaintReporter(list); // owned by the list
     frame.show();

@@ -4,6 +4,7 @@
 #include "model/ChannelRecords.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,7 +25,7 @@ template <class Items, class Format> std::string List(const Items& items, Format
 }
 
 std::string PerId(const ChannelsPer& p) {
-    return "{\"id\": " + Number(p.id) + ", \"name\": " + Latin1ToJsonString(p.name.c_str()) +
+    return "{\"id\": " + Number(p.id) + ", \"name\": " + AnsiToJsonString(p.name) +
            ", \"channels\": " + Number(p.channels) + "}";
 }
 
@@ -33,8 +34,8 @@ std::string PerId(const ChannelsPer& p) {
 std::string InfoJson(const Statistics& s, const CZorvDB& db) {
     char type[8];
     std::snprintf(type, sizeof type, "0x%02X", static_cast<unsigned>(s.productType & 0xFFu));
-    std::string out = "{";
-    out += "\"header_form\": \"" + std::string(s.zorvImage ? "zorv" : "working") + "\"";
+    std::string out = "{\"format\": " + Number(kJsonFormat);
+    out += ", \"header_form\": \"" + std::string(s.zorvImage ? "zorv" : "working") + "\"";
     out += ", \"product\": {\"list\": " + Number(s.productList) +
            ", \"type\": " + Number(s.productType) + ", \"type_hex\": \"" + type +
            "\", \"byte_order\": " + Number(s.byteOrder) + "}";
@@ -56,8 +57,11 @@ std::string InfoJson(const Statistics& s, const CZorvDB& db) {
              [&](const std::vector<std::uint32_t>& group) {
                  return List(group, [&](std::uint32_t key) {
                      const auto* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
-                     return "{\"key\": " + Number(key) +
-                            ", \"name\": " + Latin1ToJsonString(c ? c->Name : "") + "}";
+                     return "{\"key\": " + Number(key) + ", \"name\": " +
+                            AnsiToJsonString(
+                                c ? std::string_view(c->Name, strnlen(c->Name, sizeof c->Name))
+                                  : std::string_view()) +
+                            "}";
                  });
              }) +
         "}";

@@ -5,8 +5,10 @@
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
+#include "platform/CodePage.h"
 
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <ostream>
 #include <sstream>
@@ -31,8 +33,9 @@ public:
     Object& Num(std::string_view key, unsigned long long value) {
         return Raw(key, std::to_string(value));
     }
-    Object& Text(std::string_view key, const char* text) {
-        return Raw(key, Latin1ToJsonString(text));
+    // A record's name field: its bytes up to the first zero.
+    template <std::size_t N> Object& Text(std::string_view key, const char (&field)[N]) {
+        return Raw(key, AnsiToJsonString({field, strnlen(field, N)}));
     }
     Object& Str(std::string_view key, const std::string& text) {
         return Raw(key, "\"" + text + "\"");
@@ -205,22 +208,21 @@ template <class T> std::string Table(std::uint8_t table) {
 
 } // namespace
 
-std::string Latin1ToJsonString(const char* text) {
+std::string AnsiToJsonString(std::string_view text) {
     std::string out = "\"";
-    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        const unsigned c = *p;
+    for (const char ch : text) {
+        const char32_t c = AnsiToCodePoint(ch);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 0x20) {
+        } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            // Controls, C1 included (the code page's five undefined bytes), are
+            // written escaped: valid either way, but visible this way.
             char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);
+            std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
             out += esc;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else { // one Latin-1 byte, two UTF-8 bytes
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += AnsiToUtf8(std::string_view(&ch, 1));
         }
     }
     return out + "\"";
@@ -259,6 +261,7 @@ std::string DumpJson(std::uint32_t productType) {
             .Raw("channels", DumpChannelsJson())
             .Done();
     return Object()
+               .Num("format", kJsonFormat)
                .Raw("zorv", g_bZorvImage ? "true" : "false")
                .Str("header_text", Hex(g_HeaderText, sizeof g_HeaderText))
                .Num("fav_header", g_wFavHeader)
@@ -268,4 +271,8 @@ std::string DumpJson(std::uint32_t productType) {
                .Raw("tables", tables)
                .Done() +
            "\n";
+}
+
+std::string DumpWorkbookJson() {
+    return Object().Num("format", kJsonFormat).Raw("channels", DumpChannelsJson()).Done() + "\n";
 }

@@ -6,8 +6,14 @@
 #include <iosfwd>
 #include <string>
 
-// Names are decoded byte for byte as ISO-8859-1.
-std::string Latin1ToJsonString(const char* text);
+#include <string_view>
+
+// The version of the JSON documents' layout, their "format" field: raised
+// when a field changes meaning or goes away, not when one is added.
+inline constexpr int kJsonFormat = 1;
+
+// A name's Windows-1252 bytes as a JSON string.
+std::string AnsiToJsonString(std::string_view text);
 // The whole dump: header state and every table in store order. Transponders
 // of satellite 1 on a terrestrial product appear in their terrestrial form.
 std::string DumpJson(std::uint32_t productType);
@@ -15,3 +21,5 @@ std::string DumpJson(std::uint32_t productType);
 std::string DumpChannelsJson();
 // The same written to `out` record by record, never whole in memory.
 void DumpChannelsJson(std::ostream& out);
+// A workbook's channel table alone: the format and the "channels" array.
+std::string DumpWorkbookJson();

@@ -217,13 +217,8 @@ bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine&
     return true;
 }
 
-int RunLinkCommand(const std::string& command, const std::vector<std::string>& args) {
-    LinkCommandLine line;
+int RunLinkCommand(const std::string& command, const LinkCommandLine& line) {
     std::string error;
-    if (!ParseLinkCommandLine(args, line, error)) {
-        std::cerr << "velmar-cli: " << command << ": " << error << "\n" << kLinkUsage;
-        return 2;
-    }
     const bool receive = command == "receive";
     if (!receive && ::access(line.file.c_str(), R_OK) != 0) {
         // Said before anyone waits on the line for it.

@@ -21,8 +21,8 @@ struct LinkCommandLine {
 bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine& out,
                           std::string& error);
 
-// Runs the command; returns the exit status (0 done, 1 the transfer failed,
-// 2 usage error).
-int RunLinkCommand(const std::string& command, const std::vector<std::string>& args);
+// Runs the command on its parsed line; returns the exit status (0 done, 1 the
+// transfer failed).
+int RunLinkCommand(const std::string& command, const LinkCommandLine& line);
 
 extern const char* const kLinkUsage;

@@ -1,10 +1,12 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
+#include "cli/CommandLine.h"
 #include "cli/EditScript.h"
 #include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/LinkCommands.h"
 #include "cli/ReceiverOptions.h"
+#include "cli/StandardStreams.h"
 #include "contracts/Policy.h"
 #include "contracts/Prompt.h"
 #include "contracts/Texts.h"
@@ -13,58 +15,28 @@
 #include "document/WorkingCopy.h"
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
+#include "image/ImageFile.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage = R"(usage: velmar-cli [options] COMMAND ...
-
-commands:
-  info IMAGE            summary of the image: header form, product, table sizes
-  info --json IMAGE     the Information figures as JSON: capacities, counts, duplicates
-  dump IMAGE            every table and the header state as JSON on stdout
-  save IMAGE OUT        open IMAGE and save it to OUT as the editor does
-  export-h IMAGE OUT.h  the channel table as a C source fragment
-  export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
-  import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
-  dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
-  edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
-                        input) and save to OUT as the editor's Save does (see below)
-  receivers             the receiver profiles that --receiver names
-  receive LINK OUT.bin  an image from a receiver (YMODEM), in the working form
-  send LINK IMAGE       IMAGE to a receiver (YMODEM), byte for byte
-
-receiver options (default: the editor's start-up configuration):
-  --receiver NAME       a receiver profile's geometry; the options below change it
-  --product-list N      model number (7)
-  --product-type T      type bits, decimal or 0x hex (1)
-  --byte-order 0|1      entry byte order (0)
-  --sector-size Z       flash sector size in bytes (4096)
-  --max-mux M           terrestrial multiplexes per sector (64)
-  --mmi START,SECTORS,ENTRY,MAX     favourite block (0,1,20,8)
-  --sat START,SECTORS,ENTRY         satellite block (4096,1,32)
-  --brd START,SECTORS,ENTRY         broadcast block (8192,2,20)
-  --tp START,SECTORS,ENTRY          transponder block (16384,8,20)
-  --ch START,SECTORS,ENTRY,NAMELEN  channel block (49152,64,56,28)
-  --yes                 answer Yes to "Cannot read file header. Continue?"
-)";
-
 constexpr const char* kLoadFailed = texts::kCannotOpenImage;
 constexpr const char* kSaveFailed = texts::kCannotSaveImage;
 
 int Usage(const std::string& problem) {
-    if (!problem.empty())
-        std::cerr << "velmar-cli: " << problem << "\n";
-    std::cerr << kUsage << EditScriptHelp() << "\n" << kLinkUsage;
-    return 2;
+    return CliUsageError(problem);
 }
+
+// The "-" operands of this run, so that messages name them as given.
+const StandardStreamOperands* g_pStreams = nullptr;
 
 // Answers the header question from --yes and says on stderr what it answered.
 class FlagPrompt final : public IUserPrompt {
@@ -107,7 +79,7 @@ int SaveFailed(const SaveReport& report) {
 
 void PrintInfo(const std::string& image) {
     const CZorvDB& db = TheZorvDB();
-    std::printf("%s\n", image.c_str());
+    std::printf("%s\n", g_pStreams ? g_pStreams->Shown(image).c_str() : image.c_str());
     std::printf("  header form   %s\n",
                 g_bZorvImage ? "ZORV (64-byte header, CRC)" : "working (VX)");
     std::printf("  product       list %d, type 0x%02X, byte order %d\n", GetProductList(),
@@ -134,40 +106,76 @@ void PrintInfo(const std::string& image) {
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
 }
 
-int Run(const std::vector<std::string>& args) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage << EditScriptHelp();
-        return 0;
+// Which operands of a command may be "-": inputs read from standard input,
+// outputs written to standard output. 0, or the exit status after the
+// problem was said.
+int StreamOperands(const std::string& command, std::vector<std::string>& operands,
+                   StandardStreamOperands& streams) {
+    struct Input {
+        std::size_t at;
+        std::uint64_t maxBytes;
+        const char* suffix;
+    };
+    std::vector<Input> inputs;
+    const Input image{0, static_cast<std::uint64_t>(kMaxImageFileBytes), ".bin"};
+    std::size_t output = 0; // 0: none
+    const char* outputSuffix = ".bin";
+    if (command == "dump-xls") {
+        inputs = {{0, kMaxWorkbookFileBytes, ".xls"}};
+    } else if (command == "import-xls") {
+        inputs = {image, {1, kMaxWorkbookFileBytes, ".xls"}};
+        output = 2;
+    } else {
+        inputs = {image};
+        if (command == "save" || command == "export-h" || command == "export-xls")
+            output = 1;
+        if (command == "export-h")
+            outputSuffix = ".h";
+        if (command == "export-xls")
+            outputSuffix = ".xls";
     }
-    std::size_t index = 0;
-    ReceiverOptions options;
+    std::size_t fromStdin = 0;
+    for (const Input& in : inputs)
+        fromStdin += operands[in.at] == "-" ? 1 : 0;
+    if (command == "edit") {
+        fromStdin += operands[1] == "-" ? 1 : 0;
+        if (operands[2] == "-")
+            return Usage("edit: OUT cannot be '-': the script's output goes to standard output");
+    }
+    if (fromStdin > 1)
+        return Usage(command + ": only one operand can be '-' (standard input)");
     std::string error;
-    if (!ParseReceiverOptions(args, index, options, error))
-        return Usage(error);
-    if (index >= args.size())
-        return Usage("no command");
-    const std::string command = args[index++];
-    std::vector<std::string> operands(args.begin() + static_cast<long>(index), args.end());
+    for (const Input& in : inputs) {
+        if (!streams.Input(operands[in.at], in.maxBytes, in.suffix, error)) {
+            std::cerr << "velmar-cli: " << error << "\n" << kLoadFailed << "\n";
+            return 1;
+        }
+    }
+    if (output != 0 && !streams.Output(operands[output], outputSuffix, error)) {
+        std::cerr << "velmar-cli: " << error << "\n" << kSaveFailed << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
+    const CliInvocation line = ParseCliArguments(args);
+    if (line.exitStatus)
+        return *line.exitStatus;
+    const std::string& command = line.command;
+    std::vector<std::string> operands = line.operands;
+    const ReceiverOptions& options = line.receiver;
     if (command == "receivers") {
-        if (!operands.empty())
-            return Usage("receivers takes no file name");
-        PrintReceiverProfiles(std::cout);
-        return 0;
+        std::ostringstream text;
+        PrintReceiverProfiles(text);
+        return WriteStandardOutput(text.str()) ? 0 : 1;
     }
     if (IsLinkCommand(command))
-        return RunLinkCommand(command, operands);
-    const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
-    if (json)
-        operands.erase(operands.begin());
-    const std::size_t wanted =
-        command == "info" || command == "dump" || command == "dump-xls"         ? 1
-        : command == "save" || command == "export-h" || command == "export-xls" ? 2
-        : command == "import-xls" || command == "edit"                          ? 3
-                                                                                : 0;
-    if (wanted == 0)
-        return Usage("unknown command " + command);
-    if (operands.size() != wanted)
-        return Usage(command + " takes " + std::to_string(wanted) + " file name(s)");
+        return RunLinkCommand(command, line.link);
+    const bool json = line.json;
+    if (const int status = StreamOperands(command, operands, streams); status != 0)
+        return status;
+    g_pStreams = &streams;
 
     if (command == "dump-xls") {
         // A workbook alone: its channel table into an empty store.
@@ -179,9 +187,7 @@ int Run(const std::vector<std::string>& args) {
         }
         TheZorvDB().ClearAll();
         ReplaceChannelTable(TheZorvDB(), *channels);
-        DumpChannelsJson(std::cout);
-        std::cout << "\n";
-        return 0;
+        return WriteStandardOutput(DumpWorkbookJson()) ? 0 : 1;
     }
     options.Apply();
     std::string layoutProblem;
@@ -193,11 +199,14 @@ int Run(const std::vector<std::string>& args) {
     if (command == "edit")
         return RunEditCommand(operands[1], operands[2]);
     if (command == "info" && json) {
-        std::cout << InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB());
+        if (!WriteStandardOutput(
+                InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB())))
+            return 1;
     } else if (command == "info") {
         PrintInfo(operands[0]);
     } else if (command == "dump") {
-        std::cout << DumpJson(GetProductType());
+        if (!WriteStandardOutput(DumpJson(GetProductType())))
+            return 1;
     } else if (command == "save") {
         SaveReport report;
         if (ExportWorkingCopy(operands[1], &report) != 1)
@@ -232,9 +241,17 @@ int Run(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
     // A file-size limit should fail a write, which is reported, not kill the tool.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A closed pipe on standard output is a failed write (EPIPE), reported
+    // like any other, not a silent death halfway through the output.
+    std::signal(SIGPIPE, SIG_IGN);
     // Nothing the tool does may end it with an uncaught exception.
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        StandardStreamOperands streams;
+        int status = Run(std::vector<std::string>(argv + 1, argv + argc), streams);
+        status = streams.Finish(status);
+        if (!FinishStandardOutput())
+            status = 1;
+        return status;
     } catch (const std::bad_alloc&) {
         std::cerr << "velmar-cli: not enough memory\n";
     } catch (const std::exception& e) {

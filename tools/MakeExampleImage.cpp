@@ -330,10 +330,26 @@ void Populate(CZorvDB& db) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmar-make-example OUT.bin\n");
+    constexpr const char* kUsage =
+        "usage: velmar-make-example [--] OUT.bin\n"
+        "Writes the bundled satellite example image (examples/demo-satellite.bin)\n"
+        "into OUT.bin, the same bytes on every run.\n";
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (first == "--help" || first == "-h")) {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    // "--" lets a file name start with "-"; otherwise that is an option,
+    // and none but --help exists. The image is saved into a file, so "-"
+    // (standard output) is refused too, not taken for a name.
+    const bool marked = argc == 3 && first == "--";
+    if (!marked && (argc != 2 || first.rfind('-', 0) == 0)) {
+        if (argc == 2)
+            std::fprintf(stderr, "velmar-make-example: unrecognized option '%s'\n", argv[1]);
+        std::fputs(kUsage, stderr);
         return 2;
     }
+    const char* out = argv[marked ? 2 : 1];
     ConfigureStartupPolicy();
     ResetImageState();
     std::memcpy(g_HeaderText, "Velmar example: Astra/Hot Bird/Thor", 35);
@@ -345,14 +361,14 @@ int main(int argc, char** argv) {
     // An erased-flash region of the start-up geometry, then saved into.
     const std::size_t flash = 49152 + 64 * 4096;
     std::vector<BYTE> image(86 + flash, 0);
-    if (!WriteWholeFile(argv[1], image))
+    if (!WriteWholeFile(out, image))
         return 1;
     CChannelFile file(TheZorvDB(), CurrentImageValues());
-    if (file.Save(argv[1], false) != 1) {
+    if (file.Save(out, false) != 1) {
         std::fprintf(stderr, "Cannot save channel file\n");
         return 1;
     }
-    std::printf("%s: %u satellites, %u transponders, %u channels\n", argv[1],
+    std::printf("%s: %u satellites, %u transponders, %u channels\n", out,
                 static_cast<unsigned>(db.Size(kTableSatellite)),
                 static_cast<unsigned>(db.Size(kTableTransponder)),
                 static_cast<unsigned>(db.Size(kTableChannel)));

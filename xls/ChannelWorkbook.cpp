@@ -2,8 +2,8 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "platform/CodePage.h"
 #include "platform/InputFile.h"
-#include "xls/CodePage.h"
 #include "xls/ExcelBook.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include "model/EntryValues.h"
+#include "platform/CodePage.h"
 #include "qtkit/MessageBoxes.h"
-#include "xls/CodePage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 #include "xls/ChannelWorkbook.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
-#include "xls/CodePage.h"
+#include "platform/CodePage.h"
 #include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>

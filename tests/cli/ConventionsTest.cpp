@@ -1,0 +1,383 @@
+// velmar-cli, velmar and the generators as the shell and other programs
+// expect them: output that fails when it cannot be written, "-" for the
+// standard streams, one code page for names, GNU-style options and errors.
+#include "cli/JsonDump.h"
+#include "platform/CodePage.h"
+#include "tests/cli/CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using velmar::test::Cli;
+using velmar::test::Outcome;
+
+namespace {
+
+const std::string kCli = VELMAR_CLI;
+const std::string kSatellite = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+constexpr const char* kTry = "Try 'velmar-cli --help' for more information.\n";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A private folder, removed afterwards.
+class Scratch {
+public:
+    explicit Scratch(const std::string& name)
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("velmar-conv-" + std::to_string(::getpid()) + "-" + name)) {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~Scratch() { std::filesystem::remove_all(m_path); }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    std::string Path() const { return m_path.string(); }
+    bool Empty() const { return std::filesystem::is_empty(m_path); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Runs `command` under /bin/sh; stdout collected, stderr into `err`.
+Outcome Shell(const std::string& command) {
+    const auto errPath =
+        std::filesystem::temp_directory_path() / ("velmar-conv-err-" + std::to_string(::getpid()));
+    const std::string full = "{ " + command + " ; } 2>" + errPath.string();
+    Outcome run{-1, {}, {}};
+    if (std::FILE* pipe = ::popen(full.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, n);
+        const int raw = ::pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    run.err = ReadAll(errPath.string());
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// ---- Output that cannot lie --------------------------------------------------------------
+
+TEST(CliOutput, AFullDiskFailsTheCommand) {
+    for (const std::string& args : std::vector<std::string>{
+             "dump " + kSatellite, "info " + kSatellite, "info --json " + kSatellite,
+             "save " + kSatellite + " -", "export-h " + kSatellite + " -", "receivers", "--help",
+             "--version", "help edit"}) {
+        const Outcome run = Cli(args + " >/dev/full");
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.err, "velmar-cli: cannot write to standard output: No space left on device\n")
+            << args;
+    }
+}
+
+TEST(CliOutput, AClosedPipeIsReportedOnce) {
+    // The dump is far larger than a pipe's buffer, so most of it meets a
+    // reader that has gone.
+    const Outcome run = Shell("bash -c '\"$0\" dump \"$1\" | head -c 10 >/dev/null; exit "
+                              "${PIPESTATUS[0]}' " +
+                              kCli + " " + kSatellite);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velmar-cli: cannot write to standard output: Broken pipe\n");
+    EXPECT_EQ(Count(run.err, "Broken pipe"), 1u);
+}
+
+// ---- "-" for the standard streams ------------------------------------------------------
+
+TEST(CliStreams, SaveToStandardOutputGivesTheBytesOfSaveToAFile) {
+    Scratch dir("save");
+    for (const std::string& image : {kSatellite, kCable}) {
+        const std::string receiver = image == kCable ? "--receiver cable " : "";
+        ASSERT_EQ(Cli(receiver + "save " + image + " " + (dir / "out.bin")).status, 0);
+        const Outcome piped = Cli(receiver + "save " + image + " -");
+        ASSERT_EQ(piped.status, 0) << piped.err;
+        EXPECT_EQ(piped.out, ReadAll(dir / "out.bin")) << image;
+        EXPECT_EQ(piped.out, ReadAll(image)) << "an unchanged image saves as it was";
+        // And from standard input to standard output.
+        const Outcome through = Cli(receiver + "save - - <" + image);
+        ASSERT_EQ(through.status, 0) << through.err;
+        EXPECT_EQ(through.out, piped.out);
+    }
+}
+
+TEST(CliStreams, EveryStreamableOperand) {
+    Scratch dir("operands");
+    ASSERT_EQ(Cli("export-h " + kSatellite + " " + (dir / "t.h")).status, 0);
+    EXPECT_EQ(Cli("export-h - - <" + kSatellite).out, ReadAll(dir / "t.h"));
+    ASSERT_EQ(Cli("export-xls " + kSatellite + " " + (dir / "c.xls")).status, 0);
+    const std::string workbook = ReadAll(dir / "c.xls");
+    EXPECT_EQ(Cli("export-xls " + kSatellite + " -").out, workbook);
+
+    const Outcome info = Cli("info - <" + kSatellite);
+    ASSERT_EQ(info.status, 0) << info.err;
+    const std::string byName = Cli("info " + kSatellite).out;
+    EXPECT_EQ(info.out.substr(0, 2), "-\n") << "named as given";
+    EXPECT_EQ(info.out.substr(1), byName.substr(kSatellite.size()));
+    EXPECT_EQ(Cli("dump - <" + kSatellite).out, Cli("dump " + kSatellite).out);
+    EXPECT_EQ(Cli("info --json - <" + kSatellite).out, Cli("info --json " + kSatellite).out);
+    EXPECT_EQ(Cli("dump-xls - <" + (dir / "c.xls")).out, Cli("dump-xls " + (dir / "c.xls")).out);
+
+    // import-xls: the workbook from standard input, the image to standard output.
+    const Outcome imported = Cli("import-xls " + kSatellite + " - - <" + (dir / "c.xls"));
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, ReadAll(kSatellite)) << "same channels, same image";
+
+    // edit: the image from standard input.
+    std::ofstream(dir / "s.txt") << "select rows 1\nlock on\n";
+    ASSERT_EQ(Cli("edit - " + (dir / "s.txt") + " " + (dir / "e.bin") + " <" + kSatellite).status,
+              0);
+    ASSERT_EQ(Cli("edit " + kSatellite + " " + (dir / "s.txt") + " " + (dir / "f.bin")).status, 0);
+    EXPECT_EQ(ReadAll(dir / "e.bin"), ReadAll(dir / "f.bin"));
+}
+
+TEST(CliStreams, StandardInputOnceAndNotForTheScriptsOutput) {
+    Outcome run = Cli("import-xls - - out.bin </dev/null");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "velmar-cli: import-xls: only one operand can be '-' (standard input)\n" +
+                           std::string(kTry));
+    EXPECT_EQ(Cli("edit - - out.bin </dev/null").status, 2);
+    run = Cli("edit " + kSatellite + " script.txt -");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("edit: OUT cannot be '-'"), std::string::npos) << run.err;
+}
+
+TEST(CliStreams, TemporaryFilesGoOnEveryPath) {
+    Scratch tmp("tmpdir");
+    const std::string env = "TMPDIR=" + tmp.Path() + " ";
+    EXPECT_EQ(Cli("save - - <" + kSatellite + " >/dev/null", env).status, 0);
+    EXPECT_TRUE(tmp.Empty());
+    EXPECT_EQ(Cli("info - </dev/null", env).status, 1) << "an empty image";
+    EXPECT_TRUE(tmp.Empty());
+    EXPECT_EQ(Cli("save - - <" + kSatellite + " >/dev/full", env).status, 1);
+    EXPECT_TRUE(tmp.Empty());
+    EXPECT_EQ(Cli("export-xls " + kSatellite + " - >/dev/full", env).status, 1);
+    EXPECT_TRUE(tmp.Empty());
+    const Outcome failed = Cli("save " + (tmp / "missing.bin") + " -", env);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.empty()) << "a failed command writes nothing there";
+    EXPECT_TRUE(tmp.Empty());
+}
+
+TEST(CliStreams, StandardInputIsBoundedLikeAFile) {
+    // One byte more than any image may have.
+    const Outcome run =
+        Shell("head -c 16777217 /dev/zero | " + kCli + " info - >/dev/null; echo $?");
+    EXPECT_EQ(run.out, "1\n");
+    EXPECT_NE(run.err.find("velmar-cli: standard input is larger than 16777216 bytes"),
+              std::string::npos)
+        << run.err;
+}
+
+// ---- One code page ------------------------------------------------------------------
+
+TEST(CodePage, EveryByteSurvivesUtf8AndUtf16) {
+    for (int b = 1; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(one)), one) << b;
+        EXPECT_EQ(Utf16ToAnsi(AnsiToUtf16(one)), one) << b;
+    }
+    // Worked out from the code page's chart.
+    EXPECT_EQ(AnsiToUtf8("\x80\x93\x94\x96\x8E\x9F"),
+              "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xE2\x80\x93\xC5\xBD\xC5\xB8");
+    EXPECT_EQ(AnsiToUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    EXPECT_EQ(AnsiToUtf8("\xE9\xFF"), "\xC3\xA9\xC3\xBF");
+}
+
+TEST(CodePage, TextItCannotHoldIsRefusedOrDefaulted) {
+    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), std::nullopt) << "a CJK character";
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), std::nullopt) << "U+0080 is no Windows-1252 character";
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x93\xBA"), std::nullopt) << "beyond 16 bits";
+    EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), std::nullopt) << "overlong";
+    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), std::nullopt) << "a surrogate";
+    EXPECT_EQ(Utf8ToAnsi("ab\xE2\x82"), std::nullopt) << "cut short";
+    EXPECT_EQ(Utf16ToAnsi(u"A\u4e2d\u0080"), "A??") << "the workbook import's default";
+}
+
+TEST(CodePage, JsonNamesAreWindows1252) {
+    EXPECT_EQ(AnsiToJsonString("\x80uro \x93TV\x94 \x96 \x8E"),
+              "\"\xE2\x82\xAC"
+              "uro \xE2\x80\x9CTV\xE2\x80\x9D \xE2\x80\x93 \xC5\xBD\"");
+    EXPECT_EQ(AnsiToJsonString("Caf\xE9 \"1\"\\"), "\"Caf\xC3\xA9 \\\"1\\\"\\\\\"");
+    EXPECT_EQ(AnsiToJsonString("\x01\x7F\x81\x9D"), "\"\\u0001\\u007f\\u0081\\u009d\"");
+}
+
+TEST(CodePage, ANameFromAScriptComesBackExactly) {
+    Scratch dir("names");
+    const std::string name = "\xE2\x82\xAC"
+                             "uro \xE2\x80\x9CTV\xE2\x80\x9D \xE2\x80\x93 \xC5\xBD";
+    std::ofstream(dir / "s.txt") << "select rows 1\nupdate \"Name=" << name << "\"\n";
+    const std::string bin = dir / "named.bin";
+    const Outcome edit = Cli("edit " + kSatellite + " " + (dir / "s.txt") + " " + bin);
+    ASSERT_EQ(edit.status, 0) << edit.err;
+    // Stored as the Windows-1252 bytes, ...
+    EXPECT_NE(ReadAll(bin).find(std::string("\x80uro \x93TV\x94 \x96 \x8E") + '\0'),
+              std::string::npos);
+    // ... and read back the same in every JSON.
+    const std::string json = "\"Name\": \"" + name + "\"";
+    EXPECT_NE(Cli("dump " + bin).out.find(json), std::string::npos);
+    ASSERT_EQ(Cli("export-xls " + bin + " " + (dir / "c.xls")).status, 0);
+    EXPECT_NE(Cli("dump-xls " + (dir / "c.xls")).out.find(json), std::string::npos);
+    // A second channel of that name makes a duplicate pair that info names.
+    std::ofstream(dir / "t.txt") << "select rows 2\nupdate \"Name=" << name
+                                 << "\" SatID=1 TPID=1 ServiceID=0\n"
+                                 << "select rows 1\nupdate ServiceID=0\n";
+    ASSERT_EQ(Cli("edit " + bin + " " + (dir / "t.txt") + " " + (dir / "dup.bin")).status, 0);
+    const std::string info = Cli("info --json " + (dir / "dup.bin")).out;
+    EXPECT_EQ(Count(info, "\"name\": \"" + name + "\""), 2u) << info;
+}
+
+// ---- Options and operands -------------------------------------------------------------
+
+TEST(CliArguments, VersionAndHelp) {
+    Outcome run = Cli("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("velmar-cli (Velmar) " VELMAR_PROJECT_VERSION, 0), 0u) << run.out;
+    EXPECT_EQ(run.out.back(), '\n');
+    EXPECT_EQ(Count(run.out, "\n"), 1u);
+
+    run = Cli("help edit");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("usage: velmar-cli [receiver options] edit IMAGE SCRIPT OUT\n", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.out.find("edit scripts:"), std::string::npos);
+    EXPECT_NE(run.out.find("--receiver NAME"), std::string::npos);
+    EXPECT_EQ(Cli("edit --help").out, run.out);
+    EXPECT_EQ(Cli("edit -h").out, run.out);
+
+    run = Cli("info --help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("usage: velmar-cli [receiver options] info [--json] IMAGE\n", 0), 0u);
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_NE(Cli("help receive").out.find("--listen [HOST:]PORT"), std::string::npos);
+    EXPECT_EQ(Cli("help").out, Cli("--help").out);
+    EXPECT_NE(Cli("--help").out.find("send LINK IMAGE"), std::string::npos);
+    run = Cli("help frobnicate");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "velmar-cli: unknown command 'frobnicate'\n" + std::string(kTry));
+}
+
+TEST(CliArguments, OptionsWithEqualsAndAfterTheCommand) {
+    const std::string expected = Cli("--receiver cable info " + kCable).out;
+    ASSERT_NE(expected.find("cable muxes       14"), std::string::npos) << expected;
+    EXPECT_EQ(Cli("--receiver=cable info " + kCable).out, expected);
+    EXPECT_EQ(Cli("info --receiver=cable " + kCable).out, expected);
+    EXPECT_EQ(Cli("info " + kCable + " --receiver cable").out, expected);
+    EXPECT_EQ(Cli("--product-type=0x12 --ch=100,2,80,28 --yes info " + kSatellite).status,
+              Cli("--product-type 0x12 --ch 100,2,80,28 --yes info " + kSatellite).status);
+    EXPECT_EQ(Cli("info " + kSatellite + " --json").out, Cli("info --json " + kSatellite).out);
+    // The last of a repeated option wins, as before.
+    EXPECT_EQ(Cli("--receiver satellite --receiver=cable info " + kCable).out, expected);
+}
+
+TEST(CliArguments, DoubleDashEndsTheOptions) {
+    Scratch dir("dashes");
+    std::filesystem::copy_file(kSatellite, dir / "-x.bin");
+    const std::string cd = "cd " + dir.Path() + " && ";
+    Outcome run = Shell(cd + kCli + " info -- -x.bin");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("-x.bin\n", 0), 0u);
+    run = Shell(cd + kCli + " save -- -x.bin --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadAll(dir / "--json"), ReadAll(kSatellite));
+    run = Shell(cd + kCli + " -- info -x.bin");
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = Shell(cd + kCli + " info -x.bin");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "velmar-cli: invalid option -- 'x.bin'\n" + std::string(kTry));
+}
+
+TEST(CliArguments, ErrorsInTheGnuForm) {
+    struct Case {
+        std::string args, message;
+    };
+    const Case cases[] = {
+        {"--frob info x", "unrecognized option '--frob'"},
+        {"info --frob x", "unrecognized option '--frob'"},
+        {"--json info x", "unrecognized option '--json'"},
+        {"--receiver", "option '--receiver' requires an argument"},
+        {"info x --receiver", "option '--receiver' requires an argument"},
+        {"receive --port", "option '--port' requires an argument"},
+        {"frobnicate x", "unknown command 'frobnicate'"},
+        {"info", "info: missing operand IMAGE"},
+        {"import-xls a b", "import-xls: missing operand OUT.bin"},
+        {"save a b c", "save: extra operand 'c'"},
+        {"receivers x", "receivers: extra operand 'x'"},
+        {"--yes", "missing command"},
+        {"--byte-order 2 info x", "bad value for --byte-order: 2"},
+        {"--receiver nosuch info x", "unknown receiver nosuch (velmar-cli receivers lists them)"},
+        {"receive out.bin", "receive: give exactly one of --port, --tcp and --listen"},
+        {"send --port a --frob x", "unrecognized option '--frob'"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Cli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+        EXPECT_EQ(run.err, "velmar-cli: " + c.message + "\n" + kTry) << c.args;
+    }
+}
+
+// ---- The editor and the generators ------------------------------------------------------
+
+TEST(OtherPrograms, TheEditorAnswersHelpAndVersionWithoutADisplay) {
+#ifndef VELMAR_EDITOR
+    GTEST_SKIP() << "built without the editor";
+#else
+    const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
+    Outcome run = Shell(env + VELMAR_EDITOR " --help");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Usage: velmar [options]\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("--receiver <NAME>"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("--open <FILE>"), std::string::npos);
+    EXPECT_NE(run.out.find("--version"), std::string::npos);
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    run = Shell(env + VELMAR_EDITOR " --version");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("velmar (Velmar) " VELMAR_PROJECT_VERSION, 0), 0u) << run.out;
+    run = Shell(env + VELMAR_EDITOR " --receiver nosuch");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("velmar: unknown receiver \"nosuch\"", 0), 0u) << run.err;
+    EXPECT_EQ(Shell(env + VELMAR_EDITOR " --help >/dev/full").status, 1);
+#endif
+}
+
+TEST(OtherPrograms, TheGeneratorsAnswerHelpAndRefuseOptionsAsFileNames) {
+    Scratch dir("generators");
+    const std::string cd = "cd " + dir.Path() + " && ";
+    for (const std::string tool : {VELMAR_MAKE_EXAMPLE, VELMAR_MAKE_CABLE_EXAMPLE}) { // NOLINT
+        Outcome run = Shell(cd + tool + " --help");
+        EXPECT_EQ(run.status, 0) << tool;
+        EXPECT_EQ(run.out.rfind("usage: velmar-make-", 0), 0u) << run.out;
+        for (const char* bad : {"--frob", "-", "-o"}) {
+            run = Shell(cd + tool + " " + bad);
+            EXPECT_EQ(run.status, 2) << tool << " " << bad;
+            EXPECT_NE(run.err.find("usage: velmar-make-"), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(Shell(cd + tool).status, 2);
+        EXPECT_TRUE(dir.Empty()) << tool << " wrote a file named after an option";
+        run = Shell(cd + tool + " -- -o.bin >/dev/null");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(std::filesystem::exists(dir / "-o.bin"));
+        std::filesystem::remove(dir / "-o.bin");
+    }
+}
