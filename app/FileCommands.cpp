@@ -1,7 +1,9 @@
 // The frame's file commands: open (chosen or dropped), save, refresh, and
 // the question that keeps unsaved edits from being dropped silently.
 #include "app/MainFrame.h"
+#include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
+#include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
@@ -12,6 +14,7 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -61,12 +64,20 @@ void CMainFrame::OpenPath(const QString& path) {
     if (IsWorkbookPath(path)) {
         // Replaces the channel table only, and only once the whole workbook
         // was read: one edit, which Undo takes back.
+        // Rows the list cannot hold are left out and counted; a sheet none
+        // of whose rows can be taken leaves the list as it was.
         CWaitCursor wait(m_ui);
+        std::string report;
         const std::string problem = Guarded([&]() -> std::string {
             std::string why;
-            const auto channels = ReadChannelWorkbook(native, why);
+            auto channels = ReadChannelWorkbook(native, why);
             if (!channels)
                 return why;
+            const ImportReport filtered =
+                FilterImportedChannels(m_session.Db(), GetProductType(), *channels);
+            report = ImportReportMessage(filtered);
+            if (filtered.Refused())
+                return std::exchange(report, {});
             m_session.Run("Import workbook", TableBit(kTableChannel), [&] {
                 ReplaceChannelTable(m_session.Db(), *channels);
                 return true;
@@ -77,6 +88,8 @@ void CMainFrame::OpenPath(const QString& path) {
         wait.End();
         if (!problem.empty())
             ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
+        else if (!report.empty())
+            ShowWarning(m_ui, this, QString::fromLocal8Bit(report));
         return;
     }
     // An image replaces the whole document, once all of it was read.

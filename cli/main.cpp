@@ -10,6 +10,8 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "document/ListCheck.h"
+#include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
@@ -35,6 +37,9 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as the dump's "channels" JSON
+  check [--json] IMAGE|IN.xls  the list check: numbers taken twice, references to
+                        what the list lacks, favourite positions, names, capacity;
+                        exit status 1 when it finds anything, 0 when none
   edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
                         input) and save to OUT as the editor's Save does (see below)
   receivers             the receiver profiles that --receiver names
@@ -98,6 +103,44 @@ bool Open(const std::string& image, bool yes) {
     return false;
 }
 
+// The list check's findings for the current list.
+std::vector<ListFinding> Findings() {
+    return CheckList(TheZorvDB(), GetProductType(), FlashGeometry::FromPolicy());
+}
+
+// What a list that is about to be written would take to the receiver broken:
+// said on stderr; the command goes on as before.
+void WarnAboutList() {
+    const auto findings = Findings();
+    if (!findings.empty())
+        std::cerr << "velmar-cli: warning: the list has problems:\n" << ListFindingsText(findings);
+}
+
+// check IMAGE|WORKBOOK: the findings, and 1 when there are any.
+int Check(const std::string& path, bool yes, bool json) {
+    const std::string::size_type dot = path.find_last_of('.');
+    const std::string extension =
+        dot != std::string::npos && dot >= 2 ? path.substr(dot + 1) : std::string();
+    if (extension == "xls" || extension == "cvs") {
+        std::string problem;
+        const auto channels = ReadChannelWorkbook(path, problem);
+        if (!channels) {
+            std::cerr << problem << "\n";
+            return 2;
+        }
+        TheZorvDB().ClearAll();
+        ReplaceChannelTable(TheZorvDB(), *channels);
+    } else if (!Open(path, yes)) {
+        return 2;
+    }
+    const auto findings = Findings();
+    if (json)
+        std::cout << "{\"findings\": " << ListFindingsJson(findings) << "}\n";
+    else
+        std::cout << ListFindingsText(findings);
+    return findings.empty() ? 0 : 1;
+}
+
 int SaveFailed(const SaveReport& report) {
     std::cerr << report.message << "\n";
     if (!report.detail.empty())
@@ -156,14 +199,15 @@ int Run(const std::vector<std::string>& args) {
     }
     if (IsLinkCommand(command))
         return RunLinkCommand(command, operands);
-    const bool json = command == "info" && !operands.empty() && operands[0] == "--json";
+    const bool json =
+        (command == "info" || command == "check") && !operands.empty() && operands[0] == "--json";
     if (json)
         operands.erase(operands.begin());
     const std::size_t wanted =
-        command == "info" || command == "dump" || command == "dump-xls"         ? 1
-        : command == "save" || command == "export-h" || command == "export-xls" ? 2
-        : command == "import-xls" || command == "edit"                          ? 3
-                                                                                : 0;
+        command == "info" || command == "dump" || command == "dump-xls" || command == "check" ? 1
+        : command == "save" || command == "export-h" || command == "export-xls"               ? 2
+        : command == "import-xls" || command == "edit"                                        ? 3
+                                                                                              : 0;
     if (wanted == 0)
         return Usage("unknown command " + command);
     if (operands.size() != wanted)
@@ -186,6 +230,8 @@ int Run(const std::vector<std::string>& args) {
     std::string layoutProblem;
     if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
         return Usage(layoutProblem);
+    if (command == "check")
+        return Check(operands[0], options.yes, json);
     if (!Open(operands[0], options.yes))
         return 1;
 
@@ -198,6 +244,7 @@ int Run(const std::vector<std::string>& args) {
     } else if (command == "dump") {
         std::cout << DumpJson(GetProductType());
     } else if (command == "save") {
+        WarnAboutList();
         SaveReport report;
         if (ExportWorkingCopy(operands[1], &report) != 1)
             return SaveFailed(report);
@@ -209,10 +256,21 @@ int Run(const std::vector<std::string>& args) {
         }
     } else if (command == "import-xls") {
         std::string problem;
-        if (!ImportChannelWorkbook(TheZorvDB(), operands[1], &problem)) {
+        auto channels = ReadChannelWorkbook(operands[1], problem);
+        if (!channels) {
             std::cerr << problem << "\n";
             return 1;
         }
+        // Rows the list cannot hold are left out and said; a sheet of which
+        // none can be taken leaves the list as it was, and nothing is saved.
+        const ImportReport filtered =
+            FilterImportedChannels(TheZorvDB(), GetProductType(), *channels);
+        if (const std::string said = ImportReportMessage(filtered); !said.empty())
+            std::cerr << said << "\n";
+        if (filtered.Refused())
+            return 1;
+        ReplaceChannelTable(TheZorvDB(), *channels);
+        WarnAboutList();
         SaveReport report;
         if (ExportWorkingCopy(operands[2], &report) != 1)
             return SaveFailed(report);
