@@ -1,8 +1,10 @@
 // The frame's file commands: open (chosen or dropped), save, refresh, and
 // the question that keeps unsaved edits from being dropped silently.
 #include "app/MainFrame.h"
+#include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
+#include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
@@ -13,6 +15,7 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -62,12 +65,20 @@ void CMainFrame::OpenPath(const QString& path) {
     if (IsWorkbookPath(path)) {
         // Replaces the channel table only, and only once the whole workbook
         // was read: one edit, which Undo takes back.
+        // Rows the list cannot hold are left out and counted; a sheet none
+        // of whose rows can be taken leaves the list as it was.
         CWaitCursor wait(m_ui);
+        std::string report;
         const std::string problem = Guarded([&]() -> std::string {
             std::string why;
-            const auto channels = ReadChannelWorkbook(native, why);
+            auto channels = ReadChannelWorkbook(native, why);
             if (!channels)
                 return why;
+            const ImportReport filtered =
+                FilterImportedChannels(m_session.Db(), GetProductType(), *channels);
+            report = ImportReportMessage(filtered);
+            if (filtered.Refused())
+                return std::exchange(report, {});
             RunEdit(m_session, EditId::ImportWorkbook, [&] {
                 ReplaceChannelTable(m_session.Db(), *channels);
                 return true;
@@ -78,6 +89,8 @@ void CMainFrame::OpenPath(const QString& path) {
         wait.End();
         if (!problem.empty())
             ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
+        else if (!report.empty())
+            ShowWarning(m_ui, this, QString::fromLocal8Bit(report));
         return;
     }
     // An image replaces the whole document, once all of it was read.

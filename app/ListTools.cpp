@@ -49,9 +49,10 @@ void CListTools::OnInformation() {
     dialog.SetFigures(ComputeStatistics(m_session.Db(), g_bZorvImage), m_session.Db());
     if (dialog.DoModal() != IUiSeam::IDOK || !dialog.SelectDuplicates())
         return;
-    // Only rows on show can be selected: a duplicate that the lists' filters
+    // The copies, not the channel each group keeps. Only rows on show can be
+    // selected: a duplicate that the lists' filters
     // leave out stays unselected.
-    const std::vector<std::uint32_t> keys = DuplicateChannelKeys(m_session.Db());
+    const std::vector<std::uint32_t> keys = DuplicatesToRemove(m_session.Db());
     for (int list : {kDragTV, kDragRadio})
         if (CChannelGridCtrl* grid = m_lists.ChannelList(list))
             grid->SelectRowsByKey(keys);

@@ -24,6 +24,9 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as JSON
+  check [--json] IMAGE|IN.xls  the list check: numbers taken twice, references to
+                        what the list lacks, favourite positions, names, capacity;
+                        exit status 1 when it finds anything, 0 when none
   edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
                         input) and save to OUT as the editor's Save does (see below)
   receivers             the receiver profiles that --receiver names
@@ -95,6 +98,14 @@ const CommandSpec kSpecs[] = {
      "The channel table of the workbook IN.xls as JSON. IN.xls may be \"-\" (standard\n"
      "input).\n",
      Extra::None},
+    {"check", "[--json] ", "IMAGE|IN.xls",
+     "The list check of IMAGE (or of the workbook IN.xls): channels of one kind on one\n"
+     "number, channels and transponders that name a satellite, transponder, multiplex\n"
+     "or provider the list lacks, favourite positions that repeat or leave holes,\n"
+     "names the receiver cannot show, tables over its capacity. Prints each finding\n"
+     "with the first channels it concerns (--json: as JSON) and exits 1 when there\n"
+     "is any, 0 when there is none, 2 when the file cannot be read.\n",
+     Extra::Receiver},
     {"edit", "", "IMAGE SCRIPT OUT",
      "Open IMAGE, run the editing commands of SCRIPT and save to OUT as the editor's\n"
      "Save does: a workbook when OUT ends in .xls, otherwise an image built from IMAGE.\n"
@@ -250,13 +261,14 @@ Parsed ParseOnce(const std::vector<std::string>& args) {
         sub->add_flag("-h,--help", subHelp);
         sub->add_option("operands", p.operands);
         if (spec.extra == Extra::Link) {
-            for (const char* name : {"--port", "--baud", "--tcp", "--listen", "--timeout"})
+            for (const char* name :
+                 {"--port", "--baud", "--tcp", "--listen", "--timeout", "--reply-timeout"})
                 ValueOption(*sub, name, linkNames);
         } else if (spec.extra != Extra::None || std::string(spec.name) == "dump-xls") {
             // Receiver options may follow the command too.
             sub->fallthrough();
         }
-        if (std::string(spec.name) == "info")
+        if (std::string(spec.name) == "info" || std::string(spec.name) == "check")
             sub->add_flag("--json", p.json);
         subs[spec.name] = sub;
     }

@@ -229,7 +229,7 @@ std::string CEditScript::Select(const Args& a) {
         return {};
     }
     if (what == "duplicates") {
-        list.SelectKeys(DuplicateChannelKeys(db));
+        list.SelectKeys(DuplicatesToRemove(db));
         return {};
     }
     ChannelSelect which;

@@ -5,11 +5,14 @@
 
 #include "cli/ScriptWords.h"
 #include "cli/TextCodec.h"
+#include "contracts/Policy.h"
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
+#include "document/ListCheck.h"
 #include "document/SessionCommands.h"
 #include "document/WorkingCopy.h"
+#include "image/FlashGeometry.h"
 #include "model/BroadcastCommands.h"
 #include "model/ChannelEdits.h"
 #include "model/DescriptionTexts.h"
@@ -19,7 +22,6 @@
 #include "model/SatelliteCommands.h"
 #include "model/SourceGridRows.h"
 #include "xls/ChannelWorkbook.h"
-#include "xls/ExcelBook.h"
 
 #include <fstream>
 #include <functional>
@@ -323,17 +325,24 @@ int RunEditCommand(const std::string& scriptPath, const std::string& outPath) {
         std::cerr << "velmar-cli: nothing saved\n";
         return status;
     }
+    if (const auto findings = CheckList(TheZorvDB(), GetProductType(), FlashGeometry::FromPolicy());
+        !findings.empty())
+        std::cerr << "velmar-cli: warning: the list has problems:\n" << ListFindingsText(findings);
     if (IsWorkbookFileName(outPath)) {
-        ExportChannelWorkbook(TheZorvDB(), outPath);
-        CExcelBook check; // the export reports nothing itself: look at what it wrote
-        if (!check.Load(outPath) || !check.GetWorksheet("Channel")) {
-            std::cerr << texts::kCannotSaveImage << "\n";
+        // A workbook that cannot be kept whole is refused with the export's
+        // own message, as export-xls refuses it.
+        std::string message;
+        if (!ExportChannelWorkbook(TheZorvDB(), outPath, &message)) {
+            std::cerr << (message.empty() ? std::string(texts::kCannotSaveImage) : message) << "\n";
             return 1;
         }
         return 0;
     }
-    if (ExportWorkingCopy(outPath) != 1) {
-        std::cerr << texts::kCannotSaveImage << "\n";
+    SaveReport report;
+    if (ExportWorkingCopy(outPath, &report) != 1) {
+        std::cerr << report.message << "\n";
+        if (!report.detail.empty())
+            std::cerr << "velmar-cli: " << report.detail << "\n";
         return 1;
     }
     return 0;

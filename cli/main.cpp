@@ -12,6 +12,8 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "document/ListCheck.h"
+#include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
@@ -68,6 +70,44 @@ bool Open(const std::string& image, bool yes) {
         std::cerr << "velmar-cli: " << error << "\n";
     std::cerr << kLoadFailed << "\n";
     return false;
+}
+
+// The list check's findings for the current list.
+std::vector<ListFinding> Findings() {
+    return CheckList(TheZorvDB(), GetProductType(), FlashGeometry::FromPolicy());
+}
+
+// What a list that is about to be written would take to the receiver broken:
+// said on stderr; the command goes on as before.
+void WarnAboutList() {
+    const auto findings = Findings();
+    if (!findings.empty())
+        std::cerr << "velmar-cli: warning: the list has problems:\n" << ListFindingsText(findings);
+}
+
+// check IMAGE|WORKBOOK: the findings, and 1 when there are any.
+int Check(const std::string& path, bool yes, bool json) {
+    const std::string::size_type dot = path.find_last_of('.');
+    const std::string extension =
+        dot != std::string::npos && dot >= 2 ? path.substr(dot + 1) : std::string();
+    if (extension == "xls" || extension == "cvs") {
+        std::string problem;
+        const auto channels = ReadChannelWorkbook(path, problem);
+        if (!channels) {
+            std::cerr << problem << "\n";
+            return 2;
+        }
+        TheZorvDB().ClearAll();
+        ReplaceChannelTable(TheZorvDB(), *channels);
+    } else if (!Open(path, yes)) {
+        return 2;
+    }
+    const auto findings = Findings();
+    if (json)
+        std::cout << "{\"findings\": " << ListFindingsJson(findings) << "}\n";
+    else
+        std::cout << ListFindingsText(findings);
+    return findings.empty() ? 0 : 1;
 }
 
 int SaveFailed(const SaveReport& report) {
@@ -193,6 +233,8 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
     std::string layoutProblem;
     if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
         return Usage(layoutProblem);
+    if (command == "check")
+        return Check(operands[0], options.yes, json);
     if (!Open(operands[0], options.yes))
         return 1;
 
@@ -208,6 +250,7 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         if (!WriteStandardOutput(DumpJson(GetProductType())))
             return 1;
     } else if (command == "save") {
+        WarnAboutList();
         SaveReport report;
         if (ExportWorkingCopy(operands[1], &report) != 1)
             return SaveFailed(report);
@@ -219,10 +262,21 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         }
     } else if (command == "import-xls") {
         std::string problem;
-        if (!ImportChannelWorkbook(TheZorvDB(), operands[1], &problem)) {
+        auto channels = ReadChannelWorkbook(operands[1], problem);
+        if (!channels) {
             std::cerr << problem << "\n";
             return 1;
         }
+        // Rows the list cannot hold are left out and said; a sheet of which
+        // none can be taken leaves the list as it was, and nothing is saved.
+        const ImportReport filtered =
+            FilterImportedChannels(TheZorvDB(), GetProductType(), *channels);
+        if (const std::string said = ImportReportMessage(filtered); !said.empty())
+            std::cerr << said << "\n";
+        if (filtered.Refused())
+            return 1;
+        ReplaceChannelTable(TheZorvDB(), *channels);
+        WarnAboutList();
         SaveReport report;
         if (ExportWorkingCopy(operands[2], &report) != 1)
             return SaveFailed(report);

@@ -9,13 +9,30 @@
 #include "image/WorkingForm.h"
 #include "platform/AtomicFile.h"
 
+#include <filesystem>
 #include <new>
+#include <set>
+#include <system_error>
 #include <utility>
 
 namespace {
 
 std::span<const BYTE> Bytes(const std::string& s) {
     return {reinterpret_cast<const BYTE*>(s.data()), s.size()};
+}
+
+// The targets whose first file of this run is kept as NAME.bak already: a
+// later save over one of them leaves that backup as it is, so the file the
+// user started from survives every save of the run.
+std::set<std::string>& BackedUpThisRun() {
+    static std::set<std::string> targets;
+    return targets;
+}
+
+std::string Canonical(const std::string& path) {
+    std::error_code ec;
+    const auto canonical = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : canonical.string();
 }
 
 void Report(SaveReport* report, const std::string& message, const std::string& detail) {
@@ -112,11 +129,16 @@ int SaveImageDocument(CDocument& doc, const std::string& target, SaveReport* rep
         std::vector<BYTE> image;
         if (!EncodeImage(doc, false, image, report))
             return 0;
+        const std::string key = Canonical(target);
+        const bool backup = keepBackup && !BackedUpThisRun().contains(key);
         CAtomicFile out(target);
-        if (!out.Create() || !out.Write(image) || !out.Commit(keepBackup)) {
+        if (!out.Create() || !out.Write(image) || !out.Commit(backup)) {
             Report(report, texts::kCannotSaveImage, out.Error());
             return 0;
         }
+        // A new file has nothing to keep; its next replacement is the first.
+        if (backup && out.TargetExists())
+            BackedUpThisRun().insert(key);
         return 1;
     } catch (const std::bad_alloc&) {
         Report(report, texts::kCannotSaveImage, "not enough memory");

@@ -95,7 +95,9 @@ struct SaveReport {
 // report filled in, when a table does not fit the receiver.
 bool EncodeImage(CDocument& doc, bool workingForm, std::vector<BYTE>& out,
                  SaveReport* report = nullptr);
-// EncodeImage, then the bytes as the new contents of `target`, atomically;
-// a replaced target is kept as target + ".bak" when `keepBackup`. 1 or 0.
+// EncodeImage, then the bytes as the new contents of `target`, atomically.
+// With `keepBackup`, the first save of this run over an existing target
+// keeps that file as target + ".bak"; later saves of the run over the same
+// target leave that backup as it is. 1 or 0.
 int SaveImageDocument(CDocument& doc, const std::string& target, SaveReport* report = nullptr,
                       bool keepBackup = true);

@@ -1,5 +1,7 @@
 #include "document/SessionCommands.h"
 
+#include "contracts/Policy.h"
+
 #include "document/CurrentDocument.h"
 #include "document/EditCatalogue.h"
 #include "document/EditSession.h"
@@ -41,8 +43,9 @@ ChannelCommandResult RunNewChannel(EditSession& session, const ChannelListState&
 
 ChannelCommandResult RunUpdateChannel(EditSession& session, std::uint32_t key,
                                       const Channel_Info_Tag& fromDialog) {
-    return RunChannelCommand(session, EditId::UpdateChannel,
-                             [&] { return UpdateChannel(session.Db(), key, fromDialog); });
+    return RunChannelCommand(session, EditId::UpdateChannel, [&] {
+        return UpdateChannel(session.Db(), key, fromDialog, GetProductList());
+    });
 }
 
 ChannelCommandResult RunDeleteChannels(EditSession& session, const ChannelListState& list,

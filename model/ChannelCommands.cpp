@@ -137,14 +137,50 @@ ChannelCommandResult NewChannel(CZorvDB& db, const ChannelListState& list,
 }
 
 ChannelCommandResult UpdateChannel(CZorvDB& db, std::uint32_t key,
-                                   const Channel_Info_Tag& fromDialog) {
+                                   const Channel_Info_Tag& fromDialog, int productList) {
     auto* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
     if (!c)
         return {};
+    const WORD before = c->ProgramNum;
+    const WORD wanted = fromDialog.ProgramNum;
     *c = fromDialog;
     c->Index = key;
     ChannelCommandResult result;
     result.changed = true;
+    // One number, one channel: a number another channel of the kind holds
+    // moves this one to that place, as Move here does, and the others shift.
+    const bool tv = IsTV(*c), radio = !tv && IsRadio(*c);
+    if (wanted == before || (!tv && !radio) || ShowsShowNum(productList))
+        return result;
+    const ChannelKind kind = tv ? ChannelKind::TV : ChannelKind::Radio;
+    bool taken = false;
+    for (const Channel_Info_Tag& other : db.Rows<Channel_Info_Tag>(kTableChannel))
+        taken |= other.Index != key && IsOfKind(other, kind) && other.ProgramNum == wanted;
+    if (!taken)
+        return result;
+    // The channels between the old place and the new close up; numbers 0
+    // stay (they would wrap).
+    const auto follow = [&](Channel_Info_Tag& r) {
+        if (ShowNumFollowsProgramNum(productList))
+            r.ShowNum = r.ProgramNum;
+        if (LogicalNumberFollowsProgramNum(productList))
+            r.LogicalNumber = r.ProgramNum;
+    };
+    for (Channel_Info_Tag& other : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        if (other.Index == key || !IsOfKind(other, kind) || other.ProgramNum == 0)
+            continue;
+        const WORD n = other.ProgramNum;
+        if (before != 0 && before < wanted && before < n && n <= wanted)
+            other.ProgramNum = static_cast<WORD>(n - 1);
+        else if ((before == 0 || wanted < before) && wanted <= n && (before == 0 || n < before) &&
+                 n < 0xFFFF)
+            other.ProgramNum = static_cast<WORD>(n + 1);
+        else
+            continue;
+        follow(other);
+    }
+    follow(*c);
+    result.refreshBoth = true;
     return result;
 }
 

@@ -43,9 +43,11 @@ bool DeleteAsks(const ChannelListState& list);
 ChannelCommandResult NewChannel(CZorvDB& db, const ChannelListState& list,
                                 const Channel_Info_Tag& fromDialog, ChannelClipboard& clipboard);
 // Update: the dialog's whole record replaces the record with `key` (which
-// keeps its key); no renumbering.
+// keeps its key). A number that another channel of its kind holds moves the
+// channel to that place, as Move here does (the others shift); on product
+// list 8, whose lists show ShowNum, the number stays as typed.
 ChannelCommandResult UpdateChannel(CZorvDB& db, std::uint32_t key,
-                                   const Channel_Info_Tag& fromDialog);
+                                   const Channel_Info_Tag& fromDialog, int productList);
 // Delete of the selected rows. In favourite mode the channels leave the
 // shown list (membership and position cleared, the list's positions
 // renumbered) and stay in the table. Otherwise (after the question) the

@@ -105,3 +105,29 @@ std::vector<std::uint32_t> DuplicateChannelKeys(const CZorvDB& db) {
             ordered.push_back(key);
     return ordered;
 }
+
+std::vector<std::uint32_t> DuplicatesToRemove(const CZorvDB& db) {
+    std::vector<std::uint32_t> copies;
+    for (const auto& group : FindDuplicateGroups(db)) {
+        // Members are in table order, so the first of the lowest number wins.
+        std::uint32_t keep = group.front();
+        WORD lowest = db.Get<Channel_Info_Tag>(kTableChannel, keep)->ProgramNum;
+        for (const std::uint32_t key : group) {
+            const WORD number = db.Get<Channel_Info_Tag>(kTableChannel, key)->ProgramNum;
+            if (number < lowest) {
+                lowest = number;
+                keep = key;
+            }
+        }
+        for (const std::uint32_t key : group)
+            if (key != keep)
+                copies.push_back(key);
+    }
+    std::sort(copies.begin(), copies.end());
+    std::vector<std::uint32_t> ordered;
+    ordered.reserve(copies.size());
+    for (const std::uint32_t key : db.Keys(kTableChannel))
+        if (std::binary_search(copies.begin(), copies.end(), key))
+            ordered.push_back(key);
+    return ordered;
+}

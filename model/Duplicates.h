@@ -17,3 +17,9 @@ std::vector<std::vector<std::uint32_t>> FindDuplicateGroups(const CZorvDB& db);
 
 // The keys of every channel that belongs to a group, in table order.
 std::vector<std::uint32_t> DuplicateChannelKeys(const CZorvDB& db);
+
+// The copies to take away: every member of each group but the one to keep,
+// the first in the list's order (the lowest number; of equal numbers, the
+// first in the table), in table order. A delete of them leaves exactly one
+// channel of each group.
+std::vector<std::uint32_t> DuplicatesToRemove(const CZorvDB& db);

@@ -8,6 +8,10 @@ void ShowInformation(IUiSeam& ui, QWidget* owner, const QString& text) {
     ui.MessageBox(owner, text, kMessageCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
 }
 
+void ShowWarning(IUiSeam& ui, QWidget* owner, const QString& text) {
+    ui.MessageBox(owner, text, kMessageCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Warning);
+}
+
 void ShowPlain(IUiSeam& ui, QWidget* owner, const QString& text) {
     ui.MessageBox(owner, text, kMessageCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::None);
 }

@@ -12,6 +12,8 @@ void ShowStop(IUiSeam& ui, QWidget* owner, const QString& text);
 void ShowInformation(IUiSeam& ui, QWidget* owner, const QString& text);
 // A plain message: no icon, OK button.
 void ShowPlain(IUiSeam& ui, QWidget* owner, const QString& text);
+// An OK box with the warning icon: something was done, but not all of it.
+void ShowWarning(IUiSeam& ui, QWidget* owner, const QString& text);
 // A Yes / No question; true for Yes.
 bool AskYesNo(IUiSeam& ui, QWidget* owner, const QString& text,
               IUiSeam::Icon icon = IUiSeam::Icon::Question);

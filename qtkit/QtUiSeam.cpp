@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -65,10 +66,25 @@ public:
 
 int CQtUiSeam::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                           Buttons buttons, Icon icon) {
+    return MessageBoxWithDetails(owner, text, QString(), caption, buttons, icon);
+}
+
+int CQtUiSeam::MessageBoxWithDetails(QWidget* owner, const QString& text,
+                                     const QString& informative, const QString& caption,
+                                     Buttons buttons, Icon icon, const QString& proceed) {
     QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
+    box.setInformativeText(informative);
     box.setIcon(BoxIcon(icon));
+    if (buttons == Buttons::Ok && !proceed.isEmpty()) {
+        QPushButton* go = box.addButton(proceed, QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == go ? IDOK : IDCANCEL;
+    }
     switch (buttons) {
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

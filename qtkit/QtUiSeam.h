@@ -10,6 +10,9 @@ class QFileDialog;
 
 class CQtUiSeam final : public IUiSeam {
 public:
+    int MessageBoxWithDetails(QWidget* owner, const QString& text, const QString& informative,
+                              const QString& caption, Buttons buttons, Icon icon,
+                              const QString& proceed = QString()) override;
     int MessageBox(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
                    Icon icon) override;
     QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;

@@ -40,6 +40,17 @@ int CScriptedUiSeam::MessageBox(QWidget*, const QString& text, const QString& ca
     return PopOr(m_answers, otherwise);
 }
 
+int CScriptedUiSeam::MessageBoxWithDetails(QWidget*, const QString& text,
+                                           const QString& informative, const QString& caption,
+                                           Buttons buttons, Icon icon, const QString& proceed) {
+    messages.push_back({text, caption, buttons, icon, informative, proceed});
+    const int otherwise = buttons == Buttons::YesNo         ? IDNO
+                          : buttons == Buttons::YesNoCancel ? IDCANCEL
+                          : proceed.isEmpty()               ? IDOK
+                                                            : IDCANCEL;
+    return PopOr(m_answers, otherwise);
+}
+
 QString CScriptedUiSeam::OpenFileName(QWidget*, const QString& title, const QString& filter) {
     openDialogs.push_back({title, filter, {}, {}});
     return PopOr(m_openFiles, QString());

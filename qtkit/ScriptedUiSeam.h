@@ -30,6 +30,7 @@ public:
         QString text, caption;
         Buttons buttons;
         Icon icon;
+        QString informative = {}, proceed = {};
     };
     struct FileDialog {
         QString title, filter, initialName, defaultExtension;
@@ -63,6 +64,10 @@ public:
     // ---- The seam ----
     int MessageBox(QWidget*, const QString& text, const QString& caption, Buttons buttons,
                    Icon icon) override;
+    // Unscripted, a box with a `proceed` button is cancelled.
+    int MessageBoxWithDetails(QWidget*, const QString& text, const QString& informative,
+                              const QString& caption, Buttons buttons, Icon icon,
+                              const QString& proceed = QString()) override;
     QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
     QString SaveFileName(QWidget*, const QString& title, const QString& filter,
                          const QString& initialName,

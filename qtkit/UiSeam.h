@@ -24,6 +24,13 @@ public:
     virtual ~IUiSeam() = default;
     virtual int MessageBox(QWidget* owner, const QString& text, const QString& caption,
                            Buttons buttons, Icon icon) = 0;
+    // The same with `informative` text below the main text. With Buttons::Ok
+    // and a `proceed` text, the box has that button and Cancel instead of OK
+    // (IDOK or IDCANCEL; Cancel is the default).
+    virtual int MessageBoxWithDetails(QWidget* owner, const QString& text,
+                                      const QString& informative, const QString& caption,
+                                      Buttons buttons, Icon icon,
+                                      const QString& proceed = QString()) = 0;
     // The chosen path (the first one when several were chosen), or empty
     // when the dialog was cancelled. `filter` is in the framework's
     // "Description|pattern|...||" form.

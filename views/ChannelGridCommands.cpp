@@ -2,6 +2,7 @@
 // right click and kept), the keys and the double click, and each command as
 // one named edit of the session through the core's Run* functions. Which
 // items are enabled and what a key does are the core's rules (GridMenus).
+#include "model/DeleteCounts.h"
 #include "views/ChannelGridCtrl.h"
 
 #include "contracts/Policy.h"
@@ -204,7 +205,11 @@ void CChannelGridCtrl::OnDelete() {
     if (selected.empty())
         return;
     const ChannelListState list = ListState();
-    if (DeleteAsks(list) && !AskYesNo(m_ui, this, texts::kAskDelete))
+    if (DeleteAsks(list) &&
+        m_ui.MessageBoxWithDetails(
+            this, texts::kAskDelete,
+            QString::fromUtf8(DeleteCountsText({selected.size(), 0, 0}, "channel", "channels")),
+            kMessageCaption, IUiSeam::Buttons::YesNo, IUiSeam::Icon::Question) != IUiSeam::IDYES)
         return;
     ShowResult(RunDeleteChannels(m_session, list, selected));
 }

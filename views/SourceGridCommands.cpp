@@ -2,6 +2,7 @@
 // multiplex grids: New, Update, Delete and Description through the maker's
 // dialogs, each change one edit of the session. The rows follow the edit
 // here; undo and redo rebuild the grids from the tables.
+#include "model/DeleteCounts.h"
 #include "views/SourceGrids.h"
 
 #include "contracts/Policy.h"
@@ -85,7 +86,8 @@ void CSatGridCtrl::OnUpdate() {
 
 void CSatGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete())
+    if (keys.empty() || !AskDelete(DeleteCountsText(CountSatelliteDelete(m_session.Db(), keys),
+                                                    "satellite", "satellites")))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteSatellites(m_session, keys);
@@ -153,7 +155,8 @@ void CTPGridCtrl::OnUpdate() {
 
 void CTPGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete())
+    if (keys.empty() || !AskDelete(DeleteCountsText(CountTransponderDelete(m_session.Db(), keys),
+                                                    "transponder", "transponders")))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteTransponders(m_session, keys);
@@ -221,7 +224,7 @@ void CBroadcastGridCtrl::OnUpdate() {
 
 void CBroadcastGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete())
+    if (keys.empty() || !AskDelete(DeleteCountsText({keys.size(), 0, 0}, "provider", "providers")))
         return;
     RunDeleteBroadcasts(m_session, keys);
     RemoveRowsByKey(keys); // and renumbers
@@ -267,7 +270,8 @@ void CCableMuxGridCtrl::OnUpdate() {
 
 void CCableMuxGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete())
+    if (keys.empty() || !AskDelete(DeleteCountsText(CountCableMuxDelete(m_session.Db(), keys),
+                                                    "multiplex", "multiplexes")))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteCableMuxes(m_session, keys);

@@ -76,6 +76,8 @@ std::uint32_t CSourceGridCtrl::FocusKey() const {
     return GetRowKey(selected.front());
 }
 
-bool CSourceGridCtrl::AskDelete() {
-    return AskYesNo(m_ui, this, texts::kAskDelete, IUiSeam::Icon::Question);
+bool CSourceGridCtrl::AskDelete(const std::string& counts) {
+    return m_ui.MessageBoxWithDetails(this, texts::kAskDelete, QString::fromUtf8(counts),
+                                      kMessageCaption, IUiSeam::Buttons::YesNo,
+                                      IUiSeam::Icon::Question) == IUiSeam::IDYES;
 }

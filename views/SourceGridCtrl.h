@@ -8,6 +8,8 @@
 #include "model/GridMenus.h"
 #include "views/ListGridCtrl.h"
 
+#include <string>
+
 #include <cstdint>
 #include <vector>
 
@@ -39,7 +41,8 @@ protected:
     std::vector<std::uint32_t> SelectedKeys() const;
     std::uint32_t FocusKey() const;
     // "Would you like to delete selected item?" answered Yes.
-    bool AskDelete();
+    // The delete question, with what the delete takes as its informative text.
+    bool AskDelete(const std::string& counts);
     // Rewrites the rows of the records that still exist with `cells`, and
     // drops the rows of those that do not; then renumbers column 0.
     template <class Cells> void RewriteRows(Cells cells);

@@ -9,6 +9,8 @@
 #include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
 
+#include "model/Duplicates.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -374,16 +376,22 @@ TEST(TextCodec, Windows1252BothWays) {
 
 } // namespace
 
-TEST_F(EditScript, SelectDuplicatesFindsAPastedCopyAndItsOriginal) {
+// Select duplicates takes the copies and keeps the original (the lowest
+// number), so Delete after it leaves the list as it was.
+TEST_F(EditScript, SelectDuplicatesTakesThePastedCopiesAndKeepsTheOriginal) {
     ASSERT_EQ(Run("select duplicates\n"), 0) << err.str();
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
-    const std::string first = Column(6)[0];
-    ASSERT_EQ(Run("select rows 1\ncopy\npaste\nselect duplicates\n"), 0) << err.str();
+    const auto before = Column(6);
+    ASSERT_EQ(Run("select rows 1\ncopy\npaste\nselect rows 1\ncopy\npaste\nselect rows 1\ncopy\n"
+                  "paste\nselect duplicates\n"),
+              0)
+        << err.str();
     const ChannelListModel& list = editor->CurrentList();
-    ASSERT_EQ(list.SelectedCount(), 2u);
-    const auto names = Column(6);
-    for (std::size_t row = 0; row < list.RowCount(); ++row)
-        EXPECT_EQ(list.IsSelected(row), names[row] == first) << "row " << row + 1;
+    ASSERT_EQ(list.SelectedCount(), 3u);
+    EXPECT_FALSE(list.IsSelected(0)) << "the original, CH# 1, is kept";
+    ASSERT_EQ(Run("delete\n"), 0) << err.str();
+    EXPECT_EQ(Column(6), before);
+    EXPECT_TRUE(FindDuplicateGroups(TheZorvDB()).empty());
     // The radio list has no duplicate of a TV channel.
     ASSERT_EQ(Run("list radio\nselect duplicates\n"), 0);
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);

@@ -511,6 +511,7 @@ TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
     Choose(RightClickRow(tv, 2), kDelete);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Would you like to delete selected item?");
+    EXPECT_EQ(ui.messages[0].informative, "2 channels are selected.");
     EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
     EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Question);
     EXPECT_EQ(ui.messages[0].caption, "Velmar");

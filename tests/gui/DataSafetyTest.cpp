@@ -109,6 +109,11 @@ TEST_F(SafeEditor, AFailingImageSaveLeavesTheFileAsItWasAndSaysSo) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ReadAll(target), ReadAll(kExample.toStdString()));
     EXPECT_EQ(ReadAll(target.string() + ".bak"), old) << "the replaced file is kept";
+    // A second save of the run over the same file keeps the file it started from.
+    TheZorvDB().Clear(kTableFavorite);
+    SaveAs(target);
+    EXPECT_NE(ReadAll(target), ReadAll(kExample.toStdString()));
+    EXPECT_EQ(ReadAll(target.string() + ".bak"), old) << "the first file of the run stays";
 }
 
 TEST_F(SafeEditor, TooManyChannelsAreRefusedWithWhatToDo) {

@@ -403,6 +403,9 @@ TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
     ui.NextAnswer(IUiSeam::IDNO);
     Choose(sat, 2, 3, kSourceDelete);
     ExpectDeleteQuestion();
+    EXPECT_EQ(ui.messages.back().informative,
+              "1 satellite is selected. Deleting it also deletes its 5 transponders and 22 "
+              "channels.");
     EXPECT_EQ(sat.GetRowCount(), 7);
     EXPECT_EQ(TP().GetRowCount(), 6) << "No changes nothing";
     ExpectNothingToUndo();

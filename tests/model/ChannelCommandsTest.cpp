@@ -463,14 +463,39 @@ TEST_F(ChannelCommands, UpdateReplacesTheWholeRecordWithoutRenumbering) {
     dialog.CAS = 0x0B00;
     dialog.Index = 1234;
     const auto table = Table();
-    EXPECT_TRUE(UpdateChannel(db, key, dialog).changed);
+    EXPECT_TRUE(UpdateChannel(db, key, dialog, 7).changed);
     const Channel_Info_Tag* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
     EXPECT_EQ(c->Index, key);
     EXPECT_STREQ(c->Name, "TV4 HD");
     EXPECT_EQ(c->ProgramNum, 40);
     EXPECT_EQ(c->CAS, 0x0B00u);
     EXPECT_EQ(Find("TV5")->ProgramNum, 5);
-    EXPECT_FALSE(UpdateChannel(db, 999, dialog).changed);
+    EXPECT_FALSE(UpdateChannel(db, 999, dialog, 7).changed);
+}
+
+// One number, one channel: a number another channel of the kind holds moves
+// the edited channel there, and the channels between close up, both ways; a
+// radio channel's numbers are its own.
+TEST_F(ChannelCommands, UpdateToATakenNumberMovesTheChannelThere) {
+    const auto updated = [&](const char* name, WORD number) {
+        Channel_Info_Tag dialog = *Find(name);
+        dialog.ProgramNum = number;
+        return UpdateChannel(db, Key(name), dialog, 7);
+    };
+    EXPECT_TRUE(updated("TV2", 5).refreshBoth);
+    EXPECT_EQ(Table(), (Names{"TV3:2", "R2:2", "TV1:1", "TV5:4", "R1:1", "TV2:5", "TV6:6", "TV4:3",
+                              "R3:3"}));
+    EXPECT_TRUE(updated("TV6", 1).refreshBoth);
+    EXPECT_EQ(Table(), (Names{"TV3:3", "R2:2", "TV1:2", "TV5:5", "R1:1", "TV2:6", "TV6:1", "TV4:4",
+                              "R3:3"}));
+    // A free number is taken as typed; so is any number on list 8.
+    EXPECT_FALSE(updated("R3", 9).refreshBoth);
+    EXPECT_EQ(Find("R3")->ProgramNum, 9);
+    Channel_Info_Tag dialog = *Find("R2");
+    dialog.ProgramNum = 1;
+    EXPECT_FALSE(UpdateChannel(db, Key("R2"), dialog, 8).refreshBoth);
+    EXPECT_EQ(Find("R1")->ProgramNum, 1);
+    EXPECT_EQ(Find("R2")->ProgramNum, 1);
 }
 
 TEST_F(ChannelCommands, DeleteRemovesAndRenumbersBothKinds) {

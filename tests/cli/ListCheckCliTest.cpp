@@ -1,0 +1,145 @@
+// velmar-cli and lists that must not ship broken: `check`, the warnings of
+// the commands that write a list, and a workbook import that says what it
+// left out.
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/WorkingCopy.h"
+#include "model/ChannelRecords.h"
+#include "tests/cli/CliRun.h"
+#include "xls/ChannelWorkbook.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using velmar::test::Cli;
+using velmar::test::Outcome;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+
+class CheckCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("velmar-check-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        ResetImageState();
+        TheZorvDB().ClearAll();
+    }
+    void TearDown() override {
+        TheZorvDB().ClearAll();
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    void WriteText(const std::string& name, const std::string& text) {
+        std::ofstream(Path(name)) << text;
+    }
+    // The example, opened in this process, changed by `edit`, saved as `name`.
+    template <class Edit> std::string BrokenExample(const std::string& name, Edit edit) {
+        EXPECT_EQ(ImportToWorkingCopy(kExample), 1);
+        edit(TheZorvDB());
+        EXPECT_EQ(ExportWorkingCopy(Path(name)), 1);
+        return Path(name);
+    }
+    Channel_Info_Tag& TV(CZorvDB& db, int n) {
+        for (Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            if (IsTV(c) && n-- == 0)
+                return c;
+        throw std::runtime_error("no such channel");
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(CheckCli, TheBundledExamplesPass) {
+    Outcome run = Cli("check " + kExample);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out, "");
+    run = Cli("--receiver cable check " + kCable);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    run = Cli("check --json " + kExample);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "{\"findings\": []}\n");
+}
+
+TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
+    const std::string broken = BrokenExample(
+        "two-on-five.bin", [&](CZorvDB& db) { TV(db, 1).ProgramNum = TV(db, 4).ProgramNum; });
+    Outcome run = Cli("check " + broken);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("2 channels share a number with another channel of their kind"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("TV 5 "), std::string::npos) << run.out;
+    run = Cli("check --json " + broken);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"problem\": \"duplicate-number\", \"count\": 2"), std::string::npos)
+        << run.out;
+    // The commands that write a list say so, and write it as before.
+    run = Cli("save " + broken + " " + Path("copy.bin"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("velmar-cli: warning: the list has problems:"), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fs::exists(Path("copy.bin")));
+}
+
+TEST_F(CheckCli, AChannelOnASatelliteTheListLacksIsNamedAfterAnEditScript) {
+    WriteText("script.txt", "select rows 1\nupdate SatID=77\n");
+    Outcome run = Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("1 channel names a satellite the list does not have"), std::string::npos)
+        << run.err;
+    run = Cli("check " + Path("edited.bin"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("(satellite 77)"), std::string::npos) << run.out;
+    EXPECT_EQ(Cli("check /nonexistent/list.bin").status, 2);
+}
+
+TEST_F(CheckCli, AHandFilledWorkbookSaysWhatItLeftOut) {
+    ASSERT_EQ(ImportToWorkingCopy(kExample), 1);
+    // Five rows marking neither TV nor radio, as a sheet filled in by hand.
+    ChannelList rows;
+    for (const Channel_Info_Tag& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+        if (rows.size() < 5)
+            rows.push_back(c);
+    for (Channel_Info_Tag& c : rows)
+        c.Attributes &= static_cast<WORD>(~(kAttrTV | kAttrRadio));
+    CZorvDB sheet;
+    ReplaceChannelTable(sheet, rows);
+    ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("plain.xls")));
+    Outcome run = Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("None of the 5 rows of Channel can be imported: 5 mark neither TV nor "
+                           "radio. The channel list was not changed."),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(Path("out.bin")));
+
+    // With good rows beside them, the good ones come in and the rest is said.
+    rows.push_back(TV(TheZorvDB(), 0));
+    ReplaceChannelTable(sheet, rows);
+    ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("mixed.xls")));
+    run = Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("5 rows of Channel were not imported: 5 mark neither TV nor radio."),
+              std::string::npos)
+        << run.err;
+    run = Cli("info " + Path("out.bin"));
+    EXPECT_NE(run.out.find("TV / radio      1 / 0"), std::string::npos) << run.out;
+}
+
+} // namespace

@@ -1,0 +1,217 @@
+// Lists that never ship broken: the check before every save and send, the
+// duplicates Delete takes away, and what a workbook import leaves out.
+#include "document/ListCheck.h"
+#include "contracts/Policy.h"
+#include "contracts/StartupPolicy.h"
+#include "document/WorkbookImport.h"
+#include "image/FlashGeometry.h"
+#include "model/Duplicates.h"
+#include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
+namespace {
+
+constexpr std::uint32_t kSatellite = 0x01;
+constexpr std::uint32_t kCable = 0x04;
+constexpr std::uint32_t kSatelliteWithPositions = 0x01 | 0x20;
+
+// Two satellites (IDs 1 and 2), transponders (1,1), (1,2), (2,1), one
+// provider (ID 100) and one favourite list: a list with nothing wrong.
+class ListCheck : public ::testing::Test {
+protected:
+    void SetUp() override {
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        for (int id : {1, 2}) {
+            auto s = NewRecord<Satellite_Info_Tag>();
+            s->ID = static_cast<BYTE>(id);
+            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
+            db.AddIndexed(kTableSatellite, std::move(s));
+        }
+        for (auto [sat, tp] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}}) {
+            auto t = NewRecord<Transponder_Info_Tag>();
+            t->SatID = static_cast<BYTE>(sat);
+            t->TPID = static_cast<BYTE>(tp);
+            t->Frequency = static_cast<WORD>(11000 + 10 * sat + tp);
+            db.AddIndexed(kTableTransponder, std::move(t));
+        }
+        auto b = NewRecord<Broadcast_Info_Tag>();
+        b->BroadcastID = 100;
+        std::snprintf(b->Name, sizeof b->Name, "Provider");
+        db.AddIndexed(kTableBroadcast, std::move(b));
+        auto f = NewRecord<FavoriteList>();
+        db.AddIndexed(kTableFavorite, std::move(f));
+        AddChannel(db, Ch{"One"}.Num(1).On(1, 1));
+        AddChannel(db, Ch{"Two"}.Num(2).On(1, 2));
+        AddChannel(db, Ch{"Radio One"}.Num(1).Radio().On(2, 1));
+    }
+    void TearDown() override { velmar::policy_profile::Reset(); }
+
+    std::map<ListProblem, std::size_t> Found(std::uint32_t type = kSatellite) {
+        std::map<ListProblem, std::size_t> out;
+        for (const ListFinding& f : CheckList(db, type, FlashGeometry::FromPolicy()))
+            out[f.problem] = f.count;
+        return out;
+    }
+    Channel_Info_Tag& Channel(const char* name) {
+        for (Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            if (std::string(c.Name) == name)
+                return c;
+        throw std::runtime_error(name);
+    }
+
+    CZorvDB db;
+};
+
+TEST_F(ListCheck, AWholeListHasNoFindings) {
+    EXPECT_TRUE(CheckList(db, kSatellite, FlashGeometry::FromPolicy()).empty());
+    EXPECT_EQ(ListFindingsText({}), "");
+    EXPECT_EQ(ListFindingsJson({}), "[]");
+}
+
+TEST_F(ListCheck, EachKindOfProblemIsFoundAndCounted) {
+    // Two on TV number 2 (a radio channel on 2 is no clash).
+    AddChannel(db, Ch{"Also Two"}.Num(2).On(1, 1));
+    AddChannel(db, Ch{"Radio Two"}.Num(2).Radio().On(2, 1));
+    EXPECT_EQ(Found(), (std::map<ListProblem, std::size_t>{{ListProblem::DuplicateNumber, 2}}));
+
+    Channel("Also Two").ProgramNum = 3;
+    Channel("One").SatID = 7;               // no such satellite
+    Channel("Two").TPID = 9;                // no such transponder on satellite 1
+    Channel("Radio One").BroadcastID = 555; // no such provider
+    Channel("Radio Two").BroadcastID = 100; // this one exists
+    auto orphan = NewRecord<Transponder_Info_Tag>();
+    orphan->SatID = 8;
+    orphan->TPID = 1;
+    db.AddIndexed(kTableTransponder, std::move(orphan));
+    std::snprintf(Channel("Also Two").Name, 28, "Caf\x81");
+    EXPECT_EQ(Found(), (std::map<ListProblem, std::size_t>{{ListProblem::MissingSatellite, 1},
+                                                           {ListProblem::MissingTransponder, 1},
+                                                           {ListProblem::MissingProvider, 1},
+                                                           {ListProblem::OrphanTransponder, 1},
+                                                           {ListProblem::UnencodableName, 1}}));
+
+    const auto findings = CheckList(db, kSatellite, FlashGeometry::FromPolicy());
+    EXPECT_EQ(findings[0].text, "1 channel names a satellite the list does not have");
+    EXPECT_EQ(findings[0].examples, (std::vector<std::string>{"TV 1 One (satellite 7)"}));
+    const std::string json = ListFindingsJson(findings);
+    EXPECT_NE(json.find("{\"problem\": \"missing-satellite\", \"count\": 1"), std::string::npos)
+        << json;
+    // The name as UTF-8 in messages: 0x81 has no character, so it is U+0081.
+    EXPECT_NE(ListFindingsText(findings).find("TV 3 Caf\xC2\x81"), std::string::npos);
+}
+
+TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {
+    for (BYTE id : {1, 2}) {
+        auto m = NewRecord<CableMux_Info_Tag>();
+        m->TPID = id;
+        db.AddIndexed(kTableCableMux, std::move(m));
+    }
+    // The start-up geometry has no cable block; its capacity is not what
+    // this test is about.
+    const auto references = [&] {
+        auto found = Found(kCable);
+        found.erase(ListProblem::OverCapacity);
+        return found;
+    };
+    EXPECT_EQ(references(), (std::map<ListProblem, std::size_t>{}));
+    Channel("Two").TPID = 3;
+    Channel("One").SatID = 9; // satellites mean nothing on a cable receiver
+    EXPECT_EQ(references(),
+              (std::map<ListProblem, std::size_t>{{ListProblem::MissingMultiplex, 1}}));
+}
+
+TEST_F(ListCheck, FavouritePositionsMustRunFromOneWithoutRepeatsOrHoles) {
+    Channel("One").Favorite = 1;
+    Channel("One").F[0] = 1;
+    Channel("Two").Favorite = 1;
+    Channel("Two").F[0] = 2;
+    Channel("Radio One").Favorite = 1;
+    Channel("Radio One").F[0] = 1; // radio counts on its own
+    EXPECT_TRUE(Found(kSatelliteWithPositions).empty());
+    Channel("Two").F[0] = 3; // a hole at 2
+    EXPECT_EQ(Found(kSatelliteWithPositions),
+              (std::map<ListProblem, std::size_t>{{ListProblem::FavoritePositions, 1}}));
+    Channel("Two").F[0] = 1; // a repeat
+    EXPECT_EQ(Found(kSatelliteWithPositions).at(ListProblem::FavoritePositions), 1u);
+    EXPECT_TRUE(Found(kSatellite).empty()) << "a receiver that keeps no positions";
+}
+
+TEST_F(ListCheck, ListsOverTheReceiversCapacityAreFound) {
+    for (int i = 0; i < 4700; ++i)
+        AddChannel(db, Ch{"Filler " + std::to_string(i)}.Num(static_cast<WORD>(10 + i)).On(1, 1));
+    const auto found = Found();
+    ASSERT_TRUE(found.contains(ListProblem::OverCapacity));
+    EXPECT_EQ(found.at(ListProblem::OverCapacity), 3u + 4700u - 4608u);
+}
+
+// Select duplicates takes every copy but the first in the list's order, so
+// Delete after it leaves one channel of each group.
+TEST(DuplicatesToRemove, KeepsTheLowestNumberOfEachGroup) {
+    CZorvDB db;
+    const auto late = AddChannel(db, Ch{"Das Erste"}.Ids(1, 1019, 10301).Num(40));
+    const auto keep = AddChannel(db, Ch{"Das Erste HD"}.Ids(1, 1019, 10301).Num(3));
+    const auto copy = AddChannel(db, Ch{"Das Erste"}.Ids(1, 1019, 10301).Num(3));
+    AddChannel(db, Ch{"ZDF"}.Ids(1, 1079, 28006).Num(2));
+    const auto radioA = AddChannel(db, Ch{"Bayern 3"}.Radio().Num(7));
+    const auto radioB = AddChannel(db, Ch{"Bayern 3"}.Radio().Num(5));
+    EXPECT_EQ(DuplicatesToRemove(db), (std::vector<std::uint32_t>{late, copy, radioA}));
+    (void)keep;
+    (void)radioB;
+    for (const std::uint32_t key : DuplicatesToRemove(db))
+        db.Delete(kTableChannel, key);
+    EXPECT_TRUE(FindDuplicateGroups(db).empty());
+    EXPECT_EQ(db.Size(kTableChannel), 3u);
+}
+
+TEST_F(ListCheck, AnImportLeavesOutWhatNoListShowsAndSaysWhatItTook) {
+    ChannelList rows;
+    const auto row = [&](const Ch& c) { rows.push_back(c.Record()); };
+    row(Ch{"Good"}.Num(1).On(1, 1));
+    for (int i = 0; i < 9; ++i) {
+        Ch c{"Plain " + std::to_string(i)};
+        c.attributes = 0; // filled in by hand: neither TV nor radio
+        row(c.Num(static_cast<WORD>(20 + i)));
+    }
+    for (int i = 0; i < 3; ++i)
+        row(Ch{"Far " + std::to_string(i)}.Num(static_cast<WORD>(30 + i)).On(14, 1));
+    row(Ch{"Again"}.Num(1).On(1, 2)); // number 1 is taken by "Good"
+    const ImportReport report = FilterImportedChannels(db, kSatellite, rows);
+    EXPECT_EQ(report.rows, 14u);
+    EXPECT_EQ(report.taken, 5u);
+    EXPECT_FALSE(report.Refused());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].ProgramNum, 33) << "after the last channel of its kind";
+    EXPECT_EQ(ImportReportMessage(report),
+              "9 rows of Channel were not imported: 9 mark neither TV nor radio.\n"
+              "Of the rows imported, 3 name satellite 14, which the image does not have; the "
+              "check before Save and Send lists them.\n"
+              "1 row of Channel had a number that an earlier row has and now follows the last "
+              "channel of its kind.");
+
+    ChannelList bad{Ch{"Plain"}.Record(), Ch{"Both"}.Record()};
+    bad[0].Attributes = 0;
+    bad[1].Attributes = kAttrTV | kAttrRadio;
+    const ImportReport refused = FilterImportedChannels(db, kSatellite, bad);
+    EXPECT_TRUE(refused.Refused());
+    EXPECT_EQ(ImportReportMessage(refused),
+              "None of the 2 rows of Channel can be imported: 1 mark neither TV nor radio, 1 "
+              "mark both TV and radio. The channel list was not changed.");
+
+    // With nothing opened there is no list to compare against.
+    CZorvDB empty;
+    ChannelList sheet{Ch{"Far"}.Num(1).On(14, 1).Record()};
+    const ImportReport alone = FilterImportedChannels(empty, kSatellite, sheet);
+    EXPECT_EQ(alone.taken, 1u);
+    EXPECT_EQ(ImportReportMessage(alone), "");
+}
+
+} // namespace
