@@ -5,7 +5,7 @@
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "xls/CodePage.h"
+#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,20 +20,7 @@ constexpr std::size_t kExamples = 5;
 
 // A stored name (Windows-1252) as UTF-8, for messages and JSON.
 std::string NameOf(const char* name, std::size_t size) {
-    std::string out;
-    for (const char16_t u : AnsiToUtf16(std::string_view(name, strnlen(name, size)))) {
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
+    return AnsiToUtf8(std::string_view(name, strnlen(name, size)));
 }
 
 std::string ChannelText(const Channel_Info_Tag& c) {
