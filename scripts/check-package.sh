@@ -30,8 +30,7 @@ trap '$sudo apt-get purge -y -qq velmar >/dev/null' EXIT
 echo "installed: $(dpkg-query -W -f='${Package} ${Version}' velmar)"
 [[ $(command -v velmar-cli) == /usr/bin/velmar-cli ]]
 [[ -x /usr/bin/velmar ]]
-# VERSION: switch to the next line once velmar-cli has --version.
-# [[ $(/usr/bin/velmar-cli --version) == *"$(dpkg-query -W -f='${Version}' velmar)"* ]]
+[[ $(/usr/bin/velmar-cli --version) == *"$(dpkg-query -W -f='${Version}' velmar)"* ]]
 /usr/bin/velmar-cli receivers >/dev/null
 [[ $(man -w velmar-cli) == /usr/share/man/man1/velmar-cli.1.gz ]]
 [[ $(man -w velmar) == /usr/share/man/man1/velmar.1.gz ]]
