@@ -1,5 +1,7 @@
 #include "document/ListCheck.h"
 
+#include "document/ListReferences.h"
+
 #include "image/Capacity.h"
 #include "image/FlashGeometry.h"
 #include "model/ChannelRecords.h"
@@ -86,40 +88,24 @@ void CheckNumbers(const CZorvDB& db, std::vector<ListFinding>& out) {
 }
 
 void CheckReferences(const CZorvDB& db, std::uint32_t type, std::vector<ListFinding>& out) {
-    std::set<BYTE> satellites;
-    std::set<std::pair<BYTE, BYTE>> transponders;
-    std::set<BYTE> muxes;
-    std::set<WORD> providers;
-    for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
-        satellites.insert(s.ID);
-    for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-        transponders.insert({t.SatID, t.TPID});
-    for (const auto& m : db.Rows<CableMux_Info_Tag>(kTableCableMux))
-        muxes.insert(m.TPID);
-    for (const auto& b : db.Rows<Broadcast_Info_Tag>(kTableBroadcast))
-        providers.insert(b.BroadcastID);
-
-    // A table the list does not have at all (a workbook read alone) is no
-    // reference to check against.
-    const bool satellite = IsSatellite(type) && !satellites.empty();
-    const bool cable = IsCable(type) && !IsSatellite(type) && !muxes.empty();
+    const ListReferences refs = ListReferences::Of(db, type);
     Finding sat(ListProblem::MissingSatellite), tp(ListProblem::MissingTransponder),
         mux(ListProblem::MissingMultiplex), provider(ListProblem::MissingProvider),
         orphan(ListProblem::OrphanTransponder);
     for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
-        if (satellite && !satellites.contains(c.SatID))
+        if (refs.SatelliteMissing(c))
             sat.Add(ChannelText(c) + " (satellite " + std::to_string(c.SatID) + ")");
-        else if (satellite && !transponders.contains({c.SatID, c.TPID}))
+        else if (refs.TransponderMissing(c))
             tp.Add(ChannelText(c) + " (transponder " + std::to_string(c.TPID) + " of satellite " +
                    std::to_string(c.SatID) + ")");
-        if (cable && !muxes.contains(c.TPID))
+        if (refs.MultiplexMissing(c))
             mux.Add(ChannelText(c) + " (multiplex " + std::to_string(c.TPID) + ")");
-        if (!providers.empty() && c.BroadcastID != 0 && !providers.contains(c.BroadcastID))
+        if (refs.ProviderMissing(c))
             provider.Add(ChannelText(c) + " (provider " + std::to_string(c.BroadcastID) + ")");
     }
-    if (satellite)
+    if (refs.checkSatellites)
         for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-            if (!satellites.contains(t.SatID))
+            if (!refs.satellites.contains(t.SatID))
                 orphan.Add("transponder " + std::to_string(t.Frequency) + " MHz (satellite " +
                            std::to_string(t.SatID) + ")");
     sat.Into(out, "channel names a satellite the list does not have",

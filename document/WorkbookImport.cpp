@@ -1,5 +1,7 @@
 #include "document/WorkbookImport.h"
 
+#include "document/ListReferences.h"
+
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
@@ -40,20 +42,7 @@ ImportReport FilterImportedChannels(const CZorvDB& db, std::uint32_t productType
                                     ChannelList& channels) {
     ImportReport report;
     report.rows = channels.size();
-    std::set<unsigned> satellites, muxes, providers;
-    std::set<std::pair<unsigned, unsigned>> transponders;
-    for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
-        satellites.insert(s.ID);
-    for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-        transponders.insert({t.SatID, t.TPID});
-    for (const auto& m : db.Rows<CableMux_Info_Tag>(kTableCableMux))
-        muxes.insert(m.TPID);
-    for (const auto& b : db.Rows<Broadcast_Info_Tag>(kTableBroadcast))
-        providers.insert(b.BroadcastID);
-    // With nothing opened there is no list to compare against.
-    const bool checkSatellites = IsSatellite(productType) && !satellites.empty();
-    const bool checkMuxes = IsCable(productType) && !IsSatellite(productType) && !muxes.empty();
-    const bool checkProviders = !providers.empty();
+    const ListReferences refs = ListReferences::Of(db, productType);
 
     // Rows no list would show are left out; rows that point at what the
     // list lacks are taken (the user's data stays) and said, and the check
@@ -74,18 +63,18 @@ ImportReport FilterImportedChannels(const CZorvDB& db, std::uint32_t productType
             ++report.numberZero;
         if (strnlen(c.Name, sizeof c.Name) == 0)
             ++report.noName;
-        if (checkSatellites && !satellites.contains(c.SatID)) {
+        if (refs.SatelliteMissing(c)) {
             ++report.missingSatellite;
             report.satellites.insert(c.SatID);
-        } else if (checkSatellites && !transponders.contains({c.SatID, c.TPID})) {
+        } else if (refs.TransponderMissing(c)) {
             ++report.missingTransponder;
             report.transponders.insert(c.TPID);
         }
-        if (checkMuxes && !muxes.contains(c.TPID)) {
+        if (refs.MultiplexMissing(c)) {
             ++report.missingMultiplex;
             report.multiplexes.insert(c.TPID);
         }
-        if (checkProviders && c.BroadcastID != 0 && !providers.contains(c.BroadcastID)) {
+        if (refs.ProviderMissing(c)) {
             ++report.missingProvider;
             report.providers.insert(c.BroadcastID);
         }
