@@ -110,7 +110,7 @@ TEST_F(ListCheck, EachKindOfProblemIsFoundAndCounted) {
 }
 
 TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {
-    for (BYTE id : {1, 2}) {
+    for (const BYTE id : {BYTE{1}, BYTE{2}}) {
         auto m = NewRecord<CableMux_Info_Tag>();
         m->TPID = id;
         db.AddIndexed(kTableCableMux, std::move(m));
