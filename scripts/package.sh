@@ -21,7 +21,8 @@ src=$out/velmar-$version
 rm -rf "$out"
 mkdir -p "$src"
 tar -c --exclude=./build --exclude=./.git --exclude=./out . | tar -x -C "$src"
-(cd "$src" && dpkg-buildpackage -us -uc -b) >"$out/build.log" 2>&1 || {
+# Both cores: debhelper builds with one job unless told otherwise.
+(cd "$src" && dpkg-buildpackage -us -uc -b "-J$(nproc)") >"$out/build.log" 2>&1 || {
     tail -n 40 "$out/build.log"
     echo "dpkg-buildpackage failed; the whole log is $out/build.log"
     exit 1
