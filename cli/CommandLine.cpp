@@ -129,9 +129,9 @@ const CommandSpec* FindSpec(const std::string& name) {
     return nullptr;
 }
 
-std::vector<std::string> OperandNames(const CommandSpec& spec) {
+std::vector<std::string> OperandNames(const CommandSpec& entry) {
     std::vector<std::string> names;
-    std::string text = spec.operands;
+    std::string text = entry.operands;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t blank = std::min(text.find(' ', at), text.size());
         names.push_back(text.substr(at, blank - at));
@@ -144,16 +144,16 @@ void PrintUsage(std::ostream& out) {
     out << kCommands << "\n" << kReceiverOptions << EditScriptHelp() << "\n" << kLinkUsage;
 }
 
-void PrintCommandHelp(const CommandSpec& spec, std::ostream& out) {
-    const bool receiver = spec.extra == Extra::Receiver || spec.extra == Extra::Edit;
-    out << "usage: velmar-cli " << (receiver ? "[receiver options] " : "") << spec.name << " "
-        << spec.options << spec.operands << "\n\n"
-        << spec.text;
-    if (spec.extra == Extra::Receiver || spec.extra == Extra::Edit)
+void PrintCommandHelp(const CommandSpec& entry, std::ostream& out) {
+    const bool receiver = entry.extra == Extra::Receiver || entry.extra == Extra::Edit;
+    out << "usage: velmar-cli " << (receiver ? "[receiver options] " : "") << entry.name << " "
+        << entry.options << entry.operands << "\n\n"
+        << entry.text;
+    if (entry.extra == Extra::Receiver || entry.extra == Extra::Edit)
         out << "\n" << kReceiverOptions;
-    if (spec.extra == Extra::Edit)
+    if (entry.extra == Extra::Edit)
         out << EditScriptHelp();
-    if (spec.extra == Extra::Link)
+    if (entry.extra == Extra::Link)
         out << "\n" << kLinkUsage;
 }
 
@@ -170,9 +170,9 @@ std::string UsageText() {
     return text.str();
 }
 
-std::string CommandHelpText(const CommandSpec& spec) {
+std::string CommandHelpText(const CommandSpec& entry) {
     std::ostringstream text;
-    PrintCommandHelp(spec, text);
+    PrintCommandHelp(entry, text);
     return text.str();
 }
 
@@ -229,7 +229,7 @@ CLI::Option* ValueOption(CLI::App& app, const std::string& name,
 }
 
 struct Parsed {
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* entry = nullptr;
     bool help = false, version = false, json = false, yes = false;
     std::vector<std::string> operands, receiverArgs, linkArgs;
     std::vector<std::string> unknown;
@@ -254,30 +254,30 @@ Parsed ParseOnce(const std::vector<std::string>& args) {
     std::map<std::string, CLI::App*> subs;
     std::map<const CLI::Option*, std::string> linkNames;
     bool subHelp = false;
-    for (const CommandSpec& spec : kSpecs) {
-        CLI::App* sub = app.add_subcommand(spec.name, spec.text);
+    for (const CommandSpec& entry : kSpecs) {
+        CLI::App* sub = app.add_subcommand(entry.name, entry.text);
         sub->set_help_flag();
         sub->allow_extras();
         sub->add_flag("-h,--help", subHelp);
         sub->add_option("operands", p.operands);
-        if (spec.extra == Extra::Link) {
+        if (entry.extra == Extra::Link) {
             for (const char* name :
                  {"--port", "--baud", "--tcp", "--listen", "--timeout", "--reply-timeout"})
                 ValueOption(*sub, name, linkNames);
-        } else if (spec.extra != Extra::None || std::string(spec.name) == "dump-xls") {
+        } else if (entry.extra != Extra::None || std::string(entry.name) == "dump-xls") {
             // Receiver options may follow the command too.
             sub->fallthrough();
         }
-        if (std::string(spec.name) == "info" || std::string(spec.name) == "check")
+        if (std::string(entry.name) == "info" || std::string(entry.name) == "check")
             sub->add_flag("--json", p.json);
-        subs[spec.name] = sub;
+        subs[entry.name] = sub;
     }
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
     for (const auto& [name, sub] : subs) {
         if (sub->parsed()) {
-            p.spec = FindSpec(name);
+            p.entry = FindSpec(name);
             p.linkArgs = InOrder(*sub, linkNames);
         }
     }
@@ -316,7 +316,7 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
     Parsed p;
     try {
         p = ParseOnce(head);
-        if (!p.spec && !p.help && !p.version && p.unknown.empty() && !tail.empty()) {
+        if (!p.entry && !p.help && !p.version && p.unknown.empty() && !tail.empty()) {
             // "velmar-cli [options] -- COMMAND ...": the first operand names it.
             head.push_back(tail.front());
             tail.erase(tail.begin());
@@ -328,11 +328,11 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
         return UsageError(e.what());
     }
     if (!p.unknown.empty())
-        return UsageError(UnknownArgumentMessage(p.unknown.front(), p.spec != nullptr));
+        return UsageError(UnknownArgumentMessage(p.unknown.front(), p.entry != nullptr));
     if (p.version)
         return Printed(CliVersion() + "\n");
     p.operands.insert(p.operands.end(), tail.begin(), tail.end());
-    if (p.spec && std::string(p.spec->name) == "help" && !p.help) {
+    if (p.entry && std::string(p.entry->name) == "help" && !p.help) {
         if (p.operands.empty())
             return Printed(UsageText());
         const CommandSpec* about = FindSpec(p.operands[0]);
@@ -343,14 +343,14 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
         return Printed(CommandHelpText(*about));
     }
     if (p.help)
-        return Printed(p.spec ? CommandHelpText(*p.spec) : UsageText());
-    if (!p.spec)
+        return Printed(p.entry ? CommandHelpText(*p.entry) : UsageText());
+    if (!p.entry)
         return UsageError("missing command");
 
     CliInvocation run;
-    run.command = p.spec->name;
+    run.command = p.entry->name;
     run.json = p.json;
-    const std::vector<std::string> names = OperandNames(*p.spec);
+    const std::vector<std::string> names = OperandNames(*p.entry);
     if (p.operands.size() < names.size())
         return UsageError(run.command + ": missing operand " + names[p.operands.size()]);
     if (p.operands.size() > names.size())
@@ -363,7 +363,7 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
     if (!ParseReceiverOptions(receiverArgs, index, run.receiver, error))
         return UsageError(error);
     run.receiver.yes = p.yes;
-    if (p.spec->extra == Extra::Link) {
+    if (p.entry->extra == Extra::Link) {
         // The link's own checks, on the options in their order and the file.
         std::vector<std::string> linkArgs = p.linkArgs;
         linkArgs.push_back("FILE");
