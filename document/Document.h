@@ -1,7 +1,7 @@
 // A loaded channel list as a value: its table store, the image values a save
 // writes back, the image bytes a patch save is built on (in the working
 // form), and where it came from. Any number can be held at once; exactly one
-// is current, the one the editor shows and the spec's process-wide names
+// is current, the one the editor shows and the program's process-wide names
 // reach: its store is TheZorvDB(), its values are g_HeaderText ...
 // g_byPreservedD, and its bytes are what the working copy holds.
 //
