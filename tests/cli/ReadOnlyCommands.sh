@@ -8,7 +8,7 @@ image=$2
 command -v strace >/dev/null 2>&1 || exit 77
 # A sanitizer build's leak check cannot run under ptrace; the trace is what
 # this test is about.
-export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 trace() {
