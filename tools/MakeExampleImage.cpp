@@ -9,6 +9,7 @@
 #include "image/ImageFile.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "tools/OutputOperand.h"
 
 #include <cstdio>
 #include <cstring>
@@ -334,22 +335,10 @@ int main(int argc, char** argv) {
         "usage: velmar-make-example [--] OUT.bin\n"
         "Writes the bundled satellite example image (examples/demo-satellite.bin)\n"
         "into OUT.bin, the same bytes on every run.\n";
-    const std::string first = argc > 1 ? argv[1] : "";
-    if (argc == 2 && (first == "--help" || first == "-h")) {
-        std::fputs(kUsage, stdout);
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-    }
-    // "--" lets a file name start with "-"; otherwise that is an option,
-    // and none but --help exists. The image is saved into a file, so "-"
-    // (standard output) is refused too, not taken for a name.
-    const bool marked = argc == 3 && first == "--";
-    if (!marked && (argc != 2 || first.rfind('-', 0) == 0)) {
-        if (argc == 2)
-            std::fprintf(stderr, "velmar-make-example: unrecognized option '%s'\n", argv[1]);
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const char* out = argv[marked ? 2 : 1];
+    int status = 0;
+    const char* out = OutputOperand(argc, argv, "velmar-make-example", kUsage, status);
+    if (!out)
+        return status;
     ConfigureStartupPolicy();
     ResetImageState();
     std::memcpy(g_HeaderText, "Velmar example: Astra/Hot Bird/Thor", 35);

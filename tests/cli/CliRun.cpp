@@ -8,13 +8,12 @@
 
 namespace velmar::test {
 
-Outcome Cli(const std::string& args, const std::string& env) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto errPath = dir / ("velmar-cli-err-" + std::to_string(::getpid()));
-    const std::string command =
-        env + std::string(VELMAR_CLI) + " " + args + " 2>" + errPath.string();
-    Outcome run{};
-    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+Outcome Shell(const std::string& command) {
+    const auto errPath =
+        std::filesystem::temp_directory_path() / ("velmar-cli-err-" + std::to_string(::getpid()));
+    const std::string full = "{ " + command + " ; } 2>" + errPath.string();
+    Outcome run{-1, {}, {}};
+    if (std::FILE* pipe = ::popen(full.c_str(), "r")) {
         char buffer[4096];
         std::size_t n = 0;
         while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
@@ -26,6 +25,10 @@ Outcome Cli(const std::string& args, const std::string& env) {
     run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
     std::filesystem::remove(errPath);
     return run;
+}
+
+Outcome Cli(const std::string& args, const std::string& env) {
+    return Shell(env + std::string(VELMAR_CLI) + " " + args);
 }
 
 } // namespace velmar::test

@@ -17,6 +17,7 @@
 
 using velmar::test::Cli;
 using velmar::test::Outcome;
+using velmar::test::Shell;
 
 namespace {
 
@@ -49,25 +50,6 @@ public:
 private:
     std::filesystem::path m_path;
 };
-
-// Runs `command` under /bin/sh; stdout collected, stderr into `err`.
-Outcome Shell(const std::string& command) {
-    const auto errPath =
-        std::filesystem::temp_directory_path() / ("velmar-conv-err-" + std::to_string(::getpid()));
-    const std::string full = "{ " + command + " ; } 2>" + errPath.string();
-    Outcome run{-1, {}, {}};
-    if (std::FILE* pipe = ::popen(full.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    run.err = ReadAll(errPath.string());
-    std::filesystem::remove(errPath);
-    return run;
-}
 
 std::size_t Count(const std::string& text, const std::string& what) {
     std::size_t n = 0;
