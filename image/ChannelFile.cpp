@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -153,12 +154,17 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
 }
 
 int CChannelFile::SaveBytes(std::vector<BYTE>& image, bool zorvImage) {
-    if (!GeometryValid())
+    if (!GeometryValid()) {
+        image.clear();
         return 0;
-    m_file.Own(image);
+    }
+    // Patched in place: the caller's bytes are the image being written.
+    m_file.Own(std::move(image));
     FetchProduct();
-    if (SaveOpened(zorvImage) != 1)
+    if (SaveOpened(zorvImage) != 1) {
+        image.clear();
         return 0;
+    }
     image = m_file.Release();
     return 1;
 }

@@ -49,7 +49,8 @@ public:
     // save deletes it.
     int Save(const char* path, bool zorvImage);
     // Patches the blocks into `image` in memory (the on-disk form for a ZORV
-    // image, otherwise the working form); on failure `image` is as it was.
+    // image, otherwise the working form), without a copy; on failure `image`
+    // is emptied (a save that failed has no bytes to write).
     int SaveBytes(std::vector<BYTE>& image, bool zorvImage);
 
     bool ReadFavorites();
