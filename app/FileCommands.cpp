@@ -4,8 +4,10 @@
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
+#include "document/ListCheck.h"
 #include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
+#include "image/FlashGeometry.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
 #include "views/Panes.h"
@@ -155,6 +157,8 @@ bool CMainFrame::SaveToFile() {
         m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
     if (path.isEmpty())
         return false;
+    if (!ListCheckAllows(texts::kListCheckBeforeSave, texts::kSaveAnyway))
+        return false;
     const std::string native = path.toLocal8Bit().toStdString();
     CWaitCursor wait(m_ui);
     const bool workbook = IsWorkbookPath(path);
@@ -176,6 +180,16 @@ bool CMainFrame::SaveToFile() {
     if (!workbook)
         m_session.MarkSaved();
     return true;
+}
+
+bool CMainFrame::ListCheckAllows(const char* question, const char* proceed) {
+    const std::vector<ListFinding> findings =
+        FindingsBeforeWriting(m_session.Db(), GetProductType(), FlashGeometry::FromPolicy());
+    if (findings.empty())
+        return true;
+    return m_ui.MessageBoxWithDetails(
+               this, question, QString::fromStdString(ListFindingsText(findings)), kMessageCaption,
+               IUiSeam::Buttons::Ok, IUiSeam::Icon::Warning, proceed) == IUiSeam::IDOK;
 }
 
 bool CMainFrame::SaveModifiedFirst() {

@@ -55,6 +55,8 @@ void CMainFrame::OnSendDb() {
         return;
     }
     RefreshAllViews();
+    if (!ListCheckAllows(texts::kListCheckBeforeSend, texts::kSendAnyway))
+        return;
     SaveReport report;
     if (SaveIntoWorkingCopy(&report) == 0) {
         // Nothing was written: the working copy is as it was.

@@ -1,10 +1,12 @@
 #include "app/ListTools.h"
 
+#include "contracts/Policy.h"
 #include "contracts/Texts.h"
 #include "document/CurrentDocument.h"
 #include "document/EditSession.h"
 #include "document/ReferenceOrderEdit.h"
 #include "document/Statistics.h"
+#include "image/FlashGeometry.h"
 #include "model/Duplicates.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
@@ -47,6 +49,7 @@ CListTools::CListTools(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui, EditS
 void CListTools::OnInformation() {
     CDlgInformation dialog(m_ui);
     dialog.SetFigures(ComputeStatistics(m_session.Db(), g_bZorvImage), m_session.Db());
+    dialog.SetFindings(CheckList(m_session.Db(), GetProductType(), FlashGeometry::FromPolicy()));
     if (dialog.DoModal() != IUiSeam::IDOK || !dialog.SelectDuplicates())
         return;
     // The copies, not the channel each group keeps. Only rows on show can be

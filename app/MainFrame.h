@@ -83,6 +83,9 @@ private:
     void RefreshAllViews();
     // The save command; true when the tables went to a file.
     bool SaveToFile();
+    // The list check before the tables are written: true when it finds
+    // nothing or the user answers `proceed` ("Save anyway", "Send anyway").
+    bool ListCheckAllows(const char* question, const char* proceed);
     // A document that loaded but whose working copy could not be written.
     void ShowWorkingCopyProblem(const std::string& why);
     // Before the tables are replaced or the window closes with unsaved

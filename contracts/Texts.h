@@ -25,6 +25,15 @@ inline constexpr char kWorkingCopyNotWritten[] =
     "The image was opened, but its working copy in the temporary directory could not be "
     "written. The channel list is complete in memory and saves as usual.";
 
+// Before Save and Send when the list check finds something; the findings
+// follow as the informative text.
+inline constexpr char kListCheckBeforeSave[] =
+    "The channel list has problems that the receiver may not handle. Save it anyway?";
+inline constexpr char kListCheckBeforeSend[] =
+    "The channel list has problems that the receiver may not handle. Send it anyway?";
+inline constexpr char kSaveAnyway[] = "Save anyway";
+inline constexpr char kSendAnyway[] = "Send anyway";
+
 inline constexpr char kOpenTitle[] = "Load Channel Data";
 inline constexpr char kSaveTitle[] = "Save Channel Data";
 inline constexpr char kSaveDefaultTitle[] = "Save Default Channel Data";

@@ -201,6 +201,17 @@ std::vector<ListFinding> CheckList(const CZorvDB& db, std::uint32_t productType,
     return out;
 }
 
+std::vector<ListFinding> FindingsBeforeWriting(const CZorvDB& db, std::uint32_t productType,
+                                               const FlashGeometry& geometry) {
+    std::vector<ListFinding> out = CheckList(db, productType, geometry);
+    const bool refused = std::any_of(out.begin(), out.end(), [](const ListFinding& f) {
+        return f.problem == ListProblem::OverCapacity;
+    });
+    if (refused)
+        out.clear();
+    return out;
+}
+
 std::string ListFindingsText(const std::vector<ListFinding>& findings) {
     std::string out;
     for (const ListFinding& f : findings) {

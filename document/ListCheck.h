@@ -42,6 +42,12 @@ struct ListFinding {
 std::vector<ListFinding> CheckList(const CZorvDB& db, std::uint32_t productType,
                                    const FlashGeometry& geometry);
 
+// The findings worth a question before a save or a send: none when a table is
+// over capacity, since the save then refuses with its own message and asking
+// first would only offer a save that cannot happen.
+std::vector<ListFinding> FindingsBeforeWriting(const CZorvDB& db, std::uint32_t productType,
+                                               const FlashGeometry& geometry);
+
 // The findings as lines, for a question or for stderr: "what", then the
 // first channels on the next line.
 std::string ListFindingsText(const std::vector<ListFinding>& findings);

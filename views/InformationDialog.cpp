@@ -181,6 +181,24 @@ QTableWidget* PerTable(const std::vector<ChannelsPer>& rows, const char* what, c
     return table;
 }
 
+// Each finding with the first rows it concerns below it.
+QWidget* FindingsPage(const std::vector<ListFinding>& findings) {
+    auto* tree = new QTreeWidget;
+    tree->setObjectName("ListFindings");
+    tree->setHeaderHidden(true);
+    if (findings.empty())
+        new QTreeWidgetItem(tree, {QString("The list check finds no problem.")});
+    for (const ListFinding& f : findings) {
+        auto* top = new QTreeWidgetItem(tree, {QString::fromStdString(f.text)});
+        for (const std::string& example : f.examples)
+            new QTreeWidgetItem(top, {QString::fromStdString(example)});
+        if (f.count > f.examples.size())
+            new QTreeWidgetItem(top, {QString("… and %1 more").arg(f.count - f.examples.size())});
+    }
+    tree->expandAll();
+    return tree;
+}
+
 } // namespace
 
 void CInformationDialogBase::SetFigures(Statistics figures, const CZorvDB& db) {
@@ -206,6 +224,8 @@ std::unique_ptr<QDialog> CInformationDialogBase::BuildForm(QWidget* owner) {
     if (IsSatellite(m_figures.productType))
         tabs->addTab(PerTable(m_figures.perSatellite, "Satellite", "PerSatellite"), "Satellites");
     tabs->addTab(PerTable(m_figures.perBroadcaster, "Provider", "PerProvider"), "Providers");
+
+    tabs->addTab(FindingsPage(m_findings), "Check");
 
     auto* duplicates = new QWidget;
     auto* dupLayout = new QVBoxLayout(duplicates);

@@ -1,12 +1,13 @@
 // The Information dialog: the whole list at a glance, read-only. The header
 // form and the product; for each table its rows and how full its block is;
 // TV, radio, locked, skipped and scrambled counts; channels per satellite
-// and per provider; and the duplicate channels in their groups, with a
+// and per provider; what the list check finds; and the duplicate channels in their groups, with a
 // button that selects them in the channel lists (the dialog then closes with
 // IDOK and SelectDuplicates() says so). It runs through the UI seam like the
 // maker's dialogs, so tests read what it was given and answer for the user.
 #pragma once
 
+#include "document/ListCheck.h"
 #include "document/Statistics.h"
 #include "qtkit/vxui/VxDialog.h"
 
@@ -32,6 +33,9 @@ public:
     void SetFigures(Statistics figures, const CZorvDB& db);
     const Statistics& Figures() const { return m_figures; }
     const std::vector<std::vector<Member>>& Groups() const { return m_groups; }
+    // What the list check finds, the same findings Save and Send ask about.
+    void SetFindings(std::vector<ListFinding> findings) { m_findings = std::move(findings); }
+    const std::vector<ListFinding>& Findings() const { return m_findings; }
 
     // The user asked for the duplicates to be selected in the lists.
     bool SelectDuplicates() const { return m_bSelectDuplicates; }
@@ -47,6 +51,7 @@ protected:
 private:
     Statistics m_figures;
     std::vector<std::vector<Member>> m_groups;
+    std::vector<ListFinding> m_findings;
     bool m_bSelectDuplicates = false;
 };
 

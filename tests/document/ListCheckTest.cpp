@@ -153,6 +153,24 @@ TEST_F(ListCheck, ListsOverTheReceiversCapacityAreFound) {
     EXPECT_EQ(found.at(ListProblem::OverCapacity), 3u + 4700u - 4608u);
 }
 
+// The question before a save lists what the check finds, but a list that the
+// save refuses for its size gets no question first: only the refusal.
+TEST_F(ListCheck, TheQuestionBeforeWritingLeavesTheCapacityRefusalAlone) {
+    const FlashGeometry geometry = FlashGeometry::FromPolicy();
+    EXPECT_TRUE(FindingsBeforeWriting(db, kSatellite, geometry).empty());
+    AddChannel(db, Ch{"Twin"}.Num(1).On(1, 1));
+    const auto asked = FindingsBeforeWriting(db, kSatellite, geometry);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].problem, ListProblem::DuplicateNumber);
+    EXPECT_EQ(ListFindingsText(asked),
+              "2 channels share a number with another channel of their kind\n"
+              "    TV 1 One; TV 1 Twin\n");
+    for (int i = 0; i < 4700; ++i)
+        AddChannel(db, Ch{"Filler " + std::to_string(i)}.Num(static_cast<WORD>(10 + i)).On(1, 1));
+    EXPECT_TRUE(FindingsBeforeWriting(db, kSatellite, geometry).empty());
+    EXPECT_GE(CheckList(db, kSatellite, geometry).size(), 2u) << "the check itself sees both";
+}
+
 // Select duplicates takes every copy but the first in the list's order, so
 // Delete after it leaves one channel of each group.
 TEST(DuplicatesToRemove, KeepsTheLowestNumberOfEachGroup) {

@@ -105,6 +105,34 @@ protected:
 
 // ---- Information ---------------------------------------------------------------------
 
+TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
+    Open();
+    {
+        const auto form = Form(ShowInformation());
+        auto& tree = In<QTreeWidget>(*form, "ListFindings");
+        ASSERT_EQ(tree.topLevelItemCount(), 1);
+        EXPECT_EQ(tree.topLevelItem(0)->text(0), "The list check finds no problem.");
+    }
+    CZorvDB& db = TheZorvDB();
+    auto twin = NewRecord<Channel_Info_Tag>();
+    *twin = *db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    const WORD number = twin->ProgramNum;
+    db.AddIndexed(kTableChannel, std::move(twin));
+
+    const CDlgInformation& shown = ShowInformation();
+    ASSERT_EQ(shown.Findings().size(), 1u);
+    EXPECT_EQ(shown.Findings()[0].problem, ListProblem::DuplicateNumber);
+    const auto form = Form(shown);
+    auto& tree = In<QTreeWidget>(*form, "ListFindings");
+    ASSERT_EQ(tree.topLevelItemCount(), 1);
+    const QTreeWidgetItem* top = tree.topLevelItem(0);
+    EXPECT_EQ(top->text(0), "2 channels share a number with another channel of their kind");
+    ASSERT_EQ(top->childCount(), 2);
+    EXPECT_TRUE(top->child(0)->text(0).startsWith("TV " + QString::number(number) + " "))
+        << top->child(0)->text(0).toStdString();
+    EXPECT_EQ(top->child(0)->text(0), top->child(1)->text(0)) << "the channel and its twin";
+}
+
 TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
     Open();
     const CDlgInformation& shown = ShowInformation();

@@ -297,8 +297,19 @@ TEST_F(Editor, DroppedFilesOpenTheFirstAndWorkbooksReplaceChannels) {
     c->Attributes = kAttrTV;
     c->SatID = 1;
     db.AddIndexed(kTableChannel, std::move(c));
+    // The channel names a transponder the list lacks: Cancel writes nothing,
+    // "Save anyway" writes the workbook.
     ui.NextSaveFileName(QString::fromStdString(xls));
     frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), texts::kListCheckBeforeSave);
+    EXPECT_TRUE(ui.messages[0].informative.contains("TV 0 Only one"))
+        << ui.messages[0].informative.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(xls)) << "Cancel writes nothing";
+    ui.NextSaveFileName(QString::fromStdString(xls));
+    ui.NextAnswer(IUiSeam::IDOK);
+    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(xls));
     frame->OpenPath(kExample);
     ASSERT_GT(TV().GetRowCount(), 2);
     frame->OpenPath(QString::fromStdString(xls));

@@ -329,6 +329,33 @@ TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
     EXPECT_EQ(WorkingCopy(), before);
 }
 
+TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
+    Start(ui);
+    ui.NextOpenFileName(QString::fromStdString(kExample));
+    Command("ID_FILE_OPEN").trigger();
+    const Bytes before = WorkingCopy();
+    CZorvDB& db = TheZorvDB();
+    const auto* first = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+    auto twin = NewRecord<Channel_Info_Tag>();
+    *twin = *first; // the same kind on the same number
+    db.AddIndexed(kTableChannel, std::move(twin));
+
+    Command("ID_SEND_DB").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.toStdString(), texts::kListCheckBeforeSend);
+    EXPECT_EQ(ui.messages[0].proceed, "Send anyway");
+    EXPECT_TRUE(ui.messages[0].informative.startsWith(
+        "2 channels share a number with another channel of their kind"))
+        << ui.messages[0].informative.toStdString();
+    EXPECT_TRUE(ui.ShownDialogs().empty()) << "Cancel sends nothing";
+    EXPECT_EQ(WorkingCopy(), before) << "and writes nothing";
+
+    ui.NextAnswer(IUiSeam::IDOK);
+    Command("ID_SEND_DB").trigger();
+    EXPECT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u) << "Send anyway goes on";
+    EXPECT_NE(WorkingCopy(), before);
+}
+
 TEST_F(EditorLink, FailedSaveBeforeSendSaysSo) {
     Start(ui);
     ui.NextOpenFileName(QString::fromStdString(kExample));

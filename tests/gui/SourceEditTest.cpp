@@ -603,7 +603,16 @@ TEST_F(SourceEditing, DeletingABroadcasterKeepsItsChannelsReferences) {
 
     ExpectOneUndoRestores(before, "undone.bin");
     Redo();
+    // The channels now name a provider the list lacks: the save says so and
+    // goes on when the user answers "Save anyway".
+    const std::size_t asked = ui.messages.size();
+    ui.NextAnswer(IUiSeam::IDOK);
     ExpectSaveAndReloadKeepChannels("deleted.bin");
+    ASSERT_GT(ui.messages.size(), asked);
+    EXPECT_EQ(ui.messages[asked].proceed, "Save anyway");
+    EXPECT_TRUE(ui.messages[asked].informative.startsWith(
+        QString::number(onTelenor) + " channels name a provider the list does not have"))
+        << ui.messages[asked].informative.toStdString();
     EXPECT_EQ(RowCount<Broadcast_Info_Tag>(kTableBroadcast), 5);
 }
 
