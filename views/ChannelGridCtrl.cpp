@@ -81,8 +81,15 @@ long CChannelGridCtrl::CellNumber(std::uint32_t key, int col) const {
     return ParseCellNumber(CellText(key, col));
 }
 
+void CChannelGridCtrl::Empty() {
+    m_bEmptied = true;
+    ClearRows();
+    emit Emptied(); // also when there were no rows to remove
+}
+
 void CChannelGridCtrl::Rebuild() {
     ++m_nFills;
+    m_bEmptied = false;
     // The rows are the keys of the channels on show, in display order; their
     // cells are read from the records when drawn, so a rebuild makes no text
     // and reaches the view as one reset.

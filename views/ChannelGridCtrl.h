@@ -38,6 +38,10 @@ public:
     void FilterByBroadcast(std::uint32_t key);
     void FilterByFavorite(int which, int value);
     void Rebuild(); // with the current filter
+    // After a delete of what the other panes chose: no rows, and the lists
+    // say that nothing is chosen until the next choice or rebuild.
+    void Empty();
+    bool IsEmptied() const { return m_bEmptied; }
     const ChannelFilter& Filter() const { return m_filter; }
     // The search field's text in the names' code page, on top of the filter;
     // none when the text holds a character no name can hold (nothing
@@ -73,6 +77,9 @@ public:
     void OnLButtonDblClk(const QPoint& point) override;
     // What the commands need to know of this list.
     ChannelListState ListState() const;
+
+signals:
+    void Emptied();
 
 private:
     void ReorderFavorite(std::uint32_t dropKey);
@@ -116,6 +123,7 @@ private:
 
     bool m_bTV;
     int m_nFills = 0;
+    bool m_bEmptied = false;
     ChannelFilter m_filter;
     QuickNameFilter m_quick;
     bool m_bQuickMatchesNothing = false;

@@ -41,6 +41,7 @@ CChannelListBar::CChannelListBar(QWidget& pane, CChannelGridCtrl& tv, CChannelGr
         connect(model, &QAbstractItemModel::modelReset, this, &CChannelListBar::UpdateStatus);
         connect(model, &QAbstractItemModel::rowsInserted, this, &CChannelListBar::UpdateStatus);
         connect(model, &QAbstractItemModel::rowsRemoved, this, &CChannelListBar::UpdateStatus);
+        connect(grid, &CChannelGridCtrl::Emptied, this, &CChannelListBar::UpdateStatus);
     }
     UpdateStatus();
 }
@@ -73,8 +74,9 @@ void CChannelListBar::ApplyQuickFilter(const QString& text) {
 void CChannelListBar::UpdateStatus() {
     const ChannelFilterText filter =
         DescribeChannelFilter(TheZorvDB(), m_tv.Filter(), m_nProductType);
-    QString text = QString::fromStdString(filter.kind);
-    if (!filter.name.empty())
+    QString text =
+        m_tv.IsEmptied() ? QString("Nothing chosen") : QString::fromStdString(filter.kind);
+    if (!m_tv.IsEmptied() && !filter.name.empty())
         text += ": " + AnsiFieldText(filter.name.data(), filter.name.size());
     if (!m_pField->text().isEmpty())
         text += QString(", names with \u201C%1\u201D").arg(m_pField->text());

@@ -25,12 +25,14 @@ CFAVTreeCtrl::CFAVTreeCtrl(const ViewContext& context, QWidget* parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* now, QTreeWidgetItem*) {
-                if (!m_bDragOver && !m_bFilling && now)
+                if (!m_bDragOver && !m_bFilling && !m_bPressing && now)
                     NodeChosen(now);
             });
-    // A press on a node filters again even when it is already the current one.
+    // A press on a node, root or child, filters again even when it is
+    // already the current one: the only way back to unfiltered lists after
+    // another pane has filtered them.
     connect(this, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item, int) {
-        if (!m_bDragOver && item && item->parent())
+        if (!m_bDragOver && item)
             NodeChosen(item);
     });
     connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
@@ -39,6 +41,12 @@ CFAVTreeCtrl::CFAVTreeCtrl(const ViewContext& context, QWidget* parent)
     });
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item, int) { RenameWithDialog(item); });
+}
+
+void CFAVTreeCtrl::mousePressEvent(QMouseEvent* event) {
+    m_bPressing = true;
+    QTreeWidget::mousePressEvent(event);
+    m_bPressing = false;
 }
 
 void CFAVTreeCtrl::Fill() {

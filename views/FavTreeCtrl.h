@@ -30,6 +30,9 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // A press chooses its node once, through itemPressed, whether or not
+    // the node was already the current one.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void NodeChosen(QTreeWidgetItem* item);
@@ -40,6 +43,7 @@ private:
     EditSession& m_session;
     bool m_bDragOver = false;
     bool m_bFilling = false;
+    bool m_bPressing = false;
 };
 
 inline constexpr const char* kGenreNames[16] = {

@@ -186,7 +186,7 @@ void CLeftTopView::Refill(TableMask tables) {
 }
 
 void CLeftTopView::ClearTransponderGrid() {
-    m_pTPGrid->ClearRows();
+    m_pTPGrid->Empty();
 }
 
 void CLeftTopView::MoveTranspondersToSatellite(std::uint32_t satelliteKey) {
@@ -325,7 +325,7 @@ void CRightView::FilterByBroadcast(std::uint32_t key) {
     Both([&](CChannelGridCtrl& g) { g.FilterByBroadcast(key); });
 }
 void CRightView::ClearLists() {
-    Both([](CChannelGridCtrl& g) { g.ClearRows(); });
+    Both([](CChannelGridCtrl& g) { g.Empty(); });
 }
 void CRightView::Refill(TableMask tables) {
     if (tables & ~(TableBit(kTableFavorite) | TableBit(kTableScratch)))

@@ -35,6 +35,12 @@ public:
     void FilterBySatellite(std::uint32_t satelliteKey);
     // Rebuilds the rows for the satellite shown now.
     void Refill() { Fill(); }
+    // After its satellite was deleted: no rows, and no satellite kept for
+    // the next refill, whose IDs the cascade has moved.
+    void Empty() {
+        m_nSatellite = 0;
+        ClearRows();
+    }
     // The dragged transponders move to satellite `satKey` (its key, 8 bits).
     void MoveSelectedToSatellite(std::uint32_t satKey);
     void OnLButtonDblClk(const QPoint& point) override;

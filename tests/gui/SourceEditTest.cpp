@@ -18,6 +18,7 @@
 #include "tests/image/ImageBuilder.h"
 
 #include <QAbstractItemModelTester>
+#include <QLabel>
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
@@ -430,6 +431,54 @@ TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
     Redo();
     ExpectSaveAndReloadKeepChannels("deleted.bin");
     EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - onHotBird);
+}
+
+// The emptied lists do not name the deleted satellite (or the one that took
+// its ID); a press on a root of the favourite tree filters again even when
+// that root is already the current node, as a press on a child does.
+TEST_F(SourceEditing, AfterADeleteNothingIsChosenAndTheTreesRootsFilterAgain) {
+    Open();
+    auto& status = *frame->findChild<QLabel*>("ChannelsStatus");
+    auto& tree = Tree();
+    const int tv = CountChannels([](const Channel_Info_Tag& c) { return IsTV(c); });
+    auto press = [&](QTreeWidgetItem* node) {
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+        QCoreApplication::processEvents();
+    };
+
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
+    ASSERT_TRUE(status.text().startsWith("Satellite: ")) << status.text().toStdString();
+    ui.NextAnswer(IUiSeam::IDYES);
+    Choose(Sat(), 2, 3, kSourceDelete);
+    EXPECT_EQ(status.text(), "Nothing chosen \u2014 0 TV / 0 radio");
+    EXPECT_EQ(TP().GetRowCount(), 1);
+
+    press(tree.FavoriteRoot());
+    EXPECT_LT(TV().GetRowCount(), tv + 1) << "the satellite's channels went with it";
+    const int left = CountChannels([](const Channel_Info_Tag& c) { return IsTV(c); });
+    EXPECT_EQ(TV().GetRowCount(), left + 1);
+    EXPECT_TRUE(status.text().startsWith("All")) << status.text().toStdString();
+
+    // The root is current now; a satellite chosen elsewhere, then the same root.
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 1);
+    ASSERT_LT(TV().GetRowCount(), left + 1);
+    ASSERT_EQ(tree.currentItem(), tree.FavoriteRoot());
+    const int fills = TV().FillCount();
+    press(tree.FavoriteRoot());
+    EXPECT_EQ(TV().GetRowCount(), left + 1) << "the current root filters again";
+    EXPECT_EQ(TV().FillCount(), fills + 1) << "once";
+
+    press(tree.GenreRoot());
+    EXPECT_TRUE(status.text().startsWith("Genre")) << status.text().toStdString();
+    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 1);
+    ASSERT_TRUE(status.text().startsWith("Satellite")) << status.text().toStdString();
+    press(tree.GenreRoot());
+    EXPECT_TRUE(status.text().startsWith("Genre")) << status.text().toStdString();
+
+    // A child that is not current yet: chosen once, not twice.
+    const int before = TV().FillCount();
+    press(tree.FavoriteRoot()->child(1));
+    EXPECT_EQ(TV().FillCount(), before + 1);
 }
 
 // ---- Transponders ----------------------------------------------------------------------
