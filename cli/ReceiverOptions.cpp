@@ -74,6 +74,34 @@ void ReceiverOptions::Apply() const {
         SetFlashCHBlockInfo((*ch)[0], (*ch)[1], (*ch)[2], (*ch)[3]);
 }
 
+bool ReceiverOptions::ChangesGeometry() const {
+    return productList || byteOrder || sectorSize || maxMux || productType || mmi || sat || brd ||
+           tp || ch;
+}
+
+std::string ReceiverAssumed(const ReceiverOptions& options) {
+    const ReceiverProfile& used = options.profile ? *options.profile : DefaultReceiverProfile();
+    std::string text =
+        std::string(used.name) + (options.profile ? " (--receiver)" : " (the start-up receiver)");
+    if (options.ChangesGeometry())
+        text += ", changed by the options";
+    return text;
+}
+
+std::string ReceiverChoiceNote(const ReceiverOptions& options,
+                               const std::optional<std::string>& editorChoice) {
+    if (options.profile || options.ChangesGeometry() || !editorChoice)
+        return {};
+    const ReceiverProfile* editor = FindReceiverProfile(*editorChoice);
+    const ReceiverProfile& used = DefaultReceiverProfile();
+    if (!editor || editor->name == used.name)
+        return {};
+    const std::string chosen(editor->name);
+    return "velmar-cli: note: reading as the start-up receiver \"" + std::string(used.name) +
+           "\"; the editor is set to \"" + chosen + "\". Choose with --receiver NAME (--receiver " +
+           chosen + " reads as the editor does).";
+}
+
 bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& index,
                           ReceiverOptions& out, std::string& error) {
     struct Number {

@@ -19,7 +19,22 @@ struct ReceiverOptions {
     std::optional<std::vector<int>> mmi, sat, brd, tp, ch;
 
     void Apply() const;
+    // Any geometry option given, with or without --receiver.
+    bool ChangesGeometry() const;
 };
+
+// The receiver a command reads as, in words for info and for the note below:
+// "satellite (the start-up receiver)", "cable (--receiver)", and ", changed
+// by the options" when geometry options were given.
+std::string ReceiverAssumed(const ReceiverOptions& options);
+
+// When the command line chose no receiver but the editor's configuration
+// dialog saved one other than the start-up receiver: one line for stderr
+// that says which receiver the command reads as, which one the editor is set
+// to, and how to choose. Empty otherwise (also for a saved name that no
+// profile has, which the editor ignores too).
+std::string ReceiverChoiceNote(const ReceiverOptions& options,
+                               const std::optional<std::string>& editorChoice);
 
 // Parses options from args[index] on, stopping at the first non-option (the
 // command). On an error returns false with a message in `error`.

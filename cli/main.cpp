@@ -18,6 +18,7 @@
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
 #include "image/ImageFile.h"
+#include "platform/EditorSettings.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
@@ -117,7 +118,7 @@ int SaveFailed(const SaveReport& report) {
     return 1;
 }
 
-void PrintInfo(const std::string& image) {
+void PrintInfo(const std::string& image, const ReceiverOptions& options) {
     const CZorvDB& db = TheZorvDB();
     std::printf("%s\n", g_pStreams ? g_pStreams->Shown(image).c_str() : image.c_str());
     std::printf("  header form   %s\n",
@@ -144,6 +145,7 @@ void PrintInfo(const std::string& image) {
     }
     std::printf("    TV / radio      %u / %u (%u locked)\n", tv, radio, locked);
     std::printf("  highest TPID  %u\n", static_cast<unsigned>(g_nMaxTPID));
+    std::printf("  read as       %s\n", ReceiverAssumed(options).c_str());
 }
 
 // Which operands of a command may be "-": inputs read from standard input,
@@ -230,6 +232,8 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         return WriteStandardOutput(DumpWorkbookJson()) ? 0 : 1;
     }
     options.Apply();
+    if (const std::string note = ReceiverChoiceNote(options, EditorReceiverChoice()); !note.empty())
+        std::cerr << note << "\n";
     std::string layoutProblem;
     if (!FlashGeometry::FromPolicy().Valid(&layoutProblem))
         return Usage(layoutProblem);
@@ -245,7 +249,7 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
                 InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB())))
             return 1;
     } else if (command == "info") {
-        PrintInfo(operands[0]);
+        PrintInfo(operands[0], options);
     } else if (command == "dump") {
         if (!WriteStandardOutput(DumpJson(GetProductType())))
             return 1;

@@ -146,3 +146,48 @@ TEST(ReceiverCli, ManualPageNamesEveryProfile) {
         EXPECT_NE(page.find(roff), std::string::npos) << p.name;
     }
 }
+
+// When the editor is set to another receiver, a command that reads an image
+// says so on stderr; info names the receiver it read as in every case.
+TEST(ReceiverCli, TheEditorsReceiverChoiceIsNamedNotFollowed) {
+    const auto config =
+        std::filesystem::temp_directory_path() / ("velmar-config-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(config / "Velmar");
+    const std::string env = "XDG_CONFIG_HOME=" + config.string() + " ";
+    const std::string note =
+        "velmar-cli: note: reading as the start-up receiver \"satellite\"; the editor is set to "
+        "\"cable\". Choose with --receiver NAME (--receiver cable reads as the editor does).\n";
+
+    Outcome run = Cli("info " + kSatellite, env);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "") << "no settings file: nothing to say";
+    EXPECT_NE(run.out.find("  read as       satellite (the start-up receiver)\n"),
+              std::string::npos)
+        << run.out;
+
+    // As the editor's settings hold it (GroupName, key=value).
+    std::ofstream(config / "Velmar" / "Velmar.conf") << "[VXUI]\nGridColumn=1\nReceiver=cable\n";
+    run = Cli("info " + kSatellite, env);
+    EXPECT_EQ(run.status, 0) << "the default stays: the output is reproducible";
+    EXPECT_EQ(run.err, note);
+    EXPECT_NE(run.out.find("read as       satellite (the start-up receiver)"), std::string::npos);
+    EXPECT_EQ(Cli("check " + kSatellite, env).err, note);
+    EXPECT_EQ(Cli("dump " + kSatellite, env).err, note);
+
+    run = Cli("--receiver cable info " + kCable, env);
+    EXPECT_EQ(run.err, "") << "a chosen receiver needs no note";
+    EXPECT_NE(run.out.find("read as       cable (--receiver)"), std::string::npos) << run.out;
+    run = Cli("--product-list 2 info " + kSatellite, env);
+    EXPECT_EQ(run.err, "") << "nor does a chosen geometry";
+    EXPECT_NE(run.out.find("(the start-up receiver), changed by the options"), std::string::npos);
+    EXPECT_EQ(Cli("dump-xls -", env).err.find("note:"), std::string::npos)
+        << "a workbook alone is read as no receiver";
+
+    // The start-up receiver saved, or a name no profile has: nothing to say.
+    std::ofstream(config / "Velmar" / "Velmar.conf") << "[VXUI]\nReceiver=satellite\n";
+    EXPECT_EQ(Cli("info " + kSatellite, env).err, "");
+    std::ofstream(config / "Velmar" / "Velmar.conf")
+        << "[Other]\nReceiver=cable\n[VXUI]\nReceiver=nope\n";
+    EXPECT_EQ(Cli("info " + kSatellite, env).err, "");
+    std::filesystem::remove_all(config);
+}

@@ -8,6 +8,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
+#include "platform/EditorSettings.h"
 #include "qtkit/QtUiSeam.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -192,6 +194,14 @@ TEST_F(CaptionEntries, LeftCtrlOpensTheConfigurationThenAsksForARestart) {
     // The next start takes the choice.
     const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
     EXPECT_EQ(saved.receiver, "cable");
+    // velmar-cli reads the same file without Qt: what QSettings wrote is what
+    // its reader finds.
+    {
+        QFile file(QSettings("Velmar", "Velmar").fileName());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string text = file.readAll().toStdString();
+        EXPECT_EQ(IniValue(text, "VXUI", "Receiver"), std::optional<std::string>("cable")) << text;
+    }
     EXPECT_EQ(saved.gridColumn, 1);
     frame.reset();
     const ReceiverProfile next = ChooseReceiver(nullptr, saved.receiver, saved.gridColumn);
