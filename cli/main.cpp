@@ -12,6 +12,7 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "document/Document.h"
 #include "document/ListCheck.h"
 #include "document/WorkbookImport.h"
 #include "document/WorkingCopy.h"
@@ -80,10 +81,22 @@ std::vector<ListFinding> Findings() {
 
 // What a list that is about to be written would take to the receiver broken:
 // said on stderr; the command goes on as before.
-void WarnAboutList() {
-    const auto findings = Findings();
+void WarnAbout(const std::vector<ListFinding>& findings) {
     if (!findings.empty())
         std::cerr << "velmar-cli: warning: the list has problems:\n" << ListFindingsText(findings);
+}
+
+void WarnAboutList() {
+    WarnAbout(Findings());
+}
+
+// send IMAGE: the image goes byte for byte, but a list the check flags is
+// said first, as save says it. A file that is no image is sent unsaid.
+void WarnBeforeSend(const std::string& path) {
+    CDocument image;
+    if (ReadImageDocument(path, ImageForm::Convert, CurrentImageValues(), image) != 1)
+        return;
+    WarnAbout(CheckList(image.Store(), GetProductType(), FlashGeometry::FromPolicy()));
 }
 
 // check IMAGE|WORKBOOK: the findings, and 1 when there are any.
@@ -212,8 +225,13 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         PrintReceiverProfiles(text);
         return WriteStandardOutput(text.str()) ? 0 : 1;
     }
-    if (IsLinkCommand(command))
+    if (IsLinkCommand(command)) {
+        if (command == "send") {
+            options.Apply();
+            WarnBeforeSend(line.link.file);
+        }
         return RunLinkCommand(command, line.link);
+    }
     const bool json = line.json;
     if (const int status = StreamOperands(command, operands, streams); status != 0)
         return status;

@@ -95,6 +95,13 @@ TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
     EXPECT_NE(run.err.find("velmar-cli: warning: the list has problems:"), std::string::npos)
         << run.err;
     EXPECT_TRUE(fs::exists(Path("copy.bin")));
+    // send says it before the line is tried (here a port nobody listens on).
+    run = Cli("send --tcp 127.0.0.1:1 " + broken);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.find("velmar-cli: warning: the list has problems:\n2 channels share"), 0u)
+        << run.err;
+    run = Cli("send --tcp 127.0.0.1:1 " + kExample);
+    EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
 }
 
 TEST_F(CheckCli, AChannelOnASatelliteTheListLacksIsNamedAfterAnEditScript) {
