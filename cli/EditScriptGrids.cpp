@@ -81,6 +81,20 @@ std::string RunRecordGrid(const ScriptArgs& a, CZorvDB& db, const RecordGrid<R>&
     return {};
 }
 
+// A broadcaster's name from the rest of the line: refused when empty, or
+// when it does not fit the record (as a channel's or satellite's name is),
+// never cut short.
+std::string BroadcasterName(const ScriptArgs& a, std::size_t from, std::string& name) {
+    const std::string given = RestOfLine(a, from);
+    if (auto problem = ToAnsi(given, name); !problem.empty())
+        return problem;
+    if (auto problem = CheckBroadcastName(name); !problem.empty())
+        return problem;
+    if (name.size() > kBroadcastNameMax)
+        return "the name " + Quoted(given) + " is too long for a broadcaster";
+    return {};
+}
+
 std::span<const std::uint32_t> One(const std::uint32_t& key) {
     return {&key, 1};
 }
@@ -193,9 +207,7 @@ std::string CEditScript::Broadcast(const Args& a) {
     const std::vector<std::uint32_t> rows = BroadcastGridKeys(db);
     std::string name;
     if (verb == "new") {
-        if (auto problem = ToAnsi(RestOfLine(a, 2), name); !problem.empty())
-            return problem;
-        if (auto problem = CheckBroadcastName(name); !problem.empty())
+        if (auto problem = BroadcasterName(a, 2, name); !problem.empty())
             return problem;
         // 1 + the ID in the grid's last row, as the editor's grid stands
         // unsorted in table order.
@@ -212,9 +224,7 @@ std::string CEditScript::Broadcast(const Args& a) {
     if (!problem.empty())
         return problem;
     if (verb == "update") {
-        if (auto bad = ToAnsi(RestOfLine(a, 3), name); !bad.empty())
-            return bad;
-        if (auto bad = CheckBroadcastName(name); !bad.empty())
+        if (auto bad = BroadcasterName(a, 3, name); !bad.empty())
             return bad;
         RunRenameBroadcast(m_session, key, name);
     } else if (verb == "delete") {

@@ -281,6 +281,17 @@ TEST_F(EditScript, SourceGridCommands) {
     EXPECT_EQ(Run("broadcast description 7\n"), 2);
 }
 
+TEST_F(EditScript, AnOverLongBroadcasterNameIsRefusedNotCut) {
+    const std::size_t before = TheZorvDB().Size(kTableBroadcast);
+    EXPECT_EQ(Run("broadcast new " + std::string(17, 'B') + "\n"), 2);
+    EXPECT_NE(err.str().find("is too long for a broadcaster"), std::string::npos) << err.str();
+    EXPECT_EQ(TheZorvDB().Size(kTableBroadcast), before);
+    // Sixteen characters still fit, and a rename past them leaves the name.
+    ASSERT_EQ(Run("broadcast new " + std::string(16, 'B') + "\n"), 0) << err.str();
+    EXPECT_EQ(Run("broadcast update 1 " + std::string(10u << 20, 'x') + "\n"), 2);
+    EXPECT_NE(err.str().find("is too long for a broadcaster"), std::string::npos);
+}
+
 // ---- Through the tool ---------------------------------------------------------------------
 
 struct Outcome {
