@@ -27,6 +27,8 @@ commands:
   check [--json] IMAGE|IN.xls  the list check: numbers taken twice, references to
                         what the list lacks, favourite positions, names, capacity;
                         exit status 1 when it finds anything, 0 when none
+  diff [--json] A B     the differences between two lists (images or workbooks);
+                        exit status 0 the same, 1 different, 2 trouble
   edit IMAGE SCRIPT OUT open IMAGE, run the editing commands of SCRIPT ("-": standard
                         input) and save to OUT as the editor's Save does (see below)
   receivers             the receiver profiles that --receiver names
@@ -105,6 +107,16 @@ const CommandSpec kSpecs[] = {
      "names the receiver cannot show, tables over its capacity. Prints each finding\n"
      "with the first channels it concerns (--json: as JSON) and exits 1 when there\n"
      "is any, 0 when there is none, 2 when the file cannot be read.\n",
+     Extra::Receiver},
+    {"diff", "[--json] ", "A B",
+     "The differences between the lists A and B, each an image or a workbook (.xls):\n"
+     "channels only in one of them, and for channels in both (matched by service ids,\n"
+     "then by name within TV or radio) a changed number, name, tuning (satellite,\n"
+     "transponder, PIDs), lock, skip or scrambled flag or favourite lists; satellites\n"
+     "(by position) and transponders (by frequency within 2 MHz, same polarisation)\n"
+     "only in one list or changed. One line a difference under a heading per group\n"
+     "with its count (--json: as JSON). Exit status 0 when the lists are the same\n"
+     "(nothing printed), 1 when they differ, 2 when one cannot be read.\n",
      Extra::Receiver},
     {"edit", "", "IMAGE SCRIPT OUT",
      "Open IMAGE, run the editing commands of SCRIPT and save to OUT as the editor's\n"
@@ -268,7 +280,8 @@ Parsed ParseOnce(const std::vector<std::string>& args) {
             // Receiver options may follow the command too.
             sub->fallthrough();
         }
-        if (std::string(entry.name) == "info" || std::string(entry.name) == "check")
+        if (std::string(entry.name) == "info" || std::string(entry.name) == "check" ||
+            std::string(entry.name) == "diff")
             sub->add_flag("--json", p.json);
         subs[entry.name] = sub;
     }

@@ -1,5 +1,6 @@
 #include "cli/EditScript.h"
 
+#include "cli/DiffCommand.h"
 #include "cli/ScriptWords.h"
 #include "cli/TextCodec.h"
 #include "contracts/Policy.h"
@@ -131,6 +132,12 @@ std::string CEditScript::Dispatch(const Args& a) {
         return DropTransponder(a);
     if (c == "apply-order")
         return ApplyOrder(a);
+    if (c == "merge") {
+        std::string problem = RunMergeScriptLine(m_session, a, m_out);
+        if (problem.empty())
+            RebuildLists();
+        return problem;
+    }
     return "unknown command " + Quoted(c);
 }
 

@@ -312,6 +312,8 @@ filter, rows and selection); rows are 1-based as the list numbers them.
   drop-transponder R satellite KEY  transponder row R dropped on that satellite
   apply-order FILE                  numbers and favourites from a reference image or
                                     workbook, matched by service ids, then by name
+  merge FILE [tv|radio|all]         adds the channels only FILE (an image or workbook)
+                                    has, with their satellites, transponders, providers
 Messages the editor would show go to stderr in its words. An unknown command,
 a bad field name or value, a row out of range or an editor error stops the
 script with exit status 2 and the line number; nothing is saved then. OUT is

@@ -1,6 +1,7 @@
 // velmar-cli: loads and saves receiver images the way the editor does, for
 // scripts and batch work.
 #include "cli/CommandLine.h"
+#include "cli/DiffCommand.h"
 #include "cli/EditScript.h"
 #include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
@@ -233,6 +234,15 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         return RunLinkCommand(command, line.link);
     }
     const bool json = line.json;
+    if (command == "diff") {
+        // Two files read as they are ("-" is no standard input here).
+        options.Apply();
+        std::string layout;
+        if (!FlashGeometry::FromPolicy().Valid(&layout))
+            return Usage(layout);
+        FlagPrompt prompt(options.yes);
+        return RunDiffCommand(operands[0], operands[1], json, &prompt);
+    }
     if (const int status = StreamOperands(command, operands, streams); status != 0)
         return status;
     g_pStreams = &streams;

@@ -21,7 +21,7 @@ _velmar_cli() {
     local program=${COMP_WORDS[0]}
     COMPREPLY=()
 
-    local commands="info dump save export-h export-xls import-xls dump-xls edit receivers receive send"
+    local commands="info dump save export-h export-xls import-xls dump-xls diff edit receivers receive send"
     local value_options="--receiver --product-list --product-type --byte-order --sector-size"
     value_options+=" --max-mux --mmi --sat --brd --tp --ch"
     local link_value_options="--port --baud --tcp --listen --timeout"
@@ -67,7 +67,7 @@ _velmar_cli() {
 
     case $command in
     receivers) return 0 ;;
-    info)
+    info|diff)
         if [[ $cur == -* ]] && ((operands == 0)); then
             mapfile -t COMPREPLY < <(compgen -W "--json" -- "$cur")
             return 0

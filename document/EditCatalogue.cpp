@@ -13,6 +13,9 @@ constexpr TableMask kSatelliteCascade =
     TableBit(kTableSatellite) | TableBit(kTableTransponder) | kChannel;
 constexpr TableMask kTransponderCascade = TableBit(kTableTransponder) | kChannel;
 constexpr TableMask kCableMuxCascade = TableBit(kTableCableMux) | kChannel;
+// Channels with the satellites, transponders and providers they bring.
+constexpr TableMask kMergeTables =
+    kSatelliteCascade | TableBit(kTableBroadcast) | TableBit(kTableScratch);
 
 using K = KeyRenewal;
 using E = EditId;
@@ -70,6 +73,7 @@ constexpr std::array<EditEntry, kEditCount> kEntries{{
      "a script edits the image it was given; `velmar-cli import-xls` replaces an image's "
      "channels by a workbook's"},
     {E::ApplyOrder, "Apply Order", kChannel, K::Never, "apply-order", ""},
+    {E::MergeChannels, "Add to this list", kMergeTables, K::Always, "merge", ""},
 }};
 
 constexpr bool InIdOrder() {

@@ -54,6 +54,8 @@ enum class EditId : std::uint8_t {
     // Whole-table edits.
     ImportWorkbook,
     ApplyOrder,
+    // The channels only another list has, added with what they need.
+    MergeChannels,
     Count
 };
 

@@ -93,6 +93,40 @@ using NameKey = std::tuple<ServiceKind, std::string_view>;
 
 } // namespace
 
+ChannelMatching MatchReferenceChannels(std::span<const Channel_Info_Tag* const> channels,
+                                       std::span<const Channel_Info_Tag* const> reference,
+                                       bool showNum) {
+    const std::vector<const Channel_Info_Tag*> ref(reference.begin(), reference.end());
+    const std::vector<const Channel_Info_Tag*> list(channels.begin(), channels.end());
+    const std::vector<std::size_t> refOrder = NumberOrder(ref, showNum);
+    const std::vector<std::size_t> listOrder = NumberOrder(list, showNum);
+    std::vector<bool> taken(ref.size(), false);
+    ChannelMatching m;
+    m.match.assign(list.size(), kNoChannelMatch);
+
+    Pool<IdKey> byIds(
+        ref, refOrder,
+        [](const Channel_Info_Tag& r) { return IdKey(ServiceKindOf(r), ServiceIds(r)); },
+        [](const Channel_Info_Tag& r) { return ServiceIds(r) != 0; });
+    for (const std::size_t i : listOrder) {
+        if (ServiceIds(*list[i]) == 0)
+            continue;
+        m.match[i] = byIds.Take(IdKey(ServiceKindOf(*list[i]), ServiceIds(*list[i])), taken);
+        m.byIds += m.match[i] != kNoChannelMatch ? 1 : 0;
+    }
+    Pool<NameKey> byName(
+        ref, refOrder,
+        [](const Channel_Info_Tag& r) { return NameKey(ServiceKindOf(r), NameOf(r)); },
+        [](const Channel_Info_Tag& r) { return !NameOf(r).empty(); });
+    for (const std::size_t i : listOrder) {
+        if (m.match[i] != kNoChannelMatch || NameOf(*list[i]).empty())
+            continue;
+        m.match[i] = byName.Take(NameKey(ServiceKindOf(*list[i]), NameOf(*list[i])), taken);
+        m.byName += m.match[i] != kNoChannelMatch ? 1 : 0;
+    }
+    return m;
+}
+
 ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_Info_Tag> reference) {
     ReferenceOrderReport report;
     if (reference.empty()) {
@@ -111,32 +145,13 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
     for (auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
         list.push_back(&c);
 
-    const std::vector<std::size_t> refOrder = NumberOrder(ref, showNum);
     const std::vector<std::size_t> listOrder = NumberOrder(list, showNum);
-    std::vector<bool> taken(ref.size(), false);
-    constexpr std::size_t kNone = Pool<IdKey>::npos;
-    std::vector<std::size_t> match(list.size(), kNone);
-
-    Pool<IdKey> byIds(
-        ref, refOrder,
-        [](const Channel_Info_Tag& r) { return IdKey(ServiceKindOf(r), ServiceIds(r)); },
-        [](const Channel_Info_Tag& r) { return ServiceIds(r) != 0; });
-    for (const std::size_t i : listOrder) {
-        if (ServiceIds(*list[i]) == 0)
-            continue;
-        match[i] = byIds.Take(IdKey(ServiceKindOf(*list[i]), ServiceIds(*list[i])), taken);
-        report.matchedByIds += match[i] != kNone ? 1 : 0;
-    }
-    Pool<NameKey> byName(
-        ref, refOrder,
-        [](const Channel_Info_Tag& r) { return NameKey(ServiceKindOf(r), NameOf(r)); },
-        [](const Channel_Info_Tag& r) { return !NameOf(r).empty(); });
-    for (const std::size_t i : listOrder) {
-        if (match[i] != kNone || NameOf(*list[i]).empty())
-            continue;
-        match[i] = byName.Take(NameKey(ServiceKindOf(*list[i]), NameOf(*list[i])), taken);
-        report.matchedByName += match[i] != kNone ? 1 : 0;
-    }
+    constexpr std::size_t kNone = kNoChannelMatch;
+    const std::vector<const Channel_Info_Tag*> constList(list.begin(), list.end());
+    const ChannelMatching matching = MatchReferenceChannels(constList, ref, showNum);
+    const std::vector<std::size_t>& match = matching.match;
+    report.matchedByIds = matching.byIds;
+    report.matchedByName = matching.byName;
     report.notMatched =
         static_cast<std::uint32_t>(list.size()) - report.matchedByIds - report.matchedByName;
     report.referenceUnused =

@@ -5,9 +5,11 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 struct ReferenceOrderReport {
     std::uint32_t matchedByIds = 0;
@@ -19,6 +21,19 @@ struct ReferenceOrderReport {
 
     bool Applied() const { return error.empty(); }
 };
+
+// For each channel of a list, the reference channel it stands for.
+inline constexpr std::size_t kNoChannelMatch = static_cast<std::size_t>(-1);
+struct ChannelMatching {
+    std::vector<std::size_t> match; // index into the reference, or kNoChannelMatch
+    std::uint32_t byIds = 0, byName = 0;
+};
+
+// The matching below on its own: `channels` against `reference`, each in
+// its number order by CH# (ShowNum with `showNum`, else ProgramNum).
+ChannelMatching MatchReferenceChannels(std::span<const Channel_Info_Tag* const> channels,
+                                       std::span<const Channel_Info_Tag* const> reference,
+                                       bool showNum);
 
 // Matches the channels of `db` with `reference`, within the same kind (TV,
 // radio, neither): first by (OrgNetID, TSID, ServiceID) when one of them is

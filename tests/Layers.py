@@ -14,13 +14,15 @@ ALLOWED = {
     "xls": {"contracts", "image", "model", "platform"},
     "document": {"contracts", "image", "model", "platform", "xls"},
     "link": {"contracts", "image", "platform"},
-    "qtkit": {"contracts", "document", "image", "link", "model", "platform", "xls"},
-    "views": {"contracts", "document", "image", "model", "platform", "qtkit", "xls"},
-    "app": {"contracts", "document", "image", "link", "model", "platform", "qtkit", "views", "xls"},
-    "cli": {"contracts", "document", "image", "link", "model", "platform", "xls"},
-    "tools": {"contracts", "document", "image", "model", "platform", "xls"},
+    "compare": {"contracts", "document", "image", "model", "platform", "xls"},
+    "qtkit": {"compare", "contracts", "document", "image", "link", "model", "platform", "xls"},
+    "views": {"compare", "contracts", "document", "image", "model", "platform", "qtkit", "xls"},
+    "app": {"compare", "contracts", "document", "image", "link", "model", "platform", "qtkit",
+            "views", "xls"},
+    "cli": {"compare", "contracts", "document", "image", "link", "model", "platform", "xls"},
+    "tools": {"compare", "contracts", "document", "image", "model", "platform", "xls"},
 }
-CORE = {"platform", "contracts", "util", "model", "image", "xls", "document", "link"}
+CORE = {"platform", "contracts", "util", "model", "image", "xls", "document", "link", "compare"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]')
 
 problems = []

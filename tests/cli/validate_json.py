@@ -53,6 +53,15 @@ with tempfile.TemporaryDirectory() as tmp:
         (info, run("--receiver", "cable", "info", "--json", cable)),
         (info, run("info", "--json", named)),
     ]
+    # diff exits 1 when the lists differ, 0 when they are the same.
+    diff = schema("velmar-diff.schema.json")
+    for first, second, status in ((satellite, named, 1), (satellite, satellite, 0),
+                                  (satellite, workbook, 1)):
+        done = subprocess.run([cli, "diff", "--json", first, second], capture_output=True)
+        if done.returncode != status:
+            print(f"diff --json {first} {second}: status {done.returncode}")
+            sys.exit(1)
+        documents.append((diff, json.loads(done.stdout.decode("utf-8"))))
     for validator, document in documents:
         validator.validate(document)
     print(f"{len(documents)} documents valid")

@@ -71,6 +71,8 @@ const std::map<EditId, ScriptCase>& Cases() {
         {EditId::DeleteBroadcaster, {"", "broadcast delete 1"}},
         {EditId::RenameFavorite, {"", "favorite rename 2 Nachrichten"}},
         {EditId::ApplyOrder, {"select rows 5\ndrop row 2", "apply-order " + kSatellite}},
+        // The example's first channel deleted, then taken back from the example.
+        {EditId::MergeChannels, {"select rows 1\ndelete", "merge " + kSatellite}},
     };
     return cases;
 }

@@ -1,0 +1,394 @@
+#include "compare/ListCompare.h"
+
+#include "contracts/Policy.h"
+#include "document/Document.h"
+#include "model/ChannelIdentity.h"
+#include "model/ChannelRecords.h"
+#include "model/Product.h"
+#include "model/ReferenceOrder.h"
+#include "model/SatelliteRecords.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+std::string FieldText(const char* field, std::size_t size) {
+    const void* end = std::memchr(field, 0, size);
+    return {field, end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : size};
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Tenths of a degree eastwards as a position: "19.2E", "5.0W".
+std::string PositionText(WORD degree) {
+    const bool west = degree > 1800;
+    const int tenths = west ? 3600 - degree : degree;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + (west ? "W" : "E");
+}
+
+const char* Polarisation(const Transponder_Info_Tag& t) {
+    return (t.PolFEC & 1) ? "H" : "V";
+}
+
+// The first record of each id, as the lists' descriptions find them.
+struct Sources {
+    std::unordered_map<unsigned, const Satellite_Info_Tag*> satellite;
+    std::unordered_map<unsigned, const Transponder_Info_Tag*> transponder; // SatID << 8 | TPID
+
+    explicit Sources(const CZorvDB& db) {
+        for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
+            satellite.emplace(s.ID, &s);
+        for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
+            transponder.emplace(unsigned{t.SatID} << 8 | t.TPID, &t);
+    }
+    const Satellite_Info_Tag* SatelliteOf(const Channel_Info_Tag& c) const {
+        const auto it = satellite.find(c.SatID);
+        return it == satellite.end() ? nullptr : it->second;
+    }
+    const Transponder_Info_Tag* TransponderOf(const Channel_Info_Tag& c) const {
+        const auto it = transponder.find(unsigned{c.SatID} << 8 | c.TPID);
+        return it == transponder.end() ? nullptr : it->second;
+    }
+};
+
+std::string SatelliteText(const Satellite_Info_Tag& s) {
+    return "satellite " + PositionText(s.Degree);
+}
+
+std::string SatelliteName(const Satellite_Info_Tag& s) {
+    return Quoted(FieldText(s.Name, sizeof s.Name));
+}
+
+std::string TransponderText(WORD degree, const Transponder_Info_Tag& t) {
+    return "transponder " + PositionText(degree) + " " + std::to_string(t.Frequency) + " " +
+           Polarisation(t);
+}
+
+std::string TransponderValues(const Transponder_Info_Tag& t) {
+    return std::to_string(t.Frequency) + " " + Polarisation(t) + " " +
+           std::to_string(t.SymbolRate) + " FEC " + std::to_string(t.PolFEC >> 4);
+}
+
+const char* KindText(const Channel_Info_Tag& c) {
+    switch (ServiceKindOf(c)) {
+    case ServiceKind::TV:
+        return "TV";
+    case ServiceKind::Radio:
+        return "radio";
+    default:
+        return "other";
+    }
+}
+
+int KindRank(const Channel_Info_Tag& c) {
+    switch (ServiceKindOf(c)) {
+    case ServiceKind::TV:
+        return 0;
+    case ServiceKind::Radio:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+WORD Number(const Channel_Info_Tag& c, bool showNum) {
+    return showNum ? c.ShowNum : c.ProgramNum;
+}
+
+std::string ChannelText(const Channel_Info_Tag& c, bool showNum) {
+    return std::string(KindText(c)) + " " + std::to_string(Number(c, showNum)) + " " +
+           Quoted(NameOf(c));
+}
+
+std::string TuningText(const Channel_Info_Tag& c, const Sources& sources) {
+    std::string text;
+    const Satellite_Info_Tag* s = sources.SatelliteOf(c);
+    const Transponder_Info_Tag* t = sources.TransponderOf(c);
+    text = s ? PositionText(s->Degree) : "satellite " + std::to_string(c.SatID);
+    text += t ? " " + std::to_string(t->Frequency) + " " + Polarisation(*t)
+              : " transponder " + std::to_string(c.TPID);
+    text += ", PIDs " + std::to_string(c.VideoPID) + "/" + std::to_string(c.AudioPID) + "/" +
+            std::to_string(c.PCRPID);
+    return text;
+}
+
+constexpr WORD kFlagBits[] = {kAttrLocked, kAttrSkipped, kAttrScrambled};
+
+std::string FlagsText(const Channel_Info_Tag& c) {
+    std::string text;
+    const char* names[] = {"locked", "skipped", "scrambled"};
+    for (std::size_t i = 0; i < std::size(kFlagBits); ++i)
+        if (c.Attributes & kFlagBits[i])
+            text += (text.empty() ? "" : ", ") + std::string(names[i]);
+    return text.empty() ? "-" : text;
+}
+
+WORD Flags(const Channel_Info_Tag& c) {
+    return static_cast<WORD>(c.Attributes & (kAttrLocked | kAttrSkipped | kAttrScrambled));
+}
+
+std::string FavoritesText(DWORD favorite) {
+    std::string text;
+    for (int k = 0; k < kFavoritePositions; ++k)
+        if (favorite & (DWORD{1} << k))
+            text += (text.empty() ? "" : ", ") + std::to_string(k + 1);
+    return text.empty() ? "-" : text;
+}
+
+class Comparer {
+public:
+    Comparer(const CZorvDB& a, const CZorvDB& b)
+        : m_a(a), m_b(b), m_sourcesA(a), m_sourcesB(b), m_showNum(ShowsShowNum(GetProductList())) {}
+
+    Comparison Run() {
+        m_result.comparedSources = m_a.Size(kTableSatellite) > 0 && m_b.Size(kTableSatellite) > 0;
+        if (m_result.comparedSources)
+            CompareSources();
+        CompareChannels();
+        for (auto& group : m_groups) {
+            m_result.counts[static_cast<std::size_t>(&group - m_groups.data())] = group.size();
+            for (Difference& d : group)
+                m_result.differences.push_back(std::move(d));
+        }
+        return std::move(m_result);
+    }
+
+private:
+    void Add(DifferenceKind kind, std::uint32_t keyA, std::uint32_t keyB, std::string subject,
+             std::string a, std::string b) {
+        m_groups[static_cast<std::size_t>(kind)].push_back(
+            {kind, keyA, keyB, std::move(subject), std::move(a), std::move(b)});
+    }
+
+    void CompareSources() {
+        std::vector<const Satellite_Info_Tag*> satsA, satsB;
+        for (const auto& s : m_a.Rows<Satellite_Info_Tag>(kTableSatellite))
+            satsA.push_back(&s);
+        for (const auto& s : m_b.Rows<Satellite_Info_Tag>(kTableSatellite))
+            satsB.push_back(&s);
+        const auto byDegree = [](const Satellite_Info_Tag* x, const Satellite_Info_Tag* y) {
+            return x->Degree < y->Degree;
+        };
+        std::stable_sort(satsA.begin(), satsA.end(), byDegree);
+        std::stable_sort(satsB.begin(), satsB.end(), byDegree);
+        // Both in position order: pair equal positions off in table order.
+        std::size_t j = 0;
+        std::vector<std::pair<const Satellite_Info_Tag*, const Satellite_Info_Tag*>> pairs;
+        for (std::size_t i = 0; i < satsA.size() || j < satsB.size();) {
+            if (j == satsB.size() || (i < satsA.size() && satsA[i]->Degree < satsB[j]->Degree)) {
+                Add(DifferenceKind::SatelliteOnlyInA, satsA[i]->Index, 0, SatelliteText(*satsA[i]),
+                    SatelliteName(*satsA[i]), "");
+                ++i;
+            } else if (i == satsA.size() || satsB[j]->Degree < satsA[i]->Degree) {
+                Add(DifferenceKind::SatelliteOnlyInB, 0, satsB[j]->Index, SatelliteText(*satsB[j]),
+                    "", SatelliteName(*satsB[j]));
+                ++j;
+            } else {
+                pairs.emplace_back(satsA[i++], satsB[j++]);
+            }
+        }
+        for (const auto& [sa, sb] : pairs) {
+            m_result.satelliteBtoA[sb->Index] = sa->Index;
+            if (SatelliteName(*sa) != SatelliteName(*sb))
+                Add(DifferenceKind::SatelliteChanged, sa->Index, sb->Index, SatelliteText(*sa),
+                    SatelliteName(*sa), SatelliteName(*sb));
+            CompareTransponders(*sa, *sb);
+        }
+    }
+
+    static std::vector<const Transponder_Info_Tag*> TranspondersOf(const CZorvDB& db, BYTE satID) {
+        std::vector<const Transponder_Info_Tag*> out;
+        for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
+            if (t.SatID == satID)
+                out.push_back(&t);
+        std::stable_sort(out.begin(), out.end(), [](const auto* x, const auto* y) {
+            return std::make_tuple(x->PolFEC & 1, x->Frequency) <
+                   std::make_tuple(y->PolFEC & 1, y->Frequency);
+        });
+        return out;
+    }
+
+    void CompareTransponders(const Satellite_Info_Tag& sa, const Satellite_Info_Tag& sb) {
+        const auto tpsA = TranspondersOf(m_a, sa.ID);
+        const auto tpsB = TranspondersOf(m_b, sb.ID);
+        std::vector<bool> taken(tpsB.size(), false);
+        for (const Transponder_Info_Tag* ta : tpsA) {
+            // The nearest free one of the same polarisation within the tolerance.
+            std::size_t best = tpsB.size();
+            int bestGap = kTransponderToleranceMHz + 1;
+            for (std::size_t k = 0; k < tpsB.size(); ++k) {
+                const Transponder_Info_Tag* tb = tpsB[k];
+                if (taken[k] || (tb->PolFEC & 1) != (ta->PolFEC & 1))
+                    continue;
+                const int gap = std::abs(int{tb->Frequency} - int{ta->Frequency});
+                if (gap < bestGap) {
+                    best = k;
+                    bestGap = gap;
+                }
+            }
+            if (best == tpsB.size()) {
+                Add(DifferenceKind::TransponderOnlyInA, ta->Index, 0,
+                    TransponderText(sa.Degree, *ta), TransponderValues(*ta), "");
+                continue;
+            }
+            taken[best] = true;
+            const Transponder_Info_Tag* tb = tpsB[best];
+            m_result.transponderBtoA[tb->Index] = ta->Index;
+            if (ta->Frequency != tb->Frequency || ta->SymbolRate != tb->SymbolRate ||
+                (ta->PolFEC >> 4) != (tb->PolFEC >> 4))
+                Add(DifferenceKind::TransponderChanged, ta->Index, tb->Index,
+                    TransponderText(sa.Degree, *ta), TransponderValues(*ta),
+                    TransponderValues(*tb));
+        }
+        for (std::size_t k = 0; k < tpsB.size(); ++k)
+            if (!taken[k])
+                Add(DifferenceKind::TransponderOnlyInB, 0, tpsB[k]->Index,
+                    TransponderText(sa.Degree, *tpsB[k]), "", TransponderValues(*tpsB[k]));
+    }
+
+    // Same satellite and transponder: the paired records where both lists
+    // have them, the ids where neither does (or the sources were not compared).
+    bool SameTuning(const Channel_Info_Tag& a, const Channel_Info_Tag& b) const {
+        if (a.VideoPID != b.VideoPID || a.AudioPID != b.AudioPID || a.PCRPID != b.PCRPID)
+            return false;
+        if (!m_result.comparedSources)
+            return a.SatID == b.SatID && a.TPID == b.TPID;
+        const Satellite_Info_Tag* sa = m_sourcesA.SatelliteOf(a);
+        const Satellite_Info_Tag* sb = m_sourcesB.SatelliteOf(b);
+        if (!sa || !sb) {
+            if (sa || sb || a.SatID != b.SatID)
+                return false;
+        } else if (!Paired(m_result.satelliteBtoA, sb->Index, sa->Index)) {
+            return false;
+        }
+        const Transponder_Info_Tag* ta = m_sourcesA.TransponderOf(a);
+        const Transponder_Info_Tag* tb = m_sourcesB.TransponderOf(b);
+        if (!ta || !tb)
+            return !ta && !tb && a.TPID == b.TPID;
+        return Paired(m_result.transponderBtoA, tb->Index, ta->Index);
+    }
+
+    static bool Paired(const std::unordered_map<std::uint32_t, std::uint32_t>& bToA,
+                       std::uint32_t keyB, std::uint32_t keyA) {
+        const auto it = bToA.find(keyB);
+        return it != bToA.end() && it->second == keyA;
+    }
+
+    std::vector<const Channel_Info_Tag*> ListOrder(const CZorvDB& db) const {
+        std::vector<const Channel_Info_Tag*> rows;
+        rows.reserve(db.Size(kTableChannel));
+        for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+            rows.push_back(&c);
+        return rows;
+    }
+
+    // Positions of `rows` by kind (TV, radio, other), then CH#.
+    std::vector<std::size_t> ReportOrder(const std::vector<const Channel_Info_Tag*>& rows) const {
+        std::vector<std::size_t> order(rows.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+            return std::make_tuple(KindRank(*rows[x]), Number(*rows[x], m_showNum)) <
+                   std::make_tuple(KindRank(*rows[y]), Number(*rows[y], m_showNum));
+        });
+        return order;
+    }
+
+    void CompareChannels() {
+        const std::vector<const Channel_Info_Tag*> a = ListOrder(m_a), b = ListOrder(m_b);
+        const ChannelMatching matching = MatchReferenceChannels(a, b, m_showNum);
+        std::vector<bool> takenB(b.size(), false);
+        for (const std::size_t i : ReportOrder(a)) {
+            const Channel_Info_Tag& ca = *a[i];
+            const std::string who = ChannelText(ca, m_showNum);
+            if (matching.match[i] == kNoChannelMatch) {
+                Add(DifferenceKind::ChannelOnlyInA, ca.Index, 0, who, TuningText(ca, m_sourcesA),
+                    "");
+                continue;
+            }
+            takenB[matching.match[i]] = true;
+            const Channel_Info_Tag& cb = *b[matching.match[i]];
+            m_result.channelAtoB[ca.Index] = cb.Index;
+            if (Number(ca, m_showNum) != Number(cb, m_showNum))
+                Add(DifferenceKind::NumberChanged, ca.Index, cb.Index, who,
+                    std::to_string(Number(ca, m_showNum)), std::to_string(Number(cb, m_showNum)));
+            if (NameOf(ca) != NameOf(cb))
+                Add(DifferenceKind::NameChanged, ca.Index, cb.Index, who, Quoted(NameOf(ca)),
+                    Quoted(NameOf(cb)));
+            if (!SameTuning(ca, cb))
+                Add(DifferenceKind::TuningChanged, ca.Index, cb.Index, who,
+                    TuningText(ca, m_sourcesA), TuningText(cb, m_sourcesB));
+            if (Flags(ca) != Flags(cb))
+                Add(DifferenceKind::FlagsChanged, ca.Index, cb.Index, who, FlagsText(ca),
+                    FlagsText(cb));
+            if (ca.Favorite != cb.Favorite)
+                Add(DifferenceKind::FavoritesChanged, ca.Index, cb.Index, who,
+                    FavoritesText(ca.Favorite), FavoritesText(cb.Favorite));
+        }
+        for (const std::size_t k : ReportOrder(b))
+            if (!takenB[k])
+                Add(DifferenceKind::ChannelOnlyInB, 0, b[k]->Index, ChannelText(*b[k], m_showNum),
+                    "", TuningText(*b[k], m_sourcesB));
+    }
+
+    const CZorvDB& m_a;
+    const CZorvDB& m_b;
+    const Sources m_sourcesA, m_sourcesB;
+    const bool m_showNum;
+    std::array<std::vector<Difference>, kDifferenceKinds> m_groups;
+    Comparison m_result;
+};
+
+struct KindNames {
+    const char* title;
+    const char* id;
+};
+
+constexpr KindNames kKindNames[kDifferenceKinds] = {
+    {"channels only in A", "channel-only-in-a"},
+    {"channels only in B", "channel-only-in-b"},
+    {"number changed", "number-changed"},
+    {"name changed", "name-changed"},
+    {"tuning changed", "tuning-changed"},
+    {"flags changed", "flags-changed"},
+    {"favourite lists changed", "favorites-changed"},
+    {"satellites only in A", "satellite-only-in-a"},
+    {"satellites only in B", "satellite-only-in-b"},
+    {"satellite renamed", "satellite-changed"},
+    {"transponders only in A", "transponder-only-in-a"},
+    {"transponders only in B", "transponder-only-in-b"},
+    {"transponder changed", "transponder-changed"},
+};
+
+} // namespace
+
+DifferenceSubject SubjectOf(DifferenceKind kind) {
+    if (kind >= DifferenceKind::TransponderOnlyInA)
+        return DifferenceSubject::Transponder;
+    if (kind >= DifferenceKind::SatelliteOnlyInA)
+        return DifferenceSubject::Satellite;
+    return DifferenceSubject::Channel;
+}
+
+Comparison CompareLists(const CZorvDB& a, const CZorvDB& b) {
+    return Comparer(a, b).Run();
+}
+
+Comparison CompareDocuments(const CDocument& a, const CDocument& b) {
+    return CompareLists(a.Store(), b.Store());
+}
+
+const char* DifferenceTitle(DifferenceKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)].title;
+}
+
+const char* DifferenceId(DifferenceKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)].id;
+}

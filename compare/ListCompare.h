@@ -1,0 +1,84 @@
+// The comparison of two channel lists: what a new scan, a colleague's list or
+// yesterday's backup changed. Channels are paired as Apply order pairs them
+// (service ids, then name, within TV or radio), satellites by position and
+// transponders, on paired satellites, by frequency within 2 MHz with the same
+// polarisation. The result is data: the editor shows it, `velmar-cli diff`
+// prints it, and the merge adds what only the other list has.
+#pragma once
+
+#include "contracts/ZorvDB.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CDocument;
+
+// In the order a report groups them.
+enum class DifferenceKind : std::uint8_t {
+    ChannelOnlyInA,
+    ChannelOnlyInB,
+    NumberChanged,
+    NameChanged,
+    TuningChanged,
+    FlagsChanged,
+    FavoritesChanged,
+    SatelliteOnlyInA,
+    SatelliteOnlyInB,
+    SatelliteChanged,
+    TransponderOnlyInA,
+    TransponderOnlyInB,
+    TransponderChanged,
+    Count
+};
+inline constexpr std::size_t kDifferenceKinds = static_cast<std::size_t>(DifferenceKind::Count);
+
+// What one difference concerns: a channel, a satellite or a transponder.
+enum class DifferenceSubject : std::uint8_t { Channel, Satellite, Transponder };
+DifferenceSubject SubjectOf(DifferenceKind kind);
+
+struct Difference {
+    DifferenceKind kind{};
+    // Store keys of the row in A and in B (0 on the side that lacks it).
+    std::uint32_t keyA = 0, keyB = 0;
+    // Who it is, in the list's words: `TV 12 "Das Erste HD"`, `satellite
+    // 19.2E "Astra 1"`, `transponder 19.2E 11494 H`. Names are Windows-1252.
+    std::string subject;
+    // What each side holds where they differ; empty on the side that lacks
+    // the row.
+    std::string a, b;
+};
+
+struct Comparison {
+    // Grouped by kind in the order of DifferenceKind, each group in list
+    // order (channels by kind and number).
+    std::vector<Difference> differences;
+    std::array<std::size_t, kDifferenceKinds> counts{};
+
+    // Which channel of B each channel of A stands for, and which satellite
+    // and transponder of B each one of A is, by store keys (only pairs).
+    std::unordered_map<std::uint32_t, std::uint32_t> channelAtoB, satelliteBtoA, transponderBtoA;
+    // Whether the satellites and transponders were compared: a list without
+    // any satellite (a workbook read alone) has none to compare with, and its
+    // channels' tuning is then compared by their ids.
+    bool comparedSources = false;
+
+    bool Same() const { return differences.empty(); }
+    std::size_t Count(DifferenceKind kind) const { return counts[static_cast<std::size_t>(kind)]; }
+};
+
+// The frequency tolerance of the transponder pairing, in MHz.
+inline constexpr int kTransponderToleranceMHz = 2;
+
+// Compares list A with list B under the current receiver configuration (its
+// CH# and whether it has satellites).
+Comparison CompareLists(const CZorvDB& a, const CZorvDB& b);
+Comparison CompareDocuments(const CDocument& a, const CDocument& b);
+
+// "channels only in A" ... for a group's heading.
+const char* DifferenceTitle(DifferenceKind kind);
+// "channel-only-in-a" ... for JSON.
+const char* DifferenceId(DifferenceKind kind);

@@ -1,0 +1,85 @@
+// Two copies of the example image side by side, for comparing and merging:
+// `a` and `b` are documents of their own, the current document is `a`'s
+// store's twin in tests that run edits.
+#pragma once
+
+#include "document/Document.h"
+#include "model/ChannelIdentity.h"
+#include "model/ChannelRecords.h"
+#include "model/SatelliteRecords.h"
+#include "tests/image/ImageBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace velmar::test {
+
+inline const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+
+class TwoLists : public CodecTest {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        const ImageStateValues start;
+        ASSERT_EQ(ReadImageDocument(kExample, ImageForm::Convert, start, a), 1);
+        ASSERT_EQ(ReadImageDocument(kExample, ImageForm::Convert, start, b), 1);
+    }
+
+    // The first channel of `doc` named `name`; the test fails without one.
+    static Channel_Info_Tag& Channel(CDocument& doc, std::string_view name) {
+        for (auto& c : doc.Store().Rows<Channel_Info_Tag>(kTableChannel))
+            if (NameOf(c) == name)
+                return c;
+        throw std::runtime_error("no channel " + std::string(name));
+    }
+    static Satellite_Info_Tag& Satellite(CDocument& doc, BYTE id) {
+        for (auto& s : doc.Store().Rows<Satellite_Info_Tag>(kTableSatellite))
+            if (s.ID == id)
+                return s;
+        throw std::runtime_error("no satellite " + std::to_string(id));
+    }
+    static Transponder_Info_Tag& Transponder(CDocument& doc, BYTE satID, BYTE tpid) {
+        for (auto& t : doc.Store().Rows<Transponder_Info_Tag>(kTableTransponder))
+            if (t.SatID == satID && t.TPID == tpid)
+                return t;
+        throw std::runtime_error("no transponder");
+    }
+    static std::uint32_t AddSatellite(CDocument& doc, BYTE id, WORD degree, const char* name) {
+        auto s = NewRecord<Satellite_Info_Tag>();
+        s->ID = id;
+        s->Degree = degree;
+        std::strncpy(s->Name, name, sizeof s->Name - 1);
+        return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableSatellite, std::move(s)));
+    }
+    static std::uint32_t AddTransponder(CDocument& doc, BYTE satID, BYTE tpid, WORD frequency,
+                                        bool horizontal, WORD symbolRate = 27500) {
+        auto t = NewRecord<Transponder_Info_Tag>();
+        t->SatID = satID;
+        t->TPID = tpid;
+        t->Frequency = frequency;
+        t->SymbolRate = symbolRate;
+        t->PolFEC = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableTransponder, std::move(t)));
+    }
+    static std::uint32_t AddChannel(CDocument& doc, const char* name, BYTE satID, BYTE tpid,
+                                    WORD serviceID, WORD number, bool tv = true) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        std::strncpy(c->Name, name, sizeof c->Name - 1);
+        c->SatID = satID;
+        c->TPID = tpid;
+        // Service id 0: a channel without ids, paired by its name only.
+        c->ServiceID = serviceID;
+        c->OrgNetID = serviceID ? 1 : 0;
+        c->TSID = serviceID ? 7000 : 0;
+        c->ProgramNum = number;
+        c->Attributes = tv ? kAttrTV : kAttrRadio;
+        return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableChannel, std::move(c)));
+    }
+
+    CDocument a, b;
+};
+
+} // namespace velmar::test

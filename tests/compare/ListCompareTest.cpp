@@ -1,0 +1,227 @@
+// The comparison of two lists: what it pairs (channels as Apply order pairs
+// them, satellites by position, transponders by frequency within 2 MHz and
+// polarisation) and each kind of difference, with the texts a report shows.
+#include "compare/ListCompare.h"
+#include "compare/CompareReport.h"
+#include "document/WorkbookDocument.h"
+#include "tests/compare/CompareFixture.h"
+#include "xls/ChannelWorkbook.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace velmar::test;
+
+namespace {
+
+std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
+    std::vector<Difference> out;
+    for (const Difference& d : c.differences)
+        if (d.kind == kind)
+            out.push_back(d);
+    return out;
+}
+
+using ListCompare = TwoLists;
+
+TEST_F(ListCompare, AListAgainstItsCopyIsTheSameAndEveryRowIsPaired) {
+    const Comparison c = CompareDocuments(a, b);
+    EXPECT_TRUE(c.Same());
+    EXPECT_TRUE(c.comparedSources);
+    EXPECT_EQ(c.channelAtoB.size(), a.Store().Size(kTableChannel));
+    EXPECT_EQ(c.satelliteBtoA.size(), 6u);
+    EXPECT_EQ(c.transponderBtoA.size(), a.Store().Size(kTableTransponder));
+    EXPECT_EQ(ComparisonText(c, "a", "b"), "");
+}
+
+TEST_F(ListCompare, EachKindOfDifferenceIsSeenOnceWithBothSidesValues) {
+    AddChannel(a, "Only In A", 1, 1, 0, 900);
+    AddChannel(b, "Only In B", 1, 1, 0, 901);
+    Channel(b, "3sat HD").ProgramNum = 5000;
+    std::strcpy(Channel(b, "PHOENIX HD").Name, "Phoenix");
+    Channel(b, "KiKA HD").VideoPID = 999;
+    Channel(b, "tagesschau24 HD").Attributes |= kAttrSkipped;
+    Channel(b, "ONE HD").Favorite |= 1u << 2;
+    AddSatellite(a, 7, 80, "Gone Sat");
+    AddSatellite(b, 7, 70, "New Sat");
+    std::strcpy(Satellite(b, 1).Name, "Astra 1 New");
+    AddTransponder(a, 2, 40, 12999, false);
+    AddTransponder(b, 2, 40, 10999, false);
+    Transponder(b, 1, 1).SymbolRate = 27000;
+
+    const Comparison c = CompareDocuments(a, b);
+    for (std::size_t k = 0; k < kDifferenceKinds; ++k)
+        EXPECT_EQ(c.counts[k], 1u) << DifferenceId(static_cast<DifferenceKind>(k));
+    ASSERT_EQ(c.differences.size(), kDifferenceKinds);
+    // Grouped in the order of the kinds.
+    for (std::size_t k = 0; k < kDifferenceKinds; ++k)
+        EXPECT_EQ(c.differences[k].kind, static_cast<DifferenceKind>(k));
+
+    const auto& d = c.differences;
+    EXPECT_EQ(d[0].subject, "TV 900 \"Only In A\"");
+    EXPECT_EQ(d[0].a, "19.2E 11494 H, PIDs 0/0/0");
+    EXPECT_EQ(d[0].b, "");
+    EXPECT_EQ(d[1].subject, "TV 901 \"Only In B\"");
+    EXPECT_EQ(d[2].a, "3");
+    EXPECT_EQ(d[2].b, "5000");
+    EXPECT_EQ(d[3].b, "\"Phoenix\"");
+    EXPECT_EQ(d[4].b.substr(d[4].b.find("PIDs")), "PIDs 999/337/336");
+    EXPECT_EQ(d[5].a, "-");
+    EXPECT_EQ(d[5].b, "skipped");
+    EXPECT_EQ(d[6].b.substr(0, 2), "3,");
+    EXPECT_EQ(d[7].subject, "satellite 8.0E");
+    EXPECT_EQ(d[7].a, "\"Gone Sat\"");
+    EXPECT_EQ(d[8].subject, "satellite 7.0E");
+    EXPECT_EQ(d[9].subject, "satellite 19.2E");
+    EXPECT_EQ(d[9].b, "\"Astra 1 New\"");
+    EXPECT_EQ(d[10].subject, "transponder 13.0E 12999 V");
+    EXPECT_EQ(d[11].subject, "transponder 13.0E 10999 V");
+    EXPECT_EQ(d[12].subject, "transponder 19.2E 11494 H");
+    EXPECT_EQ(d[12].a, "11494 H 22000 FEC 2");
+    EXPECT_EQ(d[12].b, "11494 H 27000 FEC 2");
+    // Keys name the rows on each side.
+    EXPECT_EQ(d[2].keyA, Channel(a, "3sat HD").Index);
+    EXPECT_EQ(d[2].keyB, Channel(b, "3sat HD").Index);
+    EXPECT_EQ(d[0].keyB, 0u);
+    EXPECT_EQ(d[1].keyA, 0u);
+}
+
+TEST_F(ListCompare, TranspondersPairWithinTwoMegahertzOfTheSamePolarisationOnly) {
+    // Astra 1 (19.2E): 11494 H moves by 2 MHz, 11362 H by 3 MHz, 11953 turns
+    // vertical (its polarisation bit).
+    Transponder(b, 1, 1).Frequency = 11496;
+    Transponder(b, 1, 2).Frequency = 11365;
+    Transponder(b, 1, 3).PolFEC ^= 1;
+    const Comparison c = CompareDocuments(a, b);
+
+    const auto changed = OfKind(c, DifferenceKind::TransponderChanged);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0].subject, "transponder 19.2E 11494 H");
+    EXPECT_EQ(changed[0].b, "11496 H 22000 FEC 2");
+    std::vector<std::string> onlyA, onlyB;
+    for (const auto& d : OfKind(c, DifferenceKind::TransponderOnlyInA))
+        onlyA.push_back(d.subject);
+    for (const auto& d : OfKind(c, DifferenceKind::TransponderOnlyInB))
+        onlyB.push_back(d.subject);
+    const Transponder_Info_Tag& third = Transponder(a, 1, 3);
+    const std::string pol = (third.PolFEC & 1) ? "H" : "V";
+    const std::string turned = (third.PolFEC & 1) ? "V" : "H";
+    std::sort(onlyA.begin(), onlyA.end());
+    std::sort(onlyB.begin(), onlyB.end());
+    EXPECT_EQ(onlyA, (std::vector<std::string>{"transponder 19.2E 11362 H",
+                                               "transponder 19.2E 11953 " + pol}));
+    EXPECT_EQ(onlyB, (std::vector<std::string>{"transponder 19.2E 11365 H",
+                                               "transponder 19.2E 11953 " + turned}));
+
+    // Channels on the paired transponder keep their tuning; those on the
+    // others changed it.
+    for (const auto& d : OfKind(c, DifferenceKind::TuningChanged)) {
+        const auto* ch = a.Store().Get<Channel_Info_Tag>(kTableChannel, d.keyA);
+        ASSERT_NE(ch, nullptr);
+        EXPECT_EQ(ch->SatID, 1);
+        EXPECT_NE(ch->TPID, 1) << d.subject;
+    }
+    std::size_t onMoved = 0;
+    for (const auto& ch : a.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        onMoved += ch.SatID == 1 && (ch.TPID == 2 || ch.TPID == 3) ? 1 : 0;
+    EXPECT_GT(onMoved, 0u);
+    EXPECT_EQ(c.Count(DifferenceKind::TuningChanged), onMoved);
+}
+
+TEST_F(ListCompare, SatellitesPairByPositionWhateverTheirIds) {
+    // B numbers its satellites the other way round: the same satellites.
+    for (auto& s : b.Store().Rows<Satellite_Info_Tag>(kTableSatellite))
+        s.ID = static_cast<BYTE>(7 - s.ID);
+    for (auto& t : b.Store().Rows<Transponder_Info_Tag>(kTableTransponder))
+        t.SatID = static_cast<BYTE>(7 - t.SatID);
+    for (auto& ch : b.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        ch.SatID = static_cast<BYTE>(7 - ch.SatID);
+    EXPECT_TRUE(CompareDocuments(a, b).Same());
+    // Moved to another position, a satellite is another one.
+    Satellite(b, 6).Degree = 100; // Astra 1, ID 1 in A
+    const Comparison c = CompareDocuments(a, b);
+    EXPECT_EQ(c.Count(DifferenceKind::SatelliteOnlyInA), 1u);
+    EXPECT_EQ(c.Count(DifferenceKind::SatelliteOnlyInB), 1u);
+    std::size_t onAstra = 0;
+    for (const auto& ch : a.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        onAstra += ch.SatID == 1 ? 1 : 0;
+    EXPECT_EQ(c.Count(DifferenceKind::TuningChanged), onAstra);
+}
+
+TEST_F(ListCompare, ChannelsPairByIdsThenByNameWithinTheirKind) {
+    a.Store().ClearAll();
+    b.Store().ClearAll();
+    AddChannel(a, "Same Ids", 1, 1, 100, 1);
+    AddChannel(b, "Other Name", 1, 1, 100, 1); // ids pair them: a rename
+    AddChannel(a, "By Name", 1, 1, 0, 2);
+    AddChannel(b, "By Name", 1, 1, 0, 7); // no ids: the name pairs them
+    AddChannel(a, "Kind", 1, 1, 0, 3, true);
+    AddChannel(b, "Kind", 1, 1, 0, 3, false); // a radio channel is another one
+    const Comparison c = CompareDocuments(a, b);
+    EXPECT_FALSE(c.comparedSources); // neither has satellites
+    EXPECT_EQ(c.Count(DifferenceKind::NameChanged), 1u);
+    EXPECT_EQ(c.Count(DifferenceKind::NumberChanged), 1u);
+    ASSERT_EQ(c.Count(DifferenceKind::ChannelOnlyInA), 1u);
+    ASSERT_EQ(c.Count(DifferenceKind::ChannelOnlyInB), 1u);
+    EXPECT_EQ(OfKind(c, DifferenceKind::ChannelOnlyInA)[0].subject, "TV 3 \"Kind\"");
+    EXPECT_EQ(OfKind(c, DifferenceKind::ChannelOnlyInB)[0].subject, "radio 3 \"Kind\"");
+    EXPECT_EQ(c.Count(DifferenceKind::TuningChanged), 0u);
+}
+
+TEST_F(ListCompare, AWorkbookReadAloneComparesTuningByIds) {
+    const std::string book = Path("list.xls").string();
+    ASSERT_TRUE(ExportChannelWorkbook(a.Store(), book));
+    CDocument sheet;
+    std::string error;
+    ASSERT_EQ(ReadListDocument(book, ImageStateValues{}, sheet, nullptr, &error), 1) << error;
+    EXPECT_EQ(sheet.Store().Size(kTableSatellite), 0u);
+    EXPECT_EQ(sheet.Store().Size(kTableChannel), a.Store().Size(kTableChannel));
+
+    Comparison c = CompareDocuments(a, sheet);
+    EXPECT_FALSE(c.comparedSources);
+    EXPECT_TRUE(c.Same()) << ComparisonText(c, "a", "sheet");
+    // The same satellite position under another id is another satellite to
+    // a workbook, which knows ids only.
+    Channel(sheet, "Das Erste HD").SatID = 3;
+    c = CompareDocuments(a, sheet);
+    ASSERT_EQ(c.differences.size(), 1u);
+    EXPECT_EQ(c.differences[0].kind, DifferenceKind::TuningChanged);
+    EXPECT_EQ(c.differences[0].b, "satellite 3 transponder 1, PIDs 256/257/256");
+}
+
+TEST_F(ListCompare, AFileThatIsNoListIsRefusedWithItsMessage) {
+    const std::string junk = Path("junk.xls").string();
+    WriteFile(junk, std::vector<BYTE>(600, 0x41));
+    CDocument doc;
+    std::string error;
+    EXPECT_EQ(ReadListDocument(junk, ImageStateValues{}, doc, nullptr, &error), kImportFileError);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(doc.Store().Size(kTableChannel), 0u);
+    EXPECT_NE(
+        ReadListDocument(Path("missing.bin").string(), ImageStateValues{}, doc, nullptr, &error),
+        1);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(ListCompare, TheReportGroupsLinesUnderCountedHeadingsAndJsonCarriesTheSame) {
+    AddChannel(b, "Velmar \xC9t\xE9", 1, 1, 0, 901); // Windows-1252 É, é
+    Channel(b, "3sat HD").ProgramNum = 5000;
+    const Comparison c = CompareDocuments(a, b);
+    EXPECT_EQ(ComparisonText(c, "old.bin", "new.bin"),
+              "--- old.bin\n+++ new.bin\n"
+              "@@ channels only in B: 1 @@\n"
+              "+ TV 901 \"Velmar \xC3\x89t\xC3\xA9\"  19.2E 11494 H, PIDs 0/0/0\n"
+              "@@ number changed: 1 @@\n"
+              "~ TV 3 \"3sat HD\"  3 -> 5000\n");
+    const std::string json = ComparisonJson(c, "old.bin", "new.bin");
+    EXPECT_NE(json.find("\"format\": 1"), std::string::npos);
+    EXPECT_NE(json.find("\"same\": false"), std::string::npos);
+    EXPECT_NE(json.find("\"channel-only-in-b\": 1, \"number-changed\": 1"), std::string::npos);
+    EXPECT_NE(json.find("{\"kind\": \"number-changed\", \"subject\": \"TV 3 \\\"3sat HD\\\"\", "
+                        "\"a\": \"3\", \"b\": \"5000\"}"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"a\": null"), std::string::npos);
+}
+
+} // namespace
