@@ -41,7 +41,8 @@ public:
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
-        const QSize device = (QSizeF(size) * scale).toSize();
+        // QIcon asks with the size already in device pixels.
+        const QSize device = size;
         QPixmap pixmap(device);
         pixmap.fill(Qt::transparent);
         {
