@@ -3,6 +3,7 @@
 #include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "document/RecoveryFile.h"
 #include "image/ImageFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
@@ -256,7 +257,16 @@ std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder) {
     return paths;
 }
 
-int OfferWorkingCopyRecovery(IUserPrompt& prompt, const std::string& folder) {
+int OfferWorkingCopyRecovery(IUserPrompt& prompt, const std::string& folder, bool* editsRestored) {
+    if (editsRestored)
+        *editsRestored = false;
+    bool asked = false;
+    const int restored = OfferRecoveredEdits(prompt, folder, asked);
+    if (restored != -1) {
+        if (editsRestored)
+            *editsRestored = restored == 1;
+        return restored;
+    }
     for (const std::string& path : FindAbandonedWorkingCopies(folder)) {
         std::error_code ec;
         const auto bytes = std::filesystem::file_size(path, ec);

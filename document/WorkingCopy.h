@@ -71,7 +71,10 @@ int SaveIntoWorkingCopy(SaveReport* report = nullptr);
 // session left behind: ours by name and owner, in the working form, and held
 // by no running editor. Newest first.
 std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder = {});
-// Offers each abandoned working copy: Yes opens it (it becomes the working
+// Offers first the unsaved edits an editor left behind (RecoveryFile.h),
+// then each abandoned working copy: Yes opens it (it becomes the working
 // copy and is loaded), No deletes it. Returns Load's result for an opened
-// copy, or -1 when none was opened.
-int OfferWorkingCopyRecovery(IUserPrompt& prompt, const std::string& folder = {});
+// copy, or -1 when none was opened; `editsRestored` is set when what opened
+// were unsaved edits, which are still to be saved.
+int OfferWorkingCopyRecovery(IUserPrompt& prompt, const std::string& folder = {},
+                             bool* editsRestored = nullptr);

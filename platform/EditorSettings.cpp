@@ -60,8 +60,8 @@ std::optional<std::string> EditorReceiverChoice() {
     std::string text(static_cast<std::size_t>(kMaxSettingsBytes), '\0');
     in.read(text.data(), kMaxSettingsBytes);
     text.resize(static_cast<std::size_t>(in.gcount()));
-    std::optional<std::string> name = IniValue(text, "VXUI", "Receiver");
-    if (name && name->empty())
-        name.reset();
+    const std::optional<std::string> name = IniValue(text, "VXUI", "Receiver");
+    if (!name || name->empty())
+        return std::nullopt;
     return name;
 }

@@ -53,9 +53,7 @@ void CFAVTreeCtrl::Fill() {
     m_bFilling = true;
     clear();
     // Image 0 normally, image 1 when selected.
-    QIcon closed = Icons::FolderClosed();
-    for (const QSize& size : Icons::FolderOpen().availableSizes())
-        closed.addPixmap(Icons::FolderOpen().pixmap(size), QIcon::Selected);
+    const QIcon closed = Icons::Folder();
     auto node = [&](QTreeWidgetItem* parent, const QString& text, int itemData) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
         item->setText(0, text);

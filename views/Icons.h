@@ -1,4 +1,6 @@
-// The editor's small images, drawn in code so they stay sharp at any size.
+// The editor's small images, drawn in code at the size asked (so they stay
+// sharp at any scale) with their outlines in the palette's text colour (so
+// they stay visible on dark themes).
 #pragma once
 
 #include <QIcon>
@@ -13,6 +15,7 @@ QIcon Tuner();
 QIcon Satellite();
 QIcon Transponder();
 QIcon Multiplex();
-QIcon FolderClosed();
-QIcon FolderOpen();
+// Closed, and open in the selected state (the favourite tree's nodes).
+QIcon Folder();
+QIcon Print();
 } // namespace Icons
