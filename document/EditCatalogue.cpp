@@ -70,6 +70,11 @@ constexpr std::array<EditEntry, kEditCount> kEntries{{
      "a script edits the image it was given; `velmar-cli import-xls` replaces an image's "
      "channels by a workbook's"},
     {E::ApplyOrder, "Apply Order", kChannel, K::Never, "apply-order", ""},
+
+    {E::ImportCsv, "Import CSV", kChannel, K::Always, "",
+     "`velmar-cli import-csv` replaces an image's channels by a CSV file's"},
+    {E::ImportSatellites, "Import transponders", kSatelliteCascade, K::Never, "",
+     "`velmar-cli import-satellites` brings satellites up to date from a satellites.xml file"},
 }};
 
 constexpr bool InIdOrder() {

@@ -54,6 +54,9 @@ enum class EditId : std::uint8_t {
     // Whole-table edits.
     ImportWorkbook,
     ApplyOrder,
+    // Lists in plain files.
+    ImportCsv,
+    ImportSatellites,
     Count
 };
 

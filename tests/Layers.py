@@ -12,15 +12,16 @@ ALLOWED = {
     "model": {"contracts", "platform"},
     "image": {"contracts", "model", "platform"},
     "xls": {"contracts", "image", "model", "platform"},
-    "document": {"contracts", "image", "model", "platform", "xls"},
+    "lists": {"contracts", "image", "model", "platform", "xls"},
+    "document": {"contracts", "image", "lists", "model", "platform", "xls"},
     "link": {"contracts", "image", "platform"},
-    "qtkit": {"contracts", "document", "image", "link", "model", "platform", "xls"},
-    "views": {"contracts", "document", "image", "model", "platform", "qtkit", "xls"},
-    "app": {"contracts", "document", "image", "link", "model", "platform", "qtkit", "views", "xls"},
-    "cli": {"contracts", "document", "image", "link", "model", "platform", "xls"},
-    "tools": {"contracts", "document", "image", "model", "platform", "xls"},
+    "qtkit": {"contracts", "document", "image", "lists", "link", "model", "platform", "xls"},
+    "views": {"contracts", "document", "image", "lists", "model", "platform", "qtkit", "xls"},
+    "app": {"contracts", "document", "image", "lists", "link", "model", "platform", "qtkit", "views", "xls"},
+    "cli": {"contracts", "document", "image", "lists", "link", "model", "platform", "xls"},
+    "tools": {"contracts", "document", "image", "lists", "model", "platform", "xls"},
 }
-CORE = {"platform", "contracts", "util", "model", "image", "xls", "document", "link"}
+CORE = {"platform", "contracts", "util", "model", "image", "xls", "lists", "document", "link"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]')
 
 problems = []
