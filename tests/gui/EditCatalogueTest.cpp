@@ -334,9 +334,12 @@ const std::map<EditId, EditorCase>& Cases() {
     return cases;
 }
 
-// Entries with no way to them in the editor, and why. None today.
+// Entries with no way to them in the editor, and why.
 const std::map<EditId, std::string>& NotInEditor() {
-    static const std::map<EditId, std::string> none = {};
+    static const std::map<EditId, std::string> none = {
+        {EditId::ImportCsv, "velmar-cli import-csv only, so far"},
+        {EditId::ImportSatellites, "velmar-cli import-satellites only, so far"},
+    };
     return none;
 }
 
