@@ -28,11 +28,20 @@ int ColumnNamed(std::string_view header) {
     return -1;
 }
 
-// The widest value a column's field holds.
+// The widest value a column's field holds, worked out once per column.
 std::uint32_t FieldMax(int column) {
-    Channel_Info_Tag c{};
-    SetChannelColumnValue(c, column, std::numeric_limits<std::uint32_t>::max());
-    return ChannelColumnValue(c, column);
+    static const std::array<std::uint32_t, kChannelColumns> widest = [] {
+        std::array<std::uint32_t, kChannelColumns> out{};
+        for (int col = 0; col < kChannelColumns; ++col) {
+            if (col == kChannelNameColumn)
+                continue;
+            Channel_Info_Tag c{};
+            SetChannelColumnValue(c, col, std::numeric_limits<std::uint32_t>::max());
+            out[static_cast<std::size_t>(col)] = ChannelColumnValue(c, col);
+        }
+        return out;
+    }();
+    return widest[static_cast<std::size_t>(column)];
 }
 
 // A decimal number for `column`; an empty cell is 0.
