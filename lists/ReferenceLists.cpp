@@ -283,6 +283,11 @@ bool LoadReferenceList(const std::string& path, const CZorvDB& db,
     channels.clear();
     unmatchedLines = 0;
     try {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            error = "Cannot read " + path; // as the image and workbook reader says it
+            return false;
+        }
         std::string bytes;
         if (!ReadInputFile(path, kMaxListFileBytes, "a channel list", bytes, error))
             return false;
