@@ -24,6 +24,10 @@ commands:
   export-xls IMAGE OUT.xls          the channel table into the workbook's "Channel" sheet
   import-xls IMAGE IN.xls OUT.bin   open IMAGE, take the channels of IN.xls, save to OUT.bin
   dump-xls IN.xls       the workbook's channel table as JSON
+  export-csv IMAGE OUT.csv [--bom]  the channel table as CSV, the "Channel" sheet's columns
+  import-csv IMAGE IN.csv OUT       open IMAGE, take the channels of IN.csv, save to OUT
+  import-satellites IMAGE FILE.xml OUT [--sat POSITION ...] [--prune]
+                        satellites and transponders from a satellites.xml list
   check [--json] IMAGE|IN.xls  the list check: numbers taken twice, references to
                         what the list lacks, favourite positions, names, capacity;
                         exit status 1 when it finds anything, 0 when none
@@ -95,6 +99,27 @@ const CommandSpec kSpecs[] = {
      "Open IMAGE, replace its channel table with the one of IN.xls and save to\n"
      "OUT.bin. One of IMAGE and IN.xls may be \"-\" (standard input), OUT.bin may be\n"
      "\"-\" (standard output).\n",
+     Extra::Receiver},
+    {"export-csv", "[--bom] ", "IMAGE OUT.csv",
+     "The channel table of IMAGE as a CSV file (RFC 4180, UTF-8, CRLF) with the columns\n"
+     "of the workbook's \"Channel\" sheet. --bom starts it with a UTF-8 byte order mark,\n"
+     "which some spreadsheet programs need to read the names right. IMAGE may be \"-\"\n"
+     "(standard input), OUT.csv may be \"-\" (standard output).\n",
+     Extra::Receiver},
+    {"import-csv", "", "IMAGE IN.csv OUT",
+     "Open IMAGE, replace its channel table with the rows of the CSV file IN.csv (',' or\n"
+     "';', CRLF or LF, columns named as in the \"Channel\" sheet) and save to OUT. Rows\n"
+     "the list cannot hold are left out and said, as import-xls says them.\n",
+     Extra::Receiver},
+    {"import-satellites", "[--sat POSITION ...] [--prune] ", "IMAGE FILE.xml OUT",
+     "Open IMAGE, bring its satellites and transponders up to date from the\n"
+     "satellites.xml list FILE.xml and save to OUT. A satellite at the same position\n"
+     "gets the file's transponders: new ones are added, those within 2 MHz with the\n"
+     "same polarisation updated, and those the file lacks listed and kept, or deleted\n"
+     "with their channels with --prune. Other satellites are added with their\n"
+     "transponders. --sat POSITION (192, -50, 19.2E, 5.0W; repeatable) takes only those\n"
+     "satellites of the file. After the command --sat names a position; the satellite\n"
+     "block's geometry option goes before the command.\n",
      Extra::Receiver},
     {"dump-xls", "", "IN.xls",
      "The channel table of the workbook IN.xls as JSON. IN.xls may be \"-\" (standard\n"
@@ -242,7 +267,8 @@ CLI::Option* ValueOption(CLI::App& app, const std::string& name,
 
 struct Parsed {
     const CommandSpec* entry = nullptr;
-    bool help = false, version = false, json = false, yes = false;
+    bool help = false, version = false, json = false, yes = false, bom = false, prune = false;
+    std::vector<std::string> satellites;
     std::vector<std::string> operands, receiverArgs, linkArgs;
     std::vector<std::string> unknown;
 };
@@ -283,6 +309,17 @@ Parsed ParseOnce(const std::vector<std::string>& args) {
         if (std::string(entry.name) == "info" || std::string(entry.name) == "check" ||
             std::string(entry.name) == "diff")
             sub->add_flag("--json", p.json);
+        if (std::string(entry.name) == "export-csv")
+            sub->add_flag("--bom", p.bom);
+        if (std::string(entry.name) == "import-satellites") {
+            sub->add_flag("--prune", p.prune);
+            sub->add_option("--sat", p.satellites)
+                ->take_all()
+                ->type_size(1)
+                ->expected(1)
+                ->allow_extra_args(false)
+                ->delimiter(',');
+        }
         subs[entry.name] = sub;
     }
 
@@ -363,6 +400,9 @@ CliInvocation ParseCliArguments(const std::vector<std::string>& args) {
     CliInvocation run;
     run.command = p.entry->name;
     run.json = p.json;
+    run.bom = p.bom;
+    run.prune = p.prune;
+    run.satellites = p.satellites;
     const std::vector<std::string> names = OperandNames(*p.entry);
     if (p.operands.size() < names.size())
         return UsageError(run.command + ": missing operand " + names[p.operands.size()]);

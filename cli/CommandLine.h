@@ -18,8 +18,11 @@ struct CliInvocation {
     std::string command;
     std::vector<std::string> operands; // exactly as many as the command takes
     ReceiverOptions receiver;
-    bool json = false;    // info --json
-    LinkCommandLine link; // receive and send
+    bool json = false;                   // info --json
+    LinkCommandLine link;                // receive and send
+    bool bom = false;                    // export-csv --bom
+    bool prune = false;                  // import-satellites --prune
+    std::vector<std::string> satellites; // import-satellites --sat, as given
 };
 
 // Help and version go to standard output, errors to standard error.

@@ -6,6 +6,7 @@
 #include "cli/InfoJson.h"
 #include "cli/JsonDump.h"
 #include "cli/LinkCommands.h"
+#include "cli/ListCommands.h"
 #include "cli/ReceiverOptions.h"
 #include "cli/StandardStreams.h"
 #include "contracts/Policy.h"
@@ -183,12 +184,15 @@ int StreamOperands(const std::string& command, std::vector<std::string>& operand
         output = 2;
     } else {
         inputs = {image};
-        if (command == "save" || command == "export-h" || command == "export-xls")
+        if (command == "save" || command == "export-h" || command == "export-xls" ||
+            command == "export-csv")
             output = 1;
         if (command == "export-h")
             outputSuffix = ".h";
         if (command == "export-xls")
             outputSuffix = ".xls";
+        if (command == "export-csv")
+            outputSuffix = ".csv";
     }
     std::size_t fromStdin = 0;
     for (const Input& in : inputs)
@@ -272,6 +276,12 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
 
     if (command == "edit")
         return RunEditCommand(operands[1], operands[2]);
+    if (IsListCommand(command))
+        return RunListCommand(line, operands, [](const std::string& out) {
+            WarnAboutList();
+            SaveReport report;
+            return ExportWorkingCopy(out, &report) == 1 ? 0 : SaveFailed(report);
+        });
     if (command == "info" && json) {
         if (!WriteStandardOutput(
                 InfoJson(ComputeStatistics(TheZorvDB(), g_bZorvImage), TheZorvDB())))

@@ -21,7 +21,8 @@ _velmar_cli() {
     local program=${COMP_WORDS[0]}
     COMPREPLY=()
 
-    local commands="info dump save export-h export-xls import-xls dump-xls diff edit receivers receive send"
+    local commands="info dump save export-h export-xls import-xls dump-xls diff export-csv import-csv"
+    commands+=" import-satellites edit receivers receive send"
     local value_options="--receiver --product-list --product-type --byte-order --sector-size"
     value_options+=" --max-mux --mmi --sat --brd --tp --ch"
     local link_value_options="--port --baud --tcp --listen --timeout"
@@ -70,6 +71,18 @@ _velmar_cli() {
     info|diff)
         if [[ $cur == -* ]] && ((operands == 0)); then
             mapfile -t COMPREPLY < <(compgen -W "--json" -- "$cur")
+            return 0
+        fi
+        ;;
+    export-csv)
+        if [[ $cur == -* ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "--bom" -- "$cur")
+            return 0
+        fi
+        ;;
+    import-satellites)
+        if [[ $cur == -* ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "--sat --prune" -- "$cur")
             return 0
         fi
         ;;

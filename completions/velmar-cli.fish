@@ -7,7 +7,7 @@ function __velmar_cli_receivers
     $program receivers 2>/dev/null | string match -r '^\S+'
 end
 
-set -l commands info dump save export-h export-xls import-xls dump-xls diff edit receivers receive send
+set -l commands info dump save export-h export-xls import-xls dump-xls diff export-csv import-csv import-satellites edit receivers receive send
 set -l before "not __fish_seen_subcommand_from $commands"
 
 complete -c velmar-cli -f
@@ -19,6 +19,11 @@ complete -c velmar-cli -n $before -a export-xls -d 'the channel table into a wor
 complete -c velmar-cli -n $before -a import-xls -d 'an image with the channels of a workbook'
 complete -c velmar-cli -n $before -a dump-xls -d "a workbook's channel table as JSON"
 complete -c velmar-cli -n $before -a diff -d 'the differences between two lists'
+complete -c velmar-cli -n $before -a export-csv -d 'the channel table as CSV'
+complete -c velmar-cli -n $before -a import-csv -d 'an image with the channels of a CSV file'
+complete -c velmar-cli -n $before -a import-satellites -d 'transponders from a satellites.xml list'
+complete -c velmar-cli -n '__fish_seen_subcommand_from export-csv' -l bom -d 'a UTF-8 byte order mark first'
+complete -c velmar-cli -n '__fish_seen_subcommand_from import-satellites' -l prune -d "delete transponders the file lacks"
 complete -c velmar-cli -n $before -a edit -d 'run editing commands on an image and save it'
 complete -c velmar-cli -n $before -a receivers -d 'the receiver profiles --receiver names'
 complete -c velmar-cli -n $before -a receive -d 'an image from a receiver'
@@ -47,4 +52,4 @@ complete -c velmar-cli -n $link -l tcp -x -d 'connect to HOST:PORT'
 complete -c velmar-cli -n $link -l listen -x -d 'wait on [HOST:]PORT'
 complete -c velmar-cli -n $link -l timeout -x -d 'seconds to wait for the other side'
 # Every command but receivers takes file names.
-complete -c velmar-cli -n '__fish_seen_subcommand_from info dump save export-h export-xls import-xls dump-xls diff edit receive send' -F
+complete -c velmar-cli -n '__fish_seen_subcommand_from info dump save export-h export-xls import-xls dump-xls diff export-csv import-csv import-satellites edit receive send' -F

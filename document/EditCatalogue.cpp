@@ -74,6 +74,10 @@ constexpr std::array<EditEntry, kEditCount> kEntries{{
      "channels by a workbook's"},
     {E::ApplyOrder, "Apply Order", kChannel, K::Never, "apply-order", ""},
     {E::MergeChannels, "Add to this list", kMergeTables, K::Always, "merge", ""},
+    {E::ImportCsv, "Import CSV", kChannel, K::Always, "",
+     "`velmar-cli import-csv` replaces an image's channels by a CSV file's"},
+    {E::ImportSatellites, "Import transponders", kSatelliteCascade, K::Never, "",
+     "`velmar-cli import-satellites` brings satellites up to date from a satellites.xml file"},
 }};
 
 constexpr bool InIdOrder() {

@@ -56,6 +56,9 @@ enum class EditId : std::uint8_t {
     ApplyOrder,
     // The channels only another list has, added with what they need.
     MergeChannels,
+    // Lists in plain files.
+    ImportCsv,
+    ImportSatellites,
     Count
 };
 

@@ -2,7 +2,7 @@
 
 #include "document/EditCatalogue.h"
 #include "document/EditSession.h"
-#include "xls/ReferenceFile.h"
+#include "lists/ReferenceLists.h"
 
 #include <vector>
 
@@ -19,7 +19,10 @@ ReferenceOrderReport RunApplyReferenceOrder(EditSession& session,
 ReferenceOrderReport ApplyReferenceOrderFile(EditSession& session, const std::string& path) {
     std::vector<Channel_Info_Tag> reference;
     ReferenceOrderReport report;
-    if (!LoadReferenceChannels(path, reference, report.error))
+    std::uint32_t unmatchedLines = 0;
+    if (!LoadReferenceList(path, session.Db(), reference, unmatchedLines, report.error))
         return report;
-    return RunApplyReferenceOrder(session, reference);
+    report = RunApplyReferenceOrder(session, reference);
+    report.referenceUnused += unmatchedLines;
+    return report;
 }

@@ -16,7 +16,7 @@ class EditSession;
 ReferenceOrderReport RunApplyReferenceOrder(EditSession& session,
                                             std::span<const Channel_Info_Tag> reference);
 
-// Reads the reference at `path` (LoadReferenceChannels) and applies it as
-// above. A file that cannot be read changes nothing; its message is the
-// report's error.
+// Reads the reference at `path` (LoadReferenceList: an image, a workbook, a
+// CSV or a text list of names) and applies it as above. A file that cannot be read changes nothing;
+// its message is the report's error.
 ReferenceOrderReport ApplyReferenceOrderFile(EditSession& session, const std::string& path);

@@ -12,17 +12,18 @@ ALLOWED = {
     "model": {"contracts", "platform"},
     "image": {"contracts", "model", "platform"},
     "xls": {"contracts", "image", "model", "platform"},
-    "document": {"contracts", "image", "model", "platform", "xls"},
+    "lists": {"contracts", "image", "model", "platform", "xls"},
+    "document": {"contracts", "image", "lists", "model", "platform", "xls"},
     "link": {"contracts", "image", "platform"},
-    "compare": {"contracts", "document", "image", "model", "platform", "xls"},
-    "qtkit": {"compare", "contracts", "document", "image", "link", "model", "platform", "xls"},
-    "views": {"compare", "contracts", "document", "image", "model", "platform", "qtkit", "xls"},
-    "app": {"compare", "contracts", "document", "image", "link", "model", "platform", "qtkit",
+    "compare": {"contracts", "document", "image", "lists", "model", "platform", "xls"},
+    "qtkit": {"compare", "contracts", "document", "image", "lists", "link", "model", "platform", "xls"},
+    "views": {"compare", "contracts", "document", "image", "lists", "model", "platform", "qtkit", "xls"},
+    "app": {"compare", "contracts", "document", "image", "lists", "link", "model", "platform", "qtkit",
             "views", "xls"},
-    "cli": {"compare", "contracts", "document", "image", "link", "model", "platform", "xls"},
-    "tools": {"compare", "contracts", "document", "image", "model", "platform", "xls"},
+    "cli": {"compare", "contracts", "document", "image", "lists", "link", "model", "platform", "xls"},
+    "tools": {"compare", "contracts", "document", "image", "lists", "model", "platform", "xls"},
 }
-CORE = {"platform", "contracts", "util", "model", "image", "xls", "document", "link", "compare"}
+CORE = {"platform", "contracts", "util", "model", "image", "xls", "lists", "document", "link", "compare"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]')
 
 problems = []

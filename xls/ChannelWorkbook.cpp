@@ -37,7 +37,6 @@ struct Column {
             [](Channel_Info_Tag& c, std::uint32_t v) { c.F[K] = static_cast<WORD>(v); }            \
     }
 
-constexpr int kNameColumn = 13;
 constexpr const char* kSaveFailed = "Cannot save channel file";
 constexpr const char* kUnchanged = " The channel list was not changed.";
 
@@ -132,6 +131,14 @@ const char* ChannelColumnName(int column) {
     return kColumns.at(static_cast<std::size_t>(column)).name;
 }
 
+std::uint32_t ChannelColumnValue(const Channel_Info_Tag& c, int column) {
+    return kColumns.at(static_cast<std::size_t>(column)).get(c);
+}
+
+void SetChannelColumnValue(Channel_Info_Tag& c, int column, std::uint32_t value) {
+    kColumns.at(static_cast<std::size_t>(column)).set(c, value);
+}
+
 std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error) {
     if (book.Problem() != WorkbookProblem::None) {
         error = book.Error() + kUnchanged;
@@ -160,10 +167,10 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error
                 at[col] = &cell;
         Channel_Info_Tag& c = channels.emplace_back();
         for (int col = 0; col < kChannelColumns; ++col)
-            if (col != kNameColumn)
+            if (col != kChannelNameColumn)
                 kColumns[static_cast<std::size_t>(col)].set(
                     c, NumericValue(*at[static_cast<std::size_t>(col)]));
-        const CExcelCell& name = *at[kNameColumn];
+        const CExcelCell& name = *at[kChannelNameColumn];
         if (name.Type() == CExcelCell::kWString) { // one byte a character: convert what fits
             const std::string text =
                 Utf16ToAnsi(std::u16string_view(name.GetWString()).substr(0, sizeof c.Name - 1));
@@ -266,7 +273,7 @@ bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::stri
                 const Channel_Info_Tag& c = *rows[row - 1];
                 for (int col = 0; col < kChannelColumns; ++col) {
                     CExcelCell& cell = cells[static_cast<std::size_t>(col)].second;
-                    if (col == kNameColumn)
+                    if (col == kChannelNameColumn)
                         cell.SetWString(AnsiToUtf16(c.Name).c_str());
                     else
                         cell.SetInteger(static_cast<std::int32_t>(

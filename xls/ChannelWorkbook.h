@@ -44,3 +44,9 @@ inline constexpr std::uint64_t kMaxSheetChannels = 65535;
 // The 60 column names in order.
 const char* ChannelColumnName(int column);
 inline constexpr int kChannelColumns = 60;
+// Column 13, the one text column.
+inline constexpr int kChannelNameColumn = 13;
+// A numeric column's field widened to 32 bits, and stored keeping the
+// field's low 8, 16 or 32 bits, as the sheet import stores it.
+std::uint32_t ChannelColumnValue(const Channel_Info_Tag& c, int column);
+void SetChannelColumnValue(Channel_Info_Tag& c, int column, std::uint32_t value);

@@ -38,14 +38,14 @@ expect() {
 [[ $(bash --norc --noprofile -c 'source "$1" && complete -p velmar-cli' bash "$script") == \
     "complete -F _velmar_cli velmar-cli" ]] || { echo "FAIL: not registered"; failed=1; }
 
-expect "export-h export-xls" "$cli" ex
+expect "export-csv export-h export-xls" "$cli" ex
 expect "receive receivers" "$cli" recei
 expect "info" "$cli" inf
 expect "--yes" "$cli" --y
 expect "cable cable-single-block" "$cli" --receiver cab
 expect "satellite satellite-fav24 satellite-fav32 satellite-long satellite-terrestrial" \
     "$cli" --receiver sat
-expect "import-xls info" "$cli" --receiver cable i
+expect "import-csv import-satellites import-xls info" "$cli" --receiver cable i
 expect "edit" "$cli" --yes --sector-size 4096 ed
 expect "--json" "$cli" info --j
 expect "" "$cli" receivers ""

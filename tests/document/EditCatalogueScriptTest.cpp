@@ -82,6 +82,8 @@ const std::map<EditId, std::string>& NoScript() {
     static const std::map<EditId, std::string> none = {
         {EditId::ImportWorkbook, "a script edits the image it is given; importing a workbook "
                                  "is velmar-cli import-xls, outside any edit session"},
+        {EditId::ImportCsv, "importing a CSV file is velmar-cli import-csv"},
+        {EditId::ImportSatellites, "importing transponders is velmar-cli import-satellites"},
     };
     return none;
 }

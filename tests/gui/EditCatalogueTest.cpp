@@ -339,6 +339,8 @@ const std::map<EditId, std::string>& NotInEditor() {
     static const std::map<EditId, std::string> none = {
         {EditId::MergeChannels, "the compare dialog that runs it is not in the editor yet; "
                                 "velmar-cli edit's merge runs it"},
+        {EditId::ImportCsv, "velmar-cli import-csv only, so far"},
+        {EditId::ImportSatellites, "velmar-cli import-satellites only, so far"},
     };
     return none;
 }

@@ -1,0 +1,260 @@
+#include "lists/SatelliteImport.h"
+
+#include "contracts/ZorvDB.h"
+#include "image/Capacity.h"
+#include "image/FlashGeometry.h"
+#include "model/ChannelRecords.h"
+#include "model/EntryValues.h"
+#include "model/Product.h"
+#include "model/SatelliteCommands.h"
+#include "model/SatelliteRecords.h"
+#include "platform/InputFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+namespace {
+
+constexpr int kMatchMHz = 2;
+constexpr int kHighestFecCode = 9; // 9/10; the codes above have no rate
+
+std::uint32_t Rounded(std::uint32_t value) {
+    return (value + 500) / 1000;
+}
+
+// The record fields one file transponder gives; false when the records
+// cannot hold it (counted in `report`).
+bool MapTransponder(const XmlTransponder& x, bool extension, Transponder_Info_Tag& t,
+                    SatelliteImportReport& report) {
+    const std::uint32_t mhz = Rounded(x.frequencyKHz), ks = Rounded(x.symbolRate);
+    if (mhz == 0 || mhz > 0xFFFF) {
+        ++report.badFrequency;
+        return false;
+    }
+    if (ks == 0 || ks > 0xFFFF) {
+        ++report.badSymbolRate;
+        return false;
+    }
+    if (x.modulation == 3 || x.modulation == 4) {
+        ++report.apsk;
+        return false;
+    }
+    t.Frequency = static_cast<WORD>(mhz);
+    t.SymbolRate = static_cast<WORD>(ks);
+    report.circular += x.polarization >= 2 ? 1 : 0;
+    const bool horizontal = x.polarization == 0 || x.polarization == 2;
+    int fec = x.fecInner;
+    if (fec > kHighestFecCode) {
+        ++report.fecAuto;
+        fec = 0;
+    }
+    t.PolFEC = ComposePolFec(t.PolFEC, horizontal, fec);
+    if (extension) {
+        t.ExtByte1 = static_cast<BYTE>((t.ExtByte1 & 0xF0) | (x.system == 1 ? 1 : 0));
+        t.ExtByte2 = x.system == 1 && x.modulation == 2 ? 1 : 0;
+    } else if (x.system == 1) {
+        ++report.s2Unmarked;
+    }
+    return true;
+}
+
+bool SameTuning(const Transponder_Info_Tag& a, const Transponder_Info_Tag& b) {
+    return a.Frequency == b.Frequency && a.SymbolRate == b.SymbolRate && a.PolFEC == b.PolFEC &&
+           a.ExtByte1 == b.ExtByte1 && a.ExtByte2 == b.ExtByte2;
+}
+
+std::string Described(int position, const Transponder_Info_Tag& t) {
+    return PositionText(position) + " " + std::to_string(t.Frequency) + " MHz " +
+           (IsHorizontal(t.PolFEC) ? "H" : "V") + " " + std::to_string(t.SymbolRate);
+}
+
+std::string Count(std::uint32_t n, const char* one, const char* many) {
+    return GroupedNumber(n) + " " + (n == 1 ? one : many);
+}
+
+} // namespace
+
+WORD DegreeOfPosition(int position) {
+    return static_cast<WORD>(position < 0 ? 3600 + position : position);
+}
+
+SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatellite>& file,
+                                       const SatelliteImportOptions& options,
+                                       std::uint32_t productType, int productList, DWORD& maxTpid) {
+    SatelliteImportReport report;
+    if (!IsSatellite(productType)) {
+        report.error = "This receiver has no satellites. Nothing was changed.";
+        return report;
+    }
+    for (const int p : options.positions)
+        if (std::none_of(file.begin(), file.end(),
+                         [&](const XmlSatellite& s) { return s.position == p; })) {
+            report.error =
+                "The file has no satellite at " + PositionText(p) + ". Nothing was changed.";
+            return report;
+        }
+    const bool extension = HasTransponderExtension(productList);
+    const std::size_t satellitesBefore = static_cast<std::size_t>(db.Size(kTableSatellite));
+    const std::size_t transpondersBefore = static_cast<std::size_t>(db.Size(kTableTransponder));
+    std::vector<std::uint32_t> prune;
+
+    for (const XmlSatellite& xs : file) {
+        if (!options.positions.empty() &&
+            std::find(options.positions.begin(), options.positions.end(), xs.position) ==
+                options.positions.end())
+            continue;
+        const WORD degree = DegreeOfPosition(xs.position);
+        BYTE id = 0;
+        for (const Satellite_Info_Tag* s : DialogSatelliteList(db, productType))
+            if (s->Degree == degree && s->ID != 0) {
+                id = s->ID;
+                break;
+            }
+        if (id == 0) {
+            Satellite_Info_Tag s{};
+            s.Degree = degree;
+            std::strncpy(s.Name, xs.name.c_str(), sizeof s.Name - 1);
+            const std::uint32_t key = NewSatellite(db, s);
+            if (key == 0) {
+                report.error = "No satellite ID is left for " + PositionText(xs.position) +
+                               ". Nothing was changed.";
+                return report;
+            }
+            id = db.Get<Satellite_Info_Tag>(kTableSatellite, key)->ID;
+            ++report.satellitesAdded;
+        } else {
+            ++report.satellitesUpdated;
+        }
+
+        // The list's transponders of this satellite, each matched at most once.
+        std::vector<std::uint32_t> keys;
+        for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
+            if (t.SatID == id)
+                keys.push_back(t.Index);
+        std::vector<bool> matched(keys.size(), false);
+        for (const XmlTransponder& xt : xs.transponders) {
+            Transponder_Info_Tag wanted{};
+            wanted.SatID = id;
+            if (!MapTransponder(xt, extension, wanted, report))
+                continue;
+            std::size_t best = keys.size();
+            int bestGap = kMatchMHz + 1;
+            for (std::size_t k = 0; k < keys.size(); ++k) {
+                const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, keys[k]);
+                if (matched[k] || IsHorizontal(t->PolFEC) != IsHorizontal(wanted.PolFEC))
+                    continue;
+                const int gap = std::abs(int{t->Frequency} - int{wanted.Frequency});
+                if (gap < bestGap) {
+                    bestGap = gap;
+                    best = k;
+                }
+            }
+            if (best == keys.size()) {
+                if (NewTransponder(db, wanted, maxTpid) == 0) {
+                    report.error = "Satellite " + PositionText(xs.position) +
+                                   " has no transponder number left. Nothing was changed.";
+                    return report;
+                }
+                ++report.added;
+                continue;
+            }
+            matched[best] = true;
+            auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, keys[best]);
+            // TS ID, TPID and the carried bytes stay; the tuning is the file's.
+            Transponder_Info_Tag next = *t;
+            next.Frequency = wanted.Frequency;
+            next.SymbolRate = wanted.SymbolRate;
+            next.PolFEC =
+                ComposePolFec(t->PolFEC, IsHorizontal(wanted.PolFEC), FecCode(wanted.PolFEC));
+            next.ExtByte1 = extension ? wanted.ExtByte1 : t->ExtByte1;
+            next.ExtByte2 = extension ? wanted.ExtByte2 : t->ExtByte2;
+            if (SameTuning(next, *t)) {
+                ++report.unchanged;
+            } else {
+                *t = next;
+                ++report.updated;
+            }
+        }
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (matched[k])
+                continue;
+            const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, keys[k]);
+            report.missing.push_back(Described(xs.position, *t));
+            if (options.prune)
+                prune.push_back(keys[k]);
+        }
+    }
+
+    if (!prune.empty()) {
+        for (const std::uint32_t key : prune) {
+            const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
+            for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+                report.channelsDeleted += c.SatID == t->SatID && c.TPID == t->TPID ? 1 : 0;
+            // One at a time: each delete moves the later TPIDs down.
+            report.deleted += static_cast<std::uint32_t>(
+                DeleteTransponders(db, std::span<const std::uint32_t>(&key, 1)));
+        }
+    }
+
+    // What the receiver's blocks cannot hold is refused, not saved half.
+    const FlashGeometry geometry = FlashGeometry::FromPolicy();
+    for (const CapacityProblem& p : CheckCapacity(db, geometry))
+        if ((p.table == kTableSatellite && p.count > satellitesBefore) ||
+            (p.table == kTableTransponder && p.count > transpondersBefore)) {
+            report.error = p.message + " Nothing was changed.";
+            return report;
+        }
+    return report;
+}
+
+std::string SatelliteImportSummary(const SatelliteImportReport& r) {
+    if (!r.Ok())
+        return r.error;
+    std::string text = Count(r.satellitesAdded, "satellite", "satellites") + " added, " +
+                       GroupedNumber(r.satellitesUpdated) +
+                       " brought up to date; transponders: " + GroupedNumber(r.added) + " added, " +
+                       GroupedNumber(r.updated) + " updated, " + GroupedNumber(r.unchanged) +
+                       " unchanged";
+    if (r.deleted)
+        text += ", " + GroupedNumber(r.deleted) + " deleted with " +
+                Count(r.channelsDeleted, "channel", "channels");
+    text += ".";
+    if (!r.missing.empty() && !r.deleted) {
+        text += "\n" +
+                Count(static_cast<std::uint32_t>(r.missing.size()), "transponder", "transponders") +
+                " of the list the file no longer has " + (r.missing.size() == 1 ? "was" : "were") +
+                " kept:";
+        for (const std::string& m : r.missing)
+            text += "\n  " + m;
+    }
+    const std::uint32_t left = r.badFrequency + r.badSymbolRate + r.apsk;
+    if (left) {
+        std::vector<std::string> why;
+        if (r.badFrequency)
+            why.push_back(GroupedNumber(r.badFrequency) + " a frequency outside 1 to 65,535 MHz");
+        if (r.badSymbolRate)
+            why.push_back(GroupedNumber(r.badSymbolRate) +
+                          " a symbol rate outside 1 to 65,535 kS/s");
+        if (r.apsk)
+            why.push_back(GroupedNumber(r.apsk) +
+                          " 16APSK or 32APSK, which the receiver cannot hold");
+        text += "\n" + Count(left, "transponder", "transponders") + " of the file " +
+                (left == 1 ? "was" : "were") + " not imported: ";
+        for (std::size_t i = 0; i < why.size(); ++i)
+            text += (i ? ", " : "") + why[i];
+        text += ".";
+    }
+    if (r.circular)
+        text += "\n" + Count(r.circular, "circular transponder was", "circular transponders were") +
+                " taken with left as H and right as V.";
+    if (r.fecAuto)
+        text += "\n" +
+                Count(r.fecAuto, "FEC the receiver has no name for was",
+                      "FECs the receiver has no name for were") +
+                " taken as Auto.";
+    if (r.s2Unmarked)
+        text += "\n" + Count(r.s2Unmarked, "DVB-S2 transponder was", "DVB-S2 transponders were") +
+                " taken without a DVB-S2 mark, which this receiver's records do not have.";
+    return text;
+}

@@ -1,0 +1,136 @@
+// velmar-cli export-csv, import-csv and import-satellites as a script runs
+// them: what they write, what they say, their exit status, and that a
+// refused input writes nothing.
+#include "tests/cli/CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using velmar::test::Cli;
+using velmar::test::Outcome;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string kFixtures = std::string(VELMAR_SOURCE_DIR) + "/tests/lists/fixtures/";
+
+std::string Text(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class ListCommandsCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("velmar-listcli-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string P(const std::string& name) const { return (dir / name).string(); }
+    // The dump of an image, for comparing lists.
+    static std::string Dump(const std::string& image) { return Cli("dump '" + image + "'").out; }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
+    Outcome r = Cli("export-csv '" + kExample + "' '" + P("list.csv") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string csv = Text(P("list.csv"));
+    EXPECT_EQ(csv.substr(0, 28), "ProgramNum,CAS,Favorite,SatI");
+    EXPECT_NE(csv.find("\r\n1,0,64,1,1,1,28000,"), std::string::npos);
+    r = Cli("export-csv --bom '" + kExample + "' '" + P("bom.csv") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Text(P("bom.csv")), "\xEF\xBB\xBF" + csv);
+    // To standard output too.
+    r = Cli("export-csv '" + kExample + "' -");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, csv);
+
+    r = Cli("import-csv '" + kExample + "' '" + P("list.csv") + "' '" + P("back.bin") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Text(P("back.bin")), Text(kExample)) << "the same channels give the same bytes";
+}
+
+TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
+    std::ofstream(P("rows.csv")) << "ProgramNum;SatID;TPID;Attributes;Name\n"
+                                    "1;1;1;1024;One\n2;1;1;0;Nothing\n";
+    Outcome r = Cli("import-csv '" + kExample + "' '" + P("rows.csv") + "' '" + P("out.bin") + "'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "1 row of Channel was not imported: 1 mark neither TV nor radio.\n");
+    EXPECT_NE(Dump(P("out.bin")).find("\"One\""), std::string::npos);
+
+    std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
+    r = Cli("import-csv '" + kExample + "' '" + P("bad.csv") + "' '" + P("bad.bin") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The CSV file cannot be read: line 2: a quoted field is not closed. The "
+                     "channel list was not changed.\n");
+    EXPECT_FALSE(fs::exists(P("bad.bin")));
+}
+
+TEST_F(ListCommandsCli, ImportSatellitesAddsUpdatesAndPrunes) {
+    Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures +
+                    "thor-and-eutelsat7.xml' '" + P("sats.bin") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("1 satellite added, 1 brought up to date; transponders: 4 added, 1 "
+                         "updated, 0 unchanged."),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("  0.8W 11325 MHz H 24500"), std::string::npos);
+    const std::string dump = Dump(P("sats.bin"));
+    EXPECT_NE(dump.find("\"Name\": \"7.0E Eutelsat 7\""), std::string::npos);
+    EXPECT_NE(dump.find("\"Frequency\": 11325"), std::string::npos) << "kept";
+
+    // --sat after the command names a position; --prune deletes what the file lacks.
+    r = Cli("import-satellites --prune '" + kExample + "' '" + kFixtures +
+            "thor-and-eutelsat7.xml' '" + P("pruned.bin") + "' --sat 0.8W");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("0 satellites added, 1 brought up to date"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("1 deleted with"), std::string::npos) << r.err;
+    const std::string pruned = Dump(P("pruned.bin"));
+    EXPECT_EQ(pruned.find("\"Frequency\": 11325"), std::string::npos);
+    EXPECT_EQ(pruned.find("Eutelsat 7"), std::string::npos);
+}
+
+TEST_F(ListCommandsCli, ImportSatellitesRefusalsWriteNothing) {
+    Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "malformed.xml' '" +
+                    P("x.bin") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("malformed.xml, line 6: the XML is malformed"), std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(P("x.bin")));
+    r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "thor-and-eutelsat7.xml' '" +
+            P("x.bin") + "' --sat 19.2E");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The file has no satellite at 19.2E. Nothing was changed.\n");
+    r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "thor-and-eutelsat7.xml' '" +
+            P("x.bin") + "' --sat north");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("'north' is no position"), std::string::npos);
+    EXPECT_FALSE(fs::exists(P("x.bin")));
+}
+
+TEST_F(ListCommandsCli, ApplyOrderInAScriptTakesATextList) {
+    std::ofstream(P("order.txt")) << "zdf hd\ndas erste\n";
+    std::ofstream(P("script.txt")) << "apply-order " << P("order.txt") << "\n";
+    const Outcome r =
+        Cli("edit '" + kExample + "' '" + P("script.txt") + "' '" + P("ordered.bin") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE((r.out + r.err).find("by name"), std::string::npos) << r.out << r.err;
+    const std::string dump = Dump(P("ordered.bin"));
+    const std::size_t zdf = dump.find("\"Name\": \"ZDF HD\"");
+    ASSERT_NE(zdf, std::string::npos);
+    // The record's fields stand before its name: ProgramNum 1 now.
+    const std::size_t record = dump.rfind("\"ProgramNum\"", zdf);
+    EXPECT_EQ(dump.substr(record, 16), "\"ProgramNum\": 1,");
+}

@@ -1,0 +1,186 @@
+// Apply order from lists people keep by hand: a text of names, one a line,
+// and a CSV with CH# and Name columns. Names match whatever their case and
+// blanks, and without " HD" / " SD" only where nothing matches exactly.
+#include "lists/ReferenceLists.h"
+
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/EditSession.h"
+#include "document/ReferenceOrderEdit.h"
+#include "lists/ChannelCsv.h"
+#include "tests/model/ChannelMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
+namespace {
+
+class ReferenceLists : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ConfigureStartupPolicy();
+        ResetImageState();
+        TheZorvDB().ClearAll();
+        dir = std::filesystem::temp_directory_path() /
+              ("velmar-reflist-test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        // TV 1..5 and radio 1..2, in this order.
+        AddChannel(db(), Ch{"Das Erste HD"}.Num(1).Ids(1, 1019, 10301));
+        AddChannel(db(), Ch{"ZDF HD"}.Num(2).Ids(1, 1011, 11110));
+        AddChannel(db(), Ch{"ZDF"}.Num(3));
+        AddChannel(db(), Ch{"Arte"}.Num(4));
+        AddChannel(db(), Ch{"RTL  Television"}.Num(5));
+        AddChannel(db(), Ch{"Bayern 3"}.Num(1).Radio());
+        AddChannel(db(), Ch{"Arte Radio"}.Num(2).Radio());
+    }
+    void TearDown() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        std::filesystem::remove_all(dir);
+    }
+    static CZorvDB& db() { return TheZorvDB(); }
+    std::string Write(const std::string& name, const std::string& text) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    // Name -> number after the order was applied.
+    static std::map<std::string, int> Numbers() {
+        std::map<std::string, int> out;
+        for (const auto& c : db().Rows<Channel_Info_Tag>(kTableChannel))
+            out[c.Name] = c.ProgramNum;
+        return out;
+    }
+    std::filesystem::path dir;
+};
+
+} // namespace
+
+TEST(NameList, LinesGiveNamesAndOptionalNumbersBeforeATabOrSemicolon) {
+    std::string error;
+    const auto places =
+        ParseNameList("\xEF\xBB\xBF  ZDF \r\n\n12\tArte\r\n7 ; RTL; Extra\n3sat\n 40;\n", error);
+    ASSERT_TRUE(places) << error;
+    ASSERT_EQ(places->size(), 4u);
+    EXPECT_EQ((*places)[0].name, "ZDF");
+    EXPECT_EQ((*places)[0].number, 0u);
+    EXPECT_EQ((*places)[0].line, 1u);
+    EXPECT_EQ((*places)[1].name, "Arte");
+    EXPECT_EQ((*places)[1].number, 12u);
+    EXPECT_EQ((*places)[1].line, 3u);
+    EXPECT_EQ((*places)[2].name, "RTL; Extra") << "only the first mark ends the number";
+    EXPECT_EQ((*places)[2].number, 7u);
+    EXPECT_EQ((*places)[3].name, "3sat") << "digits without a tab or ';' are a name";
+
+    EXPECT_FALSE(ParseNameList("ARD\n70000;ZDF\n", error));
+    EXPECT_EQ(error, "Line 2: \"70000\" is not a channel number from 1 to 65535. Nothing was "
+                     "changed.");
+    EXPECT_FALSE(ParseNameList("0\tARD\n", error));
+}
+
+TEST(NameList, KeysFoldCaseAndBlanksAndDropQualityOnlyWhenAsked) {
+    EXPECT_EQ(NameMatchKey(" Das  Erste HD", false), "daserstehd");
+    EXPECT_EQ(NameMatchKey("Das Erste HD", true), "daserste");
+    EXPECT_EQ(NameMatchKey("ZDF sd", true), "zdf");
+    EXPECT_EQ(NameMatchKey("CHD", true), "chd") << "only after a blank";
+    EXPECT_EQ(NameMatchKey("\xC9T\xC9", false), NameMatchKey("\xE9t\xE9", false));
+}
+
+TEST_F(ReferenceLists, ATextListNumbersTheChannelsItNamesInItsOrder) {
+    EditSession session(TheZorvDB());
+    // "zdf" is ZDF exactly, not ZDF HD; "das erste" has no exact match and
+    // takes Das Erste HD; "rtl television" ignores the blanks; "Arte" is the
+    // TV channel, not Arte Radio; "bayern 3 hd" takes the radio channel.
+    const std::string path =
+        Write("order.txt", "zdf\nARTE\nrtl television\nDAS ERSTE\nNobody\nbayern 3 hd\n");
+    const ReferenceOrderReport report = ApplyReferenceOrderFile(session, path);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.matchedByIds, 0u);
+    EXPECT_EQ(report.matchedByName, 5u);
+    EXPECT_EQ(report.notMatched, 2u);      // ZDF HD and Arte Radio
+    EXPECT_EQ(report.referenceUnused, 1u); // "Nobody"
+    EXPECT_EQ(ReferenceOrderSummary(report),
+              "Matched 0 channels by ids and 5 by name; 2 not matched.");
+    const std::map<std::string, int> want{
+        {"ZDF", 1},    {"Arte", 2},     {"RTL  Television", 3}, {"Das Erste HD", 4},
+        {"ZDF HD", 5}, {"Bayern 3", 1}, {"Arte Radio", 2}};
+    EXPECT_EQ(Numbers(), want);
+    EXPECT_EQ(session.UndoName(), "Apply Order");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Numbers().at("ZDF"), 3);
+}
+
+TEST_F(ReferenceLists, GivenNumbersAreKeptAndTheNextLineCountsOnFromThem) {
+    EditSession session(TheZorvDB());
+    const auto report =
+        ApplyReferenceOrderFile(session, Write("numbers.txt", "10;Arte\nZDF\n20\tZDF HD\n"));
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(Numbers().at("Arte"), 10);
+    EXPECT_EQ(Numbers().at("ZDF"), 11);
+    EXPECT_EQ(Numbers().at("ZDF HD"), 20);
+    // The others follow the highest number of the reference.
+    EXPECT_EQ(Numbers().at("Das Erste HD"), 21);
+    EXPECT_EQ(Numbers().at("RTL  Television"), 22);
+}
+
+TEST_F(ReferenceLists, TwoLinesOnOneNumberOfOneKindAreRefused) {
+    EditSession session(TheZorvDB());
+    const auto report =
+        ApplyReferenceOrderFile(session, Write("twice.txt", "5;Arte\n4;ZDF\nZDF HD\n"));
+    EXPECT_FALSE(report.Applied());
+    EXPECT_EQ(report.error, "Lines 1 and 3 put two TV channels on number 5. Nothing was changed.");
+    EXPECT_EQ(session.UndoCount(), 0u);
+    EXPECT_EQ(Numbers().at("Arte"), 4);
+    // TV 5 and radio 5 are no clash.
+    const auto kinds = ApplyReferenceOrderFile(session, Write("kinds.txt", "5;Arte\n5;Bayern 3\n"));
+    EXPECT_TRUE(kinds.Applied()) << kinds.error;
+}
+
+TEST_F(ReferenceLists, ACsvWithChAndNameColumnsIsANameList) {
+    EditSession session(TheZorvDB());
+    const auto report = ApplyReferenceOrderFile(
+        session,
+        Write("dealer.csv", "Sender;CH#;Name\r\nx;7;\"Arte\"\r\ny;;ZDF\r\nz;1;Bayern 3\r\n"));
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(Numbers().at("Arte"), 7);
+    EXPECT_EQ(Numbers().at("ZDF"), 8);
+    EXPECT_EQ(Numbers().at("Bayern 3"), 1);
+    const auto noName = ApplyReferenceOrderFile(session, Write("bad.csv", "CH#,Sender\n1,ARD\n"));
+    EXPECT_EQ(noName.error,
+              "The first line of the CSV file has no Name column. Nothing was changed.");
+}
+
+TEST_F(ReferenceLists, AChannelCsvIsAReferenceWithIdsLikeAWorkbook) {
+    // The list as it is now, saved as CSV; then two numbers swap.
+    const std::string path = Write("list.csv", ChannelCsvText(TheZorvDB(), false));
+    for (auto& c : db().Rows<Channel_Info_Tag>(kTableChannel))
+        if (c.ProgramNum <= 2 && !(c.Attributes & kAttrRadio))
+            c.ProgramNum = static_cast<WORD>(3 - c.ProgramNum);
+    EditSession session(TheZorvDB());
+    const auto report = ApplyReferenceOrderFile(session, path);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.matchedByIds, 2u);
+    EXPECT_EQ(report.matchedByName, 5u);
+    EXPECT_EQ(Numbers().at("Das Erste HD"), 1);
+    EXPECT_EQ(Numbers().at("ZDF HD"), 2);
+}
+
+TEST(ReferenceKind, ExtensionFirstThenTheBytes) {
+    EXPECT_EQ(ReferenceKindOf("list.xls", ""), ReferenceKind::Workbook);
+    EXPECT_EQ(ReferenceKindOf("a.txt", "CH#;Name\n"), ReferenceKind::NameList);
+    EXPECT_EQ(ReferenceKindOf("a.CSV", "CH#;Name\n"), ReferenceKind::NameCsv);
+    EXPECT_EQ(ReferenceKindOf("a.csv", "ProgramNum,Attributes,Name\n"), ReferenceKind::ChannelCsv);
+    EXPECT_EQ(ReferenceKindOf("list", "ARD\nZDF\n"), ReferenceKind::NameList);
+    EXPECT_EQ(ReferenceKindOf("list", "Nr;Name\n1;ARD\n"), ReferenceKind::NameCsv);
+    EXPECT_EQ(ReferenceKindOf("box", std::string("VX  \x50\0\0\0", 8)), ReferenceKind::Image);
+    EXPECT_EQ(ReferenceKindOf("box.bin", std::string("\x01\0\x02", 3)), ReferenceKind::Image);
+    EXPECT_EQ(ReferenceKindOf("book", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"), ReferenceKind::Workbook);
+}

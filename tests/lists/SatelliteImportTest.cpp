@@ -1,0 +1,267 @@
+// satellites.xml into the demo image: a satellite added with its
+// transponders, one brought up to date (updated, added, the missing one kept
+// or pruned with its channels), every value mapped as the records hold it,
+// and the files refused whole: malformed XML with its line, deep nesting.
+#include "lists/SatelliteImport.h"
+
+#include "contracts/StartupPolicy.h"
+#include "contracts/ZorvDB.h"
+#include "document/CurrentDocument.h"
+#include "document/Document.h"
+#include "document/EditSession.h"
+#include "document/ListImportEdits.h"
+#include "lists/SatellitesXml.h"
+#include "model/ChannelRecords.h"
+#include "model/SatelliteRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+const std::string kFixtures = VELMAR_SOURCE_DIR "/tests/lists/fixtures/";
+constexpr BYTE kThor = 4; // the demo image's satellite at 0.8W
+
+class SatelliteImport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ConfigureStartupPolicy();
+        ASSERT_EQ(
+            OpenAsCurrent(VELMAR_SOURCE_DIR "/examples/demo-satellite.bin", ImageForm::Convert), 1);
+        std::string error;
+        auto parsed = ReadSatellitesXml(kFixtures + "thor-and-eutelsat7.xml", error);
+        ASSERT_TRUE(parsed) << error;
+        file = *parsed;
+    }
+    void TearDown() override {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+    }
+    static const Transponder_Info_Tag* Tp(BYTE sat, int mhz) {
+        for (const auto& t : TheZorvDB().Rows<Transponder_Info_Tag>(kTableTransponder))
+            if (t.SatID == sat && t.Frequency == mhz)
+                return &t;
+        return nullptr;
+    }
+    static std::size_t Count(std::uint8_t table) {
+        return static_cast<std::size_t>(TheZorvDB().Size(table));
+    }
+    static std::size_t ChannelsOn(BYTE sat, BYTE tp) {
+        std::size_t n = 0;
+        for (const auto& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+            n += c.SatID == sat && c.TPID == tp ? 1 : 0;
+        return n;
+    }
+    std::vector<XmlSatellite> file;
+};
+
+} // namespace
+
+TEST(SatellitesXml, TheFileIsReadAsWritten) {
+    std::string error;
+    const auto sats = ReadSatellitesXml(kFixtures + "thor-and-eutelsat7.xml", error);
+    ASSERT_TRUE(sats) << error;
+    ASSERT_EQ(sats->size(), 2u);
+    EXPECT_EQ((*sats)[0].name, "0.8W Thor 5/6/7");
+    EXPECT_EQ((*sats)[0].position, -8);
+    EXPECT_EQ((*sats)[0].flags, 1);
+    EXPECT_EQ((*sats)[0].line, 6u);
+    ASSERT_EQ((*sats)[1].transponders.size(), 4u);
+    const XmlTransponder& t = (*sats)[1].transponders[2];
+    EXPECT_EQ(t.frequencyKHz, 12500000u);
+    EXPECT_EQ(t.symbolRate, 29999500u);
+    EXPECT_EQ(t.polarization, 3);
+    EXPECT_EQ(t.fecInner, 15);
+    EXPECT_EQ(t.line, 13u);
+    // A Latin-1 file's name comes to Windows-1252.
+    const auto latin = ReadSatellitesXml(kFixtures + "latin1.xml", error);
+    ASSERT_TRUE(latin) << error;
+    EXPECT_EQ((*latin)[0].name, "30.0W Espa\xF1"
+                                "a");
+}
+
+TEST(SatellitesXml, AMalformedFileIsRefusedWithItsLine) {
+    std::string error;
+    EXPECT_FALSE(ReadSatellitesXml(kFixtures + "malformed.xml", error));
+    // The <transponder> of line 5 is never closed; the parser finds out at </sat>.
+    EXPECT_NE(error.find("malformed.xml, line 6: the XML is malformed"), std::string::npos)
+        << error;
+    EXPECT_FALSE(ReadSatellitesXml(kFixtures + "bad-polarization.xml", error));
+    EXPECT_NE(error.find("line 5: polarization=\"L\" is not a number from 0 to 3"),
+              std::string::npos)
+        << error;
+    EXPECT_FALSE(ParseSatellitesXml("<transponders/>", error));
+    EXPECT_EQ(error, "line 1: the file has no <satellites> element");
+    EXPECT_FALSE(ParseSatellitesXml("<satellites><sat name=\"x\"/></satellites>", error));
+    EXPECT_EQ(error, "line 1: <sat> has no position");
+}
+
+TEST(SatellitesXml, HundredThousandNestedElementsAreRefusedBeforeParsing) {
+    std::string deep = "<?xml version=\"1.0\"?>\n<satellites>\n";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<sat>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</sat>";
+    deep += "</satellites>\n";
+    std::string error;
+    EXPECT_FALSE(ParseSatellitesXml(deep, error));
+    EXPECT_EQ(error, "line 3: elements are nested more than 16 deep, which no transponder list is");
+    // Comments, CDATA and quoted '>' do not fool the count, and flat files pass.
+    EXPECT_TRUE(ParseSatellitesXml("<satellites><!-- <a><b> --><![CDATA[<c>]]>"
+                                   "<sat name=\"a>b\" position=\"1\"/></satellites>",
+                                   error))
+        << error;
+}
+
+TEST(SatellitesXml, PositionsInTenthsOrDegrees) {
+    EXPECT_EQ(ParsePosition("192"), 192);
+    EXPECT_EQ(ParsePosition("-50"), -50);
+    EXPECT_EQ(ParsePosition("19.2E"), 192);
+    EXPECT_EQ(ParsePosition("5W"), -50);
+    EXPECT_EQ(ParsePosition("0.8w"), -8);
+    EXPECT_EQ(ParsePosition("180.1E"), std::nullopt);
+    EXPECT_EQ(ParsePosition("19.25E"), std::nullopt);
+    EXPECT_EQ(ParsePosition("east"), std::nullopt);
+    EXPECT_EQ(PositionText(-8), "0.8W");
+    EXPECT_EQ(PositionText(1800), "180.0E");
+    EXPECT_EQ(DegreeOfPosition(-8), 3592);
+}
+
+TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
+    const std::size_t satellites = Count(kTableSatellite), transponders = Count(kTableTransponder);
+    const std::size_t channels = Count(kTableChannel);
+    const DWORD maxTpid = g_nMaxTPID;
+    ASSERT_NE(Tp(kThor, 10778), nullptr);
+    const Transponder_Info_Tag before = *Tp(kThor, 10778);
+
+    EditSession session(TheZorvDB());
+    const SatelliteImportReport r = RunImportSatellites(session, file, {});
+    ASSERT_TRUE(r.Ok()) << r.error;
+    EXPECT_EQ(r.satellitesAdded, 1u);
+    EXPECT_EQ(r.satellitesUpdated, 1u);
+    EXPECT_EQ(r.added, 4u);   // Thor 11216, Eutelsat 10721, 11492, 12500
+    EXPECT_EQ(r.updated, 1u); // Thor 10778 -> 10779
+    EXPECT_EQ(r.apsk, 1u);    // 12600 16APSK left out
+    EXPECT_EQ(r.circular, 1u);
+    EXPECT_EQ(r.fecAuto, 1u);
+    EXPECT_EQ(r.missing, std::vector<std::string>{"0.8W 11325 MHz H 24500"});
+    EXPECT_EQ(Count(kTableSatellite), satellites + 1);
+    EXPECT_EQ(Count(kTableTransponder), transponders + 4);
+    EXPECT_EQ(Count(kTableChannel), channels) << "nothing pruned";
+    EXPECT_EQ(g_nMaxTPID, maxTpid + 4);
+
+    // The updated one keeps its TPID, TS ID and carried bytes; the tuning is the file's.
+    const Transponder_Info_Tag* moved = Tp(kThor, 10779);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(moved->TPID, before.TPID);
+    EXPECT_EQ(moved->TSID, before.TSID);
+    EXPECT_EQ(moved->SymbolRate, 30000);
+    EXPECT_EQ(moved->PolFEC, 0x50 | (before.PolFEC & 0x0E)); // V, 7/8
+    EXPECT_EQ(moved->ExtByte1, 1);                           // DVB-S2
+    EXPECT_EQ(moved->ExtByte2, 1);                           // 8PSK
+    const Transponder_Info_Tag* added = Tp(kThor, 11216);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->TPID, 3);
+    EXPECT_EQ(added->PolFEC, 0x70);
+
+    // The new satellite: the next ID, its position and its name cut to 15.
+    const Satellite_Info_Tag* sat = nullptr;
+    for (const auto& s : TheZorvDB().Rows<Satellite_Info_Tag>(kTableSatellite))
+        if (s.Degree == 70)
+            sat = &s;
+    ASSERT_NE(sat, nullptr);
+    EXPECT_EQ(sat->ID, 7);
+    EXPECT_EQ(sat->Flag, 1);
+    EXPECT_STREQ(sat->Name, "7.0E Eutelsat 7");
+    const struct {
+        int mhz, ks, polFec, ext1, ext2, tpid;
+    } want[] = {{10721, 22000, 0x31, 0, 0, 1},
+                {11492, 30000, 0x90, 1, 1, 2},
+                {12500, 30000, 0x00, 0, 0, 3}};
+    for (const auto& w : want) {
+        SCOPED_TRACE(w.mhz);
+        const Transponder_Info_Tag* t = Tp(7, w.mhz);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->SymbolRate, w.ks);
+        EXPECT_EQ(t->PolFEC, w.polFec);
+        EXPECT_EQ(t->ExtByte1, w.ext1);
+        EXPECT_EQ(t->ExtByte2, w.ext2);
+        EXPECT_EQ(t->TPID, w.tpid);
+    }
+    EXPECT_EQ(Tp(7, 12600), nullptr);
+    EXPECT_EQ(SatelliteImportSummary(r),
+              "1 satellite added, 1 brought up to date; transponders: 4 added, 1 updated, 0 "
+              "unchanged.\n"
+              "1 transponder of the list the file no longer has was kept:\n"
+              "  0.8W 11325 MHz H 24500\n"
+              "1 transponder of the file was not imported: 1 16APSK or 32APSK, which the "
+              "receiver cannot hold.\n"
+              "1 circular transponder was taken with left as H and right as V.\n"
+              "1 FEC the receiver has no name for was taken as Auto.");
+
+    // One step; Undo takes all of it back, g_nMaxTPID too.
+    EXPECT_EQ(session.UndoCount(), 1u);
+    EXPECT_EQ(session.UndoName(), "Import transponders");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Count(kTableSatellite), satellites);
+    EXPECT_EQ(Count(kTableTransponder), transponders);
+    EXPECT_EQ(g_nMaxTPID, maxTpid);
+    EXPECT_NE(Tp(kThor, 10778), nullptr);
+
+    // The same file twice: nothing left to change the second time.
+    RunImportSatellites(session, file, {});
+    const auto again = RunImportSatellites(session, file, {});
+    EXPECT_EQ(again.added, 0u);
+    EXPECT_EQ(again.updated, 0u);
+    EXPECT_EQ(again.unchanged, 5u);
+}
+
+TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
+    const Transponder_Info_Tag* gone = Tp(kThor, 11325);
+    ASSERT_NE(gone, nullptr);
+    const BYTE goneTpid = gone->TPID;
+    const std::size_t onIt = ChannelsOn(kThor, goneTpid);
+    ASSERT_GT(onIt, 0u) << "the demo has channels there";
+    const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
+
+    EditSession session(TheZorvDB());
+    SatelliteImportOptions options;
+    options.prune = true;
+    options.positions = {-8};
+    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    ASSERT_TRUE(r.Ok()) << r.error;
+    EXPECT_EQ(r.satellitesAdded, 0u) << "only the chosen satellite";
+    EXPECT_EQ(r.deleted, 1u);
+    EXPECT_EQ(r.channelsDeleted, onIt);
+    EXPECT_EQ(Tp(kThor, 11325), nullptr);
+    EXPECT_EQ(Count(kTableChannel), channels - onIt);
+    EXPECT_EQ(Count(kTableTransponder), transponders + 1 - 1);
+    // The cascade closes the gap: the added transponder moves down to TPID 2.
+    ASSERT_NE(Tp(kThor, 11216), nullptr);
+    EXPECT_EQ(Tp(kThor, 11216)->TPID, 2);
+    for (const auto& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+        EXPECT_FALSE(c.SatID == kThor && c.TPID > 2) << c.Name;
+    EXPECT_NE(
+        SatelliteImportSummary(r).find("1 deleted with " + std::to_string(onIt) + " channels"),
+        std::string::npos);
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Count(kTableChannel), channels);
+}
+
+TEST_F(SatelliteImport, RefusalsChangeNothing) {
+    EditSession session(TheZorvDB());
+    SatelliteImportOptions options;
+    options.positions = {192};
+    const auto r = RunImportSatellites(session, file, options);
+    EXPECT_EQ(r.error, "The file has no satellite at 19.2E. Nothing was changed.");
+    EXPECT_EQ(session.UndoCount(), 0u);
+
+    // A receiver without satellites takes none.
+    const std::size_t transponders = Count(kTableTransponder);
+    DWORD maxTpid = 0;
+    const auto cable = ImportSatellites(TheZorvDB(), file, {}, 0x04, 5, maxTpid);
+    EXPECT_EQ(cable.error, "This receiver has no satellites. Nothing was changed.");
+    EXPECT_EQ(Count(kTableTransponder), transponders);
+}
