@@ -181,13 +181,7 @@ std::vector<std::string> FindRecoveryFiles(const std::string& folder) {
             found.emplace_back(static_cast<std::int64_t>(st.st_mtime), path);
     }
     ::closedir(d);
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : a.second < b.second;
-    });
-    std::vector<std::string> paths;
-    for (auto& f : found)
-        paths.push_back(std::move(f.second));
-    return paths;
+    return NewestFirst(std::move(found));
 }
 
 int OfferRecoveredEdits(IUserPrompt& prompt, const std::string& folder, bool& asked) {

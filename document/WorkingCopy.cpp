@@ -220,6 +220,16 @@ int SaveIntoWorkingCopy(SaveReport* report) {
     }
 }
 
+std::vector<std::string> NewestFirst(std::vector<std::pair<std::int64_t, std::string>> found) {
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    std::vector<std::string> paths;
+    for (auto& f : found)
+        paths.push_back(std::move(f.second));
+    return paths;
+}
+
 std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder) {
     const std::string dir = TempFolder(folder);
     std::vector<std::pair<std::int64_t, std::string>> found;
@@ -248,13 +258,7 @@ std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder) {
             found.emplace_back(static_cast<std::int64_t>(st.st_mtime), path);
     }
     ::closedir(d);
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : a.second < b.second;
-    });
-    std::vector<std::string> paths;
-    for (auto& f : found)
-        paths.push_back(std::move(f.second));
-    return paths;
+    return NewestFirst(std::move(found));
 }
 
 int OfferWorkingCopyRecovery(IUserPrompt& prompt, const std::string& folder, bool* editsRestored) {

@@ -11,8 +11,10 @@
 #include "image/WorkingForm.h"
 #include "platform/ByteOrder.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 inline constexpr int kMaxPath = 260;
@@ -71,6 +73,9 @@ int SaveIntoWorkingCopy(SaveReport* report = nullptr);
 // session left behind: ours by name and owner, in the working form, and held
 // by no running editor. Newest first.
 std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder = {});
+// Paths found in a folder scan with their modification times, newest first
+// (paths in order among equal times).
+std::vector<std::string> NewestFirst(std::vector<std::pair<std::int64_t, std::string>> found);
 // Offers first the unsaved edits an editor left behind (RecoveryFile.h),
 // then each abandoned working copy: Yes opens it (it becomes the working
 // copy and is loaded), No deletes it. Returns Load's result for an opened
