@@ -1,5 +1,7 @@
 #include "compare/CompareReport.h"
 
+#include "document/ListCheck.h"
+
 #include "platform/CodePage.h"
 
 #include <cstdio>
@@ -19,25 +21,6 @@ char Mark(DifferenceKind kind) {
     default:
         return '~';
     }
-}
-
-// A JSON string of UTF-8 text; control characters as \u escapes.
-std::string JsonString(const std::string& utf8) {
-    std::string out = "\"";
-    for (const char ch : utf8) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
 }
 
 std::string JsonText(const std::string& ansi) {

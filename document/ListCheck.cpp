@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -169,26 +170,25 @@ void CheckTables(const CZorvDB& db, const FlashGeometry& geometry, std::vector<L
     }
 }
 
-std::string JsonString(const std::string& s) {
+} // namespace
+
+std::string JsonString(const std::string& utf8) {
     std::string out = "\"";
-    for (const char ch : s) {
+    for (const char ch : utf8) {
         const auto byte = static_cast<unsigned char>(ch);
         if (ch == '"' || ch == '\\') {
             out += '\\';
             out += ch;
-        } else if (byte < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 15];
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
         } else {
             out += ch;
         }
     }
     return out + "\"";
 }
-
-} // namespace
 
 std::vector<ListFinding> CheckList(const CZorvDB& db, std::uint32_t productType,
                                    const FlashGeometry& geometry) {

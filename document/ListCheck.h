@@ -55,5 +55,9 @@ std::string ListFindingsText(const std::vector<ListFinding>& findings);
 // The findings as a JSON array (velmar-cli check --json, info --json).
 std::string ListFindingsJson(const std::vector<ListFinding>& findings);
 
+// A JSON string of UTF-8 text, control characters as \u escapes; for every
+// JSON the core writes.
+std::string JsonString(const std::string& utf8);
+
 // The stable name of a problem kind, for JSON and scripts.
 const char* ListProblemName(ListProblem problem);
