@@ -1,6 +1,7 @@
 // The frame's file commands: open (chosen or dropped), save, refresh, and
 // the question that keeps unsaved edits from being dropped silently.
 #include "app/MainFrame.h"
+#include "app/RecoveryWriter.h"
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
@@ -14,6 +15,7 @@
 #include "xls/ChannelWorkbook.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 #include <exception>
 #include <new>
@@ -129,18 +131,32 @@ void CMainFrame::OpenPath(const QString& path) {
 
 void CMainFrame::OfferWorkingCopyRecovery() {
     int result = -1;
+    bool editsRestored = false;
     const std::string problem = Guarded([&]() -> std::string {
-        result = ::OfferWorkingCopyRecovery(m_prompt);
+        result = ::OfferWorkingCopyRecovery(m_prompt, {}, &editsRestored);
         return {};
     });
     if (!problem.empty())
         ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
     else if (result == 0)
         ShowStop(m_ui, this, texts::kCannotOpenImage);
-    if (result == 1)
+    if (result == 1) {
         m_session.StartFresh();
+        if (editsRestored) {
+            // Restored edits are still unsaved: the close asks about them,
+            // and they are kept beside this session's working copy at once.
+            m_session.MarkUnsaved();
+            m_pRecovery->WriteNow();
+        }
+    }
     if (result >= 0)
         RefreshAllViews();
+}
+
+void CMainFrame::EndKeepingEdits() {
+    m_pRecovery->WriteNow();
+    // exit, not quit: quit would close the window, which asks about saving.
+    QCoreApplication::exit(0);
 }
 
 void CMainFrame::ShowWorkingCopyProblem(const std::string& why) {
@@ -206,10 +222,12 @@ bool CMainFrame::SaveModifiedFirst() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (SaveModifiedFirst())
+    if (SaveModifiedFirst()) {
+        m_pRecovery->Discard(); // saved, or dropped on purpose
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::OnRefreshAll() {

@@ -1,7 +1,9 @@
 #include "app/MainFrame.h"
 
 #include "app/CaptionEntries.h"
+#include "app/FrameGeometry.h"
 #include "app/ListTools.h"
+#include "app/RecoveryWriter.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
@@ -20,8 +22,8 @@
 
 CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile* profile)
     : m_ui(ui), m_prompt(ui, this), m_session(TheZorvDB()) {
-    resize(1024, 768);
     setObjectName("MainFrame");
+    setMinimumSize(kFrameMinimumSize);
 
     QToolBar* bar = addToolBar("Standard");
     bar->setObjectName("Toolbar");
@@ -71,6 +73,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     connect(m_pRedo, &QAction::triggered, this, &CMainFrame::OnRedo);
     m_session.AddObserver([this](const EditEvent& event) { OnSessionEvent(event); });
     UpdateHistoryCommands();
+    m_pRecovery = new CRecoveryWriter(m_session, this);
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used
@@ -96,17 +99,37 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pOuterSplitter->setStretchFactor(1, 1);
     m_pInnerSplitter->setStretchFactor(0, 0);
     m_pInnerSplitter->setStretchFactor(1, 1);
+    m_pOuterSplitter->setChildrenCollapsible(false); // a pane never vanishes
+    m_pInnerSplitter->setChildrenCollapsible(false);
     setCentralWidget(m_pOuterSplitter);
     new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
     AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        setGeometry(InitialFrameGeometry(screen->availableGeometry()));
+    else
+        resize(kFrameSize);
     RefreshAllViews();
 }
 
 CMainFrame::~CMainFrame() {
     DeleteWorkingCopy();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    const QScreen* shown = screen();
+    if (m_bPlaced || !shown || isMaximized() || isFullScreen())
+        return;
+    m_bPlaced = true;
+    const QRect available = shown->availableGeometry();
+    const QRect outer = frameGeometry();
+    if (available.contains(outer))
+        return;
+    const QRect inner = geometry();
+    const QMargins decoration(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    setGeometry(InitialFrameGeometry(available, decoration));
 }
 
 QAction* CMainFrame::AddCommand(const char* name, const QString& text, const QString& status,

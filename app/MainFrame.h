@@ -14,6 +14,7 @@
 #include <QUrl>
 
 class CLeftTopView;
+class CRecoveryWriter;
 class CLeftBottomView;
 class CRightView;
 class CChannelGridCtrl;
@@ -59,12 +60,19 @@ public:
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
     EditSession& Session() { return m_session; }
+    CRecoveryWriter& Recovery() { return *m_pRecovery; }
+    // A shutdown, a signal or a logout: the unsaved edits go to the recovery
+    // file at once and the editor ends without asking anything.
+    void EndKeepingEdits();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     // Unsaved edits are saved, dropped or kept as the user answers.
     void closeEvent(QCloseEvent* event) override;
+    // Once the window system's frame is known, the whole window is kept on
+    // the screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // What the private messages ask of the frame.
@@ -110,6 +118,8 @@ private:
     CRightView* m_pRightView = nullptr;
     CColorSplitWnd* m_pOuterSplitter = nullptr;
     CColorSplitWnd* m_pInnerSplitter = nullptr;
+    CRecoveryWriter* m_pRecovery = nullptr;
+    bool m_bPlaced = false; // placed with the window system's frame
 };
 
 inline constexpr const char* kCaption = texts::kWindowCaption;

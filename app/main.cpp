@@ -5,8 +5,13 @@
 // `--quit-after-first-paint` writes a line to the standard output when the
 // TV list first paints rows and quits, so start-up can be timed from outside.
 // `--help` and `--version` answer before the application exists: no display.
+// SIGTERM, SIGHUP and a logout keep the unsaved edits for the next start,
+// which offers them back unless a script or nobody at all is there to answer.
 #include "app/CommandLine.h"
+#include "app/EditLines.h"
 #include "app/MainFrame.h"
+#include "app/ScriptedStart.h"
+#include "app/SignalWatch.h"
 #include "contracts/ReceiverProfiles.h"
 #include "qtkit/QtUiSeam.h"
 #include "qtkit/vxui/VxuiSettings.h"
@@ -69,7 +74,7 @@ int main(int argc, char** argv) {
         return written ? 0 : 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmar");
+    UseVelmarSettingsFile();
     QApplication::setDesktopFileName("org.velmar.Velmar");
     QApplication::setWindowIcon(QIcon::fromTheme("org.velmar.Velmar"));
     // Qt has taken its own options out of the arguments by now.
@@ -83,18 +88,26 @@ int main(int argc, char** argv) {
     if (args.quitAfterFirstPaint)
         if (auto* list = frame.findChild<QAbstractItemView*>("TVGrid"))
             new FirstPaintReporter(list); // owned by the list
+    CSignalWatch watch;
+    QObject::connect(&watch, &CSignalWatch::Received, &frame, &CMainFrame::EndKeepingEdits);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,
+                     &CMainFrame::EndKeepingEdits);
     frame.show();
-    QTimer::singleShot(0, &frame, [&frame, open = args.open, shot = args.screenshot] {
-        // A picture taken by a script has nobody to answer the question.
-        if (shot.isEmpty())
-            frame.OfferWorkingCopyRecovery();
-        if (!open.isEmpty())
-            frame.OpenPath(open);
-        if (!shot.isEmpty())
-            QTimer::singleShot(800, &frame, [&frame, shot] {
-                frame.grab().save(shot);
-                QApplication::quit();
-            });
-    });
+    const bool ask = !NobodyToAnswer(ThisStart());
+    const bool editLines = WantsEditLines(QApplication::arguments());
+    QTimer::singleShot(0, &frame,
+                       [&frame, ask, editLines, open = args.open, shot = args.screenshot] {
+                           if (ask)
+                               frame.OfferWorkingCopyRecovery();
+                           if (!open.isEmpty())
+                               frame.OpenPath(open);
+                           if (editLines)
+                               new CEditLines(frame.Session(), &frame); // owned by the frame
+                           if (!shot.isEmpty())
+                               QTimer::singleShot(800, &frame, [&frame, shot] {
+                                   frame.grab().save(shot);
+                                   QApplication::quit();
+                               });
+                       });
     return QApplication::exec();
 }

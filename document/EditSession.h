@@ -91,6 +91,10 @@ public:
     // The tables were just loaded or received: no history, not modified,
     // clipboard empty. Ignored from inside an edit.
     void StartFresh();
+    // The tables just loaded were never saved (edits restored after the
+    // editor ended without saving them): modified until the next save,
+    // whatever is undone.
+    void MarkUnsaved() { m_savedAt.reset(); }
 
     ChannelClipboard& Clipboard() { return m_clipboard; }
     const ChannelClipboard& Clipboard() const { return m_clipboard; }

@@ -54,6 +54,7 @@ CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
     m_pTerMuxGrid = new CTerMuxGridCtrl(context, this);
     m_pCableMuxGrid = new CCableMuxGridCtrl(context, this);
     setObjectName("LeftTopView");
+    setMinimumSize(kLeftTopMinimum);
     m_pCaption->setObjectName("SourceCaption");
     m_pTabs->setObjectName("SourceTabs");
     m_pSatGrid->setObjectName("SatGrid");
@@ -205,6 +206,7 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     m_pBroadcastGrid = new CBroadcastGridCtrl(context, this);
     m_pBroadcastGrid->SetupGrid();
     setObjectName("LeftBottomView");
+    setMinimumSize(kLeftBottomMinimum);
     m_pProviderCaption->setObjectName("ProviderCaption");
     m_pFavoriteCaption->setObjectName("FavoriteCaption");
     m_pTree->setObjectName("FavTree");
@@ -255,6 +257,7 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
     m_pTVGrid = new CTVGridCtrl(context, this);
     m_pRadioGrid = new CRadioGridCtrl(context, this);
     setObjectName("RightView");
+    setMinimumSize(kRightMinimum);
     m_pCaption->setObjectName("ChannelsCaption");
     m_pChooser->setObjectName("ListChooser");
     m_pTVGrid->setObjectName("TVGrid");

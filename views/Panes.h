@@ -11,8 +11,16 @@
 #include "contracts/ZorvDB.h"
 
 #include <QComboBox>
+#include <QSize>
 #include <QTabBar>
 #include <QWidget>
+
+// The smallest each pane gets, so that a small window or a dragged splitter
+// bar never squeezes a grid, the tree or a channel list out of sight. With
+// the splitter bars and the toolbar they fit the frame's own minimum.
+inline constexpr QSize kLeftTopMinimum{180, 110};
+inline constexpr QSize kLeftBottomMinimum{180, 110};
+inline constexpr QSize kRightMinimum{240, 150};
 
 class CColorStatic;
 class CChannelListBar;

@@ -4,6 +4,7 @@
 #include "document/CurrentDocument.h"
 #include "link/ImageTransfer.h"
 #include "link/SerialTransport.h"
+#include "qtkit/vxui/VxuiSettings.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -167,7 +168,7 @@ LinkEndpoint CLinkForm::Endpoint() const {
 }
 
 void CLinkForm::LoadSettings() {
-    QSettings settings;
+    QSettings settings(kSettingsOrganization, kSettingsApplication); // the one file
     settings.beginGroup("VXUI/" + m_strGroup);
     const bool tcp = settings.value("Line").toString() == "tcp";
     (tcp ? m_pTcp : m_pSerial)->setChecked(true);
@@ -182,7 +183,7 @@ void CLinkForm::LoadSettings() {
 }
 
 void CLinkForm::SaveSettings() const {
-    QSettings settings;
+    QSettings settings(kSettingsOrganization, kSettingsApplication); // the one file
     settings.beginGroup("VXUI/" + m_strGroup);
     settings.setValue("Line", m_pSerial->isChecked() ? "serial" : "tcp");
     settings.setValue("Device", m_pDevice->currentText().trimmed());

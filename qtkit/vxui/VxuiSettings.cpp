@@ -1,0 +1,8 @@
+#include "qtkit/vxui/VxuiSettings.h"
+
+#include <QCoreApplication>
+
+void UseVelmarSettingsFile() {
+    QCoreApplication::setOrganizationName(kSettingsOrganization);
+    QCoreApplication::setApplicationName(kSettingsApplication);
+}

@@ -1,0 +1,198 @@
+// A real editor process edited through its hidden --edit-lines input, then
+// ended by SIGTERM or SIGKILL: what the next start offers back. The editor
+// runs offscreen with its temporary, runtime and home folders in a folder of
+// the test, so its working copy and recovery file are the test's alone.
+#include "document/RecoveryFile.h"
+#include "tests/gui/EditorFixture.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+#include <csignal>
+#include <cstdlib>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class KilledEditor : public Editor {
+protected:
+    void SetUp() override {
+        Editor::SetUp();
+        m_dir = fs::path(Scratch("kill"));
+        fs::create_directories(m_dir / "tmp");
+        fs::create_directories(m_dir / "home");
+        fs::create_directories(m_dir / "run");
+        fs::permissions(m_dir / "run", fs::perms::owner_all, fs::perm_options::replace);
+        const char* before = std::getenv("TMPDIR");
+        m_hadTmp = before != nullptr;
+        m_savedTmp = before ? before : "";
+    }
+    void TearDown() override {
+        if (m_child.state() != QProcess::NotRunning) {
+            m_child.kill();
+            m_child.waitForFinished(5000);
+        }
+        Editor::TearDown();
+        if (m_hadTmp)
+            ::setenv("TMPDIR", m_savedTmp.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    // The channel names of the example as it loads.
+    std::map<std::uint32_t, std::string> ExampleNames() {
+        Start();
+        OpenExample();
+        std::map<std::uint32_t, std::string> names;
+        for (const std::uint32_t key : TheZorvDB().Keys(kTableChannel))
+            names[key] = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key)->Name;
+        frame.reset();
+        TheZorvDB().ClearAll();
+        return names;
+    }
+
+    void StartEditorProcess() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TMPDIR", QString::fromStdString((m_dir / "tmp").string()));
+        env.insert("HOME", QString::fromStdString((m_dir / "home").string()));
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
+        env.remove("XDG_CONFIG_HOME");
+        m_child.setProcessEnvironment(env);
+        m_child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_child.start(VELMAR_EDITOR, {"--open", kExample, "--edit-lines"});
+        ASSERT_TRUE(m_child.waitForStarted(10000));
+        ASSERT_TRUE(WaitForLine("ready")) << "the editor opened the example";
+    }
+    // Reads the editor's output until `line` comes; false on a timeout.
+    bool WaitForLine(const QByteArray& line) {
+        while (true) {
+            while (m_child.canReadLine()) {
+                const QByteArray got = m_child.readLine().trimmed();
+                if (got == line)
+                    return true;
+                if (got.startsWith("refused")) {
+                    ADD_FAILURE() << got.toStdString();
+                    return false;
+                }
+            }
+            if (!m_child.waitForReadyRead(20000))
+                return false;
+        }
+    }
+    void Send(const std::string& line) { m_child.write(QByteArray::fromStdString(line + "\n")); }
+    // Renames channels 1 to n ("Kill 1" ...), each once the one before ran.
+    void RenameChannels(int n) {
+        for (int i = 1; i <= n; ++i) {
+            Send("rename " + std::to_string(i) + " Kill " + std::to_string(i));
+            ASSERT_TRUE(WaitForLine("applied " + QByteArray::number(i)));
+        }
+    }
+    std::vector<fs::path> Files(const std::string& suffix) {
+        std::vector<fs::path> found;
+        for (const auto& e : fs::directory_iterator(m_dir / "tmp"))
+            if (e.path().extension() == suffix)
+                found.push_back(e.path());
+        return found;
+    }
+    // The next start, here through the scripted seam: one question, answered
+    // Yes. The tables then hold what it restored.
+    void RestoreAtNextStart() {
+        ::setenv("TMPDIR", (m_dir / "tmp").c_str(), 1);
+        Start();
+        ui.messages.clear();
+        ui.NextAnswer(IUiSeam::IDYES);
+        frame->OfferWorkingCopyRecovery();
+        ASSERT_EQ(ui.messages.size(), 1u) << "one question for the editor that ended";
+        EXPECT_TRUE(ui.messages[0].text.contains("Restore those edits?"))
+            << ui.messages[0].text.toStdString();
+    }
+    std::string NameOf(std::uint32_t key) {
+        const auto* channel = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
+        return channel ? channel->Name : "(none)";
+    }
+
+    fs::path m_dir;
+    QProcess m_child;
+    bool m_hadTmp = false;
+    std::string m_savedTmp;
+};
+
+TEST_F(KilledEditor, SigtermKeepsEveryEditAndTheNextStartOffersExactlyThose) {
+    const auto names = ExampleNames();
+    ASSERT_GT(names.size(), 4u);
+    StartEditorProcess();
+    RenameChannels(3);
+    m_child.terminate(); // SIGTERM, right after the last edit: nothing waits for it
+    ASSERT_TRUE(m_child.waitForFinished(10000));
+    EXPECT_EQ(m_child.exitStatus(), QProcess::NormalExit) << "ended by itself, asking nothing";
+    EXPECT_EQ(m_child.exitCode(), 0);
+    EXPECT_EQ(Files(".rec").size(), 1u);
+    EXPECT_EQ(Files(".tmp").size(), 0u) << "its working copy went as at a normal end";
+
+    RestoreAtNextStart();
+    for (const auto& [key, name] : names)
+        EXPECT_EQ(NameOf(key), key <= 3 ? "Kill " + std::to_string(key) : name) << key;
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), names.size());
+    EXPECT_TRUE(frame->Session().IsModified());
+}
+
+TEST_F(KilledEditor, SighupEndsTheEditorTheSameWay) {
+    StartEditorProcess();
+    RenameChannels(1);
+    ::kill(static_cast<pid_t>(m_child.processId()), SIGHUP);
+    ASSERT_TRUE(m_child.waitForFinished(10000));
+    EXPECT_EQ(m_child.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(Files(".rec").size(), 1u);
+    RecoveredEdits edits;
+    ASSERT_TRUE(ParseRecoveryFile(ReadAll(Files(".rec")[0].string()), edits));
+    EXPECT_NE(edits.image.find("Kill 1"), std::string::npos);
+}
+
+TEST_F(KilledEditor, SigkillInTheMiddleOfEditingLosesAtMostTheLastEdit) {
+    const auto names = ExampleNames();
+    StartEditorProcess();
+    // Edits faster than the writer's delay, some waiting and some not, and
+    // the kill the moment the last one ran.
+    RenameChannels(5);
+    m_child.kill();
+    ASSERT_TRUE(m_child.waitForFinished(10000));
+    EXPECT_EQ(m_child.exitStatus(), QProcess::CrashExit);
+
+    RestoreAtNextStart();
+    for (std::uint32_t key = 1; key <= 4; ++key)
+        EXPECT_EQ(NameOf(key), "Kill " + std::to_string(key));
+    EXPECT_TRUE(NameOf(5) == "Kill 5" || NameOf(5) == names.at(5)) << NameOf(5);
+    for (const auto& [key, name] : names) {
+        if (key > 5) {
+            EXPECT_EQ(NameOf(key), name) << key;
+        }
+    }
+    EXPECT_TRUE(Files(".tmp").size() == 1u) << "only this session's working copy is left";
+}
+
+TEST_F(KilledEditor, AScriptedStartAsksNothingAndLeavesTheEditsForLater) {
+    StartEditorProcess();
+    RenameChannels(2);
+    m_child.terminate();
+    ASSERT_TRUE(m_child.waitForFinished(10000));
+    ASSERT_EQ(Files(".rec").size(), 1u);
+    const fs::path left = Files(".rec")[0];
+
+    // A start by a script, offscreen: it must end by itself, not wait on a question.
+    QProcessEnvironment env = m_child.processEnvironment();
+    QProcess script;
+    script.setProcessEnvironment(env);
+    script.start(VELMAR_EDITOR, {"--open", kExample, "--quit-after-first-paint"});
+    ASSERT_TRUE(script.waitForFinished(30000)) << "the start waited for an answer";
+    EXPECT_EQ(script.exitCode(), 0);
+    EXPECT_TRUE(script.readAllStandardOutput().contains("first paint"));
+    EXPECT_TRUE(fs::exists(left)) << "kept for an interactive start";
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+// Where the window opens on screens of several sizes, and that at its
+// smallest every grid, the tree and both channel lists can still be seen.
+#include "app/FrameGeometry.h"
+#include "tests/gui/EditorFixture.h"
+
+#include <QSplitter>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+bool Inside(const QRect& outer, const QRect& inner) {
+    return outer.contains(inner);
+}
+
+TEST(FrameGeometry, UsualSizeCentredWhenThereIsRoomElseTheAvailableArea) {
+    // A full-HD screen with a panel at the bottom.
+    const QRect hd(0, 0, 1920, 1040);
+    EXPECT_EQ(InitialFrameGeometry(hd), QRect(448, 136, 1024, 768));
+    // With a title bar of 30 and borders of 4, the whole frame is centred.
+    const QMargins decoration(4, 30, 4, 4);
+    const QRect framed = InitialFrameGeometry(hd, decoration);
+    EXPECT_EQ(framed.size(), QSize(1024, 768));
+    EXPECT_TRUE(Inside(hd, framed.marginsAdded(decoration)));
+
+    // 1366 x 768 at 200 %: 683 x 384 logical pixels, less than the usual size.
+    const QRect small(0, 0, 683, 384);
+    EXPECT_EQ(InitialFrameGeometry(small), small);
+    const QRect smallFramed = InitialFrameGeometry(small, decoration);
+    EXPECT_EQ(smallFramed, QRect(4, 30, 675, 350));
+    EXPECT_TRUE(Inside(small, smallFramed.marginsAdded(decoration)));
+
+    // 1280 x 720: full width would fit, height does not.
+    const QRect hdReady(0, 0, 1280, 720);
+    EXPECT_EQ(InitialFrameGeometry(hdReady), QRect(128, 0, 1024, 720));
+
+    // A second screen to the right, its panel on top.
+    const QRect second(1920, 28, 1366, 740);
+    const QRect onSecond = InitialFrameGeometry(second);
+    EXPECT_EQ(onSecond, QRect(1920 + 171, 28, 1024, 740));
+    EXPECT_TRUE(Inside(second, onSecond));
+
+    // The minimum fits the smallest of them with its frame.
+    EXPECT_LE(kFrameMinimumSize.width(), smallFramed.width());
+    EXPECT_LE(kFrameMinimumSize.height(), smallFramed.height());
+}
+
+class SmallWindow : public Editor {};
+
+TEST_F(SmallWindow, AtItsSmallestEveryPaneStillShows) {
+    Start();
+    OpenExample();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QSize least = frame->minimumSizeHint().expandedTo(frame->minimumSize());
+    EXPECT_LE(least.width(), 683) << "fits a 1366 x 768 screen at 200 %";
+    EXPECT_LE(least.height(), 384 - 30);
+
+    auto everyPaneShows = [&](const char* when) {
+        QCoreApplication::processEvents();
+        for (const char* name : {"SatGrid", "TPGrid", "BroadcastGrid", "TVGrid", "RadioGrid"}) {
+            const QWidget& grid = Find<QWidget>(name);
+            EXPECT_TRUE(grid.isVisible()) << name << " " << when;
+            EXPECT_GT(grid.width(), 20) << name << " " << when;
+            EXPECT_GT(grid.height(), 20) << name << " " << when;
+            EXPECT_FALSE(grid.visibleRegion().isEmpty()) << name << " " << when;
+        }
+        const QWidget& tree = Find<QWidget>("FavTree");
+        EXPECT_FALSE(tree.visibleRegion().isEmpty()) << when;
+        // Some rows of the channel lists are there to see.
+        EXPECT_GT(TV().viewport()->height(), 0) << when;
+    };
+
+    frame->resize(520, 400);
+    everyPaneShows("at 520 x 400");
+    EXPECT_EQ(frame->size(), QSize(520, 400));
+
+    // The window stops shrinking at its minimum.
+    frame->resize(200, 150);
+    QCoreApplication::processEvents();
+    EXPECT_GE(frame->width(), kFrameMinimumSize.width());
+    EXPECT_GE(frame->height(), kFrameMinimumSize.height());
+    everyPaneShows("at the minimum");
+
+    // A splitter bar dragged all the way leaves the other pane its minimum.
+    for (QSplitter* splitter : frame->findChildren<QSplitter*>()) {
+        splitter->setSizes({0, 10000});
+        everyPaneShows("bar dragged to the start");
+        splitter->setSizes({10000, 0});
+        everyPaneShows("bar dragged to the end");
+    }
+}
+
+} // namespace
