@@ -94,20 +94,19 @@ int main(int argc, char** argv) {
                      &CMainFrame::EndKeepingEdits);
     frame.show();
     const bool ask = !NobodyToAnswer(ThisStart());
-    const bool editLines = WantsEditLines(QApplication::arguments());
-    QTimer::singleShot(0, &frame,
-                       [&frame, ask, editLines, open = args.open, shot = args.screenshot] {
-                           if (ask)
-                               frame.OfferWorkingCopyRecovery();
-                           if (!open.isEmpty())
-                               frame.OpenPath(open);
-                           if (editLines)
-                               new CEditLines(frame.Session(), &frame); // owned by the frame
-                           if (!shot.isEmpty())
-                               QTimer::singleShot(800, &frame, [&frame, shot] {
-                                   frame.grab().save(shot);
-                                   QApplication::quit();
-                               });
-                       });
+    QTimer::singleShot(0, &frame, [&frame, ask, open = args.open, shot = args.screenshot] {
+        // A script, or a start nobody can see, has nobody to answer the question.
+        if (ask)
+            frame.OfferWorkingCopyRecovery();
+        if (!open.isEmpty())
+            frame.OpenPath(open);
+        if (!shot.isEmpty())
+            QTimer::singleShot(800, &frame, [&frame, shot] {
+                frame.grab().save(shot);
+                QApplication::quit();
+            });
+    });
+    if (WantsEditLines(QApplication::arguments())) // after --open: timers keep their order
+        QTimer::singleShot(0, &frame, [&frame] { new CEditLines(frame.Session(), &frame); });
     return QApplication::exec();
 }
