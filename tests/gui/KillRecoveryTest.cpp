@@ -2,11 +2,13 @@
 // ended by SIGTERM or SIGKILL: what the next start offers back. The editor
 // runs offscreen with its temporary, runtime and home folders in a folder of
 // the test, so its working copy and recovery file are the test's alone.
+#include "app/SignalWatch.h"
 #include "document/RecoveryFile.h"
 #include "tests/gui/EditorFixture.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -122,6 +124,20 @@ protected:
     bool m_hadTmp = false;
     std::string m_savedTmp;
 };
+
+TEST(SignalWatch, SignalsArriveInTheEventLoopInTheirOrder) {
+    CSignalWatch watch;
+    ASSERT_TRUE(watch.Active());
+    EXPECT_FALSE(CSignalWatch().Active()) << "one watch per process";
+    QSignalSpy spy(&watch, &CSignalWatch::Received);
+    ASSERT_EQ(::raise(SIGTERM), 0); // would end this test program without the watch
+    ASSERT_EQ(::raise(SIGHUP), 0);
+    EXPECT_EQ(spy.count(), 0) << "nothing runs inside the handler";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 2; }, 2000));
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy[0][0].toInt(), SIGTERM);
+    EXPECT_EQ(spy[1][0].toInt(), SIGHUP);
+}
 
 TEST_F(KilledEditor, SigtermKeepsEveryEditAndTheNextStartOffersExactlyThose) {
     const auto names = ExampleNames();
