@@ -94,6 +94,29 @@ std::string TransponderXml(WORD mhz, WORD ks, bool horizontal, int fec) {
 
 } // namespace
 
+TEST_F(ListFiles, TheButtonsSayWhatTheyDo) {
+    Start();
+    const std::pair<const char*, const char*> buttons[] = {
+        {"ID_COMPARE_WITH", "Compare with…"},
+        {"ID_IMPORT_CSV", "Import…"},
+        {"ID_EXPORT_CSV", "Export…"},
+        {"ID_IMPORT_SATELLITES", "Import transponders…"}};
+    for (const auto& [name, text] : buttons) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Action(name).text(), QString(text));
+        EXPECT_EQ(Action(name).toolTip(), QString(text));
+        EXPECT_FALSE(Action(name).statusTip().isEmpty());
+        EXPECT_TRUE(Action(name).isEnabled());
+    }
+    // Cancelled file dialogs change nothing and say nothing.
+    for (const auto& [name, text] : buttons)
+        Action(name).trigger();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.openDialogs.size(), 3u);
+    EXPECT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_TRUE(ui.ShownDialogs().empty());
+}
+
 // ---- CSV -----------------------------------------------------------------------------
 
 TEST_F(ListFiles, ExportThenImportGivesTheSameChannelsAsOneEdit) {
