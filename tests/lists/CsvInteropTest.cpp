@@ -40,8 +40,8 @@ protected:
     bool Convert(const fs::path& input, const std::string& target) {
         const std::string command = "timeout 180 soffice -env:UserInstallation=file://" +
                                     (m_dir / "profile").string() + " --headless --convert-to '" +
-                                    target + "' --outdir " + m_dir.string() + " " +
-                                    input.string() + " >/dev/null 2>&1";
+                                    target + "' --outdir " + m_dir.string() + " " + input.string() +
+                                    " >/dev/null 2>&1";
         return std::system(command.c_str()) == 0;
     }
     fs::path m_dir;
@@ -76,8 +76,12 @@ TEST_F(LibreOfficeCsv, OurWorkbookAsLibreOfficesCsvReadsBackWithNamesAndNumbers)
         EXPECT_STREQ(got.Name, want.Name);
         EXPECT_EQ(got.ProgramNum, want.ProgramNum);
         EXPECT_EQ(got.ShowNum, want.ShowNum);
-        for (int column = 0; column < 60; ++column)
+        // Every numeric column too (13, Name, is text: compared above).
+        for (int column = 0; column < 60; ++column) {
+            if (column == 13)
+                continue;
             EXPECT_EQ(ChannelColumnValue(got, column), ChannelColumnValue(want, column))
                 << ChannelColumnName(column);
+        }
     }
 }
