@@ -54,9 +54,10 @@ template <class Work> std::string Guarded(Work work) {
     try {
         return work();
     } catch (const std::bad_alloc&) {
-        return "There is not enough memory to finish the command. Nothing was changed.";
+        return texts::kListCommandNoMemory;
     } catch (const std::exception& e) {
-        return std::string("The command failed: ") + e.what();
+        std::string text = texts::kListCommandFailed;
+        return text.replace(text.find("%s"), 2, e.what());
     }
 }
 

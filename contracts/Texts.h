@@ -111,10 +111,19 @@ inline constexpr char kImportSatellitesTitle[] = "Import Transponders";
 inline constexpr char kSatellitesFilter[] = "Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||";
 inline constexpr char kSatelliteChoiceCaption[] = "Import transponders";
 inline constexpr char kSatelliteChoiceLine[] = "Bring these satellites up to date:";
+// %1 the position, %2 the name, %3 the transponder count below.
+inline constexpr char kSatelliteChoiceInList[] = "%1  %2  (%3, in this list)";
+inline constexpr char kSatelliteChoiceNew[] = "%1  %2  (%3, new)";
+inline constexpr char kOneTransponder[] = "1 transponder";
+inline constexpr char kTransponderCount[] = "%1 transponders"; // %1 two or more, or none
 inline constexpr char kPruneTransponders[] = "Delete transponders the file does not have";
 inline constexpr char kPruneTranspondersNote[] =
     "Their channels are deleted with them, as the transponder grid's Delete does.";
 inline constexpr char kNoSatellitesInFile[] = "The file lists no satellites. Nothing was changed.";
 inline constexpr char kNothingChanged[] = "Nothing was changed.";
+// A list command that ran out of memory or failed inside; %s what failed.
+inline constexpr char kListCommandNoMemory[] =
+    "There is not enough memory to finish the command. Nothing was changed.";
+inline constexpr char kListCommandFailed[] = "The command failed: %s";
 
 } // namespace texts

@@ -47,7 +47,7 @@ QString GroupTitle(DifferenceKind kind) {
 }
 
 QString GroupHeading(DifferenceKind kind, std::size_t count) {
-    return QString("%1 (%2)").arg(GroupTitle(kind)).arg(count);
+    return QString("%1 (%2)").arg(GroupTitle(kind), QString::number(count));
 }
 
 } // namespace comparison
@@ -70,8 +70,8 @@ void CCompareDialogBase::SetComparison(const Comparison& c, const QString& other
             {QString::fromStdString(DifferenceLine(d)), ours ? d.keyA : 0});
     }
     m_summary = QString(texts::kCompareSummary)
-                    .arg(QFileInfo(other).fileName())
-                    .arg(static_cast<qulonglong>(c.differences.size()));
+                    .arg(QFileInfo(other).fileName(),
+                         QString::number(static_cast<qulonglong>(c.differences.size())));
     m_bSourcesCompared = c.comparedSources;
     m_nToAdd = toAdd;
 }

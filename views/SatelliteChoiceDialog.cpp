@@ -25,14 +25,15 @@ void CSatelliteChoiceDialogBase::SetSatellites(const std::vector<XmlSatellite>& 
         for (const Satellite_Info_Tag& mine : db.Rows<Satellite_Info_Tag>(kTableSatellite))
             here = here || mine.Degree == degree;
         const QString name = AnsiFieldText(s.name.data(), s.name.size());
-        const auto count = static_cast<qulonglong>(s.transponders.size());
-        m_choices.push_back({s.position,
-                             QString("%1  %2  (%3 %4, %5)")
-                                 .arg(QString::fromStdString(PositionText(s.position)), name)
-                                 .arg(count)
-                                 .arg(count == 1 ? "transponder" : "transponders")
-                                 .arg(here ? "in this list" : "new"),
-                             true});
+        const QString count = s.transponders.size() == 1
+                                  ? QString(texts::kOneTransponder)
+                                  : QString(texts::kTransponderCount)
+                                        .arg(static_cast<qulonglong>(s.transponders.size()));
+        m_choices.push_back(
+            {s.position,
+             QString(here ? texts::kSatelliteChoiceInList : texts::kSatelliteChoiceNew)
+                 .arg(QString::fromStdString(PositionText(s.position)), name, count),
+             true});
     }
 }
 

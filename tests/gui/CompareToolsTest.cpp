@@ -13,6 +13,7 @@
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
 #include "views/CompareDialog.h"
+#include "xls/ChannelWorkbook.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -33,6 +34,7 @@ protected:
     void TearDown() override {
         std::filesystem::remove(Scratch("compare-edited.bin"));
         std::filesystem::remove(Scratch("compare-refused.bin"));
+        std::filesystem::remove(Scratch("compare-edited.xls"));
         Editor::TearDown();
     }
     void Open() {
@@ -380,4 +382,38 @@ TEST_F(CompareTools, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage)
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), here);
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
     EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+}
+
+TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) {
+    Open();
+    // The example's channels as a workbook, one of them renamed.
+    CDocument other;
+    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                CDocument::Current().Values(), other),
+              1);
+    const std::uint32_t key = TV().GetRowKey(1);
+    const Channel_Info_Tag before = Stored(key);
+    std::snprintf(other.Store().Get<Channel_Info_Tag>(kTableChannel, key)->Name, 28,
+                  "Velmar Renamed");
+    const std::string path = Scratch("compare-edited.xls");
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(other.Store(), path, &message)) << message;
+
+    std::vector<std::pair<QString, QStringList>> groups;
+    QString note;
+    bool addEnabled = true;
+    Compare(path, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
+        groups = Tree(In<QTreeWidget>(form, "CompareTree"));
+        note = In<QLabel>(form, "SourcesNotCompared").text();
+        addEnabled = In<QPushButton>(form, "AddToThisList").isEnabled();
+    });
+    EXPECT_EQ(note,
+              "The other list has no satellites: the channels' tuning was compared by their ids.");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].first, "Name changed (1)");
+    EXPECT_EQ(groups[0].second, QStringList{QString("TV %1 %2  %2 -> \"Velmar Renamed\"")
+                                                .arg(NumberOf(before))
+                                                .arg(Quoted(before))});
+    EXPECT_FALSE(addEnabled) << "the workbook has no channel this list lacks";
+    EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 0u);
 }
