@@ -1,22 +1,35 @@
 #include "app/ListTools.h"
 
+#include "compare/ListMerge.h"
 #include "contracts/Policy.h"
 #include "contracts/Texts.h"
 #include "document/CurrentDocument.h"
+#include "document/Document.h"
 #include "document/EditSession.h"
+#include "document/ListImportEdits.h"
 #include "document/ReferenceOrderEdit.h"
 #include "document/Statistics.h"
+#include "document/WorkbookDocument.h"
 #include "image/FlashGeometry.h"
+#include "lists/ChannelCsv.h"
+#include "lists/SatellitesXml.h"
 #include "model/Duplicates.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/WaitCursor.h"
+#include "views/CompareDialog.h"
 #include "views/InformationDialog.h"
 #include "views/Panes.h"
+#include "views/SatelliteChoiceDialog.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QStyle>
 #include <QToolBar>
+
+#include <exception>
+#include <new>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -28,6 +41,24 @@ QAction* AddButton(QMainWindow& frame, QToolBar& bar, const char* name, const QS
     action->setToolTip(text);
     bar.addAction(action);
     return action;
+}
+
+// The path as the core's file functions take it.
+std::string Native(const QString& path) {
+    return path.toLocal8Bit().toStdString();
+}
+
+// Work on the user's files; what it throws ends the command with a message
+// instead of ending the program.
+template <class Work> std::string Guarded(Work work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return texts::kListCommandNoMemory;
+    } catch (const std::exception& e) {
+        std::string text = texts::kListCommandFailed;
+        return text.replace(text.find("%s"), 2, e.what());
+    }
 }
 
 } // namespace
@@ -44,6 +75,18 @@ CListTools::CListTools(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui, EditS
                       "Number the channels as another list numbers them",
                       QStyle::SP_FileDialogListView),
             &QAction::triggered, this, &CListTools::OnApplyOrder);
+    connect(AddButton(frame, toolbar, "ID_COMPARE_WITH", texts::kCompareWith,
+                      texts::kCompareWithTip, QStyle::SP_FileDialogContentsView),
+            &QAction::triggered, this, &CListTools::OnCompareWith);
+    connect(AddButton(frame, toolbar, "ID_IMPORT_CSV", texts::kImportCsv, texts::kImportCsvTip,
+                      QStyle::SP_ArrowDown),
+            &QAction::triggered, this, &CListTools::OnImportCsv);
+    connect(AddButton(frame, toolbar, "ID_EXPORT_CSV", texts::kExportCsv, texts::kExportCsvTip,
+                      QStyle::SP_ArrowUp),
+            &QAction::triggered, this, &CListTools::OnExportCsv);
+    connect(AddButton(frame, toolbar, "ID_IMPORT_SATELLITES", texts::kImportSatellites,
+                      texts::kImportSatellitesTip, QStyle::SP_DriveNetIcon),
+            &QAction::triggered, this, &CListTools::OnImportSatellites);
 }
 
 void CListTools::OnInformation() {
@@ -76,4 +119,173 @@ void CListTools::OnApplyOrder() {
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else
         ShowInformation(m_ui, &m_frame, QString::fromStdString(ReferenceOrderSummary(report)));
+}
+
+void CListTools::OnCompareWith() {
+    const QString path = m_ui.OpenFileName(&m_frame, texts::kCompareTitle, texts::kOpenFilter);
+    if (path.isEmpty())
+        return;
+    CWaitCursor wait(m_ui);
+    CDocument other;
+    Comparison comparison;
+    std::size_t toAdd = 0;
+    const std::string problem = Guarded([&]() -> std::string {
+        std::string error;
+        if (ReadListDocument(Native(path), CDocument::Current().Values(), other, nullptr, &error) !=
+            1)
+            return error.empty() ? std::string(texts::kCannotOpenImage) : error;
+        comparison = CompareLists(m_session.Db(), other.Store());
+        toAdd = ChannelsToMerge(other.Store(), comparison, MergeKinds::All).size();
+        return {};
+    });
+    wait.End();
+    if (!problem.empty()) {
+        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+        return;
+    }
+    if (comparison.Same()) {
+        ShowInformation(m_ui, &m_frame, texts::kListsAreSame);
+        return;
+    }
+    CDlgCompare dialog(m_ui);
+    dialog.SetComparison(comparison, path, toAdd);
+    dialog.OnSelectChannel([this](std::uint32_t key) { SelectChannel(key); });
+    if (dialog.DoModal() != IUiSeam::IDOK || !dialog.AddToThisList())
+        return;
+    CWaitCursor merging(m_ui);
+    MergeReport report;
+    const std::string failed = Guarded([&]() -> std::string {
+        report = RunMergeChannels(m_session, other.Store(), MergeKinds::All);
+        return {};
+    });
+    if (failed.empty() && report.Applied() && report.channels > 0)
+        ShowTablesChanged(true);
+    merging.End();
+    if (!failed.empty())
+        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(failed));
+    else if (!report.Applied())
+        ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
+    else
+        ShowInformation(m_ui, &m_frame, QString::fromStdString(MergeSummary(report)));
+}
+
+void CListTools::OnImportCsv() {
+    const QString path = m_ui.OpenFileName(&m_frame, texts::kImportCsvTitle, texts::kCsvFilter);
+    if (path.isEmpty())
+        return;
+    // As the workbook import: the channel table is replaced once the whole
+    // file was read, rows the list cannot hold left out and said.
+    CWaitCursor wait(m_ui);
+    CsvImportResult result;
+    const std::string problem = Guarded([&]() -> std::string {
+        result = RunImportChannelCsv(m_session, Native(path));
+        return {};
+    });
+    if (result.imported)
+        ShowTablesChanged(false);
+    wait.End();
+    if (!problem.empty())
+        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+    else if (!result.imported)
+        ShowStop(m_ui, &m_frame, QString::fromStdString(result.message));
+    else if (!result.message.empty())
+        ShowWarning(m_ui, &m_frame, QString::fromStdString(result.message));
+}
+
+void CListTools::OnExportCsv() {
+    const QString path = m_ui.SaveFileName(&m_frame, texts::kExportCsvTitle, texts::kCsvFilter,
+                                           texts::kCsvInitialName, texts::kCsvExtension);
+    if (path.isEmpty())
+        return;
+    CWaitCursor wait(m_ui);
+    std::string error;
+    const std::string problem = Guarded([&]() -> std::string {
+        // Written whole to a new file that then takes the name: a failure
+        // leaves no part of a file.
+        return ExportChannelCsv(m_session.Db(), Native(path), false, error) ? std::string() : error;
+    });
+    wait.End();
+    if (!problem.empty())
+        ShowStop(m_ui, &m_frame, QString::fromStdString(problem));
+}
+
+void CListTools::OnImportSatellites() {
+    const QString path =
+        m_ui.OpenFileName(&m_frame, texts::kImportSatellitesTitle, texts::kSatellitesFilter);
+    if (path.isEmpty())
+        return;
+    std::string error;
+    std::optional<std::vector<XmlSatellite>> file;
+    {
+        CWaitCursor wait(m_ui);
+        error = Guarded([&]() -> std::string {
+            std::string why;
+            file = ReadSatellitesXml(Native(path), why);
+            return file ? std::string() : why;
+        });
+    }
+    if (!error.empty()) {
+        ShowStop(m_ui, &m_frame, QString::fromStdString(error + "\n" + texts::kNothingChanged));
+        return;
+    }
+    if (file->empty()) {
+        ShowInformation(m_ui, &m_frame, texts::kNoSatellitesInFile);
+        return;
+    }
+    CDlgSatelliteChoice dialog(m_ui);
+    dialog.SetSatellites(*file, m_session.Db());
+    if (dialog.DoModal() != IUiSeam::IDOK)
+        return;
+    SatelliteImportOptions options;
+    options.positions = dialog.ChosenPositions();
+    options.prune = dialog.Prune();
+    if (options.positions.empty()) // none chosen: nothing to bring up to date
+        return;
+    CWaitCursor wait(m_ui);
+    SatelliteImportReport report;
+    const std::string problem = Guarded([&]() -> std::string {
+        report = RunImportSatellites(m_session, *file, options);
+        return {};
+    });
+    if (problem.empty() && report.Ok() && report.Changed())
+        ShowTablesChanged(false);
+    wait.End();
+    if (!problem.empty())
+        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+    else if (!report.Ok())
+        ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
+    else
+        ShowInformation(m_ui, &m_frame, QString::fromStdString(SatelliteImportSummary(report)));
+}
+
+void CListTools::ShowTablesChanged(bool keepFilters) {
+    CLeftTopView* sources = m_frame.findChild<CLeftTopView*>();
+    CLeftBottomView* providers = m_frame.findChild<CLeftBottomView*>();
+    if (keepFilters) {
+        if (sources)
+            sources->Refill(kAllTables);
+        if (providers)
+            providers->Refill(kAllTables);
+        m_lists.Refill(kAllTables);
+        return;
+    }
+    if (sources)
+        sources->RefreshView();
+    if (providers)
+        providers->RefreshView();
+    m_lists.RefreshView();
+}
+
+void CListTools::SelectChannel(std::uint32_t key) {
+    // Only a row on show can be selected: a channel the lists' filters
+    // leave out stays unselected, as the duplicates do.
+    const std::uint32_t keys[] = {key};
+    for (int list : {kDragTV, kDragRadio}) {
+        CChannelGridCtrl* grid = m_lists.ChannelList(list);
+        if (!grid)
+            continue;
+        grid->SelectRowsByKey(keys);
+        if (const int row = grid->FindRowByKey(key); row > 0)
+            grid->scrollTo(grid->model()->index(row - 1, 0));
+    }
 }

@@ -68,4 +68,62 @@ inline constexpr char kSocketsFailed[] = "Windows sockets initialization failed.
 inline constexpr char kOleFailed[] =
     "OLE initialization failed.  Make sure that the OLE libraries are the correct version.";
 
+// ---- Lists in and out (the editor's compare, CSV and transponder buttons) ---------------
+inline constexpr char kCompareWith[] = "Compare with…";
+inline constexpr char kCompareWithTip[] = "Show what another image or workbook has differently";
+inline constexpr char kCompareTitle[] = "Compare with another list";
+inline constexpr char kCompareCaption[] = "Comparison";
+// %1 the other file's name, %2 how many differences.
+inline constexpr char kCompareSummary[] = "Differences between this list and %1: %2";
+inline constexpr char kListsAreSame[] = "The two lists are the same.";
+inline constexpr char kAddToThisList[] = "Add to this list";
+inline constexpr char kSourcesNotCompared[] =
+    "The other list has no satellites: the channels' tuning was compared by their ids.";
+// The group headings of the comparison; the count follows in brackets.
+inline constexpr char kChannelsOnlyHere[] = "Only in this list";
+inline constexpr char kChannelsOnlyThere[] = "Only in the other list";
+inline constexpr char kNumberChanged[] = "Number changed";
+inline constexpr char kNameChanged[] = "Name changed";
+inline constexpr char kTuningChanged[] = "Tuning changed";
+inline constexpr char kFlagsChanged[] = "Flags changed";
+inline constexpr char kFavoritesChanged[] = "Favourite lists changed";
+inline constexpr char kSatellitesOnlyHere[] = "Satellites only in this list";
+inline constexpr char kSatellitesOnlyThere[] = "Satellites only in the other list";
+inline constexpr char kSatelliteRenamed[] = "Satellite renamed";
+inline constexpr char kTranspondersOnlyHere[] = "Transponders only in this list";
+inline constexpr char kTranspondersOnlyThere[] = "Transponders only in the other list";
+inline constexpr char kTransponderChanged[] = "Transponder changed";
+
+inline constexpr char kImportCsv[] = "Import…";
+inline constexpr char kImportCsvTip[] = "Replace the channels by those of a CSV file";
+inline constexpr char kImportCsvTitle[] = "Import Channels from CSV";
+inline constexpr char kExportCsv[] = "Export…";
+inline constexpr char kExportCsvTip[] = "Write the channels as a CSV file";
+inline constexpr char kExportCsvTitle[] = "Export Channels as CSV";
+inline constexpr char kCsvFilter[] = "CSV file (*.csv)|*.csv|All Files(*.*)|*.*||";
+inline constexpr char kCsvInitialName[] = "*.csv";
+inline constexpr char kCsvExtension[] = "csv";
+
+inline constexpr char kImportSatellites[] = "Import transponders…";
+inline constexpr char kImportSatellitesTip[] =
+    "Bring satellites and transponders up to date from a satellites.xml file";
+inline constexpr char kImportSatellitesTitle[] = "Import Transponders";
+inline constexpr char kSatellitesFilter[] = "Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||";
+inline constexpr char kSatelliteChoiceCaption[] = "Import transponders";
+inline constexpr char kSatelliteChoiceLine[] = "Bring these satellites up to date:";
+// %1 the position, %2 the name, %3 the transponder count below.
+inline constexpr char kSatelliteChoiceInList[] = "%1  %2  (%3, in this list)";
+inline constexpr char kSatelliteChoiceNew[] = "%1  %2  (%3, new)";
+inline constexpr char kOneTransponder[] = "1 transponder";
+inline constexpr char kTransponderCount[] = "%1 transponders"; // %1 two or more, or none
+inline constexpr char kPruneTransponders[] = "Delete transponders the file does not have";
+inline constexpr char kPruneTranspondersNote[] =
+    "Their channels are deleted with them, as the transponder grid's Delete does.";
+inline constexpr char kNoSatellitesInFile[] = "The file lists no satellites. Nothing was changed.";
+inline constexpr char kNothingChanged[] = "Nothing was changed.";
+// A list command that ran out of memory or failed inside; %s what failed.
+inline constexpr char kListCommandNoMemory[] =
+    "There is not enough memory to finish the command. Nothing was changed.";
+inline constexpr char kListCommandFailed[] = "The command failed: %s";
+
 } // namespace texts

@@ -1,19 +1,24 @@
 // The catalogue of named edits against the editor: every entry is run the
 // way a user runs it (a grid's command as its menu and keys dispatch it, a
-// drop through the switchboard, the tree's rename, Open and Apply order from
-// the toolbar), on a fresh window with the example image, and the Undo
-// button then names it as the catalogue does, Redo after the undo too. An
-// entry the editor cannot reach must be listed here with the reason.
+// drop through the switchboard, the tree's rename, Open, Apply order,
+// Compare with and the imports from the toolbar), on a fresh window with
+// the example image, and the Undo button then names it as the catalogue
+// does, Redo after the undo too. An entry the editor cannot reach must be
+// listed here with the reason.
 #include "tests/gui/EditorFixture.h"
 
 #include "contracts/ReceiverProfiles.h"
+#include "document/Document.h"
 #include "document/EditCatalogue.h"
+#include "lists/ChannelCsv.h"
 #include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/vxui/ChannelDialogs.h"
 #include "qtkit/vxui/SearchNameDialog.h"
 #include "qtkit/vxui/SourceDialogs.h"
+#include "views/CompareDialog.h"
+#include "views/SatelliteChoiceDialog.h"
 
 #include <QTreeWidgetItem>
 
@@ -330,18 +335,67 @@ const std::map<EditId, EditorCase>& Cases() {
               e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-order.xls")));
               e.Action("ID_APPLY_ORDER").trigger();
           }}},
+        {EditId::MergeChannels,
+         {[](C& e) {
+              // The example with one channel more, saved as an image of its own.
+              CDocument other;
+              ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                          CDocument::Current().Values(), other),
+                        1);
+              Channel_Info_Tag c = *std::as_const(other.Store())
+                                        .Get<Channel_Info_Tag>(kTableChannel, e.TV().GetRowKey(1));
+              std::strcpy(c.Name, "Velmar Extra");
+              c.ServiceID = 40001;
+              c.ProgramNum = 900;
+              other.Store().AddIndexed(kTableChannel, CopyRecord(c));
+              ASSERT_EQ(SaveImageDocument(other, e.Scratch("catalogue-merge.bin"), nullptr, false),
+                        1);
+          },
+          [](C& e) {
+              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-merge.bin")));
+              e.ui.NextDialog<CDlgCompare>(IUiSeam::IDOK,
+                                           [](CDlgCompare& d) { d.ChooseAddToThisList(); });
+              e.Action("ID_COMPARE_WITH").trigger();
+          }}},
+        {EditId::ImportCsv,
+         {[](C& e) {
+              // A CSV with the first TV channel only.
+              const std::uint32_t first = e.TV().GetRowKey(1);
+              CZorvDB& db = TheZorvDB();
+              CZorvDB aside;
+              db.Swap(aside);
+              db.Add(kTableChannel, first,
+                     CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, first)));
+              std::string error;
+              const bool written =
+                  ExportChannelCsv(db, e.Scratch("catalogue-import.csv"), false, error);
+              db.Swap(aside);
+              ASSERT_TRUE(written) << error;
+          },
+          [](C& e) {
+              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-import.csv")));
+              e.Action("ID_IMPORT_CSV").trigger();
+          }}},
+        {EditId::ImportSatellites,
+         {[](C& e) {
+              std::ofstream(e.Scratch("catalogue-satellites.xml"))
+                  << "<satellites>\n <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
+                     "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
+                     "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
+                     " </sat>\n</satellites>\n";
+          },
+          [](C& e) {
+              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-satellites.xml")));
+              e.ui.NextDialog<CDlgSatelliteChoice>(IUiSeam::IDOK);
+              e.Action("ID_IMPORT_SATELLITES").trigger();
+          }}},
     };
     return cases;
 }
 
 // Entries with no way to them in the editor, and why.
 const std::map<EditId, std::string>& NotInEditor() {
-    static const std::map<EditId, std::string> none = {
-        {EditId::MergeChannels, "the compare dialog that runs it is not in the editor yet; "
-                                "velmar-cli edit's merge runs it"},
-        {EditId::ImportCsv, "velmar-cli import-csv only, so far"},
-        {EditId::ImportSatellites, "velmar-cli import-satellites only, so far"},
-    };
+    static const std::map<EditId, std::string> none = {};
     return none;
 }
 
@@ -368,15 +422,18 @@ TEST_F(CatalogueEditor, EveryEntryIsACommandWhoseUndoNamesIt) {
         EXPECT_EQ(frame->Session().UndoCount(), steps + 1) << "one step for the command";
         EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled());
         EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().toStdString(), "Undo " + name);
-        // The deletes ask first and Apply order reports; nothing else says a word.
+        // The deletes ask first; Apply order, the merge and the transponder
+        // import report; nothing else says a word.
         const bool speaks =
             entry.id == EditId::DeleteChannels || entry.id == EditId::DeleteSatellite ||
             entry.id == EditId::DeleteTransponder || entry.id == EditId::DeleteCableMux ||
-            entry.id == EditId::DeleteBroadcaster || entry.id == EditId::ApplyOrder;
+            entry.id == EditId::DeleteBroadcaster || entry.id == EditId::ApplyOrder ||
+            entry.id == EditId::MergeChannels || entry.id == EditId::ImportSatellites;
         EXPECT_EQ(ui.messages.size(), messages + (speaks ? 1 : 0));
         Action("ID_EDIT_UNDO").trigger();
         EXPECT_EQ(Action("ID_EDIT_REDO").toolTip().toStdString(), "Redo " + name);
     }
-    for (const char* file : {"catalogue-import.xls", "catalogue-order.xls"})
+    for (const char* file : {"catalogue-import.xls", "catalogue-order.xls", "catalogue-merge.bin",
+                             "catalogue-import.csv", "catalogue-satellites.xml"})
         std::filesystem::remove(Scratch(file));
 }

@@ -1,0 +1,419 @@
+// Compare with: the example image against an edited copy of itself, the
+// differences the dialog shows under their counted headings, a row that
+// selects its channel in the lists, and Add to this list, which takes the
+// copy's three new channels with their satellite and transponders as one
+// edit that Undo takes back.
+#include "tests/gui/EditorFixture.h"
+
+#include "contracts/Texts.h"
+#include "document/Document.h"
+#include "model/ChannelIdentity.h"
+#include "model/ChannelListModel.h"
+#include "model/ChannelRecords.h"
+#include "model/Product.h"
+#include "model/SatelliteRecords.h"
+#include "views/CompareDialog.h"
+#include "xls/ChannelWorkbook.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <vector>
+
+namespace {
+
+class CompareTools : public Editor {
+protected:
+    void TearDown() override {
+        std::filesystem::remove(Scratch("compare-edited.bin"));
+        std::filesystem::remove(Scratch("compare-refused.bin"));
+        std::filesystem::remove(Scratch("compare-edited.xls"));
+        Editor::TearDown();
+    }
+    void Open() {
+        Start();
+        OpenExample();
+        ASSERT_TRUE(ui.messages.empty());
+    }
+    // The number the lists show as CH#.
+    static WORD& Number(Channel_Info_Tag& c) {
+        return ShowsShowNum(GetProductList()) ? c.ShowNum : c.ProgramNum;
+    }
+    static WORD NumberOf(const Channel_Info_Tag& c) {
+        return ShowsShowNum(GetProductList()) ? c.ShowNum : c.ProgramNum;
+    }
+    static std::uint32_t AddChannel(CDocument& doc, const char* name, BYTE satID, BYTE tpid,
+                                    WORD serviceID, WORD number) {
+        Channel_Info_Tag c{};
+        std::snprintf(c.Name, sizeof c.Name, "%s", name);
+        c.SatID = satID;
+        c.TPID = tpid;
+        c.OrgNetID = 1;
+        c.TSID = 7000;
+        c.ServiceID = serviceID;
+        c.ProgramNum = c.ShowNum = number;
+        c.Attributes = kAttrTV;
+        return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableChannel, CopyRecord(c)));
+    }
+    static void AddTransponder(CDocument& doc, BYTE satID, BYTE tpid, WORD frequency,
+                               bool horizontal) {
+        Transponder_Info_Tag t{};
+        t.SatID = satID;
+        t.TPID = tpid;
+        t.Frequency = frequency;
+        t.SymbolRate = 27500;
+        t.PolFEC = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        doc.Store().AddIndexed(kTableTransponder, CopyRecord(t));
+    }
+
+    // The example with TV row 1 renamed, row 2 renumbered, row 3 removed, a
+    // transponder more on its first satellite, and three channels on two
+    // transponders of a new satellite at 7.0E, saved as an image of its own.
+    void MakeEditedCopy(const std::string& path) {
+        CDocument other;
+        ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                    CDocument::Current().Values(), other),
+                  1);
+        renamed = TV().GetRowKey(1);
+        renumbered = TV().GetRowKey(2);
+        removed = TV().GetRowKey(3);
+        CZorvDB& db = other.Store();
+        std::snprintf(db.Get<Channel_Info_Tag>(kTableChannel, renamed)->Name, 28, "Velmar Renamed");
+        Number(*db.Get<Channel_Info_Tag>(kTableChannel, renumbered)) = 2000;
+        ASSERT_NE(db.Delete(kTableChannel, removed), 0);
+        BYTE id = 0;
+        for (const auto& s : std::as_const(db).Rows<Satellite_Info_Tag>(kTableSatellite)) {
+            ASSERT_NE(s.Degree, 70) << "the example has no satellite at 7.0E";
+            id = std::max(id, s.ID);
+        }
+        newSatellite = static_cast<BYTE>(id + 1);
+        Satellite_Info_Tag s{};
+        s.ID = newSatellite;
+        s.Degree = 70;
+        s.Flag = 1;
+        std::strcpy(s.Name, "Eutelsat 7E");
+        db.AddIndexed(kTableSatellite, CopyRecord(s));
+        // A transponder more on a satellite both lists have.
+        const Satellite_Info_Tag& shared =
+            *std::as_const(db).Rows<Satellite_Info_Tag>(kTableSatellite).begin();
+        BYTE tpid = 0;
+        for (const auto& t : std::as_const(db).Rows<Transponder_Info_Tag>(kTableTransponder))
+            if (t.SatID == shared.ID) {
+                ASSERT_GT(std::abs(int{t.Frequency} - 12999), 2);
+                tpid = std::max(tpid, t.TPID);
+            }
+        AddTransponder(other, shared.ID, static_cast<BYTE>(tpid + 1), 12999, false);
+        AddTransponder(other, newSatellite, 1, 10721, true);
+        AddTransponder(other, newSatellite, 2, 11471, false);
+        AddChannel(other, "Velmar One", newSatellite, 1, 501, 900);
+        AddChannel(other, "Velmar Two", newSatellite, 1, 502, 901);
+        AddChannel(other, "Velmar Three", newSatellite, 2, 503, 902);
+        SaveReport report;
+        ASSERT_EQ(SaveImageDocument(other, path, &report, false), 1) << report.message;
+    }
+
+    // Compare with `path` through the toolbar; `act` plays the user on the
+    // dialog's form (the dialog as the editor runs it), which then closes
+    // with `result`.
+    void Compare(const std::string& path, int result,
+                 std::function<void(CDlgCompare&, QDialog&)> act = {}) {
+        ui.NextOpenFileName(QString::fromStdString(path));
+        ui.NextDialog<CDlgCompare>(result, [this, act](CDlgCompare& d) {
+            if (!act)
+                return;
+            const std::unique_ptr<QDialog> form = d.BuildForm(frame.get());
+            act(d, *form);
+        });
+        Action("ID_COMPARE_WITH").trigger();
+    }
+    template <class T> static T& In(QWidget& form, const char* name) {
+        T* found = form.findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no ") + name + " in the form");
+        return *found;
+    }
+    // The tree's group headings and, for each, its rows.
+    static std::vector<std::pair<QString, QStringList>> Tree(QTreeWidget& tree) {
+        std::vector<std::pair<QString, QStringList>> groups;
+        for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+            QStringList rows;
+            for (int r = 0; r < tree.topLevelItem(i)->childCount(); ++r)
+                rows << tree.topLevelItem(i)->child(r)->text(0);
+            groups.emplace_back(tree.topLevelItem(i)->text(0), rows);
+        }
+        return groups;
+    }
+    static std::vector<std::uint32_t> Selected(const CGridCtrl& grid) {
+        std::vector<std::uint32_t> keys;
+        for (int r : grid.GetSelectedRows())
+            keys.push_back(grid.GetRowKey(r));
+        return keys;
+    }
+    static QStringList Names(CListGridCtrl& grid, int column) {
+        QStringList names;
+        for (int r = 1; r < grid.GetRowCount(); ++r)
+            names << grid.GetItemText(r, column);
+        return names;
+    }
+    static const Channel_Info_Tag& Stored(std::uint32_t key) {
+        return *std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
+    }
+    static QString Quoted(const Channel_Info_Tag& c) {
+        return "\"" + QString::fromLatin1(c.Name) + "\"";
+    }
+
+    std::uint32_t renamed = 0, renumbered = 0, removed = 0;
+    BYTE newSatellite = 0;
+};
+
+} // namespace
+
+TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
+    Open();
+    const std::string edited = Scratch("compare-edited.bin");
+    MakeEditedCopy(edited);
+    ASSERT_FALSE(HasFatalFailure());
+    const Channel_Info_Tag first = Stored(renamed), second = Stored(renumbered),
+                           third = Stored(removed);
+    const std::size_t steps = frame->Session().UndoCount();
+
+    QString summary;
+    std::vector<std::pair<QString, QStringList>> groups;
+    bool addEnabled = false;
+    Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
+        EXPECT_EQ(form.windowTitle(), "Comparison");
+        summary = In<QLabel>(form, "CompareSummary").text();
+        groups = Tree(In<QTreeWidget>(form, "CompareTree"));
+        addEnabled = In<QPushButton>(form, "AddToThisList").isEnabled();
+        EXPECT_EQ(In<QPushButton>(form, "AddToThisList").text(), "Add to this list");
+        EXPECT_EQ(form.findChild<QLabel*>("SourcesNotCompared"), nullptr)
+            << "two images: satellites and transponders were compared";
+    });
+    ASSERT_EQ(ui.openDialogs.size(), 2u);
+    EXPECT_EQ(ui.openDialogs.back().title, "Compare with another list");
+    EXPECT_EQ(ui.openDialogs.back().filter, texts::kOpenFilter);
+    ASSERT_EQ(ui.Shown<CDlgCompare>().size(), 1u);
+    EXPECT_TRUE(ui.messages.empty());
+
+    EXPECT_EQ(summary, "Differences between this list and " +
+                           QString::fromStdString(std::filesystem::path(edited).filename()) +
+                           ": 8");
+    std::vector<QString> headings;
+    for (const auto& [heading, rows] : groups)
+        headings.push_back(heading);
+    EXPECT_EQ(headings, (std::vector<QString>{"Only in this list (1)", "Only in the other list (3)",
+                                              "Number changed (1)", "Name changed (1)",
+                                              "Satellites only in the other list (1)",
+                                              "Transponders only in the other list (1)"}));
+    ASSERT_EQ(groups.size(), 6u);
+    ASSERT_EQ(groups[0].second.size(), 1);
+    EXPECT_TRUE(
+        groups[0].second[0].startsWith(QString("TV %1 %2").arg(NumberOf(third)).arg(Quoted(third))))
+        << groups[0].second[0].toStdString();
+    ASSERT_EQ(groups[1].second.size(), 3);
+    EXPECT_TRUE(groups[1].second[0].startsWith("TV 900 \"Velmar One\""));
+    EXPECT_TRUE(groups[1].second[1].startsWith("TV 901 \"Velmar Two\""));
+    EXPECT_TRUE(groups[1].second[2].startsWith("TV 902 \"Velmar Three\""));
+    const WORD n2 = NumberOf(second);
+    EXPECT_EQ(groups[2].second,
+              QStringList{QString("TV %1 %2  %1 -> 2000").arg(n2).arg(Quoted(second))});
+    const WORD n1 = NumberOf(first);
+    EXPECT_EQ(
+        groups[3].second,
+        QStringList{QString("TV %1 %2  %2 -> \"Velmar Renamed\"").arg(n1).arg(Quoted(first))});
+    ASSERT_EQ(groups[4].second.size(), 1);
+    EXPECT_TRUE(groups[4].second[0].contains("7.0E")) << groups[4].second[0].toStdString();
+    EXPECT_TRUE(groups[4].second[0].contains("Eutelsat 7E"));
+    // The new satellite's transponders come with it; the one more on a
+    // satellite both have is a row of its own.
+    ASSERT_EQ(groups[5].second.size(), 1);
+    EXPECT_TRUE(groups[5].second[0].contains("12999 V")) << groups[5].second[0].toStdString();
+    EXPECT_TRUE(addEnabled) << "the other list has three channels this one lacks";
+
+    // The dialog's record agrees with its form; closing it changes nothing.
+    const CDlgCompare& shown = *ui.LastShown<CDlgCompare>();
+    EXPECT_EQ(shown.ChannelsToAdd(), 3u);
+    EXPECT_EQ(shown.Groups().size(), 6u);
+    EXPECT_FALSE(shown.AddToThisList());
+    EXPECT_EQ(frame->Session().UndoCount(), steps);
+    EXPECT_EQ(TV().GetRowCount() - 1, 204);
+}
+
+TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
+    Open();
+    const std::string edited = Scratch("compare-edited.bin");
+    MakeEditedCopy(edited);
+    ASSERT_FALSE(HasFatalFailure());
+    std::vector<std::uint32_t> whileOpen, afterOther, afterGroup;
+    Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
+        auto& tree = In<QTreeWidget>(form, "CompareTree");
+        // "Number changed (1)": its row is this list's renumbered channel.
+        QTreeWidgetItem* group = tree.topLevelItem(2);
+        ASSERT_TRUE(group->text(0).startsWith("Number changed"));
+        tree.setCurrentItem(group->child(0));
+        whileOpen = Selected(TV());
+        // A channel only the other list has is nowhere here to select.
+        tree.setCurrentItem(tree.topLevelItem(1)->child(0));
+        afterOther = Selected(TV());
+        // A double click on the removed channel's row selects it.
+        QTreeWidgetItem* only = tree.topLevelItem(0)->child(0);
+        emit tree.itemDoubleClicked(only, 0);
+        afterGroup = Selected(TV());
+    });
+    EXPECT_EQ(whileOpen, std::vector<std::uint32_t>{renumbered});
+    EXPECT_EQ(afterOther, std::vector<std::uint32_t>{renumbered}) << "the selection stays";
+    EXPECT_EQ(afterGroup, std::vector<std::uint32_t>{removed});
+    EXPECT_TRUE(Selected(Radio()).empty());
+    EXPECT_EQ(frame->Session().UndoCount(), 0u);
+}
+
+TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndoTakesThemBack) {
+    Open();
+    const std::string edited = Scratch("compare-edited.bin");
+    MakeEditedCopy(edited);
+    ASSERT_FALSE(HasFatalFailure());
+    const std::uint32_t channels = TheZorvDB().Size(kTableChannel);
+    const int satelliteRows = Grid("SatGrid").GetRowCount();
+    const QStringList tvBefore = Names(TV(), kChannelColumnName);
+
+    Compare(edited, IUiSeam::IDOK, [](CDlgCompare& d, QDialog& form) {
+        In<QPushButton>(form, "AddToThisList").click();
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_TRUE(d.AddToThisList());
+    });
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages.back().text,
+              "Added 3 channels, 1 satellite, 2 transponders and 0 providers.");
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
+
+    // Exactly the three, on the new satellite's two transponders.
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), channels + 3);
+    std::set<QString> added;
+    BYTE satellite = 0;
+    std::set<BYTE> transponders;
+    for (const auto& c : std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        if (NameOf(c).starts_with("Velmar ")) {
+            added.insert(QString::fromLatin1(c.Name));
+            satellite = c.SatID;
+            transponders.insert(c.TPID);
+        }
+    EXPECT_EQ(added, (std::set<QString>{"Velmar One", "Velmar Two", "Velmar Three"}));
+    const Satellite_Info_Tag* sat = nullptr;
+    for (const auto& s : std::as_const(TheZorvDB()).Rows<Satellite_Info_Tag>(kTableSatellite))
+        if (s.ID == satellite)
+            sat = &s;
+    ASSERT_NE(sat, nullptr);
+    EXPECT_EQ(sat->Degree, 70);
+    EXPECT_STREQ(sat->Name, "Eutelsat 7E");
+    std::set<WORD> frequencies;
+    for (const auto& t : std::as_const(TheZorvDB()).Rows<Transponder_Info_Tag>(kTableTransponder))
+        if (t.SatID == satellite && transponders.contains(t.TPID))
+            frequencies.insert(t.Frequency);
+    EXPECT_EQ(frequencies, (std::set<WORD>{10721, 11471}));
+
+    // The panes show it: a satellite row more, the TV list three rows longer.
+    EXPECT_EQ(Grid("SatGrid").GetRowCount(), satelliteRows + 1);
+    EXPECT_TRUE(Names(Grid("SatGrid"), 3).contains("Eutelsat 7E"));
+    const QStringList tvAfter = Names(TV(), kChannelColumnName);
+    EXPECT_EQ(tvAfter.size(), tvBefore.size() + 3);
+    EXPECT_TRUE(tvAfter.contains("Velmar Three"));
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Add to this list");
+
+    Action("ID_EDIT_UNDO").trigger();
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), channels);
+    EXPECT_EQ(Grid("SatGrid").GetRowCount(), satelliteRows);
+    EXPECT_EQ(Names(TV(), kChannelColumnName), tvBefore);
+}
+
+TEST_F(CompareTools, TheSameListSaysSoAndAFileThatIsNoListChangesNothing) {
+    Open();
+    ui.NextOpenFileName(kExample);
+    Action("ID_COMPARE_WITH").trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages.back().text, "The two lists are the same.");
+    EXPECT_TRUE(ui.Shown<CDlgCompare>().empty());
+
+    const std::string junk = Scratch("compare-refused.bin");
+    std::ofstream(junk, std::ios::binary) << "no image at all";
+    ui.NextOpenFileName(QString::fromStdString(junk));
+    Action("ID_COMPARE_WITH").trigger();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    EXPECT_FALSE(ui.messages.back().text.isEmpty());
+    EXPECT_TRUE(ui.Shown<CDlgCompare>().empty());
+
+    // Cancelling the file dialog does nothing at all.
+    Action("ID_COMPARE_WITH").trigger();
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(frame->Session().UndoCount(), 0u);
+}
+
+TEST_F(CompareTools, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage) {
+    Open();
+    // A list of as many new channels as, with this list's, make one too many.
+    CDocument other;
+    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                CDocument::Current().Values(), other),
+              1);
+    other.Store().Clear(kTableChannel);
+    const std::uint32_t here = TheZorvDB().Size(kTableChannel);
+    const int extra = static_cast<int>(4608 - here + 1);
+    for (int i = 0; i < extra; ++i)
+        AddChannel(other, ("Velmar " + std::to_string(i)).c_str(), 1, 1,
+                   static_cast<WORD>(1000 + i), static_cast<WORD>(1000 + i));
+    const std::string path = Scratch("compare-refused.bin");
+    SaveReport report;
+    ASSERT_EQ(SaveImageDocument(other, path, &report, false), 1) << report.message;
+
+    Compare(path, IUiSeam::IDOK,
+            [](CDlgCompare&, QDialog& form) { In<QPushButton>(form, "AddToThisList").click(); });
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    EXPECT_EQ(ui.messages.back().text,
+              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+              "Remove 1 channel and save again.");
+    EXPECT_EQ(TheZorvDB().Size(kTableChannel), here);
+    EXPECT_EQ(frame->Session().UndoCount(), 0u);
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
+}
+
+TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) {
+    Open();
+    // The example's channels as a workbook, one of them renamed.
+    CDocument other;
+    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                CDocument::Current().Values(), other),
+              1);
+    const std::uint32_t key = TV().GetRowKey(1);
+    const Channel_Info_Tag before = Stored(key);
+    std::snprintf(other.Store().Get<Channel_Info_Tag>(kTableChannel, key)->Name, 28,
+                  "Velmar Renamed");
+    const std::string path = Scratch("compare-edited.xls");
+    std::string message;
+    ASSERT_TRUE(ExportChannelWorkbook(other.Store(), path, &message)) << message;
+
+    std::vector<std::pair<QString, QStringList>> groups;
+    QString note;
+    bool addEnabled = true;
+    Compare(path, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
+        groups = Tree(In<QTreeWidget>(form, "CompareTree"));
+        note = In<QLabel>(form, "SourcesNotCompared").text();
+        addEnabled = In<QPushButton>(form, "AddToThisList").isEnabled();
+    });
+    EXPECT_EQ(note,
+              "The other list has no satellites: the channels' tuning was compared by their ids.");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].first, "Name changed (1)");
+    EXPECT_EQ(groups[0].second, QStringList{QString("TV %1 %2  %2 -> \"Velmar Renamed\"")
+                                                .arg(NumberOf(before))
+                                                .arg(Quoted(before))});
+    EXPECT_FALSE(addEnabled) << "the workbook has no channel this list lacks";
+    EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 0u);
+}

@@ -1,0 +1,140 @@
+#include "views/CompareDialog.h"
+
+#include "compare/CompareReport.h"
+#include "contracts/Texts.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace comparison {
+
+QString GroupTitle(DifferenceKind kind) {
+    switch (kind) {
+    case DifferenceKind::ChannelOnlyInA:
+        return texts::kChannelsOnlyHere;
+    case DifferenceKind::ChannelOnlyInB:
+        return texts::kChannelsOnlyThere;
+    case DifferenceKind::NumberChanged:
+        return texts::kNumberChanged;
+    case DifferenceKind::NameChanged:
+        return texts::kNameChanged;
+    case DifferenceKind::TuningChanged:
+        return texts::kTuningChanged;
+    case DifferenceKind::FlagsChanged:
+        return texts::kFlagsChanged;
+    case DifferenceKind::FavoritesChanged:
+        return texts::kFavoritesChanged;
+    case DifferenceKind::SatelliteOnlyInA:
+        return texts::kSatellitesOnlyHere;
+    case DifferenceKind::SatelliteOnlyInB:
+        return texts::kSatellitesOnlyThere;
+    case DifferenceKind::SatelliteChanged:
+        return texts::kSatelliteRenamed;
+    case DifferenceKind::TransponderOnlyInA:
+        return texts::kTranspondersOnlyHere;
+    case DifferenceKind::TransponderOnlyInB:
+        return texts::kTranspondersOnlyThere;
+    case DifferenceKind::TransponderChanged:
+    case DifferenceKind::Count:
+        break;
+    }
+    return texts::kTransponderChanged;
+}
+
+QString GroupHeading(DifferenceKind kind, std::size_t count) {
+    return QString("%1 (%2)").arg(GroupTitle(kind), QString::number(count));
+}
+
+} // namespace comparison
+
+namespace {
+
+// The key of a tree row's channel in this list, 0 for none.
+constexpr int kKeyRole = Qt::UserRole;
+
+} // namespace
+
+void CCompareDialogBase::SetComparison(const Comparison& c, const QString& other,
+                                       std::size_t toAdd) {
+    m_groups.clear();
+    for (const Difference& d : c.differences) {
+        if (m_groups.empty() || m_groups.back().kind != d.kind)
+            m_groups.push_back({d.kind, comparison::GroupHeading(d.kind, c.Count(d.kind)), {}});
+        const bool ours = SubjectOf(d.kind) == DifferenceSubject::Channel && d.keyA != 0;
+        m_groups.back().rows.push_back(
+            {QString::fromStdString(DifferenceLine(d)), ours ? d.keyA : 0});
+    }
+    m_summary = QString(texts::kCompareSummary)
+                    .arg(QFileInfo(other).fileName(),
+                         QString::number(static_cast<qulonglong>(c.differences.size())));
+    m_bSourcesCompared = c.comparedSources;
+    m_nToAdd = toAdd;
+}
+
+void CCompareDialogBase::SelectChannel(std::uint32_t key) const {
+    if (key != 0 && m_select)
+        m_select(key);
+}
+
+std::unique_ptr<QDialog> CCompareDialogBase::BuildForm(QWidget* owner) {
+    auto dialog = std::make_unique<QDialog>(owner);
+    dialog->setObjectName(ClassName());
+    dialog->setWindowTitle(texts::kCompareCaption);
+    auto* layout = new QVBoxLayout(dialog.get());
+    auto* summary = new QLabel(m_summary, dialog.get());
+    summary->setObjectName("CompareSummary");
+    layout->addWidget(summary);
+    if (!m_bSourcesCompared) {
+        auto* note = new QLabel(texts::kSourcesNotCompared, dialog.get());
+        note->setObjectName("SourcesNotCompared");
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
+
+    auto* tree = new QTreeWidget(dialog.get());
+    tree->setObjectName("CompareTree");
+    tree->setHeaderHidden(true);
+    tree->setUniformRowHeights(true);
+    for (const Group& group : m_groups) {
+        auto* top = new QTreeWidgetItem(tree, {group.heading});
+        top->setData(0, kKeyRole, 0u);
+        for (const Row& row : group.rows) {
+            auto* item = new QTreeWidgetItem(top, {row.text});
+            item->setData(0, kKeyRole, row.channelKey);
+        }
+    }
+    tree->expandAll();
+    layout->addWidget(tree);
+    const auto choose = [this](QTreeWidgetItem* item) {
+        if (item)
+            SelectChannel(item->data(0, kKeyRole).toUInt());
+    };
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
+                     [choose](QTreeWidgetItem* item, QTreeWidgetItem*) { choose(item); });
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
+                     [choose](QTreeWidgetItem* item, int) { choose(item); });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog.get());
+    auto* add = buttons->addButton(texts::kAddToThisList, QDialogButtonBox::ActionRole);
+    add->setObjectName("AddToThisList");
+    add->setEnabled(m_nToAdd > 0);
+    QDialog* raw = dialog.get();
+    QObject::connect(buttons, &QDialogButtonBox::rejected, raw, &QDialog::reject);
+    QObject::connect(add, &QPushButton::clicked, raw, [this, raw] {
+        ChooseAddToThisList();
+        raw->accept();
+    });
+    layout->addWidget(buttons);
+    dialog->resize(620, 480);
+    return dialog;
+}
+
+int CCompareDialogBase::ShowForm(QWidget* owner) {
+    const std::unique_ptr<QDialog> dialog = BuildForm(owner);
+    return dialog->exec() == QDialog::Accepted ? IUiSeam::IDOK : IUiSeam::IDCANCEL;
+}
