@@ -2,6 +2,7 @@
 
 #include "app/CaptionEntries.h"
 #include "app/ListTools.h"
+#include "app/PrintTools.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
@@ -98,6 +99,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pInnerSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_pOuterSplitter);
     new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
+    new CPrintTools(*this, *bar, m_ui, m_session, *m_pRightView, receiver.models); // likewise
     AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -188,9 +188,10 @@ int PrintRowsPerPage(int pageLines) {
 
 namespace {
 // Average characters per column: a number, a 28-letter name, a satellite
-// name of 16, "11,778 MHz HOR", a provider name of 17, "Scr Lock Skip",
+// name of 16, "11,778 MHz HOR" (digits and capitals are wider than the
+// average), a provider name of 17, "Scr Lock Skip",
 // each with a little room before the next column.
-constexpr std::array<int, kPrintColumnCount> kColumnCharacters{6, 30, 18, 16, 19, 15};
+constexpr std::array<int, kPrintColumnCount> kColumnCharacters{6, 30, 17, 20, 18, 15};
 } // namespace
 
 int PrintLineCharacters() {

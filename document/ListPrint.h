@@ -1,6 +1,6 @@
 // What a printed channel list holds, worked out without a printer: the
 // sections (one per list), their rows of six cells, and how the rows fall on
-// pages of a given height. The editor paints these (views/ListPrinter); a
+// pages of a given height. The editor paints these (app/ListPainter); a
 // test can check every row and page break without painting anything.
 #pragma once
 
