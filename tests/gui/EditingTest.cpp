@@ -77,10 +77,10 @@ TEST_F(Editing, ToolbarKeepsItsButtonsThenUndoAndRedo) {
     std::vector<QString> order;
     for (QAction* a : Find<QToolBar>("Toolbar").actions())
         order.push_back(a->isSeparator() ? QString("|") : a->objectName());
-    EXPECT_EQ(order,
-              (std::vector<QString>{"ID_FILE_OPEN", "ID_SAVE_TO_FILE", "|", "ID_RECEIVE_DB", "|",
-                                    "ID_REFRESH_ALL", "ID_APP_ABOUT", "|", "ID_EDIT_UNDO",
-                                    "ID_EDIT_REDO", "|", "ID_INFORMATION", "ID_APPLY_ORDER"}));
+    EXPECT_EQ(order, (std::vector<QString>{"ID_FILE_OPEN", "ID_SAVE_TO_FILE", "|", "ID_RECEIVE_DB",
+                                           "|", "ID_REFRESH_ALL", "ID_APP_ABOUT", "|",
+                                           "ID_EDIT_UNDO", "ID_EDIT_REDO", "|", "ID_INFORMATION",
+                                           "ID_APPLY_ORDER", "ID_PRINT"}));
     QAction& undo = Action("ID_EDIT_UNDO");
     QAction& redo = Action("ID_EDIT_REDO");
     EXPECT_EQ(undo.shortcut(), QKeySequence("Ctrl+Z"));
