@@ -6,6 +6,11 @@
 
 namespace {
 
+constexpr const char* kPrintPdfHelp =
+    "Write the channel lists of the --open FILE (TV, radio and favourite lists, as Print "
+    "lays them out) to PDF, without a window, and quit.";
+constexpr const char* kPrintPdfNeedsOpen = "--print-pdf needs --open FILE\n";
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -28,16 +33,17 @@ EditorArguments ParseEditorArguments(const QStringList& args) {
     const QCommandLineOption screenshot(
         "screenshot", "After start-up (and --open), save a picture of the window to PNG and quit.",
         "PNG");
+    const QCommandLineOption printPdf("print-pdf", kPrintPdfHelp, "PDF");
     QCommandLineOption firstPaint("quit-after-first-paint",
                                   "Print a line when the TV list first paints rows, and quit.");
     firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, open, receiver, screenshot, firstPaint});
+    parser.addOptions({help, version, open, receiver, screenshot, printPdf, firstPaint});
     if (!parser.parse(args)) {
         // Unknown options are Qt's or nobody's; a value missing is an error.
         const bool missingValue =
             parser.unknownOptionNames().isEmpty() ||
-            (!args.isEmpty() && QStringList({"--open", "--receiver", "--screenshot", "-open",
-                                             "-receiver", "-screenshot"})
+            (!args.isEmpty() && QStringList({"--open", "--receiver", "--screenshot", "--print-pdf",
+                                             "-open", "-receiver", "-screenshot", "-print-pdf"})
                                     .contains(args.last()));
         if (missingValue) {
             out.error = parser.errorText() + "\n";
@@ -51,6 +57,9 @@ EditorArguments ParseEditorArguments(const QStringList& args) {
     out.helpText = "Usage: velmar [options]" + text.mid(text.indexOf('\n'));
     out.open = parser.value(open);
     out.screenshot = parser.value(screenshot);
+    out.printPdf = parser.value(printPdf);
+    if (!out.printPdf.isEmpty() && out.open.isEmpty() && !out.help && !out.version)
+        out.error = kPrintPdfNeedsOpen;
     out.quitAfterFirstPaint = parser.isSet(firstPaint);
     if (parser.isSet(receiver)) {
         const QString name = parser.value(receiver);

@@ -110,6 +110,7 @@ void CMainFrame::OpenPath(const QString& path) {
     });
     if (problem.empty() && result == 1) {
         m_session.StartFresh();
+        setWindowFilePath(path); // named on printed pages; the caption stays
         RefreshAllViews();
         if (!workingCopyProblem.empty()) {
             wait.End();

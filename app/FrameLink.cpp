@@ -39,6 +39,7 @@ void CMainFrame::OnReceiveDb() {
     const int loaded = AdoptReceivedWorkingCopy(&m_prompt, &error);
     if (loaded == 1) {
         m_session.StartFresh();
+        setWindowFilePath({}); // a received list comes from no file
         RefreshAllViews();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/CaptionEntries.h"
 #include "app/FrameGeometry.h"
 #include "app/ListTools.h"
+#include "app/PrintTools.h"
 #include "app/RecoveryWriter.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/ZorvDB.h"
@@ -103,6 +104,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pInnerSplitter->setChildrenCollapsible(false);
     setCentralWidget(m_pOuterSplitter);
     new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
+    new CPrintTools(*this, *bar, m_ui, m_session, *m_pRightView, receiver.models); // likewise
     AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

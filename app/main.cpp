@@ -2,6 +2,8 @@
 // once the window is up (a plain file name on the command line is not
 // loaded); `--receiver NAME` sets the editor up for another receiver family
 // for this run; `--screenshot PNG` then saves a picture of the window and quits.
+// `--print-pdf PDF` writes the lists of the --open file to PDF without a
+// window (offscreen, unless a platform is named) and quits.
 // `--quit-after-first-paint` writes a line to the standard output when the
 // TV list first paints rows and quits, so start-up can be timed from outside.
 // `--help` and `--version` answer before the application exists: no display.
@@ -10,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "app/EditLines.h"
 #include "app/MainFrame.h"
+#include "app/PrintToPdf.h"
 #include "app/ScriptedStart.h"
 #include "app/SignalWatch.h"
 #include "contracts/ReceiverProfiles.h"
@@ -73,6 +76,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "velmar: cannot write to standard output\n");
         return written ? 0 : 1;
     }
+    if (!args.printPdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     UseVelmarSettingsFile();
     QApplication::setDesktopFileName("org.velmar.Velmar");
@@ -83,6 +88,12 @@ int main(int argc, char** argv) {
     // command line names a receiver for this one.
     const VxuiReceiverChoice saved = LoadVxuiReceiverChoice();
     const ReceiverProfile receiver = ChooseReceiver(args.profile, saved.receiver, saved.gridColumn);
+    if (!args.printPdf.isEmpty()) {
+        const QString error = PrintListFileToPdf(args.open, args.printPdf, receiver);
+        if (!error.isEmpty())
+            std::fprintf(stderr, "velmar: %s\n", qUtf8Printable(error));
+        return error.isEmpty() ? 0 : 1;
+    }
     CQtUiSeam ui;
     CMainFrame frame(ui, true, &receiver);
     if (args.quitAfterFirstPaint)

@@ -114,6 +114,7 @@ std::vector<PrintSection> FavoriteListSections(const CZorvDB& db, const Product&
                                    "Favourite " + std::to_string(number) +
                                        (name.empty() ? std::string() : ": " + name),
                                    keys));
+        sections.back().favorite = number;
     }
     return sections;
 }
@@ -131,6 +132,28 @@ std::vector<PrintSection> WholeListSections(const CZorvDB& db, const Product& pr
     }
     for (PrintSection& favorite : FavoriteListSections(db, product))
         sections.push_back(std::move(favorite));
+    return sections;
+}
+
+PrintChoice DefaultPrintChoice(const ChannelFilter& shown) {
+    if (shown.kind == ChannelFilterKind::Favorite && shown.favorite > 0)
+        return {false, false, {shown.favorite}};
+    return {};
+}
+
+std::vector<PrintSection> ChosenPrintSections(const CZorvDB& db, const Product& product,
+                                              const PrintChoice& choice) {
+    std::vector<PrintSection> whole = WholeListSections(db, product);
+    std::vector<PrintSection> sections;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        // The whole list begins with the TV list and the radio list.
+        const bool chosen = i == 0   ? choice.tv
+                            : i == 1 ? choice.radio
+                                     : std::find(choice.favorites.begin(), choice.favorites.end(),
+                                                 whole[i].favorite) != choice.favorites.end();
+        if (chosen)
+            sections.push_back(std::move(whole[i]));
+    }
     return sections;
 }
 
@@ -157,6 +180,41 @@ std::vector<PrintPage> PaginatePrint(std::span<const PrintSection> sections, int
             pages.push_back({s, first, std::min(perPage, rows - first)});
     }
     return pages;
+}
+
+int PrintRowsPerPage(int pageLines) {
+    return std::max(pageLines - kPrintFirstRowLine - kPrintLinesBelowRows, 1);
+}
+
+namespace {
+// Average characters per column: a number, a 28-letter name, a satellite
+// name of 16, "11,778 MHz HOR" (digits and capitals are wider than the
+// average), a provider name of 17, "Scr Lock Skip",
+// each with a little room before the next column.
+constexpr std::array<int, kPrintColumnCount> kColumnCharacters{6, 30, 17, 20, 18, 15};
+} // namespace
+
+int PrintLineCharacters() {
+    int sum = 0;
+    for (int c : kColumnCharacters)
+        sum += c;
+    return sum;
+}
+
+std::array<int, kPrintColumnCount + 1> PrintColumnStarts(int width) {
+    std::array<int, kPrintColumnCount + 1> starts{};
+    const long long total = PrintLineCharacters();
+    long long before = 0;
+    for (std::size_t i = 0; i < kPrintColumnCount; ++i) {
+        starts[i] = static_cast<int>(width * before / total);
+        before += kColumnCharacters[i];
+    }
+    starts[kPrintColumnCount] = width;
+    return starts;
+}
+
+std::string PrintSectionHeading(const PrintSection& section, const PrintPage& page) {
+    return page.firstRow == 0 ? section.title : section.title + " (continued)";
 }
 
 std::string PrintPageNumberText(std::size_t page, std::size_t count) {

@@ -15,6 +15,7 @@ packages=(
     dpkg-dev
     lrzsz socat # the receiver link is tested against sb/rb over socat ptys
     strace      # the reading commands are traced to show that they write nothing
+    poppler-utils # pdftotext and pdfinfo read back the PDF of velmar --print-pdf
 )
 # LibreOffice is only needed by the spreadsheet interoperability tests.
 if [[ "${VELMAR_WITH_LIBREOFFICE:-0}" == 1 ]]; then

@@ -81,7 +81,7 @@ TEST_F(Editing, ToolbarKeepsItsButtonsThenUndoAndRedo) {
                                            "|", "ID_REFRESH_ALL", "ID_APP_ABOUT", "|",
                                            "ID_EDIT_UNDO", "ID_EDIT_REDO", "|", "ID_INFORMATION",
                                            "ID_APPLY_ORDER", "ID_COMPARE_WITH", "ID_IMPORT_CSV",
-                                           "ID_EXPORT_CSV", "ID_IMPORT_SATELLITES"}));
+                                           "ID_EXPORT_CSV", "ID_IMPORT_SATELLITES", "ID_PRINT"}));
     QAction& undo = Action("ID_EDIT_UNDO");
     QAction& redo = Action("ID_EDIT_REDO");
     EXPECT_EQ(undo.shortcut(), QKeySequence("Ctrl+Z"));

@@ -1,0 +1,100 @@
+#include "app/PrintDialogs.h"
+
+#include "contracts/ZorvDB.h"
+#include "platform/CodePage.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kChoiceTitle = "Print";
+constexpr const char* kChoiceQuestion = "Print these lists:";
+constexpr const char* kTVList = "TV list";
+constexpr const char* kRadioList = "Radio list";
+constexpr const char* kPreviewTitle = "Print preview";
+
+} // namespace
+
+void CPrintChoiceDialogBase::SetOptions(const CZorvDB& db, const Product& product,
+                                        const PrintChoice& choice) {
+    m_options.clear();
+    m_options.push_back({Option::List::TV, 0, kTVList, choice.tv});
+    m_options.push_back({Option::List::Radio, 0, kRadioList, choice.radio});
+    for (const PrintSection& section : FavoriteListSections(db, product)) {
+        const bool chosen = std::find(choice.favorites.begin(), choice.favorites.end(),
+                                      section.favorite) != choice.favorites.end();
+        m_options.push_back({Option::List::Favorite, section.favorite,
+                             QString::fromStdU16String(AnsiToUtf16(section.title)), chosen});
+    }
+}
+
+void CPrintChoiceDialogBase::Check(std::size_t option, bool checked) {
+    if (option < m_options.size())
+        m_options[option].checked = checked;
+}
+
+PrintChoice CPrintChoiceDialogBase::Choice() const {
+    PrintChoice choice{false, false, {}};
+    for (const Option& o : m_options) {
+        if (!o.checked)
+            continue;
+        if (o.list == Option::List::TV)
+            choice.tv = true;
+        else if (o.list == Option::List::Radio)
+            choice.radio = true;
+        else
+            choice.favorites.push_back(o.favorite);
+    }
+    return choice;
+}
+
+int CPrintChoiceDialogBase::ShowForm(QWidget* owner) {
+    QDialog dialog(owner);
+    dialog.setObjectName(ClassName());
+    dialog.setWindowTitle(kChoiceTitle);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(kChoiceQuestion, &dialog));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    std::vector<QCheckBox*> boxes;
+    auto update = [&] {
+        const bool any = std::any_of(boxes.begin(), boxes.end(),
+                                     [](const QCheckBox* b) { return b->isChecked(); });
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(any);
+    };
+    for (const Option& o : m_options) {
+        auto* box = new QCheckBox(o.text, &dialog);
+        box->setChecked(o.checked);
+        QObject::connect(box, &QCheckBox::toggled, &dialog, update);
+        layout->addWidget(box);
+        boxes.push_back(box);
+    }
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    update();
+    if (dialog.exec() != QDialog::Accepted)
+        return IUiSeam::IDCANCEL;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        m_options[i].checked = boxes[i]->isChecked();
+    return IUiSeam::IDOK;
+}
+
+int CPrintPreviewDialogBase::ShowForm(QWidget* owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_job.title);
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setObjectName(ClassName());
+    dialog.setWindowTitle(kPreviewTitle);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* target) { PaintListPages(*target, m_job); });
+    return dialog.exec() == QDialog::Accepted ? IUiSeam::IDOK : IUiSeam::IDCANCEL;
+}

@@ -1,0 +1,293 @@
+// Print: the button at the end of the toolbar, the choice of lists (at first
+// what the lists show) and the preview it leads to, all through the scripted
+// seam; and `velmar --print-pdf` run as a process, its PDF read back with
+// poppler's pdftotext and pdfinfo.
+#include "app/ListPainter.h"
+#include "app/PrintDialogs.h"
+#include "contracts/ReceiverProfiles.h"
+#include "document/Document.h"
+#include "model/ChannelRecords.h"
+#include "model/Product.h"
+#include "platform/CodePage.h"
+#include "tests/gui/EditorFixture.h"
+#include "views/Messages.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include <sstream>
+
+namespace {
+
+using Option = CPrintChoiceDialogBase::Option;
+
+class Print : public Editor {
+protected:
+    // The options' texts and ticks, as the form shows them.
+    static std::vector<std::pair<QString, bool>> Boxes(const CDlgPrintChoice& d) {
+        std::vector<std::pair<QString, bool>> out;
+        for (const Option& o : d.Options())
+            out.emplace_back(o.text, o.checked);
+        return out;
+    }
+    static std::vector<std::string> Sections(const ListPrintJob& job) {
+        std::vector<std::string> out;
+        for (const PrintSection& s : job.sections)
+            out.push_back(s.title);
+        return out;
+    }
+};
+
+TEST_F(Print, ButtonComesAfterApplyOrderWithCtrlP) {
+    Start();
+    const QList<QAction*> actions = Find<QToolBar>("Toolbar").actions();
+    const auto at = [&](const char* name) {
+        for (qsizetype i = 0; i < actions.size(); ++i)
+            if (actions[i]->objectName() == name)
+                return i;
+        return qsizetype{-1};
+    };
+    ASSERT_GE(at("ID_APPLY_ORDER"), 0);
+    EXPECT_GT(at("ID_PRINT"), at("ID_APPLY_ORDER"));
+    EXPECT_EQ(at("ID_PRINT"), actions.size() - 1); // the end of the toolbar
+    QAction& print = Action("ID_PRINT");
+    EXPECT_EQ(print.text(), "Print");
+    EXPECT_EQ(print.shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_FALSE(print.icon().isNull());
+    EXPECT_TRUE(frame->actions().contains(&print)); // the key works without a menu
+}
+
+TEST_F(Print, ChoiceStartsFromWhatTheListsShowAndThePreviewGetsTheChosenLists) {
+    Start();
+    OpenExample();
+
+    // The lists show everything: TV and radio ticked, the favourite lists
+    // offered unticked. The user swaps radio for favourite 2.
+    ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK, [](CDlgPrintChoice& d) {
+        ASSERT_GE(d.Options().size(), 4u);
+        d.Check(1, false);
+        d.Check(3, true);
+    });
+    ui.NextDialog<CDlgPrintPreview>(IUiSeam::IDOK);
+    Action("ID_PRINT").trigger();
+    const CDlgPrintChoice* choice = ui.LastShown<CDlgPrintChoice>();
+    ASSERT_NE(choice, nullptr);
+    const auto boxes = Boxes(*choice);
+    ASSERT_EQ(boxes.size(), 10u); // TV, radio and the eight favourite lists
+    EXPECT_EQ(boxes[0], std::pair(QString("TV list"), true));
+    EXPECT_EQ(boxes[1], std::pair(QString("Radio list"), true));
+    EXPECT_EQ(boxes[2], std::pair(QString("Favourite 1: News"), false));
+    EXPECT_EQ(boxes[3], std::pair(QString("Favourite 2: Sport"), false));
+    EXPECT_EQ(boxes[9], std::pair(QString("Favourite 8: Radio"), false));
+
+    const CDlgPrintPreview* preview = ui.LastShown<CDlgPrintPreview>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(Sections(preview->Job()),
+              (std::vector<std::string>{"TV list", "Favourite 2: Sport"}));
+    EXPECT_TRUE(preview->Job().title.startsWith(
+        "demo-satellite.bin - VX-7 and VX-8 satellite receivers - 20"))
+        << preview->Job().title.toStdString();
+    EXPECT_EQ(static_cast<int>(preview->Job().sections[0].rows.size()), TV().GetRowCount() - 1);
+
+    // The lists show favourite 3: that list alone is ticked. Cancelling the
+    // choice shows no preview.
+    frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 2);
+    const std::size_t previews = ui.Shown<CDlgPrintPreview>().size();
+    Action("ID_PRINT").trigger();
+    const auto shownFavourite = Boxes(*ui.LastShown<CDlgPrintChoice>());
+    for (std::size_t i = 0; i < shownFavourite.size(); ++i)
+        EXPECT_EQ(shownFavourite[i].second, i == 4) << shownFavourite[i].first.toStdString();
+    EXPECT_EQ(ui.Shown<CDlgPrintPreview>().size(), previews);
+    EXPECT_EQ(ui.UnscriptedDialogs(), (std::vector<std::string>{"CDlgPrintChoice"}));
+    EXPECT_EQ(ui.PendingDialogScripts(), 0u);
+}
+
+TEST_F(Print, PreviewPaintsTheJobsPagesOnAPagedDevice) {
+    Start();
+    OpenExample();
+    ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK);
+    ui.NextDialog<CDlgPrintPreview>(IUiSeam::IDOK);
+    Action("ID_PRINT").trigger();
+    const CDlgPrintPreview* preview = ui.LastShown<CDlgPrintPreview>();
+    ASSERT_NE(preview, nullptr);
+    // What the preview would paint, onto a PDF in memory: a PDF with pages.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        SetUpListPdf(writer);
+        ASSERT_TRUE(PaintListPages(writer, preview->Job()));
+    }
+    EXPECT_TRUE(pdf.data().startsWith("%PDF-"));
+    QBuffer unused;
+    unused.open(QIODevice::WriteOnly);
+    QPdfWriter probe(&unused);
+    SetUpListPdf(probe);
+    const auto pages =
+        PaginatePrint(preview->Job().sections, ListRowsPerPage(probe, preview->Job()));
+    EXPECT_EQ(QString::fromLatin1(pdf.data()).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")),
+              static_cast<qsizetype>(pages.size()));
+}
+
+// ---- velmar --print-pdf, as a process ------------------------------------------------
+
+struct EditorRun {
+    int exitCode = -1;
+    QString err;
+};
+
+EditorRun RunEditor(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(VELMAR_EDITOR, args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString Tool(const char* name, const QStringList& args) {
+    QProcess process;
+    process.start(name, args);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::vector<std::string> Lines(const QString& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text.toStdString());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class PrintPdf : public Editor {
+protected:
+    void SetUp() override {
+        Editor::SetUp();
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+            QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            GTEST_SKIP() << "pdftotext or pdfinfo (poppler-utils) is not installed";
+        ASSERT_TRUE(folder.isValid());
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(PrintPdf, EveryChannelInOrderOnTheLayoutsPages) {
+    const QString out = folder.filePath("list.pdf");
+    const EditorRun run =
+        RunEditor({"--receiver", "satellite", "--print-pdf", out, "--open", kExample});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.pdf"});
+
+    // The layout of the same list on the same page.
+    ConfigurePolicy(*FindReceiverProfile("satellite"));
+    CDocument document;
+    ASSERT_EQ(
+        ReadImageDocument(kExample.toStdString(), ImageForm::Convert, document.Values(), document),
+        1);
+    PrintChoice whole;
+    for (int n = 1; n <= kFavoritePositions; ++n)
+        whole.favorites.push_back(n);
+    const auto sections = ChosenPrintSections(document.Store(), Product::Current(), whole);
+    ASSERT_GE(sections.size(), 2u);
+    ASSERT_EQ(sections[0].title, "TV list");
+    ASSERT_EQ(sections[1].title, "Radio list");
+    ASSERT_GT(sections[0].rows.size(), 100u);
+    QPdfWriter probe(folder.filePath("probe.pdf"));
+    SetUpListPdf(probe);
+    const int rowsPerPage = ListRowsPerPage(probe, {QString(), sections});
+    const auto pages = PaginatePrint(sections, rowsPerPage);
+    ASSERT_GT(pages.size(), sections.size()); // the TV list takes several pages
+
+    const QString info = Tool("pdfinfo", {out});
+    EXPECT_TRUE(info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pages.size()))))
+        << info.toStdString();
+
+    // Page by page (pdftotext ends each with a form feed): the title, the
+    // heading, the page number, and each row's number and name on one line
+    // in the layout's order.
+    const QStringList text = Tool("pdftotext", {"-layout", out, "-"}).split('\f');
+    ASSERT_GE(text.size(), static_cast<qsizetype>(pages.size()));
+    EXPECT_FALSE(text.join("").contains(QChar(0x2026))) << "a text was cut short";
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        const PrintPage& page = pages[n];
+        const PrintSection& section = sections[page.section];
+        const std::vector<std::string> lines = Lines(text[static_cast<qsizetype>(n)]);
+        ASSERT_GT(lines.size(), 3u) << "page " << n + 1;
+        EXPECT_EQ(lines[0].rfind("demo-satellite.bin - VX-7 and VX-8 satellite receivers - ", 0),
+                  0u)
+            << lines[0];
+        EXPECT_NE(text[static_cast<qsizetype>(n)].indexOf(
+                      QString::fromStdString(PrintSectionHeading(section, page))),
+                  -1)
+            << "page " << n + 1;
+        EXPECT_NE(text[static_cast<qsizetype>(n)].indexOf(
+                      QString::fromStdString(PrintPageNumberText(n + 1, pages.size()))),
+                  -1)
+            << "page " << n + 1;
+        std::size_t at = 0;
+        for (std::size_t r = page.firstRow; r < page.firstRow + page.rowCount; ++r) {
+            const std::string number = section.rows[r][0];
+            const std::string name = AnsiToUtf8(section.rows[r][1]);
+            bool found = false;
+            for (; at < lines.size() && !found; ++at) {
+                std::istringstream words(lines[at]);
+                std::string first;
+                words >> first;
+                const std::size_t nameAt = lines[at].find(name);
+                found = first == number && nameAt != std::string::npos && nameAt > first.size();
+            }
+            EXPECT_TRUE(found) << section.title << " row " << r + 1 << ": " << number << " " << name
+                               << " not on page " << n + 1 << " in order";
+        }
+    }
+}
+
+TEST_F(PrintPdf, FailuresLeaveNoFileAndSayWhy) {
+    // A folder that is not there.
+    const EditorRun noFolder =
+        RunEditor({"--print-pdf", folder.filePath("missing/list.pdf"), "--open", kExample});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_TRUE(noFolder.err.contains("velmar: cannot write")) << noFolder.err.toStdString();
+    EXPECT_TRUE(
+        QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+
+    // A list that cannot be read: the PDF that was there stays as it was.
+    const QString out = folder.filePath("list.pdf");
+    {
+        QFile old(out);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    const EditorRun badList =
+        RunEditor({"--print-pdf", out, "--open", folder.filePath("no-such-list.bin")});
+    EXPECT_EQ(badList.exitCode, 1);
+    EXPECT_TRUE(badList.err.contains("velmar: cannot read")) << badList.err.toStdString();
+    QFile kept(out);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.pdf"});
+
+    // The PDF is a folder: nothing is written beside it.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("taken.pdf"));
+    const EditorRun taken =
+        RunEditor({"--print-pdf", folder.filePath("taken.pdf"), "--open", kExample});
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.pdf"});
+
+    // Without --open it is a usage error.
+    const EditorRun noOpen = RunEditor({"--print-pdf", out});
+    EXPECT_EQ(noOpen.exitCode, 2);
+    EXPECT_TRUE(noOpen.err.contains("--print-pdf needs --open FILE")) << noOpen.err.toStdString();
+}
+
+} // namespace
