@@ -31,7 +31,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     resize(1024, 768);
     setObjectName("MainFrame");
 
-    QToolBar* bar = addToolBar("Standard");
+    QToolBar* bar = addToolBar(tr("Standard"));
     bar->setObjectName("Toolbar");
     bar->setMovable(true);
     auto add = [&](QAction* a, QStyle::StandardPixmap icon) {

@@ -684,6 +684,10 @@
         <source>Redo %1</source>
         <translation>إعادة: %1</translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>قياسي</translation>
+    </message>
 </context>
 <context>
     <name>CRightView</name>
@@ -975,6 +979,10 @@ Nothing has been changed.</source>
     <message>
         <source>V (vertical)</source>
         <translation>V (عمودي)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>تصحيح الأخطاء</translation>
     </message>
 </context>
 <context>

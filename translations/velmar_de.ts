@@ -684,6 +684,10 @@
         <source>Redo %1</source>
         <translation>%1 wiederholen</translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
 </context>
 <context>
     <name>CRightView</name>
@@ -975,6 +979,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>V (vertical)</source>
         <translation>V (vertikal)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
     </message>
 </context>
 <context>

@@ -67,7 +67,8 @@ int CTransponderDialogBase::ShowForm(QWidget* owner) {
     // The FEC names follow the extension's modulation on the lists that have it.
     const bool extension = HasTransponderExtension(GetProductList());
     const int a = extension ? (start.ExtByte1 & 0x0F) : 0, b = extension ? start.ExtByte2 : 0;
-    QComboBox* fec = dialog.AddChoice(*form, "FEC", "FEC");
+    QComboBox* fec =
+        dialog.AddChoice(*form, QCoreApplication::translate("RecordForm", "FEC"), "FEC");
     for (int code = 0; code < kFecCodeCount; ++code) {
         char name[kDisplayTextMax] = {};
         GetFECName(a, b, code << 4, name);
