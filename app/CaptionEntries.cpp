@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "image/DefaultTableExport.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/WaitCursor.h"
 #include "qtkit/vxui/LinkDialogs.h"
 
@@ -61,18 +62,18 @@ bool CCaptionEntries::DoubleClick(Qt::KeyboardModifiers modifiers) {
 void CCaptionEntries::ShowConfiguration() {
     CDlgConfiguration dialog(m_ui);
     if (dialog.DoModal() == IUiSeam::IDOK)
-        ShowPlain(m_ui, &m_frame, texts::kRestartNow);
+        ShowPlain(m_ui, &m_frame, Text(texts::kRestartNow));
 }
 
 void CCaptionEntries::ExportDefaultChannelData() {
     const QString path =
-        m_ui.SaveFileName(&m_frame, texts::kSaveDefaultTitle, texts::kSaveDefaultFilter,
+        m_ui.SaveFileName(&m_frame, Text(texts::kSaveDefaultTitle), Text(texts::kSaveDefaultFilter),
                           texts::kSaveDefaultInitialName, texts::kSaveDefaultExtension);
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);
     if (!WriteDefaultChannelTable(TheZorvDB(), path.toLocal8Bit().toStdString())) {
         wait.End();
-        ShowStop(m_ui, &m_frame, QString(texts::kCannotOpenFile).replace("%s", path));
+        ShowStop(m_ui, &m_frame, Text(texts::kCannotOpenFile).replace("%s", path));
     }
 }

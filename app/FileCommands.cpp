@@ -10,6 +10,7 @@
 #include "document/WorkingCopy.h"
 #include "image/FlashGeometry.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/WaitCursor.h"
 #include "views/Panes.h"
 #include "xls/ChannelWorkbook.h"
@@ -29,11 +30,20 @@ template <class Work> std::string Guarded(Work work) {
     try {
         return work();
     } catch (const std::bad_alloc&) {
-        return "There is not enough memory to finish the command. Nothing was changed.";
+        return QCoreApplication::translate(
+                   "CMainFrame",
+                   "There is not enough memory to finish the command. Nothing was changed.")
+            .toLocal8Bit()
+            .toStdString();
     } catch (const std::exception& e) {
-        return std::string("The command failed: ") + e.what();
+        return QCoreApplication::translate("CMainFrame", "The command failed: %1")
+            .arg(QString::fromLocal8Bit(e.what()))
+            .toLocal8Bit()
+            .toStdString();
     } catch (...) {
-        return "The command failed.";
+        return QCoreApplication::translate("CMainFrame", "The command failed.")
+            .toLocal8Bit()
+            .toStdString();
     }
 }
 
@@ -54,7 +64,7 @@ void CMainFrame::RefreshAllViews() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = m_ui.OpenFileName(this, texts::kOpenTitle, texts::kOpenFilter);
+    const QString path = m_ui.OpenFileName(this, Text(texts::kOpenTitle), Text(texts::kOpenFilter));
     if (!path.isEmpty())
         OpenPath(path);
 }
@@ -124,10 +134,10 @@ void CMainFrame::OpenPath(const QString& path) {
         ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
     else if (result == kImportFileError)
         ShowStop(m_ui, this,
-                 error.empty() ? QString(texts::kCannotOpenFile).replace("%s", path)
+                 error.empty() ? Text(texts::kCannotOpenFile).replace("%s", path)
                                : QString::fromLocal8Bit(error));
     else
-        ShowStop(m_ui, this, texts::kCannotOpenImage);
+        ShowStop(m_ui, this, Text(texts::kCannotOpenImage));
 }
 
 void CMainFrame::OfferWorkingCopyRecovery() {
@@ -140,7 +150,7 @@ void CMainFrame::OfferWorkingCopyRecovery() {
     if (!problem.empty())
         ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
     else if (result == 0)
-        ShowStop(m_ui, this, texts::kCannotOpenImage);
+        ShowStop(m_ui, this, Text(texts::kCannotOpenImage));
     if (result == 1) {
         m_session.StartFresh();
         if (editsRestored) {
@@ -161,8 +171,7 @@ void CMainFrame::EndKeepingEdits() {
 }
 
 void CMainFrame::ShowWorkingCopyProblem(const std::string& why) {
-    ShowStop(m_ui, this,
-             QString::fromLocal8Bit(std::string(texts::kWorkingCopyNotWritten) + "\n" + why));
+    ShowStop(m_ui, this, Text(texts::kWorkingCopyNotWritten) + "\n" + QString::fromLocal8Bit(why));
 }
 
 void CMainFrame::OnSaveToFile() {
@@ -170,8 +179,8 @@ void CMainFrame::OnSaveToFile() {
 }
 
 bool CMainFrame::SaveToFile() {
-    const QString path =
-        m_ui.SaveFileName(this, texts::kSaveTitle, texts::kSaveFilter, texts::kSaveInitialName);
+    const QString path = m_ui.SaveFileName(this, Text(texts::kSaveTitle), Text(texts::kSaveFilter),
+                                           texts::kSaveInitialName);
     if (path.isEmpty())
         return false;
     if (!ListCheckAllows(texts::kListCheckBeforeSave, texts::kSaveAnyway))
@@ -204,15 +213,16 @@ bool CMainFrame::ListCheckAllows(const char* question, const char* proceed) {
         FindingsBeforeWriting(m_session.Db(), GetProductType(), FlashGeometry::FromPolicy());
     if (findings.empty())
         return true;
-    return m_ui.MessageBoxWithDetails(
-               this, question, QString::fromStdString(ListFindingsText(findings)), kMessageCaption,
-               IUiSeam::Buttons::Ok, IUiSeam::Icon::Warning, proceed) == IUiSeam::IDOK;
+    return m_ui.MessageBoxWithDetails(this, Text(question),
+                                      QString::fromStdString(ListFindingsText(findings)),
+                                      kMessageCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Warning,
+                                      Text(proceed)) == IUiSeam::IDOK;
 }
 
 bool CMainFrame::SaveModifiedFirst() {
     if (!m_session.IsModified())
         return true;
-    switch (AskYesNoCancel(m_ui, this, texts::kAskSaveChanges)) {
+    switch (AskYesNoCancel(m_ui, this, Text(texts::kAskSaveChanges))) {
     case IUiSeam::IDYES:
         return SaveToFile();
     case IUiSeam::IDNO:
@@ -237,6 +247,7 @@ void CMainFrame::OnRefreshAll() {
 }
 
 void CMainFrame::OnAbout() {
-    m_ui.MessageBox(this, QString("%1\n%2").arg(texts::kAboutVersion, texts::kAboutLine),
-                    texts::kAboutCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
+    m_ui.MessageBox(this,
+                    QString("%1\n%2").arg(Text(texts::kAboutVersion), Text(texts::kAboutLine)),
+                    Text(texts::kAboutCaption), IUiSeam::Buttons::Ok, IUiSeam::Icon::Information);
 }

@@ -13,6 +13,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/WaitCursor.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "views/Panes.h"
@@ -46,13 +47,13 @@ void CMainFrame::OnReceiveDb() {
     wait.End();
     ShowStop(m_ui, this,
              loaded == kImportFileError && !error.empty() ? QString::fromLocal8Bit(error)
-                                                          : QString(texts::kCannotOpenImage));
+                                                          : Text(texts::kCannotOpenImage));
 }
 
 void CMainFrame::OnSendDb() {
     const CZorvDB& db = TheZorvDB();
     if (db.Size(kTableChannel) == 0 || db.Size(kTableFavorite) == 0) {
-        ShowStop(m_ui, this, texts::kUploadEmpty);
+        ShowStop(m_ui, this, Text(texts::kUploadEmpty));
         return;
     }
     RefreshAllViews();

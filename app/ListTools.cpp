@@ -15,6 +15,7 @@
 #include "lists/SatellitesXml.h"
 #include "model/Duplicates.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/WaitCursor.h"
 #include "views/CompareDialog.h"
 #include "views/InformationDialog.h"
@@ -67,12 +68,12 @@ CListTools::CListTools(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui, EditS
                        CRightView& lists)
     : QObject(&frame), m_frame(frame), m_ui(ui), m_session(session), m_lists(lists) {
     toolbar.addSeparator();
-    connect(AddButton(frame, toolbar, "ID_INFORMATION", "Information",
-                      "Counts, capacity and duplicates of the whole list",
+    connect(AddButton(frame, toolbar, "ID_INFORMATION", tr("Information"),
+                      tr("Counts, capacity and duplicates of the whole list"),
                       QStyle::SP_FileDialogInfoView),
             &QAction::triggered, this, &CListTools::OnInformation);
-    connect(AddButton(frame, toolbar, "ID_APPLY_ORDER", "Apply order",
-                      "Number the channels as another list numbers them",
+    connect(AddButton(frame, toolbar, "ID_APPLY_ORDER", tr("Apply order"),
+                      tr("Number the channels as another list numbers them"),
                       QStyle::SP_FileDialogListView),
             &QAction::triggered, this, &CListTools::OnApplyOrder);
     connect(AddButton(frame, toolbar, "ID_COMPARE_WITH", texts::kCompareWith,
@@ -105,8 +106,8 @@ void CListTools::OnInformation() {
 }
 
 void CListTools::OnApplyOrder() {
-    const QString path =
-        m_ui.OpenFileName(&m_frame, "Apply the order of another list", texts::kOpenFilter);
+    const QString path = m_ui.OpenFileName(&m_frame, tr("Apply the order of another list"),
+                                           Text(texts::kOpenFilter));
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);

@@ -10,6 +10,7 @@
 #include "document/EditCatalogue.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/PaneWidgets.h"
+#include "qtkit/Translation.h"
 #include "views/CaptionLine.h"
 #include "views/Panes.h"
 
@@ -21,35 +22,43 @@
 #include <QStyle>
 #include <QToolBar>
 
+namespace {
+// "Undo" alone, or "Undo Paste": the tip as a whole sentence of the language.
+QString HistoryTip(const QString& alone, const QString& withEdit, const std::string& edit) {
+    return edit.empty() ? alone : withEdit.arg(Text(edit));
+}
+} // namespace
+
 CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile* profile)
     : m_ui(ui), m_prompt(ui, this), m_session(TheZorvDB()) {
     setObjectName("MainFrame");
     setMinimumSize(kFrameMinimumSize);
 
-    QToolBar* bar = addToolBar("Standard");
+    QToolBar* bar = addToolBar(tr("Standard"));
     bar->setObjectName("Toolbar");
     bar->setMovable(true);
     auto add = [&](QAction* a, QStyle::StandardPixmap icon) {
         a->setIcon(style()->standardIcon(icon));
         bar->addAction(a);
     };
-    add(AddCommand("ID_FILE_OPEN", "Open", "Open existing database", "Open file",
+    add(AddCommand("ID_FILE_OPEN", tr("Open"), tr("Open existing database"), tr("Open file"),
                    QKeySequence("Ctrl+O")),
         QStyle::SP_DialogOpenButton);
-    add(AddCommand("ID_SAVE_TO_FILE", "Save to file", "Save to file", "Save to file",
+    add(AddCommand("ID_SAVE_TO_FILE", tr("Save to file"), tr("Save to file"), tr("Save to file"),
                    QKeySequence("Ctrl+S")),
         QStyle::SP_DialogSaveButton);
     bar->addSeparator();
-    QAction* receive = AddCommand("ID_RECEIVE_DB", "Receive", "Receive DB from STB", "Receive",
-                                  QKeySequence("Ctrl+R"));
+    QAction* receive = AddCommand("ID_RECEIVE_DB", tr("Receive"), tr("Receive DB from STB"),
+                                  tr("Receive"), QKeySequence("Ctrl+R"));
     add(receive, QStyle::SP_ArrowDown);
     // Send has an accelerator but no button.
-    AddCommand("ID_SEND_DB", "Send", "Send DB to STB", "Send", QKeySequence("Ctrl+T"));
+    AddCommand("ID_SEND_DB", tr("Send"), tr("Send DB to STB"), tr("Send"), QKeySequence("Ctrl+T"));
     bar->addSeparator();
-    add(AddCommand("ID_REFRESH_ALL", "Refresh", "Refresh all", "Refresh", {}),
+    add(AddCommand("ID_REFRESH_ALL", tr("Refresh"), tr("Refresh all"), tr("Refresh"), {}),
         QStyle::SP_BrowserReload);
-    add(AddCommand("ID_APP_ABOUT", "About",
-                   "Display program information, version number and copyright", "About", {}),
+    add(AddCommand("ID_APP_ABOUT", tr("About"),
+                   tr("Display program information, version number and copyright"), tr("About"),
+                   {}),
         QStyle::SP_MessageBoxInformation);
     connect(findChild<QAction*>("ID_FILE_OPEN"), &QAction::triggered, this,
             &CMainFrame::OnFileOpen);
@@ -63,9 +72,9 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     new CCaptionEntries(*this, *bar, m_ui); // the hidden entries; owned by the frame
     // Undo and redo come after the fixed buttons.
     bar->addSeparator();
-    m_pUndo =
-        AddCommand("ID_EDIT_UNDO", "Undo", "Undo the last edit", "Undo", QKeySequence("Ctrl+Z"));
-    m_pRedo = AddCommand("ID_EDIT_REDO", "Redo", "Redo the edit undone last", "Redo",
+    m_pUndo = AddCommand("ID_EDIT_UNDO", tr("Undo"), tr("Undo the last edit"), tr("Undo"),
+                         QKeySequence("Ctrl+Z"));
+    m_pRedo = AddCommand("ID_EDIT_REDO", tr("Redo"), tr("Redo the edit undone last"), tr("Redo"),
                          QKeySequence("Ctrl+Shift+Z"));
     m_pRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     add(m_pUndo, QStyle::SP_ArrowBack);
@@ -81,7 +90,10 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     const ReceiverProfile& receiver = profile ? *profile : DefaultReceiverProfile();
     if (configurePolicy)
         ConfigurePolicy(receiver);
-    setWindowTitle(QString::fromStdString(ReceiverCaption(receiver)));
+    // ReceiverCaption's words, as one sentence of the language.
+    setWindowTitle(tr("Velmar for %1 - 8FAV")
+                       .arg(QString::fromUtf8(receiver.models.data(),
+                                              static_cast<qsizetype>(receiver.models.size()))));
 
     m_pOuterSplitter = new CColorSplitWnd(Qt::Horizontal, this);
     m_pInnerSplitter = new CColorSplitWnd(Qt::Vertical, m_pOuterSplitter);
@@ -272,9 +284,9 @@ void CMainFrame::OnSessionEvent(const EditEvent& event) {
 
 void CMainFrame::UpdateHistoryCommands() {
     m_pUndo->setEnabled(m_session.CanUndo());
-    m_pUndo->setToolTip(QString::fromStdString(UndoCommandText(m_session)));
+    m_pUndo->setToolTip(HistoryTip(tr("Undo"), tr("Undo %1"), m_session.UndoName()));
     m_pRedo->setEnabled(m_session.CanRedo());
-    m_pRedo->setToolTip(QString::fromStdString(RedoCommandText(m_session)));
+    m_pRedo->setToolTip(HistoryTip(tr("Redo"), tr("Redo %1"), m_session.RedoName()));
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

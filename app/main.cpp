@@ -17,11 +17,13 @@
 #include "app/SignalWatch.h"
 #include "contracts/ReceiverProfiles.h"
 #include "qtkit/QtUiSeam.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/VxuiSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QPixmap>
 #include <QTimer>
 
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
     UseVelmarSettingsFile();
     QApplication::setDesktopFileName("org.velmar.Velmar");
     QApplication::setWindowIcon(QIcon::fromTheme("org.velmar.Velmar"));
+    InstallTranslations(app, QLocale::system(), TranslationFolders()); // the desktop's language
     // Qt has taken its own options out of the arguments by now.
     args = ParseEditorArguments(QApplication::arguments());
     // The configuration dialog's choice from an earlier run, unless the

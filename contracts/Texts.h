@@ -3,65 +3,84 @@
 // says the same words. Wording that the user sees exactly as here.
 #pragma once
 
+#include "platform/Translate.h"
+
 namespace texts {
 
 // ---- Captions -------------------------------------------------------------------------
 inline constexpr char kProgramName[] = "Velmar"; // every message box's caption
-inline constexpr char kWindowCaption[] = "Velmar for VX-7 and VX-8 satellite receivers - 8FAV";
-inline constexpr char kAboutCaption[] = "About Velmar";
-inline constexpr char kAboutVersion[] = "Velmar Version 1.4.6.10 (build:20090929)";
-inline constexpr char kAboutLine[] = "Channel database editor for digital-TV receivers";
+inline constexpr char kWindowCaption[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Velmar for VX-7 and VX-8 satellite receivers - 8FAV");
+inline constexpr char kAboutCaption[] = VELMAR_TRANSLATE_NOOP("Velmar", "About Velmar");
+inline constexpr char kAboutVersion[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Velmar Version 1.4.6.10 (build:20090929)");
+inline constexpr char kAboutLine[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Channel database editor for digital-TV receivers");
 
 // ---- Files ------------------------------------------------------------------------------
-inline constexpr char kCannotOpenImage[] = "Cannot open or invalid version file";
-inline constexpr char kCannotSaveImage[] = "Cannot save channel file";
-inline constexpr char kHeaderQuestion[] = "Cannot read file header. Continue?";
+inline constexpr char kCannotOpenImage[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot open or invalid version file");
+inline constexpr char kCannotSaveImage[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot save channel file");
+inline constexpr char kHeaderQuestion[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot read file header. Continue?");
 // The file error when a chosen file cannot be opened at all; %s is the path.
-inline constexpr char kCannotOpenFile[] = "Cannot open file %s.";
+inline constexpr char kCannotOpenFile[] = VELMAR_TRANSLATE_NOOP("Velmar", "Cannot open file %s.");
 // Before open, drop, receive or close over tables with unsaved edits.
-inline constexpr char kAskSaveChanges[] =
-    "The channel data has changed since it was opened or saved. Save the changes?";
-inline constexpr char kWorkingCopyNotWritten[] =
-    "The image was opened, but its working copy in the temporary directory could not be "
-    "written. The channel list is complete in memory and saves as usual.";
+inline constexpr char kAskSaveChanges[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "The channel data has changed since it was opened or saved. Save the changes?");
+inline constexpr char kWorkingCopyNotWritten[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "The image was opened, but its working copy in the temporary directory could not be "
+              "written. The channel list is complete in memory and saves as usual.");
 
 // Before Save and Send when the list check finds something; the findings
 // follow as the informative text.
-inline constexpr char kListCheckBeforeSave[] =
-    "The channel list has problems that the receiver may not handle. Save it anyway?";
-inline constexpr char kListCheckBeforeSend[] =
-    "The channel list has problems that the receiver may not handle. Send it anyway?";
-inline constexpr char kSaveAnyway[] = "Save anyway";
-inline constexpr char kSendAnyway[] = "Send anyway";
+inline constexpr char kListCheckBeforeSave[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "The channel list has problems that the receiver may not handle. Save it anyway?");
+inline constexpr char kListCheckBeforeSend[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "The channel list has problems that the receiver may not handle. Send it anyway?");
+inline constexpr char kSaveAnyway[] = VELMAR_TRANSLATE_NOOP("Velmar", "Save anyway");
+inline constexpr char kSendAnyway[] = VELMAR_TRANSLATE_NOOP("Velmar", "Send anyway");
 
-inline constexpr char kOpenTitle[] = "Load Channel Data";
-inline constexpr char kSaveTitle[] = "Save Channel Data";
-inline constexpr char kSaveDefaultTitle[] = "Save Default Channel Data";
+inline constexpr char kOpenTitle[] = VELMAR_TRANSLATE_NOOP("Velmar", "Load Channel Data");
+inline constexpr char kSaveTitle[] = VELMAR_TRANSLATE_NOOP("Velmar", "Save Channel Data");
+inline constexpr char kSaveDefaultTitle[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Save Default Channel Data");
 // The first entry's pattern is *.bin although its text says *.h: as the
 // receiver's tools have always shown it.
-inline constexpr char kSaveDefaultFilter[] = "Local file (*.h)|*.bin|All Files(*.*)|*.*||";
+inline constexpr char kSaveDefaultFilter[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Local file (*.h)|*.bin|All Files(*.*)|*.*||");
 inline constexpr char kSaveDefaultInitialName[] = "*.h";
 inline constexpr char kSaveDefaultExtension[] = "BIN";
 // After the configuration dialog's OK.
-inline constexpr char kRestartNow[] = "You have to restart this program now.";
-inline constexpr char kOpenFilter[] =
-    "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
-inline constexpr char kSaveFilter[] =
-    "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||";
+inline constexpr char kRestartNow[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "You have to restart this program now.");
+inline constexpr char kOpenFilter[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
+inline constexpr char kSaveFilter[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
 inline constexpr char kSaveInitialName[] = "*.bin";
 
 // ---- Editing ----------------------------------------------------------------------------
-inline constexpr char kAskDelete[] = "Would you like to delete selected item?";
-inline constexpr char kFavoriteNameSize[] = "Cannot change Favorite name. mismatch string size";
-inline constexpr char kCannotCopyRadioToTV[] = "Cannot copy from Radio channels to TV channels";
-inline constexpr char kCannotCopyTVToRadio[] = "Cannot copy from TV channels to Radio channels";
-inline constexpr char kCannotMoveRadioToTV[] = "Cannot Move from Radio channels to TV channels";
-inline constexpr char kCannotMoveTVToRadio[] = "Cannot move from TV channels to Radio channels";
+inline constexpr char kAskDelete[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Would you like to delete selected item?");
+inline constexpr char kFavoriteNameSize[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot change Favorite name. mismatch string size");
+inline constexpr char kCannotCopyRadioToTV[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot copy from Radio channels to TV channels");
+inline constexpr char kCannotCopyTVToRadio[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot copy from TV channels to Radio channels");
+inline constexpr char kCannotMoveRadioToTV[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot Move from Radio channels to TV channels");
+inline constexpr char kCannotMoveTVToRadio[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Cannot move from TV channels to Radio channels");
 // %s the broadcaster's name, %d its ID.
-inline constexpr char kBroadcastDescription[] = "Broadcast Name : %s (ID : %d)";
+inline constexpr char kBroadcastDescription[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Broadcast Name : %s (ID : %d)");
 
 // ---- Receiver link ----------------------------------------------------------------------
-inline constexpr char kUploadEmpty[] = "Upload data is empty or invalid";
+inline constexpr char kUploadEmpty[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Upload data is empty or invalid");
 
 // ---- Start-up ---------------------------------------------------------------------------
 inline constexpr char kSocketsFailed[] = "Windows sockets initialization failed.";

@@ -1,5 +1,7 @@
 #include "model/ChannelFilterText.h"
 
+#include "platform/Translate.h"
+
 #include "contracts/ZorvDB.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
@@ -46,35 +48,39 @@ ChannelFilterText DescribeChannelFilter(const CZorvDB& db, const ChannelFilter& 
     switch (filter.kind) {
     case ChannelFilterKind::Satellite:
         if (IsSatelliteAndTerrestrial(productType) && filter.satellite == kTerrestrialSatelliteId)
-            return {"Terrestrial", {}};
+            return {VELMAR_TRANSLATE_NOOP("Velmar", "Terrestrial"), {}};
         if (filter.satellite == 0)
-            return {"All", {}}; // a satellite no record has: every channel passes
-        return {"Satellite", SatelliteName(db, filter.satellite)};
+            return {VELMAR_TRANSLATE_NOOP("Velmar", "All"),
+                    {}}; // a satellite no record has: every channel passes
+        return {VELMAR_TRANSLATE_NOOP("Velmar", "Satellite"), SatelliteName(db, filter.satellite)};
     case ChannelFilterKind::Transponder:
-        return {IsSatellite(productType) ? "Transponder" : "Multiplex",
+        return {IsSatellite(productType) ? VELMAR_TRANSLATE_NOOP("Velmar", "Transponder")
+                                         : VELMAR_TRANSLATE_NOOP("Velmar", "Multiplex"),
                 MuxName(db, filter.transponder, productType)};
     case ChannelFilterKind::Mux:
         if (filter.transponder == 0)
-            return {"Terrestrial", {}}; // the tab: every terrestrial channel
-        return {"Multiplex", MuxName(db, filter.transponder, productType)};
+            return {VELMAR_TRANSLATE_NOOP("Velmar", "Terrestrial"),
+                    {}}; // the tab: every terrestrial channel
+        return {VELMAR_TRANSLATE_NOOP("Velmar", "Multiplex"),
+                MuxName(db, filter.transponder, productType)};
     case ChannelFilterKind::Broadcast: {
         const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, filter.broadcast);
-        return {"Provider", b ? Field(b->Name) : std::string()};
+        return {VELMAR_TRANSLATE_NOOP("Velmar", "Provider"), b ? Field(b->Name) : std::string()};
     }
     case ChannelFilterKind::Favorite: {
         const auto* f =
             filter.favorite > 0
                 ? db.Get<FavoriteList>(kTableFavorite, static_cast<std::uint32_t>(filter.favorite))
                 : nullptr;
-        return {"Favorite", f ? Field(f->Name) : std::string()};
+        return {VELMAR_TRANSLATE_NOOP("Velmar", "Favorite"), f ? Field(f->Name) : std::string()};
     }
     case ChannelFilterKind::Genre: {
         char name[kDisplayTextMax] = {};
         GetGenreName(filter.genre, name);
-        return {"Genre", name};
+        return {VELMAR_TRANSLATE_NOOP("Velmar", "Genre"), name};
     }
     case ChannelFilterKind::All:
         break;
     }
-    return {"All", {}};
+    return {VELMAR_TRANSLATE_NOOP("Velmar", "All"), {}};
 }

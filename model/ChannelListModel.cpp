@@ -1,5 +1,7 @@
 #include "model/ChannelListModel.h"
 
+#include "platform/Translate.h"
+
 #include "contracts/ZorvDB.h"
 #include "model/RecordTexts.h"
 
@@ -25,16 +27,16 @@ int ChannelSortValue(const Channel_Info_Tag& c, const ChannelListState& list, in
 const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns() {
     static const std::array<ChannelColumn, kChannelColumnCount> columns = {
         {{"", "0000"},
-         {"Index", "Index"},
-         {"Fav", "Fav"},
-         {"SatID", "SatID"},
-         {"TPID", "TPID"},
-         {"CH#", "CH #"},
-         {"Name", "000000000000"},
-         {"VPID", "0000"},
-         {"APID", "0000"},
-         {"PCR-PID", "0000"},
-         {"Genre", "0000000"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "Index"), "Index"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "Fav"), "Fav"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "SatID"), "SatID"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "TPID"), "TPID"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "CH#"), "CH #"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "Name"), "000000000000"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "VPID"), "0000"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "APID"), "0000"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "PCR-PID"), "0000"},
+         {VELMAR_TRANSLATE_NOOP("Velmar", "Genre"), "0000000"},
          {"", "0000"},
          {"", "0000"},
          {"", "0000"},

@@ -3,14 +3,16 @@
 #include "model/Product.h"
 #include "model/QuickNameFilter.h"
 #include "model/RecordTexts.h"
+#include "platform/DisplayTexts.h"
 
 #include <array>
 #include <cstring>
 
 namespace {
 
-bool TunerReads(const Channel_Info_Tag& c, int productList, std::string_view text) {
-    return TunerText(TunerNameCode(productList, c.SatID, c.Tuner)) == text;
+// By the tuner's number, not by the text the list shows for it.
+bool OnTuner(const Channel_Info_Tag& c, int productList, int number) {
+    return TunerNumber(TunerNameCode(productList, c.SatID, c.Tuner)) == number;
 }
 
 // Each letter's upper-case partner: the reverse of the quick filter's fold,
@@ -38,9 +40,9 @@ bool SelectsChannel(ChannelSelect which, const Channel_Info_Tag& c, int productL
     case ChannelSelect::CAS:
         return (c.Attributes & kAttrScrambled) != 0;
     case ChannelSelect::Tuner1:
-        return TunerReads(c, productList, "Tuner 1");
+        return OnTuner(c, productList, 1);
     case ChannelSelect::Tuner2:
-        return TunerReads(c, productList, "Tuner 2");
+        return OnTuner(c, productList, 2);
     }
     return false;
 }

@@ -5,6 +5,7 @@
 #include "model/Product.h"
 #include "model/RecordTexts.h"
 #include "platform/DisplayTexts.h"
+#include "platform/Translate.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,15 +24,15 @@ std::string Commas(int value) {
 }
 
 std::string YesNo(bool on) {
-    return on ? "Yes" : "No";
+    return on ? VELMAR_TRANSLATE_NOOP("Velmar", "Yes") : VELMAR_TRANSLATE_NOOP("Velmar", "No");
 }
 
 } // namespace
 
 DescriptionLines SatelliteDescriptionLines(const Satellite_Info_Tag& s) {
-    return {{"Satellite", Name(s.Name, sizeof s.Name)},
-            {"ID", std::to_string(s.ID)},
-            {"Position", DegreeText(s.Degree)}};
+    return {{VELMAR_TRANSLATE_NOOP("Velmar", "Satellite"), Name(s.Name, sizeof s.Name)},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "ID"), std::to_string(s.ID)},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "Position"), DegreeText(s.Degree)}};
 }
 
 DescriptionLines TransponderDescriptionLines(const Transponder_Info_Tag& t, int productList) {
@@ -39,12 +40,12 @@ DescriptionLines TransponderDescriptionLines(const Transponder_Info_Tag& t, int 
     char fec[kDisplayTextMax] = {};
     GetFECName(extension ? (t.ExtByte1 & 0x0F) : 0, extension ? t.ExtByte2 : 0, t.PolFEC & 0xF0,
                fec);
-    return {{"Transponder", std::to_string(t.TPID)},
-            {"Frequency", Commas(t.Frequency) + " MHz"},
-            {"Symbol rate", Commas(t.SymbolRate) + " kS/s"},
-            {"Polarisation", PolarityText(t.PolFEC)},
-            {"FEC", fec},
-            {"TS ID", std::to_string(t.TSID)}};
+    return {{VELMAR_TRANSLATE_NOOP("Velmar", "Transponder"), std::to_string(t.TPID)},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "Frequency"), Commas(t.Frequency) + " MHz"},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "Symbol rate"), Commas(t.SymbolRate) + " kS/s"},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "Polarisation"), PolarityText(t.PolFEC)},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "FEC"), fec},
+            {VELMAR_TRANSLATE_NOOP("Velmar", "TS ID"), std::to_string(t.TSID)}};
 }
 
 DescriptionLines ChannelDescriptionLines(const ChannelDescription& d, int productList) {
@@ -52,18 +53,21 @@ DescriptionLines ChannelDescriptionLines(const ChannelDescription& d, int produc
     if (!d.channel)
         return lines;
     const Channel_Info_Tag& c = *d.channel;
-    lines = {{"Channel", Name(c.Name, sizeof c.Name)},
-             {"Number", std::to_string(ShowsShowNum(productList) ? c.ShowNum : c.ProgramNum)},
-             {"Logical number", std::to_string(c.LogicalNumber)},
-             {"Service ID", std::to_string(c.ServiceID)},
-             {"Video PID", std::to_string(c.VideoPID)},
-             {"Audio PID", std::to_string(c.AudioPID)},
-             {"PCR PID", std::to_string(c.PCRPID)},
-             {"Genre", GenreText(c.Attributes & kAttrGenreMask)},
-             {"Locked", YesNo(c.Attributes & kAttrLocked)},
-             {"Scrambled", YesNo(c.Attributes & kAttrScrambled)},
-             {"Skipped", YesNo(c.Attributes & kAttrSkipped)},
-             {"Tuner", TunerText(TunerNameCode(productList, c.SatID, c.Tuner))}};
+    lines = {
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Channel"), Name(c.Name, sizeof c.Name)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Number"),
+         std::to_string(ShowsShowNum(productList) ? c.ShowNum : c.ProgramNum)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Logical number"), std::to_string(c.LogicalNumber)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Service ID"), std::to_string(c.ServiceID)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Video PID"), std::to_string(c.VideoPID)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Audio PID"), std::to_string(c.AudioPID)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "PCR PID"), std::to_string(c.PCRPID)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Genre"), GenreText(c.Attributes & kAttrGenreMask)},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Locked"), YesNo(c.Attributes & kAttrLocked), true},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Scrambled"), YesNo(c.Attributes & kAttrScrambled), true},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Skipped"), YesNo(c.Attributes & kAttrSkipped), true},
+        {VELMAR_TRANSLATE_NOOP("Velmar", "Tuner"),
+         TunerText(TunerNameCode(productList, c.SatID, c.Tuner))}};
     if (d.satellite)
         for (auto& line : SatelliteDescriptionLines(*d.satellite))
             lines.push_back(std::move(line));
@@ -71,8 +75,10 @@ DescriptionLines ChannelDescriptionLines(const ChannelDescription& d, int produc
         for (auto& line : TransponderDescriptionLines(*d.transponder, productList))
             lines.push_back(std::move(line));
     if (d.broadcast) {
-        lines.push_back({"Broadcaster", Name(d.broadcast->Name, sizeof d.broadcast->Name)});
-        lines.push_back({"Broadcast ID", std::to_string(d.broadcast->BroadcastID)});
+        lines.push_back({VELMAR_TRANSLATE_NOOP("Velmar", "Broadcaster"),
+                         Name(d.broadcast->Name, sizeof d.broadcast->Name)});
+        lines.push_back({VELMAR_TRANSLATE_NOOP("Velmar", "Broadcast ID"),
+                         std::to_string(d.broadcast->BroadcastID)});
     }
     return lines;
 }

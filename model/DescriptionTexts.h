@@ -13,6 +13,7 @@
 struct DescriptionLine {
     std::string label;
     std::string value;
+    bool valueIsWord = false; // "Yes" or "No": a text of the program, not record data
 };
 using DescriptionLines = std::vector<DescriptionLine>;
 

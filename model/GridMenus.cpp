@@ -1,5 +1,7 @@
 #include "model/GridMenus.h"
 
+#include "platform/Translate.h"
+
 namespace {
 
 constexpr int kFavoriteMode = 7;
@@ -16,30 +18,37 @@ bool ChannelMenuHasTuners(std::uint32_t productType) {
 }
 
 std::vector<MenuItem> ChannelMenuItems(bool withTuners) {
-    std::vector<MenuItem> select = {{kChannelSelectAll, "Select All      Ctrl+A", {}},
-                                    {kChannelSelectLocked, "Locked", {}},
-                                    {kChannelSelectCAS, "CAS", {}}};
+    std::vector<MenuItem> select = {
+        {kChannelSelectAll, VELMAR_TRANSLATE_NOOP("Velmar", "Select All      Ctrl+A"), {}},
+        {kChannelSelectLocked, VELMAR_TRANSLATE_NOOP("Velmar", "Locked"), {}},
+        {kChannelSelectCAS, VELMAR_TRANSLATE_NOOP("Velmar", "CAS"), {}}};
     if (withTuners) {
-        select.push_back({kChannelSelectTuner1, "Tuner 1", {}});
-        select.push_back({kChannelSelectTuner2, "Tuner 2", {}});
+        select.push_back({kChannelSelectTuner1, VELMAR_TRANSLATE_NOOP("Velmar", "Tuner 1"), {}});
+        select.push_back({kChannelSelectTuner2, VELMAR_TRANSLATE_NOOP("Velmar", "Tuner 2"), {}});
     }
-    return {{kChannelNew, "New...        \tCtrl+N", {}},
-            {kChannelUpdate, "Update...", {}},
+    return {{kChannelNew, VELMAR_TRANSLATE_NOOP("Velmar", "New...        \tCtrl+N"), {}},
+            {kChannelUpdate, VELMAR_TRANSLATE_NOOP("Velmar", "Update..."), {}},
             {kChannelDelete, kDeleteItemText, {}},
             Separator(),
-            {kChannelCopy, "Copy          \tCtrl+C", {}},
-            {kChannelPaste, "Paste         \tCtrl+V", {}},
-            {kChannelMoveHere, "Move here", {}},
+            {kChannelCopy, VELMAR_TRANSLATE_NOOP("Velmar", "Copy          \tCtrl+C"), {}},
+            {kChannelPaste, VELMAR_TRANSLATE_NOOP("Velmar", "Paste         \tCtrl+V"), {}},
+            {kChannelMoveHere, VELMAR_TRANSLATE_NOOP("Velmar", "Move here"), {}},
             Separator(),
-            {0, "Lock...", {{kChannelLockOn, "On", {}}, {kChannelLockOff, "Off", {}}}},
-            {0, "Skip...", {{kChannelSkipOn, "On", {}}, {kChannelSkipOff, "Off", {}}}},
+            {0,
+             VELMAR_TRANSLATE_NOOP("Velmar", "Lock..."),
+             {{kChannelLockOn, VELMAR_TRANSLATE_NOOP("Velmar", "On"), {}},
+              {kChannelLockOff, VELMAR_TRANSLATE_NOOP("Velmar", "Off"), {}}}},
+            {0,
+             VELMAR_TRANSLATE_NOOP("Velmar", "Skip..."),
+             {{kChannelSkipOn, VELMAR_TRANSLATE_NOOP("Velmar", "On"), {}},
+              {kChannelSkipOff, VELMAR_TRANSLATE_NOOP("Velmar", "Off"), {}}}},
             Separator(),
-            {0, "Select...", select},
-            {kChannelInvertSelection, "Invert selection", {}},
+            {0, VELMAR_TRANSLATE_NOOP("Velmar", "Select..."), select},
+            {kChannelInvertSelection, VELMAR_TRANSLATE_NOOP("Velmar", "Invert selection"), {}},
             Separator(),
-            {kChannelSearch, "Search...", {}},
+            {kChannelSearch, VELMAR_TRANSLATE_NOOP("Velmar", "Search..."), {}},
             Separator(),
-            {kChannelDescription, "Description...\tEnter", {}}};
+            {kChannelDescription, VELMAR_TRANSLATE_NOOP("Velmar", "Description...\tEnter"), {}}};
 }
 
 bool ClipboardMatches(ClipboardState clipboard, bool tvGrid) {
@@ -96,15 +105,16 @@ std::vector<MenuItem> SourceMenuItems(SourceGrid grid) {
     case SourceGrid::TerrestrialMux:
         return {};
     case SourceGrid::CableMux:
-        return {{kSourceNew, "New...            Ctrl+N", {}},
-                {kSourceUpdate, "Update...", {}},
-                {kSourceDelete, "Delete             Delete", {}}};
+        return {{kSourceNew, VELMAR_TRANSLATE_NOOP("Velmar", "New...            Ctrl+N"), {}},
+                {kSourceUpdate, VELMAR_TRANSLATE_NOOP("Velmar", "Update..."), {}},
+                {kSourceDelete, VELMAR_TRANSLATE_NOOP("Velmar", "Delete             Delete"), {}}};
     default:
-        return {{kSourceNew, "New...            Ctrl+N", {}},
-                {kSourceUpdate, "Update...", {}},
-                {kSourceDelete, "Delete             Delete", {}},
-                Separator(),
-                {kSourceDescription, "Description...   Enter", {}}};
+        return {
+            {kSourceNew, VELMAR_TRANSLATE_NOOP("Velmar", "New...            Ctrl+N"), {}},
+            {kSourceUpdate, VELMAR_TRANSLATE_NOOP("Velmar", "Update..."), {}},
+            {kSourceDelete, VELMAR_TRANSLATE_NOOP("Velmar", "Delete             Delete"), {}},
+            Separator(),
+            {kSourceDescription, VELMAR_TRANSLATE_NOOP("Velmar", "Description...   Enter"), {}}};
     }
 }
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+
+#include "platform/Translate.h"
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -35,8 +37,10 @@ enum ChannelCommandId : int {
     kChannelDescription = 19,
 };
 
-inline constexpr std::string_view kDeleteItemText = "Delete        \tDelete";
-inline constexpr std::string_view kRemoveFromFavText = "Remove from FAV";
+inline constexpr std::string_view kDeleteItemText =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Delete        \tDelete");
+inline constexpr std::string_view kRemoveFromFavText =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Remove from FAV");
 
 // One menu entry: a command (id > 0), a separator (id 0, no text, no
 // submenu) or a submenu holder (id 0, text, submenu items).

@@ -1,5 +1,7 @@
 #include "platform/DisplayTexts.h"
 
+#include "platform/Translate.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -8,10 +10,22 @@
 namespace {
 
 constexpr std::array<std::string_view, 16> kGenres = {
-    "None",       "Movie",   "News and Factual", "Entertainment", "Sport",
-    "Children's", "Factual", "Education",        "Lifestyle",     "Drama",
-    "Music",      "Arts",    "Current Affairs",  "Special",       "Comedy",
-    "Documentary"};
+    VELMAR_TRANSLATE_NOOP("Velmar", "None"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Movie"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "News and Factual"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Entertainment"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Sport"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Children's"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Factual"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Education"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Lifestyle"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Drama"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Music"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Arts"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Current Affairs"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Special"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Comedy"),
+    VELMAR_TRANSLATE_NOOP("Velmar", "Documentary")};
 
 constexpr std::array<std::string_view, 16> kFecRates = {"Auto", "1/2", "2/3", "3/4",  "5/6", "7/8",
                                                         "8/9",  "3/5", "4/5", "9/10", "--",  "--",
@@ -40,13 +54,14 @@ void GetGenreName(int code, char* buffer) {
     Put(buffer, code >= 0 && code < 16 ? kGenres[static_cast<std::size_t>(code)] : "--");
 }
 
+int TunerNumber(int code) {
+    if (code == 17 || code == 18)
+        return code - 16;
+    return code + 1;
+}
+
 void GetTunerName(int code, char* buffer) {
-    if (code == 0 || code == 17)
-        Put(buffer, "Tuner 1");
-    else if (code == 1 || code == 18)
-        Put(buffer, "Tuner 2");
-    else
-        std::snprintf(buffer, kDisplayTextMax, "Tuner %d", code + 1);
+    std::snprintf(buffer, kDisplayTextMax, "Tuner %d", TunerNumber(code));
 }
 
 void MakeCommaDigitString(char* text) {

@@ -1,6 +1,7 @@
 #include "qtkit/SeamPrompt.h"
 
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 
 namespace {
 
@@ -33,9 +34,8 @@ IUiSeam::Icon SeamIcon(PromptIcon icon) {
 } // namespace
 
 PromptAnswer CSeamPrompt::Ask(std::string_view text, PromptButtons buttons, PromptIcon icon) {
-    const int answer = m_ui.MessageBox(
-        m_pOwner, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-        kMessageCaption, SeamButtons(buttons), SeamIcon(icon));
+    const int answer = m_ui.MessageBox(m_pOwner, Text(text), // the core's own texts are marked
+                                       kMessageCaption, SeamButtons(buttons), SeamIcon(icon));
     // An answer that is no button of the box is the one that changes nothing.
     switch (buttons) {
     case PromptButtons::Ok:

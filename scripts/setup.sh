@@ -9,6 +9,9 @@ packages=(
     g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format libcli11-dev libpugixml-dev python3-jsonschema
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-serialport-dev
+    # the catalogues: lupdate and lrelease (on Debian 12 in qt6-l10n-tools), the
+    # CMake module that runs lrelease, and Qt's own catalogues
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth
     # the desktop files: icons drawn from the SVG, validators, manual-page check
     librsvg2-bin desktop-file-utils appstream groff-base

@@ -4,6 +4,7 @@
 #include "model/Product.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTableView>
 #include <QTreeWidget>
@@ -41,7 +42,7 @@ bool CCaptionLine::eventFilter(QObject*, QEvent* event) {
 }
 
 QString CountOf(int n, const char* one, const char* many) {
-    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+    return QCoreApplication::translate("CCaptionLine", n == 1 ? one : many).arg(n);
 }
 
 namespace {
@@ -56,15 +57,22 @@ int DataRows(QWidget& pane, const char* grid) {
 void AddLeftCaptionLines(QWidget& leftTop, QWidget& leftBottom) {
     if (auto* caption = leftTop.findChild<QLabel*>("SourceCaption")) {
         auto* line = new CCaptionLine(*caption, [&leftTop, caption] {
-            if (caption->text() == " Satellite")
-                return CountOf(DataRows(leftTop, "SatGrid"), "satellite", "satellites") +
+            // What the caption names follows the receiver type, as the caption does.
+            const std::uint32_t type = GetProductType();
+            if (IsSatellite(type))
+                return CountOf(DataRows(leftTop, "SatGrid"),
+                               QT_TRANSLATE_NOOP("CCaptionLine", "%1 satellite"),
+                               QT_TRANSLATE_NOOP("CCaptionLine", "%1 satellites")) +
                        " \u00B7 " +
-                       CountOf(DataRows(leftTop, "TPGrid"), "transponder", "transponders");
-            if (caption->text().isEmpty())
+                       CountOf(DataRows(leftTop, "TPGrid"),
+                               QT_TRANSLATE_NOOP("CCaptionLine", "%1 transponder"),
+                               QT_TRANSLATE_NOOP("CCaptionLine", "%1 transponders"));
+            if (!IsTerrestrialOnly(type) && !IsCableOnly(type))
                 return QString();
-            const bool cable = IsCable(GetProductType());
-            return CountOf(DataRows(leftTop, cable ? "CableMuxGrid" : "TerMuxGrid"), "multiplex",
-                           "multiplexes");
+            const bool cable = IsCable(type);
+            return CountOf(DataRows(leftTop, cable ? "CableMuxGrid" : "TerMuxGrid"),
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 multiplex"),
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 multiplexes"));
         });
         line->setObjectName("SourceCaptionLine");
         for (const char* grid : {"SatGrid", "TPGrid", "CableMuxGrid", "TerMuxGrid"})
@@ -73,7 +81,9 @@ void AddLeftCaptionLines(QWidget& leftTop, QWidget& leftBottom) {
     }
     if (auto* caption = leftBottom.findChild<QLabel*>("ProviderCaption")) {
         auto* line = new CCaptionLine(*caption, [&leftBottom] {
-            return CountOf(DataRows(leftBottom, "BroadcastGrid"), "provider", "providers");
+            return CountOf(DataRows(leftBottom, "BroadcastGrid"),
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 provider"),
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 providers"));
         });
         line->setObjectName("ProviderCaptionLine");
         if (auto* view = leftBottom.findChild<QTableView*>("BroadcastGrid"))
@@ -83,7 +93,9 @@ void AddLeftCaptionLines(QWidget& leftTop, QWidget& leftBottom) {
         auto* tree = leftBottom.findChild<QTreeWidget*>("FavTree");
         auto* line = new CCaptionLine(*caption, [tree] {
             const QTreeWidgetItem* root = tree ? tree->topLevelItem(0) : nullptr;
-            return CountOf(root ? root->childCount() : 0, "list", "lists");
+            return CountOf(root ? root->childCount() : 0,
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 list"),
+                           QT_TRANSLATE_NOOP("CCaptionLine", "%1 lists"));
         });
         line->setObjectName("FavoriteCaptionLine");
         if (tree)

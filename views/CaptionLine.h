@@ -33,5 +33,6 @@ private:
 // found by their object names.
 void AddLeftCaptionLines(QWidget& leftTop, QWidget& leftBottom);
 
-// "1 satellite", "6 satellites": a count with its noun.
+// "1 satellite", "6 satellites": a count with its noun, from the templates
+// ("%1 satellite", "%1 satellites") in the installed language.
 QString CountOf(int n, const char* one, const char* many);

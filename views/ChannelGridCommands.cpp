@@ -13,10 +13,12 @@
 #include "model/ChannelDialogs.h"
 #include "model/GridMenus.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/ChannelDialogs.h"
 #include "qtkit/vxui/DescriptionDialog.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SearchNameDialog.h"
+#include "views/DeleteQuestion.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -31,7 +33,8 @@ const CZorvDB& Db() {
     return std::as_const(TheZorvDB());
 }
 
-QString Text(std::string_view text) {
+// The English, as object names keep it whatever the language.
+QString English(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -49,7 +52,7 @@ void CChannelGridCtrl::BuildMenu() {
                 menu.addSeparator();
             } else if (item.id == 0) {
                 QMenu* sub = menu.addMenu(Text(item.text));
-                sub->setObjectName(Text(item.text).remove("..."));
+                sub->setObjectName(English(item.text).remove("..."));
                 add(*sub, item.submenu);
             } else {
                 QAction* action = menu.addAction(Text(item.text));
@@ -207,9 +210,9 @@ void CChannelGridCtrl::OnDelete() {
     const ChannelListState list = ListState();
     if (DeleteAsks(list) &&
         m_ui.MessageBoxWithDetails(
-            this, texts::kAskDelete,
-            QString::fromUtf8(DeleteCountsText({selected.size(), 0, 0}, "channel", "channels")),
-            kMessageCaption, IUiSeam::Buttons::YesNo, IUiSeam::Icon::Question) != IUiSeam::IDYES)
+            this, Text(texts::kAskDelete),
+            DeleteCountsQuestion({selected.size(), 0, 0}, DeleteNoun::Channel), kMessageCaption,
+            IUiSeam::Buttons::YesNo, IUiSeam::Icon::Question) != IUiSeam::IDYES)
         return;
     ShowResult(RunDeleteChannels(m_session, list, selected));
 }

@@ -3,6 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelFilterText.h"
 #include "platform/DisplayTexts.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "views/ChannelGridCtrl.h"
 
@@ -28,7 +29,7 @@ CChannelListBar::CChannelListBar(QWidget& pane, CChannelGridCtrl& tv, CChannelGr
     : QObject(&pane), m_tv(tv), m_radio(radio), m_nProductType(productType) {
     m_pField = new QLineEdit(&pane);
     m_pField->setObjectName("QuickFilter");
-    m_pField->setPlaceholderText("Filter by name (Esc clears)");
+    m_pField->setPlaceholderText(tr("Filter by name (Esc clears)"));
     m_pField->setClearButtonEnabled(true);
     m_pField->installEventFilter(this);
     m_pStatus = new QLabel(&pane);
@@ -74,13 +75,13 @@ void CChannelListBar::ApplyQuickFilter(const QString& text) {
 void CChannelListBar::UpdateStatus() {
     const ChannelFilterText filter =
         DescribeChannelFilter(TheZorvDB(), m_tv.Filter(), m_nProductType);
-    QString text =
-        m_tv.IsEmptied() ? QString("Nothing chosen") : QString::fromStdString(filter.kind);
+    // Whole sentences of the language, put together from templates.
+    QString text = m_tv.IsEmptied() ? tr("Nothing chosen") : Text(filter.kind);
     if (!m_tv.IsEmptied() && !filter.name.empty())
-        text += ": " + AnsiFieldText(filter.name.data(), filter.name.size());
+        text = tr("%1: %2").arg(text, AnsiFieldText(filter.name.data(), filter.name.size()));
     if (!m_pField->text().isEmpty())
-        text += QString(", names with \u201C%1\u201D").arg(m_pField->text());
-    text += QString(" \u2014 %1 TV / %2 radio")
-                .arg(Count(m_tv.GetRowCount() - 1), Count(m_radio.GetRowCount() - 1));
+        text = tr("%1, names with \u201C%2\u201D").arg(text, m_pField->text());
+    text = tr("%1 \u2014 %2 TV / %3 radio")
+               .arg(text, Count(m_tv.GetRowCount() - 1), Count(m_radio.GetRowCount() - 1));
     m_pStatus->setText(text);
 }

@@ -19,10 +19,10 @@ constexpr int kFieldBand = 26;
 void CRightView::AddListTools() {
     m_pListBar = new CChannelListBar(*this, *m_pTVGrid, *m_pRadioGrid, GetProductType());
     Both([](CChannelGridCtrl& g) {
-        g.SetHeaderToolTip(11, "Scrambled");
-        g.SetHeaderToolTip(12, "Locked");
-        g.SetHeaderToolTip(13, "Skipped");
-        g.SetHeaderToolTip(14, "Tuner");
+        g.SetHeaderToolTip(11, tr("Scrambled"));
+        g.SetHeaderToolTip(12, tr("Locked"));
+        g.SetHeaderToolTip(13, tr("Skipped"));
+        g.SetHeaderToolTip(14, tr("Tuner"));
         new CSpareWidthColumn(g, kNameColumn); // owned by the list
     });
 }

@@ -7,6 +7,7 @@
 #include "model/ChannelEdits.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SearchNameDialog.h"
 #include "views/Icons.h"
@@ -61,25 +62,25 @@ void CFAVTreeCtrl::Fill() {
         item->setIcon(0, closed);
         return item;
     };
-    QTreeWidgetItem* favorites = node(nullptr, "Favorite", 0);
+    QTreeWidgetItem* favorites = node(nullptr, tr("Favorite"), 0);
     for (const FavoriteList& f : std::as_const(TheZorvDB()).Rows<FavoriteList>(kTableFavorite)) {
         QTreeWidgetItem* item =
             node(favorites, AnsiFieldText(f.Name, sizeof f.Name), static_cast<int>(f.Index) - 1);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
-    QTreeWidgetItem* genres = node(nullptr, "Genre", 0);
+    QTreeWidgetItem* genres = node(nullptr, tr("Genre"), 0);
     for (int g = 0; g < 16; ++g)
-        node(genres, kGenreNames[g], g);
+        node(genres, Text(kGenreNames[g]), g);
     expandAll();
     m_bFilling = false;
 }
 
 void CFAVTreeCtrl::NodeChosen(QTreeWidgetItem* item) {
     if (QTreeWidgetItem* parent = item->parent()) {
-        const bool genre = parent->text(0) == "Genre";
+        const bool genre = parent == GenreRoot();
         m_frame.SendMessage(WM_FAV_NODE_SELECTED, genre ? 1 : 0,
                             item->data(0, Qt::UserRole).toInt());
-    } else if (item->text(0) == "Favorite") {
+    } else if (item == FavoriteRoot()) {
         m_frame.SendMessage(WM_FAV_NODE_SELECTED, 0, 255);
     } else {
         m_frame.SendMessage(WM_FAV_NODE_SELECTED, 1, 0);
@@ -87,7 +88,7 @@ void CFAVTreeCtrl::NodeChosen(QTreeWidgetItem* item) {
 }
 
 void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
-    if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
+    if (!node || !node->parent() || node->parent() != FavoriteRoot())
         return;
     const auto number = static_cast<std::uint32_t>(node->data(0, Qt::UserRole).toInt() + 1);
     // Names are kept in the receiver's code page, as the edit script keeps them.
@@ -101,9 +102,9 @@ void CFAVTreeCtrl::RenameFavorite(QTreeWidgetItem* node, const QString& text) {
     const auto* f = std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, number);
     m_bFilling = true; // our own text changes are no user edits
     if (!bytes)
-        ShowStop(m_ui, this, "Name has characters that Windows-1252 cannot hold.");
+        ShowStop(m_ui, this, tr("Name has characters that Windows-1252 cannot hold."));
     else if (result == FavoriteRename::WrongSize)
-        ShowStop(m_ui, this, texts::kFavoriteNameSize);
+        ShowStop(m_ui, this, Text(texts::kFavoriteNameSize));
     node->setText(0, f ? AnsiFieldText(f->Name, sizeof f->Name) : QString());
     m_bFilling = false;
 }
@@ -112,7 +113,7 @@ void CFAVTreeCtrl::DropOn(QTreeWidgetItem* node) {
     m_bDragOver = false;
     if (!node || !node->parent())
         return;
-    const bool genre = node->parent()->text(0) == "Genre";
+    const bool genre = node->parent() == GenreRoot();
     m_frame.SendMessage(WM_GRID_DROP, genre ? kDragGenreNode : kDragFavoriteNode,
                         node->data(0, Qt::UserRole).toInt());
 }
@@ -156,10 +157,10 @@ void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
 }
 
 void CFAVTreeCtrl::RenameWithDialog(QTreeWidgetItem* node) {
-    if (!node || !node->parent() || node->parent()->text(0) != "Favorite")
+    if (!node || !node->parent() || node->parent() != FavoriteRoot())
         return;
     CDlgSearchName dialog(m_ui);
-    dialog.SetCaption("Update");
+    dialog.SetCaption(tr("Update"));
     dialog.SetText(node->text(0));
     if (dialog.DoModal() == IUiSeam::IDOK)
         RenameFavorite(node, dialog.Text());

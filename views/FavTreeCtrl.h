@@ -46,8 +46,19 @@ private:
     bool m_bPressing = false;
 };
 
-inline constexpr const char* kGenreNames[16] = {
-    "None",       "Movie",   "News and Factual", "Entertainment", "Sport",
-    "Children's", "Factual", "Education",        "Lifestyle",     "Drama",
-    "Music",      "Arts",    "Current Affairs",  "Special",       "Comedy",
-    "Documentary"};
+inline constexpr const char* kGenreNames[16] = {QT_TRANSLATE_NOOP("Velmar", "None"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Movie"),
+                                                QT_TRANSLATE_NOOP("Velmar", "News and Factual"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Entertainment"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Sport"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Children's"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Factual"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Education"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Lifestyle"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Drama"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Music"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Arts"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Current Affairs"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Special"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Comedy"),
+                                                QT_TRANSLATE_NOOP("Velmar", "Documentary")};

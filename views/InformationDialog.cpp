@@ -5,6 +5,7 @@
 #include "model/Product.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -30,68 +31,76 @@ QString Number(std::int64_t n) {
 }
 
 QString HeaderForm(const Statistics& s) {
-    return s.zorvImage ? "The maker's form (64-byte header with CRC)"
-                       : "The working form (VX header)";
+    return s.zorvImage
+               ? QCoreApplication::translate("CDlgInformation",
+                                             "The maker's form (64-byte header with CRC)")
+               : QCoreApplication::translate("CDlgInformation", "The working form (VX header)");
 }
 
 QString Product(const Statistics& s) {
     QStringList sources;
     if (IsSatellite(s.productType))
-        sources << "satellite";
+        sources << QCoreApplication::translate("CDlgInformation", "satellite");
     if (IsTerrestrial(s.productType))
-        sources << "terrestrial";
+        sources << QCoreApplication::translate("CDlgInformation", "terrestrial");
     if (IsCable(s.productType))
-        sources << "cable";
-    return QString("Model %1, type 0x%2 (%3), byte order %4")
+        sources << QCoreApplication::translate("CDlgInformation", "cable");
+    return QCoreApplication::translate("CDlgInformation", "Model %1, type 0x%2 (%3), byte order %4")
         .arg(s.productList)
         .arg(s.productType, 2, 16, QChar('0'))
-        .arg(sources.isEmpty() ? QString("no reception bits") : sources.join(", "))
+        .arg(sources.isEmpty() ? QCoreApplication::translate("CDlgInformation", "no reception bits")
+                               : sources.join(", "))
         .arg(s.byteOrder);
 }
 
 QString TableTitle(std::uint8_t table) {
     switch (table) {
     case kTableFavorite:
-        return "Favourite lists";
+        return QCoreApplication::translate("CDlgInformation", "Favourite lists");
     case kTableSatellite:
-        return "Satellites";
+        return QCoreApplication::translate("CDlgInformation", "Satellites");
     case kTableTransponder:
-        return "Transponders";
+        return QCoreApplication::translate("CDlgInformation", "Transponders");
     case kTableBroadcast:
-        return "Providers";
+        return QCoreApplication::translate("CDlgInformation", "Providers");
     case kTableTerrestrialMux:
-        return "Terrestrial multiplexes";
+        return QCoreApplication::translate("CDlgInformation", "Terrestrial multiplexes");
     case kTableCableMux:
-        return "Cable multiplexes";
+        return QCoreApplication::translate("CDlgInformation", "Cable multiplexes");
     case kTableChannel:
-        return "Channels";
+        return QCoreApplication::translate("CDlgInformation", "Channels");
     default:
-        return "Scratch";
+        return QCoreApplication::translate("CDlgInformation", "Scratch");
     }
 }
 
 QString Usage(const TableUsage& t) {
     if (!t.capacity)
-        return QString("%1 (this receiver does not save them)").arg(Number(t.count));
+        return QCoreApplication::translate("CDlgInformation",
+                                           "%1 (this receiver does not save them)")
+            .arg(Number(t.count));
     const std::int64_t free = *t.Free();
-    return QString("%1 of %2 used, %3")
+    return QCoreApplication::translate("CDlgInformation", "%1 of %2 used, %3")
         .arg(Number(t.count), Number(*t.capacity),
-             free >= 0 ? Number(free) + " free" : Number(-free) + " too many to save");
+             free >= 0 ? QCoreApplication::translate("CDlgInformation", "%1 free").arg(Number(free))
+                       : QCoreApplication::translate("CDlgInformation", "%1 too many to save")
+                             .arg(Number(-free)));
 }
 
 QString ChannelCounts(const Statistics& s) {
-    return QString("%1 TV, %2 radio").arg(Number(s.tv), Number(s.radio));
+    return QCoreApplication::translate("CDlgInformation", "%1 TV, %2 radio")
+        .arg(Number(s.tv), Number(s.radio));
 }
 
 QString FlagCounts(const Statistics& s) {
-    return QString("%1 locked, %2 skipped, %3 scrambled")
+    return QCoreApplication::translate("CDlgInformation", "%1 locked, %2 skipped, %3 scrambled")
         .arg(Number(s.locked), Number(s.skipped), Number(s.scrambled));
 }
 
 QString DuplicateCount(const Statistics& s) {
     if (s.duplicates.empty())
-        return "No duplicate channels";
-    return QString("%1 duplicate channels in %2 groups")
+        return QCoreApplication::translate("CDlgInformation", "No duplicate channels");
+    return QCoreApplication::translate("CDlgInformation", "%1 duplicate channels in %2 groups")
         .arg(Number(s.DuplicateChannels()), Number(static_cast<std::int64_t>(s.duplicates.size())));
 }
 
@@ -106,10 +115,12 @@ QString Text(const std::string& bytes) {
 }
 
 QString Describe(const Channel_Info_Tag& c) {
-    return QString("CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)")
+    return QCoreApplication::translate("CDlgInformation",
+                                       "CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)")
         .arg(c.ProgramNum)
         .arg(AnsiFieldText(c.Name, sizeof c.Name))
-        .arg(IsTV(c) ? "TV" : "radio")
+        .arg(IsTV(c) ? QCoreApplication::translate("CDlgInformation", "TV")
+                     : QCoreApplication::translate("CDlgInformation", "radio"))
         .arg(c.SatID)
         .arg(c.TPID)
         .arg(c.OrgNetID)
@@ -128,13 +139,19 @@ QWidget* SummaryPage(const Statistics& s) {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    grid->addWidget(new QLabel("Header form:", page), row, 0);
+    grid->addWidget(
+        new QLabel(QCoreApplication::translate("CDlgInformation", "Header form:"), page), row, 0);
     grid->addWidget(Value(HeaderForm(s), "HeaderForm", page), row++, 1, 1, 2);
-    grid->addWidget(new QLabel("Product:", page), row, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CDlgInformation", "Product:"), page),
+                    row, 0);
     grid->addWidget(Value(information::Product(s), "Product", page), row++, 1, 1, 2);
     for (const TableUsage& t : s.tables) {
         const QString name = QString::fromLatin1(TableName(t.table)).replace(' ', '_');
-        grid->addWidget(new QLabel(TableTitle(t.table) + ":", page), row, 0);
+        grid->addWidget(
+            new QLabel(
+                QCoreApplication::translate("CDlgInformation", "%1:").arg(TableTitle(t.table)),
+                page),
+            row, 0);
         auto* usage = Value(Usage(t), "", page);
         usage->setObjectName("Usage_" + name);
         grid->addWidget(usage, row, 1);
@@ -150,11 +167,14 @@ QWidget* SummaryPage(const Statistics& s) {
         bar->setMaximumHeight(14);
         grid->addWidget(bar, row++, 2);
     }
-    grid->addWidget(new QLabel("Channels:", page), row, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CDlgInformation", "Channels:"), page),
+                    row, 0);
     grid->addWidget(Value(ChannelCounts(s), "ChannelCounts", page), row++, 1, 1, 2);
-    grid->addWidget(new QLabel("Flags:", page), row, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CDlgInformation", "Flags:"), page), row,
+                    0);
     grid->addWidget(Value(FlagCounts(s), "FlagCounts", page), row++, 1, 1, 2);
-    grid->addWidget(new QLabel("Duplicates:", page), row, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CDlgInformation", "Duplicates:"), page),
+                    row, 0);
     grid->addWidget(Value(DuplicateCount(s), "DuplicateCount", page), row++, 1, 1, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
@@ -164,7 +184,9 @@ QWidget* SummaryPage(const Statistics& s) {
 QTableWidget* PerTable(const std::vector<ChannelsPer>& rows, const char* what, const char* name) {
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 3);
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels({"ID", what, "Channels"});
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("CDlgInformation", "ID"),
+                                      QCoreApplication::translate("CDlgInformation", what),
+                                      QCoreApplication::translate("CDlgInformation", "Channels")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -175,7 +197,9 @@ QTableWidget* PerTable(const std::vector<ChannelsPer>& rows, const char* what, c
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(r, 0, new QTableWidgetItem(QString::number(p.id)));
         table->setItem(r, 1,
-                       new QTableWidgetItem(p.name.empty() ? QString("(none)") : Text(p.name)));
+                       new QTableWidgetItem(
+                           p.name.empty() ? QCoreApplication::translate("CDlgInformation", "(none)")
+                                          : Text(p.name)));
         table->setItem(r, 2, count);
     }
     return table;
@@ -187,13 +211,16 @@ QWidget* FindingsPage(const std::vector<ListFinding>& findings) {
     tree->setObjectName("ListFindings");
     tree->setHeaderHidden(true);
     if (findings.empty())
-        new QTreeWidgetItem(tree, {QString("The list check finds no problem.")});
+        new QTreeWidgetItem(tree, {QCoreApplication::translate(
+                                      "CDlgInformation", "The list check finds no problem.")});
     for (const ListFinding& f : findings) {
         auto* top = new QTreeWidgetItem(tree, {QString::fromStdString(f.text)});
         for (const std::string& example : f.examples)
             new QTreeWidgetItem(top, {QString::fromStdString(example)});
         if (f.count > f.examples.size())
-            new QTreeWidgetItem(top, {QString("… and %1 more").arg(f.count - f.examples.size())});
+            new QTreeWidgetItem(top,
+                                {QCoreApplication::translate("CDlgInformation", "… and %1 more")
+                                     .arg(f.count - f.examples.size())});
     }
     tree->expandAll();
     return tree;
@@ -216,16 +243,20 @@ void CInformationDialogBase::SetFigures(Statistics figures, const CZorvDB& db) {
 std::unique_ptr<QDialog> CInformationDialogBase::BuildForm(QWidget* owner) {
     auto dialog = std::make_unique<QDialog>(owner);
     dialog->setObjectName(ClassName());
-    dialog->setWindowTitle("Information");
+    dialog->setWindowTitle(QCoreApplication::translate("CDlgInformation", "Information"));
     auto* layout = new QVBoxLayout(dialog.get());
     auto* tabs = new QTabWidget(dialog.get());
     tabs->setObjectName("InformationTabs");
-    tabs->addTab(SummaryPage(m_figures), "Summary");
+    tabs->addTab(SummaryPage(m_figures), QCoreApplication::translate("CDlgInformation", "Summary"));
     if (IsSatellite(m_figures.productType))
-        tabs->addTab(PerTable(m_figures.perSatellite, "Satellite", "PerSatellite"), "Satellites");
-    tabs->addTab(PerTable(m_figures.perBroadcaster, "Provider", "PerProvider"), "Providers");
+        tabs->addTab(PerTable(m_figures.perSatellite,
+                              QT_TRANSLATE_NOOP("CDlgInformation", "Satellite"), "PerSatellite"),
+                     QCoreApplication::translate("CDlgInformation", "Satellites"));
+    tabs->addTab(PerTable(m_figures.perBroadcaster,
+                          QT_TRANSLATE_NOOP("CDlgInformation", "Provider"), "PerProvider"),
+                 QCoreApplication::translate("CDlgInformation", "Providers"));
 
-    tabs->addTab(FindingsPage(m_findings), "Check");
+    tabs->addTab(FindingsPage(m_findings), QCoreApplication::translate("CDlgInformation", "Check"));
 
     auto* duplicates = new QWidget;
     auto* dupLayout = new QVBoxLayout(duplicates);
@@ -236,16 +267,20 @@ std::unique_ptr<QDialog> CInformationDialogBase::BuildForm(QWidget* owner) {
         if (group.empty())
             continue;
         auto* top = new QTreeWidgetItem(
-            tree, {QString("%1 channels: %2").arg(group.size()).arg(group.front().text)});
+            tree, {QCoreApplication::translate("CDlgInformation", "%1 channels: %2")
+                       .arg(group.size())
+                       .arg(group.front().text)});
         for (const Member& m : group)
             new QTreeWidgetItem(top, {m.text});
     }
     dupLayout->addWidget(tree);
-    auto* select = new QPushButton("Select them in the channel lists", duplicates);
+    auto* select = new QPushButton(
+        QCoreApplication::translate("CDlgInformation", "Select them in the channel lists"),
+        duplicates);
     select->setObjectName("SelectDuplicates");
     select->setEnabled(!m_groups.empty());
     dupLayout->addWidget(select, 0, Qt::AlignLeft);
-    tabs->addTab(duplicates, "Duplicates");
+    tabs->addTab(duplicates, QCoreApplication::translate("CDlgInformation", "Duplicates"));
     layout->addWidget(tabs);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog.get());

@@ -1,8 +1,11 @@
 #include "views/ListGridCtrl.h"
 
+#include "qtkit/Translation.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <vector>
 
 CListGridCtrl::CListGridCtrl(const ViewContext& context, int dragId, QWidget* parent)
@@ -27,9 +30,14 @@ void CListGridCtrl::SetupColumns(const std::vector<GridColumn>& columns, bool si
     const QFontMetrics metrics(font());
     for (int c = 0; c < GetColumnCount(); ++c) {
         const auto& column = columns[static_cast<std::size_t>(c)];
-        SetItemText(0, c, column.header);
-        // The template's width plus 5, and room for the header's sort margin.
-        setColumnWidth(c, metrics.horizontalAdvance(column.widthTemplate) + 5 + 12);
+        const QString header = Text(column.header);
+        SetItemText(0, c, header);
+        // The template's width plus 5, and room for the header's sort margin;
+        // a translated header wider than that widens its column.
+        int width = metrics.horizontalAdvance(column.widthTemplate);
+        if (header != QLatin1String(column.header))
+            width = std::max(width, metrics.horizontalAdvance(header));
+        setColumnWidth(c, width + 5 + 12);
     }
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }

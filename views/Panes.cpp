@@ -42,13 +42,13 @@ CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
     setBackgroundRole(QPalette::Button);
     const std::uint32_t type = GetProductType();
     m_pCaption =
-        new CColorStatic(IsSatellite(type)                              ? " Satellite"
-                         : IsTerrestrialOnly(type) || IsCableOnly(type) ? " Mux information"
-                                                                        : "",
+        new CColorStatic(IsSatellite(type)                              ? tr(" Satellite")
+                         : IsTerrestrialOnly(type) || IsCableOnly(type) ? tr(" Mux information")
+                                                                        : QString(),
                          this);
     m_pTabs = new QTabBar(this);
-    m_pTabs->addTab("Satellite");
-    m_pTabs->addTab("Terrestrial");
+    m_pTabs->addTab(tr("Satellite"));
+    m_pTabs->addTab(tr("Terrestrial"));
     m_pSatGrid = new CSatGridCtrl(context, this);
     m_pTPGrid = new CTPGridCtrl(context, this);
     m_pTerMuxGrid = new CTerMuxGridCtrl(context, this);
@@ -200,8 +200,8 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     : QWidget(parent), m_frame(context.frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    m_pProviderCaption = new CColorStatic(" Provider", this);
-    m_pFavoriteCaption = new CColorStatic(" Favorite", this);
+    m_pProviderCaption = new CColorStatic(tr(" Provider"), this);
+    m_pFavoriteCaption = new CColorStatic(tr(" Favorite"), this);
     m_pTree = new CFAVTreeCtrl(context, this);
     m_pBroadcastGrid = new CBroadcastGridCtrl(context, this);
     m_pBroadcastGrid->SetupGrid();
@@ -251,9 +251,9 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
     : QWidget(parent), m_frame(context.frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    m_pCaption = new CColorStatic(" Channels", this);
+    m_pCaption = new CColorStatic(tr(" Channels"), this);
     m_pChooser = new QComboBox(this);
-    m_pChooser->addItems({"All", "TV Only", "Radio Only"});
+    m_pChooser->addItems({tr("All"), tr("TV Only"), tr("Radio Only")});
     m_pTVGrid = new CTVGridCtrl(context, this);
     m_pRadioGrid = new CRadioGridCtrl(context, this);
     setObjectName("RightView");

@@ -17,6 +17,9 @@
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SearchNameDialog.h"
 #include "qtkit/vxui/SourceDialogs.h"
+#include "views/DeleteQuestion.h"
+
+#include <QCoreApplication>
 
 #include <memory>
 #include <optional>
@@ -24,12 +27,19 @@
 
 namespace {
 
-constexpr const char* kNoSatelliteId = "No satellite ID is free: the highest ID is already 255.";
-constexpr const char* kNoMultiplexId = "No multiplex ID is free: all 255 are in use.";
-constexpr const char* kNotAnsi = "Name has characters that Windows-1252 cannot hold.";
+constexpr const char* kNoSatelliteId =
+    QT_TRANSLATE_NOOP("CSourceGridCtrl", "No satellite ID is free: the highest ID is already 255.");
+constexpr const char* kNoMultiplexId =
+    QT_TRANSLATE_NOOP("CSourceGridCtrl", "No multiplex ID is free: all 255 are in use.");
+constexpr const char* kNotAnsi =
+    QT_TRANSLATE_NOOP("CSourceGridCtrl", "Name has characters that Windows-1252 cannot hold.");
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CSourceGridCtrl", text);
+}
 
 QString NoTpidText(int satId) {
-    return QString("No TPID is free on satellite %1.").arg(satId);
+    return Tr(QT_TRANSLATE_NOOP("CSourceGridCtrl", "No TPID is free on satellite %1.")).arg(satId);
 }
 
 // A record check's answer shown as an error; true when there was none.
@@ -64,7 +74,7 @@ void CSatGridCtrl::OnNew() {
         return;
     const std::uint32_t key = RunNewSatellite(m_session, s);
     if (key == 0)
-        return ShowStop(m_ui, this, kNoSatelliteId);
+        return ShowStop(m_ui, this, Tr(kNoSatelliteId));
     AppendRow(Cells(*db.Get<Satellite_Info_Tag>(kTableSatellite, key)));
 }
 
@@ -86,8 +96,8 @@ void CSatGridCtrl::OnUpdate() {
 
 void CSatGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete(DeleteCountsText(CountSatelliteDelete(m_session.Db(), keys),
-                                                    "satellite", "satellites")))
+    if (keys.empty() || !AskDelete(DeleteCountsQuestion(CountSatelliteDelete(m_session.Db(), keys),
+                                                        DeleteNoun::Satellite)))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteSatellites(m_session, keys);
@@ -155,8 +165,8 @@ void CTPGridCtrl::OnUpdate() {
 
 void CTPGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete(DeleteCountsText(CountTransponderDelete(m_session.Db(), keys),
-                                                    "transponder", "transponders")))
+    if (keys.empty() || !AskDelete(DeleteCountsQuestion(
+                            CountTransponderDelete(m_session.Db(), keys), DeleteNoun::Transponder)))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteTransponders(m_session, keys);
@@ -189,7 +199,7 @@ bool CBroadcastGridCtrl::AskName(const QString& caption, const QString& preset, 
         return false;
     const auto bytes = AnsiBytes(dialog.Text());
     if (!bytes) {
-        ShowStop(m_ui, this, kNotAnsi);
+        ShowStop(m_ui, this, Tr(kNotAnsi));
         return false;
     }
     if (!Passes(m_ui, this, CheckBroadcastName(*bytes)))
@@ -200,7 +210,7 @@ bool CBroadcastGridCtrl::AskName(const QString& caption, const QString& preset, 
 
 void CBroadcastGridCtrl::OnNew() {
     std::string name;
-    if (!AskName("New", QString(), name))
+    if (!AskName(tr("New"), QString(), name))
         return;
     // One above the ID the last row shows; the header row's text reads as 0.
     const auto lastRowId = static_cast<WORD>(GetItemText(GetRowCount() - 1, 2).toInt());
@@ -216,7 +226,7 @@ void CBroadcastGridCtrl::OnUpdate() {
     if (!b)
         return;
     std::string name;
-    if (!AskName("Update", AnsiFieldText(b->Name, sizeof b->Name), name) ||
+    if (!AskName(tr("Update"), AnsiFieldText(b->Name, sizeof b->Name), name) ||
         !RunRenameBroadcast(m_session, key, name))
         return;
     SetRowCells(FindRowByKey(key), Cells(*db.Get<Broadcast_Info_Tag>(kTableBroadcast, key)));
@@ -224,7 +234,7 @@ void CBroadcastGridCtrl::OnUpdate() {
 
 void CBroadcastGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete(DeleteCountsText({keys.size(), 0, 0}, "provider", "providers")))
+    if (keys.empty() || !AskDelete(DeleteCountsQuestion({keys.size(), 0, 0}, DeleteNoun::Provider)))
         return;
     RunDeleteBroadcasts(m_session, keys);
     RemoveRowsByKey(keys); // and renumbers
@@ -248,7 +258,7 @@ void CCableMuxGridCtrl::OnNew() {
         return;
     const std::uint32_t key = RunNewCableMux(m_session, m);
     if (key == 0)
-        return ShowStop(m_ui, this, kNoMultiplexId);
+        return ShowStop(m_ui, this, Tr(kNoMultiplexId));
     AppendRow(Cells(*db.Get<CableMux_Info_Tag>(kTableCableMux, key)));
 }
 
@@ -270,8 +280,8 @@ void CCableMuxGridCtrl::OnUpdate() {
 
 void CCableMuxGridCtrl::OnDelete() {
     const std::vector<std::uint32_t> keys = SelectedKeys();
-    if (keys.empty() || !AskDelete(DeleteCountsText(CountCableMuxDelete(m_session.Db(), keys),
-                                                    "multiplex", "multiplexes")))
+    if (keys.empty() || !AskDelete(DeleteCountsQuestion(CountCableMuxDelete(m_session.Db(), keys),
+                                                        DeleteNoun::Multiplex)))
         return;
     CZorvDB& db = m_session.Db();
     RunDeleteCableMuxes(m_session, keys);

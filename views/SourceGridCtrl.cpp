@@ -2,6 +2,7 @@
 
 #include "contracts/Texts.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,8 +34,7 @@ void CSourceGridCtrl::MakeMenu() {
             m_pMenu->addSeparator();
             continue;
         }
-        QAction* action = m_pMenu->addAction(
-            QString::fromUtf8(item.text.data(), static_cast<qsizetype>(item.text.size())));
+        QAction* action = m_pMenu->addAction(Text(item.text));
         action->setData(item.id);
     }
 }
@@ -76,8 +76,8 @@ std::uint32_t CSourceGridCtrl::FocusKey() const {
     return GetRowKey(selected.front());
 }
 
-bool CSourceGridCtrl::AskDelete(const std::string& counts) {
-    return m_ui.MessageBoxWithDetails(this, texts::kAskDelete, QString::fromUtf8(counts),
-                                      kMessageCaption, IUiSeam::Buttons::YesNo,
+bool CSourceGridCtrl::AskDelete(const QString& counts) {
+    return m_ui.MessageBoxWithDetails(this, Text(texts::kAskDelete), counts, kMessageCaption,
+                                      IUiSeam::Buttons::YesNo,
                                       IUiSeam::Icon::Question) == IUiSeam::IDYES;
 }

@@ -42,7 +42,7 @@ protected:
     std::uint32_t FocusKey() const;
     // "Would you like to delete selected item?" answered Yes.
     // The delete question, with what the delete takes as its informative text.
-    bool AskDelete(const std::string& counts);
+    bool AskDelete(const QString& counts);
     // Rewrites the rows of the records that still exist with `cells`, and
     // drops the rows of those that do not; then renumbers column 0.
     template <class Cells> void RewriteRows(Cells cells);

@@ -1,5 +1,7 @@
 #include "views/SourceGrids.h"
 
+#include <QCoreApplication>
+
 #include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
@@ -47,10 +49,10 @@ CSatGridCtrl::CSatGridCtrl(const ViewContext& context, QWidget* parent)
 
 void CSatGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
-                  {"Index", "00"},
-                  {"ID", "ID"},
-                  {"Name", "0000000000000000"},
-                  {"Degree", "0000.0 E"}},
+                  {QT_TRANSLATE_NOOP("Velmar", "Index"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "ID"), "ID"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Name"), "0000000000000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Degree"), "0000.0 E"}},
                  true);
     SetColumnAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     if (GetGridColumn() == 0) {
@@ -83,14 +85,14 @@ CTPGridCtrl::CTPGridCtrl(const ViewContext& context, QWidget* parent)
 
 void CTPGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
-                  {"Index", "00"},
-                  {"TPID", "00"},
-                  {"TS ID", "00000"},
-                  {"Sat ID", "00"},
-                  {"Freq", "000MHz"},
-                  {"Symbol", "000000"},
-                  {"Polarity", " H O R "},
-                  {"FEC", "0000"}},
+                  {QT_TRANSLATE_NOOP("Velmar", "Index"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "TPID"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "TS ID"), "00000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Sat ID"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Freq"), "000MHz"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Symbol"), "000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Polarity"), " H O R "},
+                  {QT_TRANSLATE_NOOP("Velmar", "FEC"), "0000"}},
                  true);
     SetColHidden(3, true);
     if (GetGridColumn() == 0)
@@ -155,11 +157,11 @@ CBroadcastGridCtrl::CBroadcastGridCtrl(const ViewContext& context, QWidget* pare
     : CSourceGridCtrl(context, kDragBroadcast, SourceGrid::Broadcast, parent) {}
 
 void CBroadcastGridCtrl::SetupGrid() {
-    SetupColumns({{"NO", "0000"},
-                  {"Index", "00"},
-                  {"Broadcast ID", "00"},
-                  {"Name", "00000000000000000"},
-                  {"Count", "000000"}},
+    SetupColumns({{QT_TRANSLATE_NOOP("Velmar", "NO"), "0000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Index"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Broadcast ID"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Name"), "00000000000000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Count"), "000000"}},
                  true);
     SetColumnAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     SetColHidden(1, true);
@@ -196,16 +198,16 @@ CCableMuxGridCtrl::CCableMuxGridCtrl(const ViewContext& context, QWidget* parent
 
 void CCableMuxGridCtrl::SetupGrid() {
     SetupColumns({{"", "000"},
-                  {"Index", "00"},
-                  {"MUX", "0000"},
-                  {"Freq.(MHz)", "000.0 (MHz)"},
-                  {"Symbol", "0000000"},
-                  {"TS ID", "00000"},
-                  {"NET ID", "000000"},
-                  {"ORG NID", "000000"},
-                  {"Const", "00000"},
-                  {"Invert", "0000"},
-                  {"Mark", "0000"}},
+                  {QT_TRANSLATE_NOOP("Velmar", "Index"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "MUX"), "0000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Freq.(MHz)"), "000.0 (MHz)"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Symbol"), "0000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "TS ID"), "00000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "NET ID"), "000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "ORG NID"), "000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Const"), "00000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Invert"), "0000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Mark"), "0000"}},
                  true);
     for (int c : {1, 5, 6, 7})
         SetColHidden(c, true);
@@ -242,13 +244,13 @@ CTerMuxGridCtrl::CTerMuxGridCtrl(const ViewContext& context, QWidget* parent)
 
 void CTerMuxGridCtrl::SetupGrid() {
     SetupColumns({{"", "0000"},
-                  {"Index", "00"},
-                  {"Freq.(MHz)", "000.0 (MHz)"},
-                  {"TX Mod", "0000000"},
-                  {"C.R.", "00000"},
-                  {"Const.", "64 QAM "},
-                  {"G.I.", "00000"},
-                  {"Priority", "A u t o "}},
+                  {QT_TRANSLATE_NOOP("Velmar", "Index"), "00"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Freq.(MHz)"), "000.0 (MHz)"},
+                  {QT_TRANSLATE_NOOP("Velmar", "TX Mod"), "0000000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "C.R."), "00000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Const."), "64 QAM "},
+                  {QT_TRANSLATE_NOOP("Velmar", "G.I."), "00000"},
+                  {QT_TRANSLATE_NOOP("Velmar", "Priority"), "A u t o "}},
                  true);
     SetColHidden(1, true);
 }

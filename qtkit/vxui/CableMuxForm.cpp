@@ -11,6 +11,7 @@
 #include "qtkit/vxui/SourceDialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 
@@ -19,17 +20,21 @@ int CCableMuxDialogBase::ShowForm(QWidget* owner) {
     const bool update = m_form.Preset().has_value();
     const int list = GetProductList();
     CRecordFormDialog dialog(owner, Ui(), ClassName(),
-                             update ? "Update Multiplex" : "New Multiplex");
+                             update ? QCoreApplication::translate("RecordForm", "Update Multiplex")
+                                    : QCoreApplication::translate("RecordForm", "New Multiplex"));
     auto* form = new QFormLayout;
     dialog.Body().addLayout(form);
 
-    QLineEdit* frequency = dialog.AddEntry(*form, "Frequency (MHz)", "Frequency",
-                                           QString::fromStdString(KHzToMHzEntry(start.Frequency)));
+    QLineEdit* frequency =
+        dialog.AddEntry(*form, QCoreApplication::translate("RecordForm", "Frequency (MHz)"),
+                        "Frequency", QString::fromStdString(KHzToMHzEntry(start.Frequency)));
     frequency->setAlignment(Qt::AlignRight);
     QLineEdit* symbolRate =
-        dialog.AddNumber(*form, "Symbol rate (kS/s)", "SymbolRate", start.SymbolRate);
+        dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "Symbol rate (kS/s)"),
+                         "SymbolRate", start.SymbolRate);
 
-    QComboBox* qam = dialog.AddChoice(*form, "QAM", "QAM");
+    QComboBox* qam =
+        dialog.AddChoice(*form, QCoreApplication::translate("RecordForm", "QAM"), "QAM");
     for (int code = kFirstQamCode; code <= kLastQamCode; ++code)
         qam->addItem(QString::fromStdString(QamText(code)), code);
     const int code = CableQamCode(start.Modulation, list);
@@ -45,12 +50,17 @@ int CCableMuxDialogBase::ShowForm(QWidget* owner) {
 
     const int invertMax = CableInvertMax(list);
     QLineEdit* invert = dialog.AddNumber(
-        *form, QString("Inversion (0-%1)").arg(invertMax), "Invert",
+        *form, QCoreApplication::translate("RecordForm", "Inversion (0-%1)").arg(invertMax),
+        "Invert",
         static_cast<std::uint32_t>(CableInvertValue(start.Modulation, start.Invert, list)));
-    QLineEdit* tsid = dialog.AddNumber(*form, "TS ID", "TSID", start.TSID);
-    QLineEdit* network = dialog.AddNumber(*form, "Network ID", "NetworkID", start.NetworkID);
+    QLineEdit* tsid = dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "TS ID"),
+                                       "TSID", start.TSID);
+    QLineEdit* network =
+        dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "Network ID"),
+                         "NetworkID", start.NetworkID);
     QLineEdit* original =
-        dialog.AddNumber(*form, "Original network ID", "OrgNetID", start.OrgNetID);
+        dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "Original network ID"),
+                         "OrgNetID", start.OrgNetID);
 
     CableMux_Info_Tag result = start;
     const int answer = dialog.Run([&]() -> FormProblem {

@@ -6,6 +6,7 @@
 #include "model/RecordFields.h"
 #include "model/RecordTexts.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QCheckBox>
@@ -128,20 +129,35 @@ const std::vector<CChannelForm::NumberField>& CChannelForm::NumberFields() {
     constexpr int reception = static_cast<int>(Group::Reception);
     constexpr int streams = static_cast<int>(Group::Streams);
     static const std::vector<NumberField> fields = {
-        Field<&C::ProgramNum>("ProgramNum", "Number", channel, 0xFFFF, 0, true),
-        Field<&C::LogicalNumber>("LogicalNumber", "Logical number", channel, 0xFFFF, 0, true),
-        Field<&C::ShowNum>("ShowNum", "Shown number", channel, 0xFFFF, 0, true),
-        Field<&C::ServiceID>("ServiceID", "Service ID", reception, 0xFFFF, 0, false),
-        Field<&C::OrgNetID>("OrgNetID", "Original network ID", reception, 0xFFFF, 0, false),
-        Field<&C::TSID>("TSID", "Transport stream ID", reception, 0xFFFF, 0, false),
-        Field<&C::VideoPID>("VideoPID", "Video PID", streams, kMaxPid, 0, false),
-        Field<&C::AudioPID>("AudioPID", "Audio PID", streams, kMaxPid, 0, false),
-        Field<&C::PCRPID>("PCRPID", "PCR PID", streams, kMaxPid, 0, false),
-        Field<&C::NumOfAudio>("NumOfAudio", "Audio streams", streams, 0xFF, 0, false),
-        Field<&C::NumOfSubTTX>("NumOfSubTTX", "Subtitle streams", streams, 0xFF, 0, false),
-        Field<&C::CAS>("CAS", "CAS (hex)", streams, 0xFFFFFFFF, 8, false),
-        Field<&C::StreamType>("StreamType", "Stream type (hex)", streams, 0xFF, 2, false),
-        Field<&C::CodeTable>("CodeTable", "Code table", streams, 0xFF, 0, false),
+        Field<&C::ProgramNum>("ProgramNum", QT_TRANSLATE_NOOP("CChannelForm", "Number"), channel,
+                              0xFFFF, 0, true),
+        Field<&C::LogicalNumber>("LogicalNumber",
+                                 QT_TRANSLATE_NOOP("CChannelForm", "Logical number"), channel,
+                                 0xFFFF, 0, true),
+        Field<&C::ShowNum>("ShowNum", QT_TRANSLATE_NOOP("CChannelForm", "Shown number"), channel,
+                           0xFFFF, 0, true),
+        Field<&C::ServiceID>("ServiceID", QT_TRANSLATE_NOOP("CChannelForm", "Service ID"),
+                             reception, 0xFFFF, 0, false),
+        Field<&C::OrgNetID>("OrgNetID", QT_TRANSLATE_NOOP("CChannelForm", "Original network ID"),
+                            reception, 0xFFFF, 0, false),
+        Field<&C::TSID>("TSID", QT_TRANSLATE_NOOP("CChannelForm", "Transport stream ID"), reception,
+                        0xFFFF, 0, false),
+        Field<&C::VideoPID>("VideoPID", QT_TRANSLATE_NOOP("CChannelForm", "Video PID"), streams,
+                            kMaxPid, 0, false),
+        Field<&C::AudioPID>("AudioPID", QT_TRANSLATE_NOOP("CChannelForm", "Audio PID"), streams,
+                            kMaxPid, 0, false),
+        Field<&C::PCRPID>("PCRPID", QT_TRANSLATE_NOOP("CChannelForm", "PCR PID"), streams, kMaxPid,
+                          0, false),
+        Field<&C::NumOfAudio>("NumOfAudio", QT_TRANSLATE_NOOP("CChannelForm", "Audio streams"),
+                              streams, 0xFF, 0, false),
+        Field<&C::NumOfSubTTX>("NumOfSubTTX", QT_TRANSLATE_NOOP("CChannelForm", "Subtitle streams"),
+                               streams, 0xFF, 0, false),
+        Field<&C::CAS>("CAS", QT_TRANSLATE_NOOP("CChannelForm", "CAS (hex)"), streams, 0xFFFFFFFF,
+                       8, false),
+        Field<&C::StreamType>("StreamType", QT_TRANSLATE_NOOP("CChannelForm", "Stream type (hex)"),
+                              streams, 0xFF, 2, false),
+        Field<&C::CodeTable>("CodeTable", QT_TRANSLATE_NOOP("CChannelForm", "Code table"), streams,
+                             0xFF, 0, false),
     };
     return fields;
 }
@@ -216,7 +232,7 @@ QWidget* CChannelForm::BuildChannelGroup() {
 
     m_pGenre = Combo("Genre", box);
     for (int code = 0; code <= kAttrGenreMask; ++code)
-        m_pGenre->addItem(QString::fromStdString(GenreText(code)), code);
+        m_pGenre->addItem(Text(GenreText(code)), code);
     m_pGenre->setCurrentIndex(m_in.record.Attributes & kAttrGenreMask);
     if (m_in.channelMode) {
         m_pGenre->setEnabled(false);
@@ -225,8 +241,7 @@ QWidget* CChannelForm::BuildChannelGroup() {
     AddRow(*form, tr("Genre"), m_pGenre);
 
     m_pTuner = Combo("Tuner", box);
-    const std::vector<FormChoice> tuners = {{QString::fromStdString(TunerText(0)), 0},
-                                            {QString::fromStdString(TunerText(1)), 1}};
+    const std::vector<FormChoice> tuners = {{Text(TunerText(0)), 0}, {Text(TunerText(1)), 1}};
     FillChoices(*m_pTuner, tuners, m_in.record.Tuner, tr("Tuner byte %1"));
     AddRow(*form, tr("Tuner"), m_pTuner);
 

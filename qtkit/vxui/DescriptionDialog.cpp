@@ -2,6 +2,7 @@
 
 #include "model/DescriptionTexts.h"
 #include "model/Product.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QDialog>
@@ -28,6 +29,13 @@ QString WidgetName(const std::string& label) {
     return name;
 }
 
+// Values are record data, but "Yes" and "No" are the core's words.
+QString Value(const DescriptionLine& line) {
+    if (line.valueIsWord)
+        return Text(line.value);
+    return AnsiFieldText(line.value.data(), line.value.size());
+}
+
 } // namespace
 
 DescriptionLines CDescriptionDialogBase::Lines() const {
@@ -52,8 +60,7 @@ DescriptionLines CDescriptionDialogBase::Lines() const {
 QString CDescriptionDialogBase::DescriptionText() const {
     QStringList out;
     for (const auto& line : Lines())
-        out << QString::fromStdString(line.label) + ": " +
-                   AnsiFieldText(line.value.data(), line.value.size());
+        out << Text(line.label) + ": " + Value(line);
     return out.join('\n');
 }
 
@@ -64,10 +71,10 @@ int CDescriptionDialogBase::ShowForm(QWidget* owner) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     for (const auto& line : Lines()) {
-        auto* value = new QLabel(AnsiFieldText(line.value.data(), line.value.size()), &dialog);
+        auto* value = new QLabel(Value(line), &dialog);
         value->setObjectName(WidgetName(line.label));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* label = new QLabel(QString::fromStdString(line.label), &dialog);
+        auto* label = new QLabel(Text(line.label), &dialog);
         label->setObjectName(WidgetName(line.label) + "Label");
         form->addRow(label, value);
     }

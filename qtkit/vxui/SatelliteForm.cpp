@@ -9,6 +9,7 @@
 #include "contracts/ZorvDB.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -79,20 +80,22 @@ int CSatelliteDialogBase::ShowForm(QWidget* owner) {
     const std::uint32_t key = m_form.Preset() ? m_form.Preset()->Index : 0;
     const bool second = HasSecondGroup();
     CRecordFormDialog dialog(owner, Ui(), ClassName(),
-                             m_form.Preset() ? "Update Satellite" : "New Satellite");
+                             m_form.Preset()
+                                 ? QCoreApplication::translate("RecordForm", "Update Satellite")
+                                 : QCoreApplication::translate("RecordForm", "New Satellite"));
 
     auto* basics = new QFormLayout;
     dialog.Body().addLayout(basics);
-    QLineEdit* name =
-        dialog.AddEntry(*basics, "Name", "Name", AnsiFieldText(start.Name, sizeof start.Name));
+    QLineEdit* name = dialog.AddEntry(*basics, QCoreApplication::translate("RecordForm", "Name"),
+                                      "Name", AnsiFieldText(start.Name, sizeof start.Name));
     const DegreeEntry position = DegreeToEntry(start.Degree);
     auto* degreeRow = new QHBoxLayout;
     auto* degrees = new QLineEdit(QString::fromStdString(position.degrees), &dialog);
     degrees->setObjectName("Degree");
     degrees->setAlignment(Qt::AlignRight);
-    auto* east = new QRadioButton("East", &dialog);
+    auto* east = new QRadioButton(QCoreApplication::translate("RecordForm", "East"), &dialog);
     east->setObjectName("East");
-    auto* west = new QRadioButton("West", &dialog);
+    auto* west = new QRadioButton(QCoreApplication::translate("RecordForm", "West"), &dialog);
     west->setObjectName("West");
     auto* side = new QButtonGroup(&dialog);
     side->addButton(east);
@@ -101,14 +104,16 @@ int CSatelliteDialogBase::ShowForm(QWidget* owner) {
     degreeRow->addWidget(degrees);
     degreeRow->addWidget(east);
     degreeRow->addWidget(west);
-    basics->addRow("Position (degrees)", degreeRow);
+    basics->addRow(QCoreApplication::translate("RecordForm", "Position (degrees)"), degreeRow);
 
-    auto* advanced = new QGroupBox("Advanced", &dialog);
+    auto* advanced = new QGroupBox(QCoreApplication::translate("RecordForm", "Advanced"), &dialog);
     advanced->setObjectName("Advanced");
     auto* grid = new QGridLayout(advanced);
-    grid->addWidget(new QLabel("Group 1", advanced), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("RecordForm", "Group 1"), advanced), 0,
+                    1);
     if (second)
-        grid->addWidget(new QLabel("Group 2", advanced), 0, 2);
+        grid->addWidget(new QLabel(QCoreApplication::translate("RecordForm", "Group 2"), advanced),
+                        0, 2);
     GroupEntries group1{1, {}}, group2{2, {}};
     for (std::size_t i = 0; i < kMembers.size(); ++i) {
         const bool isB5 = i + 1 == kMembers.size();

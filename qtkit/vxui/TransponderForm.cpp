@@ -13,6 +13,7 @@
 #include "qtkit/vxui/SourceDialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 
@@ -29,35 +30,45 @@ int CTransponderDialogBase::ShowForm(QWidget* owner) {
     const Transponder_Info_Tag start = m_form.Current();
     const bool update = m_form.Preset() && m_form.Preset()->Index != 0;
     CRecordFormDialog dialog(owner, Ui(), ClassName(),
-                             update ? "Update Transponder" : "New Transponder");
+                             update
+                                 ? QCoreApplication::translate("RecordForm", "Update Transponder")
+                                 : QCoreApplication::translate("RecordForm", "New Transponder"));
     auto* form = new QFormLayout;
     dialog.Body().addLayout(form);
 
-    QComboBox* satellite = dialog.AddChoice(*form, "Satellite", "Satellite");
+    QComboBox* satellite = dialog.AddChoice(
+        *form, QCoreApplication::translate("RecordForm", "Satellite"), "Satellite");
     for (const Satellite_Info_Tag& s : m_satellites)
         satellite->addItem(SatelliteItemText(s), int{s.ID});
     int chosen = satellite->findData(int{start.SatID});
     if (chosen < 0 && start.SatID != 0) {
         // A satellite the list leaves out stays chosen unless the user
         // chooses another.
-        satellite->addItem(QString("Satellite ID %1").arg(start.SatID), int{start.SatID});
+        satellite->addItem(
+            QCoreApplication::translate("RecordForm", "Satellite ID %1").arg(start.SatID),
+            int{start.SatID});
         chosen = satellite->count() - 1;
     }
     satellite->setCurrentIndex(chosen);
-    satellite->setPlaceholderText("Choose a satellite");
+    satellite->setPlaceholderText(QCoreApplication::translate("RecordForm", "Choose a satellite"));
 
-    QLineEdit* frequency = dialog.AddNumber(*form, "Frequency (MHz)", "Frequency", start.Frequency);
+    QLineEdit* frequency =
+        dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "Frequency (MHz)"),
+                         "Frequency", start.Frequency);
     QLineEdit* symbolRate =
-        dialog.AddNumber(*form, "Symbol rate (kS/s)", "SymbolRate", start.SymbolRate);
-    QComboBox* polarisation = dialog.AddChoice(*form, "Polarisation", "Polarisation");
-    polarisation->addItem("H (horizontal)", true);
-    polarisation->addItem("V (vertical)", false);
+        dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "Symbol rate (kS/s)"),
+                         "SymbolRate", start.SymbolRate);
+    QComboBox* polarisation = dialog.AddChoice(
+        *form, QCoreApplication::translate("RecordForm", "Polarisation"), "Polarisation");
+    polarisation->addItem(QCoreApplication::translate("RecordForm", "H (horizontal)"), true);
+    polarisation->addItem(QCoreApplication::translate("RecordForm", "V (vertical)"), false);
     polarisation->setCurrentIndex(IsHorizontal(start.PolFEC) ? 0 : 1);
 
     // The FEC names follow the extension's modulation on the lists that have it.
     const bool extension = HasTransponderExtension(GetProductList());
     const int a = extension ? (start.ExtByte1 & 0x0F) : 0, b = extension ? start.ExtByte2 : 0;
-    QComboBox* fec = dialog.AddChoice(*form, "FEC", "FEC");
+    QComboBox* fec =
+        dialog.AddChoice(*form, QCoreApplication::translate("RecordForm", "FEC"), "FEC");
     for (int code = 0; code < kFecCodeCount; ++code) {
         char name[kDisplayTextMax] = {};
         GetFECName(a, b, code << 4, name);
@@ -67,7 +78,8 @@ int CTransponderDialogBase::ShowForm(QWidget* owner) {
                      code);
     }
     fec->setCurrentIndex(FecCode(start.PolFEC));
-    QLineEdit* tsid = dialog.AddNumber(*form, "TS ID", "TSID", start.TSID);
+    QLineEdit* tsid = dialog.AddNumber(*form, QCoreApplication::translate("RecordForm", "TS ID"),
+                                       "TSID", start.TSID);
 
     Transponder_Info_Tag result = start;
     const int answer = dialog.Run([&]() -> FormProblem {

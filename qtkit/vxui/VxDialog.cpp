@@ -8,7 +8,7 @@
 int CVxDialog::ShowForm(QWidget* owner) {
     QDialog dialog(owner);
     dialog.setObjectName(ClassName());
-    dialog.setWindowTitle("Velmar");
+    dialog.setWindowTitle("Velmar"); // the program name, in every language
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(QObject::tr("This form is not available in this version yet.\n"
                                              "Nothing has been changed."),

@@ -1,0 +1,75 @@
+#include "qtkit/Translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#ifndef VELMAR_TRANSLATIONS_BUILD_DIR
+#define VELMAR_TRANSLATIONS_BUILD_DIR ""
+#endif
+#ifndef VELMAR_TRANSLATIONS_INSTALL_DIR
+#define VELMAR_TRANSLATIONS_INSTALL_DIR "share/velmar/translations"
+#endif
+
+namespace {
+
+// Qt lays a window out right to left when the catalogue translates this to
+// "RTL"; each catalogue says which way its language runs, so the direction
+// does not hang on Qt's own catalogue being installed.
+constexpr const char* kLayoutDirection[] = {
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION")};
+
+} // namespace
+
+QString Text(const char* english) {
+    return QCoreApplication::translate(kTextContext, english);
+}
+
+QString Text(std::string_view english) {
+    return Text(std::string(english).c_str());
+}
+
+bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QStringList& folders) {
+    auto install = [&app](std::unique_ptr<QTranslator> translator) {
+        translator->setParent(&app);
+        QCoreApplication::installTranslator(translator.release());
+    };
+    bool found = false;
+    for (const QString& folder : folders) {
+        auto velmar = std::make_unique<QTranslator>();
+        if (!folder.isEmpty() && velmar->load(locale, "velmar", "_", folder)) {
+            install(std::move(velmar));
+            found = true;
+            break;
+        }
+    }
+    // Qt's catalogue (the buttons of message boxes and file dialogs) only
+    // when the editor speaks the language too: no half-translated window.
+    if (found) {
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            install(std::move(qt));
+    }
+    // At once, not when the language-change event comes round: the frame is
+    // built before the event loop runs.
+    if (qobject_cast<QGuiApplication*>(&app))
+        QGuiApplication::setLayoutDirection(
+            QCoreApplication::translate("QGuiApplication", kLayoutDirection[0]) == "RTL"
+                ? Qt::RightToLeft
+                : Qt::LeftToRight);
+    return found;
+}
+
+QStringList TranslationFolders() {
+    const QDir bin(QCoreApplication::applicationDirPath());
+    return {QString::fromUtf8(VELMAR_TRANSLATIONS_BUILD_DIR),
+            QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../") +
+                                                 QStringLiteral(VELMAR_TRANSLATIONS_INSTALL_DIR)))};
+}

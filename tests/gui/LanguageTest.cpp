@@ -1,0 +1,383 @@
+// The editor in each shipped language: one case per catalogue of the build
+// (translations/velmar_*.qm), so a new language is tested as soon as it is
+// built. The window, its toolbar, the grids' headers, the context menus, the
+// maker dialogs and the message boxes are walked once in English and once
+// with the catalogue installed; a text that still reads as in English fails
+// (unless the language writes it the same), and so does a text wider than
+// the widget that shows it.
+#include "qtkit/Translation.h"
+#include "qtkit/vxui/ChannelDialogs.h"
+#include "qtkit/vxui/LinkDialogs.h"
+#include "tests/gui/EditorFixture.h"
+#include "views/ChannelGridCtrl.h"
+#include "views/FavTreeCtrl.h"
+#include "views/SourceGridCtrl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSet>
+#include <QStyle>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTranslator>
+#include <QTreeWidget>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+// The catalogues the build made, by language ("de", "ar").
+std::vector<std::string> Languages() {
+    std::vector<std::string> out;
+    const QDir dir(VELMAR_TRANSLATIONS_DIR);
+    for (const QString& file : dir.entryList({"velmar_*.qm"}, QDir::Files, QDir::Name))
+        out.push_back(file.mid(7, file.size() - 10).toStdString());
+    return out;
+}
+
+// Texts that a language writes as English does: abbreviations, technical
+// names and words it has taken over. Kept per language and short.
+const std::map<std::string, QSet<QString>> kSameAsEnglish = {
+    {"de", {"OK",           "ID",
+            "TPID",         "FEC",
+            "MUX",          "Name",
+            "Index",        "Genre",
+            "Tuner",        "Transponder",
+            "Multiplex",    "PCR-PID",
+            "CAS",          "TV",
+            "Radio",        "Host",
+            "Tuner 1",      "Tuner 2",
+            "Sport",        "Drama",
+            "Lifestyle",    "Comedy",
+            "QAM",          "West",
+            "Position",     "H (horizontal)",
+            "CAS (hex)",    "Receiver:",
+            "Polarisation", "Standard"}},
+    {"ar", {"OK"}},
+};
+
+// The setting groups' member names (w1, b1, ...) are the record's field
+// names in every language.
+const QSet<QString> kFieldNames = {"w1", "w2", "w3", "w4", "b1", "b2", "b3", "b4", "b5"};
+
+// Combo boxes whose entries are words of the program; the others list
+// records (satellites, transponders, ports, receiver models).
+const QSet<QString> kWordCombos = {"ListChooser", "Kind", "Genre", "Tuner", "Polarisation"};
+
+bool HasLetter(const QString& text) {
+    for (QChar c : text)
+        if (c.isLetter())
+            return true;
+    return false;
+}
+
+// What the user reads, keyed by where it is, with the widget when its
+// width must hold the text.
+struct Seen {
+    QString text;
+    QString fitProblem; // set when the text does not fit
+};
+using Sight = std::map<QString, Seen>;
+
+QString PathOf(const QObject* o, const QObject* top) {
+    QString path;
+    for (; o && o != top; o = o->parent()) {
+        const QObject* parent = o->parent();
+        int index = 0;
+        if (parent)
+            for (const QObject* sibling : parent->children()) {
+                if (sibling == o)
+                    break;
+                index += sibling->metaObject() == o->metaObject() ? 1 : 0;
+            }
+        path = QString("%1(%2)#%3/").arg(o->metaObject()->className(), o->objectName()).arg(index) +
+               path;
+    }
+    return path;
+}
+
+void Add(Sight& sight, const QString& where, const QString& text, QString fit = {}) {
+    if (!text.trimmed().isEmpty())
+        sight[where] = {text, std::move(fit)};
+}
+
+QString Plain(QString text) {
+    return text.remove('&');
+}
+
+QString FitProblem(const QWidget& w, const QString& text, int extra = 0) {
+    const int needed = w.fontMetrics().horizontalAdvance(Plain(text)) + extra;
+    return needed > w.width() ? QString("needs %1 px, has %2").arg(needed).arg(w.width())
+                              : QString();
+}
+
+// Every visible text of `top` and its children.
+void Look(Sight& sight, QWidget& top) {
+    Add(sight, PathOf(&top, nullptr) + "title", top.windowTitle());
+    QList<QWidget*> widgets = top.findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisible())
+            continue;
+        const QString at = PathOf(w, &top);
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            // Selectable labels show record values.
+            if (label->textInteractionFlags() & Qt::TextSelectableByMouse)
+                continue;
+            const bool line = !label->wordWrap() && !label->text().contains('\n');
+            Add(sight, at, label->text(), line ? FitProblem(*label, label->text()) : QString());
+        } else if (auto* tool = qobject_cast<QToolButton*>(w);
+                   tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+            Add(sight, at + "tip", tool->toolTip()); // the text is not shown
+        } else if (w->objectName().startsWith("Favorite") && qobject_cast<QCheckBox*>(w)) {
+            continue; // "3  Kids": a favourite list's number and name
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const int indicator = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)
+                                      ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4
+                                      : 0;
+            Add(sight, at, button->text(), FitProblem(*button, button->text(), indicator));
+            Add(sight, at + "tip", button->toolTip());
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            Add(sight, at, box->title(), FitProblem(*box, box->title()));
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                Add(sight, at + QString::number(i), tabs->tabText(i));
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            if (kWordCombos.contains(combo->objectName()))
+                for (int i = 0; i < combo->count(); ++i)
+                    Add(sight, at + QString::number(i), combo->itemText(i));
+            Add(sight, at + "placeholder", combo->placeholderText());
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            Add(sight, at + "placeholder", edit->placeholderText());
+        } else if (auto* tree = qobject_cast<CFAVTreeCtrl*>(w)) {
+            // The roots and the genres; the favourite lists' names are data.
+            for (QTreeWidgetItem* root : {tree->FavoriteRoot(), tree->GenreRoot()})
+                Add(sight, at + "root" + QString::number(tree->indexOfTopLevelItem(root)),
+                    root->text(0));
+            for (int i = 0; i < tree->GenreRoot()->childCount(); ++i)
+                Add(sight, at + "genre" + QString::number(i), tree->GenreRoot()->child(i)->text(0));
+        } else if (auto* grid = qobject_cast<CGridCtrl*>(w)) {
+            for (int c = 0; c < grid->GetColumnCount(); ++c) {
+                if (grid->IsColHidden(c))
+                    continue;
+                const QString header = grid->GetItemText(0, c);
+                const int width = grid->columnWidth(c);
+                const int needed =
+                    grid->horizontalHeader()->fontMetrics().horizontalAdvance(header);
+                Add(sight, at + "header" + QString::number(c), header,
+                    needed > width ? QString("needs %1 px, has %2").arg(needed).arg(width)
+                                   : QString());
+                Add(sight, at + "headertip" + QString::number(c),
+                    grid->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString());
+            }
+        }
+    }
+}
+
+// A menu's items and submenus; an item wider than the menu would be cut.
+void LookAtMenu(Sight& sight, const QMenu& menu, const QString& at) {
+    Add(sight, at + "title", menu.title());
+    int i = 0;
+    for (QAction* a : menu.actions()) {
+        ++i;
+        if (a->isSeparator())
+            continue;
+        const QString item = a->text().section('\t', 0, 0);
+        const int needed = menu.fontMetrics().horizontalAdvance(Plain(item));
+        Add(sight, at + QString::number(i), a->text(),
+            needed > menu.sizeHint().width() ? QString("item cut: %1 px").arg(needed) : QString());
+        if (a->menu())
+            LookAtMenu(sight, *a->menu(), at + QString::number(i) + "/");
+    }
+}
+
+class LanguageTest : public Editor, public ::testing::WithParamInterface<std::string> {
+protected:
+    void TearDown() override {
+        RemoveTranslations();
+        Editor::TearDown();
+    }
+
+    void Install(const std::string& language) {
+        const QLocale locale(QString::fromStdString(language));
+        ASSERT_TRUE(InstallTranslations(*qApp, locale, {VELMAR_TRANSLATIONS_DIR}))
+            << "no catalogue for " << language;
+    }
+    static void RemoveTranslations() {
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    // The menu a right click opens on `grid`, read while it is up.
+    void LookAtContextMenu(Sight& sight, CListGridCtrl& grid, int row) {
+        QString at = grid.objectName() + "/menu/";
+        bool seen = false;
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [&, timer] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                LookAtMenu(sight, *menu, at);
+                menu->close();
+                seen = true;
+            }
+        });
+        timer->start(10);
+        const QModelIndex cell = grid.model()->index(row - 1, 3);
+        grid.scrollTo(cell);
+        QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, grid.visualRect(cell).center());
+        for (int i = 0; i < 200 && !seen; ++i)
+            QTest::qWait(10);
+        EXPECT_TRUE(seen) << "no context menu on " << grid.objectName().toStdString();
+    }
+
+    // Runs `form` modally and reads it as it comes up.
+    void LookAtForm(Sight& sight, CVxDialog& form, const QString& at) {
+        bool seen = false;
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [&, timer] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                Sight inside;
+                Look(inside, *dialog);
+                for (auto& [where, text] : inside)
+                    sight[at + where] = text;
+                dialog->reject();
+                seen = true;
+            }
+        });
+        timer->start(10);
+        form.ShowForm(frame.get());
+        EXPECT_TRUE(seen) << "the form " << at.toStdString() << " did not come up";
+    }
+
+    // The whole walk, from a fresh frame with the example open.
+    Sight Walk() {
+        TheZorvDB().ClearAll();
+        ResetImageState();
+        velmar::policy_profile::Reset();
+        ConfigureStartupPolicy();
+        Start();
+        OpenExample();
+        Sight sight;
+        Look(sight, *frame);
+        for (QAction* a : frame->findChildren<QAction*>()) {
+            const QString at = "action/" + a->objectName() + "/";
+            Add(sight, at + "text", a->text());
+            Add(sight, at + "tip", a->toolTip());
+            Add(sight, at + "status", a->statusTip());
+        }
+
+        QTest::mouseClick(
+            Grid("SatGrid").viewport(), Qt::LeftButton, {},
+            Grid("SatGrid").visualRect(Grid("SatGrid").model()->index(0, 3)).center());
+        for (const char* name : {"SatGrid", "TPGrid", "BroadcastGrid", "TVGrid"}) {
+            CListGridCtrl& grid = Grid(name);
+            grid.SelectRowsWhere([](int row) { return row == 1; });
+            LookAtContextMenu(sight, grid, 1);
+        }
+        // Every maker dialog the lists and the toolbar open, through the seam.
+        const std::size_t first = ui.ShownDialogs().size();
+        TV().SelectRowsWhere([](int row) { return row == 1; });
+        for (int id : {kChannelNew, kChannelSearch, kChannelDescription})
+            TV().RunCommand(id);
+        for (const char* name : {"SatGrid", "TPGrid", "BroadcastGrid"}) {
+            auto& grid = Find<CSourceGridCtrl>(name);
+            grid.SelectRowsWhere([](int row) { return row == 1; });
+            for (int id : {kSourceNew, kSourceDescription})
+                grid.RunCommand(id);
+        }
+        for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION"})
+            Action(name).trigger();
+        std::vector<std::unique_ptr<CVxDialog>> forms;
+        for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i)
+            forms.push_back(ui.ShownDialogs()[i]->Clone());
+        forms.push_back(std::make_unique<CDlgConfiguration>(ui));
+        for (std::size_t i = 0; i < forms.size(); ++i)
+            LookAtForm(sight, *forms[i], QString("form%1/%2/").arg(i).arg(forms[i]->ClassName()));
+
+        // A delete asked and made: its question, and Undo's tip naming it.
+        const std::size_t messages = ui.messages.size();
+        TV().SelectRowsWhere([](int row) { return row == 1; });
+        ui.NextAnswer(IUiSeam::IDYES);
+        TV().RunCommand(kChannelDelete);
+        for (std::size_t i = messages; i < ui.messages.size(); ++i) {
+            const auto& m = ui.messages[i];
+            const QString at = QString("message%1/").arg(i - messages);
+            Add(sight, at + "text", m.text);
+            Add(sight, at + "informative", m.informative);
+        }
+        Add(sight, "undo tip", Action("ID_EDIT_UNDO").toolTip());
+        frame.reset();
+        return sight;
+    }
+};
+
+TEST_P(LanguageTest, EveryTextIsTranslatedAndFits) {
+    const std::string language = GetParam();
+    const Sight english = Walk();
+    ASSERT_GT(english.size(), 100u) << "the walk saw too little to mean anything";
+    Install(language);
+    const Sight translated = Walk();
+    // The same window, the same places.
+    ASSERT_EQ(translated.size(), english.size());
+    const QSet<QString>& same = kSameAsEnglish.at(language);
+    int checked = 0;
+    for (const auto& [where, seen] : translated) {
+        const auto found = english.find(where);
+        ASSERT_NE(found, english.end()) << "only with the catalogue: " << where.toStdString();
+        const QString& source = found->second.text;
+        if (HasLetter(seen.text) && seen.text == source && !same.contains(seen.text) &&
+            !kFieldNames.contains(seen.text))
+            ADD_FAILURE() << language << ": still English at " << where.toStdString() << ": \""
+                          << seen.text.toStdString() << "\"";
+        EXPECT_TRUE(seen.fitProblem.isEmpty())
+            << language << ": \"" << seen.text.toStdString() << "\" does not fit at "
+            << where.toStdString() << " (" << seen.fitProblem.toStdString() << ")";
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);
+}
+
+TEST_P(LanguageTest, LaysTheWindowOutAsTheLanguageRuns) {
+    const std::string language = GetParam();
+    Start();
+    const QString englishTitle = frame->windowTitle();
+    frame.reset();
+    Install(language);
+    Start();
+    const bool rtl = language == "ar";
+    EXPECT_EQ(QGuiApplication::layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    EXPECT_EQ(frame->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    // The caption and the toolbar speak the language; English comes back
+    // when the catalogue goes.
+    EXPECT_NE(frame->windowTitle(), englishTitle);
+    EXPECT_NE(Action("ID_FILE_OPEN").text(), QString("Open"));
+    frame.reset();
+    RemoveTranslations();
+    Start();
+    EXPECT_EQ(Action("ID_FILE_OPEN").text(), QString("Open"));
+    EXPECT_EQ(frame->layoutDirection(), Qt::LeftToRight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTest, ::testing::ValuesIn(Languages()),
+                         [](const ::testing::TestParamInfo<std::string>& p) { return p.param; });
+
+} // namespace

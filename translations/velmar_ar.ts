@@ -1,0 +1,1631 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 قمر صناعي</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 أقمار صناعية</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 مرسل مستجيب</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 مرسلات مستجيبة</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 مجمِّع</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 مجمِّعات</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 مزوّد</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 مزوّدين</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 قائمة</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 قوائم</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>الرقم المنطقي</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>الرقم المعروض</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>معرّف الشبكة الأصلية</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>معرّف دفق النقل</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID الصورة</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID الساعة</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>مسارات الصوت</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>مسارات الترجمة</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>نظام التشفير (ست عشري)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>نوع الدفق (ست عشري)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>جدول الأحرف</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>تعديل القناة</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>قناة تلفزيون جديدة</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>قناة راديو جديدة</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>تأخذ القناة الجديدة الرقم التالي لآخر قناة في قائمتها.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>%1 حرفًا على الأكثر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>لا تلفزيون ولا راديو</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>تلفزيون وراديو معًا</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>الصنف</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>تأخذ القناة الجديدة نوع قائمة الأنواع التي أُنشئت فيها.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>بايت الموالف %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>الموالف</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>متخطّاة</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>الاستقبال</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>المجمِّع %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>المجمِّع</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>القمر الصناعي رقم %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>المزوّد رقم %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>المرسل المستجيب %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>الدفقات</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>يجب أن يكون %1 عددًا ست عشريًا من %2 خانات على الأكثر.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>تصفية حسب الاسم (Esc للمسح)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>لم يُختر شيء</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1، الأسماء التي تحوي «%2»</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 تلفزيون / %3 راديو</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>صيغة الصانع (ترويسة من 64 بايت مع CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>صيغة العمل (ترويسة VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>فضائي</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>أرضي</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>كابل</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>الطراز %1، النوع 0x%2 (%3)، ترتيب البايتات %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>بلا بتات استقبال</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>المزوّدون</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>المجمِّعات الأرضية</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>مجمِّعات الكابل</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>جدول مؤقت</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (لا يحفظها جهاز الاستقبال هذا)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>مستخدم %1 من %2، %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 شاغر</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>%1 زائد عن سعة الحفظ</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 تلفزيون، %2 راديو</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 مقفلة، %2 متخطّاة، %3 مشفّرة</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>لا قنوات مكررة</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%1 قنوات مكررة في %2 مجموعات</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>القناة %1  %2  (%3، القمر %4، المرسل %5، المعرّفات %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>صيغة الترويسة:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>المنتج:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>القنوات:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>العلامات:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>المكررات:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>المعرّف</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(لا شيء)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>لم يجد فحص القائمة أي مشكلة.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>الملخص</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 قنوات: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>حدّدها في قوائم القنوات</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>المكررات</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>في الاسم أحرف لا يستوعبها الترميز Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تعديل</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> المزوّد</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> المفضلة</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> القمر الصناعي</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> معلومات المجمِّعات</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>أرضي</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>الاتصال</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>منفذ تسلسلي</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>الشبكة (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>معدل الباود</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>المضيف</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>منفذ TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>استقبال</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>اختر خط الاتصال، واضغط «استقبال»، ثم ابدأ الإرسال من جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>اختر خط الاتصال، وابدأ الاستقبال على جهاز الاستقبال، ثم اضغط «إرسال».</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>اختر منفذًا تسلسليًا.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>أدخل اسم مضيف جهاز الاستقبال أو عنوانه.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>جارٍ الاتصال: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>في انتظار أن يرسل جهاز الاستقبال...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>في انتظار أن يطلب جهاز الاستقبال البيانات...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>فشل النقل: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>جارٍ الإلغاء...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>الأعداد والسعة والتكرارات في القائمة كلها</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>تطبيق الترتيب</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>ترقيم القنوات كما ترقّمها قائمة أخرى</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>تطبيق ترتيب قائمة أخرى</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>لا تكفي الذاكرة لإتمام الأمر. لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>فشل الأمر: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>فشل الأمر.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>فتح قاعدة بيانات موجودة</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>حفظ في ملف</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>استقبال</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>استقبال قاعدة البيانات من جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>إرسال قاعدة البيانات إلى جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>تحديث الكل</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>عرض معلومات البرنامج ورقم الإصدار وحقوق النشر</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>التراجع عن آخر تعديل</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>إعادة آخر تعديل تم التراجع عنه</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar لأجهزة %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>إعادة: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>قياسي</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>متخطّاة</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>الموالف</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> القنوات</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>التلفزيون فقط</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>الراديو فقط</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>لا يوجد معرّف قمر صناعي شاغر: أعلى معرّف هو 255 بالفعل.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>لا يوجد معرّف مجمِّع شاغر: المعرّفات الـ 255 كلها مستخدمة.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>في الاسم أحرف لا يستوعبها الترميز Windows-1252.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>لا يوجد رقم مرسل شاغر على القمر الصناعي %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>حُدِّدت قناة واحدة (%1).</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>حُدِّدت %1 قنوات.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>حُدِّد قمر صناعي واحد (%1).</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>حُدِّدت %1 أقمار صناعية.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>حُدِّد مرسل مستجيب واحد (%1).</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>حُدِّدت %1 مرسلات مستجيبة.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>حُدِّد مجمِّع واحد (%1).</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>حُدِّدت %1 مجمِّعات.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>حُدِّد مزوّد واحد (%1).</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>حُدِّد %1 مزوّدين.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 مرسل مستجيب</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 مرسلات مستجيبة</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 قناة</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 و%2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>حذفه يحذف معه أيضًا %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>حذفها يحذف معها أيضًا %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>المجمِّع %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(لا شيء)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>جهاز الاستقبال:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>إظهار الأعمدة التقنية (مفاتيح السجلات وأرقام الأقمار والمرسلات ومعرّفات PID)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>يسري الاختيار عند تشغيل البرنامج من جديد.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>إرسال قاعدة البيانات إلى جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>استقبال قاعدة البيانات من جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 من %2 بايت (%3%)، %4 كيلوبايت/ث</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>هذا النموذج غير متاح في هذا الإصدار بعد.
+لم يتغيّر شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>تعديل المجمِّع</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>مجمِّع جديد</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>التردد (ميغاهرتز)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>معدل الرموز (ألف رمز/ث)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>تعديل QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>العكس (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>معرّف TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>معرّف الشبكة</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>معرّف الشبكة الأصلية</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>تعديل القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>قمر صناعي جديد</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>الموقع (بالدرجات)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>متقدم</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>المجموعة 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>المجموعة 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>تعديل المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>مرسل مستجيب جديد</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>القمر الصناعي رقم %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>اختر قمرًا صناعيًا</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (أفقي)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (عمودي)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>تصحيح الأخطاء</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>الفهرس</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>المعرّف</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>الدرجة</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>رقم المرسل</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>معرّف TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>رقم القمر</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>تصحيح الأخطاء</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>رقم المزوّد</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>العدد</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>المجمِّع</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>التردد (ميغاهرتز)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>معرّف الشبكة</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>الشبكة الأصلية</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>الكوكبة</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>العكس</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>العلامة</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>نمط الإرسال</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>الكوكبة</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>فاصل الحماية</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>الأولوية</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar لأجهزة الاستقبال الفضائي VX-7 و VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>حول Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar الإصدار 1.4.6.10 (البناء: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>محرر قاعدة بيانات القنوات لأجهزة استقبال التلفزيون الرقمي</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>تعذّر فتح الملف أو أن إصداره غير صالح</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>تعذّر حفظ ملف القنوات</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>تعذّرت قراءة ترويسة الملف. هل تريد المتابعة؟</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>تعذّر فتح الملف %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>تغيّرت بيانات القنوات منذ فتحها أو حفظها. هل تريد حفظ التغييرات؟</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>فُتحت الصورة، لكن تعذّرت كتابة نسخة العمل منها في المجلد المؤقت. قائمة القنوات كاملة في الذاكرة وتُحفظ كالمعتاد.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>في قائمة القنوات مشكلات قد لا يتعامل معها جهاز الاستقبال. هل تريد حفظها رغم ذلك؟</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>في قائمة القنوات مشكلات قد لا يتعامل معها جهاز الاستقبال. هل تريد إرسالها رغم ذلك؟</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>احفظ رغم ذلك</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>أرسل رغم ذلك</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>تحميل بيانات القنوات</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>حفظ بيانات القنوات</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>حفظ بيانات القنوات الافتراضية</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>ملف محلي (*.h)|*.bin|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>يجب إعادة تشغيل البرنامج الآن.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>ملف ثنائي (*.bin)|*.bin|ملف Excel (*.xls)|*.xls|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>ملف محلي (*.bin)|*.bin|ملف Excel (*.xls)|*.xls|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>هل تريد حذف العناصر المحددة؟</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>تعذّر تغيير اسم المفضلة: طول النص غير مطابق.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>لا يمكن النسخ من قنوات الراديو إلى قنوات التلفزيون</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>لا يمكن النسخ من قنوات التلفزيون إلى قنوات الراديو</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>لا يمكن النقل من قنوات الراديو إلى قنوات التلفزيون</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>لا يمكن النقل من قنوات التلفزيون إلى قنوات الراديو</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>اسم المزوّد: %s (المعرّف: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>بيانات الإرسال فارغة أو غير صالحة</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>أرضي</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>المجمِّع</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>مفضلة</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>رقم القمر</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>رقم القناة</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>PID الصورة</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID الساعة</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>الرقم المنطقي</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID الصورة</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID الساعة</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>متخطّاة</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>الموالف</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>تحديد الكل      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>نظام التشفير</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>الموالف 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>الموالف 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>جديد...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>تعديل...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>نسخ          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>لصق         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>انقل إلى هنا</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>قفل...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>تخطٍّ...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>تحديد...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>عكس التحديد</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>بحث...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>الوصف...	Enter</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>جديد...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>حذف             Delete</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>الوصف...   Enter</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>حذف        	Delete</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>إزالة من المفضلة</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>تشغيل القفل</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>إيقاف القفل</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>تشغيل التخطي</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>إيقاف التخطي</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>تعيين القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>تعيين المجمِّع</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>تعيين المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>تعيين المزوّد</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>إضافة إلى قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>تعيين النوع</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>نقل القنوات</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>إعادة ترتيب قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>قمر صناعي جديد</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>تعديل القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>حذف القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>مرسل مستجيب جديد</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>تعديل المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>حذف المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>نقل المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>مجمِّع جديد</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>تعديل المجمِّع</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>حذف المجمِّع</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>مزوّد جديد</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>تعديل المزوّد</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>حذف المزوّد</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>إعادة تسمية قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>استيراد مصنف</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>تطبيق الترتيب</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>إضافة إلى هذه القائمة</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>استيراد CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>استيراد المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>أفلام</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>أخبار ووقائع</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>ترفيه</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>رياضة</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>أطفال</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>وقائع</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>تعليم</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>أسلوب حياة</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>دراما</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>فنون</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>شؤون جارية</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>خاص</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>كوميديا</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>وثائقي</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1631 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 Satellit</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 Multiplex</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 Multiplexe</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 Anbieter</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 Anbieter</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 Liste</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 Listen</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Logische Nummer</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Angezeigte Nummer</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Dienst-ID</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Ursprüngliche Netz-ID</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>Transportstrom-ID</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Audiospuren</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Untertitelspuren</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (hex)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Stromtyp (hex)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Zeichentabelle</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Neuer TV-Sender</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Neuer Radiosender</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Ein neuer Sender erhält die Nummer nach dem letzten Sender seiner Liste.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Weder TV noch Radio</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>TV und Radio zugleich</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Ein neuer Sender erhält das Genre der Genreliste, in der er angelegt wird.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Tuner-Byte %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Empfang</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>Satelliten-ID %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>Anbieter-ID %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Datenströme</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 muss eine Hexadezimalzahl mit höchstens %2 Stellen sein.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Nach Namen filtern (Esc leert)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Nichts gewählt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, Namen mit „%2“</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 TV / %3 Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Die Form des Herstellers (64-Byte-Kopf mit CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Die Arbeitsform (VX-Kopf)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>terrestrisch</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Modell %1, Typ 0x%2 (%3), Bytereihenfolge %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>keine Empfangsbits</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Terrestrische Multiplexe</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Kabel-Multiplexe</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (dieser Receiver speichert sie nicht)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>%1 von %2 belegt, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 frei</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>%1 zu viele zum Speichern</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 Radio</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 gesperrt, %2 übersprungen, %3 verschlüsselt</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Keine doppelten Sender</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%1 doppelte Sender in %2 Gruppen</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>Nr. %1  %2  (%3, Satellit %4, TPID %5, IDs %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Kopfform:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Sender:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Merkmale:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Duplikate:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>Die Listenprüfung findet kein Problem.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 Sender: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>In den Senderlisten auswählen</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikate</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Der Name enthält Zeichen, die Windows-1252 nicht darstellen kann.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Anbieter</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Favoriten</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satellit</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Multiplexe</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Netzwerk (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>TCP-Port</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Wählen Sie die Verbindung, drücken Sie „Empfangen“ und starten Sie dann das Senden am Receiver.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Wählen Sie die Verbindung, starten Sie das Empfangen am Receiver und drücken Sie dann „Senden“.</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Wählen Sie eine serielle Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Geben Sie den Hostnamen oder die Adresse des Receivers ein.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Verbinde: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>Warte, bis der Receiver sendet...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>Warte, bis der Receiver die Daten anfordert...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Übertragung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Anzahlen, Kapazität und Duplikate der ganzen Liste</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Die Sender so nummerieren wie eine andere Liste</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Die Reihenfolge einer anderen Liste übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Der Speicher reicht nicht, um den Befehl abzuschließen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Der Befehl ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>Der Befehl ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Vorhandene Datenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Datenbank vom Receiver empfangen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Datenbank an den Receiver senden</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Alles aktualisieren</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Die letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar für %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Sender</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Nur TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Nur Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Keine Satelliten-ID ist frei: Die höchste ID ist bereits 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Keine Multiplex-ID ist frei: Alle 255 sind belegt.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Der Name enthält Zeichen, die Windows-1252 nicht darstellen kann.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>Auf Satellit %1 ist keine TPID frei.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>%1 Sender ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>%1 Sender sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>%1 Satellit ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>%1 Satelliten sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>%1 Transponder ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>%1 Transponder sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>%1 Multiplex ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>%1 Multiplexe sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>%1 Anbieter ist ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>%1 Anbieter sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Beim Löschen werden auch seine %1 gelöscht.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Beim Löschen werden auch ihre %1 gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Receiver:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Technische Spalten anzeigen (Datensatzschlüssel, Satelliten- und Transpondernummern, PIDs)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>Die Auswahl wirkt beim nächsten Programmstart.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Datenbank an den Receiver senden</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Datenbank vom Receiver empfangen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 von %2 Bytes (%3 %), %4 KiB/s</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Dieses Formular gibt es in dieser Version noch nicht.
+Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Multiplex bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Neuer Multiplex</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenz (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Symbolrate (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Inversion (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS-ID</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Netz-ID</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Ursprüngliche Netz-ID</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Neuer Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Position (Grad)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Gruppe 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Gruppe 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Neuer Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>Satelliten-ID %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Satellit wählen</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (horizontal)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (vertikal)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS-ID</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>Sat-ID</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>Anbieter-ID</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Freq. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>Netz-ID</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>Orig. NID</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>TX-Modus</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Coderate</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Schutzint.</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar für die Satellitenreceiver VX-7 und VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>Über Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar Version 1.4.6.10 (Build: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Editor für die Senderdatenbank digitaler TV-Receiver</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Die Datei kann nicht geöffnet werden oder hat eine ungültige Version</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Die Senderdatei kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Der Dateikopf kann nicht gelesen werden. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>Die Datei %s kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Die Senderdaten wurden seit dem Öffnen oder Speichern geändert. Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>Das Abbild wurde geöffnet, aber seine Arbeitskopie im temporären Verzeichnis konnte nicht geschrieben werden. Die Senderliste ist vollständig im Speicher und lässt sich wie gewohnt speichern.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>Die Senderliste hat Probleme, mit denen der Receiver vielleicht nicht zurechtkommt. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>Die Senderliste hat Probleme, mit denen der Receiver vielleicht nicht zurechtkommt. Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Trotzdem senden</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Senderdaten laden</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Senderdaten speichern</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Standard-Senderdaten speichern</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Lokale Datei (*.h)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Sie müssen das Programm jetzt neu starten.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Binärdatei (*.bin)|*.bin|Excel-Datei (*.xls)|*.xls|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Lokale Datei (*.bin)|*.bin|Excel-Datei (*.xls)|*.xls|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Möchten Sie die ausgewählten Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Der Favoritenname kann nicht geändert werden: Die Textlänge passt nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Radiosender können nicht zu den TV-Sendern kopiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>TV-Sender können nicht zu den Radiosendern kopiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Radiosender können nicht zu den TV-Sendern verschoben werden</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>TV-Sender können nicht zu den Radiosendern verschoben werden</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Anbietername: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Die zu sendenden Daten sind leer oder ungültig</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Fav.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>Sat-ID</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Logische Nummer</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Dienst-ID</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Alle auswählen      Strg+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Neu...        	Strg+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Kopieren          	Strg+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Einfügen         	Strg+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Hierher verschieben</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Sperren...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Überspringen...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Auswahl umkehren</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Beschreibung...	Eingabe</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Neu...            Strg+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Löschen             Entf</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Beschreibung...   Eingabe</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Löschen        	Entf</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Sperren ein</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Sperren aus</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Überspringen ein</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Überspringen aus</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Satellit setzen</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Multiplex setzen</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Transponder setzen</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Anbieter setzen</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Zur Favoritenliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Genre setzen</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Sender verschieben</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Favoritenliste umsortieren</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Neuer Satellit</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Neuer Transponder</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Transponder verschieben</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Neuer Multiplex</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Multiplex bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Multiplex löschen</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Neuer Anbieter</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Anbieter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Anbieter löschen</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Favoritenliste umbenennen</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Arbeitsmappe importieren</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Zu dieser Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Transponder importieren</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Nachrichten und Sachliches</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Unterhaltung</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Sachliches</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Bildung</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Lifestyle</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drama</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Kunst</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Aktuelles</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Spezial</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comedy</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Dokumentation</translation>
+    </message>
+</context>
+</TS>
