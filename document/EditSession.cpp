@@ -34,24 +34,43 @@ EditSession::EditSession(CDocument& document) : EditSession(document.Store(), do
 
 EditSession::~EditSession() = default;
 
-EditSession::SnapshotPtr EditSession::Current(std::uint8_t table) {
-    // The tables change only through the session, so the last state it saw
-    // is normally still true; checking costs one pass of compares and keeps
-    // a change made behind the session's back from being lost by an undo.
-    SnapshotPtr& last = m_current[table];
-    if (last) {
-        CTableSnapshot now = m_db.Snapshot(table, *last);
-        if (!now.SameAs(*last))
-            last = std::make_shared<const CTableSnapshot>(std::move(now));
-    } else {
-        last = std::make_shared<const CTableSnapshot>(m_db.Snapshot(table));
+TableMask EditSession::NetChange(CZorvDB::Journal& journal, std::span<const std::uint32_t> sizes,
+                                 std::span<const std::uint32_t> highestKeys) {
+    // Bytes noted for writing that did not change are out of the journal
+    // already, so a table with only written rows changed. A reshaped table
+    // changed when its size or key counter did, stayed when it went from
+    // empty back to empty, and is otherwise compared whole with the state
+    // the journal leads back to (a rebuild in the same order, which costs
+    // as much as the rebuild did).
+    const TableMask reshaped = journal.ReshapedTables();
+    TableMask changed = journal.Tables() & ~reshaped;
+    TableMask unsure = 0;
+    for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
+        if (!(reshaped & TableBit(t)))
+            continue;
+        if (m_db.Size(t) != sizes[t] || m_db.HighestKey(t) != highestKeys[t])
+            changed |= TableBit(t);
+        else if (sizes[t] != 0)
+            unsure |= TableBit(t);
     }
-    return last;
+    if (unsure) {
+        std::array<CTableSnapshot, CZorvDB::kTableCount> after;
+        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
+            if (unsure & TableBit(t))
+                after[t] = m_db.Snapshot(t);
+        CZorvDB::Journal redo = m_db.Revert(std::move(journal));
+        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
+            if ((unsure & TableBit(t)) && !m_db.Snapshot(t, after[t]).SameAs(after[t]))
+                changed |= TableBit(t);
+        journal = m_db.Revert(std::move(redo));
+    }
+    journal.Forget(journal.Tables() & ~changed);
+    return changed;
 }
 
 bool EditSession::Run(std::string_view name, TableMask touched,
                       const std::function<bool()>& apply) {
-    if (m_bBusy)
+    if (m_bBusy || m_db.IsJournaling())
         return false;
     EditEvent event;
     {
@@ -59,13 +78,16 @@ bool EditSession::Run(std::string_view name, TableMask touched,
         Step step;
         step.name = std::string(name);
         const std::uint64_t generation = m_db.KeyGeneration(kTableChannel);
-        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
-            if (touched & TableBit(t))
-                step.change[t].before = Current(t);
+        std::array<std::uint32_t, CZorvDB::kTableCount> sizes{}, highestKeys{};
+        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
+            sizes[t] = m_db.Size(t);
+            highestKeys[t] = m_db.HighestKey(t);
+        }
         step.valuesBefore = m_values;
 #ifndef NDEBUG
         // An edit that adds to, deletes from or rebuilds a table it did not
-        // name escapes the history (a cheap check, for debug builds).
+        // name is one the catalogue describes wrongly (a cheap check, for
+        // debug builds; the journal records it all the same).
         const auto mark = [this](std::uint8_t t) {
             return std::pair(m_db.KeyGeneration(t), m_db.Size(t));
         };
@@ -74,69 +96,49 @@ bool EditSession::Run(std::string_view name, TableMask touched,
             untouched[t] = mark(t);
 #endif
 
+        m_db.BeginJournal();
         bool ok = false;
         try {
             ok = apply();
         } catch (...) {
             // Whatever the edit did is put back before the error goes on.
-            for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
-                if (step.change[t].before)
-                    m_db.Restore(*step.change[t].before);
+            m_db.Revert(m_db.EndJournal());
             m_values = step.valuesBefore;
             throw;
         }
+        step.journal = m_db.EndJournal();
 
 #ifndef NDEBUG
         for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
             assert((touched & TableBit(t)) || t == kTableScratch || untouched[t] == mark(t));
+#else
+        (void)touched;
 #endif
-        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
-            TableChange& c = step.change[t];
-            if (!c.before)
-                continue;
-            CTableSnapshot after = m_db.Snapshot(t, *c.before);
-            if (after.SameAs(*c.before)) {
-                c = {};
-                continue;
-            }
-            c.after = std::make_shared<const CTableSnapshot>(std::move(after));
-            step.tables |= TableBit(t);
-        }
-        step.valuesAfter = m_values;
-        const bool valuesChanged = !(step.valuesAfter == step.valuesBefore);
-
         if (!ok) {
-            for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
-                if (step.change[t].after) {
-                    m_db.Restore(*step.change[t].before);
-                    m_current[t] = step.change[t].before;
-                }
+            m_db.Revert(std::move(step.journal));
             m_values = step.valuesBefore;
             return false;
         }
+        step.tables = NetChange(step.journal, sizes, highestKeys);
+        step.valuesAfter = m_values;
+        const bool valuesChanged = !(step.valuesAfter == step.valuesBefore);
         if (step.tables == 0 && !valuesChanged)
             return true;
 
         // Keys renewed: the channel table was rebuilt under keys that now
-        // name other rows (the rows themselves differ, or the snapshot would
-        // have matched).
+        // name other rows (the rows themselves differ, or it would not count
+        // as changed).
         step.keysRenewed = (step.tables & TableBit(kTableChannel)) &&
                            m_db.KeyGeneration(kTableChannel) != generation;
-        // A step holds its after states; its before states are the previous
-        // step's after states or the oldest state, counted in HistoryBytes.
-        step.bytes = sizeof(Step) + step.name.capacity();
-        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
-            const TableChange& c = step.change[t];
-            if (!c.after)
-                continue;
-            step.bytes += c.after->IndexBytes() + c.after->FreshBytes();
-            m_current[t] = c.after;
-        }
+        step.bytes = sizeof(Step) + step.name.capacity() + step.journal.ByteSize();
 
         if (m_savedAt && *m_savedAt > m_nApplied)
             m_savedAt.reset(); // the saved state could only be reached by redo
+        for (std::size_t i = m_nApplied; i < m_steps.size(); ++i)
+            m_nHistoryBytes -= m_steps[i].bytes;
         m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_nApplied), m_steps.end());
         event = {EditEventKind::Edit, step.name, step.tables, step.keysRenewed};
+        m_nHistoryBytes += step.bytes;
         m_steps.push_back(std::move(step));
         ++m_nApplied;
         Trim();
@@ -147,28 +149,21 @@ bool EditSession::Run(std::string_view name, TableMask touched,
     return true;
 }
 
-void EditSession::Restore(const Step& step, bool toBefore) {
-    for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
-        const TableChange& c = step.change[t];
-        if (!c.after)
-            continue;
-        const SnapshotPtr& target = toBefore ? c.before : c.after;
-        m_db.Restore(*target);
-        m_current[t] = target;
-    }
-    m_values = toBefore ? step.valuesBefore : step.valuesAfter;
+void EditSession::Apply(Step& step, bool undo) {
+    step.journal = m_db.Revert(std::move(step.journal));
+    m_values = undo ? step.valuesBefore : step.valuesAfter;
     if (step.keysRenewed)
         m_clipboard.Empty();
 }
 
 bool EditSession::Undo() {
-    if (m_bBusy || !CanUndo())
+    if (m_bBusy || !CanUndo() || m_db.IsJournaling())
         return false;
     EditEvent event;
     {
         BusyScope busy(m_bBusy);
-        const Step& step = m_steps[m_nApplied - 1];
-        Restore(step, true);
+        Step& step = m_steps[m_nApplied - 1];
+        Apply(step, true);
         --m_nApplied;
         event = {EditEventKind::Undo, step.name, step.tables, step.keysRenewed};
     }
@@ -177,13 +172,13 @@ bool EditSession::Undo() {
 }
 
 bool EditSession::Redo() {
-    if (m_bBusy || !CanRedo())
+    if (m_bBusy || !CanRedo() || m_db.IsJournaling())
         return false;
     EditEvent event;
     {
         BusyScope busy(m_bBusy);
-        const Step& step = m_steps[m_nApplied];
-        Restore(step, false);
+        Step& step = m_steps[m_nApplied];
+        Apply(step, false);
         ++m_nApplied;
         event = {EditEventKind::Redo, step.name, step.tables, step.keysRenewed};
     }
@@ -214,38 +209,24 @@ void EditSession::StartFresh() {
     m_steps.clear();
     m_nApplied = 0;
     m_savedAt = 0;
-    for (SnapshotPtr& s : m_current)
-        s.reset();
+    m_nHistoryBytes = 0;
     m_clipboard.Empty();
     Notify({EditEventKind::Fresh, {}, kAllTables, true});
 }
 
-std::size_t EditSession::HistoryBytes() const {
-    // Each step's after states share every unchanged row with its before
-    // states; a before state that is not the previous step's after state
-    // (the oldest one of each table, or one changed behind the session's
-    // back) is held in full.
-    std::size_t total = 0;
-    const CTableSnapshot* previous[CZorvDB::kTableCount] = {};
-    for (const Step& step : m_steps) {
-        total += step.bytes;
-        for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t) {
-            const TableChange& c = step.change[t];
-            if (!c.after)
-                continue;
-            if (c.before.get() != previous[t])
-                total += c.before->ByteSize();
-            previous[t] = c.after.get();
-        }
-    }
-    return total;
-}
-
 void EditSession::Trim() {
-    while (!m_steps.empty() && (m_steps.size() > m_nMaxSteps || HistoryBytes() > m_nMaxBytes)) {
+    while (!m_steps.empty() && (m_steps.size() > m_nMaxSteps || m_nHistoryBytes > m_nMaxBytes)) {
+        if (m_nApplied == 0) {
+            // Only steps to redo are left, and each needs the one before it.
+            m_steps.clear();
+            m_nHistoryBytes = 0;
+            if (m_savedAt && *m_savedAt != 0)
+                m_savedAt.reset();
+            return;
+        }
+        m_nHistoryBytes -= m_steps.front().bytes;
         m_steps.pop_front();
-        if (m_nApplied > 0)
-            --m_nApplied;
+        --m_nApplied;
         if (m_savedAt) {
             if (*m_savedAt == 0)
                 m_savedAt.reset(); // the saved state is no longer reachable

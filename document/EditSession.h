@@ -1,8 +1,9 @@
 // The one door for edits. Every change the editor or the command-line tool
 // makes to the tables runs as one named edit through an EditSession, which
-// snapshots what the edit touches (tables and the image codec's module-wide
-// values such as g_nMaxTPID), runs it, and keeps an undo step when anything
-// changed. The session also knows whether the tables differ from the last
+// runs it under the store's change journal (so a step costs what the edit
+// changed, not the size of the tables), keeps the image codec's module-wide
+// values such as g_nMaxTPID from before and after, and keeps an undo step
+// when anything changed. The session also knows whether the tables differ from the last
 // load or save, owns the channel clipboard, and tells observers after every
 // edit, undo, redo and load so the panes can rebuild.
 #pragma once
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,34 +107,33 @@ public:
     int AddObserver(Observer observer);
     void RemoveObserver(int id);
 
-    // Memory the history holds (snapshots of the steps and the oldest state
-    // of each table they start from).
-    std::size_t HistoryBytes() const;
+    // Memory the history holds: each step's journal, counted for whichever
+    // of its two directions holds more.
+    std::size_t HistoryBytes() const { return m_nHistoryBytes; }
     std::size_t MaxSteps() const { return m_nMaxSteps; }
     std::size_t MaxBytes() const { return m_nMaxBytes; }
     // Smaller bounds, for tests; the oldest steps go at once if over them.
     void SetLimits(std::size_t maxSteps, std::size_t maxBytes);
 
 private:
-    using SnapshotPtr = std::shared_ptr<const CTableSnapshot>;
-
     // The image codec's module-wide values that outlive a load: what an edit
     // may change besides the tables (a new transponder raises g_nMaxTPID).
     using ModuleValues = ImageStateValues;
-    struct TableChange {
-        SnapshotPtr before, after;
-    };
     struct Step {
         std::string name;
         TableMask tables = 0;
-        TableChange change[CZorvDB::kTableCount];
+        // Reverting it undoes the step when it is done, redoes it when undone.
+        CZorvDB::Journal journal;
         ModuleValues valuesBefore, valuesAfter;
         bool keysRenewed = false;
-        std::size_t bytes = 0; // what this step added to the history's memory
+        std::size_t bytes = 0; // what this step adds to the history's memory
     };
 
-    SnapshotPtr Current(std::uint8_t table);
-    void Restore(const Step& step, bool toBefore);
+    // The tables whose rows the journal changed, leaving out of it the
+    // tables that came back as they were (a scratch table filled and emptied).
+    TableMask NetChange(CZorvDB::Journal& journal, std::span<const std::uint32_t> sizes,
+                        std::span<const std::uint32_t> highestKeys);
+    void Apply(Step& step, bool undo);
     void Trim();
     void Notify(const EditEvent& event);
 
@@ -144,9 +145,7 @@ private:
     std::optional<std::size_t> m_savedAt = 0;
     std::size_t m_nMaxSteps = kDefaultMaxSteps;
     std::size_t m_nMaxBytes = kDefaultMaxBytes;
-    // The last state of each table the session saw, which the next snapshot
-    // of the table shares unchanged rows with.
-    SnapshotPtr m_current[CZorvDB::kTableCount];
+    std::size_t m_nHistoryBytes = 0;
     ChannelClipboard m_clipboard;
     std::vector<std::pair<int, Observer>> m_observers;
     int m_nNextObserver = 1;
