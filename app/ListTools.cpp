@@ -76,17 +76,19 @@ CListTools::CListTools(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui, EditS
                       tr("Number the channels as another list numbers them"),
                       QStyle::SP_FileDialogListView),
             &QAction::triggered, this, &CListTools::OnApplyOrder);
-    connect(AddButton(frame, toolbar, "ID_COMPARE_WITH", texts::kCompareWith,
-                      texts::kCompareWithTip, QStyle::SP_FileDialogContentsView),
+    connect(AddButton(frame, toolbar, "ID_COMPARE_WITH", tr("Compare with…"),
+                      tr("Show what another image or workbook has differently"),
+                      QStyle::SP_FileDialogContentsView),
             &QAction::triggered, this, &CListTools::OnCompareWith);
-    connect(AddButton(frame, toolbar, "ID_IMPORT_CSV", texts::kImportCsv, texts::kImportCsvTip,
-                      QStyle::SP_ArrowDown),
+    connect(AddButton(frame, toolbar, "ID_IMPORT_CSV", tr("Import…"),
+                      tr("Replace the channels by those of a CSV file"), QStyle::SP_ArrowDown),
             &QAction::triggered, this, &CListTools::OnImportCsv);
-    connect(AddButton(frame, toolbar, "ID_EXPORT_CSV", texts::kExportCsv, texts::kExportCsvTip,
-                      QStyle::SP_ArrowUp),
+    connect(AddButton(frame, toolbar, "ID_EXPORT_CSV", tr("Export…"),
+                      tr("Write the channels as a CSV file"), QStyle::SP_ArrowUp),
             &QAction::triggered, this, &CListTools::OnExportCsv);
-    connect(AddButton(frame, toolbar, "ID_IMPORT_SATELLITES", texts::kImportSatellites,
-                      texts::kImportSatellitesTip, QStyle::SP_DriveNetIcon),
+    connect(AddButton(frame, toolbar, "ID_IMPORT_SATELLITES", tr("Import transponders…"),
+                      tr("Bring satellites and transponders up to date from a satellites.xml file"),
+                      QStyle::SP_DriveNetIcon),
             &QAction::triggered, this, &CListTools::OnImportSatellites);
 }
 

@@ -13,22 +13,15 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-namespace {
-
-constexpr const char* kPrintText = "Print";
-constexpr const char* kPrintStatus = "Print the channel lists or save them as a PDF file";
-
-} // namespace
-
 CPrintTools::CPrintTools(QMainWindow& frame, QToolBar& toolbar, IUiSeam& ui, EditSession& session,
                          CRightView& lists, std::string_view receiver)
     : QObject(&frame), m_frame(frame), m_ui(ui), m_session(session), m_lists(lists),
       m_strReceiver(QString::fromUtf8(receiver.data(), static_cast<qsizetype>(receiver.size()))) {
     setObjectName("PrintTools");
-    auto* action = new QAction(Icons::Print(), kPrintText, &frame);
+    auto* action = new QAction(Icons::Print(), tr("Print"), &frame);
     action->setObjectName("ID_PRINT");
-    action->setStatusTip(kPrintStatus);
-    action->setToolTip(kPrintText);
+    action->setStatusTip(tr("Print the channel lists or save them as a PDF file"));
+    action->setToolTip(action->text());
     action->setShortcut(QKeySequence::Print);
     frame.addAction(action); // the key works without a menu
     toolbar.addAction(action);

@@ -574,6 +574,38 @@
 <context>
     <name>CListTools</name>
     <message>
+        <source>Compare with…</source>
+        <translation>مقارنة مع…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>عرض ما يختلف في صورة أو مصنف آخر</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>استيراد…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>استبدال القنوات بقنوات ملف CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>تصدير…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>كتابة القنوات في ملف CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>استيراد أجهزة الإرسال…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>تحديث الأقمار الصناعية وأجهزة الإرسال من ملف satellites.xml</translation>
+    </message>
+    <message>
         <source>Information</source>
         <translation>معلومات</translation>
     </message>
@@ -1626,6 +1658,17 @@ Nothing has been changed.</source>
     <message>
         <source>Documentary</source>
         <translation>وثائقي</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>طباعة قوائم القنوات أو حفظها كملف PDF</translation>
     </message>
 </context>
 </TS>

@@ -574,6 +574,38 @@
 <context>
     <name>CListTools</name>
     <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Zeigt, was ein anderes Abbild oder eine andere Arbeitsmappe anders hat</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Ersetzt die Kanäle durch die einer CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Schreibt die Kanäle als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Transponder importieren…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Bringt Satelliten und Transponder aus einer satellites.xml-Datei auf den neuesten Stand</translation>
+    </message>
+    <message>
         <source>Information</source>
         <translation>Informationen</translation>
     </message>
@@ -1626,6 +1658,17 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Documentary</source>
         <translation>Dokumentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Druckt die Kanallisten oder speichert sie als PDF-Datei</translation>
     </message>
 </context>
 </TS>
