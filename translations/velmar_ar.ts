@@ -722,6 +722,17 @@
     </message>
 </context>
 <context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>طباعة قوائم القنوات أو حفظها كملف PDF</translation>
+    </message>
+</context>
+<context>
     <name>CRightView</name>
     <message>
         <source>Scrambled</source>
@@ -1658,17 +1669,6 @@ Nothing has been changed.</source>
     <message>
         <source>Documentary</source>
         <translation>وثائقي</translation>
-    </message>
-</context>
-<context>
-    <name>CPrintTools</name>
-    <message>
-        <source>Print</source>
-        <translation>طباعة</translation>
-    </message>
-    <message>
-        <source>Print the channel lists or save them as a PDF file</source>
-        <translation>طباعة قوائم القنوات أو حفظها كملف PDF</translation>
     </message>
 </context>
 </TS>

@@ -722,6 +722,17 @@
     </message>
 </context>
 <context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Druckt die Kanallisten oder speichert sie als PDF-Datei</translation>
+    </message>
+</context>
+<context>
     <name>CRightView</name>
     <message>
         <source>Scrambled</source>
@@ -1658,17 +1669,6 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Documentary</source>
         <translation>Dokumentation</translation>
-    </message>
-</context>
-<context>
-    <name>CPrintTools</name>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Print the channel lists or save them as a PDF file</source>
-        <translation>Druckt die Kanallisten oder speichert sie als PDF-Datei</translation>
     </message>
 </context>
 </TS>
