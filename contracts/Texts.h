@@ -88,8 +88,6 @@ inline constexpr char kOleFailed[] =
     "OLE initialization failed.  Make sure that the OLE libraries are the correct version.";
 
 // ---- Lists in and out (the editor's compare, CSV and transponder buttons) ---------------
-inline constexpr char kCompareWith[] = "Compare with…";
-inline constexpr char kCompareWithTip[] = "Show what another image or workbook has differently";
 inline constexpr char kCompareTitle[] = "Compare with another list";
 inline constexpr char kCompareCaption[] = "Comparison";
 // %1 the other file's name, %2 how many differences.
@@ -113,19 +111,12 @@ inline constexpr char kTranspondersOnlyHere[] = "Transponders only in this list"
 inline constexpr char kTranspondersOnlyThere[] = "Transponders only in the other list";
 inline constexpr char kTransponderChanged[] = "Transponder changed";
 
-inline constexpr char kImportCsv[] = "Import…";
-inline constexpr char kImportCsvTip[] = "Replace the channels by those of a CSV file";
 inline constexpr char kImportCsvTitle[] = "Import Channels from CSV";
-inline constexpr char kExportCsv[] = "Export…";
-inline constexpr char kExportCsvTip[] = "Write the channels as a CSV file";
 inline constexpr char kExportCsvTitle[] = "Export Channels as CSV";
 inline constexpr char kCsvFilter[] = "CSV file (*.csv)|*.csv|All Files(*.*)|*.*||";
 inline constexpr char kCsvInitialName[] = "*.csv";
 inline constexpr char kCsvExtension[] = "csv";
 
-inline constexpr char kImportSatellites[] = "Import transponders…";
-inline constexpr char kImportSatellitesTip[] =
-    "Bring satellites and transponders up to date from a satellites.xml file";
 inline constexpr char kImportSatellitesTitle[] = "Import Transponders";
 inline constexpr char kSatellitesFilter[] = "Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||";
 inline constexpr char kSatelliteChoiceCaption[] = "Import transponders";
