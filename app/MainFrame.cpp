@@ -83,7 +83,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     connect(m_pRedo, &QAction::triggered, this, &CMainFrame::OnRedo);
     m_session.AddObserver([this](const EditEvent& event) { OnSessionEvent(event); });
     UpdateHistoryCommands();
-    m_pRecovery = new CRecoveryWriter(m_session, this);
+    m_pRecovery = std::make_unique<CRecoveryWriter>(m_session, nullptr);
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used

@@ -12,6 +12,7 @@
 
 #include <QMainWindow>
 #include <QUrl>
+#include <memory>
 
 class CLeftTopView;
 class CRecoveryWriter;
@@ -118,7 +119,9 @@ private:
     CRightView* m_pRightView = nullptr;
     CColorSplitWnd* m_pOuterSplitter = nullptr;
     CColorSplitWnd* m_pInnerSplitter = nullptr;
-    CRecoveryWriter* m_pRecovery = nullptr;
+    // Owned here rather than by Qt's children, so that it lets go of the
+    // session before the session goes.
+    std::unique_ptr<CRecoveryWriter> m_pRecovery;
     bool m_bPlaced = false; // placed with the window system's frame
 };
 
