@@ -40,7 +40,9 @@ void PrintLines(std::ostream& out, const DescriptionLines& lines) {
 template <class R> struct RecordGrid {
     const char* form = "";
     std::uint8_t table = 0;
-    std::vector<std::uint32_t> rows{};
+    // The grid's rows as the editor shows them, built only for a line that
+    // names a row: a `new` line costs the same at any table size.
+    std::function<std::vector<std::uint32_t>()> rows{};
     R preset{};
     std::function<std::string(const R&, std::uint32_t key)> check{};
     std::function<std::uint32_t(const R&)> add{};    // 0: nothing added
@@ -64,7 +66,7 @@ std::string RunRecordGrid(const ScriptArgs& a, CZorvDB& db, const RecordGrid<R>&
         (verb == "delete" && a.size() != 3))
         return Expected(grid.form);
     std::string problem;
-    const std::uint32_t key = RowKey(grid.rows, a[2], problem);
+    const std::uint32_t key = RowKey(grid.rows(), a[2], problem);
     if (!problem.empty())
         return problem;
     if (verb == "delete") {
@@ -109,10 +111,10 @@ std::vector<std::uint32_t> CEditScript::TransponderRows() const {
 
 std::string CEditScript::Satellite(const Args& a) {
     CZorvDB& db = m_session.Db();
-    const auto rows = SatelliteGridKeys(db, m_product.type);
+    const auto rows = [&] { return SatelliteGridKeys(db, m_product.type); };
     if (a.size() == 3 && a[1] == "description") {
         std::string problem;
-        const std::uint32_t key = RowKey(rows, a[2], problem);
+        const std::uint32_t key = RowKey(rows(), a[2], problem);
         if (!problem.empty())
             return problem;
         PrintLines(m_out,
@@ -158,7 +160,8 @@ std::string CEditScript::Transponder(const Args& a) {
     CZorvDB& db = m_session.Db();
     RecordGrid<Transponder_Info_Tag> grid{
         "transponder new FIELD=VALUE...|update R FIELD=VALUE...|delete R", kTableTransponder,
-        TransponderRows(), PresetTransponder(static_cast<BYTE>(m_nTransponderFilter))};
+        [this] { return TransponderRows(); },
+        PresetTransponder(static_cast<BYTE>(m_nTransponderFilter))};
     grid.check = [&](const Transponder_Info_Tag& t, std::uint32_t key) {
         return CheckTransponder(db, t, key);
     };
@@ -180,7 +183,7 @@ std::string CEditScript::CableMux(const Args& a) {
     CZorvDB& db = m_session.Db();
     RecordGrid<CableMux_Info_Tag> grid{
         "cablemux new FIELD=VALUE...|update R FIELD=VALUE...|delete R", kTableCableMux,
-        CableMuxGridKeys(db, m_product.type)};
+        [&] { return CableMuxGridKeys(db, m_product.type); }};
     grid.check = [&](const CableMux_Info_Tag& m, std::uint32_t key) {
         return CheckCableMux(db, m, key);
     };
@@ -204,23 +207,22 @@ std::string CEditScript::Broadcast(const Args& a) {
         return Expected(form);
     CZorvDB& db = m_session.Db();
     const std::string& verb = a[1];
-    const std::vector<std::uint32_t> rows = BroadcastGridKeys(db);
     std::string name;
     if (verb == "new") {
         if (auto problem = BroadcasterName(a, 2, name); !problem.empty())
             return problem;
         // 1 + the ID in the grid's last row, as the editor's grid stands
         // unsorted in table order.
+        const std::uint32_t lastRow = db.LastKey(kTableBroadcast);
         const WORD lastRowId =
-            rows.empty() ? 0
-                         : db.Get<Broadcast_Info_Tag>(kTableBroadcast, rows.back())->BroadcastID;
+            lastRow == 0 ? 0 : db.Get<Broadcast_Info_Tag>(kTableBroadcast, lastRow)->BroadcastID;
         RunNewBroadcast(m_session, lastRowId, name);
         return {};
     }
     if (a.size() < 3 || (verb != "update" && a.size() != 3))
         return Expected(form);
     std::string problem;
-    const std::uint32_t key = RowKey(rows, a[2], problem);
+    const std::uint32_t key = RowKey(BroadcastGridKeys(db), a[2], problem);
     if (!problem.empty())
         return problem;
     if (verb == "update") {
