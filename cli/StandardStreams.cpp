@@ -1,5 +1,7 @@
 #include "cli/StandardStreams.h"
 
+#include "platform/SignalCleanup.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +70,8 @@ StandardStreamOperands::~StandardStreamOperands() {
         std::filesystem::remove(m_input, ignored);
     if (!m_folder.empty())
         std::filesystem::remove_all(m_folder, ignored);
+    for (const int slot : m_signalSlots)
+        KeepAfterSignal(slot);
 }
 
 bool StandardStreamOperands::Input(std::string& operand, std::uint64_t maxBytes, const char* suffix,
@@ -102,6 +106,7 @@ bool StandardStreamOperands::Input(std::string& operand, std::uint64_t maxBytes,
         return false;
     }
     m_input = path;
+    m_signalSlots[0] = RemoveOnSignal(path);
     std::string_view rest = contents;
     while (!rest.empty()) {
         const ssize_t n = ::write(fd, rest.data(), rest.size());
@@ -135,8 +140,11 @@ bool StandardStreamOperands::Output(std::string& operand, const char* suffix, st
             return false;
         }
         m_folder = folder;
+        m_signalSlots[2] = RemoveOnSignal(folder, true);
     }
     m_output = m_folder + "/out" + suffix;
+    KeepAfterSignal(m_signalSlots[1]);
+    m_signalSlots[1] = RemoveOnSignal(m_output);
     operand = m_output;
     return true;
 }

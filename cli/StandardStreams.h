@@ -49,5 +49,6 @@ public:
 private:
     std::string m_input; // the copy of standard input, empty when none
     std::string m_folder;
-    std::string m_output; // the file to copy, empty when none
+    std::string m_output;                // the file to copy, empty when none
+    int m_signalSlots[3] = {-1, -1, -1}; // the three, removed if a signal ends us
 };

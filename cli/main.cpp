@@ -22,6 +22,7 @@
 #include "image/FlashGeometry.h"
 #include "image/ImageFile.h"
 #include "platform/EditorSettings.h"
+#include "platform/SignalCleanup.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
@@ -340,6 +341,8 @@ int main(int argc, char** argv) {
     // A closed pipe on standard output is a failed write (EPIPE), reported
     // like any other, not a silent death halfway through the output.
     std::signal(SIGPIPE, SIG_IGN);
+    // Ctrl+C, a `timeout` or a closed terminal leaves no half-written file.
+    InstallSignalCleanup();
     // Nothing the tool does may end it with an uncaught exception.
     try {
         StandardStreamOperands streams;

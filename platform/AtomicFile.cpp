@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/FileOps.h"
+#include "platform/SignalCleanup.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -104,6 +105,7 @@ bool CAtomicFile::Create() {
     m_fd = CreateBeside(m_strTarget, ".", m_strTemp);
     if (m_fd < 0)
         return Fail("cannot create a file in " + Folder(m_strTarget), errno);
+    m_nSignalSlot = RemoveOnSignal(m_strTemp);
     if (m_bHold) {
         // mkostemp's 0600 is what a held file keeps.
         if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
@@ -185,6 +187,8 @@ bool CAtomicFile::Commit(bool keepBackup) {
         m_fd = -1;
     }
     m_bCommitted = true;
+    KeepAfterSignal(m_nSignalSlot);
+    m_nSignalSlot = -1;
     m_strTemp.clear();
     SyncFolder(m_strTarget);
     return true;
@@ -197,6 +201,8 @@ void CAtomicFile::Discard() {
     }
     if (!m_bCommitted && !m_strTemp.empty())
         ::unlink(m_strTemp.c_str());
+    KeepAfterSignal(m_nSignalSlot);
+    m_nSignalSlot = -1;
     m_strTemp.clear();
 }
 

@@ -55,7 +55,8 @@ private:
     std::string m_strTemp;
     std::string m_strError;
     int m_fd = -1;
-    int m_nHeld = -1; // a held commit's descriptor, until released
+    int m_nHeld = -1;       // a held commit's descriptor, until released
+    int m_nSignalSlot = -1; // the temporary file, removed if a signal ends us
     bool m_bHold = false;
     bool m_bTargetExists = false;
     bool m_bCommitted = false;

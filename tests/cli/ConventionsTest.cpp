@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -159,6 +162,46 @@ TEST(CliStreams, TemporaryFilesGoOnEveryPath) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(failed.out.empty()) << "a failed command writes nothing there";
     EXPECT_TRUE(tmp.Empty());
+}
+
+// `edit IMAGE - -` with a script that never ends: the tool has made its
+// standard output's folder and waits for the next line when the signal comes.
+TEST(CliStreams, AnInterruptedCommandLeavesNoTemporaryFile) {
+    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+        Scratch tmp("interrupted");
+        int script[2];
+        ASSERT_EQ(::pipe(script), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::dup2(script[0], STDIN_FILENO);
+            ::close(script[0]);
+            ::close(script[1]);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, STDOUT_FILENO);
+            ::setenv("TMPDIR", tmp.Path().c_str(), 1);
+            ::execl(kCli.c_str(), kCli.c_str(), "edit", kSatellite.c_str(), "-", "-", nullptr);
+            ::_exit(127);
+        }
+        ::close(script[0]);
+        const std::string line = "select rows 1\n";
+        ASSERT_EQ(::write(script[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        bool started = false;
+        for (int i = 0; i < 500 && !started; ++i) {
+            started = !tmp.Empty();
+            if (!started)
+                ::usleep(10'000);
+        }
+        EXPECT_TRUE(started) << "the tool made no temporary folder";
+        ::usleep(50'000); // into the script's read
+        ::kill(child, number);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::close(script[1]);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == number)
+            << "signal " << number << ": ended by the signal, as the shell expects";
+        EXPECT_TRUE(tmp.Empty()) << "signal " << number;
+    }
 }
 
 TEST(CliStreams, StandardInputIsBoundedLikeAFile) {
