@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -359,6 +360,34 @@ TEST(EditCommand, AWorkbookNameSavesTheChannelSheet) {
         ::pclose(pipe);
     }
     EXPECT_NE(text.find("\"Name\": \"Workbook\""), std::string::npos);
+    fs::remove(xls);
+}
+
+TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
+    const fs::path xls = Scratch("damaged.xls");
+    ASSERT_EQ(Edit("show\n", xls).status, 0);
+    // The compound file's header and first sectors only: its sector tables
+    // point past the end, so the workbook cannot be kept whole.
+    std::string damaged = Bytes(xls);
+    ASSERT_GT(damaged.size(), 2048u);
+    damaged.resize(1536);
+    std::ofstream(xls, std::ios::binary | std::ios::trunc) << damaged;
+
+    const Outcome run = Edit("select rows 1\ndelete\n", xls);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The workbook is damaged"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Nothing was written"), std::string::npos) << run.err;
+    EXPECT_EQ(Bytes(xls), damaged);
+
+    // export-xls refuses the same file in the same words.
+    const fs::path errPath = Scratch("export-stderr.txt");
+    const std::string command = std::string(VELMAR_CLI) + " export-xls " + Example() + " " +
+                                xls.string() + " 2>" + errPath.string();
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_EQ(Bytes(errPath), run.err);
+    EXPECT_EQ(Bytes(xls), damaged);
+    fs::remove(errPath);
     fs::remove(xls);
 }
 
