@@ -233,6 +233,7 @@ protected:
     std::set<ListProblem> m_startProblems;
     std::set<ListProblem> m_allowedProblems; // left by an edit that ran (MayLeave)
     std::size_t m_edits = 0;
+    std::size_t m_deepest = 0; // the most steps the history held
 };
 
 void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunSpec& spec) {
@@ -248,6 +249,7 @@ void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunSpec& 
     m_savedAt = 0;
     m_startKept = true;
     m_edits = 0;
+    m_deepest = 0;
     m_start = Capture();
     m_states = {Hash(m_start)};
     m_startProblems = Problems();
@@ -261,7 +263,13 @@ void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunSpec& 
         if (i % every == 0 || i == steps)
             UndoAllRedoAll();
     }
-    EXPECT_GT(m_edits, steps / 3) << "most steps should be edits that changed something";
+    if (!HasFailure()) {
+        EXPECT_GT(m_edits, steps / 3) << "most steps should be edits that changed something";
+        EXPECT_GT(m_deepest, 10u) << "the history should grow deep enough to undo a run of edits";
+        if (spec.maxSteps < steps / 4) {
+            EXPECT_FALSE(m_startKept) << "the bound should have dropped the oldest steps";
+        }
+    }
 }
 
 void HistoryProperty::Step(std::mt19937_64& rng) {
@@ -698,6 +706,7 @@ void HistoryProperty::Check() {
             m_savedAt = *m_savedAt == 0 ? std::nullopt : std::optional(*m_savedAt - 1);
     }
     ASSERT_EQ(session->UndoCount(), m_applied);
+    m_deepest = std::max(m_deepest, m_states.size() - 1);
     ASSERT_EQ(session->RedoCount(), m_states.size() - 1 - m_applied);
 
     if (!moved) {
@@ -773,5 +782,5 @@ TEST_F(HistoryProperty, ATightBoundDropsOldStepsAndTheSavedPointWithThem) {
     // loaded or saved state with them.
     for (const std::uint64_t seed : Seeds({21, 22}))
         if (!HasFailure())
-            Run(seed, Steps(600), {.maxSteps = 25, .maxBytes = std::size_t{96} << 10});
+            Run(seed, Steps(600), {.maxSteps = 25, .maxBytes = std::size_t{384} << 10});
 }
