@@ -158,7 +158,7 @@ std::optional<std::uint64_t> EnvNumber(const char* name) {
     return std::strtoull(text, nullptr, 10);
 }
 
-struct RunSpec {
+struct RunBounds {
     bool cable = false;
     std::size_t maxSteps = EditSession::kDefaultMaxSteps;
     std::size_t maxBytes = EditSession::kDefaultMaxBytes;
@@ -198,7 +198,7 @@ protected:
         m_satellitesXml = *sats;
     }
 
-    void Run(std::uint64_t seed, std::size_t steps, const RunSpec& spec);
+    void Run(std::uint64_t seed, std::size_t steps, const RunBounds& run);
 
     // One random step: an edit, an undo or redo, or a save.
     void Step(std::mt19937_64& rng);
@@ -236,14 +236,14 @@ protected:
     std::size_t m_deepest = 0; // the most steps the history held
 };
 
-void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunSpec& spec) {
-    SCOPED_TRACE("seed " + std::to_string(seed) + (spec.cable ? " (cable)" : " (satellite)") +
+void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunBounds& run) {
+    SCOPED_TRACE("seed " + std::to_string(seed) + (run.cable ? " (cable)" : " (satellite)") +
                  "; VELMAR_HISTORY_SEED=" + std::to_string(seed) + " reruns it");
-    m_cable = spec.cable;
-    Open(spec.cable);
+    m_cable = run.cable;
+    Open(run.cable);
     if (HasFatalFailure())
         return;
-    session->SetLimits(spec.maxSteps, spec.maxBytes);
+    session->SetLimits(run.maxSteps, run.maxBytes);
     m_events.clear();
     m_applied = 0;
     m_savedAt = 0;
@@ -266,7 +266,7 @@ void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunSpec& 
     if (!HasFailure()) {
         EXPECT_GT(m_edits, steps / 3) << "most steps should be edits that changed something";
         EXPECT_GT(m_deepest, 10u) << "the history should grow deep enough to undo a run of edits";
-        if (spec.maxSteps < steps / 4) {
+        if (run.maxSteps < steps / 4) {
             EXPECT_FALSE(m_startKept) << "the bound should have dropped the oldest steps";
         }
     }
