@@ -188,12 +188,17 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
 
     if (!prune.empty()) {
         for (const std::uint32_t key : prune) {
+            // A delete takes every transponder on its satellite and TPID: one
+            // that shared an earlier one's TPID is gone already.
             const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
+            if (!t)
+                continue;
             for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
                 report.channelsDeleted += c.SatID == t->SatID && c.TPID == t->TPID ? 1 : 0;
             // One at a time: each delete moves the later TPIDs down.
-            report.deleted += static_cast<std::uint32_t>(
-                DeleteTransponders(db, std::span<const std::uint32_t>(&key, 1)));
+            const std::uint32_t before = db.Size(kTableTransponder);
+            DeleteTransponders(db, std::span<const std::uint32_t>(&key, 1));
+            report.deleted += before - db.Size(kTableTransponder);
         }
     }
 

@@ -250,6 +250,38 @@ TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
     EXPECT_EQ(Count(kTableChannel), channels);
 }
 
+TEST_F(SatelliteImport, PruneOfTwoTranspondersOnOneTpidDeletesBoth) {
+    // A transponder dropped on Thor from another satellite keeps its TPID,
+    // here the one of the transponder the file no longer has; the file has
+    // neither. Deleting the first takes both (same satellite and TPID): the
+    // prune must not read the second after it went.
+    const Transponder_Info_Tag* gone = Tp(kThor, 11325);
+    ASSERT_NE(gone, nullptr);
+    auto twin = NewRecord<Transponder_Info_Tag>();
+    *twin = *gone;
+    twin->Frequency = 12345;
+    TheZorvDB().AddIndexed(kTableTransponder, std::move(twin));
+    const std::size_t onIt = ChannelsOn(kThor, gone->TPID);
+    const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
+
+    EditSession session(TheZorvDB());
+    SatelliteImportOptions options;
+    options.prune = true;
+    options.positions = {-8};
+    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    ASSERT_TRUE(r.Ok()) << r.error;
+    EXPECT_EQ(r.missing.size(), 2u);
+    EXPECT_EQ(r.deleted, 2u) << "both went, and both are counted";
+    EXPECT_EQ(r.channelsDeleted, onIt) << "their channels counted once";
+    EXPECT_EQ(Tp(kThor, 11325), nullptr);
+    EXPECT_EQ(Tp(kThor, 12345), nullptr);
+    EXPECT_EQ(Count(kTableTransponder), transponders + 1 - 2);
+    EXPECT_EQ(Count(kTableChannel), channels - onIt);
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Count(kTableTransponder), transponders);
+    EXPECT_NE(Tp(kThor, 12345), nullptr);
+}
+
 TEST_F(SatelliteImport, RefusalsChangeNothing) {
     EditSession session(TheZorvDB());
     SatelliteImportOptions options;
