@@ -1,13 +1,15 @@
-// diff of two 60,000-channel lists against the workbook read of the same
-// list: the comparison of two lists in memory (the second with every
+// diff of two 60,000-channel lists and the CSV write and read of one of them
+// against the workbook read of the same list (target: each under a tenth of
+// it): the comparison of two lists in memory (the second with every
 // twentieth channel renamed and every fiftieth renumbered, so there is
-// something to report) and its text report, beside ReadChannelWorkbook of
-// the list's workbook.
+// something to report) and its text report, the CSV file of list A written
+// and read back, and ReadChannelWorkbook of the list's workbook.
 #include "bench/RealisticImage.h"
 
 #include "compare/CompareReport.h"
 #include "compare/ListCompare.h"
 #include "contracts/ZorvDB.h"
+#include "lists/ChannelCsv.h"
 #include "model/ChannelRecords.h"
 #include "xls/ChannelWorkbook.h"
 
@@ -24,13 +26,14 @@ constexpr int kChannels = 60000;
 
 struct Lists {
     CZorvDB a, b;
-    std::string workbook;
+    std::string workbook, csv;
 
     Lists() {
         const auto dir = std::filesystem::temp_directory_path();
         const std::string image =
             (dir / ("velmar-compare-bench-" + std::to_string(::getpid()) + ".bin")).string();
         workbook = image + ".xls";
+        csv = image + ".csv";
         MakeRealisticImage(image);
         std::filesystem::remove(image);
         ReplaceWithRealisticChannels(kChannels);
@@ -50,8 +53,13 @@ struct Lists {
         }
         b.Swap(TheZorvDB());
         MakeRealisticWorkbook(workbook, kChannels);
+        std::string error;
+        ExportChannelCsv(a, csv, false, error);
     }
-    ~Lists() { std::filesystem::remove(workbook); }
+    ~Lists() {
+        std::filesystem::remove(workbook);
+        std::filesystem::remove(csv);
+    }
 
     static void* CopyBytes(const CZorvDB& db, std::uint8_t table, std::uint32_t key) {
         const std::size_t size = db.RowBytes(table, key);
@@ -89,7 +97,33 @@ void BM_WorkbookRead60000(benchmark::State& state) {
     }
 }
 
+// The CSV file of list A, as export-csv writes it.
+void BM_CsvWrite60000(benchmark::State& state) {
+    Lists& lists = Shared();
+    const std::string path = lists.csv + ".out";
+    std::string error;
+    for (auto _ : state)
+        if (!ExportChannelCsv(lists.a, path, false, error))
+            state.SkipWithError(error.c_str());
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+
+// The same file read back, as import-csv reads it.
+void BM_CsvRead60000(benchmark::State& state) {
+    Lists& lists = Shared();
+    for (auto _ : state) {
+        std::string error;
+        auto channels = ReadChannelCsv(lists.csv, error);
+        if (!channels || channels->size() != kChannels)
+            state.SkipWithError("the CSV did not read back");
+        benchmark::DoNotOptimize(channels);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_Diff60000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvWrite60000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvRead60000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorkbookRead60000)->Unit(benchmark::kMillisecond);

@@ -109,7 +109,8 @@ const CommandSpec kSpecs[] = {
     {"import-csv", "", "IMAGE IN.csv OUT",
      "Open IMAGE, replace its channel table with the rows of the CSV file IN.csv (',' or\n"
      "';', CRLF or LF, columns named as in the \"Channel\" sheet) and save to OUT. Rows\n"
-     "the list cannot hold are left out and said, as import-xls says them.\n",
+     "the list cannot hold are left out and said, as import-xls says them. IMAGE or\n"
+     "IN.csv (one of them) may be \"-\" (standard input).\n",
      Extra::Receiver},
     {"import-satellites", "[--sat POSITION ...] [--prune] ", "IMAGE FILE.xml OUT",
      "Open IMAGE, bring its satellites and transponders up to date from the\n"
@@ -141,7 +142,8 @@ const CommandSpec kSpecs[] = {
      "(by position) and transponders (by frequency within 2 MHz, same polarisation)\n"
      "only in one list or changed. One line a difference under a heading per group\n"
      "with its count (--json: as JSON). Exit status 0 when the lists are the same\n"
-     "(nothing printed), 1 when they differ, 2 when one cannot be read.\n",
+     "(nothing printed), 1 when they differ, 2 when one cannot be read. A or B (one\n"
+     "of them) may be \"-\": standard input, named \"-\" in the report.\n",
      Extra::Receiver},
     {"edit", "", "IMAGE SCRIPT OUT",
      "Open IMAGE, run the editing commands of SCRIPT and save to OUT as the editor's\n"

@@ -11,23 +11,25 @@ namespace {
 
 // One list of the two, read into a document of its own; the message on
 // standard error when it cannot be.
-bool ReadList(const std::string& path, CDocument& into, IUserPrompt* prompt) {
+bool ReadList(const std::string& path, const std::string& name, CDocument& into,
+              IUserPrompt* prompt) {
     std::string error;
     if (ReadListDocument(path, CDocument::Current().Values(), into, prompt, &error) == 1)
         return true;
-    std::cerr << "velmar-cli: " << path << ": " << error << "\n";
+    std::cerr << "velmar-cli: " << name << ": " << error << "\n";
     return false;
 }
 
 } // namespace
 
-int RunDiffCommand(const std::string& a, const std::string& b, bool json, IUserPrompt* prompt) {
+int RunDiffCommand(const std::string& a, const std::string& b, const std::string& nameA,
+                   const std::string& nameB, bool json, IUserPrompt* prompt) {
     CDocument listA, listB;
-    if (!ReadList(a, listA, prompt) || !ReadList(b, listB, prompt))
+    if (!ReadList(a, nameA, listA, prompt) || !ReadList(b, nameB, listB, prompt))
         return 2;
     const Comparison comparison = CompareDocuments(listA, listB);
     const std::string out =
-        json ? ComparisonJson(comparison, a, b) : ComparisonText(comparison, a, b);
+        json ? ComparisonJson(comparison, nameA, nameB) : ComparisonText(comparison, nameA, nameB);
     if (!out.empty() && !WriteStandardOutput(out))
         return 2;
     return comparison.Same() ? 0 : 1;

@@ -76,6 +76,18 @@ StandardStreamOperands::~StandardStreamOperands() {
 
 bool StandardStreamOperands::Input(std::string& operand, std::uint64_t maxBytes, const char* suffix,
                                    std::string& error) {
+    return Keep(
+        operand, maxBytes, [suffix](std::string_view) { return suffix; }, error);
+}
+
+bool StandardStreamOperands::Input(std::string& operand, std::uint64_t maxBytes,
+                                   SuffixFor suffixFor, std::string& error) {
+    return Keep(operand, maxBytes, suffixFor, error);
+}
+
+bool StandardStreamOperands::Keep(std::string& operand, std::uint64_t maxBytes,
+                                  const std::function<const char*(std::string_view)>& suffixFor,
+                                  std::string& error) {
     if (operand != "-")
         return true;
     std::string contents;
@@ -98,6 +110,7 @@ bool StandardStreamOperands::Input(std::string& operand, std::uint64_t maxBytes,
         }
         contents.append(buffer, static_cast<std::size_t>(n));
     }
+    const char* const suffix = suffixFor(contents);
     std::string path = TemporaryPattern("velmar-stdin-XXXXXX") + suffix;
     const int fd = ::mkstemps(path.data(), static_cast<int>(std::strlen(suffix)));
     if (fd < 0) {

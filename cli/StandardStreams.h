@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ public:
     // False with `error` when it cannot be read or is too large.
     bool Input(std::string& operand, std::uint64_t maxBytes, const char* suffix,
                std::string& error);
+    // The same with the suffix chosen from what was read, for an operand that
+    // may be of more than one kind.
+    using SuffixFor = const char* (*)(std::string_view contents);
+    bool Input(std::string& operand, std::uint64_t maxBytes, SuffixFor suffixFor,
+               std::string& error);
     // When `operand` is "-": a path in a temporary folder, named to end in
     // `suffix`, whose file Finish copies to standard output.
     bool Output(std::string& operand, const char* suffix, std::string& error);
@@ -47,6 +53,9 @@ public:
     std::string Shown(const std::string& path) const;
 
 private:
+    bool Keep(std::string& operand, std::uint64_t maxBytes,
+              const std::function<const char*(std::string_view)>& suffixFor, std::string& error);
+
     std::string m_input; // the copy of standard input, empty when none
     std::string m_folder;
     std::string m_output;                // the file to copy, empty when none

@@ -21,16 +21,19 @@
 #include "image/DefaultTableExport.h"
 #include "image/FlashGeometry.h"
 #include "image/ImageFile.h"
+#include "lists/ListText.h"
 #include "platform/EditorSettings.h"
 #include "platform/SignalCleanup.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -164,6 +167,14 @@ void PrintInfo(const std::string& image, const ReceiverOptions& options) {
     std::printf("  read as       %s\n", ReceiverAssumed(options).c_str());
 }
 
+// The suffix that makes a list read from standard input open as what it is:
+// a workbook when it starts with the compound file signature, else an image.
+const char* ListSuffix(std::string_view contents) {
+    return contents.substr(0, 8) == std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)
+               ? ".xls"
+               : ".bin";
+}
+
 // Which operands of a command may be "-": inputs read from standard input,
 // outputs written to standard output. 0, or the exit status after the
 // problem was said.
@@ -183,6 +194,8 @@ int StreamOperands(const std::string& command, std::vector<std::string>& operand
     } else if (command == "import-xls") {
         inputs = {image, {1, kMaxWorkbookFileBytes, ".xls"}};
         output = 2;
+    } else if (command == "import-csv") {
+        inputs = {image, {1, kMaxListFileBytes, ".csv"}};
     } else {
         inputs = {image};
         if (command == "save" || command == "export-h" || command == "export-xls" ||
@@ -240,13 +253,25 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
     }
     const bool json = line.json;
     if (command == "diff") {
-        // Two files read as they are ("-" is no standard input here).
+        // One side may be "-": standard input, an image or a workbook as its
+        // first bytes say, and named "-" in what is printed.
+        if (operands[0] == "-" && operands[1] == "-")
+            return Usage("diff: only one of A and B can be '-' (standard input)");
         options.Apply();
         std::string layout;
         if (!FlashGeometry::FromPolicy().Valid(&layout))
             return Usage(layout);
+        std::string error;
+        for (std::string& operand : operands)
+            if (!streams.Input(operand,
+                               std::max<std::uint64_t>(kMaxWorkbookFileBytes, kMaxImageFileBytes),
+                               &ListSuffix, error)) {
+                std::cerr << "velmar-cli: -: " << error << "\n";
+                return 2;
+            }
         FlagPrompt prompt(options.yes);
-        return RunDiffCommand(operands[0], operands[1], json, &prompt);
+        return RunDiffCommand(operands[0], operands[1], streams.Shown(operands[0]),
+                              streams.Shown(operands[1]), json, &prompt);
     }
     if (const int status = StreamOperands(command, operands, streams); status != 0)
         return status;

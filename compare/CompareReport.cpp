@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -27,15 +28,43 @@ std::string JsonText(const std::string& ansi) {
     return JsonString(AnsiToUtf8(ansi));
 }
 
+// AnsiToUtf8 appended to `out`: byte by byte, so the pieces of a line can
+// go in one by one.
+void AppendUtf8Of(std::string& out, std::string_view ansi) {
+    for (const char byte : ansi) {
+        const char32_t c = AnsiToCodePoint(byte);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+}
+
+void AppendDifferenceLine(std::string& out, const Difference& d) {
+    AppendUtf8Of(out, d.subject);
+    if (!d.a.empty() && !d.b.empty()) {
+        out += "  ";
+        AppendUtf8Of(out, d.a);
+        out += " -> ";
+        AppendUtf8Of(out, d.b);
+    } else if (!d.a.empty() || !d.b.empty()) {
+        out += "  ";
+        AppendUtf8Of(out, d.a.empty() ? d.b : d.a);
+    }
+}
+
 } // namespace
 
 std::string DifferenceLine(const Difference& d) {
-    std::string line = d.subject;
-    if (!d.a.empty() && !d.b.empty())
-        line += "  " + d.a + " -> " + d.b;
-    else if (!d.a.empty() || !d.b.empty())
-        line += "  " + (d.a.empty() ? d.b : d.a);
-    return AnsiToUtf8(line);
+    std::string line;
+    AppendDifferenceLine(line, d);
+    return line;
 }
 
 std::string ComparisonText(const Comparison& comparison, const std::string& nameA,
@@ -49,7 +78,9 @@ std::string ComparisonText(const Comparison& comparison, const std::string& name
             text += "@@ " + std::string(DifferenceTitle(d.kind)) + ": " +
                     std::to_string(comparison.Count(d.kind)) + " @@\n";
         text += Mark(d.kind);
-        text += " " + DifferenceLine(d) + "\n";
+        text += ' ';
+        AppendDifferenceLine(text, d);
+        text += '\n';
         previous = &d;
     }
     return text;

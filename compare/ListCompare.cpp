@@ -37,26 +37,38 @@ const char* Polarisation(const Transponder_Info_Tag& t) {
     return (t.PolFEC & 1) ? "H" : "V";
 }
 
-// The first record of each id, as the lists' descriptions find them.
-struct Sources {
-    std::unordered_map<unsigned, const Satellite_Info_Tag*> satellite;
-    std::unordered_map<unsigned, const Transponder_Info_Tag*> transponder; // SatID << 8 | TPID
+// The key of a transponder's ids: SatID << 8 | TPID.
+constexpr std::size_t kTransponderKeys = std::size_t{1} << 16;
 
-    explicit Sources(const CZorvDB& db) {
+unsigned TransponderKey(BYTE satID, BYTE tpID) {
+    return unsigned{satID} << 8 | tpID;
+}
+
+// The first record of each id, as the lists' descriptions find them: tables
+// over every value the ids can take, so a channel finds its satellite and
+// transponder by indexing, not by a search.
+struct Sources {
+    std::array<const Satellite_Info_Tag*, 256> satellite{};
+    std::vector<const Transponder_Info_Tag*> transponder; // by TransponderKey
+
+    explicit Sources(const CZorvDB& db) : transponder(kTransponderKeys, nullptr) {
         for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
-            satellite.emplace(s.ID, &s);
+            if (!satellite[s.ID])
+                satellite[s.ID] = &s;
         for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-            transponder.emplace(unsigned{t.SatID} << 8 | t.TPID, &t);
+            if (auto& first = transponder[TransponderKey(t.SatID, t.TPID)]; !first)
+                first = &t;
     }
     const Satellite_Info_Tag* SatelliteOf(const Channel_Info_Tag& c) const {
-        const auto it = satellite.find(c.SatID);
-        return it == satellite.end() ? nullptr : it->second;
+        return satellite[c.SatID];
     }
     const Transponder_Info_Tag* TransponderOf(const Channel_Info_Tag& c) const {
-        const auto it = transponder.find(unsigned{c.SatID} << 8 | c.TPID);
-        return it == transponder.end() ? nullptr : it->second;
+        return transponder[TransponderKey(c.SatID, c.TPID)];
     }
 };
+
+// The key of a row of A that a row of B was paired with, none when unpaired.
+constexpr std::uint64_t kUnpaired = ~std::uint64_t{0};
 
 std::string SatelliteText(const Satellite_Info_Tag& s) {
     return "satellite " + PositionText(s.Degree);
@@ -149,8 +161,10 @@ public:
 
     Comparison Run() {
         m_result.comparedSources = m_a.Size(kTableSatellite) > 0 && m_b.Size(kTableSatellite) > 0;
-        if (m_result.comparedSources)
+        if (m_result.comparedSources) {
             CompareSources();
+            IndexPairs();
+        }
         CompareChannels();
         for (auto& group : m_groups) {
             m_result.counts[static_cast<std::size_t>(&group - m_groups.data())] = group.size();
@@ -168,6 +182,8 @@ private:
     }
 
     void CompareSources() {
+        m_transpondersA = TranspondersBySatellite(m_a);
+        m_transpondersB = TranspondersBySatellite(m_b);
         std::vector<const Satellite_Info_Tag*> satsA, satsB;
         for (const auto& s : m_a.Rows<Satellite_Info_Tag>(kTableSatellite))
             satsA.push_back(&s);
@@ -203,29 +219,49 @@ private:
         }
     }
 
-    static std::vector<const Transponder_Info_Tag*> TranspondersOf(const CZorvDB& db, BYTE satID) {
-        std::vector<const Transponder_Info_Tag*> out;
+    using TransponderRows = std::vector<const Transponder_Info_Tag*>;
+
+    // The transponders of each satellite id in table order, in one pass.
+    static std::vector<TransponderRows> TranspondersBySatellite(const CZorvDB& db) {
+        std::vector<TransponderRows> out(256);
         for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-            if (t.SatID == satID)
-                out.push_back(&t);
-        std::stable_sort(out.begin(), out.end(), [](const auto* x, const auto* y) {
-            return std::make_tuple(x->PolFEC & 1, x->Frequency) <
-                   std::make_tuple(y->PolFEC & 1, y->Frequency);
-        });
+            out[t.SatID].push_back(&t);
         return out;
     }
 
+    static int Polarity(const Transponder_Info_Tag* t) { return t->PolFEC & 1; }
+
+    // By polarisation, then frequency, ties in table order.
+    static TransponderRows InPairingOrder(TransponderRows rows) {
+        std::stable_sort(rows.begin(), rows.end(), [](const auto* x, const auto* y) {
+            return std::make_tuple(Polarity(x), x->Frequency) <
+                   std::make_tuple(Polarity(y), y->Frequency);
+        });
+        return rows;
+    }
+
     void CompareTransponders(const Satellite_Info_Tag& sa, const Satellite_Info_Tag& sb) {
-        const auto tpsA = TranspondersOf(m_a, sa.ID);
-        const auto tpsB = TranspondersOf(m_b, sb.ID);
+        const TransponderRows tpsA = InPairingOrder(m_transpondersA[sa.ID]);
+        const TransponderRows tpsB = InPairingOrder(m_transpondersB[sb.ID]);
         std::vector<bool> taken(tpsB.size(), false);
         for (const Transponder_Info_Tag* ta : tpsA) {
-            // The nearest free one of the same polarisation within the tolerance.
+            // The nearest free one of the same polarisation within the
+            // tolerance, the first in pairing order of equal gaps: only the
+            // run of B within the tolerance is looked at.
             std::size_t best = tpsB.size();
             int bestGap = kTransponderToleranceMHz + 1;
-            for (std::size_t k = 0; k < tpsB.size(); ++k) {
+            const int low = int{ta->Frequency} - kTransponderToleranceMHz;
+            const auto from =
+                std::lower_bound(tpsB.begin(), tpsB.end(), std::make_pair(Polarity(ta), low),
+                                 [](const Transponder_Info_Tag* t, const std::pair<int, int>& at) {
+                                     return std::make_pair(Polarity(t), int{t->Frequency}) < at;
+                                 });
+            for (auto k = static_cast<std::size_t>(from - tpsB.begin()); k < tpsB.size(); ++k) {
                 const Transponder_Info_Tag* tb = tpsB[k];
-                if (taken[k] || (tb->PolFEC & 1) != (ta->PolFEC & 1))
+                if (Polarity(tb) != Polarity(ta) ||
+                    int{tb->Frequency} > int{ta->Frequency} + kTransponderToleranceMHz)
+                    break;
+                if (taken[k])
                     continue;
                 const int gap = std::abs(int{tb->Frequency} - int{ta->Frequency});
                 if (gap < bestGap) {
@@ -253,6 +289,25 @@ private:
                     TransponderText(sa.Degree, *tpsB[k]), "", TransponderValues(*tpsB[k]));
     }
 
+    // The pairs again by the ids a channel of B names: which row of A the
+    // satellite and transponder it finds were paired with, once for all
+    // channels.
+    void IndexPairs() {
+        const auto partner = [](const std::unordered_map<std::uint32_t, std::uint32_t>& bToA,
+                                std::uint32_t keyB) {
+            const auto it = bToA.find(keyB);
+            return it == bToA.end() ? kUnpaired : std::uint64_t{it->second};
+        };
+        m_satellitePartner.fill(kUnpaired);
+        for (std::size_t id = 0; id < m_sourcesB.satellite.size(); ++id)
+            if (const Satellite_Info_Tag* s = m_sourcesB.satellite[id])
+                m_satellitePartner[id] = partner(m_result.satelliteBtoA, s->Index);
+        m_transponderPartner.assign(kTransponderKeys, kUnpaired);
+        for (std::size_t key = 0; key < kTransponderKeys; ++key)
+            if (const Transponder_Info_Tag* t = m_sourcesB.transponder[key])
+                m_transponderPartner[key] = partner(m_result.transponderBtoA, t->Index);
+    }
+
     // Same satellite and transponder: the paired records where both lists
     // have them, the ids where neither does (or the sources were not compared).
     bool SameTuning(const Channel_Info_Tag& a, const Channel_Info_Tag& b) const {
@@ -265,20 +320,14 @@ private:
         if (!sa || !sb) {
             if (sa || sb || a.SatID != b.SatID)
                 return false;
-        } else if (!Paired(m_result.satelliteBtoA, sb->Index, sa->Index)) {
+        } else if (m_satellitePartner[b.SatID] != sa->Index) {
             return false;
         }
         const Transponder_Info_Tag* ta = m_sourcesA.TransponderOf(a);
         const Transponder_Info_Tag* tb = m_sourcesB.TransponderOf(b);
         if (!ta || !tb)
             return !ta && !tb && a.TPID == b.TPID;
-        return Paired(m_result.transponderBtoA, tb->Index, ta->Index);
-    }
-
-    static bool Paired(const std::unordered_map<std::uint32_t, std::uint32_t>& bToA,
-                       std::uint32_t keyB, std::uint32_t keyA) {
-        const auto it = bToA.find(keyB);
-        return it != bToA.end() && it->second == keyA;
+        return m_transponderPartner[TransponderKey(b.SatID, b.TPID)] == ta->Index;
     }
 
     std::vector<const Channel_Info_Tag*> ListOrder(const CZorvDB& db) const {
@@ -289,15 +338,17 @@ private:
         return rows;
     }
 
-    // Positions of `rows` by kind (TV, radio, other), then CH#.
+    // Positions of `rows` by kind (TV, radio, other), then CH#, ties in list
+    // order: each row's kind, number and position in one number, sorted.
     std::vector<std::size_t> ReportOrder(const std::vector<const Channel_Info_Tag*>& rows) const {
+        std::vector<std::uint64_t> keys(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            keys[i] = std::uint64_t(KindRank(*rows[i])) << 48 |
+                      std::uint64_t{Number(*rows[i], m_showNum)} << 32 | i;
+        std::sort(keys.begin(), keys.end());
         std::vector<std::size_t> order(rows.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
-            return std::make_tuple(KindRank(*rows[x]), Number(*rows[x], m_showNum)) <
-                   std::make_tuple(KindRank(*rows[y]), Number(*rows[y], m_showNum));
-        });
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            order[i] = static_cast<std::size_t>(keys[i] & 0xFFFFFFFFu);
         return order;
     }
 
@@ -305,30 +356,38 @@ private:
         const std::vector<const Channel_Info_Tag*> a = ListOrder(m_a), b = ListOrder(m_b);
         const ChannelMatching matching = MatchReferenceChannels(a, b, m_showNum);
         std::vector<bool> takenB(b.size(), false);
+        m_result.channelAtoB.reserve(a.size());
         for (const std::size_t i : ReportOrder(a)) {
             const Channel_Info_Tag& ca = *a[i];
-            const std::string who = ChannelText(ca, m_showNum);
             if (matching.match[i] == kNoChannelMatch) {
-                Add(DifferenceKind::ChannelOnlyInA, ca.Index, 0, who, TuningText(ca, m_sourcesA),
-                    "");
+                Add(DifferenceKind::ChannelOnlyInA, ca.Index, 0, ChannelText(ca, m_showNum),
+                    TuningText(ca, m_sourcesA), "");
                 continue;
             }
             takenB[matching.match[i]] = true;
             const Channel_Info_Tag& cb = *b[matching.match[i]];
-            m_result.channelAtoB[ca.Index] = cb.Index;
-            if (Number(ca, m_showNum) != Number(cb, m_showNum))
+            m_result.channelAtoB.emplace_back(ca.Index, cb.Index);
+            const bool number = Number(ca, m_showNum) != Number(cb, m_showNum);
+            const bool name = NameOf(ca) != NameOf(cb);
+            const bool tuning = !SameTuning(ca, cb);
+            const bool flags = Flags(ca) != Flags(cb);
+            const bool favorites = ca.Favorite != cb.Favorite;
+            if (!(number || name || tuning || flags || favorites))
+                continue; // most pairs: no text to make
+            const std::string who = ChannelText(ca, m_showNum);
+            if (number)
                 Add(DifferenceKind::NumberChanged, ca.Index, cb.Index, who,
                     std::to_string(Number(ca, m_showNum)), std::to_string(Number(cb, m_showNum)));
-            if (NameOf(ca) != NameOf(cb))
+            if (name)
                 Add(DifferenceKind::NameChanged, ca.Index, cb.Index, who, Quoted(NameOf(ca)),
                     Quoted(NameOf(cb)));
-            if (!SameTuning(ca, cb))
+            if (tuning)
                 Add(DifferenceKind::TuningChanged, ca.Index, cb.Index, who,
                     TuningText(ca, m_sourcesA), TuningText(cb, m_sourcesB));
-            if (Flags(ca) != Flags(cb))
+            if (flags)
                 Add(DifferenceKind::FlagsChanged, ca.Index, cb.Index, who, FlagsText(ca),
                     FlagsText(cb));
-            if (ca.Favorite != cb.Favorite)
+            if (favorites)
                 Add(DifferenceKind::FavoritesChanged, ca.Index, cb.Index, who,
                     FavoritesText(ca.Favorite), FavoritesText(cb.Favorite));
         }
@@ -342,6 +401,9 @@ private:
     const CZorvDB& m_b;
     const Sources m_sourcesA, m_sourcesB;
     const bool m_showNum;
+    std::vector<TransponderRows> m_transpondersA, m_transpondersB; // by SatID
+    std::array<std::uint64_t, 256> m_satellitePartner{};           // by SatID in B
+    std::vector<std::uint64_t> m_transponderPartner;               // by TransponderKey in B
     std::array<std::vector<Difference>, kDifferenceKinds> m_groups;
     Comparison m_result;
 };

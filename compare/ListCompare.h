@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CDocument;
@@ -58,9 +59,11 @@ struct Comparison {
     std::vector<Difference> differences;
     std::array<std::size_t, kDifferenceKinds> counts{};
 
-    // Which channel of B each channel of A stands for, and which satellite
-    // and transponder of B each one of A is, by store keys (only pairs).
-    std::unordered_map<std::uint32_t, std::uint32_t> channelAtoB, satelliteBtoA, transponderBtoA;
+    // Which channel of B each channel of A stands for, as (key in A, key in
+    // B) in the report's order, and which satellite and transponder of A
+    // each one of B is, by store keys (only pairs).
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> channelAtoB;
+    std::unordered_map<std::uint32_t, std::uint32_t> satelliteBtoA, transponderBtoA;
     // Whether the satellites and transponders were compared: a list without
     // any satellite (a workbook read alone) has none to compare with, and its
     // channels' tuning is then compared by their ids.

@@ -67,34 +67,82 @@ bool CellValue(std::string_view text, int column, std::uint32_t& value, std::str
     return true;
 }
 
+// The name as AppendCsvField writes its UTF-8 (AnsiToUtf8), at `p`: in
+// quotes when it holds a separator, a quote, a line break or blanks at
+// either end, which are all ASCII and so the same bytes in both code pages.
+char* WriteName(char* p, std::string_view ansi) {
+    const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
+    const bool quoted = !ansi.empty() && (blank(ansi.front()) || blank(ansi.back()) ||
+                                          ansi.find_first_of(",\"\r\n") != std::string_view::npos);
+    if (quoted)
+        *p++ = '"';
+    for (const char byte : ansi) {
+        if (static_cast<unsigned char>(byte) < 0x80) {
+            if (byte == '"')
+                *p++ = '"';
+            *p++ = byte;
+            continue;
+        }
+        const char32_t c = AnsiToCodePoint(byte);
+        if (c < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (c >> 6));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *p++ = static_cast<char>(0xE0 | (c >> 12));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    if (quoted)
+        *p++ = '"';
+    return p;
+}
+
+// A cell of plain digits (no blanks, no sign, at most nine) as its value:
+// what CellValue makes of it, without its trimming and range words. False
+// for anything else, which CellValue then reads or refuses.
+bool PlainDigits(std::string_view text, std::uint32_t& value) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    std::uint32_t n = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+        n = n * 10 + static_cast<std::uint32_t>(ch - '0');
+    }
+    value = n;
+    return true;
+}
+
 } // namespace
 
 std::string ChannelCsvText(const CZorvDB& db, bool bom) {
     std::string out(bom ? kUtf8Bom : std::string_view());
     out.reserve(static_cast<std::size_t>(db.Size(kTableChannel)) * 160 + 512);
-    std::array<std::string_view, kChannelColumns> fields{};
+    std::array<std::string_view, kChannelColumns> header{};
     for (int col = 0; col < kChannelColumns; ++col)
-        fields[static_cast<std::size_t>(col)] = ChannelColumnName(col);
-    AppendCsvRecord(out, fields, ',');
-    // The numbers' digits live in one buffer per row; 11 bytes hold any.
-    std::array<std::array<char, 12>, kChannelColumns> digits{};
-    std::string name;
+        header[static_cast<std::size_t>(col)] = ChannelColumnName(col);
+    AppendCsvRecord(out, header, ',');
+    // Each row is written straight into room made for the longest one: ten
+    // digits a number, a name of three UTF-8 bytes a character with every
+    // one a doubled quote, the separators and CRLF.
+    constexpr std::size_t kLongestRow =
+        (kChannelColumns - 1) * 11 + 2 * 3 * sizeof(Channel_Info_Tag::Name) + 2 + 2;
     for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
+        const std::size_t used = out.size();
+        out.resize(used + kLongestRow);
+        char* p = out.data() + used;
         for (int col = 0; col < kChannelColumns; ++col) {
-            const auto k = static_cast<std::size_t>(col);
-            if (col == kChannelNameColumn) {
-                name = AnsiToUtf8(std::string_view(c.Name, strnlen(c.Name, sizeof c.Name)));
-                fields[k] = name;
-                continue;
-            }
-            auto& buffer = digits[k];
-            const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                           ChannelColumnValue(c, col))
-                                 .ptr;
-            fields[k] =
-                std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+            if (col > 0)
+                *p++ = ',';
+            if (col == kChannelNameColumn)
+                p = WriteName(p, std::string_view(c.Name, strnlen(c.Name, sizeof c.Name)));
+            else
+                p = std::to_chars(p, p + 10, ChannelColumnValue(c, col)).ptr;
         }
-        AppendCsvRecord(out, fields, ',');
+        *p++ = '\r';
+        *p++ = '\n';
+        out.resize(static_cast<std::size_t>(p - out.data()));
     }
     return out;
 }
@@ -116,15 +164,20 @@ bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std:
 std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& error) {
     const std::string text = ListTextToAnsi(bytes);
     const char separator = GuessCsvSeparator(text);
-    std::vector<int> columns; // the sheet column of each CSV column, or -1
+    std::vector<int> columns;          // the sheet column of each CSV column, or -1
+    std::vector<std::uint32_t> widest; // the widest value of each CSV column's field
     ChannelList channels;
+    // One channel a line at most: no growing copies of the list (bounded, so
+    // that a file of blank lines reserves no more than a large list needs).
+    channels.reserve(std::min<std::size_t>(
+        static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, 1u << 18));
     std::string problem;
     const bool read = ReadCsv(
         text, separator,
         [&](const CsvRecord& r) {
             if (columns.empty()) {
                 std::array<bool, kChannelColumns> seen{};
-                for (const std::string& h : r.fields) {
+                for (const std::string_view h : r.fields) {
                     const int col = ColumnNamed(h);
                     if (col >= 0 && std::exchange(seen[static_cast<std::size_t>(col)], true)) {
                         problem = "line 1: the column " + std::string(ChannelColumnName(col)) +
@@ -132,6 +185,7 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                         return false;
                     }
                     columns.push_back(col);
+                    widest.push_back(col >= 0 && col != kChannelNameColumn ? FieldMax(col) : 0);
                 }
                 if (std::none_of(seen.begin(), seen.end(), [](bool b) { return b; })) {
                     problem = "line 1 names none of the columns of the \"Channel\" sheet "
@@ -141,7 +195,7 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 return true;
             }
             if (std::all_of(r.fields.begin(), r.fields.end(),
-                            [](const std::string& f) { return TrimBlanks(f).empty(); }))
+                            [](std::string_view f) { return TrimBlanks(f).empty(); }))
                 return true;
             if (r.fields.size() > columns.size()) {
                 // An unquoted separator in a name shifts every later column.
@@ -155,12 +209,20 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 const int col = columns[k];
                 if (col < 0)
                     continue;
+                const std::string_view field = r.fields[k];
                 if (col == kChannelNameColumn) {
-                    std::strncpy(c.Name, r.fields[k].c_str(), sizeof c.Name - 1);
+                    // As strncpy of the field would: up to a NUL, the last byte kept 0.
+                    const std::size_t most = std::min(field.size(), sizeof c.Name - 1);
+                    const void* nul = std::memchr(field.data(), 0, most);
+                    const std::size_t size =
+                        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field.data())
+                            : most;
+                    std::memcpy(c.Name, field.data(), size);
                     continue;
                 }
                 std::uint32_t value = 0;
-                if (!CellValue(r.fields[k], col, value, problem)) {
+                if (!(PlainDigits(field, value) && value <= widest[k]) &&
+                    !CellValue(field, col, value, problem)) {
                     problem = "line " + std::to_string(r.line) + ": " + problem;
                     return false;
                 }

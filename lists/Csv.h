@@ -21,9 +21,10 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 char GuessCsvSeparator(std::string_view text);
 
 // One record as the reader hands it on: its fields and the line it starts on
-// (from 1). The fields are valid during the call only.
+// (from 1). The fields are views into the text read (a quoted field with
+// doubled quotes into the reader's own buffer), valid during the call only.
 struct CsvRecord {
-    std::span<const std::string> fields;
+    std::span<const std::string_view> fields;
     std::size_t line = 0;
 };
 
@@ -37,3 +38,5 @@ bool ReadCsv(std::string_view text, char separator,
 // Appends one record ending in CRLF, quoting only the fields that need it
 // (separator, quote, CR, LF, or blanks at either end, which some readers trim).
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields, char separator);
+// One field of such a record, quoted as above, without a separator or line end.
+void AppendCsvField(std::string& out, std::string_view field, char separator);

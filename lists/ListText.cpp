@@ -53,15 +53,18 @@ std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& i) {
 std::string ListTextToAnsi(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom)
         bytes.remove_prefix(kUtf8Bom.size());
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) { // the common case, at once
-            out += static_cast<char>(b);
-            ++i;
-            continue;
-        }
+        // The common case: a run of ASCII copied at once.
+        const auto run =
+            std::find_if_not(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end(), ascii);
+        const auto end = static_cast<std::size_t>(run - bytes.begin());
+        out.append(bytes.substr(i, end - i));
+        i = end;
+        if (i == bytes.size())
+            break;
         const auto cp = NextCodePoint(bytes, i);
         if (!cp)
             return std::string(bytes); // no UTF-8: the bytes are Windows-1252

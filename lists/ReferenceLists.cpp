@@ -253,7 +253,7 @@ ReferenceKind ReferenceKindOf(const std::string& path, std::string_view bytes) {
         ReadCsv(
             head, GuessCsvSeparator(head),
             [&](const CsvRecord& r) {
-                for (const std::string& h : r.fields)
+                for (const std::string_view h : r.fields)
                     channelList = channelList || LowerAscii(TrimBlanks(h)) == "attributes";
                 return false;
             },

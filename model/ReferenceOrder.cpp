@@ -25,71 +25,106 @@ WORD Number(const Channel_Info_Tag& c, bool showNum) {
     return showNum ? c.ShowNum : c.ProgramNum;
 }
 
-// Positions of `rows` in number order, ties in the order given.
+// Positions of `rows` in number order, ties in the order given: a counting
+// sort over the 16-bit numbers, in two passes.
 template <class Row>
 std::vector<std::size_t> NumberOrder(const std::vector<Row>& rows, bool showNum) {
+    std::vector<std::uint32_t> start(std::size_t{kMaxNumber} + 2, 0);
+    for (const auto& row : rows)
+        ++start[std::size_t{Number(*row, showNum)} + 1];
+    for (std::size_t n = 1; n < start.size(); ++n)
+        start[n] += start[n - 1];
     std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return Number(*rows[a], showNum) < Number(*rows[b], showNum);
-    });
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        order[start[Number(*rows[i], showNum)]++] = i;
     return order;
 }
 
-// Reference channels sorted by a key, each run of equal keys in number order,
-// handed out one by one.
-template <class Key> class Pool {
-public:
-    template <class MakeKey, class Take>
-    Pool(const std::vector<const Channel_Info_Tag*>& ref, const std::vector<std::size_t>& order,
-         MakeKey makeKey, Take take) {
-        for (std::size_t rank = 0; rank < order.size(); ++rank) {
-            const Channel_Info_Tag& r = *ref[order[rank]];
-            if (take(r))
-                m_entries.push_back({makeKey(r), rank, order[rank]});
-        }
-        std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-            return std::tie(a.key, a.rank) < std::tie(b.key, b.rank);
-        });
-        m_next.resize(m_entries.size());
-        for (std::size_t i = 0; i < m_next.size(); ++i)
-            m_next[i] = i;
-    }
-
-    // The first reference channel with `key` that nobody took yet, or npos.
-    std::size_t Take(const Key& key, std::vector<bool>& taken) {
-        const auto first = std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                            [](const Entry& e, const Key& k) { return e.key < k; });
-        if (first == m_entries.end() || !(first->key == key))
-            return npos;
-        const auto run = static_cast<std::size_t>(first - m_entries.begin());
-        // m_next[run] remembers how far this run has been handed out.
-        std::size_t& at = m_next[run];
-        while (at < m_entries.size() && m_entries[at].key == key) {
-            const std::size_t ref = m_entries[at++].ref;
-            if (!taken[ref]) {
-                taken[ref] = true;
-                return ref;
-            }
-        }
-        return npos;
-    }
-
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
-
-private:
-    struct Entry {
-        Key key;
-        std::size_t rank; // place in number order
-        std::size_t ref;  // index into the reference
-    };
-    std::vector<Entry> m_entries;
-    std::vector<std::size_t> m_next;
+// One side's candidates for a way of matching: a key, the place in number
+// order, and the channel.
+template <class Key> struct Candidate {
+    Key key;
+    std::uint32_t rank;
+    std::uint32_t at; // index into its side
 };
 
-using IdKey = std::tuple<ServiceKind, std::uint64_t>;
-using NameKey = std::tuple<ServiceKind, std::string_view>;
+// The ids with the kind in front: one number.
+std::uint64_t IdKey(const Channel_Info_Tag& c) {
+    return std::uint64_t(ServiceKindOf(c)) << 56 | ServiceIds(c);
+}
+
+// A name with the kind, and a hash of the name so that most comparisons
+// end on two numbers; equal keys are equal names of one kind.
+struct NameKey {
+    std::uint64_t head; // kind and hash
+    std::string_view name;
+
+    explicit NameKey(const Channel_Info_Tag& c) : name(NameOf(c)) {
+        std::uint64_t h = 14695981039346656037ull; // FNV-1a
+        for (const char ch : name)
+            h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+        head = std::uint64_t(ServiceKindOf(c)) << 62 | (h >> 2);
+    }
+    friend bool operator<(const NameKey& x, const NameKey& y) {
+        return x.head != y.head ? x.head < y.head : x.name < y.name;
+    }
+};
+
+template <class Key> bool operator<(const Candidate<Key>& x, const Candidate<Key>& y) {
+    if (x.key < y.key)
+        return true;
+    if (y.key < x.key)
+        return false;
+    return x.rank < y.rank;
+}
+
+// The candidates of one side in number order whose `take` is true, sorted
+// by key, each run of equal keys in number order.
+template <class Key, class Take, class MakeKey>
+std::vector<Candidate<Key>> Candidates(std::span<const Channel_Info_Tag* const> side,
+                                       const std::vector<std::size_t>& order, Take take,
+                                       MakeKey makeKey) {
+    std::vector<Candidate<Key>> out;
+    out.reserve(order.size());
+    for (std::size_t rank = 0; rank < order.size(); ++rank)
+        if (const std::size_t at = order[rank]; take(at, *side[at]))
+            out.push_back({makeKey(*side[at]), static_cast<std::uint32_t>(rank),
+                           static_cast<std::uint32_t>(at)});
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// Both sides sorted alike: within each key, the list's channels in number
+// order take the reference's in number order, one each. Returns how many
+// were paired.
+template <class Key>
+std::uint32_t PairRuns(const std::vector<Candidate<Key>>& list,
+                       const std::vector<Candidate<Key>>& ref, std::vector<std::size_t>& match,
+                       std::vector<bool>& taken) {
+    std::uint32_t paired = 0;
+    std::size_t i = 0, j = 0;
+    while (i < list.size() && j < ref.size()) {
+        if (list[i].key < ref[j].key) {
+            ++i;
+        } else if (ref[j].key < list[i].key) {
+            ++j;
+        } else {
+            const Key& key = list[i].key;
+            for (; i < list.size() && j < ref.size() && !(key < list[i].key) && !(key < ref[j].key);
+                 ++i, ++j) {
+                match[list[i].at] = ref[j].at;
+                taken[ref[j].at] = true;
+                ++paired;
+            }
+            // The rest of the run on either side stays unmatched.
+            while (i < list.size() && !(key < list[i].key))
+                ++i;
+            while (j < ref.size() && !(key < ref[j].key))
+                ++j;
+        }
+    }
+    return paired;
+}
 
 } // namespace
 
@@ -104,26 +139,24 @@ ChannelMatching MatchReferenceChannels(std::span<const Channel_Info_Tag* const> 
     ChannelMatching m;
     m.match.assign(list.size(), kNoChannelMatch);
 
-    Pool<IdKey> byIds(
-        ref, refOrder,
-        [](const Channel_Info_Tag& r) { return IdKey(ServiceKindOf(r), ServiceIds(r)); },
-        [](const Channel_Info_Tag& r) { return ServiceIds(r) != 0; });
-    for (const std::size_t i : listOrder) {
-        if (ServiceIds(*list[i]) == 0)
-            continue;
-        m.match[i] = byIds.Take(IdKey(ServiceKindOf(*list[i]), ServiceIds(*list[i])), taken);
-        m.byIds += m.match[i] != kNoChannelMatch ? 1 : 0;
-    }
-    Pool<NameKey> byName(
-        ref, refOrder,
-        [](const Channel_Info_Tag& r) { return NameKey(ServiceKindOf(r), NameOf(r)); },
-        [](const Channel_Info_Tag& r) { return !NameOf(r).empty(); });
-    for (const std::size_t i : listOrder) {
-        if (m.match[i] != kNoChannelMatch || NameOf(*list[i]).empty())
-            continue;
-        m.match[i] = byName.Take(NameKey(ServiceKindOf(*list[i]), NameOf(*list[i])), taken);
-        m.byName += m.match[i] != kNoChannelMatch ? 1 : 0;
-    }
+    // By ids first, then the rest by name, each side sorted once by its key.
+    const auto hasIds = [](std::size_t, const Channel_Info_Tag& c) { return ServiceIds(c) != 0; };
+    m.byIds = PairRuns(Candidates<std::uint64_t>(list, listOrder, hasIds, IdKey),
+                       Candidates<std::uint64_t>(ref, refOrder, hasIds, IdKey), m.match, taken);
+    const auto nameKey = [](const Channel_Info_Tag& c) { return NameKey(c); };
+    m.byName = PairRuns(Candidates<NameKey>(
+                            list, listOrder,
+                            [&](std::size_t at, const Channel_Info_Tag& c) {
+                                return m.match[at] == kNoChannelMatch && !NameOf(c).empty();
+                            },
+                            nameKey),
+                        Candidates<NameKey>(
+                            ref, refOrder,
+                            [&](std::size_t at, const Channel_Info_Tag& r) {
+                                return !taken[at] && !NameOf(r).empty();
+                            },
+                            nameKey),
+                        m.match, taken);
     return m;
 }
 

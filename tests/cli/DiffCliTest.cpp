@@ -111,6 +111,35 @@ TEST_F(DiffCli, AnImageAgainstItsWorkbookComparesTheChannels) {
                          "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n");
 }
 
+TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
+    const std::string b = Edited("b.bin", "select rows 2\nupdate Name=\"Velmar Two\"\n");
+    const std::string change = "@@ name changed: 1 @@\n"
+                               "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n";
+    Outcome o = Cli("diff - " + b + " < " + kExample);
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_EQ(o.out, "--- -\n+++ " + b + "\n" + change);
+    o = Cli("diff --json " + b + " - < " + kExample);
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_NE(o.out.find("\"a\": \"" + b + "\", \"b\": \"-\""), std::string::npos) << o.out;
+    // A workbook on standard input is read as one, by its first bytes.
+    const std::string book = (dir / "list.xls").string();
+    ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
+    o = Cli("diff " + kExample + " - < " + book);
+    EXPECT_EQ(o.status, 0) << o.out << o.err;
+    EXPECT_EQ(o.out, "");
+    // What cannot be read is named "-", not after the copy kept of it.
+    o = Cli("diff - " + b + " < /dev/null");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("\nvelmar-cli: -: "), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find("velmar-stdin"), std::string::npos) << o.err;
+    // Standard input is one stream: not both sides.
+    o = Cli("diff - - < " + kExample);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("only one of A and B can be '-'"), std::string::npos) << o.err;
+}
+
 TEST_F(DiffCli, AFileThatCannotBeReadIsTroubleWithStatusTwo) {
     const Outcome o = Cli("diff " + kExample + " " + (dir / "missing.bin").string());
     EXPECT_EQ(o.status, 2);

@@ -78,6 +78,27 @@ TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
     EXPECT_FALSE(fs::exists(P("bad.bin")));
 }
 
+TEST_F(ListCommandsCli, ImportCsvReadsStandardInputForDash) {
+    ASSERT_EQ(Cli("export-csv '" + kExample + "' '" + P("list.csv") + "'").status, 0);
+    Outcome r =
+        Cli("import-csv '" + kExample + "' - '" + P("back.bin") + "' < '" + P("list.csv") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Text(P("back.bin")), Text(kExample));
+    // A refused file from standard input says the same as a named one.
+    std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
+    r = Cli("import-csv '" + kExample + "' - '" + P("bad.bin") + "' < '" + P("bad.csv") + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The CSV file cannot be read: line 2: a quoted field is not closed. The "
+                     "channel list was not changed.\n");
+    EXPECT_FALSE(fs::exists(P("bad.bin")));
+    // The image and the CSV cannot both come from standard input.
+    r = Cli("import-csv - - '" + P("both.bin") + "' < '" + P("list.csv") + "'");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("only one operand can be '-'"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(P("both.bin")));
+}
+
 TEST_F(ListCommandsCli, ImportSatellitesAddsUpdatesAndPrunes) {
     Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures +
                     "thor-and-eutelsat7.xml' '" + P("sats.bin") + "'");

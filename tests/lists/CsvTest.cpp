@@ -47,6 +47,19 @@ TEST(Csv, QuotedFieldsKeepSeparatorsQuotesAndLineBreaks) {
     EXPECT_EQ(r.lines, (std::vector<std::size_t>{1, 2, 4}));
 }
 
+TEST(Csv, EveryFieldWithDoubledQuotesKeepsItsOwnText) {
+    // Fields are handed on as views; those spelled out apart must each point
+    // at their own text, in their own place, record after record.
+    const Read r = ReadAll("\"a\"\"1\",plain,\"b\"\"2\",\"\"\"\"\r\n"
+                           "\"c\"\"3\"\n"
+                           "x,\"q\"\"\",\"d\"\"4\",\"e\"\"5\",\"f\"\"6\"\n",
+                           ',');
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(
+        r.rows,
+        (Rows{{"a\"1", "plain", "b\"2", "\""}, {"c\"3"}, {"x", "q\"", "d\"4", "e\"5", "f\"6"}}));
+}
+
 TEST(Csv, LfCrlfAndAFinalLineWithoutEndReadAlike) {
     const Rows want{{"x", "1"}, {"y", "2"}};
     EXPECT_EQ(ReadAll("x;1\ny;2\n", ';').rows, want);
