@@ -413,6 +413,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
     m_rng.seed(seed);
     const int tenth = std::max(1, cycles / 10);
     std::printf("soak: %d cycles, link every %d, seed %u\n", cycles, linkEvery, seed);
+    std::fflush(stdout); // seen at once, not after the run, when stdout is a pipe
 
     StartEditor();
     ASSERT_NE(g_szWorkImagePath[0], '\0') << "the editor has its working copy";
