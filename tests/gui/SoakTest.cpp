@@ -1,0 +1,505 @@
+// A day of use in a minute: the editor, offscreen, through many cycles of
+// open, a random edit through its commands, save, and on every few cycles a
+// send to lrzsz's rb and a receive of the same image back from sb over
+// loopback TCP through the real link forms. The process's memory must settle,
+// its descriptors must not grow, nothing may be left in the temporary folder
+// (working copies, recovery files, half-written saves), and every saved or
+// sent image must load again with the channels it was saved with.
+//
+// VELMAR_SOAK_CYCLES (default 60) sets the cycles, VELMAR_SOAK_LINK_EVERY
+// (default 10) how often the link runs, VELMAR_SOAK_SEED the edits' seed.
+// Label "soak"; scripts/soak.sh runs the long form.
+#include "tests/gui/EditorFixture.h"
+
+#include "contracts/Texts.h"
+#include "document/Document.h"
+#include "document/RecoveryFile.h"
+#include "document/WorkingCopy.h"
+#include "model/ChannelRecords.h"
+#include "qtkit/QtUiSeam.h"
+#include "qtkit/vxui/LinkDialogs.h"
+#include "tests/link/LinkTestSupport.h"
+#include "views/Messages.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <optional>
+#include <random>
+#include <set>
+
+using namespace velmar::test;
+using std::chrono::seconds;
+
+namespace {
+
+int EnvInt(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    if (!text || !*text)
+        return fallback;
+    const int value = std::atoi(text);
+    return value > 0 ? value : fallback;
+}
+
+// Resident memory of this process in KiB, as the kernel counts it.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+// Open descriptors of this process (the listing's own one included, the
+// same at every count).
+int OpenDescriptors() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+std::set<std::string> Names(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+std::string BaseName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+// The scripted seam for everything but the link forms, which run for real
+// (CQtUiSeam) so that the bytes go over a socket. The list check before a
+// save or a send is answered "Save anyway" / "Send anyway", as a user whose
+// drop left a channel on another satellite's transponder number does.
+class CLinkFormsSeam final : public IUiSeam {
+public:
+    explicit CLinkFormsSeam(CScriptedUiSeam& scripted) : m_scripted(scripted) {}
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
+                   Icon icon) override {
+        return m_scripted.MessageBox(owner, text, caption, buttons, icon);
+    }
+    int MessageBoxWithDetails(QWidget* owner, const QString& text, const QString& informative,
+                              const QString& caption, Buttons buttons, Icon icon,
+                              const QString& proceed) override {
+        if ((text == texts::kListCheckBeforeSave && proceed == texts::kSaveAnyway) ||
+            (text == texts::kListCheckBeforeSend && proceed == texts::kSendAnyway)) {
+            ++listChecks;
+            return IDOK;
+        }
+        return m_scripted.MessageBoxWithDetails(owner, text, informative, caption, buttons, icon,
+                                                proceed);
+    }
+    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override {
+        return m_scripted.OpenFileName(owner, title, filter);
+    }
+    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& initialName, const QString& defaultExtension) override {
+        return m_scripted.SaveFileName(owner, title, filter, initialName, defaultExtension);
+    }
+    void SetWaitCursor(bool wait) override { m_scripted.SetWaitCursor(wait); }
+    int RunDialog(CVxDialog& dialog) override {
+        if (dynamic_cast<CLinkDialogBase*>(&dialog))
+            return m_qt.RunDialog(dialog);
+        return m_scripted.RunDialog(dialog);
+    }
+    std::unique_ptr<IProgress> BeginProgress(QWidget* owner, const QString& title,
+                                             const QString& label) override {
+        return m_scripted.BeginProgress(owner, title, label);
+    }
+
+    int listChecks = 0; // list-check questions answered
+
+private:
+    CScriptedUiSeam& m_scripted;
+    CQtUiSeam m_qt;
+};
+
+// sb or rb behind a loopback port, started on the connection the form makes.
+class CLrzszPeer {
+public:
+    CLrzszPeer(std::vector<std::string> argv, std::string cwd) {
+        m_done = std::async(std::launch::async, [this, argv = std::move(argv), cwd] {
+            const int fd = m_server.Accept(seconds(20));
+            if (fd < 0)
+                return -2;
+            CChild child(argv, fd, fd, cwd);
+            ::close(fd);
+            return child.Wait(seconds(90));
+        });
+    }
+    std::uint16_t Port() const { return m_server.Port(); }
+    // sb's or rb's exit status; -1 killed, -2 nobody connected.
+    int Status() { return m_done.get(); }
+
+private:
+    CLoopbackServer m_server;
+    std::future<int> m_done;
+};
+
+// Fills the link form whose class name starts with `prefix` once it is up,
+// with a TCP line to 127.0.0.1:port, and presses Start; a form still open a
+// minute later is closed, and the test fails.
+class CFormDriver {
+public:
+    CFormDriver(const QString& prefix, std::uint16_t port) {
+        m_guard.setSingleShot(true);
+        QObject::connect(&m_guard, &QTimer::timeout, [this] {
+            if (m_form && m_form->isVisible()) {
+                ADD_FAILURE() << "the link form did not close";
+                m_form->done(QDialog::Rejected);
+            }
+        });
+        QObject::connect(&m_poll, &QTimer::timeout, [this, prefix, port] {
+            auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!form || !form->objectName().startsWith(prefix))
+                return;
+            m_poll.stop();
+            m_form = form;
+            Child<QRadioButton>(*form, "Tcp").setChecked(true);
+            Child<QLineEdit>(*form, "Host").setText("127.0.0.1");
+            Child<QSpinBox>(*form, "TcpPort").setValue(port);
+            Child<QPushButton>(*form, "Start").click();
+            m_guard.start(60000);
+        });
+        m_poll.start(5);
+    }
+    bool Filled() const { return !m_form.isNull() || m_guard.isActive(); }
+
+private:
+    template <class T> static T& Child(QWidget& parent, const char* name) {
+        T* found = parent.findChild<T*>(name);
+        if (!found)
+            throw std::runtime_error(std::string("no control named ") + name);
+        return *found;
+    }
+    QTimer m_poll, m_guard;
+    QPointer<QDialog> m_form;
+};
+
+struct Figures {
+    long rssAtTenth = -1, rssAtEnd = -1;
+    int fdsBefore = -1, fdsAfter = -1;
+    int imagesChecked = 0, linkRoundTrips = 0, edits = 0;
+    std::vector<std::string> leftovers; // "cycle N: name"
+};
+
+class Soak : public Editor {
+protected:
+    void SetUp() override {
+        Editor::SetUp();
+        // The editor's temporary folder is one of our own, so that whatever
+        // it leaves there is ours to see, whatever else runs on the machine.
+        if (const char* before = std::getenv("TMPDIR"))
+            m_oldTmp = before;
+        m_tmp = m_root / "tmp";
+        m_saves = m_root / "saves";
+        m_rx = m_root / "rx";
+        for (const auto& dir : {m_tmp, m_saves, m_rx})
+            std::filesystem::create_directory(dir);
+        ::setenv("TMPDIR", m_tmp.c_str(), 1);
+    }
+    void TearDown() override {
+        Editor::TearDown();
+        if (m_oldTmp)
+            ::setenv("TMPDIR", m_oldTmp->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+    void StartEditor() {
+        frame = std::make_unique<CMainFrame>(m_seam, false);
+        frame->show();
+    }
+    // Runs the posted work (deferred deletes among it) so counts are of a
+    // settled event loop.
+    static void Settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    // What the user was shown since the last look; the record is emptied so
+    // that the test's own bookkeeping does not grow with the cycles.
+    std::vector<std::string> TakeMessages() {
+        std::vector<std::string> out;
+        for (const auto& m : ui.messages)
+            out.push_back(m.informative.isEmpty()
+                              ? m.text.toStdString()
+                              : m.text.toStdString() + " / " + m.informative.toStdString());
+        ui.messages.clear();
+        ui.openDialogs.clear();
+        ui.saveDialogs.clear();
+        ui.progress.clear();
+        ui.m_cursorChanges.clear();
+        return out;
+    }
+    static std::size_t Channels() { return std::as_const(TheZorvDB()).Size(kTableChannel); }
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
+    // 1 to 3 random rows of a channel list selected; their keys.
+    std::vector<std::uint32_t> SelectSome(CChannelGridCtrl& grid) {
+        std::vector<std::uint32_t> keys;
+        const int rows = grid.GetRowCount() - 1;
+        if (rows < 1)
+            return keys;
+        const int n = 1 + static_cast<int>(m_rng() % 3);
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t key = grid.GetRowKey(1 + static_cast<int>(m_rng() % rows));
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+        }
+        grid.SelectRowsByKey(keys);
+        return keys;
+    }
+    std::uint32_t RandomRowKey(CListGridCtrl& grid) {
+        const int rows = grid.GetRowCount() - 1;
+        return rows < 1 ? 0 : grid.GetRowKey(1 + static_cast<int>(m_rng() % rows));
+    }
+
+    // One random edit as the user makes it: drops on a source grid, the
+    // tree or the list itself, or Delete answered Yes; sometimes undone,
+    // sometimes redone. Returns the channel count it should leave.
+    std::size_t RandomEdit() {
+        frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); // every channel on show
+        const bool radio = m_rng() % 4 == 0;
+        CChannelGridCtrl& list = radio ? Radio() : TV();
+        const int drag = radio ? kDragRadio : kDragTV;
+        const std::size_t before = Channels();
+        std::size_t expected = before;
+        const std::vector<std::uint32_t> keys = SelectSome(list);
+        if (keys.empty())
+            return expected;
+        switch (m_rng() % 6) {
+        case 0:
+            Drop(drag, kDragSatellite, RandomRowKey(Grid("SatGrid")));
+            break;
+        case 1:
+            Drop(drag, kDragTransponder, RandomRowKey(Grid("TPGrid")));
+            break;
+        case 2:
+            Drop(drag, kDragBroadcast, RandomRowKey(Grid("BroadcastGrid")));
+            break;
+        case 3: {
+            const auto lists = std::as_const(TheZorvDB()).Size(kTableFavorite);
+            Drop(drag, kDragFavoriteNode,
+                 static_cast<std::uint32_t>(m_rng() % std::max<std::size_t>(lists, 1)));
+            break;
+        }
+        case 4:
+            Drop(drag, drag, RandomRowKey(list)); // moved within the list
+            break;
+        default: {
+            ui.NextAnswer(IUiSeam::IDYES);
+            QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+            QCoreApplication::sendEvent(&list, &del);
+            const auto asked = TakeMessages();
+            EXPECT_TRUE(asked.size() == 1 && asked[0].rfind(texts::kAskDelete, 0) == 0)
+                << "the question before a delete";
+            expected = before - keys.size();
+            break;
+        }
+        }
+        ++m_figures.edits;
+        EXPECT_EQ(Channels(), expected) << "after the edit";
+        if (frame->Session().CanUndo() && m_rng() % 3 == 0) {
+            Action("ID_EDIT_UNDO").trigger();
+            EXPECT_EQ(Channels(), before) << "after the undo";
+            if (m_rng() % 2 == 0) {
+                Action("ID_EDIT_REDO").trigger();
+                EXPECT_EQ(Channels(), expected) << "after the redo";
+            } else {
+                expected = before;
+            }
+        }
+        return expected;
+    }
+
+    // The image at `path` read through the codec into a document of its
+    // own: it must load, with `channels` channels.
+    void CheckImage(const std::string& path, std::size_t channels, const char* what) {
+        CDocument probe;
+        const ImageStateValues base = probe.Values();
+        std::string error;
+        const int loaded =
+            ReadImageDocument(path, ImageForm::Convert, base, probe, nullptr, &error);
+        EXPECT_EQ(loaded, 1) << what << " " << path << ": " << error;
+        EXPECT_EQ(probe.Store().Size(kTableChannel), channels) << what << " " << path;
+        ++m_figures.imagesChecked;
+    }
+
+    // Send to rb, then the same image received back from sb.
+    void LinkRoundTrip(std::size_t channels) {
+        const std::string sent = m_rx / "velmar.bin";
+        {
+            CLrzszPeer rb({FindProgram("rb"), "-q"}, m_rx);
+            CFormDriver driver("CDlgSendDataToSTB", rb.Port());
+            Action("ID_SEND_DB").trigger();
+            EXPECT_TRUE(driver.Filled()) << "the send form came up";
+            EXPECT_EQ(rb.Status(), 0) << "rb finished cleanly";
+        }
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the send said nothing";
+        const std::vector<std::uint8_t> working = ReadBytes(g_szWorkImagePath);
+        ASSERT_EQ(ReadBytes(sent), working) << "rb got the working copy as it is";
+        CheckImage(sent, channels, "sent");
+        {
+            CLrzszPeer sb({FindProgram("sb"), "-q", "-k", sent}, {});
+            CFormDriver driver("CDlgRecvDataFromSTB", sb.Port());
+            Action("ID_RECEIVE_DB").trigger();
+            EXPECT_TRUE(driver.Filled()) << "the receive form came up";
+            EXPECT_EQ(sb.Status(), 0) << "sb finished cleanly";
+        }
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the receive said nothing";
+        EXPECT_EQ(Channels(), channels) << "the received tables";
+        EXPECT_EQ(ReadBytes(g_szWorkImagePath), working) << "what came back is what went";
+        EXPECT_FALSE(frame->Session().IsModified());
+        std::filesystem::remove(sent);
+        ++m_figures.linkRoundTrips;
+    }
+
+    // What the temporary folder holds besides the working copy in use, what
+    // rb's folder holds after its file was checked, and strays beside the saves.
+    void CollectLeftovers(int cycle) {
+        std::set<std::string> names = Names(m_tmp);
+        names.erase(BaseName(g_szWorkImagePath));
+        for (const auto& name : names)
+            m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": tmp/" + name);
+        for (const auto& name : Names(m_rx))
+            m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": rx/" + name);
+        // Beside the saves: the lists and the backups their first saves kept,
+        // nothing half-written.
+        for (const auto& name : Names(m_saves))
+            if (!(name.size() >= 10 && name.rfind("list-", 0) == 0 &&
+                  (name.substr(6) == ".bin" || name.substr(6) == ".bin.bak")))
+                m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": saves/" + name);
+    }
+
+    CTempDir m_scratch;
+    std::filesystem::path m_root = m_scratch.Path();
+    std::filesystem::path m_tmp, m_saves, m_rx;
+    std::optional<std::string> m_oldTmp;
+    CLinkFormsSeam m_seam{ui};
+    std::mt19937 m_rng;
+    Figures m_figures;
+};
+
+} // namespace
+
+TEST_F(Soak, ADayOfUseInAMinute) {
+    if (FindProgram("sb").empty() || FindProgram("rb").empty())
+        GTEST_SKIP() << "sb or rb (lrzsz) is not installed";
+    const int cycles = EnvInt("VELMAR_SOAK_CYCLES", 60);
+    const int linkEvery = EnvInt("VELMAR_SOAK_LINK_EVERY", 10);
+    const auto seed = static_cast<std::uint32_t>(EnvInt("VELMAR_SOAK_SEED", 2026));
+    m_rng.seed(seed);
+    const int tenth = std::max(1, cycles / 10);
+    std::printf("soak: %d cycles, link every %d, seed %u\n", cycles, linkEvery, seed);
+    std::fflush(stdout); // seen at once, not after the run, when stdout is a pipe
+
+    StartEditor();
+    ASSERT_NE(g_szWorkImagePath[0], '\0') << "the editor has its working copy";
+    const std::string example = kExample.toStdString();
+    std::string lastSaved;
+    std::size_t lastSavedChannels = 0;
+    const auto started = std::chrono::steady_clock::now();
+
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        SCOPED_TRACE("cycle " + std::to_string(cycle) + ", seed " + std::to_string(seed));
+        // Open: the example, or the file saved the cycle before.
+        const bool reopen = !lastSaved.empty() && cycle % 2 == 0;
+        const std::string open = reopen ? lastSaved : example;
+        ASSERT_FALSE(frame->Session().IsModified()) << "nothing unsaved before the open";
+        ui.NextOpenFileName(QString::fromStdString(open));
+        Action("ID_FILE_OPEN").trigger();
+        ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the open said nothing";
+        ASSERT_EQ(Channels(), reopen ? lastSavedChannels : 293u) << open;
+
+        const std::size_t channels = RandomEdit();
+        const bool link = (cycle - 1) % linkEvery == 0;
+        const std::string recovery = RecoveryPathFor(g_szWorkImagePath);
+        if (link && frame->Session().IsModified()) {
+            // The unsaved edit is kept on disk a moment later ...
+            EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(recovery); }, 3000))
+                << "the recovery file was written";
+        }
+
+        // Save, into one of three names in turn (a save over one keeps a backup).
+        const std::string target =
+            (m_saves / ("list-" + std::to_string(cycle % 3) + ".bin")).string();
+        ui.NextSaveFileName(QString::fromStdString(target));
+        Action("ID_SAVE_TO_FILE").trigger();
+        ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the save said nothing";
+        EXPECT_FALSE(frame->Session().IsModified()) << "saved";
+        EXPECT_FALSE(std::filesystem::exists(recovery)) << "... and goes once it is saved";
+        CheckImage(target, channels, "saved");
+        lastSaved = target;
+        lastSavedChannels = channels;
+
+        if (link)
+            LinkRoundTrip(channels);
+        if (HasFatalFailure())
+            return;
+
+        Settle();
+        CollectLeftovers(cycle);
+        if (cycle == 1)
+            m_figures.fdsBefore = OpenDescriptors(); // after the first of everything
+        if (cycle == tenth)
+            m_figures.rssAtTenth = ResidentKiB();
+    }
+    Settle();
+    m_figures.rssAtEnd = ResidentKiB();
+    m_figures.fdsAfter = OpenDescriptors();
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    // Closed normally, the editor takes its working copy with it.
+    frame.reset();
+    Settle();
+    for (const auto& name : Names(m_tmp))
+        m_figures.leftovers.push_back("after closing: tmp/" + name);
+
+    const double growth = m_figures.rssAtTenth > 0
+                              ? 100.0 *
+                                    static_cast<double>(m_figures.rssAtEnd - m_figures.rssAtTenth) /
+                                    static_cast<double>(m_figures.rssAtTenth)
+                              : 0.0;
+    std::printf("soak: %d cycles in %.1f s, %d edits, %d link round trips\n", cycles, elapsed,
+                m_figures.edits, m_figures.linkRoundTrips);
+    std::printf("soak: RSS at cycle %d: %ld KiB, at cycle %d: %ld KiB (%+.1f %%)\n", tenth,
+                m_figures.rssAtTenth, cycles, m_figures.rssAtEnd, growth);
+    std::printf("soak: open descriptors after cycle 1: %d, after cycle %d: %d\n",
+                m_figures.fdsBefore, cycles, m_figures.fdsAfter);
+    std::printf("soak: leftover files: %zu\n", m_figures.leftovers.size());
+    for (const auto& leftover : m_figures.leftovers)
+        std::printf("soak:   %s\n", leftover.c_str());
+    std::printf("soak: images checked: %d; list-check questions answered: %d\n",
+                m_figures.imagesChecked, m_seam.listChecks);
+    std::fflush(stdout);
+
+    EXPECT_LE(m_figures.rssAtEnd, m_figures.rssAtTenth + m_figures.rssAtTenth / 10)
+        << "memory did not settle";
+    EXPECT_LE(m_figures.fdsAfter, m_figures.fdsBefore) << "descriptors grew";
+    EXPECT_TRUE(m_figures.leftovers.empty()) << "files were left behind";
+    EXPECT_EQ(m_figures.imagesChecked, cycles + m_figures.linkRoundTrips);
+    EXPECT_EQ(m_figures.linkRoundTrips, (cycles + linkEvery - 1) / linkEvery);
+}
