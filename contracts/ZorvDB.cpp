@@ -1,5 +1,7 @@
 #include "contracts/ZorvDB.h"
 
+#include "contracts/RecordArena.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -27,24 +29,33 @@ const CZorvDB::Table* CZorvDB::Find(std::uint8_t table) const {
 int CZorvDB::Add(std::uint8_t table, std::uint32_t key, void* row) {
     std::unique_ptr<void, RecordDeleter> owned(row);
     Table* t = Find(table);
-    if (!t || !owned || key == 0 || t->byKey.contains(key))
+    if (!t || !owned || key == 0)
         return 0;
-    // Every record starts with its key; keeping that true here means no walk
-    // over a table (Next from each row's Index) can ever loop.
-    std::memcpy(owned.get(), &key, sizeof key);
-    if (m_pOpen) {
-        Journal::Entry e;
-        e.kind = Journal::Kind::Added;
-        e.table = table;
-        e.key = key;
-        e.highestKey = t->highestKey;
-        e.generation = t->generation;
-        e.bytes = RecordBytes(owned.get());
-        m_pOpen->journal.m_entries.push_back(std::move(e));
-        m_pOpen->noted[table].insert(key);
+    // One look-up: the key's slot is taken first and filled once the row is in.
+    const auto [slot, fresh] = t->byKey.try_emplace(key);
+    if (!fresh)
+        return 0;
+    try {
+        // Every record starts with its key; keeping that true here means no
+        // walk over a table (Next from each row's Index) can ever loop.
+        std::memcpy(owned.get(), &key, sizeof key);
+        if (m_pOpen) {
+            Journal::Entry e;
+            e.kind = Journal::Kind::Added;
+            e.table = table;
+            e.key = key;
+            e.highestKey = t->highestKey;
+            e.generation = t->generation;
+            e.bytes = RecordBytes(owned.get());
+            m_pOpen->journal.m_entries.push_back(std::move(e));
+            m_pOpen->noted[table].insert(key);
+        }
+        t->rows.push_back(Row{key, std::move(owned)});
+    } catch (...) {
+        t->byKey.erase(slot);
+        throw;
     }
-    t->rows.push_back(Row{key, std::move(owned)});
-    t->byKey.emplace(key, std::prev(t->rows.end()));
+    slot->second = std::prev(t->rows.end());
     if (key > t->highestKey)
         t->highestKey = key;
     else
@@ -187,7 +198,7 @@ void CZorvDB::Swap(CZorvDB& other) noexcept {
         e.rowCount = t.rows.size();
         for (const Row& r : t.rows) {
             const std::size_t size = RecordBytes(r.record.get());
-            std::unique_ptr<void, RecordDeleter> copy(AllocRecordBytes(size));
+            std::unique_ptr<void, RecordDeleter> copy(AllocRecordStorage(size));
             std::memcpy(copy.get(), r.record.get(), size);
             e.rows.push_back(Row{r.key, std::move(copy)});
             e.bytes += size;
@@ -310,7 +321,7 @@ bool CZorvDB::Restore(const CTableSnapshot& snapshot) {
         return false;
     Clear(snapshot.m_table);
     for (const CTableSnapshot::Row& row : snapshot.m_rows) {
-        void* record = AllocRecordBytes(row.size);
+        void* record = AllocRecordStorage(row.size);
         std::memcpy(record, row.bytes.get(), row.size);
         Add(snapshot.m_table, row.key, record);
     }
@@ -342,7 +353,7 @@ void CZorvDB::NoteWrite(std::uint8_t table, const Row& row) {
     e.table = table;
     e.key = row.key;
     e.bytes = size;
-    e.record.reset(AllocRecordBytes(size));
+    e.record.reset(AllocRecordStorage(size));
     std::memcpy(e.record.get(), row.record.get(), size);
     m_pOpen->journal.m_entries.push_back(std::move(e));
 }

@@ -67,6 +67,16 @@ bool CChannelFile::ReadBlock(std::int64_t start, std::int64_t bytes, std::vector
     return m_file.Seek(start) && m_file.Read(out) == out.size();
 }
 
+bool CChannelFile::ViewBlock(std::int64_t start, std::int64_t bytes,
+                             std::span<const BYTE>& out) const {
+    out = {};
+    const std::int64_t length = m_file.Length();
+    if (start < 0 || bytes < 0 || length < 0 || start > length || bytes > length - start)
+        return false;
+    out = m_file.View(start, bytes);
+    return static_cast<std::int64_t>(out.size()) == bytes;
+}
+
 bool CChannelFile::ReadHeader() {
     BYTE magic[4] = {}, length[2] = {}, text[kHeaderTextSize] = {};
     if (!m_file.Seek(0) || m_file.Read(magic) != sizeof magic ||

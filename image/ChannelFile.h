@@ -79,6 +79,9 @@ private:
     // The shared block read: the whole block, or false when the file is
     // shorter (checked before anything is allocated).
     bool ReadBlock(std::int64_t start, std::int64_t bytes, std::vector<BYTE>& out);
+    // The same check, answering the block's bytes in place (a load reads the
+    // image it borrowed; nothing writes it while the view is held).
+    bool ViewBlock(std::int64_t start, std::int64_t bytes, std::span<const BYTE>& out) const;
     bool WriteChannels(bool twinTuner);
 
     std::string m_strPath;

@@ -1,5 +1,6 @@
 // The channel block: three entry layouts, the TV/radio trailer, and the
 // twin-tuner writer that stores every channel once per tuner.
+#include "contracts/RecordArena.h"
 #include "contracts/ZorvDB.h"
 #include "image/BlockRules.h"
 #include "image/ChannelEntryCodecs.h"
@@ -8,6 +9,7 @@
 #include "model/Product.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,10 +37,12 @@ bool CChannelFile::ReadChannelBlock() {
     // A product we have no layout for must not silently load as empty.
     if (layout == None || S <= 0 || L < 1 || L > kMaxNameLength)
         return false;
-    std::vector<BYTE> block;
-    if (!ReadBlock(m_ch.start, std::int64_t{m_ch.sectors} * Z, block))
+    std::span<const BYTE> block;
+    if (!ViewBlock(m_ch.start, std::int64_t{m_ch.sectors} * Z, block))
         return false;
     const int capacity = (Z - kChannelTrailer) / S;
+    // The records come from one arena, a sector's worth to an allocation.
+    RecordArena<Channel_Info_Tag> records(static_cast<std::size_t>(capacity > 0 ? capacity : 1));
     // The twin-tuner writer stores every channel twice, with Tuner 0 and 1.
     // Where the keep rule would keep both, an entry identical to the slot
     // before it but for Tuner 1 after 0 is that second copy: it folds back
@@ -78,7 +82,7 @@ bool CChannelFile::ReadChannelBlock() {
                     continue;
                 }
             }
-            auto c = NewRecord<Channel_Info_Tag>();
+            auto c = records.New();
             c->Index = key;
             const EntryReader e(raw, m_bByteOrder);
             if (layout == Standard) {
@@ -129,19 +133,18 @@ bool CChannelFile::WriteChannels(bool twinTuner) {
     const std::int64_t entries = std::int64_t{m_db.Size(kTableChannel)} * (twinTuner ? 2 : 1);
     if (!writer.Fit(entries))
         return false;
-    for (auto* c = m_db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = m_db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
+    for (const Channel_Info_Tag& c : std::as_const(m_db).Rows<Channel_Info_Tag>(kTableChannel)) {
         for (int copy = 0; copy < (twinTuner ? 2 : 1); ++copy) {
             EntryWriter e(writer.Place(), m_bByteOrder);
             if (layout == Standard)
-                EncodeChannelStandard(*c, L, m_nProductType, twinTuner ? copy : -1, e);
+                EncodeChannelStandard(c, L, m_nProductType, twinTuner ? copy : -1, e);
             else if (layout == Compact)
-                EncodeChannelCompact(*c, L, m_nProductType, m_nProductList, e);
+                EncodeChannelCompact(c, L, m_nProductType, m_nProductList, e);
             else
-                EncodeChannelNetwork(*c, L, m_nProductType, e);
+                EncodeChannelNetwork(c, L, m_nProductType, e);
             // Every written entry is counted, so the reader finds every slot:
             // a row that is neither TV nor radio counts with the radio entries.
-            if (c->Attributes & kAttrTV)
+            if (c.Attributes & kAttrTV)
                 ++m_nTVCount;
             else
                 ++m_nRadioCount;

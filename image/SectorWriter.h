@@ -24,7 +24,10 @@ public:
 
     // Offset of the first entry in the first sector (the favourite block
     // keeps its header word in front).
-    void SetFirstOffset(int offset) { m_nOffset = offset; }
+    void SetFirstOffset(int offset) {
+        m_nOffset = offset;
+        m_bRoomKnown = false;
+    }
     std::span<BYTE> Sector() { return m_buffer; }
 
     // How many sectors `entries` entries take with this fit rule, counting
@@ -45,6 +48,12 @@ public:
     int SectorsWritten() const { return m_nWritten; }
 
 private:
+    struct Room {
+        int entries = 0;      // entries that still fit the current sector
+        bool overrun = false; // the rule takes the next one past the sector's end
+    };
+    Room RoomFrom(int offset) const;
+    void StartSector();
     bool WriteSector(int bytes, bool finish);
 
     CImageBuffer& m_file;
@@ -59,4 +68,8 @@ private:
     int m_nCount = 0;
     int m_nWritten = 0;
     bool m_bOk = true;
+    Room m_room;
+    bool m_bRoomKnown = false;
+    Room m_roomAtZero;
+    bool m_bRoomAtZero = false;
 };

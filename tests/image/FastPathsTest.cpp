@@ -1,0 +1,155 @@
+// The parts a fast load and save rest on, at their edges: the sector checksum
+// at every length around its eight-byte steps and its lane folds, entry
+// fields cut off by the end of the entry, and records made in bulk by an
+// arena that the store frees one by one.
+#include "contracts/RecordArena.h"
+#include "contracts/ZorvDB.h"
+#include "image/Checksums.h"
+#include "image/EntryIO.h"
+#include "model/ChannelRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Row {
+    std::uint32_t Index;
+    BYTE bytes[27]; // an odd size: the arena pads every slot
+};
+
+} // namespace
+
+TEST(SectorChecksum, EveryLengthAroundTheWordStepsAndTheFolds) {
+    // Bytes 1, 2, 3, ...: the sum of the first n is n(n+1)/2, plus the 1.
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::vector<BYTE> bytes(n);
+        for (std::size_t i = 0; i < n; ++i)
+            bytes[i] = static_cast<BYTE>(i + 1);
+        EXPECT_EQ(SectorChecksum(bytes), static_cast<WORD>(1 + n * (n + 1) / 2)) << n << " bytes";
+    }
+    // All 0xFF: lanes that would overflow 16 bits if they were not folded
+    // every 1,024 bytes. 1 + 2048 * 255 = 522241 = 7 * 65536 + 0xF801.
+    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(2048, 0xFF)), 0xF801);
+    // 1 + 4096 * 255 = 1044481 = 15 * 65536 + 0xF001.
+    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(4096, 0xFF)), 0xF001);
+    // 1 + 4099 * 255 = 1045246 = 15 * 65536 + 0xF2FE: three bytes after the words.
+    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(4099, 0xFF)), 0xF2FE);
+    // 1 + 1031 * 255 = 262906 = 4 * 65536 + 0x02FA: a fold, then seven bytes.
+    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(1031, 0xFF)), 0x02FA);
+
+    // Stamped at the end of an odd-length sector, most significant byte first.
+    std::vector<BYTE> sector(13, 0x10);
+    sector[11] = sector[12] = 0xEE; // count as zero
+    StampSectorChecksum(sector);
+    EXPECT_EQ(sector[11], 0x00); // 1 + 11 * 0x10 = 0x00B1
+    EXPECT_EQ(sector[12], 0xB1);
+}
+
+TEST(EntryFields, CutOffByTheEndOfTheEntry) {
+    const BYTE raw[] = {'A', 'B', 'C', 0x12, 0x34, 0x56};
+    const EntryReader e(raw, 1);
+    EXPECT_EQ(e.U16(4), 0x3456);
+    EXPECT_EQ(e.U16(5), 0) << "a word that would end past the entry reads 0";
+    EXPECT_EQ(e.U32(2), 0x43123456u);
+    EXPECT_EQ(e.U32(3), 0u);
+    EXPECT_EQ(EntryReader(raw, 0).U16(3), 0x3412);
+
+    char text[8];
+    std::memset(text, 'x', sizeof text);
+    e.Text(0, text, 5, sizeof text); // a field longer than what is left of the entry
+    EXPECT_STREQ(text, "ABC\x12\x34");
+    EXPECT_EQ(text[5], 0);
+    EXPECT_EQ(text[7], 0);
+    std::memset(text, 'x', sizeof text);
+    e.Text(1, text, 20, 4); // cut to the buffer, always terminated
+    EXPECT_STREQ(text, "BC\x12");
+    std::memset(text, 'x', sizeof text);
+    e.Text(9, text, 3, sizeof text); // all of it past the end
+    EXPECT_EQ(text[0], 0);
+    EXPECT_EQ(text[7], 0);
+
+    BYTE out[4];
+    std::memset(out, 0xAA, sizeof out);
+    e.Bytes(4, out, 4);
+    EXPECT_EQ(out[0], 0x34);
+    EXPECT_EQ(out[1], 0x56);
+    EXPECT_EQ(out[2], 0x00);
+    EXPECT_EQ(out[3], 0x00);
+
+    // The writer leaves everything past the entry alone.
+    BYTE buffer[10];
+    std::memset(buffer, 0xAA, sizeof buffer);
+    EntryWriter w(std::span<BYTE>(buffer, 6), 1);
+    w.Text(3, "HELLO", 5);
+    EXPECT_EQ(std::memcmp(buffer, "\xAA\xAA\xAAHEL\xAA", 7), 0);
+    w.Text(0, "Z", 5); // padded with zeros up to the field's end only
+    EXPECT_EQ(std::memcmp(buffer, "Z\0\0\0\0L\xAA", 7), 0);
+    w.U32(3, 0x01020304);
+    EXPECT_EQ(buffer[3], 0x00) << "a word that would end past the entry is not written";
+    w.U16(4, 0xBEEF);
+    EXPECT_EQ(buffer[4], 0xBE);
+    EXPECT_EQ(buffer[5], 0xEF);
+    EXPECT_EQ(buffer[6], 0xAA);
+    EntryWriter(std::span<BYTE>(buffer, 6), 0).U16(0, 0xBEEF);
+    EXPECT_EQ(buffer[0], 0xEF);
+    EXPECT_EQ(buffer[1], 0xBE);
+}
+
+TEST(RecordArena, RecordsAreZeroedSizedAndFreedOneByOne) {
+    std::vector<Row*> kept;
+    {
+        RecordArena<Row> arena(4);
+        for (int i = 0; i < 10; ++i) {
+            auto row = arena.New();
+            EXPECT_EQ(RecordBytes(row.get()), sizeof(Row));
+            for (BYTE b : row->bytes)
+                ASSERT_EQ(b, 0) << "record " << i;
+            std::memset(row->bytes, 0xC0 + i, sizeof row->bytes);
+            if (i % 3 == 0)
+                continue; // dropped at once: its room is taken by the next
+            kept.push_back(row.release());
+        }
+        // A dropped slot comes back zeroed, not with the bytes it had.
+        auto again = arena.New();
+        for (BYTE b : again->bytes)
+            EXPECT_EQ(b, 0);
+    }
+    // The records outlive the arena, each still whole, and go in any order.
+    ASSERT_EQ(kept.size(), 6u);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(kept[i]->bytes[26], kept[i]->bytes[0]);
+    EXPECT_NE(kept[0]->bytes[0], kept[1]->bytes[0]) << "two rows may not share a slot";
+    for (std::size_t i : {3u, 0u, 5u, 1u, 4u, 2u})
+        FreeRecordBytes(kept[i]);
+}
+
+TEST(RecordArena, StoreTakesArenaRecordsLikeAnyOther) {
+    CZorvDB db;
+    {
+        RecordArena<Channel_Info_Tag> arena(8);
+        for (std::uint32_t key = 1; key <= 20; ++key) {
+            auto c = arena.New();
+            c->ProgramNum = static_cast<WORD>(key);
+            ASSERT_EQ(db.Add(kTableChannel, key, std::move(c)), 1);
+        }
+        auto twice = arena.New();
+        EXPECT_EQ(db.Add(kTableChannel, 7, std::move(twice)), 0) << "a key present is refused";
+    }
+    EXPECT_EQ(db.Size(kTableChannel), 20u);
+    EXPECT_EQ(db.Delete(kTableChannel, 9), 1);
+    const CTableSnapshot snap = db.Snapshot(kTableChannel);
+    db.Clear(kTableChannel);
+    ASSERT_TRUE(db.Restore(snap));
+    std::vector<std::uint32_t> programs;
+    for (const auto& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel)) {
+        EXPECT_EQ(db.RowBytes(kTableChannel, c.Index), sizeof(Channel_Info_Tag));
+        programs.push_back(c.ProgramNum);
+    }
+    ASSERT_EQ(programs.size(), 19u);
+    EXPECT_EQ(programs[7], 8u);
+    EXPECT_EQ(programs[8], 10u);
+}
