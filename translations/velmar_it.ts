@@ -933,7 +933,7 @@ Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Symbol rate (kS/s)</source>
-        <translation>Symbol rate (kS/s)</translation>
+        <translation>Velocità di simbolo (kS/s)</translation>
     </message>
     <message>
         <source>QAM</source>
@@ -1064,7 +1064,7 @@ Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation>Symbol rate</translation>
+        <translation>Vel. simb.</translation>
     </message>
     <message>
         <source>Polarity</source>
@@ -1324,7 +1324,7 @@ Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation>Symbol rate</translation>
+        <translation>Velocità di simbolo</translation>
     </message>
     <message>
         <source>Polarisation</source>
