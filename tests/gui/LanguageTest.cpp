@@ -68,6 +68,17 @@ const std::map<std::string, QSet<QString>> kSameAsEnglish = {
             "CAS (hex)",    "Receiver:",
             "Polarisation", "Standard"}},
     {"ar", {"OK"}},
+    {"it",
+     {"OK", "ID", "TPID", "FEC", "MUX", "TV", "CAS", "CAS (hex)", "QAM", "Radio", "Satellite",
+      "Transponder", "Multiplex", "Tuner", "Tuner 1", "Tuner 2", "Host", "Sport", "Standard"}},
+    {"es",
+     {"OK", "ID", "TPID", "FEC", "MUX", "TV", "CAS", "CAS (hex)", "QAM", "Radio", "Host", "Drama",
+      "H (horizontal)", "V (vertical)"}},
+    {"fr", {"OK",        "ID",        "TPID",          "FEC",          "MUX",
+            "TV",        "CAS",       "CAS (hex)",     "QAM",          "Radio",
+            "Satellite", "Multiplex", "Tuner",         "Tuner 1",      "Tuner 2",
+            "Index",     "Genre",     "Position",      "Polarisation", "Sport",
+            "Standard",  "Port",      "Configuration", "Description",  "Satellites"}},
 };
 
 // The setting groups' member names (w1, b1, ...) are the record's field

@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satélite</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satélites</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondedor</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondedores</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 múltiplex</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 múltiplex</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 proveedor</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 proveedores</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 lista</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 listas</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Número lógico</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Número mostrado</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de red original</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID de flujo de transporte</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Pistas de audio</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Pistas de subtítulos</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (hex)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Tipo de flujo (hex)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Tabla de caracteres</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Editar canal</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nuevo canal de TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nuevo canal de radio</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Un canal nuevo recibe el número siguiente al último canal de su lista.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Ni TV ni radio</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>TV y radio a la vez</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Un canal nuevo toma el género de la lista de género en la que se crea.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Byte de sintonizador %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizador</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Recepción</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Múltiplex %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Múltiplex</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID de satélite %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>ID de proveedor %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transpondedor %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Flujos</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 debe ser un número hexadecimal de como máximo %2 cifras.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Filtrar por nombre (Esc borra)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Nada elegido</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, nombres con «%2»</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 TV / %3 radio</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Formato del fabricante (cabecera de 64 bytes con CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Formato de trabajo (cabecera VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satélite</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>terrestre</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Modelo %1, tipo 0x%2 (%3), orden de bytes %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>sin bits de recepción</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Proveedores</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Múltiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Múltiplex de cable</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Portapapeles</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (este receptor no los guarda)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>%1 de %2 usados, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>%1 de más para guardar</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 bloqueados, %2 omitidos, %3 codificados</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>No hay canales duplicados</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%1 canales duplicados en %2 grupos</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>N.º %1  %2  (%3, satélite %4, TPID %5, ID %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Formato de cabecera:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Producto:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canales:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Atributos:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Duplicados:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>La comprobación de la lista no encuentra ningún problema.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… y %1 más</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 canales: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Seleccionarlos en las listas de canales</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>El nombre tiene caracteres que Windows-1252 no puede representar.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Proveedores</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Favoritos</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satélites</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Múltiplex</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Red (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Velocidad (baudios)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Puerto TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Recibir</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Elija la línea, pulse «Recibir» y luego inicie el envío en el receptor.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Elija la línea, inicie la recepción en el receptor y luego pulse «Enviar».</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Elija un puerto serie.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Introduzca el nombre de host o la dirección del receptor.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Conectando: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>Esperando a que el receptor envíe...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>Esperando a que el receptor pida los datos...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Error en la transferencia: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Muestra en qué difiere otra imagen o libro</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Sustituye los canales por los de un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Escribe los canales en un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Importar transpondedores…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Actualiza satélites y transpondedores desde un archivo satellites.xml</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Recuentos, capacidad y duplicados de toda la lista</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Aplicar orden</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Numerar los canales como los numera otra lista</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Aplicar el orden de otra lista</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>No hay memoria suficiente para terminar la orden. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>La orden ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>La orden ha fallado.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Abrir una base de datos existente</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Guardar en archivo</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Recibir</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Recibir la base de datos del receptor</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Enviar la base de datos al receptor</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Actualizar todo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostrar información del programa, número de versión y copyright</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Deshacer el último cambio</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Rehacer el último cambio deshecho</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar para %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Imprime las listas de canales o las guarda como archivo PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizador</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Canales</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Solo TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Solo radio</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>No queda ningún ID de satélite libre: el ID más alto ya es 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>No queda ningún ID de múltiplex libre: los 255 están en uso.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>El nombre tiene caracteres que Windows-1252 no puede representar.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>No queda ningún TPID libre en el satélite %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>%1 canal seleccionado.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>%1 canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>%1 satélite seleccionado.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>%1 satélites seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>%1 transpondedor seleccionado.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>%1 transpondedores seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>%1 múltiplex seleccionado.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>%1 múltiplex seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>%1 proveedor seleccionado.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>%1 proveedores seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondedor</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondedores</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Al eliminarlo se eliminan también sus %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Al eliminarlos se eliminan también sus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Múltiplex %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Receptor:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Mostrar las columnas técnicas (claves de registro, números de satélite y transpondedor, PID)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>La elección se aplica la próxima vez que se inicie el programa.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Enviar la base de datos al receptor</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Recibir la base de datos del receptor</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 de %2 bytes (%3 %), %4 KiB/s</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Este formulario aún no está disponible en esta versión.
+No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Editar múltiplex</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Nuevo múltiplex</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frecuencia (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Tasa de símbolos (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Inversión (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID de TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID de red</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de red original</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Editar satélite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nuevo satélite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Posición (grados)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Grupo 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Grupo 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Editar transpondedor</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nuevo transpondedor</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID de satélite %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Elija un satélite</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (horizontal)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (vertical)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Grados</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frec.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Tasa símb.</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polaridad</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID proveedor</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Frec. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>ID red</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>NID orig.</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Const.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inv.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Modo TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>T. cód.</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Constel.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Int. guarda</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Prioridad</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar para los receptores de satélite VX-7 y VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>Acerca de Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar versión 1.4.6.10 (compilación: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Editor de la base de datos de canales para receptores de TV digital</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>No se puede abrir el archivo o su versión no es válida</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>No se puede guardar el archivo de canales</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>No se puede leer la cabecera del archivo. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>No se puede abrir el archivo %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Los datos de canales han cambiado desde que se abrieron o guardaron. ¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>La imagen se ha abierto, pero no se ha podido escribir su copia de trabajo en la carpeta temporal. La lista de canales está completa en memoria y se guarda como siempre.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>La lista de canales tiene problemas que el receptor quizá no pueda manejar. ¿Guardarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>La lista de canales tiene problemas que el receptor quizá no pueda manejar. ¿Enviarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar igualmente</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Enviar igualmente</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Cargar datos de canales</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Guardar datos de canales</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Guardar datos de canales predeterminados</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Archivo local (*.h)|*.bin|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Debe reiniciar el programa ahora.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Archivo binario (*.bin)|*.bin|Archivo de Excel (*.xls)|*.xls|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Archivo local (*.bin)|*.bin|Archivo de Excel (*.xls)|*.xls|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>¿Desea eliminar los elementos seleccionados?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>No se puede cambiar el nombre de favoritos: la longitud del texto no coincide.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>No se puede copiar de canales de radio a canales de TV</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>No se puede copiar de canales de TV a canales de radio</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>No se puede mover de canales de radio a canales de TV</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>No se puede mover de canales de TV a canales de radio</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Nombre del proveedor: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Los datos que se van a enviar están vacíos o no son válidos</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Múltiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Fav.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>PID V</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>PID A</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Número lógico</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizador</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Seleccionar todo      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Sintonizador 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Sintonizador 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Nuevo...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Copiar          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Pegar         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Mover aquí</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Bloquear...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Omitir...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Seleccionar...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Invertir selección</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Descripción...	Intro</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Nuevo...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Eliminar             Supr</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Descripción...   Intro</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Eliminar        	Supr</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>No omitir</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Asignar satélite</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Asignar múltiplex</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Asignar transpondedor</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Asignar proveedor</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Añadir a la lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Asignar género</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Mover canales</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Reordenar lista de favoritos</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nuevo satélite</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Editar satélite</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Eliminar satélite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nuevo transpondedor</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Editar transpondedor</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Eliminar transpondedor</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Mover transpondedores</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Nuevo múltiplex</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Editar múltiplex</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Eliminar múltiplex</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Nuevo proveedor</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Editar proveedor</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Eliminar proveedor</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Renombrar lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Importar libro</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Aplicar orden</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Añadir a esta lista</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importar CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Importar transpondedores</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Cine</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Noticias y divulgación</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Entretenimiento</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Deportes</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Infantil</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Divulgación</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Educación</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Estilo de vida</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drama</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Arte</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Actualidad</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Especial</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comedia</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Documental</translation>
+    </message>
+</context>
+</TS>

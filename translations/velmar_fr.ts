@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satellite</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satellites</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondeur</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondeurs</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 fournisseur</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 fournisseurs</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 liste</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 listes</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numéro logique</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Numéro affiché</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de réseau d’origine</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID de flux de transport</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Pistes audio</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Pistes de sous-titres</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (hex)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Type de flux (hex)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Table de caractères</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Modifier la chaîne</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nouvelle chaîne TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nouvelle chaîne radio</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Une nouvelle chaîne reçoit le numéro qui suit la dernière chaîne de sa liste.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>%1 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Ni TV ni radio</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>TV et radio à la fois</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Une nouvelle chaîne prend le genre de la liste de genre où elle est créée.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Octet tuner %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satellite %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>ID fournisseur %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transpondeur %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 doit être un nombre hexadécimal de %2 chiffres au plus.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Filtrer par nom (Échap efface)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Aucun choix</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, noms avec «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 TV / %3 radio</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Format du fabricant (en-tête de 64 octets avec CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Format de travail (en-tête VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satellite</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>terrestre</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>câble</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Modèle %1, type 0x%2 (%3), ordre des octets %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>aucun bit de réception</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex câble</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Presse-papiers</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (ce récepteur ne les enregistre pas)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>%1 sur %2 utilisés, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>%1 de trop pour enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 verrouillées, %2 ignorées, %3 cryptées</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Aucune chaîne en double</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%1 chaînes en double dans %2 groupes</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>N° %1  %2  (%3, satellite %4, TPID %5, ID %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Format d’en-tête&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Produit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Chaînes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Attributs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Doublons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>La vérification de la liste ne trouve aucun problème.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 chaînes&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Les sélectionner dans les listes de chaînes</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doublons</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Le nom contient des caractères que Windows-1252 ne peut pas représenter.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Fournisseurs</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Favoris</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satellites</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Réseau (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Débit (bauds)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Recevoir</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Choisissez la liaison, appuyez sur «&#xa0;Recevoir&#xa0;», puis lancez l’envoi sur le récepteur.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Choisissez la liaison, lancez la réception sur le récepteur, puis appuyez sur «&#xa0;Envoyer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Choisissez un port série.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Saisissez le nom d’hôte ou l’adresse du récepteur.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Connexion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>En attente de l’envoi du récepteur...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>En attente de la demande de données du récepteur...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Échec du transfert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Montre ce qu’une autre image ou un autre classeur a de différent</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Remplace les chaînes par celles d’un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Écrit les chaînes dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Importer des transpondeurs…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Met à jour les satellites et les transpondeurs depuis un fichier satellites.xml</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Nombres, capacité et doublons de toute la liste</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Appliquer l’ordre</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Numéroter les chaînes comme une autre liste</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Appliquer l’ordre d’une autre liste</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>La mémoire ne suffit pas pour terminer la commande. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>La commande a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>La commande a échoué.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Ouvrir une base de données existante</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Enregistrer dans un fichier</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Recevoir</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Recevoir la base du récepteur</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Envoyer la base au récepteur</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Tout actualiser</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Afficher les informations du programme, le numéro de version et le copyright</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Rétablir la dernière modification annulée</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar pour %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Imprime les listes de chaînes ou les enregistre en fichier PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Chaînes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>TV seule</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Radio seule</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Aucun ID de satellite n’est libre&#xa0;: le plus grand ID est déjà 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Aucun ID de multiplex n’est libre&#xa0;: les 255 sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Le nom contient des caractères que Windows-1252 ne peut pas représenter.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>Aucun TPID n’est libre sur le satellite %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>%1 chaîne est sélectionnée.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>%1 chaînes sont sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>%1 satellite est sélectionné.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>%1 satellites sont sélectionnés.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>%1 transpondeur est sélectionné.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>%1 transpondeurs sont sélectionnés.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>%1 multiplex est sélectionné.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>%1 multiplex sont sélectionnés.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>%1 fournisseur est sélectionné.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>%1 fournisseurs sont sélectionnés.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondeur</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondeurs</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 chaîne</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 chaînes</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Le supprimer supprime aussi ses %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Les supprimer supprime aussi leurs %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Récepteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Afficher les colonnes techniques (clés d’enregistrement, numéros de satellite et de transpondeur, PID)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>Le choix prend effet au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Envoyer la base au récepteur</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Recevoir la base du récepteur</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 sur %2 octets (%3&#xa0;%), %4 Kio/s</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Ce formulaire n’est pas encore disponible dans cette version.
+Rien n’a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Modifier le multiplex</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Nouveau multiplex</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Fréquence (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Débit symbole (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Inversion (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID réseau</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de réseau d’origine</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Modifier le satellite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nouveau satellite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Position (degrés)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Groupe 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Groupe 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Modifier le transpondeur</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nouveau transpondeur</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satellite %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Choisir un satellite</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (horizontale)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (verticale)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Débit S.</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarité</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID fourn.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Fréq. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>ID réseau</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>NID orig.</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Const.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invers.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Mode TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Rend. c.</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Constell.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Int. garde</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorité</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar pour les récepteurs satellite VX-7 et VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>À propos de Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar version 1.4.6.10 (compilation&#xa0;: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Éditeur de base de chaînes pour récepteurs TV numériques</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Impossible d’ouvrir le fichier, ou version de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Impossible d’enregistrer le fichier des chaînes</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Impossible de lire l’en-tête du fichier. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>Impossible d’ouvrir le fichier %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Les données des chaînes ont changé depuis leur ouverture ou leur enregistrement. Enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>L’image a été ouverte, mais sa copie de travail n’a pas pu être écrite dans le dossier temporaire. La liste des chaînes est complète en mémoire et s’enregistre comme d’habitude.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>La liste des chaînes a des problèmes que le récepteur risque de ne pas gérer. L’enregistrer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>La liste des chaînes a des problèmes que le récepteur risque de ne pas gérer. L’envoyer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Envoyer quand même</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Charger les données des chaînes</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Enregistrer les données des chaînes</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Enregistrer les données de chaînes par défaut</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Fichier local (*.h)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Vous devez maintenant redémarrer le programme.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Fichier binaire (*.bin)|*.bin|Fichier Excel (*.xls)|*.xls|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Fichier local (*.bin)|*.bin|Fichier Excel (*.xls)|*.xls|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Voulez-vous supprimer les éléments sélectionnés&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Impossible de changer le nom des favoris&#xa0;: la longueur du texte ne correspond pas.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Impossible de copier des chaînes radio vers les chaînes TV</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>Impossible de copier des chaînes TV vers les chaînes radio</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Impossible de déplacer des chaînes radio vers les chaînes TV</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>Impossible de déplacer des chaînes TV vers les chaînes radio</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Nom du fournisseur&#xa0;: %s (ID&#xa0;: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Les données à envoyer sont vides ou non valides</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Fav.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>PID V</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>PID A</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numéro logique</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Tout sélectionner      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Nouveau...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Copier          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Coller         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Déplacer ici</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Verrouiller...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Ignorer...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Sélectionner...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Inverser la sélection</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Description...	Entrée</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Nouveau...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Supprimer             Suppr</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Description...   Entrée</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Supprimer        	Suppr</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Ne plus ignorer</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Définir le satellite</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Définir le multiplex</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Définir le transpondeur</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Définir le fournisseur</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Ajouter à la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Définir le genre</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Déplacer des chaînes</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Réordonner la liste de favoris</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nouveau satellite</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Modifier le satellite</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Supprimer le satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nouveau transpondeur</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Modifier le transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Supprimer le transpondeur</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Déplacer des transpondeurs</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Nouveau multiplex</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Modifier le multiplex</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Supprimer le multiplex</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Nouveau fournisseur</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Modifier le fournisseur</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Supprimer le fournisseur</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Renommer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Importer un classeur</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Appliquer l’ordre</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Ajouter à cette liste</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Importer des transpondeurs</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Cinéma</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Infos et magazines</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Divertissement</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Jeunesse</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Magazines</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Éducation</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Art de vivre</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drame</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Culture</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Actualité</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Spécial</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comédie</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Documentaire</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satellite</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satelliti</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 fornitore</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 fornitori</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 lista</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 liste</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numero logico</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Numero mostrato</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID servizio</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID rete originale</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID flusso di trasporto</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Tracce audio</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Tracce sottotitoli</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (hex)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Tipo di flusso (hex)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Tabella caratteri</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Modifica canale</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nuovo canale TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nuovo canale radio</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Un nuovo canale riceve il numero successivo all’ultimo canale della sua lista.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Né TV né radio</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>Sia TV sia radio</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Un nuovo canale prende il genere della lista di genere in cui viene creato.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Byte tuner %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Ricezione</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satellite %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>ID fornitore %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Flussi</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste preferiti</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 deve essere un numero esadecimale di al massimo %2 cifre.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Filtra per nome (Esc cancella)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Nessuna scelta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, nomi con “%2”</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 TV / %3 radio</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Formato del produttore (intestazione di 64 byte con CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Formato di lavoro (intestazione VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satellite</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>terrestre</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cavo</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Modello %1, tipo 0x%2 (%3), ordine dei byte %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>nessun bit di ricezione</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste preferiti</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fornitori</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestri</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Appunti</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (questo ricevitore non li salva)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>%1 di %2 usati, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 liberi</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>%1 di troppo per salvare</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 bloccati, %2 saltati, %3 criptati</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Nessun canale duplicato</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%1 canali duplicati in %2 gruppi</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>N. %1  %2  (%3, satellite %4, TPID %5, ID %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Formato intestazione:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Prodotto:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canali:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Attributi:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Duplicati:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>Il controllo della lista non trova problemi.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… e altri %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controllo</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 canali: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Selezionali nelle liste dei canali</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicati</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Il nome contiene caratteri che Windows-1252 non può rappresentare.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Fornitori</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Preferiti</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satelliti</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Porta seriale</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Rete (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Velocità (baud)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Porta TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Ricevi</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Scegliere la linea, premere “Ricevi”, poi avviare l’invio sul ricevitore.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Scegliere la linea, avviare la ricezione sul ricevitore, poi premere “Invia”.</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Scegliere una porta seriale.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Inserire il nome host o l’indirizzo del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Connessione: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>In attesa che il ricevitore invii...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>In attesa che il ricevitore richieda i dati...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Trasferimento non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Confronta con…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Mostra le differenze di un’altra immagine o cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importa…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Sostituisce i canali con quelli di un file CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Scrive i canali in un file CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Importa transponder…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Aggiorna satelliti e transponder da un file satellites.xml</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Conteggi, capacità e duplicati dell’intera lista</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Applica ordine</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Numera i canali come li numera un’altra lista</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Applica l’ordine di un’altra lista</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Memoria insufficiente per completare il comando. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Il comando non è riuscito: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>Il comando non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Apri un database esistente</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Salva su file</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Ricevi</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Ricevi il database dal ricevitore</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Invia il database al ricevitore</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Aggiorna tutto</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Annulla l’ultima modifica</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Ripete l’ultima modifica annullata</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar per %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Stampa le liste dei canali o le salva come file PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptato</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Canali</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Solo TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Solo radio</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Nessun ID satellite libero: l’ID più alto è già 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Nessun ID multiplex libero: tutti i 255 sono in uso.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Il nome contiene caratteri che Windows-1252 non può rappresentare.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>Nessun TPID libero sul satellite %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>%1 canale selezionato.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>%1 canali selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>%1 satellite selezionato.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>%1 satelliti selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>%1 transponder selezionato.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>%1 transponder selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>%1 multiplex selezionato.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>%1 multiplex selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>%1 fornitore selezionato.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>%1 fornitori selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canale</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Eliminandolo si eliminano anche i suoi %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Eliminandoli si eliminano anche i loro %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Ricevitore:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Mostra le colonne tecniche (chiavi dei record, numeri di satellite e transponder, PID)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>La scelta ha effetto al prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Invia il database al ricevitore</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Ricevi il database dal ricevitore</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 di %2 byte (%3%), %4 KiB/s</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Questo modulo non è ancora disponibile in questa versione.
+Non è stato modificato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Modifica multiplex</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Nuovo multiplex</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenza (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Velocità di simbolo (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Inversione (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID rete</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID rete originale</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Modifica satellite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nuovo satellite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ovest</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Posizione (gradi)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzate</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Gruppo 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Gruppo 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nuovo transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satellite %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Scegliere un satellite</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (orizzontale)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (verticale)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Gradi</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Vel. simb.</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarità</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID fornitore</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Freq. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>ID rete</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>NID orig.</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Costell.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invers.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marcatura</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Modo TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Code rate</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Costell.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Int. guardia</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar per i ricevitori satellitari VX-7 e VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>Informazioni su Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar versione 1.4.6.10 (build: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Editor del database dei canali per ricevitori TV digitali</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Impossibile aprire il file o versione del file non valida</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Impossibile salvare il file dei canali</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Impossibile leggere l’intestazione del file. Continuare?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>Impossibile aprire il file %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>I dati dei canali sono cambiati dall’apertura o dall’ultimo salvataggio. Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>L’immagine è stata aperta, ma non è stato possibile scrivere la sua copia di lavoro nella cartella temporanea. La lista dei canali è completa in memoria e si salva come di consueto.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>La lista dei canali ha problemi che il ricevitore potrebbe non gestire. Salvarla comunque?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>La lista dei canali ha problemi che il ricevitore potrebbe non gestire. Inviarla comunque?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Salva comunque</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Invia comunque</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Carica dati canali</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Salva dati canali</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Salva dati canali predefiniti</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>File locale (*.h)|*.bin|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Ora è necessario riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>File binario (*.bin)|*.bin|File Excel (*.xls)|*.xls|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>File locale (*.bin)|*.bin|File Excel (*.xls)|*.xls|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Impossibile cambiare il nome dei preferiti: la lunghezza del testo non corrisponde.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Impossibile copiare dai canali radio ai canali TV</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>Impossibile copiare dai canali TV ai canali radio</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Impossibile spostare dai canali radio ai canali TV</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>Impossibile spostare dai canali TV ai canali radio</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Nome fornitore: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>I dati da inviare sono vuoti o non validi</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Pref.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>PID V</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>PID A</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Velocità di simbolo</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numero logico</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID servizio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Fornitore</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Seleziona tutto      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Nuovo...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Copia          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Incolla         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Sposta qui</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Blocca...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Salta...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Seleziona...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Inverti selezione</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Cerca...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Descrizione...	Invio</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Nuovo...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Elimina             Canc</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Descrizione...   Invio</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Elimina        	Canc</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Rimuovi dai preferiti</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Sblocca</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Non saltare</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Imposta satellite</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Imposta multiplex</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Imposta transponder</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Imposta fornitore</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Aggiungi alla lista preferiti</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Imposta genere</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Sposta canali</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Riordina lista preferiti</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nuovo satellite</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Modifica satellite</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Elimina satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nuovo transponder</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Sposta transponder</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Nuovo multiplex</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Modifica multiplex</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Elimina multiplex</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Nuovo fornitore</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Modifica fornitore</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Elimina fornitore</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Rinomina lista preferiti</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Importa cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Applica ordine</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Aggiungi a questa lista</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Importa transponder</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Notizie e divulgazione</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Intrattenimento</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Bambini</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Divulgazione</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Istruzione</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Stile di vita</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Dramma</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Arte</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Attualità</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speciale</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Commedia</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Documentari</translation>
+    </message>
+</context>
+</TS>
