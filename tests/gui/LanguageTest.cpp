@@ -68,6 +68,13 @@ const std::map<std::string, QSet<QString>> kSameAsEnglish = {
             "CAS (hex)",    "Receiver:",
             "Polarisation", "Standard"}},
     {"ar", {"OK"}},
+    {"pl",
+     {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "CAS (hex)", "QAM", "TV", "Radio", "Sport", "Port",
+      "Host", "Transponder", "Tuner", "Tuner 1", "Tuner 2"}},
+    {"tr",
+     {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM", "TV", "Transponder", "Tuner", "Tuner 1",
+      "Tuner 2", "PCR PID"}},
+    {"ru", {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM"}},
 };
 
 // The setting groups' member names (w1, b1, ...) are the record's field
