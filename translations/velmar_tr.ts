@@ -1032,7 +1032,7 @@ Hiçbir şey değiştirilmedi.</translation>
     <name>Velmar</name>
     <message>
         <source>Index</source>
-        <translation>Dizin</translation>
+        <translation>İndeks</translation>
     </message>
     <message>
         <source>ID</source>
@@ -1104,7 +1104,7 @@ Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>Const</source>
-        <translation>Takım.</translation>
+        <translation>Konst.</translation>
     </message>
     <message>
         <source>Invert</source>
@@ -1124,7 +1124,7 @@ Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>Const.</source>
-        <translation>Takım.</translation>
+        <translation>Konst.</translation>
     </message>
     <message>
         <source>G.I.</source>
