@@ -79,6 +79,13 @@ const std::map<std::string, QSet<QString>> kSameAsEnglish = {
             "Satellite", "Multiplex", "Tuner",         "Tuner 1",      "Tuner 2",
             "Index",     "Genre",     "Position",      "Polarisation", "Sport",
             "Standard",  "Port",      "Configuration", "Description",  "Satellites"}},
+    {"pl",
+     {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "CAS (hex)", "QAM", "TV", "Radio", "Sport", "Port",
+      "Host", "Transponder", "Tuner", "Tuner 1", "Tuner 2"}},
+    {"tr",
+     {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM", "TV", "Transponder", "Tuner", "Tuner 1",
+      "Tuner 2", "PCR PID"}},
+    {"ru", {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM"}},
 };
 
 // The setting groups' member names (w1, b1, ...) are the record's field

@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Edytuj</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>Satelity: %1</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>Satelity: %1</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>Transpondery: %1</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>Transpondery: %1</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>Multipleksy: %1</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>Multipleksy: %1</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>Nadawcy: %1</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>Nadawcy: %1</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>Listy: %1</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>Listy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numer logiczny</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Wyświetlany numer</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID usługi</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Pierwotny ID sieci</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID strumienia transportowego</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID wideo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Ścieżki dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Ścieżki napisów</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (hex)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Typ strumienia (hex)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Strona kodowa</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Edytuj kanał</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nowy kanał TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nowa stacja radiowa</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Nowy kanał otrzymuje numer po ostatnim kanale swojej listy.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Najwyżej %1 znaków</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Ani TV, ani radio</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>Jednocześnie TV i radio</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Nowy kanał otrzymuje gatunek listy gatunku, w której go utworzono.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gatunek</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Bajt tunera %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowany</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowany</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pomijany</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Odbiór</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multipleks %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multipleks</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satelity %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>ID nadawcy %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Nadawca</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Strumienie</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listy ulubionych</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 musi być liczbą szesnastkową o najwyżej %2 cyfrach.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Filtruj po nazwie (Esc czyści)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Nic nie wybrano</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, nazwy z „%2”</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — TV: %2 / radio: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Postać producenta (64-bajtowy nagłówek z CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Postać robocza (nagłówek VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satelitarny</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>naziemny</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>kablowy</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Model %1, typ 0x%2 (%3), kolejność bajtów %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>brak bitów odbioru</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listy ulubionych</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondery</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Nadawcy</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multipleksy naziemne</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multipleksy kablowe</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanały</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Obszar roboczy</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (ten odbiornik ich nie zapisuje)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>zajęte %1 z %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>wolne: %1</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>za dużo do zapisania: %1</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>TV: %1, radio: %2</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>zablokowane: %1, pomijane: %2, kodowane: %3</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Brak zdublowanych kanałów</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>Zdublowane kanały: %1, grupy: %2</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>Nr %1  %2  (%3, satelita %4, TPID %5, ID %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radio</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Postać nagłówka:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Produkt:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Kanały:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Flagi:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Duplikaty:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>Sprawdzenie listy nie wykazało problemów.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Nadawca</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Sprawdzenie</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>Kanały (%1): %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Zaznacz je na listach kanałów</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikaty</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gatunek</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Nazwa zawiera znaki, których nie obsługuje Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Edytuj</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Nadawcy</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Ulubione</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satelity</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Multipleksy</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Naziemne</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Port szeregowy</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Sieć (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Prędkość (bod)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Port TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Odbierz</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Wybierz połączenie, naciśnij „Odbierz”, a następnie uruchom wysyłanie w odbiorniku.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Wybierz połączenie, uruchom odbieranie w odbiorniku, a następnie naciśnij „Wyślij”.</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Wybierz port szeregowy.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Podaj nazwę hosta lub adres odbiornika.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Łączenie: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>Oczekiwanie na wysłanie danych przez odbiornik...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>Oczekiwanie, aż odbiornik poprosi o dane...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Transmisja nie powiodła się: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Porównaj z…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Pokazuje, czym różni się inny obraz lub skoroszyt</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importuj…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Zastępuje kanały kanałami z pliku CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Zapisuje kanały jako plik CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Importuj transpondery…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Aktualizuje satelity i transpondery na podstawie pliku satellites.xml</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Liczby, pojemność i duplikaty całej listy</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Zastosuj kolejność</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Numeruje kanały tak jak inna lista</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Zastosuj kolejność innej listy</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Za mało pamięci, aby dokończyć polecenie. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Polecenie nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>Polecenie nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Otwórz istniejącą bazę danych</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Zapisz do pliku</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Odbierz</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Odbierz bazę z odbiornika</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Wyślij bazę do odbiornika</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Odśwież wszystko</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Wyświetla informacje o programie, numer wersji i prawa autorskie</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Cofa ostatnią zmianę</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Ponawia ostatnio cofniętą zmianę</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar dla %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ponów: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardowy</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Drukuje listy kanałów lub zapisuje je jako plik PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowany</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowany</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pomijany</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Kanały</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Tylko TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Tylko radio</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Brak wolnego ID satelity: najwyższy ID to już 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Brak wolnego ID multipleksu: wszystkie 255 są zajęte.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Nazwa zawiera znaki, których nie obsługuje Windows-1252.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>Na satelicie %1 nie ma wolnego TPID.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>Zaznaczono %1 kanał.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>Liczba zaznaczonych kanałów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>Zaznaczono %1 satelitę.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>Liczba zaznaczonych satelitów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>Zaznaczono %1 transponder.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>Liczba zaznaczonych transponderów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>Zaznaczono %1 multipleks.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>Liczba zaznaczonych multipleksów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>Zaznaczono %1 nadawcę.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>Liczba zaznaczonych nadawców: %1.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>transpondery (%1)</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 kanał</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>kanały (%1)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Wraz z nim zostaną usunięte: %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Wraz z nimi zostaną usunięte: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multipleks %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Odbiornik:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Pokaż kolumny techniczne (klucze rekordów, numery satelitów i transponderów, PID-y)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>Wybór zacznie obowiązywać po ponownym uruchomieniu programu.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Wyślij bazę do odbiornika</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Odbierz bazę z odbiornika</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 z %2 bajtów (%3%), %4 KiB/s</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Ten formularz nie jest jeszcze dostępny w tej wersji.
+Niczego nie zmieniono.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Edytuj multipleks</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Nowy multipleks</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Częstotliwość (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Szybkość symb. (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Inwersja (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID sieci</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Pierwotny ID sieci</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Edytuj satelitę</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nowy satelita</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Wschód</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Zachód</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Pozycja (stopnie)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Zaawansowane</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Grupa 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Grupa 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Edytuj transponder</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nowy transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID satelity %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Wybierz satelitę</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polaryzacja</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (pozioma)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (pionowa)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Indeks</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Stopnie</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Częst.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symb.</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polar.</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID nadawcy</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Częst. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>ID sieci</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>Pierw. NID</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inwers.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Znacznik</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Tryb TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Kod. spr.</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Odst. ochr.</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorytet</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar dla odbiorników satelitarnych VX-7 i VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>O programie Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar, wersja 1.4.6.10 (kompilacja: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Edytor bazy kanałów dla odbiorników telewizji cyfrowej</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Nie można otworzyć pliku lub ma on nieprawidłową wersję</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Nie można zapisać pliku kanałów</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Nie można odczytać nagłówka pliku. Kontynuować?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>Nie można otworzyć pliku %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Dane kanałów zmieniły się od otwarcia lub zapisania. Zapisać zmiany?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>Obraz został otwarty, ale nie udało się zapisać jego kopii roboczej w katalogu tymczasowym. Lista kanałów jest kompletna w pamięci i zapisuje się jak zwykle.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>Lista kanałów zawiera problemy, z którymi odbiornik może sobie nie poradzić. Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>Lista kanałów zawiera problemy, z którymi odbiornik może sobie nie poradzić. Wysłać mimo to?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Zapisz mimo to</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Wyślij mimo to</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Wczytaj dane kanałów</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Zapisz dane kanałów</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Zapisz domyślne dane kanałów</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Plik lokalny (*.h)|*.bin|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Należy teraz ponownie uruchomić program.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Plik binarny (*.bin)|*.bin|Plik Excel (*.xls)|*.xls|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Plik lokalny (*.bin)|*.bin|Plik Excel (*.xls)|*.xls|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Czy usunąć zaznaczone elementy?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Nie można zmienić nazwy listy ulubionych: niezgodna długość tekstu.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Nie można kopiować stacji radiowych do kanałów TV</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>Nie można kopiować kanałów TV do stacji radiowych</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Nie można przenosić stacji radiowych do kanałów TV</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>Nie można przenosić kanałów TV do stacji radiowych</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Nazwa nadawcy: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Dane do wysłania są puste lub nieprawidłowe</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Naziemne</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multipleks</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Nadawca</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gatunek</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Ul.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>ID sat.</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Szybkość symboli</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polaryzacja</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Numer logiczny</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID usługi</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID wideo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowany</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowany</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pomijany</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Nadawca</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Zaznacz wszystko      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Nowy...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Edytuj...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Kopiuj          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Wklej         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Przenieś tutaj</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Blokada...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Pomijanie...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Zaznacz...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Odwróć zaznaczenie</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Szukaj...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Opis...	Enter</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Nowy...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Usuń             Delete</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Opis...   Enter</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Usuń        	Delete</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Usuń z ulubionych</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Zablokuj</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Odblokuj</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Włącz pomijanie</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Wyłącz pomijanie</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Ustaw satelitę</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Ustaw multipleks</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Ustaw transponder</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Ustaw nadawcę</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Dodaj do listy ulubionych</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Ustaw gatunek</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Przeniesienie kanałów</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Zmiana kolejności listy ulubionych</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nowy satelita</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Edycja satelity</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Usunięcie satelity</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nowy transponder</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Edycja transpondera</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Usunięcie transpondera</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Przeniesienie transponderów</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Nowy multipleks</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Edycja multipleksu</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Usunięcie multipleksu</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Nowy nadawca</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Edycja nadawcy</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Usunięcie nadawcy</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Zmiana nazwy listy ulubionych</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Import skoroszytu</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Zastosowanie kolejności</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Dodanie do tej listy</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Import pliku CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Import transponderów</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Wiadomości i fakty</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Rozrywka</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Dla dzieci</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Dokumentalne</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Edukacja</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Styl życia</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Dramat</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Sztuka</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Aktualności</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Specjalne</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Komedia</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Dokument</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>Спутников: %1</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>Спутников: %1</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>Транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>Транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>Мультиплексов: %1</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>Мультиплексов: %1</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>Провайдеров: %1</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>Провайдеров: %1</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>Списков: %1</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>Списков: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Логический номер</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Отображаемый номер</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Исходный ID сети</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID транспортного потока</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID аудио</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Звуковые дорожки</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Дорожки субтитров</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (шестн.)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Тип потока (шестн.)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Кодовая страница</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Изменение канала</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Новый телеканал</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Новая радиостанция</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Новый канал получает номер после последнего канала своего списка.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Не более %1 симв.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Ни ТВ, ни радио</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>И ТВ, и радио</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Новый канал получает жанр того списка жанра, в котором он создан.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Байт тюнера %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодирован</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропускается</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Приём</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Мультиплекс %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Мультиплекс</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID спутника %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>ID провайдера %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Транспондер %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Потоки</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1: нужно шестнадцатеричное число не длиннее %2 цифр.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Найти</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Фильтр по названию (Esc — сброс)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Ничего не выбрано</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, названия с «%2»</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — ТВ: %2 / радио: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Формат производителя (64-байтный заголовок с CRC)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Рабочий формат (заголовок VX)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>спутниковый</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>эфирный</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>кабельный</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Модель %1, тип 0x%2 (%3), порядок байтов %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>нет битов приёма</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Провайдеры</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Эфирные мультиплексы</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Кабельные мультиплексы</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Служебная область</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (этот ресивер их не сохраняет)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>занято %1 из %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>свободно: %1</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>не поместится при сохранении: %1</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>ТВ: %1, радио: %2</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>заблокировано: %1, пропускается: %2, кодировано: %3</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Повторяющихся каналов нет</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>Повторяющихся каналов: %1, групп: %2</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>№ %1  %2  (%3, спутник %4, TPID %5, ID %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>радио</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Формат заголовка:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Изделие:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Каналы:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Признаки:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Повторы:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>Проверка списка не выявила проблем.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… и ещё %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>Каналы (%1): %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Выделить их в списках каналов</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Повторы</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>В названии есть символы, которых нет в кодировке Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Провайдеры</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Избранное</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Спутники</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Мультиплексы</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Эфир</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Последовательный порт</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Сеть (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Скорость (бод)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Хост</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>Порт TCP</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Выберите подключение, нажмите «Принять», затем запустите передачу на ресивере.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Выберите подключение, запустите приём на ресивере, затем нажмите «Отправить».</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Выберите последовательный порт.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Введите имя хоста или адрес ресивера.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Подключение: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>Ожидание передачи от ресивера...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>Ожидание запроса данных от ресивера...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Ошибка передачи: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Отмена...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Сравнить с…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Показать, чем отличается другой образ или книга</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Импорт…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Заменить каналы каналами из файла CSV</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Экспорт…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Записать каналы в файл CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Импорт транспондеров…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Обновить спутники и транспондеры из файла satellites.xml</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Количество, ёмкость и повторы во всём списке</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Применить порядок</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Пронумеровать каналы так же, как в другом списке</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Применить порядок другого списка</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Недостаточно памяти для выполнения команды. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Ошибка команды: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>Не удалось выполнить команду.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Открыть существующую базу</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Принять базу с ресивера</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Отправить базу на ресивер</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Обновить всё</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Показать сведения о программе, номер версии и авторские права</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Отменить последнее изменение</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Повторить последнее отменённое изменение</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>Velmar для %1 - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Стандартная</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Напечатать списки каналов или сохранить их в файл PDF</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодирован</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропускается</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Каналы</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Только ТВ</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Только радио</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Нет свободного ID спутника: наибольший ID уже 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Нет свободного ID мультиплекса: заняты все 255.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>В названии есть символы, которых нет в кодировке Windows-1252.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>На спутнике %1 нет свободного TPID.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>Выбран %1 канал.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>Выбрано каналов: %1.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>Выбран %1 спутник.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>Выбрано спутников: %1.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>Выбран %1 транспондер.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>Выбрано транспондеров: %1.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>Выбран %1 мультиплекс.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>Выбрано мультиплексов: %1.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>Выбран %1 провайдер.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>Выбрано провайдеров: %1.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 транспондер</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>транспондеры (%1)</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 канал</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналы (%1)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Вместе с ним будут удалены: %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Вместе с ними будут удалены: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Мультиплекс %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Ресивер:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Показывать технические столбцы (ключи записей, номера спутников и транспондеров, PID)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>Выбор вступит в силу после перезапуска программы.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Отправить базу на ресивер</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Принять базу с ресивера</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 из %2 байт (%3%), %4 КиБ/с</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Эта форма в данной версии пока недоступна.
+Ничего не изменено.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Изменение мультиплекса</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Новый мультиплекс</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Частота (МГц)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Симв. скорость (кСим/с)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Инверсия (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID сети</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Исходный ID сети</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Изменение спутника</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Новый спутник</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Позиция (градусы)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Группа 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Группа 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Изменение транспондера</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Новый транспондер</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>ID спутника %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Выберите спутник</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (горизонтальная)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (вертикальная)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Градусы</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>ID TS</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>ID спутн.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Симв.</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляр.</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID провайдера</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Част. (МГц)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>ID сети</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>Исх. NID</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Созв.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Инв.</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Метка</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Режим TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Ск. код.</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Созв.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Защ. инт.</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Приоритет</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>Velmar для спутниковых ресиверов VX-7 и VX-8 - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>О программе Velmar</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar, версия 1.4.6.10 (сборка: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Редактор базы каналов для ресиверов цифрового ТВ</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Не удаётся открыть файл, или версия файла неверна</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Не удаётся сохранить файл каналов</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Не удаётся прочитать заголовок файла. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>Не удаётся открыть файл %s.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Данные каналов изменились после открытия или сохранения. Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>Образ открыт, но его рабочую копию не удалось записать во временный каталог. Список каналов полностью находится в памяти и сохраняется как обычно.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>В списке каналов есть проблемы, с которыми ресивер может не справиться. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>В списке каналов есть проблемы, с которыми ресивер может не справиться. Всё равно отправить?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Всё равно сохранить</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Всё равно отправить</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Загрузка данных каналов</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Сохранение данных каналов</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Сохранение стандартных данных каналов</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Локальный файл (*.h)|*.bin|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Теперь нужно перезапустить программу.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Двоичный файл (*.bin)|*.bin|Файл Excel (*.xls)|*.xls|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Локальный файл (*.bin)|*.bin|Файл Excel (*.xls)|*.xls|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Удалить выбранные элементы?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Не удаётся изменить название избранного: не совпадает длина строки.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Нельзя копировать радиостанции в телеканалы</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>Нельзя копировать телеканалы в радиостанции</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Нельзя перемещать радиостанции в телеканалы</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>Нельзя перемещать телеканалы в радиостанции</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Провайдер: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Данные для отправки пусты или неверны</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Эфир</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Мультиплекс</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Изб.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>ID спутн.</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Логический номер</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID аудио</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодирован</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропускается</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Выделить всё      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Тюнер 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Тюнер 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Создать...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Изменить...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Копировать          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Вставить         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Переместить сюда</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Блокировка...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Пропуск...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Выделить...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Обратить выделение</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Найти...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Описание...	Enter</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Создать...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Удалить             Delete</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Описание...   Enter</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Удалить        	Delete</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Убрать из избранного</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Снятие блокировки</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Включение пропуска</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Отключение пропуска</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Назначение спутника</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Назначение мультиплекса</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Назначение транспондера</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Назначение провайдера</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Добавление в избранное</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Назначение жанра</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Перемещение каналов</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Изменение порядка избранного</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Создание спутника</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Изменение спутника</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Удаление спутника</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Создание транспондера</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Изменение транспондера</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Удаление транспондера</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Перемещение транспондеров</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Создание мультиплекса</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Изменение мультиплекса</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Удаление мультиплекса</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Создание провайдера</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Изменение провайдера</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Удаление провайдера</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Переименование списка избранного</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Импорт книги</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Применение порядка</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Добавление в этот список</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Импорт CSV</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Импорт транспондеров</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Кино</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Новости и факты</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Развлечения</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Детское</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Познавательное</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Образование</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Стиль жизни</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Драма</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Искусство</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Актуальное</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Особое</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Комедия</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Документальное</translation>
+    </message>
+</context>
+</TS>

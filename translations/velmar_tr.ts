@@ -1,0 +1,1674 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>CBroadcastGridCtrl</name>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Düzenle</translation>
+    </message>
+</context>
+<context>
+    <name>CCaptionLine</name>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 uydu</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 uydu</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multipleks</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes</source>
+        <translation>%1 multipleks</translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 yayıncı</translation>
+    </message>
+    <message>
+        <source>%1 providers</source>
+        <translation>%1 yayıncı</translation>
+    </message>
+    <message>
+        <source>%1 list</source>
+        <translation>%1 liste</translation>
+    </message>
+    <message>
+        <source>%1 lists</source>
+        <translation>%1 liste</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelForm</name>
+    <message>
+        <source>Number</source>
+        <translation>Numara</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Mantıksal numara</translation>
+    </message>
+    <message>
+        <source>Shown number</source>
+        <translation>Gösterilen numara</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Servis kimliği</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Özgün ağ kimliği</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>Taşıma akışı kimliği</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Görüntü PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Audio streams</source>
+        <translation>Ses akışları</translation>
+    </message>
+    <message>
+        <source>Subtitle streams</source>
+        <translation>Altyazı akışları</translation>
+    </message>
+    <message>
+        <source>CAS (hex)</source>
+        <translation>CAS (onaltılık)</translation>
+    </message>
+    <message>
+        <source>Stream type (hex)</source>
+        <translation>Akış türü (onaltılık)</translation>
+    </message>
+    <message>
+        <source>Code table</source>
+        <translation>Kod tablosu</translation>
+    </message>
+    <message>
+        <source>Update Channel</source>
+        <translation>Kanalı Düzenle</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Yeni TV Kanalı</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Yeni Radyo Kanalı</translation>
+    </message>
+    <message>
+        <source>A new channel is numbered after the last channel of its list.</source>
+        <translation>Yeni kanal, listesindeki son kanaldan sonraki numarayı alır.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>En çok %1 karakter</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Neither TV nor radio</source>
+        <translation>Ne TV ne radyo</translation>
+    </message>
+    <message>
+        <source>Both TV and radio</source>
+        <translation>Hem TV hem radyo</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>A new channel takes the genre of the genre list it is made in.</source>
+        <translation>Yeni kanal, oluşturulduğu tür listesinin türünü alır.</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Tuner byte %1</source>
+        <translation>Tuner baytı %1</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Atlanan</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Alım</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multipleks %1</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multipleks</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>Uydu kimliği %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Broadcaster ID %1</source>
+        <translation>Yayıncı kimliği %1</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Yayıncı</translation>
+    </message>
+    <message>
+        <source>Transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Akışlar</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favori listeleri</translation>
+    </message>
+    <message>
+        <source>%1 must be a hexadecimal number of at most %2 digits.</source>
+        <translation>%1 en çok %2 basamaklı onaltılık bir sayı olmalıdır.</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelGridCtrl</name>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelListBar</name>
+    <message>
+        <source>Filter by name (Esc clears)</source>
+        <translation>Ada göre süz (Esc temizler)</translation>
+    </message>
+    <message>
+        <source>Nothing chosen</source>
+        <translation>Hiçbir şey seçilmedi</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, names with “%2”</source>
+        <translation>%1, “%2” içeren adlar</translation>
+    </message>
+    <message>
+        <source>%1 — %2 TV / %3 radio</source>
+        <translation>%1 — %2 TV / %3 radyo</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgInformation</name>
+    <message>
+        <source>The maker&apos;s form (64-byte header with CRC)</source>
+        <translation>Üretici biçimi (CRC içeren 64 baytlık başlık)</translation>
+    </message>
+    <message>
+        <source>The working form (VX header)</source>
+        <translation>Çalışma biçimi (VX başlığı)</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>uydu</translation>
+    </message>
+    <message>
+        <source>terrestrial</source>
+        <translation>karasal</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>kablo</translation>
+    </message>
+    <message>
+        <source>Model %1, type 0x%2 (%3), byte order %4</source>
+        <translation>Model %1, tür 0x%2 (%3), bayt sırası %4</translation>
+    </message>
+    <message>
+        <source>no reception bits</source>
+        <translation>alım bitleri yok</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favori listeleri</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderlar</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Yayıncılar</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Karasal multipleksler</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Kablo multipleksleri</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Geçici alan</translation>
+    </message>
+    <message>
+        <source>%1 (this receiver does not save them)</source>
+        <translation>%1 (bu alıcı bunları kaydetmez)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3</source>
+        <translation>%1 / %2 kullanımda, %3</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 boş</translation>
+    </message>
+    <message>
+        <source>%1 too many to save</source>
+        <translation>kaydetmek için %1 fazla</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radyo</translation>
+    </message>
+    <message>
+        <source>%1 locked, %2 skipped, %3 scrambled</source>
+        <translation>%1 kilitli, %2 atlanan, %3 şifreli</translation>
+    </message>
+    <message>
+        <source>No duplicate channels</source>
+        <translation>Yinelenen kanal yok</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels in %2 groups</source>
+        <translation>%2 grupta %1 yinelenen kanal</translation>
+    </message>
+    <message>
+        <source>CH# %1  %2  (%3, satellite %4, TPID %5, ids %6/%7/%8)</source>
+        <translation>No %1  %2  (%3, uydu %4, TPID %5, kimlikler %6/%7/%8)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>radyo</translation>
+    </message>
+    <message>
+        <source>Header form:</source>
+        <translation>Başlık biçimi:</translation>
+    </message>
+    <message>
+        <source>Product:</source>
+        <translation>Ürün:</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Kanallar:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Bayraklar:</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>Yinelenenler:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(yok)</translation>
+    </message>
+    <message>
+        <source>The list check finds no problem.</source>
+        <translation>Liste denetimi hiçbir sorun bulmadı.</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Özet</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Yayıncı</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Denetim</translation>
+    </message>
+    <message>
+        <source>%1 channels: %2</source>
+        <translation>%1 kanal: %2</translation>
+    </message>
+    <message>
+        <source>Select them in the channel lists</source>
+        <translation>Bunları kanal listelerinde seç</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Yinelenenler</translation>
+    </message>
+</context>
+<context>
+    <name>CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Ad, Windows-1252 ile gösterilemeyen karakterler içeriyor.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Düzenle</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Yayıncılar</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Favoriler</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Uydular</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Multipleksler</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Karasal</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkForm</name>
+    <message>
+        <source>Connection</source>
+        <translation>Bağlantı</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Seri port</translation>
+    </message>
+    <message>
+        <source>Network (TCP)</source>
+        <translation>Ağ (TCP)</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Bağlantı noktası</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baud hızı</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Sunucu</translation>
+    </message>
+    <message>
+        <source>TCP port</source>
+        <translation>TCP portu</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Choose the line, press Receive, then start sending on the receiver.</source>
+        <translation>Bağlantıyı seçin, “Al” düğmesine basın, ardından alıcıda göndermeyi başlatın.</translation>
+    </message>
+    <message>
+        <source>Choose the line, start receiving on the receiver, then press Send.</source>
+        <translation>Bağlantıyı seçin, alıcıda almayı başlatın, ardından “Gönder” düğmesine basın.</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Bir seri port seçin.</translation>
+    </message>
+    <message>
+        <source>Enter the receiver&apos;s host name or address.</source>
+        <translation>Alıcının ana bilgisayar adını veya adresini girin.</translation>
+    </message>
+    <message>
+        <source>Connecting: %1</source>
+        <translation>Bağlanılıyor: %1</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to send...</source>
+        <translation>Alıcının göndermesi bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Waiting for the receiver to ask for the data...</source>
+        <translation>Alıcının verileri istemesi bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Transfer failed: %1</source>
+        <translation>Aktarım başarısız: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>İptal ediliyor...</translation>
+    </message>
+</context>
+<context>
+    <name>CListTools</name>
+    <message>
+        <source>Compare with…</source>
+        <translation>Karşılaştır…</translation>
+    </message>
+    <message>
+        <source>Show what another image or workbook has differently</source>
+        <translation>Başka bir imajın veya çalışma kitabının farklarını gösterir</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>İçe aktar…</translation>
+    </message>
+    <message>
+        <source>Replace the channels by those of a CSV file</source>
+        <translation>Kanalları bir CSV dosyasındakilerle değiştirir</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Dışa aktar…</translation>
+    </message>
+    <message>
+        <source>Write the channels as a CSV file</source>
+        <translation>Kanalları CSV dosyası olarak yazar</translation>
+    </message>
+    <message>
+        <source>Import transponders…</source>
+        <translation>Transponder içe aktar…</translation>
+    </message>
+    <message>
+        <source>Bring satellites and transponders up to date from a satellites.xml file</source>
+        <translation>Uyduları ve transponderları bir satellites.xml dosyasından günceller</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>Counts, capacity and duplicates of the whole list</source>
+        <translation>Tüm listenin sayıları, kapasitesi ve yinelenenleri</translation>
+    </message>
+    <message>
+        <source>Apply order</source>
+        <translation>Sırayı uygula</translation>
+    </message>
+    <message>
+        <source>Number the channels as another list numbers them</source>
+        <translation>Kanalları başka bir listedeki gibi numaralandırır</translation>
+    </message>
+    <message>
+        <source>Apply the order of another list</source>
+        <translation>Başka bir listenin sırasını uygula</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Komutu tamamlamak için yeterli bellek yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Komut başarısız oldu: %1</translation>
+    </message>
+    <message>
+        <source>The command failed.</source>
+        <translation>Komut başarısız oldu.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Var olan veritabanını aç</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Dosya aç</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Dosyaya kaydet</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Veritabanını alıcıdan al</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Veritabanını alıcıya gönder</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Tümünü yenile</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Program bilgilerini, sürüm numarasını ve telif hakkını gösterir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Undo the last edit</source>
+        <translation>Son değişikliği geri alır</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last</source>
+        <translation>Son geri alınan değişikliği yineler</translation>
+    </message>
+    <message>
+        <source>Velmar for %1 - 8FAV</source>
+        <translation>%1 için Velmar - 8FAV</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Geri al: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standart</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintTools</name>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Print the channel lists or save them as a PDF file</source>
+        <translation>Kanal listelerini yazdırır veya PDF dosyası olarak kaydeder</translation>
+    </message>
+</context>
+<context>
+    <name>CRightView</name>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Atlanan</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source> Channels</source>
+        <translation> Kanallar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Yalnız TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Yalnız radyo</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceGridCtrl</name>
+    <message>
+        <source>No satellite ID is free: the highest ID is already 255.</source>
+        <translation>Boş uydu kimliği yok: en yüksek kimlik zaten 255.</translation>
+    </message>
+    <message>
+        <source>No multiplex ID is free: all 255 are in use.</source>
+        <translation>Boş multipleks kimliği yok: 255 kimliğin tümü kullanımda.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Ad, Windows-1252 ile gösterilemeyen karakterler içeriyor.</translation>
+    </message>
+    <message>
+        <source>No TPID is free on satellite %1.</source>
+        <translation>%1 uydusunda boş TPID yok.</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteCounts</name>
+    <message>
+        <source>%1 channel is selected.</source>
+        <translation>%1 kanal seçili.</translation>
+    </message>
+    <message>
+        <source>%1 channels are selected.</source>
+        <translation>%1 kanal seçili.</translation>
+    </message>
+    <message>
+        <source>%1 satellite is selected.</source>
+        <translation>%1 uydu seçili.</translation>
+    </message>
+    <message>
+        <source>%1 satellites are selected.</source>
+        <translation>%1 uydu seçili.</translation>
+    </message>
+    <message>
+        <source>%1 transponder is selected.</source>
+        <translation>%1 transponder seçili.</translation>
+    </message>
+    <message>
+        <source>%1 transponders are selected.</source>
+        <translation>%1 transponder seçili.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex is selected.</source>
+        <translation>%1 multipleks seçili.</translation>
+    </message>
+    <message>
+        <source>%1 multiplexes are selected.</source>
+        <translation>%1 multipleks seçili.</translation>
+    </message>
+    <message>
+        <source>%1 provider is selected.</source>
+        <translation>%1 yayıncı seçili.</translation>
+    </message>
+    <message>
+        <source>%1 providers are selected.</source>
+        <translation>%1 yayıncı seçili.</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ve %2</translation>
+    </message>
+    <message>
+        <source>Deleting it also deletes its %1.</source>
+        <translation>Silindiğinde şunlar da silinir: %1.</translation>
+    </message>
+    <message>
+        <source>Deleting them also deletes their %1.</source>
+        <translation>Silindiklerinde şunlar da silinir: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multipleks %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(yok)</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Yapılandırma</translation>
+    </message>
+    <message>
+        <source>Receiver:</source>
+        <translation>Alıcı:</translation>
+    </message>
+    <message>
+        <source>Show the technical columns (record keys, satellite and transponder numbers, PIDs)</source>
+        <translation>Teknik sütunları göster (kayıt anahtarları, uydu ve transponder numaraları, PID’ler)</translation>
+    </message>
+    <message>
+        <source>The choice takes effect when the program starts again.</source>
+        <translation>Seçim, program yeniden başlatıldığında geçerli olur.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Açıklama</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Veritabanını alıcıya gönder</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Veritabanını alıcıdan al</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3%), %4 KiB/s</source>
+        <translation>%1 / %2 bayt (%%3), %4 KiB/sn</translation>
+    </message>
+    <message>
+        <source>This form is not available in this version yet.
+Nothing has been changed.</source>
+        <translation>Bu form bu sürümde henüz kullanılamıyor.
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Update Multiplex</source>
+        <translation>Multipleksi Düzenle</translation>
+    </message>
+    <message>
+        <source>New Multiplex</source>
+        <translation>Yeni Multipleks</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frekans (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Sembol hızı (kS/s)</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Inversion (0-%1)</source>
+        <translation>Ters çevirme (0-%1)</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS kimliği</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Ağ kimliği</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Özgün ağ kimliği</translation>
+    </message>
+    <message>
+        <source>Update Satellite</source>
+        <translation>Uyduyu Düzenle</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Yeni Uydu</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Doğu</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Batı</translation>
+    </message>
+    <message>
+        <source>Position (degrees)</source>
+        <translation>Konum (derece)</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Gelişmiş</translation>
+    </message>
+    <message>
+        <source>Group 1</source>
+        <translation>Grup 1</translation>
+    </message>
+    <message>
+        <source>Group 2</source>
+        <translation>Grup 2</translation>
+    </message>
+    <message>
+        <source>Update Transponder</source>
+        <translation>Transponderı Düzenle</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Yeni Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Satellite ID %1</source>
+        <translation>Uydu kimliği %1</translation>
+    </message>
+    <message>
+        <source>Choose a satellite</source>
+        <translation>Bir uydu seçin</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>H (horizontal)</source>
+        <translation>H (yatay)</translation>
+    </message>
+    <message>
+        <source>V (vertical)</source>
+        <translation>V (dikey)</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+</context>
+<context>
+    <name>Velmar</name>
+    <message>
+        <source>Index</source>
+        <translation>İndeks</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Derece</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS kimliği</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>Uydu ID</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frek.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Sembol</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarite</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>Yayıncı ID</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Sayı</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Frek. (MHz)</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>Ağ ID</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>Özgün NID</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Ters</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>İşaret</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>TX kipi</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Kod hızı</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Konst.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Koruma ar.</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Öncelik</translation>
+    </message>
+    <message>
+        <source>Velmar for VX-7 and VX-8 satellite receivers - 8FAV</source>
+        <translation>VX-7 ve VX-8 uydu alıcıları için Velmar - 8FAV</translation>
+    </message>
+    <message>
+        <source>About Velmar</source>
+        <translation>Velmar Hakkında</translation>
+    </message>
+    <message>
+        <source>Velmar Version 1.4.6.10 (build:20090929)</source>
+        <translation>Velmar Sürüm 1.4.6.10 (derleme: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel database editor for digital-TV receivers</source>
+        <translation>Sayısal TV alıcıları için kanal veritabanı düzenleyicisi</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Dosya açılamıyor veya sürümü geçersiz</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Kanal dosyası kaydedilemiyor</translation>
+    </message>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Dosya başlığı okunamıyor. Devam edilsin mi?</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s.</source>
+        <translation>%s dosyası açılamıyor.</translation>
+    </message>
+    <message>
+        <source>The channel data has changed since it was opened or saved. Save the changes?</source>
+        <translation>Kanal verileri açıldığından veya kaydedildiğinden beri değişti. Değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>The image was opened, but its working copy in the temporary directory could not be written. The channel list is complete in memory and saves as usual.</source>
+        <translation>İmaj açıldı, ancak geçici dizindeki çalışma kopyası yazılamadı. Kanal listesi bellekte eksiksizdir ve her zamanki gibi kaydedilir.</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Save it anyway?</source>
+        <translation>Kanal listesinde alıcının kaldıramayabileceği sorunlar var. Yine de kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>The channel list has problems that the receiver may not handle. Send it anyway?</source>
+        <translation>Kanal listesinde alıcının kaldıramayabileceği sorunlar var. Yine de gönderilsin mi?</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Yine de kaydet</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Yine de gönder</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Kanal Verilerini Yükle</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Kanal Verilerini Kaydet</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Varsayılan Kanal Verilerini Kaydet</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)|*.bin|All Files(*.*)|*.*||</source>
+        <translation>Yerel dosya (*.h)|*.bin|Tüm Dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Programı şimdi yeniden başlatmanız gerekiyor.</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>İkili dosya (*.bin)|*.bin|Excel dosyası (*.xls)|*.xls|Tüm Dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||</source>
+        <translation>Yerel dosya (*.bin)|*.bin|Excel dosyası (*.xls)|*.xls|Tüm Dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Seçili öğeler silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size</source>
+        <translation>Favori adı değiştirilemiyor: metin uzunluğu uyuşmuyor.</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Radyo kanalları TV kanallarına kopyalanamaz</translation>
+    </message>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>TV kanalları radyo kanallarına kopyalanamaz</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Radyo kanalları TV kanallarına taşınamaz</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>TV kanalları radyo kanallarına taşınamaz</translation>
+    </message>
+    <message>
+        <source>Broadcast Name : %s (ID : %d)</source>
+        <translation>Yayıncı adı: %s (ID: %d)</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>Gönderilecek veri boş veya geçersiz</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Karasal</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplex</source>
+        <translation>Multipleks</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Yayıncı</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Fav.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>Uydu ID</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Sembol hızı</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numara</translation>
+    </message>
+    <message>
+        <source>Logical number</source>
+        <translation>Mantıksal numara</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Servis kimliği</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Görüntü PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Atlanan</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>Broadcaster</source>
+        <translation>Yayıncı</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Tümünü seç      Ctrl+A</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Tuner 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Yeni...        	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Düzenle...</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Kopyala          	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Yapıştır         	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Buraya taşı</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Kilit...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Atla...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Seç...</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Seçimi tersine çevir</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Ara...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Açıklama...	Enter</translation>
+    </message>
+    <message>
+        <source>New...            Ctrl+N</source>
+        <translation>Yeni...            Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Delete             Delete</source>
+        <translation>Sil             Delete</translation>
+    </message>
+    <message>
+        <source>Description...   Enter</source>
+        <translation>Açıklama...   Enter</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Sil        	Delete</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Favorilerden çıkar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Yapıştır</translation>
+    </message>
+    <message>
+        <source>Lock On</source>
+        <translation>Kilitleme</translation>
+    </message>
+    <message>
+        <source>Lock Off</source>
+        <translation>Kilit açma</translation>
+    </message>
+    <message>
+        <source>Skip On</source>
+        <translation>Atlamayı açma</translation>
+    </message>
+    <message>
+        <source>Skip Off</source>
+        <translation>Atlamayı kapatma</translation>
+    </message>
+    <message>
+        <source>Set satellite</source>
+        <translation>Uydu atama</translation>
+    </message>
+    <message>
+        <source>Set multiplex</source>
+        <translation>Multipleks atama</translation>
+    </message>
+    <message>
+        <source>Set transponder</source>
+        <translation>Transponder atama</translation>
+    </message>
+    <message>
+        <source>Set broadcaster</source>
+        <translation>Yayıncı atama</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Favori listesine ekleme</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Tür atama</translation>
+    </message>
+    <message>
+        <source>Move channels</source>
+        <translation>Kanal taşıma</translation>
+    </message>
+    <message>
+        <source>Reorder favourite list</source>
+        <translation>Favori listesini yeniden sıralama</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Yeni uydu</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Uydu düzenleme</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Uydu silme</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Yeni transponder</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Transponder düzenleme</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Transponder silme</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Transponder taşıma</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Yeni multipleks</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Multipleks düzenleme</translation>
+    </message>
+    <message>
+        <source>Delete multiplex</source>
+        <translation>Multipleks silme</translation>
+    </message>
+    <message>
+        <source>New broadcaster</source>
+        <translation>Yeni yayıncı</translation>
+    </message>
+    <message>
+        <source>Update broadcaster</source>
+        <translation>Yayıncı düzenleme</translation>
+    </message>
+    <message>
+        <source>Delete broadcaster</source>
+        <translation>Yayıncı silme</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Favori listesini yeniden adlandırma</translation>
+    </message>
+    <message>
+        <source>Import workbook</source>
+        <translation>Çalışma kitabı içe aktarma</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Sıra uygulama</translation>
+    </message>
+    <message>
+        <source>Add to this list</source>
+        <translation>Bu listeye ekleme</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV içe aktarma</translation>
+    </message>
+    <message>
+        <source>Import transponders</source>
+        <translation>Transponder içe aktarma</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Haber ve Bilgi</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Eğlence</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Çocuk</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Bilgilendirici</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Eğitim</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Yaşam Tarzı</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Dram</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Sanat</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Güncel Olaylar</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Komedi</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Belgesel</translation>
+    </message>
+</context>
+</TS>
