@@ -213,6 +213,8 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 if (col == kChannelNameColumn) {
                     // As strncpy of the field would: up to a NUL, the last byte kept 0.
                     const std::size_t most = std::min(field.size(), sizeof c.Name - 1);
+                    if (most == 0)
+                        continue; // an empty field may have no storage at all
                     const void* nul = std::memchr(field.data(), 0, most);
                     const std::size_t size =
                         nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field.data())
