@@ -79,12 +79,10 @@ void PlaceByFilter(const CZorvDB& db, const ChannelListState& list, Channel_Info
 
 ChannelCommandResult RegroupAndRenumber(CZorvDB& db, bool tv, std::size_t added,
                                         ChannelClipboard& clipboard) {
-    RegroupChannels(db);
-    RenumberChannels(db);
     // Renumbering sorts the whole table by number, which mixes TV and radio
     // channels of equal numbers again; the table is left TV first, then
     // radio, each in number order, as after New and Paste it should be.
-    RegroupChannels(db);
+    RegroupAndRenumberChannels(db);
     clipboard.Empty();
     ChannelCommandResult result;
     result.changed = true;

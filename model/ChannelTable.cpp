@@ -1,5 +1,6 @@
 #include "model/ChannelTable.h"
 
+#include "contracts/RecordMemory.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 
@@ -9,25 +10,97 @@
 
 namespace {
 
-// Replaces table 5 by copies of `order` (keys of table 7), each under a new key.
-void RefillFromScratch(CZorvDB& db, const std::vector<std::uint32_t>& order) {
-    db.Clear(kTableChannel);
-    for (std::uint32_t key : order)
-        if (auto* c = db.Get<Channel_Info_Tag>(kTableScratch, key))
-            db.AddIndexed(kTableChannel, CopyRecord(*c));
-    db.Clear(kTableScratch);
+// A row of table 5 in the order an operation leaves it, with the number it
+// will carry. The operations below reorder this plan in memory and then
+// write it once.
+struct PlannedRow {
+    const Channel_Info_Tag* record = nullptr;
+    std::size_t position = 0; // its row now
+    std::uint32_t key = 0;    // its key now
+    std::uint16_t number = 0;
+};
+using Plan = std::vector<PlannedRow>;
+
+Plan PlanOf(const CZorvDB& db) {
+    const std::vector<std::uint32_t> keys = db.Keys(kTableChannel);
+    Plan plan;
+    plan.reserve(keys.size());
+    for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        plan.push_back({&c, plan.size(), keys[plan.size()], c.ProgramNum});
+    return plan;
 }
 
-// Copies table 5 into table 7 and returns the scratch keys in table order.
-std::vector<std::pair<std::uint32_t, std::uint16_t>> CopyToScratch(CZorvDB& db) {
-    db.Clear(kTableScratch);
-    std::vector<std::pair<std::uint32_t, std::uint16_t>> pairs;
-    pairs.reserve(db.Size(kTableChannel));
-    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel)) {
-        const int key = db.AddIndexed(kTableScratch, CopyRecord(c));
-        pairs.emplace_back(static_cast<std::uint32_t>(key), c.ProgramNum);
+// Stable, so equal numbers keep their table order: a predictable result
+// where any order would do.
+void SortByNumber(Plan::iterator first, Plan::iterator last) {
+    const auto byNumber = [](const PlannedRow& a, const PlannedRow& b) {
+        return a.number < b.number;
+    };
+    // A numbered list mostly is in order already: checking costs one pass.
+    if (!std::is_sorted(first, last, byNumber))
+        std::stable_sort(first, last, byNumber);
+}
+void SortByNumber(Plan& plan) {
+    SortByNumber(plan.begin(), plan.end());
+}
+
+// A record with both bits or neither stays exactly once: TV first when it
+// has 0x400, with the others otherwise. Answers where the others begin.
+Plan::iterator PutTVFirst(Plan& plan) {
+    const auto tv = [](const PlannedRow& r) { return IsTV(*r.record); };
+    if (std::is_partitioned(plan.begin(), plan.end(), tv))
+        return std::partition_point(plan.begin(), plan.end(), tv);
+    return std::stable_partition(plan.begin(), plan.end(), tv);
+}
+
+void NumberInOrder(Plan& plan) {
+    std::uint16_t tv = 0, other = 0;
+    for (PlannedRow& r : plan)
+        r.number = IsTV(*r.record) ? ++tv : ++other;
+}
+
+// Whether row `position` of the table already is what the plan puts there:
+// the same record under the key a re-add gives it (position + 1), with its
+// number.
+bool AlreadyInPlace(const PlannedRow& r, std::size_t position) {
+    const auto key = static_cast<std::uint32_t>(position + 1);
+    return r.position == position && r.key == key && r.record->Index == key &&
+           r.record->ProgramNum == r.number;
+}
+
+// Leaves table 5 as clearing it and re-adding the plan's rows in order would
+// (keys 1, 2, 3 ..., each row's Index its key, the key counter at the row
+// count), with the scratch table 7 empty as after the copy through it. Rows
+// before the first one that differs stay where they are: a channel added
+// at the end of a numbered list costs what it moves, not the whole table.
+void Write(CZorvDB& db, const Plan& plan) {
+    std::size_t same = 0;
+    if (db.HighestKey(kTableChannel) == plan.size())
+        while (same < plan.size() && AlreadyInPlace(plan[same], same))
+            ++same;
+    std::vector<RecordPtr<Channel_Info_Tag>> rest;
+    rest.reserve(plan.size() - same);
+    for (std::size_t i = same; i < plan.size(); ++i) {
+        rest.push_back(CopyRecord(*plan[i].record));
+        rest.back()->ProgramNum = plan[i].number;
     }
-    return pairs;
+    if (same == 0) {
+        db.Clear(kTableChannel);
+    } else {
+        for (std::size_t i = same; i < plan.size(); ++i)
+            db.Delete(kTableChannel, plan[i].key);
+    }
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const auto key = static_cast<std::uint32_t>(same + i + 1);
+        if (same == 0)
+            db.AddIndexed(kTableChannel, std::move(rest[i]));
+        else {
+            rest[i]->Index = key;
+            db.Add(kTableChannel, key, std::move(rest[i]));
+        }
+    }
+    if (db.Size(kTableScratch) != 0 || db.HighestKey(kTableScratch) != 0)
+        db.Clear(kTableScratch);
 }
 
 } // namespace
@@ -41,35 +114,34 @@ std::uint16_t GetMaxProgramNum(bool tv, const CZorvDB& db) {
 }
 
 void SortChannelsByNumber(CZorvDB& db) {
-    auto pairs = CopyToScratch(db);
-    // Stable, so equal numbers keep their table order: a predictable result
-    // where any order would do.
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [](const auto& a, const auto& b) { return a.second < b.second; });
-    std::vector<std::uint32_t> order;
-    order.reserve(pairs.size());
-    for (const auto& p : pairs)
-        order.push_back(p.first);
-    RefillFromScratch(db, order);
+    Plan plan = PlanOf(db);
+    SortByNumber(plan);
+    Write(db, plan);
 }
 
 void RegroupChannels(CZorvDB& db) {
-    SortChannelsByNumber(db);
-    const auto pairs = CopyToScratch(db);
-    std::vector<std::uint32_t> tv, other;
-    // A record with both bits or neither stays exactly once: TV first when it
-    // has 0x400, with the others otherwise.
-    for (const auto& [key, number] : pairs) {
-        const auto* c = db.Get<Channel_Info_Tag>(kTableScratch, key);
-        (IsTV(*c) ? tv : other).push_back(key);
-    }
-    tv.insert(tv.end(), other.begin(), other.end());
-    RefillFromScratch(db, tv);
+    Plan plan = PlanOf(db);
+    SortByNumber(plan);
+    PutTVFirst(plan);
+    Write(db, plan);
 }
 
 void RenumberChannels(CZorvDB& db) {
-    SortChannelsByNumber(db);
-    std::uint16_t tv = 0, other = 0;
-    for (Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel))
-        c.ProgramNum = IsTV(c) ? ++tv : ++other;
+    Plan plan = PlanOf(db);
+    SortByNumber(plan);
+    NumberInOrder(plan);
+    Write(db, plan);
+}
+
+void RegroupAndRenumberChannels(CZorvDB& db) {
+    Plan plan = PlanOf(db);
+    // Sort, TV first, sort, number, sort, TV first comes to this: both
+    // sorts are stable, so TV first and then each group sorted by number
+    // is the first regroup; numbering per kind in that order keeps each
+    // group sorted, so the second regroup moves nothing.
+    const auto others = PutTVFirst(plan);
+    SortByNumber(plan.begin(), others);
+    SortByNumber(others, plan.end());
+    NumberInOrder(plan);
+    Write(db, plan);
 }

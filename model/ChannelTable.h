@@ -1,6 +1,8 @@
 // Operations on the channel table (table 5) that the channel lists run after
 // edits: number lookups, sorting by number, grouping TV before radio, and
-// renumbering. Sorting re-adds every record, so every channel gets a new key.
+// renumbering. Each leaves the table as re-adding every record in its new
+// order through the scratch table 7 does: channel keys 1, 2, 3 ... in table
+// order, so keys held from before are stale.
 #pragma once
 
 #include "contracts/ZorvDB.h"
@@ -17,3 +19,6 @@ void SortChannelsByNumber(CZorvDB& db = TheZorvDB());
 void RegroupChannels(CZorvDB& db = TheZorvDB());
 // Sorts, then numbers TV channels 1, 2, 3 ... and the others 1, 2, 3 ... apart.
 void RenumberChannels(CZorvDB& db = TheZorvDB());
+// Regroup, renumber and regroup again, as after New and Paste, in one write:
+// the same table as the three calls one after another.
+void RegroupAndRenumberChannels(CZorvDB& db = TheZorvDB());
