@@ -48,6 +48,7 @@ ChannelListModel& CEditScript::Current() {
 }
 
 const ChannelListModel& CEditScript::CurrentList() const {
+    EnsureLists();
     return m_bRadio ? *m_radio : *m_tv;
 }
 
@@ -56,6 +57,21 @@ ChannelListModel& CEditScript::Other() {
 }
 
 void CEditScript::RebuildLists() {
+    m_bListsStale = false;
+    m_tv->Rebuild(m_session.Db());
+    m_radio->Rebuild(m_session.Db());
+}
+
+void CEditScript::RebuildListsLater() {
+    m_tv->ClearRows();
+    m_radio->ClearRows();
+    m_bListsStale = true;
+}
+
+void CEditScript::EnsureLists() const {
+    if (!m_bListsStale)
+        return;
+    m_bListsStale = false;
     m_tv->Rebuild(m_session.Db());
     m_radio->Rebuild(m_session.Db());
 }
@@ -90,6 +106,9 @@ std::string CEditScript::RunLine(std::string_view line) {
 
 std::string CEditScript::Dispatch(const Args& a) {
     const std::string& c = a[0];
+    // `new` needs only the list's filter; every other line sees its rows.
+    if (c != "new")
+        EnsureLists();
     if (c == "list")
         return List(a);
     if (c == "filter")
@@ -296,16 +315,17 @@ std::string CEditScript::New(const Args& a) {
             Unavailable(list, m_session.Clipboard(), kChannelNew, Word(EditId::NewChannel));
         !problem.empty())
         return problem;
-    const ChannelDialogSetup setup = NewChannelDialog(m_session.Db(), list.State());
+    // The dialog's preset; its choice lists are not needed here.
+    Channel_Info_Tag record = PrepareNewChannel(m_session.Db(), list.State());
     // The dialog in its channel mode hands back a channel of the list's kind.
-    Channel_Info_Tag record = setup.record;
     record.Attributes = static_cast<WORD>(record.Attributes | KindBit(list.Kind()));
     if (auto problem = SetFields(record, a, 1); !problem.empty())
         return problem;
     if (auto problem = CheckChannel(record, m_product, PolicyChannelNameLength()); !problem.empty())
         return problem;
     const auto result = RunNewChannel(m_session, list.State(), record);
-    AfterChannelCommand(result.changed, true, {});
+    if (result.changed)
+        RebuildListsLater();
     return {};
 }
 

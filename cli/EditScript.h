@@ -61,6 +61,11 @@ private:
     ChannelListModel& Other();
     // Both lists again from the tables with their filters.
     void RebuildLists();
+    // Both lists emptied now (no rows, no selection) and built again from
+    // the tables when a line next looks at them: a run of `new` lines costs
+    // what each line adds, not a rebuild of both lists per line.
+    void RebuildListsLater();
+    void EnsureLists() const;
     // After a channel command: the lists it asks to rebuild, then its selection.
     void AfterChannelCommand(bool changed, bool bothLists,
                              const std::vector<std::uint32_t>& select);
@@ -74,6 +79,7 @@ private:
     EditSession m_session;
     Product m_product;
     std::unique_ptr<ChannelListModel> m_tv, m_radio;
+    mutable bool m_bListsStale = false;
     bool m_bRadio = false;
     int m_nTransponderFilter = 0;
     bool m_bTranspondersCleared = false;
