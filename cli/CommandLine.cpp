@@ -228,7 +228,7 @@ CliInvocation UsageError(const std::string& message) {
 // CLI11 says "--receiver: 1 required TEXT missing"; GNU says this.
 std::string MissingValueMessage(const std::string& what) {
     const std::size_t colon = what.find(':');
-    if (colon != std::string::npos && what.rfind("-", 0) == 0)
+    if (colon != std::string::npos && what.rfind('-', 0) == 0)
         return "option '" + what.substr(0, colon) + "' requires an argument";
     return what;
 }

@@ -287,7 +287,7 @@ std::string Unavailable(const ChannelListModel& list, const ChannelClipboard& cl
     const bool selected = list.SelectedCount() > 0;
     const bool modeOff =
         list.Filter().kind == ChannelFilterKind::Favorite || list.Filter().IsGenreMode();
-    const std::string name(command);
+    const std::string& name = command;
     if (id == kChannelPaste || id == kChannelMoveHere) {
         if (modeOff)
             return name + " is not offered while a favourite list or a genre is shown";

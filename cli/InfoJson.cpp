@@ -33,7 +33,7 @@ std::string PerId(const ChannelsPer& p) {
 
 std::string InfoJson(const Statistics& s, const CZorvDB& db) {
     char type[8];
-    std::snprintf(type, sizeof type, "0x%02X", static_cast<unsigned>(s.productType & 0xFFu));
+    (void)std::snprintf(type, sizeof type, "0x%02X", static_cast<unsigned>(s.productType & 0xFFu));
     std::string out = "{\"format\": " + Number(kJsonFormat);
     out += ", \"header_form\": \"" + std::string(s.zorvImage ? "zorv" : "working") + "\"";
     out += ", \"product\": {\"list\": " + Number(s.productList) +

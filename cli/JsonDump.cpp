@@ -219,7 +219,7 @@ std::string AnsiToJsonString(std::string_view text) {
             // Controls, C1 included (the code page's five undefined bytes), are
             // written escaped: valid either way, but visible this way.
             char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
+            (void)std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
             out += esc;
         } else {
             out += AnsiToUtf8(std::string_view(&ch, 1));

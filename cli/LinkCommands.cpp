@@ -66,7 +66,7 @@ public:
         : m_verb(verb), m_bShow(::isatty(STDERR_FILENO) == 1), m_start(Clock::now()) {}
     ~TerminalProgress() override {
         if (m_bShown)
-            std::fputc('\n', stderr);
+            (void)std::fputc('\n', stderr);
     }
     TerminalProgress(const TerminalProgress&) = delete;
     TerminalProgress& operator=(const TerminalProgress&) = delete;
@@ -86,10 +86,11 @@ public:
         m_bShown = true;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
         const double rate = seconds > 0 ? static_cast<double>(done) / 1024.0 / seconds : 0.0;
-        std::fprintf(stderr, "\r%s %llu / %llu bytes  %3d%%  %.1f KiB/s ", m_verb,
-                     static_cast<unsigned long long>(done), static_cast<unsigned long long>(total),
-                     static_cast<int>(done * 100 / total), rate);
-        std::fflush(stderr);
+        (void)std::fprintf(stderr, "\r%s %llu / %llu bytes  %3d%%  %.1f KiB/s ", m_verb,
+                           static_cast<unsigned long long>(done),
+                           static_cast<unsigned long long>(total),
+                           static_cast<int>(done * 100 / total), rate);
+        (void)std::fflush(stderr);
         return true;
     }
 
@@ -186,7 +187,7 @@ bool ParseLinkCommandLine(const std::vector<std::string>& args, LinkCommandLine&
                 return false;
             }
         } else if (arg == "--timeout") {
-            if (!ParseSeconds(value, 24 * 3600, out.options.startTimeout)) {
+            if (!ParseSeconds(value, std::uint64_t{24} * 3600, out.options.startTimeout)) {
                 error = "--timeout wants a number of seconds, not " + value;
                 return false;
             }
@@ -233,13 +234,13 @@ int RunLinkCommand(const std::string& command, const LinkCommandLine& line) {
         line.endpoint, line.options.startTimeout, &progress, error,
         [&](std::uint16_t port) {
             if (announcePort)
-                std::fprintf(stderr, "velmar-cli: listening on port %u\n",
-                             static_cast<unsigned>(port));
+                (void)std::fprintf(stderr, "velmar-cli: listening on port %u\n",
+                                   static_cast<unsigned>(port));
         },
         [&](const std::string& peer) {
             // Anyone who can reach the port can connect; say who did.
-            std::fprintf(stderr, "velmar-cli: connection from %s\n", peer.c_str());
-            std::fflush(stderr);
+            (void)std::fprintf(stderr, "velmar-cli: connection from %s\n", peer.c_str());
+            (void)std::fflush(stderr);
         });
     if (!transport) {
         std::cerr << "velmar-cli: " << command << ": " << error << "\n";

@@ -170,7 +170,10 @@ bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& ind
             return false;
         }
         if (!ok) {
-            error = "bad value for " + option + ": " + value;
+            error = "bad value for ";
+            error += option;
+            error += ": ";
+            error += value;
             return false;
         }
     }
@@ -179,15 +182,15 @@ bool ParseReceiverOptions(const std::vector<std::string>& args, std::size_t& ind
 
 std::string ReceiverProfileOptions(const ReceiverProfile& p) {
     char text[320];
-    std::snprintf(text, sizeof text,
-                  "--product-list %d --product-type 0x%02X --byte-order %d --sector-size %d "
-                  "--max-mux %d --mmi %d,%d,%d,%d --sat %d,%d,%d --brd %d,%d,%d --tp %d,%d,%d "
-                  "--ch %d,%d,%d,%d",
-                  p.productList, static_cast<unsigned>(p.productType), p.byteOrder, p.sectorSize,
-                  p.maxMuxCount, p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth,
-                  p.sat.start, p.sat.sectors, p.sat.entrySize, p.brd.start, p.brd.sectors,
-                  p.brd.entrySize, p.tp.start, p.tp.sectors, p.tp.entrySize, p.ch.start,
-                  p.ch.sectors, p.ch.entrySize, p.ch.fourth);
+    (void)std::snprintf(
+        text, sizeof text,
+        "--product-list %d --product-type 0x%02X --byte-order %d --sector-size %d "
+        "--max-mux %d --mmi %d,%d,%d,%d --sat %d,%d,%d --brd %d,%d,%d --tp %d,%d,%d "
+        "--ch %d,%d,%d,%d",
+        p.productList, static_cast<unsigned>(p.productType), p.byteOrder, p.sectorSize,
+        p.maxMuxCount, p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth, p.sat.start,
+        p.sat.sectors, p.sat.entrySize, p.brd.start, p.brd.sectors, p.brd.entrySize, p.tp.start,
+        p.tp.sectors, p.tp.entrySize, p.ch.start, p.ch.sectors, p.ch.entrySize, p.ch.fourth);
     return text;
 }
 

@@ -362,10 +362,10 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
 
 int main(int argc, char** argv) {
     // A file-size limit should fail a write, which is reported, not kill the tool.
-    std::signal(SIGXFSZ, SIG_IGN);
+    (void)std::signal(SIGXFSZ, SIG_IGN);
     // A closed pipe on standard output is a failed write (EPIPE), reported
     // like any other, not a silent death halfway through the output.
-    std::signal(SIGPIPE, SIG_IGN);
+    (void)std::signal(SIGPIPE, SIG_IGN);
     // Ctrl+C, a `timeout` or a closed terminal leaves no half-written file.
     InstallSignalCleanup();
     // Nothing the tool does may end it with an uncaught exception.

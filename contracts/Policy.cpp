@@ -108,9 +108,9 @@ int GetGridColumn() {
 
 void GetMuxName(std::uint8_t index, char* buffer) {
     if (index <= 48)
-        std::snprintf(buffer, kMuxNameMax, "UHF %d", index + 21);
+        (void)std::snprintf(buffer, kMuxNameMax, "UHF %d", index + 21);
     else
-        std::snprintf(buffer, kMuxNameMax, "MUX %d", index);
+        (void)std::snprintf(buffer, kMuxNameMax, "MUX %d", index);
 }
 
 int GetMuxFrequency(int index, int table, int /*reserved*/) {

@@ -34,14 +34,15 @@ std::byte* Base(const void* record) {
 }
 
 CRecordArena::Block* BlockOf(const std::byte* base) {
-    CRecordArena::Block* block = nullptr;
+    void* block = nullptr;
     std::memcpy(&block, base + sizeof(std::size_t), sizeof block);
-    return block;
+    return static_cast<CRecordArena::Block*>(block);
 }
 
 void* Stamp(std::byte* base, std::size_t size, CRecordArena::Block* block) {
     std::memcpy(base, &size, sizeof size);
-    std::memcpy(base + sizeof size, &block, sizeof block);
+    const void* raw = block;
+    std::memcpy(base + sizeof size, &raw, sizeof raw);
     return base + kPrefix;
 }
 

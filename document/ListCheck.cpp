@@ -181,7 +181,7 @@ std::string JsonString(const std::string& utf8) {
             out += ch;
         } else if (byte < 0x20 || byte == 0x7F) {
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            (void)std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
             out += escaped;
         } else {
             out += ch;

@@ -225,6 +225,7 @@ std::vector<std::string> NewestFirst(std::vector<std::pair<std::int64_t, std::st
         return a.first != b.first ? a.first > b.first : a.second < b.second;
     });
     std::vector<std::string> paths;
+    paths.reserve(found.size());
     for (auto& f : found)
         paths.push_back(std::move(f.second));
     return paths;
@@ -241,7 +242,9 @@ std::vector<std::string> FindAbandonedWorkingCopies(const std::string& folder) {
         // "ZO", six characters, ".tmp": the names this program gives.
         if (name.size() != 12 || name.compare(0, 2, "ZO") != 0 || name.compare(8, 4, ".tmp") != 0)
             continue;
-        const std::string path = dir + "/" + name;
+        std::string path = dir;
+        path += '/';
+        path += name;
         if (path == g_szWorkImagePath)
             continue;
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);

@@ -157,7 +157,7 @@ int CChannelFile::Save(const char* path, bool zorvImage) {
     const bool ok =
         SaveBytes(image, zorvImage) == 1 && WriteWholeFile(m_strPath, std::span<const BYTE>(image));
     if (!ok) {
-        std::remove(m_strPath.c_str());
+        (void)std::remove(m_strPath.c_str());
         return 0;
     }
     return 1;

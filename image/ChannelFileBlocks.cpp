@@ -97,7 +97,7 @@ bool CChannelFile::ReadFavorites() {
         fav->Index = static_cast<DWORD>(i + 1);
         DecodeFavorite(EntryReader(EntryAt(block, at, E), m_bByteOrder), *fav);
         if (fav->Name[0] == '\0')
-            std::snprintf(fav->Name, sizeof fav->Name, "Favorite %d", i + 1);
+            (void)std::snprintf(fav->Name, sizeof fav->Name, "Favorite %d", i + 1);
         AddOrDrop(m_db, kTableFavorite, std::move(fav), true);
     }
     return true;

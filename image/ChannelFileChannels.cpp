@@ -49,7 +49,7 @@ bool CChannelFile::ReadChannelBlock() {
     // into the row of the first, so load and save are stable.
     const bool foldTwins = UsesTwinTunerWriter(m_nProductList) && layout == Standard &&
                            !DropsTunerEntries(m_nProductType);
-    const std::size_t tunerAt = static_cast<std::size_t>(28 + L);
+    const std::size_t tunerAt = std::size_t{28} + static_cast<std::size_t>(L);
     std::span<const BYTE> firstCopy; // the last slot read, when it was a Tuner-0 entry
     DWORD key = 1;
     for (int s = 0; s < m_ch.sectors; ++s) {

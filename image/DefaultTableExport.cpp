@@ -10,7 +10,7 @@
 std::string FormatDefaultChannelLine(const Channel_Info_Tag& c) {
     // The receiver's tools print into a 1024-byte line; a name is at most 254 bytes.
     char line[1024] = {};
-    std::snprintf(
+    (void)std::snprintf(
         line, sizeof line,
         "\t{ 0x%08X, %04d, %02d, %04d, %d, %d, %d, %d, %d, 0x%04X, %d, %d, \"%s\", %d, %d, "
         "0x%2X},\r\n",
@@ -30,7 +30,8 @@ std::string FormatDefaultChannelTable(const CZorvDB& db) {
         ++count;
     }
     char closing[96];
-    std::snprintf(closing, sizeof closing, "};\r\n////Total Svc Channel Count = %d\r\n\r\n", count);
+    (void)std::snprintf(closing, sizeof closing, "};\r\n////Total Svc Channel Count = %d\r\n\r\n",
+                        count);
     return out + closing;
 }
 

@@ -28,7 +28,7 @@ int CreateSiblingTempFile(const std::string& target, const char* tag, std::strin
     std::mt19937 rng(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(rng() & 0xFFFFFF));
+        (void)std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(rng() & 0xFFFFFF));
         path = stem + suffix;
         // 0666 so the umask decides, as for any file the user creates.
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -126,8 +126,8 @@ std::string ChannelCsvText(const CZorvDB& db, bool bom) {
     // Each row is written straight into room made for the longest one: ten
     // digits a number, a name of three UTF-8 bytes a character with every
     // one a doubled quote, the separators and CRLF.
-    constexpr std::size_t kLongestRow =
-        (kChannelColumns - 1) * 11 + 2 * 3 * sizeof(Channel_Info_Tag::Name) + 2 + 2;
+    constexpr std::size_t kLongestRow = std::size_t{kChannelColumns - 1} * 11 +
+                                        std::size_t{2} * 3 * sizeof(Channel_Info_Tag::Name) + 2 + 2;
     for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
         const std::size_t used = out.size();
         out.resize(used + kLongestRow);
@@ -225,7 +225,7 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 std::uint32_t value = 0;
                 if (!(PlainDigits(field, value) && value <= widest[k]) &&
                     !CellValue(field, col, value, problem)) {
-                    problem = "line " + std::to_string(r.line) + ": " + problem;
+                    problem.insert(0, "line " + std::to_string(r.line) + ": ");
                     return false;
                 }
                 SetChannelColumnValue(c, col, value);

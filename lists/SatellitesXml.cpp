@@ -50,12 +50,14 @@ bool ScanBounds(std::string_view s, std::string& error) {
             const std::size_t start = i;
             char quote = 0;
             for (++i; i < s.size(); ++i) {
-                if (quote)
-                    quote = s[i] == quote ? 0 : quote;
-                else if (s[i] == '"' || s[i] == '\'')
+                if (quote) {
+                    if (s[i] == quote)
+                        quote = 0;
+                } else if (s[i] == '"' || s[i] == '\'') {
                     quote = s[i];
-                else if (s[i] == '>')
+                } else if (s[i] == '>') {
                     break;
+                }
             }
             const bool empty = i < s.size() && s[i - 1] == '/';
             if (++elements > kMaxSatellitesXmlElements) {
@@ -189,7 +191,8 @@ std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& pa
 std::string PositionText(int position) {
     char text[16];
     const int tenths = position < 0 ? -position : position;
-    std::snprintf(text, sizeof text, "%d.%d%c", tenths / 10, tenths % 10, position < 0 ? 'W' : 'E');
+    (void)std::snprintf(text, sizeof text, "%d.%d%c", tenths / 10, tenths % 10,
+                        position < 0 ? 'W' : 'E');
     return text;
 }
 

@@ -53,6 +53,7 @@ std::string BroadcastDescriptionText(const CZorvDB& db, std::uint32_t key) {
         return {};
     const std::string name(b->Name, strnlen(b->Name, sizeof b->Name));
     char text[80];
-    std::snprintf(text, sizeof text, texts::kBroadcastDescription, name.c_str(), b->BroadcastID);
+    (void)std::snprintf(text, sizeof text, texts::kBroadcastDescription, name.c_str(),
+                        b->BroadcastID);
     return text;
 }

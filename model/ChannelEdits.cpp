@@ -5,6 +5,8 @@
 #include "model/SatelliteRecords.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstring>
 #include <unordered_set>
 
@@ -20,9 +22,12 @@ EditedRows ForEachChannel(CZorvDB& db, std::span<const std::uint32_t> keys, bool
         auto* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
         if (!c)
             continue;
-        const Channel_Info_Tag was = *c;
+        // The row's bytes as the store holds them, padding included: a
+        // copy of the record would leave its padding undefined.
+        std::array<std::byte, sizeof(Channel_Info_Tag)> was{};
+        std::memcpy(was.data(), c, was.size());
         set(*c);
-        if (std::memcmp(&was, c, sizeof was) != 0)
+        if (std::memcmp(was.data(), reinterpret_cast<const std::byte*>(c), was.size()) != 0)
             out.changed.push_back(key);
         if (leave)
             out.leaving.push_back(key);

@@ -18,7 +18,7 @@ std::string Name(const char* name, std::size_t size) {
 
 std::string Commas(int value) {
     char text[kDisplayTextMax];
-    std::snprintf(text, sizeof text, "%d", value);
+    (void)std::snprintf(text, sizeof text, "%d", value);
     MakeCommaDigitString(text);
     return text;
 }

@@ -56,7 +56,7 @@ DegreeEntry DegreeToEntry(WORD degree) {
     const bool west = degree > 1800 && degree < 3600;
     const unsigned tenths = west ? 3600u - degree : degree;
     char text[16];
-    std::snprintf(text, sizeof text, "%u.%u", tenths / 10, tenths % 10);
+    (void)std::snprintf(text, sizeof text, "%u.%u", tenths / 10, tenths % 10);
     return {text, west};
 }
 
@@ -71,8 +71,8 @@ std::optional<WORD> DegreeFromEntry(std::string_view degrees, bool west) {
 
 std::string KHzToMHzEntry(DWORD kHz) {
     char text[24];
-    std::snprintf(text, sizeof text, "%u.%03u", static_cast<unsigned>(kHz / 1000),
-                  static_cast<unsigned>(kHz % 1000));
+    (void)std::snprintf(text, sizeof text, "%u.%03u", static_cast<unsigned>(kHz / 1000),
+                        static_cast<unsigned>(kHz % 1000));
     return text;
 }
 

@@ -18,7 +18,7 @@ template <std::size_t N> std::string Coded(const std::array<std::string_view, N>
 
 template <class... Args> std::string Format(const char* format, Args... args) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, args...);
+    (void)std::snprintf(buffer, sizeof buffer, format, args...);
     return buffer;
 }
 

@@ -46,8 +46,8 @@ void GetFECName(int a, int b, int fecBits, char* buffer) {
         return;
     }
     const char* modulation = b == 1 ? "8PSK " : "";
-    std::snprintf(buffer, kDisplayTextMax, "S2 %s%.*s", modulation, static_cast<int>(rate.size()),
-                  rate.data());
+    (void)std::snprintf(buffer, kDisplayTextMax, "S2 %s%.*s", modulation,
+                        static_cast<int>(rate.size()), rate.data());
 }
 
 void GetGenreName(int code, char* buffer) {
@@ -61,7 +61,7 @@ int TunerNumber(int code) {
 }
 
 void GetTunerName(int code, char* buffer) {
-    std::snprintf(buffer, kDisplayTextMax, "Tuner %d", TunerNumber(code));
+    (void)std::snprintf(buffer, kDisplayTextMax, "Tuner %d", TunerNumber(code));
 }
 
 void MakeCommaDigitString(char* text) {

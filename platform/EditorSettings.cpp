@@ -60,7 +60,7 @@ std::optional<std::string> EditorReceiverChoice() {
     std::string text(static_cast<std::size_t>(kMaxSettingsBytes), '\0');
     in.read(text.data(), kMaxSettingsBytes);
     text.resize(static_cast<std::size_t>(in.gcount()));
-    const std::optional<std::string> name = IniValue(text, "VXUI", "Receiver");
+    std::optional<std::string> name = IniValue(text, "VXUI", "Receiver");
     if (!name || name->empty())
         return std::nullopt;
     return name;

@@ -11,7 +11,7 @@
 
 std::string GroupedNumber(std::uint64_t value) {
     char text[40];
-    std::snprintf(text, 27, "%llu", static_cast<unsigned long long>(value));
+    (void)std::snprintf(text, 27, "%llu", static_cast<unsigned long long>(value));
     MakeCommaDigitString(text);
     return text;
 }

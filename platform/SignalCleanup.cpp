@@ -27,8 +27,8 @@ void RemoveHeld(bool folders) {
 extern "C" void OnEndingSignal(int number) {
     RemoveHeld(false);
     RemoveHeld(true);
-    std::signal(number, SIG_DFL);
-    ::raise(number);
+    (void)std::signal(number, SIG_DFL);
+    (void)::raise(number);
 }
 
 } // namespace

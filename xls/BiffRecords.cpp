@@ -138,7 +138,7 @@ bool ReadSst(const Record& sst, SstTable& out) {
         s.wide = false;
         if (!c.Ok() || !ReadCharacters(c, cch, grbit, s))
             return false;
-        c.Skip(4u * runs);
+        c.Skip(std::size_t{4} * runs);
         c.Skip(ext);
         if (!c.Ok())
             return false;

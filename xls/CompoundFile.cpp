@@ -470,7 +470,7 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
     Put32(h + 72, difatSectors);
     std::memset(h + 76, 0xFF, 4 * kHeaderDifat);
     for (std::uint32_t i = 0; i < fatSectors && i < kHeaderDifat; ++i)
-        Put32(h + 76 + 4 * i, fatAt[i]);
+        Put32(h + 76 + std::size_t{4} * i, fatAt[i]);
     // The FAT sectors beyond the header's 109, 127 to a DIFAT sector, chained.
     for (std::uint32_t d = 0; d < difatSectors; ++d) {
         std::uint8_t* p = sector(difatAt[d]);
@@ -478,9 +478,10 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
         for (std::uint32_t k = 0; k < kPerSector - 1; ++k) {
             const std::size_t i = kHeaderDifat + std::size_t{d} * (kPerSector - 1) + k;
             if (i < fatSectors)
-                Put32(p + 4 * k, fatAt[i]);
+                Put32(p + std::size_t{4} * k, fatAt[i]);
         }
-        Put32(p + 4 * (kPerSector - 1), d + 1 < difatSectors ? difatAt[d + 1] : kEndOfChain);
+        Put32(p + std::size_t{4} * (kPerSector - 1),
+              d + 1 < difatSectors ? difatAt[d + 1] : kEndOfChain);
     }
     return file;
 }
