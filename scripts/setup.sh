@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format libcli11-dev libpugixml-dev python3-jsonschema
+    g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format clang-tidy libcli11-dev libpugixml-dev python3-jsonschema
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-serialport-dev
     # the catalogues: lupdate and lrelease (on Debian 12 in qt6-l10n-tools), the
