@@ -57,9 +57,8 @@ ChannelListModel& CEditScript::Other() {
 }
 
 void CEditScript::RebuildLists() {
-    m_bListsStale = false;
-    m_tv->Rebuild(m_session.Db());
-    m_radio->Rebuild(m_session.Db());
+    m_bListsStale = true;
+    EnsureLists();
 }
 
 void CEditScript::RebuildListsLater() {

@@ -90,15 +90,9 @@ void Write(CZorvDB& db, const Plan& plan) {
         for (std::size_t i = same; i < plan.size(); ++i)
             db.Delete(kTableChannel, plan[i].key);
     }
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const auto key = static_cast<std::uint32_t>(same + i + 1);
-        if (same == 0)
-            db.AddIndexed(kTableChannel, std::move(rest[i]));
-        else {
-            rest[i]->Index = key;
-            db.Add(kTableChannel, key, std::move(rest[i]));
-        }
-    }
+    // Add writes each key into the row's Index.
+    for (std::size_t i = 0; i < rest.size(); ++i)
+        db.Add(kTableChannel, static_cast<std::uint32_t>(same + i + 1), std::move(rest[i]));
     if (db.Size(kTableScratch) != 0 || db.HighestKey(kTableScratch) != 0)
         db.Clear(kTableScratch);
 }
