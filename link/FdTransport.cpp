@@ -35,7 +35,7 @@ CFdTransport::~CFdTransport() {
 
 std::ptrdiff_t CFdTransport::Read(std::span<std::uint8_t> out, std::chrono::milliseconds timeout) {
     if (m_fd < 0) {
-        m_strError = "the line is not open";
+        SetError("the line is not open");
         return kLineClosed;
     }
     for (;;) {
@@ -43,15 +43,14 @@ std::ptrdiff_t CFdTransport::Read(std::span<std::uint8_t> out, std::chrono::mill
         if (got > 0)
             return got;
         if (got == 0) {
-            m_strError = "closed by the other side";
+            SetError("closed by the other side");
             return kLineClosed;
         }
         if (errno == EINTR)
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK) {
             // A pty whose other end has gone reports EIO.
-            m_strError =
-                errno == EIO ? std::string("closed by the other side") : SystemError("read");
+            SetError(errno == EIO ? std::string("closed by the other side") : SystemError("read"));
             return kLineClosed;
         }
         pollfd p{m_fd, POLLIN, 0};
@@ -59,7 +58,7 @@ std::ptrdiff_t CFdTransport::Read(std::span<std::uint8_t> out, std::chrono::mill
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0) {
-            m_strError = SystemError("poll");
+            SetError(SystemError("poll"));
             return kLineClosed;
         }
         if (ready == 0)
@@ -72,7 +71,7 @@ std::ptrdiff_t CFdTransport::Read(std::span<std::uint8_t> out, std::chrono::mill
 
 bool CFdTransport::Write(std::span<const std::uint8_t> data) {
     if (m_fd < 0) {
-        m_strError = "the line is not open";
+        SetError("the line is not open");
         return false;
     }
     const auto deadline = std::chrono::steady_clock::now() + m_writeTimeout;
@@ -88,21 +87,31 @@ bool CFdTransport::Write(std::span<const std::uint8_t> data) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            m_strError = errno == EIO || errno == EPIPE ? std::string("closed by the other side")
-                                                        : SystemError("write");
+            SetError(errno == EIO || errno == EPIPE ? std::string("closed by the other side")
+                                                    : SystemError("write"));
             return false;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left <= std::chrono::milliseconds{0}) {
-            m_strError = "the line takes no data";
+            SetError("the line takes no data");
             return false;
         }
         pollfd p{m_fd, POLLOUT, 0};
         if (::poll(&p, 1, PollMs(left)) < 0 && errno != EINTR) {
-            m_strError = SystemError("poll");
+            SetError(SystemError("poll"));
             return false;
         }
     }
     return true;
+}
+
+std::string CFdTransport::Error() const {
+    const std::lock_guard lock(m_errorMutex);
+    return m_strError;
+}
+
+void CFdTransport::SetError(std::string error) {
+    const std::lock_guard lock(m_errorMutex);
+    m_strError = std::move(error);
 }

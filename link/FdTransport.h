@@ -5,6 +5,7 @@
 #include "link/Transport.h"
 
 #include <chrono>
+#include <mutex>
 #include <string>
 
 class CFdTransport : public ITransport {
@@ -18,19 +19,22 @@ public:
 
     std::ptrdiff_t Read(std::span<std::uint8_t> out, std::chrono::milliseconds timeout) override;
     bool Write(std::span<const std::uint8_t> data) override;
-    std::string Error() const override { return m_strError; }
+    std::string Error() const override;
 
     int Fd() const { return m_fd; }
     // How long one Write may wait for the line to take data.
     void SetWriteTimeout(std::chrono::milliseconds timeout) { m_writeTimeout = timeout; }
 
 protected:
-    void SetError(std::string error) { m_strError = std::move(error); }
+    // A reader and a writer may run on two threads (a relay pumps both
+    // ways): the last failure's text is shared between them.
+    void SetError(std::string error);
 
 private:
     int m_fd;
     bool m_bSocket;
     std::chrono::milliseconds m_writeTimeout{30000};
+    mutable std::mutex m_errorMutex;
     std::string m_strError;
 };
 
