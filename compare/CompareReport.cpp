@@ -14,10 +14,12 @@ char Mark(DifferenceKind kind) {
     case DifferenceKind::ChannelOnlyInA:
     case DifferenceKind::SatelliteOnlyInA:
     case DifferenceKind::TransponderOnlyInA:
+    case DifferenceKind::MultiplexOnlyInA:
         return '-';
     case DifferenceKind::ChannelOnlyInB:
     case DifferenceKind::SatelliteOnlyInB:
     case DifferenceKind::TransponderOnlyInB:
+    case DifferenceKind::MultiplexOnlyInB:
         return '+';
     default:
         return '~';

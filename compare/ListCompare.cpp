@@ -1,5 +1,6 @@
 #include "compare/ListCompare.h"
 
+#include "compare/Multiplexes.h"
 #include "contracts/Policy.h"
 #include "document/Document.h"
 #include "model/ChannelIdentity.h"
@@ -44,26 +45,42 @@ unsigned TransponderKey(BYTE satID, BYTE tpID) {
     return unsigned{satID} << 8 | tpID;
 }
 
+template <class T> void KeepFirst(const T*& slot, const T& row) {
+    if (!slot)
+        slot = &row;
+}
+
 // The first record of each id, as the lists' descriptions find them: tables
-// over every value the ids can take, so a channel finds its satellite and
-// transponder by indexing, not by a search.
+// over every value the ids can take, so a channel finds its satellite,
+// transponder or multiplex by indexing, not by a search.
 struct Sources {
     std::array<const Satellite_Info_Tag*, 256> satellite{};
     std::vector<const Transponder_Info_Tag*> transponder; // by TransponderKey
+    std::array<const CableMux_Info_Tag*, 256> cable{};    // by TPID
+    std::array<const SMux_Info_Tag*, 256> terrestrial{};  // by TPID
 
     explicit Sources(const CZorvDB& db) : transponder(kTransponderKeys, nullptr) {
         for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
-            if (!satellite[s.ID])
-                satellite[s.ID] = &s;
+            KeepFirst(satellite[s.ID], s);
         for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
-            if (auto& first = transponder[TransponderKey(t.SatID, t.TPID)]; !first)
-                first = &t;
+            KeepFirst(transponder[TransponderKey(t.SatID, t.TPID)], t);
+        for (const auto& m : db.Rows<CableMux_Info_Tag>(kTableCableMux))
+            KeepFirst(cable[m.TPID], m);
+        for (const auto& m : db.Rows<SMux_Info_Tag>(kTableTerrestrialMux))
+            KeepFirst(terrestrial[m.TPID], m);
     }
     const Satellite_Info_Tag* SatelliteOf(const Channel_Info_Tag& c) const {
         return satellite[c.SatID];
     }
     const Transponder_Info_Tag* TransponderOf(const Channel_Info_Tag& c) const {
         return transponder[TransponderKey(c.SatID, c.TPID)];
+    }
+    // The key of the multiplex a channel of a cable or terrestrial receiver
+    // names, 0 for none.
+    std::uint32_t MultiplexKeyOf(Network network, BYTE tpid) const {
+        if (network == Network::Cable)
+            return cable[tpid] ? cable[tpid]->Index : 0;
+        return terrestrial[tpid] ? terrestrial[tpid]->Index : 0;
     }
 };
 
@@ -119,16 +136,34 @@ std::string ChannelText(const Channel_Info_Tag& c, bool showNum) {
            Quoted(NameOf(c));
 }
 
-std::string TuningText(const Channel_Info_Tag& c, const Sources& sources) {
-    std::string text;
-    const Satellite_Info_Tag* s = sources.SatelliteOf(c);
+// Where a channel is tuned: its satellite and transponder, or its multiplex.
+std::string SourceText(const Channel_Info_Tag& c, const Sources& sources, Network network,
+                       std::uint32_t productType) {
+    const std::string missing = "multiplex " + std::to_string(c.TPID);
+    switch (network) {
+    case Network::Cable:
+        return sources.cable[c.TPID] ? CableTuningText(*sources.cable[c.TPID]) : missing;
+    case Network::Terrestrial:
+        return sources.terrestrial[c.TPID]
+                   ? TerrestrialTuningText(c.TPID, sources.terrestrial[c.TPID]->Params)
+                   : missing;
+    case Network::Satellite:
+        break;
+    }
     const Transponder_Info_Tag* t = sources.TransponderOf(c);
-    text = s ? PositionText(s->Degree) : "satellite " + std::to_string(c.SatID);
+    if (t && IsTerrestrialPseudoSatellite(productType, c.SatID))
+        return TerrestrialTuningText(t->TPID, TpParams(*t));
+    const Satellite_Info_Tag* s = sources.SatelliteOf(c);
+    std::string text = s ? PositionText(s->Degree) : "satellite " + std::to_string(c.SatID);
     text += t ? " " + std::to_string(t->Frequency) + " " + Polarisation(*t)
               : " transponder " + std::to_string(c.TPID);
-    text += ", PIDs " + std::to_string(c.VideoPID) + "/" + std::to_string(c.AudioPID) + "/" +
-            std::to_string(c.PCRPID);
     return text;
+}
+
+std::string TuningText(const Channel_Info_Tag& c, const Sources& sources, Network network,
+                       std::uint32_t productType) {
+    return SourceText(c, sources, network, productType) + ", PIDs " + std::to_string(c.VideoPID) +
+           "/" + std::to_string(c.AudioPID) + "/" + std::to_string(c.PCRPID);
 }
 
 constexpr WORD kFlagBits[] = {kAttrLocked, kAttrSkipped, kAttrScrambled};
@@ -157,13 +192,23 @@ std::string FavoritesText(DWORD favorite) {
 class Comparer {
 public:
     Comparer(const CZorvDB& a, const CZorvDB& b)
-        : m_a(a), m_b(b), m_sourcesA(a), m_sourcesB(b), m_showNum(ShowsShowNum(GetProductList())) {}
+        : m_a(a), m_b(b), m_sourcesA(a), m_sourcesB(b), m_productType(GetProductType()),
+          m_productList(GetProductList()), m_network(NetworkOf(m_productType)),
+          m_showNum(ShowsShowNum(m_productList)) {}
 
     Comparison Run() {
-        m_result.comparedSources = m_a.Size(kTableSatellite) > 0 && m_b.Size(kTableSatellite) > 0;
-        if (m_result.comparedSources) {
-            CompareSources();
-            IndexPairs();
+        if (m_network == Network::Satellite) {
+            m_result.comparedSources =
+                m_a.Size(kTableSatellite) > 0 && m_b.Size(kTableSatellite) > 0;
+            if (m_result.comparedSources) {
+                CompareSources();
+                IndexPairs();
+            }
+        } else {
+            const std::uint8_t table = MultiplexTable(m_network);
+            m_result.comparedSources = m_a.Size(table) > 0 && m_b.Size(table) > 0;
+            if (m_result.comparedSources)
+                CompareMultiplexes();
         }
         CompareChannels();
         for (auto& group : m_groups) {
@@ -181,14 +226,25 @@ private:
             {kind, keyA, keyB, std::move(subject), std::move(a), std::move(b)});
     }
 
+    bool Pseudo(const Satellite_Info_Tag& s) const {
+        return IsTerrestrialPseudoSatellite(m_productType, s.ID);
+    }
+
     void CompareSources() {
         m_transpondersA = TranspondersBySatellite(m_a);
         m_transpondersB = TranspondersBySatellite(m_b);
+        // The terrestrial networks of both lists are one network wherever
+        // their pseudo-satellites are placed: they pair with each other.
+        const auto* pseudoA = m_sourcesA.satellite[kTerrestrialSatelliteId];
+        const auto* pseudoB = m_sourcesB.satellite[kTerrestrialSatelliteId];
+        const bool pairPseudo = pseudoA && pseudoB && Pseudo(*pseudoA);
         std::vector<const Satellite_Info_Tag*> satsA, satsB;
         for (const auto& s : m_a.Rows<Satellite_Info_Tag>(kTableSatellite))
-            satsA.push_back(&s);
+            if (!pairPseudo || &s != pseudoA)
+                satsA.push_back(&s);
         for (const auto& s : m_b.Rows<Satellite_Info_Tag>(kTableSatellite))
-            satsB.push_back(&s);
+            if (!pairPseudo || &s != pseudoB)
+                satsB.push_back(&s);
         const auto byDegree = [](const Satellite_Info_Tag* x, const Satellite_Info_Tag* y) {
             return x->Degree < y->Degree;
         };
@@ -197,6 +253,8 @@ private:
         // Both in position order: pair equal positions off in table order.
         std::size_t j = 0;
         std::vector<std::pair<const Satellite_Info_Tag*, const Satellite_Info_Tag*>> pairs;
+        if (pairPseudo)
+            pairs.emplace_back(pseudoA, pseudoB);
         for (std::size_t i = 0; i < satsA.size() || j < satsB.size();) {
             if (j == satsB.size() || (i < satsA.size() && satsA[i]->Degree < satsB[j]->Degree)) {
                 Add(DifferenceKind::SatelliteOnlyInA, satsA[i]->Index, 0, SatelliteText(*satsA[i]),
@@ -229,64 +287,124 @@ private:
         return out;
     }
 
-    static int Polarity(const Transponder_Info_Tag* t) { return t->PolFEC & 1; }
+    static std::vector<TunedRow> Tuned(const TransponderRows& rows, bool terrestrialForm) {
+        std::vector<TunedRow> out;
+        out.reserve(rows.size());
+        for (const Transponder_Info_Tag* t : rows)
+            out.push_back(TunedOf(*t, terrestrialForm));
+        return out;
+    }
 
-    // By polarisation, then frequency, ties in table order.
-    static TransponderRows InPairingOrder(TransponderRows rows) {
-        std::stable_sort(rows.begin(), rows.end(), [](const auto* x, const auto* y) {
-            return std::make_tuple(Polarity(x), x->Frequency) <
-                   std::make_tuple(Polarity(y), y->Frequency);
-        });
-        return rows;
+    // A transponder as a report shows it; the terrestrial network's are
+    // multiplexes to the user.
+    struct TransponderView {
+        DifferenceKind onlyInA, onlyInB, changed;
+        std::string subject, values;
+    };
+    TransponderView View(const Satellite_Info_Tag& s, const Transponder_Info_Tag& t) const {
+        if (Pseudo(s))
+            return {DifferenceKind::MultiplexOnlyInA, DifferenceKind::MultiplexOnlyInB,
+                    DifferenceKind::MultiplexChanged, TerrestrialSubject(t.TPID, TpParams(t)),
+                    TerrestrialValues(t.TPID, TpParams(t))};
+        return {DifferenceKind::TransponderOnlyInA, DifferenceKind::TransponderOnlyInB,
+                DifferenceKind::TransponderChanged, TransponderText(s.Degree, t),
+                TransponderValues(t)};
+    }
+
+    bool TransponderChanged(const Satellite_Info_Tag& s, const Transponder_Info_Tag& ta,
+                            const Transponder_Info_Tag& tb) const {
+        if (Pseudo(s))
+            return TerrestrialChanged(ta.TPID, TpParams(ta), tb.TPID, TpParams(tb));
+        return ta.Frequency != tb.Frequency || ta.SymbolRate != tb.SymbolRate ||
+               (ta.PolFEC >> 4) != (tb.PolFEC >> 4);
     }
 
     void CompareTransponders(const Satellite_Info_Tag& sa, const Satellite_Info_Tag& sb) {
-        const TransponderRows tpsA = InPairingOrder(m_transpondersA[sa.ID]);
-        const TransponderRows tpsB = InPairingOrder(m_transpondersB[sb.ID]);
-        std::vector<bool> taken(tpsB.size(), false);
-        for (const Transponder_Info_Tag* ta : tpsA) {
-            // The nearest free one of the same polarisation within the
-            // tolerance, the first in pairing order of equal gaps: only the
-            // run of B within the tolerance is looked at.
-            std::size_t best = tpsB.size();
-            int bestGap = kTransponderToleranceMHz + 1;
-            const int low = int{ta->Frequency} - kTransponderToleranceMHz;
-            const auto from =
-                std::lower_bound(tpsB.begin(), tpsB.end(), std::make_pair(Polarity(ta), low),
-                                 [](const Transponder_Info_Tag* t, const std::pair<int, int>& at) {
-                                     return std::make_pair(Polarity(t), int{t->Frequency}) < at;
-                                 });
-            for (auto k = static_cast<std::size_t>(from - tpsB.begin()); k < tpsB.size(); ++k) {
-                const Transponder_Info_Tag* tb = tpsB[k];
-                if (Polarity(tb) != Polarity(ta) ||
-                    int{tb->Frequency} > int{ta->Frequency} + kTransponderToleranceMHz)
-                    break;
-                if (taken[k])
-                    continue;
-                const int gap = std::abs(int{tb->Frequency} - int{ta->Frequency});
-                if (gap < bestGap) {
-                    best = k;
-                    bestGap = gap;
-                }
-            }
-            if (best == tpsB.size()) {
-                Add(DifferenceKind::TransponderOnlyInA, ta->Index, 0,
-                    TransponderText(sa.Degree, *ta), TransponderValues(*ta), "");
+        const TransponderRows& tpsA = m_transpondersA[sa.ID];
+        const TransponderRows& tpsB = m_transpondersB[sb.ID];
+        const FrequencyPairs pairs = PairByFrequency(
+            Tuned(tpsA, Pseudo(sa)), Tuned(tpsB, Pseudo(sb)), kTransponderToleranceMHz * 1000);
+        for (const auto& [i, k] : pairs.inOrderA) {
+            const Transponder_Info_Tag& ta = *tpsA[i];
+            TransponderView view = View(sa, ta);
+            if (k == kNoPartner) {
+                Add(view.onlyInA, ta.Index, 0, std::move(view.subject), std::move(view.values), "");
                 continue;
             }
-            taken[best] = true;
-            const Transponder_Info_Tag* tb = tpsB[best];
-            m_result.transponderBtoA[tb->Index] = ta->Index;
-            if (ta->Frequency != tb->Frequency || ta->SymbolRate != tb->SymbolRate ||
-                (ta->PolFEC >> 4) != (tb->PolFEC >> 4))
-                Add(DifferenceKind::TransponderChanged, ta->Index, tb->Index,
-                    TransponderText(sa.Degree, *ta), TransponderValues(*ta),
-                    TransponderValues(*tb));
+            const Transponder_Info_Tag& tb = *tpsB[k];
+            m_result.transponderBtoA[tb.Index] = ta.Index;
+            if (TransponderChanged(sa, ta, tb))
+                Add(view.changed, ta.Index, tb.Index, std::move(view.subject),
+                    std::move(view.values), View(sb, tb).values);
         }
-        for (std::size_t k = 0; k < tpsB.size(); ++k)
-            if (!taken[k])
-                Add(DifferenceKind::TransponderOnlyInB, 0, tpsB[k]->Index,
-                    TransponderText(sa.Degree, *tpsB[k]), "", TransponderValues(*tpsB[k]));
+        for (const std::size_t k : pairs.onlyB) {
+            TransponderView view = View(sb, *tpsB[k]);
+            Add(view.onlyInB, 0, tpsB[k]->Index, std::move(view.subject), "",
+                std::move(view.values));
+        }
+    }
+
+    // The multiplexes of a cable or terrestrial receiver's own table.
+    template <class Mux> std::vector<const Mux*> MuxRows(const CZorvDB& db) const {
+        std::vector<const Mux*> rows;
+        for (const auto& m : db.Rows<Mux>(MultiplexTable(m_network)))
+            rows.push_back(&m);
+        return rows;
+    }
+
+    std::string Subject(const CableMux_Info_Tag& m) const { return MultiplexSubject(m); }
+    std::string Subject(const SMux_Info_Tag& m) const {
+        return TerrestrialSubject(m.TPID, m.Params);
+    }
+    std::string Values(const CableMux_Info_Tag& m) const {
+        return MultiplexValues(m, m_productList);
+    }
+    std::string Values(const SMux_Info_Tag& m) const { return TerrestrialValues(m.TPID, m.Params); }
+    bool Changed(const CableMux_Info_Tag& a, const CableMux_Info_Tag& b) const {
+        return MultiplexChanged(a, b, m_productList);
+    }
+    bool Changed(const SMux_Info_Tag& a, const SMux_Info_Tag& b) const {
+        return TerrestrialChanged(a.TPID, a.Params, b.TPID, b.Params);
+    }
+
+    template <class Mux> void CompareMultiplexesOf() {
+        const std::vector<const Mux*> muxA = MuxRows<Mux>(m_a), muxB = MuxRows<Mux>(m_b);
+        std::vector<TunedRow> tunedA, tunedB;
+        for (const Mux* m : muxA)
+            tunedA.push_back(TunedOf(*m));
+        for (const Mux* m : muxB)
+            tunedB.push_back(TunedOf(*m));
+        const FrequencyPairs pairs =
+            PairByFrequency(tunedA, tunedB, kTransponderToleranceMHz * 1000);
+        for (const auto& [i, k] : pairs.inOrderA) {
+            const Mux& ma = *muxA[i];
+            if (k == kNoPartner) {
+                Add(DifferenceKind::MultiplexOnlyInA, ma.Index, 0, Subject(ma), Values(ma), "");
+                continue;
+            }
+            const Mux& mb = *muxB[k];
+            m_result.multiplexBtoA[mb.Index] = ma.Index;
+            if (Changed(ma, mb))
+                Add(DifferenceKind::MultiplexChanged, ma.Index, mb.Index, Subject(ma), Values(ma),
+                    Values(mb));
+        }
+        for (const std::size_t k : pairs.onlyB)
+            Add(DifferenceKind::MultiplexOnlyInB, 0, muxB[k]->Index, Subject(*muxB[k]), "",
+                Values(*muxB[k]));
+        // Which multiplex of A each TPID of B names, once for all channels.
+        m_multiplexPartner.fill(kUnpaired);
+        for (std::size_t tpid = 0; tpid < m_multiplexPartner.size(); ++tpid)
+            if (const std::uint32_t keyB = m_sourcesB.MultiplexKeyOf(m_network, BYTE(tpid)))
+                if (const auto it = m_result.multiplexBtoA.find(keyB);
+                    it != m_result.multiplexBtoA.end())
+                    m_multiplexPartner[tpid] = it->second;
+    }
+
+    void CompareMultiplexes() {
+        if (m_network == Network::Cable)
+            CompareMultiplexesOf<CableMux_Info_Tag>();
+        else
+            CompareMultiplexesOf<SMux_Info_Tag>();
     }
 
     // The pairs again by the ids a channel of B names: which row of A the
@@ -308,13 +426,26 @@ private:
                 m_transponderPartner[key] = partner(m_result.transponderBtoA, t->Index);
     }
 
-    // Same satellite and transponder: the paired records where both lists
-    // have them, the ids where neither does (or the sources were not compared).
+    // Same multiplex: the paired records where both lists have them, the
+    // ids where neither does.
+    bool SameMultiplex(const Channel_Info_Tag& a, const Channel_Info_Tag& b) const {
+        const std::uint32_t ma = m_sourcesA.MultiplexKeyOf(m_network, a.TPID);
+        const std::uint32_t mb = m_sourcesB.MultiplexKeyOf(m_network, b.TPID);
+        if (!ma || !mb)
+            return !ma && !mb && a.TPID == b.TPID;
+        return m_multiplexPartner[b.TPID] == ma;
+    }
+
+    // Same satellite and transponder (or multiplex): the paired records
+    // where both lists have them, the ids where neither does (or the sources
+    // were not compared).
     bool SameTuning(const Channel_Info_Tag& a, const Channel_Info_Tag& b) const {
         if (a.VideoPID != b.VideoPID || a.AudioPID != b.AudioPID || a.PCRPID != b.PCRPID)
             return false;
         if (!m_result.comparedSources)
             return a.SatID == b.SatID && a.TPID == b.TPID;
+        if (m_network != Network::Satellite)
+            return SameMultiplex(a, b);
         const Satellite_Info_Tag* sa = m_sourcesA.SatelliteOf(a);
         const Satellite_Info_Tag* sb = m_sourcesB.SatelliteOf(b);
         if (!sa || !sb) {
@@ -328,6 +459,10 @@ private:
         if (!ta || !tb)
             return !ta && !tb && a.TPID == b.TPID;
         return m_transponderPartner[TransponderKey(b.SatID, b.TPID)] == ta->Index;
+    }
+
+    std::string TuningOf(const Channel_Info_Tag& c, const Sources& sources) const {
+        return TuningText(c, sources, m_network, m_productType);
     }
 
     std::vector<const Channel_Info_Tag*> ListOrder(const CZorvDB& db) const {
@@ -361,7 +496,7 @@ private:
             const Channel_Info_Tag& ca = *a[i];
             if (matching.match[i] == kNoChannelMatch) {
                 Add(DifferenceKind::ChannelOnlyInA, ca.Index, 0, ChannelText(ca, m_showNum),
-                    TuningText(ca, m_sourcesA), "");
+                    TuningOf(ca, m_sourcesA), "");
                 continue;
             }
             takenB[matching.match[i]] = true;
@@ -383,7 +518,7 @@ private:
                     Quoted(NameOf(cb)));
             if (tuning)
                 Add(DifferenceKind::TuningChanged, ca.Index, cb.Index, who,
-                    TuningText(ca, m_sourcesA), TuningText(cb, m_sourcesB));
+                    TuningOf(ca, m_sourcesA), TuningOf(cb, m_sourcesB));
             if (flags)
                 Add(DifferenceKind::FlagsChanged, ca.Index, cb.Index, who, FlagsText(ca),
                     FlagsText(cb));
@@ -394,16 +529,20 @@ private:
         for (const std::size_t k : ReportOrder(b))
             if (!takenB[k])
                 Add(DifferenceKind::ChannelOnlyInB, 0, b[k]->Index, ChannelText(*b[k], m_showNum),
-                    "", TuningText(*b[k], m_sourcesB));
+                    "", TuningOf(*b[k], m_sourcesB));
     }
 
     const CZorvDB& m_a;
     const CZorvDB& m_b;
     const Sources m_sourcesA, m_sourcesB;
+    const std::uint32_t m_productType;
+    const int m_productList;
+    const Network m_network;
     const bool m_showNum;
     std::vector<TransponderRows> m_transpondersA, m_transpondersB; // by SatID
     std::array<std::uint64_t, 256> m_satellitePartner{};           // by SatID in B
     std::vector<std::uint64_t> m_transponderPartner;               // by TransponderKey in B
+    std::array<std::uint64_t, 256> m_multiplexPartner{};           // by TPID in B
     std::array<std::vector<Difference>, kDifferenceKinds> m_groups;
     Comparison m_result;
 };
@@ -427,11 +566,16 @@ constexpr KindNames kKindNames[kDifferenceKinds] = {
     {"transponders only in A", "transponder-only-in-a"},
     {"transponders only in B", "transponder-only-in-b"},
     {"transponder changed", "transponder-changed"},
+    {"multiplexes only in A", "multiplex-only-in-a"},
+    {"multiplexes only in B", "multiplex-only-in-b"},
+    {"multiplex changed", "multiplex-changed"},
 };
 
 } // namespace
 
 DifferenceSubject SubjectOf(DifferenceKind kind) {
+    if (kind >= DifferenceKind::MultiplexOnlyInA)
+        return DifferenceSubject::Multiplex;
     if (kind >= DifferenceKind::TransponderOnlyInA)
         return DifferenceSubject::Transponder;
     if (kind >= DifferenceKind::SatelliteOnlyInA)

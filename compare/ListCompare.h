@@ -2,8 +2,9 @@
 // yesterday's backup changed. Channels are paired as Apply order pairs them
 // (service ids, then name, within TV or radio), satellites by position and
 // transponders, on paired satellites, by frequency within 2 MHz with the same
-// polarisation. The result is data: the editor shows it, `velmar-cli diff`
-// prints it, and the merge adds what only the other list has.
+// polarisation; on cable and terrestrial receivers the multiplexes by
+// frequency within 2 MHz. The result is data: the editor shows it,
+// `velmar-cli diff` prints it, and the merge adds what only the other list has.
 #pragma once
 
 #include "contracts/ZorvDB.h"
@@ -33,12 +34,17 @@ enum class DifferenceKind : std::uint8_t {
     TransponderOnlyInA,
     TransponderOnlyInB,
     TransponderChanged,
+    // Cable and terrestrial multiplexes, wherever the receiver keeps them.
+    MultiplexOnlyInA,
+    MultiplexOnlyInB,
+    MultiplexChanged,
     Count
 };
 inline constexpr std::size_t kDifferenceKinds = static_cast<std::size_t>(DifferenceKind::Count);
 
-// What one difference concerns: a channel, a satellite or a transponder.
-enum class DifferenceSubject : std::uint8_t { Channel, Satellite, Transponder };
+// What one difference concerns: a channel, a satellite, a transponder or a
+// multiplex.
+enum class DifferenceSubject : std::uint8_t { Channel, Satellite, Transponder, Multiplex };
 DifferenceSubject SubjectOf(DifferenceKind kind);
 
 struct Difference {
@@ -60,20 +66,22 @@ struct Comparison {
     std::array<std::size_t, kDifferenceKinds> counts{};
 
     // Which channel of B each channel of A stands for, as (key in A, key in
-    // B) in the report's order, and which satellite and transponder of A
-    // each one of B is, by store keys (only pairs).
+    // B) in the report's order, and which satellite, transponder and
+    // multiplex of A each one of B is, by store keys (only pairs). A
+    // terrestrial multiplex kept as a transponder is a transponder here.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> channelAtoB;
-    std::unordered_map<std::uint32_t, std::uint32_t> satelliteBtoA, transponderBtoA;
-    // Whether the satellites and transponders were compared: a list without
-    // any satellite (a workbook read alone) has none to compare with, and its
-    // channels' tuning is then compared by their ids.
+    std::unordered_map<std::uint32_t, std::uint32_t> satelliteBtoA, transponderBtoA, multiplexBtoA;
+    // Whether the satellites and transponders (on cable and terrestrial
+    // receivers: the multiplexes) were compared: a list without any (a
+    // workbook read alone) has none to compare with, and its channels' tuning
+    // is then compared by their ids.
     bool comparedSources = false;
 
     bool Same() const { return differences.empty(); }
     std::size_t Count(DifferenceKind kind) const { return counts[static_cast<std::size_t>(kind)]; }
 };
 
-// The frequency tolerance of the transponder pairing, in MHz.
+// The frequency tolerance of the transponder and multiplex pairing, in MHz.
 inline constexpr int kTransponderToleranceMHz = 2;
 
 // Compares list A with list B under the current receiver configuration (its

@@ -1,5 +1,6 @@
 #include "compare/ListMerge.h"
 
+#include "compare/Multiplexes.h"
 #include "contracts/Policy.h"
 #include "document/CurrentDocument.h"
 #include "document/EditCatalogue.h"
@@ -8,10 +9,12 @@
 #include "image/Capacity.h"
 #include "image/FlashGeometry.h"
 #include "model/BroadcastCommands.h"
+#include "model/CableMuxCommands.h"
 #include "model/ChannelIdentity.h"
 #include "model/ChannelRecords.h"
 #include "model/ChannelTable.h"
 #include "model/Product.h"
+#include "model/RecordTexts.h"
 #include "model/SatelliteCommands.h"
 #include "model/SatelliteRecords.h"
 
@@ -48,7 +51,8 @@ class Merger {
 public:
     Merger(CZorvDB& db, DWORD& maxTpid, const CZorvDB& other, const Comparison& comparison)
         : m_db(db), m_maxTpid(maxTpid), m_other(other), m_comparison(comparison),
-          m_productList(GetProductList()) {}
+          m_productType(GetProductType()), m_productList(GetProductList()),
+          m_network(NetworkOf(m_productType)) {}
 
     MergeReport Run(std::span<const std::uint32_t> keys) {
         const bool showNum = ShowsShowNum(m_productList);
@@ -115,9 +119,101 @@ private:
         return std::move(m_report);
     }
 
+    bool Fail(std::string why) {
+        m_report.error = std::move(why);
+        return false;
+    }
+
+    // Where `c` is tuned in this list, added when this list has no such
+    // satellite, transponder or multiplex.
+    bool Tune(Channel_Info_Tag& c) {
+        switch (m_network) {
+        case Network::Cable:
+            return TuneCable(c);
+        case Network::Terrestrial:
+            return TuneTerrestrial(c);
+        case Network::Satellite:
+            break;
+        }
+        return TuneSatellite(c);
+    }
+
+    // A multiplex of the other list that the comparison paired: its TPID
+    // here, 0 when unpaired.
+    template <class Mux> BYTE PairedMultiplex(std::uint8_t table, std::uint32_t keyB) const {
+        const auto pair = m_comparison.multiplexBtoA.find(keyB);
+        if (pair == m_comparison.multiplexBtoA.end())
+            return 0;
+        const auto* m = m_db.Get<Mux>(table, pair->second);
+        return m ? m->TPID : 0;
+    }
+
+    // A cable multiplex this list lacks gets the next free number, as New
+    // gives it.
+    bool TuneCable(Channel_Info_Tag& c) {
+        const auto* muxB = FindRow<CableMux_Info_Tag>(
+            m_other, kTableCableMux, [&](const CableMux_Info_Tag& m) { return m.TPID == c.TPID; });
+        if (!muxB)
+            return true; // ids only: kept as they are
+        if (const BYTE here = PairedMultiplex<CableMux_Info_Tag>(kTableCableMux, muxB->Index)) {
+            c.TPID = here;
+            return true;
+        }
+        BYTE& added = m_multiplexes[muxB->Index];
+        if (added == 0) {
+            const std::uint32_t key = NewCableMux(m_db, *muxB, m_maxTpid);
+            const auto* m = m_db.Get<CableMux_Info_Tag>(kTableCableMux, key);
+            if (!m)
+                return Fail("This list has no multiplex number left for " +
+                            CableFrequencyText(muxB->Frequency) + ".");
+            added = m->TPID;
+            ++m_report.multiplexes;
+        }
+        c.TPID = added;
+        return true;
+    }
+
+    // A terrestrial multiplex's number is its frequency: one this list lacks
+    // keeps its number, and cannot come when that number is taken here.
+    bool KeepTerrestrialNumber(BYTE tpid, DWORD params, bool taken) {
+        if (taken)
+            return Fail("The multiplex at " +
+                        MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) +
+                        " MHz cannot be added: this list has another multiplex with its number.");
+        m_maxTpid = std::max<DWORD>(m_maxTpid, tpid);
+        ++m_report.multiplexes;
+        return true;
+    }
+
+    bool TuneTerrestrial(Channel_Info_Tag& c) {
+        const auto* muxB =
+            FindRow<SMux_Info_Tag>(m_other, kTableTerrestrialMux,
+                                   [&](const SMux_Info_Tag& m) { return m.TPID == c.TPID; });
+        if (!muxB)
+            return true;
+        if (const BYTE here = PairedMultiplex<SMux_Info_Tag>(kTableTerrestrialMux, muxB->Index)) {
+            c.TPID = here;
+            return true;
+        }
+        BYTE& added = m_multiplexes[muxB->Index];
+        if (added == 0) {
+            const bool taken =
+                FindRow<SMux_Info_Tag>(m_db, kTableTerrestrialMux, [&](const SMux_Info_Tag& m) {
+                    return m.TPID == muxB->TPID;
+                }) != nullptr;
+            if (!KeepTerrestrialNumber(muxB->TPID, muxB->Params, taken))
+                return false;
+            if (m_db.AddIndexed(kTableTerrestrialMux, CopyRecord(*muxB)) == 0)
+                return Fail("The multiplex table has no key left.");
+            added = muxB->TPID;
+        }
+        c.TPID = added;
+        return true;
+    }
+
     // The satellite and transponder of `c` in this list, added when this
     // list has no such one.
-    bool Tune(Channel_Info_Tag& c) {
+    bool TuneSatellite(Channel_Info_Tag& c) {
         const auto* satB = FindRow<Satellite_Info_Tag>(
             m_other, kTableSatellite, [&](const Satellite_Info_Tag& s) { return s.ID == c.SatID; });
         if (!satB)
@@ -128,10 +224,13 @@ private:
             if (const auto* s = m_db.Get<Satellite_Info_Tag>(kTableSatellite, pair->second))
                 satA = s->ID;
         }
+        const bool terrestrial = IsTerrestrialPseudoSatellite(m_productType, satB->ID);
         if (satA == 0) {
             auto& added = m_satellites[satB->Index];
             if (added == 0) {
-                const BYTE id = NextSatelliteID(m_db);
+                // The terrestrial network keeps the id that makes it one (the
+                // comparison pairs it with this list's, when there is one).
+                const BYTE id = terrestrial ? kTerrestrialSatelliteId : NextSatelliteID(m_db);
                 if (id == 0) {
                     m_report.error =
                         "This list has no satellite number left for " +
@@ -165,6 +264,19 @@ private:
             }
         }
         auto& added = m_transponders[tpRecB->Index];
+        if (added == 0 && terrestrial) {
+            const bool taken = FindRow<Transponder_Info_Tag>(
+                                   m_db, kTableTransponder, [&](const Transponder_Info_Tag& t) {
+                                       return t.SatID == satA && t.TPID == tpB;
+                                   }) != nullptr;
+            if (!KeepTerrestrialNumber(tpB, TpParams(*tpRecB), taken))
+                return false;
+            auto copy = CopyRecord(*tpRecB);
+            copy->SatID = satA;
+            if (m_db.AddIndexed(kTableTransponder, std::move(copy)) == 0)
+                return Fail("The transponder table has no key left.");
+            added = tpB;
+        }
         if (added == 0) {
             Transponder_Info_Tag copy = *tpRecB;
             copy.SatID = satA;
@@ -225,7 +337,8 @@ private:
         std::vector<CapacityProblem> over;
         for (const CapacityProblem& p : CheckCapacity(m_db, FlashGeometry::FromPolicy()))
             if (p.table == kTableChannel || (p.table == kTableSatellite && m_report.satellites) ||
-                (p.table == kTableTransponder && m_report.transponders) ||
+                (p.table == kTableTransponder && (m_report.transponders || m_report.multiplexes)) ||
+                (p.table == kTableCableMux && m_report.multiplexes) ||
                 (p.table == kTableBroadcast && m_report.providers) || p.count == 0)
                 over.push_back(p);
         if (!over.empty())
@@ -237,9 +350,11 @@ private:
     DWORD& m_maxTpid;
     const CZorvDB& m_other;
     const Comparison& m_comparison;
+    const std::uint32_t m_productType;
     const int m_productList;
+    const Network m_network;
     // Rows of the other list added here: their key there, their id here.
-    std::unordered_map<std::uint32_t, BYTE> m_satellites, m_transponders;
+    std::unordered_map<std::uint32_t, BYTE> m_satellites, m_transponders, m_multiplexes;
     MergeReport m_report;
 };
 
@@ -327,8 +442,13 @@ std::string MergeSummary(const MergeReport& report) {
         return report.error;
     if (report.channels == 0)
         return "The other list has no channels that this list lacks.";
-    return "Added " + Plural(report.channels, "channel", "channels") + ", " +
-           Plural(report.satellites, "satellite", "satellites") + ", " +
-           Plural(report.transponders, "transponder", "transponders") + " and " +
+    std::string sources;
+    if (NetworkOf(GetProductType()) == Network::Satellite)
+        sources = Plural(report.satellites, "satellite", "satellites") + ", " +
+                  Plural(report.transponders, "transponder", "transponders") + ", ";
+    if (report.multiplexes || NetworkOf(GetProductType()) != Network::Satellite)
+        sources += Plural(report.multiplexes, "multiplex", "multiplexes") + ", ";
+    sources.resize(sources.size() - 2);
+    return "Added " + Plural(report.channels, "channel", "channels") + ", " + sources + " and " +
            Plural(report.providers, "provider", "providers") + ".";
 }

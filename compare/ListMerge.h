@@ -1,5 +1,5 @@
 // From compare to merge: the channels only the other list has, added to this
-// one with the satellite, transponder and provider they need. What this list
+// one with the satellite, transponder (or multiplex) and provider they need. What this list
 // has already (as the comparison pairs them) is used; the rest is added. The
 // new channels follow the list's last channel of their kind, in the other
 // list's order, and keep the other list's favourite lists after this list's
@@ -24,7 +24,8 @@ enum class MergeKinds : std::uint8_t { TV, Radio, All };
 bool ParseMergeKinds(std::string_view word, MergeKinds& kinds);
 
 struct MergeReport {
-    std::size_t channels = 0, satellites = 0, transponders = 0, providers = 0;
+    // Terrestrial multiplexes kept as transponders count as multiplexes.
+    std::size_t channels = 0, satellites = 0, transponders = 0, multiplexes = 0, providers = 0;
     // Empty when the channels were added (or there were none); otherwise
     // why not (a table over the receiver's capacity gives the capacity
     // message), and nothing changed.
@@ -61,6 +62,8 @@ MergeReport RunMergeChannels(EditSession& session, const CZorvDB& other,
 MergeReport MergeChannelsFromFile(EditSession& session, const std::string& path, MergeKinds kinds);
 
 // One line for the user: "Added 3 channels, 1 satellite, 2 transponders and
-// 0 providers.", "The other list has no channels that this list lacks.", or
-// the error.
+// 0 providers." ("Added 3 channels, 1 multiplex and 0 providers." on cable
+// and terrestrial receivers, multiplexes named on satellite receivers only
+// when there are some), "The other list has no channels that this list
+// lacks.", or the error.
 std::string MergeSummary(const MergeReport& report);

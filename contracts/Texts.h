@@ -110,6 +110,9 @@ inline constexpr char kSatelliteRenamed[] = "Satellite renamed";
 inline constexpr char kTranspondersOnlyHere[] = "Transponders only in this list";
 inline constexpr char kTranspondersOnlyThere[] = "Transponders only in the other list";
 inline constexpr char kTransponderChanged[] = "Transponder changed";
+inline constexpr char kMultiplexesOnlyHere[] = "Multiplexes only in this list";
+inline constexpr char kMultiplexesOnlyThere[] = "Multiplexes only in the other list";
+inline constexpr char kMultiplexChanged[] = "Multiplex changed";
 
 inline constexpr char kImportCsvTitle[] = "Import Channels from CSV";
 inline constexpr char kExportCsvTitle[] = "Export Channels as CSV";

@@ -14,9 +14,11 @@ constexpr TableMask kSatelliteCascade =
     TableBit(kTableSatellite) | TableBit(kTableTransponder) | kChannel;
 constexpr TableMask kTransponderCascade = TableBit(kTableTransponder) | kChannel;
 constexpr TableMask kCableMuxCascade = TableBit(kTableCableMux) | kChannel;
-// Channels with the satellites, transponders and providers they bring.
-constexpr TableMask kMergeTables =
-    kSatelliteCascade | TableBit(kTableBroadcast) | TableBit(kTableScratch);
+// Channels with the satellites, transponders, multiplexes and providers they
+// bring.
+constexpr TableMask kMergeTables = kSatelliteCascade | TableBit(kTableBroadcast) |
+                                   TableBit(kTableCableMux) | TableBit(kTableTerrestrialMux) |
+                                   TableBit(kTableScratch);
 
 using K = KeyRenewal;
 using E = EditId;

@@ -40,10 +40,16 @@ QString GroupTitle(DifferenceKind kind) {
     case DifferenceKind::TransponderOnlyInB:
         return texts::kTranspondersOnlyThere;
     case DifferenceKind::TransponderChanged:
+        return texts::kTransponderChanged;
+    case DifferenceKind::MultiplexOnlyInA:
+        return texts::kMultiplexesOnlyHere;
+    case DifferenceKind::MultiplexOnlyInB:
+        return texts::kMultiplexesOnlyThere;
+    case DifferenceKind::MultiplexChanged:
     case DifferenceKind::Count:
         break;
     }
-    return texts::kTransponderChanged;
+    return texts::kMultiplexChanged;
 }
 
 QString GroupHeading(DifferenceKind kind, std::size_t count) {

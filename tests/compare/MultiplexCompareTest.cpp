@@ -1,0 +1,331 @@
+// Cable and terrestrial lists compared and merged: their multiplexes pair by
+// frequency (never by number, which a new scan hands out afresh), a channel's
+// tuning is its multiplex, and a merge brings the multiplex a new channel
+// needs once. The terrestrial network of a satellite receiver is kept as
+// transponders of its pseudo-satellite; those are multiplexes too.
+#include "compare/CompareReport.h"
+#include "compare/ListCompare.h"
+#include "compare/ListMerge.h"
+#include "contracts/Policy.h"
+#include "contracts/ReceiverProfiles.h"
+#include "document/EditSession.h"
+#include "model/MuxParams.h"
+#include "tests/compare/CompareFixture.h"
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <vector>
+
+using namespace velmar::test;
+
+namespace {
+
+const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+
+std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
+    std::vector<Difference> out;
+    for (const Difference& d : c.differences)
+        if (d.kind == kind)
+            out.push_back(d);
+    return out;
+}
+
+// A cable frequency as the multiplex grid writes it: MHz with three places.
+std::string CableMHz(DWORD kHz) {
+    char text[32];
+    (void)std::snprintf(text, sizeof text, "%03u.%03u MHz", kHz / 1000, kHz % 1000);
+    return text;
+}
+
+std::vector<BYTE> Saved(CDocument& doc) {
+    std::vector<BYTE> out;
+    EXPECT_TRUE(EncodeImage(doc, true, out));
+    return out;
+}
+
+// Two copies of the cable example, the first one the current document.
+class CableLists : public TwoLists {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        ConfigurePolicy(*FindReceiverProfile("cable"));
+        const ImageStateValues start;
+        ASSERT_EQ(ReadImageDocument(kCable, ImageForm::Convert, start, a), 1);
+        ASSERT_EQ(ReadImageDocument(kCable, ImageForm::Convert, start, b), 1);
+        ASSERT_GE(a.Store().Size(kTableCableMux), 3u);
+        CDocument::MakeCurrent(a);
+        session.StartFresh();
+    }
+    static CableMux_Info_Tag& Mux(CDocument& doc, BYTE tpid) {
+        for (auto& m : doc.Store().Rows<CableMux_Info_Tag>(kTableCableMux))
+            if (m.TPID == tpid)
+                return m;
+        throw std::runtime_error("no multiplex " + std::to_string(tpid));
+    }
+    static std::vector<BYTE> MuxIds(CDocument& doc) {
+        std::vector<BYTE> ids;
+        for (const auto& m : std::as_const(doc.Store()).Rows<CableMux_Info_Tag>(kTableCableMux))
+            ids.push_back(m.TPID);
+        return ids;
+    }
+    static std::size_t ChannelsOn(CDocument& doc, BYTE tpid) {
+        std::size_t n = 0;
+        for (const auto& c : std::as_const(doc.Store()).Rows<Channel_Info_Tag>(kTableChannel))
+            n += c.TPID == tpid ? 1 : 0;
+        return n;
+    }
+    CDocument& here = CDocument::Current();
+    EditSession session{here};
+};
+
+TEST_F(CableLists, ACopyIsTheSameEvenWhenANewScanNumberedItsMultiplexesAfresh) {
+    Comparison c = CompareDocuments(here, b);
+    EXPECT_TRUE(c.Same()) << ComparisonText(c, "a", "b");
+    EXPECT_TRUE(c.comparedSources);
+    EXPECT_EQ(c.multiplexBtoA.size(), here.Store().Size(kTableCableMux));
+
+    // B numbers its multiplexes 200 and up, in the opposite order, and its
+    // channels follow: the same list to anyone tuning it.
+    std::map<BYTE, BYTE> renumbered;
+    const std::vector<BYTE> ids = MuxIds(b);
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        renumbered[ids[i]] = static_cast<BYTE>(200 + ids.size() - i);
+    for (auto& m : b.Store().Rows<CableMux_Info_Tag>(kTableCableMux))
+        m.TPID = renumbered.at(m.TPID);
+    for (auto& ch : b.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        if (renumbered.contains(ch.TPID))
+            ch.TPID = renumbered.at(ch.TPID);
+    c = CompareDocuments(here, b);
+    EXPECT_TRUE(c.Same()) << ComparisonText(c, "a", "b");
+}
+
+TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAnother) {
+    const BYTE first = MuxIds(here).at(0), second = MuxIds(here).at(1);
+    const DWORD kHz = Mux(here, first).Frequency;
+    Mux(b, first).Frequency = kHz + 1000;
+    Comparison c = CompareDocuments(here, b);
+    ASSERT_EQ(c.Count(DifferenceKind::MultiplexChanged), 1u) << ComparisonText(c, "a", "b");
+    EXPECT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
+    const Difference changed = OfKind(c, DifferenceKind::MultiplexChanged).at(0);
+    EXPECT_EQ(changed.keyA, Mux(here, first).Index);
+    EXPECT_EQ(changed.keyB, Mux(b, first).Index);
+    EXPECT_EQ(changed.subject, "multiplex " + CableMHz(kHz));
+    EXPECT_EQ(changed.subject, "multiplex 306.000 MHz"); // the example's first
+    EXPECT_EQ(changed.a.substr(0, changed.a.find(' ', 8)), CableMHz(kHz));
+    EXPECT_EQ(changed.b.substr(0, changed.b.find(' ', 8)), CableMHz(kHz + 1000));
+    EXPECT_EQ(changed.a.substr(changed.a.find(' ', 8)), changed.b.substr(changed.b.find(' ', 8)));
+
+    // Ten megahertz: the old one gone, a new one there, and every channel on
+    // it re-tuned.
+    Mux(b, first).Frequency = kHz + 10000;
+    Mux(b, second).SymbolRate = static_cast<WORD>(Mux(b, second).SymbolRate + 1);
+    c = CompareDocuments(here, b);
+    EXPECT_EQ(c.Count(DifferenceKind::MultiplexOnlyInA), 1u);
+    EXPECT_EQ(c.Count(DifferenceKind::MultiplexOnlyInB), 1u);
+    EXPECT_EQ(c.Count(DifferenceKind::MultiplexChanged), 1u);
+    EXPECT_EQ(OfKind(c, DifferenceKind::MultiplexOnlyInA).at(0).subject,
+              "multiplex " + CableMHz(kHz));
+    EXPECT_EQ(OfKind(c, DifferenceKind::MultiplexOnlyInB).at(0).subject,
+              "multiplex " + CableMHz(kHz + 10000));
+    ASSERT_GT(ChannelsOn(here, first), 0u);
+    EXPECT_EQ(c.Count(DifferenceKind::TuningChanged), ChannelsOn(here, first));
+    const Difference tuning = OfKind(c, DifferenceKind::TuningChanged).at(0);
+    EXPECT_EQ(tuning.a.substr(0, tuning.a.find(',')), "cable " + CableMHz(kHz));
+    EXPECT_EQ(tuning.b.substr(0, tuning.b.find(',')), "cable " + CableMHz(kHz + 10000));
+    const std::string report = ComparisonText(c, "a", "b");
+    EXPECT_NE(report.find("@@ multiplexes only in A: 1 @@\n- multiplex " + CableMHz(kHz)),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("@@ multiplex changed: 1 @@\n~ multiplex "), std::string::npos);
+    EXPECT_NE(ComparisonJson(c, "a", "b").find("\"multiplex-only-in-b\": 1"), std::string::npos);
+}
+
+TEST_F(CableLists, AChannelMovedToAnotherMultiplexHasItsTuningChanged) {
+    const BYTE first = MuxIds(here).at(0), second = MuxIds(here).at(1);
+    Channel_Info_Tag* moved = nullptr;
+    for (auto& ch : b.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        if (ch.TPID == first && !moved)
+            moved = &ch;
+    ASSERT_NE(moved, nullptr);
+    moved->TPID = second;
+    const Comparison c = CompareDocuments(here, b);
+    ASSERT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
+    const Difference& d = c.differences[0];
+    EXPECT_EQ(d.kind, DifferenceKind::TuningChanged);
+    EXPECT_EQ(d.keyB, moved->Index);
+    EXPECT_EQ(d.a.substr(0, d.a.find(',')), "cable " + CableMHz(Mux(here, first).Frequency));
+    EXPECT_EQ(d.b.substr(0, d.b.find(',')), "cable " + CableMHz(Mux(here, second).Frequency));
+}
+
+TEST_F(CableLists, ThreeChannelsOnANewMultiplexBringItOnceAndUndoTakesItBack) {
+    const std::vector<BYTE> before = Saved(here);
+    const std::size_t muxes = here.Store().Size(kTableCableMux);
+    auto m = NewRecord<CableMux_Info_Tag>();
+    m->TPID = 150;
+    m->Frequency = 858000;
+    m->SymbolRate = 6875;
+    m->Modulation = 0x0C; // 64 QAM
+    b.Store().AddIndexed(kTableCableMux, std::move(m));
+    AddChannel(b, "Velmar One", 0, 150, 501, 900);
+    AddChannel(b, "Velmar Two", 0, 150, 502, 901);
+    AddChannel(b, "Velmar Radio", 0, 150, 503, 902, false);
+    // And one on a multiplex this list has under another number.
+    const BYTE first = MuxIds(here).at(0);
+    for (auto& ch : b.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        if (ch.TPID == first)
+            ch.TPID = 151;
+    Mux(b, first).TPID = 151;
+    AddChannel(b, "Velmar Known", 0, 151, 504, 903);
+
+    const MergeReport report = RunMergeChannels(session, b.Store(), MergeKinds::All);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(report.channels, 4u);
+    EXPECT_EQ(report.multiplexes, 1u);
+    EXPECT_EQ(MergeSummary(report), "Added 4 channels, 1 multiplex and 0 providers.");
+    ASSERT_EQ(here.Store().Size(kTableCableMux), muxes + 1);
+    const CableMux_Info_Tag& added =
+        *std::as_const(here.Store())
+             .Get<CableMux_Info_Tag>(kTableCableMux, here.Store().Keys(kTableCableMux).back());
+    EXPECT_EQ(added.Frequency, 858000u);
+    EXPECT_EQ(added.SymbolRate, 6875);
+    EXPECT_NE(added.TPID, 150); // this list's next number, not the other list's
+    EXPECT_EQ(Channel(here, "Velmar Known").TPID, first);
+    for (const char* name : {"Velmar One", "Velmar Two", "Velmar Radio"})
+        EXPECT_EQ(Channel(here, name).TPID, added.TPID) << name;
+    // Compared again, nothing of B's is missing here.
+    const Comparison again = CompareLists(here.Store(), b.Store());
+    EXPECT_EQ(again.Count(DifferenceKind::ChannelOnlyInB), 0u);
+    EXPECT_EQ(again.Count(DifferenceKind::MultiplexOnlyInB), 0u);
+    EXPECT_EQ(again.Count(DifferenceKind::TuningChanged), 0u) << ComparisonText(again, "a", "b");
+
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Saved(here), before);
+}
+
+DWORD Params(int freqTable, int constellation) {
+    MuxParams p{};
+    p.TransMode = 2;
+    p.FreqTable = static_cast<BYTE>(freqTable);
+    p.Constellation = static_cast<BYTE>(constellation);
+    p.CodeRate = 2;
+    p.GuardInterval = 4;
+    return p.Pack();
+}
+
+// Lists built by hand on a terrestrial receiver: its multiplexes are numbered
+// by their UHF channel (number 1 is 474 MHz, 8 MHz apart), shifted by the
+// frequency table.
+class TerrestrialLists : public TwoLists {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        ConfigurePolicy(*FindReceiverProfile("terrestrial"));
+        CDocument::MakeCurrent(a);
+        session.StartFresh();
+    }
+    static void AddMux(CDocument& doc, BYTE tpid, DWORD params) {
+        auto m = NewRecord<SMux_Info_Tag>();
+        m->TPID = tpid;
+        m->Params = params;
+        doc.Store().AddIndexed(kTableTerrestrialMux, std::move(m));
+    }
+    CDocument& here = CDocument::Current();
+    EditSession session{here};
+};
+
+TEST_F(TerrestrialLists, MultiplexesPairByFrequencyAndAMergeKeepsANewOnesNumber) {
+    AddMux(here, 1, Params(0, 3));
+    AddMux(here, 5, Params(0, 3));
+    AddChannel(here, "Velmar A1", 0, 1, 301, 1);
+    AddMux(b, 1, Params(1, 2)); // 166 kHz up, 16QAM: the same one, changed
+    AddMux(b, 9, Params(0, 3));
+    AddChannel(b, "Velmar A1", 0, 1, 301, 1);
+    AddChannel(b, "Velmar B9", 0, 9, 309, 2);
+    const std::vector<BYTE> before = Saved(here);
+
+    const Comparison c = CompareDocuments(here, b);
+    EXPECT_TRUE(c.comparedSources);
+    EXPECT_EQ(ComparisonText(c, "a", "b"),
+              "--- a\n+++ b\n"
+              "@@ channels only in B: 1 @@\n"
+              "+ TV 2 \"Velmar B9\"  terrestrial 538.0 MHz, PIDs 0/0/0\n"
+              "@@ multiplexes only in A: 1 @@\n"
+              "- multiplex 506.0 MHz  506.0 MHz 8K 64QAM 2/3 1/4 Auto\n"
+              "@@ multiplexes only in B: 1 @@\n"
+              "+ multiplex 538.0 MHz  538.0 MHz 8K 64QAM 2/3 1/4 Auto\n"
+              "@@ multiplex changed: 1 @@\n"
+              "~ multiplex 474.0 MHz  474.0 MHz 8K 64QAM 2/3 1/4 Auto -> "
+              "474.166 MHz 8K 16QAM 2/3 1/4 Auto\n");
+
+    const MergeReport report = RunMergeChannels(session, b.Store(), MergeKinds::All);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(MergeSummary(report), "Added 1 channel, 1 multiplex and 0 providers.");
+    std::set<BYTE> tpids;
+    for (const auto& m : std::as_const(here.Store()).Rows<SMux_Info_Tag>(kTableTerrestrialMux))
+        tpids.insert(m.TPID);
+    EXPECT_EQ(tpids, (std::set<BYTE>{1, 5, 9}));
+    EXPECT_EQ(Channel(here, "Velmar B9").TPID, 9);
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Saved(here), before);
+}
+
+// A satellite receiver with a terrestrial tuner keeps its multiplexes as
+// transponders of satellite 1, Params in place of frequency and symbol rate.
+class SatelliteTerrestrialLists : public TwoLists {
+protected:
+    void SetUp() override {
+        CodecTest::SetUp();
+        ConfigurePolicy(*FindReceiverProfile("satellite-terrestrial"));
+        for (CDocument* doc : {&a, &b}) {
+            AddSatellite(*doc, 1, doc == &a ? 0 : 5, "Terrestrial");
+            AddSatellite(*doc, 2, 192, "Astra 1");
+            AddTransponder(*doc, 2, 1, 11494, true);
+            AddMux(*doc, 1, Params(0, 3));
+            AddMux(*doc, 5, Params(0, 3));
+            AddChannel(*doc, "Velmar Sat", 2, 1, 401, 1);
+            AddChannel(*doc, "Velmar UHF 21", 1, 1, 402, 2);
+        }
+        CDocument::MakeCurrent(a);
+        session.StartFresh();
+    }
+    static void AddMux(CDocument& doc, BYTE tpid, DWORD params) {
+        auto t = NewRecord<Transponder_Info_Tag>();
+        t->SatID = kTerrestrialSatelliteId;
+        t->TPID = tpid;
+        SetTpParams(*t, params);
+        doc.Store().AddIndexed(kTableTransponder, std::move(t));
+    }
+    CDocument& here = CDocument::Current();
+    EditSession session{here};
+};
+
+TEST_F(SatelliteTerrestrialLists, ThePseudoSatellitesTranspondersAreMultiplexes) {
+    // Placed elsewhere in B, the terrestrial network is still the same one.
+    Comparison c = CompareDocuments(here, b);
+    EXPECT_TRUE(c.Same()) << ComparisonText(c, "a", "b");
+
+    AddMux(b, 3, Params(0, 3));
+    AddChannel(b, "Velmar UHF 23", 1, 3, 403, 3);
+    c = CompareDocuments(here, b);
+    EXPECT_EQ(ComparisonText(c, "a", "b"),
+              "--- a\n+++ b\n"
+              "@@ channels only in B: 1 @@\n"
+              "+ TV 3 \"Velmar UHF 23\"  terrestrial 490.0 MHz, PIDs 0/0/0\n"
+              "@@ multiplexes only in B: 1 @@\n"
+              "+ multiplex 490.0 MHz  490.0 MHz 8K 64QAM 2/3 1/4 Auto\n");
+
+    // The merge keeps its number (its frequency), where a new transponder
+    // would get the next one (6).
+    const MergeReport report = RunMergeChannels(session, b.Store(), MergeKinds::All);
+    ASSERT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(MergeSummary(report),
+              "Added 1 channel, 0 satellites, 0 transponders, 1 multiplex and 0 providers.");
+    EXPECT_EQ(Channel(here, "Velmar UHF 23").SatID, 1);
+    EXPECT_EQ(Channel(here, "Velmar UHF 23").TPID, 3);
+    EXPECT_NO_THROW(Transponder(here, 1, 3));
+    EXPECT_EQ(TpParams(Transponder(here, 1, 3)), Params(0, 3));
+    EXPECT_TRUE(CompareLists(here.Store(), b.Store()).Count(DifferenceKind::MultiplexOnlyInB) == 0);
+}
+
+} // namespace
