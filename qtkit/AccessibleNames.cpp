@@ -14,6 +14,8 @@
 #include <QTextDocumentFragment>
 #include <QVariant>
 
+#include <vector>
+
 namespace {
 
 // The name the filter last gave a widget: a name equal to it is the
@@ -61,29 +63,36 @@ struct LayoutPlace {
     int index = -1;
 };
 
-LayoutPlace PlaceIn(QLayout* layout, const QWidget& widget) {
+// The layouts that hold `widget`, innermost first, each with the index of
+// the item that holds it (the widget, or the layout the step before).
+bool FindPlaces(QLayout* layout, const QWidget& widget, std::vector<LayoutPlace>& places) {
     if (!layout)
-        return {};
-    if (const int index = layout->indexOf(&widget); index >= 0)
-        return {layout, index};
+        return false;
+    if (const int index = layout->indexOf(&widget); index >= 0) {
+        places.push_back({layout, index});
+        return true;
+    }
     for (int i = 0; i < layout->count(); ++i)
         if (QLayoutItem* item = layout->itemAt(i))
-            if (const LayoutPlace inner = PlaceIn(item->layout(), widget); inner.layout)
-                return inner;
-    return {};
+            if (FindPlaces(item->layout(), widget, places)) {
+                places.push_back({layout, i});
+                return true;
+            }
+    return false;
 }
 
-// The label a form row, a grid cell to the left or the item before in a
-// row of widgets puts beside `widget`.
-QString LayoutLabel(const QWidget& widget) {
-    const QWidget* parent = widget.parentWidget();
-    if (!parent)
-        return {};
-    const LayoutPlace place = PlaceIn(parent->layout(), widget);
-    if (!place.layout)
-        return {};
-    if (auto* form = qobject_cast<QFormLayout*>(place.layout))
-        return LabelText(form->labelForField(const_cast<QWidget*>(&widget)), widget);
+// The label a form row, the grid cell to the left or the item before in a
+// row or column of widgets puts beside the item at `place`.
+QString LabelAt(const LayoutPlace& place, const QWidget& widget) {
+    if (auto* form = qobject_cast<QFormLayout*>(place.layout)) {
+        int row = 0;
+        QFormLayout::ItemRole role = QFormLayout::LabelRole;
+        form->getItemPosition(place.index, &row, &role);
+        if (role != QFormLayout::FieldRole)
+            return {};
+        const QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole);
+        return label ? LabelText(label->widget(), widget) : QString();
+    }
     if (auto* grid = qobject_cast<QGridLayout*>(place.layout)) {
         int row = 0, column = 0, rows = 0, columns = 0;
         grid->getItemPosition(place.index, &row, &column, &rows, &columns);
@@ -93,12 +102,26 @@ QString LayoutLabel(const QWidget& widget) {
         return left ? LabelText(left->widget(), widget) : QString();
     }
     if (auto* box = qobject_cast<QBoxLayout*>(place.layout)) {
-        const bool across = box->direction() == QBoxLayout::LeftToRight ||
-                            box->direction() == QBoxLayout::RightToLeft;
-        if (!across || place.index == 0)
+        if (place.index == 0)
             return {};
         const QLayoutItem* before = box->itemAt(place.index - 1);
         return before ? LabelText(before->widget(), widget) : QString();
+    }
+    return {};
+}
+
+QString LayoutLabel(const QWidget& widget) {
+    const QWidget* parent = widget.parentWidget();
+    std::vector<LayoutPlace> places;
+    if (!parent || !FindPlaces(parent->layout(), widget, places))
+        return {};
+    for (const LayoutPlace& place : places) {
+        if (QString name = LabelAt(place, widget); !name.isEmpty())
+            return name;
+        // The first control of a nested row ("[12.5] (o) East (o) West")
+        // takes the label of the row it starts.
+        if (place.index != 0)
+            break;
     }
     return {};
 }
@@ -153,7 +176,7 @@ bool WantsName(const QWidget& widget) {
 QString DerivedAccessibleName(const QWidget& widget) {
     using Source = QString (*)(const QWidget&);
     for (Source source :
-         {BuddyLabel, LayoutLabel, OwnText, TabTitle, ToolTip, Placeholder, GroupTitle})
+         {BuddyLabel, OwnText, LayoutLabel, TabTitle, ToolTip, Placeholder, GroupTitle})
         if (QString name = source(widget); !name.isEmpty())
             return name;
     return {};

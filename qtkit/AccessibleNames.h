@@ -12,10 +12,13 @@
 class QWidget;
 
 // What names `widget` where the window shows it, in this order: the QLabel
-// whose buddy it is, the QLabel beside it in its form, grid or box layout,
-// its own text (buttons), the title of the tab page it is on, its tooltip,
-// its placeholder text (line edits), the title of the group box it is in.
-// Mnemonic ampersands are taken out. Empty when nothing names it.
+// whose buddy it is, its own text (buttons), the QLabel beside it in its
+// layout (its form row's label, the grid cell to its left, the item before
+// it in a row or column; the first control of a nested row takes the label
+// of the row), the title of the tab page it is on, its tooltip, its
+// placeholder text (line edits, combo boxes), the title of the group box it
+// is in. Mnemonic ampersands and a closing colon are taken out. Empty when
+// nothing names it.
 QString DerivedAccessibleName(const QWidget& widget);
 
 // Watches every widget of the application (install it on the application):

@@ -3,9 +3,11 @@
 #include "contracts/Policy.h"
 #include "model/Product.h"
 #include "qtkit/PaneWidgets.h"
+#include "views/ChannelListBar.h"
 #include "views/Icons.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -246,6 +248,8 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     grid->addWidget(m_pFavoriteCaption, 0, 1);
     grid->addWidget(m_pBroadcastGrid, 1, 0);
     grid->addWidget(m_pTree, 1, 1);
+    // Tab goes through the pane as it reads: the providers, then the tree.
+    setTabOrder(m_pBroadcastGrid, m_pTree);
     connect(m_pBroadcastGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
         if (row == 0)
             SortByHeader(m_pBroadcastGrid, col, m_nSortFlag, true);
@@ -312,6 +316,11 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
         g.SetHeaderImage(14, Icons::Tuner());
     });
     AddListTools();
+    // Tab goes through the pane as it reads: the chooser, the name filter
+    // below the caption, then the lists.
+    setTabOrder(m_pChooser, &m_pListBar->Field());
+    setTabOrder(&m_pListBar->Field(), m_pTVGrid);
+    setTabOrder(m_pTVGrid, m_pRadioGrid);
     for (CChannelGridCtrl* g :
          {static_cast<CChannelGridCtrl*>(m_pTVGrid), static_cast<CChannelGridCtrl*>(m_pRadioGrid)})
         connect(g, &CGridCtrl::CellClicked, this, [this, g](int row, int col) {
