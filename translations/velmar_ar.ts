@@ -455,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>التكبير</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>رقم الصفحة</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>

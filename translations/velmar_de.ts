@@ -455,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>

@@ -6,12 +6,14 @@
 // file holds.
 #include "tests/gui/EditorFixture.h"
 
+#include "app/PrintDialogs.h"
 #include "document/Document.h"
 #include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/FocusFrame.h"
 #include "qtkit/vxui/LinkDialogs.h"
+#include "views/SatelliteChoiceDialog.h"
 #include "views/SourceGridCtrl.h"
 
 #include <QAccessible>
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -43,8 +46,10 @@ std::string Describe(const QWidget& w) {
 std::vector<std::string> Unnamed(QWidget& top) {
     std::vector<std::string> out;
     for (QWidget* w : top.findChildren<QWidget*>()) {
+        // A control whose focus goes to another (a combo box's line edit, a
+        // view's viewport) is announced as that other one.
         if (!w->isVisibleTo(&top) || w->isWindow() || w->focusPolicy() == Qt::NoFocus ||
-            qobject_cast<QLabel*>(w))
+            w->focusProxy() || qobject_cast<QLabel*>(w))
             continue;
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
         if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
@@ -123,10 +128,21 @@ TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
         for (int id : {kSourceNew, kSourceUpdate, kSourceDescription})
             grid.RunCommand(id);
     }
-    for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION", "ID_PRINT"})
+    for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION"})
         Action(name).trigger();
+    ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK); // on to the preview
+    Action("ID_PRINT").trigger();
     ui.NextOpenFileName(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
     Action("ID_COMPARE_WITH").trigger();
+    const std::string xml = Scratch("satellites.xml");
+    std::ofstream(xml) << "<?xml version=\"1.0\"?>\n<satellites>\n"
+                          " <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
+                          "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
+                          "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
+                          " </sat>\n</satellites>\n";
+    ui.NextOpenFileName(QString::fromStdString(xml));
+    Action("ID_IMPORT_SATELLITES").trigger();
+    std::filesystem::remove(xml);
 
     std::vector<std::unique_ptr<CVxDialog>> forms;
     for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i)
@@ -138,11 +154,36 @@ TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
     for (const char* expected :
          {"CDlgCHAddUpdate", "CDlgSearchName", "CDlgDescription", "CDlgSATAddUpdate",
           "CDlgTPAddUpdate", "CDlgRecvDataFromSTBEx", "CDlgSendDataToSTB", "CDlgInformation",
-          "CDlgPrintChoice", "CDlgCompare", "CDlgConfiguration"})
+          "CDlgPrintChoice", "CDlgPrintPreview", "CDlgCompare", "CDlgSatelliteChoice",
+          "CDlgConfiguration"})
         EXPECT_TRUE(classes.count(expected)) << expected << " was not reached";
     for (const auto& form : forms) {
         const std::vector<std::string> unnamed = UnnamedInForm(*form);
         EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+    }
+}
+
+TEST_F(Accessibility, TheWindowOfEachKindOfReceiverHasNamesToo) {
+    // Satellite and terrestrial (with the source tabs), cable only,
+    // terrestrial only: each shows other controls in the upper pane.
+    for (const std::uint32_t type : {0x03u, 0x04u, 0x02u}) {
+        SCOPED_TRACE(type);
+        frame.reset();
+        TheZorvDB().ClearAll();
+        SetProductType(type);
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+        // Every pane takes the focus from F6, whatever it shows.
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 3; ++i) {
+            frame->FocusPane(1);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            reached.insert(QApplication::focusWidget());
+            EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+        }
+        EXPECT_EQ(reached.size(), 3u);
     }
 }
 
@@ -206,6 +247,11 @@ TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
     // focus was in each pane.
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &Tree());
+    {
+        const QImage tree = Tree().viewport()->grab().toImage();
+        EXPECT_EQ(tree.pixelColor(0, tree.height() - 3).name(), FocusFrameColor(Tree()).name())
+            << "the tree with the focus is framed";
+    }
     Press(Qt::Key_F6);
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &Radio());
