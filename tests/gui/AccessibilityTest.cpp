@@ -6,6 +6,7 @@
 // file holds.
 #include "tests/gui/EditorFixture.h"
 
+#include "app/CommandLine.h"
 #include "app/PrintDialogs.h"
 #include "document/Document.h"
 #include "model/ChannelRecords.h"
@@ -185,6 +186,35 @@ TEST_F(Accessibility, TheWindowOfEachKindOfReceiverHasNamesToo) {
         }
         EXPECT_EQ(reached.size(), 3u);
     }
+}
+
+TEST_F(Accessibility, TheCableReceiversDialogsHaveNamesToo) {
+    const EditorArguments args = ParseEditorArguments({"velmar", "--receiver", "cable"});
+    ASSERT_NE(args.profile, nullptr);
+    frame = std::make_unique<CMainFrame>(ui, true, args.profile);
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->OpenPath(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
+    ASSERT_GT(TV().GetRowCount(), 1);
+    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+    auto& muxes = Find<CSourceGridCtrl>("CableMuxGrid");
+    muxes.SelectRowsWhere([](int row) { return row == 1; });
+    TV().SelectRowsWhere([](int row) { return row == 1; });
+    const std::size_t first = ui.ShownDialogs().size();
+    for (int id : {kSourceNew, kSourceUpdate})
+        muxes.RunCommand(id);
+    for (int id : {kChannelNew, kChannelUpdate})
+        TV().RunCommand(id);
+    std::set<std::string> classes;
+    for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i) {
+        const std::unique_ptr<CVxDialog> form = ui.ShownDialogs()[i]->Clone();
+        classes.insert(form->ClassName());
+        const std::vector<std::string> unnamed = UnnamedInForm(*form);
+        EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+    }
+    EXPECT_TRUE(classes.count("CDlgCableMuxAddUpdate"));
+    EXPECT_TRUE(classes.count("CDlgMuxCHAddUpdate"));
 }
 
 // ---- Keys alone ---------------------------------------------------------------------
