@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>اختيار صف يصفّي القوائم. مفتاح القائمة أو Shift+F10 يفتح الأوامر؛ F6 ينتقل إلى الجزء التالي.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>اختيار صف يصفّي القوائم. F6 ينتقل إلى الجزء التالي.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

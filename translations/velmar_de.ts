@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Die Wahl einer Zeile filtert die Listen. Die Menütaste oder Umschalt+F10 öffnet die Befehle; F6 wechselt zum nächsten Bereich.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Die Wahl einer Zeile filtert die Listen. F6 wechselt zum nächsten Bereich.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Elegir una fila filtra las listas. La tecla Menú o Mayús+F10 abre los comandos; F6 pasa al panel siguiente.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Elegir una fila filtra las listas. F6 pasa al panel siguiente.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

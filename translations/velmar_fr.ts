@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Choisir une ligne filtre les listes. La touche Menu ou Maj+F10 ouvre les commandes ; F6 passe au volet suivant.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Choisir une ligne filtre les listes. F6 passe au volet suivant.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

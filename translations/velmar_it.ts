@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Scegliere una riga filtra le liste. Il tasto Menu o Maiusc+F10 apre i comandi; F6 passa al riquadro successivo.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Scegliere una riga filtra le liste. F6 passa al riquadro successivo.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Wybór wiersza filtruje listy. Klawisz Menu lub Shift+F10 otwiera polecenia; F6 przechodzi do następnego panelu.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Wybór wiersza filtruje listy. F6 przechodzi do następnego panelu.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

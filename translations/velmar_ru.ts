@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Выбор строки фильтрует списки. Клавиша Menu или Shift+F10 открывает команды; F6 переходит к следующей панели.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Выбор строки фильтрует списки. F6 переходит к следующей панели.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

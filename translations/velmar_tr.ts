@@ -557,6 +557,10 @@
         <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
         <translation>Bir satır seçmek listeleri süzer. Menü tuşu ya da Shift+F10 komutları açar; F6 sonraki bölmeye geçer.</translation>
     </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Bir satır seçmek listeleri süzer. F6 sonraki bölmeye geçer.</translation>
+    </message>
 </context>
 <context>
     <name>CLinkForm</name>

@@ -70,12 +70,14 @@ CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
     m_pTPGrid->setAccessibleName(tr("Transponders"));
     m_pTerMuxGrid->setAccessibleName(tr("Terrestrial multiplexes"));
     m_pCableMuxGrid->setAccessibleName(tr("Cable multiplexes"));
-    for (QWidget* grid :
-         {static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTPGrid),
-          static_cast<QWidget*>(m_pTerMuxGrid), static_cast<QWidget*>(m_pCableMuxGrid)})
+    for (QWidget* grid : {static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTPGrid),
+                          static_cast<QWidget*>(m_pCableMuxGrid)})
         grid->setAccessibleDescription(
             tr("Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 "
                "goes to the next pane."));
+    // The terrestrial grid has no commands.
+    m_pTerMuxGrid->setAccessibleDescription(
+        tr("Choosing a row filters the lists. F6 goes to the next pane."));
     for (CListGridCtrl* g :
          {static_cast<CListGridCtrl*>(m_pSatGrid), static_cast<CListGridCtrl*>(m_pTPGrid),
           static_cast<CListGridCtrl*>(m_pTerMuxGrid), static_cast<CListGridCtrl*>(m_pCableMuxGrid)})
