@@ -301,6 +301,16 @@ TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
     };
     EXPECT_EQ(edge(Radio()), FocusFrameColor(Radio()).name());
     EXPECT_NE(edge(TV()), FocusFrameColor(TV()).name());
+
+    // From outside the panes F6 goes to the first, Shift+F6 to the last;
+    // a pane whose control lost the focus offers its first list.
+    Radio().clearFocus();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &TV());
+    TV().clearFocus();
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &sat);
 }
 
 TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
