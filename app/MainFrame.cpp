@@ -9,6 +9,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/EditCatalogue.h"
 #include "document/WorkingCopy.h"
+#include "qtkit/AccessibleNames.h"
 #include "qtkit/PaneWidgets.h"
 #include "qtkit/Translation.h"
 #include "views/CaptionLine.h"
@@ -32,6 +33,8 @@ QString HistoryTip(const QString& alone, const QString& withEdit, const std::str
 CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile* profile)
     : m_ui(ui), m_prompt(ui, this), m_session(TheZorvDB()) {
     setObjectName("MainFrame");
+    // Controls named by what the window shows beside them, the dialogs' too.
+    QCoreApplication::instance()->installEventFilter(new CAccessibleNames(this));
     setMinimumSize(kFrameMinimumSize);
 
     QToolBar* bar = addToolBar(tr("Standard"));
@@ -118,6 +121,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     new CListTools(*this, *bar, m_ui, m_session, *m_pRightView); // owned by the frame
     new CPrintTools(*this, *bar, m_ui, m_session, *m_pRightView, receiver.models); // likewise
     AddLeftCaptionLines(*m_pLeftTopView, *m_pLeftBottomView);
+    AddKeyboardCommands();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(InitialFrameGeometry(screen->availableGeometry()));

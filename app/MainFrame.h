@@ -60,6 +60,12 @@ public:
     // Files dropped from the desktop: the first is opened, the rest ignored.
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
+    // F6 (`step` 1) and Shift+F6 (-1): the focus to the next or previous of
+    // the three panes, to the control of that pane that had it last, or
+    // else to the pane's first list on show. From outside the panes, F6
+    // goes to the first and Shift+F6 to the last.
+    void FocusPane(int step);
+
     EditSession& Session() { return m_session; }
     CRecoveryWriter& Recovery() { return *m_pRecovery; }
     // A shutdown, a signal or a logout: the unsaved edits go to the recovery
@@ -104,6 +110,12 @@ private:
     // After every edit, undo, redo, load and save.
     void OnSessionEvent(const EditEvent& event);
     void UpdateHistoryCommands();
+    // F6, Shift+F6 and Ctrl+1 to Ctrl+8 (FrameKeys.cpp).
+    void AddKeyboardCommands();
+    // Ctrl+1 to Ctrl+8: the selected channels of the channel list that has
+    // the focus join favourite list `list0` + 1, as one edit; nothing when
+    // no channel list has the focus.
+    void AddFocusedToFavorite(int list0);
     QAction* AddCommand(const char* name, const QString& text, const QString& status,
                         const QString& tip, const QKeySequence& key);
 

@@ -4,9 +4,13 @@
 #include "platform/CodePage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGraphicsView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -21,6 +25,18 @@ constexpr const char* kChoiceQuestion = "Print these lists:";
 constexpr const char* kTVList = "TV list";
 constexpr const char* kRadioList = "Radio list";
 constexpr const char* kPreviewTitle = "Print preview";
+
+// Qt's preview names none of its own controls for a screen reader: the
+// pages, the page number field and the zoom.
+void NamePreviewControls(QPrintPreviewDialog& dialog) {
+    for (QGraphicsView* view : dialog.findChildren<QGraphicsView*>())
+        view->setAccessibleName(QCoreApplication::translate("CDlgPrintPreview", "Pages"));
+    for (QComboBox* zoom : dialog.findChildren<QComboBox*>())
+        zoom->setAccessibleName(QCoreApplication::translate("CDlgPrintPreview", "Zoom"));
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(edit->parentWidget()))
+            edit->setAccessibleName(QCoreApplication::translate("CDlgPrintPreview", "Page number"));
+}
 
 } // namespace
 
@@ -94,6 +110,7 @@ int CPrintPreviewDialogBase::ShowForm(QWidget* owner) {
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(ClassName());
     dialog.setWindowTitle(kPreviewTitle);
+    NamePreviewControls(dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* target) { PaintListPages(*target, m_job); });
     return dialog.exec() == QDialog::Accepted ? IUiSeam::IDOK : IUiSeam::IDCANCEL;

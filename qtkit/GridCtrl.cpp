@@ -1,5 +1,7 @@
 #include "qtkit/GridCtrl.h"
 
+#include "qtkit/FocusFrame.h"
+
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -795,7 +797,27 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
 }
 
+bool CGridCtrl::IsMenuKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    return (event.key() == Qt::Key_Menu && held == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && held == Qt::ShiftModifier);
+}
+
+QPoint CGridCtrl::KeyboardMenuPoint() const {
+    const QRect cell = visualRect(currentIndex());
+    const QRect shown = viewport()->rect();
+    if (cell.isValid() && shown.intersects(cell))
+        return shown.intersected(cell).center();
+    return shown.topLeft() + QPoint(4, 4);
+}
+
 void CGridCtrl::keyPressEvent(QKeyEvent* event) {
+    if (IsMenuKey(*event)) {
+        event->accept();
+        OnRButtonUp(KeyboardMenuPoint());
+        return;
+    }
     if (OnKeyDown(*event) == Key::Consumed)
         return event->accept();
     QTableView::keyPressEvent(event);
@@ -807,6 +829,16 @@ void CGridCtrl::focusInEvent(QFocusEvent* event) {
     // other panes), so gaining focus leaves it alone.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void CGridCtrl::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    viewport()->update(); // the focus frame goes
+}
+
+void CGridCtrl::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    PaintFocusFrame(*this);
 }
 
 void CGridCtrl::startDrag(Qt::DropActions) {

@@ -290,6 +290,12 @@ public:
     // A double click, before the control's own handling.
     virtual void OnLButtonDblClk(const QPoint&) {}
 
+    // The Menu key and Shift+F10 open the menu a right click opens, at the
+    // current cell (or the top left of the rows when none is current or it
+    // is out of sight): OnRButtonUp with that point. The selection stays.
+    static bool IsMenuKey(const QKeyEvent& event);
+    QPoint KeyboardMenuPoint() const;
+
 signals:
     // A click on a cell (row 0 = header), and a changed current row.
     void CellClicked(int row, int col);
@@ -304,6 +310,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // The rows, then the focus frame while the grid has the focus.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Replaces the selection by these model rows (ascending), one change.

@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>الفروق</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>التكبير</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>رقم الصفحة</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> المفضلة</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>المزوّدون</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>اختيار صف يصفّي القوائم. مفتاح القائمة أو Shift+F10 يفتح الأوامر؛ F6 ينتقل إلى الجزء التالي.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>قوائم المفضلة والأنواع</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>اختيار قائمة أو نوع يعرض قنواته؛ F2 يعيد تسمية قائمة مفضلة.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>أرضي</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>المجمِّعات الأرضية</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>مجمِّعات الكابل</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>اختيار صف يصفّي القوائم. مفتاح القائمة أو Shift+F10 يفتح الأوامر؛ F6 ينتقل إلى الجزء التالي.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>اختيار صف يصفّي القوائم. F6 ينتقل إلى الجزء التالي.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>قياسي</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>الجزء التالي</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>الجزء السابق</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>إضافة إلى قائمة المفضلة %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>الراديو فقط</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>القوائم المعروضة</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>قنوات التلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>قنوات الراديو</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>مفتاح القائمة أو Shift+F10 يفتح الأوامر؛ من Ctrl+1 إلى Ctrl+8 تضيف القنوات المحددة إلى قائمة المفضلة من 1 إلى 8؛ F6 ينتقل إلى الجزء التالي.</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Favoriten</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Die Wahl einer Zeile filtert die Listen. Die Menütaste oder Umschalt+F10 öffnet die Befehle; F6 wechselt zum nächsten Bereich.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Favoritenlisten und Genres</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Die Wahl einer Liste oder eines Genres zeigt deren Sender; F2 benennt eine Favoritenliste um.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Terrestrische Multiplexe</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Kabel-Multiplexe</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Die Wahl einer Zeile filtert die Listen. Die Menütaste oder Umschalt+F10 öffnet die Befehle; F6 wechselt zum nächsten Bereich.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Die Wahl einer Zeile filtert die Listen. F6 wechselt zum nächsten Bereich.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Nächster Bereich</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Vorheriger Bereich</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Zur Favoritenliste %1 hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Nur Radio</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Angezeigte Listen</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Sender</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiosender</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>Die Menütaste oder Umschalt+F10 öffnet die Befehle; Strg+1 bis Strg+8 fügen die gewählten Sender zur Favoritenliste 1 bis 8 hinzu; F6 wechselt zum nächsten Bereich.</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Favoritos</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Proveedores</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Elegir una fila filtra las listas. La tecla Menú o Mayús+F10 abre los comandos; F6 pasa al panel siguiente.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Listas de favoritos y géneros</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Elegir una lista o un género muestra sus canales; F2 cambia el nombre de una lista de favoritos.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Múltiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Múltiplex de cable</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Elegir una fila filtra las listas. La tecla Menú o Mayús+F10 abre los comandos; F6 pasa al panel siguiente.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Elegir una fila filtra las listas. F6 pasa al panel siguiente.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Estándar</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Panel siguiente</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Panel anterior</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Añadir a la lista de favoritos %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Solo radio</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Listas mostradas</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canales de TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canales de radio</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>La tecla Menú o Mayús+F10 abre los comandos; de Ctrl+1 a Ctrl+8 añaden los canales seleccionados a la lista de favoritos 1 a 8; F6 pasa al panel siguiente.</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Favoris</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Choisir une ligne filtre les listes. La touche Menu ou Maj+F10 ouvre les commandes ; F6 passe au volet suivant.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Listes de favoris et genres</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Choisir une liste ou un genre affiche ses chaînes ; F2 renomme une liste de favoris.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex câble</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Choisir une ligne filtre les listes. La touche Menu ou Maj+F10 ouvre les commandes ; F6 passe au volet suivant.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Choisir une ligne filtre les listes. F6 passe au volet suivant.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Volet suivant</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Volet précédent</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Ajouter à la liste de favoris %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Radio seule</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Listes affichées</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Chaînes TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Chaînes radio</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>La touche Menu ou Maj+F10 ouvre les commandes ; Ctrl+1 à Ctrl+8 ajoutent les chaînes sélectionnées à la liste de favoris 1 à 8 ; F6 passe au volet suivant.</translation>
     </message>
 </context>
 <context>

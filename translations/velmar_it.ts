@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Preferiti</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fornitori</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Scegliere una riga filtra le liste. Il tasto Menu o Maiusc+F10 apre i comandi; F6 passa al riquadro successivo.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Liste preferiti e generi</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Scegliere una lista o un genere ne mostra i canali; F2 rinomina una lista preferiti.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Sorgente</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestri</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Scegliere una riga filtra le liste. Il tasto Menu o Maiusc+F10 apre i comandi; F6 passa al riquadro successivo.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Scegliere una riga filtra le liste. F6 passa al riquadro successivo.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Riquadro successivo</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Riquadro precedente</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Aggiungi alla lista preferiti %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Solo radio</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Liste mostrate</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canali TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canali radio</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>Il tasto Menu o Maiusc+F10 apre i comandi; da Ctrl+1 a Ctrl+8 aggiungono i canali selezionati alla lista preferiti da 1 a 8; F6 passa al riquadro successivo.</translation>
     </message>
 </context>
 <context>

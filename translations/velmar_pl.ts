@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Różnice</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numer strony</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Ulubione</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Nadawcy</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Wybór wiersza filtruje listy. Klawisz Menu lub Shift+F10 otwiera polecenia; F6 przechodzi do następnego panelu.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Listy ulubionych i gatunki</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Wybór listy lub gatunku pokazuje jego kanały; F2 zmienia nazwę listy ulubionych.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Naziemne</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondery</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multipleksy naziemne</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multipleksy kablowe</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Wybór wiersza filtruje listy. Klawisz Menu lub Shift+F10 otwiera polecenia; F6 przechodzi do następnego panelu.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Wybór wiersza filtruje listy. F6 przechodzi do następnego panelu.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Standardowy</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Następny panel</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Poprzedni panel</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Dodaj do listy ulubionych %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Tylko radio</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Pokazywane listy</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Kanały TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Kanały radiowe</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>Klawisz Menu lub Shift+F10 otwiera polecenia; od Ctrl+1 do Ctrl+8 dodają zaznaczone kanały do listy ulubionych od 1 do 8; F6 przechodzi do następnego panelu.</translation>
     </message>
 </context>
 <context>

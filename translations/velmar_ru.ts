@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Различия</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Номер страницы</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Избранное</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Провайдеры</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Выбор строки фильтрует списки. Клавиша Menu или Shift+F10 открывает команды; F6 переходит к следующей панели.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Списки избранного и жанры</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Выбор списка или жанра показывает его каналы; F2 переименовывает список избранного.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Эфир</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Эфирные мультиплексы</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Кабельные мультиплексы</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Выбор строки фильтрует списки. Клавиша Menu или Shift+F10 открывает команды; F6 переходит к следующей панели.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Выбор строки фильтрует списки. F6 переходит к следующей панели.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Стандартная</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Следующая панель</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Предыдущая панель</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>Добавить в список избранного %1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Только радио</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Показываемые списки</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>ТВ-каналы</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Радиоканалы</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>Клавиша Menu или Shift+F10 открывает команды; Ctrl+1–Ctrl+8 добавляют выделенные каналы в списки избранного 1–8; F6 переходит к следующей панели.</translation>
     </message>
 </context>
 <context>

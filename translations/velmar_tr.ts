@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>CDlgCompare</name>
+    <message>
+        <source>Differences</source>
+        <translation>Farklar</translation>
+    </message>
+</context>
+<context>
     <name>CDlgInformation</name>
     <message>
         <source>The maker&apos;s form (64-byte header with CRC)</source>
@@ -448,6 +455,21 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintPreview</name>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Yakınlaştırma</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Sayfa numarası</translation>
+    </message>
+</context>
+<context>
     <name>CFAVTreeCtrl</name>
     <message>
         <source>Favorite</source>
@@ -476,6 +498,22 @@
         <source> Favorite</source>
         <translation> Favoriler</translation>
     </message>
+    <message>
+        <source>Providers</source>
+        <translation>Yayıncılar</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Bir satır seçmek listeleri süzer. Menü tuşu ya da Shift+F10 komutları açar; F6 sonraki bölmeye geçer.</translation>
+    </message>
+    <message>
+        <source>Favorite lists and genres</source>
+        <translation>Favori listeleri ve türler</translation>
+    </message>
+    <message>
+        <source>Choosing a list or a genre shows its channels; F2 renames a favorite list.</source>
+        <translation>Bir liste ya da tür seçmek kanallarını gösterir; F2 bir favori listesini yeniden adlandırır.</translation>
+    </message>
 </context>
 <context>
     <name>CLeftTopView</name>
@@ -494,6 +532,34 @@
     <message>
         <source>Terrestrial</source>
         <translation>Karasal</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderler</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Karasal multipleksler</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Kablo multipleksleri</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes to the next pane.</source>
+        <translation>Bir satır seçmek listeleri süzer. Menü tuşu ya da Shift+F10 komutları açar; F6 sonraki bölmeye geçer.</translation>
+    </message>
+    <message>
+        <source>Choosing a row filters the lists. F6 goes to the next pane.</source>
+        <translation>Bir satır seçmek listeleri süzer. F6 sonraki bölmeye geçer.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +786,18 @@
         <source>Standard</source>
         <translation>Standart</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Sonraki bölme</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Önceki bölme</translation>
+    </message>
+    <message>
+        <source>Add to favorite list %1</source>
+        <translation>%1. favori listesine ekle</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
@@ -765,6 +843,22 @@
     <message>
         <source>Radio Only</source>
         <translation>Yalnız radyo</translation>
+    </message>
+    <message>
+        <source>Lists shown</source>
+        <translation>Gösterilen listeler</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV kanalları</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radyo kanalları</translation>
+    </message>
+    <message>
+        <source>Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected channels to favorite list 1 to 8; F6 goes to the next pane.</source>
+        <translation>Menü tuşu ya da Shift+F10 komutları açar; Ctrl+1 ile Ctrl+8 arası seçili kanalları 1 ile 8 arasındaki favori listesine ekler; F6 sonraki bölmeye geçer.</translation>
     </message>
 </context>
 <context>

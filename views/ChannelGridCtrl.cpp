@@ -248,6 +248,7 @@ void CChannelGridCtrl::ReorderFavorite(std::uint32_t dropKey) {
         return;
     Rebuild();
     SelectRowsByKey(selected);
+    MakeFirstCurrent(selected);
 }
 
 void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
@@ -263,8 +264,20 @@ void CChannelGridCtrl::MoveSelectedTo(std::uint32_t targetKey) {
     ShowMovedSet(moved);
 }
 
+void CChannelGridCtrl::MakeFirstCurrent(std::span<const std::uint32_t> moved) {
+    int first = 0;
+    for (std::uint32_t key : moved)
+        if (const int row = FindRowByKey(key); row > 0 && (first == 0 || row < first))
+            first = row;
+    if (first > 0)
+        selectionModel()->setCurrentIndex(model()->index(first - 1, kChannelColumnName),
+                                          QItemSelectionModel::NoUpdate);
+}
+
 void CChannelGridCtrl::ShowMovedSet(std::span<const std::uint32_t> moved) {
     const int selected = SelectRowsByKey(moved);
+    // Before the scroll below: making a row current scrolls it into sight.
+    MakeFirstCurrent(moved);
     int last = 0;
     for (std::uint32_t key : moved)
         last = std::max(last, FindRowByKey(key));

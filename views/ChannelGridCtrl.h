@@ -120,6 +120,9 @@ private:
     // After a moved set was renumbered: its rows selected, the last of them
     // a few rows below the top of their run.
     void ShowMovedSet(std::span<const std::uint32_t> moved);
+    // The top row of the moved channels becomes the current row (the
+    // selection stays), so the keyboard goes on from where they are now.
+    void MakeFirstCurrent(std::span<const std::uint32_t> moved);
 
     bool m_bTV;
     int m_nFills = 0;

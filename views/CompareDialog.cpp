@@ -3,6 +3,7 @@
 #include "compare/CompareReport.h"
 #include "contracts/Texts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -104,6 +105,8 @@ std::unique_ptr<QDialog> CCompareDialogBase::BuildForm(QWidget* owner) {
 
     auto* tree = new QTreeWidget(dialog.get());
     tree->setObjectName("CompareTree");
+    tree->setAccessibleName(QCoreApplication::translate("CDlgCompare", "Differences"));
+    tree->setAccessibleDescription(m_summary);
     tree->setHeaderHidden(true);
     tree->setUniformRowHeights(true);
     for (const Group& group : m_groups) {

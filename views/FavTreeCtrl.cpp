@@ -6,6 +6,7 @@
 #include "document/EditSession.h"
 #include "model/ChannelEdits.h"
 #include "model/SatelliteRecords.h"
+#include "qtkit/FocusFrame.h"
 #include "qtkit/MessageBoxes.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
@@ -154,6 +155,16 @@ void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
     // and a current node filters the channel lists: only the user chooses.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void CFAVTreeCtrl::focusOutEvent(QFocusEvent* event) {
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update(); // the focus frame goes
+}
+
+void CFAVTreeCtrl::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    PaintFocusFrame(*this);
 }
 
 void CFAVTreeCtrl::RenameWithDialog(QTreeWidgetItem* node) {

@@ -30,6 +30,9 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // The nodes, then the focus frame while the tree has the focus.
+    void paintEvent(QPaintEvent* event) override;
     // A press chooses its node once, through itemPressed, whether or not
     // the node was already the current one.
     void mousePressEvent(QMouseEvent* event) override;

@@ -247,6 +247,7 @@ std::unique_ptr<QDialog> CInformationDialogBase::BuildForm(QWidget* owner) {
     auto* layout = new QVBoxLayout(dialog.get());
     auto* tabs = new QTabWidget(dialog.get());
     tabs->setObjectName("InformationTabs");
+    tabs->setAccessibleName(QCoreApplication::translate("CDlgInformation", "Information"));
     tabs->addTab(SummaryPage(m_figures), QCoreApplication::translate("CDlgInformation", "Summary"));
     if (IsSatellite(m_figures.productType))
         tabs->addTab(PerTable(m_figures.perSatellite,

@@ -3,9 +3,11 @@
 #include "contracts/Policy.h"
 #include "model/Product.h"
 #include "qtkit/PaneWidgets.h"
+#include "views/ChannelListBar.h"
 #include "views/Icons.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -61,6 +63,21 @@ CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
     m_pTPGrid->setObjectName("TPGrid");
     m_pTerMuxGrid->setObjectName("TerMuxGrid");
     m_pCableMuxGrid->setObjectName("CableMuxGrid");
+    // What a screen reader calls the pane's controls; no label beside them
+    // says it.
+    m_pTabs->setAccessibleName(tr("Source"));
+    m_pSatGrid->setAccessibleName(tr("Satellites"));
+    m_pTPGrid->setAccessibleName(tr("Transponders"));
+    m_pTerMuxGrid->setAccessibleName(tr("Terrestrial multiplexes"));
+    m_pCableMuxGrid->setAccessibleName(tr("Cable multiplexes"));
+    for (QWidget* grid : {static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTPGrid),
+                          static_cast<QWidget*>(m_pCableMuxGrid)})
+        grid->setAccessibleDescription(
+            tr("Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 "
+               "goes to the next pane."));
+    // The terrestrial grid has no commands.
+    m_pTerMuxGrid->setAccessibleDescription(
+        tr("Choosing a row filters the lists. F6 goes to the next pane."));
     for (CListGridCtrl* g :
          {static_cast<CListGridCtrl*>(m_pSatGrid), static_cast<CListGridCtrl*>(m_pTPGrid),
           static_cast<CListGridCtrl*>(m_pTerMuxGrid), static_cast<CListGridCtrl*>(m_pCableMuxGrid)})
@@ -107,6 +124,14 @@ CLeftTopView::CLeftTopView(const ViewContext& context, QWidget* parent)
         m_frame.SendMessage(tab == 1 ? WM_TERRESTRIAL_TAB_SELECTED : WM_SATELLITE_SELECTED, 0, 0);
     });
     Layout();
+}
+
+QWidget* CLeftTopView::MainList() const {
+    for (QWidget* grid : {static_cast<QWidget*>(m_pSatGrid), static_cast<QWidget*>(m_pTerMuxGrid),
+                          static_cast<QWidget*>(m_pCableMuxGrid)})
+        if (!grid->isHidden())
+            return grid;
+    return m_pSatGrid;
 }
 
 void CLeftTopView::HeaderSort(CListGridCtrl* grid, int col, bool renumber) {
@@ -211,6 +236,13 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     m_pFavoriteCaption->setObjectName("FavoriteCaption");
     m_pTree->setObjectName("FavTree");
     m_pBroadcastGrid->setObjectName("BroadcastGrid");
+    m_pBroadcastGrid->setAccessibleName(tr("Providers"));
+    m_pBroadcastGrid->setAccessibleDescription(
+        tr("Choosing a row filters the lists. Menu or Shift+F10 opens the commands; F6 goes "
+           "to the next pane."));
+    m_pTree->setAccessibleName(tr("Favorite lists and genres"));
+    m_pTree->setAccessibleDescription(
+        tr("Choosing a list or a genre shows its channels; F2 renames a favorite list."));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
@@ -218,6 +250,8 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     grid->addWidget(m_pFavoriteCaption, 0, 1);
     grid->addWidget(m_pBroadcastGrid, 1, 0);
     grid->addWidget(m_pTree, 1, 1);
+    // Tab goes through the pane as it reads: the providers, then the tree.
+    setTabOrder(m_pBroadcastGrid, m_pTree);
     connect(m_pBroadcastGrid, &CGridCtrl::CellClicked, this, [this](int row, int col) {
         if (row == 0)
             SortByHeader(m_pBroadcastGrid, col, m_nSortFlag, true);
@@ -226,6 +260,10 @@ CLeftBottomView::CLeftBottomView(const ViewContext& context, QWidget* parent)
     });
     connect(m_pBroadcastGrid, &CGridCtrl::SelectionChanged, this,
             [this](int row) { Forward(m_pBroadcastGrid, m_frame, WM_BROADCAST_SELECTED, row); });
+}
+
+QWidget* CLeftBottomView::MainList() const {
+    return m_pBroadcastGrid;
 }
 
 void CLeftBottomView::RefreshView() {
@@ -262,6 +300,14 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
     m_pChooser->setObjectName("ListChooser");
     m_pTVGrid->setObjectName("TVGrid");
     m_pRadioGrid->setObjectName("RadioGrid");
+    m_pChooser->setAccessibleName(tr("Lists shown"));
+    m_pTVGrid->setAccessibleName(tr("TV channels"));
+    m_pRadioGrid->setAccessibleName(tr("Radio channels"));
+    Both([](CChannelGridCtrl& g) {
+        g.setAccessibleDescription(
+            tr("Menu or Shift+F10 opens the commands; Ctrl+1 to Ctrl+8 add the selected "
+               "channels to favorite list 1 to 8; F6 goes to the next pane."));
+    });
     Both([](CChannelGridCtrl& g) { g.SetupGrid(); });
     m_pTVGrid->SetHeaderImage(0, Icons::TV());
     m_pRadioGrid->SetHeaderImage(0, Icons::Radio());
@@ -272,6 +318,11 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
         g.SetHeaderImage(14, Icons::Tuner());
     });
     AddListTools();
+    // Tab goes through the pane as it reads: the chooser, the name filter
+    // below the caption, then the lists.
+    setTabOrder(m_pChooser, &m_pListBar->Field());
+    setTabOrder(&m_pListBar->Field(), m_pTVGrid);
+    setTabOrder(m_pTVGrid, m_pRadioGrid);
     for (CChannelGridCtrl* g :
          {static_cast<CChannelGridCtrl*>(m_pTVGrid), static_cast<CChannelGridCtrl*>(m_pRadioGrid)})
         connect(g, &CGridCtrl::CellClicked, this, [this, g](int row, int col) {
@@ -299,6 +350,10 @@ void CRightView::Layout() {
         (choice == 1 ? static_cast<QWidget*>(m_pTVGrid) : m_pRadioGrid)
             ->setGeometry(r.left(), band, r.width(), h);
     }
+}
+
+QWidget* CRightView::MainList() const {
+    return m_pTVGrid->isHidden() ? static_cast<QWidget*>(m_pRadioGrid) : m_pTVGrid;
 }
 
 CChannelGridCtrl* CRightView::ChannelList(int dragId) const {

@@ -39,6 +39,9 @@ public:
     // The selected transponders move to satellite `satelliteKey`.
     void MoveTranspondersToSatellite(std::uint32_t satelliteKey);
     void Layout();
+    // The list the keyboard focus goes to when it comes to the pane and no
+    // control of the pane had it before: the first one on show.
+    QWidget* MainList() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +68,9 @@ public:
     // After an undo or redo changed `tables`: the provider counts and the
     // favourite names follow.
     void Refill(TableMask tables);
+    // The list the keyboard focus goes to when it comes to the pane and no
+    // control of the pane had it before: the first one on show.
+    QWidget* MainList() const;
 
 private:
     IMessageSink& m_frame;
@@ -93,6 +99,9 @@ public:
     void Layout();
     // The list a drag id names (TV 8, radio 9), or null.
     CChannelGridCtrl* ChannelList(int dragId) const;
+    // The list the keyboard focus goes to when it comes to the pane and no
+    // control of the pane had it before: the first one on show.
+    QWidget* MainList() const;
 
 protected:
     void resizeEvent(QResizeEvent*) override { Layout(); }

@@ -1,5 +1,6 @@
 #include "qtkit/vxui/SearchNameDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -14,6 +15,9 @@ int CSearchNameDialogBase::ShowForm(QWidget* owner) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* edit = new QLineEdit(m_strText, &dialog);
     edit->setObjectName("Text");
+    // No label shows beside the field: the caption says what it is for.
+    edit->setAccessibleName(QCoreApplication::translate("RecordForm", "Name"));
+    edit->setAccessibleDescription(m_strCaption);
     edit->selectAll();
     layout->addWidget(edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

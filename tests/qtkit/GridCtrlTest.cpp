@@ -1,16 +1,20 @@
 // The grid control and the list-grid row operations on their own.
 #include "qtkit/GridCtrl.h"
 #include "document/EditSession.h"
+#include "qtkit/FocusFrame.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "views/ListGridCtrl.h"
 
 #include <QAbstractItemModelTester>
+#include <QImage>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace {
@@ -300,6 +304,80 @@ TEST(GridCtrl, GainingFocusChoosesNoRow) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(grid.GetFocusCell().IsValid());
     EXPECT_EQ(current.count(), 0);
+}
+
+TEST(GridCtrl, MenuKeyAndShiftF10OpenTheMenuAtTheCurrentRow) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.Fill(60);
+    grid.resize(300, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+
+    // No current row: the menu belongs to the top of the rows.
+    QTest::keyClick(&grid, Qt::Key_Menu);
+    ASSERT_EQ(grid.events.size(), 1u);
+    EXPECT_EQ(grid.events[0], "rbuttonup row 1");
+
+    grid.SelectRowsWhere([](int row) { return row == 2 || row == 3; });
+    grid.selectionModel()->setCurrentIndex(grid.model()->index(2, 2),
+                                           QItemSelectionModel::NoUpdate);
+    grid.events.clear();
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Menu);
+    // The Shift key itself goes to the hook; the menu keys do not.
+    EXPECT_EQ(grid.events, (std::vector<std::string>{"key " + std::to_string(Qt::Key_Shift),
+                                                     "rbuttonup row 3", "rbuttonup row 3"}));
+    EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{2, 3})) << "the selection stays";
+
+    // F10 alone and Ctrl+Menu are other keys.
+    grid.events.clear();
+    QTest::keyClick(&grid, Qt::Key_F10);
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ControlModifier | Qt::ShiftModifier);
+    const std::string f10 = "key " + std::to_string(Qt::Key_F10);
+    EXPECT_EQ(std::count(grid.events.begin(), grid.events.end(), f10), 2);
+    EXPECT_EQ(std::count_if(grid.events.begin(), grid.events.end(),
+                            [](const std::string& e) { return e.rfind("rbuttonup", 0) == 0; }),
+              0);
+
+    // A current row scrolled out of sight: the top of the rows on show.
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    const int top = grid.GetCellFromPt(QPoint(4, 4)).row;
+    ASSERT_GT(top, 3);
+    grid.events.clear();
+    QTest::keyClick(&grid, Qt::Key_Menu);
+    ASSERT_EQ(grid.events.size(), 1u);
+    EXPECT_EQ(grid.events[0], "rbuttonup row " + std::to_string(top));
+}
+
+TEST(GridCtrl, AFocusFrameShowsWhileTheGridHasTheFocus) {
+    NullSink sink;
+    TestGrid grid(sink);
+    grid.SetupGrid();
+    grid.Fill(3);
+    grid.resize(300, 300);
+    grid.show();
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    const QColor frame = FocusFrameColor(grid);
+    // Below the rows, where nothing else is drawn, and along the edges.
+    auto edges = [&grid] {
+        const QImage shot = grid.viewport()->grab().toImage();
+        const int w = shot.width(), h = shot.height();
+        return std::vector<QColor>{shot.pixelColor(0, h - 10), shot.pixelColor(w - 1, h - 10),
+                                   shot.pixelColor(w / 2, h - 1), shot.pixelColor(w / 2, 0)};
+    };
+    grid.setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(grid.hasFocus());
+    for (const QColor& c : edges())
+        EXPECT_EQ(c.name(), frame.name());
+    grid.clearFocus();
+    QCoreApplication::processEvents();
+    for (const QColor& c : edges())
+        EXPECT_NE(c.name(), frame.name()) << "no frame without the focus";
 }
 
 TEST(GridCtrl, RowsLeaveByKeyInRuns) {

@@ -1,0 +1,449 @@
+// The editor without a mouse and with a screen reader: every control the
+// focus can reach, in the window and in each dialog the commands open, has a
+// name Qt's accessibility interface gives out; and a whole session (open,
+// choose a satellite, select, move, lock, add to a favourite list, save) is
+// done with keys alone, checked by what the lists show and what the saved
+// file holds.
+#include "tests/gui/EditorFixture.h"
+
+#include "app/CommandLine.h"
+#include "app/PrintDialogs.h"
+#include "document/Document.h"
+#include "model/ChannelRecords.h"
+#include "model/GridMenus.h"
+#include "model/SatelliteRecords.h"
+#include "qtkit/FocusFrame.h"
+#include "qtkit/vxui/LinkDialogs.h"
+#include "views/SatelliteChoiceDialog.h"
+#include "views/SourceGridCtrl.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// "TVGrid (CTVGridCtrl)" for a failure message.
+std::string Describe(const QWidget& w) {
+    return (w.objectName().isEmpty() ? QString("(no object name)") : w.objectName()).toStdString() +
+           " (" + w.metaObject()->className() + ")";
+}
+
+// The controls of `top` on show that the focus can reach and that a screen
+// reader would announce with no name.
+std::vector<std::string> Unnamed(QWidget& top) {
+    std::vector<std::string> out;
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+        // A control whose focus goes to another (a combo box's line edit, a
+        // view's viewport) is announced as that other one.
+        if (!w->isVisibleTo(&top) || w->isWindow() || w->focusPolicy() == Qt::NoFocus ||
+            w->focusProxy() || qobject_cast<QLabel*>(w))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+            out.push_back(Describe(*w));
+    }
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& n : names)
+        out += "\n  " + n;
+    return out;
+}
+
+class Accessibility : public Editor {
+protected:
+    void Open() {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        OpenExample();
+        ASSERT_GT(TV().GetRowCount(), 1);
+    }
+
+    // Runs `form` modally over the window: its controls without a name, and
+    // the dialog itself when it has none.
+    std::vector<std::string> UnnamedInForm(CVxDialog& form) {
+        std::vector<std::string> found;
+        bool seen = false;
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [&, timer] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                found = Unnamed(*dialog);
+                if (Spoken(*dialog).isEmpty())
+                    found.push_back("the dialog itself");
+                dialog->reject();
+                seen = true;
+            }
+        });
+        timer->start(10);
+        form.ShowForm(frame.get());
+        EXPECT_TRUE(seen) << form.ClassName() << " did not come up";
+        return found;
+    }
+
+    static QString Spoken(QWidget& w) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&w);
+        return face ? face->text(QAccessible::Name) : QString();
+    }
+};
+
+// ---- Names --------------------------------------------------------------------------
+
+TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
+    Open();
+    // The window as it starts, and with a satellite chosen.
+    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+    EXPECT_EQ(Spoken(Grid("SatGrid")), "Satellites");
+    EXPECT_EQ(Spoken(TV()), "TV channels");
+    EXPECT_EQ(Spoken(Tree()), "Favorite lists and genres");
+    EXPECT_FALSE(
+        QAccessible::queryAccessibleInterface(&TV())->text(QAccessible::Description).isEmpty())
+        << "the lists say which keys they have";
+
+    // Every maker dialog the lists and the toolbar open, through the seam.
+    const std::size_t first = ui.ShownDialogs().size();
+    TV().SelectRowsWhere([](int row) { return row == 1; });
+    for (int id : {kChannelNew, kChannelUpdate, kChannelSearch, kChannelDescription})
+        TV().RunCommand(id);
+    for (const char* name : {"SatGrid", "TPGrid", "BroadcastGrid"}) {
+        auto& grid = Find<CSourceGridCtrl>(name);
+        grid.SelectRowsWhere([](int row) { return row == 1; });
+        for (int id : {kSourceNew, kSourceUpdate, kSourceDescription})
+            grid.RunCommand(id);
+    }
+    for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION"})
+        Action(name).trigger();
+    ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK); // on to the preview
+    Action("ID_PRINT").trigger();
+    ui.NextOpenFileName(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
+    Action("ID_COMPARE_WITH").trigger();
+    const std::string xml = Scratch("satellites.xml");
+    std::ofstream(xml) << "<?xml version=\"1.0\"?>\n<satellites>\n"
+                          " <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
+                          "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
+                          "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
+                          " </sat>\n</satellites>\n";
+    ui.NextOpenFileName(QString::fromStdString(xml));
+    Action("ID_IMPORT_SATELLITES").trigger();
+    std::filesystem::remove(xml);
+
+    std::vector<std::unique_ptr<CVxDialog>> forms;
+    for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i)
+        forms.push_back(ui.ShownDialogs()[i]->Clone());
+    forms.push_back(std::make_unique<CDlgConfiguration>(ui));
+    std::set<std::string> classes;
+    for (const auto& form : forms)
+        classes.insert(form->ClassName());
+    for (const char* expected :
+         {"CDlgCHAddUpdate", "CDlgSearchName", "CDlgDescription", "CDlgSATAddUpdate",
+          "CDlgTPAddUpdate", "CDlgRecvDataFromSTBEx", "CDlgSendDataToSTB", "CDlgInformation",
+          "CDlgPrintChoice", "CDlgPrintPreview", "CDlgCompare", "CDlgSatelliteChoice",
+          "CDlgConfiguration"})
+        EXPECT_TRUE(classes.count(expected)) << expected << " was not reached";
+    for (const auto& form : forms) {
+        const std::vector<std::string> unnamed = UnnamedInForm(*form);
+        EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+    }
+}
+
+TEST_F(Accessibility, TheWindowOfEachKindOfReceiverHasNamesToo) {
+    // Satellite and terrestrial (with the source tabs), cable only,
+    // terrestrial only: each shows other controls in the upper pane.
+    for (const std::uint32_t type : {0x03u, 0x04u, 0x02u}) {
+        SCOPED_TRACE(type);
+        frame.reset();
+        TheZorvDB().ClearAll();
+        SetProductType(type);
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+        // Every pane takes the focus from F6, whatever it shows.
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 3; ++i) {
+            frame->FocusPane(1);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            reached.insert(QApplication::focusWidget());
+            EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+        }
+        EXPECT_EQ(reached.size(), 3u);
+    }
+}
+
+TEST_F(Accessibility, TheCableReceiversDialogsHaveNamesToo) {
+    const EditorArguments args = ParseEditorArguments({"velmar", "--receiver", "cable"});
+    ASSERT_NE(args.profile, nullptr);
+    frame = std::make_unique<CMainFrame>(ui, true, args.profile);
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->OpenPath(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
+    ASSERT_GT(TV().GetRowCount(), 1);
+    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+    auto& muxes = Find<CSourceGridCtrl>("CableMuxGrid");
+    muxes.SelectRowsWhere([](int row) { return row == 1; });
+    TV().SelectRowsWhere([](int row) { return row == 1; });
+    const std::size_t first = ui.ShownDialogs().size();
+    for (int id : {kSourceNew, kSourceUpdate})
+        muxes.RunCommand(id);
+    for (int id : {kChannelNew, kChannelUpdate})
+        TV().RunCommand(id);
+    std::set<std::string> classes;
+    for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i) {
+        const std::unique_ptr<CVxDialog> form = ui.ShownDialogs()[i]->Clone();
+        classes.insert(form->ClassName());
+        const std::vector<std::string> unnamed = UnnamedInForm(*form);
+        EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+    }
+    EXPECT_TRUE(classes.count("CDlgCableMuxAddUpdate"));
+    EXPECT_TRUE(classes.count("CDlgMuxCHAddUpdate"));
+}
+
+// ---- Keys alone ---------------------------------------------------------------------
+
+class KeyboardOnly : public Accessibility {
+protected:
+    // A key as the keyboard gives it: to the control that has the focus.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* to = QApplication::focusWidget();
+        QTest::keyClick(to ? to : frame.get(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
+    // F6 until `target` has the focus; false when three did not get there.
+    bool F6To(QWidget& target) {
+        for (int i = 0; i < 3 && QApplication::focusWidget() != &target; ++i)
+            Press(Qt::Key_F6);
+        return QApplication::focusWidget() == &target;
+    }
+    // In the menu on show: Down until the item `action` is active, then
+    // Right (a submenu) or Return (a command).
+    void Choose(QAction* action, Qt::Key then = Qt::Key_Return) {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << "no menu on show";
+        ASSERT_NE(action, nullptr);
+        for (int i = 0; i < 40 && menu->activeAction() != action; ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
+        ASSERT_EQ(menu->activeAction(), action) << action->text().toStdString();
+        QTest::keyClick(menu, then);
+        QCoreApplication::processEvents();
+    }
+    QMenu& ChannelMenu() { return *TV().ContextMenu(); }
+    QAction* Command(int id) {
+        return ChannelMenu().findChild<QAction*>(QString("ChannelCommand%1").arg(id));
+    }
+    std::vector<QString> Names(const std::vector<int>& rows) {
+        std::vector<QString> out;
+        for (int row : rows)
+            out.push_back(TV().GetItemText(row, kChannelColumnName));
+        return out;
+    }
+};
+
+TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
+    Open();
+    CListGridCtrl& sat = Grid("SatGrid");
+    CListGridCtrl& providers = Grid("BroadcastGrid");
+    ASSERT_TRUE(F6To(sat)) << "F6 reaches the first pane";
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &providers);
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &TV());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &sat) << "round again";
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &TV());
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &providers);
+
+    // Tab goes on within the pane as it reads; F6 comes back to where the
+    // focus was in each pane.
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &Tree());
+    {
+        const QImage tree = Tree().viewport()->grab().toImage();
+        EXPECT_EQ(tree.pixelColor(0, tree.height() - 3).name(), FocusFrameColor(Tree()).name())
+            << "the tree with the focus is framed";
+    }
+    Press(Qt::Key_F6);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &Radio());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &sat);
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &Tree());
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &Radio());
+    EXPECT_FALSE(sat.GetFocusCell().IsValid()) << "passing through chose no satellite";
+    EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All);
+
+    // The list with the focus shows a frame; the others do not.
+    auto edge = [](CGridCtrl& grid) {
+        const QImage shot = grid.viewport()->grab().toImage();
+        return shot.pixelColor(0, shot.height() / 2).name();
+    };
+    EXPECT_EQ(edge(Radio()), FocusFrameColor(Radio()).name());
+    EXPECT_NE(edge(TV()), FocusFrameColor(TV()).name());
+
+    // From outside the panes F6 goes to the first, Shift+F6 to the last;
+    // a pane whose control lost the focus offers its first list.
+    Radio().clearFocus();
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &TV());
+    TV().clearFocus();
+    Press(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), &sat);
+}
+
+TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
+    Start();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CZorvDB& db = TheZorvDB();
+
+    // Open: Ctrl+O, the file chosen in the dialog.
+    ui.NextOpenFileName(kExample);
+    Press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ui.openDialogs.size(), 1u);
+    ASSERT_GT(TV().GetRowCount(), 1);
+
+    // A satellite: F6 to the satellites, Down until one with a dozen TV
+    // channels is the current row; the lists show its channels only.
+    CListGridCtrl& sat = Grid("SatGrid");
+    ASSERT_TRUE(F6To(sat));
+    do
+        Press(Qt::Key_Down);
+    while (TV().GetRowCount() - 1 < 12 && sat.GetFocusCell().row + 1 < sat.GetRowCount());
+    ASSERT_GE(TV().GetRowCount() - 1, 12) << "no satellite with a dozen TV channels";
+    const int satRow = sat.GetFocusCell().row;
+    ASSERT_GT(satRow, 0);
+    const auto* satellite =
+        std::as_const(db).Get<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(satRow));
+    ASSERT_NE(satellite, nullptr);
+    for (int row = 1; row < TV().GetRowCount(); ++row)
+        ASSERT_EQ(TV().GetItemText(row, 3), QString::number(satellite->ID)) << "row " << row;
+
+    // Three channels: F6 to the TV list, Down, Shift+Down twice.
+    ASSERT_TRUE(F6To(TV()));
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down, Qt::ShiftModifier);
+    Press(Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_EQ(TV().GetSelectedRows(), (std::vector<int>{1, 2, 3}));
+    const std::vector<QString> moved = Names({1, 2, 3});
+    const QString fourth = TV().GetItemText(4, kChannelColumnName);
+    const Channel_Info_Tag fourthBefore =
+        *std::as_const(db).Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(4));
+
+    // Move: Ctrl+C, Down to the target, Shift+F10 and "Move here".
+    Press(Qt::Key_C, Qt::ControlModifier);
+    for (int i = 0; i < 6; ++i)
+        Press(Qt::Key_Down);
+    ASSERT_EQ(TV().GetFocusCell().row, 9);
+    ASSERT_EQ(TV().GetSelectedRows(), (std::vector<int>{9}));
+    Press(Qt::Key_F10, Qt::ShiftModifier);
+    Choose(Command(kChannelMoveHere));
+    EXPECT_EQ(TV().GetItemText(1, kChannelColumnName), fourth) << "the rows below closed up";
+    const std::vector<int> rows = TV().GetSelectedRows();
+    ASSERT_EQ(rows.size(), 3u) << "the moved channels stay selected";
+    EXPECT_EQ(rows[1], rows[0] + 1);
+    EXPECT_EQ(rows[2], rows[0] + 2);
+    EXPECT_GT(rows[0], 3);
+    EXPECT_EQ(Names(rows), moved) << "in their order, where they went";
+    EXPECT_EQ(TV().GetFocusCell().row, rows[0]) << "the keys go on from the first moved row";
+    std::vector<int> numbers;
+    for (int row : rows)
+        numbers.push_back(TV().GetItemText(row, kChannelColumnNumber).toInt());
+    EXPECT_LT(numbers[0], numbers[1]);
+    EXPECT_LT(numbers[1], numbers[2]);
+
+    // Lock: the Menu key, "Lock..." and "On".
+    const QString belowBefore = TV().GetItemText(rows[2] + 1, 12);
+    Press(Qt::Key_Menu);
+    Choose(ChannelMenu().findChild<QMenu*>("Lock")->menuAction(), Qt::Key_Right);
+    Choose(Command(kChannelLockOn));
+    for (int row : rows)
+        EXPECT_EQ(TV().GetItemText(row, 12), "Y") << "row " << row;
+    EXPECT_EQ(TV().GetItemText(rows[2] + 1, 12), belowBefore) << "the row below is left alone";
+
+    // Favourite list 1: Ctrl+1; the tree's list 1 shows them.
+    for (int row : rows)
+        ASSERT_FALSE(
+            std::as_const(db).Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(row))->Favorite &
+            1u)
+            << "not in list 1 before";
+    Press(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().toStdString(), "Undo Add to favourite list")
+        << "one edit of the session";
+    ASSERT_TRUE(F6To(Grid("BroadcastGrid")));
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &Tree());
+    Press(Qt::Key_Down); // the favourites
+    Press(Qt::Key_Down); // list 1
+    ASSERT_EQ(TV().Filter().kind, ChannelFilterKind::Favorite);
+    std::vector<QString> shown;
+    for (int row = 1; row < TV().GetRowCount(); ++row)
+        if (std::find(moved.begin(), moved.end(), TV().GetItemText(row, kChannelColumnName)) !=
+            moved.end())
+            shown.push_back(TV().GetItemText(row, kChannelColumnName));
+    EXPECT_EQ(shown, moved);
+
+    // Save: Ctrl+S, the file named in the dialog.
+    const std::string out = Scratch("keyboard.bin");
+    ui.NextSaveFileName(QString::fromStdString(out));
+    const std::size_t messages = ui.messages.size();
+    Press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(ui.saveDialogs.size(), 1u);
+    EXPECT_EQ(ui.messages.size(), messages) << "saved without a word";
+    EXPECT_FALSE(frame->Session().IsModified());
+
+    // The file, read back by the codec: locked, in list 1, with the numbers
+    // the list showed.
+    CDocument saved;
+    const ImageStateValues base = saved.Values();
+    ASSERT_EQ(ReadImageDocument(out, ImageForm::Convert, base, saved), 1);
+    std::multimap<std::string, const Channel_Info_Tag*> byName;
+    for (const Channel_Info_Tag& c : saved.Store().Rows<Channel_Info_Tag>(kTableChannel))
+        if (c.SatID == satellite->ID && IsTV(c))
+            byName.emplace(std::string(c.Name, strnlen(c.Name, sizeof c.Name)), &c);
+    auto record = [&byName](const QString& name) -> const Channel_Info_Tag* {
+        const std::string key = name.toStdString();
+        return byName.count(key) == 1 ? byName.find(key)->second : nullptr;
+    };
+    std::vector<const Channel_Info_Tag*> records;
+    for (const QString& name : moved) {
+        records.push_back(record(name));
+        ASSERT_NE(records.back(), nullptr) << "one channel named " << name.toStdString();
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const Channel_Info_Tag* c = records[i];
+        EXPECT_TRUE(c->Attributes & kAttrLocked) << c->Name;
+        EXPECT_TRUE(c->Favorite & 1u) << c->Name;
+        EXPECT_TRUE(c->ProgramNum == numbers[i] || c->ShowNum == numbers[i])
+            << c->Name << " keeps the number the list showed";
+    }
+    const Channel_Info_Tag* below = record(fourth);
+    ASSERT_NE(below, nullptr);
+    EXPECT_EQ(below->Attributes & kAttrLocked, fourthBefore.Attributes & kAttrLocked);
+    EXPECT_EQ(below->Favorite & 1u, fourthBefore.Favorite & 1u);
+    std::filesystem::remove(out);
+}
+
+} // namespace
