@@ -93,7 +93,7 @@ std::string ChannelCellText(const Channel_Info_Tag& c, int column, const Channel
         return std::to_string(c.AudioPID);
     case 9:
         return std::to_string(c.PCRPID);
-    case 10:
+    case kChannelColumnGenre:
         return GenreText(c.Attributes & kAttrGenreMask);
     case 11:
         return YesNo(c.Attributes & kAttrScrambled);

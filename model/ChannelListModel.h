@@ -24,6 +24,8 @@ class CZorvDB;
 inline constexpr int kChannelColumnCount = 15;
 // The name column, the one cell whose text is the record's own bytes.
 inline constexpr int kChannelColumnName = 6;
+// The genre column: the genre's English name, which the editor shows translated.
+inline constexpr int kChannelColumnGenre = 10;
 
 struct ChannelColumn {
     std::string_view header;

@@ -13,6 +13,7 @@ packages=(
     # CMake module that runs lrelease, and Qt's own catalogues
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth
+    qt6-gtk-platformtheme # the dark-desktop screenshot: Qt's GTK 3 theme with Adwaita:dark
     # the desktop files: icons drawn from the SVG, validators, manual-page check
     librsvg2-bin desktop-file-utils appstream groff-base
     dpkg-dev

@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QTreeWidget>
 
@@ -30,9 +31,11 @@ void CCaptionLine::Update() {
 }
 
 void CCaptionLine::Place() {
-    // After the caption's text, in the rest of its band.
+    // After the caption's text, in the rest of its band; a child's geometry
+    // is not mirrored, so in a right-to-left window the band is on the left.
     const int left = m_caption.fontMetrics().horizontalAdvance(m_caption.text()) + 12;
-    setGeometry(left, 0, std::max(0, m_caption.width() - left), m_caption.height());
+    const QRect band(left, 0, std::max(0, m_caption.width() - left), m_caption.height());
+    setGeometry(QStyle::visualRect(m_caption.layoutDirection(), m_caption.rect(), band));
 }
 
 bool CCaptionLine::eventFilter(QObject*, QEvent* event) {

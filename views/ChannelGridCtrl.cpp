@@ -8,6 +8,7 @@
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QScrollBar>
@@ -51,10 +52,13 @@ ChannelListState CChannelGridCtrl::ListState() const {
 }
 
 namespace {
-// Names are Windows-1252 bytes; every other cell is ASCII.
+// Names are Windows-1252 bytes; every other cell is ASCII. The genre is a
+// name from the genre list, shown in the desktop's language as the
+// favourites tree shows it.
 QString CellString(const std::string& text, int col) {
-    return col == kChannelColumnName ? AnsiFieldText(text.data(), text.size())
-                                     : QString::fromStdString(text);
+    if (col == kChannelColumnName)
+        return AnsiFieldText(text.data(), text.size());
+    return col == kChannelColumnGenre ? Text(text) : QString::fromStdString(text);
 }
 } // namespace
 

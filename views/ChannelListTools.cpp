@@ -8,6 +8,7 @@
 #include "views/SpareWidthColumn.h"
 
 #include <QLineEdit>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -33,7 +34,9 @@ int CRightView::PlaceListTools(int caption) {
     const int after =
         r.left() + m_pCaption->fontMetrics().horizontalAdvance(m_pCaption->text()) + 12;
     const int chooser = r.right() + 1 - 100 - 6;
-    m_pListBar->Place(QRect(after, r.top(), std::max(0, chooser - after), caption),
-                      QRect(r.left() + 2, r.top() + caption + 2, r.width() - 4, kFieldBand - 4));
+    const QRect status(after, r.top(), std::max(0, chooser - after), caption);
+    const QRect field(r.left() + 2, r.top() + caption + 2, r.width() - 4, kFieldBand - 4);
+    m_pListBar->Place(QStyle::visualRect(layoutDirection(), r, status),
+                      QStyle::visualRect(layoutDirection(), r, field));
     return r.top() + caption + kFieldBand;
 }

@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -166,8 +167,10 @@ void CLeftTopView::Layout() {
           static_cast<QWidget*>(m_pTerMuxGrid), static_cast<QWidget*>(m_pCableMuxGrid)})
         if (std::none_of(placed.begin(), placed.end(), [w](const auto& p) { return p.first == w; }))
             w->hide();
+    // The places are worked out left to right; a right-to-left window has them
+    // mirrored, as a layout would (a child's geometry is not mirrored by Qt).
     for (const auto& [w, at] : placed) {
-        w->setGeometry(at);
+        w->setGeometry(QStyle::visualRect(layoutDirection(), r, at));
         w->show();
     }
 }
@@ -336,19 +339,23 @@ CRightView::CRightView(const ViewContext& context, QWidget* parent)
 void CRightView::Layout() {
     const QRect r = rect();
     const int caption = 22, mid = (r.right() + 1) / 2;
-    m_pCaption->setGeometry(r.left(), r.top(), mid, caption);
-    m_pChooser->setGeometry(r.right() + 1 - 100, r.top(), 100, caption);
+    // Left to right here; mirrored in a right-to-left window.
+    auto put = [this, &r](QWidget* w, const QRect& at) {
+        w->setGeometry(QStyle::visualRect(layoutDirection(), r, at));
+    };
+    put(m_pCaption, QRect(r.left(), r.top(), mid, caption));
+    put(m_pChooser, QRect(r.right() + 1 - 100, r.top(), 100, caption));
     const int band = PlaceListTools(caption);
     const int choice = m_pChooser->currentIndex();
     m_pTVGrid->setVisible(choice != 2);
     m_pRadioGrid->setVisible(choice != 1);
     const int h = r.bottom() + 1 - band;
     if (choice == 0) {
-        m_pTVGrid->setGeometry(r.left(), band, mid, h);
-        m_pRadioGrid->setGeometry(mid, band, r.right() + 1 - mid, h);
+        put(m_pTVGrid, QRect(r.left(), band, mid, h));
+        put(m_pRadioGrid, QRect(mid, band, r.right() + 1 - mid, h));
     } else {
-        (choice == 1 ? static_cast<QWidget*>(m_pTVGrid) : m_pRadioGrid)
-            ->setGeometry(r.left(), band, r.width(), h);
+        put(choice == 1 ? static_cast<QWidget*>(m_pTVGrid) : m_pRadioGrid,
+            QRect(r.left(), band, r.width(), h));
     }
 }
 

@@ -384,6 +384,28 @@ TEST_P(LanguageTest, LaysTheWindowOutAsTheLanguageRuns) {
     const bool rtl = language == "ar";
     EXPECT_EQ(QGuiApplication::layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
     EXPECT_EQ(frame->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    // The panes placed by hand follow the direction too: the first list of a
+    // pair on the side reading starts from, the chooser at the far end of the
+    // Channels caption, and a caption's line after the caption's own text.
+    OpenExample();
+    EXPECT_EQ(TV().x() > Radio().x(), rtl) << "TV and radio lists";
+    EXPECT_EQ(Grid("SatGrid").x() > Grid("TPGrid").x(), rtl) << "satellites and transponders";
+    const auto& right = Find<QWidget>("RightView");
+    EXPECT_EQ(Find<QComboBox>("ListChooser").geometry().center().x() < right.width() / 2, rtl);
+    for (const auto& [caption, line] : {std::pair{"ProviderCaption", "ProviderCaptionLine"},
+                                        std::pair{"SourceCaption", "SourceCaptionLine"},
+                                        std::pair{"ChannelsCaption", "ChannelsStatus"}}) {
+        const auto& label = Find<QLabel>(caption);
+        const Qt::Alignment align =
+            QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+        const QRect text = label.fontMetrics().boundingRect(label.rect(), int(align), label.text());
+        // The line is the caption's child or its sibling: compare in the pane.
+        const auto& after = Find<QLabel>(line);
+        const QRect place(after.mapTo(label.parentWidget(), QPoint(0, 0)), after.size());
+        const QRect written = text.translated(label.pos());
+        EXPECT_FALSE(place.intersects(written)) << caption << " overlaps " << line;
+        EXPECT_EQ(place.center().x() < written.center().x(), rtl) << line;
+    }
     // The caption and the toolbar speak the language; English comes back
     // when the catalogue goes.
     EXPECT_NE(frame->windowTitle(), englishTitle);
@@ -393,6 +415,22 @@ TEST_P(LanguageTest, LaysTheWindowOutAsTheLanguageRuns) {
     Start();
     EXPECT_EQ(Action("ID_FILE_OPEN").text(), QString("Open"));
     EXPECT_EQ(frame->layoutDirection(), Qt::LeftToRight);
+}
+
+TEST_P(LanguageTest, NamesGenresInTheLanguageInTheListsAsInTheTree) {
+    Install(GetParam());
+    Start();
+    OpenExample();
+    // The example's first TV channel is an entertainment channel.
+    const QString entertainment = QCoreApplication::translate("Velmar", "Entertainment");
+    ASSERT_NE(entertainment, QString("Entertainment")) << "the catalogue names the genre";
+    EXPECT_EQ(TV().GetItemText(1, kChannelColumnGenre), entertainment);
+    const QTreeWidgetItem* genres = Tree().topLevelItem(1);
+    ASSERT_NE(genres, nullptr);
+    QStringList folders;
+    for (int i = 0; i < genres->childCount(); ++i)
+        folders << genres->child(i)->text(0);
+    EXPECT_TRUE(folders.contains(entertainment)) << folders.join(", ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTest, ::testing::ValuesIn(Languages()),
