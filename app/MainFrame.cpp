@@ -107,7 +107,6 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_pInnerSplitter->addWidget(m_pLeftBottomView);
     m_pOuterSplitter->addWidget(m_pInnerSplitter);
     m_pOuterSplitter->addWidget(m_pRightView);
-    m_pOuterSplitter->setSizes({512, 512});
     m_pInnerSplitter->setSizes({360, 360});
     // As in a static splitter, the first pane keeps its size and the last
     // takes what the window gains: the channel lists grow with the window.
@@ -127,6 +126,10 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
         setGeometry(InitialFrameGeometry(screen->availableGeometry()));
     else
         resize(kFrameSize);
+    // The left panes take half the window's width (512 of the 1024 it opens
+    // with): on a small or scaled screen the window is narrower, and a fixed
+    // width would leave the channel lists a sliver.
+    m_pOuterSplitter->setSizes({width() / 2, width() - width() / 2});
     RefreshAllViews();
 }
 

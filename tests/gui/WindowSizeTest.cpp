@@ -47,6 +47,21 @@ TEST(FrameGeometry, UsualSizeCentredWhenThereIsRoomElseTheAvailableArea) {
 
 class SmallWindow : public Editor {};
 
+TEST_F(SmallWindow, TheLeftPanesTakeHalfTheWidthTheWindowOpensWith) {
+    Start();
+    OpenExample();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const auto* outer = qobject_cast<QSplitter*>(frame->centralWidget());
+    ASSERT_NE(outer, nullptr);
+    const QList<int> sizes = outer->sizes();
+    ASSERT_EQ(sizes.size(), 2);
+    // Whatever the screen gave the window (1024 wide, or less on a small or
+    // scaled screen), the channel lists get as much as the left panes.
+    const int half = frame->width() / 2;
+    EXPECT_NEAR(sizes[0], half, outer->handleWidth() + 4) << frame->width();
+    EXPECT_NEAR(sizes[1], half, outer->handleWidth() + 4) << frame->width();
+}
+
 TEST_F(SmallWindow, AtItsSmallestEveryPaneStillShows) {
     Start();
     OpenExample();
