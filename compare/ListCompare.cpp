@@ -84,6 +84,8 @@ struct Sources {
     }
 };
 
+constexpr std::int64_t kToleranceKHz = std::int64_t{kTransponderToleranceMHz} * 1000;
+
 // The key of a row of A that a row of B was paired with, none when unpaired.
 constexpr std::uint64_t kUnpaired = ~std::uint64_t{0};
 
@@ -322,8 +324,8 @@ private:
     void CompareTransponders(const Satellite_Info_Tag& sa, const Satellite_Info_Tag& sb) {
         const TransponderRows& tpsA = m_transpondersA[sa.ID];
         const TransponderRows& tpsB = m_transpondersB[sb.ID];
-        const FrequencyPairs pairs = PairByFrequency(
-            Tuned(tpsA, Pseudo(sa)), Tuned(tpsB, Pseudo(sb)), kTransponderToleranceMHz * 1000);
+        const FrequencyPairs pairs =
+            PairByFrequency(Tuned(tpsA, Pseudo(sa)), Tuned(tpsB, Pseudo(sb)), kToleranceKHz);
         for (const auto& [i, k] : pairs.inOrderA) {
             const Transponder_Info_Tag& ta = *tpsA[i];
             TransponderView view = View(sa, ta);
@@ -374,8 +376,7 @@ private:
             tunedA.push_back(TunedOf(*m));
         for (const Mux* m : muxB)
             tunedB.push_back(TunedOf(*m));
-        const FrequencyPairs pairs =
-            PairByFrequency(tunedA, tunedB, kTransponderToleranceMHz * 1000);
+        const FrequencyPairs pairs = PairByFrequency(tunedA, tunedB, kToleranceKHz);
         for (const auto& [i, k] : pairs.inOrderA) {
             const Mux& ma = *muxA[i];
             if (k == kNoPartner) {

@@ -3,6 +3,7 @@
 // store's twin in tests that run edits.
 #pragma once
 
+#include "compare/ListCompare.h"
 #include "document/Document.h"
 #include "model/ChannelIdentity.h"
 #include "model/ChannelRecords.h"
@@ -14,8 +15,25 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmar::test {
+
+// The differences of one kind, in the report's order.
+inline std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
+    std::vector<Difference> out;
+    for (const Difference& d : c.differences)
+        if (d.kind == kind)
+            out.push_back(d);
+    return out;
+}
+
+// The image bytes a save of the current tables makes: equal bytes, equal lists.
+inline std::vector<BYTE> Saved(CDocument& doc) {
+    std::vector<BYTE> out;
+    EXPECT_TRUE(EncodeImage(doc, true, out));
+    return out;
+}
 
 inline const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
 

@@ -14,14 +14,6 @@ using namespace velmar::test;
 
 namespace {
 
-std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
-    std::vector<Difference> out;
-    for (const Difference& d : c.differences)
-        if (d.kind == kind)
-            out.push_back(d);
-    return out;
-}
-
 using ListCompare = TwoLists;
 
 TEST_F(ListCompare, AListAgainstItsCopyIsTheSameAndEveryRowIsPaired) {

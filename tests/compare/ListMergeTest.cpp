@@ -44,13 +44,6 @@ protected:
     }
 };
 
-// The image bytes a save of the current tables makes: equal bytes, equal lists.
-std::vector<BYTE> Saved(CDocument& doc) {
-    std::vector<BYTE> out;
-    EXPECT_TRUE(EncodeImage(doc, true, out));
-    return out;
-}
-
 TEST_F(ListMerge, ThreeChannelsOnANewSatelliteComeWithTheirSatelliteAndTransponders) {
     AddSatellite(b, 7, 70, "Eutelsat 7E");
     AddTransponder(b, 7, 1, 10721, true, 22000);

@@ -23,25 +23,11 @@ namespace {
 
 const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
 
-std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
-    std::vector<Difference> out;
-    for (const Difference& d : c.differences)
-        if (d.kind == kind)
-            out.push_back(d);
-    return out;
-}
-
 // A cable frequency as the multiplex grid writes it: MHz with three places.
 std::string CableMHz(DWORD kHz) {
     char text[32];
     (void)std::snprintf(text, sizeof text, "%03u.%03u MHz", kHz / 1000, kHz % 1000);
     return text;
-}
-
-std::vector<BYTE> Saved(CDocument& doc) {
-    std::vector<BYTE> out;
-    EXPECT_TRUE(EncodeImage(doc, true, out));
-    return out;
 }
 
 // Two copies of the cable example, the first one the current document.
