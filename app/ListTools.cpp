@@ -49,16 +49,25 @@ std::string Native(const QString& path) {
     return path.toLocal8Bit().toStdString();
 }
 
+// A message of the core's file functions: the local encoding (it names the
+// user's paths), or UTF-8 where the core writes that.
+QString FromLocal(const std::string& text) {
+    return QString::fromLocal8Bit(text);
+}
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // Work on the user's files; what it throws ends the command with a message
-// instead of ending the program.
-template <class Work> std::string Guarded(Work work) {
+// instead of ending the program. Empty when the work had nothing to say;
+// `decode` reads the work's own message.
+template <class Work> QString Guarded(Work work, QString (*decode)(const std::string&)) {
     try {
-        return work();
+        return decode(work());
     } catch (const std::bad_alloc&) {
-        return texts::kListCommandNoMemory;
+        return Text(texts::kListCommandNoMemory);
     } catch (const std::exception& e) {
-        std::string text = texts::kListCommandFailed;
-        return text.replace(text.find("%s"), 2, e.what());
+        return Text(texts::kListCommandFailed).replace("%s", QString::fromLocal8Bit(e.what()));
     }
 }
 
@@ -125,29 +134,34 @@ void CListTools::OnApplyOrder() {
 }
 
 void CListTools::OnCompareWith() {
-    const QString path = m_ui.OpenFileName(&m_frame, texts::kCompareTitle, texts::kOpenFilter);
+    const QString path =
+        m_ui.OpenFileName(&m_frame, Text(texts::kCompareTitle), Text(texts::kOpenFilter));
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);
     CDocument other;
     Comparison comparison;
     std::size_t toAdd = 0;
-    const std::string problem = Guarded([&]() -> std::string {
-        std::string error;
-        if (ReadListDocument(Native(path), CDocument::Current().Values(), other, nullptr, &error) !=
-            1)
-            return error.empty() ? std::string(texts::kCannotOpenImage) : error;
-        comparison = CompareLists(m_session.Db(), other.Store());
-        toAdd = ChannelsToMerge(other.Store(), comparison, MergeKinds::All).size();
-        return {};
-    });
+    bool read = false;
+    const QString problem = Guarded(
+        [&]() -> std::string {
+            std::string error;
+            read = ReadListDocument(Native(path), CDocument::Current().Values(), other, nullptr,
+                                    &error) == 1;
+            if (!read)
+                return error;
+            comparison = CompareLists(m_session.Db(), other.Store());
+            toAdd = ChannelsToMerge(other.Store(), comparison, MergeKinds::All).size();
+            return {};
+        },
+        FromLocal);
     wait.End();
-    if (!problem.empty()) {
-        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+    if (!problem.isEmpty() || !read) {
+        ShowStop(m_ui, &m_frame, problem.isEmpty() ? Text(texts::kCannotOpenImage) : problem);
         return;
     }
     if (comparison.Same()) {
-        ShowInformation(m_ui, &m_frame, texts::kListsAreSame);
+        ShowInformation(m_ui, &m_frame, Text(texts::kListsAreSame));
         return;
     }
     CDlgCompare dialog(m_ui);
@@ -157,15 +171,17 @@ void CListTools::OnCompareWith() {
         return;
     CWaitCursor merging(m_ui);
     MergeReport report;
-    const std::string failed = Guarded([&]() -> std::string {
-        report = RunMergeChannels(m_session, other.Store(), MergeKinds::All);
-        return {};
-    });
-    if (failed.empty() && report.Applied() && report.channels > 0)
+    const QString failed = Guarded(
+        [&]() -> std::string {
+            report = RunMergeChannels(m_session, other.Store(), MergeKinds::All);
+            return {};
+        },
+        FromLocal);
+    if (failed.isEmpty() && report.Applied() && report.channels > 0)
         ShowTablesChanged(true);
     merging.End();
-    if (!failed.empty())
-        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(failed));
+    if (!failed.isEmpty())
+        ShowStop(m_ui, &m_frame, failed);
     else if (!report.Applied())
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else
@@ -173,22 +189,25 @@ void CListTools::OnCompareWith() {
 }
 
 void CListTools::OnImportCsv() {
-    const QString path = m_ui.OpenFileName(&m_frame, texts::kImportCsvTitle, texts::kCsvFilter);
+    const QString path =
+        m_ui.OpenFileName(&m_frame, Text(texts::kImportCsvTitle), Text(texts::kCsvFilter));
     if (path.isEmpty())
         return;
     // As the workbook import: the channel table is replaced once the whole
     // file was read, rows the list cannot hold left out and said.
     CWaitCursor wait(m_ui);
     CsvImportResult result;
-    const std::string problem = Guarded([&]() -> std::string {
-        result = RunImportChannelCsv(m_session, Native(path));
-        return {};
-    });
+    const QString problem = Guarded(
+        [&]() -> std::string {
+            result = RunImportChannelCsv(m_session, Native(path));
+            return {};
+        },
+        FromLocal);
     if (result.imported)
         ShowTablesChanged(false);
     wait.End();
-    if (!problem.empty())
-        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+    if (!problem.isEmpty())
+        ShowStop(m_ui, &m_frame, problem);
     else if (!result.imported)
         ShowStop(m_ui, &m_frame, QString::fromStdString(result.message));
     else if (!result.message.empty())
@@ -196,43 +215,51 @@ void CListTools::OnImportCsv() {
 }
 
 void CListTools::OnExportCsv() {
-    const QString path = m_ui.SaveFileName(&m_frame, texts::kExportCsvTitle, texts::kCsvFilter,
-                                           texts::kCsvInitialName, texts::kCsvExtension);
+    const QString path =
+        m_ui.SaveFileName(&m_frame, Text(texts::kExportCsvTitle), Text(texts::kCsvFilter),
+                          texts::kCsvInitialName, texts::kCsvExtension);
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);
     std::string error;
-    const std::string problem = Guarded([&]() -> std::string {
-        // Written whole to a new file that then takes the name: a failure
-        // leaves no part of a file.
-        return ExportChannelCsv(m_session.Db(), Native(path), false, error) ? std::string() : error;
-    });
+    const QString problem = Guarded(
+        [&]() -> std::string {
+            // Written whole to a new file that then takes the name: a failure
+            // leaves no part of a file.
+            return ExportChannelCsv(m_session.Db(), Native(path), false, error) ? std::string()
+                                                                                : error;
+        },
+        FromUtf8);
     wait.End();
-    if (!problem.empty())
-        ShowStop(m_ui, &m_frame, QString::fromStdString(problem));
+    if (!problem.isEmpty())
+        ShowStop(m_ui, &m_frame, problem);
 }
 
 void CListTools::OnImportSatellites() {
-    const QString path =
-        m_ui.OpenFileName(&m_frame, texts::kImportSatellitesTitle, texts::kSatellitesFilter);
+    const QString path = m_ui.OpenFileName(&m_frame, Text(texts::kImportSatellitesTitle),
+                                           Text(texts::kSatellitesFilter));
     if (path.isEmpty())
         return;
-    std::string error;
+    QString error;
     std::optional<std::vector<XmlSatellite>> file;
     {
         CWaitCursor wait(m_ui);
-        error = Guarded([&]() -> std::string {
-            std::string why;
-            file = ReadSatellitesXml(Native(path), why);
-            return file ? std::string() : why;
-        });
+        error = Guarded(
+            [&]() -> std::string {
+                std::string why;
+                file = ReadSatellitesXml(Native(path), why);
+                return file ? std::string() : why;
+            },
+            FromUtf8);
     }
-    if (!error.empty()) {
-        ShowStop(m_ui, &m_frame, QString::fromStdString(error + "\n" + texts::kNothingChanged));
+    if (!error.isEmpty() || !file) {
+        ShowStop(m_ui, &m_frame,
+                 error.isEmpty() ? Text(texts::kNothingChanged)
+                                 : error + "\n" + Text(texts::kNothingChanged));
         return;
     }
     if (file->empty()) {
-        ShowInformation(m_ui, &m_frame, texts::kNoSatellitesInFile);
+        ShowInformation(m_ui, &m_frame, Text(texts::kNoSatellitesInFile));
         return;
     }
     CDlgSatelliteChoice dialog(m_ui);
@@ -246,15 +273,17 @@ void CListTools::OnImportSatellites() {
         return;
     CWaitCursor wait(m_ui);
     SatelliteImportReport report;
-    const std::string problem = Guarded([&]() -> std::string {
-        report = RunImportSatellites(m_session, *file, options);
-        return {};
-    });
-    if (problem.empty() && report.Ok() && report.Changed())
+    const QString problem = Guarded(
+        [&]() -> std::string {
+            report = RunImportSatellites(m_session, *file, options);
+            return {};
+        },
+        FromLocal);
+    if (problem.isEmpty() && report.Ok() && report.Changed())
         ShowTablesChanged(false);
     wait.End();
-    if (!problem.empty())
-        ShowStop(m_ui, &m_frame, QString::fromLocal8Bit(problem));
+    if (!problem.isEmpty())
+        ShowStop(m_ui, &m_frame, problem);
     else if (!report.Ok())
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else

@@ -20,11 +20,16 @@
 
 namespace {
 
-constexpr const char* kChoiceTitle = "Print";
-constexpr const char* kChoiceQuestion = "Print these lists:";
-constexpr const char* kTVList = "TV list";
-constexpr const char* kRadioList = "Radio list";
-constexpr const char* kPreviewTitle = "Print preview";
+// Marked for the catalogues, looked up where they are shown.
+constexpr const char* kChoiceTitle = QT_TRANSLATE_NOOP("CDlgPrintChoice", "Print");
+constexpr const char* kChoiceQuestion = QT_TRANSLATE_NOOP("CDlgPrintChoice", "Print these lists:");
+constexpr const char* kTVList = QT_TRANSLATE_NOOP("CDlgPrintChoice", "TV list");
+constexpr const char* kRadioList = QT_TRANSLATE_NOOP("CDlgPrintChoice", "Radio list");
+constexpr const char* kPreviewTitle = QT_TRANSLATE_NOOP("CDlgPrintPreview", "Print preview");
+
+QString ChoiceText(const char* text) {
+    return QCoreApplication::translate("CDlgPrintChoice", text);
+}
 
 // Qt's preview names none of its own controls for a screen reader: the
 // pages, the page number field and the zoom.
@@ -43,8 +48,8 @@ void NamePreviewControls(QPrintPreviewDialog& dialog) {
 void CPrintChoiceDialogBase::SetOptions(const CZorvDB& db, const Product& product,
                                         const PrintChoice& choice) {
     m_options.clear();
-    m_options.push_back({Option::List::TV, 0, kTVList, choice.tv});
-    m_options.push_back({Option::List::Radio, 0, kRadioList, choice.radio});
+    m_options.push_back({Option::List::TV, 0, ChoiceText(kTVList), choice.tv});
+    m_options.push_back({Option::List::Radio, 0, ChoiceText(kRadioList), choice.radio});
     for (const PrintSection& section : FavoriteListSections(db, product)) {
         const bool chosen = std::find(choice.favorites.begin(), choice.favorites.end(),
                                       section.favorite) != choice.favorites.end();
@@ -76,9 +81,9 @@ PrintChoice CPrintChoiceDialogBase::Choice() const {
 int CPrintChoiceDialogBase::ShowForm(QWidget* owner) {
     QDialog dialog(owner);
     dialog.setObjectName(ClassName());
-    dialog.setWindowTitle(kChoiceTitle);
+    dialog.setWindowTitle(ChoiceText(kChoiceTitle));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(kChoiceQuestion, &dialog));
+    layout->addWidget(new QLabel(ChoiceText(kChoiceQuestion), &dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     std::vector<QCheckBox*> boxes;
     auto update = [&] {
@@ -109,7 +114,7 @@ int CPrintPreviewDialogBase::ShowForm(QWidget* owner) {
     printer.setDocName(m_job.title);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(ClassName());
-    dialog.setWindowTitle(kPreviewTitle);
+    dialog.setWindowTitle(QCoreApplication::translate("CDlgPrintPreview", kPreviewTitle));
     NamePreviewControls(dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* target) { PaintListPages(*target, m_job); });

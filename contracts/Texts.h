@@ -88,55 +88,78 @@ inline constexpr char kOleFailed[] =
     "OLE initialization failed.  Make sure that the OLE libraries are the correct version.";
 
 // ---- Lists in and out (the editor's compare, CSV and transponder buttons) ---------------
-inline constexpr char kCompareTitle[] = "Compare with another list";
-inline constexpr char kCompareCaption[] = "Comparison";
+inline constexpr char kCompareTitle[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Compare with another list");
+inline constexpr char kCompareCaption[] = VELMAR_TRANSLATE_NOOP("Velmar", "Comparison");
 // %1 the other file's name, %2 how many differences.
-inline constexpr char kCompareSummary[] = "Differences between this list and %1: %2";
-inline constexpr char kListsAreSame[] = "The two lists are the same.";
-inline constexpr char kAddToThisList[] = "Add to this list";
-inline constexpr char kSourcesNotCompared[] =
-    "The other list has no satellites: the channels' tuning was compared by their ids.";
+inline constexpr char kCompareSummary[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Differences between this list and %1: %2");
+inline constexpr char kListsAreSame[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "The two lists are the same.");
+inline constexpr char kAddToThisList[] = VELMAR_TRANSLATE_NOOP("Velmar", "Add to this list");
+inline constexpr char kSourcesNotCompared[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "The other list has no satellites: the channels' tuning was compared by their ids.");
 // The group headings of the comparison; the count follows in brackets.
-inline constexpr char kChannelsOnlyHere[] = "Only in this list";
-inline constexpr char kChannelsOnlyThere[] = "Only in the other list";
-inline constexpr char kNumberChanged[] = "Number changed";
-inline constexpr char kNameChanged[] = "Name changed";
-inline constexpr char kTuningChanged[] = "Tuning changed";
-inline constexpr char kFlagsChanged[] = "Flags changed";
-inline constexpr char kFavoritesChanged[] = "Favourite lists changed";
-inline constexpr char kSatellitesOnlyHere[] = "Satellites only in this list";
-inline constexpr char kSatellitesOnlyThere[] = "Satellites only in the other list";
-inline constexpr char kSatelliteRenamed[] = "Satellite renamed";
-inline constexpr char kTranspondersOnlyHere[] = "Transponders only in this list";
-inline constexpr char kTranspondersOnlyThere[] = "Transponders only in the other list";
-inline constexpr char kTransponderChanged[] = "Transponder changed";
-inline constexpr char kMultiplexesOnlyHere[] = "Multiplexes only in this list";
-inline constexpr char kMultiplexesOnlyThere[] = "Multiplexes only in the other list";
-inline constexpr char kMultiplexChanged[] = "Multiplex changed";
+inline constexpr char kChannelsOnlyHere[] = VELMAR_TRANSLATE_NOOP("Velmar", "Only in this list");
+inline constexpr char kChannelsOnlyThere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Only in the other list");
+inline constexpr char kNumberChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Number changed");
+inline constexpr char kNameChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Name changed");
+inline constexpr char kTuningChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Tuning changed");
+inline constexpr char kFlagsChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Flags changed");
+inline constexpr char kFavoritesChanged[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Favourite lists changed");
+inline constexpr char kSatellitesOnlyHere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Satellites only in this list");
+inline constexpr char kSatellitesOnlyThere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Satellites only in the other list");
+inline constexpr char kSatelliteRenamed[] = VELMAR_TRANSLATE_NOOP("Velmar", "Satellite renamed");
+inline constexpr char kTranspondersOnlyHere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Transponders only in this list");
+inline constexpr char kTranspondersOnlyThere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Transponders only in the other list");
+inline constexpr char kTransponderChanged[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Transponder changed");
+inline constexpr char kMultiplexesOnlyHere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Multiplexes only in this list");
+inline constexpr char kMultiplexesOnlyThere[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Multiplexes only in the other list");
+inline constexpr char kMultiplexChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Multiplex changed");
 
-inline constexpr char kImportCsvTitle[] = "Import Channels from CSV";
-inline constexpr char kExportCsvTitle[] = "Export Channels as CSV";
-inline constexpr char kCsvFilter[] = "CSV file (*.csv)|*.csv|All Files(*.*)|*.*||";
+inline constexpr char kImportCsvTitle[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Import Channels from CSV");
+inline constexpr char kExportCsvTitle[] = VELMAR_TRANSLATE_NOOP("Velmar", "Export Channels as CSV");
+inline constexpr char kCsvFilter[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "CSV file (*.csv)|*.csv|All Files(*.*)|*.*||");
 inline constexpr char kCsvInitialName[] = "*.csv";
 inline constexpr char kCsvExtension[] = "csv";
 
-inline constexpr char kImportSatellitesTitle[] = "Import Transponders";
-inline constexpr char kSatellitesFilter[] = "Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||";
-inline constexpr char kSatelliteChoiceCaption[] = "Import transponders";
-inline constexpr char kSatelliteChoiceLine[] = "Bring these satellites up to date:";
+inline constexpr char kImportSatellitesTitle[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Import Transponders");
+inline constexpr char kSatellitesFilter[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||");
+inline constexpr char kSatelliteChoiceCaption[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Import transponders");
+inline constexpr char kSatelliteChoiceLine[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Bring these satellites up to date:");
 // %1 the position, %2 the name, %3 the transponder count below.
-inline constexpr char kSatelliteChoiceInList[] = "%1  %2  (%3, in this list)";
-inline constexpr char kSatelliteChoiceNew[] = "%1  %2  (%3, new)";
-inline constexpr char kOneTransponder[] = "1 transponder";
-inline constexpr char kTransponderCount[] = "%1 transponders"; // %1 two or more, or none
-inline constexpr char kPruneTransponders[] = "Delete transponders the file does not have";
-inline constexpr char kPruneTranspondersNote[] =
-    "Their channels are deleted with them, as the transponder grid's Delete does.";
-inline constexpr char kNoSatellitesInFile[] = "The file lists no satellites. Nothing was changed.";
-inline constexpr char kNothingChanged[] = "Nothing was changed.";
+inline constexpr char kSatelliteChoiceInList[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "%1  %2  (%3, in this list)");
+inline constexpr char kSatelliteChoiceNew[] = VELMAR_TRANSLATE_NOOP("Velmar", "%1  %2  (%3, new)");
+inline constexpr char kOneTransponder[] = VELMAR_TRANSLATE_NOOP("Velmar", "1 transponder");
+inline constexpr char kTransponderCount[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponders"); // %1 two or more, or none
+inline constexpr char kPruneTransponders[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "Delete transponders the file does not have");
+inline constexpr char kPruneTranspondersNote[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "Their channels are deleted with them, as the transponder grid's Delete does.");
+inline constexpr char kNoSatellitesInFile[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "The file lists no satellites. Nothing was changed.");
+inline constexpr char kNothingChanged[] = VELMAR_TRANSLATE_NOOP("Velmar", "Nothing was changed.");
 // A list command that ran out of memory or failed inside; %s what failed.
-inline constexpr char kListCommandNoMemory[] =
-    "There is not enough memory to finish the command. Nothing was changed.";
-inline constexpr char kListCommandFailed[] = "The command failed: %s";
+inline constexpr char kListCommandNoMemory[] = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "There is not enough memory to finish the command. Nothing was changed.");
+inline constexpr char kListCommandFailed[] =
+    VELMAR_TRANSLATE_NOOP("Velmar", "The command failed: %s");
 
 } // namespace texts

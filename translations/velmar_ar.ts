@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>طباعة هذه القوائم:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>قائمة التلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>قائمة الراديو</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>رقم الصفحة</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>معاينة الطباعة</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Nothing has been changed.</source>
     <message>
         <source>Documentary</source>
         <translation>وثائقي</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>المقارنة بقائمة أخرى</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>المقارنة</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>الفروق بين هذه القائمة و%1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>القائمتان متطابقتان.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>لا تحتوي القائمة الأخرى على أقمار صناعية: قورن ضبط القنوات بحسب معرّفاتها.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>في هذه القائمة فقط</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>في القائمة الأخرى فقط</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>تغيّر الرقم</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>تغيّر الاسم</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>تغيّر الضبط</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>تغيّرت السمات</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>تغيّرت قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>أقمار صناعية في هذه القائمة فقط</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>أقمار صناعية في القائمة الأخرى فقط</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>أُعيدت تسمية القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>مرسلات مستجيبة في هذه القائمة فقط</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>مرسلات مستجيبة في القائمة الأخرى فقط</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>تغيّر المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>تعدّديات إرسال في هذه القائمة فقط</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>تعدّديات إرسال في القائمة الأخرى فقط</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>تغيّرت تعدّدية الإرسال</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>استيراد القنوات من CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>تصدير القنوات بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>ملف CSV (*.csv)|*.csv|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>استيراد المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>قائمة الأقمار الصناعية (*.xml)|*.xml|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>تحديث هذه الأقمار الصناعية:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3، في هذه القائمة)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3، جديد)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>مرسل مستجيب واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>عدد المرسلات المستجيبة: %1</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>حذف المرسلات المستجيبة غير الموجودة في الملف</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>تُحذف قنواتها معها، كما يفعل الحذف في قائمة المرسلات المستجيبة.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>لا يذكر الملف أي أقمار صناعية. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>لا توجد ذاكرة كافية لإتمام الأمر. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>فشل الأمر: %s</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Diese Listen drucken:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>TV-Liste</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Radioliste</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Documentary</source>
         <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Mit einer anderen Liste vergleichen</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Unterschiede zwischen dieser Liste und %1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>Die beiden Listen sind gleich.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>Die andere Liste enthält keine Satelliten: Die Empfangsdaten der Kanäle wurden anhand ihrer IDs verglichen.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Nur in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Nur in der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Nummer geändert</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Name geändert</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Empfangsdaten geändert</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Merkmale geändert</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Favoritenlisten geändert</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Satelliten nur in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Satelliten nur in der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Satellit umbenannt</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Transponder nur in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Transponder nur in der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Transponder geändert</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Multiplexe nur in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Multiplexe nur in der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Multiplex geändert</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Kanäle aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Kanäle als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>CSV-Datei (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Transponder importieren</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Satellitenliste (*.xml)|*.xml|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Diese Satelliten aktualisieren:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, in dieser Liste)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, neu)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Transponder löschen, die die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Ihre Kanäle werden mit ihnen gelöscht, wie beim Löschen in der Transponderliste.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>Die Datei enthält keine Satelliten. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Nicht genügend Speicher, um den Befehl abzuschließen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>Der Befehl ist fehlgeschlagen: %s</translation>
     </message>
 </context>
 </TS>

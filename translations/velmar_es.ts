@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Imprimir estas listas:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>Lista de TV</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Lista de radio</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Documentary</source>
         <translation>Documental</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Comparar con otra lista</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Diferencias entre esta lista y %1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>Las dos listas son iguales.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>La otra lista no tiene satélites: la sintonía de los canales se comparó por sus identificadores.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Solo en esta lista</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Solo en la otra lista</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Número cambiado</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Nombre cambiado</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Sintonía cambiada</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Atributos cambiados</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Listas de favoritos cambiadas</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Satélites solo en esta lista</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Satélites solo en la otra lista</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Satélite renombrado</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Transpondedores solo en esta lista</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Transpondedores solo en la otra lista</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Transpondedor cambiado</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Múltiplex solo en esta lista</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Múltiplex solo en la otra lista</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Múltiplex cambiado</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Importar canales desde CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Exportar canales como CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>Archivo CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importar transpondedores</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Lista de satélites (*.xml)|*.xml|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Actualizar estos satélites:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, en esta lista)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, nuevo)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transpondedor</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondedores</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Eliminar los transpondedores que no están en el archivo</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Sus canales se eliminan con ellos, como hace la eliminación en la lista de transpondedores.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>El archivo no contiene satélites. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>No hay memoria suficiente para terminar el comando. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>El comando ha fallado: %s</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Imprimer ces listes :</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>Liste TV</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Liste radio</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Rien n’a été modifié.</translation>
     <message>
         <source>Documentary</source>
         <translation>Documentaire</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Comparer avec une autre liste</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Différences entre cette liste et %1 : %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>Les deux listes sont identiques.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>L’autre liste ne contient aucun satellite : le réglage des chaînes a été comparé d’après leurs identifiants.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Uniquement dans cette liste</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Uniquement dans l’autre liste</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Numéro modifié</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Nom modifié</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Réglage modifié</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Attributs modifiés</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Listes de favoris modifiées</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Satellites uniquement dans cette liste</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Satellites uniquement dans l’autre liste</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Satellite renommé</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Transpondeurs uniquement dans cette liste</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Transpondeurs uniquement dans l’autre liste</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Transpondeur modifié</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Multiplex uniquement dans cette liste</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Multiplex uniquement dans l’autre liste</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Multiplex modifié</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Importer les chaînes depuis un CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Exporter les chaînes en CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>Fichier CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importer les transpondeurs</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Liste de satellites (*.xml)|*.xml|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Mettre à jour ces satellites :</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, dans cette liste)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, nouveau)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transpondeur</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondeurs</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Supprimer les transpondeurs absents du fichier</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Leurs chaînes sont supprimées avec eux, comme le fait la suppression dans la liste des transpondeurs.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>Le fichier ne contient aucun satellite. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Mémoire insuffisante pour terminer la commande. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>La commande a échoué : %s</translation>
     </message>
 </context>
 </TS>

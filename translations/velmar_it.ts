@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Stampa questi elenchi:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>Elenco TV</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Elenco radio</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Numero di pagina</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Non è stato modificato nulla.</translation>
     <message>
         <source>Documentary</source>
         <translation>Documentari</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Confronta con un altro elenco</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Differenze tra questo elenco e %1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>I due elenchi sono uguali.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>L’altro elenco non contiene satelliti: la sintonia dei canali è stata confrontata in base ai loro ID.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Solo in questo elenco</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Solo nell’altro elenco</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Numero modificato</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Nome modificato</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Sintonia modificata</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Attributi modificati</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Elenchi dei preferiti modificati</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Satelliti solo in questo elenco</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Satelliti solo nell’altro elenco</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Satellite rinominato</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Transponder solo in questo elenco</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Transponder solo nell’altro elenco</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Transponder modificato</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Multiplex solo in questo elenco</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Multiplex solo nell’altro elenco</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Multiplex modificato</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Importa canali da CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Esporta canali come CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>File CSV (*.csv)|*.csv|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importa transponder</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Elenco satelliti (*.xml)|*.xml|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Aggiorna questi satelliti:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, in questo elenco)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, nuovo)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Elimina i transponder assenti dal file</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>I loro canali vengono eliminati insieme a essi, come fa l’eliminazione nell’elenco dei transponder.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>Il file non elenca alcun satellite. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Memoria insufficiente per completare il comando. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>Il comando non è riuscito: %s</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Drukuj te listy:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>Lista TV</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Lista radiowa</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Numer strony</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Podgląd wydruku</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Niczego nie zmieniono.</translation>
     <message>
         <source>Documentary</source>
         <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Porównaj z inną listą</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Różnice między tą listą a %1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>Obie listy są takie same.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>Druga lista nie zawiera satelitów: dane strojenia kanałów porównano według ich identyfikatorów.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Tylko na tej liście</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Tylko na drugiej liście</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Zmieniony numer</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Zmieniona nazwa</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Zmienione strojenie</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Zmienione atrybuty</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Zmienione listy ulubionych</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Satelity tylko na tej liście</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Satelity tylko na drugiej liście</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Zmieniona nazwa satelity</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Transpondery tylko na tej liście</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Transpondery tylko na drugiej liście</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Zmieniony transponder</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Multipleksy tylko na tej liście</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Multipleksy tylko na drugiej liście</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Zmieniony multipleks</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Importuj kanały z pliku CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Eksportuj kanały do pliku CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>Plik CSV (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importuj transpondery</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Lista satelitów (*.xml)|*.xml|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Zaktualizuj te satelity:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, na tej liście)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, nowy)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>Transpondery: %1</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Usuń transpondery, których nie ma w pliku</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Ich kanały są usuwane razem z nimi, tak jak przy usuwaniu w liście transponderów.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>Plik nie zawiera satelitów. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Za mało pamięci, aby dokończyć polecenie. Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>Polecenie nie powiodło się: %s</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Печатать эти списки:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>Список ТВ</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Список радио</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Номер страницы</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Предварительный просмотр</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Nothing has been changed.</source>
     <message>
         <source>Documentary</source>
         <translation>Документальное</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Сравнить с другим списком</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Различия между этим списком и %1: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>Оба списка одинаковы.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>В другом списке нет спутников: настройки каналов сравнивались по их идентификаторам.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Только в этом списке</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Только в другом списке</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Изменён номер</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Изменено название</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Изменена настройка</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Изменены признаки</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Изменены списки избранного</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Спутники только в этом списке</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Спутники только в другом списке</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Спутник переименован</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Транспондеры только в этом списке</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Транспондеры только в другом списке</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Транспондер изменён</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Мультиплексы только в этом списке</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Мультиплексы только в другом списке</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Мультиплекс изменён</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Импорт каналов из CSV</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Экспорт каналов в CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>Файл CSV (*.csv)|*.csv|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Импорт транспондеров</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Список спутников (*.xml)|*.xml|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Обновить эти спутники:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, в этом списке)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, новый)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 транспондер</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>Транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Удалить транспондеры, которых нет в файле</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Их каналы удаляются вместе с ними, как при удалении в списке транспондеров.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>В файле нет спутников. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Недостаточно памяти для завершения команды. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>Не удалось выполнить команду: %s</translation>
     </message>
 </context>
 </TS>

@@ -455,6 +455,25 @@
     </message>
 </context>
 <context>
+    <name>CDlgPrintChoice</name>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Print these lists:</source>
+        <translation>Bu listeleri yazdır:</translation>
+    </message>
+    <message>
+        <source>TV list</source>
+        <translation>TV listesi</translation>
+    </message>
+    <message>
+        <source>Radio list</source>
+        <translation>Radyo listesi</translation>
+    </message>
+</context>
+<context>
     <name>CDlgPrintPreview</name>
     <message>
         <source>Pages</source>
@@ -467,6 +486,10 @@
     <message>
         <source>Page number</source>
         <translation>Sayfa numarası</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Baskı önizleme</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1786,154 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>Documentary</source>
         <translation>Belgesel</translation>
+    </message>
+    <message>
+        <source>Compare with another list</source>
+        <translation>Başka bir listeyle karşılaştır</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Karşılaştırma</translation>
+    </message>
+    <message>
+        <source>Differences between this list and %1: %2</source>
+        <translation>Bu liste ile %1 arasındaki farklar: %2</translation>
+    </message>
+    <message>
+        <source>The two lists are the same.</source>
+        <translation>İki liste aynı.</translation>
+    </message>
+    <message>
+        <source>The other list has no satellites: the channels&apos; tuning was compared by their ids.</source>
+        <translation>Diğer listede uydu yok: kanalların ayarları kimliklerine göre karşılaştırıldı.</translation>
+    </message>
+    <message>
+        <source>Only in this list</source>
+        <translation>Yalnızca bu listede</translation>
+    </message>
+    <message>
+        <source>Only in the other list</source>
+        <translation>Yalnızca diğer listede</translation>
+    </message>
+    <message>
+        <source>Number changed</source>
+        <translation>Numara değişti</translation>
+    </message>
+    <message>
+        <source>Name changed</source>
+        <translation>Ad değişti</translation>
+    </message>
+    <message>
+        <source>Tuning changed</source>
+        <translation>Ayar değişti</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Özellikler değişti</translation>
+    </message>
+    <message>
+        <source>Favourite lists changed</source>
+        <translation>Favori listeleri değişti</translation>
+    </message>
+    <message>
+        <source>Satellites only in this list</source>
+        <translation>Yalnızca bu listedeki uydular</translation>
+    </message>
+    <message>
+        <source>Satellites only in the other list</source>
+        <translation>Yalnızca diğer listedeki uydular</translation>
+    </message>
+    <message>
+        <source>Satellite renamed</source>
+        <translation>Uydunun adı değişti</translation>
+    </message>
+    <message>
+        <source>Transponders only in this list</source>
+        <translation>Yalnızca bu listedeki transponderler</translation>
+    </message>
+    <message>
+        <source>Transponders only in the other list</source>
+        <translation>Yalnızca diğer listedeki transponderler</translation>
+    </message>
+    <message>
+        <source>Transponder changed</source>
+        <translation>Transponder değişti</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in this list</source>
+        <translation>Yalnızca bu listedeki multipleksler</translation>
+    </message>
+    <message>
+        <source>Multiplexes only in the other list</source>
+        <translation>Yalnızca diğer listedeki multipleksler</translation>
+    </message>
+    <message>
+        <source>Multiplex changed</source>
+        <translation>Multipleks değişti</translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation>Kanalları CSV’den içe aktar</translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation>Kanalları CSV olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|All Files(*.*)|*.*||</source>
+        <translation>CSV dosyası (*.csv)|*.csv|Tüm Dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Transponderleri içe aktar</translation>
+    </message>
+    <message>
+        <source>Satellite list (*.xml)|*.xml|All Files(*.*)|*.*||</source>
+        <translation>Uydu listesi (*.xml)|*.xml|Tüm Dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Bring these satellites up to date:</source>
+        <translation>Bu uyduları güncelle:</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, in this list)</source>
+        <translation>%1  %2  (%3, bu listede)</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3, new)</source>
+        <translation>%1  %2  (%3, yeni)</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>Delete transponders the file does not have</source>
+        <translation>Dosyada olmayan transponderleri sil</translation>
+    </message>
+    <message>
+        <source>Their channels are deleted with them, as the transponder grid&apos;s Delete does.</source>
+        <translation>Kanalları da onlarla birlikte silinir; transponder listesindeki Sil komutunda olduğu gibi.</translation>
+    </message>
+    <message>
+        <source>The file lists no satellites. Nothing was changed.</source>
+        <translation>Dosyada uydu yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish the command. Nothing was changed.</source>
+        <translation>Komutu tamamlamak için yeterli bellek yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The command failed: %s</source>
+        <translation>Komut başarısız oldu: %s</translation>
     </message>
 </context>
 </TS>

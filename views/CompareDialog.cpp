@@ -2,6 +2,7 @@
 
 #include "compare/CompareReport.h"
 #include "contracts/Texts.h"
+#include "qtkit/Translation.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -17,40 +18,40 @@ namespace comparison {
 QString GroupTitle(DifferenceKind kind) {
     switch (kind) {
     case DifferenceKind::ChannelOnlyInA:
-        return texts::kChannelsOnlyHere;
+        return Text(texts::kChannelsOnlyHere);
     case DifferenceKind::ChannelOnlyInB:
-        return texts::kChannelsOnlyThere;
+        return Text(texts::kChannelsOnlyThere);
     case DifferenceKind::NumberChanged:
-        return texts::kNumberChanged;
+        return Text(texts::kNumberChanged);
     case DifferenceKind::NameChanged:
-        return texts::kNameChanged;
+        return Text(texts::kNameChanged);
     case DifferenceKind::TuningChanged:
-        return texts::kTuningChanged;
+        return Text(texts::kTuningChanged);
     case DifferenceKind::FlagsChanged:
-        return texts::kFlagsChanged;
+        return Text(texts::kFlagsChanged);
     case DifferenceKind::FavoritesChanged:
-        return texts::kFavoritesChanged;
+        return Text(texts::kFavoritesChanged);
     case DifferenceKind::SatelliteOnlyInA:
-        return texts::kSatellitesOnlyHere;
+        return Text(texts::kSatellitesOnlyHere);
     case DifferenceKind::SatelliteOnlyInB:
-        return texts::kSatellitesOnlyThere;
+        return Text(texts::kSatellitesOnlyThere);
     case DifferenceKind::SatelliteChanged:
-        return texts::kSatelliteRenamed;
+        return Text(texts::kSatelliteRenamed);
     case DifferenceKind::TransponderOnlyInA:
-        return texts::kTranspondersOnlyHere;
+        return Text(texts::kTranspondersOnlyHere);
     case DifferenceKind::TransponderOnlyInB:
-        return texts::kTranspondersOnlyThere;
+        return Text(texts::kTranspondersOnlyThere);
     case DifferenceKind::TransponderChanged:
-        return texts::kTransponderChanged;
+        return Text(texts::kTransponderChanged);
     case DifferenceKind::MultiplexOnlyInA:
-        return texts::kMultiplexesOnlyHere;
+        return Text(texts::kMultiplexesOnlyHere);
     case DifferenceKind::MultiplexOnlyInB:
-        return texts::kMultiplexesOnlyThere;
+        return Text(texts::kMultiplexesOnlyThere);
     case DifferenceKind::MultiplexChanged:
     case DifferenceKind::Count:
         break;
     }
-    return texts::kMultiplexChanged;
+    return Text(texts::kMultiplexChanged);
 }
 
 QString GroupHeading(DifferenceKind kind, std::size_t count) {
@@ -76,7 +77,7 @@ void CCompareDialogBase::SetComparison(const Comparison& c, const QString& other
         m_groups.back().rows.push_back(
             {QString::fromStdString(DifferenceLine(d)), ours ? d.keyA : 0});
     }
-    m_summary = QString(texts::kCompareSummary)
+    m_summary = Text(texts::kCompareSummary)
                     .arg(QFileInfo(other).fileName(),
                          QString::number(static_cast<qulonglong>(c.differences.size())));
     m_bSourcesCompared = c.comparedSources;
@@ -91,13 +92,13 @@ void CCompareDialogBase::SelectChannel(std::uint32_t key) const {
 std::unique_ptr<QDialog> CCompareDialogBase::BuildForm(QWidget* owner) {
     auto dialog = std::make_unique<QDialog>(owner);
     dialog->setObjectName(ClassName());
-    dialog->setWindowTitle(texts::kCompareCaption);
+    dialog->setWindowTitle(Text(texts::kCompareCaption));
     auto* layout = new QVBoxLayout(dialog.get());
     auto* summary = new QLabel(m_summary, dialog.get());
     summary->setObjectName("CompareSummary");
     layout->addWidget(summary);
     if (!m_bSourcesCompared) {
-        auto* note = new QLabel(texts::kSourcesNotCompared, dialog.get());
+        auto* note = new QLabel(Text(texts::kSourcesNotCompared), dialog.get());
         note->setObjectName("SourcesNotCompared");
         note->setWordWrap(true);
         layout->addWidget(note);
@@ -129,7 +130,7 @@ std::unique_ptr<QDialog> CCompareDialogBase::BuildForm(QWidget* owner) {
                      [choose](QTreeWidgetItem* item, int) { choose(item); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog.get());
-    auto* add = buttons->addButton(texts::kAddToThisList, QDialogButtonBox::ActionRole);
+    auto* add = buttons->addButton(Text(texts::kAddToThisList), QDialogButtonBox::ActionRole);
     add->setObjectName("AddToThisList");
     add->setEnabled(m_nToAdd > 0);
     QDialog* raw = dialog.get();

@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "lists/SatelliteImport.h"
 #include "model/SatelliteRecords.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QCheckBox>
@@ -26,12 +27,12 @@ void CSatelliteChoiceDialogBase::SetSatellites(const std::vector<XmlSatellite>& 
             here = here || mine.Degree == degree;
         const QString name = AnsiFieldText(s.name.data(), s.name.size());
         const QString count = s.transponders.size() == 1
-                                  ? QString(texts::kOneTransponder)
-                                  : QString(texts::kTransponderCount)
+                                  ? Text(texts::kOneTransponder)
+                                  : Text(texts::kTransponderCount)
                                         .arg(static_cast<qulonglong>(s.transponders.size()));
         m_choices.push_back(
             {s.position,
-             QString(here ? texts::kSatelliteChoiceInList : texts::kSatelliteChoiceNew)
+             Text(here ? texts::kSatelliteChoiceInList : texts::kSatelliteChoiceNew)
                  .arg(QString::fromStdString(PositionText(s.position)), name, count),
              true});
     }
@@ -54,9 +55,9 @@ std::vector<int> CSatelliteChoiceDialogBase::ChosenPositions() const {
 std::unique_ptr<QDialog> CSatelliteChoiceDialogBase::BuildForm(QWidget* owner) {
     auto dialog = std::make_unique<QDialog>(owner);
     dialog->setObjectName(ClassName());
-    dialog->setWindowTitle(texts::kSatelliteChoiceCaption);
+    dialog->setWindowTitle(Text(texts::kSatelliteChoiceCaption));
     auto* layout = new QVBoxLayout(dialog.get());
-    layout->addWidget(new QLabel(texts::kSatelliteChoiceLine, dialog.get()));
+    layout->addWidget(new QLabel(Text(texts::kSatelliteChoiceLine), dialog.get()));
     auto* list = new QListWidget(dialog.get());
     list->setObjectName("SatelliteChoices");
     for (const Choice& c : m_choices) {
@@ -65,10 +66,10 @@ std::unique_ptr<QDialog> CSatelliteChoiceDialogBase::BuildForm(QWidget* owner) {
         item->setCheckState(c.chosen ? Qt::Checked : Qt::Unchecked);
     }
     layout->addWidget(list);
-    auto* prune = new QCheckBox(texts::kPruneTransponders, dialog.get());
+    auto* prune = new QCheckBox(Text(texts::kPruneTransponders), dialog.get());
     prune->setObjectName("PruneTransponders");
     prune->setChecked(m_bPrune);
-    prune->setToolTip(texts::kPruneTranspondersNote);
+    prune->setToolTip(Text(texts::kPruneTranspondersNote));
     layout->addWidget(prune);
 
     auto* buttons =

@@ -4,14 +4,20 @@
 // maker dialogs and the message boxes are walked once in English and once
 // with the catalogue installed; a text that still reads as in English fails
 // (unless the language writes it the same), and so does a text wider than
-// the widget that shows it.
+// the widget that shows it. The list tools are walked too: the comparison
+// dialog, the CSV and satellites.xml file dialogs and the satellite choice.
+#include "document/Document.h"
+#include "model/ChannelRecords.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/ChannelDialogs.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "tests/gui/EditorFixture.h"
 #include "views/ChannelGridCtrl.h"
+#include "views/CompareDialog.h"
 #include "views/FavTreeCtrl.h"
+#include "views/SatelliteChoiceDialog.h"
 #include "views/SourceGridCtrl.h"
+#include "xls/ChannelWorkbook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +29,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSet>
@@ -35,6 +42,9 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <vector>
 
@@ -187,6 +197,14 @@ void Look(Sight& sight, QWidget& top) {
                     root->text(0));
             for (int i = 0; i < tree->GenreRoot()->childCount(); ++i)
                 Add(sight, at + "genre" + QString::number(i), tree->GenreRoot()->child(i)->text(0));
+        } else if (auto* groups = qobject_cast<QTreeWidget*>(w)) {
+            // The comparison's group headings; the rows under them are the
+            // records' own lines.
+            for (int i = 0; i < groups->topLevelItemCount(); ++i)
+                Add(sight, at + "group" + QString::number(i), groups->topLevelItem(i)->text(0));
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                Add(sight, at + "item" + QString::number(i), list->item(i)->text());
         } else if (auto* grid = qobject_cast<CGridCtrl*>(w)) {
             for (int c = 0; c < grid->GetColumnCount(); ++c) {
                 if (grid->IsColHidden(c))
@@ -224,11 +242,6 @@ void LookAtMenu(Sight& sight, const QMenu& menu, const QString& at) {
 
 class LanguageTest : public Editor, public ::testing::WithParamInterface<std::string> {
 protected:
-    void TearDown() override {
-        RemoveTranslations();
-        Editor::TearDown();
-    }
-
     void Install(const std::string& language) {
         const QLocale locale(QString::fromStdString(language));
         ASSERT_TRUE(InstallTranslations(*qApp, locale, {VELMAR_TRANSLATIONS_DIR}))
@@ -286,6 +299,65 @@ protected:
         EXPECT_TRUE(seen) << "the form " << at.toStdString() << " did not come up";
     }
 
+    void TearDown() override;
+
+    // The example with TV row 1 renamed and row 2 removed, as an image and
+    // as a workbook (which has no satellites to compare), and a
+    // satellites.xml with one satellite the example lacks.
+    void WriteListFiles() {
+        CDocument other;
+        ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                    CDocument::Current().Values(), other),
+                  1);
+        CZorvDB& db = other.Store();
+        std::snprintf(db.Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(1))->Name, 28,
+                      "Velmar Renamed");
+        ASSERT_NE(db.Delete(kTableChannel, TV().GetRowKey(2)), 0);
+        SaveReport report;
+        ASSERT_EQ(SaveImageDocument(other, Scratch("language-edited.bin"), &report, false), 1)
+            << report.message;
+        std::string why;
+        ASSERT_TRUE(ExportChannelWorkbook(db, Scratch("language-edited.xls"), &why)) << why;
+        std::ofstream(Scratch("language-satellites.xml"))
+            << "<satellites>\n <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
+               "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
+               "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
+               " </sat>\n</satellites>\n";
+    }
+
+    // Compare, import and export through the toolbar, every file dialog
+    // cancelled or answered through the seam; the dialogs they open are
+    // left in the seam's record for the walk to show.
+    void UseListTools(Sight& sight) {
+        WriteListFiles();
+        const std::size_t opens = ui.openDialogs.size(), saves = ui.saveDialogs.size();
+        const std::size_t messages = ui.messages.size();
+        for (const char* other : {"language-edited.bin", "language-edited.xls"}) {
+            ui.NextOpenFileName(QString::fromStdString(Scratch(other)));
+            ui.NextDialog<CDlgCompare>(IUiSeam::IDCANCEL);
+            Action("ID_COMPARE_WITH").trigger();
+        }
+        ui.NextOpenFileName(kExample); // the same list: a message instead
+        Action("ID_COMPARE_WITH").trigger();
+        Action("ID_IMPORT_CSV").trigger();
+        Action("ID_EXPORT_CSV").trigger();
+        ui.NextOpenFileName(QString::fromStdString(Scratch("language-satellites.xml")));
+        ui.NextDialog<CDlgSatelliteChoice>(IUiSeam::IDCANCEL);
+        Action("ID_IMPORT_SATELLITES").trigger();
+        for (std::size_t i = opens; i < ui.openDialogs.size(); ++i) {
+            const QString at = QString("open%1/").arg(i - opens);
+            Add(sight, at + "title", ui.openDialogs[i].title);
+            Add(sight, at + "filter", ui.openDialogs[i].filter);
+        }
+        for (std::size_t i = saves; i < ui.saveDialogs.size(); ++i) {
+            const QString at = QString("save%1/").arg(i - saves);
+            Add(sight, at + "title", ui.saveDialogs[i].title);
+            Add(sight, at + "filter", ui.saveDialogs[i].filter);
+        }
+        for (std::size_t i = messages; i < ui.messages.size(); ++i)
+            Add(sight, QString("tool message%1").arg(i - messages), ui.messages[i].text);
+    }
+
     // The whole walk, from a fresh frame with the example open.
     Sight Walk() {
         TheZorvDB().ClearAll();
@@ -324,6 +396,7 @@ protected:
         }
         for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION"})
             Action(name).trigger();
+        UseListTools(sight);
         std::vector<std::unique_ptr<CVxDialog>> forms;
         for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i)
             forms.push_back(ui.ShownDialogs()[i]->Clone());
@@ -347,6 +420,14 @@ protected:
         return sight;
     }
 };
+
+void LanguageTest::TearDown() {
+    for (const char* name :
+         {"language-edited.bin", "language-edited.xls", "language-satellites.xml"})
+        std::filesystem::remove(Scratch(name));
+    RemoveTranslations();
+    Editor::TearDown();
+}
 
 TEST_P(LanguageTest, EveryTextIsTranslatedAndFits) {
     const std::string language = GetParam();
