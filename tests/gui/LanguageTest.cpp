@@ -202,7 +202,10 @@ void Look(Sight& sight, QWidget& top) {
             // records' own lines.
             for (int i = 0; i < groups->topLevelItemCount(); ++i)
                 Add(sight, at + "group" + QString::number(i), groups->topLevelItem(i)->text(0));
-        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        } else if (auto* list = qobject_cast<QListWidget*>(w);
+                   list && list->objectName() == "SatelliteChoices") {
+            // The configuration's ReceiverList shows the receiver models'
+            // descriptions, which the core keeps in English for now.
             for (int i = 0; i < list->count(); ++i)
                 Add(sight, at + "item" + QString::number(i), list->item(i)->text());
         } else if (auto* grid = qobject_cast<CGridCtrl*>(w)) {
