@@ -442,11 +442,12 @@ std::string MergeSummary(const MergeReport& report) {
         return report.error;
     if (report.channels == 0)
         return "The other list has no channels that this list lacks.";
+    const bool satellites = NetworkOf(GetProductType()) == Network::Satellite;
     std::string sources;
-    if (NetworkOf(GetProductType()) == Network::Satellite)
+    if (satellites)
         sources = Plural(report.satellites, "satellite", "satellites") + ", " +
                   Plural(report.transponders, "transponder", "transponders") + ", ";
-    if (report.multiplexes || NetworkOf(GetProductType()) != Network::Satellite)
+    if (report.multiplexes || !satellites)
         sources += Plural(report.multiplexes, "multiplex", "multiplexes") + ", ";
     sources.resize(sources.size() - 2);
     return "Added " + Plural(report.channels, "channel", "channels") + ", " + sources + " and " +

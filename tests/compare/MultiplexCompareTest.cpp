@@ -102,6 +102,16 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
     EXPECT_EQ(changed.b.substr(0, changed.b.find(' ', 8)), CableMHz(kHz + 1000));
     EXPECT_EQ(changed.a.substr(changed.a.find(' ', 8)), changed.b.substr(changed.b.find(' ', 8)));
 
+    // The tolerance at its edge, both ways: 2 MHz is the same multiplex,
+    // one kHz more is another.
+    for (const DWORD off : {kHz + 2000, kHz - 2000, kHz + 2001, kHz - 2001}) {
+        Mux(b, first).Frequency = off;
+        const bool same = off == kHz + 2000 || off == kHz - 2000;
+        c = CompareDocuments(here, b);
+        EXPECT_EQ(c.Count(DifferenceKind::MultiplexChanged), same ? 1u : 0u) << CableMHz(off);
+        EXPECT_EQ(c.Count(DifferenceKind::MultiplexOnlyInB), same ? 0u : 1u) << CableMHz(off);
+    }
+
     // Ten megahertz: the old one gone, a new one there, and every channel on
     // it re-tuned.
     Mux(b, first).Frequency = kHz + 10000;
