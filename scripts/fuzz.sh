@@ -21,19 +21,36 @@ else
 fi
 cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
 
-for target in "${targets[@]}"; do
+# One target, from a scratch copy of its seeds; prints its summary line.
+fuzz_one() {
+    local target=$1 corpus log started=$SECONDS
     corpus=$(mktemp -d)
     cp "fuzz/corpus/$target"/* "$corpus"/
     log="build/fuzz/fuzz_$target.log"
-    started=$SECONDS
     if ! "./build/fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -runs="$runs" -max_len=16384 \
             -print_final_stats=1 -artifact_prefix="build/fuzz/$target-" "$corpus" >"$log" 2>&1; then
         tail -n 60 "$log"
         echo "fuzz_$target found a crash; its input is build/fuzz/$target-crash-*"
         rm -rf "$corpus"
-        exit 1
+        return 1
     fi
     # libFuzzer's last status line: edges covered, features, corpus; then executions.
     echo "fuzz_$target: $(grep -E 'DONE +cov:' "$log" | tail -n 1 | grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [^ ]+') $(grep -E '^stat::number_of_executed_units' "$log" | tr -s ' ') in $((SECONDS - started)) s"
     rm -rf "$corpus"
+}
+
+# Each fuzzer is one process on one core: FUZZ_JOBS of them (default: every
+# core) run side by side, each for its full time. A failure leaves a mark, so
+# that none is lost to the order in which they end.
+jobs_max="${FUZZ_JOBS:-$(nproc)}"
+rm -f build/fuzz/*.failed
+for target in "${targets[@]}"; do
+    while (($(jobs -rp | wc -l) >= jobs_max)); do
+        wait -n || true
+    done
+    { fuzz_one "$target" || touch "build/fuzz/$target.failed"; } &
 done
+wait
+if compgen -G 'build/fuzz/*.failed' >/dev/null; then
+    exit 1
+fi
