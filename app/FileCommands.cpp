@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <exception>
 #include <new>
 #include <utility>
@@ -165,7 +166,10 @@ void CMainFrame::OfferWorkingCopyRecovery() {
 }
 
 void CMainFrame::EndKeepingEdits() {
-    m_pRecovery->WriteNow();
+    // Nobody is left to answer a message box: the reason goes to the log.
+    if (!m_pRecovery->WriteNow())
+        std::fprintf(stderr, "velmar: the unsaved edits could not be kept: %s\n",
+                     m_pRecovery->LastError().c_str());
     // exit, not quit: quit would close the window, which asks about saving.
     QCoreApplication::exit(0);
 }

@@ -10,6 +10,7 @@
 #include "document/EditCatalogue.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/AccessibleNames.h"
+#include "qtkit/MessageBoxes.h"
 #include "qtkit/PaneWidgets.h"
 #include "qtkit/Translation.h"
 #include "views/CaptionLine.h"
@@ -87,6 +88,12 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     m_session.AddObserver([this](const EditEvent& event) { OnSessionEvent(event); });
     UpdateHistoryCommands();
     m_pRecovery = std::make_unique<CRecoveryWriter>(m_session, nullptr);
+    m_pRecovery->OnFailure([this](const std::string& why) {
+        ShowWarning(m_ui, this,
+                    tr("The unsaved edits could not be kept in the recovery file, so a crash "
+                       "would lose them. Save the list to keep them.\n%1")
+                        .arg(QString::fromLocal8Bit(why)));
+    });
 
     setAcceptDrops(true);
     CreateWorkingCopy(); // a failure shows up when the copy is used

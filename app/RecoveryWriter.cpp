@@ -6,7 +6,7 @@ CRecoveryWriter::CRecoveryWriter(EditSession& session, QObject* parent)
     : QObject(parent), m_session(session) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, [this] { WriteNow(); });
+    connect(&m_timer, &QTimer::timeout, this, [this] { WriteAfterEdit(); });
     m_nObserver = m_session.AddObserver([this](const EditEvent& event) { OnSessionEvent(event); });
 }
 
@@ -24,7 +24,7 @@ void CRecoveryWriter::OnSessionEvent(const EditEvent& event) {
         } else if (m_timer.isActive()) {
             // An edit is still only in memory: write both now, so that at
             // no time more than the newest one could be lost.
-            WriteNow();
+            WriteAfterEdit();
         } else {
             m_timer.start();
         }
@@ -45,8 +45,22 @@ bool CRecoveryWriter::WriteNow() {
     return WriteRecoveryFile(&m_strError);
 }
 
+void CRecoveryWriter::WriteAfterEdit() {
+    if (WriteNow()) {
+        m_bTold = false;
+        return;
+    }
+    if (m_bTold || !m_tell)
+        return;
+    m_bTold = true;
+    // Not inside the edit that asked for the write: a message box there
+    // would run the event loop in the middle of it.
+    QTimer::singleShot(0, this, [this, why = m_strError] { m_tell(why); });
+}
+
 void CRecoveryWriter::Discard() {
     m_timer.stop();
     m_strError.clear();
+    m_bTold = false;
     RemoveRecoveryFile();
 }

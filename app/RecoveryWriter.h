@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 class CRecoveryWriter final : public QObject {
@@ -32,12 +33,18 @@ public:
     bool Pending() const { return m_timer.isActive(); }
     // The reason the last write failed; empty after a good one.
     const std::string& LastError() const { return m_strError; }
+    // Told, from the event loop, when a write after an edit fails: once, until
+    // a write succeeds again, so that the user knows a crash would lose them.
+    void OnFailure(std::function<void(const std::string& why)> tell) { m_tell = std::move(tell); }
 
 private:
     void OnSessionEvent(const EditEvent& event);
+    void WriteAfterEdit();
 
     EditSession& m_session;
     int m_nObserver = 0;
     QTimer m_timer;
     std::string m_strError;
+    std::function<void(const std::string&)> m_tell;
+    bool m_bTold = false;
 };

@@ -11,6 +11,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace fs = std::filesystem;
@@ -139,6 +140,36 @@ TEST_F(RecoveringEditor, RestoredEditsStayUnsavedAndAreKeptForTheNewSession) {
     EXPECT_FALSE(frame->close());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(fs::exists(RecoveryFile()));
+}
+
+TEST_F(RecoveringEditor, AFailedWriteIsToldOnceUntilOneSucceedsAgain) {
+    Start();
+    OpenExample();
+    // A folder where the file goes: the atomic rename onto it fails, as a
+    // full or read-only disk would make it fail.
+    fs::create_directories(RecoveryFile());
+    ui.messages.clear();
+    const auto warnings = [&] {
+        return std::count_if(ui.messages.begin(), ui.messages.end(), [](const auto& m) {
+            return m.text.contains("could not be kept in the recovery file");
+        });
+    };
+    Edit("rename 1 Kill 1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return warnings() == 1; }, 3000));
+    EXPECT_FALSE(frame->Recovery().LastError().empty());
+    Edit("rename 2 Kill 2");
+    QTest::qWait(2 * CRecoveryWriter::kDelayMs);
+    EXPECT_EQ(warnings(), 1) << "told once, not after every edit";
+
+    fs::remove_all(RecoveryFile());
+    Edit("rename 3 Kill 3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::is_regular_file(RecoveryFile()); }, 3000));
+    fs::remove(RecoveryFile());
+    fs::create_directories(RecoveryFile());
+    Edit("rename 4 Kill 4");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return warnings() == 2; }, 3000))
+        << "told again after a good write";
+    fs::remove_all(RecoveryFile());
 }
 
 TEST(ScriptedStart, OnlyAPersonWhoCanSeeTheQuestionIsAsked) {
