@@ -83,7 +83,8 @@ void CMainFrame::OpenPath(const QString& path) {
         // Rows the list cannot hold are left out and counted; a sheet none
         // of whose rows can be taken leaves the list as it was.
         CWaitCursor wait(m_ui);
-        std::string report;
+        Phrase report;
+        bool refused = false;
         const std::string problem = Guarded([&]() -> std::string {
             std::string why;
             auto channels = ReadChannelWorkbook(native, why);
@@ -91,9 +92,10 @@ void CMainFrame::OpenPath(const QString& path) {
                 return why;
             const ImportReport filtered =
                 FilterImportedChannels(m_session.Db(), GetProductType(), *channels);
-            report = ImportReportMessage(filtered);
-            if (filtered.Refused())
-                return std::exchange(report, {});
+            report = ImportReportPhrase(filtered);
+            refused = filtered.Refused();
+            if (refused)
+                return {};
             RunEdit(m_session, EditId::ImportWorkbook, [&] {
                 ReplaceChannelTable(m_session.Db(), *channels);
                 return true;
@@ -104,8 +106,10 @@ void CMainFrame::OpenPath(const QString& path) {
         wait.End();
         if (!problem.empty())
             ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
-        else if (!report.empty())
-            ShowWarning(m_ui, this, QString::fromLocal8Bit(report));
+        else if (refused)
+            ShowStop(m_ui, this, Text(report));
+        else if (!report.Empty())
+            ShowWarning(m_ui, this, Text(report));
         return;
     }
     // An image replaces the whole document, once all of it was read.
@@ -217,8 +221,7 @@ bool CMainFrame::ListCheckAllows(const char* question, const char* proceed) {
         FindingsBeforeWriting(m_session.Db(), GetProductType(), FlashGeometry::FromPolicy());
     if (findings.empty())
         return true;
-    return m_ui.MessageBoxWithDetails(this, Text(question),
-                                      QString::fromStdString(ListFindingsText(findings)),
+    return m_ui.MessageBoxWithDetails(this, Text(question), Text(ListFindingsPhrase(findings)),
                                       kMessageCaption, IUiSeam::Buttons::Ok, IUiSeam::Icon::Warning,
                                       Text(proceed)) == IUiSeam::IDOK;
 }

@@ -130,7 +130,7 @@ void CListTools::OnApplyOrder() {
     if (!report.Applied())
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else
-        ShowInformation(m_ui, &m_frame, QString::fromStdString(ReferenceOrderSummary(report)));
+        ShowInformation(m_ui, &m_frame, Text(ReferenceOrderPhrase(report)));
 }
 
 void CListTools::OnCompareWith() {
@@ -185,7 +185,7 @@ void CListTools::OnCompareWith() {
     else if (!report.Applied())
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else
-        ShowInformation(m_ui, &m_frame, QString::fromStdString(MergeSummary(report)));
+        ShowInformation(m_ui, &m_frame, Text(MergePhrase(report)));
 }
 
 void CListTools::OnImportCsv() {
@@ -209,9 +209,9 @@ void CListTools::OnImportCsv() {
     if (!problem.isEmpty())
         ShowStop(m_ui, &m_frame, problem);
     else if (!result.imported)
-        ShowStop(m_ui, &m_frame, QString::fromStdString(result.message));
-    else if (!result.message.empty())
-        ShowWarning(m_ui, &m_frame, QString::fromStdString(result.message));
+        ShowStop(m_ui, &m_frame, Text(result.said));
+    else if (!result.said.Empty())
+        ShowWarning(m_ui, &m_frame, Text(result.said));
 }
 
 void CListTools::OnExportCsv() {
@@ -287,7 +287,7 @@ void CListTools::OnImportSatellites() {
     else if (!report.Ok())
         ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
     else
-        ShowInformation(m_ui, &m_frame, QString::fromStdString(SatelliteImportSummary(report)));
+        ShowInformation(m_ui, &m_frame, Text(SatelliteImportPhrase(report)));
 }
 
 void CListTools::ShowTablesChanged(bool keepFilters) {

@@ -101,9 +101,7 @@ CMainFrame::CMainFrame(IUiSeam& ui, bool configurePolicy, const ReceiverProfile*
     if (configurePolicy)
         ConfigurePolicy(receiver);
     // ReceiverCaption's words, as one sentence of the language.
-    setWindowTitle(tr("Velmar for %1 - 8FAV")
-                       .arg(QString::fromUtf8(receiver.models.data(),
-                                              static_cast<qsizetype>(receiver.models.size()))));
+    setWindowTitle(tr("Velmar for %1 - 8FAV").arg(Text(receiver.models)));
 
     m_pOuterSplitter = new CColorSplitWnd(Qt::Horizontal, this);
     m_pInnerSplitter = new CColorSplitWnd(Qt::Vertical, m_pOuterSplitter);

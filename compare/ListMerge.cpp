@@ -437,19 +437,34 @@ MergeReport MergeChannelsFromFile(EditSession& session, const std::string& path,
     return RunMergeChannels(session, other.Store(), kinds);
 }
 
-std::string MergeSummary(const MergeReport& report) {
+Phrase MergePhrase(const MergeReport& report) {
     if (!report.Applied())
-        return report.error;
+        return phrase::Data(report.error);
     if (report.channels == 0)
-        return "The other list has no channels that this list lacks.";
+        return phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The other list has no channels that this list lacks."));
     const bool satellites = NetworkOf(GetProductType()) == Network::Satellite;
-    std::string sources;
-    if (satellites)
-        sources = Plural(report.satellites, "satellite", "satellites") + ", " +
-                  Plural(report.transponders, "transponder", "transponders") + ", ";
+    std::vector<Phrase> added{phrase::Count(report.channels,
+                                            VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel"),
+                                            VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels"))};
+    if (satellites) {
+        added.push_back(phrase::Count(report.satellites,
+                                      VELMAR_TRANSLATE_NOOP("Velmar", "%1 satellite"),
+                                      VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 satellites")));
+        added.push_back(phrase::Count(report.transponders,
+                                      VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder"),
+                                      VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 transponders")));
+    }
     if (report.multiplexes || !satellites)
-        sources += Plural(report.multiplexes, "multiplex", "multiplexes") + ", ";
-    sources.resize(sources.size() - 2);
-    return "Added " + Plural(report.channels, "channel", "channels") + ", " + sources + " and " +
-           Plural(report.providers, "provider", "providers") + ".";
+        added.push_back(phrase::Count(report.multiplexes,
+                                      VELMAR_TRANSLATE_NOOP("Velmar", "%1 multiplex"),
+                                      VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 multiplexes")));
+    added.push_back(phrase::Count(report.providers, VELMAR_TRANSLATE_NOOP("Velmar", "%1 provider"),
+                                  VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 providers")));
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Added %1."),
+                        {phrase::List(std::move(added))});
+}
+
+std::string MergeSummary(const MergeReport& report) {
+    return English(MergePhrase(report));
 }

@@ -8,6 +8,7 @@
 
 #include "compare/ListCompare.h"
 #include "platform/ByteOrder.h"
+#include "platform/Phrase.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,5 +66,7 @@ MergeReport MergeChannelsFromFile(EditSession& session, const std::string& path,
 // 0 providers." ("Added 3 channels, 1 multiplex and 0 providers." on cable
 // and terrestrial receivers, multiplexes named on satellite receivers only
 // when there are some), "The other list has no channels that this list
-// lacks.", or the error.
+// lacks.", or the error (as the error is written). The phrase for the
+// editor, the English for velmar-cli.
+Phrase MergePhrase(const MergeReport& report);
 std::string MergeSummary(const MergeReport& report);

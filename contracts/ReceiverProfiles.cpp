@@ -1,6 +1,7 @@
 #include "contracts/ReceiverProfiles.h"
 
 #include "contracts/Policy.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -25,9 +26,10 @@ constexpr ReceiverBlock Ch(int entrySize) {
 // standard: 30 + name, + 48 or 64; network: 35 + name + 16; single block: 32 + name + 16.
 constexpr ReceiverProfile kProfiles[] = {
     {.name = "satellite",
-     .description = "Satellite receiver with one tuner and compact channel entries "
-                    "(the start-up choice)",
-     .models = "VX-7 and VX-8 satellite receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Satellite receiver with one tuner and compact channel entries "
+                   "(the start-up choice)"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-7 and VX-8 satellite receivers"),
      .productList = 7,
      .productType = 0x01,
      .byteOrder = 0,
@@ -37,9 +39,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(56)},
     {.name = "satellite-long",
-     .description = "Satellite receiver with long satellite entries; each channel keeps its "
-                    "place in eight favourite lists",
-     .models = "VX-8 Plus satellite receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Satellite receiver with long satellite entries; each channel keeps its "
+                   "place in eight favourite lists"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-8 Plus satellite receivers"),
      .productList = 8,
      .productType = 0x19,
      .byteOrder = 1,
@@ -49,9 +52,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(72)},
     {.name = "satellite-fav24",
-     .description = "Satellite receiver with full channel entries; each channel keeps its "
-                    "place in 24 favourite lists",
-     .models = "VX-1 satellite receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Satellite receiver with full channel entries; each channel keeps its "
+                   "place in 24 favourite lists"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-1 satellite receivers"),
      .productList = 1,
      .productType = 0x21,
      .byteOrder = 0,
@@ -61,9 +65,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(108)},
     {.name = "satellite-fav32",
-     .description = "Satellite receiver with long satellite entries and full channel "
-                    "entries; each channel keeps its place in 32 favourite lists",
-     .models = "VX-64 satellite receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Satellite receiver with long satellite entries and full channel "
+                   "entries; each channel keeps its place in 32 favourite lists"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-64 satellite receivers"),
      .productList = 64,
      .productType = 0x49,
      .byteOrder = 1,
@@ -73,9 +78,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(124)},
     {.name = "twin-tuner",
-     .description = "Cable receiver with two tuners; every channel is stored once for each "
-                    "tuner",
-     .models = "VX-5 twin-tuner cable receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Cable receiver with two tuners; every channel is stored once for each "
+                   "tuner"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-5 twin-tuner cable receivers"),
      .productList = 5,
      .productType = 0x04,
      .byteOrder = 0,
@@ -85,9 +91,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(64)},
     {.name = "twin-tuner-terrestrial",
-     .description = "Terrestrial (aerial) receiver with two tuners; every channel is stored "
-                    "once for each tuner",
-     .models = "VX-6 twin-tuner terrestrial receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Terrestrial (aerial) receiver with two tuners; every channel is stored "
+                   "once for each tuner"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-6 twin-tuner terrestrial receivers"),
      .productList = 6,
      .productType = 0x02,
      .byteOrder = 0,
@@ -97,8 +104,9 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(64)},
     {.name = "terrestrial",
-     .description = "Terrestrial (aerial) receiver; multiplexes instead of satellites",
-     .models = "VX-1T terrestrial receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Terrestrial (aerial) receiver; multiplexes instead of satellites"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-1T terrestrial receivers"),
      .productList = 1,
      .productType = 0x02,
      .byteOrder = 0,
@@ -108,9 +116,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(64)},
     {.name = "terrestrial-network",
-     .description = "Terrestrial (aerial) receiver with network channel entries (logical "
-                    "channel numbers) and eight favourite lists",
-     .models = "VX-9 terrestrial receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Terrestrial (aerial) receiver with network channel entries (logical "
+                   "channel numbers) and eight favourite lists"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-9 terrestrial receivers"),
      .productList = 9,
      .productType = 0x12,
      .byteOrder = 1,
@@ -120,8 +129,9 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(80)},
     {.name = "cable",
-     .description = "Cable receiver; cable multiplexes instead of satellites",
-     .models = "VX-2 cable receivers",
+     .description =
+         VELMAR_TRANSLATE_NOOP("Velmar", "Cable receiver; cable multiplexes instead of satellites"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-2 cable receivers"),
      .productList = 2,
      .productType = 0x04,
      .byteOrder = 1,
@@ -131,9 +141,10 @@ constexpr ReceiverProfile kProfiles[] = {
      .tp = kTP,
      .ch = Ch(64)},
     {.name = "satellite-terrestrial",
-     .description = "Receiver with a satellite and a terrestrial tuner; the terrestrial "
-                    "multiplexes have their own tab",
-     .models = "VX-3 satellite and terrestrial receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Receiver with a satellite and a terrestrial tuner; the terrestrial "
+                   "multiplexes have their own tab"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-3 satellite and terrestrial receivers"),
      .productList = 3,
      .productType = 0x03,
      .byteOrder = 1,
@@ -145,9 +156,10 @@ constexpr ReceiverProfile kProfiles[] = {
     // One block after the favourites: 64 multiplexes, 32 providers and 1000
     // channels, counted in slots rather than sectors.
     {.name = "cable-single-block",
-     .description = "Cable receiver that keeps its multiplexes, providers and channels "
-                    "together in one block",
-     .models = "VX-10 cable receivers",
+     .description = VELMAR_TRANSLATE_NOOP(
+         "Velmar", "Cable receiver that keeps its multiplexes, providers and channels "
+                   "together in one block"),
+     .models = VELMAR_TRANSLATE_NOOP("Velmar", "VX-10 cable receivers"),
      .productList = 10,
      .productType = 0x14,
      .byteOrder = 0,

@@ -146,9 +146,9 @@ inline constexpr char kSatelliteChoiceLine[] =
 inline constexpr char kSatelliteChoiceInList[] =
     VELMAR_TRANSLATE_NOOP("Velmar", "%1  %2  (%3, in this list)");
 inline constexpr char kSatelliteChoiceNew[] = VELMAR_TRANSLATE_NOOP("Velmar", "%1  %2  (%3, new)");
-inline constexpr char kOneTransponder[] = VELMAR_TRANSLATE_NOOP("Velmar", "1 transponder");
-inline constexpr char kTransponderCount[] =
-    VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponders"); // %1 two or more, or none
+// %1 the count: "1 transponder", "24 transponders".
+inline constexpr char kOneTransponder[] = VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder");
+inline constexpr char kTransponderCount[] = VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 transponders");
 inline constexpr char kPruneTransponders[] =
     VELMAR_TRANSLATE_NOOP("Velmar", "Delete transponders the file does not have");
 inline constexpr char kPruneTranspondersNote[] = VELMAR_TRANSLATE_NOOP(

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string_view>
@@ -26,28 +27,43 @@ std::string NameOf(const char* name, std::size_t size) {
     return AnsiToUtf8(std::string_view(name, strnlen(name, size)));
 }
 
-std::string ChannelText(const Channel_Info_Tag& c) {
-    return std::string(IsTV(c)      ? "TV "
-                       : IsRadio(c) ? "radio "
-                                    : "") +
-           std::to_string(c.ProgramNum) + " " + NameOf(c.Name, sizeof c.Name);
+// "TV 12 Name", "radio 3 Name".
+Phrase ChannelText(const Channel_Info_Tag& c) {
+    std::vector<Phrase> parts{phrase::Number(c.ProgramNum),
+                              phrase::Data(NameOf(c.Name, sizeof c.Name))};
+    if (IsTV(c))
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "TV %1 %2"), std::move(parts));
+    if (IsRadio(c))
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "radio %1 %2"), std::move(parts));
+    return phrase::Join(std::move(parts), " ");
+}
+
+// A channel and what it names: "TV 12 Name (satellite 3)".
+Phrase Naming(const Channel_Info_Tag& c, const char* text, std::initializer_list<unsigned> ids) {
+    std::vector<Phrase> parts{ChannelText(c)};
+    for (const unsigned id : ids)
+        parts.push_back(phrase::Number(id));
+    return phrase::Text(text, std::move(parts));
 }
 
 // Collects one kind of problem.
 class Finding {
 public:
     explicit Finding(ListProblem problem) { m_finding.problem = problem; }
-    void Add(std::string example) {
-        if (m_finding.examples.size() < kExamples)
-            m_finding.examples.push_back(std::move(example));
+    void Add(Phrase example) {
+        if (m_finding.examplePhrases.size() < kExamples) {
+            m_finding.examples.push_back(English(example));
+            m_finding.examplePhrases.push_back(std::move(example));
+        }
         ++m_finding.count;
     }
-    // `one` and `many` follow the count: "channel names", "channels name".
+    // `one` and `many` (marked) follow the count: "%1 channel names", "%1
+    // channels name".
     void Into(std::vector<ListFinding>& out, const char* one, const char* many) {
         if (m_finding.count == 0)
             return;
-        m_finding.text =
-            std::to_string(m_finding.count) + " " + (m_finding.count == 1 ? one : many);
+        m_finding.phrase = phrase::Count(m_finding.count, one, many);
+        m_finding.text = English(m_finding.phrase);
         out.push_back(std::move(m_finding));
     }
 
@@ -84,8 +100,11 @@ void CheckNumbers(const CZorvDB& db, std::vector<ListFinding>& out) {
             f.Add(ChannelText(*at->second));
         f.Add(ChannelText(c));
     }
-    f.Into(out, "channel shares a number with another channel of its kind",
-           "channels share a number with another channel of their kind");
+    f.Into(out,
+           VELMAR_TRANSLATE_NOOP("Velmar",
+                                 "%1 channel shares a number with another channel of its kind"),
+           VELMAR_TRANSLATE_N_NOOP(
+               "Velmar", "%1 channels share a number with another channel of their kind"));
 }
 
 void CheckReferences(const CZorvDB& db, std::uint32_t type, std::vector<ListFinding>& out) {
@@ -95,30 +114,40 @@ void CheckReferences(const CZorvDB& db, std::uint32_t type, std::vector<ListFind
         orphan(ListProblem::OrphanTransponder);
     for (const Channel_Info_Tag& c : db.Rows<Channel_Info_Tag>(kTableChannel)) {
         if (refs.SatelliteMissing(c))
-            sat.Add(ChannelText(c) + " (satellite " + std::to_string(c.SatID) + ")");
+            sat.Add(Naming(c, VELMAR_TRANSLATE_NOOP("Velmar", "%1 (satellite %2)"), {c.SatID}));
         else if (refs.TransponderMissing(c))
-            tp.Add(ChannelText(c) + " (transponder " + std::to_string(c.TPID) + " of satellite " +
-                   std::to_string(c.SatID) + ")");
+            tp.Add(Naming(c, VELMAR_TRANSLATE_NOOP("Velmar", "%1 (transponder %2 of satellite %3)"),
+                          {c.TPID, c.SatID}));
         if (refs.MultiplexMissing(c))
-            mux.Add(ChannelText(c) + " (multiplex " + std::to_string(c.TPID) + ")");
+            mux.Add(Naming(c, VELMAR_TRANSLATE_NOOP("Velmar", "%1 (multiplex %2)"), {c.TPID}));
         if (refs.ProviderMissing(c))
-            provider.Add(ChannelText(c) + " (provider " + std::to_string(c.BroadcastID) + ")");
+            provider.Add(
+                Naming(c, VELMAR_TRANSLATE_NOOP("Velmar", "%1 (provider %2)"), {c.BroadcastID}));
     }
     if (refs.checkSatellites)
         for (const auto& t : db.Rows<Transponder_Info_Tag>(kTableTransponder))
             if (!refs.satellites.contains(t.SatID))
-                orphan.Add("transponder " + std::to_string(t.Frequency) + " MHz (satellite " +
-                           std::to_string(t.SatID) + ")");
-    sat.Into(out, "channel names a satellite the list does not have",
-             "channels name a satellite the list does not have");
-    tp.Into(out, "channel names a transponder the list does not have",
-            "channels name a transponder the list does not have");
-    mux.Into(out, "channel names a multiplex the list does not have",
-             "channels name a multiplex the list does not have");
-    provider.Into(out, "channel names a provider the list does not have",
-                  "channels name a provider the list does not have");
-    orphan.Into(out, "transponder names a satellite the list does not have",
-                "transponders name a satellite the list does not have");
+                orphan.Add(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar", "transponder %1 MHz (satellite %2)"),
+                    {phrase::Number(t.Frequency), phrase::Number(t.SatID)}));
+    sat.Into(
+        out, VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel names a satellite the list does not have"),
+        VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels name a satellite the list does not have"));
+    tp.Into(
+        out,
+        VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel names a transponder the list does not have"),
+        VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels name a transponder the list does not have"));
+    mux.Into(
+        out, VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel names a multiplex the list does not have"),
+        VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels name a multiplex the list does not have"));
+    provider.Into(
+        out, VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel names a provider the list does not have"),
+        VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels name a provider the list does not have"));
+    orphan.Into(
+        out,
+        VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder names a satellite the list does not have"),
+        VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                "%1 transponders name a satellite the list does not have"));
 }
 
 void CheckFavoritePositions(const CZorvDB& db, std::uint32_t type, std::vector<ListFinding>& out) {
@@ -138,11 +167,17 @@ void CheckFavoritePositions(const CZorvDB& db, std::uint32_t type, std::vector<L
             for (std::size_t i = 0; i < positions.size(); ++i)
                 broken |= positions[i] != i + 1;
             if (broken)
-                f.Add("favourite list " + std::to_string(list + 1) +
-                      (kind == ChannelKind::TV ? " (TV)" : " (radio)"));
+                f.Add(
+                    phrase::Text(kind == ChannelKind::TV
+                                     ? VELMAR_TRANSLATE_NOOP("Velmar", "favourite list %1 (TV)")
+                                     : VELMAR_TRANSLATE_NOOP("Velmar", "favourite list %1 (radio)"),
+                                 {phrase::Number(list + 1)}));
         }
-    f.Into(out, "favourite list has positions that repeat or leave holes",
-           "favourite lists have positions that repeat or leave holes");
+    f.Into(out,
+           VELMAR_TRANSLATE_NOOP("Velmar",
+                                 "%1 favourite list has positions that repeat or leave holes"),
+           VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                   "%1 favourite lists have positions that repeat or leave holes"));
 }
 
 void CheckNames(const CZorvDB& db, std::vector<ListFinding>& out) {
@@ -152,12 +187,15 @@ void CheckNames(const CZorvDB& db, std::vector<ListFinding>& out) {
             f.Add(ChannelText(c));
     for (const auto& s : db.Rows<Satellite_Info_Tag>(kTableSatellite))
         if (!NameEncodable(s.Name, sizeof s.Name))
-            f.Add("satellite " + NameOf(s.Name, sizeof s.Name));
+            f.Add(phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "satellite %1"),
+                               {phrase::Data(NameOf(s.Name, sizeof s.Name))}));
     for (const auto& b : db.Rows<Broadcast_Info_Tag>(kTableBroadcast))
         if (!NameEncodable(b.Name, sizeof b.Name))
-            f.Add("provider " + NameOf(b.Name, sizeof b.Name));
-    f.Into(out, "name holds characters the receiver cannot show",
-           "names hold characters the receiver cannot show");
+            f.Add(phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "provider %1"),
+                               {phrase::Data(NameOf(b.Name, sizeof b.Name))}));
+    f.Into(out,
+           VELMAR_TRANSLATE_NOOP("Velmar", "%1 name holds characters the receiver cannot show"),
+           VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 names hold characters the receiver cannot show"));
 }
 
 void CheckTables(const CZorvDB& db, const FlashGeometry& geometry, std::vector<ListFinding>& out) {
@@ -166,6 +204,7 @@ void CheckTables(const CZorvDB& db, const FlashGeometry& geometry, std::vector<L
         f.problem = ListProblem::OverCapacity;
         f.count = static_cast<std::size_t>(p.count - p.capacity);
         f.text = p.message;
+        f.phrase = p.phrase;
         out.push_back(std::move(f));
     }
 }
@@ -212,20 +251,25 @@ std::vector<ListFinding> FindingsBeforeWriting(const CZorvDB& db, std::uint32_t 
     return out;
 }
 
-std::string ListFindingsText(const std::vector<ListFinding>& findings) {
-    std::string out;
+Phrase ListFindingsPhrase(const std::vector<ListFinding>& findings) {
+    std::vector<Phrase> lines;
     for (const ListFinding& f : findings) {
-        out += f.text + "\n";
-        if (!f.examples.empty()) {
-            out += "    ";
-            for (std::size_t i = 0; i < f.examples.size(); ++i)
-                out += (i ? "; " : "") + f.examples[i];
-            if (f.count > f.examples.size())
-                out += "; …";
-            out += "\n";
+        lines.push_back(f.phrase);
+        lines.push_back(phrase::Data("\n"));
+        if (!f.examplePhrases.empty()) {
+            std::vector<Phrase> examples = f.examplePhrases;
+            if (f.count > examples.size())
+                examples.push_back(phrase::Data("…"));
+            lines.push_back(phrase::Data("    "));
+            lines.push_back(phrase::Join(std::move(examples), "; "));
+            lines.push_back(phrase::Data("\n"));
         }
     }
-    return out;
+    return phrase::Join(std::move(lines), "");
+}
+
+std::string ListFindingsText(const std::vector<ListFinding>& findings) {
+    return English(ListFindingsPhrase(findings));
 }
 
 std::string ListFindingsJson(const std::vector<ListFinding>& findings) {

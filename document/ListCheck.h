@@ -9,6 +9,7 @@
 #pragma once
 
 #include "contracts/ZorvDB.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -33,6 +34,9 @@ struct ListFinding {
     std::size_t count = 0;             // rows (or lists, for positions) concerned
     std::vector<std::string> examples; // the first few, as the user knows them
     std::string text;                  // one line for the user
+    // `text` and `examples` as their phrases, for the editor.
+    Phrase phrase;
+    std::vector<Phrase> examplePhrases;
 };
 
 // Every finding for the list in `db`, in the order of ListProblem; empty for
@@ -49,7 +53,8 @@ std::vector<ListFinding> FindingsBeforeWriting(const CZorvDB& db, std::uint32_t 
                                                const FlashGeometry& geometry);
 
 // The findings as lines, for a question or for stderr: "what", then the
-// first channels on the next line.
+// first channels on the next line. The phrase for the editor.
+Phrase ListFindingsPhrase(const std::vector<ListFinding>& findings);
 std::string ListFindingsText(const std::vector<ListFinding>& findings);
 
 // The findings as a JSON array (velmar-cli check --json, info --json).

@@ -12,10 +12,13 @@
 CsvImportResult RunImportChannelCsv(EditSession& session, const std::string& path) {
     CsvImportResult result;
     auto channels = ReadChannelCsv(path, result.message);
-    if (!channels)
+    if (!channels) {
+        result.said = phrase::Data(result.message);
         return result;
+    }
     const ImportReport filtered = FilterImportedChannels(session.Db(), GetProductType(), *channels);
-    result.message = ImportReportMessage(filtered);
+    result.said = ImportReportPhrase(filtered);
+    result.message = English(result.said);
     if (filtered.Refused())
         return result;
     RunEdit(session, EditId::ImportCsv, [&] {

@@ -14,7 +14,9 @@ class EditSession;
 struct CsvImportResult {
     bool imported = false;
     // What the user is told: why nothing was imported, or which rows were
-    // left out or taken with a remark (empty when every row was taken).
+    // left out or taken with a remark (empty when every row was taken); the
+    // phrase for the editor, the English for velmar-cli.
+    Phrase said;
     std::string message;
 };
 CsvImportResult RunImportChannelCsv(EditSession& session, const std::string& path);

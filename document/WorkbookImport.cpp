@@ -13,27 +13,19 @@
 
 namespace {
 
-std::string Rows(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " row" : " rows");
+// "<n> name satellite 14, which the image does not have": the rows that name
+// ids the list lacks, the noun following how many ids.
+Phrase Naming(std::size_t n, const char* one, const char* many, const std::set<unsigned>& ids) {
+    std::vector<Phrase> listed;
+    for (const unsigned id : ids)
+        listed.push_back(phrase::Number(id));
+    return phrase::Counted(ids.size(), one, many,
+                           {phrase::Number(n), phrase::List(std::move(listed))});
 }
 
-// "14", "14 and 15", "14, 15 and 16"
-std::string Ids(const std::set<unsigned>& ids) {
-    std::string out;
-    std::size_t i = 0;
-    for (const unsigned id : ids) {
-        if (i > 0)
-            out += i + 1 == ids.size() ? " and " : ", ";
-        out += std::to_string(id);
-        ++i;
-    }
-    return out;
-}
-
-std::string Naming(std::size_t n, const char* one, const char* many, const std::set<unsigned>& ids,
-                   const char* what) {
-    return std::to_string(n) + " name " + (ids.size() == 1 ? one : many) + " " + Ids(ids) +
-           ", which the image does not have" + (what[0] ? std::string(" ") + what : "");
+// A count of rows that English says with one form of the verb.
+Phrase Rows(std::size_t n, const char* text) {
+    return phrase::Counted(n, nullptr, text, {phrase::Number(n)});
 }
 
 } // namespace
@@ -103,47 +95,81 @@ ImportReport FilterImportedChannels(const CZorvDB& db, std::uint32_t productType
     return report;
 }
 
-std::string ImportReportMessage(const ImportReport& r) {
-    std::vector<std::string> out, kept;
+Phrase ImportReportPhrase(const ImportReport& r) {
+    std::vector<Phrase> out, kept;
     if (r.noKind)
-        out.push_back(std::to_string(r.noKind) + " mark neither TV nor radio");
+        out.push_back(
+            Rows(r.noKind, VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 mark neither TV nor radio")));
     if (r.bothKinds)
-        out.push_back(std::to_string(r.bothKinds) + " mark both TV and radio");
+        out.push_back(
+            Rows(r.bothKinds, VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 mark both TV and radio")));
     if (r.numberZero)
-        kept.push_back(std::to_string(r.numberZero) + " have the number 0");
+        kept.push_back(
+            Rows(r.numberZero, VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 have the number 0")));
     if (r.noName)
-        kept.push_back(std::to_string(r.noName) + " have no name");
+        kept.push_back(Rows(r.noName, VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 have no name")));
     if (r.missingSatellite)
-        kept.push_back(Naming(r.missingSatellite, "satellite", "satellites", r.satellites, ""));
+        kept.push_back(Naming(
+            r.missingSatellite,
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 name satellite %2, which the image does not have"),
+            VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                    "%1 name satellites %2, which the image does not have"),
+            r.satellites));
     if (r.missingTransponder)
-        kept.push_back(Naming(r.missingTransponder, "transponder", "transponders", r.transponders,
-                              "on their satellite"));
+        kept.push_back(
+            Naming(r.missingTransponder,
+                   VELMAR_TRANSLATE_NOOP("Velmar", "%1 name transponder %2, which the "
+                                                   "image does not have on their satellite"),
+                   VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 name transponders %2, which the "
+                                                     "image does not have on their satellite"),
+                   r.transponders));
     if (r.missingMultiplex)
-        kept.push_back(Naming(r.missingMultiplex, "multiplex", "multiplexes", r.multiplexes, ""));
+        kept.push_back(Naming(
+            r.missingMultiplex,
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 name multiplex %2, which the image does not have"),
+            VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                    "%1 name multiplexes %2, which the image does not have"),
+            r.multiplexes));
     if (r.missingProvider)
-        kept.push_back(Naming(r.missingProvider, "provider", "providers", r.providers, ""));
-    const auto joined = [](const std::vector<std::string>& parts) {
-        std::string text;
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            text += (i ? ", " : "") + parts[i];
-        return text;
-    };
-    std::string text;
-    const auto line = [&](const std::string& next) { text += (text.empty() ? "" : "\n") + next; };
-    if (!out.empty())
-        line(r.Refused()
-                 ? "None of the " + Rows(r.rows) + " of Channel can be imported: " + joined(out) +
-                       ". The channel list was not changed."
-                 : Rows(r.LeftOut()) + " of Channel " + (r.LeftOut() == 1 ? "was" : "were") +
-                       " not imported: " + joined(out) + ".");
+        kept.push_back(Naming(
+            r.missingProvider,
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 name provider %2, which the image does not have"),
+            VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                    "%1 name providers %2, which the image does not have"),
+            r.providers));
+    std::vector<Phrase> lines;
+    if (!out.empty() && r.Refused())
+        lines.push_back(phrase::Counted(
+            r.rows,
+            VELMAR_TRANSLATE_NOOP("Velmar",
+                                  "None of the %1 row of Channel can be imported: %2. The "
+                                  "channel list was not changed."),
+            VELMAR_TRANSLATE_N_NOOP("Velmar", "None of the %1 rows of Channel can be imported: %2. "
+                                              "The channel list was not changed."),
+            {phrase::Number(r.rows), phrase::Series(std::move(out))}));
+    else if (!out.empty())
+        lines.push_back(phrase::Counted(
+            r.LeftOut(), VELMAR_TRANSLATE_NOOP("Velmar", "%1 row of Channel was not imported: %2."),
+            VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 rows of Channel were not imported: %2."),
+            {phrase::Number(r.LeftOut()), phrase::Series(std::move(out))}));
     if (!kept.empty() && !r.Refused())
-        line("Of the rows imported, " + joined(kept) +
-             "; the check before Save and Send lists them.");
+        lines.push_back(
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Of the rows imported, %1; the "
+                                                         "check before Save and Send "
+                                                         "lists them."),
+                         {phrase::Series(std::move(kept))}));
     if (r.renumbered && !r.Refused())
-        line(Rows(r.renumbered) + " of Channel had a number " +
-             (r.renumbered == 1 ? "that an earlier row has and now follows"
-                                : "that earlier rows have and now follow") +
-             (r.renumbered == 1 ? " the last channel of its kind."
-                                : " the last channels of their kind."));
-    return text;
+        lines.push_back(phrase::Count(
+            r.renumbered,
+            VELMAR_TRANSLATE_NOOP("Velmar",
+                                  "%1 row of Channel had a number that an earlier row has "
+                                  "and now follows the last channel of its kind."),
+            VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 rows of Channel had a number that earlier rows "
+                                              "have and now follow the last channels of their "
+                                              "kind.")));
+    return phrase::Join(std::move(lines), "\n");
+}
+
+std::string ImportReportMessage(const ImportReport& r) {
+    return English(ImportReportPhrase(r));
 }

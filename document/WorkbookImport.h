@@ -8,6 +8,7 @@
 #pragma once
 
 #include "contracts/ZorvDB.h"
+#include "platform/Phrase.h"
 #include "xls/ChannelWorkbook.h"
 
 #include <cstdint>
@@ -37,5 +38,7 @@ ImportReport FilterImportedChannels(const CZorvDB& db, std::uint32_t productType
 // What the user is told: empty when every row was taken as it was;
 // otherwise "12 rows of Channel were not imported: 9 mark neither TV nor
 // radio, 3 name satellite 14, which the image does not have", and for a
-// refused sheet, that nothing was imported and the list is unchanged.
+// refused sheet, that nothing was imported and the list is unchanged. The
+// phrase for the editor, the English for velmar-cli.
+Phrase ImportReportPhrase(const ImportReport& report);
 std::string ImportReportMessage(const ImportReport& report);

@@ -11,19 +11,35 @@ namespace {
 struct TableWords {
     std::uint8_t table;
     const char* subject; // "The channel list"
-    const char* one;     // "channel"
-    const char* many;    // "channels"
+    const char* one;     // "%1 channel"
+    const char* many;    // "%1 channels"
 };
 
 // In the order Save writes the blocks.
 constexpr TableWords kTables[] = {
-    {kTableFavorite, "The favourite tree", "favourite list", "favourite lists"},
-    {kTableSatellite, "The satellite list", "satellite", "satellites"},
-    {kTableBroadcast, "The broadcaster list", "broadcaster", "broadcasters"},
-    {kTableTransponder, "The transponder list", "transponder", "transponders"},
-    {kTableCableMux, "The cable multiplex list", "cable multiplex", "cable multiplexes"},
-    {kTableChannel, "The channel list", "channel", "channels"},
+    {kTableFavorite, VELMAR_TRANSLATE_NOOP("Velmar", "The favourite tree"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 favourite list"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 favourite lists")},
+    {kTableSatellite, VELMAR_TRANSLATE_NOOP("Velmar", "The satellite list"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 satellite"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 satellites")},
+    {kTableBroadcast, VELMAR_TRANSLATE_NOOP("Velmar", "The broadcaster list"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 broadcaster"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 broadcasters")},
+    {kTableTransponder, VELMAR_TRANSLATE_NOOP("Velmar", "The transponder list"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 transponders")},
+    {kTableCableMux, VELMAR_TRANSLATE_NOOP("Velmar", "The cable multiplex list"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 cable multiplex"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 cable multiplexes")},
+    {kTableChannel, VELMAR_TRANSLATE_NOOP("Velmar", "The channel list"),
+     VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel"),
+     VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels")},
 };
+
+Phrase Rows(const TableWords& t, std::uint64_t n) {
+    return phrase::Counted(n, t.one, t.many, {phrase::Grouped(n)});
+}
 
 constexpr int kMaxNameLength = 254;
 // A counted sector stores its count in a word, and 0xFFFF reads as erased.
@@ -143,7 +159,7 @@ std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometr
     std::vector<CapacityProblem> problems;
     std::string why;
     if (!g.Valid(&why)) {
-        problems.push_back({0, 0, 0, why});
+        problems.push_back({0, 0, 0, why, phrase::Data(why)});
         return problems;
     }
     for (const TableWords& t : kTables) {
@@ -152,13 +168,15 @@ std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometr
         if (count == 0 || capacity < 0 || count <= static_cast<std::uint64_t>(capacity))
             continue;
         const auto cap = static_cast<std::uint64_t>(capacity);
-        const std::uint64_t surplus = count - cap;
-        std::string text = std::string(t.subject) + " has " + GroupedNumber(count) + " " +
-                           (count == 1 ? t.one : t.many) + ", but this receiver holds ";
-        text += cap == 0 ? std::string("none") : "at most " + GroupedNumber(cap);
-        text += ". Remove " + GroupedNumber(surplus) + " " + (surplus == 1 ? t.one : t.many) +
-                " and save again.";
-        problems.push_back({t.table, count, cap, std::move(text)});
+        Phrase said = phrase::Text(
+            cap == 0 ? VELMAR_TRANSLATE_NOOP(
+                           "Velmar",
+                           "%1 has %2, but this receiver holds none. Remove %3 and save again.")
+                     : VELMAR_TRANSLATE_NOOP("Velmar", "%1 has %2, but this receiver holds at most "
+                                                       "%4. Remove %3 and save again."),
+            {phrase::Text(t.subject), Rows(t, count), Rows(t, count - cap), phrase::Grouped(cap)});
+        std::string text = English(said);
+        problems.push_back({t.table, count, cap, std::move(text), std::move(said)});
     }
     return problems;
 }

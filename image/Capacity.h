@@ -6,6 +6,7 @@
 
 #include "contracts/ZorvDB.h"
 #include "image/FlashGeometry.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,7 @@ struct CapacityProblem {
     // 4,608. Remove 42 channels and save again." For a broken flash layout,
     // what is wrong with it (count and capacity are then 0).
     std::string message;
+    Phrase phrase; // the message as its phrase, for the editor
 };
 
 // Whether a save of `g`'s product writes the rows of `table`.

@@ -69,8 +69,9 @@ std::string Described(int position, const Transponder_Info_Tag& t) {
            (IsHorizontal(t.PolFEC) ? "H" : "V") + " " + std::to_string(t.SymbolRate);
 }
 
-std::string Count(std::uint32_t n, const char* one, const char* many) {
-    return GroupedNumber(n) + " " + (n == 1 ? one : many);
+// "1 satellite", "1,200 transponders".
+Phrase Count(std::uint64_t n, const char* one, const char* many) {
+    return phrase::Counted(n, one, many, {phrase::Grouped(n)});
 }
 
 } // namespace
@@ -213,53 +214,84 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
     return report;
 }
 
-std::string SatelliteImportSummary(const SatelliteImportReport& r) {
+Phrase SatelliteImportPhrase(const SatelliteImportReport& r) {
     if (!r.Ok())
-        return r.error;
-    std::string text = Count(r.satellitesAdded, "satellite", "satellites") + " added, " +
-                       GroupedNumber(r.satellitesUpdated) +
-                       " brought up to date; transponders: " + GroupedNumber(r.added) + " added, " +
-                       GroupedNumber(r.updated) + " updated, " + GroupedNumber(r.unchanged) +
-                       " unchanged";
-    if (r.deleted)
-        text += ", " + GroupedNumber(r.deleted) + " deleted with " +
-                Count(r.channelsDeleted, "channel", "channels");
-    text += ".";
-    if (!r.missing.empty() && !r.deleted) {
-        text += "\n" +
-                Count(static_cast<std::uint32_t>(r.missing.size()), "transponder", "transponders") +
-                " of the list the file no longer has " + (r.missing.size() == 1 ? "was" : "were") +
-                " kept:";
-        for (const std::string& m : r.missing)
-            text += "\n  " + m;
+        return phrase::Data(r.error);
+    using phrase::Grouped;
+    std::vector<Phrase> lines;
+    std::vector<Phrase> counts{
+        Count(r.satellitesAdded, VELMAR_TRANSLATE_NOOP("Velmar", "%1 satellite"),
+              VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 satellites")),
+        Grouped(r.satellitesUpdated), Grouped(r.added), Grouped(r.updated), Grouped(r.unchanged)};
+    if (r.deleted) {
+        counts.push_back(Grouped(r.deleted));
+        counts.push_back(Count(r.channelsDeleted, VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel"),
+                               VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels")));
     }
-    const std::uint32_t left = r.badFrequency + r.badSymbolRate + r.apsk;
-    if (left) {
-        std::vector<std::string> why;
-        if (r.badFrequency)
-            why.push_back(GroupedNumber(r.badFrequency) + " a frequency outside 1 to 65,535 MHz");
-        if (r.badSymbolRate)
-            why.push_back(GroupedNumber(r.badSymbolRate) +
-                          " a symbol rate outside 1 to 65,535 kS/s");
-        if (r.apsk)
-            why.push_back(GroupedNumber(r.apsk) +
-                          " 16APSK or 32APSK, which the receiver cannot hold");
-        text += "\n" + Count(left, "transponder", "transponders") + " of the file " +
-                (left == 1 ? "was" : "were") + " not imported: ";
-        for (std::size_t i = 0; i < why.size(); ++i)
-            text += (i ? ", " : "") + why[i];
-        text += ".";
+    lines.push_back(phrase::Text(
+        r.deleted
+            ? VELMAR_TRANSLATE_NOOP("Velmar", "%1 added, %2 brought up to date; transponders: "
+                                              "%3 added, %4 updated, %5 unchanged, %6 "
+                                              "deleted with %7.")
+            : VELMAR_TRANSLATE_NOOP("Velmar", "%1 added, %2 brought up to date; transponders: "
+                                              "%3 added, %4 updated, %5 unchanged."),
+        std::move(counts)));
+    if (!r.missing.empty() && !r.deleted) {
+        std::vector<Phrase> kept{Count(
+            r.missing.size(),
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder of the list the file no longer has was "
+                                            "kept:"),
+            VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 transponders of the list the file no longer has "
+                                              "were kept:"))};
+        for (const std::string& m : r.missing)
+            kept.push_back(phrase::Data(m));
+        lines.push_back(phrase::Join(std::move(kept), "\n  "));
+    }
+    if (const std::uint32_t left = r.badFrequency + r.badSymbolRate + r.apsk) {
+        // English says these with one form; the languages follow each count.
+        std::vector<Phrase> why;
+        const auto reason = [&why](std::uint32_t n, const char* text) {
+            if (n)
+                why.push_back(phrase::Counted(n, nullptr, text, {Grouped(n)}));
+        };
+        reason(r.badFrequency,
+               VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 a frequency outside 1 to 65,535 MHz"));
+        reason(r.badSymbolRate,
+               VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 a symbol rate outside 1 to 65,535 kS/s"));
+        reason(r.apsk, VELMAR_TRANSLATE_N_NOOP(
+                           "Velmar", "%1 16APSK or 32APSK, which the receiver cannot hold"));
+        lines.push_back(phrase::Counted(
+            left,
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 transponder of the file was not imported: %2."),
+            VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 transponders of the file were not imported: %2."),
+            {Grouped(left), phrase::Series(std::move(why))}));
     }
     if (r.circular)
-        text += "\n" + Count(r.circular, "circular transponder was", "circular transponders were") +
-                " taken with left as H and right as V.";
+        lines.push_back(Count(
+            r.circular,
+            VELMAR_TRANSLATE_NOOP(
+                "Velmar", "%1 circular transponder was taken with left as H and right as V."),
+            VELMAR_TRANSLATE_N_NOOP(
+                "Velmar", "%1 circular transponders were taken with left as H and right as V.")));
     if (r.fecAuto)
-        text += "\n" +
-                Count(r.fecAuto, "FEC the receiver has no name for was",
-                      "FECs the receiver has no name for were") +
-                " taken as Auto.";
+        lines.push_back(
+            Count(r.fecAuto,
+                  VELMAR_TRANSLATE_NOOP("Velmar",
+                                        "%1 FEC the receiver has no name for was taken as Auto."),
+                  VELMAR_TRANSLATE_N_NOOP(
+                      "Velmar", "%1 FECs the receiver has no name for were taken as Auto.")));
     if (r.s2Unmarked)
-        text += "\n" + Count(r.s2Unmarked, "DVB-S2 transponder was", "DVB-S2 transponders were") +
-                " taken without a DVB-S2 mark, which this receiver's records do not have.";
-    return text;
+        lines.push_back(
+            Count(r.s2Unmarked,
+                  VELMAR_TRANSLATE_NOOP("Velmar", "%1 DVB-S2 transponder was taken "
+                                                  "without a DVB-S2 mark, which this "
+                                                  "receiver's records do not have."),
+                  VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 DVB-S2 transponders were taken "
+                                                    "without a DVB-S2 mark, which this "
+                                                    "receiver's records do not have.")));
+    return phrase::Join(std::move(lines), "\n");
+}
+
+std::string SatelliteImportSummary(const SatelliteImportReport& r) {
+    return English(SatelliteImportPhrase(r));
 }

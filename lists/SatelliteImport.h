@@ -24,6 +24,7 @@
 
 #include "lists/SatellitesXml.h"
 #include "platform/ByteOrder.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -56,7 +57,9 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
                                        const SatelliteImportOptions& options,
                                        std::uint32_t productType, int productList, DWORD& maxTpid);
 
-// What the user is told, a few lines.
+// What the user is told, a few lines (or the error): the phrase for the
+// editor, the English for velmar-cli.
+Phrase SatelliteImportPhrase(const SatelliteImportReport& report);
 std::string SatelliteImportSummary(const SatelliteImportReport& report);
 
 // A file position as the record's Degree.

@@ -4,6 +4,7 @@
 #include "model/RecordFields.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -106,18 +107,37 @@ CableModulation ComposeCableModulation(CableModulation bytes, int qamCode, int i
     return {static_cast<BYTE>(((qamCode & 0x3F) << 2) | (inversion & 0x03)), bytes.invert};
 }
 
+Phrase NumberRangePhrase(Phrase field, std::uint32_t max) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 must be a number from 0 to %2."),
+                        {std::move(field), phrase::Number(max)});
+}
+
 std::string NumberRangeMessage(std::string_view field, std::uint32_t max) {
-    return std::string(field) + " must be a number from 0 to " + std::to_string(max) + ".";
+    return English(NumberRangePhrase(phrase::Data(std::string(field)), max));
+}
+
+Phrase TextLengthPhrase(Phrase field, std::size_t max) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 must have at most %2 characters."),
+                        {std::move(field), phrase::Number(max)});
 }
 
 std::string TextLengthMessage(std::string_view field, std::size_t max) {
-    return std::string(field) + " must have at most " + std::to_string(max) + " characters.";
+    return English(TextLengthPhrase(phrase::Data(std::string(field)), max));
+}
+
+std::optional<std::uint32_t> NumberEntry(const Phrase& field, std::string_view text, int bits,
+                                         Phrase& problem) {
+    const auto value = ParseFieldNumber(Trimmed(text), bits);
+    if (!value)
+        problem = NumberRangePhrase(field, bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1);
+    return value;
 }
 
 std::optional<std::uint32_t> NumberEntry(std::string_view field, std::string_view text, int bits,
                                          std::string& problem) {
-    const auto value = ParseFieldNumber(Trimmed(text), bits);
+    Phrase said;
+    const auto value = NumberEntry(phrase::Data(std::string(field)), text, bits, said);
     if (!value)
-        problem = NumberRangeMessage(field, bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1);
+        problem = English(said);
     return value;
 }

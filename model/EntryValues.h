@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/ByteOrder.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <optional>
@@ -62,11 +63,17 @@ CableModulation ComposeCableModulation(CableModulation bytes, int qamCode, int i
 
 // ---- Messages ------------------------------------------------------------------------
 
-// "<field> must be a number from 0 to <max>."
+// "<field> must be a number from 0 to <max>."; the field as the form names
+// it (a marked text, or the form's label in the language).
+Phrase NumberRangePhrase(Phrase field, std::uint32_t max);
 std::string NumberRangeMessage(std::string_view field, std::uint32_t max);
 // "<field> must have at most <max> characters."
+Phrase TextLengthPhrase(Phrase field, std::size_t max);
 std::string TextLengthMessage(std::string_view field, std::size_t max);
 // Parses a whole number of `bits` bits ("123" or "0x7B", blanks around
-// allowed); on failure `problem` gets NumberRangeMessage.
+// allowed); on failure `problem` gets NumberRangePhrase.
+std::optional<std::uint32_t> NumberEntry(const Phrase& field, std::string_view text, int bits,
+                                         Phrase& problem);
+// The same with the field and the problem in English.
 std::optional<std::uint32_t> NumberEntry(std::string_view field, std::string_view text, int bits,
                                          std::string& problem);

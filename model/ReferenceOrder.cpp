@@ -262,10 +262,18 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
     return report;
 }
 
-std::string ReferenceOrderSummary(const ReferenceOrderReport& report) {
+Phrase ReferenceOrderPhrase(const ReferenceOrderReport& report) {
     if (!report.Applied())
-        return report.error;
-    return "Matched " + std::to_string(report.matchedByIds) + " channels by ids and " +
-           std::to_string(report.matchedByName) + " by name; " + std::to_string(report.notMatched) +
-           " not matched.";
+        return phrase::Data(report.error);
+    // English says "channels" for any count; the languages follow the first.
+    return phrase::Counted(
+        report.matchedByIds, nullptr,
+        VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                "Matched %1 channels by ids and %2 by name; %3 not matched."),
+        {phrase::Number(report.matchedByIds), phrase::Number(report.matchedByName),
+         phrase::Number(report.notMatched)});
+}
+
+std::string ReferenceOrderSummary(const ReferenceOrderReport& report) {
+    return English(ReferenceOrderPhrase(report));
 }

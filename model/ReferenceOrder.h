@@ -4,6 +4,7 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "platform/Phrase.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -55,5 +56,7 @@ ChannelMatching MatchReferenceChannels(std::span<const Channel_Info_Tag* const> 
 ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_Info_Tag> reference);
 
 // The report as one line for the user, for example
-// "Matched 812 channels by ids and 23 by name; 41 not matched."
+// "Matched 812 channels by ids and 23 by name; 41 not matched.", or the
+// error. The phrase for the editor, the English for velmar-cli.
+Phrase ReferenceOrderPhrase(const ReferenceOrderReport& report);
 std::string ReferenceOrderSummary(const ReferenceOrderReport& report);

@@ -5,3 +5,6 @@
 #pragma once
 
 #define VELMAR_TRANSLATE_NOOP(context, text) text
+// A text whose words follow a count: the catalogues hold one translation per
+// plural form of the language (lupdate takes it as QT_TRANSLATE_N_NOOP).
+#define VELMAR_TRANSLATE_N_NOOP(context, text) text

@@ -1,5 +1,7 @@
 #include "qtkit/Translation.h"
 
+#include "platform/Phrase.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -7,6 +9,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -34,6 +38,14 @@ QString Text(const char* english) {
 
 QString Text(std::string_view english) {
     return Text(std::string(english).c_str());
+}
+
+QString Text(const Phrase& phrase) {
+    return QString::fromStdString(Compose(phrase, [](const Phrase& p) {
+        const int n = static_cast<int>(std::min<std::uint64_t>(p.count, INT_MAX));
+        return QCoreApplication::translate(kTextContext, p.Pattern(), nullptr, p.Numerus() ? n : -1)
+            .toStdString();
+    }));
 }
 
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QStringList& folders) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 class QCoreApplication;
+struct Phrase;
 class QLocale;
 
 // The context under which the core marks its texts
@@ -20,6 +21,9 @@ inline constexpr char kTextContext[] = "Velmar";
 // itself, not something built from it.
 QString Text(const char* english);
 QString Text(std::string_view english);
+// A phrase of the core in the installed language: each pattern looked up
+// (a numerus text with the phrase's count), then filled as English() fills it.
+QString Text(const Phrase& phrase);
 
 // Installs the editor's catalogue for `locale` from the first folder of
 // `folders` that holds one, and Qt's own from Qt's translations folder. The

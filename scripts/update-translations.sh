@@ -2,7 +2,8 @@
 # Brings every catalogue translations/velmar_*.ts up to date with the texts of
 # the sources (lupdate), then checks that each has a translation for every
 # text: no message left "unfinished". The core marks its texts with
-# VELMAR_TRANSLATE_NOOP, which lupdate reads as QT_TRANSLATE_NOOP.
+# VELMAR_TRANSLATE_NOOP and VELMAR_TRANSLATE_N_NOOP, which lupdate reads as
+# QT_TRANSLATE_NOOP and QT_TRANSLATE_N_NOOP.
 #
 #   scripts/update-translations.sh          update the .ts files, then check
 #   scripts/update-translations.sh --check  change nothing: fail when a .ts
@@ -19,7 +20,7 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 check=0
 [[ ${1:-} == --check ]] && check=1
 
-sources=(app views qtkit contracts model document lists platform)
+sources=(app views qtkit contracts model document lists platform compare image)
 shopt -s nullglob
 catalogues=(translations/velmar_*.ts)
 [[ ${#catalogues[@]} -gt 0 ]] || { echo "no translations/velmar_*.ts"; exit 1; }
@@ -34,7 +35,7 @@ for ts in "${catalogues[@]}"; do
         cp "$ts" "$target"
     fi
     "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h -I . \
-        -tr-function-alias QT_TRANSLATE_NOOP+=VELMAR_TRANSLATE_NOOP \
+        -tr-function-alias QT_TRANSLATE_NOOP+=VELMAR_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=VELMAR_TRANSLATE_N_NOOP \
         "${sources[@]}" -ts "$target"
     if [[ $check == 1 ]] && ! cmp -s "$ts" "$target"; then
         echo "$ts: not up to date with the sources (run scripts/update-translations.sh):"

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>هذا النموذج غير متاح في هذا الإصدار بعد.
 لم يتغيّر شيء.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>أُلغي النقل</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>ألغى المُرسِل النقل</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>ألغى جهاز الاستقبال النقل</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Nothing has been changed.</source>
     <message>
         <source>FEC</source>
         <translation>تصحيح الأخطاء</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>يجب أن يكون التردد عددًا بالميغاهرتز بثلاث خانات عشرية على الأكثر، حتى 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>يحتوي الاسم على محارف لا يمكن تمثيلها في Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>يجب أن يكون الموقع بين 0.0 و180.0 درجة، بخانة عشرية واحدة على الأكثر.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>يجب اختيار القمر الصناعي من القائمة.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,16 @@ Nothing has been changed.</source>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3، جديد)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>مرسل مستجيب واحد</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>عدد المرسلات المستجيبة: %1</translation>
+        <translation>
+            <numerusform>%1 مرسل مستجيب</numerusform>
+            <numerusform>مرسل مستجيب واحد</numerusform>
+            <numerusform>مرسلان مستجيبان</numerusform>
+            <numerusform>%1 مرسلات مستجيبة</numerusform>
+            <numerusform>%1 مرسلًا مستجيبًا</numerusform>
+            <numerusform>%1 مرسل مستجيب</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1965,759 @@ Nothing has been changed.</source>
     <message>
         <source>The command failed: %s</source>
         <translation>فشل الأمر: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>العكس</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>معرّف الشبكة</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>معرّف الشبكة الأصلية</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>المجموعة %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>جهاز استقبال فضائي بموالف واحد ومدخلات قنوات مضغوطة (الاختيار عند البدء)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>الاستقبال الفضائي VX-7 و VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>جهاز استقبال فضائي بمدخلات أقمار صناعية طويلة؛ تحتفظ كل قناة بمكانها في ثماني قوائم مفضلة</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>الاستقبال الفضائي VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>جهاز استقبال فضائي بمدخلات قنوات كاملة؛ تحتفظ كل قناة بمكانها في 24 قائمة مفضلة</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>الاستقبال الفضائي VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>جهاز استقبال فضائي بمدخلات أقمار صناعية طويلة ومدخلات قنوات كاملة؛ تحتفظ كل قناة بمكانها في 32 قائمة مفضلة</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>الاستقبال الفضائي VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>جهاز استقبال كابل بموالفين؛ تُخزَّن كل قناة مرة واحدة لكل موالف</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>استقبال الكابل VX-5 ثنائية الموالف</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>جهاز استقبال أرضي (بالهوائي) بموالفين؛ تُخزَّن كل قناة مرة واحدة لكل موالف</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>الاستقبال الأرضي VX-6 ثنائية الموالف</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>جهاز استقبال أرضي (بالهوائي)؛ مجمِّعات بدلًا من الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>الاستقبال الأرضي VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>جهاز استقبال أرضي (بالهوائي) بمدخلات قنوات الشبكة (أرقام القنوات المنطقية) وثماني قوائم مفضلة</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>الاستقبال الأرضي VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>جهاز استقبال كابل؛ مجمِّعات الكابل بدلًا من الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>استقبال الكابل VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>جهاز استقبال بموالف فضائي وموالف أرضي؛ للمجمِّعات الأرضية علامة تبويب خاصة بها</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>الاستقبال الفضائي والأرضي VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>جهاز استقبال كابل يحفظ المجمِّعات والمزوّدين والقنوات معًا في كتلة واحدة</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>استقبال الكابل VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>مرسل مستجيب واحد</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: يجب أن تكون القيمة عددًا من 0 إلى %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1: الحد الأقصى لعدد المحارف هو %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1: يجب أن تكون القيمة بين 0 و%2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>يجب ألا يكون %1 صفرًا: يقرؤه جهاز الاستقبال كخانة فارغة.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>يجب ألا يكون الاسم فارغًا.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>يجب أن يَسِم Attributes القناة إما تلفزيونًا (0x0400) أو راديو (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>يجب أن يكون Tuner صفرًا في جهاز الاستقبال هذا: القيم الأخرى تَسِم نسخة الموالف الثاني.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>يجب أن يكون Degree أقل من 3600 (بأعشار الدرجة).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>يجب ألا يكون المعرّف صفرًا.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>المعرّف %1 يخص قمرًا صناعيًا آخر.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>TPID %1 يخص مرسلًا مستجيبًا آخر للقمر الصناعي %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>TPID %1 يخص مجمِّعًا آخر.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>طوبقت %1 قناة بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+            <numerusform>طوبقت قناة واحدة بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+            <numerusform>طوبقت قناتان بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+            <numerusform>طوبقت %1 قنوات بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+            <numerusform>طوبقت %1 قناة بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+            <numerusform>طوبقت %1 قناة بالمعرّفات و%2 بالاسم؛ دون مطابقة: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>تلفزيون %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>راديو %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>قناة واحدة تشترك في رقمها مع قناة أخرى من نوعها</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 قناة تشترك في أرقامها مع قنوات أخرى من نوعها</numerusform>
+            <numerusform>قناة واحدة تشترك في رقمها مع قناة أخرى من نوعها</numerusform>
+            <numerusform>قناتان تشتركان في رقمهما مع قناة أخرى من نوعهما</numerusform>
+            <numerusform>%1 قنوات تشترك في أرقامها مع قنوات أخرى من نوعها</numerusform>
+            <numerusform>%1 قناة تشترك في أرقامها مع قنوات أخرى من نوعها</numerusform>
+            <numerusform>%1 قناة تشترك في أرقامها مع قنوات أخرى من نوعها</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (القمر الصناعي %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (المرسل المستجيب %2 للقمر الصناعي %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (المجمِّع %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (المزوّد %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>المرسل المستجيب %1 ميغاهرتز (القمر الصناعي %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>قناة واحدة تشير إلى قمر صناعي غير موجود في القائمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 قناة تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>قناة واحدة تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>قناتان تشيران إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 قنوات تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>قناة واحدة تشير إلى مرسل مستجيب غير موجود في القائمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 قناة تشير إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+            <numerusform>قناة واحدة تشير إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+            <numerusform>قناتان تشيران إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+            <numerusform>%1 قنوات تشير إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مرسل مستجيب غير موجود في القائمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>قناة واحدة تشير إلى مجمِّع غير موجود في القائمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 قناة تشير إلى مجمِّع غير موجود في القائمة</numerusform>
+            <numerusform>قناة واحدة تشير إلى مجمِّع غير موجود في القائمة</numerusform>
+            <numerusform>قناتان تشيران إلى مجمِّع غير موجود في القائمة</numerusform>
+            <numerusform>%1 قنوات تشير إلى مجمِّع غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مجمِّع غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مجمِّع غير موجود في القائمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>قناة واحدة تشير إلى مزوّد غير موجود في القائمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 قناة تشير إلى مزوّد غير موجود في القائمة</numerusform>
+            <numerusform>قناة واحدة تشير إلى مزوّد غير موجود في القائمة</numerusform>
+            <numerusform>قناتان تشيران إلى مزوّد غير موجود في القائمة</numerusform>
+            <numerusform>%1 قنوات تشير إلى مزوّد غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مزوّد غير موجود في القائمة</numerusform>
+            <numerusform>%1 قناة تشير إلى مزوّد غير موجود في القائمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>مرسل مستجيب واحد يشير إلى قمر صناعي غير موجود في القائمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 مرسل مستجيب تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>مرسل مستجيب واحد يشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>مرسلان مستجيبان يشيران إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 مرسلات مستجيبة تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 مرسلًا مستجيبًا تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+            <numerusform>%1 مرسل مستجيب تشير إلى قمر صناعي غير موجود في القائمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>قائمة المفضلة %1 (تلفزيون)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>قائمة المفضلة %1 (راديو)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>قائمة مفضلة واحدة فيها مواضع مكررة أو ناقصة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 قائمة مفضلة فيها مواضع مكررة أو ناقصة</numerusform>
+            <numerusform>قائمة مفضلة واحدة فيها مواضع مكررة أو ناقصة</numerusform>
+            <numerusform>قائمتان مفضلتان فيهما مواضع مكررة أو ناقصة</numerusform>
+            <numerusform>%1 قوائم مفضلة فيها مواضع مكررة أو ناقصة</numerusform>
+            <numerusform>%1 قائمة مفضلة فيها مواضع مكررة أو ناقصة</numerusform>
+            <numerusform>%1 قائمة مفضلة فيها مواضع مكررة أو ناقصة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>القمر الصناعي %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>المزوّد %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>اسم واحد يحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 اسم تحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+            <numerusform>اسم واحد يحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+            <numerusform>اسمان يحتويان على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+            <numerusform>%1 أسماء تحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+            <numerusform>%1 اسمًا تحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+            <numerusform>%1 اسم تحتوي على محارف لا يستطيع جهاز الاستقبال عرضها</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 صف دون علامة تلفزيون أو راديو</numerusform>
+            <numerusform>صف واحد دون علامة تلفزيون أو راديو</numerusform>
+            <numerusform>صفّان دون علامة تلفزيون أو راديو</numerusform>
+            <numerusform>%1 صفوف دون علامة تلفزيون أو راديو</numerusform>
+            <numerusform>%1 صفًا دون علامة تلفزيون أو راديو</numerusform>
+            <numerusform>%1 صف دون علامة تلفزيون أو راديو</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 صف بعلامتي التلفزيون والراديو معًا</numerusform>
+            <numerusform>صف واحد بعلامتي التلفزيون والراديو معًا</numerusform>
+            <numerusform>صفّان بعلامتي التلفزيون والراديو معًا</numerusform>
+            <numerusform>%1 صفوف بعلامتي التلفزيون والراديو معًا</numerusform>
+            <numerusform>%1 صفًا بعلامتي التلفزيون والراديو معًا</numerusform>
+            <numerusform>%1 صف بعلامتي التلفزيون والراديو معًا</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 صف بالرقم 0</numerusform>
+            <numerusform>صف واحد بالرقم 0</numerusform>
+            <numerusform>صفّان بالرقم 0</numerusform>
+            <numerusform>%1 صفوف بالرقم 0</numerusform>
+            <numerusform>%1 صفًا بالرقم 0</numerusform>
+            <numerusform>%1 صف بالرقم 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 صف بلا اسم</numerusform>
+            <numerusform>صف واحد بلا اسم</numerusform>
+            <numerusform>صفّان بلا اسم</numerusform>
+            <numerusform>%1 صفوف بلا اسم</numerusform>
+            <numerusform>%1 صفًا بلا اسم</numerusform>
+            <numerusform>%1 صف بلا اسم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 تشير إلى القمر الصناعي %2 غير الموجود في الصورة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى الأقمار الصناعية %2 غير الموجودة في الصورة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 تشير إلى المرسل المستجيب %2 غير الموجود في الصورة على قمرها الصناعي</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+            <numerusform>%1 تشير إلى المرسلات المستجيبة %2 غير الموجودة في الصورة على قمرها الصناعي</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 تشير إلى المجمِّع %2 غير الموجود في الصورة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المجمِّعات %2 غير الموجودة في الصورة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 تشير إلى المزوّد %2 غير الموجود في الصورة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+            <numerusform>%1 تشير إلى المزوّدين %2 غير الموجودين في الصورة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>لا يمكن استيراد الصف الوحيد من Channel: %2. لم تتغير قائمة القنوات.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>لا يمكن استيراد أي من صفوف Channel البالغ عددها %1: %2. لم تتغير قائمة القنوات.</numerusform>
+            <numerusform>لا يمكن استيراد الصف الوحيد من Channel: %2. لم تتغير قائمة القنوات.</numerusform>
+            <numerusform>لا يمكن استيراد أي من صفَّي Channel: %2. لم تتغير قائمة القنوات.</numerusform>
+            <numerusform>لا يمكن استيراد أي من صفوف Channel البالغ عددها %1: %2. لم تتغير قائمة القنوات.</numerusform>
+            <numerusform>لا يمكن استيراد أي من صفوف Channel البالغ عددها %1: %2. لم تتغير قائمة القنوات.</numerusform>
+            <numerusform>لا يمكن استيراد أي من صفوف Channel البالغ عددها %1: %2. لم تتغير قائمة القنوات.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>لم يُستورد صف واحد من Channel: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>لم يُستورد %1 صف من Channel: %2.</numerusform>
+            <numerusform>لم يُستورد صف واحد من Channel: %2.</numerusform>
+            <numerusform>لم يُستورد صفّان من Channel: %2.</numerusform>
+            <numerusform>لم تُستورد %1 صفوف من Channel: %2.</numerusform>
+            <numerusform>لم يُستورد %1 صفًا من Channel: %2.</numerusform>
+            <numerusform>لم يُستورد %1 صف من Channel: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>من الصفوف المستوردة: %1؛ يسردها الفحص قبل الحفظ والإرسال.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>كان لصف واحد من Channel رقم يحمله صف سابق، فصار يلي آخر قناة من نوعه.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>كان لـ%1 صف من Channel أرقام تحملها صفوف سابقة، فصارت تلي آخر القنوات من نوعها.</numerusform>
+            <numerusform>كان لصف واحد من Channel رقم يحمله صف سابق، فصار يلي آخر قناة من نوعه.</numerusform>
+            <numerusform>كان لصفّين من Channel رقمان تحملهما صفوف سابقة، فصارا يليان آخر القنوات من نوعهما.</numerusform>
+            <numerusform>كان لـ%1 صفوف من Channel أرقام تحملها صفوف سابقة، فصارت تلي آخر القنوات من نوعها.</numerusform>
+            <numerusform>كان لـ%1 صفًا من Channel أرقام تحملها صفوف سابقة، فصارت تلي آخر القنوات من نوعها.</numerusform>
+            <numerusform>كان لـ%1 صف من Channel أرقام تحملها صفوف سابقة، فصارت تلي آخر القنوات من نوعها.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>قمر صناعي واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 قمر صناعي</numerusform>
+            <numerusform>قمر صناعي واحد</numerusform>
+            <numerusform>قمران صناعيان</numerusform>
+            <numerusform>%1 أقمار صناعية</numerusform>
+            <numerusform>%1 قمرًا صناعيًا</numerusform>
+            <numerusform>%1 قمر صناعي</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>قناة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 قناة</numerusform>
+            <numerusform>قناة واحدة</numerusform>
+            <numerusform>قناتان</numerusform>
+            <numerusform>%1 قنوات</numerusform>
+            <numerusform>%1 قناة</numerusform>
+            <numerusform>%1 قناة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>أُضيف: %1، وحُدِّث: %2؛ المرسلات المستجيبة — أُضيف: %3، وعُدِّل: %4، ودون تغيير: %5، وحُذف: %6 مع %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>أُضيف: %1، وحُدِّث: %2؛ المرسلات المستجيبة — أُضيف: %3، وعُدِّل: %4، ودون تغيير: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>أُبقي على مرسل مستجيب واحد من القائمة لم يعد في الملف:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>أُبقي على %1 مرسل مستجيب من القائمة لم تعد في الملف:</numerusform>
+            <numerusform>أُبقي على مرسل مستجيب واحد من القائمة لم يعد في الملف:</numerusform>
+            <numerusform>أُبقي على مرسلَين مستجيبَين من القائمة لم يعودا في الملف:</numerusform>
+            <numerusform>أُبقي على %1 مرسلات مستجيبة من القائمة لم تعد في الملف:</numerusform>
+            <numerusform>أُبقي على %1 مرسلًا مستجيبًا من القائمة لم تعد في الملف:</numerusform>
+            <numerusform>أُبقي على %1 مرسل مستجيب من القائمة لم تعد في الملف:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+            <numerusform>%1 بتردد خارج النطاق من 1 إلى 65,535 ميغاهرتز</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+            <numerusform>%1 بمعدل رموز خارج النطاق من 1 إلى 65,535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+            <numerusform>%1 بتعديل 16APSK أو 32APSK الذي لا يستطيع جهاز الاستقبال حفظه</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>لم يُستورد مرسل مستجيب واحد من الملف: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>لم يُستورد %1 مرسل مستجيب من الملف: %2.</numerusform>
+            <numerusform>لم يُستورد مرسل مستجيب واحد من الملف: %2.</numerusform>
+            <numerusform>لم يُستورد مرسلان مستجيبان من الملف: %2.</numerusform>
+            <numerusform>لم تُستورد %1 مرسلات مستجيبة من الملف: %2.</numerusform>
+            <numerusform>لم يُستورد %1 مرسلًا مستجيبًا من الملف: %2.</numerusform>
+            <numerusform>لم يُستورد %1 مرسل مستجيب من الملف: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>أُخذ مرسل مستجيب دائري واحد بجعل اليسار H واليمين V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>أُخذ %1 مرسل مستجيب دائري بجعل اليسار H واليمين V.</numerusform>
+            <numerusform>أُخذ مرسل مستجيب دائري واحد بجعل اليسار H واليمين V.</numerusform>
+            <numerusform>أُخذ مرسلان مستجيبان دائريان بجعل اليسار H واليمين V.</numerusform>
+            <numerusform>أُخذت %1 مرسلات مستجيبة دائرية بجعل اليسار H واليمين V.</numerusform>
+            <numerusform>أُخذ %1 مرسلًا مستجيبًا دائريًا بجعل اليسار H واليمين V.</numerusform>
+            <numerusform>أُخذ %1 مرسل مستجيب دائري بجعل اليسار H واليمين V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>أُخذت قيمة FEC واحدة لا يعرف جهاز الاستقبال اسمها على أنها Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>أُخذت %1 قيمة FEC لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+            <numerusform>أُخذت قيمة FEC واحدة لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+            <numerusform>أُخذت قيمتا FEC لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+            <numerusform>أُخذت %1 قيم FEC لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+            <numerusform>أُخذت %1 قيمة FEC لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+            <numerusform>أُخذت %1 قيمة FEC لا يعرف جهاز الاستقبال اسمها على أنها Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>أُخذ مرسل مستجيب DVB-S2 واحد دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>أُخذ %1 مرسل مستجيب DVB-S2 دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+            <numerusform>أُخذ مرسل مستجيب DVB-S2 واحد دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+            <numerusform>أُخذ مرسلان مستجيبان DVB-S2 دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+            <numerusform>أُخذت %1 مرسلات مستجيبة DVB-S2 دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+            <numerusform>أُخذ %1 مرسلًا مستجيبًا DVB-S2 دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+            <numerusform>أُخذ %1 مرسل مستجيب DVB-S2 دون علامة DVB-S2، إذ لا تتضمنها سجلات جهاز الاستقبال هذا.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 و%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>لا تحتوي القائمة الأخرى على قنوات تنقص هذه القائمة.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>مجمِّع واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 مجمِّع</numerusform>
+            <numerusform>مجمِّع واحد</numerusform>
+            <numerusform>مجمِّعان</numerusform>
+            <numerusform>%1 مجمِّعات</numerusform>
+            <numerusform>%1 مجمِّعًا</numerusform>
+            <numerusform>%1 مجمِّع</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>مزوّد واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 مزوّد</numerusform>
+            <numerusform>مزوّد واحد</numerusform>
+            <numerusform>مزوّدان</numerusform>
+            <numerusform>%1 مزوّدين</numerusform>
+            <numerusform>%1 مزوّدًا</numerusform>
+            <numerusform>%1 مزوّد</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>أُضيف: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>شجرة المفضلة</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>قائمة مفضلة واحدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 قائمة مفضلة</numerusform>
+            <numerusform>قائمة مفضلة واحدة</numerusform>
+            <numerusform>قائمتان مفضلتان</numerusform>
+            <numerusform>%1 قوائم مفضلة</numerusform>
+            <numerusform>%1 قائمة مفضلة</numerusform>
+            <numerusform>%1 قائمة مفضلة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>قائمة الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>قائمة المزوّدين</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>مزوّد واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 مزوّد</numerusform>
+            <numerusform>مزوّد واحد</numerusform>
+            <numerusform>مزوّدان</numerusform>
+            <numerusform>%1 مزوّدين</numerusform>
+            <numerusform>%1 مزوّدًا</numerusform>
+            <numerusform>%1 مزوّد</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>قائمة المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>قائمة مجمِّعات الكابل</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>مجمِّع كابل واحد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 مجمِّع كابل</numerusform>
+            <numerusform>مجمِّع كابل واحد</numerusform>
+            <numerusform>مجمِّعا كابل</numerusform>
+            <numerusform>%1 مجمِّعات كابل</numerusform>
+            <numerusform>%1 مجمِّع كابل</numerusform>
+            <numerusform>%1 مجمِّع كابل</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 فيها %2، لكن جهاز الاستقبال هذا لا يتسع لأي منها. احذف %3 واحفظ مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 فيها %2، لكن جهاز الاستقبال هذا يتسع لـ%4 على الأكثر. احذف %3 واحفظ مرة أخرى.</translation>
     </message>
 </context>
 </TS>

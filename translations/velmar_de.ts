@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Dieses Formular gibt es in dieser Version noch nicht.
 Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Der Absender hat die Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Der Receiver hat die Übertragung abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>Die Frequenz muss eine Zahl in MHz mit höchstens drei Nachkommastellen bis 4294967.295 sein.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Der Name enthält Zeichen, die Windows-1252 nicht darstellen kann.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Die Position muss zwischen 0.0 und 180.0 Grad liegen, mit höchstens einer Nachkommastelle.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Der Satellit muss aus der Liste gewählt werden.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,12 @@ Es wurde nichts geändert.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, neu)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 Transponder</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>%1 Transponder</translation>
+        <translation>
+            <numerusform>%1 Transponder</numerusform>
+            <numerusform>%1 Transponder</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1961,619 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>Der Befehl ist fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Netz-ID</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Ursprüngliche Netz-ID</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Satellitenreceiver mit einem Tuner und kompakten Sendereinträgen (die Startauswahl)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>die Satellitenreceiver VX-7 und VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Satellitenreceiver mit langen Satelliteneinträgen; jeder Sender behält seinen Platz in acht Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>die Satellitenreceiver VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Satellitenreceiver mit vollständigen Sendereinträgen; jeder Sender behält seinen Platz in 24 Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>die Satellitenreceiver VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Satellitenreceiver mit langen Satelliten- und vollständigen Sendereinträgen; jeder Sender behält seinen Platz in 32 Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>die Satellitenreceiver VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Kabelreceiver mit zwei Tunern; jeder Sender wird für jeden Tuner einmal gespeichert</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>die Kabelreceiver VX-5 mit zwei Tunern</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Terrestrischer Receiver (Antenne) mit zwei Tunern; jeder Sender wird für jeden Tuner einmal gespeichert</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>die terrestrischen Receiver VX-6 mit zwei Tunern</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Terrestrischer Receiver (Antenne); Multiplexe statt Satelliten</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>die terrestrischen Receiver VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Terrestrischer Receiver (Antenne) mit Netz-Sendereinträgen (logische Kanalnummern) und acht Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>die terrestrischen Receiver VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Kabelreceiver; Kabel-Multiplexe statt Satelliten</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>die Kabelreceiver VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Receiver mit einem Satelliten- und einem terrestrischen Tuner; die terrestrischen Multiplexe haben einen eigenen Reiter</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>die Satelliten- und terrestrischen Receiver VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Kabelreceiver, der Multiplexe, Anbieter und Sender gemeinsam in einem Block speichert</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>die Kabelreceiver VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: Erlaubt ist eine Zahl von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1 darf höchstens %2 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1 muss zwischen 0 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 darf nicht 0 sein: Der Receiver liest das als leeren Platz.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Der Name darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes muss den Sender entweder als TV (0x0400) oder als Radio (0x0800) kennzeichnen.</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner muss bei diesem Receiver 0 sein: Andere Werte kennzeichnen die Kopie des zweiten Tuners.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree muss unter 3600 liegen (Zehntelgrad).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>Die ID darf nicht 0 sein.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>Die ID %1 gehört zu einem anderen Satelliten.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>TPID %1 gehört zu einem anderen Transponder des Satelliten %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>TPID %1 gehört zu einem anderen Multiplex.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>%1 Sender über IDs und %2 über den Namen zugeordnet; %3 nicht zugeordnet.</numerusform>
+            <numerusform>%1 Sender über IDs und %2 über den Namen zugeordnet; %3 nicht zugeordnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>Radio %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 Sender teilt seine Nummer mit einem anderen Sender seiner Art</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 Sender teilt seine Nummer mit einem anderen Sender seiner Art</numerusform>
+            <numerusform>%1 Sender teilen ihre Nummer mit einem anderen Sender ihrer Art</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (Satellit %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (Transponder %2 von Satellit %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (Multiplex %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (Anbieter %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>Transponder %1 MHz (Satellit %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 Sender verweist auf einen Satelliten, den die Liste nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 Sender verweist auf einen Satelliten, den die Liste nicht hat</numerusform>
+            <numerusform>%1 Sender verweisen auf einen Satelliten, den die Liste nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 Sender verweist auf einen Transponder, den die Liste nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 Sender verweist auf einen Transponder, den die Liste nicht hat</numerusform>
+            <numerusform>%1 Sender verweisen auf einen Transponder, den die Liste nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 Sender verweist auf einen Multiplex, den die Liste nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 Sender verweist auf einen Multiplex, den die Liste nicht hat</numerusform>
+            <numerusform>%1 Sender verweisen auf einen Multiplex, den die Liste nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 Sender verweist auf einen Anbieter, den die Liste nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 Sender verweist auf einen Anbieter, den die Liste nicht hat</numerusform>
+            <numerusform>%1 Sender verweisen auf einen Anbieter, den die Liste nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 Transponder verweist auf einen Satelliten, den die Liste nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 Transponder verweist auf einen Satelliten, den die Liste nicht hat</numerusform>
+            <numerusform>%1 Transponder verweisen auf einen Satelliten, den die Liste nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>Favoritenliste %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>Favoritenliste %1 (Radio)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 Favoritenliste hat Positionen, die sich wiederholen oder Lücken lassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 Favoritenliste hat Positionen, die sich wiederholen oder Lücken lassen</numerusform>
+            <numerusform>%1 Favoritenlisten haben Positionen, die sich wiederholen oder Lücken lassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>Anbieter %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 Name enthält Zeichen, die der Receiver nicht anzeigen kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 Name enthält Zeichen, die der Receiver nicht anzeigen kann</numerusform>
+            <numerusform>%1 Namen enthalten Zeichen, die der Receiver nicht anzeigen kann</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 ist weder als TV noch als Radio gekennzeichnet</numerusform>
+            <numerusform>%1 sind weder als TV noch als Radio gekennzeichnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 ist sowohl als TV als auch als Radio gekennzeichnet</numerusform>
+            <numerusform>%1 sind sowohl als TV als auch als Radio gekennzeichnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 hat die Nummer 0</numerusform>
+            <numerusform>%1 haben die Nummer 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 hat keinen Namen</numerusform>
+            <numerusform>%1 haben keinen Namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 mit Verweis auf Satellit %2, den das Abbild nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 mit Verweis auf Satellit %2, den das Abbild nicht hat</numerusform>
+            <numerusform>%1 mit Verweis auf die Satelliten %2, die das Abbild nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 mit Verweis auf Transponder %2, den das Abbild auf ihrem Satelliten nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 mit Verweis auf Transponder %2, den das Abbild auf ihrem Satelliten nicht hat</numerusform>
+            <numerusform>%1 mit Verweis auf die Transponder %2, die das Abbild auf ihrem Satelliten nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 mit Verweis auf Multiplex %2, den das Abbild nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 mit Verweis auf Multiplex %2, den das Abbild nicht hat</numerusform>
+            <numerusform>%1 mit Verweis auf die Multiplexe %2, die das Abbild nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 mit Verweis auf Anbieter %2, den das Abbild nicht hat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 mit Verweis auf Anbieter %2, den das Abbild nicht hat</numerusform>
+            <numerusform>%1 mit Verweis auf die Anbieter %2, die das Abbild nicht hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>Die Zeile von „Channel“ kann nicht importiert werden: %2. Die Senderliste wurde nicht geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Keine der %1 Zeilen von „Channel“ kann importiert werden: %2. Die Senderliste wurde nicht geändert.</numerusform>
+            <numerusform>Keine der %1 Zeilen von „Channel“ kann importiert werden: %2. Die Senderliste wurde nicht geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 Zeile von „Channel“ wurde nicht importiert: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 Zeile von „Channel“ wurde nicht importiert: %2.</numerusform>
+            <numerusform>%1 Zeilen von „Channel“ wurden nicht importiert: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>Von den importierten Zeilen: %1; die Prüfung vor dem Speichern und Senden listet sie auf.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 Zeile von „Channel“ hatte eine Nummer, die eine frühere Zeile hat, und folgt jetzt dem letzten Sender ihrer Art.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 Zeile von „Channel“ hatte eine Nummer, die eine frühere Zeile hat, und folgt jetzt dem letzten Sender ihrer Art.</numerusform>
+            <numerusform>%1 Zeilen von „Channel“ hatten eine Nummer, die frühere Zeilen haben, und folgen jetzt den letzten Sendern ihrer Art.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 Satellit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 Satellit</numerusform>
+            <numerusform>%1 Satelliten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 Sender</numerusform>
+            <numerusform>%1 Sender</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>%1 hinzugefügt, %2 aktualisiert; Transponder: %3 hinzugefügt, %4 geändert, %5 unverändert, %6 gelöscht mit %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>%1 hinzugefügt, %2 aktualisiert; Transponder: %3 hinzugefügt, %4 geändert, %5 unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>%1 Transponder der Liste, den die Datei nicht mehr hat, wurde behalten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>%1 Transponder der Liste, den die Datei nicht mehr hat, wurde behalten:</numerusform>
+            <numerusform>%1 Transponder der Liste, die die Datei nicht mehr hat, wurden behalten:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 mit einer Frequenz außerhalb von 1 bis 65.535 MHz</numerusform>
+            <numerusform>%1 mit einer Frequenz außerhalb von 1 bis 65.535 MHz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 mit einer Symbolrate außerhalb von 1 bis 65.535 kS/s</numerusform>
+            <numerusform>%1 mit einer Symbolrate außerhalb von 1 bis 65.535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 mit 16APSK oder 32APSK, die der Receiver nicht speichern kann</numerusform>
+            <numerusform>%1 mit 16APSK oder 32APSK, die der Receiver nicht speichern kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 Transponder der Datei wurde nicht importiert: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 Transponder der Datei wurde nicht importiert: %2.</numerusform>
+            <numerusform>%1 Transponder der Datei wurden nicht importiert: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 zirkularer Transponder wurde mit links als H und rechts als V übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 zirkularer Transponder wurde mit links als H und rechts als V übernommen.</numerusform>
+            <numerusform>%1 zirkulare Transponder wurden mit links als H und rechts als V übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC, für die der Receiver keinen Namen hat, wurde als Auto übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC, für die der Receiver keinen Namen hat, wurde als Auto übernommen.</numerusform>
+            <numerusform>%1 FECs, für die der Receiver keinen Namen hat, wurden als Auto übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 DVB-S2-Transponder wurde ohne DVB-S2-Kennzeichen übernommen, das die Einträge dieses Receivers nicht haben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 DVB-S2-Transponder wurde ohne DVB-S2-Kennzeichen übernommen, das die Einträge dieses Receivers nicht haben.</numerusform>
+            <numerusform>%1 DVB-S2-Transponder wurden ohne DVB-S2-Kennzeichen übernommen, das die Einträge dieses Receivers nicht haben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>Die andere Liste hat keine Sender, die dieser Liste fehlen.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 Multiplex</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 Multiplex</numerusform>
+            <numerusform>%1 Multiplexe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 Anbieter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 Anbieter</numerusform>
+            <numerusform>%1 Anbieter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Hinzugefügt: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>Der Favoritenbaum</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 Favoritenliste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 Favoritenliste</numerusform>
+            <numerusform>%1 Favoritenlisten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>Die Satellitenliste</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>Die Anbieterliste</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 Anbieter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 Anbieter</numerusform>
+            <numerusform>%1 Anbieter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>Die Transponderliste</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>Die Kabel-Multiplexliste</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 Kabel-Multiplex</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 Kabel-Multiplex</numerusform>
+            <numerusform>%1 Kabel-Multiplexe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>Die Senderliste</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 hat %2, aber dieser Receiver fasst keine. Entfernen Sie %3 und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 hat %2, aber dieser Receiver fasst höchstens %4. Entfernen Sie %3 und speichern Sie erneut.</translation>
     </message>
 </context>
 </TS>

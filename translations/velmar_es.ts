@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Este formulario aún no está disponible en esta versión.
 No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transferencia cancelada</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>El emisor canceló la transferencia</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>El receptor canceló la transferencia</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ No se ha cambiado nada.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>La frecuencia debe ser un número de MHz con tres decimales como máximo, hasta 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>El nombre tiene caracteres que Windows-1252 no puede representar.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La posición debe estar entre 0.0 y 180.0 grados, con un decimal como máximo.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>El satélite debe elegirse de la lista.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,12 @@ No se ha cambiado nada.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, nuevo)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 transpondedor</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>%1 transpondedores</translation>
+        <translation>
+            <numerusform>%1 transpondedor</numerusform>
+            <numerusform>%1 transpondedores</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1961,619 @@ No se ha cambiado nada.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>El comando ha fallado: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID de red</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de red original</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupo %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Receptor de satélite con un sintonizador y entradas de canal compactas (la opción inicial)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>los receptores de satélite VX-7 y VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Receptor de satélite con entradas de satélite largas; cada canal conserva su lugar en ocho listas de favoritos</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>los receptores de satélite VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Receptor de satélite con entradas de canal completas; cada canal conserva su lugar en 24 listas de favoritos</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>los receptores de satélite VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Receptor de satélite con entradas de satélite largas y entradas de canal completas; cada canal conserva su lugar en 32 listas de favoritos</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>los receptores de satélite VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Receptor de cable con dos sintonizadores; cada canal se guarda una vez por sintonizador</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>los receptores de cable de doble sintonizador VX-5</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Receptor terrestre (antena) con dos sintonizadores; cada canal se guarda una vez por sintonizador</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>los receptores terrestres de doble sintonizador VX-6</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Receptor terrestre (antena); múltiplex en lugar de satélites</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>los receptores terrestres VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Receptor terrestre (antena) con entradas de canal de red (números lógicos de canal) y ocho listas de favoritos</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>los receptores terrestres VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Receptor de cable; múltiplex de cable en lugar de satélites</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>los receptores de cable VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Receptor con un sintonizador de satélite y otro terrestre; los múltiplex terrestres tienen su propia pestaña</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>los receptores de satélite y terrestres VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Receptor de cable que guarda sus múltiplex, proveedores y canales juntos en un solo bloque</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>los receptores de cable VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondedor</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: debe ser un número de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1: como máximo %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1: el valor debe estar entre 0 y %2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 no debe ser 0: el receptor lo interpreta como una posición vacía.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>El nombre no debe estar vacío.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes debe marcar el canal como TV (0x0400) o como radio (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner debe ser 0 en este receptor: los demás valores marcan la copia del segundo sintonizador.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree debe ser menor que 3600 (décimas de grado).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>El ID no debe ser 0.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>El ID %1 pertenece a otro satélite.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>El TPID %1 pertenece a otro transpondedor del satélite %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>El TPID %1 pertenece a otro múltiplex.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>%1 canal emparejado por ID y %2 por nombre; sin emparejar: %3.</numerusform>
+            <numerusform>%1 canales emparejados por ID y %2 por nombre; sin emparejar: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>radio %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 canal comparte número con otro canal de su tipo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 canal comparte número con otro canal de su tipo</numerusform>
+            <numerusform>%1 canales comparten número con otro canal de su tipo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (satélite %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (transpondedor %2 del satélite %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (múltiplex %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (proveedor %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>transpondedor %1 MHz (satélite %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 canal indica un satélite que la lista no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 canal indica un satélite que la lista no tiene</numerusform>
+            <numerusform>%1 canales indican un satélite que la lista no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 canal indica un transpondedor que la lista no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 canal indica un transpondedor que la lista no tiene</numerusform>
+            <numerusform>%1 canales indican un transpondedor que la lista no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 canal indica un múltiplex que la lista no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 canal indica un múltiplex que la lista no tiene</numerusform>
+            <numerusform>%1 canales indican un múltiplex que la lista no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 canal indica un proveedor que la lista no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 canal indica un proveedor que la lista no tiene</numerusform>
+            <numerusform>%1 canales indican un proveedor que la lista no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 transpondedor indica un satélite que la lista no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 transpondedor indica un satélite que la lista no tiene</numerusform>
+            <numerusform>%1 transpondedores indican un satélite que la lista no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>lista de favoritos %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>lista de favoritos %1 (radio)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 lista de favoritos tiene posiciones repetidas o con huecos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 lista de favoritos tiene posiciones repetidas o con huecos</numerusform>
+            <numerusform>%1 listas de favoritos tienen posiciones repetidas o con huecos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>satélite %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>proveedor %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 nombre contiene caracteres que el receptor no puede mostrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 nombre contiene caracteres que el receptor no puede mostrar</numerusform>
+            <numerusform>%1 nombres contienen caracteres que el receptor no puede mostrar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 no está marcada ni como TV ni como radio</numerusform>
+            <numerusform>%1 no están marcadas ni como TV ni como radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 está marcada como TV y como radio a la vez</numerusform>
+            <numerusform>%1 están marcadas como TV y como radio a la vez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 tiene el número 0</numerusform>
+            <numerusform>%1 tienen el número 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 no tiene nombre</numerusform>
+            <numerusform>%1 no tienen nombre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 con el satélite %2, que la imagen no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con el satélite %2, que la imagen no tiene</numerusform>
+            <numerusform>%1 con los satélites %2, que la imagen no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 con el transpondedor %2, que la imagen no tiene en su satélite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 con el transpondedor %2, que la imagen no tiene en su satélite</numerusform>
+            <numerusform>%1 con los transpondedores %2, que la imagen no tiene en su satélite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 con el múltiplex %2, que la imagen no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con el múltiplex %2, que la imagen no tiene</numerusform>
+            <numerusform>%1 con los múltiplex %2, que la imagen no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 con el proveedor %2, que la imagen no tiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con el proveedor %2, que la imagen no tiene</numerusform>
+            <numerusform>%1 con los proveedores %2, que la imagen no tiene</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>La fila de Channel no se puede importar: %2. La lista de canales no ha cambiado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Ninguna de las %1 filas de Channel se puede importar: %2. La lista de canales no ha cambiado.</numerusform>
+            <numerusform>Ninguna de las %1 filas de Channel se puede importar: %2. La lista de canales no ha cambiado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 fila de Channel no se ha importado: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 fila de Channel no se ha importado: %2.</numerusform>
+            <numerusform>%1 filas de Channel no se han importado: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>De las filas importadas: %1; la comprobación antes de guardar y enviar las enumera.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 fila de Channel tenía un número que ya tiene una fila anterior y ahora sigue al último canal de su tipo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 fila de Channel tenía un número que ya tiene una fila anterior y ahora sigue al último canal de su tipo.</numerusform>
+            <numerusform>%1 filas de Channel tenían un número que ya tienen filas anteriores y ahora siguen a los últimos canales de su tipo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satélite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 satélite</numerusform>
+            <numerusform>%1 satélites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 canal</numerusform>
+            <numerusform>%1 canales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Añadidos: %1, actualizados: %2; transpondedores añadidos: %3, modificados: %4, sin cambios: %5, eliminados: %6 con %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Añadidos: %1, actualizados: %2; transpondedores añadidos: %3, modificados: %4, sin cambios: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>Se ha conservado %1 transpondedor de la lista que el archivo ya no tiene:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>Se ha conservado %1 transpondedor de la lista que el archivo ya no tiene:</numerusform>
+            <numerusform>Se han conservado %1 transpondedores de la lista que el archivo ya no tiene:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 con una frecuencia fuera de 1 a 65.535 MHz</numerusform>
+            <numerusform>%1 con una frecuencia fuera de 1 a 65.535 MHz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 con una tasa de símbolos fuera de 1 a 65.535 kS/s</numerusform>
+            <numerusform>%1 con una tasa de símbolos fuera de 1 a 65.535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 con 16APSK o 32APSK, que el receptor no puede guardar</numerusform>
+            <numerusform>%1 con 16APSK o 32APSK, que el receptor no puede guardar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 transpondedor del archivo no se ha importado: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 transpondedor del archivo no se ha importado: %2.</numerusform>
+            <numerusform>%1 transpondedores del archivo no se han importado: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 transpondedor circular se ha tomado con izquierda como H y derecha como V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 transpondedor circular se ha tomado con izquierda como H y derecha como V.</numerusform>
+            <numerusform>%1 transpondedores circulares se han tomado con izquierda como H y derecha como V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC sin nombre en el receptor se ha tomado como Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC sin nombre en el receptor se ha tomado como Auto.</numerusform>
+            <numerusform>%1 FEC sin nombre en el receptor se han tomado como Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 transpondedor DVB-S2 se ha tomado sin marca DVB-S2, que las entradas de este receptor no tienen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 transpondedor DVB-S2 se ha tomado sin marca DVB-S2, que las entradas de este receptor no tienen.</numerusform>
+            <numerusform>%1 transpondedores DVB-S2 se han tomado sin marca DVB-S2, que las entradas de este receptor no tienen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>La otra lista no tiene canales que le falten a esta lista.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 múltiplex</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 múltiplex</numerusform>
+            <numerusform>%1 múltiplex</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 proveedor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 proveedor</numerusform>
+            <numerusform>%1 proveedores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Añadidos: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>El árbol de favoritos</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 lista de favoritos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 lista de favoritos</numerusform>
+            <numerusform>%1 listas de favoritos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>La lista de satélites</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>La lista de proveedores</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 proveedor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 proveedor</numerusform>
+            <numerusform>%1 proveedores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>La lista de transpondedores</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>La lista de múltiplex de cable</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 múltiplex de cable</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 múltiplex de cable</numerusform>
+            <numerusform>%1 múltiplex de cable</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>La lista de canales</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 tiene %2, pero en este receptor no hay sitio. Elimine %3 y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 tiene %2, pero este receptor admite como máximo %4. Elimine %3 y vuelva a guardar.</translation>
     </message>
 </context>
 </TS>

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Ce formulaire n’est pas encore disponible dans cette version.
 Rien n’a été modifié.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transfert annulé</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>L’expéditeur a annulé le transfert</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Le récepteur a annulé le transfert</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Rien n’a été modifié.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>La fréquence doit être un nombre de MHz avec au plus trois décimales, jusqu’à 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Le nom contient des caractères que Windows-1252 ne peut pas représenter.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La position doit être comprise entre 0.0 et 180.0 degrés, avec au plus une décimale.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Le satellite doit être choisi dans la liste.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,12 @@ Rien n’a été modifié.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, nouveau)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 transpondeur</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>%1 transpondeurs</translation>
+        <translation>
+            <numerusform>%1 transpondeur</numerusform>
+            <numerusform>%1 transpondeurs</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1961,619 @@ Rien n’a été modifié.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>La commande a échoué : %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID réseau</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de réseau d’origine</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Groupe %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Récepteur satellite à un tuner et à entrées de chaîne compactes (le choix au démarrage)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>les récepteurs satellite VX-7 et VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Récepteur satellite à entrées de satellite longues&#xa0;; chaque chaîne garde sa place dans huit listes de favoris</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>les récepteurs satellite VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Récepteur satellite à entrées de chaîne complètes&#xa0;; chaque chaîne garde sa place dans 24 listes de favoris</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>les récepteurs satellite VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Récepteur satellite à entrées de satellite longues et entrées de chaîne complètes&#xa0;; chaque chaîne garde sa place dans 32 listes de favoris</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>les récepteurs satellite VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Récepteur câble à deux tuners&#xa0;; chaque chaîne est enregistrée une fois par tuner</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>les récepteurs câble à double tuner VX-5</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Récepteur terrestre (antenne) à deux tuners&#xa0;; chaque chaîne est enregistrée une fois par tuner</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>les récepteurs terrestres à double tuner VX-6</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Récepteur terrestre (antenne)&#xa0;; des multiplex au lieu des satellites</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>les récepteurs terrestres VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Récepteur terrestre (antenne) à entrées de chaîne réseau (numéros logiques de chaîne) et huit listes de favoris</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>les récepteurs terrestres VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Récepteur câble&#xa0;; des multiplex câble au lieu des satellites</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>les récepteurs câble VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Récepteur à tuner satellite et tuner terrestre&#xa0;; les multiplex terrestres ont leur propre onglet</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>les récepteurs satellite et terrestres VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Récepteur câble qui garde ses multiplex, fournisseurs et chaînes ensemble dans un seul bloc</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>les récepteurs câble VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transpondeur</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1&#xa0;: saisissez un nombre de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1&#xa0;: %2 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1&#xa0;: la valeur doit être comprise entre 0 et %2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 ne doit pas valoir 0&#xa0;: le récepteur y voit un emplacement vide.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Le nom ne doit pas être vide.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes doit marquer la chaîne soit comme TV (0x0400), soit comme radio (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner doit valoir 0 sur ce récepteur&#xa0;: les autres valeurs marquent la copie du second tuner.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree doit être inférieur à 3600 (dixièmes de degré).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>L’ID ne doit pas valoir 0.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>L’ID %1 appartient à un autre satellite.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>Le TPID %1 appartient à un autre transpondeur du satellite %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>Le TPID %1 appartient à un autre multiplex.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>%1 chaîne associée par identifiants, %2 par nom&#xa0;; sans correspondance&#xa0;: %3.</numerusform>
+            <numerusform>%1 chaînes associées par identifiants, %2 par nom&#xa0;; sans correspondance&#xa0;: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>radio %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 chaîne partage son numéro avec une autre chaîne du même type</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 chaîne partage son numéro avec une autre chaîne du même type</numerusform>
+            <numerusform>%1 chaînes partagent leur numéro avec une autre chaîne du même type</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (satellite %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (transpondeur %2 du satellite %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (multiplex %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (fournisseur %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>transpondeur %1 MHz (satellite %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 chaîne désigne un satellite absent de la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 chaîne désigne un satellite absent de la liste</numerusform>
+            <numerusform>%1 chaînes désignent un satellite absent de la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 chaîne désigne un transpondeur absent de la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 chaîne désigne un transpondeur absent de la liste</numerusform>
+            <numerusform>%1 chaînes désignent un transpondeur absent de la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 chaîne désigne un multiplex absent de la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 chaîne désigne un multiplex absent de la liste</numerusform>
+            <numerusform>%1 chaînes désignent un multiplex absent de la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 chaîne désigne un fournisseur absent de la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 chaîne désigne un fournisseur absent de la liste</numerusform>
+            <numerusform>%1 chaînes désignent un fournisseur absent de la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 transpondeur désigne un satellite absent de la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 transpondeur désigne un satellite absent de la liste</numerusform>
+            <numerusform>%1 transpondeurs désignent un satellite absent de la liste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>liste de favoris %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>liste de favoris %1 (radio)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 liste de favoris a des positions répétées ou manquantes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 liste de favoris a des positions répétées ou manquantes</numerusform>
+            <numerusform>%1 listes de favoris ont des positions répétées ou manquantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>satellite %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>fournisseur %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 nom contient des caractères que le récepteur ne peut pas afficher</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 nom contient des caractères que le récepteur ne peut pas afficher</numerusform>
+            <numerusform>%1 noms contiennent des caractères que le récepteur ne peut pas afficher</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 n’est marquée ni TV ni radio</numerusform>
+            <numerusform>%1 ne sont marquées ni TV ni radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 est marquée à la fois TV et radio</numerusform>
+            <numerusform>%1 sont marquées à la fois TV et radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 a le numéro 0</numerusform>
+            <numerusform>%1 ont le numéro 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 n’a pas de nom</numerusform>
+            <numerusform>%1 n’ont pas de nom</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 avec le satellite %2, absent de l’image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 avec le satellite %2, absent de l’image</numerusform>
+            <numerusform>%1 avec les satellites %2, absents de l’image</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 avec le transpondeur %2, absent de l’image sur leur satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 avec le transpondeur %2, absent de l’image sur leur satellite</numerusform>
+            <numerusform>%1 avec les transpondeurs %2, absents de l’image sur leur satellite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 avec le multiplex %2, absent de l’image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 avec le multiplex %2, absent de l’image</numerusform>
+            <numerusform>%1 avec les multiplex %2, absents de l’image</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 avec le fournisseur %2, absent de l’image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 avec le fournisseur %2, absent de l’image</numerusform>
+            <numerusform>%1 avec les fournisseurs %2, absents de l’image</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>La ligne de Channel ne peut pas être importée&#xa0;: %2. La liste des chaînes n’a pas été modifiée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Aucune des %1 lignes de Channel ne peut être importée&#xa0;: %2. La liste des chaînes n’a pas été modifiée.</numerusform>
+            <numerusform>Aucune des %1 lignes de Channel ne peut être importée&#xa0;: %2. La liste des chaînes n’a pas été modifiée.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 ligne de Channel n’a pas été importée&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 ligne de Channel n’a pas été importée&#xa0;: %2.</numerusform>
+            <numerusform>%1 lignes de Channel n’ont pas été importées&#xa0;: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>Parmi les lignes importées&#xa0;: %1&#xa0;; la vérification avant l’enregistrement et l’envoi les liste.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 ligne de Channel avait un numéro déjà pris par une ligne précédente et suit maintenant la dernière chaîne de son type.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 ligne de Channel avait un numéro déjà pris par une ligne précédente et suit maintenant la dernière chaîne de son type.</numerusform>
+            <numerusform>%1 lignes de Channel avaient un numéro déjà pris par des lignes précédentes et suivent maintenant les dernières chaînes de leur type.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 satellite</numerusform>
+            <numerusform>%1 satellites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 chaîne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 chaîne</numerusform>
+            <numerusform>%1 chaînes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Ajoutés&#xa0;: %1, mis à jour&#xa0;: %2&#xa0;; transpondeurs — ajoutés&#xa0;: %3, modifiés&#xa0;: %4, inchangés&#xa0;: %5, supprimés&#xa0;: %6 avec %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Ajoutés&#xa0;: %1, mis à jour&#xa0;: %2&#xa0;; transpondeurs — ajoutés&#xa0;: %3, modifiés&#xa0;: %4, inchangés&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>%1 transpondeur de la liste absent du fichier a été conservé&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>%1 transpondeur de la liste absent du fichier a été conservé&#xa0;:</numerusform>
+            <numerusform>%1 transpondeurs de la liste absents du fichier ont été conservés&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 avec une fréquence hors de 1 à 65&#xa0;535 MHz</numerusform>
+            <numerusform>%1 avec une fréquence hors de 1 à 65&#xa0;535 MHz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 avec un débit symbole hors de 1 à 65&#xa0;535 kS/s</numerusform>
+            <numerusform>%1 avec un débit symbole hors de 1 à 65&#xa0;535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 en 16APSK ou 32APSK, que le récepteur ne peut pas enregistrer</numerusform>
+            <numerusform>%1 en 16APSK ou 32APSK, que le récepteur ne peut pas enregistrer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 transpondeur du fichier n’a pas été importé&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 transpondeur du fichier n’a pas été importé&#xa0;: %2.</numerusform>
+            <numerusform>%1 transpondeurs du fichier n’ont pas été importés&#xa0;: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 transpondeur circulaire a été repris avec gauche en H et droite en V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 transpondeur circulaire a été repris avec gauche en H et droite en V.</numerusform>
+            <numerusform>%1 transpondeurs circulaires ont été repris avec gauche en H et droite en V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC sans nom pour le récepteur a été repris en Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC sans nom pour le récepteur a été repris en Auto.</numerusform>
+            <numerusform>%1 FEC sans nom pour le récepteur ont été repris en Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 transpondeur DVB-S2 a été repris sans marque DVB-S2, absente des entrées de ce récepteur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 transpondeur DVB-S2 a été repris sans marque DVB-S2, absente des entrées de ce récepteur.</numerusform>
+            <numerusform>%1 transpondeurs DVB-S2 ont été repris sans marque DVB-S2, absente des entrées de ce récepteur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>L’autre liste n’a aucune chaîne qui manque à cette liste.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 multiplex</numerusform>
+            <numerusform>%1 multiplex</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 fournisseur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 fournisseur</numerusform>
+            <numerusform>%1 fournisseurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Ajoutés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>L’arbre des favoris</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 liste de favoris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 liste de favoris</numerusform>
+            <numerusform>%1 listes de favoris</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>La liste des satellites</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>La liste des fournisseurs</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 fournisseur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 fournisseur</numerusform>
+            <numerusform>%1 fournisseurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>La liste des transpondeurs</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>La liste des multiplex câble</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 multiplex câble</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 multiplex câble</numerusform>
+            <numerusform>%1 multiplex câble</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>La liste des chaînes</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 contient %2, mais ce récepteur ne peut rien en contenir. Supprimez %3 et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 contient %2, mais ce récepteur en accepte au plus %4. Supprimez %3 et enregistrez à nouveau.</translation>
     </message>
 </context>
 </TS>

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Questo modulo non è ancora disponibile in questa versione.
 Non è stato modificato nulla.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Trasferimento annullato</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Il mittente ha annullato il trasferimento</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Il ricevitore ha annullato il trasferimento</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Non è stato modificato nulla.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>La frequenza deve essere un numero di MHz con al massimo tre decimali, fino a 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Il nome contiene caratteri che Windows-1252 non può rappresentare.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La posizione deve essere compresa tra 0.0 e 180.0 gradi, con al massimo un decimale.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Il satellite deve essere scelto dall’elenco.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,12 @@ Non è stato modificato nulla.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, nuovo)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 transponder</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>%1 transponder</translation>
+        <translation>
+            <numerusform>%1 transponder</numerusform>
+            <numerusform>%1 transponder</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1961,619 @@ Non è stato modificato nulla.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>Il comando non è riuscito: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inversione</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID rete</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID rete originale</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppo %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Ricevitore satellitare con un tuner e voci di canale compatte (la scelta iniziale)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>i ricevitori satellitari VX-7 e VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Ricevitore satellitare con voci di satellite lunghe; ogni canale mantiene il suo posto in otto liste preferiti</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>i ricevitori satellitari VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Ricevitore satellitare con voci di canale complete; ogni canale mantiene il suo posto in 24 liste preferiti</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>i ricevitori satellitari VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Ricevitore satellitare con voci di satellite lunghe e voci di canale complete; ogni canale mantiene il suo posto in 32 liste preferiti</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>i ricevitori satellitari VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Ricevitore via cavo con due tuner; ogni canale è memorizzato una volta per ciascun tuner</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>i ricevitori via cavo a doppio tuner VX-5</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Ricevitore terrestre (antenna) con due tuner; ogni canale è memorizzato una volta per ciascun tuner</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>i ricevitori terrestri a doppio tuner VX-6</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Ricevitore terrestre (antenna); multiplex invece dei satelliti</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>i ricevitori terrestri VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Ricevitore terrestre (antenna) con voci di canale di rete (numeri logici dei canali) e otto liste preferiti</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>i ricevitori terrestri VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Ricevitore via cavo; multiplex via cavo invece dei satelliti</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>i ricevitori via cavo VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Ricevitore con un tuner satellitare e uno terrestre; i multiplex terrestri hanno una scheda propria</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>i ricevitori satellitari e terrestri VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Ricevitore via cavo che tiene multiplex, fornitori e canali insieme in un unico blocco</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>i ricevitori via cavo VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: deve essere un numero da 0 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1: al massimo %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1: il valore deve essere compreso tra 0 e %2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 non deve essere 0: il ricevitore lo legge come posizione vuota.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Il nome non deve essere vuoto.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes deve indicare il canale come TV (0x0400) oppure come radio (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner deve essere 0 su questo ricevitore: gli altri valori indicano la copia del secondo tuner.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree deve essere inferiore a 3600 (decimi di grado).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>L’ID non deve essere 0.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>L’ID %1 appartiene a un altro satellite.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>Il TPID %1 appartiene a un altro transponder del satellite %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>Il TPID %1 appartiene a un altro multiplex.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>%1 canale abbinato tramite ID e %2 tramite nome; senza corrispondenza: %3.</numerusform>
+            <numerusform>%1 canali abbinati tramite ID e %2 tramite nome; senza corrispondenza: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>radio %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 canale condivide il numero con un altro canale dello stesso tipo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 canale condivide il numero con un altro canale dello stesso tipo</numerusform>
+            <numerusform>%1 canali condividono il numero con un altro canale dello stesso tipo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (satellite %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (transponder %2 del satellite %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (multiplex %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (fornitore %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>transponder %1 MHz (satellite %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 canale indica un satellite che la lista non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 canale indica un satellite che la lista non ha</numerusform>
+            <numerusform>%1 canali indicano un satellite che la lista non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 canale indica un transponder che la lista non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 canale indica un transponder che la lista non ha</numerusform>
+            <numerusform>%1 canali indicano un transponder che la lista non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 canale indica un multiplex che la lista non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 canale indica un multiplex che la lista non ha</numerusform>
+            <numerusform>%1 canali indicano un multiplex che la lista non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 canale indica un fornitore che la lista non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 canale indica un fornitore che la lista non ha</numerusform>
+            <numerusform>%1 canali indicano un fornitore che la lista non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 transponder indica un satellite che la lista non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 transponder indica un satellite che la lista non ha</numerusform>
+            <numerusform>%1 transponder indicano un satellite che la lista non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>lista preferiti %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>lista preferiti %1 (radio)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 lista preferiti ha posizioni ripetute o mancanti</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 lista preferiti ha posizioni ripetute o mancanti</numerusform>
+            <numerusform>%1 liste preferiti hanno posizioni ripetute o mancanti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>satellite %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>fornitore %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 nome contiene caratteri che il ricevitore non può mostrare</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 nome contiene caratteri che il ricevitore non può mostrare</numerusform>
+            <numerusform>%1 nomi contengono caratteri che il ricevitore non può mostrare</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 non è contrassegnata né come TV né come radio</numerusform>
+            <numerusform>%1 non sono contrassegnate né come TV né come radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 è contrassegnata sia come TV sia come radio</numerusform>
+            <numerusform>%1 sono contrassegnate sia come TV sia come radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 ha il numero 0</numerusform>
+            <numerusform>%1 hanno il numero 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 non ha un nome</numerusform>
+            <numerusform>%1 non hanno un nome</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 con il satellite %2, che l’immagine non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con il satellite %2, che l’immagine non ha</numerusform>
+            <numerusform>%1 con i satelliti %2, che l’immagine non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 con il transponder %2, che l’immagine non ha sul loro satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 con il transponder %2, che l’immagine non ha sul loro satellite</numerusform>
+            <numerusform>%1 con i transponder %2, che l’immagine non ha sul loro satellite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 con il multiplex %2, che l’immagine non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con il multiplex %2, che l’immagine non ha</numerusform>
+            <numerusform>%1 con i multiplex %2, che l’immagine non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 con il fornitore %2, che l’immagine non ha</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 con il fornitore %2, che l’immagine non ha</numerusform>
+            <numerusform>%1 con i fornitori %2, che l’immagine non ha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>La riga di Channel non può essere importata: %2. La lista dei canali non è stata modificata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Nessuna delle %1 righe di Channel può essere importata: %2. La lista dei canali non è stata modificata.</numerusform>
+            <numerusform>Nessuna delle %1 righe di Channel può essere importata: %2. La lista dei canali non è stata modificata.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 riga di Channel non è stata importata: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 riga di Channel non è stata importata: %2.</numerusform>
+            <numerusform>%1 righe di Channel non sono state importate: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>Tra le righe importate: %1; il controllo prima del salvataggio e dell’invio le elenca.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 riga di Channel aveva un numero già usato da una riga precedente e ora segue l’ultimo canale del suo tipo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 riga di Channel aveva un numero già usato da una riga precedente e ora segue l’ultimo canale del suo tipo.</numerusform>
+            <numerusform>%1 righe di Channel avevano un numero già usato da righe precedenti e ora seguono gli ultimi canali del loro tipo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 satellite</numerusform>
+            <numerusform>%1 satelliti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canale</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 canale</numerusform>
+            <numerusform>%1 canali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Aggiunti: %1, aggiornati: %2; transponder aggiunti: %3, modificati: %4, invariati: %5, eliminati: %6 con %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Aggiunti: %1, aggiornati: %2; transponder aggiunti: %3, modificati: %4, invariati: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>%1 transponder della lista che il file non ha più è stato mantenuto:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>%1 transponder della lista che il file non ha più è stato mantenuto:</numerusform>
+            <numerusform>%1 transponder della lista che il file non ha più sono stati mantenuti:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 con una frequenza fuori dall’intervallo 1–65.535 MHz</numerusform>
+            <numerusform>%1 con una frequenza fuori dall’intervallo 1–65.535 MHz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 con una velocità di simbolo fuori dall’intervallo 1–65.535 kS/s</numerusform>
+            <numerusform>%1 con una velocità di simbolo fuori dall’intervallo 1–65.535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 in 16APSK o 32APSK, che il ricevitore non può memorizzare</numerusform>
+            <numerusform>%1 in 16APSK o 32APSK, che il ricevitore non può memorizzare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 transponder del file non è stato importato: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 transponder del file non è stato importato: %2.</numerusform>
+            <numerusform>%1 transponder del file non sono stati importati: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 transponder circolare è stato acquisito con sinistra come H e destra come V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 transponder circolare è stato acquisito con sinistra come H e destra come V.</numerusform>
+            <numerusform>%1 transponder circolari sono stati acquisiti con sinistra come H e destra come V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC che il ricevitore non sa nominare è stato acquisito come Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC che il ricevitore non sa nominare è stato acquisito come Auto.</numerusform>
+            <numerusform>%1 FEC che il ricevitore non sa nominare sono stati acquisiti come Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 transponder DVB-S2 è stato acquisito senza contrassegno DVB-S2, che le voci di questo ricevitore non hanno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 transponder DVB-S2 è stato acquisito senza contrassegno DVB-S2, che le voci di questo ricevitore non hanno.</numerusform>
+            <numerusform>%1 transponder DVB-S2 sono stati acquisiti senza contrassegno DVB-S2, che le voci di questo ricevitore non hanno.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>L’altra lista non ha canali che manchino a questa lista.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multiplex</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 multiplex</numerusform>
+            <numerusform>%1 multiplex</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 fornitore</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 fornitore</numerusform>
+            <numerusform>%1 fornitori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Aggiunti: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>L’albero dei preferiti</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 lista preferiti</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 lista preferiti</numerusform>
+            <numerusform>%1 liste preferiti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>La lista dei satelliti</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>La lista dei fornitori</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 fornitore</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 fornitore</numerusform>
+            <numerusform>%1 fornitori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>La lista dei transponder</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>La lista dei multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 multiplex via cavo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 multiplex via cavo</numerusform>
+            <numerusform>%1 multiplex via cavo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>La lista dei canali</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 contiene %2, ma in questo ricevitore non c’è posto. Rimuovi %3 e salva di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 contiene %2, ma questo ricevitore ne contiene al massimo %4. Rimuovi %3 e salva di nuovo.</translation>
     </message>
 </context>
 </TS>

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Ten formularz nie jest jeszcze dostępny w tej wersji.
 Niczego nie zmieniono.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transmisja anulowana</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Strona wysyłająca anulowała transmisję</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Odbiornik anulował transmisję</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Niczego nie zmieniono.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>Częstotliwość musi być liczbą MHz z co najwyżej trzema miejscami po kropce, maksymalnie 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Nazwa zawiera znaki, których nie da się zapisać w Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Pozycja musi wynosić od 0.0 do 180.0 stopni, z co najwyżej jednym miejscem po kropce.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Satelitę należy wybrać z listy.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,13 @@ Niczego nie zmieniono.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, nowy)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 transponder</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>Transpondery: %1</translation>
+        <translation>
+            <numerusform>%1 transponder</numerusform>
+            <numerusform>%1 transpondery</numerusform>
+            <numerusform>%1 transponderów</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1962,654 @@ Niczego nie zmieniono.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>Polecenie nie powiodło się: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inwersja</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID sieci</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Pierwotny ID sieci</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupa %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Odbiornik satelitarny z jednym tunerem i zwięzłymi wpisami kanałów (wybór początkowy)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>odbiorników satelitarnych VX-7 i VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Odbiornik satelitarny z długimi wpisami satelitów; każdy kanał zachowuje swoje miejsce w ośmiu listach ulubionych</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>odbiorników satelitarnych VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Odbiornik satelitarny z pełnymi wpisami kanałów; każdy kanał zachowuje swoje miejsce w 24 listach ulubionych</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>odbiorników satelitarnych VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Odbiornik satelitarny z długimi wpisami satelitów i pełnymi wpisami kanałów; każdy kanał zachowuje swoje miejsce w 32 listach ulubionych</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>odbiorników satelitarnych VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Odbiornik kablowy z dwoma tunerami; każdy kanał jest zapisany raz dla każdego tunera</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>dwutunerowych odbiorników kablowych VX-5</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Odbiornik naziemny (antenowy) z dwoma tunerami; każdy kanał jest zapisany raz dla każdego tunera</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>dwutunerowych odbiorników naziemnych VX-6</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Odbiornik naziemny (antenowy); multipleksy zamiast satelitów</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>odbiorników naziemnych VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Odbiornik naziemny (antenowy) z sieciowymi wpisami kanałów (logiczne numery kanałów) i ośmioma listami ulubionych</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>odbiorników naziemnych VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Odbiornik kablowy; multipleksy kablowe zamiast satelitów</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>odbiorników kablowych VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Odbiornik z tunerem satelitarnym i naziemnym; multipleksy naziemne mają własną kartę</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>odbiorników satelitarno-naziemnych VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Odbiornik kablowy, który przechowuje multipleksy, nadawców i kanały razem w jednym bloku</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>odbiorników kablowych VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: wartość musi być liczbą od 0 do %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1: maksymalna liczba znaków to %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1: wartość musi mieścić się w zakresie od 0 do %2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 nie może wynosić 0: odbiornik odczytuje to jako puste miejsce.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Nazwa nie może być pusta.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes musi oznaczać kanał jako TV (0x0400) albo jako radio (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner musi mieć w tym odbiorniku wartość 0: inne wartości oznaczają kopię drugiego tunera.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree musi być mniejsze niż 3600 (dziesiąte części stopnia).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>ID nie może wynosić 0.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>ID %1 należy do innego satelity.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>TPID %1 należy do innego transpondera satelity %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>TPID %1 należy do innego multipleksu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>Dopasowano %1 kanał według identyfikatorów i %2 według nazwy; bez dopasowania: %3.</numerusform>
+            <numerusform>Dopasowano %1 kanały według identyfikatorów i %2 według nazwy; bez dopasowania: %3.</numerusform>
+            <numerusform>Dopasowano %1 kanałów według identyfikatorów i %2 według nazwy; bez dopasowania: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>radio %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 kanał ma ten sam numer co inny kanał tego samego rodzaju</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 kanał ma ten sam numer co inny kanał tego samego rodzaju</numerusform>
+            <numerusform>%1 kanały mają ten sam numer co inny kanał tego samego rodzaju</numerusform>
+            <numerusform>%1 kanałów ma ten sam numer co inny kanał tego samego rodzaju</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (satelita %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (transponder %2 satelity %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (multipleks %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (nadawca %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>transponder %1 MHz (satelita %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 kanał wskazuje satelitę, którego nie ma na liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 kanał wskazuje satelitę, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanały wskazują satelitę, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanałów wskazuje satelitę, którego nie ma na liście</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 kanał wskazuje transponder, którego nie ma na liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 kanał wskazuje transponder, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanały wskazują transponder, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanałów wskazuje transponder, którego nie ma na liście</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 kanał wskazuje multipleks, którego nie ma na liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 kanał wskazuje multipleks, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanały wskazują multipleks, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanałów wskazuje multipleks, którego nie ma na liście</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 kanał wskazuje nadawcę, którego nie ma na liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 kanał wskazuje nadawcę, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanały wskazują nadawcę, którego nie ma na liście</numerusform>
+            <numerusform>%1 kanałów wskazuje nadawcę, którego nie ma na liście</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 transponder wskazuje satelitę, którego nie ma na liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 transponder wskazuje satelitę, którego nie ma na liście</numerusform>
+            <numerusform>%1 transpondery wskazują satelitę, którego nie ma na liście</numerusform>
+            <numerusform>%1 transponderów wskazuje satelitę, którego nie ma na liście</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>lista ulubionych %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>lista ulubionych %1 (radio)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 lista ulubionych ma powtarzające się lub brakujące pozycje</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 lista ulubionych ma powtarzające się lub brakujące pozycje</numerusform>
+            <numerusform>%1 listy ulubionych mają powtarzające się lub brakujące pozycje</numerusform>
+            <numerusform>%1 list ulubionych ma powtarzające się lub brakujące pozycje</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>satelita %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>nadawca %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 nazwa zawiera znaki, których odbiornik nie może wyświetlić</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 nazwa zawiera znaki, których odbiornik nie może wyświetlić</numerusform>
+            <numerusform>%1 nazwy zawierają znaki, których odbiornik nie może wyświetlić</numerusform>
+            <numerusform>%1 nazw zawiera znaki, których odbiornik nie może wyświetlić</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 nie jest oznaczony ani jako TV, ani jako radio</numerusform>
+            <numerusform>%1 nie są oznaczone ani jako TV, ani jako radio</numerusform>
+            <numerusform>%1 nie jest oznaczonych ani jako TV, ani jako radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 jest oznaczony jednocześnie jako TV i radio</numerusform>
+            <numerusform>%1 są oznaczone jednocześnie jako TV i radio</numerusform>
+            <numerusform>%1 jest oznaczonych jednocześnie jako TV i radio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 ma numer 0</numerusform>
+            <numerusform>%1 mają numer 0</numerusform>
+            <numerusform>%1 ma numer 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 nie ma nazwy</numerusform>
+            <numerusform>%1 nie mają nazwy</numerusform>
+            <numerusform>%1 nie ma nazwy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 ze wskazaniem satelity %2, którego nie ma w obrazie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 ze wskazaniem satelity %2, którego nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem satelitów %2, których nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem satelitów %2, których nie ma w obrazie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 ze wskazaniem transpondera %2, którego nie ma w obrazie na ich satelicie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 ze wskazaniem transpondera %2, którego nie ma w obrazie na ich satelicie</numerusform>
+            <numerusform>%1 ze wskazaniem transponderów %2, których nie ma w obrazie na ich satelicie</numerusform>
+            <numerusform>%1 ze wskazaniem transponderów %2, których nie ma w obrazie na ich satelicie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 ze wskazaniem multipleksu %2, którego nie ma w obrazie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 ze wskazaniem multipleksu %2, którego nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem multipleksów %2, których nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem multipleksów %2, których nie ma w obrazie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 ze wskazaniem nadawcy %2, którego nie ma w obrazie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 ze wskazaniem nadawcy %2, którego nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem nadawców %2, których nie ma w obrazie</numerusform>
+            <numerusform>%1 ze wskazaniem nadawców %2, których nie ma w obrazie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>Wiersza z Channel nie można zaimportować: %2. Lista kanałów nie została zmieniona.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Żadnego z %1 wierszy z Channel nie można zaimportować: %2. Lista kanałów nie została zmieniona.</numerusform>
+            <numerusform>Żadnego z %1 wierszy z Channel nie można zaimportować: %2. Lista kanałów nie została zmieniona.</numerusform>
+            <numerusform>Żadnego z %1 wierszy z Channel nie można zaimportować: %2. Lista kanałów nie została zmieniona.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 wiersz z Channel nie został zaimportowany: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 wiersz z Channel nie został zaimportowany: %2.</numerusform>
+            <numerusform>%1 wiersze z Channel nie zostały zaimportowane: %2.</numerusform>
+            <numerusform>%1 wierszy z Channel nie zostało zaimportowanych: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>Spośród zaimportowanych wierszy: %1; sprawdzenie przed zapisaniem i wysłaniem je wymienia.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 wiersz z Channel miał numer, który ma już wcześniejszy wiersz, i teraz następuje po ostatnim kanale swojego rodzaju.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 wiersz z Channel miał numer, który ma już wcześniejszy wiersz, i teraz następuje po ostatnim kanale swojego rodzaju.</numerusform>
+            <numerusform>%1 wiersze z Channel miały numery, które mają już wcześniejsze wiersze, i teraz następują po ostatnich kanałach swojego rodzaju.</numerusform>
+            <numerusform>%1 wierszy z Channel miało numery, które mają już wcześniejsze wiersze, i teraz następuje po ostatnich kanałach swojego rodzaju.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 satelita</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 satelita</numerusform>
+            <numerusform>%1 satelity</numerusform>
+            <numerusform>%1 satelitów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 kanał</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 kanał</numerusform>
+            <numerusform>%1 kanały</numerusform>
+            <numerusform>%1 kanałów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Dodano: %1, zaktualizowano: %2; transpondery — dodano: %3, zmieniono: %4, bez zmian: %5, usunięto: %6 wraz z: %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Dodano: %1, zaktualizowano: %2; transpondery — dodano: %3, zmieniono: %4, bez zmian: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>Zachowano %1 transponder z listy, którego plik już nie zawiera:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>Zachowano %1 transponder z listy, którego plik już nie zawiera:</numerusform>
+            <numerusform>Zachowano %1 transpondery z listy, których plik już nie zawiera:</numerusform>
+            <numerusform>Zachowano %1 transponderów z listy, których plik już nie zawiera:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 z częstotliwością spoza zakresu 1–65&#xa0;535 MHz</numerusform>
+            <numerusform>%1 z częstotliwością spoza zakresu 1–65&#xa0;535 MHz</numerusform>
+            <numerusform>%1 z częstotliwością spoza zakresu 1–65&#xa0;535 MHz</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 z szybkością symboli spoza zakresu 1–65&#xa0;535 kS/s</numerusform>
+            <numerusform>%1 z szybkością symboli spoza zakresu 1–65&#xa0;535 kS/s</numerusform>
+            <numerusform>%1 z szybkością symboli spoza zakresu 1–65&#xa0;535 kS/s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 z 16APSK lub 32APSK, których odbiornik nie obsługuje</numerusform>
+            <numerusform>%1 z 16APSK lub 32APSK, których odbiornik nie obsługuje</numerusform>
+            <numerusform>%1 z 16APSK lub 32APSK, których odbiornik nie obsługuje</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 transponder z pliku nie został zaimportowany: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 transponder z pliku nie został zaimportowany: %2.</numerusform>
+            <numerusform>%1 transpondery z pliku nie zostały zaimportowane: %2.</numerusform>
+            <numerusform>%1 transponderów z pliku nie zostało zaimportowanych: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 transponder kołowy przyjęto z lewą jako H i prawą jako V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 transponder kołowy przyjęto z lewą jako H i prawą jako V.</numerusform>
+            <numerusform>%1 transpondery kołowe przyjęto z lewą jako H i prawą jako V.</numerusform>
+            <numerusform>%1 transponderów kołowych przyjęto z lewą jako H i prawą jako V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC, dla którego odbiornik nie ma nazwy, przyjęto jako Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC, dla którego odbiornik nie ma nazwy, przyjęto jako Auto.</numerusform>
+            <numerusform>%1 FEC, dla których odbiornik nie ma nazwy, przyjęto jako Auto.</numerusform>
+            <numerusform>%1 FEC, dla których odbiornik nie ma nazwy, przyjęto jako Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 transponder DVB-S2 przyjęto bez oznaczenia DVB-S2, którego wpisy tego odbiornika nie mają.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 transponder DVB-S2 przyjęto bez oznaczenia DVB-S2, którego wpisy tego odbiornika nie mają.</numerusform>
+            <numerusform>%1 transpondery DVB-S2 przyjęto bez oznaczenia DVB-S2, którego wpisy tego odbiornika nie mają.</numerusform>
+            <numerusform>%1 transponderów DVB-S2 przyjęto bez oznaczenia DVB-S2, którego wpisy tego odbiornika nie mają.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>Druga lista nie ma kanałów, których brakuje na tej liście.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multipleks</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 multipleks</numerusform>
+            <numerusform>%1 multipleksy</numerusform>
+            <numerusform>%1 multipleksów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 nadawca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 nadawca</numerusform>
+            <numerusform>%1 nadawcy</numerusform>
+            <numerusform>%1 nadawców</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Dodano: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>Drzewo ulubionych</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 lista ulubionych</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 lista ulubionych</numerusform>
+            <numerusform>%1 listy ulubionych</numerusform>
+            <numerusform>%1 list ulubionych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>Lista satelitów</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>Lista nadawców</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 nadawca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 nadawca</numerusform>
+            <numerusform>%1 nadawcy</numerusform>
+            <numerusform>%1 nadawców</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>Lista transponderów</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>Lista multipleksów kablowych</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 multipleks kablowy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 multipleks kablowy</numerusform>
+            <numerusform>%1 multipleksy kablowe</numerusform>
+            <numerusform>%1 multipleksów kablowych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>Lista kanałów</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1: %2, a ten odbiornik nie ma na nie miejsca. Do usunięcia: %3. Następnie zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1: %2, a ten odbiornik mieści najwyżej %4. Do usunięcia: %3. Następnie zapisz ponownie.</translation>
     </message>
 </context>
 </TS>

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Эта форма в данной версии пока недоступна.
 Ничего не изменено.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Передача отменена</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Отправитель отменил передачу</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Ресивер отменил передачу</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Nothing has been changed.</source>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>Частота должна быть числом МГц не более чем с тремя знаками после точки, до 4294967.295.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Название содержит символы, которых нет в Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Позиция должна быть от 0.0 до 180.0 градусов, не более чем с одним знаком после точки.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Спутник нужно выбрать из списка.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,13 @@ Nothing has been changed.</source>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, новый)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 транспондер</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>Транспондеров: %1</translation>
+        <translation>
+            <numerusform>%1 транспондер</numerusform>
+            <numerusform>%1 транспондера</numerusform>
+            <numerusform>%1 транспондеров</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1962,654 @@ Nothing has been changed.</source>
     <message>
         <source>The command failed: %s</source>
         <translation>Не удалось выполнить команду: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Инверсия</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>ID сети</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Исходный ID сети</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Группа %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Спутниковый ресивер с одним тюнером и компактными записями каналов (выбор при запуске)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>спутниковых ресиверов VX-7 и VX-8</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Спутниковый ресивер с длинными записями спутников; каждый канал сохраняет своё место в восьми списках избранного</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>спутниковых ресиверов VX-8 Plus</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Спутниковый ресивер с полными записями каналов; каждый канал сохраняет своё место в 24 списках избранного</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>спутниковых ресиверов VX-1</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Спутниковый ресивер с длинными записями спутников и полными записями каналов; каждый канал сохраняет своё место в 32 списках избранного</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>спутниковых ресиверов VX-64</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Кабельный ресивер с двумя тюнерами; каждый канал хранится по одному разу для каждого тюнера</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>двухтюнерных кабельных ресиверов VX-5</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>Эфирный (антенный) ресивер с двумя тюнерами; каждый канал хранится по одному разу для каждого тюнера</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>двухтюнерных эфирных ресиверов VX-6</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Эфирный (антенный) ресивер; мультиплексы вместо спутников</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>эфирных ресиверов VX-1T</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Эфирный (антенный) ресивер с сетевыми записями каналов (логические номера каналов) и восемью списками избранного</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>эфирных ресиверов VX-9</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Кабельный ресивер; кабельные мультиплексы вместо спутников</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>кабельных ресиверов VX-2</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Ресивер со спутниковым и эфирным тюнерами; у эфирных мультиплексов своя вкладка</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>спутниково-эфирных ресиверов VX-3</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Кабельный ресивер, хранящий мультиплексы, провайдеров и каналы вместе в одном блоке</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>кабельных ресиверов VX-10</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 транспондер</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1: значение должно быть числом от 0 до %2.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1: максимальное число символов — %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1: значение должно быть от 0 до %2.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 не должен быть равен 0: ресивер считает такую запись пустой.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Название не должно быть пустым.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes должно помечать канал либо как ТВ (0x0400), либо как радио (0x0800).</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Tuner на этом ресивере должен быть равен 0: другие значения обозначают копию второго тюнера.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree должно быть меньше 3600 (десятые доли градуса).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>ID не должен быть равен 0.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>ID %1 принадлежит другому спутнику.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>TPID %1 принадлежит другому транспондеру спутника %2.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>TPID %1 принадлежит другому мультиплексу.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>Сопоставлен %1 канал по идентификаторам и %2 по названию; без пары: %3.</numerusform>
+            <numerusform>Сопоставлено %1 канала по идентификаторам и %2 по названию; без пары: %3.</numerusform>
+            <numerusform>Сопоставлено %1 каналов по идентификаторам и %2 по названию; без пары: %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>ТВ %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>радио %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 канал имеет тот же номер, что и другой канал того же вида</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 канал имеет тот же номер, что и другой канал того же вида</numerusform>
+            <numerusform>%1 канала имеют тот же номер, что и другой канал того же вида</numerusform>
+            <numerusform>%1 каналов имеют тот же номер, что и другой канал того же вида</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (спутник %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (транспондер %2 спутника %3)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (мультиплекс %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (провайдер %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>транспондер %1 МГц (спутник %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 канал ссылается на спутник, которого нет в списке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 канал ссылается на спутник, которого нет в списке</numerusform>
+            <numerusform>%1 канала ссылаются на спутник, которого нет в списке</numerusform>
+            <numerusform>%1 каналов ссылаются на спутник, которого нет в списке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 канал ссылается на транспондер, которого нет в списке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 канал ссылается на транспондер, которого нет в списке</numerusform>
+            <numerusform>%1 канала ссылаются на транспондер, которого нет в списке</numerusform>
+            <numerusform>%1 каналов ссылаются на транспондер, которого нет в списке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 канал ссылается на мультиплекс, которого нет в списке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 канал ссылается на мультиплекс, которого нет в списке</numerusform>
+            <numerusform>%1 канала ссылаются на мультиплекс, которого нет в списке</numerusform>
+            <numerusform>%1 каналов ссылаются на мультиплекс, которого нет в списке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 канал ссылается на провайдера, которого нет в списке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 канал ссылается на провайдера, которого нет в списке</numerusform>
+            <numerusform>%1 канала ссылаются на провайдера, которого нет в списке</numerusform>
+            <numerusform>%1 каналов ссылаются на провайдера, которого нет в списке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 транспондер ссылается на спутник, которого нет в списке</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 транспондер ссылается на спутник, которого нет в списке</numerusform>
+            <numerusform>%1 транспондера ссылаются на спутник, которого нет в списке</numerusform>
+            <numerusform>%1 транспондеров ссылаются на спутник, которого нет в списке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>список избранного %1 (ТВ)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>список избранного %1 (радио)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 список избранного содержит повторяющиеся или пропущенные позиции</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 список избранного содержит повторяющиеся или пропущенные позиции</numerusform>
+            <numerusform>%1 списка избранного содержат повторяющиеся или пропущенные позиции</numerusform>
+            <numerusform>%1 списков избранного содержат повторяющиеся или пропущенные позиции</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>спутник %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>провайдер %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 название содержит символы, которые ресивер не может показать</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 название содержит символы, которые ресивер не может показать</numerusform>
+            <numerusform>%1 названия содержат символы, которые ресивер не может показать</numerusform>
+            <numerusform>%1 названий содержат символы, которые ресивер не может показать</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 не помечена ни как ТВ, ни как радио</numerusform>
+            <numerusform>%1 не помечены ни как ТВ, ни как радио</numerusform>
+            <numerusform>%1 не помечены ни как ТВ, ни как радио</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 помечена и как ТВ, и как радио</numerusform>
+            <numerusform>%1 помечены и как ТВ, и как радио</numerusform>
+            <numerusform>%1 помечены и как ТВ, и как радио</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 имеет номер 0</numerusform>
+            <numerusform>%1 имеют номер 0</numerusform>
+            <numerusform>%1 имеют номер 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 без названия</numerusform>
+            <numerusform>%1 без названия</numerusform>
+            <numerusform>%1 без названия</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 со ссылкой на спутник %2, которого нет в образе</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 со ссылкой на спутники %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на спутники %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на спутники %2, которых нет в образе</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 со ссылкой на транспондер %2, которого нет в образе на их спутнике</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 со ссылкой на транспондеры %2, которых нет в образе на их спутнике</numerusform>
+            <numerusform>%1 со ссылкой на транспондеры %2, которых нет в образе на их спутнике</numerusform>
+            <numerusform>%1 со ссылкой на транспондеры %2, которых нет в образе на их спутнике</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 со ссылкой на мультиплекс %2, которого нет в образе</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 со ссылкой на мультиплексы %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на мультиплексы %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на мультиплексы %2, которых нет в образе</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 со ссылкой на провайдера %2, которого нет в образе</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 со ссылкой на провайдеров %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на провайдеров %2, которых нет в образе</numerusform>
+            <numerusform>%1 со ссылкой на провайдеров %2, которых нет в образе</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>Строку из Channel нельзя импортировать: %2. Список каналов не изменён.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Ни одну из %1 строки Channel нельзя импортировать: %2. Список каналов не изменён.</numerusform>
+            <numerusform>Ни одну из %1 строк Channel нельзя импортировать: %2. Список каналов не изменён.</numerusform>
+            <numerusform>Ни одну из %1 строк Channel нельзя импортировать: %2. Список каналов не изменён.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>%1 строка из Channel не импортирована: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 строка из Channel не импортирована: %2.</numerusform>
+            <numerusform>%1 строки из Channel не импортированы: %2.</numerusform>
+            <numerusform>%1 строк из Channel не импортировано: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>Из импортированных строк: %1; проверка перед сохранением и отправкой перечислит их.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>%1 строка из Channel имела номер, который уже есть у строки выше, и теперь идёт после последнего канала своего вида.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>%1 строка из Channel имела номер, который уже есть у строки выше, и теперь идёт после последнего канала своего вида.</numerusform>
+            <numerusform>%1 строки из Channel имели номера, которые уже есть у строк выше, и теперь идут после последних каналов своего вида.</numerusform>
+            <numerusform>%1 строк из Channel имели номера, которые уже есть у строк выше, и теперь идут после последних каналов своего вида.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 спутник</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 спутник</numerusform>
+            <numerusform>%1 спутника</numerusform>
+            <numerusform>%1 спутников</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 канал</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 канал</numerusform>
+            <numerusform>%1 канала</numerusform>
+            <numerusform>%1 каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Добавлено: %1, обновлено: %2; транспондеры — добавлено: %3, изменено: %4, без изменений: %5, удалено: %6 вместе с: %7.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Добавлено: %1, обновлено: %2; транспондеры — добавлено: %3, изменено: %4, без изменений: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>Сохранён %1 транспондер списка, которого больше нет в файле:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>Сохранён %1 транспондер списка, которого больше нет в файле:</numerusform>
+            <numerusform>Сохранено %1 транспондера списка, которых больше нет в файле:</numerusform>
+            <numerusform>Сохранено %1 транспондеров списка, которых больше нет в файле:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 с частотой вне диапазона 1–65&#xa0;535 МГц</numerusform>
+            <numerusform>%1 с частотой вне диапазона 1–65&#xa0;535 МГц</numerusform>
+            <numerusform>%1 с частотой вне диапазона 1–65&#xa0;535 МГц</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 с символьной скоростью вне диапазона 1–65&#xa0;535 кС/с</numerusform>
+            <numerusform>%1 с символьной скоростью вне диапазона 1–65&#xa0;535 кС/с</numerusform>
+            <numerusform>%1 с символьной скоростью вне диапазона 1–65&#xa0;535 кС/с</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 с 16APSK или 32APSK, которые ресивер не поддерживает</numerusform>
+            <numerusform>%1 с 16APSK или 32APSK, которые ресивер не поддерживает</numerusform>
+            <numerusform>%1 с 16APSK или 32APSK, которые ресивер не поддерживает</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>%1 транспондер из файла не импортирован: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>%1 транспондер из файла не импортирован: %2.</numerusform>
+            <numerusform>%1 транспондера из файла не импортированы: %2.</numerusform>
+            <numerusform>%1 транспондеров из файла не импортировано: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 транспондер с круговой поляризацией принят так: левая — H, правая — V.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 транспондер с круговой поляризацией принят так: левая — H, правая — V.</numerusform>
+            <numerusform>%1 транспондера с круговой поляризацией приняты так: левая — H, правая — V.</numerusform>
+            <numerusform>%1 транспондеров с круговой поляризацией приняты так: левая — H, правая — V.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>%1 FEC, для которого у ресивера нет названия, принят как Auto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>%1 FEC, для которого у ресивера нет названия, принят как Auto.</numerusform>
+            <numerusform>%1 FEC, для которых у ресивера нет названия, приняты как Auto.</numerusform>
+            <numerusform>%1 FEC, для которых у ресивера нет названия, приняты как Auto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 транспондер DVB-S2 принят без отметки DVB-S2, которой нет в записях этого ресивера.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 транспондер DVB-S2 принят без отметки DVB-S2, которой нет в записях этого ресивера.</numerusform>
+            <numerusform>%1 транспондера DVB-S2 приняты без отметки DVB-S2, которой нет в записях этого ресивера.</numerusform>
+            <numerusform>%1 транспондеров DVB-S2 приняты без отметки DVB-S2, которой нет в записях этого ресивера.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>В другом списке нет каналов, которых не хватает в этом списке.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 мультиплекс</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 мультиплекс</numerusform>
+            <numerusform>%1 мультиплекса</numerusform>
+            <numerusform>%1 мультиплексов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 провайдер</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 провайдер</numerusform>
+            <numerusform>%1 провайдера</numerusform>
+            <numerusform>%1 провайдеров</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Добавлено: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>Дерево избранного</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 список избранного</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 список избранного</numerusform>
+            <numerusform>%1 списка избранного</numerusform>
+            <numerusform>%1 списков избранного</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>Список спутников</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>Список провайдеров</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 провайдер</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 провайдер</numerusform>
+            <numerusform>%1 провайдера</numerusform>
+            <numerusform>%1 провайдеров</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>Список транспондеров</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>Список кабельных мультиплексов</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 кабельный мультиплекс</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 кабельный мультиплекс</numerusform>
+            <numerusform>%1 кабельных мультиплекса</numerusform>
+            <numerusform>%1 кабельных мультиплексов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1: %2, но этот ресивер не вмещает ни одного. Удалите %3 и сохраните снова.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1: %2, но этот ресивер вмещает не более %4. Удалите %3 и сохраните снова.</translation>
     </message>
 </context>
 </TS>

@@ -1033,6 +1033,18 @@ Nothing has been changed.</source>
         <translation>Bu form bu sürümde henüz kullanılamıyor.
 Hiçbir şey değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Aktarım iptal edildi</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Gönderen taraf aktarımı iptal etti</translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Alıcı aktarımı iptal etti</translation>
+    </message>
 </context>
 <context>
     <name>RecordForm</name>
@@ -1143,6 +1155,22 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>FEC</source>
         <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Frequency must be a number of MHz with at most three decimals, up to 4294967.295.</source>
+        <translation>Frekans, en fazla üç ondalık basamaklı ve en çok 4294967.295 olan bir MHz değeri olmalıdır.</translation>
+    </message>
+    <message>
+        <source>Name has characters that Windows-1252 cannot hold.</source>
+        <translation>Ad, Windows-1252’nin tutamayacağı karakterler içeriyor.</translation>
+    </message>
+    <message>
+        <source>Position must be from 0.0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Konum 0.0 ile 180.0 derece arasında olmalı ve en fazla bir ondalık basamak içermelidir.</translation>
+    </message>
+    <message>
+        <source>Satellite must be chosen from the list.</source>
+        <translation>Uydu listeden seçilmelidir.</translation>
     </message>
 </context>
 <context>
@@ -1903,13 +1931,11 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>%1  %2  (%3, new)</source>
         <translation>%1  %2  (%3, yeni)</translation>
     </message>
-    <message>
-        <source>1 transponder</source>
-        <translation>1 transponder</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 transponders</source>
-        <translation>%1 transponder</translation>
+        <translation>
+            <numerusform>%1 transponder</numerusform>
+        </translation>
     </message>
     <message>
         <source>Delete transponders the file does not have</source>
@@ -1934,6 +1960,584 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>The command failed: %s</source>
         <translation>Komut başarısız oldu: %s</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Ters çevirme</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Ağ kimliği</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Özgün ağ kimliği</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grup %1 %2</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with one tuner and compact channel entries (the start-up choice)</source>
+        <translation>Tek tunerli ve kompakt kanal kayıtlı uydu alıcısı (başlangıç seçimi)</translation>
+    </message>
+    <message>
+        <source>VX-7 and VX-8 satellite receivers</source>
+        <translation>VX-7 ve VX-8 uydu alıcıları</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries; each channel keeps its place in eight favourite lists</source>
+        <translation>Uzun uydu kayıtlı uydu alıcısı; her kanal sekiz favori listesindeki yerini korur</translation>
+    </message>
+    <message>
+        <source>VX-8 Plus satellite receivers</source>
+        <translation>VX-8 Plus uydu alıcıları</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with full channel entries; each channel keeps its place in 24 favourite lists</source>
+        <translation>Tam kanal kayıtlı uydu alıcısı; her kanal 24 favori listesindeki yerini korur</translation>
+    </message>
+    <message>
+        <source>VX-1 satellite receivers</source>
+        <translation>VX-1 uydu alıcıları</translation>
+    </message>
+    <message>
+        <source>Satellite receiver with long satellite entries and full channel entries; each channel keeps its place in 32 favourite lists</source>
+        <translation>Uzun uydu kayıtlı ve tam kanal kayıtlı uydu alıcısı; her kanal 32 favori listesindeki yerini korur</translation>
+    </message>
+    <message>
+        <source>VX-64 satellite receivers</source>
+        <translation>VX-64 uydu alıcıları</translation>
+    </message>
+    <message>
+        <source>Cable receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>İki tunerli kablo alıcısı; her kanal her tuner için bir kez saklanır</translation>
+    </message>
+    <message>
+        <source>VX-5 twin-tuner cable receivers</source>
+        <translation>VX-5 çift tunerli kablo alıcıları</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with two tuners; every channel is stored once for each tuner</source>
+        <translation>İki tunerli karasal (anten) alıcı; her kanal her tuner için bir kez saklanır</translation>
+    </message>
+    <message>
+        <source>VX-6 twin-tuner terrestrial receivers</source>
+        <translation>VX-6 çift tunerli karasal alıcılar</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver; multiplexes instead of satellites</source>
+        <translation>Karasal (anten) alıcı; uydular yerine multipleksler</translation>
+    </message>
+    <message>
+        <source>VX-1T terrestrial receivers</source>
+        <translation>VX-1T karasal alıcılar</translation>
+    </message>
+    <message>
+        <source>Terrestrial (aerial) receiver with network channel entries (logical channel numbers) and eight favourite lists</source>
+        <translation>Ağ kanal kayıtlı (mantıksal kanal numaraları) ve sekiz favori listeli karasal (anten) alıcı</translation>
+    </message>
+    <message>
+        <source>VX-9 terrestrial receivers</source>
+        <translation>VX-9 karasal alıcılar</translation>
+    </message>
+    <message>
+        <source>Cable receiver; cable multiplexes instead of satellites</source>
+        <translation>Kablo alıcısı; uydular yerine kablo multipleksleri</translation>
+    </message>
+    <message>
+        <source>VX-2 cable receivers</source>
+        <translation>VX-2 kablo alıcıları</translation>
+    </message>
+    <message>
+        <source>Receiver with a satellite and a terrestrial tuner; the terrestrial multiplexes have their own tab</source>
+        <translation>Bir uydu ve bir karasal tunerli alıcı; karasal multiplekslerin kendi sekmesi vardır</translation>
+    </message>
+    <message>
+        <source>VX-3 satellite and terrestrial receivers</source>
+        <translation>VX-3 uydu ve karasal alıcılar</translation>
+    </message>
+    <message>
+        <source>Cable receiver that keeps its multiplexes, providers and channels together in one block</source>
+        <translation>Multiplekslerini, yayıncılarını ve kanallarını tek blokta birlikte tutan kablo alıcısı</translation>
+    </message>
+    <message>
+        <source>VX-10 cable receivers</source>
+        <translation>VX-10 kablo alıcıları</translation>
+    </message>
+    <message>
+        <source>%1 transponder</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 0 to %2.</source>
+        <translation>%1, 0 ile %2 arasında bir sayı olmalıdır.</translation>
+    </message>
+    <message>
+        <source>%1 must have at most %2 characters.</source>
+        <translation>%1 en fazla %2 karakter olabilir.</translation>
+    </message>
+    <message>
+        <source>%1 must be between 0 and %2.</source>
+        <translation>%1, 0 ile %2 arasında olmalıdır.</translation>
+    </message>
+    <message>
+        <source>%1 must not be 0: the receiver reads it as an empty slot.</source>
+        <translation>%1 0 olmamalıdır: alıcı bunu boş bir yuva olarak okur.</translation>
+    </message>
+    <message>
+        <source>Name must not be empty.</source>
+        <translation>Ad boş olmamalıdır.</translation>
+    </message>
+    <message>
+        <source>Attributes must mark the channel as either TV (0x0400) or radio (0x0800).</source>
+        <translation>Attributes kanalı ya TV (0x0400) ya da radyo (0x0800) olarak işaretlemelidir.</translation>
+    </message>
+    <message>
+        <source>Tuner must be 0 on this receiver: other values mark the second tuner&apos;s copy.</source>
+        <translation>Bu alıcıda Tuner 0 olmalıdır: diğer değerler ikinci tunerin kopyasını işaretler.</translation>
+    </message>
+    <message>
+        <source>Degree must be below 3600 (tenths of a degree).</source>
+        <translation>Degree 3600’ün altında olmalıdır (derecenin onda biri).</translation>
+    </message>
+    <message>
+        <source>ID must not be 0.</source>
+        <translation>Kimlik 0 olmamalıdır.</translation>
+    </message>
+    <message>
+        <source>ID %1 belongs to another satellite.</source>
+        <translation>%1 kimliği başka bir uyduya ait.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another transponder of satellite %2.</source>
+        <translation>TPID %1, %2 uydusunun başka bir transponderine ait.</translation>
+    </message>
+    <message>
+        <source>TPID %1 belongs to another multiplex.</source>
+        <translation>TPID %1 başka bir multiplekse ait.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matched %1 channels by ids and %2 by name; %3 not matched.</source>
+        <translation>
+            <numerusform>%1 kanal kimliklere, %2 kanal ada göre eşleştirildi; %3 kanal eşleşmedi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>TV %1 %2</source>
+        <translation>TV %1 %2</translation>
+    </message>
+    <message>
+        <source>radio %1 %2</source>
+        <translation>radyo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 channel shares a number with another channel of its kind</source>
+        <translation>%1 kanal, numarasını kendi türünden başka bir kanalla paylaşıyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels share a number with another channel of their kind</source>
+        <translation>
+            <numerusform>%1 kanal, numarasını kendi türünden başka bir kanalla paylaşıyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (satellite %2)</source>
+        <translation>%1 (uydu %2)</translation>
+    </message>
+    <message>
+        <source>%1 (transponder %2 of satellite %3)</source>
+        <translation>%1 (%3 uydusunun %2 transponderi)</translation>
+    </message>
+    <message>
+        <source>%1 (multiplex %2)</source>
+        <translation>%1 (multipleks %2)</translation>
+    </message>
+    <message>
+        <source>%1 (provider %2)</source>
+        <translation>%1 (yayıncı %2)</translation>
+    </message>
+    <message>
+        <source>transponder %1 MHz (satellite %2)</source>
+        <translation>transponder %1 MHz (uydu %2)</translation>
+    </message>
+    <message>
+        <source>%1 channel names a satellite the list does not have</source>
+        <translation>%1 kanal listede olmayan bir uyduyu gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 kanal listede olmayan bir uyduyu gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a transponder the list does not have</source>
+        <translation>%1 kanal listede olmayan bir transponderi gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a transponder the list does not have</source>
+        <translation>
+            <numerusform>%1 kanal listede olmayan bir transponderi gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a multiplex the list does not have</source>
+        <translation>%1 kanal listede olmayan bir multipleksi gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a multiplex the list does not have</source>
+        <translation>
+            <numerusform>%1 kanal listede olmayan bir multipleksi gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel names a provider the list does not have</source>
+        <translation>%1 kanal listede olmayan bir yayıncıyı gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels name a provider the list does not have</source>
+        <translation>
+            <numerusform>%1 kanal listede olmayan bir yayıncıyı gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder names a satellite the list does not have</source>
+        <translation>%1 transponder listede olmayan bir uyduyu gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders name a satellite the list does not have</source>
+        <translation>
+            <numerusform>%1 transponder listede olmayan bir uyduyu gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>favourite list %1 (TV)</source>
+        <translation>favori listesi %1 (TV)</translation>
+    </message>
+    <message>
+        <source>favourite list %1 (radio)</source>
+        <translation>favori listesi %1 (radyo)</translation>
+    </message>
+    <message>
+        <source>%1 favourite list has positions that repeat or leave holes</source>
+        <translation>%1 favori listesinde yinelenen ya da boşluk bırakan konumlar var</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists have positions that repeat or leave holes</source>
+        <translation>
+            <numerusform>%1 favori listesinde yinelenen ya da boşluk bırakan konumlar var</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>uydu %1</translation>
+    </message>
+    <message>
+        <source>provider %1</source>
+        <translation>yayıncı %1</translation>
+    </message>
+    <message>
+        <source>%1 name holds characters the receiver cannot show</source>
+        <translation>%1 ad, alıcının gösteremeyeceği karakterler içeriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names hold characters the receiver cannot show</source>
+        <translation>
+            <numerusform>%1 ad, alıcının gösteremeyeceği karakterler içeriyor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark neither TV nor radio</source>
+        <translation>
+            <numerusform>%1 satır ne TV ne radyo olarak işaretli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mark both TV and radio</source>
+        <translation>
+            <numerusform>%1 satır hem TV hem radyo olarak işaretli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have the number 0</source>
+        <translation>
+            <numerusform>%1 satırın numarası 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 have no name</source>
+        <translation>
+            <numerusform>%1 satırın adı yok</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name satellite %2, which the image does not have</source>
+        <translation>%1 satır, imajda olmayan %2 uydusunu gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name satellites %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 satır, imajda olmayan %2 uydularını gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name transponder %2, which the image does not have on their satellite</source>
+        <translation>%1 satır, imajda uydularında olmayan %2 transponderini gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name transponders %2, which the image does not have on their satellite</source>
+        <translation>
+            <numerusform>%1 satır, imajda uydularında olmayan %2 transponderlerini gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name multiplex %2, which the image does not have</source>
+        <translation>%1 satır, imajda olmayan %2 multipleksini gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name multiplexes %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 satır, imajda olmayan %2 multiplekslerini gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 name provider %2, which the image does not have</source>
+        <translation>%1 satır, imajda olmayan %2 yayıncısını gösteriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 name providers %2, which the image does not have</source>
+        <translation>
+            <numerusform>%1 satır, imajda olmayan %2 yayıncılarını gösteriyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>None of the %1 row of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>Channel’daki satır içe aktarılamıyor: %2. Kanal listesi değiştirilmedi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 rows of Channel can be imported: %2. The channel list was not changed.</source>
+        <translation>
+            <numerusform>Channel’daki %1 satırın hiçbiri içe aktarılamıyor: %2. Kanal listesi değiştirilmedi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 row of Channel was not imported: %2.</source>
+        <translation>Channel’daki %1 satır içe aktarılmadı: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel were not imported: %2.</source>
+        <translation>
+            <numerusform>Channel’daki %1 satır içe aktarılmadı: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the rows imported, %1; the check before Save and Send lists them.</source>
+        <translation>İçe aktarılan satırlardan %1; kaydetme ve gönderme öncesindeki denetim bunları listeler.</translation>
+    </message>
+    <message>
+        <source>%1 row of Channel had a number that an earlier row has and now follows the last channel of its kind.</source>
+        <translation>Channel’daki %1 satırın numarası daha önceki bir satırda vardı; satır artık kendi türünün son kanalından sonra geliyor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rows of Channel had a number that earlier rows have and now follow the last channels of their kind.</source>
+        <translation>
+            <numerusform>Channel’daki %1 satırın numarası daha önceki satırlarda vardı; bu satırlar artık kendi türlerinin son kanallarından sonra geliyor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 satellite</source>
+        <translation>%1 uydu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 satellites</source>
+        <translation>
+            <numerusform>%1 uydu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 channels</source>
+        <translation>
+            <numerusform>%1 kanal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged, %6 deleted with %7.</source>
+        <translation>Eklenen: %1, güncellenen: %2; transponderler — eklenen: %3, değiştirilen: %4, değişmeyen: %5, silinen: %6 (%7 ile birlikte).</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 brought up to date; transponders: %3 added, %4 updated, %5 unchanged.</source>
+        <translation>Eklenen: %1, güncellenen: %2; transponderler — eklenen: %3, değiştirilen: %4, değişmeyen: %5.</translation>
+    </message>
+    <message>
+        <source>%1 transponder of the list the file no longer has was kept:</source>
+        <translation>Dosyada artık bulunmayan %1 liste transponderi korundu:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the list the file no longer has were kept:</source>
+        <translation>
+            <numerusform>Dosyada artık bulunmayan %1 liste transponderi korundu:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a frequency outside 1 to 65,535 MHz</source>
+        <translation>
+            <numerusform>%1 tanesinin frekansı 1–65.535 MHz aralığının dışında</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 a symbol rate outside 1 to 65,535 kS/s</source>
+        <translation>
+            <numerusform>%1 tanesinin sembol hızı 1–65.535 kS/s aralığının dışında</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 16APSK or 32APSK, which the receiver cannot hold</source>
+        <translation>
+            <numerusform>%1 tanesi alıcının tutamadığı 16APSK ya da 32APSK</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 transponder of the file was not imported: %2.</source>
+        <translation>Dosyadaki %1 transponder içe aktarılmadı: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 transponders of the file were not imported: %2.</source>
+        <translation>
+            <numerusform>Dosyadaki %1 transponder içe aktarılmadı: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 circular transponder was taken with left as H and right as V.</source>
+        <translation>%1 dairesel transponder, sol H ve sağ V olarak alındı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 circular transponders were taken with left as H and right as V.</source>
+        <translation>
+            <numerusform>%1 dairesel transponder, sol H ve sağ V olarak alındı.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 FEC the receiver has no name for was taken as Auto.</source>
+        <translation>Alıcının adını bilmediği %1 FEC, Auto olarak alındı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 FECs the receiver has no name for were taken as Auto.</source>
+        <translation>
+            <numerusform>Alıcının adını bilmediği %1 FEC, Auto olarak alındı.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 DVB-S2 transponder was taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>%1 DVB-S2 transponderi, bu alıcının kayıtlarında bulunmayan DVB-S2 işareti olmadan alındı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 DVB-S2 transponders were taken without a DVB-S2 mark, which this receiver&apos;s records do not have.</source>
+        <translation>
+            <numerusform>%1 DVB-S2 transponderi, bu alıcının kayıtlarında bulunmayan DVB-S2 işareti olmadan alındı.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ve %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The other list has no channels that this list lacks.</source>
+        <translation>Diğer listede bu listede eksik olan kanal yok.</translation>
+    </message>
+    <message>
+        <source>%1 multiplex</source>
+        <translation>%1 multipleks</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 multiplexes</source>
+        <translation>
+            <numerusform>%1 multipleks</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 provider</source>
+        <translation>%1 yayıncı</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 providers</source>
+        <translation>
+            <numerusform>%1 yayıncı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Eklenenler: %1.</translation>
+    </message>
+    <message>
+        <source>The favourite tree</source>
+        <translation>Favori ağacı</translation>
+    </message>
+    <message>
+        <source>%1 favourite list</source>
+        <translation>%1 favori listesi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 favourite lists</source>
+        <translation>
+            <numerusform>%1 favori listesi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The satellite list</source>
+        <translation>Uydu listesi</translation>
+    </message>
+    <message>
+        <source>The broadcaster list</source>
+        <translation>Yayıncı listesi</translation>
+    </message>
+    <message>
+        <source>%1 broadcaster</source>
+        <translation>%1 yayıncı</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 broadcasters</source>
+        <translation>
+            <numerusform>%1 yayıncı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transponder list</source>
+        <translation>Transponder listesi</translation>
+    </message>
+    <message>
+        <source>The cable multiplex list</source>
+        <translation>Kablo multipleksi listesi</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplex</source>
+        <translation>%1 kablo multipleksi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cable multiplexes</source>
+        <translation>
+            <numerusform>%1 kablo multipleksi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel list</source>
+        <translation>Kanal listesi</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds none. Remove %3 and save again.</source>
+        <translation>%1 içinde %2 var, ancak bu alıcıda hiç yer yok. %3 kaldırıp yeniden kaydedin.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
+        <translation>%1 içinde %2 var, ancak bu alıcı en fazla %4 tutabiliyor. %3 kaldırıp yeniden kaydedin.</translation>
     </message>
 </context>
 </TS>

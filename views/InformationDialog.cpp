@@ -3,6 +3,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include <QCoreApplication>
@@ -110,7 +111,7 @@ namespace {
 
 using namespace information;
 
-QString Text(const std::string& bytes) {
+QString AnsiText(const std::string& bytes) {
     return AnsiFieldText(bytes.data(), bytes.size());
 }
 
@@ -199,7 +200,7 @@ QTableWidget* PerTable(const std::vector<ChannelsPer>& rows, const char* what, c
         table->setItem(r, 1,
                        new QTableWidgetItem(
                            p.name.empty() ? QCoreApplication::translate("CDlgInformation", "(none)")
-                                          : Text(p.name)));
+                                          : AnsiText(p.name)));
         table->setItem(r, 2, count);
     }
     return table;
@@ -214,9 +215,9 @@ QWidget* FindingsPage(const std::vector<ListFinding>& findings) {
         new QTreeWidgetItem(tree, {QCoreApplication::translate(
                                       "CDlgInformation", "The list check finds no problem.")});
     for (const ListFinding& f : findings) {
-        auto* top = new QTreeWidgetItem(tree, {QString::fromStdString(f.text)});
-        for (const std::string& example : f.examples)
-            new QTreeWidgetItem(top, {QString::fromStdString(example)});
+        auto* top = new QTreeWidgetItem(tree, {Text(f.phrase)});
+        for (const Phrase& example : f.examplePhrases)
+            new QTreeWidgetItem(top, {Text(example)});
         if (f.count > f.examples.size())
             new QTreeWidgetItem(top,
                                 {QCoreApplication::translate("CDlgInformation", "… and %1 more")

@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "lists/SatelliteImport.h"
 #include "model/SatelliteRecords.h"
+#include "platform/Phrase.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 
@@ -26,10 +27,8 @@ void CSatelliteChoiceDialogBase::SetSatellites(const std::vector<XmlSatellite>& 
         for (const Satellite_Info_Tag& mine : db.Rows<Satellite_Info_Tag>(kTableSatellite))
             here = here || mine.Degree == degree;
         const QString name = AnsiFieldText(s.name.data(), s.name.size());
-        const QString count = s.transponders.size() == 1
-                                  ? Text(texts::kOneTransponder)
-                                  : Text(texts::kTransponderCount)
-                                        .arg(static_cast<qulonglong>(s.transponders.size()));
+        const QString count = Text(
+            phrase::Count(s.transponders.size(), texts::kOneTransponder, texts::kTransponderCount));
         m_choices.push_back(
             {s.position,
              Text(here ? texts::kSatelliteChoiceInList : texts::kSatelliteChoiceNew)

@@ -6,6 +6,7 @@
 #include "views/SourceGrids.h"
 
 #include "contracts/Policy.h"
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "document/EditSession.h"
 #include "document/SessionCommands.h"
@@ -13,6 +14,7 @@
 #include "model/RecordChecks.h"
 #include "model/SatelliteCommands.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/DescriptionDialog.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SearchNameDialog.h"
@@ -43,10 +45,10 @@ QString NoTpidText(int satId) {
 }
 
 // A record check's answer shown as an error; true when there was none.
-bool Passes(IUiSeam& ui, QWidget* owner, const std::string& problem) {
-    if (problem.empty())
+bool Passes(IUiSeam& ui, QWidget* owner, const Phrase& problem) {
+    if (problem.Empty())
         return true;
-    ShowStop(ui, owner, QString::fromStdString(problem));
+    ShowStop(ui, owner, Text(problem));
     return false;
 }
 
@@ -70,7 +72,7 @@ void CSatGridCtrl::OnNew() {
         return;
     const Satellite_Info_Tag s = dialog->GetSatelliteInfo();
     CZorvDB& db = m_session.Db();
-    if (!Passes(m_ui, this, CheckSatellite(db, s, 0)))
+    if (!Passes(m_ui, this, SatelliteProblem(db, s, 0)))
         return;
     const std::uint32_t key = RunNewSatellite(m_session, s);
     if (key == 0)
@@ -89,7 +91,7 @@ void CSatGridCtrl::OnUpdate() {
     if (dialog->DoModal() != IUiSeam::IDOK)
         return;
     const Satellite_Info_Tag s = dialog->GetSatelliteInfo();
-    if (!Passes(m_ui, this, CheckSatellite(db, s, key)) || !RunUpdateSatellite(m_session, key, s))
+    if (!Passes(m_ui, this, SatelliteProblem(db, s, key)) || !RunUpdateSatellite(m_session, key, s))
         return;
     SetRowCells(FindRowByKey(key), Cells(*db.Get<Satellite_Info_Tag>(kTableSatellite, key)));
 }
@@ -136,7 +138,7 @@ void CTPGridCtrl::OnNew() {
     if (dialog.DoModal() != IUiSeam::IDOK)
         return;
     const Transponder_Info_Tag t = dialog.GetTransponderInfo();
-    if (!Passes(m_ui, this, CheckTransponder(db, t, 0)))
+    if (!Passes(m_ui, this, TransponderProblem(db, t, 0)))
         return;
     const std::uint32_t key = RunNewTransponder(m_session, t);
     if (key == 0)
@@ -157,7 +159,7 @@ void CTPGridCtrl::OnUpdate() {
     if (dialog.DoModal() != IUiSeam::IDOK)
         return;
     const Transponder_Info_Tag t = dialog.GetTransponderInfo();
-    if (!Passes(m_ui, this, CheckTransponder(db, t, key)) ||
+    if (!Passes(m_ui, this, TransponderProblem(db, t, key)) ||
         !RunUpdateTransponder(m_session, key, t))
         return;
     SetRowCells(FindRowByKey(key), Cells(*db.Get<Transponder_Info_Tag>(kTableTransponder, key)));
@@ -202,7 +204,7 @@ bool CBroadcastGridCtrl::AskName(const QString& caption, const QString& preset, 
         ShowStop(m_ui, this, Tr(kNotAnsi));
         return false;
     }
-    if (!Passes(m_ui, this, CheckBroadcastName(*bytes)))
+    if (!Passes(m_ui, this, BroadcastNameProblem(*bytes)))
         return false;
     name = *bytes;
     return true;
@@ -241,9 +243,13 @@ void CBroadcastGridCtrl::OnDelete() {
 }
 
 void CBroadcastGridCtrl::OnDescription() {
-    const std::string text = BroadcastDescriptionText(m_session.Db(), FocusKey());
-    if (!text.empty())
-        ShowInformation(m_ui, this, AnsiFieldText(text.data(), text.size()));
+    // BroadcastDescriptionText's line in the language: the ID first, so that
+    // a "%d" in the name stays as it is.
+    if (const auto* b = m_session.Db().Get<Broadcast_Info_Tag>(kTableBroadcast, FocusKey()))
+        ShowInformation(m_ui, this,
+                        Text(texts::kBroadcastDescription)
+                            .replace("%d", QString::number(b->BroadcastID))
+                            .replace("%s", AnsiFieldText(b->Name, sizeof b->Name)));
 }
 
 // ---- Cable multiplexes ----------------------------------------------------------------
@@ -254,7 +260,7 @@ void CCableMuxGridCtrl::OnNew() {
         return;
     const CableMux_Info_Tag m = dialog.GetCableInfo();
     CZorvDB& db = m_session.Db();
-    if (!Passes(m_ui, this, CheckCableMux(db, m, 0)))
+    if (!Passes(m_ui, this, CableMuxProblem(db, m, 0)))
         return;
     const std::uint32_t key = RunNewCableMux(m_session, m);
     if (key == 0)
@@ -273,7 +279,7 @@ void CCableMuxGridCtrl::OnUpdate() {
     if (dialog.DoModal() != IUiSeam::IDOK)
         return;
     const CableMux_Info_Tag m = dialog.GetCableInfo();
-    if (!Passes(m_ui, this, CheckCableMux(db, m, key)) || !RunUpdateCableMux(m_session, key, m))
+    if (!Passes(m_ui, this, CableMuxProblem(db, m, key)) || !RunUpdateCableMux(m_session, key, m))
         return;
     SetRowCells(FindRowByKey(key), Cells(*db.Get<CableMux_Info_Tag>(kTableCableMux, key)));
 }

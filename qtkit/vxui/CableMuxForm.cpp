@@ -7,6 +7,7 @@
 #include "model/EntryValues.h"
 #include "model/RecordChecks.h"
 #include "model/RecordTexts.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SourceDialogs.h"
 
@@ -67,27 +68,34 @@ int CCableMuxDialogBase::ShowForm(QWidget* owner) {
         CableMux_Info_Tag m = start;
         const auto kHz = MHzEntryToKHz(frequency->text().toStdString());
         if (!kHz)
-            return {"Frequency must be a number of MHz with at most three decimals, up to "
-                    "4294967.295.",
+            return {QCoreApplication::translate("RecordForm",
+                                                "Frequency must be a number of MHz with at most "
+                                                "three decimals, up to 4294967.295."),
                     frequency};
         m.Frequency = *kHz;
-        std::string problem;
-        const auto rate = NumberEntry("Symbol rate", symbolRate->text().toStdString(), 16, problem);
+        Phrase problem;
+        const auto number = [&](const char* field, QLineEdit* edit, int bits) {
+            return NumberEntry(phrase::Text(field), edit->text().toStdString(), bits, problem);
+        };
+        const auto rate = number(VELMAR_TRANSLATE_NOOP("Velmar", "Symbol rate"), symbolRate, 16);
         if (!rate)
-            return {problem, symbolRate};
-        const auto inversion = NumberEntry("Inversion", invert->text().toStdString(), 8, problem);
+            return {Text(problem), symbolRate};
+        const char* inversionField = VELMAR_TRANSLATE_NOOP("Velmar", "Inversion");
+        const auto inversion = number(inversionField, invert, 8);
         if (!inversion || *inversion > static_cast<std::uint32_t>(invertMax))
-            return {NumberRangeMessage("Inversion", static_cast<std::uint32_t>(invertMax)), invert};
-        const auto ts = NumberEntry("TS ID", tsid->text().toStdString(), 16, problem);
+            return {Text(NumberRangePhrase(phrase::Text(inversionField),
+                                           static_cast<std::uint32_t>(invertMax))),
+                    invert};
+        const auto ts = number(VELMAR_TRANSLATE_NOOP("Velmar", "TS ID"), tsid, 16);
         if (!ts)
-            return {problem, tsid};
-        const auto net = NumberEntry("Network ID", network->text().toStdString(), 16, problem);
+            return {Text(problem), tsid};
+        const auto net = number(VELMAR_TRANSLATE_NOOP("Velmar", "Network ID"), network, 16);
         if (!net)
-            return {problem, network};
+            return {Text(problem), network};
         const auto org =
-            NumberEntry("Original network ID", original->text().toStdString(), 16, problem);
+            number(VELMAR_TRANSLATE_NOOP("Velmar", "Original network ID"), original, 16);
         if (!org)
-            return {problem, original};
+            return {Text(problem), original};
         m.SymbolRate = static_cast<WORD>(*rate);
         m.TSID = static_cast<WORD>(*ts);
         m.NetworkID = static_cast<WORD>(*net);
@@ -97,8 +105,9 @@ int CCableMuxDialogBase::ShowForm(QWidget* owner) {
                                    static_cast<int>(*inversion), list);
         m.Modulation = bytes.modulation;
         m.Invert = bytes.invert;
-        if (auto check = CheckCableMux(TheZorvDB(), m, update ? start.Index : 0); !check.empty())
-            return {check, nullptr};
+        if (Phrase check = CableMuxProblem(TheZorvDB(), m, update ? start.Index : 0);
+            !check.Empty())
+            return {Text(check), nullptr};
         result = m;
         return {};
     });

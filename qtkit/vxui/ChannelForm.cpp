@@ -75,7 +75,8 @@ int ChosenValue(const QComboBox* combo, int otherwise) {
     return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : otherwise;
 }
 
-// The record's field that a check's message names comes first in it.
+// The record's field that a check names comes first in its English (the
+// user may read it in another language).
 QString FieldOfMessage(const std::string& message) {
     const QString field = QString::fromStdString(message.substr(0, message.find(' ')));
     return field == "Attributes" ? QString("Kind") : field;
@@ -345,8 +346,8 @@ bool CChannelForm::ReadRecord(Channel_Info_Tag& c, QString& problem, QString& wi
     std::string name;
     const auto capacity =
         static_cast<std::size_t>(ChannelNameCapacity(m_in.product, m_in.nameLength));
-    if (const std::string bad = NameEntryProblem(m_pName->text(), capacity, name); !bad.empty()) {
-        problem = QString::fromStdString(bad);
+    if (const QString bad = NameEntryProblem(m_pName->text(), capacity, name); !bad.isEmpty()) {
+        problem = bad;
         widget = "Name";
         return false;
     }
@@ -359,10 +360,11 @@ bool CChannelForm::ReadRecord(Channel_Info_Tag& c, QString& problem, QString& wi
             continue;
         const auto value = ParseNumber(m_numbers[i]->text(), f.hexDigits);
         if (!value || *value > f.max) {
-            problem = f.hexDigits > 0 ? tr("%1 must be a hexadecimal number of at most %2 digits.")
-                                            .arg(tr(f.label).remove(" (hex)"))
-                                            .arg(f.hexDigits)
-                                      : QString::fromStdString(NumberRangeMessage(f.label, f.max));
+            problem = f.hexDigits > 0
+                          ? tr("%1 must be a hexadecimal number of at most %2 digits.")
+                                .arg(tr(f.label).remove(" (hex)"))
+                                .arg(f.hexDigits)
+                          : Text(NumberRangePhrase(phrase::Data(tr(f.label).toStdString()), f.max));
             widget = f.name;
             return false;
         }
@@ -402,9 +404,9 @@ bool CChannelForm::ReadRecord(Channel_Info_Tag& c, QString& problem, QString& wi
         }
     }
 
-    if (const std::string check = CheckChannel(c, m_in.product, m_in.nameLength); !check.empty()) {
-        problem = QString::fromStdString(check);
-        widget = FieldOfMessage(check);
+    if (const Phrase check = ChannelProblem(c, m_in.product, m_in.nameLength); !check.Empty()) {
+        problem = Text(check);
+        widget = FieldOfMessage(English(check));
         return false;
     }
     return true;

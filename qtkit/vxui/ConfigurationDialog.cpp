@@ -1,5 +1,6 @@
 // The configuration dialog's form and the library settings it keeps.
 #include "contracts/ReceiverProfiles.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/VxuiSettings.h"
 
@@ -17,7 +18,7 @@ constexpr const char* kGroup = "VXUI";
 constexpr const char* kReceiverKey = "Receiver";
 constexpr const char* kGridColumnKey = "GridColumn";
 
-QString Text(std::string_view text) {
+QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -74,9 +75,11 @@ int CDlgConfiguration::ShowForm(QWidget* owner) {
     if (!current)
         current = &DefaultReceiverProfile();
     for (const ReceiverProfile& p : ReceiverProfiles()) {
+        // The descriptions and models in the language; the short name is
+        // what --receiver takes.
         auto* item = new QListWidgetItem(Text(p.description), list);
-        item->setData(Qt::UserRole, Text(p.name));
-        item->setToolTip(Text(p.models) + " (" + Text(p.name) + ")");
+        item->setData(Qt::UserRole, Utf8(p.name));
+        item->setToolTip(Text(p.models) + " (" + Utf8(p.name) + ")");
         if (&p == current)
             list->setCurrentItem(item);
     }

@@ -47,6 +47,18 @@ QString TransferProgressText(std::uint64_t done, std::uint64_t total, double byt
         .arg(bytesPerSecond / 1024.0, 0, 'f', 1);
 }
 
+QString LinkFailureText(const LinkResult& result, bool receiving) {
+    switch (result.status) {
+    case LinkStatus::Cancelled:
+        return QObject::tr("Transfer cancelled");
+    case LinkStatus::PeerCancelled:
+        return receiving ? QObject::tr("The sender cancelled the transfer")
+                         : QObject::tr("The receiver cancelled the transfer");
+    default:
+        return QString::fromStdString(result.message);
+    }
+}
+
 // What the worker thread and the form share: progress in, cancel out, the
 // result once the worker is done.
 struct CLinkForm::Shared final : IProgress {
@@ -281,7 +293,8 @@ void CLinkForm::Finish() {
         return;
     }
     // The reason stays on the form; the user may try again or close it.
-    m_pStatus->setText(tr("Transfer failed: %1").arg(QString::fromStdString(m_result.message)));
+    m_pStatus->setText(tr("Transfer failed: %1")
+                           .arg(LinkFailureText(m_result, m_direction == Direction::Receive)));
     m_pStart->setEnabled(true);
     m_pSerial->setEnabled(true);
     m_pTcp->setEnabled(true);

@@ -1,10 +1,13 @@
 #include "qtkit/vxui/RecordFormDialog.h"
 
 #include "model/EntryValues.h"
+#include "model/RecordChecks.h"
 #include "platform/CodePage.h"
 #include "qtkit/MessageBoxes.h"
+#include "qtkit/Translation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -50,11 +53,11 @@ int CRecordFormDialog::Run(const std::function<FormProblem()>& check) {
     static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this, check] {
         const FormProblem problem = check();
-        if (problem.text.empty()) {
+        if (problem.text.isEmpty()) {
             accept();
             return;
         }
-        ShowStop(m_ui, this, QString::fromStdString(problem.text));
+        ShowStop(m_ui, this, problem.text);
         if (problem.field)
             problem.field->setFocus();
     });
@@ -84,14 +87,15 @@ void SetAnsiField(char* field, std::size_t size, const std::string& text) {
     std::memcpy(field, text.data(), std::min(text.size(), size - 1));
 }
 
-std::string NameEntryProblem(const QString& text, std::size_t max, std::string& bytes) {
+QString NameEntryProblem(const QString& text, std::size_t max, std::string& bytes) {
     const auto ansi = AnsiBytes(text);
     if (!ansi)
-        return "Name has characters that Windows-1252 cannot hold.";
+        return QCoreApplication::translate("RecordForm",
+                                           "Name has characters that Windows-1252 cannot hold.");
     if (ansi->empty())
-        return "Name must not be empty.";
+        return Text(EmptyNameProblem());
     if (ansi->size() > max)
-        return TextLengthMessage("Name", max);
+        return Text(NameLengthProblem(max));
     bytes = *ansi;
     return {};
 }

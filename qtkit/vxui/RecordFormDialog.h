@@ -19,9 +19,10 @@ class QFormLayout;
 class QLineEdit;
 class QVBoxLayout;
 
-// What OK found: empty text when the entries may be taken.
+// What OK found, in the user's language: empty text when the entries may be
+// taken.
 struct FormProblem {
-    std::string text;
+    QString text;
     QWidget* field = nullptr;
 };
 
@@ -53,6 +54,6 @@ QString AnsiFieldText(const char* field, std::size_t size);
 std::optional<std::string> AnsiBytes(const QString& text);
 // Copies `text` (already checked against the field's length) zero-filled.
 void SetAnsiField(char* field, std::size_t size, const std::string& text);
-// The problem with a name entry as record text of at most `max` characters;
-// empty when `bytes` was filled.
-std::string NameEntryProblem(const QString& text, std::size_t max, std::string& bytes);
+// The problem with a name entry as record text of at most `max` characters,
+// in the user's language; empty when `bytes` was filled.
+QString NameEntryProblem(const QString& text, std::size_t max, std::string& bytes);

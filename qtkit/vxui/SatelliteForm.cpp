@@ -3,6 +3,7 @@
 // plain numbers the receiver keeps (their meaning is the receiver's).
 #include "model/EntryValues.h"
 #include "model/RecordChecks.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SourceDialogs.h"
 
@@ -61,13 +62,15 @@ FormProblem ReadGroup(const GroupEntries& entries, SatSettingGroup& group) {
         QLineEdit* edit = entries.edits[i];
         if (!edit)
             continue;
-        std::string problem;
-        const std::string field =
-            "Group " + std::to_string(entries.number) + " " + kMembers[i].name;
+        Phrase problem;
+        const Phrase field =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Group %1 %2"),
+                         {phrase::Number(static_cast<std::uint64_t>(entries.number)),
+                          phrase::Data(kMembers[i].name)});
         const auto value =
             NumberEntry(field, edit->text().toStdString(), kMembers[i].bits, problem);
         if (!value)
-            return {problem, edit};
+            return {Text(problem), edit};
         kMembers[i].set(group, *value);
     }
     return {};
@@ -138,21 +141,23 @@ int CSatelliteDialogBase::ShowForm(QWidget* owner) {
     const int answer = dialog.Run([&]() -> FormProblem {
         Satellite_Info_Tag s = start;
         std::string bytes;
-        if (auto problem = NameEntryProblem(name->text(), sizeof s.Name - 1, bytes);
-            !problem.empty())
+        if (QString problem = NameEntryProblem(name->text(), sizeof s.Name - 1, bytes);
+            !problem.isEmpty())
             return {problem, name};
         SetAnsiField(s.Name, sizeof s.Name, bytes);
         const auto degree = DegreeFromEntry(degrees->text().toStdString(), west->isChecked());
         if (!degree)
-            return {"Position must be from 0.0 to 180.0 degrees, with at most one decimal.",
+            return {QCoreApplication::translate(
+                        "RecordForm",
+                        "Position must be from 0.0 to 180.0 degrees, with at most one decimal."),
                     degrees};
         s.Degree = *degree;
-        if (auto problem = ReadGroup(group1, s.Group1); !problem.text.empty())
+        if (auto problem = ReadGroup(group1, s.Group1); !problem.text.isEmpty())
             return problem;
-        if (auto problem = ReadGroup(group2, s.Group2); !problem.text.empty())
+        if (auto problem = ReadGroup(group2, s.Group2); !problem.text.isEmpty())
             return problem;
-        if (auto problem = CheckSatellite(TheZorvDB(), s, key); !problem.empty())
-            return {problem, nullptr};
+        if (Phrase problem = SatelliteProblem(TheZorvDB(), s, key); !problem.Empty())
+            return {Text(problem), nullptr};
         result = s;
         return {};
     });

@@ -9,6 +9,7 @@
 #include "model/RecordChecks.h"
 #include "model/RecordTexts.h"
 #include "platform/DisplayTexts.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/RecordFormDialog.h"
 #include "qtkit/vxui/SourceDialogs.h"
 
@@ -85,25 +86,31 @@ int CTransponderDialogBase::ShowForm(QWidget* owner) {
     const int answer = dialog.Run([&]() -> FormProblem {
         Transponder_Info_Tag t = start;
         if (satellite->currentIndex() < 0)
-            return {"Satellite must be chosen from the list.", satellite};
+            return {QCoreApplication::translate("RecordForm",
+                                                "Satellite must be chosen from the list."),
+                    satellite};
         t.SatID = static_cast<BYTE>(satellite->currentData().toInt());
-        std::string problem;
-        const auto mhz = NumberEntry("Frequency", frequency->text().toStdString(), 16, problem);
+        Phrase problem;
+        const auto mhz = NumberEntry(phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Frequency")),
+                                     frequency->text().toStdString(), 16, problem);
         if (!mhz)
-            return {problem, frequency};
-        const auto rate = NumberEntry("Symbol rate", symbolRate->text().toStdString(), 16, problem);
+            return {Text(problem), frequency};
+        const auto rate = NumberEntry(phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Symbol rate")),
+                                      symbolRate->text().toStdString(), 16, problem);
         if (!rate)
-            return {problem, symbolRate};
-        const auto ts = NumberEntry("TS ID", tsid->text().toStdString(), 16, problem);
+            return {Text(problem), symbolRate};
+        const auto ts = NumberEntry(phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "TS ID")),
+                                    tsid->text().toStdString(), 16, problem);
         if (!ts)
-            return {problem, tsid};
+            return {Text(problem), tsid};
         t.Frequency = static_cast<WORD>(*mhz);
         t.SymbolRate = static_cast<WORD>(*rate);
         t.TSID = static_cast<WORD>(*ts);
         t.PolFEC = ComposePolFec(start.PolFEC, polarisation->currentData().toBool(),
                                  fec->currentData().toInt());
-        if (auto check = CheckTransponder(TheZorvDB(), t, update ? start.Index : 0); !check.empty())
-            return {check, satellite};
+        if (Phrase check = TransponderProblem(TheZorvDB(), t, update ? start.Index : 0);
+            !check.Empty())
+            return {Text(check), satellite};
         result = t;
         return {};
     });

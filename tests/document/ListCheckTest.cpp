@@ -107,6 +107,10 @@ TEST_F(ListCheck, EachKindOfProblemIsFoundAndCounted) {
         << json;
     // The name as UTF-8 in messages: 0x81 has no character, so it is U+0081.
     EXPECT_NE(ListFindingsText(findings).find("TV 3 Caf\xC2\x81"), std::string::npos);
+    // A name's own "%1" and "%2" stay as they are.
+    std::snprintf(Channel("One").Name, 28, "50%%1 %%2");
+    EXPECT_EQ(CheckList(db, kSatellite, FlashGeometry::FromPolicy())[0].examples,
+              (std::vector<std::string>{"TV 1 50%1 %2 (satellite 7)"}));
 }
 
 TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {

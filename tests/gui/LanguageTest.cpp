@@ -5,12 +5,15 @@
 // with the catalogue installed; a text that still reads as in English fails
 // (unless the language writes it the same), and so does a text wider than
 // the widget that shows it. The list tools are walked too: the comparison
-// dialog, the CSV and satellites.xml file dialogs and the satellite choice.
+// dialog, the CSV and satellites.xml file dialogs and the satellite choice,
+// and what merge, apply order and the imports say; so are the record forms'
+// refusals, the list check's findings and a cancelled transfer's words.
 #include "document/Document.h"
 #include "model/ChannelRecords.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/ChannelDialogs.h"
 #include "qtkit/vxui/LinkDialogs.h"
+#include "qtkit/vxui/LinkForm.h"
 #include "tests/gui/EditorFixture.h"
 #include "views/ChannelGridCtrl.h"
 #include "views/CompareDialog.h"
@@ -24,6 +27,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -31,10 +35,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QStyle>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -198,16 +204,20 @@ void Look(Sight& sight, QWidget& top) {
             for (int i = 0; i < tree->GenreRoot()->childCount(); ++i)
                 Add(sight, at + "genre" + QString::number(i), tree->GenreRoot()->child(i)->text(0));
         } else if (auto* groups = qobject_cast<QTreeWidget*>(w)) {
-            // The comparison's group headings; the rows under them are the
-            // records' own lines.
-            for (int i = 0; i < groups->topLevelItemCount(); ++i)
-                Add(sight, at + "group" + QString::number(i), groups->topLevelItem(i)->text(0));
-        } else if (auto* list = qobject_cast<QListWidget*>(w);
-                   list && list->objectName() == "SatelliteChoices") {
-            // The configuration's ReceiverList shows the receiver models'
-            // descriptions, which the core keeps in English for now.
-            for (int i = 0; i < list->count(); ++i)
+            // The group headings; the rows under them are the records' own
+            // lines, but for the list check's examples.
+            for (int i = 0; i < groups->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* group = groups->topLevelItem(i);
+                Add(sight, at + "group" + QString::number(i), group->text(0));
+                for (int j = 0; groups->objectName() == "ListFindings" && j < group->childCount();
+                     ++j)
+                    Add(sight, at + QString("group%1/%2").arg(i).arg(j), group->child(j)->text(0));
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
                 Add(sight, at + "item" + QString::number(i), list->item(i)->text());
+                Add(sight, at + "itemtip" + QString::number(i), list->item(i)->toolTip());
+            }
         } else if (auto* grid = qobject_cast<CGridCtrl*>(w)) {
             for (int c = 0; c < grid->GetColumnCount(); ++c) {
                 if (grid->IsColHidden(c))
@@ -281,7 +291,35 @@ protected:
         EXPECT_TRUE(seen) << "no context menu on " << grid.objectName().toStdString();
     }
 
-    // Runs `form` modally and reads it as it comes up.
+    // OK on a record form with each entry in turn left empty or given a
+    // character no record holds, the others as the form came (a name, and
+    // after the first OK a choice, filled in where empty): the refusals go
+    // to the seam.
+    static void Refusals(QDialog& dialog) {
+        auto* buttons = dialog.findChild<QDialogButtonBox*>("Buttons");
+        if (!buttons)
+            return;
+        std::vector<std::pair<QLineEdit*, QString>> entries;
+        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+            if (edit->isVisibleTo(&dialog) && edit->isEnabled())
+                entries.emplace_back(edit, edit->text());
+        for (const auto& [probed, unused] : entries)
+            for (const QString& bad : {QString(), QString(QChar(0x4E00))}) {
+                if (!dialog.isVisible())
+                    return; // taken after all
+                for (const auto& [edit, text] : entries)
+                    edit->setText(edit->objectName() == "Name" && text.isEmpty() ? "Probe" : text);
+                probed->setText(bad);
+                buttons->button(QDialogButtonBox::Ok)->click();
+                // The first refusal may be an empty choice's.
+                for (QComboBox* choice : dialog.findChildren<QComboBox*>())
+                    if (choice->currentIndex() < 0 && choice->count() > 0)
+                        choice->setCurrentIndex(0);
+            }
+    }
+
+    // Runs `form` modally and reads it as it comes up, every tab, then
+    // its refusals.
     void LookAtForm(Sight& sight, CVxDialog& form, const QString& at) {
         bool seen = false;
         auto* timer = new QTimer;
@@ -291,6 +329,12 @@ protected:
                 timer->deleteLater();
                 Sight inside;
                 Look(inside, *dialog);
+                for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
+                    for (int i = 0; i < tabs->count(); ++i) {
+                        tabs->setCurrentIndex(i);
+                        Look(inside, *dialog);
+                    }
+                Refusals(*dialog);
                 for (auto& [where, text] : inside)
                     sight[at + where] = text;
                 dialog->reject();
@@ -304,9 +348,11 @@ protected:
 
     void TearDown() override;
 
-    // The example with TV row 1 renamed and row 2 removed, as an image and
-    // as a workbook (which has no satellites to compare), and a
-    // satellites.xml with one satellite the example lacks.
+    // The example with TV row 1 renamed, row 2 removed and row 3 as a new
+    // channel, as an image and as a workbook (which has no satellites to
+    // compare); a satellites.xml with one satellite the example lacks and
+    // one it has, with transponders each report line speaks of; a CSV with
+    // rows each remark of its import speaks of.
     void WriteListFiles() {
         CDocument other;
         ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
@@ -316,37 +362,73 @@ protected:
         std::snprintf(db.Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(1))->Name, 28,
                       "Velmar Renamed");
         ASSERT_NE(db.Delete(kTableChannel, TV().GetRowKey(2)), 0);
+        auto* extra = db.Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(3));
+        extra->ServiceID = 0xBEEF;
+        std::snprintf(extra->Name, 28, "Velmar Extra");
         SaveReport report;
         ASSERT_EQ(SaveImageDocument(other, Scratch("language-edited.bin"), &report, false), 1)
             << report.message;
         std::string why;
         ASSERT_TRUE(ExportChannelWorkbook(db, Scratch("language-edited.xls"), &why)) << why;
+        const auto transponder = [](const char* frequency, int polarisation, int fec, int system,
+                                    int modulation) {
+            return std::string("  <transponder frequency=\"") + frequency +
+                   "\" symbol_rate=\"22000000\" polarization=\"" + std::to_string(polarisation) +
+                   "\" fec_inner=\"" + std::to_string(fec) + "\" system=\"" +
+                   std::to_string(system) + "\" modulation=\"" + std::to_string(modulation) +
+                   "\"/>\n";
+        };
+        const WORD degree = db.Rows<Satellite_Info_Tag>(kTableSatellite).begin()->Degree;
         std::ofstream(Scratch("language-satellites.xml"))
             << "<satellites>\n <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
-               "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
-               "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
-               " </sat>\n</satellites>\n";
+            << transponder("10721000", 0, 3, 0, 1) << transponder("10762000", 2, 15, 1, 2)
+            << transponder("0", 0, 3, 0, 1) << transponder("11000000", 1, 3, 1, 3)
+            << " </sat>\n <sat name=\"Mine\" position=\""
+            << (degree <= 1800 ? int{degree} : int{degree} - 3600) << "\" flags=\"0\">\n"
+            << transponder("12999000", 1, 3, 0, 1) << " </sat>\n</satellites>\n";
+        std::ofstream(Scratch("language.csv"))
+            << "ProgramNum;SatID;TPID;BroadcastID;Attributes;Name\n1;1;1;1;1024;One\n"
+               "2;1;1;1;0;No kind\n3;1;1;1;3072;Both\n1;1;1;1;1024;Same number\n"
+               "0;1;1;1;1024;Zero\n4;1;1;1;1024;\n5;99;1;1;1024;Elsewhere\n"
+               "6;1;99;1;1024;Far\n7;1;1;999;1024;Nobody\n";
     }
 
-    // Compare, import and export through the toolbar, every file dialog
-    // cancelled or answered through the seam; the dialogs they open are
-    // left in the seam's record for the walk to show.
+    // Compare, merge, apply order, import and export through the toolbar,
+    // every file dialog cancelled or answered through the seam; the dialogs
+    // they open and what they say are left in the seam's record for the walk
+    // to show.
     void UseListTools(Sight& sight) {
         WriteListFiles();
         const std::size_t opens = ui.openDialogs.size(), saves = ui.saveDialogs.size();
-        const std::size_t messages = ui.messages.size();
+        const auto file = [this](const char* name) {
+            ui.NextOpenFileName(QString::fromStdString(Scratch(name)));
+        };
         for (const char* other : {"language-edited.bin", "language-edited.xls"}) {
-            ui.NextOpenFileName(QString::fromStdString(Scratch(other)));
+            file(other);
             ui.NextDialog<CDlgCompare>(IUiSeam::IDCANCEL);
             Action("ID_COMPARE_WITH").trigger();
         }
         ui.NextOpenFileName(kExample); // the same list: a message instead
         Action("ID_COMPARE_WITH").trigger();
+        // Merged, then nothing left to merge; the other list's order applied.
+        for (int i = 0; i < 2; ++i) {
+            file("language-edited.bin");
+            ui.NextDialog<CDlgCompare>(IUiSeam::IDOK,
+                                       [](CDlgCompare& d) { d.ChooseAddToThisList(); });
+            Action("ID_COMPARE_WITH").trigger();
+        }
+        file("language-edited.bin");
+        Action("ID_APPLY_ORDER").trigger();
         Action("ID_IMPORT_CSV").trigger();
+        file("language.csv");
+        Action("ID_IMPORT_CSV").trigger();
+        Action("ID_EDIT_UNDO").trigger(); // the lists as they were for the rest of the walk
         Action("ID_EXPORT_CSV").trigger();
-        ui.NextOpenFileName(QString::fromStdString(Scratch("language-satellites.xml")));
-        ui.NextDialog<CDlgSatelliteChoice>(IUiSeam::IDCANCEL);
-        Action("ID_IMPORT_SATELLITES").trigger();
+        for (const int answer : {IUiSeam::IDCANCEL, IUiSeam::IDOK}) {
+            file("language-satellites.xml");
+            ui.NextDialog<CDlgSatelliteChoice>(answer);
+            Action("ID_IMPORT_SATELLITES").trigger();
+        }
         for (std::size_t i = opens; i < ui.openDialogs.size(); ++i) {
             const QString at = QString("open%1/").arg(i - opens);
             Add(sight, at + "title", ui.openDialogs[i].title);
@@ -357,8 +439,6 @@ protected:
             Add(sight, at + "title", ui.saveDialogs[i].title);
             Add(sight, at + "filter", ui.saveDialogs[i].filter);
         }
-        for (std::size_t i = messages; i < ui.messages.size(); ++i)
-            Add(sight, QString("tool message%1").arg(i - messages), ui.messages[i].text);
     }
 
     // The whole walk, from a fresh frame with the example open.
@@ -369,6 +449,7 @@ protected:
         ConfigureStartupPolicy();
         Start();
         OpenExample();
+        const std::size_t messages = ui.messages.size();
         Sight sight;
         Look(sight, *frame);
         for (QAction* a : frame->findChildren<QAction*>()) {
@@ -397,6 +478,12 @@ protected:
             for (int id : {kSourceNew, kSourceDescription})
                 grid.RunCommand(id);
         }
+        // What the list check finds: a provider the list lacks and a
+        // provider's name the receiver cannot show. Send asks first and is
+        // told to go on.
+        TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(3))->BroadcastID = 999;
+        TheZorvDB().Rows<Broadcast_Info_Tag>(kTableBroadcast).begin()->Name[0] = '\x81';
+        ui.NextAnswer(IUiSeam::IDOK);
         for (const char* name : {"ID_RECEIVE_DB", "ID_SEND_DB", "ID_INFORMATION"})
             Action(name).trigger();
         UseListTools(sight);
@@ -408,10 +495,10 @@ protected:
             LookAtForm(sight, *forms[i], QString("form%1/%2/").arg(i).arg(forms[i]->ClassName()));
 
         // A delete asked and made: its question, and Undo's tip naming it.
-        const std::size_t messages = ui.messages.size();
         TV().SelectRowsWhere([](int row) { return row == 1; });
         ui.NextAnswer(IUiSeam::IDYES);
         TV().RunCommand(kChannelDelete);
+        // Every message of the walk, the tools' and the forms' refusals too.
         for (std::size_t i = messages; i < ui.messages.size(); ++i) {
             const auto& m = ui.messages[i];
             const QString at = QString("message%1/").arg(i - messages);
@@ -419,6 +506,14 @@ protected:
             Add(sight, at + "informative", m.informative);
         }
         Add(sight, "undo tip", Action("ID_EDIT_UNDO").toolTip());
+        for (const LinkStatus status : {LinkStatus::Cancelled, LinkStatus::PeerCancelled}) {
+            LinkResult ended;
+            ended.status = status;
+            ended.message = "English";
+            for (const bool receiving : {true, false})
+                Add(sight, QString("link %1 %2").arg(receiving).arg(int(status)),
+                    LinkFailureText(ended, receiving));
+        }
         frame.reset();
         return sight;
     }
@@ -426,7 +521,7 @@ protected:
 
 void LanguageTest::TearDown() {
     for (const char* name :
-         {"language-edited.bin", "language-edited.xls", "language-satellites.xml"})
+         {"language-edited.bin", "language-edited.xls", "language-satellites.xml", "language.csv"})
         std::filesystem::remove(Scratch(name));
     RemoveTranslations();
     Editor::TearDown();
