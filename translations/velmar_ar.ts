@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>إضافة إلى قائمة المفضلة %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>تعذّر حفظ التعديلات غير المحفوظة في ملف الاسترداد، لذا سيؤدي أي تعطل إلى فقدانها. احفظ القائمة للاحتفاظ بها.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Zur Favoritenliste %1 hinzufügen</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Die ungespeicherten Änderungen konnten nicht in der Wiederherstellungsdatei gesichert werden; bei einem Absturz gingen sie verloren. Speichern Sie die Liste, um sie zu behalten.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Añadir a la lista de favoritos %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>No se pudieron guardar los cambios sin guardar en el archivo de recuperación, así que un bloqueo los perdería. Guarde la lista para conservarlos.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Ajouter à la liste de favoris %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Les modifications non enregistrées n&apos;ont pas pu être conservées dans le fichier de récupération ; un plantage les ferait perdre. Enregistrez la liste pour les garder.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Aggiungi alla lista preferiti %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Non è stato possibile conservare le modifiche non salvate nel file di ripristino: un arresto anomalo le farebbe perdere. Salvare l&apos;elenco per conservarle.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

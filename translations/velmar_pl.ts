@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Dodaj do listy ulubionych %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Niezapisanych zmian nie udało się zachować w pliku odzyskiwania, więc awaria by je utraciła. Zapisz listę, aby je zachować.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>Добавить в список избранного %1</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Не удалось сохранить несохранённые изменения в файле восстановления, поэтому при сбое они будут потеряны. Сохраните список, чтобы не потерять их.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>

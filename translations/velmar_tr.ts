@@ -821,6 +821,12 @@
         <source>Add to favorite list %1</source>
         <translation>%1. favori listesine ekle</translation>
     </message>
+    <message>
+        <source>The unsaved edits could not be kept in the recovery file, so a crash would lose them. Save the list to keep them.
+%1</source>
+        <translation>Kaydedilmemiş değişiklikler kurtarma dosyasında tutulamadı; bir çökme olursa kaybolurlar. Onları korumak için listeyi kaydedin.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrintTools</name>
