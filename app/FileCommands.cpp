@@ -196,17 +196,18 @@ bool CMainFrame::SaveToFile() {
     const std::string native = path.toLocal8Bit().toStdString();
     CWaitCursor wait(m_ui);
     const bool workbook = IsWorkbookPath(path);
+    SaveReport report;
     const std::string problem = Guarded([&]() -> std::string {
         if (workbook) {
             std::string why;
             return ExportChannelWorkbook(m_session.Db(), native, &why) ? std::string() : why;
         }
-        SaveReport report;
         return ExportWorkingCopy(native, &report) == 1 ? std::string() : report.message;
     });
     if (!problem.empty()) {
         wait.End();
-        ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
+        ShowStop(m_ui, this,
+                 report.said.Empty() ? QString::fromLocal8Bit(problem) : Text(report.said));
         return false;
     }
     // A workbook holds the channels only: the other tables' edits are still

@@ -62,7 +62,8 @@ void CMainFrame::OnSendDb() {
     SaveReport report;
     if (SaveIntoWorkingCopy(&report) == 0) {
         // Nothing was written: the working copy is as it was.
-        ShowStop(m_ui, this, QString::fromLocal8Bit(report.message));
+        ShowStop(m_ui, this,
+                 report.said.Empty() ? QString::fromLocal8Bit(report.message) : Text(report.said));
         return;
     }
     CDlgSendDataToSTB send(m_ui);

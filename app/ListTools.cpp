@@ -128,7 +128,7 @@ void CListTools::OnApplyOrder() {
         m_lists.RefillLists(); // new numbers and favourite places; the filters stay
     wait.End();
     if (!report.Applied())
-        ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
+        ShowStop(m_ui, &m_frame, Text(ReferenceOrderPhrase(report)));
     else
         ShowInformation(m_ui, &m_frame, Text(ReferenceOrderPhrase(report)));
 }
@@ -183,7 +183,7 @@ void CListTools::OnCompareWith() {
     if (!failed.isEmpty())
         ShowStop(m_ui, &m_frame, failed);
     else if (!report.Applied())
-        ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
+        ShowStop(m_ui, &m_frame, Text(MergePhrase(report)));
     else
         ShowInformation(m_ui, &m_frame, Text(MergePhrase(report)));
 }
@@ -244,13 +244,15 @@ void CListTools::OnImportSatellites() {
     std::optional<std::vector<XmlSatellite>> file;
     {
         CWaitCursor wait(m_ui);
+        Phrase why;
         error = Guarded(
             [&]() -> std::string {
-                std::string why;
                 file = ReadSatellitesXml(Native(path), why);
-                return file ? std::string() : why;
+                return {};
             },
             FromUtf8);
+        if (error.isEmpty() && !file)
+            error = Text(why);
     }
     if (!error.isEmpty() || !file) {
         ShowStop(m_ui, &m_frame,
@@ -285,7 +287,7 @@ void CListTools::OnImportSatellites() {
     if (!problem.isEmpty())
         ShowStop(m_ui, &m_frame, problem);
     else if (!report.Ok())
-        ShowStop(m_ui, &m_frame, QString::fromStdString(report.error));
+        ShowStop(m_ui, &m_frame, Text(SatelliteImportPhrase(report)));
     else
         ShowInformation(m_ui, &m_frame, Text(SatelliteImportPhrase(report)));
 }

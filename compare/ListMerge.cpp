@@ -30,10 +30,6 @@ namespace {
 
 constexpr std::uint32_t kMaxNumber = std::numeric_limits<WORD>::max();
 
-std::string Plural(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 std::string_view BroadcastName(const Broadcast_Info_Tag& b) {
     const void* end = std::memchr(b.Name, 0, sizeof b.Name);
     return {b.Name,
@@ -82,13 +78,21 @@ public:
         }
         for (int g = 0; g < 2; ++g)
             if (next[g] + adding[g] > kMaxNumber)
-                return Refused(
-                    "The numbers after this list's last " + std::string(g == 0 ? "TV" : "radio") +
-                    " channel leave no room for " + Plural(adding[g], "channel", "channels") + ".");
+                return Refused(phrase::Text(
+                    g == 0
+                        ? VELMAR_TRANSLATE_NOOP(
+                              "Velmar",
+                              "The numbers after this list's last TV channel leave no room for %1.")
+                        : VELMAR_TRANSLATE_NOOP("Velmar", "The numbers after this list's last "
+                                                          "radio channel leave no room for %1."),
+                    {phrase::Count(adding[g], VELMAR_TRANSLATE_NOOP("Velmar", "%1 channel"),
+                                   VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 channels"))}));
         for (int k = 0; k < kFavoritePositions; ++k)
             if (position[k] + joining[k] > kMaxNumber)
-                return Refused("Favourite list " + std::to_string(k + 1) +
-                               " has no room for the channels to add.");
+                return Refused(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar",
+                                          "Favourite list %1 has no room for the channels to add."),
+                    {phrase::Number(k + 1)}));
 
         for (const Channel_Info_Tag* from : channels) {
             auto c = CopyRecord(*from);
@@ -103,7 +107,8 @@ public:
             for (int k = 0; k < kFavoritePositions; ++k)
                 c->F[k] = (c->Favorite & (DWORD{1} << k)) ? static_cast<WORD>(++position[k]) : 0;
             if (m_db.AddIndexed(kTableChannel, std::move(c)) == 0)
-                return Refused("The channel table has no key left.");
+                return Refused(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar", "The channel table has no key left.")));
             ++m_report.channels;
         }
         if (m_report.channels == 0)
@@ -114,13 +119,14 @@ public:
     }
 
 private:
-    MergeReport Refused(std::string why) {
-        m_report.error = std::move(why);
+    MergeReport Refused(Phrase why) {
+        Fail(std::move(why));
         return std::move(m_report);
     }
 
-    bool Fail(std::string why) {
-        m_report.error = std::move(why);
+    bool Fail(Phrase why) {
+        m_report.error = English(why);
+        m_report.why = std::move(why);
         return false;
     }
 
@@ -164,8 +170,10 @@ private:
             const std::uint32_t key = NewCableMux(m_db, *muxB, m_maxTpid);
             const auto* m = m_db.Get<CableMux_Info_Tag>(kTableCableMux, key);
             if (!m)
-                return Fail("This list has no multiplex number left for " +
-                            CableFrequencyText(muxB->Frequency) + ".");
+                return Fail(
+                    phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                     "Velmar", "This list has no multiplex number left for %1."),
+                                 {phrase::Data(CableFrequencyText(muxB->Frequency))}));
             added = m->TPID;
             ++m_report.multiplexes;
         }
@@ -177,9 +185,11 @@ private:
     // keeps its number, and cannot come when that number is taken here.
     bool KeepTerrestrialNumber(BYTE tpid, DWORD params, bool taken) {
         if (taken)
-            return Fail("The multiplex at " +
-                        MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) +
-                        " MHz cannot be added: this list has another multiplex with its number.");
+            return Fail(phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar",
+                                      "The multiplex at %1 MHz cannot be added: this list "
+                                      "has another multiplex with its number."),
+                {phrase::Data(MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))))}));
         m_maxTpid = std::max<DWORD>(m_maxTpid, tpid);
         ++m_report.multiplexes;
         return true;
@@ -204,7 +214,8 @@ private:
             if (!KeepTerrestrialNumber(muxB->TPID, muxB->Params, taken))
                 return false;
             if (m_db.AddIndexed(kTableTerrestrialMux, CopyRecord(*muxB)) == 0)
-                return Fail("The multiplex table has no key left.");
+                return Fail(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar", "The multiplex table has no key left.")));
             added = muxB->TPID;
         }
         c.TPID = added;
@@ -232,16 +243,17 @@ private:
                 // comparison pairs it with this list's, when there is one).
                 const BYTE id = terrestrial ? kTerrestrialSatelliteId : NextSatelliteID(m_db);
                 if (id == 0) {
-                    m_report.error =
-                        "This list has no satellite number left for " +
-                        std::string(satB->Name, strnlen(satB->Name, sizeof satB->Name)) + ".";
-                    return false;
+                    return Fail(phrase::Text(
+                        VELMAR_TRANSLATE_NOOP("Velmar",
+                                              "This list has no satellite number left for %1."),
+                        {phrase::Data(
+                            std::string(satB->Name, strnlen(satB->Name, sizeof satB->Name)))}));
                 }
                 auto s = CopyRecord(*satB);
                 s->ID = id;
                 if (m_db.AddIndexed(kTableSatellite, std::move(s)) == 0) {
-                    m_report.error = "The satellite table has no key left.";
-                    return false;
+                    return Fail(phrase::Text(
+                        VELMAR_TRANSLATE_NOOP("Velmar", "The satellite table has no key left.")));
                 }
                 added = id;
                 ++m_report.satellites;
@@ -274,7 +286,8 @@ private:
             auto copy = CopyRecord(*tpRecB);
             copy->SatID = satA;
             if (m_db.AddIndexed(kTableTransponder, std::move(copy)) == 0)
-                return Fail("The transponder table has no key left.");
+                return Fail(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar", "The transponder table has no key left.")));
             added = tpB;
         }
         if (added == 0) {
@@ -283,9 +296,10 @@ private:
             const std::uint32_t key = NewTransponder(m_db, copy, m_maxTpid);
             const auto* t = m_db.Get<Transponder_Info_Tag>(kTableTransponder, key);
             if (!t) {
-                m_report.error =
-                    "The satellite at " + std::to_string(satA) + " has no transponder number left.";
-                return false;
+                return Fail(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar",
+                                          "The satellite at %1 has no transponder number left."),
+                    {phrase::Number(satA)}));
             }
             added = t->TPID;
             ++m_report.transponders;
@@ -315,15 +329,15 @@ private:
         for (const auto& b : std::as_const(m_db).Rows<Broadcast_Info_Tag>(kTableBroadcast))
             highest = std::max(highest, b.BroadcastID);
         if (highest == std::numeric_limits<WORD>::max()) {
-            m_report.error = "This list has no provider number left.";
-            return false;
+            return Fail(phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "This list has no provider number left.")));
         }
         // One past the highest, so no provider of this list is named twice.
         const std::uint32_t key = NewBroadcast(m_db, highest, name);
         const auto* added = m_db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
         if (!added) {
-            m_report.error = "The provider table has no key left.";
-            return false;
+            return Fail(phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "The provider table has no key left.")));
         }
         c.BroadcastID = added->BroadcastID;
         ++m_report.providers;
@@ -342,7 +356,7 @@ private:
                 (p.table == kTableBroadcast && m_report.providers) || p.count == 0)
                 over.push_back(p);
         if (!over.empty())
-            m_report.error = CapacityMessage(over);
+            Fail(CapacityPhrase(over));
         return std::move(m_report);
     }
 
@@ -439,7 +453,7 @@ MergeReport MergeChannelsFromFile(EditSession& session, const std::string& path,
 
 Phrase MergePhrase(const MergeReport& report) {
     if (!report.Applied())
-        return phrase::Data(report.error);
+        return report.why.Empty() ? phrase::Data(report.error) : report.why;
     if (report.channels == 0)
         return phrase::Text(VELMAR_TRANSLATE_NOOP(
             "Velmar", "The other list has no channels that this list lacks."));

@@ -31,6 +31,7 @@ struct MergeReport {
     // why not (a table over the receiver's capacity gives the capacity
     // message), and nothing changed.
     std::string error;
+    Phrase why; // the error as its phrase, for the editor
 
     bool Applied() const { return error.empty(); }
 };

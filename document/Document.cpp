@@ -35,10 +35,11 @@ std::string Canonical(const std::string& path) {
     return ec ? path : canonical.string();
 }
 
-void Report(SaveReport* report, const std::string& message, const std::string& detail) {
+void Report(SaveReport* report, Phrase message, const std::string& detail) {
     if (report) {
-        report->message = message;
+        report->message = English(message);
         report->detail = detail;
+        report->said = std::move(message);
     }
 }
 
@@ -103,20 +104,21 @@ int OpenAsCurrent(const std::string& path, ImageForm form, IUserPrompt* prompt,
 bool EncodeImage(CDocument& doc, bool workingForm, std::vector<BYTE>& out, SaveReport* report) {
     const auto problems = CheckCapacity(doc.Store(), FlashGeometry::FromPolicy());
     if (!problems.empty()) {
-        Report(report, CapacityMessage(problems), "");
+        Report(report, CapacityPhrase(problems), "");
         return false;
     }
     const bool zorv = !workingForm && doc.Values().zorvImage;
     std::vector<BYTE> image = workingForm ? doc.Image() : OnDiskForm(doc.Image(), doc.Values());
     CChannelFile codec(doc.Store(), doc.Values());
     if (codec.SaveBytes(image, zorv) != 1) {
-        Report(report, texts::kCannotSaveImage,
+        Report(report, phrase::Text(texts::kCannotSaveImage),
                "the channel data could not be written into the image: a table does not fit "
                "this receiver");
         return false;
     }
     if (zorv && !StampImageCrc(image)) {
-        Report(report, texts::kCannotSaveImage, "the image is too short to hold its CRC");
+        Report(report, phrase::Text(texts::kCannotSaveImage),
+               "the image is too short to hold its CRC");
         return false;
     }
     out = std::move(image);
@@ -133,7 +135,7 @@ int SaveImageDocument(CDocument& doc, const std::string& target, SaveReport* rep
         const bool backup = keepBackup && !BackedUpThisRun().contains(key);
         CAtomicFile out(target);
         if (!out.Create() || !out.Write(image) || !out.Commit(backup)) {
-            Report(report, texts::kCannotSaveImage, out.Error());
+            Report(report, phrase::Text(texts::kCannotSaveImage), out.Error());
             return 0;
         }
         // A new file has nothing to keep; its next replacement is the first.
@@ -141,7 +143,7 @@ int SaveImageDocument(CDocument& doc, const std::string& target, SaveReport* rep
             BackedUpThisRun().insert(key);
         return 1;
     } catch (const std::bad_alloc&) {
-        Report(report, texts::kCannotSaveImage, "not enough memory");
+        Report(report, phrase::Text(texts::kCannotSaveImage), "not enough memory");
         return 0;
     }
 }

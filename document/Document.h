@@ -13,6 +13,7 @@
 #include "contracts/Prompt.h"
 #include "contracts/ZorvDB.h"
 #include "image/ImageState.h"
+#include "platform/Phrase.h"
 
 #include <span>
 #include <string>
@@ -87,6 +88,7 @@ int OpenAsCurrent(const std::string& path, ImageForm form, IUserPrompt* prompt =
 struct SaveReport {
     std::string message; // "Cannot save channel file", or what to do about it
     std::string detail;  // e.g. "writing /x/list.bin: No space left on device"
+    Phrase said;         // the message as its phrase, for the editor
 };
 
 // The bytes an image save of `doc` writes: its image patched with its

@@ -11,9 +11,9 @@
 
 CsvImportResult RunImportChannelCsv(EditSession& session, const std::string& path) {
     CsvImportResult result;
-    auto channels = ReadChannelCsv(path, result.message);
+    auto channels = ReadChannelCsv(path, result.said);
     if (!channels) {
-        result.said = phrase::Data(result.message);
+        result.message = English(result.said);
         return result;
     }
     const ImportReport filtered = FilterImportedChannels(session.Db(), GetProductType(), *channels);

@@ -20,8 +20,10 @@ ReferenceOrderReport ApplyReferenceOrderFile(EditSession& session, const std::st
     std::vector<Channel_Info_Tag> reference;
     ReferenceOrderReport report;
     std::uint32_t unmatchedLines = 0;
-    if (!LoadReferenceList(path, session.Db(), reference, unmatchedLines, report.error))
+    if (!LoadReferenceList(path, session.Db(), reference, unmatchedLines, report.why)) {
+        report.error = English(report.why);
         return report;
+    }
     report = RunApplyReferenceOrder(session, reference);
     report.referenceUnused += unmatchedLines;
     return report;

@@ -181,6 +181,13 @@ std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometr
     return problems;
 }
 
+Phrase CapacityPhrase(const std::vector<CapacityProblem>& problems) {
+    std::vector<Phrase> lines;
+    for (const CapacityProblem& p : problems)
+        lines.push_back(p.phrase);
+    return phrase::Join(std::move(lines), "\n");
+}
+
 std::string CapacityMessage(const std::vector<CapacityProblem>& problems) {
     std::string text;
     for (const CapacityProblem& p : problems)

@@ -37,3 +37,5 @@ std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometr
 
 // All problems' messages, one per line.
 std::string CapacityMessage(const std::vector<CapacityProblem>& problems);
+// The same as a phrase, for the editor.
+Phrase CapacityPhrase(const std::vector<CapacityProblem>& problems);

@@ -71,9 +71,10 @@ std::span<const std::uint8_t> Bytes(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
-LinkResult FileFailure(LinkResult result, std::string message) {
+LinkResult FileFailure(LinkResult result, Phrase message) {
     result.status = LinkStatus::FileError;
-    result.message = std::move(message);
+    result.message = English(message);
+    result.said = std::move(message);
     return result;
 }
 
@@ -88,11 +89,14 @@ LinkResult ReceiveImage(ITransport& line, const std::string& destination,
         return result;
     std::string image;
     if (!sink.Close() || !ReadWholeFile(sink.Path(), image) || image.size() != result.total)
-        return FileFailure(result, "cannot read back the received file " + sink.Path());
+        return FileFailure(
+            result,
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot read back the received file %1"),
+                         {phrase::Data(sink.Path())}));
     const auto prefix = WorkingFormPrefix(Bytes(image), headerText);
     std::string error;
     if (!ReplaceFileAtomically(destination, prefix, Bytes(image), error))
-        return FileFailure(result, error);
+        return FileFailure(result, phrase::Data(error));
     return result;
 }
 
@@ -100,9 +104,12 @@ LinkResult SendImage(ITransport& line, const std::string& source, const ymodem::
                      IProgress* progress, const std::string& nameOnLine) {
     std::string image;
     if (!ReadWholeFile(source, image))
-        return FileFailure({}, "cannot read " + source);
+        return FileFailure({}, phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot read %1"),
+                                            {phrase::Data(source)}));
     if (image.empty())
-        return FileFailure({}, source + " is empty: there is nothing to send");
+        return FileFailure({}, phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                "Velmar", "%1 is empty: there is nothing to send"),
+                                            {phrase::Data(source)}));
     struct stat info {};
     const std::uint64_t modified =
         ::stat(source.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_mtime) : 0;

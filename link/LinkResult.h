@@ -1,6 +1,8 @@
 // How a transfer ended, with the reason in words for the user.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -21,6 +23,7 @@ enum class LinkStatus {
 struct LinkResult {
     LinkStatus status = LinkStatus::Ok;
     std::string message;     // empty when Ok
+    Phrase said;             // the message as its phrase, for the editor
     std::uint64_t bytes = 0; // bytes of the file moved
     std::uint64_t total = 0; // the file's size, 0 when not known
     std::string fileName;    // the name in the batch header, as sent: PeerText() to show it

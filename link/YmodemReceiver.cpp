@@ -11,6 +11,10 @@ namespace ymodem {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using phrase::Counted;
+using phrase::Data;
+using phrase::Number;
+using phrase::Text;
 using std::chrono::milliseconds;
 
 // What arrived where a block may start.
@@ -45,7 +49,7 @@ private:
     bool DataStep();
     bool BatchEndStep();
 
-    bool Fail(LinkStatus status, std::string message, bool tellPeer = true);
+    bool Fail(LinkStatus status, Phrase message, bool tellPeer = true);
     // The common endings of a wait that brought no block.
     bool FailOn(Arrival::Kind kind);
     bool Damaged();
@@ -126,20 +130,27 @@ Arrival CReceiver::Await(milliseconds timeout) {
     }
 }
 
-bool CReceiver::Fail(LinkStatus status, std::string message, bool tellPeer) {
+bool CReceiver::Fail(LinkStatus status, Phrase message, bool tellPeer) {
     if (tellPeer)
         m_line.WriteCancel();
     m_result.status = status;
-    m_result.message = std::move(message);
+    m_result.message = English(message);
+    m_result.said = std::move(message);
     return false;
 }
 
 bool CReceiver::FailOn(Arrival::Kind kind) {
     if (kind == Arrival::Cancelled)
-        return Fail(LinkStatus::Cancelled, "Transfer cancelled");
+        return Fail(LinkStatus::Cancelled,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled")));
     if (kind == Arrival::PeerCancelled)
-        return Fail(LinkStatus::PeerCancelled, "The sender cancelled the transfer", false);
-    return Fail(LinkStatus::LineError, "The line closed: " + m_line.Transport().Error(), false);
+        return Fail(LinkStatus::PeerCancelled,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The sender cancelled the transfer")),
+                    false);
+    return Fail(LinkStatus::LineError,
+                Text(VELMAR_TRANSLATE_NOOP("Velmar", "The line closed: %1"),
+                     {Data(m_line.Transport().Error())}),
+                false);
 }
 
 // A damaged block: drop what is left of it and ask again, unless this block
@@ -163,23 +174,35 @@ bool CReceiver::CountFailure() {
         return true;
     if (m_nSurplus > 0)
         return Fail(LinkStatus::ProtocolError,
-                    "The sender went on sending blocks after the announced " +
-                        std::to_string(m_result.total) + " bytes; transfer abandoned");
-    const std::string block = std::to_string(m_phase == Phase::Header ? 0 : m_nBlock);
-    const std::string before = std::to_string(m_nBlock - 1);
-    const std::string count = std::to_string(m_nFailures);
+                    Counted(m_result.total, nullptr,
+                            VELMAR_TRANSLATE_N_NOOP("Velmar", "The sender went on sending blocks "
+                                                              "after the announced %1 bytes; "
+                                                              "transfer abandoned"),
+                            {Number(m_result.total)}));
+    const Phrase block = Number(m_phase == Phase::Header ? 0 : m_nBlock);
+    const Phrase before = Number(m_nBlock - 1);
+    const auto count = static_cast<std::uint64_t>(m_nFailures);
     if (m_nDamaged == m_nFailures)
         return Fail(LinkStatus::TooManyErrors,
-                    "Block " + block + " arrived damaged " + count + " times; transfer abandoned");
+                    Counted(count, nullptr,
+                            VELMAR_TRANSLATE_N_NOOP(
+                                "Velmar", "Block %1 arrived damaged %2 times; transfer abandoned"),
+                            {block, Number(count)}));
     if (m_nRepeats == m_nFailures)
-        return Fail(LinkStatus::TooManyErrors, "Block " + block + " never came: block " + before +
-                                                   " came again " + count +
-                                                   " times; transfer abandoned");
-    std::string parts = std::to_string(m_nDamaged) + " damaged";
-    if (m_nRepeats > 0)
-        parts += ", " + std::to_string(m_nRepeats) + " repeats of block " + before;
-    return Fail(LinkStatus::TooManyErrors, "Block " + block + " failed " + count + " times (" +
-                                               parts + "); transfer abandoned");
+        return Fail(LinkStatus::TooManyErrors,
+                    Counted(count, nullptr,
+                            VELMAR_TRANSLATE_N_NOOP("Velmar", "Block %1 never came: block %2 came "
+                                                              "again %3 times; transfer abandoned"),
+                            {block, before, Number(count)}));
+    const Phrase parts =
+        m_nRepeats > 0 ? Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 damaged, %2 repeats of block %3"),
+                              {Number(m_nDamaged), Number(m_nRepeats), before})
+                       : Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 damaged"), {Number(m_nDamaged)});
+    return Fail(LinkStatus::TooManyErrors,
+                Counted(count, nullptr,
+                        VELMAR_TRANSLATE_N_NOOP(
+                            "Velmar", "Block %1 failed %2 times (%3); transfer abandoned"),
+                        {block, Number(count), parts}));
 }
 
 milliseconds CReceiver::Left() const {
@@ -190,18 +213,20 @@ milliseconds CReceiver::Left() const {
 
 bool CReceiver::FailLate() {
     return Fail(LinkStatus::TimedOut,
-                "The transfer did not end within the " +
-                    SecondsText(TransferAllowance(m_result.total, m_options)) + " allowed for " +
-                    std::to_string(m_result.total) + " bytes: " + std::to_string(m_result.bytes) +
-                    " arrived");
+                Counted(m_result.total, nullptr,
+                        VELMAR_TRANSLATE_N_NOOP("Velmar", "The transfer did not end within the %1 "
+                                                          "allowed for %2 bytes: %3 arrived"),
+                        {Data(SecondsText(TransferAllowance(m_result.total, m_options))),
+                         Number(m_result.total), Number(m_result.bytes)}));
 }
 
 bool CReceiver::HeaderStep() {
     const auto left = m_startDeadline - m_line.Now();
     if (left <= Clock::duration::zero())
-        return Fail(LinkStatus::TimedOut, "Nothing arrived within " +
-                                              SecondsText(m_options.startTimeout) +
-                                              ": is the other side sending?");
+        return Fail(LinkStatus::TimedOut,
+                    Text(VELMAR_TRANSLATE_NOOP(
+                             "Velmar", "Nothing arrived within %1: is the other side sending?"),
+                         {Data(SecondsText(m_options.startTimeout))}));
     if (!m_line.WriteByte(kWantCrc))
         return FailOn(Arrival::Closed);
     const auto wait = std::min(m_options.startInterval, std::chrono::ceil<milliseconds>(left));
@@ -220,27 +245,37 @@ bool CReceiver::HeaderStep() {
         return FailOn(arrival.kind);
     }
     if (arrival.number != 0)
-        return Fail(LinkStatus::ProtocolError,
-                    "The sender sent data without a file header (a YMODEM batch was expected)");
+        return Fail(
+            LinkStatus::ProtocolError,
+            Text(VELMAR_TRANSLATE_NOOP(
+                "Velmar",
+                "The sender sent data without a file header (a YMODEM batch was expected)")));
     const auto header = ParseHeaderPayload(arrival.payload);
     if (!header)
-        return Fail(LinkStatus::ProtocolError, "The sender's file header is not readable");
+        return Fail(
+            LinkStatus::ProtocolError,
+            Text(VELMAR_TRANSLATE_NOOP("Velmar", "The sender's file header is not readable")));
     if (header->name.empty()) {
         m_line.WriteByte(kACK);
-        return Fail(LinkStatus::ProtocolError, "The sender had no file to send", false);
+        return Fail(LinkStatus::ProtocolError,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The sender had no file to send")), false);
     }
     m_result.fileName = header->name;
     const std::string shown = PeerText(header->name);
     if (!header->size)
-        return Fail(LinkStatus::Refused, "The sender did not announce the size of " + shown +
-                                             "; the transfer cannot be checked");
+        return Fail(LinkStatus::Refused,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The sender did not announce the size of "
+                                                         "%1; the transfer cannot be checked"),
+                         {Data(shown)}));
     if (*header->size > m_options.maxFileSize)
-        return Fail(LinkStatus::Refused, shown + " is too large (" + std::to_string(*header->size) +
-                                             " bytes; at most " +
-                                             std::to_string(m_options.maxFileSize) + ")");
+        return Fail(
+            LinkStatus::Refused,
+            Counted(*header->size, nullptr,
+                    VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 is too large (%2 bytes; at most %3)"),
+                    {Data(shown), Number(*header->size), Number(m_options.maxFileSize)}));
     std::string why;
     if (!m_sink.Begin(*header, why))
-        return Fail(LinkStatus::FileError, why);
+        return Fail(LinkStatus::FileError, Data(why));
     m_result.total = *header->size;
     m_dataDeadline = m_line.Now() + TransferAllowance(m_result.total, m_options);
     if (!m_line.WriteByte(kACK))
@@ -276,11 +311,13 @@ bool CReceiver::DataStep() {
             return FailLate();
         ++m_nSilences;
         if (++m_nFailures >= m_options.maxRetries)
-            return Fail(LinkStatus::TimedOut, "The sender stopped sending: no block for " +
-                                                  SecondsText(m_options.replyTimeout) + ", " +
-                                                  std::to_string(m_nSilences) + " times, after " +
-                                                  std::to_string(m_result.bytes) + " of " +
-                                                  std::to_string(m_result.total) + " bytes");
+            return Fail(LinkStatus::TimedOut,
+                        Counted(m_nSilences, nullptr,
+                                VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                                        "The sender stopped sending: no block for "
+                                                        "%1, %2 times, after %3 of %4 bytes"),
+                                {Data(SecondsText(m_options.replyTimeout)), Number(m_nSilences),
+                                 Number(m_result.bytes), Number(m_result.total)}));
         return m_line.WriteByte(kNAK) || FailOn(Arrival::Closed);
     case Arrival::EndOfFile:
         if (!m_bEotOnce) {
@@ -290,9 +327,11 @@ bool CReceiver::DataStep() {
             return m_line.WriteByte(kNAK) || FailOn(Arrival::Closed);
         }
         if (m_result.bytes < m_result.total)
-            return Fail(LinkStatus::ShortTransfer, "The transfer ended after " +
-                                                       std::to_string(m_result.bytes) + " of " +
-                                                       std::to_string(m_result.total) + " bytes");
+            return Fail(LinkStatus::ShortTransfer,
+                        Counted(m_result.total, nullptr,
+                                VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                                        "The transfer ended after %1 of %2 bytes"),
+                                {Number(m_result.bytes), Number(m_result.total)}));
         if (!m_line.WriteByte(kACK))
             return FailOn(Arrival::Closed);
         m_phase = Phase::BatchEnd;
@@ -300,9 +339,11 @@ bool CReceiver::DataStep() {
     default:
         if (arrival.kind == Arrival::Closed && m_result.bytes < m_result.total)
             return Fail(LinkStatus::LineError,
-                        "The line closed after " + std::to_string(m_result.bytes) + " of " +
-                            std::to_string(m_result.total) +
-                            " bytes: " + m_line.Transport().Error(),
+                        Counted(m_result.total, nullptr,
+                                VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                                        "The line closed after %1 of %2 bytes: %3"),
+                                {Number(m_result.bytes), Number(m_result.total),
+                                 Data(m_line.Transport().Error())}),
                         false);
         return FailOn(arrival.kind);
     }
@@ -323,9 +364,10 @@ bool CReceiver::DataStep() {
                FailOn(Arrival::Closed);
     }
     if (arrival.number != expected)
-        return Fail(LinkStatus::ProtocolError, "Block sequence lost: expected block " +
-                                                   std::to_string(expected) + ", got block " +
-                                                   std::to_string(arrival.number));
+        return Fail(LinkStatus::ProtocolError,
+                    Text(VELMAR_TRANSLATE_NOOP(
+                             "Velmar", "Block sequence lost: expected block %1, got block %2"),
+                         {Number(expected), Number(arrival.number)}));
     const std::uint64_t room = m_result.total - m_result.bytes;
     if (room == 0) {
         // The file is complete and the sender owes EOT. A block past the end
@@ -341,7 +383,7 @@ bool CReceiver::DataStep() {
         static_cast<std::size_t>(std::min<std::uint64_t>(room, arrival.payload.size()));
     std::string why;
     if (!m_sink.Write(std::span(arrival.payload).first(take), why))
-        return Fail(LinkStatus::FileError, why);
+        return Fail(LinkStatus::FileError, Data(why));
     m_result.bytes += take;
     ++m_nBlock;
     m_nFailures = m_nDamaged = m_nSilences = m_nRepeats = 0;

@@ -11,6 +11,10 @@ namespace ymodem {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using phrase::Counted;
+using phrase::Data;
+using phrase::Number;
+using phrase::Text;
 using std::chrono::milliseconds;
 
 // What the receiver answered to a block or EOT.
@@ -31,12 +35,12 @@ private:
     // Waits for the receiver's next answer; 'C' counts as NAK, noise is skipped.
     Reply AwaitReply(milliseconds timeout);
     // Waits for the receiver to ask for data ('C', or NAK once under way).
-    bool AwaitRequest(milliseconds timeout, bool acceptNak, const char* what);
+    bool AwaitRequest(milliseconds timeout, bool acceptNak, const Phrase& what);
     // Sends one block or EOT until it is acknowledged.
     bool Deliver(std::span<const std::uint8_t> frame, std::uint64_t block);
     // After a failure: tells the peer (unless it cancelled or the line is
     // gone), records why, and returns false.
-    bool Fail(LinkStatus status, std::string message, bool tellPeer = true);
+    bool Fail(LinkStatus status, Phrase message, bool tellPeer = true);
     bool FailOn(Reply reply);
     // The file's deadline has passed.
     bool FailLate();
@@ -78,34 +82,43 @@ Reply CSender::AwaitReply(milliseconds timeout) {
     }
 }
 
-bool CSender::Fail(LinkStatus status, std::string message, bool tellPeer) {
+bool CSender::Fail(LinkStatus status, Phrase message, bool tellPeer) {
     if (tellPeer)
         m_line.WriteCancel();
     m_result.status = status;
-    m_result.message = std::move(message);
+    m_result.message = English(message);
+    m_result.said = std::move(message);
     return false;
 }
 
 bool CSender::FailLate() {
-    return Fail(LinkStatus::TimedOut, "The transfer did not end within the " +
-                                          SecondsText(TransferAllowance(m_data.size(), m_options)) +
-                                          " allowed for " + std::to_string(m_data.size()) +
-                                          " bytes: " + std::to_string(m_result.bytes) +
-                                          " were acknowledged");
+    return Fail(LinkStatus::TimedOut,
+                Counted(m_data.size(), nullptr,
+                        VELMAR_TRANSLATE_N_NOOP("Velmar", "The transfer did not end within the %1 "
+                                                          "allowed for %2 bytes: %3 were "
+                                                          "acknowledged"),
+                        {Data(SecondsText(TransferAllowance(m_data.size(), m_options))),
+                         Number(m_data.size()), Number(m_result.bytes)}));
 }
 
 bool CSender::FailOn(Reply reply) {
     switch (reply) {
     case Reply::Cancelled:
-        return Fail(LinkStatus::Cancelled, "Transfer cancelled");
+        return Fail(LinkStatus::Cancelled,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled")));
     case Reply::PeerCancelled:
-        return Fail(LinkStatus::PeerCancelled, "The receiver cancelled the transfer", false);
+        return Fail(LinkStatus::PeerCancelled,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The receiver cancelled the transfer")),
+                    false);
     default:
-        return Fail(LinkStatus::LineError, "The line closed: " + m_line.Transport().Error(), false);
+        return Fail(LinkStatus::LineError,
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The line closed: %1"),
+                         {Data(m_line.Transport().Error())}),
+                    false);
     }
 }
 
-bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* what) {
+bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const Phrase& what) {
     const auto deadline = m_line.Now() + timeout;
     bool sawNak = false;
     for (;;) {
@@ -132,9 +145,11 @@ bool CSender::AwaitRequest(milliseconds timeout, bool acceptNak, const char* wha
     }
     if (sawNak)
         return Fail(LinkStatus::ProtocolError,
-                    "The receiver asks for the old checksum mode; only CRC-16 is supported");
-    return Fail(LinkStatus::TimedOut, std::string("The receiver did not ask for ") + what +
-                                          " within " + SecondsText(timeout));
+                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "The receiver asks for the old checksum "
+                                                         "mode; only CRC-16 is supported")));
+    return Fail(LinkStatus::TimedOut,
+                Text(VELMAR_TRANSLATE_NOOP("Velmar", "The receiver did not ask for %1 within %2"),
+                     {what, Data(SecondsText(timeout))}));
 }
 
 bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) {
@@ -165,19 +180,29 @@ bool CSender::Deliver(std::span<const std::uint8_t> frame, std::uint64_t block) 
         silences = reply == Reply::Timeout ? silences + 1 : 0;
         if (++failures < m_options.maxRetries)
             continue;
-        const std::string what = frame.size() == 1 ? std::string("the end of the file")
-                                                   : "block " + std::to_string(block);
+        const Phrase what =
+            frame.size() == 1 ? Text(VELMAR_TRANSLATE_NOOP("Velmar", "the end of the file"))
+                              : Text(VELMAR_TRANSLATE_NOOP("Velmar", "block %1"), {Number(block)});
         if (silences > 0)
-            return Fail(LinkStatus::TimedOut, "The receiver stopped answering: no reply to " +
-                                                  what + " within " +
-                                                  SecondsText(m_options.replyTimeout) + ", " +
-                                                  std::to_string(silences) + " times");
-        return Fail(LinkStatus::TooManyErrors,
-                    refusals == failures
-                        ? "The receiver refused " + what + " " + std::to_string(failures) +
-                              " times; transfer abandoned"
-                        : "Sending " + what + " failed " + std::to_string(failures) + " times (" +
-                              std::to_string(refusals) + " refused); transfer abandoned");
+            return Fail(LinkStatus::TimedOut,
+                        Counted(static_cast<std::uint64_t>(silences), nullptr,
+                                VELMAR_TRANSLATE_N_NOOP("Velmar",
+                                                        "The receiver stopped answering: no reply "
+                                                        "to %1 within %2, %3 times"),
+                                {what, Data(SecondsText(m_options.replyTimeout)),
+                                 Number(static_cast<std::uint64_t>(silences))}));
+        const auto tries = static_cast<std::uint64_t>(failures);
+        return Fail(
+            LinkStatus::TooManyErrors,
+            refusals == failures
+                ? Counted(tries, nullptr,
+                          VELMAR_TRANSLATE_N_NOOP(
+                              "Velmar", "The receiver refused %1 %2 times; transfer abandoned"),
+                          {what, Number(tries)})
+                : Counted(tries, nullptr,
+                          VELMAR_TRANSLATE_N_NOOP("Velmar", "Sending %1 failed %2 times (%3 "
+                                                            "refused); transfer abandoned"),
+                          {what, Number(tries), Number(static_cast<std::uint64_t>(refusals))}));
     }
 }
 
@@ -213,7 +238,8 @@ LinkResult CSender::Run(const FileHeader& header) {
         FailOn(Reply::Cancelled);
         return m_result;
     }
-    if (!AwaitRequest(m_options.startTimeout, false, "the file"))
+    if (!AwaitRequest(m_options.startTimeout, false,
+                      Text(VELMAR_TRANSLATE_NOOP("Velmar", "the file"))))
         return m_result;
 
     const std::vector<std::uint8_t> headerPayload = BuildHeaderPayload(header);
@@ -221,7 +247,8 @@ LinkResult CSender::Run(const FileHeader& header) {
         return m_result;
     m_deadline = m_line.Now() + TransferAllowance(m_data.size(), m_options);
     // Once the header is taken, the receiver asks again before the data.
-    if (!AwaitRequest(m_options.replyTimeout * m_options.maxRetries, true, "the data"))
+    if (!AwaitRequest(m_options.replyTimeout * m_options.maxRetries, true,
+                      Text(VELMAR_TRANSLATE_NOOP("Velmar", "the data"))))
         return m_result;
 
     std::uint64_t block = 1;

@@ -45,7 +45,7 @@ std::uint32_t FieldMax(int column) {
 }
 
 // A decimal number for `column`; an empty cell is 0.
-bool CellValue(std::string_view text, int column, std::uint32_t& value, std::string& problem) {
+bool CellValue(std::string_view text, int column, std::uint32_t& value, Phrase& problem) {
     text = TrimBlanks(text);
     if (text.empty()) {
         value = 0;
@@ -59,8 +59,10 @@ bool CellValue(std::string_view text, int column, std::uint32_t& value, std::str
     const std::int64_t least = wide ? std::numeric_limits<std::int32_t>::min() : 0;
     if (ec != std::errc() || end != text.data() + text.size() || n < least ||
         n > static_cast<std::int64_t>(max)) {
-        problem = std::string(ChannelColumnName(column)) + " \"" + std::string(text) +
-                  "\" is not a number from " + std::to_string(least) + " to " + std::to_string(max);
+        problem =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 \"%2\" is not a number from %3 to %4"),
+                         {phrase::Data(ChannelColumnName(column)), phrase::Data(std::string(text)),
+                          phrase::Data(std::to_string(least)), phrase::Data(std::to_string(max))});
         return false;
     }
     value = static_cast<std::uint32_t>(n); // a negative 32-bit value wraps, as its cell held it
@@ -161,7 +163,7 @@ bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std:
     }
 }
 
-std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& error) {
+std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, Phrase& error) {
     const std::string text = ListTextToAnsi(bytes);
     const char separator = GuessCsvSeparator(text);
     std::vector<int> columns;          // the sheet column of each CSV column, or -1
@@ -171,7 +173,7 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
     // that a file of blank lines reserves no more than a large list needs).
     channels.reserve(std::min<std::size_t>(
         static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, 1u << 18));
-    std::string problem;
+    Phrase problem;
     const bool read = ReadCsv(
         text, separator,
         [&](const CsvRecord& r) {
@@ -180,16 +182,18 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 for (const std::string_view h : r.fields) {
                     const int col = ColumnNamed(h);
                     if (col >= 0 && std::exchange(seen[static_cast<std::size_t>(col)], true)) {
-                        problem = "line 1: the column " + std::string(ChannelColumnName(col)) +
-                                  " is named twice";
+                        problem = phrase::Text(
+                            VELMAR_TRANSLATE_NOOP("Velmar", "line 1: the column %1 is named twice"),
+                            {phrase::Data(ChannelColumnName(col))});
                         return false;
                     }
                     columns.push_back(col);
                     widest.push_back(col >= 0 && col != kChannelNameColumn ? FieldMax(col) : 0);
                 }
                 if (std::none_of(seen.begin(), seen.end(), [](bool b) { return b; })) {
-                    problem = "line 1 names none of the columns of the \"Channel\" sheet "
-                              "(ProgramNum, CAS, Favorite, ... ServiceType)";
+                    problem = phrase::Text(VELMAR_TRANSLATE_NOOP(
+                        "Velmar", "line 1 names none of the columns of the \"Channel\" sheet "
+                                  "(ProgramNum, CAS, Favorite, ... ServiceType)"));
                     return false;
                 }
                 return true;
@@ -199,9 +203,10 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 return true;
             if (r.fields.size() > columns.size()) {
                 // An unquoted separator in a name shifts every later column.
-                problem = "line " + std::to_string(r.line) + " has " +
-                          std::to_string(r.fields.size()) + " fields, the header " +
-                          std::to_string(columns.size());
+                problem = phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar", "line %1 has %2 fields, the header %3"),
+                    {phrase::Number(r.line), phrase::Number(r.fields.size()),
+                     phrase::Number(columns.size())});
                 return false;
             }
             Channel_Info_Tag& c = channels.emplace_back();
@@ -225,7 +230,8 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
                 std::uint32_t value = 0;
                 if (!(PlainDigits(field, value) && value <= widest[k]) &&
                     !CellValue(field, col, value, problem)) {
-                    problem.insert(0, "line " + std::to_string(r.line) + ": ");
+                    problem = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "line %1: %2"),
+                                           {phrase::Number(r.line), std::move(problem)});
                     return false;
                 }
                 SetChannelColumnValue(c, col, value);
@@ -233,27 +239,49 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, std::string& 
             return true;
         },
         problem);
-    if (!read || !problem.empty()) {
-        error = "The CSV file cannot be read: " + problem + "." + kUnchanged;
+    if (!read || !problem.Empty()) {
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "The CSV file cannot be read: %1. The "
+                                                             "channel list was not changed."),
+                             {std::move(problem)});
         return std::nullopt;
     }
     if (columns.empty()) {
-        error = std::string("The CSV file is empty: it has no header row.") + kUnchanged;
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar",
+            "The CSV file is empty: it has no header row. The channel list was not changed."));
         return std::nullopt;
     }
     return channels;
 }
 
-std::optional<ChannelList> ReadChannelCsv(const std::string& path, std::string& error) {
+std::optional<ChannelList> ParseChannelCsv(std::string_view text, std::string& error) {
+    Phrase why;
+    auto channels = ParseChannelCsv(text, why);
+    if (!channels)
+        error = English(why);
+    return channels;
+}
+
+std::optional<ChannelList> ReadChannelCsv(const std::string& path, Phrase& error) {
     try {
-        std::string bytes;
-        if (!ReadInputFile(path, kMaxListFileBytes, "a CSV file", bytes, error)) {
-            error += kUnchanged;
+        std::string bytes, why;
+        if (!ReadInputFile(path, kMaxListFileBytes, "a CSV file", bytes, why)) {
+            error = phrase::Data(why + kUnchanged);
             return std::nullopt;
         }
         return ParseChannelCsv(bytes, error);
     } catch (const std::bad_alloc&) {
-        error = std::string("There is not enough memory to read the CSV file.") + kUnchanged;
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar",
+            "There is not enough memory to read the CSV file. The channel list was not changed."));
         return std::nullopt;
     }
+}
+
+std::optional<ChannelList> ReadChannelCsv(const std::string& path, std::string& error) {
+    Phrase why;
+    auto channels = ReadChannelCsv(path, why);
+    if (!channels)
+        error = English(why);
+    return channels;
 }

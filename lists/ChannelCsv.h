@@ -5,6 +5,7 @@
 // in UTF-8 or Windows-1252, columns found by their names in the header.
 #pragma once
 
+#include "platform/Phrase.h"
 #include "xls/ChannelWorkbook.h"
 
 #include <optional>
@@ -27,3 +28,6 @@ bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std:
 // ..." in `error`, for anything else: nothing is half read.
 std::optional<ChannelList> ParseChannelCsv(std::string_view text, std::string& error);
 std::optional<ChannelList> ReadChannelCsv(const std::string& path, std::string& error);
+// The same with the error as its phrase, for the editor.
+std::optional<ChannelList> ParseChannelCsv(std::string_view text, Phrase& error);
+std::optional<ChannelList> ReadChannelCsv(const std::string& path, Phrase& error);

@@ -41,6 +41,15 @@ char GuessCsvSeparator(std::string_view text) {
 
 bool ReadCsv(std::string_view text, char separator,
              const std::function<bool(const CsvRecord&)>& take, std::string& error) {
+    Phrase why;
+    const bool read = ReadCsv(text, separator, take, why);
+    if (!read)
+        error = English(why);
+    return read;
+}
+
+bool ReadCsv(std::string_view text, char separator,
+             const std::function<bool(const CsvRecord&)>& take, Phrase& error) {
     text = WithoutBom(text);
     // Fields are views into `text`; only a quoted field with doubled quotes
     // is spelled out, into `unquoted`, and its view set when the record ends
@@ -63,7 +72,8 @@ bool ReadCsv(std::string_view text, char separator,
         return more;
     };
     auto fail = [&](std::size_t at, const char* what) {
-        error = "line " + std::to_string(at) + ": " + what;
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "line %1: %2"),
+                             {phrase::Number(at), phrase::Text(what)});
         return false;
     };
 
@@ -83,7 +93,8 @@ bool ReadCsv(std::string_view text, char separator,
             bool doubled = false;
             for (;;) {
                 if (i >= n)
-                    return fail(opened, "a quoted field is not closed");
+                    return fail(opened,
+                                VELMAR_TRANSLATE_NOOP("Velmar", "a quoted field is not closed"));
                 const char q = data[i++];
                 if (q == '"') {
                     if (i < n && data[i] == '"') {
@@ -115,7 +126,7 @@ bool ReadCsv(std::string_view text, char separator,
             fieldStarted = true;
             pending = true;
             if (i < n && data[i] != separator && data[i] != '\n' && data[i] != '\r')
-                return fail(line, "text follows a closing quote");
+                return fail(line, VELMAR_TRANSLATE_NOOP("Velmar", "text follows a closing quote"));
             continue;
         }
         if (!fieldStarted && !ends[static_cast<unsigned char>(data[i])]) {
@@ -147,7 +158,8 @@ bool ReadCsv(std::string_view text, char separator,
             continue;
         }
         // A quote after plain characters.
-        return fail(line, "a quote stands inside a field that is not quoted");
+        return fail(line, VELMAR_TRANSLATE_NOOP(
+                              "Velmar", "a quote stands inside a field that is not quoted"));
     }
     if (pending)
         endRecord();

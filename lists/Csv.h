@@ -6,6 +6,8 @@
 // strict refusal of a stray quote, and no callbacks over C buffers.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -34,6 +36,9 @@ struct CsvRecord {
 // records before it were handed on, so callers keep nothing until the end.
 bool ReadCsv(std::string_view text, char separator,
              const std::function<bool(const CsvRecord&)>& take, std::string& error);
+// The same with the error as its phrase, for the editor.
+bool ReadCsv(std::string_view text, char separator,
+             const std::function<bool(const CsvRecord&)>& take, Phrase& error);
 
 // Appends one record ending in CRLF, quoting only the fields that need it
 // (separator, quote, CR, LF, or blanks at either end, which some readers trim).

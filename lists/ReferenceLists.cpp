@@ -39,22 +39,39 @@ bool AllDigits(std::string_view s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string NumberProblem(std::size_t line, std::string_view text) {
-    return "Line " + std::to_string(line) + ": \"" + std::string(TrimBlanks(text)) +
-           "\" is not a channel number from 1 to 65535. Nothing was changed.";
+Phrase NumberProblem(std::size_t line, std::string_view text) {
+    return phrase::Text(
+        VELMAR_TRANSLATE_NOOP(
+            "Velmar",
+            "Line %1: \"%2\" is not a channel number from 1 to 65535. Nothing was changed."),
+        {phrase::Number(line), phrase::Data(std::string(TrimBlanks(text)))});
 }
 
 std::string Extension(const std::string& path) {
     return LowerAscii(std::filesystem::path(path).extension().string());
 }
 
-const char* KindWord(ServiceKind kind) {
-    return kind == ServiceKind::TV ? "TV" : kind == ServiceKind::Radio ? "radio" : "other";
+const char* TwoOnOneNumber(ServiceKind kind) {
+    return kind == ServiceKind::TV
+               ? VELMAR_TRANSLATE_NOOP(
+                     "Velmar",
+                     "Lines %1 and %2 put two TV channels on number %3. Nothing was changed.")
+           : kind == ServiceKind::Radio
+               ? VELMAR_TRANSLATE_NOOP("Velmar", "Lines %1 and %2 put two radio channels on number "
+                                                 "%3. Nothing was changed.")
+               : VELMAR_TRANSLATE_NOOP("Velmar", "Lines %1 and %2 put two other channels on number "
+                                                 "%3. Nothing was changed.");
+}
+
+template <typename T> T InEnglish(T result, const Phrase& why, std::string& error) {
+    if (!result)
+        error = English(why);
+    return result;
 }
 
 } // namespace
 
-std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, std::string& error) {
+std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, Phrase& error) {
     const std::string text = ListTextToAnsi(bytes);
     std::vector<NamedPlace> places;
     std::size_t line = 0;
@@ -89,12 +106,12 @@ std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, std
     return places;
 }
 
-std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, std::string& error) {
+std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, Phrase& error) {
     const std::string text = ListTextToAnsi(bytes);
     std::vector<NamedPlace> places;
     int nameAt = -1, numberAt = -1;
     bool header = true;
-    std::string problem;
+    Phrase problem;
     const bool read = ReadCsv(
         text, GuessCsvSeparator(text),
         [&](const CsvRecord& r) {
@@ -108,8 +125,9 @@ std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, std:
                         numberAt = static_cast<int>(k);
                 }
                 if (nameAt < 0) {
-                    problem = "The first line of the CSV file has no Name column. Nothing was "
-                              "changed.";
+                    problem = phrase::Text(VELMAR_TRANSLATE_NOOP(
+                        "Velmar", "The first line of the CSV file has no Name column. Nothing was "
+                                  "changed."));
                     return false;
                 }
                 return true;
@@ -137,18 +155,31 @@ std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, std:
         },
         problem);
     if (!read) {
-        error = "The CSV file cannot be read: " + problem + ". Nothing was changed.";
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                 "Velmar", "The CSV file cannot be read: %1. Nothing was changed."),
+                             {std::move(problem)});
         return std::nullopt;
     }
-    if (!problem.empty()) {
-        error = problem;
+    if (!problem.Empty()) {
+        error = std::move(problem);
         return std::nullopt;
     }
     if (header) {
-        error = "The CSV file is empty. Nothing was changed.";
+        error = phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "The CSV file is empty. Nothing was changed."));
         return std::nullopt;
     }
     return places;
+}
+
+std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, std::string& error) {
+    Phrase why;
+    return InEnglish(ParseNameList(bytes, why), why, error);
+}
+
+std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, std::string& error) {
+    Phrase why;
+    return InEnglish(ParseNameCsv(bytes, why), why, error);
 }
 
 std::string NameMatchKey(std::string_view name, bool dropQuality) {
@@ -167,7 +198,7 @@ std::string NameMatchKey(std::string_view name, bool dropQuality) {
 }
 
 std::optional<NamedReference>
-ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, std::string& error) {
+ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, Phrase& error) {
     const int productList = GetProductList();
     const bool showNum = ShowsShowNum(productList);
     std::vector<const Channel_Info_Tag*> list;
@@ -215,15 +246,17 @@ ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, std
         const ServiceKind kind = ServiceKindOf(*found[p]);
         const std::uint32_t n = places[p].number ? places[p].number : last[kind] + 1;
         if (n > kMaxNumber) {
-            error = "Line " + std::to_string(places[p].line) +
-                    " comes after number 65535. Nothing was changed.";
+            error = phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar",
+                                      "Line %1 comes after number 65535. Nothing was changed."),
+                {phrase::Number(places[p].line)});
             return std::nullopt;
         }
         last[kind] = n;
         if (const auto [it, fresh] = lineOf.emplace(std::pair(kind, n), places[p].line); !fresh) {
-            error = "Lines " + std::to_string(it->second) + " and " +
-                    std::to_string(places[p].line) + " put two " + KindWord(kind) +
-                    " channels on number " + std::to_string(n) + ". Nothing was changed.";
+            error = phrase::Text(
+                TwoOnOneNumber(kind),
+                {phrase::Number(it->second), phrase::Number(places[p].line), phrase::Number(n)});
             return std::nullopt;
         }
         // The channel itself with the wanted number: its favourite places
@@ -238,6 +271,12 @@ ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, std
         out.channels.push_back(r);
     }
     return out;
+}
+
+std::optional<NamedReference>
+ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, std::string& error) {
+    Phrase why;
+    return InEnglish(ResolveNamedPlaces(db, places, why), why, error);
 }
 
 ReferenceKind ReferenceKindOf(const std::string& path, std::string_view bytes) {
@@ -279,21 +318,29 @@ ReferenceKind ReferenceKindOf(const std::string& path, std::string_view bytes) {
 
 bool LoadReferenceList(const std::string& path, const CZorvDB& db,
                        std::vector<Channel_Info_Tag>& channels, std::uint32_t& unmatchedLines,
-                       std::string& error) {
+                       Phrase& error) {
     channels.clear();
     unmatchedLines = 0;
     try {
         std::error_code ec;
+        std::string why;
         if (!std::filesystem::is_regular_file(path, ec)) {
-            error = "Cannot read " + path; // as the image and workbook reader says it
+            // as the image and workbook reader says it
+            error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Cannot read %1"),
+                                 {phrase::Data(path)});
             return false;
         }
         std::string bytes;
-        if (!ReadInputFile(path, kMaxListFileBytes, "a channel list", bytes, error))
+        if (!ReadInputFile(path, kMaxListFileBytes, "a channel list", bytes, why)) {
+            error = phrase::Data(why);
             return false;
+        }
         const ReferenceKind kind = ReferenceKindOf(path, bytes);
-        if (kind == ReferenceKind::Image || kind == ReferenceKind::Workbook)
-            return LoadReferenceChannels(path, channels, error);
+        if (kind == ReferenceKind::Image || kind == ReferenceKind::Workbook) {
+            const bool read = LoadReferenceChannels(path, channels, why);
+            error = phrase::Data(why);
+            return read;
+        }
         if (kind == ReferenceKind::ChannelCsv) {
             auto list = ParseChannelCsv(bytes, error);
             if (!list)
@@ -310,18 +357,34 @@ bool LoadReferenceList(const std::string& path, const CZorvDB& db,
             channels = std::move(resolved->channels);
             unmatchedLines = resolved->unmatchedLines;
             if (channels.empty() && !places->empty()) {
-                error = "None of the " + std::to_string(places->size()) +
-                        " names of the list is a channel of this list. Nothing was changed.";
+                error = phrase::Counted(
+                    places->size(), nullptr,
+                    VELMAR_TRANSLATE_N_NOOP("Velmar", "None of the %1 names of the list is a "
+                                                      "channel of this list. Nothing was changed."),
+                    {phrase::Number(places->size())});
                 return false;
             }
         }
         if (channels.empty()) {
-            error = "The reference list holds no channels";
+            error = phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "The reference list holds no channels"));
             return false;
         }
         return true;
     } catch (const std::bad_alloc&) {
-        error = "There is not enough memory to read the reference list. Nothing was changed.";
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar",
+            "There is not enough memory to read the reference list. Nothing was changed."));
         return false;
     }
+}
+
+bool LoadReferenceList(const std::string& path, const CZorvDB& db,
+                       std::vector<Channel_Info_Tag>& channels, std::uint32_t& unmatchedLines,
+                       std::string& error) {
+    Phrase why;
+    const bool read = LoadReferenceList(path, db, channels, unmatchedLines, why);
+    if (!read)
+        error = English(why);
+    return read;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "model/ChannelRecords.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <optional>
@@ -58,3 +59,12 @@ ReferenceKind ReferenceKindOf(const std::string& path, std::string_view bytes);
 bool LoadReferenceList(const std::string& path, const CZorvDB& db,
                        std::vector<Channel_Info_Tag>& channels, std::uint32_t& unmatchedLines,
                        std::string& error);
+
+// The same with the error as its phrase, for the editor.
+std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, Phrase& error);
+std::optional<std::vector<NamedPlace>> ParseNameCsv(std::string_view bytes, Phrase& error);
+std::optional<NamedReference>
+ResolveNamedPlaces(const CZorvDB& db, const std::vector<NamedPlace>& places, Phrase& error);
+bool LoadReferenceList(const std::string& path, const CZorvDB& db,
+                       std::vector<Channel_Info_Tag>& channels, std::uint32_t& unmatchedLines,
+                       Phrase& error);

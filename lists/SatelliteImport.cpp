@@ -80,13 +80,24 @@ WORD DegreeOfPosition(int position) {
     return static_cast<WORD>(position < 0 ? 3600 + position : position);
 }
 
+namespace {
+
+SatelliteImportReport Refused(SatelliteImportReport& report, Phrase why) {
+    report.error = English(why);
+    report.why = std::move(why);
+    return std::move(report);
+}
+
+} // namespace
+
 SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatellite>& file,
                                        const SatelliteImportOptions& options,
                                        std::uint32_t productType, int productList, DWORD& maxTpid) {
     SatelliteImportReport report;
     if (!IsSatellite(productType)) {
-        report.error = "This receiver has no satellites. Nothing was changed.";
-        return report;
+        return Refused(report,
+                       phrase::Text(VELMAR_TRANSLATE_NOOP(
+                           "Velmar", "This receiver has no satellites. Nothing was changed.")));
     }
     for (const int p : options.positions)
         if (std::none_of(file.begin(), file.end(),
@@ -118,9 +129,10 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
             std::strncpy(s.Name, xs.name.c_str(), sizeof s.Name - 1);
             const std::uint32_t key = NewSatellite(db, s);
             if (key == 0) {
-                report.error = "No satellite ID is left for " + PositionText(xs.position) +
-                               ". Nothing was changed.";
-                return report;
+                return Refused(report, phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                        "Velmar", "No satellite ID is left for %1. "
+                                                                  "Nothing was changed."),
+                                                    {phrase::Data(PositionText(xs.position))}));
             }
             id = db.Get<Satellite_Info_Tag>(kTableSatellite, key)->ID;
             ++report.satellitesAdded;
@@ -153,9 +165,11 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
             }
             if (best == keys.size()) {
                 if (NewTransponder(db, wanted, maxTpid) == 0) {
-                    report.error = "Satellite " + PositionText(xs.position) +
-                                   " has no transponder number left. Nothing was changed.";
-                    return report;
+                    return Refused(report,
+                                   phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                    "Velmar", "Satellite %1 has no transponder "
+                                                              "number left. Nothing was changed."),
+                                                {phrase::Data(PositionText(xs.position))}));
                 }
                 ++report.added;
                 continue;
@@ -208,15 +222,16 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
     for (const CapacityProblem& p : CheckCapacity(db, geometry))
         if ((p.table == kTableSatellite && p.count > satellitesBefore) ||
             (p.table == kTableTransponder && p.count > transpondersBefore)) {
-            report.error = p.message + " Nothing was changed.";
-            return report;
+            return Refused(report,
+                           phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 Nothing was changed."),
+                                        {p.phrase}));
         }
     return report;
 }
 
 Phrase SatelliteImportPhrase(const SatelliteImportReport& r) {
     if (!r.Ok())
-        return phrase::Data(r.error);
+        return r.why.Empty() ? phrase::Data(r.error) : r.why;
     using phrase::Grouped;
     std::vector<Phrase> lines;
     std::vector<Phrase> counts{

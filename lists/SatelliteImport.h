@@ -48,6 +48,7 @@ struct SatelliteImportReport {
     // Taken with a mapping.
     std::uint32_t circular = 0, fecAuto = 0, s2Unmarked = 0;
     std::string error; // empty when the import may stand
+    Phrase why;        // the error as its phrase, for the editor
 
     bool Ok() const { return error.empty(); }
     bool Changed() const { return satellitesAdded + added + updated + deleted > 0; }

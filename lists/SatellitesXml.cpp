@@ -3,6 +3,7 @@
 #include "lists/ListText.h"
 #include "platform/CodePage.h"
 #include "platform/InputFile.h"
+#include "platform/Phrase.h"
 
 #include <pugixml.hpp>
 
@@ -10,6 +11,7 @@
 #include <charconv>
 #include <cstdio>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -19,14 +21,15 @@ std::size_t LineAt(std::string_view text, std::size_t offset) {
                    text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
-std::string AtLine(std::size_t line, const std::string& what) {
-    return "line " + std::to_string(line) + ": " + what;
+Phrase AtLine(std::size_t line, Phrase what) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "line %1: %2"),
+                        {phrase::Number(line), std::move(what)});
 }
 
 // Nesting and element count of the markup, before a parser allocates a node
 // for it: comments, CDATA, declarations and quoted attribute values are
 // stepped over. Not a validator, only a bound; the parser judges the rest.
-bool ScanBounds(std::string_view s, std::string& error) {
+bool ScanBounds(std::string_view s, Phrase& error) {
     int depth = 0;
     std::size_t elements = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -61,15 +64,19 @@ bool ScanBounds(std::string_view s, std::string& error) {
             }
             const bool empty = i < s.size() && s[i - 1] == '/';
             if (++elements > kMaxSatellitesXmlElements) {
-                error = AtLine(LineAt(s, start), "the file has more than " +
-                                                     GroupedNumber(kMaxSatellitesXmlElements) +
-                                                     " elements, more than any transponder list");
+                error = AtLine(LineAt(s, start),
+                               phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                "Velmar", "the file has more than %1 elements, "
+                                                          "more than any transponder list"),
+                                            {phrase::Grouped(kMaxSatellitesXmlElements)}));
                 return false;
             }
             if (!empty && ++depth > kMaxSatellitesXmlDepth) {
-                error = AtLine(LineAt(s, start), "elements are nested more than " +
-                                                     std::to_string(kMaxSatellitesXmlDepth) +
-                                                     " deep, which no transponder list is");
+                error = AtLine(LineAt(s, start),
+                               phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                "Velmar", "elements are nested more than %1 deep, "
+                                                          "which no transponder list is"),
+                                            {phrase::Number(kMaxSatellitesXmlDepth)}));
                 return false;
             }
         }
@@ -80,11 +87,12 @@ bool ScanBounds(std::string_view s, std::string& error) {
 // A whole number attribute in [least, most]; `fallback` when it is absent
 // and not `required`.
 bool Number(const pugi::xml_node& node, const char* name, long long least, long long most,
-            bool required, long long fallback, long long& value, std::string& problem) {
+            bool required, long long fallback, long long& value, Phrase& problem) {
     const pugi::xml_attribute a = node.attribute(name);
     if (!a) {
         if (required) {
-            problem = std::string("<") + node.name() + "> has no " + name;
+            problem = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "<%1> has no %2"),
+                                   {phrase::Data(node.name()), phrase::Data(name)});
             return false;
         }
         value = fallback;
@@ -94,8 +102,10 @@ bool Number(const pugi::xml_node& node, const char* name, long long least, long 
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < least ||
         value > most) {
-        problem = std::string(name) + "=\"" + a.value() + "\" is not a number from " +
-                  std::to_string(least) + " to " + std::to_string(most);
+        problem =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1=\"%2\" is not a number from %3 to %4"),
+                         {phrase::Data(name), phrase::Data(a.value()),
+                          phrase::Data(std::to_string(least)), phrase::Data(std::to_string(most))});
         return false;
     }
     return true;
@@ -103,11 +113,12 @@ bool Number(const pugi::xml_node& node, const char* name, long long least, long 
 
 } // namespace
 
-std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view text,
-                                                            std::string& error) {
+std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view text, Phrase& error) {
     if (text.size() > kMaxSatellitesXmlBytes) {
-        error = "The file is larger than " + GroupedNumber(kMaxSatellitesXmlBytes) +
-                " bytes, more than any transponder list.";
+        error = phrase::Text(
+            VELMAR_TRANSLATE_NOOP(
+                "Velmar", "The file is larger than %1 bytes, more than any transponder list."),
+            {phrase::Grouped(kMaxSatellitesXmlBytes)});
         return std::nullopt;
     }
     if (!ScanBounds(text, error))
@@ -117,13 +128,15 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
         doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
         error = AtLine(LineAt(text, static_cast<std::size_t>(parsed.offset)),
-                       std::string("the XML is malformed (") + parsed.description() + ")");
+                       phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "the XML is malformed (%1)"),
+                                    {phrase::Data(parsed.description())}));
         return std::nullopt;
     }
     const pugi::xml_node root = doc.document_element();
     if (std::string_view(root.name()) != "satellites") {
-        error = AtLine(LineAt(text, static_cast<std::size_t>(root.offset_debug())),
-                       "the file has no <satellites> element");
+        error = AtLine(
+            LineAt(text, static_cast<std::size_t>(root.offset_debug())),
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "the file has no <satellites> element")));
         return std::nullopt;
     }
     // offset_debug counts in the parser's copy, which is the text itself for
@@ -133,7 +146,7 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
                       static_cast<std::size_t>(std::max<std::ptrdiff_t>(n.offset_debug(), 0)));
     };
     std::vector<XmlSatellite> satellites;
-    std::string problem;
+    Phrase problem;
     for (const pugi::xml_node sat : root.children("sat")) {
         XmlSatellite s;
         s.line = lineOf(sat);
@@ -172,20 +185,41 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
     return satellites;
 }
 
-std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path,
-                                                           std::string& error) {
+std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view text,
+                                                            std::string& error) {
+    Phrase why;
+    auto satellites = ParseSatellitesXml(text, why);
+    if (!satellites)
+        error = English(why);
+    return satellites;
+}
+
+std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path, Phrase& error) {
     try {
-        std::string bytes;
-        if (!ReadInputFile(path, kMaxSatellitesXmlBytes, "a satellites.xml file", bytes, error))
+        std::string bytes, why;
+        if (!ReadInputFile(path, kMaxSatellitesXmlBytes, "a satellites.xml file", bytes, why)) {
+            error = phrase::Data(why);
             return std::nullopt;
+        }
         auto satellites = ParseSatellitesXml(bytes, error);
         if (!satellites)
-            error = path + ", " + error;
+            error = phrase::Join({phrase::Data(path), std::move(error)}, ", ");
         return satellites;
     } catch (const std::bad_alloc&) {
-        error = "There is not enough memory to read " + path + ".";
+        error =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "There is not enough memory to read %1."),
+                         {phrase::Data(path)});
         return std::nullopt;
     }
+}
+
+std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path,
+                                                           std::string& error) {
+    Phrase why;
+    auto satellites = ReadSatellitesXml(path, why);
+    if (!satellites)
+        error = English(why);
+    return satellites;
 }
 
 std::string PositionText(int position) {

@@ -7,6 +7,8 @@
 // or too many elements.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,6 +46,9 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
                                                             std::string& error);
 std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path,
                                                            std::string& error);
+// The same with the error as its phrase, for the editor.
+std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view text, Phrase& error);
+std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path, Phrase& error);
 
 // "19.2E", "5.0W": a file position as the lists show positions.
 std::string PositionText(int position);

@@ -9,6 +9,7 @@
 #include <limits>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -160,11 +161,22 @@ ChannelMatching MatchReferenceChannels(std::span<const Channel_Info_Tag* const> 
     return m;
 }
 
+namespace {
+
+ReferenceOrderReport Refused(ReferenceOrderReport& report, Phrase why) {
+    report.error = English(why);
+    report.why = std::move(why);
+    return std::move(report);
+}
+
+} // namespace
+
 ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_Info_Tag> reference) {
     ReferenceOrderReport report;
     if (reference.empty()) {
-        report.error = "The reference list holds no channels. Nothing was changed.";
-        return report;
+        return Refused(
+            report, phrase::Text(VELMAR_TRANSLATE_NOOP(
+                        "Velmar", "The reference list holds no channels. Nothing was changed.")));
     }
     const int productList = GetProductList();
     const bool showNum = ShowsShowNum(productList);
@@ -212,17 +224,23 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
     }
     for (int g = 0; g < kGroups; ++g)
         if (nextNumber[g] + unmatched[g] > kMaxNumber) {
-            report.error = "The numbers after the reference's highest number " +
-                           std::to_string(nextNumber[g]) + " leave no room for " +
-                           std::to_string(unmatched[g]) +
-                           " channels that it does not hold. Nothing was changed.";
-            return report;
+            // English says "channels" for any count; the languages follow it.
+            return Refused(
+                report,
+                phrase::Counted(unmatched[g], nullptr,
+                                VELMAR_TRANSLATE_N_NOOP(
+                                    "Velmar", "The numbers after the reference's highest "
+                                              "number %1 leave no room for %2 channels that "
+                                              "it does not hold. Nothing was changed."),
+                                {phrase::Number(nextNumber[g]), phrase::Number(unmatched[g])}));
         }
     for (int k = 0; k < kFavoritePositions; ++k)
         if (nextPosition[k] + unmatchedMembers[k] > kMaxNumber) {
-            report.error = "Favourite list " + std::to_string(k + 1) +
-                           " has no room after the reference's positions. Nothing was changed.";
-            return report;
+            return Refused(
+                report, phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                         "Velmar", "Favourite list %1 has no room after the "
+                                                   "reference's positions. Nothing was changed."),
+                                     {phrase::Number(k + 1)}));
         }
 
     // Unmatched members of each favourite list, in their current position order.
@@ -264,7 +282,7 @@ ReferenceOrderReport ApplyReferenceOrder(CZorvDB& db, std::span<const Channel_In
 
 Phrase ReferenceOrderPhrase(const ReferenceOrderReport& report) {
     if (!report.Applied())
-        return phrase::Data(report.error);
+        return report.why.Empty() ? phrase::Data(report.error) : report.why;
     // English says "channels" for any count; the languages follow the first.
     return phrase::Counted(
         report.matchedByIds, nullptr,

@@ -19,6 +19,7 @@ struct ReferenceOrderReport {
     std::uint32_t referenceUnused = 0; // reference channels no channel took
     // Empty when the order was applied; otherwise why not, and nothing changed.
     std::string error;
+    Phrase why; // the error as its phrase, for the editor
 
     bool Applied() const { return error.empty(); }
 };

@@ -2725,5 +2725,450 @@ Nothing has been changed.</source>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 فيها %2، لكن جهاز الاستقبال هذا يتسع لـ%4 على الأكثر. احذف %3 واحفظ مرة أخرى.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>القائمة المرجعية لا تحتوي على قنوات. لم يُغيَّر شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قناة غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قناة غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قناة غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قنوات غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قناة غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يترك ما بعد أعلى رقم في المرجع (%1) مكانًا لـ %2 قناة غير موجودة فيه. لم يُغيَّر شيء.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>لا مكان في قائمة المفضلة %1 بعد مواضع المرجع. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» ليس عددًا من %3 إلى %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>السطر 1: العمود %1 مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>السطر 1 لا يذكر أيًا من أعمدة الورقة «Channel» (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>في السطر %1 عدد الحقول %2، وفي سطر العناوين %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>تعذّرت قراءة ملف CSV: %1. لم تتغير قائمة القنوات.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>ملف CSV فارغ: لا يحتوي على سطر عناوين. لم تتغير قائمة القنوات.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>لا توجد ذاكرة كافية لقراءة ملف CSV. لم تتغير قائمة القنوات.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>حقل بين علامتي تنصيص غير مغلق</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>يوجد نص بعد علامة تنصيص الإغلاق</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>توجد علامة تنصيص داخل حقل غير محاط بعلامتي تنصيص</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>السطر %1: «%2» ليس رقم قناة من 1 إلى 65535. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>يضع السطران %1 و%2 قناتين تلفزيونيتين على الرقم %3. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>يضع السطران %1 و%2 قناتين إذاعيتين على الرقم %3. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>يضع السطران %1 و%2 قناتين أخريين على الرقم %3. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>السطر الأول من ملف CSV لا يحتوي على العمود Name. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>تعذّرت قراءة ملف CSV: %1. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>ملف CSV فارغ. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>يأتي السطر %1 بعد الرقم 65535. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>تعذّرت قراءة %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+            <numerusform>لا يطابق أيٌّ من أسماء القائمة (%1) قناةً في هذه القائمة. لم يُغيَّر شيء.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>القائمة المرجعية لا تحتوي على قنوات</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>لا توجد ذاكرة كافية لقراءة القائمة المرجعية. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>لا توجد أقمار صناعية في جهاز الاستقبال هذا. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>لم يبقَ معرّف قمر صناعي لـ %1. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>لم يبقَ رقم مرسل مستجيب للقمر %1. لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 لم يُغيَّر شيء.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>في الملف أكثر من %1 عنصر، أكثر من أي قائمة مرسلات مستجيبة</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>العناصر متداخلة بعمق يتجاوز %1 مستوى، وهذا لا يكون في أي قائمة مرسلات مستجيبة</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>لا يحتوي &lt;%1&gt; على %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; ليس عددًا من %3 إلى %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>حجم الملف يتجاوز %1 بايت، أكبر من أي قائمة مرسلات مستجيبة.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>بنية XML غير سليمة (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>لا يحتوي الملف على العنصر &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>لا توجد ذاكرة كافية لقراءة %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>لا تترك الأرقام بعد آخر قناة تلفزيونية في هذه القائمة مكانًا لـ %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>لا تترك الأرقام بعد آخر قناة إذاعية في هذه القائمة مكانًا لـ %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>لا مكان في قائمة المفضلة %1 للقنوات المراد إضافتها.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>لم يبقَ مفتاح حر في جدول القنوات.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>لم يبقَ في هذه القائمة رقم مضاعف لـ %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>تعذّرت إضافة المضاعف على %1 ميغاهرتز: في هذه القائمة مضاعف آخر يحمل رقمه.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>لم يبقَ مفتاح حر في جدول المضاعفات.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>لم يبقَ في هذه القائمة رقم قمر صناعي لـ %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>لم يبقَ مفتاح حر في جدول الأقمار الصناعية.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>لم يبقَ مفتاح حر في جدول المرسلات المستجيبة.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>لم يبقَ رقم مرسل مستجيب للقمر %1.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>لم يبقَ في هذه القائمة رقم مزوّد.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>لم يبقَ مفتاح حر في جدول المزوّدين.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>تعذّرت إعادة قراءة الملف المستلَم %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>تعذّرت قراءة %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 فارغ: لا يوجد ما يُرسَل</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>أُلغي النقل</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>ألغى المرسِل النقل</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>أُغلق الخط: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايت المعلنة؛ أُوقف النقل</numerusform>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايت المعلنة؛ أُوقف النقل</numerusform>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايت المعلنة؛ أُوقف النقل</numerusform>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايتات المعلنة؛ أُوقف النقل</numerusform>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايتًا المعلنة؛ أُوقف النقل</numerusform>
+            <numerusform>واصل المرسِل إرسال الكتل بعد %1 بايت المعلنة؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرة واحدة؛ أُوقف النقل</numerusform>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرتين؛ أُوقف النقل</numerusform>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرات؛ أُوقف النقل</numerusform>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>وصلت الكتلة %1 تالفة %2 مرة؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرة واحدة؛ أُوقف النقل</numerusform>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرتين؛ أُوقف النقل</numerusform>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرات؛ أُوقف النقل</numerusform>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>لم تصل الكتلة %1: وصلت الكتلة %2 مجددًا %3 مرة؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 تالفة، %2 تكرارًا للكتلة %3</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 تالفة</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>فشلت الكتلة %1 %2 مرة (%3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشلت الكتلة %1 %2 مرة واحدة (%3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشلت الكتلة %1 %2 مرتين (%3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشلت الكتلة %1 %2 مرات (%3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشلت الكتلة %1 %2 مرة (%3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشلت الكتلة %1 %2 مرة (%3)؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: وصل %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: وصل %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: وصل %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايتات: وصل %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايتًا: وصل %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: وصل %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>لم يصل شيء خلال %1: هل يرسل الطرف الآخر؟</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>أرسل المرسِل بيانات دون ترويسة ملف (كان المتوقع دفعة YMODEM)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>ترويسة ملف المرسِل غير مقروءة</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>لم يكن لدى المرسِل ملف ليرسله</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>لم يعلن المرسِل حجم %1؛ لا يمكن التحقق من النقل</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 كبير جدًا (%2 بايت؛ الحد الأقصى %3)</numerusform>
+            <numerusform>%1 كبير جدًا (%2 بايت؛ الحد الأقصى %3)</numerusform>
+            <numerusform>%1 كبير جدًا (%2 بايت؛ الحد الأقصى %3)</numerusform>
+            <numerusform>%1 كبير جدًا (%2 بايتات؛ الحد الأقصى %3)</numerusform>
+            <numerusform>%1 كبير جدًا (%2 بايتًا؛ الحد الأقصى %3)</numerusform>
+            <numerusform>%1 كبير جدًا (%2 بايت؛ الحد الأقصى %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرة، بعد %3 من %4 بايت</numerusform>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرة واحدة، بعد %3 من %4 بايت</numerusform>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرتين، بعد %3 من %4 بايت</numerusform>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرات، بعد %3 من %4 بايت</numerusform>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرة، بعد %3 من %4 بايت</numerusform>
+            <numerusform>توقف المرسِل عن الإرسال: لا كتلة خلال %1، %2 مرة، بعد %3 من %4 بايت</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>انتهى النقل بعد %1 من %2 بايت</numerusform>
+            <numerusform>انتهى النقل بعد %1 من %2 بايت</numerusform>
+            <numerusform>انتهى النقل بعد %1 من %2 بايت</numerusform>
+            <numerusform>انتهى النقل بعد %1 من %2 بايتات</numerusform>
+            <numerusform>انتهى النقل بعد %1 من %2 بايتًا</numerusform>
+            <numerusform>انتهى النقل بعد %1 من %2 بايت</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايت: %3</numerusform>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايت: %3</numerusform>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايت: %3</numerusform>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايتات: %3</numerusform>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايتًا: %3</numerusform>
+            <numerusform>أُغلق الخط بعد %1 من %2 بايت: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>اختل تسلسل الكتل: كانت الكتلة %1 متوقعة ووصلت الكتلة %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: أُكِّد استلام %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: أُكِّد استلام %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: أُكِّد استلام %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايتات: أُكِّد استلام %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايتًا: أُكِّد استلام %3</numerusform>
+            <numerusform>لم ينتهِ النقل خلال %1 المسموح بها لـ %2 بايت: أُكِّد استلام %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>ألغى جهاز الاستقبال النقل</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>يطلب جهاز الاستقبال وضع المجموع الاختباري القديم؛ المدعوم هو CRC-16 فقط</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>لم يطلب جهاز الاستقبال %1 خلال %2</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>نهاية الملف</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>الكتلة %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرة</numerusform>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرة واحدة</numerusform>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرتين</numerusform>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرات</numerusform>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرة</numerusform>
+            <numerusform>توقف جهاز الاستقبال عن الرد: لا رد على %1 خلال %2، %3 مرة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرة واحدة؛ أُوقف النقل</numerusform>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرتين؛ أُوقف النقل</numerusform>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرات؛ أُوقف النقل</numerusform>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرة؛ أُوقف النقل</numerusform>
+            <numerusform>رفض جهاز الاستقبال %1 %2 مرة؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>فشل إرسال %1 %2 مرة (رُفض %3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشل إرسال %1 %2 مرة واحدة (رُفض %3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشل إرسال %1 %2 مرتين (رُفض %3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشل إرسال %1 %2 مرات (رُفض %3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشل إرسال %1 %2 مرة (رُفض %3)؛ أُوقف النقل</numerusform>
+            <numerusform>فشل إرسال %1 %2 مرة (رُفض %3)؛ أُوقف النقل</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>البيانات</translation>
+    </message>
 </context>
 </TS>

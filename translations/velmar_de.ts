@@ -2581,5 +2581,390 @@ Es wurde nichts geändert.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 hat %2, aber dieser Receiver fasst höchstens %4. Entfernen Sie %3 und speichern Sie erneut.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>Die Referenzliste enthält keine Sender. Es wurde nichts geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Nach der höchsten Nummer %1 der Referenz ist kein Platz für %2 Sender, die sie nicht enthält. Es wurde nichts geändert.</numerusform>
+            <numerusform>Nach der höchsten Nummer %1 der Referenz ist kein Platz für %2 Sender, die sie nicht enthält. Es wurde nichts geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>Favoritenliste %1 hat nach den Plätzen der Referenz keinen Platz mehr. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 „%2“ ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>Zeile 1: Die Spalte %1 ist zweimal benannt</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>Zeile 1 nennt keine der Spalten des Blatts „Channel“ (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>Die CSV-Datei kann nicht gelesen werden: %1. Die Senderliste wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>Die CSV-Datei ist leer: Sie hat keine Kopfzeile. Die Senderliste wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>Der Speicher reicht nicht aus, um die CSV-Datei zu lesen. Die Senderliste wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>auf ein schließendes Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>ein Anführungszeichen steht in einem Feld ohne Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Zeile %1: „%2“ ist keine Sendernummer von 1 bis 65535. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Die Zeilen %1 und %2 legen zwei TV-Sender auf die Nummer %3. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Die Zeilen %1 und %2 legen zwei Radiosender auf die Nummer %3. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Die Zeilen %1 und %2 legen zwei andere Sender auf die Nummer %3. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>Die erste Zeile der CSV-Datei hat keine Spalte Name. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>Die CSV-Datei kann nicht gelesen werden: %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>Die CSV-Datei ist leer. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>Zeile %1 kommt nach der Nummer 65535. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Der %1 Name der Liste ist kein Sender dieser Liste. Es wurde nichts geändert.</numerusform>
+            <numerusform>Keiner der %1 Namen der Liste ist ein Sender dieser Liste. Es wurde nichts geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>Die Referenzliste enthält keine Sender</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>Der Speicher reicht nicht aus, um die Referenzliste zu lesen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Dieser Receiver hat keine Satelliten. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>Für %1 ist keine Satelliten-ID mehr frei. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>Satellit %1 hat keine Transpondernummer mehr frei. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>die Datei hat mehr als %1 Elemente, mehr als jede Transponderliste</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>Elemente sind tiefer als %1 Ebenen verschachtelt, was keine Transponderliste ist</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; hat kein %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Die Datei ist größer als %1 Bytes, größer als jede Transponderliste.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>das XML ist fehlerhaft (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>die Datei hat kein Element &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>Der Speicher reicht nicht aus, um %1 zu lesen.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Nach dem letzten TV-Sender dieser Liste ist kein Platz für %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Nach dem letzten Radiosender dieser Liste ist kein Platz für %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>Favoritenliste %1 hat keinen Platz für die hinzuzufügenden Sender.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>Die Sendertabelle hat keinen freien Schlüssel mehr.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>Diese Liste hat keine Multiplexnummer mehr frei für %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>Der Multiplex auf %1 MHz kann nicht hinzugefügt werden: Diese Liste hat einen anderen Multiplex mit seiner Nummer.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>Die Multiplextabelle hat keinen freien Schlüssel mehr.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>Diese Liste hat keine Satellitennummer mehr frei für %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>Die Satellitentabelle hat keinen freien Schlüssel mehr.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>Die Transpondertabelle hat keinen freien Schlüssel mehr.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>Der Satellit %1 hat keine Transpondernummer mehr frei.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>Diese Liste hat keine Anbieternummer mehr frei.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>Die Anbietertabelle hat keinen freien Schlüssel mehr.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>die empfangene Datei %1 kann nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 ist leer: Es gibt nichts zu senden</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Der Sender hat die Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>Die Leitung wurde geschlossen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>Der Sender hat nach dem angekündigten %1 Byte weiter Blöcke gesendet; Übertragung abgebrochen</numerusform>
+            <numerusform>Der Sender hat nach den angekündigten %1 Bytes weiter Blöcke gesendet; Übertragung abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Block %1 kam %2-mal beschädigt an; Übertragung abgebrochen</numerusform>
+            <numerusform>Block %1 kam %2-mal beschädigt an; Übertragung abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Block %1 kam nie an: Block %2 kam %3-mal erneut; Übertragung abgebrochen</numerusform>
+            <numerusform>Block %1 kam nie an: Block %2 kam %3-mal erneut; Übertragung abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 beschädigt, %2 Wiederholungen von Block %3</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 beschädigt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Block %1 ist %2-mal fehlgeschlagen (%3); Übertragung abgebrochen</numerusform>
+            <numerusform>Block %1 ist %2-mal fehlgeschlagen (%3); Übertragung abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Die Übertragung endete nicht innerhalb der für %2 Byte erlaubten %1: %3 angekommen</numerusform>
+            <numerusform>Die Übertragung endete nicht innerhalb der für %2 Bytes erlaubten %1: %3 angekommen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>Innerhalb von %1 kam nichts an: Sendet die Gegenseite?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>Der Sender hat Daten ohne Dateikopf gesendet (erwartet wurde ein YMODEM-Stapel)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>Der Dateikopf des Senders ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>Der Sender hatte keine Datei zu senden</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>Der Sender hat die Größe von %1 nicht angekündigt; die Übertragung kann nicht geprüft werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 ist zu groß (%2 Byte; höchstens %3)</numerusform>
+            <numerusform>%1 ist zu groß (%2 Bytes; höchstens %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>Der Sender sendet nicht mehr: %2-mal kein Block für %1, nach %3 von %4 Bytes</numerusform>
+            <numerusform>Der Sender sendet nicht mehr: %2-mal kein Block für %1, nach %3 von %4 Bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Die Übertragung endete nach %1 von %2 Byte</numerusform>
+            <numerusform>Die Übertragung endete nach %1 von %2 Bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>Die Leitung wurde nach %1 von %2 Byte geschlossen: %3</numerusform>
+            <numerusform>Die Leitung wurde nach %1 von %2 Bytes geschlossen: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Blockfolge verloren: Block %1 erwartet, Block %2 erhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Die Übertragung endete nicht innerhalb der für %2 Byte erlaubten %1: %3 bestätigt</numerusform>
+            <numerusform>Die Übertragung endete nicht innerhalb der für %2 Bytes erlaubten %1: %3 bestätigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Der Empfänger hat die Übertragung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Der Empfänger verlangt den alten Prüfsummenmodus; unterstützt wird nur CRC-16</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Der Empfänger hat %1 nicht innerhalb von %2 angefordert</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>das Dateiende</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Der Empfänger antwortet nicht mehr: %3-mal keine Antwort auf %1 innerhalb von %2</numerusform>
+            <numerusform>Der Empfänger antwortet nicht mehr: %3-mal keine Antwort auf %1 innerhalb von %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Der Empfänger hat %1 %2-mal abgelehnt; Übertragung abgebrochen</numerusform>
+            <numerusform>Der Empfänger hat %1 %2-mal abgelehnt; Übertragung abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Übertragung abgebrochen: %1 wurde %2-mal vergeblich gesendet (%3 abgelehnt)</numerusform>
+            <numerusform>Übertragung abgebrochen: %1 wurde %2-mal vergeblich gesendet (%3 abgelehnt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>die Daten</translation>
+    </message>
 </context>
 </TS>

@@ -2581,5 +2581,390 @@ No se ha cambiado nada.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 tiene %2, pero este receptor admite como máximo %4. Elimine %3 y vuelva a guardar.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>La lista de referencia no contiene canales. No se ha cambiado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Tras el número más alto de la referencia, %1, no queda sitio para %2 canal que no contiene. No se ha cambiado nada.</numerusform>
+            <numerusform>Tras el número más alto de la referencia, %1, no queda sitio para %2 canales que no contiene. No se ha cambiado nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>La lista de favoritos %1 no tiene sitio tras las posiciones de la referencia. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» no es un número de %3 a %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>línea 1: la columna %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>la línea 1 no nombra ninguna columna de la hoja «Channel» (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>la línea %1 tiene %2 campos y la cabecera %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>No se puede leer el archivo CSV: %1. La lista de canales no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>El archivo CSV está vacío: no tiene fila de cabecera. La lista de canales no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>No hay memoria suficiente para leer el archivo CSV. La lista de canales no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un campo entre comillas no está cerrado</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>hay texto tras unas comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>hay comillas dentro de un campo que no está entre comillas</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Línea %1: «%2» no es un número de canal de 1 a 65535. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Las líneas %1 y %2 ponen dos canales de TV en el número %3. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Las líneas %1 y %2 ponen dos canales de radio en el número %3. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Las líneas %1 y %2 ponen dos otros canales en el número %3. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>La primera línea del archivo CSV no tiene columna Name. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>No se puede leer el archivo CSV: %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>El archivo CSV está vacío. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>La línea %1 va después del número 65535. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>El nombre de la lista (%1) no es un canal de esta lista. No se ha cambiado nada.</numerusform>
+            <numerusform>Ninguno de los %1 nombres de la lista es un canal de esta lista. No se ha cambiado nada.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>La lista de referencia no contiene canales</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>No hay memoria suficiente para leer la lista de referencia. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Este receptor no tiene satélites. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>No queda ningún ID de satélite para %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>Al satélite %1 no le quedan números de transpondedor. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>el archivo tiene más de %1 elementos, más que cualquier lista de transpondedores</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>hay elementos anidados a más de %1 niveles, algo que ninguna lista de transpondedores tiene</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; no tiene %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; no es un número de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>El archivo supera los %1 bytes, más que cualquier lista de transpondedores.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>el XML está mal formado (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>el archivo no tiene el elemento &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>No hay memoria suficiente para leer %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Tras el último canal de TV de esta lista no queda sitio para %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Tras el último canal de radio de esta lista no queda sitio para %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>La lista de favoritos %1 no tiene sitio para los canales que se añaden.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>La tabla de canales no tiene claves libres.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>A esta lista no le quedan números de múltiplex para %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>No se puede añadir el múltiplex de %1 MHz: esta lista tiene otro múltiplex con su número.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>La tabla de múltiplex no tiene claves libres.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>A esta lista no le quedan números de satélite para %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>La tabla de satélites no tiene claves libres.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>La tabla de transpondedores no tiene claves libres.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>Al satélite %1 no le quedan números de transpondedor.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>A esta lista no le quedan números de proveedor.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>La tabla de proveedores no tiene claves libres.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>no se puede volver a leer el archivo recibido %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 está vacío: no hay nada que enviar</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transferencia cancelada</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>El emisor canceló la transferencia</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>La línea se cerró: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>El emisor siguió enviando bloques tras el %1 byte anunciado; transferencia abandonada</numerusform>
+            <numerusform>El emisor siguió enviando bloques tras los %1 bytes anunciados; transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>El bloque %1 llegó dañado %2 vez; transferencia abandonada</numerusform>
+            <numerusform>El bloque %1 llegó dañado %2 veces; transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>El bloque %1 nunca llegó: el bloque %2 volvió a llegar %3 vez; transferencia abandonada</numerusform>
+            <numerusform>El bloque %1 nunca llegó: el bloque %2 volvió a llegar %3 veces; transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 dañados, %2 repeticiones del bloque %3</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 dañados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>El bloque %1 falló %2 vez (%3); transferencia abandonada</numerusform>
+            <numerusform>El bloque %1 falló %2 veces (%3); transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>La transferencia no terminó en los %1 permitidos para %2 byte: %3 recibidos</numerusform>
+            <numerusform>La transferencia no terminó en los %1 permitidos para %2 bytes: %3 recibidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>No llegó nada en %1: ¿está enviando el otro lado?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>El emisor envió datos sin cabecera de archivo (se esperaba un lote YMODEM)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>La cabecera de archivo del emisor no se puede leer</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>El emisor no tenía ningún archivo que enviar</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>El emisor no anunció el tamaño de %1; no se puede comprobar la transferencia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 es demasiado grande (%2 byte; como máximo %3)</numerusform>
+            <numerusform>%1 es demasiado grande (%2 bytes; como máximo %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>El emisor dejó de enviar: ningún bloque en %1, %2 vez, tras %3 de %4 bytes</numerusform>
+            <numerusform>El emisor dejó de enviar: ningún bloque en %1, %2 veces, tras %3 de %4 bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>La transferencia terminó tras %1 de %2 byte</numerusform>
+            <numerusform>La transferencia terminó tras %1 de %2 bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>La línea se cerró tras %1 de %2 byte: %3</numerusform>
+            <numerusform>La línea se cerró tras %1 de %2 bytes: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Secuencia de bloques perdida: se esperaba el bloque %1 y llegó el bloque %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>La transferencia no terminó en los %1 permitidos para %2 byte: %3 confirmados</numerusform>
+            <numerusform>La transferencia no terminó en los %1 permitidos para %2 bytes: %3 confirmados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>El receptor canceló la transferencia</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>El receptor pide el antiguo modo de suma de verificación; solo se admite CRC-16</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>El receptor no pidió %1 en %2</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>el final del archivo</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>el bloque %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>El receptor dejó de responder: sin respuesta para %1 en %2, %3 vez</numerusform>
+            <numerusform>El receptor dejó de responder: sin respuesta para %1 en %2, %3 veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>El receptor rechazó %1 %2 vez; transferencia abandonada</numerusform>
+            <numerusform>El receptor rechazó %1 %2 veces; transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>El envío falló %2 vez para %1 (%3 rechazos); transferencia abandonada</numerusform>
+            <numerusform>El envío falló %2 veces para %1 (%3 rechazos); transferencia abandonada</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>el archivo</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>los datos</translation>
+    </message>
 </context>
 </TS>

@@ -2581,5 +2581,390 @@ Rien n’a été modifié.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 contient %2, mais ce récepteur en accepte au plus %4. Supprimez %3 et enregistrez à nouveau.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>La liste de référence ne contient aucune chaîne. Rien n’a été modifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Après le numéro le plus élevé de la référence, %1, il ne reste pas de place pour %2 chaîne qu’elle ne contient pas. Rien n’a été modifié.</numerusform>
+            <numerusform>Après le numéro le plus élevé de la référence, %1, il ne reste pas de place pour %2 chaînes qu’elle ne contient pas. Rien n’a été modifié.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>La liste de favoris %1 n’a plus de place après les positions de la référence. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 « %2 » n’est pas un nombre de %3 à %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>ligne 1 : la colonne %1 est nommée deux fois</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>la ligne 1 ne nomme aucune des colonnes de la feuille « Channel » (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>la ligne %1 a %2 champs, l’en-tête %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>Le fichier CSV ne peut pas être lu : %1. La liste des chaînes n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>Le fichier CSV est vide : il n’a pas de ligne d’en-tête. La liste des chaînes n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>La mémoire est insuffisante pour lire le fichier CSV. La liste des chaînes n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un champ entre guillemets n’est pas fermé</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>du texte suit un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>un guillemet se trouve dans un champ qui n’est pas entre guillemets</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Ligne %1 : « %2 » n’est pas un numéro de chaîne de 1 à 65535. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Les lignes %1 et %2 placent deux chaînes TV sur le numéro %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Les lignes %1 et %2 placent deux chaînes de radio sur le numéro %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Les lignes %1 et %2 placent deux autres chaînes sur le numéro %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>La première ligne du fichier CSV n’a pas de colonne Name. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>Le fichier CSV ne peut pas être lu : %1. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>Le fichier CSV est vide. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>La ligne %1 vient après le numéro 65535. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Le nom de la liste (%1) n’est pas une chaîne de cette liste. Rien n’a été modifié.</numerusform>
+            <numerusform>Aucun des %1 noms de la liste n’est une chaîne de cette liste. Rien n’a été modifié.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>La liste de référence ne contient aucune chaîne</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>La mémoire est insuffisante pour lire la liste de référence. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Ce récepteur n’a pas de satellites. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>Il ne reste aucun identifiant de satellite pour %1. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>Le satellite %1 n’a plus de numéro de transpondeur libre. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>le fichier a plus de %1 éléments, plus que toute liste de transpondeurs</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>des éléments sont imbriqués sur plus de %1 niveaux, ce qu’aucune liste de transpondeurs ne fait</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; n’a pas de %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; n’est pas un nombre de %3 à %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Le fichier dépasse %1 octets, plus que toute liste de transpondeurs.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>le XML est mal formé (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>le fichier n’a pas d’élément &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>La mémoire est insuffisante pour lire %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Après la dernière chaîne TV de cette liste, il ne reste pas de place pour %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Après la dernière chaîne de radio de cette liste, il ne reste pas de place pour %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>La liste de favoris %1 n’a pas de place pour les chaînes à ajouter.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>La table des chaînes n’a plus de clé libre.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>Cette liste n’a plus de numéro de multiplex libre pour %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>Le multiplex à %1 MHz ne peut pas être ajouté : cette liste a un autre multiplex avec son numéro.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>La table des multiplex n’a plus de clé libre.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>Cette liste n’a plus de numéro de satellite libre pour %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>La table des satellites n’a plus de clé libre.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>La table des transpondeurs n’a plus de clé libre.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>Le satellite %1 n’a plus de numéro de transpondeur libre.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>Cette liste n’a plus de numéro de fournisseur libre.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>La table des fournisseurs n’a plus de clé libre.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>impossible de relire le fichier reçu %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 est vide : il n’y a rien à envoyer</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transfert annulé</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>L’émetteur a annulé le transfert</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>La ligne s’est fermée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>L’émetteur a continué d’envoyer des blocs après l’octet annoncé (%1) ; transfert abandonné</numerusform>
+            <numerusform>L’émetteur a continué d’envoyer des blocs après les %1 octets annoncés ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Le bloc %1 est arrivé endommagé %2 fois ; transfert abandonné</numerusform>
+            <numerusform>Le bloc %1 est arrivé endommagé %2 fois ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Le bloc %1 n’est jamais arrivé : le bloc %2 est revenu %3 fois ; transfert abandonné</numerusform>
+            <numerusform>Le bloc %1 n’est jamais arrivé : le bloc %2 est revenu %3 fois ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 endommagés, %2 répétitions du bloc %3</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 endommagés</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Le bloc %1 a échoué %2 fois (%3) ; transfert abandonné</numerusform>
+            <numerusform>Le bloc %1 a échoué %2 fois (%3) ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Le transfert ne s’est pas terminé dans les %1 accordées pour %2 octet : %3 reçus</numerusform>
+            <numerusform>Le transfert ne s’est pas terminé dans les %1 accordées pour %2 octets : %3 reçus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>Rien n’est arrivé en %1 : l’autre côté envoie-t-il ?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>L’émetteur a envoyé des données sans en-tête de fichier (un lot YMODEM était attendu)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>L’en-tête de fichier de l’émetteur est illisible</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>L’émetteur n’avait aucun fichier à envoyer</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>L’émetteur n’a pas annoncé la taille de %1 ; le transfert ne peut pas être vérifié</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 est trop grand (%2 octet ; au plus %3)</numerusform>
+            <numerusform>%1 est trop grand (%2 octets ; au plus %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>L’émetteur a cessé d’envoyer : aucun bloc pendant %1, %2 fois, après %3 octets sur %4</numerusform>
+            <numerusform>L’émetteur a cessé d’envoyer : aucun bloc pendant %1, %2 fois, après %3 octets sur %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Le transfert s’est terminé après %1 octet sur %2</numerusform>
+            <numerusform>Le transfert s’est terminé après %1 octets sur %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>La ligne s’est fermée après %1 octet sur %2 : %3</numerusform>
+            <numerusform>La ligne s’est fermée après %1 octets sur %2 : %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Séquence de blocs perdue : bloc %1 attendu, bloc %2 reçu</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Le transfert ne s’est pas terminé dans les %1 accordées pour %2 octet : %3 acquittés</numerusform>
+            <numerusform>Le transfert ne s’est pas terminé dans les %1 accordées pour %2 octets : %3 acquittés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Le récepteur a annulé le transfert</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Le récepteur demande l’ancien mode somme de contrôle ; seul CRC-16 est pris en charge</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Le récepteur n’a pas demandé %1 en %2</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>la fin du fichier</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>le bloc %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Le récepteur ne répond plus : aucune réponse pour %1 en %2, %3 fois</numerusform>
+            <numerusform>Le récepteur ne répond plus : aucune réponse pour %1 en %2, %3 fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Le récepteur a refusé %1 %2 fois ; transfert abandonné</numerusform>
+            <numerusform>Le récepteur a refusé %1 %2 fois ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Échec de l’envoi %2 fois pour %1 (%3 refus) ; transfert abandonné</numerusform>
+            <numerusform>Échec de l’envoi %2 fois pour %1 (%3 refus) ; transfert abandonné</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>le fichier</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>les données</translation>
+    </message>
 </context>
 </TS>

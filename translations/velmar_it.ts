@@ -2581,5 +2581,390 @@ Non è stato modificato nulla.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 contiene %2, ma questo ricevitore ne contiene al massimo %4. Rimuovi %3 e salva di nuovo.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>La lista di riferimento non contiene canali. Non è stato modificato nulla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Dopo il numero più alto del riferimento, %1, non c’è posto per %2 canale che non contiene. Non è stato modificato nulla.</numerusform>
+            <numerusform>Dopo il numero più alto del riferimento, %1, non c’è posto per %2 canali che non contiene. Non è stato modificato nulla.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>La lista preferiti %1 non ha più posto dopo le posizioni del riferimento. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» non è un numero da %3 a %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>riga 1: la colonna %1 è indicata due volte</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>la riga 1 non indica nessuna delle colonne del foglio «Channel» (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>la riga %1 ha %2 campi, l’intestazione %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>Il file CSV non può essere letto: %1. La lista dei canali non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>Il file CSV è vuoto: non ha una riga di intestazione. La lista dei canali non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>Memoria insufficiente per leggere il file CSV. La lista dei canali non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un campo tra virgolette non è chiuso</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>del testo segue le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>delle virgolette si trovano in un campo non racchiuso tra virgolette</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Riga %1: «%2» non è un numero di canale da 1 a 65535. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Le righe %1 e %2 assegnano due canali TV al numero %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Le righe %1 e %2 assegnano due canali radio al numero %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Le righe %1 e %2 assegnano due altri canali al numero %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>La prima riga del file CSV non ha la colonna Name. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>Il file CSV non può essere letto: %1. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>Il file CSV è vuoto. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>La riga %1 viene dopo il numero 65535. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossibile leggere %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Il nome della lista (%1) non è un canale di questa lista. Non è stato modificato nulla.</numerusform>
+            <numerusform>Nessuno dei %1 nomi della lista è un canale di questa lista. Non è stato modificato nulla.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>La lista di riferimento non contiene canali</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>Memoria insufficiente per leggere la lista di riferimento. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Questo ricevitore non ha satelliti. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>Non resta alcun ID satellite per %1. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>Il satellite %1 non ha più numeri di transponder liberi. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>il file ha più di %1 elementi, più di qualsiasi lista di transponder</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>gli elementi sono annidati oltre %1 livelli, cosa che nessuna lista di transponder fa</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; non ha %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; non è un numero da %3 a %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Il file supera %1 byte, più di qualsiasi lista di transponder.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>l’XML non è valido (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>il file non ha l’elemento &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>Memoria insufficiente per leggere %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Dopo l’ultimo canale TV di questa lista non c’è posto per %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Dopo l’ultimo canale radio di questa lista non c’è posto per %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>La lista preferiti %1 non ha posto per i canali da aggiungere.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>La tabella dei canali non ha più chiavi libere.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>Questa lista non ha più numeri di multiplex liberi per %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>Il multiplex a %1 MHz non può essere aggiunto: questa lista ha un altro multiplex con il suo numero.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>La tabella dei multiplex non ha più chiavi libere.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>Questa lista non ha più numeri di satellite liberi per %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>La tabella dei satelliti non ha più chiavi libere.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>La tabella dei transponder non ha più chiavi libere.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>Il satellite %1 non ha più numeri di transponder liberi.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>Questa lista non ha più numeri di fornitore liberi.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>La tabella dei fornitori non ha più chiavi libere.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>impossibile rileggere il file ricevuto %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossibile leggere %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 è vuoto: non c’è nulla da inviare</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Trasferimento annullato</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Il mittente ha annullato il trasferimento</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>La linea si è chiusa: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>Il mittente ha continuato a inviare blocchi dopo il %1 byte annunciato; trasferimento interrotto</numerusform>
+            <numerusform>Il mittente ha continuato a inviare blocchi dopo i %1 byte annunciati; trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Il blocco %1 è arrivato danneggiato %2 volta; trasferimento interrotto</numerusform>
+            <numerusform>Il blocco %1 è arrivato danneggiato %2 volte; trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Il blocco %1 non è mai arrivato: il blocco %2 è arrivato di nuovo %3 volta; trasferimento interrotto</numerusform>
+            <numerusform>Il blocco %1 non è mai arrivato: il blocco %2 è arrivato di nuovo %3 volte; trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 danneggiati, %2 ripetizioni del blocco %3</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 danneggiati</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Il blocco %1 non è riuscito %2 volta (%3); trasferimento interrotto</numerusform>
+            <numerusform>Il blocco %1 non è riuscito %2 volte (%3); trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Il trasferimento non si è concluso entro i %1 concessi per %2 byte: %3 arrivati</numerusform>
+            <numerusform>Il trasferimento non si è concluso entro i %1 concessi per %2 byte: %3 arrivati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>Non è arrivato nulla entro %1: l’altra parte sta inviando?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>Il mittente ha inviato dati senza intestazione del file (era atteso un batch YMODEM)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>L’intestazione del file del mittente non è leggibile</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>Il mittente non aveva file da inviare</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>Il mittente non ha annunciato la dimensione di %1; il trasferimento non può essere verificato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 è troppo grande (%2 byte; al massimo %3)</numerusform>
+            <numerusform>%1 è troppo grande (%2 byte; al massimo %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>Il mittente ha smesso di inviare: nessun blocco per %1, %2 volta, dopo %3 di %4 byte</numerusform>
+            <numerusform>Il mittente ha smesso di inviare: nessun blocco per %1, %2 volte, dopo %3 di %4 byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Il trasferimento è terminato dopo %1 di %2 byte</numerusform>
+            <numerusform>Il trasferimento è terminato dopo %1 di %2 byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>La linea si è chiusa dopo %1 di %2 byte: %3</numerusform>
+            <numerusform>La linea si è chiusa dopo %1 di %2 byte: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Sequenza dei blocchi persa: atteso il blocco %1, ricevuto il blocco %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Il trasferimento non si è concluso entro i %1 concessi per %2 byte: %3 confermati</numerusform>
+            <numerusform>Il trasferimento non si è concluso entro i %1 concessi per %2 byte: %3 confermati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Il ricevitore ha annullato il trasferimento</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Il ricevitore chiede la vecchia modalità checksum; è supportato solo CRC-16</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Il ricevitore non ha richiesto %1 entro %2</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>la fine del file</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>il blocco %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Il ricevitore non risponde più: nessuna risposta per %1 entro %2, %3 volta</numerusform>
+            <numerusform>Il ricevitore non risponde più: nessuna risposta per %1 entro %2, %3 volte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Il ricevitore ha rifiutato %1 %2 volta; trasferimento interrotto</numerusform>
+            <numerusform>Il ricevitore ha rifiutato %1 %2 volte; trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Invio non riuscito %2 volta per %1 (%3 rifiuti); trasferimento interrotto</numerusform>
+            <numerusform>Invio non riuscito %2 volte per %1 (%3 rifiuti); trasferimento interrotto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>il file</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>i dati</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,405 @@ Niczego nie zmieniono.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1: %2, a ten odbiornik mieści najwyżej %4. Do usunięcia: %3. Następnie zapisz ponownie.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>Lista wzorcowa nie zawiera kanałów. Nic nie zmieniono.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Po najwyższym numerze wzorca, %1, nie ma miejsca dla %2 kanału, których wzorzec nie zawiera. Nic nie zmieniono.</numerusform>
+            <numerusform>Po najwyższym numerze wzorca, %1, nie ma miejsca dla %2 kanałów, których wzorzec nie zawiera. Nic nie zmieniono.</numerusform>
+            <numerusform>Po najwyższym numerze wzorca, %1, nie ma miejsca dla %2 kanałów, których wzorzec nie zawiera. Nic nie zmieniono.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>Lista ulubionych %1 nie ma miejsca za pozycjami wzorca. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 „%2” nie jest liczbą od %3 do %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>wiersz 1: kolumna %1 występuje dwukrotnie</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>wiersz 1 nie zawiera żadnej z kolumn arkusza „Channel” (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>wiersz %1 ma pól: %2, nagłówek: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>Nie można odczytać pliku CSV: %1. Lista kanałów nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>Plik CSV jest pusty: nie ma wiersza nagłówka. Lista kanałów nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>Za mało pamięci, aby odczytać plik CSV. Lista kanałów nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>pole w cudzysłowie nie zostało zamknięte</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>po cudzysłowie zamykającym występuje tekst</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>cudzysłów występuje w polu, które nie jest ujęte w cudzysłów</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Wiersz %1: „%2” nie jest numerem kanału od 1 do 65535. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Wiersze %1 i %2 przypisują dwa kanały TV do numeru %3. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Wiersze %1 i %2 przypisują dwa kanały radiowe do numeru %3. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Wiersze %1 i %2 przypisują dwa inne kanały do numeru %3. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>Pierwszy wiersz pliku CSV nie ma kolumny Name. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>Nie można odczytać pliku CSV: %1. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>Plik CSV jest pusty. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>Wiersz %1 wypada po numerze 65535. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Nie można odczytać %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Żadna z nazw listy (%1) nie jest kanałem tej listy. Nic nie zmieniono.</numerusform>
+            <numerusform>Żadna z %1 nazw listy nie jest kanałem tej listy. Nic nie zmieniono.</numerusform>
+            <numerusform>Żadna z %1 nazw listy nie jest kanałem tej listy. Nic nie zmieniono.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>Lista wzorcowa nie zawiera kanałów</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>Za mało pamięci, aby odczytać listę wzorcową. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Ten odbiornik nie ma satelitów. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>Nie ma już wolnego identyfikatora satelity dla %1. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>Satelita %1 nie ma już wolnego numeru transpondera. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>plik ma ponad %1 elementów, więcej niż jakakolwiek lista transponderów</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>elementy są zagnieżdżone głębiej niż na %1 poziomach, czego nie ma żadna lista transponderów</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; nie ma %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; nie jest liczbą od %3 do %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Plik jest większy niż %1 bajtów, większy niż jakakolwiek lista transponderów.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>XML jest niepoprawny (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>plik nie ma elementu &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>Za mało pamięci, aby odczytać %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Po ostatnim kanale TV tej listy brak numerów na: %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Po ostatnim kanale radiowym tej listy brak numerów na: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>Lista ulubionych %1 nie ma miejsca na dodawane kanały.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>Tabela kanałów nie ma już wolnego klucza.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>Ta lista nie ma już wolnego numeru multipleksu dla %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>Nie można dodać multipleksu na %1 MHz: ta lista ma inny multipleks z tym numerem.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>Tabela multipleksów nie ma już wolnego klucza.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>Ta lista nie ma już wolnego numeru satelity dla %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>Tabela satelitów nie ma już wolnego klucza.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>Tabela transponderów nie ma już wolnego klucza.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>Satelita %1 nie ma już wolnego numeru transpondera.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>Ta lista nie ma już wolnego numeru dostawcy.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>Tabela dostawców nie ma już wolnego klucza.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>nie można ponownie odczytać odebranego pliku %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 jest pusty: nie ma nic do wysłania</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Przesyłanie anulowane</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Nadawca anulował przesyłanie</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>Łącze zostało zamknięte: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>Nadawca wysyłał bloki dalej po zapowiedzianych %1 bajcie; przesyłanie przerwane</numerusform>
+            <numerusform>Nadawca wysyłał bloki dalej po zapowiedzianych %1 bajtach; przesyłanie przerwane</numerusform>
+            <numerusform>Nadawca wysyłał bloki dalej po zapowiedzianych %1 bajtach; przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1 dotarł uszkodzony %2 raz; przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 dotarł uszkodzony %2 razy; przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 dotarł uszkodzony %2 razy; przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1 nie dotarł: blok %2 przyszedł ponownie %3 raz; przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 nie dotarł: blok %2 przyszedł ponownie %3 razy; przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 nie dotarł: blok %2 przyszedł ponownie %3 razy; przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>uszkodzone: %1, powtórzenia bloku %3: %2</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>uszkodzone: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1 zawiódł %2 raz (%3); przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 zawiódł %2 razy (%3); przesyłanie przerwane</numerusform>
+            <numerusform>Blok %1 zawiódł %2 razy (%3); przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtu: dotarło %3</numerusform>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtów: dotarło %3</numerusform>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtów: dotarło %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>W ciągu %1 nic nie dotarło: czy druga strona wysyła?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>Nadawca wysłał dane bez nagłówka pliku (oczekiwano wsadu YMODEM)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>Nagłówek pliku nadawcy jest nieczytelny</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>Nadawca nie miał pliku do wysłania</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>Nadawca nie podał rozmiaru %1; nie można sprawdzić przesyłania</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 jest za duży (%2 bajt; najwyżej %3)</numerusform>
+            <numerusform>%1 jest za duży (%2 bajty; najwyżej %3)</numerusform>
+            <numerusform>%1 jest za duży (%2 bajtów; najwyżej %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>Nadawca przestał wysyłać: brak bloku przez %1, %2 raz, po %3 z %4 bajtów</numerusform>
+            <numerusform>Nadawca przestał wysyłać: brak bloku przez %1, %2 razy, po %3 z %4 bajtów</numerusform>
+            <numerusform>Nadawca przestał wysyłać: brak bloku przez %1, %2 razy, po %3 z %4 bajtów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Przesyłanie zakończyło się po %1 z %2 bajtu</numerusform>
+            <numerusform>Przesyłanie zakończyło się po %1 z %2 bajtów</numerusform>
+            <numerusform>Przesyłanie zakończyło się po %1 z %2 bajtów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>Łącze zostało zamknięte po %1 z %2 bajtu: %3</numerusform>
+            <numerusform>Łącze zostało zamknięte po %1 z %2 bajtów: %3</numerusform>
+            <numerusform>Łącze zostało zamknięte po %1 z %2 bajtów: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Utracono kolejność bloków: oczekiwano bloku %1, przyszedł blok %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtu: potwierdzono %3</numerusform>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtów: potwierdzono %3</numerusform>
+            <numerusform>Przesyłanie nie zakończyło się w czasie %1 dozwolonym dla %2 bajtów: potwierdzono %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Odbiornik anulował przesyłanie</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Odbiornik żąda starego trybu sumy kontrolnej; obsługiwany jest tylko CRC-16</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Odbiornik nie zażądał w ciągu %2: %1</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>koniec pliku</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>blok %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Odbiornik przestał odpowiadać: brak odpowiedzi na %1 w ciągu %2, %3 raz</numerusform>
+            <numerusform>Odbiornik przestał odpowiadać: brak odpowiedzi na %1 w ciągu %2, %3 razy</numerusform>
+            <numerusform>Odbiornik przestał odpowiadać: brak odpowiedzi na %1 w ciągu %2, %3 razy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Odbiornik odrzucił %1 %2 raz; przesyłanie przerwane</numerusform>
+            <numerusform>Odbiornik odrzucił %1 %2 razy; przesyłanie przerwane</numerusform>
+            <numerusform>Odbiornik odrzucił %1 %2 razy; przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Wysyłanie nie powiodło się %2 raz: %1 (odrzucono: %3); przesyłanie przerwane</numerusform>
+            <numerusform>Wysyłanie nie powiodło się %2 razy: %1 (odrzucono: %3); przesyłanie przerwane</numerusform>
+            <numerusform>Wysyłanie nie powiodło się %2 razy: %1 (odrzucono: %3); przesyłanie przerwane</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>plik</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>dane</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,405 @@ Nothing has been changed.</source>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1: %2, но этот ресивер вмещает не более %4. Удалите %3 и сохраните снова.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>В эталонном списке нет каналов. Ничего не изменено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>После наибольшего номера эталона (%1) нет места для %2 канала, которых в нём нет. Ничего не изменено.</numerusform>
+            <numerusform>После наибольшего номера эталона (%1) нет места для %2 каналов, которых в нём нет. Ничего не изменено.</numerusform>
+            <numerusform>После наибольшего номера эталона (%1) нет места для %2 каналов, которых в нём нет. Ничего не изменено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>В списке избранного %1 нет места после позиций эталона. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» — не число от %3 до %4</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>строка 1: столбец %1 назван дважды</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>в строке 1 нет ни одного столбца листа «Channel» (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>в строке %1 полей: %2, в заголовке: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>Не удаётся прочитать файл CSV: %1. Список каналов не изменён.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>Файл CSV пуст: в нём нет строки заголовка. Список каналов не изменён.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>Недостаточно памяти, чтобы прочитать файл CSV. Список каналов не изменён.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>поле в кавычках не закрыто</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>после закрывающей кавычки идёт текст</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>кавычка стоит внутри поля без кавычек</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Строка %1: «%2» — не номер канала от 1 до 65535. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Строки %1 и %2 ставят два телеканала на номер %3. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Строки %1 и %2 ставят два радиоканала на номер %3. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Строки %1 и %2 ставят два прочих канала на номер %3. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>В первой строке файла CSV нет столбца Name. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>Не удаётся прочитать файл CSV: %1. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>Файл CSV пуст. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>Строка %1 идёт после номера 65535. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Не удаётся прочитать %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Ни одно из названий списка (%1) не является каналом этого списка. Ничего не изменено.</numerusform>
+            <numerusform>Ни одно из %1 названий списка не является каналом этого списка. Ничего не изменено.</numerusform>
+            <numerusform>Ни одно из %1 названий списка не является каналом этого списка. Ничего не изменено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>В эталонном списке нет каналов</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>Недостаточно памяти, чтобы прочитать эталонный список. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>У этого приёмника нет спутников. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>Для %1 не осталось свободного идентификатора спутника. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>У спутника %1 не осталось свободного номера транспондера. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>в файле больше %1 элементов — больше, чем в любом списке транспондеров</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>элементы вложены глубже %1 уровней, чего нет ни в одном списке транспондеров</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>у &lt;%1&gt; нет %2</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; — не число от %3 до %4</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Файл больше %1 байт — больше любого списка транспондеров.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>XML повреждён (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>в файле нет элемента &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>Недостаточно памяти, чтобы прочитать %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>После последнего телеканала этого списка нет номеров для: %1.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>После последнего радиоканала этого списка нет номеров для: %1.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>В списке избранного %1 нет места для добавляемых каналов.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>В таблице каналов не осталось свободных ключей.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>В этом списке не осталось свободного номера мультиплекса для %1.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>Мультиплекс на %1 МГц нельзя добавить: в этом списке есть другой мультиплекс с его номером.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>В таблице мультиплексов не осталось свободных ключей.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>В этом списке не осталось свободного номера спутника для %1.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>В таблице спутников не осталось свободных ключей.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>В таблице транспондеров не осталось свободных ключей.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>У спутника %1 не осталось свободного номера транспондера.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>В этом списке не осталось свободного номера провайдера.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>В таблице провайдеров не осталось свободных ключей.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>не удаётся перечитать полученный файл %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 пуст: отправлять нечего</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Передача отменена</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Отправитель отменил передачу</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>Линия закрылась: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>Отправитель продолжал слать блоки после объявленных %1 байта; передача прервана</numerusform>
+            <numerusform>Отправитель продолжал слать блоки после объявленных %1 байт; передача прервана</numerusform>
+            <numerusform>Отправитель продолжал слать блоки после объявленных %1 байт; передача прервана</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Блок %1 пришёл повреждённым %2 раз; передача прервана</numerusform>
+            <numerusform>Блок %1 пришёл повреждённым %2 раза; передача прервана</numerusform>
+            <numerusform>Блок %1 пришёл повреждённым %2 раз; передача прервана</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Блок %1 так и не пришёл: блок %2 пришёл повторно %3 раз; передача прервана</numerusform>
+            <numerusform>Блок %1 так и не пришёл: блок %2 пришёл повторно %3 раза; передача прервана</numerusform>
+            <numerusform>Блок %1 так и не пришёл: блок %2 пришёл повторно %3 раз; передача прервана</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>повреждено: %1, повторов блока %3: %2</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>повреждено: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Блок %1 не прошёл %2 раз (%3); передача прервана</numerusform>
+            <numerusform>Блок %1 не прошёл %2 раза (%3); передача прервана</numerusform>
+            <numerusform>Блок %1 не прошёл %2 раз (%3); передача прервана</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байт: получено %3</numerusform>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байта: получено %3</numerusform>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байт: получено %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>За %1 ничего не пришло: другая сторона отправляет?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>Отправитель прислал данные без заголовка файла (ожидался пакет YMODEM)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>Заголовок файла отправителя не читается</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>У отправителя не было файла для отправки</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>Отправитель не сообщил размер %1; передачу нельзя проверить</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 слишком велик (%2 байт; не более %3)</numerusform>
+            <numerusform>%1 слишком велик (%2 байта; не более %3)</numerusform>
+            <numerusform>%1 слишком велик (%2 байт; не более %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>Отправитель перестал слать: нет блока в течение %1, %2 раз, после %3 из %4 байт</numerusform>
+            <numerusform>Отправитель перестал слать: нет блока в течение %1, %2 раза, после %3 из %4 байт</numerusform>
+            <numerusform>Отправитель перестал слать: нет блока в течение %1, %2 раз, после %3 из %4 байт</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Передача закончилась после %1 из %2 байта</numerusform>
+            <numerusform>Передача закончилась после %1 из %2 байт</numerusform>
+            <numerusform>Передача закончилась после %1 из %2 байт</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>Линия закрылась после %1 из %2 байта: %3</numerusform>
+            <numerusform>Линия закрылась после %1 из %2 байт: %3</numerusform>
+            <numerusform>Линия закрылась после %1 из %2 байт: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Нарушен порядок блоков: ожидался блок %1, пришёл блок %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байт: подтверждено %3</numerusform>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байта: подтверждено %3</numerusform>
+            <numerusform>Передача не завершилась за %1, отведённые на %2 байт: подтверждено %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Приёмник отменил передачу</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Приёмник просит старый режим контрольной суммы; поддерживается только CRC-16</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Приёмник не запросил %1 за %2</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>конец файла</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>блок %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Приёмник перестал отвечать: нет ответа на %1 за %2, %3 раз</numerusform>
+            <numerusform>Приёмник перестал отвечать: нет ответа на %1 за %2, %3 раза</numerusform>
+            <numerusform>Приёмник перестал отвечать: нет ответа на %1 за %2, %3 раз</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Приёмник отклонил %1 %2 раз; передача прервана</numerusform>
+            <numerusform>Приёмник отклонил %1 %2 раза; передача прервана</numerusform>
+            <numerusform>Приёмник отклонил %1 %2 раз; передача прервана</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Не удалось отправить %1: %2 раз (отклонено: %3); передача прервана</numerusform>
+            <numerusform>Не удалось отправить %1: %2 раза (отклонено: %3); передача прервана</numerusform>
+            <numerusform>Не удалось отправить %1: %2 раз (отклонено: %3); передача прервана</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>файл</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>данные</translation>
+    </message>
 </context>
 </TS>

@@ -2545,5 +2545,375 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>%1 has %2, but this receiver holds at most %4. Remove %3 and save again.</source>
         <translation>%1 içinde %2 var, ancak bu alıcı en fazla %4 tutabiliyor. %3 kaldırıp yeniden kaydedin.</translation>
     </message>
+    <message>
+        <source>The reference list holds no channels. Nothing was changed.</source>
+        <translation>Referans listede kanal yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The numbers after the reference&apos;s highest number %1 leave no room for %2 channels that it does not hold. Nothing was changed.</source>
+        <translation>
+            <numerusform>Referansın en yüksek numarası %1 sonrasında, referansta olmayan %2 kanala yer kalmıyor. Hiçbir şey değiştirilmedi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room after the reference&apos;s positions. Nothing was changed.</source>
+        <translation>Favori listesi %1 içinde referansın konumlarından sonra yer yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 &quot;%2&quot;, %3 ile %4 arasında bir sayı değil</translation>
+    </message>
+    <message>
+        <source>line 1: the column %1 is named twice</source>
+        <translation>satır 1: %1 sütunu iki kez adlandırılmış</translation>
+    </message>
+    <message>
+        <source>line 1 names none of the columns of the &quot;Channel&quot; sheet (ProgramNum, CAS, Favorite, ... ServiceType)</source>
+        <translation>satır 1, &quot;Channel&quot; sayfasının sütunlarından hiçbirini içermiyor (ProgramNum, CAS, Favorite, ... ServiceType)</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header %3</source>
+        <translation>satır %1 içinde %2 alan var, başlıkta %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. The channel list was not changed.</source>
+        <translation>CSV dosyası okunamıyor: %1. Kanal listesi değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty: it has no header row. The channel list was not changed.</source>
+        <translation>CSV dosyası boş: başlık satırı yok. Kanal listesi değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the CSV file. The channel list was not changed.</source>
+        <translation>CSV dosyasını okumak için yeterli bellek yok. Kanal listesi değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>tırnak içindeki bir alan kapatılmamış</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>kapanış tırnağından sonra metin var</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that is not quoted</source>
+        <translation>tırnak içinde olmayan bir alanda tırnak işareti var</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a channel number from 1 to 65535. Nothing was changed.</source>
+        <translation>Satır %1: &quot;%2&quot;, 1 ile 65535 arasında bir kanal numarası değil. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two TV channels on number %3. Nothing was changed.</source>
+        <translation>Satır %1 ve %2, iki TV kanalını %3 numarasına koyuyor. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two radio channels on number %3. Nothing was changed.</source>
+        <translation>Satır %1 ve %2, iki radyo kanalını %3 numarasına koyuyor. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 put two other channels on number %3. Nothing was changed.</source>
+        <translation>Satır %1 ve %2, iki diğer kanalı %3 numarasına koyuyor. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The first line of the CSV file has no Name column. Nothing was changed.</source>
+        <translation>CSV dosyasının ilk satırında Name sütunu yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The CSV file cannot be read: %1. Nothing was changed.</source>
+        <translation>CSV dosyası okunamıyor: %1. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The CSV file is empty. Nothing was changed.</source>
+        <translation>CSV dosyası boş. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Line %1 comes after number 65535. Nothing was changed.</source>
+        <translation>Satır %1, 65535 numarasından sonraya düşüyor. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 okunamıyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %1 names of the list is a channel of this list. Nothing was changed.</source>
+        <translation>
+            <numerusform>Listedeki %1 addan hiçbiri bu listenin bir kanalı değil. Hiçbir şey değiştirilmedi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The reference list holds no channels</source>
+        <translation>Referans listede kanal yok</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the reference list. Nothing was changed.</source>
+        <translation>Referans listeyi okumak için yeterli bellek yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>This receiver has no satellites. Nothing was changed.</source>
+        <translation>Bu alıcıda uydu yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>No satellite ID is left for %1. Nothing was changed.</source>
+        <translation>%1 için boş uydu kimliği kalmadı. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Satellite %1 has no transponder number left. Nothing was changed.</source>
+        <translation>%1 uydusunda boş transponder numarası kalmadı. Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed.</source>
+        <translation>%1 Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 elements, more than any transponder list</source>
+        <translation>dosyada %1 öğeden fazlası var, hiçbir transponder listesinde bu kadar yok</translation>
+    </message>
+    <message>
+        <source>elements are nested more than %1 deep, which no transponder list is</source>
+        <translation>öğeler %1 düzeyden derin iç içe, hiçbir transponder listesi böyle değil</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; öğesinde %2 yok</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot;, %3 ile %4 arasında bir sayı değil</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, more than any transponder list.</source>
+        <translation>Dosya %1 bayttan büyük, hiçbir transponder listesi bu kadar büyük değil.</translation>
+    </message>
+    <message>
+        <source>the XML is malformed (%1)</source>
+        <translation>XML bozuk (%1)</translation>
+    </message>
+    <message>
+        <source>the file has no &lt;satellites&gt; element</source>
+        <translation>dosyada &lt;satellites&gt; öğesi yok</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read %1.</source>
+        <translation>%1 dosyasını okumak için yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last TV channel leave no room for %1.</source>
+        <translation>Bu listenin son TV kanalından sonra %1 için yer kalmıyor.</translation>
+    </message>
+    <message>
+        <source>The numbers after this list&apos;s last radio channel leave no room for %1.</source>
+        <translation>Bu listenin son radyo kanalından sonra %1 için yer kalmıyor.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 has no room for the channels to add.</source>
+        <translation>Favori listesi %1 içinde eklenecek kanallara yer yok.</translation>
+    </message>
+    <message>
+        <source>The channel table has no key left.</source>
+        <translation>Kanal tablosunda boş anahtar kalmadı.</translation>
+    </message>
+    <message>
+        <source>This list has no multiplex number left for %1.</source>
+        <translation>Bu listede %1 için boş multipleks numarası kalmadı.</translation>
+    </message>
+    <message>
+        <source>The multiplex at %1 MHz cannot be added: this list has another multiplex with its number.</source>
+        <translation>%1 MHz üzerindeki multipleks eklenemiyor: bu listede aynı numaralı başka bir multipleks var.</translation>
+    </message>
+    <message>
+        <source>The multiplex table has no key left.</source>
+        <translation>Multipleks tablosunda boş anahtar kalmadı.</translation>
+    </message>
+    <message>
+        <source>This list has no satellite number left for %1.</source>
+        <translation>Bu listede %1 için boş uydu numarası kalmadı.</translation>
+    </message>
+    <message>
+        <source>The satellite table has no key left.</source>
+        <translation>Uydu tablosunda boş anahtar kalmadı.</translation>
+    </message>
+    <message>
+        <source>The transponder table has no key left.</source>
+        <translation>Transponder tablosunda boş anahtar kalmadı.</translation>
+    </message>
+    <message>
+        <source>The satellite at %1 has no transponder number left.</source>
+        <translation>%1 uydusunda boş transponder numarası kalmadı.</translation>
+    </message>
+    <message>
+        <source>This list has no provider number left.</source>
+        <translation>Bu listede boş sağlayıcı numarası kalmadı.</translation>
+    </message>
+    <message>
+        <source>The provider table has no key left.</source>
+        <translation>Sağlayıcı tablosunda boş anahtar kalmadı.</translation>
+    </message>
+    <message>
+        <source>cannot read back the received file %1</source>
+        <translation>alınan %1 dosyası geri okunamıyor</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1 is empty: there is nothing to send</source>
+        <translation>%1 boş: gönderilecek bir şey yok</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Aktarım iptal edildi</translation>
+    </message>
+    <message>
+        <source>The sender cancelled the transfer</source>
+        <translation>Gönderen aktarımı iptal etti</translation>
+    </message>
+    <message>
+        <source>The line closed: %1</source>
+        <translation>Hat kapandı: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender went on sending blocks after the announced %1 bytes; transfer abandoned</source>
+        <translation>
+            <numerusform>Gönderen, bildirilen %1 bayttan sonra da blok göndermeyi sürdürdü; aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 arrived damaged %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1, %2 kez hasarlı geldi; aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 never came: block %2 came again %3 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1 hiç gelmedi: blok %2, %3 kez yeniden geldi; aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 damaged, %2 repeats of block %3</source>
+        <translation>%1 hasarlı, %2 kez blok %3 tekrarı</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 hasarlı</translation>
+    </message>
+    <message numerus="yes">
+        <source>Block %1 failed %2 times (%3); transfer abandoned</source>
+        <translation>
+            <numerusform>Blok %1, %2 kez başarısız oldu (%3); aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 arrived</source>
+        <translation>
+            <numerusform>Aktarım, %2 bayt için tanınan %1 içinde bitmedi: %3 geldi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing arrived within %1: is the other side sending?</source>
+        <translation>%1 içinde hiçbir şey gelmedi: karşı taraf gönderiyor mu?</translation>
+    </message>
+    <message>
+        <source>The sender sent data without a file header (a YMODEM batch was expected)</source>
+        <translation>Gönderen dosya başlığı olmadan veri gönderdi (YMODEM toplu aktarımı bekleniyordu)</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s file header is not readable</source>
+        <translation>Gönderenin dosya başlığı okunamıyor</translation>
+    </message>
+    <message>
+        <source>The sender had no file to send</source>
+        <translation>Gönderenin gönderecek dosyası yoktu</translation>
+    </message>
+    <message>
+        <source>The sender did not announce the size of %1; the transfer cannot be checked</source>
+        <translation>Gönderen %1 boyutunu bildirmedi; aktarım denetlenemiyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is too large (%2 bytes; at most %3)</source>
+        <translation>
+            <numerusform>%1 çok büyük (%2 bayt; en çok %3)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sender stopped sending: no block for %1, %2 times, after %3 of %4 bytes</source>
+        <translation>
+            <numerusform>Gönderen göndermeyi bıraktı: %1 boyunca blok yok, %2 kez, %4 baytın %3 kadarından sonra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer ended after %1 of %2 bytes</source>
+        <translation>
+            <numerusform>Aktarım %2 baytın %1 kadarından sonra bitti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The line closed after %1 of %2 bytes: %3</source>
+        <translation>
+            <numerusform>Hat %2 baytın %1 kadarından sonra kapandı: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Block sequence lost: expected block %1, got block %2</source>
+        <translation>Blok sırası kayboldu: blok %1 bekleniyordu, blok %2 geldi</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer did not end within the %1 allowed for %2 bytes: %3 were acknowledged</source>
+        <translation>
+            <numerusform>Aktarım, %2 bayt için tanınan %1 içinde bitmedi: %3 onaylandı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The receiver cancelled the transfer</source>
+        <translation>Alıcı aktarımı iptal etti</translation>
+    </message>
+    <message>
+        <source>The receiver asks for the old checksum mode; only CRC-16 is supported</source>
+        <translation>Alıcı eski sağlama toplamı kipini istiyor; yalnızca CRC-16 destekleniyor</translation>
+    </message>
+    <message>
+        <source>The receiver did not ask for %1 within %2</source>
+        <translation>Alıcı %2 içinde istemedi: %1</translation>
+    </message>
+    <message>
+        <source>the end of the file</source>
+        <translation>dosya sonu</translation>
+    </message>
+    <message>
+        <source>block %1</source>
+        <translation>blok %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver stopped answering: no reply to %1 within %2, %3 times</source>
+        <translation>
+            <numerusform>Alıcı yanıt vermiyor: %2 içinde yanıt yok (%1), %3 kez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The receiver refused %1 %2 times; transfer abandoned</source>
+        <translation>
+            <numerusform>Alıcı reddetti (%1), %2 kez; aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %1 failed %2 times (%3 refused); transfer abandoned</source>
+        <translation>
+            <numerusform>Gönderme başarısız (%1): %2 kez (%3 ret); aktarım durduruldu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>dosya</translation>
+    </message>
+    <message>
+        <source>the data</source>
+        <translation>veri</translation>
+    </message>
 </context>
 </TS>

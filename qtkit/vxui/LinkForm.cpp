@@ -4,6 +4,7 @@
 #include "document/CurrentDocument.h"
 #include "link/ImageTransfer.h"
 #include "link/SerialTransport.h"
+#include "qtkit/Translation.h"
 #include "qtkit/vxui/VxuiSettings.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,7 @@ QString LinkFailureText(const LinkResult& result, bool receiving) {
         return receiving ? QObject::tr("The sender cancelled the transfer")
                          : QObject::tr("The receiver cancelled the transfer");
     default:
-        return QString::fromStdString(result.message);
+        return result.said.Empty() ? QString::fromStdString(result.message) : Text(result.said);
     }
 }
 

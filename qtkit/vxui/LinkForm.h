@@ -29,7 +29,8 @@ class QTimer;
 // "12345 of 311382 bytes (3%), 10.5 KiB/s": what the form shows while data move.
 QString TransferProgressText(std::uint64_t done, std::uint64_t total, double bytesPerSecond);
 // Why a transfer ended, after "Transfer failed: ": a cancel in the user's
-// language, any other reason as the link gives it.
+// language, any other reason as the link phrases it (its message when it has
+// no phrase).
 QString LinkFailureText(const LinkResult& result, bool receiving);
 
 class CLinkForm final : public QDialog {

@@ -9,6 +9,9 @@
 // and what merge, apply order and the imports say; so are the record forms'
 // refusals, the list check's findings and a cancelled transfer's words.
 #include "document/Document.h"
+#include "link/FdTransport.h"
+#include "link/ImageTransfer.h"
+#include "model/ChannelIdentity.h"
 #include "model/ChannelRecords.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/ChannelDialogs.h"
@@ -37,6 +40,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStyle>
 #include <QTabBar>
@@ -52,7 +56,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <utility>
 #include <vector>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,6 +119,23 @@ const QSet<QString> kFieldNames = {"w1", "w2", "w3", "w4", "b1", "b2", "b3", "b4
 // Combo boxes whose entries are words of the program; the others list
 // records (satellites, transponders, ports, receiver models).
 const QSet<QString> kWordCombos = {"ListChooser", "Kind", "Genre", "Tuner", "Polarisation"};
+
+// Three lower-case words in a row of `english` that `translated` still
+// has: English left inside a message the language otherwise writes (names
+// and values are capitalised or have no blanks).
+QString EnglishRun(const QString& english, const QString& translated) {
+    static const QRegularExpression word("^[a-z]+$");
+    const QStringList words = english.split(QRegularExpression("[\\s,.;:()]+"), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 2 < words.size(); ++i) {
+        if (!word.match(words[i]).hasMatch() || !word.match(words[i + 1]).hasMatch() ||
+            !word.match(words[i + 2]).hasMatch())
+            continue;
+        const QStringList run = words.mid(i, 3);
+        if (translated.contains(QRegularExpression("\\b" + run.join("[\\s,]+") + "\\b")))
+            return run.join(' ');
+    }
+    return {};
+}
 
 bool HasLetter(const QString& text) {
     for (QChar c : text)
@@ -386,6 +411,12 @@ protected:
             << " </sat>\n <sat name=\"Mine\" position=\""
             << (degree <= 1800 ? int{degree} : int{degree} - 3600) << "\" flags=\"0\">\n"
             << transponder("12999000", 1, 3, 0, 1) << " </sat>\n</satellites>\n";
+        // Files each reader refuses: a number no list has, an open quote,
+        // a position that is no number.
+        std::ofstream(Scratch("language-order.txt")) << "70000\tOne\n";
+        std::ofstream(Scratch("language-bad.csv")) << "ProgramNum;Name\n1;\"Open\n";
+        std::ofstream(Scratch("language-bad.xml"))
+            << "<satellites>\n <sat name=\"X\" position=\"east\"/>\n</satellites>\n";
         std::ofstream(Scratch("language.csv"))
             << "ProgramNum;SatID;TPID;BroadcastID;Attributes;Name\n1;1;1;1;1024;One\n"
                "2;1;1;1;0;No kind\n3;1;1;1;3072;Both\n1;1;1;1;1024;Same number\n"
@@ -410,6 +441,17 @@ protected:
         }
         ui.NextOpenFileName(kExample); // the same list: a message instead
         Action("ID_COMPARE_WITH").trigger();
+        // Refused: no number is left after the last TV channel.
+        Channel_Info_Tag* last = nullptr;
+        for (auto& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+            if (ServiceKindOf(c) == ServiceKind::TV && (!last || c.ProgramNum > last->ProgramNum))
+                last = &c;
+        ASSERT_NE(last, nullptr);
+        const WORD number = std::exchange(last->ProgramNum, WORD{65535});
+        file("language-edited.bin");
+        ui.NextDialog<CDlgCompare>(IUiSeam::IDOK, [](CDlgCompare& d) { d.ChooseAddToThisList(); });
+        Action("ID_COMPARE_WITH").trigger();
+        last->ProgramNum = number;
         // Merged, then nothing left to merge; the other list's order applied.
         for (int i = 0; i < 2; ++i) {
             file("language-edited.bin");
@@ -417,11 +459,15 @@ protected:
                                        [](CDlgCompare& d) { d.ChooseAddToThisList(); });
             Action("ID_COMPARE_WITH").trigger();
         }
-        file("language-edited.bin");
-        Action("ID_APPLY_ORDER").trigger();
+        for (const char* order : {"language-edited.bin", "language-order.txt"}) {
+            file(order);
+            Action("ID_APPLY_ORDER").trigger();
+        }
         Action("ID_IMPORT_CSV").trigger();
-        file("language.csv");
-        Action("ID_IMPORT_CSV").trigger();
+        for (const char* csv : {"language-bad.csv", "language.csv"}) {
+            file(csv);
+            Action("ID_IMPORT_CSV").trigger();
+        }
         Action("ID_EDIT_UNDO").trigger(); // the lists as they were for the rest of the walk
         Action("ID_EXPORT_CSV").trigger();
         for (const int answer : {IUiSeam::IDCANCEL, IUiSeam::IDOK}) {
@@ -429,6 +475,18 @@ protected:
             ui.NextDialog<CDlgSatelliteChoice>(answer);
             Action("ID_IMPORT_SATELLITES").trigger();
         }
+        file("language-bad.xml");
+        Action("ID_IMPORT_SATELLITES").trigger();
+        // A save the receiver cannot hold: one favourite list too many,
+        // past the list check's question.
+        std::vector<std::uint32_t> added;
+        while (TheZorvDB().Size(kTableFavorite) <= 8)
+            added.push_back(TheZorvDB().AddIndexed(kTableFavorite, NewRecord<FavoriteList>()));
+        ui.NextSaveFileName(QString::fromStdString(Scratch("language-saved.bin")));
+        ui.NextAnswer(IUiSeam::IDOK);
+        Action("ID_SAVE_TO_FILE").trigger();
+        for (const std::uint32_t key : added)
+            TheZorvDB().Delete(kTableFavorite, key);
         for (std::size_t i = opens; i < ui.openDialogs.size(); ++i) {
             const QString at = QString("open%1/").arg(i - opens);
             Add(sight, at + "title", ui.openDialogs[i].title);
@@ -506,6 +564,15 @@ protected:
             Add(sight, at + "informative", m.informative);
         }
         Add(sight, "undo tip", Action("ID_EDIT_UNDO").toolTip());
+        // The size check of a send: an empty file, and one that is not there.
+        int ends[2];
+        EXPECT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+        CFdTransport line(ends[0], true);
+        std::ofstream(Scratch("language-empty.bin")).flush();
+        for (const char* sent : {"language-empty.bin", "language-missing.bin"})
+            Add(sight, QString("link failed %1").arg(sent),
+                LinkFailureText(SendImage(line, Scratch(sent), {}, nullptr, "image.bin"), false));
+        ::close(ends[1]);
         for (const LinkStatus status : {LinkStatus::Cancelled, LinkStatus::PeerCancelled}) {
             LinkResult ended;
             ended.status = status;
@@ -521,7 +588,9 @@ protected:
 
 void LanguageTest::TearDown() {
     for (const char* name :
-         {"language-edited.bin", "language-edited.xls", "language-satellites.xml", "language.csv"})
+         {"language-edited.bin", "language-edited.xls", "language-satellites.xml", "language.csv",
+          "language-order.txt", "language-bad.csv", "language-bad.xml", "language-saved.bin",
+          "language-empty.bin"})
         std::filesystem::remove(Scratch(name));
     RemoveTranslations();
     Editor::TearDown();
@@ -545,6 +614,9 @@ TEST_P(LanguageTest, EveryTextIsTranslatedAndFits) {
             !kFieldNames.contains(seen.text))
             ADD_FAILURE() << language << ": still English at " << where.toStdString() << ": \""
                           << seen.text.toStdString() << "\"";
+        else if (const QString run = EnglishRun(source, seen.text); !run.isEmpty())
+            ADD_FAILURE() << language << ": \"" << run.toStdString() << "\" left in English at "
+                          << where.toStdString() << ": \"" << seen.text.toStdString() << "\"";
         EXPECT_TRUE(seen.fitProblem.isEmpty())
             << language << ": \"" << seen.text.toStdString() << "\" does not fit at "
             << where.toStdString() << " (" << seen.fitProblem.toStdString() << ")";
