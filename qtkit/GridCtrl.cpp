@@ -773,9 +773,9 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
     return i.isValid() ? CCellID{i.row() + 1, i.column()} : CCellID{};
 }
 
-std::vector<int> CGridCtrl::GetSelectedRows() const {
+std::vector<std::pair<int, int>> CGridCtrl::SelectedRuns() const {
     // A row counts as selected when its first non-fixed cell is, read from
-    // the selection's ranges: the cost is the selected rows', not the grid's.
+    // the selection's ranges: the cost is the ranges', not the grid's rows'.
     const int rows = GetRowCount() - 1;
     const int probe = GetColumnCount() > 1 ? 1 : 0;
     std::vector<std::pair<int, int>> runs;
@@ -783,14 +783,31 @@ std::vector<int> CGridCtrl::GetSelectedRows() const {
         if (range.left() <= probe && probe <= range.right())
             runs.emplace_back(std::max(range.top(), 0), std::min(range.bottom(), rows - 1));
     std::sort(runs.begin(), runs.end());
-    std::vector<int> out;
-    int next = 0; // the first row not yet given out
+    std::vector<std::pair<int, int>> out;
     for (const auto& [first, last] : runs) {
-        for (int r = std::max(first, next); r <= last; ++r)
-            out.push_back(r + 1);
-        next = std::max(next, last + 1);
+        if (first > last)
+            continue;
+        if (!out.empty() && first <= out.back().second + 1)
+            out.back().second = std::max(out.back().second, last);
+        else
+            out.emplace_back(first, last);
     }
     return out;
+}
+
+std::vector<int> CGridCtrl::GetSelectedRows() const {
+    std::vector<int> out;
+    for (const auto& [first, last] : SelectedRuns())
+        for (int r = first; r <= last; ++r)
+            out.push_back(r + 1);
+    return out;
+}
+
+int CGridCtrl::GetSelectedRowCount() const {
+    int count = 0;
+    for (const auto& [first, last] : SelectedRuns())
+        count += last - first + 1;
+    return count;
 }
 
 void CGridCtrl::SelectModelRows(const std::vector<int>& rows) {
@@ -888,7 +905,7 @@ void CGridCtrl::startDrag(Qt::DropActions) {
     OnBeginDrag();
     auto* drag = new QDrag(this); // owned by Qt, deleted after exec
     auto* mime = new QMimeData;
-    mime->setData(kRowsMime, QByteArray::number(static_cast<int>(GetSelectedRows().size())));
+    mime->setData(kRowsMime, QByteArray::number(GetSelectedRowCount()));
     drag->setMimeData(mime);
     drag->exec(Qt::MoveAction);
 }

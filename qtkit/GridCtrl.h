@@ -268,6 +268,8 @@ public:
     CCellID GetCellFromPt(const QPoint& viewportPoint) const;
     // Data rows (grid numbering) that are selected, in display order.
     std::vector<int> GetSelectedRows() const;
+    // How many there are, without listing them.
+    int GetSelectedRowCount() const;
     void ClearSelectionRange() { clearSelection(); }
 
     // Record keys: column 1 of a data row as an integer; 0 for the header
@@ -323,6 +325,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The selected model rows as ascending, disjoint runs (first, last).
+    std::vector<std::pair<int, int>> SelectedRuns() const;
     // Replaces the selection by these model rows (ascending), one change.
     void SelectModelRows(const std::vector<int>& rows);
 

@@ -332,6 +332,7 @@ void CompareWithStock(bool dragAndDrop, unsigned seed) {
         const std::vector<int> mine = grid.GetSelectedRows();
         ASSERT_EQ(mine, RowsSelectedIn(stock)) << "step " << step << ":" << log;
         ASSERT_EQ(mine, RowsSelectedIn(grid)) << "step " << step;
+        ASSERT_EQ(grid.GetSelectedRowCount(), static_cast<int>(mine.size())) << "step " << step;
         ASSERT_EQ(grid.currentIndex().row(), stock.currentIndex().row()) << "step " << step;
         if (clicked) {
             ASSERT_EQ(grid.selectionModel()->selection().size(), RunsOf(mine))
