@@ -486,7 +486,13 @@ void BM_DragWithinTV(benchmark::State& state) {
 
 // ---- Clicks on the rows one at a time -------------------------------------------------
 
-enum class Click { Plain, Ctrl, Shift };
+// Scattered: Ctrl clicks in a list whose every other row is selected, as a
+// search or a Select command leaves it, so the selection is n / 2 runs.
+enum class Click { Plain, Ctrl, Shift, Scattered };
+
+// The Ctrl clicks made in the scattered selection at every length: enough
+// to time, and few enough that a cost per run stays measurable at 60,000.
+constexpr int kScatteredClicks = 250;
 
 // Seconds per click of every repetition, by kind and list length.
 std::map<std::string, std::map<int, std::vector<double>>> g_clickSeconds;
@@ -499,7 +505,7 @@ double Median(std::vector<double> values) {
 
 // The slope of log(total time) over log(rows), least squares, from the
 // median time per click at each length (total = clicks x time per click,
-// and every length clicks each of its rows once).
+// for a click on each row of the list).
 double GrowthExponent(const std::map<int, std::vector<double>>& perClick) {
     std::vector<double> xs, ys;
     for (const auto& [rows, seconds] : perClick) {
@@ -537,7 +543,8 @@ void SendClick(QWidget* viewport, QPoint at, Qt::KeyboardModifiers modifiers) {
 // The TV list made n rows long, then a mouse click on each row, top
 // to bottom, through the viewport as the pointer gives it: plain (one row
 // selected at a time), Ctrl (each row added) or Shift (the range from row 1
-// extended). A click is timed from the press until the list has repainted;
+// extended); or Ctrl on the first rows of a scattered selection (each row
+// flips). A click is timed from the press until the list has repainted;
 // scrolling the next row into view is not. The time is the processor time
 // of the GUI thread (the machine is shared: wall time would measure the
 // other processes), per iteration of n clicks, so it grows with the
@@ -563,16 +570,21 @@ void ClickRows(benchmark::State& state, Click kind, const char* name) {
     }
     e.Settle();
     QWidget* viewport = tv.viewport();
-    const Qt::KeyboardModifiers modifiers = kind == Click::Ctrl    ? Qt::ControlModifier
-                                            : kind == Click::Shift ? Qt::ShiftModifier
-                                                                   : Qt::NoModifier;
+    const bool scattered = kind == Click::Scattered;
+    const Qt::KeyboardModifiers modifiers = kind == Click::Shift   ? Qt::ShiftModifier
+                                            : kind == Click::Plain ? Qt::NoModifier
+                                                                   : Qt::ControlModifier;
+    const int clicks = scattered ? std::min(n, kScatteredClicks) : n;
+    auto startsSelected = [scattered](int row) { return scattered && row % 2 == 0; };
     std::size_t selected = 0;
     for (auto _ : state) {
         tv.ClearSelectionRange();
+        if (scattered)
+            tv.SelectRowsWhere(startsSelected);
         tv.scrollToTop();
         e.Settle();
         double spent = 0;
-        for (int row = 1; row <= n; ++row) {
+        for (int row = 1; row <= clicks; ++row) {
             const QModelIndex index = tv.model()->index(row - 1, kChannelColumnName);
             QRect rect = tv.visualRect(index);
             if (!viewport->rect().contains(rect)) {
@@ -588,10 +600,15 @@ void ClickRows(benchmark::State& state, Click kind, const char* name) {
             spent += ThreadSeconds() - start;
         }
         state.SetIterationTime(spent);
-        g_clickSeconds[name][n].push_back(spent / n);
+        g_clickSeconds[name][n].push_back(spent / clicks);
         selected = tv.GetSelectedRows().size();
     }
-    const std::size_t expected = kind == Click::Plain ? 1 : static_cast<std::size_t>(n);
+    std::size_t expected = kind == Click::Plain ? 1 : static_cast<std::size_t>(n);
+    if (scattered) {
+        expected = 0;
+        for (int row = 1; row <= n; ++row)
+            expected += startsSelected(row) != (row <= clicks);
+    }
     if (selected != expected)
         state.SkipWithError("the clicks did not select the rows they should");
     state.counters["rows"] = n;
@@ -616,8 +633,14 @@ void BM_ShiftClickRows(benchmark::State& state) {
     ClickRows(state, Click::Shift, "BM_ShiftClickRows");
 }
 
+void BM_CtrlClickScattered(benchmark::State& state) {
+    ClickRows(state, Click::Scattered, "BM_CtrlClickScattered");
+}
+
+// Four times as many rows each step, so the exponent is fitted over the
+// whole range and not over its two ends only.
 void ClickSizes(benchmark::internal::Benchmark* b) {
-    b->Arg(250)->Arg(1000)->Arg(kSmall)->Arg(kLarge);
+    b->Arg(250)->Arg(1000)->Arg(4000)->Arg(16000)->Arg(kLarge);
     b->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 }
 
@@ -726,6 +749,7 @@ void RegisterAll() {
     ADD(BM_ClickRows)->Apply(ClickSizes);
     ADD(BM_CtrlClickRows)->Apply(ClickSizes);
     ADD(BM_ShiftClickRows)->Apply(ClickSizes);
+    ADD(BM_CtrlClickScattered)->Apply(ClickSizes);
 #undef ADD
 }
 

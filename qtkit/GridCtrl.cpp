@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <iterator>
@@ -436,7 +437,7 @@ CGridSelectionModel::CGridSelectionModel(QAbstractItemModel* model, QObject* par
     : QItemSelectionModel(model, parent) {
     // Qt itself moves the stored ranges when rows come, go or are sorted;
     // the runs are read back from them before the next command.
-    const auto stale = [this] { m_bStale = true; };
+    const auto stale = [this] { MarkStale(); };
     connect(model, &QAbstractItemModel::rowsInserted, this, stale);
     connect(model, &QAbstractItemModel::rowsRemoved, this, stale);
     connect(model, &QAbstractItemModel::rowsMoved, this, stale);
@@ -491,7 +492,7 @@ void CGridSelectionModel::SaveForLayout() {
 }
 
 void CGridSelectionModel::RestoreAfterLayout() {
-    m_bStale = true;
+    MarkStale();
     if (!m_bRows)
         return;
     Runs committed = RunsOf(m_layoutCommitted), current = RunsOf(m_layoutCurrent);
@@ -510,12 +511,17 @@ void CGridSelectionModel::RestoreAfterLayout() {
 
 void CGridSelectionModel::clear() {
     QItemSelectionModel::clear();
-    m_bStale = true;
+    MarkStale();
 }
 
 void CGridSelectionModel::reset() {
     QItemSelectionModel::reset();
+    MarkStale();
+}
+
+void CGridSelectionModel::MarkStale() {
     m_bStale = true;
+    m_store.clear(); // its indexes may no longer be the runs' ends
 }
 
 bool CGridSelectionModel::Sync() {
@@ -567,7 +573,7 @@ void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags
     }
     if (!rows) {
         QItemSelectionModel::select(selection, command);
-        m_bStale = true;
+        MarkStale();
         return;
     }
     if (command & Clear) {
@@ -585,11 +591,48 @@ void CGridSelectionModel::select(const QItemSelection& selection, SelectionFlags
     Runs now = Applied(m_committed, m_current, m_currentCommand);
     if (now == m_selected && m_bStored)
         return;
+    Store(std::move(now));
+}
+
+QItemSelection CGridSelectionModel::StoreOf(const Runs& runs) const {
+    // While the store holds exactly m_selected, m_store[i] is the range of
+    // m_selected[i]: a run that stays takes its range from there, as making
+    // a range looks its two indexes up among all the model's kept ones.
+    const bool reuse = m_bStored && m_store.size() == static_cast<qsizetype>(m_selected.size());
+    QItemSelection out;
+    out.reserve(static_cast<qsizetype>(runs.size()));
+    const int last = model()->columnCount() - 1;
+    std::size_t j = 0;
+    for (const Run& r : runs) {
+        while (reuse && j < m_selected.size() && m_selected[j].first < r.first)
+            ++j;
+        if (reuse && j < m_selected.size() && m_selected[j] == r)
+            out.append(m_store[static_cast<qsizetype>(j)]);
+        else
+            out.append(
+                QItemSelectionRange(model()->index(r.first, 0), model()->index(r.last, last)));
+    }
+    return out;
+}
+
+void CGridSelectionModel::Store(Runs now) {
+    const Runs added = Minus(now, m_selected), removed = Minus(m_selected, now);
+    QItemSelection store = StoreOf(now);
     m_selected = std::move(now);
-    // Stored as exactly these runs; Qt tells the views the difference.
-    QItemSelectionModel::select(ToSelection(m_selected), ClearAndSelect);
+    m_store = std::move(store);
+    {
+        // Qt compares the old stored list with the new one range by range,
+        // which costs the square of the runs when they differ near the top.
+        // Emptied, then filled, it compares nothing; its signals are held and
+        // the views are told the difference of the runs instead.
+        const QSignalBlocker quiet(this);
+        QItemSelectionModel::select(QItemSelection(), Clear);
+        QItemSelectionModel::select(m_store, Select);
+    }
     m_bStored = true;
     m_bStale = false; // the store change above was this class's own
+    if (!added.empty() || !removed.empty())
+        emit selectionChanged(ToSelection(added), ToSelection(removed));
 }
 
 // ---- View -------------------------------------------------------------------------
@@ -730,9 +773,9 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& viewportPoint) const {
     return i.isValid() ? CCellID{i.row() + 1, i.column()} : CCellID{};
 }
 
-std::vector<int> CGridCtrl::GetSelectedRows() const {
+std::vector<std::pair<int, int>> CGridCtrl::SelectedRuns() const {
     // A row counts as selected when its first non-fixed cell is, read from
-    // the selection's ranges: the cost is the selected rows', not the grid's.
+    // the selection's ranges: the cost is the ranges', not the grid's rows'.
     const int rows = GetRowCount() - 1;
     const int probe = GetColumnCount() > 1 ? 1 : 0;
     std::vector<std::pair<int, int>> runs;
@@ -740,14 +783,31 @@ std::vector<int> CGridCtrl::GetSelectedRows() const {
         if (range.left() <= probe && probe <= range.right())
             runs.emplace_back(std::max(range.top(), 0), std::min(range.bottom(), rows - 1));
     std::sort(runs.begin(), runs.end());
-    std::vector<int> out;
-    int next = 0; // the first row not yet given out
+    std::vector<std::pair<int, int>> out;
     for (const auto& [first, last] : runs) {
-        for (int r = std::max(first, next); r <= last; ++r)
-            out.push_back(r + 1);
-        next = std::max(next, last + 1);
+        if (first > last)
+            continue;
+        if (!out.empty() && first <= out.back().second + 1)
+            out.back().second = std::max(out.back().second, last);
+        else
+            out.emplace_back(first, last);
     }
     return out;
+}
+
+std::vector<int> CGridCtrl::GetSelectedRows() const {
+    std::vector<int> out;
+    for (const auto& [first, last] : SelectedRuns())
+        for (int r = first; r <= last; ++r)
+            out.push_back(r + 1);
+    return out;
+}
+
+int CGridCtrl::GetSelectedRowCount() const {
+    int count = 0;
+    for (const auto& [first, last] : SelectedRuns())
+        count += last - first + 1;
+    return count;
 }
 
 void CGridCtrl::SelectModelRows(const std::vector<int>& rows) {
@@ -845,7 +905,7 @@ void CGridCtrl::startDrag(Qt::DropActions) {
     OnBeginDrag();
     auto* drag = new QDrag(this); // owned by Qt, deleted after exec
     auto* mime = new QMimeData;
-    mime->setData(kRowsMime, QByteArray::number(static_cast<int>(GetSelectedRows().size())));
+    mime->setData(kRowsMime, QByteArray::number(GetSelectedRowCount()));
     drag->setMimeData(mime);
     drag->exec(Qt::MoveAction);
 }

@@ -165,7 +165,14 @@ private:
     // class changed it (rows inserted, removed or sorted, a reset); false
     // when the stored selection is not of whole rows.
     bool Sync();
+    // The store changed outside this class: read it back before the next use.
+    void MarkStale();
     QItemSelection ToSelection(const Runs& runs) const;
+    // Makes the stored selection exactly these runs and tells the views
+    // the rows that changed.
+    void Store(Runs now);
+    // The ranges of these runs, those of unchanged runs shared with m_store.
+    QItemSelection StoreOf(const Runs& runs) const;
     // A sort keeps Qt's two parts apart (a Shift click after it replaces
     // the current part only), so the rows of each part are followed through
     // it one by one.
@@ -177,8 +184,9 @@ private:
     // applied with that command.
     Runs m_committed, m_current;
     SelectionFlags m_currentCommand = NoUpdate;
-    Runs m_selected;       // the two applied
-    bool m_bStored = true; // the store holds exactly m_selected's runs
+    Runs m_selected;        // the two applied
+    bool m_bStored = true;  // the store holds exactly m_selected's runs
+    QItemSelection m_store; // those runs as stored, while m_bStored
     bool m_bStale = true;
     bool m_bRows = true;
     std::vector<QPersistentModelIndex> m_layoutCommitted, m_layoutCurrent;
@@ -260,6 +268,8 @@ public:
     CCellID GetCellFromPt(const QPoint& viewportPoint) const;
     // Data rows (grid numbering) that are selected, in display order.
     std::vector<int> GetSelectedRows() const;
+    // How many there are, without listing them.
+    int GetSelectedRowCount() const;
     void ClearSelectionRange() { clearSelection(); }
 
     // Record keys: column 1 of a data row as an integer; 0 for the header
@@ -315,6 +325,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The selected model rows as ascending, disjoint runs (first, last).
+    std::vector<std::pair<int, int>> SelectedRuns() const;
     // Replaces the selection by these model rows (ascending), one change.
     void SelectModelRows(const std::vector<int>& rows);
 

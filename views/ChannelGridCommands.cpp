@@ -71,7 +71,7 @@ void CChannelGridCtrl::BuildMenu() {
 void CChannelGridCtrl::UpdateMenu() {
     const ChannelClipboard& clipboard = m_session.Clipboard();
     const ChannelMenuState state =
-        ChannelMenuRule(static_cast<int>(m_filter.kind), static_cast<int>(GetSelectedRows().size()),
+        ChannelMenuRule(static_cast<int>(m_filter.kind), GetSelectedRowCount(),
                         {clipboard.Keys().size(), clipboard.IsTV()}, m_bTV);
     for (int id = 1; id <= kChannelDescription; ++id)
         if (QAction* action = m_menuActions[static_cast<std::size_t>(id)])
@@ -143,7 +143,7 @@ void CChannelGridCtrl::RunCommand(int id) {
 // ---- Shared steps ----------------------------------------------------------------------
 
 std::uint32_t CChannelGridCtrl::FocusKeyOfSelection() const {
-    if (GetSelectedRows().empty())
+    if (GetSelectedRowCount() == 0)
         return 0;
     return GetRowKey(GetFocusCell().row);
 }

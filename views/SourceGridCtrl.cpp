@@ -42,7 +42,7 @@ void CSourceGridCtrl::MakeMenu() {
 void CSourceGridCtrl::OnRButtonUp(const QPoint& point) {
     if (!m_pMenu)
         MakeMenu();
-    const int selected = static_cast<int>(GetSelectedRows().size());
+    const int selected = GetSelectedRowCount();
     for (QAction* action : m_pMenu->actions())
         if (!action->isSeparator())
             action->setEnabled(SourceMenuItemEnabled(action->data().toInt(), selected));

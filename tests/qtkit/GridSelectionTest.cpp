@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -242,8 +243,9 @@ namespace {
 // Several hundred random clicks (plain, Ctrl, Shift, Ctrl+Shift, dragged),
 // keys and row changes, given to the grid and to a stock table view on the
 // same model: after every step both have the same rows selected and the
-// same current row, and after a click the grid stores its selection as
-// merged runs.
+// same current row, after a click the grid stores its selection as merged
+// runs, and after a click or key what the grid's views were told adds up to
+// the rows selected (so each repaints what changed).
 void CompareWithStock(bool dragAndDrop, unsigned seed) {
     Shown s(60);
     CGridCtrl& grid = s.grid;
@@ -262,12 +264,24 @@ void CompareWithStock(bool dragAndDrop, unsigned seed) {
                                                Qt::ControlModifier | Qt::ShiftModifier};
     const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
                             Qt::Key_Home, Qt::Key_End,  Qt::Key_Space,  Qt::Key_A};
+    std::set<int> told; // grid rows, as the selection's signals give them
+    QObject listener;
+    QObject::connect(grid.selectionModel(), &QItemSelectionModel::selectionChanged, &listener,
+                     [&](const QItemSelection& on, const QItemSelection& off) {
+                         for (const QItemSelectionRange& r : off)
+                             for (int row = r.top(); row <= r.bottom(); ++row)
+                                 told.erase(row + 1);
+                         for (const QItemSelectionRange& r : on)
+                             for (int row = r.top(); row <= r.bottom(); ++row)
+                                 told.insert(row + 1);
+                     });
     std::string log;
     for (int step = 0; step < 700; ++step) {
         const int rows = grid.GetRowCount() - 1;
         const int what = pick(20);
         const Qt::KeyboardModifiers mod = modifiers[pick(4)];
         bool clicked = true; // a click always reaches the selection model
+        bool rowsChanged = false;
         if (what < 10 && rows > 0) {
             const int row = 1 + pick(rows);
             log += " click" + std::to_string(row) + "/" + std::to_string(mod.toInt());
@@ -287,6 +301,7 @@ void CompareWithStock(bool dragAndDrop, unsigned seed) {
             QTest::keyClick(&stock, key, mod);
         } else {
             clicked = false;
+            rowsChanged = true;
             CGridModel& model = ModelOf(grid);
             switch (pick(4)) {
             case 0:
@@ -317,11 +332,16 @@ void CompareWithStock(bool dragAndDrop, unsigned seed) {
         const std::vector<int> mine = grid.GetSelectedRows();
         ASSERT_EQ(mine, RowsSelectedIn(stock)) << "step " << step << ":" << log;
         ASSERT_EQ(mine, RowsSelectedIn(grid)) << "step " << step;
+        ASSERT_EQ(grid.GetSelectedRowCount(), static_cast<int>(mine.size())) << "step " << step;
         ASSERT_EQ(grid.currentIndex().row(), stock.currentIndex().row()) << "step " << step;
         if (clicked) {
             ASSERT_EQ(grid.selectionModel()->selection().size(), RunsOf(mine))
                 << "step " << step << ":" << log;
         }
+        if (rowsChanged) // rows that move or go take their state along untold
+            told = std::set<int>(mine.begin(), mine.end());
+        ASSERT_EQ(std::vector<int>(told.begin(), told.end()), mine)
+            << "step " << step << ":" << log;
         if (log.size() > 400)
             log.erase(0, log.size() - 400);
     }
