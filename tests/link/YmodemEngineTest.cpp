@@ -468,6 +468,27 @@ TEST(YmodemSender, WaitingRequestsAreNotTakenForNaks) {
     EXPECT_TRUE(sending.get().Ok());
 }
 
+// A duplicated ACK (a noisy line, a receiver that answered twice) is still
+// waiting when the next block goes out; it must not count as that block's
+// answer, or the block would be taken as delivered unseen.
+TEST(YmodemSender, AStaleAnswerDoesNotAcknowledgeTheNextBlock) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(2000);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06, 0x06});
+    EXPECT_EQ(ReadN(*peer, 1029), BuildFrame(2, std::span(data).subspan(1024), 1024));
+    EXPECT_TRUE(ReadN(*peer, 1, milliseconds{300}).empty()) << "block 2 waits for its own answer";
+    Put(*peer, {0x06});
+    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x04});
+    Put(*peer, {0x18, 0x18});
+    EXPECT_EQ(sending.get().status, LinkStatus::PeerCancelled);
+}
+
 TEST(YmodemSender, CancelReturnsAtOnceAndTellsTheReceiver) {
     auto [ours, peer] = MakePipe();
     CRecordingProgress progress(2048);

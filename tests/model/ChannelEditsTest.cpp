@@ -284,6 +284,30 @@ TEST_F(Edits, MovingASetKeepsItsOrder) {
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 6, 7, 4, 5, 8, 2, 3}));
 }
 
+// Lists often hold two channels on one number; the ranges that shift
+// include the moved channel's number and the target's, and no other.
+TEST_F(Edits, MovesOverEqualNumbers) {
+    struct Case {
+        std::vector<WORD> numbers;
+        std::size_t moved, target;
+        std::vector<int> after;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 3, 4, 5}, 2, 5, {1, 2, 4, 2, 3, 5}}, // down: the other 3 shifts too
+        {{1, 2, 3, 3}, 3, 0, {2, 3, 3, 1}},             // up: the other 3 stays
+        {{1, 2, 2, 3, 4}, 4, 1, {1, 3, 3, 4, 2}},       // up: both 2s shift
+        {{1, 2, 2, 3}, 0, 2, {1, 2, 2, 3}},             // down before the second 2: no change
+    };
+    for (const Case& c : cases) {
+        db.ClearAll();
+        Keys k;
+        for (const WORD n : c.numbers)
+            k.push_back(Channel(n));
+        RenumberMovedSet(db, Keys{k[c.moved]}, k[c.target], ChannelKind::TV, 7);
+        EXPECT_EQ(Numbers(k), c.after) << "moving " << c.moved << " to " << c.target;
+    }
+}
+
 TEST_F(Edits, RenumberCopiesNumbersByProductList) {
     auto setUp = [&] {
         db.ClearAll();
