@@ -67,12 +67,22 @@ Profile SingleBlock() {
     return p;
 }
 
+// Entries of 34 bytes end exactly 50 bytes before the sector end at slot
+// 119: the tightest fit the rule allows.
+Profile TightChannels() {
+    Profile p;
+    p.list = 1;
+    p.ch = {49152, 2, 34, 4};
+    return p;
+}
+
 const FitCase kCases[] = {
     {"startup_favorites", Startup(), kTableFavorite, 8},
     {"startup_satellites", Startup(), kTableSatellite, 127},
     {"startup_broadcasts", Startup(), kTableBroadcast, 408},
     {"startup_transponders", Startup(), kTableTransponder, 1624},
     {"startup_channels", Startup(), kTableChannel, 4608},
+    {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
     {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},

@@ -147,6 +147,9 @@ TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
     // A member dropped again takes a new position too.
     JoinFavoriteList(db, Keys{a}, 2, ChannelKind::TV);
     EXPECT_EQ(C(a).F[2], 8);
+    JoinFavoriteList(db, Keys{a}, 31, ChannelKind::TV); // list 32, the last one a channel has
+    EXPECT_EQ(C(a).Favorite, 0x80000004u);
+    EXPECT_EQ(C(a).F[31], 1);
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, 32, ChannelKind::TV).changed.empty());
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, -1, ChannelKind::TV).changed.empty());
 }
