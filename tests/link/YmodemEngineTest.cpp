@@ -528,6 +528,20 @@ TEST(YmodemSender, TheTransferAllowanceCountsTheLastPartBlock) {
     EXPECT_LT(TransferAllowance(128, o), TransferAllowance(129, o));
 }
 
+// A lone CAN is line noise; only two in a row cancel.
+TEST(YmodemSender, ALoneCanIsNoise) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(100);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {0x18, 'C'});
+    const Bytes header = ReadN(*peer, 133);
+    ASSERT_EQ(header.size(), 133u) << "block 0 goes out";
+    EXPECT_EQ(header[0], 0x01);
+    Put(*peer, {0x18, 0x18});
+    EXPECT_EQ(sending.get().status, LinkStatus::PeerCancelled);
+}
+
 TEST(YmodemSender, CancelReturnsAtOnceAndTellsTheReceiver) {
     auto [ours, peer] = MakePipe();
     CRecordingProgress progress(2048);
