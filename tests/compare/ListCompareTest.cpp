@@ -219,3 +219,16 @@ TEST_F(ListCompare, TheReportGroupsLinesUnderCountedHeadingsAndJsonCarriesTheSam
 }
 
 } // namespace
+
+// Positions are east up to 180.0 and west beyond it.
+TEST_F(ListCompare, SatellitePositionsAreEastUpTo180AndWestBeyond) {
+    AddSatellite(a, 8, 1800, "Date Line");
+    AddSatellite(a, 9, 1801, "Just West");
+    AddSatellite(a, 10, 3550, "Five West");
+    std::vector<std::string> subjects;
+    for (const auto& d : CompareDocuments(a, b).differences)
+        subjects.push_back(d.subject);
+    std::sort(subjects.begin(), subjects.end());
+    EXPECT_EQ(subjects,
+              (std::vector<std::string>{"satellite 179.9W", "satellite 180.0E", "satellite 5.0W"}));
+}

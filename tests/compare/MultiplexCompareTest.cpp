@@ -4,6 +4,7 @@
 // needs once. The terrestrial network of a satellite receiver is kept as
 // transponders of its pseudo-satellite; those are multiplexes too.
 #include "compare/CompareReport.h"
+#include "compare/FrequencyPairing.h"
 #include "compare/ListCompare.h"
 #include "compare/ListMerge.h"
 #include "contracts/Policy.h"
@@ -325,3 +326,14 @@ TEST_F(SatelliteTerrestrialLists, ThePseudoSatellitesTranspondersAreMultiplexes)
 }
 
 } // namespace
+
+// Of two free rows at the same distance the first in pairing order (the
+// lower frequency) is the partner, wherever the rows sit in their table.
+TEST(FrequencyPairing, TheFirstOfEqualGapsWins) {
+    const std::vector<TunedRow> a = {{1, 0, 11000000}};
+    const std::vector<TunedRow> b = {{7, 0, 11001000}, {8, 0, 10999000}};
+    const FrequencyPairs p = PairByFrequency(a, b, 2000);
+    ASSERT_EQ(p.pairs.size(), 1u);
+    EXPECT_EQ(p.pairs[0].second, 1u);
+    EXPECT_EQ(p.onlyB, (std::vector<std::size_t>{0}));
+}

@@ -66,5 +66,9 @@ TEST_F(Policy, MuxNamesAndFrequenciesFollowTheUhfRaster) {
     EXPECT_EQ(GetMuxFrequency(1, 0, 0), 482000);
     EXPECT_EQ(GetMuxFrequency(0, 1, 0), 474166);
     EXPECT_EQ(GetMuxFrequency(0, 2, 0), 473834);
+    // The table index has three bits: every offset, then the index wraps.
+    const int offsets[] = {0, 166, -166, 333, -333, 500, -500, 125, 0};
+    for (int table = 0; table <= 8; ++table)
+        EXPECT_EQ(GetMuxFrequency(2, table, 0), 490000 + offsets[table]) << "table " << table;
     EXPECT_EQ(GetMuxFrequency(-1, 0, 0), 0) << "TPID 0 minus 1";
 }

@@ -292,6 +292,26 @@ TEST(ZorvDB, SnapshotsAgainstABasisShareUnchangedAndMovedRows) {
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 50)->ProgramNum, 49);
 }
 
+// Snapshots of the same rows under other keys, or with another key counter,
+// restore to a different table: SameAs must tell them apart.
+TEST(ZorvDB, SnapshotsDifferingOnlyInKeysAreNotTheSame) {
+    CZorvDB db;
+    for (int v : {1, 2, 3})
+        db.AddIndexed(kTableChannel, MakeRow(v));
+    const CTableSnapshot three = db.Snapshot(kTableChannel);
+    db.AddIndexed(kTableChannel, MakeRow(4));
+    db.Delete(kTableChannel, 4); // the same rows, the counter at 4
+    const CTableSnapshot counted = db.Snapshot(kTableChannel, three);
+    EXPECT_FALSE(counted.SameAs(three)) << "the key counter differs";
+    EXPECT_FALSE(three.SameAs(counted));
+    db.Delete(kTableChannel, 3);
+    db.Add(kTableChannel, 4, MakeRow(3)); // the last row under the next key
+    const CTableSnapshot moved = db.Snapshot(kTableChannel, counted);
+    EXPECT_EQ(moved.HighestKey(), counted.HighestKey());
+    EXPECT_FALSE(moved.SameAs(counted)) << "a key differs";
+    EXPECT_TRUE(moved.SameAs(db.Snapshot(kTableChannel)));
+}
+
 TEST(ZorvDB, KeyGenerationMarksKeysThatMayNameOtherRows) {
     CZorvDB db;
     db.AddIndexed(kTableChannel, MakeRow(1));
@@ -304,10 +324,16 @@ TEST(ZorvDB, KeyGenerationMarksKeysThatMayNameOtherRows) {
     db.Add(kTableChannel, 2, MakeRow(4));
     const auto g1 = db.KeyGeneration(kTableChannel);
     EXPECT_NE(g1, g0) << "a key below the counter may be a reused one";
+    db.Add(kTableChannel, 10, MakeRow(5));
+    EXPECT_EQ(db.KeyGeneration(kTableChannel), g1) << "a key above the counter is new";
+    db.Delete(kTableChannel, 10);
+    db.Add(kTableChannel, 10, MakeRow(6));
+    const auto g1b = db.KeyGeneration(kTableChannel);
+    EXPECT_NE(g1b, g1) << "the counter's own key named the row deleted before";
     const auto other = db.KeyGeneration(kTableSatellite);
     db.Clear(kTableChannel);
     const auto g2 = db.KeyGeneration(kTableChannel);
-    EXPECT_NE(g2, g1);
+    EXPECT_NE(g2, g1b);
     EXPECT_EQ(db.KeyGeneration(kTableSatellite), other);
     db.Restore(db.Snapshot(kTableChannel));
     EXPECT_NE(db.KeyGeneration(kTableChannel), g2);

@@ -287,6 +287,24 @@ TEST_F(Session, EditsThatChangeNothingOrFailLeaveNoStep) {
     EXPECT_FALSE(inner);
 }
 
+// The last channel moved to the free key below it: the same rows, order,
+// size and key counter, only a key differs. It is a change all the same
+// (a key held from before names no row now) and must be undoable.
+TEST_F(Session, AnEditThatOnlyChangesKeysIsAStep) {
+    ASSERT_TRUE(session.Run("Delete", TableBit(kTableChannel),
+                            [&] { return db.Delete(kTableChannel, 299) == 1; }));
+    const Keys before = db.Keys(kTableChannel);
+    ASSERT_TRUE(session.Run("Rekey", TableBit(kTableChannel), [&] {
+        const Channel_Info_Tag last = *db.Get<Channel_Info_Tag>(kTableChannel, 300);
+        db.Delete(kTableChannel, 300);
+        return db.Add(kTableChannel, 299, CopyRecord(last)) == 1;
+    }));
+    EXPECT_EQ(session.UndoName(), "Rekey");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(db.Keys(kTableChannel), before);
+    EXPECT_EQ(session.UndoName(), "Delete");
+}
+
 TEST_F(Session, ModuleValuesAloneMakeAStep) {
     ASSERT_TRUE(session.Run("Counter", 0, [] {
         g_nMaxTPID += 5;

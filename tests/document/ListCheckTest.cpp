@@ -113,6 +113,18 @@ TEST_F(ListCheck, EachKindOfProblemIsFoundAndCounted) {
               (std::vector<std::string>{"TV 1 50%1 %2 (satellite 7)"}));
 }
 
+// The five bytes Windows-1252 leaves undefined and the controls are found;
+// the bytes around them are characters.
+TEST_F(ListCheck, NamesWithBytesTheCodePageLacksAreFound) {
+    Channel_Info_Tag& two = Channel("Two");
+    for (const int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0x1F, 0x7F, 0x80, 0x8E, 0x9F, 0xA0}) {
+        std::snprintf(two.Name, 28, "Tw%c", byte);
+        const bool undefined = byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D ||
+                               byte == 0x8F || byte == 0x90 || byte == 0x9D;
+        EXPECT_EQ(Found().contains(ListProblem::UnencodableName), undefined) << std::hex << byte;
+    }
+}
+
 TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {
     for (const BYTE id : {BYTE{1}, BYTE{2}}) {
         auto m = NewRecord<CableMux_Info_Tag>();

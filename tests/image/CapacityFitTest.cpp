@@ -1,6 +1,8 @@
 // Every table's capacity against the real codec: that many rows save and all
 // come back; one row more fails the save or does not come back.
 #include "document/Capacity.h"
+#include "image/BlockRules.h"
+#include "image/SectorWriter.h"
 #include "tests/image/ImageBuilder.h"
 
 #include <cstdio>
@@ -65,12 +67,22 @@ Profile SingleBlock() {
     return p;
 }
 
+// Entries of 34 bytes end exactly 50 bytes before the sector end at slot
+// 119: the tightest fit the rule allows.
+Profile TightChannels() {
+    Profile p;
+    p.list = 1;
+    p.ch = {49152, 2, 34, 4};
+    return p;
+}
+
 const FitCase kCases[] = {
     {"startup_favorites", Startup(), kTableFavorite, 8},
     {"startup_satellites", Startup(), kTableSatellite, 127},
     {"startup_broadcasts", Startup(), kTableBroadcast, 408},
     {"startup_transponders", Startup(), kTableTransponder, 1624},
     {"startup_channels", Startup(), kTableChannel, 4608},
+    {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
     {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},
@@ -161,6 +173,31 @@ TEST_P(CapacityFit, CapacityRowsSurviveOneMoreDoesNot) {
     EXPECT_EQ(SaveAndReload(c.table, c.capacity), c.capacity);
     const std::int64_t over = SaveAndReload(c.table, c.capacity + 1);
     EXPECT_NE(over, c.capacity + 1) << "one more row than the capacity came back";
+}
+
+// The writers' own check before they place an entry: whole sectors, rounded
+// up, from the first entry's offset on; one entry more than the block holds
+// is refused before a sector is written.
+TEST(SectorWriter, SectorsNeededRoundUpFromTheFirstOffset) {
+    constexpr int Z = 4096, E = 56; // 72 channel entries a sector
+    CImageBuffer image;
+    const std::vector<BYTE> before(3 * Z, 0xA5);
+    image.Own(before);
+    CSectorWriter writer(
+        image, 0, Z, 2, E, [](int off) { return fit::Channel(Z, E, off, false); },
+        [](std::span<BYTE>) {});
+    for (const auto& [entries, sectors] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{72, 1},
+                                           std::pair{73, 2}, std::pair{144, 2}, std::pair{145, 3}})
+        EXPECT_EQ(writer.SectorsNeeded(entries), sectors) << entries << " entries";
+    EXPECT_TRUE(writer.Fit(144));
+    EXPECT_FALSE(writer.Fit(145));
+    writer.SetFirstOffset(3 * E); // three slots taken: 69 + 72 fit
+    EXPECT_EQ(writer.SectorsNeeded(69), 1);
+    EXPECT_EQ(writer.SectorsNeeded(70), 2);
+    EXPECT_EQ(writer.SectorsNeeded(142), 3);
+    EXPECT_TRUE(writer.Fit(141));
+    EXPECT_FALSE(writer.Fit(142));
+    EXPECT_EQ(image.Release(), before) << "asking writes nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, CapacityFit, ::testing::ValuesIn(kCases),

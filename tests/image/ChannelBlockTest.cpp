@@ -54,7 +54,148 @@ protected:
     }
 };
 
+// Every field an entry form carries comes back from the file as it was
+// saved, and every other field comes back zero: the sample holds a non-zero
+// value in each, so a field read from the wrong offset cannot pass.
+struct EntryForm {
+    const char* name;
+    Profile profile;
+    void (*leftOut)(Channel_Info_Tag&); // the sample as the form brings it back
+};
+
+Profile FormProfile(int list, std::uint32_t type, int order, int entrySize) {
+    Profile p;
+    p.list = list;
+    p.type = type;
+    p.order = order;
+    p.ch.entrySize = entrySize;
+    if (list == 10) { // the cable single block: no multiplex, no broadcaster
+        p.tp = {4096, 2, 16, 0};
+        p.brd = {8192, 2, 20, 0};
+        p.ch = {12288, 3, entrySize, 28};
+    }
+    return p;
+}
+
+void Positions(Channel_Info_Tag& c, int kept) {
+    for (int k = kept; k < kFavoritePositions; ++k)
+        c.F[k] = 0;
+}
+
+// Fields only the memory and the spreadsheet know, and those no form has.
+void NeverStored(Channel_Info_Tag& c) {
+    c.NetworkID = c.ServiceType = 0;
+}
+
+void StandardLeavesOut(Channel_Info_Tag& c, int positions) {
+    NeverStored(c);
+    c.LogicalNumber = c.ShowNum = c.OrgNetID = c.TSID = c.NetNameID = 0;
+    c.ParentRate = c.StreamType = c.VolOffset = c.OrgMuxID = 0;
+    Positions(c, positions);
+}
+
+void CompactLeavesOut(Channel_Info_Tag& c) {
+    NeverStored(c);
+    c.Favorite &= 0xFF;
+    c.Tuner = c.Record = c.ParentRate = c.VolOffset = c.OrgMuxID = 0;
+    c.LogicalNumber = c.ShowNum = c.OrgNetID = c.TSID = c.NetNameID = 0;
+    Positions(c, 8);
+}
+
+const EntryForm kForms[] = {
+    {"standard_24", FormProfile(1, 0x21, 1, 108),
+     [](Channel_Info_Tag& c) { StandardLeavesOut(c, 24); }},
+    {"standard_32", FormProfile(64, 0x41, 0, 124),
+     [](Channel_Info_Tag& c) { StandardLeavesOut(c, 32); }},
+    {"compact_list7", FormProfile(7, 0x11, 1, 72), CompactLeavesOut},
+    {"compact_list8", FormProfile(8, 0x11, 0, 72),
+     [](Channel_Info_Tag& c) {
+         const WORD shown = c.ShowNum;
+         CompactLeavesOut(c);
+         c.ShowNum = c.ProgramNum = shown; // read twice from the ShowNum word
+     }},
+    {"network_list9", FormProfile(9, 0x12, 1, 80),
+     [](Channel_Info_Tag& c) {
+         NeverStored(c);
+         c.Favorite &= 0xFF;
+         c.SatID = 1; // the network entry carries no satellite
+         c.Tuner = c.Record = 0;
+         c.ShowNum = 0;
+         Positions(c, 8);
+     }},
+    {"single_block_list10", FormProfile(10, 0x14, 1, 80),
+     [](Channel_Info_Tag& c) {
+         NeverStored(c);
+         c.Favorite &= 0xFF;
+         c.SatID = c.Tuner = c.Record = c.OrgMuxID = 0;
+         c.ShowNum = c.NetNameID = 0;
+         Positions(c, 8);
+     }},
+};
+
+// Every field of the record but the name and the positions, by name.
+std::vector<std::pair<const char*, DWORD>> Fields(const Channel_Info_Tag& c) {
+    return {{"CAS", c.CAS},
+            {"Favorite", c.Favorite},
+            {"ProgramNum", c.ProgramNum},
+            {"SatID", c.SatID},
+            {"TPID", c.TPID},
+            {"BroadcastID", c.BroadcastID},
+            {"ServiceID", c.ServiceID},
+            {"VideoPID", c.VideoPID},
+            {"AudioPID", c.AudioPID},
+            {"PCRPID", c.PCRPID},
+            {"Attributes", c.Attributes},
+            {"NumOfAudio", c.NumOfAudio},
+            {"NumOfSubTTX", c.NumOfSubTTX},
+            {"CodeTable", c.CodeTable},
+            {"Tuner", c.Tuner},
+            {"Record", c.Record},
+            {"LogicalNumber", c.LogicalNumber},
+            {"ShowNum", c.ShowNum},
+            {"ParentRate", c.ParentRate},
+            {"StreamType", c.StreamType},
+            {"OrgNetID", c.OrgNetID},
+            {"NetworkID", c.NetworkID},
+            {"TSID", c.TSID},
+            {"VolOffset", c.VolOffset},
+            {"OrgMuxID", c.OrgMuxID},
+            {"NetNameID", c.NetNameID},
+            {"ServiceType", c.ServiceType}};
+}
+
+void PrintTo(const EntryForm& form, std::ostream* os) {
+    *os << form.name;
+}
+
+class ChannelForms : public Channels, public ::testing::WithParamInterface<EntryForm> {};
+
 } // namespace
+
+TEST_P(ChannelForms, EveryCarriedFieldComesBackAndNoOther) {
+    const EntryForm& form = GetParam();
+    form.profile.Apply();
+    Channel_Info_Tag c = Sample();
+    c.NetworkID = 0x1718;
+    c.ServiceType = 0x19;
+    Add(c);
+    const auto out = Save(Blank(form.profile));
+    db.ClearAll();
+    ASSERT_EQ(Load(out), 1);
+    const auto* back = db.Get<Channel_Info_Tag>(kTableChannel, 1);
+    ASSERT_NE(back, nullptr);
+    Channel_Info_Tag want = c;
+    form.leftOut(want);
+    const auto got = Fields(*back), expected = Fields(want);
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i].second, expected[i].second) << got[i].first;
+    EXPECT_STREQ(back->Name, want.Name);
+    for (int k = 0; k < kFavoritePositions; ++k)
+        EXPECT_EQ(back->F[k], want.F[k]) << "F" << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, ChannelForms, ::testing::ValuesIn(kForms),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(Channels, CompactEntryOnList7) {
     Add(Sample());

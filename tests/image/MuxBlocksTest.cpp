@@ -4,6 +4,7 @@
 #include "tests/image/ImageBuilder.h"
 
 #include <cstring>
+#include <tuple>
 
 using namespace velmar::test;
 
@@ -147,8 +148,12 @@ TEST_F(Mux, CableEntryBytesInOrderOne) {
     db.ClearAll();
     ASSERT_EQ(Load(out), 1);
     const auto* back = db.Get<CableMux_Info_Tag>(kTableCableMux, 1);
-    EXPECT_EQ(back->Frequency, 474000u);
-    EXPECT_EQ(back->NetworkID, 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(std::tuple(back->Frequency, back->SymbolRate, back->TSID, back->NetworkID,
+                         back->OrgNetID, +back->Modulation, +back->Mark, +back->Invert,
+                         +back->TPID),
+              std::tuple(474000u, 0x1AF4, 0x0102, 0, 0, 0x0D, 0x21, 0x22, 4))
+        << "field by field; NetworkID and OrgNetID are not stored";
     EXPECT_EQ(back->Tail[7], 0xA7);
     EXPECT_EQ(back->Tail[8], 0);
     EXPECT_EQ(g_nMaxTPID, 4u);

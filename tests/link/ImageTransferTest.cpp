@@ -13,6 +13,7 @@
 #include <cstring>
 #include <future>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velmar::test;
 using std::chrono::milliseconds;
@@ -24,13 +25,13 @@ const Bytes kOldContents = {'o', 'l', 'd', ' ', 'w', 'o', 'r', 'k', 'i', 'n', 'g
 
 // Sends `data` with our own sender and receives it into `destination`.
 LinkResult SendAndReceive(const Bytes& data, const std::string& destination,
-                          LinkResult* sent = nullptr) {
+                          LinkResult* sent = nullptr, IProgress* progress = nullptr) {
     auto [a, b] = MakePipe();
     auto sending = std::async(std::launch::async, [&, &end = *a] {
         return ymodem::Send(end, "image.bin", data, FastOptions());
     });
     const LinkResult received =
-        ReceiveImage(*b, destination, FastOptions(), nullptr, CurrentHeaderText());
+        ReceiveImage(*b, destination, FastOptions(), progress, CurrentHeaderText());
     const LinkResult s = sending.get();
     if (sent)
         *sent = s;
@@ -129,6 +130,33 @@ TEST(ImageReceive, EmptyFileIsRefused) {
     EXPECT_EQ(r.status, LinkStatus::FileError);
     EXPECT_EQ(r.message, "The sender's file image.bin is empty");
     EXPECT_EQ(sent.status, LinkStatus::PeerCancelled);
+    EXPECT_EQ(ReadBytes(dest), kOldContents);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+}
+
+// Something else cut the temporary file short once the data was in: what
+// is read back is not the file that arrived, so it must not replace the
+// destination.
+TEST(ImageReceive, TemporaryFileCutShortIsRefused) {
+    CTempDir dir;
+    const std::string dest = dir / "work.bin";
+    WriteBytes(dest, kOldContents);
+    struct CutShort final : IProgress {
+        const CTempDir& dir;
+        explicit CutShort(const CTempDir& d) : dir(d) {}
+        bool Step(std::uint64_t done, std::uint64_t total) override {
+            for (const std::string& name : dir.List()) {
+                if (total > 0 && done == total && name != "work.bin") {
+                    EXPECT_EQ(::truncate((dir / name).c_str(), 100), 0);
+                }
+            }
+            return true;
+        }
+    } cut(dir);
+    const LinkResult r = SendAndReceive(SampleBytes(5000), dest, nullptr, &cut);
+    EXPECT_EQ(r.status, LinkStatus::FileError);
+    EXPECT_EQ(r.message.rfind("cannot read back the received file " + dir.Path() + "/", 0), 0u)
+        << r.message;
     EXPECT_EQ(ReadBytes(dest), kOldContents);
     EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
 }

@@ -8,6 +8,7 @@
 #include "link/SerialTransport.h"
 #include "link/TcpTransport.h"
 #include "link/YmodemFrame.h"
+#include "link/YmodemSender.h"
 #include "tests/link/LinkTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -281,6 +282,28 @@ TEST(LrzszFaults, DamageToRbIsRepaired) {
     ASSERT_TRUE(s.Ok()) << s.message;
     EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0);
     EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage()));
+}
+
+// rb reads block 0's text up to its NUL: a name and size that fill the
+// 128 bytes exactly must go in a long block (or leave a NUL) for rb to
+// take the name and the size we meant.
+TEST(LrzszFaults, HeaderOfExactly128BytesReachesRb) {
+    REQUIRE_LRZSZ();
+    CTempDir rx;
+    const Bytes data = SampleBytes(3000, 12);
+    const std::uint64_t modified = 1700000000;            // "14524770400"
+    const std::string fields = "3000 14524770400 100644"; // as sb writes them
+    const std::string name = std::string(128 - 1 - fields.size() - 4, 'h') + ".bin";
+    RelayedPeer rb;
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, {});
+    const LinkResult s = ymodem::Send(*rb.ours, name, data, PeerOptions(), nullptr, modified);
+    ASSERT_TRUE(s.Ok()) << s.message;
+    EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0);
+    EXPECT_EQ(rx.List(), std::vector<std::string>{name});
+    EXPECT_EQ(ReadBytes(rx / name), data);
+    const Bytes sent = rb.ours->Written();
+    ASSERT_GE(sent.size(), 133u);
+    EXPECT_TRUE(sent[0] == ymodem::kSTX || sent[3 + 127] == 0) << "block 0 leaves a NUL";
 }
 
 TEST(LrzszFaults, SilentSbTimesOut) {

@@ -468,6 +468,80 @@ TEST(YmodemSender, WaitingRequestsAreNotTakenForNaks) {
     EXPECT_TRUE(sending.get().Ok());
 }
 
+// A duplicated ACK (a noisy line, a receiver that answered twice) is still
+// waiting when the next block goes out; it must not count as that block's
+// answer, or the block would be taken as delivered unseen.
+TEST(YmodemSender, AStaleAnswerDoesNotAcknowledgeTheNextBlock) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(2000);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06, 0x06});
+    EXPECT_EQ(ReadN(*peer, 1029), BuildFrame(2, std::span(data).subspan(1024), 1024));
+    EXPECT_TRUE(ReadN(*peer, 1, milliseconds{300}).empty()) << "block 2 waits for its own answer";
+    Put(*peer, {0x06});
+    EXPECT_EQ(ReadN(*peer, 1), Bytes{0x04});
+    Put(*peer, {0x18, 0x18});
+    EXPECT_EQ(sending.get().status, LinkStatus::PeerCancelled);
+}
+
+// A last piece of exactly 128 bytes still fits a short block.
+TEST(YmodemSender, ALastPieceOf128BytesGoesInAShortBlock) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(1024 + 128);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {'C'});
+    ReadN(*peer, 133);
+    Put(*peer, {0x06, 'C'});
+    ReadN(*peer, 1029);
+    Put(*peer, {0x06});
+    EXPECT_EQ(ReadN(*peer, 133), BuildFrame(2, std::span(data).subspan(1024), 128));
+    Put(*peer, {0x18, 0x18});
+    EXPECT_EQ(sending.get().status, LinkStatus::PeerCancelled);
+}
+
+// The largest size the receiver takes is taken; one byte more is refused.
+TEST(YmodemReceiver, AFileOfExactlyTheLargestSizeIsTaken) {
+    ymodem::Options options = FastOptions();
+    options.maxFileSize = 100;
+    {
+        CReceiverRun run(options);
+        ReadN(*run.peer, 1);
+        Put(*run.peer, Header("a.bin", 100));
+        EXPECT_EQ(ReadN(*run.peer, 2), (Bytes{0x06, 'C'}));
+    }
+    CReceiverRun run(options);
+    ReadN(*run.peer, 1);
+    Put(*run.peer, Header("a.bin", 101));
+    EXPECT_EQ(run.Result().message, "a.bin is too large (101 bytes; at most 100)");
+}
+
+// The allowance counts the file in short blocks, a partly filled one too.
+TEST(YmodemSender, TheTransferAllowanceCountsTheLastPartBlock) {
+    const ymodem::Options o = FastOptions();
+    EXPECT_EQ(TransferAllowance(129, o), TransferAllowance(256, o));
+    EXPECT_LT(TransferAllowance(128, o), TransferAllowance(129, o));
+}
+
+// A lone CAN is line noise; only two in a row cancel.
+TEST(YmodemSender, ALoneCanIsNoise) {
+    auto [ours, peer] = MakePipe();
+    const Bytes data = SampleBytes(100);
+    auto sending = std::async(
+        std::launch::async, [&, &end = *ours] { return Send(end, "a.bin", data, FastOptions()); });
+    Put(*peer, {0x18, 'C'});
+    const Bytes header = ReadN(*peer, 133);
+    ASSERT_EQ(header.size(), 133u) << "block 0 goes out";
+    EXPECT_EQ(header[0], 0x01);
+    Put(*peer, {0x18, 0x18});
+    EXPECT_EQ(sending.get().status, LinkStatus::PeerCancelled);
+}
+
 TEST(YmodemSender, CancelReturnsAtOnceAndTellsTheReceiver) {
     auto [ours, peer] = MakePipe();
     CRecordingProgress progress(2048);
@@ -819,6 +893,10 @@ TEST(PeerText, ControlsAndNonTextAreEscaped) {
                        "31m"),
               "\\x9b31m")
         << "a lone 8-bit CSI";
+    EXPECT_EQ(PeerText("a\xe2\x81\xa6"
+                       "b"),
+              "a\\xe2\\x81\\xa6b")
+        << "an isolate (U+2066) reorders text too";
     EXPECT_EQ(PeerText("a\xe2\x80\xae"
                        "nib.exe"),
               "a\\xe2\\x80\\xaenib.exe")

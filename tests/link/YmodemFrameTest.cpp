@@ -102,16 +102,23 @@ TEST(YmodemFrame, EndOfBatchIsAllZero) {
     EXPECT_TRUE(parsed->name.empty());
 }
 
+// The header text (name, NUL, "5 0 0") must be followed by a NUL inside the
+// block: a text of exactly 128 bytes needs the long block too.
 TEST(YmodemFrame, LongNamesTakeALongBlock) {
-    FileHeader header;
-    header.name = std::string(125, 'n'); // with "5 0 0" one byte too long
-    header.size = 5;
-    const auto payload = BuildHeaderPayload(header);
-    ASSERT_EQ(payload.size(), 1024u);
-    const auto parsed = ParseHeaderPayload(payload);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->name, header.name);
-    EXPECT_EQ(parsed->size, 5u);
+    for (const auto& [nameLength, payloadSize] : {std::pair{121, 128u}, std::pair{122, 1024u},
+                                                  std::pair{123, 1024u}, std::pair{125, 1024u}}) {
+        FileHeader header;
+        header.name = std::string(static_cast<std::size_t>(nameLength), 'n');
+        header.size = 5;
+        const auto payload = BuildHeaderPayload(header);
+        const std::size_t text = header.name.size() + 1 + 5;
+        ASSERT_EQ(payload.size(), payloadSize) << "a text of " << text << " bytes";
+        EXPECT_EQ(payload[text], 0) << "the text ends inside the block";
+        const auto parsed = ParseHeaderPayload(payload);
+        ASSERT_TRUE(parsed);
+        EXPECT_EQ(parsed->name, header.name);
+        EXPECT_EQ(parsed->size, 5u);
+    }
 }
 
 TEST(YmodemFrame, ParsesWhatSendersWrite) {

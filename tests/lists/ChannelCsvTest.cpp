@@ -185,6 +185,11 @@ TEST_F(ChannelCsv, UtfEightNamesBecomeWindows1252AndTheRestAQuestionMark) {
     }();
     ASSERT_TRUE(channels);
     EXPECT_STREQ((*channels)[0].Name, "Caf\xE9 \x80 ?");
+    // A surrogate's three bytes are no UTF-8: the whole file is Windows-1252.
+    std::string error;
+    const auto surrogate = ParseChannelCsv("Name,Attributes\nA\xED\xA0\x80,1024\n", error);
+    ASSERT_TRUE(surrogate) << error;
+    EXPECT_STREQ((*surrogate)[0].Name, "A\xED\xA0\x80");
 }
 
 TEST_F(ChannelCsv, BadFilesAreRefusedWithTheLineAndNothingChanges) {
@@ -194,6 +199,11 @@ TEST_F(ChannelCsv, BadFilesAreRefusedWithTheLineAndNothingChanges) {
                      "255. The channel list was not changed.");
     EXPECT_FALSE(ParseChannelCsv("ProgramNum,Name\n1,ARD\n2,ZDF, Mainz\n", error));
     EXPECT_NE(error.find("line 3 has 3 fields, the header 2"), std::string::npos) << error;
+    // Ten digits are past what the short path reads: the full range check applies.
+    EXPECT_FALSE(ParseChannelCsv("CAS,SatID\n4294967296,1\n", error));
+    EXPECT_NE(error.find("CAS \"4294967296\" is not a number from"), std::string::npos) << error;
+    EXPECT_FALSE(ParseChannelCsv("SatID,CAS\n4294967297,1\n", error));
+    EXPECT_NE(error.find("SatID \"4294967297\""), std::string::npos) << error;
     EXPECT_FALSE(ParseChannelCsv("ProgramNum,Name\n1x,ARD\n", error));
     EXPECT_NE(error.find("line 2: ProgramNum \"1x\""), std::string::npos) << error;
     EXPECT_FALSE(ParseChannelCsv("Nummer,Sender\n1,ARD\n", error));

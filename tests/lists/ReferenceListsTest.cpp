@@ -89,6 +89,7 @@ TEST(NameList, LinesGiveNamesAndOptionalNumbersBeforeATabOrSemicolon) {
 TEST(NameList, KeysFoldCaseAndBlanksAndDropQualityOnlyWhenAsked) {
     EXPECT_EQ(NameMatchKey(" Das  Erste HD", false), "daserstehd");
     EXPECT_EQ(NameMatchKey("Das Erste HD", true), "daserste");
+    EXPECT_EQ(NameMatchKey("3 HD", true), "3") << "the shortest name with a quality";
     EXPECT_EQ(NameMatchKey("ZDF sd", true), "zdf");
     EXPECT_EQ(NameMatchKey("CHD", true), "chd") << "only after a blank";
     EXPECT_EQ(NameMatchKey("\xC9T\xC9", false), NameMatchKey("\xE9t\xE9", false));

@@ -147,6 +147,9 @@ TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
     // A member dropped again takes a new position too.
     JoinFavoriteList(db, Keys{a}, 2, ChannelKind::TV);
     EXPECT_EQ(C(a).F[2], 8);
+    JoinFavoriteList(db, Keys{a}, 31, ChannelKind::TV); // list 32, the last one a channel has
+    EXPECT_EQ(C(a).Favorite, 0x80000004u);
+    EXPECT_EQ(C(a).F[31], 1);
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, 32, ChannelKind::TV).changed.empty());
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, -1, ChannelKind::TV).changed.empty());
 }
@@ -282,6 +285,30 @@ TEST_F(Edits, MovingASetKeepsItsOrder) {
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 4, 5, 2, 3, 6, 7, 8}));
     RenumberMovedSet(db, Keys{k[6], k[7]}, k[3], ChannelKind::TV, 7);
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 6, 7, 4, 5, 8, 2, 3}));
+}
+
+// Lists often hold two channels on one number; the ranges that shift
+// include the moved channel's number and the target's, and no other.
+TEST_F(Edits, MovesOverEqualNumbers) {
+    struct Case {
+        std::vector<WORD> numbers;
+        std::size_t moved, target;
+        std::vector<int> after;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 3, 4, 5}, 2, 5, {1, 2, 4, 2, 3, 5}}, // down: the other 3 shifts too
+        {{1, 2, 3, 3}, 3, 0, {2, 3, 3, 1}},             // up: the other 3 stays
+        {{1, 2, 2, 3, 4}, 4, 1, {1, 3, 3, 4, 2}},       // up: both 2s shift
+        {{1, 2, 2, 3}, 0, 2, {1, 2, 2, 3}},             // down before the second 2: no change
+    };
+    for (const Case& c : cases) {
+        db.ClearAll();
+        Keys k;
+        for (const WORD n : c.numbers)
+            k.push_back(Channel(n));
+        RenumberMovedSet(db, Keys{k[c.moved]}, k[c.target], ChannelKind::TV, 7);
+        EXPECT_EQ(Numbers(k), c.after) << "moving " << c.moved << " to " << c.target;
+    }
 }
 
 TEST_F(Edits, RenumberCopiesNumbersByProductList) {

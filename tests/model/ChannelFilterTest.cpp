@@ -178,6 +178,7 @@ TEST_F(Filter, FavoriteListsAndGenres) {
     Channel("f2", 1, 1, 0, 0x2, 4);
     Channel("f12", 1, 1, 0, 0x3, 4);
     Channel("f32", 1, 1, 0, 0x80000000u);
+    Channel("g12", 1, 1, 0, 0, 12);
     const ChannelFilter list2 = ChannelFilter::ByFavoriteOrGenre({}, 0, 1, 0x01);
     EXPECT_EQ(list2.kind, ChannelFilterKind::Favorite);
     EXPECT_EQ(list2.favorite, 2);
@@ -187,7 +188,7 @@ TEST_F(Filter, FavoriteListsAndGenres) {
     EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 31, 0x01), 0x01), "f32");
     ChannelFilter zero;
     zero.kind = ChannelFilterKind::Favorite;
-    EXPECT_EQ(Shown(zero, 0x01), "f1 f2 f12 f32") << "favourite number 0 matches every channel";
+    EXPECT_EQ(Shown(zero, 0x01), "f1 f2 f12 f32 g12") << "favourite number 0 matches every channel";
     EXPECT_FALSE(zero.IsFavoriteMode());
     EXPECT_EQ(zero.FavoriteIndex(), -1);
     EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 40, 0x01), 0x01), "")
@@ -199,6 +200,8 @@ TEST_F(Filter, FavoriteListsAndGenres) {
     EXPECT_EQ(genre.favorite, 0);
     EXPECT_EQ(Shown(genre, 0x01), "f2 f12");
     EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 1, 0, 0x01), 0x01), "f1 f32");
+    EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 1, 12, 0x01), 0x01), "g12")
+        << "all four genre bits";
 }
 
 TEST_F(Filter, SortColumnFollowsFavoriteModeAndProduct) {

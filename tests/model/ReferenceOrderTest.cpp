@@ -279,6 +279,12 @@ TEST_F(ReferenceOrder, RefusalsChangeNothing) {
                             "Nothing was changed.");
     EXPECT_EQ(Numbers(), before);
     EXPECT_EQ(Row(a).F[0], 1);
+
+    // One position left: the member takes the last one.
+    reference.back().F[0] = 65534;
+    report = Apply();
+    EXPECT_TRUE(report.Applied()) << report.error;
+    EXPECT_EQ(Row(a).F[0], 65535);
 }
 
 TEST_F(ReferenceOrder, SummaryNamesTheThreeCounts) {

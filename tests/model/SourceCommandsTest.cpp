@@ -3,6 +3,7 @@
 // keeps every channel the cascade did not delete.
 #include "model/BroadcastCommands.h"
 #include "model/CableMuxCommands.h"
+#include "model/DeleteCounts.h"
 #include "model/SatelliteCommands.h"
 #include "tests/image/ImageBuilder.h"
 
@@ -173,6 +174,26 @@ TEST_F(SatelliteCommands, ASatelliteWithIdZeroGoesAloneWithoutMovingOtherIds) {
     EXPECT_EQ(DeleteSatellites(db, keys), 1);
     EXPECT_EQ(Channels(), before);
     EXPECT_EQ(Satellites().size(), 3u);
+}
+
+// The question before a delete counts what the delete takes along.
+TEST_F(SatelliteCommands, DeleteCountsAreWhatTheDeleteTakesAlong) {
+    AddChannel(0, 1, "no satellite", 99); // an ID-0 satellite takes no channel with it
+    auto zero = NewRecord<Satellite_Info_Tag>();
+    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(zero)));
+    const std::uint32_t two[] = {SatelliteKey(2), key}, one[] = {key};
+    const DeleteCounts both = CountSatelliteDelete(db, two);
+    EXPECT_EQ(DeleteCountsText(both, "satellite", "satellites"),
+              "2 satellites are selected. Deleting them also deletes their 3 transponders and "
+              "6 channels.");
+    EXPECT_EQ(DeleteCountsText(CountSatelliteDelete(db, one), "satellite", "satellites"),
+              "1 satellite is selected.");
+    const std::uint32_t tp[] = {TransponderKey(1, 2)};
+    EXPECT_EQ(DeleteCountsText(CountTransponderDelete(db, tp), "transponder", "transponders"),
+              "1 transponder is selected. Deleting it also deletes its 2 channels.");
+    EXPECT_EQ(DeleteCountsText({0, 1, 1}, "satellite", "satellites"),
+              "0 satellites are selected. Deleting them also deletes their 1 transponder and "
+              "1 channel.");
 }
 
 TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {

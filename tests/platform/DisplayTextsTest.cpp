@@ -42,6 +42,8 @@ TEST(DisplayTexts, CommaDigitString) {
     EXPECT_EQ(Commas("999"), "999");
     EXPECT_EQ(Commas("1000"), "1,000");
     EXPECT_EQ(Commas("1234567"), "1,234,567");
+    EXPECT_EQ(Commas("123456"), "123,456");
+    EXPECT_EQ(Commas("-100000"), "-100,000");
     EXPECT_EQ(Commas("-1234"), "-1,234");
     EXPECT_EQ(Commas(""), "");
     EXPECT_EQ(Commas("18446744073709551615"), "18,446,744,073,709,551,615");

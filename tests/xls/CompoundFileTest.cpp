@@ -145,6 +145,52 @@ TEST(CompoundFile, FatExtensionSectorsAreFollowed) {
     EXPECT_FALSE(Read(f, back));
 }
 
+// A version 4 file has 4096-byte sectors, the header alone in the first.
+TEST(CompoundFile, VersionFourFilesWithLargeSectorsAreRead) {
+    constexpr std::size_t Z = 4096;
+    constexpr std::uint32_t kEnd = 0xFFFFFFFE, kFree = 0xFFFFFFFF;
+    std::vector<std::uint8_t> f(5 * Z, 0); // header, FAT, directory, two stream sectors
+    const std::uint8_t signature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    std::memcpy(f.data(), signature, sizeof signature);
+    f[24] = 0x3E; // minor version
+    f[26] = 4;    // major version
+    f[28] = 0xFE; // byte order mark
+    f[29] = 0xFF;
+    f[30] = 12;         // sector shift
+    f[32] = 6;          // mini sector shift
+    Put32(f, 44, 1);    // one FAT sector
+    Put32(f, 48, 1);    // the directory in sector 1
+    Put32(f, 56, 4096); // mini stream cut-off
+    Put32(f, 60, kEnd); // no mini FAT
+    Put32(f, 68, kEnd); // no DIFAT sectors
+    for (std::size_t i = 0; i < 109; ++i)
+        Put32(f, 76 + 4 * i, i == 0 ? 0 : kFree);
+    const std::uint32_t fat[] = {0xFFFFFFFD, kEnd, 3, kEnd};
+    for (std::size_t i = 0; i < Z / 4; ++i)
+        Put32(f, Z + 4 * i, i < 4 ? fat[i] : kFree);
+    const auto entry = [&](std::size_t at, std::u16string_view name, std::uint8_t type,
+                           std::uint32_t child, std::uint32_t start, std::uint32_t size) {
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            f[at + 2 * i] = static_cast<std::uint8_t>(name[i]);
+            f[at + 2 * i + 1] = static_cast<std::uint8_t>(name[i] >> 8);
+        }
+        f[at + 64] = static_cast<std::uint8_t>(2 * (name.size() + 1));
+        f[at + 66] = type;
+        Put32(f, at + 68, kFree);
+        Put32(f, at + 72, kFree);
+        Put32(f, at + 76, child);
+        Put32(f, at + 116, start);
+        Put32(f, at + 120, size);
+    };
+    entry(2 * Z, u"Root Entry", 5, 1, kEnd, 0);
+    entry(2 * Z + 128, u"Workbook", 2, kFree, 2, 5000);
+    const auto data = Data(5000);
+    std::copy(data.begin(), data.end(), f.begin() + 3 * Z);
+    std::vector<std::uint8_t> out;
+    ASSERT_TRUE(Read(f, out));
+    EXPECT_EQ(out, data);
+}
+
 TEST(CompoundFile, BrokenFilesFailCleanly) {
     const auto good = cfb::WriteCompoundFile(u"Workbook", Data(9000));
     const auto small = cfb::WriteCompoundFile(u"Workbook", Data(300));
