@@ -17,6 +17,7 @@ namespace {
 // ids the list lacks, the noun following how many ids.
 Phrase Naming(std::size_t n, const char* one, const char* many, const std::set<unsigned>& ids) {
     std::vector<Phrase> listed;
+    listed.reserve(ids.size());
     for (const unsigned id : ids)
         listed.push_back(phrase::Number(id));
     return phrase::Counted(ids.size(), one, many,

@@ -183,6 +183,7 @@ std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometr
 
 Phrase CapacityPhrase(const std::vector<CapacityProblem>& problems) {
     std::vector<Phrase> lines;
+    lines.reserve(problems.size());
     for (const CapacityProblem& p : problems)
         lines.push_back(p.phrase);
     return phrase::Join(std::move(lines), "\n");

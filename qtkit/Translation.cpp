@@ -80,8 +80,10 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QSt
 }
 
 QStringList TranslationFolders() {
+    // The installed catalogues first: an installed editor must not pick up
+    // those of a build tree that happens to be still on the disk.
     const QDir bin(QCoreApplication::applicationDirPath());
-    return {QString::fromUtf8(VELMAR_TRANSLATIONS_BUILD_DIR),
-            QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../") +
-                                                 QStringLiteral(VELMAR_TRANSLATIONS_INSTALL_DIR)))};
+    return {QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../") +
+                                                 QStringLiteral(VELMAR_TRANSLATIONS_INSTALL_DIR))),
+            QString::fromUtf8(VELMAR_TRANSLATIONS_BUILD_DIR)};
 }

@@ -57,9 +57,15 @@ shot=$(mktemp --suffix=.png)
 TMPDIR=$(mktemp -d) QT_QPA_PLATFORM=offscreen timeout 60 /usr/bin/velmar --receiver cable --open examples/demo-cable.bin \
     --screenshot "$shot"
 [[ -s $shot ]]
-# The catalogues are installed, one for each language.
+# Its catalogues are where it looks: started in German, the installed editor
+# opens the installed German catalogue.
 for lang in de fr it es pl tr ru ar; do
     [[ -s /usr/share/velmar/translations/velmar_$lang.qm ]]
 done
-rm -f "$shot"
+trace=$(mktemp)
+env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 TMPDIR=$(mktemp -d) QT_QPA_PLATFORM=offscreen \
+    timeout 60 strace -f -e trace=openat -o "$trace" /usr/bin/velmar --receiver cable \
+    --open examples/demo-cable.bin --screenshot "$shot"
+grep -qE '"/usr/share/velmar/translations/velmar_de\.qm", O_RDONLY[^)]*\) = [0-9]' "$trace"
+rm -f "$shot" "$trace"
 echo "package check: passed"
