@@ -18,6 +18,7 @@
 
 #include <fcntl.h>
 #include <future>
+#include <string>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -113,7 +114,8 @@ int OpenPeerEnd(const CPtyPair& pty) {
 }
 
 // Our side on device "a" of a socat pair in `dir` through the serial
-// transport, `launch`'s peer on device "b"; the peer must finish cleanly too.
+// transport, `launch`'s peer on device "b"; the peer must finish cleanly too,
+// or the result is a failure.
 LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
                    const std::function<std::unique_ptr<CChild>(int)>& launch) {
     CPtyPair pty(dir.Path());
@@ -129,7 +131,11 @@ LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITranspor
     auto peer = launch(fd);
     ::close(fd);
     const LinkResult result = ours(*line);
-    EXPECT_EQ(peer->Wait(kPeerDeadline), 0) << "the peer did not finish cleanly";
+    // Told in the result, not as a failed expectation, so that a caller's
+    // retry covers the peer's side too.
+    if (const int status = peer->Wait(kPeerDeadline); status != 0 && result.Ok())
+        return LineFailure("the peer did not finish cleanly (status " + std::to_string(status) +
+                           ")");
     return result;
 }
 
