@@ -46,10 +46,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace velmar::test;
@@ -90,23 +92,11 @@ TableState Capture() {
 }
 
 std::uint64_t Hash(const TableState& s) {
-    // FNV-1a over eight bytes at a time: a step hashes some 400 KB.
-    std::uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](const void* data, std::size_t size) {
-        const auto* p = static_cast<const unsigned char*>(data);
-        std::size_t i = 0;
-        for (; i + 8 <= size; i += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, p + i, 8);
-            h = (h ^ word) * 1099511628211ull;
-        }
-        for (; i < size; ++i)
-            h = (h ^ p[i]) * 1099511628211ull;
-        h = (h ^ size) * 1099511628211ull;
+    const auto hash = [](const auto& bytes) {
+        return std::hash<std::string_view>{}(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     };
-    mix(s.image.data(), s.image.size());
-    mix(s.store.data(), s.store.size());
-    return h;
+    return hash(s.image) * 1099511628211ull ^ hash(s.store);
 }
 
 // Where two states part, for the failure message.
@@ -394,8 +384,7 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
             return;
         ChannelListModel own(IsTV(*c) ? ChannelKind::TV : ChannelKind::Radio, m_product);
         own.SetFilter(store, ChannelFilter::All());
-        const Keys one{last};
-        RunDeleteChannels(*session, own.State(), one);
+        RunDeleteChannels(*session, own.State(), Keys{last});
         return;
     }
     case 4:
@@ -529,10 +518,8 @@ void HistoryProperty::SourceCommand(std::mt19937_64& rng) {
         return;
     }
     case 2:
-        if (const std::uint32_t key = victim(sats)) {
-            const Keys one{key};
-            RunDeleteSatellites(*session, one);
-        }
+        if (const std::uint32_t key = victim(sats))
+            RunDeleteSatellites(*session, Keys{key});
         return;
     case 3: {
         if (sats.empty())
@@ -556,10 +543,8 @@ void HistoryProperty::SourceCommand(std::mt19937_64& rng) {
         return;
     }
     case 5:
-        if (const std::uint32_t key = victim(tps)) {
-            const Keys one{key};
-            RunDeleteTransponders(*session, one);
-        }
+        if (const std::uint32_t key = victim(tps))
+            RunDeleteTransponders(*session, Keys{key});
         return;
     case 6: {
         if (tps.empty() || sats.empty())
@@ -589,10 +574,8 @@ void HistoryProperty::SourceCommand(std::mt19937_64& rng) {
         return;
     }
     case 9:
-        if (const std::uint32_t key = victim(muxes)) {
-            const Keys one{key};
-            RunDeleteCableMuxes(*session, one);
-        }
+        if (const std::uint32_t key = victim(muxes))
+            RunDeleteCableMuxes(*session, Keys{key});
         return;
     case 10: {
         const WORD lastRowId =
@@ -608,10 +591,8 @@ void HistoryProperty::SourceCommand(std::mt19937_64& rng) {
                                "Ren " + std::to_string(rng() % 1000));
         return;
     case 12:
-        if (const std::uint32_t key = victim(providers)) {
-            const Keys one{key};
-            RunDeleteBroadcasts(*session, one);
-        }
+        if (const std::uint32_t key = victim(providers))
+            RunDeleteBroadcasts(*session, Keys{key});
         return;
     default: {
         const auto number = static_cast<std::uint32_t>(1 + Below(rng, 8));

@@ -1,5 +1,4 @@
 #include "contracts/Prompt.h"
-#include "contracts/Progress.h"
 #include "contracts/Texts.h"
 #include "image/ChannelFile.h"
 
@@ -49,20 +48,6 @@ TEST(Prompt, OneAskCoversEveryBoxTheCoreShows) {
     EXPECT_EQ(yes.AskYesNoCancel("x"), PromptAnswer::Yes);
     EXPECT_EQ(no.AskYesNoCancel("x"), PromptAnswer::No);
     EXPECT_EQ(no.Ask("x", PromptButtons::Ok, PromptIcon::None), PromptAnswer::Ok);
-}
-
-TEST(Progress, ScriptedProgressRecordsStepsAndCancelsWhereTold) {
-    CScriptedProgress never;
-    for (std::uint64_t i = 0; i <= 100; i += 25)
-        EXPECT_TRUE(never.Step(i, 100));
-    EXPECT_EQ(never.Steps().size(), 5u);
-    EXPECT_EQ(never.Steps().back(), (std::pair<std::uint64_t, std::uint64_t>{100, 100}));
-    CScriptedProgress third(2);
-    EXPECT_TRUE(third.Step(1, 9));
-    EXPECT_TRUE(third.Step(2, 9));
-    EXPECT_FALSE(third.Step(3, 9));
-    EXPECT_FALSE(third.Step(4, 9)) << "a cancel stays a cancel";
-    EXPECT_TRUE(CNoProgress().Step(5, 1));
 }
 
 TEST(Texts, TheCodecAsksWithTheSharedWording) {

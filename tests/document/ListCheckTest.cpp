@@ -15,6 +15,7 @@
 #include <map>
 
 using velmar::test::AddChannel;
+using velmar::test::AddSmallSources;
 using velmar::test::Ch;
 
 namespace {
@@ -23,30 +24,14 @@ constexpr std::uint32_t kSatellite = 0x01;
 constexpr std::uint32_t kCable = 0x04;
 constexpr std::uint32_t kSatelliteWithPositions = 0x01 | 0x20;
 
-// Two satellites (IDs 1 and 2), transponders (1,1), (1,2), (2,1), one
-// provider (ID 100) and one favourite list: a list with nothing wrong.
+// The small sources of ChannelMaker.h, one favourite list and three channels:
+// a list with nothing wrong.
 class ListCheck : public ::testing::Test {
 protected:
     void SetUp() override {
         velmar::policy_profile::Reset();
         ConfigureStartupPolicy();
-        for (int id : {1, 2}) {
-            auto s = NewRecord<Satellite_Info_Tag>();
-            s->ID = static_cast<BYTE>(id);
-            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
-            db.AddIndexed(kTableSatellite, std::move(s));
-        }
-        for (auto [sat, tp] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}}) {
-            auto t = NewRecord<Transponder_Info_Tag>();
-            t->SatID = static_cast<BYTE>(sat);
-            t->TPID = static_cast<BYTE>(tp);
-            t->Frequency = static_cast<WORD>(11000 + 10 * sat + tp);
-            db.AddIndexed(kTableTransponder, std::move(t));
-        }
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        b->BroadcastID = 100;
-        std::snprintf(b->Name, sizeof b->Name, "Provider");
-        db.AddIndexed(kTableBroadcast, std::move(b));
+        AddSmallSources(db);
         auto f = NewRecord<FavoriteList>();
         db.AddIndexed(kTableFavorite, std::move(f));
         AddChannel(db, Ch{"One"}.Num(1).On(1, 1));

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
+using velmar::test::AddBroadcast;
 using velmar::test::AddChannel;
+using velmar::test::AddSatellite;
 using velmar::test::Ch;
 
 namespace {
@@ -20,16 +23,9 @@ protected:
     void SetUp() override {
         velmar::policy_profile::Reset();
         ConfigureStartupPolicy();
-        for (const int id : {2, 1}) {
-            auto s = NewRecord<Satellite_Info_Tag>();
-            s->ID = static_cast<BYTE>(id);
-            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
-            db.AddIndexed(kTableSatellite, std::move(s));
-        }
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        b->BroadcastID = 7;
-        std::snprintf(b->Name, sizeof b->Name, "ARD");
-        db.AddIndexed(kTableBroadcast, std::move(b));
+        AddSatellite(db, 2);
+        AddSatellite(db, 1);
+        AddBroadcast(db, 7);
         for (int i = 0; i < 3; ++i)
             db.AddIndexed(kTableFavorite, NewRecord<FavoriteList>());
 
@@ -80,19 +76,14 @@ TEST_F(StatisticsTest, StartUpReceiver) {
     EXPECT_EQ(s.skipped, 1u);
     EXPECT_EQ(s.scrambled, 2u);
 
-    ASSERT_EQ(s.perSatellite.size(), 3u);
-    EXPECT_EQ(s.perSatellite[0].id, 1u);
-    EXPECT_EQ(s.perSatellite[0].name, "Sat 1");
-    EXPECT_EQ(s.perSatellite[0].channels, 3u);
-    EXPECT_EQ(s.perSatellite[1].name, "Sat 2");
-    EXPECT_EQ(s.perSatellite[1].channels, 1u);
-    EXPECT_EQ(s.perSatellite[2].id, 9u);
-    EXPECT_EQ(s.perSatellite[2].name, "");
-    ASSERT_EQ(s.perBroadcaster.size(), 2u);
-    EXPECT_EQ(s.perBroadcaster[0].id, 0u);
-    EXPECT_EQ(s.perBroadcaster[0].channels, 4u);
-    EXPECT_EQ(s.perBroadcaster[1].name, "ARD");
-    EXPECT_EQ(s.perBroadcaster[1].channels, 1u);
+    std::string per;
+    for (const auto& x : s.perSatellite)
+        per += std::to_string(x.id) + " " + x.name + ":" + std::to_string(x.channels) + "; ";
+    EXPECT_EQ(per, "1 Sat 1:3; 2 Sat 2:1; 9 :1; ") << "satellite 9 has no record";
+    per.clear();
+    for (const auto& x : s.perBroadcaster)
+        per += std::to_string(x.id) + " " + x.name + ":" + std::to_string(x.channels) + "; ";
+    EXPECT_EQ(per, "0 :4; 7 Provider 7:1; ");
 
     ASSERT_EQ(s.duplicates.size(), 1u);
     EXPECT_EQ(s.duplicates[0], (std::vector<std::uint32_t>{1, 2}));

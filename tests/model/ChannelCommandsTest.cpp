@@ -8,6 +8,7 @@
 #include "model/ChannelSelection.h"
 #include "model/DescriptionTexts.h"
 #include "tests/image/ImageBuilder.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,25 +30,7 @@ protected:
     void SetUp() override {
         CodecTest::SetUp();
         LongSatelliteProfile().Apply();
-        for (int id : {1, 2}) {
-            auto s = NewRecord<Satellite_Info_Tag>();
-            s->ID = static_cast<BYTE>(id);
-            std::snprintf(s->Name, sizeof s->Name, "Sat %d", id);
-            db.AddIndexed(kTableSatellite, std::move(s));
-        }
-        for (auto [sat, tp] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}}) {
-            auto t = NewRecord<Transponder_Info_Tag>();
-            t->SatID = static_cast<BYTE>(sat);
-            t->TPID = static_cast<BYTE>(tp);
-            t->Frequency = static_cast<WORD>(11000 + 10 * sat + tp);
-            db.AddIndexed(kTableTransponder, std::move(t));
-        }
-        for (int id : {100, 101}) {
-            auto b = NewRecord<Broadcast_Info_Tag>();
-            b->BroadcastID = static_cast<WORD>(id);
-            std::snprintf(b->Name, sizeof b->Name, "Provider %d", id);
-            db.AddIndexed(kTableBroadcast, std::move(b));
-        }
+        AddSmallSources(db);
         // Table order mixes kinds and numbers, as a workbook import leaves it.
         Add("TV3", 3, true, 1, 1);
         Add("R2", 2, false, 1, 1);
@@ -102,16 +85,10 @@ protected:
     }
 
     static ChannelFilter Favorite(int number) {
-        ChannelFilter f;
-        f.kind = ChannelFilterKind::Favorite;
-        f.favorite = number;
-        return f;
+        return ChannelFilter::ByFavoriteOrGenre({}, 0, number - 1, 0x49);
     }
     static ChannelFilter Genre(int genre) {
-        ChannelFilter f;
-        f.kind = ChannelFilterKind::Genre;
-        f.genre = genre;
-        return f;
+        return ChannelFilter::ByFavoriteOrGenre({}, 1, genre, 0x49);
     }
 
     // Puts channels in favourite list `number` at the given positions.

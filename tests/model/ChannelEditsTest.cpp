@@ -267,47 +267,35 @@ TEST_F(Edits, MovingDownThreeBeforeSevenGivesSix) {
     EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
 }
 
-TEST_F(Edits, MovingUpSevenToThreeGivesThree) {
-    Keys k;
-    for (WORD n = 1; n <= 8; ++n)
-        k.push_back(Channel(n));
-    RenumberMovedSet(db, Keys{k[6]}, k[2], ChannelKind::TV, 7);
-    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 4, 5, 6, 7, 3, 8}));
-    EXPECT_EQ(db.Keys(kTableChannel), k) << "the table order stays";
-}
-
-TEST_F(Edits, MovingASetKeepsItsOrder) {
-    Keys k;
-    for (WORD n = 1; n <= 8; ++n)
-        k.push_back(Channel(n));
-    // 2 and 3 up before 6, then 7 and 8 up before 2.
-    RenumberMovedSet(db, Keys{k[1], k[2]}, k[5], ChannelKind::TV, 7);
-    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 4, 5, 2, 3, 6, 7, 8}));
-    RenumberMovedSet(db, Keys{k[6], k[7]}, k[3], ChannelKind::TV, 7);
-    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 6, 7, 4, 5, 8, 2, 3}));
-}
-
 // Lists often hold two channels on one number; the ranges that shift
-// include the moved channel's number and the target's, and no other.
-TEST_F(Edits, MovesOverEqualNumbers) {
+// include the moved channel's number and the target's, and no other. A moved
+// set keeps its order; the table order stays whatever moves.
+TEST_F(Edits, MovesRenumberTheRangeBetween) {
     struct Case {
         std::vector<WORD> numbers;
-        std::size_t moved, target;
+        std::vector<std::size_t> moved;
+        std::size_t target;
         std::vector<int> after;
     };
     const Case cases[] = {
-        {{1, 2, 3, 3, 4, 5}, 2, 5, {1, 2, 4, 2, 3, 5}}, // down: the other 3 shifts too
-        {{1, 2, 3, 3}, 3, 0, {2, 3, 3, 1}},             // up: the other 3 stays
-        {{1, 2, 2, 3, 4}, 4, 1, {1, 3, 3, 4, 2}},       // up: both 2s shift
-        {{1, 2, 2, 3}, 0, 2, {1, 2, 2, 3}},             // down before the second 2: no change
+        {{1, 2, 3, 4, 5, 6, 7, 8}, {6}, 2, {1, 2, 4, 5, 6, 7, 3, 8}},    // up, seven to three
+        {{1, 2, 3, 4, 5, 6, 7, 8}, {1, 2}, 5, {1, 4, 5, 2, 3, 6, 7, 8}}, // a set down before 6
+        {{1, 4, 5, 2, 3, 6, 7, 8}, {6, 7}, 3, {1, 6, 7, 4, 5, 8, 2, 3}}, // a set up before 2
+        {{1, 2, 3, 3, 4, 5}, {2}, 5, {1, 2, 4, 2, 3, 5}}, // down: the other 3 shifts too
+        {{1, 2, 3, 3}, {3}, 0, {2, 3, 3, 1}},             // up: the other 3 stays
+        {{1, 2, 2, 3, 4}, {4}, 1, {1, 3, 3, 4, 2}},       // up: both 2s shift
+        {{1, 2, 2, 3}, {0}, 2, {1, 2, 2, 3}},             // down before the second 2: no change
     };
     for (const Case& c : cases) {
         db.ClearAll();
-        Keys k;
+        Keys k, moved;
         for (const WORD n : c.numbers)
             k.push_back(Channel(n));
-        RenumberMovedSet(db, Keys{k[c.moved]}, k[c.target], ChannelKind::TV, 7);
-        EXPECT_EQ(Numbers(k), c.after) << "moving " << c.moved << " to " << c.target;
+        for (const std::size_t m : c.moved)
+            moved.push_back(k[m]);
+        RenumberMovedSet(db, moved, k[c.target], ChannelKind::TV, 7);
+        EXPECT_EQ(Numbers(k), c.after) << "moving " << c.moved[0] << " to " << c.target;
+        EXPECT_EQ(db.Keys(kTableChannel), k) << "the table order stays";
     }
 }
 

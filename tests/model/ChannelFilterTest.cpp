@@ -4,6 +4,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,12 @@ class Filter : public ::testing::Test {
 protected:
     void TearDown() override { db.ClearAll(); }
 
-    std::uint32_t Satellite(BYTE id) {
-        auto s = NewRecord<Satellite_Info_Tag>();
-        s->ID = id;
-        return static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(s)));
+    std::uint32_t Satellite(int id) { return velmar::test::AddSatellite(db, id); }
+    std::uint32_t Transponder(int sat, int tpid) {
+        return velmar::test::AddTransponder(db, sat, tpid);
     }
-    std::uint32_t Transponder(BYTE sat, BYTE tpid) {
-        auto t = NewRecord<Transponder_Info_Tag>();
-        t->SatID = sat;
-        t->TPID = tpid;
-        return static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t)));
-    }
-    std::uint32_t Cable(BYTE tpid) {
-        auto m = NewRecord<CableMux_Info_Tag>();
-        m->TPID = tpid;
-        return static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(m)));
-    }
-    std::uint32_t Broadcast(WORD id) {
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        b->BroadcastID = id;
-        return static_cast<std::uint32_t>(db.AddIndexed(kTableBroadcast, std::move(b)));
-    }
+    std::uint32_t Cable(int tpid) { return velmar::test::AddCableMux(db, tpid); }
+    std::uint32_t Broadcast(int id) { return velmar::test::AddBroadcast(db, id); }
     // A channel named `name`: TV unless radio, on (sat, tpid), broadcaster,
     // favourite mask and genre.
     void Channel(const char* name, BYTE sat, BYTE tpid, WORD broadcast = 0, DWORD favorite = 0,

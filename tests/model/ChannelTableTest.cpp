@@ -45,34 +45,6 @@ TEST_F(ChannelTable, MaxProgramNumPerKind) {
     EXPECT_EQ(GetMaxProgramNum(false), 9);
 }
 
-TEST_F(ChannelTable, SortRegroupRenumber) {
-    Add("r", 2, kAttrRadio);
-    Add("t", 7, kAttrTV);
-    Add("u", 1, kAttrTV);
-    Add("s", 1, kAttrRadio);
-    SortChannelsByNumber();
-    EXPECT_EQ(Order(), "u1 s1 r2 t7 ");
-    EXPECT_EQ(db.Size(kTableScratch), 0u);
-    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Name, "u")
-        << "keys were handed out anew";
-    RegroupChannels();
-    EXPECT_EQ(Order(), "u1 t7 s1 r2 ");
-    RenumberChannels();
-    EXPECT_EQ(Order(), "u1 s1 r2 t2 ") << "sorted by number first, then counted per kind";
-    // Every record's key field matches its store key.
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        EXPECT_EQ(db.GetRow(kTableChannel, c->Index), c);
-}
-
-TEST_F(ChannelTable, RecordsWithBothOrNeitherBitStayOnce) {
-    Add("both", 2, kAttrTV | kAttrRadio);
-    Add("none", 1, 0);
-    Add("tv", 3, kAttrTV);
-    RegroupChannels();
-    EXPECT_EQ(Order(), "both2 tv3 none1 ");
-}
-
 TEST_F(ChannelTable, WorksOnTheStoreItIsGiven) {
     Add("global", 4, kAttrTV);
     CZorvDB other;

@@ -53,8 +53,9 @@ struct RuleCase {
     int selected;
     ClipboardState clipboard;
     bool tvGrid;
-    // New, Update, Delete, Copy, Paste, Move here, Description
-    std::array<bool, 7> expected;
+    // One letter for each enabled item of New, Update, Delete, Copy, Paste,
+    // Move here, Description ("NUDCPMd"), a dot for a disabled one.
+    const char* enabled;
     const char* deleteText;
 };
 
@@ -65,8 +66,10 @@ TEST_P(ChannelMenuRuleTest, EnablesAsTheFourStepsSay) {
     const ChannelMenuState state = ChannelMenuRule(c.kind, c.selected, c.clipboard, c.tvGrid);
     const int ids[] = {kChannelNew,   kChannelUpdate,   kChannelDelete,     kChannelCopy,
                        kChannelPaste, kChannelMoveHere, kChannelDescription};
+    std::string enabled;
     for (std::size_t i = 0; i < 7; ++i)
-        EXPECT_EQ(state.Enabled(ids[i]), c.expected[i]) << "item " << ids[i];
+        enabled += state.Enabled(ids[i]) ? "NUDCPMd"[i] : '.';
+    EXPECT_EQ(enabled, c.enabled);
     EXPECT_EQ(state.deleteText, c.deleteText);
     for (int always :
          {kChannelLockOn, kChannelLockOff, kChannelSkipOn, kChannelSkipOff, kChannelSelectAll,
@@ -78,73 +81,23 @@ TEST_P(ChannelMenuRuleTest, EnablesAsTheFourStepsSay) {
 
 constexpr ClipboardState kNone{0, false}, kTV{3, true}, kRadio{2, false}, kEmptyTV{0, true};
 constexpr const char* kDel = "Delete        \tDelete";
+constexpr const char* kRemove = "Remove from FAV";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChannelMenuRuleTest,
-    ::testing::Values(RuleCase{"AllNoSelectionEmptyClipboard",
-                               kAll,
-                               0,
-                               kNone,
-                               true,
-                               {true, false, false, false, false, false, false},
-                               kDel},
-                      RuleCase{"AllSelectionTvClipboardInTv",
-                               kAll,
-                               2,
-                               kTV,
-                               true,
-                               {true, true, true, true, true, true, true},
-                               kDel},
-                      RuleCase{"AllSelectionTvClipboardInRadio",
-                               kAll,
-                               1,
-                               kTV,
-                               false,
-                               {true, true, true, true, false, false, true},
-                               kDel},
-                      RuleCase{"RadioClipboardInRadio",
-                               kSatellite,
-                               0,
-                               kRadio,
-                               false,
-                               {true, false, false, false, true, true, false},
-                               kDel},
-                      RuleCase{"EmptyClipboardWithTvFlag",
-                               kBroadcast,
-                               1,
-                               kEmptyTV,
-                               true,
-                               {true, true, true, true, false, false, true},
-                               kDel},
-                      RuleCase{"FavoriteNoSelection",
-                               kFavorite,
-                               0,
-                               kTV,
-                               true,
-                               {false, false, false, false, false, false, false},
-                               "Remove from FAV"},
-                      RuleCase{"FavoriteSelectionCopyComesBack",
-                               kFavorite,
-                               3,
-                               kTV,
-                               true,
-                               {false, true, true, true, false, false, true},
-                               "Remove from FAV"},
-                      RuleCase{"GenreSelection",
-                               kGenre,
-                               1,
-                               kTV,
-                               true,
-                               {false, true, true, true, false, false, true},
-                               kDel},
-                      RuleCase{"GenreNoSelection",
-                               kGenre,
-                               0,
-                               kNone,
-                               false,
-                               {false, false, false, false, false, false, false},
-                               kDel}),
+    ::testing::Values(
+        RuleCase{"AllNoSelectionEmptyClipboard",   kAll,       0, kNone,    true,  "N......", kDel},
+        RuleCase{"AllSelectionTvClipboardInTv",    kAll,       2, kTV,      true,  "NUDCPMd", kDel},
+        RuleCase{"AllSelectionTvClipboardInRadio", kAll,       1, kTV,      false, "NUDC..d", kDel},
+        RuleCase{"RadioClipboardInRadio",          kSatellite, 0, kRadio,   false, "N...PM.", kDel},
+        RuleCase{"EmptyClipboardWithTvFlag",       kBroadcast, 1, kEmptyTV, true,  "NUDC..d", kDel},
+        RuleCase{"FavoriteNoSelection",            kFavorite,  0, kTV,      true,  ".......", kRemove},
+        RuleCase{"FavoriteSelectionCopyComesBack", kFavorite,  3, kTV,      true,  ".UDC..d", kRemove},
+        RuleCase{"GenreSelection",                 kGenre,     1, kTV,      true,  ".UDC..d", kDel},
+        RuleCase{"GenreNoSelection",               kGenre,     0, kNone,    false, ".......", kDel}),
     [](const auto& test) { return std::string(test.param.name); });
+// clang-format on
 
 TEST(ChannelKeys, EachKeyOfTheTable) {
     const ClipboardState tv{1, true};

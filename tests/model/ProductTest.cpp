@@ -78,18 +78,6 @@ TEST(Product, ModelNumbers) {
     EXPECT_EQ(ChannelLayoutOf(10), ChannelEntryLayout::None);
     EXPECT_EQ(ChannelLayoutOf(0), ChannelEntryLayout::None);
 
-    for (int list = 0; list <= 11; ++list) {
-        SCOPED_TRACE(list);
-        EXPECT_EQ(HasTransponderExtension(list), list == 7 || list == 8);
-        EXPECT_EQ(ShowsShowNum(list), list == 8);
-        EXPECT_EQ(LogicalNumberFollowsProgramNum(list), list != 8 && list != 9);
-        EXPECT_EQ(ShowNumFollowsProgramNum(list), list != 9);
-        EXPECT_EQ(HasShortFavoriteSector(list), list >= 7 && list <= 10);
-        EXPECT_EQ(UsesTwinTunerWriter(list), list == 5 || list == 6);
-        EXPECT_EQ(HasCombinedChannelCount(list), list == 9);
-        EXPECT_EQ(HasWholeByteModulation(list), list == 10);
-        EXPECT_EQ(UsesExtendedReceiveDialog(list), list >= 7 && list <= 10);
-    }
     EXPECT_TRUE(IsSingleBlockImage(0x14, 10));
     EXPECT_FALSE(IsSingleBlockImage(0x12, 10));
     EXPECT_FALSE(IsSingleBlockImage(0x04, 5));

@@ -6,6 +6,7 @@
 #include "model/DeleteCounts.h"
 #include "model/SatelliteCommands.h"
 #include "tests/image/ImageBuilder.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <map>
 #include <string>
@@ -27,10 +28,8 @@ struct ChannelRef {
 
 std::vector<ChannelRef> Channels() {
     std::vector<ChannelRef> out;
-    CZorvDB& db = TheZorvDB();
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        out.push_back({c->SatID, c->TPID, c->Name});
+    for (const auto& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel))
+        out.push_back({c.SatID, c.TPID, c.Name});
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -38,21 +37,25 @@ std::vector<ChannelRef> Channels() {
 // (SatID, TPID) of every transponder in table order.
 std::vector<std::pair<int, int>> Transponders() {
     std::vector<std::pair<int, int>> out;
-    CZorvDB& db = TheZorvDB();
-    for (auto* t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
-         t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index))
-        out.emplace_back(t->SatID, t->TPID);
+    for (const auto& t : TheZorvDB().Rows<Transponder_Info_Tag>(kTableTransponder))
+        out.emplace_back(t.SatID, t.TPID);
     return out;
 }
 
 // Satellite names by ID.
 std::map<int, std::string> Satellites() {
     std::map<int, std::string> out;
-    CZorvDB& db = TheZorvDB();
-    for (auto* s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
-         s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index))
-        out[s->ID] = s->Name;
+    for (const auto& s : TheZorvDB().Rows<Satellite_Info_Tag>(kTableSatellite))
+        out[s.ID] = s.Name;
     return out;
+}
+
+// The key of the first row of `table` that `match` accepts, else 0.
+template <class Record, class Match> std::uint32_t KeyOf(std::uint8_t table, Match match) {
+    for (const auto& r : TheZorvDB().Rows<Record>(table))
+        if (match(r))
+            return r.Index;
+    return 0;
 }
 
 void AddChannel(int satId, int tpid, const std::string& name, WORD number, bool tv = true) {
@@ -65,25 +68,29 @@ void AddChannel(int satId, int tpid, const std::string& name, WORD number, bool 
     TheZorvDB().AddIndexed(kTableChannel, std::move(c));
 }
 
+class SourceTest : public CodecTest {
+protected:
+    // Saves the store into an empty image and loads it back.
+    void SaveAndReload(const Profile& p = {}) {
+        int ok = 0;
+        const auto bytes = Save(Image(p.FlashSize()).Bytes(), &ok);
+        ASSERT_EQ(ok, 1);
+        db.ClearAll();
+        ASSERT_EQ(Load(bytes), 1);
+    }
+};
+
 // Three satellites with three transponders each and two channels on each
 // transponder ("S2T3b": satellite 2, transponder 3, second channel).
-class SatelliteCommands : public CodecTest {
+class SatelliteCommands : public SourceTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
         WORD number = 0;
         for (int s = 1; s <= 3; ++s) {
-            auto sat = NewRecord<Satellite_Info_Tag>();
-            sat->ID = static_cast<BYTE>(s);
-            sat->Degree = static_cast<WORD>(100 * s);
-            std::snprintf(sat->Name, sizeof sat->Name, "Sat %d", s);
-            db.AddIndexed(kTableSatellite, std::move(sat));
+            AddSatellite(db, s, static_cast<WORD>(100 * s));
             for (int t = 1; t <= 3; ++t) {
-                auto tp = NewRecord<Transponder_Info_Tag>();
-                tp->SatID = static_cast<BYTE>(s);
-                tp->TPID = static_cast<BYTE>(t);
-                tp->Frequency = static_cast<WORD>(10000 + 100 * s + t);
-                db.AddIndexed(kTableTransponder, std::move(tp));
+                AddTransponder(db, s, t, static_cast<WORD>(10000 + 100 * s + t));
                 for (char which : {'a', 'b'})
                     AddChannel(s, t, "S" + std::to_string(s) + "T" + std::to_string(t) + which,
                                ++number, which == 'a');
@@ -92,29 +99,12 @@ protected:
         g_nMaxTPID = 3;
     }
 
-    // Saves the store into an empty image and loads it back.
-    void SaveAndReload() {
-        const Profile p;
-        int ok = 0;
-        const auto bytes = Save(Image(p.FlashSize()).Bytes(), &ok);
-        ASSERT_EQ(ok, 1);
-        db.ClearAll();
-        ASSERT_EQ(Load(bytes), 1);
-    }
-
     std::uint32_t SatelliteKey(int id) {
-        for (auto* s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, 0); s;
-             s = db.NextAs<Satellite_Info_Tag>(kTableSatellite, s->Index))
-            if (s->ID == id)
-                return s->Index;
-        return 0;
+        return KeyOf<Satellite_Info_Tag>(kTableSatellite, [&](auto& s) { return s.ID == id; });
     }
     std::uint32_t TransponderKey(int satId, int tpid) {
-        for (auto* t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, 0); t;
-             t = db.NextAs<Transponder_Info_Tag>(kTableTransponder, t->Index))
-            if (t->SatID == satId && t->TPID == tpid)
-                return t->Index;
-        return 0;
+        return KeyOf<Transponder_Info_Tag>(
+            kTableTransponder, [&](auto& t) { return t.SatID == satId && t.TPID == tpid; });
     }
 };
 
@@ -336,7 +326,7 @@ TEST(SatelliteDialogs, LongEntriesHaveTheirOwnDialogAndTerrestrialHidesSatellite
 
 // ---- Cable multiplexes ------------------------------------------------------------
 
-class CableMuxCommands : public CodecTest {
+class CableMuxCommands : public SourceTest {
 protected:
     Profile profile;
 
@@ -362,17 +352,12 @@ protected:
 
     std::vector<int> MuxIds() {
         std::vector<int> out;
-        for (auto* m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
-             m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index))
-            out.push_back(m->TPID);
+        for (const auto& m : db.Rows<CableMux_Info_Tag>(kTableCableMux))
+            out.push_back(m.TPID);
         return out;
     }
     std::uint32_t MuxKey(int id) {
-        for (auto* m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, 0); m;
-             m = db.NextAs<CableMux_Info_Tag>(kTableCableMux, m->Index))
-            if (m->TPID == id)
-                return m->Index;
-        return 0;
+        return KeyOf<CableMux_Info_Tag>(kTableCableMux, [&](auto& m) { return m.TPID == id; });
     }
 };
 
@@ -387,11 +372,7 @@ TEST_F(CableMuxCommands, DeletingMultiplexThreeOfFiveMovesFourAndFiveDown) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Channels(), expected);
 
-    int ok = 0;
-    const auto bytes = Save(Image(profile.FlashSize()).Bytes(), &ok);
-    ASSERT_EQ(ok, 1);
-    db.ClearAll();
-    ASSERT_EQ(Load(bytes), 1);
+    SaveAndReload(profile);
     EXPECT_EQ(MuxIds(), (std::vector<int>{1, 2, 3, 4}));
     const auto reloaded = Channels();
     ASSERT_EQ(reloaded.size(), expected.size());
@@ -498,13 +479,6 @@ TEST_F(BroadcastCommands, ChannelsOfADeletedBroadcasterKeepItsIdThroughASave) {
     for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
         orphans += c.BroadcastID == 1 ? 1 : 0;
     EXPECT_EQ(orphans, 6);
-}
-
-TEST_F(BroadcastCommands, ANameOfSixteenCharactersSurvivesASaveAndReload) {
-    NewBroadcast(db, 0, "Sixteen chars ok");
-    SaveAndReload();
-    ASSERT_EQ(db.Size(kTableBroadcast), 1u);
-    EXPECT_STREQ(db.NextAs<Broadcast_Info_Tag>(kTableBroadcast, 0)->Name, "Sixteen chars ok");
 }
 
 } // namespace
