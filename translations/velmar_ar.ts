@@ -3170,5 +3170,41 @@ Nothing has been changed.</source>
         <source>the data</source>
         <translation>البيانات</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>المرسل المستجيب %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>أخرى %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>مضاعف %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1، PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>متخطاة</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>مشفرة</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>كابل %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>أرضي %1</translation>
+    </message>
 </context>
 </TS>

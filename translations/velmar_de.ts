@@ -2966,5 +2966,41 @@ Es wurde nichts geändert.</translation>
         <source>the data</source>
         <translation>die Daten</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>Sonstige %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PIDs %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>verschlüsselt</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>Kabel %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestrisch %1</translation>
+    </message>
 </context>
 </TS>

@@ -2966,5 +2966,41 @@ No se ha cambiado nada.</translation>
         <source>the data</source>
         <translation>los datos</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transpondedor %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>otro %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>múltiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>codificado</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>cable %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
 </context>
 </TS>

@@ -2966,5 +2966,41 @@ Rien n’a été modifié.</translation>
         <source>the data</source>
         <translation>les données</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transpondeur %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>autre %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillée</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignorée</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>cryptée</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>câble %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
 </context>
 </TS>

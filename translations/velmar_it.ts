@@ -2966,5 +2966,41 @@ Non è stato modificato nulla.</translation>
         <source>the data</source>
         <translation>i dati</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>altro %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccato</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>saltato</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>criptato</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>cavo %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
 </context>
 </TS>

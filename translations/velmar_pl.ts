@@ -3017,5 +3017,41 @@ Niczego nie zmieniono.</translation>
         <source>the data</source>
         <translation>dane</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>inny %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multipleks %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>zablokowany</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>pominięty</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>kodowany</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>kablowy %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>naziemny %1</translation>
+    </message>
 </context>
 </TS>

@@ -3017,5 +3017,41 @@ Nothing has been changed.</source>
         <source>the data</source>
         <translation>данные</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>транспондер %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>другой %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>мультиплекс %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>заблокирован</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>пропускается</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>закодирован</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>кабель %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>эфир %1</translation>
+    </message>
 </context>
 </TS>

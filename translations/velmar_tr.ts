@@ -2915,5 +2915,41 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>the data</source>
         <translation>veri</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>diğer %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multipleks %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>kilitli</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>atlanan</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>şifreli</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>kablo %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>karasal %1</translation>
+    </message>
 </context>
 </TS>
