@@ -3206,5 +3206,56 @@ Nothing has been changed.</source>
         <source>terrestrial %1</source>
         <translation>أرضي %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>لا توجد ذاكرة كافية لفتح %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>صورة جهاز استقبال</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>ملف CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>قائمة قنوات</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>ملف satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>تعذرت قراءة %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 مجلد وليس %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 ليس ملفًا عاديًا، لذا لا يمكن أن يكون %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>انتهى الملف قبل أوانه</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>تعذر فتح %1: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -3002,5 +3002,52 @@ No se ha cambiado nada.</translation>
         <source>terrestrial %1</source>
         <translation>terrestre %1</translation>
     </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>No hay memoria suficiente para abrir %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>una imagen de receptor</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>un archivo CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>una lista de canales</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>un archivo satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 es una carpeta, no %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 no es un archivo normal, así que no puede ser %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 tiene %2 byte, más de los que puede tener %3 (como máximo %4 bytes).</numerusform>
+            <numerusform>%1 tiene %2 bytes, más de los que puede tener %3 (como máximo %4 bytes).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>No se puede abrir %1: %2.</translation>
+    </message>
 </context>
 </TS>
