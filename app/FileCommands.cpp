@@ -116,7 +116,8 @@ void CMainFrame::OpenPath(const QString& path) {
     if (!SaveModifiedFirst())
         return;
     CWaitCursor wait(m_ui);
-    std::string error, workingCopyProblem;
+    Phrase error;
+    std::string workingCopyProblem;
     int result = kImportFileError;
     const std::string problem = Guarded([&]() -> std::string {
         result =
@@ -139,8 +140,7 @@ void CMainFrame::OpenPath(const QString& path) {
         ShowStop(m_ui, this, QString::fromLocal8Bit(problem));
     else if (result == kImportFileError)
         ShowStop(m_ui, this,
-                 error.empty() ? Text(texts::kCannotOpenFile).replace("%s", path)
-                               : QString::fromLocal8Bit(error));
+                 error.Empty() ? Text(texts::kCannotOpenFile).replace("%s", path) : Text(error));
     else
         ShowStop(m_ui, this, Text(texts::kCannotOpenImage));
 }

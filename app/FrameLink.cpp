@@ -36,7 +36,7 @@ void CMainFrame::OnReceiveDb() {
     // the current document once all of it loaded. The document's own bytes
     // are in memory, so a received image that does not load costs nothing.
     CWaitCursor wait(m_ui);
-    std::string error;
+    Phrase error;
     const int loaded = AdoptReceivedWorkingCopy(&m_prompt, &error);
     if (loaded == 1) {
         m_session.StartFresh();
@@ -46,7 +46,7 @@ void CMainFrame::OnReceiveDb() {
     }
     wait.End();
     ShowStop(m_ui, this,
-             loaded == kImportFileError && !error.empty() ? QString::fromLocal8Bit(error)
+             loaded == kImportFileError && !error.Empty() ? Text(error)
                                                           : Text(texts::kCannotOpenImage));
 }
 

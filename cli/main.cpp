@@ -70,12 +70,12 @@ private:
 // the file it produces, never a working copy.
 bool Open(const std::string& image, bool yes) {
     FlagPrompt prompt(yes);
-    std::string error;
+    Phrase error;
     const int result = OpenAsCurrent(image, ImageForm::Convert, &prompt, &error);
     if (result == 1)
         return true;
     if (result == kImportFileError)
-        std::cerr << "velmar-cli: " << error << "\n";
+        std::cerr << "velmar-cli: " << English(error) << "\n";
     std::cerr << kLoadFailed << "\n";
     return false;
 }

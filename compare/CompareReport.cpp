@@ -2,10 +2,7 @@
 
 #include "document/ListCheck.h"
 
-#include "platform/CodePage.h"
-
 #include <cstdio>
-#include <string_view>
 
 namespace {
 
@@ -26,47 +23,18 @@ char Mark(DifferenceKind kind) {
     }
 }
 
-std::string JsonText(const std::string& ansi) {
-    return JsonString(AnsiToUtf8(ansi));
-}
-
-// AnsiToUtf8 appended to `out`: byte by byte, so the pieces of a line can
-// go in one by one.
-void AppendUtf8Of(std::string& out, std::string_view ansi) {
-    for (const char byte : ansi) {
-        const char32_t c = AnsiToCodePoint(byte);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-}
-
-void AppendDifferenceLine(std::string& out, const Difference& d) {
-    AppendUtf8Of(out, d.subject);
-    if (!d.a.empty() && !d.b.empty()) {
-        out += "  ";
-        AppendUtf8Of(out, d.a);
-        out += " -> ";
-        AppendUtf8Of(out, d.b);
-    } else if (!d.a.empty() || !d.b.empty()) {
-        out += "  ";
-        AppendUtf8Of(out, d.a.empty() ? d.b : d.a);
-    }
+std::string JsonText(const Phrase& text) {
+    return JsonString(English(text));
 }
 
 } // namespace
 
-std::string DifferenceLine(const Difference& d) {
-    std::string line;
-    AppendDifferenceLine(line, d);
-    return line;
+Phrase DifferenceLine(const Difference& d) {
+    if (!d.a.Empty() && !d.b.Empty())
+        return phrase::Join({d.subject, phrase::Join({d.a, d.b}, " -> ")}, "  ");
+    if (!d.a.Empty() || !d.b.Empty())
+        return phrase::Join({d.subject, d.a.Empty() ? d.b : d.a}, "  ");
+    return d.subject;
 }
 
 std::string ComparisonText(const Comparison& comparison, const std::string& nameA,
@@ -81,7 +49,7 @@ std::string ComparisonText(const Comparison& comparison, const std::string& name
                     std::to_string(comparison.Count(d.kind)) + " @@\n";
         text += Mark(d.kind);
         text += ' ';
-        AppendDifferenceLine(text, d);
+        text += English(DifferenceLine(d));
         text += '\n';
         previous = &d;
     }
@@ -103,8 +71,8 @@ std::string ComparisonJson(const Comparison& comparison, const std::string& name
         first = false;
         json += "{\"kind\": \"" + std::string(DifferenceId(d.kind)) +
                 "\", \"subject\": " + JsonText(d.subject) +
-                ", \"a\": " + (d.a.empty() ? std::string("null") : JsonText(d.a)) +
-                ", \"b\": " + (d.b.empty() ? std::string("null") : JsonText(d.b)) + "}";
+                ", \"a\": " + (d.a.Empty() ? std::string("null") : JsonText(d.a)) +
+                ", \"b\": " + (d.b.Empty() ? std::string("null") : JsonText(d.b)) + "}";
     }
     json += first ? "]}\n" : "\n ]}\n";
     return json;

@@ -1,6 +1,6 @@
 // A comparison as the user reads it: text, one line a difference under a
 // heading per group with its count, in the manner of a unified report, and
-// JSON for scripts. Names become UTF-8 here.
+// JSON for scripts.
 #pragma once
 
 #include "compare/ListCompare.h"
@@ -25,4 +25,4 @@ std::string ComparisonJson(const Comparison& comparison, const std::string& name
                            const std::string& nameB);
 
 // One difference's line without its mark: `TV 3 "ZDF HD"  3 -> 5`.
-std::string DifferenceLine(const Difference& d);
+Phrase DifferenceLine(const Difference& d);

@@ -8,6 +8,7 @@
 #include "model/Product.h"
 #include "model/ReferenceOrder.h"
 #include "model/SatelliteRecords.h"
+#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,8 +24,9 @@ std::string FieldText(const char* field, std::size_t size) {
     return {field, end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : size};
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+// A name as the lists show it: quoted, in UTF-8.
+Phrase Quoted(std::string_view ansi) {
+    return phrase::Data("\"" + AnsiToUtf8(std::string(ansi)) + "\"");
 }
 
 // Tenths of a degree eastwards as a position: "19.2E", "5.0W".
@@ -89,32 +91,39 @@ constexpr std::int64_t kToleranceKHz = std::int64_t{kTransponderToleranceMHz} * 
 // The key of a row of A that a row of B was paired with, none when unpaired.
 constexpr std::uint64_t kUnpaired = ~std::uint64_t{0};
 
-std::string SatelliteText(const Satellite_Info_Tag& s) {
-    return "satellite " + PositionText(s.Degree);
+Phrase SatelliteText(const Satellite_Info_Tag& s) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "satellite %1"),
+                        {phrase::Data(PositionText(s.Degree))});
 }
 
 std::string SatelliteName(const Satellite_Info_Tag& s) {
-    return Quoted(FieldText(s.Name, sizeof s.Name));
+    return FieldText(s.Name, sizeof s.Name);
 }
 
-std::string TransponderText(WORD degree, const Transponder_Info_Tag& t) {
-    return "transponder " + PositionText(degree) + " " + std::to_string(t.Frequency) + " " +
-           Polarisation(t);
+// "11494 H": how a transponder is tuned.
+std::string Tuned(const Transponder_Info_Tag& t) {
+    return std::to_string(t.Frequency) + " " + Polarisation(t);
 }
 
-std::string TransponderValues(const Transponder_Info_Tag& t) {
-    return std::to_string(t.Frequency) + " " + Polarisation(t) + " " +
-           std::to_string(t.SymbolRate) + " FEC " + std::to_string(t.PolFEC >> 4);
+Phrase TransponderText(WORD degree, const Transponder_Info_Tag& t) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "transponder %1"),
+                        {phrase::Data(PositionText(degree) + " " + Tuned(t))});
 }
 
-const char* KindText(const Channel_Info_Tag& c) {
+Phrase TransponderValues(const Transponder_Info_Tag& t) {
+    return phrase::Data(Tuned(t) + " " + std::to_string(t.SymbolRate) + " FEC " +
+                        std::to_string(t.PolFEC >> 4));
+}
+
+// `TV 12 "Das Erste HD"`: the kind, the number and the name.
+const char* KindPattern(const Channel_Info_Tag& c) {
     switch (ServiceKindOf(c)) {
     case ServiceKind::TV:
-        return "TV";
+        return VELMAR_TRANSLATE_NOOP("Velmar", "TV %1 %2");
     case ServiceKind::Radio:
-        return "radio";
+        return VELMAR_TRANSLATE_NOOP("Velmar", "radio %1 %2");
     default:
-        return "other";
+        return VELMAR_TRANSLATE_NOOP("Velmar", "other %1 %2");
     }
 }
 
@@ -133,15 +142,15 @@ WORD Number(const Channel_Info_Tag& c, bool showNum) {
     return showNum ? c.ShowNum : c.ProgramNum;
 }
 
-std::string ChannelText(const Channel_Info_Tag& c, bool showNum) {
-    return std::string(KindText(c)) + " " + std::to_string(Number(c, showNum)) + " " +
-           Quoted(NameOf(c));
+Phrase ChannelText(const Channel_Info_Tag& c, bool showNum) {
+    return phrase::Text(KindPattern(c), {phrase::Number(Number(c, showNum)), Quoted(NameOf(c))});
 }
 
 // Where a channel is tuned: its satellite and transponder, or its multiplex.
-std::string SourceText(const Channel_Info_Tag& c, const Sources& sources, Network network,
-                       std::uint32_t productType) {
-    const std::string missing = "multiplex " + std::to_string(c.TPID);
+Phrase SourceText(const Channel_Info_Tag& c, const Sources& sources, Network network,
+                  std::uint32_t productType) {
+    const Phrase missing =
+        phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "multiplex %1"), {phrase::Number(c.TPID)});
     switch (network) {
     case Network::Cable:
         return sources.cable[c.TPID] ? CableTuningText(*sources.cable[c.TPID]) : missing;
@@ -156,39 +165,45 @@ std::string SourceText(const Channel_Info_Tag& c, const Sources& sources, Networ
     if (t && IsTerrestrialPseudoSatellite(productType, c.SatID))
         return TerrestrialTuningText(t->TPID, TpParams(*t));
     const Satellite_Info_Tag* s = sources.SatelliteOf(c);
-    std::string text = s ? PositionText(s->Degree) : "satellite " + std::to_string(c.SatID);
-    text += t ? " " + std::to_string(t->Frequency) + " " + Polarisation(*t)
-              : " transponder " + std::to_string(c.TPID);
-    return text;
+    Phrase satellite = s ? phrase::Data(PositionText(s->Degree))
+                         : phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "satellite %1"),
+                                        {phrase::Number(c.SatID)});
+    Phrase transponder = t ? phrase::Data(Tuned(*t))
+                           : phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "transponder %1"),
+                                          {phrase::Number(c.TPID)});
+    return phrase::Join({std::move(satellite), std::move(transponder)}, " ");
 }
 
-std::string TuningText(const Channel_Info_Tag& c, const Sources& sources, Network network,
-                       std::uint32_t productType) {
-    return SourceText(c, sources, network, productType) + ", PIDs " + std::to_string(c.VideoPID) +
-           "/" + std::to_string(c.AudioPID) + "/" + std::to_string(c.PCRPID);
+Phrase TuningText(const Channel_Info_Tag& c, const Sources& sources, Network network,
+                  std::uint32_t productType) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1, PIDs %2/%3/%4"),
+                        {SourceText(c, sources, network, productType), phrase::Number(c.VideoPID),
+                         phrase::Number(c.AudioPID), phrase::Number(c.PCRPID)});
 }
 
 constexpr WORD kFlagBits[] = {kAttrLocked, kAttrSkipped, kAttrScrambled};
 
-std::string FlagsText(const Channel_Info_Tag& c) {
-    std::string text;
-    const char* names[] = {"locked", "skipped", "scrambled"};
+Phrase FlagsText(const Channel_Info_Tag& c) {
+    constexpr const char* kNames[] = {VELMAR_TRANSLATE_NOOP("Velmar", "locked"),
+                                      VELMAR_TRANSLATE_NOOP("Velmar", "skipped"),
+                                      VELMAR_TRANSLATE_NOOP("Velmar", "scrambled")};
+    std::vector<Phrase> set;
     for (std::size_t i = 0; i < std::size(kFlagBits); ++i)
         if (c.Attributes & kFlagBits[i])
-            text += (text.empty() ? "" : ", ") + std::string(names[i]);
-    return text.empty() ? "-" : text;
+            set.push_back(phrase::Text(kNames[i]));
+    return set.empty() ? phrase::Data("-") : phrase::Series(std::move(set));
 }
 
 WORD Flags(const Channel_Info_Tag& c) {
     return static_cast<WORD>(c.Attributes & (kAttrLocked | kAttrSkipped | kAttrScrambled));
 }
 
-std::string FavoritesText(DWORD favorite) {
+Phrase FavoritesText(DWORD favorite) {
     std::string text;
     for (int k = 0; k < kFavoritePositions; ++k)
         if (favorite & (DWORD{1} << k))
             text += (text.empty() ? "" : ", ") + std::to_string(k + 1);
-    return text.empty() ? "-" : text;
+    return phrase::Data(text.empty() ? "-" : text);
 }
 
 class Comparer {
@@ -222,8 +237,8 @@ public:
     }
 
 private:
-    void Add(DifferenceKind kind, std::uint32_t keyA, std::uint32_t keyB, std::string subject,
-             std::string a, std::string b) {
+    void Add(DifferenceKind kind, std::uint32_t keyA, std::uint32_t keyB, Phrase subject, Phrase a,
+             Phrase b) {
         m_groups[static_cast<std::size_t>(kind)].push_back(
             {kind, keyA, keyB, std::move(subject), std::move(a), std::move(b)});
     }
@@ -260,11 +275,11 @@ private:
         for (std::size_t i = 0; i < satsA.size() || j < satsB.size();) {
             if (j == satsB.size() || (i < satsA.size() && satsA[i]->Degree < satsB[j]->Degree)) {
                 Add(DifferenceKind::SatelliteOnlyInA, satsA[i]->Index, 0, SatelliteText(*satsA[i]),
-                    SatelliteName(*satsA[i]), "");
+                    Quoted(SatelliteName(*satsA[i])), {});
                 ++i;
             } else if (i == satsA.size() || satsB[j]->Degree < satsA[i]->Degree) {
                 Add(DifferenceKind::SatelliteOnlyInB, 0, satsB[j]->Index, SatelliteText(*satsB[j]),
-                    "", SatelliteName(*satsB[j]));
+                    {}, Quoted(SatelliteName(*satsB[j])));
                 ++j;
             } else {
                 pairs.emplace_back(satsA[i++], satsB[j++]);
@@ -274,7 +289,7 @@ private:
             m_result.satelliteBtoA[sb->Index] = sa->Index;
             if (SatelliteName(*sa) != SatelliteName(*sb))
                 Add(DifferenceKind::SatelliteChanged, sa->Index, sb->Index, SatelliteText(*sa),
-                    SatelliteName(*sa), SatelliteName(*sb));
+                    Quoted(SatelliteName(*sa)), Quoted(SatelliteName(*sb)));
             CompareTransponders(*sa, *sb);
         }
     }
@@ -301,7 +316,7 @@ private:
     // multiplexes to the user.
     struct TransponderView {
         DifferenceKind onlyInA, onlyInB, changed;
-        std::string subject, values;
+        Phrase subject, values;
     };
     TransponderView View(const Satellite_Info_Tag& s, const Transponder_Info_Tag& t) const {
         if (Pseudo(s))
@@ -330,7 +345,7 @@ private:
             const Transponder_Info_Tag& ta = *tpsA[i];
             TransponderView view = View(sa, ta);
             if (k == kNoPartner) {
-                Add(view.onlyInA, ta.Index, 0, std::move(view.subject), std::move(view.values), "");
+                Add(view.onlyInA, ta.Index, 0, std::move(view.subject), std::move(view.values), {});
                 continue;
             }
             const Transponder_Info_Tag& tb = *tpsB[k];
@@ -341,7 +356,7 @@ private:
         }
         for (const std::size_t k : pairs.onlyB) {
             TransponderView view = View(sb, *tpsB[k]);
-            Add(view.onlyInB, 0, tpsB[k]->Index, std::move(view.subject), "",
+            Add(view.onlyInB, 0, tpsB[k]->Index, std::move(view.subject), {},
                 std::move(view.values));
         }
     }
@@ -354,14 +369,10 @@ private:
         return rows;
     }
 
-    std::string Subject(const CableMux_Info_Tag& m) const { return MultiplexSubject(m); }
-    std::string Subject(const SMux_Info_Tag& m) const {
-        return TerrestrialSubject(m.TPID, m.Params);
-    }
-    std::string Values(const CableMux_Info_Tag& m) const {
-        return MultiplexValues(m, m_productList);
-    }
-    std::string Values(const SMux_Info_Tag& m) const { return TerrestrialValues(m.TPID, m.Params); }
+    Phrase Subject(const CableMux_Info_Tag& m) const { return MultiplexSubject(m); }
+    Phrase Subject(const SMux_Info_Tag& m) const { return TerrestrialSubject(m.TPID, m.Params); }
+    Phrase Values(const CableMux_Info_Tag& m) const { return MultiplexValues(m, m_productList); }
+    Phrase Values(const SMux_Info_Tag& m) const { return TerrestrialValues(m.TPID, m.Params); }
     bool Changed(const CableMux_Info_Tag& a, const CableMux_Info_Tag& b) const {
         return MultiplexChanged(a, b, m_productList);
     }
@@ -380,7 +391,7 @@ private:
         for (const auto& [i, k] : pairs.inOrderA) {
             const Mux& ma = *muxA[i];
             if (k == kNoPartner) {
-                Add(DifferenceKind::MultiplexOnlyInA, ma.Index, 0, Subject(ma), Values(ma), "");
+                Add(DifferenceKind::MultiplexOnlyInA, ma.Index, 0, Subject(ma), Values(ma), {});
                 continue;
             }
             const Mux& mb = *muxB[k];
@@ -390,7 +401,7 @@ private:
                     Values(mb));
         }
         for (const std::size_t k : pairs.onlyB)
-            Add(DifferenceKind::MultiplexOnlyInB, 0, muxB[k]->Index, Subject(*muxB[k]), "",
+            Add(DifferenceKind::MultiplexOnlyInB, 0, muxB[k]->Index, Subject(*muxB[k]), {},
                 Values(*muxB[k]));
         // Which multiplex of A each TPID of B names, once for all channels.
         m_multiplexPartner.fill(kUnpaired);
@@ -462,7 +473,7 @@ private:
         return m_transponderPartner[TransponderKey(b.SatID, b.TPID)] == ta->Index;
     }
 
-    std::string TuningOf(const Channel_Info_Tag& c, const Sources& sources) const {
+    Phrase TuningOf(const Channel_Info_Tag& c, const Sources& sources) const {
         return TuningText(c, sources, m_network, m_productType);
     }
 
@@ -497,7 +508,7 @@ private:
             const Channel_Info_Tag& ca = *a[i];
             if (matching.match[i] == kNoChannelMatch) {
                 Add(DifferenceKind::ChannelOnlyInA, ca.Index, 0, ChannelText(ca, m_showNum),
-                    TuningOf(ca, m_sourcesA), "");
+                    TuningOf(ca, m_sourcesA), {});
                 continue;
             }
             takenB[matching.match[i]] = true;
@@ -510,10 +521,10 @@ private:
             const bool favorites = ca.Favorite != cb.Favorite;
             if (!(number || name || tuning || flags || favorites))
                 continue; // most pairs: no text to make
-            const std::string who = ChannelText(ca, m_showNum);
+            const Phrase who = ChannelText(ca, m_showNum);
             if (number)
                 Add(DifferenceKind::NumberChanged, ca.Index, cb.Index, who,
-                    std::to_string(Number(ca, m_showNum)), std::to_string(Number(cb, m_showNum)));
+                    phrase::Number(Number(ca, m_showNum)), phrase::Number(Number(cb, m_showNum)));
             if (name)
                 Add(DifferenceKind::NameChanged, ca.Index, cb.Index, who, Quoted(NameOf(ca)),
                     Quoted(NameOf(cb)));
@@ -530,7 +541,7 @@ private:
         for (const std::size_t k : ReportOrder(b))
             if (!takenB[k])
                 Add(DifferenceKind::ChannelOnlyInB, 0, b[k]->Index, ChannelText(*b[k], m_showNum),
-                    "", TuningOf(*b[k], m_sourcesB));
+                    {}, TuningOf(*b[k], m_sourcesB));
     }
 
     const CZorvDB& m_a;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "contracts/ZorvDB.h"
+#include "platform/Phrase.h"
 
 #include <array>
 #include <cstddef>
@@ -52,11 +53,11 @@ struct Difference {
     // Store keys of the row in A and in B (0 on the side that lacks it).
     std::uint32_t keyA = 0, keyB = 0;
     // Who it is, in the list's words: `TV 12 "Das Erste HD"`, `satellite
-    // 19.2E "Astra 1"`, `transponder 19.2E 11494 H`. Names are Windows-1252.
-    std::string subject;
+    // 19.2E "Astra 1"`, `transponder 19.2E 11494 H`, names in UTF-8.
+    Phrase subject;
     // What each side holds where they differ; empty on the side that lacks
     // the row.
-    std::string a, b;
+    Phrase a, b;
 };
 
 struct Comparison {

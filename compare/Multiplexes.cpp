@@ -6,7 +6,10 @@
 #include "model/Product.h"
 #include "model/RecordTexts.h"
 
+#include <initializer_list>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -48,34 +51,53 @@ TunedRow TunedOf(const SMux_Info_Tag& m) {
     return {m.Index, 0, TerrestrialKHz(m.TPID, m.Params)};
 }
 
-std::string MultiplexSubject(const CableMux_Info_Tag& m) {
-    return "multiplex " + CableFrequencyText(m.Frequency);
+namespace {
+
+// Values as the grids show them, between spaces.
+Phrase Values(std::initializer_list<std::string> values) {
+    std::vector<Phrase> parts;
+    parts.reserve(values.size());
+    for (const std::string& v : values)
+        parts.push_back(phrase::Data(v));
+    return phrase::Join(std::move(parts), " ");
 }
 
-std::string TerrestrialSubject(BYTE tpid, DWORD params) {
-    return "multiplex " + MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) + " MHz";
+std::string TerrestrialMHz(BYTE tpid, DWORD params) {
+    return MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) + " MHz";
 }
 
-std::string MultiplexValues(const CableMux_Info_Tag& m, int productList) {
-    return CableFrequencyText(m.Frequency) + " " + SymbolRateText(m.SymbolRate) + " " +
-           QamText(CableQamCode(m.Modulation, productList));
+} // namespace
+
+Phrase MultiplexSubject(const CableMux_Info_Tag& m) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "multiplex %1"),
+                        {phrase::Data(CableFrequencyText(m.Frequency))});
 }
 
-std::string TerrestrialValues(BYTE tpid, DWORD params) {
+Phrase TerrestrialSubject(BYTE tpid, DWORD params) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "multiplex %1"),
+                        {phrase::Data(TerrestrialMHz(tpid, params))});
+}
+
+Phrase MultiplexValues(const CableMux_Info_Tag& m, int productList) {
+    return Values({CableFrequencyText(m.Frequency), SymbolRateText(m.SymbolRate),
+                   QamText(CableQamCode(m.Modulation, productList))});
+}
+
+Phrase TerrestrialValues(BYTE tpid, DWORD params) {
     const MuxParams p = MuxParams::Unpack(params);
-    return MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) + " MHz " +
-           TransModeText(p.TransMode) + " " + ConstellationText(p.Constellation) + " " +
-           CodeRateText(p.CodeRate) + " " + GuardIntervalText(p.GuardInterval) + " " +
-           PriorityText(p.Priority);
+    return Values({TerrestrialMHz(tpid, params), TransModeText(p.TransMode),
+                   ConstellationText(p.Constellation), CodeRateText(p.CodeRate),
+                   GuardIntervalText(p.GuardInterval), PriorityText(p.Priority)});
 }
 
-std::string CableTuningText(const CableMux_Info_Tag& m) {
-    return "cable " + CableFrequencyText(m.Frequency);
+Phrase CableTuningText(const CableMux_Info_Tag& m) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cable %1"),
+                        {phrase::Data(CableFrequencyText(m.Frequency))});
 }
 
-std::string TerrestrialTuningText(BYTE tpid, DWORD params) {
-    return "terrestrial " + MuxFrequencyText(static_cast<int>(TerrestrialKHz(tpid, params))) +
-           " MHz";
+Phrase TerrestrialTuningText(BYTE tpid, DWORD params) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "terrestrial %1"),
+                        {phrase::Data(TerrestrialMHz(tpid, params))});
 }
 
 bool MultiplexChanged(const CableMux_Info_Tag& a, const CableMux_Info_Tag& b, int productList) {

@@ -9,6 +9,7 @@
 #include "compare/FrequencyPairing.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -34,16 +35,16 @@ TunedRow TunedOf(const SMux_Info_Tag& m);
 std::int64_t TerrestrialKHz(BYTE tpid, DWORD params);
 
 // "multiplex 346.000 MHz", "multiplex 474.0 MHz".
-std::string MultiplexSubject(const CableMux_Info_Tag& m);
-std::string TerrestrialSubject(BYTE tpid, DWORD params);
+Phrase MultiplexSubject(const CableMux_Info_Tag& m);
+Phrase TerrestrialSubject(BYTE tpid, DWORD params);
 // What a report shows of each: "346.000 MHz 6900 Ks/s 64 QAM",
 // "474.0 MHz 8K 64QAM 2/3 1/4 Auto".
-std::string MultiplexValues(const CableMux_Info_Tag& m, int productList);
-std::string TerrestrialValues(BYTE tpid, DWORD params);
+Phrase MultiplexValues(const CableMux_Info_Tag& m, int productList);
+Phrase TerrestrialValues(BYTE tpid, DWORD params);
 // How a channel's tuning names its multiplex: "cable 346.000 MHz",
 // "terrestrial 474.0 MHz".
-std::string CableTuningText(const CableMux_Info_Tag& m);
-std::string TerrestrialTuningText(BYTE tpid, DWORD params);
+Phrase CableTuningText(const CableMux_Info_Tag& m);
+Phrase TerrestrialTuningText(BYTE tpid, DWORD params);
 
 // Whether two paired multiplexes differ in what the receiver tunes.
 bool MultiplexChanged(const CableMux_Info_Tag& a, const CableMux_Info_Tag& b, int productList);

@@ -76,7 +76,7 @@ int DecodeImage(std::span<const BYTE> file, ImageForm form, const ImageStateValu
 }
 
 int ReadImageDocument(const std::string& path, ImageForm form, const ImageStateValues& base,
-                      CDocument& into, IUserPrompt* prompt, std::string* error) {
+                      CDocument& into, IUserPrompt* prompt, Phrase* error) {
     try {
         std::string contents;
         if (!ReadWholeFile(path, contents, error))
@@ -86,13 +86,17 @@ int ReadImageDocument(const std::string& path, ImageForm form, const ImageStateV
         return result;
     } catch (const std::bad_alloc&) {
         if (error)
-            *error = "There is not enough memory to open " + path + ".";
+            *error = NotEnoughMemoryToOpen(path);
         return kImportFileError;
     }
 }
 
-int OpenAsCurrent(const std::string& path, ImageForm form, IUserPrompt* prompt,
-                  std::string* error) {
+Phrase NotEnoughMemoryToOpen(const std::string& path) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "There is not enough memory to open %1."),
+                        {phrase::Data(path)});
+}
+
+int OpenAsCurrent(const std::string& path, ImageForm form, IUserPrompt* prompt, Phrase* error) {
     CDocument loaded;
     const int result =
         ReadImageDocument(path, form, CDocument::Current().Values(), loaded, prompt, error);

@@ -76,13 +76,16 @@ int DecodeImage(std::span<const BYTE> file, ImageForm form, const ImageStateValu
 // Reads the file at `path` whole and decodes it: DecodeImage's result, or
 // kImportFileError with the reason in `error`.
 int ReadImageDocument(const std::string& path, ImageForm form, const ImageStateValues& base,
-                      CDocument& into, IUserPrompt* prompt = nullptr, std::string* error = nullptr);
+                      CDocument& into, IUserPrompt* prompt = nullptr, Phrase* error = nullptr);
+
+// The refusal of a file too large for the memory left.
+Phrase NotEnoughMemoryToOpen(const std::string& path);
 
 // Reads and decodes `path` into a document of its own and, only when all of
 // it loaded, makes that document current; nothing is written. The result is
 // ReadImageDocument's; on anything but 1 the current document is untouched.
 int OpenAsCurrent(const std::string& path, ImageForm form, IUserPrompt* prompt = nullptr,
-                  std::string* error = nullptr);
+                  Phrase* error = nullptr);
 
 // Why a save failed: what the user is shown, and the system's reason.
 struct SaveReport {

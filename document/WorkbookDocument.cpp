@@ -25,7 +25,7 @@ int ReadWorkbookDocument(const std::string& path, const ImageStateValues& base, 
     } catch (const std::bad_alloc&) {
         into.Store().ClearAll();
         if (error)
-            *error = "There is not enough memory to open " + path + ".";
+            *error = English(NotEnoughMemoryToOpen(path));
         return kImportFileError;
     }
 }
@@ -34,9 +34,10 @@ int ReadListDocument(const std::string& path, const ImageStateValues& base, CDoc
                      IUserPrompt* prompt, std::string* error) {
     if (IsWorkbookFileName(path))
         return ReadWorkbookDocument(path, base, into, error);
-    std::string problem;
+    Phrase problem;
     const int result = ReadImageDocument(path, ImageForm::Convert, base, into, prompt, &problem);
     if (error && result != 1)
-        *error = result == kImportFileError ? problem : std::string(texts::kCannotOpenImage);
+        *error =
+            result == kImportFileError ? English(problem) : std::string(texts::kCannotOpenImage);
     return result;
 }

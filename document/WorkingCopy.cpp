@@ -136,8 +136,9 @@ bool ReadWorkingCopy(std::string& contents, std::string* error) {
     std::string why;
     if (g_nWorkFd < 0) {
         why = kNoWorkingCopy;
-    } else if (ReadDescriptor(g_nWorkFd, kMaxImageFileBytes, "a receiver image", g_szWorkImagePath,
-                              contents, why)) {
+    } else if (ReadDescriptor(g_nWorkFd, kMaxImageFileBytes,
+                              VELMAR_TRANSLATE_NOOP("Velmar", "a receiver image"),
+                              g_szWorkImagePath, contents, why)) {
         return true;
     }
     if (error)
@@ -164,7 +165,7 @@ int LoadWorkingCopy(IUserPrompt* prompt) {
     return result;
 }
 
-int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, std::string* error,
+int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, Phrase* error,
                         ImageForm form, std::string* workingCopyProblem) {
     const int result = OpenAsCurrent(source, form, prompt, error);
     if (result != 1)
@@ -175,7 +176,7 @@ int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, std::str
     return 1;
 }
 
-int AdoptReceivedWorkingCopy(IUserPrompt* prompt, std::string* error) {
+int AdoptReceivedWorkingCopy(IUserPrompt* prompt, Phrase* error) {
     std::string received;
     int result = kImportFileError;
     CDocument loaded;
@@ -194,7 +195,8 @@ int AdoptReceivedWorkingCopy(IUserPrompt* prompt, std::string* error) {
     // What was received goes; the working copy gets the document's bytes back.
     std::string why;
     if (!WriteCurrentToWorkingCopy(&why) && error)
-        *error += (error->empty() ? "" : "\n") + why;
+        *error =
+            error->Empty() ? phrase::Data(why) : phrase::Join({*error, phrase::Data(why)}, "\n");
     return result;
 }
 

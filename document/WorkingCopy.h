@@ -50,13 +50,13 @@ int LoadWorkingCopy(IUserPrompt* prompt = nullptr);
 // working copy that cannot be written after a load is reported in
 // `workingCopyProblem`: the document is whole in memory and saves as usual.
 int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt = nullptr,
-                        std::string* error = nullptr, ImageForm form = ImageForm::Convert,
+                        Phrase* error = nullptr, ImageForm form = ImageForm::Convert,
                         std::string* workingCopyProblem = nullptr);
 // The image a receive left under the working copy's name, taken as it is, as
 // the current document; when it does not load the working copy gets the
 // current document's bytes back (a failure to write them is added to
 // `error`; the document itself is whole in memory either way).
-int AdoptReceivedWorkingCopy(IUserPrompt* prompt = nullptr, std::string* error = nullptr);
+int AdoptReceivedWorkingCopy(IUserPrompt* prompt = nullptr, Phrase* error = nullptr);
 
 // Writes the current document to `target` in its on-disk form: its image
 // bytes patched with the tables, a ZORV image with a fresh CRC. Nothing is

@@ -76,9 +76,11 @@ bool CImageFile::Write(std::span<const BYTE> data) {
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error) {
-    std::string why;
-    const bool ok = ReadInputFile(path, kMaxImageFileBytes, "a receiver image", contents, why);
+bool ReadWholeFile(const std::string& path, std::string& contents, Phrase* error) {
+    Phrase why;
+    const bool ok =
+        ReadInputFile(path, kMaxImageFileBytes, VELMAR_TRANSLATE_NOOP("Velmar", "a receiver image"),
+                      contents, why);
     if (!ok && error)
         *error = why;
     return ok;

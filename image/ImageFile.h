@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/ByteOrder.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <span>
@@ -49,7 +50,7 @@ private:
 
 // Reads a whole image file, refusing anything that is not a regular file or is
 // larger than kMaxImageFileBytes; `error` says why.
-bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error = nullptr);
+bool ReadWholeFile(const std::string& path, std::string& contents, Phrase* error = nullptr);
 // The bytes of `first` then `second` as the new contents of `path`, written
 // atomically (the old file stays whole when anything fails).
 bool WriteWholeFile(const std::string& path, std::span<const BYTE> first,

@@ -265,7 +265,8 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view text, std::string& e
 std::optional<ChannelList> ReadChannelCsv(const std::string& path, Phrase& error) {
     try {
         std::string bytes, why;
-        if (!ReadInputFile(path, kMaxListFileBytes, "a CSV file", bytes, why)) {
+        if (!ReadInputFile(path, kMaxListFileBytes, VELMAR_TRANSLATE_NOOP("Velmar", "a CSV file"),
+                           bytes, why)) {
             error = phrase::Data(why + kUnchanged);
             return std::nullopt;
         }

@@ -331,7 +331,8 @@ bool LoadReferenceList(const std::string& path, const CZorvDB& db,
             return false;
         }
         std::string bytes;
-        if (!ReadInputFile(path, kMaxListFileBytes, "a channel list", bytes, why)) {
+        if (!ReadInputFile(path, kMaxListFileBytes,
+                           VELMAR_TRANSLATE_NOOP("Velmar", "a channel list"), bytes, why)) {
             error = phrase::Data(why);
             return false;
         }

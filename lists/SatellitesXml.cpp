@@ -197,7 +197,8 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
 std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path, Phrase& error) {
     try {
         std::string bytes, why;
-        if (!ReadInputFile(path, kMaxSatellitesXmlBytes, "a satellites.xml file", bytes, why)) {
+        if (!ReadInputFile(path, kMaxSatellitesXmlBytes,
+                           VELMAR_TRANSLATE_NOOP("Velmar", "a satellites.xml file"), bytes, why)) {
             error = phrase::Data(why);
             return std::nullopt;
         }

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 std::string GroupedNumber(std::uint64_t value) {
     char text[40];
@@ -16,26 +17,53 @@ std::string GroupedNumber(std::uint64_t value) {
     return text;
 }
 
+namespace {
+
+Phrase SystemReason(int error) {
+    return phrase::Data(std::strerror(error));
+}
+
+Phrase CannotRead(const std::string& name, Phrase why) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Cannot read %1: %2."),
+                        {phrase::Data(name), std::move(why)});
+}
+
+template <class Read> bool InEnglish(std::string& error, Read read) {
+    Phrase said;
+    const bool ok = read(said);
+    if (!ok)
+        error = English(said);
+    return ok;
+}
+
+} // namespace
+
 bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
-                    std::string& contents, std::string& error) {
+                    std::string& contents, Phrase& error) {
     contents.clear();
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        error = "Cannot read " + name + ": " + std::strerror(errno) + ".";
+        error = CannotRead(name, SystemReason(errno));
         return false;
     }
     if (S_ISDIR(st.st_mode)) {
-        error = name + " is a folder, not " + kind + ".";
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 is a folder, not %2."),
+                             {phrase::Data(name), phrase::Text(kind)});
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error = name + " is not a regular file, so it cannot be " + kind + ".";
+        error = phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 is not a regular file, so it cannot be %2."),
+            {phrase::Data(name), phrase::Text(kind)});
         return false;
     }
     const auto size = static_cast<std::uint64_t>(st.st_size);
     if (size > maxBytes) {
-        error = name + " has " + GroupedNumber(size) + " bytes, more than " + kind +
-                " can have (at most " + GroupedNumber(maxBytes) + " bytes).";
+        error = phrase::Counted(size, nullptr,
+                                VELMAR_TRANSLATE_N_NOOP("Velmar", "%1 has %2 bytes, more than %3 "
+                                                                  "can have (at most %4 bytes)."),
+                                {phrase::Data(name), phrase::Grouped(size), phrase::Text(kind),
+                                 phrase::Grouped(maxBytes)});
         return false;
     }
     contents.resize(static_cast<std::size_t>(size));
@@ -46,8 +74,9 @@ bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std:
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = "Cannot read " + name + ": " +
-                    (n == 0 ? std::string("the file ended early") : std::strerror(errno)) + ".";
+            error = CannotRead(
+                name, n == 0 ? phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "the file ended early"))
+                             : SystemReason(errno));
             contents.clear();
             return false;
         }
@@ -56,16 +85,30 @@ bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std:
     return true;
 }
 
+bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
+                    std::string& contents, std::string& error) {
+    return InEnglish(error, [&](Phrase& said) {
+        return ReadDescriptor(fd, maxBytes, kind, name, contents, said);
+    });
+}
+
 bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
-                   std::string& contents, std::string& error) {
+                   std::string& contents, Phrase& error) {
     contents.clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer before we refuse it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        error = "Cannot open " + path + ": " + std::strerror(errno) + ".";
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Cannot open %1: %2."),
+                             {phrase::Data(path), SystemReason(errno)});
         return false;
     }
     const bool ok = ReadDescriptor(fd, maxBytes, kind, path, contents, error);
     ::close(fd);
     return ok;
+}
+
+bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
+                   std::string& contents, std::string& error) {
+    return InEnglish(
+        error, [&](Phrase& said) { return ReadInputFile(path, maxBytes, kind, contents, said); });
 }

@@ -3,6 +3,8 @@
 // than anything the program accepts of its kind.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,9 +12,15 @@
 std::string GroupedNumber(std::uint64_t value);
 
 // Reads the whole of `path` into `contents`. `kind` names what the file
-// should be ("a receiver image", "a workbook") for the message in `error`.
+// should be (a marked text: "a receiver image", "a workbook") for the
+// message in `error`.
+bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
+                   std::string& contents, Phrase& error);
+// The same with the message in English.
 bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
                    std::string& contents, std::string& error);
 // The descriptor form, for files the program holds open.
+bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
+                    std::string& contents, Phrase& error);
 bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
                     std::string& contents, std::string& error);

@@ -3170,5 +3170,92 @@ Nothing has been changed.</source>
         <source>the data</source>
         <translation>البيانات</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>المرسل المستجيب %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>أخرى %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>مضاعف %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1، PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>متخطاة</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>مشفرة</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>كابل %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>أرضي %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>لا توجد ذاكرة كافية لفتح %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>صورة جهاز استقبال</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>ملف CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>قائمة قنوات</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>ملف satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>تعذرت قراءة %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 مجلد وليس %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 ليس ملفًا عاديًا، لذا لا يمكن أن يكون %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+            <numerusform>حجم %1 هو %2 بايت، أكثر مما يمكن أن يحتويه %3 (%4 بايت على الأكثر).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>انتهى الملف قبل أوانه</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>تعذر فتح %1: %2.</translation>
+    </message>
 </context>
 </TS>

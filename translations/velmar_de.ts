@@ -2966,5 +2966,88 @@ Es wurde nichts geändert.</translation>
         <source>the data</source>
         <translation>die Daten</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>Sonstige %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PIDs %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>verschlüsselt</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>Kabel %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestrisch %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>Es ist nicht genug Speicher frei, um %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>ein Empfänger-Abbild</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>eine Senderliste</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>eine satellites.xml-Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 ist ein Ordner, nicht %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 ist keine reguläre Datei und kann daher nicht %2 sein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 hat %2 Byte, mehr als %3 haben kann (höchstens %4 Byte).</numerusform>
+            <numerusform>%1 hat %2 Byte, mehr als %3 haben kann (höchstens %4 Byte).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endet vorzeitig</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
 </context>
 </TS>

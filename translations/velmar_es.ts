@@ -2966,5 +2966,88 @@ No se ha cambiado nada.</translation>
         <source>the data</source>
         <translation>los datos</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transpondedor %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>otro %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>múltiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>codificado</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>cable %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>No hay memoria suficiente para abrir %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>una imagen de receptor</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>un archivo CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>una lista de canales</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>un archivo satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 es una carpeta, no %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 no es un archivo normal, así que no puede ser %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 tiene %2 byte, más de los que puede tener %3 (como máximo %4 bytes).</numerusform>
+            <numerusform>%1 tiene %2 bytes, más de los que puede tener %3 (como máximo %4 bytes).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>No se puede abrir %1: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -2966,5 +2966,88 @@ Rien n’a été modifié.</translation>
         <source>the data</source>
         <translation>les données</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transpondeur %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>autre %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillée</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignorée</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>cryptée</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>câble %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>Mémoire insuffisante pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>une image de récepteur</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>un fichier CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>une liste de chaînes</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>un fichier satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 est un dossier, pas %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 n’est pas un fichier ordinaire, ce ne peut donc pas être %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 fait %2 octet, plus que %3 ne peut en avoir (au plus %4 octets).</numerusform>
+            <numerusform>%1 fait %2 octets, plus que %3 ne peut en avoir (au plus %4 octets).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>le fichier s’arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Impossible d’ouvrir %1 : %2.</translation>
+    </message>
 </context>
 </TS>

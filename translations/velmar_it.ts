@@ -2966,5 +2966,88 @@ Non è stato modificato nulla.</translation>
         <source>the data</source>
         <translation>i dati</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>altro %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccato</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>saltato</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>criptato</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>cavo %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>terrestre %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>Memoria insufficiente per aprire %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>un’immagine del ricevitore</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>un file CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>una lista canali</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>un file satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 è una cartella, non %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 non è un file normale, quindi non può essere %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 ha %2 byte, più di quanti ne possa avere %3 (al massimo %4 byte).</numerusform>
+            <numerusform>%1 ha %2 byte, più di quanti ne possa avere %3 (al massimo %4 byte).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>il file finisce prima del previsto</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
 </context>
 </TS>

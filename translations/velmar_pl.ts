@@ -3017,5 +3017,89 @@ Niczego nie zmieniono.</translation>
         <source>the data</source>
         <translation>dane</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>inny %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multipleks %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>zablokowany</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>pominięty</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>kodowany</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>kablowy %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>naziemny %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>Za mało pamięci, aby otworzyć %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>obraz odbiornika</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>plik CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>lista kanałów</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>plik satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Nie można odczytać %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 to folder, a nie %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 nie jest zwykłym plikiem, więc nie może to być %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 ma %2 bajt, więcej niż może mieć %3 (najwyżej %4 bajtów).</numerusform>
+            <numerusform>%1 ma %2 bajty, więcej niż może mieć %3 (najwyżej %4 bajtów).</numerusform>
+            <numerusform>%1 ma %2 bajtów, więcej niż może mieć %3 (najwyżej %4 bajtów).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>plik kończy się przedwcześnie</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Nie można otworzyć %1: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -3017,5 +3017,89 @@ Nothing has been changed.</source>
         <source>the data</source>
         <translation>данные</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>транспондер %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>другой %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>мультиплекс %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>заблокирован</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>пропускается</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>закодирован</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>кабель %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>эфир %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>Недостаточно памяти, чтобы открыть %1.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>образ приёмника</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>файл CSV</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>список каналов</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>файл satellites.xml</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Не удаётся прочитать %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 — это папка, а не %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 — не обычный файл, поэтому это не может быть %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 содержит %2 байт, больше, чем может иметь %3 (не более %4 байт).</numerusform>
+            <numerusform>%1 содержит %2 байта, больше, чем может иметь %3 (не более %4 байт).</numerusform>
+            <numerusform>%1 содержит %2 байт, больше, чем может иметь %3 (не более %4 байт).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>файл закончился раньше времени</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Не удаётся открыть %1: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -2915,5 +2915,87 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>the data</source>
         <translation>veri</translation>
     </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>other %1 %2</source>
+        <translation>diğer %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multipleks %1</translation>
+    </message>
+    <message>
+        <source>%1, PIDs %2/%3/%4</source>
+        <translation>%1, PID %2/%3/%4</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>kilitli</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>atlanan</translation>
+    </message>
+    <message>
+        <source>scrambled</source>
+        <translation>şifreli</translation>
+    </message>
+    <message>
+        <source>cable %1</source>
+        <translation>kablo %1</translation>
+    </message>
+    <message>
+        <source>terrestrial %1</source>
+        <translation>karasal %1</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to open %1.</source>
+        <translation>%1 dosyasını açmak için yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>a receiver image</source>
+        <translation>bir alıcı görüntüsü</translation>
+    </message>
+    <message>
+        <source>a CSV file</source>
+        <translation>bir CSV dosyası</translation>
+    </message>
+    <message>
+        <source>a channel list</source>
+        <translation>bir kanal listesi</translation>
+    </message>
+    <message>
+        <source>a satellites.xml file</source>
+        <translation>bir satellites.xml dosyası</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 okunamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not %2.</source>
+        <translation>%1 bir klasör, %2 değil.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so it cannot be %2.</source>
+        <translation>%1 normal bir dosya değil, bu yüzden %2 olamaz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %2 bytes, more than %3 can have (at most %4 bytes).</source>
+        <translation>
+            <numerusform>%1 %2 bayt; %3 en fazla %4 bayt olabilir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>dosya erken bitti</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 açılamıyor: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -74,8 +74,7 @@ void CCompareDialogBase::SetComparison(const Comparison& c, const QString& other
         if (m_groups.empty() || m_groups.back().kind != d.kind)
             m_groups.push_back({d.kind, comparison::GroupHeading(d.kind, c.Count(d.kind)), {}});
         const bool ours = SubjectOf(d.kind) == DifferenceSubject::Channel && d.keyA != 0;
-        m_groups.back().rows.push_back(
-            {QString::fromStdString(DifferenceLine(d)), ours ? d.keyA : 0});
+        m_groups.back().rows.push_back({Text(DifferenceLine(d)), ours ? d.keyA : 0});
     }
     m_summary = Text(texts::kCompareSummary)
                     .arg(QFileInfo(other).fileName(),

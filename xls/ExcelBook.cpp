@@ -614,7 +614,8 @@ void CExcelBook::SetProblem(WorkbookProblem problem) {
 bool CExcelBook::Load(const std::string& path) {
     Reset();
     std::string contents, error;
-    if (!ReadInputFile(path, kMaxWorkbookFileBytes, "an Excel workbook", contents, error)) {
+    if (!ReadInputFile(path, kMaxWorkbookFileBytes,
+                       VELMAR_TRANSLATE_NOOP("Velmar", "an Excel workbook"), contents, error)) {
         m_problem = WorkbookProblem::Unreadable;
         m_strError = error;
         return false;

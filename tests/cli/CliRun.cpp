@@ -1,7 +1,6 @@
 #include "tests/cli/CliRun.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,14 +20,46 @@ Outcome Shell(const std::string& command) {
         const int raw = ::pclose(pipe);
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
-    std::ifstream err(errPath);
-    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    run.err = ReadAll(errPath);
     std::filesystem::remove(errPath);
     return run;
 }
 
 Outcome Cli(const std::string& args, const std::string& env) {
     return Shell(env + std::string(VELMAR_CLI) + " " + args);
+}
+
+Outcome CliFailing(const std::string& args, const std::string& dir, const std::string& failure) {
+    std::string env = "LD_PRELOAD=" + std::string(VELMAR_FAILING_IO) +
+                      " ASAN_OPTIONS=verify_asan_link_order=0 VELMAR_FAIL_DIR=" + dir + " ";
+    if (failure.rfind("after=", 0) == 0)
+        env += "VELMAR_FAIL_AFTER=" + failure.substr(6) + " ";
+    else
+        env += "VELMAR_FAIL_AT=" + failure + " ";
+    return Cli(args, env);
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+Scratch::Scratch(const std::string& name)
+    : m_path(std::filesystem::temp_directory_path() /
+             ("velmar-cli-" + std::to_string(::getpid()) + "-" + name)) {
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+}
+
+Scratch::~Scratch() {
+    std::filesystem::remove_all(m_path);
 }
 
 } // namespace velmar::test

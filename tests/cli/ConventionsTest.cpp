@@ -18,48 +18,11 @@
 #include <unistd.h>
 #include <vector>
 
-using velmar::test::Cli;
-using velmar::test::Outcome;
-using velmar::test::Shell;
+using namespace velmar::test;
 
 namespace {
 
 const std::string kCli = VELMAR_CLI;
-const std::string kSatellite = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
-const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
-constexpr const char* kTry = "Try 'velmar-cli --help' for more information.\n";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A private folder, removed afterwards.
-class Scratch {
-public:
-    explicit Scratch(const std::string& name)
-        : m_path(std::filesystem::temp_directory_path() /
-                 ("velmar-conv-" + std::to_string(::getpid()) + "-" + name)) {
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~Scratch() { std::filesystem::remove_all(m_path); }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    std::string Path() const { return m_path.string(); }
-    bool Empty() const { return std::filesystem::is_empty(m_path); }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::size_t Count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
 
 } // namespace
 
@@ -347,6 +310,9 @@ TEST(CliArguments, ErrorsInTheGnuForm) {
         {"receivers x", "receivers: extra operand 'x'"},
         {"--yes", "missing command"},
         {"--byte-order 2 info x", "bad value for --byte-order: 2"},
+        {"--mmi 1,2,3 info x", "bad value for --mmi: 1,2,3"},
+        {"--product-type 0xZZ info x", "bad value for --product-type: 0xZZ"},
+        {"save onlyone", "save: missing operand OUT"},
         {"--receiver nosuch info x", "unknown receiver nosuch (velmar-cli receivers lists them)"},
         {"receive out.bin", "receive: give exactly one of --port, --tcp and --listen"},
         {"send --port a --frob x", "unrecognized option '--frob'"},
@@ -357,6 +323,11 @@ TEST(CliArguments, ErrorsInTheGnuForm) {
         EXPECT_TRUE(run.out.empty()) << c.args;
         EXPECT_EQ(run.err, "velmar-cli: " + c.message + "\n" + kTry) << c.args;
     }
+    // Without arguments: the whole usage.
+    const Outcome bare = Cli("");
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.err.rfind("usage: velmar-cli", 0), 0u);
+    EXPECT_NE(bare.err.find("receive LINK OUT.bin"), std::string::npos);
 }
 
 // ---- The editor and the generators ------------------------------------------------------

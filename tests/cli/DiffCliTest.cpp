@@ -13,25 +13,19 @@ using namespace velmar::test;
 namespace {
 
 namespace fs = std::filesystem;
-const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string& kExample = kSatellite;
 
 class DiffCli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("velmar-diff-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     // The example edited by `script`, saved as `name`.
     std::string Edited(const std::string& name, const std::string& script) {
-        const std::string path = (dir / name).string();
+        const std::string path = dir / name;
         std::ofstream(dir / (name + ".txt")) << script;
-        const Outcome o =
-            Cli("edit " + kExample + " " + (dir / (name + ".txt")).string() + " " + path);
+        const Outcome o = Cli("edit " + kExample + " " + (dir / (name + ".txt")) + " " + path);
         EXPECT_EQ(o.status, 0) << o.err;
         return path;
     }
-    fs::path dir;
+    Scratch dir{"diff"};
 };
 
 TEST_F(DiffCli, AnImageAgainstItselfSaysNothingAndExitsZero) {
@@ -98,7 +92,7 @@ TEST_F(DiffCli, EachKindOfDifferenceIsOneLineUnderItsHeading) {
 }
 
 TEST_F(DiffCli, AnImageAgainstItsWorkbookComparesTheChannels) {
-    const std::string book = (dir / "list.xls").string();
+    const std::string book = (dir / "list.xls");
     ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
     Outcome o = Cli("diff " + kExample + " " + book);
     EXPECT_EQ(o.status, 0) << o.out << o.err;
@@ -122,7 +116,7 @@ TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
     EXPECT_EQ(o.status, 1) << o.err;
     EXPECT_NE(o.out.find("\"a\": \"" + b + "\", \"b\": \"-\""), std::string::npos) << o.out;
     // A workbook on standard input is read as one, by its first bytes.
-    const std::string book = (dir / "list.xls").string();
+    const std::string book = (dir / "list.xls");
     ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
     o = Cli("diff " + kExample + " - < " + book);
     EXPECT_EQ(o.status, 0) << o.out << o.err;
@@ -141,7 +135,7 @@ TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
 }
 
 TEST_F(DiffCli, AFileThatCannotBeReadIsTroubleWithStatusTwo) {
-    const Outcome o = Cli("diff " + kExample + " " + (dir / "missing.bin").string());
+    const Outcome o = Cli("diff " + kExample + " " + (dir / "missing.bin"));
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "");
     EXPECT_NE(o.err.find("missing.bin"), std::string::npos) << o.err;
@@ -167,7 +161,7 @@ TEST_F(DiffCli, TheScriptsMergeAddsWhatOnlyTheOtherListHas) {
     EXPECT_NE(o.out.find("@@ satellites only in B: 1 @@\n"), std::string::npos) << o.out;
     EXPECT_EQ(o.out.find("@@ channels only in A"), std::string::npos) << o.out;
     std::ofstream(dir / "bad.txt") << "merge\n";
-    o = Cli("edit " + kExample + " " + (dir / "bad.txt").string() + " " + (dir / "x.bin").string());
+    o = Cli("edit " + kExample + " " + (dir / "bad.txt") + " " + (dir / "x.bin"));
     EXPECT_EQ(o.status, 2);
     EXPECT_NE(o.err.find("merge FILE [tv|radio|all]"), std::string::npos) << o.err;
 }

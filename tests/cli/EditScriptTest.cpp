@@ -8,6 +8,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
+#include "tests/cli/CliRun.h"
 
 #include "model/Duplicates.h"
 
@@ -27,17 +28,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Example() {
-    return std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
-}
+using namespace velmar::test;
 
-fs::path Scratch(const std::string& name) {
-    return fs::temp_directory_path() / ("velmar-edit-" + std::to_string(::getpid()) + "-" + name);
-}
-
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// A file in the scratch folder the whole program shares.
+std::string Temp(const std::string& name) {
+    static const Scratch folder("edit");
+    return folder / name;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -67,7 +63,7 @@ protected:
         ConfigureStartupPolicy();
         ResetImageState();
         ASSERT_TRUE(CreateWorkingCopy());
-        ASSERT_EQ(ImportToWorkingCopy(Example()), 1);
+        ASSERT_EQ(ImportToWorkingCopy(kSatellite), 1);
         editor = std::make_unique<CEditScript>(out);
     }
     void TearDown() override {
@@ -295,34 +291,16 @@ TEST_F(EditScript, AnOverLongBroadcasterNameIsRefusedNotCut) {
 
 // ---- Through the tool ---------------------------------------------------------------------
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
+// The script from standard input, the image saved as `output`.
 Outcome Edit(const std::string& script, const fs::path& output,
-             const std::string& image = Example()) {
-    const fs::path scriptPath = Scratch("script.txt"), errPath = Scratch("stderr.txt");
+             const std::string& image = kSatellite) {
+    const std::string scriptPath = Temp("script.txt");
     std::ofstream(scriptPath, std::ios::binary) << script;
-    const std::string command = std::string(VELMAR_CLI) + " edit " + image + " - " +
-                                output.string() + " <" + scriptPath.string() + " 2>" +
-                                errPath.string();
-    Outcome run;
-    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            run.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    run.err = Bytes(errPath);
-    fs::remove(scriptPath);
-    fs::remove(errPath);
-    return run;
+    return Cli("edit " + image + " - " + output.string() + " <" + scriptPath);
 }
 
 TEST(EditCommand, SavesTheEditedImageAndNothingOnAStop) {
-    const fs::path out = Scratch("out.bin");
+    const fs::path out = Temp("out.bin");
     fs::remove(out);
     Outcome run = Edit("select rows 1\ndelete\nshow\nfrobnicate\n", out);
     EXPECT_EQ(run.status, 2);
@@ -333,42 +311,31 @@ TEST(EditCommand, SavesTheEditedImageAndNothingOnAStop) {
     // Delete and undo: the saved image is the opened one, byte for byte.
     run = Edit("select rows 1,2\ndelete\nundo\n", out);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Bytes(out), Bytes(Example()));
+    EXPECT_EQ(ReadAll(out), ReadAll(kSatellite));
 
     run = Edit("select rows 1\ndelete\nsatellite delete 3\n", out);
     ASSERT_EQ(run.status, 0) << run.err;
     // The saved image loads with the remaining channels.
-    run = Edit("show\nlist radio\nshow\n", Scratch("again.bin"), out.string());
+    run = Edit("show\nlist radio\nshow\n", Temp("again.bin"), out.string());
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.find("Das Erste HD"), std::string::npos);
     EXPECT_NE(run.out.find("ZDF HD"), std::string::npos);
-    fs::remove(out);
-    fs::remove(Scratch("again.bin"));
 }
 
 TEST(EditCommand, AWorkbookNameSavesTheChannelSheet) {
-    const fs::path xls = Scratch("channels.xls");
+    const std::string xls = Temp("channels.xls");
     fs::remove(xls);
     const Outcome run = Edit("new Name=Workbook SatID=1\n", xls);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string dump = std::string(VELMAR_CLI) + " dump-xls " + xls.string();
-    std::string text;
-    if (std::FILE* pipe = ::popen(dump.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, n);
-        ::pclose(pipe);
-    }
-    EXPECT_NE(text.find("\"Name\": \"Workbook\""), std::string::npos);
-    fs::remove(xls);
+    EXPECT_NE(Cli("dump-xls " + xls).out.find("\"Name\": \"Workbook\""), std::string::npos);
 }
 
 TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
-    const fs::path xls = Scratch("damaged.xls");
+    const std::string xls = Temp("damaged.xls");
     ASSERT_EQ(Edit("show\n", xls).status, 0);
     // The compound file's header and first sectors only: its sector tables
     // point past the end, so the workbook cannot be kept whole.
-    std::string damaged = Bytes(xls);
+    std::string damaged = ReadAll(xls);
     ASSERT_GT(damaged.size(), 2048u);
     damaged.resize(1536);
     std::ofstream(xls, std::ios::binary | std::ios::trunc) << damaged;
@@ -377,41 +344,22 @@ TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("The workbook is damaged"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Nothing was written"), std::string::npos) << run.err;
-    EXPECT_EQ(Bytes(xls), damaged);
+    EXPECT_EQ(ReadAll(xls), damaged);
 
     // export-xls refuses the same file in the same words.
-    const fs::path errPath = Scratch("export-stderr.txt");
-    const std::string command = std::string(VELMAR_CLI) + " export-xls " + Example() + " " +
-                                xls.string() + " 2>" + errPath.string();
-    const int raw = std::system(command.c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
-    EXPECT_EQ(Bytes(errPath), run.err);
-    EXPECT_EQ(Bytes(xls), damaged);
-    fs::remove(errPath);
-    fs::remove(xls);
+    const Outcome exported = Cli("export-xls " + kSatellite + " " + xls);
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.err, run.err);
+    EXPECT_EQ(ReadAll(xls), damaged);
 }
 
 TEST(EditCommand, HelpDescribesTheScript) {
-    const std::string command = std::string(VELMAR_CLI) + " --help";
-    std::string text;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
+    const Outcome run = Cli("--help");
+    EXPECT_EQ(run.status, 0);
     for (const char* part :
          {"edit IMAGE SCRIPT OUT", "move-here", "drop-transponder R satellite KEY",
           "favorite rename N NAME", "exit status 2"})
-        EXPECT_NE(text.find(part), std::string::npos) << part;
-}
-
-TEST(TextCodec, Windows1252BothWays) {
-    EXPECT_EQ(Utf8ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC"), std::optional<std::string>("Caf\xE9 \x80"));
-    EXPECT_EQ(Utf8ToAnsi("\xE2\x9C\x93"), std::nullopt);
-    EXPECT_EQ(Utf8ToAnsi("\xC3"), std::nullopt);
-    EXPECT_EQ(Utf8ToAnsi("?"), std::optional<std::string>("?"));
-    EXPECT_EQ(AnsiToUtf8("Caf\xE9 \x80"), "Caf\xC3\xA9 \xE2\x82\xAC");
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
 }
 
 } // namespace
@@ -441,7 +389,7 @@ TEST_F(EditScript, ApplyOrderRestoresTheReferenceNumbersAsOneUndoableEdit) {
     const auto original = Column(6);
     ASSERT_EQ(Run("select rows 5\ndrop row 2\n"), 0) << err.str();
     ASSERT_NE(Column(6), original);
-    ASSERT_EQ(Run("apply-order " + Example() + "\n"), 0) << err.str();
+    ASSERT_EQ(Run("apply-order " + kSatellite + "\n"), 0) << err.str();
     EXPECT_NE(out.str().find("Matched "), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("0 not matched"), std::string::npos) << out.str();
     EXPECT_EQ(Column(6), original);

@@ -17,15 +17,13 @@
 #include <string>
 #include <unistd.h>
 
-using velmar::test::Cli;
-using velmar::test::Outcome;
+using namespace velmar::test;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
-const std::string kCable = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
+const std::string& kExample = kSatellite;
 
 class CheckCli : public ::testing::Test {
 protected:

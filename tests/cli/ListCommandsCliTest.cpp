@@ -10,34 +10,21 @@
 #include <string>
 #include <unistd.h>
 
-using velmar::test::Cli;
-using velmar::test::Outcome;
+using namespace velmar::test;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kExample = std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
+const std::string& kExample = kSatellite;
 const std::string kFixtures = std::string(VELMAR_SOURCE_DIR) + "/tests/lists/fixtures/";
-
-std::string Text(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class ListCommandsCli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("velmar-listcli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string P(const std::string& name) const { return (dir / name).string(); }
+    std::string P(const std::string& name) const { return dir / name; }
     // The dump of an image, for comparing lists.
     static std::string Dump(const std::string& image) { return Cli("dump '" + image + "'").out; }
-    fs::path dir;
+    Scratch dir{"lists"};
 };
 
 } // namespace
@@ -45,12 +32,12 @@ protected:
 TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
     Outcome r = Cli("export-csv '" + kExample + "' '" + P("list.csv") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string csv = Text(P("list.csv"));
+    const std::string csv = ReadAll(P("list.csv"));
     EXPECT_EQ(csv.substr(0, 28), "ProgramNum,CAS,Favorite,SatI");
     EXPECT_NE(csv.find("\r\n1,0,64,1,1,1,28000,"), std::string::npos);
     r = Cli("export-csv --bom '" + kExample + "' '" + P("bom.csv") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Text(P("bom.csv")), "\xEF\xBB\xBF" + csv);
+    EXPECT_EQ(ReadAll(P("bom.csv")), "\xEF\xBB\xBF" + csv);
     // To standard output too.
     r = Cli("export-csv '" + kExample + "' -");
     EXPECT_EQ(r.status, 0);
@@ -59,7 +46,7 @@ TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
     r = Cli("import-csv '" + kExample + "' '" + P("list.csv") + "' '" + P("back.bin") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(Text(P("back.bin")), Text(kExample)) << "the same channels give the same bytes";
+    EXPECT_EQ(ReadAll(P("back.bin")), ReadAll(kExample)) << "the same channels give the same bytes";
 }
 
 TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
@@ -84,7 +71,7 @@ TEST_F(ListCommandsCli, ImportCsvReadsStandardInputForDash) {
         Cli("import-csv '" + kExample + "' - '" + P("back.bin") + "' < '" + P("list.csv") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(Text(P("back.bin")), Text(kExample));
+    EXPECT_EQ(ReadAll(P("back.bin")), ReadAll(kExample));
     // A refused file from standard input says the same as a named one.
     std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
     r = Cli("import-csv '" + kExample + "' - '" + P("bad.bin") + "' < '" + P("bad.csv") + "'");

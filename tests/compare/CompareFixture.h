@@ -19,12 +19,23 @@
 
 namespace velmar::test {
 
+// A difference as velmar-cli says it, in English.
+struct Said {
+    DifferenceKind kind;
+    std::uint32_t keyA, keyB;
+    std::string subject, a, b;
+};
+
+inline Said InEnglish(const Difference& d) {
+    return {d.kind, d.keyA, d.keyB, English(d.subject), English(d.a), English(d.b)};
+}
+
 // The differences of one kind, in the report's order.
-inline std::vector<Difference> OfKind(const Comparison& c, DifferenceKind kind) {
-    std::vector<Difference> out;
+inline std::vector<Said> OfKind(const Comparison& c, DifferenceKind kind) {
+    std::vector<Said> out;
     for (const Difference& d : c.differences)
         if (d.kind == kind)
-            out.push_back(d);
+            out.push_back(InEnglish(d));
     return out;
 }
 

@@ -51,7 +51,9 @@ TEST_F(ListCompare, EachKindOfDifferenceIsSeenOnceWithBothSidesValues) {
     for (std::size_t k = 0; k < kinds; ++k)
         EXPECT_EQ(c.differences[k].kind, static_cast<DifferenceKind>(k));
 
-    const auto& d = c.differences;
+    std::vector<Said> d;
+    for (const Difference& each : c.differences)
+        d.push_back(InEnglish(each));
     EXPECT_EQ(d[0].subject, "TV 900 \"Only In A\"");
     EXPECT_EQ(d[0].a, "19.2E 11494 H, PIDs 0/0/0");
     EXPECT_EQ(d[0].b, "");
@@ -180,7 +182,7 @@ TEST_F(ListCompare, AWorkbookReadAloneComparesTuningByIds) {
     c = CompareDocuments(a, sheet);
     ASSERT_EQ(c.differences.size(), 1u);
     EXPECT_EQ(c.differences[0].kind, DifferenceKind::TuningChanged);
-    EXPECT_EQ(c.differences[0].b, "satellite 3 transponder 1, PIDs 256/257/256");
+    EXPECT_EQ(English(c.differences[0].b), "satellite 3 transponder 1, PIDs 256/257/256");
 }
 
 TEST_F(ListCompare, AFileThatIsNoListIsRefusedWithItsMessage) {
@@ -227,7 +229,7 @@ TEST_F(ListCompare, SatellitePositionsAreEastUpTo180AndWestBeyond) {
     AddSatellite(a, 10, 3550, "Five West");
     std::vector<std::string> subjects;
     for (const auto& d : CompareDocuments(a, b).differences)
-        subjects.push_back(d.subject);
+        subjects.push_back(English(d.subject));
     std::sort(subjects.begin(), subjects.end());
     EXPECT_EQ(subjects,
               (std::vector<std::string>{"satellite 179.9W", "satellite 180.0E", "satellite 5.0W"}));

@@ -94,7 +94,7 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
     Comparison c = CompareDocuments(here, b);
     ASSERT_EQ(c.Count(DifferenceKind::MultiplexChanged), 1u) << ComparisonText(c, "a", "b");
     EXPECT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
-    const Difference changed = OfKind(c, DifferenceKind::MultiplexChanged).at(0);
+    const Said changed = OfKind(c, DifferenceKind::MultiplexChanged).at(0);
     EXPECT_EQ(changed.keyA, Mux(here, first).Index);
     EXPECT_EQ(changed.keyB, Mux(b, first).Index);
     EXPECT_EQ(changed.subject, "multiplex " + CableMHz(kHz));
@@ -127,7 +127,7 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
               "multiplex " + CableMHz(kHz + 10000));
     ASSERT_GT(ChannelsOn(here, first), 0u);
     EXPECT_EQ(c.Count(DifferenceKind::TuningChanged), ChannelsOn(here, first));
-    const Difference tuning = OfKind(c, DifferenceKind::TuningChanged).at(0);
+    const Said tuning = OfKind(c, DifferenceKind::TuningChanged).at(0);
     EXPECT_EQ(tuning.a.substr(0, tuning.a.find(',')), "cable " + CableMHz(kHz));
     EXPECT_EQ(tuning.b.substr(0, tuning.b.find(',')), "cable " + CableMHz(kHz + 10000));
     const std::string report = ComparisonText(c, "a", "b");
@@ -148,7 +148,7 @@ TEST_F(CableLists, AChannelMovedToAnotherMultiplexHasItsTuningChanged) {
     moved->TPID = second;
     const Comparison c = CompareDocuments(here, b);
     ASSERT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
-    const Difference& d = c.differences[0];
+    const Said d = InEnglish(c.differences[0]);
     EXPECT_EQ(d.kind, DifferenceKind::TuningChanged);
     EXPECT_EQ(d.keyB, moved->Index);
     EXPECT_EQ(d.a.substr(0, d.a.find(',')), "cable " + CableMHz(Mux(here, first).Frequency));

@@ -155,8 +155,9 @@ TEST_F(DocumentLoad, FailedOpensChangeNothingAndWriteNothing) {
                  {"short.bin", 0},
                  {"badheader.bin", 0}};
     for (const auto& c : cases) {
-        std::string error;
-        EXPECT_EQ(ImportToWorkingCopy(Path(c.file).string(), &prompt, &error), c.result) << c.file;
+        Phrase said;
+        EXPECT_EQ(ImportToWorkingCopy(Path(c.file).string(), &prompt, &said), c.result) << c.file;
+        const std::string error = English(said);
         EXPECT_EQ(c.result == kImportFileError, !error.empty()) << c.file << ": " << error;
         EXPECT_EQ(ChannelNames(TheZorvDB()).size(), 12u) << c.file;
         EXPECT_EQ(ReadFile(g_szWorkImagePath), workingCopy) << c.file;
@@ -189,7 +190,8 @@ TEST_F(DocumentLoad, AWorkingCopyThatCannotBeWrittenCostsTheSaveNothing) {
     for (std::size_t i = 0; i < faults.size(); ++i) {
         ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
         const std::vector<BYTE> firstCopy = ReadFile(g_szWorkImagePath);
-        std::string error, problem;
+        Phrase error;
+        std::string problem;
         {
             CScopedFileOps scope(faults[i]);
             EXPECT_EQ(ImportToWorkingCopy(Path("second.bin").string(), &prompt, &error,
@@ -216,13 +218,14 @@ TEST_F(DocumentLoad, AFailedReceiveNeverLendsItsBytesToTheNextSave) {
 
     for (const bool restoreFails : {false, true}) {
         WriteFile(g_szWorkImagePath, received);
-        std::string error;
+        Phrase said;
         CFailingFileOps failing;
         failing.failAfter = restoreFails ? 0 : -1;
         {
             CScopedFileOps scope(failing);
-            EXPECT_EQ(AdoptReceivedWorkingCopy(&prompt, &error), 0) << restoreFails;
+            EXPECT_EQ(AdoptReceivedWorkingCopy(&prompt, &said), 0) << restoreFails;
         }
+        const std::string error = English(said);
         EXPECT_EQ(ChannelNames(TheZorvDB()).size(), 12u);
         if (restoreFails) {
             EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;

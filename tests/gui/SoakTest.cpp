@@ -339,10 +339,10 @@ protected:
     void CheckImage(const std::string& path, std::size_t channels, const char* what) {
         CDocument probe;
         const ImageStateValues base = probe.Values();
-        std::string error;
+        Phrase error;
         const int loaded =
             ReadImageDocument(path, ImageForm::Convert, base, probe, nullptr, &error);
-        EXPECT_EQ(loaded, 1) << what << " " << path << ": " << error;
+        EXPECT_EQ(loaded, 1) << what << " " << path << ": " << English(error);
         EXPECT_EQ(probe.Store().Size(kTableChannel), channels) << what << " " << path;
         ++m_figures.imagesChecked;
     }

@@ -277,7 +277,8 @@ TEST_F(AtomicSave, TheWorkingCopyIsPrivateHeldAndReplacedWhole) {
         CFailingFileOps failing;
         failing.failAfter = n;
         CScopedFileOps scope(failing);
-        std::string error, problem;
+        Phrase error;
+        std::string problem;
         EXPECT_EQ(ImportToWorkingCopy(Path("other.bin").string(), &prompt, &error,
                                       ImageForm::Convert, &problem),
                   1);

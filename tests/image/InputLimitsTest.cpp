@@ -15,9 +15,9 @@ namespace {
 class InputLimits : public WorkingCopyTest {
 protected:
     std::string ImageError(const std::string& path) {
-        std::string error;
+        Phrase error;
         EXPECT_EQ(ImportToWorkingCopy(path, &prompt, &error), kImportFileError) << path;
-        return error;
+        return English(error);
     }
     std::string WorkbookError(const std::string& path) {
         std::string error;

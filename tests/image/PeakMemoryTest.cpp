@@ -50,8 +50,9 @@ TEST_F(ImagePeak, TheLargestImageAcceptedOpensAndSavesWithin64MB) {
     EXPECT_LT(peak, kImageBound);
     image.push_back(0);
     WriteFile(Path("big.bin"), image);
-    std::string error;
-    EXPECT_EQ(ImportToWorkingCopy(Path("big.bin").string(), &prompt, &error), kImportFileError);
+    Phrase said;
+    EXPECT_EQ(ImportToWorkingCopy(Path("big.bin").string(), &prompt, &said), kImportFileError);
+    const std::string error = English(said);
     EXPECT_NE(error.find("more than a receiver image can have"), std::string::npos) << error;
 }
 
