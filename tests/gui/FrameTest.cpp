@@ -87,15 +87,11 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_TRUE(sat.IsColHidden(1));
     EXPECT_TRUE(sat.IsColHidden(2));
     auto& tp = Grid("TPGrid");
-    EXPECT_EQ(tp.GetItemText(1, 5), "11,494");
-    EXPECT_EQ(tp.GetItemText(1, 6), "22,000");
-    EXPECT_EQ(tp.GetItemText(1, 7), "HOR");
-    EXPECT_EQ(tp.GetItemText(1, 8), "S2 8PSK 2/3");
+    EXPECT_EQ(RowTexts(tp, 1, {5, 6, 7, 8}),
+              (QStringList{"11,494", "22,000", "HOR", "S2 8PSK 2/3"}));
     EXPECT_TRUE(tp.IsColHidden(3));
     EXPECT_EQ(TV().GetItemText(0, 5), "CH#");
-    EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
-    EXPECT_EQ(TV().GetItemText(1, 5), "1");
-    EXPECT_EQ(TV().GetItemText(1, 0), "1");
+    EXPECT_EQ(RowTexts(TV(), 1, {6, 5, 0}), (QStringList{"Das Erste HD", "1", "1"}));
     EXPECT_TRUE(TV().IsColHidden(2));
     for (int c : {1, 3, 4, 7, 8, 9})
         EXPECT_TRUE(TV().IsColHidden(c)) << c;
@@ -170,9 +166,8 @@ TEST_F(Editor, BadFileKeepsTheGridsAndSaveIsAPatch) {
     ui.NextOpenFileName(QString::fromStdString(bad));
     frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
     ASSERT_EQ(ui.messages.size(), 2u) << "the header question, then the error";
-    EXPECT_EQ(ui.messages[0].text, "Cannot read file header. Continue?");
-    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    ExpectMessage(ui.messages[0], "Cannot read file header. Continue?", IUiSeam::Icon::Stop,
+                  IUiSeam::Buttons::YesNo);
     EXPECT_EQ(ui.messages[1].text, "Cannot open or invalid version file");
     EXPECT_EQ(TV().GetRowCount(), rows);
 
@@ -231,9 +226,7 @@ TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
     auto& cable = Grid("CableMuxGrid");
     EXPECT_FALSE(cable.isHidden());
     EXPECT_TRUE(Grid("SatGrid").isHidden());
-    EXPECT_EQ(cable.GetItemText(1, 3), "474.000 MHz");
-    EXPECT_EQ(cable.GetItemText(1, 8), "64 QAM");
-    EXPECT_EQ(cable.GetItemText(1, 9), "1");
+    EXPECT_EQ(RowTexts(cable, 1, {3, 8, 9}), (QStringList{"474.000 MHz", "64 QAM", "1"}));
     EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on cable products";
 }
 

@@ -1,27 +1,17 @@
 // The editor's Receive and Send: the frame's commands with scripted dialogs,
 // the dialogs' own forms moving real images over loopback TCP, and the two
 // commands against each other through a null-modem bridge.
-#include "app/MainFrame.h"
-#include "contracts/Policy.h"
 #include "contracts/RecordMemory.h"
-#include "contracts/StartupPolicy.h"
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
 #include "link/ImageTransfer.h"
 #include "link/TcpTransport.h"
-#include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
 #include "qtkit/QtUiSeam.h"
-#include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
-#include "tests/gui/QtPrinters.h"
+#include "tests/gui/EditorFixture.h"
 #include "tests/link/LinkTestSupport.h"
-#include "views/Panes.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,9 +25,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <future>
 #include <sys/socket.h>
 
@@ -48,7 +35,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-const std::string kExample = VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
+const std::string kExampleFile = kExample.toStdString();
 
 // Runs `act` on the modal dialog named `name` once it is up (the nested
 // event loop of exec() runs the timer).
@@ -138,29 +125,14 @@ ymodem::Options PeerOptions() {
     return options;
 }
 
-class EditorLink : public ::testing::Test {
+class EditorLink : public Editor {
 protected:
-    void SetUp() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        ConfigureStartupPolicy();
-    }
-    void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        velmar::policy_profile::Reset();
-    }
+    using Editor::Start;
     void Start(IUiSeam& seam) {
         frame = std::make_unique<CMainFrame>(seam, false);
         frame->show();
     }
-    QAction& Command(const char* name) { return Child<QAction>(*frame, name); }
-    CChannelGridCtrl& TV() { return Child<CChannelGridCtrl>(*frame, "TVGrid"); }
     Bytes WorkingCopy() const { return ReadBytes(g_szWorkImagePath); }
-
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 // A received image as the dialog leaves it: written into the working copy.
@@ -177,16 +149,16 @@ TEST(LinkForm, ProgressText) {
 }
 
 TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
-    Start(ui);
-    QAction& receive = Command("ID_RECEIVE_DB");
-    QAction& send = Command("ID_SEND_DB");
+    Start();
+    QAction& receive = Action("ID_RECEIVE_DB");
+    QAction& send = Action("ID_SEND_DB");
     EXPECT_TRUE(receive.isEnabled());
     EXPECT_TRUE(send.isEnabled());
     EXPECT_EQ(receive.shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(send.shortcut(), QKeySequence("Ctrl+T"));
     EXPECT_EQ(receive.statusTip(), "Receive DB from STB");
     EXPECT_EQ(send.statusTip(), "Send DB to STB");
-    const auto toolbar = Child<QToolBar>(*frame, "Toolbar").actions();
+    const auto toolbar = Find<QToolBar>("Toolbar").actions();
     EXPECT_TRUE(toolbar.contains(&receive));
     EXPECT_FALSE(toolbar.contains(&send)) << "Send has no button";
     // The keys reach the commands.
@@ -200,10 +172,10 @@ TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
 }
 
 TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
-    Start(ui);
+    Start();
     for (const int list : {1, 5, 6, 7, 8, 9, 10, 11, 64}) {
         SetProductList(list);
-        Command("ID_RECEIVE_DB").trigger();
+        Action("ID_RECEIVE_DB").trigger();
         const bool ex = list >= 7 && list <= 10;
         const CLinkDialogBase* shown =
             ex ? static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTBEx>())
@@ -217,24 +189,23 @@ TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
 }
 
 TEST_F(EditorLink, ReceivedImageShowsItsChannels) {
-    Start(ui);
+    Start();
     ASSERT_EQ(TV().GetRowCount(), 1) << "an empty list to begin with";
-    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(ReadBytes(kExample)));
-    Command("ID_RECEIVE_DB").trigger();
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(ReadBytes(kExampleFile)));
+    Action("ID_RECEIVE_DB").trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
     EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
-    EXPECT_EQ(Child<CListGridCtrl>(*frame, "SatGrid").GetItemText(1, 3), "Astra 1");
+    EXPECT_EQ(Find<CListGridCtrl>("SatGrid").GetItemText(1, 3), "Astra 1");
 }
 
 TEST_F(EditorLink, CancelledReceiveChangesNothing) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     const int rows = TV().GetRowCount();
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDCANCEL);
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     EXPECT_EQ(WorkingCopy(), before);
     EXPECT_EQ(TV().GetRowCount(), rows);
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
@@ -244,15 +215,14 @@ TEST_F(EditorLink, CancelledReceiveChangesNothing) {
 // Where the letter would leave cleared tables and say nothing, the editor
 // keeps what it had and says the image could not be read.
 TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     // Working form, but far too short for the blocks.
     Bytes broken = {'V', 'X', ' ', ' ', 80, 0};
     broken.resize(86 + 1000, 0x55);
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(broken));
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Cannot open or invalid version file");
     EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
@@ -263,7 +233,7 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
     // A file without the working header: Load asks; No keeps everything too.
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(SampleBytes(5000)));
     ui.NextAnswer(IUiSeam::IDNO);
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[1].text, "Cannot read file header. Continue?");
     EXPECT_EQ(ui.messages[2].text, "Cannot open or invalid version file");
@@ -272,31 +242,28 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
 }
 
 TEST_F(EditorLink, SendNeedsChannelsAndFavouriteLists) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     TheZorvDB().Clear(kTableFavorite);
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Upload data is empty or invalid");
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
-    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::Ok);
+    ExpectMessage(ui.messages[0], "Upload data is empty or invalid", IUiSeam::Icon::Stop,
+                  IUiSeam::Buttons::Ok);
     EXPECT_TRUE(ui.ShownDialogs().empty());
     EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
 }
 
 TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
     ASSERT_NE(first, nullptr);
     std::strcpy(first->Name, "Renamed");
     Bytes seen;
     ui.NextDialog<CDlgSendDataToSTB>(IUiSeam::IDCANCEL,
                                      [&](CDlgSendDataToSTB& d) { seen = ReadBytes(d.Path()); });
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     EXPECT_TRUE(ui.messages.empty());
     ASSERT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u);
     EXPECT_EQ(ui.LastShown<CDlgSendDataToSTB>()->Path(), g_szWorkImagePath);
@@ -308,9 +275,8 @@ TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
 }
 
 TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     CZorvDB& db = TheZorvDB();
     const auto* model = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
@@ -320,7 +286,7 @@ TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
         *c = copy;
         db.AddIndexed(kTableChannel, std::move(c));
     }
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.toStdString(),
               "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
@@ -330,9 +296,8 @@ TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
 }
 
 TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     CZorvDB& db = TheZorvDB();
     const auto* first = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
@@ -340,7 +305,7 @@ TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
     *twin = *first; // the same kind on the same number
     db.AddIndexed(kTableChannel, std::move(twin));
 
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.toStdString(), texts::kListCheckBeforeSend);
     EXPECT_EQ(ui.messages[0].proceed, "Send anyway");
@@ -351,21 +316,20 @@ TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
     EXPECT_EQ(WorkingCopy(), before) << "and writes nothing";
 
     ui.NextAnswer(IUiSeam::IDOK);
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     EXPECT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u) << "Send anyway goes on";
     EXPECT_NE(WorkingCopy(), before);
 }
 
 TEST_F(EditorLink, FailedSaveBeforeSendSaysSo) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     {
         CFailingFileOps failing; // the disk fills up part-way through the save
         failing.failAfter = 4096;
         CScopedFileOps scope(failing);
-        Command("ID_SEND_DB").trigger();
+        Action("ID_SEND_DB").trigger();
     }
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
@@ -385,7 +349,7 @@ protected:
 TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
     const std::string dest = dir / "work.bin";
     WriteBytes(dest, {'o', 'l', 'd'});
-    CPeer peer([](ITransport& line) { return SendImage(line, kExample, PeerOptions()); });
+    CPeer peer([](ITransport& line) { return SendImage(line, kExampleFile, PeerOptions()); });
     CDlgRecvDataFromSTBEx dialog(qt);
     dialog.Initialize(dest.c_str());
     QString title;
@@ -398,7 +362,7 @@ TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
     EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
     EXPECT_EQ(title, "Receive DB from STB");
     EXPECT_TRUE(peer.Result().Ok());
-    EXPECT_EQ(ReadBytes(dest), ReadBytes(kExample));
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(kExampleFile));
 
     // The same dialog class offers the last line again; the plain one has its own.
     CDlgRecvDataFromSTBEx again(qt);
@@ -536,7 +500,7 @@ TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
 
 TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
     const std::string source = dir / "work.bin";
-    WriteBytes(source, ReadBytes(kExample));
+    WriteBytes(source, ReadBytes(kExampleFile));
     const std::string received = dir / "far-end.bin";
     CPeer peer([&](ITransport& line) { return ReceiveImage(line, received, PeerOptions()); });
     CDlgSendDataToSTB dialog(qt);
@@ -551,7 +515,7 @@ TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
     const LinkResult r = peer.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(r.fileName, "velmar.bin");
-    EXPECT_EQ(ReadBytes(received), ReadBytes(kExample));
+    EXPECT_EQ(ReadBytes(received), ReadBytes(kExampleFile));
 }
 
 // ---- Editor to editor --------------------------------------------------------------
@@ -594,7 +558,7 @@ TEST_F(EditorLink, EditorToEditor) {
     SettingsScope settings;
     CQtUiSeam qt;
     Start(qt);
-    frame->OpenPath(QString::fromStdString(kExample));
+    frame->OpenPath(QString::fromStdString(kExampleFile));
     auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
     ASSERT_NE(first, nullptr);
     std::strcpy(first->Name, "Sent over the wire");
@@ -609,7 +573,7 @@ TEST_F(EditorLink, EditorToEditor) {
         frame->OnReceiveDb();
         received = true;
     });
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_TRUE(received);
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
     EXPECT_EQ(TV().GetItemText(1, 6), "Sent over the wire");
