@@ -112,20 +112,12 @@ protected:
         d.SetChannelInfo(&record);
     }
 
-    template <class T> static T& Widget(QWidget& form, const char* name) {
-        T* w = form.findChild<T*>(name);
-        if (!w)
-            throw std::runtime_error(std::string("no widget named ") + name);
-        return *w;
-    }
-    static QLineEdit& Edit(QWidget& form, const char* name) {
-        return Widget<QLineEdit>(form, name);
-    }
+    static QLineEdit& Edit(QWidget& form, const char* name) { return Child<QLineEdit>(form, name); }
     static QComboBox& Combo(QWidget& form, const char* name) {
-        return Widget<QComboBox>(form, name);
+        return Child<QComboBox>(form, name);
     }
     static QCheckBox& Check(QWidget& form, const char* name) {
-        return Widget<QCheckBox>(form, name);
+        return Child<QCheckBox>(form, name);
     }
     static QStringList Items(QComboBox& combo) {
         QStringList out;
@@ -140,7 +132,7 @@ protected:
     }
     // OK as the user presses it.
     static void PressOk(QWidget& form) {
-        QTest::mouseClick(&Widget<QPushButton>(form, "OK"), Qt::LeftButton);
+        QTest::mouseClick(&Child<QPushButton>(form, "OK"), Qt::LeftButton);
     }
     // The message a refusal showed, and that it left the form open.
     QString Refusal(CChannelForm& form) {
@@ -186,8 +178,8 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     EXPECT_TRUE(Check(form, "Favorite1").isChecked());
     EXPECT_FALSE(Check(form, "Favorite2").isChecked());
     EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
-    EXPECT_EQ(Widget<QLabel>(form, "TPIDLabel").text(), "Transponder");
-    EXPECT_EQ(Widget<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
+    EXPECT_EQ(Child<QLabel>(form, "TPIDLabel").text(), "Transponder");
+    EXPECT_EQ(Child<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
     for (QWidget* w : form.findChildren<QWidget*>()) {
         if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QLabel") ||
             w->inherits("QAbstractButton") || w->inherits("QGroupBox")) {

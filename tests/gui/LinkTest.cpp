@@ -10,6 +10,7 @@
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 #include "tests/link/LinkTestSupport.h"
 
 #include <QComboBox>
@@ -36,44 +37,6 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 const std::string kExampleFile = kExample.toStdString();
-
-// Runs `act` on the modal dialog named `name` once it is up (the nested
-// event loop of exec() runs the timer).
-void WhenModal(const QString& name, std::function<void(QDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != name)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-        // A form that never closes would hang the test: close it, and fail.
-        QPointer<QDialog> guarded(dialog);
-        QTimer::singleShot(60000, [guarded] {
-            if (guarded && guarded->isVisible()) {
-                ADD_FAILURE() << "the form did not close";
-                guarded->done(QDialog::Rejected);
-            }
-        });
-    });
-    timer->start(10);
-}
-
-template <class T> T& Child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return *found;
-}
-
-// Fills the form with a TCP line to 127.0.0.1:port and presses its button.
-void StartOverTcp(QDialog& form, std::uint16_t port) {
-    Child<QRadioButton>(form, "Tcp").setChecked(true);
-    Child<QLineEdit>(form, "Host").setText("127.0.0.1");
-    Child<QSpinBox>(form, "TcpPort").setValue(port);
-    Child<QPushButton>(form, "Start").click();
-}
 
 // The dialog library's settings in a scratch folder, so tests neither read
 // nor leave a user's choices.
@@ -353,7 +316,7 @@ TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
     CDlgRecvDataFromSTBEx dialog(qt);
     dialog.Initialize(dest.c_str());
     QString title;
-    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
         title = form.windowTitle();
         EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked()) << "serial by default";
         EXPECT_EQ(Child<QComboBox>(form, "Baud").currentText(), "115200");
@@ -366,14 +329,14 @@ TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
 
     // The same dialog class offers the last line again; the plain one has its own.
     CDlgRecvDataFromSTBEx again(qt);
-    WhenModal("CDlgRecvDataFromSTBEx", [](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [](QDialog& form) {
         EXPECT_TRUE(Child<QRadioButton>(form, "Tcp").isChecked());
         EXPECT_EQ(Child<QLineEdit>(form, "Host").text(), "127.0.0.1");
         form.reject();
     });
     EXPECT_EQ(again.DoModal(), IUiSeam::IDCANCEL);
     CDlgRecvDataFromSTB plain(qt);
-    WhenModal("CDlgRecvDataFromSTB", [](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [](QDialog& form) {
         EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked());
         form.reject();
     });
@@ -401,7 +364,7 @@ TEST_F(LinkForms, CancelWhileWaitingLeavesTheFileAndTellsTheSender) {
     CDlgRecvDataFromSTBEx dialog(qt);
     dialog.Initialize(dest.c_str());
     std::chrono::steady_clock::time_point pressed;
-    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
         StartOverTcp(form, peer.Port());
         auto& status = Child<QLabel>(form, "Status");
         EXPECT_TRUE(QTest::qWaitFor(
@@ -432,7 +395,7 @@ TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
     dialog.Initialize(dest.c_str());
     QString failure;
     bool startAgain = false;
-    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
         StartOverTcp(form, closedPort);
         auto& status = Child<QLabel>(form, "Status");
         EXPECT_TRUE(
@@ -477,7 +440,7 @@ TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
     dialog.Initialize(dest.c_str());
     QStringList texts;
     int midway = -1;
-    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
         StartOverTcp(form, peer.Port());
         auto& status = Child<QLabel>(form, "Status");
         auto& bar = Child<QProgressBar>(form, "Progress");
@@ -506,7 +469,7 @@ TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
     CDlgSendDataToSTB dialog(qt);
     dialog.Initialize(source.c_str());
     QString title;
-    WhenModal("CDlgSendDataToSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgSendDataToSTB", [&](QDialog& form) {
         title = form.windowTitle();
         StartOverTcp(form, peer.Port());
     });
@@ -564,11 +527,11 @@ TEST_F(EditorLink, EditorToEditor) {
     std::strcpy(first->Name, "Sent over the wire");
     CNullModem cable;
     bool received = false;
-    WhenModal("CDlgSendDataToSTB", [&](QDialog& sendForm) {
+    WhenModalNamed("CDlgSendDataToSTB", [&](QDialog& sendForm) {
         StartOverTcp(sendForm, cable.PortA());
         // The other editor: its Receive, from inside this one's send.
-        WhenModal("CDlgRecvDataFromSTBEx",
-                  [&](QDialog& receiveForm) { StartOverTcp(receiveForm, cable.PortB()); });
+        WhenModalNamed("CDlgRecvDataFromSTBEx",
+                       [&](QDialog& receiveForm) { StartOverTcp(receiveForm, cable.PortB()); });
         TheZorvDB().ClearAll(); // what arrives must come over the line
         frame->OnReceiveDb();
         received = true;

@@ -6,6 +6,7 @@
 #include "contracts/ZorvDB.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/SourceDialogs.h"
+#include "tests/gui/Modal.h"
 #include "tests/gui/QtPrinters.h"
 
 #include <QApplication>
@@ -24,33 +25,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the form once it is up, inside the form's modal loop.
-void WhenFormShows(const char* objectName, std::function<void(QDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, objectName, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != objectName)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-        QTimer::singleShot(3000, dialog, [dialog] {
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the form did not close";
-                dialog->reject();
-            }
-        });
-    });
-    timer->start(10);
-}
-
-template <class W> W& Child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(name);
-    if (!w)
-        throw std::runtime_error(std::string("no field named ") + name);
-    return *w;
-}
 
 void Set(QDialog& d, const char* name, const QString& text) {
     Child<QLineEdit>(d, name).setText(text);
@@ -136,7 +110,7 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
     const Satellite_Info_Tag stored = StoredSatellite();
     CDlgSATAddUpdate dialog(ui);
     dialog.SetSatelliteInfo(&stored);
-    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgSATAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Satellite");
         EXPECT_EQ(Text(d, "Name"), "Thor");
         EXPECT_EQ(Text(d, "Degree"), "0.8");
@@ -171,7 +145,7 @@ TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
     const Satellite_Info_Tag stored = StoredSatellite();
     CDlgSAT2AddUpdate dialog(ui);
     dialog.SetSatelliteInfo(&stored);
-    WhenFormShows("CDlgSAT2AddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgSAT2AddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Text(d, "Group1.b5"), QString::number(stored.Group1.b5));
         EXPECT_EQ(Text(d, "Group2.w3"), QString::number(stored.Group2.w3));
         EXPECT_EQ(Text(d, "Group2.w4"), "34");
@@ -192,7 +166,7 @@ TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
 
 TEST_F(SourceForms, SatelliteFormRefusesWhatTheImageCannotHold) {
     CDlgSATAddUpdate dialog(ui);
-    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgSATAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Satellite");
         EXPECT_EQ(Text(d, "Degree"), "0.0");
         EXPECT_TRUE(Child<QRadioButton>(d, "East").isChecked());
@@ -248,7 +222,7 @@ TEST_F(SourceForms, TransponderFormEditsTheShownFieldsAndCarriesTheOthers) {
     dialog.AddSatList(&astra);
     dialog.AddSatList(&hotbird);
     dialog.SetTransponderInfo(&stored);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Transponder");
         auto& satellite = Child<QComboBox>(d, "Satellite");
         EXPECT_EQ(satellite.count(), 2);
@@ -303,7 +277,7 @@ TEST_F(SourceForms, TransponderFormNeedsASatelliteAndAFreeTPID) {
     CDlgTPAddUpdate update(ui);
     update.AddSatList(&astra);
     update.SetTransponderInfo(&preset);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         auto& satellite = Child<QComboBox>(d, "Satellite");
         EXPECT_EQ(satellite.currentText(), "Satellite ID 9") << "kept unless changed";
         satellite.setCurrentIndex(0);
@@ -319,7 +293,7 @@ TEST_F(SourceForms, TransponderFormNeedsASatelliteAndAFreeTPID) {
     fresh.AddSatList(&astra);
     const Transponder_Info_Tag zero{};
     fresh.SetTransponderInfo(&zero);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Transponder");
         EXPECT_EQ(Child<QComboBox>(d, "Satellite").currentIndex(), -1);
         ExpectRefused(d, ui, "Satellite must be chosen from the list.");
@@ -341,7 +315,7 @@ TEST_F(SourceForms, TransponderFecNamesFollowTheExtensionOnList7) {
     CDlgTPAddUpdate dialog(ui);
     dialog.AddSatList(&astra);
     dialog.SetTransponderInfo(&stored);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "S2 8PSK 3/4");
         EXPECT_EQ(Child<QComboBox>(d, "FEC").itemText(12), "S2 8PSK -- (code 12)");
         PressOk(d);
@@ -373,7 +347,7 @@ TEST_F(SourceForms, CableFormInMHzWithThreeDecimalsAndModulationBits) {
     const CableMux_Info_Tag stored = StoredMux();
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Multiplex");
         EXPECT_EQ(Text(d, "Frequency"), "474.000");
         EXPECT_EQ(Text(d, "SymbolRate"), "6900");
@@ -420,7 +394,7 @@ TEST_F(SourceForms, CableFormOnList10UsesTheWholeBytes) {
     stored.Invert = 200;
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
         EXPECT_EQ(Text(d, "Invert"), "200");
         Set(d, "Invert", "256");
@@ -442,7 +416,7 @@ TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
     stored.Modulation = (7 << 2) | 1; // code 7: no name
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "-- (code 7)");
         PressOk(d);
     });
@@ -450,7 +424,7 @@ TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
     ExpectSameBytes(dialog.GetCableInfo(), stored);
 
     CDlgCableMuxAddUpdate fresh(ui);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Multiplex");
         EXPECT_EQ(Text(d, "Frequency"), "0.000");
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
