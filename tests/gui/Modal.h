@@ -16,8 +16,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // Runs `act` on the modal dialog of type T (and, when given, object name
 // `name`) once it is up (the nested event loop of exec() runs the timer). A
@@ -65,4 +67,15 @@ inline void StartOverTcp(QDialog& form, std::uint16_t port) {
     Child<QLineEdit>(form, "Host").setText("127.0.0.1");
     Child<QSpinBox>(form, "TcpPort").setValue(port);
     Child<QPushButton>(form, "Start").click();
+}
+
+// The line edits of `form` by name: what they show, and the user's typing.
+inline void ExpectFields(QWidget& form,
+                         std::initializer_list<std::pair<const char*, QString>> expected) {
+    for (const auto& [name, text] : expected)
+        EXPECT_EQ(Child<QLineEdit>(form, name).text(), text) << name;
+}
+inline void SetFields(QWidget& form, std::initializer_list<std::pair<const char*, QString>> typed) {
+    for (const auto& [name, text] : typed)
+        Child<QLineEdit>(form, name).setText(text);
 }

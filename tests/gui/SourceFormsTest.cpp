@@ -112,13 +112,12 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
     dialog.SetSatelliteInfo(&stored);
     WhenModalNamed("CDlgSATAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Satellite");
-        EXPECT_EQ(Text(d, "Name"), "Thor");
-        EXPECT_EQ(Text(d, "Degree"), "0.8");
+        ExpectFields(d, {{"Name", "Thor"}, {"Degree", "0.8"}});
         EXPECT_TRUE(Child<QRadioButton>(d, "West").isChecked());
         EXPECT_EQ(Child<QGroupBox>(d, "Advanced").title(), "Advanced");
-        EXPECT_EQ(Text(d, "Group1.w1"), QString::number(stored.Group1.w1));
-        EXPECT_EQ(Text(d, "Group1.w4"), "33");
-        EXPECT_EQ(Text(d, "Group1.b4"), QString::number(stored.Group1.b4));
+        ExpectFields(d, {{"Group1.w1", QString::number(stored.Group1.w1)},
+                         {"Group1.w4", "33"},
+                         {"Group1.b4", QString::number(stored.Group1.b4)}});
         EXPECT_EQ(d.findChild<QLineEdit*>("Group1.b5"), nullptr) << "the short entry has no b5";
         EXPECT_EQ(d.findChild<QLineEdit*>("Group2.w1"), nullptr) << "nor a second group";
 
@@ -127,8 +126,7 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
         Child<QRadioButton>(d, "East").setChecked(true);
         Set(d, "Group1.w4", "256");
         ExpectRefused(d, ui, "Group 1 w4 must be a number from 0 to 255.");
-        Set(d, "Group1.w4", "255");
-        Set(d, "Group1.w2", "0x1234");
+        SetFields(d, {{"Group1.w4", "255"}, {"Group1.w2", "0x1234"}});
         PressOk(d);
     });
     ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
@@ -146,14 +144,12 @@ TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
     CDlgSAT2AddUpdate dialog(ui);
     dialog.SetSatelliteInfo(&stored);
     WhenModalNamed("CDlgSAT2AddUpdate", [&](QDialog& d) {
-        EXPECT_EQ(Text(d, "Group1.b5"), QString::number(stored.Group1.b5));
-        EXPECT_EQ(Text(d, "Group2.w3"), QString::number(stored.Group2.w3));
-        EXPECT_EQ(Text(d, "Group2.w4"), "34");
-        Set(d, "Group2.b5", "7");
-        Set(d, "Group2.w1", "65536");
+        ExpectFields(d, {{"Group1.b5", QString::number(stored.Group1.b5)},
+                         {"Group2.w3", QString::number(stored.Group2.w3)},
+                         {"Group2.w4", "34"}});
+        SetFields(d, {{"Group2.b5", "7"}, {"Group2.w1", "65536"}});
         ExpectRefused(d, ui, "Group 2 w1 must be a number from 0 to 65535.");
-        Set(d, "Group2.w1", "65535");
-        Set(d, "Degree", "180.0");
+        SetFields(d, {{"Group2.w1", "65535"}, {"Degree", "180.0"}});
         PressOk(d);
     });
     ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
@@ -227,20 +223,16 @@ TEST_F(SourceForms, TransponderFormEditsTheShownFieldsAndCarriesTheOthers) {
         auto& satellite = Child<QComboBox>(d, "Satellite");
         EXPECT_EQ(satellite.count(), 2);
         EXPECT_EQ(satellite.currentText(), "Hotbird (13.0E)");
-        EXPECT_EQ(Text(d, "Frequency"), "11778");
-        EXPECT_EQ(Text(d, "SymbolRate"), "27500");
-        EXPECT_EQ(Text(d, "TSID"), "1020");
+        ExpectFields(d, {{"Frequency", "11778"}, {"SymbolRate", "27500"}, {"TSID", "1020"}});
         EXPECT_EQ(Child<QComboBox>(d, "Polarisation").currentText(), "H (horizontal)");
         EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "3/4");
 
         satellite.setCurrentIndex(0);
         Set(d, "Frequency", "70000");
         ExpectRefused(d, ui, "Frequency must be a number from 0 to 65535.");
-        Set(d, "Frequency", "12603");
-        Set(d, "SymbolRate", "22000x");
+        SetFields(d, {{"Frequency", "12603"}, {"SymbolRate", "22000x"}});
         ExpectRefused(d, ui, "Symbol rate must be a number from 0 to 65535.");
-        Set(d, "SymbolRate", "22000");
-        Set(d, "TSID", "");
+        SetFields(d, {{"SymbolRate", "22000"}, {"TSID", ""}});
         ExpectRefused(d, ui, "TS ID must be a number from 0 to 65535.");
         Set(d, "TSID", "1234");
         Child<QComboBox>(d, "Polarisation").setCurrentIndex(1);
@@ -349,29 +341,21 @@ TEST_F(SourceForms, CableFormInMHzWithThreeDecimalsAndModulationBits) {
     dialog.SetCableInfo(&stored);
     WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Multiplex");
-        EXPECT_EQ(Text(d, "Frequency"), "474.000");
-        EXPECT_EQ(Text(d, "SymbolRate"), "6900");
+        ExpectFields(d, {{"Frequency", "474.000"}, {"SymbolRate", "6900"}});
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
         EXPECT_EQ(Child<QComboBox>(d, "QAM").count(), 5);
-        EXPECT_EQ(Text(d, "Invert"), "1");
-        EXPECT_EQ(Text(d, "TSID"), "11");
-        EXPECT_EQ(Text(d, "NetworkID"), "12");
-        EXPECT_EQ(Text(d, "OrgNetID"), "13");
+        ExpectFields(d, {{"Invert", "1"}, {"TSID", "11"}, {"NetworkID", "12"}, {"OrgNetID", "13"}});
 
         Set(d, "Frequency", "474.2505");
         ExpectRefused(d, ui,
                       "Frequency must be a number of MHz with at most three decimals, up to "
                       "4294967.295.");
-        Set(d, "Frequency", "474.25");
-        Set(d, "Invert", "4");
+        SetFields(d, {{"Frequency", "474.25"}, {"Invert", "4"}});
         ExpectRefused(d, ui, "Inversion must be a number from 0 to 3.");
-        Set(d, "Invert", "2");
-        Set(d, "OrgNetID", "65536");
+        SetFields(d, {{"Invert", "2"}, {"OrgNetID", "65536"}});
         ExpectRefused(d, ui, "Original network ID must be a number from 0 to 65535.");
-        Set(d, "OrgNetID", "8468");
-        Set(d, "NetworkID", "40");
-        Set(d, "TSID", "41");
-        Set(d, "SymbolRate", "6875");
+        SetFields(
+            d, {{"OrgNetID", "8468"}, {"NetworkID", "40"}, {"TSID", "41"}, {"SymbolRate", "6875"}});
         auto& qam = Child<QComboBox>(d, "QAM");
         qam.setCurrentIndex(qam.findText("256 QAM"));
         PressOk(d);
