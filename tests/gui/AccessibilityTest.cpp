@@ -68,14 +68,6 @@ std::string Joined(const std::vector<std::string>& names) {
 
 class Accessibility : public Editor {
 protected:
-    void Open() {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        OpenExample();
-        ASSERT_GT(TV().GetRowCount(), 1);
-    }
-
     // Runs `form` modally over the window: its controls without a name, and
     // the dialog itself when it has none.
     std::vector<std::string> UnnamedInForm(CVxDialog& form) {

@@ -143,12 +143,6 @@ protected:
                 return c.Index;
         return 0;
     }
-    static QStringList Names(CChannelGridCtrl& g) {
-        QStringList out;
-        for (int row = 1; row < g.GetRowCount(); ++row)
-            out << g.GetItemText(row, kChannelColumnName);
-        return out;
-    }
 
     // ---- Filters, as the left panes choose them ----
     void ShowAll() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
@@ -432,7 +426,7 @@ TEST_F(ChannelEdit, NewThroughItsDialogIsOneUndoableEdit) {
     EXPECT_EQ(c.VideoPID, 600);
     EXPECT_EQ(c.ProgramNum, tvCount + 1) << "after the last TV channel, numbers compacted";
     EXPECT_EQ(tv.GetRowCount(), rows + 1);
-    EXPECT_TRUE(Names(tv).contains("Velmar TV"));
+    EXPECT_TRUE(ChannelNames(tv).contains("Velmar TV"));
     EXPECT_GT(radio.FillCount(), radioFills) << "both lists rebuilt";
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().left(5), "Undo ");
@@ -498,7 +492,7 @@ TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ChannelTable().size(), before.size() - 2);
     EXPECT_EQ(tv.GetRowCount(), 5);
-    EXPECT_FALSE(Names(tv).contains(nameA));
+    EXPECT_FALSE(ChannelNames(tv).contains(nameA));
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     // Renumbered: the TV channels 1..n again.
     std::vector<int> numbers;
@@ -568,8 +562,8 @@ TEST_F(ChannelEdit, PastePlacesCopiesWhereTheListPointsAndIsOneUndo) {
         }
     EXPECT_EQ(pasted, 2);
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
-    EXPECT_TRUE(Names(tv).contains(name1));
-    EXPECT_TRUE(Names(tv).contains(name2));
+    EXPECT_TRUE(ChannelNames(tv).contains(name1));
+    EXPECT_TRUE(ChannelNames(tv).contains(name2));
     Undo();
     EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_EQ(tv.GetRowCount(), rows);

@@ -37,11 +37,6 @@ protected:
         std::filesystem::remove(Scratch("compare-edited.xls"));
         Editor::TearDown();
     }
-    void Open() {
-        Start();
-        OpenExample();
-        ASSERT_TRUE(ui.messages.empty());
-    }
     // The number the lists show as CH#.
     static WORD& Number(Channel_Info_Tag& c) {
         return ShowsShowNum(GetProductList()) ? c.ShowNum : c.ProgramNum;

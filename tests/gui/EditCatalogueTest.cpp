@@ -35,6 +35,7 @@ const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable
 class CatalogueEditor : public Editor {
 public:
     using Editor::Action;
+    using Editor::Drop;
     using Editor::Find;
     using Editor::frame;
     using Editor::Scratch;
@@ -54,11 +55,6 @@ public:
         ui.NextOpenFileName(cable ? kCableExample : kExample);
         Action("ID_FILE_OPEN").trigger();
         ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
-    }
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
     }
     // Rows 1-based; the first is also the focus row.
     static void SelectRows(CListGridCtrl& grid, std::vector<int> rows) {

@@ -21,29 +21,11 @@ namespace {
 
 class Editing : public Editor {
 protected:
-    void Open() {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        const std::size_t shown = ui.messages.size();
-        OpenExample();
-        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
-    }
-    // The selected rows of `list` dragged onto drop target `target`, with
-    // the key (or node number) under the pointer.
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
-    }
     static void Select(CListGridCtrl& grid, std::initializer_list<std::uint32_t> keys) {
         grid.SelectRowsByKey(std::vector<std::uint32_t>(keys));
     }
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
-        const auto* c = std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
-        if (!c)
-            throw std::runtime_error("no channel " + std::to_string(key));
-        return *c;
+        return Record<Channel_Info_Tag>(kTableChannel, key);
     }
     void ShowAllChannels() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
     // A drop that edits: the first TV row onto a satellite. Returns its key.

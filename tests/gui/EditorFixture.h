@@ -9,9 +9,11 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "model/ChannelListModel.h"
 #include "model/ChannelRecords.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "tests/gui/QtPrinters.h"
+#include "views/Messages.h"
 #include "views/Panes.h"
 
 #include <QAction>
@@ -82,6 +84,26 @@ template <class Grid> QStringList RowTexts(Grid& g, int row, std::initializer_li
         out << g.GetItemText(row, c);
     return out;
 }
+// The keys of a grid's rows, and of its selected rows, in row order.
+template <class Grid> std::vector<std::uint32_t> RowKeys(const Grid& g) {
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < g.GetRowCount(); ++r)
+        keys.push_back(g.GetRowKey(r));
+    return keys;
+}
+template <class Grid> std::vector<std::uint32_t> SelectedKeys(const Grid& g) {
+    std::vector<std::uint32_t> keys;
+    for (int r : g.GetSelectedRows())
+        keys.push_back(g.GetRowKey(r));
+    return keys;
+}
+// The channel names a list shows, top to bottom.
+template <class Grid> QStringList ChannelNames(Grid& g) {
+    QStringList out;
+    for (int row = 1; row < g.GetRowCount(); ++row)
+        out << g.GetItemText(row, kChannelColumnName);
+    return out;
+}
 // A user's double click: a click, then the double-click event.
 inline void DoubleClick(QWidget* viewport, const QPoint& point) {
     QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
@@ -129,6 +151,22 @@ protected:
         frame->show();
     }
     void OpenExample() { OpenFile(kExample); }
+    // A window with the example open, active for keys, and nothing said.
+    void Open() {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        const std::size_t shown = ui.messages.size();
+        OpenExample();
+        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
+    }
+    // The rows selected in list `source` dropped on `target` with the key (or
+    // node number) under the pointer.
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
     void OpenFile(const QString& path) {
         ui.NextOpenFileName(path);
         Action("ID_FILE_OPEN").trigger();

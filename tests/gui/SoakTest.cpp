@@ -229,11 +229,6 @@ protected:
         return out;
     }
     static std::size_t Channels() { return std::as_const(TheZorvDB()).Size(kTableChannel); }
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
-    }
     // 1 to 3 random rows of a channel list selected; their keys.
     std::vector<std::uint32_t> SelectSome(CChannelGridCtrl& grid) {
         std::vector<std::uint32_t> keys;
