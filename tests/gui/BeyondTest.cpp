@@ -289,8 +289,7 @@ TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     for (const std::uint32_t key : tv)
         Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
     const std::string reference = Scratch("reference.xls");
-    ui.NextSaveFileName(QString::fromStdString(reference));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(reference);
     for (const std::uint32_t key : tv)
         Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
     ASSERT_FALSE(frame->Session().IsModified());

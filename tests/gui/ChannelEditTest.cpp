@@ -679,8 +679,7 @@ protected:
 TEST_F(FullImageSelection, SearchSelectItemsAndInvert) {
     Start();
     frame->resize(1400, 900);
-    ui.NextOpenFileName(QString::fromStdString(path));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(path));
     auto& tv = TV();
     const int rows = tv.GetRowCount() - 1;
     ASSERT_EQ(rows + Radio().GetRowCount() - 1, 4608);

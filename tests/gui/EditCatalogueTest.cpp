@@ -52,8 +52,7 @@ public:
             std::make_unique<CMainFrame>(ui, true, cable ? FindReceiverProfile("cable") : nullptr);
         frame->show();
         const std::size_t shown = ui.messages.size();
-        ui.NextOpenFileName(cable ? kCableExample : kExample);
-        Action("ID_FILE_OPEN").trigger();
+        OpenFile(cable ? kCableExample : kExample);
         ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
     }
     // Rows 1-based; the first is also the focus row.
@@ -77,8 +76,7 @@ public:
     }
     void SaveWorkbook(const std::string& path) {
         std::filesystem::remove(path);
-        ui.NextSaveFileName(QString::fromStdString(path));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(path);
         ASSERT_TRUE(std::filesystem::exists(path));
     }
 };

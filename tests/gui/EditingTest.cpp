@@ -240,8 +240,7 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
 
     // After the undo, saving writes the bytes of the file as it was read.
     const std::string out = Scratch("undone.bin");
-    ui.NextSaveFileName(QString::fromStdString(out));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(out);
     EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
     std::filesystem::remove(out);
 }
@@ -348,8 +347,7 @@ TEST_F(Editing, OpeningAnImageOverUnsavedEditsAsksFirst) {
     OpenExample();
     EXPECT_EQ(Channel(key).SatID, 1) << "the example again";
     EXPECT_FALSE(Modified());
-    ui.NextOpenFileName(QString::fromStdString(out));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(out));
     EXPECT_EQ(Channel(key).SatID, 3) << "the saved file has the edit";
 
     // A file dropped on the window asks the same.
@@ -367,8 +365,7 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     Open();
     const std::uint32_t key = EditOneChannel();
     const std::string saved = Scratch("before.bin"), after = Scratch("after.bin");
-    ui.NextSaveFileName(QString::fromStdString(saved));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(saved);
     EXPECT_FALSE(Modified());
     const int rows = TV().GetRowCount();
     const std::string workingCopy = g_szWorkImagePath;
@@ -376,10 +373,10 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     // Not an image: the header question (No), then the error; nothing else changes.
     const std::string bad = Scratch("bad.bin");
     std::ofstream(bad) << "VX  not an image";
-    ui.NextOpenFileName(QString::fromStdString(bad));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(bad));
     ASSERT_GE(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[ui.messages.size() - 2].text, texts::kHeaderQuestion);
+    ExpectMessage(ui.messages[ui.messages.size() - 2], texts::kHeaderQuestion, IUiSeam::Icon::Stop,
+                  IUiSeam::Buttons::YesNo);
     EXPECT_EQ(ui.messages.back().text, texts::kCannotOpenImage);
     EXPECT_EQ(TV().GetRowCount(), rows);
     EXPECT_EQ(Channel(key).SatID, 3);
@@ -387,14 +384,12 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled()) << "the history stays too";
 
     // A file that cannot be read at all.
-    ui.NextOpenFileName("/nonexistent-dir/none.bin");
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile("/nonexistent-dir/none.bin");
     EXPECT_EQ(ui.messages.back().text,
               "Cannot open /nonexistent-dir/none.bin: No such file or directory.");
     EXPECT_EQ(Channel(key).SatID, 3);
 
-    ui.NextSaveFileName(QString::fromStdString(after));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(after);
     EXPECT_EQ(ReadAll(after), ReadAll(saved)) << "the document as it was";
     for (const std::string& path : {saved, after, bad})
         std::filesystem::remove(path);
@@ -413,12 +408,10 @@ TEST_F(Editing, AWorkbookImportIsOneUndoableEdit) {
         db.Swap(aside);
         db.Add(kTableChannel, firstKey,
                CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, firstKey)));
-        ui.NextSaveFileName(QString::fromStdString(xls));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(xls);
         db.Swap(aside);
     }
-    ui.NextOpenFileName(QString::fromStdString(xls));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(xls));
     EXPECT_EQ(TV().GetRowCount(), 2);
     EXPECT_EQ(Radio().GetRowCount(), 1);
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Import workbook");

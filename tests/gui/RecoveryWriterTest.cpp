@@ -80,8 +80,7 @@ TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
     Edit("redo");
     ASSERT_TRUE(frame->Recovery().WriteNow()) << frame->Recovery().LastError();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
-    ui.NextSaveFileName(QString::fromStdString((m_dir / "saved.bin").string()));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo((m_dir / "saved.bin").string());
     EXPECT_FALSE(fs::exists(RecoveryFile()));
 
     // Closed with the edits dropped on purpose: gone, and no write comes later.

@@ -401,8 +401,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
         const bool reopen = !lastSaved.empty() && cycle % 2 == 0;
         const std::string open = reopen ? lastSaved : example;
         ASSERT_FALSE(frame->Session().IsModified()) << "nothing unsaved before the open";
-        ui.NextOpenFileName(QString::fromStdString(open));
-        Action("ID_FILE_OPEN").trigger();
+        OpenFile(QString::fromStdString(open));
         ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the open said nothing";
         ASSERT_EQ(Channels(), reopen ? lastSavedChannels : 293u) << open;
 
@@ -418,8 +417,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
         // Save, into one of three names in turn (a save over one keeps a backup).
         const std::string target =
             (m_saves / ("list-" + std::to_string(cycle % 3) + ".bin")).string();
-        ui.NextSaveFileName(QString::fromStdString(target));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(target);
         ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the save said nothing";
         EXPECT_FALSE(frame->Session().IsModified()) << "saved";
         EXPECT_FALSE(std::filesystem::exists(recovery)) << "... and goes once it is saved";

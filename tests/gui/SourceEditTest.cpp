@@ -630,6 +630,13 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
     EXPECT_EQ(kids->text(0), "Kids");
     EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
     ExpectNothingToUndo();
+    // An empty name is ignored without a word.
+    const std::size_t said = ui.messages.size();
+    ui.NextDialogOk<CDlgSearchName>("");
+    doubleClick(kids);
+    EXPECT_EQ(ui.messages.size(), said);
+    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
+    ExpectNothingToUndo();
 
     ui.NextDialogOk<CDlgSearchName>("Nineteen characters");
     doubleClick(kids);
