@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,27 @@ void WhenModal(std::function<void(T&)> act, const QString& name = {}, int guardM
 inline void WhenModalNamed(const QString& name, std::function<void(QDialog&)> act,
                            int guardMs = 60000) {
     WhenModal<QDialog>(std::move(act), name, guardMs);
+}
+
+// Right-clicks `viewport` at `point` and runs `act` on the popup menu while
+// it is up (its own event loop runs the timer); false when none came up.
+inline bool WithContextMenu(QWidget* viewport, const QPoint& point,
+                            const std::function<void(QMenu&)>& act) {
+    bool seen = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer.stop();
+        seen = true;
+        act(*menu);
+    });
+    timer.start(10);
+    QTest::mouseClick(viewport, Qt::RightButton, {}, point);
+    static_cast<void>(QTest::qWaitFor([&] { return seen; }, 2000));
+    timer.stop();
+    return seen;
 }
 
 // A control of `parent`, by its object name.

@@ -7,6 +7,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
 #include "model/ChannelRecords.h"
@@ -106,28 +107,19 @@ protected:
     // the menu without a choice).
     static MenuSeen RightClick(CListGridCtrl& grid, const QPoint& point, int choose = 0) {
         MenuSeen seen;
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            timer.stop();
-            seen.shown = true;
+        seen.shown = WithContextMenu(grid.viewport(), point, [&](QMenu& menu) {
             QAction* chosen = nullptr;
-            for (QAction* a : menu->actions()) {
+            for (QAction* a : menu.actions()) {
                 seen.texts.push_back(a->isSeparator() ? QString("-") : a->text());
                 seen.enabled.push_back(a->isEnabled());
                 if (choose != 0 && !a->isSeparator() && a->data().toInt() == choose)
                     chosen = a;
             }
             if (chosen && chosen->isEnabled())
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(chosen).center());
             else
-                menu->close();
+                menu.close();
         });
-        timer.start(10);
-        QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, point);
-        timer.stop();
         return seen;
     }
     // Right-click on `row` (which selects it) and choose `command`.
