@@ -3,6 +3,7 @@
 // the selection, the order of a reference list with its undo, and lists that
 // read comfortably.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "model/ChannelRecords.h"
 #include "model/Duplicates.h"
@@ -68,12 +69,6 @@ protected:
         m_form.reset(static_cast<CDlgInformation*>(shown.Clone().release()));
         return m_form->BuildForm(frame.get());
     }
-    template <class T> static T& In(QWidget& form, const char* name) {
-        T* found = form.findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no ") + name + " in the form");
-        return *found;
-    }
     std::unique_ptr<CDlgInformation> m_form;
 };
 
@@ -85,7 +80,7 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     Open();
     {
         const auto form = Form(ShowInformation());
-        auto& tree = In<QTreeWidget>(*form, "ListFindings");
+        auto& tree = Child<QTreeWidget>(*form, "ListFindings");
         ASSERT_EQ(tree.topLevelItemCount(), 1);
         EXPECT_EQ(tree.topLevelItem(0)->text(0), "The list check finds no problem.");
     }
@@ -99,7 +94,7 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     ASSERT_EQ(shown.Findings().size(), 1u);
     EXPECT_EQ(shown.Findings()[0].problem, ListProblem::DuplicateNumber);
     const auto form = Form(shown);
-    auto& tree = In<QTreeWidget>(*form, "ListFindings");
+    auto& tree = Child<QTreeWidget>(*form, "ListFindings");
     ASSERT_EQ(tree.topLevelItemCount(), 1);
     const QTreeWidgetItem* top = tree.topLevelItem(0);
     EXPECT_EQ(top->text(0), "2 channels share a number with another channel of their kind");
@@ -120,28 +115,29 @@ TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
 
     const auto form = Form(shown);
     EXPECT_EQ(form->windowTitle(), "Information");
-    EXPECT_EQ(In<QLabel>(*form, "HeaderForm").text(), "The working form (VX header)");
-    EXPECT_EQ(In<QLabel>(*form, "Product").text(), "Model 7, type 0x01 (satellite), byte order 0");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_channels").text(), "293 of 4,608 used, 4,315 free");
-    EXPECT_EQ(In<QProgressBar>(*form, "Bar_channels").value(), 7) << "293 of 4,608, rounded up";
-    EXPECT_EQ(In<QLabel>(*form, "Usage_satellites").text(), "6 of 127 used, 121 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_transponders").text(), "24 of 1,624 used, 1,600 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_broadcasts").text(), "6 of 408 used, 402 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_favourites").text(), "8 of 8 used, 0 free");
-    EXPECT_EQ(In<QProgressBar>(*form, "Bar_favourites").value(), 100);
+    EXPECT_EQ(Child<QLabel>(*form, "HeaderForm").text(), "The working form (VX header)");
+    EXPECT_EQ(Child<QLabel>(*form, "Product").text(),
+              "Model 7, type 0x01 (satellite), byte order 0");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_channels").text(), "293 of 4,608 used, 4,315 free");
+    EXPECT_EQ(Child<QProgressBar>(*form, "Bar_channels").value(), 7) << "293 of 4,608, rounded up";
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_satellites").text(), "6 of 127 used, 121 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_transponders").text(), "24 of 1,624 used, 1,600 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_broadcasts").text(), "6 of 408 used, 402 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_favourites").text(), "8 of 8 used, 0 free");
+    EXPECT_EQ(Child<QProgressBar>(*form, "Bar_favourites").value(), 100);
     EXPECT_EQ(form->findChild<QLabel*>("Usage_cable_muxes"), nullptr)
         << "a satellite receiver has no cable block";
-    EXPECT_EQ(In<QLabel>(*form, "ChannelCounts").text(), "204 TV, 89 radio");
-    EXPECT_EQ(In<QLabel>(*form, "FlagCounts").text(), "2 locked, 0 skipped, 11 scrambled");
-    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "No duplicate channels");
-    EXPECT_FALSE(In<QPushButton>(*form, "SelectDuplicates").isEnabled());
+    EXPECT_EQ(Child<QLabel>(*form, "ChannelCounts").text(), "204 TV, 89 radio");
+    EXPECT_EQ(Child<QLabel>(*form, "FlagCounts").text(), "2 locked, 0 skipped, 11 scrambled");
+    EXPECT_EQ(Child<QLabel>(*form, "DuplicateCount").text(), "No duplicate channels");
+    EXPECT_FALSE(Child<QPushButton>(*form, "SelectDuplicates").isEnabled());
 
-    auto& sats = In<QTableWidget>(*form, "PerSatellite");
+    auto& sats = Child<QTableWidget>(*form, "PerSatellite");
     ASSERT_EQ(sats.rowCount(), 6);
     EXPECT_EQ(sats.item(0, 1)->text(), "Astra 1");
     EXPECT_EQ(sats.item(0, 2)->text(), "237");
     EXPECT_EQ(sats.item(5, 1)->text(), "Eutelsat 5WA");
-    auto& providers = In<QTableWidget>(*form, "PerProvider");
+    auto& providers = Child<QTableWidget>(*form, "PerProvider");
     ASSERT_EQ(providers.rowCount(), 6);
     EXPECT_EQ(providers.item(1, 1)->text(), "Eutelsat HB");
     EXPECT_EQ(providers.item(1, 2)->text(), "22");
@@ -168,14 +164,14 @@ TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
     const CDlgInformation& shown = ShowInformation();
     ASSERT_EQ(shown.Groups().size(), 2u);
     const auto form = Form(shown);
-    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "5 duplicate channels in 2 groups");
-    auto& groups = In<QTreeWidget>(*form, "DuplicateGroups");
+    EXPECT_EQ(Child<QLabel>(*form, "DuplicateCount").text(), "5 duplicate channels in 2 groups");
+    auto& groups = Child<QTreeWidget>(*form, "DuplicateGroups");
     ASSERT_EQ(groups.topLevelItemCount(), 2);
     EXPECT_EQ(groups.topLevelItem(0)->childCount(), 3);
     EXPECT_TRUE(groups.topLevelItem(0)->text(0).startsWith("3 channels: CH# 1  Das Erste HD"))
         << groups.topLevelItem(0)->text(0).toStdString();
     // The form's button closes it with the wish to select.
-    auto& select = In<QPushButton>(*form, "SelectDuplicates");
+    auto& select = Child<QPushButton>(*form, "SelectDuplicates");
     ASSERT_TRUE(select.isEnabled());
     select.click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
