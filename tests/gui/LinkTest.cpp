@@ -27,6 +27,7 @@
 #include <QToolBar>
 
 #include <future>
+#include <optional>
 #include <sys/socket.h>
 
 using namespace velmar::test;
@@ -204,17 +205,51 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
     EXPECT_EQ(WorkingCopy(), before);
 }
 
-TEST_F(EditorLink, SendNeedsChannelsAndFavouriteLists) {
-    Start();
-    OpenExample();
-    const Bytes before = WorkingCopy();
-    TheZorvDB().Clear(kTableFavorite);
-    Action("ID_SEND_DB").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    ExpectMessage(ui.messages[0], "Upload data is empty or invalid", IUiSeam::Icon::Stop,
-                  IUiSeam::Buttons::Ok);
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
+// A send that cannot go says why as an error, shows no send form and leaves
+// the working copy as it was.
+TEST_F(EditorLink, SendThatCannotGoSaysWhyAndWritesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void()> spoil;
+        bool diskFills; // part-way through the save before the send
+        QString message;
+    };
+    const auto oneTooMany = [] {
+        CZorvDB& db = TheZorvDB();
+        const Channel_Info_Tag copy = *db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+        while (db.Size(kTableChannel) <= 4608)
+            db.AddIndexed(kTableChannel, CopyRecord(copy));
+    };
+    const Case cases[] = {
+        {"no favourite lists", [] { TheZorvDB().Clear(kTableFavorite); }, false,
+         "Upload data is empty or invalid"},
+        {"a channel too many", oneTooMany, false,
+         "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+         "Remove 1 channel and save again."},
+        {"a full disk", [] {}, true, "Cannot save channel file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame.reset();
+        TheZorvDB().ClearAll();
+        Start();
+        OpenExample();
+        const Bytes before = WorkingCopy();
+        const std::size_t said = ui.messages.size(), shown = ui.ShownDialogs().size();
+        c.spoil();
+        {
+            CFailingFileOps failing;
+            failing.failAfter = 4096;
+            std::optional<CScopedFileOps> scope;
+            if (c.diskFills)
+                scope.emplace(failing);
+            Action("ID_SEND_DB").trigger();
+        }
+        ASSERT_EQ(ui.messages.size(), said + 1);
+        ExpectMessage(ui.messages.back(), c.message, IUiSeam::Icon::Stop, IUiSeam::Buttons::Ok);
+        EXPECT_EQ(ui.ShownDialogs().size(), shown) << "no send form";
+        EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
+    }
 }
 
 TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
@@ -235,27 +270,6 @@ TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
     const std::string text(seen.begin(), seen.end());
     EXPECT_NE(text.find("Renamed"), std::string::npos) << "the send dialog got the edit";
     EXPECT_EQ(TV().GetItemText(1, 6), "Renamed") << "the panes were rebuilt first";
-}
-
-TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
-    Start();
-    OpenExample();
-    const Bytes before = WorkingCopy();
-    CZorvDB& db = TheZorvDB();
-    const auto* model = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
-    const Channel_Info_Tag copy = *model;
-    while (db.Size(kTableChannel) <= 4608) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        *c = copy;
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
-    Action("ID_SEND_DB").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.toStdString(),
-              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
-              "Remove 1 channel and save again.");
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before);
 }
 
 TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
@@ -282,22 +296,6 @@ TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
     Action("ID_SEND_DB").trigger();
     EXPECT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u) << "Send anyway goes on";
     EXPECT_NE(WorkingCopy(), before);
-}
-
-TEST_F(EditorLink, FailedSaveBeforeSendSaysSo) {
-    Start();
-    OpenExample();
-    const Bytes before = WorkingCopy();
-    {
-        CFailingFileOps failing; // the disk fills up part-way through the save
-        failing.failAfter = 4096;
-        CScopedFileOps scope(failing);
-        Action("ID_SEND_DB").trigger();
-    }
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before) << "the working copy is as it was";
 }
 
 // ---- The forms themselves, over loopback TCP -----------------------------------------
