@@ -5,6 +5,7 @@
 // done with keys alone, checked by what the lists show and what the saved
 // file holds.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "app/CommandLine.h"
 #include "app/PrintDialogs.h"
@@ -68,32 +69,18 @@ std::string Joined(const std::vector<std::string>& names) {
 
 class Accessibility : public Editor {
 protected:
-    void Open() {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        OpenExample();
-        ASSERT_GT(TV().GetRowCount(), 1);
-    }
-
     // Runs `form` modally over the window: its controls without a name, and
     // the dialog itself when it has none.
     std::vector<std::string> UnnamedInForm(CVxDialog& form) {
         std::vector<std::string> found;
         bool seen = false;
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [&, timer] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                found = Unnamed(*dialog);
-                if (Spoken(*dialog).isEmpty())
-                    found.push_back("the dialog itself");
-                dialog->reject();
-                seen = true;
-            }
+        WhenModal<QDialog>([&](QDialog& dialog) {
+            found = Unnamed(dialog);
+            if (Spoken(dialog).isEmpty())
+                found.push_back("the dialog itself");
+            dialog.reject();
+            seen = true;
         });
-        timer->start(10);
         form.ShowForm(frame.get());
         EXPECT_TRUE(seen) << form.ClassName() << " did not come up";
         return found;

@@ -3,6 +3,7 @@
 // the selection, the order of a reference list with its undo, and lists that
 // read comfortably.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "model/ChannelRecords.h"
 #include "model/Duplicates.h"
@@ -29,27 +30,8 @@ namespace {
 
 class Beyond : public Editor {
 protected:
-    void Open() {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        OpenExample();
-        ASSERT_TRUE(ui.messages.empty());
-    }
     QLineEdit& Field() { return Find<QLineEdit>("QuickFilter"); }
     QString Status() { return Find<QLabel>("ChannelsStatus").text(); }
-    static std::vector<std::uint32_t> Rows(const CGridCtrl& grid) {
-        std::vector<std::uint32_t> keys;
-        for (int r = 1; r < grid.GetRowCount(); ++r)
-            keys.push_back(grid.GetRowKey(r));
-        return keys;
-    }
-    static std::vector<std::uint32_t> Selected(const CGridCtrl& grid) {
-        std::vector<std::uint32_t> keys;
-        for (int r : grid.GetSelectedRows())
-            keys.push_back(grid.GetRowKey(r));
-        return keys;
-    }
     // The channels of a kind whose names contain `text`, any case, and that
     // pass `extra`, in key order.
     template <class Pass>
@@ -65,11 +47,6 @@ protected:
     static std::vector<std::uint32_t> Sorted(std::vector<std::uint32_t> keys) {
         std::sort(keys.begin(), keys.end());
         return keys;
-    }
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
     }
     Channel_Info_Tag& Channel(std::uint32_t key) {
         return *TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
@@ -92,12 +69,6 @@ protected:
         m_form.reset(static_cast<CDlgInformation*>(shown.Clone().release()));
         return m_form->BuildForm(frame.get());
     }
-    template <class T> static T& In(QWidget& form, const char* name) {
-        T* found = form.findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no ") + name + " in the form");
-        return *found;
-    }
     std::unique_ptr<CDlgInformation> m_form;
 };
 
@@ -109,7 +80,7 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     Open();
     {
         const auto form = Form(ShowInformation());
-        auto& tree = In<QTreeWidget>(*form, "ListFindings");
+        auto& tree = Child<QTreeWidget>(*form, "ListFindings");
         ASSERT_EQ(tree.topLevelItemCount(), 1);
         EXPECT_EQ(tree.topLevelItem(0)->text(0), "The list check finds no problem.");
     }
@@ -123,7 +94,7 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     ASSERT_EQ(shown.Findings().size(), 1u);
     EXPECT_EQ(shown.Findings()[0].problem, ListProblem::DuplicateNumber);
     const auto form = Form(shown);
-    auto& tree = In<QTreeWidget>(*form, "ListFindings");
+    auto& tree = Child<QTreeWidget>(*form, "ListFindings");
     ASSERT_EQ(tree.topLevelItemCount(), 1);
     const QTreeWidgetItem* top = tree.topLevelItem(0);
     EXPECT_EQ(top->text(0), "2 channels share a number with another channel of their kind");
@@ -144,28 +115,29 @@ TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
 
     const auto form = Form(shown);
     EXPECT_EQ(form->windowTitle(), "Information");
-    EXPECT_EQ(In<QLabel>(*form, "HeaderForm").text(), "The working form (VX header)");
-    EXPECT_EQ(In<QLabel>(*form, "Product").text(), "Model 7, type 0x01 (satellite), byte order 0");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_channels").text(), "293 of 4,608 used, 4,315 free");
-    EXPECT_EQ(In<QProgressBar>(*form, "Bar_channels").value(), 7) << "293 of 4,608, rounded up";
-    EXPECT_EQ(In<QLabel>(*form, "Usage_satellites").text(), "6 of 127 used, 121 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_transponders").text(), "24 of 1,624 used, 1,600 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_broadcasts").text(), "6 of 408 used, 402 free");
-    EXPECT_EQ(In<QLabel>(*form, "Usage_favourites").text(), "8 of 8 used, 0 free");
-    EXPECT_EQ(In<QProgressBar>(*form, "Bar_favourites").value(), 100);
+    EXPECT_EQ(Child<QLabel>(*form, "HeaderForm").text(), "The working form (VX header)");
+    EXPECT_EQ(Child<QLabel>(*form, "Product").text(),
+              "Model 7, type 0x01 (satellite), byte order 0");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_channels").text(), "293 of 4,608 used, 4,315 free");
+    EXPECT_EQ(Child<QProgressBar>(*form, "Bar_channels").value(), 7) << "293 of 4,608, rounded up";
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_satellites").text(), "6 of 127 used, 121 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_transponders").text(), "24 of 1,624 used, 1,600 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_broadcasts").text(), "6 of 408 used, 402 free");
+    EXPECT_EQ(Child<QLabel>(*form, "Usage_favourites").text(), "8 of 8 used, 0 free");
+    EXPECT_EQ(Child<QProgressBar>(*form, "Bar_favourites").value(), 100);
     EXPECT_EQ(form->findChild<QLabel*>("Usage_cable_muxes"), nullptr)
         << "a satellite receiver has no cable block";
-    EXPECT_EQ(In<QLabel>(*form, "ChannelCounts").text(), "204 TV, 89 radio");
-    EXPECT_EQ(In<QLabel>(*form, "FlagCounts").text(), "2 locked, 0 skipped, 11 scrambled");
-    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "No duplicate channels");
-    EXPECT_FALSE(In<QPushButton>(*form, "SelectDuplicates").isEnabled());
+    EXPECT_EQ(Child<QLabel>(*form, "ChannelCounts").text(), "204 TV, 89 radio");
+    EXPECT_EQ(Child<QLabel>(*form, "FlagCounts").text(), "2 locked, 0 skipped, 11 scrambled");
+    EXPECT_EQ(Child<QLabel>(*form, "DuplicateCount").text(), "No duplicate channels");
+    EXPECT_FALSE(Child<QPushButton>(*form, "SelectDuplicates").isEnabled());
 
-    auto& sats = In<QTableWidget>(*form, "PerSatellite");
+    auto& sats = Child<QTableWidget>(*form, "PerSatellite");
     ASSERT_EQ(sats.rowCount(), 6);
     EXPECT_EQ(sats.item(0, 1)->text(), "Astra 1");
     EXPECT_EQ(sats.item(0, 2)->text(), "237");
     EXPECT_EQ(sats.item(5, 1)->text(), "Eutelsat 5WA");
-    auto& providers = In<QTableWidget>(*form, "PerProvider");
+    auto& providers = Child<QTableWidget>(*form, "PerProvider");
     ASSERT_EQ(providers.rowCount(), 6);
     EXPECT_EQ(providers.item(1, 1)->text(), "Eutelsat HB");
     EXPECT_EQ(providers.item(1, 2)->text(), "22");
@@ -175,7 +147,7 @@ TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
 TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
     Open();
     // Three channels become copies of others: two TV by ids, one radio by name.
-    const std::vector<std::uint32_t> tv = Rows(TV()), radio = Rows(Radio());
+    const std::vector<std::uint32_t> tv = RowKeys(TV()), radio = RowKeys(Radio());
     auto copyIds = [&](std::uint32_t from, std::uint32_t to) {
         Channel(to).OrgNetID = Channel(from).OrgNetID;
         Channel(to).TSID = Channel(from).TSID;
@@ -192,14 +164,14 @@ TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
     const CDlgInformation& shown = ShowInformation();
     ASSERT_EQ(shown.Groups().size(), 2u);
     const auto form = Form(shown);
-    EXPECT_EQ(In<QLabel>(*form, "DuplicateCount").text(), "5 duplicate channels in 2 groups");
-    auto& groups = In<QTreeWidget>(*form, "DuplicateGroups");
+    EXPECT_EQ(Child<QLabel>(*form, "DuplicateCount").text(), "5 duplicate channels in 2 groups");
+    auto& groups = Child<QTreeWidget>(*form, "DuplicateGroups");
     ASSERT_EQ(groups.topLevelItemCount(), 2);
     EXPECT_EQ(groups.topLevelItem(0)->childCount(), 3);
     EXPECT_TRUE(groups.topLevelItem(0)->text(0).startsWith("3 channels: CH# 1  Das Erste HD"))
         << groups.topLevelItem(0)->text(0).toStdString();
     // The form's button closes it with the wish to select.
-    auto& select = In<QPushButton>(*form, "SelectDuplicates");
+    auto& select = Child<QPushButton>(*form, "SelectDuplicates");
     ASSERT_TRUE(select.isEnabled());
     select.click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
@@ -208,8 +180,8 @@ TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
     // Through the toolbar: every copy on show is selected, but not the
     // channel each group keeps (the lowest number), and nothing else.
     ShowInformation(IUiSeam::IDOK);
-    EXPECT_EQ(Sorted(Selected(TV())), Sorted({tv[10], tv[20]}));
-    EXPECT_EQ(Sorted(Selected(Radio())), Sorted({radio[5]}));
+    EXPECT_EQ(Sorted(SelectedKeys(TV())), Sorted({tv[10], tv[20]}));
+    EXPECT_EQ(Sorted(SelectedKeys(Radio())), Sorted({radio[5]}));
 
     // With a name filter that hides two of the TV copies, they stay unselected.
     const QString first = QString::fromLatin1(Channel(tv[0]).Name);
@@ -217,8 +189,8 @@ TEST_F(Beyond, InformationListsDuplicatesAndSelectsOnlyTheRowsOnShow) {
     std::snprintf(Channel(tv[20]).Name, 28, "Another one");
     QTest::keyClicks(&Field(), first);
     ShowInformation(IUiSeam::IDOK);
-    EXPECT_TRUE(Selected(TV()).empty()) << "the copies are hidden, the kept one is not a copy";
-    EXPECT_TRUE(Selected(Radio()).empty()) << "no radio name contains " << first.toStdString();
+    EXPECT_TRUE(SelectedKeys(TV()).empty()) << "the copies are hidden, the kept one is not a copy";
+    EXPECT_TRUE(SelectedKeys(Radio()).empty()) << "no radio name contains " << first.toStdString();
 }
 
 // ---- Quick name filter ---------------------------------------------------------------
@@ -231,9 +203,9 @@ TEST_F(Beyond, QuickFilterNarrowsBothListsAndSelectionCommandsSeeOnlyItsRows) {
     const auto all = [](const Channel_Info_Tag&) { return true; };
 
     QTest::keyClicks(&Field(), "bBc");
-    EXPECT_EQ(Sorted(Rows(TV())), Expected(true, "bbc", all));
-    EXPECT_EQ(Sorted(Rows(Radio())), Expected(false, "bbc", all));
-    EXPECT_EQ(Rows(TV()).size(), 6u);
+    EXPECT_EQ(Sorted(RowKeys(TV())), Expected(true, "bbc", all));
+    EXPECT_EQ(Sorted(RowKeys(Radio())), Expected(false, "bbc", all));
+    EXPECT_EQ(RowKeys(TV()).size(), 6u);
     EXPECT_EQ(Status(), "All, names with \u201CbBc\u201D \u2014 6 TV / 6 radio");
     EXPECT_EQ(TV().GetItemText(1, 0), "1") << "the rows on show are numbered 1 to n";
 
@@ -241,7 +213,7 @@ TEST_F(Beyond, QuickFilterNarrowsBothListsAndSelectionCommandsSeeOnlyItsRows) {
     // only the rows on show.
     TV().setFocus();
     QTest::keyClick(&TV(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(Sorted(Selected(TV())), Expected(true, "bbc", all));
+    EXPECT_EQ(Sorted(SelectedKeys(TV())), Expected(true, "bbc", all));
     std::vector<std::uint32_t> before;
     for (const Channel_Info_Tag& c :
          std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
@@ -263,8 +235,8 @@ TEST_F(Beyond, QuickFilterNarrowsBothListsAndSelectionCommandsSeeOnlyItsRows) {
     Grid("SatGrid").setCurrentIndex(Grid("SatGrid").model()->index(0, 1)); // Astra 1
     const auto onAstra = [](const Channel_Info_Tag& c) { return c.SatID == 1; };
     EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::Satellite);
-    EXPECT_EQ(Sorted(Rows(TV())), Expected(true, "bbc", onAstra));
-    EXPECT_TRUE(Rows(TV()).empty()) << "no BBC on Astra 1 in the example";
+    EXPECT_EQ(Sorted(RowKeys(TV())), Expected(true, "bbc", onAstra));
+    EXPECT_TRUE(RowKeys(TV()).empty()) << "no BBC on Astra 1 in the example";
     EXPECT_EQ(Status(), "Satellite: Astra 1, names with \u201CbBc\u201D \u2014 0 TV / 0 radio");
 
     // Esc clears the field; the satellite filter stays.
@@ -282,12 +254,12 @@ TEST_F(Beyond, QuickFilterNarrowsBothListsAndSelectionCommandsSeeOnlyItsRows) {
 TEST_F(Beyond, FavoriteReorderUnderTheQuickFilterRenumbersTheWholeList) {
     Open();
     frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 0); // favourite list 1
-    const std::vector<std::uint32_t> members = Rows(TV());
+    const std::vector<std::uint32_t> members = RowKeys(TV());
     ASSERT_GE(members.size(), 4u);
     // Show only some members, then drag the last one shown onto the first.
     const QString part = QString::fromLatin1(Channel(members[1]).Name).left(3);
     QTest::keyClicks(&Field(), part);
-    const std::vector<std::uint32_t> shown = Rows(TV());
+    const std::vector<std::uint32_t> shown = RowKeys(TV());
     ASSERT_GE(shown.size(), 1u);
     ASSERT_LT(shown.size(), members.size());
     TV().SelectRowsByKey(std::vector<std::uint32_t>{shown.back()});
@@ -305,7 +277,7 @@ TEST_F(Beyond, FavoriteReorderUnderTheQuickFilterRenumbersTheWholeList) {
 
 TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     Open();
-    const std::vector<std::uint32_t> tv = Rows(TV()); // in CH# order
+    const std::vector<std::uint32_t> tv = RowKeys(TV()); // in CH# order
     const int n = static_cast<int>(tv.size());
     const QString firstName = TV().GetItemText(1, 6), lastName = TV().GetItemText(n, 6);
 
@@ -313,8 +285,7 @@ TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     for (const std::uint32_t key : tv)
         Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
     const std::string reference = Scratch("reference.xls");
-    ui.NextSaveFileName(QString::fromStdString(reference));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(reference);
     for (const std::uint32_t key : tv)
         Channel(key).ProgramNum = static_cast<WORD>(n + 1 - Channel(key).ProgramNum);
     ASSERT_FALSE(frame->Session().IsModified());
@@ -333,7 +304,7 @@ TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     // One undo puts every number back.
     Action("ID_EDIT_UNDO").trigger();
     EXPECT_EQ(TV().GetItemText(1, 6), firstName);
-    EXPECT_EQ(Rows(TV()), tv);
+    EXPECT_EQ(RowKeys(TV()), tv);
     EXPECT_FALSE(frame->Session().IsModified());
     EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
 
@@ -343,7 +314,7 @@ TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
     EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
-    EXPECT_EQ(Rows(TV()), tv);
+    EXPECT_EQ(RowKeys(TV()), tv);
     // A cancelled file dialog does nothing at all.
     Action("ID_APPLY_ORDER").trigger();
     EXPECT_EQ(ui.messages.size(), 2u);

@@ -1,21 +1,14 @@
 // The hidden entries as a user reaches them: a key held, then a double click
 // on the toolbar's empty area (the caption bar's stand-in). Keys carry the
 // native codes an X11 server gives them.
-#include "app/MainFrame.h"
-#include "contracts/Policy.h"
 #include "contracts/ReceiverProfiles.h"
-#include "contracts/StartupPolicy.h"
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
-#include "model/ChannelRecords.h"
 #include "platform/EditorSettings.h"
 #include "qtkit/QtUiSeam.h"
-#include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/VxuiSettings.h"
+#include "tests/gui/EditorFixture.h"
 #include "views/ListGridCtrl.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -29,14 +22,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <unistd.h>
-
 namespace {
 
 struct NativeKey {
@@ -48,26 +33,15 @@ constexpr NativeKey kRightShift{Qt::Key_Shift, 62, 0xFFE2};
 constexpr NativeKey kLeftCtrl{Qt::Key_Control, 37, 0xFFE3};
 constexpr NativeKey kRightCtrl{Qt::Key_Control, 105, 0xFFE4};
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class CaptionEntries : public ::testing::Test {
+class CaptionEntries : public Editor {
 protected:
     void SetUp() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        ConfigureStartupPolicy();
+        Editor::SetUp();
         QSettings("Velmar", "Velmar").remove("VXUI");
-        frame = std::make_unique<CMainFrame>(ui, false);
-        frame->show();
+        Start();
     }
     void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        velmar::policy_profile::Reset();
+        Editor::TearDown();
         QSettings("Velmar", "Velmar").remove("VXUI");
         std::error_code ec;
         std::filesystem::remove(out, ec);
@@ -102,8 +76,7 @@ protected:
     void DoubleClickWith(const NativeKey* k, Qt::KeyboardModifiers modifiers) {
         if (k)
             Key(QEvent::KeyPress, *k);
-        auto* bar = frame->findChild<QToolBar*>("Toolbar");
-        ASSERT_NE(bar, nullptr);
+        auto* bar = &Find<QToolBar>("Toolbar");
         const QPoint at(bar->width() - 4, bar->height() / 2);
         ASSERT_EQ(qobject_cast<QToolButton*>(bar->childAt(at)), nullptr) << "not on a button";
         QMouseEvent click(QEvent::MouseButtonDblClick, at, bar->mapToGlobal(at), Qt::LeftButton,
@@ -113,8 +86,6 @@ protected:
             Key(QEvent::KeyRelease, *k);
     }
 
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
     const std::string out = (std::filesystem::temp_directory_path() /
                              ("velmar-default-" + std::to_string(::getpid()) + ".h"))
                                 .string();
@@ -184,10 +155,8 @@ TEST_F(CaptionEntries, LeftCtrlOpensTheConfigurationThenAsksForARestart) {
     ASSERT_EQ(ui.Shown<CDlgConfiguration>().size(), 1u);
     EXPECT_EQ(ui.Shown<CDlgConfiguration>()[0]->Receiver(), "") << "nothing chosen before";
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "You have to restart this program now.");
-    EXPECT_EQ(ui.messages[0].caption, "Velmar");
-    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::Ok);
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::None);
+    ExpectMessage(ui.messages[0], "You have to restart this program now.", IUiSeam::Icon::None,
+                  IUiSeam::Buttons::Ok);
     EXPECT_EQ(GetProductList(), 7) << "nothing changes in this run";
     EXPECT_EQ(frame->windowTitle(), kCaption);
 

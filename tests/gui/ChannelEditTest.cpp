@@ -134,43 +134,14 @@ protected:
         QCoreApplication::sendEvent(&g, &event);
         return event.isAccepted();
     }
-    void Undo() {
-        // A closed popup menu may have left the activation with it.
-        frame->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        QTest::keySequence(frame.get(), QKeySequence("Ctrl+Z"));
-        QCoreApplication::processEvents();
-    }
-
-    // ---- What the store holds ----
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
-        const auto* c = std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
-        if (!c)
-            throw std::runtime_error("no channel " + std::to_string(key));
-        return *c;
-    }
-    static std::vector<Channel_Info_Tag> Table() {
-        std::vector<Channel_Info_Tag> out;
-        for (const auto& c : std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
-            out.push_back(c);
-        return out;
-    }
-    static bool Same(const std::vector<Channel_Info_Tag>& a,
-                     const std::vector<Channel_Info_Tag>& b) {
-        return a.size() == b.size() &&
-               std::memcmp(a.data(), b.data(), a.size() * sizeof(Channel_Info_Tag)) == 0;
+        return Record<Channel_Info_Tag>(kTableChannel, key);
     }
     static std::uint32_t KeyNamed(const char* name) {
         for (const auto& c : std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
             if (std::strcmp(c.Name, name) == 0)
                 return c.Index;
         return 0;
-    }
-    static QStringList Names(CChannelGridCtrl& g) {
-        QStringList out;
-        for (int row = 1; row < g.GetRowCount(); ++row)
-            out << g.GetItemText(row, kChannelColumnName);
-        return out;
     }
 
     // ---- Filters, as the left panes choose them ----
@@ -339,7 +310,7 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     auto& tv = TV();
     ShowSatellite(5); // six TV channels
     tv.setFocus();
-    const auto before = Table();
+    const auto before = ChannelTable();
 
     // Enter with no row selected: nothing; with one: the description.
     EXPECT_TRUE(Key(tv, Qt::Key_Return));
@@ -370,7 +341,7 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     EXPECT_TRUE(Key(tv, Qt::Key_Delete));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, texts::kAskDelete);
-    EXPECT_TRUE(Same(Table(), before)) << "cancelled and answered No: nothing changed";
+    EXPECT_TRUE(SameTable(ChannelTable(), before)) << "cancelled and answered No: nothing changed";
 
     // Ctrl+C: the list's clipboard takes the rows, and the control still
     // copies the focus cell's text.
@@ -390,12 +361,12 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     const std::size_t messages = ui.messages.size();
     EXPECT_TRUE(Key(radio, Qt::Key_V, Qt::ControlModifier));
     EXPECT_EQ(ui.messages.size(), messages);
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_FALSE(frame->Session().CanUndo());
 
     // Ctrl+X and a plain letter are the control's.
     EXPECT_FALSE(Key(tv, Qt::Key_X, Qt::ControlModifier, "\x18"));
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
 
     // Ctrl+N runs New in a favourite list too, where the menu does not offer it.
     ShowFavorite(7);
@@ -424,7 +395,7 @@ TEST_F(ChannelEdit, NewThroughItsDialogIsOneUndoableEdit) {
     Click(tv, 1);
     Choose(RightClickRow(tv, 1), "Copy          \tCtrl+C");
     ASSERT_FALSE(frame->Session().Clipboard().IsEmpty());
-    const auto before = Table();
+    const auto before = ChannelTable();
     const int tvCount = static_cast<int>(
         std::count_if(before.begin(), before.end(), [](const auto& c) { return IsTV(c); }));
     const int radioFills = radio.FillCount();
@@ -455,27 +426,27 @@ TEST_F(ChannelEdit, NewThroughItsDialogIsOneUndoableEdit) {
     EXPECT_EQ(c.VideoPID, 600);
     EXPECT_EQ(c.ProgramNum, tvCount + 1) << "after the last TV channel, numbers compacted";
     EXPECT_EQ(tv.GetRowCount(), rows + 1);
-    EXPECT_TRUE(Names(tv).contains("Velmar TV"));
+    EXPECT_TRUE(ChannelNames(tv).contains("Velmar TV"));
     EXPECT_GT(radio.FillCount(), radioFills) << "both lists rebuilt";
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().left(5), "Undo ");
 
     Undo();
-    EXPECT_TRUE(Same(Table(), before)) << "one Ctrl+Z takes New back";
+    EXPECT_TRUE(SameTable(ChannelTable(), before)) << "one Ctrl+Z takes New back";
     EXPECT_EQ(tv.GetRowCount(), rows);
     EXPECT_FALSE(frame->Session().CanUndo());
 
     // Cancel changes nothing and leaves no step.
     ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDCANCEL);
     Choose(RightClickRow(tv, 1), kNew);
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_FALSE(frame->Session().CanUndo());
 }
 
 TEST_F(ChannelEdit, UpdateReplacesTheFocusRecordWithoutRenumbering) {
     Open();
     auto& tv = TV();
-    const auto before = Table();
+    const auto before = ChannelTable();
     const std::uint32_t key = tv.GetRowKey(3);
     const std::string name = Channel(key).Name;
     ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
@@ -496,38 +467,36 @@ TEST_F(ChannelEdit, UpdateReplacesTheFocusRecordWithoutRenumbering) {
     EXPECT_EQ(row, tv.GetRowCount() - 1) << "rebuilt: sorted by its new number";
     EXPECT_EQ(tv.GetSelectedRows(), std::vector<int>{row}) << "the updated row stays chosen";
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
 }
 
 TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
     Open();
     auto& tv = TV();
     ShowSatellite(5);
-    const auto before = Table();
+    const auto before = ChannelTable();
     ClickKeys(tv, {tv.GetRowKey(2), tv.GetRowKey(4)});
     const QString nameA = tv.GetItemText(2, kChannelColumnName);
 
     ui.NextAnswer(IUiSeam::IDNO);
     Choose(RightClickRow(tv, 2), kDelete);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Would you like to delete selected item?");
+    ExpectMessage(ui.messages[0], "Would you like to delete selected item?",
+                  IUiSeam::Icon::Question, IUiSeam::Buttons::YesNo);
     EXPECT_EQ(ui.messages[0].informative, "2 channels are selected.");
-    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Question);
-    EXPECT_EQ(ui.messages[0].caption, "Velmar");
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
 
     frame->Session().Clipboard().Set({tv.GetRowKey(1)}, true);
     ui.NextAnswer(IUiSeam::IDYES);
     EXPECT_TRUE(Key(tv, Qt::Key_Delete));
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(Table().size(), before.size() - 2);
+    EXPECT_EQ(ChannelTable().size(), before.size() - 2);
     EXPECT_EQ(tv.GetRowCount(), 5);
-    EXPECT_FALSE(Names(tv).contains(nameA));
+    EXPECT_FALSE(ChannelNames(tv).contains(nameA));
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     // Renumbered: the TV channels 1..n again.
     std::vector<int> numbers;
-    for (const auto& c : Table())
+    for (const auto& c : ChannelTable())
         if (IsTV(c))
             numbers.push_back(c.ProgramNum);
     std::sort(numbers.begin(), numbers.end());
@@ -538,7 +507,7 @@ TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
         ASSERT_NO_THROW(Channel(Radio().GetRowKey(row)));
 
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_EQ(tv.GetRowCount(), 7);
 }
 
@@ -546,7 +515,7 @@ TEST_F(ChannelEdit, DeleteInAFavouriteListRemovesFromTheListWithoutAsking) {
     Open();
     auto& tv = TV();
     ShowFavorite(7);
-    const auto before = Table();
+    const auto before = ChannelTable();
     const int rows = tv.GetRowCount();
     ASSERT_GT(rows, 3);
     const std::uint32_t a = tv.GetRowKey(1), b = tv.GetRowKey(3);
@@ -557,12 +526,12 @@ TEST_F(ChannelEdit, DeleteInAFavouriteListRemovesFromTheListWithoutAsking) {
     Choose(menu, "Remove from FAV");
     EXPECT_TRUE(ui.messages.empty()) << "no question";
     EXPECT_EQ(tv.GetRowCount(), rows - 2);
-    EXPECT_EQ(Table().size(), before.size()) << "the channels stay";
+    EXPECT_EQ(ChannelTable().size(), before.size()) << "the channels stay";
     EXPECT_EQ(Channel(a).Favorite & 0x40u, 0u);
     EXPECT_EQ(Channel(b).Favorite & 0x40u, 0u);
     EXPECT_EQ(Channel(a).Favorite, favoritesOfA & ~0x40u) << "other lists kept";
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_EQ(tv.GetRowCount(), rows);
 }
 
@@ -578,13 +547,13 @@ TEST_F(ChannelEdit, PastePlacesCopiesWhereTheListPointsAndIsOneUndo) {
     Choose(RightClickRow(tv, 1), kCopy);
     const QString name1 = Channel(first).Name, name2 = Channel(second).Name;
     ShowSatellite(3);
-    const auto before = Table();
+    const auto before = ChannelTable();
     const int rows = tv.GetRowCount();
     Choose(RightClickRow(tv, 1), kPaste);
     EXPECT_EQ(tv.GetRowCount(), rows + 2);
-    EXPECT_EQ(Table().size(), before.size() + 2);
+    EXPECT_EQ(ChannelTable().size(), before.size() + 2);
     int pasted = 0;
-    for (const auto& c : Table())
+    for (const auto& c : ChannelTable())
         if (IsTV(c) && c.SatID == 3 && (name1 == c.Name || name2 == c.Name)) {
             ++pasted;
             EXPECT_EQ(c.Attributes & kAttrGenreMask, 0);
@@ -593,10 +562,10 @@ TEST_F(ChannelEdit, PastePlacesCopiesWhereTheListPointsAndIsOneUndo) {
         }
     EXPECT_EQ(pasted, 2);
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
-    EXPECT_TRUE(Names(tv).contains(name1));
-    EXPECT_TRUE(Names(tv).contains(name2));
+    EXPECT_TRUE(ChannelNames(tv).contains(name1));
+    EXPECT_TRUE(ChannelNames(tv).contains(name2));
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
     EXPECT_EQ(tv.GetRowCount(), rows);
 }
 
@@ -604,7 +573,7 @@ TEST_F(ChannelEdit, ClipboardOfTheOtherKindSaysWhyForPasteAndMoveHere) {
     Open();
     auto& tv = TV();
     auto& radio = Radio();
-    const auto before = Table();
+    const auto before = ChannelTable();
     struct Case {
         CChannelGridCtrl& grid;
         bool clipboardTV;
@@ -629,10 +598,8 @@ TEST_F(ChannelEdit, ClipboardOfTheOtherKindSaysWhyForPasteAndMoveHere) {
         const std::size_t shown = ui.messages.size();
         c.grid.RunCommand(c.command);
         ASSERT_EQ(ui.messages.size(), shown + 1);
-        EXPECT_EQ(ui.messages.back().text, c.message);
-        EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
-        EXPECT_EQ(ui.messages.back().buttons, IUiSeam::Buttons::Ok);
-        EXPECT_TRUE(Same(Table(), before));
+        ExpectMessage(ui.messages.back(), c.message, IUiSeam::Icon::Stop, IUiSeam::Buttons::Ok);
+        EXPECT_TRUE(SameTable(ChannelTable(), before));
     }
     EXPECT_FALSE(frame->Session().CanUndo());
 }
@@ -640,7 +607,7 @@ TEST_F(ChannelEdit, ClipboardOfTheOtherKindSaysWhyForPasteAndMoveHere) {
 TEST_F(ChannelEdit, MoveHereRenumbersTheClipboardsChannelsAndKeepsTheClipboard) {
     Open();
     auto& tv = TV();
-    const auto before = Table();
+    const auto before = ChannelTable();
     // The channel numbered 7 goes before number 3.
     const std::uint32_t moved = tv.GetRowKey(7), target = tv.GetRowKey(3);
     ASSERT_EQ(Channel(moved).ProgramNum, 7);
@@ -655,7 +622,7 @@ TEST_F(ChannelEdit, MoveHereRenumbersTheClipboardsChannelsAndKeepsTheClipboard) 
     EXPECT_EQ(tv.GetSelectedRows(), std::vector<int>{3}) << "the moved set is selected";
     EXPECT_EQ(frame->Session().Clipboard().Keys(), std::vector<std::uint32_t>{moved});
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
 }
 
 // ---- Lock, Skip ------------------------------------------------------------------------
@@ -663,7 +630,7 @@ TEST_F(ChannelEdit, MoveHereRenumbersTheClipboardsChannelsAndKeepsTheClipboard) 
 TEST_F(ChannelEdit, LockAndSkipRewriteTheSelectedRowsAndUndoEachInOne) {
     Open();
     auto& tv = TV();
-    const auto before = Table();
+    const auto before = ChannelTable();
     ClickKeys(tv, {tv.GetRowKey(1), tv.GetRowKey(2)});
     Choose(RightClickRow(tv, 1), "Lock...", "On");
     EXPECT_EQ(tv.GetItemText(1, 12), "Y");
@@ -679,7 +646,7 @@ TEST_F(ChannelEdit, LockAndSkipRewriteTheSelectedRowsAndUndoEachInOne) {
     Undo();
     EXPECT_EQ(tv.GetItemText(2, 13), "N");
     Undo();
-    EXPECT_TRUE(Same(Table(), before));
+    EXPECT_TRUE(SameTable(ChannelTable(), before));
 }
 
 // ---- Search and selection on the full start-up image -----------------------------------
@@ -712,8 +679,7 @@ protected:
 TEST_F(FullImageSelection, SearchSelectItemsAndInvert) {
     Start();
     frame->resize(1400, 900);
-    ui.NextOpenFileName(QString::fromStdString(path));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(path));
     auto& tv = TV();
     const int rows = tv.GetRowCount() - 1;
     ASSERT_EQ(rows + Radio().GetRowCount() - 1, 4608);

@@ -112,20 +112,12 @@ protected:
         d.SetChannelInfo(&record);
     }
 
-    template <class T> static T& Widget(QWidget& form, const char* name) {
-        T* w = form.findChild<T*>(name);
-        if (!w)
-            throw std::runtime_error(std::string("no widget named ") + name);
-        return *w;
-    }
-    static QLineEdit& Edit(QWidget& form, const char* name) {
-        return Widget<QLineEdit>(form, name);
-    }
+    static QLineEdit& Edit(QWidget& form, const char* name) { return Child<QLineEdit>(form, name); }
     static QComboBox& Combo(QWidget& form, const char* name) {
-        return Widget<QComboBox>(form, name);
+        return Child<QComboBox>(form, name);
     }
     static QCheckBox& Check(QWidget& form, const char* name) {
-        return Widget<QCheckBox>(form, name);
+        return Child<QCheckBox>(form, name);
     }
     static QStringList Items(QComboBox& combo) {
         QStringList out;
@@ -140,7 +132,7 @@ protected:
     }
     // OK as the user presses it.
     static void PressOk(QWidget& form) {
-        QTest::mouseClick(&Widget<QPushButton>(form, "OK"), Qt::LeftButton);
+        QTest::mouseClick(&Child<QPushButton>(form, "OK"), Qt::LeftButton);
     }
     // The message a refusal showed, and that it left the form open.
     QString Refusal(CChannelForm& form) {
@@ -168,8 +160,7 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     EXPECT_EQ(Edit(form, "Name").maxLength(), 27);
     EXPECT_EQ(Edit(form, "ProgramNum").text(), "12");
     EXPECT_TRUE(Edit(form, "ProgramNum").isEnabled()) << "Update may renumber by hand";
-    EXPECT_EQ(Edit(form, "CAS").text(), "00000B00");
-    EXPECT_EQ(Edit(form, "StreamType").text(), "1B");
+    ExpectFields(form, {{"CAS", "00000B00"}, {"StreamType", "1B"}});
     EXPECT_EQ(Items(Combo(form, "SatID")), (QStringList{"Astra 1 (19.2E)", "Hotbird (13.0E)"}));
     EXPECT_EQ(Combo(form, "SatID").currentText(), "Astra 1 (19.2E)");
     // Only the chosen satellite's transponders.
@@ -186,8 +177,8 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     EXPECT_TRUE(Check(form, "Favorite1").isChecked());
     EXPECT_FALSE(Check(form, "Favorite2").isChecked());
     EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
-    EXPECT_EQ(Widget<QLabel>(form, "TPIDLabel").text(), "Transponder");
-    EXPECT_EQ(Widget<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
+    EXPECT_EQ(Child<QLabel>(form, "TPIDLabel").text(), "Transponder");
+    EXPECT_EQ(Child<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
     for (QWidget* w : form.findChildren<QWidget*>()) {
         if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QLabel") ||
             w->inherits("QAbstractButton") || w->inherits("QGroupBox")) {
@@ -196,11 +187,11 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     }
 
     // The user's changes.
-    Edit(form, "Name").setText(QString::fromUtf8("Caf\u00e9 \u20ac"));
-    Edit(form, "VideoPID").setText("8191");
-    Edit(form, "CAS").setText("0x1801");
-    Edit(form, "StreamType").setText("2");
-    Edit(form, "ProgramNum").setText("40");
+    SetFields(form, {{"Name", QString::fromUtf8("Caf\u00e9 \u20ac")},
+                     {"VideoPID", "8191"},
+                     {"CAS", "0x1801"},
+                     {"StreamType", "2"},
+                     {"ProgramNum", "40"}});
     Choose(Combo(form, "SatID"), "Hotbird (13.0E)");
     EXPECT_EQ(Items(Combo(form, "TPID")), QStringList{"10,992 MHz VER 27,500 kS/s"});
     Choose(Combo(form, "BroadcastID"), "ZDFvision (ID 6)");
@@ -378,8 +369,7 @@ TEST_F(ChannelFormTest, NewMakesAChannelOfTheListsKindAndLeavesNumbersAndGenreTo
     EXPECT_EQ(Combo(form, "TPID").currentText(), "10,992 MHz VER 27,500 kS/s");
     EXPECT_EQ(form.focusWidget(), &Edit(form, "Name"));
 
-    Edit(form, "Name").setText("Radio Eins");
-    Edit(form, "AudioPID").setText("0x100");
+    SetFields(form, {{"Name", "Radio Eins"}, {"AudioPID", "0x100"}});
     Check(form, "Favorite2").setChecked(true);
     PressOk(form);
     ASSERT_EQ(form.result(), QDialog::Accepted);

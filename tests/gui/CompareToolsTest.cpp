@@ -4,6 +4,7 @@
 // copy's three new channels with their satellite and transponders as one
 // edit that Undo takes back.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
 #include "document/Document.h"
@@ -36,11 +37,6 @@ protected:
         std::filesystem::remove(Scratch("compare-refused.bin"));
         std::filesystem::remove(Scratch("compare-edited.xls"));
         Editor::TearDown();
-    }
-    void Open() {
-        Start();
-        OpenExample();
-        ASSERT_TRUE(ui.messages.empty());
     }
     // The number the lists show as CH#.
     static WORD& Number(Channel_Info_Tag& c) {
@@ -133,12 +129,6 @@ protected:
         });
         Action("ID_COMPARE_WITH").trigger();
     }
-    template <class T> static T& In(QWidget& form, const char* name) {
-        T* found = form.findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no ") + name + " in the form");
-        return *found;
-    }
     // The tree's group headings and, for each, its rows.
     static std::vector<std::pair<QString, QStringList>> Tree(QTreeWidget& tree) {
         std::vector<std::pair<QString, QStringList>> groups;
@@ -150,12 +140,6 @@ protected:
         }
         return groups;
     }
-    static std::vector<std::uint32_t> Selected(const CGridCtrl& grid) {
-        std::vector<std::uint32_t> keys;
-        for (int r : grid.GetSelectedRows())
-            keys.push_back(grid.GetRowKey(r));
-        return keys;
-    }
     static QStringList Names(CListGridCtrl& grid, int column) {
         QStringList names;
         for (int r = 1; r < grid.GetRowCount(); ++r)
@@ -163,7 +147,7 @@ protected:
         return names;
     }
     static const Channel_Info_Tag& Stored(std::uint32_t key) {
-        return *std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
+        return Record<Channel_Info_Tag>(kTableChannel, key);
     }
     static QString Quoted(const Channel_Info_Tag& c) {
         return "\"" + QString::fromLatin1(c.Name) + "\"";
@@ -189,10 +173,10 @@ TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
     bool addEnabled = false;
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
         EXPECT_EQ(form.windowTitle(), "Comparison");
-        summary = In<QLabel>(form, "CompareSummary").text();
-        groups = Tree(In<QTreeWidget>(form, "CompareTree"));
-        addEnabled = In<QPushButton>(form, "AddToThisList").isEnabled();
-        EXPECT_EQ(In<QPushButton>(form, "AddToThisList").text(), "Add to this list");
+        summary = Child<QLabel>(form, "CompareSummary").text();
+        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
+        addEnabled = Child<QPushButton>(form, "AddToThisList").isEnabled();
+        EXPECT_EQ(Child<QPushButton>(form, "AddToThisList").text(), "Add to this list");
         EXPECT_EQ(form.findChild<QLabel*>("SourcesNotCompared"), nullptr)
             << "two images: satellites and transponders were compared";
     });
@@ -253,24 +237,24 @@ TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
     ASSERT_FALSE(HasFatalFailure());
     std::vector<std::uint32_t> whileOpen, afterOther, afterGroup;
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
-        auto& tree = In<QTreeWidget>(form, "CompareTree");
+        auto& tree = Child<QTreeWidget>(form, "CompareTree");
         // "Number changed (1)": its row is this list's renumbered channel.
         QTreeWidgetItem* group = tree.topLevelItem(2);
         ASSERT_TRUE(group->text(0).startsWith("Number changed"));
         tree.setCurrentItem(group->child(0));
-        whileOpen = Selected(TV());
+        whileOpen = SelectedKeys(TV());
         // A channel only the other list has is nowhere here to select.
         tree.setCurrentItem(tree.topLevelItem(1)->child(0));
-        afterOther = Selected(TV());
+        afterOther = SelectedKeys(TV());
         // A double click on the removed channel's row selects it.
         QTreeWidgetItem* only = tree.topLevelItem(0)->child(0);
         emit tree.itemDoubleClicked(only, 0);
-        afterGroup = Selected(TV());
+        afterGroup = SelectedKeys(TV());
     });
     EXPECT_EQ(whileOpen, std::vector<std::uint32_t>{renumbered});
     EXPECT_EQ(afterOther, std::vector<std::uint32_t>{renumbered}) << "the selection stays";
     EXPECT_EQ(afterGroup, std::vector<std::uint32_t>{removed});
-    EXPECT_TRUE(Selected(Radio()).empty());
+    EXPECT_TRUE(SelectedKeys(Radio()).empty());
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
 }
 
@@ -281,10 +265,10 @@ TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndo
     ASSERT_FALSE(HasFatalFailure());
     const std::uint32_t channels = TheZorvDB().Size(kTableChannel);
     const int satelliteRows = Grid("SatGrid").GetRowCount();
-    const QStringList tvBefore = Names(TV(), kChannelColumnName);
+    const QStringList tvBefore = ChannelNames(TV());
 
     Compare(edited, IUiSeam::IDOK, [](CDlgCompare& d, QDialog& form) {
-        In<QPushButton>(form, "AddToThisList").click();
+        Child<QPushButton>(form, "AddToThisList").click();
         EXPECT_EQ(form.result(), QDialog::Accepted);
         EXPECT_TRUE(d.AddToThisList());
     });
@@ -321,7 +305,7 @@ TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndo
     // The panes show it: a satellite row more, the TV list three rows longer.
     EXPECT_EQ(Grid("SatGrid").GetRowCount(), satelliteRows + 1);
     EXPECT_TRUE(Names(Grid("SatGrid"), 3).contains("Eutelsat 7E"));
-    const QStringList tvAfter = Names(TV(), kChannelColumnName);
+    const QStringList tvAfter = ChannelNames(TV());
     EXPECT_EQ(tvAfter.size(), tvBefore.size() + 3);
     EXPECT_TRUE(tvAfter.contains("Velmar Three"));
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Add to this list");
@@ -329,7 +313,7 @@ TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndo
     Action("ID_EDIT_UNDO").trigger();
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), channels);
     EXPECT_EQ(Grid("SatGrid").GetRowCount(), satelliteRows);
-    EXPECT_EQ(Names(TV(), kChannelColumnName), tvBefore);
+    EXPECT_EQ(ChannelNames(TV()), tvBefore);
 }
 
 TEST_F(CompareTools, TheSameListSaysSoAndAFileThatIsNoListChangesNothing) {
@@ -373,7 +357,7 @@ TEST_F(CompareTools, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage)
     ASSERT_EQ(SaveImageDocument(other, path, &report, false), 1) << report.message;
 
     Compare(path, IUiSeam::IDOK,
-            [](CDlgCompare&, QDialog& form) { In<QPushButton>(form, "AddToThisList").click(); });
+            [](CDlgCompare&, QDialog& form) { Child<QPushButton>(form, "AddToThisList").click(); });
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
     EXPECT_EQ(ui.messages.back().text,
@@ -403,9 +387,9 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
     QString note;
     bool addEnabled = true;
     Compare(path, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
-        groups = Tree(In<QTreeWidget>(form, "CompareTree"));
-        note = In<QLabel>(form, "SourcesNotCompared").text();
-        addEnabled = In<QPushButton>(form, "AddToThisList").isEnabled();
+        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
+        note = Child<QLabel>(form, "SourcesNotCompared").text();
+        addEnabled = Child<QPushButton>(form, "AddToThisList").isEnabled();
     });
     EXPECT_EQ(note,
               "The other list has no satellites: the channels' tuning was compared by their ids.");

@@ -2,77 +2,39 @@
 // point leaves the file as it was and says so; a damaged workbook leaves the
 // channel list as it was; a folder dropped on the window is refused; a working
 // copy left by a crashed session is offered at start.
-#include "app/MainFrame.h"
-#include "contracts/Policy.h"
-#include "contracts/StartupPolicy.h"
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
-#include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
-#include "qtkit/ScriptedUiSeam.h"
-#include "views/Panes.h"
+#include "tests/gui/EditorFixture.h"
 #include "xls/ExcelBook.h"
 
-#include <QAction>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const QString kExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin";
 const std::string kNotes =
     std::string(VELMAR_SOURCE_DIR) + "/tests/xls/fixtures/libreoffice-notes.xls";
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::size_t Entries(const fs::path& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
 }
 
-class SafeEditor : public ::testing::Test {
+class SafeEditor : public Editor {
 protected:
     void SetUp() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        ConfigureStartupPolicy();
-        m_dir = fs::temp_directory_path() / ("velmar-gui-safety-" + std::to_string(::getpid()));
+        Editor::SetUp();
+        m_dir = Scratch("safety");
         fs::create_directories(m_dir / "out");
     }
     void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        velmar::policy_profile::Reset();
+        Editor::TearDown();
         std::error_code ec;
         fs::remove_all(m_dir, ec);
     }
-    void Start() {
-        frame = std::make_unique<CMainFrame>(ui, false);
-        frame->show();
-    }
-    void Open(const QString& path) {
-        ui.NextOpenFileName(path);
-        frame->findChild<QAction*>("ID_FILE_OPEN")->trigger();
-    }
-    void SaveAs(const fs::path& path) {
-        ui.NextSaveFileName(QString::fromStdString(path.string()));
-        frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
-    }
-    int TVRows() { return frame->findChild<CChannelGridCtrl*>("TVGrid")->GetRowCount(); }
+    void Open(const QString& path) { OpenFile(path); }
+    void SaveAs(const fs::path& path) { SaveTo(path.string()); }
+    int TVRows() { return TV().GetRowCount(); }
 
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
     fs::path m_dir;
 };
 
@@ -259,9 +221,7 @@ TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {
     const fs::path tmp = m_dir / "tmp";
     fs::create_directories(tmp);
     fs::copy_file(kExample.toStdString(), tmp / "ZOcrash1.tmp");
-    const char* before = std::getenv("TMPDIR");
-    const std::string saved = before ? before : "";
-    ::setenv("TMPDIR", tmp.c_str(), 1);
+    const TmpDirScope scope(tmp.string());
     Start();
     ui.NextAnswer(IUiSeam::IDYES);
     frame->OfferWorkingCopyRecovery();
@@ -273,8 +233,4 @@ TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {
     EXPECT_FALSE(fs::exists(tmp / "ZOcrash1.tmp"));
     frame.reset();
     EXPECT_EQ(Entries(tmp), 0u) << "the session's own copy is deleted when it ends";
-    if (before)
-        ::setenv("TMPDIR", saved.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
 }

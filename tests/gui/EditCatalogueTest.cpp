@@ -25,6 +25,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,6 +35,8 @@ const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable
 class CatalogueEditor : public Editor {
 public:
     using Editor::Action;
+    using Editor::Drop;
+    using Editor::Find;
     using Editor::frame;
     using Editor::Scratch;
     using Editor::Tree;
@@ -49,14 +52,8 @@ public:
             std::make_unique<CMainFrame>(ui, true, cable ? FindReceiverProfile("cable") : nullptr);
         frame->show();
         const std::size_t shown = ui.messages.size();
-        ui.NextOpenFileName(cable ? kCableExample : kExample);
-        Action("ID_FILE_OPEN").trigger();
+        OpenFile(cable ? kCableExample : kExample);
         ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
-    }
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
     }
     // Rows 1-based; the first is also the focus row.
     static void SelectRows(CListGridCtrl& grid, std::vector<int> rows) {
@@ -79,8 +76,7 @@ public:
     }
     void SaveWorkbook(const std::string& path) {
         std::filesystem::remove(path);
-        ui.NextSaveFileName(QString::fromStdString(path));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(path);
         ASSERT_TRUE(std::filesystem::exists(path));
     }
 };
@@ -103,6 +99,41 @@ void FavoriteListOfThree(C& e) {
     ASSERT_GE(e.TV().GetRowCount(), 4); // the header row and three members at least
 }
 
+// Rows of `grid` selected (the first the focus row), then command `first` on the TV list.
+std::function<void(C&)> Rows(const char* grid, std::vector<int> rows, int first = 0) {
+    return [grid, rows, first](C& e) {
+        C::SelectRows(e.Find<CListGridCtrl>(grid), rows);
+        if (first)
+            e.TVCommand(first);
+    };
+}
+std::function<void(C&)> TVRows(std::vector<int> rows, int first = 0) {
+    return Rows("TVGrid", std::move(rows), first);
+}
+std::function<void(C&)> TVCommand(int id) {
+    return [id](C& e) { e.TVCommand(id); };
+}
+std::function<void(C&)> DropOn(int source, int target, std::uint32_t value) {
+    return [=](C& e) { e.Drop(source, target, value); };
+}
+// Delete on a source grid or the TV list, the question answered Yes.
+std::function<void(C&)> DeleteOn(const char* grid) {
+    return [grid](C& e) {
+        e.ui.NextAnswer(IUiSeam::IDYES);
+        if (std::string_view(grid) == "TVGrid")
+            e.TVCommand(kChannelDelete);
+        else
+            e.Source(grid).RunCommand(kSourceDelete);
+    };
+}
+// The file `name` chosen for the toolbar's `action`.
+std::function<void(C&)> OpenFor(const char* action, const char* name) {
+    return [=](C& e) {
+        e.ui.NextOpenFileName(QString::fromStdString(e.Scratch(name)));
+        e.Action(action).trigger();
+    };
+}
+
 const std::map<EditId, EditorCase>& Cases() {
     static const std::map<EditId, EditorCase> cases = {
         {EditId::NewChannel,
@@ -116,84 +147,40 @@ const std::map<EditId, EditorCase>& Cases() {
               e.TVCommand(kChannelNew);
           }}},
         {EditId::UpdateChannel,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
+         {TVRows({1}),
           [](C& e) {
               Channel_Info_Tag r = e.Stored<Channel_Info_Tag>(kTableChannel, e.TV(), 1);
               r.VideoPID = static_cast<WORD>(r.VideoPID + 1);
               e.ui.NextDialogOk<CDlgCHAddUpdate>(r);
               e.TVCommand(kChannelUpdate);
           }}},
-        {EditId::DeleteChannels,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
-          [](C& e) {
-              e.ui.NextAnswer(IUiSeam::IDYES);
-              e.TVCommand(kChannelDelete);
-          }}},
+        {EditId::DeleteChannels, {TVRows({1}), DeleteOn("TVGrid")}},
         {EditId::RemoveFromFavorite,
          {[](C& e) {
               FavoriteListOfThree(e);
               C::SelectRows(e.TV(), {1});
           },
-          [](C& e) { e.TVCommand(kChannelDelete); }}},
-        {EditId::PasteChannels,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1});
-              e.TVCommand(kChannelCopy);
-          },
-          [](C& e) { e.TVCommand(kChannelPaste); }}},
+          TVCommand(kChannelDelete)}},
+        {EditId::PasteChannels, {TVRows({1}, kChannelCopy), TVCommand(kChannelPaste)}},
         {EditId::MoveChannelsHere,
          {[](C& e) {
               C::SelectRows(e.TV(), {3});
               e.TVCommand(kChannelCopy);
               C::SelectRows(e.TV(), {1});
           },
-          [](C& e) { e.TVCommand(kChannelMoveHere); }}},
-        {EditId::LockOn,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1});
-              e.TVCommand(kChannelLockOff);
-          },
-          [](C& e) { e.TVCommand(kChannelLockOn); }}},
-        {EditId::LockOff,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1});
-              e.TVCommand(kChannelLockOn);
-          },
-          [](C& e) { e.TVCommand(kChannelLockOff); }}},
-        {EditId::SkipOn,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1});
-              e.TVCommand(kChannelSkipOff);
-          },
-          [](C& e) { e.TVCommand(kChannelSkipOn); }}},
-        {EditId::SkipOff,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1});
-              e.TVCommand(kChannelSkipOn);
-          },
-          [](C& e) { e.TVCommand(kChannelSkipOff); }}},
-        {EditId::SetSatellite,
-         {[](C& e) {
-              C::SelectRows(e.TV(), {1, 2});
-          },
-          [](C& e) { e.Drop(kDragTV, kDragSatellite, 4); }}},
-        {EditId::SetMultiplex,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); }, [](C& e) { e.Drop(kDragTV, kDragMux, 9); }}},
-        {EditId::SetTransponder,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
-          [](C& e) { e.Drop(kDragTV, kDragTransponder, 3); }}},
-        {EditId::SetBroadcaster,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
-          [](C& e) { e.Drop(kDragTV, kDragBroadcast, 4); }}},
-        {EditId::AddToFavorite,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
-          [](C& e) { e.Drop(kDragTV, kDragFavoriteNode, 2); }}},
-        {EditId::SetGenre,
-         {[](C& e) { C::SelectRows(e.TV(), {1}); },
-          [](C& e) { e.Drop(kDragTV, kDragGenreNode, 4); }}},
+          TVCommand(kChannelMoveHere)}},
+        {EditId::LockOn, {TVRows({1}, kChannelLockOff), TVCommand(kChannelLockOn)}},
+        {EditId::LockOff, {TVRows({1}, kChannelLockOn), TVCommand(kChannelLockOff)}},
+        {EditId::SkipOn, {TVRows({1}, kChannelSkipOff), TVCommand(kChannelSkipOn)}},
+        {EditId::SkipOff, {TVRows({1}, kChannelSkipOn), TVCommand(kChannelSkipOff)}},
+        {EditId::SetSatellite, {TVRows({1, 2}), DropOn(kDragTV, kDragSatellite, 4)}},
+        {EditId::SetMultiplex, {TVRows({1}), DropOn(kDragTV, kDragMux, 9)}},
+        {EditId::SetTransponder, {TVRows({1}), DropOn(kDragTV, kDragTransponder, 3)}},
+        {EditId::SetBroadcaster, {TVRows({1}), DropOn(kDragTV, kDragBroadcast, 4)}},
+        {EditId::AddToFavorite, {TVRows({1}), DropOn(kDragTV, kDragFavoriteNode, 2)}},
+        {EditId::SetGenre, {TVRows({1}), DropOn(kDragTV, kDragGenreNode, 4)}},
         {EditId::MoveChannels,
-         {[](C& e) { C::SelectRows(e.TV(), {5}); },
-          [](C& e) { e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(2)); }}},
+         {TVRows({5}), [](C& e) { e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(2)); }}},
         {EditId::ReorderFavorite,
          {[](C& e) {
               FavoriteListOfThree(e);
@@ -211,19 +198,14 @@ const std::map<EditId, EditorCase>& Cases() {
               e.Source("SatGrid").RunCommand(kSourceNew);
           }}},
         {EditId::UpdateSatellite,
-         {[](C& e) { C::SelectRows(e.Source("SatGrid"), {1}); },
+         {Rows("SatGrid", {1}),
           [](C& e) {
               auto s = e.Stored<Satellite_Info_Tag>(kTableSatellite, e.Source("SatGrid"), 1);
               std::strcpy(s.Name, "Renamed");
               e.ui.NextDialogOk<CDlgSATAddUpdate>(s);
               e.Source("SatGrid").RunCommand(kSourceUpdate);
           }}},
-        {EditId::DeleteSatellite,
-         {[](C& e) { C::SelectRows(e.Source("SatGrid"), {2}); },
-          [](C& e) {
-              e.ui.NextAnswer(IUiSeam::IDYES);
-              e.Source("SatGrid").RunCommand(kSourceDelete);
-          }}},
+        {EditId::DeleteSatellite, {Rows("SatGrid", {2}), DeleteOn("SatGrid")}},
         {EditId::NewTransponder,
          {[](C& e) { e.frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2); },
           [](C& e) {
@@ -246,18 +228,13 @@ const std::map<EditId, EditorCase>& Cases() {
               e.ui.NextDialogOk<CDlgTPAddUpdate>(t);
               e.Source("TPGrid").RunCommand(kSourceUpdate);
           }}},
-        {EditId::DeleteTransponder,
-         {[](C& e) { C::SelectRows(e.Source("TPGrid"), {1}); },
-          [](C& e) {
-              e.ui.NextAnswer(IUiSeam::IDYES);
-              e.Source("TPGrid").RunCommand(kSourceDelete);
-          }}},
+        {EditId::DeleteTransponder, {Rows("TPGrid", {1}), DeleteOn("TPGrid")}},
         {EditId::MoveTransponders,
          {[](C& e) {
               e.frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
               C::SelectRows(e.Source("TPGrid"), {1});
           },
-          [](C& e) { e.Drop(kDragTransponder, kDragSatellite, 4); }}},
+          DropOn(kDragTransponder, kDragSatellite, 4)}},
         {EditId::NewCableMux,
          {Nothing,
           [](C& e) {
@@ -269,7 +246,7 @@ const std::map<EditId, EditorCase>& Cases() {
           },
           true}},
         {EditId::UpdateCableMux,
-         {[](C& e) { C::SelectRows(e.Source("CableMuxGrid"), {1}); },
+         {Rows("CableMuxGrid", {1}),
           [](C& e) {
               auto m = e.Stored<CableMux_Info_Tag>(kTableCableMux, e.Source("CableMuxGrid"), 1);
               m.Frequency += 8000;
@@ -277,13 +254,7 @@ const std::map<EditId, EditorCase>& Cases() {
               e.Source("CableMuxGrid").RunCommand(kSourceUpdate);
           },
           true}},
-        {EditId::DeleteCableMux,
-         {[](C& e) { C::SelectRows(e.Source("CableMuxGrid"), {1}); },
-          [](C& e) {
-              e.ui.NextAnswer(IUiSeam::IDYES);
-              e.Source("CableMuxGrid").RunCommand(kSourceDelete);
-          },
-          true}},
+        {EditId::DeleteCableMux, {Rows("CableMuxGrid", {1}), DeleteOn("CableMuxGrid"), true}},
         {EditId::NewBroadcaster,
          {Nothing,
           [](C& e) {
@@ -291,17 +262,12 @@ const std::map<EditId, EditorCase>& Cases() {
               e.Source("BroadcastGrid").RunCommand(kSourceNew);
           }}},
         {EditId::UpdateBroadcaster,
-         {[](C& e) { C::SelectRows(e.Source("BroadcastGrid"), {1}); },
+         {Rows("BroadcastGrid", {1}),
           [](C& e) {
               e.ui.NextDialogOk<CDlgSearchName>("Renamed");
               e.Source("BroadcastGrid").RunCommand(kSourceUpdate);
           }}},
-        {EditId::DeleteBroadcaster,
-         {[](C& e) { C::SelectRows(e.Source("BroadcastGrid"), {1}); },
-          [](C& e) {
-              e.ui.NextAnswer(IUiSeam::IDYES);
-              e.Source("BroadcastGrid").RunCommand(kSourceDelete);
-          }}},
+        {EditId::DeleteBroadcaster, {Rows("BroadcastGrid", {1}), DeleteOn("BroadcastGrid")}},
         {EditId::RenameFavorite,
          {Nothing,
           [](C& e) {
@@ -320,10 +286,7 @@ const std::map<EditId, EditorCase>& Cases() {
               e.SaveWorkbook(e.Scratch("catalogue-import.xls"));
               db.Swap(aside);
           },
-          [](C& e) {
-              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-import.xls")));
-              e.Action("ID_FILE_OPEN").trigger();
-          }}},
+          OpenFor("ID_FILE_OPEN", "catalogue-import.xls")}},
         {EditId::ApplyOrder,
          {[](C& e) {
               // The order as it is now is the reference; then one channel moves.
@@ -331,10 +294,7 @@ const std::map<EditId, EditorCase>& Cases() {
               C::SelectRows(e.TV(), {5});
               e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(2));
           },
-          [](C& e) {
-              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-order.xls")));
-              e.Action("ID_APPLY_ORDER").trigger();
-          }}},
+          OpenFor("ID_APPLY_ORDER", "catalogue-order.xls")}},
         {EditId::MergeChannels,
          {[](C& e) {
               // The example with one channel more, saved as an image of its own.
@@ -372,10 +332,7 @@ const std::map<EditId, EditorCase>& Cases() {
               db.Swap(aside);
               ASSERT_TRUE(written) << error;
           },
-          [](C& e) {
-              e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-import.csv")));
-              e.Action("ID_IMPORT_CSV").trigger();
-          }}},
+          OpenFor("ID_IMPORT_CSV", "catalogue-import.csv")}},
         {EditId::ImportSatellites,
          {[](C& e) {
               std::ofstream(e.Scratch("catalogue-satellites.xml"))

@@ -21,29 +21,11 @@ namespace {
 
 class Editing : public Editor {
 protected:
-    void Open() {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        const std::size_t shown = ui.messages.size();
-        OpenExample();
-        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
-    }
-    // The selected rows of `list` dragged onto drop target `target`, with
-    // the key (or node number) under the pointer.
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
-    }
     static void Select(CListGridCtrl& grid, std::initializer_list<std::uint32_t> keys) {
         grid.SelectRowsByKey(std::vector<std::uint32_t>(keys));
     }
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
-        const auto* c = std::as_const(TheZorvDB()).Get<Channel_Info_Tag>(kTableChannel, key);
-        if (!c)
-            throw std::runtime_error("no channel " + std::to_string(key));
-        return *c;
+        return Record<Channel_Info_Tag>(kTableChannel, key);
     }
     void ShowAllChannels() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
     // A drop that edits: the first TV row onto a satellite. Returns its key.
@@ -258,8 +240,7 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
 
     // After the undo, saving writes the bytes of the file as it was read.
     const std::string out = Scratch("undone.bin");
-    ui.NextSaveFileName(QString::fromStdString(out));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(out);
     EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
     std::filesystem::remove(out);
 }
@@ -366,8 +347,7 @@ TEST_F(Editing, OpeningAnImageOverUnsavedEditsAsksFirst) {
     OpenExample();
     EXPECT_EQ(Channel(key).SatID, 1) << "the example again";
     EXPECT_FALSE(Modified());
-    ui.NextOpenFileName(QString::fromStdString(out));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(out));
     EXPECT_EQ(Channel(key).SatID, 3) << "the saved file has the edit";
 
     // A file dropped on the window asks the same.
@@ -385,8 +365,7 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     Open();
     const std::uint32_t key = EditOneChannel();
     const std::string saved = Scratch("before.bin"), after = Scratch("after.bin");
-    ui.NextSaveFileName(QString::fromStdString(saved));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(saved);
     EXPECT_FALSE(Modified());
     const int rows = TV().GetRowCount();
     const std::string workingCopy = g_szWorkImagePath;
@@ -394,10 +373,10 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     // Not an image: the header question (No), then the error; nothing else changes.
     const std::string bad = Scratch("bad.bin");
     std::ofstream(bad) << "VX  not an image";
-    ui.NextOpenFileName(QString::fromStdString(bad));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(bad));
     ASSERT_GE(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[ui.messages.size() - 2].text, texts::kHeaderQuestion);
+    ExpectMessage(ui.messages[ui.messages.size() - 2], texts::kHeaderQuestion, IUiSeam::Icon::Stop,
+                  IUiSeam::Buttons::YesNo);
     EXPECT_EQ(ui.messages.back().text, texts::kCannotOpenImage);
     EXPECT_EQ(TV().GetRowCount(), rows);
     EXPECT_EQ(Channel(key).SatID, 3);
@@ -405,14 +384,12 @@ TEST_F(Editing, AFailedOpenKeepsTheDocumentAndASaveWritesItIntact) {
     EXPECT_TRUE(Action("ID_EDIT_UNDO").isEnabled()) << "the history stays too";
 
     // A file that cannot be read at all.
-    ui.NextOpenFileName("/nonexistent-dir/none.bin");
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile("/nonexistent-dir/none.bin");
     EXPECT_EQ(ui.messages.back().text,
               "Cannot open /nonexistent-dir/none.bin: No such file or directory.");
     EXPECT_EQ(Channel(key).SatID, 3);
 
-    ui.NextSaveFileName(QString::fromStdString(after));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo(after);
     EXPECT_EQ(ReadAll(after), ReadAll(saved)) << "the document as it was";
     for (const std::string& path : {saved, after, bad})
         std::filesystem::remove(path);
@@ -431,12 +408,10 @@ TEST_F(Editing, AWorkbookImportIsOneUndoableEdit) {
         db.Swap(aside);
         db.Add(kTableChannel, firstKey,
                CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, firstKey)));
-        ui.NextSaveFileName(QString::fromStdString(xls));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(xls);
         db.Swap(aside);
     }
-    ui.NextOpenFileName(QString::fromStdString(xls));
-    Action("ID_FILE_OPEN").trigger();
+    OpenFile(QString::fromStdString(xls));
     EXPECT_EQ(TV().GetRowCount(), 2);
     EXPECT_EQ(Radio().GetRowCount(), 1);
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Import workbook");

@@ -1,6 +1,7 @@
 // The editor window under test: a frame with the scripted seam on the
-// start-up product, its controls found by object name, and the example
-// image to open.
+// start-up product, its controls found by object name, the example image to
+// open, and the user's own steps (undo, save, double click) and what the
+// store and the seam hold after them.
 #pragma once
 
 #include "app/MainFrame.h"
@@ -8,20 +9,30 @@
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
+#include "model/ChannelListModel.h"
+#include "model/ChannelRecords.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "tests/gui/QtPrinters.h"
+#include "views/Messages.h"
 #include "views/Panes.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -31,6 +42,96 @@ inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// The channel table as the store holds it now.
+inline std::vector<Channel_Info_Tag> ChannelTable() {
+    std::vector<Channel_Info_Tag> out;
+    for (const auto& c : std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
+        out.push_back(c);
+    return out;
+}
+// Two channel tables the same to the byte.
+inline bool SameTable(const std::vector<Channel_Info_Tag>& a,
+                      const std::vector<Channel_Info_Tag>& b) {
+    return a.size() == b.size() &&
+           std::memcmp(a.data(), b.data(), a.size() * sizeof(Channel_Info_Tag)) == 0;
+}
+template <class T> const T& Record(std::uint8_t table, std::uint32_t key) {
+    const T* r = std::as_const(TheZorvDB()).Get<T>(table, key);
+    if (!r)
+        throw std::runtime_error("no record " + std::to_string(key));
+    return *r;
+}
+// Images compared by size and the first byte that differs.
+inline void ExpectSameImage(const std::string& actual, const std::string& expected) {
+    EXPECT_EQ(actual.size(), expected.size());
+    const auto diff = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(diff.first == actual.end() && diff.second == expected.end())
+        << "first difference at offset " << (diff.first - actual.begin());
+}
+// A message box as the user saw it: its words, caption, icon and buttons.
+inline void ExpectMessage(const CScriptedUiSeam::Message& m, const QString& text,
+                          IUiSeam::Icon icon, IUiSeam::Buttons buttons) {
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.caption, "Velmar");
+    EXPECT_EQ(m.icon, icon);
+    EXPECT_EQ(m.buttons, buttons);
+}
+// The texts of one grid row in the given columns.
+template <class Grid> QStringList RowTexts(Grid& g, int row, std::initializer_list<int> columns) {
+    QStringList out;
+    for (int c : columns)
+        out << g.GetItemText(row, c);
+    return out;
+}
+// The keys of a grid's rows, and of its selected rows, in row order.
+template <class Grid> std::vector<std::uint32_t> RowKeys(const Grid& g) {
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < g.GetRowCount(); ++r)
+        keys.push_back(g.GetRowKey(r));
+    return keys;
+}
+template <class Grid> std::vector<std::uint32_t> SelectedKeys(const Grid& g) {
+    std::vector<std::uint32_t> keys;
+    for (int r : g.GetSelectedRows())
+        keys.push_back(g.GetRowKey(r));
+    return keys;
+}
+// The channel names a list shows, top to bottom.
+template <class Grid> QStringList ChannelNames(Grid& g) {
+    QStringList out;
+    for (int row = 1; row < g.GetRowCount(); ++row)
+        out << g.GetItemText(row, kChannelColumnName);
+    return out;
+}
+// A user's double click: a click, then the double-click event.
+inline void DoubleClick(QWidget* viewport, const QPoint& point) {
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
+}
+
+// TMPDIR set for one test (its working copies alone), as it was after.
+class TmpDirScope {
+public:
+    explicit TmpDirScope(const std::string& dir) {
+        const char* before = std::getenv("TMPDIR");
+        m_had = before != nullptr;
+        m_saved = before ? before : "";
+        ::setenv("TMPDIR", dir.c_str(), 1);
+    }
+    ~TmpDirScope() {
+        if (m_had)
+            ::setenv("TMPDIR", m_saved.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+    TmpDirScope(const TmpDirScope&) = delete;
+    TmpDirScope& operator=(const TmpDirScope&) = delete;
+
+private:
+    bool m_had = false;
+    std::string m_saved;
+};
 
 class Editor : public ::testing::Test {
 protected:
@@ -49,9 +150,51 @@ protected:
         frame = std::make_unique<CMainFrame>(ui, false);
         frame->show();
     }
-    void OpenExample() {
-        ui.NextOpenFileName(kExample);
+    void OpenExample() { OpenFile(kExample); }
+    // A window with the example open, active for keys, and nothing said.
+    void Open() {
+        Start();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        const std::size_t shown = ui.messages.size();
+        OpenExample();
+        ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
+    }
+    // The rows selected in list `source` dropped on `target` with the key (or
+    // node number) under the pointer.
+    void Drop(int source, int target, std::uint32_t value) {
+        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
+        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
+                           static_cast<std::intptr_t>(value));
+    }
+    void OpenFile(const QString& path) {
+        ui.NextOpenFileName(path);
         Action("ID_FILE_OPEN").trigger();
+    }
+    void SaveTo(const std::string& path) {
+        ui.NextSaveFileName(QString::fromStdString(path));
+        Action("ID_SAVE_TO_FILE").trigger();
+    }
+    // The image the Save command writes now.
+    std::string Saved(const char* name) {
+        const std::string path = Scratch(name);
+        SaveTo(path);
+        std::string bytes = ReadAll(path);
+        std::filesystem::remove(path);
+        return bytes;
+    }
+    // The window takes keys again once a popup menu has closed.
+    void Activate() {
+        frame->activateWindow();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == frame.get(); }, 2000));
+    }
+    void Undo() { Keys("Ctrl+Z"); }
+    void Redo() { Keys("Ctrl+Y"); }
+    void Keys(const char* sequence) {
+        Activate();
+        QTest::keySequence(frame.get(), QKeySequence(sequence));
+        QCoreApplication::processEvents();
     }
     QAction& Action(const char* name) { return Find<QAction>(name); }
     // A control of the window, by its object name.

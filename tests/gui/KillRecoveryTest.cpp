@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -28,9 +29,6 @@ protected:
         fs::create_directories(m_dir / "home");
         fs::create_directories(m_dir / "run");
         fs::permissions(m_dir / "run", fs::perms::owner_all, fs::perm_options::replace);
-        const char* before = std::getenv("TMPDIR");
-        m_hadTmp = before != nullptr;
-        m_savedTmp = before ? before : "";
     }
     void TearDown() override {
         if (m_child.state() != QProcess::NotRunning) {
@@ -38,10 +36,7 @@ protected:
             m_child.waitForFinished(5000);
         }
         Editor::TearDown();
-        if (m_hadTmp)
-            ::setenv("TMPDIR", m_savedTmp.c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        m_tmp.reset();
         std::error_code ec;
         fs::remove_all(m_dir, ec);
     }
@@ -105,7 +100,7 @@ protected:
     // The next start, here through the scripted seam: one question, answered
     // Yes. The tables then hold what it restored.
     void RestoreAtNextStart() {
-        ::setenv("TMPDIR", (m_dir / "tmp").c_str(), 1);
+        m_tmp.emplace((m_dir / "tmp").string());
         Start();
         ui.messages.clear();
         ui.NextAnswer(IUiSeam::IDYES);
@@ -121,8 +116,7 @@ protected:
 
     fs::path m_dir;
     QProcess m_child;
-    bool m_hadTmp = false;
-    std::string m_savedTmp;
+    std::optional<TmpDirScope> m_tmp;
 };
 
 TEST(SignalWatch, SignalsArriveInTheEventLoopInTheirOrder) {

@@ -18,6 +18,7 @@
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 #include "views/ChannelGridCtrl.h"
 #include "views/CompareDialog.h"
 #include "views/FavTreeCtrl.h"
@@ -295,24 +296,13 @@ protected:
 
     // The menu a right click opens on `grid`, read while it is up.
     void LookAtContextMenu(Sight& sight, CListGridCtrl& grid, int row) {
-        QString at = grid.objectName() + "/menu/";
-        bool seen = false;
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [&, timer] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                LookAtMenu(sight, *menu, at);
-                menu->close();
-                seen = true;
-            }
-        });
-        timer->start(10);
         const QModelIndex cell = grid.model()->index(row - 1, 3);
         grid.scrollTo(cell);
-        QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, grid.visualRect(cell).center());
-        for (int i = 0; i < 200 && !seen; ++i)
-            QTest::qWait(10);
+        const bool seen =
+            WithContextMenu(grid.viewport(), grid.visualRect(cell).center(), [&](QMenu& menu) {
+                LookAtMenu(sight, menu, grid.objectName() + "/menu/");
+                menu.close();
+            });
         EXPECT_TRUE(seen) << "no context menu on " << grid.objectName().toStdString();
     }
 
@@ -347,26 +337,20 @@ protected:
     // its refusals.
     void LookAtForm(Sight& sight, CVxDialog& form, const QString& at) {
         bool seen = false;
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [&, timer] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                Sight inside;
-                Look(inside, *dialog);
-                for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
-                    for (int i = 0; i < tabs->count(); ++i) {
-                        tabs->setCurrentIndex(i);
-                        Look(inside, *dialog);
-                    }
-                Refusals(*dialog);
-                for (auto& [where, text] : inside)
-                    sight[at + where] = text;
-                dialog->reject();
-                seen = true;
-            }
+        WhenModal<QDialog>([&](QDialog& dialog) {
+            Sight inside;
+            Look(inside, dialog);
+            for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>())
+                for (int i = 0; i < tabs->count(); ++i) {
+                    tabs->setCurrentIndex(i);
+                    Look(inside, dialog);
+                }
+            Refusals(dialog);
+            for (auto& [where, text] : inside)
+                sight[at + where] = text;
+            dialog.reject();
+            seen = true;
         });
-        timer->start(10);
         form.ShowForm(frame.get());
         EXPECT_TRUE(seen) << "the form " << at.toStdString() << " did not come up";
     }

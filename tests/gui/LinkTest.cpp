@@ -1,27 +1,18 @@
 // The editor's Receive and Send: the frame's commands with scripted dialogs,
 // the dialogs' own forms moving real images over loopback TCP, and the two
 // commands against each other through a null-modem bridge.
-#include "app/MainFrame.h"
-#include "contracts/Policy.h"
 #include "contracts/RecordMemory.h"
-#include "contracts/StartupPolicy.h"
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
 #include "link/ImageTransfer.h"
 #include "link/TcpTransport.h"
-#include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
 #include "qtkit/QtUiSeam.h"
-#include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
-#include "tests/gui/QtPrinters.h"
+#include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 #include "tests/link/LinkTestSupport.h"
-#include "views/Panes.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,10 +26,8 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <future>
+#include <optional>
 #include <sys/socket.h>
 
 using namespace velmar::test;
@@ -48,45 +37,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-const std::string kExample = VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
-
-// Runs `act` on the modal dialog named `name` once it is up (the nested
-// event loop of exec() runs the timer).
-void WhenModal(const QString& name, std::function<void(QDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != name)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-        // A form that never closes would hang the test: close it, and fail.
-        QPointer<QDialog> guarded(dialog);
-        QTimer::singleShot(60000, [guarded] {
-            if (guarded && guarded->isVisible()) {
-                ADD_FAILURE() << "the form did not close";
-                guarded->done(QDialog::Rejected);
-            }
-        });
-    });
-    timer->start(10);
-}
-
-template <class T> T& Child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return *found;
-}
-
-// Fills the form with a TCP line to 127.0.0.1:port and presses its button.
-void StartOverTcp(QDialog& form, std::uint16_t port) {
-    Child<QRadioButton>(form, "Tcp").setChecked(true);
-    Child<QLineEdit>(form, "Host").setText("127.0.0.1");
-    Child<QSpinBox>(form, "TcpPort").setValue(port);
-    Child<QPushButton>(form, "Start").click();
-}
+const std::string kExampleFile = kExample.toStdString();
 
 // The dialog library's settings in a scratch folder, so tests neither read
 // nor leave a user's choices.
@@ -138,29 +89,14 @@ ymodem::Options PeerOptions() {
     return options;
 }
 
-class EditorLink : public ::testing::Test {
+class EditorLink : public Editor {
 protected:
-    void SetUp() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        ConfigureStartupPolicy();
-    }
-    void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        velmar::policy_profile::Reset();
-    }
+    using Editor::Start;
     void Start(IUiSeam& seam) {
         frame = std::make_unique<CMainFrame>(seam, false);
         frame->show();
     }
-    QAction& Command(const char* name) { return Child<QAction>(*frame, name); }
-    CChannelGridCtrl& TV() { return Child<CChannelGridCtrl>(*frame, "TVGrid"); }
     Bytes WorkingCopy() const { return ReadBytes(g_szWorkImagePath); }
-
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 // A received image as the dialog leaves it: written into the working copy.
@@ -177,16 +113,16 @@ TEST(LinkForm, ProgressText) {
 }
 
 TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
-    Start(ui);
-    QAction& receive = Command("ID_RECEIVE_DB");
-    QAction& send = Command("ID_SEND_DB");
+    Start();
+    QAction& receive = Action("ID_RECEIVE_DB");
+    QAction& send = Action("ID_SEND_DB");
     EXPECT_TRUE(receive.isEnabled());
     EXPECT_TRUE(send.isEnabled());
     EXPECT_EQ(receive.shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(send.shortcut(), QKeySequence("Ctrl+T"));
     EXPECT_EQ(receive.statusTip(), "Receive DB from STB");
     EXPECT_EQ(send.statusTip(), "Send DB to STB");
-    const auto toolbar = Child<QToolBar>(*frame, "Toolbar").actions();
+    const auto toolbar = Find<QToolBar>("Toolbar").actions();
     EXPECT_TRUE(toolbar.contains(&receive));
     EXPECT_FALSE(toolbar.contains(&send)) << "Send has no button";
     // The keys reach the commands.
@@ -200,10 +136,10 @@ TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
 }
 
 TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
-    Start(ui);
+    Start();
     for (const int list : {1, 5, 6, 7, 8, 9, 10, 11, 64}) {
         SetProductList(list);
-        Command("ID_RECEIVE_DB").trigger();
+        Action("ID_RECEIVE_DB").trigger();
         const bool ex = list >= 7 && list <= 10;
         const CLinkDialogBase* shown =
             ex ? static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTBEx>())
@@ -217,24 +153,23 @@ TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
 }
 
 TEST_F(EditorLink, ReceivedImageShowsItsChannels) {
-    Start(ui);
+    Start();
     ASSERT_EQ(TV().GetRowCount(), 1) << "an empty list to begin with";
-    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(ReadBytes(kExample)));
-    Command("ID_RECEIVE_DB").trigger();
+    ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(ReadBytes(kExampleFile)));
+    Action("ID_RECEIVE_DB").trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
     EXPECT_EQ(TV().GetItemText(1, 6), "Das Erste HD");
-    EXPECT_EQ(Child<CListGridCtrl>(*frame, "SatGrid").GetItemText(1, 3), "Astra 1");
+    EXPECT_EQ(Find<CListGridCtrl>("SatGrid").GetItemText(1, 3), "Astra 1");
 }
 
 TEST_F(EditorLink, CancelledReceiveChangesNothing) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     const int rows = TV().GetRowCount();
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDCANCEL);
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     EXPECT_EQ(WorkingCopy(), before);
     EXPECT_EQ(TV().GetRowCount(), rows);
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
@@ -244,15 +179,14 @@ TEST_F(EditorLink, CancelledReceiveChangesNothing) {
 // Where the letter would leave cleared tables and say nothing, the editor
 // keeps what it had and says the image could not be read.
 TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     // Working form, but far too short for the blocks.
     Bytes broken = {'V', 'X', ' ', ' ', 80, 0};
     broken.resize(86 + 1000, 0x55);
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(broken));
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Cannot open or invalid version file");
     EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
@@ -263,7 +197,7 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
     // A file without the working header: Load asks; No keeps everything too.
     ui.NextDialog<CDlgRecvDataFromSTBEx>(IUiSeam::IDOK, Deliver(SampleBytes(5000)));
     ui.NextAnswer(IUiSeam::IDNO);
-    Command("ID_RECEIVE_DB").trigger();
+    Action("ID_RECEIVE_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[1].text, "Cannot read file header. Continue?");
     EXPECT_EQ(ui.messages[2].text, "Cannot open or invalid version file");
@@ -271,32 +205,63 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
     EXPECT_EQ(WorkingCopy(), before);
 }
 
-TEST_F(EditorLink, SendNeedsChannelsAndFavouriteLists) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
-    const Bytes before = WorkingCopy();
-    TheZorvDB().Clear(kTableFavorite);
-    Command("ID_SEND_DB").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Upload data is empty or invalid");
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
-    EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::Ok);
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
+// A send that cannot go says why as an error, shows no send form and leaves
+// the working copy as it was.
+TEST_F(EditorLink, SendThatCannotGoSaysWhyAndWritesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void()> spoil;
+        bool diskFills; // part-way through the save before the send
+        QString message;
+    };
+    const auto oneTooMany = [] {
+        CZorvDB& db = TheZorvDB();
+        const Channel_Info_Tag copy = *db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
+        while (db.Size(kTableChannel) <= 4608)
+            db.AddIndexed(kTableChannel, CopyRecord(copy));
+    };
+    const Case cases[] = {
+        {"no favourite lists", [] { TheZorvDB().Clear(kTableFavorite); }, false,
+         "Upload data is empty or invalid"},
+        {"a channel too many", oneTooMany, false,
+         "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+         "Remove 1 channel and save again."},
+        {"a full disk", [] {}, true, "Cannot save channel file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame.reset();
+        TheZorvDB().ClearAll();
+        Start();
+        OpenExample();
+        const Bytes before = WorkingCopy();
+        const std::size_t said = ui.messages.size(), shown = ui.ShownDialogs().size();
+        c.spoil();
+        {
+            CFailingFileOps failing;
+            failing.failAfter = 4096;
+            std::optional<CScopedFileOps> scope;
+            if (c.diskFills)
+                scope.emplace(failing);
+            Action("ID_SEND_DB").trigger();
+        }
+        ASSERT_EQ(ui.messages.size(), said + 1);
+        ExpectMessage(ui.messages.back(), c.message, IUiSeam::Icon::Stop, IUiSeam::Buttons::Ok);
+        EXPECT_EQ(ui.ShownDialogs().size(), shown) << "no send form";
+        EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
+    }
 }
 
 TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
     ASSERT_NE(first, nullptr);
     std::strcpy(first->Name, "Renamed");
     Bytes seen;
     ui.NextDialog<CDlgSendDataToSTB>(IUiSeam::IDCANCEL,
                                      [&](CDlgSendDataToSTB& d) { seen = ReadBytes(d.Path()); });
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     EXPECT_TRUE(ui.messages.empty());
     ASSERT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u);
     EXPECT_EQ(ui.LastShown<CDlgSendDataToSTB>()->Path(), g_szWorkImagePath);
@@ -307,32 +272,9 @@ TEST_F(EditorLink, SendSavesTheTablesIntoTheWorkingCopyFirst) {
     EXPECT_EQ(TV().GetItemText(1, 6), "Renamed") << "the panes were rebuilt first";
 }
 
-TEST_F(EditorLink, SendRefusesTablesTheReceiverCannotHold) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
-    const Bytes before = WorkingCopy();
-    CZorvDB& db = TheZorvDB();
-    const auto* model = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
-    const Channel_Info_Tag copy = *model;
-    while (db.Size(kTableChannel) <= 4608) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        *c = copy;
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
-    Command("ID_SEND_DB").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.toStdString(),
-              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
-              "Remove 1 channel and save again.");
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before);
-}
-
 TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
+    Start();
+    OpenExample();
     const Bytes before = WorkingCopy();
     CZorvDB& db = TheZorvDB();
     const auto* first = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
@@ -340,7 +282,7 @@ TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
     *twin = *first; // the same kind on the same number
     db.AddIndexed(kTableChannel, std::move(twin));
 
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.toStdString(), texts::kListCheckBeforeSend);
     EXPECT_EQ(ui.messages[0].proceed, "Send anyway");
@@ -351,26 +293,9 @@ TEST_F(EditorLink, SendAsksBeforeABrokenListLeaves) {
     EXPECT_EQ(WorkingCopy(), before) << "and writes nothing";
 
     ui.NextAnswer(IUiSeam::IDOK);
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     EXPECT_EQ(ui.Shown<CDlgSendDataToSTB>().size(), 1u) << "Send anyway goes on";
     EXPECT_NE(WorkingCopy(), before);
-}
-
-TEST_F(EditorLink, FailedSaveBeforeSendSaysSo) {
-    Start(ui);
-    ui.NextOpenFileName(QString::fromStdString(kExample));
-    Command("ID_FILE_OPEN").trigger();
-    const Bytes before = WorkingCopy();
-    {
-        CFailingFileOps failing; // the disk fills up part-way through the save
-        failing.failAfter = 4096;
-        CScopedFileOps scope(failing);
-        Command("ID_SEND_DB").trigger();
-    }
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
-    EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(WorkingCopy(), before) << "the working copy is as it was";
 }
 
 // ---- The forms themselves, over loopback TCP -----------------------------------------
@@ -385,11 +310,11 @@ protected:
 TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
     const std::string dest = dir / "work.bin";
     WriteBytes(dest, {'o', 'l', 'd'});
-    CPeer peer([](ITransport& line) { return SendImage(line, kExample, PeerOptions()); });
+    CPeer peer([](ITransport& line) { return SendImage(line, kExampleFile, PeerOptions()); });
     CDlgRecvDataFromSTBEx dialog(qt);
     dialog.Initialize(dest.c_str());
     QString title;
-    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
         title = form.windowTitle();
         EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked()) << "serial by default";
         EXPECT_EQ(Child<QComboBox>(form, "Baud").currentText(), "115200");
@@ -398,18 +323,18 @@ TEST_F(LinkForms, ReceiveFormTakesAWholeImageAndRemembersTheLine) {
     EXPECT_EQ(dialog.DoModal(), IUiSeam::IDOK);
     EXPECT_EQ(title, "Receive DB from STB");
     EXPECT_TRUE(peer.Result().Ok());
-    EXPECT_EQ(ReadBytes(dest), ReadBytes(kExample));
+    EXPECT_EQ(ReadBytes(dest), ReadBytes(kExampleFile));
 
     // The same dialog class offers the last line again; the plain one has its own.
     CDlgRecvDataFromSTBEx again(qt);
-    WhenModal("CDlgRecvDataFromSTBEx", [](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [](QDialog& form) {
         EXPECT_TRUE(Child<QRadioButton>(form, "Tcp").isChecked());
         EXPECT_EQ(Child<QLineEdit>(form, "Host").text(), "127.0.0.1");
         form.reject();
     });
     EXPECT_EQ(again.DoModal(), IUiSeam::IDCANCEL);
     CDlgRecvDataFromSTB plain(qt);
-    WhenModal("CDlgRecvDataFromSTB", [](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [](QDialog& form) {
         EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked());
         form.reject();
     });
@@ -437,7 +362,7 @@ TEST_F(LinkForms, CancelWhileWaitingLeavesTheFileAndTellsTheSender) {
     CDlgRecvDataFromSTBEx dialog(qt);
     dialog.Initialize(dest.c_str());
     std::chrono::steady_clock::time_point pressed;
-    WhenModal("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTBEx", [&](QDialog& form) {
         StartOverTcp(form, peer.Port());
         auto& status = Child<QLabel>(form, "Status");
         EXPECT_TRUE(QTest::qWaitFor(
@@ -468,7 +393,7 @@ TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
     dialog.Initialize(dest.c_str());
     QString failure;
     bool startAgain = false;
-    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
         StartOverTcp(form, closedPort);
         auto& status = Child<QLabel>(form, "Status");
         EXPECT_TRUE(
@@ -513,7 +438,7 @@ TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
     dialog.Initialize(dest.c_str());
     QStringList texts;
     int midway = -1;
-    WhenModal("CDlgRecvDataFromSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
         StartOverTcp(form, peer.Port());
         auto& status = Child<QLabel>(form, "Status");
         auto& bar = Child<QProgressBar>(form, "Progress");
@@ -536,13 +461,13 @@ TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
 
 TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
     const std::string source = dir / "work.bin";
-    WriteBytes(source, ReadBytes(kExample));
+    WriteBytes(source, ReadBytes(kExampleFile));
     const std::string received = dir / "far-end.bin";
     CPeer peer([&](ITransport& line) { return ReceiveImage(line, received, PeerOptions()); });
     CDlgSendDataToSTB dialog(qt);
     dialog.Initialize(source.c_str());
     QString title;
-    WhenModal("CDlgSendDataToSTB", [&](QDialog& form) {
+    WhenModalNamed("CDlgSendDataToSTB", [&](QDialog& form) {
         title = form.windowTitle();
         StartOverTcp(form, peer.Port());
     });
@@ -551,7 +476,7 @@ TEST_F(LinkForms, SendFormSendsTheFileAsItIs) {
     const LinkResult r = peer.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(r.fileName, "velmar.bin");
-    EXPECT_EQ(ReadBytes(received), ReadBytes(kExample));
+    EXPECT_EQ(ReadBytes(received), ReadBytes(kExampleFile));
 }
 
 // ---- Editor to editor --------------------------------------------------------------
@@ -594,22 +519,22 @@ TEST_F(EditorLink, EditorToEditor) {
     SettingsScope settings;
     CQtUiSeam qt;
     Start(qt);
-    frame->OpenPath(QString::fromStdString(kExample));
+    frame->OpenPath(QString::fromStdString(kExampleFile));
     auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
     ASSERT_NE(first, nullptr);
     std::strcpy(first->Name, "Sent over the wire");
     CNullModem cable;
     bool received = false;
-    WhenModal("CDlgSendDataToSTB", [&](QDialog& sendForm) {
+    WhenModalNamed("CDlgSendDataToSTB", [&](QDialog& sendForm) {
         StartOverTcp(sendForm, cable.PortA());
         // The other editor: its Receive, from inside this one's send.
-        WhenModal("CDlgRecvDataFromSTBEx",
-                  [&](QDialog& receiveForm) { StartOverTcp(receiveForm, cable.PortB()); });
+        WhenModalNamed("CDlgRecvDataFromSTBEx",
+                       [&](QDialog& receiveForm) { StartOverTcp(receiveForm, cable.PortB()); });
         TheZorvDB().ClearAll(); // what arrives must come over the line
         frame->OnReceiveDb();
         received = true;
     });
-    Command("ID_SEND_DB").trigger();
+    Action("ID_SEND_DB").trigger();
     ASSERT_TRUE(received);
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), 293u);
     EXPECT_EQ(TV().GetItemText(1, 6), "Sent over the wire");

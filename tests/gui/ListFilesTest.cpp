@@ -38,19 +38,8 @@ protected:
             fs::remove_all(Scratch(name), ec);
         Editor::TearDown();
     }
-    void Open() {
-        Start();
-        OpenExample();
-        ASSERT_TRUE(ui.messages.empty());
-    }
     static void Write(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
-    }
-    static QStringList Names(CListGridCtrl& grid) {
-        QStringList names;
-        for (int r = 1; r < grid.GetRowCount(); ++r)
-            names << grid.GetItemText(r, kChannelColumnName);
-        return names;
     }
     void Export(const std::string& path) {
         ui.NextSaveFileName(QString::fromStdString(path));
@@ -123,7 +112,7 @@ TEST_F(ListFiles, ExportThenImportGivesTheSameChannelsAsOneEdit) {
     Open();
     const std::string path = Scratch("lists.csv");
     const std::string before = ChannelCsvText(TheZorvDB(), false);
-    const QStringList tv = Names(TV()), radio = Names(Radio());
+    const QStringList tv = ChannelNames(TV()), radio = ChannelNames(Radio());
     Export(path);
     EXPECT_TRUE(ui.messages.empty());
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
@@ -146,13 +135,13 @@ TEST_F(ListFiles, ExportThenImportGivesTheSameChannelsAsOneEdit) {
     EXPECT_EQ(ui.openDialogs.back().title, "Import Channels from CSV");
     EXPECT_EQ(ui.openDialogs.back().filter, texts::kCsvFilter);
     EXPECT_EQ(ChannelCsvText(TheZorvDB(), false), before);
-    EXPECT_EQ(Names(TV()), tv);
-    EXPECT_EQ(Names(Radio()), radio);
+    EXPECT_EQ(ChannelNames(TV()), tv);
+    EXPECT_EQ(ChannelNames(Radio()), radio);
     EXPECT_EQ(frame->Session().UndoCount(), 2u);
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Import CSV");
     Action("ID_EDIT_UNDO").trigger();
     EXPECT_EQ(TV().GetRowCount(), 1) << "back to the list without TV channels";
-    EXPECT_EQ(Names(Radio()), radio);
+    EXPECT_EQ(ChannelNames(Radio()), radio);
 }
 
 TEST_F(ListFiles, ACsvWithRowsTheListCannotTakeSaysThemAndOneThatCannotBeReadChangesNothing) {
@@ -170,8 +159,8 @@ TEST_F(ListFiles, ACsvWithRowsTheListCannotTakeSaysThemAndOneThatCannotBeReadCha
     EXPECT_TRUE(said.startsWith("2 rows of Channel were not imported: 1 mark neither TV nor "
                                 "radio, 1 mark both TV and radio."))
         << said.toStdString();
-    EXPECT_EQ(Names(TV()), QStringList{"Velmar A"});
-    EXPECT_EQ(Names(Radio()), QStringList{"Velmar C"});
+    EXPECT_EQ(ChannelNames(TV()), QStringList{"Velmar A"});
+    EXPECT_EQ(ChannelNames(Radio()), QStringList{"Velmar C"});
     EXPECT_EQ(frame->Session().UndoCount(), 1u);
     Action("ID_EDIT_UNDO").trigger();
     EXPECT_EQ(TV().GetRowCount() - 1, 204);

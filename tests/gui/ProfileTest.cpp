@@ -2,36 +2,20 @@
 // caption names the family, the panes show its grids, and its images open
 // and save back byte for byte.
 #include "app/CommandLine.h"
-#include "app/MainFrame.h"
-#include "contracts/Policy.h"
 #include "contracts/ReceiverProfiles.h"
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "qtkit/PaneWidgets.h"
-#include "qtkit/ScriptedUiSeam.h"
-#include "views/Panes.h"
+#include "tests/gui/EditorFixture.h"
 
-#include <QAction>
 #include <QTabBar>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <stdexcept>
-#include <unistd.h>
+#include <array>
 
 namespace {
 
 const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class Profile : public ::testing::Test {
+// No start-up policy before the launch: the command line's choice sets it.
+class Profile : public Editor {
 protected:
     void SetUp() override {
         TheZorvDB().ClearAll();
@@ -39,10 +23,8 @@ protected:
         velmar::policy_profile::Reset();
     }
     void TearDown() override {
-        frame.reset();
-        TheZorvDB().ClearAll();
+        Editor::TearDown();
         ResetImageState();
-        velmar::policy_profile::Reset();
     }
     // What main() does with its arguments.
     void Launch(const QStringList& args) {
@@ -53,20 +35,8 @@ protected:
         if (!parsed.open.isEmpty())
             frame->OpenPath(parsed.open);
     }
-    // A control of the window, by its object name.
-    template <class T> T& Find(const char* name) {
-        T* found = frame->findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no control named ") + name);
-        return *found;
-    }
-    CListGridCtrl& Grid(const char* name) { return Find<CListGridCtrl>(name); }
-    CListGridCtrl& TV() { return Grid("TVGrid"); }
     QString SourceCaption() { return Find<CColorStatic>("SourceCaption").text(); }
     QTabBar& Tabs() { return Find<QTabBar>("SourceTabs"); }
-
-    CScriptedUiSeam ui;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 } // namespace
@@ -116,10 +86,8 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     ASSERT_FALSE(mux.isHidden());
     ASSERT_EQ(mux.GetRowCount(), 15) << "header and fourteen multiplexes";
     EXPECT_EQ(mux.GetItemText(0, 3), "Freq.(MHz)");
-    EXPECT_EQ(mux.GetItemText(1, 2), "1");
-    EXPECT_EQ(mux.GetItemText(1, 3), "306.000 MHz");
-    EXPECT_EQ(mux.GetItemText(1, 4), "6900 Ks/s");
-    EXPECT_EQ(mux.GetItemText(1, 8), "256 QAM");
+    EXPECT_EQ(RowTexts(mux, 1, {2, 3, 4, 8}),
+              (QStringList{"1", "306.000 MHz", "6900 Ks/s", "256 QAM"}));
     EXPECT_EQ(mux.GetItemText(14, 3), "410.000 MHz");
     EXPECT_EQ(mux.GetItemText(14, 8), "64 QAM");
     EXPECT_TRUE(mux.IsColHidden(5)) << "technical columns hidden";
@@ -133,14 +101,8 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     EXPECT_EQ(TV().GetItemText(1, 6), "RTL HD");
     EXPECT_EQ(TV().GetItemText(4, 6), "VOX HD");
 
-    const std::string out = (std::filesystem::temp_directory_path() /
-                             ("velmar-gui-cable-" + std::to_string(::getpid()) + ".bin"))
-                                .string();
-    ui.NextSaveFileName(QString::fromStdString(out));
-    frame->findChild<QAction*>("ID_SAVE_TO_FILE")->trigger();
+    EXPECT_EQ(Saved("cable.bin"), ReadAll(kCableExample.toStdString()));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ReadAll(out), ReadAll(kCableExample.toStdString()));
-    std::filesystem::remove(out);
 }
 
 TEST_F(Profile, EveryFamilyGetsThePanesItsTypeBitsCallFor) {

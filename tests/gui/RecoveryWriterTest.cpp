@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstdlib>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -24,17 +24,11 @@ protected:
         Editor::SetUp();
         m_dir = fs::path(Scratch("recovery"));
         fs::create_directories(m_dir);
-        const char* before = std::getenv("TMPDIR");
-        m_hadTmp = before != nullptr;
-        m_savedTmp = before ? before : "";
-        ::setenv("TMPDIR", m_dir.c_str(), 1); // this test's working copies alone
+        m_tmp.emplace(m_dir.string());
     }
     void TearDown() override {
         Editor::TearDown();
-        if (m_hadTmp)
-            ::setenv("TMPDIR", m_savedTmp.c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        m_tmp.reset();
         std::error_code ec;
         fs::remove_all(m_dir, ec);
     }
@@ -50,8 +44,7 @@ protected:
     void Edit(const char* line) { ASSERT_EQ(RunEditLine(frame->Session(), line), "") << line; }
 
     fs::path m_dir;
-    bool m_hadTmp = false;
-    std::string m_savedTmp;
+    std::optional<TmpDirScope> m_tmp;
 };
 
 TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
@@ -87,8 +80,7 @@ TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
     Edit("redo");
     ASSERT_TRUE(frame->Recovery().WriteNow()) << frame->Recovery().LastError();
     ASSERT_TRUE(fs::exists(RecoveryFile()));
-    ui.NextSaveFileName(QString::fromStdString((m_dir / "saved.bin").string()));
-    Action("ID_SAVE_TO_FILE").trigger();
+    SaveTo((m_dir / "saved.bin").string());
     EXPECT_FALSE(fs::exists(RecoveryFile()));
 
     // Closed with the edits dropped on purpose: gone, and no write comes later.

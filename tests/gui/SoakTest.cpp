@@ -10,6 +10,7 @@
 // (default 10) how often the link runs, VELMAR_SOAK_SEED the edits' seed.
 // Label "soak"; scripts/soak.sh runs the long form.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
 #include "document/Document.h"
@@ -21,16 +22,7 @@
 #include "tests/link/LinkTestSupport.h"
 #include "views/Messages.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -174,10 +166,7 @@ public:
                 return;
             m_poll.stop();
             m_form = form;
-            Child<QRadioButton>(*form, "Tcp").setChecked(true);
-            Child<QLineEdit>(*form, "Host").setText("127.0.0.1");
-            Child<QSpinBox>(*form, "TcpPort").setValue(port);
-            Child<QPushButton>(*form, "Start").click();
+            StartOverTcp(*form, port);
             m_guard.start(60000);
         });
         m_poll.start(5);
@@ -185,12 +174,6 @@ public:
     bool Filled() const { return !m_form.isNull() || m_guard.isActive(); }
 
 private:
-    template <class T> static T& Child(QWidget& parent, const char* name) {
-        T* found = parent.findChild<T*>(name);
-        if (!found)
-            throw std::runtime_error(std::string("no control named ") + name);
-        return *found;
-    }
     QTimer m_poll, m_guard;
     QPointer<QDialog> m_form;
 };
@@ -208,21 +191,16 @@ protected:
         Editor::SetUp();
         // The editor's temporary folder is one of our own, so that whatever
         // it leaves there is ours to see, whatever else runs on the machine.
-        if (const char* before = std::getenv("TMPDIR"))
-            m_oldTmp = before;
         m_tmp = m_root / "tmp";
         m_saves = m_root / "saves";
         m_rx = m_root / "rx";
         for (const auto& dir : {m_tmp, m_saves, m_rx})
             std::filesystem::create_directory(dir);
-        ::setenv("TMPDIR", m_tmp.c_str(), 1);
+        m_tmpDir.emplace(m_tmp.string());
     }
     void TearDown() override {
         Editor::TearDown();
-        if (m_oldTmp)
-            ::setenv("TMPDIR", m_oldTmp->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        m_tmpDir.reset();
     }
 
     void StartEditor() {
@@ -251,11 +229,6 @@ protected:
         return out;
     }
     static std::size_t Channels() { return std::as_const(TheZorvDB()).Size(kTableChannel); }
-    void Drop(int source, int target, std::uint32_t value) {
-        frame->SendMessage(WM_GRID_DRAG_BEGIN, static_cast<std::uintptr_t>(source), 0);
-        frame->SendMessage(WM_GRID_DROP, static_cast<std::uintptr_t>(target),
-                           static_cast<std::intptr_t>(value));
-    }
     // 1 to 3 random rows of a channel list selected; their keys.
     std::vector<std::uint32_t> SelectSome(CChannelGridCtrl& grid) {
         std::vector<std::uint32_t> keys;
@@ -396,7 +369,7 @@ protected:
     CTempDir m_scratch;
     std::filesystem::path m_root = m_scratch.Path();
     std::filesystem::path m_tmp, m_saves, m_rx;
-    std::optional<std::string> m_oldTmp;
+    std::optional<TmpDirScope> m_tmpDir;
     CLinkFormsSeam m_seam{ui};
     std::mt19937 m_rng;
     Figures m_figures;
@@ -428,8 +401,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
         const bool reopen = !lastSaved.empty() && cycle % 2 == 0;
         const std::string open = reopen ? lastSaved : example;
         ASSERT_FALSE(frame->Session().IsModified()) << "nothing unsaved before the open";
-        ui.NextOpenFileName(QString::fromStdString(open));
-        Action("ID_FILE_OPEN").trigger();
+        OpenFile(QString::fromStdString(open));
         ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the open said nothing";
         ASSERT_EQ(Channels(), reopen ? lastSavedChannels : 293u) << open;
 
@@ -445,8 +417,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
         // Save, into one of three names in turn (a save over one keeps a backup).
         const std::string target =
             (m_saves / ("list-" + std::to_string(cycle % 3) + ".bin")).string();
-        ui.NextSaveFileName(QString::fromStdString(target));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(target);
         ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the save said nothing";
         EXPECT_FALSE(frame->Session().IsModified()) << "saved";
         EXPECT_FALSE(std::filesystem::exists(recovery)) << "... and goes once it is saved";

@@ -7,6 +7,7 @@
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
 #include "model/ChannelRecords.h"
@@ -74,23 +75,14 @@ template <class T> int RowCount(std::uint8_t table) {
     return n;
 }
 
-template <class T> const T& Record(std::uint8_t table, std::uint32_t key) {
-    const T* r = std::as_const(TheZorvDB()).Get<T>(table, key);
-    if (!r)
-        throw std::runtime_error("no record " + std::to_string(key));
-    return *r;
-}
-
 class SourceEditing : public Editor {
 protected:
     void Open(const QString& path = kExample) {
         Start();
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        const std::size_t shown = ui.messages.size();
-        ui.NextOpenFileName(path);
-        Action("ID_FILE_OPEN").trigger();
-        ASSERT_EQ(ui.messages.size(), shown) << "the image opens without a word";
+        OpenFile(path);
+        ASSERT_TRUE(ui.messages.empty()) << "the image opens without a word";
     }
 
     // The middle of grid row `row` (1-based) in the viewport.
@@ -115,39 +107,25 @@ protected:
     // the menu without a choice).
     static MenuSeen RightClick(CListGridCtrl& grid, const QPoint& point, int choose = 0) {
         MenuSeen seen;
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            timer.stop();
-            seen.shown = true;
+        seen.shown = WithContextMenu(grid.viewport(), point, [&](QMenu& menu) {
             QAction* chosen = nullptr;
-            for (QAction* a : menu->actions()) {
+            for (QAction* a : menu.actions()) {
                 seen.texts.push_back(a->isSeparator() ? QString("-") : a->text());
                 seen.enabled.push_back(a->isEnabled());
                 if (choose != 0 && !a->isSeparator() && a->data().toInt() == choose)
                     chosen = a;
             }
             if (chosen && chosen->isEnabled())
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(chosen).center());
             else
-                menu->close();
+                menu.close();
         });
-        timer.start(10);
-        QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, point);
-        timer.stop();
         return seen;
     }
     // Right-click on `row` (which selects it) and choose `command`.
     static void Choose(CListGridCtrl& grid, int row, int column, int command) {
         const MenuSeen seen = RightClick(grid, RowPoint(grid, row, column), command);
         ASSERT_TRUE(seen.shown);
-    }
-    // A user's double click: a click, then the double-click event.
-    static void DoubleClick(QWidget* viewport, const QPoint& point) {
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
     }
     static void Press(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(&widget, key, modifiers);
@@ -158,41 +136,14 @@ protected:
         ASSERT_EQ(grid.SelectRowsByKey(keys), 1);
         grid.setCurrentIndex(grid.model()->index(grid.FindRowByKey(key) - 1, 3));
     }
-    // The window takes keys again once a popup menu has closed.
-    void Activate() {
-        frame->activateWindow();
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return QApplication::activeWindow() == frame.get(); }, 2000));
-    }
-    void Undo() {
-        Activate();
-        QTest::keySequence(frame.get(), QKeySequence("Ctrl+Z"));
-        QCoreApplication::processEvents();
-    }
-    void Redo() {
-        Activate();
-        QTest::keySequence(frame.get(), QKeySequence("Ctrl+Y"));
-        QCoreApplication::processEvents();
-    }
-    // The image the Save command writes now.
-    std::string Saved(const char* name) {
-        const std::string path = Scratch(name);
-        ui.NextSaveFileName(QString::fromStdString(path));
-        Action("ID_SAVE_TO_FILE").trigger();
-        std::string bytes = ReadAll(path);
-        std::filesystem::remove(path);
-        return bytes;
-    }
     // Saves, opens the saved file again and expects every channel back as
     // it was before the save.
     void ExpectSaveAndReloadKeepChannels(const char* name) {
         const auto before = ChannelsNow();
         const std::string path = Scratch(name);
-        ui.NextSaveFileName(QString::fromStdString(path));
-        Action("ID_SAVE_TO_FILE").trigger();
+        SaveTo(path);
         const std::size_t shown = ui.messages.size();
-        ui.NextOpenFileName(QString::fromStdString(path));
-        Action("ID_FILE_OPEN").trigger();
+        OpenFile(QString::fromStdString(path));
         EXPECT_EQ(ui.messages.size(), shown) << "the saved image opens";
         EXPECT_EQ(ChannelsNow(), before);
         std::filesystem::remove(path);
@@ -205,22 +156,12 @@ protected:
         EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()) << "one step for the command";
         ExpectSameImage(Saved(name), before);
     }
-    // Images compared by size and the first byte that differs.
-    static void ExpectSameImage(const std::string& actual, const std::string& expected) {
-        EXPECT_EQ(actual.size(), expected.size());
-        const auto diff =
-            std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
-        EXPECT_TRUE(diff.first == actual.end() && diff.second == expected.end())
-            << "first difference at offset " << (diff.first - actual.begin());
-    }
     void ExpectNothingToUndo() { EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()); }
     // The last message was the delete question.
     void ExpectDeleteQuestion() {
         ASSERT_FALSE(ui.messages.empty());
-        EXPECT_EQ(ui.messages.back().text, texts::kAskDelete);
-        EXPECT_EQ(ui.messages.back().caption, "Velmar");
-        EXPECT_EQ(ui.messages.back().buttons, IUiSeam::Buttons::YesNo);
-        EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Question);
+        ExpectMessage(ui.messages.back(), texts::kAskDelete, IUiSeam::Icon::Question,
+                      IUiSeam::Buttons::YesNo);
     }
 
     CSourceGridCtrl& SourceGrid(const char* name) { return Find<CSourceGridCtrl>(name); }
@@ -318,10 +259,8 @@ TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
     EXPECT_EQ(ui.messages.size(), 1u);
     Press(providers, Qt::Key_Enter);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages.back().text, "Broadcast Name : Telenor (ID : 4)");
-    EXPECT_EQ(ui.messages.back().caption, "Velmar");
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
-    EXPECT_EQ(ui.messages.back().buttons, IUiSeam::Buttons::Ok);
+    ExpectMessage(ui.messages.back(), "Broadcast Name : Telenor (ID : 4)",
+                  IUiSeam::Icon::Information, IUiSeam::Buttons::Ok);
     ExpectNothingToUndo();
 }
 
@@ -345,10 +284,7 @@ TEST_F(SourceEditing, NewSatelliteTakesTheNextIdAndFlagOne) {
     ASSERT_NE(shown, nullptr);
     EXPECT_FALSE(shown->PresetSatellite().has_value()) << "New gives the dialog nothing";
     ASSERT_EQ(sat.GetRowCount(), 8);
-    EXPECT_EQ(sat.GetItemText(7, 0), "7");
-    EXPECT_EQ(sat.GetItemText(7, 2), "7");
-    EXPECT_EQ(sat.GetItemText(7, 3), "Astra 3");
-    EXPECT_EQ(sat.GetItemText(7, 4), "23.5E");
+    EXPECT_EQ(RowTexts(sat, 7, {0, 2, 3, 4}), (QStringList{"7", "7", "Astra 3", "23.5E"}));
     const auto& added = Record<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(7));
     EXPECT_EQ(added.ID, 7);
     EXPECT_EQ(added.Flag, 1);
@@ -505,10 +441,7 @@ TEST_F(SourceEditing, NewTransponderGetsTheNextTpidOfItsSatellite) {
     EXPECT_EQ(shown->PresetTransponder()->SatID, 2) << "the satellite shown";
     EXPECT_EQ(shown->PresetTransponder()->Frequency, 0);
     ASSERT_EQ(tp.GetRowCount(), 7);
-    EXPECT_EQ(tp.GetItemText(6, 2), "6");
-    EXPECT_EQ(tp.GetItemText(6, 4), "2");
-    EXPECT_EQ(tp.GetItemText(6, 5), "12,111");
-    EXPECT_EQ(tp.GetItemText(6, 7), "HOR");
+    EXPECT_EQ(RowTexts(tp, 6, {2, 4, 5, 7}), (QStringList{"6", "2", "12,111", "HOR"}));
     EXPECT_EQ(g_nMaxTPID, counter + 1);
 
     ExpectOneUndoRestores(before, "undone.bin");
@@ -689,6 +622,13 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
     EXPECT_EQ(kids->text(0), "Kids");
     EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
     ExpectNothingToUndo();
+    // An empty name is ignored without a word.
+    const std::size_t said = ui.messages.size();
+    ui.NextDialogOk<CDlgSearchName>("");
+    doubleClick(kids);
+    EXPECT_EQ(ui.messages.size(), said);
+    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
+    ExpectNothingToUndo();
 
     ui.NextDialogOk<CDlgSearchName>("Nineteen characters");
     doubleClick(kids);
@@ -796,11 +736,9 @@ TEST_F(CableEditing, NewAndUpdateMultiplex) {
     ASSERT_NE(ui.LastShown<CDlgCableMuxAddUpdate>(), nullptr);
     EXPECT_FALSE(ui.LastShown<CDlgCableMuxAddUpdate>()->PresetCableMux().has_value());
     ASSERT_EQ(cable.GetRowCount(), 7);
-    EXPECT_EQ(cable.GetItemText(6, 2), QString::number((counter & 0xFF) + 1));
-    EXPECT_EQ(cable.GetItemText(6, 3), "474.250 MHz");
-    EXPECT_EQ(cable.GetItemText(6, 4), "6875 Ks/s");
-    EXPECT_EQ(cable.GetItemText(6, 8), "256 QAM");
-    EXPECT_EQ(cable.GetItemText(6, 9), "1");
+    EXPECT_EQ(RowTexts(cable, 6, {2, 3, 4, 8, 9}),
+              (QStringList{QString::number((counter & 0xFF) + 1), "474.250 MHz", "6875 Ks/s",
+                           "256 QAM", "1"}));
     EXPECT_EQ(g_nMaxTPID, counter + 1);
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(g_nMaxTPID, counter);

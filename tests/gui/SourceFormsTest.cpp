@@ -6,6 +6,7 @@
 #include "contracts/ZorvDB.h"
 #include "qtkit/ScriptedUiSeam.h"
 #include "qtkit/vxui/SourceDialogs.h"
+#include "tests/gui/Modal.h"
 #include "tests/gui/QtPrinters.h"
 
 #include <QApplication>
@@ -24,33 +25,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the form once it is up, inside the form's modal loop.
-void WhenFormShows(const char* objectName, std::function<void(QDialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, objectName, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != objectName)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-        QTimer::singleShot(3000, dialog, [dialog] {
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the form did not close";
-                dialog->reject();
-            }
-        });
-    });
-    timer->start(10);
-}
-
-template <class W> W& Child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(name);
-    if (!w)
-        throw std::runtime_error(std::string("no field named ") + name);
-    return *w;
-}
 
 void Set(QDialog& d, const char* name, const QString& text) {
     Child<QLineEdit>(d, name).setText(text);
@@ -136,15 +110,14 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
     const Satellite_Info_Tag stored = StoredSatellite();
     CDlgSATAddUpdate dialog(ui);
     dialog.SetSatelliteInfo(&stored);
-    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgSATAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Satellite");
-        EXPECT_EQ(Text(d, "Name"), "Thor");
-        EXPECT_EQ(Text(d, "Degree"), "0.8");
+        ExpectFields(d, {{"Name", "Thor"}, {"Degree", "0.8"}});
         EXPECT_TRUE(Child<QRadioButton>(d, "West").isChecked());
         EXPECT_EQ(Child<QGroupBox>(d, "Advanced").title(), "Advanced");
-        EXPECT_EQ(Text(d, "Group1.w1"), QString::number(stored.Group1.w1));
-        EXPECT_EQ(Text(d, "Group1.w4"), "33");
-        EXPECT_EQ(Text(d, "Group1.b4"), QString::number(stored.Group1.b4));
+        ExpectFields(d, {{"Group1.w1", QString::number(stored.Group1.w1)},
+                         {"Group1.w4", "33"},
+                         {"Group1.b4", QString::number(stored.Group1.b4)}});
         EXPECT_EQ(d.findChild<QLineEdit*>("Group1.b5"), nullptr) << "the short entry has no b5";
         EXPECT_EQ(d.findChild<QLineEdit*>("Group2.w1"), nullptr) << "nor a second group";
 
@@ -153,8 +126,7 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
         Child<QRadioButton>(d, "East").setChecked(true);
         Set(d, "Group1.w4", "256");
         ExpectRefused(d, ui, "Group 1 w4 must be a number from 0 to 255.");
-        Set(d, "Group1.w4", "255");
-        Set(d, "Group1.w2", "0x1234");
+        SetFields(d, {{"Group1.w4", "255"}, {"Group1.w2", "0x1234"}});
         PressOk(d);
     });
     ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
@@ -171,15 +143,13 @@ TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
     const Satellite_Info_Tag stored = StoredSatellite();
     CDlgSAT2AddUpdate dialog(ui);
     dialog.SetSatelliteInfo(&stored);
-    WhenFormShows("CDlgSAT2AddUpdate", [&](QDialog& d) {
-        EXPECT_EQ(Text(d, "Group1.b5"), QString::number(stored.Group1.b5));
-        EXPECT_EQ(Text(d, "Group2.w3"), QString::number(stored.Group2.w3));
-        EXPECT_EQ(Text(d, "Group2.w4"), "34");
-        Set(d, "Group2.b5", "7");
-        Set(d, "Group2.w1", "65536");
+    WhenModalNamed("CDlgSAT2AddUpdate", [&](QDialog& d) {
+        ExpectFields(d, {{"Group1.b5", QString::number(stored.Group1.b5)},
+                         {"Group2.w3", QString::number(stored.Group2.w3)},
+                         {"Group2.w4", "34"}});
+        SetFields(d, {{"Group2.b5", "7"}, {"Group2.w1", "65536"}});
         ExpectRefused(d, ui, "Group 2 w1 must be a number from 0 to 65535.");
-        Set(d, "Group2.w1", "65535");
-        Set(d, "Degree", "180.0");
+        SetFields(d, {{"Group2.w1", "65535"}, {"Degree", "180.0"}});
         PressOk(d);
     });
     ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
@@ -192,7 +162,7 @@ TEST_F(SourceForms, LongSatelliteFormShowsBothGroups) {
 
 TEST_F(SourceForms, SatelliteFormRefusesWhatTheImageCannotHold) {
     CDlgSATAddUpdate dialog(ui);
-    WhenFormShows("CDlgSATAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgSATAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Satellite");
         EXPECT_EQ(Text(d, "Degree"), "0.0");
         EXPECT_TRUE(Child<QRadioButton>(d, "East").isChecked());
@@ -248,25 +218,21 @@ TEST_F(SourceForms, TransponderFormEditsTheShownFieldsAndCarriesTheOthers) {
     dialog.AddSatList(&astra);
     dialog.AddSatList(&hotbird);
     dialog.SetTransponderInfo(&stored);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Transponder");
         auto& satellite = Child<QComboBox>(d, "Satellite");
         EXPECT_EQ(satellite.count(), 2);
         EXPECT_EQ(satellite.currentText(), "Hotbird (13.0E)");
-        EXPECT_EQ(Text(d, "Frequency"), "11778");
-        EXPECT_EQ(Text(d, "SymbolRate"), "27500");
-        EXPECT_EQ(Text(d, "TSID"), "1020");
+        ExpectFields(d, {{"Frequency", "11778"}, {"SymbolRate", "27500"}, {"TSID", "1020"}});
         EXPECT_EQ(Child<QComboBox>(d, "Polarisation").currentText(), "H (horizontal)");
         EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "3/4");
 
         satellite.setCurrentIndex(0);
         Set(d, "Frequency", "70000");
         ExpectRefused(d, ui, "Frequency must be a number from 0 to 65535.");
-        Set(d, "Frequency", "12603");
-        Set(d, "SymbolRate", "22000x");
+        SetFields(d, {{"Frequency", "12603"}, {"SymbolRate", "22000x"}});
         ExpectRefused(d, ui, "Symbol rate must be a number from 0 to 65535.");
-        Set(d, "SymbolRate", "22000");
-        Set(d, "TSID", "");
+        SetFields(d, {{"SymbolRate", "22000"}, {"TSID", ""}});
         ExpectRefused(d, ui, "TS ID must be a number from 0 to 65535.");
         Set(d, "TSID", "1234");
         Child<QComboBox>(d, "Polarisation").setCurrentIndex(1);
@@ -303,7 +269,7 @@ TEST_F(SourceForms, TransponderFormNeedsASatelliteAndAFreeTPID) {
     CDlgTPAddUpdate update(ui);
     update.AddSatList(&astra);
     update.SetTransponderInfo(&preset);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         auto& satellite = Child<QComboBox>(d, "Satellite");
         EXPECT_EQ(satellite.currentText(), "Satellite ID 9") << "kept unless changed";
         satellite.setCurrentIndex(0);
@@ -319,7 +285,7 @@ TEST_F(SourceForms, TransponderFormNeedsASatelliteAndAFreeTPID) {
     fresh.AddSatList(&astra);
     const Transponder_Info_Tag zero{};
     fresh.SetTransponderInfo(&zero);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Transponder");
         EXPECT_EQ(Child<QComboBox>(d, "Satellite").currentIndex(), -1);
         ExpectRefused(d, ui, "Satellite must be chosen from the list.");
@@ -341,7 +307,7 @@ TEST_F(SourceForms, TransponderFecNamesFollowTheExtensionOnList7) {
     CDlgTPAddUpdate dialog(ui);
     dialog.AddSatList(&astra);
     dialog.SetTransponderInfo(&stored);
-    WhenFormShows("CDlgTPAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgTPAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "FEC").currentText(), "S2 8PSK 3/4");
         EXPECT_EQ(Child<QComboBox>(d, "FEC").itemText(12), "S2 8PSK -- (code 12)");
         PressOk(d);
@@ -373,31 +339,23 @@ TEST_F(SourceForms, CableFormInMHzWithThreeDecimalsAndModulationBits) {
     const CableMux_Info_Tag stored = StoredMux();
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Update Multiplex");
-        EXPECT_EQ(Text(d, "Frequency"), "474.000");
-        EXPECT_EQ(Text(d, "SymbolRate"), "6900");
+        ExpectFields(d, {{"Frequency", "474.000"}, {"SymbolRate", "6900"}});
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
         EXPECT_EQ(Child<QComboBox>(d, "QAM").count(), 5);
-        EXPECT_EQ(Text(d, "Invert"), "1");
-        EXPECT_EQ(Text(d, "TSID"), "11");
-        EXPECT_EQ(Text(d, "NetworkID"), "12");
-        EXPECT_EQ(Text(d, "OrgNetID"), "13");
+        ExpectFields(d, {{"Invert", "1"}, {"TSID", "11"}, {"NetworkID", "12"}, {"OrgNetID", "13"}});
 
         Set(d, "Frequency", "474.2505");
         ExpectRefused(d, ui,
                       "Frequency must be a number of MHz with at most three decimals, up to "
                       "4294967.295.");
-        Set(d, "Frequency", "474.25");
-        Set(d, "Invert", "4");
+        SetFields(d, {{"Frequency", "474.25"}, {"Invert", "4"}});
         ExpectRefused(d, ui, "Inversion must be a number from 0 to 3.");
-        Set(d, "Invert", "2");
-        Set(d, "OrgNetID", "65536");
+        SetFields(d, {{"Invert", "2"}, {"OrgNetID", "65536"}});
         ExpectRefused(d, ui, "Original network ID must be a number from 0 to 65535.");
-        Set(d, "OrgNetID", "8468");
-        Set(d, "NetworkID", "40");
-        Set(d, "TSID", "41");
-        Set(d, "SymbolRate", "6875");
+        SetFields(
+            d, {{"OrgNetID", "8468"}, {"NetworkID", "40"}, {"TSID", "41"}, {"SymbolRate", "6875"}});
         auto& qam = Child<QComboBox>(d, "QAM");
         qam.setCurrentIndex(qam.findText("256 QAM"));
         PressOk(d);
@@ -420,7 +378,7 @@ TEST_F(SourceForms, CableFormOnList10UsesTheWholeBytes) {
     stored.Invert = 200;
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");
         EXPECT_EQ(Text(d, "Invert"), "200");
         Set(d, "Invert", "256");
@@ -442,7 +400,7 @@ TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
     stored.Modulation = (7 << 2) | 1; // code 7: no name
     CDlgCableMuxAddUpdate dialog(ui);
     dialog.SetCableInfo(&stored);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "-- (code 7)");
         PressOk(d);
     });
@@ -450,7 +408,7 @@ TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
     ExpectSameBytes(dialog.GetCableInfo(), stored);
 
     CDlgCableMuxAddUpdate fresh(ui);
-    WhenFormShows("CDlgCableMuxAddUpdate", [&](QDialog& d) {
+    WhenModalNamed("CDlgCableMuxAddUpdate", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "New Multiplex");
         EXPECT_EQ(Text(d, "Frequency"), "0.000");
         EXPECT_EQ(Child<QComboBox>(d, "QAM").currentText(), "64 QAM");

@@ -84,13 +84,31 @@ std::vector<int> RowsOf(const TestGrid& grid, std::initializer_list<std::uint32_
     return rows;
 }
 
+// A grid set up with its columns, its model checked at every change.
+class GridCtrl : public ::testing::Test {
+protected:
+    void SetUp() override { grid.SetupGrid(); }
+    void Show(int width, int height) {
+        grid.resize(width, height);
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    }
+    std::vector<std::uint32_t> Keys() const {
+        std::vector<std::uint32_t> keys;
+        for (int r = 1; r < grid.GetRowCount(); ++r)
+            keys.push_back(grid.GetRowKey(r));
+        return keys;
+    }
+
+    NullSink sink;
+    TestGrid grid{sink};
+    QAbstractItemModelTester tester{grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
 } // namespace
 
-TEST(GridCtrl, HeaderRowTextsHiddenColumnsAndSorting) {
-    NullSink sink;
-    TestGrid grid(sink);
-    QAbstractItemModelTester tester(grid.model());
-    grid.SetupGrid();
+TEST_F(GridCtrl, HeaderRowTextsHiddenColumnsAndSorting) {
     EXPECT_EQ(grid.GetRowCount(), 1) << "the header row only";
     EXPECT_EQ(grid.GetItemText(0, 1), "Index");
     for (const char* row : {"9|b", "10|a", "2|c"}) {
@@ -112,10 +130,7 @@ TEST(GridCtrl, HeaderRowTextsHiddenColumnsAndSorting) {
     EXPECT_EQ(grid.model()->data(grid.model()->index(0, 2), Qt::ToolTipRole).toString(), "a");
 }
 
-TEST(GridCtrl, RowKeysSelectionAndRemoval) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, RowKeysSelectionAndRemoval) {
     grid.AppendRow({"1", "40", "x"});
     grid.AppendRow({"2", "41", "y"});
     EXPECT_EQ(grid.GetRowKey(0), 0u) << "the header row has no record";
@@ -142,12 +157,7 @@ TEST(GridCtrl, RowKeysSelectionAndRemoval) {
     EXPECT_FALSE(grid.GetFocusCell().IsValid());
 }
 
-TEST(GridCtrl, KeyIndexFollowsFillSortAndRemove) {
-    NullSink sink;
-    TestGrid grid(sink);
-    QAbstractItemModelTester tester(grid.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
-    grid.SetupGrid();
+TEST_F(GridCtrl, KeyIndexFollowsFillSortAndRemove) {
     grid.Fill(5, 10); // keys 10 .. 14 in rows 1 .. 5
     EXPECT_EQ(RowsOf(grid, {10, 12, 14}), (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(grid.FindRowByKey(9), 0) << "no row has it";
@@ -186,12 +196,7 @@ TEST(GridCtrl, KeyIndexFollowsFillSortAndRemove) {
     EXPECT_EQ(grid.FindRowByKey(10), 0);
 }
 
-TEST(GridCtrl, NumericAndTextSortsAreStableAndKeepTheCurrentRow) {
-    NullSink sink;
-    TestGrid grid(sink);
-    QAbstractItemModelTester tester(grid.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
-    grid.SetupGrid();
+TEST_F(GridCtrl, NumericAndTextSortsAreStableAndKeepTheCurrentRow) {
     grid.Fill(6);
     const QStringList numbers = {"5", "10", "5", "-2", "x", "10 Mhz"};
     for (int r = 1; r <= 6; ++r)
@@ -199,27 +204,18 @@ TEST(GridCtrl, NumericAndTextSortsAreStableAndKeepTheCurrentRow) {
     grid.setCurrentIndex(grid.model()->index(2, 2)); // grid row 3, key 3
     grid.SortItems(CGridCtrl::Compare::Numeric, 2, true);
     // -2 (4), x = 0 (5), 5 (1), 5 (3), 10 (2), 10 Mhz (6): equal numbers keep their order.
-    std::vector<std::uint32_t> keys;
-    for (int r = 1; r < grid.GetRowCount(); ++r)
-        keys.push_back(grid.GetRowKey(r));
-    EXPECT_EQ(keys, (std::vector<std::uint32_t>{4, 5, 1, 3, 2, 6}));
+    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{4, 5, 1, 3, 2, 6}));
     EXPECT_EQ(grid.GetFocusCell().row, 4) << "the current row moved with its record";
     EXPECT_EQ(grid.GetRowKey(grid.GetFocusCell().row), 3u);
     grid.SortItems(CGridCtrl::Compare::Numeric, 2, false);
-    keys.clear();
-    for (int r = 1; r < grid.GetRowCount(); ++r)
-        keys.push_back(grid.GetRowKey(r));
-    EXPECT_EQ(keys, (std::vector<std::uint32_t>{2, 6, 1, 3, 5, 4}));
+    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{2, 6, 1, 3, 5, 4}));
     grid.SortItems(CGridCtrl::Compare::Text, 2, true);
     EXPECT_EQ(grid.GetItemText(1, 2), "-2");
     EXPECT_EQ(grid.GetItemText(2, 2), "10") << "text order";
     EXPECT_EQ(grid.GetItemText(6, 2), "x");
 }
 
-TEST(GridCtrl, BulkSelectionIsOneChange) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, BulkSelectionIsOneChange) {
     grid.Fill(1000);
     QSignalSpy changes(grid.selectionModel(), &QItemSelectionModel::selectionChanged);
     QSignalSpy current(&grid, &CGridCtrl::SelectionChanged);
@@ -259,14 +255,9 @@ TEST(GridCtrl, BulkSelectionIsOneChange) {
     EXPECT_EQ(grid.GetSelectedRows(), (std::vector<int>{9}));
 }
 
-TEST(GridCtrl, HooksForMenuKeysAndDoubleClick) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, HooksForMenuKeysAndDoubleClick) {
     grid.Fill(20);
-    grid.resize(300, 400);
-    grid.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    Show(300, 400);
     const QPoint row2 = grid.visualRect(grid.model()->index(1, 2)).center();
 
     QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, row2);
@@ -291,10 +282,7 @@ TEST(GridCtrl, HooksForMenuKeysAndDoubleClick) {
     EXPECT_EQ(grid.events.back().rfind("dblclk row 2", 0), 0u) << grid.events.back();
 }
 
-TEST(GridCtrl, GainingFocusChoosesNoRow) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, GainingFocusChoosesNoRow) {
     grid.Fill(5);
     QSignalSpy current(&grid, &CGridCtrl::SelectionChanged);
     grid.show();
@@ -306,14 +294,9 @@ TEST(GridCtrl, GainingFocusChoosesNoRow) {
     EXPECT_EQ(current.count(), 0);
 }
 
-TEST(GridCtrl, MenuKeyAndShiftF10OpenTheMenuAtTheCurrentRow) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, MenuKeyAndShiftF10OpenTheMenuAtTheCurrentRow) {
     grid.Fill(60);
-    grid.resize(300, 200);
-    grid.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    Show(300, 200);
 
     // No current row: the menu belongs to the top of the rows.
     QTest::keyClick(&grid, Qt::Key_Menu);
@@ -352,10 +335,7 @@ TEST(GridCtrl, MenuKeyAndShiftF10OpenTheMenuAtTheCurrentRow) {
     EXPECT_EQ(grid.events[0], "rbuttonup row " + std::to_string(top));
 }
 
-TEST(GridCtrl, AFocusFrameShowsWhileTheGridHasTheFocus) {
-    NullSink sink;
-    TestGrid grid(sink);
-    grid.SetupGrid();
+TEST_F(GridCtrl, AFocusFrameShowsWhileTheGridHasTheFocus) {
     grid.Fill(3);
     grid.resize(300, 300);
     grid.show();
@@ -363,7 +343,7 @@ TEST(GridCtrl, AFocusFrameShowsWhileTheGridHasTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
     const QColor frame = FocusFrameColor(grid);
     // Below the rows, where nothing else is drawn, and along the edges.
-    auto edges = [&grid] {
+    auto edges = [this] {
         const QImage shot = grid.viewport()->grab().toImage();
         const int w = shot.width(), h = shot.height();
         return std::vector<QColor>{shot.pixelColor(0, h - 10), shot.pixelColor(w - 1, h - 10),
@@ -380,13 +360,8 @@ TEST(GridCtrl, AFocusFrameShowsWhileTheGridHasTheFocus) {
         EXPECT_NE(c.name(), frame.name()) << "no frame without the focus";
 }
 
-TEST(GridCtrl, RowsLeaveByKeyInRuns) {
-    NullSink sink;
-    TestGrid grid(sink);
-    QAbstractItemModelTester tester(grid.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+TEST_F(GridCtrl, RowsLeaveByKeyInRuns) {
     QSignalSpy removed(grid.model(), &QAbstractItemModel::rowsRemoved);
-    grid.SetupGrid();
     grid.Fill(10); // keys 1 .. 10
     const std::vector<std::uint32_t> leaving = {9, 2, 3, 4, 7, 3, 99};
     grid.RemoveRowsByKey(leaving);
