@@ -13,18 +13,23 @@
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
+#include "qtkit/Translation.h"
 #include "views/CompareDialog.h"
 #include "xls/ChannelWorkbook.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <set>
 #include <vector>
 
@@ -400,4 +405,47 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
                                                 .arg(Quoted(before))});
     EXPECT_FALSE(addEnabled) << "the workbook has no channel this list lacks";
     EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 0u);
+}
+
+// The rows of the comparison and the reasons a file cannot be opened are
+// the core's words, said in the user's language like the rest of the window
+// (Russian: none of these words reads as in English).
+TEST_F(CompareTools, TheRowsAndTheReasonsAFileCannotBeOpenedAreInTheLanguage) {
+    Open();
+    const std::string edited = Scratch("compare-edited.bin");
+    MakeEditedCopy(edited);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(InstallTranslations(*qApp, QLocale("ru"), {VELMAR_TRANSLATIONS_DIR}));
+    struct Untranslated {
+        ~Untranslated() {
+            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+        }
+    } english;
+    std::vector<std::pair<QString, QStringList>> groups;
+    Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
+        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
+    });
+    ASSERT_EQ(groups.size(), 6u);
+    const Channel_Info_Tag third = Stored(removed);
+    ASSERT_EQ(groups[0].second.size(), 1);
+    EXPECT_TRUE(groups[0].second[0].startsWith(
+        QString("ТВ %1 %2  ").arg(NumberOf(third)).arg(Quoted(third))))
+        << groups[0].second[0].toStdString();
+    EXPECT_TRUE(groups[0].second[0].contains(", PID ")) << groups[0].second[0].toStdString();
+    EXPECT_TRUE(groups[4].second.value(0).startsWith("спутник 7.0E  \"Eutelsat 7E\""))
+        << groups[4].second.value(0).toStdString();
+    EXPECT_TRUE(groups[5].second.value(0).startsWith("транспондер "))
+        << groups[5].second.value(0).toStdString();
+
+    // A folder chosen as the file to open.
+    const std::string folder = Scratch("compare-folder");
+    std::filesystem::create_directories(folder);
+    OpenFile(QString::fromStdString(folder));
+    std::filesystem::remove(folder);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text,
+              QString::fromStdString(folder) + " — это папка, а не образ приёмника.");
 }
