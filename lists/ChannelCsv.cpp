@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr const char* kUnchanged = " The channel list was not changed.";
-
 // The sheet column a header cell names, or -1.
 int ColumnNamed(std::string_view header) {
     const std::string name = LowerAscii(TrimBlanks(header));
@@ -264,10 +262,12 @@ std::optional<ChannelList> ParseChannelCsv(std::string_view text, std::string& e
 
 std::optional<ChannelList> ReadChannelCsv(const std::string& path, Phrase& error) {
     try {
-        std::string bytes, why;
+        std::string bytes;
+        Phrase why;
         if (!ReadInputFile(path, kMaxListFileBytes, VELMAR_TRANSLATE_NOOP("Velmar", "a CSV file"),
                            bytes, why)) {
-            error = phrase::Data(why + kUnchanged);
+            error = phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "%1 The channel list was not changed."), {why});
             return std::nullopt;
         }
         return ParseChannelCsv(bytes, error);

@@ -332,10 +332,8 @@ bool LoadReferenceList(const std::string& path, const CZorvDB& db,
         }
         std::string bytes;
         if (!ReadInputFile(path, kMaxListFileBytes,
-                           VELMAR_TRANSLATE_NOOP("Velmar", "a channel list"), bytes, why)) {
-            error = phrase::Data(why);
+                           VELMAR_TRANSLATE_NOOP("Velmar", "a channel list"), bytes, error))
             return false;
-        }
         const ReferenceKind kind = ReferenceKindOf(path, bytes);
         if (kind == ReferenceKind::Image || kind == ReferenceKind::Workbook) {
             const bool read = LoadReferenceChannels(path, channels, why);

@@ -196,12 +196,10 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
 
 std::optional<std::vector<XmlSatellite>> ReadSatellitesXml(const std::string& path, Phrase& error) {
     try {
-        std::string bytes, why;
+        std::string bytes;
         if (!ReadInputFile(path, kMaxSatellitesXmlBytes,
-                           VELMAR_TRANSLATE_NOOP("Velmar", "a satellites.xml file"), bytes, why)) {
-            error = phrase::Data(why);
+                           VELMAR_TRANSLATE_NOOP("Velmar", "a satellites.xml file"), bytes, error))
             return std::nullopt;
-        }
         auto satellites = ParseSatellitesXml(bytes, error);
         if (!satellites)
             error = phrase::Join({phrase::Data(path), std::move(error)}, ", ");

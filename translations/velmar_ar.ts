@@ -3257,5 +3257,9 @@ Nothing has been changed.</source>
         <source>Cannot open %1: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 لم تتغير قائمة القنوات.</translation>
+    </message>
 </context>
 </TS>

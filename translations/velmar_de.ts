@@ -3049,5 +3049,9 @@ Es wurde nichts geändert.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 Die Senderliste wurde nicht geändert.</translation>
+    </message>
 </context>
 </TS>

@@ -3049,5 +3049,9 @@ No se ha cambiado nada.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>No se puede abrir %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 La lista de canales no se ha cambiado.</translation>
+    </message>
 </context>
 </TS>

@@ -3049,5 +3049,9 @@ Rien n’a été modifié.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>Impossible d’ouvrir %1 : %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 La liste des chaînes n’a pas été modifiée.</translation>
+    </message>
 </context>
 </TS>

@@ -3049,5 +3049,9 @@ Non è stato modificato nulla.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>Impossibile aprire %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 La lista dei canali non è stata modificata.</translation>
+    </message>
 </context>
 </TS>

@@ -3101,5 +3101,9 @@ Niczego nie zmieniono.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>Nie można otworzyć %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 Lista kanałów nie została zmieniona.</translation>
+    </message>
 </context>
 </TS>

@@ -3101,5 +3101,9 @@ Nothing has been changed.</source>
         <source>Cannot open %1: %2.</source>
         <translation>Не удаётся открыть %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 Список каналов не изменён.</translation>
+    </message>
 </context>
 </TS>

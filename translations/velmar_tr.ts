@@ -2997,5 +2997,9 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>Cannot open %1: %2.</source>
         <translation>%1 açılamıyor: %2.</translation>
     </message>
+    <message>
+        <source>%1 The channel list was not changed.</source>
+        <translation>%1 Kanal listesi değiştirilmedi.</translation>
+    </message>
 </context>
 </TS>
