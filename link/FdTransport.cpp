@@ -20,6 +20,10 @@ std::string SystemError(const std::string& what) {
     return what + ": " + std::strerror(errno);
 }
 
+Phrase SystemFailure(const char* pattern, const std::string& subject) {
+    return phrase::Text(pattern, {phrase::Data(subject), phrase::Data(std::strerror(errno))});
+}
+
 CFdTransport::CFdTransport(int fd, bool socket) : m_fd(fd), m_bSocket(socket) {
     if (m_fd >= 0) {
         const int flags = ::fcntl(m_fd, F_GETFL);

@@ -2,6 +2,8 @@
 // non-blocking underneath and waiting with poll().
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include "link/Transport.h"
 
 #include <chrono>
@@ -40,3 +42,12 @@ private:
 
 // "what: strerror(errno)".
 std::string SystemError(const std::string& what);
+// `pattern` (marked, "%1" the subject, "%2" the system's reason for errno)
+// filled in.
+Phrase SystemFailure(const char* pattern, const std::string& subject);
+// English(said) into `error` when `ok` is false; `ok` either way.
+template <class T> T InEnglish(T ok, const Phrase& said, std::string& error) {
+    if (!ok)
+        error = English(said);
+    return ok;
+}

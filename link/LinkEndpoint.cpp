@@ -3,14 +3,18 @@
 #include "link/SerialTransport.h"
 #include "link/TcpTransport.h"
 
-std::string LinkEndpoint::Describe() const {
+Phrase LinkEndpoint::Said() const {
     switch (kind) {
     case Kind::Serial:
-        return "serial " + device + " at " + std::to_string(baud) + " baud";
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "serial %1 at %2 baud"),
+                            {phrase::Data(device), phrase::Number(baud)});
     case Kind::TcpConnect:
-        return "TCP " + host + ":" + std::to_string(port);
+        return phrase::Data("TCP " + host + ":" + std::to_string(port));
     case Kind::TcpListen:
-        return "TCP port " + std::to_string(port) + (host.empty() ? "" : " on " + host);
+        return host.empty() ? phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "TCP port %1"),
+                                           {phrase::Number(port)})
+                            : phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "TCP port %1 on %2"),
+                                           {phrase::Number(port), phrase::Data(host)});
     }
     return {};
 }
@@ -18,6 +22,16 @@ std::string LinkEndpoint::Describe() const {
 std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
                                      std::chrono::milliseconds timeout, IProgress* progress,
                                      std::string& error,
+                                     const std::function<void(std::uint16_t)>& listening,
+                                     const std::function<void(const std::string&)>& connected) {
+    Phrase said;
+    return InEnglish(OpenLink(endpoint, timeout, progress, said, listening, connected), said,
+                     error);
+}
+
+std::unique_ptr<ITransport> OpenLink(const LinkEndpoint& endpoint,
+                                     std::chrono::milliseconds timeout, IProgress* progress,
+                                     Phrase& error,
                                      const std::function<void(std::uint16_t)>& listening,
                                      const std::function<void(const std::string&)>& connected) {
     switch (endpoint.kind) {

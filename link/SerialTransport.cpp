@@ -40,21 +40,30 @@ bool IsSupportedBaud(std::uint32_t baud) {
 
 std::unique_ptr<CSerialTransport> CSerialTransport::Open(const std::string& device,
                                                          std::uint32_t baud, std::string& error) {
+    Phrase said;
+    return InEnglish(Open(device, baud, said), said, error);
+}
+
+std::unique_ptr<CSerialTransport> CSerialTransport::Open(const std::string& device,
+                                                         std::uint32_t baud, Phrase& error) {
     speed_t speed = B0;
     if (!SpeedCode(baud, speed)) {
-        error = std::to_string(baud) + " baud is not a rate a serial port can be set to";
+        error = phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "%1 baud is not a rate a serial port can be set to"),
+            {phrase::Number(baud)});
         return nullptr;
     }
     // Non-blocking, so a port that waits for carrier does not hang the open.
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = SystemError("cannot open " + device);
+        error = SystemFailure(VELMAR_TRANSLATE_NOOP("Velmar", "cannot open %1: %2"), device);
         return nullptr;
     }
     auto port = std::make_unique<CSerialTransport>(fd);
     termios tty{};
     if (::tcgetattr(fd, &tty) != 0) {
-        error = SystemError(device + " is not a serial port");
+        error =
+            SystemFailure(VELMAR_TRANSLATE_NOOP("Velmar", "%1 is not a serial port: %2"), device);
         return nullptr;
     }
     ::cfmakeraw(&tty);
@@ -67,7 +76,7 @@ std::unique_ptr<CSerialTransport> CSerialTransport::Open(const std::string& devi
     tty.c_cc[VTIME] = 0;
     if (::cfsetispeed(&tty, speed) != 0 || ::cfsetospeed(&tty, speed) != 0 ||
         ::tcsetattr(fd, TCSANOW, &tty) != 0) {
-        error = SystemError("cannot set up " + device);
+        error = SystemFailure(VELMAR_TRANSLATE_NOOP("Velmar", "cannot set up %1: %2"), device);
         return nullptr;
     }
     // Nobody else writes into our transfer. What already waits in the input

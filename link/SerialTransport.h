@@ -14,6 +14,8 @@ public:
 
     // Opens `device` at `baud`; null on failure, with the reason in `error`.
     static std::unique_ptr<CSerialTransport> Open(const std::string& device, std::uint32_t baud,
+                                                  Phrase& error);
+    static std::unique_ptr<CSerialTransport> Open(const std::string& device, std::uint32_t baud,
                                                   std::string& error);
 
     explicit CSerialTransport(int fd) : CFdTransport(fd, false) {}

@@ -16,6 +16,10 @@
 
 namespace {
 
+Phrase Cancelled() {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled"));
+}
+
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
@@ -85,17 +89,26 @@ CTcpTransport::CTcpTransport(int fd) : CFdTransport(fd, true) {
 std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, std::uint16_t port,
                                                       milliseconds timeout, IProgress* progress,
                                                       std::string& error) {
+    Phrase said;
+    return InEnglish(Connect(host, port, timeout, progress, said), said, error);
+}
+
+std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, std::uint16_t port,
+                                                      milliseconds timeout, IProgress* progress,
+                                                      Phrase& error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
     if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found); rc != 0) {
-        error = "cannot find " + host + ": " + ::gai_strerror(rc);
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot find %1: %2"),
+                             {phrase::Data(host), phrase::Data(::gai_strerror(rc))});
         return nullptr;
     }
     const auto deadline = Clock::now() + timeout;
-    error = "cannot connect to " + Endpoint(host, port);
+    error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot connect to %1"),
+                         {phrase::Data(Endpoint(host, port))});
     for (addrinfo* a = found; a; a = a->ai_next) {
         const int fd =
             ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
@@ -107,7 +120,7 @@ std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, s
             if (ready == -1) {
                 ::close(fd);
                 ::freeaddrinfo(found);
-                error = "Transfer cancelled";
+                error = Cancelled();
                 return nullptr;
             }
             int soError = ETIMEDOUT;
@@ -121,7 +134,8 @@ std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, s
             ::freeaddrinfo(found);
             return std::make_unique<CTcpTransport>(fd);
         }
-        error = "cannot connect to " + Endpoint(host, port) + ": " + std::strerror(errno);
+        error = SystemFailure(VELMAR_TRANSLATE_NOOP("Velmar", "cannot connect to %1: %2"),
+                              Endpoint(host, port));
         ::close(fd);
     }
     ::freeaddrinfo(found);
@@ -134,6 +148,11 @@ CTcpListener::~CTcpListener() {
 }
 
 bool CTcpListener::Listen(const std::string& host, std::uint16_t port, std::string& error) {
+    Phrase said;
+    return InEnglish(Listen(host, port, said), said, error);
+}
+
+bool CTcpListener::Listen(const std::string& host, std::uint16_t port, Phrase& error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -143,10 +162,13 @@ bool CTcpListener::Listen(const std::string& host, std::uint16_t port, std::stri
     if (const int rc =
             ::getaddrinfo(host.empty() ? nullptr : host.c_str(), service.c_str(), &hints, &found);
         rc != 0) {
-        error = "cannot listen on " + Endpoint(host, port) + ": " + ::gai_strerror(rc);
+        error =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot listen on %1: %2"),
+                         {phrase::Data(Endpoint(host, port)), phrase::Data(::gai_strerror(rc))});
         return false;
     }
-    error = "cannot listen on " + Endpoint(host, port);
+    error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "cannot listen on %1"),
+                         {phrase::Data(Endpoint(host, port))});
     for (addrinfo* a = found; a; a = a->ai_next) {
         const int fd =
             ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
@@ -169,7 +191,8 @@ bool CTcpListener::Listen(const std::string& host, std::uint16_t port, std::stri
             ::freeaddrinfo(found);
             return true;
         }
-        error = "cannot listen on " + Endpoint(host, port) + ": " + std::strerror(errno);
+        error = SystemFailure(VELMAR_TRANSLATE_NOOP("Velmar", "cannot listen on %1: %2"),
+                              Endpoint(host, port));
         ::close(fd);
     }
     ::freeaddrinfo(found);
@@ -178,25 +201,33 @@ bool CTcpListener::Listen(const std::string& host, std::uint16_t port, std::stri
 
 std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, IProgress* progress,
                                                     std::string& error) {
+    Phrase said;
+    return InEnglish(Accept(timeout, progress, said), said, error);
+}
+
+std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, IProgress* progress,
+                                                    Phrase& error) {
     if (m_fd < 0) {
-        error = "not listening";
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "not listening"));
         return nullptr;
     }
     const int ready = WaitFor(m_fd, POLLIN, Clock::now() + timeout, progress);
     if (ready == -1) {
-        error = "Transfer cancelled";
+        error = Cancelled();
         return nullptr;
     }
     if (ready == 0) {
-        error = "Nobody connected to port " + std::to_string(m_nPort) + " within " +
-                SecondsText(timeout);
+        error =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Nobody connected to port %1 within %2"),
+                         {phrase::Number(m_nPort), phrase::Data(SecondsText(timeout))});
         return nullptr;
     }
     sockaddr_storage peer{};
     socklen_t len = sizeof peer;
     const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_CLOEXEC);
     if (fd < 0) {
-        error = "accept: " + std::string(std::strerror(errno));
+        error = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "accept: %1"),
+                             {phrase::Data(std::strerror(errno))});
         return nullptr;
     }
     char host[NI_MAXHOST] = {};

@@ -20,6 +20,9 @@ public:
     // with the reason in `error`.
     static std::unique_ptr<CTcpTransport> Connect(const std::string& host, std::uint16_t port,
                                                   std::chrono::milliseconds timeout,
+                                                  IProgress* progress, Phrase& error);
+    static std::unique_ptr<CTcpTransport> Connect(const std::string& host, std::uint16_t port,
+                                                  std::chrono::milliseconds timeout,
                                                   IProgress* progress, std::string& error);
 };
 
@@ -32,11 +35,14 @@ public:
 
     // Listens on host:port (an empty host: every interface; port 0: one the
     // system chooses, see Port()).
+    bool Listen(const std::string& host, std::uint16_t port, Phrase& error);
     bool Listen(const std::string& host, std::uint16_t port, std::string& error);
     std::uint16_t Port() const { return m_nPort; }
     // Waits for one connection within `timeout`, asking `progress` between
     // short waits. Null on failure, with the reason in `error`.
     // The listening socket is closed once a connection is taken.
+    std::unique_ptr<CTcpTransport> Accept(std::chrono::milliseconds timeout, IProgress* progress,
+                                          Phrase& error);
     std::unique_ptr<CTcpTransport> Accept(std::chrono::milliseconds timeout, IProgress* progress,
                                           std::string& error);
     // The address the accepted connection came from, "192.0.2.7:40312".

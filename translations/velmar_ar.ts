@@ -3261,5 +3261,65 @@ Nothing has been changed.</source>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 لم تتغير قائمة القنوات.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>منفذ تسلسلي %1 بسرعة %2 باود</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>منفذ TCP رقم %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>منفذ TCP رقم %1 على %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 باود ليست سرعة يمكن ضبط منفذ تسلسلي عليها</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>تعذر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 ليس منفذًا تسلسليًا: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>تعذر إعداد %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>تعذر العثور على %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>تعذر الاتصال بـ %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>تعذر الاتصال بـ %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>تعذر الاستماع على %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>تعذر الاستماع على %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>لا يوجد استماع</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>لم يتصل أحد بالمنفذ %1 خلال %2</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>لم يُقبل الاتصال: %1</translation>
+    </message>
 </context>
 </TS>

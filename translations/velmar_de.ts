@@ -3053,5 +3053,65 @@ Es wurde nichts geändert.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 Die Senderliste wurde nicht geändert.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>seriell %1 mit %2 Baud</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>TCP-Port %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>TCP-Port %1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 Baud ist keine Rate, auf die sich ein serieller Anschluss stellen lässt</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 ist kein serieller Anschluss: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>%1 kann nicht eingerichtet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>%1 wurde nicht gefunden: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>keine Verbindung zu %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>auf %1 kann nicht gewartet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>auf %1 kann nicht gewartet werden</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>es wird auf keine Verbindung gewartet</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>Innerhalb von %2 hat sich niemand mit Port %1 verbunden</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>Verbindung nicht angenommen: %1</translation>
+    </message>
 </context>
 </TS>

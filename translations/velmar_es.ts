@@ -3053,5 +3053,65 @@ No se ha cambiado nada.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 La lista de canales no se ha cambiado.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>serie %1 a %2 baudios</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>puerto TCP %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>puerto TCP %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 baudios no es una velocidad que admita un puerto serie</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 no es un puerto serie: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>no se puede configurar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>no se encuentra %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>no se puede conectar con %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>no se puede conectar con %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>no se puede escuchar en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>no se puede escuchar en %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>no se está escuchando</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>Nadie se ha conectado al puerto %1 en %2</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>conexión no aceptada: %1</translation>
+    </message>
 </context>
 </TS>

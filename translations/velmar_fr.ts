@@ -3053,5 +3053,65 @@ Rien n’a été modifié.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 La liste des chaînes n’a pas été modifiée.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>série %1 à %2 bauds</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>port TCP %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>port TCP %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 bauds n’est pas une vitesse possible pour un port série</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 n’est pas un port série : %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>impossible de configurer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>impossible de trouver %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>impossible de se connecter à %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>impossible de se connecter à %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>impossible d’écouter sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>impossible d’écouter sur %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>aucune écoute en cours</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>Personne ne s’est connecté au port %1 en %2</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>connexion refusée : %1</translation>
+    </message>
 </context>
 </TS>

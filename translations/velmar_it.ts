@@ -3053,5 +3053,65 @@ Non è stato modificato nulla.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 La lista dei canali non è stata modificata.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>seriale %1 a %2 baud</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>porta TCP %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>porta TCP %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 baud non è una velocità impostabile su una porta seriale</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 non è una porta seriale: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>impossibile configurare %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>impossibile trovare %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>impossibile connettersi a %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>impossibile connettersi a %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>impossibile restare in ascolto su %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>impossibile restare in ascolto su %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>nessun ascolto in corso</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>Nessuno si è connesso alla porta %1 entro %2</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>connessione non accettata: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3105,5 +3105,65 @@ Niczego nie zmieniono.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 Lista kanałów nie została zmieniona.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>port szeregowy %1, %2 bodów</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>port TCP %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>port TCP %1 na %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 bodów to nie jest prędkość, którą można ustawić w porcie szeregowym</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 nie jest portem szeregowym: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>nie można skonfigurować %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>nie można znaleźć %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>nie można połączyć się z %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>nie można połączyć się z %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>nie można nasłuchiwać na %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>nie można nasłuchiwać na %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>brak nasłuchiwania</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>Nikt nie połączył się z portem %1 w ciągu %2</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>nie przyjęto połączenia: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3105,5 +3105,65 @@ Nothing has been changed.</source>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 Список каналов не изменён.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>последовательный порт %1, %2 бод</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>TCP-порт %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>TCP-порт %1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 бод — недопустимая скорость для последовательного порта</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 — не последовательный порт: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>не удаётся настроить %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>не удаётся найти %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>не удаётся подключиться к %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>не удаётся подключиться к %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>не удаётся ожидать подключений на %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>не удаётся ожидать подключений на %1</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>подключения не ожидаются</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>За %2 никто не подключился к порту %1</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>подключение не принято: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3001,5 +3001,65 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>%1 The channel list was not changed.</source>
         <translation>%1 Kanal listesi değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>serial %1 at %2 baud</source>
+        <translation>seri %1, %2 baud</translation>
+    </message>
+    <message>
+        <source>TCP port %1</source>
+        <translation>TCP bağlantı noktası %1</translation>
+    </message>
+    <message>
+        <source>TCP port %1 on %2</source>
+        <translation>%2 üzerinde TCP bağlantı noktası %1</translation>
+    </message>
+    <message>
+        <source>%1 baud is not a rate a serial port can be set to</source>
+        <translation>%1 baud, bir seri bağlantı noktasının ayarlanabileceği bir hız değil</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: %2</source>
+        <translation>%1 bir seri bağlantı noktası değil: %2</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>%1 ayarlanamıyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot find %1: %2</source>
+        <translation>%1 bulunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1</source>
+        <translation>%1 ile bağlantı kurulamıyor</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>%1 ile bağlantı kurulamıyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>%1 üzerinde dinlenemiyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1</source>
+        <translation>%1 üzerinde dinlenemiyor</translation>
+    </message>
+    <message>
+        <source>not listening</source>
+        <translation>dinleme yapılmıyor</translation>
+    </message>
+    <message>
+        <source>Nobody connected to port %1 within %2</source>
+        <translation>%2 içinde %1 bağlantı noktasına kimse bağlanmadı</translation>
+    </message>
+    <message>
+        <source>accept: %1</source>
+        <translation>bağlantı kabul edilemedi: %1</translation>
+    </message>
 </context>
 </TS>

@@ -223,7 +223,7 @@ void CLinkForm::Start() {
                            static_cast<QWidget*>(m_pHost), static_cast<QWidget*>(m_pPort)})
         field->setEnabled(false);
     m_pProgress->setValue(0);
-    m_pStatus->setText(tr("Connecting: %1").arg(QString::fromStdString(endpoint.Describe())));
+    m_pStatus->setText(tr("Connecting: %1").arg(Text(endpoint.Said())));
     m_shared = std::make_shared<Shared>();
     m_started = Clock::now();
     const bool receive = m_direction == Direction::Receive;
@@ -232,12 +232,14 @@ void CLinkForm::Start() {
     const std::array<BYTE, kHeaderTextSize> headerText = CurrentHeaderText();
     m_worker = std::thread([shared = m_shared, endpoint, receive, path = m_strPath, headerText] {
         const ymodem::Options options;
-        std::string error;
+        Phrase error;
         auto line = OpenLink(endpoint, std::chrono::seconds(10), shared.get(), error);
         LinkResult result;
         if (!line) {
             result.status = shared->cancel ? LinkStatus::Cancelled : LinkStatus::LineError;
-            result.message = shared->cancel ? "Transfer cancelled" : error;
+            if (!shared->cancel)
+                result.said = error;
+            result.message = shared->cancel ? "Transfer cancelled" : English(error);
         } else {
             shared->connected = true;
             result = receive ? ReceiveImage(*line, path, options, shared.get(), headerText)

@@ -4,6 +4,7 @@
 // copy's three new channels with their satellite and transponders as one
 // edit that Undo takes back.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/InLanguage.h"
 #include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
@@ -13,16 +14,12 @@
 #include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
-#include "qtkit/Translation.h"
 #include "views/CompareDialog.h"
 #include "xls/ChannelWorkbook.h"
 
-#include <QCoreApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTranslator>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -415,15 +412,7 @@ TEST_F(CompareTools, TheRowsAndTheReasonsAFileCannotBeOpenedAreInTheLanguage) {
     const std::string edited = Scratch("compare-edited.bin");
     MakeEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
-    ASSERT_TRUE(InstallTranslations(*qApp, QLocale("ru"), {VELMAR_TRANSLATIONS_DIR}));
-    struct Untranslated {
-        ~Untranslated() {
-            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-                QCoreApplication::removeTranslator(t);
-                delete t;
-            }
-        }
-    } english;
+    const CInLanguage russian("ru");
     std::vector<std::pair<QString, QStringList>> groups;
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
         groups = Tree(Child<QTreeWidget>(form, "CompareTree"));

@@ -10,6 +10,7 @@
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/InLanguage.h"
 #include "tests/gui/Modal.h"
 #include "tests/link/LinkTestSupport.h"
 
@@ -407,6 +408,18 @@ TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
                                          std::to_string(closedPort) + ": Connection refused");
     EXPECT_TRUE(startAgain);
     EXPECT_EQ(ReadBytes(dest), Bytes{'x'});
+
+    // The line's own reason in the user's language too.
+    const CInLanguage russian("ru");
+    WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
+        StartOverTcp(form, closedPort);
+        auto& status = Child<QLabel>(form, "Status");
+        const QString said = "не удаётся подключиться к 127.0.0.1:" + QString::number(closedPort);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return status.text().contains(said); }, 5000))
+            << status.text().toStdString();
+        form.reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), IUiSeam::IDCANCEL);
 }
 
 // A line that takes its time, so the form is seen at work.
