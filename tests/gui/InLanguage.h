@@ -12,19 +12,22 @@
 
 #include <gtest/gtest.h>
 
+// Every catalogue removed, the layout left to right again.
+inline void RemoveTranslations() {
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
 class CInLanguage {
 public:
     explicit CInLanguage(const char* language) {
         EXPECT_TRUE(InstallTranslations(*qApp, QLocale(language), {VELMAR_TRANSLATIONS_DIR}))
             << "no catalogue for " << language;
     }
-    ~CInLanguage() {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    }
+    ~CInLanguage() { RemoveTranslations(); }
     CInLanguage(const CInLanguage&) = delete;
     CInLanguage& operator=(const CInLanguage&) = delete;
 };

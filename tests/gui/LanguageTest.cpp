@@ -18,6 +18,7 @@
 #include "qtkit/vxui/LinkDialogs.h"
 #include "qtkit/vxui/LinkForm.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/InLanguage.h"
 #include "tests/gui/Modal.h"
 #include "views/ChannelGridCtrl.h"
 #include "views/CompareDialog.h"
@@ -286,14 +287,6 @@ protected:
         ASSERT_TRUE(InstallTranslations(*qApp, locale, {VELMAR_TRANSLATIONS_DIR}))
             << "no catalogue for " << language;
     }
-    static void RemoveTranslations() {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    }
-
     // The menu a right click opens on `grid`, read while it is up.
     void LookAtContextMenu(Sight& sight, CListGridCtrl& grid, int row) {
         const QModelIndex cell = grid.model()->index(row - 1, 3);
