@@ -1,5 +1,5 @@
 // The file container: working header, ZORV form and its CRC, the bare dump,
-// the header question, and what a failed save leaves behind.
+// the header question, and saving a copy that was never loaded.
 #include "document/WorkingCopy.h"
 #include "image/Checksums.h"
 #include "tests/image/ImageBuilder.h"
@@ -156,20 +156,6 @@ TEST_F(Container, ImportFailuresAreReportedDistinctly) {
     EXPECT_EQ(ImportToWorkingCopy(Path("empty.bin").string(), &prompt), 0);
     EXPECT_EQ(ReadFile(g_szWorkImagePath).size(), 0u) << "an empty source, an empty copy";
     EXPECT_EQ(prompt.Asked().size(), 1u);
-}
-
-TEST_F(Container, FailedSaveLeavesNoTarget) {
-    // 409 broadcasts need a third sector; the block has two.
-    for (int i = 0; i < 409; ++i) {
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        std::snprintf(b->Name, sizeof b->Name, "B%d", i);
-        db.AddIndexed(kTableBroadcast, std::move(b));
-    }
-    WriteFile(g_szWorkImagePath, Image(Profile{}.FlashSize()).Bytes());
-    EXPECT_EQ(ExportWorkingCopy(Path("target.bin").string()), 0);
-    EXPECT_FALSE(std::filesystem::exists(Path("target.bin")));
-    db.Delete(kTableBroadcast, 1);
-    EXPECT_EQ(ExportWorkingCopy(Path("target.bin").string()), 1) << "408 fit exactly";
 }
 
 TEST_F(Container, SavingANeverLoadedCopyWritesHeaderAndBlocks) {

@@ -90,6 +90,11 @@ struct CReceiverRun {
         }
     }
     Bytes Read(std::size_t n) { return ReadN(*peer, n); }
+    // Sends `bytes`; what comes back next must be `answer`.
+    void Exchange(const Bytes& bytes, const Bytes& answer) {
+        Put(*peer, bytes);
+        EXPECT_EQ(Read(answer.size()), answer);
+    }
     // The first 'C', then block 0 for the file, answered with ACK and 'C'.
     void Announce(const std::string& name, std::uint64_t size) {
         Read(1);
@@ -133,6 +138,11 @@ struct CSenderRun {
     }
     Bytes Read(std::size_t n, milliseconds timeout = milliseconds{3000}) {
         return ReadN(*peer, n, timeout);
+    }
+    // Answers with `bytes`; what the sender sends next must be `sent`.
+    void Exchange(const Bytes& bytes, const Bytes& sent) {
+        Put(*peer, bytes);
+        EXPECT_EQ(Read(sent.size()), sent);
     }
     // 'C', block 0, then ACK and 'C' for the data.
     void Start() {
@@ -187,19 +197,14 @@ INSTANTIATE_TEST_SUITE_P(Sizes, YmodemBothSides,
 TEST(YmodemReceiver, AnswersEachStepOfTheBatch) {
     CReceiverRun run;
     EXPECT_EQ(run.Read(1), Bytes{'C'});
-    Put(*run.peer, HeaderBlock("x.bin", 1100));
-    EXPECT_EQ(run.Read(2), (Bytes{kACK, 'C'}));
+    run.Exchange(HeaderBlock("x.bin", 1100), Bytes{kACK, 'C'});
     const Bytes data = SampleBytes(1100);
-    Put(*run.peer, Long(1, std::span(data).first(1024)));
-    EXPECT_EQ(run.Read(1), Bytes{kACK});
-    Put(*run.peer, Short(2, std::span(data).subspan(1024)));
-    EXPECT_EQ(run.Read(1), Bytes{kACK});
+    run.Exchange(Long(1, std::span(data).first(1024)), Bytes{kACK});
+    run.Exchange(Short(2, std::span(data).subspan(1024)), Bytes{kACK});
     Put(*run.peer, {kEOT});
     EXPECT_EQ(run.Read(1), Bytes{kNAK}) << "the first EOT is answered with NAK";
-    Put(*run.peer, {kEOT});
-    EXPECT_EQ(run.Read(2), (Bytes{kACK, 'C'}));
-    Put(*run.peer, NullHeader());
-    EXPECT_EQ(run.Read(1), Bytes{kACK});
+    run.Exchange({kEOT}, Bytes{kACK, 'C'});
+    run.Exchange(NullHeader(), Bytes{kACK});
     const LinkResult r = run.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
     EXPECT_EQ(run.sink.data, data) << "the padding of the last block is not kept";
@@ -235,8 +240,7 @@ TEST(YmodemReceiver, CopiesOfTheHeaderFromWaitingRequestsAreNotAnswered) {
         answers.erase(answers.begin());
     EXPECT_EQ(answers, (Bytes{kACK, 'C'}));
     const Bytes data = SampleBytes(100);
-    Put(*run.peer, Short(1, data));
-    EXPECT_EQ(run.Read(1), Bytes{kACK});
+    run.Exchange(Short(1, data), Bytes{kACK});
     run.EndFile();
     const LinkResult r = run.Result();
     ASSERT_TRUE(r.Ok()) << r.message;
@@ -279,8 +283,7 @@ TEST(YmodemReceiver, RefusesWhatItCannotCheck) {
     options.maxFileSize = 100;
     CReceiverRun run(options);
     run.Read(1);
-    Put(*run.peer, HeaderBlock("a.bin", 100));
-    EXPECT_EQ(run.Read(2), (Bytes{kACK, 'C'}));
+    run.Exchange(HeaderBlock("a.bin", 100), Bytes{kACK, 'C'});
 }
 
 // What the sender does after block 0 of a 5000-byte file, and how our
@@ -400,17 +403,13 @@ TEST(YmodemSender, SpeaksEachStepOfTheBatch) {
     h.modified = 1700000000;
     h.mode = 0100644;
     EXPECT_EQ(run.Read(133), BuildFrame(0, BuildHeaderPayload(h), 128, 0));
-    Put(*run.peer, {kACK, 'C'});
-    EXPECT_EQ(run.Read(1029), run.LongBlock(1));
+    run.Exchange({kACK, 'C'}, run.LongBlock(1));
     Put(*run.peer, {kACK});
     // The last 100 bytes go in a short block, padded with 0x1A.
     EXPECT_EQ(run.Read(133), Short(2, std::span(run.data).subspan(1024)));
-    Put(*run.peer, {kACK});
-    EXPECT_EQ(run.Read(1), Bytes{kEOT});
-    Put(*run.peer, {kNAK});
-    EXPECT_EQ(run.Read(1), Bytes{kEOT});
-    Put(*run.peer, {kACK, 'C'});
-    EXPECT_EQ(run.Read(133), NullHeader());
+    run.Exchange({kACK}, Bytes{kEOT});
+    run.Exchange({kNAK}, Bytes{kEOT});
+    run.Exchange({kACK, 'C'}, NullHeader());
     Put(*run.peer, {kACK});
     const LinkResult s = run.Result();
     ASSERT_TRUE(s.Ok()) << s.message;
@@ -422,12 +421,10 @@ TEST(YmodemSender, NakResendsTheSameBlock) {
     run.Start();
     const Bytes first = run.Read(1029);
     EXPECT_EQ(first, run.LongBlock(1));
-    Put(*run.peer, {kNAK});
-    EXPECT_EQ(run.Read(1029), first);
+    run.Exchange({kNAK}, first);
     Put(*run.peer, {'C'}); // 'C' counts as NAK too
     EXPECT_EQ(run.Read(1029), first);
-    Put(*run.peer, {kACK});
-    EXPECT_EQ(run.Read(1029), Long(2, std::span(run.data).subspan(1024)));
+    run.Exchange({kACK}, Long(2, std::span(run.data).subspan(1024)));
     Put(*run.peer, {kCAN, kCAN});
     const LinkResult s = run.Result();
     EXPECT_EQ(s.status, LinkStatus::PeerCancelled);
@@ -476,8 +473,7 @@ TEST(YmodemSender, WaitingRequestsAreNotTakenForNaks) {
     CSenderRun run(100, FastOptions(), nullptr, {'C', 'C', 'C'});
     EXPECT_EQ(run.Read(133)[0], kSOH);
     EXPECT_TRUE(run.Read(1, milliseconds{200}).empty()) << "block 0 went out once";
-    Put(*run.peer, {kACK, 'C'});
-    EXPECT_EQ(run.Read(133), Short(1, run.data));
+    run.Exchange({kACK, 'C'}, Short(1, run.data));
     Put(*run.peer, {kACK});
     run.Read(1);
     Put(*run.peer, {kACK, 'C'});
@@ -493,11 +489,9 @@ TEST(YmodemSender, AStaleAnswerDoesNotAcknowledgeTheNextBlock) {
     CSenderRun run(2000);
     run.Start();
     run.Read(1029);
-    Put(*run.peer, {kACK, kACK});
-    EXPECT_EQ(run.Read(1029), Long(2, std::span(run.data).subspan(1024)));
+    run.Exchange({kACK, kACK}, Long(2, std::span(run.data).subspan(1024)));
     EXPECT_TRUE(run.Read(1, milliseconds{300}).empty()) << "block 2 waits for its own answer";
-    Put(*run.peer, {kACK});
-    EXPECT_EQ(run.Read(1), Bytes{kEOT});
+    run.Exchange({kACK}, Bytes{kEOT});
     Put(*run.peer, {kCAN, kCAN});
     EXPECT_EQ(run.Result().status, LinkStatus::PeerCancelled);
 }
@@ -507,8 +501,7 @@ TEST(YmodemSender, ALastPieceOf128BytesGoesInAShortBlock) {
     CSenderRun run(1024 + 128);
     run.Start();
     run.Read(1029);
-    Put(*run.peer, {kACK});
-    EXPECT_EQ(run.Read(133), Short(2, std::span(run.data).subspan(1024)));
+    run.Exchange({kACK}, Short(2, std::span(run.data).subspan(1024)));
     Put(*run.peer, {kCAN, kCAN});
     EXPECT_EQ(run.Result().status, LinkStatus::PeerCancelled);
 }

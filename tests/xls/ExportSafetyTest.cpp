@@ -189,7 +189,8 @@ TEST_F(Export, AFileThatIsNoWorkbookOrNoFileBecomesANewWorkbook) {
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), image.string()));
     CExcelBook book;
     ASSERT_TRUE(book.Load(image.string()));
-    EXPECT_EQ(book.SheetCount(), 1u);
+    ASSERT_EQ(book.SheetCount(), 1u);
+    EXPECT_EQ(book.Sheet(0)->Name(), "Channel");
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), (m_dir / "new.xls").string()));
     EXPECT_TRUE(fs::exists(m_dir / "new.xls"));
 }
