@@ -213,7 +213,7 @@ TEST_F(Blocks, SatelliteCountZeroMeans120AndEmptySlotsKeepTheirKeys) {
     img.PutText(4096 + 119 * 32 + 15, "Last");
     img.PutText(4096 + 120 * 32 + 15, "Beyond");
     ASSERT_EQ(Load(img.Bytes()), 1);
-    EXPECT_EQ(db.Size(kTableSatellite), 3u);
+    ASSERT_EQ(db.Size(kTableSatellite), 3u);
     EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 3)->Name, "Third");
     EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 120)->Name, "Last");
     EXPECT_EQ(db.GetRow(kTableSatellite, 2), nullptr);
