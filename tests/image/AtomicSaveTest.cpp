@@ -8,6 +8,8 @@
 #include "tests/image/ImageBuilder.h"
 
 #include <cstring>
+#include <functional>
+#include <map>
 #include <set>
 #include <sys/stat.h>
 
@@ -24,17 +26,49 @@ std::set<std::string> Listing(const fs::path& dir) {
     return names;
 }
 
-// Sync, close or rename failing.
-CFailingFileOps FailingAt(int step) {
-    CFailingFileOps failing;
-    failing.failSync = step == 0;
-    failing.failClose = step == 1;
-    failing.failRename = step == 2;
-    return failing;
+// The folder's files and their bytes.
+std::map<std::string, std::vector<BYTE>> Contents(const fs::path& dir) {
+    std::map<std::string, std::vector<BYTE>> files;
+    for (const auto& name : Listing(dir))
+        files[name] = ReadFile(dir / name);
+    return files;
 }
 
 std::vector<BYTE> Text(const std::string& s) {
     return {s.begin(), s.end()};
+}
+
+// `save` fails after each count of bytes in `points` (with "No space left on
+// device") and at the sync, the close and the rename (with "Input/output
+// error"); each time it says why, when `saysWhy`, and `dir` stays as it was.
+void ExpectEveryFailureChangesNothing(const fs::path& dir, const std::set<std::int64_t>& points,
+                                      const std::function<bool(std::string& why)>& save,
+                                      bool saysWhy = true) {
+    const auto before = Contents(dir);
+    std::vector<std::pair<CFailingFileOps, std::string>> failures;
+    for (const std::int64_t n : points) {
+        failures.emplace_back();
+        failures.back().first.failAfter = n;
+        failures.back().second = "No space left on device";
+    }
+    for (int step = 0; step < 3; ++step) {
+        failures.emplace_back();
+        failures.back().first.failSync = step == 0;
+        failures.back().first.failClose = step == 1;
+        failures.back().first.failRename = step == 2;
+        failures.back().second = "Input/output error";
+    }
+    for (auto& [failing, cause] : failures) {
+        const std::string at = failing.failAfter >= 0 ? "byte " + std::to_string(failing.failAfter)
+                                                      : "a step failing with " + cause;
+        CScopedFileOps scope(failing);
+        std::string why;
+        ASSERT_FALSE(save(why)) << at;
+        if (saysWhy) {
+            EXPECT_NE(why.find(cause), std::string::npos) << at << ": " << why;
+        }
+        ASSERT_EQ(Contents(dir), before) << "after failing at " << at;
+    }
 }
 
 class AtomicSave : public CodecTest {
@@ -76,58 +110,40 @@ protected:
         return counting.Written();
     }
 
+    // An image save into `target` for ExpectEveryFailureChangesNothing.
+    static std::function<bool(std::string&)> ImageSave(const fs::path& target) {
+        return [target](std::string& why) {
+            SaveReport report;
+            const int ok = ExportWorkingCopy(target.string(), &report);
+            if (!ok) {
+                EXPECT_EQ(report.message, "Cannot save channel file");
+            }
+            why = report.detail;
+            return ok == 1;
+        };
+    }
+
     fs::path m_work, m_out;
 };
 
 } // namespace
 
-TEST_F(AtomicSave, WriterFailingAtAnyByteKeepsTheOldFile) {
+// An existing file stays as it was and a new one does not appear.
+TEST_F(AtomicSave, WriterFailingAnywhereKeepsTheOldFile) {
     const fs::path target = m_out / "list.txt";
-    const auto old = Text("the user's only copy\n");
-    WriteFile(target, old);
     const auto fresh = Text(std::string(3000, 'n'));
-    const auto before = Listing(m_out);
-    for (std::int64_t n = 0; n < 3000; n += 97) {
-        CFailingFileOps failing;
-        failing.failAfter = n;
-        CScopedFileOps scope(failing);
-        std::string error;
-        EXPECT_FALSE(WriteFileAtomically(target.string(), fresh, &error)) << n;
-        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
-        ASSERT_EQ(ReadFile(target), old) << "after failing at byte " << n;
-        ASSERT_EQ(Listing(m_out), before) << "nothing left behind at byte " << n;
-    }
+    std::set<std::int64_t> points;
+    for (std::int64_t n = 0; n < 3000; n += 97)
+        points.insert(n);
+    const auto write = [&](std::string& why) {
+        return WriteFileAtomically(target.string(), fresh, &why);
+    };
+    ExpectEveryFailureChangesNothing(m_out, points, write);
+    WriteFile(target, Text("the user's only copy\n"));
+    ExpectEveryFailureChangesNothing(m_out, points, write);
     EXPECT_TRUE(WriteFileAtomically(target.string(), fresh));
     EXPECT_EQ(ReadFile(target), fresh);
-    EXPECT_EQ(Listing(m_out), before);
-}
-
-TEST_F(AtomicSave, SyncCloseAndRenameFailuresKeepTheOldFile) {
-    const fs::path target = m_out / "list.txt";
-    const auto old = Text("old contents");
-    WriteFile(target, old);
-    for (int step = 0; step < 3; ++step) {
-        CFailingFileOps failing = FailingAt(step);
-        CScopedFileOps scope(failing);
-        std::string error;
-        EXPECT_FALSE(WriteFileAtomically(target.string(), Text("new"), &error)) << step;
-        EXPECT_NE(error.find("Input/output error"), std::string::npos) << error;
-        EXPECT_EQ(ReadFile(target), old) << step;
-        EXPECT_EQ(Listing(m_out), std::set<std::string>{"list.txt"}) << step;
-    }
-}
-
-TEST_F(AtomicSave, NewFilesAppearWholeOrNotAtAll) {
-    const fs::path target = m_out / "new.txt";
-    CFailingFileOps failing;
-    failing.failAfter = 5;
-    {
-        CScopedFileOps scope(failing);
-        EXPECT_FALSE(WriteFileAtomically(target.string(), Text("0123456789")));
-    }
-    EXPECT_TRUE(Listing(m_out).empty());
-    ASSERT_TRUE(WriteFileAtomically(target.string(), Text("0123456789")));
-    EXPECT_EQ(ReadFile(target), Text("0123456789"));
+    EXPECT_EQ(Listing(m_out), std::set<std::string>{"list.txt"});
 }
 
 TEST_F(AtomicSave, PermissionsLinksAndFoldersAreRespected) {
@@ -160,13 +176,11 @@ TEST_F(AtomicSave, PermissionsLinksAndFoldersAreRespected) {
 TEST_F(AtomicSave, ImageSaveFailingAnywhereKeepsTheTargetAndLeavesNoFile) {
     LoadExampleLike();
     const fs::path target = m_out / "list.bin";
-    const auto old = Image(Profile{}.FlashSize(), 0x5A).Bytes();
-    WriteFile(target, old);
+    WriteFile(target, Image(Profile{}.FlashSize(), 0x5A).Bytes());
     WriteFile(m_out / "list.bin.bak", Text("earlier backup"));
     const std::int64_t total = BytesOfOneSave(m_out / "probe.bin");
     fs::remove(m_out / "probe.bin");
     ASSERT_GT(total, 300000);
-    const auto before = Listing(m_out);
     // Every sector boundary region and a stride through the whole image.
     std::set<std::int64_t> points = {0, 1, 85, 86, 87, total - 1};
     for (std::int64_t n = 0; n < total; n += 4096) {
@@ -175,26 +189,7 @@ TEST_F(AtomicSave, ImageSaveFailingAnywhereKeepsTheTargetAndLeavesNoFile) {
     }
     for (std::int64_t n = 0; n < total; n += 997)
         points.insert(n);
-    for (const std::int64_t n : points) {
-        CFailingFileOps failing;
-        failing.failAfter = n;
-        CScopedFileOps scope(failing);
-        SaveReport report;
-        ASSERT_EQ(ExportWorkingCopy(target.string(), &report), 0) << n;
-        EXPECT_EQ(report.message, "Cannot save channel file");
-        ASSERT_EQ(ReadFile(target), old) << "failed at byte " << n;
-        ASSERT_EQ(ReadFile(m_out / "list.bin.bak"), Text("earlier backup"));
-        ASSERT_EQ(Listing(m_out), before) << "failed at byte " << n;
-    }
-    for (int step = 0; step < 3; ++step) {
-        CFailingFileOps failing = FailingAt(step);
-        CScopedFileOps scope(failing);
-        SaveReport report;
-        EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << step;
-        EXPECT_NE(report.detail.find("Input/output error"), std::string::npos) << report.detail;
-        EXPECT_EQ(ReadFile(target), old) << step;
-        EXPECT_EQ(Listing(m_out), before) << step;
-    }
+    ExpectEveryFailureChangesNothing(m_out, points, ImageSave(target));
 }
 
 TEST_F(AtomicSave, TheFirstSaveOfARunKeepsTheReplacedFileAsBak) {
@@ -223,38 +218,25 @@ TEST_F(AtomicSave, AFailedWriteOfTheCrcIsAFailedSave) {
     ASSERT_TRUE(g_bZorvImage);
     const std::int64_t total = BytesOfOneSave(m_out / "probe.zorv");
     fs::remove(m_out / "probe.zorv");
-    const fs::path target = m_out / "box.zorv";
-    const auto old = Text("previous image");
-    WriteFile(target, old);
+    WriteFile(m_out / "box.zorv", Text("previous image"));
     // The CRC's two bytes are the last ones written.
-    for (const std::int64_t n : {total - 2, total - 1}) {
-        CFailingFileOps failing;
-        failing.failAfter = n;
-        CScopedFileOps scope(failing);
-        SaveReport report;
-        EXPECT_EQ(ExportWorkingCopy(target.string(), &report), 0) << n;
-        EXPECT_NE(report.detail.find("No space left on device"), std::string::npos)
-            << report.detail;
-        EXPECT_EQ(ReadFile(target), old);
-        EXPECT_EQ(Listing(m_out), std::set<std::string>{"box.zorv"});
-    }
+    ExpectEveryFailureChangesNothing(m_out, {total - 2, total - 1}, ImageSave(m_out / "box.zorv"));
 }
 
 TEST_F(AtomicSave, CFragmentFailureKeepsTheOldFragment) {
     LoadExampleLike();
     const fs::path target = m_out / "table.h";
-    const auto old = Text("/* hand-edited */\n");
-    WriteFile(target, old);
+    WriteFile(target, Text("/* hand-edited */\n"));
     const std::size_t size = FormatDefaultChannelTable(TheZorvDB()).size();
-    for (std::size_t n = 0; n < size; n += 211) {
-        CFailingFileOps failing;
-        failing.failAfter = static_cast<std::int64_t>(n);
-        CScopedFileOps scope(failing);
-        std::string error;
-        ASSERT_FALSE(WriteDefaultChannelTable(TheZorvDB(), target.string(), &error)) << n;
-        ASSERT_EQ(ReadFile(target), old) << n;
-        ASSERT_EQ(Listing(m_out), std::set<std::string>{"table.h"}) << n;
-    }
+    std::set<std::int64_t> points;
+    for (std::size_t n = 0; n < size; n += 211)
+        points.insert(static_cast<std::int64_t>(n));
+    ExpectEveryFailureChangesNothing(
+        m_out, points,
+        [&](std::string& why) {
+            return WriteDefaultChannelTable(TheZorvDB(), target.string(), &why);
+        },
+        false);
     ASSERT_TRUE(WriteDefaultChannelTable(TheZorvDB(), target.string()));
     EXPECT_EQ(ReadFile(target).size(), size);
 }

@@ -79,6 +79,11 @@ private:
 std::vector<BYTE> ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::vector<BYTE>& bytes);
 WORD Word(const std::vector<BYTE>& bytes, std::size_t at, int order);
+// `n` bytes from `at`: a run of fields compared with its hand-worked bytes.
+inline std::vector<BYTE> Slice(const std::vector<BYTE>& bytes, std::size_t at, std::size_t n) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(at),
+            bytes.begin() + static_cast<std::ptrdiff_t>(at + n)};
+}
 
 // Clean store, module state and policy for every codec test; a scratch
 // folder for its files.

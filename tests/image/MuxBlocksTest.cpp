@@ -11,6 +11,7 @@ using namespace velmar::test;
 namespace {
 
 constexpr int Z = 4096;
+using Bytes = std::vector<BYTE>;
 constexpr int kTpFlash = 16384;
 constexpr int kTp = 86 + kTpFlash;
 
@@ -97,15 +98,9 @@ TEST_F(Mux, TerrestrialParamsInBothBitOrders) {
             // 0x12 = 0 00 100 10: FreqTable 4, Constellation 2; 0x34 = 001 10100:
             // CodeRate 1, GuardInterval 20; 0x56 = 01 010110; 0x78 = 011110 00.
             const MuxParams m = MuxParams::Unpack(p1);
-            EXPECT_EQ(m.Flag, 0);
-            EXPECT_EQ(m.TransMode, 0);
-            EXPECT_EQ(m.FreqTable, 4);
-            EXPECT_EQ(m.Constellation, 2);
-            EXPECT_EQ(m.CodeRate, 1);
-            EXPECT_EQ(m.GuardInterval, 20);
-            EXPECT_EQ(m.Priority, 1);
-            EXPECT_EQ(m.Value18, 0x16);
-            EXPECT_EQ(m.Value24, 0x1E);
+            EXPECT_EQ(std::tuple(+m.Flag, +m.TransMode, +m.FreqTable, +m.Constellation, +m.CodeRate,
+                                 +m.GuardInterval, +m.Priority, +m.Value18, +m.Value24),
+                      std::tuple(0, 0, 4, 2, 1, 20, 1, 0x16, 0x1E));
             EXPECT_EQ(p2, 1u) << "b0 = 0x80 is the flag only";
             EXPECT_EQ(MuxParams::Unpack(p3).TransMode, 3);
         }
@@ -140,9 +135,9 @@ TEST_F(Mux, CableEntryBytesInOrderOne) {
         m->Tail[i] = static_cast<BYTE>(0xA0 + i);
     db.AddIndexed(kTableCableMux, std::move(m));
     const auto out = Save(Image(p.FlashSize()).Bytes());
-    const std::vector<BYTE> entry = {0x00, 0x07, 0x3B, 0x90, 0x01, 0x02, 0x1A, 0xF4, 0x0D, 0x21,
-                                     0x22, 0x04, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7};
-    EXPECT_EQ(std::vector<BYTE>(out.begin() + kTp, out.begin() + kTp + 20), entry);
+    const Bytes entry = {0x00, 0x07, 0x3B, 0x90, 0x01, 0x02, 0x1A, 0xF4, 0x0D, 0x21,
+                         0x22, 0x04, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7};
+    EXPECT_EQ(Slice(out, kTp, 20), entry);
     EXPECT_EQ(Word(out, kTp + Z - 6, 1), 0);
     EXPECT_EQ(Word(out, kTp + Z - 4, 1), 1);
     db.ClearAll();
@@ -222,8 +217,7 @@ TEST_F(Mux, SingleBlockLayoutTrailerAndChecksum) {
     // An empty database: zero areas, zero counts, checksum 1.
     for (int i = 0; i < kD + 16; ++i)
         ASSERT_EQ(out[kSingle + i], 0) << i;
-    EXPECT_EQ((std::vector<BYTE>(out.begin() + kSingle + kD + 16, out.begin() + kSingle + kD + 20)),
-              (std::vector<BYTE>{0, 0, 0, 1}));
+    EXPECT_EQ(Slice(out, kSingle + kD + 16, 4), (Bytes{0, 0, 0, 1}));
     EXPECT_EQ(out[kSingle + kD + 20], 0xC3) << "284 bytes and no more";
 
     auto m = NewRecord<CableMux_Info_Tag>();
@@ -235,18 +229,12 @@ TEST_F(Mux, SingleBlockLayoutTrailerAndChecksum) {
     g_byPreservedD = 0x20;
     out = Save(base.Bytes());
     EXPECT_EQ(out[kSingle + 0], 0x04);
-    EXPECT_EQ(out[kSingle + 12], 1);
-    EXPECT_EQ(out[kSingle + 13], 3);
-    EXPECT_EQ(out[kSingle + kD], 1);
-    EXPECT_EQ(out[kSingle + kD + 4], 0);
-    EXPECT_EQ(out[kSingle + kD + 12], 0x10);
-    EXPECT_EQ(out[kSingle + kD + 13], 0x20);
-    // 1 + 0x01020304 + 0x00000301 (bytes 12-15) + 1 (count) + 0x00002010 (bytes D+12..15)
-    const DWORD sum = 1u + 0x01020304u + 0x0301u + 1u + 0x2010u;
-    EXPECT_EQ(out[kSingle + kD + 16], sum >> 24);
-    EXPECT_EQ(out[kSingle + kD + 17], (sum >> 16) & 0xFF);
-    EXPECT_EQ(out[kSingle + kD + 18], (sum >> 8) & 0xFF);
-    EXPECT_EQ(out[kSingle + kD + 19], sum & 0xFF);
+    EXPECT_EQ(Slice(out, kSingle + 12, 2), (Bytes{1, 3})); // TPID, Modulation
+    // Counts of 1, 0, 0 (order 0), the preserved bytes, then the checksum, most
+    // significant byte first: 1 + 0x01020304 + 0x00000301 (bytes 12-15) + 1
+    // (count) + 0x00002010 (bytes D+12..15) = 0x01022617.
+    EXPECT_EQ(Slice(out, kSingle + kD, 20), (Bytes{1, 0,    0,    0, 0, 0,    0,    0,    0,   0, 0,
+                                                   0, 0x10, 0x20, 0, 0, 0x01, 0x02, 0x26, 0x17}));
 }
 
 TEST_F(Mux, SingleBlockKeysRunAcrossTheAreas) {

@@ -13,6 +13,7 @@ using namespace velmar::test;
 namespace {
 
 constexpr int Z = 4096;
+using Bytes = std::vector<BYTE>;
 constexpr int kFav = 86, kSat = 86 + 4096, kBrd = 86 + 8192, kTp = 86 + 16384;
 
 class Blocks : public CodecTest {
@@ -90,19 +91,12 @@ TEST_F(Blocks, FavoriteSectorOnAFullWriteProduct) {
     g_wFavHeader = 0x1234;
     AddFavorite(db, 1, "AB", 5);
     const auto out = Save(base);
-    EXPECT_EQ(out[kFav + 0], 0x34);
-    EXPECT_EQ(out[kFav + 1], 0x12);
-    EXPECT_EQ(out[kFav + 2], 'A');
-    EXPECT_EQ(out[kFav + 3], 'B');
-    EXPECT_EQ(out[kFav + 4], 0);
-    EXPECT_EQ(out[kFav + 21], 5); // Tail at entry byte 19
-    EXPECT_EQ(out[kFav + 22], 0);
+    // Header word, "AB", Tail at entry byte 19; past the entries rewritten.
+    EXPECT_EQ(Slice(out, kFav, 5), (Bytes{0x34, 0x12, 'A', 'B', 0}));
+    EXPECT_EQ(Slice(out, kFav + 21, 2), (Bytes{5, 0}));
     EXPECT_EQ(out[kFav + 500], 0);
-    EXPECT_EQ(out[kFav + Z - 4], 0x77);
-    EXPECT_EQ(out[kFav + Z - 3], 0x66);
-    // 1 + 0x34 + 0x12 + 'A' + 'B' + 5 + 0x77 + 0x66 = 428 = 0x01AC
-    EXPECT_EQ(out[kFav + Z - 2], 0x01);
-    EXPECT_EQ(out[kFav + Z - 1], 0xAC);
+    // The kept word, then 1 + 0x34 + 0x12 + 'A' + 'B' + 5 + 0x77 + 0x66 = 428 = 0x01AC.
+    EXPECT_EQ(Slice(out, kFav + Z - 4, 4), (Bytes{0x77, 0x66, 0x01, 0xAC}));
 }
 
 TEST_F(Blocks, FavoriteSectorOnList7WritesOnly170Bytes) {
@@ -165,19 +159,12 @@ TEST_F(Blocks, SatelliteShortEntryAndTrailer) {
     g_byPreservedC = 0x33;
     g_byPreservedD = 0x44;
     const auto out = Save(Blank());
-    const std::vector<BYTE> entry = {0x02, 0x01, 0x04, 0x03, 0xC0, 0x00, 0x06, 0x05,
-                                     0x07, 0x08, 0x09, 0x0A, 0x0B, 0x01, 0x03, 'A',
-                                     's',  't',  'r',  'a',  0,    0,    0,    0,
-                                     0,    0,    0,    0,    0,    0,    0,    0xEE};
+    const Bytes entry = {0x02, 0x01, 0x04, 0x03, 0xC0, 0x00, 0x06, 0x05, 0x07, 0x08, 0x09,
+                         0x0A, 0x0B, 0x01, 0x03, 'A',  's',  't',  'r',  'a',  0,    0,
+                         0,    0,    0,    0,    0,    0,    0,    0,    0,    0xEE};
     EXPECT_EQ(std::vector<BYTE>(out.begin() + kSat, out.begin() + kSat + 32), entry);
-    EXPECT_EQ(out[kSat + Z - 7], 0x11);
-    EXPECT_EQ(out[kSat + Z - 6], 0x22);
-    EXPECT_EQ(out[kSat + Z - 5], 1); // count
-    EXPECT_EQ(out[kSat + Z - 4], 0x33);
-    EXPECT_EQ(out[kSat + Z - 3], 0x44);
-    // entry bytes 1007 + trailer 171 + 1 = 1179 = 0x049B
-    EXPECT_EQ(out[kSat + Z - 2], 0x04);
-    EXPECT_EQ(out[kSat + Z - 1], 0x9B);
+    // Preserved A, B, the count, C, D; entry bytes 1007 + trailer 171 + 1 = 1179 = 0x049B.
+    EXPECT_EQ(Slice(out, kSat + Z - 7, 7), (Bytes{0x11, 0x22, 1, 0x33, 0x44, 0x04, 0x9B}));
 
     db.ClearAll();
     ResetImageState();
@@ -205,13 +192,10 @@ TEST_F(Blocks, SatelliteLongFormKeepsBothGroups) {
     const Satellite_Info_Tag want = *s;
     db.AddIndexed(kTableSatellite, std::move(s));
     const auto out = Save(Blank());
-    EXPECT_EQ(out[kSat + 11], 9);    // group 1 b5
-    EXPECT_EQ(out[kSat + 12], 0x11); // group 2 w1, order 0
-    EXPECT_EQ(out[kSat + 13], 0x10);
-    EXPECT_EQ(out[kSat + 21], 0x19); // group 2 w4, one byte
-    EXPECT_EQ(out[kSat + 23], 0x1B);
-    EXPECT_EQ(out[kSat + 24], 3400 & 0xFF);
-    EXPECT_EQ(out[kSat + 25], 3400 >> 8);
+    // Group 1 b5, group 2 w1 (order 0); group 2 w4 in one byte; Degree; ID.
+    EXPECT_EQ(Slice(out, kSat + 11, 3), (Bytes{9, 0x11, 0x10}));
+    EXPECT_EQ(out[kSat + 21], 0x19);
+    EXPECT_EQ(Slice(out, kSat + 23, 3), (Bytes{0x1B, 3400 & 0xFF, 3400 >> 8}));
     EXPECT_EQ(out[kSat + 27], 9);
     EXPECT_EQ(std::memcmp(&out[kSat + 28], "Fifteen chars!!", 15), 0);
     db.ClearAll();
@@ -229,7 +213,7 @@ TEST_F(Blocks, SatelliteCountZeroMeans120AndEmptySlotsKeepTheirKeys) {
     img.PutText(4096 + 119 * 32 + 15, "Last");
     img.PutText(4096 + 120 * 32 + 15, "Beyond");
     ASSERT_EQ(Load(img.Bytes()), 1);
-    EXPECT_EQ(db.Size(kTableSatellite), 3u);
+    ASSERT_EQ(db.Size(kTableSatellite), 3u);
     EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 3)->Name, "Third");
     EXPECT_STREQ(db.Get<Satellite_Info_Tag>(kTableSatellite, 120)->Name, "Last");
     EXPECT_EQ(db.GetRow(kTableSatellite, 2), nullptr);
@@ -282,14 +266,11 @@ TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
     p.Apply();
     AddTransponder(db, SampleTransponder());
     const auto out = Save(Blank());
-    const std::vector<BYTE> entry = {0x2C, 0xE6, 0x55, 0xF0, 0x04, 0x43, 0x01, 0x02, 0x31, 0x05,
-                                     0x02, 0x07, 0x01, 0x01, 0x12, 0x34, 0x56, 0x78, 0x09, 0x0A};
+    const Bytes entry = {0x2C, 0xE6, 0x55, 0xF0, 0x04, 0x43, 0x01, 0x02, 0x31, 0x05,
+                         0x02, 0x07, 0x01, 0x01, 0x12, 0x34, 0x56, 0x78, 0x09, 0x0A};
     EXPECT_EQ(std::vector<BYTE>(out.begin() + kTp, out.begin() + kTp + 20), entry);
-    EXPECT_EQ(out[kTp + Z - 4], 0x00);
-    EXPECT_EQ(out[kTp + Z - 3], 0x01);
-    // 1 + entry bytes (1033) + count (1) = 1035 = 0x040B
-    EXPECT_EQ(out[kTp + Z - 2], 0x04);
-    EXPECT_EQ(out[kTp + Z - 1], 0x0B);
+    // The count, then 1 + entry bytes (1033) + count (1) = 1035 = 0x040B.
+    EXPECT_EQ(Slice(out, kTp + Z - 4, 4), (Bytes{0x00, 0x01, 0x04, 0x0B}));
     for (int i = Z; i < 8 * Z; ++i)
         ASSERT_EQ(out[kTp + i], 0) << "padding sectors are all zero, offset " << i;
     db.ClearAll();
@@ -338,11 +319,9 @@ TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
         const auto out = Save(Blank());
         const std::vector<BYTE> got(out.begin() + kTp, out.begin() + kTp + 12);
         if (type == 0x03)
-            EXPECT_EQ(got, (std::vector<BYTE>{0x43, 0x61, 0x40, 0x00, 0x02, 0x03, 0x44, 0x05, 0, 0,
-                                              1, 3}));
+            EXPECT_EQ(got, (Bytes{0x43, 0x61, 0x40, 0x00, 0x02, 0x03, 0x44, 0x05, 0, 0, 1, 3}));
         else // the same bytes of the record, as Frequency, SymbolRate and Word4
-            EXPECT_EQ(got, (std::vector<BYTE>{0x0B, 0xC4, 0x00, 0x01, 0x02, 0x03, 0x05, 0x44, 0, 0,
-                                              1, 3}));
+            EXPECT_EQ(got, (Bytes{0x0B, 0xC4, 0x00, 0x01, 0x02, 0x03, 0x05, 0x44, 0, 0, 1, 3}));
         db.ClearAll();
         ASSERT_EQ(Load(out), 1);
         const auto* back = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
@@ -384,10 +363,8 @@ TEST_F(Blocks, BroadcastEntriesAndTwoSectorsOf204) {
     for (int i = 0; i < 205; ++i)
         AddBroadcast(db, static_cast<WORD>(0x100 + i), i == 0 ? "Sixteen chars!!!" : "BBC");
     const auto out = Save(Blank());
-    EXPECT_EQ(out[kBrd + 0], 0x00);
-    EXPECT_EQ(out[kBrd + 1], 0x01);
-    EXPECT_EQ(std::memcmp(&out[kBrd + 2], "Sixteen chars!!!", 16), 0);
-    EXPECT_EQ(out[kBrd + 18], 0);
+    EXPECT_EQ(Slice(out, kBrd, 2), (Bytes{0x00, 0x01}));
+    EXPECT_EQ(std::memcmp(&out[kBrd + 2], "Sixteen chars!!!\0", 17), 0);
     EXPECT_EQ(Word(out, kBrd + Z - 4, 1), 204);
     EXPECT_EQ(Word(out, kBrd + 2 * Z - 4, 1), 1);
     EXPECT_EQ(Word(out, kBrd + Z, 0), 0x100 + 204);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <optional>
 
 using namespace velmar::test;
 using std::chrono::milliseconds;
@@ -62,13 +63,6 @@ Outcome Transfer(const Faults& toReceiver, const Faults& toSender, std::uint64_t
 }
 
 constexpr std::uint64_t kNever = ~std::uint64_t{0};
-
-// Four failures instead of ten keep the waits for silence short.
-ymodem::Options ImpatientOptions() {
-    ymodem::Options options = FastOptions();
-    options.maxRetries = 4;
-    return options;
-}
 
 Faults Drop(std::set<std::uint64_t> offsets) {
     Faults f;
@@ -130,64 +124,62 @@ TEST(LinkFaults, DroppedAndDamagedBytesAreRepaired) {
     }
 }
 
-TEST(LinkFaults, BlockDamagedTenTimesEndsTheTransfer) {
-    Faults toReceiver;
-    // Block 5 is sent ten times; each copy starts 1029 bytes after the last.
+// Every other fault ends both sides with a reason and keeps the destination.
+TEST(LinkFaults, FaultsBeyondTheBudgetEndTheTransfer) {
+    Faults damagedTenTimes; // block 5 is sent ten times, 1029 bytes apart
     for (std::uint64_t i = 0; i < 10; ++i)
-        toReceiver.corrupt.insert(Block(5) + i * 1029 + 700);
-    const Outcome o = Transfer(toReceiver, {}, kNever, kNever);
-    EXPECT_EQ(o.received.status, LinkStatus::TooManyErrors);
-    EXPECT_EQ(o.received.message, "Block 5 arrived damaged 10 times; transfer abandoned");
-    EXPECT_EQ(o.sent.status, LinkStatus::PeerCancelled) << o.sent.message;
-    EXPECT_EQ(o.destination, kOldContents);
-    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
-}
-
-TEST(LinkFaults, SenderFallingSilentTimesOut) {
-    const Outcome o =
-        Transfer(SilentAfter(Block(30) + 400), {}, kNever, kNever, ImpatientOptions());
-    EXPECT_EQ(o.received.status, LinkStatus::TimedOut);
-    // The first copy of block 30 was cut off, then nothing came.
-    EXPECT_EQ(o.received.message, "The sender stopped sending: no block for 1 s, 3 times, "
-                                  "after 29696 of 102400 bytes");
-    EXPECT_NE(o.sent.status, LinkStatus::Ok);
-    EXPECT_EQ(o.destination, kOldContents);
-    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
-}
-
-TEST(LinkFaults, ReceiverFallingSilentTimesOut) {
-    const Outcome o = Transfer({}, SilentAfter(40), kNever, kNever, ImpatientOptions());
-    EXPECT_EQ(o.sent.status, LinkStatus::TimedOut);
-    EXPECT_NE(o.sent.message.find("The receiver stopped answering"), std::string::npos);
-    EXPECT_NE(o.received.status, LinkStatus::Ok);
-    EXPECT_EQ(o.destination, kOldContents);
-    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
-}
-
-TEST(LinkFaults, ReceiverCancelsPartWay) {
-    const Outcome o = Transfer({}, {}, 50 * 1024, kNever);
-    EXPECT_EQ(o.received.status, LinkStatus::Cancelled);
-    EXPECT_EQ(o.received.message, "Transfer cancelled");
-    EXPECT_EQ(o.sent.status, LinkStatus::PeerCancelled);
-    EXPECT_EQ(o.destination, kOldContents);
-    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
-}
-
-TEST(LinkFaults, SenderCancelsPartWay) {
-    const Outcome o = Transfer({}, {}, kNever, 60 * 1024);
-    EXPECT_EQ(o.sent.status, LinkStatus::Cancelled);
-    EXPECT_EQ(o.received.status, LinkStatus::PeerCancelled);
-    EXPECT_EQ(o.received.message, "The sender cancelled the transfer");
-    EXPECT_EQ(o.destination, kOldContents);
-    EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"});
-}
-
-TEST(LinkFaults, LineCutShort) {
-    for (const std::uint64_t cut : {std::uint64_t{60}, Block(40) + 77, Block(101) + 1}) {
-        const Outcome o = Transfer(CutAfter(cut), {}, kNever, kNever);
-        EXPECT_EQ(o.received.status, LinkStatus::LineError) << "cut at " << cut;
-        EXPECT_EQ(o.sent.status, LinkStatus::LineError) << "cut at " << cut;
-        EXPECT_EQ(o.destination, kOldContents) << "cut at " << cut;
-        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << "cut at " << cut;
+        damagedTenTimes.corrupt.insert(Block(5) + i * 1029 + 700);
+    const Faults kClean;
+    struct Case {
+        const char* what;
+        Faults toReceiver, toSender;
+        std::uint64_t receiverCancelAt, senderCancelAt;
+        int retries;                        // four instead of ten keep the waits for silence short
+        std::optional<LinkStatus> received; // none: any failure
+        std::string receivedMessage;        // empty: any
+        std::optional<LinkStatus> sent;
+        std::string sentMessage; // how it starts
+    };
+    const Case cases[] = {
+        {"block damaged ten times", damagedTenTimes, kClean, kNever, kNever, 10,
+         LinkStatus::TooManyErrors, "Block 5 arrived damaged 10 times; transfer abandoned",
+         LinkStatus::PeerCancelled, ""},
+        // The first copy of block 30 was cut off, then nothing came.
+        {"sender falling silent", SilentAfter(Block(30) + 400), kClean, kNever, kNever, 4,
+         LinkStatus::TimedOut,
+         "The sender stopped sending: no block for 1 s, 3 times, after 29696 of 102400 bytes",
+         std::nullopt, ""},
+        {"receiver falling silent", kClean, SilentAfter(40), kNever, kNever, 4, std::nullopt, "",
+         LinkStatus::TimedOut, "The receiver stopped answering"},
+        {"receiver cancels", kClean, kClean, 50 * 1024, kNever, 10, LinkStatus::Cancelled,
+         "Transfer cancelled", LinkStatus::PeerCancelled, ""},
+        {"sender cancels", kClean, kClean, kNever, 60 * 1024, 10, LinkStatus::PeerCancelled,
+         "The sender cancelled the transfer", LinkStatus::Cancelled, ""},
+        {"cut in block 0", CutAfter(60), kClean, kNever, kNever, 10, LinkStatus::LineError, "",
+         LinkStatus::LineError, ""},
+        {"cut in block 40", CutAfter(Block(40) + 77), kClean, kNever, kNever, 10,
+         LinkStatus::LineError, "", LinkStatus::LineError, ""},
+        {"cut after the EOT", CutAfter(Block(101) + 1), kClean, kNever, kNever, 10,
+         LinkStatus::LineError, "", LinkStatus::LineError, ""},
+    };
+    for (const Case& c : cases) {
+        ymodem::Options options = FastOptions();
+        options.maxRetries = c.retries;
+        const Outcome o =
+            Transfer(c.toReceiver, c.toSender, c.receiverCancelAt, c.senderCancelAt, options);
+        for (const auto& [result, status] :
+             {std::pair(o.received, c.received), std::pair(o.sent, c.sent)}) {
+            if (status) {
+                EXPECT_EQ(result.status, *status) << c.what << ": " << result.message;
+            } else {
+                EXPECT_FALSE(result.Ok()) << c.what;
+            }
+        }
+        if (!c.receivedMessage.empty()) {
+            EXPECT_EQ(o.received.message, c.receivedMessage) << c.what;
+        }
+        EXPECT_EQ(o.sent.message.rfind(c.sentMessage, 0), 0u) << c.what << ": " << o.sent.message;
+        EXPECT_EQ(o.destination, kOldContents) << c.what;
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << c.what;
     }
 }

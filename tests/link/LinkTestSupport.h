@@ -5,6 +5,7 @@
 #include "contracts/Progress.h"
 #include "link/Transport.h"
 #include "link/YmodemOptions.h"
+#include "link/YmodemReceiver.h"
 
 #include <atomic>
 #include <chrono>
@@ -122,6 +123,23 @@ std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t siz
 
 // Short time-outs so failure cases end in a second or two.
 ymodem::Options FastOptions();
+
+// A receive sink that keeps the header and the data in memory.
+class CMemorySink final : public ymodem::IReceiveSink {
+public:
+    bool Begin(const ymodem::FileHeader& h, std::string&) override {
+        header = h;
+        ++begun;
+        return true;
+    }
+    bool Write(std::span<const std::uint8_t> d, std::string&) override {
+        data.insert(data.end(), d.begin(), d.end());
+        return true;
+    }
+    ymodem::FileHeader header;
+    int begun = 0;
+    std::vector<std::uint8_t> data;
+};
 
 // Records progress; says stop once `cancelAt` bytes are done.
 class CRecordingProgress final : public IProgress {

@@ -15,20 +15,24 @@ std::vector<std::uint8_t> Bytes(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
+// `n` bytes of `frame` from `at`.
+std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& frame, std::size_t at,
+                                std::size_t n) {
+    return {frame.begin() + static_cast<std::ptrdiff_t>(at),
+            frame.begin() + static_cast<std::ptrdiff_t>(at + n)};
+}
+
+using V = std::vector<std::uint8_t>;
+
 } // namespace
 
 TEST(YmodemFrame, ShortBlockLayout) {
     const auto frame = BuildFrame(1, Bytes("A"), kSmallPayload);
     ASSERT_EQ(frame.size(), 133u);
-    EXPECT_EQ(frame[0], 0x01); // SOH
-    EXPECT_EQ(frame[1], 0x01);
-    EXPECT_EQ(frame[2], 0xFE);
-    EXPECT_EQ(frame[3], 'A');
-    for (std::size_t i = 4; i < 131; ++i)
-        ASSERT_EQ(frame[i], 0x1A) << "padding at " << i;
+    EXPECT_EQ(Slice(frame, 0, 4), (V{0x01, 0x01, 0xFE, 'A'})); // SOH, number, complement
+    EXPECT_EQ(Slice(frame, 4, 127), V(127, 0x1A)) << "padding";
     // CRC of "A" and 127 x 0x1A is 0xF2DD, most significant byte first.
-    EXPECT_EQ(frame[131], 0xF2);
-    EXPECT_EQ(frame[132], 0xDD);
+    EXPECT_EQ(Slice(frame, 131, 2), (V{0xF2, 0xDD}));
 }
 
 TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
@@ -37,21 +41,15 @@ TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
         data[i] = static_cast<std::uint8_t>(i);
     const auto frame = BuildFrame(static_cast<std::uint8_t>(256 + 3), data, kLargePayload);
     ASSERT_EQ(frame.size(), 1029u);
-    EXPECT_EQ(frame[0], 0x02); // STX
-    EXPECT_EQ(frame[1], 0x03);
-    EXPECT_EQ(frame[2], 0xFC);
-    EXPECT_EQ(frame[3], 0x00);
+    EXPECT_EQ(Slice(frame, 0, 4), (V{0x02, 0x03, 0xFC, 0x00})); // STX
     EXPECT_EQ(frame[3 + 255], 0xFF);
-    EXPECT_EQ(frame[3 + 1023], 0xFF);
-    EXPECT_EQ(frame[1027], 0xC2);
-    EXPECT_EQ(frame[1028], 0xE0);
+    EXPECT_EQ(Slice(frame, 1026, 3), (V{0xFF, 0xC2, 0xE0}));
 }
 
 TEST(YmodemFrame, PayloadSizeComesFromTheStartByte) {
-    EXPECT_EQ(PayloadSizeFor(0x01), 128u);
-    EXPECT_EQ(PayloadSizeFor(0x02), 1024u);
-    EXPECT_EQ(PayloadSizeFor(0x04), 0u);
-    EXPECT_EQ(PayloadSizeFor('C'), 0u);
+    EXPECT_EQ((std::vector{PayloadSizeFor(0x01), PayloadSizeFor(0x02), PayloadSizeFor(0x04),
+                           PayloadSizeFor('C')}),
+              (std::vector<std::size_t>{128, 1024, 0, 0}));
 }
 
 TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
@@ -83,20 +81,15 @@ TEST(YmodemFrame, HeaderAsSbWritesIt) {
     for (std::size_t i = 34; i < 128; ++i)
         ASSERT_EQ(payload[i], 0) << "at " << i;
     const auto frame = BuildFrame(0, payload, payload.size(), 0);
-    EXPECT_EQ(frame[0], 0x01);
-    EXPECT_EQ(frame[1], 0x00);
-    EXPECT_EQ(frame[2], 0xFF);
-    EXPECT_EQ(frame[131], 0x40);
-    EXPECT_EQ(frame[132], 0x0D);
+    EXPECT_EQ(Slice(frame, 0, 3), (V{0x01, 0x00, 0xFF}));
+    EXPECT_EQ(Slice(frame, 131, 2), (V{0x40, 0x0D}));
 }
 
 TEST(YmodemFrame, EndOfBatchIsAllZero) {
     const auto payload = BuildHeaderPayload({});
     ASSERT_EQ(payload.size(), 128u);
     EXPECT_TRUE(std::all_of(payload.begin(), payload.end(), [](auto b) { return b == 0; }));
-    const auto frame = BuildFrame(0, payload, payload.size(), 0);
-    EXPECT_EQ(frame[131], 0x00);
-    EXPECT_EQ(frame[132], 0x00);
+    EXPECT_EQ(Slice(BuildFrame(0, payload, payload.size(), 0), 131, 2), (V{0, 0}));
     const auto parsed = ParseHeaderPayload(payload);
     ASSERT_TRUE(parsed);
     EXPECT_TRUE(parsed->name.empty());

@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -128,30 +127,6 @@ TEST_F(ChannelSheet, ImportRulesByColumnPosition) {
     EXPECT_STREQ(c->Name, "Plain \xE9");
     const auto* d = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index);
     EXPECT_STREQ(d->Name, "?\x80") << "unmappable characters become '?'";
-}
-
-TEST_F(ChannelSheet, MissingSheetOrForeignFileChangesNothingAndSaysWhy) {
-    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
-    std::ofstream(m_path) << "not a workbook";
-    std::string error;
-    EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), m_path, &error));
-    EXPECT_EQ(error, "The file is not an Excel 97-2003 workbook (.xls). The channel list was not "
-                     "changed.");
-    EXPECT_EQ(db.Size(kTableChannel), 1u);
-    CExcelBook book;
-    book.New(1);
-    ASSERT_TRUE(book.SaveAs(m_path));
-    EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), m_path, &error));
-    EXPECT_EQ(error, "The workbook has no sheet named \"Channel\". The channel list was not "
-                     "changed.");
-    EXPECT_EQ(db.Size(kTableChannel), 1u);
-    // A foreign target becomes a workbook holding only "Channel".
-    std::ofstream(m_path, std::ios::trunc) << "VX  flash image";
-    EXPECT_TRUE(ExportChannelWorkbook(TheZorvDB(), m_path));
-    CExcelBook back;
-    ASSERT_TRUE(back.Load(m_path));
-    ASSERT_EQ(back.SheetCount(), 1u);
-    EXPECT_EQ(back.Sheet(0)->Name(), "Channel");
 }
 
 TEST(CodePage, Windows1252BothWays) {

@@ -2,11 +2,14 @@
 // both sides of the mini-stream cut-off and past one FAT sector, and broken
 // files that must fail without looping or reading past the buffer.
 #include "xls/CompoundFile.h"
+#include "tests/xls/XlsTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
+
+using namespace velmar::test;
 
 namespace {
 
@@ -17,13 +20,37 @@ std::vector<std::uint8_t> Data(std::size_t size) {
     return d;
 }
 
-std::uint32_t At32(const std::vector<std::uint8_t>& f, std::size_t at) {
-    return f[at] | f[at + 1] << 8 | f[at + 2] << 16 | static_cast<std::uint32_t>(f[at + 3]) << 24;
+constexpr std::uint32_t kEnd = 0xFFFFFFFE, kFree = 0xFFFFFFFF;
+const std::uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+
+// A hand-made header: signature, version, sector shift, mini sector shift
+// and cut-off; no mini FAT.
+void PutHeader(Bytes& f, std::uint8_t major, std::uint8_t shift, std::uint32_t fatSectors,
+               std::uint32_t directory) {
+    std::memcpy(f.data(), kSignature, sizeof kSignature);
+    f[26] = major;
+    f[30] = shift;
+    f[32] = 6;
+    Put32(f, 44, fatSectors);
+    Put32(f, 48, directory);
+    Put32(f, 56, 4096);
+    Put32(f, 60, kEnd);
 }
 
-void Put32(std::vector<std::uint8_t>& f, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        f[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+// A directory entry at `at`: name, type, child, first sector and size.
+void PutEntry(Bytes& f, std::size_t at, std::u16string_view name, std::uint8_t type,
+              std::uint32_t child, std::uint32_t start, std::uint32_t size) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        f[at + 2 * i] = static_cast<std::uint8_t>(name[i]);
+        f[at + 2 * i + 1] = static_cast<std::uint8_t>(name[i] >> 8);
+    }
+    f[at + 64] = static_cast<std::uint8_t>(2 * (name.size() + 1));
+    f[at + 66] = type;
+    Put32(f, at + 68, kFree);
+    Put32(f, at + 72, kFree);
+    Put32(f, at + 76, child);
+    Put32(f, at + 116, start);
+    Put32(f, at + 120, size);
 }
 
 bool Read(const std::vector<std::uint8_t>& file, std::vector<std::uint8_t>& out) {
@@ -36,8 +63,7 @@ bool Read(const std::vector<std::uint8_t>& file, std::vector<std::uint8_t>& out)
 TEST(CompoundFile, WrittenHeaderMatchesTheLayoutByteForByte) {
     const auto file = cfb::WriteCompoundFile(u"Workbook", Data(5000));
     std::vector<std::uint8_t> expect(512, 0);
-    const std::uint8_t head[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    std::memcpy(expect.data(), head, 8);
+    std::memcpy(expect.data(), kSignature, 8);
     expect[24] = 0x3B; // minor version
     expect[26] = 3;    // major version
     expect[28] = 0xFE; // byte order mark FFFE
@@ -90,48 +116,25 @@ TEST(CompoundFile, FatExtensionSectorsAreFollowed) {
     constexpr std::uint32_t kFat = 110, kDifat = 110, kDir = 111, kData = 112, kCount = 18;
     std::vector<std::uint8_t> f((kData + kCount + 1) * 512, 0);
     auto at = [](std::uint32_t sector) { return (std::size_t{sector} + 1) * 512; };
-    const std::uint8_t head[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    std::memcpy(f.data(), head, 8);
-    f[26] = 3;
-    f[30] = 9;
-    f[32] = 6;
-    Put32(f, 44, kFat);
-    Put32(f, 48, kDir);
-    Put32(f, 56, 4096);
-    Put32(f, 60, 0xFFFFFFFE);
+    PutHeader(f, 3, 9, kFat, kDir);
     Put32(f, 68, kDifat);
     Put32(f, 72, 1);
     for (std::uint32_t i = 0; i < 109; ++i)
         Put32(f, 76 + 4 * i, i);
     for (std::uint32_t i = 0; i < 127; ++i)
-        Put32(f, at(kDifat) + 4 * i, i == 0 ? 109 : 0xFFFFFFFF);
-    Put32(f, at(kDifat) + 508, 0xFFFFFFFE);
-    std::vector<std::uint32_t> fat(kFat * 128, 0xFFFFFFFF);
+        Put32(f, at(kDifat) + 4 * i, i == 0 ? 109 : kFree);
+    Put32(f, at(kDifat) + 508, kEnd);
+    std::vector<std::uint32_t> fat(kFat * 128, kFree);
     for (std::uint32_t i = 0; i < kFat; ++i)
         fat[i] = 0xFFFFFFFD;
     fat[kDifat] = 0xFFFFFFFC;
-    fat[kDir] = 0xFFFFFFFE;
+    fat[kDir] = kEnd;
     for (std::uint32_t i = 0; i < kCount; ++i)
-        fat[kData + i] = i + 1 < kCount ? kData + i + 1 : 0xFFFFFFFE;
+        fat[kData + i] = i + 1 < kCount ? kData + i + 1 : kEnd;
     for (std::size_t i = 0; i < fat.size(); ++i)
         Put32(f, at(static_cast<std::uint32_t>(i / 128)) + 4 * (i % 128), fat[i]);
-    auto entry = [&](int index, const char16_t* name, std::uint8_t type, std::uint32_t child,
-                     std::uint32_t start, std::uint32_t size) {
-        const std::size_t e = at(kDir) + 128 * static_cast<std::size_t>(index);
-        std::size_t n = 0;
-        for (; name[n]; ++n) {
-            f[e + 2 * n] = static_cast<std::uint8_t>(name[n]);
-        }
-        f[e + 64] = static_cast<std::uint8_t>(2 * (n + 1));
-        f[e + 66] = type;
-        Put32(f, e + 68, 0xFFFFFFFF);
-        Put32(f, e + 72, 0xFFFFFFFF);
-        Put32(f, e + 76, child);
-        Put32(f, e + 116, start);
-        Put32(f, e + 120, size);
-    };
-    entry(0, u"Root Entry", 5, 1, 0xFFFFFFFE, 0);
-    entry(1, u"Workbook", 2, 0xFFFFFFFF, kData, 9000);
+    PutEntry(f, at(kDir), u"Root Entry", 5, 1, kEnd, 0);
+    PutEntry(f, at(kDir) + 128, u"Workbook", 2, kFree, kData, 9000);
     const auto data = Data(9000);
     std::memcpy(&f[at(kData)], data.data(), data.size());
     std::vector<std::uint8_t> back;
@@ -148,42 +151,19 @@ TEST(CompoundFile, FatExtensionSectorsAreFollowed) {
 // A version 4 file has 4096-byte sectors, the header alone in the first.
 TEST(CompoundFile, VersionFourFilesWithLargeSectorsAreRead) {
     constexpr std::size_t Z = 4096;
-    constexpr std::uint32_t kEnd = 0xFFFFFFFE, kFree = 0xFFFFFFFF;
     std::vector<std::uint8_t> f(5 * Z, 0); // header, FAT, directory, two stream sectors
-    const std::uint8_t signature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    std::memcpy(f.data(), signature, sizeof signature);
-    f[24] = 0x3E; // minor version
-    f[26] = 4;    // major version
-    f[28] = 0xFE; // byte order mark
+    PutHeader(f, 4, 12, 1, 1);             // one FAT sector, the directory in sector 1
+    f[24] = 0x3E;                          // minor version
+    f[28] = 0xFE;                          // byte order mark
     f[29] = 0xFF;
-    f[30] = 12;         // sector shift
-    f[32] = 6;          // mini sector shift
-    Put32(f, 44, 1);    // one FAT sector
-    Put32(f, 48, 1);    // the directory in sector 1
-    Put32(f, 56, 4096); // mini stream cut-off
-    Put32(f, 60, kEnd); // no mini FAT
     Put32(f, 68, kEnd); // no DIFAT sectors
     for (std::size_t i = 0; i < 109; ++i)
         Put32(f, 76 + 4 * i, i == 0 ? 0 : kFree);
     const std::uint32_t fat[] = {0xFFFFFFFD, kEnd, 3, kEnd};
     for (std::size_t i = 0; i < Z / 4; ++i)
         Put32(f, Z + 4 * i, i < 4 ? fat[i] : kFree);
-    const auto entry = [&](std::size_t at, std::u16string_view name, std::uint8_t type,
-                           std::uint32_t child, std::uint32_t start, std::uint32_t size) {
-        for (std::size_t i = 0; i < name.size(); ++i) {
-            f[at + 2 * i] = static_cast<std::uint8_t>(name[i]);
-            f[at + 2 * i + 1] = static_cast<std::uint8_t>(name[i] >> 8);
-        }
-        f[at + 64] = static_cast<std::uint8_t>(2 * (name.size() + 1));
-        f[at + 66] = type;
-        Put32(f, at + 68, kFree);
-        Put32(f, at + 72, kFree);
-        Put32(f, at + 76, child);
-        Put32(f, at + 116, start);
-        Put32(f, at + 120, size);
-    };
-    entry(2 * Z, u"Root Entry", 5, 1, kEnd, 0);
-    entry(2 * Z + 128, u"Workbook", 2, kFree, 2, 5000);
+    PutEntry(f, 2 * Z, u"Root Entry", 5, 1, kEnd, 0);
+    PutEntry(f, 2 * Z + 128, u"Workbook", 2, kFree, 2, 5000);
     const auto data = Data(5000);
     std::copy(data.begin(), data.end(), f.begin() + 3 * Z);
     std::vector<std::uint8_t> out;

@@ -1,12 +1,15 @@
 // The workbook: sheet operations, cell rules, RK decoding, and written
 // records read back by our reader (LibreOffice checks them in the interop test).
 #include "xls/ExcelBook.h"
+#include "tests/xls/XlsTestSupport.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace velmar::test;
 
 namespace {
 
@@ -16,21 +19,6 @@ std::vector<std::string> Names(CExcelBook& book) {
         names.push_back(book.Sheet(i)->Name());
     return names;
 }
-
-// A workbook stream from records given as (type, data) pairs.
-std::vector<std::uint8_t> Stream(std::initializer_list<std::pair<int, std::vector<int>>> records) {
-    biff::Writer w;
-    for (const auto& [type, data] : records) {
-        w.Begin(static_cast<std::uint16_t>(type));
-        for (int b : data)
-            w.U8(static_cast<std::uint8_t>(b));
-        w.End();
-    }
-    return cfb::WriteCompoundFile(u"Workbook", w.Bytes());
-}
-
-const std::vector<int> kBof = {0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-const std::vector<int> kSheetBof = {0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 } // namespace
 
@@ -128,7 +116,7 @@ TEST(ExcelBook, WrittenWorkbookReadsBackWithTypesAndValues) {
 TEST(ExcelBook, ReaderRulesOnHandMadeStreams) {
     // Globals with two sheets, the second named in 16-bit characters; an SST
     // with an 8-bit and a 16-bit string; cells of every kind.
-    const auto file = Stream({
+    const auto file = WorkbookOf({
         {0x0809, kBof},
         {0x0085, {0, 0, 0, 0, 0, 0, 5, 0, 'S', 'h', 'e', 'e', 't'}},
         {0x0085, {0, 0, 0, 0, 0, 0, 2, 1, 'A', 0, 'B', 0}},
@@ -183,26 +171,26 @@ TEST(ExcelBook, MalformedStreamsLoadPartialNeverCrash) {
     EXPECT_EQ(book.SheetCount(), 0u);
     const auto cases = {
         // Huge DIMENSIONS: clamped to the format, and nothing allocated for it.
-        Stream({{0x0809, kBof},
-                {0x0085, {0, 0, 0, 0, 0, 0, 1, 0, 'S'}},
-                {0x000A, {}},
-                {0x0809, kSheetBof},
-                {0x0200, {0, 0, 0, 0, 255, 255, 255, 255, 0, 0, 255, 255, 0, 0}},
-                {0x000A, {}}}),
+        WorkbookOf({{0x0809, kBof},
+                    {0x0085, {0, 0, 0, 0, 0, 0, 1, 0, 'S'}},
+                    {0x000A, {}},
+                    {0x0809, kSheetBof},
+                    {0x0200, {0, 0, 0, 0, 255, 255, 255, 255, 0, 0, 255, 255, 0, 0}},
+                    {0x000A, {}}}),
         // An SST that claims a million strings in a few bytes.
-        Stream({{0x0809, kBof},
-                {0x00FC, {0, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 3, 0, 0, 'a'}},
-                {0x000A, {}}}),
+        WorkbookOf({{0x0809, kBof},
+                    {0x00FC, {0, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 3, 0, 0, 'a'}},
+                    {0x000A, {}}}),
         // A record whose length runs past the stream, and a truncated MULRK.
-        Stream({{0x0809, kBof},
-                {0x0085, {0, 0, 0, 0, 0, 0, 1, 0, 'S'}},
-                {0x000A, {}},
-                {0x0809, kSheetBof},
-                {0x00BD, {0, 0}},
-                {0x027E, {1, 2}},
-                {0x0203, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 0x7F}}}),
+        WorkbookOf({{0x0809, kBof},
+                    {0x0085, {0, 0, 0, 0, 0, 0, 1, 0, 'S'}},
+                    {0x000A, {}},
+                    {0x0809, kSheetBof},
+                    {0x00BD, {0, 0}},
+                    {0x027E, {1, 2}},
+                    {0x0203, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 0x7F}}}),
         // BOUNDSHEET names run past their record.
-        Stream({{0x0809, kBof}, {0x0085, {0, 0, 0, 0, 0, 0, 200, 1, 'S'}}, {0x000A, {}}}),
+        WorkbookOf({{0x0809, kBof}, {0x0085, {0, 0, 0, 0, 0, 0, 200, 1, 'S'}}, {0x000A, {}}}),
     };
     for (const auto& file : cases) {
         CExcelBook b;

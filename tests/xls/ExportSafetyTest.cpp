@@ -5,6 +5,7 @@
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
+#include "tests/xls/XlsTestSupport.h"
 #include "xls/BiffRecords.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/CompoundFile.h"
@@ -19,25 +20,11 @@
 #include <map>
 #include <unistd.h>
 
+using namespace velmar::test;
+
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-std::uint32_t At32(const Bytes& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
 
 // Every stream of a compound file by name (the Workbook stream included).
 std::map<std::u16string, Bytes> Streams(const Bytes& file) {
@@ -76,18 +63,8 @@ std::vector<Substream> Substreams(const Bytes& stream) {
 const std::string kNotes =
     std::string(VELMAR_SOURCE_DIR) + "/tests/xls/fixtures/libreoffice-notes.xls";
 
-class Export : public ::testing::Test {
+class Export : public WorkbookTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("velmar-export-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-        db.ClearAll();
-    }
-    void TearDown() override {
-        db.ClearAll();
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
     void AddChannels(int n) {
         for (int i = 0; i < n; ++i) {
             auto c = NewRecord<Channel_Info_Tag>();
@@ -111,9 +88,6 @@ protected:
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), entries);
     }
-
-    CZorvDB& db = TheZorvDB();
-    fs::path m_dir;
 };
 
 } // namespace
@@ -194,15 +168,8 @@ TEST_F(Export, AWorkbookThatCannotBeKeptWholeIsRefused) {
     WriteBytes(cut, cfb::WriteCompoundFile(u"Workbook", stream));
     ExpectRefused(cut, "ends early");
     // A workbook protected with a password.
-    biff::Writer w;
-    w.Begin(biff::kBof);
-    w.Raw(Bytes{0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    w.End();
-    w.Begin(biff::kFilePass);
-    w.Raw(Bytes(54, 1));
-    w.End();
     const fs::path locked = m_dir / "locked.xls";
-    WriteBytes(locked, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
+    WriteBytes(locked, WorkbookOf({{biff::kBof, kBof}, {biff::kFilePass, Bytes(54, 1)}}));
     ExpectRefused(locked, "protected with a password");
     // A compound file whose directory cannot be read.
     Bytes broken = notes;
@@ -222,7 +189,8 @@ TEST_F(Export, AFileThatIsNoWorkbookOrNoFileBecomesANewWorkbook) {
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), image.string()));
     CExcelBook book;
     ASSERT_TRUE(book.Load(image.string()));
-    EXPECT_EQ(book.SheetCount(), 1u);
+    ASSERT_EQ(book.SheetCount(), 1u);
+    EXPECT_EQ(book.Sheet(0)->Name(), "Channel");
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), (m_dir / "new.xls").string()));
     EXPECT_TRUE(fs::exists(m_dir / "new.xls"));
 }
@@ -287,30 +255,27 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
 TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     // One sheet "Notes"; the workbook's reference to itself (SUPBOOK) says
     // one sheet, the tab ids list one.
-    biff::Writer w;
-    auto record = [&](std::uint16_t type, const Bytes& data) {
-        w.Begin(type);
-        w.Raw(data);
-        w.End();
-    };
-    record(biff::kBof, Bytes{0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    record(biff::kTabId, Bytes{5, 0});
-    record(biff::kBoundSheet, Bytes{0, 0, 0, 0, 0, 0, 5, 0, 'N', 'o', 't', 'e', 's'});
-    record(biff::kSupBook, Bytes{1, 0, 1, 4});
-    record(biff::kEof, {});
-    const std::size_t sheet = w.Size();
-    record(biff::kBof, Bytes{0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    record(biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0});
-    record(biff::kEof, {});
-    w.Patch32(20 + 6 + 4, static_cast<std::uint32_t>(sheet)); // after BOF and TABID
+    const Records globals = {
+        {biff::kBof, kBof},
+        {biff::kTabId, Bytes{5, 0}},
+        {biff::kBoundSheet, Bytes{0, 0, 0, 0, 0, 0, 5, 0, 'N', 'o', 't', 'e', 's'}},
+        {biff::kSupBook, Bytes{1, 0, 1, 4}},
+        {biff::kEof, {}}};
+    Records records = globals;
+    records.insert(records.end(), {{biff::kBof, kSheetBof},
+                                   {biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0}},
+                                   {biff::kEof, {}}});
+    Bytes stream = StreamOf(records);
+    // The sheet's position, after BOF and TABID.
+    Put32(stream, 20 + 6 + 4, static_cast<std::uint32_t>(StreamOf(globals).size()));
     const fs::path path = m_dir / "counted.xls";
-    WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
+    WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", stream));
     AddChannels(1);
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
-    const auto globals = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
+    const auto written = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
     std::map<std::uint16_t, Bytes> byType;
-    for (const auto& [type, data] : globals)
+    for (const auto& [type, data] : written)
         byType[type] = data;
     EXPECT_EQ(byType[biff::kSupBook], (Bytes{2, 0, 1, 4})) << "two sheets now";
     EXPECT_EQ(byType[biff::kTabId], (Bytes{5, 0, 6, 0})) << "the new sheet's tab id";

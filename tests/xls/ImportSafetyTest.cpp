@@ -4,6 +4,7 @@
 // written as LABEL records read like shared strings.
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "tests/xls/XlsTestSupport.h"
 #include "xls/BiffRecords.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/CompoundFile.h"
@@ -17,47 +18,25 @@
 #include <iterator>
 #include <unistd.h>
 
+using namespace velmar::test;
+
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr const char* kUnchanged = " The channel list was not changed.";
 
-using Records = std::vector<std::pair<int, std::vector<std::uint8_t>>>;
-
-std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
-    std::vector<std::uint8_t> out;
+Bytes Of(std::initializer_list<int> values) {
+    Bytes out;
     for (int v : values)
         out.push_back(static_cast<std::uint8_t>(v));
     return out;
 }
 
-std::vector<std::uint8_t> StreamOf(const Records& records) {
-    biff::Writer w;
-    for (const auto& [type, data] : records) {
-        w.Begin(static_cast<std::uint16_t>(type));
-        w.Raw(data);
-        w.End();
-    }
-    return w.Bytes();
-}
-
-const auto kBof = Bytes({0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-const auto kSheetBof = Bytes({0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-const auto kChannelSheet = Bytes({0, 0, 0, 0, 0, 0, 7, 0, 'C', 'h', 'a', 'n', 'n', 'e', 'l'});
-
-// An RK integer cell.
-std::vector<std::uint8_t> Rk(int row, int col, int value) {
-    const auto rk = static_cast<std::uint32_t>(value) << 2 | 2;
-    return Bytes({row & 0xFF, row >> 8, col, 0, 15, 0, static_cast<int>(rk & 0xFF),
-                  static_cast<int>((rk >> 8) & 0xFF), static_cast<int>((rk >> 16) & 0xFF),
-                  static_cast<int>(rk >> 24)});
-}
-
 // A LABEL cell in BIFF8 form: 8-bit characters, or 16-bit with `wide`.
-std::vector<std::uint8_t> Label(int row, int col, const std::u16string& text, bool wide) {
-    auto out = Bytes(
-        {row & 0xFF, row >> 8, col, 0, 15, 0, static_cast<int>(text.size()), 0, wide ? 1 : 0});
+Bytes Label(int row, int col, const std::u16string& text, bool wide) {
+    auto out =
+        Of({row & 0xFF, row >> 8, col, 0, 15, 0, static_cast<int>(text.size()), 0, wide ? 1 : 0});
     for (char16_t c : text) {
         out.push_back(static_cast<std::uint8_t>(c));
         if (wide)
@@ -66,30 +45,16 @@ std::vector<std::uint8_t> Label(int row, int col, const std::u16string& text, bo
     return out;
 }
 
-class Import : public ::testing::Test {
+class Import : public WorkbookTest {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("velmar-import-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-        db.ClearAll();
+        WorkbookTest::SetUp();
         for (int i = 0; i < 3; ++i) {
             auto c = NewRecord<Channel_Info_Tag>();
             std::snprintf(c->Name, sizeof c->Name, "Kept %d", i);
             c->SatID = 1;
             db.AddIndexed(kTableChannel, std::move(c));
         }
-    }
-    void TearDown() override {
-        db.ClearAll();
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    std::string Write(const std::vector<std::uint8_t>& file, const char* name = "in.xls") {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()),
-                   static_cast<std::streamsize>(file.size()));
-        return path.string();
     }
     // The import fails with `message` and the three channels are still there.
     void ExpectRefused(const std::string& path, const std::string& message) {
@@ -99,7 +64,7 @@ protected:
         ASSERT_EQ(db.Size(kTableChannel), 3u);
         EXPECT_STREQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->Name, "Kept 0");
     }
-    std::vector<std::uint8_t> GoodWorkbook(int channels) {
+    Bytes GoodWorkbook(int channels) {
         CZorvDB saved;
         CExcelBook book;
         book.New(1);
@@ -116,81 +81,59 @@ protected:
         }
         return book.SaveToMemory();
     }
-
-    CZorvDB& db = TheZorvDB();
-    fs::path m_dir;
 };
 
 } // namespace
 
-TEST_F(Import, ACompoundFileWithoutAWorkbookStream) {
-    ExpectRefused(Write(cfb::WriteCompoundFile(u"Book", StreamOf({{0x0809, kBof}}))),
-                  std::string("The file holds no \"Workbook\" stream, so it is not an Excel "
-                              "97-2003 workbook.") +
-                      kUnchanged);
-}
-
-TEST_F(Import, AStreamThatEndsEarlyOrChainsBadly) {
-    const std::string broken = std::string("The workbook is damaged: its \"Workbook\" stream "
-                                           "ends early or its sectors are chained wrongly.") +
-                               kUnchanged;
-    // Records: the sheet substream stops before its EOF.
-    auto records = Records{{0x0809, kBof},
-                           {0x0085, kChannelSheet},
-                           {0x000A, {}},
-                           {0x0809, kSheetBof},
-                           {0x027E, Rk(1, 0, 7)}};
-    ExpectRefused(Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))), broken);
+// Each kind of damage is refused with its own reason.
+TEST_F(Import, DamagedWorkbooksAreRefusedWithTheirReason) {
+    const std::string broken = "The workbook is damaged: its \"Workbook\" stream ends early or its "
+                               "sectors are chained wrongly.";
+    const Records globals = {{0x0809, kBof}, {0x0085, kChannelSheet}, {0x000A, {}}};
+    auto with = [&](Records more) {
+        Records records = globals;
+        records.insert(records.end(), more.begin(), more.end());
+        return records;
+    };
     // A record whose length runs past the end of the stream.
-    auto stream = StreamOf({{0x0809, kBof},
-                            {0x0085, kChannelSheet},
-                            {0x000A, {}},
-                            {0x0809, kSheetBof},
-                            {0x027E, Rk(1, 0, 7)},
-                            {0x000A, {}}});
-    stream.resize(stream.size() - 2);
-    ExpectRefused(Write(cfb::WriteCompoundFile(u"Workbook", stream)), broken);
-    // A sheet named in the directory whose substream never comes.
-    records = {{0x0809, kBof}, {0x0085, kChannelSheet}, {0x0085, kChannelSheet},
-               {0x000A, {}},   {0x0809, kSheetBof},     {0x000A, {}}};
-    ExpectRefused(Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))), broken);
+    Bytes overrun = StreamOf(with({{0x0809, kSheetBof}, {0x027E, Rk(1, 0, 7)}, {0x000A, {}}}));
+    overrun.resize(overrun.size() - 2);
     // The stream's sector chain loops back on itself.
-    auto file = GoodWorkbook(80); // large enough for regular sectors
-    const std::uint32_t dir = file[48] | file[49] << 8;
+    auto loop = GoodWorkbook(80); // large enough for regular sectors
+    const std::uint32_t dir = loop[48] | loop[49] << 8;
     const std::size_t entry = (dir + 1) * 512 + 128; // the stream after the root
-    const std::uint32_t start = file[entry + 116] | file[entry + 117] << 8;
-    const std::size_t fatEntry = 512 + 4 * (start + 1); // FAT sector 0 is sector 0
-    file[fatEntry] = static_cast<std::uint8_t>(start);
-    file[fatEntry + 1] = static_cast<std::uint8_t>(start >> 8);
-    file[fatEntry + 2] = file[fatEntry + 3] = 0;
-    ExpectRefused(Write(file), broken);
-}
-
-TEST_F(Import, ASharedStringTableThatDoesNotParse) {
-    // Two strings announced, the second cut short.
-    const auto records =
-        Records{{0x0809, kBof},
-                {0x0085, kChannelSheet},
-                {0x00FC, Bytes({2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 'a', 9, 0, 0, 'b'})},
-                {0x000A, {}},
-                {0x0809, kSheetBof},
-                {0x000A, {}}};
-    ExpectRefused(
-        Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))),
-        std::string("The workbook is damaged: its table of shared strings cannot be read.") +
-            kUnchanged);
-}
-
-TEST_F(Import, AWorkbookWithoutAChannelSheet) {
-    CExcelBook book;
-    book.New(2);
-    ExpectRefused(Write(book.SaveToMemory()),
-                  std::string("The workbook has no sheet named \"Channel\".") + kUnchanged);
-}
-
-TEST_F(Import, FilesThatAreNoWorkbookAtAll) {
-    ExpectRefused(Write(Bytes({'V', 'X', ' ', ' '})),
-                  std::string("The file is not an Excel 97-2003 workbook (.xls).") + kUnchanged);
+    const std::uint32_t start = loop[entry + 116] | loop[entry + 117] << 8;
+    Put32(loop, 512 + 4 * (start + 1), start); // FAT sector 0 is sector 0
+    CExcelBook twoSheets;
+    twoSheets.New(2);
+    const std::pair<Bytes, std::string> cases[] = {
+        {cfb::WriteCompoundFile(u"Book", StreamOf({{0x0809, kBof}})),
+         "The file holds no \"Workbook\" stream, so it is not an Excel 97-2003 workbook."},
+        // The sheet substream stops before its EOF.
+        {WorkbookOf(with({{0x0809, kSheetBof}, {0x027E, Rk(1, 0, 7)}})), broken},
+        {cfb::WriteCompoundFile(u"Workbook", overrun), broken},
+        // A sheet named in the directory whose substream never comes.
+        {WorkbookOf({{0x0809, kBof},
+                     {0x0085, kChannelSheet},
+                     {0x0085, kChannelSheet},
+                     {0x000A, {}},
+                     {0x0809, kSheetBof},
+                     {0x000A, {}}}),
+         broken},
+        {loop, broken},
+        // Two strings announced, the second cut short.
+        {WorkbookOf({{0x0809, kBof},
+                     {0x0085, kChannelSheet},
+                     {0x00FC, Of({2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 'a', 9, 0, 0, 'b'})},
+                     {0x000A, {}},
+                     {0x0809, kSheetBof},
+                     {0x000A, {}}}),
+         "The workbook is damaged: its table of shared strings cannot be read."},
+        {twoSheets.SaveToMemory(), "The workbook has no sheet named \"Channel\"."},
+        {Of({'V', 'X', ' ', ' '}), "The file is not an Excel 97-2003 workbook (.xls)."},
+    };
+    for (const auto& [file, message] : cases)
+        ExpectRefused(Write(file), message + kUnchanged);
     ExpectRefused(m_dir.string(),
                   m_dir.string() + " is a folder, not an Excel workbook." + kUnchanged);
     fs::create_directories(m_dir / "folder.xls");
@@ -205,7 +148,7 @@ TEST_F(Import, EveryTruncationAndByteFlipEitherReadsAllOrChangesNothing) {
     ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path));
     ASSERT_EQ(db.Size(kTableChannel), 40u);
     int refused = 0, read = 0;
-    auto check = [&](const std::vector<std::uint8_t>& file, const std::string& what) {
+    auto check = [&](const Bytes& file, const std::string& what) {
         db.ClearAll();
         auto c = NewRecord<Channel_Info_Tag>();
         std::strcpy(c->Name, "Mine");
@@ -223,7 +166,7 @@ TEST_F(Import, EveryTruncationAndByteFlipEitherReadsAllOrChangesNothing) {
         }
     };
     for (std::size_t cut = 0; cut < good.size(); cut += good.size() / 23 + 1)
-        check(std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)),
+        check(Bytes(good.begin(), good.begin() + static_cast<long>(cut)),
               "cut at " + std::to_string(cut));
     for (std::size_t at = 0; at < good.size(); at += good.size() / 61 + 1) {
         auto flipped = good;
@@ -243,17 +186,15 @@ TEST_F(Import, RowsWithoutAStoredValueAreNoChannelsWhateverTheDimensionsSay) {
         {0x0085, kChannelSheet},
         {0x000A, {}},
         {0x0809, kSheetBof},
-        {0x0200, Bytes({0, 0, 0, 0, 0x60, 0xEA, 0, 0, 0, 0, 60, 0, 0, 0})},
-        {0x0208, Bytes({5, 0, 0, 0, 60, 0, 0xFF, 0, 0, 0, 0, 0, 0, 1, 0x0F, 0})},
+        {0x0200, Of({0, 0, 0, 0, 0x60, 0xEA, 0, 0, 0, 0, 60, 0, 0, 0})},
+        {0x0208, Of({5, 0, 0, 0, 60, 0, 0xFF, 0, 0, 0, 0, 0, 0, 1, 0x0F, 0})},
         {0x027E, Rk(1, 0, 101)},
         {0x027E, Rk(4, 0, 104)},
-        {0x0200, Bytes({0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0})},
+        {0x0200, Of({0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0})},
         {0x000A, {}},
     };
     std::string error;
-    ASSERT_TRUE(ImportChannelWorkbook(
-        TheZorvDB(), Write(cfb::WriteCompoundFile(u"Workbook", StreamOf(records))), &error))
-        << error;
+    ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), Write(WorkbookOf(records)), &error)) << error;
     ASSERT_EQ(db.Size(kTableChannel), 2u);
     const auto* first = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
     EXPECT_EQ(first->ProgramNum, 101);
@@ -274,7 +215,7 @@ TEST_F(Import, LabelRecordsReadLikeSharedStrings) {
         {0x00D6, Label(3, 13, u"Rich", false)}, // RSTRING: LABEL with runs after the text
         {0x000A, {}},
     };
-    const auto file = cfb::WriteCompoundFile(u"Workbook", StreamOf(records));
+    const auto file = WorkbookOf(records);
     CExcelBook book;
     ASSERT_TRUE(book.LoadFromMemory(file));
     const CExcelSheet* sheet = book.GetWorksheet("Channel");

@@ -3,6 +3,7 @@
 // no empty rows, and a 10 MB workbook of dense cells stays far below 256 MB.
 #include "contracts/ZorvDB.h"
 #include "tests/image/CountingAllocator.h"
+#include "tests/xls/XlsTestSupport.h"
 #include "xls/BiffRecords.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/CompoundFile.h"
@@ -59,21 +60,9 @@ void MulRk(biff::Writer& w, unsigned row, unsigned cells) {
     w.End();
 }
 
-class PeakMemory : public ::testing::Test {
+class PeakMemory : public WorkbookTest {
 protected:
-    void SetUp() override {
-        m_path = fs::temp_directory_path() / ("velmar-peak-" + std::to_string(::getpid()) + ".xls");
-        TheZorvDB().ClearAll();
-    }
-    void TearDown() override {
-        TheZorvDB().ClearAll();
-        fs::remove(m_path);
-    }
-    void Write(const std::vector<std::uint8_t>& file) {
-        std::ofstream(m_path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()),
-                   static_cast<std::streamsize>(file.size()));
-    }
+    void Write(const Bytes& file) { m_path = WorkbookTest::Write(file, "peak.xls"); }
     // Peak heap of loading the workbook, and of importing its channels.
     std::size_t PeakOfLoad(WorkbookProblem expected = WorkbookProblem::None) {
         ResetHeapPeak();

@@ -1,0 +1,105 @@
+// Workbooks built record by record for the workbook tests, and a scratch
+// folder with an empty channel table for each test.
+#pragma once
+
+#include "contracts/ZorvDB.h"
+#include "xls/BiffRecords.h"
+#include "xls/CompoundFile.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace velmar::test {
+
+using Bytes = std::vector<std::uint8_t>;
+using Records = std::vector<std::pair<int, Bytes>>;
+
+inline Bytes ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::uint32_t At32(const Bytes& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+inline void Put32(Bytes& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// A workbook stream of (type, data) records.
+inline Bytes StreamOf(const Records& records) {
+    biff::Writer w;
+    for (const auto& [type, data] : records) {
+        w.Begin(static_cast<std::uint16_t>(type));
+        w.Raw(data);
+        w.End();
+    }
+    return w.Bytes();
+}
+
+// The same as a compound file holding it as "Workbook".
+inline Bytes WorkbookOf(const Records& records) {
+    return cfb::WriteCompoundFile(u"Workbook", StreamOf(records));
+}
+
+inline const Bytes kBof = {0, 6, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+inline const Bytes kSheetBof = {0, 6, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+inline const Bytes kChannelSheet = {0, 0, 0, 0, 0, 0, 7, 0, 'C', 'h', 'a', 'n', 'n', 'e', 'l'};
+
+// An RK integer cell.
+inline Bytes Rk(int row, int col, int value) {
+    const auto rk = static_cast<std::uint32_t>(value) << 2 | 2;
+    Bytes cell = {static_cast<std::uint8_t>(row),
+                  static_cast<std::uint8_t>(row >> 8),
+                  static_cast<std::uint8_t>(col),
+                  0,
+                  15,
+                  0};
+    for (int i = 0; i < 4; ++i)
+        cell.push_back(static_cast<std::uint8_t>(rk >> (8 * i)));
+    return cell;
+}
+
+// A scratch folder of its own and an empty store for each test.
+class WorkbookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        m_dir = std::filesystem::temp_directory_path() /
+                ("velmar-xls-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(m_dir);
+        db.ClearAll();
+    }
+    void TearDown() override {
+        db.ClearAll();
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+    // Writes `file` into the scratch folder; its path.
+    std::string Write(const Bytes& file, const char* name = "in.xls") {
+        WriteBytes(m_dir / name, file);
+        return (m_dir / name).string();
+    }
+
+    CZorvDB& db = TheZorvDB();
+    std::filesystem::path m_dir;
+};
+
+} // namespace velmar::test
