@@ -45,9 +45,3 @@ std::string SystemError(const std::string& what);
 // `pattern` (marked, "%1" the subject, "%2" the system's reason for errno)
 // filled in.
 Phrase SystemFailure(const char* pattern, const std::string& subject);
-// English(said) into `error` when `ok` is false; `ok` either way.
-template <class T> T InEnglish(T ok, const Phrase& said, std::string& error) {
-    if (!ok)
-        error = English(said);
-    return ok;
-}

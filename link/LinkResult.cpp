@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+Phrase TransferCancelled() {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled"));
+}
+
 std::string SecondsText(std::chrono::milliseconds duration) {
     const auto ms = duration.count();
     std::string text = std::to_string(ms / 1000);

@@ -31,6 +31,9 @@ struct LinkResult {
     bool Ok() const { return status == LinkStatus::Ok; }
 };
 
+// "Transfer cancelled": the user stopped it.
+Phrase TransferCancelled();
+
 // "10 s", "2.5 s": a time-out as the messages show it.
 std::string SecondsText(std::chrono::milliseconds duration);
 

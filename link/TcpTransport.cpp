@@ -16,10 +16,6 @@
 
 namespace {
 
-Phrase Cancelled() {
-    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled"));
-}
-
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
@@ -120,7 +116,7 @@ std::unique_ptr<CTcpTransport> CTcpTransport::Connect(const std::string& host, s
             if (ready == -1) {
                 ::close(fd);
                 ::freeaddrinfo(found);
-                error = Cancelled();
+                error = TransferCancelled();
                 return nullptr;
             }
             int soError = ETIMEDOUT;
@@ -213,7 +209,7 @@ std::unique_ptr<CTcpTransport> CTcpListener::Accept(milliseconds timeout, IProgr
     }
     const int ready = WaitFor(m_fd, POLLIN, Clock::now() + timeout, progress);
     if (ready == -1) {
-        error = Cancelled();
+        error = TransferCancelled();
         return nullptr;
     }
     if (ready == 0) {

@@ -141,8 +141,7 @@ bool CReceiver::Fail(LinkStatus status, Phrase message, bool tellPeer) {
 
 bool CReceiver::FailOn(Arrival::Kind kind) {
     if (kind == Arrival::Cancelled)
-        return Fail(LinkStatus::Cancelled,
-                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled")));
+        return Fail(LinkStatus::Cancelled, TransferCancelled());
     if (kind == Arrival::PeerCancelled)
         return Fail(LinkStatus::PeerCancelled,
                     Text(VELMAR_TRANSLATE_NOOP("Velmar", "The sender cancelled the transfer")),

@@ -104,8 +104,7 @@ bool CSender::FailLate() {
 bool CSender::FailOn(Reply reply) {
     switch (reply) {
     case Reply::Cancelled:
-        return Fail(LinkStatus::Cancelled,
-                    Text(VELMAR_TRANSLATE_NOOP("Velmar", "Transfer cancelled")));
+        return Fail(LinkStatus::Cancelled, TransferCancelled());
     case Reply::PeerCancelled:
         return Fail(LinkStatus::PeerCancelled,
                     Text(VELMAR_TRANSLATE_NOOP("Velmar", "The receiver cancelled the transfer")),

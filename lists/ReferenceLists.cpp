@@ -63,12 +63,6 @@ const char* TwoOnOneNumber(ServiceKind kind) {
                                                  "%3. Nothing was changed.");
 }
 
-template <typename T> T InEnglish(T result, const Phrase& why, std::string& error) {
-    if (!result)
-        error = English(why);
-    return result;
-}
-
 } // namespace
 
 std::optional<std::vector<NamedPlace>> ParseNameList(std::string_view bytes, Phrase& error) {

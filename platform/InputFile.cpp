@@ -28,14 +28,6 @@ Phrase CannotRead(const std::string& name, Phrase why) {
                         {phrase::Data(name), std::move(why)});
 }
 
-template <class Read> bool InEnglish(std::string& error, Read read) {
-    Phrase said;
-    const bool ok = read(said);
-    if (!ok)
-        error = English(said);
-    return ok;
-}
-
 } // namespace
 
 bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
@@ -87,9 +79,8 @@ bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std:
 
 bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std::string& name,
                     std::string& contents, std::string& error) {
-    return InEnglish(error, [&](Phrase& said) {
-        return ReadDescriptor(fd, maxBytes, kind, name, contents, said);
-    });
+    Phrase said;
+    return InEnglish(ReadDescriptor(fd, maxBytes, kind, name, contents, said), said, error);
 }
 
 bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
@@ -109,6 +100,6 @@ bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* 
 
 bool ReadInputFile(const std::string& path, std::uint64_t maxBytes, const char* kind,
                    std::string& contents, std::string& error) {
-    return InEnglish(
-        error, [&](Phrase& said) { return ReadInputFile(path, maxBytes, kind, contents, said); });
+    Phrase said;
+    return InEnglish(ReadInputFile(path, maxBytes, kind, contents, said), said, error);
 }

@@ -60,3 +60,12 @@ Phrase Series(std::vector<Phrase> items);
 std::string Compose(const Phrase& phrase, const std::function<std::string(const Phrase&)>& pattern);
 // The phrase in English, as the patterns are written.
 std::string English(const Phrase& phrase);
+
+// For the English forms of functions that report a phrase: `said` in
+// English into `error` when `ok` is false (a bool, a pointer or an optional);
+// `ok`.
+template <class T> T InEnglish(T ok, const Phrase& said, std::string& error) {
+    if (!ok)
+        error = English(said);
+    return ok;
+}

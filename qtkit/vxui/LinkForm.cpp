@@ -237,9 +237,8 @@ void CLinkForm::Start() {
         LinkResult result;
         if (!line) {
             result.status = shared->cancel ? LinkStatus::Cancelled : LinkStatus::LineError;
-            if (!shared->cancel)
-                result.said = error;
-            result.message = shared->cancel ? "Transfer cancelled" : English(error);
+            result.said = shared->cancel ? TransferCancelled() : error;
+            result.message = English(result.said);
         } else {
             shared->connected = true;
             result = receive ? ReceiveImage(*line, path, options, shared.get(), headerText)
