@@ -86,10 +86,13 @@ void CMainFrame::OpenPath(const QString& path) {
         Phrase report;
         bool refused = false;
         const std::string problem = Guarded([&]() -> std::string {
-            std::string why;
+            Phrase why;
             auto channels = ReadChannelWorkbook(native, why);
-            if (!channels)
-                return why;
+            if (!channels) {
+                report = std::move(why);
+                refused = true;
+                return {};
+            }
             const ImportReport filtered =
                 FilterImportedChannels(m_session.Db(), GetProductType(), *channels);
             report = ImportReportPhrase(filtered);
@@ -117,7 +120,7 @@ void CMainFrame::OpenPath(const QString& path) {
         return;
     CWaitCursor wait(m_ui);
     Phrase error;
-    std::string workingCopyProblem;
+    Phrase workingCopyProblem;
     int result = kImportFileError;
     const std::string problem = Guarded([&]() -> std::string {
         result =
@@ -128,7 +131,7 @@ void CMainFrame::OpenPath(const QString& path) {
         m_session.StartFresh();
         setWindowFilePath(path); // named on printed pages; the caption stays
         RefreshAllViews();
-        if (!workingCopyProblem.empty()) {
+        if (!workingCopyProblem.Empty()) {
             wait.End();
             ShowWorkingCopyProblem(workingCopyProblem);
         }
@@ -178,8 +181,8 @@ void CMainFrame::EndKeepingEdits() {
     QCoreApplication::exit(0);
 }
 
-void CMainFrame::ShowWorkingCopyProblem(const std::string& why) {
-    ShowStop(m_ui, this, Text(texts::kWorkingCopyNotWritten) + "\n" + QString::fromLocal8Bit(why));
+void CMainFrame::ShowWorkingCopyProblem(const Phrase& why) {
+    ShowStop(m_ui, this, Text(texts::kWorkingCopyNotWritten) + "\n" + Text(why));
 }
 
 void CMainFrame::OnSaveToFile() {
@@ -199,8 +202,10 @@ bool CMainFrame::SaveToFile() {
     SaveReport report;
     const std::string problem = Guarded([&]() -> std::string {
         if (workbook) {
-            std::string why;
-            return ExportChannelWorkbook(m_session.Db(), native, &why) ? std::string() : why;
+            if (ExportChannelWorkbook(m_session.Db(), native, &report.said))
+                return {};
+            report.message = English(report.said);
+            return report.message;
         }
         return ExportWorkingCopy(native, &report) == 1 ? std::string() : report.message;
     });

@@ -143,13 +143,13 @@ void CListTools::OnCompareWith() {
     Comparison comparison;
     std::size_t toAdd = 0;
     bool read = false;
+    Phrase error;
     const QString problem = Guarded(
         [&]() -> std::string {
-            std::string error;
             read = ReadListDocument(Native(path), CDocument::Current().Values(), other, nullptr,
                                     &error) == 1;
             if (!read)
-                return error;
+                return {};
             comparison = CompareLists(m_session.Db(), other.Store());
             toAdd = ChannelsToMerge(other.Store(), comparison, MergeKinds::All).size();
             return {};
@@ -157,7 +157,10 @@ void CListTools::OnCompareWith() {
         FromLocal);
     wait.End();
     if (!problem.isEmpty() || !read) {
-        ShowStop(m_ui, &m_frame, problem.isEmpty() ? Text(texts::kCannotOpenImage) : problem);
+        ShowStop(m_ui, &m_frame,
+                 !problem.isEmpty()
+                     ? problem
+                     : Text(error.Empty() ? phrase::Text(texts::kCannotOpenImage) : error));
         return;
     }
     if (comparison.Same()) {

@@ -5,6 +5,7 @@
 
 #include "contracts/Texts.h"
 #include "document/EditSession.h"
+#include "platform/Phrase.h"
 #include "qtkit/SeamPrompt.h"
 #include "views/Messages.h"
 #include "views/Switchboard.h"
@@ -102,7 +103,7 @@ private:
     // nothing or the user answers `proceed` ("Save anyway", "Send anyway").
     bool ListCheckAllows(const char* question, const char* proceed);
     // A document that loaded but whose working copy could not be written.
-    void ShowWorkingCopyProblem(const std::string& why);
+    void ShowWorkingCopyProblem(const Phrase& why);
     // Before the tables are replaced or the window closes with unsaved
     // edits: asks whether to save them first. False when the user cancelled
     // or the save did not happen: the caller stops.

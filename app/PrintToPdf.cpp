@@ -21,12 +21,12 @@ QString PrintListFileToPdf(const QString& file, const QString& pdf,
                            const ReceiverProfile& receiver) {
     ConfigurePolicy(receiver);
     CDocument document;
-    std::string error;
+    Phrase error;
     // No prompt: a file that would need a question is not read.
     if (ReadListDocument(file.toLocal8Bit().toStdString(), CurrentImageValues(), document, nullptr,
                          &error) != 1)
         return QString(kCannotRead)
-            .arg(file, error.empty() ? QString(kNoList) : QString::fromLocal8Bit(error));
+            .arg(file, error.Empty() ? QString(kNoList) : QString::fromStdString(English(error)));
     PrintChoice whole;
     for (int n = 1; n <= kFavoritePositions; ++n)
         whole.favorites.push_back(n);

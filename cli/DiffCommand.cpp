@@ -13,10 +13,10 @@ namespace {
 // standard error when it cannot be.
 bool ReadList(const std::string& path, const std::string& name, CDocument& into,
               IUserPrompt* prompt) {
-    std::string error;
+    Phrase error;
     if (ReadListDocument(path, CDocument::Current().Values(), into, prompt, &error) == 1)
         return true;
-    std::cerr << "velmar-cli: " << name << ": " << error << "\n";
+    std::cerr << "velmar-cli: " << name << ": " << English(error) << "\n";
     return false;
 }
 

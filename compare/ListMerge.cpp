@@ -445,9 +445,11 @@ MergeReport RunMergeChannels(EditSession& session, const CZorvDB& other,
 MergeReport MergeChannelsFromFile(EditSession& session, const std::string& path, MergeKinds kinds) {
     MergeReport report;
     CDocument other;
-    if (ReadListDocument(path, CDocument::Current().Values(), other, nullptr, &report.error) != 1)
+    if (ReadListDocument(path, CDocument::Current().Values(), other, nullptr, &report.why) != 1) {
+        report.error = English(report.why);
         return report;
-    report.error.clear();
+    }
+    report.why = {};
     return RunMergeChannels(session, other.Store(), kinds);
 }
 

@@ -7,12 +7,12 @@
 #include <new>
 
 int ReadWorkbookDocument(const std::string& path, const ImageStateValues& base, CDocument& into,
-                         std::string* error) {
+                         Phrase* error) {
     into.Store().ClearAll();
     into.Values() = base;
     into.Image().clear();
     try {
-        std::string problem;
+        Phrase problem;
         const auto channels = ReadChannelWorkbook(path, problem);
         if (!channels) {
             if (error)
@@ -25,19 +25,18 @@ int ReadWorkbookDocument(const std::string& path, const ImageStateValues& base, 
     } catch (const std::bad_alloc&) {
         into.Store().ClearAll();
         if (error)
-            *error = English(NotEnoughMemoryToOpen(path));
+            *error = NotEnoughMemoryToOpen(path);
         return kImportFileError;
     }
 }
 
 int ReadListDocument(const std::string& path, const ImageStateValues& base, CDocument& into,
-                     IUserPrompt* prompt, std::string* error) {
+                     IUserPrompt* prompt, Phrase* error) {
     if (IsWorkbookFileName(path))
         return ReadWorkbookDocument(path, base, into, error);
     Phrase problem;
     const int result = ReadImageDocument(path, ImageForm::Convert, base, into, prompt, &problem);
     if (error && result != 1)
-        *error =
-            result == kImportFileError ? English(problem) : std::string(texts::kCannotOpenImage);
+        *error = result == kImportFileError ? problem : phrase::Text(texts::kCannotOpenImage);
     return result;
 }

@@ -13,10 +13,10 @@
 // with the message in `error`, when the file is no workbook, is damaged or
 // has no "Channel" sheet (`into` then holds no channel).
 int ReadWorkbookDocument(const std::string& path, const ImageStateValues& base, CDocument& into,
-                         std::string* error = nullptr);
+                         Phrase* error = nullptr);
 
 // An image or a workbook, told apart by the name as Open does: a workbook
 // as above, an image as ReadImageDocument converts it. 1 when it loaded;
 // otherwise 0 or kImportFileError, with the message for the user in `error`.
 int ReadListDocument(const std::string& path, const ImageStateValues& base, CDocument& into,
-                     IUserPrompt* prompt = nullptr, std::string* error = nullptr);
+                     IUserPrompt* prompt = nullptr, Phrase* error = nullptr);

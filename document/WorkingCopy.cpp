@@ -30,8 +30,8 @@ namespace {
 
 constexpr const char* kNamePattern = "ZOXXXXXX.tmp";
 constexpr int kNameSuffix = 4; // ".tmp"
-constexpr const char* kNoWorkingCopy =
-    "there is no working copy (it could not be created in the temporary directory)";
+constexpr const char* kNoWorkingCopy = VELMAR_TRANSLATE_NOOP(
+    "Velmar", "there is no working copy (it could not be created in the temporary directory)");
 
 // The working copy's descriptor, held (and locked) from creation to deletion.
 int g_nWorkFd = -1;
@@ -73,25 +73,24 @@ void Report(SaveReport* report, const std::string& message, const std::string& d
 }
 
 // The current document's bytes as the working copy's new contents.
-bool WriteCurrentToWorkingCopy(std::string* error) {
+bool WriteCurrentToWorkingCopy(Phrase* error) {
     return ReplaceWorkingCopy(CDocument::Current().Image(), {}, error);
 }
 
 // New working-copy contents go through the one atomic writer into a
 // private, locked file beside it, which replaces it only when all of it was
 // written; the held descriptor then moves to the new file.
-bool SwapInWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second,
-                       std::string* error) {
+bool SwapInWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second, Phrase* error) {
     if (g_nWorkFd < 0) {
         if (error)
-            *error = kNoWorkingCopy;
+            *error = phrase::Text(kNoWorkingCopy);
         return false;
     }
     CAtomicFile out(g_szWorkImagePath);
     out.HoldOpen();
     if (!out.Create() || !out.Write(first) || !out.Write(second) || !out.Commit()) {
         if (error)
-            *error = out.Error();
+            *error = out.Said();
         return false;
     }
     ::close(g_nWorkFd);
@@ -146,8 +145,7 @@ bool ReadWorkingCopy(std::string& contents, std::string* error) {
     return false;
 }
 
-bool ReplaceWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second,
-                        std::string* error) {
+bool ReplaceWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second, Phrase* error) {
     return SwapInWorkingCopy(first, second, error);
 }
 
@@ -166,11 +164,11 @@ int LoadWorkingCopy(IUserPrompt* prompt) {
 }
 
 int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt, Phrase* error,
-                        ImageForm form, std::string* workingCopyProblem) {
+                        ImageForm form, Phrase* workingCopyProblem) {
     const int result = OpenAsCurrent(source, form, prompt, error);
     if (result != 1)
         return result;
-    std::string why;
+    Phrase why;
     if (!WriteCurrentToWorkingCopy(&why) && workingCopyProblem)
         *workingCopyProblem = why;
     return 1;
@@ -188,15 +186,13 @@ int AdoptReceivedWorkingCopy(IUserPrompt* prompt, Phrase* error) {
     if (result == 1) {
         CDocument::MakeCurrent(loaded);
         // The copy the dialog left becomes the held one.
-        std::string why;
-        WriteCurrentToWorkingCopy(&why);
+        WriteCurrentToWorkingCopy(nullptr);
         return 1;
     }
     // What was received goes; the working copy gets the document's bytes back.
-    std::string why;
+    Phrase why;
     if (!WriteCurrentToWorkingCopy(&why) && error)
-        *error =
-            error->Empty() ? phrase::Data(why) : phrase::Join({*error, phrase::Data(why)}, "\n");
+        *error = error->Empty() ? why : phrase::Join({*error, why}, "\n");
     return result;
 }
 
@@ -209,9 +205,9 @@ int SaveIntoWorkingCopy(SaveReport* report) {
         std::vector<BYTE> image;
         if (!EncodeImage(CDocument::Current(), true, image, report))
             return 0;
-        std::string error;
+        Phrase error;
         if (!ReplaceWorkingCopy(image, {}, &error)) {
-            Report(report, texts::kCannotSaveImage, error);
+            Report(report, texts::kCannotSaveImage, English(error));
             return 0;
         }
         CDocument::Current().Image() = std::move(image);

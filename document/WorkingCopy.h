@@ -35,7 +35,7 @@ bool ReadWorkingCopy(std::string& contents, std::string* error = nullptr);
 // New contents for the working copy, written beside it and renamed over it,
 // so a failure leaves the old contents whole; the held descriptor follows.
 bool ReplaceWorkingCopy(std::span<const BYTE> first, std::span<const BYTE> second = {},
-                        std::string* error = nullptr);
+                        Phrase* error = nullptr);
 // The current document decoded afresh from the held working copy: Load's
 // result (1 or 0), or kImportFileError when the copy cannot be read. A copy
 // that does not load leaves the current document as it was.
@@ -51,7 +51,7 @@ int LoadWorkingCopy(IUserPrompt* prompt = nullptr);
 // `workingCopyProblem`: the document is whole in memory and saves as usual.
 int ImportToWorkingCopy(const std::string& source, IUserPrompt* prompt = nullptr,
                         Phrase* error = nullptr, ImageForm form = ImageForm::Convert,
-                        std::string* workingCopyProblem = nullptr);
+                        Phrase* workingCopyProblem = nullptr);
 // The image a receive left under the working copy's name, taken as it is, as
 // the current document; when it does not load the working copy gets the
 // current document's bytes back (a failure to write them is added to

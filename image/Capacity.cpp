@@ -157,9 +157,9 @@ std::int64_t TableCapacity(const FlashGeometry& g, std::uint8_t table) {
 
 std::vector<CapacityProblem> CheckCapacity(const CZorvDB& db, const FlashGeometry& g) {
     std::vector<CapacityProblem> problems;
-    std::string why;
+    Phrase why;
     if (!g.Valid(&why)) {
-        problems.push_back({0, 0, 0, why, phrase::Data(why)});
+        problems.push_back({0, 0, 0, English(why), why});
         return problems;
     }
     for (const TableWords& t : kTables) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Product.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -33,5 +34,6 @@ struct FlashGeometry {
 
     // Whether every block lies inside the largest image the program accepts,
     // so that no offset or size sum can overflow; `why` says what is wrong.
+    bool Valid(Phrase* why) const;
     bool Valid(std::string* why = nullptr) const;
 };

@@ -102,9 +102,10 @@ SatelliteImportReport ImportSatellites(CZorvDB& db, const std::vector<XmlSatelli
     for (const int p : options.positions)
         if (std::none_of(file.begin(), file.end(),
                          [&](const XmlSatellite& s) { return s.position == p; })) {
-            report.error =
-                "The file has no satellite at " + PositionText(p) + ". Nothing was changed.";
-            return report;
+            return Refused(report, phrase::Text(VELMAR_TRANSLATE_NOOP(
+                                                    "Velmar", "The file has no satellite at %1. "
+                                                              "Nothing was changed."),
+                                                {phrase::Data(PositionText(p))}));
         }
     const bool extension = HasTransponderExtension(productList);
     const std::size_t satellitesBefore = static_cast<std::size_t>(db.Size(kTableSatellite));

@@ -86,6 +86,44 @@ bool ScanBounds(std::string_view s, Phrase& error) {
 
 // A whole number attribute in [least, most]; `fallback` when it is absent
 // and not `required`.
+// What the parser found wrong, in the parser's own words, marked so that the
+// editor says them in the user's language.
+Phrase ParseFailure(pugi::xml_parse_status status) {
+    switch (status) {
+    case pugi::status_out_of_memory:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Could not allocate memory"));
+    case pugi::status_unrecognized_tag:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Could not determine tag type"));
+    case pugi::status_bad_pi:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "Error parsing document declaration/processing instruction"));
+    case pugi::status_bad_comment:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing comment"));
+    case pugi::status_bad_cdata:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing CDATA section"));
+    case pugi::status_bad_doctype:
+        return phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing document type declaration"));
+    case pugi::status_bad_pcdata:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing PCDATA section"));
+    case pugi::status_bad_start_element:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing start element tag"));
+    case pugi::status_bad_attribute:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing element attribute"));
+    case pugi::status_bad_end_element:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Error parsing end element tag"));
+    case pugi::status_end_element_mismatch:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "Start-end tags mismatch"));
+    case pugi::status_no_document_element:
+        return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "No document element found"));
+    default: { // reading from memory: no file, stream or append failures
+        pugi::xml_parse_result result;
+        result.status = status;
+        return phrase::Data(result.description());
+    }
+    }
+}
+
 bool Number(const pugi::xml_node& node, const char* name, long long least, long long most,
             bool required, long long fallback, long long& value, Phrase& problem) {
     const pugi::xml_attribute a = node.attribute(name);
@@ -129,7 +167,7 @@ std::optional<std::vector<XmlSatellite>> ParseSatellitesXml(std::string_view tex
     if (!parsed) {
         error = AtLine(LineAt(text, static_cast<std::size_t>(parsed.offset)),
                        phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "the XML is malformed (%1)"),
-                                    {phrase::Data(parsed.description())}));
+                                    {ParseFailure(parsed.status)}));
         return std::nullopt;
     }
     const pugi::xml_node root = doc.document_element();

@@ -62,6 +62,9 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+constexpr const char* kKeepingTheOldFile =
+    VELMAR_TRANSLATE_NOOP("Velmar", "keeping the old file as %1: %2");
+
 } // namespace
 
 CAtomicFile::CAtomicFile(const std::string& target) : m_strTarget(target) {
@@ -86,30 +89,39 @@ int CAtomicFile::ReleaseDescriptor() {
     return fd;
 }
 
-bool CAtomicFile::Fail(const std::string& what, int error) {
-    m_strError = what + ": " + std::strerror(error);
+bool CAtomicFile::NoFileOpen() {
+    if (m_said.Empty())
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "no file open for %1"),
+                              {phrase::Data(m_strTarget)});
+    return false;
+}
+
+bool CAtomicFile::Fail(const char* what, const std::string& subject, int error) {
+    m_said = phrase::Text(what, {phrase::Data(subject), phrase::Data(std::strerror(error))});
     Discard();
     return false;
 }
 
 bool CAtomicFile::Create() {
     Discard();
-    m_strError.clear();
+    m_said = {};
     m_bCommitted = false;
     struct stat st {};
     m_bTargetExists = ::stat(m_strTarget.c_str(), &st) == 0;
     if (m_bTargetExists && !S_ISREG(st.st_mode)) {
-        m_strError = m_strTarget + " is not a regular file";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 is not a regular file"),
+                              {phrase::Data(m_strTarget)});
         return false;
     }
     m_fd = CreateBeside(m_strTarget, ".", m_strTemp);
     if (m_fd < 0)
-        return Fail("cannot create a file in " + Folder(m_strTarget), errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "cannot create a file in %1: %2"),
+                    Folder(m_strTarget), errno);
     m_nSignalSlot = RemoveOnSignal(m_strTemp);
     if (m_bHold) {
         // mkostemp's 0600 is what a held file keeps.
         if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
-            return Fail("cannot lock " + m_strTemp, errno);
+            return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "cannot lock %1: %2"), m_strTemp, errno);
         return true;
     }
     // mkostemp gives 0600; the result should look like any file the user saves.
@@ -122,18 +134,17 @@ bool CAtomicFile::Create() {
         mode = 0666 & ~mask;
     }
     if (::fchmod(m_fd, mode) != 0)
-        return Fail("cannot set the permissions of " + m_strTemp, errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "cannot set the permissions of %1: %2"),
+                    m_strTemp, errno);
     return true;
 }
 
 bool CAtomicFile::Write(std::span<const std::uint8_t> data) {
     if (m_fd < 0) {
-        if (m_strError.empty())
-            m_strError = "no file open for " + m_strTarget;
-        return false;
+        return NoFileOpen();
     }
     if (!WriteAll(m_fd, data))
-        return Fail("writing " + m_strTarget, errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "writing %1: %2"), m_strTarget, errno);
     return true;
 }
 
@@ -144,7 +155,7 @@ bool CAtomicFile::KeepBackup() {
     // system has none, copy it.
     const int probe = CreateBeside(backup, ".", staged);
     if (probe < 0)
-        return Fail("cannot create " + backup, errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "cannot create %1: %2"), backup, errno);
     ::close(probe);
     ::unlink(staged.c_str());
     if (::link(m_strTarget.c_str(), staged.c_str()) != 0) {
@@ -152,36 +163,34 @@ bool CAtomicFile::KeepBackup() {
         std::filesystem::copy_file(m_strTarget, staged, ec);
         if (ec) {
             ::unlink(staged.c_str());
-            return Fail("keeping the old file as " + backup, ec.value());
+            return Fail(kKeepingTheOldFile, backup, ec.value());
         }
     }
     if (FileOps().Rename(staged.c_str(), backup.c_str()) != 0) {
         const int error = errno;
         ::unlink(staged.c_str());
-        return Fail("keeping the old file as " + backup, error);
+        return Fail(kKeepingTheOldFile, backup, error);
     }
     return true;
 }
 
 bool CAtomicFile::Commit(bool keepBackup) {
     if (m_fd < 0) {
-        if (m_strError.empty())
-            m_strError = "no file open for " + m_strTarget;
-        return false;
+        return NoFileOpen();
     }
     if (FileOps().Sync(m_fd) != 0)
-        return Fail("writing " + m_strTarget + " to disk", errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "writing %1 to disk: %2"), m_strTarget, errno);
     if (!m_bHold) {
         const int fd = m_fd;
         m_fd = -1;
         if (FileOps().Close(fd) != 0)
-            return Fail("closing " + m_strTarget, errno);
+            return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "closing %1: %2"), m_strTarget, errno);
     }
     struct stat st {};
     if (keepBackup && ::stat(m_strTarget.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !KeepBackup())
         return false;
     if (FileOps().Rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
-        return Fail("replacing " + m_strTarget, errno);
+        return Fail(VELMAR_TRANSLATE_NOOP("Velmar", "replacing %1: %2"), m_strTarget, errno);
     if (m_bHold) {
         m_nHeld = m_fd;
         m_fd = -1;
@@ -207,10 +216,19 @@ void CAtomicFile::Discard() {
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
-                         std::string* error) {
+                         Phrase* error) {
     CAtomicFile file(path);
     const bool ok = file.Create() && file.Write(data) && file.Commit();
     if (!ok && error)
-        *error = file.Error();
+        *error = file.Said();
+    return ok;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         std::string* error) {
+    Phrase said;
+    const bool ok = WriteFileAtomically(path, data, &said);
+    if (!ok && error)
+        *error = English(said);
     return ok;
 }

@@ -7,6 +7,8 @@
 // seam the fault tests inject through.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -44,16 +46,20 @@ public:
     // Removes the temporary file; the target is untouched.
     void Discard();
 
-    // What went wrong, in plain words with the system's reason.
-    const std::string& Error() const { return m_strError; }
+    // What went wrong, in plain words with the system's reason: "writing
+    // /x/list.bin: No space left on device".
+    const Phrase& Said() const { return m_said; }
+    std::string Error() const { return English(m_said); }
 
 private:
-    bool Fail(const std::string& what, int error);
+    // `what` is a marked text: %1 the file or folder, %2 the system's reason.
+    bool Fail(const char* what, const std::string& subject, int error);
+    bool NoFileOpen();
     bool KeepBackup();
 
     std::string m_strTarget;
     std::string m_strTemp;
-    std::string m_strError;
+    Phrase m_said;
     int m_fd = -1;
     int m_nHeld = -1;       // a held commit's descriptor, until released
     int m_nSignalSlot = -1; // the temporary file, removed if a signal ends us
@@ -64,5 +70,7 @@ private:
 
 // The whole of `data` as the new contents of `path`, atomically. On failure
 // `error` (when given) says why.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         Phrase* error);
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
                          std::string* error = nullptr);

@@ -20,7 +20,7 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 check=0
 [[ ${1:-} == --check ]] && check=1
 
-sources=(app views qtkit contracts model document lists platform compare image link)
+sources=(app views qtkit contracts model document lists platform compare image link xls)
 shopt -s nullglob
 catalogues=(translations/velmar_*.ts)
 [[ ${#catalogues[@]} -gt 0 ]] || { echo "no translations/velmar_*.ts"; exit 1; }

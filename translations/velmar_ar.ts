@@ -3321,5 +3321,225 @@ Nothing has been changed.</source>
         <source>accept: %1</source>
         <translation>لم يُقبل الاتصال: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>لا توجد نسخة عمل (تعذر إنشاؤها في المجلد المؤقت)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>تعذر حجز الذاكرة</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>تعذر تحديد نوع الوسم</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>خطأ في تعريف المستند أو في تعليمة معالجة</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>خطأ في تعليق</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>خطأ في مقطع CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>خطأ في تعريف نوع المستند</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>خطأ في نص عنصر (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>خطأ في وسم افتتاحي</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>خطأ في سمة</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>خطأ في وسم ختامي</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>الوسم الافتتاحي لا يطابق الوسم الختامي</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>لم يُعثر على عنصر المستند</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>الاحتفاظ بالملف القديم باسم %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>لا يوجد ملف مفتوح لـ %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>تعذر إنشاء ملف في %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>تعذر قفل %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>تعذر ضبط أذونات %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>تعذر إنشاء %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>كتابة %1 على القرص: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>إغلاق %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>استبدال %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>تخطيط ذاكرة الفلاش لهذا الجهاز غير صالح: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>حجم القطاع %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>المذيعين</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>المرسلات</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>كتلة %1 فيها قيمة سالبة</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>كتلة %1 تبدأ بعيدًا جدًا</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>عدد سالب من المضاعِفات</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>الكتلة الوحيدة أكبر من أي صورة جهاز استقبال</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>كتلة %1 تتجاوز أي صورة جهاز استقبال</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 لم يُكتب شيء. احفظ القنوات باسم آخر.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>لا يحتوي المصنف على ورقة باسم «Channel».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>لا توجد ذاكرة كافية لقراءة المصنف.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>في قائمة القنوات %1 قناة، لكن ورقة المصنف تتسع لـ %2 على الأكثر. احذف %3 قناة ثم احفظ مجددًا.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 تعذر الاحتفاظ ببقية محتواه، لذا لم يُكتب شيء. احفظ القنوات باسم آخر.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>لم يُقرأ أي مصنف.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>لم يُقرأ المصنف من ملف.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>المصنف تالف: تعذرت قراءة تدفق من ملفه المركّب.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>الملف ليس مصنف Excel 97-2003 ‏(.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>المصنف تالف: تعذرت قراءة جداول قطاعاته أو دليله.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>لا يحتوي الملف على تدفق «Workbook»، لذا فهو ليس مصنف Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>المصنف تالف: تدفق «Workbook» فيه ينتهي مبكرًا أو قطاعاته مربوطة خطأً.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>المصنف تالف: تعذرت قراءة جدول النصوص المشتركة فيه.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>المصنف محمي بكلمة مرور، لذا لا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>يحتوي المصنف على خلايا أو أوراق أكثر مما يقرأه هذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>مصنف Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>لا يمكن إضافة نص أطول من 255 حرفًا إلى هذا المصنف.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>المصنف أكبر من أن يُكتب.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>لا يحتوي الملف على قمر صناعي عند %1. لم يُغيَّر شيء.</translation>
+    </message>
 </context>
 </TS>

@@ -3113,5 +3113,225 @@ Es wurde nichts geändert.</translation>
         <source>accept: %1</source>
         <translation>Verbindung nicht angenommen: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>es gibt keine Arbeitskopie (sie konnte im temporären Verzeichnis nicht angelegt werden)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Es konnte kein Speicher belegt werden</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Die Art eines Tags ist nicht zu erkennen</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Fehler in der Dokumentdeklaration oder einer Verarbeitungsanweisung</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Fehler in einem Kommentar</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Fehler in einem CDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Fehler in der Dokumenttypdeklaration</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Fehler im Text eines Elements (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Fehler in einem öffnenden Tag</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Fehler in einem Attribut</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Fehler in einem schließenden Tag</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Öffnendes und schließendes Tag passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Kein Dokumentelement gefunden</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>beim Aufbewahren der alten Datei als %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>keine Datei für %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>in %1 kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>die Rechte von %1 können nicht gesetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>beim Schreiben von %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>beim Schreiben von %1 auf den Datenträger: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>beim Schließen von %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>beim Ersetzen von %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>Die Flash-Aufteilung dieses Empfängers ist ungültig: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>Sektorgröße %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>der Block %1 hat einen negativen Wert</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>der Block %1 beginnt zu weit hinten</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>eine negative Zahl von Multiplexen</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>der einzige Block ist größer als jedes Empfänger-Abbild</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>der Block %1 reicht über jedes Empfänger-Abbild hinaus</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Es wurde nichts geschrieben. Speichern Sie die Sender unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>Die Arbeitsmappe hat kein Blatt namens „Channel“.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>Der Speicher reicht nicht, um die Arbeitsmappe zu lesen.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>Die Senderliste hat %1 Sender, ein Blatt einer Arbeitsmappe fasst aber höchstens %2. Entfernen Sie %3 Sender und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Ihr übriger Inhalt ließe sich nicht erhalten, daher wurde nichts geschrieben. Speichern Sie die Sender unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Es wurde keine Arbeitsmappe gelesen.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>Die Arbeitsmappe wurde nicht aus einer Datei gelesen.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>Die Arbeitsmappe ist beschädigt: Ein Datenstrom ihrer Verbunddatei ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Die Datei ist keine Excel-97-2003-Arbeitsmappe (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>Die Arbeitsmappe ist beschädigt: Ihre Sektortabellen oder ihr Verzeichnis sind nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>Die Datei enthält keinen Datenstrom „Workbook“, ist also keine Excel-97-2003-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>Die Arbeitsmappe ist beschädigt: Ihr Datenstrom „Workbook“ endet zu früh oder seine Sektoren sind falsch verkettet.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>Die Arbeitsmappe ist beschädigt: Ihre Tabelle gemeinsamer Texte ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>Die Arbeitsmappe ist mit einem Kennwort geschützt und kann daher nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>Die Arbeitsmappe enthält mehr Zellen oder Blätter, als dieses Programm liest.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>eine Excel-Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>Ein Text mit mehr als 255 Zeichen kann dieser Arbeitsmappe nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>Die Arbeitsmappe ist zu groß, um geschrieben zu werden.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>Die Datei hat keinen Satelliten auf %1. Es wurde nichts geändert.</translation>
+    </message>
 </context>
 </TS>

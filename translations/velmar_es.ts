@@ -3113,5 +3113,225 @@ No se ha cambiado nada.</translation>
         <source>accept: %1</source>
         <translation>conexión no aceptada: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>no hay copia de trabajo (no se pudo crear en la carpeta temporal)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>No se pudo reservar memoria</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>No se pudo determinar el tipo de etiqueta</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Error en la declaración del documento o en una instrucción de procesamiento</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Error en un comentario</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Error en una sección CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Error en la declaración del tipo de documento</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Error en el texto de un elemento (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Error en una etiqueta de apertura</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Error en un atributo</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Error en una etiqueta de cierre</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Las etiquetas de apertura y de cierre no coinciden</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>No se encontró ningún elemento del documento</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>al conservar el archivo anterior como %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>no hay ningún archivo abierto para %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>no se puede crear un archivo en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>no se puede bloquear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>no se pueden establecer los permisos de %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>al escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>al escribir %1 en el disco: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>al cerrar %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>al reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>La distribución de la memoria flash de este receptor no es válida: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>tamaño de sector %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>favoritos</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satélites</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>proveedores</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transpondedores</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canales</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>el bloque de %1 tiene un valor negativo</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>el bloque de %1 empieza demasiado lejos</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>un número de múltiplex negativo</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>el bloque único es mayor que cualquier imagen de receptor</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>el bloque de %1 sobrepasa cualquier imagen de receptor</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 No se ha escrito nada. Guarde los canales con otro nombre.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>El libro no tiene ninguna hoja llamada «Channel».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>No hay memoria suficiente para leer el libro.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>La lista tiene %1 canales, pero una hoja de libro admite como máximo %2. Quite %3 canales y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 El resto de su contenido no se podría conservar, así que no se ha escrito nada. Guarde los canales con otro nombre.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>No se ha leído ningún libro.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>El libro no se ha leído de un archivo.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>El libro está dañado: no se puede leer un flujo de su archivo compuesto.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>El archivo no es un libro de Excel 97-2003 (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>El libro está dañado: no se pueden leer sus tablas de sectores ni su directorio.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>El archivo no contiene un flujo «Workbook», así que no es un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>El libro está dañado: su flujo «Workbook» termina antes de tiempo o sus sectores están mal encadenados.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>El libro está dañado: no se puede leer su tabla de cadenas compartidas.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>El libro está protegido con contraseña, así que no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>El libro contiene más celdas u hojas de las que lee este programa.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>un libro de Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>No se puede añadir a este libro un texto de más de 255 caracteres.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>El libro es demasiado grande para escribirse.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>El archivo no tiene ningún satélite en %1. No se ha cambiado nada.</translation>
+    </message>
 </context>
 </TS>

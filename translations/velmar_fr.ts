@@ -3113,5 +3113,225 @@ Rien n’a été modifié.</translation>
         <source>accept: %1</source>
         <translation>connexion refusée : %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>il n’y a pas de copie de travail (elle n’a pas pu être créée dans le dossier temporaire)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Impossible d’allouer de la mémoire</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Type de balise indéterminable</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Erreur dans la déclaration du document ou une instruction de traitement</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Erreur dans un commentaire</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Erreur dans une section CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Erreur dans la déclaration de type de document</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Erreur dans le texte d’un élément (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Erreur dans une balise ouvrante</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Erreur dans un attribut</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Erreur dans une balise fermante</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Les balises ouvrante et fermante ne correspondent pas</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Aucun élément de document trouvé</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>conservation de l’ancien fichier sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>aucun fichier ouvert pour %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>impossible de créer un fichier dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>impossible de verrouiller %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>impossible de définir les droits de %1 : %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>écriture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>écriture de %1 sur le disque : %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>fermeture de %1 : %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>remplacement de %1 : %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>La disposition de la mémoire flash de ce récepteur n’est pas valide : %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>taille de secteur %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>favoris</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satellites</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>diffuseurs</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transpondeurs</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>le bloc des %1 a une valeur négative</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>le bloc des %1 commence trop loin</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>un nombre de multiplex négatif</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>le bloc unique est plus grand que toute image de récepteur</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>le bloc des %1 dépasse toute image de récepteur</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Rien n’a été écrit. Enregistrez les chaînes sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>Le classeur n’a pas de feuille nommée « Channel ».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>La mémoire ne suffit pas pour lire le classeur.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>La liste contient %1 chaînes, mais une feuille de classeur en contient au plus %2. Supprimez-en %3 et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Son autre contenu n’aurait pas pu être conservé, donc rien n’a été écrit. Enregistrez les chaînes sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Aucun classeur n’a été lu.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>Le classeur n’a pas été lu depuis un fichier.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>Le classeur est endommagé : un flux de son fichier composé est illisible.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Le fichier n’est pas un classeur Excel 97-2003 (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>Le classeur est endommagé : ses tables de secteurs ou son répertoire sont illisibles.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>Le fichier ne contient pas de flux « Workbook » : ce n’est donc pas un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>Le classeur est endommagé : son flux « Workbook » s’arrête trop tôt ou ses secteurs sont mal chaînés.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>Le classeur est endommagé : sa table des chaînes partagées est illisible.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>Le classeur est protégé par un mot de passe : il ne peut donc pas être lu.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>Le classeur contient plus de cellules ou de feuilles que ce programme n’en lit.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>un classeur Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>Un texte de plus de 255 caractères ne peut pas être ajouté à ce classeur.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>Le classeur est trop grand pour être écrit.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>Le fichier n’a pas de satellite à %1. Rien n’a été modifié.</translation>
+    </message>
 </context>
 </TS>

@@ -3113,5 +3113,225 @@ Non è stato modificato nulla.</translation>
         <source>accept: %1</source>
         <translation>connessione non accettata: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>non c’è una copia di lavoro (non è stato possibile crearla nella cartella temporanea)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Impossibile allocare memoria</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Impossibile determinare il tipo di tag</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Errore nella dichiarazione del documento o in un’istruzione di elaborazione</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Errore in un commento</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Errore in una sezione CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Errore nella dichiarazione del tipo di documento</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Errore nel testo di un elemento (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Errore in un tag di apertura</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Errore in un attributo</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Errore in un tag di chiusura</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>I tag di apertura e di chiusura non corrispondono</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Nessun elemento del documento trovato</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>conservazione del vecchio file come %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>nessun file aperto per %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>impossibile creare un file in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>impossibile bloccare %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>impossibile impostare i permessi di %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>scrittura di %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>scrittura di %1 sul disco: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>chiusura di %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>sostituzione di %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>La disposizione della memoria flash di questo ricevitore non è valida: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>dimensione del settore %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>preferiti</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satelliti</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>emittenti</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canali</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>il blocco dei %1 ha un valore negativo</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>il blocco dei %1 inizia troppo lontano</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>un numero di multiplex negativo</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>il blocco unico è più grande di qualsiasi immagine del ricevitore</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>il blocco dei %1 va oltre qualsiasi immagine del ricevitore</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Non è stato scritto nulla. Salvare i canali con un altro nome.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>La cartella di lavoro non ha un foglio chiamato «Channel».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>La memoria non basta per leggere la cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>La lista ha %1 canali, ma un foglio della cartella di lavoro ne contiene al massimo %2. Rimuoverne %3 e salvare di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Il resto del suo contenuto non si potrebbe conservare, quindi non è stato scritto nulla. Salvare i canali con un altro nome.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Non è stata letta alcuna cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>La cartella di lavoro non è stata letta da un file.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>La cartella di lavoro è danneggiata: un flusso del suo file composto non è leggibile.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Il file non è una cartella di lavoro Excel 97-2003 (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>La cartella di lavoro è danneggiata: le sue tabelle dei settori o la sua directory non sono leggibili.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>Il file non contiene un flusso «Workbook», quindi non è una cartella di lavoro Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>La cartella di lavoro è danneggiata: il suo flusso «Workbook» finisce troppo presto o i suoi settori sono concatenati male.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>La cartella di lavoro è danneggiata: la sua tabella delle stringhe condivise non è leggibile.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>La cartella di lavoro è protetta da una password, quindi non può essere letta.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>La cartella di lavoro contiene più celle o fogli di quanti questo programma ne legga.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>una cartella di lavoro Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>Un testo di più di 255 caratteri non può essere aggiunto a questa cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>La cartella di lavoro è troppo grande per essere scritta.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>Il file non ha alcun satellite a %1. Non è stato modificato nulla.</translation>
+    </message>
 </context>
 </TS>

@@ -3165,5 +3165,225 @@ Niczego nie zmieniono.</translation>
         <source>accept: %1</source>
         <translation>nie przyjęto połączenia: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>brak kopii roboczej (nie udało się jej utworzyć w katalogu tymczasowym)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Nie można przydzielić pamięci</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Nie można określić rodzaju znacznika</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Błąd w deklaracji dokumentu lub instrukcji przetwarzania</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Błąd w komentarzu</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Błąd w sekcji CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Błąd w deklaracji typu dokumentu</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Błąd w tekście elementu (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Błąd w znaczniku otwierającym</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Błąd w atrybucie</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Błąd w znaczniku zamykającym</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Znaczniki otwierający i zamykający nie pasują do siebie</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Nie znaleziono elementu dokumentu</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>zachowanie starego pliku jako %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>brak otwartego pliku dla %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>nie można utworzyć pliku w %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>nie można zablokować %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>nie można ustawić uprawnień %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>zapis %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>nie można utworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>zapis %1 na dysk: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>zamknięcie %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>zastąpienie %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>Układ pamięci flash tego odbiornika jest nieprawidłowy: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>rozmiar sektora %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>ulubionych</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>satelitów</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>nadawców</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponderów</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>kanałów</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>blok %1 ma wartość ujemną</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>blok %1 zaczyna się za daleko</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>ujemna liczba multipleksów</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>jedyny blok jest większy niż jakikolwiek obraz odbiornika</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>blok %1 wykracza poza każdy obraz odbiornika</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Nic nie zapisano. Zapisz kanały pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>Skoroszyt nie ma arkusza o nazwie „Channel”.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>Za mało pamięci, aby odczytać skoroszyt.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>Liczba kanałów na liście: %1, a arkusz skoroszytu mieści najwyżej %2. Usuń nadmiarowe kanały (%3) i zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Pozostałej zawartości nie dałoby się zachować, więc nic nie zapisano. Zapisz kanały pod inną nazwą.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Nie odczytano żadnego skoroszytu.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>Skoroszytu nie odczytano z pliku.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>Skoroszyt jest uszkodzony: nie można odczytać strumienia jego pliku złożonego.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Plik nie jest skoroszytem programu Excel 97-2003 (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>Skoroszyt jest uszkodzony: nie można odczytać jego tablic sektorów lub katalogu.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>Plik nie zawiera strumienia „Workbook”, więc nie jest skoroszytem programu Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>Skoroszyt jest uszkodzony: jego strumień „Workbook” kończy się za wcześnie lub jego sektory są źle połączone.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>Skoroszyt jest uszkodzony: nie można odczytać jego tablicy wspólnych tekstów.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>Skoroszyt jest chroniony hasłem, więc nie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>Skoroszyt zawiera więcej komórek lub arkuszy, niż ten program odczytuje.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>skoroszyt programu Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>Do tego skoroszytu nie można dodać tekstu dłuższego niż 255 znaków.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>Skoroszyt jest zbyt duży, aby go zapisać.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>Plik nie ma satelity na pozycji %1. Nic nie zmieniono.</translation>
+    </message>
 </context>
 </TS>

@@ -3165,5 +3165,225 @@ Nothing has been changed.</source>
         <source>accept: %1</source>
         <translation>подключение не принято: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>нет рабочей копии (её не удалось создать во временной папке)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Не удалось выделить память</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Не удалось определить тип тега</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Ошибка в объявлении документа или инструкции обработки</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Ошибка в комментарии</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Ошибка в разделе CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Ошибка в объявлении типа документа</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Ошибка в тексте элемента (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Ошибка в открывающем теге</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Ошибка в атрибуте</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Ошибка в закрывающем теге</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Открывающий и закрывающий теги не совпадают</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Элемент документа не найден</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>сохранение старого файла как %1: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>нет открытого файла для %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>не удаётся создать файл в %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>не удаётся заблокировать %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>не удаётся задать права доступа %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>запись %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>не удаётся создать %1: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>запись %1 на диск: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>закрытие %1: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>замена %1: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>Разметка флеш-памяти этого приёмника неверна: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>размер сектора %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>избранного</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>спутников</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>вещателей</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>транспондеров</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>каналов</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>блок %1 содержит отрицательное значение</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>блок %1 начинается слишком далеко</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>отрицательное число мультиплексов</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>единственный блок больше любого образа приёмника</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>блок %1 выходит за пределы любого образа приёмника</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Ничего не записано. Сохраните каналы под другим именем.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>В книге нет листа с именем «Channel».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>Недостаточно памяти, чтобы прочитать книгу.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>Каналов в списке: %1, а лист книги вмещает не более %2. Удалите лишние каналы (%3) и сохраните снова.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Остальное её содержимое не удалось бы сохранить, поэтому ничего не записано. Сохраните каналы под другим именем.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Книга не была прочитана.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>Книга прочитана не из файла.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>Книга повреждена: не удаётся прочитать поток её составного файла.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Файл не является книгой Excel 97-2003 (.xls).</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>Книга повреждена: не удаётся прочитать её таблицы секторов или каталог.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>В файле нет потока «Workbook», поэтому это не книга Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>Книга повреждена: её поток «Workbook» обрывается раньше времени или его секторы связаны неверно.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>Книга повреждена: не удаётся прочитать её таблицу общих строк.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>Книга защищена паролем, поэтому её нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>В книге больше ячеек или листов, чем читает эта программа.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>книга Excel</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>В эту книгу нельзя добавить текст длиннее 255 символов.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>Книга слишком велика для записи.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>В файле нет спутника на позиции %1. Ничего не изменено.</translation>
+    </message>
 </context>
 </TS>

@@ -3061,5 +3061,225 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>accept: %1</source>
         <translation>bağlantı kabul edilemedi: %1</translation>
     </message>
+    <message>
+        <source>there is no working copy (it could not be created in the temporary directory)</source>
+        <translation>çalışma kopyası yok (geçici klasörde oluşturulamadı)</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Bellek ayrılamadı</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Etiket türü belirlenemedi</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Belge bildiriminde veya işleme talimatında hata</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Açıklamada hata</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>CDATA bölümünde hata</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Belge türü bildiriminde hata</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Öğe metninde hata (PCDATA)</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Açılış etiketinde hata</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Öznitelikte hata</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Kapanış etiketinde hata</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Açılış ve kapanış etiketleri uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Belge öğesi bulunamadı</translation>
+    </message>
+    <message>
+        <source>keeping the old file as %1: %2</source>
+        <translation>eski dosya %1 olarak saklanırken: %2</translation>
+    </message>
+    <message>
+        <source>no file open for %1</source>
+        <translation>%1 için açık dosya yok</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>%1 içinde dosya oluşturulamıyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 kilitlenemiyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>%1 izinleri ayarlanamıyor: %2</translation>
+    </message>
+    <message>
+        <source>writing %1: %2</source>
+        <translation>%1 yazılırken: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 oluşturulamıyor: %2</translation>
+    </message>
+    <message>
+        <source>writing %1 to disk: %2</source>
+        <translation>%1 diske yazılırken: %2</translation>
+    </message>
+    <message>
+        <source>closing %1: %2</source>
+        <translation>%1 kapatılırken: %2</translation>
+    </message>
+    <message>
+        <source>replacing %1: %2</source>
+        <translation>%1 değiştirilirken: %2</translation>
+    </message>
+    <message>
+        <source>This receiver&apos;s flash layout is not valid: %1.</source>
+        <translation>Bu alıcının flaş bellek düzeni geçersiz: %1.</translation>
+    </message>
+    <message>
+        <source>sector size %1</source>
+        <translation>sektör boyutu %1</translation>
+    </message>
+    <message>
+        <source>favourite</source>
+        <translation>favori</translation>
+    </message>
+    <message>
+        <source>satellite</source>
+        <translation>uydu</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>yayıncı</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>kanal</translation>
+    </message>
+    <message>
+        <source>the %1 block has a negative value</source>
+        <translation>%1 bloğunda negatif bir değer var</translation>
+    </message>
+    <message>
+        <source>the %1 block starts too far out</source>
+        <translation>%1 bloğu çok ileride başlıyor</translation>
+    </message>
+    <message>
+        <source>a negative multiplex count</source>
+        <translation>negatif bir multipleks sayısı</translation>
+    </message>
+    <message>
+        <source>the single block is larger than any receiver&apos;s image</source>
+        <translation>tek blok, hiçbir alıcı görüntüsüne sığmayacak kadar büyük</translation>
+    </message>
+    <message>
+        <source>the %1 block reaches beyond any receiver&apos;s image</source>
+        <translation>%1 bloğu her alıcı görüntüsünün ötesine uzanıyor</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was written. Save the channels under another name.</source>
+        <translation>%1 Hiçbir şey yazılmadı. Kanalları başka bir adla kaydedin.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet named &quot;Channel&quot;.</source>
+        <translation>Çalışma kitabında “Channel” adlı bir sayfa yok.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the workbook.</source>
+        <translation>Çalışma kitabını okumak için yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>The channel list has %1 channels, but a workbook sheet holds at most %2. Remove %3 channels and save again.</source>
+        <translation>Kanal listesinde %1 kanal var, ancak bir çalışma kitabı sayfası en fazla %2 kanal alır. %3 kanalı silip yeniden kaydedin.</translation>
+    </message>
+    <message>
+        <source>%1 Its other contents could not be kept, so nothing was written. Save the channels under another name.</source>
+        <translation>%1 Diğer içeriği korunamayacağından hiçbir şey yazılmadı. Kanalları başka bir adla kaydedin.</translation>
+    </message>
+    <message>
+        <source>No workbook was read.</source>
+        <translation>Hiçbir çalışma kitabı okunmadı.</translation>
+    </message>
+    <message>
+        <source>The workbook was not read from a file.</source>
+        <translation>Çalışma kitabı bir dosyadan okunmadı.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: a stream of its compound file cannot be read.</source>
+        <translation>Çalışma kitabı hasarlı: bileşik dosyasının bir akışı okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook (.xls).</source>
+        <translation>Dosya bir Excel 97-2003 çalışma kitabı (.xls) değil.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its sector tables or its directory cannot be read.</source>
+        <translation>Çalışma kitabı hasarlı: sektör tabloları veya dizini okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file holds no &quot;Workbook&quot; stream, so it is not an Excel 97-2003 workbook.</source>
+        <translation>Dosyada “Workbook” akışı yok, bu yüzden bir Excel 97-2003 çalışma kitabı değil.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its &quot;Workbook&quot; stream ends early or its sectors are chained wrongly.</source>
+        <translation>Çalışma kitabı hasarlı: “Workbook” akışı erken bitiyor veya sektörleri yanlış bağlanmış.</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: its table of shared strings cannot be read.</source>
+        <translation>Çalışma kitabı hasarlı: paylaşılan metin tablosu okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password, so it cannot be read.</source>
+        <translation>Çalışma kitabı parolayla korunuyor, bu yüzden okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more cells or sheets than this program reads.</source>
+        <translation>Çalışma kitabı bu programın okuduğundan daha fazla hücre veya sayfa içeriyor.</translation>
+    </message>
+    <message>
+        <source>an Excel workbook</source>
+        <translation>bir Excel çalışma kitabı</translation>
+    </message>
+    <message>
+        <source>A text of more than 255 characters cannot be added to this workbook.</source>
+        <translation>Bu çalışma kitabına 255 karakterden uzun bir metin eklenemez.</translation>
+    </message>
+    <message>
+        <source>The workbook is too large to be written.</source>
+        <translation>Çalışma kitabı yazılamayacak kadar büyük.</translation>
+    </message>
+    <message>
+        <source>The file has no satellite at %1. Nothing was changed.</source>
+        <translation>Dosyada %1 konumunda uydu yok. Hiçbir şey değiştirilmedi.</translation>
+    </message>
 </context>
 </TS>

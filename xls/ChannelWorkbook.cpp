@@ -1,5 +1,6 @@
 #include "xls/ChannelWorkbook.h"
 
+#include "contracts/Texts.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
 #include "platform/CodePage.h"
@@ -37,8 +38,19 @@ struct Column {
             [](Channel_Info_Tag& c, std::uint32_t v) { c.F[K] = static_cast<WORD>(v); }            \
     }
 
-constexpr const char* kSaveFailed = "Cannot save channel file";
-constexpr const char* kUnchanged = " The channel list was not changed.";
+// A reason the workbook was not taken, and that nothing was changed.
+Phrase Unchanged(Phrase why) {
+    return phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "%1 The channel list was not changed."),
+                        {std::move(why)});
+}
+
+// A reason nothing was written, and what to do instead.
+Phrase NothingWritten(Phrase why) {
+    return phrase::Text(
+        VELMAR_TRANSLATE_NOOP("Velmar",
+                              "%1 Nothing was written. Save the channels under another name."),
+        {std::move(why)});
+}
 
 // Column order of the sheet; column 13 (Name) is text and handled apart.
 const std::array<Column, kChannelColumns> kColumns = {VELMAR_FIELD(ProgramNum),
@@ -139,14 +151,15 @@ void SetChannelColumnValue(Channel_Info_Tag& c, int column, std::uint32_t value)
     kColumns.at(static_cast<std::size_t>(column)).set(c, value);
 }
 
-std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error) {
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, Phrase& error) {
     if (book.Problem() != WorkbookProblem::None) {
-        error = book.Error() + kUnchanged;
+        error = Unchanged(book.Said());
         return std::nullopt;
     }
     const CExcelSheet* sheet = book.GetWorksheet("Channel");
     if (!sheet) {
-        error = std::string("The workbook has no sheet named \"Channel\".") + kUnchanged;
+        error = Unchanged(phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "The workbook has no sheet named \"Channel\".")));
         return std::nullopt;
     }
     ChannelList channels;
@@ -182,18 +195,31 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error
     return channels;
 }
 
-std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error) {
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error) {
+    Phrase said;
+    auto channels = ChannelsFromBook(book, said);
+    return InEnglish(std::move(channels), said, error);
+}
+
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, Phrase& error) {
     try {
         CExcelBook book;
         if (!book.Load(path)) {
-            error = book.Error() + kUnchanged;
+            error = Unchanged(book.Said());
             return std::nullopt;
         }
         return ChannelsFromBook(book, error);
     } catch (const std::bad_alloc&) {
-        error = std::string("There is not enough memory to read the workbook.") + kUnchanged;
+        error = Unchanged(phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "There is not enough memory to read the workbook.")));
         return std::nullopt;
     }
+}
+
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error) {
+    Phrase said;
+    auto channels = ReadChannelWorkbook(path, said);
+    return InEnglish(std::move(channels), said, error);
 }
 
 void ReplaceChannelTable(CZorvDB& db, const ChannelList& channels) {
@@ -214,19 +240,21 @@ bool ImportChannelWorkbook(CZorvDB& db, const std::string& path, std::string* er
     return true;
 }
 
-bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::string* message) {
-    auto fail = [&](const std::string& text) {
+bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, Phrase* message) {
+    auto fail = [&](Phrase text) {
         if (message)
-            *message = text;
+            *message = std::move(text);
         return false;
     };
     try {
         const std::uint64_t count = db.Size(kTableChannel);
         if (count > kMaxSheetChannels)
-            return fail("The channel list has " + GroupedNumber(count) +
-                        " channels, but a workbook sheet holds at most " +
-                        GroupedNumber(kMaxSheetChannels) + ". Remove " +
-                        GroupedNumber(count - kMaxSheetChannels) + " channels and save again.");
+            return fail(phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "The channel list has %1 channels, but a workbook "
+                                                "sheet holds at most %2. Remove %3 channels and "
+                                                "save again."),
+                {phrase::Grouped(count), phrase::Grouped(kMaxSheetChannels),
+                 phrase::Grouped(count - kMaxSheetChannels)}));
         CExcelBook book;
         CExcelSheet* sheet = nullptr;
         std::error_code ec;
@@ -235,10 +263,13 @@ bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::stri
         if (book.Load(path)) {
             // Everything else in the workbook is written back as it was; where
             // that cannot be done, nothing is written at all.
-            std::string why;
+            Phrase why;
             if (!book.KeepsEverything(&why))
-                return fail(why + " Its other contents could not be kept, so nothing was "
-                                  "written. Save the channels under another name.");
+                return fail(phrase::Text(
+                    VELMAR_TRANSLATE_NOOP("Velmar",
+                                          "%1 Its other contents could not be kept, so nothing "
+                                          "was written. Save the channels under another name."),
+                    {std::move(why)}));
             // In place, so that the other sheets' references by position stay right.
             sheet = book.GetWorksheet("Channel") ? book.ReplaceWorksheet("Channel")
                                                  : book.AddWorksheet("Channel");
@@ -247,11 +278,10 @@ bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::stri
             book.RenameWorksheet("Sheet1", "Channel");
             sheet = book.GetWorksheet("Channel");
         } else {
-            return fail(book.Error() + " Nothing was written. Save the channels under another "
-                                       "name.");
+            return fail(NothingWritten(book.Said()));
         }
         if (!sheet)
-            return fail(kSaveFailed);
+            return fail(phrase::Text(texts::kCannotSaveImage));
         // Rows made as the writer asks for them: a full sheet never holds all
         // its cells at once.
         std::vector<const Channel_Info_Tag*> rows;
@@ -282,8 +312,16 @@ bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::stri
             });
         if (book.SaveAs(path))
             return true;
-        return fail(kSaveFailed);
+        return fail(phrase::Text(texts::kCannotSaveImage));
     } catch (const std::bad_alloc&) {
-        return fail(kSaveFailed);
+        return fail(phrase::Text(texts::kCannotSaveImage));
     }
+}
+
+bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, std::string* message) {
+    Phrase said;
+    const bool ok = ExportChannelWorkbook(db, path, &said);
+    if (!ok && message)
+        *message = English(said);
+    return ok;
 }

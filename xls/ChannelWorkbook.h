@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/ChannelRecords.h"
+#include "platform/Phrase.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,8 +20,10 @@ using ChannelList = std::vector<Channel_Info_Tag>;
 // sheet; nullopt, with the message for the user in `error`, when the file is
 // no workbook, is damaged, or has no such sheet. Rows without any stored cell
 // are no channels.
+std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, Phrase& error);
 std::optional<ChannelList> ReadChannelWorkbook(const std::string& path, std::string& error);
 // The same for a workbook already loaded.
+std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, Phrase& error);
 std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, std::string& error);
 // Replaces table 5 of `db` by `channels`, with new keys in their order.
 void ReplaceChannelTable(CZorvDB& db, const ChannelList& channels);
@@ -35,6 +38,7 @@ bool ImportChannelWorkbook(CZorvDB& db, const std::string& path, std::string* er
 // False, with what the user should be told in `message`, when nothing was
 // written: a write failure, more channels than a sheet holds, or a workbook
 // that cannot be kept whole (damaged, encrypted, unreadable).
+bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path, Phrase* message);
 bool ExportChannelWorkbook(const CZorvDB& db, const std::string& path,
                            std::string* message = nullptr);
 

@@ -488,7 +488,7 @@ CExcelBook::~CExcelBook() = default;
 void CExcelBook::Reset() {
     m_bHolds = false;
     m_problem = WorkbookProblem::None;
-    m_strError.clear();
+    m_said = {};
     m_fonts.clear();
     m_xfs.clear();
     m_styles.clear();
@@ -562,19 +562,21 @@ void CExcelBook::New(unsigned sheetCount) {
         AddWorksheet();
 }
 
-bool CExcelBook::KeepsEverything(std::string* why) const {
-    std::string reason;
+bool CExcelBook::KeepsEverything(Phrase* why) const {
+    Phrase reason;
     if (!m_bHolds)
-        reason = "No workbook was read.";
+        reason = phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "No workbook was read."));
     else if (m_problem != WorkbookProblem::None)
-        reason = m_strError;
+        reason = m_said;
     else if (!m_source)
-        reason = "The workbook was not read from a file.";
+        reason =
+            phrase::Text(VELMAR_TRANSLATE_NOOP("Velmar", "The workbook was not read from a file."));
     else if (!m_source->whole)
-        reason = "The workbook is damaged: a stream of its compound file cannot be read.";
+        reason = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The workbook is damaged: a stream of its compound file cannot be read."));
     if (why)
         *why = reason;
-    return reason.empty();
+    return reason.Empty();
 }
 
 // ---- Book: reading ------------------------------------------------------------------
@@ -586,38 +588,45 @@ void CExcelBook::SetProblem(WorkbookProblem problem) {
     case WorkbookProblem::Unreadable:
         break; // the caller says why
     case WorkbookProblem::NotCompound:
-        m_strError = "The file is not an Excel 97-2003 workbook (.xls).";
+        m_said = phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "The file is not an Excel 97-2003 workbook (.xls)."));
         break;
     case WorkbookProblem::DamagedContainer:
-        m_strError = "The workbook is damaged: its sector tables or its directory cannot be read.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar",
+            "The workbook is damaged: its sector tables or its directory cannot be read."));
         break;
     case WorkbookProblem::NoWorkbookStream:
-        m_strError = "The file holds no \"Workbook\" stream, so it is not an Excel 97-2003 "
-                     "workbook.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The file holds no \"Workbook\" stream, so it is not an Excel 97-2003 "
+                      "workbook."));
         break;
     case WorkbookProblem::BrokenStream:
-        m_strError = "The workbook is damaged: its \"Workbook\" stream ends early or its "
-                     "sectors are chained wrongly.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The workbook is damaged: its \"Workbook\" stream ends early or its "
+                      "sectors are chained wrongly."));
         break;
     case WorkbookProblem::BrokenSst:
-        m_strError = "The workbook is damaged: its table of shared strings cannot be read.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The workbook is damaged: its table of shared strings cannot be read."));
         break;
     case WorkbookProblem::Encrypted:
-        m_strError = "The workbook is protected with a password, so it cannot be read.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The workbook is protected with a password, so it cannot be read."));
         break;
     case WorkbookProblem::TooLarge:
-        m_strError = "The workbook holds more cells or sheets than this program reads.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "The workbook holds more cells or sheets than this program reads."));
         break;
     }
 }
 
 bool CExcelBook::Load(const std::string& path) {
     Reset();
-    std::string contents, error;
+    std::string contents;
     if (!ReadInputFile(path, kMaxWorkbookFileBytes,
-                       VELMAR_TRANSLATE_NOOP("Velmar", "an Excel workbook"), contents, error)) {
+                       VELMAR_TRANSLATE_NOOP("Velmar", "an Excel workbook"), contents, m_said)) {
         m_problem = WorkbookProblem::Unreadable;
-        m_strError = error;
         return false;
     }
     const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(contents.data()),

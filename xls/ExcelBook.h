@@ -5,6 +5,7 @@
 // file) and writes it back verbatim around what was changed.
 #pragma once
 
+#include "platform/Phrase.h"
 #include "xls/CompoundFile.h"
 
 #include <cstdint>
@@ -199,12 +200,13 @@ public:
     WorkbookProblem Problem() const { return m_problem; }
     // Whether a save writes back everything read (the workbook was read
     // whole, with every stream of its compound file); `why` says why not.
-    bool KeepsEverything(std::string* why = nullptr) const;
+    bool KeepsEverything(Phrase* why = nullptr) const;
     void New(unsigned sheetCount);
     // Replaces the file at `path` atomically; on failure Error() says why and
     // an existing file is left as it was.
     bool SaveAs(const std::string& path);
-    const std::string& Error() const { return m_strError; }
+    const Phrase& Said() const { return m_said; }
+    std::string Error() const { return English(m_said); }
     // The complete file as SaveAs would write it; empty without a workbook,
     // or when it cannot be written (Error() then says why).
     std::vector<std::uint8_t> SaveToMemory();
@@ -251,7 +253,7 @@ private:
 
     bool m_bHolds = false;
     WorkbookProblem m_problem = WorkbookProblem::None;
-    std::string m_strError;
+    Phrase m_said;
     std::vector<std::vector<std::uint8_t>> m_fonts, m_xfs, m_styles; // record data
     std::vector<std::unique_ptr<CExcelSheet>> m_sheets;
     std::unique_ptr<Source> m_source;

@@ -601,7 +601,8 @@ bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
     }
     copy(src.tail, in.size());
     if (tooLong) {
-        m_strError = "A text of more than 255 characters cannot be added to this workbook.";
+        m_said = phrase::Text(VELMAR_TRANSLATE_NOOP(
+            "Velmar", "A text of more than 255 characters cannot be added to this workbook."));
         return false;
     }
     out = std::move(w.Bytes());
@@ -625,9 +626,10 @@ bool CExcelBook::SaveAs(const std::string& path) {
         return false;
     const std::vector<std::uint8_t> file = SaveToMemory();
     if (file.empty()) {
-        if (m_strError.empty())
-            m_strError = "The workbook is too large to be written.";
+        if (m_said.Empty())
+            m_said = phrase::Text(
+                VELMAR_TRANSLATE_NOOP("Velmar", "The workbook is too large to be written."));
         return false;
     }
-    return WriteFileAtomically(path, file, &m_strError);
+    return WriteFileAtomically(path, file, &m_said);
 }

@@ -168,8 +168,9 @@ TEST_F(ListCompare, AWorkbookReadAloneComparesTuningByIds) {
     const std::string book = Path("list.xls").string();
     ASSERT_TRUE(ExportChannelWorkbook(a.Store(), book));
     CDocument sheet;
-    std::string error;
-    ASSERT_EQ(ReadListDocument(book, ImageStateValues{}, sheet, nullptr, &error), 1) << error;
+    Phrase error;
+    ASSERT_EQ(ReadListDocument(book, ImageStateValues{}, sheet, nullptr, &error), 1)
+        << English(error);
     EXPECT_EQ(sheet.Store().Size(kTableSatellite), 0u);
     EXPECT_EQ(sheet.Store().Size(kTableChannel), a.Store().Size(kTableChannel));
 
@@ -189,14 +190,15 @@ TEST_F(ListCompare, AFileThatIsNoListIsRefusedWithItsMessage) {
     const std::string junk = Path("junk.xls").string();
     WriteFile(junk, std::vector<BYTE>(600, 0x41));
     CDocument doc;
-    std::string error;
+    Phrase error;
     EXPECT_EQ(ReadListDocument(junk, ImageStateValues{}, doc, nullptr, &error), kImportFileError);
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(English(error), "The file is not an Excel 97-2003 workbook (.xls). The channel list "
+                              "was not changed.");
     EXPECT_EQ(doc.Store().Size(kTableChannel), 0u);
-    EXPECT_NE(
-        ReadListDocument(Path("missing.bin").string(), ImageStateValues{}, doc, nullptr, &error),
-        1);
-    EXPECT_FALSE(error.empty());
+    const std::string missing = Path("missing.bin").string();
+    EXPECT_EQ(ReadListDocument(missing, ImageStateValues{}, doc, nullptr, &error),
+              kImportFileError);
+    EXPECT_EQ(English(error), "Cannot open " + missing + ": No such file or directory.");
 }
 
 TEST_F(ListCompare, TheReportGroupsLinesUnderCountedHeadingsAndJsonCarriesTheSame) {

@@ -190,8 +190,8 @@ TEST_F(DocumentLoad, AWorkingCopyThatCannotBeWrittenCostsTheSaveNothing) {
     for (std::size_t i = 0; i < faults.size(); ++i) {
         ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);
         const std::vector<BYTE> firstCopy = ReadFile(g_szWorkImagePath);
-        Phrase error;
-        std::string problem;
+        Phrase error, problem;
+        const std::string copy = g_szWorkImagePath;
         {
             CScopedFileOps scope(faults[i]);
             EXPECT_EQ(ImportToWorkingCopy(Path("second.bin").string(), &prompt, &error,
@@ -199,7 +199,11 @@ TEST_F(DocumentLoad, AWorkingCopyThatCannotBeWrittenCostsTheSaveNothing) {
                       1)
                 << i;
         }
-        EXPECT_FALSE(problem.empty()) << i;
+        const std::string why =
+            i + 2 < faults.size()   ? "writing " + copy + ": No space left on device"
+            : i + 1 < faults.size() ? "writing " + copy + " to disk: Input/output error"
+                                    : "replacing " + copy + ": Input/output error";
+        EXPECT_EQ(English(problem), why) << i;
         EXPECT_EQ(ReadFile(g_szWorkImagePath), firstCopy) << i << ": the old copy is whole";
         EXPECT_EQ(Listing(m_work).size(), 1u) << i << ": no staged file is left";
         EXPECT_EQ(NextSave(), expected) << i;

@@ -2,8 +2,10 @@
 // point leaves the file as it was and says so; a damaged workbook leaves the
 // channel list as it was; a folder dropped on the window is refused; a working
 // copy left by a crashed session is offered at start.
+#include "document/WorkingCopy.h"
 #include "platform/FileOps.h"
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/InLanguage.h"
 #include "xls/ExcelBook.h"
 
 #include <QUrl>
@@ -194,6 +196,51 @@ TEST_F(SafeEditor, DropsThatMeetAFailingDiskCostTheNextSaveNothing) {
     }
     SaveAs(m_dir / "out" / "after-good.bin");
     EXPECT_EQ(ReadAll(m_dir / "out" / "after-good.bin"), ReadAll(other));
+}
+
+// What the workbook reader and the file writer say reaches the window in the
+// user's language (Russian: none of these words reads as in English); the
+// system's own reason stays as the system gave it.
+TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
+    Start();
+    Open(kExample);
+    const int rows = TVRows();
+    const CInLanguage russian("ru");
+    CExcelBook sheets;
+    sheets.New(2);
+    ASSERT_TRUE(sheets.SaveAs((m_dir / "sheets.xls").string()));
+    Open(QString::fromStdString((m_dir / "sheets.xls").string()));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text,
+              "В книге нет листа с именем «Channel». Список каналов не изменён.");
+
+    const fs::path bad = m_dir / "bad.xls";
+    std::string notes = ReadAll(kNotes);
+    notes.resize(notes.size() / 2);
+    std::ofstream(bad, std::ios::binary) << notes;
+    Open(QString::fromStdString(bad.string()));
+    const QString damaged =
+        "Книга повреждена: не удаётся прочитать её таблицы секторов или каталог.";
+    EXPECT_EQ(ui.messages.back().text, damaged + " Список каналов не изменён.");
+    EXPECT_EQ(TVRows(), rows);
+    // Saving the channels into it would cost what cannot be read of it.
+    ui.messages.clear();
+    SaveAs(bad);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              damaged + " Ничего не записано. Сохраните каналы под другим именем.");
+    EXPECT_EQ(ReadAll(bad), notes);
+
+    CFailingFileOps failing;
+    failing.failAfter = 4096;
+    CScopedFileOps scope(failing);
+    ui.messages.clear();
+    Open(kExample);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Образ открыт, но его рабочую копию не удалось записать во временный каталог. "
+              "Список каналов полностью находится в памяти и сохраняется как обычно.\nзапись " +
+                  QString::fromLocal8Bit(g_szWorkImagePath) + ": No space left on device");
 }
 
 TEST_F(SafeEditor, AFolderDroppedOnTheWindowIsRefused) {

@@ -4,6 +4,7 @@
 // transponders from a satellites.xml file with its choice of satellites and
 // the delete of what the file does not have.
 #include "tests/gui/EditorFixture.h"
+#include "tests/gui/InLanguage.h"
 
 #include "contracts/Texts.h"
 #include "lists/ChannelCsv.h"
@@ -437,8 +438,17 @@ TEST_F(ListFiles, AMalformedSatelliteFileSaysItsLineAndChangesNothing) {
     ui.NextOpenFileName(QString::fromStdString(path));
     Action("ID_IMPORT_SATELLITES").trigger();
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_TRUE(ui.messages.back().text.startsWith(QString::fromStdString(path) +
-                                                   ", line 2: the XML is malformed"))
-        << ui.messages.back().text.toStdString();
+    EXPECT_EQ(ui.messages.back().text,
+              QString::fromStdString(path) +
+                  ", line 2: the XML is malformed (Start-end tags mismatch)\nNothing was changed.");
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
+
+    // The parser's finding in the user's language too.
+    const CInLanguage russian("ru");
+    ui.NextOpenFileName(QString::fromStdString(path));
+    Action("ID_IMPORT_SATELLITES").trigger();
+    EXPECT_EQ(ui.messages.back().text,
+              QString::fromStdString(path) +
+                  ", строка 2: XML повреждён (Открывающий и закрывающий теги не совпадают)\n"
+                  "Ничего не изменено.");
 }

@@ -259,12 +259,12 @@ TEST_F(AtomicSave, TheWorkingCopyIsPrivateHeldAndReplacedWhole) {
         CFailingFileOps failing;
         failing.failAfter = n;
         CScopedFileOps scope(failing);
-        Phrase error;
-        std::string problem;
+        Phrase error, problem;
         EXPECT_EQ(ImportToWorkingCopy(Path("other.bin").string(), &prompt, &error,
                                       ImageForm::Convert, &problem),
                   1);
-        EXPECT_NE(problem.find("No space left on device"), std::string::npos) << problem;
+        EXPECT_EQ(English(problem),
+                  "writing " + std::string(g_szWorkImagePath) + ": No space left on device");
         EXPECT_EQ(ReadFile(g_szWorkImagePath), loaded) << n;
         EXPECT_EQ(Listing(m_work).size(), 1u) << "only the working copy";
     }

@@ -69,9 +69,7 @@ TEST_F(WorkingCopy, ACopyLeftByACrashedEditorIsOfferedAndOpened) {
         ::close(ready[0]);
         Image img(Profile{}.FlashSize());
         img.PutText(2, "Received");
-        std::string error;
-        const bool made =
-            CreateWorkingCopy(m_tmp.string()) && ReplaceWorkingCopy(img.Bytes(), {}, &error);
+        const bool made = CreateWorkingCopy(m_tmp.string()) && ReplaceWorkingCopy(img.Bytes());
         const char state = made ? 'y' : 'n';
         if (::write(ready[1], &state, 1) != 1)
             ::_exit(2);
