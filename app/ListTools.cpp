@@ -224,18 +224,21 @@ void CListTools::OnExportCsv() {
     if (path.isEmpty())
         return;
     CWaitCursor wait(m_ui);
-    std::string error;
+    Phrase error;
+    bool written = false;
     const QString problem = Guarded(
         [&]() -> std::string {
             // Written whole to a new file that then takes the name: a failure
             // leaves no part of a file.
-            return ExportChannelCsv(m_session.Db(), Native(path), false, error) ? std::string()
-                                                                                : error;
+            written = ExportChannelCsv(m_session.Db(), Native(path), false, error);
+            return {};
         },
         FromUtf8);
     wait.End();
     if (!problem.isEmpty())
         ShowStop(m_ui, &m_frame, problem);
+    else if (!written)
+        ShowStop(m_ui, &m_frame, Text(error));
 }
 
 void CListTools::OnImportSatellites() {

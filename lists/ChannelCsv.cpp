@@ -147,7 +147,7 @@ std::string ChannelCsvText(const CZorvDB& db, bool bom) {
     return out;
 }
 
-bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std::string& error) {
+bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, Phrase& error) {
     try {
         const std::string text = ChannelCsvText(db, bom);
         return WriteFileAtomically(
@@ -156,9 +156,15 @@ bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std:
                                           text.size()),
             &error);
     } catch (const std::bad_alloc&) {
-        error = "There is not enough memory to write the CSV file.";
+        error = phrase::Text(
+            VELMAR_TRANSLATE_NOOP("Velmar", "There is not enough memory to write the CSV file."));
         return false;
     }
+}
+
+bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std::string& error) {
+    Phrase said;
+    return InEnglish(ExportChannelCsv(db, path, bom, said), said, error);
 }
 
 std::optional<ChannelList> ParseChannelCsv(std::string_view bytes, Phrase& error) {

@@ -18,6 +18,7 @@ class CZorvDB;
 std::string ChannelCsvText(const CZorvDB& db, bool bom);
 // Writes it to `path` atomically; false with the reason in `error`, and the
 // file as it was.
+bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, Phrase& error);
 bool ExportChannelCsv(const CZorvDB& db, const std::string& path, bool bom, std::string& error);
 
 // The channels of a CSV text in row order. The header names the columns (in

@@ -4,7 +4,10 @@
 # (default 600), or until FUZZ_RUNS executions when that comes first (the
 # long campaign: FUZZ_RUNS=10000000 scripts/fuzz.sh 3600), from a scratch
 # copy of its committed seeds, so the tree stays clean, and its executions,
-# coverage and time are printed. A crash stops the run
+# coverage and time are printed. With FUZZ_KEEP=1 the inputs a run found that
+# reach new code are merged into the committed seeds afterwards (libFuzzer's
+# -merge, so only inputs that add coverage go in): a campaign split over
+# several sessions then goes on where it stopped. A crash stops the run
 # with its input at build/fuzz/<target>-crash-*, to be committed under
 # fuzz/regressions/<target>/ named after what it reproduces.
 set -euo pipefail
@@ -36,6 +39,11 @@ fuzz_one() {
     fi
     # libFuzzer's last status line: edges covered, features, corpus; then executions.
     echo "fuzz_$target: $(grep -E 'DONE +cov:' "$log" | tail -n 1 | grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [^ ]+') $(grep -E '^stat::number_of_executed_units' "$log" | tr -s ' ') in $((SECONDS - started)) s"
+    if [[ ${FUZZ_KEEP:-0} == 1 ]]; then
+        "./build/fuzz/fuzz/fuzz_$target" -merge=1 -max_len=16384 "fuzz/corpus/$target" "$corpus" \
+            >"build/fuzz/fuzz_$target.merge.log" 2>&1
+        echo "fuzz_$target: seeds now $(find "fuzz/corpus/$target" -type f | wc -l) files"
+    fi
     rm -rf "$corpus"
 }
 

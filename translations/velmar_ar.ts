@@ -3541,5 +3541,9 @@ Nothing has been changed.</source>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>لا يحتوي الملف على قمر صناعي عند %1. لم يُغيَّر شيء.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>لا توجد ذاكرة كافية لكتابة ملف CSV.</translation>
+    </message>
 </context>
 </TS>

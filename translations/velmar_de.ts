@@ -3333,5 +3333,9 @@ Es wurde nichts geändert.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>Die Datei hat keinen Satelliten auf %1. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>Der Speicher reicht nicht, um die CSV-Datei zu schreiben.</translation>
+    </message>
 </context>
 </TS>

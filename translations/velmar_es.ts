@@ -3333,5 +3333,9 @@ No se ha cambiado nada.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>El archivo no tiene ningún satélite en %1. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>No hay memoria suficiente para escribir el archivo CSV.</translation>
+    </message>
 </context>
 </TS>

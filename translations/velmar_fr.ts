@@ -3333,5 +3333,9 @@ Rien n’a été modifié.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>Le fichier n’a pas de satellite à %1. Rien n’a été modifié.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>La mémoire ne suffit pas pour écrire le fichier CSV.</translation>
+    </message>
 </context>
 </TS>

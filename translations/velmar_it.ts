@@ -3333,5 +3333,9 @@ Non è stato modificato nulla.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>Il file non ha alcun satellite a %1. Non è stato modificato nulla.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>La memoria non basta per scrivere il file CSV.</translation>
+    </message>
 </context>
 </TS>

@@ -3385,5 +3385,9 @@ Niczego nie zmieniono.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>Plik nie ma satelity na pozycji %1. Nic nie zmieniono.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>Za mało pamięci, aby zapisać plik CSV.</translation>
+    </message>
 </context>
 </TS>

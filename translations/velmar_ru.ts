@@ -3385,5 +3385,9 @@ Nothing has been changed.</source>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>В файле нет спутника на позиции %1. Ничего не изменено.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>Недостаточно памяти, чтобы записать файл CSV.</translation>
+    </message>
 </context>
 </TS>

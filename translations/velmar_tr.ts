@@ -3281,5 +3281,9 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>The file has no satellite at %1. Nothing was changed.</source>
         <translation>Dosyada %1 konumunda uydu yok. Hiçbir şey değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>There is not enough memory to write the CSV file.</source>
+        <translation>CSV dosyasını yazmak için yeterli bellek yok.</translation>
+    </message>
 </context>
 </TS>

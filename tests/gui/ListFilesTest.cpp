@@ -22,8 +22,10 @@
 #include <QPushButton>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -188,23 +190,36 @@ TEST_F(ListFiles, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
     Write((dir / "kept.csv").string(), "an older list");
     const std::vector<std::string> listing = Listing(dir);
 
-    // A folder that does not exist, and a name a folder already has.
-    for (const fs::path& target : {dir / "missing" / "list.csv", dir / "taken"}) {
+    // A folder that does not exist, and a name a folder already has; then
+    // the first again in Russian, the system's reason as the system says it.
+    const QString missing = QString::fromStdString((dir / "missing").string());
+    const QString taken = QString::fromStdString((dir / "taken").string());
+    const std::vector<std::tuple<fs::path, const char*, QString>> cases = {
+        {dir / "missing" / "list.csv", "",
+         "cannot create a file in " + missing + ": No such file or directory"},
+        {dir / "taken", "", taken + " is not a regular file"},
+        {dir / "missing" / "list.csv", "ru",
+         "не удаётся создать файл в " + missing + ": No such file or directory"}};
+    for (const auto& [target, language, said] : cases) {
         SCOPED_TRACE(target.string());
+        std::optional<CInLanguage> translated;
+        if (*language)
+            translated.emplace(language);
         const std::size_t shown = ui.messages.size();
         Export(target.string());
         ASSERT_EQ(ui.messages.size(), shown + 1);
         EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
-        EXPECT_FALSE(ui.messages.back().text.isEmpty());
+        EXPECT_EQ(ui.messages.back().text, said);
         EXPECT_EQ(Listing(dir), listing) << "no part of a file is left";
         EXPECT_TRUE(fs::is_directory(dir / "taken"));
     }
     EXPECT_FALSE(fs::exists(dir / "missing"));
     EXPECT_EQ(ReadAll((dir / "kept.csv").string()), "an older list");
 
-    // Over an existing file the new list replaces it whole.
+    // Over an existing file the new list replaces it whole, without a word.
+    const std::size_t shown = ui.messages.size();
     Export((dir / "kept.csv").string());
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.size(), shown);
     EXPECT_EQ(ReadAll((dir / "kept.csv").string()), ChannelCsvText(TheZorvDB(), false));
     EXPECT_EQ(Listing(dir), listing);
 }
