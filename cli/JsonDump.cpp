@@ -273,6 +273,21 @@ std::string DumpJson(std::uint32_t productType) {
            "\n";
 }
 
-std::string DumpWorkbookJson() {
-    return Object().Num("format", kJsonFormat).Raw("channels", DumpChannelsJson()).Done() + "\n";
+bool StreamWorkbookJson(const std::function<bool(std::string_view)>& write) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    // As Object() and Table() lay the object and its array out.
+    std::string piece = "{\"format\": " + std::to_string(kJsonFormat) + ", \"channels\": [";
+    bool first = true;
+    for (const Channel_Info_Tag& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel)) {
+        piece += first ? "\n    " : ",\n    ";
+        piece += Record(c);
+        first = false;
+        if (piece.size() >= kPiece) {
+            if (!write(piece))
+                return false;
+            piece.clear();
+        }
+    }
+    piece += first ? "]}\n" : "\n  ]}\n";
+    return write(piece);
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
-
 #include <string_view>
 
 // The version of the JSON documents' layout, their "format" field: raised
@@ -21,5 +21,7 @@ std::string DumpJson(std::uint32_t productType);
 std::string DumpChannelsJson();
 // The same written to `out` record by record, never whole in memory.
 void DumpChannelsJson(std::ostream& out);
-// A workbook's channel table alone: the format and the "channels" array.
-std::string DumpWorkbookJson();
+// A workbook's channel table alone, the format and the "channels" array, in
+// pieces of about 64 KiB, each handed to `write` as it is made, so that a
+// 60,000-row dump is never whole in memory; false as soon as `write` fails.
+bool StreamWorkbookJson(const std::function<bool(std::string_view)>& write);

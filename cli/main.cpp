@@ -287,7 +287,7 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
         }
         TheZorvDB().ClearAll();
         ReplaceChannelTable(TheZorvDB(), *channels);
-        return WriteStandardOutput(DumpWorkbookJson()) ? 0 : 1;
+        return StreamWorkbookJson(WriteStandardOutput) ? 0 : 1;
     }
     options.Apply();
     if (const std::string note = ReceiverChoiceNote(options, EditorReceiverChoice()); !note.empty())
