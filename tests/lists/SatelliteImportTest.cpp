@@ -15,6 +15,9 @@
 #include "model/SatelliteRecords.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <set>
 
 #include <cstring>
 #include <string>
@@ -96,6 +99,34 @@ TEST(SatellitesXml, AMalformedFileIsRefusedWithItsLine) {
     EXPECT_EQ(error, "line 1: the file has no <satellites> element");
     EXPECT_FALSE(ParseSatellitesXml("<satellites><sat name=\"x\"/></satellites>", error));
     EXPECT_EQ(error, "line 1: <sat> has no position");
+}
+
+// What the parser finds wrong is said in the parser's own English (and
+// marked for the editor to say in the user's language): each kind of damage
+// against pugixml's description of it.
+TEST(SatellitesXml, TheParsersFindingIsSaidInItsOwnWords) {
+    const char* const damaged[] = {
+        "<satellites><sat></satellites>",      "<satellites><sat a=></sat></satellites>",
+        "<satellites></sat x></satellites>",   "<satellites><![CDATA[ x </satellites>",
+        "<satellites><!-- x </satellites>",    "<satellites><? x </satellites>",
+        "<!DOCTYPE <satellites></satellites>", "",
+        "<satellites><#></satellites>",        "<satellites><sat",
+    };
+    std::set<std::string> said;
+    for (const char* text : damaged) {
+        SCOPED_TRACE(text);
+        pugi::xml_document doc;
+        const pugi::xml_parse_result parsed = doc.load_string(text);
+        std::string error;
+        EXPECT_FALSE(ParseSatellitesXml(text, error));
+        const std::size_t at = error.find("the XML is malformed (");
+        if (parsed || at == std::string::npos)
+            continue; // refused before the parser, or by the checks after it
+        EXPECT_EQ(error.substr(at),
+                  std::string("the XML is malformed (") + parsed.description() + ")");
+        said.insert(parsed.description());
+    }
+    EXPECT_GE(said.size(), 7u) << "kinds of damage that reached the parser";
 }
 
 TEST(SatellitesXml, HundredThousandNestedElementsAreRefusedBeforeParsing) {
