@@ -274,7 +274,7 @@ std::string DumpJson(std::uint32_t productType) {
 }
 
 bool StreamWorkbookJson(const std::function<bool(std::string_view)>& write) {
-    constexpr std::size_t kPiece = 64 * 1024;
+    constexpr std::size_t kPiece = std::size_t{64} << 10;
     // As Object() and Table() lay the object and its array out.
     std::string piece = "{\"format\": " + std::to_string(kJsonFormat) + ", \"channels\": [";
     bool first = true;
