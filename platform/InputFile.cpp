@@ -1,6 +1,7 @@
 #include "platform/InputFile.h"
 
 #include "platform/DisplayTexts.h"
+#include "platform/LargePages.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -58,6 +59,8 @@ bool ReadDescriptor(int fd, std::uint64_t maxBytes, const char* kind, const std:
                                  phrase::Grouped(maxBytes)});
         return false;
     }
+    contents.reserve(static_cast<std::size_t>(size));
+    PreferLargePagesFor(contents);
     contents.resize(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < contents.size()) {

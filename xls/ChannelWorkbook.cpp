@@ -5,6 +5,7 @@
 #include "model/ChannelRecords.h"
 #include "platform/CodePage.h"
 #include "platform/InputFile.h"
+#include "platform/LargePages.h"
 #include "xls/ExcelBook.h"
 
 #include <algorithm>
@@ -164,6 +165,7 @@ std::optional<ChannelList> ChannelsFromBook(CExcelBook& book, Phrase& error) {
     }
     ChannelList channels;
     channels.reserve(sheet->RowsHeld());
+    PreferLargePagesFor(channels);
     // Row by row, straight from the workbook's records into channels.
     std::array<const CExcelCell*, kChannelColumns> at{};
     static const CExcelCell kEmpty;

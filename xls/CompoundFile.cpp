@@ -1,5 +1,7 @@
 #include "xls/CompoundFile.h"
 
+#include "platform/LargePages.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -71,6 +73,7 @@ bool CCompoundFileReader::ReadChain(std::uint32_t start, std::uint64_t size,
     if (!Chain(m_fat, start, sectors + 1, chain) || chain.size() < sectors)
         return false;
     out.reserve(static_cast<std::size_t>(size));
+    PreferLargePagesFor(out);
     for (std::size_t i = 0; i < sectors; ++i) {
         const auto sector = Sector(chain[i]);
         if (sector.empty())

@@ -2,6 +2,7 @@
 #include "xls/ExcelBook.h"
 
 #include "platform/InputFile.h"
+#include "platform/LargePages.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 
@@ -19,6 +20,8 @@ constexpr unsigned kMaxCols = 256;
 // 65,535 rows and 60 columns besides other sheets, and bounded however the
 // file is made.
 constexpr std::size_t kMaxCells = 5'000'000;
+// BOOLERR, the shortest record that holds a cell: header and 8 bytes.
+constexpr std::size_t kSmallestCellRecord = 12;
 constexpr std::size_t kMaxSheets = 10'000;
 
 } // namespace
@@ -342,9 +345,13 @@ void PutInRow(CExcelSheet::Row& row, unsigned col, CExcelCell&& cell) {
 
 // A read sheet's cells as an index of its cell records in the stream, by row.
 struct CExcelSheet::Source {
+    // 16 bytes, one per cell record of the sheet: positions in a stream no
+    // larger than the largest workbook read (ParseWorkbook refuses more).
     struct CellRecord {
-        biff::RecordSpan span;
-        std::uint32_t row;
+        std::uint32_t offset, end, row;
+        std::uint16_t type;
+        bool continued;
+        biff::RecordSpan Span() const { return {type, offset, end, continued}; }
     };
     struct RowRecords {
         std::uint32_t row, begin, end; // into `records`
@@ -368,7 +375,7 @@ void CExcelSheet::Walk(const std::function<void(std::uint32_t, Row&)>& visit) co
         for (const Source::RowRecords& r : m_pSource->rows) {
             row.clear();
             for (std::uint32_t k = r.begin; k < r.end; ++k)
-                DecodeCellRecord(stream, m_pSource->records[k].span, *m_data, scratch,
+                DecodeCellRecord(stream, m_pSource->records[k].Span(), *m_data, scratch,
                                  [&](unsigned, unsigned col, CExcelCell&& cell) {
                                      PutInRow(row, col, std::move(cell));
                                  });
@@ -725,6 +732,8 @@ void KeepStrings(const biff::SstTable& sst, ExcelBookData& data) {
 } // namespace
 
 WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) {
+    if (stream.size() > kMaxWorkbookFileBytes)
+        return WorkbookProblem::TooLarge; // the cell index keeps 32-bit positions
     biff::Reader reader(stream);
     biff::Record r;
     if (!reader.Next(r) || r.type != biff::kBof)
@@ -793,6 +802,11 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
             return WorkbookProblem::BrokenStream;
         const std::size_t begin = span.offset;
         auto index = std::make_unique<CExcelSheet::Source>();
+        // Room for as many cell records as the rest of the stream can hold,
+        // in large pages, so the index fills without a copy or a page fault
+        // per 4 KiB; room it does not use is never touched.
+        index->records.reserve((stream.size() - begin) / kSmallestCellRecord);
+        PreferLargePagesFor(index->records);
         bool inOrder = true;
         int depth = 1; // an embedded object brings its own BOF/EOF pair
         while (depth > 0 && reader.Skim(span)) {
@@ -830,7 +844,9 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
             if (!stored)
                 continue;
             inOrder = inOrder && (index->records.empty() || index->records.back().row <= row);
-            index->records.push_back({span, row});
+            index->records.push_back({static_cast<std::uint32_t>(span.offset),
+                                      static_cast<std::uint32_t>(span.end), row, span.type,
+                                      span.continued});
         }
         if (depth > 0)
             return WorkbookProblem::BrokenStream; // the stream ended inside the sheet
@@ -838,7 +854,13 @@ WorkbookProblem CExcelBook::ParseWorkbook(std::span<const std::uint8_t> stream) 
         if (!inOrder) // cells of a row in the order the file gives them
             std::stable_sort(records.begin(), records.end(),
                              [](const auto& a, const auto& b) { return a.row < b.row; });
-        records.shrink_to_fit();
+        if (records.capacity() > 2 * records.size()) {
+            std::vector<CExcelSheet::Source::CellRecord> tight;
+            tight.reserve(records.size());
+            PreferLargePagesFor(tight);
+            tight.assign(records.begin(), records.end());
+            records.swap(tight);
+        }
         for (std::uint32_t k = 0; k < records.size(); ++k) {
             if (index->rows.empty() || index->rows.back().row != records[k].row)
                 index->rows.push_back({records[k].row, k, k});
