@@ -1,5 +1,7 @@
 #include "xls/BiffRecords.h"
 
+#include "platform/LargePages.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -171,8 +173,15 @@ void Writer::Raw(std::span<const std::uint8_t> bytes) {
 }
 
 void Writer::Grow(std::size_t n) {
-    // Doubling keeps the copies of a large stream to a few.
-    m_out.resize(std::max<std::size_t>({m_size + n, 2 * m_out.size(), 4096}));
+    // Doubling keeps the copies of a large stream to a few; each new buffer
+    // in large pages before it is written (a workbook stream is megabytes).
+    const std::size_t size = std::max<std::size_t>({m_size + n, 2 * m_out.size(), 4096});
+    std::vector<std::uint8_t> bigger;
+    bigger.reserve(size);
+    PreferLargePagesFor(bigger);
+    bigger.resize(size);
+    std::copy(m_out.begin(), m_out.begin() + static_cast<std::ptrdiff_t>(m_size), bigger.begin());
+    m_out.swap(bigger);
 }
 
 RkValue DecodeRk(std::uint32_t rk) {

@@ -385,7 +385,11 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
     next += miniStreamSectors;
     const std::uint32_t total = next + dataSectors;
 
-    std::vector<std::uint8_t> file((std::size_t{total} + 1) * Z, 0);
+    const std::size_t fileSize = (std::size_t{total} + 1) * Z;
+    std::vector<std::uint8_t> file;
+    file.reserve(fileSize);
+    PreferLargePagesFor(file);
+    file.resize(fileSize, 0);
     auto sector = [&](std::uint32_t s) { return file.data() + (std::size_t{s} + 1) * Z; };
     std::vector<std::uint32_t> fat(std::size_t{fatSectors} * kPerSector, kFreeSector);
     auto link = [&](const std::vector<std::uint32_t>& chain) {
