@@ -16,6 +16,7 @@
 #include "app/ScriptedStart.h"
 #include "app/SignalWatch.h"
 #include "contracts/ReceiverProfiles.h"
+#include "qtkit/FirstPaintReporter.h"
 #include "qtkit/QtUiSeam.h"
 #include "qtkit/Translation.h"
 #include "qtkit/vxui/VxuiSettings.h"
@@ -28,31 +29,6 @@
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-// Reports the first paint of a list that shows rows, then quits.
-class FirstPaintReporter final : public QObject {
-public:
-    explicit FirstPaintReporter(QAbstractItemView* list) : QObject(list), m_pList(list) {
-        list->viewport()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_bReported && m_pList->model()->rowCount() > 0) {
-            m_bReported = true;
-            std::puts("first paint");
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    QAbstractItemView* m_pList;
-    bool m_bReported = false;
-};
-} // namespace
 
 int main(int argc, char** argv) {
     QStringList words;
@@ -101,7 +77,7 @@ int main(int argc, char** argv) {
     CMainFrame frame(ui, true, &receiver);
     if (args.quitAfterFirstPaint)
         if (auto* list = frame.findChild<QAbstractItemView*>("TVGrid"))
-            new FirstPaintReporter(list); // owned by the list
+            new CFirstPaintReporter(list); // owned by the list
     CSignalWatch watch;
     QObject::connect(&watch, &CSignalWatch::Received, &frame, &CMainFrame::EndKeepingEdits);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,

@@ -3,41 +3,19 @@
 // else. Like `velmar --quit-after-first-paint` it writes "first paint" when
 // the table first paints rows and quits, so scripts/bench.sh times both the
 // same way. `velmar_bare_window [ROWS]` (default 4608).
+#include "qtkit/FirstPaintReporter.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
 constexpr int kColumns = 6;
-
-class FirstPaint final : public QObject {
-public:
-    explicit FirstPaint(QTableView& table) : QObject(&table), m_table(table) {
-        table.viewport()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_bReported && m_table.model()->rowCount() > 0) {
-            m_bReported = true;
-            std::puts("first paint");
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    QTableView& m_table;
-    bool m_bReported = false;
-};
 
 } // namespace
 
@@ -59,7 +37,7 @@ int main(int argc, char** argv) {
     table->setModel(&model);
     table->verticalHeader()->hide();
     window.setCentralWidget(table);
-    new FirstPaint(*table); // owned by the table
+    new CFirstPaintReporter(table); // owned by the table
     window.resize(1024, 768);
     window.show();
     return QApplication::exec();
