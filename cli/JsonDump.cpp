@@ -47,10 +47,19 @@ public:
         m_out += json;
         return *this;
     }
-    std::string Done() { return m_out + "}"; }
+    std::string Done() {
+        m_out += '}';
+        return std::move(m_out);
+    }
 
 private:
-    std::string m_out = "{";
+    std::string m_out = Opened();
+    static std::string Opened() {
+        std::string out;
+        out.reserve(1024); // a channel's object, every field, without a regrowth
+        out += '{';
+        return out;
+    }
 };
 
 template <class T> std::string Array(std::initializer_list<T> values) {
@@ -273,12 +282,16 @@ std::string DumpJson(std::uint32_t productType) {
            "\n";
 }
 
-bool StreamWorkbookJson(const std::function<bool(std::string_view)>& write) {
+bool StreamWorkbookJson(const ChannelList& channels,
+                        const std::function<bool(std::string_view)>& write) {
     constexpr std::size_t kPiece = std::size_t{64} << 10;
-    // As Object() and Table() lay the object and its array out.
+    // As Object() and Table() lay the object and its array out, each
+    // channel keyed by its place as a table of its own would key it.
     std::string piece = "{\"format\": " + std::to_string(kJsonFormat) + ", \"channels\": [";
     bool first = true;
-    for (const Channel_Info_Tag& c : TheZorvDB().Rows<Channel_Info_Tag>(kTableChannel)) {
+    std::uint32_t key = 0;
+    for (Channel_Info_Tag c : channels) {
+        c.Index = ++key;
         piece += first ? "\n    " : ",\n    ";
         piece += Record(c);
         first = false;

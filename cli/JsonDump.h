@@ -2,6 +2,8 @@
 // comparing what two images hold.
 #pragma once
 
+#include "xls/ChannelWorkbook.h"
+
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -21,7 +23,9 @@ std::string DumpJson(std::uint32_t productType);
 std::string DumpChannelsJson();
 // The same written to `out` record by record, never whole in memory.
 void DumpChannelsJson(std::ostream& out);
-// A workbook's channel table alone, the format and the "channels" array, in
+// A workbook's channels alone (keyed 1, 2, 3 ... in sheet order, as a table
+// of their own would key them), the format and the "channels" array, in
 // pieces of about 64 KiB, each handed to `write` as it is made, so that a
 // 60,000-row dump is never whole in memory; false as soon as `write` fails.
-bool StreamWorkbookJson(const std::function<bool(std::string_view)>& write);
+bool StreamWorkbookJson(const ChannelList& channels,
+                        const std::function<bool(std::string_view)>& write);

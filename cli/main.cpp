@@ -278,16 +278,14 @@ int Run(const std::vector<std::string>& args, StandardStreamOperands& streams) {
     g_pStreams = &streams;
 
     if (command == "dump-xls") {
-        // A workbook alone: its channel table into an empty store.
+        // A workbook alone: its channels, straight from the sheet.
         std::string problem;
         const auto channels = ReadChannelWorkbook(operands[0], problem);
         if (!channels) {
             std::cerr << problem << "\n";
             return 1;
         }
-        TheZorvDB().ClearAll();
-        ReplaceChannelTable(TheZorvDB(), *channels);
-        return StreamWorkbookJson(WriteStandardOutput) ? 0 : 1;
+        return StreamWorkbookJson(*channels, WriteStandardOutput) ? 0 : 1;
     }
     options.Apply();
     if (const std::string note = ReceiverChoiceNote(options, EditorReceiverChoice()); !note.empty())
