@@ -14,10 +14,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <future>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace velmar::test;
@@ -176,8 +178,196 @@ void BM_Link(benchmark::State& state, Line line, Direction direction) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 311382);
 }
 
+// ---- A line paced to 115,200 baud ----------------------------------------------------
+
+// 8N1: ten bits on the line for every byte.
+constexpr double kPacedBytesPerSecond = 115200.0 / 10;
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL); // a closed end is no signal
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Carries what `from` gives to `to` no faster than the paced line would,
+// until `from` ends; then ends `to`.
+void Pace(int from, int to) {
+    auto free = Clock::now(); // when the line is idle again
+    std::uint8_t buffer[64];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        free = std::max(free, Clock::now()) +
+               std::chrono::duration_cast<Clock::duration>(
+                   std::chrono::duration<double>(static_cast<double>(n) / kPacedBytesPerSecond));
+        std::this_thread::sleep_until(free);
+        if (!WriteAll(to, buffer, static_cast<std::size_t>(n)))
+            break;
+    }
+    ::shutdown(to, SHUT_WR);
+}
+
+// The bytes the line must carry for the image, both ways: 1 KiB blocks of
+// 1,029 bytes (STX, number, its complement, data, CRC), the header block and
+// the closing empty one (133 each), EOT twice, and the receiver's answers
+// (a 'C' or ACK per block, and the few around the header and the end).
+double PacedLimitSeconds(std::uint64_t imageBytes) {
+    const std::uint64_t blocks = (imageBytes + 1023) / 1024;
+    const std::uint64_t sender = blocks * 1029 + 2 * 133 + 2;
+    const std::uint64_t receiver = blocks + 6;
+    return static_cast<double>(sender + receiver) / kPacedBytesPerSecond;
+}
+
+// Our side against sb or rb through the paced line; seconds until the
+// receiving side has the file.
+double PacedSeconds(Direction direction, const std::string& image, const CTempDir& dir) {
+    int ours[2], peer[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+        return -1.0;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
+        ::close(ours[0]);
+        ::close(ours[1]);
+        return -1.0;
+    }
+    CTempDir rx;
+    const auto start = Clock::now();
+    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
+    auto transport = std::make_unique<CTcpTransport>(ours[0]);
+    double took = -1.0;
+    if (direction == Direction::Receive) {
+        CChild sb(SbArgs(image), peer[1], peer[1]);
+        ::close(peer[1]);
+        const LinkResult r = ReceiveImage(*transport, dir / "paced.bin", ymodem::Options{});
+        if (r.Ok())
+            took = std::chrono::duration<double>(Clock::now() - start).count();
+        transport.reset();
+        sb.Wait(seconds(10));
+    } else {
+        CChild rb(RbArgs(), peer[1], peer[1], rx.Path());
+        ::close(peer[1]);
+        auto sending = std::async(std::launch::async,
+                                  [&] { return SendImage(*transport, image, ymodem::Options{}); });
+        const int status = rb.Wait(kDeadline);
+        if (status == 0)
+            took = std::chrono::duration<double>(Clock::now() - start).count();
+        if (!sending.get().Ok())
+            took = -1.0;
+        transport.reset();
+    }
+    forward.join();
+    backward.join();
+    ::close(ours[1]);
+    ::close(peer[0]);
+    return took;
+}
+
+// sb to rb through the paced line; seconds until rb has the file.
+double PacedLrzszSeconds(const std::string& image) {
+    int ours[2], peer[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+        return -1.0;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
+        ::close(ours[0]);
+        ::close(ours[1]);
+        return -1.0;
+    }
+    CTempDir rx;
+    const auto start = Clock::now();
+    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
+    double took = -1.0;
+    {
+        CChild rb(RbArgs(), peer[1], peer[1], rx.Path());
+        CChild sb(SbArgs(image), ours[0], ours[0]);
+        ::close(peer[1]);
+        ::close(ours[0]);
+        if (rb.Wait(kDeadline) == 0)
+            took = std::chrono::duration<double>(Clock::now() - start).count();
+        sb.Kill();
+    }
+    forward.join();
+    backward.join();
+    ::close(ours[1]);
+    ::close(peer[0]);
+    return took;
+}
+
+// Our sender to our receiver through the paced line: neither peer's own
+// pauses in it. Seconds until the file is received.
+double PacedOursToOursSeconds(const std::string& image, const CTempDir& dir) {
+    int ours[2], peer[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+        return -1.0;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
+        ::close(ours[0]);
+        ::close(ours[1]);
+        return -1.0;
+    }
+    const auto start = Clock::now();
+    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
+    auto sender = std::make_unique<CTcpTransport>(ours[0]);
+    auto receiver = std::make_unique<CTcpTransport>(peer[1]);
+    auto sending = std::async(std::launch::async,
+                              [&] { return SendImage(*sender, image, ymodem::Options{}); });
+    const LinkResult r = ReceiveImage(*receiver, dir / "both.bin", ymodem::Options{});
+    double took = r.Ok() ? std::chrono::duration<double>(Clock::now() - start).count() : -1.0;
+    if (!sending.get().Ok())
+        took = -1.0;
+    sender.reset();
+    receiver.reset();
+    forward.join();
+    backward.join();
+    ::close(ours[1]);
+    ::close(peer[0]);
+    return took;
+}
+
+// Our send and receive on a line paced to 115,200 baud beside the time that
+// line needs for the image's blocks (the target: within 5 %, ratio 1.05),
+// and sb -> rb on the same line.
+void BM_PacedLink(benchmark::State& state, Direction direction) {
+    if (!HaveLrzsz()) {
+        state.SkipWithError("sb, rb or socat is not installed");
+        return;
+    }
+    CTempDir images;
+    const std::string image = images / "startup.bin";
+    const std::size_t bytes = MakeFullImage(kStartupProfile, image);
+    const double limit = PacedLimitSeconds(bytes);
+    std::vector<double> ratios;
+    for (auto _ : state) {
+        const double took = PacedSeconds(direction, image, images);
+        if (took < 0) {
+            state.SkipWithError("a transfer failed");
+            return;
+        }
+        state.SetIterationTime(took);
+        ratios.push_back(took / limit);
+    }
+    state.counters["line_limit_s"] = limit;
+    state.counters["ratio_med"] = Median(ratios);
+    state.counters["lrzsz_s"] = PacedLrzszSeconds(image);
+    if (direction == Direction::Send)
+        state.counters["ours_to_ours_s"] = PacedOursToOursSeconds(image, images);
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(BM_PacedLink, Send, Direction::Send)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_PacedLink, Receive, Direction::Receive)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(BM_Link, ReceiveTcp, Line::Tcp, Direction::Receive)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
