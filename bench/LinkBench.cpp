@@ -196,21 +196,33 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-// Carries what `from` gives to `to` no faster than the paced line would,
-// until `from` ends; then ends `to`.
+// Carries what `from` gives to `to` no faster than the paced line would:
+// each byte arrives when the line has carried it (in groups of up to 64
+// bytes, the last of a burst at its own time), then `to` is ended.
 void Pace(int from, int to) {
+    constexpr std::size_t kGroup = 64;
+    const auto lineTime = [](std::size_t bytes) {
+        return std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(static_cast<double>(bytes) / kPacedBytesPerSecond));
+    };
     auto free = Clock::now(); // when the line is idle again
-    std::uint8_t buffer[64];
+    std::uint8_t buffer[1024];
     for (;;) {
-        const ssize_t n = ::read(from, buffer, sizeof buffer);
-        if (n <= 0)
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got <= 0)
             break;
-        free = std::max(free, Clock::now()) +
-               std::chrono::duration_cast<Clock::duration>(
-                   std::chrono::duration<double>(static_cast<double>(n) / kPacedBytesPerSecond));
-        std::this_thread::sleep_until(free);
-        if (!WriteAll(to, buffer, static_cast<std::size_t>(n)))
-            break;
+        const auto n = static_cast<std::size_t>(got);
+        const auto begin = std::max(free, Clock::now());
+        for (std::size_t sent = 0; sent < n;) {
+            const std::size_t next = std::min(n, sent + kGroup);
+            std::this_thread::sleep_until(begin + lineTime(next));
+            if (!WriteAll(to, buffer + sent, next - sent)) {
+                ::shutdown(to, SHUT_WR);
+                return;
+            }
+            sent = next;
+        }
+        free = begin + lineTime(n);
     }
     ::shutdown(to, SHUT_WR);
 }
