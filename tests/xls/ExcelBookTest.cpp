@@ -199,3 +199,19 @@ TEST(ExcelBook, MalformedStreamsLoadPartialNeverCrash) {
             EXPECT_LE(b.Sheet(i)->GetTotalRows(), 65536u);
     }
 }
+
+// The cell index keeps 32-bit stream positions: a stream larger than any
+// file the reader takes is refused as too large before a record is read;
+// one of exactly that size is read (here it holds nothing but a BOF, so it
+// ends early).
+TEST(ExcelBookLimits, AStreamLargerThanAnyFileReadIsTooLarge) {
+    for (const std::uint64_t size : {kMaxWorkbookFileBytes, kMaxWorkbookFileBytes + 1}) {
+        SCOPED_TRACE(size);
+        Bytes stream = StreamOf({{0x0809, kBof}});
+        stream.resize(static_cast<std::size_t>(size), 0);
+        CExcelBook book;
+        ASSERT_TRUE(book.LoadFromMemory(cfb::WriteCompoundFile(u"Workbook", std::move(stream))));
+        EXPECT_EQ(book.Problem(), size > kMaxWorkbookFileBytes ? WorkbookProblem::TooLarge
+                                                               : WorkbookProblem::BrokenStream);
+    }
+}
