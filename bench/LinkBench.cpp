@@ -21,6 +21,7 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace velmar::test;
 using Clock = std::chrono::steady_clock;
@@ -238,107 +239,113 @@ double PacedLimitSeconds(std::uint64_t imageBytes) {
     return static_cast<double>(sender + receiver) / kPacedBytesPerSecond;
 }
 
+// Two ends joined through the paced line: a socket for each end, the relay
+// between them. An end given out is its taker's to close; the line's end
+// (its relay stopped, the rest closed) must come after both are closed.
+class CPacedLine {
+public:
+    CPacedLine() {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, m_near) != 0)
+            return;
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, m_far) != 0) {
+            ::close(m_near[0]);
+            ::close(m_near[1]);
+            m_near[0] = m_near[1] = -1;
+            return;
+        }
+        m_forward = std::thread(Pace, m_near[1], m_far[0]);
+        m_backward = std::thread(Pace, m_far[0], m_near[1]);
+    }
+    ~CPacedLine() {
+        for (int fd : {m_near[0], m_far[1]})
+            if (fd >= 0)
+                ::close(fd);
+        if (m_forward.joinable())
+            m_forward.join();
+        if (m_backward.joinable())
+            m_backward.join();
+        for (int fd : {m_near[1], m_far[0]})
+            if (fd >= 0)
+                ::close(fd);
+    }
+    CPacedLine(const CPacedLine&) = delete;
+    CPacedLine& operator=(const CPacedLine&) = delete;
+
+    bool Ready() const { return m_forward.joinable(); }
+    int TakeNear() { return std::exchange(m_near[0], -1); }
+    int TakeFar() { return std::exchange(m_far[1], -1); }
+
+private:
+    int m_near[2] = {-1, -1}, m_far[2] = {-1, -1};
+    std::thread m_forward, m_backward;
+};
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 // Our side against sb or rb through the paced line; seconds until the
 // receiving side has the file.
 double PacedSeconds(Direction direction, const std::string& image, const CTempDir& dir) {
-    int ours[2], peer[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+    CPacedLine line;
+    if (!line.Ready())
         return -1.0;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
-        ::close(ours[0]);
-        ::close(ours[1]);
-        return -1.0;
-    }
     CTempDir rx;
     const auto start = Clock::now();
-    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
-    auto transport = std::make_unique<CTcpTransport>(ours[0]);
+    auto transport = std::make_unique<CTcpTransport>(line.TakeNear());
+    const int peer = line.TakeFar();
     double took = -1.0;
     if (direction == Direction::Receive) {
-        CChild sb(SbArgs(image), peer[1], peer[1]);
-        ::close(peer[1]);
-        const LinkResult r = ReceiveImage(*transport, dir / "paced.bin", ymodem::Options{});
-        if (r.Ok())
-            took = std::chrono::duration<double>(Clock::now() - start).count();
+        CChild sb(SbArgs(image), peer, peer);
+        ::close(peer);
+        if (ReceiveImage(*transport, dir / "paced.bin", ymodem::Options{}).Ok())
+            took = SecondsSince(start);
         transport.reset();
         sb.Wait(seconds(10));
     } else {
-        CChild rb(RbArgs(), peer[1], peer[1], rx.Path());
-        ::close(peer[1]);
+        CChild rb(RbArgs(), peer, peer, rx.Path());
+        ::close(peer);
         auto sending = std::async(std::launch::async,
                                   [&] { return SendImage(*transport, image, ymodem::Options{}); });
-        const int status = rb.Wait(kDeadline);
-        if (status == 0)
-            took = std::chrono::duration<double>(Clock::now() - start).count();
+        if (rb.Wait(kDeadline) == 0)
+            took = SecondsSince(start);
         if (!sending.get().Ok())
             took = -1.0;
         transport.reset();
     }
-    forward.join();
-    backward.join();
-    ::close(ours[1]);
-    ::close(peer[0]);
     return took;
 }
 
 // sb to rb through the paced line; seconds until rb has the file.
 double PacedLrzszSeconds(const std::string& image) {
-    int ours[2], peer[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+    CPacedLine line;
+    if (!line.Ready())
         return -1.0;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
-        ::close(ours[0]);
-        ::close(ours[1]);
-        return -1.0;
-    }
     CTempDir rx;
     const auto start = Clock::now();
-    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
-    double took = -1.0;
-    {
-        CChild rb(RbArgs(), peer[1], peer[1], rx.Path());
-        CChild sb(SbArgs(image), ours[0], ours[0]);
-        ::close(peer[1]);
-        ::close(ours[0]);
-        if (rb.Wait(kDeadline) == 0)
-            took = std::chrono::duration<double>(Clock::now() - start).count();
-        sb.Kill();
-    }
-    forward.join();
-    backward.join();
-    ::close(ours[1]);
-    ::close(peer[0]);
+    const int near = line.TakeNear(), far = line.TakeFar();
+    CChild rb(RbArgs(), far, far, rx.Path());
+    CChild sb(SbArgs(image), near, near);
+    ::close(far);
+    ::close(near);
+    const double took = rb.Wait(kDeadline) == 0 ? SecondsSince(start) : -1.0;
+    sb.Kill();
     return took;
 }
 
 // Our sender to our receiver through the paced line: neither peer's own
 // pauses in it. Seconds until the file is received.
 double PacedOursToOursSeconds(const std::string& image, const CTempDir& dir) {
-    int ours[2], peer[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ours) != 0)
+    CPacedLine line;
+    if (!line.Ready())
         return -1.0;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, peer) != 0) {
-        ::close(ours[0]);
-        ::close(ours[1]);
-        return -1.0;
-    }
     const auto start = Clock::now();
-    std::thread forward(Pace, ours[1], peer[0]), backward(Pace, peer[0], ours[1]);
-    auto sender = std::make_unique<CTcpTransport>(ours[0]);
-    auto receiver = std::make_unique<CTcpTransport>(peer[1]);
-    auto sending = std::async(std::launch::async,
-                              [&] { return SendImage(*sender, image, ymodem::Options{}); });
-    const LinkResult r = ReceiveImage(*receiver, dir / "both.bin", ymodem::Options{});
-    double took = r.Ok() ? std::chrono::duration<double>(Clock::now() - start).count() : -1.0;
-    if (!sending.get().Ok())
-        took = -1.0;
-    sender.reset();
-    receiver.reset();
-    forward.join();
-    backward.join();
-    ::close(ours[1]);
-    ::close(peer[0]);
-    return took;
+    CTcpTransport sender(line.TakeNear()), receiver(line.TakeFar());
+    auto sending =
+        std::async(std::launch::async, [&] { return SendImage(sender, image, ymodem::Options{}); });
+    const bool received = ReceiveImage(receiver, dir / "both.bin", ymodem::Options{}).Ok();
+    const double took = received ? SecondsSince(start) : -1.0;
+    return sending.get().Ok() ? took : -1.0;
 }
 
 // Our send and receive on a line paced to 115,200 baud beside the time that
