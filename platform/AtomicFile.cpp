@@ -215,13 +215,22 @@ void CAtomicFile::Discard() {
     m_strTemp.clear();
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+bool WriteFileAtomically(const std::string& path,
+                         std::initializer_list<std::span<const std::uint8_t>> pieces,
                          Phrase* error) {
     CAtomicFile file(path);
-    const bool ok = file.Create() && file.Write(data) && file.Commit();
+    bool ok = file.Create();
+    for (const auto piece : pieces)
+        ok = ok && file.Write(piece);
+    ok = ok && file.Commit();
     if (!ok && error)
         *error = file.Said();
     return ok;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         Phrase* error) {
+    return WriteFileAtomically(path, {data}, error);
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,

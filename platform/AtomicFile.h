@@ -10,6 +10,7 @@
 #include "platform/Phrase.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -74,3 +75,8 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
                          Phrase* error);
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
                          std::string* error = nullptr);
+// The pieces one after the other, as one file: what was built in parts is
+// written from where it lies.
+bool WriteFileAtomically(const std::string& path,
+                         std::initializer_list<std::span<const std::uint8_t>> pieces,
+                         Phrase* error);

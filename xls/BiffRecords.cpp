@@ -197,11 +197,4 @@ RkValue DecodeRk(std::uint32_t rk) {
     return {false, 0, d};
 }
 
-bool EncodeRkInteger(std::int32_t value, std::uint32_t& rk) {
-    if (value < -(1 << 29) || value > (1 << 29) - 1)
-        return false;
-    rk = (static_cast<std::uint32_t>(value) << 2) | 2;
-    return true;
-}
-
 } // namespace biff

@@ -139,9 +139,11 @@ public:
         m_out.resize(m_size);
         return m_out;
     }
+    // Room for `bytes` in all, made at once: a stream whose size is known
+    // ahead is then neither copied nor zeroed twice as it grows.
     void Reserve(std::size_t bytes) {
         if (bytes > m_out.size())
-            m_out.resize(bytes);
+            Grow(bytes - m_size);
     }
     // Starts a record; data goes in with the Put functions; End writes the length.
     void Begin(std::uint16_t type) {
@@ -157,6 +159,15 @@ public:
     void U16(std::uint16_t v) { Put(Room(2), v, 2); }
     void U32(std::uint32_t v) { Put(Room(4), v, 4); }
     void F64(double v);
+    // The cells of a MULRK record, each its format and RK value, in one go.
+    void RkCells(std::uint16_t xf, std::span<const std::uint32_t> rks) {
+        std::uint8_t* p = Room(6 * rks.size());
+        for (const std::uint32_t rk : rks) {
+            Put(p, xf, 2);
+            Put(p + 2, rk, 4);
+            p += 6;
+        }
+    }
     void Raw(std::span<const std::uint8_t> bytes);
     // Data bytes written into the open record so far.
     std::size_t InRecord() const { return m_size - m_nStart - 4; }
@@ -190,6 +201,11 @@ struct RkValue {
 };
 RkValue DecodeRk(std::uint32_t rk);
 // The RK integer form, when the value fits its 30 bits.
-bool EncodeRkInteger(std::int32_t value, std::uint32_t& rk);
+inline bool EncodeRkInteger(std::int32_t value, std::uint32_t& rk) {
+    if (value < -(1 << 29) || value > (1 << 29) - 1)
+        return false;
+    rk = (static_cast<std::uint32_t>(value) << 2) | 2;
+    return true;
+}
 
 } // namespace biff

@@ -327,7 +327,13 @@ DirectoryEntry DirectoryEntry::Make(std::u16string_view name, std::uint8_t type,
     return e;
 }
 
-std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& entries) {
+namespace {
+
+// The file of `entries`; with `headOnly`, only its bytes ahead of the first
+// stream in regular sectors (those streams, each padded to its sectors, are
+// the rest of the file, in entry order).
+std::vector<std::uint8_t> LayOut(const std::vector<DirectoryEntry>& entries,
+                                 const std::vector<std::size_t>& sizes, bool headOnly) {
     constexpr std::uint32_t Z = 512;
     constexpr std::uint32_t kPerSector = Z / 4;
     if (entries.empty())
@@ -341,12 +347,12 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
         const DirectoryEntry& e = entries[i];
         if (e.Type() != 2)
             continue;
-        if (e.data.size() > 0xFFFFFFFFu)
+        if (sizes[i] > 0xFFFFFFFFu)
             return {};
-        if (e.data.size() < kMiniStreamCutoff)
-            miniSectors += sectorsFor(e.data.size(), kMiniSectorSize);
+        if (sizes[i] < kMiniStreamCutoff)
+            miniSectors += sectorsFor(sizes[i], kMiniSectorSize);
         else
-            dataSectors += sectorsFor(e.data.size(), Z);
+            dataSectors += sectorsFor(sizes[i], Z);
     }
     const std::uint32_t dirSectors =
         std::max<std::uint32_t>(1, sectorsFor(entries.size() * kEntrySize, Z));
@@ -385,7 +391,7 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
     next += miniStreamSectors;
     const std::uint32_t total = next + dataSectors;
 
-    const std::size_t fileSize = (std::size_t{total} + 1) * Z;
+    const std::size_t fileSize = (std::size_t{headOnly ? next : total} + 1) * Z;
     std::vector<std::uint8_t> file;
     file.reserve(fileSize);
     PreferLargePagesFor(file);
@@ -418,7 +424,7 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
         const DirectoryEntry& e = entries[i];
         dir[i] = e.raw;
         std::uint32_t start = kEndOfChain;
-        const auto size = static_cast<std::uint32_t>(e.data.size());
+        const auto size = static_cast<std::uint32_t>(sizes[i]);
         if (i == 0) {
             start = miniSectors ? miniStreamStart : kEndOfChain;
             Put32(dir[i].data() + 120, miniSectors * kMiniSectorSize);
@@ -437,7 +443,8 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
                 const std::uint32_t n = sectorsFor(size, Z);
                 start = dataNext;
                 link(run(dataNext, n));
-                std::memcpy(sector(dataNext), e.data.data(), size);
+                if (!headOnly)
+                    std::memcpy(sector(dataNext), e.data.data(), size);
                 dataNext += n;
             }
             Put32(dir[i].data() + 120, size);
@@ -493,14 +500,38 @@ std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& e
     return file;
 }
 
+std::vector<std::size_t> Sizes(const std::vector<DirectoryEntry>& entries) {
+    std::vector<std::size_t> sizes;
+    for (const DirectoryEntry& e : entries)
+        sizes.push_back(e.data.size());
+    return sizes;
+}
+
+// The root (owner of the mini stream) and one stream.
+std::vector<DirectoryEntry> OneStream(std::u16string_view name) {
+    std::vector<DirectoryEntry> entries;
+    entries.push_back(DirectoryEntry::Make(u"Root Entry", 5, 1));
+    entries.push_back(DirectoryEntry::Make(name, 2, kFreeSector));
+    return entries;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> WriteCompoundFile(const std::vector<DirectoryEntry>& entries) {
+    return LayOut(entries, Sizes(entries), false);
+}
+
+std::vector<std::uint8_t> CompoundFileHead(std::u16string_view name, std::size_t size) {
+    if (name.size() > 31 || size < kMiniStreamCutoff)
+        return {};
+    return LayOut(OneStream(name), {0, size}, true);
+}
+
 std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
                                             std::vector<std::uint8_t>&& data) {
     if (name.size() > 31)
         return {};
-    // The root (owner of the mini stream) and the stream.
-    std::vector<DirectoryEntry> entries;
-    entries.push_back(DirectoryEntry::Make(u"Root Entry", 5, 1));
-    entries.push_back(DirectoryEntry::Make(name, 2, kFreeSector));
+    std::vector<DirectoryEntry> entries = OneStream(name);
     entries.back().data = std::move(data);
     return WriteCompoundFile(entries);
 }

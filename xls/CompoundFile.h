@@ -102,5 +102,16 @@ std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
                                             std::span<const std::uint8_t> data);
 std::vector<std::uint8_t> WriteCompoundFile(std::u16string_view name,
                                             std::vector<std::uint8_t>&& data);
+// The file WriteCompoundFile(name, data) makes for a stream of `size` bytes
+// (4096 or more, so in regular sectors, which come last), without the
+// stream: the bytes ahead of it. The stream follows them, then zeros to the
+// end of its last sector. A large stream is so written from where it was
+// built, never copied. Empty for a name over 31 characters, a smaller
+// stream, or one beyond the format's 32-bit sizes.
+std::vector<std::uint8_t> CompoundFileHead(std::u16string_view name, std::size_t size);
+// Zeros after a stream of `size` bytes to the end of its last sector.
+inline std::size_t SectorPadding(std::size_t size) {
+    return (512 - size % 512) % 512;
+}
 
 } // namespace cfb

@@ -67,21 +67,14 @@ void CExcelCell::CopyFrom(const CExcelCell& other) {
     }
 }
 
-void CExcelCell::Clear() {
-    if (m_bOwned) {
-        if (m_type == kString)
-            delete[] m_value.s;
-        else
-            delete[] m_value.w;
-    }
-    m_bOwned = false;
-    m_type = kEmpty;
-    m_value.d = 0;
+void CExcelCell::FreeText() noexcept {
+    if (m_type == kString)
+        delete[] m_value.s;
+    else
+        delete[] m_value.w;
 }
 
-std::int32_t CExcelCell::GetInteger() const {
-    if (m_type == kInteger)
-        return m_value.i;
+std::int32_t CExcelCell::NumberAsInteger() const {
     if (m_type == kDouble) {
         // Truncated toward zero, then wrapped to 32 bits like the fields it
         // feeds: 4294967295 typed into a CAS cell is 0xFFFFFFFF, not a clamp.
@@ -382,8 +375,8 @@ void CExcelSheet::Walk(const std::function<void(std::uint32_t, Row&)>& visit) co
             visit(r.row, row);
         }
     } else if (m_maker) {
+        // The maker sets every cell, so the last row's room is reused as it is.
         for (std::uint32_t r = 0; r < m_nMadeRows; ++r) {
-            row.clear();
             m_maker(r, row);
             if (!row.empty())
                 visit(r, row);

@@ -35,7 +35,7 @@ public:
 
     int Type() const { return m_type; }
     // An integer's value, a double truncated toward zero, 0 otherwise.
-    std::int32_t GetInteger() const;
+    std::int32_t GetInteger() const { return m_type == kInteger ? m_value.i : NumberAsInteger(); }
     double GetDouble() const;
     // The text of a type-3 (8-bit) or type-4 (16-bit) cell; null for other types.
     const char* GetString() const { return m_type == kString ? m_value.s : nullptr; }
@@ -61,7 +61,15 @@ public:
         else
             Clear();
     }
-    void Clear();
+    // Inline: a sheet being written clears and sets every cell of every row,
+    // and only copied texts have anything to free.
+    void Clear() {
+        if (m_bOwned)
+            FreeText();
+        m_bOwned = false;
+        m_type = kEmpty;
+        m_value.d = 0;
+    }
 
     // A text that lives elsewhere, at least as long as the cell (the
     // zero-terminated texts of a read workbook's string buffer); empty text
@@ -73,6 +81,8 @@ private:
     void Set(const char* text) { SetString(text); }
     void Set(const char16_t* text) { SetWString(text); }
     void CopyFrom(const CExcelCell& other);
+    void FreeText() noexcept;
+    std::int32_t NumberAsInteger() const;
 
     // Sixteen bytes, no allocation for numbers or viewed texts.
     union Value {
@@ -133,10 +143,12 @@ public:
     // it out): a stored row is copied into it.
     void Walk(const std::function<void(std::uint32_t index, Row& row)>& visit) const;
 
-    // Rows 0 to rows - 1 made when they are read or written, by `make`
-    // (which fills the empty `row` given), in place of stored cells: a large
-    // sheet written once never holds all its cells. The maker must give the
-    // same cells each time it is asked. The sheet counts as changed.
+    // Rows 0 to rows - 1 made when they are read or written, by `make`, in
+    // place of stored cells: a large sheet written once never holds all its
+    // cells. `row` comes empty or holding an earlier row's cells, whose room
+    // the maker reuses: it sets the row whole (size, columns and values). The
+    // maker must give the same cells each time it is asked. The sheet counts
+    // as changed.
     using RowMaker = std::function<void(std::uint32_t index, Row& row)>;
     void SetRowMaker(std::uint32_t rows, std::uint32_t cols, RowMaker make);
 

@@ -6,6 +6,7 @@
 #include "xls/CompoundFile.h"
 #include "xls/ExcelBook.h"
 
+#include <array>
 #include <functional>
 #include <unordered_set>
 
@@ -15,6 +16,8 @@ using biff::Writer;
 
 constexpr std::uint16_t kCellXf = 15; // the default cell format
 constexpr unsigned kRowsPerBlock = 32;
+// The most cells one MULRK holds (6 bytes each): it stays inside one record.
+constexpr std::size_t kMaxRunCells = 1300;
 // Strings per EXTSST entry: at least 8, and so many that the entries (8
 // bytes each) stay inside one record.
 std::size_t SstBucket(std::size_t strings) {
@@ -105,6 +108,7 @@ public:
         return *it;
     }
     std::size_t Size() const { return m_strings.Size(); }
+    std::size_t Characters() const { return m_strings.chars.size(); }
     bool Wide(std::size_t i) const { return m_strings.wide[i]; }
     std::u16string_view Text(std::size_t i) const { return m_strings.Text(i); }
 
@@ -207,31 +211,28 @@ void WriteRowCells(Writer& w, std::uint16_t row, const CExcelSheet::Row& cells,
                    const CellStyle& style) {
     for (std::size_t i = 0; i < cells.size();) {
         const auto& [col, cell] = cells[i];
-        std::uint32_t rk = 0;
-        if (cell.Type() == CExcelCell::kInteger && biff::EncodeRkInteger(cell.GetInteger(), rk)) {
+        // A run's values, each encoded once.
+        std::array<std::uint32_t, kMaxRunCells> rks;
+        if (cell.Type() == CExcelCell::kInteger &&
+            biff::EncodeRkInteger(cell.GetInteger(), rks[0])) {
             std::size_t end = i + 1;
-            std::uint32_t unused = 0;
-            while (end < cells.size() && cells[end].first == cells[end - 1].first + 1 &&
+            while (end < cells.size() && end - i < rks.size() &&
+                   cells[end].first == cells[end - 1].first + 1 &&
                    cells[end].second.Type() == CExcelCell::kInteger &&
-                   biff::EncodeRkInteger(cells[end].second.GetInteger(), unused) &&
-                   (end - i) < 1300) // keeps a MULRK inside one record
+                   biff::EncodeRkInteger(cells[end].second.GetInteger(), rks[end - i]))
                 ++end;
             if (end - i == 1) {
                 w.Begin(biff::kRk);
                 w.U16(row);
                 w.U16(col);
                 w.U16(style.xf);
-                w.U32(rk);
+                w.U32(rks[0]);
                 w.End();
             } else {
                 w.Begin(biff::kMulRk);
                 w.U16(row);
                 w.U16(col);
-                for (std::size_t k = i; k < end; ++k) {
-                    biff::EncodeRkInteger(cells[k].second.GetInteger(), rk);
-                    w.U16(style.xf);
-                    w.U32(rk);
-                }
+                w.RkCells(style.xf, std::span(rks).first(end - i));
                 w.U16(cells[end - 1].first);
                 w.End();
             }
@@ -313,17 +314,39 @@ private:
     std::vector<std::pair<std::uint32_t, CExcelSheet::Row>> m_rows;
 };
 
-void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style) {
-    WriteBof(w, 0x0010);
-    // The rows that hold a cell, for the INDEX record ahead of them.
+// The rows that hold a cell, for the INDEX record ahead of them, and about
+// how many bytes their records take (a ROW, a DBCELL entry and a few runs'
+// headers a row; an RK value, a NUMBER or a LABELSST a cell), so that the
+// stream's buffer is made once at its size.
+struct UsedRows {
     std::uint32_t used = 0, first = 0, last = 0;
-    sheet.ForEachRow([&](std::uint32_t index, const CExcelSheet::Row& cells) {
+    std::size_t bytes = 0;
+    void Add(std::uint32_t index, const CExcelSheet::Row& cells) {
         if (cells.empty())
             return;
         if (used++ == 0)
             first = index;
         last = index;
-    });
+        bytes += 20 + 2 + 3 * 10;
+        for (const auto& [col, cell] : cells)
+            bytes += cell.Type() == CExcelCell::kInteger  ? 6
+                     : cell.Type() == CExcelCell::kDouble ? 18
+                                                          : 14;
+    }
+};
+
+UsedRows CountUsedRows(const CExcelSheet& sheet) {
+    UsedRows rows;
+    sheet.ForEachRow(
+        [&](std::uint32_t index, const CExcelSheet::Row& cells) { rows.Add(index, cells); });
+    return rows;
+}
+
+// A sheet's rows are made (or decoded) again for each pass over them, so the
+// caller that walks them anyway counts them on that walk.
+void WriteSheet(Writer& w, const CExcelSheet& sheet, const CellStyle& style, const UsedRows& rows) {
+    WriteBof(w, 0x0010);
+    const std::uint32_t used = rows.used, first = rows.first, last = rows.last;
     const std::size_t blocks = (used + kRowsPerBlock - 1) / kRowsPerBlock;
 
     w.Begin(biff::kIndex);
@@ -424,8 +447,10 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
     // The shared strings, in the order the sheets' cells will be written.
     SstTable sst;
     std::vector<std::uint32_t> sstIndex;
-    for (const auto& sheet : m_sheets)
-        sheet->ForEachRow([&](std::uint32_t, const CExcelSheet::Row& row) {
+    std::vector<UsedRows> used(m_sheets.size());
+    for (std::size_t i = 0; i < m_sheets.size(); ++i)
+        m_sheets[i]->ForEachRow([&](std::uint32_t index, const CExcelSheet::Row& row) {
+            used[i].Add(index, row);
             for (const auto& [col, cell] : row) {
                 if (cell.Type() == CExcelCell::kString)
                     sstIndex.push_back(sst.Add(false, cell.GetString()));
@@ -435,6 +460,10 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
         });
 
     Writer w;
+    std::size_t estimate = 64 * 1024 + 2 * sst.Characters() + 4 * sst.Size();
+    for (const UsedRows& rows : used)
+        estimate += 1024 + rows.bytes;
+    w.Reserve(estimate + estimate / 16); // a margin rather than a doubling
     WriteBof(w, 0x0005);
     w.Begin(biff::kWindow1);
     for (int v : {0, 0, 0x25BC, 0x1572, 0x0038, 0, 0, 1, 0x0258})
@@ -467,7 +496,7 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
     };
     for (std::size_t i = 0; i < m_sheets.size(); ++i) {
         w.Patch32(sheetPositions[i], static_cast<std::uint32_t>(w.Size()));
-        WriteSheet(w, *m_sheets[i], style);
+        WriteSheet(w, *m_sheets[i], style, used[i]);
     }
     return std::move(w.Bytes());
 }
@@ -596,7 +625,7 @@ bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
             MoveIndexRecords(
                 w, begin, static_cast<std::int64_t>(begin) - static_cast<std::int64_t>(from.begin));
         } else {
-            WriteSheet(w, sheet, style);
+            WriteSheet(w, sheet, style, CountUsedRows(sheet));
         }
     }
     copy(src.tail, in.size());
@@ -624,6 +653,17 @@ std::vector<std::uint8_t> CExcelBook::SaveToMemory() {
 bool CExcelBook::SaveAs(const std::string& path) {
     if (!m_bHolds)
         return false;
+    if (!KeepsEverything()) {
+        // A new workbook's stream goes to the file from where it was built.
+        const std::vector<std::uint8_t> stream = BuildStream();
+        const std::vector<std::uint8_t> head = cfb::CompoundFileHead(u"Workbook", stream.size());
+        if (!head.empty()) {
+            static constexpr std::uint8_t kZeros[512] = {};
+            return WriteFileAtomically(
+                path, {head, stream, std::span(kZeros).first(cfb::SectorPadding(stream.size()))},
+                &m_said);
+        }
+    }
     const std::vector<std::uint8_t> file = SaveToMemory();
     if (file.empty()) {
         if (m_said.Empty())
