@@ -736,7 +736,7 @@ exit 0
 + if (s >= table.size() || out.size() >= limit)
 ! cannot be seen: a chain longer than its table must loop, and the length limit refuses it anyway, only later
 
-@ xls/BiffRecords.cpp  RK integers one bit wide
+@ xls/BiffRecords.h  RK integers one bit wide
 - if (value < -(1 << 29) || value > (1 << 29) - 1)
 + if (value < -(1 << 29) || value > (1 << 29))
 
