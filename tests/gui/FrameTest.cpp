@@ -109,8 +109,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
 }
 
 TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
-    Start();
-    OpenExample();
+    Open();
     const int allTV = TV().GetRowCount();
     // Hot Bird is the second satellite row.
     auto& sat = Grid("SatGrid");
@@ -138,8 +137,7 @@ TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
 }
 
 TEST_F(Editor, ChooserAndHeaderSorting) {
-    Start();
-    OpenExample();
+    Open();
     auto* chooser = &Find<QComboBox>("ListChooser");
     chooser->setCurrentIndex(1);
     EXPECT_TRUE(Radio().isHidden());
@@ -159,8 +157,7 @@ TEST_F(Editor, ChooserAndHeaderSorting) {
 
 // A save of what was opened writes the file's own bytes back.
 TEST_F(Editor, SaveIsAPatchAndSaysWhenItCannotWrite) {
-    Start();
-    OpenExample();
+    Open();
     const std::string out = Scratch("saved.bin");
     SaveTo(out);
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
@@ -202,8 +199,7 @@ TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
 }
 
 TEST_F(Editor, FavoriteModeDragReordersPositions) {
-    Start();
-    OpenExample();
+    Open();
     frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 6); // "Public", list 7
     auto& tv = TV();
     ASSERT_GE(tv.GetRowCount(), 5);
@@ -219,8 +215,7 @@ TEST_F(Editor, FavoriteModeDragReordersPositions) {
 }
 
 TEST_F(Editor, ChannelListsRefuseForeignDrags) {
-    Start();
-    OpenExample();
+    Open();
     QMimeData rows;
     rows.setData(kGridRowsMime, "1");
     auto dragMove = [&](QWidget* target) {
@@ -290,9 +285,7 @@ TEST_F(Editor, SwitchingToTheTerrestrialTabChoosesNoSatellite) {
         s->ID = static_cast<BYTE>(id);
         db.AddIndexed(kTableSatellite, std::move(s));
     }
-    Start();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    StartActive();
     auto& sat = Grid("SatGrid");
     ASSERT_EQ(sat.GetRowCount(), 3) << "the terrestrial pseudo-satellite 1 is not listed";
     sat.setFocus(Qt::OtherFocusReason);

@@ -64,8 +64,7 @@ TEST_F(Print, ButtonComesAfterApplyOrderWithCtrlP) {
 }
 
 TEST_F(Print, ChoiceStartsFromWhatTheListsShowAndThePreviewGetsTheChosenLists) {
-    Start();
-    OpenExample();
+    Open();
 
     // The lists show everything: TV and radio ticked, the favourite lists
     // offered unticked. The user swaps radio for favourite 2.
@@ -109,8 +108,7 @@ TEST_F(Print, ChoiceStartsFromWhatTheListsShowAndThePreviewGetsTheChosenLists) {
 }
 
 TEST_F(Print, PreviewPaintsTheJobsPagesOnAPagedDevice) {
-    Start();
-    OpenExample();
+    Open();
     ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK);
     ui.NextDialog<CDlgPrintPreview>(IUiSeam::IDOK);
     Action("ID_PRINT").trigger();
