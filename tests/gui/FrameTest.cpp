@@ -81,8 +81,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_TRUE(ui.messages.empty());
     auto& sat = Grid("SatGrid");
     EXPECT_EQ(sat.GetRowCount(), 7) << "header and six satellites";
-    EXPECT_EQ(sat.GetItemText(1, 3), "Astra 1");
-    EXPECT_EQ(sat.GetItemText(1, 4), "19.2E");
+    EXPECT_EQ(RowTexts(sat, 1, {3, 4}), (QStringList{"Astra 1", "19.2E"}));
     EXPECT_EQ(sat.GetItemText(4, 4), "0.8W");
     EXPECT_TRUE(sat.IsColHidden(1));
     EXPECT_TRUE(sat.IsColHidden(2));
@@ -99,8 +98,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_EQ(TV().GetItemText(1, 14), "Tuner 1");
     EXPECT_EQ(Radio().GetItemText(1, 6), "Bayern 1");
     auto& brd = Grid("BroadcastGrid");
-    EXPECT_EQ(brd.GetItemText(1, 3), "ASTRA 19.2E");
-    EXPECT_EQ(brd.GetItemText(1, 4), "162/75");
+    EXPECT_EQ(RowTexts(brd, 1, {3, 4}), (QStringList{"ASTRA 19.2E", "162/75"}));
     auto* tree = &Tree();
     EXPECT_EQ(tree->FavoriteRoot()->childCount(), 8);
     EXPECT_EQ(tree->FavoriteRoot()->child(0)->text(0), "News");

@@ -25,7 +25,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 
 #include <future>
 #include <optional>
@@ -123,9 +122,7 @@ TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
     EXPECT_EQ(send.shortcut(), QKeySequence("Ctrl+T"));
     EXPECT_EQ(receive.statusTip(), "Receive DB from STB");
     EXPECT_EQ(send.statusTip(), "Send DB to STB");
-    const auto toolbar = Find<QToolBar>("Toolbar").actions();
-    EXPECT_TRUE(toolbar.contains(&receive));
-    EXPECT_FALSE(toolbar.contains(&send)) << "Send has no button";
+    // Receive has a button, Send none: the toolbar's order in EditingTest.
     // The keys reach the commands.
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
