@@ -159,9 +159,7 @@ TEST_F(Accessibility, TheWindowOfEachKindOfReceiverHasNamesToo) {
         frame.reset();
         TheZorvDB().ClearAll();
         SetProductType(type);
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        StartActive();
         EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
         // Every pane takes the focus from F6, whatever it shows.
         std::set<QWidget*> reached;
@@ -301,9 +299,7 @@ TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
 }
 
 TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
-    Start();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    StartActive();
     CZorvDB& db = TheZorvDB();
 
     // Open: Ctrl+O, the file chosen in the dialog.

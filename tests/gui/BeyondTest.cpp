@@ -293,9 +293,8 @@ TEST_F(Beyond, ApplyOrderTakesAReferencesNumbersAsOneUndoableEdit) {
     // Chosen in the open dialog; the report in a message; the lists follow.
     ui.NextOpenFileName(QString::fromStdString(reference));
     Action("ID_APPLY_ORDER").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages.back().text, "Matched 293 channels by ids and 0 by name; 0 not matched.");
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
+    ExpectSaid(1, IUiSeam::Icon::Information,
+               "Matched 293 channels by ids and 0 by name; 0 not matched.");
     EXPECT_EQ(TV().GetItemText(1, 6), lastName);
     EXPECT_EQ(TV().GetItemText(n, 6), firstName);
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Apply Order");

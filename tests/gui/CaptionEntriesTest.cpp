@@ -123,9 +123,7 @@ TEST_F(CaptionEntries, ExportCancelledOrUncreatableWritesNothing) {
 
     ui.NextSaveFileName("/nonexistent-dir/table.h");
     DoubleClickWith(&kLeftShift, Qt::ShiftModifier);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Cannot open file /nonexistent-dir/table.h.");
-    EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
+    ExpectSaid(1, IUiSeam::Icon::Stop, "Cannot open file /nonexistent-dir/table.h.");
     EXPECT_EQ(ui.m_cursorChanges, (std::vector<bool>{true, false})) << "arrow before the message";
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir/table.h"));
 }

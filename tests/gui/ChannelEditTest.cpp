@@ -41,12 +41,8 @@ const QString kDescription = "Description...\tEnter";
 class ChannelEdit : public Editor {
 protected:
     void Open() {
-        Start();
+        Editor::Open();
         frame->resize(1400, 900);
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        OpenExample();
-        ASSERT_TRUE(ui.messages.empty()) << "the example opens without a word";
     }
 
     // ---- Where the user points ----
@@ -133,6 +129,11 @@ protected:
         QKeyEvent event(QEvent::KeyPress, key, m, text);
         QCoreApplication::sendEvent(&g, &event);
         return event.isAccepted();
+    }
+    // One Ctrl+Z takes the command back: the channel table as `before`.
+    void UndoTo(const std::vector<Channel_Info_Tag>& before) {
+        Undo();
+        EXPECT_TRUE(SameTable(ChannelTable(), before)) << "one Ctrl+Z takes the command back";
     }
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
         return Record<Channel_Info_Tag>(kTableChannel, key);
@@ -431,8 +432,7 @@ TEST_F(ChannelEdit, NewThroughItsDialogIsOneUndoableEdit) {
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().left(5), "Undo ");
 
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before)) << "one Ctrl+Z takes New back";
+    UndoTo(before);
     EXPECT_EQ(tv.GetRowCount(), rows);
     EXPECT_FALSE(frame->Session().CanUndo());
 
@@ -466,8 +466,7 @@ TEST_F(ChannelEdit, UpdateReplacesTheFocusRecordWithoutRenumbering) {
     EXPECT_EQ(tv.GetItemText(row, 12), "Y");
     EXPECT_EQ(row, tv.GetRowCount() - 1) << "rebuilt: sorted by its new number";
     EXPECT_EQ(tv.GetSelectedRows(), std::vector<int>{row}) << "the updated row stays chosen";
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
 }
 
 TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
@@ -506,8 +505,7 @@ TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
     for (int row = 1; row < Radio().GetRowCount(); ++row)
         ASSERT_NO_THROW(Channel(Radio().GetRowKey(row)));
 
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
     EXPECT_EQ(tv.GetRowCount(), 7);
 }
 
@@ -530,8 +528,7 @@ TEST_F(ChannelEdit, DeleteInAFavouriteListRemovesFromTheListWithoutAsking) {
     EXPECT_EQ(Channel(a).Favorite & 0x40u, 0u);
     EXPECT_EQ(Channel(b).Favorite & 0x40u, 0u);
     EXPECT_EQ(Channel(a).Favorite, favoritesOfA & ~0x40u) << "other lists kept";
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
     EXPECT_EQ(tv.GetRowCount(), rows);
 }
 
@@ -564,8 +561,7 @@ TEST_F(ChannelEdit, PastePlacesCopiesWhereTheListPointsAndIsOneUndo) {
     EXPECT_TRUE(frame->Session().Clipboard().IsEmpty());
     EXPECT_TRUE(ChannelNames(tv).contains(name1));
     EXPECT_TRUE(ChannelNames(tv).contains(name2));
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
     EXPECT_EQ(tv.GetRowCount(), rows);
 }
 
@@ -621,8 +617,7 @@ TEST_F(ChannelEdit, MoveHereRenumbersTheClipboardsChannelsAndKeepsTheClipboard) 
     EXPECT_EQ(tv.GetRowKey(3), moved);
     EXPECT_EQ(tv.GetSelectedRows(), std::vector<int>{3}) << "the moved set is selected";
     EXPECT_EQ(frame->Session().Clipboard().Keys(), std::vector<std::uint32_t>{moved});
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
 }
 
 // ---- Lock, Skip ------------------------------------------------------------------------
@@ -645,8 +640,7 @@ TEST_F(ChannelEdit, LockAndSkipRewriteTheSelectedRowsAndUndoEachInOne) {
     EXPECT_EQ(tv.GetItemText(1, 12), "Y");
     Undo();
     EXPECT_EQ(tv.GetItemText(2, 13), "N");
-    Undo();
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    UndoTo(before);
 }
 
 // ---- Search and selection on the full start-up image -----------------------------------

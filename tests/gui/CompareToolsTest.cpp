@@ -44,9 +44,7 @@ protected:
     static WORD& Number(Channel_Info_Tag& c) {
         return ShowsShowNum(GetProductList()) ? c.ShowNum : c.ProgramNum;
     }
-    static WORD NumberOf(const Channel_Info_Tag& c) {
-        return ShowsShowNum(GetProductList()) ? c.ShowNum : c.ProgramNum;
-    }
+    static WORD NumberOf(Channel_Info_Tag c) { return Number(c); }
     static std::uint32_t AddChannel(CDocument& doc, const char* name, BYTE satID, BYTE tpid,
                                     WORD serviceID, WORD number) {
         Channel_Info_Tag c{};
@@ -71,10 +69,12 @@ protected:
         doc.Store().AddIndexed(kTableTransponder, CopyRecord(t));
     }
 
-    // The example with TV row 1 renamed, row 2 renumbered, row 3 removed, a
-    // transponder more on its first satellite, and three channels on two
-    // transponders of a new satellite at 7.0E, saved as an image of its own.
-    void MakeEditedCopy(const std::string& path) {
+    // The example open, and the example with TV row 1 renamed, row 2
+    // renumbered, row 3 removed, a transponder more on its first satellite,
+    // and three channels on two transponders of a new satellite at 7.0E,
+    // saved as an image of its own at `path`.
+    void OpenWithEditedCopy(const std::string& path) {
+        Open();
         CDocument other;
         ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
                                     CDocument::Current().Values(), other),
@@ -162,9 +162,8 @@ protected:
 } // namespace
 
 TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
-    Open();
     const std::string edited = Scratch("compare-edited.bin");
-    MakeEditedCopy(edited);
+    OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
     const Channel_Info_Tag first = Stored(renamed), second = Stored(renumbered),
                            third = Stored(removed);
@@ -233,9 +232,8 @@ TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
 }
 
 TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
-    Open();
     const std::string edited = Scratch("compare-edited.bin");
-    MakeEditedCopy(edited);
+    OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
     std::vector<std::uint32_t> whileOpen, afterOther, afterGroup;
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
@@ -261,9 +259,8 @@ TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
 }
 
 TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndoTakesThemBack) {
-    Open();
     const std::string edited = Scratch("compare-edited.bin");
-    MakeEditedCopy(edited);
+    OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
     const std::uint32_t channels = TheZorvDB().Size(kTableChannel);
     const int satelliteRows = Grid("SatGrid").GetRowCount();
@@ -274,10 +271,8 @@ TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndo
         EXPECT_EQ(form.result(), QDialog::Accepted);
         EXPECT_TRUE(d.AddToThisList());
     });
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages.back().text,
-              "Added 3 channels, 1 satellite, 2 transponders and 0 providers.");
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Information);
+    ExpectSaid(1, IUiSeam::Icon::Information,
+               "Added 3 channels, 1 satellite, 2 transponders and 0 providers.");
 
     // Exactly the three, on the new satellite's two transponders.
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), channels + 3);
@@ -360,11 +355,9 @@ TEST_F(CompareTools, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage)
 
     Compare(path, IUiSeam::IDOK,
             [](CDlgCompare&, QDialog& form) { Child<QPushButton>(form, "AddToThisList").click(); });
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
-    EXPECT_EQ(ui.messages.back().text,
-              "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
-              "Remove 1 channel and save again.");
+    ExpectSaid(1, IUiSeam::Icon::Stop,
+               "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+               "Remove 1 channel and save again.");
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), here);
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
     EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled());
@@ -408,9 +401,8 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
 // the core's words, said in the user's language like the rest of the window
 // (Russian: none of these words reads as in English).
 TEST_F(CompareTools, TheRowsAndTheReasonsAFileCannotBeOpenedAreInTheLanguage) {
-    Open();
     const std::string edited = Scratch("compare-edited.bin");
-    MakeEditedCopy(edited);
+    OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
     const CInLanguage russian("ru");
     std::vector<std::pair<QString, QStringList>> groups;

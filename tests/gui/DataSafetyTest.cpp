@@ -33,8 +33,24 @@ protected:
         std::error_code ec;
         fs::remove_all(m_dir, ec);
     }
-    void Open(const QString& path) { OpenFile(path); }
     void SaveAs(const fs::path& path) { SaveTo(path.string()); }
+    // Saves over `target` that fail after each of `failAfter` bytes: each
+    // says so, leaves the file as it was and nothing beside it.
+    void ExpectFailedSavesKeep(const fs::path& target,
+                               std::initializer_list<std::int64_t> failAfter) {
+        const std::string old = ReadAll(target);
+        for (const std::int64_t n : failAfter) {
+            CFailingFileOps failing;
+            failing.failAfter = n;
+            CScopedFileOps scope(failing);
+            ui.messages.clear();
+            SaveAs(target);
+            SCOPED_TRACE("failed after " + std::to_string(n) + " bytes");
+            ExpectSaid(1, IUiSeam::Icon::Stop, "Cannot save channel file");
+            EXPECT_EQ(ReadAll(target), old);
+            EXPECT_EQ(Entries(target.parent_path()), 1u) << "no new file beside it";
+        }
+    }
     int TVRows() { return TV().GetRowCount(); }
 
     fs::path m_dir;
@@ -43,23 +59,11 @@ protected:
 } // namespace
 
 TEST_F(SafeEditor, AFailingImageSaveLeavesTheFileAsItWasAndSaysSo) {
-    Start();
-    Open(kExample);
+    Open();
     const fs::path target = m_dir / "out" / "receiver.bin";
     const std::string old(5000, 'o');
     std::ofstream(target, std::ios::binary) << old;
-    for (const std::int64_t n : {0, 86, 4096, 100000, 311381}) {
-        CFailingFileOps failing;
-        failing.failAfter = n;
-        CScopedFileOps scope(failing);
-        ui.messages.clear();
-        SaveAs(target);
-        ASSERT_EQ(ui.messages.size(), 1u) << n;
-        EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
-        EXPECT_EQ(ui.messages[0].icon, IUiSeam::Icon::Stop);
-        EXPECT_EQ(ReadAll(target), old) << "failed after " << n << " bytes";
-        EXPECT_EQ(Entries(m_dir / "out"), 1u) << "no new file beside it";
-    }
+    ExpectFailedSavesKeep(target, {0, 86, 4096, 100000, 311381});
     {
         CFailingFileOps failing;
         failing.failClose = true;
@@ -81,8 +85,7 @@ TEST_F(SafeEditor, AFailingImageSaveLeavesTheFileAsItWasAndSaysSo) {
 }
 
 TEST_F(SafeEditor, TooManyChannelsAreRefusedWithWhatToDo) {
-    Start();
-    Open(kExample);
+    Open();
     const std::uint32_t loaded = TheZorvDB().Size(kTableChannel);
     for (std::uint32_t i = loaded; i < 4609; ++i) {
         auto c = NewRecord<Channel_Info_Tag>();
@@ -101,22 +104,11 @@ TEST_F(SafeEditor, TooManyChannelsAreRefusedWithWhatToDo) {
 }
 
 TEST_F(SafeEditor, AFailingWorkbookExportLeavesTheWorkbookAsItWas) {
-    Start();
-    Open(kExample);
+    Open();
     const fs::path target = m_dir / "out" / "channels.xls";
     fs::copy_file(kNotes, target);
     const std::string old = ReadAll(target);
-    for (const std::int64_t n : {0, 512, 30000}) {
-        CFailingFileOps failing;
-        failing.failAfter = n;
-        CScopedFileOps scope(failing);
-        ui.messages.clear();
-        SaveAs(target);
-        ASSERT_EQ(ui.messages.size(), 1u) << n;
-        EXPECT_EQ(ui.messages[0].text, "Cannot save channel file");
-        EXPECT_EQ(ReadAll(target), old) << n;
-        EXPECT_EQ(Entries(m_dir / "out"), 1u);
-    }
+    ExpectFailedSavesKeep(target, {0, 512, 30000});
     ui.messages.clear();
     SaveAs(target);
     EXPECT_TRUE(ui.messages.empty());
@@ -124,8 +116,7 @@ TEST_F(SafeEditor, AFailingWorkbookExportLeavesTheWorkbookAsItWas) {
 }
 
 TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
-    Start();
-    Open(kExample);
+    Open();
     const int rows = TVRows();
     ASSERT_GT(rows, 100);
     const fs::path bad = m_dir / "bad.xls";
@@ -133,7 +124,7 @@ TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
     notes.resize(notes.size() / 2);
     std::ofstream(bad, std::ios::binary) << notes;
     ui.messages.clear();
-    Open(QString::fromStdString(bad.string()));
+    OpenFile(QString::fromStdString(bad.string()));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.messages[0].text.endsWith("The channel list was not changed."))
         << ui.messages[0].text.toStdString();
@@ -143,7 +134,7 @@ TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
     CExcelBook sheets;
     sheets.New(2);
     ASSERT_TRUE(sheets.SaveAs((m_dir / "sheets.xls").string()));
-    Open(QString::fromStdString((m_dir / "sheets.xls").string()));
+    OpenFile(QString::fromStdString((m_dir / "sheets.xls").string()));
     EXPECT_EQ(ui.messages.back().text.toStdString(),
               "The workbook has no sheet named \"Channel\". The channel list was not changed.");
     EXPECT_EQ(TVRows(), rows);
@@ -154,8 +145,7 @@ TEST_F(SafeEditor, ADamagedWorkbookLeavesTheChannelListAsItWas) {
 // is stale; either way the next save writes exactly what a fault-free run
 // writes.
 TEST_F(SafeEditor, DropsThatMeetAFailingDiskCostTheNextSaveNothing) {
-    Start();
-    Open(kExample);
+    Open();
     const fs::path expected = m_dir / "out" / "expected.bin";
     SaveAs(expected);
     std::string damaged = ReadAll(kExample.toStdString());
@@ -202,14 +192,13 @@ TEST_F(SafeEditor, DropsThatMeetAFailingDiskCostTheNextSaveNothing) {
 // user's language (Russian: none of these words reads as in English); the
 // system's own reason stays as the system gave it.
 TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
-    Start();
-    Open(kExample);
+    Open();
     const int rows = TVRows();
     const CInLanguage russian("ru");
     CExcelBook sheets;
     sheets.New(2);
     ASSERT_TRUE(sheets.SaveAs((m_dir / "sheets.xls").string()));
-    Open(QString::fromStdString((m_dir / "sheets.xls").string()));
+    OpenFile(QString::fromStdString((m_dir / "sheets.xls").string()));
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().text,
               "В книге нет листа с именем «Channel». Список каналов не изменён.");
@@ -218,7 +207,7 @@ TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
     std::string notes = ReadAll(kNotes);
     notes.resize(notes.size() / 2);
     std::ofstream(bad, std::ios::binary) << notes;
-    Open(QString::fromStdString(bad.string()));
+    OpenFile(QString::fromStdString(bad.string()));
     const QString damaged =
         "Книга повреждена: не удаётся прочитать её таблицы секторов или каталог.";
     EXPECT_EQ(ui.messages.back().text, damaged + " Список каналов не изменён.");
@@ -235,7 +224,7 @@ TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
     failing.failAfter = 4096;
     CScopedFileOps scope(failing);
     ui.messages.clear();
-    Open(kExample);
+    OpenFile(kExample);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
               "Образ открыт, но его рабочую копию не удалось записать во временный каталог. "
@@ -244,22 +233,20 @@ TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
 }
 
 TEST_F(SafeEditor, AFolderDroppedOnTheWindowIsRefused) {
-    Start();
-    Open(kExample);
+    Open();
     const int rows = TVRows();
-    fs::create_directories(m_dir / "folder.bin");
-    ui.messages.clear();
-    frame->OpenDroppedFiles(
-        {QUrl::fromLocalFile(QString::fromStdString((m_dir / "folder.bin").string()))});
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(ui.messages[0].text.endsWith("is a folder, not a receiver image."))
-        << ui.messages[0].text.toStdString();
-    EXPECT_EQ(TVRows(), rows);
-    fs::create_directories(m_dir / "folder.xls");
-    frame->OpenDroppedFiles(
-        {QUrl::fromLocalFile(QString::fromStdString((m_dir / "folder.xls").string()))});
-    EXPECT_TRUE(ui.messages.back().text.contains("is a folder, not an Excel workbook."));
-    EXPECT_EQ(TVRows(), rows);
+    for (const auto& [name, said] :
+         {std::pair{"folder.bin", "is a folder, not a receiver image."},
+          std::pair{"folder.xls", "is a folder, not an Excel workbook. The channel list was "
+                                  "not changed."}}) {
+        fs::create_directories(m_dir / name);
+        ui.messages.clear();
+        frame->OpenDroppedFiles(
+            {QUrl::fromLocalFile(QString::fromStdString((m_dir / name).string()))});
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(ui.messages[0].text.endsWith(said)) << ui.messages[0].text.toStdString();
+        EXPECT_EQ(TVRows(), rows);
+    }
 }
 
 TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {

@@ -277,14 +277,8 @@ const std::map<EditId, EditorCase>& Cases() {
         {EditId::ImportWorkbook,
          {[](C& e) {
               // A workbook with the first TV channel only.
-              const std::uint32_t first = e.TV().GetRowKey(1);
-              CZorvDB& db = TheZorvDB();
-              CZorvDB aside;
-              db.Swap(aside);
-              db.Add(kTableChannel, first,
-                     CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, first)));
-              e.SaveWorkbook(e.Scratch("catalogue-import.xls"));
-              db.Swap(aside);
+              WithOnlyChannel(e.TV().GetRowKey(1),
+                              [&] { e.SaveWorkbook(e.Scratch("catalogue-import.xls")); });
           },
           OpenFor("ID_FILE_OPEN", "catalogue-import.xls")}},
         {EditId::ApplyOrder,
@@ -320,16 +314,12 @@ const std::map<EditId, EditorCase>& Cases() {
         {EditId::ImportCsv,
          {[](C& e) {
               // A CSV with the first TV channel only.
-              const std::uint32_t first = e.TV().GetRowKey(1);
-              CZorvDB& db = TheZorvDB();
-              CZorvDB aside;
-              db.Swap(aside);
-              db.Add(kTableChannel, first,
-                     CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, first)));
               std::string error;
-              const bool written =
-                  ExportChannelCsv(db, e.Scratch("catalogue-import.csv"), false, error);
-              db.Swap(aside);
+              bool written = false;
+              WithOnlyChannel(e.TV().GetRowKey(1), [&] {
+                  written = ExportChannelCsv(TheZorvDB(), e.Scratch("catalogue-import.csv"), false,
+                                             error);
+              });
               ASSERT_TRUE(written) << error;
           },
           OpenFor("ID_IMPORT_CSV", "catalogue-import.csv")}},

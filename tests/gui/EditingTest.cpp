@@ -402,15 +402,7 @@ TEST_F(Editing, AWorkbookImportIsOneUndoableEdit) {
     // A workbook with the first TV channel only.
     const std::string xls = Scratch("one.xls");
     std::filesystem::remove(xls);
-    {
-        CZorvDB& db = TheZorvDB();
-        CZorvDB aside;
-        db.Swap(aside);
-        db.Add(kTableChannel, firstKey,
-               CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, firstKey)));
-        SaveTo(xls);
-        db.Swap(aside);
-    }
+    WithOnlyChannel(firstKey, [&] { SaveTo(xls); });
     OpenFile(QString::fromStdString(xls));
     EXPECT_EQ(TV().GetRowCount(), 2);
     EXPECT_EQ(Radio().GetRowCount(), 1);

@@ -6,6 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "contracts/Policy.h"
+#include "contracts/RecordMemory.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -104,6 +106,17 @@ template <class Grid> QStringList ChannelNames(Grid& g) {
         out << g.GetItemText(row, kChannelColumnName);
     return out;
 }
+// Runs `write` with channel `key` alone in the store (to make a list of
+// that one channel), and then puts the store back as it was.
+inline void WithOnlyChannel(std::uint32_t key, const std::function<void()>& write) {
+    CZorvDB& db = TheZorvDB();
+    CZorvDB aside;
+    db.Swap(aside);
+    db.Add(kTableChannel, key,
+           CopyRecord(*std::as_const(aside).Get<Channel_Info_Tag>(kTableChannel, key)));
+    write();
+    db.Swap(aside);
+}
 // A user's double click: a click, then the double-click event.
 inline void DoubleClick(QWidget* viewport, const QPoint& point) {
     QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
@@ -151,14 +164,23 @@ protected:
         frame->show();
     }
     void OpenExample() { OpenFile(kExample); }
-    // A window with the example open, active for keys, and nothing said.
-    void Open() {
+    // A window active for keys; and with the example open, nothing said.
+    void StartActive() {
         Start();
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    }
+    void Open() {
+        StartActive();
         const std::size_t shown = ui.messages.size();
         OpenExample();
         ASSERT_EQ(ui.messages.size(), shown) << "the example opens without a word";
+    }
+    // The user was shown `count` messages, the last `text` with `icon`.
+    void ExpectSaid(std::size_t count, IUiSeam::Icon icon, const QString& text) {
+        ASSERT_EQ(ui.messages.size(), count);
+        EXPECT_EQ(ui.messages.back().icon, icon);
+        EXPECT_EQ(ui.messages.back().text, text);
     }
     // The rows selected in list `source` dropped on `target` with the key (or
     // node number) under the pointer.

@@ -81,8 +81,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_TRUE(ui.messages.empty());
     auto& sat = Grid("SatGrid");
     EXPECT_EQ(sat.GetRowCount(), 7) << "header and six satellites";
-    EXPECT_EQ(sat.GetItemText(1, 3), "Astra 1");
-    EXPECT_EQ(sat.GetItemText(1, 4), "19.2E");
+    EXPECT_EQ(RowTexts(sat, 1, {3, 4}), (QStringList{"Astra 1", "19.2E"}));
     EXPECT_EQ(sat.GetItemText(4, 4), "0.8W");
     EXPECT_TRUE(sat.IsColHidden(1));
     EXPECT_TRUE(sat.IsColHidden(2));
@@ -99,8 +98,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
     EXPECT_EQ(TV().GetItemText(1, 14), "Tuner 1");
     EXPECT_EQ(Radio().GetItemText(1, 6), "Bayern 1");
     auto& brd = Grid("BroadcastGrid");
-    EXPECT_EQ(brd.GetItemText(1, 3), "ASTRA 19.2E");
-    EXPECT_EQ(brd.GetItemText(1, 4), "162/75");
+    EXPECT_EQ(RowTexts(brd, 1, {3, 4}), (QStringList{"ASTRA 19.2E", "162/75"}));
     auto* tree = &Tree();
     EXPECT_EQ(tree->FavoriteRoot()->childCount(), 8);
     EXPECT_EQ(tree->FavoriteRoot()->child(0)->text(0), "News");
@@ -109,8 +107,7 @@ TEST_F(Editor, OpenShowsEveryPane) {
 }
 
 TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
-    Start();
-    OpenExample();
+    Open();
     const int allTV = TV().GetRowCount();
     // Hot Bird is the second satellite row.
     auto& sat = Grid("SatGrid");
@@ -138,8 +135,7 @@ TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
 }
 
 TEST_F(Editor, ChooserAndHeaderSorting) {
-    Start();
-    OpenExample();
+    Open();
     auto* chooser = &Find<QComboBox>("ListChooser");
     chooser->setCurrentIndex(1);
     EXPECT_TRUE(Radio().isHidden());
@@ -159,8 +155,7 @@ TEST_F(Editor, ChooserAndHeaderSorting) {
 
 // A save of what was opened writes the file's own bytes back.
 TEST_F(Editor, SaveIsAPatchAndSaysWhenItCannotWrite) {
-    Start();
-    OpenExample();
+    Open();
     const std::string out = Scratch("saved.bin");
     SaveTo(out);
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
@@ -202,8 +197,7 @@ TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
 }
 
 TEST_F(Editor, FavoriteModeDragReordersPositions) {
-    Start();
-    OpenExample();
+    Open();
     frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 6); // "Public", list 7
     auto& tv = TV();
     ASSERT_GE(tv.GetRowCount(), 5);
@@ -219,8 +213,7 @@ TEST_F(Editor, FavoriteModeDragReordersPositions) {
 }
 
 TEST_F(Editor, ChannelListsRefuseForeignDrags) {
-    Start();
-    OpenExample();
+    Open();
     QMimeData rows;
     rows.setData(kGridRowsMime, "1");
     auto dragMove = [&](QWidget* target) {
@@ -290,9 +283,7 @@ TEST_F(Editor, SwitchingToTheTerrestrialTabChoosesNoSatellite) {
         s->ID = static_cast<BYTE>(id);
         db.AddIndexed(kTableSatellite, std::move(s));
     }
-    Start();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    StartActive();
     auto& sat = Grid("SatGrid");
     ASSERT_EQ(sat.GetRowCount(), 3) << "the terrestrial pseudo-satellite 1 is not listed";
     sat.setFocus(Qt::OtherFocusReason);

@@ -3,7 +3,6 @@
 // runs offscreen with its temporary, runtime and home folders in a folder of
 // the test, so its working copy and recovery file are the test's alone.
 #include "app/SignalWatch.h"
-#include "document/RecoveryFile.h"
 #include "tests/gui/EditorFixture.h"
 
 #include <QProcess>
@@ -43,8 +42,7 @@ protected:
 
     // The channel names of the example as it loads.
     std::map<std::uint32_t, std::string> ExampleNames() {
-        Start();
-        OpenExample();
+        Open();
         std::map<std::uint32_t, std::string> names;
         for (const std::uint32_t key : TheZorvDB().Keys(kTableChannel))
             names[key] = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key)->Name;
@@ -133,12 +131,15 @@ TEST(SignalWatch, SignalsArriveInTheEventLoopInTheirOrder) {
     EXPECT_EQ(spy[1][0].toInt(), SIGHUP);
 }
 
-TEST_F(KilledEditor, SigtermKeepsEveryEditAndTheNextStartOffersExactlyThose) {
+// SIGTERM or SIGHUP right after the last edit: nothing waits for it.
+class EndedEditor : public KilledEditor, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndedEditor, KeepsEveryEditAndTheNextStartOffersExactlyThose) {
     const auto names = ExampleNames();
     ASSERT_GT(names.size(), 4u);
     StartEditorProcess();
     RenameChannels(3);
-    m_child.terminate(); // SIGTERM, right after the last edit: nothing waits for it
+    ::kill(static_cast<pid_t>(m_child.processId()), GetParam());
     ASSERT_TRUE(m_child.waitForFinished(10000));
     EXPECT_EQ(m_child.exitStatus(), QProcess::NormalExit) << "ended by itself, asking nothing";
     EXPECT_EQ(m_child.exitCode(), 0);
@@ -152,17 +153,10 @@ TEST_F(KilledEditor, SigtermKeepsEveryEditAndTheNextStartOffersExactlyThose) {
     EXPECT_TRUE(frame->Session().IsModified());
 }
 
-TEST_F(KilledEditor, SighupEndsTheEditorTheSameWay) {
-    StartEditorProcess();
-    RenameChannels(1);
-    ::kill(static_cast<pid_t>(m_child.processId()), SIGHUP);
-    ASSERT_TRUE(m_child.waitForFinished(10000));
-    EXPECT_EQ(m_child.exitStatus(), QProcess::NormalExit);
-    ASSERT_EQ(Files(".rec").size(), 1u);
-    RecoveredEdits edits;
-    ASSERT_TRUE(ParseRecoveryFile(ReadAll(Files(".rec")[0].string()), edits));
-    EXPECT_NE(edits.image.find("Kill 1"), std::string::npos);
-}
+INSTANTIATE_TEST_SUITE_P(BySignal, EndedEditor, ::testing::Values(SIGTERM, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& p) {
+                             return std::string(p.param == SIGTERM ? "Sigterm" : "Sighup");
+                         });
 
 TEST_F(KilledEditor, SigkillInTheMiddleOfEditingLosesAtMostTheLastEdit) {
     const auto names = ExampleNames();

@@ -647,8 +647,7 @@ TEST_P(LanguageTest, LaysTheWindowOutAsTheLanguageRuns) {
 
 TEST_P(LanguageTest, NamesGenresInTheLanguageInTheListsAsInTheTree) {
     Install(GetParam());
-    Start();
-    OpenExample();
+    Open();
     // The example's first TV channel is an entertainment channel.
     const QString entertainment = QCoreApplication::translate("Velmar", "Entertainment");
     ASSERT_NE(entertainment, QString("Entertainment")) << "the catalogue names the genre";

@@ -207,9 +207,7 @@ TEST_F(ListFiles, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile) {
             translated.emplace(language);
         const std::size_t shown = ui.messages.size();
         Export(target.string());
-        ASSERT_EQ(ui.messages.size(), shown + 1);
-        EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
-        EXPECT_EQ(ui.messages.back().text, said);
+        ExpectSaid(shown + 1, IUiSeam::Icon::Stop, said);
         EXPECT_EQ(Listing(dir), listing) << "no part of a file is left";
         EXPECT_TRUE(fs::is_directory(dir / "taken"));
     }
@@ -438,12 +436,10 @@ TEST_F(ListFiles, AMalformedSatelliteFileSaysItsLineAndChangesNothing) {
     const std::uint32_t transponders = TheZorvDB().Size(kTableTransponder);
     ui.NextOpenFileName(QString::fromStdString(path));
     Action("ID_IMPORT_SATELLITES").trigger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
-    EXPECT_EQ(ui.messages.back().text,
-              QString::fromStdString(path) +
-                  ", line 3: frequency=\"abc\" is not a number from 0 to 4294967295\n"
-                  "Nothing was changed.");
+    ExpectSaid(1, IUiSeam::Icon::Stop,
+               QString::fromStdString(path) +
+                   ", line 3: frequency=\"abc\" is not a number from 0 to 4294967295\n"
+                   "Nothing was changed.");
     EXPECT_TRUE(ui.Shown<CDlgSatelliteChoice>().empty());
     EXPECT_EQ(TheZorvDB().Size(kTableTransponder), transponders);
     EXPECT_EQ(frame->Session().UndoCount(), 0u);

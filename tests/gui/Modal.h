@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -101,4 +104,24 @@ inline void ExpectFields(QWidget& form,
 inline void SetFields(QWidget& form, std::initializer_list<std::pair<const char*, QString>> typed) {
     for (const auto& [name, text] : typed)
         Child<QLineEdit>(form, name).setText(text);
+}
+// The choices the combo boxes of `form` show, and which check boxes are ticked.
+inline void ExpectCombos(QWidget& form,
+                         std::initializer_list<std::pair<const char*, QString>> expected) {
+    for (const auto& [name, text] : expected)
+        EXPECT_EQ(Child<QComboBox>(form, name).currentText(), text) << name;
+}
+inline void ExpectChecks(QWidget& form,
+                         std::initializer_list<std::pair<const char*, bool>> expected) {
+    for (const auto& [name, checked] : expected)
+        EXPECT_EQ(Child<QCheckBox>(form, name).isChecked(), checked) << name;
+}
+
+// Every byte of the record a form handed back against `expected`: the
+// fields the user changed set in it, everything else carried.
+template <class T> void ExpectSameBytes(const T& actual, const T& expected) {
+    const auto* a = reinterpret_cast<const unsigned char*>(&actual);
+    const auto* e = reinterpret_cast<const unsigned char*>(&expected);
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        EXPECT_EQ(int{a[i]}, int{e[i]}) << "byte " << i;
 }

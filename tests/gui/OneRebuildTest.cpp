@@ -29,9 +29,7 @@ class OneRebuild : public Editor {};
 } // namespace
 
 TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
-    Start();
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    StartActive();
     auto& sat = Grid("SatGrid");
     // Each list rebuilt once since `tvFills` / `radioFills`, with every channel.
     auto expectOneUnfilteredFill = [&](int tvFills, int radioFills) {

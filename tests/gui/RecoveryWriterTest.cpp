@@ -48,8 +48,7 @@ protected:
 };
 
 TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
-    Start();
-    OpenExample();
+    Open();
     EXPECT_FALSE(fs::exists(RecoveryFile())) << "nothing unsaved after a load";
 
     Edit("rename 1 Kill 1");
@@ -93,8 +92,7 @@ TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
 
     // Loading another file: what was unsaved is dropped with the question.
     frame.reset();
-    Start();
-    OpenExample();
+    Open();
     Edit("rename 5 Kill 5");
     ASSERT_TRUE(frame->Recovery().WriteNow()) << frame->Recovery().LastError();
     ui.NextAnswer(IUiSeam::IDNO);
@@ -103,8 +101,7 @@ TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
 }
 
 TEST_F(RecoveringEditor, RestoredEditsStayUnsavedAndAreKeptForTheNewSession) {
-    Start();
-    OpenExample();
+    Open();
     Edit("rename 1 Kill 1");
     ASSERT_TRUE(frame->Recovery().WriteNow()) << frame->Recovery().LastError();
     const std::string left = RecoveryFile();
@@ -135,8 +132,7 @@ TEST_F(RecoveringEditor, RestoredEditsStayUnsavedAndAreKeptForTheNewSession) {
 }
 
 TEST_F(RecoveringEditor, AFailedWriteIsToldOnceUntilOneSucceedsAgain) {
-    Start();
-    OpenExample();
+    Open();
     // A folder where the file goes: the atomic rename onto it fails, as a
     // full or read-only disk would make it fail.
     fs::create_directories(RecoveryFile());

@@ -31,6 +31,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -147,36 +148,17 @@ private:
     std::future<int> m_done;
 };
 
-// Fills the link form whose class name starts with `prefix` once it is up,
-// with a TCP line to 127.0.0.1:port, and presses Start; a form still open a
-// minute later is closed, and the test fails.
-class CFormDriver {
-public:
-    CFormDriver(const QString& prefix, std::uint16_t port) {
-        m_guard.setSingleShot(true);
-        QObject::connect(&m_guard, &QTimer::timeout, [this] {
-            if (m_form && m_form->isVisible()) {
-                ADD_FAILURE() << "the link form did not close";
-                m_form->done(QDialog::Rejected);
-            }
-        });
-        QObject::connect(&m_poll, &QTimer::timeout, [this, prefix, port] {
-            auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!form || !form->objectName().startsWith(prefix))
-                return;
-            m_poll.stop();
-            m_form = form;
-            StartOverTcp(*form, port);
-            m_guard.start(60000);
-        });
-        m_poll.start(5);
-    }
-    bool Filled() const { return !m_form.isNull() || m_guard.isActive(); }
-
-private:
-    QTimer m_poll, m_guard;
-    QPointer<QDialog> m_form;
-};
+// Fills the link form named `name` once it is up with a TCP line to
+// 127.0.0.1:port and presses Start (a form still open a minute later is
+// closed, and the test fails); true once it did.
+std::shared_ptr<bool> DriveForm(const QString& name, std::uint16_t port) {
+    auto filled = std::make_shared<bool>(false);
+    WhenModalNamed(name, [filled, port](QDialog& form) {
+        *filled = true;
+        StartOverTcp(form, port);
+    });
+    return filled;
+}
 
 struct Figures {
     long rssAtTenth = -1, rssAtEnd = -1;
@@ -325,9 +307,9 @@ protected:
         const std::string sent = m_rx / "velmar.bin";
         {
             CLrzszPeer rb({FindProgram("rb"), "-q"}, m_rx);
-            CFormDriver driver("CDlgSendDataToSTB", rb.Port());
+            const auto filled = DriveForm("CDlgSendDataToSTB", rb.Port());
             Action("ID_SEND_DB").trigger();
-            EXPECT_TRUE(driver.Filled()) << "the send form came up";
+            EXPECT_TRUE(*filled) << "the send form came up";
             EXPECT_EQ(rb.Status(), 0) << "rb finished cleanly";
         }
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the send said nothing";
@@ -336,9 +318,9 @@ protected:
         CheckImage(sent, channels, "sent");
         {
             CLrzszPeer sb({FindProgram("sb"), "-q", "-k", sent}, {});
-            CFormDriver driver("CDlgRecvDataFromSTB", sb.Port());
+            const auto filled = DriveForm("CDlgRecvDataFromSTBEx", sb.Port());
             Action("ID_RECEIVE_DB").trigger();
-            EXPECT_TRUE(driver.Filled()) << "the receive form came up";
+            EXPECT_TRUE(*filled) << "the receive form came up";
             EXPECT_EQ(sb.Status(), 0) << "sb finished cleanly";
         }
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the receive said nothing";

@@ -78,9 +78,7 @@ template <class T> int RowCount(std::uint8_t table) {
 class SourceEditing : public Editor {
 protected:
     void Open(const QString& path = kExample) {
-        Start();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        StartActive();
         OpenFile(path);
         ASSERT_TRUE(ui.messages.empty()) << "the image opens without a word";
     }
@@ -163,6 +161,23 @@ protected:
         ExpectMessage(ui.messages.back(), texts::kAskDelete, IUiSeam::Icon::Question,
                       IUiSeam::Buttons::YesNo);
     }
+    // A delete `ask`ed and answered No: the question, every row of `grid`
+    // still there and no step to undo.
+    void AnswerNo(CListGridCtrl& grid, const std::function<void()>& ask) {
+        const int rows = grid.GetRowCount();
+        ui.NextAnswer(IUiSeam::IDNO);
+        ask();
+        ExpectDeleteQuestion();
+        EXPECT_EQ(grid.GetRowCount(), rows) << "No deletes nothing";
+        ExpectNothingToUndo();
+    }
+    // The name dialog last shown: its caption and the text it offered.
+    void ExpectNameAsked(const QString& caption, const QString& text) {
+        const auto* asked = ui.LastShown<CDlgSearchName>();
+        ASSERT_NE(asked, nullptr);
+        EXPECT_EQ(asked->Caption(), caption);
+        EXPECT_EQ(asked->Text(), text);
+    }
 
     CSourceGridCtrl& SourceGrid(const char* name) { return Find<CSourceGridCtrl>(name); }
     CSourceGridCtrl& Sat() { return SourceGrid("SatGrid"); }
@@ -225,11 +240,8 @@ TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
     Press(sat, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.ShownDialogs().size(), 1u) << "no New on Ctrl+N";
 
-    ui.NextAnswer(IUiSeam::IDNO);
-    Press(sat, Qt::Key_Delete);
-    ExpectDeleteQuestion();
+    AnswerNo(sat, [&] { Press(sat, Qt::Key_Delete); });
     EXPECT_EQ(RowCount<Satellite_Info_Tag>(kTableSatellite), 6) << "No deletes nothing";
-    EXPECT_EQ(sat.GetRowCount(), 7);
 
     // A double click describes the row under the pointer.
     DoubleClick(sat.viewport(), RowPoint(sat, 4, 3));
@@ -317,8 +329,7 @@ TEST_F(SourceEditing, UpdateSatelliteRewritesItsRow) {
     ASSERT_NE(shown, nullptr);
     ASSERT_TRUE(shown->PresetSatellite().has_value());
     EXPECT_STREQ(shown->PresetSatellite()->Name, "Hot Bird");
-    EXPECT_EQ(sat.GetItemText(2, 3), "Hotbird 13E");
-    EXPECT_EQ(sat.GetItemText(2, 4), "1.0W");
+    EXPECT_EQ(RowTexts(sat, 2, {3, 4}), (QStringList{"Hotbird 13E", "1.0W"}));
     EXPECT_EQ(Record<Satellite_Info_Tag>(kTableSatellite, 2).Degree, 3590);
     EXPECT_EQ(sat.GetRowCount(), 7);
 
@@ -337,24 +348,18 @@ TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
     const int onAstra2 = CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 3; });
     ASSERT_EQ(onHotBird, 22);
 
-    ui.NextAnswer(IUiSeam::IDNO);
-    Choose(sat, 2, 3, kSourceDelete);
-    ExpectDeleteQuestion();
+    AnswerNo(sat, [&] { Choose(sat, 2, 3, kSourceDelete); });
     EXPECT_EQ(ui.messages.back().informative,
               "1 satellite is selected. Deleting it also deletes its 5 transponders and 22 "
               "channels.");
-    EXPECT_EQ(sat.GetRowCount(), 7);
     EXPECT_EQ(TP().GetRowCount(), 6) << "No changes nothing";
-    ExpectNothingToUndo();
 
     ui.NextAnswer(IUiSeam::IDYES);
     Choose(sat, 2, 3, kSourceDelete);
     ExpectDeleteQuestion();
     ASSERT_EQ(sat.GetRowCount(), 6);
-    EXPECT_EQ(sat.GetItemText(2, 3), "Astra 2");
-    EXPECT_EQ(sat.GetItemText(2, 2), "2") << "the old 3 is now 2";
-    EXPECT_EQ(sat.GetItemText(5, 2), "5");
-    EXPECT_EQ(sat.GetItemText(5, 0), "5");
+    EXPECT_EQ(RowTexts(sat, 2, {2, 3}), (QStringList{"2", "Astra 2"})) << "the old 3 is now 2";
+    EXPECT_EQ(RowTexts(sat, 5, {0, 2}), (QStringList{"5", "5"}));
     EXPECT_EQ(TP().GetRowCount(), 1) << "the transponder grid is emptied";
     EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
     EXPECT_EQ(Radio().GetRowCount(), 1);
@@ -465,8 +470,7 @@ TEST_F(SourceEditing, UpdateTransponderRewritesItsRow) {
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->PresetTransponder()->Frequency, 11766);
     EXPECT_EQ(shown->SatList().size(), 6u);
-    EXPECT_EQ(tp.GetItemText(2, 5), "11,767");
-    EXPECT_EQ(tp.GetItemText(2, 7), polarity);
+    EXPECT_EQ(RowTexts(tp, 2, {5, 7}), (QStringList{"11,767", polarity}));
     EXPECT_EQ(Record<Transponder_Info_Tag>(kTableTransponder, key).Frequency, 11767);
 
     ExpectOneUndoRestores(before, "undone.bin");
@@ -486,12 +490,8 @@ TEST_F(SourceEditing, DeleteTransponderCascadesOnItsSatellite) {
     const int second = on(2), third = on(3);
     ASSERT_EQ(second, 5);
 
-    ui.NextAnswer(IUiSeam::IDNO);
     Select(tp, tp.GetRowKey(2));
-    Press(tp, Qt::Key_Delete);
-    ExpectDeleteQuestion();
-    EXPECT_EQ(tp.GetRowCount(), 6);
-    ExpectNothingToUndo();
+    AnswerNo(tp, [&] { Press(tp, Qt::Key_Delete); });
 
     ui.NextAnswer(IUiSeam::IDYES);
     Press(tp, Qt::Key_Delete);
@@ -526,14 +526,10 @@ TEST_F(SourceEditing, BroadcasterNewUpdateAndTheirCaptions) {
 
     ui.NextDialogOk<CDlgSearchName>("Canal Digital Nordic"); // 20 characters
     Choose(providers, 1, 3, kSourceNew);
-    const auto* asked = ui.LastShown<CDlgSearchName>();
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->Caption(), "New");
-    EXPECT_EQ(asked->Text(), "");
+    ExpectNameAsked("New", "");
     ASSERT_EQ(providers.GetRowCount(), 8);
-    EXPECT_EQ(providers.GetItemText(7, 2), "7") << "one above the last row's ID";
-    EXPECT_EQ(providers.GetItemText(7, 3), "Canal Digital No") << "16 characters kept";
-    EXPECT_EQ(providers.GetItemText(7, 4), "0/0");
+    // One above the last row's ID, 16 characters kept.
+    EXPECT_EQ(RowTexts(providers, 7, {2, 3, 4}), (QStringList{"7", "Canal Digital No", "0/0"}));
     ExpectOneUndoRestores(before, "undone.bin");
 
     // After a header click the last row decides the ID.
@@ -547,9 +543,7 @@ TEST_F(SourceEditing, BroadcasterNewUpdateAndTheirCaptions) {
     const int row = providers.FindRowByKey(4);
     ui.NextDialogOk<CDlgSearchName>("Telenor Nordic");
     Choose(providers, row, 3, kSourceUpdate);
-    asked = ui.LastShown<CDlgSearchName>();
-    EXPECT_EQ(asked->Caption(), "Update");
-    EXPECT_EQ(asked->Text(), "Telenor");
+    ExpectNameAsked("Update", "Telenor");
     EXPECT_EQ(providers.GetItemText(row, 3), "Telenor Nordic");
     EXPECT_STREQ(Record<Broadcast_Info_Tag>(kTableBroadcast, 4).Name, "Telenor Nordic");
     ExpectOneUndoRestores(before, "undone.bin");
@@ -569,11 +563,7 @@ TEST_F(SourceEditing, DeletingABroadcasterKeepsItsChannelsReferences) {
     ASSERT_GT(onTelenor, 0);
     const int row = providers.FindRowByKey(4);
 
-    ui.NextAnswer(IUiSeam::IDNO);
-    Choose(providers, row, 3, kSourceDelete);
-    ExpectDeleteQuestion();
-    EXPECT_EQ(providers.GetRowCount(), 7);
-    ExpectNothingToUndo();
+    AnswerNo(providers, [&] { Choose(providers, row, 3, kSourceDelete); });
 
     ui.NextAnswer(IUiSeam::IDYES);
     Choose(providers, row, 3, kSourceDelete);
@@ -612,10 +602,7 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
 
     ui.NextDialogOk<CDlgSearchName>("Twenty characters!!!");
     doubleClick(kids);
-    const auto* asked = ui.LastShown<CDlgSearchName>();
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->Caption(), "Update");
-    EXPECT_EQ(asked->Text(), "Kids");
+    ExpectNameAsked("Update", "Kids");
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().text, "Cannot change Favorite name. mismatch string size");
     EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
@@ -759,12 +746,8 @@ TEST_F(CableEditing, DeleteMultiplexThreeMovesFourAndFiveDown) {
     OpenCable();
     auto& cable = Cable();
     const std::string before = Saved("before.bin");
-    ui.NextAnswer(IUiSeam::IDNO);
     Select(cable, cable.GetRowKey(3));
-    Press(cable, Qt::Key_Delete);
-    ExpectDeleteQuestion();
-    EXPECT_EQ(cable.GetRowCount(), 6);
-    ExpectNothingToUndo();
+    AnswerNo(cable, [&] { Press(cable, Qt::Key_Delete); });
 
     ui.NextAnswer(IUiSeam::IDYES);
     Choose(cable, 3, 3, kSourceDelete);

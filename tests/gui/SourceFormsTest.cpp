@@ -60,15 +60,6 @@ template <class T> void Fill(T& record, unsigned char seed) {
         bytes[i] = static_cast<unsigned char>(seed + 7 * i);
 }
 
-// Every byte of `after` equals `before` except where `expected` was changed
-// to say otherwise: compare with the fields the form set copied in.
-template <class T> void ExpectSameBytes(const T& after, const T& expected) {
-    const auto* a = reinterpret_cast<const unsigned char*>(&after);
-    const auto* e = reinterpret_cast<const unsigned char*>(&expected);
-    for (std::size_t i = 0; i < sizeof(T); ++i)
-        EXPECT_EQ(int{a[i]}, int{e[i]}) << "byte " << i;
-}
-
 class SourceForms : public ::testing::Test {
 protected:
     void SetUp() override {

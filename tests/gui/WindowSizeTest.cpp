@@ -48,8 +48,7 @@ TEST(FrameGeometry, UsualSizeCentredWhenThereIsRoomElseTheAvailableArea) {
 class SmallWindow : public Editor {};
 
 TEST_F(SmallWindow, TheLeftPanesTakeHalfTheWidthTheWindowOpensWith) {
-    Start();
-    OpenExample();
+    Open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const auto* outer = qobject_cast<QSplitter*>(frame->centralWidget());
     ASSERT_NE(outer, nullptr);
@@ -63,8 +62,7 @@ TEST_F(SmallWindow, TheLeftPanesTakeHalfTheWidthTheWindowOpensWith) {
 }
 
 TEST_F(SmallWindow, AtItsSmallestEveryPaneStillShows) {
-    Start();
-    OpenExample();
+    Open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const QSize least = frame->minimumSizeHint().expandedTo(frame->minimumSize());
     EXPECT_LE(least.width(), 683) << "fits a 1366 x 768 screen at 200 %";
