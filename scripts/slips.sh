@@ -740,7 +740,7 @@ exit 0
 - if (value < -(1 << 29) || value > (1 << 29) - 1)
 + if (value < -(1 << 29) || value > (1 << 29))
 
-@ xls/BiffRecords.cpp  RK x100 integers not divided
+@ xls/BiffRecords.h  RK x100 integers not divided
 - return {true, x100 ? v / 100 : v, 0};
 + return {true, v, 0};
 

@@ -184,17 +184,4 @@ void Writer::Grow(std::size_t n) {
     m_out.swap(bigger);
 }
 
-RkValue DecodeRk(std::uint32_t rk) {
-    const bool x100 = rk & 1;
-    if (rk & 2) {
-        const std::int32_t v = static_cast<std::int32_t>(rk) >> 2;
-        // x100 with an integer: the value times 0.01, truncated toward zero.
-        return {true, x100 ? v / 100 : v, 0};
-    }
-    double d = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
-    if (x100)
-        d *= 0.01;
-    return {false, 0, d};
-}
-
 } // namespace biff

@@ -3,6 +3,7 @@
 // building records into a stream buffer.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -199,7 +200,19 @@ struct RkValue {
     std::int32_t i;
     double d;
 };
-RkValue DecodeRk(std::uint32_t rk);
+// Inline: a sheet's numbers are mostly RK values, decoded one per cell.
+inline RkValue DecodeRk(std::uint32_t rk) {
+    const bool x100 = rk & 1;
+    if (rk & 2) {
+        const std::int32_t v = static_cast<std::int32_t>(rk) >> 2;
+        // x100 with an integer: the value times 0.01, truncated toward zero.
+        return {true, x100 ? v / 100 : v, 0};
+    }
+    double d = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
+    if (x100)
+        d *= 0.01;
+    return {false, 0, d};
+}
 // The RK integer form, when the value fits its 30 bits.
 inline bool EncodeRkInteger(std::int32_t value, std::uint32_t& rk) {
     if (value < -(1 << 29) || value > (1 << 29) - 1)
