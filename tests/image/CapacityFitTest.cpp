@@ -18,30 +18,19 @@ struct FitCase {
     std::int64_t capacity; // worked out by hand
 };
 
-Profile Startup() {
-    return Profile{};
-}
 Profile LongSatellites() {
-    Profile p;
-    p.list = 64;
-    p.type = 0x49;
-    p.sat = {4096, 1, 44, 0};
-    p.ch = {49152, 64, 124, 28};
+    Profile p = MakeProfile(64, 0x49, 0, 124);
+    p.sat.entrySize = 44;
     return p;
 }
+// List 5 on a cable receiver: the reader drops the second tuner's copies,
+// which it tells by the tuner byte at 28 + L, so the entry must hold it.
 Profile TwinTuner() {
-    // List 5 on a cable receiver: the reader drops the second tuner's copies,
-    // which it tells by the tuner byte at 28 + L, so the entry must hold it.
-    Profile p;
-    p.list = 5;
-    p.type = 0x04;
-    p.ch = {49152, 64, 60, 28};
-    return p;
+    return MakeProfile(5, 0x04, 0, 60);
 }
 // 16 KiB sectors: the one-byte counts of satellites and network channels bind.
 Profile BigSectors(int list) {
-    Profile p;
-    p.list = list;
+    Profile p = MakeProfile(list);
     p.sectorSize = 16384;
     p.mmi = {0, 1, 20, 8};
     p.sat = {16384, 1, 32, 0};
@@ -58,9 +47,7 @@ Profile ManyFavorites() {
     return p;
 }
 Profile SingleBlock() {
-    Profile p;
-    p.list = 10;
-    p.type = 0x04;
+    Profile p = MakeProfile(10, 0x04);
     p.tp = {16384, 10, 20, 0};
     p.brd = {0, 5, 20, 0};
     p.ch = {16384, 300, 56, 28};
@@ -70,18 +57,17 @@ Profile SingleBlock() {
 // Entries of 34 bytes end exactly 50 bytes before the sector end at slot
 // 119: the tightest fit the rule allows.
 Profile TightChannels() {
-    Profile p;
-    p.list = 1;
+    Profile p = MakeProfile(1);
     p.ch = {49152, 2, 34, 4};
     return p;
 }
 
 const FitCase kCases[] = {
-    {"startup_favorites", Startup(), kTableFavorite, 8},
-    {"startup_satellites", Startup(), kTableSatellite, 127},
-    {"startup_broadcasts", Startup(), kTableBroadcast, 408},
-    {"startup_transponders", Startup(), kTableTransponder, 1624},
-    {"startup_channels", Startup(), kTableChannel, 4608},
+    {"startup_favorites", Profile{}, kTableFavorite, 8},
+    {"startup_satellites", Profile{}, kTableSatellite, 127},
+    {"startup_broadcasts", Profile{}, kTableBroadcast, 408},
+    {"startup_transponders", Profile{}, kTableTransponder, 1624},
+    {"startup_channels", Profile{}, kTableChannel, 4608},
     {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
