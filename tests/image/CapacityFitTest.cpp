@@ -85,53 +85,45 @@ const FitCase kCases[] = {
 
 class CapacityFit : public CodecTest, public ::testing::WithParamInterface<FitCase> {
 protected:
+    // `rows` rows of `T` in `table`, each named by `format` and its number
+    // (when `T` has a name) and given the rest by `set`.
+    template <class T, class Set>
+    void Add(std::uint8_t table, std::int64_t rows, const char* format, Set set) {
+        for (int n = 0; n < static_cast<int>(rows); ++n) {
+            auto r = NewRecord<T>();
+            if constexpr (requires { r->Name; })
+                std::snprintf(r->Name, sizeof r->Name, format, n % 10000);
+            set(*r, n, static_cast<BYTE>(n % 255 + 1));
+            db.AddIndexed(table, std::move(r));
+        }
+    }
     void Fill(std::uint8_t table, std::int64_t rows) {
         db.ClearAll();
-        for (std::int64_t i = 0; i < rows; ++i) {
-            const auto n = static_cast<int>(i);
-            switch (table) {
-            case kTableFavorite: {
-                auto f = NewRecord<FavoriteList>();
-                std::snprintf(f->Name, sizeof f->Name, "F%d", n);
-                db.AddIndexed(table, std::move(f));
-                break;
-            }
-            case kTableSatellite: {
-                auto s = NewRecord<Satellite_Info_Tag>();
-                s->ID = static_cast<BYTE>(n % 255 + 1);
-                std::snprintf(s->Name, sizeof s->Name, "S%d", n);
-                db.AddIndexed(table, std::move(s));
-                break;
-            }
-            case kTableBroadcast: {
-                auto b = NewRecord<Broadcast_Info_Tag>();
-                b->BroadcastID = static_cast<WORD>(n + 1);
-                std::snprintf(b->Name, sizeof b->Name, "B%d", n);
-                db.AddIndexed(table, std::move(b));
-                break;
-            }
-            case kTableTransponder: {
-                auto t = NewRecord<Transponder_Info_Tag>();
-                t->SatID = 2;
-                t->TPID = static_cast<BYTE>(n % 255 + 1);
-                db.AddIndexed(table, std::move(t));
-                break;
-            }
-            case kTableCableMux: {
-                auto m = NewRecord<CableMux_Info_Tag>();
-                m->TPID = static_cast<BYTE>(n % 255 + 1);
-                db.AddIndexed(table, std::move(m));
-                break;
-            }
-            default: {
-                auto c = NewRecord<Channel_Info_Tag>();
-                std::snprintf(c->Name, sizeof c->Name, "%04d", static_cast<unsigned>(n) % 10000u);
-                c->SatID = 2;
-                c->TPID = 1;
-                c->Attributes = n % 3 ? kAttrTV : kAttrRadio;
-                db.AddIndexed(kTableChannel, std::move(c));
-            }
-            }
+        const auto none = [](auto&, int, BYTE) {};
+        switch (table) {
+        case kTableFavorite:
+            return Add<FavoriteList>(table, rows, "F%d", none);
+        case kTableSatellite:
+            return Add<Satellite_Info_Tag>(table, rows, "S%d",
+                                           [](auto& s, int, BYTE id) { s.ID = id; });
+        case kTableBroadcast:
+            return Add<Broadcast_Info_Tag>(table, rows, "B%d", [](auto& b, int n, BYTE) {
+                b.BroadcastID = static_cast<WORD>(n + 1);
+            });
+        case kTableTransponder:
+            return Add<Transponder_Info_Tag>(table, rows, "", [](auto& t, int, BYTE id) {
+                t.SatID = 2;
+                t.TPID = id;
+            });
+        case kTableCableMux:
+            return Add<CableMux_Info_Tag>(table, rows, "",
+                                          [](auto& m, int, BYTE id) { m.TPID = id; });
+        default:
+            return Add<Channel_Info_Tag>(table, rows, "%04d", [](auto& c, int n, BYTE) {
+                c.SatID = 2;
+                c.TPID = 1;
+                c.Attributes = n % 3 ? kAttrTV : kAttrRadio;
+            });
         }
     }
     // Saves `rows` rows of the table into a blank image and reads it back:

@@ -57,6 +57,13 @@ protected:
             n += c.SatID == sat && c.TPID == tp ? 1 : 0;
         return n;
     }
+    // Only Thor's transponders, those the file no longer has deleted.
+    static SatelliteImportOptions PruneThor() {
+        SatelliteImportOptions options;
+        options.prune = true;
+        options.positions = {-8};
+        return options;
+    }
     std::vector<XmlSatellite> file;
 };
 
@@ -252,10 +259,7 @@ TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
     const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
 
     EditSession session(TheZorvDB());
-    SatelliteImportOptions options;
-    options.prune = true;
-    options.positions = {-8};
-    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    const SatelliteImportReport r = RunImportSatellites(session, file, PruneThor());
     ASSERT_TRUE(r.Ok()) << r.error;
     EXPECT_EQ(std::tuple(r.satellitesAdded, r.deleted, r.channelsDeleted), std::tuple(0u, 1u, onIt))
         << "only the chosen satellite is imported; one transponder deleted with its channels";
@@ -289,10 +293,7 @@ TEST_F(SatelliteImport, PruneOfTwoTranspondersOnOneTpidDeletesBoth) {
     const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
 
     EditSession session(TheZorvDB());
-    SatelliteImportOptions options;
-    options.prune = true;
-    options.positions = {-8};
-    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    const SatelliteImportReport r = RunImportSatellites(session, file, PruneThor());
     ASSERT_TRUE(r.Ok()) << r.error;
     EXPECT_EQ(r.missing.size(), 2u);
     EXPECT_EQ(r.deleted, 2u) << "both went, and both are counted";
