@@ -5,6 +5,7 @@
 
 #include "compare/ListCompare.h"
 #include "document/Document.h"
+#include "document/EditSession.h"
 #include "model/ChannelIdentity.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
@@ -52,9 +53,13 @@ class TwoLists : public CodecTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
+        Open(kExample);
+    }
+    // Both documents read from the image at `path`.
+    void Open(const std::string& path) {
         const ImageStateValues start;
-        ASSERT_EQ(ReadImageDocument(kExample, ImageForm::Convert, start, a), 1);
-        ASSERT_EQ(ReadImageDocument(kExample, ImageForm::Convert, start, b), 1);
+        ASSERT_EQ(ReadImageDocument(path, ImageForm::Convert, start, a), 1);
+        ASSERT_EQ(ReadImageDocument(path, ImageForm::Convert, start, b), 1);
     }
 
     // The first channel of `doc` named `name`; the test fails without one.
@@ -109,6 +114,18 @@ protected:
     }
 
     CDocument a, b;
+};
+
+// TwoLists whose `a` becomes the current document (call Edit), edited
+// through `session` as the editor's is.
+class EditedLists : public TwoLists {
+protected:
+    void Edit() {
+        CDocument::MakeCurrent(a);
+        session.StartFresh();
+    }
+    CDocument& here = CDocument::Current();
+    EditSession session{here};
 };
 
 } // namespace velmar::test

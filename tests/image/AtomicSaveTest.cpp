@@ -45,22 +45,18 @@ void ExpectEveryFailureChangesNothing(const fs::path& dir, const std::set<std::i
                                       const std::function<bool(std::string& why)>& save,
                                       bool saysWhy = true) {
     const auto before = Contents(dir);
-    std::vector<std::pair<CFailingFileOps, std::string>> failures;
-    for (const std::int64_t n : points) {
-        failures.emplace_back();
-        failures.back().first.failAfter = n;
-        failures.back().second = "No space left on device";
-    }
-    for (int step = 0; step < 3; ++step) {
-        failures.emplace_back();
-        failures.back().first.failSync = step == 0;
-        failures.back().first.failClose = step == 1;
-        failures.back().first.failRename = step == 2;
-        failures.back().second = "Input/output error";
-    }
-    for (auto& [failing, cause] : failures) {
-        const std::string at = failing.failAfter >= 0 ? "byte " + std::to_string(failing.failAfter)
-                                                      : "a step failing with " + cause;
+    std::vector<CFailingFileOps> failures(points.size() + 3);
+    auto point = points.begin();
+    for (std::size_t i = 0; i < points.size(); ++i)
+        failures[i].failAfter = *point++;
+    failures[points.size()].failSync = true;
+    failures[points.size() + 1].failClose = true;
+    failures[points.size() + 2].failRename = true;
+    for (auto& failing : failures) {
+        const bool write = failing.failAfter >= 0;
+        const std::string cause = write ? "No space left on device" : "Input/output error";
+        const std::string at =
+            write ? "byte " + std::to_string(failing.failAfter) : "a step failing with " + cause;
         CScopedFileOps scope(failing);
         std::string why;
         ASSERT_FALSE(save(why)) << at;
@@ -103,10 +99,12 @@ protected:
         ASSERT_EQ(db.Size(kTableChannel), 40u);
     }
     // Bytes one successful save writes, counted through the seam.
+    // The file it writes is removed again.
     std::int64_t BytesOfOneSave(const fs::path& target) {
         CFailingFileOps counting;
         CScopedFileOps scope(counting);
         EXPECT_EQ(ExportWorkingCopy(target.string()), 1);
+        fs::remove(target);
         return counting.Written();
     }
 
@@ -179,7 +177,6 @@ TEST_F(AtomicSave, ImageSaveFailingAnywhereKeepsTheTargetAndLeavesNoFile) {
     WriteFile(target, Image(Profile{}.FlashSize(), 0x5A).Bytes());
     WriteFile(m_out / "list.bin.bak", Text("earlier backup"));
     const std::int64_t total = BytesOfOneSave(m_out / "probe.bin");
-    fs::remove(m_out / "probe.bin");
     ASSERT_GT(total, 300000);
     // Every sector boundary region and a stride through the whole image.
     std::set<std::int64_t> points = {0, 1, 85, 86, 87, total - 1};
@@ -217,7 +214,6 @@ TEST_F(AtomicSave, AFailedWriteOfTheCrcIsAFailedSave) {
     ASSERT_EQ(ImportToWorkingCopy(Path("in.zorv").string(), &prompt), 1);
     ASSERT_TRUE(g_bZorvImage);
     const std::int64_t total = BytesOfOneSave(m_out / "probe.zorv");
-    fs::remove(m_out / "probe.zorv");
     WriteFile(m_out / "box.zorv", Text("previous image"));
     // The CRC's two bytes are the last ones written.
     ExpectEveryFailureChangesNothing(m_out, {total - 2, total - 1}, ImageSave(m_out / "box.zorv"));

@@ -18,30 +18,19 @@ struct FitCase {
     std::int64_t capacity; // worked out by hand
 };
 
-Profile Startup() {
-    return Profile{};
-}
 Profile LongSatellites() {
-    Profile p;
-    p.list = 64;
-    p.type = 0x49;
-    p.sat = {4096, 1, 44, 0};
-    p.ch = {49152, 64, 124, 28};
+    Profile p = MakeProfile(64, 0x49, 0, 124);
+    p.sat.entrySize = 44;
     return p;
 }
+// List 5 on a cable receiver: the reader drops the second tuner's copies,
+// which it tells by the tuner byte at 28 + L, so the entry must hold it.
 Profile TwinTuner() {
-    // List 5 on a cable receiver: the reader drops the second tuner's copies,
-    // which it tells by the tuner byte at 28 + L, so the entry must hold it.
-    Profile p;
-    p.list = 5;
-    p.type = 0x04;
-    p.ch = {49152, 64, 60, 28};
-    return p;
+    return MakeProfile(5, 0x04, 0, 60);
 }
 // 16 KiB sectors: the one-byte counts of satellites and network channels bind.
 Profile BigSectors(int list) {
-    Profile p;
-    p.list = list;
+    Profile p = MakeProfile(list);
     p.sectorSize = 16384;
     p.mmi = {0, 1, 20, 8};
     p.sat = {16384, 1, 32, 0};
@@ -58,9 +47,7 @@ Profile ManyFavorites() {
     return p;
 }
 Profile SingleBlock() {
-    Profile p;
-    p.list = 10;
-    p.type = 0x04;
+    Profile p = MakeProfile(10, 0x04);
     p.tp = {16384, 10, 20, 0};
     p.brd = {0, 5, 20, 0};
     p.ch = {16384, 300, 56, 28};
@@ -70,18 +57,17 @@ Profile SingleBlock() {
 // Entries of 34 bytes end exactly 50 bytes before the sector end at slot
 // 119: the tightest fit the rule allows.
 Profile TightChannels() {
-    Profile p;
-    p.list = 1;
+    Profile p = MakeProfile(1);
     p.ch = {49152, 2, 34, 4};
     return p;
 }
 
 const FitCase kCases[] = {
-    {"startup_favorites", Startup(), kTableFavorite, 8},
-    {"startup_satellites", Startup(), kTableSatellite, 127},
-    {"startup_broadcasts", Startup(), kTableBroadcast, 408},
-    {"startup_transponders", Startup(), kTableTransponder, 1624},
-    {"startup_channels", Startup(), kTableChannel, 4608},
+    {"startup_favorites", Profile{}, kTableFavorite, 8},
+    {"startup_satellites", Profile{}, kTableSatellite, 127},
+    {"startup_broadcasts", Profile{}, kTableBroadcast, 408},
+    {"startup_transponders", Profile{}, kTableTransponder, 1624},
+    {"startup_channels", Profile{}, kTableChannel, 4608},
     {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
@@ -99,53 +85,45 @@ const FitCase kCases[] = {
 
 class CapacityFit : public CodecTest, public ::testing::WithParamInterface<FitCase> {
 protected:
+    // `rows` rows of `T` in `table`, each named by `format` and its number
+    // (when `T` has a name) and given the rest by `set`.
+    template <class T, class Set>
+    void Add(std::uint8_t table, std::int64_t rows, const char* format, Set set) {
+        for (int n = 0; n < static_cast<int>(rows); ++n) {
+            auto r = NewRecord<T>();
+            if constexpr (requires { r->Name; })
+                std::snprintf(r->Name, sizeof r->Name, format, n % 10000);
+            set(*r, n, static_cast<BYTE>(n % 255 + 1));
+            db.AddIndexed(table, std::move(r));
+        }
+    }
     void Fill(std::uint8_t table, std::int64_t rows) {
         db.ClearAll();
-        for (std::int64_t i = 0; i < rows; ++i) {
-            const auto n = static_cast<int>(i);
-            switch (table) {
-            case kTableFavorite: {
-                auto f = NewRecord<FavoriteList>();
-                std::snprintf(f->Name, sizeof f->Name, "F%d", n);
-                db.AddIndexed(table, std::move(f));
-                break;
-            }
-            case kTableSatellite: {
-                auto s = NewRecord<Satellite_Info_Tag>();
-                s->ID = static_cast<BYTE>(n % 255 + 1);
-                std::snprintf(s->Name, sizeof s->Name, "S%d", n);
-                db.AddIndexed(table, std::move(s));
-                break;
-            }
-            case kTableBroadcast: {
-                auto b = NewRecord<Broadcast_Info_Tag>();
-                b->BroadcastID = static_cast<WORD>(n + 1);
-                std::snprintf(b->Name, sizeof b->Name, "B%d", n);
-                db.AddIndexed(table, std::move(b));
-                break;
-            }
-            case kTableTransponder: {
-                auto t = NewRecord<Transponder_Info_Tag>();
-                t->SatID = 2;
-                t->TPID = static_cast<BYTE>(n % 255 + 1);
-                db.AddIndexed(table, std::move(t));
-                break;
-            }
-            case kTableCableMux: {
-                auto m = NewRecord<CableMux_Info_Tag>();
-                m->TPID = static_cast<BYTE>(n % 255 + 1);
-                db.AddIndexed(table, std::move(m));
-                break;
-            }
-            default: {
-                auto c = NewRecord<Channel_Info_Tag>();
-                std::snprintf(c->Name, sizeof c->Name, "%04d", static_cast<unsigned>(n) % 10000u);
-                c->SatID = 2;
-                c->TPID = 1;
-                c->Attributes = n % 3 ? kAttrTV : kAttrRadio;
-                db.AddIndexed(kTableChannel, std::move(c));
-            }
-            }
+        const auto none = [](auto&, int, BYTE) {};
+        switch (table) {
+        case kTableFavorite:
+            return Add<FavoriteList>(table, rows, "F%d", none);
+        case kTableSatellite:
+            return Add<Satellite_Info_Tag>(table, rows, "S%d",
+                                           [](auto& s, int, BYTE id) { s.ID = id; });
+        case kTableBroadcast:
+            return Add<Broadcast_Info_Tag>(table, rows, "B%d", [](auto& b, int n, BYTE) {
+                b.BroadcastID = static_cast<WORD>(n + 1);
+            });
+        case kTableTransponder:
+            return Add<Transponder_Info_Tag>(table, rows, "", [](auto& t, int, BYTE id) {
+                t.SatID = 2;
+                t.TPID = id;
+            });
+        case kTableCableMux:
+            return Add<CableMux_Info_Tag>(table, rows, "",
+                                          [](auto& m, int, BYTE id) { m.TPID = id; });
+        default:
+            return Add<Channel_Info_Tag>(table, rows, "%04d", [](auto& c, int n, BYTE) {
+                c.SatID = 2;
+                c.TPID = 1;
+                c.Attributes = n % 3 ? kAttrTV : kAttrRadio;
+            });
         }
     }
     // Saves `rows` rows of the table into a blank image and reads it back:

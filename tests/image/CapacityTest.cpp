@@ -14,18 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The cable single block with 40 multiplex, 20 broadcaster and 300 channel
-// slots; broadcaster slots of `broadcastBytes`.
-Profile SingleBlockProfile(int broadcastBytes) {
-    Profile p;
-    p.list = 10;
-    p.type = 0x14;
-    p.tp = {4096, 40, 16, 0};
-    p.brd = {8192, 20, broadcastBytes, 0};
-    p.ch = {12288, 300, 80, 28};
-    return p;
-}
-
 class Capacity : public WorkingCopyTest {
 protected:
     void AddChannels(int n) {
@@ -112,19 +100,12 @@ TEST_F(Capacity, EveryTableThatDoesNotFitIsNamedInBlockOrder) {
 }
 
 TEST_F(Capacity, OtherFamilies) {
-    Profile network;
-    network.list = 9;
-    network.type = 0x12;
-    network.ch.entrySize = 12; // 340 would fit a sector; the count byte caps it at 255
-    network.Apply();
+    MakeProfile(9, 0x12, 0, 12).Apply(); // 340 would fit a sector; the count byte caps it at 255
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableChannel), 255 * 64);
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableSatellite), 0);
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableTransponder), 0);
 
-    Profile cable;
-    cable.list = 2;
-    cable.type = 0x04;
-    cable.Apply(); // Z - off - 4 > 40: 203 a sector
+    MakeProfile(2, 0x04).Apply(); // Z - off - 4 > 40: 203 a sector
     EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableCableMux), 203 * 8);
 
     SingleBlockProfile(20).Apply();
@@ -137,9 +118,7 @@ TEST_F(Capacity, OtherFamilies) {
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].capacity, 300u);
 
-    Profile unknown;
-    unknown.list = 11; // no channel layout: no channel can be saved
-    unknown.Apply();
+    MakeProfile(11).Apply(); // no channel layout: no channel can be saved
     db.ClearAll();
     AddChannels(1);
     ASSERT_EQ(CheckCapacity(db, FlashGeometry::FromPolicy()).size(), 1u);

@@ -10,6 +10,7 @@ using namespace velmar::test;
 namespace {
 
 constexpr int Z = 4096;
+using Bytes = std::vector<BYTE>;
 constexpr int kCh = 86 + 49152;
 
 Channel_Info_Tag Sample() {
@@ -82,11 +83,7 @@ struct EntryForm {
 };
 
 Profile FormProfile(int list, std::uint32_t type, int order, int entrySize) {
-    Profile p;
-    p.list = list;
-    p.type = type;
-    p.order = order;
-    p.ch.entrySize = entrySize;
+    Profile p = MakeProfile(list, type, order, entrySize);
     if (list == 10) { // the cable single block: no multiplex, no broadcaster
         p.tp = {4096, 2, 16, 0};
         p.brd = {8192, 2, 20, 0};
@@ -175,9 +172,7 @@ TEST_P(ChannelForms, EveryCarriedFieldComesBackAndNoOther) {
     c.NetworkID = 0x1718;
     c.ServiceType = 0x19;
     Add(c);
-    const auto out = Save(Blank(form.profile));
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(Save(Blank(form.profile))));
     const auto* back = db.Get<Channel_Info_Tag>(kTableChannel, 1);
     ASSERT_NE(back, nullptr);
     Channel_Info_Tag want = c;
@@ -206,8 +201,7 @@ TEST_F(Channels, CompactEntryOnList7) {
     expect.insert(expect.end(), {4, 0x05, 0x1B}); // CodeTable, Favorite low byte, StreamType
     expect.resize(56, 0);
     EXPECT_EQ(Entry(out, 0, 56), expect);
-    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 1) << "TV count";
-    EXPECT_EQ(Word(out, kCh + Z - 4, 1), 0) << "radio count";
+    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 1, 0, 0})) << "TV count 1, radio count 0";
 }
 
 TEST_F(Channels, CompactNameOfExactlyLIsCutAndStandardIsNot) {
@@ -215,28 +209,21 @@ TEST_F(Channels, CompactNameOfExactlyLIsCutAndStandardIsNot) {
     std::memset(c.Name, 0, sizeof c.Name);
     std::memset(c.Name, 'N', 28);
     Add(c);
-    auto out = Save(Blank(Profile{}));
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(Save(Blank(Profile{}))));
     EXPECT_EQ(std::strlen(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Name), 27u);
 
-    Profile p;
-    p.list = 1;
-    p.ch.entrySize = 64;
+    const Profile p = MakeProfile(1, 1, 0, 64);
     p.Apply();
     db.ClearAll();
     Add(c);
-    out = Save(Blank(p));
-    EXPECT_EQ(out[kCh + 26 + 27], 'N');
-    EXPECT_EQ(out[kCh + 26 + 28], 0);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    const auto out = Save(Blank(p));
+    EXPECT_EQ(Slice(out, kCh + 26 + 27, 2), (Bytes{'N', 0}));
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(std::strlen(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Name), 28u);
 }
 
 TEST_F(Channels, List8StoresShowNumAndReadsItTwice) {
-    Profile p;
-    p.list = 8;
+    const Profile p = MakeProfile(8);
     p.Apply();
     Channel_Info_Tag c = Sample();
     c.ProgramNum = 5;
@@ -249,27 +236,19 @@ TEST_F(Channels, List8StoresShowNumAndReadsItTwice) {
 }
 
 TEST_F(Channels, StandardEntryWith24FavoritePositions) {
-    Profile p;
-    p.list = 1;
-    p.type = 0x21;
-    p.order = 1;
-    p.ch.entrySize = 108; // 30 + 28 + 48
+    const Profile p = MakeProfile(1, 0x21, 1, 108); // 30 + 28 + 48
     p.Apply();
     Add(Sample());
     const auto out = Save(Blank(p));
     const auto e = Entry(out, 0, 108);
-    EXPECT_EQ(Slice(e, 0, 8),
-              (std::vector<BYTE>{0, 0, 0, 0x1F, 0, 0, 0x01, 0x05})); // CAS, Favorite
+    EXPECT_EQ(Slice(e, 0, 8), (Bytes{0, 0, 0, 0x1F, 0, 0, 0x01, 0x05})); // CAS, Favorite
     // Name's last byte, CodeTable, Tuner, Record, F0 = 0x0100 (order 1); F23 = 0x0117.
-    EXPECT_EQ(Slice(e, 26 + 28, 6), (std::vector<BYTE>{0, 4, 1, 9, 0x01, 0x00}));
-    EXPECT_EQ(Slice(e, 58 + 46, 2), (std::vector<BYTE>{0x01, 0x17}));
+    EXPECT_EQ(Slice(e, 26 + 28, 6), (Bytes{0, 4, 1, 9, 0x01, 0x00}));
+    EXPECT_EQ(Slice(e, 58 + 46, 2), (Bytes{0x01, 0x17}));
 }
 
 TEST_F(Channels, StandardWithOnlyBit10StoresNoPositions) {
-    Profile p;
-    p.list = 64;
-    p.type = 0x11;
-    p.ch.entrySize = 64;
+    const Profile p = MakeProfile(64, 0x11, 0, 64);
     p.Apply();
     Add(Sample());
     const auto out = Save(Blank(p));
@@ -278,10 +257,7 @@ TEST_F(Channels, StandardWithOnlyBit10StoresNoPositions) {
 }
 
 TEST_F(Channels, NetworkEntryAndTrailerOnList9) {
-    Profile p;
-    p.list = 9;
-    p.type = 0x12; // terrestrial, 8 positions
-    p.ch.entrySize = 80;
+    const Profile p = MakeProfile(9, 0x12, 0, 80); // terrestrial, 8 positions
     p.Apply();
     Add(Sample());
     Channel_Info_Tag radio = Sample();
@@ -290,16 +266,15 @@ TEST_F(Channels, NetworkEntryAndTrailerOnList9) {
     const auto out = Save(Blank(p));
     const auto e = Entry(out, 0, 80);
     // LogicalNumber, OrgNetID (order 0), TSID.
-    EXPECT_EQ(Slice(e, 6, 4), (std::vector<BYTE>{0x0B, 0x0A, 0x10, 0x0F}));
+    EXPECT_EQ(Slice(e, 6, 4), (Bytes{0x0B, 0x0A, 0x10, 0x0F}));
     EXPECT_EQ(Word(e, 12, 0), 0x1112);
     // Favorite's low byte, VolOffset, TPID, ParentRate, then StreamType and the name.
-    EXPECT_EQ(Slice(e, 24, 4), (std::vector<BYTE>{0x05, 0x13, 12, 0x0E}));
-    EXPECT_EQ(Slice(e, 31, 2), (std::vector<BYTE>{0x1B, 'D'}));
+    EXPECT_EQ(Slice(e, 24, 4), (Bytes{0x05, 0x13, 12, 0x0E}));
+    EXPECT_EQ(Slice(e, 31, 2), (Bytes{0x1B, 'D'}));
     // OrgMuxID, NetNameID, F0 ... F7.
-    EXPECT_EQ(Slice(e, 60, 5), (std::vector<BYTE>{0x14, 0x16, 0x15, 0x00, 0x01}));
+    EXPECT_EQ(Slice(e, 60, 5), (Bytes{0x14, 0x16, 0x15, 0x00, 0x01}));
     EXPECT_EQ(Word(e, 35 + 28 + 14, 0), 0x107);
-    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 0);
-    EXPECT_EQ(Word(out, kCh + Z - 4, 1), 2) << "one word with both counts";
+    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 0, 0, 2})) << "one word with both counts";
 }
 
 TEST_F(Channels, SectorCapacityAndCounts) {
@@ -311,14 +286,12 @@ TEST_F(Channels, SectorCapacityAndCounts) {
         Add(c);
     }
     const auto out = Save(Blank(Profile{}));
-    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 48);
-    EXPECT_EQ(Word(out, kCh + Z - 4, 1), 24);
+    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 48, 0, 24})) << "TV, radio count";
     EXPECT_EQ(Word(out, kCh + Z + 4, 0), 73) << "the 73rd starts sector 2";
     EXPECT_EQ(Word(out, kCh + 2 * Z - 4, 1), 1) << "73rd: i = 72 is radio";
-    for (int i = 72 * 56; i < Z - 6; ++i)
-        ASSERT_EQ(out[kCh + i], 0) << "zero between the entries and the trailer, offset " << i;
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(Slice(out, kCh + 72 * 56, Z - 6 - 72 * 56), std::vector<BYTE>(Z - 6 - 72 * 56))
+        << "zero between the entries and the trailer";
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableChannel), 73u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 73)->ProgramNum, 73);
 }
@@ -339,22 +312,17 @@ TEST_F(Channels, TrailersEndTheBlockAndSlotsKeepTheirKeys) {
     ASSERT_EQ(Load(img.Bytes()), 1);
     EXPECT_EQ(Keys(), (std::vector<DWORD>{1, 2, 4, 5, 7, 8, 9, 10}));
 
-    db.ClearAll();
     Counts(img, 0, 0, 0);
-    ASSERT_EQ(Load(img.Bytes()), 1);
+    ASSERT_TRUE(Reload(img.Bytes()));
     EXPECT_EQ(db.Size(kTableChannel), 0u) << "a zero trailer ends the block";
 
-    db.ClearAll();
     Counts(img, 0, 0x7000, 0); // more than fit: clamped, not read past the sector
-    ASSERT_EQ(Load(img.Bytes()), 1);
+    ASSERT_TRUE(Reload(img.Bytes()));
     EXPECT_EQ(db.Size(kTableChannel), 9u) << "slots 0-8 minus the two empty ones, then D and E";
 }
 
 TEST_F(Channels, TwinTunerWriterStoresEachChannelOncePerTuner) {
-    Profile p;
-    p.list = 5;
-    p.type = 0x04;
-    p.ch.entrySize = 64;
+    const Profile p = MakeProfile(5, 0x04, 0, 64);
     p.Apply();
     Channel_Info_Tag c = Sample();
     c.Tuner = 7;
@@ -368,10 +336,8 @@ TEST_F(Channels, TwinTunerWriterStoresEachChannelOncePerTuner) {
     EXPECT_EQ(out[kCh + 1 * 64 + 28 + 28], 1);
     EXPECT_EQ(out[kCh + 1 * 64 + 26], 'D');
     EXPECT_EQ(out[kCh + 2 * 64 + 26], 'R');
-    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 2);
-    EXPECT_EQ(Word(out, kCh + Z - 4, 1), 2);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 2, 0, 2})) << "TV, radio count";
+    ASSERT_TRUE(Reload(out));
     ASSERT_EQ(db.Size(kTableChannel), 2u) << "the tuner-2 copies are dropped on this product";
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Tuner, 0);
     EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->Name, "Radio");
@@ -385,9 +351,7 @@ TEST_F(Channels, EmptyTableWritesZeroSectorsAndUnknownProductsFail) {
     ASSERT_EQ(Load(out), 1);
     EXPECT_EQ(db.Size(kTableChannel), 0u);
 
-    Profile p;
-    p.list = 11;
-    p.Apply();
+    MakeProfile(11).Apply();
     EXPECT_EQ(Load(out), 0) << "no layout for list 11: a clear failure, not an empty list";
     int ok = 1;
     Save(out, &ok);
@@ -400,19 +364,14 @@ TEST_F(Channels, RowsThatAreNeitherTVNorRadioAreKept) {
     Add(data);
     Add(Sample());
     const auto out = Save(Blank(Profile{}));
-    EXPECT_EQ(Word(out, kCh + Z - 6, 1), 1);
-    EXPECT_EQ(Word(out, kCh + Z - 4, 1), 1);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 1, 0, 1})) << "TV, radio count";
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableChannel), 2u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Attributes, 0x0003);
 }
 
 TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
-    Profile p;
-    p.list = 5;
-    p.type = 0x01; // the keep rule keeps entries of either tuner
-    p.ch.entrySize = 64;
+    const Profile p = MakeProfile(5, 0x01, 0, 64); // the keep rule keeps either tuner's entries
     p.Apply();
     // 37 channels: 74 entries, 63 a sector, so the 32nd channel's copies
     // lie in slot 62 of the first sector and slot 0 of the second.
@@ -426,8 +385,7 @@ TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
     EXPECT_EQ(Word(out, kCh + 2 * Z - 6, 1), 11);
     EXPECT_EQ(out[kCh + 62 * 64 + 28 + 28], 0);
     EXPECT_EQ(out[kCh + Z + 28 + 28], 1);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     ASSERT_EQ(db.Size(kTableChannel), 37u) << "one row per channel, not two";
     const std::vector<DWORD> keys = Keys();
     for (const DWORD key : keys)
@@ -441,8 +399,7 @@ TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
     // loaded image adds the default favourite names).
     out = Save(out);
     for (int cycle = 0; cycle < 5; ++cycle) {
-        db.ClearAll();
-        ASSERT_EQ(Load(out), 1);
+        ASSERT_TRUE(Reload(out));
         ASSERT_EQ(db.Size(kTableChannel), 37u);
         const auto again = Save(out);
         ASSERT_TRUE(std::equal(again.begin(), again.end(), out.begin(), out.end()))
@@ -452,8 +409,7 @@ TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
 
     // Entries that differ in anything but the tuner byte are two channels.
     out[kCh + 64 + 26] = 'X';
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableChannel), 38u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 2)->Tuner, 1);
 }

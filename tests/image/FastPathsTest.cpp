@@ -16,6 +16,8 @@
 
 namespace {
 
+using Bytes = std::vector<BYTE>;
+
 struct Row {
     std::uint32_t Index;
     BYTE bytes[27]; // an odd size: the arena pads every slot
@@ -45,8 +47,7 @@ TEST(SectorChecksum, EveryLengthAroundTheWordStepsAndTheFolds) {
     std::vector<BYTE> sector(13, 0x10);
     sector[11] = sector[12] = 0xEE; // count as zero
     StampSectorChecksum(sector);
-    EXPECT_EQ(sector[11], 0x00); // 1 + 11 * 0x10 = 0x00B1
-    EXPECT_EQ(sector[12], 0xB1);
+    EXPECT_EQ(Bytes(sector.begin() + 11, sector.end()), (Bytes{0x00, 0xB1})); // 1 + 11 * 0x10
 }
 
 TEST(EntryFields, CutOffByTheEndOfTheEntry) {
@@ -75,10 +76,7 @@ TEST(EntryFields, CutOffByTheEndOfTheEntry) {
     BYTE out[4];
     std::memset(out, 0xAA, sizeof out);
     e.Bytes(4, out, 4);
-    EXPECT_EQ(out[0], 0x34);
-    EXPECT_EQ(out[1], 0x56);
-    EXPECT_EQ(out[2], 0x00);
-    EXPECT_EQ(out[3], 0x00);
+    EXPECT_EQ(Bytes(out, out + 4), (Bytes{0x34, 0x56, 0, 0}));
 
     // The writer leaves everything past the entry alone.
     BYTE buffer[10];
@@ -91,12 +89,9 @@ TEST(EntryFields, CutOffByTheEndOfTheEntry) {
     w.U32(3, 0x01020304);
     EXPECT_EQ(buffer[3], 0x00) << "a word that would end past the entry is not written";
     w.U16(4, 0xBEEF);
-    EXPECT_EQ(buffer[4], 0xBE);
-    EXPECT_EQ(buffer[5], 0xEF);
-    EXPECT_EQ(buffer[6], 0xAA);
     EntryWriter(std::span<BYTE>(buffer, 6), 0).U16(0, 0xBEEF);
-    EXPECT_EQ(buffer[0], 0xEF);
-    EXPECT_EQ(buffer[1], 0xBE);
+    EXPECT_EQ(Bytes(buffer, buffer + 10),
+              (Bytes{0xEF, 0xBE, 0, 0, 0xBE, 0xEF, 0xAA, 0xAA, 0xAA, 0xAA}));
 }
 
 TEST(RecordArena, RecordsAreZeroedSizedAndFreedOneByOne) {

@@ -44,15 +44,32 @@ struct Profile {
     void Apply() const;
 };
 
+// Profile{} on product list `list` and type `type`, in byte order `order`,
+// with channel entries of `chEntry` bytes.
+inline Profile MakeProfile(int list, std::uint32_t type = 1, int order = 0, int chEntry = 56) {
+    Profile p;
+    p.list = list;
+    p.type = type;
+    p.order = order;
+    p.ch.entrySize = chEntry;
+    return p;
+}
+
+// The cable single block with 40 multiplex, 20 broadcaster and 300 channel
+// slots; broadcaster slots of `broadcastBytes`.
+inline Profile SingleBlockProfile(int broadcastBytes = 20) {
+    Profile p = MakeProfile(10, 0x14, 0, 80);
+    p.tp = {4096, 40, 16, 0};
+    p.brd = {8192, 20, broadcastBytes, 0};
+    p.ch = {12288, 300, 80, 28};
+    return p;
+}
+
 // A receiver whose channel entries carry all 32 favourite positions and whose
 // satellites have the long form, so every field an edit touches is saved.
 inline Profile LongSatelliteProfile() {
-    Profile p;
-    p.list = 64;
-    p.type = 0x49;
-    p.order = 1;
+    Profile p = MakeProfile(64, 0x49, 1, 124);
     p.sat.entrySize = 44;
-    p.ch.entrySize = 124;
     return p;
 }
 
@@ -99,6 +116,11 @@ protected:
     // bytes; `ok` receives Save's result.
     std::vector<BYTE> Save(const std::vector<BYTE>& base, int* ok = nullptr,
                            const std::string& name = "out.bin");
+    // Empties the store and loads `bytes` into it; true when the load succeeded.
+    bool Reload(const std::vector<BYTE>& bytes) {
+        db.ClearAll();
+        return Load(bytes) == 1;
+    }
 
     CZorvDB& db = TheZorvDB();
     CScriptedPrompt prompt;

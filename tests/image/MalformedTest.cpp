@@ -13,24 +13,8 @@ namespace {
 
 class Malformed : public CodecTest {};
 
-Profile Cable() {
-    Profile p;
-    p.list = 2;
-    p.type = 0x04;
-    return p;
-}
-
-Profile Terrestrial() {
-    Profile p;
-    p.list = 1;
-    p.type = 0x02;
-    return p;
-}
-
 Profile Single() {
-    Profile p;
-    p.list = 10;
-    p.type = 0x04;
+    Profile p = MakeProfile(10, 0x04);
     p.tp = {4096, 4, 16, 0};
     p.brd = {8192, 4, 20, 0};
     p.ch = {12288, 8, 64, 28};
@@ -40,10 +24,9 @@ Profile Single() {
 } // namespace
 
 TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
-    for (const Profile& p : {Profile{}, Cable(), Terrestrial(), Single()}) {
+    for (const Profile& p : {Profile{}, MakeProfile(2, 0x04), MakeProfile(1, 0x02), Single()}) {
         p.Apply();
-        db.ClearAll();
-        ASSERT_EQ(Load(Image(p.FlashSize(), 0xFF).Bytes()), 1);
+        ASSERT_TRUE(Reload(Image(p.FlashSize(), 0xFF).Bytes()));
         EXPECT_EQ(db.Size(kTableChannel), 0u) << "erased trailers end the channel block";
         EXPECT_EQ(db.Size(kTableTransponder), 0u);
         EXPECT_EQ(db.Size(kTableCableMux), 0u) << "erased counts count nothing";

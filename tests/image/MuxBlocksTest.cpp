@@ -18,20 +18,13 @@ constexpr int kTp = 86 + kTpFlash;
 class Mux : public CodecTest {};
 
 Profile Terrestrial(int order) {
-    Profile p;
-    p.list = 1;
-    p.type = 0x02;
-    p.order = order;
+    Profile p = MakeProfile(1, 0x02, order);
     p.maxMux = 4;
     return p;
 }
 
 Profile Cable(int order) {
-    Profile p;
-    p.list = 2;
-    p.type = 0x04;
-    p.order = order;
-    return p;
+    return MakeProfile(2, 0x04, order);
 }
 
 } // namespace
@@ -140,8 +133,7 @@ TEST_F(Mux, CableEntryBytesInOrderOne) {
     EXPECT_EQ(Slice(out, kTp, 20), entry);
     EXPECT_EQ(Word(out, kTp + Z - 6, 1), 0);
     EXPECT_EQ(Word(out, kTp + Z - 4, 1), 1);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     const auto* back = db.Get<CableMux_Info_Tag>(kTableCableMux, 1);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(std::tuple(back->Frequency, back->SymbolRate, back->TSID, back->NetworkID,
@@ -192,10 +184,7 @@ namespace {
 
 // Nm = 2 x 16, Nb = 2 x 20, Nc = 3 x 64: D = 264, 284 bytes written.
 Profile Single(int order = 0) {
-    Profile p;
-    p.list = 10;
-    p.type = 0x14;
-    p.order = order;
+    Profile p = MakeProfile(10, 0x14, order);
     p.tp = {4096, 2, 16, 0};
     p.brd = {8192, 2, 20, 0};
     p.ch = {12288, 3, 64, 28};

@@ -31,15 +31,6 @@ protected:
     }
 };
 
-Profile Family(int list, std::uint32_t type, int chEntry) {
-    Profile p;
-    p.list = list;
-    p.type = type;
-    p.ch.entrySize = chEntry;
-    p.maxMux = 64;
-    return p;
-}
-
 } // namespace
 
 TEST_F(ImagePeak, TheLargestImageAcceptedOpensAndSavesWithin64MB) {
@@ -57,19 +48,15 @@ TEST_F(ImagePeak, TheLargestImageAcceptedOpensAndSavesWithin64MB) {
 }
 
 TEST_F(ImagePeak, EveryFamilyWithEveryByteSet) {
-    Profile single = Family(10, 0x14, 64);
-    single.tp = {4096, 40, 16, 0};
-    single.brd = {8192, 20, 20, 0};
-    single.ch = {12288, 300, 80, 28};
     const Profile families[] = {Profile{},
-                                Family(8, 0x19, 72),
-                                Family(1, 0x21, 108),
-                                Family(64, 0x49, 124),
-                                Family(5, 0x01, 64),
-                                Family(9, 0x12, 80),
-                                Family(1, 0x02, 64),
-                                Family(2, 0x04, 64),
-                                single};
+                                MakeProfile(8, 0x19, 0, 72),
+                                MakeProfile(1, 0x21, 0, 108),
+                                MakeProfile(64, 0x49, 0, 124),
+                                MakeProfile(5, 0x01, 0, 64),
+                                MakeProfile(9, 0x12, 0, 80),
+                                MakeProfile(1, 0x02, 0, 64),
+                                MakeProfile(2, 0x04, 0, 64),
+                                SingleBlockProfile()};
     std::mt19937 rng(5);
     for (const Profile& p : families) {
         p.Apply();

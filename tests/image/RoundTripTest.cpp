@@ -20,21 +20,15 @@ struct Family {
 };
 
 Profile Make(int list, std::uint32_t type, int order, int chEntry, int satEntry = 32) {
-    Profile p;
-    p.list = list;
-    p.type = type;
-    p.order = order;
-    p.ch.entrySize = chEntry;
+    Profile p = MakeProfile(list, type, order, chEntry);
     p.sat.entrySize = satEntry;
     p.maxMux = 16;
     return p;
 }
 
 Profile SingleBlock() {
-    Profile p = Make(10, 0x14, 0, 64);
-    p.tp = {4096, 40, 16, 0};
-    p.brd = {8192, 20, 20, 0};
-    p.ch = {12288, 300, 80, 28};
+    Profile p = SingleBlockProfile();
+    p.maxMux = 16;
     return p;
 }
 
@@ -192,8 +186,7 @@ TEST_P(RoundTrip, LoadSaveReloadKeepsTablesAndForeignBytes) {
         EXPECT_EQ(Mismatch(second, first), -1) << "the first differing offset";
     }
 
-    db.ClearAll();
-    ASSERT_EQ(Load(second), 1);
+    ASSERT_TRUE(Reload(second));
     const auto third = Save(second, &ok, "third.bin");
     EXPECT_EQ(third, second) << "a loaded image saves back unchanged";
     if (!f.terrestrialBlock) {
@@ -303,8 +296,7 @@ TEST_P(ProfileImage, SavedTablesLoadBackAndLoadedImagesSaveBackByteForByte) {
     if (!TerrestrialBlock(p)) { // there the multiplex block's broadcasters join table 3
         EXPECT_EQ(Mismatch(second, first), -1) << "the first differing offset";
     }
-    db.ClearAll();
-    ASSERT_EQ(Load(second), 1);
+    ASSERT_TRUE(Reload(second));
     EXPECT_EQ(Save(second, &ok, "third.bin"), second) << "a loaded image saves back unchanged";
 }
 

@@ -81,9 +81,7 @@ void AddTransponder(CZorvDB& db, const Transponder_Info_Tag& t) {
 // ---- Favourite block ----------------------------------------------------------
 
 TEST_F(Blocks, FavoriteSectorOnAFullWriteProduct) {
-    Profile p;
-    p.list = 1;
-    p.Apply();
+    MakeProfile(1).Apply();
     auto base = Blank();
     base[kFav + Z - 4] = 0x77; // the receiver's word at Z-4 is kept
     base[kFav + Z - 3] = 0x66;
@@ -115,18 +113,14 @@ TEST_F(Blocks, FavoriteSectorOnList7WritesOnly170Bytes) {
 
 TEST_F(Blocks, FavoriteHeaderWordSurvivesInBothOrders) {
     for (int order : {0, 1}) {
-        Profile p;
-        p.order = order;
-        p.Apply();
+        MakeProfile(7, 1, order).Apply();
         auto base = Blank();
         base[kFav] = 0x12;
         base[kFav + 1] = 0x34;
-        db.ClearAll();
-        ASSERT_EQ(Load(base), 1);
+        ASSERT_TRUE(Reload(base));
         EXPECT_EQ(g_wFavHeader, order ? 0x1234 : 0x3412);
         const auto out = Save(base);
-        EXPECT_EQ(out[kFav], 0x12) << order;
-        EXPECT_EQ(out[kFav + 1], 0x34) << order;
+        EXPECT_EQ(Slice(out, kFav, 2), (Bytes{0x12, 0x34})) << order;
     }
 }
 
@@ -177,8 +171,7 @@ TEST_F(Blocks, SatelliteShortEntryAndTrailer) {
 }
 
 TEST_F(Blocks, SatelliteLongFormKeepsBothGroups) {
-    Profile p;
-    p.type = 0x09;
+    Profile p = MakeProfile(7, 0x09);
     p.sat.entrySize = 44;
     p.Apply();
     auto s = NewRecord<Satellite_Info_Tag>();
@@ -198,8 +191,7 @@ TEST_F(Blocks, SatelliteLongFormKeepsBothGroups) {
     EXPECT_EQ(Slice(out, kSat + 23, 3), (Bytes{0x1B, 3400 & 0xFF, 3400 >> 8}));
     EXPECT_EQ(out[kSat + 27], 9);
     EXPECT_EQ(std::memcmp(&out[kSat + 28], "Fifteen chars!!", 15), 0);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     const auto* back = db.Get<Satellite_Info_Tag>(kTableSatellite, 1);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(Fields(*back), Fields(want));
@@ -261,9 +253,7 @@ TEST_F(Blocks, EmptySatelliteTableLeavesTheBlockAlone) {
 // ---- Transponder block ----------------------------------------------------------
 
 TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
-    Profile p;
-    p.order = 1;
-    p.Apply();
+    MakeProfile(7, 1, 1).Apply();
     AddTransponder(db, SampleTransponder());
     const auto out = Save(Blank());
     const Bytes entry = {0x2C, 0xE6, 0x55, 0xF0, 0x04, 0x43, 0x01, 0x02, 0x31, 0x05,
@@ -273,8 +263,7 @@ TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
     EXPECT_EQ(Slice(out, kTp + Z - 4, 4), (Bytes{0x00, 0x01, 0x04, 0x0B}));
     for (int i = Z; i < 8 * Z; ++i)
         ASSERT_EQ(out[kTp + i], 0) << "padding sectors are all zero, offset " << i;
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->ExtWord2, 0x5678);
@@ -282,15 +271,11 @@ TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
 }
 
 TEST_F(Blocks, TransponderExtensionOnlyOnLists7And8) {
-    Profile p;
-    p.list = 1;
-    p.Apply();
+    MakeProfile(1).Apply();
     AddTransponder(db, SampleTransponder());
     const auto out = Save(Blank());
-    for (int i = 12; i < 20; ++i)
-        EXPECT_EQ(out[kTp + i], 0) << i;
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    EXPECT_EQ(Slice(out, kTp + 12, 8), Bytes(8));
+    ASSERT_TRUE(Reload(out));
     const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
     EXPECT_EQ(t->ExtByte1 | t->ExtByte2 | t->ExtWord1 | t->ExtWord2 | t->ExtByte3 | t->ExtByte4, 0);
 }
@@ -309,11 +294,7 @@ TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
     t.SatID = 1;
     t.TPID = 3;
     for (std::uint32_t type : {0x03u, 0x01u}) {
-        Profile p;
-        p.list = 1;
-        p.type = type;
-        p.order = 1;
-        p.Apply();
+        MakeProfile(1, type, 1).Apply();
         db.ClearAll();
         AddTransponder(db, t);
         const auto out = Save(Blank());
@@ -322,8 +303,7 @@ TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
             EXPECT_EQ(got, (Bytes{0x43, 0x61, 0x40, 0x00, 0x02, 0x03, 0x44, 0x05, 0, 0, 1, 3}));
         else // the same bytes of the record, as Frequency, SymbolRate and Word4
             EXPECT_EQ(got, (Bytes{0x0B, 0xC4, 0x00, 0x01, 0x02, 0x03, 0x05, 0x44, 0, 0, 1, 3}));
-        db.ClearAll();
-        ASSERT_EQ(Load(out), 1);
+        ASSERT_TRUE(Reload(out));
         const auto* back = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
         EXPECT_EQ(TpParams(*back), mp.Pack()) << type;
         EXPECT_EQ(TpNameIndex(*back), 5) << type;
@@ -342,8 +322,7 @@ TEST_F(Blocks, TransponderSectorsTake203AndEmptySlotsAdvanceKeys) {
     EXPECT_EQ(out[kTp + Z + 10], 2) << "the 204th starts the second sector";
     // A slot with SatID 0 is dropped but still takes its key.
     out[kTp + 1 * 20 + 10] = 0;
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableTransponder), 203u);
     EXPECT_EQ(db.GetRow(kTableTransponder, 2), nullptr);
     EXPECT_NE(db.GetRow(kTableTransponder, 204), nullptr);
@@ -368,8 +347,7 @@ TEST_F(Blocks, BroadcastEntriesAndTwoSectorsOf204) {
     EXPECT_EQ(Word(out, kBrd + Z - 4, 1), 204);
     EXPECT_EQ(Word(out, kBrd + 2 * Z - 4, 1), 1);
     EXPECT_EQ(Word(out, kBrd + Z, 0), 0x100 + 204);
-    db.ClearAll();
-    ASSERT_EQ(Load(out), 1);
+    ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableBroadcast), 205u);
     EXPECT_STREQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, 1)->Name, "Sixteen chars!!!");
     EXPECT_EQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, 205)->BroadcastID, 0x100 + 204);

@@ -80,15 +80,15 @@ TEST(Csv, SeparatorIsTheOneTheHeaderHoldsMoreOf) {
 }
 
 TEST(Csv, StrayQuotesAreRefusedWithTheirLine) {
-    Read r = ReadAll("a,b\n\"open,c\nd", ',');
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, "line 2: a quoted field is not closed");
-    r = ReadAll("a,b\nc,\"d\"e\n", ',');
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, "line 2: text follows a closing quote");
-    r = ReadAll("a\n\nb,c\"d\n", ',');
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, "line 3: a quote stands inside a field that is not quoted");
+    const std::pair<const char*, const char*> refused[] = {
+        {"a,b\n\"open,c\nd", "line 2: a quoted field is not closed"},
+        {"a,b\nc,\"d\"e\n", "line 2: text follows a closing quote"},
+        {"a\n\nb,c\"d\n", "line 3: a quote stands inside a field that is not quoted"}};
+    for (const auto& [text, error] : refused) {
+        const Read r = ReadAll(text, ',');
+        EXPECT_FALSE(r.ok) << text;
+        EXPECT_EQ(r.error, error);
+    }
 }
 
 TEST(Csv, WriterQuotesOnlyWhatNeedsItAndEndsInCrlf) {

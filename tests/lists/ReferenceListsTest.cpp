@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <tuple>
 #include <unistd.h>
 
 using velmar::test::AddChannel;
@@ -69,16 +70,12 @@ TEST(NameList, LinesGiveNamesAndOptionalNumbersBeforeATabOrSemicolon) {
     const auto places =
         ParseNameList("\xEF\xBB\xBF  ZDF \r\n\n12\tArte\r\n7 ; RTL; Extra\n3sat\n 40;\n", error);
     ASSERT_TRUE(places) << error;
-    ASSERT_EQ(places->size(), 4u);
-    EXPECT_EQ((*places)[0].name, "ZDF");
-    EXPECT_EQ((*places)[0].number, 0u);
-    EXPECT_EQ((*places)[0].line, 1u);
-    EXPECT_EQ((*places)[1].name, "Arte");
-    EXPECT_EQ((*places)[1].number, 12u);
-    EXPECT_EQ((*places)[1].line, 3u);
-    EXPECT_EQ((*places)[2].name, "RTL; Extra") << "only the first mark ends the number";
-    EXPECT_EQ((*places)[2].number, 7u);
-    EXPECT_EQ((*places)[3].name, "3sat") << "digits without a tab or ';' are a name";
+    // Only the first mark ends the number; digits without a tab or ';' are a name.
+    std::vector<std::tuple<std::string, std::uint32_t, std::size_t>> got;
+    for (const NamedPlace& p : *places)
+        got.emplace_back(p.name, p.number, p.line);
+    EXPECT_EQ(
+        got, (decltype(got){{"ZDF", 0, 1}, {"Arte", 12, 3}, {"RTL; Extra", 7, 4}, {"3sat", 0, 5}}));
 
     EXPECT_FALSE(ParseNameList("ARD\n70000;ZDF\n", error));
     EXPECT_EQ(error, "Line 2: \"70000\" is not a channel number from 1 to 65535. Nothing was "
@@ -104,10 +101,10 @@ TEST_F(ReferenceLists, ATextListNumbersTheChannelsItNamesInItsOrder) {
         Write("order.txt", "zdf\nARTE\nrtl television\nDAS ERSTE\nNobody\nbayern 3 hd\n");
     const ReferenceOrderReport report = ApplyReferenceOrderFile(session, path);
     ASSERT_TRUE(report.Applied()) << report.error;
-    EXPECT_EQ(report.matchedByIds, 0u);
-    EXPECT_EQ(report.matchedByName, 5u);
-    EXPECT_EQ(report.notMatched, 2u);      // ZDF HD and Arte Radio
-    EXPECT_EQ(report.referenceUnused, 1u); // "Nobody"
+    // Not matched: ZDF HD and Arte Radio; unused: "Nobody".
+    EXPECT_EQ(std::tuple(report.matchedByIds, report.matchedByName, report.notMatched,
+                         report.referenceUnused),
+              std::tuple(0u, 5u, 2u, 1u));
     EXPECT_EQ(ReferenceOrderSummary(report),
               "Matched 0 channels by ids and 5 by name; 2 not matched.");
     const std::map<std::string, int> want{
@@ -124,12 +121,15 @@ TEST_F(ReferenceLists, GivenNumbersAreKeptAndTheNextLineCountsOnFromThem) {
     const auto report =
         ApplyReferenceOrderFile(session, Write("numbers.txt", "10;Arte\nZDF\n20\tZDF HD\n"));
     ASSERT_TRUE(report.Applied()) << report.error;
-    EXPECT_EQ(Numbers().at("Arte"), 10);
-    EXPECT_EQ(Numbers().at("ZDF"), 11);
-    EXPECT_EQ(Numbers().at("ZDF HD"), 20);
     // The others follow the highest number of the reference.
-    EXPECT_EQ(Numbers().at("Das Erste HD"), 21);
-    EXPECT_EQ(Numbers().at("RTL  Television"), 22);
+    const std::map<std::string, int> want{{"Arte", 10},
+                                          {"ZDF", 11},
+                                          {"ZDF HD", 20},
+                                          {"Das Erste HD", 21},
+                                          {"RTL  Television", 22},
+                                          {"Bayern 3", 1},
+                                          {"Arte Radio", 2}};
+    EXPECT_EQ(Numbers(), want);
 }
 
 TEST_F(ReferenceLists, TwoLinesOnOneNumberOfOneKindAreRefused) {
@@ -151,9 +151,8 @@ TEST_F(ReferenceLists, ACsvWithChAndNameColumnsIsANameList) {
         session,
         Write("dealer.csv", "Sender;CH#;Name\r\nx;7;\"Arte\"\r\ny;;ZDF\r\nz;1;Bayern 3\r\n"));
     ASSERT_TRUE(report.Applied()) << report.error;
-    EXPECT_EQ(Numbers().at("Arte"), 7);
-    EXPECT_EQ(Numbers().at("ZDF"), 8);
-    EXPECT_EQ(Numbers().at("Bayern 3"), 1);
+    EXPECT_EQ(std::tuple(Numbers().at("Arte"), Numbers().at("ZDF"), Numbers().at("Bayern 3")),
+              std::tuple(7, 8, 1));
     const auto noName = ApplyReferenceOrderFile(session, Write("bad.csv", "CH#,Sender\n1,ARD\n"));
     EXPECT_EQ(noName.error,
               "The first line of the CSV file has no Name column. Nothing was changed.");
@@ -168,10 +167,8 @@ TEST_F(ReferenceLists, AChannelCsvIsAReferenceWithIdsLikeAWorkbook) {
     EditSession session(TheZorvDB());
     const auto report = ApplyReferenceOrderFile(session, path);
     ASSERT_TRUE(report.Applied()) << report.error;
-    EXPECT_EQ(report.matchedByIds, 2u);
-    EXPECT_EQ(report.matchedByName, 5u);
-    EXPECT_EQ(Numbers().at("Das Erste HD"), 1);
-    EXPECT_EQ(Numbers().at("ZDF HD"), 2);
+    EXPECT_EQ(std::tuple(report.matchedByIds, report.matchedByName), std::tuple(2u, 5u));
+    EXPECT_EQ(std::tuple(Numbers().at("Das Erste HD"), Numbers().at("ZDF HD")), std::tuple(1, 2));
 }
 
 TEST(ReferenceKind, ExtensionFirstThenTheBytes) {

@@ -17,10 +17,10 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include <set>
-
 #include <cstring>
+#include <set>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -57,8 +57,24 @@ protected:
             n += c.SatID == sat && c.TPID == tp ? 1 : 0;
         return n;
     }
+    // Only Thor's transponders, those the file no longer has deleted.
+    static SatelliteImportOptions PruneThor() {
+        SatelliteImportOptions options;
+        options.prune = true;
+        options.positions = {-8};
+        return options;
+    }
     std::vector<XmlSatellite> file;
 };
+
+// A report's counts: satellites added and updated, transponders added,
+// updated, unchanged and deleted, channels deleted; left out as APSK; taken
+// as circular and with FEC Auto.
+auto Counts(const SatelliteImportReport& r) {
+    return std::tuple(r.satellitesAdded, r.satellitesUpdated, r.added, r.updated, r.unchanged,
+                      r.deleted, r.channelsDeleted, r.apsk, r.circular, r.fecAuto);
+}
+using CountsOf = decltype(Counts(SatelliteImportReport{}));
 
 } // namespace
 
@@ -67,17 +83,13 @@ TEST(SatellitesXml, TheFileIsReadAsWritten) {
     const auto sats = ReadSatellitesXml(kFixtures + "thor-and-eutelsat7.xml", error);
     ASSERT_TRUE(sats) << error;
     ASSERT_EQ(sats->size(), 2u);
-    EXPECT_EQ((*sats)[0].name, "0.8W Thor 5/6/7");
-    EXPECT_EQ((*sats)[0].position, -8);
-    EXPECT_EQ((*sats)[0].flags, 1);
-    EXPECT_EQ((*sats)[0].line, 6u);
+    const XmlSatellite& thor = (*sats)[0];
+    EXPECT_EQ(std::tuple(thor.name, thor.position, thor.flags, thor.line),
+              std::tuple("0.8W Thor 5/6/7", -8, 1, 6u));
     ASSERT_EQ((*sats)[1].transponders.size(), 4u);
     const XmlTransponder& t = (*sats)[1].transponders[2];
-    EXPECT_EQ(t.frequencyKHz, 12500000u);
-    EXPECT_EQ(t.symbolRate, 29999500u);
-    EXPECT_EQ(t.polarization, 3);
-    EXPECT_EQ(t.fecInner, 15);
-    EXPECT_EQ(t.line, 13u);
+    EXPECT_EQ(std::tuple(t.frequencyKHz, t.symbolRate, t.polarization, t.fecInner, t.line),
+              std::tuple(12500000u, 29999500u, 3, 15, 13u));
     // A Latin-1 file's name comes to Windows-1252.
     const auto latin = ReadSatellitesXml(kFixtures + "latin1.xml", error);
     ASSERT_TRUE(latin) << error;
@@ -147,14 +159,16 @@ TEST(SatellitesXml, HundredThousandNestedElementsAreRefusedBeforeParsing) {
 }
 
 TEST(SatellitesXml, PositionsInTenthsOrDegrees) {
-    EXPECT_EQ(ParsePosition("192"), 192);
-    EXPECT_EQ(ParsePosition("-50"), -50);
-    EXPECT_EQ(ParsePosition("19.2E"), 192);
-    EXPECT_EQ(ParsePosition("5W"), -50);
-    EXPECT_EQ(ParsePosition("0.8w"), -8);
-    EXPECT_EQ(ParsePosition("180.1E"), std::nullopt);
-    EXPECT_EQ(ParsePosition("19.25E"), std::nullopt);
-    EXPECT_EQ(ParsePosition("east"), std::nullopt);
+    const std::pair<const char*, std::optional<int>> positions[] = {{"192", 192},
+                                                                    {"-50", -50},
+                                                                    {"19.2E", 192},
+                                                                    {"5W", -50},
+                                                                    {"0.8w", -8},
+                                                                    {"180.1E", std::nullopt},
+                                                                    {"19.25E", std::nullopt},
+                                                                    {"east", std::nullopt}};
+    for (const auto& [text, tenths] : positions)
+        EXPECT_EQ(ParsePosition(text), tenths) << text;
     EXPECT_EQ(PositionText(-8), "0.8W");
     EXPECT_EQ(PositionText(1800), "180.0E");
     EXPECT_EQ(DegreeOfPosition(-8), 3592);
@@ -170,13 +184,9 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
     EditSession session(TheZorvDB());
     const SatelliteImportReport r = RunImportSatellites(session, file, {});
     ASSERT_TRUE(r.Ok()) << r.error;
-    EXPECT_EQ(r.satellitesAdded, 1u);
-    EXPECT_EQ(r.satellitesUpdated, 1u);
-    EXPECT_EQ(r.added, 4u);   // Thor 11216, Eutelsat 10721, 11492, 12500
-    EXPECT_EQ(r.updated, 1u); // Thor 10778 -> 10779
-    EXPECT_EQ(r.apsk, 1u);    // 12600 16APSK left out
-    EXPECT_EQ(r.circular, 1u);
-    EXPECT_EQ(r.fecAuto, 1u);
+    // Added: Thor 11216, Eutelsat 10721, 11492, 12500; updated Thor 10778 ->
+    // 10779; 12600 16APSK left out.
+    EXPECT_EQ(Counts(r), CountsOf(1, 1, 4, 1, 0, 0, 0, 1, 1, 1));
     EXPECT_EQ(r.missing, std::vector<std::string>{"0.8W 11325 MHz H 24500"});
     EXPECT_EQ(Count(kTableSatellite), satellites + 1);
     EXPECT_EQ(Count(kTableTransponder), transponders + 4);
@@ -186,16 +196,13 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
     // The updated one keeps its TPID, TS ID and carried bytes; the tuning is the file's.
     const Transponder_Info_Tag* moved = Tp(kThor, 10779);
     ASSERT_NE(moved, nullptr);
-    EXPECT_EQ(moved->TPID, before.TPID);
-    EXPECT_EQ(moved->TSID, before.TSID);
-    EXPECT_EQ(moved->SymbolRate, 30000);
-    EXPECT_EQ(moved->PolFEC, 0x50 | (before.PolFEC & 0x0E)); // V, 7/8
-    EXPECT_EQ(moved->ExtByte1, 1);                           // DVB-S2
-    EXPECT_EQ(moved->ExtByte2, 1);                           // 8PSK
+    // V, 7/8; DVB-S2, 8PSK.
+    EXPECT_EQ(std::tuple(+moved->TPID, +moved->TSID, +moved->SymbolRate, +moved->PolFEC,
+                         +moved->ExtByte1, +moved->ExtByte2),
+              std::tuple(+before.TPID, +before.TSID, 30000, 0x50 | (before.PolFEC & 0x0E), 1, 1));
     const Transponder_Info_Tag* added = Tp(kThor, 11216);
     ASSERT_NE(added, nullptr);
-    EXPECT_EQ(added->TPID, 3);
-    EXPECT_EQ(added->PolFEC, 0x70);
+    EXPECT_EQ(std::tuple(+added->TPID, +added->PolFEC), std::tuple(3, 0x70));
 
     // The new satellite: the next ID, its position and its name cut to 15.
     const Satellite_Info_Tag* sat = nullptr;
@@ -203,9 +210,8 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
         if (s.Degree == 70)
             sat = &s;
     ASSERT_NE(sat, nullptr);
-    EXPECT_EQ(sat->ID, 7);
-    EXPECT_EQ(sat->Flag, 1);
-    EXPECT_STREQ(sat->Name, "7.0E Eutelsat 7");
+    EXPECT_EQ(std::tuple(+sat->ID, +sat->Flag, std::string(sat->Name)),
+              std::tuple(7, 1, "7.0E Eutelsat 7"));
     const struct {
         int mhz, ks, polFec, ext1, ext2, tpid;
     } want[] = {{10721, 22000, 0x31, 0, 0, 1},
@@ -215,11 +221,8 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
         SCOPED_TRACE(w.mhz);
         const Transponder_Info_Tag* t = Tp(7, w.mhz);
         ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->SymbolRate, w.ks);
-        EXPECT_EQ(t->PolFEC, w.polFec);
-        EXPECT_EQ(t->ExtByte1, w.ext1);
-        EXPECT_EQ(t->ExtByte2, w.ext2);
-        EXPECT_EQ(t->TPID, w.tpid);
+        EXPECT_EQ(std::tuple(+t->SymbolRate, +t->PolFEC, +t->ExtByte1, +t->ExtByte2, +t->TPID),
+                  std::tuple(w.ks, w.polFec, w.ext1, w.ext2, w.tpid));
     }
     EXPECT_EQ(Tp(7, 12600), nullptr);
     EXPECT_EQ(SatelliteImportSummary(r),
@@ -244,9 +247,7 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
     // The same file twice: nothing left to change the second time.
     RunImportSatellites(session, file, {});
     const auto again = RunImportSatellites(session, file, {});
-    EXPECT_EQ(again.added, 0u);
-    EXPECT_EQ(again.updated, 0u);
-    EXPECT_EQ(again.unchanged, 5u);
+    EXPECT_EQ(std::tuple(again.added, again.updated, again.unchanged), std::tuple(0u, 0u, 5u));
 }
 
 TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
@@ -258,14 +259,10 @@ TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
     const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
 
     EditSession session(TheZorvDB());
-    SatelliteImportOptions options;
-    options.prune = true;
-    options.positions = {-8};
-    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    const SatelliteImportReport r = RunImportSatellites(session, file, PruneThor());
     ASSERT_TRUE(r.Ok()) << r.error;
-    EXPECT_EQ(r.satellitesAdded, 0u) << "only the chosen satellite";
-    EXPECT_EQ(r.deleted, 1u);
-    EXPECT_EQ(r.channelsDeleted, onIt);
+    EXPECT_EQ(std::tuple(r.satellitesAdded, r.deleted, r.channelsDeleted), std::tuple(0u, 1u, onIt))
+        << "only the chosen satellite is imported; one transponder deleted with its channels";
     EXPECT_EQ(Tp(kThor, 11325), nullptr);
     EXPECT_EQ(Count(kTableChannel), channels - onIt);
     EXPECT_EQ(Count(kTableTransponder), transponders + 1 - 1);
@@ -296,10 +293,7 @@ TEST_F(SatelliteImport, PruneOfTwoTranspondersOnOneTpidDeletesBoth) {
     const std::size_t channels = Count(kTableChannel), transponders = Count(kTableTransponder);
 
     EditSession session(TheZorvDB());
-    SatelliteImportOptions options;
-    options.prune = true;
-    options.positions = {-8};
-    const SatelliteImportReport r = RunImportSatellites(session, file, options);
+    const SatelliteImportReport r = RunImportSatellites(session, file, PruneThor());
     ASSERT_TRUE(r.Ok()) << r.error;
     EXPECT_EQ(r.missing.size(), 2u);
     EXPECT_EQ(r.deleted, 2u) << "both went, and both are counted";

@@ -91,12 +91,10 @@ TEST_F(ChannelSheet, EmptyTableHeaderRowAndOtherSheetsKept) {
     CExcelSheet* sheet = back.Sheet(1);
     EXPECT_EQ(sheet->Name(), "Channel");
     EXPECT_EQ(sheet->GetTotalRows(), 1u);
-    EXPECT_STREQ(sheet->At(0, 0).GetString(), "ProgramNum");
-    EXPECT_STREQ(sheet->At(0, 18).GetString(), "F0");
-    EXPECT_STREQ(sheet->At(0, 49).GetString(), "F31");
-    EXPECT_STREQ(sheet->At(0, 54).GetString(), "TSID");
-    EXPECT_STREQ(sheet->At(0, 58).GetString(), "NetworkID");
-    EXPECT_STREQ(sheet->At(0, 59).GetString(), "ServiceType");
+    for (const auto& [col, name] :
+         {std::pair{0u, "ProgramNum"}, std::pair{18u, "F0"}, std::pair{49u, "F31"},
+          std::pair{54u, "TSID"}, std::pair{58u, "NetworkID"}, std::pair{59u, "ServiceType"}})
+        EXPECT_STREQ(sheet->At(0, col).GetString(), name) << "column " << col;
     db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
     ImportChannelWorkbook(TheZorvDB(), m_path);
     EXPECT_EQ(db.Size(kTableChannel), 0u) << "an empty table comes back empty";

@@ -184,16 +184,16 @@ TEST(CompoundFile, BrokenFilesFailCleanly) {
         Put32(f, at, v);
         return f;
     };
+    auto withByte = [](std::vector<std::uint8_t> f, std::size_t at, std::uint8_t v) {
+        f[at] = v;
+        return f;
+    };
     cases.push_back({"empty", {}});
     cases.push_back({"signature", with(good, 0, 0x12345678)});
     cases.push_back(
         {"truncated header", std::vector<std::uint8_t>(good.begin(), good.begin() + 300)});
     cases.push_back({"truncated data", std::vector<std::uint8_t>(good.begin(), good.end() - 1024)});
-    cases.push_back({"sector shift", [&] {
-                         auto f = good;
-                         f[30] = 30;
-                         return f;
-                     }()});
+    cases.push_back({"sector shift", withByte(good, 30, 30)});
     cases.push_back({"FAT sector out of range", with(good, 76, 999999)});
     cases.push_back({"FAT count huge", with(good, 44, 0x7FFFFFFF)});
     // Stream data starts at sector 2; point sector 2 at itself: a loop.
@@ -201,22 +201,11 @@ TEST(CompoundFile, BrokenFilesFailCleanly) {
     cases.push_back({"chain out of range", with(good, 512 + 4 * 2, 5000)});
     cases.push_back({"directory chain loops", with(good, 512 + 4 * 1, 1)});
     cases.push_back({"size beyond chain", with(good, 2 * 512 + 128 + 120, 900000)});
-    cases.push_back({"DIFAT loops", [&] {
-                         auto f = with(good, 44, 200);
-                         Put32(f, 68, 0); // the FAT sector itself as DIFAT: a loop
-                         return f;
-                     }()});
+    // The FAT sector itself as DIFAT: a loop.
+    cases.push_back({"DIFAT loops", with(with(good, 44, 200), 68, 0)});
     cases.push_back({"mini FAT loops", with(small, 512 + 4 * 2, 2)});
-    cases.push_back({"mini chain loops", [&] {
-                         auto f = small;
-                         Put32(f, 3 * 512, 0); // mini sector 0 points to itself
-                         return f;
-                     }()});
-    cases.push_back({"root is not a root", [&] {
-                         auto f = good;
-                         f[2 * 512 + 66] = 2;
-                         return f;
-                     }()});
+    cases.push_back({"mini chain loops", with(small, 3 * 512, 0)}); // mini sector 0 to itself
+    cases.push_back({"root is not a root", withByte(good, 2 * 512 + 66, 2)});
     for (const Case& c : cases)
         EXPECT_FALSE(Read(c.file, out)) << "case: " << c.what;
 }

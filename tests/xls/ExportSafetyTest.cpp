@@ -65,16 +65,6 @@ const std::string kNotes =
 
 class Export : public WorkbookTest {
 protected:
-    void AddChannels(int n) {
-        for (int i = 0; i < n; ++i) {
-            auto c = NewRecord<Channel_Info_Tag>();
-            c->ProgramNum = static_cast<WORD>(i + 1);
-            c->SatID = 1;
-            c->Attributes = kAttrTV;
-            std::snprintf(c->Name, sizeof c->Name, "Channel %d", i + 1);
-            db.AddIndexed(kTableChannel, std::move(c));
-        }
-    }
     // The export is refused with a message naming the cause; the file is
     // left byte for byte and nothing else appears.
     void ExpectRefused(const fs::path& path, const std::string& cause) {
@@ -96,7 +86,7 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
     const fs::path path = m_dir / "notes.xls";
     fs::copy_file(kNotes, path);
     const Bytes original = ReadBytes(path);
-    AddChannels(100);
+    AddChannels(db, 100);
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const Bytes written = ReadBytes(path);
@@ -154,7 +144,7 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
 }
 
 TEST_F(Export, AWorkbookThatCannotBeKeptWholeIsRefused) {
-    AddChannels(3);
+    AddChannels(db, 3);
     // A compound file without a "Workbook" stream (another program's document).
     const fs::path doc = m_dir / "report.xls";
     WriteBytes(doc, cfb::WriteCompoundFile(u"WordDocument", Bytes(5000, 7)));
@@ -183,7 +173,7 @@ TEST_F(Export, AWorkbookThatCannotBeKeptWholeIsRefused) {
 }
 
 TEST_F(Export, AFileThatIsNoWorkbookOrNoFileBecomesANewWorkbook) {
-    AddChannels(2);
+    AddChannels(db, 2);
     const fs::path image = m_dir / "image.xls";
     WriteBytes(image, Bytes{'V', 'X', ' ', ' ', 80, 0});
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), image.string()));
@@ -199,7 +189,7 @@ TEST_F(Export, AFailingWriterLeavesTheWorkbookAsItWas) {
     const fs::path path = m_dir / "notes.xls";
     fs::copy_file(kNotes, path);
     const Bytes original = ReadBytes(path);
-    AddChannels(200);
+    AddChannels(db, 200);
     for (const std::int64_t n : {0, 1, 511, 512, 4096, 20000, 50000}) {
         CFailingFileOps failing;
         failing.failAfter = n;
@@ -218,7 +208,7 @@ TEST_F(Export, AFailingWriterLeavesTheWorkbookAsItWas) {
 }
 
 TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
-    AddChannels(65535);
+    AddChannels(db, 65535);
     const fs::path path = m_dir / "full.xls";
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
@@ -243,7 +233,7 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
     EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, last)->Name, "Channel 65535");
 
     // One more than a sheet holds: refused, the file as it was.
-    AddChannels(1);
+    AddChannels(db, 1);
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
     EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message));
@@ -270,7 +260,7 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     Put32(stream, 20 + 6 + 4, static_cast<std::uint32_t>(StreamOf(globals).size()));
     const fs::path path = m_dir / "counted.xls";
     WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", stream));
-    AddChannels(1);
+    AddChannels(db, 1);
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const auto written = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;

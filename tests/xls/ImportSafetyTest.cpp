@@ -227,13 +227,13 @@ TEST_F(Import, LabelRecordsReadLikeSharedStrings) {
     std::string error;
     ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), Write(file), &error)) << error;
     ASSERT_EQ(db.Size(kTableChannel), 3u);
-    const auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
-    EXPECT_EQ(c->ProgramNum, 42) << "a text cell in a numeric column reads as a number";
-    EXPECT_STREQ(c->Name, "Caf\xE9 1");
-    c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index);
-    EXPECT_STREQ(c->Name, "\x80 News") << "converted to the 8-bit code page";
-    c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index);
-    EXPECT_STREQ(c->Name, "Rich");
+    EXPECT_EQ(db.NextAs<Channel_Info_Tag>(kTableChannel, 0)->ProgramNum, 42)
+        << "a text cell in a numeric column reads as a number";
+    std::vector<std::string> names;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        names.emplace_back(c.Name);
+    // The euro sign converted to the 8-bit code page.
+    EXPECT_EQ(names, (std::vector<std::string>{"Caf\xE9 1", "\x80 News", "Rich"}));
 }
 
 TEST_F(Import, ParsedChannelsAreAValueTheEditorCanApplyLater) {

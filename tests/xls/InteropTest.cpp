@@ -3,6 +3,7 @@
 // Skipped where LibreOffice is not installed (CI installs it).
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "tests/xls/XlsTestSupport.h"
 #include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
@@ -14,6 +15,8 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+
+using namespace velmar::test;
 
 namespace {
 
@@ -68,12 +71,10 @@ TEST_F(LibreOffice, ReadsWhatLibreOfficeWrites) {
     EXPECT_EQ(s->GetTotalRows(), 8u);
     EXPECT_EQ(s->At(7, 0).Type(), CExcelCell::kDouble) << "3.14159 has no RK form";
     EXPECT_DOUBLE_EQ(s->At(7, 0).GetDouble(), 3.14159);
-    EXPECT_EQ(s->At(1, 0).GetInteger(), 0);
-    EXPECT_EQ(s->At(2, 0).GetInteger(), -17);
-    EXPECT_EQ(s->At(3, 0).GetInteger(), 536870912);
-    EXPECT_EQ(s->At(4, 0).GetInteger(), INT32_MIN);
-    EXPECT_EQ(static_cast<std::uint32_t>(s->At(5, 0).GetInteger()), 4294967295u);
-    EXPECT_EQ(s->At(6, 0).GetInteger(), 12) << "RK 1275 with the x100 flag, truncated";
+    // 4294967295 keeps its low 32 bits; 12.75 is RK 1275 with the x100 flag, truncated.
+    const std::int32_t numbers[] = {0, -17, 536870912, INT32_MIN, -1, 12};
+    for (unsigned row = 1; row <= 6; ++row)
+        EXPECT_EQ(s->At(row, 0).GetInteger(), numbers[row - 1]) << "row " << row;
     EXPECT_STREQ(s->At(1, 1).GetString(), "plain");
     EXPECT_STREQ(s->At(2, 1).GetString(), "caf\xE9");
     EXPECT_STREQ(s->At(3, 1).GetString(), "\xC5ngstr\xF6m");
@@ -153,13 +154,7 @@ TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
 
     CZorvDB& db = TheZorvDB();
     db.ClearAll();
-    for (int i = 1; i <= 3; ++i) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        c->ProgramNum = static_cast<WORD>(i);
-        c->SatID = 1;
-        std::snprintf(c->Name, sizeof c->Name, "Sender %d", i);
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
+    AddChannels(db, 3, "Sender %d");
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), xls.string(), &message)) << message;
     db.ClearAll();
@@ -186,13 +181,7 @@ TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
 TEST_F(LibreOffice, ReadsAFullSheetWrittenWithExtensionSectors) {
     CZorvDB& db = TheZorvDB();
     db.ClearAll();
-    for (int i = 1; i <= 65535; ++i) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        c->ProgramNum = static_cast<WORD>(i);
-        c->SatID = 1;
-        std::snprintf(c->Name, sizeof c->Name, "Channel %d", i);
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
+    AddChannels(db, 65535);
     const fs::path xls = m_dir / "full.xls";
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), xls.string(), &message)) << message;

@@ -32,9 +32,15 @@ void Bof(biff::Writer& w, int kind) {
     w.End();
 }
 
-void Eof(biff::Writer& w) {
-    w.Begin(biff::kEof);
+// One record of `data`.
+void Put(biff::Writer& w, std::uint16_t type, const Bytes& data = {}) {
+    w.Begin(type);
+    w.Raw(data);
     w.End();
+}
+
+void Eof(biff::Writer& w) {
+    Put(w, biff::kEof);
 }
 
 void BoundSheet(biff::Writer& w, const std::string& name) {
@@ -74,14 +80,19 @@ protected:
         }
         return HeapPeak() - base;
     }
-    std::size_t PeakOfImport(std::size_t& channels) {
+    // The peaks of loading and of importing it, printed as `what`'s; the
+    // channels imported.
+    std::size_t Measure(const std::string& what, std::size_t& load, std::size_t& import) {
+        load = PeakOfLoad();
         ResetHeapPeak();
         const std::size_t base = HeapInUse();
         std::string error;
         const auto list = ReadChannelWorkbook(m_path.string(), error);
         EXPECT_TRUE(list.has_value()) << error;
-        channels = list ? list->size() : 0;
-        return HeapPeak() - base;
+        import = HeapPeak() - base;
+        std::printf("[ measured ] %s: load %.1f MB, import %.1f MB\n", what.c_str(),
+                    static_cast<double>(load) / kMiB, static_cast<double>(import) / kMiB);
+        return list ? list->size() : 0;
     }
     fs::path m_path;
 };
@@ -110,24 +121,15 @@ TEST_F(PeakMemory, OneLongStringReferencedByTwentyThousandCells) {
     w.End();
     Eof(w);
     Bof(w, 0x0010);
-    for (int row = 1; row <= 20000; ++row) {
-        w.Begin(biff::kLabelSst);
-        w.U16(static_cast<std::uint16_t>(row));
-        w.U16(13);
-        w.U16(15);
-        w.U32(0);
-        w.End();
-    }
+    for (int row = 1; row <= 20000; ++row) // string 0 in column 13 (Name)
+        Put(w, biff::kLabelSst,
+            Bytes{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(row >> 8), 13, 0, 15, 0,
+                  0, 0, 0, 0});
     Eof(w);
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
 
-    const std::size_t load = PeakOfLoad();
-    std::size_t channels = 0;
-    const std::size_t import = PeakOfImport(channels);
-    EXPECT_EQ(channels, 20000u);
-    std::printf("[ measured ] 20,000 references to one 32,767-character string: load %.1f MB, "
-                "import %.1f MB\n",
-                static_cast<double>(load) / kMiB, static_cast<double>(import) / kMiB);
+    std::size_t load = 0, import = 0;
+    EXPECT_EQ(Measure("20,000 references to one 32,767-character string", load, import), 20000u);
     // Held once per reference it would be 20,000 x 64 KB = 1.3 GB.
     EXPECT_LT(load, 16 * kMiB);
     EXPECT_LT(import, 32 * kMiB);
@@ -141,30 +143,16 @@ TEST_F(PeakMemory, OneCellInRow65535OfTwoThousandSheets) {
     Eof(w);
     for (int s = 0; s < 2000; ++s) {
         Bof(w, 0x0010);
-        w.Begin(biff::kDimensions);
-        w.U32(0);
-        w.U32(65536);
-        w.U16(0);
-        w.U16(256);
-        w.U16(0);
-        w.End();
-        w.Begin(biff::kRk);
-        w.U16(65535);
-        w.U16(0);
-        w.U16(15);
-        w.U32(7 << 2 | 2);
-        w.End();
+        // Rows 0 to 65535, columns 0 to 255; one RK cell in the last row.
+        Put(w, biff::kDimensions, Bytes{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0});
+        Put(w, biff::kRk, Rk(65535, 0, 7));
         Eof(w);
     }
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
 
-    const std::size_t load = PeakOfLoad();
-    std::size_t channels = 0;
-    const std::size_t import = PeakOfImport(channels);
-    EXPECT_EQ(channels, 1u) << "one row holds a value";
-    std::printf("[ measured ] 2,000 sheets with one cell in row 65535: load %.1f MB, import "
-                "%.1f MB\n",
-                static_cast<double>(load) / kMiB, static_cast<double>(import) / kMiB);
+    std::size_t load = 0, import = 0;
+    EXPECT_EQ(Measure("2,000 sheets with one cell in row 65535", load, import), 1u)
+        << "one row holds a value";
     // Dense rows would take 2,000 x 65,536 rows.
     EXPECT_LT(load, 16 * kMiB);
     EXPECT_LT(import, 16 * kMiB);
@@ -186,13 +174,11 @@ TEST_F(PeakMemory, TenMegabytesOfDenseCellsStayWithinTheBound) {
     ASSERT_LE(file.size(), 10 * kMiB);
     Write(file);
 
-    const std::size_t load = PeakOfLoad();
-    std::size_t channels = 0;
-    const std::size_t import = PeakOfImport(channels);
-    EXPECT_EQ(channels, row);
-    std::printf("[ measured ] %u rows of 256 cells in %zu bytes: load %.1f MB, import %.1f MB\n",
-                row, file.size(), static_cast<double>(load) / kMiB,
-                static_cast<double>(import) / kMiB);
+    std::size_t load = 0, import = 0;
+    EXPECT_EQ(Measure(std::to_string(row) + " rows of 256 cells in " + std::to_string(file.size()) +
+                          " bytes",
+                      load, import),
+              row);
     EXPECT_LT(load, kWorkbookBound);
     EXPECT_LT(import, kWorkbookBound);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "contracts/ZorvDB.h"
+#include "model/ChannelRecords.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
 
@@ -10,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,6 +77,18 @@ inline Bytes Rk(int row, int col, int value) {
     for (int i = 0; i < 4; ++i)
         cell.push_back(static_cast<std::uint8_t>(rk >> (8 * i)));
     return cell;
+}
+
+// `n` more TV channels on satellite 1, numbered from 1 and named by `format`.
+inline void AddChannels(CZorvDB& db, int n, const char* format = "Channel %d") {
+    for (int i = 1; i <= n; ++i) {
+        auto c = NewRecord<Channel_Info_Tag>();
+        c->ProgramNum = static_cast<WORD>(i);
+        c->SatID = 1;
+        c->Attributes = kAttrTV;
+        std::snprintf(c->Name, sizeof c->Name, format, i);
+        db.AddIndexed(kTableChannel, std::move(c));
+    }
 }
 
 // A scratch folder of its own and an empty store for each test.
