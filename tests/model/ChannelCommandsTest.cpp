@@ -274,9 +274,7 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
     EXPECT_EQ(setup.transponders.size(), 1u);
 
     // Cable only: the IDs of the cable multiplexes; the filter key names one.
-    auto mux = NewRecord<CableMux_Info_Tag>();
-    mux->TPID = 7;
-    const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
+    const std::uint32_t muxKey = AddCableMux(db, 7);
     ChannelListState cable = State(true, ChannelFilter::ByTransponder({}, muxKey));
     cable.product = {2, 0x04};
     setup = NewChannelDialog(db, cable);

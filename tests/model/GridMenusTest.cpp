@@ -20,22 +20,16 @@ const MenuItem* Find(const std::vector<MenuItem>& items, int id) {
     return nullptr;
 }
 
-// Each item's text, "-" for a separator.
-std::vector<std::string> Texts(const std::vector<MenuItem>& items) {
+TEST(ChannelMenu, ItemsInOrderWithTheirTextsAndSeparators) {
+    const auto items = ChannelMenuItems(false);
     std::vector<std::string> texts;
     for (const auto& item : items)
         texts.push_back(item.IsSeparator() ? "-" : std::string(item.text));
-    return texts;
-}
-
-TEST(ChannelMenu, ItemsInOrderWithTheirTextsAndSeparators) {
-    const auto items = ChannelMenuItems(false);
-    EXPECT_EQ(Texts(items),
-              (std::vector<std::string>{"New...        \tCtrl+N", "Update...",
-                                        "Delete        \tDelete", "-", "Copy          \tCtrl+C",
-                                        "Paste         \tCtrl+V", "Move here", "-", "Lock...",
-                                        "Skip...", "-", "Select...", "Invert selection", "-",
-                                        "Search...", "-", "Description...\tEnter"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "New...        \tCtrl+N", "Update...", "Delete        \tDelete", "-",
+                         "Copy          \tCtrl+C", "Paste         \tCtrl+V", "Move here", "-",
+                         "Lock...", "Skip...", "-", "Select...", "Invert selection", "-",
+                         "Search...", "-", "Description...\tEnter"}));
     EXPECT_EQ(Find(items, kChannelLockOn)->text, "On");
     EXPECT_EQ(Find(items, kChannelSkipOff)->text, "Off");
     EXPECT_EQ(items[11].submenu.size(), 3u);
@@ -150,10 +144,13 @@ TEST(SourceMenus, ItemsAndEnabling) {
     for (SourceGrid grid :
          {SourceGrid::Satellite, SourceGrid::Transponder, SourceGrid::Broadcast}) {
         const auto items = SourceMenuItems(grid);
-        EXPECT_EQ(Texts(items), (std::vector<std::string>{"New...            Ctrl+N", "Update...",
-                                                          "Delete             Delete", "-",
-                                                          "Description...   Enter"}));
-        EXPECT_EQ(items.at(4).id, kSourceDescription);
+        ASSERT_EQ(items.size(), 5u);
+        EXPECT_EQ(items[0].text, "New...            Ctrl+N");
+        EXPECT_EQ(items[1].text, "Update...");
+        EXPECT_EQ(items[2].text, "Delete             Delete");
+        EXPECT_TRUE(items[3].IsSeparator());
+        EXPECT_EQ(items[4].text, "Description...   Enter");
+        EXPECT_EQ(items[4].id, kSourceDescription);
     }
     const auto cable = SourceMenuItems(SourceGrid::CableMux);
     ASSERT_EQ(cable.size(), 3u);
