@@ -328,7 +328,11 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
                         {clip.Keys().size(), clip.IsTV()}, list.IsTV());
     const bool modeOff = filter.kind == ChannelFilterKind::Favorite || filter.IsGenreMode();
 
-    switch (Below(rng, 16)) {
+    // From 9 on, the commands act on the selection.
+    const std::size_t command = Below(rng, 16);
+    if (command >= 9 && selected.empty())
+        return;
+    switch (command) {
     case 0: {
         if (!menu.Enabled(kChannelNew))
             return;
@@ -406,8 +410,6 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
         RunSkipChannels(*session, selected, Below(rng, 2) != 0);
         return;
     case 9: {
-        if (selected.empty())
-            return;
         const Keys sats = SatelliteGridKeys(store, type);
         const Keys muxes = CableMuxGridKeys(store, type);
         if (!muxes.empty() && (sats.empty() || Below(rng, 2))) {
@@ -423,33 +425,25 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
     }
     case 10: {
         const Keys tps = TransponderGridKeys(store, type, 0);
-        if (selected.empty() || tps.empty())
-            return;
-        const std::uint32_t tp = Pick(rng, tps);
-        RunEdit(*session, EditId::SetTransponder,
-                [&] { return !SetChannelsTransponder(store, selected, tp).changed.empty(); });
+        if (const std::uint32_t tp = tps.empty() ? 0 : Pick(rng, tps))
+            RunEdit(*session, EditId::SetTransponder,
+                    [&] { return !SetChannelsTransponder(store, selected, tp).changed.empty(); });
         return;
     }
     case 11: {
         const Keys providers = BroadcastGridKeys(store);
-        if (selected.empty() || providers.empty())
-            return;
-        const std::uint32_t b = Pick(rng, providers);
-        RunEdit(*session, EditId::SetBroadcaster,
-                [&] { return !SetChannelsBroadcast(store, selected, b).changed.empty(); });
+        if (const std::uint32_t b = providers.empty() ? 0 : Pick(rng, providers))
+            RunEdit(*session, EditId::SetBroadcaster,
+                    [&] { return !SetChannelsBroadcast(store, selected, b).changed.empty(); });
         return;
     }
     case 12: {
-        if (selected.empty())
-            return;
         const int fav = static_cast<int>(Below(rng, 4));
         RunEdit(*session, EditId::AddToFavorite,
                 [&] { return !JoinFavoriteList(store, selected, fav, kind).changed.empty(); });
         return;
     }
     case 13: {
-        if (selected.empty())
-            return;
         const int genre = static_cast<int>(Below(rng, 16));
         RunEdit(*session, EditId::SetGenre, [&] {
             return !SetChannelsGenre(store, selected, genre, filter.IsGenreMode()).changed.empty();
@@ -457,9 +451,8 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
         return;
     }
     default: {
-        // Selected rows dropped on a row of their own list.
-        if (selected.empty() || rows.empty())
-            return;
+        // Selected rows dropped on a row of their own list (never empty here: the
+        // focus row is selected).
         const std::uint32_t dropKey = rows[Below(rng, rows.size())];
         if (filter.IsFavoriteMode()) {
             RunEdit(*session, EditId::ReorderFavorite, [&] {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace {
@@ -35,17 +36,16 @@ TEST_F(Policy, OwnValuesAndProfileOverrides) {
 }
 
 TEST_F(Policy, MuxNamesAndFrequenciesFollowTheUhfRaster) {
-    char name[kMuxNameMax];
-    GetMuxName(0, name);
-    EXPECT_EQ(std::string(name), "UHF 21");
-    GetMuxName(48, name);
-    EXPECT_EQ(std::string(name), "UHF 69");
-    GetMuxName(200, name);
-    EXPECT_EQ(std::string(name), "MUX 200");
-    EXPECT_EQ(GetMuxFrequency(0, 0, 0), 474000);
-    EXPECT_EQ(GetMuxFrequency(1, 0, 0), 482000);
-    EXPECT_EQ(GetMuxFrequency(0, 1, 0), 474166);
-    EXPECT_EQ(GetMuxFrequency(0, 2, 0), 473834);
+    std::string names;
+    for (const int index : {0, 48, 49, 200}) {
+        char name[kMuxNameMax];
+        GetMuxName(static_cast<std::uint8_t>(index), name);
+        names += std::string(name) + ";";
+    }
+    EXPECT_EQ(names, "UHF 21;UHF 69;MUX 49;MUX 200;");
+    EXPECT_EQ((std::array{GetMuxFrequency(0, 0, 0), GetMuxFrequency(1, 0, 0),
+                          GetMuxFrequency(0, 1, 0), GetMuxFrequency(0, 2, 0)}),
+              (std::array{474000, 482000, 474166, 473834}));
     // The table index has three bits: every offset, then the index wraps.
     const int offsets[] = {0, 166, -166, 333, -333, 500, -500, 125, 0};
     for (int table = 0; table <= 8; ++table)

@@ -66,9 +66,8 @@ TEST_F(Profiles, StartupPolicyLeavesTheComponentsOwnAnswers) {
     ConfigurePolicy(*FindReceiverProfile("cable-single-block"));
     velmar::policy_profile::SetGridColumn(1);
     ConfigureStartupPolicy();
-    EXPECT_EQ(GetFlashOneSectorSize(), z);
-    EXPECT_EQ(GetFlashMaxMuxCount(), m);
-    EXPECT_EQ(GetGridColumn(), g);
+    EXPECT_EQ((std::array{GetFlashOneSectorSize(), GetFlashMaxMuxCount(), GetGridColumn()}),
+              (std::array{z, m, g}));
 }
 
 TEST_F(Profiles, EachProfileConfiguresThePolicyToItsValues) {
@@ -80,12 +79,11 @@ TEST_F(Profiles, EachProfileConfiguresThePolicyToItsValues) {
         ReceiverProfile changed = p;
         changed.gridColumn = 1;
         ConfigurePolicy(changed);
-        EXPECT_EQ(GetProductList(), p.productList);
-        EXPECT_EQ(GetProductType(), p.productType);
-        EXPECT_EQ(GetFlashByteOrder(), p.byteOrder);
-        EXPECT_EQ(GetFlashOneSectorSize(), p.sectorSize);
-        EXPECT_EQ(GetFlashMaxMuxCount(), p.maxMuxCount);
-        EXPECT_EQ(GetGridColumn(), 1);
+        EXPECT_EQ((std::array<std::int64_t, 6>{GetProductList(), GetProductType(),
+                                               GetFlashByteOrder(), GetFlashOneSectorSize(),
+                                               GetFlashMaxMuxCount(), GetGridColumn()}),
+                  (std::array<std::int64_t, 6>{p.productList, p.productType, p.byteOrder,
+                                               p.sectorSize, p.maxMuxCount, 1}));
         EXPECT_EQ(MMI(), (std::array{p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth}));
         EXPECT_EQ(Three<GetFlashSatBlockInfo>(),
                   (std::array{p.sat.start, p.sat.sectors, p.sat.entrySize}));

@@ -174,18 +174,13 @@ TEST_F(DocumentLoad, FailedOpensChangeNothingAndWriteNothing) {
 TEST_F(DocumentLoad, AWorkingCopyThatCannotBeWrittenCostsTheSaveNothing) {
     const std::vector<BYTE> expected = FaultFreeSaveOf("second.bin");
     const std::int64_t size = static_cast<std::int64_t>(ReadFile(Path("second.bin")).size());
-    std::vector<CFailingFileOps> faults;
-    for (const std::int64_t n :
-         {std::int64_t{0}, std::int64_t{1}, std::int64_t{86}, size / 2, size - 1}) {
-        CFailingFileOps full;
-        full.failAfter = n;
-        faults.push_back(full);
-    }
-    CFailingFileOps sync, rename;
-    sync.failSync = true;
-    rename.failRename = true;
-    faults.push_back(sync);
-    faults.push_back(rename);
+    // A full disk after n bytes, then a failing sync, then a failing rename.
+    std::vector<CFailingFileOps> faults(7);
+    const std::int64_t fullAfter[] = {0, 1, 86, size / 2, size - 1};
+    for (std::size_t i = 0; i < 5; ++i)
+        faults[i].failAfter = fullAfter[i];
+    faults[5].failSync = true;
+    faults[6].failRename = true;
 
     for (std::size_t i = 0; i < faults.size(); ++i) {
         ASSERT_EQ(ImportToWorkingCopy(Path("first.bin").string(), &prompt), 1);

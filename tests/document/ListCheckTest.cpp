@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <map>
+#include <utility>
 
 using velmar::test::AddChannel;
 using velmar::test::AddSmallSources;
@@ -32,8 +33,7 @@ protected:
         velmar::policy_profile::Reset();
         ConfigureStartupPolicy();
         AddSmallSources(db);
-        auto f = NewRecord<FavoriteList>();
-        db.AddIndexed(kTableFavorite, std::move(f));
+        db.AddIndexed(kTableFavorite, NewRecord<FavoriteList>());
         AddChannel(db, Ch{"One"}.Num(1).On(1, 1));
         AddChannel(db, Ch{"Two"}.Num(2).On(1, 2));
         AddChannel(db, Ch{"Radio One"}.Num(1).Radio().On(2, 1));
@@ -73,10 +73,7 @@ TEST_F(ListCheck, EachKindOfProblemIsFoundAndCounted) {
     Channel("Two").TPID = 9;                // no such transponder on satellite 1
     Channel("Radio One").BroadcastID = 555; // no such provider
     Channel("Radio Two").BroadcastID = 100; // this one exists
-    auto orphan = NewRecord<Transponder_Info_Tag>();
-    orphan->SatID = 8;
-    orphan->TPID = 1;
-    db.AddIndexed(kTableTransponder, std::move(orphan));
+    velmar::test::AddTransponder(db, 8, 1);
     std::snprintf(Channel("Also Two").Name, 28, "Caf\x81");
     EXPECT_EQ(Found(), (std::map<ListProblem, std::size_t>{{ListProblem::MissingSatellite, 1},
                                                            {ListProblem::MissingTransponder, 1},
@@ -111,11 +108,8 @@ TEST_F(ListCheck, NamesWithBytesTheCodePageLacksAreFound) {
 }
 
 TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {
-    for (const BYTE id : {BYTE{1}, BYTE{2}}) {
-        auto m = NewRecord<CableMux_Info_Tag>();
-        m->TPID = id;
-        db.AddIndexed(kTableCableMux, std::move(m));
-    }
+    velmar::test::AddCableMux(db, 1);
+    velmar::test::AddCableMux(db, 2);
     // The start-up geometry has no cable block; its capacity is not what
     // this test is about.
     const auto references = [&] {
@@ -131,12 +125,11 @@ TEST_F(ListCheck, CableListsCheckMultiplexesInsteadOfTransponders) {
 }
 
 TEST_F(ListCheck, FavouritePositionsMustRunFromOneWithoutRepeatsOrHoles) {
-    Channel("One").Favorite = 1;
-    Channel("One").F[0] = 1;
-    Channel("Two").Favorite = 1;
-    Channel("Two").F[0] = 2;
-    Channel("Radio One").Favorite = 1;
-    Channel("Radio One").F[0] = 1; // radio counts on its own
+    // Radio counts on its own.
+    for (const auto& [name, position] : {std::pair{"One", 1}, {"Two", 2}, {"Radio One", 1}}) {
+        Channel(name).Favorite = 1;
+        Channel(name).F[0] = static_cast<WORD>(position);
+    }
     EXPECT_TRUE(Found(kSatelliteWithPositions).empty());
     Channel("Two").F[0] = 3; // a hole at 2
     EXPECT_EQ(Found(kSatelliteWithPositions),

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <utility>
 
@@ -27,13 +28,12 @@ TEST(ListPrint, PagesBreakBetweenRowsAndEverySectionStartsAPage) {
     const std::vector<PrintSection> sections{Rows(5), Rows(0), Rows(3)};
     const auto pages = PaginatePrint(sections, 2);
     ASSERT_EQ(pages.size(), 6u);
-    const std::size_t expected[6][3] = {{0, 0, 2}, {0, 2, 2}, {0, 4, 1},
-                                        {1, 0, 0}, {2, 0, 2}, {2, 2, 1}};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(pages[i].section, expected[i][0]) << i;
-        EXPECT_EQ(pages[i].firstRow, expected[i][1]) << i;
-        EXPECT_EQ(pages[i].rowCount, expected[i][2]) << i;
-    }
+    // Section, first row, rows of each page.
+    std::vector<std::array<std::size_t, 3>> got;
+    for (const PrintPage& p : pages)
+        got.push_back({p.section, p.firstRow, p.rowCount});
+    EXPECT_EQ(got, (std::vector<std::array<std::size_t, 3>>{
+                       {0, 0, 2}, {0, 2, 2}, {0, 4, 1}, {1, 0, 0}, {2, 0, 2}, {2, 2, 1}}));
     // A page too small for a row still holds one.
     EXPECT_EQ(PaginatePrint(sections, 0).size(), 9u);
 }
@@ -129,9 +129,8 @@ TEST_F(ListPrintChoice, DefaultIsWhatTheListsShow) {
 
 TEST(ListPrint, PageLinesColumnsAndHeadings) {
     // Title, heading, blank, headers above the rows; blank and number below.
-    EXPECT_EQ(PrintRowsPerPage(60), 54);
-    EXPECT_EQ(PrintRowsPerPage(7), 1);
-    EXPECT_EQ(PrintRowsPerPage(2), 1);
+    EXPECT_EQ((std::array{PrintRowsPerPage(60), PrintRowsPerPage(7), PrintRowsPerPage(2)}),
+              (std::array{54, 1, 1}));
     EXPECT_LT(kPrintSectionLine, kPrintHeaderLine);
     EXPECT_EQ(kPrintFirstRowLine, kPrintHeaderLine + 1);
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -53,9 +54,8 @@ protected:
 TEST_F(StatisticsTest, StartUpReceiver) {
     const Statistics s = ComputeStatistics(db, true);
     EXPECT_TRUE(s.zorvImage);
-    EXPECT_EQ(s.productList, 7);
-    EXPECT_EQ(s.productType, 1u);
-    EXPECT_EQ(s.byteOrder, 0);
+    EXPECT_EQ((std::array<int, 3>{s.productList, static_cast<int>(s.productType), s.byteOrder}),
+              (std::array{7, 1, 0}));
 
     ASSERT_EQ(s.tables.size(), 5u) << "no multiplex tables on a satellite receiver";
     const std::uint8_t order[] = {kTableFavorite, kTableSatellite, kTableTransponder,
@@ -70,20 +70,18 @@ TEST_F(StatisticsTest, StartUpReceiver) {
     }
     EXPECT_STREQ(TableName(s.tables[4].table), "channels");
 
-    EXPECT_EQ(s.tv, 3u);
-    EXPECT_EQ(s.radio, 1u);
-    EXPECT_EQ(s.locked, 1u);
-    EXPECT_EQ(s.skipped, 1u);
-    EXPECT_EQ(s.scrambled, 2u);
+    // TV, radio, locked, skipped, scrambled.
+    EXPECT_EQ((std::array{s.tv, s.radio, s.locked, s.skipped, s.scrambled}),
+              (std::array<std::uint32_t, 5>{3, 1, 1, 1, 2}));
 
-    std::string per;
-    for (const auto& x : s.perSatellite)
-        per += std::to_string(x.id) + " " + x.name + ":" + std::to_string(x.channels) + "; ";
-    EXPECT_EQ(per, "1 Sat 1:3; 2 Sat 2:1; 9 :1; ") << "satellite 9 has no record";
-    per.clear();
-    for (const auto& x : s.perBroadcaster)
-        per += std::to_string(x.id) + " " + x.name + ":" + std::to_string(x.channels) + "; ";
-    EXPECT_EQ(per, "0 :4; 7 Provider 7:1; ");
+    const auto per = [](const std::vector<ChannelsPer>& rows) {
+        std::string out;
+        for (const auto& x : rows)
+            out += std::to_string(x.id) + " " + x.name + ":" + std::to_string(x.channels) + "; ";
+        return out;
+    };
+    EXPECT_EQ(per(s.perSatellite), "1 Sat 1:3; 2 Sat 2:1; 9 :1; ") << "satellite 9 has no record";
+    EXPECT_EQ(per(s.perBroadcaster), "0 :4; 7 Provider 7:1; ");
 
     ASSERT_EQ(s.duplicates.size(), 1u);
     EXPECT_EQ(s.duplicates[0], (std::vector<std::uint32_t>{1, 2}));
@@ -100,8 +98,7 @@ TEST_F(StatisticsTest, CableReceiverShowsItsOwnTables) {
     // Satellites stay because they hold rows; transponders are empty and go.
     EXPECT_EQ(tables, (std::vector<std::uint8_t>{kTableFavorite, kTableSatellite, kTableBroadcast,
                                                  kTableCableMux, kTableChannel}));
-    EXPECT_FALSE(s.tables[1].capacity.has_value()) << "a cable image has no satellite block";
-    EXPECT_FALSE(s.tables[1].Free().has_value());
+    EXPECT_FALSE(s.tables[1].capacity || s.tables[1].Free()) << "no satellite block on cable";
     EXPECT_EQ(s.tables[3].count, 1u);
     EXPECT_EQ(s.tables[3].capacity, 1624);
     EXPECT_TRUE(s.perSatellite.empty());

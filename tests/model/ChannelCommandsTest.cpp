@@ -11,9 +11,10 @@
 #include "tests/model/ChannelMaker.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
-#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace velmar::test;
@@ -32,15 +33,12 @@ protected:
         LongSatelliteProfile().Apply();
         AddSmallSources(db);
         // Table order mixes kinds and numbers, as a workbook import leaves it.
-        Add("TV3", 3, true, 1, 1);
-        Add("R2", 2, false, 1, 1);
-        Add("TV1", 1, true, 1, 2);
-        Add("TV5", 5, true, 2, 1);
-        Add("R1", 1, false, 2, 1);
-        Add("TV2", 2, true, 1, 1);
-        Add("TV6", 6, true, 2, 1);
-        Add("TV4", 4, true, 1, 2);
-        Add("R3", 3, false, 1, 2);
+        const std::tuple<const char*, WORD, bool, int, int> rows[] = {
+            {"TV3", 3, true, 1, 1}, {"R2", 2, false, 1, 1}, {"TV1", 1, true, 1, 2},
+            {"TV5", 5, true, 2, 1}, {"R1", 1, false, 2, 1}, {"TV2", 2, true, 1, 1},
+            {"TV6", 6, true, 2, 1}, {"TV4", 4, true, 1, 2}, {"R3", 3, false, 1, 2}};
+        for (const auto& [name, number, tv, sat, tp] : rows)
+            Add(name, number, tv, sat, tp);
     }
 
     Channel_Info_Tag* Add(const std::string& name, WORD number, bool tv, int sat, int tp) {
@@ -98,6 +96,18 @@ protected:
             c->Favorite |= DWORD{1} << (number - 1);
             c->F[number - 1] = position;
         }
+    }
+
+    // SatID, TPID, Attributes and Favorite of a record, compared at once.
+    static std::array<int, 4> Ids(const Channel_Info_Tag& r) {
+        return {r.SatID, r.TPID, r.Attributes, static_cast<int>(r.Favorite)};
+    }
+    // ProgramNum, LogicalNumber and ShowNum.
+    static std::array<int, 3> Numbers(const Channel_Info_Tag& r) {
+        return {r.ProgramNum, r.LogicalNumber, r.ShowNum};
+    }
+    static std::array<bool, 3> Flags(const ChannelCommandResult& r) {
+        return {r.changed, r.keysRenewed, r.refreshBoth};
     }
 
     Channel_Info_Tag DialogRecord(const char* name) {
@@ -240,13 +250,11 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
         NewChannelDialog(db, State(true, ChannelFilter::ByTransponder(bySat, 3)));
     EXPECT_EQ(setup.dialog, ChannelDialogKind::Satellite);
     EXPECT_EQ(setup.channelMode, true);
-    EXPECT_EQ(setup.record.SatID, 2);
-    EXPECT_EQ(setup.record.TPID, 1);
+    EXPECT_EQ(Ids(setup.record), (std::array<int, 4>{2, 1, 0, 0}));
     EXPECT_EQ(setup.record.Name[0], 0);
-    EXPECT_EQ(setup.satellites.size(), 2u);
-    EXPECT_EQ(setup.transponders.size(), 3u);
-    EXPECT_EQ(setup.channels.size(), 9u);
-    EXPECT_EQ(setup.broadcasts.size(), 2u);
+    const auto lists = std::array{setup.satellites.size(), setup.transponders.size(),
+                                  setup.channels.size(), setup.broadcasts.size()};
+    EXPECT_EQ(lists, (std::array<std::size_t, 4>{2, 3, 9, 2}));
     EXPECT_EQ(NewChannelDialog(db, State(false)).channelMode, false);
     EXPECT_EQ(NewChannelDialog(db, State(false)).record.SatID, 0);
 
@@ -258,8 +266,7 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
     EXPECT_EQ(setup.dialog, ChannelDialogKind::Mux);
     EXPECT_EQ(setup.muxList, MuxListKind::Transponders);
     EXPECT_EQ(setup.terrestrialTransponders.size(), 2u);
-    EXPECT_EQ(setup.record.TPID, 2);
-    EXPECT_EQ(setup.record.SatID, 1);
+    EXPECT_EQ(Ids(setup.record), (std::array<int, 4>{1, 2, 0, 0}));
     // The same product lists no terrestrial satellite or transponders to the satellite dialog.
     terrestrial.filter = ChannelFilter::All();
     setup = NewChannelDialog(db, terrestrial);
@@ -267,16 +274,13 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
     EXPECT_EQ(setup.transponders.size(), 1u);
 
     // Cable only: the IDs of the cable multiplexes; the filter key names one.
-    auto mux = NewRecord<CableMux_Info_Tag>();
-    mux->TPID = 7;
-    const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
+    const std::uint32_t muxKey = AddCableMux(db, 7);
     ChannelListState cable = State(true, ChannelFilter::ByTransponder({}, muxKey));
     cable.product = {2, 0x04};
     setup = NewChannelDialog(db, cable);
     EXPECT_EQ(setup.muxList, MuxListKind::CableIds);
     EXPECT_EQ(setup.cableMuxIds, (std::vector<int>{7}));
-    EXPECT_EQ(setup.record.TPID, 7);
-    EXPECT_EQ(setup.record.SatID, 1);
+    EXPECT_EQ(Ids(setup.record), (std::array<int, 4>{1, 7, 0, 0}));
 
     // Terrestrial only: the SMux with the filter's key.
     auto smux = NewRecord<SMux_Info_Tag>();
@@ -293,9 +297,8 @@ TEST_F(ChannelCommands, NewStartsFromTheRecordTheFilterPointsAt) {
     EXPECT_EQ(NewChannelDialog(db, State(true, Genre(6))).record.Attributes, 6);
     Join(3, {{"TV1", 2}, {"R1", 5}});
     setup = NewChannelDialog(db, State(false, Favorite(3)));
-    EXPECT_EQ(setup.record.Favorite, 4u);
+    EXPECT_EQ(Ids(setup.record), (std::array<int, 4>{0, 0, 0, 4}));
     EXPECT_EQ(setup.record.F[2], 6);
-    EXPECT_EQ(setup.record.Attributes, 0);
 }
 
 TEST_F(ChannelCommands, UpdateStartsFromTheFocusRecord) {
@@ -315,10 +318,11 @@ TEST_F(ChannelCommands, DialogsOfferEveryFavouriteListWithItsNextPosition) {
     Join(2, {{"TV3", 4}, {"TV1", 7}, {"R2", 9}});
     const ChannelDialogSetup tv = NewChannelDialog(db, State(true));
     ASSERT_EQ(tv.favorites.size(), 2u);
-    EXPECT_EQ(tv.favorites[0].number, 1);
     EXPECT_EQ(tv.favorites[0].name, "Fav 1");
-    EXPECT_EQ(tv.favorites[0].joinPosition, 1) << "an empty list starts at 1";
-    EXPECT_EQ(tv.favorites[1].joinPosition, 8) << "after the highest TV position";
+    // An empty list starts at 1; the other after its highest TV position.
+    EXPECT_EQ((std::array<int, 4>{tv.favorites[0].number, tv.favorites[0].joinPosition,
+                                  tv.favorites[1].number, tv.favorites[1].joinPosition}),
+              (std::array{1, 1, 2, 8}));
     EXPECT_EQ(NewChannelDialog(db, State(false)).favorites[1].joinPosition, 10)
         << "a radio channel counts the radio positions";
     // Update counts the positions of the channel's own kind, whatever the list.
@@ -355,12 +359,10 @@ TEST_F(ChannelCommands, DescriptionFindsSatelliteTransponderAndBroadcaster) {
     c->BroadcastID = 101;
     ChannelDescription d = DescribeChannel(db, c->Index);
     ASSERT_TRUE(d.channel && d.satellite && d.transponder && d.broadcast);
-    EXPECT_STREQ(d.satellite->Name, "Sat 2");
+    EXPECT_EQ(std::string(d.satellite->Name) + " " + d.broadcast->Name, "Sat 2 Provider 101");
     EXPECT_EQ(d.transponder->Frequency, 11021);
-    EXPECT_STREQ(d.broadcast->Name, "Provider 101");
     const DescriptionLines lines = ChannelDescriptionLines(d, product.list);
-    EXPECT_EQ(lines.front().value, "TV5");
-    EXPECT_EQ(lines.back().label, "Broadcast ID");
+    EXPECT_EQ(lines.front().value + " " + lines.back().label, "TV5 Broadcast ID");
     c->SatID = 9;
     c->BroadcastID = 0;
     d = DescribeChannel(db, c->Index);
@@ -378,19 +380,15 @@ TEST_F(ChannelCommands, NewNumbersOnRegroupsRenumbersAndEmptiesTheClipboard) {
     Channel_Info_Tag dialog = DialogRecord("Fresh");
     dialog.Attributes = kAttrRadio | 3; // the dialog's genre and kind do not stay
     const ChannelCommandResult result = NewChannel(db, State(true), dialog, clipboard);
-    EXPECT_TRUE(result.changed);
-    EXPECT_TRUE(result.keysRenewed);
-    EXPECT_TRUE(result.refreshBoth);
+    EXPECT_EQ(Flags(result), (std::array{true, true, true}));
     EXPECT_TRUE(clipboard.IsEmpty());
     EXPECT_EQ(Table(), (Names{"TV1:1", "TV2:2", "TV3:3", "TV4:4", "TV5:5", "TV6:6", "Fresh:7",
                               "R1:1", "R2:2", "R3:3"}));
     const Channel_Info_Tag* fresh = Find("Fresh");
     ASSERT_EQ(result.added, (std::vector<std::uint32_t>{fresh->Index}));
-    EXPECT_EQ(fresh->Attributes, kAttrTV);
-    EXPECT_EQ(fresh->LogicalNumber, 7);
-    EXPECT_EQ(fresh->ShowNum, 7);
+    EXPECT_EQ(Ids(*fresh), (std::array<int, 4>{2, 1, kAttrTV, 0}));
+    EXPECT_EQ(Numbers(*fresh), (std::array<int, 3>{7, 7, 7}));
     EXPECT_EQ(fresh->VideoPID, 512);
-    EXPECT_EQ(fresh->Favorite, 0u);
     // Every channel was added again: a key held from before names another row now.
     EXPECT_NE(db.KeyGeneration(kTableChannel), generation);
     EXPECT_STRNE(db.Get<Channel_Info_Tag>(kTableChannel, oldTV3)->Name, "TV3");
@@ -399,8 +397,7 @@ TEST_F(ChannelCommands, NewNumbersOnRegroupsRenumbersAndEmptiesTheClipboard) {
 TEST_F(ChannelCommands, NewInARadioListAfterGapsTakesTheNextNumberThenCompacts) {
     Find("R3")->ProgramNum = 40;
     NewChannel(db, State(false), DialogRecord("Radio new"), clipboard);
-    EXPECT_EQ(Find("Radio new")->ProgramNum, 4);
-    EXPECT_EQ(Find("Radio new")->Attributes, kAttrRadio);
+    EXPECT_EQ(Ids(*Find("Radio new")), (std::array<int, 4>{2, 1, kAttrRadio, 0}));
     EXPECT_EQ(Find("R3")->ProgramNum, 3);
     EXPECT_EQ(Table().back(), "Radio new:4");
 }
@@ -412,9 +409,8 @@ TEST_F(ChannelCommands, NewInAFavouriteListJoinsItAtTheEnd) {
     EXPECT_EQ(c->Favorite, 0x2u);
     EXPECT_EQ(Shown(State(true, Favorite(2))), (Names{"TV2", "TV6", "Fav new"}));
     // Positions renumbered down the list: 1, 2, 3.
-    EXPECT_EQ(Find("TV2")->F[1], 1);
-    EXPECT_EQ(Find("TV6")->F[1], 2);
-    EXPECT_EQ(c->F[1], 3);
+    EXPECT_EQ((std::array{Find("TV2")->F[1], Find("TV6")->F[1], c->F[1]}),
+              (std::array<WORD, 3>{1, 2, 3}));
 }
 
 TEST_F(ChannelCommands, NewInAGenreTakesTheGenre) {
@@ -442,10 +438,8 @@ TEST_F(ChannelCommands, UpdateReplacesTheWholeRecordWithoutRenumbering) {
     const auto table = Table();
     EXPECT_TRUE(UpdateChannel(db, key, dialog, 7).changed);
     const Channel_Info_Tag* c = db.Get<Channel_Info_Tag>(kTableChannel, key);
-    EXPECT_EQ(c->Index, key);
-    EXPECT_STREQ(c->Name, "TV4 HD");
-    EXPECT_EQ(c->ProgramNum, 40);
-    EXPECT_EQ(c->CAS, 0x0B00u);
+    EXPECT_EQ(std::string(c->Name) + ":" + std::to_string(c->ProgramNum), "TV4 HD:40");
+    EXPECT_EQ((std::array<DWORD, 2>{c->Index, c->CAS}), (std::array<DWORD, 2>{key, 0x0B00}));
     EXPECT_EQ(Find("TV5")->ProgramNum, 5);
     EXPECT_FALSE(UpdateChannel(db, 999, dialog, 7).changed);
 }
@@ -479,8 +473,7 @@ TEST_F(ChannelCommands, DeleteRemovesAndRenumbersBothKinds) {
     clipboard.Set({Key("TV6")}, true);
     const std::uint32_t keys[] = {Key("TV2"), Key("R1"), 999};
     const ChannelCommandResult result = DeleteChannels(db, State(true), keys, clipboard);
-    EXPECT_TRUE(result.changed);
-    EXPECT_TRUE(result.keysRenewed);
+    EXPECT_TRUE(result.changed && result.keysRenewed);
     EXPECT_TRUE(clipboard.IsEmpty());
     // Table in number order, each kind numbered from 1 again.
     EXPECT_EQ(Table(), (Names{"TV1:1", "R2:1", "TV3:2", "R3:2", "TV4:3", "TV5:4", "TV6:5"}));
@@ -501,9 +494,8 @@ TEST_F(ChannelCommands, DeleteInAFavouriteListOnlyRemovesFromTheList) {
     EXPECT_EQ(Table(), table);
     EXPECT_FALSE(clipboard.IsEmpty());
     EXPECT_EQ(Find("TV3")->Favorite, 0x1u);
-    EXPECT_EQ(Find("TV3")->F[3], 0);
-    EXPECT_EQ(Find("TV5")->F[3], 1);
-    EXPECT_EQ(Find("TV6")->F[3], 2);
+    EXPECT_EQ((std::array{Find("TV3")->F[3], Find("TV5")->F[3], Find("TV6")->F[3]}),
+              (std::array<WORD, 3>{0, 1, 2}));
     EXPECT_EQ(Shown(State(true, Favorite(4))), (Names{"TV5", "TV6"}));
 }
 
@@ -537,13 +529,9 @@ TEST_F(ChannelCommands, PastePlacesCopiesByTheFilterAndResetsGenreFavouritesNumb
                               "TV1:8", "R1:1", "R2:2", "R3:3"}));
     const auto* copy = db.Get<Channel_Info_Tag>(kTableChannel, result.added[0]);
     EXPECT_STREQ(copy->Name, "TV2");
-    EXPECT_EQ(copy->SatID, 2);
-    EXPECT_EQ(copy->TPID, 1);
-    EXPECT_EQ(copy->Attributes, kAttrTV | kAttrLocked);
-    EXPECT_EQ(copy->Favorite, 0u);
-    EXPECT_EQ(copy->F[0], 0);
-    EXPECT_EQ(copy->LogicalNumber, 7);
-    EXPECT_EQ(copy->BroadcastID, 100);
+    EXPECT_EQ(Ids(*copy), (std::array<int, 4>{2, 1, kAttrTV | kAttrLocked, 0}));
+    EXPECT_EQ(Numbers(*copy), (std::array<int, 3>{7, 7, 7}));
+    EXPECT_EQ((std::array<int, 2>{copy->F[0], copy->BroadcastID}), (std::array{0, 100}));
     // The clipboard was emptied: a second paste adds nothing.
     EXPECT_FALSE(PasteChannels(db, State(true), clipboard).changed);
     EXPECT_EQ(db.Size(kTableChannel), 11u);
@@ -555,8 +543,7 @@ TEST_F(ChannelCommands, PasteOnATransponderOrBroadcasterTakesItsIds) {
     // Transponder key 2: satellite 1, TPID 2.
     auto result = PasteChannels(db, State(false, ChannelFilter::ByTransponder({}, 2)), clipboard);
     const auto* copy = db.Get<Channel_Info_Tag>(kTableChannel, result.added.at(0));
-    EXPECT_EQ(copy->SatID, 1);
-    EXPECT_EQ(copy->TPID, 2);
+    EXPECT_EQ(Ids(*copy), (std::array<int, 4>{1, 2, kAttrRadio, 0}));
     EXPECT_EQ(copy->ProgramNum, 4);
 
     CopyChannels(db, State(false), std::vector<std::uint32_t>{copy->Index}, clipboard);
@@ -593,20 +580,10 @@ TEST_F(ChannelCommands, MoveHereRenumbersTheMovedSetAndKeepsTheClipboard) {
     EXPECT_TRUE(result.changed);
     EXPECT_EQ(result.select, (std::vector<std::uint32_t>{Key("TV3")}));
     EXPECT_EQ(clipboard.Keys().size(), 1u);
-    std::map<std::string, int> numbers;
-    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
-        if (IsTV(c))
-            numbers[c.Name] = c.ProgramNum;
-    EXPECT_EQ(numbers, (std::map<std::string, int>{{"TV1", 1},
-                                                   {"TV2", 2},
-                                                   {"TV3", 6},
-                                                   {"TV4", 3},
-                                                   {"TV5", 4},
-                                                   {"TV6", 5},
-                                                   {"TV7", 7},
-                                                   {"TV8", 8}}));
-    EXPECT_EQ(Find("TV4")->LogicalNumber, 3);
-    EXPECT_EQ(Find("TV4")->ShowNum, 3);
+    // The table order stays; the numbers close up.
+    EXPECT_EQ(Table(), (Names{"TV3:6", "R2:2", "TV1:1", "TV5:4", "R1:1", "TV2:2", "TV6:5", "TV4:3",
+                              "R3:3", "TV7:7", "TV8:8"}));
+    EXPECT_EQ(Numbers(*Find("TV4")), (std::array<int, 3>{3, 3, 3}));
 }
 
 TEST_F(ChannelCommands, LockAndSkipSetAndClearTheirBits) {

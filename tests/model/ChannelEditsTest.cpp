@@ -4,9 +4,11 @@
 #include "model/ChannelEdits.h"
 #include "contracts/ZorvDB.h"
 #include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,10 +31,25 @@ protected:
     Channel_Info_Tag& C(std::uint32_t key) { return *db.Get<Channel_Info_Tag>(kTableChannel, key); }
     // ProgramNum of each key, in the given order.
     std::vector<int> Numbers(const Keys& keys) {
+        return Field(&Channel_Info_Tag::ProgramNum, keys);
+    }
+    // One field of each key's channel, in the given order.
+    template <class T> std::vector<int> Field(T Channel_Info_Tag::*field, const Keys& keys) {
         std::vector<int> out;
         for (auto k : keys)
-            out.push_back(C(k).ProgramNum);
+            out.push_back(static_cast<int>(C(k).*field));
         return out;
+    }
+    // Positions in favourite list `index + 1`.
+    std::vector<int> Positions(int index, const Keys& keys) {
+        std::vector<int> out;
+        for (auto k : keys)
+            out.push_back(C(k).F[index]);
+        return out;
+    }
+    // ProgramNum, LogicalNumber, ShowNum.
+    std::array<int, 3> Triple(std::uint32_t key) {
+        return {C(key).ProgramNum, C(key).LogicalNumber, C(key).ShowNum};
     }
 
     CZorvDB db;
@@ -49,19 +66,15 @@ TEST_F(Edits, SatelliteDropTakesTheSatellitesIdAndTheRowsLeave) {
     const auto a = Channel(1), b = Channel(2), c = Channel(3);
     C(b).SatID = 3;
     const EditedRows r = SetChannelsSatellite(db, Keys{a, b, 99}, 7);
-    EXPECT_EQ(C(a).SatID, 3);
-    EXPECT_EQ(C(c).SatID, 1) << "not dropped";
+    EXPECT_EQ(Field(&Channel_Info_Tag::SatID, Keys{a, c}), (std::vector<int>{3, 1}))
+        << "c was not dropped";
     EXPECT_EQ(r.changed, Keys{a}) << "b was on 3 already; 99 has no record";
     EXPECT_EQ(r.leaving, (Keys{a, b})) << "every dropped row leaves the list";
 }
 
 TEST_F(Edits, DropsWithoutARowUnderThePointerDoNothing) {
-    auto s = NewRecord<Satellite_Info_Tag>();
-    s->ID = 2;
-    db.AddIndexed(kTableSatellite, std::move(s));
-    auto b = NewRecord<Broadcast_Info_Tag>();
-    b->BroadcastID = 9;
-    db.AddIndexed(kTableBroadcast, std::move(b));
+    velmar::test::AddSatellite(db, 2);
+    velmar::test::AddBroadcast(db, 9);
     const auto a = Channel(1);
     C(a).BroadcastID = 5;
     C(a).Attributes |= 6;
@@ -96,14 +109,11 @@ TEST_F(Edits, MuxDropOnTerrestrialTakesTheTpidOnCableTheMultiplexes) {
 }
 
 TEST_F(Edits, TransponderDropTakesBothIds) {
-    auto t = NewRecord<Transponder_Info_Tag>();
-    t->SatID = 4;
-    t->TPID = 12;
-    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t)));
+    const std::uint32_t key = velmar::test::AddTransponder(db, 4, 12);
     const auto a = Channel(1), b = Channel(2);
     const EditedRows r = SetChannelsTransponder(db, Keys{a, b}, key);
-    EXPECT_EQ(C(a).SatID, 4);
-    EXPECT_EQ(C(b).TPID, 12);
+    EXPECT_EQ(Field(&Channel_Info_Tag::SatID, Keys{a, b}), (std::vector<int>{4, 4}));
+    EXPECT_EQ(Field(&Channel_Info_Tag::TPID, Keys{a, b}), (std::vector<int>{12, 12}));
     EXPECT_EQ(r.changed, (Keys{a, b}));
     EXPECT_TRUE(SetChannelsTransponder(db, Keys{a}, key + 1).changed.empty());
 }
@@ -139,8 +149,7 @@ TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
     C(a).F[2] = 5;
     C(r).F[2] = 40; // radio positions do not count for TV channels
     const EditedRows out = JoinFavoriteList(db, Keys{b, c}, 2, ChannelKind::TV);
-    EXPECT_EQ(C(b).F[2], 6);
-    EXPECT_EQ(C(c).F[2], 7);
+    EXPECT_EQ(Positions(2, Keys{b, c}), (std::vector<int>{6, 7}));
     EXPECT_TRUE(C(b).Favorite & 0x4);
     EXPECT_TRUE(out.leaving.empty()) << "the rows stay";
     EXPECT_EQ(out.changed, (Keys{b, c}));
@@ -164,11 +173,9 @@ TEST_F(Edits, JoiningManyChannelsGivesConsecutivePositionsAndSurvivesTheWrap) {
     C(keys[7]).F[0] = 40;                   // the highest before the drop
     keys.insert(keys.begin() + 150, radio); // another kind takes a position but does not count
     JoinFavoriteList(db, keys, 0, ChannelKind::TV);
-    EXPECT_EQ(C(keys[0]).F[0], 41);
-    EXPECT_EQ(C(keys[149]).F[0], 190);
-    EXPECT_EQ(C(radio).F[0], 191);
-    EXPECT_EQ(C(keys[151]).F[0], 191) << "the radio channel's position is not among the TV's";
-    EXPECT_EQ(C(keys.back()).F[0], 340);
+    // The radio channel's position is not among the TV's.
+    EXPECT_EQ(Positions(0, Keys{keys[0], keys[149], radio, keys[151], keys.back()}),
+              (std::vector<int>{41, 190, 191, 191, 340}));
 
     // 65535 wraps to 0; the next one follows the highest that is left.
     const auto top = Channel(500), low = Channel(501), next = Channel(502);
@@ -177,8 +184,7 @@ TEST_F(Edits, JoiningManyChannelsGivesConsecutivePositionsAndSurvivesTheWrap) {
     C(top).F[0] = 0xFFFF;
     C(low).F[0] = 12;
     JoinFavoriteList(db, Keys{top, next}, 0, ChannelKind::TV);
-    EXPECT_EQ(C(top).F[0], 0);
-    EXPECT_EQ(C(next).F[0], 13);
+    EXPECT_EQ(Positions(0, Keys{top, next}), (std::vector<int>{0, 13}));
 }
 
 TEST_F(Edits, NewGivesAPositionOnlyOnProductsWithPositions) {
@@ -200,9 +206,7 @@ TEST_F(Edits, NewGivesAPositionOnlyOnProductsWithPositions) {
 TEST_F(Edits, FavoritePositionsFollowTheOrderGiven) {
     const auto a = Channel(1), b = Channel(2), c = Channel(3);
     const EditedRows r = SetFavoritePositions(db, Keys{c, 77, a, b}, 2);
-    EXPECT_EQ(C(c).F[1], 1);
-    EXPECT_EQ(C(a).F[1], 2);
-    EXPECT_EQ(C(b).F[1], 3);
+    EXPECT_EQ(Positions(1, Keys{c, a, b}), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(r.changed, (Keys{c, a, b}));
 }
 
@@ -216,8 +220,7 @@ TEST_F(Edits, FavoriteReorderPutsTheSelectionAfterTheUnselectedRowsUpToTheDrop) 
     // Rows 1..6; move row 1 onto row 3: after the two unselected rows 2, 3.
     EXPECT_EQ(order({rows[0]}, rows[2]),
               (Keys{rows[1], rows[2], rows[0], rows[3], rows[4], rows[5]}));
-    EXPECT_EQ(C(rows[0]).F[6], 3);
-    EXPECT_EQ(C(rows[2]).F[6], 2);
+    EXPECT_EQ(Positions(6, Keys{rows[0], rows[2]}), (std::vector<int>{3, 2}));
     // Rows 2 and 5 onto row 1: one unselected row up to the drop.
     EXPECT_EQ(order({rows[1], rows[4]}, rows[0]),
               (Keys{rows[0], rows[1], rows[4], rows[2], rows[3], rows[5]}));
@@ -262,8 +265,8 @@ TEST_F(Edits, MovingDownThreeBeforeSevenGivesSix) {
     const EditedRows r = RenumberMovedSet(db, Keys{k[2]}, k[6], ChannelKind::TV, 7);
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
     EXPECT_EQ(C(radio).ProgramNum, 4) << "the other kind keeps its numbers";
-    EXPECT_EQ(C(k[2]).LogicalNumber, 6);
-    EXPECT_EQ(C(k[3]).ShowNum, 3);
+    EXPECT_EQ(Field(&Channel_Info_Tag::LogicalNumber, Keys{k[2], k[3]}), (std::vector<int>{6, 3}));
+    EXPECT_EQ(Field(&Channel_Info_Tag::ShowNum, Keys{k[2], k[3]}), (std::vector<int>{6, 3}));
     EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
 }
 
@@ -312,17 +315,14 @@ TEST_F(Edits, RenumberCopiesNumbersByProductList) {
     Keys k = setUp();
     RenumberMovedSet(db, Keys{k[0]}, k[3], ChannelKind::TV, 9);
     EXPECT_EQ(Numbers(k), (std::vector<int>{3, 1, 2, 4}));
-    EXPECT_EQ(C(k[0]).LogicalNumber, 101) << "list 9 copies nothing";
-    EXPECT_EQ(C(k[0]).ShowNum, 101);
+    EXPECT_EQ(Triple(k[0]), (std::array{3, 101, 101})) << "list 9 copies nothing";
 
     k = setUp();
     // List 8 moves to the target's ShowNum (104): before it means 103.
     RenumberMovedSet(db, Keys{k[0]}, k[3], ChannelKind::TV, 8);
-    EXPECT_EQ(C(k[0]).ProgramNum, 103);
-    EXPECT_EQ(C(k[0]).ShowNum, 103);
-    EXPECT_EQ(C(k[0]).LogicalNumber, 101) << "list 8 copies ShowNum only";
-    EXPECT_EQ(C(k[1]).ProgramNum, 1);
-    EXPECT_EQ(C(k[1]).ShowNum, 1) << "every channel of the kind gets ShowNum = ProgramNum";
+    EXPECT_EQ(Triple(k[0]), (std::array{103, 101, 103})) << "list 8 copies ShowNum only";
+    EXPECT_EQ(Triple(k[1]), (std::array{1, 102, 1}))
+        << "every channel of the kind gets ShowNum = ProgramNum";
 
     k = setUp();
     RenumberMovedSet(db, Keys{k[1]}, k[1], ChannelKind::TV, 7);
@@ -347,16 +347,14 @@ TEST_F(Edits, TranspondersMoveToTheSatellitesIdAndChannelsStay) {
     s->ID = 6;
     db.Add(kTableSatellite, 2, std::move(s));
     Keys tps;
-    for (BYTE i = 1; i <= 3; ++i) {
-        auto t = NewRecord<Transponder_Info_Tag>();
-        t->SatID = i == 3 ? 6 : 1;
-        t->TPID = i;
-        tps.push_back(static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(t))));
-    }
+    for (int i = 1; i <= 3; ++i)
+        tps.push_back(velmar::test::AddTransponder(db, i == 3 ? 6 : 1, i));
     const auto a = Channel(1);
     const EditedRows r = MoveTranspondersToSatellite(db, Keys{tps[0], tps[2], 50}, 2);
-    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, tps[0])->SatID, 6);
-    EXPECT_EQ(db.Get<Transponder_Info_Tag>(kTableTransponder, tps[1])->SatID, 1);
+    std::vector<int> sats;
+    for (const std::uint32_t key : tps)
+        sats.push_back(db.Get<Transponder_Info_Tag>(kTableTransponder, key)->SatID);
+    EXPECT_EQ(sats, (std::vector<int>{6, 1, 6}));
     EXPECT_EQ(r.changed, Keys{tps[0]}) << "the third was there already";
     EXPECT_EQ(C(a).SatID, 1);
     EXPECT_TRUE(MoveTranspondersToSatellite(db, Keys{tps[1]}, 3).changed.empty())

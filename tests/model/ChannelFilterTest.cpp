@@ -10,6 +10,8 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -94,9 +96,7 @@ TEST_F(Filter, TransponderCarriesTheSatelliteValueOn) {
     sat.kind = ChannelFilterKind::Satellite;
     sat.satellite = 4;
     const ChannelFilter f = ChannelFilter::ByTransponder(sat, 9);
-    EXPECT_EQ(f.satellite, 4);
-    EXPECT_EQ(f.transponder, 9u);
-    EXPECT_EQ(f.broadcast, 0u);
+    EXPECT_EQ(std::tuple(f.satellite, f.transponder, f.broadcast), std::tuple(4, 9u, 0u));
 }
 
 TEST_F(Filter, MuxOnTerrestrialOnlyComparesTheTpidItself) {
@@ -167,16 +167,14 @@ TEST_F(Filter, FavoriteListsAndGenres) {
     Channel("g12", 1, 1, 0, 0, 12);
     const ChannelFilter list2 = ChannelFilter::ByFavoriteOrGenre({}, 0, 1, 0x01);
     EXPECT_EQ(list2.kind, ChannelFilterKind::Favorite);
-    EXPECT_EQ(list2.favorite, 2);
     EXPECT_TRUE(list2.IsFavoriteMode());
-    EXPECT_EQ(list2.FavoriteIndex(), 1);
+    EXPECT_EQ(std::pair(list2.favorite, list2.FavoriteIndex()), std::pair(2, 1));
     EXPECT_EQ(Shown(list2, 0x01), "f2 f12");
     EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 31, 0x01), 0x01), "f32");
     ChannelFilter zero;
     zero.kind = ChannelFilterKind::Favorite;
     EXPECT_EQ(Shown(zero, 0x01), "f1 f2 f12 f32 g12") << "favourite number 0 matches every channel";
-    EXPECT_FALSE(zero.IsFavoriteMode());
-    EXPECT_EQ(zero.FavoriteIndex(), -1);
+    EXPECT_TRUE(!zero.IsFavoriteMode() && zero.FavoriteIndex() == -1);
     EXPECT_EQ(Shown(ChannelFilter::ByFavoriteOrGenre({}, 0, 40, 0x01), 0x01), "")
         << "channels carry lists 1 to 32 only";
 

@@ -3,35 +3,25 @@
 
 #include "contracts/ZorvDB.h"
 #include "model/SatelliteRecords.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+
+using namespace velmar::test;
 
 namespace {
 
 class FilterText : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto sat = NewRecord<Satellite_Info_Tag>();
-        sat->ID = 19;
-        std::strcpy(sat->Name, "Astra 1");
-        db.AddIndexed(kTableSatellite, std::move(sat));
-        auto tp = NewRecord<Transponder_Info_Tag>();
-        tp->SatID = 19;
-        tp->TPID = 4;
-        tp->Frequency = 11494;
-        tpKey = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(tp)));
-        auto terrestrial = NewRecord<Transponder_Info_Tag>();
-        terrestrial->SatID = 1; // the terrestrial network's pseudo-satellite
-        terrestrial->TPID = 7;
-        terrestrial->Frequency = 0x1234; // parameters, not a frequency
-        muxKey =
-            static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(terrestrial)));
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        b->BroadcastID = 300;
-        std::strcpy(b->Name, "ARD");
-        broadcastKey = static_cast<std::uint32_t>(db.AddIndexed(kTableBroadcast, std::move(b)));
+        AddSatellite(db, 19); // "Sat 19"
+        tpKey = AddTransponder(db, 19, 4, 11494);
+        // On the terrestrial network's pseudo-satellite, with parameters where
+        // a frequency would be.
+        muxKey = AddTransponder(db, 1, 7, 0x1234);
+        broadcastKey = AddBroadcast(db, 300); // "Provider 300"
         auto f = NewRecord<FavoriteList>();
         std::strcpy(f->Name, "News");
         db.AddIndexed(kTableFavorite, std::move(f)); // list 1
@@ -52,11 +42,11 @@ void Expect(const ChannelFilterText& t, const char* kind, const char* name) {
 
 TEST_F(FilterText, EachKindNamesWhatWasChosen) {
     Expect(Describe(ChannelFilter::All()), "All", "");
-    Expect(Describe(ChannelFilter::BySatellite(db, 1)), "Satellite", "Astra 1");
+    Expect(Describe(ChannelFilter::BySatellite(db, 1)), "Satellite", "Sat 19");
     Expect(Describe(ChannelFilter::BySatellite(db, 99)), "All", ""); // no such satellite
     Expect(Describe(ChannelFilter::ByTransponder({}, tpKey)), "Transponder", "11494 MHz");
     Expect(Describe(ChannelFilter::ByTransponder({}, 999)), "Transponder", "");
-    Expect(Describe(ChannelFilter::ByBroadcast({}, broadcastKey, 1)), "Provider", "ARD");
+    Expect(Describe(ChannelFilter::ByBroadcast({}, broadcastKey, 1)), "Provider", "Provider 300");
     Expect(Describe(ChannelFilter::ByFavoriteOrGenre({}, 0, 0, 1)), "Favorite", "News");
     Expect(Describe(ChannelFilter::ByFavoriteOrGenre({}, 0, 5, 1)), "Favorite", "");
     Expect(Describe(ChannelFilter::ByFavoriteOrGenre({}, 1, 4, 1)), "Genre", "Sport");

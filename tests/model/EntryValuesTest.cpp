@@ -6,20 +6,23 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
 TEST(DegreeEntry, EastUpTo1800AndWestAbove) {
     auto entry = [](WORD d) {
         const DegreeEntry e = DegreeToEntry(d);
         return e.degrees + (e.west ? "W" : "E");
     };
-    EXPECT_EQ(entry(0), "0.0E");
-    EXPECT_EQ(entry(192), "19.2E");
-    EXPECT_EQ(entry(1800), "180.0E");
-    EXPECT_EQ(entry(1801), "179.9W");
-    EXPECT_EQ(entry(3592), "0.8W");
-    EXPECT_EQ(entry(3599), "0.1W");
-    // A value the image should not hold is shown as it is, East, so that OK
-    // refuses it rather than quietly moving the satellite.
-    EXPECT_EQ(entry(3600), "360.0E");
+    // A value the image should not hold (3600) is shown as it is, East, so
+    // that OK refuses it rather than quietly moving the satellite.
+    std::vector<std::string> entries;
+    for (const int d : {0, 192, 1800, 1801, 3592, 3599, 3600})
+        entries.push_back(entry(static_cast<WORD>(d)));
+    EXPECT_EQ(entries, (std::vector<std::string>{"0.0E", "19.2E", "180.0E", "179.9W", "0.8W",
+                                                 "0.1W", "360.0E"}));
     // Every stored position comes back from its entry unchanged.
     for (WORD d = 0; d < 3600; ++d) {
         const DegreeEntry e = DegreeToEntry(d);
@@ -28,25 +31,23 @@ TEST(DegreeEntry, EastUpTo1800AndWestAbove) {
 }
 
 TEST(DegreeEntry, DegreesWithOneDecimalUpTo180) {
-    EXPECT_EQ(DegreeFromEntry("19.2", false), 192);
-    EXPECT_EQ(DegreeFromEntry(" 13 ", false), 130);
-    EXPECT_EQ(DegreeFromEntry("0.8", true), 3592);
-    EXPECT_EQ(DegreeFromEntry("180", true), 1800) << "180 West is 180 East";
-    EXPECT_EQ(DegreeFromEntry("0", true), 0) << "0 West is 0 East, not 3600";
+    // 180 West is 180 East; 0 West is 0 East, not 3600.
+    EXPECT_EQ((std::array{DegreeFromEntry("19.2", false), DegreeFromEntry(" 13 ", false),
+                          DegreeFromEntry("0.8", true), DegreeFromEntry("180", true),
+                          DegreeFromEntry("0", true)}),
+              (std::array<std::optional<WORD>, 5>{192, 130, 3592, 1800, 0}));
     for (const char* bad :
          {"180.1", "19.25", "", " ", "-1", "+1", "13.", ".5", "1e2", "19,2", "999999999999999"})
         EXPECT_EQ(DegreeFromEntry(bad, false), std::nullopt) << bad;
 }
 
 TEST(CableFrequencyEntry, MHzWithThreeDecimalsHeldInKHz) {
-    EXPECT_EQ(KHzToMHzEntry(474000), "474.000");
-    EXPECT_EQ(KHzToMHzEntry(474250), "474.250");
-    EXPECT_EQ(KHzToMHzEntry(5), "0.005");
-    EXPECT_EQ(MHzEntryToKHz("474"), 474000u);
-    EXPECT_EQ(MHzEntryToKHz("474.25"), 474250u);
-    EXPECT_EQ(MHzEntryToKHz("474.250"), 474250u);
-    EXPECT_EQ(MHzEntryToKHz("0.005"), 5u);
-    EXPECT_EQ(MHzEntryToKHz("4294967.295"), 0xFFFFFFFFu);
+    EXPECT_EQ(KHzToMHzEntry(474000) + " " + KHzToMHzEntry(474250) + " " + KHzToMHzEntry(5),
+              "474.000 474.250 0.005");
+    std::vector<std::optional<DWORD>> kHz;
+    for (const char* text : {"474", "474.25", "474.250", "0.005", "4294967.295"})
+        kHz.push_back(MHzEntryToKHz(text));
+    EXPECT_EQ(kHz, (std::vector<std::optional<DWORD>>{474000, 474250, 474250, 5, 0xFFFFFFFF}));
     for (const char* bad : {"4294967.296", "474.2505", "", "474.", "MHz", "-474", "474 MHz"})
         EXPECT_EQ(MHzEntryToKHz(bad), std::nullopt) << bad;
     // What the form shows, the grid shows with its unit.
@@ -66,15 +67,13 @@ TEST(CableModulationEntry, TheGridReadsBackWhatTheFormChose) {
     // Elsewhere than list 10: code in bits 2-7, inversion in bits 0-1, the
     // Invert byte carried.
     const CableModulation list1 = ComposeCableModulation({0x0D, 0x7F}, 5, 2, 1);
-    EXPECT_EQ(list1.modulation, 0x16);
-    EXPECT_EQ(list1.invert, 0x7F);
+    EXPECT_EQ((std::array<int, 2>{list1.modulation, list1.invert}), (std::array{0x16, 0x7F}));
     EXPECT_EQ(CableQamCode(list1.modulation, 1), 5);
     EXPECT_EQ(CableInvertValue(list1.modulation, list1.invert, 1), 2);
     EXPECT_EQ(CableInvertMax(1), 3);
     // List 10: the whole Modulation byte is the code, Invert its own byte.
     const CableModulation list10 = ComposeCableModulation({0x0D, 1}, 4, 0, 10);
-    EXPECT_EQ(list10.modulation, 4);
-    EXPECT_EQ(list10.invert, 0);
+    EXPECT_EQ((std::array<int, 2>{list10.modulation, list10.invert}), (std::array{4, 0}));
     EXPECT_EQ(QamText(CableQamCode(list10.modulation, 10)), "128 QAM");
     EXPECT_EQ(CableInvertMax(10), 255);
     EXPECT_EQ(CableInvertValue(10, 200, 10), 200);

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
 TEST(Product, ReceptionOfEachFamily) {
     struct Case {
         std::uint32_t type;
@@ -40,14 +45,15 @@ TEST(Product, ReceptionOfEachFamily) {
 }
 
 TEST(Product, TunerEntriesAndColumn) {
-    EXPECT_FALSE(DropsTunerEntries(0x01));
-    EXPECT_TRUE(DropsTunerEntries(0x02));
-    EXPECT_TRUE(DropsTunerEntries(0x04));
-    EXPECT_FALSE(DropsTunerEntries(0x03)) << "satellite and terrestrial keep both tuners";
-    EXPECT_TRUE(DropsTunerEntries(0x06));
-    EXPECT_FALSE(IsTerrestrialOrCable(0x01));
-    EXPECT_TRUE(IsTerrestrialOrCable(0x03));
-    EXPECT_TRUE(IsTerrestrialOrCable(0x04));
+    // Y or n for types 0x01, 0x02, 0x04, 0x03, 0x06: satellite and
+    // terrestrial (0x03) keep both tuners.
+    std::string drops, terrestrialOrCable;
+    for (const std::uint32_t type : {0x01u, 0x02u, 0x04u, 0x03u, 0x06u}) {
+        drops += DropsTunerEntries(type) ? 'Y' : 'n';
+        terrestrialOrCable += IsTerrestrialOrCable(type) ? 'Y' : 'n';
+    }
+    EXPECT_EQ(drops, "nYYnY");
+    EXPECT_EQ(terrestrialOrCable, "nYYYY");
 }
 
 TEST(Product, FavoritePositionWordsFollowTheEntryLayout) {
@@ -61,22 +67,20 @@ TEST(Product, FavoritePositionWordsFollowTheEntryLayout) {
     EXPECT_EQ(ShortEntryFavoriteWords(0x11), 8);
     EXPECT_EQ(ShortEntryFavoriteWords(0x61), 0);
 
-    EXPECT_EQ(FavoritePositionWords(0x49, 64), 32);
-    EXPECT_EQ(FavoritePositionWords(0x21, 1), 24);
-    EXPECT_EQ(FavoritePositionWords(0x19, 8), 8);
-    EXPECT_EQ(FavoritePositionWords(0x12, 9), 8);
-    EXPECT_EQ(FavoritePositionWords(0x41, 7), 0) << "compact entries carry only the 8";
+    // Compact entries carry only the 8 (0x41 on list 7: none).
+    EXPECT_EQ((std::array{FavoritePositionWords(0x49, 64), FavoritePositionWords(0x21, 1),
+                          FavoritePositionWords(0x19, 8), FavoritePositionWords(0x12, 9),
+                          FavoritePositionWords(0x41, 7)}),
+              (std::array{32, 24, 8, 8, 0}));
 }
 
 TEST(Product, ModelNumbers) {
-    EXPECT_EQ(ChannelLayoutOf(1), ChannelEntryLayout::Standard);
-    EXPECT_EQ(ChannelLayoutOf(6), ChannelEntryLayout::Standard);
-    EXPECT_EQ(ChannelLayoutOf(64), ChannelEntryLayout::Standard);
-    EXPECT_EQ(ChannelLayoutOf(7), ChannelEntryLayout::Compact);
-    EXPECT_EQ(ChannelLayoutOf(8), ChannelEntryLayout::Compact);
-    EXPECT_EQ(ChannelLayoutOf(9), ChannelEntryLayout::Network);
-    EXPECT_EQ(ChannelLayoutOf(10), ChannelEntryLayout::None);
-    EXPECT_EQ(ChannelLayoutOf(0), ChannelEntryLayout::None);
+    using enum ChannelEntryLayout;
+    std::vector<ChannelEntryLayout> layouts;
+    for (const int list : {1, 6, 64, 7, 8, 9, 10, 0})
+        layouts.push_back(ChannelLayoutOf(list));
+    EXPECT_EQ(layouts,
+              (std::vector{Standard, Standard, Standard, Compact, Compact, Network, None, None}));
 
     EXPECT_TRUE(IsSingleBlockImage(0x14, 10));
     EXPECT_FALSE(IsSingleBlockImage(0x12, 10));
@@ -91,8 +95,7 @@ TEST(Product, CurrentReadsThePolicy) {
     SetProductList(9);
     SetProductType(0x12);
     const Product p = Product::Current();
-    EXPECT_EQ(p.list, 9);
-    EXPECT_EQ(p.type, 0x12u);
+    EXPECT_EQ(std::pair(p.list, p.type), std::pair(9, 0x12u));
     SetProductList(7);
     SetProductType(1);
 }

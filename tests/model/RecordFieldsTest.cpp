@@ -3,39 +3,39 @@
 #include "model/RecordFields.h"
 #include "contracts/ZorvDB.h"
 #include "model/RecordChecks.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 TEST(RecordFields, NumbersInDecimalOrHexWithinTheFieldWidth) {
-    EXPECT_EQ(ParseFieldNumber("0", 8), 0u);
-    EXPECT_EQ(ParseFieldNumber("255", 8), 255u);
+    EXPECT_EQ((std::array{ParseFieldNumber("0", 8), ParseFieldNumber("255", 8),
+                          ParseFieldNumber("0x0410", 16), ParseFieldNumber("0XfFfF", 16),
+                          ParseFieldNumber("4294967295", 32)}),
+              (std::array<std::optional<std::uint32_t>, 5>{0, 255, 0x410, 0xFFFF, 0xFFFFFFFF}));
     EXPECT_EQ(ParseFieldNumber("256", 8), std::nullopt);
-    EXPECT_EQ(ParseFieldNumber("0x0410", 16), 0x410u);
-    EXPECT_EQ(ParseFieldNumber("0XfFfF", 16), 0xFFFFu);
-    EXPECT_EQ(ParseFieldNumber("4294967295", 32), 0xFFFFFFFFu);
     for (const char* bad : {"", "0x", "-1", "+1", "12a", "0x1G", " 1", "4294967296", "1.5"})
         EXPECT_EQ(ParseFieldNumber(bad, 32), std::nullopt) << bad;
 }
 
 TEST(RecordFields, ChannelFieldsByTheirRecordNames) {
     Channel_Info_Tag c{};
-    EXPECT_EQ(SetChannelField(c, "VideoPID", "101"), FieldSetResult::Ok);
-    EXPECT_EQ(c.VideoPID, 101);
-    EXPECT_EQ(SetChannelField(c, "Attributes", "0x0411"), FieldSetResult::Ok);
-    EXPECT_EQ(c.Attributes, 0x411);
-    EXPECT_EQ(SetChannelField(c, "CAS", "0x0B000000"), FieldSetResult::Ok);
-    EXPECT_EQ(c.CAS, 0x0B000000u);
-    EXPECT_EQ(SetChannelField(c, "F31", "7"), FieldSetResult::Ok);
-    EXPECT_EQ(c.F[31], 7);
-    EXPECT_EQ(c.ShowNum, 0); // the word after F31 untouched
+    for (const auto& [field, text] : {std::pair{"VideoPID", "101"},
+                                      {"Attributes", "0x0411"},
+                                      {"CAS", "0x0B000000"},
+                                      {"F31", "7"},
+                                      {"ServiceType", "9"}})
+        EXPECT_EQ(SetChannelField(c, field, text), FieldSetResult::Ok) << field;
     EXPECT_EQ(SetChannelField(c, "SatID", "256"), FieldSetResult::BadValue);
-    EXPECT_EQ(c.SatID, 0);
-    EXPECT_EQ(SetChannelField(c, "ServiceType", "9"), FieldSetResult::Ok);
-    EXPECT_EQ(c.ServiceType, 9);
+    // ShowNum, the word after F31, untouched.
+    EXPECT_EQ((std::array<DWORD, 7>{c.VideoPID, c.Attributes, c.CAS, c.F[31], c.ShowNum, c.SatID,
+                                    c.ServiceType}),
+              (std::array<DWORD, 7>{101, 0x411, 0x0B000000, 7, 0, 0, 9}));
     EXPECT_EQ(SetChannelField(c, "Name", "Das Erste HD"), FieldSetResult::Ok);
     EXPECT_STREQ(c.Name, "Das Erste HD");
     EXPECT_EQ(SetChannelField(c, "Name", std::string(255, 'x')), FieldSetResult::NameTooLong);
@@ -47,25 +47,25 @@ TEST(RecordFields, ChannelFieldsByTheirRecordNames) {
 TEST(RecordFields, SatelliteTransponderAndCableFields) {
     Satellite_Info_Tag s{};
     EXPECT_EQ(SetSatelliteField(s, "Group2.b5", "9"), FieldSetResult::Ok);
-    EXPECT_EQ(s.Group2.b5, 9);
     EXPECT_EQ(SetSatelliteField(s, "Group1.w4", "0x1234"), FieldSetResult::Ok);
-    EXPECT_EQ(s.Group1.w4, 0x1234);
     EXPECT_EQ(SetSatelliteField(s, "Degree", "192"), FieldSetResult::Ok);
+    EXPECT_EQ((std::array<int, 3>{s.Group2.b5, s.Group1.w4, s.Degree}),
+              (std::array{9, 0x1234, 192}));
     EXPECT_EQ(SetSatelliteField(s, "Name", "Fifteen chars!!"), FieldSetResult::Ok);
     EXPECT_EQ(SetSatelliteField(s, "Name", "Sixteen chars!!!"), FieldSetResult::NameTooLong);
     EXPECT_EQ(SetSatelliteField(s, "Group3.b1", "1"), FieldSetResult::UnknownField);
 
     Transponder_Info_Tag t{};
     EXPECT_EQ(SetTransponderField(t, "PolFEC", "0x31"), FieldSetResult::Ok);
-    EXPECT_EQ(t.PolFEC, 0x31);
     EXPECT_EQ(SetTransponderField(t, "ExtWord2", "65535"), FieldSetResult::Ok);
-    EXPECT_EQ(t.ExtWord2, 0xFFFF);
+    EXPECT_EQ((std::array<int, 2>{t.PolFEC, t.ExtWord2}), (std::array{0x31, 0xFFFF}));
     EXPECT_EQ(SetTransponderField(t, "Name", "x"), FieldSetResult::UnknownField);
 
     CableMux_Info_Tag m{};
     EXPECT_EQ(SetCableMuxField(m, "Frequency", "474000"), FieldSetResult::Ok);
-    EXPECT_EQ(m.Frequency, 474000u);
     EXPECT_EQ(SetCableMuxField(m, "Modulation", "0x0D"), FieldSetResult::Ok);
+    EXPECT_EQ((std::array<DWORD, 2>{m.Frequency, m.Modulation}),
+              (std::array<DWORD, 2>{474000, 13}));
     EXPECT_EQ(SetCableMuxField(m, "Tail", "1"), FieldSetResult::UnknownField);
 }
 
@@ -99,10 +99,10 @@ TEST(RecordChecks, ChannelsTheImageCanHoldAndKeep) {
     EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 27 characters.");
     c.Name[27] = 0;
     EXPECT_EQ(CheckChannel(c, sat, 28), "");
-    EXPECT_EQ(ChannelNameCapacity(standard, 28), 28);
-    EXPECT_EQ(ChannelNameCapacity(Product{9, 0x12}, 28), 27);
-    EXPECT_EQ(ChannelNameCapacity(Product{10, 0x14}, 28), 27);
-    EXPECT_EQ(ChannelNameCapacity(sat, 0), 254) << "no policy value: the record's size";
+    // With no policy value (0) the record's size.
+    EXPECT_EQ((std::array{ChannelNameCapacity(standard, 28), ChannelNameCapacity({9, 0x12}, 28),
+                          ChannelNameCapacity({10, 0x14}, 28), ChannelNameCapacity(sat, 0)}),
+              (std::array{28, 27, 27, 254}));
     c = GoodChannel();
     c.Attributes = kAttrTV | kAttrRadio;
     EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);
@@ -126,9 +126,7 @@ TEST(RecordChecks, ChannelsTheImageCanHoldAndKeep) {
 TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {
     CZorvDB& db = TheZorvDB();
     db.ClearAll();
-    auto sat = NewRecord<Satellite_Info_Tag>();
-    sat->ID = 4;
-    const auto satKey = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(sat)));
+    const std::uint32_t satKey = velmar::test::AddSatellite(db, 4);
     Satellite_Info_Tag s{};
     std::strcpy(s.Name, "Hotbird");
     s.ID = 4;
@@ -141,10 +139,7 @@ TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {
     s.Name[0] = 0;
     EXPECT_EQ(CheckSatellite(db, s, 0), "Name must not be empty.");
 
-    auto tp = NewRecord<Transponder_Info_Tag>();
-    tp->SatID = 4;
-    tp->TPID = 2;
-    const auto tpKey = static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(tp)));
+    const std::uint32_t tpKey = velmar::test::AddTransponder(db, 4, 2);
     Transponder_Info_Tag t{};
     EXPECT_EQ(CheckTransponder(db, t, 0).rfind("SatID", 0), 0u);
     t.SatID = 4;
@@ -155,9 +150,7 @@ TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {
     t.SatID = 5;
     EXPECT_EQ(CheckTransponder(db, t, tpKey + 1), "");
 
-    auto mux = NewRecord<CableMux_Info_Tag>();
-    mux->TPID = 3;
-    const auto muxKey = static_cast<std::uint32_t>(db.AddIndexed(kTableCableMux, std::move(mux)));
+    const std::uint32_t muxKey = velmar::test::AddCableMux(db, 3);
     CableMux_Info_Tag m{};
     EXPECT_EQ(CheckCableMux(db, m, 0), "");
     EXPECT_EQ(CheckCableMux(db, m, muxKey).rfind("TPID must not be 0", 0), 0u);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
+#include <vector>
 
 TEST(RecordLayout, FieldOrderAndWidthsAreFixed) {
     EXPECT_EQ(offsetof(Channel_Info_Tag, CAS), 4u);
@@ -37,11 +39,9 @@ TEST(RecordLayout, MuxParamsFieldsSitInTheirBits) {
     // 2<<1 | 3<<6 | 3<<8 | 1<<11 | 1<<16
     EXPECT_EQ(p.Pack(), 0x00010BC4u);
     const MuxParams all = MuxParams::Unpack(0xFFFFFFFFu);
-    EXPECT_EQ(all.Flag, 1);
-    EXPECT_EQ(all.FreqTable, 7);
-    EXPECT_EQ(all.GuardInterval, 31);
-    EXPECT_EQ(all.Value18, 63);
-    EXPECT_EQ(all.Value24, 63);
+    EXPECT_EQ(
+        (std::array<int, 5>{all.Flag, all.FreqTable, all.GuardInterval, all.Value18, all.Value24}),
+        (std::array{1, 7, 31, 63, 63}));
     EXPECT_EQ(all.Pack(), 0x3FFFFFFFu) << "bits 30-31 are never set";
     EXPECT_EQ(MuxParams::Unpack(0x12345678u).Pack(), 0x12345678u & 0x3FFFFFFFu);
 }
@@ -50,23 +50,17 @@ TEST(RecordLayout, TerrestrialTransponderSharesTheStandardBytes) {
     Transponder_Info_Tag t{};
     SetTpParams(t, 0x0A0B0C0Du);
     SetTpTerrestrialBytes(t, 0x11, 0x22);
-    EXPECT_EQ(TpParams(t), 0x0A0B0C0Du);
-    EXPECT_EQ(TpCarried(t), 0x11);
-    EXPECT_EQ(TpNameIndex(t), 0x22);
-    EXPECT_EQ(t.Frequency, 0x0C0D);
-    EXPECT_EQ(t.SymbolRate, 0x0A0B);
+    EXPECT_EQ((std::array<DWORD, 5>{TpParams(t), TpCarried(t), TpNameIndex(t), t.Frequency,
+                                    t.SymbolRate}),
+              (std::array<DWORD, 5>{0x0A0B0C0D, 0x11, 0x22, 0x0C0D, 0x0A0B}));
 }
 
 TEST(TableRecords, EachTableHoldsOneRecordSize) {
-    EXPECT_EQ(RecordSizeOf(kTableSatellite), 68u);
-    EXPECT_EQ(RecordSizeOf(kTableTerrestrialMux), 24u);
-    EXPECT_EQ(RecordSizeOf(kTableCableMux), 148u);
-    EXPECT_EQ(RecordSizeOf(kTableBroadcast), 24u);
-    EXPECT_EQ(RecordSizeOf(kTableTransponder), 24u);
-    EXPECT_EQ(RecordSizeOf(kTableChannel), 372u);
-    EXPECT_EQ(RecordSizeOf(kTableFavorite), 28u);
-    EXPECT_EQ(RecordSizeOf(kTableScratch), 372u);
-    EXPECT_EQ(RecordSizeOf(8), 0u);
+    std::vector<std::size_t> sizes;
+    // Tables 0 to 7 in their order, then one past the last.
+    for (std::uint8_t table = 0; table <= 8; ++table)
+        sizes.push_back(RecordSizeOf(table));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{68, 24, 148, 24, 24, 372, 28, 372, 0}));
 
     CZorvDB db;
     db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());

@@ -2,29 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The texts `f` gives for each of `codes`, in order.
+template <class T, class F> Texts Each(F f, std::initializer_list<T> codes) {
+    Texts out;
+    for (const T code : codes)
+        out.push_back(f(code));
+    return out;
+}
+
+} // namespace
+
 TEST(RecordTexts, DegreesEastAndWest) {
-    EXPECT_EQ(DegreeText(1800), "180.0E");
-    EXPECT_EQ(DegreeText(1801), "179.9W");
-    EXPECT_EQ(DegreeText(0), "0.0E");
-    EXPECT_EQ(DegreeText(192), "19.2E");
-    EXPECT_EQ(DegreeText(3592), "0.8W");
-    EXPECT_EQ(DegreeText(130), "13.0E");
+    EXPECT_EQ(Each<WORD>(DegreeText, {1800, 1801, 0, 192, 3592, 130}),
+              (Texts{"180.0E", "179.9W", "0.0E", "19.2E", "0.8W", "13.0E"}));
 }
 
 TEST(RecordTexts, CodedMultiplexFields) {
-    EXPECT_EQ(TransModeText(1), "2K");
-    EXPECT_EQ(TransModeText(2), "8K");
-    EXPECT_EQ(TransModeText(0), "--");
-    EXPECT_EQ(TransModeText(3), "--");
-    EXPECT_EQ(ConstellationText(3), "64QAM");
-    EXPECT_EQ(ConstellationText(0), "--");
-    EXPECT_EQ(CodeRateText(5), "7/8");
-    EXPECT_EQ(CodeRateText(6), "--");
-    EXPECT_EQ(GuardIntervalText(4), "1/4");
-    EXPECT_EQ(GuardIntervalText(5), "--");
-    EXPECT_EQ(PriorityText(0), "Auto");
-    EXPECT_EQ(PriorityText(2), "Low");
-    EXPECT_EQ(PriorityText(3), "--");
+    EXPECT_EQ(Each(TransModeText, {1, 2, 0, 3}), (Texts{"2K", "8K", "--", "--"}));
+    EXPECT_EQ(Each(ConstellationText, {3, 0}), (Texts{"64QAM", "--"}));
+    EXPECT_EQ(Each(CodeRateText, {5, 6}), (Texts{"7/8", "--"}));
+    EXPECT_EQ(Each(GuardIntervalText, {4, 5}), (Texts{"1/4", "--"}));
+    EXPECT_EQ(Each(PriorityText, {0, 2, 3}), (Texts{"Auto", "Low", "--"}));
 }
 
 TEST(RecordTexts, CableModulationDependsOnTheProduct) {
@@ -37,10 +42,8 @@ TEST(RecordTexts, CableModulationDependsOnTheProduct) {
 }
 
 TEST(RecordTexts, FrequenciesRatesAndPolarity) {
-    EXPECT_EQ(CableFrequencyText(474000), "474.000 MHz");
-    EXPECT_EQ(CableFrequencyText(50250), "050.250 MHz");
-    EXPECT_EQ(MuxFrequencyText(474166), "474.166");
-    EXPECT_EQ(MuxFrequencyText(474000), "474.0");
+    EXPECT_EQ(Each(CableFrequencyText, {474000u, 50250u}), (Texts{"474.000 MHz", "050.250 MHz"}));
+    EXPECT_EQ(Each(MuxFrequencyText, {474166, 474000}), (Texts{"474.166", "474.0"}));
     EXPECT_EQ(SymbolRateText(6900), "6900 Ks/s");
     EXPECT_EQ(PolarityText(0x31), "HOR");
     EXPECT_EQ(PolarityText(0x30), "VER");

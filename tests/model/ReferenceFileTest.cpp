@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <cstring>
 #include <filesystem>
@@ -85,9 +86,7 @@ protected:
         const auto gone = AddChannel(db, Ch{"Mine gone"}.Num(2));
         AddChannel(db, Ch{"Mine B"}.Num(3));
         db.Delete(kTableChannel, gone); // the next fresh key stays above it
-        auto sat = NewRecord<Satellite_Info_Tag>();
-        sat->ID = 9;
-        db.AddIndexed(kTableSatellite, std::move(sat));
+        velmar::test::AddSatellite(db, 9);
     }
     void ExpectDocumentUnchanged() {
         std::string rows;
@@ -97,11 +96,9 @@ protected:
         EXPECT_EQ(db.Size(kTableSatellite), 1u);
         EXPECT_EQ(db.Size(kTableFavorite), 0u);
         EXPECT_EQ(std::memcmp(g_HeaderText, "DOCUMENT\0", 9), 0);
-        EXPECT_TRUE(g_bZorvImage);
-        EXPECT_EQ(g_wFavHeader, 0x1234);
-        EXPECT_EQ(g_nMaxTPID, 77u);
-        EXPECT_EQ(g_byPreservedA, 1);
-        EXPECT_EQ(g_byPreservedD, 4);
+        EXPECT_EQ((std::array<DWORD, 5>{g_bZorvImage, g_wFavHeader, g_nMaxTPID, g_byPreservedA,
+                                        g_byPreservedD}),
+                  (std::array<DWORD, 5>{1, 0x1234, 77, 1, 4}));
         // Each check takes one key, so the next check expects the one after.
         const int next = db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
         EXPECT_EQ(next, m_nextKey++) << "the store's next key is the document's";
@@ -109,11 +106,10 @@ protected:
     }
     void ExpectReference(const std::vector<Channel_Info_Tag>& ref) {
         ASSERT_EQ(ref.size(), 3u);
-        EXPECT_STREQ(ref[0].Name, "Ref One");
-        EXPECT_EQ(ref[0].ServiceID, 3);
-        EXPECT_EQ(ref[0].TSID, 0) << "the start-up entry carries the service id alone";
-        EXPECT_EQ(ref[0].ProgramNum, 11);
-        EXPECT_STREQ(ref[2].Name, "Ref Radio");
+        EXPECT_EQ(std::string(ref[0].Name) + ", " + ref[2].Name, "Ref One, Ref Radio");
+        // The start-up entry carries the service id alone.
+        EXPECT_EQ((std::array<int, 3>{ref[0].ServiceID, ref[0].TSID, ref[0].ProgramNum}),
+                  (std::array{3, 0, 11}));
         EXPECT_TRUE(IsRadio(ref[2]));
     }
 
@@ -197,9 +193,10 @@ TEST_F(ReferenceFile, AppliedToTheOpenListAsOneEdit) {
               "Matched 1 channels by ids and 0 by name; 1 not matched.");
     EXPECT_EQ(session.UndoName(), "Apply Order");
     EXPECT_EQ(session.UndoCount(), 1u);
-    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum, 11);
-    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum, 13)
-        << "after Ref Two's 12, the highest TV number of the reference";
+    // Mine B after Ref Two's 12, the highest TV number of the reference.
+    EXPECT_EQ((std::array{db.Get<Channel_Info_Tag>(kTableChannel, 1)->ProgramNum,
+                          db.Get<Channel_Info_Tag>(kTableChannel, 3)->ProgramNum}),
+              (std::array<WORD, 2>{11, 13}));
 
     // Applying the same order again changes nothing and records nothing.
     report = ApplyReferenceOrderFile(session, path);

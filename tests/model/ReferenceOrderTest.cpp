@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <map>
+#include <utility>
 #include <vector>
 
 using velmar::test::AddChannel;
@@ -28,13 +30,21 @@ protected:
         return *db.Get<Channel_Info_Tag>(kTableChannel, key);
     }
     ReferenceOrderReport Apply() { return ApplyReferenceOrder(db, reference); }
+    // By ids, by name, not matched, reference unused.
+    using Counts = std::array<std::uint32_t, 4>;
+    static Counts CountsOf(const ReferenceOrderReport& r) {
+        return {r.matchedByIds, r.matchedByName, r.notMatched, r.referenceUnused};
+    }
     // Every channel's name with its number, in table order.
     std::string Numbers() {
         std::string out;
-        for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-             c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-            out += std::string(c->Name) + "=" + std::to_string(c->ProgramNum) + " ";
+        for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+            out += std::string(c.Name) + "=" + std::to_string(c.ProgramNum) + " ";
         return out;
+    }
+    // ProgramNum, LogicalNumber, ShowNum.
+    std::array<WORD, 3> Numbers3(std::uint32_t key) {
+        return {Row(key).ProgramNum, Row(key).LogicalNumber, Row(key).ShowNum};
     }
 
     CZorvDB db;
@@ -60,18 +70,11 @@ TEST_F(ReferenceOrder, IdsMatchWhateverTheNameAndBringEveryOrderField) {
 
     const auto report = Apply();
     ASSERT_TRUE(report.Applied()) << report.error;
-    EXPECT_EQ(report.matchedByIds, 1u);
-    EXPECT_EQ(report.matchedByName, 0u);
-    EXPECT_EQ(report.notMatched, 0u);
+    EXPECT_EQ(CountsOf(report), (Counts{1, 0, 0, 0}));
     const Channel_Info_Tag& c = Row(a);
-    EXPECT_EQ(c.ProgramNum, 1);
-    EXPECT_EQ(c.LogicalNumber, 101);
-    EXPECT_EQ(c.ShowNum, 7);
-    EXPECT_EQ(c.Favorite, 0b101u);
-    EXPECT_EQ(c.F[0], 3);
-    EXPECT_EQ(c.F[1], 0);
-    EXPECT_EQ(c.F[2], 9);
-    EXPECT_EQ(c.F[5], 44);
+    EXPECT_EQ((std::array<DWORD, 8>{c.ProgramNum, c.LogicalNumber, c.ShowNum, c.Favorite, c.F[0],
+                                    c.F[1], c.F[2], c.F[5]}),
+              (std::array<DWORD, 8>{1, 101, 7, 0b101, 3, 0, 9, 44}));
     EXPECT_STREQ(c.Name, "Das Erste HD") << "only the order fields change";
     EXPECT_EQ(c.ServiceID, 10301);
 }
@@ -84,10 +87,7 @@ TEST_F(ReferenceOrder, NamesMatchExactlyWithinTheKindWhenIdsDoNot) {
     Ref(Ch{"Arte"}.Ids(1, 1, 28724).Num(20));
     Ref(Ch{"Phoenix"}.Ids(1, 1, 99).Num(21));
 
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 0u);
-    EXPECT_EQ(report.matchedByName, 2u);
-    EXPECT_EQ(report.notMatched, 2u);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{0, 2, 2, 0}));
     EXPECT_EQ(Numbers(), "Arte=20 Phoenix=21 arte=22 Arte=1 ");
 }
 
@@ -97,13 +97,10 @@ TEST_F(ReferenceOrder, IdsComeFirstAndATakenReferenceIsNotOfferedToNames) {
     const auto c = Add(Ch{"Sky"}.Num(3));
     Ref(Ch{"Sky News"}.Ids(1, 2, 3).Num(10)); // a takes it by ids
     Ref(Ch{"Sky"}.Ids(4, 5, 6).Num(11));      // c takes it by name
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 1u);
-    EXPECT_EQ(report.matchedByName, 1u);
-    EXPECT_EQ(report.notMatched, 1u);
-    EXPECT_EQ(Row(a).ProgramNum, 10);
-    EXPECT_EQ(Row(c).ProgramNum, 11);
-    EXPECT_EQ(Row(b).ProgramNum, 12) << "Sky News was taken by ids: b follows";
+    EXPECT_EQ(CountsOf(Apply()), (Counts{1, 1, 1, 0}));
+    // Sky News was taken by ids: b follows.
+    EXPECT_EQ((std::array{Row(a).ProgramNum, Row(c).ProgramNum, Row(b).ProgramNum}),
+              (std::array<WORD, 3>{10, 11, 12}));
 }
 
 TEST_F(ReferenceOrder, UnmatchedFollowTheHighestReferenceNumberInTheirCurrentOrder) {
@@ -116,8 +113,7 @@ TEST_F(ReferenceOrder, UnmatchedFollowTheHighestReferenceNumberInTheirCurrentOrd
     Add(Ch{"Radio known"}.Radio().Ids(1, 1, 9).Num(2));
     Ref(Ch{"Known"}.Ids(1, 1, 1).Num(5));
     Ref(Ch{"Radio known"}.Radio().Ids(1, 1, 9).Num(3));
-    const auto report = Apply();
-    EXPECT_EQ(report.notMatched, 4u);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{2, 0, 4, 0}));
     // TV and radio are numbered apart, as the lists number them.
     EXPECT_EQ(Numbers(), "New C=8 Known=5 New A=6 New B=7 Radio new=4 Radio known=3 ");
 }
@@ -129,9 +125,7 @@ TEST_F(ReferenceOrder, AReferenceHoldingChannelsTheListLacksLeavesTheirNumbersFr
     Ref(Ch{"B"}.Ids(0, 0, 2).Num(2));
     Ref(Ch{"C"}.Ids(0, 0, 3).Num(3));
     Ref(Ch{"Radio only"}.Radio().Ids(0, 0, 4).Num(900)); // another group's numbers
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 1u);
-    EXPECT_EQ(report.referenceUnused, 3u);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{1, 0, 1, 3}));
     EXPECT_EQ(Numbers(), "B=2 New=4 ");
 }
 
@@ -143,29 +137,24 @@ TEST_F(ReferenceOrder, DuplicatesOnEitherSidePairOffInNumberOrder) {
     Ref(Ch{"X"}.Ids(1, 1, 1).Num(50));
     Ref(Ch{"X"}.Ids(1, 1, 1).Num(40));
     Ref(Ch{"X"}.Ids(7, 7, 7).Num(60)); // same name, other ids: the third by name
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 2u);
-    EXPECT_EQ(report.matchedByName, 1u);
-    EXPECT_EQ(Row(x2).ProgramNum, 40) << "lowest current number takes the lowest reference";
-    EXPECT_EQ(Row(x3).ProgramNum, 50);
-    EXPECT_EQ(Row(x1).ProgramNum, 60);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{2, 1, 0, 0}));
+    // The lowest current number takes the lowest reference.
+    EXPECT_EQ((std::array{Row(x2).ProgramNum, Row(x3).ProgramNum, Row(x1).ProgramNum}),
+              (std::array<WORD, 3>{40, 50, 60}));
 
     // One channel against a doubled reference: the lower number; the other stays unused.
     CZorvDB single;
     const auto only = AddChannel(single, Ch{"Y"}.Ids(2, 2, 2).Num(9));
     const std::vector<Channel_Info_Tag> doubled{Ch{"Y"}.Ids(2, 2, 2).Num(12).Record(),
                                                 Ch{"Y"}.Ids(2, 2, 2).Num(11).Record()};
-    const auto r2 = ApplyReferenceOrder(single, doubled);
-    EXPECT_EQ(r2.referenceUnused, 1u);
+    EXPECT_EQ(CountsOf(ApplyReferenceOrder(single, doubled)), (Counts{1, 0, 0, 1}));
     EXPECT_EQ(single.Get<Channel_Info_Tag>(kTableChannel, only)->ProgramNum, 11);
 }
 
 TEST_F(ReferenceOrder, AllZeroIdsNeverMatchByIds) {
     const auto a = Add(Ch{"Local"}.Num(1));
     Ref(Ch{"Other"}.Num(8)); // ids 0, 0, 0 too
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 0u);
-    EXPECT_EQ(report.notMatched, 1u);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{0, 0, 1, 1}));
     EXPECT_EQ(Row(a).ProgramNum, 9);
 }
 
@@ -189,10 +178,9 @@ TEST_F(ReferenceOrder, UnmatchedFavouritesStayInTheirListsAfterTheReferencePosit
     reference.push_back(other);
 
     ASSERT_TRUE(Apply().Applied());
-    EXPECT_EQ(Row(known).F[3], 5);
-    EXPECT_EQ(Row(known).F[31], 2);
-    EXPECT_EQ(Row(early).F[3], 7) << "current position order: early (2) before late (9)";
-    EXPECT_EQ(Row(late).F[3], 8);
+    // Current position order: early (2) before late (9).
+    EXPECT_EQ((std::array{Row(known).F[3], Row(known).F[31], Row(early).F[3], Row(late).F[3]}),
+              (std::array<WORD, 4>{5, 2, 7, 8}));
     EXPECT_EQ(Row(late).Favorite, 1u << 3);
 }
 
@@ -207,9 +195,8 @@ TEST_F(ReferenceOrder, ProductList8NumbersByShowNum) {
     reference.push_back(r);
     ASSERT_TRUE(Apply().Applied());
     EXPECT_EQ(Row(a).ShowNum, 30);
-    EXPECT_EQ(Row(b).ShowNum, 31) << "after the highest shown number, not ProgramNum 3";
-    EXPECT_EQ(Row(b).ProgramNum, 31);
-    EXPECT_EQ(Row(b).LogicalNumber, 0) << "list 8 keeps LogicalNumber apart";
+    // After the highest shown number, not ProgramNum 3; LogicalNumber kept apart.
+    EXPECT_EQ(Numbers3(b), (std::array<WORD, 3>{31, 0, 31}));
 }
 
 TEST_F(ReferenceOrder, UnmatchedNumbersCarryShowNumAndLogicalNumberAsRenumberingDoes) {
@@ -217,16 +204,12 @@ TEST_F(ReferenceOrder, UnmatchedNumbersCarryShowNumAndLogicalNumberAsRenumbering
     Row(a).ShowNum = Row(a).LogicalNumber = 1;
     Ref(Ch{"Z"}.Ids(1, 1, 1).Num(4));
     ASSERT_TRUE(Apply().Applied());
-    EXPECT_EQ(Row(a).ProgramNum, 5);
-    EXPECT_EQ(Row(a).ShowNum, 5);
-    EXPECT_EQ(Row(a).LogicalNumber, 5);
+    EXPECT_EQ(Numbers3(a), (std::array<WORD, 3>{5, 5, 5}));
 
     SetProductList(9); // the network models keep both apart
     reference.front().ProgramNum = 10;
     ASSERT_TRUE(Apply().Applied());
-    EXPECT_EQ(Row(a).ProgramNum, 11);
-    EXPECT_EQ(Row(a).ShowNum, 5);
-    EXPECT_EQ(Row(a).LogicalNumber, 5);
+    EXPECT_EQ(Numbers3(a), (std::array<WORD, 3>{11, 5, 5}));
 }
 
 TEST_F(ReferenceOrder, KeysAndTableOrderStay) {
@@ -234,18 +217,11 @@ TEST_F(ReferenceOrder, KeysAndTableOrderStay) {
         Add(Ch{"C" + std::to_string(i)}.Ids(1, 1, i).Num(i));
     for (WORD i = 20; i >= 1; --i)
         Ref(Ch{"C" + std::to_string(i)}.Ids(1, 1, i).Num(static_cast<WORD>(21 - i)));
-    std::vector<std::uint32_t> before;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        before.push_back(c->Index);
+    const std::vector<std::uint32_t> before = db.Keys(kTableChannel);
     ASSERT_TRUE(Apply().Applied());
-    std::vector<std::uint32_t> after;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index)) {
-        after.push_back(c->Index);
-        EXPECT_EQ(c->ProgramNum, 21 - c->ServiceID);
-    }
-    EXPECT_EQ(after, before);
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+        EXPECT_EQ(c.ProgramNum, 21 - c.ServiceID);
+    EXPECT_EQ(db.Keys(kTableChannel), before);
 }
 
 TEST_F(ReferenceOrder, RefusalsChangeNothing) {
@@ -307,14 +283,10 @@ TEST_F(ReferenceOrder, ThousandsOfChannelsMatchAgainstAShuffledReference) {
         else if (i % 3 == 0)
             Ref(Ch{"N" + std::to_string(i)}.Num(static_cast<WORD>(5000 + i)));
     }
-    const auto report = Apply();
-    EXPECT_EQ(report.matchedByIds, 1500u);
-    EXPECT_EQ(report.matchedByName, 500u);
-    EXPECT_EQ(report.notMatched, 1000u);
+    EXPECT_EQ(CountsOf(Apply()), (Counts{1500, 500, 1000, 0}));
     std::map<WORD, int> seen;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        ++seen[c->ProgramNum];
+    for (const Channel_Info_Tag& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
+        ++seen[c.ProgramNum];
     EXPECT_EQ(seen.size(), 3000u) << "no number given twice";
     EXPECT_EQ(seen.rbegin()->first, 5000 + 2997 + 1000);
 }

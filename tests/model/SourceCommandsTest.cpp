@@ -8,6 +8,7 @@
 #include "tests/image/ImageBuilder.h"
 #include "tests/model/ChannelMaker.h"
 
+#include <array>
 #include <map>
 #include <string>
 #include <tuple>
@@ -156,9 +157,7 @@ TEST_F(SatelliteCommands, DeletingTwoSatellitesAtOnceFollowsTheShiftedIds) {
 }
 
 TEST_F(SatelliteCommands, ASatelliteWithIdZeroGoesAloneWithoutMovingOtherIds) {
-    auto zero = NewRecord<Satellite_Info_Tag>();
-    std::snprintf(zero->Name, sizeof zero->Name, "Nameless");
-    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(zero)));
+    const std::uint32_t key = AddSatellite(db, 0);
     const auto before = Channels();
     const std::uint32_t keys[] = {key};
     EXPECT_EQ(DeleteSatellites(db, keys), 1);
@@ -169,8 +168,7 @@ TEST_F(SatelliteCommands, ASatelliteWithIdZeroGoesAloneWithoutMovingOtherIds) {
 // The question before a delete counts what the delete takes along.
 TEST_F(SatelliteCommands, DeleteCountsAreWhatTheDeleteTakesAlong) {
     AddChannel(0, 1, "no satellite", 99); // an ID-0 satellite takes no channel with it
-    auto zero = NewRecord<Satellite_Info_Tag>();
-    const auto key = static_cast<std::uint32_t>(db.AddIndexed(kTableSatellite, std::move(zero)));
+    const std::uint32_t key = AddSatellite(db, 0);
     const std::uint32_t two[] = {SatelliteKey(2), key}, one[] = {key};
     const DeleteCounts both = CountSatelliteDelete(db, two);
     EXPECT_EQ(DeleteCountsText(both, "satellite", "satellites"),
@@ -188,14 +186,8 @@ TEST_F(SatelliteCommands, DeleteCountsAreWhatTheDeleteTakesAlong) {
 
 TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {
     // A satellite read with ID 9 in the middle of the table.
-    auto high = NewRecord<Satellite_Info_Tag>();
-    high->ID = 9;
-    std::snprintf(high->Name, sizeof high->Name, "Far");
-    db.AddIndexed(kTableSatellite, std::move(high));
-    auto low = NewRecord<Satellite_Info_Tag>();
-    low->ID = 4;
-    std::snprintf(low->Name, sizeof low->Name, "Last row");
-    db.AddIndexed(kTableSatellite, std::move(low));
+    AddSatellite(db, 9);
+    AddSatellite(db, 4);
 
     Satellite_Info_Tag dialog{};
     dialog.Index = 77; // whatever the dialog returns, the store decides the key
@@ -207,21 +199,16 @@ TEST_F(SatelliteCommands, NewSatelliteTakesOneAboveTheHighestIdAndFlagOne) {
     const std::uint32_t key = NewSatellite(db, dialog);
     ASSERT_NE(key, 0u);
     const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
-    EXPECT_EQ(s->Index, key);
-    EXPECT_EQ(s->ID, 10); // not 5, which the last row would give
-    EXPECT_EQ(s->Flag, 1);
-    EXPECT_EQ(s->Degree, 192);
-    EXPECT_EQ(s->Group1.w1, 0x1234);
+    // ID 10, not the 5 the last row would give.
+    EXPECT_EQ((std::array<DWORD, 5>{s->Index, s->ID, s->Flag, s->Degree, s->Group1.w1}),
+              (std::array<DWORD, 5>{key, 10, 1, 192, 0x1234}));
     EXPECT_STREQ(s->Name, "Astra");
 }
 
 TEST_F(SatelliteCommands, NewSatelliteIsRefusedWhenId255IsTaken) {
     db.Clear(kTableSatellite);
     EXPECT_EQ(NextSatelliteID(db), 1);
-    auto top = NewRecord<Satellite_Info_Tag>();
-    top->ID = 255;
-    std::snprintf(top->Name, sizeof top->Name, "Top");
-    db.AddIndexed(kTableSatellite, std::move(top));
+    AddSatellite(db, 255);
     EXPECT_EQ(NextSatelliteID(db), 0);
     EXPECT_EQ(NewSatellite(db, Satellite_Info_Tag{}), 0u);
     EXPECT_EQ(db.Size(kTableSatellite), 1u);
@@ -236,9 +223,8 @@ TEST_F(SatelliteCommands, UpdateReplacesTheWholeRecordButKeepsTheKey) {
     std::snprintf(dialog.Name, sizeof dialog.Name, "Renamed");
     EXPECT_TRUE(UpdateSatellite(db, key, dialog));
     const auto* s = db.Get<Satellite_Info_Tag>(kTableSatellite, key);
-    EXPECT_EQ(s->Index, key);
-    EXPECT_EQ(s->Degree, 3599);
-    EXPECT_EQ(s->Group2.b5, 7);
+    EXPECT_EQ((std::array<DWORD, 3>{s->Index, s->Degree, s->Group2.b5}),
+              (std::array<DWORD, 3>{key, 3599, 7}));
     EXPECT_STREQ(s->Name, "Renamed");
     EXPECT_FALSE(UpdateSatellite(db, 999, dialog));
 }
@@ -253,11 +239,8 @@ TEST_F(SatelliteCommands, NewTransponderTakesTheNextTpidOfItsSatelliteAndCountsU
     const std::uint32_t key = NewTransponder(db, dialog, counter);
     ASSERT_NE(key, 0u);
     const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, key);
-    EXPECT_EQ(t->TPID, 4);
-    EXPECT_EQ(t->SatID, 2);
-    EXPECT_EQ(t->Frequency, 11778);
-    EXPECT_EQ(t->Index, key);
-    EXPECT_EQ(counter, 4u);
+    EXPECT_EQ((std::array<DWORD, 5>{t->TPID, t->SatID, t->Frequency, t->Index, counter}),
+              (std::array<DWORD, 5>{4, 2, 11778, key, 4}));
 
     // A satellite without transponders starts at 1; the counter still counts.
     dialog.SatID = 7;
@@ -300,10 +283,7 @@ TEST_F(SatelliteCommands, DescriptionOfATransponderFindsItsSatellite) {
     const auto d = DescribeTransponder(db, TransponderKey(3, 1));
     ASSERT_TRUE(d.transponder && d.satellite);
     EXPECT_STREQ(d.satellite->Name, "Sat 3");
-    auto orphan = NewRecord<Transponder_Info_Tag>();
-    orphan->SatID = 40;
-    const auto key =
-        static_cast<std::uint32_t>(db.AddIndexed(kTableTransponder, std::move(orphan)));
+    const std::uint32_t key = AddTransponder(db, 40, 1);
     EXPECT_EQ(DescribeTransponder(db, key).satellite, nullptr);
     EXPECT_EQ(DescribeTransponder(db, 9999).transponder, nullptr);
 }
@@ -313,11 +293,8 @@ TEST(SatelliteDialogs, LongEntriesHaveTheirOwnDialogAndTerrestrialHidesSatellite
     EXPECT_EQ(SatelliteDialogFor(0x49), SatelliteDialogKind::Sat2);
     CZorvDB& db = TheZorvDB();
     db.ClearAll();
-    for (int id : {1, 2}) {
-        auto s = NewRecord<Satellite_Info_Tag>();
-        s->ID = static_cast<BYTE>(id);
-        db.AddIndexed(kTableSatellite, std::move(s));
-    }
+    AddSatellite(db, 1);
+    AddSatellite(db, 2);
     EXPECT_EQ(DialogSatelliteList(db, 0x01).size(), 2u);
     ASSERT_EQ(DialogSatelliteList(db, 0x03).size(), 1u);
     EXPECT_EQ(DialogSatelliteList(db, 0x03)[0]->ID, 2);
@@ -339,11 +316,8 @@ protected:
         profile.Apply();
         WORD number = 0;
         for (int m = 1; m <= 5; ++m) {
-            auto mux = NewRecord<CableMux_Info_Tag>();
-            mux->TPID = static_cast<BYTE>(m);
-            mux->Frequency = static_cast<DWORD>(306000 + 8000 * m);
-            mux->SymbolRate = 6900;
-            db.AddIndexed(kTableCableMux, std::move(mux));
+            const std::uint32_t key = AddCableMux(db, m, static_cast<DWORD>(306000 + 8000 * m));
+            db.Get<CableMux_Info_Tag>(kTableCableMux, key)->SymbolRate = 6900;
             for (char which : {'a', 'b'})
                 AddChannel(which == 'a' ? 1 : 4, m, "M" + std::to_string(m) + which, ++number);
         }
@@ -389,9 +363,9 @@ TEST_F(CableMuxCommands, NewMultiplexTakesTheCounterPlusOneAndCountsUp) {
     dialog.TPID = 99;
     const std::uint32_t key = NewCableMux(db, dialog, counter);
     ASSERT_NE(key, 0u);
-    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->TPID, 6);
-    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Frequency, 474000u);
-    EXPECT_EQ(counter, 6u);
+    const auto* m = db.Get<CableMux_Info_Tag>(kTableCableMux, key);
+    EXPECT_EQ((std::array<DWORD, 3>{m->TPID, m->Frequency, counter}),
+              (std::array<DWORD, 3>{6, 474000, 6}));
 
     // After a delete the counter stays above every ID: no reuse.
     const std::uint32_t keys[] = {MuxKey(2)};
@@ -421,9 +395,9 @@ TEST_F(CableMuxCommands, UpdateKeepsTheKey) {
     dialog.Modulation = 0x0D;
     dialog.Tail[127] = 9;
     EXPECT_TRUE(UpdateCableMux(db, key, dialog));
-    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Index, key);
-    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Modulation, 0x0D);
-    EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, key)->Tail[127], 9);
+    const auto* m = db.Get<CableMux_Info_Tag>(kTableCableMux, key);
+    EXPECT_EQ((std::array<DWORD, 3>{m->Index, m->Modulation, m->Tail[127]}),
+              (std::array<DWORD, 3>{key, 0x0D, 9}));
     EXPECT_EQ(db.Get<CableMux_Info_Tag>(kTableCableMux, 1)->TPID, 1);
 }
 
@@ -437,14 +411,11 @@ TEST_F(BroadcastCommands, NewTakesOneAboveTheLastRowAndCutsTheNameAt16) {
     const std::uint32_t first = NewBroadcast(db, LastBroadcastID(db), "Canal");
     EXPECT_EQ(db.Get<Broadcast_Info_Tag>(kTableBroadcast, first)->BroadcastID, 1);
     // The grid sorted by a header click: its last row shows ID 1 although 7 exists.
-    auto seven = NewRecord<Broadcast_Info_Tag>();
-    seven->BroadcastID = 7;
-    db.AddIndexed(kTableBroadcast, std::move(seven));
+    AddBroadcast(db, 7);
     EXPECT_EQ(LastBroadcastID(db), 7);
     const std::uint32_t key = NewBroadcast(db, 1, "ABCDEFGHIJKLMNOPQRSTU");
     const auto* b = db.Get<Broadcast_Info_Tag>(kTableBroadcast, key);
-    EXPECT_EQ(b->BroadcastID, 2);
-    EXPECT_STREQ(b->Name, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(std::to_string(b->BroadcastID) + " " + b->Name, "2 ABCDEFGHIJKLMNOP");
     EXPECT_EQ(b->Index, key);
 }
 

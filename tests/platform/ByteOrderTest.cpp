@@ -9,8 +9,7 @@ TEST(ByteOrder, OrderZeroPutsTheLeastSignificantByteFirst) {
     EXPECT_EQ(ReadDWORDFromBytes(0x78, 0x56, 0x34, 0x12, 0), 0x12345678u);
     std::array<BYTE, 4> b{};
     MakeBytesFromWORD(&b[0], &b[1], 0xABCD, 0);
-    EXPECT_EQ(b[0], 0xCD);
-    EXPECT_EQ(b[1], 0xAB);
+    EXPECT_EQ(b, (std::array<BYTE, 4>{0xCD, 0xAB, 0, 0}));
     MakeBytesFromDWORD(&b[0], &b[1], &b[2], &b[3], 474000, 0); // 0x00073B90
     EXPECT_EQ(b, (std::array<BYTE, 4>{0x90, 0x3B, 0x07, 0x00}));
 }
@@ -20,8 +19,7 @@ TEST(ByteOrder, OrderOnePutsTheMostSignificantByteFirst) {
     EXPECT_EQ(ReadDWORDFromBytes(0x12, 0x34, 0x56, 0x78, 1), 0x12345678u);
     std::array<BYTE, 4> b{};
     MakeBytesFromWORD(&b[0], &b[1], 0x1AF4, 1);
-    EXPECT_EQ(b[0], 0x1A);
-    EXPECT_EQ(b[1], 0xF4);
+    EXPECT_EQ(b, (std::array<BYTE, 4>{0x1A, 0xF4, 0, 0}));
     MakeBytesFromDWORD(&b[0], &b[1], &b[2], &b[3], 474000, 1);
     EXPECT_EQ(b, (std::array<BYTE, 4>{0x00, 0x07, 0x3B, 0x90}));
     // Any non-zero order counts as order 1.

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
+using Texts = std::vector<std::string>;
 template <class F, class... Args> std::string Text(F f, Args... args) {
     char buffer[kDisplayTextMax] = {};
     f(args..., buffer);
@@ -19,17 +21,15 @@ std::string Commas(std::string text) {
 } // namespace
 
 TEST(DisplayTexts, TunerNamesTheSelectionDependsOn) {
-    EXPECT_EQ(Text(GetTunerName, 0), "Tuner 1");
-    EXPECT_EQ(Text(GetTunerName, 1), "Tuner 2");
-    EXPECT_EQ(Text(GetTunerName, 17), "Tuner 1");
-    EXPECT_EQ(Text(GetTunerName, 18), "Tuner 2");
+    EXPECT_EQ((Texts{Text(GetTunerName, 0), Text(GetTunerName, 1), Text(GetTunerName, 17),
+                     Text(GetTunerName, 18)}),
+              (Texts{"Tuner 1", "Tuner 2", "Tuner 1", "Tuner 2"}));
 }
 
 TEST(DisplayTexts, GenreAndFecNames) {
-    EXPECT_EQ(Text(GetGenreName, 0), "None");
-    EXPECT_EQ(Text(GetGenreName, 4), "Sport");
-    EXPECT_EQ(Text(GetGenreName, 16), "--");
-    EXPECT_EQ(Text(GetGenreName, -1), "--");
+    EXPECT_EQ((Texts{Text(GetGenreName, 0), Text(GetGenreName, 4), Text(GetGenreName, 16),
+                     Text(GetGenreName, -1)}),
+              (Texts{"None", "Sport", "--", "--"}));
     EXPECT_EQ(Text(GetFECName, 0, 0, 0x30), "3/4");
     EXPECT_EQ(Text(GetFECName, 0, 0, 0x00), "Auto");
     EXPECT_EQ(Text(GetFECName, 1, 1, 0x20), "S2 8PSK 2/3");
@@ -38,13 +38,10 @@ TEST(DisplayTexts, GenreAndFecNames) {
 }
 
 TEST(DisplayTexts, CommaDigitString) {
-    EXPECT_EQ(Commas("11494"), "11,494");
-    EXPECT_EQ(Commas("999"), "999");
-    EXPECT_EQ(Commas("1000"), "1,000");
-    EXPECT_EQ(Commas("1234567"), "1,234,567");
-    EXPECT_EQ(Commas("123456"), "123,456");
-    EXPECT_EQ(Commas("-100000"), "-100,000");
-    EXPECT_EQ(Commas("-1234"), "-1,234");
-    EXPECT_EQ(Commas(""), "");
-    EXPECT_EQ(Commas("18446744073709551615"), "18,446,744,073,709,551,615");
+    Texts out;
+    for (const char* digits : {"11494", "999", "1000", "1234567", "123456", "-100000", "-1234", "",
+                               "18446744073709551615"})
+        out.push_back(Commas(digits));
+    EXPECT_EQ(out, (Texts{"11,494", "999", "1,000", "1,234,567", "123,456", "-100,000", "-1,234",
+                          "", "18,446,744,073,709,551,615"}));
 }
