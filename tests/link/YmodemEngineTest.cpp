@@ -157,6 +157,25 @@ struct CSenderRun {
     LinkResult Result() { return result.get(); }
 };
 
+// Replies may take 5 s: a cancel must not wait for them.
+ymodem::Options SlowReplies() {
+    ymodem::Options options = FastOptions();
+    options.replyTimeout = milliseconds{5000};
+    return options;
+}
+
+// The Cancel button pressed while `run` waits for its peer: the transfer
+// ends at once, says so, and tells the peer with the cancel sequence.
+template <class Run> void PressCancel(Run& run, CStopSwitch& progress) {
+    const auto pressed = std::chrono::steady_clock::now();
+    progress.stop = true;
+    const LinkResult r = run.Result();
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
+    EXPECT_EQ(r.status, LinkStatus::Cancelled);
+    EXPECT_EQ(r.message, "Transfer cancelled");
+    EXPECT_EQ(run.Read(16), kCancelSequence);
+}
+
 } // namespace
 
 class YmodemBothSides : public ::testing::TestWithParam<std::size_t> {};
@@ -380,18 +399,10 @@ TEST(YmodemReceiver, SenderThatFallsSilentMidwayTimesOut) {
 
 TEST(YmodemReceiver, CancelReturnsAtOnceAndTellsTheSender) {
     CStopSwitch progress;
-    ymodem::Options options = FastOptions();
-    options.replyTimeout = milliseconds{5000}; // a cancel must not wait for this
-    CReceiverRun run(options, &progress);
+    CReceiverRun run(SlowReplies(), &progress);
     run.Announce("x.bin", 3000);
     std::this_thread::sleep_for(milliseconds{100});
-    const auto pressed = std::chrono::steady_clock::now();
-    progress.stop = true;
-    const LinkResult r = run.Result();
-    EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
-    EXPECT_EQ(r.status, LinkStatus::Cancelled);
-    EXPECT_EQ(r.message, "Transfer cancelled");
-    EXPECT_EQ(run.Read(16), kCancelSequence);
+    PressCancel(run, progress);
 }
 
 TEST(YmodemSender, SpeaksEachStepOfTheBatch) {
@@ -526,18 +537,10 @@ TEST(YmodemSender, ALoneCanIsNoise) {
 // (A cancel at a step between blocks: LinkFaults, "sender cancels".)
 TEST(YmodemSender, CancelWhileWaitingForAnAnswer) {
     CStopSwitch progress;
-    ymodem::Options options = FastOptions();
-    options.replyTimeout = milliseconds{5000}; // a cancel must not wait for this
-    CSenderRun run(5000, options, &progress);
+    CSenderRun run(5000, SlowReplies(), &progress);
     run.Start();
     run.Read(1029); // block 1, never answered
-    const auto pressed = std::chrono::steady_clock::now();
-    progress.stop = true;
-    const LinkResult s = run.Result();
-    EXPECT_LT(std::chrono::steady_clock::now() - pressed, milliseconds{1500});
-    EXPECT_EQ(s.status, LinkStatus::Cancelled);
-    EXPECT_EQ(s.message, "Transfer cancelled");
-    EXPECT_EQ(run.Read(16), kCancelSequence);
+    PressCancel(run, progress);
 }
 
 // A sender out to keep us busy or to write to our terminal. Whatever it does,
@@ -813,24 +816,17 @@ TEST(YmodemHostileReceiver, NoiseThatNeverStopsEndsEveryWait) {
 }
 
 TEST(PeerText, ControlsAndNonTextAreEscaped) {
+    using namespace std::string_literals; // "\x9b"s + "31m": a hex escape ends at the literal
     const std::pair<std::string, std::string> cases[] = {
         {"image.bin", "image.bin"},
         {"\x1b]0;t\x07", "\\x1b]0;t\\x07"},
-        {"a\\x1b", "a\\\\x1b"},                     // an escape the peer wrote stays visible
-        {"Kan\xc3\xa4le.bin", "Kan\xc3\xa4le.bin"}, // UTF-8 text is kept
-        {"\xc2\x9b"
-         "31m",
-         "\\xc2\\x9b31m"}, // C1 control CSI
-        {"\x9b"
-         "31m",
-         "\\x9b31m"}, // a lone 8-bit CSI
-        {"a\xe2\x81\xa6"
-         "b",
-         "a\\xe2\\x81\\xa6b"}, // an isolate (U+2066) reorders text too
-        {"a\xe2\x80\xae"
-         "nib.exe",
-         "a\\xe2\\x80\\xaenib.exe"},         // RLO
-        {"\x7f\xc0\xaf", "\\x7f\\xc0\\xaf"}, // DEL, overlong '/'
+        {"a\\x1b", "a\\\\x1b"},                        // an escape the peer wrote stays visible
+        {"Kan\xc3\xa4le.bin", "Kan\xc3\xa4le.bin"},    // UTF-8 text is kept
+        {"\xc2\x9b"s + "31m", "\\xc2\\x9b31m"},        // C1 control CSI
+        {"\x9b"s + "31m", "\\x9b31m"},                 // a lone 8-bit CSI
+        {"a\xe2\x81\xa6"s + "b", "a\\xe2\\x81\\xa6b"}, // an isolate (U+2066) reorders text too
+        {"a\xe2\x80\xae"s + "nib.exe", "a\\xe2\\x80\\xaenib.exe"}, // RLO
+        {"\x7f\xc0\xaf", "\\x7f\\xc0\\xaf"},                       // DEL, overlong '/'
         {std::string(100, 'a'), std::string(80, 'a') + "..."},
     };
     for (const auto& [text, shown] : cases)
