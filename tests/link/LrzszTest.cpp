@@ -515,10 +515,8 @@ TEST(LrzszCliHostile, ReceiverFallingSilentAfterBlockZero) {
 TEST(LrzszFaults, LineToRbCutShort) {
     REQUIRE_LRZSZ();
     CTempDir rx;
-    Faults toRb;
-    toRb.cutAfter = Block(30) + 5;
     RelayedPeer rb;
-    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, toRb);
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, CutAfter(Block(30) + 5));
     const auto start = std::chrono::steady_clock::now();
     const LinkResult s = SendImage(*rb.ours, DemoImage(), FastOptions());
     EXPECT_EQ(s.status, LinkStatus::LineError) << s.message;
