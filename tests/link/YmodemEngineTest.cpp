@@ -229,21 +229,6 @@ TEST(YmodemReceiver, AnswersEachStepOfTheBatch) {
     EXPECT_EQ(run.sink.data, data) << "the padding of the last block is not kept";
 }
 
-TEST(YmodemReceiver, RepeatedBlockIsAcknowledgedAndKeptOnce) {
-    CReceiverRun run;
-    run.Announce("x.bin", 256);
-    const Bytes data = SampleBytes(256);
-    for (const Bytes& block : {Short(1, std::span(data).first(128)),
-                               Short(1, std::span(data).first(128)), // as if our ACK was lost
-                               Short(2, std::span(data).subspan(128))}) {
-        Put(*run.peer, block);
-        EXPECT_EQ(run.Read(1), Bytes{kACK});
-    }
-    run.EndFile();
-    ASSERT_TRUE(run.Result().Ok());
-    EXPECT_EQ(run.sink.data, data);
-}
-
 // A sender started after several of our requests answers each waiting 'C'
 // with another block 0 (sb does). Only one of them may be answered.
 TEST(YmodemReceiver, CopiesOfTheHeaderFromWaitingRequestsAreNotAnswered) {
