@@ -51,6 +51,23 @@ std::size_t Count(const std::string& text, const std::string& what) {
     return n;
 }
 
+namespace {
+
+::testing::AssertionResult Said(bool ok, const std::string& text) {
+    auto result = ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+    return result << "in: " << text.substr(0, 4000);
+}
+
+} // namespace
+
+::testing::AssertionResult Has(const std::string& text, const std::string& part) {
+    return Said(text.find(part) != std::string::npos, text);
+}
+
+::testing::AssertionResult StartsWith(const std::string& text, const std::string& head) {
+    return Said(text.rfind(head, 0) == 0, text);
+}
+
 Scratch::Scratch(const std::string& name)
     : m_path(std::filesystem::temp_directory_path() /
              ("velmar-cli-" + std::to_string(::getpid()) + "-" + name)) {

@@ -2,6 +2,8 @@
 // images and scratch folders the CLI tests share.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 
@@ -30,6 +32,10 @@ Outcome Shell(const std::string& command);
 std::string ReadAll(const std::filesystem::path& path);
 // How often `what` stands in `text`.
 std::size_t Count(const std::string& text, const std::string& what);
+// Whether `text` holds `part` / starts with `head`; the message shows the
+// text either way, so EXPECT_FALSE tells what was there too.
+::testing::AssertionResult Has(const std::string& text, const std::string& part);
+::testing::AssertionResult StartsWith(const std::string& text, const std::string& head);
 
 // A private folder, removed afterwards.
 class Scratch {

@@ -35,26 +35,25 @@ std::string Temp(const std::string& name) {
 TEST(Cli, InfoAndDumpOfTheExampleImage) {
     Outcome run = Cli("info " + kSatellite);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("product       list 7, type 0x01"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("satellites        6"), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "product       list 7, type 0x01"));
+    EXPECT_TRUE(Has(run.out, "satellites        6"));
     run = Cli("dump " + kSatellite);
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("{\"format\": 1, \"zorv\": false, \"header_text\": \"56656c6d6172", 0),
-              0u);
-    EXPECT_NE(run.out.find("\"Name\": \"Das Erste HD\""), std::string::npos);
-    EXPECT_NE(run.out.find("\"Name\": \"Hot Bird\""), std::string::npos);
-    EXPECT_NE(run.out.find("\"Ext\": [1, 1, 0, 0, 0, 0]"), std::string::npos);
+    EXPECT_TRUE(
+        StartsWith(run.out, "{\"format\": 1, \"zorv\": false, \"header_text\": \"56656c6d6172"));
+    EXPECT_TRUE(Has(run.out, "\"Name\": \"Das Erste HD\""));
+    EXPECT_TRUE(Has(run.out, "\"Name\": \"Hot Bird\""));
+    EXPECT_TRUE(Has(run.out, "\"Ext\": [1, 1, 0, 0, 0, 0]"));
 }
 
 TEST(Cli, ExportHeaderFragment) {
     const std::string out = Temp("table.h");
     ASSERT_EQ(Cli("export-h " + kSatellite + " " + out).status, 0);
     const std::string text = ReadAll(out);
-    EXPECT_EQ(text.rfind(
-                  "const SSVC_INFO virtual_flash_svc[] = {\r\n\t{ 0x00000000, 0001, 01, 0001, ", 0),
-              0u);
-    EXPECT_NE(text.find("\"Das Erste HD\""), std::string::npos);
-    EXPECT_NE(text.find("////Total Svc Channel Count = "), std::string::npos);
+    EXPECT_TRUE(StartsWith(
+        text, "const SSVC_INFO virtual_flash_svc[] = {\r\n\t{ 0x00000000, 0001, 01, 0001, "));
+    EXPECT_TRUE(Has(text, "\"Das Erste HD\""));
+    EXPECT_TRUE(Has(text, "////Total Svc Channel Count = "));
 }
 
 TEST(Cli, FailedLoadsAndSavesSayTheSystemsMessage) {
@@ -62,16 +61,16 @@ TEST(Cli, FailedLoadsAndSavesSayTheSystemsMessage) {
     std::ofstream(bad, std::ios::binary) << "VX  \x51";
     Outcome run = Cli("dump " + bad);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Cannot read file header. Continue? No"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    EXPECT_TRUE(Has(run.err, "Cannot read file header. Continue? No"));
+    EXPECT_TRUE(Has(run.err, "Cannot open or invalid version file"));
     run = Cli("--yes info " + bad);
     EXPECT_EQ(run.status, 1) << "too short even without a header";
     run = Cli("info " + Temp("missing.bin"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Cannot open or invalid version file"), std::string::npos);
+    EXPECT_TRUE(Has(run.err, "Cannot open or invalid version file"));
     run = Cli("save " + kSatellite + " /nonexistent-dir/out.bin");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Cannot save channel file"), std::string::npos);
+    EXPECT_TRUE(Has(run.err, "Cannot save channel file"));
 }
 
 TEST(Cli, ReceiverOptionsOverrideTheStartupConfiguration) {
@@ -103,15 +102,12 @@ TEST(JsonDump, TerrestrialTranspondersUseTheirForm) {
     t->SatID = 1;
     db.AddIndexed(kTableTransponder, std::move(t));
     const std::string terrestrial = DumpJson(0x03);
-    EXPECT_NE(terrestrial.find("\"Params\": 68548, \"TSID\": 0, \"Carried\": 7, \"NameIndex\": 5"),
-              std::string::npos)
-        << terrestrial;
-    EXPECT_EQ(terrestrial.find("\"Frequency\""), std::string::npos);
+    EXPECT_TRUE(
+        Has(terrestrial, "\"Params\": 68548, \"TSID\": 0, \"Carried\": 7, \"NameIndex\": 5"));
+    EXPECT_FALSE(Has(terrestrial, "\"Frequency\""));
     const std::string satellite = DumpJson(0x01);
-    EXPECT_NE(
-        satellite.find("\"Frequency\": 3012, \"SymbolRate\": 1, \"TSID\": 0, \"Word4\": 1287"),
-        std::string::npos)
-        << satellite;
+    EXPECT_TRUE(
+        Has(satellite, "\"Frequency\": 3012, \"SymbolRate\": 1, \"TSID\": 0, \"Word4\": 1287"));
     db.ClearAll();
 }
 
@@ -128,7 +124,7 @@ TEST(Cli, WorkbookExportImportAndDump) {
     const std::size_t from = image.find("\"channels\": ") + 12;
     const std::size_t to = image.rfind("]}}");
     const std::string head = "{\"format\": 1, \"channels\": ";
-    ASSERT_EQ(run.out.rfind(head, 0), 0u) << run.out.substr(0, 80);
+    ASSERT_TRUE(StartsWith(run.out, head)) << run.out.substr(0, 80);
     EXPECT_EQ(run.out.substr(head.size(), run.out.size() - head.size() - 2),
               image.substr(from, to - from + 1));
     EXPECT_EQ(run.out.substr(run.out.size() - 2), "}\n");
@@ -137,35 +133,29 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_EQ(ReadAll(bin), ReadAll(kSatellite)) << "same channels, same image";
     run = Cli("dump-xls " + kSatellite);
     EXPECT_EQ(run.status, 1) << "an image is no workbook";
-    EXPECT_NE(run.err.find("The file is not an Excel 97-2003 workbook"), std::string::npos);
+    EXPECT_TRUE(Has(run.err, "The file is not an Excel 97-2003 workbook"));
 }
 
 TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
     Outcome run = Cli("info --json " + kSatellite);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string& out = run.out;
-    EXPECT_EQ(out.rfind("{\"format\": 1, \"header_form\": \"working\", \"product\": {\"list\": 7, "
+    EXPECT_TRUE(
+        StartsWith(out, "{\"format\": 1, \"header_form\": \"working\", \"product\": {\"list\": 7, "
                         "\"type\": 1, "
-                        "\"type_hex\": \"0x01\", \"byte_order\": 0}",
-                        0),
-              0u)
-        << out;
-    EXPECT_NE(out.find("{\"name\": \"channels\", \"table\": 5, \"count\": 293, \"capacity\": 4608, "
-                       "\"free\": 4315}"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("{\"name\": \"favourites\", \"table\": 6, \"count\": 8, \"capacity\": 8, "
-                       "\"free\": 0}"),
-              std::string::npos);
-    EXPECT_NE(out.find("\"channels\": {\"tv\": 204, \"radio\": 89, \"locked\": 2"),
-              std::string::npos);
-    EXPECT_NE(out.find("{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}"), std::string::npos);
-    EXPECT_NE(out.find("\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"),
-              std::string::npos);
+                        "\"type_hex\": \"0x01\", \"byte_order\": 0}"));
+    EXPECT_TRUE(Has(out,
+                    "{\"name\": \"channels\", \"table\": 5, \"count\": 293, \"capacity\": 4608, "
+                    "\"free\": 4315}"));
+    EXPECT_TRUE(Has(out, "{\"name\": \"favourites\", \"table\": 6, \"count\": 8, \"capacity\": 8, "
+                         "\"free\": 0}"));
+    EXPECT_TRUE(Has(out, "\"channels\": {\"tv\": 204, \"radio\": 89, \"locked\": 2"));
+    EXPECT_TRUE(Has(out, "{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}"));
+    EXPECT_TRUE(Has(out, "\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"));
     // Without the switch the summary stays as it was.
     run = Cli("info " + kSatellite);
     EXPECT_EQ(run.out.find('{'), std::string::npos);
-    EXPECT_NE(run.out.find("  channels          293\n"), std::string::npos);
+    EXPECT_TRUE(Has(run.out, "  channels          293\n"));
     EXPECT_EQ(Cli("info --json").status, 2);
 
     // An image with one pair by ids and one by name on a transponder.
@@ -193,12 +183,10 @@ TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
     ASSERT_EQ(Cli("import-xls " + kSatellite + " " + xls + " " + bin).status, 0);
     run = Cli("info --json " + bin);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(
-        run.out.find("\"duplicates\": {\"groups\": 2, \"channels\": 4, \"members\": "
-                     "[[{\"key\": 1, \"name\": \"Dup A\"}, {\"key\": 4, \"name\": \"Dup B\"}], "
-                     "[{\"key\": 3, \"name\": \"Same\"}, {\"key\": 5, \"name\": \"Same\"}]]}"),
-        std::string::npos)
-        << run.out;
+    EXPECT_TRUE(Has(run.out,
+                    "\"duplicates\": {\"groups\": 2, \"channels\": 4, \"members\": "
+                    "[[{\"key\": 1, \"name\": \"Dup A\"}, {\"key\": 4, \"name\": \"Dup B\"}], "
+                    "[{\"key\": 3, \"name\": \"Same\"}, {\"key\": 5, \"name\": \"Same\"}]]}"));
 }
 
 namespace {
@@ -235,7 +223,7 @@ TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
              {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
             const Outcome run = CliFailing(o.command + " " + o.target, dir, failure);
             EXPECT_EQ(run.status, 1) << o.command << " " << failure;
-            EXPECT_NE(run.err.find("Cannot save channel file"), std::string::npos)
+            EXPECT_TRUE(Has(run.err, "Cannot save channel file"))
                 << o.command << " " << failure << ": " << run.err;
             EXPECT_TRUE(ReadAll(o.target) == o.old) << o.command << " " << failure;
             EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
@@ -267,10 +255,8 @@ TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
     std::ofstream(out, std::ios::binary) << "keep me";
     const Outcome run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("The channel list has 4,609 channels, but this receiver holds at most "
-                           "4,608. Remove 1 channel and save again."),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "The channel list has 4,609 channels, but this receiver holds at most "
+                             "4,608. Remove 1 channel and save again."));
     EXPECT_EQ(ReadAll(out), "keep me");
     EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
 }
@@ -286,9 +272,7 @@ TEST(Cli, HugeOptionValuesAreBoundedByTheBlocks) {
 TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
     const Outcome run = Cli("--ch 49152,1000000,56,28 info " + kSatellite);
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("the channel block reaches beyond any receiver's image"),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "the channel block reaches beyond any receiver's image"));
 }
 
 TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
@@ -300,8 +284,7 @@ TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
     std::filesystem::remove(out);
     Outcome run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("The workbook has no sheet named \"Channel\"."), std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "The workbook has no sheet named \"Channel\"."));
     EXPECT_FALSE(std::filesystem::exists(out)) << "no image of 0 channels";
     std::ofstream(xls, std::ios::binary | std::ios::trunc) << "plain text";
     run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
@@ -309,8 +292,8 @@ TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(out));
     run = Cli("dump-xls " + std::filesystem::temp_directory_path().string());
     EXPECT_EQ(run.status, 1) << "a folder";
-    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    EXPECT_TRUE(Has(run.err, "is a folder"));
     run = Cli("info " + std::filesystem::temp_directory_path().string());
     EXPECT_EQ(run.status, 1) << "a folder is no image either";
-    EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+    EXPECT_TRUE(Has(run.err, "is a folder"));
 }

@@ -107,7 +107,7 @@ TEST(CliStreams, StandardInputOnceAndNotForTheScriptsOutput) {
     EXPECT_EQ(Cli("edit - - out.bin </dev/null").status, 2);
     run = Cli("edit " + kSatellite + " script.txt -");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("edit: OUT cannot be '-'"), std::string::npos) << run.err;
+    EXPECT_TRUE(Has(run.err, "edit: OUT cannot be '-'"));
 }
 
 TEST(CliStreams, TemporaryFilesGoOnEveryPath) {
@@ -169,9 +169,7 @@ TEST(CliStreams, StandardInputIsBoundedLikeAFile) {
     const Outcome run =
         Shell("head -c 16777217 /dev/zero | " + kCli + " info - >/dev/null; echo $?");
     EXPECT_EQ(run.out, "1\n");
-    EXPECT_NE(run.err.find("velmar-cli: standard input is larger than 16777216 bytes"),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "velmar-cli: standard input is larger than 16777216 bytes"));
 }
 
 // ---- One code page ------------------------------------------------------------------
@@ -216,13 +214,12 @@ TEST(CodePage, ANameFromAScriptComesBackExactly) {
     const Outcome edit = Cli("edit " + kSatellite + " " + (dir / "s.txt") + " " + bin);
     ASSERT_EQ(edit.status, 0) << edit.err;
     // Stored as the Windows-1252 bytes, ...
-    EXPECT_NE(ReadAll(bin).find(std::string("\x80uro \x93TV\x94 \x96 \x8E") + '\0'),
-              std::string::npos);
+    EXPECT_TRUE(Has(ReadAll(bin), std::string("\x80uro \x93TV\x94 \x96 \x8E") + '\0'));
     // ... and read back the same in every JSON.
     const std::string json = "\"Name\": \"" + name + "\"";
-    EXPECT_NE(Cli("dump " + bin).out.find(json), std::string::npos);
+    EXPECT_TRUE(Has(Cli("dump " + bin).out, json));
     ASSERT_EQ(Cli("export-xls " + bin + " " + (dir / "c.xls")).status, 0);
-    EXPECT_NE(Cli("dump-xls " + (dir / "c.xls")).out.find(json), std::string::npos);
+    EXPECT_TRUE(Has(Cli("dump-xls " + (dir / "c.xls")).out, json));
     // A second channel of that name makes a duplicate pair that info names.
     std::ofstream(dir / "t.txt") << "select rows 2\nupdate \"Name=" << name
                                  << "\" SatID=1 TPID=1 ServiceID=0\n"
@@ -237,26 +234,26 @@ TEST(CodePage, ANameFromAScriptComesBackExactly) {
 TEST(CliArguments, VersionAndHelp) {
     Outcome run = Cli("--version");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("velmar-cli (Velmar) " VELMAR_PROJECT_VERSION, 0), 0u) << run.out;
+    EXPECT_TRUE(StartsWith(run.out, "velmar-cli (Velmar) " VELMAR_PROJECT_VERSION));
     EXPECT_EQ(run.out.back(), '\n');
     EXPECT_EQ(Count(run.out, "\n"), 1u);
 
     run = Cli("help edit");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("usage: velmar-cli [receiver options] edit IMAGE SCRIPT OUT\n", 0), 0u)
-        << run.out;
-    EXPECT_NE(run.out.find("edit scripts:"), std::string::npos);
-    EXPECT_NE(run.out.find("--receiver NAME"), std::string::npos);
+    EXPECT_TRUE(
+        StartsWith(run.out, "usage: velmar-cli [receiver options] edit IMAGE SCRIPT OUT\n"));
+    EXPECT_TRUE(Has(run.out, "edit scripts:"));
+    EXPECT_TRUE(Has(run.out, "--receiver NAME"));
     EXPECT_EQ(Cli("edit --help").out, run.out);
     EXPECT_EQ(Cli("edit -h").out, run.out);
 
     run = Cli("info --help");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: velmar-cli [receiver options] info [--json] IMAGE\n", 0), 0u);
+    EXPECT_TRUE(StartsWith(run.out, "usage: velmar-cli [receiver options] info [--json] IMAGE\n"));
     EXPECT_TRUE(run.err.empty()) << run.err;
-    EXPECT_NE(Cli("help receive").out.find("--listen [HOST:]PORT"), std::string::npos);
+    EXPECT_TRUE(Has(Cli("help receive").out, "--listen [HOST:]PORT"));
     EXPECT_EQ(Cli("help").out, Cli("--help").out);
-    EXPECT_NE(Cli("--help").out.find("send LINK IMAGE"), std::string::npos);
+    EXPECT_TRUE(Has(Cli("--help").out, "send LINK IMAGE"));
     run = Cli("help frobnicate");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "velmar-cli: unknown command 'frobnicate'\n" + std::string(kTry));
@@ -264,7 +261,7 @@ TEST(CliArguments, VersionAndHelp) {
 
 TEST(CliArguments, OptionsWithEqualsAndAfterTheCommand) {
     const std::string expected = Cli("--receiver cable info " + kCable).out;
-    ASSERT_NE(expected.find("cable muxes       14"), std::string::npos) << expected;
+    ASSERT_TRUE(Has(expected, "cable muxes       14"));
     EXPECT_EQ(Cli("--receiver=cable info " + kCable).out, expected);
     EXPECT_EQ(Cli("info --receiver=cable " + kCable).out, expected);
     EXPECT_EQ(Cli("info " + kCable + " --receiver cable").out, expected);
@@ -281,7 +278,7 @@ TEST(CliArguments, DoubleDashEndsTheOptions) {
     const std::string cd = "cd " + dir.Path() + " && ";
     Outcome run = Shell(cd + kCli + " info -- -x.bin");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("-x.bin\n", 0), 0u);
+    EXPECT_TRUE(StartsWith(run.out, "-x.bin\n"));
     run = Shell(cd + kCli + " save -- -x.bin --json");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadAll(dir / "--json"), ReadAll(kSatellite));
@@ -326,8 +323,8 @@ TEST(CliArguments, ErrorsInTheGnuForm) {
     // Without arguments: the whole usage.
     const Outcome bare = Cli("");
     EXPECT_EQ(bare.status, 2);
-    EXPECT_EQ(bare.err.rfind("usage: velmar-cli", 0), 0u);
-    EXPECT_NE(bare.err.find("receive LINK OUT.bin"), std::string::npos);
+    EXPECT_TRUE(StartsWith(bare.err, "usage: velmar-cli"));
+    EXPECT_TRUE(Has(bare.err, "receive LINK OUT.bin"));
 }
 
 // ---- The editor and the generators ------------------------------------------------------
@@ -339,17 +336,17 @@ TEST(OtherPrograms, TheEditorAnswersHelpAndVersionWithoutADisplay) {
     const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
     Outcome run = Shell(env + VELMAR_EDITOR " --help");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("Usage: velmar [options]\n", 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("--receiver <NAME>"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("--open <FILE>"), std::string::npos);
-    EXPECT_NE(run.out.find("--version"), std::string::npos);
+    EXPECT_TRUE(StartsWith(run.out, "Usage: velmar [options]\n"));
+    EXPECT_TRUE(Has(run.out, "--receiver <NAME>"));
+    EXPECT_TRUE(Has(run.out, "--open <FILE>"));
+    EXPECT_TRUE(Has(run.out, "--version"));
     EXPECT_TRUE(run.err.empty()) << run.err;
     run = Shell(env + VELMAR_EDITOR " --version");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("velmar (Velmar) " VELMAR_PROJECT_VERSION, 0), 0u) << run.out;
+    EXPECT_TRUE(StartsWith(run.out, "velmar (Velmar) " VELMAR_PROJECT_VERSION));
     run = Shell(env + VELMAR_EDITOR " --receiver nosuch");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err.rfind("velmar: unknown receiver \"nosuch\"", 0), 0u) << run.err;
+    EXPECT_TRUE(StartsWith(run.err, "velmar: unknown receiver \"nosuch\""));
     EXPECT_EQ(Shell(env + VELMAR_EDITOR " --help >/dev/full").status, 1);
 #endif
 }
@@ -360,11 +357,11 @@ TEST(OtherPrograms, TheGeneratorsAnswerHelpAndRefuseOptionsAsFileNames) {
     for (const std::string tool : {VELMAR_MAKE_EXAMPLE, VELMAR_MAKE_CABLE_EXAMPLE}) { // NOLINT
         Outcome run = Shell(cd + tool + " --help");
         EXPECT_EQ(run.status, 0) << tool;
-        EXPECT_EQ(run.out.rfind("usage: velmar-make-", 0), 0u) << run.out;
+        EXPECT_TRUE(StartsWith(run.out, "usage: velmar-make-"));
         for (const char* bad : {"--frob", "-", "-o"}) {
             run = Shell(cd + tool + " " + bad);
             EXPECT_EQ(run.status, 2) << tool << " " << bad;
-            EXPECT_NE(run.err.find("usage: velmar-make-"), std::string::npos) << run.err;
+            EXPECT_TRUE(Has(run.err, "usage: velmar-make-"));
         }
         EXPECT_EQ(Shell(cd + tool).status, 2);
         EXPECT_TRUE(dir.Empty()) << tool << " wrote a file named after an option";

@@ -84,11 +84,9 @@ TEST_F(DiffCli, EachKindOfDifferenceIsOneLineUnderItsHeading) {
                          "FEC 2\n");
     const Outcome json = Cli("diff --json " + a + " " + b);
     EXPECT_EQ(json.status, 1);
-    EXPECT_NE(json.out.find("\"number-changed\": 1"), std::string::npos) << json.out;
-    EXPECT_NE(json.out.find("\"kind\": \"flags-changed\", \"subject\": \"TV 7 \\\"tagesschau24 "
-                            "HD\\\"\", \"a\": \"-\", \"b\": \"locked\""),
-              std::string::npos)
-        << json.out;
+    EXPECT_TRUE(Has(json.out, "\"number-changed\": 1"));
+    EXPECT_TRUE(Has(json.out, "\"kind\": \"flags-changed\", \"subject\": \"TV 7 \\\"tagesschau24 "
+                              "HD\\\"\", \"a\": \"-\", \"b\": \"locked\""));
 }
 
 TEST_F(DiffCli, AnImageAgainstItsWorkbookComparesTheChannels) {
@@ -114,7 +112,7 @@ TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
     EXPECT_EQ(o.out, "--- -\n+++ " + b + "\n" + change);
     o = Cli("diff --json " + b + " - < " + kExample);
     EXPECT_EQ(o.status, 1) << o.err;
-    EXPECT_NE(o.out.find("\"a\": \"" + b + "\", \"b\": \"-\""), std::string::npos) << o.out;
+    EXPECT_TRUE(Has(o.out, "\"a\": \"" + b + "\", \"b\": \"-\""));
     // A workbook on standard input is read as one, by its first bytes.
     const std::string book = (dir / "list.xls");
     ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
@@ -125,20 +123,20 @@ TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
     o = Cli("diff - " + b + " < /dev/null");
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "");
-    EXPECT_NE(o.err.find("\nvelmar-cli: -: "), std::string::npos) << o.err;
-    EXPECT_EQ(o.err.find("velmar-stdin"), std::string::npos) << o.err;
+    EXPECT_TRUE(Has(o.err, "\nvelmar-cli: -: "));
+    EXPECT_FALSE(Has(o.err, "velmar-stdin"));
     // Standard input is one stream: not both sides.
     o = Cli("diff - - < " + kExample);
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "");
-    EXPECT_NE(o.err.find("only one of A and B can be '-'"), std::string::npos) << o.err;
+    EXPECT_TRUE(Has(o.err, "only one of A and B can be '-'"));
 }
 
 TEST_F(DiffCli, AFileThatCannotBeReadIsTroubleWithStatusTwo) {
     const Outcome o = Cli("diff " + kExample + " " + (dir / "missing.bin"));
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(o.out, "");
-    EXPECT_NE(o.err.find("missing.bin"), std::string::npos) << o.err;
+    EXPECT_TRUE(Has(o.err, "missing.bin"));
     EXPECT_EQ(Cli("diff " + kExample).status, 2); // a usage error
 }
 
@@ -157,13 +155,13 @@ TEST_F(DiffCli, TheScriptsMergeAddsWhatOnlyTheOtherListHas) {
     EXPECT_EQ(o.status, 0) << o.out;
     o = Cli("diff " + kExample + " " + merged);
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.out.find("@@ channels only in B: 3 @@\n"), std::string::npos) << o.out;
-    EXPECT_NE(o.out.find("@@ satellites only in B: 1 @@\n"), std::string::npos) << o.out;
-    EXPECT_EQ(o.out.find("@@ channels only in A"), std::string::npos) << o.out;
+    EXPECT_TRUE(Has(o.out, "@@ channels only in B: 3 @@\n"));
+    EXPECT_TRUE(Has(o.out, "@@ satellites only in B: 1 @@\n"));
+    EXPECT_FALSE(Has(o.out, "@@ channels only in A"));
     std::ofstream(dir / "bad.txt") << "merge\n";
     o = Cli("edit " + kExample + " " + (dir / "bad.txt") + " " + (dir / "x.bin"));
     EXPECT_EQ(o.status, 2);
-    EXPECT_NE(o.err.find("merge FILE [tv|radio|all]"), std::string::npos) << o.err;
+    EXPECT_TRUE(Has(o.err, "merge FILE [tv|radio|all]"));
 }
 
 } // namespace

@@ -80,8 +80,14 @@ protected:
         out.str({});
         return RunEditScript(*editor, in, err);
     }
+    // Runs the lines, which must all succeed.
+    ::testing::AssertionResult Ran(const std::string& script) {
+        const int status = Run(script);
+        return (status == 0 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+               << "status " << status << ": " << err.str();
+    }
     std::vector<std::string> Shown() {
-        EXPECT_EQ(Run("show\n"), 0) << err.str();
+        EXPECT_TRUE(Ran("show\n"));
         auto lines = Lines(out.str());
         lines.erase(lines.begin());
         return lines;
@@ -98,7 +104,7 @@ protected:
 };
 
 TEST_F(EditScript, ShowPrintsTheHeadersAndTheRowsAsTheGridShowsThem) {
-    ASSERT_EQ(Run("show\n"), 0);
+    ASSERT_TRUE(Ran("show\n"));
     const auto lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 205u);
     EXPECT_EQ(lines[0], "\tIndex\tFav\tSatID\tTPID\tCH#\tName\tVPID\tAPID\tPCR-PID\tGenre\t\t\t\t");
@@ -106,60 +112,58 @@ TEST_F(EditScript, ShowPrintsTheHeadersAndTheRowsAsTheGridShowsThem) {
     EXPECT_EQ(lines[1].substr(0, 2), "1\t");
     EXPECT_EQ(Cells(lines[1])[6], "Das Erste HD");
     EXPECT_EQ(Cells(lines[204])[0], "204");
-    ASSERT_EQ(Run("list radio\nshow\n"), 0);
+    ASSERT_TRUE(Ran("list radio\nshow\n"));
     EXPECT_EQ(Lines(out.str()).size(), 90u);
     EXPECT_EQ(Cells(Lines(out.str())[1])[6], "Bayern 1");
 }
 
 TEST_F(EditScript, FiltersAndSelectionsActOnTheShownRows) {
-    ASSERT_EQ(Run("filter satellite 2  # Hot Bird\n"), 0);
+    ASSERT_TRUE(Ran("filter satellite 2  # Hot Bird\n"));
     const auto names = Column(6);
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(names[0], "Rai 1");
     for (const auto& sat : Column(3))
         EXPECT_EQ(sat, "2");
     // Lock rows 1 and 3 and select the locked ones back.
-    ASSERT_EQ(
-        Run("select rows 1,3\nlock on\nselect none\nselect locked\nlock off\nselect locked\n"), 0)
-        << err.str();
+    ASSERT_TRUE(
+        Ran("select rows 1,3\nlock on\nselect none\nselect locked\nlock off\nselect locked\n"));
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
-    ASSERT_EQ(Run("select search rai\n"), 0);
+    ASSERT_TRUE(Ran("select search rai\n"));
     const std::size_t rai = editor->CurrentList().SelectedCount();
     EXPECT_GE(rai, 3u);
-    ASSERT_EQ(Run("select invert\n"), 0);
+    ASSERT_TRUE(Ran("select invert\n"));
     EXPECT_EQ(editor->CurrentList().SelectedCount(), names.size() - rai);
-    ASSERT_EQ(Run("filter all\nselect all\n"), 0);
+    ASSERT_TRUE(Ran("filter all\nselect all\n"));
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 204u);
 }
 
 TEST_F(EditScript, NewUpdateDeleteAndUndo) {
-    ASSERT_EQ(Run("new Name=\"Velmar TV\" SatID=1 TPID=2 VideoPID=0x100 AudioPID=257\n"), 0)
-        << err.str();
+    ASSERT_TRUE(Ran("new Name=\"Velmar TV\" SatID=1 TPID=2 VideoPID=0x100 AudioPID=257\n"));
     auto rows = Shown();
     ASSERT_EQ(rows.size(), 205u);
     EXPECT_EQ(Cells(rows.back())[6], "Velmar TV");
     EXPECT_EQ(Cells(rows.back())[5], "205");
     EXPECT_EQ(Cells(rows.back())[7], "256");
 
-    ASSERT_EQ(Run("select rows 205\nupdate Name=Renamed Attributes=0x0413\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select rows 205\nupdate Name=Renamed Attributes=0x0413\n"));
     rows = Shown();
     EXPECT_EQ(Cells(rows.back())[6], "Renamed");
     EXPECT_EQ(Cells(rows.back())[10], "Entertainment");
     EXPECT_EQ(Cells(rows.back())[12], "Y");
 
-    ASSERT_EQ(Run("select rows 1,2\ndelete\n"), 0);
+    ASSERT_TRUE(Ran("select rows 1,2\ndelete\n"));
     rows = Shown();
     EXPECT_EQ(rows.size(), 203u);
     EXPECT_EQ(Cells(rows[0])[5], "1");
     EXPECT_EQ(Cells(rows[0])[6], "3sat HD");
-    ASSERT_EQ(Run("undo\nundo\n"), 0);
+    ASSERT_TRUE(Ran("undo\nundo\n"));
     EXPECT_EQ(Cells(Shown().back())[6], "Velmar TV");
-    ASSERT_EQ(Run("redo\n"), 0);
+    ASSERT_TRUE(Ran("redo\n"));
     EXPECT_EQ(Cells(Shown().back())[6], "Renamed");
 }
 
 TEST_F(EditScript, CopyPasteAndMoveHere) {
-    ASSERT_EQ(Run("select rows 2\ncopy\nfilter satellite 3\npaste\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select rows 2\ncopy\nfilter satellite 3\npaste\n"));
     const auto rows = Shown();
     EXPECT_EQ(Cells(rows.back())[6], "ZDF HD");
     EXPECT_EQ(Cells(rows.back())[3], "3");
@@ -167,7 +171,7 @@ TEST_F(EditScript, CopyPasteAndMoveHere) {
     EXPECT_EQ(Run("paste\n"), 2);
     EXPECT_EQ(err.str(), "velmar-cli: line 1: paste: the clipboard is empty\n");
     // Channel 3 moved before channel 7 takes 6.
-    ASSERT_EQ(Run("filter all\nselect rows 3\ncopy\nselect rows 7\nmove-here\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("filter all\nselect rows 3\ncopy\nselect rows 7\nmove-here\n"));
     const auto numbers = Column(5);
     const auto names = Column(6);
     EXPECT_EQ(names[5], "3sat HD") << "row 6 after the move";
@@ -180,7 +184,7 @@ TEST_F(EditScript, EditorErrorsStopInTheEditorsWords) {
     EXPECT_EQ(err.str(), "velmar-cli: line 5: Cannot copy from Radio channels to TV channels\n");
     EXPECT_EQ(Run("select rows 1\nmove-here\n"), 2);
     EXPECT_EQ(err.str(), "velmar-cli: line 2: Cannot Move from Radio channels to TV channels\n");
-    EXPECT_EQ(Run("favorite rename 2 \"twenty characters!!\"\n"), 0);
+    EXPECT_TRUE(Ran("favorite rename 2 \"twenty characters!!\"\n"));
     EXPECT_EQ(Run("favorite rename 2 \"twenty characters!!!\"\n"), 2);
     EXPECT_EQ(err.str(), "velmar-cli: line 1: Cannot change Favorite name. mismatch string size\n");
 }
@@ -217,63 +221,58 @@ TEST_F(EditScript, ScriptMistakesStopWithTheLineNumber) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.script), 2) << c.script;
-        EXPECT_NE(err.str().find(c.message), std::string::npos) << c.script << "\n" << err.str();
+        EXPECT_TRUE(Has(err.str(), c.message)) << c.script << "\n" << err.str();
     }
     EXPECT_FALSE(editor->Session().IsModified());
 }
 
 TEST_F(EditScript, DropsOnTheOtherPanesAndWithinTheList) {
-    ASSERT_EQ(Run("select rows 1,2\ndrop satellite 4\nfilter satellite 4\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select rows 1,2\ndrop satellite 4\nfilter satellite 4\n"));
     const auto names = Column(6);
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(names[0], "Das Erste HD");
-    ASSERT_EQ(Run("select rows 1\ndrop favorite 3\nfilter favorite 3\nshow\n"), 0);
-    EXPECT_NE(out.str().find("Das Erste HD"), std::string::npos);
-    ASSERT_EQ(Run("filter all\n"), 0);
+    ASSERT_TRUE(Ran("select rows 1\ndrop favorite 3\nfilter favorite 3\nshow\n"));
+    EXPECT_TRUE(Has(out.str(), "Das Erste HD"));
+    ASSERT_TRUE(Ran("filter all\n"));
     const std::string fifth = Column(6)[4];
-    ASSERT_EQ(Run("select rows 5\ndrop row 2\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select rows 5\ndrop row 2\n"));
     EXPECT_EQ(Column(6)[1], fifth);
     EXPECT_EQ(Column(5)[1], "2");
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 1u);
-    ASSERT_EQ(Run("select rows 1\ndrop genre 4\nfilter genre 4\nshow\n"), 0);
-    EXPECT_NE(out.str().find("\tSport\t"), std::string::npos);
+    ASSERT_TRUE(Ran("select rows 1\ndrop genre 4\nfilter genre 4\nshow\n"));
+    EXPECT_TRUE(Has(out.str(), "\tSport\t"));
 }
 
 TEST_F(EditScript, SatelliteDeleteCascadesAndEmptiesTheLists) {
-    ASSERT_EQ(Run("satellite description 2\n"), 0);
+    ASSERT_TRUE(Ran("satellite description 2\n"));
     EXPECT_EQ(out.str(), "Satellite: Hot Bird\nID: 2\nPosition: 13.0E\n");
-    ASSERT_EQ(Run("filter satellite 2\n"), 0);
+    ASSERT_TRUE(Ran("filter satellite 2\n"));
     const std::size_t hotBird = Shown().size();
-    ASSERT_EQ(Run("satellite delete 2\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("satellite delete 2\n"));
     EXPECT_TRUE(Shown().empty()) << "the channel lists are emptied";
-    ASSERT_EQ(Run("filter all\n"), 0);
+    ASSERT_TRUE(Ran("filter all\n"));
     EXPECT_EQ(Shown().size(), 204u - hotBird);
     for (const auto& sat : Column(3))
         EXPECT_NE(sat, "6") << "the highest ID moved down";
-    ASSERT_EQ(Run("satellite description 2\n"), 0);
+    ASSERT_TRUE(Ran("satellite description 2\n"));
     EXPECT_EQ(Lines(out.str())[0], "Satellite: Astra 2");
-    ASSERT_EQ(Run("undo\nsatellite description 2\n"), 0);
+    ASSERT_TRUE(Ran("undo\nsatellite description 2\n"));
     EXPECT_EQ(Lines(out.str())[0], "Satellite: Hot Bird");
 }
 
 TEST_F(EditScript, SourceGridCommands) {
-    ASSERT_EQ(Run("satellite new Name=\"Eutelsat 7E\" Degree=70\nsatellite description 7\n"), 0)
-        << err.str();
+    ASSERT_TRUE(Ran("satellite new Name=\"Eutelsat 7E\" Degree=70\nsatellite description 7\n"));
     EXPECT_EQ(out.str(), "Satellite: Eutelsat 7E\nID: 7\nPosition: 7.0E\n");
     const DWORD counter = g_nMaxTPID;
-    ASSERT_EQ(Run("transponders satellite 7\ntransponder new Frequency=11000 SymbolRate=27500\n"
-                  "transponder update 1 PolFEC=0x31\n"),
-              0)
-        << err.str();
+    ASSERT_TRUE(Ran("transponders satellite 7\ntransponder new Frequency=11000 SymbolRate=27500\n"
+                    "transponder update 1 PolFEC=0x31\n"));
     EXPECT_EQ(g_nMaxTPID, counter + 1);
-    ASSERT_EQ(Run("transponders all\ndrop-transponder 1 satellite 7\ntransponders satellite 7\n"
-                  "transponder delete 2\n"),
-              0)
-        << err.str();
-    ASSERT_EQ(Run("broadcast new Velmar Networks\nbroadcast description 7\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("transponders all\ndrop-transponder 1 satellite 7\ntransponders satellite 7\n"
+                    "transponder delete 2\n"));
+    ASSERT_TRUE(Ran("broadcast new Velmar Networks\nbroadcast description 7\n"));
     EXPECT_EQ(out.str(), "Broadcast Name : Velmar Networks (ID : 7)\n");
-    ASSERT_EQ(Run("broadcast update 7 \"Velmar\"\nbroadcast description 7\nbroadcast delete 7\n"),
-              0);
+    ASSERT_TRUE(
+        Ran("broadcast update 7 \"Velmar\"\nbroadcast description 7\nbroadcast delete 7\n"));
     EXPECT_EQ(out.str(), "Broadcast Name : Velmar (ID : 7)\n");
     EXPECT_EQ(Run("broadcast description 7\n"), 2);
 }
@@ -281,12 +280,12 @@ TEST_F(EditScript, SourceGridCommands) {
 TEST_F(EditScript, AnOverLongBroadcasterNameIsRefusedNotCut) {
     const std::size_t before = TheZorvDB().Size(kTableBroadcast);
     EXPECT_EQ(Run("broadcast new " + std::string(17, 'B') + "\n"), 2);
-    EXPECT_NE(err.str().find("is too long for a broadcaster"), std::string::npos) << err.str();
+    EXPECT_TRUE(Has(err.str(), "is too long for a broadcaster"));
     EXPECT_EQ(TheZorvDB().Size(kTableBroadcast), before);
     // Sixteen characters still fit, and a rename past them leaves the name.
-    ASSERT_EQ(Run("broadcast new " + std::string(16, 'B') + "\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("broadcast new " + std::string(16, 'B') + "\n"));
     EXPECT_EQ(Run("broadcast update 1 " + std::string(10u << 20, 'x') + "\n"), 2);
-    EXPECT_NE(err.str().find("is too long for a broadcaster"), std::string::npos);
+    EXPECT_TRUE(Has(err.str(), "is too long for a broadcaster"));
 }
 
 // ---- Through the tool ---------------------------------------------------------------------
@@ -318,8 +317,8 @@ TEST(EditCommand, SavesTheEditedImageAndNothingOnAStop) {
     // The saved image loads with the remaining channels.
     run = Edit("show\nlist radio\nshow\n", Temp("again.bin"), out.string());
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.find("Das Erste HD"), std::string::npos);
-    EXPECT_NE(run.out.find("ZDF HD"), std::string::npos);
+    EXPECT_FALSE(Has(run.out, "Das Erste HD"));
+    EXPECT_TRUE(Has(run.out, "ZDF HD"));
 }
 
 TEST(EditCommand, AWorkbookNameSavesTheChannelSheet) {
@@ -327,7 +326,7 @@ TEST(EditCommand, AWorkbookNameSavesTheChannelSheet) {
     fs::remove(xls);
     const Outcome run = Edit("new Name=Workbook SatID=1\n", xls);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(Cli("dump-xls " + xls).out.find("\"Name\": \"Workbook\""), std::string::npos);
+    EXPECT_TRUE(Has(Cli("dump-xls " + xls).out, "\"Name\": \"Workbook\""));
 }
 
 TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
@@ -342,8 +341,8 @@ TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
 
     const Outcome run = Edit("select rows 1\ndelete\n", xls);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("The workbook is damaged"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Nothing was written"), std::string::npos) << run.err;
+    EXPECT_TRUE(Has(run.err, "The workbook is damaged"));
+    EXPECT_TRUE(Has(run.err, "Nothing was written"));
     EXPECT_EQ(ReadAll(xls), damaged);
 
     // export-xls refuses the same file in the same words.
@@ -359,7 +358,7 @@ TEST(EditCommand, HelpDescribesTheScript) {
     for (const char* part :
          {"edit IMAGE SCRIPT OUT", "move-here", "drop-transponder R satellite KEY",
           "favorite rename N NAME", "exit status 2"})
-        EXPECT_NE(run.out.find(part), std::string::npos) << part;
+        EXPECT_TRUE(Has(run.out, part)) << part;
 }
 
 } // namespace
@@ -367,33 +366,31 @@ TEST(EditCommand, HelpDescribesTheScript) {
 // Select duplicates takes the copies and keeps the original (the lowest
 // number), so Delete after it leaves the list as it was.
 TEST_F(EditScript, SelectDuplicatesTakesThePastedCopiesAndKeepsTheOriginal) {
-    ASSERT_EQ(Run("select duplicates\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select duplicates\n"));
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
     const auto before = Column(6);
-    ASSERT_EQ(Run("select rows 1\ncopy\npaste\nselect rows 1\ncopy\npaste\nselect rows 1\ncopy\n"
-                  "paste\nselect duplicates\n"),
-              0)
-        << err.str();
+    ASSERT_TRUE(Ran("select rows 1\ncopy\npaste\nselect rows 1\ncopy\npaste\nselect rows 1\ncopy\n"
+                    "paste\nselect duplicates\n"));
     const ChannelListModel& list = editor->CurrentList();
     ASSERT_EQ(list.SelectedCount(), 3u);
     EXPECT_FALSE(list.IsSelected(0)) << "the original, CH# 1, is kept";
-    ASSERT_EQ(Run("delete\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("delete\n"));
     EXPECT_EQ(Column(6), before);
     EXPECT_TRUE(FindDuplicateGroups(TheZorvDB()).empty());
     // The radio list has no duplicate of a TV channel.
-    ASSERT_EQ(Run("list radio\nselect duplicates\n"), 0);
+    ASSERT_TRUE(Ran("list radio\nselect duplicates\n"));
     EXPECT_EQ(editor->CurrentList().SelectedCount(), 0u);
 }
 
 TEST_F(EditScript, ApplyOrderRestoresTheReferenceNumbersAsOneUndoableEdit) {
     const auto original = Column(6);
-    ASSERT_EQ(Run("select rows 5\ndrop row 2\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("select rows 5\ndrop row 2\n"));
     ASSERT_NE(Column(6), original);
-    ASSERT_EQ(Run("apply-order " + kSatellite + "\n"), 0) << err.str();
-    EXPECT_NE(out.str().find("Matched "), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find("0 not matched"), std::string::npos) << out.str();
+    ASSERT_TRUE(Ran("apply-order " + kSatellite + "\n"));
+    EXPECT_TRUE(Has(out.str(), "Matched "));
+    EXPECT_TRUE(Has(out.str(), "0 not matched"));
     EXPECT_EQ(Column(6), original);
-    ASSERT_EQ(Run("undo\n"), 0) << err.str();
+    ASSERT_TRUE(Ran("undo\n"));
     EXPECT_NE(Column(6), original);
     EXPECT_EQ(Run("apply-order /nonexistent/reference.bin\n"), 2);
     EXPECT_NE(Column(6), original);

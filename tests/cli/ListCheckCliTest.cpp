@@ -79,19 +79,15 @@ TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
         "two-on-five.bin", [&](CZorvDB& db) { TV(db, 1).ProgramNum = TV(db, 4).ProgramNum; });
     Outcome run = Cli("check " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("2 channels share a number with another channel of their kind"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("TV 5 "), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "2 channels share a number with another channel of their kind"));
+    EXPECT_TRUE(Has(run.out, "TV 5 "));
     run = Cli("check --json " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("\"problem\": \"duplicate-number\", \"count\": 2"), std::string::npos)
-        << run.out;
+    EXPECT_TRUE(Has(run.out, "\"problem\": \"duplicate-number\", \"count\": 2"));
     // The commands that write a list say so, and write it as before.
     run = Cli("save " + broken + " " + Path("copy.bin"));
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.err.find("velmar-cli: warning: the list has problems:"), std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "velmar-cli: warning: the list has problems:"));
     EXPECT_TRUE(fs::exists(Path("copy.bin")));
     // send says it before the line is tried (here a port nobody listens on).
     run = Cli("send --tcp 127.0.0.1:1 " + broken);
@@ -99,18 +95,17 @@ TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
     EXPECT_EQ(run.err.find("velmar-cli: warning: the list has problems:\n2 channels share"), 0u)
         << run.err;
     run = Cli("send --tcp 127.0.0.1:1 " + kExample);
-    EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
+    EXPECT_FALSE(Has(run.err, "warning"));
 }
 
 TEST_F(CheckCli, AChannelOnASatelliteTheListLacksIsNamedAfterAnEditScript) {
     WriteText("script.txt", "select rows 1\nupdate SatID=77\n");
     Outcome run = Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin"));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("1 channel names a satellite the list does not have"), std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "1 channel names a satellite the list does not have"));
     run = Cli("check " + Path("edited.bin"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("(satellite 77)"), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "(satellite 77)"));
     EXPECT_EQ(Cli("check /nonexistent/list.bin").status, 2);
 }
 
@@ -128,10 +123,8 @@ TEST_F(CheckCli, AHandFilledWorkbookSaysWhatItLeftOut) {
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("plain.xls")));
     Outcome run = Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("None of the 5 rows of Channel can be imported: 5 mark neither TV nor "
-                           "radio. The channel list was not changed."),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "None of the 5 rows of Channel can be imported: 5 mark neither TV nor "
+                             "radio. The channel list was not changed."));
     EXPECT_FALSE(fs::exists(Path("out.bin")));
 
     // With good rows beside them, the good ones come in and the rest is said.
@@ -140,11 +133,9 @@ TEST_F(CheckCli, AHandFilledWorkbookSaysWhatItLeftOut) {
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("mixed.xls")));
     run = Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin"));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("5 rows of Channel were not imported: 5 mark neither TV nor radio."),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(Has(run.err, "5 rows of Channel were not imported: 5 mark neither TV nor radio."));
     run = Cli("info " + Path("out.bin"));
-    EXPECT_NE(run.out.find("TV / radio      1 / 0"), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "TV / radio      1 / 0"));
 }
 
 } // namespace

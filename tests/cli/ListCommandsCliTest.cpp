@@ -34,7 +34,7 @@ TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string csv = ReadAll(P("list.csv"));
     EXPECT_EQ(csv.substr(0, 28), "ProgramNum,CAS,Favorite,SatI");
-    EXPECT_NE(csv.find("\r\n1,0,64,1,1,1,28000,"), std::string::npos);
+    EXPECT_TRUE(Has(csv, "\r\n1,0,64,1,1,1,28000,"));
     r = Cli("export-csv --bom '" + kExample + "' '" + P("bom.csv") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadAll(P("bom.csv")), "\xEF\xBB\xBF" + csv);
@@ -55,7 +55,7 @@ TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
     Outcome r = Cli("import-csv '" + kExample + "' '" + P("rows.csv") + "' '" + P("out.bin") + "'");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "1 row of Channel was not imported: 1 mark neither TV nor radio.\n");
-    EXPECT_NE(Dump(P("out.bin")).find("\"One\""), std::string::npos);
+    EXPECT_TRUE(Has(Dump(P("out.bin")), "\"One\""));
 
     std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
     r = Cli("import-csv '" + kExample + "' '" + P("bad.csv") + "' '" + P("bad.bin") + "'");
@@ -82,7 +82,7 @@ TEST_F(ListCommandsCli, ImportCsvReadsStandardInputForDash) {
     // The image and the CSV cannot both come from standard input.
     r = Cli("import-csv - - '" + P("both.bin") + "' < '" + P("list.csv") + "'");
     EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("only one operand can be '-'"), std::string::npos) << r.err;
+    EXPECT_TRUE(Has(r.err, "only one operand can be '-'"));
     EXPECT_FALSE(fs::exists(P("both.bin")));
 }
 
@@ -90,32 +90,29 @@ TEST_F(ListCommandsCli, ImportSatellitesAddsUpdatesAndPrunes) {
     Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures +
                     "thor-and-eutelsat7.xml' '" + P("sats.bin") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.err.find("1 satellite added, 1 brought up to date; transponders: 4 added, 1 "
-                         "updated, 0 unchanged."),
-              std::string::npos)
-        << r.err;
-    EXPECT_NE(r.err.find("  0.8W 11325 MHz H 24500"), std::string::npos);
+    EXPECT_TRUE(Has(r.err, "1 satellite added, 1 brought up to date; transponders: 4 added, 1 "
+                           "updated, 0 unchanged."));
+    EXPECT_TRUE(Has(r.err, "  0.8W 11325 MHz H 24500"));
     const std::string dump = Dump(P("sats.bin"));
-    EXPECT_NE(dump.find("\"Name\": \"7.0E Eutelsat 7\""), std::string::npos);
-    EXPECT_NE(dump.find("\"Frequency\": 11325"), std::string::npos) << "kept";
+    EXPECT_TRUE(Has(dump, "\"Name\": \"7.0E Eutelsat 7\""));
+    EXPECT_TRUE(Has(dump, "\"Frequency\": 11325")) << "kept";
 
     // --sat after the command names a position; --prune deletes what the file lacks.
     r = Cli("import-satellites --prune '" + kExample + "' '" + kFixtures +
             "thor-and-eutelsat7.xml' '" + P("pruned.bin") + "' --sat 0.8W");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.err.find("0 satellites added, 1 brought up to date"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("1 deleted with"), std::string::npos) << r.err;
+    EXPECT_TRUE(Has(r.err, "0 satellites added, 1 brought up to date"));
+    EXPECT_TRUE(Has(r.err, "1 deleted with"));
     const std::string pruned = Dump(P("pruned.bin"));
-    EXPECT_EQ(pruned.find("\"Frequency\": 11325"), std::string::npos);
-    EXPECT_EQ(pruned.find("Eutelsat 7"), std::string::npos);
+    EXPECT_FALSE(Has(pruned, "\"Frequency\": 11325"));
+    EXPECT_FALSE(Has(pruned, "Eutelsat 7"));
 }
 
 TEST_F(ListCommandsCli, ImportSatellitesRefusalsWriteNothing) {
     Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "malformed.xml' '" +
                     P("x.bin") + "'");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("malformed.xml, line 6: the XML is malformed"), std::string::npos)
-        << r.err;
+    EXPECT_TRUE(Has(r.err, "malformed.xml, line 6: the XML is malformed"));
     EXPECT_FALSE(fs::exists(P("x.bin")));
     r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "thor-and-eutelsat7.xml' '" +
             P("x.bin") + "' --sat 19.2E");
@@ -124,7 +121,7 @@ TEST_F(ListCommandsCli, ImportSatellitesRefusalsWriteNothing) {
     r = Cli("import-satellites '" + kExample + "' '" + kFixtures + "thor-and-eutelsat7.xml' '" +
             P("x.bin") + "' --sat north");
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("'north' is no position"), std::string::npos);
+    EXPECT_TRUE(Has(r.err, "'north' is no position"));
     EXPECT_FALSE(fs::exists(P("x.bin")));
 }
 
@@ -134,7 +131,7 @@ TEST_F(ListCommandsCli, ApplyOrderInAScriptTakesATextList) {
     const Outcome r =
         Cli("edit '" + kExample + "' '" + P("script.txt") + "' '" + P("ordered.bin") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE((r.out + r.err).find("by name"), std::string::npos) << r.out << r.err;
+    EXPECT_TRUE(Has((r.out + r.err), "by name")) << r.out << r.err;
     const std::string dump = Dump(P("ordered.bin"));
     const std::size_t zdf = dump.find("\"Name\": \"ZDF HD\"");
     ASSERT_NE(zdf, std::string::npos);

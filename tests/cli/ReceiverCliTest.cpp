@@ -86,31 +86,29 @@ TEST(ReceiverCli, LaterOptionsChangeTheNamedProfile) {
 TEST(ReceiverCli, ReceiversListsEveryProfile) {
     const Outcome run = Cli("receivers");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("satellite (default)\n", 0), 0u) << run.out;
+    EXPECT_TRUE(StartsWith(run.out, "satellite (default)\n"));
     for (const ReceiverProfile& p : ReceiverProfiles()) {
-        EXPECT_NE(run.out.find(std::string(p.description)), std::string::npos) << p.name;
+        EXPECT_TRUE(Has(run.out, std::string(p.description))) << p.name;
         if (&p != &DefaultReceiverProfile()) {
-            EXPECT_NE(run.out.find("\n" + std::string(p.name) + "\n"), std::string::npos) << p.name;
+            EXPECT_TRUE(Has(run.out, "\n" + std::string(p.name) + "\n")) << p.name;
         }
-        EXPECT_NE(run.out.find("Caption: " + ReceiverCaption(p) + "\n"), std::string::npos);
+        EXPECT_TRUE(Has(run.out, "Caption: " + ReceiverCaption(p) + "\n"));
     }
-    EXPECT_NE(run.out.find("Caption: Velmar for VX-7 and VX-8 satellite receivers - 8FAV\n"),
-              std::string::npos);
+    EXPECT_TRUE(Has(run.out, "Caption: Velmar for VX-7 and VX-8 satellite receivers - 8FAV\n"));
     EXPECT_EQ(Cli("receivers extra").status, 2);
 }
 
 TEST(ReceiverCli, CableExampleOpensAsACableReceiver) {
     Outcome run = Cli("--receiver cable info " + kCable);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("product       list 2, type 0x04, byte order 1"), std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("cable muxes       14"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("channels          48"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("TV / radio      36 / 12"), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "product       list 2, type 0x04, byte order 1"));
+    EXPECT_TRUE(Has(run.out, "cable muxes       14"));
+    EXPECT_TRUE(Has(run.out, "channels          48"));
+    EXPECT_TRUE(Has(run.out, "TV / radio      36 / 12"));
 
     // The start-up receiver reads the same bytes as something else.
     run = Cli("info " + kCable);
-    EXPECT_EQ(run.out.find("cable muxes       14"), std::string::npos);
+    EXPECT_FALSE(Has(run.out, "cable muxes       14"));
 }
 
 TEST(ReceiverCli, ManualPageNamesEveryProfile) {
@@ -120,7 +118,7 @@ TEST(ReceiverCli, ManualPageNamesEveryProfile) {
         std::string roff; // hyphens are written \- in roff
         for (char c : p.name)
             roff += c == '-' ? std::string("\\-") : std::string(1, c);
-        EXPECT_NE(page.find(roff), std::string::npos) << p.name;
+        EXPECT_TRUE(Has(page, roff)) << p.name;
     }
 }
 
@@ -138,26 +136,24 @@ TEST(ReceiverCli, TheEditorsReceiverChoiceIsNamedNotFollowed) {
     Outcome run = Cli("info " + kSatellite, env);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "") << "no settings file: nothing to say";
-    EXPECT_NE(run.out.find("  read as       satellite (the start-up receiver)\n"),
-              std::string::npos)
-        << run.out;
+    EXPECT_TRUE(Has(run.out, "  read as       satellite (the start-up receiver)\n"));
 
     // As the editor's settings hold it (GroupName, key=value).
     std::ofstream(config / "Velmar" / "Velmar.conf") << "[VXUI]\nGridColumn=1\nReceiver=cable\n";
     run = Cli("info " + kSatellite, env);
     EXPECT_EQ(run.status, 0) << "the default stays: the output is reproducible";
     EXPECT_EQ(run.err, note);
-    EXPECT_NE(run.out.find("read as       satellite (the start-up receiver)"), std::string::npos);
+    EXPECT_TRUE(Has(run.out, "read as       satellite (the start-up receiver)"));
     EXPECT_EQ(Cli("check " + kSatellite, env).err, note);
     EXPECT_EQ(Cli("dump " + kSatellite, env).err, note);
 
     run = Cli("--receiver cable info " + kCable, env);
     EXPECT_EQ(run.err, "") << "a chosen receiver needs no note";
-    EXPECT_NE(run.out.find("read as       cable (--receiver)"), std::string::npos) << run.out;
+    EXPECT_TRUE(Has(run.out, "read as       cable (--receiver)"));
     run = Cli("--product-list 2 info " + kSatellite, env);
     EXPECT_EQ(run.err, "") << "nor does a chosen geometry";
-    EXPECT_NE(run.out.find("(the start-up receiver), changed by the options"), std::string::npos);
-    EXPECT_EQ(Cli("dump-xls -", env).err.find("note:"), std::string::npos)
+    EXPECT_TRUE(Has(run.out, "(the start-up receiver), changed by the options"));
+    EXPECT_FALSE(Has(Cli("dump-xls -", env).err, "note:"))
         << "a workbook alone is read as no receiver";
 
     // The start-up receiver saved, or a name no profile has: nothing to say.

@@ -18,11 +18,6 @@ namespace {
 
 const Bytes kOldContents = {'k', 'e', 'e', 'p', ' ', 'm', 'e'};
 
-// Offsets in the sender's stream: block 0 takes 133 bytes, then 1029 a block.
-constexpr std::uint64_t Block(std::uint64_t n) {
-    return 133 + (n - 1) * 1029;
-}
-
 struct Outcome {
     LinkResult sent, received;
     Bytes destination;
@@ -62,29 +57,6 @@ Outcome Transfer(const Faults& toReceiver, const Faults& toSender, std::uint64_t
     return outcome;
 }
 
-constexpr std::uint64_t kNever = ~std::uint64_t{0};
-
-Faults Drop(std::set<std::uint64_t> offsets) {
-    Faults f;
-    f.drop = std::move(offsets);
-    return f;
-}
-Faults Corrupt(std::set<std::uint64_t> offsets) {
-    Faults f;
-    f.corrupt = std::move(offsets);
-    return f;
-}
-Faults SilentAfter(std::uint64_t offset) {
-    Faults f;
-    f.silentAfter = offset;
-    return f;
-}
-Faults CutAfter(std::uint64_t offset) {
-    Faults f;
-    f.cutAfter = offset;
-    return f;
-}
-
 } // namespace
 
 // Each of these is within the retry budget: the image arrives intact.
@@ -94,25 +66,19 @@ TEST(LinkFaults, DroppedAndDamagedBytesAreRepaired) {
         Faults toReceiver, toSender;
     };
     const Case cases[] = {
-        {"damaged file name", Corrupt({5}), {}},
-        {"dropped byte in block 0", Drop({100}), {}},
-        {"damaged block numbers", Corrupt({Block(3) + 1, Block(7) + 2}), {}},
-        {"damaged payloads", Corrupt({Block(2) + 3, Block(50) + 900, Block(100) + 1027}), {}},
-        {"dropped bytes", Drop({Block(4), Block(20) + 512, Block(101) + 1028}), {}},
+        {"damaged file name", {.corrupt = {5}}, {}},
+        {"dropped byte in block 0", {.drop = {100}}, {}},
+        {"damaged block numbers", {.corrupt = {Block(3) + 1, Block(7) + 2}}, {}},
+        {"damaged payloads", {.corrupt = {Block(2) + 3, Block(50) + 900, Block(100) + 1027}}, {}},
+        {"dropped bytes", {.drop = {Block(4), Block(20) + 512, Block(101) + 1028}}, {}},
         {"one block damaged nine times",
-         Corrupt({Block(9) + 10, Block(10) + 10, Block(11) + 10, Block(12) + 10, Block(13) + 10,
-                  Block(14) + 10, Block(15) + 10, Block(16) + 10, Block(17) + 10}),
+         {.corrupt = {Block(9) + 10, Block(10) + 10, Block(11) + 10, Block(12) + 10, Block(13) + 10,
+                      Block(14) + 10, Block(15) + 10, Block(16) + 10, Block(17) + 10}},
          {}},
-        {"damaged EOT", Corrupt({Block(101)}), {}},
-        {"damaged ACK of block 0", {}, Corrupt({1})},
-        {"lost request for the data", {}, Drop({2})},
-        {"lost and damaged ACKs",
-         {},
-         [] {
-             Faults f = Drop({20});
-             f.corrupt = {40, 60};
-             return f;
-         }()},
+        {"damaged EOT", {.corrupt = {Block(101)}}, {}},
+        {"damaged ACK of block 0", {}, {.corrupt = {1}}},
+        {"lost request for the data", {}, {.drop = {2}}},
+        {"lost and damaged ACKs", {}, {.drop = {20}, .corrupt = {40, 60}}},
     };
     const Bytes image = TestImage();
     for (const Case& c : cases) {

@@ -62,7 +62,7 @@ private:
 } // namespace
 
 // Each form arrives in the working form, worked out by hand, and exactly as
-// opening the file converts it.
+// opening the file converts it; the file it replaces keeps its mode.
 TEST(ImageReceive, EveryFormArrivesInTheWorkingForm) {
     HeaderTextScope text('h');
     const Bytes vx = Concat({{'V', 'X', ' ', ' ', 80, 0}, SampleBytes(80 + 20000, 3)});
@@ -80,26 +80,19 @@ TEST(ImageReceive, EveryFormArrivesInTheWorkingForm) {
         CTempDir dir;
         const std::string dest = dir / "work.bin";
         WriteBytes(dest, kOldContents);
+        ASSERT_EQ(::chmod(dest.c_str(), 0640), 0);
         const LinkResult r = SendAndReceive(image, dest);
         ASSERT_TRUE(r.Ok()) << r.message;
         EXPECT_EQ(ReadBytes(dest), expected);
         EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"}) << "no temporary file is left";
+        struct stat info {};
+        ASSERT_EQ(::stat(dest.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replaced file keeps its mode";
         WriteBytes(dir / "source.bin", image);
         CDocument opened;
         ReadImageDocument(dir / "source.bin", ImageForm::Convert, CurrentImageValues(), opened);
         EXPECT_EQ(opened.Image(), expected);
     }
-}
-
-TEST(ImageReceive, ReplacedFileKeepsItsMode) {
-    CTempDir dir;
-    const std::string dest = dir / "work.bin";
-    WriteBytes(dest, kOldContents);
-    ASSERT_EQ(::chmod(dest.c_str(), 0640), 0);
-    ASSERT_TRUE(SendAndReceive(SampleBytes(100), dest).Ok());
-    struct stat info {};
-    ASSERT_EQ(::stat(dest.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 TEST(ImageReceive, EmptyFileIsRefused) {

@@ -65,17 +65,35 @@ private:
 
 std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe();
 
-// What the relay does to one direction, by byte offset in that direction.
+// What the relay does to one direction, by byte offset in that direction;
+// written with designated initializers (every member has a default).
 struct Faults {
-    std::set<std::uint64_t> drop;      // these bytes never arrive
-    std::set<std::uint64_t> corrupt;   // these arrive with their bits inverted
-    std::set<std::uint64_t> duplicate; // these arrive twice in a row
-    std::map<std::uint64_t, std::chrono::milliseconds> delay; // a pause before these
+    std::set<std::uint64_t> drop{};      // these bytes never arrive
+    std::set<std::uint64_t> corrupt{};   // these arrive with their bits inverted
+    std::set<std::uint64_t> duplicate{}; // these arrive twice in a row
+    std::map<std::uint64_t, std::chrono::milliseconds> delay{}; // a pause before these
     std::uint64_t trickleFrom = ~std::uint64_t{0}; // from here on one byte per trickleGap
     std::chrono::milliseconds trickleGap{0};
     std::uint64_t silentAfter = ~std::uint64_t{0}; // from here on nothing arrives
     std::uint64_t cutAfter = ~std::uint64_t{0};    // here the line closes
 };
+
+inline constexpr std::uint64_t kNever = ~std::uint64_t{0};
+inline Faults SilentAfter(std::uint64_t offset) {
+    return {.silentAfter = offset};
+}
+inline Faults CutAfter(std::uint64_t offset) {
+    return {.cutAfter = offset};
+}
+inline Faults Trickle(std::uint64_t from, std::chrono::milliseconds gap) {
+    return {.trickleFrom = from, .trickleGap = gap};
+}
+
+// Offsets in a sender's stream of long blocks: block 0 takes 133 bytes,
+// then 1029 a block.
+constexpr std::uint64_t Block(std::uint64_t n) {
+    return 133 + (n - 1) * 1029;
+}
 
 // Carries bytes between two lines, one thread per direction, applying faults.
 class CRelay {
@@ -86,9 +104,6 @@ public:
     ~CRelay();
     CRelay(const CRelay&) = delete;
     CRelay& operator=(const CRelay&) = delete;
-
-    std::uint64_t Carried(bool aToB) const { return aToB ? m_nAtoB : m_nBtoA; }
-    bool Cut() const { return m_bCut; }
 
 private:
     void Pump(ITransport& from, ITransport& to, const Faults& faults,
@@ -196,7 +211,6 @@ public:
     ~CChild();
     CChild(const CChild&) = delete;
     CChild& operator=(const CChild&) = delete;
-    bool Started() const { return m_pid > 0; }
     // Waits at most `timeout`; the exit status, or -1 when it had to be killed.
     int Wait(std::chrono::milliseconds timeout);
     void Kill();

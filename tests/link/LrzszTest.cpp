@@ -231,10 +231,6 @@ struct RelayedPeer {
     }
 };
 
-constexpr std::uint64_t Block(std::uint64_t n) {
-    return 133 + (n - 1) * 1029;
-}
-
 } // namespace
 
 TEST(LrzszFaults, HeaderOfExactly128BytesReachesRb) {
@@ -519,10 +515,8 @@ TEST(LrzszCliHostile, ReceiverFallingSilentAfterBlockZero) {
 TEST(LrzszFaults, LineToRbCutShort) {
     REQUIRE_LRZSZ();
     CTempDir rx;
-    Faults toRb;
-    toRb.cutAfter = Block(30) + 5;
     RelayedPeer rb;
-    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, toRb);
+    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, CutAfter(Block(30) + 5));
     const auto start = std::chrono::steady_clock::now();
     const LinkResult s = SendImage(*rb.ours, DemoImage(), FastOptions());
     EXPECT_EQ(s.status, LinkStatus::LineError) << s.message;
@@ -593,28 +587,16 @@ TEST(LrzszFaults, FailuresFromSbKeepTheFile) {
         LinkStatus status;
         std::string message; // contained in the result's
     };
-    Case cases[4] = {
-        {"silent",
-         {},
-         4,
-         ~std::uint64_t{0},
-         LinkStatus::TimedOut,
+    const Case cases[] = {
+        {"silent", SilentAfter(Block(20)), 4, kNever, LinkStatus::TimedOut,
          "The sender stopped sending: no block for 1 s, 4 times, after 19456 of 311382 bytes"},
-        {"cancelled", {}, 10, 100 * 1024, LinkStatus::Cancelled, "Transfer cancelled"},
-        {"cut",
-         {},
-         10,
-         ~std::uint64_t{0},
-         LinkStatus::LineError,
+        {"cancelled", Faults(), 10, 100 * 1024, LinkStatus::Cancelled, "Transfer cancelled"},
+        {"cut", CutAfter(Block(50) + 10), 10, kNever, LinkStatus::LineError,
          "The line closed after 50176 of 311382 bytes"},
         // One byte each 200 ms, within the 300 ms byte gap: four failures of
         // at most a reply wait, a block and a purge each.
-        {"trickle", {}, 4, ~std::uint64_t{0}, LinkStatus::TimedOut, ""},
+        {"trickle", Trickle(Block(5) + 1, milliseconds{200}), 4, kNever, LinkStatus::TimedOut, ""},
     };
-    cases[0].fromSb.silentAfter = Block(20);
-    cases[2].fromSb.cutAfter = Block(50) + 10;
-    cases[3].fromSb.trickleFrom = Block(5) + 1;
-    cases[3].fromSb.trickleGap = milliseconds{200};
     for (const Case& c : cases) {
         CTempDir dir;
         const std::string dest = dir / "work.bin";
@@ -636,7 +618,7 @@ TEST(LrzszFaults, FailuresFromSbKeepTheFile) {
             EXPECT_EQ(r.status, c.status) << c.what << ": " << r.message;
             EXPECT_NE(r.message.find(c.message), std::string::npos) << c.what << ": " << r.message;
         }
-        if (c.cancelAt != ~std::uint64_t{0}) {
+        if (c.cancelAt != kNever) {
             EXPECT_NE(sb.peer->Wait(kPeerDeadline), 0) << "sb saw the cancel";
         }
         EXPECT_EQ(ReadBytes(dest), kOldContents) << c.what;

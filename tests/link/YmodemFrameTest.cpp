@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <optional>
 #include <string>
+#include <tuple>
 
 using namespace ymodem;
 
@@ -23,6 +26,14 @@ std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& frame, std::siz
 }
 
 using V = std::vector<std::uint8_t>;
+
+// A block 0 payload: `text` with '|' standing for NUL, padded with NULs.
+V Payload(std::string_view text, std::size_t size = kSmallPayload) {
+    V payload(text.begin(), text.end());
+    std::replace(payload.begin(), payload.end(), std::uint8_t{'|'}, std::uint8_t{0});
+    payload.resize(size, 0);
+    return payload;
+}
 
 } // namespace
 
@@ -72,14 +83,7 @@ TEST(YmodemFrame, HeaderAsSbWritesIt) {
     header.modified = 1700000000;
     header.mode = 0100644;
     const auto payload = BuildHeaderPayload(header);
-    ASSERT_EQ(payload.size(), 128u);
-    const std::string text("demo.bin\0"
-                           "311382 14524770400 100644",
-                           34);
-    ASSERT_EQ(text.size(), 34u);
-    EXPECT_EQ(std::string(payload.begin(), payload.begin() + 34), text);
-    for (std::size_t i = 34; i < 128; ++i)
-        ASSERT_EQ(payload[i], 0) << "at " << i;
+    EXPECT_EQ(payload, Payload("demo.bin|311382 14524770400 100644"));
     const auto frame = BuildFrame(0, payload, payload.size(), 0);
     EXPECT_EQ(Slice(frame, 0, 3), (V{0x01, 0x00, 0xFF}));
     EXPECT_EQ(Slice(frame, 131, 2), (V{0x40, 0x0D}));
@@ -87,8 +91,7 @@ TEST(YmodemFrame, HeaderAsSbWritesIt) {
 
 TEST(YmodemFrame, EndOfBatchIsAllZero) {
     const auto payload = BuildHeaderPayload({});
-    ASSERT_EQ(payload.size(), 128u);
-    EXPECT_TRUE(std::all_of(payload.begin(), payload.end(), [](auto b) { return b == 0; }));
+    EXPECT_EQ(payload, V(128, 0));
     EXPECT_EQ(Slice(BuildFrame(0, payload, payload.size(), 0), 131, 2), (V{0, 0}));
     const auto parsed = ParseHeaderPayload(payload);
     ASSERT_TRUE(parsed);
@@ -116,7 +119,7 @@ TEST(YmodemFrame, LongNamesTakeALongBlock) {
 
 TEST(YmodemFrame, ParsesWhatSendersWrite) {
     struct Case {
-        std::string text;
+        const char* text;
         bool ok;
         std::string name;
         std::optional<std::uint64_t> size;
@@ -125,41 +128,23 @@ TEST(YmodemFrame, ParsesWhatSendersWrite) {
     };
     const Case cases[] = {
         // sb: size, mtime, mode, serial, files left, bytes left
-        {std::string("image.bin\0"
-                     "311382 14524770400 100644 0 1 311382",
-                     46),
-         true, "image.bin", 311382, 1700000000, 0100644},
-        {std::string("a\0"
-                     "12",
-                     4),
-         true, "a", 12, 0, 0},
-        {std::string("a\0", 2), true, "a", std::nullopt, 0, 0},
-        {std::string("a\0"
-                     "0",
-                     3),
-         true, "a", 0, 0, 0},
-        {std::string("a\0"
-                     "x12",
-                     5),
-         false, "", std::nullopt, 0, 0},
-        {std::string("a\0"
-                     "99999999999999999999999",
-                     25),
-         false, "", std::nullopt, 0, 0},
+        {"image.bin|311382 14524770400 100644 0 1 311382", true, "image.bin", 311382, 1700000000,
+         0100644},
+        {"a|12", true, "a", 12, 0, 0},
+        {"a|", true, "a", std::nullopt, 0, 0},
+        {"a|0", true, "a", 0, 0, 0},
+        {"a|x12", false, "", std::nullopt, 0, 0},
+        {"a|99999999999999999999999", false, "", std::nullopt, 0, 0},
     };
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> payload(c.text.begin(), c.text.end());
-        payload.resize(128, 0);
-        const auto parsed = ParseHeaderPayload(payload);
+        const auto parsed = ParseHeaderPayload(Payload(c.text));
         ASSERT_EQ(parsed.has_value(), c.ok) << c.text;
-        if (!c.ok)
-            continue;
-        EXPECT_EQ(parsed->name, c.name);
-        EXPECT_EQ(parsed->size, c.size);
-        EXPECT_EQ(parsed->modified, c.modified);
-        EXPECT_EQ(parsed->mode, c.mode);
+        if (c.ok) {
+            EXPECT_EQ(std::tuple(parsed->name, parsed->size, parsed->modified, parsed->mode),
+                      std::tuple(c.name, c.size, c.modified, c.mode))
+                << c.text;
+        }
     }
     // A name that fills the whole block has no terminator.
-    const std::vector<std::uint8_t> unterminated(128, 'x');
-    EXPECT_FALSE(ParseHeaderPayload(unterminated));
+    EXPECT_FALSE(ParseHeaderPayload(V(128, 'x')));
 }
