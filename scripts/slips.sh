@@ -818,4 +818,7 @@ exit 0
 @ link/LinkResult.cpp  bidirectional controls shown as text
 - const bool bidi = (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 + const bool bidi = code >= 0x202A && code <= 0x202E;
+@ xls/ExcelWriter.cpp  a directory record too short for its position copied as it was
+- src.boundSheets[static_cast<std::size_t>(from)].size() >= kBoundSheetHead) {
++ src.boundSheets[static_cast<std::size_t>(from)].size() + kBoundSheetHead >= kBoundSheetHead) {
 __SLIPS__

@@ -513,9 +513,16 @@ bool CExcelBook::BuildPatchedStream(std::vector<std::uint8_t>& out) {
     std::vector<std::size_t> sheetPositions;
     bool directoryWritten = false;
     auto writeDirectory = [&] {
+        // Position, visibility and type, name length and width: what a
+        // directory record holds ahead of the name.
+        constexpr std::size_t kBoundSheetHead = 8;
         for (const auto& sheet : m_sheets) {
             const int from = sheet->m_nSource;
-            if (from >= 0 && !sheet->m_bRenamed) {
+            // A record too short to hold the sheet's position (a damaged
+            // one the reader let pass) is written anew: copied, the position
+            // patched into it would overwrite the next sheet's record.
+            if (from >= 0 && !sheet->m_bRenamed &&
+                src.boundSheets[static_cast<std::size_t>(from)].size() >= kBoundSheetHead) {
                 // The original record, with its visibility, type and name bytes.
                 const auto& data = src.boundSheets[static_cast<std::size_t>(from)];
                 w.Begin(biff::kBoundSheet);

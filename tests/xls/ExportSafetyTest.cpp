@@ -276,3 +276,34 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "as it was";
     EXPECT_EQ(book.Sheet(1)->Name(), "Channel") << "appended after it";
 }
+
+TEST_F(Export, ADirectoryRecordTooShortForItsPositionIsWrittenAnew) {
+    // A damaged workbook the reader lets pass: the only sheet's directory
+    // record is empty or cut short. Copied as it was, the sheet's position
+    // patched into it landed on the next record: the added "Channel" sheet
+    // was lost from the saved file without a word.
+    for (const Bytes& directory : {Bytes{}, Bytes{0, 0, 0, 0, 0}}) {
+        SCOPED_TRACE(directory.size());
+        const Records globals = {
+            {biff::kBof, kBof}, {biff::kBoundSheet, directory}, {biff::kEof, {}}};
+        Records records = globals;
+        records.insert(records.end(), {{biff::kBof, kSheetBof},
+                                       {biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0}},
+                                       {biff::kEof, {}}});
+        const fs::path path = m_dir / "short-directory.xls";
+        WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", StreamOf(records)));
+        db.ClearAll();
+        AddChannels(db, 3);
+        std::string message;
+        ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
+        CExcelBook book;
+        ASSERT_TRUE(book.Load(path.string()));
+        ASSERT_EQ(book.SheetCount(), 2u);
+        EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "the first sheet as it was";
+        EXPECT_EQ(book.Sheet(1)->Name(), "Channel");
+        std::string error;
+        const auto channels = ReadChannelWorkbook(path.string(), error);
+        ASSERT_TRUE(channels) << error;
+        EXPECT_EQ(channels->size(), 3u);
+    }
+}
