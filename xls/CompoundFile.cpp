@@ -502,6 +502,7 @@ std::vector<std::uint8_t> LayOut(const std::vector<DirectoryEntry>& entries,
 
 std::vector<std::size_t> Sizes(const std::vector<DirectoryEntry>& entries) {
     std::vector<std::size_t> sizes;
+    sizes.reserve(entries.size());
     for (const DirectoryEntry& e : entries)
         sizes.push_back(e.data.size());
     return sizes;

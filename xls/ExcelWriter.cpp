@@ -460,7 +460,7 @@ std::vector<std::uint8_t> CExcelBook::BuildStream() const {
         });
 
     Writer w;
-    std::size_t estimate = 64 * 1024 + 2 * sst.Characters() + 4 * sst.Size();
+    std::size_t estimate = std::size_t{64} * 1024 + 2 * sst.Characters() + 4 * sst.Size();
     for (const UsedRows& rows : used)
         estimate += 1024 + rows.bytes;
     w.Reserve(estimate + estimate / 16); // a margin rather than a doubling
