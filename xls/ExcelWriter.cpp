@@ -331,6 +331,7 @@ struct UsedRows {
         for (const auto& [col, cell] : cells)
             bytes += cell.Type() == CExcelCell::kInteger  ? 6
                      : cell.Type() == CExcelCell::kDouble ? 18
+                     : cell.Type() == CExcelCell::kEmpty  ? 0
                                                           : 14;
     }
 };
