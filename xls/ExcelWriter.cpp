@@ -661,9 +661,13 @@ std::vector<std::uint8_t> CExcelBook::SaveToMemory() {
 bool CExcelBook::SaveAs(const std::string& path) {
     if (!m_bHolds)
         return false;
-    if (!KeepsEverything()) {
-        // A new workbook's stream goes to the file from where it was built.
-        const std::vector<std::uint8_t> stream = BuildStream();
+    std::vector<std::uint8_t> file;
+    if (KeepsEverything()) {
+        file = SaveToMemory();
+    } else {
+        // A new workbook's stream goes to the file from where it was built;
+        // one too small for regular sectors goes into the mini stream.
+        std::vector<std::uint8_t> stream = BuildStream();
         const std::vector<std::uint8_t> head = cfb::CompoundFileHead(u"Workbook", stream.size());
         if (!head.empty()) {
             static constexpr std::uint8_t kZeros[512] = {};
@@ -671,8 +675,8 @@ bool CExcelBook::SaveAs(const std::string& path) {
                 path, {head, stream, std::span(kZeros).first(cfb::SectorPadding(stream.size()))},
                 &m_said);
         }
+        file = cfb::WriteCompoundFile(u"Workbook", std::move(stream));
     }
-    const std::vector<std::uint8_t> file = SaveToMemory();
     if (file.empty()) {
         if (m_said.Empty())
             m_said = phrase::Text(
