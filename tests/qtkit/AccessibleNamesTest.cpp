@@ -32,15 +32,10 @@ QString Spoken(QWidget& widget) {
 }
 
 // The filter installed on the application for the life of one test.
-class Installed {
-public:
-    Installed() { qApp->installEventFilter(&m_names); }
-    ~Installed() { qApp->removeEventFilter(&m_names); }
-    Installed(const Installed&) = delete;
-    Installed& operator=(const Installed&) = delete;
-
-private:
-    CAccessibleNames m_names;
+struct Installed {
+    Installed() { qApp->installEventFilter(&names); }
+    ~Installed() { qApp->removeEventFilter(&names); }
+    CAccessibleNames names;
 };
 
 } // namespace
@@ -62,9 +57,9 @@ TEST(AccessibleNames, EachSourceOfANameInItsOrder) {
     auto* grid = new QGridLayout;
     column->addLayout(grid);
     auto* symbolRate = new QSpinBox(&window);
+    auto* alone = new QSpinBox(&window);
     grid->addWidget(new QLabel("Symbol rate", &window), 0, 0);
     grid->addWidget(symbolRate, 0, 1);
-    auto* alone = new QSpinBox(&window);
     grid->addWidget(alone, 1, 0);
     EXPECT_EQ(DerivedAccessibleName(*symbolRate), "Symbol rate");
     auto* row = new QHBoxLayout;
