@@ -31,6 +31,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -127,23 +128,16 @@ inline void DoubleClick(QWidget* viewport, const QPoint& point) {
 class TmpDirScope {
 public:
     explicit TmpDirScope(const std::string& dir) {
-        const char* before = std::getenv("TMPDIR");
-        m_had = before != nullptr;
-        m_saved = before ? before : "";
+        if (const char* before = std::getenv("TMPDIR"))
+            m_saved = before;
         ::setenv("TMPDIR", dir.c_str(), 1);
     }
-    ~TmpDirScope() {
-        if (m_had)
-            ::setenv("TMPDIR", m_saved.c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
+    ~TmpDirScope() { m_saved ? ::setenv("TMPDIR", m_saved->c_str(), 1) : ::unsetenv("TMPDIR"); }
     TmpDirScope(const TmpDirScope&) = delete;
     TmpDirScope& operator=(const TmpDirScope&) = delete;
 
 private:
-    bool m_had = false;
-    std::string m_saved;
+    std::optional<std::string> m_saved;
 };
 
 class Editor : public ::testing::Test {

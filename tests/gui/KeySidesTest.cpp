@@ -8,14 +8,10 @@
 
 namespace {
 
-QKeyEvent Key(QEvent::Type type, int key, quint32 scan, quint32 virt) {
-    return QKeyEvent(type, key, Qt::NoModifier, scan, virt, 0);
-}
-QKeyEvent Press(int key, quint32 scan, quint32 virt) {
-    return Key(QEvent::KeyPress, key, scan, virt);
-}
-QKeyEvent Release(int key, quint32 scan, quint32 virt) {
-    return Key(QEvent::KeyRelease, key, scan, virt);
+constexpr QEvent::Type kDown = QEvent::KeyPress, kUp = QEvent::KeyRelease;
+
+QKeyEvent Key(QEvent::Type type, int key, quint32 scan, quint32 virt, bool repeat = false) {
+    return QKeyEvent(type, key, Qt::NoModifier, scan, virt, 0, QString(), repeat);
 }
 
 using Side = CKeySides::Side;
@@ -49,7 +45,7 @@ TEST(KeySides, NativeCodesOfEachPlatform) {
         {"unknown code", Qt::Key_Shift, 999, 0, Side::Unknown},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CKeySides::SideOf(Press(c.key, c.scan, c.virt)), c.side) << c.what;
+        EXPECT_EQ(CKeySides::SideOf(Key(kDown, c.key, c.scan, c.virt)), c.side) << c.what;
 }
 
 TEST(KeySides, OnlyTheLeftKeyCountsWhileItIsDown) {
@@ -57,31 +53,24 @@ TEST(KeySides, OnlyTheLeftKeyCountsWhileItIsDown) {
     EXPECT_FALSE(keys.LeftShift(Qt::NoModifier)) << "no Shift at the click";
     EXPECT_TRUE(keys.LeftShift(Qt::ShiftModifier)) << "a Shift nobody saw go down counts as left";
 
-    keys.Track(Press(Qt::Key_Shift, 62, 0xFFE2));
+    keys.Track(Key(kDown, Qt::Key_Shift, 62, 0xFFE2));
     EXPECT_FALSE(keys.LeftShift(Qt::ShiftModifier)) << "the right Shift alone";
     EXPECT_TRUE(keys.LeftCtrl(Qt::ControlModifier)) << "Ctrl is tracked apart from Shift";
-    keys.Track(Press(Qt::Key_Shift, 50, 0xFFE1));
+    keys.Track(Key(kDown, Qt::Key_Shift, 50, 0xFFE1));
     EXPECT_TRUE(keys.LeftShift(Qt::ShiftModifier)) << "both: the left one is down";
-    keys.Track(Release(Qt::Key_Shift, 50, 0xFFE1));
+    keys.Track(Key(kUp, Qt::Key_Shift, 50, 0xFFE1));
     EXPECT_FALSE(keys.LeftShift(Qt::ShiftModifier)) << "the right one is still held";
-    keys.Track(Release(Qt::Key_Shift, 62, 0xFFE2));
+    keys.Track(Key(kUp, Qt::Key_Shift, 62, 0xFFE2));
     EXPECT_TRUE(keys.LeftShift(Qt::ShiftModifier));
 
-    keys.Track(Press(Qt::Key_Control, 105, 0xFFE4));
+    keys.Track(Key(kDown, Qt::Key_Control, 105, 0xFFE4));
     EXPECT_FALSE(keys.LeftCtrl(Qt::ControlModifier));
     keys.Forget();
     EXPECT_TRUE(keys.LeftCtrl(Qt::ControlModifier)) << "after the focus left, nothing is known";
 
-    keys.Track(Press(Qt::Key_Shift, 62, 0xFFE2));
-    keys.Track(Release(Qt::Key_Shift, 0, 0));
+    keys.Track(Key(kDown, Qt::Key_Shift, 62, 0xFFE2));
+    keys.Track(Key(kUp, Qt::Key_Shift, 62, 0xFFE2, true));
+    EXPECT_FALSE(keys.LeftShift(Qt::ShiftModifier)) << "an auto-repeat changes nothing";
+    keys.Track(Key(kUp, Qt::Key_Shift, 0, 0));
     EXPECT_TRUE(keys.LeftShift(Qt::ShiftModifier)) << "a release without codes clears the key";
-}
-
-TEST(KeySides, AutoRepeatChangesNothing) {
-    CKeySides keys;
-    keys.Track(Press(Qt::Key_Shift, 62, 0xFFE2));
-    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 62, 0xFFE2, 0, QString(),
-                     true);
-    keys.Track(repeat);
-    EXPECT_FALSE(keys.LeftShift(Qt::ShiftModifier));
 }

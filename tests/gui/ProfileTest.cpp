@@ -8,8 +8,6 @@
 
 #include <QTabBar>
 
-#include <array>
-
 namespace {
 
 const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
@@ -60,37 +58,27 @@ TEST(EditorArguments, ReceiverOpenAndScreenshot) {
     EXPECT_FALSE(a.error.isEmpty()) << "the name is missing";
 }
 
+// The start-up receiver's values themselves are the policy tests' to check.
 TEST_F(Profile, NoChoiceIsTheStartupReceiverAndCaption) {
     Launch({});
-    EXPECT_EQ(frame->windowTitle(), kCaption);
     EXPECT_EQ(frame->windowTitle(), "Velmar for VX-7 and VX-8 satellite receivers - 8FAV");
-    EXPECT_EQ(GetProductList(), 7);
     EXPECT_EQ(GetProductType(), 1u);
-    int a = 0, b = 0, c = 0, d = 0;
-    GetFlashCHBlockInfo(&a, &b, &c, &d);
-    EXPECT_EQ((std::array{a, b, c, d}), (std::array{49152, 64, 56, 28}));
     EXPECT_EQ(SourceCaption(), " Satellite");
 }
 
+// Which panes each family shows is checked for all of them below.
 TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactly) {
     Launch({"--receiver", "cable", "--open", kCableExample});
     EXPECT_EQ(frame->windowTitle(), "Velmar for VX-2 cable receivers - 8FAV");
     EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text.toStdString();
-
-    EXPECT_EQ(SourceCaption(), " Mux information");
     EXPECT_FALSE(Find<CColorStatic>("SourceCaption").isHidden());
-    EXPECT_TRUE(Tabs().isHidden());
-    EXPECT_TRUE(Grid("SatGrid").isHidden());
-    EXPECT_TRUE(Grid("TerMuxGrid").isHidden());
+
     auto& mux = Grid("CableMuxGrid");
-    ASSERT_FALSE(mux.isHidden());
     ASSERT_EQ(mux.GetRowCount(), 15) << "header and fourteen multiplexes";
     EXPECT_EQ(mux.GetItemText(0, 3), "Freq.(MHz)");
     EXPECT_EQ(RowTexts(mux, 1, {2, 3, 4, 8}),
               (QStringList{"1", "306.000 MHz", "6900 Ks/s", "256 QAM"}));
-    EXPECT_EQ(RowTexts(mux, 14, {3, 8}), (QStringList{"410.000 MHz", "64 QAM"}));
     EXPECT_TRUE(mux.IsColHidden(5)) << "technical columns hidden";
-    EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on a cable receiver";
     EXPECT_EQ(TV().GetRowCount(), 37) << "header and 36 TV channels";
     EXPECT_EQ(Grid("RadioGrid").GetRowCount(), 13);
 

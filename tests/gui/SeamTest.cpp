@@ -26,11 +26,6 @@
 
 namespace {
 
-// The dialog's own OK (the file dialog's accept is reached through QDialog's).
-void Accept(QFileDialog& d) {
-    static_cast<QDialog&>(d).accept();
-}
-
 // Types `typed` into the file name box in `dir` with `type` chosen, once the
 // dialog has read the folder (it reads in the background and may otherwise
 // rewrite the box when it is done), and confirms.
@@ -45,14 +40,7 @@ void TypeAndAccept(QFileDialog& d, const QString& dir, const QString& typed,
     if (!type.isEmpty())
         d.selectNameFilter(type);
     d.findChild<QLineEdit*>("fileNameEdit")->setText(typed);
-    Accept(d);
-}
-
-std::filesystem::path ScratchDir(const char* name) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("velmar-seam-" + std::to_string(::getpid()) + "-" + name);
-    std::filesystem::create_directories(dir);
-    return dir;
+    static_cast<QDialog&>(d).accept(); // the dialog's own OK, reached through QDialog's
 }
 
 } // namespace
@@ -116,7 +104,9 @@ TEST(QtSeam, FileDialogsTakeTheFirstFileAndAddTheTypesExtension) {
               (QStringList{"Binary file (*.bin)", "Excel file (*.xls)", "All Files(*.*)"}));
     const char* filter = "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|Other (*.*)|*.*||";
 
-    const auto dir = ScratchDir("files");
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("velmar-seam-" + std::to_string(::getpid()) + "-files");
+    std::filesystem::create_directories(dir);
     for (const char* name : {"a.bin", "b.bin", "list.xls", "plain.bin"})
         std::ofstream(dir / name) << "x";
     const QString at = QString::fromStdString(dir.string()) + "/";

@@ -4,16 +4,11 @@
 #include "platform/EditorSettings.h"
 #include "qtkit/vxui/LinkForm.h"
 #include "qtkit/vxui/VxuiSettings.h"
+#include "tests/gui/Modal.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,10 +24,10 @@ TEST(SettingsFile, LinkFormsAndTheConfigurationDialogShareOneFile) {
     {
         CLinkForm form(nullptr, CLinkForm::Direction::Receive, "Receive", "CDlgSettingsTest",
                        "/nonexistent/velmar-settings-test.bin");
-        form.findChild<QRadioButton*>("Tcp")->setChecked(true);
-        form.findChild<QLineEdit*>("Host")->setText("192.0.2.7");
-        form.findChild<QSpinBox*>("TcpPort")->setValue(4711);
-        form.findChild<QPushButton*>("Start")->click(); // the line is remembered as it starts
+        Child<QRadioButton>(form, "Tcp").setChecked(true);
+        SetFields(form, {{"Host", "192.0.2.7"}});
+        Child<QSpinBox>(form, "TcpPort").setValue(4711);
+        Child<QPushButton>(form, "Start").click(); // the line is remembered as it starts
         form.reject();
     }
     UseVelmarSettingsFile();
@@ -48,8 +43,8 @@ TEST(SettingsFile, LinkFormsAndTheConfigurationDialogShareOneFile) {
     // And the form reads its line back from there.
     CLinkForm again(nullptr, CLinkForm::Direction::Receive, "Receive", "CDlgSettingsTest",
                     "/nonexistent/velmar-settings-test.bin");
-    EXPECT_TRUE(again.findChild<QRadioButton*>("Tcp")->isChecked());
-    EXPECT_EQ(again.findChild<QLineEdit*>("Host")->text(), "192.0.2.7");
+    EXPECT_TRUE(Child<QRadioButton>(again, "Tcp").isChecked());
+    ExpectFields(again, {{"Host", "192.0.2.7"}});
     QSettings(kSettingsOrganization, kSettingsApplication).remove("VXUI");
 }
 

@@ -65,8 +65,7 @@ TEST(Switchboard, EachMessageNumberReachesItsOperation) {
     for (const auto& c : cases) {
         r.calls.clear();
         EXPECT_EQ(DispatchFrameMessage(r, c.message, c.w, c.l), 1) << c.call;
-        ASSERT_EQ(r.calls.size(), 1u) << c.call;
-        EXPECT_EQ(r.calls[0], c.call);
+        EXPECT_EQ(r.calls, std::vector<std::string>{c.call});
     }
     r.calls.clear();
     for (unsigned unknown : {0x463u, 0x46Au, 0x46Cu, 0x470u, 0x471u, 0x473u, 0x0u})
