@@ -1,4 +1,6 @@
-// The grid control and the list-grid row operations on their own.
+// The grid control and the list-grid row operations on their own; keyed
+// rows, which hold only a record key and read their cells from a source, and
+// bulk updates, fills that reach the view as one reset.
 #include "qtkit/GridCtrl.h"
 #include "document/EditSession.h"
 #include "qtkit/FocusFrame.h"
@@ -14,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
 #include <utility>
 
 namespace {
@@ -74,6 +78,14 @@ public:
     }
 };
 
+// The keys of the data rows, top to bottom.
+std::vector<std::uint32_t> Keys(const CGridCtrl& grid) {
+    std::vector<std::uint32_t> keys;
+    for (int r = 1; r < grid.GetRowCount(); ++r)
+        keys.push_back(grid.GetRowKey(r));
+    return keys;
+}
+
 // The grid rows that show each key, in key order.
 std::vector<int> RowsOf(const TestGrid& grid, std::initializer_list<std::uint32_t> keys) {
     std::vector<int> rows;
@@ -91,12 +103,6 @@ protected:
         grid.show();
         grid.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
-    }
-    std::vector<std::uint32_t> Keys() const {
-        std::vector<std::uint32_t> keys;
-        for (int r = 1; r < grid.GetRowCount(); ++r)
-            keys.push_back(grid.GetRowKey(r));
-        return keys;
     }
     // The texts of one column, top to bottom.
     QStringList Column(int col) const {
@@ -135,7 +141,7 @@ TEST_F(GridCtrl, KeyIndexFollowsFillSortAndRemove) {
     EXPECT_EQ(grid.GetRowKey(6), 0u) << "past the end";
 
     grid.SortItems(CGridCtrl::Compare::Numeric, 1, false);
-    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{14, 13, 12, 11, 10}));
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{14, 13, 12, 11, 10}));
     EXPECT_EQ(RowsOf(grid, {10, 12, 14}), (std::vector<int>{5, 3, 1}));
 
     grid.RemoveRow(2); // key 13 goes; the rows below move up
@@ -177,11 +183,11 @@ TEST_F(GridCtrl, NumericAndTextSortsAreStableAndKeepTheCurrentRow) {
     grid.setCurrentIndex(grid.model()->index(2, 2)); // grid row 3, key 3
     grid.SortItems(CGridCtrl::Compare::Numeric, 2, true);
     // -2 (4), x = 0 (5), 5 (1), 5 (3), 10 (2), 10 Mhz (6): equal numbers keep their order.
-    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{4, 5, 1, 3, 2, 6}));
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{4, 5, 1, 3, 2, 6}));
     EXPECT_EQ(grid.GetFocusCell().row, 4) << "the current row moved with its record";
     EXPECT_EQ(grid.GetRowKey(grid.GetFocusCell().row), 3u);
     grid.SortItems(CGridCtrl::Compare::Numeric, 2, false);
-    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{2, 6, 1, 3, 5, 4}));
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{2, 6, 1, 3, 5, 4}));
     grid.SortItems(CGridCtrl::Compare::Text, 2, true);
     EXPECT_EQ(Column(2), (QStringList{"-2", "10", "10 Mhz", "5", "5", "x"})) << "text order";
 }
@@ -314,9 +320,139 @@ TEST_F(GridCtrl, RowsLeaveByKeyInRuns) {
     const std::vector<std::uint32_t> leaving = {9, 2, 3, 4, 7, 3, 99};
     grid.RemoveRowsByKey(leaving);
     EXPECT_EQ(removed.count(), 3) << "runs 2-4, 7 and 9, each removed at once";
-    EXPECT_EQ(Keys(), (std::vector<std::uint32_t>{1, 5, 6, 8, 10}));
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{1, 5, 6, 8, 10}));
     EXPECT_EQ(Column(0), (QStringList{"1", "2", "3", "4", "5"})) << "renumbered";
     EXPECT_EQ(RowsOf(grid, {1, 5, 6, 8, 9, 10}), (std::vector<int>{1, 2, 3, 4, 0, 5}));
     grid.RemoveRowsByKey(std::vector<std::uint32_t>{42});
     EXPECT_EQ(grid.GetRowCount(), 6) << "keys without rows change nothing";
+}
+
+namespace {
+
+// Records by key: a name and a number; counts what it was asked.
+class Source final : public IGridRowSource {
+public:
+    std::map<std::uint32_t, std::pair<QString, long>> records;
+    mutable int textCalls = 0, numberCalls = 0;
+
+    QString CellText(std::uint32_t key, int col) const override {
+        ++textCalls;
+        const auto it = records.find(key);
+        if (it == records.end())
+            return {};
+        return col == 2 ? it->second.first : QString::number(it->second.second);
+    }
+    long CellNumber(std::uint32_t key, int col) const override {
+        ++numberCalls;
+        const auto it = records.find(key);
+        return it == records.end() || col != 3 ? 0 : it->second.second;
+    }
+};
+
+// A grid of four columns on the source, its model checked at every change.
+class KeyedRows : public ::testing::Test {
+protected:
+    KeyedRows() {
+        grid.SetColumnCount(4);
+        grid.SetRowSource(&source);
+        source.records = {{7, {"gamma", 30}}, {3, {"alpha", 10}}, {9, {"beta", 10}}};
+    }
+    // A row's cells as the model gives them to the view.
+    QStringList Shown(int row) const {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells
+                << grid.model()->data(grid.model()->index(row - 1, c), Qt::DisplayRole).toString();
+        return cells;
+    }
+
+    Source source;
+    CGridCtrl grid;
+    QAbstractItemModelTester tester{grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
+} // namespace
+
+TEST_F(KeyedRows, CellsComeFromTheSourceAndSortsReadEachRowOnce) {
+    const std::vector<std::uint32_t> keys{7, 3, 9};
+    grid.SetKeyedRows(keys);
+    grid.NumberRows();
+    EXPECT_EQ(grid.GetRowCount(), 4);
+    EXPECT_EQ(Shown(2), (QStringList{"2", "3", "alpha", "10"})) << "column 1 is the key";
+    EXPECT_EQ(grid.GetItemText(1, 2), "gamma");
+    EXPECT_EQ(grid.FindRowByKey(9), 3);
+
+    source.numberCalls = 0;
+    grid.SortItems(CGridCtrl::Compare::Numeric, 3, true);
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{3, 9, 7})) << "stable for equal numbers";
+    EXPECT_EQ(source.numberCalls, 3) << "one value per row, not per comparison";
+    EXPECT_EQ(grid.GetItemText(1, 0), "2") << "row numbers move with their rows";
+    grid.NumberRows();
+    EXPECT_EQ(grid.GetItemText(1, 0), "1");
+
+    source.textCalls = 0;
+    grid.SortItems(CGridCtrl::Compare::Text, 2, false);
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{7, 9, 3}));
+    EXPECT_EQ(source.textCalls, 3);
+    EXPECT_EQ(grid.FindRowByKey(3), 3);
+
+    // The record changes: the row shows it without being written. A record
+    // that is gone leaves its key and empty cells.
+    source.records[3].first = "omega";
+    source.records.erase(9);
+    EXPECT_EQ(grid.GetItemText(3, 2), "omega");
+    EXPECT_EQ(Shown(2), (QStringList{"2", "9", "", ""}));
+}
+
+TEST_F(KeyedRows, ASetTextKeepsTheRowsTextsAndStoredRowsMix) {
+    const std::vector<std::uint32_t> keys{7, 3};
+    grid.SetKeyedRows(keys);
+    EXPECT_TRUE(grid.IsKeyedRow(1));
+    grid.SetItemText(1, 3, "99");
+    EXPECT_FALSE(grid.IsKeyedRow(1)) << "the row now holds its texts";
+    source.records[7].first = "changed";
+    EXPECT_EQ(grid.GetItemText(1, 2), "gamma") << "taken from the source when written, kept";
+    EXPECT_EQ(grid.GetItemText(1, 3), "99");
+
+    // A stored row appended after keyed ones; a numeric sort reads both kinds.
+    const int row = grid.GetRowCount();
+    grid.SetRowCount(row + 1);
+    grid.SetItemText(row, 1, "50");
+    grid.SetItemText(row, 3, "20");
+    grid.SortItems(CGridCtrl::Compare::Numeric, 3, true);
+    EXPECT_EQ(Keys(grid), (std::vector<std::uint32_t>{3, 50, 7}));
+    EXPECT_EQ(grid.FindRowByKey(50), 2);
+}
+
+TEST_F(KeyedRows, ABulkUpdateReachesTheViewAsOneReset) {
+    QSignalSpy resets(grid.model(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(grid.model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changes(grid.model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy layouts(grid.model(), &QAbstractItemModel::layoutChanged);
+    {
+        const auto bulk = grid.Bulk();
+        {
+            const auto nested = grid.Bulk();
+            for (int r = 1; r <= 50; ++r) {
+                grid.SetRowCount(r + 1);
+                grid.SetItemText(r, 1, QString::number(100 - r));
+            }
+        }
+        EXPECT_EQ(resets.count(), 0) << "the outer update is still open";
+        grid.SortItems(CGridCtrl::Compare::Numeric, 1, true);
+        grid.NumberRows();
+    }
+    // One reset, and no signal of the row-by-row kind.
+    EXPECT_EQ((std::array{resets.count(), inserts.count(), changes.count(), layouts.count()}),
+              (std::array<qsizetype, 4>{1, 0, 0, 0}));
+    EXPECT_EQ(grid.GetRowKey(1), 50u);
+    EXPECT_EQ(grid.FindRowByKey(99), 50);
+    EXPECT_EQ(grid.GetItemText(50, 0), "50");
+
+    // Outside a bulk update the same calls signal as before.
+    grid.SetItemText(1, 2, "x");
+    EXPECT_EQ(changes.count(), 1);
+    grid.NumberRows();
+    EXPECT_EQ(changes.count(), 2) << "one change for the whole column";
 }
