@@ -15,19 +15,17 @@ using namespace velmar::test;
 
 namespace {
 
-LinkCommandLine Parse(const std::vector<std::string>& args, std::string* error = nullptr) {
+LinkCommandLine Parse(const std::vector<std::string>& args) {
     LinkCommandLine line;
     std::string why;
-    const bool ok = ParseLinkCommandLine(args, line, why);
-    if (error)
-        *error = ok ? std::string() : why;
+    EXPECT_TRUE(ParseLinkCommandLine(args, line, why)) << why;
     return line;
 }
 
 std::string ErrorOf(const std::vector<std::string>& args) {
-    std::string error;
-    Parse(args, &error);
-    return error;
+    LinkCommandLine line;
+    std::string why;
+    return ParseLinkCommandLine(args, line, why) ? std::string() : why;
 }
 
 } // namespace
@@ -54,31 +52,30 @@ TEST(LinkCommandLine, Lines) {
 }
 
 TEST(LinkCommandLine, UsageErrors) {
-    EXPECT_EQ(ErrorOf({"x.bin"}), "give exactly one of --port, --tcp and --listen");
-    EXPECT_EQ(ErrorOf({"--port", "a", "--tcp", "h:1", "x.bin"}),
-              "give exactly one of --port, --tcp and --listen");
-    EXPECT_EQ(ErrorOf({"--port", "a"}), "one file name is needed");
-    EXPECT_EQ(ErrorOf({"--port", "a", "x", "y"}), "one file name is needed");
-    EXPECT_EQ(ErrorOf({"--port"}), "--port needs a value");
-    EXPECT_EQ(ErrorOf({"--port", "a", "--baud", "12345", "x"}),
-              "--baud 12345 is not a serial rate");
-    EXPECT_EQ(ErrorOf({"--port", "a", "--baud", "99999999999", "x"}),
-              "--baud 99999999999 is not a serial rate");
-    EXPECT_EQ(ErrorOf({"--tcp", "h:1", "--baud", "9600", "x"}), "--baud goes with --port");
-    EXPECT_EQ(ErrorOf({"--tcp", "nohost", "x"}), "--tcp wants HOST:PORT, not nohost");
-    EXPECT_EQ(ErrorOf({"--tcp", ":2000", "x"}), "--tcp wants HOST:PORT, not :2000");
-    EXPECT_EQ(ErrorOf({"--listen", "70000", "x"}), "--listen wants [HOST:]PORT, not 70000");
-    EXPECT_EQ(ErrorOf({"--port", "a", "--timeout", "0", "x"}),
-              "--timeout wants a number of seconds, not 0");
-    EXPECT_EQ(ErrorOf({"--port", "a", "--fast", "x"}), "unknown option --fast");
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"x.bin"}, "give exactly one of --port, --tcp and --listen"},
+        {{"--port", "a", "--tcp", "h:1", "x.bin"},
+         "give exactly one of --port, --tcp and --listen"},
+        {{"--port", "a"}, "one file name is needed"},
+        {{"--port", "a", "x", "y"}, "one file name is needed"},
+        {{"--port"}, "--port needs a value"},
+        {{"--port", "a", "--baud", "12345", "x"}, "--baud 12345 is not a serial rate"},
+        {{"--port", "a", "--baud", "99999999999", "x"}, "--baud 99999999999 is not a serial rate"},
+        {{"--tcp", "h:1", "--baud", "9600", "x"}, "--baud goes with --port"},
+        {{"--tcp", "nohost", "x"}, "--tcp wants HOST:PORT, not nohost"},
+        {{"--tcp", ":2000", "x"}, "--tcp wants HOST:PORT, not :2000"},
+        {{"--listen", "70000", "x"}, "--listen wants [HOST:]PORT, not 70000"},
+        {{"--port", "a", "--timeout", "0", "x"}, "--timeout wants a number of seconds, not 0"},
+        {{"--port", "a", "--fast", "x"}, "unknown option --fast"},
+    };
+    for (const auto& [args, error] : cases)
+        EXPECT_EQ(ErrorOf(args), error);
 }
 
 TEST(LinkCommandLine, ExitStatusAndReason) {
-    Outcome run = Cli("receive --port /nonexistent/ttyX out.bin");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err,
-              "velmar-cli: receive: cannot open /nonexistent/ttyX: No such file or directory\n");
-    run = Cli("send --tcp 127.0.0.1:9 /nonexistent/image.bin");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "velmar-cli: send: cannot read /nonexistent/image.bin\n");
+    EXPECT_TRUE(ExitsSaying(
+        Cli("receive --port /nonexistent/ttyX out.bin"), 1,
+        "velmar-cli: receive: cannot open /nonexistent/ttyX: No such file or directory\n"));
+    EXPECT_TRUE(ExitsSaying(Cli("send --tcp 127.0.0.1:9 /nonexistent/image.bin"), 1,
+                            "velmar-cli: send: cannot read /nonexistent/image.bin\n"));
 }

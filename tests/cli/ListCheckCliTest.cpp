@@ -28,24 +28,13 @@ const std::string& kExample = kSatellite;
 class CheckCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("velmar-check-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
         velmar::policy_profile::Reset();
         ConfigureStartupPolicy();
         ResetImageState();
         TheZorvDB().ClearAll();
     }
-    void TearDown() override {
-        TheZorvDB().ClearAll();
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-    void WriteText(const std::string& name, const std::string& text) {
-        std::ofstream(Path(name)) << text;
-    }
+    void TearDown() override { TheZorvDB().ClearAll(); }
+    std::string Path(const std::string& name) const { return m_dir / name; }
     // The example, opened in this process, changed by `edit`, saved as `name`.
     template <class Edit> std::string BrokenExample(const std::string& name, Edit edit) {
         EXPECT_EQ(ImportToWorkingCopy(kExample), 1);
@@ -60,17 +49,16 @@ protected:
         throw std::runtime_error("no such channel");
     }
 
-    fs::path m_dir;
+    Scratch m_dir{"check"};
 };
 
 TEST_F(CheckCli, TheBundledExamplesPass) {
     Outcome run = Cli("check " + kExample);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Exits(run, 0));
     EXPECT_EQ(run.out, "");
-    run = Cli("--receiver cable check " + kCable);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Exits(Cli("--receiver cable check " + kCable), 0));
     run = Cli("check --json " + kExample);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Exits(run, 0));
     EXPECT_EQ(run.out, "{\"findings\": []}\n");
 }
 
@@ -79,31 +67,28 @@ TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
         "two-on-five.bin", [&](CZorvDB& db) { TV(db, 1).ProgramNum = TV(db, 4).ProgramNum; });
     Outcome run = Cli("check " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.out, "2 channels share a number with another channel of their kind"));
-    EXPECT_TRUE(Has(run.out, "TV 5 "));
+    EXPECT_TRUE(
+        HasAll(run.out, {"2 channels share a number with another channel of their kind", "TV 5 "}));
     run = Cli("check --json " + broken);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.out, "\"problem\": \"duplicate-number\", \"count\": 2"));
     // The commands that write a list say so, and write it as before.
-    run = Cli("save " + broken + " " + Path("copy.bin"));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(Has(run.err, "velmar-cli: warning: the list has problems:"));
+    EXPECT_TRUE(Exits(Cli("save " + broken + " " + Path("copy.bin")), 0,
+                      "velmar-cli: warning: the list has problems:"));
     EXPECT_TRUE(fs::exists(Path("copy.bin")));
     // send says it before the line is tried (here a port nobody listens on).
     run = Cli("send --tcp 127.0.0.1:1 " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.find("velmar-cli: warning: the list has problems:\n2 channels share"), 0u)
-        << run.err;
-    run = Cli("send --tcp 127.0.0.1:1 " + kExample);
-    EXPECT_FALSE(Has(run.err, "warning"));
+    EXPECT_TRUE(
+        StartsWith(run.err, "velmar-cli: warning: the list has problems:\n2 channels share"));
+    EXPECT_FALSE(Has(Cli("send --tcp 127.0.0.1:1 " + kExample).err, "warning"));
 }
 
 TEST_F(CheckCli, AChannelOnASatelliteTheListLacksIsNamedAfterAnEditScript) {
-    WriteText("script.txt", "select rows 1\nupdate SatID=77\n");
-    Outcome run = Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin"));
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.err, "1 channel names a satellite the list does not have"));
-    run = Cli("check " + Path("edited.bin"));
+    std::ofstream(Path("script.txt")) << "select rows 1\nupdate SatID=77\n";
+    EXPECT_TRUE(Exits(Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin")),
+                      0, "1 channel names a satellite the list does not have"));
+    const Outcome run = Cli("check " + Path("edited.bin"));
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.out, "(satellite 77)"));
     EXPECT_EQ(Cli("check /nonexistent/list.bin").status, 2);
@@ -121,21 +106,20 @@ TEST_F(CheckCli, AHandFilledWorkbookSaysWhatItLeftOut) {
     CZorvDB sheet;
     ReplaceChannelTable(sheet, rows);
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("plain.xls")));
-    Outcome run = Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "None of the 5 rows of Channel can be imported: 5 mark neither TV nor "
-                             "radio. The channel list was not changed."));
+    EXPECT_TRUE(
+        Exits(Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin")), 1,
+              "None of the 5 rows of Channel can be imported: 5 mark neither TV nor radio. "
+              "The channel list was not changed."));
     EXPECT_FALSE(fs::exists(Path("out.bin")));
 
     // With good rows beside them, the good ones come in and the rest is said.
     rows.push_back(TV(TheZorvDB(), 0));
     ReplaceChannelTable(sheet, rows);
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("mixed.xls")));
-    run = Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin"));
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.err, "5 rows of Channel were not imported: 5 mark neither TV nor radio."));
-    run = Cli("info " + Path("out.bin"));
-    EXPECT_TRUE(Has(run.out, "TV / radio      1 / 0"));
+    EXPECT_TRUE(
+        Exits(Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin")), 0,
+              "5 rows of Channel were not imported: 5 mark neither TV nor radio."));
+    EXPECT_TRUE(Has(Cli("info " + Path("out.bin")).out, "TV / radio      1 / 0"));
 }
 
 } // namespace

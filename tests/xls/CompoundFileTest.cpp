@@ -174,40 +174,35 @@ TEST(CompoundFile, VersionFourFilesWithLargeSectorsAreRead) {
 TEST(CompoundFile, BrokenFilesFailCleanly) {
     const auto good = cfb::WriteCompoundFile(u"Workbook", Data(9000));
     const auto small = cfb::WriteCompoundFile(u"Workbook", Data(300));
-    std::vector<std::uint8_t> out;
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> file;
-    };
-    std::vector<Case> cases;
-    auto with = [](std::vector<std::uint8_t> f, std::size_t at, std::uint32_t v) {
+    auto with = [](Bytes f, std::size_t at, std::uint32_t v) {
         Put32(f, at, v);
         return f;
     };
-    auto withByte = [](std::vector<std::uint8_t> f, std::size_t at, std::uint8_t v) {
-        f[at] = v;
-        return f;
+    Bytes shift = good, notRoot = good;
+    shift[30] = 30;
+    notRoot[2 * 512 + 66] = 2;
+    const std::pair<const char*, Bytes> cases[] = {
+        {"empty", {}},
+        {"signature", with(good, 0, 0x12345678)},
+        {"truncated header", Bytes(good.begin(), good.begin() + 300)},
+        {"truncated data", Bytes(good.begin(), good.end() - 1024)},
+        {"sector shift", shift},
+        {"FAT sector out of range", with(good, 76, 999999)},
+        {"FAT count huge", with(good, 44, 0x7FFFFFFF)},
+        // Stream data starts at sector 2; point sector 2 at itself: a loop.
+        {"cyclic FAT", with(good, 512 + 4 * 2, 2)},
+        {"chain out of range", with(good, 512 + 4 * 2, 5000)},
+        {"directory chain loops", with(good, 512 + 4 * 1, 1)},
+        {"size beyond chain", with(good, 2 * 512 + 128 + 120, 900000)},
+        // The FAT sector itself as DIFAT: a loop.
+        {"DIFAT loops", with(with(good, 44, 200), 68, 0)},
+        {"mini FAT loops", with(small, 512 + 4 * 2, 2)},
+        {"mini chain loops", with(small, 3 * 512, 0)}, // mini sector 0 to itself
+        {"root is not a root", notRoot},
     };
-    cases.push_back({"empty", {}});
-    cases.push_back({"signature", with(good, 0, 0x12345678)});
-    cases.push_back(
-        {"truncated header", std::vector<std::uint8_t>(good.begin(), good.begin() + 300)});
-    cases.push_back({"truncated data", std::vector<std::uint8_t>(good.begin(), good.end() - 1024)});
-    cases.push_back({"sector shift", withByte(good, 30, 30)});
-    cases.push_back({"FAT sector out of range", with(good, 76, 999999)});
-    cases.push_back({"FAT count huge", with(good, 44, 0x7FFFFFFF)});
-    // Stream data starts at sector 2; point sector 2 at itself: a loop.
-    cases.push_back({"cyclic FAT", with(good, 512 + 4 * 2, 2)});
-    cases.push_back({"chain out of range", with(good, 512 + 4 * 2, 5000)});
-    cases.push_back({"directory chain loops", with(good, 512 + 4 * 1, 1)});
-    cases.push_back({"size beyond chain", with(good, 2 * 512 + 128 + 120, 900000)});
-    // The FAT sector itself as DIFAT: a loop.
-    cases.push_back({"DIFAT loops", with(with(good, 44, 200), 68, 0)});
-    cases.push_back({"mini FAT loops", with(small, 512 + 4 * 2, 2)});
-    cases.push_back({"mini chain loops", with(small, 3 * 512, 0)}); // mini sector 0 to itself
-    cases.push_back({"root is not a root", withByte(good, 2 * 512 + 66, 2)});
-    for (const Case& c : cases)
-        EXPECT_FALSE(Read(c.file, out)) << "case: " << c.what;
+    std::vector<std::uint8_t> out;
+    for (const auto& [what, file] : cases)
+        EXPECT_FALSE(Read(file, out)) << "case: " << what;
 }
 
 TEST(CompoundFile, DirectoryThatPointsToItselfIsWalkedOnce) {

@@ -6,6 +6,7 @@
 #include "model/ChannelRecords.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
+#include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -77,6 +79,37 @@ inline Bytes Rk(int row, int col, int value) {
     for (int i = 0; i < 4; ++i)
         cell.push_back(static_cast<std::uint8_t>(rk >> (8 * i)));
     return cell;
+}
+
+// A cell by type and value: "i 12", "d 12.5", "s text", "w 416 438" (16-bit
+// text as hex code units) or "-" when empty.
+inline std::string Text(const CExcelCell& cell) {
+    std::ostringstream out;
+    out.precision(15);
+    if (cell.Type() == CExcelCell::kInteger)
+        out << "i " << cell.GetInteger();
+    else if (cell.Type() == CExcelCell::kDouble)
+        out << "d " << cell.GetDouble();
+    else if (cell.Type() == CExcelCell::kString)
+        out << "s " << cell.GetString();
+    else if (cell.Type() == CExcelCell::kWString)
+        for (const char16_t* c = cell.GetWString(); *c; ++c)
+            out << (c == cell.GetWString() ? "w " : " ") << std::hex << unsigned{*c};
+    else
+        out << "-";
+    return out.str();
+}
+
+// The whole sheet, a row a line: its cells' texts joined by " | ".
+inline std::vector<std::string> Rows(const CExcelSheet& sheet) {
+    std::vector<std::string> rows;
+    for (unsigned r = 0; r < sheet.GetTotalRows(); ++r) {
+        std::string row;
+        for (unsigned c = 0; c < sheet.GetTotalCols(); ++c)
+            row += (c ? " | " : "") + Text(sheet.At(r, c));
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 // `n` more TV channels on satellite 1, numbered from 1 and named by `format`.
