@@ -127,10 +127,9 @@ TEST(Cli, WorkbookExportImportAndDump) {
     const std::string xls = Temp("channels.xls");
     const std::string bin = Temp("from-xls.bin");
     std::filesystem::remove(xls);
-    Outcome run = Cli("export-xls " + kSatellite + " " + xls);
-    ASSERT_EQ(run.status, 0) << run.err;
-    run = Cli("dump-xls " + xls);
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Exits(Cli("export-xls " + kSatellite + " " + xls), 0));
+    const Outcome run = Cli("dump-xls " + xls);
+    ASSERT_TRUE(Exits(run, 0));
     const std::string image = Cli("dump " + kSatellite).out;
     // The channel objects match, keys aside (both number from 1 here).
     const std::size_t from = image.find("\"channels\": ") + 12;
@@ -140,8 +139,7 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_EQ(run.out.substr(head.size(), run.out.size() - head.size() - 2),
               image.substr(from, to - from + 1));
     EXPECT_EQ(run.out.substr(run.out.size() - 2), "}\n");
-    run = Cli("import-xls " + kSatellite + " " + xls + " " + bin);
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Exits(Cli("import-xls " + kSatellite + " " + xls + " " + bin), 0));
     EXPECT_EQ(ReadAll(bin), ReadAll(kSatellite)) << "same channels, same image";
 }
 
@@ -223,10 +221,9 @@ TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
         const auto before = Listing(dir);
         for (const std::string failure :
              {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
-            const Outcome run = CliFailing(o.command + " " + o.target, dir, failure);
-            EXPECT_EQ(run.status, 1) << o.command << " " << failure;
-            EXPECT_TRUE(Has(run.err, "Cannot save channel file"))
-                << o.command << " " << failure << ": " << run.err;
+            EXPECT_TRUE(Exits(CliFailing(o.command + " " + o.target, dir, failure), 1,
+                              "Cannot save channel file"))
+                << o.command << " " << failure;
             EXPECT_TRUE(ReadAll(o.target) == o.old) << o.command << " " << failure;
             EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
         }

@@ -95,16 +95,6 @@ TEST(ReceiverCli, ReceiversListsEveryProfile) {
     EXPECT_TRUE(Has(run.out, "Caption: Velmar for VX-7 and VX-8 satellite receivers - 8FAV\n"));
 }
 
-TEST(ReceiverCli, CableExampleOpensAsACableReceiver) {
-    Outcome run = Cli("--receiver cable info " + kCable);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(
-        HasAll(run.out, {"product       list 2, type 0x04, byte order 1", "cable muxes       14",
-                         "channels          48", "TV / radio      36 / 12"}));
-    // The start-up receiver reads the same bytes as something else.
-    EXPECT_FALSE(Has(Cli("info " + kCable).out, "cable muxes       14"));
-}
-
 TEST(ReceiverCli, ManualPageNamesEveryProfile) {
     const std::string page = ReadAll(std::string(VELMAR_SOURCE_DIR) + "/docs/man/velmar-cli.1");
     ASSERT_FALSE(page.empty());
