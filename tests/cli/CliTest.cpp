@@ -158,29 +158,12 @@ TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
          "{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}",
          "\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"}));
 
-    // An image with one pair by ids and one by name on a transponder.
-    CZorvDB& db = TheZorvDB();
-    db.ClearAll();
-    auto add = [&](const char* name, BYTE sat, WORD sid) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::snprintf(c->Name, sizeof c->Name, "%s", name);
-        c->SatID = sat;
-        c->TPID = 1;
-        c->ServiceID = sid;
-        c->Attributes = kAttrTV;
-        db.AddIndexed(kTableChannel, std::move(c));
-    };
-    add("Dup A", 1, 500);
-    add("Solo", 1, 501);
-    add("Same", 2, 0);
-    add("Dup B", 2, 500);
-    add("Same", 2, 0);
-    const std::string xls = Temp("dups.xls");
-    const std::string bin = Temp("dups.bin");
-    std::filesystem::remove(xls);
-    ExportChannelWorkbook(TheZorvDB(), xls);
-    db.ClearAll();
-    ASSERT_EQ(Cli("import-xls " + kSatellite + " " + xls + " " + bin).status, 0);
+    // A list with one pair by ids and one by name on a transponder.
+    const std::string csv = Temp("dups.csv"), bin = Temp("dups.bin");
+    std::ofstream(csv) << "ProgramNum;SatID;TPID;ServiceID;Attributes;Name\n1;1;1;500;1024;Dup A\n"
+                          "2;1;1;501;1024;Solo\n3;2;1;0;1024;Same\n4;2;1;500;1024;Dup B\n"
+                          "5;2;1;0;1024;Same\n";
+    ASSERT_TRUE(Exits(Cli("import-csv " + kSatellite + " " + csv + " " + bin), 0));
     run = Cli("info --json " + bin);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out,

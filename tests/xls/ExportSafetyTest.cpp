@@ -236,12 +236,9 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
         ASSERT_EQ(At32(file, 76 + 4 * i), i + 1) << "FAT sector " << i;
     db.ClearAll();
     ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
-    ASSERT_EQ(db.Size(kTableChannel), 65535u);
-    DWORD last = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        last = c->Index;
-    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, last)->Name, "Channel 65535");
+    const auto names = Names(db);
+    ASSERT_EQ(names.size(), 65535u);
+    EXPECT_EQ(names.back(), "Channel 65535");
 
     // One more than a sheet holds: refused, the file as it was.
     AddChannels(db, 1);

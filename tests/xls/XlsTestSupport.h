@@ -112,6 +112,25 @@ inline std::vector<std::string> Rows(const CExcelSheet& sheet) {
     return rows;
 }
 
+// The stream's records for a workbook whose one sheet, "Channel", holds the
+// records `sheet`, with `globals` before the globals' EOF.
+inline Records ChannelBook(const Records& sheet, const Records& globals = {}) {
+    Records records = {{0x0809, kBof}, {0x0085, kChannelSheet}};
+    records.insert(records.end(), globals.begin(), globals.end());
+    records.insert(records.end(), {{0x000A, {}}, {0x0809, kSheetBof}});
+    records.insert(records.end(), sheet.begin(), sheet.end());
+    records.push_back({0x000A, {}});
+    return records;
+}
+
+// The channels' names in table order.
+inline std::vector<std::string> Names(const CZorvDB& db) {
+    std::vector<std::string> names;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        names.emplace_back(c.Name);
+    return names;
+}
+
 // `n` more TV channels on satellite 1, numbered from 1 and named by `format`.
 inline void AddChannels(CZorvDB& db, int n, const char* format = "Channel %d") {
     for (int i = 1; i <= n; ++i) {
