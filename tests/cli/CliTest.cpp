@@ -2,8 +2,6 @@
 // send: the command line as typed, and the failures before any transfer.
 #include "cli/JsonDump.h"
 #include "cli/LinkCommands.h"
-#include "cli/ReceiverOptions.h"
-#include "contracts/Policy.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
@@ -82,26 +80,6 @@ TEST(Cli, FailuresExitWithTheirMessageAndWriteNothing) {
         EXPECT_TRUE(HasAll(run.err, c.says)) << c.args;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.args << ": no image of 0 channels";
     }
-}
-
-TEST(Cli, ReceiverOptionsOverrideTheStartupConfiguration) {
-    const std::vector<std::string> args = {
-        "--product-list", "9", "--product-type", "0x12", "--ch", "100,2,80,28", "--yes", "dump"};
-    std::size_t index = 0;
-    ReceiverOptions options;
-    std::string error;
-    ASSERT_TRUE(ParseReceiverOptions(args, index, options, error)) << error;
-    EXPECT_EQ(index, 7u);
-    EXPECT_TRUE(options.yes);
-    options.Apply();
-    EXPECT_EQ(GetProductList(), 9);
-    EXPECT_EQ(GetProductType(), 0x12u);
-    int a = 0, b = 0, c = 0, d = 0;
-    GetFlashCHBlockInfo(&a, &b, &c, &d);
-    EXPECT_EQ((std::array{a, b, c, d}), (std::array{100, 2, 80, 28}));
-    GetFlashTPBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::array{a, b, c}), (std::array{16384, 8, 20})) << "the rest stays at start-up";
-    velmar::policy_profile::Reset();
 }
 
 TEST(JsonDump, TerrestrialTranspondersUseTheirForm) {

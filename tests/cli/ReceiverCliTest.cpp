@@ -81,6 +81,15 @@ TEST(ReceiverCli, LaterOptionsChangeTheNamedProfile) {
     expected.resize(expected.size() - 4);
     expected.insert(expected.end(), {1, 2, 3, 4});
     EXPECT_EQ(state, expected);
+    // Without a name they change the start-up receiver; the rest stays.
+    expected = Applied({});
+    expected[0] = 9;
+    expected[1] = 0x12;
+    expected.resize(expected.size() - 4);
+    expected.insert(expected.end(), {100, 2, 80, 28});
+    EXPECT_EQ(
+        Applied({"--product-list", "9", "--product-type", "0x12", "--ch", "100,2,80,28", "--yes"}),
+        expected);
 }
 
 TEST(ReceiverCli, ReceiversListsEveryProfile) {

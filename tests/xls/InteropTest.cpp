@@ -22,17 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class LibreOffice : public ::testing::Test {
+class LibreOffice : public WorkbookTest {
 protected:
     void SetUp() override {
         if (std::system("command -v soffice >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "soffice not installed";
-        m_dir = fs::temp_directory_path() / ("velmar-interop-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
+        WorkbookTest::SetUp();
     }
     // Runs a headless conversion with a private profile; true on success.
     bool Convert(const fs::path& input, const std::string& filter, const std::string& target) {
@@ -43,12 +38,9 @@ protected:
         return std::system(command.c_str()) == 0;
     }
     static std::string ReadText(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
+        const Bytes bytes = ReadBytes(path);
+        return {bytes.begin(), bytes.end()};
     }
-    fs::path m_dir;
 };
 
 } // namespace
@@ -146,8 +138,6 @@ TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
     const std::string width = FirstColumnWidth(before, "Notes");
     ASSERT_FALSE(width.empty());
 
-    CZorvDB& db = TheZorvDB();
-    db.ClearAll();
     AddChannels(db, 3, "Sender %d");
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), xls.string(), &message)) << message;
@@ -173,8 +163,6 @@ TEST_F(LibreOffice, ExportIntoItsWorkbookKeepsTheOtherSheetAndTheProperties) {
 }
 
 TEST_F(LibreOffice, ReadsAFullSheetWrittenWithExtensionSectors) {
-    CZorvDB& db = TheZorvDB();
-    db.ClearAll();
     AddChannels(db, 65535);
     const fs::path xls = m_dir / "full.xls";
     std::string message;
