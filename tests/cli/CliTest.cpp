@@ -59,7 +59,8 @@ TEST(Cli, FailuresExitWithTheirMessageAndWriteNothing) {
         {"dump " + bad,
          1,
          {"Cannot read file header. Continue? No", "Cannot open or invalid version file"}},
-        {"--yes info " + bad, 1, {}}, // too short even without a header
+        // Too short even when told to read on.
+        {"--yes info " + bad, 1, {"Cannot read file header. Continue? Yes"}},
         {"info " + Temp("missing.bin"), 1, {"Cannot open or invalid version file"}},
         {"save " + kSatellite + " /nonexistent-dir/out.bin", 1, {"Cannot save channel file"}},
         {"import-xls " + kSatellite + " " + xls + " " + out,

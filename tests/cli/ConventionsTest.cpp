@@ -187,10 +187,9 @@ TEST(CodePage, TextItCannotHoldIsRefusedOrDefaulted) {
     EXPECT_EQ(Utf16ToAnsi(u"A\u4e2d\u0080"), "A??") << "the workbook import's default";
 }
 
+// The Windows-1252 names in JSON: ANameFromAScriptComesBackExactly; here
+// the escapes.
 TEST(CodePage, JsonNamesAreWindows1252) {
-    EXPECT_EQ(AnsiToJsonString("\x80uro \x93TV\x94 \x96 \x8E"),
-              "\"\xE2\x82\xAC"
-              "uro \xE2\x80\x9CTV\xE2\x80\x9D \xE2\x80\x93 \xC5\xBD\"");
     EXPECT_EQ(AnsiToJsonString("Caf\xE9 \"1\"\\"), "\"Caf\xC3\xA9 \\\"1\\\"\\\\\"");
     EXPECT_EQ(AnsiToJsonString("\x01\x7F\x81\x9D"), "\"\\u0001\\u007f\\u0081\\u009d\"");
 }
