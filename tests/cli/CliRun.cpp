@@ -68,6 +68,32 @@ namespace {
     return Said(text.rfind(head, 0) == 0, text);
 }
 
+::testing::AssertionResult HasAll(const std::string& text, const std::vector<std::string>& parts) {
+    std::string missing;
+    for (const std::string& part : parts)
+        if (text.find(part) == std::string::npos)
+            missing += "\n  missing: " + part;
+    return Said(missing.empty(), text) << missing;
+}
+
+namespace {
+
+::testing::AssertionResult Ended(bool ok, const Outcome& run) {
+    auto result = ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+    return result << "status " << run.status << ", stderr: " << run.err
+                  << "stdout: " << run.out.substr(0, 2000);
+}
+
+} // namespace
+
+::testing::AssertionResult Exits(const Outcome& run, int status, const std::string& part) {
+    return Ended(run.status == status && run.err.find(part) != std::string::npos, run);
+}
+
+::testing::AssertionResult ExitsSaying(const Outcome& run, int status, const std::string& err) {
+    return Ended(run.status == status && run.err == err, run);
+}
+
 Scratch::Scratch(const std::string& name)
     : m_path(std::filesystem::temp_directory_path() /
              ("velmar-cli-" + std::to_string(::getpid()) + "-" + name)) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace velmar::test {
 
@@ -36,6 +37,13 @@ std::size_t Count(const std::string& text, const std::string& what);
 // text either way, so EXPECT_FALSE tells what was there too.
 ::testing::AssertionResult Has(const std::string& text, const std::string& part);
 ::testing::AssertionResult StartsWith(const std::string& text, const std::string& head);
+// Whether `text` holds every one of `parts`; the message names those missing.
+::testing::AssertionResult HasAll(const std::string& text, const std::vector<std::string>& parts);
+// Whether the run ended with `status` and said `part` on standard error
+// (anything when `part` is empty); the message shows both outputs.
+::testing::AssertionResult Exits(const Outcome& run, int status, const std::string& part = {});
+// The same, with standard error exactly `err`.
+::testing::AssertionResult ExitsSaying(const Outcome& run, int status, const std::string& err);
 
 // A private folder, removed afterwards.
 class Scratch {

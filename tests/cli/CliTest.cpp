@@ -1,20 +1,17 @@
-// velmar-cli as a script sees it: exit codes, messages, outputs.
+// velmar-cli as a script sees it: exit codes, messages, outputs; receive and
+// send: the command line as typed, and the failures before any transfer.
 #include "cli/JsonDump.h"
-#include "cli/ReceiverOptions.h"
-#include "contracts/Policy.h"
+#include "cli/LinkCommands.h"
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 #include "tests/cli/CliRun.h"
-#include "xls/ChannelWorkbook.h"
 #include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -35,62 +32,55 @@ std::string Temp(const std::string& name) {
 TEST(Cli, InfoAndDumpOfTheExampleImage) {
     Outcome run = Cli("info " + kSatellite);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.out, "product       list 7, type 0x01"));
-    EXPECT_TRUE(Has(run.out, "satellites        6"));
+    EXPECT_TRUE(HasAll(run.out, {"product       list 7, type 0x01", "satellites        6",
+                                 "  channels          293\n"}));
+    EXPECT_EQ(run.out.find('{'), std::string::npos) << "no JSON without --json";
     run = Cli("dump " + kSatellite);
     ASSERT_EQ(run.status, 0);
     EXPECT_TRUE(
         StartsWith(run.out, "{\"format\": 1, \"zorv\": false, \"header_text\": \"56656c6d6172"));
-    EXPECT_TRUE(Has(run.out, "\"Name\": \"Das Erste HD\""));
-    EXPECT_TRUE(Has(run.out, "\"Name\": \"Hot Bird\""));
-    EXPECT_TRUE(Has(run.out, "\"Ext\": [1, 1, 0, 0, 0, 0]"));
+    EXPECT_TRUE(HasAll(run.out, {"\"Name\": \"Das Erste HD\"", "\"Name\": \"Hot Bird\"",
+                                 "\"Ext\": [1, 1, 0, 0, 0, 0]"}));
 }
 
-TEST(Cli, ExportHeaderFragment) {
-    const std::string out = Temp("table.h");
-    ASSERT_EQ(Cli("export-h " + kSatellite + " " + out).status, 0);
-    const std::string text = ReadAll(out);
-    EXPECT_TRUE(StartsWith(
-        text, "const SSVC_INFO virtual_flash_svc[] = {\r\n\t{ 0x00000000, 0001, 01, 0001, "));
-    EXPECT_TRUE(Has(text, "\"Das Erste HD\""));
-    EXPECT_TRUE(Has(text, "////Total Svc Channel Count = "));
-}
-
-TEST(Cli, FailedLoadsAndSavesSayTheSystemsMessage) {
-    const std::string bad = Temp("bad.bin");
+TEST(Cli, FailuresExitWithTheirMessageAndWriteNothing) {
+    const std::string bad = Temp("bad.bin"), xls = Temp("no-channel.xls"), text = Temp("text.xls");
+    const std::string out = Temp("from-bad.bin"), folder = Temp("");
     std::ofstream(bad, std::ios::binary) << "VX  \x51";
-    Outcome run = Cli("dump " + bad);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Cannot read file header. Continue? No"));
-    EXPECT_TRUE(Has(run.err, "Cannot open or invalid version file"));
-    run = Cli("--yes info " + bad);
-    EXPECT_EQ(run.status, 1) << "too short even without a header";
-    run = Cli("info " + Temp("missing.bin"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Cannot open or invalid version file"));
-    run = Cli("save " + kSatellite + " /nonexistent-dir/out.bin");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Cannot save channel file"));
-}
-
-TEST(Cli, ReceiverOptionsOverrideTheStartupConfiguration) {
-    const std::vector<std::string> args = {
-        "--product-list", "9", "--product-type", "0x12", "--ch", "100,2,80,28", "--yes", "dump"};
-    std::size_t index = 0;
-    ReceiverOptions options;
-    std::string error;
-    ASSERT_TRUE(ParseReceiverOptions(args, index, options, error)) << error;
-    EXPECT_EQ(index, 7u);
-    EXPECT_TRUE(options.yes);
-    options.Apply();
-    EXPECT_EQ(GetProductList(), 9);
-    EXPECT_EQ(GetProductType(), 0x12u);
-    int a = 0, b = 0, c = 0, d = 0;
-    GetFlashCHBlockInfo(&a, &b, &c, &d);
-    EXPECT_EQ((std::array{a, b, c, d}), (std::array{100, 2, 80, 28}));
-    GetFlashTPBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::array{a, b, c}), (std::array{16384, 8, 20})) << "the rest stays at start-up";
-    velmar::policy_profile::Reset();
+    std::ofstream(text, std::ios::binary) << "plain text";
+    CExcelBook book;
+    book.New(1); // a workbook without a "Channel" sheet
+    ASSERT_TRUE(book.SaveAs(xls));
+    const struct {
+        std::string args;
+        int status;
+        std::vector<std::string> says;
+    } cases[] = {
+        {"dump " + bad,
+         1,
+         {"Cannot read file header. Continue? No", "Cannot open or invalid version file"}},
+        // Too short even when told to read on.
+        {"--yes info " + bad, 1, {"Cannot read file header. Continue? Yes"}},
+        {"info " + Temp("missing.bin"), 1, {"Cannot open or invalid version file"}},
+        {"save " + kSatellite + " /nonexistent-dir/out.bin", 1, {"Cannot save channel file"}},
+        {"import-xls " + kSatellite + " " + xls + " " + out,
+         1,
+         {"The workbook has no sheet named \"Channel\"."}},
+        {"import-xls " + kSatellite + " " + text + " " + out, 1, {}},
+        {"dump-xls " + kSatellite, 1, {"The file is not an Excel 97-2003 workbook"}},
+        {"dump-xls " + folder, 1, {"is a folder"}},
+        {"info " + folder, 1, {"is a folder"}},
+        {"info --json", 2, {}},
+        {"--ch 49152,1000000,56,28 info " + kSatellite,
+         2,
+         {"the channel block reaches beyond any receiver's image"}},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Cli(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_TRUE(HasAll(run.err, c.says)) << c.args;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.args << ": no image of 0 channels";
+    }
 }
 
 TEST(JsonDump, TerrestrialTranspondersUseTheirForm) {
@@ -115,10 +105,9 @@ TEST(Cli, WorkbookExportImportAndDump) {
     const std::string xls = Temp("channels.xls");
     const std::string bin = Temp("from-xls.bin");
     std::filesystem::remove(xls);
-    Outcome run = Cli("export-xls " + kSatellite + " " + xls);
-    ASSERT_EQ(run.status, 0) << run.err;
-    run = Cli("dump-xls " + xls);
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Exits(Cli("export-xls " + kSatellite + " " + xls), 0));
+    const Outcome run = Cli("dump-xls " + xls);
+    ASSERT_TRUE(Exits(run, 0));
     const std::string image = Cli("dump " + kSatellite).out;
     // The channel objects match, keys aside (both number from 1 here).
     const std::size_t from = image.find("\"channels\": ") + 12;
@@ -128,59 +117,31 @@ TEST(Cli, WorkbookExportImportAndDump) {
     EXPECT_EQ(run.out.substr(head.size(), run.out.size() - head.size() - 2),
               image.substr(from, to - from + 1));
     EXPECT_EQ(run.out.substr(run.out.size() - 2), "}\n");
-    run = Cli("import-xls " + kSatellite + " " + xls + " " + bin);
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Exits(Cli("import-xls " + kSatellite + " " + xls + " " + bin), 0));
     EXPECT_EQ(ReadAll(bin), ReadAll(kSatellite)) << "same channels, same image";
-    run = Cli("dump-xls " + kSatellite);
-    EXPECT_EQ(run.status, 1) << "an image is no workbook";
-    EXPECT_TRUE(Has(run.err, "The file is not an Excel 97-2003 workbook"));
 }
 
 TEST(Cli, InfoJsonGivesCapacitiesCountsAndDuplicates) {
     Outcome run = Cli("info --json " + kSatellite);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string& out = run.out;
-    EXPECT_TRUE(
-        StartsWith(out, "{\"format\": 1, \"header_form\": \"working\", \"product\": {\"list\": 7, "
-                        "\"type\": 1, "
-                        "\"type_hex\": \"0x01\", \"byte_order\": 0}"));
-    EXPECT_TRUE(Has(out,
-                    "{\"name\": \"channels\", \"table\": 5, \"count\": 293, \"capacity\": 4608, "
-                    "\"free\": 4315}"));
-    EXPECT_TRUE(Has(out, "{\"name\": \"favourites\", \"table\": 6, \"count\": 8, \"capacity\": 8, "
-                         "\"free\": 0}"));
-    EXPECT_TRUE(Has(out, "\"channels\": {\"tv\": 204, \"radio\": 89, \"locked\": 2"));
-    EXPECT_TRUE(Has(out, "{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}"));
-    EXPECT_TRUE(Has(out, "\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"));
-    // Without the switch the summary stays as it was.
-    run = Cli("info " + kSatellite);
-    EXPECT_EQ(run.out.find('{'), std::string::npos);
-    EXPECT_TRUE(Has(run.out, "  channels          293\n"));
-    EXPECT_EQ(Cli("info --json").status, 2);
+    EXPECT_TRUE(StartsWith(
+        run.out, "{\"format\": 1, \"header_form\": \"working\", \"product\": "
+                 "{\"list\": 7, \"type\": 1, \"type_hex\": \"0x01\", \"byte_order\": 0}"));
+    EXPECT_TRUE(HasAll(
+        run.out,
+        {"{\"name\": \"channels\", \"table\": 5, \"count\": 293, \"capacity\": 4608, \"free\": "
+         "4315}",
+         "{\"name\": \"favourites\", \"table\": 6, \"count\": 8, \"capacity\": 8, \"free\": 0}",
+         "\"channels\": {\"tv\": 204, \"radio\": 89, \"locked\": 2",
+         "{\"id\": 1, \"name\": \"Astra 1\", \"channels\": 237}",
+         "\"duplicates\": {\"groups\": 0, \"channels\": 0, \"members\": []}"}));
 
-    // An image with one pair by ids and one by name on a transponder.
-    CZorvDB& db = TheZorvDB();
-    db.ClearAll();
-    auto add = [&](const char* name, BYTE sat, WORD sid) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::snprintf(c->Name, sizeof c->Name, "%s", name);
-        c->SatID = sat;
-        c->TPID = 1;
-        c->ServiceID = sid;
-        c->Attributes = kAttrTV;
-        db.AddIndexed(kTableChannel, std::move(c));
-    };
-    add("Dup A", 1, 500);
-    add("Solo", 1, 501);
-    add("Same", 2, 0);
-    add("Dup B", 2, 500);
-    add("Same", 2, 0);
-    const std::string xls = Temp("dups.xls");
-    const std::string bin = Temp("dups.bin");
-    std::filesystem::remove(xls);
-    ExportChannelWorkbook(TheZorvDB(), xls);
-    db.ClearAll();
-    ASSERT_EQ(Cli("import-xls " + kSatellite + " " + xls + " " + bin).status, 0);
+    // A list with one pair by ids and one by name on a transponder.
+    const std::string csv = Temp("dups.csv"), bin = Temp("dups.bin");
+    std::ofstream(csv) << "ProgramNum;SatID;TPID;ServiceID;Attributes;Name\n1;1;1;500;1024;Dup A\n"
+                          "2;1;1;501;1024;Solo\n3;2;1;0;1024;Same\n4;2;1;500;1024;Dup B\n"
+                          "5;2;1;0;1024;Same\n";
+    ASSERT_TRUE(Exits(Cli("import-csv " + kSatellite + " " + csv + " " + bin), 0));
     run = Cli("info --json " + bin);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out,
@@ -221,10 +182,9 @@ TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
         const auto before = Listing(dir);
         for (const std::string failure :
              {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
-            const Outcome run = CliFailing(o.command + " " + o.target, dir, failure);
-            EXPECT_EQ(run.status, 1) << o.command << " " << failure;
-            EXPECT_TRUE(Has(run.err, "Cannot save channel file"))
-                << o.command << " " << failure << ": " << run.err;
+            EXPECT_TRUE(Exits(CliFailing(o.command + " " + o.target, dir, failure), 1,
+                              "Cannot save channel file"))
+                << o.command << " " << failure;
             EXPECT_TRUE(ReadAll(o.target) == o.old) << o.command << " " << failure;
             EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
         }
@@ -253,10 +213,9 @@ TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
     }
     ASSERT_TRUE(book.SaveAs(xls));
     std::ofstream(out, std::ios::binary) << "keep me";
-    const Outcome run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "The channel list has 4,609 channels, but this receiver holds at most "
-                             "4,608. Remove 1 channel and save again."));
+    EXPECT_TRUE(Exits(Cli("import-xls " + kSatellite + " " + xls + " " + out), 1,
+                      "The channel list has 4,609 channels, but this receiver holds at most 4,608. "
+                      "Remove 1 channel and save again."));
     EXPECT_EQ(ReadAll(out), "keep me");
     EXPECT_FALSE(std::filesystem::exists(out + ".bak"));
 }
@@ -264,36 +223,74 @@ TEST(Cli, ATableTooLargeForTheReceiverIsRefusedBeforeWriting) {
 TEST(Cli, HugeOptionValuesAreBoundedByTheBlocks) {
     // Two billion multiplexes a sector on a terrestrial receiver: the reader
     // visits only the slots that lie inside the sector.
-    const Outcome run =
-        Cli("--product-type 0x02 --max-mux 2000000000 --yes info " + kSatellite, "timeout 20 ");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Exits(
+        Cli("--product-type 0x02 --max-mux 2000000000 --yes info " + kSatellite, "timeout 20 "),
+        0));
 }
 
-TEST(Cli, ABrokenReceiverLayoutIsAUsageError) {
-    const Outcome run = Cli("--ch 49152,1000000,56,28 info " + kSatellite);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(Has(run.err, "the channel block reaches beyond any receiver's image"));
+namespace {
+
+LinkCommandLine Parse(const std::vector<std::string>& args) {
+    LinkCommandLine line;
+    std::string why;
+    EXPECT_TRUE(ParseLinkCommandLine(args, line, why)) << why;
+    return line;
 }
 
-TEST(Cli, ImportOfABadWorkbookExitsNonZeroAndWritesNothing) {
-    const std::string xls = Temp("no-channel.xls");
-    const std::string out = Temp("from-bad.bin");
-    CExcelBook book;
-    book.New(1); // a workbook without a "Channel" sheet
-    ASSERT_TRUE(book.SaveAs(xls));
-    std::filesystem::remove(out);
-    Outcome run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "The workbook has no sheet named \"Channel\"."));
-    EXPECT_FALSE(std::filesystem::exists(out)) << "no image of 0 channels";
-    std::ofstream(xls, std::ios::binary | std::ios::trunc) << "plain text";
-    run = Cli("import-xls " + kSatellite + " " + xls + " " + out);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_FALSE(std::filesystem::exists(out));
-    run = Cli("dump-xls " + std::filesystem::temp_directory_path().string());
-    EXPECT_EQ(run.status, 1) << "a folder";
-    EXPECT_TRUE(Has(run.err, "is a folder"));
-    run = Cli("info " + std::filesystem::temp_directory_path().string());
-    EXPECT_EQ(run.status, 1) << "a folder is no image either";
-    EXPECT_TRUE(Has(run.err, "is a folder"));
+std::string ErrorOf(const std::vector<std::string>& args) {
+    LinkCommandLine line;
+    std::string why;
+    return ParseLinkCommandLine(args, line, why) ? std::string() : why;
+}
+
+} // namespace
+
+TEST(LinkCommandLine, Lines) {
+    LinkCommandLine serial = Parse({"--port", "/dev/ttyUSB0", "out.bin"});
+    EXPECT_EQ(serial.endpoint.kind, LinkEndpoint::Kind::Serial);
+    EXPECT_EQ(serial.endpoint.device, "/dev/ttyUSB0");
+    EXPECT_EQ(serial.endpoint.baud, 115200u);
+    EXPECT_EQ(serial.file, "out.bin");
+    EXPECT_EQ(serial.options.startTimeout, std::chrono::seconds(60));
+    EXPECT_EQ(Parse({"out.bin", "--baud", "57600", "--port", "/dev/ttyS0"}).endpoint.baud, 57600u)
+        << "options in any order";
+    const LinkCommandLine tcp = Parse({"--tcp", "10.1.2.3:4001", "--timeout", "5", "x.bin"});
+    EXPECT_EQ(tcp.endpoint.kind, LinkEndpoint::Kind::TcpConnect);
+    EXPECT_EQ(tcp.endpoint.host, "10.1.2.3");
+    EXPECT_EQ(tcp.endpoint.port, 4001);
+    EXPECT_EQ(tcp.options.startTimeout, std::chrono::seconds(5));
+    const LinkCommandLine listen = Parse({"--listen", "2000", "x.bin"});
+    EXPECT_EQ(listen.endpoint.kind, LinkEndpoint::Kind::TcpListen);
+    EXPECT_EQ(listen.endpoint.host, "");
+    EXPECT_EQ(listen.endpoint.port, 2000);
+    EXPECT_EQ(Parse({"--listen", "127.0.0.1:0", "x.bin"}).endpoint.host, "127.0.0.1");
+}
+
+TEST(LinkCommandLine, UsageErrors) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"x.bin"}, "give exactly one of --port, --tcp and --listen"},
+        {{"--port", "a", "--tcp", "h:1", "x.bin"},
+         "give exactly one of --port, --tcp and --listen"},
+        {{"--port", "a"}, "one file name is needed"},
+        {{"--port", "a", "x", "y"}, "one file name is needed"},
+        {{"--port"}, "--port needs a value"},
+        {{"--port", "a", "--baud", "12345", "x"}, "--baud 12345 is not a serial rate"},
+        {{"--port", "a", "--baud", "99999999999", "x"}, "--baud 99999999999 is not a serial rate"},
+        {{"--tcp", "h:1", "--baud", "9600", "x"}, "--baud goes with --port"},
+        {{"--tcp", "nohost", "x"}, "--tcp wants HOST:PORT, not nohost"},
+        {{"--tcp", ":2000", "x"}, "--tcp wants HOST:PORT, not :2000"},
+        {{"--listen", "70000", "x"}, "--listen wants [HOST:]PORT, not 70000"},
+        {{"--port", "a", "--timeout", "0", "x"}, "--timeout wants a number of seconds, not 0"},
+        {{"--port", "a", "--fast", "x"}, "unknown option --fast"},
+    };
+    for (const auto& [args, error] : cases)
+        EXPECT_EQ(ErrorOf(args), error);
+}
+
+TEST(LinkCommandLine, ExitStatusAndReason) {
+    EXPECT_TRUE(ExitsSaying(
+        Cli("receive --port /nonexistent/ttyX out.bin"), 1,
+        "velmar-cli: receive: cannot open /nonexistent/ttyX: No such file or directory\n"));
+    EXPECT_TRUE(ExitsSaying(Cli("send --tcp 127.0.0.1:9 /nonexistent/image.bin"), 1,
+                            "velmar-cli: send: cannot read /nonexistent/image.bin\n"));
 }

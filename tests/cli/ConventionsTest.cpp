@@ -33,9 +33,9 @@ TEST(CliOutput, AFullDiskFailsTheCommand) {
              "dump " + kSatellite, "info " + kSatellite, "info --json " + kSatellite,
              "save " + kSatellite + " -", "export-h " + kSatellite + " -", "receivers", "--help",
              "--version", "help edit"}) {
-        const Outcome run = Cli(args + " >/dev/full");
-        EXPECT_EQ(run.status, 1) << args;
-        EXPECT_EQ(run.err, "velmar-cli: cannot write to standard output: No space left on device\n")
+        EXPECT_TRUE(ExitsSaying(Cli(args + " >/dev/full"), 1,
+                                "velmar-cli: cannot write to standard output: No space left on "
+                                "device\n"))
             << args;
     }
 }
@@ -46,50 +46,42 @@ TEST(CliOutput, AClosedPipeIsReportedOnce) {
     const Outcome run = Shell("bash -c '\"$0\" dump \"$1\" | head -c 10 >/dev/null; exit "
                               "${PIPESTATUS[0]}' " +
                               kCli + " " + kSatellite);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "velmar-cli: cannot write to standard output: Broken pipe\n");
-    EXPECT_EQ(Count(run.err, "Broken pipe"), 1u);
+    EXPECT_TRUE(ExitsSaying(run, 1, "velmar-cli: cannot write to standard output: Broken pipe\n"));
 }
 
 // ---- "-" for the standard streams ------------------------------------------------------
 
-TEST(CliStreams, SaveToStandardOutputGivesTheBytesOfSaveToAFile) {
-    Scratch dir("save");
-    for (const std::string& image : {kSatellite, kCable}) {
-        const std::string receiver = image == kCable ? "--receiver cable " : "";
-        ASSERT_EQ(Cli(receiver + "save " + image + " " + (dir / "out.bin")).status, 0);
-        const Outcome piped = Cli(receiver + "save " + image + " -");
-        ASSERT_EQ(piped.status, 0) << piped.err;
-        EXPECT_EQ(piped.out, ReadAll(dir / "out.bin")) << image;
-        EXPECT_EQ(piped.out, ReadAll(image)) << "an unchanged image saves as it was";
-        // And from standard input to standard output.
-        const Outcome through = Cli(receiver + "save - - <" + image);
-        ASSERT_EQ(through.status, 0) << through.err;
-        EXPECT_EQ(through.out, piped.out);
-    }
-}
-
 TEST(CliStreams, EveryStreamableOperand) {
     Scratch dir("operands");
+    const std::string xls = dir / "c.xls";
     ASSERT_EQ(Cli("export-h " + kSatellite + " " + (dir / "t.h")).status, 0);
-    EXPECT_EQ(Cli("export-h - - <" + kSatellite).out, ReadAll(dir / "t.h"));
-    ASSERT_EQ(Cli("export-xls " + kSatellite + " " + (dir / "c.xls")).status, 0);
-    const std::string workbook = ReadAll(dir / "c.xls");
-    EXPECT_EQ(Cli("export-xls " + kSatellite + " -").out, workbook);
-
+    const std::string header = ReadAll(dir / "t.h");
+    EXPECT_TRUE(StartsWith(
+        header, "const SSVC_INFO virtual_flash_svc[] = {\r\n\t{ 0x00000000, 0001, 01, 0001, "));
+    EXPECT_TRUE(HasAll(header, {"\"Das Erste HD\"", "////Total Svc Channel Count = "}));
+    ASSERT_EQ(Cli("export-xls " + kSatellite + " " + xls).status, 0);
+    // Each command with '-' gives what it gives with named files; an
+    // unchanged image saves as it was, from a workbook of the same channels too.
+    const std::pair<std::string, std::string> commands[] = {
+        {"export-h - - <" + kSatellite, header},
+        {"export-xls " + kSatellite + " -", ReadAll(xls)},
+        {"dump - <" + kSatellite, Cli("dump " + kSatellite).out},
+        {"info --json - <" + kSatellite, Cli("info --json " + kSatellite).out},
+        {"dump-xls - <" + xls, Cli("dump-xls " + xls).out},
+        {"import-xls " + kSatellite + " - - <" + xls, ReadAll(kSatellite)},
+        {"save " + kSatellite + " -", ReadAll(kSatellite)},
+        {"save - - <" + kSatellite, ReadAll(kSatellite)},
+        {"--receiver cable save " + kCable + " -", ReadAll(kCable)},
+        {"--receiver cable save - - <" + kCable, ReadAll(kCable)},
+    };
+    for (const auto& [command, expected] : commands) {
+        const Outcome run = Cli(command);
+        EXPECT_TRUE(Exits(run, 0)) << command;
+        EXPECT_TRUE(run.out == expected) << command;
+    }
     const Outcome info = Cli("info - <" + kSatellite);
-    ASSERT_EQ(info.status, 0) << info.err;
-    const std::string byName = Cli("info " + kSatellite).out;
     EXPECT_EQ(info.out.substr(0, 2), "-\n") << "named as given";
-    EXPECT_EQ(info.out.substr(1), byName.substr(kSatellite.size()));
-    EXPECT_EQ(Cli("dump - <" + kSatellite).out, Cli("dump " + kSatellite).out);
-    EXPECT_EQ(Cli("info --json - <" + kSatellite).out, Cli("info --json " + kSatellite).out);
-    EXPECT_EQ(Cli("dump-xls - <" + (dir / "c.xls")).out, Cli("dump-xls " + (dir / "c.xls")).out);
-
-    // import-xls: the workbook from standard input, the image to standard output.
-    const Outcome imported = Cli("import-xls " + kSatellite + " - - <" + (dir / "c.xls"));
-    ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(imported.out, ReadAll(kSatellite)) << "same channels, same image";
+    EXPECT_EQ(info.out.substr(1), Cli("info " + kSatellite).out.substr(kSatellite.size()));
 
     // edit: the image from standard input.
     std::ofstream(dir / "s.txt") << "select rows 1\nlock on\n";
@@ -100,31 +92,29 @@ TEST(CliStreams, EveryStreamableOperand) {
 }
 
 TEST(CliStreams, StandardInputOnceAndNotForTheScriptsOutput) {
-    Outcome run = Cli("import-xls - - out.bin </dev/null");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "velmar-cli: import-xls: only one operand can be '-' (standard input)\n" +
-                           std::string(kTry));
-    EXPECT_EQ(Cli("edit - - out.bin </dev/null").status, 2);
-    run = Cli("edit " + kSatellite + " script.txt -");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(Has(run.err, "edit: OUT cannot be '-'"));
+    EXPECT_TRUE(
+        ExitsSaying(Cli("import-xls - - out.bin </dev/null"), 2,
+                    "velmar-cli: import-xls: only one operand can be '-' (standard input)\n" +
+                        std::string(kTry)));
+    EXPECT_TRUE(Exits(Cli("edit - - out.bin </dev/null"), 2));
+    EXPECT_TRUE(Exits(Cli("edit " + kSatellite + " script.txt -"), 2, "edit: OUT cannot be '-'"));
 }
 
 TEST(CliStreams, TemporaryFilesGoOnEveryPath) {
     Scratch tmp("tmpdir");
-    const std::string env = "TMPDIR=" + tmp.Path() + " ";
-    EXPECT_EQ(Cli("save - - <" + kSatellite + " >/dev/null", env).status, 0);
-    EXPECT_TRUE(tmp.Empty());
-    EXPECT_EQ(Cli("info - </dev/null", env).status, 1) << "an empty image";
-    EXPECT_TRUE(tmp.Empty());
-    EXPECT_EQ(Cli("save - - <" + kSatellite + " >/dev/full", env).status, 1);
-    EXPECT_TRUE(tmp.Empty());
-    EXPECT_EQ(Cli("export-xls " + kSatellite + " - >/dev/full", env).status, 1);
-    EXPECT_TRUE(tmp.Empty());
-    const Outcome failed = Cli("save " + (tmp / "missing.bin") + " -", env);
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_TRUE(failed.out.empty()) << "a failed command writes nothing there";
-    EXPECT_TRUE(tmp.Empty());
+    const std::pair<std::string, int> commands[] = {
+        {"save - - <" + kSatellite + " >/dev/null", 0},
+        {"info - </dev/null", 1}, // an empty image
+        {"save - - <" + kSatellite + " >/dev/full", 1},
+        {"export-xls " + kSatellite + " - >/dev/full", 1},
+        {"save " + (tmp / "missing.bin") + " -", 1},
+    };
+    for (const auto& [command, status] : commands) {
+        const Outcome run = Cli(command, "TMPDIR=" + tmp.Path() + " ");
+        EXPECT_EQ(run.status, status) << command;
+        EXPECT_TRUE(run.out.empty()) << command << ": a failed command writes nothing there";
+        EXPECT_TRUE(tmp.Empty()) << command;
+    }
 }
 
 // `save IMAGE -` into a pipe nobody reads: the tool has written the image
@@ -175,6 +165,7 @@ TEST(CliStreams, StandardInputIsBoundedLikeAFile) {
 // ---- One code page ------------------------------------------------------------------
 
 TEST(CodePage, EveryByteSurvivesUtf8AndUtf16) {
+    EXPECT_EQ(AnsiToUtf16("A\x80\xE9\x9F"), u"A\u20ac\u00e9\u0178");
     for (int b = 1; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(one)), one) << b;
@@ -188,19 +179,17 @@ TEST(CodePage, EveryByteSurvivesUtf8AndUtf16) {
 }
 
 TEST(CodePage, TextItCannotHoldIsRefusedOrDefaulted) {
-    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), std::nullopt) << "a CJK character";
-    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), std::nullopt) << "U+0080 is no Windows-1252 character";
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x93\xBA"), std::nullopt) << "beyond 16 bits";
-    EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), std::nullopt) << "overlong";
-    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), std::nullopt) << "a surrogate";
-    EXPECT_EQ(Utf8ToAnsi("ab\xE2\x82"), std::nullopt) << "cut short";
+    // A CJK character, U+0080 (no Windows-1252 character), one beyond 16
+    // bits, an overlong form, a surrogate, a sequence cut short.
+    for (const char* text :
+         {"\xE4\xB8\xAD", "\xC2\x80", "\xF0\x9F\x93\xBA", "\xC0\xAF", "\xED\xA0\x80", "ab\xE2\x82"})
+        EXPECT_EQ(Utf8ToAnsi(text), std::nullopt) << text;
     EXPECT_EQ(Utf16ToAnsi(u"A\u4e2d\u0080"), "A??") << "the workbook import's default";
 }
 
+// The Windows-1252 names in JSON: ANameFromAScriptComesBackExactly; here
+// the escapes.
 TEST(CodePage, JsonNamesAreWindows1252) {
-    EXPECT_EQ(AnsiToJsonString("\x80uro \x93TV\x94 \x96 \x8E"),
-              "\"\xE2\x82\xAC"
-              "uro \xE2\x80\x9CTV\xE2\x80\x9D \xE2\x80\x93 \xC5\xBD\"");
     EXPECT_EQ(AnsiToJsonString("Caf\xE9 \"1\"\\"), "\"Caf\xC3\xA9 \\\"1\\\"\\\\\"");
     EXPECT_EQ(AnsiToJsonString("\x01\x7F\x81\x9D"), "\"\\u0001\\u007f\\u0081\\u009d\"");
 }
@@ -235,41 +224,46 @@ TEST(CliArguments, VersionAndHelp) {
     Outcome run = Cli("--version");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(StartsWith(run.out, "velmar-cli (Velmar) " VELMAR_PROJECT_VERSION));
-    EXPECT_EQ(run.out.back(), '\n');
-    EXPECT_EQ(Count(run.out, "\n"), 1u);
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one line";
 
     run = Cli("help edit");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(
         StartsWith(run.out, "usage: velmar-cli [receiver options] edit IMAGE SCRIPT OUT\n"));
-    EXPECT_TRUE(Has(run.out, "edit scripts:"));
-    EXPECT_TRUE(Has(run.out, "--receiver NAME"));
+    EXPECT_TRUE(HasAll(run.out, {"edit scripts:", "--receiver NAME"}));
     EXPECT_EQ(Cli("edit --help").out, run.out);
     EXPECT_EQ(Cli("edit -h").out, run.out);
 
     run = Cli("info --help");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(ExitsSaying(run, 0, ""));
     EXPECT_TRUE(StartsWith(run.out, "usage: velmar-cli [receiver options] info [--json] IMAGE\n"));
-    EXPECT_TRUE(run.err.empty()) << run.err;
     EXPECT_TRUE(Has(Cli("help receive").out, "--listen [HOST:]PORT"));
-    EXPECT_EQ(Cli("help").out, Cli("--help").out);
-    EXPECT_TRUE(Has(Cli("--help").out, "send LINK IMAGE"));
-    run = Cli("help frobnicate");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "velmar-cli: unknown command 'frobnicate'\n" + std::string(kTry));
+    run = Cli("--help");
+    EXPECT_TRUE(Exits(run, 0));
+    EXPECT_EQ(Cli("help").out, run.out);
+    EXPECT_TRUE(HasAll(run.out, {"send LINK IMAGE", "edit IMAGE SCRIPT OUT", "move-here",
+                                 "drop-transponder R satellite KEY", "favorite rename N NAME",
+                                 "exit status 2"}));
+    EXPECT_TRUE(ExitsSaying(Cli("help frobnicate"), 2,
+                            "velmar-cli: unknown command 'frobnicate'\n" + std::string(kTry)));
 }
 
 TEST(CliArguments, OptionsWithEqualsAndAfterTheCommand) {
     const std::string expected = Cli("--receiver cable info " + kCable).out;
-    ASSERT_TRUE(Has(expected, "cable muxes       14"));
-    EXPECT_EQ(Cli("--receiver=cable info " + kCable).out, expected);
-    EXPECT_EQ(Cli("info --receiver=cable " + kCable).out, expected);
-    EXPECT_EQ(Cli("info " + kCable + " --receiver cable").out, expected);
+    ASSERT_TRUE(
+        HasAll(expected, {"product       list 2, type 0x04, byte order 1", "cable muxes       14",
+                          "channels          48", "TV / radio      36 / 12"}));
+    // The start-up receiver reads the same bytes as something else.
+    EXPECT_FALSE(Has(Cli("info " + kCable).out, "cable muxes       14"));
+    // The last of a repeated option wins, as before.
+    for (const std::string& args :
+         {"--receiver=cable info " + kCable, "info --receiver=cable " + kCable,
+          "info " + kCable + " --receiver cable",
+          "--receiver satellite --receiver=cable info " + kCable})
+        EXPECT_EQ(Cli(args).out, expected) << args;
     EXPECT_EQ(Cli("--product-type=0x12 --ch=100,2,80,28 --yes info " + kSatellite).status,
               Cli("--product-type 0x12 --ch 100,2,80,28 --yes info " + kSatellite).status);
     EXPECT_EQ(Cli("info " + kSatellite + " --json").out, Cli("info --json " + kSatellite).out);
-    // The last of a repeated option wins, as before.
-    EXPECT_EQ(Cli("--receiver satellite --receiver=cable info " + kCable).out, expected);
 }
 
 TEST(CliArguments, DoubleDashEndsTheOptions) {
@@ -282,11 +276,9 @@ TEST(CliArguments, DoubleDashEndsTheOptions) {
     run = Shell(cd + kCli + " save -- -x.bin --json");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadAll(dir / "--json"), ReadAll(kSatellite));
-    run = Shell(cd + kCli + " -- info -x.bin");
-    EXPECT_EQ(run.status, 0) << run.err;
-    run = Shell(cd + kCli + " info -x.bin");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "velmar-cli: invalid option -- 'x.bin'\n" + std::string(kTry));
+    EXPECT_TRUE(Exits(Shell(cd + kCli + " -- info -x.bin"), 0));
+    EXPECT_TRUE(ExitsSaying(Shell(cd + kCli + " info -x.bin"), 2,
+                            "velmar-cli: invalid option -- 'x.bin'\n" + std::string(kTry)));
 }
 
 TEST(CliArguments, ErrorsInTheGnuForm) {
@@ -316,15 +308,13 @@ TEST(CliArguments, ErrorsInTheGnuForm) {
     };
     for (const Case& c : cases) {
         const Outcome run = Cli(c.args);
-        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_TRUE(ExitsSaying(run, 2, "velmar-cli: " + c.message + "\n" + kTry)) << c.args;
         EXPECT_TRUE(run.out.empty()) << c.args;
-        EXPECT_EQ(run.err, "velmar-cli: " + c.message + "\n" + kTry) << c.args;
     }
     // Without arguments: the whole usage.
     const Outcome bare = Cli("");
-    EXPECT_EQ(bare.status, 2);
+    EXPECT_TRUE(Exits(bare, 2, "receive LINK OUT.bin"));
     EXPECT_TRUE(StartsWith(bare.err, "usage: velmar-cli"));
-    EXPECT_TRUE(Has(bare.err, "receive LINK OUT.bin"));
 }
 
 // ---- The editor and the generators ------------------------------------------------------
@@ -335,18 +325,14 @@ TEST(OtherPrograms, TheEditorAnswersHelpAndVersionWithoutADisplay) {
 #else
     const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
     Outcome run = Shell(env + VELMAR_EDITOR " --help");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(ExitsSaying(run, 0, ""));
     EXPECT_TRUE(StartsWith(run.out, "Usage: velmar [options]\n"));
-    EXPECT_TRUE(Has(run.out, "--receiver <NAME>"));
-    EXPECT_TRUE(Has(run.out, "--open <FILE>"));
-    EXPECT_TRUE(Has(run.out, "--version"));
-    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_TRUE(HasAll(run.out, {"--receiver <NAME>", "--open <FILE>", "--version"}));
     run = Shell(env + VELMAR_EDITOR " --version");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Exits(run, 0));
     EXPECT_TRUE(StartsWith(run.out, "velmar (Velmar) " VELMAR_PROJECT_VERSION));
-    run = Shell(env + VELMAR_EDITOR " --receiver nosuch");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(StartsWith(run.err, "velmar: unknown receiver \"nosuch\""));
+    EXPECT_TRUE(Exits(Shell(env + VELMAR_EDITOR " --receiver nosuch"), 2,
+                      "velmar: unknown receiver \"nosuch\""));
     EXPECT_EQ(Shell(env + VELMAR_EDITOR " --help >/dev/full").status, 1);
 #endif
 }
@@ -355,18 +341,14 @@ TEST(OtherPrograms, TheGeneratorsAnswerHelpAndRefuseOptionsAsFileNames) {
     Scratch dir("generators");
     const std::string cd = "cd " + dir.Path() + " && ";
     for (const std::string tool : {VELMAR_MAKE_EXAMPLE, VELMAR_MAKE_CABLE_EXAMPLE}) { // NOLINT
-        Outcome run = Shell(cd + tool + " --help");
+        const Outcome run = Shell(cd + tool + " --help");
         EXPECT_EQ(run.status, 0) << tool;
         EXPECT_TRUE(StartsWith(run.out, "usage: velmar-make-"));
-        for (const char* bad : {"--frob", "-", "-o"}) {
-            run = Shell(cd + tool + " " + bad);
-            EXPECT_EQ(run.status, 2) << tool << " " << bad;
-            EXPECT_TRUE(Has(run.err, "usage: velmar-make-"));
-        }
-        EXPECT_EQ(Shell(cd + tool).status, 2);
+        for (const char* bad : {"--frob", "-", "-o", ""})
+            EXPECT_TRUE(Exits(Shell(cd + tool + " " + bad), 2, "usage: velmar-make-"))
+                << tool << bad;
         EXPECT_TRUE(dir.Empty()) << tool << " wrote a file named after an option";
-        run = Shell(cd + tool + " -- -o.bin >/dev/null");
-        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(Exits(Shell(cd + tool + " -- -o.bin >/dev/null"), 0));
         EXPECT_TRUE(std::filesystem::exists(dir / "-o.bin"));
         std::filesystem::remove(dir / "-o.bin");
     }

@@ -1,6 +1,8 @@
 // velmar-cli and lists that must not ship broken: `check`, the warnings of
 // the commands that write a list, and a workbook import that says what it
-// left out.
+// left out; export-csv, import-csv and import-satellites as a script runs
+// them: what they write, what they say, their exit status, and that a
+// refused input writes nothing.
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
 #include "contracts/ZorvDB.h"
@@ -28,24 +30,13 @@ const std::string& kExample = kSatellite;
 class CheckCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("velmar-check-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
         velmar::policy_profile::Reset();
         ConfigureStartupPolicy();
         ResetImageState();
         TheZorvDB().ClearAll();
     }
-    void TearDown() override {
-        TheZorvDB().ClearAll();
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-    void WriteText(const std::string& name, const std::string& text) {
-        std::ofstream(Path(name)) << text;
-    }
+    void TearDown() override { TheZorvDB().ClearAll(); }
+    std::string Path(const std::string& name) const { return m_dir / name; }
     // The example, opened in this process, changed by `edit`, saved as `name`.
     template <class Edit> std::string BrokenExample(const std::string& name, Edit edit) {
         EXPECT_EQ(ImportToWorkingCopy(kExample), 1);
@@ -60,17 +51,16 @@ protected:
         throw std::runtime_error("no such channel");
     }
 
-    fs::path m_dir;
+    Scratch m_dir{"check"};
 };
 
 TEST_F(CheckCli, TheBundledExamplesPass) {
     Outcome run = Cli("check " + kExample);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Exits(run, 0));
     EXPECT_EQ(run.out, "");
-    run = Cli("--receiver cable check " + kCable);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Exits(Cli("--receiver cable check " + kCable), 0));
     run = Cli("check --json " + kExample);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Exits(run, 0));
     EXPECT_EQ(run.out, "{\"findings\": []}\n");
 }
 
@@ -79,31 +69,28 @@ TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
         "two-on-five.bin", [&](CZorvDB& db) { TV(db, 1).ProgramNum = TV(db, 4).ProgramNum; });
     Outcome run = Cli("check " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.out, "2 channels share a number with another channel of their kind"));
-    EXPECT_TRUE(Has(run.out, "TV 5 "));
+    EXPECT_TRUE(
+        HasAll(run.out, {"2 channels share a number with another channel of their kind", "TV 5 "}));
     run = Cli("check --json " + broken);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.out, "\"problem\": \"duplicate-number\", \"count\": 2"));
     // The commands that write a list say so, and write it as before.
-    run = Cli("save " + broken + " " + Path("copy.bin"));
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(Has(run.err, "velmar-cli: warning: the list has problems:"));
+    EXPECT_TRUE(Exits(Cli("save " + broken + " " + Path("copy.bin")), 0,
+                      "velmar-cli: warning: the list has problems:"));
     EXPECT_TRUE(fs::exists(Path("copy.bin")));
     // send says it before the line is tried (here a port nobody listens on).
     run = Cli("send --tcp 127.0.0.1:1 " + broken);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.find("velmar-cli: warning: the list has problems:\n2 channels share"), 0u)
-        << run.err;
-    run = Cli("send --tcp 127.0.0.1:1 " + kExample);
-    EXPECT_FALSE(Has(run.err, "warning"));
+    EXPECT_TRUE(
+        StartsWith(run.err, "velmar-cli: warning: the list has problems:\n2 channels share"));
+    EXPECT_FALSE(Has(Cli("send --tcp 127.0.0.1:1 " + kExample).err, "warning"));
 }
 
 TEST_F(CheckCli, AChannelOnASatelliteTheListLacksIsNamedAfterAnEditScript) {
-    WriteText("script.txt", "select rows 1\nupdate SatID=77\n");
-    Outcome run = Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin"));
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.err, "1 channel names a satellite the list does not have"));
-    run = Cli("check " + Path("edited.bin"));
+    std::ofstream(Path("script.txt")) << "select rows 1\nupdate SatID=77\n";
+    EXPECT_TRUE(Exits(Cli("edit " + kExample + " " + Path("script.txt") + " " + Path("edited.bin")),
+                      0, "1 channel names a satellite the list does not have"));
+    const Outcome run = Cli("check " + Path("edited.bin"));
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.out, "(satellite 77)"));
     EXPECT_EQ(Cli("check /nonexistent/list.bin").status, 2);
@@ -121,21 +108,128 @@ TEST_F(CheckCli, AHandFilledWorkbookSaysWhatItLeftOut) {
     CZorvDB sheet;
     ReplaceChannelTable(sheet, rows);
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("plain.xls")));
-    Outcome run = Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "None of the 5 rows of Channel can be imported: 5 mark neither TV nor "
-                             "radio. The channel list was not changed."));
+    EXPECT_TRUE(
+        Exits(Cli("import-xls " + kExample + " " + Path("plain.xls") + " " + Path("out.bin")), 1,
+              "None of the 5 rows of Channel can be imported: 5 mark neither TV nor radio. "
+              "The channel list was not changed."));
     EXPECT_FALSE(fs::exists(Path("out.bin")));
 
     // With good rows beside them, the good ones come in and the rest is said.
     rows.push_back(TV(TheZorvDB(), 0));
     ReplaceChannelTable(sheet, rows);
     ASSERT_TRUE(ExportChannelWorkbook(sheet, Path("mixed.xls")));
-    run = Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin"));
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.err, "5 rows of Channel were not imported: 5 mark neither TV nor radio."));
-    run = Cli("info " + Path("out.bin"));
-    EXPECT_TRUE(Has(run.out, "TV / radio      1 / 0"));
+    EXPECT_TRUE(
+        Exits(Cli("import-xls " + kExample + " " + Path("mixed.xls") + " " + Path("out.bin")), 0,
+              "5 rows of Channel were not imported: 5 mark neither TV nor radio."));
+    EXPECT_TRUE(Has(Cli("info " + Path("out.bin")).out, "TV / radio      1 / 0"));
+}
+
+const std::string kFixtures = std::string(VELMAR_SOURCE_DIR) + "/tests/lists/fixtures/";
+
+class ListCommandsCli : public ::testing::Test {
+protected:
+    std::string P(const std::string& name) const { return dir / name; }
+    // The dump of an image, for comparing lists.
+    static std::string Dump(const std::string& image) { return Cli("dump '" + image + "'").out; }
+    Scratch dir{"lists"};
+};
+
+TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
+    Outcome r = Cli("export-csv '" + kExample + "' '" + P("list.csv") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string csv = ReadAll(P("list.csv"));
+    EXPECT_EQ(csv.substr(0, 28), "ProgramNum,CAS,Favorite,SatI");
+    EXPECT_TRUE(Has(csv, "\r\n1,0,64,1,1,1,28000,"));
+    r = Cli("export-csv --bom '" + kExample + "' '" + P("bom.csv") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadAll(P("bom.csv")), "\xEF\xBB\xBF" + csv);
+    // To standard output too.
+    r = Cli("export-csv '" + kExample + "' -");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, csv);
+
+    // Back, named or from standard input: the same channels give the same bytes.
+    for (const auto& [csvOperand, input] : {std::pair{P("list.csv"), std::string()},
+                                            std::pair{std::string("-"), " <" + P("list.csv")}}) {
+        fs::remove(P("back.bin"));
+        EXPECT_TRUE(ExitsSaying(Cli("import-csv '" + kExample + "' '" + csvOperand + "' '" +
+                                    P("back.bin") + "'" + input),
+                                0, ""));
+        EXPECT_EQ(ReadAll(P("back.bin")), ReadAll(kExample)) << input;
+    }
+}
+
+TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
+    std::ofstream(P("rows.csv")) << "ProgramNum;SatID;TPID;Attributes;Name\n"
+                                    "1;1;1;1024;One\n2;1;1;0;Nothing\n";
+    EXPECT_TRUE(ExitsSaying(
+        Cli("import-csv '" + kExample + "' '" + P("rows.csv") + "' '" + P("out.bin") + "'"), 0,
+        "1 row of Channel was not imported: 1 mark neither TV nor radio.\n"));
+    EXPECT_TRUE(Has(Dump(P("out.bin")), "\"One\""));
+
+    // A refused file says so, named or from standard input.
+    std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
+    for (const auto& [csvOperand, input] : {std::pair{P("bad.csv"), std::string()},
+                                            std::pair{std::string("-"), " <" + P("bad.csv")}}) {
+        EXPECT_TRUE(ExitsSaying(Cli("import-csv '" + kExample + "' '" + csvOperand + "' '" +
+                                    P("bad.bin") + "'" + input),
+                                1,
+                                "The CSV file cannot be read: line 2: a quoted field is not "
+                                "closed. The channel list was not changed.\n"))
+            << input;
+        EXPECT_FALSE(fs::exists(P("bad.bin")));
+    }
+    // The image and the CSV cannot both come from standard input.
+    EXPECT_TRUE(Exits(Cli("import-csv - - '" + P("both.bin") + "' <" + P("rows.csv")), 2,
+                      "only one operand can be '-'"));
+    EXPECT_FALSE(fs::exists(P("both.bin")));
+}
+
+TEST_F(ListCommandsCli, ImportSatellitesAddsUpdatesAndPrunes) {
+    Outcome r = Cli("import-satellites '" + kExample + "' '" + kFixtures +
+                    "thor-and-eutelsat7.xml' '" + P("sats.bin") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(HasAll(r.err, {"1 satellite added, 1 brought up to date; transponders: 4 added, 1 "
+                               "updated, 0 unchanged.",
+                               "  0.8W 11325 MHz H 24500"}));
+    const std::string dump = Dump(P("sats.bin"));
+    EXPECT_TRUE(Has(dump, "\"Name\": \"7.0E Eutelsat 7\""));
+    EXPECT_TRUE(Has(dump, "\"Frequency\": 11325")) << "kept";
+
+    // --sat after the command names a position; --prune deletes what the file lacks.
+    r = Cli("import-satellites --prune '" + kExample + "' '" + kFixtures +
+            "thor-and-eutelsat7.xml' '" + P("pruned.bin") + "' --sat 0.8W");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(HasAll(r.err, {"0 satellites added, 1 brought up to date", "1 deleted with"}));
+    const std::string pruned = Dump(P("pruned.bin"));
+    EXPECT_FALSE(Has(pruned, "\"Frequency\": 11325"));
+    EXPECT_FALSE(Has(pruned, "Eutelsat 7"));
+}
+
+TEST_F(ListCommandsCli, ImportSatellitesRefusalsWriteNothing) {
+    const std::string command = "import-satellites '" + kExample + "' '" + kFixtures;
+    const std::string thor = "thor-and-eutelsat7.xml' '" + P("x.bin") + "' --sat ";
+    EXPECT_TRUE(Exits(Cli(command + "malformed.xml' '" + P("x.bin") + "'"), 1,
+                      "malformed.xml, line 6: the XML is malformed"));
+    EXPECT_TRUE(ExitsSaying(Cli(command + thor + "19.2E"), 1,
+                            "The file has no satellite at 19.2E. Nothing was changed.\n"));
+    EXPECT_TRUE(Exits(Cli(command + thor + "north"), 2, "'north' is no position"));
+    EXPECT_FALSE(fs::exists(P("x.bin")));
+}
+
+TEST_F(ListCommandsCli, ApplyOrderInAScriptTakesATextList) {
+    std::ofstream(P("order.txt")) << "zdf hd\ndas erste\n";
+    std::ofstream(P("script.txt")) << "apply-order " << P("order.txt") << "\n";
+    const Outcome r =
+        Cli("edit '" + kExample + "' '" + P("script.txt") + "' '" + P("ordered.bin") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Has((r.out + r.err), "by name")) << r.out << r.err;
+    const std::string dump = Dump(P("ordered.bin"));
+    const std::size_t zdf = dump.find("\"Name\": \"ZDF HD\"");
+    ASSERT_NE(zdf, std::string::npos);
+    // The record's fields stand before its name: ProgramNum 1 now.
+    const std::size_t record = dump.rfind("\"ProgramNum\"", zdf);
+    EXPECT_EQ(dump.substr(record, 16), "\"ProgramNum\": 1,");
 }
 
 } // namespace

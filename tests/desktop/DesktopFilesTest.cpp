@@ -27,12 +27,9 @@ QString TypeOf(const QByteArray& content, const char* name) {
     return QMimeDatabase().mimeTypeForFile(path).name();
 }
 
+// A working image's header: "VX  " and the header length's two bytes.
 QByteArray Working(quint8 lengthLow) {
-    QByteArray bytes("VX  ");
-    bytes.append(static_cast<char>(lengthLow));
-    bytes.append('\0');
-    bytes.append(QByteArray(80 + 4096, '\0'));
-    return bytes;
+    return QByteArray("VX  ") + static_cast<char>(lengthLow) + QByteArray(1 + 80 + 4096, '\0');
 }
 
 // Key=value lines of a desktop entry (its one group).

@@ -1,6 +1,10 @@
 // The compound file container: the written header byte for byte, streams on
 // both sides of the mini-stream cut-off and past one FAT sector, and broken
-// files that must fail without looping or reading past the buffer.
+// files that must fail without looping or reading past the buffer. A new
+// workbook is written from the buffer its stream was built in, after a head
+// laid out for it: the file must be, byte for byte, the one the container
+// writer makes with the stream copied in, on both sides of the mini-stream
+// cut-off, of a sector's end and of the header's 109 FAT sectors.
 #include "xls/CompoundFile.h"
 #include "tests/xls/XlsTestSupport.h"
 
@@ -174,40 +178,35 @@ TEST(CompoundFile, VersionFourFilesWithLargeSectorsAreRead) {
 TEST(CompoundFile, BrokenFilesFailCleanly) {
     const auto good = cfb::WriteCompoundFile(u"Workbook", Data(9000));
     const auto small = cfb::WriteCompoundFile(u"Workbook", Data(300));
-    std::vector<std::uint8_t> out;
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> file;
-    };
-    std::vector<Case> cases;
-    auto with = [](std::vector<std::uint8_t> f, std::size_t at, std::uint32_t v) {
+    auto with = [](Bytes f, std::size_t at, std::uint32_t v) {
         Put32(f, at, v);
         return f;
     };
-    auto withByte = [](std::vector<std::uint8_t> f, std::size_t at, std::uint8_t v) {
-        f[at] = v;
-        return f;
+    Bytes shift = good, notRoot = good;
+    shift[30] = 30;
+    notRoot[2 * 512 + 66] = 2;
+    const std::pair<const char*, Bytes> cases[] = {
+        {"empty", {}},
+        {"signature", with(good, 0, 0x12345678)},
+        {"truncated header", Bytes(good.begin(), good.begin() + 300)},
+        {"truncated data", Bytes(good.begin(), good.end() - 1024)},
+        {"sector shift", shift},
+        {"FAT sector out of range", with(good, 76, 999999)},
+        {"FAT count huge", with(good, 44, 0x7FFFFFFF)},
+        // Stream data starts at sector 2; point sector 2 at itself: a loop.
+        {"cyclic FAT", with(good, 512 + 4 * 2, 2)},
+        {"chain out of range", with(good, 512 + 4 * 2, 5000)},
+        {"directory chain loops", with(good, 512 + 4 * 1, 1)},
+        {"size beyond chain", with(good, 2 * 512 + 128 + 120, 900000)},
+        // The FAT sector itself as DIFAT: a loop.
+        {"DIFAT loops", with(with(good, 44, 200), 68, 0)},
+        {"mini FAT loops", with(small, 512 + 4 * 2, 2)},
+        {"mini chain loops", with(small, 3 * 512, 0)}, // mini sector 0 to itself
+        {"root is not a root", notRoot},
     };
-    cases.push_back({"empty", {}});
-    cases.push_back({"signature", with(good, 0, 0x12345678)});
-    cases.push_back(
-        {"truncated header", std::vector<std::uint8_t>(good.begin(), good.begin() + 300)});
-    cases.push_back({"truncated data", std::vector<std::uint8_t>(good.begin(), good.end() - 1024)});
-    cases.push_back({"sector shift", withByte(good, 30, 30)});
-    cases.push_back({"FAT sector out of range", with(good, 76, 999999)});
-    cases.push_back({"FAT count huge", with(good, 44, 0x7FFFFFFF)});
-    // Stream data starts at sector 2; point sector 2 at itself: a loop.
-    cases.push_back({"cyclic FAT", with(good, 512 + 4 * 2, 2)});
-    cases.push_back({"chain out of range", with(good, 512 + 4 * 2, 5000)});
-    cases.push_back({"directory chain loops", with(good, 512 + 4 * 1, 1)});
-    cases.push_back({"size beyond chain", with(good, 2 * 512 + 128 + 120, 900000)});
-    // The FAT sector itself as DIFAT: a loop.
-    cases.push_back({"DIFAT loops", with(with(good, 44, 200), 68, 0)});
-    cases.push_back({"mini FAT loops", with(small, 512 + 4 * 2, 2)});
-    cases.push_back({"mini chain loops", with(small, 3 * 512, 0)}); // mini sector 0 to itself
-    cases.push_back({"root is not a root", withByte(good, 2 * 512 + 66, 2)});
-    for (const Case& c : cases)
-        EXPECT_FALSE(Read(c.file, out)) << "case: " << c.what;
+    std::vector<std::uint8_t> out;
+    for (const auto& [what, file] : cases)
+        EXPECT_FALSE(Read(file, out)) << "case: " << what;
 }
 
 TEST(CompoundFile, DirectoryThatPointsToItselfIsWalkedOnce) {
@@ -220,4 +219,49 @@ TEST(CompoundFile, DirectoryThatPointsToItselfIsWalkedOnce) {
     std::vector<std::uint8_t> out;
     EXPECT_FALSE(reader.ReadStream(u"Workbook", out));
     EXPECT_TRUE(reader.ReadStream(u"Other", out));
+}
+
+TEST(StreamInPlace, HeadStreamAndPaddingAreTheWholeFile) {
+    // 109 FAT sectors of 128 entries cover 13,952 sectors; past them the
+    // FAT needs an extension sector, ahead of the stream.
+    constexpr std::size_t kDifat = 13952 * 512;
+    for (const std::size_t size : {std::size_t{4096}, std::size_t{4097}, std::size_t{5119},
+                                   std::size_t{5120}, kDifat - 4096, kDifat + 4096}) {
+        SCOPED_TRACE(size);
+        const Bytes data = Data(size);
+        const Bytes whole = cfb::WriteCompoundFile(u"Workbook", data);
+        Bytes pieces = cfb::CompoundFileHead(u"Workbook", size);
+        ASSERT_FALSE(pieces.empty());
+        pieces.insert(pieces.end(), data.begin(), data.end());
+        pieces.insert(pieces.end(), cfb::SectorPadding(size), 0);
+        ASSERT_EQ(pieces.size(), whole.size());
+        EXPECT_TRUE(pieces == whole);
+    }
+    // No head where the stream would not stand apart at the end.
+    EXPECT_TRUE(cfb::CompoundFileHead(u"Workbook", 4095).empty());
+    EXPECT_TRUE(cfb::CompoundFileHead(std::u16string(32, u'x'), 8192).empty());
+    EXPECT_EQ(cfb::SectorPadding(512), 0u);
+    EXPECT_EQ(cfb::SectorPadding(513), 511u);
+}
+
+class StreamInPlaceBook : public WorkbookTest {};
+
+TEST_F(StreamInPlaceBook, ANewWorkbookOnDiskIsTheOneBuiltInMemory) {
+    for (const int rows : {3, 400}) { // a stream in the mini stream, one in sectors
+        SCOPED_TRACE(rows);
+        CExcelBook book;
+        book.New(1);
+        CExcelSheet* sheet = book.GetWorksheet("Sheet1");
+        ASSERT_NE(sheet, nullptr);
+        for (int r = 0; r < rows; ++r) {
+            sheet->Cell(static_cast<unsigned>(r), 0)->SetInteger(r * 1000);
+            sheet->Cell(static_cast<unsigned>(r), 1)
+                ->SetString(("row " + std::to_string(r)).c_str());
+        }
+        const std::string path = (m_dir / ("book" + std::to_string(rows) + ".xls")).string();
+        ASSERT_TRUE(book.SaveAs(path));
+        const Bytes onDisk = ReadBytes(path);
+        EXPECT_TRUE(onDisk == book.SaveToMemory());
+        EXPECT_EQ(onDisk.size() % 512, 0u);
+    }
 }

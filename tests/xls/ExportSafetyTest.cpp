@@ -78,7 +78,27 @@ protected:
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), entries);
     }
+    // The saved workbook: its first sheet as it was (one integer 2) and
+    // "Channel" appended after it; the first sheet's name.
+    std::string KeptAndAppended(const fs::path& path) {
+        CExcelBook book;
+        EXPECT_TRUE(book.Load(path.string()));
+        EXPECT_EQ(book.SheetCount(), 2u);
+        if (book.SheetCount() != 2)
+            return {};
+        EXPECT_EQ(Rows(*book.Sheet(0)), std::vector<std::string>{"i 2"});
+        EXPECT_EQ(book.Sheet(1)->Name(), "Channel");
+        return book.Sheet(0)->Name();
+    }
 };
+
+// The stream of `globals` and one sheet holding the integer 2.
+Bytes WithASheet(Records records) {
+    records.insert(records.end(), {{biff::kBof, kSheetBof},
+                                   {biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0}},
+                                   {biff::kEof, {}}});
+    return StreamOf(records);
+}
 
 } // namespace
 
@@ -145,29 +165,20 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
 
 TEST_F(Export, AWorkbookThatCannotBeKeptWholeIsRefused) {
     AddChannels(db, 3);
-    // A compound file without a "Workbook" stream (another program's document).
-    const fs::path doc = m_dir / "report.xls";
-    WriteBytes(doc, cfb::WriteCompoundFile(u"WordDocument", Bytes(5000, 7)));
-    ExpectRefused(doc, "holds no \"Workbook\" stream");
-    // A workbook cut short.
-    Bytes notes = ReadBytes(kNotes);
-    auto streams = Streams(notes);
-    Bytes stream = streams[u"Workbook"];
-    stream.resize(stream.size() - 30);
-    const fs::path cut = m_dir / "cut.xls";
-    WriteBytes(cut, cfb::WriteCompoundFile(u"Workbook", stream));
-    ExpectRefused(cut, "ends early");
-    // A workbook protected with a password.
-    const fs::path locked = m_dir / "locked.xls";
-    WriteBytes(locked, WorkbookOf({{biff::kBof, kBof}, {biff::kFilePass, Bytes(54, 1)}}));
-    ExpectRefused(locked, "protected with a password");
-    // A compound file whose directory cannot be read.
-    Bytes broken = notes;
-    broken[48] = 0x70; // the directory in a sector beyond the file
-    const fs::path damaged = m_dir / "damaged.xls";
-    WriteBytes(damaged, broken);
-    ExpectRefused(damaged, "its sector tables or its directory cannot be read");
-    // A folder by that name.
+    Bytes cut = Streams(ReadBytes(kNotes))[u"Workbook"];
+    cut.resize(cut.size() - 30);
+    Bytes damaged = ReadBytes(kNotes);
+    damaged[48] = 0x70; // the directory in a sector beyond the file
+    const std::pair<Bytes, std::string> cases[] = {
+        // Another program's document.
+        {cfb::WriteCompoundFile(u"WordDocument", Bytes(5000, 7)), "holds no \"Workbook\" stream"},
+        {cfb::WriteCompoundFile(u"Workbook", cut), "ends early"},
+        {WorkbookOf({{biff::kBof, kBof}, {biff::kFilePass, Bytes(54, 1)}}),
+         "protected with a password"},
+        {damaged, "its sector tables or its directory cannot be read"},
+    };
+    for (const auto& [file, cause] : cases)
+        ExpectRefused(Write(file, "refused.xls"), cause);
     fs::create_directories(m_dir / "folder.xls");
     ExpectRefused(m_dir / "folder.xls", "is a folder");
 }
@@ -225,12 +236,9 @@ TEST_F(Export, EveryChannelCountUpToAFullSheetExports) {
         ASSERT_EQ(At32(file, 76 + 4 * i), i + 1) << "FAT sector " << i;
     db.ClearAll();
     ASSERT_TRUE(ImportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
-    ASSERT_EQ(db.Size(kTableChannel), 65535u);
-    DWORD last = 0;
-    for (auto* c = db.NextAs<Channel_Info_Tag>(kTableChannel, 0); c;
-         c = db.NextAs<Channel_Info_Tag>(kTableChannel, c->Index))
-        last = c->Index;
-    EXPECT_STREQ(db.Get<Channel_Info_Tag>(kTableChannel, last)->Name, "Channel 65535");
+    const auto names = Names(db);
+    ASSERT_EQ(names.size(), 65535u);
+    EXPECT_EQ(names.back(), "Channel 65535");
 
     // One more than a sheet holds: refused, the file as it was.
     AddChannels(db, 1);
@@ -251,11 +259,7 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
         {biff::kBoundSheet, Bytes{0, 0, 0, 0, 0, 0, 5, 0, 'N', 'o', 't', 'e', 's'}},
         {biff::kSupBook, Bytes{1, 0, 1, 4}},
         {biff::kEof, {}}};
-    Records records = globals;
-    records.insert(records.end(), {{biff::kBof, kSheetBof},
-                                   {biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0}},
-                                   {biff::kEof, {}}});
-    Bytes stream = StreamOf(records);
+    Bytes stream = WithASheet(globals);
     // The sheet's position, after BOF and TABID.
     Put32(stream, 20 + 6 + 4, static_cast<std::uint32_t>(StreamOf(globals).size()));
     const fs::path path = m_dir / "counted.xls";
@@ -263,18 +267,13 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     AddChannels(db, 1);
     std::string message;
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
-    const auto written = Substreams(Streams(ReadBytes(path))[u"Workbook"])[0].records;
     std::map<std::uint16_t, Bytes> byType;
-    for (const auto& [type, data] : written)
+    const auto written = Substreams(Streams(ReadBytes(path))[u"Workbook"]);
+    for (const auto& [type, data] : written[0].records)
         byType[type] = data;
     EXPECT_EQ(byType[biff::kSupBook], (Bytes{2, 0, 1, 4})) << "two sheets now";
     EXPECT_EQ(byType[biff::kTabId], (Bytes{5, 0, 6, 0})) << "the new sheet's tab id";
-    CExcelBook book;
-    ASSERT_TRUE(book.Load(path.string()));
-    ASSERT_EQ(book.SheetCount(), 2u);
-    EXPECT_EQ(book.Sheet(0)->Name(), "Notes");
-    EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "as it was";
-    EXPECT_EQ(book.Sheet(1)->Name(), "Channel") << "appended after it";
+    EXPECT_EQ(KeptAndAppended(path), "Notes");
 }
 
 TEST_F(Export, ADirectoryRecordTooShortForItsPositionIsWrittenAnew) {
@@ -284,23 +283,16 @@ TEST_F(Export, ADirectoryRecordTooShortForItsPositionIsWrittenAnew) {
     // was lost from the saved file without a word.
     for (const Bytes& directory : {Bytes{}, Bytes{0, 0, 0, 0, 0}}) {
         SCOPED_TRACE(directory.size());
-        const Records globals = {
-            {biff::kBof, kBof}, {biff::kBoundSheet, directory}, {biff::kEof, {}}};
-        Records records = globals;
-        records.insert(records.end(), {{biff::kBof, kSheetBof},
-                                       {biff::kRk, Bytes{0, 0, 0, 0, 15, 0, 0x0A, 0, 0, 0}},
-                                       {biff::kEof, {}}});
         const fs::path path = m_dir / "short-directory.xls";
-        WriteBytes(path, cfb::WriteCompoundFile(u"Workbook", StreamOf(records)));
+        WriteBytes(path,
+                   cfb::WriteCompoundFile(u"Workbook", WithASheet({{biff::kBof, kBof},
+                                                                   {biff::kBoundSheet, directory},
+                                                                   {biff::kEof, {}}})));
         db.ClearAll();
         AddChannels(db, 3);
         std::string message;
         ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
-        CExcelBook book;
-        ASSERT_TRUE(book.Load(path.string()));
-        ASSERT_EQ(book.SheetCount(), 2u);
-        EXPECT_EQ(book.Sheet(0)->At(0, 0).GetInteger(), 2) << "the first sheet as it was";
-        EXPECT_EQ(book.Sheet(1)->Name(), "Channel");
+        KeptAndAppended(path);
         std::string error;
         const auto channels = ReadChannelWorkbook(path.string(), error);
         ASSERT_TRUE(channels) << error;

@@ -23,15 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr std::size_t kWorkbookBound = 256 * kMiB;
 
-void Bof(biff::Writer& w, int kind) {
-    w.Begin(biff::kBof);
-    w.U16(0x0600);
-    w.U16(static_cast<std::uint16_t>(kind));
-    for (int i = 0; i < 12; ++i)
-        w.U8(0);
-    w.End();
-}
-
 // One record of `data`.
 void Put(biff::Writer& w, std::uint16_t type, const Bytes& data = {}) {
     w.Begin(type);
@@ -39,8 +30,16 @@ void Put(biff::Writer& w, std::uint16_t type, const Bytes& data = {}) {
     w.End();
 }
 
-void Eof(biff::Writer& w) {
+// The globals' BOF and the directory record of the one sheet, "Channel".
+void Globals(biff::Writer& w) {
+    Put(w, biff::kBof, kBof);
+    Put(w, biff::kBoundSheet, kChannelSheet);
+}
+
+// The globals' EOF and the sheet's BOF.
+void SheetBegins(biff::Writer& w) {
     Put(w, biff::kEof);
+    Put(w, biff::kBof, kSheetBof);
 }
 
 void BoundSheet(biff::Writer& w, const std::string& name) {
@@ -103,8 +102,7 @@ TEST_F(PeakMemory, OneLongStringReferencedByTwentyThousandCells) {
     // A shared string of 32,767 16-bit characters (its CONTINUE records
     // restate the width), named in 20,000 rows of the Channel sheet.
     biff::Writer w;
-    Bof(w, 0x0005);
-    BoundSheet(w, "Channel");
+    Globals(w);
     w.Begin(biff::kSst);
     w.U32(20000);
     w.U32(1);
@@ -119,13 +117,12 @@ TEST_F(PeakMemory, OneLongStringReferencedByTwentyThousandCells) {
         w.U16(static_cast<std::uint16_t>(0x0410 + i % 32));
     }
     w.End();
-    Eof(w);
-    Bof(w, 0x0010);
+    SheetBegins(w);
     for (int row = 1; row <= 20000; ++row) // string 0 in column 13 (Name)
         Put(w, biff::kLabelSst,
             Bytes{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(row >> 8), 13, 0, 15, 0,
                   0, 0, 0, 0});
-    Eof(w);
+    Put(w, biff::kEof);
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
 
     std::size_t load = 0, import = 0;
@@ -137,16 +134,16 @@ TEST_F(PeakMemory, OneLongStringReferencedByTwentyThousandCells) {
 
 TEST_F(PeakMemory, OneCellInRow65535OfTwoThousandSheets) {
     biff::Writer w;
-    Bof(w, 0x0005);
-    for (int s = 0; s < 2000; ++s)
-        BoundSheet(w, s == 0 ? "Channel" : "S" + std::to_string(s));
-    Eof(w);
+    Globals(w);
+    for (int s = 1; s < 2000; ++s)
+        BoundSheet(w, "S" + std::to_string(s));
+    Put(w, biff::kEof);
     for (int s = 0; s < 2000; ++s) {
-        Bof(w, 0x0010);
+        Put(w, biff::kBof, kSheetBof);
         // Rows 0 to 65535, columns 0 to 255; one RK cell in the last row.
         Put(w, biff::kDimensions, Bytes{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0});
         Put(w, biff::kRk, Rk(65535, 0, 7));
-        Eof(w);
+        Put(w, biff::kEof);
     }
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
 
@@ -162,14 +159,12 @@ TEST_F(PeakMemory, TenMegabytesOfDenseCellsStayWithinTheBound) {
     // Rows of 256 RK cells (the densest cell record: 6 bytes a cell), up to
     // 10 MB; every row a channel.
     biff::Writer w;
-    Bof(w, 0x0005);
-    BoundSheet(w, "Channel");
-    Eof(w);
-    Bof(w, 0x0010);
+    Globals(w);
+    SheetBegins(w);
     unsigned row = 0;
     while (w.Size() < 10 * kMiB - 120 * 1024)
         MulRk(w, ++row, 256);
-    Eof(w);
+    Put(w, biff::kEof);
     const auto file = cfb::WriteCompoundFile(u"Workbook", w.Bytes());
     ASSERT_LE(file.size(), 10 * kMiB);
     Write(file);
@@ -186,8 +181,7 @@ TEST_F(PeakMemory, TenMegabytesOfDenseCellsStayWithinTheBound) {
 TEST_F(PeakMemory, TenMegabytesOfEmptySharedStrings) {
     // The most strings 10 MB can announce: three bytes each.
     biff::Writer w;
-    Bof(w, 0x0005);
-    BoundSheet(w, "Channel");
+    Globals(w);
     const std::uint32_t count = 3'400'000;
     w.Begin(biff::kSst);
     w.U32(count);
@@ -202,9 +196,8 @@ TEST_F(PeakMemory, TenMegabytesOfEmptySharedStrings) {
         w.U8('x');
     }
     w.End();
-    Eof(w);
-    Bof(w, 0x0010);
-    Eof(w);
+    SheetBegins(w);
+    Put(w, biff::kEof);
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
     const std::size_t load = PeakOfLoad();
     std::printf("[ measured ] %u one-character shared strings: load %.1f MB\n", count,
@@ -215,13 +208,11 @@ TEST_F(PeakMemory, TenMegabytesOfEmptySharedStrings) {
 TEST_F(PeakMemory, MoreCellsThanTheReaderKeepsIsAProblemNotAnAllocation) {
     // 20,000 rows of 256 cells: 5.1 million cells in 31 MB.
     biff::Writer w;
-    Bof(w, 0x0005);
-    BoundSheet(w, "Channel");
-    Eof(w);
-    Bof(w, 0x0010);
+    Globals(w);
+    SheetBegins(w);
     for (unsigned row = 0; row < 20000; ++row)
         MulRk(w, row, 256);
-    Eof(w);
+    Put(w, biff::kEof);
     Write(cfb::WriteCompoundFile(u"Workbook", w.Bytes()));
     const std::size_t load = PeakOfLoad(WorkbookProblem::TooLarge);
     std::printf("[ measured ] 5.1 million cells in 31 MB, stopped at the cap: %.1f MB\n",

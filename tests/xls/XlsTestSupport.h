@@ -6,6 +6,7 @@
 #include "model/ChannelRecords.h"
 #include "xls/BiffRecords.h"
 #include "xls/CompoundFile.h"
+#include "xls/ExcelBook.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -77,6 +79,56 @@ inline Bytes Rk(int row, int col, int value) {
     for (int i = 0; i < 4; ++i)
         cell.push_back(static_cast<std::uint8_t>(rk >> (8 * i)));
     return cell;
+}
+
+// A cell by type and value: "i 12", "d 12.5", "s text", "w 416 438" (16-bit
+// text as hex code units) or "-" when empty.
+inline std::string Text(const CExcelCell& cell) {
+    std::ostringstream out;
+    out.precision(15);
+    if (cell.Type() == CExcelCell::kInteger)
+        out << "i " << cell.GetInteger();
+    else if (cell.Type() == CExcelCell::kDouble)
+        out << "d " << cell.GetDouble();
+    else if (cell.Type() == CExcelCell::kString)
+        out << "s " << cell.GetString();
+    else if (cell.Type() == CExcelCell::kWString)
+        for (const char16_t* c = cell.GetWString(); *c; ++c)
+            out << (c == cell.GetWString() ? "w " : " ") << std::hex << unsigned{*c};
+    else
+        out << "-";
+    return out.str();
+}
+
+// The whole sheet, a row a line: its cells' texts joined by " | ".
+inline std::vector<std::string> Rows(const CExcelSheet& sheet) {
+    std::vector<std::string> rows;
+    for (unsigned r = 0; r < sheet.GetTotalRows(); ++r) {
+        std::string row;
+        for (unsigned c = 0; c < sheet.GetTotalCols(); ++c)
+            row += (c ? " | " : "") + Text(sheet.At(r, c));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The stream's records for a workbook whose one sheet, "Channel", holds the
+// records `sheet`, with `globals` before the globals' EOF.
+inline Records ChannelBook(const Records& sheet, const Records& globals = {}) {
+    Records records = {{0x0809, kBof}, {0x0085, kChannelSheet}};
+    records.insert(records.end(), globals.begin(), globals.end());
+    records.insert(records.end(), {{0x000A, {}}, {0x0809, kSheetBof}});
+    records.insert(records.end(), sheet.begin(), sheet.end());
+    records.push_back({0x000A, {}});
+    return records;
+}
+
+// The channels' names in table order.
+inline std::vector<std::string> Names(const CZorvDB& db) {
+    std::vector<std::string> names;
+    for (const auto& c : db.Rows<Channel_Info_Tag>(kTableChannel))
+        names.emplace_back(c.Name);
+    return names;
 }
 
 // `n` more TV channels on satellite 1, numbered from 1 and named by `format`.
