@@ -58,8 +58,8 @@ std::vector<std::string> Languages() {
 }
 
 // Texts that a language writes as English does: abbreviations, technical
-// names and words it has taken over. Kept per language and short.
-// Codes every language but Arabic writes as English does.
+// names and words it has taken over. Kept per language and short; the codes
+// are written so by every language but Arabic.
 const QSet<QString> kCodes = {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM"};
 const std::map<std::string, QSet<QString>> kSameAsEnglish = {
     {"de", kCodes + QSet<QString>{"Name",        "Index",        "Genre",          "Tuner",
