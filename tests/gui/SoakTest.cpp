@@ -61,6 +61,10 @@ int OpenDescriptors() {
     return n;
 }
 
+std::string BaseName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 std::set<std::string> Names(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -136,18 +140,6 @@ private:
     CLoopbackServer m_server;
     std::future<int> m_done;
 };
-
-// Fills the link form named `name` once it is up with a TCP line to
-// 127.0.0.1:port and presses Start (a form still open a minute later is
-// closed, and the test fails); true once it did.
-std::shared_ptr<bool> DriveForm(const QString& name, std::uint16_t port) {
-    auto filled = std::make_shared<bool>(false);
-    WhenModalNamed(name, [filled, port](QDialog& form) {
-        *filled = true;
-        StartOverTcp(form, port);
-    });
-    return filled;
-}
 
 struct Figures {
     long rssAtTenth = -1, rssAtEnd = -1;
@@ -278,27 +270,34 @@ protected:
         ++m_figures.imagesChecked;
     }
 
+    // `peer` (sb or rb) behind a loopback port, and the link form the
+    // command `action` opens filled with a TCP line to it and started (a
+    // form still open a minute later is closed, and the test fails).
+    void OverTheLink(std::vector<std::string> peer, const std::string& cwd, const char* action,
+                     const QString& form) {
+        const std::string program = BaseName(peer[0]);
+        CLrzszPeer far(std::move(peer), cwd);
+        // Shared: the watch outlives this call when the form never comes.
+        auto filled = std::make_shared<bool>(false);
+        WhenModalNamed(form, [filled, port = far.Port()](QDialog& dialog) {
+            *filled = true;
+            StartOverTcp(dialog, port);
+        });
+        Action(action).trigger();
+        EXPECT_TRUE(*filled) << "the form " << form.toStdString() << " came up";
+        EXPECT_EQ(far.Status(), 0) << program << " finished cleanly";
+    }
+
     // Send to rb, then the same image received back from sb.
     void LinkRoundTrip(std::size_t channels) {
         const std::string sent = m_rx / "velmar.bin";
-        {
-            CLrzszPeer rb({FindProgram("rb"), "-q"}, m_rx);
-            const auto filled = DriveForm("CDlgSendDataToSTB", rb.Port());
-            Action("ID_SEND_DB").trigger();
-            EXPECT_TRUE(*filled) << "the send form came up";
-            EXPECT_EQ(rb.Status(), 0) << "rb finished cleanly";
-        }
+        OverTheLink({FindProgram("rb"), "-q"}, m_rx, "ID_SEND_DB", "CDlgSendDataToSTB");
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the send said nothing";
         const std::vector<std::uint8_t> working = ReadBytes(g_szWorkImagePath);
         ASSERT_EQ(ReadBytes(sent), working) << "rb got the working copy as it is";
         CheckImage(sent, channels, "sent");
-        {
-            CLrzszPeer sb({FindProgram("sb"), "-q", "-k", sent}, {});
-            const auto filled = DriveForm("CDlgRecvDataFromSTBEx", sb.Port());
-            Action("ID_RECEIVE_DB").trigger();
-            EXPECT_TRUE(*filled) << "the receive form came up";
-            EXPECT_EQ(sb.Status(), 0) << "sb finished cleanly";
-        }
+        OverTheLink({FindProgram("sb"), "-q", "-k", sent}, {}, "ID_RECEIVE_DB",
+                    "CDlgRecvDataFromSTBEx");
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the receive said nothing";
         EXPECT_EQ(Channels(), channels) << "the received tables";
         EXPECT_EQ(ReadBytes(g_szWorkImagePath), working) << "what came back is what went";
@@ -314,7 +313,7 @@ protected:
             m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": " + where + name);
         };
         for (const auto& name : Names(m_tmp))
-            if (name != std::filesystem::path(g_szWorkImagePath).filename())
+            if (name != BaseName(g_szWorkImagePath))
                 left("tmp/", name);
         for (const auto& name : Names(m_rx))
             left("rx/", name);
