@@ -10,7 +10,6 @@
 #include "app/CommandLine.h"
 #include "app/PrintDialogs.h"
 #include "document/Document.h"
-#include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/FocusFrame.h"
@@ -19,21 +18,10 @@
 #include "views/SourceGridCtrl.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QDialog>
 #include <QLabel>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
-#include <algorithm>
-#include <cstring>
-#include <fstream>
 #include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -123,11 +111,8 @@ TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
     ui.NextOpenFileName(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
     Action("ID_COMPARE_WITH").trigger();
     const std::string xml = Scratch("satellites.xml");
-    std::ofstream(xml) << "<?xml version=\"1.0\"?>\n<satellites>\n"
-                          " <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
-                          "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
-                          "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
-                          " </sat>\n</satellites>\n";
+    std::ofstream(xml) << "<satellites>\n <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
+                       << TransponderXml(10721, 22000, 0, 3) << " </sat>\n</satellites>\n";
     ui.NextOpenFileName(QString::fromStdString(xml));
     Action("ID_IMPORT_SATELLITES").trigger();
     std::filesystem::remove(xml);
@@ -300,7 +285,6 @@ TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
 
 TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     StartActive();
-    CZorvDB& db = TheZorvDB();
 
     // Open: Ctrl+O, the file chosen in the dialog.
     ui.NextOpenFileName(kExample);
@@ -318,11 +302,9 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     ASSERT_GE(TV().GetRowCount() - 1, 12) << "no satellite with a dozen TV channels";
     const int satRow = sat.GetFocusCell().row;
     ASSERT_GT(satRow, 0);
-    const auto* satellite =
-        std::as_const(db).Get<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(satRow));
-    ASSERT_NE(satellite, nullptr);
+    const BYTE satellite = Record<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(satRow)).ID;
     for (int row = 1; row < TV().GetRowCount(); ++row)
-        ASSERT_EQ(TV().GetItemText(row, 3), QString::number(satellite->ID)) << "row " << row;
+        ASSERT_EQ(TV().GetItemText(row, 3), QString::number(satellite)) << "row " << row;
 
     // Three channels: F6 to the TV list, Down, Shift+Down twice.
     ASSERT_TRUE(F6To(TV()));
@@ -333,7 +315,7 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     const std::vector<QString> moved = Names({1, 2, 3});
     const QString fourth = TV().GetItemText(4, kChannelColumnName);
     const Channel_Info_Tag fourthBefore =
-        *std::as_const(db).Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(4));
+        Record<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(4));
 
     // Move: Ctrl+C, Down to the target, Shift+F10 and "Move here".
     Press(Qt::Key_C, Qt::ControlModifier);
@@ -346,8 +328,7 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     EXPECT_EQ(TV().GetItemText(1, kChannelColumnName), fourth) << "the rows below closed up";
     const std::vector<int> rows = TV().GetSelectedRows();
     ASSERT_EQ(rows.size(), 3u) << "the moved channels stay selected";
-    EXPECT_EQ(rows[1], rows[0] + 1);
-    EXPECT_EQ(rows[2], rows[0] + 2);
+    EXPECT_EQ(rows, (std::vector<int>{rows[0], rows[0] + 1, rows[0] + 2})) << "together";
     EXPECT_GT(rows[0], 3);
     EXPECT_EQ(Names(rows), moved) << "in their order, where they went";
     EXPECT_EQ(TV().GetFocusCell().row, rows[0]) << "the keys go on from the first moved row";
@@ -368,9 +349,7 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
 
     // Favourite list 1: Ctrl+1; the tree's list 1 shows them.
     for (int row : rows)
-        ASSERT_FALSE(
-            std::as_const(db).Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(row))->Favorite &
-            1u)
+        ASSERT_FALSE(Record<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(row)).Favorite & 1u)
             << "not in list 1 before";
     Press(Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().toStdString(), "Undo Add to favourite list")
@@ -400,23 +379,18 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     // The file, read back by the codec: locked, in list 1, with the numbers
     // the list showed.
     CDocument saved;
-    const ImageStateValues base = saved.Values();
-    ASSERT_EQ(ReadImageDocument(out, ImageForm::Convert, base, saved), 1);
+    ASSERT_EQ(ReadImageDocument(out, ImageForm::Convert, saved.Values(), saved), 1);
     std::multimap<std::string, const Channel_Info_Tag*> byName;
     for (const Channel_Info_Tag& c : saved.Store().Rows<Channel_Info_Tag>(kTableChannel))
-        if (c.SatID == satellite->ID && IsTV(c))
+        if (c.SatID == satellite && IsTV(c))
             byName.emplace(std::string(c.Name, strnlen(c.Name, sizeof c.Name)), &c);
     auto record = [&byName](const QString& name) -> const Channel_Info_Tag* {
         const std::string key = name.toStdString();
         return byName.count(key) == 1 ? byName.find(key)->second : nullptr;
     };
-    std::vector<const Channel_Info_Tag*> records;
-    for (const QString& name : moved) {
-        records.push_back(record(name));
-        ASSERT_NE(records.back(), nullptr) << "one channel named " << name.toStdString();
-    }
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const Channel_Info_Tag* c = records[i];
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        const Channel_Info_Tag* c = record(moved[i]);
+        ASSERT_NE(c, nullptr) << "one channel named " << moved[i].toStdString();
         EXPECT_TRUE(c->Attributes & kAttrLocked) << c->Name;
         EXPECT_TRUE(c->Favorite & 1u) << c->Name;
         EXPECT_TRUE(c->ProgramNum == numbers[i] || c->ShowNum == numbers[i])

@@ -10,25 +10,15 @@
 #include "contracts/Texts.h"
 #include "document/Document.h"
 #include "model/ChannelIdentity.h"
-#include "model/ChannelListModel.h"
-#include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
 #include "views/CompareDialog.h"
 #include "xls/ChannelWorkbook.h"
 
-#include <QDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <set>
-#include <vector>
 
 namespace {
 
@@ -76,9 +66,7 @@ protected:
     void OpenWithEditedCopy(const std::string& path) {
         Open();
         CDocument other;
-        ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
-                                    CDocument::Current().Values(), other),
-                  1);
+        ASSERT_NO_FATAL_FAILURE(ReadExample(other));
         renamed = TV().GetRowKey(1);
         renumbered = TV().GetRowKey(2);
         removed = TV().GetRowKey(3);
@@ -161,13 +149,15 @@ protected:
 
 } // namespace
 
+// Which differences there are and how each row reads is the core's
+// (ListCompare.EachKindOfDifferenceIsSeenOnceWithBothSidesValues,
+// ListCompare.TheReportGroupsLinesUnderCountedHeadingsAndJsonCarriesTheSame);
+// here they reach the dialog's tree.
 TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
     const std::string edited = Scratch("compare-edited.bin");
     OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
-    const Channel_Info_Tag first = Stored(renamed), second = Stored(renumbered),
-                           third = Stored(removed);
-    const std::size_t steps = frame->Session().UndoCount();
+    const Channel_Info_Tag first = Stored(renamed);
 
     QString summary;
     std::vector<std::pair<QString, QStringList>> groups;
@@ -198,36 +188,17 @@ TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
                                               "Satellites only in the other list (1)",
                                               "Transponders only in the other list (1)"}));
     ASSERT_EQ(groups.size(), 6u);
-    ASSERT_EQ(groups[0].second.size(), 1);
-    EXPECT_TRUE(
-        groups[0].second[0].startsWith(QString("TV %1 %2").arg(NumberOf(third)).arg(Quoted(third))))
-        << groups[0].second[0].toStdString();
-    ASSERT_EQ(groups[1].second.size(), 3);
-    EXPECT_TRUE(groups[1].second[0].startsWith("TV 900 \"Velmar One\""));
-    EXPECT_TRUE(groups[1].second[1].startsWith("TV 901 \"Velmar Two\""));
-    EXPECT_TRUE(groups[1].second[2].startsWith("TV 902 \"Velmar Three\""));
-    const WORD n2 = NumberOf(second);
-    EXPECT_EQ(groups[2].second,
-              QStringList{QString("TV %1 %2  %1 -> 2000").arg(n2).arg(Quoted(second))});
-    const WORD n1 = NumberOf(first);
+    EXPECT_EQ(groups[1].second.size(), 3);
     EXPECT_EQ(
         groups[3].second,
-        QStringList{QString("TV %1 %2  %2 -> \"Velmar Renamed\"").arg(n1).arg(Quoted(first))});
-    ASSERT_EQ(groups[4].second.size(), 1);
-    EXPECT_TRUE(groups[4].second[0].contains("7.0E")) << groups[4].second[0].toStdString();
-    EXPECT_TRUE(groups[4].second[0].contains("Eutelsat 7E"));
-    // The new satellite's transponders come with it; the one more on a
-    // satellite both have is a row of its own.
-    ASSERT_EQ(groups[5].second.size(), 1);
-    EXPECT_TRUE(groups[5].second[0].contains("12999 V")) << groups[5].second[0].toStdString();
+        QStringList{
+            QString("TV %1 %2  %2 -> \"Velmar Renamed\"").arg(NumberOf(first)).arg(Quoted(first))});
     EXPECT_TRUE(addEnabled) << "the other list has three channels this one lacks";
 
     // The dialog's record agrees with its form; closing it changes nothing.
-    const CDlgCompare& shown = *ui.LastShown<CDlgCompare>();
-    EXPECT_EQ(shown.ChannelsToAdd(), 3u);
-    EXPECT_EQ(shown.Groups().size(), 6u);
-    EXPECT_FALSE(shown.AddToThisList());
-    EXPECT_EQ(frame->Session().UndoCount(), steps);
+    EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 3u);
+    EXPECT_FALSE(ui.LastShown<CDlgCompare>()->AddToThisList());
+    EXPECT_EQ(frame->Session().UndoCount(), 0u);
     EXPECT_EQ(TV().GetRowCount() - 1, 204);
 }
 
@@ -247,8 +218,7 @@ TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
         tree.setCurrentItem(tree.topLevelItem(1)->child(0));
         afterOther = SelectedKeys(TV());
         // A double click on the removed channel's row selects it.
-        QTreeWidgetItem* only = tree.topLevelItem(0)->child(0);
-        emit tree.itemDoubleClicked(only, 0);
+        emit tree.itemDoubleClicked(tree.topLevelItem(0)->child(0), 0);
         afterGroup = SelectedKeys(TV());
     });
     EXPECT_EQ(whileOpen, std::vector<std::uint32_t>{renumbered});
@@ -258,6 +228,8 @@ TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
 }
 
+// What a merge takes with the channels is the core's
+// (ListMerge.ThreeChannelsOnANewSatelliteComeWithTheirSatelliteAndTransponders).
 TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndoTakesThemBack) {
     const std::string edited = Scratch("compare-edited.bin");
     OpenWithEditedCopy(edited);
@@ -273,38 +245,14 @@ TEST_F(CompareTools, AddToThisListTakesTheThreeChannelsWithTheirSatelliteAndUndo
     });
     ExpectSaid(1, IUiSeam::Icon::Information,
                "Added 3 channels, 1 satellite, 2 transponders and 0 providers.");
-
-    // Exactly the three, on the new satellite's two transponders.
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), channels + 3);
-    std::set<QString> added;
-    BYTE satellite = 0;
-    std::set<BYTE> transponders;
-    for (const auto& c : std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
-        if (NameOf(c).starts_with("Velmar ")) {
-            added.insert(QString::fromLatin1(c.Name));
-            satellite = c.SatID;
-            transponders.insert(c.TPID);
-        }
-    EXPECT_EQ(added, (std::set<QString>{"Velmar One", "Velmar Two", "Velmar Three"}));
-    const Satellite_Info_Tag* sat = nullptr;
-    for (const auto& s : std::as_const(TheZorvDB()).Rows<Satellite_Info_Tag>(kTableSatellite))
-        if (s.ID == satellite)
-            sat = &s;
-    ASSERT_NE(sat, nullptr);
-    EXPECT_EQ(sat->Degree, 70);
-    EXPECT_STREQ(sat->Name, "Eutelsat 7E");
-    std::set<WORD> frequencies;
-    for (const auto& t : std::as_const(TheZorvDB()).Rows<Transponder_Info_Tag>(kTableTransponder))
-        if (t.SatID == satellite && transponders.contains(t.TPID))
-            frequencies.insert(t.Frequency);
-    EXPECT_EQ(frequencies, (std::set<WORD>{10721, 11471}));
-
     // The panes show it: a satellite row more, the TV list three rows longer.
     EXPECT_EQ(Grid("SatGrid").GetRowCount(), satelliteRows + 1);
     EXPECT_TRUE(Names(Grid("SatGrid"), 3).contains("Eutelsat 7E"));
-    const QStringList tvAfter = ChannelNames(TV());
-    EXPECT_EQ(tvAfter.size(), tvBefore.size() + 3);
-    EXPECT_TRUE(tvAfter.contains("Velmar Three"));
+    QStringList added = ChannelNames(TV());
+    for (const QString& name : tvBefore)
+        added.removeOne(name);
+    EXPECT_EQ(added, (QStringList{"Velmar One", "Velmar Two", "Velmar Three"}));
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Add to this list");
 
     Action("ID_EDIT_UNDO").trigger();
@@ -340,9 +288,7 @@ TEST_F(CompareTools, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage)
     Open();
     // A list of as many new channels as, with this list's, make one too many.
     CDocument other;
-    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
-                                CDocument::Current().Values(), other),
-              1);
+    ASSERT_NO_FATAL_FAILURE(ReadExample(other));
     other.Store().Clear(kTableChannel);
     const std::uint32_t here = TheZorvDB().Size(kTableChannel);
     const int extra = static_cast<int>(4608 - here + 1);
@@ -367,12 +313,8 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
     Open();
     // The example's channels as a workbook, one of them renamed.
     CDocument other;
-    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
-                                CDocument::Current().Values(), other),
-              1);
-    const std::uint32_t key = TV().GetRowKey(1);
-    const Channel_Info_Tag before = Stored(key);
-    std::snprintf(other.Store().Get<Channel_Info_Tag>(kTableChannel, key)->Name, 28,
+    ASSERT_NO_FATAL_FAILURE(ReadExample(other));
+    std::snprintf(other.Store().Get<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(1))->Name, 28,
                   "Velmar Renamed");
     const std::string path = Scratch("compare-edited.xls");
     std::string message;
@@ -390,9 +332,6 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
               "The other list has no satellites: the channels' tuning was compared by their ids.");
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_EQ(groups[0].first, "Name changed (1)");
-    EXPECT_EQ(groups[0].second, QStringList{QString("TV %1 %2  %2 -> \"Velmar Renamed\"")
-                                                .arg(NumberOf(before))
-                                                .arg(Quoted(before))});
     EXPECT_FALSE(addEnabled) << "the workbook has no channel this list lacks";
     EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 0u);
 }

@@ -235,3 +235,30 @@ protected:
 };
 
 } // namespace
+
+// ---- Other lists for the list tools: a copy of the example, a satellites.xml line
+#include "document/Document.h"
+
+#include <sstream>
+
+namespace {
+
+// The example read as the editor reads it, into a document of its own to
+// edit into another list.
+inline void ReadExample(CDocument& doc) {
+    ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
+                                CDocument::Current().Values(), doc),
+              1);
+}
+// A transponder of a satellites.xml file, its frequency in MHz and its
+// symbol rate in kS/s (the file has Hz and S/s).
+inline std::string TransponderXml(int mhz, int ks, int polarisation, int fec, int system = 0,
+                                  int modulation = 1) {
+    std::ostringstream x;
+    x << "  <transponder frequency=\"" << mhz * 1000 << "\" symbol_rate=\"" << ks * 1000
+      << "\" polarization=\"" << polarisation << "\" fec_inner=\"" << fec << "\" system=\""
+      << system << "\" modulation=\"" << modulation << "\"/>\n";
+    return x.str();
+}
+
+} // namespace

@@ -6,11 +6,9 @@
 #include "app/PrintDialogs.h"
 #include "contracts/ReceiverProfiles.h"
 #include "document/Document.h"
-#include "model/ChannelRecords.h"
 #include "model/Product.h"
 #include "platform/CodePage.h"
 #include "tests/gui/EditorFixture.h"
-#include "views/Messages.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -242,41 +240,26 @@ TEST_F(PrintPdf, EveryChannelInOrderOnTheLayoutsPages) {
 }
 
 TEST_F(PrintPdf, FailuresLeaveNoFileAndSayWhy) {
-    // A folder that is not there.
-    const EditorRun noFolder =
-        RunEditor({"--print-pdf", folder.filePath("missing/list.pdf"), "--open", kExample});
-    EXPECT_EQ(noFolder.exitCode, 1);
-    EXPECT_TRUE(noFolder.err.contains("velmar: cannot write")) << noFolder.err.toStdString();
-    EXPECT_TRUE(
-        QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-
-    // A list that cannot be read: the PDF that was there stays as it was.
-    const QString out = folder.filePath("list.pdf");
-    {
-        QFile old(out);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
-    const EditorRun badList =
-        RunEditor({"--print-pdf", out, "--open", folder.filePath("no-such-list.bin")});
-    EXPECT_EQ(badList.exitCode, 1);
-    EXPECT_TRUE(badList.err.contains("velmar: cannot read")) << badList.err.toStdString();
-    QFile kept(out);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "old");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.pdf"});
-
-    // The PDF is a folder: nothing is written beside it.
+    // A PDF already there and a folder named like one: every failure leaves
+    // both as they were, and writes nothing beside them.
+    const QString out = folder.filePath("list.pdf"), missing = folder.filePath("missing/list.pdf");
+    std::ofstream(out.toStdString()) << "old";
     ASSERT_TRUE(QDir(folder.path()).mkdir("taken.pdf"));
-    const EditorRun taken =
-        RunEditor({"--print-pdf", folder.filePath("taken.pdf"), "--open", kExample});
-    EXPECT_EQ(taken.exitCode, 1);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.pdf"});
-
-    // Without --open it is a usage error.
-    const EditorRun noOpen = RunEditor({"--print-pdf", out});
-    EXPECT_EQ(noOpen.exitCode, 2);
-    EXPECT_TRUE(noOpen.err.contains("--print-pdf needs --open FILE")) << noOpen.err.toStdString();
+    const std::tuple<int, const char*, QStringList> cases[] = {
+        {1, "velmar: cannot write", {"--print-pdf", missing, "--open", kExample}},
+        {1, "velmar: cannot read", {"--print-pdf", out, "--open", folder.filePath("none.bin")}},
+        {1, "", {"--print-pdf", folder.filePath("taken.pdf"), "--open", kExample}},
+        {2, "--print-pdf needs --open FILE", {"--print-pdf", out}}, // a usage error
+    };
+    for (const auto& [exitCode, said, args] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const EditorRun run = RunEditor(args);
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_TRUE(run.err.contains(said)) << run.err.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                  (QStringList{"list.pdf", "taken.pdf"}));
+        EXPECT_EQ(ReadAll(out.toStdString()), "old");
+    }
 }
 
 } // namespace

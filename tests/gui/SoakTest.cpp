@@ -16,22 +16,15 @@
 #include "document/Document.h"
 #include "document/RecoveryFile.h"
 #include "document/WorkingCopy.h"
-#include "model/ChannelRecords.h"
 #include "qtkit/QtUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "tests/link/LinkTestSupport.h"
-#include "views/Messages.h"
 
 #include <QKeyEvent>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <future>
-#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -68,15 +61,15 @@ int OpenDescriptors() {
     return n;
 }
 
+std::string BaseName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 std::set<std::string> Names(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
-}
-
-std::string BaseName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
 }
 
 // The scripted seam for everything but the link forms, which run for real
@@ -148,18 +141,6 @@ private:
     std::future<int> m_done;
 };
 
-// Fills the link form named `name` once it is up with a TCP line to
-// 127.0.0.1:port and presses Start (a form still open a minute later is
-// closed, and the test fails); true once it did.
-std::shared_ptr<bool> DriveForm(const QString& name, std::uint16_t port) {
-    auto filled = std::make_shared<bool>(false);
-    WhenModalNamed(name, [filled, port](QDialog& form) {
-        *filled = true;
-        StartOverTcp(form, port);
-    });
-    return filled;
-}
-
 struct Figures {
     long rssAtTenth = -1, rssAtEnd = -1;
     int fdsBefore = -1, fdsAfter = -1;
@@ -173,9 +154,6 @@ protected:
         Editor::SetUp();
         // The editor's temporary folder is one of our own, so that whatever
         // it leaves there is ours to see, whatever else runs on the machine.
-        m_tmp = m_root / "tmp";
-        m_saves = m_root / "saves";
-        m_rx = m_root / "rx";
         for (const auto& dir : {m_tmp, m_saves, m_rx})
             std::filesystem::create_directory(dir);
         m_tmpDir.emplace(m_tmp.string());
@@ -244,26 +222,19 @@ protected:
         const std::vector<std::uint32_t> keys = SelectSome(list);
         if (keys.empty())
             return expected;
-        switch (m_rng() % 6) {
-        case 0:
-            Drop(drag, kDragSatellite, RandomRowKey(Grid("SatGrid")));
-            break;
-        case 1:
-            Drop(drag, kDragTransponder, RandomRowKey(Grid("TPGrid")));
-            break;
-        case 2:
-            Drop(drag, kDragBroadcast, RandomRowKey(Grid("BroadcastGrid")));
-            break;
-        case 3: {
+        const std::pair<int, const char*> sources[] = {{kDragSatellite, "SatGrid"},
+                                                       {kDragTransponder, "TPGrid"},
+                                                       {kDragBroadcast, "BroadcastGrid"}};
+        const auto pick = m_rng() % 6;
+        if (pick < 3) {
+            Drop(drag, sources[pick].first, RandomRowKey(Grid(sources[pick].second)));
+        } else if (pick == 3) {
             const auto lists = std::as_const(TheZorvDB()).Size(kTableFavorite);
             Drop(drag, kDragFavoriteNode,
                  static_cast<std::uint32_t>(m_rng() % std::max<std::size_t>(lists, 1)));
-            break;
-        }
-        case 4:
+        } else if (pick == 4) {
             Drop(drag, drag, RandomRowKey(list)); // moved within the list
-            break;
-        default: {
+        } else {
             ui.NextAnswer(IUiSeam::IDYES);
             QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
             QCoreApplication::sendEvent(&list, &del);
@@ -271,8 +242,6 @@ protected:
             EXPECT_TRUE(asked.size() == 1 && asked[0].rfind(texts::kAskDelete, 0) == 0)
                 << "the question before a delete";
             expected = before - keys.size();
-            break;
-        }
         }
         ++m_figures.edits;
         EXPECT_EQ(Channels(), expected) << "after the edit";
@@ -293,36 +262,42 @@ protected:
     // own: it must load, with `channels` channels.
     void CheckImage(const std::string& path, std::size_t channels, const char* what) {
         CDocument probe;
-        const ImageStateValues base = probe.Values();
         Phrase error;
-        const int loaded =
-            ReadImageDocument(path, ImageForm::Convert, base, probe, nullptr, &error);
-        EXPECT_EQ(loaded, 1) << what << " " << path << ": " << English(error);
+        EXPECT_EQ(
+            ReadImageDocument(path, ImageForm::Convert, probe.Values(), probe, nullptr, &error), 1)
+            << what << " " << path << ": " << English(error);
         EXPECT_EQ(probe.Store().Size(kTableChannel), channels) << what << " " << path;
         ++m_figures.imagesChecked;
+    }
+
+    // `peer` (sb or rb) behind a loopback port, and the link form the
+    // command `action` opens filled with a TCP line to it and started (a
+    // form still open a minute later is closed, and the test fails).
+    void OverTheLink(std::vector<std::string> peer, const std::string& cwd, const char* action,
+                     const QString& form) {
+        const std::string program = BaseName(peer[0]);
+        CLrzszPeer far(std::move(peer), cwd);
+        // Shared: the watch outlives this call when the form never comes.
+        auto filled = std::make_shared<bool>(false);
+        WhenModalNamed(form, [filled, port = far.Port()](QDialog& dialog) {
+            *filled = true;
+            StartOverTcp(dialog, port);
+        });
+        Action(action).trigger();
+        EXPECT_TRUE(*filled) << "the form " << form.toStdString() << " came up";
+        EXPECT_EQ(far.Status(), 0) << program << " finished cleanly";
     }
 
     // Send to rb, then the same image received back from sb.
     void LinkRoundTrip(std::size_t channels) {
         const std::string sent = m_rx / "velmar.bin";
-        {
-            CLrzszPeer rb({FindProgram("rb"), "-q"}, m_rx);
-            const auto filled = DriveForm("CDlgSendDataToSTB", rb.Port());
-            Action("ID_SEND_DB").trigger();
-            EXPECT_TRUE(*filled) << "the send form came up";
-            EXPECT_EQ(rb.Status(), 0) << "rb finished cleanly";
-        }
+        OverTheLink({FindProgram("rb"), "-q"}, m_rx, "ID_SEND_DB", "CDlgSendDataToSTB");
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the send said nothing";
         const std::vector<std::uint8_t> working = ReadBytes(g_szWorkImagePath);
         ASSERT_EQ(ReadBytes(sent), working) << "rb got the working copy as it is";
         CheckImage(sent, channels, "sent");
-        {
-            CLrzszPeer sb({FindProgram("sb"), "-q", "-k", sent}, {});
-            const auto filled = DriveForm("CDlgRecvDataFromSTBEx", sb.Port());
-            Action("ID_RECEIVE_DB").trigger();
-            EXPECT_TRUE(*filled) << "the receive form came up";
-            EXPECT_EQ(sb.Status(), 0) << "sb finished cleanly";
-        }
+        OverTheLink({FindProgram("sb"), "-q", "-k", sent}, {}, "ID_RECEIVE_DB",
+                    "CDlgRecvDataFromSTBEx");
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the receive said nothing";
         EXPECT_EQ(Channels(), channels) << "the received tables";
         EXPECT_EQ(ReadBytes(g_szWorkImagePath), working) << "what came back is what went";
@@ -334,23 +309,25 @@ protected:
     // What the temporary folder holds besides the working copy in use, what
     // rb's folder holds after its file was checked, and strays beside the saves.
     void CollectLeftovers(int cycle) {
-        std::set<std::string> names = Names(m_tmp);
-        names.erase(BaseName(g_szWorkImagePath));
-        for (const auto& name : names)
-            m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": tmp/" + name);
+        const auto left = [&](const char* where, const std::string& name) {
+            m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": " + where + name);
+        };
+        for (const auto& name : Names(m_tmp))
+            if (name != BaseName(g_szWorkImagePath))
+                left("tmp/", name);
         for (const auto& name : Names(m_rx))
-            m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": rx/" + name);
+            left("rx/", name);
         // Beside the saves: the lists and the backups their first saves kept,
         // nothing half-written.
         for (const auto& name : Names(m_saves))
             if (!(name.size() >= 10 && name.rfind("list-", 0) == 0 &&
                   (name.substr(6) == ".bin" || name.substr(6) == ".bin.bak")))
-                m_figures.leftovers.push_back("cycle " + std::to_string(cycle) + ": saves/" + name);
+                left("saves/", name);
     }
 
     CTempDir m_scratch;
     std::filesystem::path m_root = m_scratch.Path();
-    std::filesystem::path m_tmp, m_saves, m_rx;
+    std::filesystem::path m_tmp = m_root / "tmp", m_saves = m_root / "saves", m_rx = m_root / "rx";
     std::optional<TmpDirScope> m_tmpDir;
     CLinkFormsSeam m_seam{ui};
     std::mt19937 m_rng;
@@ -431,11 +408,8 @@ TEST_F(Soak, ADayOfUseInAMinute) {
     for (const auto& name : Names(m_tmp))
         m_figures.leftovers.push_back("after closing: tmp/" + name);
 
-    const double growth = m_figures.rssAtTenth > 0
-                              ? 100.0 *
-                                    static_cast<double>(m_figures.rssAtEnd - m_figures.rssAtTenth) /
-                                    static_cast<double>(m_figures.rssAtTenth)
-                              : 0.0;
+    const double growth = 100.0 * static_cast<double>(m_figures.rssAtEnd - m_figures.rssAtTenth) /
+                          static_cast<double>(std::max(m_figures.rssAtTenth, 1L));
     std::printf("soak: %d cycles in %.1f s, %d edits, %d link round trips\n", cycles, elapsed,
                 m_figures.edits, m_figures.linkRoundTrips);
     std::printf("soak: RSS at cycle %d: %ld KiB, at cycle %d: %ld KiB (%+.1f %%)\n", tenth,
