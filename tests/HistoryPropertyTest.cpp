@@ -101,19 +101,14 @@ std::uint64_t Hash(const TableState& s) {
 
 // Where two states part, for the failure message.
 std::string FirstDifference(const TableState& want, const TableState& got) {
-    auto at = [](const auto& a, const auto& b) {
-        const std::size_t n = std::min(a.size(), b.size());
-        std::size_t i = 0;
-        while (i < n && a[i] == b[i])
-            ++i;
-        return "offset " + std::to_string(i) + " of " + std::to_string(a.size()) + "/" +
-               std::to_string(b.size());
+    auto at = [](const std::string& what, const auto& a, const auto& b) {
+        const auto i = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+        return what + " differ at offset " + std::to_string(i) + " of " + std::to_string(a.size()) +
+               "/" + std::to_string(b.size());
     };
-    if (want.image != got.image)
-        return "image bytes differ at " + at(want.image, got.image);
-    if (want.store != got.store)
-        return "store differs at " + at(want.store, got.store);
-    return "same";
+    return want.image != got.image   ? at("image bytes", want.image, got.image)
+           : want.store != got.store ? at("store bytes", want.store, got.store)
+                                     : "same";
 }
 
 std::set<ListProblem> Problems() {
@@ -141,11 +136,11 @@ std::set<ListProblem> MayLeave(std::string_view editName) {
     return {};
 }
 
+// VELMAR_HISTORY_SEED and VELMAR_HISTORY_STEPS, when set, stand in for the
+// fixed seeds and steps.
 std::optional<std::uint64_t> EnvNumber(const char* name) {
     const char* text = std::getenv(name);
-    if (!text || !*text)
-        return std::nullopt;
-    return std::strtoull(text, nullptr, 10);
+    return text && *text ? std::optional(std::strtoull(text, nullptr, 10)) : std::nullopt;
 }
 
 struct RunBounds {
@@ -189,6 +184,14 @@ protected:
     }
 
     void Run(std::uint64_t seed, std::size_t steps, const RunBounds& run);
+    void RunSeeds(std::vector<std::uint64_t> seeds, std::size_t steps, const RunBounds& run) {
+        if (const auto seed = EnvNumber("VELMAR_HISTORY_SEED"))
+            seeds = {*seed};
+        steps = static_cast<std::size_t>(EnvNumber("VELMAR_HISTORY_STEPS").value_or(steps));
+        for (const std::uint64_t seed : seeds)
+            if (!HasFailure())
+                Run(seed, steps, run);
+    }
 
     // One random step: an edit, an undo or redo, or a save.
     void Step(std::mt19937_64& rng);
@@ -215,15 +218,17 @@ protected:
 
     // The model: the hash of each state the history can reach, oldest
     // first, the position of the tables in it, and the saved position.
-    std::deque<std::uint64_t> m_states;
-    std::size_t m_applied = 0;
-    std::optional<std::size_t> m_savedAt = 0;
-    TableState m_start; // the state at position 0 while nothing was trimmed
-    bool m_startKept = true;
-    std::set<ListProblem> m_startProblems;
-    std::set<ListProblem> m_allowedProblems; // left by an edit that ran (MayLeave)
-    std::size_t m_edits = 0;
-    std::size_t m_deepest = 0; // the most steps the history held
+    struct Model {
+        std::deque<std::uint64_t> states;
+        std::size_t applied = 0;
+        std::optional<std::size_t> savedAt = 0;
+        TableState start; // the state at position 0 while nothing was trimmed
+        bool startKept = true;
+        std::set<ListProblem> startProblems;
+        std::set<ListProblem> allowedProblems; // left by an edit that ran (MayLeave)
+        std::size_t edits = 0;
+        std::size_t deepest = 0; // the most steps the history held
+    } m;
 };
 
 void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunBounds& run) {
@@ -235,29 +240,22 @@ void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunBounds
         return;
     session->SetLimits(run.maxSteps, run.maxBytes);
     m_events.clear();
-    m_applied = 0;
-    m_savedAt = 0;
-    m_startKept = true;
-    m_edits = 0;
-    m_deepest = 0;
-    m_start = Capture();
-    m_states = {Hash(m_start)};
-    m_startProblems = Problems();
-    m_allowedProblems.clear();
+    m = {.start = Capture()};
+    m.states = {Hash(m.start)};
+    m.startProblems = Problems();
     std::mt19937_64 rng(seed);
-    const std::size_t every = 50;
     for (std::size_t i = 1; i <= steps && !HasFailure(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i));
         Step(rng);
         Check();
-        if (i % every == 0 || i == steps)
+        if (i % 50 == 0 || i == steps)
             UndoAllRedoAll();
     }
     if (!HasFailure()) {
-        EXPECT_GT(m_edits, steps / 3) << "most steps should be edits that changed something";
-        EXPECT_GT(m_deepest, 10u) << "the history should grow deep enough to undo a run of edits";
+        EXPECT_GT(m.edits, steps / 3) << "most steps should be edits that changed something";
+        EXPECT_GT(m.deepest, 10u) << "the history should grow deep enough to undo a run of edits";
         if (run.maxSteps < steps / 4) {
-            EXPECT_FALSE(m_startKept) << "the bound should have dropped the oldest steps";
+            EXPECT_FALSE(m.startKept) << "the bound should have dropped the oldest steps";
         }
     }
 }
@@ -288,23 +286,14 @@ void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
     const std::uint32_t type = m_product.type;
     const ChannelKind kind = Below(rng, 3) ? ChannelKind::TV : ChannelKind::Radio;
     ChannelListModel list(kind, m_product);
+    // All channels, one satellite's, a favourite list or a genre.
     ChannelFilter filter = ChannelFilter::All();
-    switch (Below(rng, 6)) {
-    case 0: {
-        const Keys sats = SatelliteGridKeys(store, type);
-        if (!sats.empty())
-            filter = ChannelFilter::BySatellite(store, Pick(rng, sats));
-        break;
-    }
-    case 1:
-        filter = ChannelFilter::ByFavoriteOrGenre(filter, 0, static_cast<int>(Below(rng, 4)), type);
-        break;
-    case 2:
-        filter = ChannelFilter::ByFavoriteOrGenre(filter, 1, static_cast<int>(Below(rng, 4)), type);
-        break;
-    default:
-        break;
-    }
+    const Keys shownSats = SatelliteGridKeys(store, type);
+    if (const std::size_t how = Below(rng, 6); how == 0 && !shownSats.empty())
+        filter = ChannelFilter::BySatellite(store, Pick(rng, shownSats));
+    else if (how == 1 || how == 2)
+        filter = ChannelFilter::ByFavoriteOrGenre(filter, static_cast<int>(how - 1),
+                                                  static_cast<int>(Below(rng, 4)), type);
     list.SetFilter(store, filter);
     const Keys rows(list.Keys().begin(), list.Keys().end());
     // A run of rows or a few scattered ones, the focus on the first.
@@ -632,31 +621,31 @@ void HistoryProperty::WholeTableEdit(std::mt19937_64& rng) {
 }
 
 void HistoryProperty::Check() {
-    const std::uint64_t before = m_states[m_applied];
+    const std::uint64_t before = m.states[m.applied];
     const TableState now = Capture();
     const std::uint64_t hash = Hash(now);
     for (const EditEvent& e : m_events) {
         switch (e.kind) {
         case EditEventKind::Edit:
-            ++m_edits;
-            m_allowedProblems.merge(MayLeave(e.name));
-            m_states.resize(m_applied + 1);
-            if (m_savedAt && *m_savedAt > m_applied)
-                m_savedAt.reset(); // only a redo led there, and it is gone
+            ++m.edits;
+            m.allowedProblems.merge(MayLeave(e.name));
+            m.states.resize(m.applied + 1);
+            if (m.savedAt && *m.savedAt > m.applied)
+                m.savedAt.reset(); // only a redo led there, and it is gone
             // A step runs one edit at most, and nothing after it.
             ASSERT_EQ(&e, &m_events.back());
-            m_states.push_back(hash);
-            ++m_applied;
+            m.states.push_back(hash);
+            ++m.applied;
             break;
         case EditEventKind::Undo:
-            ASSERT_GT(m_applied, 0u);
-            --m_applied;
+            ASSERT_GT(m.applied, 0u);
+            --m.applied;
             break;
         case EditEventKind::Redo:
-            ++m_applied;
+            ++m.applied;
             break;
         case EditEventKind::Saved:
-            m_savedAt = m_applied;
+            m.savedAt = m.applied;
             break;
         case EditEventKind::Fresh:
             FAIL() << "nothing here starts a fresh history";
@@ -672,28 +661,28 @@ void HistoryProperty::Check() {
     });
     m_events.clear();
     // The history keeps fewer steps than the model: the oldest went.
-    while (m_states.size() > session->UndoCount() + session->RedoCount() + 1 && m_applied > 0) {
-        m_states.pop_front();
-        --m_applied;
-        m_startKept = false;
-        if (m_savedAt)
-            m_savedAt = *m_savedAt == 0 ? std::nullopt : std::optional(*m_savedAt - 1);
+    while (m.states.size() > session->UndoCount() + session->RedoCount() + 1 && m.applied > 0) {
+        m.states.pop_front();
+        --m.applied;
+        m.startKept = false;
+        if (m.savedAt)
+            m.savedAt = *m.savedAt == 0 ? std::nullopt : std::optional(*m.savedAt - 1);
     }
-    ASSERT_EQ(session->UndoCount(), m_applied);
-    m_deepest = std::max(m_deepest, m_states.size() - 1);
-    ASSERT_EQ(session->RedoCount(), m_states.size() - 1 - m_applied);
+    ASSERT_EQ(session->UndoCount(), m.applied);
+    m.deepest = std::max(m.deepest, m.states.size() - 1);
+    ASSERT_EQ(session->RedoCount(), m.states.size() - 1 - m.applied);
 
     if (!moved) {
         ASSERT_EQ(hash, before) << "a step that recorded no edit changed the tables";
     }
-    ASSERT_EQ(hash, m_states[m_applied]) << "the tables are not the history's state here";
-    if (m_applied == 0 && m_startKept) {
-        ASSERT_TRUE(now == m_start) << FirstDifference(m_start, now);
+    ASSERT_EQ(hash, m.states[m.applied]) << "the tables are not the history's state here";
+    if (m.applied == 0 && m.startKept) {
+        ASSERT_TRUE(now == m.start) << FirstDifference(m.start, now);
     }
-    ASSERT_EQ(session->IsModified(), !m_savedAt || *m_savedAt != m_applied);
+    ASSERT_EQ(session->IsModified(), !m.savedAt || *m.savedAt != m.applied);
 
     for (const ListProblem p : Problems())
-        ASSERT_TRUE(m_startProblems.contains(p) || m_allowedProblems.contains(p))
+        ASSERT_TRUE(m.startProblems.contains(p) || m.allowedProblems.contains(p))
             << "the edits made a list problem the opened list did not have: " << ListProblemName(p);
 
     ASSERT_LE(session->HistoryBytes(), session->MaxBytes());
@@ -710,16 +699,16 @@ void HistoryProperty::UndoAllRedoAll() {
         ASSERT_TRUE(session->Undo());
     m_events.clear();
     const TableState oldest = Capture();
-    if (m_startKept) {
-        ASSERT_TRUE(oldest == m_start)
-            << "undo of everything: " << FirstDifference(m_start, oldest);
+    if (m.startKept) {
+        ASSERT_TRUE(oldest == m.start)
+            << "undo of everything: " << FirstDifference(m.start, oldest);
     } else {
-        ASSERT_EQ(Hash(oldest), m_states.front()) << "undo of everything: not the oldest state";
+        ASSERT_EQ(Hash(oldest), m.states.front()) << "undo of everything: not the oldest state";
     }
-    ASSERT_EQ(session->IsModified(), !m_savedAt || *m_savedAt != 0);
+    ASSERT_EQ(session->IsModified(), !m.savedAt || *m.savedAt != 0);
     for (std::size_t i = 0; i < done + toRedo; ++i)
         ASSERT_TRUE(session->Redo());
-    ASSERT_EQ(Hash(Capture()), m_states.back()) << "redo of everything: not the newest state";
+    ASSERT_EQ(Hash(Capture()), m.states.back()) << "redo of everything: not the newest state";
     for (std::size_t i = 0; i < toRedo; ++i)
         ASSERT_TRUE(session->Undo());
     m_events.clear();
@@ -727,34 +716,18 @@ void HistoryProperty::UndoAllRedoAll() {
     ASSERT_TRUE(back == last) << "back where it was: " << FirstDifference(last, back);
 }
 
-std::vector<std::uint64_t> Seeds(std::vector<std::uint64_t> fixed) {
-    if (const auto seed = EnvNumber("VELMAR_HISTORY_SEED"))
-        return {*seed};
-    return fixed;
-}
-
-std::size_t Steps(std::size_t fixed) {
-    return static_cast<std::size_t>(EnvNumber("VELMAR_HISTORY_STEPS").value_or(fixed));
-}
-
 } // namespace
 
 TEST_F(HistoryProperty, SatelliteImageEditsUndoAndRedoAsTheModelSays) {
-    for (const std::uint64_t seed : Seeds({1, 2, 3}))
-        if (!HasFailure())
-            Run(seed, Steps(1000), {});
+    RunSeeds({1, 2, 3}, 1000, {});
 }
 
 TEST_F(HistoryProperty, CableImageEditsUndoAndRedoAsTheModelSays) {
-    for (const std::uint64_t seed : Seeds({11, 12}))
-        if (!HasFailure())
-            Run(seed, Steps(800), {.cable = true});
+    RunSeeds({11, 12}, 800, {.cable = true});
 }
 
 TEST_F(HistoryProperty, ATightBoundDropsOldStepsAndTheSavedPointWithThem) {
     // Few steps and little memory: the oldest steps keep going, and the
     // loaded or saved state with them.
-    for (const std::uint64_t seed : Seeds({21, 22}))
-        if (!HasFailure())
-            Run(seed, Steps(600), {.maxSteps = 25, .maxBytes = std::size_t{384} << 10});
+    RunSeeds({21, 22}, 600, {.maxSteps = 25, .maxBytes = std::size_t{384} << 10});
 }
