@@ -62,24 +62,23 @@ protected:
         ASSERT_EQ(ReadImageDocument(path, ImageForm::Convert, start, b), 1);
     }
 
-    // The first channel of `doc` named `name`; the test fails without one.
+    // The first row of `table` in `doc` that `is` picks; the test fails without one.
+    template <class T, class Pick> static T& First(CDocument& doc, std::uint8_t table, Pick is) {
+        for (auto& row : doc.Store().Rows<T>(table))
+            if (is(row))
+                return row;
+        throw std::runtime_error("no such row in table " + std::to_string(table));
+    }
     static Channel_Info_Tag& Channel(CDocument& doc, std::string_view name) {
-        for (auto& c : doc.Store().Rows<Channel_Info_Tag>(kTableChannel))
-            if (NameOf(c) == name)
-                return c;
-        throw std::runtime_error("no channel " + std::string(name));
+        return First<Channel_Info_Tag>(doc, kTableChannel,
+                                       [&](auto& c) { return NameOf(c) == name; });
     }
     static Satellite_Info_Tag& Satellite(CDocument& doc, BYTE id) {
-        for (auto& s : doc.Store().Rows<Satellite_Info_Tag>(kTableSatellite))
-            if (s.ID == id)
-                return s;
-        throw std::runtime_error("no satellite " + std::to_string(id));
+        return First<Satellite_Info_Tag>(doc, kTableSatellite, [&](auto& s) { return s.ID == id; });
     }
     static Transponder_Info_Tag& Transponder(CDocument& doc, BYTE satID, BYTE tpid) {
-        for (auto& t : doc.Store().Rows<Transponder_Info_Tag>(kTableTransponder))
-            if (t.SatID == satID && t.TPID == tpid)
-                return t;
-        throw std::runtime_error("no transponder");
+        return First<Transponder_Info_Tag>(
+            doc, kTableTransponder, [&](auto& t) { return t.SatID == satID && t.TPID == tpid; });
     }
     static std::uint32_t AddSatellite(CDocument& doc, BYTE id, WORD degree, const char* name) {
         auto s = NewRecord<Satellite_Info_Tag>();

@@ -49,29 +49,26 @@ TEST_F(ListMerge, ThreeChannelsOnANewSatelliteComeWithTheirSatelliteAndTranspond
     AddChannel(b, "Velmar Three", 7, 2, 503, 902);
     const std::vector<BYTE> before = Saved(here);
     const WORD last = HighestTV();
-    const std::uint32_t satellites = here.Store().Size(kTableSatellite);
-    const std::uint32_t transponders = here.Store().Size(kTableTransponder);
-    const std::uint32_t channels = here.Store().Size(kTableChannel);
+    const auto sizes = [&] {
+        return std::tuple(here.Store().Size(kTableChannel), here.Store().Size(kTableSatellite),
+                          here.Store().Size(kTableTransponder));
+    };
+    const auto [channels, satellites, transponders] = sizes();
 
     const MergeReport report = RunMergeChannels(session, b.Store(), MergeKinds::All);
     ASSERT_TRUE(report.Applied()) << report.error;
     EXPECT_EQ(MergeSummary(report),
               "Added 3 channels, 1 satellite, 2 transponders and 0 providers.");
-    EXPECT_EQ(here.Store().Size(kTableChannel), channels + 3);
-    EXPECT_EQ(here.Store().Size(kTableSatellite), satellites + 1);
-    EXPECT_EQ(here.Store().Size(kTableTransponder), transponders + 2);
+    EXPECT_EQ(sizes(), std::tuple(channels + 3, satellites + 1, transponders + 2));
     EXPECT_EQ(session.UndoName(), "Add to this list");
     EXPECT_EQ(std::string(Catalogue(EditId::MergeChannels).script), "merge");
 
     // The satellite at 7.0E with the next free ID, its transponders under it,
     // the channels on them, numbered after the last TV channel in B's order.
-    const Satellite_Info_Tag* sat = nullptr;
-    for (const auto& s : std::as_const(here.Store()).Rows<Satellite_Info_Tag>(kTableSatellite))
-        if (s.Degree == 70)
-            sat = &s;
-    ASSERT_NE(sat, nullptr);
-    EXPECT_EQ(sat->ID, 7);
-    EXPECT_STREQ(sat->Name, "Eutelsat 7E");
+    const Satellite_Info_Tag& sat =
+        First<Satellite_Info_Tag>(here, kTableSatellite, [](auto& s) { return s.Degree == 70; });
+    EXPECT_EQ(std::tuple(+sat.ID, std::string(sat.Name)),
+              std::tuple(7, std::string("Eutelsat 7E")));
     std::map<BYTE, WORD> frequency;
     for (const auto& t : std::as_const(here.Store()).Rows<Transponder_Info_Tag>(kTableTransponder))
         if (t.SatID == 7)
@@ -89,9 +86,10 @@ TEST_F(ListMerge, ThreeChannelsOnANewSatelliteComeWithTheirSatelliteAndTranspond
                                                                  {"Velmar Three", {last + 3, 2}}}));
     // The lists compared again: only B's numbers differ.
     const Comparison again = CompareLists(here.Store(), b.Store());
-    EXPECT_EQ(again.Count(DifferenceKind::ChannelOnlyInB), 0u);
-    EXPECT_EQ(again.Count(DifferenceKind::SatelliteOnlyInB), 0u);
-    EXPECT_EQ(again.Count(DifferenceKind::TransponderOnlyInB), 0u);
+    EXPECT_EQ(std::tuple(again.Count(DifferenceKind::ChannelOnlyInB),
+                         again.Count(DifferenceKind::SatelliteOnlyInB),
+                         again.Count(DifferenceKind::TransponderOnlyInB)),
+              std::tuple(0u, 0u, 0u));
 
     ASSERT_TRUE(session.Undo());
     EXPECT_EQ(Saved(here), before);
@@ -141,16 +139,14 @@ TEST_F(ListMerge, OnlyTheChosenKindIsTakenAndNothingToAddRecordsNothing) {
     AddChannel(b, "Velmar FM", 1, 1, 702, 900, false);
     MergeReport report = RunMergeChannels(session, b.Store(), MergeKinds::Radio);
     ASSERT_TRUE(report.Applied());
-    EXPECT_EQ(report.channels, 1u);
     ASSERT_EQ(Named("Velmar ").size(), 1u);
-    EXPECT_FALSE(IsTV(*Named("Velmar ")[0]));
-    EXPECT_EQ(session.UndoCount(), 1u);
+    EXPECT_EQ(std::tuple(report.channels, NameOf(*Named("Velmar ")[0]), session.UndoCount()),
+              std::tuple(1u, "Velmar FM", 1u));
 
     report = RunMergeChannels(session, b.Store(), MergeKinds::Radio);
     EXPECT_TRUE(report.Applied());
-    EXPECT_EQ(report.channels, 0u);
+    EXPECT_EQ(std::tuple(report.channels, session.UndoCount()), std::tuple(0u, 1u));
     EXPECT_EQ(MergeSummary(report), "The other list has no channels that this list lacks.");
-    EXPECT_EQ(session.UndoCount(), 1u);
 }
 
 TEST_F(ListMerge, AMergeTheReceiverCannotHoldIsRefusedWithTheCapacityMessage) {
@@ -177,21 +173,16 @@ TEST_F(ListMerge, AChosenSubsetTakesOnlyChannelsThisListLacks) {
     const std::vector<std::uint32_t> keys{one, existing};
     const MergeReport report = RunMergeChannels(session, b.Store(), keys);
     ASSERT_TRUE(report.Applied());
-    EXPECT_EQ(report.channels, 1u);
-    ASSERT_EQ(Named("Velmar ").size(), 1u);
+    ASSERT_EQ(std::tuple(report.channels, Named("Velmar ").size()), std::tuple(1u, 1u));
     EXPECT_EQ(NameOf(*Named("Velmar ")[0]), "Velmar One");
 }
 
 TEST(MergeKindsWords, TheScriptWordsNameTheKinds) {
     MergeKinds k = MergeKinds::All;
     for (const auto& [word, kind] :
-         {std::pair{"tv", MergeKinds::TV}, std::pair{"radio", MergeKinds::Radio},
-          std::pair{"all", MergeKinds::All}}) {
-        EXPECT_TRUE(ParseMergeKinds(word, k)) << word;
-        EXPECT_EQ(k, kind) << word;
-    }
-    EXPECT_FALSE(ParseMergeKinds("TV", k));
-    EXPECT_FALSE(ParseMergeKinds("", k));
+         {std::pair{"tv", MergeKinds::TV}, {"radio", MergeKinds::Radio}, {"all", MergeKinds::All}})
+        EXPECT_TRUE(ParseMergeKinds(word, k) && k == kind) << word;
+    EXPECT_FALSE(ParseMergeKinds("TV", k) || ParseMergeKinds("", k));
 }
 
 } // namespace

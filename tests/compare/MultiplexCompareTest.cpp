@@ -13,6 +13,7 @@
 #include "model/MuxParams.h"
 #include "tests/compare/CompareFixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -43,10 +44,8 @@ protected:
         Edit();
     }
     static CableMux_Info_Tag& Mux(CDocument& doc, BYTE tpid) {
-        for (auto& m : doc.Store().Rows<CableMux_Info_Tag>(kTableCableMux))
-            if (m.TPID == tpid)
-                return m;
-        throw std::runtime_error("no multiplex " + std::to_string(tpid));
+        return First<CableMux_Info_Tag>(doc, kTableCableMux,
+                                        [&](auto& m) { return m.TPID == tpid; });
     }
     static std::vector<BYTE> MuxIds(CDocument& doc) {
         std::vector<BYTE> ids;
@@ -55,10 +54,9 @@ protected:
         return ids;
     }
     static std::size_t ChannelsOn(CDocument& doc, BYTE tpid) {
-        std::size_t n = 0;
-        for (const auto& c : std::as_const(doc.Store()).Rows<Channel_Info_Tag>(kTableChannel))
-            n += c.TPID == tpid ? 1 : 0;
-        return n;
+        return static_cast<std::size_t>(
+            std::ranges::count(std::as_const(doc.Store()).Rows<Channel_Info_Tag>(kTableChannel),
+                               tpid, &Channel_Info_Tag::TPID));
     }
 };
 
@@ -91,10 +89,10 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
     ASSERT_EQ(c.Count(DifferenceKind::MultiplexChanged), 1u) << ComparisonText(c, "a", "b");
     EXPECT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
     const Said changed = OfKind(c, DifferenceKind::MultiplexChanged).at(0);
-    EXPECT_EQ(changed.keyA, Mux(here, first).Index);
-    EXPECT_EQ(changed.keyB, Mux(b, first).Index);
-    EXPECT_EQ(changed.subject, "multiplex " + CableMHz(kHz));
-    EXPECT_EQ(changed.subject, "multiplex 306.000 MHz"); // the example's first
+    EXPECT_EQ(std::tuple(changed.keyA, changed.keyB),
+              std::tuple(Mux(here, first).Index, Mux(b, first).Index));
+    EXPECT_EQ(CableMHz(kHz), "306.000 MHz"); // the example's first
+    EXPECT_EQ(changed.subject, "multiplex 306.000 MHz");
     EXPECT_EQ(changed.a.substr(0, changed.a.find(' ', 8)), CableMHz(kHz));
     EXPECT_EQ(changed.b.substr(0, changed.b.find(' ', 8)), CableMHz(kHz + 1000));
     EXPECT_EQ(changed.a.substr(changed.a.find(' ', 8)), changed.b.substr(changed.b.find(' ', 8)));
@@ -114,9 +112,10 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
     Mux(b, first).Frequency = kHz + 10000;
     Mux(b, second).SymbolRate = static_cast<WORD>(Mux(b, second).SymbolRate + 1);
     c = CompareDocuments(here, b);
-    EXPECT_EQ(c.Count(DifferenceKind::MultiplexOnlyInA), 1u);
-    EXPECT_EQ(c.Count(DifferenceKind::MultiplexOnlyInB), 1u);
-    EXPECT_EQ(c.Count(DifferenceKind::MultiplexChanged), 1u);
+    EXPECT_EQ(std::tuple(c.Count(DifferenceKind::MultiplexOnlyInA),
+                         c.Count(DifferenceKind::MultiplexOnlyInB),
+                         c.Count(DifferenceKind::MultiplexChanged)),
+              std::tuple(1u, 1u, 1u));
     EXPECT_EQ(OfKind(c, DifferenceKind::MultiplexOnlyInA).at(0).subject,
               "multiplex " + CableMHz(kHz));
     EXPECT_EQ(OfKind(c, DifferenceKind::MultiplexOnlyInB).at(0).subject,
@@ -136,17 +135,13 @@ TEST_F(CableLists, AMultiplexOneMegahertzOffIsTheSameOneChangedTenMegahertzOffAn
 
 TEST_F(CableLists, AChannelMovedToAnotherMultiplexHasItsTuningChanged) {
     const BYTE first = MuxIds(here).at(0), second = MuxIds(here).at(1);
-    Channel_Info_Tag* moved = nullptr;
-    for (auto& ch : b.Store().Rows<Channel_Info_Tag>(kTableChannel))
-        if (ch.TPID == first && !moved)
-            moved = &ch;
-    ASSERT_NE(moved, nullptr);
-    moved->TPID = second;
+    Channel_Info_Tag& moved =
+        First<Channel_Info_Tag>(b, kTableChannel, [&](auto& ch) { return ch.TPID == first; });
+    moved.TPID = second;
     const Comparison c = CompareDocuments(here, b);
     ASSERT_EQ(c.differences.size(), 1u) << ComparisonText(c, "a", "b");
     const Said d = InEnglish(c.differences[0]);
-    EXPECT_EQ(d.kind, DifferenceKind::TuningChanged);
-    EXPECT_EQ(d.keyB, moved->Index);
+    EXPECT_EQ(std::tuple(d.kind, d.keyB), std::tuple(DifferenceKind::TuningChanged, moved.Index));
     EXPECT_EQ(d.a.substr(0, d.a.find(',')), "cable " + CableMHz(Mux(here, first).Frequency));
     EXPECT_EQ(d.b.substr(0, d.b.find(',')), "cable " + CableMHz(Mux(here, second).Frequency));
 }
@@ -185,9 +180,11 @@ TEST_F(CableLists, ThreeChannelsOnANewMultiplexBringItOnceAndUndoTakesItBack) {
         EXPECT_EQ(Channel(here, name).TPID, added.TPID) << name;
     // Compared again, nothing of B's is missing here.
     const Comparison again = CompareLists(here.Store(), b.Store());
-    EXPECT_EQ(again.Count(DifferenceKind::ChannelOnlyInB), 0u);
-    EXPECT_EQ(again.Count(DifferenceKind::MultiplexOnlyInB), 0u);
-    EXPECT_EQ(again.Count(DifferenceKind::TuningChanged), 0u) << ComparisonText(again, "a", "b");
+    EXPECT_EQ(std::tuple(again.Count(DifferenceKind::ChannelOnlyInB),
+                         again.Count(DifferenceKind::MultiplexOnlyInB),
+                         again.Count(DifferenceKind::TuningChanged)),
+              std::tuple(0u, 0u, 0u))
+        << ComparisonText(again, "a", "b");
 
     ASSERT_TRUE(session.Undo());
     EXPECT_EQ(Saved(here), before);
@@ -306,7 +303,7 @@ TEST_F(SatelliteTerrestrialLists, ThePseudoSatellitesTranspondersAreMultiplexes)
     EXPECT_EQ(MergeSummary(report),
               "Added 1 channel, 0 satellites, 0 transponders, 1 multiplex and 0 providers.");
     const Channel_Info_Tag& uhf23 = Channel(here, "Velmar UHF 23");
-    EXPECT_EQ(std::pair(+uhf23.SatID, +uhf23.TPID), std::pair(1, 3));
+    EXPECT_EQ(std::tuple(+uhf23.SatID, +uhf23.TPID), std::tuple(1, 3));
     EXPECT_EQ(TpParams(Transponder(here, 1, 3)), Params(0, 3));
     EXPECT_TRUE(CompareLists(here.Store(), b.Store()).Count(DifferenceKind::MultiplexOnlyInB) == 0);
 }
