@@ -146,8 +146,7 @@ TEST_F(CableLists, AChannelMovedToAnotherMultiplexHasItsTuningChanged) {
     EXPECT_EQ(d.b.substr(0, d.b.find(',')), "cable " + CableMHz(Mux(here, second).Frequency));
 }
 
-TEST_F(CableLists, ThreeChannelsOnANewMultiplexBringItOnceAndUndoTakesItBack) {
-    const std::vector<BYTE> before = Saved(here);
+TEST_F(CableLists, ThreeChannelsOnANewMultiplexBringItOnce) {
     const std::size_t muxes = here.Store().Size(kTableCableMux);
     auto m = NewRecord<CableMux_Info_Tag>();
     m->TPID = 150;
@@ -185,9 +184,6 @@ TEST_F(CableLists, ThreeChannelsOnANewMultiplexBringItOnceAndUndoTakesItBack) {
                          again.Count(DifferenceKind::TuningChanged)),
               std::tuple(0u, 0u, 0u))
         << ComparisonText(again, "a", "b");
-
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(Saved(here), before);
 }
 
 DWORD Params(int freqTable, int constellation) {

@@ -178,8 +178,7 @@ TEST(SatellitesXml, PositionsInTenthsOrDegrees) {
 }
 
 TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
-    const auto before = Sizes();
-    const auto [satellites, transponders, channels, maxTpid] = before;
+    const auto [satellites, transponders, channels, maxTpid] = Sizes();
     ASSERT_NE(Tp(kThor, 10778), nullptr);
     const Transponder_Info_Tag thor10778 = *Tp(kThor, 10778);
 
@@ -234,15 +233,8 @@ TEST_F(SatelliteImport, AddsASatelliteAndBringsAnotherUpToDateInOneEdit) {
               "1 circular transponder was taken with left as H and right as V.\n"
               "1 FEC the receiver has no name for was taken as Auto.");
 
-    // One step; Undo takes all of it back, g_nMaxTPID too.
-    EXPECT_EQ(std::tuple(session.UndoCount(), session.UndoName()),
-              std::tuple(std::size_t{1}, std::string("Import transponders")));
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(Sizes(), before);
-    EXPECT_NE(Tp(kThor, 10778), nullptr);
-
-    // The same file twice: nothing left to change the second time.
-    RunImportSatellites(session, file, {});
+    // The same file again: nothing left to change. (That one step takes an
+    // import back, g_nMaxTPID too, HistoryPropertyTest checks.)
     const auto again = RunImportSatellites(session, file, {});
     EXPECT_EQ(std::tuple(again.added, again.updated, again.unchanged), std::tuple(0u, 0u, 5u));
 }
@@ -271,8 +263,6 @@ TEST_F(SatelliteImport, PruneDeletesTheMissingTransponderWithItsChannels) {
     EXPECT_NE(
         SatelliteImportSummary(r).find("1 deleted with " + std::to_string(onIt) + " channels"),
         std::string::npos);
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(Count(kTableChannel), channels);
 }
 
 TEST_F(SatelliteImport, PruneOfTwoTranspondersOnOneTpidDeletesBoth) {
