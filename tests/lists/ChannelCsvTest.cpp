@@ -14,15 +14,14 @@
 #include "document/ListImportEdits.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "tests/image/ImageBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -150,25 +149,15 @@ std::string FileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class ChannelCsv : public ::testing::Test {
+class ChannelCsv : public velmar::test::CodecTest {
 protected:
     void SetUp() override {
+        CodecTest::SetUp();
         ConfigureStartupPolicy();
-        ResetImageState();
-        TheZorvDB().ClearAll();
-        dir = std::filesystem::temp_directory_path() /
-              ("velmar-csv-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        std::filesystem::remove_all(dir);
     }
     std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
+        std::ofstream(Path(name), std::ios::binary) << text;
+        return Path(name).string();
     }
     // A satellite 1 with transponder 1, so imported rows name what exists.
     void AddSource() {
@@ -181,7 +170,6 @@ protected:
         t.TPID = 1;
         TheZorvDB().AddIndexed(kTableTransponder, CopyRecord(t));
     }
-    std::filesystem::path dir;
 };
 
 Channel_Info_Tag Channel(const char* name, WORD number, WORD attributes) {
@@ -230,7 +218,7 @@ TEST_F(ChannelCsv, ExportIsTheHeaderAndOneRowAChannelAsWorkedOutByHand) {
     EXPECT_EQ(ChannelCsvText(TheZorvDB(), true), "\xEF\xBB\xBF" + expected);
 
     std::string error;
-    const std::string path = (dir / "out.csv").string();
+    const std::string path = Path("out.csv").string();
     ASSERT_TRUE(ExportChannelCsv(TheZorvDB(), path, true, error)) << error;
     EXPECT_EQ(FileText(path), "\xEF\xBB\xBF" + expected);
 }

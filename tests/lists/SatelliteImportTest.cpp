@@ -13,6 +13,7 @@
 #include "lists/SatellitesXml.h"
 #include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
+#include "tests/image/ImageBuilder.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -30,9 +31,10 @@ namespace {
 const std::string kFixtures = VELMAR_SOURCE_DIR "/tests/lists/fixtures/";
 constexpr BYTE kThor = 4; // the demo image's satellite at 0.8W
 
-class SatelliteImport : public ::testing::Test {
+class SatelliteImport : public velmar::test::CodecTest {
 protected:
     void SetUp() override {
+        CodecTest::SetUp();
         ConfigureStartupPolicy();
         ASSERT_EQ(
             OpenAsCurrent(VELMAR_SOURCE_DIR "/examples/demo-satellite.bin", ImageForm::Convert), 1);
@@ -40,10 +42,6 @@ protected:
         auto parsed = ReadSatellitesXml(kFixtures + "thor-and-eutelsat7.xml", error);
         ASSERT_TRUE(parsed) << error;
         file = *parsed;
-    }
-    void TearDown() override {
-        TheZorvDB().ClearAll();
-        ResetImageState();
     }
     static const Transponder_Info_Tag* Tp(BYTE sat, int mhz) {
         for (const auto& t : TheZorvDB().Rows<Transponder_Info_Tag>(kTableTransponder))
