@@ -1,18 +1,20 @@
 // The edit history against a model: long random runs of the catalogue's edits
 // (channel and source commands, drops and moves, deletes, imports, apply
-// order, merge) through the same core commands the editor and the edit
-// script call, interleaved with undo, redo and saves, on the example images.
+// order, merge), given as edit script lines, which run the commands the
+// editor runs behind the same menu and dialog checks, interleaved with undo,
+// redo and saves, on the example images.
 // The model is the list of states the history should lead through. After
 // every step the tables must be the model's state (saved image bytes, every
 // row's bytes, keys, order and key counters), the unsaved flag must follow
 // the saved point, no list-check problem the starting list did not have may
 // appear, and the history must stay within its bounds. Every few steps the
 // whole history is undone (the oldest kept state, byte for byte) and redone
-// (the final state, byte for byte).
+// (the final state, byte for byte). Every edit the receiver offers must have
+// run in the runs of a test.
 //
 // VELMAR_HISTORY_SEED=N runs seed N alone, VELMAR_HISTORY_STEPS=N sets the
 // steps of each run.
-#include "compare/ListMerge.h"
+#include "cli/EditScript.h"
 #include "contracts/Policy.h"
 #include "contracts/ReceiverProfiles.h"
 #include "contracts/StartupPolicy.h"
@@ -23,19 +25,12 @@
 #include "document/EditSession.h"
 #include "document/ListCheck.h"
 #include "document/ListImportEdits.h"
-#include "document/ReferenceOrderEdit.h"
 #include "document/SessionCommands.h"
 #include "document/WorkbookImport.h"
 #include "image/FlashGeometry.h"
 #include "lists/ChannelCsv.h"
 #include "lists/SatellitesXml.h"
-#include "model/ChannelCommands.h"
-#include "model/ChannelDialogs.h"
-#include "model/ChannelEdits.h"
-#include "model/ChannelListModel.h"
-#include "model/GridMenus.h"
-#include "model/RecordChecks.h"
-#include "model/SatelliteCommands.h"
+#include "model/ChannelRecords.h"
 #include "model/SourceGridRows.h"
 #include "tests/image/ImageBuilder.h"
 #include "xls/ChannelWorkbook.h"
@@ -44,12 +39,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,19 +96,14 @@ std::uint64_t Hash(const TableState& s) {
 
 // Where two states part, for the failure message.
 std::string FirstDifference(const TableState& want, const TableState& got) {
-    auto at = [](const auto& a, const auto& b) {
-        const std::size_t n = std::min(a.size(), b.size());
-        std::size_t i = 0;
-        while (i < n && a[i] == b[i])
-            ++i;
-        return "offset " + std::to_string(i) + " of " + std::to_string(a.size()) + "/" +
-               std::to_string(b.size());
+    auto at = [](const std::string& what, const auto& a, const auto& b) {
+        const auto i = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+        return what + " differ at offset " + std::to_string(i) + " of " + std::to_string(a.size()) +
+               "/" + std::to_string(b.size());
     };
-    if (want.image != got.image)
-        return "image bytes differ at " + at(want.image, got.image);
-    if (want.store != got.store)
-        return "store differs at " + at(want.store, got.store);
-    return "same";
+    return want.image != got.image   ? at("image bytes", want.image, got.image)
+           : want.store != got.store ? at("store bytes", want.store, got.store)
+                                     : "same";
 }
 
 std::set<ListProblem> Problems() {
@@ -141,11 +131,11 @@ std::set<ListProblem> MayLeave(std::string_view editName) {
     return {};
 }
 
+// VELMAR_HISTORY_SEED and VELMAR_HISTORY_STEPS, when set, stand in for the
+// fixed seeds and steps.
 std::optional<std::uint64_t> EnvNumber(const char* name) {
     const char* text = std::getenv(name);
-    if (!text || !*text)
-        return std::nullopt;
-    return std::strtoull(text, nullptr, 10);
+    return text && *text ? std::optional(std::strtoull(text, nullptr, 10)) : std::nullopt;
 }
 
 struct RunBounds {
@@ -154,15 +144,20 @@ struct RunBounds {
     std::size_t maxBytes = EditSession::kDefaultMaxBytes;
 };
 
+std::string N(std::uint64_t n) {
+    return std::to_string(n);
+}
+
 class HistoryProperty : public CodecTest {
 protected:
     void TearDown() override {
-        session.reset();
+        editor.reset();
         CodecTest::TearDown();
         ConfigureStartupPolicy();
     }
 
     void Open(bool cable) {
+        editor.reset();
         velmar::policy_profile::Reset();
         if (cable)
             ConfigurePolicy(*FindReceiverProfile("cable"));
@@ -173,9 +168,13 @@ protected:
         ASSERT_EQ(OpenAsCurrent(image, ImageForm::Convert), 1);
         m_image = image;
         m_product = Product::Current();
-        session = std::make_unique<EditSession>(CDocument::Current());
-        session->StartFresh();
-        session->AddObserver([this](const EditEvent& e) { m_events.push_back(e); });
+        editor = std::make_unique<CEditScript>(m_out);
+        session = &editor->Session();
+        session->AddObserver([this](const EditEvent& e) {
+            m_events.push_back(e);
+            if (e.kind == EditEventKind::Edit)
+                m_editLine = m_line;
+        });
         // Files the imports read: the list as opened, in each form.
         m_workbook = Path("start.xls").string();
         ASSERT_TRUE(ExportChannelWorkbook(db, m_workbook));
@@ -189,6 +188,39 @@ protected:
     }
 
     void Run(std::uint64_t seed, std::size_t steps, const RunBounds& run);
+    void RunSeeds(std::vector<std::uint64_t> seeds, std::size_t steps, const RunBounds& run) {
+        const auto seed = EnvNumber("VELMAR_HISTORY_SEED");
+        if (seed)
+            seeds = {*seed};
+        steps = static_cast<std::size_t>(EnvNumber("VELMAR_HISTORY_STEPS").value_or(steps));
+        for (const std::uint64_t each : seeds)
+            if (!HasFailure())
+                Run(each, steps, run);
+        if (seed || HasFailure())
+            return;
+        // Edits a receiver of the other kind has: multiplexes, or satellites and
+        // transponders.
+        const std::set<EditId> cableOnly = {EditId::SetMultiplex, EditId::NewCableMux,
+                                            EditId::UpdateCableMux, EditId::DeleteCableMux};
+        const std::set<EditId> satelliteOnly = {
+            EditId::SetSatellite,      EditId::SetTransponder,    EditId::NewSatellite,
+            EditId::UpdateSatellite,   EditId::DeleteSatellite,   EditId::NewTransponder,
+            EditId::UpdateTransponder, EditId::DeleteTransponder, EditId::MoveTransponders,
+            EditId::ImportSatellites};
+        for (const EditEntry& e : EditCatalogue()) {
+            if (!(run.cable ? satelliteOnly : cableOnly).contains(e.id)) {
+                EXPECT_TRUE(m_heard.contains(std::string(e.name))) << e.name << " never ran";
+            }
+        }
+    }
+
+    // One script line. A refusal (a menu item not offered, a dialog's check
+    // failing, a row the grid does not show) is the editor's answer to a
+    // user's mistake, part of the run.
+    void Line(const std::string& line) {
+        m_line = line;
+        editor->RunLine(line);
+    }
 
     // One random step: an edit, an undo or redo, or a save.
     void Step(std::mt19937_64& rng);
@@ -197,33 +229,42 @@ protected:
     void WholeTableEdit(std::mt19937_64& rng);
     // The model follows what the session says happened; then every check.
     void Check();
+    void CheckAgainstCatalogue(const EditEvent& e);
     void UndoAllRedoAll();
 
+    // A random one of `from`; none (0) of none.
     template <class T> T Pick(std::mt19937_64& rng, const std::vector<T>& from) {
-        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+        return from.empty() ? T{} : from[Below(rng, from.size())];
     }
     static std::size_t Below(std::mt19937_64& rng, std::size_t n) {
         return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
     }
 
-    std::unique_ptr<EditSession> session;
+    std::ostringstream m_out;
+    std::unique_ptr<CEditScript> editor;
+    EditSession* session = nullptr;
     std::string m_image, m_workbook, m_csv;
     std::vector<XmlSatellite> m_satellitesXml;
     Product m_product;
     bool m_cable = false;
     std::vector<EditEvent> m_events;
+    std::set<std::string> m_heard; // the edits that ran, over every run of a test
+    std::string m_line;            // the script line last run, empty for an import
+    std::string m_editLine;        // the line that ran the last edit
 
     // The model: the hash of each state the history can reach, oldest
     // first, the position of the tables in it, and the saved position.
-    std::deque<std::uint64_t> m_states;
-    std::size_t m_applied = 0;
-    std::optional<std::size_t> m_savedAt = 0;
-    TableState m_start; // the state at position 0 while nothing was trimmed
-    bool m_startKept = true;
-    std::set<ListProblem> m_startProblems;
-    std::set<ListProblem> m_allowedProblems; // left by an edit that ran (MayLeave)
-    std::size_t m_edits = 0;
-    std::size_t m_deepest = 0; // the most steps the history held
+    struct Model {
+        std::deque<std::uint64_t> states;
+        std::size_t applied = 0;
+        std::optional<std::size_t> savedAt = 0;
+        TableState start; // the state at position 0 while nothing was trimmed
+        bool startKept = true;
+        std::set<ListProblem> startProblems;
+        std::set<ListProblem> allowedProblems; // left by an edit that ran (MayLeave)
+        std::size_t edits = 0;
+        std::size_t deepest = 0; // the most steps the history held
+    } m;
 };
 
 void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunBounds& run) {
@@ -235,41 +276,34 @@ void HistoryProperty::Run(std::uint64_t seed, std::size_t steps, const RunBounds
         return;
     session->SetLimits(run.maxSteps, run.maxBytes);
     m_events.clear();
-    m_applied = 0;
-    m_savedAt = 0;
-    m_startKept = true;
-    m_edits = 0;
-    m_deepest = 0;
-    m_start = Capture();
-    m_states = {Hash(m_start)};
-    m_startProblems = Problems();
-    m_allowedProblems.clear();
+    m = {};
+    m.start = Capture();
+    m.states = {Hash(m.start)};
+    m.startProblems = Problems();
     std::mt19937_64 rng(seed);
-    const std::size_t every = 50;
     for (std::size_t i = 1; i <= steps && !HasFailure(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i));
         Step(rng);
         Check();
-        if (i % every == 0 || i == steps)
+        if (i % 50 == 0 || i == steps)
             UndoAllRedoAll();
     }
     if (!HasFailure()) {
-        EXPECT_GT(m_edits, steps / 3) << "most steps should be edits that changed something";
-        EXPECT_GT(m_deepest, 10u) << "the history should grow deep enough to undo a run of edits";
+        EXPECT_GT(m.edits, steps / 3) << "most steps should be edits that changed something";
+        EXPECT_GT(m.deepest, 10u) << "the history should grow deep enough to undo a run of edits";
         if (run.maxSteps < steps / 4) {
-            EXPECT_FALSE(m_startKept) << "the bound should have dropped the oldest steps";
+            EXPECT_FALSE(m.startKept) << "the bound should have dropped the oldest steps";
         }
     }
 }
 
 void HistoryProperty::Step(std::mt19937_64& rng) {
     const int roll = static_cast<int>(Below(rng, 100));
-    if (roll < 14) {
-        for (std::size_t n = 1 + Below(rng, 3); n-- > 0 && session->CanUndo();)
-            ASSERT_TRUE(session->Undo());
-    } else if (roll < 22) {
-        for (std::size_t n = 1 + Below(rng, 3); n-- > 0 && session->CanRedo();)
-            ASSERT_TRUE(session->Redo());
+    if (roll < 22) {
+        const bool undo = roll < 14;
+        for (std::size_t n = 1 + Below(rng, 3);
+             n-- > 0 && (undo ? session->CanUndo() : session->CanRedo());)
+            ASSERT_EQ(editor->RunLine(undo ? "undo" : "redo"), "");
     } else if (roll < 25) {
         std::vector<BYTE> bytes;
         EncodeImage(CDocument::Current(), false, bytes);
@@ -284,320 +318,151 @@ void HistoryProperty::Step(std::mt19937_64& rng) {
 }
 
 void HistoryProperty::ChannelCommand(std::mt19937_64& rng) {
-    CZorvDB& store = session->Db();
+    const CZorvDB& store = session->Db();
     const std::uint32_t type = m_product.type;
-    const ChannelKind kind = Below(rng, 3) ? ChannelKind::TV : ChannelKind::Radio;
-    ChannelListModel list(kind, m_product);
-    ChannelFilter filter = ChannelFilter::All();
-    switch (Below(rng, 6)) {
-    case 0: {
-        const Keys sats = SatelliteGridKeys(store, type);
-        if (!sats.empty())
-            filter = ChannelFilter::BySatellite(store, Pick(rng, sats));
-        break;
-    }
-    case 1:
-        filter = ChannelFilter::ByFavoriteOrGenre(filter, 0, static_cast<int>(Below(rng, 4)), type);
-        break;
-    case 2:
-        filter = ChannelFilter::ByFavoriteOrGenre(filter, 1, static_cast<int>(Below(rng, 4)), type);
-        break;
-    default:
-        break;
-    }
-    list.SetFilter(store, filter);
-    const Keys rows(list.Keys().begin(), list.Keys().end());
-    // A run of rows or a few scattered ones, the focus on the first.
-    if (!rows.empty()) {
-        const std::size_t first = Below(rng, rows.size());
+    const Keys sats = SatelliteGridKeys(store, type), muxes = CableMuxGridKeys(store, type);
+    // A list, its filter (all, a satellite's, a favourite list, a genre) and
+    // a run of rows or a few scattered ones, the focus on the first.
+    Line(Below(rng, 3) ? "list tv" : "list radio");
+    if (const std::size_t how = Below(rng, 6); how == 0 && !sats.empty())
+        Line("filter satellite " + N(Pick(rng, sats)));
+    else if (how == 1 || how == 2)
+        Line(how == 1 ? "filter favorite " + N(1 + Below(rng, 4))
+                      : "filter genre " + N(Below(rng, 4)));
+    else
+        Line("filter all");
+    const std::size_t rows = editor->CurrentList().RowCount();
+    if (rows > 0) {
+        const std::size_t first = Below(rng, rows);
+        std::string select = "select rows " + N(first + 1);
         if (Below(rng, 2)) {
-            const std::size_t n = 1 + Below(rng, std::min<std::size_t>(8, rows.size() - first));
-            for (std::size_t r = first; r < first + n; ++r)
-                list.SetSelected(r, true);
+            for (std::size_t n = Below(rng, std::min<std::size_t>(8, rows - first)); n > 0; --n)
+                select += "," + N(first + 1 + n);
         } else {
             for (std::size_t n = 1 + Below(rng, 4); n-- > 0;)
-                list.SetSelected(Below(rng, rows.size()), true);
+                select += "," + N(1 + Below(rng, rows));
         }
-        list.SetFocusRow(first);
-        list.SetSelected(first, true);
+        Line(select);
     }
-    const Keys selected = list.SelectedKeys();
-    const ChannelClipboard& clip = session->Clipboard();
-    const ChannelMenuState menu =
-        ChannelMenuRule(static_cast<int>(filter.kind), static_cast<int>(selected.size()),
-                        {clip.Keys().size(), clip.IsTV()}, list.IsTV());
-    const bool modeOff = filter.kind == ChannelFilterKind::Favorite || filter.IsGenreMode();
 
-    // From 9 on, the commands act on the selection.
-    const std::size_t command = Below(rng, 16);
-    if (command >= 9 && selected.empty())
-        return;
-    switch (command) {
-    case 0: {
-        if (!menu.Enabled(kChannelNew))
-            return;
-        Channel_Info_Tag record = NewChannelDialog(store, list.State()).record;
-        record.Attributes = static_cast<WORD>(record.Attributes | KindBit(kind));
-        std::snprintf(record.Name, sizeof record.Name, "New %u",
-                      static_cast<unsigned>(rng() % 1000));
-        record.ServiceID = static_cast<WORD>(rng());
-        // The dialog's multiplex list: a cable channel is placed on one.
-        if (const Keys muxes = CableMuxGridKeys(store, type); m_cable && !muxes.empty())
-            record.TPID = store.Get<CableMux_Info_Tag>(kTableCableMux, Pick(rng, muxes))->TPID;
-        if (!CheckChannel(record, m_product, PolicyChannelNameLength()).empty())
-            return;
-        RunNewChannel(*session, list.State(), record);
-        return;
-    }
-    case 1: {
-        if (!menu.Enabled(kChannelUpdate))
-            return;
-        const auto setup = UpdateChannelDialog(store, list.State(), list.FocusKey());
-        if (!setup)
-            return;
-        Channel_Info_Tag record = setup->record;
-        switch (Below(rng, 3)) {
-        case 0:
-            std::snprintf(record.Name, sizeof record.Name, "Renamed %u",
-                          static_cast<unsigned>(rng() % 1000));
-            break;
-        case 1: // a number another channel may hold: the channel moves there
-            record.ProgramNum = static_cast<WORD>(1 + Below(rng, rows.size() + 2));
-            break;
-        default:
-            record.VideoPID = static_cast<WORD>(rng() % 0x1FFF);
-            break;
-        }
-        if (!CheckChannel(record, m_product, PolicyChannelNameLength()).empty())
-            return;
-        RunUpdateChannel(*session, list.FocusKey(), record);
-        return;
-    }
-    case 2:
-        if (menu.Enabled(kChannelDelete))
-            RunDeleteChannels(*session, list.State(), selected);
-        return;
-    case 3: {
-        // The channel with the highest key goes: a new one then takes the
-        // key after it, and undo must bring the old key counter back.
-        if (modeOff)
-            return;
+    // The highest-keyed channel goes in its own list: a new one then takes
+    // the key after it, and undo must bring the old key counter back.
+    const auto highest = [&] {
         const std::uint32_t last = store.LastKey(kTableChannel);
         const auto* c = store.Get<Channel_Info_Tag>(kTableChannel, last);
-        if (!c)
-            return;
-        ChannelListModel own(IsTV(*c) ? ChannelKind::TV : ChannelKind::Radio, m_product);
-        own.SetFilter(store, ChannelFilter::All());
-        RunDeleteChannels(*session, own.State(), Keys{last});
-        return;
-    }
-    case 4:
-        if (menu.Enabled(kChannelCopy))
-            CopyChannels(store, list.State(), selected, session->Clipboard());
-        return;
-    case 5:
-        if (!modeOff && !clip.IsEmpty())
-            RunPasteChannels(*session, list.State());
-        return;
-    case 6:
-        if (!modeOff && !clip.IsEmpty() && list.FocusKey() != 0)
-            RunMoveChannelsHere(*session, list.State(), list.FocusKey());
-        return;
-    case 7:
-        RunLockChannels(*session, selected, Below(rng, 2) != 0);
-        return;
-    case 8:
-        RunSkipChannels(*session, selected, Below(rng, 2) != 0);
-        return;
-    case 9: {
-        const Keys sats = SatelliteGridKeys(store, type);
-        const Keys muxes = CableMuxGridKeys(store, type);
-        if (!muxes.empty() && (sats.empty() || Below(rng, 2))) {
-            const std::uint32_t mux = Pick(rng, muxes);
-            RunEdit(*session, EditId::SetMultiplex,
-                    [&] { return !SetChannelsMux(store, selected, mux, type).changed.empty(); });
-        } else if (!sats.empty()) {
-            const std::uint32_t sat = Pick(rng, sats);
-            RunEdit(*session, EditId::SetSatellite,
-                    [&] { return !SetChannelsSatellite(store, selected, sat).changed.empty(); });
+        Line(!c || IsTV(*c) ? "list tv" : "list radio");
+        Line("filter all");
+        const auto& keys = editor->CurrentList().Keys();
+        return "select rows " + N(1 + (std::find(keys.begin(), keys.end(), last) - keys.begin()));
+    };
+    // The dialog's multiplex list: a cable channel is placed on one.
+    const auto onMux = [&] {
+        return m_cable && !muxes.empty()
+                   ? " TPID=" +
+                         N(store.Get<CableMux_Info_Tag>(kTableCableMux, Pick(rng, muxes))->TPID)
+                   : std::string();
+    };
+    // Lock or skip on or off; half the time off, on a channel that has the flag.
+    const auto flag = [&](const std::string& what, WORD bit) {
+        const auto& keys = editor->CurrentList().Keys();
+        std::vector<std::size_t> flagged;
+        for (std::size_t r = 0; r < keys.size(); ++r)
+            if (store.Get<Channel_Info_Tag>(kTableChannel, keys[r])->Attributes & bit)
+                flagged.push_back(r + 1);
+        if (!flagged.empty() && Below(rng, 2)) {
+            Line("select rows " + N(Pick(rng, flagged)));
+            return what + " off";
         }
-        return;
-    }
-    case 10: {
-        const Keys tps = TransponderGridKeys(store, type, 0);
-        if (const std::uint32_t tp = tps.empty() ? 0 : Pick(rng, tps))
-            RunEdit(*session, EditId::SetTransponder,
-                    [&] { return !SetChannelsTransponder(store, selected, tp).changed.empty(); });
-        return;
-    }
-    case 11: {
-        const Keys providers = BroadcastGridKeys(store);
-        if (const std::uint32_t b = providers.empty() ? 0 : Pick(rng, providers))
-            RunEdit(*session, EditId::SetBroadcaster,
-                    [&] { return !SetChannelsBroadcast(store, selected, b).changed.empty(); });
-        return;
-    }
-    case 12: {
-        const int fav = static_cast<int>(Below(rng, 4));
-        RunEdit(*session, EditId::AddToFavorite,
-                [&] { return !JoinFavoriteList(store, selected, fav, kind).changed.empty(); });
-        return;
-    }
-    case 13: {
-        const int genre = static_cast<int>(Below(rng, 16));
-        RunEdit(*session, EditId::SetGenre, [&] {
-            return !SetChannelsGenre(store, selected, genre, filter.IsGenreMode()).changed.empty();
-        });
-        return;
-    }
-    default: {
-        // Selected rows dropped on a row of their own list (never empty here: the
-        // focus row is selected).
-        const std::uint32_t dropKey = rows[Below(rng, rows.size())];
-        if (filter.IsFavoriteMode()) {
-            RunEdit(*session, EditId::ReorderFavorite, [&] {
-                return !ReorderFavoriteList(store, rows, selected, dropKey, filter.favorite)
-                            .rows.changed.empty();
-            });
-        } else {
-            RunEdit(*session, EditId::MoveChannels, [&] {
-                return !RenumberMovedSet(store, selected, dropKey, kind, m_product.list)
-                            .changed.empty();
-            });
-        }
-        return;
-    }
-    }
+        return what + (Below(rng, 2) ? " on" : " off");
+    };
+    const std::vector<std::function<std::string()>> commands = {
+        [&] {
+            return "new Name=\"New " + N(rng() % 1000) + "\" ServiceID=" + N(rng() % 65536) +
+                   onMux();
+        },
+        [&] { return "update Name=\"Renamed " + N(rng() % 1000) + "\""; },
+        // A number another channel may hold: the channel moves there.
+        [&] { return "update ProgramNum=" + N(1 + Below(rng, rows + 2)); },
+        [&] { return "update VideoPID=" + N(rng() % 0x1FFF); },
+        [&] { return std::string("delete"); },
+        [&] {
+            Line(highest());
+            return std::string("delete");
+        },
+        [&] { return std::string("copy"); },
+        [&] {
+            if (Below(rng, 2))
+                Line("copy");
+            return std::string("paste");
+        },
+        [&] { return std::string("move-here"); },
+        [&] { return flag("lock", kAttrLocked); },
+        [&] { return flag("skip", kAttrSkipped); },
+        [&] {
+            return m_cable ? "drop mux " + N(Pick(rng, muxes))
+                           : "drop satellite " + N(Pick(rng, sats));
+        },
+        [&] { return "drop transponder " + N(Pick(rng, TransponderGridKeys(store, type, 0))); },
+        [&] { return "drop broadcast " + N(Pick(rng, BroadcastGridKeys(store))); },
+        [&] { return "drop favorite " + N(1 + Below(rng, 4)); },
+        [&] { return "drop genre " + N(Below(rng, 16)); },
+        // On a row of their own list: a move, or in a favourite list its new order.
+        [&] { return "drop row " + N(1 + Below(rng, rows)); },
+        [&] { return "drop row " + N(1 + Below(rng, rows)); },
+    };
+    Line(commands[Below(rng, commands.size())]());
 }
 
 void HistoryProperty::SourceCommand(std::mt19937_64& rng) {
-    CZorvDB& store = session->Db();
+    const CZorvDB& store = session->Db();
     const std::uint32_t type = m_product.type;
     const Keys sats = SatelliteGridKeys(store, type);
     const Keys tps = TransponderGridKeys(store, type, 0);
     const Keys muxes = CableMuxGridKeys(store, type);
     const Keys providers = BroadcastGridKeys(store);
-    // Deletes take the highest-keyed row half the time: the next new row
-    // is then given the key after it.
-    auto victim = [&](const Keys& shown) -> std::uint32_t {
-        if (shown.empty())
-            return 0;
-        return Below(rng, 2) ? *std::max_element(shown.begin(), shown.end()) : Pick(rng, shown);
+    // A grid row; deletes take the highest-keyed row half the time: the
+    // next new row is then given the key after it.
+    auto row = [&](const Keys& shown) { return N(1 + Below(rng, shown.size())); };
+    auto victim = [&](const Keys& shown) {
+        return Below(rng, 2) ? N(1 + (std::max_element(shown.begin(), shown.end()) - shown.begin()))
+                             : row(shown);
     };
+    const auto name = [&] { return N(rng() % 1000); };
+    const auto tuned = [&] { return N(10700 + Below(rng, 2050)); };
+    const auto cableKHz = [&] { return N(114000 + 8000 * Below(rng, 90)); };
+    Line("transponders all");
     // The grids the receiver shows: satellites and transponders, or cable
-    // multiplexes.
-    std::size_t command = Below(rng, 14);
-    if (m_cable && command <= 6)
-        command = 7 + Below(rng, 3);
-    else if (!m_cable && command >= 7 && command <= 9)
-        command = Below(rng, 7);
-    switch (command) {
-    case 0: {
-        Satellite_Info_Tag s{};
-        s.Degree = static_cast<WORD>(Below(rng, 3600));
-        std::snprintf(s.Name, sizeof s.Name, "Sat %u", static_cast<unsigned>(rng() % 1000));
-        if (CheckSatellite(store, s, 0).empty())
-            RunNewSatellite(*session, s);
-        return;
-    }
-    case 1: {
-        if (sats.empty())
-            return;
-        const std::uint32_t key = Pick(rng, sats);
-        Satellite_Info_Tag s = *store.Get<Satellite_Info_Tag>(kTableSatellite, key);
-        std::snprintf(s.Name, sizeof s.Name, "Upd %u", static_cast<unsigned>(rng() % 1000));
-        if (CheckSatellite(store, s, key).empty())
-            RunUpdateSatellite(*session, key, s);
-        return;
-    }
-    case 2:
-        if (const std::uint32_t key = victim(sats))
-            RunDeleteSatellites(*session, Keys{key});
-        return;
-    case 3: {
-        if (sats.empty())
-            return;
-        const auto filter = TransponderFilterFor(store, Pick(rng, sats), 0);
-        Transponder_Info_Tag t = PresetTransponder(static_cast<BYTE>(filter));
-        t.Frequency = static_cast<WORD>(10700 + Below(rng, 2050));
-        t.SymbolRate = 27500;
-        if (CheckTransponder(store, t, 0).empty())
-            RunNewTransponder(*session, t);
-        return;
-    }
-    case 4: {
-        if (tps.empty())
-            return;
-        const std::uint32_t key = Pick(rng, tps);
-        Transponder_Info_Tag t = *store.Get<Transponder_Info_Tag>(kTableTransponder, key);
-        t.Frequency = static_cast<WORD>(10700 + Below(rng, 2050));
-        if (CheckTransponder(store, t, key).empty())
-            RunUpdateTransponder(*session, key, t);
-        return;
-    }
-    case 5:
-        if (const std::uint32_t key = victim(tps))
-            RunDeleteTransponders(*session, Keys{key});
-        return;
-    case 6: {
-        if (tps.empty() || sats.empty())
-            return;
-        const Keys one{Pick(rng, tps)};
-        const std::uint32_t sat = Pick(rng, sats);
-        RunEdit(*session, EditId::MoveTransponders,
-                [&] { return !MoveTranspondersToSatellite(store, one, sat).changed.empty(); });
-        return;
-    }
-    case 7: {
-        CableMux_Info_Tag m{};
-        m.Frequency = static_cast<DWORD>(114000 + 8000 * Below(rng, 90));
-        m.SymbolRate = 6900;
-        if (CheckCableMux(store, m, 0).empty())
-            RunNewCableMux(*session, m);
-        return;
-    }
-    case 8: {
-        if (muxes.empty())
-            return;
-        const std::uint32_t key = Pick(rng, muxes);
-        CableMux_Info_Tag m = *store.Get<CableMux_Info_Tag>(kTableCableMux, key);
-        m.Frequency = static_cast<DWORD>(114000 + 8000 * Below(rng, 90));
-        if (CheckCableMux(store, m, key).empty())
-            RunUpdateCableMux(*session, key, m);
-        return;
-    }
-    case 9:
-        if (const std::uint32_t key = victim(muxes))
-            RunDeleteCableMuxes(*session, Keys{key});
-        return;
-    case 10: {
-        const WORD lastRowId =
-            providers.empty()
-                ? 0
-                : store.Get<Broadcast_Info_Tag>(kTableBroadcast, providers.back())->BroadcastID;
-        RunNewBroadcast(*session, lastRowId, "Net " + std::to_string(rng() % 1000));
-        return;
-    }
-    case 11:
-        if (!providers.empty())
-            RunRenameBroadcast(*session, Pick(rng, providers),
-                               "Ren " + std::to_string(rng() % 1000));
-        return;
-    case 12:
-        if (const std::uint32_t key = victim(providers))
-            RunDeleteBroadcasts(*session, Keys{key});
-        return;
-    default: {
-        const auto number = static_cast<std::uint32_t>(1 + Below(rng, 8));
-        const std::string name = "Fav " + std::to_string(rng() % 1000);
-        RunEdit(*session, EditId::RenameFavorite,
-                [&] { return RenameFavoriteList(store, number, name) == FavoriteRename::Renamed; });
-        return;
-    }
-    }
+    // multiplexes; and those every receiver has.
+    using Lines = std::vector<std::function<std::string()>>;
+    const Lines satellite = {
+        [&] { return "satellite new Name=\"Sat " + name() + "\" Degree=" + N(Below(rng, 3600)); },
+        [&] { return "satellite update " + row(sats) + " Name=\"Upd " + name() + "\""; },
+        [&] { return "satellite delete " + victim(sats); },
+        [&] {
+            Line("transponders satellite " + N(Pick(rng, sats)));
+            return "transponder new Frequency=" + tuned() + " SymbolRate=27500";
+        },
+        [&] { return "transponder update " + row(tps) + " Frequency=" + tuned(); },
+        [&] { return "transponder delete " + victim(tps); },
+        [&] { return "drop-transponder " + row(tps) + " satellite " + N(Pick(rng, sats)); },
+    };
+    const Lines cable = {
+        [&] { return "cablemux new Frequency=" + cableKHz() + " SymbolRate=6900"; },
+        [&] { return "cablemux update " + row(muxes) + " Frequency=" + cableKHz(); },
+        [&] { return "cablemux delete " + victim(muxes); },
+    };
+    const Lines every = {
+        [&] { return "broadcast new Net " + name(); },
+        [&] { return "broadcast update " + row(providers) + " Ren " + name(); },
+        [&] { return "broadcast delete " + victim(providers); },
+        [&] { return "favorite rename " + N(1 + Below(rng, 8)) + " Fav " + name(); },
+    };
+    const Lines& from = Below(rng, 14) < 4 ? every : m_cable ? cable : satellite;
+    Line(from[Below(rng, from.size())]());
 }
 
 void HistoryProperty::WholeTableEdit(std::mt19937_64& rng) {
+    m_line.clear();
     switch (Below(rng, 6)) {
     case 0: {
         // The editor's workbook import: read and filtered first, then one edit.
@@ -611,52 +476,56 @@ void HistoryProperty::WholeTableEdit(std::mt19937_64& rng) {
                 ReplaceChannelTable(session->Db(), *channels);
                 return true;
             });
-        return;
+        break;
     }
     case 1:
         RunImportChannelCsv(*session, m_csv);
-        return;
+        break;
     case 2: {
         SatelliteImportOptions options;
         options.prune = Below(rng, 2) != 0;
         RunImportSatellites(*session, m_satellitesXml, options);
-        return;
+        break;
     }
     case 3:
-        ApplyReferenceOrderFile(*session, Below(rng, 2) ? m_image : m_workbook);
+        Line("apply-order " + (Below(rng, 2) ? m_image : m_workbook));
         return;
     default:
-        MergeChannelsFromFile(*session, m_image, MergeKinds::All);
+        Line("merge " + m_image);
         return;
     }
+    // The imports have no script line: the lists are shown afresh after them.
+    Line("filter all");
 }
 
 void HistoryProperty::Check() {
-    const std::uint64_t before = m_states[m_applied];
+    const std::uint64_t before = m.states[m.applied];
     const TableState now = Capture();
     const std::uint64_t hash = Hash(now);
     for (const EditEvent& e : m_events) {
         switch (e.kind) {
         case EditEventKind::Edit:
-            ++m_edits;
-            m_allowedProblems.merge(MayLeave(e.name));
-            m_states.resize(m_applied + 1);
-            if (m_savedAt && *m_savedAt > m_applied)
-                m_savedAt.reset(); // only a redo led there, and it is gone
+            ++m.edits;
+            m_heard.insert(e.name);
+            ASSERT_NO_FATAL_FAILURE(CheckAgainstCatalogue(e));
+            m.allowedProblems.merge(MayLeave(e.name));
+            m.states.resize(m.applied + 1);
+            if (m.savedAt && *m.savedAt > m.applied)
+                m.savedAt.reset(); // only a redo led there, and it is gone
             // A step runs one edit at most, and nothing after it.
             ASSERT_EQ(&e, &m_events.back());
-            m_states.push_back(hash);
-            ++m_applied;
+            m.states.push_back(hash);
+            ++m.applied;
             break;
         case EditEventKind::Undo:
-            ASSERT_GT(m_applied, 0u);
-            --m_applied;
+            ASSERT_GT(m.applied, 0u);
+            --m.applied;
             break;
         case EditEventKind::Redo:
-            ++m_applied;
+            ++m.applied;
             break;
         case EditEventKind::Saved:
-            m_savedAt = m_applied;
+            m.savedAt = m.applied;
             break;
         case EditEventKind::Fresh:
             FAIL() << "nothing here starts a fresh history";
@@ -667,39 +536,59 @@ void HistoryProperty::Check() {
         heard +=
             (heard.empty() ? "" : ", ") + std::to_string(static_cast<int>(e.kind)) + ":" + e.name;
     SCOPED_TRACE("events (0 edit, 1 undo, 2 redo, 4 saved): " + heard);
+    if (!m_events.empty() && m_events.back().kind == EditEventKind::Undo) {
+        EXPECT_EQ(RedoCommandText(*session), "Redo " + m_events.back().name);
+    }
     const bool moved = std::any_of(m_events.begin(), m_events.end(), [](const EditEvent& e) {
         return e.kind != EditEventKind::Saved;
     });
     m_events.clear();
     // The history keeps fewer steps than the model: the oldest went.
-    while (m_states.size() > session->UndoCount() + session->RedoCount() + 1 && m_applied > 0) {
-        m_states.pop_front();
-        --m_applied;
-        m_startKept = false;
-        if (m_savedAt)
-            m_savedAt = *m_savedAt == 0 ? std::nullopt : std::optional(*m_savedAt - 1);
+    while (m.states.size() > session->UndoCount() + session->RedoCount() + 1 && m.applied > 0) {
+        m.states.pop_front();
+        --m.applied;
+        m.startKept = false;
+        if (m.savedAt)
+            m.savedAt = *m.savedAt == 0 ? std::nullopt : std::optional(*m.savedAt - 1);
     }
-    ASSERT_EQ(session->UndoCount(), m_applied);
-    m_deepest = std::max(m_deepest, m_states.size() - 1);
-    ASSERT_EQ(session->RedoCount(), m_states.size() - 1 - m_applied);
+    ASSERT_EQ(session->UndoCount(), m.applied);
+    m.deepest = std::max(m.deepest, m.states.size() - 1);
+    ASSERT_EQ(session->RedoCount(), m.states.size() - 1 - m.applied);
 
     if (!moved) {
         ASSERT_EQ(hash, before) << "a step that recorded no edit changed the tables";
     }
-    ASSERT_EQ(hash, m_states[m_applied]) << "the tables are not the history's state here";
-    if (m_applied == 0 && m_startKept) {
-        ASSERT_TRUE(now == m_start) << FirstDifference(m_start, now);
+    ASSERT_EQ(hash, m.states[m.applied]) << "the tables are not the history's state here";
+    if (m.applied == 0 && m.startKept) {
+        ASSERT_TRUE(now == m.start) << FirstDifference(m.start, now);
     }
-    ASSERT_EQ(session->IsModified(), !m_savedAt || *m_savedAt != m_applied);
+    ASSERT_EQ(session->IsModified(), !m.savedAt || *m.savedAt != m.applied);
 
     for (const ListProblem p : Problems())
-        ASSERT_TRUE(m_startProblems.contains(p) || m_allowedProblems.contains(p))
+        ASSERT_TRUE(m.startProblems.contains(p) || m.allowedProblems.contains(p))
             << "the edits made a list problem the opened list did not have: " << ListProblemName(p);
 
     ASSERT_LE(session->HistoryBytes(), session->MaxBytes());
     ASSERT_LE(session->UndoCount() + session->RedoCount(), session->MaxSteps());
     // No steps, no memory; a step holds at least its own entry.
     ASSERT_EQ(session->HistoryBytes() == 0, session->UndoCount() + session->RedoCount() == 0);
+}
+
+// An edit is its catalogue entry: run by a line that starts with the entry's
+// script words (an import, which has none, by no line), keeping the channel
+// keys where the entry says so, named by the Undo command.
+void HistoryProperty::CheckAgainstCatalogue(const EditEvent& e) {
+    const auto entries = EditCatalogue();
+    const auto entry = std::ranges::find(entries, std::string_view(e.name), &EditEntry::name);
+    ASSERT_NE(entry, entries.end()) << e.name << " is no catalogue entry";
+    EXPECT_TRUE(m_editLine.starts_with(entry->script) &&
+                entry->script.empty() == m_editLine.empty())
+        << "\"" << m_editLine << "\" ran " << e.name;
+    // (One that renews them may find the table in place, its keys as they were.)
+    if (entry->keys == KeyRenewal::Never) {
+        EXPECT_FALSE(e.keysRenewed) << e.name << " should keep the channel keys";
+    }
+    EXPECT_EQ(UndoCommandText(*session), "Undo " + e.name);
 }
 
 void HistoryProperty::UndoAllRedoAll() {
@@ -710,16 +599,16 @@ void HistoryProperty::UndoAllRedoAll() {
         ASSERT_TRUE(session->Undo());
     m_events.clear();
     const TableState oldest = Capture();
-    if (m_startKept) {
-        ASSERT_TRUE(oldest == m_start)
-            << "undo of everything: " << FirstDifference(m_start, oldest);
+    if (m.startKept) {
+        ASSERT_TRUE(oldest == m.start)
+            << "undo of everything: " << FirstDifference(m.start, oldest);
     } else {
-        ASSERT_EQ(Hash(oldest), m_states.front()) << "undo of everything: not the oldest state";
+        ASSERT_EQ(Hash(oldest), m.states.front()) << "undo of everything: not the oldest state";
     }
-    ASSERT_EQ(session->IsModified(), !m_savedAt || *m_savedAt != 0);
+    ASSERT_EQ(session->IsModified(), !m.savedAt || *m.savedAt != 0);
     for (std::size_t i = 0; i < done + toRedo; ++i)
         ASSERT_TRUE(session->Redo());
-    ASSERT_EQ(Hash(Capture()), m_states.back()) << "redo of everything: not the newest state";
+    ASSERT_EQ(Hash(Capture()), m.states.back()) << "redo of everything: not the newest state";
     for (std::size_t i = 0; i < toRedo; ++i)
         ASSERT_TRUE(session->Undo());
     m_events.clear();
@@ -727,34 +616,46 @@ void HistoryProperty::UndoAllRedoAll() {
     ASSERT_TRUE(back == last) << "back where it was: " << FirstDifference(last, back);
 }
 
-std::vector<std::uint64_t> Seeds(std::vector<std::uint64_t> fixed) {
-    if (const auto seed = EnvNumber("VELMAR_HISTORY_SEED"))
-        return {*seed};
-    return fixed;
-}
-
-std::size_t Steps(std::size_t fixed) {
-    return static_cast<std::size_t>(EnvNumber("VELMAR_HISTORY_STEPS").value_or(fixed));
-}
-
 } // namespace
 
 TEST_F(HistoryProperty, SatelliteImageEditsUndoAndRedoAsTheModelSays) {
-    for (const std::uint64_t seed : Seeds({1, 2, 3}))
-        if (!HasFailure())
-            Run(seed, Steps(1000), {});
+    RunSeeds({1, 2, 3}, 1000, {});
 }
 
 TEST_F(HistoryProperty, CableImageEditsUndoAndRedoAsTheModelSays) {
-    for (const std::uint64_t seed : Seeds({11, 12}))
-        if (!HasFailure())
-            Run(seed, Steps(800), {.cable = true});
+    RunSeeds({11, 12}, 800, {.cable = true});
 }
 
 TEST_F(HistoryProperty, ATightBoundDropsOldStepsAndTheSavedPointWithThem) {
     // Few steps and little memory: the oldest steps keep going, and the
     // loaded or saved state with them.
-    for (const std::uint64_t seed : Seeds({21, 22}))
-        if (!HasFailure())
-            Run(seed, Steps(600), {.maxSteps = 25, .maxBytes = std::size_t{384} << 10});
+    RunSeeds({21, 22}, 600, {.maxSteps = 25, .maxBytes = std::size_t{384} << 10});
+}
+
+// The catalogue itself: one name and one id each, in order, and for each the
+// script words that run it or, where there are none or two entries share
+// them, a note on which case is which.
+TEST(EditCatalogue, EntriesHaveOneNameEachAndSayHowTheScriptReachesThem) {
+    std::set<std::string_view> names;
+    std::size_t i = 0;
+    for (const EditEntry& e : EditCatalogue()) {
+        SCOPED_TRACE(std::string(e.name));
+        EXPECT_EQ(static_cast<std::size_t>(e.id), i++);
+        EXPECT_FALSE(e.name.empty());
+        EXPECT_TRUE(names.insert(e.name).second) << "two edits share the name";
+        EXPECT_NE(e.tables, 0u);
+        if (e.script.empty()) {
+            EXPECT_FALSE(e.scriptNote.empty()) << "no script words and no word on what instead";
+        }
+        // Words that two entries share say which case is which.
+        for (const EditEntry& other : EditCatalogue()) {
+            if (other.id != e.id && !e.script.empty() && other.script == e.script) {
+                EXPECT_FALSE(e.scriptNote.empty()) << "shares " << e.script;
+            }
+        }
+    }
+    EXPECT_EQ(i, kEditCount);
+    EXPECT_EQ(FindScriptEdit("drop broadcast"), &Catalogue(EditId::SetBroadcaster));
+    EXPECT_EQ(FindScriptEdit("drop"), nullptr);
+    EXPECT_EQ(FindScriptEdit(""), nullptr);
 }

@@ -8,14 +8,14 @@
 #include "model/ChannelTable.h"
 #include "model/TableRecords.h"
 #include "tests/image/ImageBuilder.h"
-#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace velmar::test;
@@ -24,51 +24,18 @@ namespace {
 
 using Keys = std::vector<std::uint32_t>;
 
+// The satellite example as the editor opens it.
 class Session : public CodecTest {
 protected:
     void SetUp() override {
         CodecTest::SetUp();
-        m_profile = LongSatelliteProfile();
-        m_profile.Apply();
-        m_blank = Image(m_profile.FlashSize()).Bytes();
-        Populate();
+        ASSERT_EQ(Load(m_example), 1);
         g_nMaxTPID = 6;
         session.StartFresh();
     }
 
-    void Populate() {
-        std::mt19937 rng(11);
-        for (DWORD k = 1; k <= 8; ++k) {
-            auto f = NewRecord<FavoriteList>();
-            std::snprintf(f->Name, sizeof f->Name, "List %u", static_cast<unsigned>(k));
-            db.Add(kTableFavorite, k, std::move(f));
-        }
-        for (int i = 1; i <= 5; ++i)
-            AddSatellite(db, i, static_cast<WORD>(rng() % 3600));
-        for (int i = 1; i <= 12; ++i)
-            AddBroadcast(db, 100 + i);
-        for (int i = 0; i < 30; ++i)
-            AddTransponder(db, i % 5 + 1, i / 5 + 1, static_cast<WORD>(10700 + rng() % 2000));
-        for (int i = 0; i < 300; ++i) {
-            auto c = NewRecord<Channel_Info_Tag>();
-            const bool radio = i % 4 == 0;
-            c->Favorite = static_cast<DWORD>(rng());
-            c->ProgramNum = c->LogicalNumber = c->ShowNum =
-                static_cast<WORD>(radio ? i / 4 + 1 : i - i / 4);
-            c->SatID = static_cast<BYTE>(i % 5 + 1);
-            c->TPID = static_cast<BYTE>(i % 6 + 1);
-            c->BroadcastID = static_cast<WORD>(101 + i % 12);
-            c->ServiceID = static_cast<WORD>(rng());
-            c->Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | (rng() & 0x7F));
-            std::snprintf(c->Name, sizeof c->Name, "Channel %03d", i);
-            for (auto& f : c->F)
-                f = static_cast<WORD>(rng() % 300);
-            db.AddIndexed(kTableChannel, std::move(c));
-        }
-    }
-
-    // The image the tables save to, on the same blank base every time.
-    std::vector<BYTE> Saved() { return Save(m_blank); }
+    // The image the tables save to, on the example every time.
+    std::vector<BYTE> Saved() { return Save(m_example); }
 
     // Keys of the first `n` channels of a kind in table order.
     Keys First(std::size_t n, ChannelKind kind = ChannelKind::TV) {
@@ -80,8 +47,8 @@ protected:
     }
 
     EditSession session{TheZorvDB()};
-    Profile m_profile;
-    std::vector<BYTE> m_blank;
+    const std::vector<BYTE> m_example =
+        ReadFile(std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin");
 };
 
 } // namespace
@@ -135,25 +102,23 @@ TEST_F(Session, EditsThatChangeNothingOrFailLeaveNoStep) {
 // size and key counter, only a key differs. It is a change all the same
 // (a key held from before names no row now) and must be undoable.
 TEST_F(Session, AnEditThatOnlyChangesKeysIsAStep) {
+    const auto n = static_cast<std::uint32_t>(db.Size(kTableChannel));
+    ASSERT_EQ(db.HighestKey(kTableChannel), n);
     ASSERT_TRUE(session.Run("Delete", TableBit(kTableChannel),
-                            [&] { return db.Delete(kTableChannel, 299) == 1; }));
+                            [&] { return db.Delete(kTableChannel, n - 1) == 1; }));
     const Keys before = db.Keys(kTableChannel);
     ASSERT_TRUE(session.Run("Rekey", TableBit(kTableChannel), [&] {
-        const Channel_Info_Tag last = *db.Get<Channel_Info_Tag>(kTableChannel, 300);
-        db.Delete(kTableChannel, 300);
-        return db.Add(kTableChannel, 299, CopyRecord(last)) == 1;
+        const Channel_Info_Tag last = *db.Get<Channel_Info_Tag>(kTableChannel, n);
+        db.Delete(kTableChannel, n);
+        return db.Add(kTableChannel, n - 1, CopyRecord(last)) == 1;
     }));
     EXPECT_EQ(session.UndoName(), "Rekey");
     ASSERT_TRUE(session.Undo());
     EXPECT_EQ(db.Keys(kTableChannel), before);
     EXPECT_EQ(session.UndoName(), "Delete");
-}
 
-TEST_F(Session, ModuleValuesAloneMakeAStep) {
-    ASSERT_TRUE(session.Run("Counter", 0, [] {
-        g_nMaxTPID += 5;
-        return true;
-    }));
+    // So is one that changes only a module value, no table.
+    ASSERT_TRUE(session.Run("Counter", 0, [] { return (g_nMaxTPID += 5) != 0; }));
     EXPECT_EQ(g_nMaxTPID, 11u);
     session.Undo();
     EXPECT_EQ(g_nMaxTPID, 6u);
@@ -218,11 +183,10 @@ TEST_F(Session, ObserversHearEveryChangeWithItsTables) {
     using enum EditEventKind;
     ASSERT_EQ(kinds, (std::vector{Edit, Undo, Redo, Saved, Edit, Fresh}));
     EXPECT_EQ(heard[0].name + " " + heard[1].name, "Rename Rename");
-    EXPECT_EQ(heard[0].tables, TableBit(kTableFavorite)) << "only the tables that changed";
-    EXPECT_FALSE(heard[0].keysRenewed);
-    EXPECT_EQ(heard[4].tables, TableBit(kTableChannel));
-    EXPECT_TRUE(heard[4].keysRenewed);
-    EXPECT_EQ(heard[5].tables, kAllTables);
+    // Only the tables that changed; keys renewed by the renumber alone.
+    EXPECT_EQ(std::tuple(heard[0].tables, heard[4].tables, heard[5].tables),
+              std::tuple(TableBit(kTableFavorite), TableBit(kTableChannel), kAllTables));
+    EXPECT_EQ(std::tuple(heard[0].keysRenewed, heard[4].keysRenewed), std::tuple(false, true));
 
     // An observer may edit in turn; a removed one hears nothing more.
     session.RemoveObserver(id);
@@ -240,10 +204,7 @@ TEST_F(Session, ObserversHearEveryChangeWithItsTables) {
     EXPECT_EQ(heard.size(), 6u);
 }
 
-class LoadedImage : public CodecTest {};
-
-TEST_F(LoadedImage, RowsOfALoadedImageHaveTheirTablesRecordSize) {
-    ASSERT_EQ(Load(ReadFile(std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin")), 1);
+TEST_F(Session, RowsOfALoadedImageHaveTheirTablesRecordSize) {
     EXPECT_GT(db.Size(kTableChannel), 200u);
     EXPECT_TRUE(RowSizesMatchTables(db));
 }

@@ -131,8 +131,6 @@ TEST(ListPrint, PageLinesColumnsAndHeadings) {
     // Title, heading, blank, headers above the rows; blank and number below.
     EXPECT_EQ((std::array{PrintRowsPerPage(60), PrintRowsPerPage(7), PrintRowsPerPage(2)}),
               (std::array{54, 1, 1}));
-    EXPECT_LT(kPrintSectionLine, kPrintHeaderLine);
-    EXPECT_EQ(kPrintFirstRowLine, kPrintHeaderLine + 1);
 
     // In average characters each column holds its typical text.
     const auto starts = PrintColumnStarts(PrintLineCharacters());

@@ -1,8 +1,12 @@
 // The Information figures over a small list, on the start-up receiver and on
-// a cable receiver.
+// a cable receiver, and the table capacities they show where the policy's
+// geometry decides them. The capacities of the receiver families, worked out
+// by hand from the block writers' fit rules, are checked against the real
+// codec in tests/image/CapacityFitTest.cpp.
 #include "document/Statistics.h"
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
+#include "document/Capacity.h"
 #include "model/SatelliteRecords.h"
 #include "tests/model/ChannelMaker.h"
 
@@ -110,4 +114,64 @@ TEST_F(StatisticsTest, OverfullTableShowsNegativeFree) {
     const Statistics s = ComputeStatistics(db, false);
     EXPECT_EQ(s.tables[0].table, kTableFavorite);
     EXPECT_EQ(s.tables[0].Free(), -1);
+}
+
+// Start-up receiver: one image entry per channel.
+TEST_F(StatisticsTest, TablesTheProductDoesNotWriteHaveNoCapacity) {
+    EXPECT_EQ(EntriesPerChannel(), 1);
+    for (const std::uint8_t table : {kTableTerrestrialMux, kTableCableMux, kTableScratch})
+        EXPECT_FALSE(TableCapacity(table).has_value()) << int{table};
+    EXPECT_FALSE(TableCapacity(42).has_value());
+    SetProductType(0x04); // cable only
+    EXPECT_FALSE(TableCapacity(kTableSatellite).has_value());
+    EXPECT_FALSE(TableCapacity(kTableTransponder).has_value());
+    // Cable multiplexes use the transponder block's geometry and rule.
+    EXPECT_EQ(TableCapacity(kTableCableMux), 1624);
+}
+
+TEST_F(StatisticsTest, TwinTunerWriterHalvesTheChannelsAndLongSatellitesNeed44Bytes) {
+    SetProductList(5);
+    EXPECT_EQ(EntriesPerChannel(), 2);
+    // Standard layout, same entry size: 72 x 64 entries, two per channel.
+    EXPECT_EQ(TableCapacity(kTableChannel), 2304);
+    SetProductList(6);
+    EXPECT_EQ(TableCapacity(kTableChannel), 2304);
+    // The long satellite form needs 44 bytes an entry: (4096-8)/44 of them.
+    SetProductList(64);
+    SetProductType(0x49);
+    SetFlashCHBlockInfo(49152, 64, 124, 28);
+    SetFlashSatBlockInfo(4096, 1, 44);
+    EXPECT_EQ(TableCapacity(kTableSatellite), 92);
+    SetFlashSatBlockInfo(4096, 1, 32);
+    EXPECT_EQ(TableCapacity(kTableSatellite), 0);
+}
+
+TEST_F(StatisticsTest, SingleBlockAreasAndTheWritersBound) {
+    SetProductList(10);
+    SetProductType(0x04);
+    SetFlashTPBlockInfo(16384, 10, 20);
+    SetFlashBrdBlockInfo(0, 5, 20);
+    SetFlashCHBlockInfo(0, 300, 56, 28);
+    EXPECT_EQ(TableCapacity(kTableFavorite), 8);
+    EXPECT_FALSE(TableCapacity(kTableSatellite).has_value());
+    EXPECT_EQ(EntriesPerChannel(), 1) << "list 10's single block has no twin writer";
+    // A block beyond the writer's 64 MiB bound saves nothing.
+    SetFlashCHBlockInfo(0, 2'000'000, 56, 28);
+    EXPECT_EQ(TableCapacity(kTableChannel), 0);
+    EXPECT_EQ(TableCapacity(kTableCableMux), 0);
+}
+
+TEST_F(StatisticsTest, GeometryTheCodecRefusesHoldsNothing) {
+    velmar::policy_profile::SetFlashOneSectorSize(8);
+    EXPECT_EQ(TableCapacity(kTableChannel), 0);
+    EXPECT_EQ(TableCapacity(kTableFavorite), 0);
+    velmar::policy_profile::SetFlashOneSectorSize(4096);
+    SetFlashBrdBlockInfo(8192, -1, 20);
+    EXPECT_EQ(TableCapacity(kTableChannel), 0);
+    SetFlashBrdBlockInfo(8192, 2, 20);
+    SetProductList(11); // no channel layout
+    EXPECT_EQ(TableCapacity(kTableChannel), 0);
+    SetProductList(7);
+    SetFlashCHBlockInfo(49152, 64, 56, 0); // no name
+    EXPECT_EQ(TableCapacity(kTableChannel), 0);
 }
