@@ -120,20 +120,21 @@ TEST_F(Profiles, EveryFamilyOfTheCodecIsCovered) {
     std::set<std::pair<int, std::uint32_t>> have;
     for (const ReceiverProfile& p : ReceiverProfiles())
         have.insert({p.productList, p.productType});
-    const std::pair<int, std::uint32_t> families[] = {
-        {7, 0x01},  // start-up satellite receiver, compact entries
-        {8, 0x19},  // long satellite entries, favourite positions
-        {1, 0x21},  // standard entries, 24 favourite positions
-        {64, 0x49}, // long satellite entries, 32 favourite positions
-        {5, 0x04},  // twin tuner (cable)
-        {6, 0x02},  // twin tuner (terrestrial)
-        {1, 0x02},  // terrestrial only
-        {9, 0x12},  // terrestrial, network entries
-        {2, 0x04},  // cable only
-        {3, 0x03},  // satellite and terrestrial
-        {10, 0x14}, // single-block cable
-    };
-    for (const auto& f : families)
+    // Satellite: the start-up compact entries, long entries with positions,
+    // standard entries with 24 and 32 positions; twin tuner cable and
+    // terrestrial; terrestrial only, with network entries; cable only;
+    // satellite and terrestrial; single-block cable.
+    for (const auto& f : {std::pair{7, 0x01u},
+                          {8, 0x19u},
+                          {1, 0x21u},
+                          {64, 0x49u},
+                          {5, 0x04u},
+                          {6, 0x02u},
+                          {1, 0x02u},
+                          {9, 0x12u},
+                          {2, 0x04u},
+                          {3, 0x03u},
+                          {10, 0x14u}})
         EXPECT_TRUE(have.count(f)) << "list " << f.first << " type " << f.second;
 }
 

@@ -52,21 +52,16 @@ protected:
 
 } // namespace
 
-TEST_F(Filter, AllListsEveryChannelOfTheKindOnly) {
-    Channel("a", 1, 1);
-    Channel("r", 1, 1, 0, 0, 0, true);
-    Channel("b", 2, 1);
-    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01), "a b");
-    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01, ChannelKind::Radio), "r");
-    EXPECT_EQ(ChannelFilter::All().kind, ChannelFilterKind::All);
-}
-
-TEST_F(Filter, SatelliteMatchesTheRecordsIdNotItsKey) {
+TEST_F(Filter, AllListsEveryChannelOfTheKindOnlySatelliteMatchesTheRecordsIdNotItsKey) {
     Satellite(5); // key 1
     const std::uint32_t second = Satellite(2);
     Channel("on5", 5, 1);
     Channel("on2", 2, 1);
+    Channel("r", 2, 1, 0, 0, 0, true);
     Channel("on1", 1, 1);
+    EXPECT_EQ(ChannelFilter::All().kind, ChannelFilterKind::All);
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01), "on5 on2 on1");
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01, ChannelKind::Radio), "r");
     const ChannelFilter f = ChannelFilter::BySatellite(db, second);
     EXPECT_EQ(f.satellite, 2);
     EXPECT_EQ(Shown(f, 0x01), "on2");
@@ -79,7 +74,7 @@ TEST_F(Filter, SatelliteMatchesTheRecordsIdNotItsKey) {
     EXPECT_EQ(Shown(none, 0x03), "on5 on2");
 }
 
-TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpid) {
+TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpidAndCarriesTheSatelliteOn) {
     const std::uint32_t tp = Transponder(2, 3);
     Channel("hit", 2, 3);
     Channel("otherSat", 1, 3);
@@ -89,13 +84,11 @@ TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpid) {
     EXPECT_EQ(Shown(f, 0x01), "hit");
     EXPECT_EQ(Shown(ChannelFilter::ByTransponder({}, 77), 0x01), "hit otherSat otherTp")
         << "an unknown transponder filters nothing out";
-}
-
-TEST_F(Filter, TransponderCarriesTheSatelliteValueOn) {
+    // The satellite value is carried on.
     ChannelFilter sat;
     sat.kind = ChannelFilterKind::Satellite;
     sat.satellite = 4;
-    const ChannelFilter f = ChannelFilter::ByTransponder(sat, 9);
+    f = ChannelFilter::ByTransponder(sat, 9);
     EXPECT_EQ(std::tuple(f.satellite, f.transponder, f.broadcast), std::tuple(4, 9u, 0u));
 }
 

@@ -11,22 +11,18 @@
 #include <vector>
 
 TEST(RecordLayout, FieldOrderAndWidthsAreFixed) {
-    EXPECT_EQ(offsetof(Channel_Info_Tag, CAS), 4u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, Favorite), 8u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, ProgramNum), 12u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, SatID), 14u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, TPID), 15u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, Attributes), 26u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, CodeTable), 285u);
-    EXPECT_EQ(offsetof(Channel_Info_Tag, ShowNum), 354u);
+    using C = Channel_Info_Tag;
+    EXPECT_EQ((std::array{offsetof(C, CAS), offsetof(C, Favorite), offsetof(C, ProgramNum),
+                          offsetof(C, SatID), offsetof(C, TPID), offsetof(C, Attributes),
+                          offsetof(C, CodeTable), offsetof(C, ShowNum)}),
+              (std::array<std::size_t, 8>{4, 8, 12, 14, 15, 26, 285, 354}));
     EXPECT_EQ(sizeof(Channel_Info_Tag::F) / sizeof(WORD), 32u);
-    EXPECT_EQ(offsetof(Transponder_Info_Tag, SatID), 14u);
-    EXPECT_EQ(offsetof(Transponder_Info_Tag, ExtWord1), 18u);
-    EXPECT_EQ(offsetof(Broadcast_Info_Tag, Name), 6u);
-    EXPECT_EQ(offsetof(Satellite_Info_Tag, Group1), 8u);
-    EXPECT_EQ(offsetof(Satellite_Info_Tag, Group2), 28u);
-    EXPECT_EQ(offsetof(CableMux_Info_Tag, Tail), 20u);
-    EXPECT_EQ(offsetof(SMux_Info_Tag, TPID), 15u);
+    EXPECT_EQ(
+        (std::array{offsetof(Transponder_Info_Tag, SatID), offsetof(Transponder_Info_Tag, ExtWord1),
+                    offsetof(Broadcast_Info_Tag, Name), offsetof(Satellite_Info_Tag, Group1),
+                    offsetof(Satellite_Info_Tag, Group2), offsetof(CableMux_Info_Tag, Tail),
+                    offsetof(SMux_Info_Tag, TPID)}),
+        (std::array<std::size_t, 7>{14, 18, 6, 8, 28, 20, 15}));
 }
 
 TEST(RecordLayout, MuxParamsFieldsSitInTheirBits) {
