@@ -21,14 +21,9 @@ protected:
     void TearDown() override { velmar::policy_profile::Reset(); }
 };
 
-std::array<int, 4> MMI() {
+template <void (*Get)(int*, int*, int*, int*)> std::array<int, 4> Four() {
     std::array<int, 4> v{-1, -1, -1, -1};
-    GetFlashMMIBlockInfo(&v[0], &v[1], &v[2], &v[3]);
-    return v;
-}
-std::array<int, 4> CH() {
-    std::array<int, 4> v{-1, -1, -1, -1};
-    GetFlashCHBlockInfo(&v[0], &v[1], &v[2], &v[3]);
+    Get(&v[0], &v[1], &v[2], &v[3]);
     return v;
 }
 template <void (*Get)(int*, int*, int*)> std::array<int, 3> Three() {
@@ -84,14 +79,16 @@ TEST_F(Profiles, EachProfileConfiguresThePolicyToItsValues) {
                                                GetFlashMaxMuxCount(), GetGridColumn()}),
                   (std::array<std::int64_t, 6>{p.productList, p.productType, p.byteOrder,
                                                p.sectorSize, p.maxMuxCount, 1}));
-        EXPECT_EQ(MMI(), (std::array{p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth}));
+        EXPECT_EQ(Four<GetFlashMMIBlockInfo>(),
+                  (std::array{p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth}));
         EXPECT_EQ(Three<GetFlashSatBlockInfo>(),
                   (std::array{p.sat.start, p.sat.sectors, p.sat.entrySize}));
         EXPECT_EQ(Three<GetFlashBrdBlockInfo>(),
                   (std::array{p.brd.start, p.brd.sectors, p.brd.entrySize}));
         EXPECT_EQ(Three<GetFlashTPBlockInfo>(),
                   (std::array{p.tp.start, p.tp.sectors, p.tp.entrySize}));
-        EXPECT_EQ(CH(), (std::array{p.ch.start, p.ch.sectors, p.ch.entrySize, p.ch.fourth}));
+        EXPECT_EQ(Four<GetFlashCHBlockInfo>(),
+                  (std::array{p.ch.start, p.ch.sectors, p.ch.entrySize, p.ch.fourth}));
         EXPECT_EQ(PolicySteps(p)[3].args[0], 7744) << "every family: flash start block";
         EXPECT_EQ(PolicySteps(p)[4].args[0], 1) << "every family: checksum size";
     }
