@@ -103,11 +103,10 @@ protected:
         return {r.ProgramNum, r.LogicalNumber, r.ShowNum};
     }
 
-    Channel_Info_Tag DialogRecord(const char* name) {
-        Channel_Info_Tag r{};
-        std::snprintf(r.Name, sizeof r.Name, "%s", name);
-        r.SatID = 2;
-        r.TPID = 1;
+    // What the dialog hands back: no kind bit, satellite 2, transponder 1.
+    static Channel_Info_Tag DialogRecord(const char* name) {
+        Channel_Info_Tag r = Ch{name}.On(2, 1).Record();
+        r.Attributes = 0;
         r.VideoPID = 512;
         return r;
     }
@@ -202,9 +201,8 @@ TEST_F(ChannelCommands, SelectItemsAndSearchReadTheCells) {
     EXPECT_EQ(selected(ChannelSelect::Locked), (Names{"TV1"}));
     EXPECT_EQ(selected(ChannelSelect::CAS), (Names{"TV3"}));
     EXPECT_EQ(selected(ChannelSelect::Tuner2), (Names{"TV5"}));
-    EXPECT_EQ(
-        (std::array{selected(ChannelSelect::Tuner1).size(), selected(ChannelSelect::All).size()}),
-        (std::array<std::size_t, 2>{5, 6}));
+    EXPECT_EQ(selected(ChannelSelect::Tuner1).size(), 5u);
+    EXPECT_EQ(selected(ChannelSelect::All).size(), 6u);
 
     EXPECT_EQ(UpperCase1252("caf\xE9 \xFF\x9A\xF7x"), "CAF\xC9 \x9F\x8A\xF7X");
     const std::string upper = UpperCase1252("\xE9 t");

@@ -128,6 +128,8 @@ TEST_F(Edits, GenreDropKeepsTheFlagsAndLeavesOnlyInGenreMode) {
     r = SetChannelsGenre(db, Keys{a}, 9, true);
     EXPECT_EQ(std::pair(r.changed, r.leaving), std::pair(Keys{}, Keys{a}));
     EXPECT_TRUE(SetChannelsGenre(db, Keys{a}, 16, false).changed.empty());
+    EXPECT_EQ(SetChannelsGenre(db, Keys{a}, 15, false).changed, Keys{a}) << "the highest genre";
+    EXPECT_EQ(C(a).Attributes, kAttrTV | kAttrLocked | kAttrSkipped | 15);
 }
 
 // ---- Favourites --------------------------------------------------------------------------
