@@ -24,15 +24,15 @@ TEST_F(Policy, NullPointersAreSkipped) {
 }
 
 TEST_F(Policy, OwnValuesAndProfileOverrides) {
-    EXPECT_EQ(GetFlashOneSectorSize(), 4096);
-    EXPECT_EQ(GetGridColumn(), 0);
-    EXPECT_EQ(GetFlashMaxMuxCount(), 64);
+    auto own = [] {
+        return std::array{GetFlashOneSectorSize(), GetGridColumn(), GetFlashMaxMuxCount()};
+    };
+    EXPECT_EQ(own(), (std::array{4096, 0, 64}));
     velmar::policy_profile::SetFlashOneSectorSize(512);
     velmar::policy_profile::SetFlashMaxMuxCount(4);
-    EXPECT_EQ(GetFlashOneSectorSize(), 512);
-    EXPECT_EQ(GetFlashMaxMuxCount(), 4);
+    EXPECT_EQ(own(), (std::array{512, 0, 4}));
     velmar::policy_profile::Reset();
-    EXPECT_EQ(GetFlashOneSectorSize(), 4096);
+    EXPECT_EQ(own(), (std::array{4096, 0, 64}));
 }
 
 TEST_F(Policy, MuxNamesAndFrequenciesFollowTheUhfRaster) {

@@ -21,14 +21,9 @@ protected:
     void TearDown() override { velmar::policy_profile::Reset(); }
 };
 
-std::array<int, 4> MMI() {
+template <void (*Get)(int*, int*, int*, int*)> std::array<int, 4> Four() {
     std::array<int, 4> v{-1, -1, -1, -1};
-    GetFlashMMIBlockInfo(&v[0], &v[1], &v[2], &v[3]);
-    return v;
-}
-std::array<int, 4> CH() {
-    std::array<int, 4> v{-1, -1, -1, -1};
-    GetFlashCHBlockInfo(&v[0], &v[1], &v[2], &v[3]);
+    Get(&v[0], &v[1], &v[2], &v[3]);
     return v;
 }
 template <void (*Get)(int*, int*, int*)> std::array<int, 3> Three() {
@@ -84,14 +79,16 @@ TEST_F(Profiles, EachProfileConfiguresThePolicyToItsValues) {
                                                GetFlashMaxMuxCount(), GetGridColumn()}),
                   (std::array<std::int64_t, 6>{p.productList, p.productType, p.byteOrder,
                                                p.sectorSize, p.maxMuxCount, 1}));
-        EXPECT_EQ(MMI(), (std::array{p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth}));
+        EXPECT_EQ(Four<GetFlashMMIBlockInfo>(),
+                  (std::array{p.mmi.start, p.mmi.sectors, p.mmi.entrySize, p.mmi.fourth}));
         EXPECT_EQ(Three<GetFlashSatBlockInfo>(),
                   (std::array{p.sat.start, p.sat.sectors, p.sat.entrySize}));
         EXPECT_EQ(Three<GetFlashBrdBlockInfo>(),
                   (std::array{p.brd.start, p.brd.sectors, p.brd.entrySize}));
         EXPECT_EQ(Three<GetFlashTPBlockInfo>(),
                   (std::array{p.tp.start, p.tp.sectors, p.tp.entrySize}));
-        EXPECT_EQ(CH(), (std::array{p.ch.start, p.ch.sectors, p.ch.entrySize, p.ch.fourth}));
+        EXPECT_EQ(Four<GetFlashCHBlockInfo>(),
+                  (std::array{p.ch.start, p.ch.sectors, p.ch.entrySize, p.ch.fourth}));
         EXPECT_EQ(PolicySteps(p)[3].args[0], 7744) << "every family: flash start block";
         EXPECT_EQ(PolicySteps(p)[4].args[0], 1) << "every family: checksum size";
     }
@@ -120,20 +117,21 @@ TEST_F(Profiles, EveryFamilyOfTheCodecIsCovered) {
     std::set<std::pair<int, std::uint32_t>> have;
     for (const ReceiverProfile& p : ReceiverProfiles())
         have.insert({p.productList, p.productType});
-    const std::pair<int, std::uint32_t> families[] = {
-        {7, 0x01},  // start-up satellite receiver, compact entries
-        {8, 0x19},  // long satellite entries, favourite positions
-        {1, 0x21},  // standard entries, 24 favourite positions
-        {64, 0x49}, // long satellite entries, 32 favourite positions
-        {5, 0x04},  // twin tuner (cable)
-        {6, 0x02},  // twin tuner (terrestrial)
-        {1, 0x02},  // terrestrial only
-        {9, 0x12},  // terrestrial, network entries
-        {2, 0x04},  // cable only
-        {3, 0x03},  // satellite and terrestrial
-        {10, 0x14}, // single-block cable
-    };
-    for (const auto& f : families)
+    // Satellite: the start-up compact entries, long entries with positions,
+    // standard entries with 24 and 32 positions; twin tuner cable and
+    // terrestrial; terrestrial only, with network entries; cable only;
+    // satellite and terrestrial; single-block cable.
+    for (const auto& f : {std::pair{7, 0x01u},
+                          {8, 0x19u},
+                          {1, 0x21u},
+                          {64, 0x49u},
+                          {5, 0x04u},
+                          {6, 0x02u},
+                          {1, 0x02u},
+                          {9, 0x12u},
+                          {2, 0x04u},
+                          {3, 0x03u},
+                          {10, 0x14u}})
         EXPECT_TRUE(have.count(f)) << "list " << f.first << " type " << f.second;
 }
 

@@ -32,8 +32,10 @@ std::vector<int> Values(const CZorvDB& db, std::uint8_t table) {
 
 } // namespace
 
+// Next, the typed range and Keys all walk in insertion order, not key order.
 TEST(ZorvDB, KeyedAddKeepsInsertionOrderNotKeyOrder) {
     CZorvDB db;
+    EXPECT_EQ(db.Next(kTableChannel, 0), nullptr) << "empty table";
     for (std::uint32_t key : {30u, 10u, 20u}) {
         auto row = MakeRow(static_cast<int>(key));
         row->Index = key;
@@ -45,6 +47,20 @@ TEST(ZorvDB, KeyedAddKeepsInsertionOrderNotKeyOrder) {
     ASSERT_NE(db.Get<Row>(kTableChannel, 10), nullptr);
     EXPECT_EQ(db.Get<Row>(kTableChannel, 10)->value, 10);
     EXPECT_EQ(db.GetRow(kTableChannel, 11), nullptr);
+    EXPECT_EQ(db.Next(kTableChannel, 20), nullptr) << "after the last";
+    EXPECT_EQ(db.Next(kTableChannel, 99), nullptr) << "unknown key";
+
+    std::vector<int> seen;
+    for (Row& r : db.Rows<Row>(kTableChannel)) {
+        seen.push_back(r.value);
+        r.value += 1;
+    }
+    EXPECT_EQ(seen, (std::vector<int>{30, 10, 20}));
+    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{31, 11, 21})) << "written through";
+    EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{30, 10, 20}));
+    EXPECT_TRUE(db.Rows<Row>(kTableSatellite).empty());
+    EXPECT_TRUE(db.Rows<Row>(200).empty()) << "a bad table is an empty range";
+    EXPECT_EQ(std::as_const(db).Rows<Row>(200).begin(), std::as_const(db).Rows<Row>(200).end());
 }
 
 TEST(ZorvDB, KeyedAddRefusesKeyZeroDuplicatesAndBadTables) {
@@ -70,18 +86,6 @@ TEST(ZorvDB, KeylessAddReturnsFreshKeysAfterTheHighest) {
     db.Delete(kTableBroadcast, 8);
     EXPECT_EQ(db.AddIndexed(kTableBroadcast, MakeRow(102)), 10);
     EXPECT_EQ(Values(db, kTableBroadcast), (std::vector<int>{7, 101, 102}));
-}
-
-TEST(ZorvDB, NextWalksFromZeroAndStopsAfterTheLast) {
-    CZorvDB db;
-    EXPECT_EQ(db.Next(kTableSatellite, 0), nullptr) << "empty table";
-    db.Add(kTableSatellite, 4, MakeRow(4));
-    db.Add(kTableSatellite, 2, MakeRow(2));
-    EXPECT_EQ((std::array{db.NextAs<Row>(kTableSatellite, 0)->value,
-                          db.NextAs<Row>(kTableSatellite, 4)->value}),
-              (std::array{4, 2}));
-    EXPECT_EQ(db.Next(kTableSatellite, 2), nullptr);
-    EXPECT_EQ(db.Next(kTableSatellite, 99), nullptr) << "unknown key";
 }
 
 TEST(ZorvDB, DeleteWhileIteratingContinuesFromTheLastKeptKey) {
@@ -124,12 +128,20 @@ TEST(ZorvDB, ReaddingInNewOrderReordersAndClearFreesRows) {
         EXPECT_EQ(db.Size(t), 0u);
 }
 
-TEST(ZorvDB, RecordsAreZeroFilledAndTheOneStoreIsShared) {
+TEST(ZorvDB, RecordsAreZeroFilledKnowTheirSizeAndTheOneStoreIsShared) {
     auto channel = NewRecord<Channel_Info_Tag>();
     const auto* bytes = reinterpret_cast<const unsigned char*>(channel.get());
     for (std::size_t i = 0; i < sizeof(Channel_Info_Tag); ++i)
         ASSERT_EQ(bytes[i], 0) << "byte " << i;
     EXPECT_EQ(&TheZorvDB(), &TheZorvDB());
+    CZorvDB db;
+    db.AddIndexed(kTableChannel, std::move(channel));
+    db.AddIndexed(kTableBroadcast, MakeRow(1));
+    // No such row: 0.
+    EXPECT_EQ((std::array{db.RowBytes(kTableChannel, 1), db.RowBytes(kTableBroadcast, 1),
+                          db.RowBytes(kTableBroadcast, 2)}),
+              (std::array{sizeof(Channel_Info_Tag), sizeof(Row), std::size_t{0}}));
+    EXPECT_EQ(RecordBytes(nullptr), 0u);
 }
 
 TEST(ZorvDB, FiveThousandRowReorderStaysFast) {
@@ -173,34 +185,6 @@ TEST(ZorvDB, SwapExchangesRowsKeysOrderAndFreshKeys) {
 }
 
 // ---- Typed access, sizes, snapshots ------------------------------------------------------
-
-TEST(ZorvDB, RowsKnowTheirSize) {
-    CZorvDB db;
-    db.AddIndexed(kTableChannel, NewRecord<Channel_Info_Tag>());
-    db.AddIndexed(kTableBroadcast, MakeRow(1));
-    // No such row: 0.
-    EXPECT_EQ((std::array{db.RowBytes(kTableChannel, 1), db.RowBytes(kTableBroadcast, 1),
-                          db.RowBytes(kTableBroadcast, 2)}),
-              (std::array{sizeof(Channel_Info_Tag), sizeof(Row), std::size_t{0}}));
-    EXPECT_EQ(RecordBytes(nullptr), 0u);
-}
-
-TEST(ZorvDB, TypedRangeWalksInTableOrderAndWritesThrough) {
-    CZorvDB db;
-    for (std::uint32_t key : {30u, 10u, 20u})
-        db.Add(kTableChannel, key, MakeRow(static_cast<int>(key)));
-    std::vector<int> seen;
-    for (Row& r : db.Rows<Row>(kTableChannel)) {
-        seen.push_back(r.value);
-        r.value += 1;
-    }
-    EXPECT_EQ(seen, (std::vector<int>{30, 10, 20}));
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{31, 11, 21}));
-    EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{30, 10, 20}));
-    EXPECT_TRUE(db.Rows<Row>(kTableSatellite).empty());
-    EXPECT_TRUE(db.Rows<Row>(200).empty()) << "a bad table is an empty range";
-    EXPECT_EQ(std::as_const(db).Rows<Row>(200).begin(), std::as_const(db).Rows<Row>(200).end());
-}
 
 TEST(ZorvDB, RestoreGivesBackKeysOrderBytesAndTheKeyCounter) {
     CZorvDB db;

@@ -19,14 +19,11 @@ using Keys = std::vector<std::uint32_t>;
 
 class Edits : public ::testing::Test {
 protected:
+    // "T<number>" or "R<number>" on satellite 1, transponder 1.
     std::uint32_t Channel(WORD number, bool radio = false) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        c->ProgramNum = c->LogicalNumber = c->ShowNum = number;
-        c->SatID = 1;
-        c->TPID = 1;
-        c->Attributes = radio ? kAttrRadio : kAttrTV;
-        std::snprintf(c->Name, sizeof c->Name, "%s%d", radio ? "R" : "T", number);
-        return static_cast<std::uint32_t>(db.AddIndexed(kTableChannel, std::move(c)));
+        velmar::test::Ch c{(radio ? "R" : "T") + std::to_string(number)};
+        c.attributes = radio ? kAttrRadio : kAttrTV;
+        return velmar::test::AddChannel(db, c.Nums(number));
     }
     Channel_Info_Tag& C(std::uint32_t key) { return *db.Get<Channel_Info_Tag>(kTableChannel, key); }
     // ProgramNum of each key, in the given order.
@@ -59,7 +56,8 @@ protected:
 
 // ---- Drops on source rows ---------------------------------------------------------------
 
-TEST_F(Edits, SatelliteDropTakesTheSatellitesIdAndTheRowsLeave) {
+// On terrestrial products a multiplex drop takes the TPID, on cable the multiplex's.
+TEST_F(Edits, SatelliteAndMuxDropsTakeTheirIdsAndTheRowsLeave) {
     auto s = NewRecord<Satellite_Info_Tag>();
     s->ID = 3;
     db.Add(kTableSatellite, 7, std::move(s)); // key 7, ID 3
@@ -70,6 +68,16 @@ TEST_F(Edits, SatelliteDropTakesTheSatellitesIdAndTheRowsLeave) {
         << "c was not dropped";
     EXPECT_EQ(r.changed, Keys{a}) << "b was on 3 already; 99 has no record";
     EXPECT_EQ(r.leaving, (Keys{a, b})) << "every dropped row leaves the list";
+
+    // Multiplex key 4 has TPID 6.
+    auto m = NewRecord<CableMux_Info_Tag>();
+    m->TPID = 6;
+    db.Add(kTableCableMux, 4, std::move(m));
+    SetChannelsMux(db, Keys{a}, 9, 0x02);
+    EXPECT_EQ(C(a).TPID, 9) << "the terrestrial grid reports the TPID";
+    EXPECT_EQ(SetChannelsMux(db, Keys{a}, 4, 0x04).leaving, Keys{a});
+    EXPECT_EQ(C(a).TPID, 6) << "the cable grid reports the store key";
+    EXPECT_TRUE(SetChannelsMux(db, Keys{a}, 5, 0x04).leaving.empty()) << "no such multiplex";
 }
 
 TEST_F(Edits, DropsWithoutARowUnderThePointerDoNothing) {
@@ -95,20 +103,7 @@ TEST_F(Edits, DropsWithoutARowUnderThePointerDoNothing) {
     EXPECT_EQ(C(a).TPID, 1);
 }
 
-TEST_F(Edits, MuxDropOnTerrestrialTakesTheTpidOnCableTheMultiplexes) {
-    auto m = NewRecord<CableMux_Info_Tag>();
-    m->TPID = 6;
-    db.Add(kTableCableMux, 4, std::move(m)); // key 4, TPID 6
-    const auto a = Channel(1);
-    SetChannelsMux(db, Keys{a}, 9, 0x02);
-    EXPECT_EQ(C(a).TPID, 9) << "the terrestrial grid reports the TPID";
-    const EditedRows r = SetChannelsMux(db, Keys{a}, 4, 0x04);
-    EXPECT_EQ(C(a).TPID, 6) << "the cable grid reports the store key";
-    EXPECT_EQ(r.leaving, Keys{a});
-    EXPECT_TRUE(SetChannelsMux(db, Keys{a}, 5, 0x04).leaving.empty()) << "no such multiplex";
-}
-
-TEST_F(Edits, TransponderDropTakesBothIds) {
+TEST_F(Edits, TransponderDropTakesBothIdsAndBroadcastDropTheBroadcastId) {
     const std::uint32_t key = velmar::test::AddTransponder(db, 4, 12);
     const auto a = Channel(1), b = Channel(2);
     const EditedRows r = SetChannelsTransponder(db, Keys{a, b}, key);
@@ -116,16 +111,11 @@ TEST_F(Edits, TransponderDropTakesBothIds) {
     EXPECT_EQ(Field(&Channel_Info_Tag::TPID, Keys{a, b}), (std::vector<int>{12, 12}));
     EXPECT_EQ(r.changed, (Keys{a, b}));
     EXPECT_TRUE(SetChannelsTransponder(db, Keys{a}, key + 1).changed.empty());
-}
 
-TEST_F(Edits, BroadcastDropTakesTheBroadcastId) {
-    auto b = NewRecord<Broadcast_Info_Tag>();
-    b->BroadcastID = 300;
-    db.Add(kTableBroadcast, 2, std::move(b));
-    const auto a = Channel(1);
-    const EditedRows r = SetChannelsBroadcast(db, Keys{a}, 2);
+    // Broadcaster key 1 has ID 300.
+    velmar::test::AddBroadcast(db, 300);
+    EXPECT_EQ(SetChannelsBroadcast(db, Keys{a}, 1).leaving, Keys{a});
     EXPECT_EQ(C(a).BroadcastID, 300);
-    EXPECT_EQ(r.leaving, Keys{a});
 }
 
 TEST_F(Edits, GenreDropKeepsTheFlagsAndLeavesOnlyInGenreMode) {
@@ -136,9 +126,10 @@ TEST_F(Edits, GenreDropKeepsTheFlagsAndLeavesOnlyInGenreMode) {
     EXPECT_EQ(r.changed, Keys{a});
     EXPECT_TRUE(r.leaving.empty()) << "outside genre mode the row is rewritten";
     r = SetChannelsGenre(db, Keys{a}, 9, true);
-    EXPECT_TRUE(r.changed.empty());
-    EXPECT_EQ(r.leaving, Keys{a});
+    EXPECT_EQ(std::pair(r.changed, r.leaving), std::pair(Keys{}, Keys{a}));
     EXPECT_TRUE(SetChannelsGenre(db, Keys{a}, 16, false).changed.empty());
+    EXPECT_EQ(SetChannelsGenre(db, Keys{a}, 15, false).changed, Keys{a}) << "the highest genre";
+    EXPECT_EQ(C(a).Attributes, kAttrTV | kAttrLocked | kAttrSkipped | 15);
 }
 
 // ---- Favourites --------------------------------------------------------------------------
@@ -157,8 +148,7 @@ TEST_F(Edits, JoiningAListTakesTheNextPositionAmongTheKind) {
     JoinFavoriteList(db, Keys{a}, 2, ChannelKind::TV);
     EXPECT_EQ(C(a).F[2], 8);
     JoinFavoriteList(db, Keys{a}, 31, ChannelKind::TV); // list 32, the last one a channel has
-    EXPECT_EQ(C(a).Favorite, 0x80000004u);
-    EXPECT_EQ(C(a).F[31], 1);
+    EXPECT_EQ(std::pair(C(a).Favorite, C(a).F[31]), std::pair(DWORD{0x80000004}, WORD{1}));
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, 32, ChannelKind::TV).changed.empty());
     EXPECT_TRUE(JoinFavoriteList(db, Keys{a}, -1, ChannelKind::TV).changed.empty());
 }
@@ -197,20 +187,12 @@ TEST_F(Edits, NewGivesAPositionOnlyOnProductsWithPositions) {
 
     Channel_Info_Tag fresh{};
     JoinFavorite(db, fresh, 4, ChannelKind::TV, FavoriteJoin::New, 0x01);
-    EXPECT_EQ(fresh.Favorite, 0x8u);
-    EXPECT_EQ(fresh.F[3], 0);
+    EXPECT_EQ(std::pair(fresh.Favorite, fresh.F[3]), std::pair(DWORD{0x8}, WORD{0}));
     JoinFavorite(db, fresh, 4, ChannelKind::TV, FavoriteJoin::New, 0x41);
     EXPECT_EQ(fresh.F[3], 1);
 }
 
-TEST_F(Edits, FavoritePositionsFollowTheOrderGiven) {
-    const auto a = Channel(1), b = Channel(2), c = Channel(3);
-    const EditedRows r = SetFavoritePositions(db, Keys{c, 77, a, b}, 2);
-    EXPECT_EQ(Positions(1, Keys{c, a, b}), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(r.changed, (Keys{c, a, b}));
-}
-
-TEST_F(Edits, FavoriteReorderPutsTheSelectionAfterTheUnselectedRowsUpToTheDrop) {
+TEST_F(Edits, FavoriteReorderPutsTheSelectionAfterTheUnselectedRowsAndSetsPositions) {
     Keys rows;
     for (WORD n = 1; n <= 6; ++n)
         rows.push_back(Channel(n));
@@ -234,6 +216,11 @@ TEST_F(Edits, FavoriteReorderPutsTheSelectionAfterTheUnselectedRowsUpToTheDrop) 
     EXPECT_EQ(order({rows[1]}, 999), rows);
     EXPECT_EQ(C(rows[1]).F[6], kept);
     EXPECT_TRUE(ReorderFavoriteList(db, rows, Keys{rows[1]}, 0, 7).rows.changed.empty());
+
+    // Positions set straight follow the order given; a key without a record is passed over.
+    const EditedRows r = SetFavoritePositions(db, Keys{rows[2], 77, rows[0], rows[1]}, 2);
+    EXPECT_EQ(Positions(1, Keys{rows[2], rows[0], rows[1]}), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(r.changed, (Keys{rows[2], rows[0], rows[1]}));
 }
 
 TEST_F(Edits, RenameFavoriteListAcceptsOneToNineteenCharacters) {
@@ -265,9 +252,13 @@ TEST_F(Edits, MovingDownThreeBeforeSevenGivesSix) {
     const EditedRows r = RenumberMovedSet(db, Keys{k[2]}, k[6], ChannelKind::TV, 7);
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
     EXPECT_EQ(C(radio).ProgramNum, 4) << "the other kind keeps its numbers";
-    EXPECT_EQ(Field(&Channel_Info_Tag::LogicalNumber, Keys{k[2], k[3]}), (std::vector<int>{6, 3}));
-    EXPECT_EQ(Field(&Channel_Info_Tag::ShowNum, Keys{k[2], k[3]}), (std::vector<int>{6, 3}));
+    EXPECT_EQ((std::array{Triple(k[2]), Triple(k[3])}),
+              (std::array{std::array{6, 6, 6}, std::array{3, 3, 3}}));
     EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
+    // Moved keys of the other kind, or without a record, are skipped.
+    RenumberMovedSet(db, Keys{radio, 4242}, k[2], ChannelKind::TV, 7);
+    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
+    EXPECT_EQ(C(radio).ProgramNum, 4);
 }
 
 // Lists often hold two channels on one number; the ranges that shift
@@ -328,16 +319,6 @@ TEST_F(Edits, RenumberCopiesNumbersByProductList) {
     RenumberMovedSet(db, Keys{k[1]}, k[1], ChannelKind::TV, 7);
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 3, 4})) << "onto itself: numbers stay";
     EXPECT_EQ(C(k[0]).LogicalNumber, 1) << "but the copies are made";
-}
-
-TEST_F(Edits, MovedKeysOfTheOtherKindOrWithoutRecordAreSkipped) {
-    Keys k;
-    for (WORD n = 1; n <= 4; ++n)
-        k.push_back(Channel(n));
-    const auto radio = Channel(1, true);
-    RenumberMovedSet(db, Keys{radio, 4242}, k[2], ChannelKind::TV, 7);
-    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(C(radio).ProgramNum, 1);
 }
 
 // ---- Transponders ------------------------------------------------------------------------

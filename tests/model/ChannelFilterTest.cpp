@@ -13,18 +13,14 @@
 #include <tuple>
 #include <utility>
 
+using namespace velmar::test;
+
 namespace {
 
 class Filter : public ::testing::Test {
 protected:
     void TearDown() override { db.ClearAll(); }
 
-    std::uint32_t Satellite(int id) { return velmar::test::AddSatellite(db, id); }
-    std::uint32_t Transponder(int sat, int tpid) {
-        return velmar::test::AddTransponder(db, sat, tpid);
-    }
-    std::uint32_t Cable(int tpid) { return velmar::test::AddCableMux(db, tpid); }
-    std::uint32_t Broadcast(int id) { return velmar::test::AddBroadcast(db, id); }
     // A channel named `name`: TV unless radio, on (sat, tpid), broadcaster,
     // favourite mask and genre.
     void Channel(const char* name, BYTE sat, BYTE tpid, WORD broadcast = 0, DWORD favorite = 0,
@@ -52,21 +48,16 @@ protected:
 
 } // namespace
 
-TEST_F(Filter, AllListsEveryChannelOfTheKindOnly) {
-    Channel("a", 1, 1);
-    Channel("r", 1, 1, 0, 0, 0, true);
-    Channel("b", 2, 1);
-    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01), "a b");
-    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01, ChannelKind::Radio), "r");
-    EXPECT_EQ(ChannelFilter::All().kind, ChannelFilterKind::All);
-}
-
-TEST_F(Filter, SatelliteMatchesTheRecordsIdNotItsKey) {
-    Satellite(5); // key 1
-    const std::uint32_t second = Satellite(2);
+TEST_F(Filter, AllListsEveryChannelOfTheKindOnlySatelliteMatchesTheRecordsIdNotItsKey) {
+    AddSatellite(db, 5); // key 1
+    const std::uint32_t second = AddSatellite(db, 2);
     Channel("on5", 5, 1);
     Channel("on2", 2, 1);
+    Channel("r", 2, 1, 0, 0, 0, true);
     Channel("on1", 1, 1);
+    EXPECT_EQ(ChannelFilter::All().kind, ChannelFilterKind::All);
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01), "on5 on2 on1");
+    EXPECT_EQ(Shown(ChannelFilter::All(), 0x01, ChannelKind::Radio), "r");
     const ChannelFilter f = ChannelFilter::BySatellite(db, second);
     EXPECT_EQ(f.satellite, 2);
     EXPECT_EQ(Shown(f, 0x01), "on2");
@@ -79,8 +70,8 @@ TEST_F(Filter, SatelliteMatchesTheRecordsIdNotItsKey) {
     EXPECT_EQ(Shown(none, 0x03), "on5 on2");
 }
 
-TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpid) {
-    const std::uint32_t tp = Transponder(2, 3);
+TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpidAndCarriesTheSatelliteOn) {
+    const std::uint32_t tp = AddTransponder(db, 2, 3);
     Channel("hit", 2, 3);
     Channel("otherSat", 1, 3);
     Channel("otherTp", 2, 4);
@@ -89,13 +80,11 @@ TEST_F(Filter, TransponderOnSatelliteProductsMatchesSatelliteAndTpid) {
     EXPECT_EQ(Shown(f, 0x01), "hit");
     EXPECT_EQ(Shown(ChannelFilter::ByTransponder({}, 77), 0x01), "hit otherSat otherTp")
         << "an unknown transponder filters nothing out";
-}
-
-TEST_F(Filter, TransponderCarriesTheSatelliteValueOn) {
+    // The satellite value is carried on.
     ChannelFilter sat;
     sat.kind = ChannelFilterKind::Satellite;
     sat.satellite = 4;
-    const ChannelFilter f = ChannelFilter::ByTransponder(sat, 9);
+    f = ChannelFilter::ByTransponder(sat, 9);
     EXPECT_EQ(std::tuple(f.satellite, f.transponder, f.broadcast), std::tuple(4, 9u, 0u));
 }
 
@@ -109,8 +98,8 @@ TEST_F(Filter, MuxOnTerrestrialOnlyComparesTheTpidItself) {
 }
 
 TEST_F(Filter, MuxOnCableOnlyLooksUpTheCableMultiplex) {
-    Cable(7);                           // key 1
-    const std::uint32_t key = Cable(9); // key 2
+    AddCableMux(db, 7);                           // key 1
+    const std::uint32_t key = AddCableMux(db, 9); // key 2
     Channel("c7", 0, 7);
     Channel("c9", 0, 9);
     EXPECT_EQ(Shown(ChannelFilter::ByMux(key), 0x04), "c9");
@@ -119,8 +108,8 @@ TEST_F(Filter, MuxOnCableOnlyLooksUpTheCableMultiplex) {
 }
 
 TEST_F(Filter, MuxOnSatelliteAndTerrestrialShowsOnlyThePseudoSatellite) {
-    const std::uint32_t ter = Transponder(1, 2);
-    Transponder(3, 2);
+    const std::uint32_t ter = AddTransponder(db, 1, 2);
+    AddTransponder(db, 3, 2);
     Channel("ter", 1, 2);
     Channel("sat", 3, 2);
     Channel("terOther", 1, 5);
@@ -128,13 +117,13 @@ TEST_F(Filter, MuxOnSatelliteAndTerrestrialShowsOnlyThePseudoSatellite) {
     // The Terrestrial tab sends key 0: every terrestrial channel.
     EXPECT_EQ(Shown(ChannelFilter::ByMux(0), 0x03), "ter terOther");
     // A satellite choice leaves the terrestrial channels out.
-    Satellite(3);
+    AddSatellite(db, 3);
     EXPECT_EQ(Shown(ChannelFilter::BySatellite(db, 1), 0x03), "sat");
 }
 
 TEST_F(Filter, BroadcastMatchesTheRecordsBroadcastId) {
-    Broadcast(40);
-    const std::uint32_t key = Broadcast(41);
+    AddBroadcast(db, 40);
+    const std::uint32_t key = AddBroadcast(db, 41);
     Channel("b40", 2, 1, 40);
     Channel("b41", 2, 1, 41);
     EXPECT_EQ(Shown(ChannelFilter::ByBroadcast({}, key, 0x01), 0x01), "b41");
@@ -153,7 +142,7 @@ TEST_F(Filter, TheTerrestrialSourceSurvivesOnlyOnTerrestrialProducts) {
     // On a satellite-and-terrestrial product a broadcaster choice made with
     // the terrestrial source chosen keeps to it: the kind is not 1 or 3, so
     // the source is no longer a test.
-    Broadcast(5);
+    AddBroadcast(db, 5);
     Channel("ter", 1, 1, 5);
     Channel("sat", 2, 1, 5);
     EXPECT_EQ(Shown(ChannelFilter::ByBroadcast(terrestrial, 1, 0x03), 0x03), "ter sat");

@@ -18,7 +18,7 @@ struct Ch {
     WORD attributes = kAttrTV;
     WORD onid = 0, tsid = 0, sid = 0;
     BYTE sat = 1, tp = 1;
-    WORD number = 0;
+    WORD number = 0, logical = 0, show = 0;
     WORD broadcast = 0;
 
     Ch& Ids(WORD o, WORD t, WORD s) {
@@ -40,6 +40,11 @@ struct Ch {
         number = n;
         return *this;
     }
+    // ProgramNum, LogicalNumber and ShowNum alike, as renumbering leaves them.
+    Ch& Nums(WORD n) {
+        number = logical = show = n;
+        return *this;
+    }
 
     Channel_Info_Tag Record() const {
         Channel_Info_Tag c{};
@@ -51,6 +56,8 @@ struct Ch {
         c.SatID = sat;
         c.TPID = tp;
         c.ProgramNum = number;
+        c.LogicalNumber = logical;
+        c.ShowNum = show;
         c.BroadcastID = broadcast;
         return c;
     }

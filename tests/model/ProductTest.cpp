@@ -10,33 +10,27 @@
 #include <vector>
 
 TEST(Product, ReceptionOfEachFamily) {
-    struct Case {
-        std::uint32_t type;
-        bool sat, ter, cab, satTer, terOnly, cabOnly, pseudo, muxBlock;
-    };
-    const Case cases[] = {
-        // type  sat    ter    cab    sat+ter terOnly cabOnly pseudo muxBlock
-        {0x01, true, false, false, false, false, false, false, false},
-        {0x19, true, false, false, false, false, false, false, false},
-        {0x02, false, true, false, false, true, false, true, true},
-        {0x12, false, true, false, false, true, false, true, true},
-        {0x04, false, false, true, false, false, true, false, false},
-        {0x14, false, false, true, false, false, true, false, false},
-        {0x03, true, true, false, true, false, false, true, false},
-        {0x0A, false, true, false, false, false, false, true, true},
-        {0x05, true, false, true, false, false, false, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.type);
-        EXPECT_EQ(IsSatellite(c.type), c.sat);
-        EXPECT_EQ(IsTerrestrial(c.type), c.ter);
-        EXPECT_EQ(IsCable(c.type), c.cab);
-        EXPECT_EQ(IsSatelliteAndTerrestrial(c.type), c.satTer);
-        EXPECT_EQ(IsTerrestrialOnly(c.type), c.terOnly);
-        EXPECT_EQ(IsCableOnly(c.type), c.cabOnly);
-        EXPECT_EQ(IsTerrestrialPseudoSatellite(c.type, 1), c.pseudo);
-        EXPECT_FALSE(IsTerrestrialPseudoSatellite(c.type, 2));
-        EXPECT_EQ(HasTerrestrialMuxBlock(c.type), c.muxBlock);
+    // One letter for each rule that holds, a dot for each that does not:
+    // satellite, terrestrial, cable, satellite and terrestrial, terrestrial
+    // only, cable only, satellite 1 the terrestrial network, multiplex block.
+    const std::pair<std::uint32_t, const char*> cases[] = {
+        {0x01, "s......."}, {0x19, "s......."}, {0x02, ".t..T.pm"},
+        {0x12, ".t..T.pm"}, {0x04, "..c..C.."}, {0x14, "..c..C.."},
+        {0x03, "st.S..p."}, {0x0A, ".t....pm"}, {0x05, "s.c....."}};
+    for (const auto& [type, expected] : cases) {
+        const bool rules[] = {IsSatellite(type),
+                              IsTerrestrial(type),
+                              IsCable(type),
+                              IsSatelliteAndTerrestrial(type),
+                              IsTerrestrialOnly(type),
+                              IsCableOnly(type),
+                              IsTerrestrialPseudoSatellite(type, 1),
+                              HasTerrestrialMuxBlock(type)};
+        std::string held;
+        for (std::size_t i = 0; i < 8; ++i)
+            held += rules[i] ? "stcSTCpm"[i] : '.';
+        EXPECT_EQ(held, expected) << "type " << type;
+        EXPECT_FALSE(IsTerrestrialPseudoSatellite(type, 2)) << "type " << type;
     }
     // The long-entry bit is not part of "only": 0x0A is terrestrial with
     // long satellite entries, not terrestrial only.

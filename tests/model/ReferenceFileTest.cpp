@@ -11,17 +11,15 @@
 #include "image/ImageFile.h"
 #include "model/ReferenceOrder.h"
 #include "model/SatelliteRecords.h"
+#include "tests/image/ImageBuilder.h"
 #include "tests/model/ChannelMaker.h"
 #include "xls/ChannelWorkbook.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
 #include <cstring>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using velmar::test::AddChannel;
@@ -31,45 +29,28 @@ namespace {
 
 constexpr int kFlashSize = 49152 + 64 * 4096; // end of the start-up channel block
 
-class ReferenceFile : public ::testing::Test {
+class ReferenceFile : public velmar::test::CodecTest {
 protected:
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        m_dir = std::filesystem::temp_directory_path() /
-                ("velmar-reference-test-" + std::to_string(::getpid()) + "-" +
-                 std::to_string(counter++));
-        std::filesystem::create_directories(m_dir);
-        velmar::policy_profile::Reset();
+        CodecTest::SetUp();
         ConfigureStartupPolicy();
-        ResetImageState();
-        db.ClearAll();
     }
-    void TearDown() override {
-        db.ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
-        std::error_code ec;
-        std::filesystem::remove_all(m_dir, ec);
-    }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::string File(const std::string& name) const { return Path(name).string(); }
 
-    // The reference: three channels, saved as a working-form image.
-    std::string MakeReferenceImage(const std::string& name, bool withChannels = true) {
-        db.ClearAll();
+    // The reference: three channels, saved as a working-form image; its bytes.
+    std::vector<BYTE> MakeReferenceImage(const std::string& name, bool withChannels = true) {
         if (withChannels) {
             AddChannel(db, Ch{"Ref One"}.Ids(1, 2, 3).Num(11));
             AddChannel(db, Ch{"Ref Two"}.Num(12));
             AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(1, 2, 4).Num(13));
         }
-        std::vector<BYTE> blank(86 + kFlashSize, 0);
-        std::memcpy(blank.data(), "VX  \x50\0", 6);
-        std::memcpy(blank.data() + 6 + 16, "REFERENCE", 9);
-        const std::string path = Path(name);
-        WriteWholeFile(path, blank);
-        CChannelFile file(TheZorvDB(), CurrentImageValues());
-        EXPECT_EQ(file.Save(path.c_str(), false), 1);
+        velmar::test::Image blank(kFlashSize);
+        std::memcpy(blank.Bytes().data() + 6 + 16, "REFERENCE", 9);
+        int ok = 0;
+        const auto bytes = Save(blank.Bytes(), &ok, name);
+        EXPECT_EQ(ok, 1);
         db.ClearAll();
-        return path;
+        return bytes;
     }
 
     // The open document the reference must not disturb.
@@ -113,10 +94,7 @@ protected:
         EXPECT_TRUE(IsRadio(ref[2]));
     }
 
-    CZorvDB& db = TheZorvDB();
-
 private:
-    std::filesystem::path m_dir;
     int m_nextKey = 4;
 };
 
@@ -125,25 +103,23 @@ private:
 // The reference in each form it is read from: the working form, the ZORV and
 // the bare image, and a workbook.
 TEST_F(ReferenceFile, EveryFormIsReadWithoutTouchingTheDocument) {
-    std::string working;
-    ASSERT_TRUE(ReadWholeFile(MakeReferenceImage("ref.bin"), working));
-    const std::string flash = working.substr(86);
-    std::string zorv(64, '\0');
-    zorv.replace(0, 4, "ZORV");
-    zorv += flash;
-    WriteWholeFile(Path("ref-zorv.bin"), {reinterpret_cast<const BYTE*>(zorv.data()), zorv.size()});
-    WriteWholeFile(Path("ref-bare.bin"),
-                   {reinterpret_cast<const BYTE*>(flash.data()), flash.size()});
+    const auto working = MakeReferenceImage("ref.bin");
+    const std::vector<BYTE> flash(working.begin() + velmar::test::kShift, working.end());
+    std::vector<BYTE> zorv{'Z', 'O', 'R', 'V'};
+    zorv.resize(64);
+    zorv.insert(zorv.end(), flash.begin(), flash.end());
+    velmar::test::WriteFile(Path("ref-zorv.bin"), zorv);
+    velmar::test::WriteFile(Path("ref-bare.bin"), flash);
     AddChannel(db, Ch{"Ref One"}.Ids(0, 0, 3).Num(11));
     AddChannel(db, Ch{"Ref Two"}.Num(12));
     AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(0, 0, 4).Num(13));
-    ExportChannelWorkbook(TheZorvDB(), Path("ref.xls"));
+    ExportChannelWorkbook(TheZorvDB(), File("ref.xls"));
     OpenDocument();
     for (const char* name : {"ref.bin", "ref-zorv.bin", "ref-bare.bin", "ref.xls"}) {
         SCOPED_TRACE(name);
         std::vector<Channel_Info_Tag> ref;
         std::string error;
-        ASSERT_TRUE(LoadReferenceChannels(Path(name), ref, error)) << error;
+        ASSERT_TRUE(LoadReferenceChannels(File(name), ref, error)) << error;
         ExpectReference(ref);
         ExpectDocumentUnchanged();
     }
@@ -151,19 +127,19 @@ TEST_F(ReferenceFile, EveryFormIsReadWithoutTouchingTheDocument) {
 
 TEST_F(ReferenceFile, FailuresSayWhyAndLeaveTheDocument) {
     MakeReferenceImage("empty.bin", false);
-    WriteWholeFile(Path("short.bin"), std::vector<BYTE>(10, 0x55));
-    WriteWholeFile(Path("image.xls"), std::vector<BYTE>(600, 0x55));
+    velmar::test::WriteFile(Path("short.bin"), std::vector<BYTE>(10, 0x55));
+    velmar::test::WriteFile(Path("image.xls"), std::vector<BYTE>(600, 0x55));
     std::filesystem::create_directories(Path("folder.bin"));
     OpenDocument();
     const struct {
         std::string path;
         std::string error;
     } cases[] = {
-        {Path("missing.bin"), "Cannot read " + Path("missing.bin")},
-        {Path("folder.bin"), "Cannot read " + Path("folder.bin")},
-        {Path("short.bin"), "Cannot open or invalid version file"},
-        {Path("image.xls"), "Cannot open or invalid version file"},
-        {Path("empty.bin"), "The reference list holds no channels"},
+        {File("missing.bin"), "Cannot read " + File("missing.bin")},
+        {File("folder.bin"), "Cannot read " + File("folder.bin")},
+        {File("short.bin"), "Cannot open or invalid version file"},
+        {File("image.xls"), "Cannot open or invalid version file"},
+        {File("empty.bin"), "The reference list holds no channels"},
     };
     for (const auto& c : cases) {
         std::vector<Channel_Info_Tag> ref(1);
@@ -178,13 +154,14 @@ TEST_F(ReferenceFile, FailuresSayWhyAndLeaveTheDocument) {
 // The undo and redo of the edit are HistoryPropertyTest's; here what it does
 // to the open list, and that a failure, a refusal and a repeat record nothing.
 TEST_F(ReferenceFile, AppliedToTheOpenListAsOneEdit) {
-    const std::string path = MakeReferenceImage("ref.bin");
+    MakeReferenceImage("ref.bin");
+    const std::string path = File("ref.bin");
     OpenDocument();
     EditSession session(db);
     session.StartFresh();
 
-    ReferenceOrderReport report = ApplyReferenceOrderFile(session, Path("missing.bin"));
-    EXPECT_EQ(report.error, "Cannot read " + Path("missing.bin"));
+    ReferenceOrderReport report = ApplyReferenceOrderFile(session, File("missing.bin"));
+    EXPECT_EQ(report.error, "Cannot read " + File("missing.bin"));
     EXPECT_FALSE(session.CanUndo());
 
     report = ApplyReferenceOrderFile(session, path);
