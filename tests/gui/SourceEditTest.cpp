@@ -62,13 +62,6 @@ QStringList ColumnTexts(CListGridCtrl& grid, int column) {
     return out;
 }
 
-template <class T> int RowCount(std::uint8_t table) {
-    int n = 0;
-    for ([[maybe_unused]] const T& r : std::as_const(TheZorvDB()).Rows<T>(table))
-        ++n;
-    return n;
-}
-
 class SourceEditing : public Editor {
 protected:
     void Open(const QString& path = kExample) {
@@ -316,7 +309,7 @@ TEST_F(SourceEditing, DeleteSatelliteAsksWithItsCountsAndClearsTheOtherGrids) {
     EXPECT_EQ(TP().GetRowCount(), 1) << "the transponder grid is emptied";
     EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
     EXPECT_EQ(Radio().GetRowCount(), 1);
-    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 24 - 5);
+    EXPECT_EQ(TheZorvDB().Size(kTableTransponder), 24u - 5u);
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(sat.GetRowCount(), 7);
 }
@@ -644,6 +637,6 @@ TEST_F(SourceEditing, TerrestrialGridStaysReadOnly) {
     DoubleClick(ter.viewport(), RowPoint(ter, 1, 2));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 1);
+    EXPECT_EQ(TheZorvDB().Size(kTableTransponder), 1u);
     EXPECT_EQ(qobject_cast<CSourceGridCtrl*>(&ter), nullptr);
 }
