@@ -413,7 +413,6 @@ TEST_F(ChannelFormTest, EnterIsOkAndEscapeIsCancelThroughTheDialogsOwnRun) {
     search.SetCaption("Search");
     TypeAndPress("Search", "Text", "erste", Qt::Key_Return);
     EXPECT_EQ(search.ShowForm(nullptr), IUiSeam::IDOK);
-    EXPECT_EQ(search.Text(), "erste");
     TypeAndPress("Search", "Text", "gone", Qt::Key_Escape);
     EXPECT_EQ(search.ShowForm(nullptr), IUiSeam::IDCANCEL);
     EXPECT_EQ(search.Text(), "erste");

@@ -517,8 +517,7 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
 
 namespace {
 
-// A cable-only receiver's image with five multiplexes and two channels on
-// each (one on satellite 1, one on 4, as cable images keep them).
+// A cable-only receiver's image with five multiplexes.
 class CableEditing : public SourceEditing {
 protected:
     void SetUp() override {
@@ -529,7 +528,6 @@ protected:
         m_profile.ch.entrySize = 64;
         m_profile.Apply();
         CZorvDB& db = TheZorvDB();
-        WORD number = 0;
         for (int m = 1; m <= 5; ++m) {
             auto mux = NewRecord<CableMux_Info_Tag>();
             mux->TPID = static_cast<BYTE>(m);
@@ -537,15 +535,6 @@ protected:
             mux->SymbolRate = 6900;
             mux->Modulation = 0x0C;
             db.AddIndexed(kTableCableMux, std::move(mux));
-            for (int sat : {1, 4}) {
-                auto c = NewRecord<Channel_Info_Tag>();
-                c->SatID = static_cast<BYTE>(sat);
-                c->TPID = static_cast<BYTE>(m);
-                c->ProgramNum = c->LogicalNumber = c->ShowNum = ++number;
-                c->Attributes = sat == 1 ? kAttrTV : kAttrRadio;
-                std::snprintf(c->Name, sizeof c->Name, "M%d-%d", m, sat);
-                db.AddIndexed(kTableChannel, std::move(c));
-            }
         }
         m_image = Scratch("cable.bin");
         velmar::test::WriteFile(m_image, velmar::test::Image(m_profile.FlashSize()).Bytes());
