@@ -296,6 +296,7 @@ TEST_F(SourceEditing, DeleteSatelliteAsksWithItsCountsAndClearsTheOtherGrids) {
     const std::string before = Saved("before.bin");
 
     AnswerNo(sat, [&] { Choose(sat, 2, 3, kSourceDelete); });
+    ASSERT_FALSE(HasFatalFailure()) << "no question to read";
     EXPECT_EQ(ui.messages.back().informative,
               "1 satellite is selected. Deleting it also deletes its 5 transponders and 22 "
               "channels.");
