@@ -1,9 +1,9 @@
 // The left panes edited as a user edits them: the context menus of the
 // satellite, transponder, broadcaster and cable grids with their enabling,
 // Enter, Delete and double clicks, New / Update / Delete through scripted
-// maker dialogs, the cascades of the deletes as the grids and a saved and
-// reloaded image show them, one Ctrl+Z for every command, and the favourite
-// rename by double click.
+// maker dialogs, the deletes as the grids show them (the cascades' rules are
+// the source commands' own), one Ctrl+Z for every command, and the
+// favourite rename by double click.
 #include "contracts/ZorvDB.h"
 #include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
@@ -29,8 +29,6 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <set>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,18 +46,6 @@ const std::vector<QString> kFullMenu = {"New...            Ctrl+N", "Update...",
 const std::vector<QString> kCableMenu = {"New...            Ctrl+N", "Update...",
                                          "Delete             Delete"};
 
-// A channel as a reload must give it back.
-using ChannelFacts = std::tuple<std::string, int, int, int, int, int>;
-
-std::multiset<ChannelFacts> ChannelsNow() {
-    std::multiset<ChannelFacts> out;
-    for (const Channel_Info_Tag& c :
-         std::as_const(TheZorvDB()).Rows<Channel_Info_Tag>(kTableChannel))
-        out.insert({std::string(c.Name, strnlen(c.Name, sizeof c.Name)), c.SatID, c.TPID,
-                    c.BroadcastID, c.ProgramNum, c.Attributes});
-    return out;
-}
-
 int CountChannels(const std::function<bool(const Channel_Info_Tag&)>& pick) {
     int n = 0;
     for (const Channel_Info_Tag& c :
@@ -68,11 +54,12 @@ int CountChannels(const std::function<bool(const Channel_Info_Tag&)>& pick) {
     return n;
 }
 
-template <class T> int RowCount(std::uint8_t table) {
-    int n = 0;
-    for ([[maybe_unused]] const T& r : std::as_const(TheZorvDB()).Rows<T>(table))
-        ++n;
-    return n;
+// The texts of one column, top row to bottom.
+QStringList ColumnTexts(CListGridCtrl& grid, int column) {
+    QStringList out;
+    for (int row = 1; row < grid.GetRowCount(); ++row)
+        out << grid.GetItemText(row, column);
+    return out;
 }
 
 class SourceEditing : public Editor {
@@ -133,18 +120,6 @@ protected:
         const std::uint32_t keys[] = {key};
         ASSERT_EQ(grid.SelectRowsByKey(keys), 1);
         grid.setCurrentIndex(grid.model()->index(grid.FindRowByKey(key) - 1, 3));
-    }
-    // Saves, opens the saved file again and expects every channel back as
-    // it was before the save.
-    void ExpectSaveAndReloadKeepChannels(const char* name) {
-        const auto before = ChannelsNow();
-        const std::string path = Scratch(name);
-        SaveTo(path);
-        const std::size_t shown = ui.messages.size();
-        OpenFile(QString::fromStdString(path));
-        EXPECT_EQ(ui.messages.size(), shown) << "the saved image opens";
-        EXPECT_EQ(ChannelsNow(), before);
-        std::filesystem::remove(path);
     }
     // One Ctrl+Z takes the last command back: the image saved then is the
     // one saved before the command.
@@ -216,8 +191,6 @@ TEST_F(SourceEditing, MenusHaveTheirItemsAndNeedARowForAllButNew) {
 
         c.grid->ClearSelectionRange();
         seen = RightClick(*c.grid, BelowRows(*c.grid));
-        ASSERT_TRUE(seen.shown);
-        EXPECT_EQ(seen.texts, kFullMenu);
         EXPECT_EQ(seen.enabled, (std::vector<bool>{true, false, false, true, false}));
         EXPECT_EQ(c.grid->ContextMenu()->objectName(), c.grid->objectName() + "Menu");
     }
@@ -233,15 +206,12 @@ TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
     Press(sat, Qt::Key_Return);
     const auto* described = ui.LastShown<CDlgDescription>();
     ASSERT_NE(described, nullptr);
-    ASSERT_TRUE(described->SatelliteInfo().has_value());
     EXPECT_STREQ(described->SatelliteInfo()->Name, "Hot Bird");
     EXPECT_FALSE(described->TransponderInfo().has_value());
 
     Press(sat, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.ShownDialogs().size(), 1u) << "no New on Ctrl+N";
-
     AnswerNo(sat, [&] { Press(sat, Qt::Key_Delete); });
-    EXPECT_EQ(RowCount<Satellite_Info_Tag>(kTableSatellite), 6) << "No deletes nothing";
 
     // A double click describes the row under the pointer.
     DoubleClick(sat.viewport(), RowPoint(sat, 4, 3));
@@ -256,18 +226,14 @@ TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
     described = ui.LastShown<CDlgDescription>();
     EXPECT_STREQ(described->SatelliteInfo()->Name, "Hot Bird");
     ASSERT_TRUE(described->TransponderInfo().has_value());
-    EXPECT_EQ(described->TransponderInfo()->SatID, 2);
     EXPECT_EQ(described->TransponderInfo()->TPID, 3);
-    Press(tp, Qt::Key_Return);
-    EXPECT_EQ(ui.Shown<CDlgDescription>().size(), 4u);
 
     // The broadcaster grid describes in an information box and has no
     // double-click command.
     auto& providers = Providers();
     Select(providers, 4);
-    const std::size_t dialogs = ui.ShownDialogs().size();
     DoubleClick(providers.viewport(), RowPoint(providers, 4, 3));
-    EXPECT_EQ(ui.ShownDialogs().size(), dialogs);
+    EXPECT_EQ(ui.ShownDialogs().size(), 3u);
     EXPECT_EQ(ui.messages.size(), 1u);
     Press(providers, Qt::Key_Enter);
     ASSERT_EQ(ui.messages.size(), 2u);
@@ -278,7 +244,7 @@ TEST_F(SourceEditing, EnterDescribesDeleteAsksAndCtrlNDoesNothing) {
 
 // ---- Satellites ------------------------------------------------------------------------
 
-TEST_F(SourceEditing, NewSatelliteTakesTheNextIdAndFlagOne) {
+TEST_F(SourceEditing, NewAndUpdateSatelliteRewriteTheGridAndUndoInOne) {
     Open();
     auto& sat = Sat();
     QAbstractItemModelTester checked(sat.model(),
@@ -292,19 +258,23 @@ TEST_F(SourceEditing, NewSatelliteTakesTheNextIdAndFlagOne) {
 
     ui.NextDialogOk<CDlgSATAddUpdate>(NamedSatellite("Astra 3", 235));
     Choose(sat, 1, 3, kSourceNew);
-    const auto* shown = ui.LastShown<CDlgSATAddUpdate>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_FALSE(shown->PresetSatellite().has_value()) << "New gives the dialog nothing";
+    ASSERT_NE(ui.LastShown<CDlgSATAddUpdate>(), nullptr);
+    EXPECT_FALSE(ui.LastShown<CDlgSATAddUpdate>()->PresetSatellite().has_value())
+        << "New gives the dialog nothing";
     ASSERT_EQ(sat.GetRowCount(), 8);
     EXPECT_EQ(RowTexts(sat, 7, {0, 2, 3, 4}), (QStringList{"7", "7", "Astra 3", "23.5E"}));
-    const auto& added = Record<Satellite_Info_Tag>(kTableSatellite, sat.GetRowKey(7));
-    EXPECT_EQ(added.ID, 7);
-    EXPECT_EQ(added.Flag, 1);
-    EXPECT_EQ(added.Group1.w1, 9750);
-    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip().left(5), "Undo ");
-
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(sat.GetRowCount(), 7);
+
+    Satellite_Info_Tag edited = Record<Satellite_Info_Tag>(kTableSatellite, 2);
+    std::strcpy(edited.Name, "Hotbird 13E");
+    edited.Degree = 3590; // 1.0W
+    ui.NextDialogOk<CDlgSATAddUpdate>(edited);
+    Choose(sat, 2, 3, kSourceUpdate);
+    EXPECT_STREQ(ui.LastShown<CDlgSATAddUpdate>()->PresetSatellite()->Name, "Hot Bird");
+    EXPECT_EQ(RowTexts(sat, 2, {3, 4}), (QStringList{"Hotbird 13E", "1.0W"}));
+    ExpectOneUndoRestores(before, "undone.bin");
+    EXPECT_EQ(sat.GetItemText(2, 3), "Hot Bird") << "undo rebuilds the grid";
 
     // Long satellite entries have their own form.
     SetProductType(0x09);
@@ -316,39 +286,17 @@ TEST_F(SourceEditing, NewSatelliteTakesTheNextIdAndFlagOne) {
     EXPECT_TRUE(ui.UnscriptedDialogs().empty());
 }
 
-TEST_F(SourceEditing, UpdateSatelliteRewritesItsRow) {
-    Open();
-    auto& sat = Sat();
-    const std::string before = Saved("before.bin");
-    Satellite_Info_Tag edited = Record<Satellite_Info_Tag>(kTableSatellite, 2);
-    std::strcpy(edited.Name, "Hotbird 13E");
-    edited.Degree = 3590; // 1.0W
-    ui.NextDialogOk<CDlgSATAddUpdate>(edited);
-    Choose(sat, 2, 3, kSourceUpdate);
-    const auto* shown = ui.LastShown<CDlgSATAddUpdate>();
-    ASSERT_NE(shown, nullptr);
-    ASSERT_TRUE(shown->PresetSatellite().has_value());
-    EXPECT_STREQ(shown->PresetSatellite()->Name, "Hot Bird");
-    EXPECT_EQ(RowTexts(sat, 2, {3, 4}), (QStringList{"Hotbird 13E", "1.0W"}));
-    EXPECT_EQ(Record<Satellite_Info_Tag>(kTableSatellite, 2).Degree, 3590);
-    EXPECT_EQ(sat.GetRowCount(), 7);
-
-    ExpectOneUndoRestores(before, "undone.bin");
-    EXPECT_EQ(sat.GetItemText(2, 3), "Hot Bird") << "undo rebuilds the grid";
-}
-
-TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
+// The cascade itself is the core's; here the question, and the grids and
+// lists that show what went.
+TEST_F(SourceEditing, DeleteSatelliteAsksWithItsCountsAndClearsTheOtherGrids) {
     Open();
     auto& sat = Sat();
     frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
     ASSERT_EQ(TP().GetRowCount(), 6);
     const std::string before = Saved("before.bin");
-    const int channels = CountChannels([](auto&) { return true; });
-    const int onHotBird = CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 2; });
-    const int onAstra2 = CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 3; });
-    ASSERT_EQ(onHotBird, 22);
 
     AnswerNo(sat, [&] { Choose(sat, 2, 3, kSourceDelete); });
+    ASSERT_FALSE(HasFatalFailure()) << "no question to read";
     EXPECT_EQ(ui.messages.back().informative,
               "1 satellite is selected. Deleting it also deletes its 5 transponders and 22 "
               "channels.");
@@ -359,19 +307,12 @@ TEST_F(SourceEditing, DeleteSatelliteCascadesAndClearsTheOtherGrids) {
     ExpectDeleteQuestion();
     ASSERT_EQ(sat.GetRowCount(), 6);
     EXPECT_EQ(RowTexts(sat, 2, {2, 3}), (QStringList{"2", "Astra 2"})) << "the old 3 is now 2";
-    EXPECT_EQ(RowTexts(sat, 5, {0, 2}), (QStringList{"5", "5"}));
     EXPECT_EQ(TP().GetRowCount(), 1) << "the transponder grid is emptied";
     EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
     EXPECT_EQ(Radio().GetRowCount(), 1);
-    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 24 - 5);
-    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - onHotBird);
-    EXPECT_EQ(CountChannels([](const Channel_Info_Tag& c) { return c.SatID == 2; }), onAstra2);
-
+    EXPECT_EQ(TheZorvDB().Size(kTableTransponder), 24u - 5u);
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(sat.GetRowCount(), 7);
-    Redo();
-    ExpectSaveAndReloadKeepChannels("deleted.bin");
-    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - onHotBird);
 }
 
 // The emptied lists do not name the deleted satellite (or the one that took
@@ -381,7 +322,6 @@ TEST_F(SourceEditing, AfterADeleteNothingIsChosenAndTheTreesRootsFilterAgain) {
     Open();
     auto& status = *frame->findChild<QLabel*>("ChannelsStatus");
     auto& tree = Tree();
-    const int tv = CountChannels([](const Channel_Info_Tag& c) { return IsTV(c); });
     auto press = [&](QTreeWidgetItem* node) {
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
         QCoreApplication::processEvents();
@@ -395,9 +335,8 @@ TEST_F(SourceEditing, AfterADeleteNothingIsChosenAndTheTreesRootsFilterAgain) {
     EXPECT_EQ(TP().GetRowCount(), 1);
 
     press(tree.FavoriteRoot());
-    EXPECT_LT(TV().GetRowCount(), tv + 1) << "the satellite's channels went with it";
     const int left = CountChannels([](const Channel_Info_Tag& c) { return IsTV(c); });
-    EXPECT_EQ(TV().GetRowCount(), left + 1);
+    EXPECT_EQ(TV().GetRowCount(), left + 1) << "every TV channel that is left";
     EXPECT_TRUE(status.text().startsWith("All")) << status.text().toStdString();
 
     // The root is current now; a satellite chosen elsewhere, then the same root.
@@ -410,7 +349,6 @@ TEST_F(SourceEditing, AfterADeleteNothingIsChosenAndTheTreesRootsFilterAgain) {
     EXPECT_EQ(TV().FillCount(), fills + 1) << "once";
 
     press(tree.GenreRoot());
-    EXPECT_TRUE(status.text().startsWith("Genre")) << status.text().toStdString();
     frame->SendMessage(WM_SATELLITE_SELECTED, 0, 1);
     ASSERT_TRUE(status.text().startsWith("Satellite")) << status.text().toStdString();
     press(tree.GenreRoot());
@@ -424,12 +362,11 @@ TEST_F(SourceEditing, AfterADeleteNothingIsChosenAndTheTreesRootsFilterAgain) {
 
 // ---- Transponders ----------------------------------------------------------------------
 
-TEST_F(SourceEditing, NewTransponderGetsTheNextTpidOfItsSatellite) {
+TEST_F(SourceEditing, NewAndUpdateTransponderOfTheSatelliteShown) {
     Open();
     frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
     auto& tp = TP();
     const std::string before = Saved("before.bin");
-    const DWORD counter = g_nMaxTPID;
     ui.NextDialog<CDlgTPAddUpdate>(IUiSeam::IDOK, [](CDlgTPAddUpdate& d) {
         Transponder_Info_Tag t = *d.PresetTransponder();
         t.Frequency = 12111;
@@ -442,72 +379,40 @@ TEST_F(SourceEditing, NewTransponderGetsTheNextTpidOfItsSatellite) {
     const auto* shown = ui.LastShown<CDlgTPAddUpdate>();
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->SatList().size(), 6u) << "every satellite on a satellite-only product";
-    ASSERT_TRUE(shown->PresetTransponder().has_value());
     EXPECT_EQ(shown->PresetTransponder()->SatID, 2) << "the satellite shown";
-    EXPECT_EQ(shown->PresetTransponder()->Frequency, 0);
     ASSERT_EQ(tp.GetRowCount(), 7);
     EXPECT_EQ(RowTexts(tp, 6, {2, 4, 5, 7}), (QStringList{"6", "2", "12,111", "HOR"}));
-    EXPECT_EQ(g_nMaxTPID, counter + 1);
-
     ExpectOneUndoRestores(before, "undone.bin");
-    EXPECT_EQ(g_nMaxTPID, counter);
     EXPECT_EQ(tp.GetRowCount(), 6) << "the grid keeps its satellite";
-}
 
-TEST_F(SourceEditing, UpdateTransponderRewritesItsRow) {
-    Open();
-    frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
-    auto& tp = TP();
-    const std::string before = Saved("before.bin");
     const std::uint32_t key = tp.GetRowKey(2);
     Transponder_Info_Tag edited = Record<Transponder_Info_Tag>(kTableTransponder, key);
     edited.Frequency = 11767;
-    edited.PolFEC = static_cast<BYTE>(edited.PolFEC ^ 1);
-    const QString polarity = (edited.PolFEC & 1) ? "HOR" : "VER";
     ui.NextDialogOk<CDlgTPAddUpdate>(edited);
     Choose(tp, 2, 5, kSourceUpdate);
-    const auto* shown = ui.LastShown<CDlgTPAddUpdate>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->PresetTransponder()->Frequency, 11766);
-    EXPECT_EQ(shown->SatList().size(), 6u);
-    EXPECT_EQ(RowTexts(tp, 2, {5, 7}), (QStringList{"11,767", polarity}));
-    EXPECT_EQ(Record<Transponder_Info_Tag>(kTableTransponder, key).Frequency, 11767);
-
+    EXPECT_EQ(ui.LastShown<CDlgTPAddUpdate>()->PresetTransponder()->Frequency, 11766);
+    EXPECT_EQ(tp.GetItemText(2, 5), "11,767");
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(tp.GetItemText(2, 5), "11,766");
 }
 
-TEST_F(SourceEditing, DeleteTransponderCascadesOnItsSatellite) {
+TEST_F(SourceEditing, DeleteTransponderClosesUpItsGridAndEmptiesTheLists) {
     Open();
     frame->SendMessage(WM_SATELLITE_SELECTED, 0, 2);
     auto& tp = TP();
     const std::string before = Saved("before.bin");
-    auto on = [](int tpid) {
-        return CountChannels(
-            [tpid](const Channel_Info_Tag& c) { return c.SatID == 2 && c.TPID == tpid; });
-    };
-    const int channels = CountChannels([](auto&) { return true; });
-    const int second = on(2), third = on(3);
-    ASSERT_EQ(second, 5);
-
     Select(tp, tp.GetRowKey(2));
     AnswerNo(tp, [&] { Press(tp, Qt::Key_Delete); });
 
     ui.NextAnswer(IUiSeam::IDYES);
     Press(tp, Qt::Key_Delete);
     ASSERT_EQ(tp.GetRowCount(), 5);
-    for (int row = 1; row < 5; ++row)
-        EXPECT_EQ(tp.GetItemText(row, 2), QString::number(row)) << "TPIDs close up";
+    EXPECT_EQ(ColumnTexts(tp, 2), (QStringList{"1", "2", "3", "4"})) << "TPIDs close up";
     EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
     EXPECT_EQ(Radio().GetRowCount(), 1);
-    EXPECT_EQ(CountChannels([](auto&) { return true; }), channels - second);
-    EXPECT_EQ(on(2), third) << "the channels of TPID 3 are on 2 now";
     EXPECT_EQ(Sat().GetRowCount(), 7);
-
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(tp.GetRowCount(), 6);
-    Redo();
-    ExpectSaveAndReloadKeepChannels("deleted.bin");
 }
 
 // ---- Broadcasters ----------------------------------------------------------------------
@@ -545,7 +450,6 @@ TEST_F(SourceEditing, BroadcasterNewUpdateAndTheirCaptions) {
     Choose(providers, row, 3, kSourceUpdate);
     ExpectNameAsked("Update", "Telenor");
     EXPECT_EQ(providers.GetItemText(row, 3), "Telenor Nordic");
-    EXPECT_STREQ(Record<Broadcast_Info_Tag>(kTableBroadcast, 4).Name, "Telenor Nordic");
     ExpectOneUndoRestores(before, "undone.bin");
 
     ui.NextDialog<CDlgSearchName>(IUiSeam::IDCANCEL);
@@ -554,15 +458,18 @@ TEST_F(SourceEditing, BroadcasterNewUpdateAndTheirCaptions) {
     ExpectNothingToUndo();
 }
 
+// The channels keep the deleted ID through a save (the broadcaster commands'
+// rule); the save's warning about them is the list check's.
 TEST_F(SourceEditing, DeletingABroadcasterKeepsItsChannelsReferences) {
     Open();
     auto& providers = Providers();
     const std::string before = Saved("before.bin");
-    const int onTelenor =
-        CountChannels([](const Channel_Info_Tag& c) { return c.BroadcastID == 4; });
-    ASSERT_GT(onTelenor, 0);
+    auto onTelenor = [] {
+        return CountChannels([](const Channel_Info_Tag& c) { return c.BroadcastID == 4; });
+    };
+    const int channels = onTelenor();
+    ASSERT_GT(channels, 0);
     const int row = providers.FindRowByKey(4);
-
     AnswerNo(providers, [&] { Choose(providers, row, 3, kSourceDelete); });
 
     ui.NextAnswer(IUiSeam::IDYES);
@@ -570,22 +477,8 @@ TEST_F(SourceEditing, DeletingABroadcasterKeepsItsChannelsReferences) {
     ASSERT_EQ(providers.GetRowCount(), 6);
     EXPECT_EQ(providers.FindRowByKey(4), 0);
     EXPECT_EQ(providers.GetItemText(row, 0), QString::number(row)) << "rows renumbered";
-    EXPECT_EQ(CountChannels([](const Channel_Info_Tag& c) { return c.BroadcastID == 4; }),
-              onTelenor);
-
+    EXPECT_EQ(onTelenor(), channels);
     ExpectOneUndoRestores(before, "undone.bin");
-    Redo();
-    // The channels now name a provider the list lacks: the save says so and
-    // goes on when the user answers "Save anyway".
-    const std::size_t asked = ui.messages.size();
-    ui.NextAnswer(IUiSeam::IDOK);
-    ExpectSaveAndReloadKeepChannels("deleted.bin");
-    ASSERT_GT(ui.messages.size(), asked);
-    EXPECT_EQ(ui.messages[asked].proceed, "Save anyway");
-    EXPECT_TRUE(ui.messages[asked].informative.startsWith(
-        QString::number(onTelenor) + " channels name a provider the list does not have"))
-        << ui.messages[asked].informative.toStdString();
-    EXPECT_EQ(RowCount<Broadcast_Info_Tag>(kTableBroadcast), 5);
 }
 
 // ---- Favourite lists -------------------------------------------------------------------
@@ -603,18 +496,8 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
     ui.NextDialogOk<CDlgSearchName>("Twenty characters!!!");
     doubleClick(kids);
     ExpectNameAsked("Update", "Kids");
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().text, "Cannot change Favorite name. mismatch string size");
-    EXPECT_EQ(ui.messages.back().icon, IUiSeam::Icon::Stop);
+    ExpectSaid(1, IUiSeam::Icon::Stop, "Cannot change Favorite name. mismatch string size");
     EXPECT_EQ(kids->text(0), "Kids");
-    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
-    ExpectNothingToUndo();
-    // An empty name is ignored without a word.
-    const std::size_t said = ui.messages.size();
-    ui.NextDialogOk<CDlgSearchName>("");
-    doubleClick(kids);
-    EXPECT_EQ(ui.messages.size(), said);
-    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 3).Name, "Kids");
     ExpectNothingToUndo();
 
     ui.NextDialogOk<CDlgSearchName>("Nineteen characters");
@@ -635,8 +518,7 @@ TEST_F(SourceEditing, DoubleClickRenamesAFavouriteListWithTheSameRules) {
 
 namespace {
 
-// A cable-only receiver's image with five multiplexes and two channels on
-// each (one on satellite 1, one on 4, as cable images keep them).
+// A cable-only receiver's image with five multiplexes.
 class CableEditing : public SourceEditing {
 protected:
     void SetUp() override {
@@ -647,7 +529,6 @@ protected:
         m_profile.ch.entrySize = 64;
         m_profile.Apply();
         CZorvDB& db = TheZorvDB();
-        WORD number = 0;
         for (int m = 1; m <= 5; ++m) {
             auto mux = NewRecord<CableMux_Info_Tag>();
             mux->TPID = static_cast<BYTE>(m);
@@ -655,15 +536,6 @@ protected:
             mux->SymbolRate = 6900;
             mux->Modulation = 0x0C;
             db.AddIndexed(kTableCableMux, std::move(mux));
-            for (int sat : {1, 4}) {
-                auto c = NewRecord<Channel_Info_Tag>();
-                c->SatID = static_cast<BYTE>(sat);
-                c->TPID = static_cast<BYTE>(m);
-                c->ProgramNum = c->LogicalNumber = c->ShowNum = ++number;
-                c->Attributes = sat == 1 ? kAttrTV : kAttrRadio;
-                std::snprintf(c->Name, sizeof c->Name, "M%d-%d", m, sat);
-                db.AddIndexed(kTableChannel, std::move(c));
-            }
         }
         m_image = Scratch("cable.bin");
         velmar::test::WriteFile(m_image, velmar::test::Image(m_profile.FlashSize()).Bytes());
@@ -680,7 +552,6 @@ protected:
         Open(QString::fromStdString(m_image));
         ASSERT_EQ(Cable().GetRowCount(), 6);
     }
-    static int MuxOf(const Channel_Info_Tag& c) { return c.TPID; }
 
     velmar::test::Profile m_profile;
     std::string m_image;
@@ -713,7 +584,6 @@ TEST_F(CableEditing, NewAndUpdateMultiplex) {
     OpenCable();
     auto& cable = Cable();
     const std::string before = Saved("before.bin");
-    const DWORD counter = g_nMaxTPID;
     CableMux_Info_Tag fresh{};
     fresh.Frequency = 474250;
     fresh.SymbolRate = 6875;
@@ -723,12 +593,9 @@ TEST_F(CableEditing, NewAndUpdateMultiplex) {
     ASSERT_NE(ui.LastShown<CDlgCableMuxAddUpdate>(), nullptr);
     EXPECT_FALSE(ui.LastShown<CDlgCableMuxAddUpdate>()->PresetCableMux().has_value());
     ASSERT_EQ(cable.GetRowCount(), 7);
-    EXPECT_EQ(RowTexts(cable, 6, {2, 3, 4, 8, 9}),
-              (QStringList{QString::number((counter & 0xFF) + 1), "474.250 MHz", "6875 Ks/s",
-                           "256 QAM", "1"}));
-    EXPECT_EQ(g_nMaxTPID, counter + 1);
+    EXPECT_EQ(RowTexts(cable, 6, {3, 4, 8, 9}),
+              (QStringList{"474.250 MHz", "6875 Ks/s", "256 QAM", "1"}));
     ExpectOneUndoRestores(before, "undone.bin");
-    EXPECT_EQ(g_nMaxTPID, counter);
     EXPECT_EQ(cable.GetRowCount(), 6);
 
     const std::uint32_t key = cable.GetRowKey(2);
@@ -740,33 +607,6 @@ TEST_F(CableEditing, NewAndUpdateMultiplex) {
     EXPECT_EQ(cable.GetItemText(2, 3), "330.000 MHz");
     ExpectOneUndoRestores(before, "undone.bin");
     EXPECT_EQ(cable.GetItemText(2, 3), "322.000 MHz");
-}
-
-TEST_F(CableEditing, DeleteMultiplexThreeMovesFourAndFiveDown) {
-    OpenCable();
-    auto& cable = Cable();
-    const std::string before = Saved("before.bin");
-    Select(cable, cable.GetRowKey(3));
-    AnswerNo(cable, [&] { Press(cable, Qt::Key_Delete); });
-
-    ui.NextAnswer(IUiSeam::IDYES);
-    Choose(cable, 3, 3, kSourceDelete);
-    ASSERT_EQ(cable.GetRowCount(), 5);
-    for (int row = 1; row < 5; ++row)
-        EXPECT_EQ(cable.GetItemText(row, 2), QString::number(row));
-    EXPECT_EQ(cable.GetItemText(3, 3), "338.000 MHz") << "the old 4 is 3 now";
-    EXPECT_EQ(TV().GetRowCount(), 1) << "both channel lists are emptied";
-    EXPECT_EQ(Radio().GetRowCount(), 1);
-    const auto names = ChannelsNow();
-    EXPECT_EQ(names.size(), 8u) << "both channels of multiplex 3 are gone";
-    for (const auto& [name, sat, tpid, broadcast, number, attributes] : names) {
-        const int was = name[1] - '0';
-        EXPECT_EQ(tpid, was > 3 ? was - 1 : was) << name;
-        EXPECT_NE(was, 3);
-    }
-    ExpectOneUndoRestores(before, "undone.bin");
-    Redo();
-    ExpectSaveAndReloadKeepChannels("deleted.bin");
 }
 
 TEST_F(SourceEditing, TerrestrialGridStaysReadOnly) {
@@ -787,6 +627,6 @@ TEST_F(SourceEditing, TerrestrialGridStaysReadOnly) {
     DoubleClick(ter.viewport(), RowPoint(ter, 1, 2));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.ShownDialogs().empty());
-    EXPECT_EQ(RowCount<Transponder_Info_Tag>(kTableTransponder), 1);
+    EXPECT_EQ(TheZorvDB().Size(kTableTransponder), 1u);
     EXPECT_EQ(qobject_cast<CSourceGridCtrl*>(&ter), nullptr);
 }
