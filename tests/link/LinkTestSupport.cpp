@@ -3,10 +3,10 @@
 #include "link/YmodemFrame.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <condition_variable>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +14,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <random>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,51 +23,52 @@ namespace velmar::test {
 
 using std::chrono::milliseconds;
 
-void CByteQueue::Push(std::span<const std::uint8_t> data) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bytes.insert(m_bytes.end(), data.begin(), data.end());
-    }
-    m_cv.notify_all();
-}
+struct CPipeEnd::Line {
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::deque<std::uint8_t> toward[2]; // waiting for end 0, for end 1
+    bool closed = false;
+};
 
-std::ptrdiff_t CByteQueue::Pop(std::span<std::uint8_t> out, milliseconds timeout) {
-    std::unique_lock lock(m_mutex);
-    m_cv.wait_for(lock, timeout, [&] { return !m_bytes.empty() || m_bClosed; });
-    if (m_bytes.empty())
-        return m_bClosed ? ITransport::kLineClosed : 0;
-    const std::size_t n = std::min(out.size(), m_bytes.size());
-    std::copy_n(m_bytes.begin(), n, out.begin());
-    m_bytes.erase(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(n));
+std::ptrdiff_t CPipeEnd::Read(std::span<std::uint8_t> out, milliseconds timeout) {
+    std::unique_lock lock(m_line->mutex);
+    auto& in = m_line->toward[m_side];
+    m_line->cv.wait_for(lock, timeout, [&] { return !in.empty() || m_line->closed; });
+    if (in.empty())
+        return m_line->closed ? kLineClosed : 0;
+    const std::size_t n = std::min(out.size(), in.size());
+    std::copy_n(in.begin(), n, out.begin());
+    in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(n));
     return static_cast<std::ptrdiff_t>(n);
-}
-
-void CByteQueue::Close() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bClosed = true;
-    }
-    m_cv.notify_all();
 }
 
 bool CPipeEnd::Write(std::span<const std::uint8_t> data) {
     {
-        std::lock_guard lock(m_mutex);
+        std::lock_guard lock(m_line->mutex);
         m_written.insert(m_written.end(), data.begin(), data.end());
+        m_line->toward[1 - m_side].insert(m_line->toward[1 - m_side].end(), data.begin(),
+                                          data.end());
     }
-    m_out->Push(data);
+    m_line->cv.notify_all();
     return true;
 }
 
+void CPipeEnd::Close() {
+    {
+        std::lock_guard lock(m_line->mutex);
+        m_line->closed = true;
+    }
+    m_line->cv.notify_all();
+}
+
 std::vector<std::uint8_t> CPipeEnd::Written() const {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(m_line->mutex);
     return m_written;
 }
 
 std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe() {
-    auto ab = std::make_shared<CByteQueue>();
-    auto ba = std::make_shared<CByteQueue>();
-    return {std::make_unique<CPipeEnd>(ba, ab), std::make_unique<CPipeEnd>(ab, ba)};
+    auto line = std::make_shared<CPipeEnd::Line>();
+    return {std::make_unique<CPipeEnd>(line, 0), std::make_unique<CPipeEnd>(line, 1)};
 }
 
 CRelay::CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
@@ -175,7 +177,37 @@ Responder AfterHeader(std::vector<std::uint8_t> header,
     };
 }
 
-std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t size) {
+void TrickleBlock(ITransport& line, const std::vector<std::uint8_t>& header,
+                  const std::vector<std::uint8_t>& block, milliseconds gap) {
+    std::uint8_t byte = 0;
+    line.Read({&byte, 1}, milliseconds{5000});
+    line.Write(header);
+    for (std::size_t at = 0;; at = (at + 1) % block.size()) {
+        const std::ptrdiff_t got = line.Read({&byte, 1}, gap);
+        if (got < 0 || (got == 1 && byte == ymodem::kCAN))
+            return;
+        if (got == 1 && byte == ymodem::kNAK)
+            at = 0;
+        if (!line.Write(std::span(block).subspan(at, 1)))
+            return;
+    }
+}
+
+std::vector<std::uint8_t> ReadN(ITransport& line, std::size_t n, milliseconds timeout) {
+    std::vector<std::uint8_t> out;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::uint8_t buffer[2048];
+    while (out.size() < n && std::chrono::steady_clock::now() < deadline) {
+        const std::ptrdiff_t got =
+            line.Read(std::span(buffer, std::min(sizeof buffer, n - out.size())), milliseconds{20});
+        if (got < 0)
+            break;
+        out.insert(out.end(), buffer, buffer + got);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::optional<std::uint64_t> size) {
     ymodem::FileHeader header;
     header.name = name;
     header.size = size;
@@ -236,14 +268,10 @@ std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed) {
 
 std::string FindProgram(const std::string& name) {
     const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const std::string candidate = dirs.substr(start, end - start) + "/" + name;
-        if (::access(candidate.c_str(), X_OK) == 0)
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (const std::string candidate = dir + "/" + name; ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
-        start = end + 1;
     }
     return {};
 }

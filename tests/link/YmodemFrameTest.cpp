@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -14,31 +13,26 @@ using namespace ymodem;
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(std::string_view s) {
-    return {s.begin(), s.end()};
-}
+using V = std::vector<std::uint8_t>;
 
 // `n` bytes of `frame` from `at`.
-std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& frame, std::size_t at,
-                                std::size_t n) {
+V Slice(const V& frame, std::size_t at, std::size_t n) {
     return {frame.begin() + static_cast<std::ptrdiff_t>(at),
             frame.begin() + static_cast<std::ptrdiff_t>(at + n)};
 }
 
-using V = std::vector<std::uint8_t>;
-
 // A block 0 payload: `text` with '|' standing for NUL, padded with NULs.
-V Payload(std::string_view text, std::size_t size = kSmallPayload) {
+V Payload(std::string_view text) {
     V payload(text.begin(), text.end());
     std::replace(payload.begin(), payload.end(), std::uint8_t{'|'}, std::uint8_t{0});
-    payload.resize(size, 0);
+    payload.resize(kSmallPayload, 0);
     return payload;
 }
 
 } // namespace
 
 TEST(YmodemFrame, ShortBlockLayout) {
-    const auto frame = BuildFrame(1, Bytes("A"), kSmallPayload);
+    const auto frame = BuildFrame(1, V{'A'}, kSmallPayload);
     ASSERT_EQ(frame.size(), 133u);
     EXPECT_EQ(Slice(frame, 0, 4), (V{0x01, 0x01, 0xFE, 'A'})); // SOH, number, complement
     EXPECT_EQ(Slice(frame, 4, 127), V(127, 0x1A)) << "padding";
@@ -47,7 +41,7 @@ TEST(YmodemFrame, ShortBlockLayout) {
 }
 
 TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
-    std::vector<std::uint8_t> data(1024);
+    V data(1024);
     for (std::size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<std::uint8_t>(i);
     const auto frame = BuildFrame(static_cast<std::uint8_t>(256 + 3), data, kLargePayload);
@@ -64,7 +58,7 @@ TEST(YmodemFrame, PayloadSizeComesFromTheStartByte) {
 }
 
 TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
-    const auto frame = BuildFrame(7, Bytes("channel data"), kSmallPayload);
+    const auto frame = BuildFrame(7, V{'d', 'a', 't', 'a'}, kSmallPayload);
     const std::span<const std::uint8_t> body(frame.data() + 1, frame.size() - 1);
     EXPECT_TRUE(CheckFrame(body));
     for (std::size_t i = 1; i < frame.size(); ++i) {
@@ -77,12 +71,8 @@ TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
 }
 
 TEST(YmodemFrame, HeaderAsSbWritesIt) {
-    FileHeader header;
-    header.name = "demo.bin";
-    header.size = 311382;
-    header.modified = 1700000000;
-    header.mode = 0100644;
-    const auto payload = BuildHeaderPayload(header);
+    const auto payload = BuildHeaderPayload(
+        {.name = "demo.bin", .size = 311382, .modified = 1700000000, .mode = 0100644});
     EXPECT_EQ(payload, Payload("demo.bin|311382 14524770400 100644"));
     const auto frame = BuildFrame(0, payload, payload.size(), 0);
     EXPECT_EQ(Slice(frame, 0, 3), (V{0x01, 0x00, 0xFF}));
@@ -103,45 +93,40 @@ TEST(YmodemFrame, EndOfBatchIsAllZero) {
 TEST(YmodemFrame, LongNamesTakeALongBlock) {
     for (const auto& [nameLength, payloadSize] : {std::pair{121, 128u}, std::pair{122, 1024u},
                                                   std::pair{123, 1024u}, std::pair{125, 1024u}}) {
-        FileHeader header;
-        header.name = std::string(static_cast<std::size_t>(nameLength), 'n');
-        header.size = 5;
+        const FileHeader header{.name = std::string(static_cast<std::size_t>(nameLength), 'n'),
+                                .size = 5};
         const auto payload = BuildHeaderPayload(header);
         const std::size_t text = header.name.size() + 1 + 5;
         ASSERT_EQ(payload.size(), payloadSize) << "a text of " << text << " bytes";
         EXPECT_EQ(payload[text], 0) << "the text ends inside the block";
         const auto parsed = ParseHeaderPayload(payload);
         ASSERT_TRUE(parsed);
-        EXPECT_EQ(parsed->name, header.name);
-        EXPECT_EQ(parsed->size, 5u);
+        EXPECT_EQ(std::tuple(parsed->name, parsed->size), std::tuple(header.name, header.size));
     }
 }
 
 TEST(YmodemFrame, ParsesWhatSendersWrite) {
     struct Case {
         const char* text;
-        bool ok;
-        std::string name;
-        std::optional<std::uint64_t> size;
-        std::uint64_t modified;
-        std::uint32_t mode;
+        std::optional<FileHeader> header;
     };
     const Case cases[] = {
         // sb: size, mtime, mode, serial, files left, bytes left
-        {"image.bin|311382 14524770400 100644 0 1 311382", true, "image.bin", 311382, 1700000000,
-         0100644},
-        {"a|12", true, "a", 12, 0, 0},
-        {"a|", true, "a", std::nullopt, 0, 0},
-        {"a|0", true, "a", 0, 0, 0},
-        {"a|x12", false, "", std::nullopt, 0, 0},
-        {"a|99999999999999999999999", false, "", std::nullopt, 0, 0},
+        {"image.bin|311382 14524770400 100644 0 1 311382",
+         FileHeader{"image.bin", 311382, 1700000000, 0100644}},
+        {"a|12", FileHeader{"a", 12}},
+        {"a|", FileHeader{"a", std::nullopt}},
+        {"a|0", FileHeader{"a", 0}},
+        {"a|x12", std::nullopt},
+        {"a|99999999999999999999999", std::nullopt},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseHeaderPayload(Payload(c.text));
-        ASSERT_EQ(parsed.has_value(), c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_EQ(std::tuple(parsed->name, parsed->size, parsed->modified, parsed->mode),
-                      std::tuple(c.name, c.size, c.modified, c.mode))
+        ASSERT_EQ(parsed.has_value(), c.header.has_value()) << c.text;
+        if (parsed) {
+            EXPECT_EQ(
+                std::tuple(parsed->name, parsed->size, parsed->modified, parsed->mode),
+                std::tuple(c.header->name, c.header->size, c.header->modified, c.header->mode))
                 << c.text;
         }
     }
