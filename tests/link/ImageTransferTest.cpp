@@ -81,18 +81,14 @@ Outcome Transfer(const CTempDir& dir, const std::string& dest, const Bytes& imag
     return outcome;
 }
 
-class HeaderTextScope {
-public:
+// The current header text filled with `fill` while it lives.
+struct HeaderTextScope {
+    BYTE saved[kHeaderTextSize];
     explicit HeaderTextScope(char fill) {
-        std::memcpy(m_saved, g_HeaderText, sizeof m_saved);
+        std::memcpy(saved, g_HeaderText, sizeof saved);
         std::memset(g_HeaderText, fill, sizeof g_HeaderText);
     }
-    ~HeaderTextScope() { std::memcpy(g_HeaderText, m_saved, sizeof m_saved); }
-    HeaderTextScope(const HeaderTextScope&) = delete;
-    HeaderTextScope& operator=(const HeaderTextScope&) = delete;
-
-private:
-    BYTE m_saved[kHeaderTextSize];
+    ~HeaderTextScope() { std::memcpy(g_HeaderText, saved, sizeof saved); }
 };
 
 // Something else cuts the temporary file short once the data is in.

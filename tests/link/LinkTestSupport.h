@@ -71,8 +71,6 @@ public:
     CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
            std::function<void()> closeB);
     ~CRelay();
-    CRelay(const CRelay&) = delete;
-    CRelay& operator=(const CRelay&) = delete;
 
 private:
     void Pump(ITransport& from, ITransport& to, const Faults& faults,

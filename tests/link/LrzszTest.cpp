@@ -52,15 +52,13 @@ std::string DemoImage() {
     return VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
 }
 
-// The start-up geometry with the channel block full: 4,608 channels.
-std::string FullImage(const CTempDir& dir) {
-    const std::string path = dir / "full-4608.bin";
-    MakeFullImage(kStartupProfile, path);
-    return path;
-}
-
+// The demo image, or the start-up geometry with the channel block full:
+// 4,608 channels.
 std::string ImageFor(const std::string& which, const CTempDir& dir) {
-    return which == "demo" ? DemoImage() : FullImage(dir);
+    if (which == "demo")
+        return DemoImage();
+    MakeFullImage(kStartupProfile, dir / "full-4608.bin");
+    return dir / "full-4608.bin";
 }
 
 std::string BaseName(const std::string& path) {
@@ -87,62 +85,40 @@ LinkResult LineFailure(const std::string& why) {
     return result;
 }
 
-// Our side through our TCP client, to `launch`'s peer on the accepted
-// socket; the peer must finish cleanly too.
-LinkResult OverTcp(const std::function<LinkResult(ITransport&)>& ours,
-                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    CLoopbackServer server;
-    auto running = std::async(std::launch::async, [&] {
-        std::string error;
-        auto line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
-        return line ? ours(*line) : LineFailure(error);
-    });
-    const int fd = server.Accept(seconds(10));
-    std::unique_ptr<CChild> peer;
-    if (fd >= 0) {
-        peer = launch(fd);
-        ::close(fd);
-    }
-    const LinkResult result = running.get();
-    EXPECT_TRUE(peer && peer->Wait(kPeerDeadline) == 0) << "the peer did not finish cleanly";
-    return result;
-}
-
 // Our end on device "a" of a socat pair, the peer on "b".
 int OpenPeerEnd(const CPtyPair& pty) {
     return ::open(pty.B().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
 }
 
-// Our side on device "a" of a socat pair in `dir` through the serial
-// transport, `launch`'s peer on device "b"; the peer must finish cleanly too,
-// or the result is a failure.
-LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
-                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    CPtyPair pty(dir.Path());
-    if (!pty.Ready())
-        return LineFailure("no socat pty pair");
-    std::string error;
-    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
-    if (!line)
-        return LineFailure(error);
-    const int fd = OpenPeerEnd(pty);
-    if (fd < 0)
-        return LineFailure("cannot open " + pty.B());
+// Our side through the serial transport on device "a" of a socat pair in
+// `dir`, or through our TCP client; `launch`'s peer on device "b", or on the
+// accepted socket. The peer must finish cleanly too, or the result is a
+// failure: told in the result, so that a caller's retry covers the peer too.
+LinkResult Over(bool pty, const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
+                const std::function<std::unique_ptr<CChild>(int)>& launch) {
+    std::unique_ptr<CPtyPair> pair;
+    CLoopbackServer server;
+    std::string error = "no socat pty pair";
+    std::unique_ptr<ITransport> line;
+    int fd = -1;
+    if (pty) {
+        pair = std::make_unique<CPtyPair>(dir.Path());
+        if (pair->Ready())
+            line = CSerialTransport::Open(pair->A(), CSerialTransport::kDefaultBaud, error);
+        fd = line ? OpenPeerEnd(*pair) : -1;
+    } else {
+        line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
+        fd = server.Accept(seconds(10));
+    }
+    if (!line || fd < 0)
+        return LineFailure("no line to the peer: " + error);
     auto peer = launch(fd);
     ::close(fd);
     const LinkResult result = ours(*line);
-    // Told in the result, not as a failed expectation, so that a caller's
-    // retry covers the peer's side too.
     if (const int status = peer->Wait(kPeerDeadline); status != 0 && result.Ok())
         return LineFailure("the peer did not finish cleanly (status " + std::to_string(status) +
                            ")");
     return result;
-}
-
-// Our side through the TCP client or the serial transport on a pty.
-LinkResult Over(bool pty, const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
-                const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    return pty ? OverPty(dir, ours, launch) : OverTcp(ours, launch);
 }
 
 class LrzszImages : public ::testing::TestWithParam<std::tuple<std::string, bool>> {};
