@@ -97,36 +97,34 @@ void CRelay::CutLine() {
 
 void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
                   std::atomic<std::uint64_t>& n) {
-    std::vector<std::uint8_t> buffer(4096);
-    std::vector<std::uint8_t> out;
+    std::vector<std::uint8_t> buffer(4096), out;
+    // What is held goes out; when it cannot, the line is cut.
+    const auto flush = [&] {
+        const bool sent = out.empty() || to.Write(out);
+        out.clear();
+        if (!sent)
+            CutLine();
+        return sent;
+    };
     while (!m_bStop && !m_bCut) {
         const std::ptrdiff_t got = from.Read(buffer, milliseconds{20});
-        if (got < 0) {
-            CutLine(); // one side went away: so does the line
-            return;
-        }
-        out.clear();
+        if (got < 0)
+            return CutLine(); // one side went away: so does the line
         for (std::ptrdiff_t i = 0; i < got; ++i) {
             const std::uint64_t offset = n++;
             if (offset >= faults.cutAfter) {
                 to.Write(out);
-                CutLine();
-                return;
+                return CutLine();
             }
             if (offset >= faults.silentAfter || faults.drop.count(offset))
                 continue;
             // A pause: what came before goes out first, then the wait.
-            milliseconds pause{0};
+            milliseconds pause = offset >= faults.trickleFrom ? faults.trickleGap : milliseconds{0};
             if (const auto d = faults.delay.find(offset); d != faults.delay.end())
-                pause = d->second;
-            if (offset >= faults.trickleFrom)
-                pause = std::max(pause, faults.trickleGap);
+                pause = std::max(pause, d->second);
             if (pause > milliseconds{0}) {
-                if (!out.empty() && !to.Write(out)) {
-                    CutLine();
+                if (!flush())
                     return;
-                }
-                out.clear();
                 const auto until = std::chrono::steady_clock::now() + pause;
                 while (!m_bStop && !m_bCut && std::chrono::steady_clock::now() < until)
                     std::this_thread::sleep_for(milliseconds{5});
@@ -134,16 +132,12 @@ void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
                     return;
             }
             const std::uint8_t byte = buffer[static_cast<std::size_t>(i)];
-            const std::uint8_t sent =
-                faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte;
-            out.push_back(sent);
+            out.push_back(faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte);
             if (faults.duplicate.count(offset))
-                out.push_back(sent);
+                out.push_back(out.back());
         }
-        if (!out.empty() && !to.Write(out)) {
-            CutLine();
+        if (!flush())
             return;
-        }
     }
 }
 
@@ -208,10 +202,7 @@ std::vector<std::uint8_t> ReadN(ITransport& line, std::size_t n, milliseconds ti
 }
 
 std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::optional<std::uint64_t> size) {
-    ymodem::FileHeader header;
-    header.name = name;
-    header.size = size;
-    const auto payload = ymodem::BuildHeaderPayload(header);
+    const auto payload = ymodem::BuildHeaderPayload({.name = name, .size = size});
     return ymodem::BuildFrame(0, payload, payload.size(), 0);
 }
 
@@ -312,24 +303,19 @@ void CChild::Kill() {
 }
 
 int CChild::Wait(milliseconds timeout) {
-    if (m_pid <= 0)
-        return m_status;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; m_pid > 0;) {
         int status = 0;
-        const int rc = ::waitpid(m_pid, &status, WNOHANG);
-        if (rc == m_pid) {
+        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
             m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            return m_status;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        } else if (std::chrono::steady_clock::now() >= deadline) {
             Kill();
             m_status = -1;
-            return -1;
+        } else {
+            std::this_thread::sleep_for(milliseconds{10});
         }
-        std::this_thread::sleep_for(milliseconds{10});
     }
+    return m_status;
 }
 
 CLoopbackServer::CLoopbackServer() {
