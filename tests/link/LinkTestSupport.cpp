@@ -73,10 +73,9 @@ std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe() {
 
 CRelay::CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
                std::function<void()> closeB)
-    : m_a(a), m_b(b), m_aToB(std::move(aToB)), m_bToA(std::move(bToA)), m_closeA(std::move(closeA)),
-      m_closeB(std::move(closeB)) {
-    m_forward = std::thread([this] { Pump(m_a, m_b, m_aToB, m_nAtoB); });
-    m_backward = std::thread([this] { Pump(m_b, m_a, m_bToA, m_nBtoA); });
+    : m_closeA(std::move(closeA)), m_closeB(std::move(closeB)) {
+    m_forward = std::thread([this, &a, &b, f = std::move(aToB)] { Pump(a, b, f); });
+    m_backward = std::thread([this, &a, &b, f = std::move(bToA)] { Pump(b, a, f); });
 }
 
 CRelay::~CRelay() {
@@ -95,9 +94,9 @@ void CRelay::CutLine() {
     });
 }
 
-void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
-                  std::atomic<std::uint64_t>& n) {
+void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults) {
     std::vector<std::uint8_t> buffer(4096), out;
+    std::uint64_t n = 0; // bytes of this direction so far
     // What is held goes out; when it cannot, the line is cut.
     const auto flush = [&] {
         const bool sent = out.empty() || to.Write(out);

@@ -73,17 +73,12 @@ public:
     ~CRelay();
 
 private:
-    void Pump(ITransport& from, ITransport& to, const Faults& faults,
-              std::atomic<std::uint64_t>& n);
+    void Pump(ITransport& from, ITransport& to, const Faults& faults);
     void CutLine();
 
-    ITransport& m_a;
-    ITransport& m_b;
-    Faults m_aToB, m_bToA;
     std::function<void()> m_closeA, m_closeB;
     std::atomic<bool> m_bStop{false};
     std::atomic<bool> m_bCut{false};
-    std::atomic<std::uint64_t> m_nAtoB{0}, m_nBtoA{0};
     std::once_flag m_cutOnce;
     std::thread m_forward, m_backward;
 };

@@ -419,26 +419,6 @@ TEST(YmodemReceiver, BrokenBatchesEndWithAReason) {
     }
 }
 
-TEST(YmodemReceiver, SilentSenderTimesOut) {
-    auto [peer, ours] = MakePipe();
-    CMemorySink sink;
-    ymodem::Options options = FastOptions();
-    options.startTimeout = milliseconds{1000};
-    const auto start = std::chrono::steady_clock::now();
-    const LinkResult r = Receive(*ours, sink, options);
-    const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(r.status, LinkStatus::TimedOut);
-    EXPECT_EQ(r.message, "Nothing arrived within 1 s: is the other side sending?");
-    EXPECT_GE(took, milliseconds{1000});
-    EXPECT_LT(took, milliseconds{5000});
-    // It kept asking, a 'C' every 300 ms, and finally cancelled.
-    Bytes asked = ReadN(*peer, 64, milliseconds{200});
-    ASSERT_TRUE(EndsWith(asked, kCancelSequence));
-    asked.resize(asked.size() - kCancelSequence.size());
-    EXPECT_GE(asked.size(), 2u);
-    EXPECT_EQ(asked, Bytes(asked.size(), 'C'));
-}
-
 TEST(YmodemReceiver, SenderThatFallsSilentMidwayTimesOut) {
     ymodem::Options options = FastOptions();
     options.replyTimeout = milliseconds{300};
@@ -599,8 +579,8 @@ HostileOutcome ReceiveFrom(const std::function<void(CPipeEnd&)>& peerScript,
         std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
     peer->Close();
     script.join();
-    EXPECT_EQ(ReadBytes(dest), kKeep) << outcome.result.message;
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"});
+    outcome.destination = ReadBytes(dest);
+    outcome.files = dir.List();
     return outcome;
 }
 
@@ -673,6 +653,16 @@ TEST(YmodemHostileSender, EveryWayOfStallingEndsWithAReason) {
          3000},
         {[](CPipeEnd& peer) { Noise(peer, false); }, LinkStatus::TimedOut,
          "Nothing arrived within 1 s: is the other side sending?", 0, 3000},
+        // Silence: it kept asking, a 'C' every 300 ms, and finally cancelled.
+        {[](CPipeEnd& peer) {
+             Bytes asked = ReadN(peer, 64, milliseconds{3000});
+             ASSERT_TRUE(EndsWith(asked, kCancelSequence));
+             asked.resize(asked.size() - kCancelSequence.size());
+             EXPECT_GE(asked.size(), 2u);
+             EXPECT_EQ(asked, Bytes(asked.size(), 'C'));
+         },
+         LinkStatus::TimedOut, "Nothing arrived within 1 s: is the other side sending?", 1000,
+         3000},
         // One byte each 200 ms, within the 300 ms gap between bytes, but a
         // block of 133 bytes on this line may take only 300 ms + 2 x its 0.13
         // ms. Each NAK starts the block again. Four attempts of about 0.5 s
@@ -689,6 +679,8 @@ TEST(YmodemHostileSender, EveryWayOfStallingEndsWithAReason) {
         EXPECT_EQ(o.result.message, c.message);
         EXPECT_GE(o.took, milliseconds{c.atLeastMs}) << c.message;
         EXPECT_LT(o.took, milliseconds{c.withinMs}) << c.message;
+        EXPECT_EQ(o.destination, kKeep) << c.message;
+        EXPECT_EQ(o.files, std::vector<std::string>{"out.bin"}) << c.message;
         EXPECT_TRUE(std::none_of(o.result.message.begin(), o.result.message.end(),
                                  [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
     }
@@ -720,34 +712,30 @@ TEST(YmodemHostileSender, SlowButSteadyBlocksMeetTheFileDeadline) {
         << o.result.message;
     EXPECT_LT(o.result.bytes, 2048u);
     EXPECT_LT(o.took, milliseconds{2500});
+    EXPECT_EQ(o.destination, kKeep);
+    EXPECT_EQ(o.files, std::vector<std::string>{"out.bin"});
 }
 
 TEST(YmodemHostileSender, TheNameIsNeverAPath) {
     CTempDir outside;
     const std::string name = outside / "planted.bin";
     const Bytes data = SampleBytes(100);
-    CTempDir dir;
-    const std::string dest = dir / "out.bin";
-    auto [peer, ours] = MakePipe();
     // Block 1, EOT, EOT again after the NAK, the empty header on the request.
     int step = 0;
-    std::thread script([&, &end = *peer] {
-        Respond(end, AfterHeader(
-                         HeaderBlock(name, data.size()),
-                         [&] {
-                             ++step;
-                             return step == 1 ? Short(1, data) : step == 2 ? Bytes{kEOT} : Bytes{};
-                         },
-                         [] { return Bytes{kEOT}; }));
+    const HostileOutcome o = ReceiveFrom([&](CPipeEnd& peer) {
+        Respond(peer, AfterHeader(
+                          HeaderBlock(name, data.size()),
+                          [&] {
+                              ++step;
+                              return step == 1 ? Short(1, data) : step == 2 ? Bytes{kEOT} : Bytes{};
+                          },
+                          [] { return Bytes{kEOT}; }));
     });
-    const LinkResult r = ReceiveImage(*ours, dest, HostileOptions());
-    peer->Close();
-    script.join();
-    EXPECT_TRUE(r.Ok()) << r.message;
-    EXPECT_EQ(r.fileName, name);
-    EXPECT_TRUE(EndsWith(ReadBytes(dest), data)) << "the image, in the working form";
+    EXPECT_TRUE(o.result.Ok()) << o.result.message;
+    EXPECT_EQ(o.result.fileName, name);
+    EXPECT_TRUE(EndsWith(o.destination, data)) << "the image, in the working form";
     EXPECT_TRUE(outside.List().empty());
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"});
+    EXPECT_EQ(o.files, std::vector<std::string>{"out.bin"});
 }
 
 // A receiver that never asks, falls silent after block 0 or block 1, sends
