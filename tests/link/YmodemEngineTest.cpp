@@ -177,12 +177,6 @@ TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
     EXPECT_EQ(Slice(frame, 1026, 3), (Bytes{0xFF, 0xC2, 0xE0}));
 }
 
-TEST(YmodemFrame, PayloadSizeComesFromTheStartByte) {
-    EXPECT_EQ((std::vector{PayloadSizeFor(0x01), PayloadSizeFor(0x02), PayloadSizeFor(0x04),
-                           PayloadSizeFor('C')}),
-              (std::vector<std::size_t>{128, 1024, 0, 0}));
-}
-
 TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
     const auto frame = BuildFrame(7, Bytes{'d', 'a', 't', 'a'}, kSmallPayload);
     const std::span<const std::uint8_t> body(frame.data() + 1, frame.size() - 1);
