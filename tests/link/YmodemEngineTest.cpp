@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <future>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -157,24 +158,21 @@ void PressCancel(CRun& run, CStopSwitch& progress) {
 
 } // namespace
 
-TEST(YmodemFrame, ShortBlockLayout) {
+TEST(YmodemFrame, ShortAndLongBlockLayouts) {
     const auto frame = BuildFrame(1, Bytes{'A'}, kSmallPayload);
     ASSERT_EQ(frame.size(), 133u);
     EXPECT_EQ(Slice(frame, 0, 4), (Bytes{0x01, 0x01, 0xFE, 'A'})); // SOH, number, complement
     EXPECT_EQ(Slice(frame, 4, 127), Bytes(127, 0x1A)) << "padding";
     // CRC of "A" and 127 x 0x1A is 0xF2DD, most significant byte first.
     EXPECT_EQ(Slice(frame, 131, 2), (Bytes{0xF2, 0xDD}));
-}
-
-TEST(YmodemFrame, LongBlockLayoutAndNumberWrap) {
+    // Block 259 wraps to 3.
     Bytes data(1024);
-    for (std::size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<std::uint8_t>(i);
-    const auto frame = BuildFrame(static_cast<std::uint8_t>(256 + 3), data, kLargePayload);
-    ASSERT_EQ(frame.size(), 1029u);
-    EXPECT_EQ(Slice(frame, 0, 4), (Bytes{0x02, 0x03, 0xFC, 0x00})); // STX
-    EXPECT_EQ(frame[3 + 255], 0xFF);
-    EXPECT_EQ(Slice(frame, 1026, 3), (Bytes{0xFF, 0xC2, 0xE0}));
+    std::iota(data.begin(), data.end(), std::uint8_t{0});
+    const auto long259 = BuildFrame(static_cast<std::uint8_t>(256 + 3), data, kLargePayload);
+    ASSERT_EQ(long259.size(), 1029u);
+    EXPECT_EQ(Slice(long259, 0, 4), (Bytes{0x02, 0x03, 0xFC, 0x00})); // STX
+    EXPECT_EQ(long259[3 + 255], 0xFF);
+    EXPECT_EQ(Slice(long259, 1026, 3), (Bytes{0xFF, 0xC2, 0xE0}));
 }
 
 TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
@@ -190,6 +188,7 @@ TEST(YmodemFrame, CheckFrameFindsEveryDamagedByte) {
     EXPECT_FALSE(CheckFrame(body.first(3)));
 }
 
+// Block 0 as sb writes it, and the all-zero one that ends the batch.
 TEST(YmodemFrame, HeaderAsSbWritesIt) {
     const auto payload = BuildHeaderPayload(
         {.name = "demo.bin", .size = 311382, .modified = 1700000000, .mode = 0100644});
@@ -197,13 +196,10 @@ TEST(YmodemFrame, HeaderAsSbWritesIt) {
     const auto frame = BuildFrame(0, payload, payload.size(), 0);
     EXPECT_EQ(Slice(frame, 0, 3), (Bytes{0x01, 0x00, 0xFF}));
     EXPECT_EQ(Slice(frame, 131, 2), (Bytes{0x40, 0x0D}));
-}
-
-TEST(YmodemFrame, EndOfBatchIsAllZero) {
-    const auto payload = BuildHeaderPayload({});
-    EXPECT_EQ(payload, Bytes(128, 0));
-    EXPECT_EQ(Slice(BuildFrame(0, payload, payload.size(), 0), 131, 2), (Bytes{0, 0}));
-    const auto parsed = ParseHeaderPayload(payload);
+    const auto end = BuildHeaderPayload({});
+    EXPECT_EQ(end, Bytes(128, 0));
+    EXPECT_EQ(Slice(BuildFrame(0, end, end.size(), 0), 131, 2), (Bytes{0, 0}));
+    const auto parsed = ParseHeaderPayload(end);
     ASSERT_TRUE(parsed);
     EXPECT_TRUE(parsed->name.empty());
 }
