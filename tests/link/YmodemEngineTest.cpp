@@ -490,7 +490,9 @@ TEST(YmodemSender, TenRefusalsOfOneBlockAbort) {
 // only two in a row cancel) among its requests.
 TEST(YmodemSender, WaitingRequestsAreNotTakenForNaks) {
     CSenderRun run(100, FastOptions(), nullptr, {kCAN, 'C', 'C', 'C'});
-    EXPECT_EQ(run.Read(133)[0], kSOH);
+    const Bytes header = run.Read(133);
+    ASSERT_EQ(header.size(), 133u) << "block 0 goes out";
+    EXPECT_EQ(header[0], kSOH);
     EXPECT_TRUE(run.Read(1, milliseconds{200}).empty()) << "block 0 went out once";
     run.Exchange({kACK, 'C'}, Short(1, run.data));
     run.Exchange({kACK}, Bytes{kEOT});
