@@ -1,6 +1,8 @@
-// Receiving an image into a file and sending one, over an in-memory line:
-// the conversion into the working form, the atomic replace, and every way a
-// receive can fail without touching the destination.
+// Receiving an image into a file and sending one, our sender to our receiver
+// through a relay that can drop, damage, silence or cut the traffic: the
+// conversion into the working form, the atomic replace, damage within the
+// retry budget repaired, and every way a receive can fail without touching
+// the destination.
 #include "link/ImageTransfer.h"
 #include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
@@ -12,6 +14,7 @@
 
 #include <cstring>
 #include <future>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,21 +26,6 @@ namespace {
 
 const Bytes kOldContents = {'o', 'l', 'd', ' ', 'w', 'o', 'r', 'k', 'i', 'n', 'g'};
 
-// Sends `data` with our own sender and receives it into `destination`.
-LinkResult SendAndReceive(const Bytes& data, const std::string& destination,
-                          LinkResult* sent = nullptr, IProgress* progress = nullptr) {
-    auto [a, b] = MakePipe();
-    auto sending = std::async(std::launch::async, [&, &end = *a] {
-        return ymodem::Send(end, "image.bin", data, FastOptions());
-    });
-    const LinkResult received =
-        ReceiveImage(*b, destination, FastOptions(), progress, CurrentHeaderText());
-    const LinkResult s = sending.get();
-    if (sent)
-        *sent = s;
-    return received;
-}
-
 Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes out;
     for (const auto& p : parts)
@@ -45,18 +33,76 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     return out;
 }
 
-class HeaderTextScope {
-public:
+// A working-form image of 100 KiB, so the destination shows it byte for byte.
+Bytes TestImage() {
+    return Concat({{'V', 'X', ' ', ' ', 80, 0}, SampleBytes(100 * 1024 - 6, 11)});
+}
+
+struct Outcome {
+    LinkResult sent, received;
+    Bytes destination;
+    std::vector<std::string> files;
+};
+
+// The relay's faults each way, when each side's Cancel is pressed.
+struct Plan {
+    Faults toReceiver{}, toSender{};
+    std::uint64_t receiverCancelAt = kNever, senderCancelAt = kNever;
+    int retries = 10;
+    IProgress* progress = nullptr; // the receiver's, instead of its cancel
+};
+
+// `image` from our sender, received into `dest` in `dir`, which held
+// kOldContents before (when its folder exists).
+Outcome Transfer(const CTempDir& dir, const std::string& dest, const Bytes& image,
+                 const Plan& setup = {}) {
+    WriteBytes(dest, kOldContents);
+    ymodem::Options options = FastOptions();
+    options.maxRetries = setup.retries;
+    auto [sender, relayA] = MakePipe();
+    auto [relayB, receiver] = MakePipe();
+    Outcome outcome;
+    {
+        CRelay relay(
+            *relayA, *relayB, setup.toReceiver, setup.toSender, [&, &a = *relayA] { a.Close(); },
+            [&, &b = *relayB] { b.Close(); });
+        CRecordingProgress sendProgress(setup.senderCancelAt),
+            receiveProgress(setup.receiverCancelAt);
+        auto sending = std::async(std::launch::async, [&, &end = *sender] {
+            return ymodem::Send(end, "image.bin", image, options, &sendProgress);
+        });
+        outcome.received =
+            ReceiveImage(*receiver, dest, options,
+                         setup.progress ? setup.progress : &receiveProgress, CurrentHeaderText());
+        outcome.sent = sending.get();
+    }
+    outcome.destination = ReadBytes(dest);
+    outcome.files = dir.List();
+    return outcome;
+}
+
+// The current header text filled with `fill` while it lives.
+struct HeaderTextScope {
+    BYTE saved[kHeaderTextSize];
     explicit HeaderTextScope(char fill) {
-        std::memcpy(m_saved, g_HeaderText, sizeof m_saved);
+        std::memcpy(saved, g_HeaderText, sizeof saved);
         std::memset(g_HeaderText, fill, sizeof g_HeaderText);
     }
-    ~HeaderTextScope() { std::memcpy(g_HeaderText, m_saved, sizeof m_saved); }
-    HeaderTextScope(const HeaderTextScope&) = delete;
-    HeaderTextScope& operator=(const HeaderTextScope&) = delete;
+    ~HeaderTextScope() { std::memcpy(g_HeaderText, saved, sizeof saved); }
+};
 
-private:
-    BYTE m_saved[kHeaderTextSize];
+// Something else cuts the temporary file short once the data is in.
+struct CCutShort final : IProgress {
+    const CTempDir& dir;
+    explicit CCutShort(const CTempDir& d) : dir(d) {}
+    bool Step(std::uint64_t done, std::uint64_t total) override {
+        for (const std::string& name : dir.List()) {
+            if (total > 0 && done == total && name != "work.bin") {
+                EXPECT_EQ(::truncate((dir / name).c_str(), 100), 0);
+            }
+        }
+        return true;
+    }
 };
 
 } // namespace
@@ -81,10 +127,10 @@ TEST(ImageReceive, EveryFormArrivesInTheWorkingForm) {
         const std::string dest = dir / "work.bin";
         WriteBytes(dest, kOldContents);
         ASSERT_EQ(::chmod(dest.c_str(), 0640), 0);
-        const LinkResult r = SendAndReceive(image, dest);
-        ASSERT_TRUE(r.Ok()) << r.message;
-        EXPECT_EQ(ReadBytes(dest), expected);
-        EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"}) << "no temporary file is left";
+        const Outcome o = Transfer(dir, dest, image);
+        ASSERT_TRUE(o.received.Ok()) << o.received.message;
+        EXPECT_EQ(o.destination, expected);
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << "no temporary file is left";
         struct stat info {};
         ASSERT_EQ(::stat(dest.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replaced file keeps its mode";
@@ -95,57 +141,130 @@ TEST(ImageReceive, EveryFormArrivesInTheWorkingForm) {
     }
 }
 
-TEST(ImageReceive, EmptyFileIsRefused) {
-    CTempDir dir;
-    const std::string dest = dir / "work.bin";
-    WriteBytes(dest, kOldContents);
-    LinkResult sent;
-    const LinkResult r = SendAndReceive({}, dest, &sent);
-    EXPECT_EQ(r.status, LinkStatus::FileError);
-    EXPECT_EQ(r.message, "The sender's file image.bin is empty");
-    EXPECT_EQ(sent.status, LinkStatus::PeerCancelled);
-    EXPECT_EQ(ReadBytes(dest), kOldContents);
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+// Each of these is within the retry budget: the image arrives intact.
+TEST(LinkFaults, DroppedAndDamagedBytesAreRepaired) {
+    struct Case {
+        const char* what;
+        Faults toReceiver, toSender;
+    };
+    const Case cases[] = {
+        {"damaged file name", {.corrupt = {5}}, {}},
+        {"dropped byte in block 0", {.drop = {100}}, {}},
+        {"damaged block numbers", {.corrupt = {Block(3) + 1, Block(7) + 2}}, {}},
+        {"damaged payloads", {.corrupt = {Block(2) + 3, Block(50) + 900, Block(100) + 1027}}, {}},
+        {"dropped bytes", {.drop = {Block(4), Block(20) + 512, Block(101) + 1028}}, {}},
+        {"one block damaged nine times",
+         {.corrupt = {Block(9) + 10, Block(10) + 10, Block(11) + 10, Block(12) + 10, Block(13) + 10,
+                      Block(14) + 10, Block(15) + 10, Block(16) + 10, Block(17) + 10}},
+         {}},
+        {"damaged EOT", {.corrupt = {Block(101)}}, {}},
+        {"damaged ACK of block 0", {}, {.corrupt = {1}}},
+        {"lost request for the data", {}, {.drop = {2}}},
+        {"lost and damaged ACKs", {}, {.drop = {20}, .corrupt = {40, 60}}},
+    };
+    const Bytes image = TestImage();
+    for (const Case& c : cases) {
+        CTempDir dir;
+        const Outcome o = Transfer(dir, dir / "work.bin", image,
+                                   {.toReceiver = c.toReceiver, .toSender = c.toSender});
+        EXPECT_TRUE(o.received.Ok()) << c.what << ": " << o.received.message;
+        EXPECT_TRUE(o.sent.Ok()) << c.what << ": " << o.sent.message;
+        EXPECT_EQ(o.destination, image) << c.what;
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << c.what;
+    }
 }
 
-// Something else cut the temporary file short once the data was in: what
-// is read back is not the file that arrived, so it must not replace the
-// destination.
-TEST(ImageReceive, TemporaryFileCutShortIsRefused) {
-    CTempDir dir;
-    const std::string dest = dir / "work.bin";
-    WriteBytes(dest, kOldContents);
-    struct CutShort final : IProgress {
-        const CTempDir& dir;
-        explicit CutShort(const CTempDir& d) : dir(d) {}
-        bool Step(std::uint64_t done, std::uint64_t total) override {
-            for (const std::string& name : dir.List()) {
-                if (total > 0 && done == total && name != "work.bin") {
-                    EXPECT_EQ(::truncate((dir / name).c_str(), 100), 0);
-                }
+// Every other fault, and each way a receive is refused, ends both sides with
+// a reason and keeps the destination.
+TEST(LinkFaults, FaultsBeyondTheBudgetEndTheTransfer) {
+    std::set<std::uint64_t> damagedTenTimes; // block 5 is sent ten times, 1029 bytes apart
+    for (std::uint64_t i = 0; i < 10; ++i)
+        damagedTenTimes.insert(Block(5) + i * 1029 + 700);
+    struct Case {
+        const char* what;
+        Plan setup;                         // four retries keep the waits for silence short
+        std::optional<LinkStatus> received; // none: any failure
+        std::string receivedMessage;        // empty: any
+        std::optional<LinkStatus> sent;
+        std::string sentMessage; // how it starts
+    };
+    const Case cases[] = {
+        {"block damaged ten times", Plan{.toReceiver = {.corrupt = damagedTenTimes}},
+         LinkStatus::TooManyErrors, "Block 5 arrived damaged 10 times; transfer abandoned",
+         LinkStatus::PeerCancelled, ""},
+        // The first copy of block 30 was cut off, then nothing came.
+        {"sender falling silent",
+         Plan{.toReceiver = {.silentAfter = Block(30) + 400}, .retries = 4}, LinkStatus::TimedOut,
+         "The sender stopped sending: no block for 1 s, 3 times, after 29696 of 102400 bytes",
+         std::nullopt, ""},
+        {"receiver falling silent", Plan{.toSender = {.silentAfter = 40}, .retries = 4},
+         std::nullopt, "", LinkStatus::TimedOut, "The receiver stopped answering"},
+        {"receiver cancels", Plan{.receiverCancelAt = 50 * 1024}, LinkStatus::Cancelled,
+         "Transfer cancelled", LinkStatus::PeerCancelled, ""},
+        {"sender cancels", Plan{.senderCancelAt = 60 * 1024}, LinkStatus::PeerCancelled,
+         "The sender cancelled the transfer", LinkStatus::Cancelled, ""},
+        {"cut in block 0", Plan{.toReceiver = {.cutAfter = 60}}, LinkStatus::LineError, "",
+         LinkStatus::LineError, ""},
+        {"cut in block 40", Plan{.toReceiver = {.cutAfter = Block(40) + 77}}, LinkStatus::LineError,
+         "", LinkStatus::LineError, ""},
+        {"cut after the EOT", Plan{.toReceiver = {.cutAfter = Block(101) + 1}},
+         LinkStatus::LineError, "", LinkStatus::LineError, ""},
+    };
+    for (const Case& c : cases) {
+        CTempDir dir;
+        const Outcome o = Transfer(dir, dir / "work.bin", TestImage(), c.setup);
+        for (const auto& [result, status] :
+             {std::pair(o.received, c.received), std::pair(o.sent, c.sent)}) {
+            if (status) {
+                EXPECT_EQ(result.status, *status) << c.what << ": " << result.message;
+            } else {
+                EXPECT_FALSE(result.Ok()) << c.what;
             }
-            return true;
         }
-    } cut(dir);
-    const LinkResult r = SendAndReceive(SampleBytes(5000), dest, nullptr, &cut);
-    EXPECT_EQ(r.status, LinkStatus::FileError);
-    EXPECT_EQ(r.message.rfind("cannot read back the received file " + dir.Path() + "/", 0), 0u)
-        << r.message;
-    EXPECT_EQ(ReadBytes(dest), kOldContents);
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"});
+        if (!c.receivedMessage.empty()) {
+            EXPECT_EQ(o.received.message, c.receivedMessage) << c.what;
+        }
+        EXPECT_EQ(o.sent.message.rfind(c.sentMessage, 0), 0u) << c.what << ": " << o.sent.message;
+        EXPECT_EQ(o.destination, kOldContents) << c.what;
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << c.what;
+    }
 }
 
-TEST(ImageReceive, UnwritableFolderIsRefusedBeforeTheData) {
+// An empty file, a temporary file cut short once the data was in (what is
+// read back is not the file that arrived, so it must not replace the
+// destination), a folder that cannot be written: refused, and the sender
+// told.
+TEST(ImageReceive, RefusalsKeepTheDestination) {
     CTempDir dir;
-    const std::string dest = dir / "missing/work.bin";
-    LinkResult sent;
-    const LinkResult r = SendAndReceive(SampleBytes(5000), dest, &sent);
-    EXPECT_EQ(r.status, LinkStatus::FileError);
-    EXPECT_NE(r.message.find("cannot create a file in " + dir.Path() + "/missing"),
-              std::string::npos)
-        << r.message;
-    EXPECT_EQ(sent.status, LinkStatus::PeerCancelled);
-    EXPECT_EQ(sent.bytes, 0u);
+    CCutShort cut(dir);
+    const std::string missing = dir / "missing";
+    struct Case {
+        Bytes image;
+        std::string dest;
+        IProgress* progress;
+        std::string message; // the whole message, or how it starts
+        bool whole;
+        std::optional<std::uint64_t> sentBytes;
+    };
+    const Case cases[] = {
+        {Bytes(), dir / "work.bin", nullptr, "The sender's file image.bin is empty", true, 0},
+        {SampleBytes(5000), dir / "work.bin", &cut,
+         "cannot read back the received file " + dir.Path() + "/", false, std::nullopt},
+        {SampleBytes(5000), missing + "/work.bin", nullptr, "cannot create a file in " + missing,
+         false, 0},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Transfer(dir, c.dest, c.image, {.progress = c.progress});
+        EXPECT_EQ(o.received.status, LinkStatus::FileError);
+        EXPECT_EQ(c.whole ? o.received.message : o.received.message.substr(0, c.message.size()),
+                  c.message);
+        if (c.sentBytes) {
+            EXPECT_EQ(o.sent.status, LinkStatus::PeerCancelled) << c.message;
+            EXPECT_EQ(o.sent.bytes, *c.sentBytes) << c.message;
+        }
+        EXPECT_EQ(o.destination, c.dest == missing + "/work.bin" ? Bytes() : kOldContents);
+        EXPECT_EQ(o.files, std::vector<std::string>{"work.bin"}) << c.message;
+    }
 }
 
 TEST(ImageSend, SendsTheFileAsItIs) {

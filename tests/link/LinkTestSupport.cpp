@@ -3,10 +3,10 @@
 #include "link/YmodemFrame.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <condition_variable>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +14,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <random>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,59 +23,59 @@ namespace velmar::test {
 
 using std::chrono::milliseconds;
 
-void CByteQueue::Push(std::span<const std::uint8_t> data) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bytes.insert(m_bytes.end(), data.begin(), data.end());
-    }
-    m_cv.notify_all();
-}
+struct CPipeEnd::Line {
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::deque<std::uint8_t> toward[2]; // waiting for end 0, for end 1
+    bool closed = false;
+};
 
-std::ptrdiff_t CByteQueue::Pop(std::span<std::uint8_t> out, milliseconds timeout) {
-    std::unique_lock lock(m_mutex);
-    m_cv.wait_for(lock, timeout, [&] { return !m_bytes.empty() || m_bClosed; });
-    if (m_bytes.empty())
-        return m_bClosed ? ITransport::kLineClosed : 0;
-    const std::size_t n = std::min(out.size(), m_bytes.size());
-    std::copy_n(m_bytes.begin(), n, out.begin());
-    m_bytes.erase(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(n));
+std::ptrdiff_t CPipeEnd::Read(std::span<std::uint8_t> out, milliseconds timeout) {
+    std::unique_lock lock(m_line->mutex);
+    auto& in = m_line->toward[m_side];
+    m_line->cv.wait_for(lock, timeout, [&] { return !in.empty() || m_line->closed; });
+    if (in.empty())
+        return m_line->closed ? kLineClosed : 0;
+    const std::size_t n = std::min(out.size(), in.size());
+    std::copy_n(in.begin(), n, out.begin());
+    in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(n));
     return static_cast<std::ptrdiff_t>(n);
-}
-
-void CByteQueue::Close() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_bClosed = true;
-    }
-    m_cv.notify_all();
 }
 
 bool CPipeEnd::Write(std::span<const std::uint8_t> data) {
     {
-        std::lock_guard lock(m_mutex);
+        std::lock_guard lock(m_line->mutex);
         m_written.insert(m_written.end(), data.begin(), data.end());
+        m_line->toward[1 - m_side].insert(m_line->toward[1 - m_side].end(), data.begin(),
+                                          data.end());
     }
-    m_out->Push(data);
+    m_line->cv.notify_all();
     return true;
 }
 
+void CPipeEnd::Close() {
+    {
+        std::lock_guard lock(m_line->mutex);
+        m_line->closed = true;
+    }
+    m_line->cv.notify_all();
+}
+
 std::vector<std::uint8_t> CPipeEnd::Written() const {
-    std::lock_guard lock(m_mutex);
+    std::lock_guard lock(m_line->mutex);
     return m_written;
 }
 
 std::pair<std::unique_ptr<CPipeEnd>, std::unique_ptr<CPipeEnd>> MakePipe() {
-    auto ab = std::make_shared<CByteQueue>();
-    auto ba = std::make_shared<CByteQueue>();
-    return {std::make_unique<CPipeEnd>(ba, ab), std::make_unique<CPipeEnd>(ab, ba)};
+    auto line = std::make_shared<CPipeEnd::Line>();
+    return {std::make_unique<CPipeEnd>(line, 0), std::make_unique<CPipeEnd>(line, 1)};
 }
 
 CRelay::CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
                std::function<void()> closeB)
-    : m_a(a), m_b(b), m_aToB(std::move(aToB)), m_bToA(std::move(bToA)), m_closeA(std::move(closeA)),
-      m_closeB(std::move(closeB)) {
-    m_forward = std::thread([this] { Pump(m_a, m_b, m_aToB, m_nAtoB); });
-    m_backward = std::thread([this] { Pump(m_b, m_a, m_bToA, m_nBtoA); });
+    : m_closeA(std::move(closeA)), m_closeB(std::move(closeB)) {
+    m_forward = std::thread([this, &a, &b, f = std::move(aToB)] { Pump(a, b, f); });
+    m_backward = std::thread([this, &a, &b, f = std::move(bToA)] { Pump(b, a, f); });
 }
 
 CRelay::~CRelay() {
@@ -93,38 +94,36 @@ void CRelay::CutLine() {
     });
 }
 
-void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
-                  std::atomic<std::uint64_t>& n) {
-    std::vector<std::uint8_t> buffer(4096);
-    std::vector<std::uint8_t> out;
+void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults) {
+    std::vector<std::uint8_t> buffer(4096), out;
+    std::uint64_t n = 0; // bytes of this direction so far
+    // What is held goes out; when it cannot, the line is cut.
+    const auto flush = [&] {
+        const bool sent = out.empty() || to.Write(out);
+        out.clear();
+        if (!sent)
+            CutLine();
+        return sent;
+    };
     while (!m_bStop && !m_bCut) {
         const std::ptrdiff_t got = from.Read(buffer, milliseconds{20});
-        if (got < 0) {
-            CutLine(); // one side went away: so does the line
-            return;
-        }
-        out.clear();
+        if (got < 0)
+            return CutLine(); // one side went away: so does the line
         for (std::ptrdiff_t i = 0; i < got; ++i) {
             const std::uint64_t offset = n++;
             if (offset >= faults.cutAfter) {
                 to.Write(out);
-                CutLine();
-                return;
+                return CutLine();
             }
             if (offset >= faults.silentAfter || faults.drop.count(offset))
                 continue;
             // A pause: what came before goes out first, then the wait.
-            milliseconds pause{0};
+            milliseconds pause = offset >= faults.trickleFrom ? faults.trickleGap : milliseconds{0};
             if (const auto d = faults.delay.find(offset); d != faults.delay.end())
-                pause = d->second;
-            if (offset >= faults.trickleFrom)
-                pause = std::max(pause, faults.trickleGap);
+                pause = std::max(pause, d->second);
             if (pause > milliseconds{0}) {
-                if (!out.empty() && !to.Write(out)) {
-                    CutLine();
+                if (!flush())
                     return;
-                }
-                out.clear();
                 const auto until = std::chrono::steady_clock::now() + pause;
                 while (!m_bStop && !m_bCut && std::chrono::steady_clock::now() < until)
                     std::this_thread::sleep_for(milliseconds{5});
@@ -132,16 +131,12 @@ void CRelay::Pump(ITransport& from, ITransport& to, const Faults& faults,
                     return;
             }
             const std::uint8_t byte = buffer[static_cast<std::size_t>(i)];
-            const std::uint8_t sent =
-                faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte;
-            out.push_back(sent);
+            out.push_back(faults.corrupt.count(offset) ? static_cast<std::uint8_t>(~byte) : byte);
             if (faults.duplicate.count(offset))
-                out.push_back(sent);
+                out.push_back(out.back());
         }
-        if (!out.empty() && !to.Write(out)) {
-            CutLine();
+        if (!flush())
             return;
-        }
     }
 }
 
@@ -175,11 +170,38 @@ Responder AfterHeader(std::vector<std::uint8_t> header,
     };
 }
 
-std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t size) {
-    ymodem::FileHeader header;
-    header.name = name;
-    header.size = size;
-    const auto payload = ymodem::BuildHeaderPayload(header);
+void TrickleBlock(ITransport& line, const std::vector<std::uint8_t>& header,
+                  const std::vector<std::uint8_t>& block, milliseconds gap) {
+    std::uint8_t byte = 0;
+    line.Read({&byte, 1}, milliseconds{5000});
+    line.Write(header);
+    for (std::size_t at = 0;; at = (at + 1) % block.size()) {
+        const std::ptrdiff_t got = line.Read({&byte, 1}, gap);
+        if (got < 0 || (got == 1 && byte == ymodem::kCAN))
+            return;
+        if (got == 1 && byte == ymodem::kNAK)
+            at = 0;
+        if (!line.Write(std::span(block).subspan(at, 1)))
+            return;
+    }
+}
+
+std::vector<std::uint8_t> ReadN(ITransport& line, std::size_t n, milliseconds timeout) {
+    std::vector<std::uint8_t> out;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::uint8_t buffer[2048];
+    while (out.size() < n && std::chrono::steady_clock::now() < deadline) {
+        const std::ptrdiff_t got =
+            line.Read(std::span(buffer, std::min(sizeof buffer, n - out.size())), milliseconds{20});
+        if (got < 0)
+            break;
+        out.insert(out.end(), buffer, buffer + got);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::optional<std::uint64_t> size) {
+    const auto payload = ymodem::BuildHeaderPayload({.name = name, .size = size});
     return ymodem::BuildFrame(0, payload, payload.size(), 0);
 }
 
@@ -236,14 +258,10 @@ std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed) {
 
 std::string FindProgram(const std::string& name) {
     const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const std::string candidate = dirs.substr(start, end - start) + "/" + name;
-        if (::access(candidate.c_str(), X_OK) == 0)
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (const std::string candidate = dir + "/" + name; ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
-        start = end + 1;
     }
     return {};
 }
@@ -284,24 +302,19 @@ void CChild::Kill() {
 }
 
 int CChild::Wait(milliseconds timeout) {
-    if (m_pid <= 0)
-        return m_status;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; m_pid > 0;) {
         int status = 0;
-        const int rc = ::waitpid(m_pid, &status, WNOHANG);
-        if (rc == m_pid) {
+        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
             m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            return m_status;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        } else if (std::chrono::steady_clock::now() >= deadline) {
             Kill();
             m_status = -1;
-            return -1;
+        } else {
+            std::this_thread::sleep_for(milliseconds{10});
         }
-        std::this_thread::sleep_for(milliseconds{10});
     }
+    return m_status;
 }
 
 CLoopbackServer::CLoopbackServer() {

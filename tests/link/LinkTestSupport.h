@@ -9,13 +9,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -24,42 +23,21 @@
 
 namespace velmar::test {
 
-// One direction of an in-memory line.
-class CByteQueue {
-public:
-    void Push(std::span<const std::uint8_t> data);
-    // As ITransport::Read.
-    std::ptrdiff_t Pop(std::span<std::uint8_t> out, std::chrono::milliseconds timeout);
-    void Close();
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_cv;
-    std::deque<std::uint8_t> m_bytes;
-    bool m_bClosed = false;
-};
-
 // One end of an in-memory line; Close() ends both directions.
 class CPipeEnd final : public ITransport {
 public:
-    CPipeEnd(std::shared_ptr<CByteQueue> in, std::shared_ptr<CByteQueue> out)
-        : m_in(std::move(in)), m_out(std::move(out)) {}
-    std::ptrdiff_t Read(std::span<std::uint8_t> out, std::chrono::milliseconds timeout) override {
-        return m_in->Pop(out, timeout);
-    }
+    struct Line; // both directions' bytes
+    CPipeEnd(std::shared_ptr<Line> line, int side) : m_line(std::move(line)), m_side(side) {}
+    std::ptrdiff_t Read(std::span<std::uint8_t> out, std::chrono::milliseconds timeout) override;
     bool Write(std::span<const std::uint8_t> data) override;
     std::string Error() const override { return "closed by the other side"; }
-    void Close() {
-        m_in->Close();
-        m_out->Close();
-    }
+    void Close();
     // Everything this end has written, in order.
     std::vector<std::uint8_t> Written() const;
 
 private:
-    std::shared_ptr<CByteQueue> m_in;
-    std::shared_ptr<CByteQueue> m_out;
-    mutable std::mutex m_mutex;
+    std::shared_ptr<Line> m_line;
+    int m_side;
     std::vector<std::uint8_t> m_written;
 };
 
@@ -79,15 +57,6 @@ struct Faults {
 };
 
 inline constexpr std::uint64_t kNever = ~std::uint64_t{0};
-inline Faults SilentAfter(std::uint64_t offset) {
-    return {.silentAfter = offset};
-}
-inline Faults CutAfter(std::uint64_t offset) {
-    return {.cutAfter = offset};
-}
-inline Faults Trickle(std::uint64_t from, std::chrono::milliseconds gap) {
-    return {.trickleFrom = from, .trickleGap = gap};
-}
 
 // Offsets in a sender's stream of long blocks: block 0 takes 133 bytes,
 // then 1029 a block.
@@ -102,21 +71,14 @@ public:
     CRelay(ITransport& a, ITransport& b, Faults aToB, Faults bToA, std::function<void()> closeA,
            std::function<void()> closeB);
     ~CRelay();
-    CRelay(const CRelay&) = delete;
-    CRelay& operator=(const CRelay&) = delete;
 
 private:
-    void Pump(ITransport& from, ITransport& to, const Faults& faults,
-              std::atomic<std::uint64_t>& n);
+    void Pump(ITransport& from, ITransport& to, const Faults& faults);
     void CutLine();
 
-    ITransport& m_a;
-    ITransport& m_b;
-    Faults m_aToB, m_bToA;
     std::function<void()> m_closeA, m_closeB;
     std::atomic<bool> m_bStop{false};
     std::atomic<bool> m_bCut{false};
-    std::atomic<std::uint64_t> m_nAtoB{0}, m_nBtoA{0};
     std::once_flag m_cutOnce;
     std::thread m_forward, m_backward;
 };
@@ -133,8 +95,18 @@ Responder AfterHeader(std::vector<std::uint8_t> header,
                       std::function<std::vector<std::uint8_t>()> next,
                       std::function<std::vector<std::uint8_t>()> again = {});
 
-// Block 0 announcing `name` of `size` bytes.
-std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::uint64_t size);
+// A sender that answers the first request with `header`, then sends `block`
+// a byte for each answer or each `gap` of quiet, from its start again after a
+// NAK, until the other side cancels or the line closes.
+void TrickleBlock(ITransport& line, const std::vector<std::uint8_t>& header,
+                  const std::vector<std::uint8_t>& block, std::chrono::milliseconds gap);
+
+// Up to `n` bytes: all of them, or what came within `timeout`.
+std::vector<std::uint8_t> ReadN(ITransport& line, std::size_t n,
+                                std::chrono::milliseconds timeout = std::chrono::seconds(3));
+
+// Block 0 announcing `name` of `size` bytes (none: no size at all).
+std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::optional<std::uint64_t> size);
 
 // Short time-outs so failure cases end in a second or two.
 ymodem::Options FastOptions();

@@ -52,15 +52,13 @@ std::string DemoImage() {
     return VELMAR_SOURCE_DIR "/examples/demo-satellite.bin";
 }
 
-// The start-up geometry with the channel block full: 4,608 channels.
-std::string FullImage(const CTempDir& dir) {
-    const std::string path = dir / "full-4608.bin";
-    MakeFullImage(kStartupProfile, path);
-    return path;
-}
-
+// The demo image, or the start-up geometry with the channel block full:
+// 4,608 channels.
 std::string ImageFor(const std::string& which, const CTempDir& dir) {
-    return which == "demo" ? DemoImage() : FullImage(dir);
+    if (which == "demo")
+        return DemoImage();
+    MakeFullImage(kStartupProfile, dir / "full-4608.bin");
+    return dir / "full-4608.bin";
 }
 
 std::string BaseName(const std::string& path) {
@@ -87,62 +85,40 @@ LinkResult LineFailure(const std::string& why) {
     return result;
 }
 
-// Our side through our TCP client, to `launch`'s peer on the accepted
-// socket; the peer must finish cleanly too.
-LinkResult OverTcp(const std::function<LinkResult(ITransport&)>& ours,
-                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    CLoopbackServer server;
-    auto running = std::async(std::launch::async, [&] {
-        std::string error;
-        auto line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
-        return line ? ours(*line) : LineFailure(error);
-    });
-    const int fd = server.Accept(seconds(10));
-    std::unique_ptr<CChild> peer;
-    if (fd >= 0) {
-        peer = launch(fd);
-        ::close(fd);
-    }
-    const LinkResult result = running.get();
-    EXPECT_TRUE(peer && peer->Wait(kPeerDeadline) == 0) << "the peer did not finish cleanly";
-    return result;
-}
-
 // Our end on device "a" of a socat pair, the peer on "b".
 int OpenPeerEnd(const CPtyPair& pty) {
     return ::open(pty.B().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
 }
 
-// Our side on device "a" of a socat pair in `dir` through the serial
-// transport, `launch`'s peer on device "b"; the peer must finish cleanly too,
-// or the result is a failure.
-LinkResult OverPty(const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
-                   const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    CPtyPair pty(dir.Path());
-    if (!pty.Ready())
-        return LineFailure("no socat pty pair");
-    std::string error;
-    auto line = CSerialTransport::Open(pty.A(), CSerialTransport::kDefaultBaud, error);
-    if (!line)
-        return LineFailure(error);
-    const int fd = OpenPeerEnd(pty);
-    if (fd < 0)
-        return LineFailure("cannot open " + pty.B());
+// Our side through the serial transport on device "a" of a socat pair in
+// `dir`, or through our TCP client; `launch`'s peer on device "b", or on the
+// accepted socket. The peer must finish cleanly too, or the result is a
+// failure: told in the result, so that a caller's retry covers the peer too.
+LinkResult Over(bool pty, const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
+                const std::function<std::unique_ptr<CChild>(int)>& launch) {
+    std::unique_ptr<CPtyPair> pair;
+    CLoopbackServer server;
+    std::string error = "no socat pty pair";
+    std::unique_ptr<ITransport> line;
+    int fd = -1;
+    if (pty) {
+        pair = std::make_unique<CPtyPair>(dir.Path());
+        if (pair->Ready())
+            line = CSerialTransport::Open(pair->A(), CSerialTransport::kDefaultBaud, error);
+        fd = line ? OpenPeerEnd(*pair) : -1;
+    } else {
+        line = CTcpTransport::Connect("127.0.0.1", server.Port(), seconds(10), nullptr, error);
+        fd = server.Accept(seconds(10));
+    }
+    if (!line || fd < 0)
+        return LineFailure("no line to the peer: " + error);
     auto peer = launch(fd);
     ::close(fd);
     const LinkResult result = ours(*line);
-    // Told in the result, not as a failed expectation, so that a caller's
-    // retry covers the peer's side too.
     if (const int status = peer->Wait(kPeerDeadline); status != 0 && result.Ok())
         return LineFailure("the peer did not finish cleanly (status " + std::to_string(status) +
                            ")");
     return result;
-}
-
-// Our side through the TCP client or the serial transport on a pty.
-LinkResult Over(bool pty, const CTempDir& dir, const std::function<LinkResult(ITransport&)>& ours,
-                const std::function<std::unique_ptr<CChild>(int)>& launch) {
-    return pty ? OverPty(dir, ours, launch) : OverTcp(ours, launch);
 }
 
 class LrzszImages : public ::testing::TestWithParam<std::tuple<std::string, bool>> {};
@@ -252,15 +228,130 @@ TEST(LrzszFaults, HeaderOfExactly128BytesReachesRb) {
     EXPECT_TRUE(sent[0] == ymodem::kSTX || sent[3 + 127] == 0) << "block 0 leaves a NUL";
 }
 
-TEST(LrzszFaults, CancellingRbPartWay) {
+// Damage, loss, duplicates and pauses within the retry budget, both ways
+// between rb and us: the image arrives intact. A cancel and a cut line end
+// the send, within a bound.
+TEST(LrzszFaults, SendToRbThroughFaults) {
     REQUIRE_LRZSZ();
-    CTempDir rx;
-    RelayedPeer rb;
-    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, {});
-    CRecordingProgress progress(100 * 1024);
-    const LinkResult s = SendImage(*rb.ours, DemoImage(), PeerOptions(), &progress);
-    EXPECT_EQ(s.status, LinkStatus::Cancelled);
-    EXPECT_NE(rb.peer->Wait(kPeerDeadline), 0) << "rb saw the cancel";
+    struct Case {
+        const char* what;
+        Faults fromRb, toRb;
+        std::uint64_t cancelAt;
+        LinkStatus status;
+    };
+    Case cases[] = {{"damaged and dropped", {}, {}, kNever, LinkStatus::Ok},
+                    {"duplicated and delayed", {}, {}, kNever, LinkStatus::Ok},
+                    {"cancelled", {}, {}, 100 * 1024, LinkStatus::Cancelled},
+                    {"cut", {}, {.cutAfter = Block(30) + 5}, kNever, LinkStatus::LineError}};
+    cases[0].toRb.corrupt = {9, Block(3) + 1, Block(60) + 500, Block(61) + 1028};
+    cases[0].toRb.drop = {Block(20) + 300};
+    cases[1].toRb.duplicate = {Block(5) + 100, Block(50) + 1028};
+    cases[1].toRb.delay = {{Block(25), milliseconds{700}}, {Block(60) + 9, milliseconds{200}}};
+    cases[1].fromRb.duplicate = {3, 10}; // answers twice
+    cases[1].fromRb.delay = {{20, milliseconds{300}}};
+    for (const Case& c : cases) {
+        CTempDir rx;
+        RelayedPeer rb;
+        rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, c.fromRb, c.toRb);
+        CRecordingProgress progress(c.cancelAt);
+        const bool cut = c.status == LinkStatus::LineError;
+        const auto start = std::chrono::steady_clock::now();
+        const LinkResult s =
+            SendImage(*rb.ours, DemoImage(), cut ? FastOptions() : PeerOptions(), &progress);
+        ASSERT_EQ(s.status, c.status) << c.what << ": " << s.message;
+        if (cut) {
+            EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(5));
+        } else if (c.status == LinkStatus::Cancelled) {
+            EXPECT_NE(rb.peer->Wait(kPeerDeadline), 0) << "rb saw the cancel";
+        } else {
+            EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0) << c.what;
+            EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage())) << c.what;
+        }
+    }
+}
+
+// The same from sb, in long and in short blocks; then silence, a cancel, a
+// cut line and a trickle: the receive fails with its reason and the
+// destination stays as it was.
+TEST(LrzszFaults, ReceiveFromSbThroughFaults) {
+    REQUIRE_LRZSZ();
+    struct Case {
+        const char* what;
+        Faults fromSb;
+        bool longBlocks;
+        int retries;
+        std::uint64_t cancelAt;
+        LinkStatus status;
+        std::string message; // contained in the result's
+    };
+    Case cases[] = {
+        {"damaged and dropped", {}, true, 10, kNever, LinkStatus::Ok, ""},
+        {"short blocks", {.corrupt = {133 + 133 * 5 + 50}}, false, 10, kNever, LinkStatus::Ok, ""},
+        {"duplicated and delayed", {}, true, 10, kNever, LinkStatus::Ok, ""},
+        {"silent",
+         {.silentAfter = Block(20)},
+         true,
+         4,
+         kNever,
+         LinkStatus::TimedOut,
+         "The sender stopped sending: no block for 1 s, 4 times, after 19456 of 311382 bytes"},
+        {"cancelled", {}, true, 10, 100 * 1024, LinkStatus::Cancelled, "Transfer cancelled"},
+        {"cut",
+         {.cutAfter = Block(50) + 10},
+         true,
+         10,
+         kNever,
+         LinkStatus::LineError,
+         "The line closed after 50176 of 311382 bytes"},
+        // One byte each 200 ms, within the 300 ms byte gap: four failures of
+        // at most a reply wait, a block and a purge each.
+        {"trickle",
+         {.trickleFrom = Block(5) + 1, .trickleGap = milliseconds{200}},
+         true,
+         4,
+         kNever,
+         LinkStatus::TimedOut,
+         ""},
+    };
+    cases[0].fromSb.corrupt = {7, Block(2) + 3, Block(40) + 600, Block(41) + 1028};
+    cases[0].fromSb.drop = {Block(10) + 100, Block(90)};
+    cases[2].fromSb.duplicate = {Block(3) + 10, Block(30) + 1028, Block(31)};
+    cases[2].fromSb.delay = {{Block(12) + 500, milliseconds{600}}, // longer than the byte gap
+                             {Block(20) + 3, milliseconds{150}},   // shorter: no harm
+                             {Block(40), milliseconds{700}}};      // between two blocks
+    for (const Case& c : cases) {
+        CTempDir dir;
+        const std::string dest = dir / "work.bin";
+        WriteBytes(dest, kOldContents);
+        RelayedPeer sb;
+        sb.Start([&](int fd) { return Sb(DemoImage(), fd, c.longBlocks); }, c.fromSb, {});
+        ymodem::Options options = FastOptions();
+        options.maxRetries = c.retries;
+        const bool trickle = c.fromSb.trickleGap.count() > 0;
+        if (trickle)
+            options.bytesPerSecond = 100000;
+        CRecordingProgress progress(c.cancelAt);
+        const auto start = std::chrono::steady_clock::now();
+        const LinkResult r = ReceiveImage(*sb.ours, dest, options, &progress);
+        if (trickle) {
+            EXPECT_FALSE(r.Ok());
+            EXPECT_EQ(r.bytes, 4096u);
+            EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(8)) << r.message;
+        } else {
+            EXPECT_EQ(r.status, c.status) << c.what << ": " << r.message;
+            EXPECT_NE(r.message.find(c.message), std::string::npos) << c.what << ": " << r.message;
+        }
+        if (c.status == LinkStatus::Ok) {
+            EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage())) << c.what;
+            EXPECT_EQ(sb.peer->Wait(kPeerDeadline), 0) << c.what;
+            continue;
+        }
+        if (c.cancelAt != kNever) {
+            EXPECT_NE(sb.peer->Wait(kPeerDeadline), 0) << "sb saw the cancel";
+        }
+        EXPECT_EQ(ReadBytes(dest), kOldContents) << c.what;
+        EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"}) << c.what;
+    }
 }
 
 namespace {
@@ -349,279 +440,82 @@ TEST(LrzszCli, SendWhileListening) {
     EXPECT_EQ(std::count(rest.begin(), rest.end(), '\n'), 1) << rest;
 }
 
-TEST(LrzszCli, SilentPeerFailsAndKeepsTheFile) {
-    CTempDir dir;
-    const std::string dest = dir / "out.bin";
-    WriteBytes(dest, kOldContents);
-    CLoopbackServer server;
-    int fd = -1;
-    const CliRun run = RunCli(
-        {"receive", "--tcp", "127.0.0.1:" + std::to_string(server.Port()), "--timeout", "1", dest},
-        dir, [&] { fd = server.Accept(seconds(10)); });
-    if (fd >= 0)
-        ::close(fd);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "velmar-cli: receive failed: Nothing arrived within 1 s: is the other "
-                          "side sending?\n");
-    EXPECT_EQ(ReadBytes(dest), kOldContents);
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"});
-}
-
-namespace {
-
-// velmar-cli receiving over TCP from a scripted sender on our side of the
-// port; the exit status, what it said, how long it took, and OUT after.
-struct HostileCliRun {
-    CliRun run;
-    milliseconds took{0};
-    Bytes out;
-    std::vector<std::string> files;
-};
-
-HostileCliRun CliAgainst(const std::string& command, const std::vector<std::string>& extra,
-                         const std::function<void(ITransport&)>& script) {
-    CTempDir dir;
-    const std::string out = dir / "out.bin";
-    if (command == "receive")
-        WriteBytes(out, kOldContents);
-    CLoopbackServer server;
-    std::vector<std::string> args = {command, "--tcp",
-                                     "127.0.0.1:" + std::to_string(server.Port())};
-    args.insert(args.end(), extra.begin(), extra.end());
-    args.push_back(command == "receive" ? out : DemoImage());
-    HostileCliRun r;
-    const auto start = std::chrono::steady_clock::now();
-    r.run = RunCli(args, dir, [&] {
-        const int fd = server.Accept(seconds(10));
-        if (fd < 0)
-            return;
-        CFdTransport line(fd, true);
-        script(line);
-    });
-    r.took = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
-    if (command == "receive") {
-        r.out = ReadBytes(out);
-        r.files = dir.List();
-    }
-    return r;
-}
-
-std::vector<std::uint8_t> SmallBlock(std::uint8_t number) {
-    return ymodem::BuildFrame(number, SampleBytes(128, 5), ymodem::kSmallPayload);
-}
-
-const std::vector<std::string> kShortWaits = {"--timeout", "8", "--reply-timeout", "0.2"};
-
-} // namespace
-
-// Scripted senders that repeat, overrun, trickle, fall silent or announce
-// what may not be taken: velmar-cli receive fails with the reason and keeps
-// the file.
-TEST(LrzszCliHostile, ScriptedSendersFailTheReceive) {
-    std::uint8_t next = 1;
-    int requests = 0;
-    const auto headerOnRequest = [](const std::string& name, std::uint64_t size) {
-        return [=](ITransport& line) {
-            Respond(line,
-                    [&](std::uint8_t b) { return b == 'C' ? HeaderBlock(name, size) : Bytes{}; });
-        };
-    };
+// velmar-cli against a scripted peer on our side of a TCP port: a sender
+// that says nothing, announces a name full of terminal controls, or
+// trickles; a receiver that falls silent after block 0. The tool fails with
+// the reason, on one line without controls, within a bound, and keeps OUT.
+TEST(LrzszCli, ScriptedPeersFailTheTransfer) {
+    const auto nothing = [](std::uint8_t) { return Bytes{}; };
     struct Case {
+        std::string command;
+        std::vector<std::string> options;
         std::function<void(ITransport&)> script;
         std::string message;
         int atLeastMs, withinMs;
     };
+    const std::vector<std::string> shortWaits = {"--timeout", "8", "--reply-timeout", "0.2"};
     const Case cases[] = {
-        {headerOnRequest("x.bin", 100000),
-         "Block 1 never came: block 0 came again 10 times; transfer abandoned", 0, 5000},
-        {[&](ITransport& line) {
-             Respond(line, AfterHeader(HeaderBlock("x.bin", 200), [&] {
-                         const std::uint8_t n = next++;
-                         return n <= 2 ? SmallBlock(n) : ymodem::BuildFrame(n, {}, 128);
-                     }));
-         },
-         "The sender went on sending blocks after the announced 200 bytes; transfer abandoned", 0,
+        {"receive",
+         {"--timeout", "1"},
+         [&](ITransport& line) { Respond(line, nothing); },
+         "receive failed: Nothing arrived within 1 s: is the other side sending?",
+         1000,
          5000},
+        {"receive", shortWaits,
+         [](ITransport& line) {
+             Respond(line, [](std::uint8_t b) {
+                 return b == 'C' ? HeaderBlock("\x1b]0;owned\x07\x1b[2J\x9b"
+                                               "31m",
+                                               0)
+                                 : Bytes{};
+             });
+         },
+         "receive failed: The sender's file \\x1b]0;owned\\x07\\x1b[2J\\x9b31m is empty", 0, 5000},
         // Each byte within the 1 s gap. On a TCP line (taken as 9600 baud)
         // the file of 1000 bytes has 2 x 1064 bytes of line time (2.217 s),
         // 8 x 10 ms and 10 x 0.2 s: 4.297 s from block 0.
-        {[](ITransport& line) {
-             std::uint8_t byte = 0;
-             line.Read({&byte, 1}, seconds(5));
-             line.Write(HeaderBlock("x.bin", 1000));
-             const Bytes block = SmallBlock(1);
-             std::size_t at = 0;
-             for (;;) {
-                 const std::ptrdiff_t got = line.Read({&byte, 1}, milliseconds{900});
-                 if (got < 0 || (got == 1 && byte == ymodem::kCAN))
-                     return;
-                 if (got == 1 && byte != ymodem::kNAK)
-                     continue; // the ACK and request after block 0
-                 if (got == 1)
-                     at = 0; // a NAK: start the block again
-                 if (!line.Write(std::span(block).subspan(at, 1)))
-                     return;
-                 at = (at + 1) % block.size();
-             }
+        {"receive", shortWaits,
+         [](ITransport& line) {
+             TrickleBlock(line, HeaderBlock("x.bin", 1000),
+                          ymodem::BuildFrame(1, SampleBytes(128, 5), ymodem::kSmallPayload),
+                          milliseconds{900});
          },
-         "The transfer did not end within the 4.297 s allowed for 1000 bytes: 0 arrived", 0, 8000},
-        {[&](ITransport& line) {
-             Respond(line, [&](std::uint8_t b) {
-                 return b == 'C' && ++requests == 1 ? HeaderBlock("x.bin", 1000) : Bytes{};
-             });
+         "receive failed: The transfer did not end within the 4.297 s allowed for 1000 bytes: 0 "
+         "arrived",
+         0, 8000},
+        {"send", shortWaits,
+         [](ITransport& line) {
+             line.Write(Bytes{'C'});
+             EXPECT_EQ(ReadN(line, 133, seconds(5)).size(), 133u) << "block 0";
+             line.Write(Bytes{ymodem::kACK});
+             Respond(line, [](std::uint8_t) { return Bytes{}; }); // until the cancel
          },
-         "The sender stopped sending: no block for 0.2 s, 10 times, after 0 of 1000 bytes", 2000,
-         5000},
-        {headerOnRequest("\x1b]0;owned\x07\x1b[2J\x9b"
-                         "31m",
-                         0),
-         "The sender's file \\x1b]0;owned\\x07\\x1b[2J\\x9b31m is empty", 0, 5000},
-        {headerOnRequest("big.bin", std::uint64_t{4} << 30),
-         "big.bin is too large (4294967296 bytes; at most 16777216)", 0, 3000},
-    };
-    for (const Case& c : cases) {
-        const HostileCliRun r = CliAgainst("receive", kShortWaits, c.script);
-        EXPECT_EQ(r.run.status, 1) << c.message;
-        EXPECT_EQ(r.run.errors, "velmar-cli: receive failed: " + c.message + "\n");
-        EXPECT_EQ(r.run.errors.find('\x1b'), std::string::npos);
-        EXPECT_EQ(r.out, kOldContents) << c.message;
-        EXPECT_EQ(r.files, std::vector<std::string>{"out.bin"}) << c.message;
-        EXPECT_GE(r.took, milliseconds{c.atLeastMs}) << c.message;
-        EXPECT_LT(r.took, milliseconds{c.withinMs}) << c.message;
-    }
-}
-
-TEST(LrzszCliHostile, ReceiverFallingSilentAfterBlockZero) {
-    const HostileCliRun r = CliAgainst("send", kShortWaits, [](ITransport& line) {
-        line.Write(Bytes{'C'});
-        std::uint8_t block[133];
-        std::size_t have = 0;
-        while (have < sizeof block) {
-            const std::ptrdiff_t got = line.Read(std::span(block).subspan(have), seconds(5));
-            if (got <= 0)
-                return;
-            have += static_cast<std::size_t>(got);
-        }
-        line.Write(Bytes{ymodem::kACK});
-        Respond(line, [](std::uint8_t) { return Bytes{}; }); // until the cancel
-    });
-    EXPECT_EQ(r.run.status, 1);
-    EXPECT_EQ(r.run.errors,
-              "velmar-cli: send failed: The receiver did not ask for the data within 2 s\n");
-    EXPECT_GE(r.took, milliseconds{2000});
-    EXPECT_LT(r.took, milliseconds{5000});
-}
-
-TEST(LrzszFaults, LineToRbCutShort) {
-    REQUIRE_LRZSZ();
-    CTempDir rx;
-    RelayedPeer rb;
-    rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, {}, CutAfter(Block(30) + 5));
-    const auto start = std::chrono::steady_clock::now();
-    const LinkResult s = SendImage(*rb.ours, DemoImage(), FastOptions());
-    EXPECT_EQ(s.status, LinkStatus::LineError) << s.message;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(5));
-}
-
-// Damage, loss, duplicates and pauses within the retry budget, in both
-// directions between sb and us: the image arrives intact.
-TEST(LrzszFaults, DamageFromSbIsRepaired) {
-    REQUIRE_LRZSZ();
-    struct Case {
-        const char* what;
-        Faults fromSb;
-        bool longBlocks;
-    };
-    Case cases[3] = {{"damaged and dropped", {}, true},
-                     {"short blocks", {}, false},
-                     {"duplicated and delayed", {}, true}};
-    cases[0].fromSb.corrupt = {7, Block(2) + 3, Block(40) + 600, Block(41) + 1028};
-    cases[0].fromSb.drop = {Block(10) + 100, Block(90)};
-    cases[1].fromSb.corrupt = {133 + 133 * 5 + 50}; // block 6 of 128 bytes
-    cases[2].fromSb.duplicate = {Block(3) + 10, Block(30) + 1028, Block(31)};
-    cases[2].fromSb.delay = {{Block(12) + 500, milliseconds{600}}, // longer than the byte gap
-                             {Block(20) + 3, milliseconds{150}},   // shorter: no harm
-                             {Block(40), milliseconds{700}}};      // between two blocks
-    for (const Case& c : cases) {
-        CTempDir dir;
-        const std::string dest = dir / "work.bin";
-        WriteBytes(dest, kOldContents);
-        RelayedPeer sb;
-        sb.Start([&](int fd) { return Sb(DemoImage(), fd, c.longBlocks); }, c.fromSb, {});
-        const LinkResult r = ReceiveImage(*sb.ours, dest, FastOptions());
-        ASSERT_TRUE(r.Ok()) << c.what << ": " << r.message;
-        EXPECT_EQ(ReadBytes(dest), ReadBytes(DemoImage())) << c.what;
-        EXPECT_EQ(sb.peer->Wait(kPeerDeadline), 0) << c.what;
-    }
-}
-
-TEST(LrzszFaults, DamageToRbIsRepaired) {
-    REQUIRE_LRZSZ();
-    Faults toRb[2], fromRb[2];
-    toRb[0].corrupt = {9, Block(3) + 1, Block(60) + 500, Block(61) + 1028};
-    toRb[0].drop = {Block(20) + 300};
-    toRb[1].duplicate = {Block(5) + 100, Block(50) + 1028};
-    toRb[1].delay = {{Block(25), milliseconds{700}}, {Block(60) + 9, milliseconds{200}}};
-    fromRb[1].duplicate = {3, 10}; // answers twice
-    fromRb[1].delay = {{20, milliseconds{300}}};
-    for (int i = 0; i < 2; ++i) {
-        CTempDir rx;
-        RelayedPeer rb;
-        rb.Start([&](int fd) { return Rb(rx.Path(), fd); }, fromRb[i], toRb[i]);
-        const LinkResult s = SendImage(*rb.ours, DemoImage(), PeerOptions());
-        ASSERT_TRUE(s.Ok()) << i << ": " << s.message;
-        EXPECT_EQ(rb.peer->Wait(kPeerDeadline), 0) << i;
-        EXPECT_EQ(ReadBytes(rx / "demo-satellite.bin"), ReadBytes(DemoImage())) << i;
-    }
-}
-
-// Silence, a cancel, a cut line and a trickle from sb: the receive fails with
-// its reason and the destination stays as it was.
-TEST(LrzszFaults, FailuresFromSbKeepTheFile) {
-    REQUIRE_LRZSZ();
-    struct Case {
-        const char* what;
-        Faults fromSb;
-        int retries;
-        std::uint64_t cancelAt;
-        LinkStatus status;
-        std::string message; // contained in the result's
-    };
-    const Case cases[] = {
-        {"silent", SilentAfter(Block(20)), 4, kNever, LinkStatus::TimedOut,
-         "The sender stopped sending: no block for 1 s, 4 times, after 19456 of 311382 bytes"},
-        {"cancelled", Faults(), 10, 100 * 1024, LinkStatus::Cancelled, "Transfer cancelled"},
-        {"cut", CutAfter(Block(50) + 10), 10, kNever, LinkStatus::LineError,
-         "The line closed after 50176 of 311382 bytes"},
-        // One byte each 200 ms, within the 300 ms byte gap: four failures of
-        // at most a reply wait, a block and a purge each.
-        {"trickle", Trickle(Block(5) + 1, milliseconds{200}), 4, kNever, LinkStatus::TimedOut, ""},
+         "send failed: The receiver did not ask for the data within 2 s", 2000, 5000},
     };
     for (const Case& c : cases) {
         CTempDir dir;
-        const std::string dest = dir / "work.bin";
-        WriteBytes(dest, kOldContents);
-        RelayedPeer sb;
-        sb.Start([](int fd) { return Sb(DemoImage(), fd); }, c.fromSb, {});
-        ymodem::Options options = FastOptions();
-        options.maxRetries = c.retries;
-        if (c.fromSb.trickleGap.count())
-            options.bytesPerSecond = 100000;
-        CRecordingProgress progress(c.cancelAt);
+        const std::string out = dir / "out.bin";
+        WriteBytes(out, kOldContents);
+        CLoopbackServer server;
+        std::vector<std::string> args = {c.command, "--tcp",
+                                         "127.0.0.1:" + std::to_string(server.Port())};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(c.command == "receive" ? out : DemoImage());
         const auto start = std::chrono::steady_clock::now();
-        const LinkResult r = ReceiveImage(*sb.ours, dest, options, &progress);
-        if (c.fromSb.trickleGap.count()) {
-            EXPECT_FALSE(r.Ok());
-            EXPECT_EQ(r.bytes, 4096u);
-            EXPECT_LT(std::chrono::steady_clock::now() - start, seconds(8)) << r.message;
-        } else {
-            EXPECT_EQ(r.status, c.status) << c.what << ": " << r.message;
-            EXPECT_NE(r.message.find(c.message), std::string::npos) << c.what << ": " << r.message;
-        }
-        if (c.cancelAt != kNever) {
-            EXPECT_NE(sb.peer->Wait(kPeerDeadline), 0) << "sb saw the cancel";
-        }
-        EXPECT_EQ(ReadBytes(dest), kOldContents) << c.what;
-        EXPECT_EQ(dir.List(), std::vector<std::string>{"work.bin"}) << c.what;
+        const CliRun run = RunCli(args, dir, [&] {
+            const int fd = server.Accept(seconds(10));
+            if (fd >= 0) {
+                CFdTransport line(fd, true);
+                c.script(line);
+            }
+        });
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(run.status, 1) << c.message;
+        EXPECT_EQ(run.errors, "velmar-cli: " + c.message + "\n");
+        EXPECT_EQ(run.errors.find('\x1b'), std::string::npos);
+        EXPECT_EQ(ReadBytes(out), kOldContents) << c.message;
+        EXPECT_EQ(dir.List(), std::vector<std::string>{"out.bin"}) << c.message;
+        EXPECT_GE(took, milliseconds{c.atLeastMs}) << c.message;
+        EXPECT_LT(took, milliseconds{c.withinMs}) << c.message;
     }
 }

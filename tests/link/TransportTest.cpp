@@ -16,18 +16,18 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 TEST(LinkAddress, HostAndPort) {
+    const std::tuple<const char*, bool, std::string, std::uint16_t> good[] = {
+        {"192.168.1.20:2000", false, "192.168.1.20", 2000},
+        {"box.local:23", false, "box.local", 23},
+        {"[fe80::1]:4001", false, "fe80::1", 4001},
+        {":0", true, "", 0}, // listening: any port
+    };
     std::string host;
     std::uint16_t port = 0;
-    EXPECT_TRUE(SplitHostPort("192.168.1.20:2000", host, port));
-    EXPECT_EQ(host, "192.168.1.20");
-    EXPECT_EQ(port, 2000);
-    EXPECT_TRUE(SplitHostPort("box.local:23", host, port));
-    EXPECT_EQ(host, "box.local");
-    EXPECT_TRUE(SplitHostPort("[fe80::1]:4001", host, port));
-    EXPECT_EQ(host, "fe80::1");
-    EXPECT_EQ(port, 4001);
-    EXPECT_TRUE(SplitHostPort(":0", host, port, true)) << "listening: any port";
-    EXPECT_EQ(host, "");
+    for (const auto& [text, listening, wantHost, wantPort] : good) {
+        EXPECT_TRUE(SplitHostPort(text, host, port, listening)) << text;
+        EXPECT_EQ(std::pair(host, port), std::pair(wantHost, wantPort)) << text;
+    }
     for (const char* bad : {"box", "box:", "box:0", "box:65536", "box:12x", "[::1]2000"})
         EXPECT_FALSE(SplitHostPort(bad, host, port)) << bad;
 }
@@ -47,15 +47,9 @@ TEST(TcpLine, ConnectAndListenCarryBytesBothWays) {
     ASSERT_TRUE(server);
     const auto data = SampleBytes(200000); // more than one socket buffer
     auto writing = std::async(std::launch::async, [&] { return client->Write(data); });
-    std::vector<std::uint8_t> got;
-    std::uint8_t buffer[8192];
-    while (got.size() < data.size()) {
-        const auto n = server->Read(buffer, seconds(5));
-        ASSERT_GT(n, 0);
-        got.insert(got.end(), buffer, buffer + n);
-    }
+    EXPECT_EQ(ReadN(*server, data.size(), seconds(10)), data);
     EXPECT_TRUE(writing.get());
-    EXPECT_EQ(got, data);
+    std::uint8_t buffer[64];
     EXPECT_EQ(client->Read(buffer, milliseconds(50)), 0) << "nothing: a time-out, not an end";
     server.reset();
     EXPECT_EQ(client->Read(buffer, seconds(5)), ITransport::kLineClosed);
@@ -108,9 +102,8 @@ TEST(SerialLine, RefusesWhatIsNoSerialPort) {
     EXPECT_EQ(error.rfind(dir / "plain.txt" + " is not a serial port: ", 0), 0u) << error;
     EXPECT_FALSE(CSerialTransport::Open(dir / "plain.txt", 12345, error));
     EXPECT_EQ(error, "12345 baud is not a rate a serial port can be set to");
-    EXPECT_TRUE(IsSupportedBaud(115200));
-    EXPECT_TRUE(IsSupportedBaud(9600));
-    EXPECT_FALSE(IsSupportedBaud(0));
+    EXPECT_EQ((std::vector{IsSupportedBaud(115200), IsSupportedBaud(9600), IsSupportedBaud(0)}),
+              (std::vector{true, true, false}));
 }
 
 TEST(LinkEndpoints, DescribeAndOpen) {
@@ -123,9 +116,10 @@ TEST(LinkEndpoints, DescribeAndOpen) {
     tcp.port = 4001;
     EXPECT_EQ(tcp.Describe(), "TCP 10.0.0.5:4001");
     // Listening tells the chosen port before it waits.
-    LinkEndpoint listen;
+    LinkEndpoint listen = tcp;
     listen.kind = LinkEndpoint::Kind::TcpListen;
     listen.host = "127.0.0.1";
+    listen.port = 0;
     std::promise<std::uint16_t> told;
     auto opening = std::async(std::launch::async, [&] {
         std::string error;
