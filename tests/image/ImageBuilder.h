@@ -93,6 +93,11 @@ private:
     std::vector<BYTE> m_bytes;
 };
 
+// A blank working-form image of `p`'s blocks.
+inline std::vector<BYTE> Blank(const Profile& p = Profile{}) {
+    return Image(p.FlashSize()).Bytes();
+}
+
 std::vector<BYTE> ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::vector<BYTE>& bytes);
 WORD Word(const std::vector<BYTE>& bytes, std::size_t at, int order);
@@ -101,6 +106,10 @@ inline std::vector<BYTE> Slice(const std::vector<BYTE>& bytes, std::size_t at, s
     return {bytes.begin() + static_cast<std::ptrdiff_t>(at),
             bytes.begin() + static_cast<std::ptrdiff_t>(at + n)};
 }
+
+// The first offset in [at, at + n) whose byte is not `v`, or -1: a run of
+// zeroed, erased or kept bytes checked in one line that still says where.
+long FirstNot(const std::vector<BYTE>& bytes, std::size_t at, std::size_t n, BYTE v);
 
 // Clean store, module state and policy for every codec test; a scratch
 // folder for its files.
