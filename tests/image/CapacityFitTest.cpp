@@ -54,6 +54,15 @@ Profile SingleBlock() {
     return p;
 }
 
+// Two satellite sectors: the reader takes the first sector's trailer only,
+// so the second makes no room for a 128th satellite.
+Profile TwoSatelliteSectors() {
+    Profile p;
+    p.sat.sectors = 2;
+    p.brd = {12288, 1, 20, 0};
+    return p;
+}
+
 // Entries of 34 bytes end exactly 50 bytes before the sector end at slot
 // 119: the tightest fit the rule allows.
 Profile TightChannels() {
@@ -69,6 +78,7 @@ const FitCase kCases[] = {
     {"startup_transponders", Profile{}, kTableTransponder, 1624},
     {"startup_channels", Profile{}, kTableChannel, 4608},
     {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
+    {"two_sector_satellites", TwoSatelliteSectors(), kTableSatellite, 127},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
     {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},
