@@ -14,27 +14,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr auto kAsIs = [](auto&, int, BYTE) {};
+
 class Capacity : public WorkingCopyTest {
 protected:
-    // `n` rows of `T` named `prefix` and their number, given the rest by `set`.
-    template <class T>
-    void AddRows(std::uint8_t table, int n, const char* prefix, void (*set)(T&) = nullptr) {
-        for (int i = 0; i < n; ++i) {
-            auto r = NewRecord<T>();
-            std::snprintf(r->Name, sizeof r->Name, "%s%d", prefix, i);
-            if (set)
-                set(*r);
-            db.AddIndexed(table, std::move(r));
-        }
-    }
     void AddChannels(int n) {
-        AddRows<Channel_Info_Tag>(kTableChannel, n, "C", [](Channel_Info_Tag& c) {
+        AddRows<Channel_Info_Tag>(db, kTableChannel, n, "C%d", [](auto& c, int, BYTE) {
             c.SatID = 1;
             c.Attributes = kAttrTV;
         });
     }
-    void AddSatellites(int n) { AddRows<Satellite_Info_Tag>(kTableSatellite, n, "S"); }
-    void AddFavorites(int n) { AddRows<FavoriteList>(kTableFavorite, n, "F"); }
+    void AddSatellites(int n) { AddRows<Satellite_Info_Tag>(db, kTableSatellite, n, "S%d", kAsIs); }
+    void AddFavorites(int n) { AddRows<FavoriteList>(db, kTableFavorite, n, "F%d", kAsIs); }
     // N saves; one more is refused with `message` and the target stays as it was.
     void ExpectBoundary(const std::function<void(int)>& add, int n, const std::string& message) {
         const fs::path target = Path("target.bin");
@@ -79,7 +70,7 @@ TEST_F(Capacity, EveryTableThatDoesNotFitIsNamedInBlockOrder) {
     AddChannels(4650);
     AddSatellites(130);
     AddFavorites(9);
-    AddRows<Broadcast_Info_Tag>(kTableBroadcast, 409, "B");
+    AddRows<Broadcast_Info_Tag>(db, kTableBroadcast, 409, "B%d", kAsIs);
     const auto problems = CheckCapacity(db, FlashGeometry::FromPolicy());
     std::vector<std::uint8_t> tables;
     for (const auto& problem : problems)

@@ -4,6 +4,7 @@
 #include "model/MuxParams.h"
 #include "tests/image/ImageBuilder.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -18,18 +19,10 @@ constexpr int kFav = 86, kSat = 86 + 4096, kBrd = 86 + 8192, kTp = 86 + 16384;
 
 class Blocks : public CodecTest {};
 
-// Copies as much of `name` as fits, always terminated (names may be cut on purpose).
-template <std::size_t N> void CopyName(char (&dst)[N], const char* name) {
-    std::size_t i = 0;
-    for (; i + 1 < N && name[i] != '\0'; ++i)
-        dst[i] = name[i];
-    dst[i] = '\0';
-}
-
 void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
     auto f = NewRecord<FavoriteList>();
     f->Index = key;
-    CopyName(f->Name, name);
+    std::snprintf(f->Name, sizeof f->Name, "%s", name); // cut on purpose where too long
     f->Tail = tail;
     db.Add(kTableFavorite, key, std::move(f));
 }
@@ -37,7 +30,7 @@ void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
 void AddBroadcast(CZorvDB& db, WORD id, const char* name) {
     auto b = NewRecord<Broadcast_Info_Tag>();
     b->BroadcastID = id;
-    CopyName(b->Name, name);
+    std::snprintf(b->Name, sizeof b->Name, "%s", name);
     db.AddIndexed(kTableBroadcast, std::move(b));
 }
 
