@@ -50,39 +50,32 @@ void Populate(CZorvDB& db, const Sizes& n) {
         f->Tail = byte();
         db.Add(kTableFavorite, k, std::move(f));
     }
-    for (int i = 0; i < n.satellites; ++i) {
-        auto s = NewRecord<Satellite_Info_Tag>();
-        s->Group1 = {word(), word(), word(), byte(), byte(), byte(), byte(), byte(), byte()};
-        s->Degree = static_cast<WORD>(rng() % 3600);
-        s->ID = static_cast<BYTE>(i + 1);
-        std::snprintf(s->Name, sizeof s->Name, "Sat %d", (i + 1) % 1000);
-        db.AddIndexed(kTableSatellite, std::move(s));
-    }
-    for (int i = 0; i < n.broadcasts; ++i) {
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        b->BroadcastID = static_cast<WORD>(100 + i);
-        std::snprintf(b->Name, sizeof b->Name, "Provider %d", i % 1000);
-        b->Tail = byte();
-        db.AddIndexed(kTableBroadcast, std::move(b));
-    }
-    for (int i = 0; i < n.transponders; ++i) {
-        auto t = NewRecord<Transponder_Info_Tag>();
-        t->Frequency = static_cast<WORD>(10700 + rng() % 2000);
-        t->SymbolRate = 27500;
-        t->TSID = word();
-        t->PolFEC = byte();
-        t->SatID = static_cast<BYTE>(i % 5 + 1);
-        t->TPID = static_cast<BYTE>(i / 5 + 1);
-        db.AddIndexed(kTableTransponder, std::move(t));
-    }
-    for (int i = 0; i < n.cableMuxes; ++i) {
-        auto m = NewRecord<CableMux_Info_Tag>();
-        m->Frequency = 114000 + 8000 * static_cast<DWORD>(i);
-        m->SymbolRate = 6900;
-        m->TPID = static_cast<BYTE>(i + 1);
-        m->Modulation = byte();
-        db.AddIndexed(kTableCableMux, std::move(m));
-    }
+    AddRows<Satellite_Info_Tag>(
+        db, kTableSatellite, n.satellites, "Sat %d", [&](auto& s, int, BYTE id) {
+            s.Group1 = {word(), word(), word(), byte(), byte(), byte(), byte(), byte(), byte()};
+            s.Degree = static_cast<WORD>(rng() % 3600);
+            s.ID = id;
+        });
+    AddRows<Broadcast_Info_Tag>(db, kTableBroadcast, n.broadcasts, "Provider %d",
+                                [&](auto& b, int i, BYTE) {
+                                    b.BroadcastID = static_cast<WORD>(100 + i);
+                                    b.Tail = byte();
+                                });
+    AddRows<Transponder_Info_Tag>(db, kTableTransponder, n.transponders, "",
+                                  [&](auto& t, int i, BYTE) {
+                                      t.Frequency = static_cast<WORD>(10700 + rng() % 2000);
+                                      t.SymbolRate = 27500;
+                                      t.TSID = word();
+                                      t.PolFEC = byte();
+                                      t.SatID = static_cast<BYTE>(i % 5 + 1);
+                                      t.TPID = static_cast<BYTE>(i / 5 + 1);
+                                  });
+    AddRows<CableMux_Info_Tag>(db, kTableCableMux, n.cableMuxes, "", [&](auto& m, int i, BYTE id) {
+        m.Frequency = 114000 + 8000 * static_cast<DWORD>(i);
+        m.SymbolRate = 6900;
+        m.TPID = id;
+        m.Modulation = byte();
+    });
     for (int i = 0; i < n.channels; ++i) {
         auto c = NewRecord<Channel_Info_Tag>();
         c->CAS = static_cast<DWORD>(rng());
@@ -123,14 +116,11 @@ long Mismatch(const std::vector<BYTE>& a, const std::vector<BYTE>& b) {
 
 std::vector<std::vector<BYTE>> Snapshot(CZorvDB& db) {
     std::vector<std::vector<BYTE>> rows;
-    const std::size_t sizes[] = {sizeof(Satellite_Info_Tag),   sizeof(SMux_Info_Tag),
-                                 sizeof(CableMux_Info_Tag),    sizeof(Broadcast_Info_Tag),
-                                 sizeof(Transponder_Info_Tag), sizeof(Channel_Info_Tag),
-                                 sizeof(FavoriteList)};
     for (std::uint8_t t = 0; t < 7; ++t)
-        for (auto* r = static_cast<const BYTE*>(db.Next(t, 0)); r;
-             r = static_cast<const BYTE*>(db.Next(t, *reinterpret_cast<const DWORD*>(r))))
-            rows.emplace_back(r, r + sizes[t]);
+        for (const std::uint32_t key : db.Keys(t)) {
+            const auto* r = static_cast<const BYTE*>(db.GetRow(t, key));
+            rows.emplace_back(r, r + db.RowBytes(t, key));
+        }
     return rows;
 }
 
