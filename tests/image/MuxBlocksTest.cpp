@@ -157,12 +157,9 @@ TEST_F(Mux, CableSectorsWithZeroCountAreSkipped) {
 TEST_F(Mux, CableSectorTakes203AndEmptyTableZeroesTheBlock) {
     const Profile p = Cable(0);
     p.Apply();
-    for (int i = 0; i < 204; ++i) {
-        auto m = NewRecord<CableMux_Info_Tag>();
-        m->TPID = static_cast<BYTE>(i % 200 + 1);
-        db.AddIndexed(kTableCableMux, std::move(m));
-    }
-    auto out = Save(Image(p.FlashSize()).Bytes());
+    AddRows<CableMux_Info_Tag>(db, kTableCableMux, 204, "",
+                               [](auto& m, int, BYTE id) { m.TPID = id; });
+    auto out = Save(Blank(p));
     EXPECT_EQ(Word(out, kTp + Z - 4, 1), 203);
     EXPECT_EQ(Word(out, kTp + 2 * Z - 4, 1), 1);
     db.ClearAll();
@@ -256,13 +253,10 @@ TEST_F(Mux, SingleBlockDropsTpidZeroAndRefusesOverfullAreas) {
     img.Put32(4096 + kD + 8, 0x7FFFFFFF, 0); // an absurd count is clamped to 3 slots
     ASSERT_EQ(Load(img.Bytes()), 1);
     EXPECT_EQ(db.Size(kTableChannel), 0u);
-    for (int i = 0; i < 4; ++i) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::strcpy(c->Name, "C");
-        c->TPID = 1;
-        c->Attributes = kAttrTV;
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
+    AddRows<Channel_Info_Tag>(db, kTableChannel, 4, "C%d", [](auto& c, int, BYTE) {
+        c.TPID = 1;
+        c.Attributes = kAttrTV;
+    });
     int ok = 1;
     Save(img.Bytes(), &ok);
     EXPECT_EQ(ok, 0) << "four channels, three slots";
