@@ -46,12 +46,12 @@ void ExpectEveryFailureChangesNothing(const fs::path& dir, const std::set<std::i
                                       bool saysWhy = true) {
     const auto before = Contents(dir);
     std::vector<CFailingFileOps> failures(points.size() + 3);
-    auto point = points.begin();
-    for (std::size_t i = 0; i < points.size(); ++i)
-        failures[i].failAfter = *point++;
-    failures[points.size()].failSync = true;
-    failures[points.size() + 1].failClose = true;
-    failures[points.size() + 2].failRename = true;
+    std::size_t i = 0;
+    for (const std::int64_t n : points)
+        failures[i++].failAfter = n;
+    failures[i].failSync = true;
+    failures[i + 1].failClose = true;
+    failures[i + 2].failRename = true;
     for (auto& failing : failures) {
         const bool write = failing.failAfter >= 0;
         const std::string cause = write ? "No space left on device" : "Input/output error";

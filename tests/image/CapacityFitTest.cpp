@@ -54,6 +54,15 @@ Profile SingleBlock() {
     return p;
 }
 
+// Two satellite sectors: the reader takes the first sector's trailer only,
+// so the second makes no room for a 128th satellite.
+Profile TwoSatelliteSectors() {
+    Profile p;
+    p.sat.sectors = 2;
+    p.brd = {12288, 1, 20, 0};
+    return p;
+}
+
 // Entries of 34 bytes end exactly 50 bytes before the sector end at slot
 // 119: the tightest fit the rule allows.
 Profile TightChannels() {
@@ -69,6 +78,7 @@ const FitCase kCases[] = {
     {"startup_transponders", Profile{}, kTableTransponder, 1624},
     {"startup_channels", Profile{}, kTableChannel, 4608},
     {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
+    {"two_sector_satellites", TwoSatelliteSectors(), kTableSatellite, 127},
     {"long_satellites", LongSatellites(), kTableSatellite, 92},
     {"long_channels", LongSatellites(), kTableChannel, 2048},
     {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},
@@ -85,41 +95,29 @@ const FitCase kCases[] = {
 
 class CapacityFit : public CodecTest, public ::testing::WithParamInterface<FitCase> {
 protected:
-    // `rows` rows of `T` in `table`, each named by `format` and its number
-    // (when `T` has a name) and given the rest by `set`.
-    template <class T, class Set>
-    void Add(std::uint8_t table, std::int64_t rows, const char* format, Set set) {
-        for (int n = 0; n < static_cast<int>(rows); ++n) {
-            auto r = NewRecord<T>();
-            if constexpr (requires { r->Name; })
-                std::snprintf(r->Name, sizeof r->Name, format, n % 10000);
-            set(*r, n, static_cast<BYTE>(n % 255 + 1));
-            db.AddIndexed(table, std::move(r));
-        }
-    }
     void Fill(std::uint8_t table, std::int64_t rows) {
         db.ClearAll();
         const auto none = [](auto&, int, BYTE) {};
         switch (table) {
         case kTableFavorite:
-            return Add<FavoriteList>(table, rows, "F%d", none);
+            return AddRows<FavoriteList>(db, table, rows, "F%d", none);
         case kTableSatellite:
-            return Add<Satellite_Info_Tag>(table, rows, "S%d",
-                                           [](auto& s, int, BYTE id) { s.ID = id; });
+            return AddRows<Satellite_Info_Tag>(db, table, rows, "S%d",
+                                               [](auto& s, int, BYTE id) { s.ID = id; });
         case kTableBroadcast:
-            return Add<Broadcast_Info_Tag>(table, rows, "B%d", [](auto& b, int n, BYTE) {
+            return AddRows<Broadcast_Info_Tag>(db, table, rows, "B%d", [](auto& b, int n, BYTE) {
                 b.BroadcastID = static_cast<WORD>(n + 1);
             });
         case kTableTransponder:
-            return Add<Transponder_Info_Tag>(table, rows, "", [](auto& t, int, BYTE id) {
+            return AddRows<Transponder_Info_Tag>(db, table, rows, "", [](auto& t, int, BYTE id) {
                 t.SatID = 2;
                 t.TPID = id;
             });
         case kTableCableMux:
-            return Add<CableMux_Info_Tag>(table, rows, "",
-                                          [](auto& m, int, BYTE id) { m.TPID = id; });
+            return AddRows<CableMux_Info_Tag>(db, table, rows, "",
+                                              [](auto& m, int, BYTE id) { m.TPID = id; });
         default:
-            return Add<Channel_Info_Tag>(table, rows, "%04d", [](auto& c, int n, BYTE) {
+            return AddRows<Channel_Info_Tag>(db, table, rows, "%04d", [](auto& c, int n, BYTE) {
                 c.SatID = 2;
                 c.TPID = 1;
                 c.Attributes = n % 3 ? kAttrTV : kAttrRadio;

@@ -14,31 +14,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr auto kAsIs = [](auto&, int, BYTE) {};
+
 class Capacity : public WorkingCopyTest {
 protected:
     void AddChannels(int n) {
-        for (int i = 0; i < n; ++i) {
-            auto c = NewRecord<Channel_Info_Tag>();
-            c->SatID = 1;
-            c->Attributes = kAttrTV;
-            std::snprintf(c->Name, sizeof c->Name, "C%d", i);
-            db.AddIndexed(kTableChannel, std::move(c));
-        }
+        AddRows<Channel_Info_Tag>(db, kTableChannel, n, "C%d", [](auto& c, int, BYTE) {
+            c.SatID = 1;
+            c.Attributes = kAttrTV;
+        });
     }
-    void AddSatellites(int n) {
-        for (int i = 0; i < n; ++i) {
-            auto s = NewRecord<Satellite_Info_Tag>();
-            std::snprintf(s->Name, sizeof s->Name, "S%d", i);
-            db.AddIndexed(kTableSatellite, std::move(s));
-        }
-    }
-    void AddFavorites(int n) {
-        for (int i = 0; i < n; ++i) {
-            auto f = NewRecord<FavoriteList>();
-            std::snprintf(f->Name, sizeof f->Name, "F%d", i);
-            db.AddIndexed(kTableFavorite, std::move(f));
-        }
-    }
+    void AddSatellites(int n) { AddRows<Satellite_Info_Tag>(db, kTableSatellite, n, "S%d", kAsIs); }
+    void AddFavorites(int n) { AddRows<FavoriteList>(db, kTableFavorite, n, "F%d", kAsIs); }
     // N saves; one more is refused with `message` and the target stays as it was.
     void ExpectBoundary(const std::function<void(int)>& add, int n, const std::string& message) {
         const fs::path target = Path("target.bin");
@@ -83,38 +70,24 @@ TEST_F(Capacity, EveryTableThatDoesNotFitIsNamedInBlockOrder) {
     AddChannels(4650);
     AddSatellites(130);
     AddFavorites(9);
-    for (int i = 0; i < 409; ++i) {
-        auto b = NewRecord<Broadcast_Info_Tag>();
-        std::strcpy(b->Name, "B");
-        db.AddIndexed(kTableBroadcast, std::move(b));
-    }
+    AddRows<Broadcast_Info_Tag>(db, kTableBroadcast, 409, "B%d", kAsIs);
     const auto problems = CheckCapacity(db, FlashGeometry::FromPolicy());
-    ASSERT_EQ(problems.size(), 4u);
-    EXPECT_EQ(problems[0].table, kTableFavorite);
-    EXPECT_EQ(problems[1].table, kTableSatellite);
-    EXPECT_EQ(problems[2].table, kTableBroadcast);
+    std::vector<std::uint8_t> tables;
+    for (const auto& problem : problems)
+        tables.push_back(problem.table);
+    ASSERT_EQ(tables, (std::vector<std::uint8_t>{kTableFavorite, kTableSatellite, kTableBroadcast,
+                                                 kTableChannel}));
     EXPECT_EQ(problems[3].message,
               "The channel list has 4,650 channels, but this receiver holds at most 4,608. "
               "Remove 42 channels and save again.");
     EXPECT_EQ(CapacityMessage(problems).find('\n'), problems[0].message.size());
 }
 
+// The per-family numbers: tests/document/CapacityTest.cpp and CapacityFit.
 TEST_F(Capacity, OtherFamilies) {
-    MakeProfile(9, 0x12, 0, 12).Apply(); // 340 would fit a sector; the count byte caps it at 255
-    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableChannel), 255 * 64);
-    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableSatellite), 0);
-    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableTransponder), 0);
-
-    MakeProfile(2, 0x04).Apply(); // Z - off - 4 > 40: 203 a sector
-    EXPECT_EQ(TableCapacity(FlashGeometry::FromPolicy(), kTableCableMux), 203 * 8);
-
     SingleBlockProfile(20).Apply();
-    const FlashGeometry g = FlashGeometry::FromPolicy();
-    EXPECT_EQ(TableCapacity(g, kTableCableMux), 40);
-    EXPECT_EQ(TableCapacity(g, kTableBroadcast), 20);
-    EXPECT_EQ(TableCapacity(g, kTableChannel), 300);
     AddChannels(301);
-    const auto problems = CheckCapacity(db, g);
+    const auto problems = CheckCapacity(db, FlashGeometry::FromPolicy());
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].capacity, 300u);
 

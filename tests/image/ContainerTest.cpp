@@ -12,12 +12,9 @@ namespace {
 
 class Container : public WorkingCopyTest {
 protected:
-    static std::vector<BYTE> Flash(int size) {
-        return std::vector<BYTE>(static_cast<std::size_t>(size));
-    }
-    static void PutName(std::vector<BYTE>& flash, int at, const char* name) {
-        for (std::size_t i = 0; name[i] != '\0'; ++i)
-            flash.at(static_cast<std::size_t>(at) + i) = static_cast<BYTE>(name[i]);
+    // The flash of `img` without its working header: a bare dump.
+    static std::vector<BYTE> Bare(Image& img) {
+        return Slice(img.Bytes(), kShift, img.Bytes().size() - kShift);
     }
 };
 
@@ -79,11 +76,12 @@ TEST_F(Container, ZorvImageConvertsBothWaysWithAFreshCrc) {
     for (int i = 4; i < 61; ++i)
         zorv[i] = static_cast<BYTE>(i);
     zorv[63] = 0x5A;
-    auto flash = Flash(flashSize);
-    PutName(flash, 2, "Kids");
-    flash[4096 + 4096 - 5] = 1;            // one satellite
-    PutName(flash, 4096 + 15, "Hot Bird"); // its name
-    flash[4096 + 14] = 2;                  // ID 2
+    Image img(flashSize);
+    img.PutText(2, "Kids");
+    img[4096 + 4096 - 5] = 1;           // one satellite
+    img.PutText(4096 + 15, "Hot Bird"); // its name
+    img[4096 + 14] = 2;                 // ID 2
+    const auto flash = Bare(img);
     zorv.insert(zorv.end(), flash.begin(), flash.end());
     WriteFile(Path("in.zorv"), zorv);
 
@@ -126,14 +124,14 @@ TEST_F(Container, CrcPadsTheRangeToMultiplesOf1024) {
 
 TEST_F(Container, BareDumpTakesThePreviousHeaderText) {
     const int flashSize = Profile{}.FlashSize();
-    auto bare = Flash(flashSize);
-    PutName(bare, 2, "Bare");
+    Image bareImage(flashSize);
+    bareImage.PutText(2, "Bare");
+    const auto bare = Bare(bareImage);
     WriteFile(Path("bare.bin"), bare);
     ASSERT_EQ(ImportToWorkingCopy(Path("bare.bin").string(), &prompt), 1);
     auto work = ReadFile(g_szWorkImagePath);
     ASSERT_EQ(work.size(), bare.size() + 86);
-    for (int i = 6; i < 86; ++i)
-        ASSERT_EQ(work[i], 0) << "no image loaded before: zero header text";
+    EXPECT_EQ(FirstNot(work, 6, 80, 0), -1) << "no image loaded before: zero header text";
 
     Image img(flashSize);
     img.SetHeaderText(0, "previous header");

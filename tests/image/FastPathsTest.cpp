@@ -34,14 +34,15 @@ TEST(SectorChecksum, EveryLengthAroundTheWordStepsAndTheFolds) {
         EXPECT_EQ(SectorChecksum(bytes), static_cast<WORD>(1 + n * (n + 1) / 2)) << n << " bytes";
     }
     // All 0xFF: lanes that would overflow 16 bits if they were not folded
-    // every 1,024 bytes. 1 + 2048 * 255 = 522241 = 7 * 65536 + 0xF801.
-    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(2048, 0xFF)), 0xF801);
-    // 1 + 4096 * 255 = 1044481 = 15 * 65536 + 0xF001.
-    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(4096, 0xFF)), 0xF001);
-    // 1 + 4099 * 255 = 1045246 = 15 * 65536 + 0xF2FE: three bytes after the words.
-    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(4099, 0xFF)), 0xF2FE);
-    // 1 + 1031 * 255 = 262906 = 4 * 65536 + 0x02FA: a fold, then seven bytes.
-    EXPECT_EQ(SectorChecksum(std::vector<BYTE>(1031, 0xFF)), 0x02FA);
+    // every 1,024 bytes. 1 + 2048 * 255 = 522241 = 7 * 65536 + 0xF801;
+    // 1 + 4096 * 255 = 1044481 = 15 * 65536 + 0xF001; 1 + 4099 * 255 =
+    // 1045246 = 15 * 65536 + 0xF2FE (three bytes after the words); 1 + 1031 *
+    // 255 = 262906 = 4 * 65536 + 0x02FA (a fold, then seven bytes).
+    for (const auto& [n, sum] : {std::pair<std::size_t, WORD>{2048, 0xF801},
+                                 {4096, 0xF001},
+                                 {4099, 0xF2FE},
+                                 {1031, 0x02FA}})
+        EXPECT_EQ(SectorChecksum(std::vector<BYTE>(n, 0xFF)), sum) << n << " bytes of 0xFF";
 
     // Stamped at the end of an odd-length sector, most significant byte first.
     std::vector<BYTE> sector(13, 0x10);

@@ -68,6 +68,13 @@ WORD Word(const std::vector<BYTE>& bytes, std::size_t at, int order) {
     return ReadWORD(&bytes.at(at + 1) - 1, order);
 }
 
+long FirstNot(const std::vector<BYTE>& bytes, std::size_t at, std::size_t n, BYTE v) {
+    for (std::size_t i = at; i < at + n; ++i)
+        if (bytes.at(i) != v)
+            return static_cast<long>(i);
+    return -1;
+}
+
 void CodecTest::SetUp() {
     static std::atomic<int> counter{0};
     m_dir = std::filesystem::temp_directory_path() /

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -93,6 +94,25 @@ private:
     std::vector<BYTE> m_bytes;
 };
 
+// A blank working-form image of `p`'s blocks.
+inline std::vector<BYTE> Blank(const Profile& p = Profile{}) {
+    return Image(p.FlashSize()).Bytes();
+}
+
+// Adds `rows` rows of `T` to `table`, each named by `format` and its number
+// (when `T` has a name) and given the rest by `set(row, number, id)`, where
+// `id` runs 1 to 255 and round again.
+template <class T, class Set>
+void AddRows(CZorvDB& db, std::uint8_t table, std::int64_t rows, const char* format, Set set) {
+    for (int n = 0; n < static_cast<int>(rows); ++n) {
+        auto r = NewRecord<T>();
+        if constexpr (requires { r->Name; })
+            std::snprintf(r->Name, sizeof r->Name, format, n % 10000);
+        set(*r, n, static_cast<BYTE>(n % 255 + 1));
+        db.AddIndexed(table, std::move(r));
+    }
+}
+
 std::vector<BYTE> ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::vector<BYTE>& bytes);
 WORD Word(const std::vector<BYTE>& bytes, std::size_t at, int order);
@@ -101,6 +121,10 @@ inline std::vector<BYTE> Slice(const std::vector<BYTE>& bytes, std::size_t at, s
     return {bytes.begin() + static_cast<std::ptrdiff_t>(at),
             bytes.begin() + static_cast<std::ptrdiff_t>(at + n)};
 }
+
+// The first offset in [at, at + n) whose byte is not `v`, or -1: a run of
+// zeroed, erased or kept bytes checked in one line that still says where.
+long FirstNot(const std::vector<BYTE>& bytes, std::size_t at, std::size_t n, BYTE v);
 
 // Clean store, module state and policy for every codec test; a scratch
 // folder for its files.

@@ -26,7 +26,7 @@ Profile Single() {
 TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
     for (const Profile& p : {Profile{}, MakeProfile(2, 0x04), MakeProfile(1, 0x02), Single()}) {
         p.Apply();
-        ASSERT_TRUE(Reload(Image(p.FlashSize(), 0xFF).Bytes()));
+        ASSERT_TRUE(Reload(Image(p.FlashSize(), 0xFF).Bytes())) << "list " << p.list;
         EXPECT_EQ(db.Size(kTableChannel), 0u) << "erased trailers end the channel block";
         EXPECT_EQ(db.Size(kTableTransponder), 0u);
         EXPECT_EQ(db.Size(kTableCableMux), 0u) << "erased counts count nothing";
@@ -35,33 +35,21 @@ TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
 }
 
 TEST_F(Malformed, AbsurdGeometryIsRefusedNotAllocated) {
-    Profile p;
-    p.ch = {49152, 1 << 30, 56, 28}; // a block of 4 TB
-    p.Apply();
-    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
-    Profile q;
-    q.sectorSize = 8; // smaller than any trailer
-    q.Apply();
-    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
-    Profile r;
-    r.ch.fourth = 255; // the record's name could not stay terminated
-    r.Apply();
-    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
-    Profile s = Single();
-    s.ch = {12288, 1 << 28, 64, 28};
-    s.Apply();
-    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 0);
+    Profile huge, tiny, unterminated, single = Single(), none;
+    huge.ch = {49152, 1 << 30, 56, 28}; // a block of 4 TB
+    tiny.sectorSize = 8;                // smaller than any trailer
+    unterminated.ch.fourth = 255;       // the record's name could not stay terminated
+    single.ch = {12288, 1 << 28, 64, 28};
+    none.mmi.entrySize = none.sat.entrySize = none.brd.entrySize = none.tp.entrySize = 0;
+    for (const Profile* p : {&huge, &tiny, &unterminated, &single}) {
+        p->Apply();
+        EXPECT_EQ(Load(Blank()), 0) << "list " << p->list << ", sector " << p->sectorSize;
+    }
     int ok = 1;
-    Save(Image(Profile{}.FlashSize()).Bytes(), &ok);
-    EXPECT_EQ(ok, 0);
-    Profile t;
-    t.mmi.entrySize = 0;
-    t.sat.entrySize = 0;
-    t.brd.entrySize = 0;
-    t.tp.entrySize = 0;
-    t.Apply();
-    EXPECT_EQ(Load(Image(Profile{}.FlashSize()).Bytes()), 1)
-        << "nothing to decode, nothing divided by zero";
+    Save(Blank(), &ok);
+    EXPECT_EQ(ok, 0) << "the single block of 2^28 slots";
+    none.Apply();
+    EXPECT_EQ(Load(Blank()), 1) << "nothing to decode, nothing divided by zero";
 }
 
 TEST_F(Malformed, EmptyAndTinyFilesFailCleanly) {

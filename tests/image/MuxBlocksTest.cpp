@@ -50,11 +50,7 @@ TEST_F(Mux, TerrestrialSlotsKeysAndBroadcasters) {
     img.Put8(kTpFlash + Z + 10, 1); // sector 2, slot 0: key 5
     ASSERT_EQ(Load(img.Bytes()), 1);
 
-    std::vector<DWORD> keys;
-    for (auto* m = db.NextAs<SMux_Info_Tag>(kTableTerrestrialMux, 0); m;
-         m = db.NextAs<SMux_Info_Tag>(kTableTerrestrialMux, m->Index))
-        keys.push_back(m->Index);
-    EXPECT_EQ(keys, (std::vector<DWORD>{1, 3, 4, 5}));
+    EXPECT_EQ(db.Keys(kTableTerrestrialMux), (std::vector<DWORD>{1, 3, 4, 5}));
     EXPECT_GE(g_nMaxTPID, 9u);
     const auto* m1 = db.Get<SMux_Info_Tag>(kTableTerrestrialMux, 1);
     EXPECT_EQ(m1->Word1, 0xBEEF);
@@ -108,8 +104,7 @@ TEST_F(Mux, TerrestrialBlockIsNeverWritten) {
         img.Put8(kTpFlash + i, static_cast<BYTE>(i * 13 + 1));
     ASSERT_EQ(Load(img.Bytes()), 1);
     const auto out = Save(img.Bytes());
-    EXPECT_TRUE(
-        std::equal(out.begin() + kTp, out.begin() + kTp + 8 * Z, img.Bytes().begin() + kTp));
+    EXPECT_EQ(Slice(out, kTp, 8 * Z), Slice(img.Bytes(), kTp, 8 * Z));
 }
 
 TEST_F(Mux, CableEntryBytesInOrderOne) {
@@ -131,8 +126,7 @@ TEST_F(Mux, CableEntryBytesInOrderOne) {
     const Bytes entry = {0x00, 0x07, 0x3B, 0x90, 0x01, 0x02, 0x1A, 0xF4, 0x0D, 0x21,
                          0x22, 0x04, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7};
     EXPECT_EQ(Slice(out, kTp, 20), entry);
-    EXPECT_EQ(Word(out, kTp + Z - 6, 1), 0);
-    EXPECT_EQ(Word(out, kTp + Z - 4, 1), 1);
+    EXPECT_EQ(Slice(out, kTp + Z - 6, 4), (Bytes{0, 0, 0, 1}));
     ASSERT_TRUE(Reload(out));
     const auto* back = db.Get<CableMux_Info_Tag>(kTableCableMux, 1);
     ASSERT_NE(back, nullptr);
@@ -163,19 +157,15 @@ TEST_F(Mux, CableSectorsWithZeroCountAreSkipped) {
 TEST_F(Mux, CableSectorTakes203AndEmptyTableZeroesTheBlock) {
     const Profile p = Cable(0);
     p.Apply();
-    for (int i = 0; i < 204; ++i) {
-        auto m = NewRecord<CableMux_Info_Tag>();
-        m->TPID = static_cast<BYTE>(i % 200 + 1);
-        db.AddIndexed(kTableCableMux, std::move(m));
-    }
-    auto out = Save(Image(p.FlashSize()).Bytes());
+    AddRows<CableMux_Info_Tag>(db, kTableCableMux, 204, "",
+                               [](auto& m, int, BYTE id) { m.TPID = id; });
+    auto out = Save(Blank(p));
     EXPECT_EQ(Word(out, kTp + Z - 4, 1), 203);
     EXPECT_EQ(Word(out, kTp + 2 * Z - 4, 1), 1);
     db.ClearAll();
     Image dirty(p.FlashSize(), 0x5A);
     out = Save(dirty.Bytes());
-    EXPECT_TRUE(
-        std::all_of(out.begin() + kTp, out.begin() + kTp + 8 * Z, [](BYTE b) { return b == 0; }));
+    EXPECT_EQ(FirstNot(out, kTp, 8 * Z, 0), -1);
 }
 
 // ---- Single block ---------------------------------------------------------------
@@ -204,8 +194,7 @@ TEST_F(Mux, SingleBlockLayoutTrailerAndChecksum) {
     std::memcpy(base.Bytes().data(), "VX  \x50", 5);
     auto out = Save(base.Bytes());
     // An empty database: zero areas, zero counts, checksum 1.
-    for (int i = 0; i < kD + 16; ++i)
-        ASSERT_EQ(out[kSingle + i], 0) << i;
+    EXPECT_EQ(FirstNot(out, kSingle, kD + 16, 0), -1);
     EXPECT_EQ(Slice(out, kSingle + kD + 16, 4), (Bytes{0, 0, 0, 1}));
     EXPECT_EQ(out[kSingle + kD + 20], 0xC3) << "284 bytes and no more";
 
@@ -252,8 +241,7 @@ TEST_F(Mux, SingleBlockKeysRunAcrossTheAreas) {
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 2)->SatID, 0);
     // The preserved bytes come back in the next save.
     const auto out = Save(img.Bytes());
-    EXPECT_EQ(out[86 + at + kD + 12], 0xAB);
-    EXPECT_EQ(out[86 + at + kD + 13], 0xCD);
+    EXPECT_EQ(Slice(out, 86 + at + kD + 12, 2), (Bytes{0xAB, 0xCD}));
 }
 
 TEST_F(Mux, SingleBlockDropsTpidZeroAndRefusesOverfullAreas) {
@@ -265,13 +253,10 @@ TEST_F(Mux, SingleBlockDropsTpidZeroAndRefusesOverfullAreas) {
     img.Put32(4096 + kD + 8, 0x7FFFFFFF, 0); // an absurd count is clamped to 3 slots
     ASSERT_EQ(Load(img.Bytes()), 1);
     EXPECT_EQ(db.Size(kTableChannel), 0u);
-    for (int i = 0; i < 4; ++i) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::strcpy(c->Name, "C");
-        c->TPID = 1;
-        c->Attributes = kAttrTV;
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
+    AddRows<Channel_Info_Tag>(db, kTableChannel, 4, "C%d", [](auto& c, int, BYTE) {
+        c.TPID = 1;
+        c.Attributes = kAttrTV;
+    });
     int ok = 1;
     Save(img.Bytes(), &ok);
     EXPECT_EQ(ok, 0) << "four channels, three slots";

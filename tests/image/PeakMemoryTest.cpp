@@ -1,5 +1,6 @@
 // Images of the largest size accepted, and every receiver family's image with
 // every byte set, open and save within 64 MB of heap.
+#include "contracts/ReceiverProfiles.h"
 #include "document/WorkingCopy.h"
 #include "image/ImageFile.h"
 #include "tests/image/CountingAllocator.h"
@@ -48,26 +49,17 @@ TEST_F(ImagePeak, TheLargestImageAcceptedOpensAndSavesWithin64MB) {
 }
 
 TEST_F(ImagePeak, EveryFamilyWithEveryByteSet) {
-    const Profile families[] = {Profile{},
-                                MakeProfile(8, 0x19, 0, 72),
-                                MakeProfile(1, 0x21, 0, 108),
-                                MakeProfile(64, 0x49, 0, 124),
-                                MakeProfile(5, 0x01, 0, 64),
-                                MakeProfile(9, 0x12, 0, 80),
-                                MakeProfile(1, 0x02, 0, 64),
-                                MakeProfile(2, 0x04, 0, 64),
-                                SingleBlockProfile()};
     std::mt19937 rng(5);
-    for (const Profile& p : families) {
-        p.Apply();
+    for (const ReceiverProfile& p : ReceiverProfiles()) {
+        ConfigurePolicy(p);
+        const int size = ReceiverFlashBytes(p);
         for (const BYTE fill : {BYTE{0xFF}, BYTE{0x01}}) {
-            Image img(p.FlashSize(), fill);
+            Image img(size, fill);
             if (fill == 0x01)
-                for (int i = 0; i < p.FlashSize(); i += 7)
+                for (int i = 0; i < size; i += 7)
                     img[i] = static_cast<BYTE>(rng());
             db.ClearAll();
-            const std::size_t peak = PeakOfOpenAndSave(img.Bytes());
-            EXPECT_LT(peak, kImageBound) << "list " << p.list << " type " << p.type;
+            EXPECT_LT(PeakOfOpenAndSave(img.Bytes()), kImageBound) << p.name << ", fill " << +fill;
         }
     }
 }

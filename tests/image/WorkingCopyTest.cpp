@@ -60,27 +60,20 @@ TEST_F(WorkingCopy, OnlyUnheldCopiesInTheWorkingFormAreFound) {
 
 TEST_F(WorkingCopy, ACopyLeftByACrashedEditorIsOfferedAndOpened) {
     // A child process plays the editor: it makes its working copy, fills it,
-    // then is killed before it could delete it.
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
+    // stops, and is killed before it could delete it.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::close(ready[0]);
         Image img(Profile{}.FlashSize());
         img.PutText(2, "Received");
-        const bool made = CreateWorkingCopy(m_tmp.string()) && ReplaceWorkingCopy(img.Bytes());
-        const char state = made ? 'y' : 'n';
-        if (::write(ready[1], &state, 1) != 1)
+        if (!CreateWorkingCopy(m_tmp.string()) || !ReplaceWorkingCopy(img.Bytes()))
             ::_exit(2);
-        ::pause();
+        ::raise(SIGSTOP);
         ::_exit(0);
     }
-    ::close(ready[1]);
-    char state = 0;
-    ASSERT_EQ(::read(ready[0], &state, 1), 1);
-    ::close(ready[0]);
-    ASSERT_EQ(state, 'y');
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+    ASSERT_TRUE(WIFSTOPPED(status)) << "the child made no working copy: " << status;
     EXPECT_TRUE(FindAbandonedWorkingCopies(m_tmp.string()).empty()) << "its editor still runs";
 
     ::kill(child, SIGKILL);

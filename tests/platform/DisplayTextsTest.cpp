@@ -30,11 +30,10 @@ TEST(DisplayTexts, GenreAndFecNames) {
     EXPECT_EQ((Texts{Text(GetGenreName, 0), Text(GetGenreName, 4), Text(GetGenreName, 16),
                      Text(GetGenreName, -1)}),
               (Texts{"None", "Sport", "--", "--"}));
-    EXPECT_EQ(Text(GetFECName, 0, 0, 0x30), "3/4");
-    EXPECT_EQ(Text(GetFECName, 0, 0, 0x00), "Auto");
-    EXPECT_EQ(Text(GetFECName, 1, 1, 0x20), "S2 8PSK 2/3");
-    EXPECT_EQ(Text(GetFECName, 1, 0, 0x90), "S2 9/10");
-    EXPECT_EQ(Text(GetFECName, 0, 0, 0xF0), "--");
+    EXPECT_EQ((Texts{Text(GetFECName, 0, 0, 0x30), Text(GetFECName, 0, 0, 0x00),
+                     Text(GetFECName, 1, 1, 0x20), Text(GetFECName, 1, 0, 0x90),
+                     Text(GetFECName, 0, 0, 0xF0)}),
+              (Texts{"3/4", "Auto", "S2 8PSK 2/3", "S2 9/10", "--"}));
 }
 
 TEST(DisplayTexts, CommaDigitString) {
