@@ -58,7 +58,9 @@ done
 
 targets=(velmar_core_tests velmar_image_tests velmar_cli_tests velmar_compare_tests
          velmar_xls_tests velmar_memory_tests velmar_lists_tests velmar_link_tests
-         velmar_command_tests velmar_edit_script_tests)
+         velmar_command_tests velmar_edit_script_tests
+         # The example images' up-to-date checks run these (with -L core).
+         velmar-make-example velmar-make-cable-example)
 # The test program of each core folder, run first.
 declare -A folder_tests=([contracts]=velmar_core_tests [model]=velmar_core_tests
                          [document]=velmar_core_tests [platform]=velmar_core_tests
