@@ -186,7 +186,12 @@ TEST(ScriptedStart, OnlyAPersonWhoCanSeeTheQuestionIsAsked) {
         EXPECT_TRUE(NobodyToAnswer({plain + QStringList{option}, "xcb", true, true})) << option;
 }
 
-class KilledEditor : public RecoveringEditor {
+// SIGTERM or SIGHUP right after the last edit: nothing waits for it, and
+// every edit is kept. SIGKILL in the middle of editing, the edits faster
+// than the writer's delay, some waiting and some not, and the kill the
+// moment the last one ran: at most the last edit is lost. A scripted start
+// then asks nothing; the next interactive one offers the edits back.
+class EndedEditor : public RecoveringEditor, public ::testing::WithParamInterface<int> {
 protected:
     void TearDown() override {
         if (m_child.state() != QProcess::NotRunning) {
@@ -242,11 +247,6 @@ protected:
             ASSERT_TRUE(WaitForLine("applied " + QByteArray::number(i)));
         }
     }
-    // Channels 1 to `renamed` have their new names, the others the example's.
-    void ExpectRenamed(const std::map<std::uint32_t, std::string>& names, std::uint32_t renamed) {
-        for (const auto& [key, name] : names)
-            EXPECT_EQ(NameOf(key), key <= renamed ? "Kill " + std::to_string(key) : name) << key;
-    }
     std::vector<fs::path> Files(const std::string& suffix) {
         std::vector<fs::path> found;
         for (const auto& e : fs::directory_iterator(m_dir / "tmp"))
@@ -269,13 +269,6 @@ TEST(SignalWatch, SignalsArriveInTheEventLoopInTheirOrder) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return spy.count() == 2; }, 2000));
     EXPECT_EQ((std::pair{spy[0][0].toInt(), spy[1][0].toInt()}), (std::pair{SIGTERM, SIGHUP}));
 }
-
-// SIGTERM or SIGHUP right after the last edit: nothing waits for it, and
-// every edit is kept. SIGKILL in the middle of editing, the edits faster
-// than the writer's delay, some waiting and some not, and the kill the
-// moment the last one ran: at most the last edit is lost. A scripted start
-// then asks nothing; the next interactive one offers the edits back.
-class EndedEditor : public KilledEditor, public ::testing::WithParamInterface<int> {};
 
 TEST_P(EndedEditor, TheNextStartOffersExactlyTheEditsKept) {
     const bool killed = GetParam() == SIGKILL;
@@ -315,7 +308,10 @@ TEST_P(EndedEditor, TheNextStartOffersExactlyTheEditsKept) {
         EXPECT_TRUE(NameOf(5) == "Kill 5" || NameOf(5) == names.at(5)) << NameOf(5);
         names.erase(5);
     }
-    ExpectRenamed(names, killed ? 4 : 3);
+    // Channels 1 to 3 (4 when killed) have their new names, the others the example's.
+    const std::uint32_t renamed = killed ? 4 : 3;
+    for (const auto& [key, name] : names)
+        EXPECT_EQ(NameOf(key), key <= renamed ? "Kill " + std::to_string(key) : name) << key;
 }
 
 INSTANTIATE_TEST_SUITE_P(BySignal, EndedEditor, ::testing::Values(SIGTERM, SIGHUP, SIGKILL),
