@@ -75,7 +75,9 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
 
     auto& mux = Grid("CableMuxGrid");
     ASSERT_EQ(mux.GetRowCount(), 15) << "header and fourteen multiplexes";
-    EXPECT_EQ(RowTexts(mux, 1, {2, 3}), (QStringList{"1", "306.000 MHz"}));
+    EXPECT_EQ(mux.GetItemText(0, 3), "Freq.(MHz)");
+    EXPECT_EQ(RowTexts(mux, 1, {2, 3, 4, 8}),
+              (QStringList{"1", "306.000 MHz", "6900 Ks/s", "256 QAM"}));
     EXPECT_TRUE(mux.IsColHidden(5)) << "technical columns hidden";
     EXPECT_EQ(TV().GetRowCount(), 37) << "header and 36 TV channels";
     EXPECT_EQ(Grid("RadioGrid").GetRowCount(), 13);
