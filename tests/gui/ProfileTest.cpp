@@ -82,11 +82,9 @@ TEST_F(Profile, CableReceiverOpensItsImageInTheMultiplexGridAndSavesItByteExactl
     EXPECT_EQ(TV().GetRowCount(), 37) << "header and 36 TV channels";
     EXPECT_EQ(Grid("RadioGrid").GetRowCount(), 13);
 
-    // A multiplex row narrows the channel lists to its channels.
+    // A multiplex row narrows the channel lists (which channels: the filter's tests).
     emit mux.CellClicked(4, 3);
-    ASSERT_EQ(TV().GetRowCount(), 5);
-    EXPECT_EQ(TV().GetItemText(1, 6), "RTL HD");
-    EXPECT_EQ(TV().GetItemText(4, 6), "VOX HD");
+    EXPECT_EQ(TV().GetRowCount(), 5);
 
     EXPECT_EQ(Saved("cable.bin"), ReadAll(kCableExample.toStdString()));
     EXPECT_TRUE(ui.messages.empty());

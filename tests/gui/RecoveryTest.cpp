@@ -134,29 +134,6 @@ TEST_F(RecoveringEditor, EditsAreKeptAMomentAfterAndGoneWhenNothingIsUnsaved) {
     EXPECT_FALSE(fs::exists(RecoveryFile()));
 }
 
-TEST_F(RecoveringEditor, RestoredEditsStayUnsavedAndAreKeptForTheNewSession) {
-    UseTmp();
-    Open();
-    Edit("rename 1 Kill 1");
-    WriteNow();
-    const std::string left = RecoveryFile();
-    frame.reset(); // ends without the close: as a killed editor would
-    ASSERT_TRUE(fs::exists(left));
-    TheZorvDB().ClearAll();
-
-    RestoreAtNextStart();
-    EXPECT_EQ(NameOf(1), "Kill 1");
-    EXPECT_TRUE(frame->Session().IsModified()) << "restored edits are not saved";
-    EXPECT_FALSE(fs::exists(left));
-    EXPECT_TRUE(fs::exists(RecoveryFile())) << "kept again, beside this session's copy";
-    // Closing asks, as for any unsaved edit.
-    ui.messages.clear();
-    ui.NextAnswer(IUiSeam::IDCANCEL);
-    EXPECT_FALSE(frame->close());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(fs::exists(RecoveryFile()));
-}
-
 TEST_F(RecoveringEditor, AFailedWriteIsToldOnceUntilOneSucceedsAgain) {
     UseTmp();
     Open();
@@ -209,7 +186,12 @@ TEST(ScriptedStart, OnlyAPersonWhoCanSeeTheQuestionIsAsked) {
         EXPECT_TRUE(NobodyToAnswer({plain + QStringList{option}, "xcb", true, true})) << option;
 }
 
-class KilledEditor : public RecoveringEditor {
+// SIGTERM or SIGHUP right after the last edit: nothing waits for it, and
+// every edit is kept. SIGKILL in the middle of editing, the edits faster
+// than the writer's delay, some waiting and some not, and the kill the
+// moment the last one ran: at most the last edit is lost. A scripted start
+// then asks nothing; the next interactive one offers the edits back.
+class EndedEditor : public RecoveringEditor, public ::testing::WithParamInterface<int> {
 protected:
     void TearDown() override {
         if (m_child.state() != QProcess::NotRunning) {
@@ -265,11 +247,6 @@ protected:
             ASSERT_TRUE(WaitForLine("applied " + QByteArray::number(i)));
         }
     }
-    // Channels 1 to `renamed` have their new names, the others the example's.
-    void ExpectRenamed(const std::map<std::uint32_t, std::string>& names, std::uint32_t renamed) {
-        for (const auto& [key, name] : names)
-            EXPECT_EQ(NameOf(key), key <= renamed ? "Kill " + std::to_string(key) : name) << key;
-    }
     std::vector<fs::path> Files(const std::string& suffix) {
         std::vector<fs::path> found;
         for (const auto& e : fs::directory_iterator(m_dir / "tmp"))
@@ -293,12 +270,6 @@ TEST(SignalWatch, SignalsArriveInTheEventLoopInTheirOrder) {
     EXPECT_EQ((std::pair{spy[0][0].toInt(), spy[1][0].toInt()}), (std::pair{SIGTERM, SIGHUP}));
 }
 
-// SIGTERM or SIGHUP right after the last edit: nothing waits for it, and
-// every edit is kept. SIGKILL in the middle of editing, the edits faster
-// than the writer's delay, some waiting and some not, and the kill the
-// moment the last one ran: at most the last edit is lost.
-class EndedEditor : public KilledEditor, public ::testing::WithParamInterface<int> {};
-
 TEST_P(EndedEditor, TheNextStartOffersExactlyTheEditsKept) {
     const bool killed = GetParam() == SIGKILL;
     auto names = ExampleNames();
@@ -312,19 +283,35 @@ TEST_P(EndedEditor, TheNextStartOffersExactlyTheEditsKept) {
     } else {
         EXPECT_EQ(m_child.exitStatus(), QProcess::NormalExit) << "ended by itself, asking nothing";
         EXPECT_EQ(m_child.exitCode(), 0);
-        EXPECT_EQ(Files(".rec").size(), 1u);
         EXPECT_EQ(Files(".tmp").size(), 0u) << "its working copy went as at a normal end";
     }
+    ASSERT_EQ(Files(".rec").size(), 1u);
+    const fs::path left = Files(".rec")[0];
+
+    // A start by a script, offscreen: it must end by itself, not wait on a
+    // question, and leave the edits for an interactive start.
+    QProcess script;
+    script.setProcessEnvironment(m_child.processEnvironment());
+    script.start(VELMAR_EDITOR, {"--open", kExample, "--quit-after-first-paint"});
+    ASSERT_TRUE(script.waitForFinished(30000)) << "the start waited for an answer";
+    EXPECT_EQ(script.exitCode(), 0);
+    EXPECT_TRUE(script.readAllStandardOutput().contains("first paint"));
+    ASSERT_TRUE(fs::exists(left));
 
     RestoreAtNextStart();
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), names.size());
-    EXPECT_TRUE(frame->Session().IsModified());
+    EXPECT_TRUE(frame->Session().IsModified()) << "restored edits are not saved";
     EXPECT_EQ(Files(".tmp").size(), 1u) << "only this session's working copy is left";
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(RecoveryFile())) << "kept again, beside this session's copy";
     if (killed) {
         EXPECT_TRUE(NameOf(5) == "Kill 5" || NameOf(5) == names.at(5)) << NameOf(5);
         names.erase(5);
     }
-    ExpectRenamed(names, killed ? 4 : 3);
+    // Channels 1 to 3 (4 when killed) have their new names, the others the example's.
+    const std::uint32_t renamed = killed ? 4 : 3;
+    for (const auto& [key, name] : names)
+        EXPECT_EQ(NameOf(key), key <= renamed ? "Kill " + std::to_string(key) : name) << key;
 }
 
 INSTANTIATE_TEST_SUITE_P(BySignal, EndedEditor, ::testing::Values(SIGTERM, SIGHUP, SIGKILL),
@@ -333,23 +320,5 @@ INSTANTIATE_TEST_SUITE_P(BySignal, EndedEditor, ::testing::Values(SIGTERM, SIGHU
                                                 : p.param == SIGHUP ? "Sighup"
                                                                     : "Sigkill");
                          });
-
-TEST_F(KilledEditor, AScriptedStartAsksNothingAndLeavesTheEditsForLater) {
-    StartEditorProcess();
-    RenameChannels(2);
-    m_child.terminate();
-    ASSERT_TRUE(m_child.waitForFinished(10000));
-    ASSERT_EQ(Files(".rec").size(), 1u);
-    const fs::path left = Files(".rec")[0];
-
-    // A start by a script, offscreen: it must end by itself, not wait on a question.
-    QProcess script;
-    script.setProcessEnvironment(m_child.processEnvironment());
-    script.start(VELMAR_EDITOR, {"--open", kExample, "--quit-after-first-paint"});
-    ASSERT_TRUE(script.waitForFinished(30000)) << "the start waited for an answer";
-    EXPECT_EQ(script.exitCode(), 0);
-    EXPECT_TRUE(script.readAllStandardOutput().contains("first paint"));
-    EXPECT_TRUE(fs::exists(left)) << "kept for an interactive start";
-}
 
 } // namespace
