@@ -67,7 +67,8 @@ inline constexpr std::size_t kEditCount = static_cast<std::size_t>(EditId::Count
 // Whether the channel table comes back under keys that name other rows.
 enum class KeyRenewal : std::uint8_t {
     Never,   // channels are changed where they are
-    Always,  // the table is rebuilt whenever the edit changes anything
+    Always,  // the table is rebuilt whenever the edit changes anything: a key held across
+             // it names nothing for sure (rows already in place keep theirs)
     Depends, // on what the edit meets
 };
 
