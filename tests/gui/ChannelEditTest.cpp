@@ -254,11 +254,17 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     EXPECT_STREQ(ui.LastShown<CDlgDescription>()->ChannelInfo()->Name,
                  Channel(tv.GetRowKey(3)).Name);
 
-    // Ctrl+N: New's dialog in TV mode; Ctrl+F: the search (both cancelled);
-    // Delete: the question (answered No, unscripted).
+    // Ctrl+N: New's dialog in TV mode with what the list shows (how New
+    // numbers and fills the record is the command's); Ctrl+F: the search
+    // (both cancelled); Delete: the question (answered No, unscripted).
     EXPECT_TRUE(Key(tv, Qt::Key_N, Qt::ControlModifier));
-    ASSERT_NE(ui.LastShown<CDlgCHAddUpdate>(), nullptr);
-    EXPECT_EQ(ui.LastShown<CDlgCHAddUpdate>()->ChannelMode(), true);
+    const auto* shown = ui.LastShown<CDlgCHAddUpdate>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->ChannelMode(), true);
+    EXPECT_EQ(shown->PresetChannel()->SatID, 5) << "the satellite the list shows";
+    EXPECT_EQ(shown->SatList().size(), 6u);
+    EXPECT_EQ(shown->FavoriteLists().size(), 8u);
+    EXPECT_EQ(shown->ChannelList().size(), before.size());
     EXPECT_TRUE(Key(tv, Qt::Key_F, Qt::ControlModifier));
     ASSERT_NE(ui.LastShown<CDlgSearchName>(), nullptr);
     EXPECT_TRUE(Key(tv, Qt::Key_Delete));
@@ -303,45 +309,6 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
 }
 
 // ---- New, Update, Delete --------------------------------------------------------------
-
-// How the commands number, renumber and fill the records is theirs; here
-// the dialogs get what the list shows and the lists show the result.
-TEST_F(ChannelEdit, NewThroughItsDialogIsOneUndoableEdit) {
-    Open();
-    auto& tv = TV();
-    ShowSatellite(3);
-    const auto before = ChannelTable();
-    const int radioFills = Radio().FillCount();
-    const int rows = tv.GetRowCount();
-
-    ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
-        Channel_Info_Tag r = d.GetChannelInfo();
-        std::strcpy(r.Name, "Velmar TV");
-        d.Answer(r);
-    });
-    Choose(RightClickRow(tv, 1), kNew);
-    // What the dialog was given: TV mode, the satellite the list shows.
-    const auto* shown = ui.LastShown<CDlgCHAddUpdate>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->ChannelMode(), true);
-    EXPECT_EQ(shown->PresetChannel()->SatID, 3);
-    EXPECT_EQ(shown->SatList().size(), 6u);
-    EXPECT_EQ(shown->FavoriteLists().size(), 8u);
-    EXPECT_EQ(shown->ChannelList().size(), before.size());
-
-    EXPECT_EQ(tv.GetRowCount(), rows + 1);
-    EXPECT_TRUE(ChannelNames(tv).contains("Velmar TV"));
-    EXPECT_GT(Radio().FillCount(), radioFills) << "both lists rebuilt";
-    UndoTo(before);
-    EXPECT_EQ(tv.GetRowCount(), rows);
-    EXPECT_FALSE(frame->Session().CanUndo());
-
-    // Cancel changes nothing and leaves no step.
-    ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDCANCEL);
-    Choose(RightClickRow(tv, 1), kNew);
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
-    EXPECT_FALSE(frame->Session().CanUndo());
-}
 
 TEST_F(ChannelEdit, UpdateReplacesTheFocusRecordAndKeepsItsRowChosen) {
     Open();

@@ -8,8 +8,6 @@
 #include "tests/gui/InLanguage.h"
 #include "xls/ExcelBook.h"
 
-#include <QUrl>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -136,23 +134,6 @@ TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
               "Образ открыт, но его рабочую копию не удалось записать во временный каталог. "
               "Список каналов полностью находится в памяти и сохраняется как обычно.\nзапись " +
                   QString::fromLocal8Bit(g_szWorkImagePath) + ": No space left on device");
-}
-
-TEST_F(SafeEditor, AFolderDroppedOnTheWindowIsRefused) {
-    Open();
-    const int rows = TVRows();
-    for (const auto& [name, said] :
-         {std::pair{"folder.bin", "is a folder, not a receiver image."},
-          std::pair{"folder.xls", "is a folder, not an Excel workbook. The channel list was "
-                                  "not changed."}}) {
-        fs::create_directories(m_dir / name);
-        ui.messages.clear();
-        frame->OpenDroppedFiles(
-            {QUrl::fromLocalFile(QString::fromStdString((m_dir / name).string()))});
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_TRUE(ui.messages[0].text.endsWith(said)) << ui.messages[0].text.toStdString();
-        EXPECT_EQ(TVRows(), rows);
-    }
 }
 
 TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {

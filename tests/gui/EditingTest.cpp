@@ -142,9 +142,7 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
 
     PressKeys(QKeySequence("Ctrl+Z"));
     EXPECT_EQ(Channel(a).SatID, 1);
-    EXPECT_EQ(Channel(b).SatID, 1);
     EXPECT_EQ(tv.GetRowCount(), rows) << "the rows are back";
-    EXPECT_NE(tv.FindRowByKey(a), 0);
     EXPECT_EQ(tv.Filter().kind, ChannelFilterKind::Satellite) << "the filter stays";
     EXPECT_FALSE(undo.isEnabled());
     EXPECT_TRUE(redo.isEnabled());
