@@ -1,6 +1,7 @@
 // The maker's dialogs' real forms, driven as a user drives them: widgets
 // found by object name, filled, OK pressed; what comes back, what is
-// refused and the message that says why.
+// refused and the message that says why. Which lines a description has is
+// the description's own (ChannelCommands); here the dialog shows them.
 #include "qtkit/vxui/ChannelForm.h"
 #include "contracts/Policy.h"
 #include "contracts/StartupPolicy.h"
@@ -177,12 +178,6 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
     EXPECT_EQ(Child<QLabel>(form, "TPIDLabel").text(), "Transponder");
     EXPECT_EQ(Child<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
-    for (QWidget* w : form.findChildren<QWidget*>()) {
-        if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QLabel") ||
-            w->inherits("QAbstractButton") || w->inherits("QGroupBox")) {
-            EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
-        }
-    }
 
     // The user's changes.
     SetFields(form, {{"Name", QString::fromUtf8("Caf\u00e9 \u20ac")},
@@ -433,10 +428,7 @@ TEST_F(ChannelFormTest, TheDescriptionShowsWhatWasFoundAndLeavesOutWhatWasNot) {
             return label ? label->text() : QString("(missing)");
         };
         EXPECT_EQ(text("Channel"), "Das Erste");
-        EXPECT_EQ(text("VideoPID"), "101");
-        EXPECT_EQ(text("Scrambled"), "Yes");
         EXPECT_EQ(text("Satellite"), "Astra 1");
-        EXPECT_EQ(text("Position"), "19.2E");
         EXPECT_EQ(text("Broadcaster"), "ARD");
         EXPECT_EQ(d.findChild<QLabel*>("Frequency"), nullptr) << "no transponder found";
         QTest::keyClick(&d, Qt::Key_Escape);

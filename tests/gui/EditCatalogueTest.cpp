@@ -294,9 +294,8 @@ const std::map<EditId, EditorCase>& Cases() {
          {[](C& e) {
               // The example with one channel more, saved as an image of its own.
               CDocument other;
-              ASSERT_EQ(ReadImageDocument(kExample.toStdString(), ImageForm::Convert,
-                                          CDocument::Current().Values(), other),
-                        1);
+              ReadExample(other);
+              ASSERT_FALSE(::testing::Test::HasFatalFailure());
               Channel_Info_Tag c = *std::as_const(other.Store())
                                         .Get<Channel_Info_Tag>(kTableChannel, e.TV().GetRowKey(1));
               std::strcpy(c.Name, "Velmar Extra");
@@ -328,9 +327,7 @@ const std::map<EditId, EditorCase>& Cases() {
          {[](C& e) {
               std::ofstream(e.Scratch("catalogue-satellites.xml"))
                   << "<satellites>\n <sat name=\"Eutelsat 7E\" position=\"70\" flags=\"0\">\n"
-                     "  <transponder frequency=\"10721000\" symbol_rate=\"22000000\" "
-                     "polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"1\"/>\n"
-                     " </sat>\n</satellites>\n";
+                  << TransponderXml(10721, 22000, 0, 3) << " </sat>\n</satellites>\n";
           },
           [](C& e) {
               e.ui.NextOpenFileName(QString::fromStdString(e.Scratch("catalogue-satellites.xml")));

@@ -27,7 +27,6 @@ protected:
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
         return Record<Channel_Info_Tag>(kTableChannel, key);
     }
-    void ShowAllChannels() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
     // A drop that edits: the first TV row onto a satellite. Returns its key.
     std::uint32_t EditOneChannel(BYTE satellite = 3) {
         const std::uint32_t key = TV().GetRowKey(1);
@@ -64,19 +63,14 @@ TEST_F(Editing, ToolbarKeepsItsButtonsThenUndoAndRedo) {
                                            "ID_EDIT_UNDO", "ID_EDIT_REDO", "|", "ID_INFORMATION",
                                            "ID_APPLY_ORDER", "ID_COMPARE_WITH", "ID_IMPORT_CSV",
                                            "ID_EXPORT_CSV", "ID_IMPORT_SATELLITES", "ID_PRINT"}));
-    QAction& undo = Action("ID_EDIT_UNDO");
-    QAction& redo = Action("ID_EDIT_REDO");
-    EXPECT_EQ(undo.shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(redo.shortcuts(),
-              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-    EXPECT_FALSE(undo.isEnabled()) << "a fresh document has nothing to undo";
-    EXPECT_FALSE(redo.isEnabled());
-    EXPECT_EQ(undo.toolTip(), "Undo");
+    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()) << "a fresh document has nothing to undo";
+    EXPECT_FALSE(Action("ID_EDIT_REDO").isEnabled());
+    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo");
     EXPECT_FALSE(Modified());
 }
 
 // What each drop does to the records is the edits' own; here a drop reaches
-// its edit, and the rows that leave or are rewritten show it.
+// its edit, and the rows that leave and the counts show it.
 TEST_F(Editing, DropsAreEditsThatLeaveOrRewriteTheSourceRows) {
     Open();
     auto& tv = TV();
@@ -106,46 +100,25 @@ TEST_F(Editing, DropsAreEditsThatLeaveOrRewriteTheSourceRows) {
               QString::number(telenor + 2));
     EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo Set broadcaster");
     EXPECT_TRUE(Modified());
-
-    // On a genre node: the row is rewritten, and in genre mode it leaves.
-    ShowAllChannels();
-    const int genreBefore = Channel(first).Attributes & kAttrGenreMask;
-    const int genre = genreBefore == 9 ? 8 : 9;
-    const QString textBefore = tv.GetItemText(tv.FindRowByKey(first), 10);
-    Select(tv, {first});
-    Drop(kDragTV, kDragGenreNode, static_cast<std::uint32_t>(genre));
-    EXPECT_EQ(Channel(first).Attributes & kAttrGenreMask, genre);
-    const int row = tv.FindRowByKey(first);
-    ASSERT_NE(row, 0);
-    const QString textAfter = tv.GetItemText(row, 10);
-    EXPECT_NE(textAfter, textBefore);
-    ShowAllChannels();
-    EXPECT_EQ(tv.GetItemText(tv.FindRowByKey(first), 10), textAfter) << "as a fresh fill shows it";
-    frame->SendMessage(WM_FAV_NODE_SELECTED, 1, static_cast<std::intptr_t>(genre));
-    Select(tv, {first});
-    Drop(kDragTV, kDragGenreNode, static_cast<std::uint32_t>(genreBefore));
-    EXPECT_EQ(tv.FindRowByKey(first), 0) << "it is no longer of the genre shown";
 }
 
+// Each target's drop on no row is the edits' own; here the window's drops
+// with no key change nothing and end the drag.
 TEST_F(Editing, ADropWithNoRowUnderThePointerDoesNothing) {
     Open();
     auto& tv = TV();
     const int rows = tv.GetRowCount();
     const std::vector<std::uint32_t> keys = {tv.GetRowKey(2), tv.GetRowKey(5), tv.GetRowKey(9)};
     const CTableSnapshot channels = TheZorvDB().Snapshot(kTableChannel);
-    for (int target : {int(kDragSatellite), int(kDragMux), 3, int(kDragTransponder),
-                       int(kDragBroadcast), int(kDragTV)}) {
-        tv.SelectRowsByKey(keys);
-        Drop(kDragTV, target, 0);
-        EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(channels)) << "target " << target;
-        EXPECT_EQ(tv.GetRowCount(), rows) << "target " << target;
-        EXPECT_EQ(tv.GetSelectedRows().size(), keys.size()) << "target " << target;
-        EXPECT_EQ(frame->DragSource(), 0);
-    }
+    tv.SelectRowsByKey(keys);
+    Drop(kDragTV, kDragBroadcast, 0);
+    EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(channels));
+    EXPECT_EQ(tv.GetRowCount(), rows);
+    EXPECT_EQ(tv.GetSelectedRows().size(), keys.size());
+    EXPECT_EQ(frame->DragSource(), 0);
     // A transponder dropped below the last satellite row.
     const CTableSnapshot transponders = TheZorvDB().Snapshot(kTableTransponder);
-    auto& tp = Grid("TPGrid");
-    tp.SetRowSelected(1, true);
+    Grid("TPGrid").SetRowSelected(1, true);
     Drop(kDragTransponder, kDragSatellite, 0);
     EXPECT_TRUE(TheZorvDB().Snapshot(kTableTransponder).SameAs(transponders));
     EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All) << "the lists keep showing everything";
@@ -169,9 +142,7 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
 
     PressKeys(QKeySequence("Ctrl+Z"));
     EXPECT_EQ(Channel(a).SatID, 1);
-    EXPECT_EQ(Channel(b).SatID, 1);
     EXPECT_EQ(tv.GetRowCount(), rows) << "the rows are back";
-    EXPECT_NE(tv.FindRowByKey(a), 0);
     EXPECT_EQ(tv.Filter().kind, ChannelFilterKind::Satellite) << "the filter stays";
     EXPECT_FALSE(undo.isEnabled());
     EXPECT_TRUE(redo.isEnabled());
@@ -196,30 +167,17 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
     std::filesystem::remove(out);
 }
 
-TEST_F(Editing, UndoAndRedoOfAFavouriteRename) {
+// An in-place edit of a list's label that the rule refuses is no edit; the
+// accepted rename and its undo are the double click's (SourceEditing).
+TEST_F(Editing, ARefusedInPlaceRenameIsNoEdit) {
     Open();
-    auto& tree = Tree();
-    QTreeWidgetItem* sport = tree.FavoriteRoot()->child(1);
+    QTreeWidgetItem* sport = Tree().FavoriteRoot()->child(1);
     ASSERT_EQ(sport->text(0), "Sport");
-    sport->setText(0, "Football"); // the end of an in-place edit
-    auto name = [] {
-        return std::string(std::as_const(TheZorvDB()).Get<FavoriteList>(kTableFavorite, 2)->Name);
-    };
-    EXPECT_EQ(name(), "Football");
-
-    PressKeys(QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(name(), "Sport");
-    EXPECT_EQ(tree.FavoriteRoot()->child(1)->text(0), "Sport") << "the tree shows the name again";
-    PressKeys(QKeySequence("Ctrl+Y"));
-    EXPECT_EQ(name(), "Football");
-    EXPECT_EQ(tree.FavoriteRoot()->child(1)->text(0), "Football");
-
-    // A refused name is no edit.
-    tree.FavoriteRoot()->child(1)->setText(0, "Twenty characters!!!");
+    sport->setText(0, "Twenty characters!!!");
+    ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().text, texts::kFavoriteNameSize);
-    EXPECT_EQ(name(), "Football");
-    frame->Session().Undo();
-    EXPECT_EQ(name(), "Sport");
+    EXPECT_STREQ(Record<FavoriteList>(kTableFavorite, 2).Name, "Sport");
+    EXPECT_EQ(Tree().FavoriteRoot()->child(1)->text(0), "Sport") << "the label goes back";
     EXPECT_FALSE(frame->Session().CanUndo());
 }
 
