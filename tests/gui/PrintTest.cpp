@@ -10,7 +10,6 @@
 #include "platform/CodePage.h"
 #include "tests/gui/EditorFixture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 #include <QProcess>
@@ -94,32 +93,6 @@ TEST_F(Print, ChoiceStartsFromWhatTheListsShowAndThePreviewGetsTheChosenLists) {
     EXPECT_EQ(ui.Shown<CDlgPrintPreview>().size(), previews);
     EXPECT_EQ(ui.UnscriptedDialogs(), (std::vector<std::string>{"CDlgPrintChoice"}));
     EXPECT_EQ(ui.PendingDialogScripts(), 0u);
-}
-
-TEST_F(Print, PreviewPaintsTheJobsPagesOnAPagedDevice) {
-    Open();
-    ui.NextDialog<CDlgPrintChoice>(IUiSeam::IDOK);
-    ui.NextDialog<CDlgPrintPreview>(IUiSeam::IDOK);
-    Action("ID_PRINT").trigger();
-    const CDlgPrintPreview* preview = ui.LastShown<CDlgPrintPreview>();
-    ASSERT_NE(preview, nullptr);
-    // What the preview would paint, onto a PDF in memory: a PDF with pages.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        SetUpListPdf(writer);
-        ASSERT_TRUE(PaintListPages(writer, preview->Job()));
-    }
-    EXPECT_TRUE(pdf.data().startsWith("%PDF-"));
-    QBuffer unused;
-    unused.open(QIODevice::WriteOnly);
-    QPdfWriter probe(&unused);
-    SetUpListPdf(probe);
-    const auto pages =
-        PaginatePrint(preview->Job().sections, ListRowsPerPage(probe, preview->Job()));
-    EXPECT_EQ(QString::fromLatin1(pdf.data()).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")),
-              static_cast<qsizetype>(pages.size()));
 }
 
 // ---- velmar --print-pdf, as a process ------------------------------------------------
