@@ -150,10 +150,11 @@ QString Plain(QString text) {
     return text.remove('&');
 }
 
+QString Fit(int needed, int has) {
+    return needed > has ? QString("needs %1 px, has %2").arg(needed).arg(has) : QString();
+}
 QString FitProblem(const QWidget& w, const QString& text, int extra = 0) {
-    const int needed = w.fontMetrics().horizontalAdvance(Plain(text)) + extra;
-    return needed > w.width() ? QString("needs %1 px, has %2").arg(needed).arg(w.width())
-                              : QString();
+    return Fit(w.fontMetrics().horizontalAdvance(Plain(text)) + extra, w.width());
 }
 
 // Every visible text of `top` and its children.
@@ -220,12 +221,9 @@ void Look(Sight& sight, QWidget& top) {
                 if (grid->IsColHidden(c))
                     continue;
                 const QString header = grid->GetItemText(0, c);
-                const int width = grid->columnWidth(c);
-                const int needed =
-                    grid->horizontalHeader()->fontMetrics().horizontalAdvance(header);
                 Add(sight, at + "header" + QString::number(c), header,
-                    needed > width ? QString("needs %1 px, has %2").arg(needed).arg(width)
-                                   : QString());
+                    Fit(grid->horizontalHeader()->fontMetrics().horizontalAdvance(header),
+                        grid->columnWidth(c)));
                 Add(sight, at + "headertip" + QString::number(c),
                     grid->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString());
             }
@@ -242,9 +240,8 @@ void LookAtMenu(Sight& sight, const QMenu& menu, const QString& at) {
         if (a->isSeparator())
             continue;
         const QString item = a->text().section('\t', 0, 0);
-        const int needed = menu.fontMetrics().horizontalAdvance(Plain(item));
         Add(sight, at + QString::number(i), a->text(),
-            needed > menu.sizeHint().width() ? QString("item cut: %1 px").arg(needed) : QString());
+            Fit(menu.fontMetrics().horizontalAdvance(Plain(item)), menu.sizeHint().width()));
         if (a->menu())
             LookAtMenu(sight, *a->menu(), at + QString::number(i) + "/");
     }
