@@ -76,7 +76,6 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     CZorvDB& db = TheZorvDB();
     auto twin = NewRecord<Channel_Info_Tag>();
     *twin = *db.NextAs<Channel_Info_Tag>(kTableChannel, 0);
-    const WORD number = twin->ProgramNum;
     db.AddIndexed(kTableChannel, std::move(twin));
 
     const CDlgInformation& shown = ShowInformation();
@@ -86,10 +85,8 @@ TEST_F(Beyond, InformationShowsWhatTheListCheckFinds) {
     ASSERT_EQ(tree.topLevelItemCount(), 1);
     const QTreeWidgetItem* top = tree.topLevelItem(0);
     EXPECT_EQ(top->text(0), "2 channels share a number with another channel of their kind");
-    ASSERT_EQ(top->childCount(), 2);
-    EXPECT_TRUE(top->child(0)->text(0).startsWith("TV " + QString::number(number) + " "))
-        << top->child(0)->text(0).toStdString();
-    EXPECT_EQ(top->child(0)->text(0), top->child(1)->text(0)) << "the channel and its twin";
+    // The lines under it are ListCheck's (ListCheck.EachKindOfProblemIsFoundAndCounted).
+    EXPECT_EQ(top->childCount(), 2) << "the channel and its twin";
 }
 
 TEST_F(Beyond, InformationShowsTheStartUpImagesFigures) {
