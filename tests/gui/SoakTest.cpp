@@ -16,7 +16,6 @@
 #include "document/Document.h"
 #include "document/RecoveryFile.h"
 #include "document/WorkingCopy.h"
-#include "qtkit/QtUiSeam.h"
 #include "qtkit/vxui/LinkDialogs.h"
 #include "tests/link/LinkTestSupport.h"
 
@@ -72,53 +71,6 @@ std::set<std::string> Names(const std::string& folder) {
     return names;
 }
 
-// The scripted seam for everything but the link forms, which run for real
-// (CQtUiSeam) so that the bytes go over a socket. The list check before a
-// save or a send is answered "Save anyway" / "Send anyway", as a user whose
-// drop left a channel on another satellite's transponder number does.
-class CLinkFormsSeam final : public IUiSeam {
-public:
-    explicit CLinkFormsSeam(CScriptedUiSeam& scripted) : m_scripted(scripted) {}
-    int MessageBox(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
-                   Icon icon) override {
-        return m_scripted.MessageBox(owner, text, caption, buttons, icon);
-    }
-    int MessageBoxWithDetails(QWidget* owner, const QString& text, const QString& informative,
-                              const QString& caption, Buttons buttons, Icon icon,
-                              const QString& proceed) override {
-        if ((text == texts::kListCheckBeforeSave && proceed == texts::kSaveAnyway) ||
-            (text == texts::kListCheckBeforeSend && proceed == texts::kSendAnyway)) {
-            ++listChecks;
-            return IDOK;
-        }
-        return m_scripted.MessageBoxWithDetails(owner, text, informative, caption, buttons, icon,
-                                                proceed);
-    }
-    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override {
-        return m_scripted.OpenFileName(owner, title, filter);
-    }
-    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
-                         const QString& initialName, const QString& defaultExtension) override {
-        return m_scripted.SaveFileName(owner, title, filter, initialName, defaultExtension);
-    }
-    void SetWaitCursor(bool wait) override { m_scripted.SetWaitCursor(wait); }
-    int RunDialog(CVxDialog& dialog) override {
-        if (dynamic_cast<CLinkDialogBase*>(&dialog))
-            return m_qt.RunDialog(dialog);
-        return m_scripted.RunDialog(dialog);
-    }
-    std::unique_ptr<IProgress> BeginProgress(QWidget* owner, const QString& title,
-                                             const QString& label) override {
-        return m_scripted.BeginProgress(owner, title, label);
-    }
-
-    int listChecks = 0; // list-check questions answered
-
-private:
-    CScriptedUiSeam& m_scripted;
-    CQtUiSeam m_qt;
-};
-
 // sb or rb behind a loopback port, started on the connection the form makes.
 class CLrzszPeer {
 public:
@@ -144,7 +96,7 @@ private:
 struct Figures {
     long rssAtTenth = -1, rssAtEnd = -1;
     int fdsBefore = -1, fdsAfter = -1;
-    int imagesChecked = 0, linkRoundTrips = 0, edits = 0;
+    int imagesChecked = 0, linkRoundTrips = 0, edits = 0, listChecks = 0;
     std::vector<std::string> leftovers; // "cycle N: name"
 };
 
@@ -163,9 +115,20 @@ protected:
         m_tmpDir.reset();
     }
 
-    void StartEditor() {
-        frame = std::make_unique<CMainFrame>(m_seam, false);
-        frame->show();
+    // The list check before a save asks when a drop left a channel on
+    // another satellite's transponder number; the user saves anyway.
+    void SaveAnyway(const std::string& target) {
+        SaveTo(target);
+        const std::vector<std::string> said = TakeMessages();
+        m_asked = said.size() == 1 && said[0].rfind(texts::kListCheckBeforeSave, 0) == 0;
+        if (!m_asked) {
+            EXPECT_EQ(said, std::vector<std::string>{}) << "the save said nothing";
+            return;
+        }
+        ++m_figures.listChecks;
+        ui.NextAnswer(IUiSeam::IDOK); // "Save anyway"
+        SaveTo(target);
+        EXPECT_EQ(TakeMessages(), said) << "the same question, and nothing else";
     }
     // Runs the posted work (deferred deletes among it) so counts are of a
     // settled event loop.
@@ -270,34 +233,38 @@ protected:
         ++m_figures.imagesChecked;
     }
 
-    // `peer` (sb or rb) behind a loopback port, and the link form the
-    // command `action` opens filled with a TCP line to it and started (a
+    // `peer` (sb or rb) behind a loopback port, and the real link form the
+    // command `action` opens, filled with a TCP line to it and started (a
     // form still open a minute later is closed, and the test fails).
-    void OverTheLink(std::vector<std::string> peer, const std::string& cwd, const char* action,
-                     const QString& form) {
+    template <class Dlg>
+    void OverTheLink(std::vector<std::string> peer, const std::string& cwd, const char* action) {
         const std::string program = BaseName(peer[0]);
         CLrzszPeer far(std::move(peer), cwd);
-        // Shared: the watch outlives this call when the form never comes.
-        auto filled = std::make_shared<bool>(false);
-        WhenModalNamed(form, [filled, port = far.Port()](QDialog& dialog) {
-            *filled = true;
-            StartOverTcp(dialog, port);
+        auto result = std::make_shared<int>(-1); // the script outlives this call if never run
+        ui.NextDialog<Dlg>(IUiSeam::IDOK, [this, result, port = far.Port()](Dlg& d) {
+            WhenModalNamed(Dlg::kClassName, [port](QDialog& form) { StartOverTcp(form, port); });
+            *result = d.ShowForm(frame.get());
         });
         Action(action).trigger();
-        EXPECT_TRUE(*filled) << "the form " << form.toStdString() << " came up";
+        ASSERT_EQ(ui.PendingDialogScripts(), 0u) << "the form " << Dlg::kClassName << " came up";
+        EXPECT_EQ(*result, IUiSeam::IDOK) << "the form " << Dlg::kClassName;
         EXPECT_EQ(far.Status(), 0) << program << " finished cleanly";
     }
 
     // Send to rb, then the same image received back from sb.
     void LinkRoundTrip(std::size_t channels) {
         const std::string sent = m_rx / "velmar.bin";
-        OverTheLink({FindProgram("rb"), "-q"}, m_rx, "ID_SEND_DB", "CDlgSendDataToSTB");
-        EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the send said nothing";
+        if (m_asked) // the list check asks again before the send
+            ui.NextAnswer(IUiSeam::IDOK);
+        OverTheLink<CDlgSendDataToSTB>({FindProgram("rb"), "-q"}, m_rx, "ID_SEND_DB");
+        const std::vector<std::string> said = TakeMessages();
+        EXPECT_EQ(said.size(), m_asked ? 1u : 0u) << "the send said nothing else";
+        EXPECT_TRUE(said.empty() || said[0].rfind(texts::kListCheckBeforeSend, 0) == 0) << said[0];
         const std::vector<std::uint8_t> working = ReadBytes(g_szWorkImagePath);
         ASSERT_EQ(ReadBytes(sent), working) << "rb got the working copy as it is";
         CheckImage(sent, channels, "sent");
-        OverTheLink({FindProgram("sb"), "-q", "-k", sent}, {}, "ID_RECEIVE_DB",
-                    "CDlgRecvDataFromSTBEx");
+        OverTheLink<CDlgRecvDataFromSTBEx>({FindProgram("sb"), "-q", "-k", sent}, {},
+                                           "ID_RECEIVE_DB");
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "the receive said nothing";
         EXPECT_EQ(Channels(), channels) << "the received tables";
         EXPECT_EQ(ReadBytes(g_szWorkImagePath), working) << "what came back is what went";
@@ -329,7 +296,7 @@ protected:
     std::filesystem::path m_root = m_scratch.Path();
     std::filesystem::path m_tmp = m_root / "tmp", m_saves = m_root / "saves", m_rx = m_root / "rx";
     std::optional<TmpDirScope> m_tmpDir;
-    CLinkFormsSeam m_seam{ui};
+    bool m_asked = false; // the list check asked before the last save
     std::mt19937 m_rng;
     Figures m_figures;
 };
@@ -347,7 +314,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
     std::printf("soak: %d cycles, link every %d, seed %u\n", cycles, linkEvery, seed);
     std::fflush(stdout); // seen at once, not after the run, when stdout is a pipe
 
-    StartEditor();
+    Start();
     ASSERT_NE(g_szWorkImagePath[0], '\0') << "the editor has its working copy";
     const std::string example = kExample.toStdString();
     std::string lastSaved;
@@ -376,8 +343,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
         // Save, into one of three names in turn (a save over one keeps a backup).
         const std::string target =
             (m_saves / ("list-" + std::to_string(cycle % 3) + ".bin")).string();
-        SaveTo(target);
-        ASSERT_EQ(TakeMessages(), std::vector<std::string>{}) << "the save said nothing";
+        SaveAnyway(target);
         EXPECT_FALSE(frame->Session().IsModified()) << "saved";
         EXPECT_FALSE(std::filesystem::exists(recovery)) << "... and goes once it is saved";
         CheckImage(target, channels, "saved");
@@ -420,7 +386,7 @@ TEST_F(Soak, ADayOfUseInAMinute) {
     for (const auto& leftover : m_figures.leftovers)
         std::printf("soak:   %s\n", leftover.c_str());
     std::printf("soak: images checked: %d; list-check questions answered: %d\n",
-                m_figures.imagesChecked, m_seam.listChecks);
+                m_figures.imagesChecked, m_figures.listChecks);
     std::fflush(stdout);
 
 #if defined(__SANITIZE_ADDRESS__)
