@@ -208,13 +208,11 @@ std::vector<std::uint8_t> HeaderBlock(const std::string& name, std::optional<std
 ymodem::Options FastOptions() {
     // Short enough for quick failures, long enough that a busy machine does
     // not turn a pause between two halves of a block into damage.
-    ymodem::Options options;
-    options.startTimeout = milliseconds{5000};
-    options.startInterval = milliseconds{300};
-    options.replyTimeout = milliseconds{1000};
-    options.byteGap = milliseconds{300};
-    options.purgeQuiet = milliseconds{30};
-    return options;
+    return {.startTimeout = milliseconds{5000},
+            .startInterval = milliseconds{300},
+            .replyTimeout = milliseconds{1000},
+            .byteGap = milliseconds{300},
+            .purgeQuiet = milliseconds{30}};
 }
 
 CTempDir::CTempDir() {
@@ -246,6 +244,13 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> Concat(std::initializer_list<std::vector<std::uint8_t>> parts) {
+    std::vector<std::uint8_t> out;
+    for (const auto& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
 }
 
 std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed) {

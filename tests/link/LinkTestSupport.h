@@ -168,6 +168,8 @@ private:
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// The parts one after the other.
+std::vector<std::uint8_t> Concat(std::initializer_list<std::vector<std::uint8_t>> parts);
 // Deterministic pseudo-random bytes.
 std::vector<std::uint8_t> SampleBytes(std::size_t size, std::uint32_t seed = 1);
 

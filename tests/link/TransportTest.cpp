@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <future>
 #include <thread>
 
@@ -107,28 +106,26 @@ TEST(SerialLine, RefusesWhatIsNoSerialPort) {
 }
 
 TEST(LinkEndpoints, DescribeAndOpen) {
-    LinkEndpoint serial;
-    serial.device = "/dev/ttyUSB0";
-    EXPECT_EQ(serial.Describe(), "serial /dev/ttyUSB0 at 115200 baud");
-    LinkEndpoint tcp;
-    tcp.kind = LinkEndpoint::Kind::TcpConnect;
-    tcp.host = "10.0.0.5";
-    tcp.port = 4001;
-    EXPECT_EQ(tcp.Describe(), "TCP 10.0.0.5:4001");
+    LinkEndpoint link;
+    link.device = "/dev/ttyUSB0";
+    EXPECT_EQ(link.Describe(), "serial /dev/ttyUSB0 at 115200 baud");
+    link.kind = LinkEndpoint::Kind::TcpConnect;
+    link.host = "10.0.0.5";
+    link.port = 4001;
+    EXPECT_EQ(link.Describe(), "TCP 10.0.0.5:4001");
     // Listening tells the chosen port before it waits.
-    LinkEndpoint listen = tcp;
-    listen.kind = LinkEndpoint::Kind::TcpListen;
-    listen.host = "127.0.0.1";
-    listen.port = 0;
+    link.kind = LinkEndpoint::Kind::TcpListen;
+    link.host = "127.0.0.1";
+    link.port = 0;
     std::promise<std::uint16_t> told;
     auto opening = std::async(std::launch::async, [&] {
         std::string error;
-        return OpenLink(listen, seconds(5), nullptr, error,
+        return OpenLink(link, seconds(5), nullptr, error,
                         [&](std::uint16_t port) { told.set_value(port); });
     });
-    const std::uint16_t port = told.get_future().get();
     std::string error;
-    auto client = CTcpTransport::Connect("127.0.0.1", port, seconds(5), nullptr, error);
+    auto client =
+        CTcpTransport::Connect("127.0.0.1", told.get_future().get(), seconds(5), nullptr, error);
     ASSERT_TRUE(client) << error;
     EXPECT_TRUE(opening.get());
 }
