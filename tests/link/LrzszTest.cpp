@@ -409,51 +409,60 @@ TEST(LrzszCli, SendWhileListening) {
 }
 
 // velmar-cli against a scripted peer on our side of a TCP port: a sender
-// that says nothing or announces a name full of terminal controls; a
-// receiver that falls silent after block 0. The tool fails with
+// that says nothing, announces a name full of terminal controls, or
+// trickles; a receiver that falls silent after block 0. The tool fails with
 // the reason, on one line without controls, within a bound, and keeps OUT.
 TEST(LrzszCli, ScriptedPeersFailTheTransfer) {
     const auto nothing = [](std::uint8_t) { return Bytes{}; };
     const std::string escapes = std::string("\x1b]0;owned\x07\x1b[2J\x9b") + "31m";
+    const std::vector<std::string> oneSecond = {"--timeout", "1"},
+                                   shortWaits = {"--timeout", "8", "--reply-timeout", "0.2"};
     struct Case {
-        std::vector<std::string> args; // the command first
+        std::string command;
+        std::vector<std::string> options;
         std::function<void(ITransport&)> script;
         std::string message;
         int atLeastMs, withinMs;
     };
     const Case cases[] = {
-        {{"receive", "--timeout", "1"},
-         [&](ITransport& line) { Respond(line, nothing); },
-         "receive failed: Nothing arrived within 1 s: is the other side sending?",
-         1000,
-         5000},
-        {{"receive", "--timeout", "8", "--reply-timeout", "0.2"},
+        {"receive", oneSecond, [&](ITransport& line) { Respond(line, nothing); },
+         "receive failed: Nothing arrived within 1 s: is the other side sending?", 1000, 5000},
+        {"receive", shortWaits,
          [&](ITransport& line) {
              Respond(line,
                      [&](std::uint8_t b) { return b == 'C' ? HeaderBlock(escapes, 0) : Bytes{}; });
          },
-         "receive failed: The sender's file \\x1b]0;owned\\x07\\x1b[2J\\x9b31m is empty",
-         0,
-         5000},
-        {{"send", "--timeout", "8", "--reply-timeout", "0.2"},
+         "receive failed: The sender's file \\x1b]0;owned\\x07\\x1b[2J\\x9b31m is empty", 0, 5000},
+        // Each byte within the 1 s gap. On a TCP line (taken as 9600 baud)
+        // the file of 1000 bytes has 2 x 1064 bytes of line time (2.217 s),
+        // 8 x 10 ms and 10 x 0.2 s: 4.297 s from block 0.
+        {"receive", shortWaits,
+         [](ITransport& line) {
+             TrickleBlock(line, HeaderBlock("x.bin", 1000),
+                          ymodem::BuildFrame(1, SampleBytes(128, 5), ymodem::kSmallPayload),
+                          milliseconds{900});
+         },
+         "receive failed: The transfer did not end within the 4.297 s allowed for 1000 bytes: 0 "
+         "arrived",
+         0, 8000},
+        {"send", shortWaits,
          [&](ITransport& line) {
              line.Write(Bytes{'C'});
              EXPECT_EQ(ReadN(line, 133, seconds(5)).size(), 133u) << "block 0";
              line.Write(Bytes{ymodem::kACK});
              Respond(line, nothing); // until the cancel
          },
-         "send failed: The receiver did not ask for the data within 2 s",
-         2000,
-         5000},
+         "send failed: The receiver did not ask for the data within 2 s", 2000, 5000},
     };
     for (const Case& c : cases) {
         CTempDir dir;
         const std::string out = dir / "out.bin";
         WriteBytes(out, kOldContents);
         CLoopbackServer server;
-        std::vector<std::string> args = c.args;
-        args.insert(args.end(), {"--tcp", "127.0.0.1:" + std::to_string(server.Port()),
-                                 c.args[0] == "receive" ? out : kDemo});
+        std::vector<std::string> args = {c.command, "--tcp",
+                                         "127.0.0.1:" + std::to_string(server.Port())};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(c.command == "receive" ? out : kDemo);
         const auto start = std::chrono::steady_clock::now();
         const CliRun run = RunCli(args, dir, [&] {
             if (const int fd = server.Accept(seconds(10)); fd >= 0) {
