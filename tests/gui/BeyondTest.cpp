@@ -20,8 +20,7 @@
 
 namespace {
 
-class Beyond : public Editor {
-protected:
+struct Beyond : Editor {
     QLineEdit& Field() { return Find<QLineEdit>("QuickFilter"); }
     QString Status() { return Find<QLabel>("ChannelsStatus").text(); }
     // The keys of the channels in favourite list 8.

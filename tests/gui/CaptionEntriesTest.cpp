@@ -9,15 +9,11 @@
 #include "tests/gui/Modal.h"
 #include "views/ListGridCtrl.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 

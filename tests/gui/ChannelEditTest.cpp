@@ -2,13 +2,9 @@
 // show in every filter mode, the keys and the double click, the commands
 // through scripted dialogs and answers, the clipboard's messages, search
 // and selection, and one Ctrl+Z per command.
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "tests/gui/EditorFixture.h"
 
 #include "contracts/Texts.h"
-#include "model/ChannelListModel.h"
-#include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "qtkit/vxui/ChannelDialogs.h"
 #include "qtkit/vxui/DescriptionDialog.h"
@@ -19,12 +15,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTest>
 
-#include <algorithm>
-#include <cstring>
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -36,8 +28,7 @@ const QString kCopy = "Copy          \tCtrl+C";
 const QString kPaste = "Paste         \tCtrl+V";
 const QString kDescription = "Description...\tEnter";
 
-class ChannelEdit : public Editor {
-protected:
+struct ChannelEdit : Editor {
     void Open() {
         Editor::Open();
         frame->resize(1400, 900);
@@ -361,42 +352,6 @@ TEST_F(ChannelEdit, DeleteAsksAndAnswersNoKeepsAndYesDeletes) {
         ASSERT_NO_THROW(Channel(Radio().GetRowKey(row)));
     UndoTo(before);
     EXPECT_EQ(tv.GetRowCount(), 7);
-}
-
-// ---- Clipboard ------------------------------------------------------------------------
-
-TEST_F(ChannelEdit, MoveHerePutsTheClipboardsChannelsAtTheRowAndKeepsTheClipboard) {
-    Open();
-    auto& tv = TV();
-    const auto before = ChannelTable();
-    // The channel numbered 7 goes before number 3.
-    const std::uint32_t moved = tv.GetRowKey(7);
-    Click(tv, 7);
-    Choose(RightClickRow(tv, 7), kCopy);
-    Click(tv, 3);
-    Choose(RightClickRow(tv, 3), "Move here");
-    EXPECT_EQ(tv.GetRowKey(3), moved);
-    EXPECT_EQ(tv.GetSelectedRows(), std::vector<int>{3}) << "the moved set is selected";
-    EXPECT_EQ(frame->Session().Clipboard().Keys(), std::vector<std::uint32_t>{moved});
-    UndoTo(before);
-}
-
-// ---- Lock, Skip ------------------------------------------------------------------------
-
-TEST_F(ChannelEdit, LockAndSkipRewriteTheSelectedRowsAndUndoEachInOne) {
-    Open();
-    auto& tv = TV();
-    const auto before = ChannelTable();
-    ClickKeys(tv, {tv.GetRowKey(1), tv.GetRowKey(2)});
-    Choose(RightClickRow(tv, 1), "Lock...", "On");
-    EXPECT_EQ(tv.GetItemText(1, 12), "Y");
-    EXPECT_EQ(tv.GetItemText(2, 12), "Y");
-    EXPECT_EQ(tv.GetSelectedRows(), (std::vector<int>{1, 2})) << "the selection stays";
-    Choose(RightClickRow(tv, 1), "Skip...", "On");
-    EXPECT_EQ(tv.GetItemText(2, 13), "Y");
-    Undo();
-    EXPECT_EQ(tv.GetItemText(2, 13), "N");
-    UndoTo(before);
 }
 
 // ---- Search and selection ---------------------------------------------------------------

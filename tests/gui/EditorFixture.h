@@ -141,7 +141,7 @@ private:
 };
 
 class Editor : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         TheZorvDB().ClearAll();
         ResetImageState();
@@ -206,7 +206,6 @@ protected:
             QTest::qWaitFor([&] { return QApplication::activeWindow() == frame.get(); }, 2000));
     }
     void Undo() { Keys("Ctrl+Z"); }
-    void Redo() { Keys("Ctrl+Y"); }
     void Keys(const char* sequence) {
         Activate();
         QTest::keySequence(frame.get(), QKeySequence(sequence));
