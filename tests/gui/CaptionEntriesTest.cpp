@@ -28,8 +28,7 @@ constexpr NativeKey kRightShift{Qt::Key_Shift, 62, 0xFFE2};
 constexpr NativeKey kLeftCtrl{Qt::Key_Control, 37, 0xFFE3};
 constexpr NativeKey kRightCtrl{Qt::Key_Control, 105, 0xFFE4};
 
-class CaptionEntries : public Editor {
-protected:
+struct CaptionEntries : Editor {
     void SetUp() override {
         Editor::SetUp();
         QSettings("Velmar", "Velmar").remove("VXUI");

@@ -27,24 +27,6 @@
 
 namespace {
 
-Satellite_Info_Tag Satellite(BYTE id, const char* name, WORD degree) {
-    Satellite_Info_Tag s{};
-    s.ID = id;
-    std::strncpy(s.Name, name, sizeof s.Name - 1);
-    s.Degree = degree;
-    return s;
-}
-
-Transponder_Info_Tag Transponder(BYTE sat, BYTE tpid, WORD frequency, bool horizontal) {
-    Transponder_Info_Tag t{};
-    t.SatID = sat;
-    t.TPID = tpid;
-    t.Frequency = frequency;
-    t.SymbolRate = 27500;
-    t.PolFEC = horizontal ? 0x31 : 0x30;
-    return t;
-}
-
 // A channel with every field set, those the form does not show included.
 Channel_Info_Tag FullChannel() {
     // Index, CAS, Favorite (lists 1 and 32), ProgramNum, SatID, TPID, BroadcastID, ServiceID,
@@ -61,14 +43,15 @@ Channel_Info_Tag FullChannel() {
     return c;
 }
 
-class ChannelFormTest : public ::testing::Test {
-protected:
+struct ChannelFormTest : ::testing::Test {
     CScriptedUiSeam ui;
-    const Satellite_Info_Tag astra = Satellite(2, "Astra 1", 192);
-    const Satellite_Info_Tag hotbird = Satellite(3, "Hotbird", 130);
-    const Transponder_Info_Tag tps[3] = {Transponder(2, 1, 11494, true),
-                                         Transponder(2, 2, 11836, false),
-                                         Transponder(3, 1, 10992, false)};
+    // Satellites by ID, degree and name; their transponders by frequency, 27,500 kS/s,
+    // polarisation and FEC 3, satellite and number.
+    const Satellite_Info_Tag astra{0, 0, {}, {}, {}, {}, 192, 0, 2, "Astra 1", 0};
+    const Satellite_Info_Tag hotbird{0, 0, {}, {}, {}, {}, 130, 0, 3, "Hotbird", 0};
+    const Transponder_Info_Tag tps[3] = {{0, 11494, 27500, 0, 0, 0x31, 0, 2, 1, 0, 0, 0, 0, 0, 0},
+                                         {0, 11836, 27500, 0, 0, 0x30, 0, 2, 2, 0, 0, 0, 0, 0, 0},
+                                         {0, 10992, 27500, 0, 0, 0x30, 0, 3, 1, 0, 0, 0, 0, 0, 0}};
     const Broadcast_Info_Tag brds[2] = {{0, 5, "ARD", 0}, {0, 6, "ZDFvision", 0}};
     // Compact entries with L = 28 keep 27 name characters.
     const Product product{7, 0x01};

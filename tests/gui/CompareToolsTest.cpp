@@ -46,17 +46,14 @@ struct CompareTools : Editor {
         c.Attributes = kAttrTV;
         return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableChannel, CopyRecord(c)));
     }
+    // A transponder at 27,500 kS/s, FEC 3.
     static void AddTransponder(CDocument& doc, BYTE satID, BYTE tpid, WORD frequency,
                                bool horizontal) {
-        Transponder_Info_Tag t{};
-        t.SatID = satID;
-        t.TPID = tpid;
-        t.Frequency = frequency;
-        t.SymbolRate = 27500;
-        t.PolFEC = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        const auto polFec = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        const Transponder_Info_Tag t{0,    frequency, 27500, 0, 0, polFec, 0, satID,
+                                     tpid, 0,         0,     0, 0, 0,      0};
         doc.Store().AddIndexed(kTableTransponder, CopyRecord(t));
     }
-
     // The example open, and the example with TV row 1 renamed, row 2
     // renumbered, row 3 removed, a transponder more on its first satellite,
     // and three channels on two transponders of a new satellite at 7.0E,
@@ -78,11 +75,7 @@ struct CompareTools : Editor {
             id = std::max(id, s.ID);
         }
         newSatellite = static_cast<BYTE>(id + 1);
-        Satellite_Info_Tag s{};
-        s.ID = newSatellite;
-        s.Degree = 70;
-        s.Flag = 1;
-        std::strcpy(s.Name, "Eutelsat 7E");
+        const Satellite_Info_Tag s{0, 0, {}, {}, {}, {}, 70, 1, newSatellite, "Eutelsat 7E", 0};
         db.AddIndexed(kTableSatellite, CopyRecord(s));
         // A transponder more on a satellite both lists have.
         const Satellite_Info_Tag& shared =

@@ -19,8 +19,7 @@ std::size_t Entries(const fs::path& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
 }
 
-class SafeEditor : public Editor {
-protected:
+struct SafeEditor : Editor {
     void SetUp() override {
         Editor::SetUp();
         m_dir = Scratch("safety");

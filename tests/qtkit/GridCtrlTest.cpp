@@ -93,8 +93,7 @@ std::vector<int> RowsOf(const TestGrid& grid, std::initializer_list<std::uint32_
 }
 
 // A grid set up with its columns, its model checked at every change.
-class GridCtrl : public ::testing::Test {
-protected:
+struct GridCtrl : ::testing::Test {
     void SetUp() override { grid.SetupGrid(); }
     // The texts of one column, top to bottom.
     QStringList Column(int col) const {
@@ -304,8 +303,7 @@ public:
 };
 
 // A grid of four columns on the source, its model checked at every change.
-class KeyedRows : public ::testing::Test {
-protected:
+struct KeyedRows : ::testing::Test {
     KeyedRows() {
         grid.SetColumnCount(4);
         grid.SetRowSource(&source);
