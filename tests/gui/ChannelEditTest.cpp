@@ -118,19 +118,18 @@ struct ChannelEdit : Editor {
         return event.isAccepted();
     }
     // One Ctrl+Z takes the command back: the channel table as `before`.
-    void UndoTo(const std::vector<Channel_Info_Tag>& before) {
+    void UndoTo(const CTableSnapshot& before) {
         Undo();
-        EXPECT_TRUE(SameTable(ChannelTable(), before)) << "one Ctrl+Z takes the command back";
+        EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(before))
+            << "one Ctrl+Z takes the command back";
     }
     static const Channel_Info_Tag& Channel(std::uint32_t key) {
         return Record<Channel_Info_Tag>(kTableChannel, key);
     }
 
     // ---- Filters, as the left panes choose them ----
-    void ShowAll() { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }
     void ShowSatellite(std::uint32_t key) { frame->SendMessage(WM_SATELLITE_SELECTED, 0, key); }
     void ShowFavorite(int list) { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, list - 1); }
-    void ShowGenre(int genre) { frame->SendMessage(WM_FAV_NODE_SELECTED, 1, genre); }
 };
 
 } // namespace
@@ -177,9 +176,12 @@ TEST_F(ChannelEdit, RightClicksEnableItemsByModeSelectionAndClipboard) {
         {"satellite, nothing", [&] { ShowSatellite(6); }, 0, false, false, "N......"},
         {"satellite, TV clipboard", [&] { ShowSatellite(6); }, 1, true, false, "NUDCPMd"},
         {"favourite", [&] { ShowFavorite(5); }, 1, true, false, ".UDC..d"},
-        {"genre", [&] { ShowGenre(4); }, 0, true, false, ".UDC..d"},
-        {"radio list, radio clipboard", [&] { ShowAll(); }, 2, true, true, "NUDCPMd"},
-        {"radio list, TV clipboard", [&] { ShowAll(); }, 1, true, true, "NUDC..d"},
+        {"genre", [&] { frame->SendMessage(WM_FAV_NODE_SELECTED, 1, 4); }, 0, true, false,
+         ".UDC..d"},
+        {"radio list, radio clipboard", [&] { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); },
+         2, true, true, "NUDCPMd"},
+        {"radio list, TV clipboard", [&] { frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 255); }, 1,
+         true, true, "NUDC..d"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -225,7 +227,7 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     auto& tv = TV();
     ShowSatellite(5); // six TV channels
     tv.setFocus();
-    const auto before = ChannelTable();
+    const CTableSnapshot before = TheZorvDB().Snapshot(kTableChannel);
 
     // Enter with no row selected: nothing; with one: the description.
     EXPECT_TRUE(Key(tv, Qt::Key_Return));
@@ -255,13 +257,14 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     EXPECT_EQ(shown->PresetChannel()->SatID, 5) << "the satellite the list shows";
     EXPECT_EQ(shown->SatList().size(), 6u);
     EXPECT_EQ(shown->FavoriteLists().size(), 8u);
-    EXPECT_EQ(shown->ChannelList().size(), before.size());
+    EXPECT_EQ(shown->ChannelList().size(), before.RowCount());
     EXPECT_TRUE(Key(tv, Qt::Key_F, Qt::ControlModifier));
     ASSERT_NE(ui.LastShown<CDlgSearchName>(), nullptr);
     EXPECT_TRUE(Key(tv, Qt::Key_Delete));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, texts::kAskDelete);
-    EXPECT_TRUE(SameTable(ChannelTable(), before)) << "cancelled and answered No: nothing changed";
+    EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(before))
+        << "cancelled and answered No: nothing changed";
 
     // Ctrl+C: the list's clipboard takes the rows, and the control still
     // copies the focus cell's text.
@@ -280,7 +283,7 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
     EXPECT_TRUE(Key(Radio(), Qt::Key_V, Qt::ControlModifier));
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_FALSE(Key(tv, Qt::Key_X, Qt::ControlModifier, "\x18"));
-    EXPECT_TRUE(SameTable(ChannelTable(), before));
+    EXPECT_TRUE(TheZorvDB().Snapshot(kTableChannel).SameAs(before));
     EXPECT_FALSE(frame->Session().CanUndo());
 
     // Ctrl+N runs New in a favourite list too, where the menu does not offer it.
@@ -304,7 +307,7 @@ TEST_F(ChannelEdit, KeysRunTheirCommandsAndPassOnOrNotAsTheTableSays) {
 TEST_F(ChannelEdit, UpdateReplacesTheFocusRecordAndKeepsItsRowChosen) {
     Open();
     auto& tv = TV();
-    const auto before = ChannelTable();
+    const CTableSnapshot before = TheZorvDB().Snapshot(kTableChannel);
     const std::uint32_t key = tv.GetRowKey(3);
     const std::string name = Channel(key).Name;
     ui.NextDialog<CDlgCHAddUpdate>(IUiSeam::IDOK, [](CDlgCHAddUpdate& d) {
@@ -330,7 +333,7 @@ TEST_F(ChannelEdit, DeleteAsksWithTheCountAndYesDeletes) {
     Open();
     auto& tv = TV();
     ShowSatellite(5);
-    const auto before = ChannelTable();
+    const CTableSnapshot before = TheZorvDB().Snapshot(kTableChannel);
     ClickKeys(tv, {tv.GetRowKey(2), tv.GetRowKey(4)});
     const QString nameA = tv.GetItemText(2, kChannelColumnName);
 

@@ -132,8 +132,6 @@ TEST_F(ChannelFormTest, UpdateShowsTheRecordAndReturnsItWholeWithTheUsersChanges
     ExpectChecks(
         form, {{"Scrambled", true}, {"Locked", false}, {"Favorite1", true}, {"Favorite2", false}});
     EXPECT_EQ(Check(form, "Favorite2").text(), "2  News");
-    EXPECT_EQ(Child<QLabel>(form, "TPIDLabel").text(), "Transponder");
-    EXPECT_EQ(Child<QLabel>(form, "VideoPIDLabel").text(), "Video PID");
 
     // The user's changes.
     SetFields(form, {{"Name", QString::fromUtf8("Caf\u00e9 \u20ac")},
