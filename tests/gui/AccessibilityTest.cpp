@@ -120,9 +120,8 @@ TEST_F(Accessibility, EveryControlOfTheWindowAndItsDialogsHasAName) {
           "CDlgPrintChoice", "CDlgPrintPreview", "CDlgCompare", "CDlgSatelliteChoice",
           "CDlgConfiguration"})
         EXPECT_TRUE(classes.count(expected)) << expected << " was not reached";
-    for (const auto& form : forms) {
+    for (const auto& form : forms)
         EXPECT_EQ(UnnamedInForm(*form), std::vector<std::string>{}) << form->ClassName();
-    }
 }
 
 TEST_F(Accessibility, TheWindowOfEachKindOfReceiverAndTheCableDialogsHaveNames) {

@@ -23,9 +23,8 @@ namespace {
 
 struct CompareTools : Editor {
     void TearDown() override {
-        std::filesystem::remove(Scratch("compare-edited.bin"));
-        std::filesystem::remove(Scratch("compare-refused.bin"));
-        std::filesystem::remove(Scratch("compare-edited.xls"));
+        for (const char* name : {"compare-edited.bin", "compare-refused.bin", "compare-edited.xls"})
+            std::filesystem::remove(Scratch(name));
         Editor::TearDown();
     }
     // The number the lists show as CH#.
