@@ -8,7 +8,6 @@
 #include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
-#include "document/Document.h"
 #include "model/ChannelIdentity.h"
 #include "model/Product.h"
 #include "model/SatelliteRecords.h"
@@ -22,12 +21,10 @@
 
 namespace {
 
-class CompareTools : public Editor {
-protected:
+struct CompareTools : Editor {
     void TearDown() override {
-        std::filesystem::remove(Scratch("compare-edited.bin"));
-        std::filesystem::remove(Scratch("compare-refused.bin"));
-        std::filesystem::remove(Scratch("compare-edited.xls"));
+        for (const char* name : {"compare-edited.bin", "compare-refused.bin", "compare-edited.xls"})
+            std::filesystem::remove(Scratch(name));
         Editor::TearDown();
     }
     // The number the lists show as CH#.
@@ -48,17 +45,14 @@ protected:
         c.Attributes = kAttrTV;
         return static_cast<std::uint32_t>(doc.Store().AddIndexed(kTableChannel, CopyRecord(c)));
     }
+    // A transponder at 27,500 kS/s, FEC 3.
     static void AddTransponder(CDocument& doc, BYTE satID, BYTE tpid, WORD frequency,
                                bool horizontal) {
-        Transponder_Info_Tag t{};
-        t.SatID = satID;
-        t.TPID = tpid;
-        t.Frequency = frequency;
-        t.SymbolRate = 27500;
-        t.PolFEC = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        const auto polFec = static_cast<BYTE>((horizontal ? 1 : 0) | 0x30);
+        const Transponder_Info_Tag t{0,    frequency, 27500, 0, 0, polFec, 0, satID,
+                                     tpid, 0,         0,     0, 0, 0,      0};
         doc.Store().AddIndexed(kTableTransponder, CopyRecord(t));
     }
-
     // The example open, and the example with TV row 1 renamed, row 2
     // renumbered, row 3 removed, a transponder more on its first satellite,
     // and three channels on two transponders of a new satellite at 7.0E,
@@ -80,11 +74,7 @@ protected:
             id = std::max(id, s.ID);
         }
         newSatellite = static_cast<BYTE>(id + 1);
-        Satellite_Info_Tag s{};
-        s.ID = newSatellite;
-        s.Degree = 70;
-        s.Flag = 1;
-        std::strcpy(s.Name, "Eutelsat 7E");
+        const Satellite_Info_Tag s{0, 0, {}, {}, {}, {}, 70, 1, newSatellite, "Eutelsat 7E", 0};
         db.AddIndexed(kTableSatellite, CopyRecord(s));
         // A transponder more on a satellite both lists have.
         const Satellite_Info_Tag& shared =
@@ -146,8 +136,9 @@ protected:
 // Which differences there are and how each row reads is the core's
 // (ListCompare.EachKindOfDifferenceIsSeenOnceWithBothSidesValues,
 // ListCompare.TheReportGroupsLinesUnderCountedHeadingsAndJsonCarriesTheSame);
-// here they reach the dialog's tree.
-TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
+// here they reach the dialog's tree, and a row of this list's channel
+// selects it in the lists.
+TEST_F(CompareTools, TheDialogGroupsTheDifferencesAndARowSelectsItsChannel) {
     const std::string edited = Scratch("compare-edited.bin");
     OpenWithEditedCopy(edited);
     ASSERT_FALSE(HasFatalFailure());
@@ -156,14 +147,25 @@ TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
     QString summary;
     std::vector<std::pair<QString, QStringList>> groups;
     bool addEnabled = false;
+    std::vector<std::uint32_t> whileOpen, afterOther, afterGroup;
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
         EXPECT_EQ(form.windowTitle(), "Comparison");
         summary = Child<QLabel>(form, "CompareSummary").text();
-        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
+        auto& tree = Child<QTreeWidget>(form, "CompareTree");
+        groups = Tree(tree);
         addEnabled = Child<QPushButton>(form, "AddToThisList").isEnabled();
         EXPECT_EQ(Child<QPushButton>(form, "AddToThisList").text(), "Add to this list");
         EXPECT_EQ(form.findChild<QLabel*>("SourcesNotCompared"), nullptr)
             << "two images: satellites and transponders were compared";
+        // "Number changed (1)": its row is this list's renumbered channel.
+        tree.setCurrentItem(tree.topLevelItem(2)->child(0));
+        whileOpen = SelectedKeys(TV());
+        // A channel only the other list has is nowhere here to select.
+        tree.setCurrentItem(tree.topLevelItem(1)->child(0));
+        afterOther = SelectedKeys(TV());
+        // A double click on the removed channel's row selects it.
+        emit tree.itemDoubleClicked(tree.topLevelItem(0)->child(0), 0);
+        afterGroup = SelectedKeys(TV());
     });
     ASSERT_EQ(ui.openDialogs.size(), 2u);
     EXPECT_EQ(ui.openDialogs.back().title, "Compare with another list");
@@ -188,38 +190,45 @@ TEST_F(CompareTools, TheDialogGroupsTheDifferencesUnderCountedHeadings) {
         QStringList{
             QString("TV %1 %2  %2 -> \"Velmar Renamed\"").arg(NumberOf(first)).arg(Quoted(first))});
     EXPECT_TRUE(addEnabled) << "the other list has three channels this one lacks";
+    EXPECT_EQ(whileOpen, std::vector<std::uint32_t>{renumbered});
+    EXPECT_EQ(afterOther, std::vector<std::uint32_t>{renumbered}) << "the selection stays";
+    EXPECT_EQ(afterGroup, std::vector<std::uint32_t>{removed});
+    EXPECT_TRUE(SelectedKeys(Radio()).empty());
 
     // The dialog's record agrees with its form; closing it changes nothing.
     EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 3u);
     EXPECT_FALSE(ui.LastShown<CDlgCompare>()->AddToThisList());
     EXPECT_EQ(frame->Session().UndoCount(), 0u);
     EXPECT_EQ(TV().GetRowCount() - 1, 204);
-}
 
-TEST_F(CompareTools, ARowOfThisListsChannelSelectsItInTheList) {
-    const std::string edited = Scratch("compare-edited.bin");
-    OpenWithEditedCopy(edited);
-    ASSERT_FALSE(HasFatalFailure());
-    std::vector<std::uint32_t> whileOpen, afterOther, afterGroup;
+    // The rows and the reasons a file cannot be opened are the core's words,
+    // said in the user's language like the rest of the window (Russian: none
+    // of these words reads as in English).
+    const CInLanguage russian("ru");
+    groups.clear();
     Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
-        auto& tree = Child<QTreeWidget>(form, "CompareTree");
-        // "Number changed (1)": its row is this list's renumbered channel.
-        QTreeWidgetItem* group = tree.topLevelItem(2);
-        ASSERT_TRUE(group->text(0).startsWith("Number changed"));
-        tree.setCurrentItem(group->child(0));
-        whileOpen = SelectedKeys(TV());
-        // A channel only the other list has is nowhere here to select.
-        tree.setCurrentItem(tree.topLevelItem(1)->child(0));
-        afterOther = SelectedKeys(TV());
-        // A double click on the removed channel's row selects it.
-        emit tree.itemDoubleClicked(tree.topLevelItem(0)->child(0), 0);
-        afterGroup = SelectedKeys(TV());
+        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
     });
-    EXPECT_EQ(whileOpen, std::vector<std::uint32_t>{renumbered});
-    EXPECT_EQ(afterOther, std::vector<std::uint32_t>{renumbered}) << "the selection stays";
-    EXPECT_EQ(afterGroup, std::vector<std::uint32_t>{removed});
-    EXPECT_TRUE(SelectedKeys(Radio()).empty());
-    EXPECT_EQ(frame->Session().UndoCount(), 0u);
+    ASSERT_EQ(groups.size(), 6u);
+    const Channel_Info_Tag third = Stored(removed);
+    ASSERT_EQ(groups[0].second.size(), 1);
+    EXPECT_TRUE(groups[0].second[0].startsWith(
+        QString("ТВ %1 %2  ").arg(NumberOf(third)).arg(Quoted(third))))
+        << groups[0].second[0].toStdString();
+    EXPECT_TRUE(groups[0].second[0].contains(", PID ")) << groups[0].second[0].toStdString();
+    EXPECT_TRUE(groups[4].second.value(0).startsWith("спутник 7.0E  \"Eutelsat 7E\""))
+        << groups[4].second.value(0).toStdString();
+    EXPECT_TRUE(groups[5].second.value(0).startsWith("транспондер "))
+        << groups[5].second.value(0).toStdString();
+
+    // A folder chosen as the file to open.
+    const std::string folder = Scratch("compare-folder");
+    std::filesystem::create_directories(folder);
+    OpenFile(QString::fromStdString(folder));
+    std::filesystem::remove(folder);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text,
+              QString::fromStdString(folder) + " — это папка, а не образ приёмника.");
 }
 
 // What a merge takes with the channels is the core's
@@ -299,38 +308,4 @@ TEST_F(CompareTools, AgainstAWorkbookTheDialogSaysTheSatellitesWereNotCompared) 
     EXPECT_EQ(groups[0].first, "Name changed (1)");
     EXPECT_FALSE(addEnabled) << "the workbook has no channel this list lacks";
     EXPECT_EQ(ui.LastShown<CDlgCompare>()->ChannelsToAdd(), 0u);
-}
-
-// The rows of the comparison and the reasons a file cannot be opened are
-// the core's words, said in the user's language like the rest of the window
-// (Russian: none of these words reads as in English).
-TEST_F(CompareTools, TheRowsAndTheReasonsAFileCannotBeOpenedAreInTheLanguage) {
-    const std::string edited = Scratch("compare-edited.bin");
-    OpenWithEditedCopy(edited);
-    ASSERT_FALSE(HasFatalFailure());
-    const CInLanguage russian("ru");
-    std::vector<std::pair<QString, QStringList>> groups;
-    Compare(edited, IUiSeam::IDCANCEL, [&](CDlgCompare&, QDialog& form) {
-        groups = Tree(Child<QTreeWidget>(form, "CompareTree"));
-    });
-    ASSERT_EQ(groups.size(), 6u);
-    const Channel_Info_Tag third = Stored(removed);
-    ASSERT_EQ(groups[0].second.size(), 1);
-    EXPECT_TRUE(groups[0].second[0].startsWith(
-        QString("ТВ %1 %2  ").arg(NumberOf(third)).arg(Quoted(third))))
-        << groups[0].second[0].toStdString();
-    EXPECT_TRUE(groups[0].second[0].contains(", PID ")) << groups[0].second[0].toStdString();
-    EXPECT_TRUE(groups[4].second.value(0).startsWith("спутник 7.0E  \"Eutelsat 7E\""))
-        << groups[4].second.value(0).toStdString();
-    EXPECT_TRUE(groups[5].second.value(0).startsWith("транспондер "))
-        << groups[5].second.value(0).toStdString();
-
-    // A folder chosen as the file to open.
-    const std::string folder = Scratch("compare-folder");
-    std::filesystem::create_directories(folder);
-    OpenFile(QString::fromStdString(folder));
-    std::filesystem::remove(folder);
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().text,
-              QString::fromStdString(folder) + " — это папка, а не образ приёмника.");
 }

@@ -19,8 +19,7 @@ std::size_t Entries(const fs::path& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
 }
 
-class SafeEditor : public Editor {
-protected:
+struct SafeEditor : Editor {
     void SetUp() override {
         Editor::SetUp();
         m_dir = Scratch("safety");
@@ -62,7 +61,6 @@ protected:
             EXPECT_EQ(Entries(target.parent_path()), 1u) << "no new file beside it";
         }
     }
-    int TVRows() { return TV().GetRowCount(); }
 
     fs::path m_dir;
 };
@@ -101,7 +99,7 @@ TEST_F(SafeEditor, AFailingWorkbookExportLeavesTheWorkbookAsItWas) {
 // system's own reason stays as the system gave it.
 TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
     Open();
-    const int rows = TVRows();
+    const int rows = TV().GetRowCount();
     const CInLanguage russian("ru");
     OpenFile(NoChannelSheet());
     ASSERT_FALSE(ui.messages.empty());
@@ -114,7 +112,7 @@ TEST_F(SafeEditor, WhyAFileCannotBeReadOrWrittenIsSaidInTheLanguage) {
     const QString damaged =
         "Книга повреждена: не удаётся прочитать её таблицы секторов или каталог.";
     EXPECT_EQ(ui.messages.back().text, damaged + " Список каналов не изменён.");
-    EXPECT_EQ(TVRows(), rows);
+    EXPECT_EQ(TV().GetRowCount(), rows);
     EXPECT_EQ(ui.m_cursorChanges.back(), false) << "the arrow cursor is back";
     // Saving the channels into it would cost what cannot be read of it.
     ui.messages.clear();
@@ -150,7 +148,7 @@ TEST_F(SafeEditor, AWorkingCopyLeftByACrashIsOfferedAtStart) {
     EXPECT_EQ(ui.messages[0].buttons, IUiSeam::Buttons::YesNo);
     EXPECT_TRUE(ui.messages[0].text.contains("did not end normally"));
     EXPECT_TRUE(ui.messages[0].text.contains("ZOcrash1.tmp"));
-    EXPECT_GT(TVRows(), 100) << "the recovered image is open";
+    EXPECT_GT(TV().GetRowCount(), 100) << "the recovered image is open";
     EXPECT_FALSE(fs::exists(tmp / "ZOcrash1.tmp"));
     frame.reset();
     EXPECT_EQ(Entries(tmp), 0u) << "the session's own copy is deleted when it ends";

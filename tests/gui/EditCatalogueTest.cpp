@@ -7,10 +7,8 @@
 #include "tests/gui/EditorFixture.h"
 
 #include "contracts/ReceiverProfiles.h"
-#include "document/Document.h"
 #include "document/EditCatalogue.h"
 #include "lists/ChannelCsv.h"
-#include "model/ChannelRecords.h"
 #include "model/GridMenus.h"
 #include "model/SatelliteRecords.h"
 #include "qtkit/vxui/ChannelDialogs.h"
@@ -21,33 +19,19 @@
 
 #include <QTreeWidgetItem>
 
-#include <cstring>
-#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
-#include <vector>
 
 namespace {
 
 const QString kCableExample = QString(VELMAR_SOURCE_DIR) + "/examples/demo-cable.bin";
 
-class CatalogueEditor : public Editor {
-public:
-    using Editor::Action;
-    using Editor::Drop;
-    using Editor::Find;
-    using Editor::frame;
-    using Editor::Scratch;
-    using Editor::Tree;
-    using Editor::TV;
-    using Editor::ui;
-
+struct CatalogueEditor : Editor {
+    // A fresh window, as a test of its own starts it, with the example open.
     void Open(bool cable) {
-        frame.reset();
-        TheZorvDB().ClearAll();
-        ResetImageState();
-        velmar::policy_profile::Reset();
+        TearDown();
+        SetUp();
         frame =
             std::make_unique<CMainFrame>(ui, true, cable ? FindReceiverProfile("cable") : nullptr);
         frame->show();
@@ -65,14 +49,9 @@ public:
     }
     void TVCommand(int id) { TV().RunCommand(id); }
     CSourceGridCtrl& Source(const char* name) { return Find<CSourceGridCtrl>(name); }
-    void ShowFavorite(int list0) {
-        frame->SendMessage(WM_FAV_NODE_SELECTED, 0, static_cast<std::intptr_t>(list0));
-    }
-    template <class T> T Stored(std::uint8_t table, CListGridCtrl& grid, int row) {
-        const T* r = std::as_const(TheZorvDB()).Get<T>(table, grid.GetRowKey(row));
-        if (!r)
-            throw std::runtime_error("no record under the row");
-        return *r;
+    // The TV list's command `channel`, or a source grid's `source`.
+    void Command(const char* grid, int channel, int source) {
+        std::string_view(grid) == "TVGrid" ? TVCommand(channel) : Source(grid).RunCommand(source);
     }
     void SaveWorkbook(const std::string& path) {
         std::filesystem::remove(path);
@@ -95,7 +74,7 @@ void Nothing(C&) {}
 void FavoriteListOfThree(C& e) {
     C::SelectRows(e.TV(), {1, 2, 3});
     e.Drop(kDragTV, kDragFavoriteNode, 2);
-    e.ShowFavorite(2);
+    e.frame->SendMessage(WM_FAV_NODE_SELECTED, 0, 2);
     ASSERT_GE(e.TV().GetRowCount(), 4); // the header row and three members at least
 }
 
@@ -120,10 +99,7 @@ std::function<void(C&)> DropOn(int source, int target, std::uint32_t value) {
 std::function<void(C&)> DeleteOn(const char* grid) {
     return [grid](C& e) {
         e.ui.NextAnswer(IUiSeam::IDYES);
-        if (std::string_view(grid) == "TVGrid")
-            e.TVCommand(kChannelDelete);
-        else
-            e.Source(grid).RunCommand(kSourceDelete);
+        e.Command(grid, kChannelDelete, kSourceDelete);
     };
 }
 // The dialog of Update answered with the record of `row` of `grid`, changed.
@@ -131,13 +107,18 @@ template <class Dialog, class T>
 std::function<void(C&)> UpdateOn(const char* grid, std::uint8_t table, int row,
                                  void (*change)(T&)) {
     return [=](C& e) {
-        T r = e.Stored<T>(table, e.Find<CListGridCtrl>(grid), row);
+        T r = Record<T>(table, e.Find<CListGridCtrl>(grid).GetRowKey(row));
         change(r);
         e.ui.NextDialogOk<Dialog>(r);
-        if (std::string_view(grid) == "TVGrid")
-            e.TVCommand(kChannelUpdate);
-        else
-            e.Source(grid).RunCommand(kSourceUpdate);
+        e.Command(grid, kChannelUpdate, kSourceUpdate);
+    };
+}
+// The dialog of `grid`'s command `id` answered OK with `answer`.
+template <class Dialog, class A>
+std::function<void(C&)> AnswerOn(const char* grid, int id, A answer) {
+    return [=](C& e) {
+        e.ui.NextDialogOk<Dialog>(answer);
+        e.Source(grid).RunCommand(id);
     };
 }
 // The file `name` chosen for the toolbar's `action`.
@@ -198,16 +179,12 @@ const std::map<EditId, EditorCase>& Cases() {
               C::SelectRows(e.TV(), {3});
           },
           [](C& e) { e.Drop(kDragTV, kDragTV, e.TV().GetRowKey(1)); }}},
+        // Astra 3 at 23.5E, its LNB's 9750 MHz in the first group.
         {EditId::NewSatellite,
-         {Nothing,
-          [](C& e) {
-              Satellite_Info_Tag s{};
-              std::strcpy(s.Name, "Astra 3");
-              s.Degree = 235;
-              s.Group1.w1 = 9750;
-              e.ui.NextDialogOk<CDlgSATAddUpdate>(s);
-              e.Source("SatGrid").RunCommand(kSourceNew);
-          }}},
+         {Nothing, AnswerOn<CDlgSATAddUpdate>(
+                       "SatGrid", kSourceNew,
+                       Satellite_Info_Tag{0, 0, {9750, 0, 0, 0, 0, 0, 0, 0, 0}, {}, {}, {}, 235, 0,
+                                          0, "Astra 3", 0})}},
         {EditId::UpdateSatellite,
          {Rows("SatGrid", {1}),
           UpdateOn<CDlgSATAddUpdate, Satellite_Info_Tag>(
@@ -240,15 +217,12 @@ const std::map<EditId, EditorCase>& Cases() {
               C::SelectRows(e.Source("TPGrid"), {1});
           },
           DropOn(kDragTransponder, kDragSatellite, 4)}},
+        // 474.25 MHz at 6875 kS/s.
         {EditId::NewCableMux,
          {Nothing,
-          [](C& e) {
-              CableMux_Info_Tag m{};
-              m.Frequency = 474250;
-              m.SymbolRate = 6875;
-              e.ui.NextDialogOk<CDlgCableMuxAddUpdate>(m);
-              e.Source("CableMuxGrid").RunCommand(kSourceNew);
-          },
+          AnswerOn<CDlgCableMuxAddUpdate>("CableMuxGrid", kSourceNew,
+                                          CableMux_Info_Tag{0, 474250, 6875, 0, 0, 0, 0, 0, 0, 0,
+                                                            {}}),
           true}},
         {EditId::UpdateCableMux,
          {Rows("CableMuxGrid", {1}),
@@ -257,17 +231,10 @@ const std::map<EditId, EditorCase>& Cases() {
           true}},
         {EditId::DeleteCableMux, {Rows("CableMuxGrid", {1}), DeleteOn("CableMuxGrid"), true}},
         {EditId::NewBroadcaster,
-         {Nothing,
-          [](C& e) {
-              e.ui.NextDialogOk<CDlgSearchName>("Velmar");
-              e.Source("BroadcastGrid").RunCommand(kSourceNew);
-          }}},
+         {Nothing, AnswerOn<CDlgSearchName>("BroadcastGrid", kSourceNew, "Velmar")}},
         {EditId::UpdateBroadcaster,
          {Rows("BroadcastGrid", {1}),
-          [](C& e) {
-              e.ui.NextDialogOk<CDlgSearchName>("Renamed");
-              e.Source("BroadcastGrid").RunCommand(kSourceUpdate);
-          }}},
+          AnswerOn<CDlgSearchName>("BroadcastGrid", kSourceUpdate, "Renamed")}},
         {EditId::DeleteBroadcaster, {Rows("BroadcastGrid", {1}), DeleteOn("BroadcastGrid")}},
         {EditId::RenameFavorite,
          {Nothing,

@@ -5,22 +5,15 @@
 
 #include "contracts/Texts.h"
 #include "document/WorkingCopy.h"
-#include "model/ChannelRecords.h"
 #include "model/SatelliteRecords.h"
 
 #include <QAbstractItemModelTester>
-#include <QTest>
 #include <QToolBar>
 #include <QTreeWidgetItem>
 
-#include <algorithm>
-#include <initializer_list>
-#include <vector>
-
 namespace {
 
-class Editing : public Editor {
-protected:
+struct Editing : Editor {
     static void Select(CListGridCtrl& grid, std::initializer_list<std::uint32_t> keys) {
         grid.SelectRowsByKey(std::vector<std::uint32_t>(keys));
     }
@@ -37,10 +30,6 @@ protected:
         return key;
     }
     bool Modified() { return frame->Session().IsModified(); }
-    void PressKeys(const QKeySequence& keys) {
-        QTest::keySequence(frame.get(), keys);
-        QCoreApplication::processEvents();
-    }
 };
 
 int CountTV(std::uint16_t broadcastId) {
@@ -53,8 +42,8 @@ int CountTV(std::uint16_t broadcastId) {
 
 } // namespace
 
-TEST_F(Editing, ToolbarKeepsItsButtonsThenUndoAndRedo) {
-    Open();
+TEST_F(Editing, ToolbarKeepsItsButtonsInOrder) {
+    Start();
     std::vector<QString> order;
     for (QAction* a : Find<QToolBar>("Toolbar").actions())
         order.push_back(a->isSeparator() ? QString("|") : a->objectName());
@@ -63,10 +52,6 @@ TEST_F(Editing, ToolbarKeepsItsButtonsThenUndoAndRedo) {
                                            "ID_EDIT_UNDO", "ID_EDIT_REDO", "|", "ID_INFORMATION",
                                            "ID_APPLY_ORDER", "ID_COMPARE_WITH", "ID_IMPORT_CSV",
                                            "ID_EXPORT_CSV", "ID_IMPORT_SATELLITES", "ID_PRINT"}));
-    EXPECT_FALSE(Action("ID_EDIT_UNDO").isEnabled()) << "a fresh document has nothing to undo";
-    EXPECT_FALSE(Action("ID_EDIT_REDO").isEnabled());
-    EXPECT_EQ(Action("ID_EDIT_UNDO").toolTip(), "Undo");
-    EXPECT_FALSE(Modified());
 }
 
 // What each drop does to the records is the edits' own; here a drop reaches
@@ -140,7 +125,7 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
     EXPECT_EQ(undo.toolTip(), "Undo Set satellite");
     EXPECT_FALSE(redo.isEnabled());
 
-    PressKeys(QKeySequence("Ctrl+Z"));
+    Keys("Ctrl+Z");
     EXPECT_EQ(Channel(a).SatID, 1);
     EXPECT_EQ(tv.GetRowCount(), rows) << "the rows are back";
     EXPECT_EQ(tv.Filter().kind, ChannelFilterKind::Satellite) << "the filter stays";
@@ -149,13 +134,13 @@ TEST_F(Editing, UndoAndRedoOfADropKeepTheFilterAndTheSavedBytes) {
     EXPECT_EQ(redo.toolTip(), "Redo Set satellite");
     EXPECT_FALSE(Modified()) << "back where the file was loaded";
 
-    PressKeys(QKeySequence("Ctrl+Y"));
+    Keys("Ctrl+Y");
     EXPECT_EQ(Channel(a).SatID, 2);
     EXPECT_EQ(tv.GetRowCount(), rows - 2);
     EXPECT_TRUE(Modified());
     undo.trigger(); // the toolbar button
     EXPECT_EQ(tv.GetRowCount(), rows);
-    PressKeys(QKeySequence("Ctrl+Shift+Z"));
+    Keys("Ctrl+Shift+Z");
     EXPECT_EQ(Channel(b).SatID, 2);
     EXPECT_EQ(tv.GetRowCount(), rows - 2);
     undo.trigger();

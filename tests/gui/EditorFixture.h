@@ -53,12 +53,6 @@ inline std::vector<Channel_Info_Tag> ChannelTable() {
         out.push_back(c);
     return out;
 }
-// Two channel tables the same to the byte.
-inline bool SameTable(const std::vector<Channel_Info_Tag>& a,
-                      const std::vector<Channel_Info_Tag>& b) {
-    return a.size() == b.size() &&
-           std::memcmp(a.data(), b.data(), a.size() * sizeof(Channel_Info_Tag)) == 0;
-}
 template <class T> const T& Record(std::uint8_t table, std::uint32_t key) {
     const T* r = std::as_const(TheZorvDB()).Get<T>(table, key);
     if (!r)
@@ -141,7 +135,7 @@ private:
 };
 
 class Editor : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         TheZorvDB().ClearAll();
         ResetImageState();
@@ -206,7 +200,6 @@ protected:
             QTest::qWaitFor([&] { return QApplication::activeWindow() == frame.get(); }, 2000));
     }
     void Undo() { Keys("Ctrl+Z"); }
-    void Redo() { Keys("Ctrl+Y"); }
     void Keys(const char* sequence) {
         Activate();
         QTest::keySequence(frame.get(), QKeySequence(sequence));
