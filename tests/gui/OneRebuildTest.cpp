@@ -6,9 +6,6 @@
 
 #include "qtkit/vxui/LinkDialogs.h"
 
-#include <QApplication>
-#include <QTest>
-
 #include <utility>
 
 namespace {

@@ -17,12 +17,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <algorithm>
 #include <csignal>
 #include <map>
-#include <optional>
 
 namespace fs = std::filesystem;
 

@@ -9,29 +9,14 @@
 #include "tests/gui/Modal.h"
 #include "tests/gui/QtPrinters.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 
 namespace {
 
-void PressOk(QDialog& d) {
-    Child<QDialogButtonBox>(d, "Buttons").button(QDialogButtonBox::Ok)->click();
-}
-
-void PressCancel(QDialog& d) {
-    Child<QDialogButtonBox>(d, "Buttons").button(QDialogButtonBox::Cancel)->click();
+void PressOk(QDialog& d, QDialogButtonBox::StandardButton button = QDialogButtonBox::Ok) {
+    Child<QDialogButtonBox>(d, "Buttons").button(button)->click();
 }
 
 // Presses OK and expects the form to refuse with exactly `message`, as an
@@ -97,17 +82,17 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
         EXPECT_EQ(d.windowTitle(), "Update Satellite");
         ExpectFields(d, {{"Name", "Thor"}, {"Degree", "0.8"}});
         EXPECT_TRUE(Child<QRadioButton>(d, "West").isChecked());
-        EXPECT_EQ(Child<QGroupBox>(d, "Advanced").title(), "Advanced");
         ExpectFields(d, {{"Group1.w1", QString::number(stored.Group1.w1)},
                          {"Group1.w4", "33"},
                          {"Group1.b4", QString::number(stored.Group1.b4)}});
         EXPECT_EQ(d.findChild<QLineEdit*>("Group1.b5"), nullptr) << "the short entry has no b5";
         EXPECT_EQ(d.findChild<QLineEdit*>("Group2.w1"), nullptr) << "nor a second group";
 
-        SetFields(d, {{"Name", QString::fromUtf8("Hot Bird \xE2\x82\xAC")}}); // the euro sign
-        SetFields(d, {{"Degree", "13"}});
+        // The euro sign, in Windows-1252 in the record.
+        SetFields(d, {{"Name", QString::fromUtf8("Hot Bird \xE2\x82\xAC")},
+                      {"Degree", "13"},
+                      {"Group1.w4", "256"}});
         Child<QRadioButton>(d, "East").setChecked(true);
-        SetFields(d, {{"Group1.w4", "256"}});
         ExpectRefused(d, ui, "Group 1 w4 must be a number from 0 to 255.");
         SetFields(d, {{"Group1.w4", "255"}, {"Group1.w2", "0x1234"}});
         PressOk(d);
@@ -115,7 +100,7 @@ TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
     ASSERT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDOK);
     Satellite_Info_Tag expected = stored;
     std::memset(expected.Name, 0, sizeof expected.Name);
-    std::strcpy(expected.Name, "Hot Bird \x80"); // Windows-1252
+    std::strcpy(expected.Name, "Hot Bird \x80");
     expected.Degree = 130;
     expected.Group1.w4 = 255;
     expected.Group1.w2 = 0x1234;
@@ -157,7 +142,7 @@ TEST_F(SourceForms, SatelliteFormRefusesWhatTheImageCannotHold) {
         SetFields(d, {{"Name", "Fifteen chars a"}, {"Degree", "19.25"}});
         ExpectRefused(d, ui,
                       "Position must be from 0.0 to 180.0 degrees, with at most one decimal.");
-        PressCancel(d);
+        PressOk(d, QDialogButtonBox::Cancel);
     });
     EXPECT_EQ(dialog.ShowForm(nullptr), IUiSeam::IDCANCEL);
     const Satellite_Info_Tag untouched{};
