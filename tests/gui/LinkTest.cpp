@@ -282,8 +282,9 @@ TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
         EXPECT_EQ(Child<QComboBox>(form, "Baud").currentText(), "115200");
         StartOverTcp(form, closedPort);
         auto& status = Child<QLabel>(form, "Status");
-        const QString failure = "Transfer failed: cannot connect to 127.0.0.1:" +
-                                QString::number(closedPort) + ": Connection refused";
+        const QString failure =
+            "Transfer failed: cannot connect to 127.0.0.1:" + QString::number(closedPort) +
+            ": Connection refused";
         EXPECT_TRUE(QTest::qWaitFor([&] { return status.text() == failure; }, 5000))
             << status.text().toStdString();
         EXPECT_TRUE(Child<QPushButton>(form, "Start").isEnabled()) << "it can be tried again";
