@@ -289,7 +289,15 @@ protected:
         EXPECT_TRUE(seen) << "the form " << at.toStdString() << " did not come up";
     }
 
-    void TearDown() override;
+    void TearDown() override {
+        for (const char* name :
+             {"language-edited.bin", "language-edited.xls", "language-satellites.xml",
+              "language.csv", "language-order.txt", "language-bad.csv", "language-bad.xml",
+              "language-saved.bin", "language-empty.bin"})
+            std::filesystem::remove(Scratch(name));
+        RemoveTranslations();
+        Editor::TearDown();
+    }
 
     // The example with TV row 1 renamed, row 2 removed and row 3 as a new
     // channel, as an image and as a workbook (which has no satellites to
@@ -487,16 +495,6 @@ protected:
         return sight;
     }
 };
-
-void LanguageTest::TearDown() {
-    for (const char* name :
-         {"language-edited.bin", "language-edited.xls", "language-satellites.xml", "language.csv",
-          "language-order.txt", "language-bad.csv", "language-bad.xml", "language-saved.bin",
-          "language-empty.bin"})
-        std::filesystem::remove(Scratch(name));
-    RemoveTranslations();
-    Editor::TearDown();
-}
 
 TEST_P(LanguageTest, EveryTextIsTranslatedAndFits) {
     const std::string language = GetParam();
