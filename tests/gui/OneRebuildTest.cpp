@@ -8,11 +8,7 @@
 
 #include <utility>
 
-namespace {
-
-class OneRebuild : public Editor {};
-
-} // namespace
+using OneRebuild = Editor;
 
 TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
     StartActive();

@@ -72,8 +72,6 @@ Satellite_Info_Tag StoredSatellite() {
     return s;
 }
 
-} // namespace
-
 TEST_F(SourceForms, ShortSatelliteFormShowsTheFirstGroupAndCarriesTheRest) {
     const Satellite_Info_Tag stored = StoredSatellite();
     CDlgSATAddUpdate dialog(ui);
@@ -149,8 +147,6 @@ TEST_F(SourceForms, SatelliteFormRefusesWhatTheImageCannotHold) {
     ExpectSameBytes(dialog.GetSatelliteInfo(), untouched);
 }
 
-namespace {
-
 Satellite_Info_Tag ListedSatellite(BYTE id, const char* name, WORD degree) {
     Satellite_Info_Tag s{};
     s.Index = id;
@@ -172,8 +168,6 @@ Transponder_Info_Tag StoredTransponder() {
     t.PolFEC = 0x3F; // 3/4, bits 1-3 set, horizontal
     return t;
 }
-
-} // namespace
 
 TEST_F(SourceForms, TransponderFormEditsTheShownFieldsAndCarriesTheOthers) {
     const Satellite_Info_Tag astra = ListedSatellite(2, "Astra 1", 192),
@@ -277,8 +271,6 @@ TEST_F(SourceForms, TransponderFecNamesFollowTheExtensionOnList7) {
     ExpectSameBytes(dialog.GetTransponderInfo(), stored);
 }
 
-namespace {
-
 CableMux_Info_Tag StoredMux() {
     CableMux_Info_Tag m;
     Fill(m, 5);
@@ -293,8 +285,6 @@ CableMux_Info_Tag StoredMux() {
     m.Invert = 0x55;
     return m;
 }
-
-} // namespace
 
 TEST_F(SourceForms, CableFormInMHzWithThreeDecimalsAndModulationBits) {
     const CableMux_Info_Tag stored = StoredMux();
@@ -382,3 +372,5 @@ TEST_F(SourceForms, CableFormKeepsAnUnnamedQamCodeAndStartsNewOnes64Qam) {
     EXPECT_EQ(fresh.GetCableInfo().Modulation, 3 << 2);
     EXPECT_TRUE(ui.messages.empty());
 }
+
+} // namespace
