@@ -8,7 +8,6 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDragEnterEvent>
-#include <QLabel>
 #include <QMimeData>
 #include <QTabBar>
 #include <QUrl>
@@ -23,56 +22,43 @@ TEST(FileKindRule, ExtensionsCompareCaseSensitivelyAfterIndex2) {
         EXPECT_EQ(IsWorkbookPath(path), workbook) << path;
 }
 
-// The captions' texts are Beyond.CaptionsKeepTheirTextsAndCountTheRowsBesideThem's.
+// The captions' texts are Beyond.CaptionsKeepTheirTextsAndCountTheRowsBesideThem's, the
+// keys KeyboardOnly's, the tab strip of each family Profile's.
 TEST_F(Editor, WindowToolbarAndCaptions) {
     Start();
     EXPECT_EQ(frame->size(), QSize(1024, 768));
     EXPECT_EQ(frame->windowTitle().toStdString(), kCaption);
-    EXPECT_TRUE(frame->windowTitle().endsWith(" - 8FAV"));
-    QAction& open = Action("ID_FILE_OPEN");
-    EXPECT_EQ(QStringList({open.toolTip(), open.statusTip()}),
-              QStringList({"Open file", "Open existing database"}));
-    EXPECT_EQ(open.shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(Action("ID_SAVE_TO_FILE").shortcut(), QKeySequence("Ctrl+S"));
-    EXPECT_EQ(Action("ID_RECEIVE_DB").toolTip(), "Receive");
-    EXPECT_EQ(Action("ID_REFRESH_ALL").statusTip(), "Refresh all");
-    EXPECT_TRUE(Find<QTabBar>("SourceTabs").isHidden()) << "no tab strip on satellite-only";
     Action("ID_APP_ABOUT").trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "About Velmar");
     EXPECT_TRUE(ui.messages[0].text.startsWith("Velmar Version 1.4.6.10 (build:20090929)"));
 }
 
+// The cells' texts and which channel columns hide are RecordTexts' and
+// ChannelCommands'; here every pane is filled from the file.
 TEST_F(Editor, OpenShowsEveryPane) {
     Start();
     QAbstractItemModelTester tester(TV().model());
     OpenExample();
     ASSERT_EQ(ui.openDialogs.size(), 1u);
     EXPECT_TRUE(ui.saveDialogs.empty());
-    EXPECT_EQ(ui.openDialogs[0].title, "Load Channel Data");
-    EXPECT_EQ(ui.openDialogs[0].filter,
-              "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
+    EXPECT_EQ(
+        QStringList({ui.openDialogs[0].title, ui.openDialogs[0].filter}),
+        QStringList({"Load Channel Data",
+                     "Binary file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||"}));
     EXPECT_TRUE(ui.messages.empty());
     auto& sat = Grid("SatGrid");
     EXPECT_EQ(sat.GetRowCount(), 7) << "header and six satellites";
     EXPECT_EQ(RowTexts(sat, 1, {3, 4}), (QStringList{"Astra 1", "19.2E"}));
-    EXPECT_EQ(sat.GetItemText(4, 4), "0.8W");
-    EXPECT_TRUE(sat.IsColHidden(1) && sat.IsColHidden(2));
-    auto& tp = Grid("TPGrid");
-    EXPECT_EQ(RowTexts(tp, 1, {5, 6, 7, 8}),
+    EXPECT_TRUE(sat.IsColHidden(1) && sat.IsColHidden(2) && Grid("TPGrid").IsColHidden(3));
+    EXPECT_EQ(RowTexts(Grid("TPGrid"), 1, {5, 6, 7, 8}),
               (QStringList{"11,494", "22,000", "HOR", "S2 8PSK 2/3"}));
-    EXPECT_TRUE(tp.IsColHidden(3));
-    EXPECT_EQ(TV().GetItemText(0, 5), "CH#");
     EXPECT_EQ(RowTexts(TV(), 1, {6, 5, 0, 14}), (QStringList{"Das Erste HD", "1", "1", "Tuner 1"}));
-    for (int c : {1, 2, 3, 4, 7, 8, 9})
-        EXPECT_TRUE(TV().IsColHidden(c)) << c;
-    EXPECT_FALSE(TV().IsColHidden(14));
     EXPECT_EQ(Radio().GetItemText(1, 6), "Bayern 1");
     EXPECT_EQ(RowTexts(Grid("BroadcastGrid"), 1, {3, 4}), (QStringList{"ASTRA 19.2E", "162/75"}));
     EXPECT_EQ(Tree().FavoriteRoot()->childCount(), 8);
     EXPECT_EQ(Tree().FavoriteRoot()->child(0)->text(0), "News");
     EXPECT_EQ(Tree().GenreRoot()->childCount(), 16);
-    EXPECT_EQ(Tree().GenreRoot()->child(5)->text(0), "Children's");
 }
 
 // Which channels each filter passes is the core's (ChannelFilterTest); here
@@ -114,8 +100,9 @@ TEST_F(Editor, ChooserAndHeaderSorting) {
     EXPECT_EQ(TV().GetItemText(1, 6), "tagesschau24 HD");
 }
 
-// A save of what was opened writes the file's own bytes back.
-TEST_F(Editor, SaveIsAPatchAndSaysWhenItCannotWrite) {
+// A save of what was opened writes the file's own bytes back; a save that
+// fails is SafeEditor's.
+TEST_F(Editor, SaveOfWhatWasOpenedIsAPatch) {
     Open();
     const std::string out = Scratch("saved.bin");
     SaveTo(out);
@@ -126,35 +113,6 @@ TEST_F(Editor, SaveIsAPatchAndSaysWhenItCannotWrite) {
               "Local file (*.bin)|*.bin|Excel file (*.xls)|*.xls|All Files(*.*)|*.*||");
     EXPECT_EQ(ReadAll(out), ReadAll(kExample.toStdString()));
     std::filesystem::remove(out);
-    SaveTo("/nonexistent-dir/x.bin");
-    EXPECT_EQ(ui.messages.back().text, "Cannot save channel file");
-}
-
-TEST_F(Editor, ProductFamiliesChooseTheirGrids) {
-    SetProductType(0x03);
-    Start();
-    auto& tabs = Find<QTabBar>("SourceTabs");
-    EXPECT_FALSE(tabs.isHidden()) << "satellite and terrestrial: tabs";
-    EXPECT_EQ(tabs.tabText(1), "Terrestrial");
-    tabs.setCurrentIndex(1);
-    EXPECT_FALSE(Grid("TerMuxGrid").isHidden());
-    EXPECT_TRUE(Grid("SatGrid").isHidden());
-    frame.reset();
-
-    SetProductType(0x04);
-    SetProductList(2);
-    auto m = NewRecord<CableMux_Info_Tag>();
-    m->Frequency = 474000;
-    m->Modulation = 0x0D;
-    m->TPID = 1;
-    TheZorvDB().AddIndexed(kTableCableMux, std::move(m));
-    Start();
-    EXPECT_EQ(Find<QLabel>("SourceCaption").text(), " Mux information");
-    EXPECT_FALSE(Grid("CableMuxGrid").isHidden());
-    EXPECT_TRUE(Grid("SatGrid").isHidden());
-    EXPECT_EQ(RowTexts(Grid("CableMuxGrid"), 1, {3, 8, 9}),
-              (QStringList{"474.000 MHz", "64 QAM", "1"}));
-    EXPECT_TRUE(TV().IsColHidden(14)) << "no tuner column on cable products";
 }
 
 TEST_F(Editor, FavoriteModeDragReordersPositions) {

@@ -8,7 +8,6 @@
 // dialog, the CSV and satellites.xml file dialogs and the satellite choice,
 // and what merge, apply order and the imports say; so are the record forms'
 // refusals, the list check's findings and a cancelled transfer's words.
-#include "document/Document.h"
 #include "link/FdTransport.h"
 #include "link/ImageTransfer.h"
 #include "model/ChannelIdentity.h"
@@ -57,31 +56,27 @@ std::vector<std::string> Languages() {
     return out;
 }
 
-// Texts that a language writes as English does: abbreviations, technical
-// names and words it has taken over. Kept per language and short; the codes
-// are written so by every language but Arabic.
-const QSet<QString> kCodes = {"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM"};
+// Texts that a language writes as English does ("|" between them):
+// abbreviations, technical names and words it has taken over. Kept per
+// language and short; the codes are written so by every language but Arabic.
+QSet<QString> Same(const QString& words) {
+    const QStringList list = words.split('|');
+    return QSet<QString>(list.begin(), list.end()) +
+           QSet<QString>{"OK", "ID", "TPID", "FEC", "MUX", "CAS", "QAM"};
+}
 const std::map<std::string, QSet<QString>> kSameAsEnglish = {
-    {"de", kCodes + QSet<QString>{"Name",        "Index",        "Genre",          "Tuner",
-                                  "Transponder", "Multiplex",    "PCR-PID",        "TV",
-                                  "Radio",       "Host",         "Tuner 1",        "Tuner 2",
-                                  "Sport",       "Drama",        "Lifestyle",      "Comedy",
-                                  "West",        "Position",     "H (horizontal)", "CAS (hex)",
-                                  "Receiver:",   "Polarisation", "Standard"}},
+    {"de", Same("Name|Index|Genre|Tuner|Transponder|Multiplex|PCR-PID|TV|Radio|Host|Tuner 1|"
+                "Tuner 2|Sport|Drama|Lifestyle|Comedy|West|Position|H (horizontal)|CAS (hex)|"
+                "Receiver:|Polarisation|Standard")},
     {"ar", {"OK"}},
-    {"it",
-     kCodes + QSet<QString>{"TV", "CAS (hex)", "Radio", "Satellite", "Transponder", "Multiplex",
-                            "Tuner", "Tuner 1", "Tuner 2", "Host", "Sport", "Standard"}},
-    {"es", kCodes + QSet<QString>{"TV", "CAS (hex)", "Radio", "Host", "Drama", "H (horizontal)",
-                                  "V (vertical)"}},
-    {"fr", kCodes + QSet<QString>{"TV", "CAS (hex)", "Radio", "Satellite", "Multiplex", "Tuner",
-                                  "Tuner 1", "Tuner 2", "Index", "Genre", "Position",
-                                  "Polarisation", "Sport", "Standard", "Port", "Configuration",
-                                  "Description", "Satellites"}},
-    {"pl", kCodes + QSet<QString>{"CAS (hex)", "TV", "Radio", "Sport", "Port", "Host",
-                                  "Transponder", "Tuner", "Tuner 1", "Tuner 2"}},
-    {"tr", kCodes + QSet<QString>{"TV", "Transponder", "Tuner", "Tuner 1", "Tuner 2", "PCR PID"}},
-    {"ru", kCodes},
+    {"it", Same("TV|CAS (hex)|Radio|Satellite|Transponder|Multiplex|Tuner|Tuner 1|Tuner 2|Host|"
+                "Sport|Standard")},
+    {"es", Same("TV|CAS (hex)|Radio|Host|Drama|H (horizontal)|V (vertical)")},
+    {"fr", Same("TV|CAS (hex)|Radio|Satellite|Multiplex|Tuner|Tuner 1|Tuner 2|Index|Genre|"
+                "Position|Polarisation|Sport|Standard|Port|Configuration|Description|Satellites")},
+    {"pl", Same("CAS (hex)|TV|Radio|Sport|Port|Host|Transponder|Tuner|Tuner 1|Tuner 2")},
+    {"tr", Same("TV|Transponder|Tuner|Tuner 1|Tuner 2|PCR PID")},
+    {"ru", Same("ID")},
 };
 
 // The setting groups' member names (w1, b1, ...) are the record's field
@@ -110,10 +105,7 @@ QString EnglishRun(const QString& english, const QString& translated) {
 }
 
 bool HasLetter(const QString& text) {
-    for (QChar c : text)
-        if (c.isLetter())
-            return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
 // What the user reads, keyed by where it is, with the widget when its
@@ -123,23 +115,6 @@ struct Seen {
     QString fitProblem; // set when the text does not fit
 };
 using Sight = std::map<QString, Seen>;
-
-QString PathOf(const QObject* o, const QObject* top) {
-    QString path;
-    for (; o && o != top; o = o->parent()) {
-        const QObject* parent = o->parent();
-        int index = 0;
-        if (parent)
-            for (const QObject* sibling : parent->children()) {
-                if (sibling == o)
-                    break;
-                index += sibling->metaObject() == o->metaObject() ? 1 : 0;
-            }
-        path = QString("%1(%2)#%3/").arg(o->metaObject()->className(), o->objectName()).arg(index) +
-               path;
-    }
-    return path;
-}
 
 void Add(Sight& sight, const QString& where, const QString& text, QString fit = {}) {
     if (!text.trimmed().isEmpty())
@@ -159,12 +134,16 @@ QString FitProblem(const QWidget& w, const QString& text, int extra = 0) {
 
 // Every visible text of `top` and its children.
 void Look(Sight& sight, QWidget& top) {
-    Add(sight, PathOf(&top, nullptr) + "title", top.windowTitle());
-    QList<QWidget*> widgets = top.findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
+    Add(sight, QString(top.metaObject()->className()) + "/title", top.windowTitle());
+    // A place is a widget's class, name and rank among the children: the
+    // same window builds them in the same order in every language.
+    const QList<QWidget*> widgets = top.findChildren<QWidget*>();
+    for (qsizetype rank = 0; rank < widgets.size(); ++rank) {
+        QWidget* w = widgets[rank];
         if (!w->isVisible())
             continue;
-        const QString at = PathOf(w, &top);
+        const QString at =
+            QString("%1(%2)#%3/").arg(w->metaObject()->className(), w->objectName()).arg(rank);
         if (auto* label = qobject_cast<QLabel*>(w)) {
             // Selectable labels show record values.
             if (label->textInteractionFlags() & Qt::TextSelectableByMouse)
@@ -310,7 +289,15 @@ protected:
         EXPECT_TRUE(seen) << "the form " << at.toStdString() << " did not come up";
     }
 
-    void TearDown() override;
+    void TearDown() override {
+        for (const char* name :
+             {"language-edited.bin", "language-edited.xls", "language-satellites.xml",
+              "language.csv", "language-order.txt", "language-bad.csv", "language-bad.xml",
+              "language-saved.bin", "language-empty.bin"})
+            std::filesystem::remove(Scratch(name));
+        RemoveTranslations();
+        Editor::TearDown();
+    }
 
     // The example with TV row 1 renamed, row 2 removed and row 3 as a new
     // channel, as an image and as a workbook (which has no satellites to
@@ -498,9 +485,8 @@ protected:
                 LinkFailureText(SendImage(line, Scratch(sent), {}, nullptr, "image.bin"), false));
         ::close(ends[1]);
         for (const LinkStatus status : {LinkStatus::Cancelled, LinkStatus::PeerCancelled}) {
-            LinkResult ended;
-            ended.status = status;
-            ended.message = "English";
+            const LinkResult ended{
+                .status = status, .message = "English", .said = {}, .fileName = {}};
             for (const bool receiving : {true, false})
                 Add(sight, QString("link %1 %2").arg(receiving).arg(int(status)),
                     LinkFailureText(ended, receiving));
@@ -509,16 +495,6 @@ protected:
         return sight;
     }
 };
-
-void LanguageTest::TearDown() {
-    for (const char* name :
-         {"language-edited.bin", "language-edited.xls", "language-satellites.xml", "language.csv",
-          "language-order.txt", "language-bad.csv", "language-bad.xml", "language-saved.bin",
-          "language-empty.bin"})
-        std::filesystem::remove(Scratch(name));
-    RemoveTranslations();
-    Editor::TearDown();
-}
 
 TEST_P(LanguageTest, EveryTextIsTranslatedAndFits) {
     const std::string language = GetParam();

@@ -18,7 +18,6 @@
 #include <QSettings>
 
 #include <future>
-#include <optional>
 #include <sys/socket.h>
 
 using namespace velmar::test;
@@ -28,20 +27,13 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-const std::string kExampleFile = kExample.toStdString();
-
-// The dialog library's settings in a scratch folder, so tests neither read
-// nor leave a user's choices.
+// The forms' settings in a fresh folder of the test: no line remembered
+// from another test.
 class SettingsScope {
 public:
     SettingsScope() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(m_dir.Path()));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           QString::fromStdString(m_dir.Path()));
-        QCoreApplication::setOrganizationName("VelmarLinkTest");
-        QCoreApplication::setApplicationName("velmar");
-        QSettings().clear();
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(m_dir.Path()));
     }
 
 private:
@@ -57,13 +49,11 @@ public:
         m_done = std::async(std::launch::async, [this, talk = std::move(talk)] {
             std::string why;
             auto line = m_listener.Accept(seconds(20), nullptr, why);
-            if (!line) {
-                LinkResult failed;
-                failed.status = LinkStatus::LineError;
-                failed.message = why;
-                return failed;
-            }
-            return talk(*line);
+            return line ? talk(*line)
+                        : LinkResult{.status = LinkStatus::LineError,
+                                     .message = why,
+                                     .said = {},
+                                     .fileName = {}};
         });
     }
     std::uint16_t Port() const { return m_listener.Port(); }
@@ -74,19 +64,8 @@ private:
     std::future<LinkResult> m_done;
 };
 
-ymodem::Options PeerOptions() {
-    ymodem::Options options;
-    options.startTimeout = seconds(20);
-    return options;
-}
-
 class EditorLink : public Editor {
 protected:
-    using Editor::Start;
-    void Start(IUiSeam& seam) {
-        frame = std::make_unique<CMainFrame>(seam, false);
-        frame->show();
-    }
     Bytes WorkingCopy() const { return ReadBytes(g_szWorkImagePath); }
 };
 
@@ -103,18 +82,9 @@ TEST(LinkForm, ProgressText) {
     EXPECT_EQ(TransferProgressText(0, 0, 0).toStdString(), "0 of 0 bytes (0%), 0.0 KiB/s");
 }
 
+// Receive has a button, Send none: the toolbar's order in EditingTest.
 TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
     StartActive();
-    QAction& receive = Action("ID_RECEIVE_DB");
-    QAction& send = Action("ID_SEND_DB");
-    EXPECT_TRUE(receive.isEnabled());
-    EXPECT_TRUE(send.isEnabled());
-    EXPECT_EQ(receive.shortcut(), QKeySequence("Ctrl+R"));
-    EXPECT_EQ(send.shortcut(), QKeySequence("Ctrl+T"));
-    EXPECT_EQ(QStringList({receive.statusTip(), send.statusTip()}),
-              QStringList({"Receive DB from STB", "Send DB to STB"}));
-    // Receive has a button, Send none: the toolbar's order in EditingTest.
-    // The keys reach the commands.
     QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
     QTest::keyClick(frame.get(), Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 1u);
@@ -123,18 +93,17 @@ TEST_F(EditorLink, ReceiveAndSendAreCommandsWithTheirKeys) {
 
 TEST_F(EditorLink, ProductListChoosesTheReceiveDialog) {
     Start();
+    std::vector<std::string> shown;
     for (const int list : {1, 5, 6, 7, 8, 9, 10, 11, 64}) {
         SetProductList(list);
         Action("ID_RECEIVE_DB").trigger();
-        const bool ex = list >= 7 && list <= 10;
-        const CLinkDialogBase* shown =
-            ex ? static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTBEx>())
-               : static_cast<const CLinkDialogBase*>(ui.LastShown<CDlgRecvDataFromSTB>());
-        ASSERT_NE(shown, nullptr) << "list " << list;
-        EXPECT_EQ(shown->Path(), g_szWorkImagePath) << "list " << list;
+        ASSERT_EQ(ui.ShownDialogs().size(), shown.size() + 1) << "list " << list;
+        const auto& dialog = dynamic_cast<const CLinkDialogBase&>(*ui.ShownDialogs().back());
+        shown.push_back(dialog.ClassName());
+        EXPECT_EQ(dialog.Path(), g_szWorkImagePath);
     }
-    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTBEx>().size(), 4u);
-    EXPECT_EQ(ui.Shown<CDlgRecvDataFromSTB>().size(), 5u);
+    const std::string plain = "CDlgRecvDataFromSTB", ex = "CDlgRecvDataFromSTBEx";
+    EXPECT_EQ(shown, (std::vector{plain, plain, plain, ex, ex, ex, ex, plain, plain}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -174,35 +143,29 @@ TEST_F(EditorLink, ReceivedImageThatDoesNotLoadKeepsTheTables) {
 // A send that cannot go says why as an error, shows no send form and leaves
 // the working copy as it was.
 TEST_F(EditorLink, SendThatCannotGoSaysWhyAndWritesNothing) {
-    struct Case {
-        const char* name;
-        std::function<void()> spoil;
-        bool diskFills; // part-way through the save before the send
-        QString message;
-    };
-    const Case cases[] = {
-        {"no favourite lists", [] { TheZorvDB().Clear(kTableFavorite); }, false,
-         "Upload data is empty or invalid"},
-        {"a full disk", [] {}, true, "Cannot save channel file"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // No favourite lists, then a disk that fills part-way through the save
+    // before the send.
+    for (const bool diskFills : {false, true}) {
+        SCOPED_TRACE(diskFills ? "a full disk" : "no favourite lists");
         frame.reset();
         TheZorvDB().ClearAll();
         Open();
         const Bytes before = WorkingCopy();
         const std::size_t said = ui.messages.size(), shown = ui.ShownDialogs().size();
-        c.spoil();
+        if (!diskFills)
+            TheZorvDB().Clear(kTableFavorite);
         {
             CFailingFileOps failing;
             failing.failAfter = 4096;
             std::optional<CScopedFileOps> scope;
-            if (c.diskFills)
+            if (diskFills)
                 scope.emplace(failing);
             Action("ID_SEND_DB").trigger();
         }
         ASSERT_EQ(ui.messages.size(), said + 1);
-        ExpectMessage(ui.messages.back(), c.message, IUiSeam::Icon::Stop, IUiSeam::Buttons::Ok);
+        ExpectMessage(ui.messages.back(),
+                      diskFills ? "Cannot save channel file" : "Upload data is empty or invalid",
+                      IUiSeam::Icon::Stop, IUiSeam::Buttons::Ok);
         EXPECT_EQ(ui.ShownDialogs().size(), shown) << "no send form";
         EXPECT_EQ(WorkingCopy(), before) << "nothing saved";
     }
@@ -313,25 +276,21 @@ TEST_F(LinkForms, FailureStaysOnTheFormAndCanBeTriedAgain) {
     WriteBytes(dest, {'x'});
     CDlgRecvDataFromSTB dialog(qt);
     dialog.Initialize(dest.c_str());
-    QString title, failure;
-    bool startAgain = false;
     WhenModalNamed("CDlgRecvDataFromSTB", [&](QDialog& form) {
-        title = form.windowTitle();
+        EXPECT_EQ(form.windowTitle(), "Receive DB from STB");
         EXPECT_TRUE(Child<QRadioButton>(form, "Serial").isChecked()) << "serial by default";
         EXPECT_EQ(Child<QComboBox>(form, "Baud").currentText(), "115200");
         StartOverTcp(form, closedPort);
         auto& status = Child<QLabel>(form, "Status");
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return status.text().startsWith("Transfer failed"); }, 5000));
-        failure = status.text();
-        startAgain = Child<QPushButton>(form, "Start").isEnabled();
+        const QString failure =
+            "Transfer failed: cannot connect to 127.0.0.1:" + QString::number(closedPort) +
+            ": Connection refused";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return status.text() == failure; }, 5000))
+            << status.text().toStdString();
+        EXPECT_TRUE(Child<QPushButton>(form, "Start").isEnabled()) << "it can be tried again";
         form.reject();
     });
     EXPECT_EQ(dialog.DoModal(), IUiSeam::IDCANCEL);
-    EXPECT_EQ(title, "Receive DB from STB");
-    EXPECT_EQ(failure.toStdString(), "Transfer failed: cannot connect to 127.0.0.1:" +
-                                         std::to_string(closedPort) + ": Connection refused");
-    EXPECT_TRUE(startAgain);
     EXPECT_EQ(ReadBytes(dest), Bytes{'x'});
 
     // The same dialog class offers the line again; the line's own reason
@@ -382,7 +341,7 @@ TEST_F(LinkForms, ProgressMovesWhileTheWindowKeepsAnswering) {
     WriteBytes(source, SampleBytes(40 * 1024, 3));
     CPeer peer([&](ITransport& line) {
         CSlowLine slow(line);
-        return SendImage(slow, source, PeerOptions());
+        return SendImage(slow, source, ymodem::Options{.startTimeout = seconds(20)});
     });
     const std::string dest = dir / "work.bin";
     CDlgRecvDataFromSTB dialog(qt);
@@ -449,8 +408,9 @@ private:
 TEST_F(EditorLink, EditorToEditor) {
     SettingsScope settings;
     CQtUiSeam qt;
-    Start(qt);
-    frame->OpenPath(QString::fromStdString(kExampleFile));
+    frame = std::make_unique<CMainFrame>(qt, false);
+    frame->show();
+    frame->OpenPath(kExample);
     auto* first = TheZorvDB().NextAs<Channel_Info_Tag>(kTableChannel, 0);
     ASSERT_NE(first, nullptr);
     std::strcpy(first->Name, "Sent over the wire");

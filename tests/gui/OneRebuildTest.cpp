@@ -6,16 +6,9 @@
 
 #include "qtkit/vxui/LinkDialogs.h"
 
-#include <QApplication>
-#include <QTest>
-
 #include <utility>
 
-namespace {
-
-class OneRebuild : public Editor {};
-
-} // namespace
+using OneRebuild = Editor;
 
 TEST_F(OneRebuild, WholeDocumentStepsRebuildEachListOnceAndUnfiltered) {
     StartActive();

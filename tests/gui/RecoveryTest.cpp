@@ -17,12 +17,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <algorithm>
 #include <csignal>
 #include <map>
-#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -57,20 +54,6 @@ protected:
     }
     void Edit(const char* line) { ASSERT_EQ(RunEditLine(frame->Session(), line), "") << line; }
     void WriteNow() { ASSERT_TRUE(frame->Recovery().WriteNow()) << frame->Recovery().LastError(); }
-    // The next start, here through the scripted seam: one question about
-    // the example's edits, answered Yes. The tables then hold what it restored.
-    void RestoreAtNextStart() {
-        if (!m_tmp)
-            UseTmp();
-        Start();
-        ui.messages.clear();
-        ui.NextAnswer(IUiSeam::IDYES);
-        frame->OfferWorkingCopyRecovery();
-        ASSERT_EQ(ui.messages.size(), 1u) << "one question for the editor that ended";
-        const QString& asked = ui.messages[0].text;
-        EXPECT_TRUE(asked.contains("Restore those edits?") && asked.contains(kExample))
-            << asked.toStdString();
-    }
     std::string NameOf(std::uint32_t key) {
         const auto* channel = TheZorvDB().Get<Channel_Info_Tag>(kTableChannel, key);
         return channel ? channel->Name : "(none)";
@@ -298,7 +281,17 @@ TEST_P(EndedEditor, TheNextStartOffersExactlyTheEditsKept) {
     EXPECT_TRUE(script.readAllStandardOutput().contains("first paint"));
     ASSERT_TRUE(fs::exists(left));
 
-    RestoreAtNextStart();
+    // The next start, here through the scripted seam: one question about
+    // the example's edits, answered Yes. The tables then hold what it restored.
+    UseTmp();
+    Start();
+    ui.messages.clear();
+    ui.NextAnswer(IUiSeam::IDYES);
+    frame->OfferWorkingCopyRecovery();
+    ASSERT_EQ(ui.messages.size(), 1u) << "one question for the editor that ended";
+    EXPECT_TRUE(ui.messages[0].text.contains("Restore those edits?") &&
+                ui.messages[0].text.contains(kExample))
+        << ui.messages[0].text.toStdString();
     EXPECT_EQ(TheZorvDB().Size(kTableChannel), names.size());
     EXPECT_TRUE(frame->Session().IsModified()) << "restored edits are not saved";
     EXPECT_EQ(Files(".tmp").size(), 1u) << "only this session's working copy is left";

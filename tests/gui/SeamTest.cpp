@@ -8,17 +8,10 @@
 #include "tests/gui/Modal.h"
 #include "tests/gui/QtPrinters.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QLineEdit>
 #include <QProgressDialog>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

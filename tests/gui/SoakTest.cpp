@@ -13,7 +13,6 @@
 #include "tests/gui/Modal.h"
 
 #include "contracts/Texts.h"
-#include "document/Document.h"
 #include "document/RecoveryFile.h"
 #include "document/WorkingCopy.h"
 #include "qtkit/vxui/LinkDialogs.h"
@@ -24,7 +23,6 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
-#include <optional>
 #include <random>
 #include <set>
 
@@ -35,9 +33,7 @@ namespace {
 
 int EnvInt(const char* name, int fallback) {
     const char* text = std::getenv(name);
-    if (!text || !*text)
-        return fallback;
-    const int value = std::atoi(text);
+    const int value = text ? std::atoi(text) : 0;
     return value > 0 ? value : fallback;
 }
 
@@ -54,10 +50,8 @@ long ResidentKiB() {
 // Open descriptors of this process (the listing's own one included, the
 // same at every count).
 int OpenDescriptors() {
-    int n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++n;
-    return n;
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                          std::filesystem::directory_iterator{}));
 }
 
 std::string BaseName(const std::string& path) {
@@ -376,17 +370,17 @@ TEST_F(Soak, ADayOfUseInAMinute) {
 
     const double growth = 100.0 * static_cast<double>(m_figures.rssAtEnd - m_figures.rssAtTenth) /
                           static_cast<double>(std::max(m_figures.rssAtTenth, 1L));
-    std::printf("soak: %d cycles in %.1f s, %d edits, %d link round trips\n", cycles, elapsed,
-                m_figures.edits, m_figures.linkRoundTrips);
-    std::printf("soak: RSS at cycle %d: %ld KiB, at cycle %d: %ld KiB (%+.1f %%)\n", tenth,
-                m_figures.rssAtTenth, cycles, m_figures.rssAtEnd, growth);
-    std::printf("soak: open descriptors after cycle 1: %d, after cycle %d: %d\n",
-                m_figures.fdsBefore, cycles, m_figures.fdsAfter);
-    std::printf("soak: leftover files: %zu\n", m_figures.leftovers.size());
+    std::printf("soak: %d cycles in %.1f s, %d edits, %d link round trips\n"
+                "soak: RSS at cycle %d: %ld KiB, at cycle %d: %ld KiB (%+.1f %%)\n"
+                "soak: open descriptors after cycle 1: %d, after cycle %d: %d\n"
+                "soak: images checked: %d; list-check questions answered: %d\n"
+                "soak: leftover files: %zu\n",
+                cycles, elapsed, m_figures.edits, m_figures.linkRoundTrips, tenth,
+                m_figures.rssAtTenth, cycles, m_figures.rssAtEnd, growth, m_figures.fdsBefore,
+                cycles, m_figures.fdsAfter, m_figures.imagesChecked, m_figures.listChecks,
+                m_figures.leftovers.size());
     for (const auto& leftover : m_figures.leftovers)
         std::printf("soak:   %s\n", leftover.c_str());
-    std::printf("soak: images checked: %d; list-check questions answered: %d\n",
-                m_figures.imagesChecked, m_figures.listChecks);
     std::fflush(stdout);
 
 #if defined(__SANITIZE_ADDRESS__)

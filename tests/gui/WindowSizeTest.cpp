@@ -4,7 +4,6 @@
 #include "tests/gui/EditorFixture.h"
 
 #include <QSplitter>
-#include <QTest>
 #include <QTreeView>
 
 namespace {
