@@ -46,8 +46,7 @@ TEST_F(Container, MalformedHeaderAsksAndYesReadsUnshifted) {
     Image img(Profile{}.FlashSize());
     img.Bytes()[4] = 81; // length field not 80
     ASSERT_EQ(Load(img.Bytes()), 0) << "No is the default answer";
-    ASSERT_EQ(prompt.Asked().size(), 1u);
-    EXPECT_EQ(prompt.Asked()[0], "Cannot read file header. Continue?");
+    EXPECT_EQ(prompt.Asked(), std::vector<std::string>{"Cannot read file header. Continue?"});
 
     db.ClearAll();
     prompt.ExpectAnswer(true);
