@@ -5,7 +5,6 @@
 #include "image/SectorWriter.h"
 #include "tests/image/ImageBuilder.h"
 
-#include <cstdio>
 #include <string>
 
 namespace velmar::test {
@@ -18,16 +17,6 @@ struct FitCase {
     std::int64_t capacity; // worked out by hand
 };
 
-Profile LongSatellites() {
-    Profile p = MakeProfile(64, 0x49, 0, 124);
-    p.sat.entrySize = 44;
-    return p;
-}
-// List 5 on a cable receiver: the reader drops the second tuner's copies,
-// which it tells by the tuner byte at 28 + L, so the entry must hold it.
-Profile TwinTuner() {
-    return MakeProfile(5, 0x04, 0, 60);
-}
 // 16 KiB sectors: the one-byte counts of satellites and network channels bind.
 Profile BigSectors(int list) {
     Profile p = MakeProfile(list);
@@ -79,10 +68,12 @@ const FitCase kCases[] = {
     {"startup_channels", Profile{}, kTableChannel, 4608},
     {"tight_channels", TightChannels(), kTableChannel, 2 * 119},
     {"two_sector_satellites", TwoSatelliteSectors(), kTableSatellite, 127},
-    {"long_satellites", LongSatellites(), kTableSatellite, 92},
-    {"long_channels", LongSatellites(), kTableChannel, 2048},
-    {"twin_tuner_channels", TwinTuner(), kTableChannel, 67 * 64 / 2},
-    {"cable_muxes", TwinTuner(), kTableCableMux, 1624},
+    {"long_satellites", LongSatelliteProfile(), kTableSatellite, 92},
+    {"long_channels", LongSatelliteProfile(), kTableChannel, 2048},
+    // List 5 on a cable receiver: the reader drops the second tuner's copies,
+    // which it tells by the tuner byte at 28 + L, so the entry must hold it.
+    {"twin_tuner_channels", MakeProfile(5, 0x04, 0, 60), kTableChannel, 67 * 64 / 2},
+    {"cable_muxes", MakeProfile(5, 0x04, 0, 60), kTableCableMux, 1624},
     {"big_sector_satellites", BigSectors(7), kTableSatellite, 255},
     {"big_sector_broadcasts", BigSectors(7), kTableBroadcast, 1636},
     {"big_sector_channels", BigSectors(7), kTableChannel, 816},

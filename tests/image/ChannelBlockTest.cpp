@@ -13,36 +13,18 @@ constexpr int Z = 4096;
 using Bytes = std::vector<BYTE>;
 constexpr int kCh = 86 + 49152;
 
+// A non-zero value in every stored field, each told apart from its neighbours.
 Channel_Info_Tag Sample() {
-    Channel_Info_Tag c{};
-    c.CAS = 0x1F;
-    c.Favorite = 0x105;
-    c.ProgramNum = 7;
-    c.SatID = 3;
-    c.TPID = 12;
-    c.BroadcastID = 0x0102;
-    c.ServiceID = 0x0304;
-    c.VideoPID = 0x0200;
-    c.AudioPID = 0x0280;
-    c.PCRPID = 0x0201;
-    c.Attributes = 0x0415;
-    c.NumOfAudio = 2;
-    c.NumOfSubTTX = 1;
-    std::strcpy(c.Name, "Das Erste HD");
-    c.CodeTable = 4;
-    c.Tuner = 1;
-    c.Record = 9;
-    c.LogicalNumber = 0x0A0B;
+    // In field order: Index, CAS, Favorite, ProgramNum, SatID, TPID, BroadcastID, ServiceID,
+    // VideoPID, AudioPID, PCRPID, Attributes, NumOfAudio, NumOfSubTTX, Name, CodeTable, Tuner,
+    // Record, LogicalNumber, F, ShowNum, ParentRate, StreamType, OrgNetID, NetworkID, TSID,
+    // VolOffset, OrgMuxID, NetNameID, ServiceType.
+    Channel_Info_Tag c{0,      0x1F,   0x105,  7,      3,      12,   0x0102,         0x0304,
+                       0x0200, 0x0280, 0x0201, 0x0415, 2,      1,    "Das Erste HD", 4,
+                       1,      9,      0x0A0B, {},     0x0C0D, 0x0E, 0x1B,           0x0F10,
+                       0,      0x1112, 0x13,   0x14,   0x1516, 0};
     for (int k = 0; k < 32; ++k)
         c.F[k] = static_cast<WORD>(0x100 + k);
-    c.ShowNum = 0x0C0D;
-    c.ParentRate = 0x0E;
-    c.StreamType = 0x1B;
-    c.OrgNetID = 0x0F10;
-    c.TSID = 0x1112;
-    c.VolOffset = 0x13;
-    c.OrgMuxID = 0x14;
-    c.NetNameID = 0x1516;
     return c;
 }
 
@@ -71,16 +53,6 @@ struct EntryForm {
     void (*leftOut)(Channel_Info_Tag&); // the sample as the form brings it back
 };
 
-Profile FormProfile(int list, std::uint32_t type, int order, int entrySize) {
-    Profile p = MakeProfile(list, type, order, entrySize);
-    if (list == 10) { // the cable single block: no multiplex, no broadcaster
-        p.tp = {4096, 2, 16, 0};
-        p.brd = {8192, 2, 20, 0};
-        p.ch = {12288, 3, entrySize, 28};
-    }
-    return p;
-}
-
 void Positions(Channel_Info_Tag& c, int kept) {
     for (int k = kept; k < kFavoritePositions; ++k)
         c.F[k] = 0;
@@ -107,18 +79,18 @@ void CompactLeavesOut(Channel_Info_Tag& c) {
 }
 
 const EntryForm kForms[] = {
-    {"standard_24", FormProfile(1, 0x21, 1, 108),
+    {"standard_24", MakeProfile(1, 0x21, 1, 108),
      [](Channel_Info_Tag& c) { StandardLeavesOut(c, 24); }},
-    {"standard_32", FormProfile(64, 0x41, 0, 124),
+    {"standard_32", MakeProfile(64, 0x41, 0, 124),
      [](Channel_Info_Tag& c) { StandardLeavesOut(c, 32); }},
-    {"compact_list7", FormProfile(7, 0x11, 1, 72), CompactLeavesOut},
-    {"compact_list8", FormProfile(8, 0x11, 0, 72),
+    {"compact_list7", MakeProfile(7, 0x11, 1, 72), CompactLeavesOut},
+    {"compact_list8", MakeProfile(8, 0x11, 0, 72),
      [](Channel_Info_Tag& c) {
          const WORD shown = c.ShowNum;
          CompactLeavesOut(c);
          c.ShowNum = c.ProgramNum = shown; // read twice from the ShowNum word
      }},
-    {"network_list9", FormProfile(9, 0x12, 1, 80),
+    {"network_list9", MakeProfile(9, 0x12, 1, 80),
      [](Channel_Info_Tag& c) {
          NeverStored(c);
          c.Favorite &= 0xFF;
@@ -127,7 +99,8 @@ const EntryForm kForms[] = {
          c.ShowNum = 0;
          Positions(c, 8);
      }},
-    {"single_block_list10", FormProfile(10, 0x14, 1, 80),
+    // The cable single block carries no multiplex and no broadcaster.
+    {"single_block_list10", SmallSingleBlockProfile(1, 80),
      [](Channel_Info_Tag& c) {
          NeverStored(c);
          c.Favorite &= 0xFF;
@@ -144,10 +117,6 @@ auto Fields(const Channel_Info_Tag& c) {
                       +c.NumOfSubTTX, +c.CodeTable, +c.Tuner, +c.Record, c.LogicalNumber, c.ShowNum,
                       +c.ParentRate, +c.StreamType, c.OrgNetID, c.NetworkID, c.TSID, +c.VolOffset,
                       +c.OrgMuxID, c.NetNameID, +c.ServiceType);
-}
-
-void PrintTo(const EntryForm& form, std::ostream* os) {
-    *os << form.name;
 }
 
 class ChannelForms : public Channels, public ::testing::WithParamInterface<EntryForm> {};
@@ -226,10 +195,6 @@ const Layout kLayouts[] = {
       {Z - 6, {0, 0, 0, 2}}}},
 };
 
-void PrintTo(const Layout& layout, std::ostream* os) {
-    *os << layout.name;
-}
-
 class ChannelLayouts : public Channels, public ::testing::WithParamInterface<Layout> {};
 
 } // namespace
@@ -267,22 +232,24 @@ TEST_F(Channels, CompactNameOfExactlyLIsCutAndStandardIsNot) {
 }
 
 TEST_F(Channels, SectorCapacityAndCounts) {
-    // S = 56: floor((4096 - 50) / 56) = 72 a sector.
-    for (int i = 0; i < 73; ++i) {
+    // S = 56: floor((4096 - 50) / 56) = 72 a sector; the 74th row is neither
+    // TV nor radio: counted with the radio rows, and kept.
+    for (int i = 0; i < 74; ++i) {
         Channel_Info_Tag c = Sample();
-        c.Attributes = i % 3 == 0 ? 0x0800 : 0x0400;
+        c.Attributes = i == 73 ? 0x0003 : i % 3 == 0 ? 0x0800 : 0x0400;
         c.ProgramNum = static_cast<WORD>(i + 1);
         Add(c);
     }
     const auto out = Save(Blank());
     EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 48, 0, 24})) << "TV, radio count";
     EXPECT_EQ(Word(out, kCh + Z + 4, 0), 73) << "the 73rd starts sector 2";
-    EXPECT_EQ(Word(out, kCh + 2 * Z - 4, 1), 1) << "73rd: i = 72 is radio";
+    EXPECT_EQ(Slice(out, kCh + 2 * Z - 6, 4), (Bytes{0, 0, 0, 2})) << "73rd: i = 72 is radio";
     EXPECT_EQ(Slice(out, kCh + 72 * 56, Z - 6 - 72 * 56), std::vector<BYTE>(Z - 6 - 72 * 56))
         << "zero between the entries and the trailer";
     ASSERT_TRUE(Reload(out));
-    EXPECT_EQ(db.Size(kTableChannel), 73u);
+    EXPECT_EQ(db.Size(kTableChannel), 74u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 73)->ProgramNum, 73);
+    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 74)->Attributes, 0x0003);
 }
 
 TEST_F(Channels, TrailersEndTheBlockAndSlotsKeepTheirKeys) {
@@ -308,6 +275,29 @@ TEST_F(Channels, TrailersEndTheBlockAndSlotsKeepTheirKeys) {
     Counts(img, 0, 0x7000, 0); // more than fit: clamped, not read past the sector
     ASSERT_TRUE(Reload(img.Bytes()));
     EXPECT_EQ(db.Size(kTableChannel), 9u) << "slots 0-8 minus the two empty ones, then D and E";
+
+    // One erased count reads the whole sector and goes on.
+    db.ClearAll();
+    img = Image(Profile{}.FlashSize());
+    // Sector 1: TV count 2, radio count erased; entries in slots 0, 1 and 70.
+    Counts(img, 0, 2, 0xFFFF);
+    Put(img, 0, 0, "A");
+    Put(img, 0, 1, "B");
+    Put(img, 0, 70, "C");
+    // Sector 2: TV count erased, radio count 1.
+    Counts(img, 1, 0xFFFF, 1);
+    Put(img, 1, 0, "D");
+    // Sector 3: both erased ends the block; sector 4 is not read.
+    Counts(img, 2, 0xFFFF, 0xFFFF);
+    Counts(img, 3, 1, 0);
+    Put(img, 3, 0, "E");
+    ASSERT_EQ(Load(img.Bytes()), 1);
+    std::vector<std::string> names;
+    for (const DWORD key : Keys())
+        names.emplace_back(db.Get<Channel_Info_Tag>(kTableChannel, key)->Name);
+    // (4096 - 6) / 56 = 73 slots a sector are read.
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(Keys(), (std::vector<DWORD>{1, 2, 71, 74}));
 }
 
 TEST_F(Channels, TwinTunerWriterStoresEachChannelOncePerTuner) {
@@ -321,10 +311,10 @@ TEST_F(Channels, TwinTunerWriterStoresEachChannelOncePerTuner) {
     std::strcpy(radio.Name, "Radio");
     Add(radio);
     const auto out = Save(Blank(p));
-    EXPECT_EQ(out[kCh + 0 * 64 + 28 + 28], 0);
-    EXPECT_EQ(out[kCh + 1 * 64 + 28 + 28], 1);
-    EXPECT_EQ(out[kCh + 1 * 64 + 26], 'D');
-    EXPECT_EQ(out[kCh + 2 * 64 + 26], 'R');
+    // Tuner bytes of the TV pair, then the second copy's and the radio's names.
+    EXPECT_EQ((Bytes{out[kCh + 28 + 28], out[kCh + 64 + 28 + 28], out[kCh + 64 + 26],
+                     out[kCh + 128 + 26]}),
+              (Bytes{0, 1, 'D', 'R'}));
     EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 2, 0, 2})) << "TV, radio count";
     ASSERT_TRUE(Reload(out));
     ASSERT_EQ(db.Size(kTableChannel), 2u) << "the tuner-2 copies are dropped on this product";
@@ -347,18 +337,6 @@ TEST_F(Channels, EmptyTableWritesZeroSectorsAndUnknownProductsFail) {
     EXPECT_EQ(ok, 0);
 }
 
-TEST_F(Channels, RowsThatAreNeitherTVNorRadioAreKept) {
-    Channel_Info_Tag data = Sample();
-    data.Attributes = 0x0003;
-    Add(data);
-    Add(Sample());
-    const auto out = Save(Blank());
-    EXPECT_EQ(Slice(out, kCh + Z - 6, 4), (Bytes{0, 1, 0, 1})) << "TV, radio count";
-    ASSERT_TRUE(Reload(out));
-    EXPECT_EQ(db.Size(kTableChannel), 2u);
-    EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 1)->Attributes, 0x0003);
-}
-
 TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
     const Profile p = MakeProfile(5, 0x01, 0, 64); // the keep rule keeps either tuner's entries
     p.Apply();
@@ -372,8 +350,7 @@ TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
     auto out = Save(Blank(p));
     EXPECT_EQ(Slice(out, kCh + Z - 6, 2), (Bytes{0, 63}));
     EXPECT_EQ(Slice(out, kCh + 2 * Z - 6, 2), (Bytes{0, 11}));
-    EXPECT_EQ(out[kCh + 62 * 64 + 28 + 28], 0);
-    EXPECT_EQ(out[kCh + Z + 28 + 28], 1);
+    EXPECT_EQ((Bytes{out[kCh + 62 * 64 + 28 + 28], out[kCh + Z + 28 + 28]}), (Bytes{0, 1}));
     ASSERT_TRUE(Reload(out));
     ASSERT_EQ(db.Size(kTableChannel), 37u) << "one row per channel, not two";
     const std::vector<DWORD> keys = Keys();
@@ -391,27 +368,4 @@ TEST_F(Channels, TwinTunerCopiesFoldBackWhereBothWouldBeKept) {
     ASSERT_TRUE(Reload(out));
     EXPECT_EQ(db.Size(kTableChannel), 38u);
     EXPECT_EQ(db.Get<Channel_Info_Tag>(kTableChannel, 2)->Tuner, 1);
-}
-
-TEST_F(Channels, OneErasedCountReadsTheWholeSectorAndGoesOn) {
-    Image img(Profile{}.FlashSize());
-    // Sector 1: TV count 2, radio count erased; entries in slots 0, 1 and 70.
-    Counts(img, 0, 2, 0xFFFF);
-    Put(img, 0, 0, "A");
-    Put(img, 0, 1, "B");
-    Put(img, 0, 70, "C");
-    // Sector 2: TV count erased, radio count 1.
-    Counts(img, 1, 0xFFFF, 1);
-    Put(img, 1, 0, "D");
-    // Sector 3: both erased ends the block; sector 4 is not read.
-    Counts(img, 2, 0xFFFF, 0xFFFF);
-    Counts(img, 3, 1, 0);
-    Put(img, 3, 0, "E");
-    ASSERT_EQ(Load(img.Bytes()), 1);
-    std::vector<std::string> names;
-    for (const DWORD key : Keys())
-        names.emplace_back(db.Get<Channel_Info_Tag>(kTableChannel, key)->Name);
-    // (4096 - 6) / 56 = 73 slots a sector are read.
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C", "D"}));
-    EXPECT_EQ(Keys(), (std::vector<DWORD>{1, 2, 71, 74}));
 }

@@ -44,35 +44,15 @@ void ResetHeapPeak() {
 }
 } // namespace velmar::test
 
+// The library's array, sized and nothrow forms all come down to these two.
 void* operator new(std::size_t size) {
     if (void* p = Take(size))
         return p;
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return Take(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return Take(size);
-}
 void operator delete(void* p) noexcept {
     Give(p);
 }
-void operator delete[](void* p) noexcept {
-    Give(p);
-}
 void operator delete(void* p, std::size_t) noexcept {
-    Give(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    Give(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    Give(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
     Give(p);
 }

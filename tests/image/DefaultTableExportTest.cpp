@@ -5,9 +5,7 @@
 
 using namespace velmar::test;
 
-namespace {
-class DefaultTable : public CodecTest {};
-} // namespace
+using DefaultTable = CodecTest;
 
 TEST_F(DefaultTable, LineFormatWorkedByHand) {
     Channel_Info_Tag c{};

@@ -66,6 +66,16 @@ inline Profile SingleBlockProfile(int broadcastBytes = 20) {
     return p;
 }
 
+// A small cable single block of 2 multiplex, 2 broadcaster and 3 channel
+// slots of `chEntry` bytes: D = 2 x 16 + 2 x 20 + 3 x chEntry.
+inline Profile SmallSingleBlockProfile(int order = 0, int chEntry = 64) {
+    Profile p = MakeProfile(10, 0x14, order, chEntry);
+    p.tp = {4096, 2, 16, 0};
+    p.brd = {8192, 2, 20, 0};
+    p.ch = {12288, 3, chEntry, 28};
+    return p;
+}
+
 // A receiver whose channel entries carry all 32 favourite positions and whose
 // satellites have the long form, so every field an edit touches is saved.
 inline Profile LongSatelliteProfile() {

@@ -1,7 +1,5 @@
 // What is refused before a byte is read: folders, devices, pipes, and files
 // larger than any receiver's image or any workbook the program accepts.
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 #include "xls/ChannelWorkbook.h"

@@ -1,7 +1,5 @@
 // Bad images fail cleanly or load clamped: erased flash, absurd counts and
 // geometry, empty files. (An image cut short of its last block: ProfileImage.)
-#include "contracts/ZorvDB.h"
-#include "document/CurrentDocument.h"
 #include "document/WorkingCopy.h"
 #include "tests/image/ImageBuilder.h"
 
@@ -9,22 +7,11 @@
 
 using namespace velmar::test;
 
-namespace {
-
-class Malformed : public CodecTest {};
-
-Profile Single() {
-    Profile p = MakeProfile(10, 0x04);
-    p.tp = {4096, 4, 16, 0};
-    p.brd = {8192, 4, 20, 0};
-    p.ch = {12288, 8, 64, 28};
-    return p;
-}
-
-} // namespace
+using Malformed = CodecTest;
 
 TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
-    for (const Profile& p : {Profile{}, MakeProfile(2, 0x04), MakeProfile(1, 0x02), Single()}) {
+    for (const Profile& p :
+         {Profile{}, MakeProfile(2, 0x04), MakeProfile(1, 0x02), SmallSingleBlockProfile()}) {
         p.Apply();
         ASSERT_TRUE(Reload(Image(p.FlashSize(), 0xFF).Bytes())) << "list " << p.list;
         EXPECT_EQ(db.Size(kTableChannel), 0u) << "erased trailers end the channel block";
@@ -35,7 +22,7 @@ TEST_F(Malformed, ErasedFlashLoadsClampedWithoutChannels) {
 }
 
 TEST_F(Malformed, AbsurdGeometryIsRefusedNotAllocated) {
-    Profile huge, tiny, unterminated, single = Single(), none;
+    Profile huge, tiny, unterminated, single = SmallSingleBlockProfile(), none;
     huge.ch = {49152, 1 << 30, 56, 28}; // a block of 4 TB
     tiny.sectorSize = 8;                // smaller than any trailer
     unterminated.ch.fourth = 255;       // the record's name could not stay terminated

@@ -8,6 +8,8 @@
 
 using namespace velmar::test;
 
+using Mux = CodecTest;
+
 namespace {
 
 constexpr int Z = 4096;
@@ -15,16 +17,10 @@ using Bytes = std::vector<BYTE>;
 constexpr int kTpFlash = 16384;
 constexpr int kTp = 86 + kTpFlash;
 
-class Mux : public CodecTest {};
-
 Profile Terrestrial(int order) {
     Profile p = MakeProfile(1, 0x02, order);
     p.maxMux = 4;
     return p;
-}
-
-Profile Cable(int order) {
-    return MakeProfile(2, 0x04, order);
 }
 
 } // namespace
@@ -53,8 +49,7 @@ TEST_F(Mux, TerrestrialSlotsKeysAndBroadcasters) {
     EXPECT_EQ(db.Keys(kTableTerrestrialMux), (std::vector<DWORD>{1, 3, 4, 5}));
     EXPECT_GE(g_nMaxTPID, 9u);
     const auto* m1 = db.Get<SMux_Info_Tag>(kTableTerrestrialMux, 1);
-    EXPECT_EQ(m1->Word1, 0xBEEF);
-    EXPECT_EQ(m1->Byte6, 0x66);
+    EXPECT_EQ(std::tuple(m1->Word1, +m1->Byte6), std::tuple(0xBEEF, 0x66));
     EXPECT_EQ(db.Get<SMux_Info_Tag>(kTableTerrestrialMux, 4)->NameIndex, 3);
     // RAI once (the repeat is identical), Mediaset under key 3, La7 under the free key 2.
     ASSERT_EQ(db.Size(kTableBroadcast), 3u);
@@ -108,20 +103,14 @@ TEST_F(Mux, TerrestrialBlockIsNeverWritten) {
 }
 
 TEST_F(Mux, CableEntryBytesInOrderOne) {
-    const Profile p = Cable(1);
+    const Profile p = MakeProfile(2, 0x04, 1);
     p.Apply();
-    auto m = NewRecord<CableMux_Info_Tag>();
-    m->Frequency = 474000;
-    m->SymbolRate = 0x1AF4;
-    m->TSID = 0x0102;
-    m->NetworkID = 0x5555; // not stored by this form
-    m->Modulation = 0x0D;
-    m->Mark = 0x21;
-    m->Invert = 0x22;
-    m->TPID = 4;
+    // Index, Frequency, SymbolRate, TSID, NetworkID (not stored by this form), OrgNetID, TPID,
+    // Modulation, Invert, Mark, Tail.
+    CableMux_Info_Tag m{0, 474000, 0x1AF4, 0x0102, 0x5555, 0, 4, 0x0D, 0x22, 0x21, {}};
     for (int i = 0; i < 8; ++i)
-        m->Tail[i] = static_cast<BYTE>(0xA0 + i);
-    db.AddIndexed(kTableCableMux, std::move(m));
+        m.Tail[i] = static_cast<BYTE>(0xA0 + i);
+    db.AddIndexed(kTableCableMux, CopyRecord(m));
     const auto out = Save(Image(p.FlashSize()).Bytes());
     const Bytes entry = {0x00, 0x07, 0x3B, 0x90, 0x01, 0x02, 0x1A, 0xF4, 0x0D, 0x21,
                          0x22, 0x04, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7};
@@ -141,7 +130,7 @@ TEST_F(Mux, CableEntryBytesInOrderOne) {
 }
 
 TEST_F(Mux, CableSectorsWithZeroCountAreSkipped) {
-    const Profile p = Cable(0);
+    const Profile p = MakeProfile(2, 0x04);
     p.Apply();
     Image img(p.FlashSize());
     img.Put16(kTpFlash + 2 * Z - 4, 2, 1); // sector 1 empty, sector 2 two entries
@@ -155,7 +144,7 @@ TEST_F(Mux, CableSectorsWithZeroCountAreSkipped) {
 }
 
 TEST_F(Mux, CableSectorTakes203AndEmptyTableZeroesTheBlock) {
-    const Profile p = Cable(0);
+    const Profile p = MakeProfile(2, 0x04);
     p.Apply();
     AddRows<CableMux_Info_Tag>(db, kTableCableMux, 204, "",
                                [](auto& m, int, BYTE id) { m.TPID = id; });
@@ -173,21 +162,13 @@ TEST_F(Mux, CableSectorTakes203AndEmptyTableZeroesTheBlock) {
 namespace {
 
 // Nm = 2 x 16, Nb = 2 x 20, Nc = 3 x 64: D = 264, 284 bytes written.
-Profile Single(int order = 0) {
-    Profile p = MakeProfile(10, 0x14, order);
-    p.tp = {4096, 2, 16, 0};
-    p.brd = {8192, 2, 20, 0};
-    p.ch = {12288, 3, 64, 28};
-    return p;
-}
-
 constexpr int kSingle = 86 + 4096;
 constexpr int kD = 264;
 
 } // namespace
 
 TEST_F(Mux, SingleBlockLayoutTrailerAndChecksum) {
-    const Profile p = Single();
+    const Profile p = SmallSingleBlockProfile();
     p.Apply();
     Image base(p.FlashSize(), 0xC3);
     std::fill(base.Bytes().begin(), base.Bytes().begin() + 86, BYTE{0});
@@ -216,7 +197,7 @@ TEST_F(Mux, SingleBlockLayoutTrailerAndChecksum) {
 }
 
 TEST_F(Mux, SingleBlockKeysRunAcrossTheAreas) {
-    const Profile p = Single();
+    const Profile p = SmallSingleBlockProfile();
     p.Apply();
     Image img(p.FlashSize());
     const int at = 4096;
@@ -245,7 +226,7 @@ TEST_F(Mux, SingleBlockKeysRunAcrossTheAreas) {
 }
 
 TEST_F(Mux, SingleBlockDropsTpidZeroAndRefusesOverfullAreas) {
-    const Profile p = Single();
+    const Profile p = SmallSingleBlockProfile();
     p.Apply();
     Image img(p.FlashSize());
     const int ch = 4096 + 72;

@@ -43,13 +43,8 @@ void Populate(CZorvDB& db, const Sizes& n) {
     std::mt19937 rng(42);
     auto byte = [&] { return static_cast<BYTE>(rng()); };
     auto word = [&] { return static_cast<WORD>(rng()); };
-    for (DWORD k = 1; k <= n.favorites; ++k) {
-        auto f = NewRecord<FavoriteList>();
-        f->Index = k;
-        std::snprintf(f->Name, sizeof f->Name, "My list %u", static_cast<unsigned>(k % 1000));
-        f->Tail = byte();
-        db.Add(kTableFavorite, k, std::move(f));
-    }
+    AddRows<FavoriteList>(db, kTableFavorite, n.favorites, "My list %d",
+                          [&](auto& f, int, BYTE) { f.Tail = byte(); });
     AddRows<Satellite_Info_Tag>(
         db, kTableSatellite, n.satellites, "Sat %d", [&](auto& s, int, BYTE id) {
             s.Group1 = {word(), word(), word(), byte(), byte(), byte(), byte(), byte(), byte()};
@@ -76,23 +71,20 @@ void Populate(CZorvDB& db, const Sizes& n) {
         m.TPID = id;
         m.Modulation = byte();
     });
-    for (int i = 0; i < n.channels; ++i) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        c->CAS = static_cast<DWORD>(rng());
-        c->Favorite = static_cast<DWORD>(rng());
-        c->ProgramNum = static_cast<WORD>(i + 1);
-        c->ShowNum = static_cast<WORD>(i + 1);
-        c->SatID = static_cast<BYTE>(i % 5 + 1);
-        c->TPID = static_cast<BYTE>(i % 6 + 1);
-        c->ServiceID = word();
-        c->VideoPID = word();
-        c->Attributes = static_cast<WORD>((i % 4 == 0 ? kAttrRadio : kAttrTV) | (rng() & 0x7F));
-        std::snprintf(c->Name, sizeof c->Name, "Channel %03d \xE9\xE8", i % 1000);
-        for (auto& f : c->F)
-            f = word();
-        c->StreamType = byte();
-        db.AddIndexed(kTableChannel, std::move(c));
-    }
+    AddRows<Channel_Info_Tag>(
+        db, kTableChannel, n.channels, "Channel %03d \xE9\xE8", [&](auto& c, int i, BYTE) {
+            c.CAS = static_cast<DWORD>(rng());
+            c.Favorite = static_cast<DWORD>(rng());
+            c.ProgramNum = c.ShowNum = static_cast<WORD>(i + 1);
+            c.SatID = static_cast<BYTE>(i % 5 + 1);
+            c.TPID = static_cast<BYTE>(i % 6 + 1);
+            c.ServiceID = word();
+            c.VideoPID = word();
+            c.Attributes = static_cast<WORD>((i % 4 == 0 ? kAttrRadio : kAttrTV) | (rng() & 0x7F));
+            for (auto& f : c.F)
+                f = word();
+            c.StreamType = byte();
+        });
 }
 
 constexpr int kTail = 333; // bytes after the last block that no block owns

@@ -11,13 +11,13 @@
 
 using namespace velmar::test;
 
+using Blocks = CodecTest;
+
 namespace {
 
 constexpr int Z = 4096;
 using Bytes = std::vector<BYTE>;
 constexpr int kFav = 86, kSat = 86 + 4096, kBrd = 86 + 8192, kTp = 86 + 16384;
-
-class Blocks : public CodecTest {};
 
 void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
     auto f = NewRecord<FavoriteList>();
@@ -27,31 +27,10 @@ void AddFavorite(CZorvDB& db, DWORD key, const char* name, BYTE tail = 0) {
     db.Add(kTableFavorite, key, std::move(f));
 }
 
-void AddBroadcast(CZorvDB& db, WORD id, const char* name) {
-    auto b = NewRecord<Broadcast_Info_Tag>();
-    b->BroadcastID = id;
-    std::snprintf(b->Name, sizeof b->Name, "%s", name);
-    db.AddIndexed(kTableBroadcast, std::move(b));
-}
-
-Transponder_Info_Tag SampleTransponder() {
-    Transponder_Info_Tag t{};
-    t.Frequency = 11494;  // 0x2CE6
-    t.SymbolRate = 22000; // 0x55F0
-    t.TSID = 1091;        // 0x0443
-    t.Word4 = 0x0102;
-    t.PolFEC = 0x31;
-    t.Byte5 = 0x05;
-    t.SatID = 2;
-    t.TPID = 7;
-    t.ExtByte1 = 1;
-    t.ExtByte2 = 1;
-    t.ExtWord1 = 0x1234;
-    t.ExtWord2 = 0x5678;
-    t.ExtByte3 = 9;
-    t.ExtByte4 = 10;
-    return t;
-}
+// In field order: Index, Frequency (0x2CE6), SymbolRate (0x55F0), TSID (0x0443), Word4,
+// PolFEC, Byte5, SatID, TPID, ExtByte1, ExtByte2, ExtWord1, ExtWord2, ExtByte3, ExtByte4.
+constexpr Transponder_Info_Tag kTransponder{0, 11494, 22000, 1091,   0x0102, 0x31, 0x05, 2,
+                                            7, 1,     1,     0x1234, 0x5678, 9,    10};
 
 // Every field of a satellite row but its key, for comparing a reload whole.
 auto Fields(const Satellite_Info_Tag& s) {
@@ -60,10 +39,6 @@ auto Fields(const Satellite_Info_Tag& s) {
     };
     return std::tuple_cat(group(s.Group1), group(s.Group2),
                           std::tuple(s.Degree, +s.Flag, +s.ID, std::string(s.Name), +s.Tail));
-}
-
-void AddTransponder(CZorvDB& db, const Transponder_Info_Tag& t) {
-    db.AddIndexed(kTableTransponder, CopyRecord(t));
 }
 
 } // namespace
@@ -100,6 +75,7 @@ TEST_F(Blocks, FavoriteSectorOnList7WritesOnly170Bytes) {
     EXPECT_EQ(out.size(), base.size());
 }
 
+// Empty slots load with default names, which are saved.
 TEST_F(Blocks, FavoriteHeaderWordSurvivesInBothOrders) {
     for (int order : {0, 1}) {
         MakeProfile(7, 1, order).Apply();
@@ -108,35 +84,26 @@ TEST_F(Blocks, FavoriteHeaderWordSurvivesInBothOrders) {
         base[kFav + 1] = 0x34;
         ASSERT_TRUE(Reload(base));
         EXPECT_EQ(g_wFavHeader, order ? 0x1234 : 0x3412);
+        ASSERT_EQ(db.Size(kTableFavorite), 8u);
+        EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 8)->Name, "Favorite 8");
         const auto out = Save(base);
         EXPECT_EQ(Slice(out, kFav, 2), (Bytes{0x12, 0x34})) << order;
+        EXPECT_EQ(std::memcmp(&out[kFav + 2 + 2 * 20], "Favorite 3", 10), 0);
     }
-}
-
-TEST_F(Blocks, EmptyFavoriteSlotsLoadWithDefaultNames) {
-    ASSERT_EQ(Load(Blank()), 1);
-    ASSERT_EQ(db.Size(kTableFavorite), 8u);
-    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 3)->Name, "Favorite 3");
-    EXPECT_STREQ(db.Get<FavoriteList>(kTableFavorite, 8)->Name, "Favorite 8");
-    const auto out = Save(Blank());
-    EXPECT_EQ(std::memcmp(&out[kFav + 2 + 2 * 20], "Favorite 3", 10), 0);
 }
 
 // ---- Satellite block ----------------------------------------------------------
 
 TEST_F(Blocks, SatelliteShortEntryAndTrailer) {
-    auto s = NewRecord<Satellite_Info_Tag>();
-    s->Group1 = {0x0102, 0x0304, 0x0506, 7, 8, 9, 0x0A, 0x0B, 0x0C};
-    s->Group2.w1 = 0xFFFF; // the short form has no second group
-    s->Degree = 192;
-    s->Flag = 1;
-    s->ID = 3;
-    std::strcpy(s->Name, "Astra");
-    s->Tail = 0xEE;
-    Satellite_Info_Tag want = *s; // as the short form brings it back
+    // Index, Reserved, Group1, Reserved1, Group2 (the short form has none), Reserved2, Degree,
+    // Flag, ID, Name, Tail.
+    const SatSettingGroup g1{0x0102, 0x0304, 0x0506, 7, 8, 9, 0x0A, 0x0B, 0x0C};
+    const SatSettingGroup g2{0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Satellite_Info_Tag s{0, 0, g1, {}, g2, {}, 192, 1, 3, "Astra", 0xEE};
+    Satellite_Info_Tag want = s; // as the short form brings it back
     want.Group1.b5 = 0;
     want.Group2 = {};
-    db.AddIndexed(kTableSatellite, std::move(s));
+    db.AddIndexed(kTableSatellite, CopyRecord(s));
     g_byPreservedA = 0x11;
     g_byPreservedB = 0x22;
     g_byPreservedC = 0x33;
@@ -163,16 +130,11 @@ TEST_F(Blocks, SatelliteLongFormKeepsBothGroups) {
     Profile p = MakeProfile(7, 0x09);
     p.sat.entrySize = 44;
     p.Apply();
-    auto s = NewRecord<Satellite_Info_Tag>();
-    s->Group1 = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    s->Group2 = {0x1011, 0x1213, 0x1415, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B};
-    s->Degree = 3400; // 20.0W
-    s->Flag = 2;
-    s->ID = 9;
-    std::strcpy(s->Name, "Fifteen chars!!");
-    s->Tail = 0x33;
-    const Satellite_Info_Tag want = *s;
-    db.AddIndexed(kTableSatellite, std::move(s));
+    // Degree 3400: 20.0W.
+    const SatSettingGroup g1{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const SatSettingGroup g2{0x1011, 0x1213, 0x1415, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B};
+    const Satellite_Info_Tag want{0, 0, g1, {}, g2, {}, 3400, 2, 9, "Fifteen chars!!", 0x33};
+    db.AddIndexed(kTableSatellite, CopyRecord(want));
     const auto out = Save(Blank());
     // Group 1 b5, group 2 w1 (order 0); group 2 w4 in one byte; Degree; ID.
     EXPECT_EQ(Slice(out, kSat + 11, 3), (Bytes{9, 0x11, 0x10}));
@@ -202,9 +164,10 @@ TEST_F(Blocks, SatelliteCountZeroMeans120AndEmptySlotsKeepTheirKeys) {
 
 // ---- Transponder block ----------------------------------------------------------
 
+// The extension only on lists 7 and 8.
 TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
     MakeProfile(7, 1, 1).Apply();
-    AddTransponder(db, SampleTransponder());
+    db.AddIndexed(kTableTransponder, CopyRecord(kTransponder));
     const auto out = Save(Blank());
     const Bytes entry = {0x2C, 0xE6, 0x55, 0xF0, 0x04, 0x43, 0x01, 0x02, 0x31, 0x05,
                          0x02, 0x07, 0x01, 0x01, 0x12, 0x34, 0x56, 0x78, 0x09, 0x0A};
@@ -217,25 +180,20 @@ TEST_F(Blocks, TransponderEntryWithExtensionInOrderOne) {
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->ExtWord2, 0x5678);
     EXPECT_EQ(g_nMaxTPID, 7u);
-}
 
-TEST_F(Blocks, TransponderExtensionOnlyOnLists7And8) {
     MakeProfile(1).Apply();
-    AddTransponder(db, SampleTransponder());
-    const auto out = Save(Blank());
-    EXPECT_EQ(Slice(out, kTp + 12, 8), Bytes(8));
-    ASSERT_TRUE(Reload(out));
-    const auto* t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
+    db.ClearAll();
+    db.AddIndexed(kTableTransponder, CopyRecord(kTransponder));
+    const auto plain = Save(Blank());
+    EXPECT_EQ(Slice(plain, kTp + 12, 8), Bytes(8));
+    ASSERT_TRUE(Reload(plain));
+    t = db.Get<Transponder_Info_Tag>(kTableTransponder, 1);
     EXPECT_EQ(t->ExtByte1 | t->ExtByte2 | t->ExtWord1 | t->ExtWord2 | t->ExtByte3 | t->ExtByte4, 0);
 }
 
 TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
-    MuxParams mp{};
-    mp.TransMode = 2;
-    mp.Constellation = 3;
-    mp.CodeRate = 3;
-    mp.GuardInterval = 1;
-    mp.Priority = 1;
+    // TransMode 2, Constellation 3, CodeRate 3, GuardInterval 1, Priority 1.
+    const MuxParams mp{0, 2, 0, 3, 3, 1, 1, 0, 0};
     Transponder_Info_Tag t{};
     SetTpParams(t, mp.Pack());
     t.TSID = 0x0203;
@@ -245,7 +203,7 @@ TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
     for (std::uint32_t type : {0x03u, 0x01u}) {
         MakeProfile(1, type, 1).Apply();
         db.ClearAll();
-        AddTransponder(db, t);
+        db.AddIndexed(kTableTransponder, CopyRecord(t));
         const auto out = Save(Blank());
         const Bytes got = Slice(out, kTp, 12);
         if (type == 0x03)
@@ -261,9 +219,9 @@ TEST_F(Blocks, TerrestrialTransponderPacksParamsOnlyWithTheTerrestrialBit) {
 
 TEST_F(Blocks, TransponderSectorsTake203AndEmptySlotsAdvanceKeys) {
     for (int i = 0; i < 204; ++i) {
-        Transponder_Info_Tag t = SampleTransponder();
+        Transponder_Info_Tag t = kTransponder;
         t.TPID = static_cast<BYTE>(i % 250 + 1);
-        AddTransponder(db, t);
+        db.AddIndexed(kTableTransponder, CopyRecord(t));
     }
     auto out = Save(Blank());
     EXPECT_EQ(Word(out, kTp + Z - 4, 1), 203);
@@ -291,8 +249,11 @@ TEST_F(Blocks, EmptyTablesLeaveTheSatelliteBlockAndZeroTheTransponderBlock) {
 // ---- Broadcast block ------------------------------------------------------------
 
 TEST_F(Blocks, BroadcastEntriesAndTwoSectorsOf204) {
-    for (int i = 0; i < 205; ++i)
-        AddBroadcast(db, static_cast<WORD>(0x100 + i), i == 0 ? "Sixteen chars!!!" : "BBC");
+    AddRows<Broadcast_Info_Tag>(db, kTableBroadcast, 205, "BBC", [](auto& b, int i, BYTE) {
+        b.BroadcastID = static_cast<WORD>(0x100 + i);
+        if (i == 0)
+            std::strcpy(b.Name, "Sixteen chars!!!");
+    });
     const auto out = Save(Blank());
     EXPECT_EQ(Slice(out, kBrd, 2), (Bytes{0x00, 0x01}));
     EXPECT_EQ(std::memcmp(&out[kBrd + 2], "Sixteen chars!!!\0", 17), 0);

@@ -56,6 +56,10 @@ TEST_F(WorkingCopy, OnlyUnheldCopiesInTheWorkingFormAreFound) {
     WriteFile(g_szWorkImagePath, Image(100).Bytes());
     for (const auto& path : FindAbandonedWorkingCopies(m_tmp.string()))
         EXPECT_NE(path, g_szWorkImagePath);
+    const fs::path own = g_szWorkImagePath;
+    DeleteWorkingCopy();
+    EXPECT_FALSE(fs::exists(own));
+    EXPECT_EQ(g_szWorkImagePath[0], '\0');
 }
 
 TEST_F(WorkingCopy, ACopyLeftByACrashedEditorIsOfferedAndOpened) {

@@ -1,12 +1,10 @@
 // Several threads hammer the locked operations; ASan (and TSan when run
 // under it) must stay quiet and every value must be accounted for.
 #include "util/MapListIntegerID.h"
-#include "util/MapListStringID.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -34,23 +32,4 @@ TEST(MapListStress, ConcurrentAddRemoveSearch) {
         th.join();
     EXPECT_EQ(removed.load(), kThreads * kRounds / 2);
     EXPECT_EQ(map.TotalListSize(), static_cast<unsigned>(kThreads * kRounds / 2 + 1));
-}
-
-TEST(MapListStress, ConcurrentStringKeys) {
-    CMapListStringID map;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 3; ++t) {
-        threads.emplace_back([&, t] {
-            for (int i = 0; i < 2000; ++i) {
-                const std::string key = "k" + std::to_string(i % 50);
-                map.AddSafety(key.c_str(), new std::uint8_t[4]{static_cast<std::uint8_t>(t)});
-                map.SearchByID(key.c_str());
-                if (i % 7 == 0)
-                    map.Remove(key.c_str());
-            }
-        });
-    }
-    for (auto& th : threads)
-        th.join();
-    EXPECT_LE(map.TotalListSize(), 50u);
 }

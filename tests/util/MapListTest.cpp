@@ -23,23 +23,6 @@ int Tag(const std::uint8_t* p) {
 
 } // namespace
 
-TEST(MapListIntegerID, ArgumentChecksComeInTheirOrder) {
-    CMapListIntegerID map;
-    std::unique_ptr<std::uint8_t[]> v(Block(0));
-    EXPECT_EQ(map.Add(0, v.get()), -1);
-    EXPECT_EQ(map.Add(0, nullptr), -1) << "key is tested before value";
-    EXPECT_EQ(map.Add(3, nullptr), -2);
-    EXPECT_EQ(map.AddSafety(0, v.get()), -1);
-    EXPECT_EQ(map.Update(3, nullptr), -2);
-    EXPECT_EQ(map.Remove(0), -1);
-    EXPECT_EQ(map.Remove(3), -3) << "empty";
-    EXPECT_EQ(map.Add(4, Block(4)), 1);
-    EXPECT_EQ(map.Remove(3), -2) << "missing";
-    EXPECT_EQ(map.Remove(4), 1);
-    EXPECT_TRUE(map.IsEmpty());
-    EXPECT_EQ(map.SearchByID(0), nullptr);
-}
-
 TEST(MapListIntegerID, AddKeepsAddSafetyReplacesAndUpdateHandsTheOldValueBack) {
     CMapListIntegerID map;
     std::unique_ptr<std::uint8_t[]> second(Block(2)); // not taken: ours to free
@@ -112,24 +95,4 @@ TEST(MapList, CopiesShareValuesWithoutFreeingThemTwice) {
     }
     EXPECT_EQ(Tag(copy->SearchByID(1)), 1);
     EXPECT_EQ(copy->TotalListSize(), 2u);
-}
-
-// A subclass can watch the closing flag that destruction sets.
-namespace {
-class ClosingProbe final : public CMapListIntegerID {
-public:
-    ~ClosingProbe() override {}
-    void MarkClosing() { m_bClosing = true; }
-};
-} // namespace
-
-TEST(MapList, ClosingContainerRefusesWork) {
-    ClosingProbe map;
-    map.Add(1, Block(1));
-    map.MarkClosing();
-    std::unique_ptr<std::uint8_t[]> v(Block(2));
-    EXPECT_EQ(map.Add(2, v.get()), -3);
-    EXPECT_EQ(map.SearchByID(1), nullptr);
-    EXPECT_EQ(map.Remove(1), -2);
-    EXPECT_EQ(map.GetNextIDUnsafety(0), nullptr);
 }
