@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -25,14 +24,10 @@ protected:
     // favourite mask and genre.
     void Channel(const char* name, BYTE sat, BYTE tpid, WORD broadcast = 0, DWORD favorite = 0,
                  int genre = 0, bool radio = false) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::snprintf(c->Name, sizeof c->Name, "%s", name);
-        c->SatID = sat;
-        c->TPID = tpid;
-        c->BroadcastID = broadcast;
-        c->Favorite = favorite;
-        c->Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | genre);
-        db.AddIndexed(kTableChannel, std::move(c));
+        Channel_Info_Tag c = Ch{name}.On(sat, tpid).Provider(broadcast).Record();
+        c.Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | genre);
+        c.Favorite = favorite;
+        AddChannel(db, c);
     }
     // The names that pass, in table order.
     std::string Shown(const ChannelFilter& f, std::uint32_t type,
