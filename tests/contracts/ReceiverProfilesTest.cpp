@@ -34,27 +34,8 @@ template <void (*Get)(int*, int*, int*)> std::array<int, 3> Three() {
 
 } // namespace
 
-TEST_F(Profiles, StartupReceiverMakesTheTenCallsOfFrameCreation) {
-    const std::array<PolicyStep, 10> expected = {{
-        {PolicyCall::SetProductList, {7, 0, 0, 0}},
-        {PolicyCall::SetProductType, {1, 0, 0, 0}},
-        {PolicyCall::SetFlashByteOrder, {0, 0, 0, 0}},
-        {PolicyCall::SetFlashStartBlock, {7744, 0, 0, 0}},
-        {PolicyCall::SetBufChecksumSize, {1, 0, 0, 0}},
-        {PolicyCall::SetFlashMMIBlockInfo, {0, 1, 20, 8}},
-        {PolicyCall::SetFlashSatBlockInfo, {0x1000, 1, 32, 0}},
-        {PolicyCall::SetFlashBrdBlockInfo, {0x2000, 2, 20, 0}},
-        {PolicyCall::SetFlashTPBlockInfo, {0x4000, 8, 20, 0}},
-        {PolicyCall::SetFlashCHBlockInfo, {0xC000, 64, 56, 28}},
-    }};
-    EXPECT_EQ(PolicySteps(DefaultReceiverProfile()), expected);
-    EXPECT_EQ(DefaultReceiverProfile().name, "satellite");
-    EXPECT_EQ(ReceiverCaption(DefaultReceiverProfile()),
-              "Velmar for VX-7 and VX-8 satellite receivers - 8FAV");
-}
-
-// The start-up receiver's values are checked with every other profile's
-// below; its sector size, multiplex count and grid column are what the
+// The start-up receiver's geometry is what the capacity and image tests
+// work with; its sector size, multiplex count and grid column are what the
 // component answers by itself before anything is configured.
 TEST_F(Profiles, StartupPolicyLeavesTheComponentsOwnAnswers) {
     const int z = GetFlashOneSectorSize(), m = GetFlashMaxMuxCount(), g = GetGridColumn();
