@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -174,10 +175,10 @@ TEST_F(Filter, FavoriteListsAndGenres) {
 
 TEST_F(Filter, SortColumnFollowsFavoriteModeAndProduct) {
     const ChannelFilter list = ChannelFilter::ByFavoriteOrGenre({}, 0, 0, 0x01);
-    EXPECT_EQ(list.SortColumn(0x01), kChannelColumnNumber) << "no positions on this product";
-    EXPECT_EQ(list.SortColumn(0x11), kChannelColumnFavorite);
-    EXPECT_EQ(list.SortColumn(0x49), kChannelColumnFavorite);
-    EXPECT_EQ(ChannelFilter::All().SortColumn(0x49), kChannelColumnNumber);
-    EXPECT_EQ(ChannelFilter::ByFavoriteOrGenre({}, 1, 3, 0x49).SortColumn(0x49),
-              kChannelColumnNumber);
+    // No positions on product type 0x01.
+    EXPECT_EQ((std::array{list.SortColumn(0x01), list.SortColumn(0x11), list.SortColumn(0x49),
+                          ChannelFilter::All().SortColumn(0x49),
+                          ChannelFilter::ByFavoriteOrGenre({}, 1, 3, 0x49).SortColumn(0x49)}),
+              (std::array{kChannelColumnNumber, kChannelColumnFavorite, kChannelColumnFavorite,
+                          kChannelColumnNumber, kChannelColumnNumber}));
 }

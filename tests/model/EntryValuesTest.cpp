@@ -56,10 +56,9 @@ TEST(CableFrequencyEntry, MHzWithThreeDecimalsHeldInKHz) {
 
 TEST(PolFecEntry, PolarisationAndFecKeepBitsOneToThree) {
     const BYTE polFec = 0x3F; // FEC code 3, bits 1-3 set, horizontal
-    EXPECT_EQ(FecCode(polFec), 3);
-    EXPECT_TRUE(IsHorizontal(polFec));
-    EXPECT_EQ(ComposePolFec(polFec, false, 5), 0x5E);
-    EXPECT_EQ(ComposePolFec(0x00, true, 15), 0xF1);
+    EXPECT_EQ((std::array<int, 4>{FecCode(polFec), IsHorizontal(polFec),
+                                  ComposePolFec(polFec, false, 5), ComposePolFec(0x00, true, 15)}),
+              (std::array{3, 1, 0x5E, 0xF1}));
     EXPECT_EQ(PolarityText(ComposePolFec(0x0E, true, 0)), "HOR");
 }
 
