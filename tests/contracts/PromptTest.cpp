@@ -1,6 +1,4 @@
 #include "contracts/Prompt.h"
-#include "contracts/Texts.h"
-#include "image/ChannelFile.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +32,4 @@ TEST(Prompt, OneAskCoversEveryBoxTheCoreShows) {
     EXPECT_TRUE(yes.AskYesNo("x"));
     EXPECT_EQ(no.AskYesNoCancel("x"), PromptAnswer::No);
     EXPECT_EQ(no.Ask("x", PromptButtons::Ok, PromptIcon::None), PromptAnswer::Ok);
-}
-
-TEST(Texts, TheCodecAsksWithTheSharedWording) {
-    EXPECT_EQ(std::string_view(kHeaderQuestion), std::string_view(texts::kHeaderQuestion));
-    EXPECT_EQ(std::string_view(texts::kFavoriteNameSize),
-              "Cannot change Favorite name. mismatch string size");
 }

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -22,8 +22,19 @@ RecordPtr<Row> MakeRow(int value) {
     row->value = value;
     return row;
 }
+// Channel rows under fresh keys, in the order given.
+void AddRows(CZorvDB& db, std::initializer_list<int> values) {
+    for (int v : values)
+        db.AddIndexed(kTableChannel, MakeRow(v));
+}
+// A channel row under `key` that knows its key, as loaded rows do.
+int AddKeyed(CZorvDB& db, std::uint32_t key, int value) {
+    auto row = MakeRow(value);
+    row->Index = key;
+    return db.Add(kTableChannel, key, std::move(row));
+}
 
-std::vector<int> Values(const CZorvDB& db, std::uint8_t table) {
+std::vector<int> Values(const CZorvDB& db, std::uint8_t table = kTableChannel) {
     std::vector<int> out;
     for (auto* r = db.NextAs<Row>(table, 0); r; r = db.NextAs<Row>(table, r->Index))
         out.push_back(r->value);
@@ -36,27 +47,19 @@ std::vector<int> Values(const CZorvDB& db, std::uint8_t table) {
 TEST(ZorvDB, KeyedAddKeepsInsertionOrderNotKeyOrder) {
     CZorvDB db;
     EXPECT_EQ(db.Next(kTableChannel, 0), nullptr) << "empty table";
-    for (std::uint32_t key : {30u, 10u, 20u}) {
-        auto row = MakeRow(static_cast<int>(key));
-        row->Index = key;
-        EXPECT_EQ(db.Add(kTableChannel, key, std::move(row)), 1);
-    }
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{30, 10, 20}));
+    for (std::uint32_t key : {30u, 10u, 20u})
+        EXPECT_EQ(AddKeyed(db, key, static_cast<int>(key)), 1);
     EXPECT_EQ(db.Size(kTableChannel), 3u);
     EXPECT_EQ(db.Size(kTableSatellite), 0u) << "tables are independent";
-    ASSERT_NE(db.Get<Row>(kTableChannel, 10), nullptr);
     EXPECT_EQ(db.Get<Row>(kTableChannel, 10)->value, 10);
     EXPECT_EQ(db.GetRow(kTableChannel, 11), nullptr);
     EXPECT_EQ(db.Next(kTableChannel, 20), nullptr) << "after the last";
     EXPECT_EQ(db.Next(kTableChannel, 99), nullptr) << "unknown key";
-
     std::vector<int> seen;
-    for (Row& r : db.Rows<Row>(kTableChannel)) {
-        seen.push_back(r.value);
-        r.value += 1;
-    }
+    for (Row& r : db.Rows<Row>(kTableChannel))
+        seen.push_back(r.value++);
     EXPECT_EQ(seen, (std::vector<int>{30, 10, 20}));
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{31, 11, 21})) << "written through";
+    EXPECT_EQ(Values(db), (std::vector<int>{31, 11, 21})) << "written through";
     EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{30, 10, 20}));
     EXPECT_TRUE(db.Rows<Row>(kTableSatellite).empty());
     EXPECT_TRUE(db.Rows<Row>(200).empty()) << "a bad table is an empty range";
@@ -76,64 +79,66 @@ TEST(ZorvDB, KeyedAddRefusesKeyZeroDuplicatesAndBadTables) {
 
 TEST(ZorvDB, KeylessAddReturnsFreshKeysAfterTheHighest) {
     CZorvDB db;
-    auto first = MakeRow(7);
-    first->Index = 7;
-    db.Add(kTableBroadcast, 7, std::move(first));
-    const int k1 = db.AddIndexed(kTableBroadcast, MakeRow(100));
-    EXPECT_EQ((std::array{k1, db.AddIndexed(kTableBroadcast, MakeRow(101))}), (std::array{8, 9}));
-    EXPECT_EQ(db.Get<Row>(kTableBroadcast, 8)->Index, 8u) << "AddIndexed writes the key back";
+    AddKeyed(db, 7, 7);
+    EXPECT_EQ((std::array{db.AddIndexed(kTableChannel, MakeRow(100)),
+                          db.AddIndexed(kTableChannel, MakeRow(101))}),
+              (std::array{8, 9}));
+    EXPECT_EQ(db.Get<Row>(kTableChannel, 8)->Index, 8u) << "AddIndexed writes the key back";
     // Deleting the highest key must not hand it out again while 9 lives.
-    db.Delete(kTableBroadcast, 8);
-    EXPECT_EQ(db.AddIndexed(kTableBroadcast, MakeRow(102)), 10);
-    EXPECT_EQ(Values(db, kTableBroadcast), (std::vector<int>{7, 101, 102}));
+    db.Delete(kTableChannel, 8);
+    EXPECT_EQ(db.AddIndexed(kTableChannel, MakeRow(102)), 10);
+    EXPECT_EQ(Values(db), (std::vector<int>{7, 101, 102}));
 }
 
+// The documented idiom, Next from the last kept key, neither skips nor
+// revisits a row when the current one (the first one too) is deleted.
+// Quadratic Next or Delete would take minutes over 50,000 rows, not
+// milliseconds: this guards the complexity without a clock.
 TEST(ZorvDB, DeleteWhileIteratingContinuesFromTheLastKeptKey) {
     CZorvDB db;
-    for (std::uint32_t k = 1; k <= 6; ++k) {
-        auto row = MakeRow(static_cast<int>(k));
-        row->Index = k;
-        db.Add(kTableChannel, k, std::move(row));
+    constexpr int kRows = 50000;
+    std::vector<int> odd;
+    for (int i = 0; i < kRows; ++i) {
+        db.AddIndexed(kTableChannel, MakeRow(i));
+        if (i % 2)
+            odd.push_back(i);
     }
-    // Drop the even rows with the documented idiom.
     std::uint32_t kept = 0;
+    int visited = 0;
     for (auto* r = db.NextAs<Row>(kTableChannel, 0); r; r = db.NextAs<Row>(kTableChannel, kept)) {
+        ++visited;
         if (r->value % 2 == 0)
             db.Delete(kTableChannel, r->Index);
         else
             kept = r->Index;
     }
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{1, 3, 5}));
-    // First row deleted (kept still 0) also works.
-    db.Delete(kTableChannel, 1);
-    EXPECT_EQ(db.NextAs<Row>(kTableChannel, 0)->value, 3);
+    EXPECT_EQ(visited, kRows);
+    EXPECT_EQ(Values(db), odd);
     EXPECT_EQ(db.Delete(kTableChannel, 1), 0) << "gone already";
 }
 
 TEST(ZorvDB, ReaddingInNewOrderReordersAndClearFreesRows) {
     CZorvDB db;
-    for (int v : {1, 2, 3})
-        ASSERT_GT(db.AddIndexed(kTableChannel, MakeRow(v)), 0);
+    AddRows(db, {1, 2, 3});
     // Reorder the way the channel lists do: copy rows out, clear, add back reversed.
     std::vector<Row> copies;
-    for (auto* r = db.NextAs<Row>(kTableChannel, 0); r; r = db.NextAs<Row>(kTableChannel, r->Index))
-        copies.push_back(*r);
+    for (const Row& r : db.Rows<Row>(kTableChannel))
+        copies.push_back(r);
     db.Clear(kTableChannel);
     EXPECT_EQ(db.Size(kTableChannel), 0u);
     for (auto it = copies.rbegin(); it != copies.rend(); ++it)
         db.Add(kTableChannel, it->Index, CopyRecord(*it));
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(Values(db), (std::vector<int>{3, 2, 1}));
+    db.AddIndexed(kTableSatellite, MakeRow(1));
     db.ClearAll();
     for (std::uint8_t t = 0; t < CZorvDB::kTableCount; ++t)
         EXPECT_EQ(db.Size(t), 0u);
 }
 
-TEST(ZorvDB, RecordsAreZeroFilledKnowTheirSizeAndTheOneStoreIsShared) {
+TEST(ZorvDB, RecordsAreZeroFilledAndKnowTheirSize) {
     auto channel = NewRecord<Channel_Info_Tag>();
     const auto* bytes = reinterpret_cast<const unsigned char*>(channel.get());
-    for (std::size_t i = 0; i < sizeof(Channel_Info_Tag); ++i)
-        ASSERT_EQ(bytes[i], 0) << "byte " << i;
-    EXPECT_EQ(&TheZorvDB(), &TheZorvDB());
+    EXPECT_TRUE(std::all_of(bytes, bytes + sizeof(Channel_Info_Tag), [](auto b) { return !b; }));
     CZorvDB db;
     db.AddIndexed(kTableChannel, std::move(channel));
     db.AddIndexed(kTableBroadcast, MakeRow(1));
@@ -144,39 +149,17 @@ TEST(ZorvDB, RecordsAreZeroFilledKnowTheirSizeAndTheOneStoreIsShared) {
     EXPECT_EQ(RecordBytes(nullptr), 0u);
 }
 
-TEST(ZorvDB, FiveThousandRowReorderStaysFast) {
-    // Not a timing test: quadratic Next/Delete would take minutes here, not
-    // milliseconds, so this guards the complexity without a clock.
-    CZorvDB db;
-    constexpr int kRows = 50000;
-    for (int i = 0; i < kRows; ++i)
-        db.AddIndexed(kTableChannel, MakeRow(i));
-    std::uint32_t kept = 0;
-    int visited = 0;
-    for (auto* r = db.NextAs<Row>(kTableChannel, 0); r; r = db.NextAs<Row>(kTableChannel, kept)) {
-        ++visited;
-        if (r->value % 3 == 0)
-            db.Delete(kTableChannel, r->Index);
-        else
-            kept = r->Index;
-    }
-    EXPECT_EQ(visited, kRows);
-    EXPECT_EQ(db.Size(kTableChannel), static_cast<std::uint32_t>(kRows - (kRows + 2) / 3));
-}
-
 TEST(ZorvDB, SwapExchangesRowsKeysOrderAndFreshKeys) {
     CZorvDB a, b;
     for (std::uint32_t key : {9u, 3u})
-        a.Add(kTableChannel, key, MakeRow(static_cast<int>(key)));
+        AddKeyed(a, key, static_cast<int>(key));
     a.Delete(kTableChannel, 9);
     a.AddIndexed(kTableSatellite, MakeRow(1));
     b.Add(kTableChannel, 1, MakeRow(100));
 
     a.Swap(b);
-    EXPECT_EQ(Values(a, kTableChannel), (std::vector<int>{100}));
-    EXPECT_EQ(a.Size(kTableSatellite), 0u);
-    EXPECT_EQ(Values(b, kTableChannel), (std::vector<int>{3}));
-    EXPECT_EQ(b.Size(kTableSatellite), 1u);
+    EXPECT_EQ(std::pair(Values(a), a.Size(kTableSatellite)), std::pair(std::vector{100}, 0u));
+    EXPECT_EQ(std::pair(Values(b), b.Size(kTableSatellite)), std::pair(std::vector{3}, 1u));
     EXPECT_EQ(b.Get<Row>(kTableChannel, 3)->value, 3) << "lookup by key follows the rows";
     EXPECT_EQ(b.Next(kTableChannel, 3), nullptr);
     // The highest key handed out travels too: 9 was deleted, 10 comes next.
@@ -184,12 +167,11 @@ TEST(ZorvDB, SwapExchangesRowsKeysOrderAndFreshKeys) {
     EXPECT_EQ(a.AddIndexed(kTableChannel, MakeRow(101)), 2);
 }
 
-// ---- Typed access, sizes, snapshots ------------------------------------------------------
+// ---- Snapshots ---------------------------------------------------------------------------
 
 TEST(ZorvDB, RestoreGivesBackKeysOrderBytesAndTheKeyCounter) {
     CZorvDB db;
-    for (int v : {1, 2, 3, 4})
-        db.AddIndexed(kTableChannel, MakeRow(v));
+    AddRows(db, {1, 2, 3, 4});
     db.Delete(kTableChannel, 4); // the counter stays at 4
     db.Delete(kTableChannel, 2);
     const CTableSnapshot before = db.Snapshot(kTableChannel);
@@ -197,32 +179,18 @@ TEST(ZorvDB, RestoreGivesBackKeysOrderBytesAndTheKeyCounter) {
     EXPECT_EQ((std::array<std::size_t, 2>{before.RowCount(), before.HighestKey()}),
               (std::array<std::size_t, 2>{2, 4}));
 
-    // Renumber the table the way sorting does, then change a field.
+    // Renumber the table the way sorting does.
     db.Clear(kTableChannel);
-    for (int v : {30, 10, 20})
-        db.AddIndexed(kTableChannel, MakeRow(v));
+    AddRows(db, {30, 10, 20});
     ASSERT_TRUE(db.Restore(before));
     EXPECT_EQ(db.Keys(kTableChannel), (std::vector<std::uint32_t>{1, 3}));
-    EXPECT_EQ(Values(db, kTableChannel), (std::vector<int>{1, 3}));
+    EXPECT_EQ(Values(db), (std::vector<int>{1, 3}));
     EXPECT_EQ(db.Get<Row>(kTableChannel, 3)->Index, 3u);
     EXPECT_EQ(db.AddIndexed(kTableChannel, MakeRow(9)), 5) << "the counter came back too";
     EXPECT_EQ(db.Size(kTableSatellite), 0u) << "other tables untouched";
 
     EXPECT_FALSE(db.Restore(CTableSnapshot{})) << "an empty snapshot names no table";
     EXPECT_EQ(db.Size(kTableChannel), 3u);
-}
-
-TEST(ZorvDB, SnapshotIsACopyNotAView) {
-    CZorvDB db;
-    db.AddIndexed(kTableChannel, MakeRow(1));
-    const CTableSnapshot s = db.Snapshot(kTableChannel);
-    db.Get<Row>(kTableChannel, 1)->value = 99;
-    Row copy;
-    std::memcpy(&copy, s.Bytes(0).data(), sizeof copy);
-    EXPECT_EQ(copy.value, 1);
-    EXPECT_FALSE(s.SameAs(db.Snapshot(kTableChannel)));
-    db.Get<Row>(kTableChannel, 1)->value = 1;
-    EXPECT_TRUE(s.SameAs(db.Snapshot(kTableChannel)));
 }
 
 TEST(ZorvDB, SnapshotsAgainstABasisShareUnchangedAndMovedRows) {
@@ -265,8 +233,7 @@ TEST(ZorvDB, SnapshotsAgainstABasisShareUnchangedAndMovedRows) {
 // restore to a different table: SameAs must tell them apart.
 TEST(ZorvDB, SnapshotsDifferingOnlyInKeysAreNotTheSame) {
     CZorvDB db;
-    for (int v : {1, 2, 3})
-        db.AddIndexed(kTableChannel, MakeRow(v));
+    AddRows(db, {1, 2, 3});
     const CTableSnapshot three = db.Snapshot(kTableChannel);
     db.AddIndexed(kTableChannel, MakeRow(4));
     db.Delete(kTableChannel, 4); // the same rows, the counter at 4
@@ -283,8 +250,7 @@ TEST(ZorvDB, SnapshotsDifferingOnlyInKeysAreNotTheSame) {
 
 TEST(ZorvDB, KeyGenerationMarksKeysThatMayNameOtherRows) {
     CZorvDB db;
-    db.AddIndexed(kTableChannel, MakeRow(1));
-    db.AddIndexed(kTableChannel, MakeRow(2));
+    AddRows(db, {1, 2});
     const auto g0 = db.KeyGeneration(kTableChannel);
     db.Get<Row>(kTableChannel, 1)->value = 5;
     db.Delete(kTableChannel, 2);

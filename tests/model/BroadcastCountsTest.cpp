@@ -10,19 +10,13 @@ using velmar::test::Ch;
 
 TEST(BroadcastCounts, TVAndRadioPerBroadcastId) {
     CZorvDB db;
-    auto add = [&](WORD broadcast, WORD attributes) {
-        Ch c;
-        c.broadcast = broadcast;
-        c.attributes = attributes;
-        AddChannel(db, c);
-    };
-    add(5, kAttrTV);
-    add(5, kAttrTV | 3); // the genre does not matter
-    add(5, kAttrRadio);
-    add(5, kAttrTV | kAttrRadio); // both bits: counted in both
-    add(5, 0);                    // neither: counted nowhere
-    add(0xFFFF, kAttrRadio);      // the highest id
-    add(7, kAttrTV);
+    // The genre does not matter; both bits count in both, neither nowhere;
+    // 0xFFFF is the highest id.
+    const std::pair<WORD, int> channels[] = {
+        {5, kAttrTV}, {5, kAttrTV | 3},     {5, kAttrRadio}, {5, kAttrTV | kAttrRadio},
+        {5, 0},       {0xFFFF, kAttrRadio}, {7, kAttrTV}};
+    for (const auto& [id, attributes] : channels)
+        AddChannel(db, Ch{}.Provider(id).Attr(static_cast<WORD>(attributes)));
 
     // TV and radio of each id, from the one walk and from a walk for the id
     // alone; 6 is an id no channel has.

@@ -21,9 +21,10 @@ class Edits : public ::testing::Test {
 protected:
     // "T<number>" or "R<number>" on satellite 1, transponder 1.
     std::uint32_t Channel(WORD number, bool radio = false) {
-        velmar::test::Ch c{(radio ? "R" : "T") + std::to_string(number)};
-        c.attributes = radio ? kAttrRadio : kAttrTV;
-        return velmar::test::AddChannel(db, c.Nums(number));
+        return velmar::test::AddChannel(
+            db, velmar::test::Ch{(radio ? "R" : "T") + std::to_string(number)}
+                    .Attr(radio ? kAttrRadio : kAttrTV)
+                    .Nums(number));
     }
     Channel_Info_Tag& C(std::uint32_t key) { return *db.Get<Channel_Info_Tag>(kTableChannel, key); }
     // ProgramNum of each key, in the given order.
@@ -93,8 +94,7 @@ TEST_F(Edits, DropsWithoutARowUnderThePointerDoNothing) {
           SetChannelsMux(db, keys, 0, 0x04), SetChannelsTransponder(db, keys, 0),
           SetChannelsBroadcast(db, keys, 0), RenumberMovedSet(db, keys, 0, ChannelKind::TV, 7),
           MoveTranspondersToSatellite(db, keys, 0)}) {
-        EXPECT_TRUE(r.changed.empty());
-        EXPECT_TRUE(r.leaving.empty());
+        EXPECT_TRUE(r.changed.empty() && r.leaving.empty());
     }
     EXPECT_EQ(std::memcmp(&before, &C(a), sizeof before), 0)
         << "SatID 0 would drop the channel from the saved image";
@@ -244,18 +244,18 @@ TEST_F(Edits, RenameFavoriteListAcceptsOneToNineteenCharacters) {
 
 // ---- Renumbering -------------------------------------------------------------------------
 
+// Moving down, the channels between shift up; each gets LogicalNumber and
+// ShowNum as well on list 7; the other kind, and keys without a record or
+// of the other kind, are left alone.
 TEST_F(Edits, MovingDownThreeBeforeSevenGivesSix) {
     Keys k;
     for (WORD n = 1; n <= 8; ++n)
         k.push_back(Channel(n));
     const auto radio = Channel(4, true);
     const EditedRows r = RenumberMovedSet(db, Keys{k[2]}, k[6], ChannelKind::TV, 7);
-    EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
-    EXPECT_EQ(C(radio).ProgramNum, 4) << "the other kind keeps its numbers";
+    EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
     EXPECT_EQ((std::array{Triple(k[2]), Triple(k[3])}),
               (std::array{std::array{6, 6, 6}, std::array{3, 3, 3}}));
-    EXPECT_EQ(r.changed, (Keys{k[2], k[3], k[4], k[5]}));
-    // Moved keys of the other kind, or without a record, are skipped.
     RenumberMovedSet(db, Keys{radio, 4242}, k[2], ChannelKind::TV, 7);
     EXPECT_EQ(Numbers(k), (std::vector<int>{1, 2, 6, 3, 4, 5, 7, 8}));
     EXPECT_EQ(C(radio).ProgramNum, 4);

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <array>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -25,14 +25,10 @@ protected:
     // favourite mask and genre.
     void Channel(const char* name, BYTE sat, BYTE tpid, WORD broadcast = 0, DWORD favorite = 0,
                  int genre = 0, bool radio = false) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::snprintf(c->Name, sizeof c->Name, "%s", name);
-        c->SatID = sat;
-        c->TPID = tpid;
-        c->BroadcastID = broadcast;
-        c->Favorite = favorite;
-        c->Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | genre);
-        db.AddIndexed(kTableChannel, std::move(c));
+        Channel_Info_Tag c = Ch{name}.On(sat, tpid).Provider(broadcast).Record();
+        c.Attributes = static_cast<WORD>((radio ? kAttrRadio : kAttrTV) | genre);
+        c.Favorite = favorite;
+        AddChannel(db, c);
     }
     // The names that pass, in table order.
     std::string Shown(const ChannelFilter& f, std::uint32_t type,
@@ -179,10 +175,10 @@ TEST_F(Filter, FavoriteListsAndGenres) {
 
 TEST_F(Filter, SortColumnFollowsFavoriteModeAndProduct) {
     const ChannelFilter list = ChannelFilter::ByFavoriteOrGenre({}, 0, 0, 0x01);
-    EXPECT_EQ(list.SortColumn(0x01), kChannelColumnNumber) << "no positions on this product";
-    EXPECT_EQ(list.SortColumn(0x11), kChannelColumnFavorite);
-    EXPECT_EQ(list.SortColumn(0x49), kChannelColumnFavorite);
-    EXPECT_EQ(ChannelFilter::All().SortColumn(0x49), kChannelColumnNumber);
-    EXPECT_EQ(ChannelFilter::ByFavoriteOrGenre({}, 1, 3, 0x49).SortColumn(0x49),
-              kChannelColumnNumber);
+    // No positions on product type 0x01.
+    EXPECT_EQ((std::array{list.SortColumn(0x01), list.SortColumn(0x11), list.SortColumn(0x49),
+                          ChannelFilter::All().SortColumn(0x49),
+                          ChannelFilter::ByFavoriteOrGenre({}, 1, 3, 0x49).SortColumn(0x49)}),
+              (std::array{kChannelColumnNumber, kChannelColumnFavorite, kChannelColumnFavorite,
+                          kChannelColumnNumber, kChannelColumnNumber}));
 }

@@ -21,30 +21,14 @@ struct Ch {
     WORD number = 0, logical = 0, show = 0;
     WORD broadcast = 0;
 
-    Ch& Ids(WORD o, WORD t, WORD s) {
-        onid = o;
-        tsid = t;
-        sid = s;
-        return *this;
-    }
-    Ch& Radio() {
-        attributes = kAttrRadio;
-        return *this;
-    }
-    Ch& On(BYTE satId, BYTE tpId) {
-        sat = satId;
-        tp = tpId;
-        return *this;
-    }
-    Ch& Num(WORD n) {
-        number = n;
-        return *this;
-    }
+    Ch& Ids(WORD o, WORD t, WORD s) { return onid = o, tsid = t, sid = s, *this; }
+    Ch& Radio() { return attributes = kAttrRadio, *this; }
+    Ch& On(BYTE satId, BYTE tpId) { return sat = satId, tp = tpId, *this; }
+    Ch& Num(WORD n) { return number = n, *this; }
+    Ch& Attr(WORD a) { return attributes = a, *this; }
+    Ch& Provider(WORD id) { return broadcast = id, *this; }
     // ProgramNum, LogicalNumber and ShowNum alike, as renumbering leaves them.
-    Ch& Nums(WORD n) {
-        number = logical = show = n;
-        return *this;
-    }
+    Ch& Nums(WORD n) { return number = logical = show = n, *this; }
 
     Channel_Info_Tag Record() const {
         Channel_Info_Tag c{};

@@ -1,6 +1,7 @@
 #include "model/ChannelTable.h"
 #include "contracts/ZorvDB.h"
 #include "model/ChannelRecords.h"
+#include "tests/model/ChannelMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,17 @@
 #include <utility>
 #include <vector>
 
+using velmar::test::AddChannel;
+using velmar::test::Ch;
+
 namespace {
 
 class ChannelTable : public ::testing::Test {
 protected:
     void SetUp() override { db.ClearAll(); }
     void TearDown() override { db.ClearAll(); }
-    void Add(const char* name, WORD number, WORD attributes) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::snprintf(c->Name, sizeof c->Name, "%s", name);
-        c->ProgramNum = number;
-        c->Attributes = attributes;
-        db.AddIndexed(kTableChannel, std::move(c));
+    void Add(const std::string& name, WORD number, WORD attributes) {
+        AddChannel(db, Ch{name}.Num(number).Attr(attributes));
     }
     std::string Order() {
         std::string out;
@@ -45,12 +45,8 @@ TEST_F(ChannelTable, MaxProgramNumPerKindOnTheStoreItIsGiven) {
     EXPECT_EQ((std::array<int, 2>{GetMaxProgramNum(true), GetMaxProgramNum(false)}),
               (std::array{4, 9}));
     CZorvDB other;
-    for (int n : {9, 3}) {
-        auto c = NewRecord<Channel_Info_Tag>();
-        c->ProgramNum = static_cast<WORD>(n);
-        c->Attributes = kAttrRadio;
-        other.AddIndexed(kTableChannel, std::move(c));
-    }
+    for (WORD n : {WORD{9}, WORD{3}})
+        AddChannel(other, Ch{"o"}.Num(n).Radio());
     EXPECT_EQ(GetMaxProgramNum(false, other), 9);
     EXPECT_EQ(GetMaxProgramNum(true, other), 0);
     RenumberChannels(other);
@@ -65,36 +61,30 @@ TEST_F(ChannelTable, MaxProgramNumPerKindOnTheStoreItIsGiven) {
 namespace {
 
 // The rule as first written: every step copies the table into the scratch
-// table, clears it and re-adds the rows in their new order.
-void RefillThroughScratch(CZorvDB& db, const std::vector<std::uint32_t>& scratchOrder) {
-    db.Clear(kTableChannel);
-    for (std::uint32_t key : scratchOrder)
-        db.AddIndexed(kTableChannel, CopyRecord(*db.Get<Channel_Info_Tag>(kTableScratch, key)));
-    db.Clear(kTableScratch);
-}
-std::vector<std::uint32_t> CopyToScratch(CZorvDB& db) {
+// table, clears it and re-adds the rows in their new order (here a stable
+// sort of the scratch rows by `before`).
+template <class Before> void RefillThroughScratch(CZorvDB& db, Before before) {
     db.Clear(kTableScratch);
     std::vector<std::uint32_t> keys;
     for (const auto& c : std::as_const(db).Rows<Channel_Info_Tag>(kTableChannel))
         keys.push_back(static_cast<std::uint32_t>(db.AddIndexed(kTableScratch, CopyRecord(c))));
-    return keys;
+    const auto row = [&](std::uint32_t key) -> const Channel_Info_Tag& {
+        return *db.Get<Channel_Info_Tag>(kTableScratch, key);
+    };
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&](auto a, auto b) { return before(row(a), row(b)); });
+    db.Clear(kTableChannel);
+    for (std::uint32_t key : keys)
+        db.AddIndexed(kTableChannel, CopyRecord(row(key)));
+    db.Clear(kTableScratch);
 }
 void ReferenceSort(CZorvDB& db) {
-    auto keys = CopyToScratch(db);
-    std::stable_sort(keys.begin(), keys.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return db.Get<Channel_Info_Tag>(kTableScratch, a)->ProgramNum <
-               db.Get<Channel_Info_Tag>(kTableScratch, b)->ProgramNum;
-    });
-    RefillThroughScratch(db, keys);
+    RefillThroughScratch(db,
+                         [](const auto& a, const auto& b) { return a.ProgramNum < b.ProgramNum; });
 }
 void ReferenceRegroup(CZorvDB& db) {
     ReferenceSort(db);
-    auto keys = CopyToScratch(db);
-    std::vector<std::uint32_t> tv, other;
-    for (std::uint32_t k : keys)
-        (IsTV(*db.Get<Channel_Info_Tag>(kTableScratch, k)) ? tv : other).push_back(k);
-    tv.insert(tv.end(), other.begin(), other.end());
-    RefillThroughScratch(db, tv);
+    RefillThroughScratch(db, [](const auto& a, const auto& b) { return IsTV(a) && !IsTV(b); });
 }
 void ReferenceRenumber(CZorvDB& db) {
     ReferenceSort(db);
@@ -206,9 +196,9 @@ TEST_F(ChannelTable, EachOperationLeavesTheTableAsRefillingThroughTheScratchTabl
 
 TEST_F(ChannelTable, ANewChannelAtTheEndOfANumberedListRewritesOnlyTheRowsItMoves) {
     for (int i = 1; i <= 50; ++i)
-        Add(("t" + std::to_string(i)).c_str(), static_cast<WORD>(i), kAttrTV);
+        Add("t" + std::to_string(i), static_cast<WORD>(i), kAttrTV);
     for (int i = 1; i <= 10; ++i)
-        Add(("r" + std::to_string(i)).c_str(), static_cast<WORD>(i), kAttrRadio);
+        Add("r" + std::to_string(i), static_cast<WORD>(i), kAttrRadio);
     RegroupAndRenumberChannels(db);
     Add("new", 51, kAttrTV);
     db.BeginJournal();

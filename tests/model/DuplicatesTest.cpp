@@ -59,12 +59,8 @@ TEST(Duplicates, KindsNeverMix) {
     EXPECT_EQ(FindDuplicateGroups(db), (Groups{{tv, tv2}, {radio, radio2}}));
 
     // A channel with both bits is TV, one with neither is in no list.
-    Ch both{"Bayern"};
-    both.attributes = kAttrTV | kAttrRadio;
-    const auto b = AddChannel(db, both.Ids(1, 1, 1));
-    Ch neither{"Bayern"};
-    neither.attributes = 0;
-    AddChannel(db, neither.Ids(1, 1, 1));
+    const auto b = AddChannel(db, Ch{"Bayern"}.Attr(kAttrTV | kAttrRadio).Ids(1, 1, 1));
+    AddChannel(db, Ch{"Bayern"}.Attr(0).Ids(1, 1, 1));
     EXPECT_EQ(FindDuplicateGroups(db), (Groups{{tv, tv2, b}, {radio, radio2}}));
 }
 

@@ -56,27 +56,29 @@ TEST(CableFrequencyEntry, MHzWithThreeDecimalsHeldInKHz) {
 
 TEST(PolFecEntry, PolarisationAndFecKeepBitsOneToThree) {
     const BYTE polFec = 0x3F; // FEC code 3, bits 1-3 set, horizontal
-    EXPECT_EQ(FecCode(polFec), 3);
-    EXPECT_TRUE(IsHorizontal(polFec));
-    EXPECT_EQ(ComposePolFec(polFec, false, 5), 0x5E);
-    EXPECT_EQ(ComposePolFec(0x00, true, 15), 0xF1);
+    EXPECT_EQ((std::array<int, 4>{FecCode(polFec), IsHorizontal(polFec),
+                                  ComposePolFec(polFec, false, 5), ComposePolFec(0x00, true, 15)}),
+              (std::array{3, 1, 0x5E, 0xF1}));
     EXPECT_EQ(PolarityText(ComposePolFec(0x0E, true, 0)), "HOR");
 }
 
+// The grid reads Modulation by the product: the whole byte is the code on
+// list 10, elsewhere bits 2-7 with the inversion in bits 0-1.
 TEST(CableModulationEntry, TheGridReadsBackWhatTheFormChose) {
-    // Elsewhere than list 10: code in bits 2-7, inversion in bits 0-1, the
-    // Invert byte carried.
+    // Elsewhere than list 10 the Invert byte is carried.
     const CableModulation list1 = ComposeCableModulation({0x0D, 0x7F}, 5, 2, 1);
     EXPECT_EQ((std::array<int, 2>{list1.modulation, list1.invert}), (std::array{0x16, 0x7F}));
-    EXPECT_EQ(CableQamCode(list1.modulation, 1), 5);
-    EXPECT_EQ(CableInvertValue(list1.modulation, list1.invert, 1), 2);
-    EXPECT_EQ(CableInvertMax(1), 3);
-    // List 10: the whole Modulation byte is the code, Invert its own byte.
+    // List 10: Invert is its own byte.
     const CableModulation list10 = ComposeCableModulation({0x0D, 1}, 4, 0, 10);
     EXPECT_EQ((std::array<int, 2>{list10.modulation, list10.invert}), (std::array{4, 0}));
-    EXPECT_EQ(QamText(CableQamCode(list10.modulation, 10)), "128 QAM");
-    EXPECT_EQ(CableInvertMax(10), 255);
-    EXPECT_EQ(CableInvertValue(10, 200, 10), 200);
+    EXPECT_EQ((std::array{CableQamCode(list1.modulation, 1),
+                          CableInvertValue(list1.modulation, list1.invert, 1), CableInvertMax(1),
+                          CableInvertMax(10), CableInvertValue(10, 200, 10),
+                          CableInvertValue(0x0D, 0, 7)}),
+              (std::array{5, 2, 3, 255, 200, 1}));
+    EXPECT_EQ(QamText(CableQamCode(list10.modulation, 10)) + ", " + QamText(CableQamCode(5, 10)) +
+                  ", " + QamText(CableQamCode(0x0D, 10)) + ", " + QamText(CableQamCode(0x0D, 7)),
+              "128 QAM, 256 QAM, --, 64 QAM");
 }
 
 TEST(NumberEntry, RangeByWidthWithTheFieldNamed) {

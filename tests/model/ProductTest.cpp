@@ -34,8 +34,7 @@ TEST(Product, ReceptionOfEachFamily) {
     }
     // The long-entry bit is not part of "only": 0x0A is terrestrial with
     // long satellite entries, not terrestrial only.
-    EXPECT_TRUE(HasLongSatelliteEntries(0x0A));
-    EXPECT_FALSE(HasLongSatelliteEntries(0x01));
+    EXPECT_TRUE(HasLongSatelliteEntries(0x0A) && !HasLongSatelliteEntries(0x01));
 }
 
 TEST(Product, TunerEntriesAndColumn) {
@@ -51,21 +50,18 @@ TEST(Product, TunerEntriesAndColumn) {
 }
 
 TEST(Product, FavoritePositionWordsFollowTheEntryLayout) {
-    EXPECT_FALSE(HasFavoritePositions(0x0F));
-    for (std::uint32_t bit : {0x10u, 0x20u, 0x40u})
-        EXPECT_TRUE(HasFavoritePositions(0x01 | bit));
-    EXPECT_EQ(StandardEntryFavoriteWords(0x21), 24);
-    EXPECT_EQ(StandardEntryFavoriteWords(0x41), 32);
-    EXPECT_EQ(StandardEntryFavoriteWords(0x61), 24) << "0x20 is tested first";
-    EXPECT_EQ(StandardEntryFavoriteWords(0x11), 0) << "standard entries ignore 0x10";
-    EXPECT_EQ(ShortEntryFavoriteWords(0x11), 8);
-    EXPECT_EQ(ShortEntryFavoriteWords(0x61), 0);
-
-    // Compact entries carry only the 8 (0x41 on list 7: none).
-    EXPECT_EQ((std::array{FavoritePositionWords(0x49, 64), FavoritePositionWords(0x21, 1),
+    // 0x20 is tested first; standard entries ignore 0x10; compact entries
+    // carry only the 8 (0x41 on list 7: none).
+    EXPECT_EQ((std::array{HasFavoritePositions(0x0F), HasFavoritePositions(0x11),
+                          HasFavoritePositions(0x21), HasFavoritePositions(0x41)}),
+              (std::array{false, true, true, true}));
+    EXPECT_EQ((std::array{StandardEntryFavoriteWords(0x21), StandardEntryFavoriteWords(0x41),
+                          StandardEntryFavoriteWords(0x61), StandardEntryFavoriteWords(0x11),
+                          ShortEntryFavoriteWords(0x11), ShortEntryFavoriteWords(0x61),
+                          FavoritePositionWords(0x49, 64), FavoritePositionWords(0x21, 1),
                           FavoritePositionWords(0x19, 8), FavoritePositionWords(0x12, 9),
                           FavoritePositionWords(0x41, 7)}),
-              (std::array{32, 24, 8, 8, 0}));
+              (std::array{24, 32, 24, 0, 8, 0, 32, 24, 8, 8, 0}));
 }
 
 TEST(Product, ModelNumbers) {
@@ -76,20 +72,10 @@ TEST(Product, ModelNumbers) {
     EXPECT_EQ(layouts,
               (std::vector{Standard, Standard, Standard, Compact, Compact, Network, None, None}));
 
-    EXPECT_TRUE(IsSingleBlockImage(0x14, 10));
-    EXPECT_FALSE(IsSingleBlockImage(0x12, 10));
-    EXPECT_FALSE(IsSingleBlockImage(0x04, 5));
-
+    EXPECT_EQ((std::array{IsSingleBlockImage(0x14, 10), IsSingleBlockImage(0x12, 10),
+                          IsSingleBlockImage(0x04, 5)}),
+              (std::array{true, false, false}));
     EXPECT_EQ(TunerNameCode(8, 1, 0), 18) << "list 8: terrestrial source";
     EXPECT_EQ(TunerNameCode(8, 2, 1), 17);
     EXPECT_EQ(TunerNameCode(7, 1, 2), 2) << "other lists show the tuner byte";
-}
-
-TEST(Product, CurrentReadsThePolicy) {
-    SetProductList(9);
-    SetProductType(0x12);
-    const Product p = Product::Current();
-    EXPECT_EQ(std::pair(p.list, p.type), std::pair(9, 0x12u));
-    SetProductList(7);
-    SetProductType(1);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -45,82 +46,69 @@ TEST(RecordFields, ChannelFieldsByTheirRecordNames) {
 }
 
 TEST(RecordFields, SatelliteTransponderAndCableFields) {
+    using enum FieldSetResult;
     Satellite_Info_Tag s{};
-    EXPECT_EQ(SetSatelliteField(s, "Group2.b5", "9"), FieldSetResult::Ok);
-    EXPECT_EQ(SetSatelliteField(s, "Group1.w4", "0x1234"), FieldSetResult::Ok);
-    EXPECT_EQ(SetSatelliteField(s, "Degree", "192"), FieldSetResult::Ok);
-    EXPECT_EQ((std::array<int, 3>{s.Group2.b5, s.Group1.w4, s.Degree}),
-              (std::array{9, 0x1234, 192}));
-    EXPECT_EQ(SetSatelliteField(s, "Name", "Fifteen chars!!"), FieldSetResult::Ok);
-    EXPECT_EQ(SetSatelliteField(s, "Name", "Sixteen chars!!!"), FieldSetResult::NameTooLong);
-    EXPECT_EQ(SetSatelliteField(s, "Group3.b1", "1"), FieldSetResult::UnknownField);
-
     Transponder_Info_Tag t{};
-    EXPECT_EQ(SetTransponderField(t, "PolFEC", "0x31"), FieldSetResult::Ok);
-    EXPECT_EQ(SetTransponderField(t, "ExtWord2", "65535"), FieldSetResult::Ok);
-    EXPECT_EQ((std::array<int, 2>{t.PolFEC, t.ExtWord2}), (std::array{0x31, 0xFFFF}));
-    EXPECT_EQ(SetTransponderField(t, "Name", "x"), FieldSetResult::UnknownField);
-
     CableMux_Info_Tag m{};
-    EXPECT_EQ(SetCableMuxField(m, "Frequency", "474000"), FieldSetResult::Ok);
-    EXPECT_EQ(SetCableMuxField(m, "Modulation", "0x0D"), FieldSetResult::Ok);
-    EXPECT_EQ((std::array<DWORD, 2>{m.Frequency, m.Modulation}),
-              (std::array<DWORD, 2>{474000, 13}));
-    EXPECT_EQ(SetCableMuxField(m, "Tail", "1"), FieldSetResult::UnknownField);
+    EXPECT_EQ(
+        (std::vector{
+            SetSatelliteField(s, "Group2.b5", "9"), SetSatelliteField(s, "Group1.w4", "0x1234"),
+            SetSatelliteField(s, "Degree", "192"), SetSatelliteField(s, "Name", "Fifteen chars!!"),
+            SetSatelliteField(s, "Name", "Sixteen chars!!!"),
+            SetSatelliteField(s, "Group3.b1", "1"), SetTransponderField(t, "PolFEC", "0x31"),
+            SetTransponderField(t, "ExtWord2", "65535"), SetTransponderField(t, "Name", "x"),
+            SetCableMuxField(m, "Frequency", "474000"), SetCableMuxField(m, "Modulation", "0x0D"),
+            SetCableMuxField(m, "Tail", "1")}),
+        (std::vector{Ok, Ok, Ok, Ok, NameTooLong, UnknownField, Ok, Ok, UnknownField, Ok, Ok,
+                     UnknownField}));
+    EXPECT_EQ((std::array<DWORD, 7>{s.Group2.b5, s.Group1.w4, s.Degree, t.PolFEC, t.ExtWord2,
+                                    m.Frequency, m.Modulation}),
+              (std::array<DWORD, 7>{9, 0x1234, 192, 0x31, 0xFFFF, 474000, 13}));
 }
 
-Channel_Info_Tag GoodChannel() {
+// A channel every product accepts, with `edit` applied, checked for `p`
+// with the policy's name length 28.
+template <class Edit> std::string Check(Edit edit, Product p = {7, 0x01}) {
     Channel_Info_Tag c{};
     std::strcpy(c.Name, "Arte");
     c.SatID = 1;
     c.Attributes = kAttrTV;
     c.VideoPID = 8191;
-    return c;
+    edit(c);
+    return CheckChannel(c, p, 28);
 }
 
 TEST(RecordChecks, ChannelsTheImageCanHoldAndKeep) {
-    const Product sat{7, 0x01};
-    EXPECT_EQ(CheckChannel(GoodChannel(), sat, 28), "");
-    Channel_Info_Tag c = GoodChannel();
-    c.AudioPID = 8192;
-    EXPECT_EQ(CheckChannel(c, sat, 28), "AudioPID must be between 0 and 8191.");
-    c = GoodChannel();
-    c.Name[0] = 0;
-    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must not be empty.");
+    const Product sat{7, 0x01}, standard{3, 0x01}, network{9, 0x12}, single{10, 0x14};
+    EXPECT_EQ(Check([](auto&) {}), "");
+    EXPECT_EQ(Check([](auto& c) { c.AudioPID = 8192; }), "AudioPID must be between 0 and 8191.");
+    EXPECT_EQ(Check([](auto& c) { c.Name[0] = 0; }), "Name must not be empty.");
     // The standard entry keeps L name bytes; the compact, network and single
     // entries end the name with a zero inside them, so they keep L - 1.
-    const Product standard{3, 0x01};
-    c = GoodChannel();
-    std::strcpy(c.Name, "A name that has twenty-nine c");
-    EXPECT_EQ(CheckChannel(c, standard, 28), "Name must have at most 28 characters.");
-    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 27 characters.");
-    c.Name[28] = 0;
-    EXPECT_EQ(CheckChannel(c, standard, 28), "");
-    EXPECT_EQ(CheckChannel(c, sat, 28), "Name must have at most 27 characters.");
-    c.Name[27] = 0;
-    EXPECT_EQ(CheckChannel(c, sat, 28), "");
+    const auto name = [](std::size_t length) {
+        return [length](auto& c) { std::snprintf(c.Name, sizeof c.Name, "%0*d", int(length), 0); };
+    };
+    EXPECT_EQ(Check(name(29), standard), "Name must have at most 28 characters.");
+    EXPECT_EQ(Check(name(28), standard), "");
+    EXPECT_EQ(Check(name(28)), "Name must have at most 27 characters.");
+    EXPECT_EQ(Check(name(27)), "");
     // With no policy value (0) the record's size.
-    EXPECT_EQ((std::array{ChannelNameCapacity(standard, 28), ChannelNameCapacity({9, 0x12}, 28),
-                          ChannelNameCapacity({10, 0x14}, 28), ChannelNameCapacity(sat, 0)}),
+    EXPECT_EQ((std::array{ChannelNameCapacity(standard, 28), ChannelNameCapacity(network, 28),
+                          ChannelNameCapacity(single, 28), ChannelNameCapacity(sat, 0)}),
               (std::array{28, 27, 27, 254}));
-    c = GoodChannel();
-    c.Attributes = kAttrTV | kAttrRadio;
-    EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);
-    c.Attributes = 0x0011;
-    EXPECT_NE(CheckChannel(c, sat, 28).find("Attributes"), std::string::npos);
-    c = GoodChannel();
-    c.SatID = 0;
-    EXPECT_EQ(CheckChannel(c, sat, 28).rfind("SatID", 0), 0u);
+    EXPECT_NE(Check([](auto& c) { c.Attributes = kAttrTV | kAttrRadio; }).find("Attributes"),
+              std::string::npos);
+    EXPECT_NE(Check([](auto& c) { c.Attributes = 0x0011; }).find("Attributes"), std::string::npos);
     // The network entry carries no satellite; the single block marks empty by TPID.
-    EXPECT_EQ(CheckChannel(c, Product{9, 0x12}, 28), "");
-    EXPECT_EQ(CheckChannel(c, Product{10, 0x14}, 28).rfind("TPID", 0), 0u);
-    c.TPID = 3;
-    EXPECT_EQ(CheckChannel(c, Product{10, 0x14}, 28), "");
+    const auto noSat = [](auto& c) { c.SatID = 0; };
+    EXPECT_EQ(Check(noSat).rfind("SatID", 0), 0u);
+    EXPECT_EQ(Check(noSat, network), "");
+    EXPECT_EQ(Check(noSat, single).rfind("TPID", 0), 0u);
+    EXPECT_EQ(Check([](auto& c) { c.SatID = 0, c.TPID = 3; }, single), "");
     // A tuner byte marks the second copy on cable standard entries.
-    c = GoodChannel();
-    c.Tuner = 1;
-    EXPECT_EQ(CheckChannel(c, Product{2, 0x04}, 28).rfind("Tuner", 0), 0u);
-    EXPECT_EQ(CheckChannel(c, Product{3, 0x03}, 28), "");
+    const auto tuner = [](auto& c) { c.Tuner = 1; };
+    EXPECT_EQ(Check(tuner, {2, 0x04}).rfind("Tuner", 0), 0u);
+    EXPECT_EQ(Check(tuner, {3, 0x03}), "");
 }
 
 TEST(RecordChecks, SatelliteTransponderAndMultiplexIdentities) {

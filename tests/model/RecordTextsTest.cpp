@@ -32,18 +32,9 @@ TEST(RecordTexts, CodedMultiplexFields) {
     EXPECT_EQ(Each(PriorityText, {0, 2, 3}), (Texts{"Auto", "Low", "--"}));
 }
 
-// The composing side, list 1 and 10, is EntryValuesTest's.
-TEST(RecordTexts, CableModulationDependsOnTheProduct) {
-    EXPECT_EQ(Each<BYTE>([](BYTE m) { return QamText(CableQamCode(m, 10)); }, {0x0D, 5}),
-              (Texts{"--", "256 QAM"}));
-    EXPECT_EQ(QamText(CableQamCode(0x0D, 7)), "64 QAM");
-    EXPECT_EQ(CableInvertValue(0x0D, 0, 7), 1);
-    EXPECT_EQ(QamText(0), "--");
-}
-
 TEST(RecordTexts, FrequenciesRatesAndPolarity) {
     EXPECT_EQ(Each(CableFrequencyText, {474000u, 50250u}), (Texts{"474.000 MHz", "050.250 MHz"}));
     EXPECT_EQ(Each(MuxFrequencyText, {474166, 474000}), (Texts{"474.166", "474.0"}));
-    EXPECT_EQ(SymbolRateText(6900), "6900 Ks/s");
+    EXPECT_EQ(SymbolRateText(6900) + QamText(0), "6900 Ks/s--");
     EXPECT_EQ(Each<BYTE>(PolarityText, {0x31, 0x30}), (Texts{"HOR", "VER"}));
 }

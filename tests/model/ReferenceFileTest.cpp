@@ -37,13 +37,16 @@ protected:
     }
     std::string File(const std::string& name) const { return Path(name).string(); }
 
-    // The reference: three channels, saved as a working-form image; its bytes.
+    // The reference's three channels; an image keeps only their service ids.
+    void AddReferenceChannels(WORD onid, WORD tsid) {
+        AddChannel(db, Ch{"Ref One"}.Ids(onid, tsid, 3).Num(11));
+        AddChannel(db, Ch{"Ref Two"}.Num(12));
+        AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(onid, tsid, 4).Num(13));
+    }
+    // The reference saved as a working-form image; its bytes.
     std::vector<BYTE> MakeReferenceImage(const std::string& name, bool withChannels = true) {
-        if (withChannels) {
-            AddChannel(db, Ch{"Ref One"}.Ids(1, 2, 3).Num(11));
-            AddChannel(db, Ch{"Ref Two"}.Num(12));
-            AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(1, 2, 4).Num(13));
-        }
+        if (withChannels)
+            AddReferenceChannels(1, 2);
         velmar::test::Image blank(kFlashSize);
         std::memcpy(blank.Bytes().data() + 6 + 16, "REFERENCE", 9);
         int ok = 0;
@@ -110,9 +113,7 @@ TEST_F(ReferenceFile, EveryFormIsReadWithoutTouchingTheDocument) {
     zorv.insert(zorv.end(), flash.begin(), flash.end());
     velmar::test::WriteFile(Path("ref-zorv.bin"), zorv);
     velmar::test::WriteFile(Path("ref-bare.bin"), flash);
-    AddChannel(db, Ch{"Ref One"}.Ids(0, 0, 3).Num(11));
-    AddChannel(db, Ch{"Ref Two"}.Num(12));
-    AddChannel(db, Ch{"Ref Radio"}.Radio().Ids(0, 0, 4).Num(13));
+    AddReferenceChannels(0, 0);
     ExportChannelWorkbook(TheZorvDB(), File("ref.xls"));
     OpenDocument();
     for (const char* name : {"ref.bin", "ref-zorv.bin", "ref-bare.bin", "ref.xls"}) {
