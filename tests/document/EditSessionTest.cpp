@@ -51,13 +51,10 @@ protected:
         ReadFile(std::string(VELMAR_SOURCE_DIR) + "/examples/demo-satellite.bin");
 };
 
-} // namespace
-
 TEST_F(Session, EditsThatChangeNothingOrFailLeaveNoStep) {
     const std::vector<BYTE> before = Saved();
     EXPECT_TRUE(session.Run("Nothing", kAllTables, [] { return true; }));
-    EXPECT_FALSE(session.CanUndo());
-    EXPECT_FALSE(session.IsModified());
+    EXPECT_FALSE(session.CanUndo() || session.IsModified());
     // A drop on no row (key 0) changes nothing.
     EXPECT_TRUE(session.Run("Drop", TableBit(kTableChannel), [&] {
         SetChannelsSatellite(db, First(5), 0);
@@ -73,9 +70,8 @@ TEST_F(Session, EditsThatChangeNothingOrFailLeaveNoStep) {
         ++g_nMaxTPID;
         return false;
     }));
-    EXPECT_FALSE(session.CanUndo());
-    EXPECT_EQ(db.HighestKey(kTableChannel), highest);
-    EXPECT_EQ(g_nMaxTPID, 6u);
+    EXPECT_EQ(std::tuple(session.CanUndo(), db.HighestKey(kTableChannel), g_nMaxTPID),
+              std::tuple(false, highest, 6u));
     EXPECT_TRUE(Saved() == before);
 
     // So is one that throws.
@@ -211,8 +207,6 @@ TEST_F(Session, RowsOfALoadedImageHaveTheirTablesRecordSize) {
 
 // ---- Memory bound ---------------------------------------------------------------------
 
-namespace {
-
 // The start-up receiver's full channel table: 4,608 channels.
 class FullTable : public ::testing::Test {
 protected:
@@ -298,5 +292,4 @@ TEST_F(FullTable, TheStepCountIsBoundedToo) {
     EXPECT_EQ(session.UndoCount(), 120u);
     session.SetLimits(100, EditSession::kDefaultMaxBytes);
     EXPECT_EQ(session.UndoCount(), 100u);
-    EXPECT_GE(EditSession::kDefaultMaxSteps, 100u);
 }
