@@ -288,12 +288,10 @@ TEST_F(ChannelCsv, RowsTheListCannotHoldAreSaidAsTheWorkbookImportSaysThem) {
                                                "3;9;1;2048;Elsewhere\n");
     const CsvImportResult result = RunImportChannelCsv(session, path);
     ASSERT_TRUE(result.imported) << result.message;
-    EXPECT_EQ(result.message,
-              "1 row of Channel was not imported: 1 mark neither TV nor radio.\n"
-              "Of the rows imported, 1 name satellite 9, which the image does not have; the "
-              "check before Save and Send lists them.\n"
-              "1 row of Channel had a number that an earlier row has and now follows the last "
-              "channel of its kind.");
+    // The filter's words, in full in ListCheckTest: each kind of row said.
+    for (const char* said : {"1 mark neither TV nor radio", "1 name satellite 9",
+                             "1 row of Channel had a number that an earlier row has"})
+        EXPECT_NE(result.message.find(said), std::string::npos) << result.message;
     ASSERT_EQ(TheZorvDB().Size(kTableChannel), 3u);
     ASSERT_TRUE(session.Undo());
 
