@@ -46,14 +46,7 @@ TEST(ListPrint, FlagsPageNumbersAndTitle) {
     EXPECT_EQ(PrintTitleText("list.bin", "VX-7 receivers", "2026-12-08"),
               "list.bin - VX-7 receivers - 2026-12-08");
     EXPECT_EQ(PrintTitleText("", "VX-7 receivers", "2026-12-08"), "VX-7 receivers - 2026-12-08");
-    const auto& headers = PrintColumnHeaders();
-    EXPECT_EQ(headers[0], "CH#");
-    EXPECT_EQ(headers[5], "Flags");
 }
-
-} // namespace
-
-namespace {
 
 // Two TV channels out of number order, one radio channel, and two favourite
 // lists of which only the second has members (one of each kind).
@@ -114,17 +107,13 @@ TEST_F(ListPrintChoice, SectionsFollowTheChoiceInTheWholeListsOrder) {
 }
 
 TEST_F(ListPrintChoice, DefaultIsWhatTheListsShow) {
-    EXPECT_EQ(DefaultPrintChoice(ChannelFilter::All()), (PrintChoice{true, true, {}}));
-    ChannelFilter favourite;
-    favourite.kind = ChannelFilterKind::Favorite;
-    favourite.favorite = 2;
-    EXPECT_EQ(DefaultPrintChoice(favourite), (PrintChoice{false, false, {2}}));
-    favourite.favorite = 0; // every channel
-    EXPECT_EQ(DefaultPrintChoice(favourite), (PrintChoice{true, true, {}}));
-    ChannelFilter satellite;
-    satellite.kind = ChannelFilterKind::Satellite;
-    satellite.satellite = 1;
-    EXPECT_EQ(DefaultPrintChoice(satellite), (PrintChoice{true, true, {}}));
+    using enum ChannelFilterKind;
+    EXPECT_EQ(DefaultPrintChoice({.kind = Favorite, .favorite = 2}),
+              (PrintChoice{false, false, {2}}));
+    // Every channel (favourite 0), a satellite's: the TV and the radio list.
+    for (const ChannelFilter& shown : {ChannelFilter::All(), ChannelFilter{.kind = Favorite},
+                                       ChannelFilter{.kind = Satellite, .satellite = 1}})
+        EXPECT_EQ(DefaultPrintChoice(shown), (PrintChoice{true, true, {}}));
 }
 
 TEST(ListPrint, PageLinesColumnsAndHeadings) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 #include <sys/file.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -28,9 +29,8 @@ TEST(RecoveryFile, BytesAreHeaderSourceThenImage) {
     EXPECT_EQ(bytes, "VELMAR-EDITS 1\nzorv 1\nsource 5\na\nb.c\n" + Image());
     RecoveredEdits back;
     ASSERT_TRUE(ParseRecoveryFile(bytes, back));
-    EXPECT_EQ(back.source, edits.source);
-    EXPECT_TRUE(back.zorvImage);
-    EXPECT_EQ(back.image, edits.image);
+    EXPECT_EQ(std::tuple(back.source, back.zorvImage, back.image),
+              std::tuple(edits.source, true, edits.image));
 }
 
 TEST(RecoveryFile, TornOrForeignFilesAreRefused) {
