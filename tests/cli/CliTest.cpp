@@ -140,31 +140,28 @@ TEST(Cli, FailedWritesLeaveEveryOutputAsItWas) {
     const std::string xls = dir + "/channels.xls";
     ASSERT_EQ(Cli("export-xls " + kSatellite + " " + xls).status, 0);
     const std::string workbook = ReadAll(xls);
-    struct Output {
-        std::string command, target, old;
-    };
-    const std::vector<Output> outputs = {
+    const std::tuple<std::string, std::string, std::string> outputs[] = {
         {"save " + kSatellite, dir + "/list.bin", "an older image"},
         {"export-h " + kSatellite, dir + "/table.h", "/* hand-edited table */"},
         {"export-xls " + kSatellite, dir + "/channels.xls", workbook},
         {"import-xls " + kSatellite + " " + xls, dir + "/list.bin", "an older image"},
     };
-    for (const Output& o : outputs) {
-        std::ofstream(o.target, std::ios::binary) << o.old;
+    for (const auto& [command, target, old] : outputs) {
+        std::ofstream(target, std::ios::binary) << old;
         const auto before = Listing(dir);
         for (const std::string failure :
              {"after=0", "after=1", "after=4096", "after=20000", "sync", "close", "rename"}) {
-            EXPECT_TRUE(Exits(CliFailing(o.command + " " + o.target, dir, failure), 1,
+            EXPECT_TRUE(Exits(CliFailing(command + " " + target, dir, failure), 1,
                               "Cannot save channel file"))
-                << o.command << " " << failure;
-            EXPECT_TRUE(ReadAll(o.target) == o.old) << o.command << " " << failure;
-            EXPECT_EQ(Listing(dir), before) << o.command << " " << failure;
+                << command << " " << failure;
+            EXPECT_TRUE(ReadAll(target) == old) << command << " " << failure;
+            EXPECT_EQ(Listing(dir), before) << command << " " << failure;
         }
         // Unhindered, the same command writes.
-        std::filesystem::remove(o.target);
-        EXPECT_EQ(Cli(o.command + " " + o.target).status, 0) << o.command;
-        EXPECT_TRUE(std::filesystem::exists(o.target)) << o.command;
-        std::filesystem::remove(o.target + ".bak");
+        std::filesystem::remove(target);
+        EXPECT_EQ(Cli(command + " " + target).status, 0) << command;
+        EXPECT_TRUE(std::filesystem::exists(target)) << command;
+        std::filesystem::remove(target + ".bak");
     }
 }
 
