@@ -58,6 +58,12 @@ namespace {
     return result << "in: " << text.substr(0, 4000);
 }
 
+::testing::AssertionResult Ended(bool ok, const Outcome& run) {
+    auto result = ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+    return result << "status " << run.status << ", stderr: " << run.err
+                  << "stdout: " << run.out.substr(0, 2000);
+}
+
 } // namespace
 
 ::testing::AssertionResult Has(const std::string& text, const std::string& part) {
@@ -76,22 +82,16 @@ namespace {
     return Said(missing.empty(), text) << missing;
 }
 
-namespace {
-
-::testing::AssertionResult Ended(bool ok, const Outcome& run) {
-    auto result = ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
-    return result << "status " << run.status << ", stderr: " << run.err
-                  << "stdout: " << run.out.substr(0, 2000);
-}
-
-} // namespace
-
 ::testing::AssertionResult Exits(const Outcome& run, int status, const std::string& part) {
     return Ended(run.status == status && run.err.find(part) != std::string::npos, run);
 }
 
 ::testing::AssertionResult ExitsSaying(const Outcome& run, int status, const std::string& err) {
     return Ended(run.status == status && run.err == err, run);
+}
+
+::testing::AssertionResult Prints(const Outcome& run, int status, const std::string& out) {
+    return Ended(run.status == status && run.out == out, run);
 }
 
 Scratch::Scratch(const std::string& name)

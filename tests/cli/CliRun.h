@@ -44,6 +44,8 @@ std::size_t Count(const std::string& text, const std::string& what);
 ::testing::AssertionResult Exits(const Outcome& run, int status, const std::string& part = {});
 // The same, with standard error exactly `err`.
 ::testing::AssertionResult ExitsSaying(const Outcome& run, int status, const std::string& err);
+// Whether the run ended with `status` and wrote exactly `out` on standard output.
+::testing::AssertionResult Prints(const Outcome& run, int status, const std::string& out);
 
 // A private folder, removed afterwards.
 class Scratch {

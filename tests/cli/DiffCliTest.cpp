@@ -2,11 +2,7 @@
 // velmar-cli edit and a workbook exported from it. Exit status as diff's.
 #include "tests/cli/CliRun.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 using namespace velmar::test;
 
@@ -28,12 +24,6 @@ protected:
     Scratch dir{"diff"};
 };
 
-TEST_F(DiffCli, AnImageAgainstItselfSaysNothingAndExitsZero) {
-    const Outcome o = Cli("diff " + kExample + " " + kExample);
-    EXPECT_TRUE(ExitsSaying(o, 0, ""));
-    EXPECT_EQ(o.out, "");
-}
-
 TEST_F(DiffCli, EachKindOfDifferenceIsOneLineUnderItsHeading) {
     const std::string a = Edited("a.bin", "satellite new Name=\"Gone Sat\" Degree=80\n"
                                           "transponders satellite 2\n"
@@ -50,37 +40,36 @@ TEST_F(DiffCli, EachKindOfDifferenceIsOneLineUnderItsHeading) {
                                           "transponders satellite 2\n"
                                           "transponder new Frequency=10999 SymbolRate=27500\n"
                                           "transponder update 1 SymbolRate=27000\n");
-    const Outcome o = Cli("diff " + a + " " + b);
-    EXPECT_EQ(o.status, 1) << o.err;
-    EXPECT_EQ(o.out, "--- " + a + "\n+++ " + b + "\n" +
-                         "@@ channels only in A: 1 @@\n"
-                         "- TV 205 \"Only In A\"  19.2E 11494 H, PIDs 0/0/0\n"
-                         "@@ channels only in B: 1 @@\n"
-                         "+ TV 205 \"Only In B\"  19.2E 11494 H, PIDs 0/0/0\n"
-                         "@@ number changed: 1 @@\n"
-                         "~ TV 3 \"3sat HD\"  3 -> 5000\n"
-                         "@@ name changed: 1 @@\n"
-                         "~ TV 5 \"PHOENIX HD\"  \"PHOENIX HD\" -> \"Renamed Four\"\n"
-                         "@@ tuning changed: 1 @@\n"
-                         "~ TV 6 \"KiKA HD\"  19.2E 11362 H, PIDs 336/337/336 -> 19.2E 11362 H, "
-                         "PIDs 999/337/336\n"
-                         "@@ flags changed: 1 @@\n"
-                         "~ TV 7 \"tagesschau24 HD\"  - -> locked\n"
-                         "@@ favourite lists changed: 1 @@\n"
-                         "~ TV 8 \"ONE HD\"  4 -> 3, 4\n"
-                         "@@ satellites only in A: 1 @@\n"
-                         "- satellite 8.0E  \"Gone Sat\"\n"
-                         "@@ satellites only in B: 1 @@\n"
-                         "+ satellite 7.0E  \"Velmar Sat\"\n"
-                         "@@ satellite renamed: 1 @@\n"
-                         "~ satellite 19.2E  \"Astra 1\" -> \"Astra 1 New\"\n"
-                         "@@ transponders only in A: 1 @@\n"
-                         "- transponder 13.0E 12999 V  12999 V 22000 FEC 0\n"
-                         "@@ transponders only in B: 1 @@\n"
-                         "+ transponder 13.0E 10999 V  10999 V 27500 FEC 0\n"
-                         "@@ transponder changed: 1 @@\n"
-                         "~ transponder 13.0E 10992 V  10992 V 27500 FEC 2 -> 10992 V 27000 "
-                         "FEC 2\n");
+    EXPECT_TRUE(Prints(Cli("diff " + a + " " + b), 1,
+                       "--- " + a + "\n+++ " + b + "\n" +
+                           "@@ channels only in A: 1 @@\n"
+                           "- TV 205 \"Only In A\"  19.2E 11494 H, PIDs 0/0/0\n"
+                           "@@ channels only in B: 1 @@\n"
+                           "+ TV 205 \"Only In B\"  19.2E 11494 H, PIDs 0/0/0\n"
+                           "@@ number changed: 1 @@\n"
+                           "~ TV 3 \"3sat HD\"  3 -> 5000\n"
+                           "@@ name changed: 1 @@\n"
+                           "~ TV 5 \"PHOENIX HD\"  \"PHOENIX HD\" -> \"Renamed Four\"\n"
+                           "@@ tuning changed: 1 @@\n"
+                           "~ TV 6 \"KiKA HD\"  19.2E 11362 H, PIDs 336/337/336 -> 19.2E 11362 H, "
+                           "PIDs 999/337/336\n"
+                           "@@ flags changed: 1 @@\n"
+                           "~ TV 7 \"tagesschau24 HD\"  - -> locked\n"
+                           "@@ favourite lists changed: 1 @@\n"
+                           "~ TV 8 \"ONE HD\"  4 -> 3, 4\n"
+                           "@@ satellites only in A: 1 @@\n"
+                           "- satellite 8.0E  \"Gone Sat\"\n"
+                           "@@ satellites only in B: 1 @@\n"
+                           "+ satellite 7.0E  \"Velmar Sat\"\n"
+                           "@@ satellite renamed: 1 @@\n"
+                           "~ satellite 19.2E  \"Astra 1\" -> \"Astra 1 New\"\n"
+                           "@@ transponders only in A: 1 @@\n"
+                           "- transponder 13.0E 12999 V  12999 V 22000 FEC 0\n"
+                           "@@ transponders only in B: 1 @@\n"
+                           "+ transponder 13.0E 10999 V  10999 V 27500 FEC 0\n"
+                           "@@ transponder changed: 1 @@\n"
+                           "~ transponder 13.0E 10992 V  10992 V 27500 FEC 2 -> 10992 V 27000 "
+                           "FEC 2\n"));
     const Outcome json = Cli("diff --json " + a + " " + b);
     EXPECT_EQ(json.status, 1);
     EXPECT_TRUE(
@@ -89,52 +78,48 @@ TEST_F(DiffCli, EachKindOfDifferenceIsOneLineUnderItsHeading) {
                           "HD\\\"\", \"a\": \"-\", \"b\": \"locked\""}));
 }
 
-TEST_F(DiffCli, AnImageAgainstItsWorkbookComparesTheChannels) {
+TEST_F(DiffCli, AnImageAgainstItselfOrItsWorkbookSaysNothingAndExitsZero) {
     const std::string book = (dir / "list.xls");
     ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
-    Outcome o = Cli("diff " + kExample + " " + book);
-    EXPECT_TRUE(Exits(o, 0));
-    EXPECT_EQ(o.out, "");
+    for (const std::string& b : {kExample, book}) {
+        const Outcome same = Cli("diff " + kExample + " " + b);
+        EXPECT_TRUE(ExitsSaying(same, 0, "") && Prints(same, 0, "")) << b;
+    }
+    // A name changed in the workbook is the one difference.
     const std::string edited = Edited("renamed.xls", "select rows 2\nupdate Name=\"Velmar Two\"\n");
-    o = Cli("diff " + kExample + " " + edited);
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out, "--- " + kExample + "\n+++ " + edited +
-                         "\n@@ name changed: 1 @@\n"
-                         "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n");
+    EXPECT_TRUE(Prints(Cli("diff " + kExample + " " + edited), 1,
+                       "--- " + kExample + "\n+++ " + edited +
+                           "\n@@ name changed: 1 @@\n"
+                           "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n"));
 }
 
 TEST_F(DiffCli, StandardInputStandsForOneSideAndIsNamedDash) {
     const std::string b = Edited("b.bin", "select rows 2\nupdate Name=\"Velmar Two\"\n");
-    const std::string change = "@@ name changed: 1 @@\n"
-                               "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n";
-    Outcome o = Cli("diff - " + b + " < " + kExample);
-    EXPECT_EQ(o.status, 1) << o.err;
-    EXPECT_EQ(o.out, "--- -\n+++ " + b + "\n" + change);
-    o = Cli("diff --json " + b + " - < " + kExample);
-    EXPECT_EQ(o.status, 1) << o.err;
-    EXPECT_TRUE(Has(o.out, "\"a\": \"" + b + "\", \"b\": \"-\""));
-    // A workbook on standard input is read as one, by its first bytes.
     const std::string book = (dir / "list.xls");
     ASSERT_EQ(Cli("export-xls " + kExample + " " + book).status, 0);
-    o = Cli("diff " + kExample + " - < " + book);
-    EXPECT_TRUE(Exits(o, 0));
-    EXPECT_EQ(o.out, "");
-    // What cannot be read is named "-", not after the copy kept of it; and
-    // standard input is one stream: not both sides.
-    o = Cli("diff - " + b + " < /dev/null");
-    EXPECT_TRUE(Exits(o, 2, "\nvelmar-cli: -: "));
-    EXPECT_FALSE(Has(o.err, "velmar-stdin"));
-    EXPECT_EQ(o.out, "");
-    o = Cli("diff - - < " + kExample);
-    EXPECT_TRUE(Exits(o, 2, "only one of A and B can be '-'"));
-    EXPECT_EQ(o.out, "");
-}
-
-TEST_F(DiffCli, AFileThatCannotBeReadIsTroubleWithStatusTwo) {
-    const Outcome o = Cli("diff " + kExample + " " + (dir / "missing.bin"));
-    EXPECT_TRUE(Exits(o, 2, "missing.bin"));
-    EXPECT_EQ(o.out, "");
-    EXPECT_EQ(Cli("diff " + kExample).status, 2); // a usage error
+    // Standard input is named "-", also where it cannot be read (not after
+    // the copy kept of it), and a workbook on it is read as one, by its first
+    // bytes; it is one stream: not both sides. A file that cannot be read is
+    // trouble, as a usage error is.
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+        {"diff - " + b + " < " + kExample, 1, "",
+         "--- -\n+++ " + b +
+             "\n@@ name changed: 1 @@\n"
+             "~ TV 2 \"ZDF HD\"  \"ZDF HD\" -> \"Velmar Two\"\n"},
+        {"diff " + kExample + " - < " + book, 0, "", ""},
+        {"diff - " + b + " < /dev/null", 2, "\nvelmar-cli: -: ", ""},
+        {"diff - - < " + kExample, 2, "only one of A and B can be '-'", ""},
+        {"diff " + kExample + " " + (dir / "missing.bin"), 2, "missing.bin", ""},
+        {"diff " + kExample, 2, "", ""},
+    };
+    for (const auto& [args, status, says, out] : cases) {
+        const Outcome o = Cli(args);
+        EXPECT_TRUE(Exits(o, status, says) && Prints(o, status, out)) << args;
+        EXPECT_FALSE(Has(o.err, "velmar-stdin")) << args;
+    }
+    const Outcome json = Cli("diff --json " + b + " - < " + kExample);
+    EXPECT_EQ(json.status, 1) << json.err;
+    EXPECT_TRUE(Has(json.out, "\"a\": \"" + b + "\", \"b\": \"-\""));
 }
 
 TEST_F(DiffCli, TheScriptsMergeAddsWhatOnlyTheOtherListHas) {

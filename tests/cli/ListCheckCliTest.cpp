@@ -12,12 +12,7 @@
 #include "tests/cli/CliRun.h"
 #include "xls/ChannelWorkbook.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <unistd.h>
 
 using namespace velmar::test;
 
@@ -55,13 +50,13 @@ protected:
 };
 
 TEST_F(CheckCli, TheBundledExamplesPass) {
-    Outcome run = Cli("check " + kExample);
-    EXPECT_TRUE(Exits(run, 0));
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(Exits(Cli("--receiver cable check " + kCable), 0));
-    run = Cli("check --json " + kExample);
-    EXPECT_TRUE(Exits(run, 0));
-    EXPECT_EQ(run.out, "{\"findings\": []}\n");
+    for (const auto& [args, out] : {std::pair{"check " + kExample, ""},
+                                    {"--receiver cable check " + kCable, ""},
+                                    {"check --json " + kExample, "{\"findings\": []}\n"}}) {
+        const Outcome run = Cli(args);
+        EXPECT_TRUE(Exits(run, 0)) << args;
+        EXPECT_EQ(run.out, out) << args;
+    }
 }
 
 TEST_F(CheckCli, TwoChannelsOnOneNumberAreNamed) {
@@ -135,52 +130,41 @@ protected:
 };
 
 TEST_F(ListCommandsCli, ExportThenImportGivesTheSameImageBack) {
-    Outcome r = Cli("export-csv '" + kExample + "' '" + P("list.csv") + "'");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(Exits(Cli("export-csv " + kExample + " " + P("list.csv")), 0));
     const std::string csv = ReadAll(P("list.csv"));
-    EXPECT_EQ(csv.substr(0, 28), "ProgramNum,CAS,Favorite,SatI");
+    EXPECT_TRUE(StartsWith(csv, "ProgramNum,CAS,Favorite,SatI"));
     EXPECT_TRUE(Has(csv, "\r\n1,0,64,1,1,1,28000,"));
-    r = Cli("export-csv --bom '" + kExample + "' '" + P("bom.csv") + "'");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(Exits(Cli("export-csv --bom " + kExample + " " + P("bom.csv")), 0));
     EXPECT_EQ(ReadAll(P("bom.csv")), "\xEF\xBB\xBF" + csv);
-    // To standard output too.
-    r = Cli("export-csv '" + kExample + "' -");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, csv);
-
+    EXPECT_TRUE(Prints(Cli("export-csv " + kExample + " -"), 0, csv)) << "to standard output too";
     // Back, named or from standard input: the same channels give the same bytes.
-    for (const auto& [csvOperand, input] : {std::pair{P("list.csv"), std::string()},
-                                            std::pair{std::string("-"), " <" + P("list.csv")}}) {
+    for (const std::string& csvOperand : {P("list.csv"), "- <" + P("list.csv")}) {
         fs::remove(P("back.bin"));
-        EXPECT_TRUE(ExitsSaying(Cli("import-csv '" + kExample + "' '" + csvOperand + "' '" +
-                                    P("back.bin") + "'" + input),
-                                0, ""));
-        EXPECT_EQ(ReadAll(P("back.bin")), ReadAll(kExample)) << input;
+        EXPECT_TRUE(ExitsSaying(
+            Cli("import-csv " + kExample + " " + csvOperand + " " + P("back.bin")), 0, ""));
+        EXPECT_EQ(ReadAll(P("back.bin")), ReadAll(kExample)) << csvOperand;
     }
 }
 
 TEST_F(ListCommandsCli, ImportCsvSaysTheRowsItLeftOutAndRefusesABadFile) {
     std::ofstream(P("rows.csv")) << "ProgramNum;SatID;TPID;Attributes;Name\n"
                                     "1;1;1;1024;One\n2;1;1;0;Nothing\n";
-    EXPECT_TRUE(ExitsSaying(
-        Cli("import-csv '" + kExample + "' '" + P("rows.csv") + "' '" + P("out.bin") + "'"), 0,
-        "1 row of Channel was not imported: 1 mark neither TV nor radio.\n"));
+    EXPECT_TRUE(
+        ExitsSaying(Cli("import-csv " + kExample + " " + P("rows.csv") + " " + P("out.bin")), 0,
+                    "1 row of Channel was not imported: 1 mark neither TV nor radio.\n"));
     EXPECT_TRUE(Has(Dump(P("out.bin")), "\"One\""));
-
     // A refused file says so, named or from standard input.
     std::ofstream(P("bad.csv")) << "ProgramNum,Name\n1,\"ARD\n";
-    for (const auto& [csvOperand, input] : {std::pair{P("bad.csv"), std::string()},
-                                            std::pair{std::string("-"), " <" + P("bad.csv")}}) {
-        EXPECT_TRUE(ExitsSaying(Cli("import-csv '" + kExample + "' '" + csvOperand + "' '" +
-                                    P("bad.bin") + "'" + input),
-                                1,
-                                "The CSV file cannot be read: line 2: a quoted field is not "
-                                "closed. The channel list was not changed.\n"))
-            << input;
+    for (const std::string& csvOperand : {P("bad.csv"), "- <" + P("bad.csv")}) {
+        EXPECT_TRUE(
+            ExitsSaying(Cli("import-csv " + kExample + " " + csvOperand + " " + P("bad.bin")), 1,
+                        "The CSV file cannot be read: line 2: a quoted field is not "
+                        "closed. The channel list was not changed.\n"))
+            << csvOperand;
         EXPECT_FALSE(fs::exists(P("bad.bin")));
     }
     // The image and the CSV cannot both come from standard input.
-    EXPECT_TRUE(Exits(Cli("import-csv - - '" + P("both.bin") + "' <" + P("rows.csv")), 2,
+    EXPECT_TRUE(Exits(Cli("import-csv - - " + P("both.bin") + " <" + P("rows.csv")), 2,
                       "only one operand can be '-'"));
     EXPECT_FALSE(fs::exists(P("both.bin")));
 }

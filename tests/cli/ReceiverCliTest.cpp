@@ -5,14 +5,8 @@
 #include "contracts/ReceiverProfiles.h"
 #include "tests/cli/CliRun.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 using namespace velmar::test;
 
@@ -128,15 +122,16 @@ TEST(ReceiverCli, TheEditorsReceiverChoiceIsNamedNotFollowed) {
 
     Outcome run = Cli("info " + kSatellite, env);
     EXPECT_TRUE(ExitsSaying(run, 0, "")) << "no settings file: nothing to say";
-    EXPECT_TRUE(Has(run.out, "  read as       satellite (the start-up receiver)\n"));
+    const std::string startup = "  read as       satellite (the start-up receiver)\n";
+    EXPECT_TRUE(Has(run.out, startup));
 
     // As the editor's settings hold it (GroupName, key=value).
     std::ofstream(settings) << "[VXUI]\nGridColumn=1\nReceiver=cable\n";
     run = Cli("info " + kSatellite, env);
     EXPECT_TRUE(ExitsSaying(run, 0, note)) << "the default stays: the output is reproducible";
-    EXPECT_TRUE(Has(run.out, "read as       satellite (the start-up receiver)"));
-    EXPECT_EQ(Cli("check " + kSatellite, env).err, note);
-    EXPECT_EQ(Cli("dump " + kSatellite, env).err, note);
+    EXPECT_TRUE(Has(run.out, startup));
+    for (const char* command : {"check ", "dump "})
+        EXPECT_EQ(Cli(command + kSatellite, env).err, note) << command;
 
     run = Cli("--receiver cable info " + kCable, env);
     EXPECT_EQ(run.err, "") << "a chosen receiver needs no note";

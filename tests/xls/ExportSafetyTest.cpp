@@ -2,23 +2,11 @@
 // sheets' records, the global records, every other stream of the compound
 // file, byte for byte where nothing had to move. A workbook that cannot be
 // kept whole is refused and left as it was. Large exports use DIFAT sectors.
-#include "contracts/ZorvDB.h"
-#include "model/ChannelRecords.h"
 #include "platform/FileOps.h"
 #include "tests/xls/XlsTestSupport.h"
-#include "xls/BiffRecords.h"
 #include "xls/ChannelWorkbook.h"
-#include "xls/CompoundFile.h"
-#include "xls/ExcelBook.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <unistd.h>
 
 using namespace velmar::test;
 
@@ -39,9 +27,7 @@ std::map<std::u16string, Bytes> Streams(const Bytes& file) {
     return streams;
 }
 
-struct Substream {
-    std::vector<std::pair<std::uint16_t, Bytes>> records; // type, data with CONTINUEs
-};
+using Substream = std::vector<std::pair<std::uint16_t, Bytes>>; // type, data with CONTINUEs
 
 // The workbook stream as its substreams: globals first, then each sheet.
 std::vector<Substream> Substreams(const Bytes& stream) {
@@ -55,9 +41,21 @@ std::vector<Substream> Substreams(const Bytes& stream) {
         if (r.type == biff::kEof)
             --depth;
         if (!out.empty())
-            out.back().records.emplace_back(r.type, r.data);
+            out.back().emplace_back(r.type, r.data);
     }
     return out;
+}
+
+// The records with what an export into the workbook moves blanked: the
+// sheets' positions in the directory, the string table's index and a sheet's
+// cell index.
+Substream Unmoved(Substream records) {
+    for (auto& [type, data] : records)
+        if (type == biff::kBoundSheet && data.size() >= 4)
+            std::fill_n(data.begin(), 4, 0);
+        else if (type == biff::kExtSst || type == biff::kIndex)
+            data.clear();
+    return records;
 }
 
 const std::string kNotes =
@@ -73,9 +71,7 @@ protected:
         std::string message;
         EXPECT_FALSE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message));
         EXPECT_NE(message.find(cause), std::string::npos) << message;
-        if (fs::is_regular_file(path)) {
-            EXPECT_EQ(ReadBytes(path), before);
-        }
+        EXPECT_EQ(fs::is_regular_file(path) ? ReadBytes(path) : Bytes{}, before);
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), entries);
     }
     // The saved workbook: its first sheet as it was (one integer 2) and
@@ -111,37 +107,20 @@ TEST_F(Export, EverythingElseInAForeignWorkbookIsKept) {
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     const Bytes written = ReadBytes(path);
 
-    // Every other stream of the compound file, byte for byte.
+    // Every other stream of the compound file, byte for byte; the global
+    // records in their order, unchanged but for the sheet directory (new
+    // positions) and the string table's index (it moved); the second sheet,
+    // record for record, its INDEX moved with it.
     auto before = Streams(original), after = Streams(written);
     ASSERT_EQ(before.size(), 5u) << "Workbook, CompObj, Ole and the two property streams";
-    ASSERT_EQ(after.size(), before.size());
-    for (const auto& [name, data] : before)
-        if (name != u"Workbook") {
-            EXPECT_EQ(after[name], data) << std::string(name.begin(), name.end());
-        }
-
-    // The global records in their order, unchanged but for the sheet
-    // directory (new positions) and the string table's index (it moved).
     const auto old = Substreams(before[u"Workbook"]), now = Substreams(after[u"Workbook"]);
+    before.erase(u"Workbook");
+    after.erase(u"Workbook");
+    EXPECT_TRUE(after == before);
     ASSERT_EQ(old.size(), 3u) << "globals, Channel, Notes";
     ASSERT_EQ(now.size(), 3u);
-    ASSERT_EQ(now[0].records.size(), old[0].records.size());
-    for (std::size_t i = 0; i < old[0].records.size(); ++i) {
-        const auto& [type, data] = old[0].records[i];
-        EXPECT_EQ(now[0].records[i].first, type) << i;
-        if (type == biff::kBoundSheet) { // everything but the position
-            EXPECT_EQ(Bytes(now[0].records[i].second.begin() + 4, now[0].records[i].second.end()),
-                      Bytes(data.begin() + 4, data.end()));
-        } else if (type != biff::kExtSst) {
-            EXPECT_EQ(now[0].records[i].second, data) << "record " << i << " type " << type;
-        }
-    }
-    // The second sheet, record for record; its INDEX moved with it.
-    ASSERT_EQ(now[2].records.size(), old[2].records.size());
-    for (std::size_t i = 0; i < old[2].records.size(); ++i)
-        if (old[2].records[i].first != biff::kIndex) {
-            EXPECT_EQ(now[2].records[i], old[2].records[i]) << "Notes record " << i;
-        }
+    EXPECT_EQ(Unmoved(now[0]), Unmoved(old[0]));
+    EXPECT_EQ(Unmoved(now[2]), Unmoved(old[2]));
 
     // And what our reader sees: the new channels in place of the old sheet.
     CExcelBook book;
@@ -269,7 +248,7 @@ TEST_F(Export, AnAddedSheetIsCountedWhereTheWorkbookCountsItsSheets) {
     ASSERT_TRUE(ExportChannelWorkbook(TheZorvDB(), path.string(), &message)) << message;
     std::map<std::uint16_t, Bytes> byType;
     const auto written = Substreams(Streams(ReadBytes(path))[u"Workbook"]);
-    for (const auto& [type, data] : written[0].records)
+    for (const auto& [type, data] : written[0])
         byType[type] = data;
     EXPECT_EQ(byType[biff::kSupBook], (Bytes{2, 0, 1, 4})) << "two sheets now";
     EXPECT_EQ(byType[biff::kTabId], (Bytes{5, 0, 6, 0})) << "the new sheet's tab id";

@@ -2,21 +2,8 @@
 // was read: each kind of damage leaves the channels as they were and says
 // what is wrong; rows without a stored value are no channels; text cells
 // written as LABEL records read like shared strings.
-#include "contracts/ZorvDB.h"
-#include "model/ChannelRecords.h"
 #include "tests/xls/XlsTestSupport.h"
-#include "xls/BiffRecords.h"
 #include "xls/ChannelWorkbook.h"
-#include "xls/CompoundFile.h"
-#include "xls/ExcelBook.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 using namespace velmar::test;
 
@@ -49,19 +36,14 @@ class Import : public WorkbookTest {
 protected:
     void SetUp() override {
         WorkbookTest::SetUp();
-        for (int i = 0; i < 3; ++i) {
-            auto c = NewRecord<Channel_Info_Tag>();
-            std::snprintf(c->Name, sizeof c->Name, "Kept %d", i);
-            c->SatID = 1;
-            db.AddIndexed(kTableChannel, std::move(c));
-        }
+        AddChannels(db, 3, "Kept %d");
     }
     // The import fails with `message` and the three channels are still there.
     void ExpectRefused(const std::string& path, const std::string& message) {
         std::string error;
         EXPECT_FALSE(ImportChannelWorkbook(TheZorvDB(), path, &error));
         EXPECT_EQ(error, message);
-        EXPECT_EQ(Names(db), (std::vector<std::string>{"Kept 0", "Kept 1", "Kept 2"}));
+        EXPECT_EQ(Names(db), (std::vector<std::string>{"Kept 1", "Kept 2", "Kept 3"}));
     }
     Bytes GoodWorkbook(int channels) {
         CExcelBook book;
@@ -132,9 +114,7 @@ TEST_F(Import, EveryTruncationAndByteFlipEitherReadsAllOrChangesNothing) {
     int refused = 0, read = 0;
     auto check = [&](const Bytes& file, const std::string& what) {
         db.ClearAll();
-        auto c = NewRecord<Channel_Info_Tag>();
-        std::strcpy(c->Name, "Mine");
-        db.AddIndexed(kTableChannel, std::move(c));
+        AddChannels(db, 1, "Mine");
         std::string error;
         if (ImportChannelWorkbook(TheZorvDB(), Write(file, "damaged.xls"), &error)) {
             ++read;

@@ -11,16 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
-#include <string>
 #include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace velmar::test {
 
@@ -69,15 +64,10 @@ inline const Bytes kChannelSheet = {0, 0, 0, 0, 0, 0, 7, 0, 'C', 'h', 'a', 'n', 
 
 // An RK integer cell.
 inline Bytes Rk(int row, int col, int value) {
-    const auto rk = static_cast<std::uint32_t>(value) << 2 | 2;
-    Bytes cell = {static_cast<std::uint8_t>(row),
-                  static_cast<std::uint8_t>(row >> 8),
-                  static_cast<std::uint8_t>(col),
-                  0,
-                  15,
-                  0};
-    for (int i = 0; i < 4; ++i)
-        cell.push_back(static_cast<std::uint8_t>(rk >> (8 * i)));
+    Bytes cell = {0, 0, static_cast<std::uint8_t>(col), 0, 15, 0, 0, 0, 0, 0};
+    cell[0] = static_cast<std::uint8_t>(row);
+    cell[1] = static_cast<std::uint8_t>(row >> 8);
+    Put32(cell, 6, static_cast<std::uint32_t>(value) << 2 | 2);
     return cell;
 }
 
