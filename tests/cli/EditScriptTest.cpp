@@ -281,7 +281,10 @@ TEST(EditCommand, SavesTheEditedImageAndNothingOnAStop) {
 
 TEST(EditCommand, ADamagedWorkbookIsRefusedWithTheExportsMessageAndKept) {
     const std::string xls = Temp("damaged.xls");
-    ASSERT_EQ(Edit("show\n", xls).status, 0);
+    fs::remove(xls);
+    // A workbook name saves the channel sheet, the edit's channel in it.
+    ASSERT_EQ(Edit("new Name=Workbook SatID=1\n", xls).status, 0);
+    ASSERT_TRUE(Has(Cli("dump-xls " + xls).out, "\"Name\": \"Workbook\""));
     // The compound file's header and first sectors only: its sector tables
     // point past the end, so the workbook cannot be kept whole.
     std::string damaged = ReadAll(xls);
